@@ -1,0 +1,21 @@
+#pragma once
+#include <cstdint>
+
+// One channel message as the sequencer hands it on: status 0x80-0xEF and two data bytes
+// (data2 is 0 for program change and channel pressure, which carry one).
+struct ChannelMessage {
+    uint8_t status = 0;
+    uint8_t data1 = 0;
+    uint8_t data2 = 0;
+
+    uint8_t channel() const { return status & 0x0F; }
+    uint8_t kind() const { return status & 0xF0; }
+};
+
+// Where each due channel message of a playing song goes. The event filter implements it; it sends the
+// message (or not) through the MIDI output itself.
+class ChannelMessageSink {
+public:
+    virtual ~ChannelMessageSink() = default;
+    virtual void processChannelMessage(int track, const ChannelMessage& message) = 0;
+};

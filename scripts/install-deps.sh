@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# Installs, from Debian's packages, whatever the native and the Windows builds need and is not there yet.
+# Safe to run again: it only installs what is missing.
+set -euo pipefail
+
+packages=(
+  g++ cmake ninja-build pkg-config            # native build
+  googletest libgtest-dev libbenchmark-dev    # tests and benchmarks
+  libfreetype-dev fonts-ipafont-gothic        # the skin generator draws its labels with this font
+  g++-mingw-w64-i686                          # the 32-bit Windows program
+  wine wine32:i386 wine64                     # runs the program and its Win32 tests
+  xvfb xauth imagemagick                      # a display without a screen, and screenshots
+  locales                                     # ja_JP.UTF-8, so Wine's ANSI code page is 932
+  fluidsynth fluid-soundfont-gm               # a General MIDI synthesizer for the run command
+)
+
+sudo_cmd=()
+[ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
+
+if ! dpkg --print-foreign-architectures | grep -qx i386; then
+  "${sudo_cmd[@]}" dpkg --add-architecture i386
+  need_update=1
+fi
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+
+if [ ${#missing[@]} -gt 0 ]; then
+  "${sudo_cmd[@]}" apt-get update
+  DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
+elif [ -n "${need_update:-}" ]; then
+  "${sudo_cmd[@]}" apt-get update
+fi
+
+if ! locale -a 2>/dev/null | grep -qi '^ja_JP\.utf-\?8$'; then
+  "${sudo_cmd[@]}" sed -i 's/^# *ja_JP.UTF-8 UTF-8/ja_JP.UTF-8 UTF-8/' /etc/locale.gen
+  grep -q '^ja_JP.UTF-8 UTF-8' /etc/locale.gen || echo 'ja_JP.UTF-8 UTF-8' | "${sudo_cmd[@]}" tee -a /etc/locale.gen >/dev/null
+  "${sudo_cmd[@]}" locale-gen
+fi

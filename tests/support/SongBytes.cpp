@@ -1,0 +1,54 @@
+#include "tests/support/SongBytes.h"
+
+namespace {
+void putBe32(std::vector<uint8_t>& out, uint32_t v) {
+    for (int shift = 24; shift >= 0; shift -= 8) out.push_back(uint8_t(v >> shift));
+}
+void putBe16(std::vector<uint8_t>& out, uint32_t v) {
+    out.push_back(uint8_t(v >> 8));
+    out.push_back(uint8_t(v));
+}
+}  // namespace
+
+SongBytes& SongBytes::track(std::vector<uint8_t> events) {
+    tracks_.push_back(std::move(events));
+    return *this;
+}
+
+SongBytes& SongBytes::announceTracks(int count) {
+    announced_ = count;
+    return *this;
+}
+
+std::vector<uint8_t> SongBytes::bytes() const {
+    std::vector<uint8_t> out = {'M', 'T', 'h', 'd', 0, 0, 0, 6};
+    putBe16(out, uint32_t(format_));
+    putBe16(out, uint32_t(announced_ >= 0 ? announced_ : int(tracks_.size())));
+    putBe16(out, uint32_t(division_));
+    for (const auto& events : tracks_) {
+        out.insert(out.end(), {'M', 'T', 'r', 'k'});
+        putBe32(out, uint32_t(events.size()));
+        out.insert(out.end(), events.begin(), events.end());
+    }
+    return out;
+}
+
+std::vector<uint8_t> varLen(uint32_t value) {
+    std::vector<uint8_t> groups = {uint8_t(value & 0x7F)};
+    while (value >>= 7) groups.insert(groups.begin(), uint8_t(0x80 | (value & 0x7F)));
+    return groups;
+}
+
+std::vector<uint8_t> join(std::initializer_list<std::vector<uint8_t>> parts) {
+    std::vector<uint8_t> out;
+    for (const auto& part : parts) out.insert(out.end(), part.begin(), part.end());
+    return out;
+}
+
+std::vector<uint8_t> tempoEvent(uint32_t microsPerQuarter, uint32_t delta) {
+    return join({varLen(delta),
+                 {0xFF, 0x51, 0x03, uint8_t(microsPerQuarter >> 16), uint8_t(microsPerQuarter >> 8),
+                  uint8_t(microsPerQuarter)}});
+}
+
+std::vector<uint8_t> endOfTrack(uint32_t delta) { return join({varLen(delta), {0xFF, 0x2F, 0x00}}); }
