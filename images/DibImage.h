@@ -1,6 +1,7 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
+#include <iosfwd>
 #include <vector>
 
 // A device-independent bitmap in one block, laid out as a BMP file without its 14-byte file header:
@@ -8,7 +9,7 @@
 // to a multiple of 4 bytes. This is the program's one pixel type; only the GDI canvas turns it into a
 // bitmap for the screen.
 class DibImage {
-public:
+  public:
     static constexpr size_t infoHeaderSize = 40;
     static constexpr size_t fileHeaderSize = 14;
 
@@ -24,8 +25,18 @@ public:
     int bitCount() const;
     size_t rowStride() const { return rowStride(width(), bitCount()); }
     static size_t rowStride(int width, int bitCount) { return ((size_t(width) * bitCount + 31) / 32) * 4; }
+    // Zero bytes at the end of each stored row.
+    size_t rowPadding() const { return rowStride() - (size_t(width()) * bitCount() + 7) / 8; }
+    size_t imageSize() const { return rowStride() * size_t(height()); }
+    // Entries of 4 bytes (blue, green, red, reserved) after the header; 0 above 8 bits per pixel.
+    size_t paletteEntries() const;
+    // Whether the header describes an uncompressed, bottom-up picture of 1, 4, 8, 16 or 24 bits whose
+    // palette and pixels all lie inside the block, so that every access above stays inside it.
+    bool isComplete() const;
 
     const std::vector<uint8_t>& block() const { return block_; }
+    uint8_t* palette() { return block_.data() + infoHeaderSize; }
+    const uint8_t* palette() const { return block_.data() + infoHeaderSize; }
     size_t pixelOffset() const;  // offset of the bottom pixel row inside block()
     uint8_t* pixels() { return block_.data() + pixelOffset(); }
     const uint8_t* pixels() const { return block_.data() + pixelOffset(); }
@@ -38,7 +49,7 @@ public:
     uint32_t packedAt(int x, int yFromTop) const;
     void setPackedAt(int x, int yFromTop, uint32_t packed);
 
-private:
+  private:
     std::vector<uint8_t> block_;
 };
 
@@ -49,3 +60,5 @@ constexpr uint32_t packColour(uint8_t red, uint8_t green, uint8_t blue) {
 
 // The BMP file of an image: the 14-byte file header ("BM", file size, pixel offset) and the block.
 std::vector<uint8_t> encodeBmpFile(const DibImage& image);
+// Writes the same bytes to a stream; false when the stream reports a failed write.
+bool writeBmpFile(std::ostream& out, const DibImage& image);

@@ -1,0 +1,60 @@
+#include "images/PreviewBmp.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <istream>
+#include <new>
+
+#include "images/BmpHeaders.h"
+
+namespace {
+bool isPreviewDepth(int bits) {
+    return bits == 1 || bits == 4 || bits == 8 || bits == 16 || bits == 24;
+}
+
+// Writers put junk into the high half of colours used; only its low 16 bits count, and 0 there means
+// the full palette of the bit depth.
+size_t paletteEntriesOf(const BmpHeaders& headers) {
+    if (headers.bitCount() > 8) return 0;
+    const size_t given = headers.coloursUsed() & 0xFFFF;
+    return given != 0 ? given : size_t(1) << headers.bitCount();
+}
+
+void storeBottomRowFirst(DibImage& image) {
+    const size_t stride = image.rowStride();
+    uint8_t* top = image.pixels();
+    uint8_t* bottom = top + stride * size_t(image.height() - 1);
+    for (; top < bottom; top += stride, bottom -= stride) std::swap_ranges(top, top + stride, bottom);
+}
+}  // namespace
+
+ImageResult readPreviewBmp(std::istream& in, DibImage& preview) {
+    using namespace previewMessage;
+    const BmpHeaders headers = BmpHeaders::read(in);
+    if (headers.fileType() != bmpFileType) return ImageResult::failure(notBmp);
+    if (headers.infoSize() != DibImage::infoHeaderSize) return ImageResult::failure(notWindowsFormat);
+    if (headers.bitCount() == 32) return ImageResult::failure(thirtyTwoBit);
+    if (!isPreviewDepth(headers.bitCount())) return ImageResult::failure(unsupportedDepth);
+    if (headers.compression() != 0) return ImageResult::failure(compressed);
+    // 64 bits, because the magnitude of the most negative height does not fit 32.
+    const int64_t width = headers.width();
+    const int64_t rows = headers.height() < 0 ? -int64_t(headers.height()) : headers.height();
+    if (width > maxPreviewSize || rows > maxPreviewSize) return ImageResult::failure(tooLarge);
+    if (width <= 0 || rows == 0) return ImageResult::failure(damaged);
+
+    preview = DibImage();
+    const size_t paletteEntries = paletteEntriesOf(headers);
+    DibImage image;
+    try {
+        image = headers.makeImage(paletteEntries);
+    } catch (const std::bad_alloc&) {
+        return ImageResult::failure(noMemory);
+    }
+    if (!readBytes(in, image.palette(), paletteEntries * 4) ||
+        !readBytes(in, image.pixels(), image.imageSize())) {
+        return ImageResult::failure(damaged);
+    }
+    if (headers.height() < 0) storeBottomRowFirst(image);
+    preview = std::move(image);
+    return ImageResult::success();
+}
