@@ -15,7 +15,7 @@ struct ChannelMessage {
 // Where each due channel message of a playing song goes. The event filter implements it; it sends the
 // message (or not) through the MIDI output itself.
 class ChannelMessageSink {
-public:
+  public:
     virtual ~ChannelMessageSink() = default;
     virtual void processChannelMessage(int track, const ChannelMessage& message) = 0;
 };

@@ -5,7 +5,7 @@
 // The program's one connection to a MIDI output. Everything the program sends goes through these two calls:
 // the winmm device in the program, a recording device in the tests and the renderer.
 class MidiOut {
-public:
+  public:
     virtual ~MidiOut() = default;
 
     // Sends status | data1 << 8 | data2 << 16; returns the platform's result code (0 on success).

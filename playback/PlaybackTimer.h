@@ -2,7 +2,7 @@
 
 // What the periodic timer calls: the sequencer in the program and the preview player in the file dialog.
 class TimerClient {
-public:
+  public:
     virtual ~TimerClient() = default;
     virtual void onTimer() = 0;
 };
@@ -11,7 +11,7 @@ public:
 // on the timer's own thread); tests use a virtual timer and call onTimer themselves, each call being one
 // period of virtual time.
 class PlaybackTimer {
-public:
+  public:
     virtual ~PlaybackTimer() = default;
     virtual bool start(int periodMs, TimerClient& client) = 0;
     virtual void stop() = 0;

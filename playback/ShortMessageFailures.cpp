@@ -7,9 +7,12 @@ constexpr int notReady = 67;      // MIDIERR_NOTREADY
 
 std::string ShortMessageFailures::messageFor(int resultCode) {
     switch (resultCode) {
-        case invalidHandle: return "指定されたデバイスハンドルが無効です";
-        case notReady: return "ハードウェアはほかのデータ処理を行っています";
-        default: return {};
+        case invalidHandle:
+            return "指定されたデバイスハンドルが無効です";
+        case notReady:
+            return "ハードウェアはほかのデータ処理を行っています";
+        default:
+            return {};
     }
 }
 

@@ -6,7 +6,7 @@
 // note, the first failure of a playback is kept here and shown once by the window thread; later failures
 // are dropped quietly until the next playback start.
 class ShortMessageFailures {
-public:
+  public:
     // Any thread: notes the result code of a failed send.
     void record(int resultCode);
     // Window thread: the text to show for the failure noted since the last call, once per playback;
@@ -18,7 +18,7 @@ public:
     // The text for a result code, or empty for codes that are not reported.
     static std::string messageFor(int resultCode);
 
-private:
+  private:
     std::atomic<int> pending_{0};
     std::atomic<bool> shownThisPlayback_{false};
 };

@@ -4,7 +4,9 @@
 
 #include "app/win32/WideText.h"
 
-WinmmMidiOut::~WinmmMidiOut() { closeMidiOut(); }
+WinmmMidiOut::~WinmmMidiOut() {
+    closeMidiOut();
+}
 
 bool WinmmMidiOut::openMidiOut(std::string& errorText) {
     if (midiOutGetNumDevs() == 0) {

@@ -1,6 +1,6 @@
 #pragma once
-#include <windows.h>
 #include <mmsystem.h>
+#include <windows.h>
 
 #include <array>
 #include <mutex>
@@ -12,7 +12,7 @@
 
 // The MIDI mapper through winmm.
 class WinmmMidiOut : public MidiOut {
-public:
+  public:
     explicit WinmmMidiOut(ShortMessageFailures& failures) : failures_(failures) {}
     ~WinmmMidiOut() override;
 
@@ -28,7 +28,7 @@ public:
     int sendShortMessage(uint8_t status, uint8_t data1, uint8_t data2) override;
     void sendLongMessage(const uint8_t* bytes, size_t count) override;
 
-private:
+  private:
     // A SysEx may still be going out when the next one is due, so the buffers rotate, and one is reused
     // only once the device has said it is done with it.
     static constexpr int bufferCount = 4;

@@ -51,4 +51,6 @@ std::vector<uint8_t> tempoEvent(uint32_t microsPerQuarter, uint32_t delta) {
                   uint8_t(microsPerQuarter)}});
 }
 
-std::vector<uint8_t> endOfTrack(uint32_t delta) { return join({varLen(delta), {0xFF, 0x2F, 0x00}}); }
+std::vector<uint8_t> endOfTrack(uint32_t delta) {
+    return join({varLen(delta), {0xFF, 0x2F, 0x00}});
+}

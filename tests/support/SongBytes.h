@@ -10,7 +10,7 @@
 //               0x00, 0xFF, 0x2F, 0x00});         // end of track
 //   std::vector<uint8_t> image = song.bytes();
 class SongBytes {
-public:
+  public:
     SongBytes(int format, int division) : format_(format), division_(division) {}
 
     SongBytes& track(std::vector<uint8_t> events);
@@ -18,7 +18,7 @@ public:
     SongBytes& announceTracks(int count);
     std::vector<uint8_t> bytes() const;
 
-private:
+  private:
     int format_;
     int division_;
     int announced_ = -1;

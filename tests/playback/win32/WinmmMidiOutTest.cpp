@@ -1,6 +1,6 @@
-#include "playback/win32/WinmmMidiOut.h"
-
 #include <gtest/gtest.h>
+
+#include "playback/win32/WinmmMidiOut.h"
 
 // The test machines have no MIDI device (Wine finds no synthesizer), which is the start-up failure case.
 TEST(WinmmMidiOut, WithoutADeviceOpeningFailsWithTheNoDeviceMessage) {

@@ -1,0 +1,75 @@
+#include "playback/Player.h"
+
+const uint8_t Player::gsReset[11] = {0xF0, 0x41, 0x10, 0x42, 0x12, 0x40, 0x00, 0x7F, 0x00, 0x41, 0xF7};
+
+Player::Player(SongBuffer& song, Sequencer& sequencer, MidiOut& out, PlaybackTimer& timer, PlayerHost& host,
+               ShortMessageFailures& failures)
+    : song_(song), sequencer_(sequencer), out_(out), timer_(timer), host_(host), failures_(failures) {}
+
+void Player::loadSong(std::vector<uint8_t> image) {
+    song_.assign(std::move(image));
+    for (int channel = 0; channel < 16; ++channel) out_.sendShortMessage(uint8_t(0xB0 | channel), 121, 0);
+    out_.sendLongMessage(gsReset, sizeof gsReset);
+    song_.readHeader();
+    sequencer_.setInitialTempo(findFirstTempo(song_));
+    sequencer_.resetClock();
+    sequencer_.clearGmSystemOnSeen();
+}
+
+void Player::startPlayback() {
+    if (!song_.hasImage() || playing_) return;
+    sequencer_.rewind();
+    host_.resetForPlayback();
+    failures_.rearm();
+    host_.drawPlayButton(true);
+    playing_ = true;
+    if (!timer_.start(Sequencer::timerPeriod, sequencer_)) {
+        playing_ = false;
+        host_.timerFailed();
+    }
+}
+
+void Player::sendStopMessages(MidiOut& out) {
+    for (uint8_t controller : {66, 64, 123})
+        for (int channel = 0; channel < 16; ++channel)
+            out.sendShortMessage(uint8_t(0xB0 | channel), controller, 0);
+}
+
+void Player::stopPlayback(StopReason reason) {
+    sequencer_.clearTickFlags();
+    timer_.stop();
+    sendStopMessages(out_);
+    host_.blankMetersAndLamps();
+    playing_ = false;
+    if (sequencer_.fastForwarding() && reason == songFinished) {
+        sequencer_.endFastForwardAtStop();
+        host_.drawFastForwardButton(false);
+    }
+    host_.drawPlayButton(false);
+
+    bool restarted = false;
+    if (reason == songFinished && !playOnce) {
+        startPlayback();
+        restarted = true;
+    }
+    if (reason == userStop && !playOnce) playOnce = true;  // a user stop ends repeating
+    if (songListMode == lastSong || songListMode == firstSong) songListMode = noSongList;
+    if (songListMode == loopSongs) {
+        if (reason == userStop) {
+            songListMode = noSongList;
+        } else if (!restarted) {  // loop mode needs "一度だけ", so the repeat above never ran
+            host_.openNextSongListEntry();
+            startPlayback();
+        }
+    }
+}
+
+TickUpdate Player::onTick() {
+    TickUpdate update;
+    if (sequencer_.songEnded()) {
+        stopPlayback(songFinished);
+        update.stopped = true;
+    }
+    update.redraw = sequencer_.takeTickReport();
+    return update;
+}

@@ -1,0 +1,66 @@
+#pragma once
+#include "effects/LiveControls.h"
+#include "playback/MidiOut.h"
+#include "playback/PlaybackTimer.h"
+#include "playback/Sequencer.h"
+#include "playback/ShortMessageFailures.h"
+#include "playback/SongBuffer.h"
+
+// What the player asks of the main window: redraws, and the steps that belong to the window's own state.
+class PlayerHost {
+  public:
+    virtual ~PlayerHost() = default;
+    // Play start: the event filter's per-channel state, the meters' bookkeeping, the pressed button.
+    virtual void resetForPlayback() = 0;
+    virtual void drawPlayButton(bool lit) = 0;
+    virtual void drawFastForwardButton(bool lit) = 0;
+    // Stop: the level meters and pitch-class lamps go dark (in the large view).
+    virtual void blankMetersAndLamps() = 0;
+    // The timer could not be started: tell the user and close the program.
+    virtual void timerFailed() = 0;
+    // Loop mode at the end of a song: move to the next song-list entry (wrapping) and open it.
+    virtual void openNextSongListEntry() = 0;
+};
+
+// What the window redraws for one WM_TICK.
+struct TickUpdate {
+    bool stopped = false;  // the song ended and playback was stopped (and perhaps restarted)
+    TickReport redraw;
+};
+
+// Starting, stopping and loading songs: the decisions behind the play and stop controls, the end of a song
+// (repeat, song list) and a song load's messages to the device.
+class Player {
+  public:
+    enum StopReason { songFinished = 0, userStop = 1 };
+    enum SongListMode { noSongList = 0, lastSong = 1, firstSong = 2, loopSongs = 3 };
+
+    Player(SongBuffer& song, Sequencer& sequencer, MidiOut& out, PlaybackTimer& timer, PlayerHost& host,
+           ShortMessageFailures& failures);
+
+    // A new song image: the device is put into a known state (reset-all-controllers on every channel, then
+    // the GS reset), then the header and the first tempo are read.
+    void loadSong(std::vector<uint8_t> image);
+    static const uint8_t gsReset[11];
+
+    void startPlayback();
+    void stopPlayback(StopReason reason);
+    // The window's WM_TICK handler.
+    TickUpdate onTick();
+
+    bool playing() const { return playing_; }
+    bool playOnce = true;  // "一度だけ"
+    int songListMode = noSongList;
+
+    // The 48 messages that silence the device at every stop.
+    static void sendStopMessages(MidiOut& out);
+
+  private:
+    SongBuffer& song_;
+    Sequencer& sequencer_;
+    MidiOut& out_;
+    PlaybackTimer& timer_;
+    PlayerHost& host_;
+    ShortMessageFailures& failures_;
+    bool playing_ = false;
+};

@@ -1,0 +1,23 @@
+#include "playback/RecordingMidiOut.h"
+
+#include <cstdio>
+
+int RecordingMidiOut::sendShortMessage(uint8_t status, uint8_t data1, uint8_t data2) {
+    messages_.push_back({timeMs_, {status, data1, data2}});
+    return 0;
+}
+
+void RecordingMidiOut::sendLongMessage(const uint8_t* bytes, size_t count) {
+    if (count == 0 || count > longMessageCapacity) return;
+    messages_.push_back({timeMs_, std::vector<uint8_t>(bytes, bytes + count)});
+}
+
+std::string RecordingMidiOut::formatLine(const Message& message) {
+    std::string line = std::to_string(message.timeMs);
+    char hex[4];
+    for (uint8_t byte : message.bytes) {
+        std::snprintf(hex, sizeof hex, " %02X", byte);
+        line += hex;
+    }
+    return line;
+}

@@ -1,0 +1,298 @@
+#include "playback/Sequencer.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+constexpr auto relaxed = std::memory_order_relaxed;
+constexpr uint32_t defaultMicrosPerQuarter = 500000;  // 120 beats per minute
+constexpr int maxLoadTempo = 400;
+constexpr double maxLoadMsPerQuarter = 150.0;
+constexpr int fastForwardTempoLimit = 250;
+constexpr int msPerSecondTick = 990;  // the clock counts a second once the accumulator passes this
+}  // namespace
+
+Sequencer::Sequencer(SongBuffer& song, MidiOut& out, ChannelMessageSink& filter, LiveControls& controls,
+                     TickPoster& window)
+    : song_(song), out_(out), filter_(filter), controls_(controls), window_(window) {}
+
+void Sequencer::setInitialTempo(const FirstTempo& tempo) {
+    const uint32_t micros = tempo.found ? tempo.microsPerQuarter : defaultMicrosPerQuarter;
+    std::lock_guard<std::mutex> lock(tempoMutex_);
+    lastTempoPos_ = tempo.found ? tempo.typePosition : -1;
+    // A tempo of 0 microseconds would be infinitely fast; it is clamped like any tempo above 400.
+    int bpm = micros == 0 ? maxLoadTempo + 1 : int(60000000u / micros);
+    msPerQuarter_ = micros * 0.001;
+    if (bpm > maxLoadTempo) {
+        bpm = maxLoadTempo;
+        msPerQuarter_ = maxLoadMsPerQuarter;
+    }
+    displayTempo_.store(bpm, relaxed);
+}
+
+void Sequencer::rewind() {
+    std::lock_guard<std::mutex> lock(tempoMutex_);
+    tracks_.fill(TrackState{});
+    song_.prepareTracks();
+    callbackBusy_.store(false, relaxed);
+    songEnded_.store(false, relaxed);
+    tempoChanged_.store(0, relaxed);
+    fastForward_.store(false, relaxed);
+    resetClock();
+    msAccumulator_ = 0;
+    secondTicked_.store(true, relaxed);
+    metersLive_.store(true, relaxed);
+}
+
+void Sequencer::resetClock() {
+    clockMinutes_.store(0, relaxed);
+    clockSeconds_.store(0, relaxed);
+    playSeconds_.store(0, relaxed);
+}
+
+void Sequencer::onTimer() {
+    advanceClock();
+    if (callbackBusy_.exchange(true, std::memory_order_acquire)) return;
+    const bool anyTrackRan = stepTracks();
+    callbackBusy_.store(false, std::memory_order_release);
+
+    if (anyTrackRan) {
+        int songChanged = 1;
+        if (tempoChanged_.compare_exchange_strong(songChanged, 2, relaxed) || metersLive_.load(relaxed))
+            window_.postTick();
+        return;
+    }
+    songEnded_.store(true, relaxed);
+    int songChanged = 1;
+    tempoChanged_.compare_exchange_strong(songChanged, 2, relaxed);
+    window_.postTick();
+}
+
+void Sequencer::advanceClock() {
+    msAccumulator_ += timerPeriod;
+    if (msAccumulator_ <= msPerSecondTick) return;
+    msAccumulator_ = 0;
+    playSeconds_.fetch_add(1, relaxed);
+    int seconds = clockSeconds_.load(relaxed) + 1;
+    if (seconds > 59) {
+        seconds = 0;
+        clockMinutes_.fetch_add(1, relaxed);
+    }
+    clockSeconds_.store(seconds, relaxed);
+    secondTicked_.store(true, relaxed);
+    window_.postTick();
+}
+
+bool Sequencer::stepTracks() {
+    std::lock_guard<std::mutex> lock(tempoMutex_);
+    bool anyTrackRan = false;
+    for (int track = 0; track < song_.trackCount(); ++track) {
+        if (song_.trackPosition(track) == 0) continue;
+        stepTrack(track);
+        anyTrackRan = true;
+    }
+    return anyTrackRan;
+}
+
+void Sequencer::stepTrack(int track) {
+    TrackState& state = tracks_[size_t(track)];
+    int64_t p = song_.trackPosition(track);
+    auto endTrack = [&] { song_.setTrackPosition(track, 0); };
+
+    for (;;) {
+        if (!state.deltaTaken) {
+            const VarLen delta = readVarLen(song_, p);
+            if (!delta.ok) return endTrack();
+            p = delta.next;
+            state.deltaTaken = true;
+            state.dueTime += delta.value * msPerQuarter_ / song_.division();
+        }
+        if (state.trackTime < state.dueTime) break;
+        if (!song_.contains(p)) return endTrack();
+
+        const uint8_t byte = song_.byteAt(p);
+        if (byte == 0xFF) {
+            bool endOfTrack = false;
+            p = playMetaEvent(p + 1, endOfTrack);
+            if (p < 0 || endOfTrack) return endTrack();
+            state.runningStatusValid = false;
+        } else if (byte == 0xF0 || byte == 0xF7) {
+            p = playSysEx(p);
+            if (p < 0) return endTrack();
+            state.runningStatusValid = false;
+        } else if (byte < 0x80 && state.runningStatusValid) {
+            p = playChannelMessage(track, p);
+            if (p < 0) return endTrack();
+        } else if (byte >= 0x80 && byte <= 0xEF) {
+            state.trackStatus = byte;
+            p = playChannelMessage(track, p + 1);
+            if (p < 0) return endTrack();
+            state.runningStatusValid = true;
+        }
+        // Anything else is not an event: the byte is read again as the next delta-time.
+        state.deltaTaken = false;
+    }
+
+    state.trackTime += timerPeriod;
+    stepAutoPan(state);
+    song_.setTrackPosition(track, int32_t(p));
+}
+
+int64_t Sequencer::playMetaEvent(int64_t typePos, bool& endOfTrack) {
+    if (!song_.contains(typePos)) return -1;
+    const uint8_t type = song_.byteAt(typePos);
+    if (type == 0x2F) {
+        endOfTrack = true;
+        return typePos;
+    }
+    if (type == 0x51 && typePos != lastTempoPos_) {
+        if (!song_.contains(typePos + 4)) return -1;
+        lastTempoPos_ = int32_t(typePos);
+        const uint32_t micros = uint32_t(song_.byteAt(typePos + 2)) << 16 |
+                                uint32_t(song_.byteAt(typePos + 3)) << 8 | song_.byteAt(typePos + 4);
+        const double ms = micros * 0.001;
+        if (fastForward_.load(relaxed))
+            pendingTempo_ = ms;
+        else
+            applyTempoLocked(false, ms);
+        return typePos + 5;
+    }
+    const VarLen length = readVarLen(song_, typePos + 1);
+    if (!length.ok) return -1;
+    const int64_t next = length.next + length.value;
+    return next <= song_.size() ? next : -1;
+}
+
+int64_t Sequencer::playSysEx(int64_t statusPos) {
+    const VarLen length = readVarLen(song_, statusPos + 1);
+    if (!length.ok) return -1;
+    const int64_t data = length.next;
+    const int64_t next = data + length.value;
+    if (next > song_.size()) return -1;
+    // The staging buffer holds the status byte and up to 1023 data bytes; a longer SysEx is skipped
+    // whole rather than sent cut off.
+    if (length.value < sysexStaging_.size()) {
+        sysexStaging_[0] = song_.byteAt(statusPos);
+        std::memcpy(&sysexStaging_[1], song_.image().data() + data, length.value);
+        out_.sendLongMessage(sysexStaging_.data(), length.value + 1);
+    }
+    if (length.value == 5 && song_.byteAt(data) == 0x7E) gmSystemOnSeen_.store(true, relaxed);
+    return next;
+}
+
+int64_t Sequencer::playChannelMessage(int track, int64_t dataPos) {
+    const uint8_t status = tracks_[size_t(track)].trackStatus;
+    const bool oneDataByte = status >= 0xC0 && status <= 0xDF;
+    const int64_t next = dataPos + (oneDataByte ? 1 : 2);
+    if (next > song_.size()) return -1;
+    ChannelMessage message;
+    message.status = status;
+    message.data1 = song_.byteAt(dataPos);
+    message.data2 = oneDataByte ? 0 : song_.byteAt(dataPos + 1);
+    filter_.processChannelMessage(track, message);
+    return next;
+}
+
+void Sequencer::stepAutoPan(const TrackState& state) {
+    const int channel =
+        song_.songFormat() == 0 ? controls_.autoPanChannel.load(relaxed) : state.trackStatus & 0x0F;
+    if (channel >= LiveControls::channelCount) return;
+    const int solo = controls_.soloChannel.load(relaxed);
+    const int speed = controls_.autoPanSpeed[channel].load(relaxed);
+    if ((solo < LiveControls::noChannel && channel != solo) || speed <= 0 ||
+        controls_.channelLevel[channel].load(relaxed) == LiveControls::notSounded ||
+        controls_.channelMuted[channel].load(relaxed))
+        return;
+
+    const int count = controls_.autoPanCount[channel].load(relaxed) + 1;
+    if (count < 13 - speed) {
+        controls_.autoPanCount[channel].store(count, relaxed);
+        return;
+    }
+    controls_.autoPanCount[channel].store(0, relaxed);
+    int value = controls_.autoPanValue[channel].load(relaxed);
+    if (controls_.autoPanRising[channel].load(relaxed)) {
+        if (++value > 126) {
+            value = 126;
+            controls_.autoPanRising[channel].store(false, relaxed);
+        }
+    } else if (--value < 1) {
+        value = 1;
+        controls_.autoPanRising[channel].store(true, relaxed);
+    }
+    controls_.autoPanValue[channel].store(uint8_t(value), relaxed);
+    out_.sendShortMessage(uint8_t(0xB0 | channel), 10, uint8_t(value));
+}
+
+void Sequencer::setTempo(bool quiet, double ms) {
+    std::lock_guard<std::mutex> lock(tempoMutex_);
+    applyTempoLocked(quiet, ms);
+}
+
+void Sequencer::applyTempoLocked(bool quiet, double ms) {
+    for (int track = 0; track < song_.trackCount(); ++track) {
+        TrackState& state = tracks_[size_t(track)];
+        if (state.trackTime >= state.dueTime) continue;
+        // After a tempo of 0 nothing waits any more, so there is no wait to stretch.
+        state.dueTime = msPerQuarter_ > 0.0
+                            ? state.trackTime + (state.dueTime - state.trackTime) * ms / msPerQuarter_
+                            : state.trackTime;
+    }
+    msPerQuarter_ = ms;
+    if (!quiet) tempoChanged_.store(1, relaxed);
+}
+
+double Sequencer::msPerQuarter() const {
+    std::lock_guard<std::mutex> lock(tempoMutex_);
+    return msPerQuarter_;
+}
+
+void Sequencer::pressFastForward() {
+    if (fastForward_.load(relaxed) || displayTempo_.load(relaxed) >= fastForwardTempoLimit) return;
+    std::lock_guard<std::mutex> lock(tempoMutex_);
+    pendingTempo_ = 0.0;
+    applyTempoLocked(true, fastForwardMsPerQuarter);
+    fastForward_.store(true, relaxed);
+}
+
+void Sequencer::releaseFastForward() {
+    if (!fastForward_.load(relaxed)) return;
+    std::lock_guard<std::mutex> lock(tempoMutex_);
+    if (pendingTempo_ == 0.0)
+        applyTempoLocked(true, 60000.0 / std::max(1, displayTempo_.load(relaxed)));
+    else
+        applyTempoLocked(false, pendingTempo_);
+    fastForward_.store(false, relaxed);
+}
+
+void Sequencer::endFastForwardAtStop() {
+    std::lock_guard<std::mutex> lock(tempoMutex_);
+    applyTempoLocked(true, 60000.0 / std::max(1, displayTempo_.load(relaxed)));
+    fastForward_.store(false, relaxed);
+}
+
+TickReport Sequencer::takeTickReport() {
+    TickReport report;
+    int told = 2;
+    if (tempoChanged_.compare_exchange_strong(told, 0, relaxed)) {
+        // The read-out shows whole beats per minute of the tempo truncated to whole milliseconds.
+        const int wholeMs = std::max(1, int(msPerQuarter()));
+        displayTempo_.store(60000 / wholeMs, relaxed);
+        report.tempoRedraw = true;
+    }
+    report.displayTempo = displayTempo_.load(relaxed);
+    if (secondTicked_.exchange(false, relaxed)) {
+        report.clockRedraw = true;
+        report.clockMinutes = clockMinutes_.load(relaxed);
+        report.clockSeconds = clockSeconds_.load(relaxed);
+    }
+    report.metersLive = metersLive_.load(relaxed);
+    return report;
+}
+
+void Sequencer::clearTickFlags() {
+    metersLive_.store(false, relaxed);
+    tempoChanged_.store(0, relaxed);
+    secondTicked_.store(false, relaxed);
+    songEnded_.store(false, relaxed);
+}

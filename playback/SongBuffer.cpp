@@ -1,0 +1,69 @@
+#include "playback/SongBuffer.h"
+
+#include <algorithm>
+
+namespace {
+constexpr double fallbackDivision = 480.0;
+constexpr int32_t headerSize = 14;
+constexpr int32_t chunkHeaderSize = 8;
+
+uint32_t readBe32(const SongBuffer& song, int64_t pos) {
+    uint32_t value = 0;
+    for (int i = 0; i < 4; ++i) value = value << 8 | song.byteAt(pos + i);
+    return value;
+}
+}  // namespace
+
+void SongBuffer::assign(std::vector<uint8_t> image) {
+    image_ = std::move(image);
+    trackPositions_.fill(0);
+}
+
+void SongBuffer::readHeader() {
+    songFormat_ = byteAt(9);
+    trackCount_ = std::min(byteAt(10) << 8 | byteAt(11), maxTracks);
+    const int ticks = byteAt(12) << 8 | byteAt(13);
+    division_ = ticks == 0 ? fallbackDivision : double(ticks);
+}
+
+void SongBuffer::prepareTracks() {
+    trackPositions_.fill(0);
+    int64_t chunk = headerSize;
+    for (int track = 0; track < trackCount_; ++track) {
+        const int64_t events = chunk + chunkHeaderSize;
+        // A track whose first event would lie outside the image has nothing to play; so has every later
+        // one, whose chunk is found from this one's length.
+        if (!contains(events)) break;
+        trackPositions_[size_t(track)] = int32_t(events);
+        chunk = events + readBe32(*this, chunk + 4);
+    }
+}
+
+FirstTempo findFirstTempo(const SongBuffer& song) {
+    const std::vector<uint8_t>& image = song.image();
+    for (size_t p = 0; p + 1 < image.size(); ++p) {
+        if (image[p] == 0xFF && image[p + 1] == 0x51) {
+            FirstTempo tempo;
+            tempo.found = true;
+            tempo.typePosition = int32_t(p + 1);
+            tempo.microsPerQuarter = uint32_t(song.byteAt(int64_t(p) + 3)) << 16 |
+                                     uint32_t(song.byteAt(int64_t(p) + 4)) << 8 | song.byteAt(int64_t(p) + 5);
+            return tempo;
+        }
+    }
+    return {};
+}
+
+VarLen readVarLen(const SongBuffer& song, int64_t pos) {
+    VarLen result;
+    while (song.contains(pos)) {
+        const uint8_t byte = song.byteAt(pos++);
+        result.value = result.value << 7 | (byte & 0x7F);
+        if (byte < 0x80) {
+            result.ok = true;
+            break;
+        }
+    }
+    result.next = pos;
+    return result;
+}

@@ -1,0 +1,66 @@
+#pragma once
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+// The loaded song: the whole Standard MIDI File, byte for byte, read in place while it plays. Nothing in
+// the file is trusted: every read goes through a bounds check, and a read past the end ends the track.
+class SongBuffer {
+  public:
+    static constexpr int maxTracks = 255;
+    static constexpr int trackSlots = 256;
+
+    // Replaces the image (a file just read, or a generated song).
+    void assign(std::vector<uint8_t> image);
+    bool hasImage() const { return !image_.empty(); }
+    int32_t size() const { return int32_t(image_.size()); }
+    const std::vector<uint8_t>& image() const { return image_; }
+
+    bool contains(int64_t pos) const { return pos >= 0 && pos < int64_t(image_.size()); }
+    // The byte at pos, or 0 outside the image.
+    uint8_t byteAt(int64_t pos) const { return contains(pos) ? image_[size_t(pos)] : 0; }
+
+    // Format (the low byte alone), track count (cut to 255) and division from the 14-byte header; the
+    // missing bytes of a shorter file read as 0.
+    void readHeader();
+    uint8_t songFormat() const { return songFormat_; }
+    int trackCount() const { return trackCount_; }
+    // Ticks per quarter note. A zero division would make every wait infinite; such a file is played at
+    // the common 480 instead so that it ends.
+    double division() const { return division_; }
+
+    // Where each track's next unread byte is; 0 once the track has ended.
+    int32_t trackPosition(int track) const { return trackPositions_[size_t(track)]; }
+    void setTrackPosition(int track, int32_t pos) { trackPositions_[size_t(track)] = pos; }
+
+    // Finds the track chunks: each track points at its first delta-time, or is ended (0) when its chunk
+    // lies outside the image.
+    void prepareTracks();
+
+  private:
+    std::vector<uint8_t> image_;
+    uint8_t songFormat_ = 0;
+    int trackCount_ = 0;
+    double division_ = 480.0;
+    std::array<int32_t, trackSlots> trackPositions_{};
+};
+
+// The first FF 51 byte pair anywhere in the image: its tempo in microseconds per quarter note, and the
+// position of its 51 byte. found is false when the image has none.
+struct FirstTempo {
+    bool found = false;
+    int32_t typePosition = -1;
+    uint32_t microsPerQuarter = 0;
+};
+FirstTempo findFirstTempo(const SongBuffer& song);
+
+// Reads a variable-length quantity starting at pos: 7 bits a byte, most significant first, bytes of 0x80 or
+// more continue it. Stops at the end of the image (ok false). A malformed run longer than four bytes keeps
+// only its low 32 bits; the image is never modified.
+struct VarLen {
+    uint32_t value = 0;
+    int64_t next = 0;  // the position after its last byte
+    bool ok = false;
+};
+VarLen readVarLen(const SongBuffer& song, int64_t pos);
