@@ -1,0 +1,149 @@
+#include "effects/EventFilter.h"
+
+#include <algorithm>
+#include <cstdint>
+
+#include "effects/PitchRules.h"
+
+namespace {
+constexpr auto relaxed = std::memory_order_relaxed;
+
+// The filter runs on the timer thread and must never wait.
+static_assert(std::atomic<bool>::is_always_lock_free && std::atomic<uint8_t>::is_always_lock_free &&
+              std::atomic<int>::is_always_lock_free);
+
+constexpr int noteOff = 0x80;
+constexpr int noteOn = 0x90;
+constexpr int keyPressure = 0xA0;
+constexpr int controlChange = 0xB0;
+constexpr int programChange = 0xC0;
+
+constexpr int bankSelect = 0;
+constexpr int modulation = 1;
+constexpr int volume = 7;
+constexpr int pan = 10;
+constexpr int reverb = 91;
+constexpr int chorus = 93;
+
+constexpr int dataMask = 0x7F;
+constexpr int lowestShiftedKey = 1;
+constexpr int highestKey = 127;
+constexpr int octave = 12;
+
+bool isNoteMessage(int kind) {
+    return kind == noteOff || kind == noteOn;
+}
+// A note-on with velocity 0 is a release everywhere.
+bool isSoundingNoteOn(int kind, int value) {
+    return kind == noteOn && value > 0;
+}
+
+int fixedOr(const std::atomic<bool>& fixed, const std::atomic<uint8_t>& fixedValue, int value) {
+    return fixed.load(relaxed) ? fixedValue.load(relaxed) : value;
+}
+
+// While the user has locked the channel's tone, the song's value gives way to it; otherwise the song's
+// value becomes the channel's tone.
+void lockOrRemember(const std::atomic<bool>& toneFixed, std::atomic<uint8_t>& tone, int& value) {
+    if (toneFixed.load(std::memory_order_acquire)) {
+        value = tone.load(relaxed);
+    } else {
+        tone.store(uint8_t(value), relaxed);
+    }
+}
+}  // namespace
+
+EventFilter::EventFilter(MidiOut& out, LiveControls& controls, const EffectSettings& settings,
+                         ChannelTones& tones, const std::atomic<int>& playSeconds)
+    : out_(out), controls_(controls), settings_(settings), tones_(tones), playSeconds_(playSeconds) {}
+
+void EventFilter::resetForPlayback() {
+    effectStates_.fill(ChannelEffectState{});
+    controls_.clearReadouts();
+}
+
+void EventFilter::processChannelMessage(int, const ChannelMessage& message) {
+    const int status = message.status;
+    const int kind = status & 0xF0;
+    const int channel = status & 0x0F;
+    // A data byte never has its top bit set; a stray one from a damaged file must neither reach the device
+    // as a status byte nor write the "not sounded" mark into the read-outs.
+    int data1 = message.data1 & dataMask;
+    int data2 = message.data2 & dataMask;
+
+    const bool melodic = channel != drumChannel;
+    if (melodic && isNoteMessage(kind) && settings_.type != EffectType::none) {
+        applyEffect(channel, kind, data1, data2);
+    }
+    applyControls(channel, kind, data1, data2);
+    if (melodic && isNoteMessage(kind) && channel == controls_.octaveDoubleChannel.load(relaxed)) {
+        out_.sendShortMessage(uint8_t(status), uint8_t(foldIntoKeyRange(data1 - octave)), uint8_t(data2));
+    }
+    applyToneLock(channel, kind, data1, data2);
+    if (kind == controlChange) data2 = overriddenController(channel, data1, data2);
+    if (isNoteMessage(kind)) updateReadouts(channel, kind, data1, data2);
+    // The sequencer sweeps the pan of this channel itself; the song's own pan would fight the sweep.
+    if (kind == controlChange && data1 == pan && controls_.autoPanSpeed[channel].load(relaxed) > 0) return;
+    out_.sendShortMessage(uint8_t(status), uint8_t(data1), uint8_t(data2));
+}
+
+void EventFilter::applyEffect(int channel, int kind, int& key, int& value) {
+    ChannelEffectState& state = effectStates_[channel];
+    if (state.remapsNow(playSeconds_.load(relaxed), settings_.window)) {
+        const RemappedKey remapped = remapKey(settings_, key);
+        key = remapped.key;
+        if (remapped.silenced) value = 0;
+        state.countRemapped(isSoundingNoteOn(kind, value));
+    } else {
+        state.countPlain(isSoundingNoteOn(kind, value), settings_.window);
+    }
+}
+
+// Key shift, solo and mute. Every key-carrying message leaves here inside 0-127.
+void EventFilter::applyControls(int channel, int kind, int& key, int& value) const {
+    if (kind > keyPressure) return;
+    if (channel != drumChannel && controls_.keyShiftActive.load(relaxed)) {
+        // Computed wide: an effect may already have moved the key far out of range.
+        const int64_t shifted = int64_t(key) + controls_.keyShift.load(relaxed);
+        key = int(std::clamp<int64_t>(shifted, lowestShiftedKey, highestKey));
+    }
+    key = foldIntoKeyRange(key);
+    if (kind != noteOn) return;
+    const int solo = controls_.soloChannel.load(relaxed);
+    if (solo != LiveControls::noChannel && solo != channel) value = 0;
+    if (controls_.channelMuted[channel].load(relaxed)) value = 0;
+}
+
+void EventFilter::applyToneLock(int channel, int kind, int& data1, int& data2) {
+    if (kind == programChange) {
+        lockOrRemember(tones_.toneFixed[channel], tones_.tone[channel].program, data1);
+    } else if (kind == controlChange && data1 == bankSelect) {
+        lockOrRemember(tones_.toneFixed[channel], tones_.tone[channel].bank, data2);
+    }
+}
+
+int EventFilter::overriddenController(int channel, int controller, int value) const {
+    switch (controller) {
+        case volume:
+            return controls_.volumeAllFixed.load(relaxed)
+                       ? controls_.volumeValue[channel].load(relaxed)
+                       : fixedOr(controls_.volumeFixed[channel], controls_.volumeValue[channel], value);
+        case reverb:
+            return fixedOr(controls_.reverbFixed[channel], controls_.reverbValue[channel], value);
+        case chorus:
+            return fixedOr(controls_.chorusFixed[channel], controls_.chorusValue[channel], value);
+        case modulation:
+            return fixedOr(controls_.modulationFixed[channel], controls_.modulationValue[channel], value);
+        default:
+            return value;
+    }
+}
+
+void EventFilter::updateReadouts(int channel, int kind, int key, int value) {
+    if (isSoundingNoteOn(kind, value)) {
+        controls_.channelLevel[channel].store(uint8_t(value), relaxed);
+        controls_.channelPitchClass[channel].store(uint8_t(pitchClassOf(key)), relaxed);
+    } else {
+        controls_.channelLevel[channel].store(0, relaxed);
+    }
+}

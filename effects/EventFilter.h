@@ -1,0 +1,48 @@
+#pragma once
+#include <array>
+#include <atomic>
+
+#include "effects/ChannelEffectState.h"
+#include "effects/EffectSettings.h"
+#include "effects/LiveControls.h"
+#include "playback/ChannelMessage.h"
+#include "playback/MidiOut.h"
+#include "tones/ChannelTone.h"
+
+// Every channel message of a playing song passes here on its way to the MIDI output: the pitch effect
+// remaps notes inside the effect window, the live controls of the face and the tone lock are applied, the
+// channel read-outs are updated, and the result is sent (or dropped).
+//
+// Runs on the timer thread, one message at a time: fixed work per message, no allocation, no lock. The
+// effect settings are read as plain values because the window changes them only while playback is stopped.
+class EventFilter : public ChannelMessageSink {
+  public:
+    static constexpr int drumChannel = 9;
+
+    // playSeconds is the sequencer's count of whole seconds since playback started.
+    EventFilter(MidiOut& out, LiveControls& controls, const EffectSettings& settings, ChannelTones& tones,
+                const std::atomic<int>& playSeconds);
+
+    // Called when playback starts, while the timer is stopped: every channel starts plain again and the
+    // read-outs go back to "not sounded".
+    void resetForPlayback();
+
+    // message.status is 0x80-0xEF. Sends zero, one or two short messages.
+    void processChannelMessage(int track, const ChannelMessage& message) override;
+
+    const ChannelEffectState& effectState(int channel) const { return effectStates_[channel]; }
+
+  private:
+    void applyEffect(int channel, int kind, int& key, int& value);
+    void applyControls(int channel, int kind, int& key, int& value) const;
+    void applyToneLock(int channel, int kind, int& data1, int& data2);
+    int overriddenController(int channel, int controller, int value) const;
+    void updateReadouts(int channel, int kind, int key, int value);
+
+    MidiOut& out_;
+    LiveControls& controls_;
+    const EffectSettings& settings_;
+    ChannelTones& tones_;
+    const std::atomic<int>& playSeconds_;
+    std::array<ChannelEffectState, LiveControls::channelCount> effectStates_{};
+};
