@@ -1,0 +1,78 @@
+#include <benchmark/benchmark.h>
+
+#include <vector>
+
+#include "effects/EventFilter.h"
+
+namespace {
+// Swallows everything, so that the measurement is the filter's own work.
+class NullMidiOut : public MidiOut {
+  public:
+    int sendShortMessage(uint8_t status, uint8_t data1, uint8_t data2) override {
+        benchmark::DoNotOptimize(status + data1 + data2);
+        return 0;
+    }
+    void sendLongMessage(const uint8_t*, size_t) override {}
+};
+
+// A busy stretch of a song on all 16 channels: chords started and released, with volume, expression,
+// pan, reverb, program and pitch-bend messages in between.
+std::vector<ChannelMessage> songMix() {
+    std::vector<ChannelMessage> messages;
+    for (int bar = 0; bar < 64; ++bar) {
+        for (int channel = 0; channel < 16; ++channel) {
+            const uint8_t root = uint8_t(36 + (bar * 5 + channel * 7) % 60);
+            const uint8_t chord[] = {root, uint8_t(root + 4), uint8_t(root + 7)};
+            for (uint8_t key : chord) messages.push_back({uint8_t(0x90 | channel), key, 96});
+            messages.push_back({uint8_t(0xB0 | channel), uint8_t(bar % 2 ? 7 : 11), 100});
+            messages.push_back({uint8_t(0xE0 | channel), 0, uint8_t(64 + bar % 8)});
+            if (bar % 8 == 0) {
+                messages.push_back({uint8_t(0xB0 | channel), 10, 64});
+                messages.push_back({uint8_t(0xB0 | channel), 91, 40});
+                messages.push_back({uint8_t(0xC0 | channel), uint8_t(bar), 0});
+            }
+            for (uint8_t key : chord) messages.push_back({uint8_t(0x80 | channel), key, 64});
+        }
+    }
+    return messages;
+}
+
+void runFilter(benchmark::State& state, EffectType type) {
+    NullMidiOut out;
+    LiveControls controls;
+    EffectSettings settings;
+    settings.type = type;
+    settings.window = {0, 3599};
+    settings.pitchMap.entries = {0, 1, -2, 100, 3, 0, -1, 2, 100, -3, 1, 0};
+    ChannelTones tones;
+    tones.fix(4, 40, 8);
+    std::atomic<int> playSeconds{30};
+    controls.keyShiftActive = true;
+    controls.keyShift = -2;
+    controls.octaveDoubleChannel = 3;
+    controls.volumeFixed[2] = true;
+    controls.autoPanSpeed[5] = 4;
+    EventFilter filter(out, controls, settings, tones, playSeconds);
+    filter.resetForPlayback();
+
+    const std::vector<ChannelMessage> messages = songMix();
+    for (auto _ : state) {
+        for (const ChannelMessage& message : messages) filter.processChannelMessage(0, message);
+    }
+    state.SetItemsProcessed(int64_t(state.iterations()) * int64_t(messages.size()));
+}
+
+void BM_EventFilterFolkScale(benchmark::State& state) {
+    runFilter(state, EffectType::folk);
+}
+void BM_EventFilterCustomMap(benchmark::State& state) {
+    runFilter(state, EffectType::customMap);
+}
+void BM_EventFilterNoEffect(benchmark::State& state) {
+    runFilter(state, EffectType::none);
+}
+}  // namespace
+
+BENCHMARK(BM_EventFilterFolkScale);
+BENCHMARK(BM_EventFilterCustomMap);
+BENCHMARK(BM_EventFilterNoEffect);
