@@ -1,3 +1,16 @@
 #include <windows.h>
 
-int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) { return 0; }
+#include "app/win32/MessageBoxes.h"
+#include "playback/win32/WinmmMidiOut.h"
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    ShortMessageFailures failures;
+    WinmmMidiOut midiOut(failures);
+    std::string error;
+    if (!midiOut.openMidiOut(error)) {
+        showMessage(nullptr, error);
+        return 1;
+    }
+    for (const std::string& closeError : midiOut.closeMidiOut()) showMessage(nullptr, closeError, "Error");
+    return 0;
+}

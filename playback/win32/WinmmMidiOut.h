@@ -1,6 +1,7 @@
 #pragma once
-#include <mmsystem.h>
 #include <windows.h>
+// mmsystem.h needs the types of windows.h first.
+#include <mmsystem.h>
 
 #include <array>
 #include <mutex>
