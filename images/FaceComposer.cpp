@@ -7,27 +7,27 @@
 #include "images/PackedPicture.h"
 #include "images/PreviewBmp.h"
 
-// The stretch is defined in single precision: where a sample falls and how it is weighted depend on
-// every step being rounded to float. The x87 unit of a 32-bit build would keep extra precision and move
-// cell boundaries, so such a build does this arithmetic in SSE registers. Functions built that way are
+// Where a sample falls and how it is weighted are defined in single precision: they depend on every
+// step being rounded to float. The x87 unit of a 32-bit build would keep extra precision and move
+// cell boundaries, so such a build does this file's arithmetic in SSE registers. Functions built that way are
 // not inlined into others, so the ones marked call nothing but each other and work on raw pointers.
 #if defined(__i386__) && !defined(__SSE2_MATH__)
-#define SINGLE_PRECISION __attribute__((target("sse2,fpmath=sse")))
+#define SSE_ARITHMETIC __attribute__((target("sse2,fpmath=sse")))
 #else
-#define SINGLE_PRECISION
+#define SSE_ARITHMETIC
 #endif
 
 namespace {
 // Where one output column (or row) samples the picture along that axis.
 struct AxisSample {
-    bool inside;       // the sample's cell lies within the picture
-    int near;          // x0 (y0): the picture column (row) at or before the sample
-    int far;           // x1 (y1): the one after it, clamped to the picture
-    float weight;      // tx (ty): the weight of far
-    float nearWeight;  // 1 - tx (1 - ty)
+    bool inside;        // the sample's cell lies within the picture
+    int near;           // x0 (y0): the picture column (row) at or before the sample
+    int far;            // x1 (y1): the one after it, clamped to the picture
+    double weight;      // tx (ty): the weight of far, a float
+    double nearWeight;  // 1 - tx (1 - ty), exact
 };
 
-SINGLE_PRECISION AxisSample axisSample(int i, int outputSize, int pictureSize) {
+SSE_ARITHMETIC AxisSample axisSample(int i, int outputSize, int pictureSize) {
     const float scale = float(outputSize) / float(pictureSize);
     const int half = pictureSize / 2;
     const float f = float(i - outputSize / 2) / scale;
@@ -36,17 +36,20 @@ SINGLE_PRECISION AxisSample axisSample(int i, int outputSize, int pictureSize) {
     const float weight = f - float(cell);
     const int last = pictureSize - 1;
     return {-half <= cell && cell < half, cell + half < last ? cell + half : last,
-            cell + half + 1 < last ? cell + half + 1 : last, weight, 1.0f - weight};
+            cell + half + 1 < last ? cell + half + 1 : last, weight, 1.0 - double(weight)};
 }
 
-SINGLE_PRECISION uint32_t blend(uint32_t lowerNear, uint32_t lowerFar, uint32_t upperNear, uint32_t upperFar,
-                                const AxisSample& x, const AxisSample& y) {
+// The weighting itself runs in double: every product and sum of an 8-bit channel with the float
+// weights is then exact or nearly so, and an even area keeps its colour. In float, P * (1 - t) + P * t
+// falls just short of P for many t and the truncation would darken the picture by one step there.
+SSE_ARITHMETIC uint32_t blend(uint32_t lowerNear, uint32_t lowerFar, uint32_t upperNear, uint32_t upperFar,
+                              const AxisSample& x, const AxisSample& y) {
     uint32_t colour = 0;
     for (int shift = 0; shift <= 16; shift += 8) {
-        const float p00 = float(lowerNear >> shift & 0xFF), p10 = float(lowerFar >> shift & 0xFF);
-        const float p01 = float(upperNear >> shift & 0xFF), p11 = float(upperFar >> shift & 0xFF);
-        const float value = (p01 * x.nearWeight + p11 * x.weight) * y.weight +
-                            (p00 * x.nearWeight + p10 * x.weight) * y.nearWeight;
+        const double p00 = lowerNear >> shift & 0xFF, p10 = lowerFar >> shift & 0xFF;
+        const double p01 = upperNear >> shift & 0xFF, p11 = upperFar >> shift & 0xFF;
+        const double value = (p01 * x.nearWeight + p11 * x.weight) * y.weight +
+                             (p00 * x.nearWeight + p10 * x.weight) * y.nearWeight;
         const int truncated = int(value);
         colour |= uint32_t(truncated < 0 ? 0 : truncated > 255 ? 255 : truncated) << shift;
     }
@@ -55,9 +58,9 @@ SINGLE_PRECISION uint32_t blend(uint32_t lowerNear, uint32_t lowerFar, uint32_t 
 
 // One face row j: y tells where it samples the picture, lower and upper are the picture rows y0 and
 // y1 (only read when y is inside), current the colour carried from sample to sample.
-SINGLE_PRECISION void composeRow(const AxisSample& y, const uint32_t* lower, const uint32_t* upper,
-                                 const AxisSample* columns, const uint32_t* maskRow, uint8_t* out,
-                                 uint32_t& current) {
+SSE_ARITHMETIC void composeRow(const AxisSample& y, const uint32_t* lower, const uint32_t* upper,
+                               const AxisSample* columns, const uint32_t* maskRow, uint8_t* out,
+                               uint32_t& current) {
     for (int i = 0; i < faceWidth; ++i, out += 3) {
         const AxisSample& x = columns[i];
         if (y.inside && x.inside) {

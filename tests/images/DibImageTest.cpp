@@ -1,6 +1,6 @@
-#include "images/DibImage.h"
-
 #include <gtest/gtest.h>
+
+#include "images/DibImage.h"
 
 TEST(DibImage, TwentyFourBitRowsArePaddedAndStoredBottomUp) {
     DibImage image = DibImage::create24(3, 2);
