@@ -1,0 +1,60 @@
+// velmira-skin-gen: draws the default skin of the player.
+//
+//   velmira-skin-gen [--font FILE] OUTPUT_DIR [ICON_DIR]
+//
+// writes Main.bmp, Mask.bmp and Button.bmp into OUTPUT_DIR and velmira.ico into ICON_DIR (default
+// OUTPUT_DIR). The same font gives the same bytes on every run.
+#include <cstdio>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "resources/skin/FaceArt.h"
+#include "resources/skin/IconArt.h"
+#include "resources/skin/SpriteSheet.h"
+
+namespace {
+bool writeFile(const std::string& path, const std::vector<uint8_t>& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+    out.close();
+    if (!out) std::fprintf(stderr, "velmira-skin-gen: cannot write %s\n", path.c_str());
+    return bool(out);
+}
+
+int usage() {
+    std::fprintf(stderr, "usage: velmira-skin-gen [--font FILE] OUTPUT_DIR [ICON_DIR]\n");
+    return 2;
+}
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::string fontPath = VELMIRA_SKIN_FONT;
+    std::vector<std::string> dirs;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--font" && i + 1 < argc)
+            fontPath = argv[++i];
+        else if (!arg.empty() && arg[0] != '-')
+            dirs.push_back(arg);
+        else
+            return usage();
+    }
+    if (dirs.empty() || dirs.size() > 2) return usage();
+    const std::string outputDir = dirs[0], iconDir = dirs.size() > 1 ? dirs[1] : dirs[0];
+
+    std::string error;
+    const auto text = TextRenderer::open(fontPath, error);
+    if (!text) {
+        std::fprintf(stderr, "velmira-skin-gen: %s\n", error.c_str());
+        return 1;
+    }
+    const Canvas sheet = drawSpriteSheet(*text);
+    const Canvas face = drawFace(sheet, *text);
+    const Canvas mask = drawMask(face);
+    const bool written = writeFile(outputDir + "/Main.bmp", encodeBmpFile(face.toDib())) &&
+                         writeFile(outputDir + "/Mask.bmp", encodeBmpFile(mask.toDib())) &&
+                         writeFile(outputDir + "/Button.bmp", encodeBmpFile(sheet.toDib())) &&
+                         writeFile(iconDir + "/velmira.ico", makeIconFile(*text));
+    return written ? 0 : 1;
+}
