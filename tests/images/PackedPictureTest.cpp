@@ -56,11 +56,3 @@ TEST(PackedPicture, SixteenBitWordsAreFiveBitsPerChannelRedHighest) {
                                             packColour(0, 0, 248)};
     EXPECT_EQ(unpacked(bmp), expected);
 }
-
-TEST(PackedPicture, TwentyFourBitPixelsAreBlueGreenRed) {
-    BmpBuilder bmp(2, 1, 24);
-    bmp.pixel24(1, 0, packColour(1, 2, 3));
-    EXPECT_EQ(bmp.row(0)[3], 3);  // blue is stored first
-    const std::vector<uint32_t> expected = {0, packColour(1, 2, 3)};
-    EXPECT_EQ(unpacked(bmp), expected);
-}
