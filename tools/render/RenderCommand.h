@@ -1,0 +1,17 @@
+#pragma once
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "playback/RecordingMidiOut.h"
+#include "tools/render/RenderOptions.h"
+
+// velmira-render: plays a MIDI file through the program's loading, sequencer and event filter in virtual
+// time and writes what the MIDI output would have received. Returns the process exit code.
+int runRenderCommand(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err);
+
+// Plays a song image as the program would with the given options, from load to stop.
+std::vector<RecordingMidiOut::Message> renderSong(std::vector<uint8_t> image, const RenderOptions& options);
+
+// The messages as a format 0 Standard MIDI File, one tick a millisecond, so their times are exact.
+std::vector<uint8_t> messagesAsSmf(const std::vector<RecordingMidiOut::Message>& messages);

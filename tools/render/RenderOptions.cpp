@@ -1,0 +1,111 @@
+#include "tools/render/RenderOptions.h"
+
+#include <cerrno>
+#include <cstdlib>
+
+const char* const renderUsage =
+    "usage: velmira-render [options] FILE.mid\n"
+    "  --effect N             pitch effect 0-13 (0 none, 1-9 scales, 12 key signature, 13 pitch map)\n"
+    "  --window START END     remap only between these seconds of playing time (inclusive)\n"
+    "  --keysig SIGN COUNT    key signature: SIGN 1 sharps, 0 none, -1 flats; COUNT 0-7\n"
+    "  --pitchmap E0,...,E11  semitones per pitch class C..B; 100 or more silences it\n"
+    "  --transpose N          transpose by N semitones (-12..12)\n"
+    "  --solo CH              only channel CH (0-15) sounds\n"
+    "  --mute CH              silence channel CH (repeatable)\n"
+    "  --double CH            double channel CH an octave lower\n"
+    "  --volume PERCENT       master volume 0-120\n"
+    "  --out FILE             write the messages to FILE instead of standard output\n"
+    "  --smf FILE.mid         also write what was sent as a format 0 MIDI file\n"
+    "  --help                 show this text\n"
+    "Each output line is the time in ms (10 per timer tick) and the message bytes in hex.\n";
+
+namespace {
+bool parseInt(const std::string& text, long low, long high, int& value) {
+    if (text.empty()) return false;
+    char* end = nullptr;
+    errno = 0;
+    const long parsed = std::strtol(text.c_str(), &end, 10);
+    if (errno != 0 || *end != '\0' || parsed < low || parsed > high) return false;
+    value = int(parsed);
+    return true;
+}
+
+bool parsePitchMap(const std::string& text, PitchMap& map) {
+    size_t start = 0;
+    for (int pitchClass = 0; pitchClass < 12; ++pitchClass) {
+        const size_t comma = text.find(',', start);
+        const bool last = pitchClass == 11;
+        if (last != (comma == std::string::npos)) return false;
+        const std::string entry = text.substr(start, last ? std::string::npos : comma - start);
+        if (!parseInt(entry, -127, 1000, map.entries[size_t(pitchClass)])) return false;
+        start = comma + 1;
+    }
+    return true;
+}
+}  // namespace
+
+ParsedOptions parseRenderOptions(const std::vector<std::string>& arguments) {
+    ParsedOptions parsed;
+    RenderOptions& options = parsed.options;
+    auto fail = [&](const std::string& why) {
+        parsed.error = why;
+        return parsed;
+    };
+
+    for (size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& option = arguments[i];
+        auto value = [&](size_t offset) -> const std::string* {
+            return i + offset < arguments.size() ? &arguments[i + offset] : nullptr;
+        };
+        auto intValue = [&](long low, long high, int& out) {
+            const std::string* text = value(1);
+            if (!text || !parseInt(*text, low, high, out)) return false;
+            ++i;
+            return true;
+        };
+        int number = 0;
+        if (option == "--help") {
+            options.help = true;
+        } else if (option == "--effect") {
+            if (!intValue(0, 13, number)) return fail("--effect takes a number from 0 to 13");
+            options.effect.type = EffectType(number);
+        } else if (option == "--window") {
+            if (!intValue(0, 1000000, options.effect.window.start) ||
+                !intValue(0, 1000000, options.effect.window.end))
+                return fail("--window takes two whole numbers of seconds");
+        } else if (option == "--keysig") {
+            if (!intValue(-1, 1, options.effect.keySignature.sign) ||
+                !intValue(0, KeySignature::maxCount, options.effect.keySignature.count))
+                return fail("--keysig takes a sign (-1, 0 or 1) and a count from 0 to 7");
+        } else if (option == "--pitchmap") {
+            const std::string* text = value(1);
+            if (!text || !parsePitchMap(*text, options.effect.pitchMap))
+                return fail("--pitchmap takes twelve whole numbers separated by commas");
+            ++i;
+        } else if (option == "--transpose") {
+            if (!intValue(-12, 12, number)) return fail("--transpose takes a number from -12 to 12");
+            options.transpose = number;
+        } else if (option == "--solo" || option == "--mute" || option == "--double") {
+            if (!intValue(0, 15, number)) return fail(option + " takes a channel from 0 to 15");
+            if (option == "--solo") options.soloChannel = number;
+            if (option == "--mute") options.mutedChannels.push_back(number);
+            if (option == "--double") options.doubleChannel = number;
+        } else if (option == "--volume") {
+            if (!intValue(0, 120, number)) return fail("--volume takes a percentage from 0 to 120");
+            options.masterVolume = number;
+        } else if (option == "--out" || option == "--smf") {
+            const std::string* path = value(1);
+            if (!path || path->empty()) return fail(option + " takes a file name");
+            (option == "--out" ? options.outPath : options.smfPath) = *path;
+            ++i;
+        } else if (option.size() > 1 && option[0] == '-') {
+            return fail("unknown option " + option);
+        } else if (options.songPath.empty()) {
+            options.songPath = option;
+        } else {
+            return fail("only one MIDI file can be played");
+        }
+    }
+    if (options.songPath.empty() && !options.help) return fail("no MIDI file given");
+    return parsed;
+}
