@@ -247,12 +247,13 @@ double Sequencer::msPerQuarter() const {
     return msPerQuarter_;
 }
 
-void Sequencer::pressFastForward() {
-    if (fastForward_.load(relaxed) || displayTempo_.load(relaxed) >= fastForwardTempoLimit) return;
+bool Sequencer::pressFastForward() {
+    if (fastForward_.load(relaxed) || displayTempo_.load(relaxed) >= fastForwardTempoLimit) return false;
     std::lock_guard<std::mutex> lock(tempoMutex_);
     pendingTempo_ = 0.0;
     applyTempoLocked(true, fastForwardMsPerQuarter);
     fastForward_.store(true, relaxed);
+    return true;
 }
 
 void Sequencer::releaseFastForward() {

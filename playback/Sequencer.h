@@ -52,7 +52,8 @@ class Sequencer : public TimerClient {
     void setTempo(bool quiet, double msPerQuarter);
     // The cue control: forced to 150 ms per quarter while held. Pressing does nothing while already
     // cueing or at 250 beats per minute or more (it would slow the song down).
-    void pressFastForward();
+    // Returns whether cueing started.
+    bool pressFastForward();
     void releaseFastForward();
     // A song that ends while cueing goes back to the displayed tempo.
     void endFastForwardAtStop();

@@ -1,0 +1,31 @@
+#pragma once
+#include <array>
+#include <cstdint>
+
+// The face's own state, kept and changed on the window thread only (what the timer thread also reads
+// lives in LiveControls and the Sequencer).
+struct FaceState {
+    static constexpr int channelCount = 16;
+    enum CellColumn { volumeCell = 0, reverbCell, chorusCell, modulationCell, autoPanCell, cellColumns };
+    enum ToggleColumn { soloToggle = 0, muteToggle, octaveToggle, toggleColumns };
+    enum PressedButton { noButton = 0, tempoDown, tempoUp, transposeDown, transposeUp, volumeDown, volumeUp };
+    enum SoundModule { sc88 = 0, sc55 = 1, sb16 = 2 };
+
+    int masterVolume = 100;  // percent, steps of 10, 0..120
+    std::array<std::array<int, cellColumns>, channelCount> channelCells{};  // 0..12
+    std::array<std::array<bool, toggleColumns>, channelCount> channelToggles{};
+    std::array<uint8_t, channelCount> volumeBase{};  // channel volume before the master volume scales it
+    int pressedButton = noButton;
+    bool largeView = true;
+    bool songLoaded = false;
+    int openEffectDialog = 0;  // 0 none, 1 key signature, 2 pitch map
+    int soundModule = sc88;
+
+    FaceState() { resetCells(); }
+    // Volume cells back to 10, the others to 0, every toggle off, base volumes 100.
+    void resetCells() {
+        for (auto& row : channelCells) row = {10, 0, 0, 0, 0};
+        for (auto& row : channelToggles) row = {false, false, false};
+        volumeBase.fill(100);
+    }
+};
