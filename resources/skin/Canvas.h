@@ -12,7 +12,6 @@ struct Rgb {
     uint8_t b = 0;
 
     bool operator==(const Rgb& o) const { return r == o.r && g == o.g && b == o.b; }
-    bool operator!=(const Rgb& o) const { return !(*this == o); }
 };
 
 constexpr Rgb black{0, 0, 0};
