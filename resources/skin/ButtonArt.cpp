@@ -21,20 +21,20 @@ constexpr const char* digitRows[10][7] = {
 constexpr int digitWidth = 5;
 constexpr int digitHeight = 7;
 
-void drawDigit(Canvas& c, int x, int y, int digit, Rgb ink) {
+void drawDigit(Picture& c, int x, int y, int digit, Rgb ink) {
     for (int row = 0; row < digitHeight; ++row)
         for (int col = 0; col < digitWidth; ++col)
             if (digitRows[digit][row][col] == '#') c.set(x + col, y + row, ink);
 }
 
 // A rounded body with a one-pixel rim: the rim colour, then the gradient inset by one pixel.
-void drawBody(Canvas& c, const Rect& r, double radius, Rgb rim, Rgb top, Rgb bottom) {
+void drawBody(Picture& c, const Rect& r, double radius, Rgb rim, Rgb top, Rgb bottom) {
     c.roundedRect(r, radius, rim, rim);
     c.roundedRect({r.left + 1, r.top + 1, r.right - 1, r.bottom - 1}, radius - 1, top, bottom);
 }
 
 // The palest line of a raised body: a highlight just under the rim.
-void drawHighlight(Canvas& c, const Rect& r, double radius, Rgb colour, double strength) {
+void drawHighlight(Picture& c, const Rect& r, double radius, Rgb colour, double strength) {
     for (int x = r.left + int(radius); x < r.right - int(radius); ++x)
         c.blend(x, r.top + 1, colour, strength);
 }
@@ -43,7 +43,7 @@ struct TransportColours {
     Rgb rim, top, bottom, icon;
 };
 
-void drawTransportIcon(Canvas& c, double cx, double cy, TransportIcon icon, Rgb colour) {
+void drawTransportIcon(Picture& c, double cx, double cy, TransportIcon icon, Rgb colour) {
     switch (icon) {
         case TransportIcon::stop:
             c.roundedRect({int(cx) - 7, int(cy) - 7, int(cx) + 7, int(cy) + 7}, 1.5, colour, colour);
@@ -59,7 +59,7 @@ void drawTransportIcon(Canvas& c, double cx, double cy, TransportIcon icon, Rgb 
 }
 }  // namespace
 
-void drawTransportButton(Canvas& c, Point at, TransportIcon icon, bool lit) {
+void drawTransportButton(Picture& c, Point at, TransportIcon icon, bool lit) {
     TransportColours colours{palette::buttonEdge, palette::buttonTop, palette::buttonBottom,
                              palette::buttonIcon};
     Rgb glow{};
@@ -84,7 +84,7 @@ void drawTransportButton(Canvas& c, Point at, TransportIcon icon, bool lit) {
     drawTransportIcon(c, cx + 0.5, cy, icon, colours.icon);
 }
 
-void drawArrowButton(Canvas& c, Point at, ArrowDirection direction, bool pressed) {
+void drawArrowButton(Picture& c, Point at, ArrowDirection direction, bool pressed) {
     const Rect body{at.x + 1, at.y + 1, at.x + 23, at.y + 22};
     if (pressed) {
         drawBody(c, body, 4, palette::accent, shade(palette::buttonBottom, -0.35), palette::buttonBottom);
@@ -101,7 +101,7 @@ void drawArrowButton(Canvas& c, Point at, ArrowDirection direction, bool pressed
         c.triangle(cx - 4, cy - 5.5, cx - 4, cy + 5.5, cx + 5, cy, icon);
 }
 
-void drawLevelStrip(Canvas& c, Point at) {
+void drawLevelStrip(Picture& c, Point at) {
     const int width = face::levelStripSource.width, height = face::levelStripSource.height;
     for (int x = 0; x < width; ++x) {
         const double t = double(x) / (width - 1);
@@ -118,12 +118,12 @@ void drawLevelStrip(Canvas& c, Point at) {
 
 bool cellGlyphShape(int x, int y) {
     const Rect tile{0, 0, face::cellGlyphWidth, face::cellGlyphHeight};
-    return Canvas::roundedCoverage(tile, 3, x, y) >= 0.5;
+    return Picture::roundedCoverage(tile, 3, x, y) >= 0.5;
 }
 
 namespace {
 // Draws the tile shape: rim on its border pixels, the gradient inside.
-void drawTile(Canvas& c, Point at, Rgb rim, Rgb top, Rgb bottom) {
+void drawTile(Picture& c, Point at, Rgb rim, Rgb top, Rgb bottom) {
     for (int y = 0; y < face::cellGlyphHeight; ++y)
         for (int x = 0; x < face::cellGlyphWidth; ++x) {
             if (!cellGlyphShape(x, y)) continue;
@@ -135,7 +135,7 @@ void drawTile(Canvas& c, Point at, Rgb rim, Rgb top, Rgb bottom) {
 }
 }  // namespace
 
-void drawCellGlyph(Canvas& c, Point at, int value) {
+void drawCellGlyph(Picture& c, Point at, int value) {
     drawTile(c, at, {96, 190, 214}, {26, 86, 104}, {12, 46, 60});
     const Rgb ink{236, 252, 255};
     const int width = value >= 10 ? 2 * digitWidth + 1 : digitWidth;
@@ -154,23 +154,23 @@ void drawCellGlyph(Canvas& c, Point at, int value) {
     }
 }
 
-void drawEmptyCell(Canvas& c, Point at) {
+void drawEmptyCell(Picture& c, Point at) {
     drawTile(c, at, {58, 66, 84}, {26, 30, 40}, {20, 23, 31});
     for (int x = 6; x < 10; ++x) c.set(at.x + x, at.y + 7, {74, 82, 100});
 }
 
 bool toggleShape(int x, int y) {
-    return Canvas::roundedCoverage({1, 1, face::toggleWidth - 1, face::toggleHeight - 1}, 4, x, y) >= 0.5;
+    return Picture::roundedCoverage({1, 1, face::toggleWidth - 1, face::toggleHeight - 1}, 4, x, y) >= 0.5;
 }
 
-void drawToggle(Canvas& c, TextRenderer& text, Point at, int column, bool on) {
+void drawToggle(Picture& c, TextRenderer& text, Point at, int column, bool on) {
     static constexpr const char* letters[face::toggleCount] = {"S", "M", "O"};
     static constexpr Rgb lights[face::toggleCount] = {{255, 200, 60}, {255, 80, 70}, {90, 220, 130}};
     const Rgb light = lights[column];
     const Rgb rim = on ? shade(light, 0.3) : Rgb{84, 92, 110};
     const Rgb top = on ? shade(light, -0.3) : Rgb{54, 60, 74};
     const Rgb bottom = on ? shade(light, -0.62) : Rgb{34, 38, 48};
-    Canvas button(face::toggleWidth, face::toggleHeight);
+    Picture button(face::toggleWidth, face::toggleHeight);
     for (int y = 0; y < face::toggleHeight; ++y)
         for (int x = 0; x < face::toggleWidth; ++x) {
             if (!toggleShape(x, y)) continue;

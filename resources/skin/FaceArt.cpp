@@ -18,7 +18,7 @@ void forEachPanel(Visit visit) {
 
 // Deep blue-violet with two soft lights and a fine deterministic grain, so a slit between panels never
 // looks like a flat hole.
-void drawBackground(Canvas& c) {
+void drawBackground(Picture& c) {
     struct Glow {
         double x, y, radius, strength;
     };
@@ -46,18 +46,18 @@ bool isFixedPart(int x, int y) {
     bool fixed = false;
     forEachPanel([&](const skin::Panel& p) {
         if (!fixed && p.rect.contains(x, y))
-            fixed = Canvas::roundedCoverage(p.rect, p.cornerRadius, x, y) > 0;
+            fixed = Picture::roundedCoverage(p.rect, p.cornerRadius, x, y) > 0;
     });
     return fixed;
 }
 
-void drawPanel(Canvas& face, const face::Rect& r, double radius, Rgb body) {
+void drawPanel(Picture& face, const face::Rect& r, double radius, Rgb body) {
     face.roundedRect(r, radius, palette::panelEdge, shade(palette::panelEdge, -0.45));
     face.roundedRect({r.left + 1, r.top + 1, r.right - 1, r.bottom - 1}, radius - 1, body, body);
 }
 
-Canvas drawFace(const Canvas& sheet, TextRenderer& text) {
-    Canvas face(face::faceWidth, face::faceHeight);
+Picture drawFace(const Picture& sheet, TextRenderer& text) {
+    Picture face(face::faceWidth, face::faceHeight);
     drawBackground(face);
     drawLeftColumn(face, sheet, text);
     drawChannelRack(face, sheet, text);
@@ -68,8 +68,8 @@ Canvas drawFace(const Canvas& sheet, TextRenderer& text) {
     return face;
 }
 
-Canvas drawMask(const Canvas& face) {
-    Canvas mask(face.width(), face.height(), maskRed);
+Picture drawMask(const Picture& face) {
+    Picture mask(face.width(), face.height(), maskRed);
     for (int y = 0; y < face.height(); ++y)
         for (int x = 0; x < face.width(); ++x)
             if (isFixedPart(x, y)) mask.set(x, y, face.at(x, y));

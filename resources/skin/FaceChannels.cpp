@@ -25,7 +25,7 @@ int toggleCentre(int t) {
     return (face::toggleRect(0, t).left + face::toggleRect(0, t).right) / 2;
 }
 
-void drawHeadings(Canvas& face, TextRenderer& text) {
+void drawHeadings(Picture& face, TextRenderer& text) {
     const skin::Panel& strip = skin::headingStrip;
     drawPanel(face, strip.rect, strip.cornerRadius, palette::panelHeader);
     const int japaneseBaseline = strip.rect.top + 13, latinBaseline = strip.rect.top + 23;
@@ -50,7 +50,7 @@ void drawHeadings(Canvas& face, TextRenderer& text) {
     for (int t = 0; t < face::toggleCount; ++t) heading(toggleCentre(t), toggleJapanese[t], toggleLatin[t]);
 }
 
-void drawLevelWell(Canvas& face, int ch) {
+void drawLevelWell(Picture& face, int ch) {
     const Rect well = face::levelBarErase(ch);
     face.fill(well, black);
     face.bevel({well.left - 1, well.top - 1, well.right + 1, well.bottom + 1}, palette::wellEdgeDark,
@@ -59,14 +59,14 @@ void drawLevelWell(Canvas& face, int ch) {
     for (int x = well.left; x <= well.right; x += 10) face.set(x, well.bottom + 1, palette::labelDim);
 }
 
-void drawLamp(Canvas& face, int ch, int k) {
+void drawLamp(Picture& face, int ch, int k) {
     const Rect lamp = face::noteLamp(ch, k);
     face.frame({lamp.left - 1, lamp.top - 1, lamp.right + 1, lamp.bottom + 1},
                isSharp[k] ? palette::lampFrameSharp : palette::lampFrame);
     face.fill(lamp, black);
 }
 
-void drawStrip(Canvas& face, const Canvas& sheet, TextRenderer& text, int ch) {
+void drawStrip(Picture& face, const Picture& sheet, TextRenderer& text, int ch) {
     const skin::Panel strip = skin::channelStrip(ch);
     drawPanel(face, strip.rect, strip.cornerRadius, ch % 2 ? palette::panelRowAlt : palette::panel);
     for (int x : skin::columnDividers)
@@ -86,7 +86,7 @@ void drawStrip(Canvas& face, const Canvas& sheet, TextRenderer& text, int ch) {
 }
 }  // namespace
 
-void drawChannelRack(Canvas& face, const Canvas& sheet, TextRenderer& text) {
+void drawChannelRack(Picture& face, const Picture& sheet, TextRenderer& text) {
     drawHeadings(face, text);
     for (int ch = 0; ch < face::channelCount; ++ch) drawStrip(face, sheet, text, ch);
 }

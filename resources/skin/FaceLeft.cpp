@@ -8,14 +8,14 @@ namespace {
 using face::Rect;
 
 // A sunken black well for text the program writes white on black.
-void drawWell(Canvas& face, const Rect& r) {
+void drawWell(Picture& face, const Rect& r) {
     face.fill(r, black);
     face.bevel({r.left - 1, r.top - 1, r.right + 1, r.bottom + 1}, palette::wellEdgeDark,
                palette::wellEdgeLight);
 }
 
 // One octave of piano keys as the title's emblem.
-void drawKeyboard(Canvas& face, int left, int top) {
+void drawKeyboard(Picture& face, int left, int top) {
     constexpr int keyWidth = 14, height = 24;
     for (int k = 0; k < 7; ++k) {
         const Rect key{left + k * keyWidth, top, left + (k + 1) * keyWidth - 1, top + height};
@@ -28,7 +28,7 @@ void drawKeyboard(Canvas& face, int left, int top) {
     }
 }
 
-void drawTitle(Canvas& face, TextRenderer& text) {
+void drawTitle(Picture& face, TextRenderer& text) {
     const Rect& r = skin::titlePanel.rect;
     const int centre = (r.left + r.right) / 2;
     text.draw(face, "Velmira", centre + 1, 47, 34, {8, 10, 16}, Align::centre);
@@ -37,7 +37,7 @@ void drawTitle(Canvas& face, TextRenderer& text) {
     drawKeyboard(face, centre - 49, 84);
 }
 
-void drawNumberField(Canvas& face, const Canvas& sheet, TextRenderer& text, const face::NumberField& field,
+void drawNumberField(Picture& face, const Picture& sheet, TextRenderer& text, const face::NumberField& field,
                      const Rect& well, const char* japanese, const char* latin) {
     drawWell(face, well);
     face.paste(sheet, face::downReleasedSource, field.down.picture);
@@ -47,7 +47,7 @@ void drawNumberField(Canvas& face, const Canvas& sheet, TextRenderer& text, cons
     text.draw(face, latin, 40, top + 23, 9, palette::labelLatin, Align::centre);
 }
 
-void drawFields(Canvas& face, const Canvas& sheet, TextRenderer& text) {
+void drawFields(Picture& face, const Picture& sheet, TextRenderer& text) {
     const Rect& r = skin::fieldsPanel.rect;
     text.draw(face, "演奏の設定", (r.left + r.right) / 2, r.top + 19, 12, palette::labelDim, Align::centre);
     face.fill({r.left + 12, r.top + 24, r.right - 12, r.top + 25}, palette::divider);
@@ -63,14 +63,14 @@ void drawFields(Canvas& face, const Canvas& sheet, TextRenderer& text) {
     drawNumberField(face, sheet, text, face::transposeField, skin::transposeWell, "移調", "KEY");
 }
 
-void drawTime(Canvas& face, TextRenderer& text) {
+void drawTime(Picture& face, TextRenderer& text) {
     const Rect& r = skin::timePanel.rect;
     text.draw(face, "演奏時間", r.left + 12, r.top + 26, 13, palette::labelJapanese);
     text.draw(face, "TIME", r.right - 12, r.top + 26, 9, palette::labelLatin, Align::right);
     drawWell(face, skin::timeWell);
 }
 
-void drawTransport(Canvas& face, const Canvas& sheet, TextRenderer& text) {
+void drawTransport(Picture& face, const Picture& sheet, TextRenderer& text) {
     drawTransportButton(face, skin::stopPicture, TransportIcon::stop, false);
     face.paste(sheet, face::playNormalSource, face::playPicture);
     face.paste(sheet, face::fastForwardNormalSource, face::fastForwardPicture);
@@ -92,7 +92,7 @@ void drawTransport(Canvas& face, const Canvas& sheet, TextRenderer& text) {
 }
 }  // namespace
 
-void drawLeftColumn(Canvas& face, const Canvas& sheet, TextRenderer& text) {
+void drawLeftColumn(Picture& face, const Picture& sheet, TextRenderer& text) {
     for (const skin::Panel& p : skin::leftPanels) drawPanel(face, p.rect, p.cornerRadius, palette::panel);
     drawTitle(face, text);
     drawFields(face, sheet, text);

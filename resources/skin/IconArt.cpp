@@ -15,13 +15,13 @@ void putLe32(std::vector<uint8_t>& out, uint32_t v) {
 }
 
 struct IconImage {
-    Canvas colour;
+    Picture colour;
     std::vector<uint8_t> alpha;  // 0..255, top row first
 };
 
 // A rounded tile in the skin's blue and violet with a white eighth note.
 IconImage drawIcon(TextRenderer& text, int size) {
-    IconImage icon{Canvas(size, size), std::vector<uint8_t>(size_t(size) * size)};
+    IconImage icon{Picture(size, size), std::vector<uint8_t>(size_t(size) * size)};
     const face::Rect tile{0, 0, size, size};
     const double radius = size / 5.0;
     // The colour fills the whole square; the rounded outline lives in the alpha channel.
@@ -33,7 +33,7 @@ IconImage drawIcon(TextRenderer& text, int size) {
     for (int y = 0; y < size; ++y)
         for (int x = 0; x < size; ++x)
             icon.alpha[size_t(y) * size + x] =
-                uint8_t(std::lround(255 * Canvas::roundedCoverage(tile, radius, x, y)));
+                uint8_t(std::lround(255 * Picture::roundedCoverage(tile, radius, x, y)));
     return icon;
 }
 

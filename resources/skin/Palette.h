@@ -1,5 +1,5 @@
 #pragma once
-#include "resources/skin/Canvas.h"
+#include "resources/skin/Picture.h"
 
 // The colours of the default skin, in one place so the face and the sprites agree.
 namespace palette {

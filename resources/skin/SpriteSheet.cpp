@@ -11,23 +11,23 @@ face::Point origin(const SheetRect& r) {
 }
 
 // Opaque sprites sit on the face's panel colour, so copying one never shows a seam.
-void drawOnPanel(Canvas& sheet, const SheetRect& r) {
+void drawOnPanel(Picture& sheet, const SheetRect& r) {
     sheet.fill({r.x, r.y, r.x + r.width, r.y + r.height}, palette::panel);
 }
 
-void drawTransport(Canvas& sheet, const SheetRect& r, TransportIcon icon, bool lit) {
+void drawTransport(Picture& sheet, const SheetRect& r, TransportIcon icon, bool lit) {
     drawOnPanel(sheet, r);
     drawTransportButton(sheet, origin(r), icon, lit);
 }
 
-void drawArrow(Canvas& sheet, const SheetRect& r, ArrowDirection direction, bool pressed) {
+void drawArrow(Picture& sheet, const SheetRect& r, ArrowDirection direction, bool pressed) {
     drawOnPanel(sheet, r);
     drawArrowButton(sheet, origin(r), direction, pressed);
 }
 }  // namespace
 
-Canvas drawSpriteSheet(TextRenderer& text) {
-    Canvas sheet(face::sheetWidth, face::sheetHeight, black);
+Picture drawSpriteSheet(TextRenderer& text) {
+    Picture sheet(face::sheetWidth, face::sheetHeight, black);
 
     drawTransport(sheet, face::playNormalSource, TransportIcon::play, false);
     drawTransport(sheet, face::playLitSource, TransportIcon::play, true);

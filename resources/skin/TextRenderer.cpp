@@ -60,7 +60,7 @@ int TextRenderer::measure(const std::string& utf8, int pixelSize) {
     return int((width + 32) >> 6);
 }
 
-void TextRenderer::draw(Canvas& canvas, const std::string& utf8, int x, int baseline, int pixelSize,
+void TextRenderer::draw(Picture& picture, const std::string& utf8, int x, int baseline, int pixelSize,
                         Rgb colour, Align align) {
     if (align == Align::centre) x -= measure(utf8, pixelSize) / 2;
     if (align == Align::right) x -= measure(utf8, pixelSize);
@@ -73,8 +73,8 @@ void TextRenderer::draw(Canvas& canvas, const std::string& utf8, int x, int base
         const int top = baseline - g->bitmap_top;
         for (unsigned row = 0; row < bm.rows; ++row)
             for (unsigned col = 0; col < bm.width; ++col)
-                canvas.blend(left + int(col), top + int(row), colour,
-                             bm.buffer[row * bm.pitch + col] / 255.0);
+                picture.blend(left + int(col), top + int(row), colour,
+                              bm.buffer[row * bm.pitch + col] / 255.0);
         penX += g->advance.x;
     }
 }

@@ -2,11 +2,11 @@
 #include <memory>
 #include <string>
 
-#include "resources/skin/Canvas.h"
+#include "resources/skin/Picture.h"
 
 enum class Align { left, centre, right };
 
-// Draws UTF-8 labels with one outline font, anti-aliased onto whatever the canvas holds.
+// Draws UTF-8 labels with one outline font, anti-aliased onto whatever the picture holds.
 class TextRenderer {
   public:
     // Empty result (and a reason in error) when the font cannot be opened.
@@ -18,7 +18,7 @@ class TextRenderer {
     // Advance width of the text at the given pixel size.
     int measure(const std::string& utf8, int pixelSize);
     // Draws the text with its baseline at y; x is the left edge, the centre or the right edge.
-    void draw(Canvas& canvas, const std::string& utf8, int x, int baseline, int pixelSize, Rgb colour,
+    void draw(Picture& picture, const std::string& utf8, int x, int baseline, int pixelSize, Rgb colour,
               Align align = Align::left);
 
   private:

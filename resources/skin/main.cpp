@@ -49,9 +49,9 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "velmira-skin-gen: %s\n", error.c_str());
         return 1;
     }
-    const Canvas sheet = drawSpriteSheet(*text);
-    const Canvas face = drawFace(sheet, *text);
-    const Canvas mask = drawMask(face);
+    const Picture sheet = drawSpriteSheet(*text);
+    const Picture face = drawFace(sheet, *text);
+    const Picture mask = drawMask(face);
     const bool written = writeFile(outputDir + "/Main.bmp", encodeBmpFile(face.toDib())) &&
                          writeFile(outputDir + "/Mask.bmp", encodeBmpFile(mask.toDib())) &&
                          writeFile(outputDir + "/Button.bmp", encodeBmpFile(sheet.toDib())) &&

@@ -26,9 +26,9 @@ using face::Rect;
 
 // A picture being drawn, top row first. Shapes with curved edges are anti-aliased by sampling each pixel
 // on a 4 x 4 grid, which keeps every run of the generator byte-identical.
-class Canvas {
+class Picture {
   public:
-    Canvas(int width, int height, Rgb fill = black);
+    Picture(int width, int height, Rgb fill = black);
 
     int width() const { return width_; }
     int height() const { return height_; }
@@ -50,10 +50,10 @@ class Canvas {
     // A filled triangle given by its corners in pixel coordinates (pixel centres at .5).
     void triangle(double x0, double y0, double x1, double y1, double x2, double y2, Rgb c);
 
-    // Copies the rectangle src of another canvas to x, y.
-    void paste(const Canvas& from, const face::SheetRect& src, face::Point to);
+    // Copies the rectangle src of another picture to x, y.
+    void paste(const Picture& from, const face::SheetRect& src, face::Point to);
     // The transparent two-pass draw of the program: AND with the mask, then OR with the picture.
-    void pasteMasked(const Canvas& from, const face::SheetRect& picture, const face::SheetRect& mask,
+    void pasteMasked(const Picture& from, const face::SheetRect& picture, const face::SheetRect& mask,
                      face::Point to);
 
     DibImage toDib() const;

@@ -1,4 +1,4 @@
-#include "resources/skin/Canvas.h"
+#include "resources/skin/Picture.h"
 
 #include <algorithm>
 #include <cmath>
@@ -29,42 +29,42 @@ Rgb shade(Rgb c, double amount) {
     return amount >= 0 ? mix(c, white, amount) : mix(c, black, -amount);
 }
 
-Canvas::Canvas(int width, int height, Rgb fill)
+Picture::Picture(int width, int height, Rgb fill)
     : width_(width), height_(height), pixels_(size_t(width) * height, fill) {}
 
-void Canvas::set(int x, int y, Rgb c) {
+void Picture::set(int x, int y, Rgb c) {
     if (x >= 0 && y >= 0 && x < width_ && y < height_) pixels_[size_t(y) * width_ + x] = c;
 }
 
-void Canvas::blend(int x, int y, Rgb c, double alpha) {
+void Picture::blend(int x, int y, Rgb c, double alpha) {
     if (x < 0 || y < 0 || x >= width_ || y >= height_ || alpha <= 0) return;
     Rgb& p = pixels_[size_t(y) * width_ + x];
     p = mix(p, c, std::min(alpha, 1.0));
 }
 
-void Canvas::fill(const Rect& r, Rgb c) {
+void Picture::fill(const Rect& r, Rgb c) {
     for (int y = r.top; y < r.bottom; ++y)
         for (int x = r.left; x < r.right; ++x) set(x, y, c);
 }
 
-void Canvas::verticalGradient(const Rect& r, Rgb top, Rgb bottom) {
+void Picture::verticalGradient(const Rect& r, Rgb top, Rgb bottom) {
     const int span = std::max(1, r.height() - 1);
     for (int y = r.top; y < r.bottom; ++y)
         fill({r.left, y, r.right, y + 1}, mix(top, bottom, double(y - r.top) / span));
 }
 
-void Canvas::bevel(const Rect& r, Rgb light, Rgb dark) {
+void Picture::bevel(const Rect& r, Rgb light, Rgb dark) {
     fill({r.left, r.top, r.right, r.top + 1}, light);
     fill({r.left, r.top, r.left + 1, r.bottom}, light);
     fill({r.left, r.bottom - 1, r.right, r.bottom}, dark);
     fill({r.right - 1, r.top + 1, r.right, r.bottom}, dark);
 }
 
-void Canvas::frame(const Rect& r, Rgb c) {
+void Picture::frame(const Rect& r, Rgb c) {
     bevel(r, c, c);
 }
 
-double Canvas::roundedCoverage(const Rect& r, double radius, int x, int y) {
+double Picture::roundedCoverage(const Rect& r, double radius, int x, int y) {
     return coverage(x, y, [&](double fx, double fy) {
         if (fx < r.left || fx > r.right || fy < r.top || fy > r.bottom) return false;
         const double cx = std::clamp(fx, r.left + radius, r.right - radius);
@@ -73,14 +73,14 @@ double Canvas::roundedCoverage(const Rect& r, double radius, int x, int y) {
     });
 }
 
-void Canvas::roundedRect(const Rect& r, double radius, Rgb top, Rgb bottom) {
+void Picture::roundedRect(const Rect& r, double radius, Rgb top, Rgb bottom) {
     const int span = std::max(1, r.height() - 1);
     for (int y = r.top; y < r.bottom; ++y)
         for (int x = r.left; x < r.right; ++x)
             blend(x, y, mix(top, bottom, double(y - r.top) / span), roundedCoverage(r, radius, x, y));
 }
 
-void Canvas::disc(double cx, double cy, double radius, Rgb c) {
+void Picture::disc(double cx, double cy, double radius, Rgb c) {
     const int x0 = int(std::floor(cx - radius)), x1 = int(std::ceil(cx + radius));
     const int y0 = int(std::floor(cy - radius)), y1 = int(std::ceil(cy + radius));
     for (int y = y0; y <= y1; ++y)
@@ -90,7 +90,7 @@ void Canvas::disc(double cx, double cy, double radius, Rgb c) {
                   }));
 }
 
-void Canvas::triangle(double x0, double y0, double x1, double y1, double x2, double y2, Rgb c) {
+void Picture::triangle(double x0, double y0, double x1, double y1, double x2, double y2, Rgb c) {
     auto edge = [](double ax, double ay, double bx, double by, double px, double py) {
         return (bx - ax) * (py - ay) - (by - ay) * (px - ax);
     };
@@ -105,13 +105,13 @@ void Canvas::triangle(double x0, double y0, double x1, double y1, double x2, dou
                   }));
 }
 
-void Canvas::paste(const Canvas& from, const face::SheetRect& src, face::Point to) {
+void Picture::paste(const Picture& from, const face::SheetRect& src, face::Point to) {
     for (int y = 0; y < src.height; ++y)
         for (int x = 0; x < src.width; ++x) set(to.x + x, to.y + y, from.at(src.x + x, src.y + y));
 }
 
-void Canvas::pasteMasked(const Canvas& from, const face::SheetRect& picture, const face::SheetRect& mask,
-                         face::Point to) {
+void Picture::pasteMasked(const Picture& from, const face::SheetRect& picture, const face::SheetRect& mask,
+                          face::Point to) {
     for (int y = 0; y < picture.height; ++y)
         for (int x = 0; x < picture.width; ++x) {
             const Rgb m = from.at(mask.x + x, mask.y + y), p = from.at(picture.x + x, picture.y + y);
@@ -121,7 +121,7 @@ void Canvas::pasteMasked(const Canvas& from, const face::SheetRect& picture, con
         }
 }
 
-DibImage Canvas::toDib() const {
+DibImage Picture::toDib() const {
     DibImage image = DibImage::create24(width_, height_);
     for (int y = 0; y < height_; ++y)
         for (int x = 0; x < width_; ++x) {
