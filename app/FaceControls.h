@@ -1,0 +1,70 @@
+#pragma once
+#include <functional>
+
+#include "app/FaceDrawing.h"
+#include "app/FaceState.h"
+#include "effects/LiveControls.h"
+#include "playback/MidiOut.h"
+#include "playback/Player.h"
+#include "playback/Sequencer.h"
+#include "playback/SongBuffer.h"
+
+// The mouse controls of the face. The face has no child windows: the window hands its mouse messages here,
+// each is hit-tested against the fixed rectangles of the face layout and turned into playback commands,
+// live-control changes, messages to the device and drawing requests. Everything runs on the window thread;
+// what the timer thread reads is written through LiveControls and the Sequencer, one value at a time.
+//
+// Every operation returns whether the window should go on to its default handling of the message.
+class FaceControls {
+  public:
+    // Opens the tone dialog for the channel row under the click.
+    using ToneChangeHook = std::function<void(int x, int y)>;
+
+    FaceControls(FaceState& face, LiveControls& controls, Sequencer& sequencer, Player& player,
+                 const SongBuffer& song, MidiOut& out, FaceDrawing& drawing,
+                 ToneChangeHook changeChannelTone);
+
+    // Play works while stopped; every other control of the face only while a song plays.
+    bool leftButtonDown(int x, int y);
+    // Releases a held arrow button, or ends fast forward.
+    bool leftButtonUp();
+    // Releases a held arrow button or fast forward once the pointer leaves it.
+    bool mouseMove(int x, int y);
+    // Over the cells, steps the cell under the pointer down.
+    bool rightButtonDown(int x, int y);
+
+    // The compact view has no face to click: playback is started by a double click on the caption and
+    // stopped by a right click on it.
+    bool captionDoubleClick();
+    bool captionRightButton(bool onCaption);
+
+  private:
+    bool noEffectDialog() const { return face_.openEffectDialog == 0; }
+    // Returns whether an arrow button took the click (a field at its limit does not).
+    bool pressArrow(int x, int y);
+    bool stepArrowField(int button);
+    void releaseArrow();
+    void endFastForward();
+    void allSoundOff(int channel);
+
+    // Channel cells (ChannelCells.cpp): step +1 for the left button, -1 for the right.
+    void stepCell(int x, int y, int step);
+    void setCellValue(int channel, int column, int value);
+    bool takeAutoPanSpeed(int channel, int speed);
+
+    // Channel toggles (ChannelToggles.cpp).
+    void switchToggle(int x, int y);
+    void switchSolo(int channel);
+    void switchMute(int channel);
+    void switchOctaveDouble(int channel);
+    bool hasSounded(int channel) const;
+
+    FaceState& face_;
+    LiveControls& controls_;
+    Sequencer& sequencer_;
+    Player& player_;
+    const SongBuffer& song_;
+    MidiOut& out_;
+    FaceDrawing& drawing_;
+    ToneChangeHook changeChannelTone_;
+};

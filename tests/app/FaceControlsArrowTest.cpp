@@ -1,0 +1,108 @@
+// The arrow buttons of the volume, transpose and tempo fields: their steps, limits, messages and pictures.
+#include "tests/app/FaceControlsFixture.h"
+
+TEST_F(FaceControlsTest, VolumeStepsByTenBetweenZeroAndOneHundredTwenty) {
+    play();
+    for (int expected = 90; expected >= 0; expected -= 10) {
+        click(face::volumeField.down.hot);
+        EXPECT_EQ(face.masterVolume, expected);
+    }
+    forget();
+    EXPECT_TRUE(click(face::volumeField.down.hot));  // at 0: default handling, nothing else
+    EXPECT_TRUE(sent().empty());
+    EXPECT_TRUE(drawing.requests.empty());
+    EXPECT_TRUE(rig.controls.volumeAllFixed.load());
+
+    for (int step = 0; step < 14; ++step) click(face::volumeField.up.hot);
+    EXPECT_EQ(face.masterVolume, 120);
+}
+
+TEST_F(FaceControlsTest, VolumeStepSendsEveryChannelItsScaledBaseClampedAt127) {
+    play();
+    face.volumeBase[3] = 120;
+    face.masterVolume = 110;
+    EXPECT_FALSE(click(face::volumeField.up.hot));
+    Lines expected;
+    for (int channel = 0; channel < 16; ++channel) expected.push_back(controlChange(channel, 7, 120));
+    expected[3] = controlChange(3, 7, 127);
+    EXPECT_EQ(sent(), expected);
+    EXPECT_EQ(drawing.requests, (Lines{"readout 4", "sprite 12"}));
+    EXPECT_EQ(face.pressedButton, FaceState::volumeUp);
+
+    click(face::volumeField.down.hot);
+    forget();
+    click(face::volumeField.down.hot);
+    EXPECT_EQ(sent()[3], controlChange(3, 7, 120));  // at 100
+}
+
+TEST_F(FaceControlsTest, TempoStepsQuietlyAndStopsPastTwentyAndFourHundred) {
+    play();
+    rig.sequencer.setDisplayTempo(25);
+    click(face::tempoField.down.hot);
+    EXPECT_EQ(rig.sequencer.displayTempo(), 15);
+    EXPECT_DOUBLE_EQ(rig.sequencer.msPerQuarter(), 4000.0);
+    controls.leftButtonUp();
+    EXPECT_TRUE(click(face::tempoField.down.hot));
+    EXPECT_EQ(rig.sequencer.displayTempo(), 15);
+    EXPECT_EQ(drawing.requests, (Lines{"readout 1", "sprite 2", "sprite 3"}));
+
+    rig.sequencer.setDisplayTempo(395);
+    click(face::tempoField.up.hot);
+    controls.leftButtonUp();
+    click(face::tempoField.up.hot);
+    EXPECT_EQ(rig.sequencer.displayTempo(), 405);
+    EXPECT_DOUBLE_EQ(rig.sequencer.msPerQuarter(), 60000.0 / 405);
+    EXPECT_FALSE(rig.sequencer.takeTickReport().tempoRedraw);  // the song's tempo is not announced
+    EXPECT_TRUE(sent().empty());
+}
+
+TEST_F(FaceControlsTest, TransposeSilencesEveryChannelAndStopsAtAnOctave) {
+    play();
+    click(face::transposeField.up.hot);
+    EXPECT_EQ(rig.controls.keyShift.load(), 1);
+    EXPECT_TRUE(rig.controls.keyShiftActive.load());
+    EXPECT_EQ(sent(), allSoundOffEverywhere());
+    EXPECT_EQ(drawing.requests, (Lines{"readout 3", "sprite 8"}));
+
+    for (int step = 0; step < 30; ++step) click(face::transposeField.down.hot);
+    EXPECT_EQ(rig.controls.keyShift.load(), -12);
+    EXPECT_EQ(sent().size(), 16u * 14);
+    for (int step = 0; step < 30; ++step) click(face::transposeField.up.hot);
+    EXPECT_EQ(rig.controls.keyShift.load(), 12);
+}
+
+TEST_F(FaceControlsTest, EachArrowShowsItsPressedPictureUntilReleased) {
+    struct Case {
+        face::ArrowButton arrow;
+        int pressed;
+    };
+    const Case cases[] = {{face::tempoField.down, FaceState::tempoDown},
+                          {face::tempoField.up, FaceState::tempoUp},
+                          {face::transposeField.down, FaceState::transposeDown},
+                          {face::transposeField.up, FaceState::transposeUp},
+                          {face::volumeField.down, FaceState::volumeDown},
+                          {face::volumeField.up, FaceState::volumeUp}};
+    play();
+    for (const Case& c : cases) {
+        forget();
+        click(c.arrow.hot);
+        EXPECT_EQ(face.pressedButton, c.pressed);
+        EXPECT_FALSE(controls.leftButtonUp());
+        EXPECT_EQ(face.pressedButton, FaceState::noButton);
+        EXPECT_EQ(drawing.requests.back(), "sprite " + std::to_string(c.arrow.released));
+        EXPECT_EQ(drawing.requests[drawing.requests.size() - 2], "sprite " + std::to_string(c.arrow.pressed));
+    }
+}
+
+TEST_F(FaceControlsTest, MovingOffAHeldArrowReleasesIt) {
+    play();
+    const face::Rect hot = face::volumeField.down.hot;
+    click(hot);
+    EXPECT_TRUE(controls.mouseMove(hot.left, hot.top));
+    EXPECT_EQ(face.pressedButton, FaceState::volumeDown);
+    EXPECT_FALSE(controls.mouseMove(hot.left - 1, hot.top));
+    EXPECT_EQ(face.pressedButton, FaceState::noButton);
+    EXPECT_EQ(drawing.requests, (Lines{"readout 4", "sprite 10", "sprite 11"}));
+    EXPECT_TRUE(controls.leftButtonUp());  // nothing left to release
+    EXPECT_EQ(drawing.requests.size(), 3u);
+}
