@@ -23,7 +23,7 @@ bool FaceControls::hasSounded(int channel) const {
 }
 
 void FaceControls::stepCell(int x, int y, int step) {
-    // The Sound Blaster 16 has no use for these controllers.
+    // The cells are for the GS sound modules; with the Sound Blaster 16 they stay as they are.
     if (face_.soundModule == FaceState::sb16) return;
     const auto cell = face::cellAt(x, y);
     if (!cell || !hasSounded(cell->channel)) return;

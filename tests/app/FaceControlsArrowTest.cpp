@@ -52,8 +52,15 @@ TEST_F(FaceControlsTest, TempoStepsQuietlyAndStopsPastTwentyAndFourHundred) {
     click(face::tempoField.up.hot);
     EXPECT_EQ(rig.sequencer.displayTempo(), 405);
     EXPECT_DOUBLE_EQ(rig.sequencer.msPerQuarter(), 60000.0 / 405);
-    EXPECT_FALSE(rig.sequencer.takeTickReport().tempoRedraw);  // the song's tempo is not announced
     EXPECT_TRUE(sent().empty());
+    rig.tick();  // a step is the user's tempo, not the song's: the read-out is not recomputed
+    ASSERT_FALSE(rig.updates.empty());
+    EXPECT_FALSE(rig.updates.back().redraw.tempoRedraw);
+    EXPECT_EQ(rig.sequencer.displayTempo(), 405);
+
+    rig.sequencer.setDisplayTempo(20);
+    click(face::tempoField.down.hot);
+    EXPECT_EQ(rig.sequencer.displayTempo(), 20);
 }
 
 TEST_F(FaceControlsTest, TransposeSilencesEveryChannelAndStopsAtAnOctave) {

@@ -43,17 +43,6 @@ TEST_F(FaceControlsTest, CellsAtTheirLimitsChangeNothing) {
     EXPECT_TRUE(drawing.requests.empty());
 }
 
-TEST_F(FaceControlsTest, OnlyACellUnderThePointerSteps) {
-    play();
-    const face::Rect first = face::cellHot(0, 0);
-    EXPECT_FALSE(controls.leftButtonDown(first.right, first.top));    // the gap between two cells
-    EXPECT_FALSE(controls.leftButtonDown(first.left, first.bottom));  // the gap between two rows
-    EXPECT_TRUE(sent().empty());
-    EXPECT_TRUE(toneClicks.empty());
-    controls.leftButtonDown(first.right - 1, first.bottom - 1);
-    EXPECT_EQ(drawing.requests, (Lines{"cell 0 0"}));
-}
-
 TEST_F(FaceControlsTest, SoundBlasterCellsDoNotReactButItsTogglesDo) {
     play();
     face.soundModule = FaceState::sb16;
