@@ -36,17 +36,6 @@ TEST(DibCanvas, CopiesAreClippedAtTheEdgesOfBothPictures) {
     EXPECT_EQ(screen.packedAt(0, 7), red);
 }
 
-TEST(DibCanvas, RasterOperationsCombineEachByte) {
-    DibImage screen = filled(2, 1, packColour(0xF0, 0x0F, 0xFF));
-    DibImage source = filled(1, 1, packColour(0x3C, 0x3C, 0x00));
-    std::vector<DrawnText> texts;
-    DibCanvas canvas(screen, texts);
-    canvas.drawImage(source, {0, 0, 1, 1}, {0, 0}, RasterOp::andMask);
-    canvas.drawImage(source, {0, 0, 1, 1}, {1, 0}, RasterOp::orPaint);
-    EXPECT_EQ(screen.packedAt(0, 0), packColour(0x30, 0x0C, 0x00));
-    EXPECT_EQ(screen.packedAt(1, 0), packColour(0xFC, 0x3F, 0xFF));
-}
-
 TEST(DibCanvas, TextIsLoggedAndItsBoxBlackened) {
     DibImage screen = filled(40, 20, green);
     std::vector<DrawnText> texts;
