@@ -35,7 +35,8 @@ foreach(subsystem IN LISTS VELMIRA_SUBSYSTEMS)
   file(GLOB found CONFIGURE_DEPENDS tests/${subsystem}/win32/*.cpp)
   list(APPEND win32_test_sources ${found})
 endforeach()
-add_executable(velmira_win32_tests ${win32_test_sources} ${test_support_sources})
+# The window tests create the real main window, which needs the menu and the icon.
+add_executable(velmira_win32_tests ${win32_test_sources} ${test_support_sources} resources/velmira.rc)
 target_include_directories(velmira_win32_tests PRIVATE ${CMAKE_SOURCE_DIR})
 target_link_libraries(velmira_win32_tests PRIVATE velmira_win32 gtest gtest_main)
 add_dependencies(velmira_win32_tests velmira)  # the start-up tests run the real program

@@ -11,7 +11,7 @@ packages=(
   wine wine32:i386 wine64                     # runs the program and its Win32 tests
   xvfb xauth imagemagick                      # a display without a screen, and screenshots
   locales                                     # ja_JP.UTF-8, so Wine's ANSI code page is 932
-  fluidsynth fluid-soundfont-gm               # a General MIDI synthesizer for the run command
+  fluidsynth fluid-soundfont-gm alsa-utils    # a General MIDI synthesizer for the run command
 )
 
 sudo_cmd=()

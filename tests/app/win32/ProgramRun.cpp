@@ -33,9 +33,9 @@ std::wstring buildFolder() {
     return folder.substr(0, folder.find_last_of(L"\\/"));
 }
 
-ProgramRun runProgram(const std::wstring& workingFolder, DWORD timeoutMs) {
+ProgramRun runProgram(const std::wstring& program, const std::wstring& workingFolder, DWORD timeoutMs) {
     ProgramRun run;
-    std::wstring commandLine = L"\"" + buildFolder() + L"\\velmira.exe\"";
+    std::wstring commandLine = L"\"" + program + L"\"";
     STARTUPINFOW startup = {};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process = {};

@@ -7,9 +7,26 @@
 
 TEST(Startup, WithoutAMidiDeviceTheProgramSaysSoAndEndsWithExitCode1) {
     if (midiOutGetNumDevs() != 0) GTEST_SKIP() << "this machine has a MIDI output device";
-    const ProgramRun run = runProgram(buildFolder());
+    const ProgramRun run = runProgram(buildFolder() + L"\\velmira.exe", buildFolder());
     ASSERT_TRUE(run.finished);
     EXPECT_EQ(run.exitCode, 1u);
     ASSERT_EQ(run.messages.size(), 1u);
     EXPECT_EQ(run.messages[0], L"MIDI出力デバイスがありません");
+}
+
+TEST(Startup, WithoutTheSkinFilesTheProgramNamesTheMissingOneAndEndsWithExitCode1) {
+    wchar_t temp[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, temp);
+    const std::wstring folder = std::wstring(temp) + L"velmira-no-skin";
+    CreateDirectoryW(folder.c_str(), nullptr);
+    const std::wstring program = folder + L"\\velmira.exe";
+    ASSERT_TRUE(CopyFileW((buildFolder() + L"\\velmira.exe").c_str(), program.c_str(), FALSE));
+
+    const ProgramRun run = runProgram(program, folder);
+    DeleteFileW(program.c_str());
+    RemoveDirectoryW(folder.c_str());
+    ASSERT_TRUE(run.finished);
+    EXPECT_EQ(run.exitCode, 1u);
+    ASSERT_EQ(run.messages.size(), 1u);
+    EXPECT_EQ(run.messages[0], L"Ｂｕｔｔｏｎ．ｂｍｐが見つかりません");
 }

@@ -1,0 +1,84 @@
+// velmira-showcase: the real main window playing a song through a silent MIDI output, for screenshots on
+// machines without a MIDI device. It opens the song given on its command line (or a built-in one),
+// starts it, and after a moment sets a few cells and toggles as a user would, with clicks.
+#include <windows.h>
+// shellapi.h needs the types of windows.h first.
+#include <shellapi.h>
+
+#include <fstream>
+
+#include "app/CommandIds.h"
+#include "app/win32/MainWindow.h"
+#include "app/win32/WideText.h"
+#include "playback/win32/MultimediaTimer.h"
+#include "tools/showcase/DemoSong.h"
+
+namespace {
+class SilentMidiOut : public MidiOut {
+  public:
+    int sendShortMessage(uint8_t, uint8_t, uint8_t) override { return 0; }
+    void sendLongMessage(const uint8_t*, size_t) override {}
+};
+
+class ShowcaseWindow : public MainWindow {
+  public:
+    using MainWindow::MainWindow;
+    std::optional<std::string> chooseSongFile(const std::string&) override { return songPath; }
+    std::string songPath;
+};
+
+void click(HWND window, int x, int y, UINT down = WM_LBUTTONDOWN, UINT up = WM_LBUTTONUP) {
+    SendMessageW(window, down, MK_LBUTTON, MAKELPARAM(x, y));
+    if (up) SendMessageW(window, up, 0, MAKELPARAM(x, y));
+}
+
+std::string writeDemoSong() {
+    wchar_t folder[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, folder);
+    const std::wstring path = std::wstring(folder) + L"velmira-demo.mid";
+    const std::vector<uint8_t> song = demoSong();
+    std::ofstream(path.c_str(), std::ios::binary)
+        .write(reinterpret_cast<const char*>(song.data()), long(song.size()));
+    return narrow(path);
+}
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
+    int argumentCount = 0;
+    wchar_t** arguments = CommandLineToArgvW(GetCommandLineW(), &argumentCount);
+    const std::string songPath = argumentCount > 1 ? narrow(arguments[1]) : writeDemoSong();
+    LocalFree(arguments);
+
+    if (!MainWindow::registerClass(instance)) return 1;
+    SilentMidiOut silent;
+    MultimediaTimer timer;
+    ShortMessageFailures failures;
+    ShowcaseWindow window(
+        instance, silent, [](std::string&) { return true; }, timer, failures);
+    window.songPath = songPath;
+    if (!window.create(showCommand)) return 1;
+    const HWND handle = window.handle();
+    SendMessageW(handle, WM_COMMAND, IDM_FILE_OPEN, 0);
+    click(handle, 80, 460);  // play
+    SetTimer(handle, 1, 1500, nullptr);
+
+    MSG message;
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (message.message == WM_TIMER && message.hwnd == handle && message.wParam == 1) {
+            KillTimer(handle, 1);
+            click(handle, 297 + 35 * 1, 36 + 32 * 1);  // channel 2: reverb cell up, three times
+            click(handle, 297 + 35 * 1, 36 + 32 * 1);
+            click(handle, 297 + 35 * 1, 36 + 32 * 1);
+            click(handle, 297 + 35 * 4, 36 + 32 * 4);  // channel 5: auto-pan
+            click(handle, 297 + 35 * 0, 36 + 32 * 3);  // channel 4: volume down (right button)
+            click(handle, 297 + 35 * 0, 36 + 32 * 3, WM_RBUTTONDOWN, 0);
+            click(handle, 665 + 35 * 2, 32 + 32 * 2);  // channel 3: octave doubling
+            click(handle, 665 + 35 * 1, 32 + 32 * 9);  // channel 10: mute
+            continue;
+        }
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    timer.stop();
+    return 0;
+}
