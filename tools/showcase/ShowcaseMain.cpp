@@ -8,7 +8,7 @@
 #include <fstream>
 
 #include "app/CommandIds.h"
-#include "app/win32/MainWindow.h"
+#include "app/win32/CMainWnd.h"
 #include "app/win32/WideText.h"
 #include "playback/win32/MultimediaTimer.h"
 #include "tools/showcase/DemoSong.h"
@@ -20,9 +20,9 @@ class SilentMidiOut : public MidiOut {
     void sendLongMessage(const uint8_t*, size_t) override {}
 };
 
-class ShowcaseWindow : public MainWindow {
+class ShowcaseWindow : public CMainWnd {
   public:
-    using MainWindow::MainWindow;
+    using CMainWnd::CMainWnd;
     std::optional<std::string> chooseSongFile(const std::string&) override { return songPath; }
     std::string songPath;
 };
@@ -49,7 +49,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     const std::string songPath = argumentCount > 1 ? narrow(arguments[1]) : writeDemoSong();
     LocalFree(arguments);
 
-    if (!MainWindow::registerClass(instance)) return 1;
+    if (!CMainWnd::registerClass(instance)) return 1;
     SilentMidiOut silent;
     MultimediaTimer timer;
     ShortMessageFailures failures;

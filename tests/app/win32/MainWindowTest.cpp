@@ -5,7 +5,7 @@
 #include <fstream>
 
 #include "app/CommandIds.h"
-#include "app/win32/MainWindow.h"
+#include "app/win32/CMainWnd.h"
 #include "app/win32/WideText.h"
 #include "images/SkinBmp.h"
 #include "playback/RecordingMidiOut.h"
@@ -17,9 +17,9 @@ namespace {
 using Lines = std::vector<std::string>;
 
 // The window with its dialogs and message boxes answered by the test.
-class ScriptedWindow : public MainWindow {
+class ScriptedWindow : public CMainWnd {
   public:
-    using MainWindow::MainWindow;
+    using CMainWnd::CMainWnd;
     std::optional<std::string> chooseSongFile(const std::string& filter) override {
         lastFilter = filter;
         return nextChoice;
@@ -54,7 +54,7 @@ COLORREF asColorRef(uint32_t packed) {
 class MainWindowTest : public testing::Test {
   protected:
     void SetUp() override {
-        ASSERT_TRUE(MainWindow::registerClass(GetModuleHandleW(nullptr)));
+        ASSERT_TRUE(CMainWnd::registerClass(GetModuleHandleW(nullptr)));
         window = std::make_unique<ScriptedWindow>(
             GetModuleHandleW(nullptr), out, [](std::string&) { return true; }, timer, failures);
         ASSERT_TRUE(window->create(SW_SHOWNOACTIVATE));

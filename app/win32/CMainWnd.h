@@ -8,17 +8,17 @@
 #include "app/WindowPort.h"
 #include "app/win32/GdiCanvas.h"
 
-// CMainWnd: the one main window. Its window procedure only dispatches: every rule lives in
+// The one main window. Its window procedure only dispatches: every rule lives in
 // MainWindowModel, and this class carries out what the model asks of Windows.
-class MainWindow : public WindowPort, public TickPoster, private CanvasSource {
+class CMainWnd : public WindowPort, public TickPoster, private CanvasSource {
   public:
     static constexpr UINT tickMessage = WM_USER + 1;  // WM_TICK, posted by the timer thread
     static constexpr const wchar_t* className = L"VelmiraMainWindow";
 
     using OutputOpener = std::function<bool(std::string& error)>;
-    MainWindow(HINSTANCE instance, MidiOut& out, OutputOpener openOutput, PlaybackTimer& timer,
-               ShortMessageFailures& failures);
-    ~MainWindow() override;
+    CMainWnd(HINSTANCE instance, MidiOut& out, OutputOpener openOutput, PlaybackTimer& timer,
+             ShortMessageFailures& failures);
+    ~CMainWnd() override;
 
     static bool registerClass(HINSTANCE instance);
     // Creates the window and runs the start-up. After a failure that ends the program the message has

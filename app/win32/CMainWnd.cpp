@@ -1,4 +1,4 @@
-#include "app/win32/MainWindow.h"
+#include "app/win32/CMainWnd.h"
 
 #include <commdlg.h>
 #include <windowsx.h>
@@ -32,20 +32,20 @@ std::wstring dialogFilter(const std::string& filter) {
 }
 }  // namespace
 
-MainWindow::MainWindow(HINSTANCE instance, MidiOut& out, OutputOpener openOutput, PlaybackTimer& timer,
-                       ShortMessageFailures& failures)
+CMainWnd::CMainWnd(HINSTANCE instance, MidiOut& out, OutputOpener openOutput, PlaybackTimer& timer,
+                   ShortMessageFailures& failures)
     : instance_(instance),
       openOutput_(std::move(openOutput)),
       model_(*this, out, timer, *this, *this, failures) {}
 
-MainWindow::~MainWindow() {
+CMainWnd::~CMainWnd() {
     if (window_) DestroyWindow(window_);
 }
 
-bool MainWindow::registerClass(HINSTANCE instance) {
+bool CMainWnd::registerClass(HINSTANCE instance) {
     WNDCLASSEXW windowClass = {};
     windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = &MainWindow::windowProc;
+    windowClass.lpfnWndProc = &CMainWnd::windowProc;
     windowClass.hInstance = instance;
     windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(101));
     windowClass.hIconSm = windowClass.hIcon;
@@ -55,7 +55,7 @@ bool MainWindow::registerClass(HINSTANCE instance) {
     return RegisterClassExW(&windowClass) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
 }
 
-bool MainWindow::create(int showCommand) {
+bool CMainWnd::create(int showCommand) {
     // The size is worked out for a sizable frame while the window has a thin one, so the client area
     // comes out a little larger than the face; the face is drawn at 0, 0 regardless.
     RECT outer = {0, 0, faceWidth, faceHeight};
@@ -81,30 +81,30 @@ bool MainWindow::create(int showCommand) {
     return true;
 }
 
-void MainWindow::removeHistoryPlaceholders() {
+void CMainWnd::removeHistoryPlaceholders() {
     HMENU fileMenu = GetSubMenu(GetMenu(window_), 0);
     for (int position = historyPlaceholderLast; position >= historyPlaceholderFirst; --position)
         DeleteMenu(fileMenu, UINT(position), MF_BYPOSITION);
     DrawMenuBar(window_);
 }
 
-LRESULT CALLBACK MainWindow::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT CALLBACK CMainWnd::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
-        auto* self = static_cast<MainWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        auto* self = static_cast<CMainWnd*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
         self->window_ = window;
         self->canvases_ = std::make_unique<WindowCanvasSource>(window);
         SetWindowLongPtrW(window, GWLP_USERDATA, LONG_PTR(self));
     }
-    auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    auto* self = reinterpret_cast<CMainWnd*>(GetWindowLongPtrW(window, GWLP_USERDATA));
     if (!self) return DefWindowProcW(window, message, wParam, lParam);
     return self->handleMessage(message, wParam, lParam);
 }
 
-LRESULT MainWindow::defaultHandling(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT CMainWnd::defaultHandling(UINT message, WPARAM wParam, LPARAM lParam) {
     return DefWindowProcW(window_, message, wParam, lParam);
 }
 
-LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT CMainWnd::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     const int x = GET_X_LPARAM(lParam);
     const int y = GET_Y_LPARAM(lParam);
     FaceControls& controls = model_.controls();
@@ -163,16 +163,16 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     return defaultHandling(message, wParam, lParam);
 }
 
-void MainWindow::paint(HDC dc) {
+void CMainWnd::paint(HDC dc) {
     GdiCanvas canvas(dc, canvases_->font());
     model_.paint(canvas);
 }
 
-std::unique_ptr<Canvas> MainWindow::openCanvas() {
+std::unique_ptr<Canvas> CMainWnd::openCanvas() {
     return canvases_->openCanvas();
 }
 
-void MainWindow::updateMenuChecks(HMENU popup) {
+void CMainWnd::updateMenuChecks(HMENU popup) {
     const int count = GetMenuItemCount(popup);
     for (int position = 0; position < count; ++position) {
         const UINT id = GetMenuItemID(popup, position);
@@ -183,11 +183,11 @@ void MainWindow::updateMenuChecks(HMENU popup) {
     }
 }
 
-void MainWindow::showMessage(const std::string& text) {
+void CMainWnd::showMessage(const std::string& text) {
     ::showMessage(window_, text);
 }
 
-std::optional<std::string> MainWindow::chooseSongFile(const std::string& filter) {
+std::optional<std::string> CMainWnd::chooseSongFile(const std::string& filter) {
     const std::wstring filterText = dialogFilter(filter);
     wchar_t path[MAX_PATH] = {};
     OPENFILENAMEW dialog = {};
@@ -201,7 +201,7 @@ std::optional<std::string> MainWindow::chooseSongFile(const std::string& filter)
     return narrow(path);
 }
 
-FileData MainWindow::readFile(const std::string& path) {
+FileData CMainWnd::readFile(const std::string& path) {
     FileData file;
     const std::wstring widePath = widen(path);
     if (!fileExists(widePath)) return file;
@@ -224,7 +224,7 @@ FileData MainWindow::readFile(const std::string& path) {
     return file;
 }
 
-std::optional<std::string> MainWindow::findSkinFile(const std::string& name) {
+std::optional<std::string> CMainWnd::findSkinFile(const std::string& name) {
     const std::wstring wideName = widen(name);
     if (wideName.find_first_of(L"\\/:") != std::wstring::npos)
         return fileExists(wideName) ? std::optional<std::string>(name) : std::nullopt;
@@ -238,19 +238,19 @@ std::optional<std::string> MainWindow::findSkinFile(const std::string& name) {
     return std::nullopt;
 }
 
-void MainWindow::setTitle(const std::string& title) {
+void CMainWnd::setTitle(const std::string& title) {
     SetWindowTextW(window_, widen(title).c_str());
 }
 
-void MainWindow::setWaitCursor(bool waiting) {
+void CMainWnd::setWaitCursor(bool waiting) {
     SetCursor(LoadCursorW(nullptr, waiting ? IDC_WAIT : IDC_ARROW));
 }
 
-void MainWindow::postClose() {
+void CMainWnd::postClose() {
     PostMessageW(window_, WM_CLOSE, 0, 0);
 }
 
-void MainWindow::resizeForView(bool large) {
+void CMainWnd::resizeForView(bool large) {
     if (large)
         MoveWindow(window_, 0, 0, largeWidth_, largeHeight_, TRUE);
     else
@@ -258,10 +258,10 @@ void MainWindow::resizeForView(bool large) {
                    GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CYMENU) + 4, TRUE);
 }
 
-void MainWindow::invalidateFace() {
+void CMainWnd::invalidateFace() {
     InvalidateRect(window_, nullptr, TRUE);
 }
 
-void MainWindow::postTick() {
+void CMainWnd::postTick() {
     PostMessageW(window_, tickMessage, 0, 0);
 }
