@@ -1,9 +1,8 @@
 #include "tests/support/SongBytes.h"
 
+#include "playback/SmfBytes.h"
+
 namespace {
-void putBe32(std::vector<uint8_t>& out, uint32_t v) {
-    for (int shift = 24; shift >= 0; shift -= 8) out.push_back(uint8_t(v >> shift));
-}
 void putBe16(std::vector<uint8_t>& out, uint32_t v) {
     out.push_back(uint8_t(v >> 8));
     out.push_back(uint8_t(v));
@@ -27,15 +26,15 @@ std::vector<uint8_t> SongBytes::bytes() const {
     putBe16(out, uint32_t(division_));
     for (const auto& events : tracks_) {
         out.insert(out.end(), {'M', 'T', 'r', 'k'});
-        putBe32(out, uint32_t(events.size()));
+        appendBe32(out, uint32_t(events.size()));
         out.insert(out.end(), events.begin(), events.end());
     }
     return out;
 }
 
 std::vector<uint8_t> varLen(uint32_t value) {
-    std::vector<uint8_t> groups = {uint8_t(value & 0x7F)};
-    while (value >>= 7) groups.insert(groups.begin(), uint8_t(0x80 | (value & 0x7F)));
+    std::vector<uint8_t> groups;
+    appendVarLen(groups, value);
     return groups;
 }
 

@@ -7,6 +7,7 @@
 #include "app/MasterVolume.h"
 #include "effects/EventFilter.h"
 #include "playback/Player.h"
+#include "playback/SmfBytes.h"
 #include "playback/VirtualTimer.h"
 
 namespace {
@@ -28,21 +29,6 @@ class RenderWindow : public TickPoster, public PlayerHost {
   private:
     EventFilter& filter_;
 };
-
-void putBe32(std::vector<uint8_t>& out, uint32_t v) {
-    for (int shift = 24; shift >= 0; shift -= 8) out.push_back(uint8_t(v >> shift));
-}
-
-void putVarLen(std::vector<uint8_t>& out, uint32_t value) {
-    uint8_t groups[5];
-    int count = 0;
-    do {
-        groups[count++] = uint8_t(value & 0x7F);
-        value >>= 7;
-    } while (value);
-    while (count > 1) out.push_back(uint8_t(groups[--count] | 0x80));
-    out.push_back(groups[0]);
-}
 
 bool readWholeFile(const std::string& path, std::vector<uint8_t>& bytes) {
     std::ifstream file(path, std::ios::binary);
@@ -112,12 +98,12 @@ std::vector<uint8_t> messagesAsSmf(const std::vector<RecordingMidiOut::Message>&
     std::vector<uint8_t> events = {0x00, 0xFF, 0x51, 0x03, 0x0F, 0x42, 0x40};  // 1,000,000 us a quarter
     long previous = 0;
     for (const RecordingMidiOut::Message& message : messages) {
-        putVarLen(events, uint32_t(message.timeMs - previous));
+        appendVarLen(events, uint32_t(message.timeMs - previous));
         previous = message.timeMs;
         const std::vector<uint8_t>& bytes = message.bytes;
         if (bytes[0] == 0xF0 || bytes[0] == 0xF7) {
             events.push_back(bytes[0]);
-            putVarLen(events, uint32_t(bytes.size() - 1));
+            appendVarLen(events, uint32_t(bytes.size() - 1));
             events.insert(events.end(), bytes.begin() + 1, bytes.end());
         } else {
             const bool oneDataByte = (bytes[0] & 0xF0) == 0xC0 || (bytes[0] & 0xF0) == 0xD0;
@@ -128,7 +114,7 @@ std::vector<uint8_t> messagesAsSmf(const std::vector<RecordingMidiOut::Message>&
 
     std::vector<uint8_t> file = {'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 0, 0, 1, 0x03, 0xE8};  // 1000 ticks
     file.insert(file.end(), {'M', 'T', 'r', 'k'});
-    putBe32(file, uint32_t(events.size()));
+    appendBe32(file, uint32_t(events.size()));
     file.insert(file.end(), events.begin(), events.end());
     return file;
 }

@@ -1,5 +1,7 @@
 #include "tools/showcase/DemoSong.h"
 
+#include "playback/SmfBytes.h"
+
 namespace {
 constexpr int division = 480;
 constexpr int eighth = division / 2;
@@ -10,15 +12,7 @@ struct TrackWriter {
 
     void delta(uint32_t ticks) { pendingDelta += ticks; }
     void putDelta() {
-        uint8_t groups[5];
-        int count = 0;
-        uint32_t value = pendingDelta;
-        do {
-            groups[count++] = uint8_t(value & 0x7F);
-            value >>= 7;
-        } while (value);
-        while (count > 1) events.push_back(uint8_t(groups[--count] | 0x80));
-        events.push_back(groups[0]);
+        appendVarLen(events, pendingDelta);
         pendingDelta = 0;
     }
     void message(std::initializer_list<uint8_t> bytes) {
@@ -33,9 +27,6 @@ struct TrackWriter {
     void end() { message({0xFF, 0x2F, 0x00}); }
 };
 
-void putBe32(std::vector<uint8_t>& out, uint32_t v) {
-    for (int shift = 24; shift >= 0; shift -= 8) out.push_back(uint8_t(v >> shift));
-}
 }  // namespace
 
 std::vector<uint8_t> demoSong() {
@@ -74,7 +65,7 @@ std::vector<uint8_t> demoSong() {
     for (TrackWriter& track : tracks) {
         track.end();
         file.insert(file.end(), {'M', 'T', 'r', 'k'});
-        putBe32(file, uint32_t(track.events.size()));
+        appendBe32(file, uint32_t(track.events.size()));
         file.insert(file.end(), track.events.begin(), track.events.end());
     }
     return file;
