@@ -23,6 +23,7 @@ fi
 
 # shellcheck source=scripts/display.sh
 . "$top/scripts/display.sh"
+[ -n "${DISPLAY:-}" ] || echo "No X display is set: the window opens on a hidden Xvfb display." >&2
 ensure_display
 cd "$build/windows"
 "$build/windows/wine-run.sh" "$build/windows/velmira.exe"
