@@ -170,12 +170,13 @@ void FacePainter::drawMeter(Canvas& canvas, int row) {
         }
         if (meter.decay > 0) canvas.fillRect({left, area.top, area.right, area.bottom}, black);
     }
-    if (level < 2) return;
-    if (level > loudestLevel) {
-        // Only where the filter has not written a newer level meanwhile.
-        controls_.channelLevel[row].compare_exchange_strong(level, loudestLevel, relaxed);
-        level = loudestLevel;
+    // The clamp is stored back only where the filter has not written a newer level meanwhile; if it has,
+    // that newer level is the one drawn.
+    while (level > loudestLevel && level != LiveControls::notSounded &&
+           !controls_.channelLevel[row].compare_exchange_weak(level, loudestLevel, relaxed)) {
     }
+    if (level == LiveControls::notSounded || level < 2) return;
+    if (level > loudestLevel) level = loudestLevel;
     meter.shownLevel = level;
     meter.decay = 0;
     face::SheetRect bar = face::levelStripSource;

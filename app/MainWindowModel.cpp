@@ -200,11 +200,25 @@ void MainWindowModel::resetChannelState() {
 void MainWindowModel::onTick() {
     const TickUpdate update = player_.onTick();
     painter_.displayTick(update.redraw);
+    reportDeviceFailures();
+}
+
+void MainWindowModel::reportDeviceFailures() {
+    if (showingFailure_) return;
     const std::string failure = failures_.takeMessage();
-    if (!failure.empty()) port_.showMessage(failure);
+    if (failure.empty()) return;
+    showingFailure_ = true;
+    port_.showMessage(failure);
+    showingFailure_ = false;
 }
 
 bool MainWindowModel::onCommand(int id) {
+    const bool known = runCommand(id);
+    reportDeviceFailures();
+    return known;
+}
+
+bool MainWindowModel::runCommand(int id) {
     switch (id) {
         case IDM_FILE_OPEN:
             if (player_.playing()) return true;

@@ -41,10 +41,17 @@ class MainWindowModel : public PlayerHost {
     MenuItemState menuItemState(int id) const;
     // The close request: stops playback first. Returns whether the window may be destroyed.
     bool prepareToClose();
+    // Shows a failure of the device noted since the last look (once per playback). The window calls it
+    // after each message that may have sent something; the tick and the commands call it themselves.
+    void reportDeviceFailures();
 
     void openSong(bool prebuilt);
 
     FaceControls& controls() { return controls_; }
+    // An arrow button or fast forward is held down: its release must reach the face wherever it happens.
+    bool holdsMouse() const {
+        return face_.pressedButton != FaceState::noButton || sequencer_.fastForwarding();
+    }
     Player& player() { return player_; }
     const FaceState& face() const { return face_; }
     const std::string& currentPath() const { return currentPath_; }
@@ -70,6 +77,7 @@ class MainWindowModel : public PlayerHost {
     void resetSongSettings();
     void resetChannelState();
     void toggleView();
+    bool runCommand(int id);
 
     WindowPort& port_;
     MidiOut& out_;
@@ -96,4 +104,5 @@ class MainWindowModel : public PlayerHost {
     std::string backgroundPath_ = "Main.bmp";
     uint32_t effectCheckMask_ = effectNoneBit;
     int historySelection_ = -1;
+    bool showingFailure_ = false;  // a failure's message box is open (its modal loop goes on ticking)
 };

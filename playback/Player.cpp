@@ -36,8 +36,10 @@ void Player::sendStopMessages(MidiOut& out) {
 }
 
 void Player::stopPlayback(StopReason reason) {
-    sequencer_.clearTickFlags();
+    // The timer goes first: a tick still running when it is stopped could otherwise raise the flags again
+    // and have the window stop a second time.
     timer_.stop();
+    sequencer_.clearTickFlags();
     sendStopMessages(out_);
     host_.blankMetersAndLamps();
     playing_ = false;
@@ -66,7 +68,7 @@ void Player::stopPlayback(StopReason reason) {
 
 TickUpdate Player::onTick() {
     TickUpdate update;
-    if (sequencer_.songEnded()) {
+    if (playing_ && sequencer_.songEnded()) {
         stopPlayback(songFinished);
         update.stopped = true;
     }

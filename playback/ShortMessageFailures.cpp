@@ -29,6 +29,5 @@ std::string ShortMessageFailures::takeMessage() {
 }
 
 void ShortMessageFailures::rearm() {
-    pending_.store(0, std::memory_order_relaxed);
     shownThisPlayback_.store(false, std::memory_order_relaxed);
 }

@@ -12,7 +12,8 @@ class ShortMessageFailures {
     // Window thread: the text to show for the failure noted since the last call, once per playback;
     // empty when there is nothing to show.
     std::string takeMessage();
-    // At every playback start.
+    // At every playback start: the next failure is shown again. One noted while stopped (at a load or a
+    // stop) and not yet shown stays noted.
     void rearm();
 
     // The text for a result code, or empty for codes that are not reported.

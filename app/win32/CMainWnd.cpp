@@ -104,6 +104,11 @@ LRESULT CMainWnd::defaultHandling(UINT message, WPARAM wParam, LPARAM lParam) {
     return DefWindowProcW(window_, message, wParam, lParam);
 }
 
+LRESULT CMainWnd::finishFaceMessage(bool passOn, UINT message, WPARAM wParam, LPARAM lParam) {
+    model_.reportDeviceFailures();  // a face control may just have sent to a lost device
+    return passOn ? defaultHandling(message, wParam, lParam) : 0;
+}
+
 LRESULT CMainWnd::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     const int x = GET_X_LPARAM(lParam);
     const int y = GET_Y_LPARAM(lParam);
@@ -127,18 +132,24 @@ LRESULT CMainWnd::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_INITMENUPOPUP:
             updateMenuChecks(HMENU(wParam));
             return 0;
-        case WM_LBUTTONDOWN:
-            if (!controls.leftButtonDown(x, y)) return 0;
-            break;
-        case WM_LBUTTONUP:
-            if (!controls.leftButtonUp()) return 0;
-            break;
+        case WM_LBUTTONDOWN: {
+            const bool passOn = controls.leftButtonDown(x, y);
+            // A held arrow or fast forward must hear of the release even when it happens outside.
+            if (model_.holdsMouse()) SetCapture(window_);
+            return finishFaceMessage(passOn, message, wParam, lParam);
+        }
+        case WM_LBUTTONUP: {
+            const bool passOn = controls.leftButtonUp();
+            if (GetCapture() == window_) ReleaseCapture();
+            return finishFaceMessage(passOn, message, wParam, lParam);
+        }
+        case WM_CAPTURECHANGED:
+            if (HWND(lParam) != window_) controls.leftButtonUp();
+            return finishFaceMessage(true, message, wParam, lParam);
         case WM_MOUSEMOVE:
-            if (!controls.mouseMove(x, y)) return 0;
-            break;
+            return finishFaceMessage(controls.mouseMove(x, y), message, wParam, lParam);
         case WM_RBUTTONDOWN:
-            if (!controls.rightButtonDown(x, y)) return 0;
-            break;
+            return finishFaceMessage(controls.rightButtonDown(x, y), message, wParam, lParam);
         case WM_NCLBUTTONDBLCLK:
             if (wParam == HTCAPTION && !controls.captionDoubleClick()) return 0;
             break;

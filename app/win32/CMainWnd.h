@@ -45,6 +45,7 @@ class CMainWnd : public WindowPort, public TickPoster, private CanvasSource {
     static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT defaultHandling(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT finishFaceMessage(bool passOn, UINT message, WPARAM wParam, LPARAM lParam);
     void updateMenuChecks(HMENU popup);
     void removeHistoryPlaceholders();
     void paint(HDC dc);

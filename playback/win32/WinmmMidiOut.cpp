@@ -36,9 +36,15 @@ void WinmmMidiOut::ensureLongMessageHeaders() {
     }
 }
 
+bool WinmmMidiOut::isFree(const LongBuffer& buffer) {
+    // The driver sets the done flag from its own thread.
+    const volatile DWORD& flags = buffer.header.dwFlags;
+    return !buffer.sent || (flags & MHDR_DONE);
+}
+
 bool WinmmMidiOut::waitUntilDone(LongBuffer& buffer) {
     // A 1 KiB SysEx takes about a third of a second at MIDI speed; give the device a generous bound.
-    for (int waited = 0; buffer.sent && !(buffer.header.dwFlags & MHDR_DONE); ++waited) {
+    for (int waited = 0; !isFree(buffer); ++waited) {
         if (waited >= 2000) return false;
         Sleep(1);
     }
@@ -50,14 +56,19 @@ void WinmmMidiOut::sendLongMessage(const uint8_t* bytes, size_t count) {
     ensureLongMessageHeaders();
     std::lock_guard<std::mutex> lock(longMutex_);
     if (buffers_.empty()) return;
-    LongBuffer& buffer = buffers_[nextBuffer_];
-    if (!waitUntilDone(buffer)) return;  // the device is stuck: drop rather than overwrite
-    nextBuffer_ = (nextBuffer_ + 1) % bufferCount;
-    std::memcpy(buffer.data.data(), bytes, count);
-    buffer.header.dwBufferLength = DWORD(count);
-    buffer.header.dwBytesRecorded = DWORD(count);
-    buffer.header.dwFlags &= ~(MHDR_DONE | MHDR_INQUEUE);
-    buffer.sent = midiOutLongMsg(handle_, &buffer.header, sizeof(MIDIHDR)) == MMSYSERR_NOERROR;
+    // Called from the timer thread too, which must never wait for the device: a SysEx finding every
+    // buffer still on its way out is dropped rather than overwrite one or stall playback.
+    for (int tried = 0; tried < bufferCount; ++tried) {
+        LongBuffer& buffer = buffers_[size_t(nextBuffer_)];
+        nextBuffer_ = (nextBuffer_ + 1) % bufferCount;
+        if (!isFree(buffer)) continue;
+        std::memcpy(buffer.data.data(), bytes, count);
+        buffer.header.dwBufferLength = DWORD(count);
+        buffer.header.dwBytesRecorded = DWORD(count);
+        buffer.header.dwFlags &= ~(MHDR_DONE | MHDR_INQUEUE);
+        buffer.sent = midiOutLongMsg(handle_, &buffer.header, sizeof(MIDIHDR)) == MMSYSERR_NOERROR;
+        return;
+    }
 }
 
 int WinmmMidiOut::sendShortMessage(uint8_t status, uint8_t data1, uint8_t data2) {

@@ -38,6 +38,8 @@ class WinmmMidiOut : public MidiOut {
         std::array<char, longMessageCapacity> data{};
         bool sent = false;
     };
+    static bool isFree(const LongBuffer& buffer);
+    // At close only: lets a SysEx still going out finish before its buffer is released.
     bool waitUntilDone(LongBuffer& buffer);
     void releaseLongMessageHeaders();
 
