@@ -1,34 +1,29 @@
 // The arrow buttons of the volume, transpose and tempo fields: their steps, limits, messages and pictures.
 #include "tests/app/FaceControlsFixture.h"
 
-TEST_F(FaceControlsTest, VolumeStepsByTenBetweenZeroAndOneHundredTwenty) {
+TEST_F(FaceControlsTest, VolumeStepsByTenBetweenZeroAndOneHundredTwentyScalingEveryChannel) {
     play();
+    face.volumeBase[3] = 120;
     for (int expected = 90; expected >= 0; expected -= 10) {
         click(face::volumeField.down.hot);
         EXPECT_EQ(face.masterVolume, expected);
     }
+    EXPECT_TRUE(rig.controls.volumeAllFixed.load());
     forget();
     EXPECT_TRUE(click(face::volumeField.down.hot));  // at 0: default handling, nothing else
     EXPECT_TRUE(sent().empty());
     EXPECT_TRUE(drawing.requests.empty());
-    EXPECT_TRUE(rig.controls.volumeAllFixed.load());
 
     for (int step = 0; step < 14; ++step) click(face::volumeField.up.hot);
     EXPECT_EQ(face.masterVolume, 120);
-}
-
-TEST_F(FaceControlsTest, VolumeStepSendsEveryChannelItsScaledBaseClampedAt127) {
-    play();
-    face.volumeBase[3] = 120;
-    face.masterVolume = 110;
+    click(face::volumeField.down.hot);
+    forget();
     EXPECT_FALSE(click(face::volumeField.up.hot));
     Lines expected;
     for (int channel = 0; channel < 16; ++channel) expected.push_back(controlChange(channel, 7, 120));
-    expected[3] = controlChange(3, 7, 127);
+    expected[3] = controlChange(3, 7, 127);  // 120 percent of 120, clamped
     EXPECT_EQ(sent(), expected);
     EXPECT_EQ(drawing.requests, (Lines{"readout 4", "sprite 12"}));
-    EXPECT_EQ(face.pressedButton, FaceState::volumeUp);
-
     click(face::volumeField.down.hot);
     forget();
     click(face::volumeField.down.hot);
@@ -68,7 +63,9 @@ TEST_F(FaceControlsTest, TransposeSilencesEveryChannelAndStopsAtAnOctave) {
     click(face::transposeField.up.hot);
     EXPECT_EQ(rig.controls.keyShift.load(), 1);
     EXPECT_TRUE(rig.controls.keyShiftActive.load());
-    EXPECT_EQ(sent(), allSoundOffEverywhere());
+    Lines allSoundOff;
+    for (int channel = 0; channel < 16; ++channel) allSoundOff.push_back(controlChange(channel, 120, 0));
+    EXPECT_EQ(sent(), allSoundOff);
     EXPECT_EQ(drawing.requests, (Lines{"readout 3", "sprite 8"}));
 
     for (int step = 0; step < 30; ++step) click(face::transposeField.down.hot);
@@ -78,32 +75,26 @@ TEST_F(FaceControlsTest, TransposeSilencesEveryChannelAndStopsAtAnOctave) {
     EXPECT_EQ(rig.controls.keyShift.load(), 12);
 }
 
-TEST_F(FaceControlsTest, EachArrowShowsItsPressedPictureUntilReleased) {
-    struct Case {
-        face::ArrowButton arrow;
-        int pressed;
-    };
-    const Case cases[] = {{face::tempoField.down, FaceState::tempoDown},
-                          {face::tempoField.up, FaceState::tempoUp},
-                          {face::transposeField.down, FaceState::transposeDown},
-                          {face::transposeField.up, FaceState::transposeUp},
-                          {face::volumeField.down, FaceState::volumeDown},
-                          {face::volumeField.up, FaceState::volumeUp}};
+TEST_F(FaceControlsTest, EachArrowShowsItsPressedPictureUntilReleasedOrLeft) {
+    const std::pair<face::ArrowButton, int> arrows[] = {{face::tempoField.down, FaceState::tempoDown},
+                                                        {face::tempoField.up, FaceState::tempoUp},
+                                                        {face::transposeField.down, FaceState::transposeDown},
+                                                        {face::transposeField.up, FaceState::transposeUp},
+                                                        {face::volumeField.down, FaceState::volumeDown},
+                                                        {face::volumeField.up, FaceState::volumeUp}};
     play();
-    for (const Case& c : cases) {
+    for (const auto& [arrow, pressed] : arrows) {
         forget();
-        click(c.arrow.hot);
-        EXPECT_EQ(face.pressedButton, c.pressed);
+        click(arrow.hot);
+        EXPECT_EQ(face.pressedButton, pressed);
         EXPECT_FALSE(controls.leftButtonUp());
         EXPECT_EQ(face.pressedButton, FaceState::noButton);
-        EXPECT_EQ(drawing.requests.back(), "sprite " + std::to_string(c.arrow.released));
-        EXPECT_EQ(drawing.requests[drawing.requests.size() - 2], "sprite " + std::to_string(c.arrow.pressed));
+        EXPECT_EQ(drawing.requests.back(), "sprite " + std::to_string(arrow.released));
+        EXPECT_EQ(drawing.requests[drawing.requests.size() - 2], "sprite " + std::to_string(arrow.pressed));
     }
-}
 
-TEST_F(FaceControlsTest, MovingOffAHeldArrowReleasesIt) {
-    play();
     const face::Rect hot = face::volumeField.down.hot;
+    forget();
     click(hot);
     EXPECT_TRUE(controls.mouseMove(hot.left, hot.top));
     EXPECT_EQ(face.pressedButton, FaceState::volumeDown);

@@ -1,6 +1,7 @@
 #pragma once
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
 #include <utility>
 #include <vector>
@@ -8,18 +9,16 @@
 #include "app/FaceControls.h"
 #include "app/FaceLayout.h"
 #include "tests/support/PlaybackRig.h"
+#include "tests/support/SongBytes.h"
 
 // Keeps the drawing requests as short lines: "sprite 10", "readout 4", "cell 3 0", "toggle 5 1".
 class RecordingFaceDrawing : public FaceDrawing {
   public:
     void drawReadout(Readout which) override { requests.push_back("readout " + std::to_string(which)); }
     void drawSprite(int sprite) override { requests.push_back("sprite " + std::to_string(sprite)); }
-    void drawCell(int row, int column) override {
-        requests.push_back("cell " + std::to_string(row) + " " + std::to_string(column));
-    }
-    void drawToggle(int row, int column) override {
-        requests.push_back("toggle " + std::to_string(row) + " " + std::to_string(column));
-    }
+    void drawCell(int row, int column) override { requests.push_back("cell " + pair(row, column)); }
+    void drawToggle(int row, int column) override { requests.push_back("toggle " + pair(row, column)); }
+    static std::string pair(int a, int b) { return std::to_string(a) + " " + std::to_string(b); }
 
     std::vector<std::string> requests;
 };
@@ -31,23 +30,39 @@ class FaceControlsTest : public ::testing::Test {
     using Lines = std::vector<std::string>;
 
     // A song of about eight minutes: one note held on channel 1, then the end.
-    void load(int format = 1);
+    void load(int format = 1) {
+        rig.load(SongBytes(format, 480)
+                     .track(join({{0x00, 0x90, 60, 100}, varLen(480 * 1000), {0x80, 60, 0}, endOfTrack()}))
+                     .bytes());
+        face.songLoaded = true;
+    }
     // Loads, starts playback and marks every channel as having sounded; forgets what that sent and drew.
-    void play(int format = 1);
-    void forget();
+    void play(int format = 1) {
+        load(format);
+        rig.player.startPlayback();
+        for (auto& pitchClass : rig.controls.channelPitchClass) pitchClass.store(0);
+        forget();
+    }
+    void forget() {
+        rig.out.clear();
+        drawing.requests.clear();
+    }
 
-    bool click(const face::Rect& rect) { return controls.leftButtonDown(centreX(rect), centreY(rect)); }
+    bool click(const face::Rect& r) { return controls.leftButtonDown(midX(r), midY(r)); }
+    bool rightClick(const face::Rect& r) { return controls.rightButtonDown(midX(r), midY(r)); }
     bool clickCell(int channel, int column) { return click(face::cellHot(channel, column)); }
-    bool rightClickCell(int channel, int column);
     bool clickToggle(int channel, int toggle) { return click(face::toggleRect(channel, toggle)); }
-    static int centreX(const face::Rect& rect) { return (rect.left + rect.right) / 2; }
-    static int centreY(const face::Rect& rect) { return (rect.top + rect.bottom) / 2; }
+    static int midX(const face::Rect& r) { return (r.left + r.right) / 2; }
+    static int midY(const face::Rect& r) { return (r.top + r.bottom) / 2; }
 
     // What reached the device since the last forget(), one "time bytes" line each.
     Lines sent() const { return rig.lines(); }
     // A control change as the device records it: "0 B3 07 78".
-    static std::string controlChange(int channel, int controller, int value);
-    static Lines allSoundOffEverywhere();
+    static std::string controlChange(int channel, int controller, int value) {
+        char line[16];
+        std::snprintf(line, sizeof line, "0 B%X %02X %02X", channel, controller, value);
+        return line;
+    }
 
     PlaybackRig rig;
     FaceState face;

@@ -1,7 +1,9 @@
 // Painting the face: read-outs, sprites, cells and toggles, level meters and note lamps.
 #include <gtest/gtest.h>
 
-#include "tests/app/PainterRig.h"
+#include "app/DibCanvas.h"
+#include "app/FacePainter.h"
+#include "tests/support/PlaybackRig.h"
 #include "tests/support/SongBytes.h"
 
 namespace {
@@ -9,32 +11,53 @@ constexpr uint32_t black = packColour(0, 0, 0);
 constexpr uint32_t white = packColour(255, 255, 255);
 constexpr uint32_t cyan = packColour(0, 255, 255);
 
-// Whether the area of the screen at (x, y) shows the sheet's picture from (sx, sy), pixel for pixel.
-::testing::AssertionResult showsSheet(const PainterRig& rig, int x, int y, int sx, int sy, int width,
-                                      int height) {
-    for (int j = 0; j < height; ++j)
-        for (int i = 0; i < width; ++i)
-            if (rig.screenAt(x + i, y + j) != rig.sheetAt(sx + i, sy + j))
-                return ::testing::AssertionFailure() << "differs at " << x + i << "," << y + j;
-    return ::testing::AssertionSuccess();
+// Every pixel tells where it came from: red = x, green = y, and the blue byte tells the pictures apart.
+DibImage codedPicture(int width, int height, uint8_t blue) {
+    DibImage picture = DibImage::create24(width, height);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) picture.setPackedAt(x, y, packColour(uint8_t(x), uint8_t(y), blue));
+    return picture;
 }
 
-// A transparent picture: its left half from the sheet, its right half the face showing through.
-::testing::AssertionResult showsOverFace(const PainterRig& rig, face::Point at,
-                                         const face::SheetRect& picture) {
-    const int half = picture.width / 2;
-    if (!showsSheet(rig, at.x, at.y, picture.x, picture.y, half, picture.height))
-        return ::testing::AssertionFailure() << "the picture is not drawn";
-    for (int j = 0; j < picture.height; ++j)
-        for (int i = half; i < picture.width; ++i)
-            if (rig.screenAt(at.x + i, at.y + j) != PainterRig::faceColour(at.x + i, at.y + j))
-                return ::testing::AssertionFailure() << "the face does not show through at " << i << "," << j;
-    return ::testing::AssertionSuccess();
-}
+// A painter drawing into a screen picture in memory, over a player in virtual time.
+struct PainterRig {
+    // The screen as it stands after a paint of the bare face.
+    void showFace() { screen = facePicture; }
+    void meterTick() {
+        TickReport report;
+        report.metersLive = true;
+        painter.displayTick(report);
+    }
+    uint32_t at(int x, int y) const { return screen.packedAt(x, y); }
+    bool showsFace(int x, int y) const { return at(x, y) == facePicture.packedAt(x, y); }
+    bool showsFace(face::Point p) const { return showsFace(p.x, p.y); }
+    // Whether the screen at `to` shows the sheet's picture pixel for pixel, or with a mask, the face ANDed
+    // with the mask and then ORed with the picture.
+    ::testing::AssertionResult shows(face::Point to, const face::SheetRect& picture,
+                                     const face::SheetRect* mask = nullptr) {
+        for (int j = 0; j < picture.height; ++j)
+            for (int i = 0; i < picture.width; ++i) {
+                const int x = to.x + i, y = to.y + j;
+                uint32_t expected = sheet.packedAt(picture.x + i, picture.y + j);
+                if (mask) expected |= facePicture.packedAt(x, y) & sheet.packedAt(mask->x + i, mask->y + j);
+                if (at(x, y) != expected)
+                    return ::testing::AssertionFailure() << "differs at " << x << "," << y;
+            }
+        return ::testing::AssertionSuccess();
+    }
 
-bool showsFace(const PainterRig& rig, int x, int y) {
-    return rig.screenAt(x, y) == PainterRig::faceColour(x, y);
-}
+    PlaybackRig playback;
+    LiveControls& controls = playback.controls;
+    FaceState state;
+    DibImage facePicture = codedPicture(face::faceWidth, face::faceHeight, 0xC0);
+    DibImage sheet = codedPicture(face::sheetWidth, face::sheetHeight, 0x21);
+    DibImage screen = DibImage::create24(face::faceWidth, face::faceHeight);
+    DibCanvasSource canvases{screen};
+    FacePainter painter{facePicture, sheet, state, controls, playback.sequencer, playback.player, canvases};
+};
+
+constexpr const face::SheetRect* cellMask = &face::cellGlyphMaskSource;
+constexpr const face::SheetRect* toggleMask = &face::toggleMaskSource;
 
 face::Point toggleAt(int row, int column) {
     const face::Rect r = face::toggleRect(row, column);
@@ -44,12 +67,10 @@ face::Point toggleAt(int row, int column) {
 
 TEST(FacePainterReadouts, NumbersAreShownInTheirFormats) {
     PainterRig rig;
-    rig.controls.keyShift = 0;
-    rig.painter.drawReadout(FaceDrawing::transposeReadout);
-    rig.controls.keyShift = -12;
-    rig.painter.drawReadout(FaceDrawing::transposeReadout);
-    rig.controls.keyShift = 12;
-    rig.painter.drawReadout(FaceDrawing::transposeReadout);
+    for (int shift : {0, -12, 12}) {
+        rig.controls.keyShift = shift;
+        rig.painter.drawReadout(FaceDrawing::transposeReadout);
+    }
     rig.state.masterVolume = 120;
     rig.painter.drawReadout(FaceDrawing::volumeReadout);
     rig.playback.sequencer.setDisplayTempo(1001);
@@ -83,111 +104,93 @@ TEST(FacePainterPaint, DrawsTheFaceReadoutsAndOnlyWhatIsSet) {
     rig.state.channelCells[5][FaceState::autoPanCell] = 2;
     rig.state.channelToggles[2][FaceState::muteToggle] = true;
     rig.painter.paint(*rig.canvases.openCanvas());
-
-    EXPECT_TRUE(showsFace(rig, 0, 0));
-    EXPECT_TRUE(showsFace(rig, face::faceWidth - 1, face::faceHeight - 1));
+    EXPECT_TRUE(rig.showsFace(0, 0));
+    EXPECT_TRUE(rig.showsFace(face::faceWidth - 1, face::faceHeight - 1));
     EXPECT_EQ(rig.canvases.texts.size(), 4u);
-    EXPECT_TRUE(showsOverFace(rig, face::cellGlyphAt(3, 0), face::cellGlyphSource(7)));
-    EXPECT_TRUE(showsOverFace(rig, face::cellGlyphAt(5, 4), face::cellGlyphSource(2)));
-    EXPECT_TRUE(showsOverFace(rig, toggleAt(2, 1), face::toggleOnSource(1)));
+    EXPECT_TRUE(rig.shows(face::cellGlyphAt(3, 0), face::cellGlyphSource(7), cellMask));
+    EXPECT_TRUE(rig.shows(face::cellGlyphAt(5, 4), face::cellGlyphSource(2), cellMask));
+    EXPECT_TRUE(rig.shows(toggleAt(2, 1), face::toggleOnSource(1), toggleMask));
     // An unmarked volume cell, a toggle that is off and a stopped player leave the face as it is.
-    EXPECT_TRUE(showsFace(rig, face::cellGlyphAt(4, 0).x, face::cellGlyphAt(4, 0).y));
-    EXPECT_TRUE(showsFace(rig, toggleAt(2, 0).x, toggleAt(2, 0).y));
-    EXPECT_TRUE(showsFace(rig, face::playPicture.x, face::playPicture.y));
+    EXPECT_TRUE(rig.showsFace(face::cellGlyphAt(4, 0)));
+    EXPECT_TRUE(rig.showsFace(toggleAt(2, 0)));
+    EXPECT_TRUE(rig.showsFace(face::playPicture));
 
+    // Without a song nothing is marked; while playing the play button is lit.
     rig.state.songLoaded = false;
-    rig.screen = DibImage::create24(face::faceWidth, face::faceHeight);
-    rig.painter.paint(*rig.canvases.openCanvas());
-    EXPECT_TRUE(showsFace(rig, face::cellGlyphAt(3, 0).x, face::cellGlyphAt(3, 0).y));
-    EXPECT_TRUE(showsFace(rig, toggleAt(2, 1).x, toggleAt(2, 1).y));
-}
-
-TEST(FacePainterPaint, ThePlayButtonIsLitWhilePlaying) {
-    PainterRig rig;
     rig.playback.load(SongBytes(1, 480).track(endOfTrack(960)).bytes());
     rig.playback.player.startPlayback();
+    rig.screen = DibImage::create24(face::faceWidth, face::faceHeight);
     rig.painter.paint(*rig.canvases.openCanvas());
-    EXPECT_TRUE(showsSheet(rig, face::playPicture.x, face::playPicture.y, face::playLitSource.x,
-                           face::playLitSource.y, face::transportPictureWidth, face::transportPictureHeight));
+    EXPECT_TRUE(rig.showsFace(face::cellGlyphAt(3, 0)));
+    EXPECT_TRUE(rig.showsFace(toggleAt(2, 1)));
+    EXPECT_TRUE(rig.shows(face::playPicture, face::playLitSource));
 }
 
 TEST(FacePainterElements, CellsAndTogglesAreMaskedThenPainted) {
     PainterRig rig;
-    rig.showFace();
     for (int v : {0, 5, 6, 12}) {
+        rig.showFace();
         rig.state.channelCells[9][2] = v;
         rig.painter.drawCell(9, 2);
-        EXPECT_TRUE(showsOverFace(rig, face::cellGlyphAt(9, 2), face::cellGlyphSource(v))) << "value " << v;
+        EXPECT_TRUE(rig.shows(face::cellGlyphAt(9, 2), face::cellGlyphSource(v), cellMask)) << "value " << v;
     }
     rig.painter.drawToggle(15, 2);
-    EXPECT_TRUE(showsOverFace(rig, toggleAt(15, 2), face::toggleOffSource(2)));
+    EXPECT_TRUE(rig.shows(toggleAt(15, 2), face::toggleOffSource(2), toggleMask));
     rig.state.channelToggles[15][2] = true;
+    rig.showFace();
     rig.painter.drawToggle(15, 2);
-    EXPECT_TRUE(showsOverFace(rig, toggleAt(15, 2), face::toggleOnSource(2)));
+    EXPECT_TRUE(rig.shows(toggleAt(15, 2), face::toggleOnSource(2), toggleMask));
     rig.painter.drawSprite(face::fastForwardNormal);
-    EXPECT_TRUE(showsSheet(rig, face::fastForwardPicture.x, face::fastForwardPicture.y,
-                           face::fastForwardNormalSource.x, face::fastForwardNormalSource.y,
-                           face::transportPictureWidth, face::transportPictureHeight));
+    EXPECT_TRUE(rig.shows(face::fastForwardPicture, face::fastForwardNormalSource));
 }
 
-TEST(FacePainterMeters, ALoudNoteDrawsTheFullBarWhichFallsAPixelPerTickAfterRelease) {
+TEST(FacePainterMeters, BarsRiseWithTheVelocityAndFallAPixelPerTickAfterRelease) {
     PainterRig rig;
     rig.showFace();
-    const int row = 4;
-    const int barTop = face::levelBarOrigin(row).y;
-    const auto& strip = face::levelStripSource;
-    rig.controls.channelLevel[row] = 127;
-    rig.meterTick();
-    EXPECT_EQ(rig.controls.channelLevel[row], 120);
-    EXPECT_TRUE(showsSheet(rig, 221, barTop, strip.x, strip.y, 60, strip.height));
-    EXPECT_TRUE(showsFace(rig, 281, barTop));
-    rig.meterTick();  // held: the bar stays
-    EXPECT_TRUE(showsSheet(rig, 221, barTop, strip.x, strip.y, 60, strip.height));
-
-    rig.controls.channelLevel[row] = 0;
-    rig.meterTick();
-    EXPECT_EQ(rig.screenAt(280, barTop), black);
-    EXPECT_TRUE(showsSheet(rig, 221, barTop, strip.x, strip.y, 59, strip.height));
-    rig.meterTick();
-    EXPECT_EQ(rig.screenAt(279, barTop), black);
-    EXPECT_NE(rig.screenAt(278, barTop), black);
-    for (int i = 0; i < 70; ++i) rig.meterTick();
-    EXPECT_EQ(rig.screenAt(221, barTop + 15), black);
-    EXPECT_TRUE(showsFace(rig, 220, barTop));  // the fall stops at the bar's left edge
-}
-
-TEST(FacePainterMeters, ASofterNoteCutsTheBarBackAndTheSoftestDrawsNothing) {
-    PainterRig rig;
-    rig.showFace();
-    const int barTop = face::levelBarOrigin(0).y;
+    const face::Point bar = face::levelBarOrigin(4);
+    face::SheetRect strip = face::levelStripSource;
+    const int softBarTop = face::levelBarOrigin(0).y;
+    rig.controls.channelLevel[4] = 127;
     rig.controls.channelLevel[0] = 100;
-    rig.meterTick();
-    rig.controls.channelLevel[0] = 40;
-    rig.meterTick();
-    EXPECT_NE(rig.screenAt(240, barTop), black);
-    EXPECT_EQ(rig.screenAt(241, barTop), black);
-    EXPECT_EQ(rig.screenAt(270, barTop), black);
-
     rig.controls.channelLevel[1] = 1;
     rig.controls.channelLevel[2] = LiveControls::notSounded;
     rig.meterTick();
-    EXPECT_TRUE(showsFace(rig, 221, face::levelBarOrigin(1).y));
-    EXPECT_TRUE(showsFace(rig, 221, face::levelBarOrigin(2).y));
+    EXPECT_EQ(rig.controls.channelLevel[4], 120);
+    EXPECT_TRUE(rig.shows(bar, strip));
+    EXPECT_TRUE(rig.showsFace(281, bar.y));
+    EXPECT_TRUE(rig.showsFace(face::levelBarOrigin(1)));  // the softest note draws nothing
+    EXPECT_TRUE(rig.showsFace(face::levelBarOrigin(2)));
+    rig.controls.channelLevel[0] = 40;  // a softer note cuts its bar back at once
+    rig.meterTick();                    // the held loud note keeps its bar
+    EXPECT_TRUE(rig.shows(bar, strip));
+    EXPECT_NE(rig.at(240, softBarTop), black);
+    EXPECT_EQ(rig.at(241, softBarTop), black);
+    EXPECT_EQ(rig.at(270, softBarTop), black);
+
+    rig.controls.channelLevel[4] = 0;
+    rig.meterTick();
+    EXPECT_EQ(rig.at(280, bar.y), black);
+    strip.width = 59;
+    EXPECT_TRUE(rig.shows(bar, strip));
+    rig.meterTick();
+    EXPECT_EQ(rig.at(279, bar.y), black);
+    EXPECT_NE(rig.at(278, bar.y), black);
+    for (int i = 0; i < 70; ++i) rig.meterTick();
+    EXPECT_EQ(rig.at(221, bar.y + 15), black);
+    EXPECT_TRUE(rig.showsFace(220, bar.y));  // the fall stops at the bar's left edge
 }
 
-TEST(FacePainterMeters, LampsMoveWithThePitchClassInTheColourOfTheSong) {
+TEST(FacePainterMeters, LampsMoveWithThePitchClassInTheColourOfTheSongAndGoDarkAtStop) {
     PainterRig rig;
     rig.showFace();
-    const auto lampPixel = [&](int row, int k) {
-        return rig.screenAt(face::noteLamp(row, k).left, face::noteLamp(row, k).top);
-    };
+    const auto lamp = [&](int k) { return rig.at(face::noteLamp(6, k).left, face::noteLamp(6, k).top); };
     rig.controls.channelPitchClass[6] = 4;
     rig.meterTick();
-    EXPECT_EQ(lampPixel(6, 4), white);
+    EXPECT_EQ(lamp(4), white);
     rig.controls.channelPitchClass[6] = 7;
     rig.meterTick();
-    EXPECT_EQ(lampPixel(6, 4), black);
-    EXPECT_EQ(lampPixel(6, 7), white);
+    EXPECT_EQ(lamp(4), black);
+    EXPECT_EQ(lamp(7), white);
 
     // A song that has sent GM System On lights its lamps cyan.
     rig.playback.load(SongBytes(1, 480)
@@ -197,31 +200,27 @@ TEST(FacePainterMeters, LampsMoveWithThePitchClassInTheColourOfTheSong) {
     rig.playback.tick();
     rig.controls.channelPitchClass[6] = 11;
     rig.meterTick();
-    EXPECT_EQ(lampPixel(6, 11), cyan);
-    EXPECT_EQ(lampPixel(6, 7), black);
+    EXPECT_EQ(lamp(11), cyan);
+    EXPECT_EQ(lamp(7), black);
 
     rig.painter.resetMeters();  // nothing lit any more: the lamp of the same pitch class comes back
     rig.showFace();
     rig.meterTick();
-    EXPECT_EQ(lampPixel(6, 11), cyan);
-}
+    EXPECT_EQ(lamp(11), cyan);
 
-TEST(FacePainterMeters, StopBlanksEveryMeterAndLamp) {
-    PainterRig rig;
-    rig.showFace();
-    rig.painter.blankMetersAndLamps();
-    EXPECT_EQ(rig.screenAt(221, 35), black);
-    EXPECT_EQ(rig.screenAt(280, 51 + 32 * 15), black);
-    EXPECT_EQ(rig.screenAt(479, 49 + 32 * 15), black);
-    EXPECT_TRUE(showsFace(rig, 281, 35));
-    EXPECT_TRUE(showsFace(rig, 480, 38));
+    rig.painter.blankMetersAndLamps();  // stop: every meter and lamp goes dark
+    EXPECT_EQ(lamp(11), black);
+    EXPECT_EQ(rig.at(221, 35), black);
+    EXPECT_EQ(rig.at(280, 51 + 32 * 15), black);
+    EXPECT_EQ(rig.at(479, 49 + 32 * 15), black);
+    EXPECT_TRUE(rig.showsFace(281, 35));
+    EXPECT_TRUE(rig.showsFace(480, 38));
 }
 
 TEST(FacePainterCompactView, NothingIsDrawn) {
     PainterRig rig;
     rig.state.largeView = false;
     rig.state.songLoaded = true;
-    rig.showFace();
     rig.controls.channelLevel[0] = 100;
     rig.controls.channelPitchClass[0] = 3;
     rig.painter.drawReadout(FaceDrawing::allReadouts);
@@ -230,10 +229,8 @@ TEST(FacePainterCompactView, NothingIsDrawn) {
     rig.painter.drawToggle(0, 0);
     rig.painter.displayTick({true, 120, true, 1, 2, true});
     rig.painter.blankMetersAndLamps();
-    EXPECT_EQ(rig.canvases.opened, 0);
-
-    rig.screen = DibImage::create24(face::faceWidth, face::faceHeight);
     rig.painter.paint(*rig.canvases.openCanvas());
+    EXPECT_EQ(rig.canvases.opened, 1);  // the paint's own
     EXPECT_TRUE(rig.canvases.texts.empty());
-    EXPECT_EQ(rig.screenAt(0, 0), black);
+    EXPECT_EQ(rig.at(0, 0), black);
 }

@@ -15,19 +15,9 @@ using Lines = std::vector<std::string>;
 
 class ScriptedPort : public WindowPort, public TickPoster {
   public:
-    std::map<std::string, FileData> files;
-    std::optional<std::string> nextChoice;
-    Lines messages;
-    std::string title = "Velmira";
-    bool closePosted = false;
-    bool large = true;
-    int ticksPosted = 0;
-    DibImage screen = DibImage::create24(788, 540);
-
     void addFile(const std::string& path, std::vector<uint8_t> bytes) {
         files[path] = {FileData::ok, std::move(bytes)};
     }
-
     void showMessage(const std::string& text) override { messages.push_back(text); }
     std::optional<std::string> chooseSongFile(const std::string&) override { return nextChoice; }
     FileData readFile(const std::string& path) override {
@@ -35,44 +25,52 @@ class ScriptedPort : public WindowPort, public TickPoster {
         return found == files.end() ? FileData{} : found->second;
     }
     std::optional<std::string> findSkinFile(const std::string& name) override {
-        if (files.count(name)) return name;
-        return std::nullopt;
+        return files.count(name) ? std::optional<std::string>(name) : std::nullopt;
     }
     void setTitle(const std::string& text) override { title = text; }
     void setWaitCursor(bool) override {}
     void postClose() override { closePosted = true; }
     void resizeForView(bool largeView) override { large = largeView; }
     void invalidateFace() override {}
-    void postTick() override { ++ticksPosted; }
+    void postTick() override {}
+
+    std::map<std::string, FileData> files;
+    std::optional<std::string> nextChoice;
+    Lines messages;
+    std::string title = "Velmira";
+    bool closePosted = false;
+    bool large = true;
+    DibImage screen = DibImage::create24(788, 540);
     DibCanvasSource canvases{screen};
 };
 
-std::vector<uint8_t> bmpOf(int width, int height, uint32_t colour) {
-    DibImage image = DibImage::create24(width, height);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x) image.setPackedAt(x, y, colour);
-    return encodeBmpFile(image);
+std::vector<uint8_t> bmpOf(int width, int height) {
+    return encodeBmpFile(DibImage::create24(width, height));
 }
 
-std::vector<uint8_t> song() {
+std::vector<uint8_t> song(uint32_t endDelta = 0) {
     return SongBytes(1, 480)
-        .track(join({{0x00, 0x90, 60, 100, 0x83, 0x60, 0x80, 60, 0}, endOfTrack()}))
+        .track(join({{0x00, 0x90, 60, 100, 0x83, 0x60, 0x80, 60, 0}, endOfTrack(endDelta)}))
         .bytes();
 }
 
 class MainWindowModelTest : public testing::Test {
   protected:
     MainWindowModelTest() {
-        port.addFile("Button.bmp", bmpOf(116, 213, packColour(10, 20, 30)));
-        port.addFile("Mask.bmp", bmpOf(788, 540, packColour(255, 0, 0)));
-        port.addFile("Main.bmp", bmpOf(788, 540, packColour(40, 50, 60)));
+        port.addFile("Button.bmp", bmpOf(116, 213));
+        port.addFile("Mask.bmp", bmpOf(788, 540));
+        port.addFile("Main.bmp", bmpOf(788, 540));
     }
-
     bool startUp() { return model.loadSprites() && model.loadFace(); }
-
     void openSongFile(const std::string& path) {
         port.nextChoice = path;
         model.onCommand(IDM_FILE_OPEN);
+    }
+    Lines sentFrom(size_t first) const {
+        Lines lines;
+        for (size_t i = first; i < out.messages().size(); ++i)
+            lines.push_back(RecordingMidiOut::formatLine(out.messages()[i]));
+        return lines;
     }
 
     ScriptedPort port;
@@ -83,27 +81,22 @@ class MainWindowModelTest : public testing::Test {
 };
 }  // namespace
 
-TEST_F(MainWindowModelTest, StartsWithTheSkinFilesFound) {
+TEST_F(MainWindowModelTest, AMissingOrWrongSkinFileEndsTheStartWithItsMessage) {
     EXPECT_TRUE(startUp());
     EXPECT_TRUE(port.messages.empty());
-    EXPECT_EQ(model.windowTitle(), "Velmira");
-}
-
-TEST_F(MainWindowModelTest, AMissingOrWrongSkinFileEndsTheStartWithItsMessage) {
     const struct {
         std::string file;
         std::vector<uint8_t> bytes;  // empty: the file is missing
         std::string message;
     } cases[] = {
         {"Button.bmp", {}, "Ｂｕｔｔｏｎ．ｂｍｐが見つかりません"},
-        {"Button.bmp", bmpOf(117, 213, 0), "Ｂｕｔｔｏｎ．ｂｍｐ読み込みエラー"},
+        {"Button.bmp", bmpOf(117, 213), "Ｂｕｔｔｏｎ．ｂｍｐ読み込みエラー"},
         {"Mask.bmp", {}, "Ｍａｓｋ．ｂｍｐが見つかりません"},
-        {"Mask.bmp", bmpOf(788, 541, 0), "Ｍａｓｋ．ｂｍｐ読み込みエラー"},
+        {"Mask.bmp", bmpOf(788, 541), "Ｍａｓｋ．ｂｍｐ読み込みエラー"},
     };
     for (const auto& broken : cases) {
         ScriptedPort scripted;
-        scripted.addFile("Button.bmp", bmpOf(116, 213, 0));
-        scripted.addFile("Mask.bmp", bmpOf(788, 540, 0));
+        scripted.files = port.files;
         if (broken.bytes.empty())
             scripted.files.erase(broken.file);
         else
@@ -114,19 +107,20 @@ TEST_F(MainWindowModelTest, AMissingOrWrongSkinFileEndsTheStartWithItsMessage) {
     }
 }
 
-TEST_F(MainWindowModelTest, AMissingBackgroundFallsBackToTheDefaultFace) {
-    model.setBackgroundPath("C:\\pictures\\gone.bmp");
-    EXPECT_TRUE(startUp());
-    EXPECT_EQ(port.messages, Lines{"C:\\pictures\\gone.bmp が見つかりません\n初期の画像に戻します"});
-    EXPECT_EQ(model.backgroundPath(), "Main.bmp");
-}
-
-TEST_F(MainWindowModelTest, AnUnreadableBackgroundFallsBackInsteadOfEndingEveryStart) {
-    port.addFile("C:\\pictures\\small.bmp", bmpOf(100, 100, 0));
-    model.setBackgroundPath("C:\\pictures\\small.bmp");
-    EXPECT_TRUE(startUp());
-    EXPECT_EQ(port.messages, Lines{"背景画像の読み込みに失敗しました"});
-    EXPECT_EQ(model.backgroundPath(), "Main.bmp");
+TEST_F(MainWindowModelTest, AMissingOrUnreadableBackgroundFallsBackToTheDefaultFace) {
+    port.addFile("C:\\pictures\\small.bmp", bmpOf(100, 100));
+    const std::pair<std::string, std::string> cases[] = {
+        {"C:\\pictures\\gone.bmp", "C:\\pictures\\gone.bmp が見つかりません\n初期の画像に戻します"},
+        // Ending the start here would end every later start, since the settings keep naming it.
+        {"C:\\pictures\\small.bmp", "背景画像の読み込みに失敗しました"}};
+    ASSERT_TRUE(model.loadSprites());
+    for (const auto& [path, message] : cases) {
+        port.messages.clear();
+        model.setBackgroundPath(path);
+        EXPECT_TRUE(model.loadFace()) << path;
+        EXPECT_EQ(port.messages, Lines{message});
+        EXPECT_EQ(model.backgroundPath(), "Main.bmp");
+    }
 }
 
 TEST_F(MainWindowModelTest, WithoutAReadableMainBmpTheStartEnds) {
@@ -134,45 +128,33 @@ TEST_F(MainWindowModelTest, WithoutAReadableMainBmpTheStartEnds) {
     EXPECT_FALSE(startUp());
     EXPECT_EQ(port.messages, (Lines{"Main.bmp が見つかりません\n初期の画像に戻します",
                                     "Main.bmp が見つかりません。終了します"}));
-
-    ScriptedPort scripted;
-    scripted.files = port.files;
-    scripted.addFile("Main.bmp", bmpOf(788, 540, 0));
-    scripted.files["Main.bmp"].bytes.resize(1000);  // cut short
-    MainWindowModel fresh(scripted, out, timer, scripted, scripted.canvases, failures);
-    EXPECT_TRUE(fresh.loadSprites());
-    EXPECT_FALSE(fresh.loadFace());
-    EXPECT_EQ(scripted.messages, Lines{"背景画像の読み込みに失敗しました"});
+    port.messages.clear();
+    port.addFile("Main.bmp", bmpOf(788, 540));
+    port.files["Main.bmp"].bytes.resize(1000);  // cut short
+    EXPECT_FALSE(model.loadFace());
+    EXPECT_EQ(port.messages, Lines{"背景画像の読み込みに失敗しました"});
 }
 
-TEST_F(MainWindowModelTest, OpeningASongSendsTheLoadMessagesAndShowsItsDetailsInTheTitle) {
+TEST_F(MainWindowModelTest, OpeningASongShowsItsDetailsAndAFailedOpenKeepsIt) {
     ASSERT_TRUE(startUp());
     port.addFile("C:\\songs\\a.mid", song());
     openSongFile("C:\\songs\\a.mid");
     EXPECT_TRUE(model.face().songLoaded);
-    EXPECT_EQ(port.title,
-              "C:\\songs\\a.mid  (" + std::to_string(song().size()) + " バイト:フォーマット=1:トラック数=1)");
+    const std::string title =
+        "C:\\songs\\a.mid  (" + std::to_string(song().size()) + " バイト:フォーマット=1:トラック数=1)";
+    EXPECT_EQ(port.title, title);
     ASSERT_EQ(out.messages().size(), 17u);
-    EXPECT_EQ(RecordingMidiOut::formatLine(out.messages()[16]), "0 F0 41 10 42 12 40 00 7F 00 41 F7");
-}
+    EXPECT_EQ(sentFrom(16), Lines{"0 F0 41 10 42 12 40 00 7F 00 41 F7"});
 
-TEST_F(MainWindowModelTest, ACancelledOrFailedOpenKeepsTheSongThatWasLoaded) {
-    ASSERT_TRUE(startUp());
-    port.addFile("a.mid", song());
-    openSongFile("a.mid");
-    const std::string title = port.title;
     out.clear();
-
     port.nextChoice.reset();
-    model.onCommand(IDM_FILE_OPEN);
+    model.onCommand(IDM_FILE_OPEN);  // cancelled
     openSongFile("missing.mid");
-    EXPECT_EQ(port.messages, Lines{"ファイルが見つかりません"});
     port.files["locked.mid"] = {FileData::readError, {}};
     openSongFile("locked.mid");
-    EXPECT_EQ(port.messages.back(), "File Read Error");
-
+    EXPECT_EQ(port.messages, (Lines{"ファイルが見つかりません", "File Read Error"}));
     EXPECT_EQ(port.title, title);
-    EXPECT_EQ(model.currentPath(), "a.mid");
+    EXPECT_EQ(model.currentPath(), "C:\\songs\\a.mid");
     EXPECT_TRUE(out.messages().empty());  // the device was not touched
 }
 
@@ -193,20 +175,21 @@ TEST_F(MainWindowModelTest, LoadingASongResetsTheCellsAndSilencesWhatTheyHadSet)
     EXPECT_EQ(model.face().channelCells[0][FaceState::reverbCell], 0);
     EXPECT_EQ(model.face().channelCells[0][FaceState::autoPanCell], 0);
     EXPECT_FALSE(model.face().channelToggles[0][FaceState::soloToggle]);
-    Lines sent;
-    for (size_t i = 17; i < out.messages().size(); ++i)
-        sent.push_back(RecordingMidiOut::formatLine(out.messages()[i]));
-    EXPECT_EQ(sent, (Lines{"0 B0 5B 28", "0 B0 0A 40"}));
+    EXPECT_EQ(sentFrom(17), (Lines{"0 B0 5B 28", "0 B0 0A 40"}));
 }
 
-TEST_F(MainWindowModelTest, OpenIsIgnoredWhilePlaying) {
+TEST_F(MainWindowModelTest, WhilePlayingOpenIsIgnoredAndClosingStopsPlayback) {
     ASSERT_TRUE(startUp());
-    port.addFile("a.mid", SongBytes(1, 480).track(endOfTrack(48000)).bytes());
+    port.addFile("a.mid", song(48000));
     port.addFile("b.mid", song());
     openSongFile("a.mid");
     model.player().startPlayback();
     openSongFile("b.mid");
     EXPECT_EQ(model.currentPath(), "a.mid");
+    model.onCommand(IDM_APP_EXIT);
+    EXPECT_TRUE(port.closePosted);
+    EXPECT_TRUE(model.prepareToClose());
+    EXPECT_FALSE(model.player().playing());
 }
 
 TEST_F(MainWindowModelTest, PlayOnceTogglesExceptInLoopMode) {
@@ -233,17 +216,6 @@ TEST_F(MainWindowModelTest, TheCompactViewDropsTheDetailsFromTheTitle) {
     model.onCommand(IDM_LARGE_VIEW);
     EXPECT_TRUE(port.large);
     EXPECT_NE(port.title.find("トラック数=1"), std::string::npos);
-}
-
-TEST_F(MainWindowModelTest, ExitAsksForCloseAndClosingStopsPlayback) {
-    ASSERT_TRUE(startUp());
-    port.addFile("a.mid", SongBytes(1, 480).track(endOfTrack(48000)).bytes());
-    openSongFile("a.mid");
-    model.player().startPlayback();
-    model.onCommand(IDM_APP_EXIT);
-    EXPECT_TRUE(port.closePosted);
-    EXPECT_TRUE(model.prepareToClose());
-    EXPECT_FALSE(model.player().playing());
 }
 
 TEST_F(MainWindowModelTest, ALostDeviceIsReportedOnceOnTheNextTick) {

@@ -31,24 +31,24 @@ class ScriptedWindow : public CMainWnd {
     Lines messages;
 };
 
-std::string writeTempSong(const std::vector<uint8_t>& bytes) {
-    wchar_t folder[MAX_PATH] = {};
-    GetTempPathW(MAX_PATH, folder);
-    const std::string path = narrow(folder) + "velmira-window-test.mid";
-    std::ofstream(widen(path).c_str(), std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
-    return path;
-}
-
-DibImage readSkin(const std::wstring& name, bool (*reader)(std::istream&, DibImage&)) {
+// A skin picture's pixel as GDI reports it.
+COLORREF skinPixel(const wchar_t* name, int x, int y) {
     std::ifstream file((buildFolder() + L"\\" + name).c_str(), std::ios::binary);
     DibImage image;
-    reader(file, image);
-    return image;
+    if (!(std::wstring(name) == L"Button.bmp" ? readButtonBmp : readFaceBmp)(file, image)) return CLR_INVALID;
+    const uint32_t packed = image.packedAt(x, y);
+    return RGB(packed & 0xFF, (packed >> 8) & 0xFF, (packed >> 16) & 0xFF);
 }
 
-COLORREF asColorRef(uint32_t packed) {
-    return RGB(packed & 0xFF, (packed >> 8) & 0xFF, (packed >> 16) & 0xFF);
+COLORREF sheetPixel(face::Sprite sprite, int x, int y) {
+    const face::SheetRect source = face::spritePlacements[sprite].source;
+    return skinPixel(L"Button.bmp", source.x + x, source.y + y);
+}
+
+std::vector<uint8_t> longSong() {
+    return SongBytes(1, 480)
+        .track(join({{0x00, 0x90, 60, 100, 0x83, 0x60, 0x80, 60, 0}, endOfTrack(480 * 20)}))
+        .bytes();
 }
 
 class MainWindowTest : public testing::Test {
@@ -63,14 +63,10 @@ class MainWindowTest : public testing::Test {
     void TearDown() override { window.reset(); }
 
     HWND hwnd() const { return window->handle(); }
-
     void pump() {
         MSG message;
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-            if (message.message == WM_QUIT) continue;
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
+            if (message.message != WM_QUIT) DispatchMessageW(&message);
     }
     void tick(int count) {
         for (int i = 0; i < count; ++i) {
@@ -93,22 +89,26 @@ class MainWindowTest : public testing::Test {
         return narrow(text);
     }
     void openSong(const std::vector<uint8_t>& bytes) {
-        window->nextChoice = writeTempSong(bytes);
+        wchar_t folder[MAX_PATH] = {};
+        GetTempPathW(MAX_PATH, folder);
+        const std::string path = narrow(folder) + "velmira-window-test.mid";
+        std::ofstream(widen(path).c_str(), std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+        window->nextChoice = path;
         command(IDM_FILE_OPEN);
     }
-    // The client area as the window paints it, through WM_PRINTCLIENT into a memory bitmap.
-    COLORREF paintedPixel(int x, int y) {
-        HDC screen = GetDC(hwnd());
-        HDC memory = CreateCompatibleDC(screen);
-        HBITMAP bitmap = CreateCompatibleBitmap(screen, 788, 540);
-        HGDIOBJ old = SelectObject(memory, bitmap);
-        SendMessageW(hwnd(), WM_PRINTCLIENT, WPARAM(memory), PRF_CLIENT);
-        const COLORREF colour = GetPixel(memory, x, y);
-        SelectObject(memory, old);
-        DeleteObject(bitmap);
-        DeleteDC(memory);
-        ReleaseDC(hwnd(), screen);
+    // A pixel of the client area, after a full repaint when asked for.
+    COLORREF clientPixel(int x, int y, bool repaint = true) {
+        if (repaint) RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+        HDC dc = GetDC(hwnd());
+        const COLORREF colour = GetPixel(dc, x, y);
+        ReleaseDC(hwnd(), dc);
         return colour;
+    }
+    bool menuChecked(int menuPosition, int id) {
+        HMENU popup = GetSubMenu(GetMenu(hwnd()), menuPosition);
+        SendMessageW(hwnd(), WM_INITMENUPOPUP, WPARAM(popup), menuPosition);
+        return GetMenuState(popup, UINT(id), MF_BYCOMMAND) & MF_CHECKED;
     }
     Lines sentLines(size_t from = 0) const {
         Lines lines;
@@ -122,15 +122,9 @@ class MainWindowTest : public testing::Test {
     ShortMessageFailures failures;
     std::unique_ptr<ScriptedWindow> window;
 };
-
-std::vector<uint8_t> longSong() {
-    return SongBytes(1, 480)
-        .track(join({{0x00, 0x90, 60, 100, 0x83, 0x60, 0x80, 60, 0}, endOfTrack(480 * 20)}))
-        .bytes();
-}
 }  // namespace
 
-TEST_F(MainWindowTest, StartsAsVelmiraWithItsMenuAndTheFacePainted) {
+TEST_F(MainWindowTest, StartsAsVelmiraWithItsMenuChecksAndTheFacePainted) {
     EXPECT_EQ(title(), "Velmira");
     HMENU menu = GetMenu(hwnd());
     ASSERT_EQ(GetMenuItemCount(menu), 7);
@@ -144,45 +138,49 @@ TEST_F(MainWindowTest, StartsAsVelmiraWithItsMenuAndTheFacePainted) {
     GetMenuStringW(menu, 2, label, 64, MF_BYPOSITION);
     EXPECT_EQ(narrow(label), "効果");
 
+    EXPECT_TRUE(menuChecked(1, IDM_PLAY_ONCE));
+    EXPECT_TRUE(menuChecked(1, IDM_LARGE_VIEW));
+    command(IDM_PLAY_ONCE);
+    EXPECT_FALSE(menuChecked(1, IDM_PLAY_ONCE));
+    EXPECT_TRUE(menuChecked(2, IDM_EFFECT_NONE));
+    EXPECT_FALSE(menuChecked(2, IDM_EFFECT_FOLK));
+
     RECT client;
     GetClientRect(hwnd(), &client);
     EXPECT_GE(client.right, 788);
     EXPECT_GE(client.bottom, 540);
-    const DibImage face = readSkin(L"Main.bmp", readFaceBmp);
     for (const POINT p : {POINT{5, 5}, POINT{400, 300}, POINT{700, 500}})
-        EXPECT_EQ(paintedPixel(p.x, p.y), asColorRef(face.packedAt(p.x, p.y))) << p.x << "," << p.y;
+        EXPECT_EQ(clientPixel(p.x, p.y), skinPixel(L"Main.bmp", p.x, p.y)) << p.x << "," << p.y;
 }
 
-TEST_F(MainWindowTest, OpeningASongSendsTheResetsAndPutsItsDetailsInTheTitle) {
+TEST_F(MainWindowTest, OpenPlayStopAndExitDriveTheDeviceTheTitleAndThePlayButton) {
     openSong(longSong());
     EXPECT_EQ(window->lastFilter, "ＭＩＤＩファイル(*.mid)|*.mid|");
     EXPECT_NE(title().find("velmira-window-test.mid  ("), std::string::npos);
     EXPECT_NE(title().find("バイト:フォーマット=1:トラック数=1)"), std::string::npos);
-    const Lines sent = sentLines();
-    ASSERT_EQ(sent.size(), 17u);
-    EXPECT_EQ(sent[0], "0 B0 79 00");
-    EXPECT_EQ(sent[16], "0 F0 41 10 42 12 40 00 7F 00 41 F7");
-}
+    const Lines loading = sentLines();
+    ASSERT_EQ(loading.size(), 17u);
+    EXPECT_EQ(loading[0], "0 B0 79 00");
+    EXPECT_EQ(loading[16], "0 F0 41 10 42 12 40 00 7F 00 41 F7");
 
-TEST_F(MainWindowTest, PlayAndStopClicksDriveThePlayerAndLightThePlayButton) {
-    openSong(longSong());
-    const size_t loaded = out.messages().size();
     click(80, 460);  // play
     ASSERT_TRUE(timer.running());
     tick(3);
-    EXPECT_EQ(sentLines(loaded).at(0), "0 90 3C 64");
-
-    const DibImage sheet = readSkin(L"Button.bmp", readButtonBmp);
-    const face::SheetRect lit = face::spritePlacements[face::playLit].source;
-    EXPECT_EQ(paintedPixel(61 + 29, 444 + 24), asColorRef(sheet.packedAt(lit.x + 29, lit.y + 24)));
+    EXPECT_EQ(sentLines(17).at(0), "0 90 3C 64");
+    EXPECT_EQ(clientPixel(61 + 29, 444 + 24), sheetPixel(face::playLit, 29, 24));
 
     click(20, 460);  // stop
     EXPECT_FALSE(timer.running());
-    const Lines sent = sentLines(loaded);
+    const Lines sent = sentLines(17);
     ASSERT_GE(sent.size(), 48u);
     EXPECT_EQ(sent[sent.size() - 48].substr(sent[sent.size() - 48].find(' ')), " B0 42 00");
-    const face::SheetRect normal = face::spritePlacements[face::playNormal].source;
-    EXPECT_EQ(paintedPixel(61 + 29, 444 + 24), asColorRef(sheet.packedAt(normal.x + 29, normal.y + 24)));
+    EXPECT_EQ(clientPixel(61 + 29, 444 + 24), sheetPixel(face::playNormal, 29, 24));
+
+    click(80, 460);
+    const HWND handle = hwnd();
+    command(IDM_APP_EXIT);
+    EXPECT_FALSE(timer.running());
+    EXPECT_FALSE(IsWindow(handle));
 }
 
 TEST_F(MainWindowTest, TheTransposeArrowShiftsNotesAndShowsItsPressedSprite) {
@@ -198,33 +196,13 @@ TEST_F(MainWindowTest, TheTransposeArrowShiftsNotesAndShowsItsPressedSprite) {
     const Lines allOff = sentLines(before);
     ASSERT_EQ(allOff.size(), 16u);
     EXPECT_EQ(allOff[0].substr(allOff[0].find(' ')), " B0 78 00");
-    const DibImage sheet = readSkin(L"Button.bmp", readButtonBmp);
-    const face::SheetRect pressed = face::spritePlacements[face::transposeUpPressed].source;
-    HDC dc = GetDC(hwnd());
-    EXPECT_EQ(GetPixel(dc, 146 + 12, 284 + 11), asColorRef(sheet.packedAt(pressed.x + 12, pressed.y + 11)));
-    ReleaseDC(hwnd(), dc);
+    EXPECT_EQ(clientPixel(146 + 12, 284 + 11, false), sheetPixel(face::transposeUpPressed, 12, 11));
     SendMessageW(hwnd(), WM_LBUTTONUP, 0, MAKELPARAM(150, 290));
     pump();
     tick(30);
     bool shifted = false;
     for (const std::string& line : sentLines(before)) shifted |= line.find(" 90 3F 64") != std::string::npos;
     EXPECT_TRUE(shifted);  // D (62) went out as D# (63)
-}
-
-TEST_F(MainWindowTest, MenuCheckMarksFollowTheSettings) {
-    HMENU menu = GetMenu(hwnd());
-    HMENU settings = GetSubMenu(menu, 1);
-    SendMessageW(hwnd(), WM_INITMENUPOPUP, WPARAM(settings), 1);
-    EXPECT_TRUE(GetMenuState(settings, IDM_PLAY_ONCE, MF_BYCOMMAND) & MF_CHECKED);
-    EXPECT_TRUE(GetMenuState(settings, IDM_LARGE_VIEW, MF_BYCOMMAND) & MF_CHECKED);
-    command(IDM_PLAY_ONCE);
-    SendMessageW(hwnd(), WM_INITMENUPOPUP, WPARAM(settings), 1);
-    EXPECT_FALSE(GetMenuState(settings, IDM_PLAY_ONCE, MF_BYCOMMAND) & MF_CHECKED);
-
-    HMENU effects = GetSubMenu(menu, 2);
-    SendMessageW(hwnd(), WM_INITMENUPOPUP, WPARAM(effects), 2);
-    EXPECT_TRUE(GetMenuState(effects, IDM_EFFECT_NONE, MF_BYCOMMAND) & MF_CHECKED);
-    EXPECT_FALSE(GetMenuState(effects, IDM_EFFECT_FOLK, MF_BYCOMMAND) & MF_CHECKED);
 }
 
 TEST_F(MainWindowTest, TheCompactViewIsACaptionAndAMenuBar) {
@@ -242,13 +220,4 @@ TEST_F(MainWindowTest, TheCompactViewIsACaptionAndAMenuBar) {
     command(IDM_LARGE_VIEW);
     GetWindowRect(hwnd(), &outer);
     EXPECT_GT(outer.right - outer.left, 788);
-}
-
-TEST_F(MainWindowTest, TheExitCommandClosesTheWindow) {
-    openSong(longSong());
-    click(80, 460);
-    const HWND handle = hwnd();
-    command(IDM_APP_EXIT);
-    EXPECT_FALSE(timer.running());
-    EXPECT_FALSE(IsWindow(handle));
 }

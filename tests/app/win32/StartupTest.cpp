@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/app/win32/ProgramRun.h"
-// for midiOutGetNumDevs
+// midiOutGetNumDevs, after <windows.h>
 #include <mmsystem.h>
 
 TEST(Startup, WithoutAMidiDeviceTheProgramSaysSoAndEndsWithExitCode1) {
@@ -10,8 +10,7 @@ TEST(Startup, WithoutAMidiDeviceTheProgramSaysSoAndEndsWithExitCode1) {
     const ProgramRun run = runProgram(buildFolder() + L"\\velmira.exe", buildFolder());
     ASSERT_TRUE(run.finished);
     EXPECT_EQ(run.exitCode, 1u);
-    ASSERT_EQ(run.messages.size(), 1u);
-    EXPECT_EQ(run.messages[0], L"MIDI出力デバイスがありません");
+    EXPECT_EQ(run.messages, std::vector<std::wstring>{L"MIDI出力デバイスがありません"});
 }
 
 TEST(Startup, WithoutTheSkinFilesTheProgramNamesTheMissingOneAndEndsWithExitCode1) {
@@ -21,12 +20,10 @@ TEST(Startup, WithoutTheSkinFilesTheProgramNamesTheMissingOneAndEndsWithExitCode
     CreateDirectoryW(folder.c_str(), nullptr);
     const std::wstring program = folder + L"\\velmira.exe";
     ASSERT_TRUE(CopyFileW((buildFolder() + L"\\velmira.exe").c_str(), program.c_str(), FALSE));
-
     const ProgramRun run = runProgram(program, folder);
     DeleteFileW(program.c_str());
     RemoveDirectoryW(folder.c_str());
     ASSERT_TRUE(run.finished);
     EXPECT_EQ(run.exitCode, 1u);
-    ASSERT_EQ(run.messages.size(), 1u);
-    EXPECT_EQ(run.messages[0], L"Ｂｕｔｔｏｎ．ｂｍｐが見つかりません");
+    EXPECT_EQ(run.messages, std::vector<std::wstring>{L"Ｂｕｔｔｏｎ．ｂｍｐが見つかりません"});
 }
