@@ -19,30 +19,27 @@ TEST_F(FaceControlsTest, CellsSendTenTimesTheirValueAndReplaceTheSongsController
     EXPECT_EQ(drawing.requests, (Lines{"cell 2 0", "cell 2 1", "cell 2 2", "cell 2 3", "cell 2 1"}));
 }
 
-TEST_F(FaceControlsTest, CellsAtTheirLimitsOrOfAChannelThatHasNotSoundedChangeNothing) {
+TEST_F(FaceControlsTest, CellsRefuseAtTheirLimitsForAChannelThatHasNotSoundedAndWithTheSoundBlaster) {
     play();
     face.channelCells[4][FaceState::chorusCell] = 12;
     clickCell(4, FaceState::chorusCell);
     rightClick(face::cellHot(4, FaceState::reverbCell));
     EXPECT_EQ(face.channelCells[4], (std::array<int, 5>{10, 0, 12, 0, 0}));
+    EXPECT_FALSE(rig.controls.chorusFixed[4].load());
     rig.controls.channelPitchClass[6].store(LiveControls::notSounded);
     clickCell(6, FaceState::reverbCell);
     rightClick(face::cellHot(6, FaceState::volumeCell));
     for (int toggle = 0; toggle < 3; ++toggle) clickToggle(6, toggle);
     EXPECT_EQ(face.channelCells[6], (std::array<int, 5>{10, 0, 0, 0, 0}));
     EXPECT_EQ(face.channelToggles[6], (std::array<bool, 3>{}));
-    EXPECT_FALSE(rig.controls.chorusFixed[4].load());
-    EXPECT_TRUE(sent().empty());
-    EXPECT_TRUE(drawing.requests.empty());
-}
-
-TEST_F(FaceControlsTest, SoundBlasterCellsDoNotReactButItsTogglesDo) {
-    play();
     face.soundModule = FaceState::sb16;
     clickCell(0, FaceState::volumeCell);
     rightClick(face::cellHot(0, FaceState::volumeCell));
-    clickToggle(0, FaceState::muteToggle);
     EXPECT_EQ(face.channelCells[0][FaceState::volumeCell], 10);
+    EXPECT_TRUE(sent().empty());
+    EXPECT_TRUE(drawing.requests.empty());
+
+    clickToggle(0, FaceState::muteToggle);  // the Sound Blaster's toggles work
     EXPECT_TRUE(rig.controls.channelMuted[0].load());
     EXPECT_EQ(drawing.requests, Lines{"toggle 0 1"});
 }

@@ -66,13 +66,6 @@ class MainWindowModelTest : public testing::Test {
         port.nextChoice = path;
         model.onCommand(IDM_FILE_OPEN);
     }
-    Lines sentFrom(size_t first) const {
-        Lines lines;
-        for (size_t i = first; i < out.messages().size(); ++i)
-            lines.push_back(RecordingMidiOut::formatLine(out.messages()[i]));
-        return lines;
-    }
-
     ScriptedPort port;
     RecordingMidiOut out;
     VirtualTimer timer;
@@ -94,16 +87,16 @@ TEST_F(MainWindowModelTest, AMissingOrWrongSkinFileEndsTheStartWithItsMessage) {
         {"Mask.bmp", {}, "Ｍａｓｋ．ｂｍｐが見つかりません"},
         {"Mask.bmp", bmpOf(788, 541), "Ｍａｓｋ．ｂｍｐ読み込みエラー"},
     };
+    const auto intact = port.files;
     for (const auto& broken : cases) {
-        ScriptedPort scripted;
-        scripted.files = port.files;
+        port.files = intact;
+        port.messages.clear();
         if (broken.bytes.empty())
-            scripted.files.erase(broken.file);
+            port.files.erase(broken.file);
         else
-            scripted.addFile(broken.file, broken.bytes);
-        MainWindowModel fresh(scripted, out, timer, scripted, scripted.canvases, failures);
-        EXPECT_FALSE(fresh.loadSprites()) << broken.message;
-        EXPECT_EQ(scripted.messages, Lines{broken.message});
+            port.addFile(broken.file, broken.bytes);
+        EXPECT_FALSE(model.loadSprites()) << broken.message;
+        EXPECT_EQ(port.messages, Lines{broken.message});
     }
 }
 
@@ -144,7 +137,7 @@ TEST_F(MainWindowModelTest, OpeningASongShowsItsDetailsAndAFailedOpenKeepsIt) {
         "C:\\songs\\a.mid  (" + std::to_string(song().size()) + " バイト:フォーマット=1:トラック数=1)";
     EXPECT_EQ(port.title, title);
     ASSERT_EQ(out.messages().size(), 17u);
-    EXPECT_EQ(sentFrom(16), Lines{"0 F0 41 10 42 12 40 00 7F 00 41 F7"});
+    EXPECT_EQ(RecordingMidiOut::formatLine(out.messages()[16]), "0 F0 41 10 42 12 40 00 7F 00 41 F7");
 
     out.clear();
     port.nextChoice.reset();
@@ -175,7 +168,9 @@ TEST_F(MainWindowModelTest, LoadingASongResetsTheCellsAndSilencesWhatTheyHadSet)
     EXPECT_EQ(model.face().channelCells[0][FaceState::reverbCell], 0);
     EXPECT_EQ(model.face().channelCells[0][FaceState::autoPanCell], 0);
     EXPECT_FALSE(model.face().channelToggles[0][FaceState::soloToggle]);
-    EXPECT_EQ(sentFrom(17), (Lines{"0 B0 5B 28", "0 B0 0A 40"}));
+    ASSERT_EQ(out.messages().size(), 19u);  // after the 17 of the load
+    EXPECT_EQ(RecordingMidiOut::formatLine(out.messages()[17]), "0 B0 5B 28");
+    EXPECT_EQ(RecordingMidiOut::formatLine(out.messages()[18]), "0 B0 0A 40");
 }
 
 TEST_F(MainWindowModelTest, WhilePlayingOpenIsIgnoredAndClosingStopsPlayback) {
