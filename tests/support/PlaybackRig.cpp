@@ -1,24 +1,10 @@
 #include "tests/support/PlaybackRig.h"
 
-PlaybackRig::PlaybackRig()
-    : sequencer(song, out, *this, controls, *this), player(song, sequencer, out, timer, *this, failures) {}
-
-void PlaybackRig::load(std::vector<uint8_t> image) {
-    player.loadSong(std::move(image));
-}
-
-void PlaybackRig::processChannelMessage(int, const ChannelMessage& message) {
-    out.sendShortMessage(message.status, message.data1, message.data2);
-}
-
 void PlaybackRig::tick() {
     out.setTime(nowMs);
     pendingTicks_ = 0;
     if (!timer.tick()) return;
-    if (pendingTicks_ > 0) {
-        ++ticksHandled;
-        updates.push_back(player.onTick());
-    }
+    if (pendingTicks_ > 0) updates.push_back(player.onTick());
     nowMs += timer.periodMs();
 }
 

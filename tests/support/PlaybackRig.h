@@ -2,19 +2,13 @@
 #include <string>
 #include <vector>
 
-#include "effects/LiveControls.h"
-#include "playback/Player.h"
 #include "playback/RecordingMidiOut.h"
-#include "playback/Sequencer.h"
-#include "playback/VirtualTimer.h"
+#include "tests/support/VirtualPlayer.h"
 
-// A player with everything around it made virtual: a recording device, a timer the test ticks, and a
-// window that handles each posted tick at once. Channel messages pass to the device unchanged.
-class PlaybackRig : public PlayerHost, public TickPoster, public ChannelMessageSink {
+// A player over a recording device whose window handles each posted tick at once.
+class PlaybackRig : public VirtualPlayer<RecordingMidiOut> {
   public:
-    PlaybackRig();
-
-    void load(std::vector<uint8_t> image);
+    void load(std::vector<uint8_t> image) { player.loadSong(std::move(image)); }
     // Runs one timer period (stamping what it sends with its start time), then the window's tick handler
     // if the period posted a tick.
     void tick();
@@ -27,28 +21,13 @@ class PlaybackRig : public PlayerHost, public TickPoster, public ChannelMessageS
     // Only the short messages with the given status kind (0x90, 0xB0, ...), as lines.
     std::vector<std::string> linesOfKind(uint8_t kind) const;
 
-    SongBuffer song;
-    RecordingMidiOut out;
-    LiveControls controls;
-    ShortMessageFailures failures;
-    Sequencer sequencer;
-    VirtualTimer timer;
-    Player player;
-
     long nowMs = 0;
-    int ticksHandled = 0;
     int nextSongListOpens = 0;
     int timerFailures = 0;
-    int playingResets = 0;
     std::vector<TickUpdate> updates;
 
   private:
-    void processChannelMessage(int track, const ChannelMessage& message) override;
     void postTick() override { ++pendingTicks_; }
-    void resetForPlayback() override { ++playingResets; }
-    void drawPlayButton(bool) override {}
-    void drawFastForwardButton(bool) override {}
-    void blankMetersAndLamps() override {}
     void timerFailed() override { ++timerFailures; }
     void openNextSongListEntry() override { ++nextSongListOpens; }
 
