@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <cstdio>
+#include <string>
 #include <vector>
 
 #include "effects/EventFilter.h"
@@ -10,7 +12,7 @@
 // An event filter wired to a recording device, with the state a freshly loaded song leaves.
 class EventFilterFixture : public ::testing::Test {
   protected:
-    using Bytes = std::vector<uint8_t>;
+    using Lines = std::vector<std::string>;
 
     EventFilterFixture() { filter.resetForPlayback(); }
 
@@ -18,25 +20,22 @@ class EventFilterFixture : public ::testing::Test {
         filter.processChannelMessage(0, ChannelMessage{status, data1, data2});
     }
 
-    // Sends one message and returns what reached the device because of it.
-    std::vector<Bytes> through(uint8_t status, uint8_t data1, uint8_t data2 = 0) {
-        const size_t before = out.messages().size();
-        send(status, data1, data2);
-        std::vector<Bytes> result;
-        for (size_t i = before; i < out.messages().size(); ++i) result.push_back(out.messages()[i].bytes);
+    // Sends each message, written as hex bytes ("90 3C 64"), and returns what reached the device because of
+    // it in the same form: two messages joined by " + ", "-" for none.
+    Lines filtered(const Lines& messages) {
+        Lines result;
+        for (const std::string& message : messages) {
+            unsigned status = 0, data1 = 0, data2 = 0;
+            std::sscanf(message.c_str(), "%x %x %x", &status, &data1, &data2);
+            const size_t before = out.messages().size();
+            send(uint8_t(status), uint8_t(data1), uint8_t(data2));
+            std::string sent;
+            for (size_t i = before; i < out.messages().size(); ++i)
+                sent +=
+                    (sent.empty() ? "" : " + ") + RecordingMidiOut::formatLine(out.messages()[i]).substr(2);
+            result.push_back(sent.empty() ? "-" : sent);
+        }
         return result;
-    }
-
-    // The one message that a single message became (empty when it was dropped or doubled).
-    Bytes single(uint8_t status, uint8_t data1, uint8_t data2 = 0) {
-        const std::vector<Bytes> result = through(status, data1, data2);
-        return result.size() == 1 ? result.front() : Bytes{};
-    }
-
-    // The key a note-on goes out with.
-    int keyOf(uint8_t status, uint8_t key) {
-        const Bytes message = single(status, key, 100);
-        return message.empty() ? -1 : message[1];
     }
 
     void selectEffect(EffectType type, int start = 0, int end = 3599) {

@@ -2,167 +2,116 @@
 
 // The live controls of the face, the tone lock and the read-outs as the event filter applies them.
 namespace {
-constexpr uint8_t on = 0x90;
-constexpr uint8_t off = 0x80;
-constexpr uint8_t control = 0xB0;
-constexpr uint8_t program = 0xC0;
-constexpr uint8_t drum = 9;
-
 TEST_F(EventFilterFixture, DrumChannelIsNeverRemappedShiftedOrDoubled) {
     selectEffect(EffectType::folk);
     controls.keyShiftActive = true;
     controls.keyShift = 5;
-    controls.octaveDoubleChannel = drum;
-    EXPECT_EQ(through(on | drum, 60, 100), (std::vector<Bytes>{{on | drum, 60, 100}}));
-    EXPECT_EQ(through(off | drum, 60, 0), (std::vector<Bytes>{{off | drum, 60, 0}}));
-    EXPECT_EQ(single(0xA0 | drum, 60, 10), (Bytes{0xA0 | drum, 60, 10}));
-    EXPECT_FALSE(filter.effectState(drum).entered);
+    controls.octaveDoubleChannel = 9;
+    const Lines drums = {"99 3C 64", "89 3C 00", "A9 3C 0A"};
+    EXPECT_EQ(filtered(drums), drums);
+    EXPECT_FALSE(filter.effectState(9).entered);
 }
 
-TEST_F(EventFilterFixture, KeyShiftMovesNotesAndKeyPressureOnly) {
+TEST_F(EventFilterFixture, KeyShiftFollowsTheEffectAndMovesKeyPressureWhichIsNeverRemapped) {
+    selectEffect(EffectType::folk);
     controls.keyShiftActive = true;
     controls.keyShift = 3;
-    EXPECT_EQ(single(on, 60, 100), (Bytes{on, 63, 100}));
-    EXPECT_EQ(single(off, 60, 0), (Bytes{off, 63, 0}));
-    EXPECT_EQ(single(0xA0, 60, 10), (Bytes{0xA0, 63, 10}));
-    EXPECT_EQ(single(control, 60, 10), (Bytes{control, 60, 10}));
-    EXPECT_EQ(single(0xE0, 60, 10), (Bytes{0xE0, 60, 10}));
+    EXPECT_EQ(filtered({"90 3C 64", "80 3C 00", "A0 3C 0A", "B0 3C 0A", "E0 3C 0A"}),
+              (Lines{"90 3B 64", "80 3B 00", "A0 3F 0A", "B0 3C 0A", "E0 3C 0A"}));
 }
 
 TEST_F(EventFilterFixture, ActiveKeyShiftKeepsKeysWithin1To127) {
     controls.keyShift = 3;
-    EXPECT_EQ(keyOf(on, 0), 0) << "the shift waits until the user has touched it";
+    EXPECT_EQ(filtered({"90 00 64"}), Lines{"90 00 64"}) << "the shift waits until the user has touched it";
     controls.keyShiftActive = true;
     controls.keyShift = 0;
-    EXPECT_EQ(keyOf(on, 0), 1) << "even a shift of 0 lifts key 0";
+    EXPECT_EQ(filtered({"90 00 64"}), Lines{"90 01 64"}) << "even a shift of 0 lifts key 0";
     controls.keyShift = -12;
-    EXPECT_EQ(keyOf(on, 5), 1);
+    EXPECT_EQ(filtered({"90 05 64"}), Lines{"90 01 64"});
     controls.keyShift = 12;
-    EXPECT_EQ(keyOf(on, 120), 127);
-}
-
-TEST_F(EventFilterFixture, ShiftComesAfterTheEffect) {
-    selectEffect(EffectType::mirror);
-    controls.keyShiftActive = true;
-    controls.keyShift = 2;
-    EXPECT_EQ(keyOf(on, 72), 71);
+    EXPECT_EQ(filtered({"90 78 64"}), Lines{"90 7F 64"});
     controls.keyShift = -12;
     selectEffect(EffectType::folk);
-    EXPECT_EQ(keyOf(on, 2), 1) << "an effect result below the range is caught by the shift's bound";
+    EXPECT_EQ(filtered({"90 02 64"}), Lines{"90 01 64"}) << "an effect result below 0 is caught by the bound";
 }
 
-TEST_F(EventFilterFixture, SoloSilencesOtherChannelsNoteOnsOnly) {
+TEST_F(EventFilterFixture, SoloAndMuteSilenceNoteOnsOnly) {
     controls.soloChannel = 3;
-    EXPECT_EQ(single(on | 3, 60, 100), (Bytes{on | 3, 60, 100}));
-    EXPECT_EQ(single(on, 60, 100), (Bytes{on, 60, 0}));
-    EXPECT_EQ(single(on | drum, 36, 100), (Bytes{on | drum, 36, 0}));
-    EXPECT_EQ(single(off, 60, 64), (Bytes{off, 60, 64}));
-    EXPECT_EQ(single(control, 7, 80), (Bytes{control, 7, 80}));
-    EXPECT_EQ(single(program, 5), (Bytes{program, 5, 0}));
-}
-
-TEST_F(EventFilterFixture, MuteSilencesTheChannelsNoteOnsOnly) {
+    EXPECT_EQ(filtered({"93 3C 64", "90 3C 64", "99 24 64", "80 3C 40", "B0 07 50", "C0 05"}),
+              (Lines{"93 3C 64", "90 3C 00", "99 24 00", "80 3C 40", "B0 07 50", "C0 05 00"}));
+    controls.soloChannel = LiveControls::noChannel;
     controls.channelMuted[2] = true;
-    EXPECT_EQ(single(on | 2, 60, 100), (Bytes{on | 2, 60, 0}));
-    EXPECT_EQ(single(off | 2, 60, 64), (Bytes{off | 2, 60, 64}));
-    EXPECT_EQ(single(control | 2, 91, 40), (Bytes{control | 2, 91, 40}));
-    EXPECT_EQ(single(on | 1, 60, 100), (Bytes{on | 1, 60, 100}));
+    EXPECT_EQ(filtered({"92 3C 64", "82 3C 40", "B2 5B 28", "91 3C 64"}),
+              (Lines{"92 3C 00", "82 3C 40", "B2 5B 28", "91 3C 64"}));
 }
 
-TEST_F(EventFilterFixture, OctaveDoubleSendsTheLowerNoteFirst) {
+TEST_F(EventFilterFixture, OctaveDoubleSendsTheChangedNoteAnOctaveLowerFirst) {
     controls.octaveDoubleChannel = 4;
-    EXPECT_EQ(through(on | 4, 60, 100), (std::vector<Bytes>{{on | 4, 48, 100}, {on | 4, 60, 100}}));
-    EXPECT_EQ(through(off | 4, 60, 0), (std::vector<Bytes>{{off | 4, 48, 0}, {off | 4, 60, 0}}));
-    EXPECT_EQ(through(on | 5, 60, 100).size(), 1u);
-    EXPECT_EQ(through(control | 4, 7, 100).size(), 1u);
-}
-
-TEST_F(EventFilterFixture, OctaveDoubleFollowsTheChangedNote) {
+    EXPECT_EQ(filtered({"94 3C 64", "84 3C 00", "95 3C 64", "B4 07 64"}),
+              (Lines{"94 30 64 + 94 3C 64", "84 30 00 + 84 3C 00", "95 3C 64", "B4 07 64"}));
     controls.octaveDoubleChannel = 0;
     controls.channelMuted[0] = true;
     selectEffect(EffectType::folk);
-    EXPECT_EQ(through(on, 60, 100), (std::vector<Bytes>{{on, 44, 0}, {on, 56, 0}}));
-    EXPECT_EQ(through(on, 5, 100), (std::vector<Bytes>{{on, 1, 0}, {on, 1, 0}}))
-        << "F0 becomes C#0, whose octave below folds back onto it";
+    // F0 (05) becomes C#0, whose octave below folds back onto it.
+    EXPECT_EQ(filtered({"90 3C 64", "90 05 64"}), (Lines{"90 2C 00 + 90 38 00", "90 01 00 + 90 01 00"}));
 }
 
-TEST_F(EventFilterFixture, UnlockedToneFollowsTheSong) {
-    EXPECT_EQ(single(program | 2, 33), (Bytes{program | 2, 33, 0}));
-    EXPECT_EQ(single(control | 2, 0, 8), (Bytes{control | 2, 0, 8}));
+TEST_F(EventFilterFixture, ToneFollowsTheSongUntilLockedThenOverridesProgramAndBank) {
+    EXPECT_EQ(filtered({"C2 21", "B2 00 08"}), (Lines{"C2 21 00", "B2 00 08"}));
     EXPECT_EQ(tones.tone[2].program, 33);
     EXPECT_EQ(tones.tone[2].bank, 8);
     EXPECT_EQ(tones.tone[3].program, 0);
-}
-
-TEST_F(EventFilterFixture, LockedToneOverridesTheSongsProgramAndBank) {
     tones.fix(2, 40, 1);
-    EXPECT_EQ(single(program | 2, 33), (Bytes{program | 2, 40, 0}));
-    EXPECT_EQ(single(control | 2, 0, 8), (Bytes{control | 2, 0, 1}));
-    EXPECT_EQ(single(control | 2, 32, 3), (Bytes{control | 2, 32, 3})) << "bank LSB is not locked";
-    EXPECT_EQ(single(program | 3, 33), (Bytes{program | 3, 33, 0}));
+    // The bank LSB (controller 32) is not locked.
+    EXPECT_EQ(filtered({"C2 21", "B2 00 08", "B2 20 03", "C3 21"}),
+              (Lines{"C2 28 00", "B2 00 01", "B2 20 03", "C3 21 00"}));
     EXPECT_EQ(tones.tone[2].program, 40);
     EXPECT_EQ(tones.tone[2].bank, 1);
 }
 
 TEST_F(EventFilterFixture, FixedControllersReplaceTheSongsValues) {
-    controls.volumeFixed[1] = true;
-    controls.volumeValue[1] = 90;
-    controls.reverbFixed[1] = true;
-    controls.reverbValue[1] = 20;
-    controls.chorusFixed[1] = true;
-    controls.chorusValue[1] = 30;
+    controls.volumeFixed[1] = controls.reverbFixed[1] = controls.chorusFixed[1] = true;
     controls.modulationFixed[1] = true;
+    controls.volumeValue[1] = 90;
+    controls.reverbValue[1] = 20;
+    controls.chorusValue[1] = 30;
     controls.modulationValue[1] = 40;
-    EXPECT_EQ(single(control | 1, 7, 50), (Bytes{control | 1, 7, 90}));
-    EXPECT_EQ(single(control | 1, 91, 50), (Bytes{control | 1, 91, 20}));
-    EXPECT_EQ(single(control | 1, 93, 50), (Bytes{control | 1, 93, 30}));
-    EXPECT_EQ(single(control | 1, 1, 50), (Bytes{control | 1, 1, 40}));
-    EXPECT_EQ(single(control | 1, 11, 50), (Bytes{control | 1, 11, 50}));
-    EXPECT_EQ(single(control, 7, 50), (Bytes{control, 7, 50}));
-    EXPECT_EQ(single(control, 91, 50), (Bytes{control, 91, 50}));
+    EXPECT_EQ(filtered({"B1 07 32", "B1 5B 32", "B1 5D 32", "B1 01 32", "B1 0B 32", "B0 07 32", "B0 5B 32"}),
+              (Lines{"B1 07 5A", "B1 5B 14", "B1 5D 1E", "B1 01 28", "B1 0B 32", "B0 07 32", "B0 5B 32"}));
     controls.volumeAllFixed = true;
     controls.volumeValue[0] = 70;
-    EXPECT_EQ(single(control, 7, 50), (Bytes{control, 7, 70}));
-    EXPECT_EQ(single(control, 91, 50), (Bytes{control, 91, 50}));
+    EXPECT_EQ(filtered({"B0 07 32", "B0 5B 32"}), (Lines{"B0 07 46", "B0 5B 32"}));
 }
 
 TEST_F(EventFilterFixture, PanIsLeftToTheSweepUnderAutoPan) {
     controls.autoPanSpeed[5] = 3;
-    EXPECT_TRUE(through(control | 5, 10, 40).empty());
-    EXPECT_EQ(single(control | 5, 7, 40), (Bytes{control | 5, 7, 40}));
-    EXPECT_EQ(single(control | 6, 10, 40), (Bytes{control | 6, 10, 40}));
+    EXPECT_EQ(filtered({"B5 0A 28", "B5 07 28", "B6 0A 28"}), (Lines{"-", "B5 07 28", "B6 0A 28"}));
 }
 
-TEST_F(EventFilterFixture, ReadoutsShowTheLastSoundingNote) {
+TEST_F(EventFilterFixture, ReadoutsShowTheLastSoundingNoteAndTreatSilencedOnesAsReleases) {
     EXPECT_EQ(controls.channelLevel[0], LiveControls::notSounded);
-    EXPECT_EQ(controls.channelPitchClass[0], LiveControls::notSounded);
     selectEffect(EffectType::folk);
-    send(on, 60, 100);
+    send(0x90, 60, 100);
     EXPECT_EQ(controls.channelLevel[0], 100);
     EXPECT_EQ(controls.channelPitchClass[0], 8) << "the pitch class after the effect";
-    send(off, 60, 0);
+    send(0x80, 60, 0);
     EXPECT_EQ(controls.channelLevel[0], 0);
     EXPECT_EQ(controls.channelPitchClass[0], 8);
-    EXPECT_EQ(controls.channelLevel[1], LiveControls::notSounded);
+    controls.channelMuted[1] = true;
+    send(0x91, 60, 100);
+    EXPECT_EQ(controls.channelLevel[1], 0);
+    EXPECT_EQ(controls.channelPitchClass[1], LiveControls::notSounded);
+    send(0x82, 60, 0);
+    EXPECT_EQ(controls.channelLevel[2], 0) << "a release before any note still counts as heard";
+    send(0xB3, 7, 100);
+    EXPECT_EQ(controls.channelLevel[3], LiveControls::notSounded);
     filter.resetForPlayback();
     EXPECT_EQ(controls.channelLevel[0], LiveControls::notSounded);
     EXPECT_EQ(controls.channelPitchClass[0], LiveControls::notSounded);
 }
 
-TEST_F(EventFilterFixture, ReadoutsTreatSilencedNotesAsReleases) {
-    controls.channelMuted[0] = true;
-    send(off | 1, 60, 0);
-    send(on, 60, 100);
-    EXPECT_EQ(controls.channelLevel[0], 0);
-    EXPECT_EQ(controls.channelPitchClass[0], LiveControls::notSounded);
-    EXPECT_EQ(controls.channelLevel[1], 0) << "a release before any note still counts as heard";
-    EXPECT_EQ(controls.channelPitchClass[1], LiveControls::notSounded);
-    send(control | 2, 7, 100);
-    EXPECT_EQ(controls.channelLevel[2], LiveControls::notSounded);
-}
-
 TEST_F(EventFilterFixture, StrayHighBitsInDataBytesNeverReachTheDevice) {
-    EXPECT_EQ(single(on, 0xBC, 0xFF), (Bytes{on, 0x3C, 0x7F}));
+    EXPECT_EQ(filtered({"90 BC FF"}), Lines{"90 3C 7F"});
     EXPECT_EQ(controls.channelLevel[0], 0x7F);
 }
 }  // namespace

@@ -1,15 +1,12 @@
 #include "tests/images/BmpBuilder.h"
 
 #include <cstdlib>
-#include <string>
 
 #include "images/LittleEndian.h"
 
 BmpBuilder::BmpBuilder(int32_t width, int32_t height, int bitCount)
     : info_(40, 0), stride_(((size_t(std::llabs(width)) * bitCount + 31) / 32) * 4) {
-    writeLe32(&info_[0], 40);
-    writeLe32(&info_[4], uint32_t(width));
-    writeLe32(&info_[8], uint32_t(height));
+    infoField(0, 40).infoField(4, uint32_t(width)).infoField(8, uint32_t(height));
     writeLe16(&info_[12], 1);
     writeLe16(&info_[14], uint16_t(bitCount));
     if (bitCount <= 8) paletteLength(size_t(1) << bitCount);
@@ -18,49 +15,25 @@ BmpBuilder::BmpBuilder(int32_t width, int32_t height, int bitCount)
     if (stride_ * rows <= 16u << 20) pixels_.resize(size_t(stride_ * rows));
 }
 
-BmpBuilder& BmpBuilder::fileType(uint16_t type) {
-    fileType_ = type;
+BmpBuilder& BmpBuilder::infoField(size_t offset, uint32_t value) {
+    writeLe32(&info_[offset], value);
     return *this;
 }
 
-BmpBuilder& BmpBuilder::infoSize(uint32_t size) {
-    writeLe32(&info_[0], size);
-    return *this;
-}
-
-BmpBuilder& BmpBuilder::compression(uint32_t kind) {
-    writeLe32(&info_[16], kind);
-    return *this;
-}
-
-BmpBuilder& BmpBuilder::imageSizeField(uint32_t size) {
-    writeLe32(&info_[20], size);
-    return *this;
-}
-
-BmpBuilder& BmpBuilder::coloursUsed(uint32_t count) {
-    writeLe32(&info_[32], count);
-    return *this;
-}
-
-BmpBuilder& BmpBuilder::paletteLength(size_t entries) {
-    palette_.resize(entries * 4);
-    return *this;
+// Palette entries and 24-bit pixels are stored blue, green, red.
+static void putBgr(uint8_t* p, uint32_t packed) {
+    p[0] = uint8_t(packed >> 16);
+    p[1] = uint8_t(packed >> 8);
+    p[2] = uint8_t(packed);
 }
 
 BmpBuilder& BmpBuilder::paletteEntry(size_t index, uint32_t packed) {
-    uint8_t* entry = &palette_.at(index * 4);
-    entry[0] = uint8_t(packed >> 16);
-    entry[1] = uint8_t(packed >> 8);
-    entry[2] = uint8_t(packed);
+    putBgr(&palette_.at(index * 4), packed);
     return *this;
 }
 
 BmpBuilder& BmpBuilder::pixel24(int x, int storedRow, uint32_t packed) {
-    uint8_t* p = row(storedRow) + size_t(x) * 3;
-    p[0] = uint8_t(packed >> 16);
-    p[1] = uint8_t(packed >> 8);
-    p[2] = uint8_t(packed);
+    putBgr(row(storedRow) + size_t(x) * 3, packed);
     return *this;
 }
 
@@ -74,8 +47,4 @@ std::vector<uint8_t> BmpBuilder::bytes() const {
         file.insert(file.end(), part->begin(), part->end());
     }
     return file;
-}
-
-std::istringstream BmpBuilder::streamOf(const std::vector<uint8_t>& bytes) {
-    return std::istringstream(std::string(bytes.begin(), bytes.end()));
 }

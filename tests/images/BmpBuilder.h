@@ -13,13 +13,19 @@ class BmpBuilder {
     // Headers of a valid uncompressed file; for 8 bits or fewer a zero palette of the full size.
     BmpBuilder(int32_t width, int32_t height, int bitCount);
 
-    BmpBuilder& fileType(uint16_t type);
-    BmpBuilder& infoSize(uint32_t size);
-    BmpBuilder& compression(uint32_t kind);
-    BmpBuilder& imageSizeField(uint32_t size);
+    BmpBuilder& fileType(uint16_t type) {
+        fileType_ = type;
+        return *this;
+    }
+    BmpBuilder& infoSize(uint32_t size) { return infoField(0, size); }
+    BmpBuilder& compression(uint32_t kind) { return infoField(16, kind); }
+    BmpBuilder& imageSizeField(uint32_t size) { return infoField(20, size); }
     // Sets the header field only; the palette written keeps its own length.
-    BmpBuilder& coloursUsed(uint32_t count);
-    BmpBuilder& paletteLength(size_t entries);
+    BmpBuilder& coloursUsed(uint32_t count) { return infoField(32, count); }
+    BmpBuilder& paletteLength(size_t entries) {
+        palette_.resize(entries * 4);
+        return *this;
+    }
     BmpBuilder& paletteEntry(size_t index, uint32_t packed);
 
     // The stored row (0 = first row in the file) as bytes, padding included.
@@ -28,9 +34,13 @@ class BmpBuilder {
 
     std::vector<uint8_t> bytes() const;
     std::istringstream stream() const { return streamOf(bytes()); }
-    static std::istringstream streamOf(const std::vector<uint8_t>& bytes);
+    static std::istringstream streamOf(const std::vector<uint8_t>& bytes) {
+        return std::istringstream(std::string(bytes.begin(), bytes.end()));
+    }
 
   private:
+    BmpBuilder& infoField(size_t offset, uint32_t value);
+
     std::vector<uint8_t> info_;
     std::vector<uint8_t> palette_;
     std::vector<uint8_t> pixels_;

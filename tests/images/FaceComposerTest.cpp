@@ -66,21 +66,8 @@ TEST(FaceComposer, TwoColumnPictureBlendsLeftOfTheCentreOnly) {
     for (int i = 394; i < faceWidth; ++i) EXPECT_EQ(faceAt(face, i, j), packColour(200, 0, 0)) << i;
 }
 
-TEST(FaceComposer, OnlyPureRedInTheMaskLetsThePictureThrough) {
-    DibImage picture = DibImage::create24(4, 4);
-    for (int y = 0; y < 4; ++y) {
-        for (int x = 0; x < 4; ++x) picture.setPackedAt(x, y, packColour(0, 0, 90));
-    }
-    MaskGrid mask = allPicture();
-    mask.set(10, 20, packColour(255, 1, 0));
-    mask.set(11, 20, packColour(0, 0, 0));
-    const DibImage face = compose(picture, mask);
-    EXPECT_EQ(faceAt(face, 10, 20), packColour(255, 1, 0));
-    EXPECT_EQ(faceAt(face, 11, 20), packColour(0, 0, 0));
-    EXPECT_EQ(faceAt(face, 12, 20), packColour(0, 0, 90));
-}
-
-TEST(FaceComposer, SixteenBitWhiteComposesAs248) {
+// 16-bit white (0x7FFF) reads as (248, 248, 248), and an even picture keeps its colour through the stretch.
+TEST(FaceComposer, OnlyPureRedShowsAnEvenPictureUnchangedAndProgressFollowsEveryRow) {
     BmpBuilder bmp(2, 2, 16);
     for (int row = 0; row < 2; ++row) {
         for (int byte = 0; byte < 4; ++byte) bmp.row(row)[byte] = byte % 2 ? 0x7F : 0xFF;
@@ -88,22 +75,27 @@ TEST(FaceComposer, SixteenBitWhiteComposesAs248) {
     std::istringstream in = bmp.stream();
     DibImage picture;
     ASSERT_TRUE(readPreviewBmp(in, picture).ok);
-    const DibImage face = compose(picture, allPicture());
-    EXPECT_EQ(faceAt(face, 300, 300), packColour(248, 248, 248));
-}
-
-TEST(FaceComposer, ReportsProgressAfterEveryRow) {
-    std::vector<std::string> texts;
+    MaskGrid mask = allPicture();
+    mask.set(10, 20, packColour(255, 1, 0));
+    mask.set(11, 20, packColour(0, 0, 0));
+    std::vector<std::string> progress;
     DibImage face;
-    ASSERT_TRUE(
-        makeFaceFromPicture(DibImage::create24(3, 3), allPicture(), face, [&texts](const std::string& text) {
-            texts.push_back(text);
-        }).ok);
-    ASSERT_EQ(texts.size(), 540u);
-    EXPECT_EQ(texts[0], "変換 = 0");
-    EXPECT_EQ(texts[269], "変換 = 49");
-    EXPECT_EQ(texts[538], "変換 = 99");
-    EXPECT_EQ(texts[539], "変換 = 100");
+    ASSERT_TRUE(makeFaceFromPicture(picture, mask, face, [&progress](const std::string& text) {
+                    progress.push_back(text);
+                }).ok);
+    ASSERT_EQ(progress.size(), 540u);
+    EXPECT_EQ(progress[0], "変換 = 0");
+    EXPECT_EQ(progress[269], "変換 = 49");
+    EXPECT_EQ(progress[538], "変換 = 99");
+    EXPECT_EQ(progress[539], "変換 = 100");
+    EXPECT_EQ(faceAt(face, 10, 20), packColour(255, 1, 0));
+    EXPECT_EQ(faceAt(face, 11, 20), packColour(0, 0, 0));
+    for (int j = 0; j < faceHeight; ++j) {
+        for (int i = 0; i < faceWidth; ++i) {
+            if (j == 20 && (i == 10 || i == 11)) continue;
+            ASSERT_EQ(faceAt(face, i, j), packColour(248, 248, 248)) << i << "," << j;
+        }
+    }
 }
 
 TEST(FaceComposer, IncompletePictureLeavesTheFaceAlone) {

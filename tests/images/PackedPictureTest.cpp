@@ -16,33 +16,26 @@ std::vector<uint32_t> unpacked(const BmpBuilder& bmp) {
 }
 }  // namespace
 
-TEST(PackedPicture, OneBitPixelsRunFromTheMostSignificantBit) {
-    BmpBuilder bmp(9, 1, 1);
-    bmp.paletteEntry(1, white);
-    bmp.row(0)[0] = 0b10100000;
-    bmp.row(0)[1] = 0b10000000;
-    const std::vector<uint32_t> expected = {white, 0, white, 0, 0, 0, 0, 0, white};
-    EXPECT_EQ(unpacked(bmp), expected);
-}
+TEST(PackedPicture, PaletteIndicesRunFromTheHighBitsAndBeyondThePaletteGiveBlack) {
+    BmpBuilder oneBit(9, 1, 1);
+    oneBit.paletteEntry(1, white);
+    oneBit.row(0)[0] = 0b10100000;
+    oneBit.row(0)[1] = 0b10000000;
+    EXPECT_EQ(unpacked(oneBit), (std::vector<uint32_t>{white, 0, white, 0, 0, 0, 0, 0, white}));
 
-TEST(PackedPicture, FourBitPixelsTakeTheHighNibbleFirst) {
-    BmpBuilder bmp(3, 2, 4);
-    for (int i = 1; i < 4; ++i) bmp.paletteEntry(size_t(i), packColour(uint8_t(i), 0, 0));
-    bmp.row(0)[0] = 0x12;
-    bmp.row(0)[1] = 0x30;
-    bmp.row(1)[0] = 0x30;
-    const std::vector<uint32_t> expected = {1, 2, 3, 3, 0, 0};  // row 0 is the bottom row
-    EXPECT_EQ(unpacked(bmp), expected);
-}
+    BmpBuilder fourBit(3, 2, 4);
+    for (int i = 1; i < 4; ++i) fourBit.paletteEntry(size_t(i), packColour(uint8_t(i), 0, 0));
+    fourBit.row(0)[0] = 0x12;
+    fourBit.row(0)[1] = 0x30;
+    fourBit.row(1)[0] = 0x30;
+    EXPECT_EQ(unpacked(fourBit), (std::vector<uint32_t>{1, 2, 3, 3, 0, 0}));  // row 0 is the bottom row
 
-TEST(PackedPicture, IndicesBeyondThePaletteGiveBlack) {
-    BmpBuilder bmp(3, 1, 8);
-    bmp.coloursUsed(3).paletteLength(3).paletteEntry(2, white);
-    bmp.row(0)[0] = 2;
-    bmp.row(0)[1] = 3;
-    bmp.row(0)[2] = 255;
-    const std::vector<uint32_t> expected = {white, 0, 0};
-    EXPECT_EQ(unpacked(bmp), expected);
+    BmpBuilder eightBit(3, 1, 8);
+    eightBit.coloursUsed(3).paletteLength(3).paletteEntry(2, white);
+    eightBit.row(0)[0] = 2;
+    eightBit.row(0)[1] = 3;
+    eightBit.row(0)[2] = 255;
+    EXPECT_EQ(unpacked(eightBit), (std::vector<uint32_t>{white, 0, 0}));
 }
 
 TEST(PackedPicture, SixteenBitWordsAreFiveBitsPerChannelRedHighest) {

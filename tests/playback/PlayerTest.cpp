@@ -1,8 +1,10 @@
-// Starting and stopping: repeat, song-list modes, the timer.
+// Loading, starting and stopping: the device's reset and silence, repeat, song-list modes, the timer.
 #include <gtest/gtest.h>
 
 #include "tests/support/PlaybackRig.h"
 #include "tests/support/SongBytes.h"
+
+using Lines = std::vector<std::string>;
 
 namespace {
 std::vector<uint8_t> shortSong() {
@@ -10,16 +12,23 @@ std::vector<uint8_t> shortSong() {
 }
 }  // namespace
 
-TEST(Player, ASongPlayedOnceStopsAtItsEnd) {
+TEST(Player, ALoadResetsEveryChannelThenTheGsModuleAndAStopSilencesSostenutoSustainAndNotes) {
     PlaybackRig rig;
-    rig.load(shortSong());
+    rig.load(SongBytes(1, 480).track(endOfTrack()).bytes());
     rig.player.startPlayback();
-    EXPECT_TRUE(rig.player.playing());
-    EXPECT_EQ(rig.timer.periodMs(), 10);
-    const int ticks = rig.runUntilStopped();
-    EXPECT_LT(ticks, 20);
-    EXPECT_FALSE(rig.player.playing());
-    EXPECT_FALSE(rig.timer.running());
+    rig.runUntilStopped();  // the track ends in the first tick; the second finds nothing left
+    Lines expected;
+    auto everyChannel = [&expected](int time, int controller) {
+        for (int channel = 0; channel < 16; ++channel) {
+            char line[32];
+            std::snprintf(line, sizeof line, "%d B%X %02X 00", time, channel, controller);
+            expected.push_back(line);
+        }
+    };
+    everyChannel(0, 121);
+    expected.push_back("0 F0 41 10 42 12 40 00 7F 00 41 F7");
+    for (int controller : {66, 64, 123}) everyChannel(10, controller);
+    EXPECT_EQ(rig.lines(), expected);
     EXPECT_TRUE(rig.updates.back().stopped);
 }
 
@@ -55,30 +64,15 @@ TEST(Player, SongListModesEndAtTheSongEndExceptTheLoop) {
     EXPECT_EQ(rig.player.songListMode, Player::noSongList);
 }
 
-TEST(Player, AFailedTimerLeavesPlaybackStoppedAndTellsTheWindow) {
+TEST(Player, NothingPlaysWithoutASongOrWhenTheTimerFails) {
     PlaybackRig rig;
+    rig.player.startPlayback();
+    EXPECT_EQ(rig.timer.starts, 0);
     rig.load(shortSong());
     rig.timer.failNextStart = true;
     rig.player.startPlayback();
     EXPECT_FALSE(rig.player.playing());
     EXPECT_EQ(rig.timerFailures, 1);
-}
-
-TEST(Player, NothingStartsWithoutASong) {
-    PlaybackRig rig;
-    rig.player.startPlayback();
-    EXPECT_FALSE(rig.player.playing());
-    EXPECT_EQ(rig.timer.starts, 0);
-}
-
-TEST(Player, ASongThatEndsWhileCueingResumesAtTheDisplayedTempo) {
-    PlaybackRig rig;
-    rig.load(SongBytes(1, 480).track(join({tempoEvent(600000), endOfTrack(96)})).bytes());
-    rig.player.startPlayback();
-    rig.sequencer.pressFastForward();
-    rig.runUntilStopped();
-    EXPECT_FALSE(rig.sequencer.fastForwarding());
-    EXPECT_DOUBLE_EQ(rig.sequencer.msPerQuarter(), 600.0);
 }
 
 TEST(ShortMessageFailures, AreShownOncePerPlaybackWithTheirText) {
