@@ -213,11 +213,19 @@ TEST_F(MainWindowModelTest, TheCompactViewDropsTheDetailsFromTheTitle) {
     EXPECT_NE(port.title.find("トラック数=1"), std::string::npos);
 }
 
-TEST_F(MainWindowModelTest, ALostDeviceIsReportedOnceOnTheNextTick) {
+TEST_F(MainWindowModelTest, ALostDeviceIsReportedOnceByTheNextTickOrCommand) {
     ASSERT_TRUE(startUp());
     failures.record(5);
     model.onTick();
     failures.record(5);
     model.onTick();
     EXPECT_EQ(port.messages, Lines{"指定されたデバイスハンドルが無効です"});
+
+    // While stopped there is no tick: a failure during a load or a stop shows after the command.
+    ShortMessageFailures stoppedFailures;
+    MainWindowModel stopped(port, out, timer, port, port.canvases, stoppedFailures);
+    port.messages.clear();
+    stoppedFailures.record(67);
+    stopped.onCommand(IDM_PLAY_ONCE);
+    EXPECT_EQ(port.messages, Lines{"ハードウェアはほかのデータ処理を行っています"});
 }

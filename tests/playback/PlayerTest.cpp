@@ -86,6 +86,21 @@ TEST(ShortMessageFailures, AreShownOncePerPlaybackWithTheirText) {
     failures.rearm();
     failures.record(2);  // not a reported code
     EXPECT_EQ(failures.takeMessage(), "");
-    failures.record(5);
-    EXPECT_EQ(failures.takeMessage(), "指定されたデバイスハンドルが無効です");
+    // A failure noted while stopped (a load, a stop) outlives the next start until it is shown.
+    ShortMessageFailures whileStopped;
+    whileStopped.record(5);
+    whileStopped.rearm();
+    EXPECT_EQ(whileStopped.takeMessage(), "指定されたデバイスハンドルが無効です");
+}
+
+TEST(Player, ATickThatWasStillRunningAtTheStopDoesNotStopASecondTime) {
+    PlaybackRig rig;
+    rig.load(shortSong());
+    rig.player.startPlayback();
+    rig.runUntilStopped();
+    const size_t stopped = rig.out.messages().size();
+    rig.sequencer.onTimer();  // the late tick: no track left, so it raises the end flag again
+    rig.player.onTick();
+    EXPECT_EQ(rig.out.messages().size(), stopped);
+    EXPECT_FALSE(rig.player.playing());
 }
