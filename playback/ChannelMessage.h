@@ -7,9 +7,6 @@ struct ChannelMessage {
     uint8_t status = 0;
     uint8_t data1 = 0;
     uint8_t data2 = 0;
-
-    uint8_t channel() const { return status & 0x0F; }
-    uint8_t kind() const { return status & 0xF0; }
 };
 
 // Where each due channel message of a playing song goes. The event filter implements it; it sends the
