@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include "images/PackedPicture.h"
 #include "images/PreviewBmp.h"
 #include "tests/images/BmpBuilder.h"
@@ -19,33 +21,25 @@ std::vector<uint32_t> unpacked(const BmpBuilder& bmp) {
 TEST(PackedPicture, PaletteIndicesRunFromTheHighBitsAndBeyondThePaletteGiveBlack) {
     BmpBuilder oneBit(9, 1, 1);
     oneBit.paletteEntry(1, white);
-    oneBit.row(0)[0] = 0b10100000;
-    oneBit.row(0)[1] = 0b10000000;
+    std::memcpy(oneBit.row(0), "\xA0\x80", 2);
     EXPECT_EQ(unpacked(oneBit), (std::vector<uint32_t>{white, 0, white, 0, 0, 0, 0, 0, white}));
 
     BmpBuilder fourBit(3, 2, 4);
     for (int i = 1; i < 4; ++i) fourBit.paletteEntry(size_t(i), packColour(uint8_t(i), 0, 0));
-    fourBit.row(0)[0] = 0x12;
-    fourBit.row(0)[1] = 0x30;
+    std::memcpy(fourBit.row(0), "\x12\x30", 2);
     fourBit.row(1)[0] = 0x30;
     EXPECT_EQ(unpacked(fourBit), (std::vector<uint32_t>{1, 2, 3, 3, 0, 0}));  // row 0 is the bottom row
 
     BmpBuilder eightBit(3, 1, 8);
     eightBit.coloursUsed(3).paletteLength(3).paletteEntry(2, white);
-    eightBit.row(0)[0] = 2;
-    eightBit.row(0)[1] = 3;
-    eightBit.row(0)[2] = 255;
+    std::memcpy(eightBit.row(0), "\x02\x03\xFF", 3);
     EXPECT_EQ(unpacked(eightBit), (std::vector<uint32_t>{white, 0, 0}));
 }
 
+// 16-bit white (7FFF) reads as 248 in every channel.
 TEST(PackedPicture, SixteenBitWordsAreFiveBitsPerChannelRedHighest) {
     BmpBuilder bmp(3, 1, 16);
-    const uint16_t words[] = {0x7FFF, 0x7C00, 0x001F};
-    for (int x = 0; x < 3; ++x) {
-        bmp.row(0)[2 * x] = uint8_t(words[x]);
-        bmp.row(0)[2 * x + 1] = uint8_t(words[x] >> 8);
-    }
-    const std::vector<uint32_t> expected = {packColour(248, 248, 248), packColour(248, 0, 0),
-                                            packColour(0, 0, 248)};
-    EXPECT_EQ(unpacked(bmp), expected);
+    std::memcpy(bmp.row(0), "\xFF\x7F\x00\x7C\x1F\x00", 6);  // little-endian 7FFF, 7C00, 001F
+    EXPECT_EQ(unpacked(bmp), (std::vector<uint32_t>{packColour(248, 248, 248), packColour(248, 0, 0),
+                                                    packColour(0, 0, 248)}));
 }

@@ -2,13 +2,6 @@
 
 #include "playback/SmfBytes.h"
 
-namespace {
-void putBe16(std::vector<uint8_t>& out, uint32_t v) {
-    out.push_back(uint8_t(v >> 8));
-    out.push_back(uint8_t(v));
-}
-}  // namespace
-
 SongBytes& SongBytes::track(std::vector<uint8_t> events) {
     tracks_.push_back(std::move(events));
     return *this;
@@ -21,9 +14,8 @@ SongBytes& SongBytes::announceTracks(int count) {
 
 std::vector<uint8_t> SongBytes::bytes() const {
     std::vector<uint8_t> out = {'M', 'T', 'h', 'd', 0, 0, 0, 6};
-    putBe16(out, uint32_t(format_));
-    putBe16(out, uint32_t(announced_ >= 0 ? announced_ : int(tracks_.size())));
-    putBe16(out, uint32_t(division_));
+    for (int field : {format_, announced_ >= 0 ? announced_ : int(tracks_.size()), division_})
+        out.insert(out.end(), {uint8_t(field >> 8), uint8_t(field)});
     for (const auto& events : tracks_) {
         out.insert(out.end(), {'M', 'T', 'r', 'k'});
         appendBe32(out, uint32_t(events.size()));
