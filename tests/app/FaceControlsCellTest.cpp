@@ -44,25 +44,7 @@ TEST_F(FaceControlsTest, CellsRefuseAtTheirLimitsForAChannelThatHasNotSoundedAnd
     EXPECT_EQ(drawing.requests, Lines{"toggle 0 1"});
 }
 
-TEST_F(FaceControlsTest, TheRightButtonOnlyStepsCellsDown) {
-    play();
-    EXPECT_TRUE(rightClick(face::cellHot(0, FaceState::volumeCell)));
-    EXPECT_EQ(sent(), Lines{controlChange(0, 7, 90)});
-    forget();
-    for (const face::Rect& elsewhere :
-         {face::toggleRect(0, 0), face::toggleRect(1, 2), face::volumeField.up.hot, face::tempoField.down.hot,
-          face::stopHot, face::fastForwardHot, face::levelBarErase(0)})
-        EXPECT_TRUE(rightClick(elsewhere));
-    EXPECT_TRUE(rig.player.playing());
-    EXPECT_TRUE(toneClicks.empty());
-    EXPECT_TRUE(sent().empty());
-    EXPECT_TRUE(drawing.requests.empty());  // every other control would redraw itself
-}
-
-TEST_F(FaceControlsTest, TheToneColumnAsksForTheToneOfThePointedChannelWhilePlaying) {
-    load();
-    controls.leftButtonDown(221, 40);
-    EXPECT_TRUE(toneClicks.empty());
+TEST_F(FaceControlsTest, TheToneColumnAsksForTheToneOfThePointedChannel) {
     play();
     EXPECT_FALSE(controls.leftButtonDown(221, 40));
     controls.leftButtonDown(281, 520);

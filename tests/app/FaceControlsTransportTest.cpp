@@ -22,16 +22,14 @@ TEST_F(FaceControlsTest, PlayAndStopWorkOnlyWithoutAnEffectDialogAndPlayOnlyWhen
     EXPECT_FALSE(click(face::stopHot));  // stopped: the face ignores everything but play
 }
 
-TEST_F(FaceControlsTest, FastForwardRunsAtFourHundredUntilTheButtonIsReleasedOrLeftAndIsRefusedFrom250) {
+// The cueing itself, its tempo and its refusal from 250 on are the sequencer's.
+TEST_F(FaceControlsTest, FastForwardRunsUntilTheButtonIsReleasedOrLeftAndNotWithAnEffectDialog) {
     play();
     EXPECT_TRUE(click(face::fastForwardHot));
     EXPECT_TRUE(rig.sequencer.fastForwarding());
-    EXPECT_DOUBLE_EQ(rig.sequencer.msPerQuarter(), 150.0);
-    EXPECT_EQ(rig.sequencer.displayTempo(), 120);
     click(face::fastForwardHot);  // a second press while held changes nothing
     EXPECT_TRUE(controls.leftButtonUp());
     EXPECT_FALSE(rig.sequencer.fastForwarding());
-    EXPECT_DOUBLE_EQ(rig.sequencer.msPerQuarter(), 500.0);
     EXPECT_EQ(drawing.requests, (Lines{"sprite 14", "sprite 15"}));
     EXPECT_TRUE(sent().empty());
 
@@ -41,29 +39,29 @@ TEST_F(FaceControlsTest, FastForwardRunsAtFourHundredUntilTheButtonIsReleasedOrL
     EXPECT_TRUE(controls.mouseMove(face::fastForwardHot.right, face::fastForwardHot.top));
     EXPECT_FALSE(rig.sequencer.fastForwarding());
 
-    // Refused at 250 and with an effect dialog open.
-    rig.sequencer.setDisplayTempo(250);
-    click(face::fastForwardHot);
-    EXPECT_FALSE(rig.sequencer.fastForwarding());
-    rig.sequencer.setDisplayTempo(240);
     face.openEffectDialog = 2;
     click(face::fastForwardHot);
     EXPECT_FALSE(rig.sequencer.fastForwarding());
     EXPECT_EQ(drawing.requests.size(), 4u);
 }
 
-TEST_F(FaceControlsTest, CompactViewIgnoresClicksOnTheClientArea) {
+TEST_F(FaceControlsTest, TheRightButtonOnlyStepsCellsDownAndTheCompactViewIgnoresEveryClick) {
     play();
+    EXPECT_TRUE(rightClick(face::cellHot(0, FaceState::volumeCell)));
+    EXPECT_EQ(sent(), Lines{controlChange(0, 7, 90)});
+    forget();
+    const face::Rect elsewhere[] = {
+        face::toggleRect(0, 0), face::toggleRect(1, 2), face::volumeField.up.hot, face::tempoField.down.hot,
+        face::stopHot,          face::fastForwardHot,   face::levelBarErase(0)};
+    for (const face::Rect& r : elsewhere) EXPECT_TRUE(rightClick(r));
     face.largeView = false;
+    for (const face::Rect& r : elsewhere) click(r);
     clickCell(0, FaceState::reverbCell);
     rightClick(face::cellHot(0, FaceState::volumeCell));
-    for (const face::Rect& control : {face::toggleRect(0, 0), face::volumeField.up.hot, face::fastForwardHot,
-                                      face::stopHot, face::levelBarErase(0)})
-        click(control);
     EXPECT_TRUE(rig.player.playing());
     EXPECT_TRUE(toneClicks.empty());
     EXPECT_TRUE(sent().empty());
-    EXPECT_TRUE(drawing.requests.empty());
+    EXPECT_TRUE(drawing.requests.empty());  // every control would redraw itself
 }
 
 TEST_F(FaceControlsTest, CaptionGesturesPlayAndStopOnlyInTheCompactViewWithoutAnEffectDialog) {
