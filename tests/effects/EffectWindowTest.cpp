@@ -44,22 +44,6 @@ TEST_F(EventFilterFixture, AWindowFromZeroRemapsTheFirstNoteAndASilencedNoteOnCo
     EXPECT_EQ(filtered({"90 3C 64"}), Lines{"90 3C 64"}) << "nothing remapped is held: past the end";
 }
 
-TEST_F(EventFilterFixture, KeySignatureWithoutAccidentalsStillEntersTheEffect) {
-    selectEffect(EffectType::keySignature);
-    settings.keySignature = {1, 0};
-    EXPECT_EQ(filtered({"90 3D 64"}), Lines{"90 3D 64"});
-    EXPECT_TRUE(filter.effectState(0).entered);
-}
-
-TEST_F(EventFilterFixture, CustomMapAddsItsEntryOrRestsOnTheSameKey) {
-    selectEffect(EffectType::customMap);
-    settings.pitchMap.entries[2] = PitchMap::rest;
-    settings.pitchMap.entries[4] = -18;
-    settings.pitchMap.entries[9] = 250;
-    EXPECT_EQ(filtered({"90 3E 5A", "80 3E 40", "90 40 5A", "90 45 5A", "90 3C 5A"}),
-              (Lines{"90 3E 00", "80 3E 00", "90 2E 5A", "90 45 00", "90 3C 5A"}));
-}
-
 // Every effect, every key: what a note-on became (doubled an octave lower too), its note-off becomes too,
 // inside 0-127.
 TEST_F(EventFilterFixture, NoEffectLeavesANoteHangingAtTheEdgesOfTheKeyboard) {
@@ -70,8 +54,8 @@ TEST_F(EventFilterFixture, NoEffectLeavesANoteHangingAtTheEdgesOfTheKeyboard) {
         selectEffect(EffectType(type));
         for (int key = 0; key < 128; ++key) {
             out.clear();
-            send(0x90, uint8_t(key), 100);
-            send(0x80, uint8_t(key), 0);
+            filter.processChannelMessage(0, ChannelMessage{0x90, uint8_t(key), 100});
+            filter.processChannelMessage(0, ChannelMessage{0x80, uint8_t(key), 0});
             const auto& sent = out.messages();
             ASSERT_EQ(sent.size(), 4u);
             for (size_t i = 0; i < 2; ++i) {

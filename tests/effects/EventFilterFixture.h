@@ -16,10 +16,6 @@ class EventFilterFixture : public ::testing::Test {
 
     EventFilterFixture() { filter.resetForPlayback(); }
 
-    void send(uint8_t status, uint8_t data1, uint8_t data2 = 0) {
-        filter.processChannelMessage(0, ChannelMessage{status, data1, data2});
-    }
-
     // Sends each message, written as hex bytes ("90 3C 64"), and returns what reached the device because of
     // it in the same form: two messages joined by " + ", "-" for none.
     Lines filtered(const Lines& messages) {
@@ -28,7 +24,7 @@ class EventFilterFixture : public ::testing::Test {
             unsigned status = 0, data1 = 0, data2 = 0;
             std::sscanf(message.c_str(), "%x %x %x", &status, &data1, &data2);
             const size_t before = out.messages().size();
-            send(uint8_t(status), uint8_t(data1), uint8_t(data2));
+            filter.processChannelMessage(0, ChannelMessage{uint8_t(status), uint8_t(data1), uint8_t(data2)});
             std::string sent;
             for (size_t i = before; i < out.messages().size(); ++i)
                 sent +=

@@ -19,16 +19,15 @@ TEST_F(EventFilterFixture, KeyShiftFollowsTheEffectMovesKeyPressureSparesDrumsAn
     EXPECT_EQ(filtered({"90 02 64"}), Lines{"90 01 64"}) << "an effect result below 0 is caught by the bound";
 }
 
-TEST_F(EventFilterFixture, SoloAndMuteSilenceNoteOnsOnly) {
+TEST_F(EventFilterFixture, SoloAndMuteSilenceNoteOnsOnlyAndTheOctaveDoubleGoesFirst) {
     controls.soloChannel = 3;
     EXPECT_EQ(filtered({"93 3C 64", "90 3C 64", "99 24 64", "80 3C 40", "B0 07 50", "C0 05"}),
               (Lines{"93 3C 64", "90 3C 00", "99 24 00", "80 3C 40", "B0 07 50", "C0 05 00"}));
     controls.soloChannel = LiveControls::noChannel;
     controls.channelMuted[2] = true;
     EXPECT_EQ(filtered({"92 3C 64", "82 3C 40", "91 3C 64"}), (Lines{"92 3C 00", "82 3C 40", "91 3C 64"}));
-}
 
-TEST_F(EventFilterFixture, OctaveDoubleSendsTheChangedNoteAnOctaveLowerFirstButNotOnTheDrumChannel) {
+    // The octave double sends the changed note an octave lower first, but not on the drum channel.
     controls.octaveDoubleChannel = 9;
     EXPECT_EQ(filtered({"99 3C 64"}), Lines{"99 3C 64"});
     controls.octaveDoubleChannel = 4;
@@ -36,12 +35,13 @@ TEST_F(EventFilterFixture, OctaveDoubleSendsTheChangedNoteAnOctaveLowerFirstButN
               (Lines{"94 30 64 + 94 3C 64", "84 30 00 + 84 3C 00", "95 3C 64", "B4 07 64"}));
     controls.octaveDoubleChannel = 0;
     controls.channelMuted[0] = true;
+    controls.channelMuted[2] = false;
     selectEffect(EffectType::folk);
     // F0 (05) becomes C#0, whose octave below folds back onto it.
     EXPECT_EQ(filtered({"90 3C 64", "90 05 64"}), (Lines{"90 2C 00 + 90 38 00", "90 01 00 + 90 01 00"}));
 }
 
-TEST_F(EventFilterFixture, ToneFollowsTheSongUntilLockedThenOverridesProgramAndBank) {
+TEST_F(EventFilterFixture, ToneLockAndFixedControllersOverrideTheSongsValuesAndAutoPanItsPan) {
     EXPECT_EQ(filtered({"C2 21", "B2 00 08"}), (Lines{"C2 21 00", "B2 00 08"}));
     EXPECT_EQ(tones.tone[2].program, 33);
     EXPECT_EQ(tones.tone[2].bank, 8);
@@ -50,9 +50,8 @@ TEST_F(EventFilterFixture, ToneFollowsTheSongUntilLockedThenOverridesProgramAndB
     EXPECT_EQ(filtered({"C2 21", "B2 00 08", "B2 20 03", "C3 21"}),
               (Lines{"C2 28 00", "B2 00 01", "B2 20 03", "C3 21 00"}));
     EXPECT_EQ(tones.tone[2].program, 40);
-}
 
-TEST_F(EventFilterFixture, FixedControllersReplaceTheSongsValuesAndPanIsLeftToTheSweep) {
+    // Fixed controllers replace the song's values; pan is left to the sweep under auto-pan.
     controls.volumeFixed[1] = controls.reverbFixed[1] = controls.chorusFixed[1] =
         controls.modulationFixed[1] = true;
     controls.volumeValue[1] = 90;
@@ -74,18 +73,16 @@ TEST_F(EventFilterFixture, ReadoutsShowTheLastSoundingNoteAndTreatSilencedOnesAs
     EXPECT_EQ(filtered({"90 BC FF"}), Lines{"90 3C 7F"});
     EXPECT_EQ(controls.channelLevel[0], 0x7F);
     selectEffect(EffectType::folk);
-    send(0x90, 60, 100);
+    controls.channelMuted[1] = true;
+    filtered({"90 3C 64", "91 3C 64", "B3 07 64"});
     EXPECT_EQ(controls.channelLevel[0], 100);
     EXPECT_EQ(controls.channelPitchClass[0], 8) << "the pitch class after the effect";
-    send(0x80, 60, 0);
-    EXPECT_EQ(controls.channelLevel[0], 0);
-    EXPECT_EQ(controls.channelPitchClass[0], 8);
-    controls.channelMuted[1] = true;
-    send(0x91, 60, 100);
     EXPECT_EQ(controls.channelLevel[1], 0);
     EXPECT_EQ(controls.channelPitchClass[1], LiveControls::notSounded);
-    send(0xB3, 7, 100);
     EXPECT_EQ(controls.channelLevel[3], LiveControls::notSounded);
+    filtered({"80 3C 00"});
+    EXPECT_EQ(controls.channelLevel[0], 0);
+    EXPECT_EQ(controls.channelPitchClass[0], 8);
     filter.resetForPlayback();
     EXPECT_EQ(controls.channelLevel[0], LiveControls::notSounded);
     EXPECT_EQ(controls.channelPitchClass[0], LiveControls::notSounded);

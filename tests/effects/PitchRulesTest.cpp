@@ -7,9 +7,11 @@
 namespace {
 enum PitchClass { C, Cs, D, Ds, E, F, Fs, G, Gs, A, As, B };
 
+// The custom map rests D and A (an entry of 100 or more) and moves E down 18.
 RemappedKey remapped(EffectType type, int key) {
     EffectSettings settings;
     settings.type = type;
+    settings.pitchMap.entries = {0, 0, PitchMap::rest, 0, -18, 0, 0, 0, 0, 250, 0, 0};
     return remapKey(settings, key);
 }
 
@@ -29,7 +31,7 @@ TEST(ScaleRule, EveryTabledEffectProducesOnlyItsScale) {
     }
 }
 
-TEST(ScaleRule, SuspenseAndMirrorMoveTheseKeys) {
+TEST(ScaleRule, SuspenseMirrorAndCustomMapMoveTheseKeys) {
     const struct {
         EffectType type;
         int key, remapped;
@@ -38,7 +40,9 @@ TEST(ScaleRule, SuspenseAndMirrorMoveTheseKeys) {
                  {EffectType::suspense, 69, 63, false}, {EffectType::mirror, 71, 71, false},
                  {EffectType::mirror, 70, 71, false},   {EffectType::mirror, 72, 69, false},
                  {EffectType::mirror, 127, 14, false},  {EffectType::mirror, 15, 126, false},
-                 {EffectType::mirror, 14, 127, false},  {EffectType::mirror, 10, 127, false}};
+                 {EffectType::mirror, 14, 127, false},  {EffectType::mirror, 10, 127, false},
+                 {EffectType::customMap, 62, 62, true}, {EffectType::customMap, 64, 46, false},
+                 {EffectType::customMap, 69, 69, true}, {EffectType::customMap, 60, 60, false}};
     for (const auto& c : cases) {
         const RemappedKey result = remapped(c.type, c.key);
         EXPECT_EQ(result.key, c.remapped) << "effect " << int(c.type) << " key " << c.key;
@@ -46,11 +50,12 @@ TEST(ScaleRule, SuspenseAndMirrorMoveTheseKeys) {
     }
 }
 
-// Sharps are added in the order F C G D A E B, flats in the order B E A D G C F.
+// Sharps are added in the order F C G D A E B, flats in the order B E A D G C F. The last row: no
+// accidentals, no sign, no such row.
 TEST(KeySignatureRule, RowKAltersTheFirstKPitchClassesOfItsOrder) {
     const int cases[][4] = {{1, 1, F, 1},   {1, 1, C, 0},  {1, 4, D, 1},   {1, 4, A, 0},  {1, 7, B, 1},
                             {-1, 1, B, -1}, {-1, 1, E, 0}, {-1, 4, D, -1}, {-1, 4, G, 0}, {-1, 7, F, -1},
-                            {0, 5, F, 0},   {1, 8, F, 0},  {-1, -1, B, 0}};  // no sign, no such row
+                            {1, 0, F, 0},   {0, 5, F, 0},  {1, 8, F, 0},   {-1, -1, B, 0}};
     for (const auto& c : cases)
         EXPECT_EQ(keySignatureStep({c[0], c[1]}, c[2]), c[3]) << c[0] << " " << c[1] << " class " << c[2];
 }

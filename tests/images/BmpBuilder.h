@@ -1,4 +1,5 @@
 #pragma once
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <sstream>
@@ -26,19 +27,13 @@ class BmpBuilder {
         if (size <= 16u << 20) pixels_.resize(size_t(size));
     }
 
-    BmpBuilder& fileType(uint16_t type) {
-        fileType_ = type;
-        return *this;
-    }
+    BmpBuilder& fileType(uint16_t type) { return fileType_ = type, *this; }
     BmpBuilder& infoSize(uint32_t size) { return field(0, size); }
     BmpBuilder& compression(uint32_t kind) { return field(16, kind); }
     BmpBuilder& imageSizeField(uint32_t size) { return field(20, size); }
     // Sets the header field only; the palette written keeps its own length.
     BmpBuilder& coloursUsed(uint32_t count) { return field(32, count); }
-    BmpBuilder& paletteLength(size_t entries) {
-        palette_.resize(entries * 4);
-        return *this;
-    }
+    BmpBuilder& paletteLength(size_t entries) { return palette_.resize(entries * 4), *this; }
     BmpBuilder& paletteEntry(size_t index, uint32_t packed) {
         return putBgr(&palette_.at(index * 4), packed);
     }
@@ -48,7 +43,8 @@ class BmpBuilder {
     // The stored row (0 = first row in the file) as bytes, padding included.
     uint8_t* row(int storedRow) { return &pixels_[size_t(storedRow) * stride_]; }
 
-    std::vector<uint8_t> bytes() const {
+    // The file, cut off after the given length if it is longer.
+    std::vector<uint8_t> bytes(size_t length = SIZE_MAX) const {
         std::vector<uint8_t> file(14);
         writeLe16(&file[0], fileType_);
         const size_t offset = 14 + info_.size() + palette_.size();
@@ -56,6 +52,7 @@ class BmpBuilder {
         writeLe32(&file[10], uint32_t(offset));
         for (const std::vector<uint8_t>* part : {&info_, &palette_, &pixels_})
             file.insert(file.end(), part->begin(), part->end());
+        file.resize(std::min(file.size(), length));
         return file;
     }
     std::istringstream stream() const { return streamOf(bytes()); }
@@ -64,10 +61,7 @@ class BmpBuilder {
     }
 
   private:
-    BmpBuilder& field(size_t offset, uint32_t value) {
-        writeLe32(&info_[offset], value);
-        return *this;
-    }
+    BmpBuilder& field(size_t offset, uint32_t value) { return writeLe32(&info_[offset], value), *this; }
     // Palette entries and 24-bit pixels are stored blue, green, red.
     BmpBuilder& putBgr(uint8_t* p, uint32_t packed) {
         p[0] = uint8_t(packed >> 16);

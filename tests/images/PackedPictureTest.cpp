@@ -18,11 +18,15 @@ std::vector<uint32_t> unpacked(const BmpBuilder& bmp) {
 }
 }  // namespace
 
-TEST(PackedPicture, PaletteIndicesRunFromTheHighBitsAndBeyondThePaletteGiveBlack) {
-    BmpBuilder oneBit(9, 1, 1);
+// Rows are padded to four bytes: a row of 9 one-bit pixels takes 2 bytes and 2 of padding, one of 3 four-bit
+// pixels 2 and 2, one of 3 sixteen-bit pixels 6 and 2.
+TEST(PackedPicture, PaletteIndicesRunFromTheHighBitsRowsArePaddedAndBeyondThePaletteGiveBlack) {
+    BmpBuilder oneBit(9, 2, 1);
     oneBit.paletteEntry(1, white);
     std::memcpy(oneBit.row(0), "\xA0\x80", 2);
-    EXPECT_EQ(unpacked(oneBit), (std::vector<uint32_t>{white, 0, white, 0, 0, 0, 0, 0, white}));
+    oneBit.row(1)[0] = 0x80;
+    EXPECT_EQ(unpacked(oneBit),
+              (std::vector<uint32_t>{white, 0, white, 0, 0, 0, 0, 0, white, white, 0, 0, 0, 0, 0, 0, 0, 0}));
 
     BmpBuilder fourBit(3, 2, 4);
     for (int i = 1; i < 4; ++i) fourBit.paletteEntry(size_t(i), packColour(uint8_t(i), 0, 0));
@@ -38,8 +42,9 @@ TEST(PackedPicture, PaletteIndicesRunFromTheHighBitsAndBeyondThePaletteGiveBlack
 
 // 16-bit white (7FFF) reads as 248 in every channel.
 TEST(PackedPicture, SixteenBitWordsAreFiveBitsPerChannelRedHighest) {
-    BmpBuilder bmp(3, 1, 16);
+    BmpBuilder bmp(3, 2, 16);
     std::memcpy(bmp.row(0), "\xFF\x7F\x00\x7C\x1F\x00", 6);  // little-endian 7FFF, 7C00, 001F
+    std::memcpy(bmp.row(1), "\x1F\x00", 2);
     EXPECT_EQ(unpacked(bmp), (std::vector<uint32_t>{packColour(248, 248, 248), packColour(248, 0, 0),
-                                                    packColour(0, 0, 248)}));
+                                                    packColour(0, 0, 248), packColour(0, 0, 248), 0, 0}));
 }

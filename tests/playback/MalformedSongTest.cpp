@@ -16,7 +16,7 @@ int playWithinImage(std::vector<uint8_t> image) {
     PlaybackRig rig;
     rig.load(std::move(image));
     rig.player.startPlayback();
-    for (int tick = 0; tick < tickLimit; ++tick) {
+    for (int tick = 0; tick < tickLimit; ++tick, rig.tick()) {
         for (int track = 0; track < rig.song.trackCount(); ++track) {
             const int32_t pos = rig.song.trackPosition(track);
             if (pos < 0 || pos > rig.song.size()) {
@@ -25,7 +25,6 @@ int playWithinImage(std::vector<uint8_t> image) {
             }
         }
         if (!rig.timer.running()) return tick;
-        rig.tick();
     }
     return tickLimit;
 }
@@ -39,6 +38,9 @@ TEST(MalformedSong, DamagedFilesStayWithinTheImageAndEndPromptly) {
             .bytes();
     std::vector<uint8_t> overshooting = song;
     overshooting[18] = 0x7F;  // the first track claims almost 2 GiB
+    auto oneTrack = [](std::vector<uint8_t> events, int division = 480) {
+        return SongBytes(1, division).track(std::move(events)).bytes();
+    };
     struct Case {
         std::string damage;
         std::vector<uint8_t> image;
@@ -49,20 +51,12 @@ TEST(MalformedSong, DamagedFilesStayWithinTheImageAndEndPromptly) {
         {"an overshooting track length", overshooting, 200},
         {"more tracks announced than exist",
          SongBytes(1, 480).track(endOfTrack()).announceTracks(200).bytes(), 4},
-        {"an endless delta",
-         SongBytes(1, 480)
-             .track(join({{0x00, 0x90, 60, 100, 0x81}, std::vector<uint8_t>(200, 0xFF)}))
-             .bytes(),
+        {"an endless delta", oneTrack(join({{0x00, 0x90, 60, 100, 0x81}, std::vector<uint8_t>(200, 0xFF)})),
          4},
-        {"an endless meta length",
-         SongBytes(1, 480).track(join({{0x00, 0xFF, 0x01}, std::vector<uint8_t>(50, 0x80)})).bytes(), 4},
-        {"a zero division", SongBytes(1, 0).track(join({{0x60, 0x90, 60, 100}, endOfTrack(0x60)})).bytes(),
-         50},
+        {"an endless meta length", oneTrack(join({{0x00, 0xFF, 0x01}, std::vector<uint8_t>(50, 0x80)})), 4},
+        {"a zero division", oneTrack(join({{0x60, 0x90, 60, 100}, endOfTrack(0x60)}), 0), 50},
         {"a tempo of 0",
-         SongBytes(1, 480)
-             .track(
-                 join({tempoEvent(500000), tempoEvent(0, 10), {0x83, 0x60, 0x90, 60, 1}, endOfTrack(0x7F)}))
-             .bytes(),
+         oneTrack(join({tempoEvent(500000), tempoEvent(0, 10), {0x83, 0x60, 0x90, 60, 1}, endOfTrack(0x7F)})),
          20},
     };
     for (size_t length = 0; length < song.size(); ++length)

@@ -30,7 +30,7 @@ TEST(Player, ALoadResetsEveryChannelThenTheGsModuleAndAStopSilencesSostenutoSust
     EXPECT_TRUE(rig.updates.back().stopped);
 }
 
-TEST(Player, StartsOnlyWithASongAndATimerAndRepeatsWithoutPlayOnceUntilAUserStop) {
+TEST(Player, StartsWithASongAndATimerRepeatsUntilAUserStopAndEndsSongListModesButTheLoop) {
     PlaybackRig rig;
     rig.player.startPlayback();
     EXPECT_EQ(rig.timer.starts, 0);
@@ -42,17 +42,14 @@ TEST(Player, StartsOnlyWithASongAndATimerAndRepeatsWithoutPlayOnceUntilAUserStop
 
     rig.player.playOnce = false;
     rig.player.startPlayback();
-    rig.ticks(200);
+    rig.tick(200);
     EXPECT_TRUE(rig.player.playing());
     EXPECT_GT(rig.linesOfKind(0x90).size(), 3u);
     rig.player.stopPlayback(Player::userStop);
     EXPECT_FALSE(rig.player.playing());
     EXPECT_TRUE(rig.player.playOnce);
-}
 
-TEST(Player, SongListModesEndAtTheSongEndExceptTheLoop) {
-    PlaybackRig rig;
-    rig.load(shortSong());
+    // Song-list modes end at the song end, except the loop.
     rig.player.songListMode = Player::firstSong;
     rig.player.startPlayback();
     rig.runUntilStopped();
@@ -66,7 +63,7 @@ TEST(Player, SongListModesEndAtTheSongEndExceptTheLoop) {
 
     rig.player.songListMode = Player::loopSongs;
     rig.player.startPlayback();
-    rig.ticks(8);  // the song ends at the sixth tick; the seventh finds it ended
+    rig.tick(8);  // the song ends at the sixth tick; the seventh finds it ended
     EXPECT_EQ(rig.nextSongListOpens, 1);
     EXPECT_TRUE(rig.player.playing());  // the next entry plays at once
     rig.player.stopPlayback(Player::userStop);

@@ -30,8 +30,6 @@ Lines played(PlaybackRig& rig, std::vector<uint8_t> image) {
 }  // namespace
 
 TEST(Sequencer, PlaysEachEventAtTheFirstTickItIsDueAsTheDeviceExpectsIt) {
-    std::vector<uint8_t> longSysEx(1100, 0x11);
-    longSysEx.back() = 0xF7;
     const struct {
         const char* behaviour;
         std::vector<uint8_t> image;
@@ -50,7 +48,7 @@ TEST(Sequencer, PlaysEachEventAtTheFirstTickItIsDueAsTheDeviceExpectsIt) {
          {"0 F0 7E 7F 09 01 F7"},
          true},
         {"a SysEx longer than the device buffer is skipped whole",
-         song({join({{0x00, 0xF0}, varLen(1100), longSysEx, {0x00, on, 60, 1}})}),
+         song({join({{0x00, 0xF0}, varLen(1100), std::vector<uint8_t>(1100, 0x11), {0x00, on, 60, 1}})}),
          {"0 90 3C 01"}},
         // After the text event the bare 0x40 is read as a delta (64 ticks), and the next 0x40 as none.
         {"running status ends at a meta event",
@@ -90,14 +88,14 @@ TEST(Sequencer, FastForwardResumesAtTheDisplayedTempoOrAtTheTempoMetWhileCueing)
     EXPECT_TRUE(rig.sequencer.pressFastForward());
     EXPECT_DOUBLE_EQ(rig.sequencer.msPerQuarter(), 150.0);
     EXPECT_FALSE(rig.sequencer.pressFastForward()) << "already cueing";
-    rig.ticks(10);
+    rig.tick(10);
     rig.sequencer.releaseFastForward();
     // 470 ms a quarter shows as 127 beats per minute, so without a tempo event the song resumes at
     // 60000 / 127 ms.
     EXPECT_DOUBLE_EQ(rig.sequencer.msPerQuarter(), 60000.0 / 127);
 
     rig.sequencer.pressFastForward();
-    rig.ticks(20);  // the second tempo event is read while cueing
+    rig.tick(20);  // the second tempo event is read while cueing
     EXPECT_DOUBLE_EQ(rig.sequencer.msPerQuarter(), 150.0);
     rig.sequencer.releaseFastForward();
     EXPECT_DOUBLE_EQ(rig.sequencer.msPerQuarter(), 400.0);
@@ -114,12 +112,28 @@ TEST(Sequencer, FastForwardResumesAtTheDisplayedTempoOrAtTheTempoMetWhileCueing)
     EXPECT_DOUBLE_EQ(rig.sequencer.msPerQuarter(), 60000.0 / 249);
 }
 
-TEST(Sequencer, TheClockIsDrawnAtTheFirstTickAndShows0100AfterAMinuteOfTicks) {
+TEST(Sequencer, AutoPanSweepsASoundingUnmutedChannelAtItsSpeedAndTheClockShows0059Then0100) {
     PlaybackRig rig;
-    rig.load(song({join({{0x00, on, 60, 100}, endOfTrack(480 * 200)})}));
+    rig.controls.autoPanSpeed[2] = 12;  // one step a tick
+    rig.controls.restartAutoPan(2);
+    rig.controls.autoPanSpeed[0] = 1;  // one step every 12 ticks
+    rig.controls.autoPanValue[0] = 126;
+    rig.load(song({join({{0x00, 0x92, 60, 100}, endOfTrack(480 * 200)}),
+                   join({{0x00, on, 60, 100}, endOfTrack(480 * 200)})}));
+    rig.out.clear();
     rig.player.startPlayback();
-    rig.ticks(5999);
-    EXPECT_TRUE(rig.updates[0].redraw.clockRedraw);
+    rig.tick(3);
+    // The rig's filter leaves the read-outs alone, so no channel has sounded yet: no sweep.
+    EXPECT_TRUE(rig.linesOfKind(0xB0).empty());
+    rig.controls.channelLevel[2] = rig.controls.channelLevel[0] = 100;
+    rig.tick(3);
+    rig.controls.channelMuted[2] = true;
+    rig.tick(21);
+    EXPECT_EQ(rig.linesOfKind(0xB0),
+              (Lines{"30 B2 0A 41", "40 B2 0A 42", "50 B2 0A 43", "140 B0 0A 7E", "260 B0 0A 7D"}));
+
+    rig.tick(5999 - 27);
+    EXPECT_TRUE(rig.updates[0].redraw.clockRedraw) << "the clock is drawn at the first tick";
     EXPECT_FALSE(rig.updates[1].redraw.clockRedraw);
     EXPECT_TRUE(rig.updates[1].redraw.metersLive) << "every tick redraws the meters";
     EXPECT_EQ(rig.sequencer.clockSeconds(), 59);
@@ -129,25 +143,4 @@ TEST(Sequencer, TheClockIsDrawnAtTheFirstTickAndShows0100AfterAMinuteOfTicks) {
     EXPECT_TRUE(last.clockRedraw);
     EXPECT_EQ(last.clockMinutes, 1);
     EXPECT_EQ(last.clockSeconds, 0);
-}
-
-TEST(Sequencer, AutoPanSweepsASoundingUnmutedChannelAtItsSpeedAndTurnsAtTheEnds) {
-    PlaybackRig rig;
-    rig.controls.autoPanSpeed[2] = 12;  // one step a tick
-    rig.controls.restartAutoPan(2);
-    rig.controls.autoPanSpeed[0] = 1;  // one step every 12 ticks
-    rig.controls.autoPanValue[0] = 126;
-    rig.load(song(
-        {join({{0x00, 0x92, 60, 100}, endOfTrack(4800)}), join({{0x00, on, 60, 100}, endOfTrack(4800)})}));
-    rig.out.clear();
-    rig.player.startPlayback();
-    rig.ticks(3);
-    // The rig's filter leaves the read-outs alone, so no channel has sounded yet: no sweep.
-    EXPECT_TRUE(rig.linesOfKind(0xB0).empty());
-    rig.controls.channelLevel[2] = rig.controls.channelLevel[0] = 100;
-    rig.ticks(3);
-    rig.controls.channelMuted[2] = true;
-    rig.ticks(21);
-    EXPECT_EQ(rig.linesOfKind(0xB0),
-              (Lines{"30 B2 0A 41", "40 B2 0A 42", "50 B2 0A 43", "140 B0 0A 7E", "260 B0 0A 7D"}));
 }

@@ -4,7 +4,7 @@
 #include "tests/support/PlaybackRig.h"
 #include "tests/support/SongBytes.h"
 
-TEST(SongLoad, ReadsTheLowFormatByteAndPlaysAtMost255Tracks) {
+TEST(SongLoad, ReadsTheLowFormatByteAndTheFirstTempoUpTo400BeatsPerMinuteAndPlaysAtMost255Tracks) {
     SongBytes song(1, 96);
     for (int track = 0; track < 256; ++track)
         song.track(join({{0x00, uint8_t(0x90 | (track % 16)), uint8_t(track % 128), 1}, endOfTrack()}));
@@ -19,9 +19,8 @@ TEST(SongLoad, ReadsTheLowFormatByteAndPlaysAtMost255Tracks) {
     rig.player.startPlayback();
     rig.runUntilStopped();
     EXPECT_EQ(rig.linesOfKind(0x90).size(), 255u);
-}
 
-TEST(SongLoad, TakesTheFirstTempoClampedTo400BeatsPerMinute) {
+    // The first tempo, clamped to 400 beats per minute.
     const struct {
         std::vector<uint8_t> tempo;
         int bpm;
@@ -31,7 +30,6 @@ TEST(SongLoad, TakesTheFirstTempoClampedTo400BeatsPerMinute) {
                  {tempoEvent(0), 400, 150.0},
                  {{}, 120, 500.0}};
     for (const auto& c : cases) {
-        PlaybackRig rig;
         rig.load(SongBytes(0, 480).track(join({c.tempo, {0x00, 0x90, 60, 100}, endOfTrack()})).bytes());
         EXPECT_EQ(rig.sequencer.displayTempo(), c.bpm) << c.bpm;
         EXPECT_DOUBLE_EQ(rig.sequencer.msPerQuarter(), c.msPerQuarter) << c.msPerQuarter;

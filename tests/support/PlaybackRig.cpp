@@ -1,23 +1,17 @@
 #include "tests/support/PlaybackRig.h"
 
-void PlaybackRig::tick() {
-    out.setTime(nowMs);
-    pendingTicks_ = 0;
-    if (!timer.tick()) return;
-    if (pendingTicks_ > 0) updates.push_back(player.onTick());
-    nowMs += timer.periodMs();
-}
-
-void PlaybackRig::ticks(int count) {
-    for (int i = 0; i < count; ++i) tick();
-}
-
-int PlaybackRig::runUntilStopped(int limit) {
-    for (int i = 0; i < limit; ++i) {
-        if (!timer.running()) return i;
-        tick();
+void PlaybackRig::tick(int count) {
+    for (int i = 0; i < count && timer.running(); ++i) {
+        out.setTime(nowMs);
+        pendingTicks_ = 0;
+        timer.tick();
+        if (pendingTicks_ > 0) updates.push_back(player.onTick());
+        nowMs += timer.periodMs();
     }
-    return limit;
+}
+
+void PlaybackRig::runUntilStopped(int limit) {
+    for (int i = 0; i < limit && timer.running(); ++i) tick();
 }
 
 std::vector<std::string> PlaybackRig::lines(size_t from) const {

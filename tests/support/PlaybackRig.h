@@ -9,12 +9,11 @@
 class PlaybackRig : public VirtualPlayer<RecordingMidiOut> {
   public:
     void load(std::vector<uint8_t> image) { player.loadSong(std::move(image)); }
-    // Runs one timer period (stamping what it sends with its start time), then the window's tick handler
-    // if the period posted a tick.
-    void tick();
-    void ticks(int count);
-    // Ticks until playback stops; returns the number of ticks run (limit reached: limit).
-    int runUntilStopped(int limit = 100000);
+    // Runs timer periods while the timer runs (stamping what each sends with its start time), each followed
+    // by the window's tick handler if the period posted a tick.
+    void tick(int count = 1);
+    // Ticks until playback stops, or the limit.
+    void runUntilStopped(int limit = 100000);
 
     // The recorded messages as "time bytes" lines, from the given index on.
     std::vector<std::string> lines(size_t from = 0) const;

@@ -9,10 +9,6 @@
 template <class Device>
 class VirtualPlayer : public ChannelMessageSink, public TickPoster, public PlayerHost {
   public:
-    VirtualPlayer() = default;
-    VirtualPlayer(const VirtualPlayer&) = delete;
-    VirtualPlayer& operator=(const VirtualPlayer&) = delete;
-
     SongBuffer song;
     Device out;
     LiveControls controls;

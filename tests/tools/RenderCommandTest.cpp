@@ -13,7 +13,8 @@ namespace fs = std::filesystem;
 using Lines = std::vector<std::string>;
 
 namespace {
-// What the song of the fixture plays: D4 for a quarter, then E4 for a quarter, at 500 ms a quarter.
+// What the song of the fixture plays after its program change: D4 for a quarter, then E4 for a quarter, at
+// 500 ms a quarter.
 const Lines twoNotes = {"0 90 3E 64", "500 80 3E 00", "500 90 40 5A", "1000 80 40 00"};
 
 Lines linesOf(std::istream&& text) {
@@ -22,20 +23,16 @@ Lines linesOf(std::istream&& text) {
     return lines;
 }
 
-// The lines after the 17 load messages, without the 48 stop messages.
-Lines played(const Lines& lines) {
-    return lines.size() < 17 + 48 ? Lines{} : Lines(lines.begin() + 17, lines.end() - 48);
-}
-
 class RenderCommandTest : public testing::Test {
   protected:
     RenderCommandTest() {
         fs::create_directories(folder_);
-        // No tempo event: the default 500 ms a quarter.
-        song_ = writeSong(SongBytes(0, 480)
-                              .track({0x00, 0x90, 62,   100,  0x83, 0x60, 0x80, 62,   0,    0x00, 0x90,
-                                      64,   90,   0x83, 0x60, 0x80, 64,   0,    0x00, 0xFF, 0x2F, 0x00})
-                              .bytes());
+        // No tempo event: the default 500 ms a quarter. The program change has one data byte.
+        song_ =
+            writeSong(SongBytes(0, 480)
+                          .track({0x00, 0xC0, 5,  0x00, 0x90, 62,   100, 0x83, 0x60, 0x80, 62,   0,   0x00,
+                                  0x90, 64,   90, 0x83, 0x60, 0x80, 64,  0,    0x00, 0xFF, 0x2F, 0x00})
+                          .bytes());
     }
     ~RenderCommandTest() override { fs::remove_all(folder_); }
 
@@ -69,33 +66,34 @@ TEST_F(RenderCommandTest, WritesLoadVolumeNoteAndStopLinesToAFileAndTheMessagesA
     EXPECT_TRUE(run({"--volume", "120", "--out", text, "--smf", smf, song_}).empty());
     ASSERT_EQ(exitCode, 0) << errors;
     const Lines lines = linesOf(std::ifstream(text));
-    ASSERT_EQ(lines.size(), 17u + 16u + 4u + 48u);
+    ASSERT_EQ(lines.size(), 17u + 16u + 5u + 48u);
     EXPECT_EQ(lines[0], "0 B0 79 00");
     EXPECT_EQ(lines[16], "0 F0 41 10 42 12 40 00 7F 00 41 F7");
     EXPECT_EQ(lines[17], "0 B0 07 78");
     EXPECT_EQ(lines[32], "0 BF 07 78");
-    EXPECT_EQ(Lines(lines.begin() + 33, lines.begin() + 37), twoNotes);
+    EXPECT_EQ(lines[33], "0 C0 05 00");
+    EXPECT_EQ(Lines(lines.begin() + 34, lines.begin() + 38), twoNotes);
     // The track ends in the tick at 1000 ms; the next tick finds nothing left and the window stops.
-    EXPECT_EQ(lines[37], "1010 B0 42 00");
+    EXPECT_EQ(lines[38], "1010 B0 42 00");
     EXPECT_EQ(lines.back(), "1010 BF 7B 00");
-    // Playing the written MIDI file again gives the same notes at the same times.
-    Lines notes;
-    for (const std::string& line : run({smf}))
-        if (line.find(" 90 ") != std::string::npos || line.find(" 80 ") != std::string::npos)
-            notes.push_back(line);
-    EXPECT_EQ(notes, twoNotes);
+    // Playing the written MIDI file sends the same messages at the same times, between its own load and stop.
+    const Lines replayed = run({smf});
+    ASSERT_EQ(replayed.size(), 17u + lines.size() + 48u);
+    EXPECT_EQ(Lines(replayed.begin() + 17, replayed.end() - 48), lines);
 }
 
 // The rules themselves are the filter's tests; this run shows that the options reach it: two flats lower
 // E, the shift follows the effect, and the doubled note goes first.
 TEST_F(RenderCommandTest, HandsItsOptionsToTheEffectAndTheLiveControls) {
-    EXPECT_EQ(
-        played(run({"--effect", "12", "--keysig", "-1", "2", "--transpose", "-2", "--double", "0", song_})),
-        (Lines{"0 90 30 64", "0 90 3C 64", "500 80 30 00", "500 80 3C 00", "500 90 31 5A", "500 90 3D 5A",
-               "1000 80 31 00", "1000 80 3D 00"}));
+    const Lines lines =
+        run({"--effect", "12", "--keysig", "-1", "2", "--transpose", "-2", "--double", "0", song_});
+    ASSERT_EQ(lines.size(), 17u + 9u + 48u);
+    EXPECT_EQ(Lines(lines.begin() + 18, lines.end() - 48),
+              (Lines{"0 90 30 64", "0 90 3C 64", "500 80 30 00", "500 80 3C 00", "500 90 31 5A",
+                     "500 90 3D 5A", "1000 80 31 00", "1000 80 3D 00"}));
 }
 
-TEST_F(RenderCommandTest, RefusesBadCommandLinesAndMissingFilesWithAMessage) {
+TEST_F(RenderCommandTest, RefusesBadCommandLinesAndMissingFilesAndPlaysAFileThatIsNotMidiToItsEnd) {
     for (const Lines& bad : {Lines{}, Lines{"--effect", "14", "x.mid"}, Lines{"--keysig", "2", "1", "x.mid"},
                              Lines{"--pitchmap", "1,2,3", "x.mid"}, Lines{"--solo", "16", "x.mid"},
                              Lines{"--volume", "121", "x.mid"}, Lines{"--frobnicate", "x.mid"},
@@ -112,9 +110,7 @@ TEST_F(RenderCommandTest, RefusesBadCommandLinesAndMissingFilesWithAMessage) {
     EXPECT_NE(errors.find("File Read Error"), std::string::npos);
     EXPECT_FALSE(run({"--help"}).empty());
     EXPECT_EQ(exitCode, 0);
-}
-
-TEST_F(RenderCommandTest, AFileThatIsNotMidiIsPlayedAsTheProgramWouldAndEnds) {
+    // A file that is not MIDI is played as the program would, and ends.
     EXPECT_EQ(run({writeSong({'h', 'e', 'l', 'l', 'o', ' ', 'w', 'o', 'r', 'l', 'd'}, "text.mid")}).size(),
               17u + 48u);
     EXPECT_EQ(exitCode, 0);
