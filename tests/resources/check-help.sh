@@ -26,8 +26,8 @@ for source in "$sources"/*.html; do pages+=("$(basename "$source")"); done
 for page in "${pages[@]}"; do
     [ -s "$work/chm/$page" ] || fail "the page $page is not in the help file"
 done
-for part in velmira.hhc velmira.hhk '#WINDOWS' '$FIftiMain' '$WWKeywordLinks/BTree'; do
-    [ -s "$work/chm/$part" ] || fail "$part is not in the help file"
+for entry in velmira.hhc velmira.hhk '#WINDOWS' '$FIftiMain' '$WWKeywordLinks/BTree'; do
+    [ -s "$work/chm/$entry" ] || fail "$entry is not in the help file"
 done
 
 # The viewer reads a Japanese help file in code page 932.
