@@ -2,6 +2,7 @@
 // puts back, including the song's own program changes and a song load happening while it is open.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
