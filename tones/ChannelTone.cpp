@@ -6,6 +6,7 @@ void ChannelTones::reset() {
         tone[c].program.store(0, std::memory_order_relaxed);
         tone[c].bank.store(0, std::memory_order_relaxed);
     }
+    ++songGeneration;
 }
 
 void ChannelTones::fix(int channel, uint8_t program, uint8_t bank) {

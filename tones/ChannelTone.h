@@ -17,8 +17,11 @@ struct ChannelTones {
     std::array<ChannelTone, channelCount> tone{};
     // While set, the song's program changes and bank selects on the channel give way to `tone`.
     std::array<std::atomic<bool>, channelCount> toneFixed{};
+    // Counts the resets, one per song loaded. The tone dialog is modal while the song plays on, and a song
+    // list advance can load the next song under it; it compares this to tell. Window thread only.
+    uint32_t songGeneration = 0;
 
-    // The state after a song has been loaded: every channel on {0, 0}, nothing locked.
+    // The state after a song has been loaded: every channel on {0, 0}, nothing locked, a new generation.
     void reset();
     // Locks the channel on a tone the user chose. The tone is stored before the lock is published, so the
     // filter never sees the lock with the tone it replaces.

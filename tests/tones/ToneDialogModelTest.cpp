@@ -1,0 +1,232 @@
+// The tone dialog's rules on a playing channel: what each selection sends, what OK locks and what Cancel
+// puts back, including the song's own program changes and a song load happening while it is open.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "playback/RecordingMidiOut.h"
+#include "tones/ToneDialogModel.h"
+#include "tones/ToneTable.h"
+
+namespace {
+class ToneDialogModelTest : public testing::Test {
+  protected:
+    // The song has set the channel's tone, as the filter records it.
+    void play(int channel, uint8_t program, uint8_t bank) {
+        tones.tone[channel].program = program;
+        tones.tone[channel].bank = bank;
+    }
+    ToneDialogModel open(int channel, SoundModule module = SoundModule::sc88, bool gmMode = false) {
+        return ToneDialogModel(tones, out, channel, module, gmMode);
+    }
+    std::vector<std::string> sent() const {
+        std::vector<std::string> lines;
+        for (const auto& message : out.messages())
+            lines.push_back(RecordingMidiOut::formatLine(message).substr(2));
+        return lines;
+    }
+    std::vector<std::string> toneMessages(int channel, int program, int bank) const {
+        char lines[3][16];
+        std::snprintf(lines[0], 16, "B%X 00 %02X", channel, bank);
+        std::snprintf(lines[1], 16, "B%X 20 00", channel);
+        std::snprintf(lines[2], 16, "C%X %02X 00", channel, program);
+        return {lines[0], lines[1], lines[2]};
+    }
+    void expectLocked(int channel, int program, int bank) const {
+        EXPECT_TRUE(tones.toneFixed[channel]);
+        EXPECT_EQ(tones.tone[channel].program, program);
+        EXPECT_EQ(tones.tone[channel].bank, bank);
+    }
+
+    ChannelTones tones;
+    RecordingMidiOut out;
+};
+
+using Strings = std::vector<std::string>;
+
+TEST_F(ToneDialogModelTest, OpensOnTheChannelsToneOrDrumSet) {
+    struct Case {
+        int channel;
+        SoundModule module;
+        uint8_t program, bank;
+        int rows, selection;
+        const char* label;
+    };
+    const Case cases[] = {
+        {0, SoundModule::sc88, 4, 25, 418, 15, "音色名：Hard Rhodes"},
+        {15, SoundModule::sc55, 0, 8, 226, 1, "音色名：Piano 1w"},
+        {3, SoundModule::sc88, 5, 24, 418, 20, "音色名：Hard\tFM EP"},
+        {3, SoundModule::sc88, 5, 3, 418, 0, "音色名：*Piano 1"},  // a pair the list lacks
+        {9, SoundModule::sc88, 25, 0, 14, 5, "ドラムセット：TR808/909"},
+        {9, SoundModule::sc55, 1, 0, 8, 0, "ドラムセット：STANDARD"},
+    };
+    for (const auto& c : cases) {
+        play(c.channel, c.program, c.bank);
+        const ToneDialogModel dialog = open(c.channel, c.module);
+        EXPECT_EQ(dialog.isDrum(), c.channel == 9);
+        EXPECT_EQ(dialog.rowCount(), c.rows) << c.label;
+        EXPECT_EQ(dialog.initialSelection(), c.selection) << c.label;
+        EXPECT_EQ(dialog.currentSelection(), c.selection) << c.label;
+        EXPECT_EQ(dialog.label(), c.label);
+    }
+    EXPECT_TRUE(out.messages().empty());
+}
+
+TEST_F(ToneDialogModelTest, EverySelectionIsHeardAtOnce) {
+    play(2, 0, 0);
+    ToneDialogModel melodic = open(2);
+    EXPECT_EQ(melodic.select(toneIndex(SoundModule::sc88, 4, 25)), ToneDialogModel::Selection::heard);
+    EXPECT_EQ(melodic.select(toneIndex(SoundModule::sc88, 127, 3)), ToneDialogModel::Selection::heard);
+    Strings expected = toneMessages(2, 4, 25);
+    for (const auto& line : toneMessages(2, 127, 3)) expected.push_back(line);
+    EXPECT_EQ(sent(), expected);
+    EXPECT_FALSE(tones.toneFixed[2]) << "a preview locks nothing";
+    EXPECT_EQ(tones.tone[2].program, 0);
+
+    out.clear();
+    ToneDialogModel drums = open(9, SoundModule::sc55);
+    drums.select(4);  // TR808
+    EXPECT_EQ(sent(), Strings{"C9 19 00"});
+}
+
+TEST_F(ToneDialogModelTest, RowsOutsideTheListAreIgnored) {
+    ToneDialogModel dialog = open(0);
+    for (int row : {-1, 418, 100000}) EXPECT_EQ(dialog.select(row), ToneDialogModel::Selection::ignored);
+    EXPECT_EQ(dialog.currentSelection(), 0);
+    EXPECT_TRUE(out.messages().empty());
+}
+
+TEST_F(ToneDialogModelTest, GmModeRefusesVariationTonesAndOkKeepsTheAcceptedOne) {
+    play(1, 0, 0);
+    ToneDialogModel dialog = open(1, SoundModule::sc88, true);
+    const int capital = toneIndex(SoundModule::sc88, 4, 0);
+    ASSERT_EQ(dialog.select(capital), ToneDialogModel::Selection::heard);
+    out.clear();
+    EXPECT_EQ(dialog.select(toneIndex(SoundModule::sc88, 4, 8)), ToneDialogModel::Selection::refused);
+    EXPECT_EQ(dialog.currentSelection(), capital);
+    EXPECT_TRUE(out.messages().empty());
+    dialog.ok();
+    expectLocked(1, 4, 0);
+    EXPECT_TRUE(out.messages().empty());
+
+    out.clear();
+    ToneDialogModel drums = open(9, SoundModule::sc88, true);
+    EXPECT_EQ(drums.select(1), ToneDialogModel::Selection::heard) << "drum sets have no banks";
+}
+
+TEST_F(ToneDialogModelTest, OkLocksTheSelectionWithoutSendingItAgain) {
+    play(4, 0, 0);
+    ToneDialogModel dialog = open(4);
+    dialog.select(toneIndex(SoundModule::sc88, 25, 16));
+    out.clear();
+    dialog.ok();
+    expectLocked(4, 25, 16);
+    EXPECT_TRUE(out.messages().empty());
+
+    ToneDialogModel drums = open(9, SoundModule::sc88);
+    drums.select(drumSetIndex(SoundModule::sc88, 48));
+    drums.ok();
+    expectLocked(9, 48, 0);
+}
+
+TEST_F(ToneDialogModelTest, OkWithoutASelectionLocksTheToneThatPlays) {
+    const struct {
+        int channel;
+        uint8_t program, bank;
+    } cases[] = {
+        {6, 4, 25},  // in the list
+        {6, 5, 3},   // not in the list: opens on row 0, but must not become a piano
+        {9, 1, 0},   // not an SC-55 drum set
+    };
+    for (const auto& c : cases) {
+        tones.reset();
+        play(c.channel, c.program, c.bank);
+        ToneDialogModel dialog = open(c.channel, SoundModule::sc55);
+        dialog.ok();
+        expectLocked(c.channel, c.program, c.bank);
+    }
+    EXPECT_TRUE(out.messages().empty());
+}
+
+TEST_F(ToneDialogModelTest, OkOnTheFirstRowChosenByTheUserLocksIt) {
+    play(6, 5, 3);
+    ToneDialogModel dialog = open(6);
+    dialog.select(2);
+    dialog.select(0);
+    dialog.ok();
+    expectLocked(6, 0, 0);
+}
+
+TEST_F(ToneDialogModelTest, OkSendsTheChoiceAgainWhenTheSongReplacedThePreview) {
+    play(5, 0, 0);
+    ToneDialogModel dialog = open(5);
+    dialog.select(toneIndex(SoundModule::sc88, 40, 8));
+    play(5, 41, 0);  // the song's program change went out after the preview
+    out.clear();
+    dialog.ok();
+    expectLocked(5, 40, 8);
+    EXPECT_EQ(sent(), toneMessages(5, 40, 8));
+}
+
+TEST_F(ToneDialogModelTest, CancelPutsBackTheChannelsToneOnce) {
+    play(3, 48, 0);
+    ToneDialogModel dialog = open(3);
+    for (int program : {1, 2, 3}) dialog.select(toneIndex(SoundModule::sc88, program, 0));
+    out.clear();
+    dialog.cancel();
+    dialog.cancel();
+    dialog.ok();
+    EXPECT_EQ(sent(), toneMessages(3, 48, 0));
+    EXPECT_FALSE(tones.toneFixed[3]);
+    EXPECT_EQ(tones.tone[3].program, 48);
+}
+
+TEST_F(ToneDialogModelTest, CancelSendsNothingWhenTheChannelAlreadyPlaysItsTone) {
+    play(3, 48, 0);
+    ToneDialogModel untouched = open(3);
+    untouched.cancel();
+    EXPECT_TRUE(out.messages().empty());
+
+    ToneDialogModel backAtTheStart = open(3);
+    backAtTheStart.select(5);
+    backAtTheStart.select(backAtTheStart.initialSelection());
+    out.clear();
+    backAtTheStart.cancel();
+    EXPECT_TRUE(out.messages().empty());
+}
+
+TEST_F(ToneDialogModelTest, CancelPutsBackAToneTheListLacks) {
+    play(7, 5, 3);
+    ToneDialogModel dialog = open(7);
+    dialog.select(0);  // the row the dialog opened on stands for a tone it cannot name
+    out.clear();
+    dialog.cancel();
+    EXPECT_EQ(sent(), toneMessages(7, 5, 3));
+
+    out.clear();
+    play(9, 1, 0);
+    ToneDialogModel drums = open(9, SoundModule::sc55);
+    drums.select(1);
+    out.clear();
+    drums.cancel();
+    EXPECT_EQ(sent(), Strings{"C9 01 00"});
+}
+
+TEST_F(ToneDialogModelTest, ASongLoadedUnderTheDialogIsLeftAlone) {
+    play(0, 24, 0);
+    for (bool pressOk : {true, false}) {
+        ToneDialogModel dialog = open(0);
+        dialog.select(toneIndex(SoundModule::sc88, 30, 8));
+        tones.reset();  // a song list advance loads the next song
+        out.clear();
+        EXPECT_EQ(dialog.select(3), ToneDialogModel::Selection::ignored);
+        pressOk ? dialog.ok() : dialog.cancel();
+        EXPECT_TRUE(out.messages().empty()) << pressOk;
+        EXPECT_FALSE(tones.toneFixed[0]) << pressOk;
+        EXPECT_EQ(tones.tone[0].program, 0) << pressOk;
+        play(0, 24, 0);
+    }
+}
+}  // namespace

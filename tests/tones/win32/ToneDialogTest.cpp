@@ -1,0 +1,164 @@
+// The tone dialog under Wine over a plain parent window: its resource as laid out, the list filled from the
+// module's lists, a selection by mouse or keyboard reaching the device at once, and OK or Cancel reaching
+// the lock. The rules behind them are checked by the model's tests.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "playback/RecordingMidiOut.h"
+#include "tones/ToneTable.h"
+#include "tones/win32/CToneDlg.h"
+#include "tones/win32/ToneDialogIds.h"
+
+namespace {
+// What the test does inside the modal loop, once the dialog is up: a thread timer finds the dialog.
+std::function<void(HWND)> script;
+
+BOOL CALLBACK findDialog(HWND window, LPARAM found) {
+    wchar_t className[16] = {};
+    GetClassNameW(window, className, 16);
+    if (std::wstring(className) != L"#32770" || !IsWindowVisible(window)) return TRUE;
+    *reinterpret_cast<HWND*>(found) = window;
+    return FALSE;
+}
+
+void CALLBACK runScript(HWND, UINT, UINT_PTR timer, DWORD) {
+    HWND dialog = nullptr;
+    EnumThreadWindows(GetCurrentThreadId(), findDialog, reinterpret_cast<LPARAM>(&dialog));
+    if (!dialog) return;
+    KillTimer(nullptr, timer);
+    script(dialog);
+    // A script that failed before closing the dialog must not leave the test in its modal loop.
+    if (IsWindow(dialog)) PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+}
+
+class ToneDialogTest : public testing::Test {
+  protected:
+    void SetUp() override {
+        parent = CreateWindowExW(0, L"STATIC", L"parent", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300, 300,
+                                 nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+        ASSERT_NE(parent, nullptr);
+    }
+    void TearDown() override { DestroyWindow(parent); }
+
+    INT_PTR run(ToneDialogModel& model, std::function<void(HWND)> steps) {
+        script = std::move(steps);
+        SetTimer(nullptr, 0, 20, runScript);
+        return CToneDlg(model, parent).doModal();
+    }
+    static HWND list(HWND dialog) { return GetDlgItem(dialog, IDC_TONE_LIST); }
+    static int selection(HWND dialog) { return int(SendMessageW(list(dialog), LB_GETCURSEL, 0, 0)); }
+    static std::wstring text(HWND window) {
+        wchar_t buffer[128] = {};
+        GetWindowTextW(window, buffer, 128);
+        return buffer;
+    }
+    static std::wstring row(HWND dialog, int index) {
+        wchar_t buffer[64] = {};
+        SendMessageW(list(dialog), LB_GETTEXT, WPARAM(index), reinterpret_cast<LPARAM>(buffer));
+        return buffer;
+    }
+    // A click on a list row as the user makes it: the list box selects the row and notifies the dialog.
+    static void clickRow(HWND dialog, int index) {
+        SendMessageW(list(dialog), LB_SETTOPINDEX, WPARAM(index), 0);
+        RECT item{};
+        SendMessageW(list(dialog), LB_GETITEMRECT, WPARAM(index), reinterpret_cast<LPARAM>(&item));
+        const LPARAM point = MAKELPARAM((item.left + item.right) / 2, (item.top + item.bottom) / 2);
+        SendMessageW(list(dialog), WM_LBUTTONDOWN, MK_LBUTTON, point);
+        SendMessageW(list(dialog), WM_LBUTTONUP, 0, point);
+    }
+    static void press(HWND dialog, int button) { SendMessageW(GetDlgItem(dialog, button), BM_CLICK, 0, 0); }
+    std::vector<std::string> sent() const {
+        std::vector<std::string> lines;
+        for (const auto& message : out.messages())
+            lines.push_back(RecordingMidiOut::formatLine(message).substr(2));
+        return lines;
+    }
+    // The client rectangle of a control in dialog units.
+    static RECT unitsOf(HWND dialog, int id) {
+        RECT rect;
+        GetWindowRect(GetDlgItem(dialog, id), &rect);
+        MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&rect), 2);
+        RECT units{0, 0, 4, 8};
+        MapDialogRect(dialog, &units);
+        return {MulDiv(rect.left, 4, units.right), MulDiv(rect.top, 8, units.bottom),
+                MulDiv(rect.right, 4, units.right), MulDiv(rect.bottom, 8, units.bottom)};
+    }
+
+    HWND parent = nullptr;
+    ChannelTones tones;
+    RecordingMidiOut out;
+};
+
+using Lines = std::vector<std::string>;
+
+TEST_F(ToneDialogTest, SelectionsAreHeardAtOnceAndOkLocksTheLastOne) {
+    tones.tone[2].program = 5;
+    tones.tone[2].bank = 24;
+    ToneDialogModel model(tones, out, 2, SoundModule::sc88, false);
+    const int hardFmEp = toneIndex(SoundModule::sc88, 5, 24);
+    const INT_PTR result = run(model, [&](HWND dialog) {
+        EXPECT_EQ(text(dialog), L"               音色の変更");
+        EXPECT_EQ(text(GetDlgItem(dialog, IDC_TONE_LABEL)), L"音色名：Hard\tFM EP");
+        const LONG style = GetWindowLongW(list(dialog), GWL_STYLE);
+        EXPECT_TRUE(style & LBS_USETABSTOPS);
+        EXPECT_FALSE(style & LBS_SORT);
+        EXPECT_EQ(SendMessageW(list(dialog), LB_GETCOUNT, 0, 0), 418);
+        EXPECT_EQ(row(dialog, 0), L"*Piano 1");
+        EXPECT_EQ(row(dialog, hardFmEp), L"Hard\tFM EP");
+        EXPECT_EQ(selection(dialog), hardFmEp);
+        const RECT listUnits = unitsOf(dialog, IDC_TONE_LIST);
+        EXPECT_NEAR(listUnits.left, 10, 1);
+        EXPECT_NEAR(listUnits.top, 25, 1);
+        EXPECT_NEAR(listUnits.right - listUnits.left, 95, 1);
+        EXPECT_TRUE(out.messages().empty());
+
+        clickRow(dialog, 6);  // EG+Rhodes 1
+        EXPECT_EQ(selection(dialog), 6);
+        EXPECT_EQ(sent(), (Lines{"B2 00 01", "B2 20 00", "C2 02 00"}));
+        SendMessageW(list(dialog), WM_KEYDOWN, VK_DOWN, 0);  // EG+Rhodes 2
+        EXPECT_EQ(out.messages().size(), 6u);
+        EXPECT_FALSE(tones.toneFixed[2]);
+        press(dialog, IDOK);
+    });
+    EXPECT_EQ(result, IDOK);
+    EXPECT_EQ(sent(), (Lines{"B2 00 01", "B2 20 00", "C2 02 00", "B2 00 02", "B2 20 00", "C2 02 00"}));
+    EXPECT_TRUE(tones.toneFixed[2]);
+    EXPECT_EQ(int(tones.tone[2].program), 2);
+    EXPECT_EQ(int(tones.tone[2].bank), 2);
+}
+
+TEST_F(ToneDialogTest, GmModeClearsTheSelectionOfAVariationToneAndCancelPutsTheToneBack) {
+    tones.tone[0].program = 48;
+    ToneDialogModel model(tones, out, 0, SoundModule::sc55, true);
+    const INT_PTR result = run(model, [&](HWND dialog) {
+        clickRow(dialog, 1);  // Piano 1w, bank 8
+        EXPECT_EQ(selection(dialog), LB_ERR);
+        EXPECT_TRUE(out.messages().empty());
+        clickRow(dialog, 0);
+        clickRow(dialog, 3);  // *Piano 2
+        press(dialog, IDCANCEL);
+    });
+    EXPECT_EQ(result, IDCANCEL);
+    EXPECT_EQ(sent(), (Lines{"B0 00 00", "B0 20 00", "C0 00 00", "B0 00 00", "B0 20 00", "C0 01 00",
+                             "B0 00 00", "B0 20 00", "C0 30 00"}));
+    EXPECT_FALSE(tones.toneFixed[0]);
+}
+
+TEST_F(ToneDialogTest, TheDrumChannelListsDrumSetsAndClosingIsCancel) {
+    tones.tone[9].program = 25;
+    ToneDialogModel model(tones, out, 9, SoundModule::sc55, false);
+    const INT_PTR result = run(model, [&](HWND dialog) {
+        EXPECT_EQ(text(GetDlgItem(dialog, IDC_TONE_LABEL)), L"ドラムセット：TR808");
+        EXPECT_EQ(SendMessageW(list(dialog), LB_GETCOUNT, 0, 0), 8);
+        clickRow(dialog, 7);  // ORCHESTRA
+        SendMessageW(dialog, WM_CLOSE, 0, 0);
+    });
+    EXPECT_EQ(result, IDCANCEL);
+    EXPECT_EQ(sent(), (Lines{"C9 30 00", "C9 19 00"}));
+    EXPECT_FALSE(tones.toneFixed[9]);
+}
+}  // namespace

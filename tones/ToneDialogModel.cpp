@@ -1,0 +1,104 @@
+#include "tones/ToneDialogModel.h"
+
+#include "tones/ToneTable.h"
+
+namespace {
+constexpr auto relaxed = std::memory_order_relaxed;
+constexpr uint8_t controlChange = 0xB0;
+constexpr uint8_t programChange = 0xC0;
+constexpr uint8_t bankSelect = 0x00;
+constexpr uint8_t bankSelectLsb = 0x20;
+}  // namespace
+
+ToneDialogModel::ToneDialogModel(ChannelTones& tones, MidiOut& out, int channel, SoundModule module,
+                                 bool gmMode)
+    : tones_(tones),
+      out_(out),
+      channel_(channel),
+      module_(module),
+      gmMode_(gmMode),
+      isDrum_(channel == drumChannel),
+      songGeneration_(tones.songGeneration) {
+    const Sound playing = channelSound();
+    if (isDrum_) {
+        initialSelection_ = drumSetIndex(module_, playing.program);
+        label_ = std::string("ドラムセット：") + drumSetAt(module_, initialSelection_).name;
+    } else {
+        initialSelection_ = toneIndex(module_, playing.program, playing.bank);
+        label_ = std::string("音色名：") + toneAt(module_, initialSelection_).name;
+    }
+    currentSelection_ = initialSelection_;
+}
+
+int ToneDialogModel::rowCount() const {
+    return isDrum_ ? drumSetCount(module_) : toneCount(module_);
+}
+
+const char* ToneDialogModel::rowName(int row) const {
+    return isDrum_ ? drumSetAt(module_, row).name : toneAt(module_, row).name;
+}
+
+ToneDialogModel::Selection ToneDialogModel::select(int row) {
+    if (finished_ || songReplaced() || row < 0 || row >= rowCount()) return Selection::ignored;
+    const Sound sound = rowSound(row);
+    if (gmMode_ && sound.bank != 0) return Selection::refused;
+    currentSelection_ = row;
+    selectionSent_ = true;
+    toneAtLastSelection_ = channelSound();
+    send(sound);
+    return Selection::heard;
+}
+
+void ToneDialogModel::ok() {
+    if (finished_) return;
+    finished_ = true;
+    if (songReplaced()) return;
+    const Sound beforeLock = channelSound();
+    // Without a selection the row may only be the stand-in for a pair the list lacks: keep the real tone.
+    const Sound chosen = selectionSent_ ? rowSound(currentSelection_) : beforeLock;
+    tones_.fix(channel_, chosen.program, chosen.bank);
+    // Until the lock is published the filter (timer thread) writes the song's program changes and bank
+    // selects into the tone and sends them. One that slipped in between the tone and the lock has replaced
+    // the choice; one that came after the last selection has replaced the preview on the device.
+    const Sound afterLock = channelSound();
+    const bool lockOverwritten = afterLock.program != chosen.program || afterLock.bank != chosen.bank;
+    const bool previewReplaced = selectionSent_ && !sameSound(beforeLock, toneAtLastSelection_);
+    if (lockOverwritten) {
+        tones_.tone[channel_].program.store(chosen.program, relaxed);
+        tones_.tone[channel_].bank.store(chosen.bank, relaxed);
+    }
+    if (lockOverwritten || previewReplaced) send(chosen);
+}
+
+void ToneDialogModel::cancel() {
+    if (finished_) return;
+    finished_ = true;
+    if (songReplaced() || !selectionSent_) return;
+    // The channel's tone is the song's latest (or the user's lock): what it would play without the dialog.
+    const Sound own = channelSound();
+    if (!sameSound(rowSound(currentSelection_), own)) send(own);
+}
+
+ToneDialogModel::Sound ToneDialogModel::rowSound(int row) const {
+    if (isDrum_) return {drumSetAt(module_, row).program, 0};
+    const Tone tone = toneAt(module_, row);
+    return {tone.program, tone.bank};
+}
+
+ToneDialogModel::Sound ToneDialogModel::channelSound() const {
+    return {tones_.tone[channel_].program.load(relaxed), tones_.tone[channel_].bank.load(relaxed)};
+}
+
+// A drum set is chosen by its program alone.
+bool ToneDialogModel::sameSound(Sound a, Sound b) const {
+    return a.program == b.program && (isDrum_ || a.bank == b.bank);
+}
+
+void ToneDialogModel::send(Sound sound) {
+    const uint8_t channel = uint8_t(channel_);
+    if (!isDrum_) {
+        out_.sendShortMessage(controlChange | channel, bankSelect, sound.bank);
+        out_.sendShortMessage(controlChange | channel, bankSelectLsb, 0);
+    }
+    out_.sendShortMessage(programChange | channel, sound.program, 0);
+}
