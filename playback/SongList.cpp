@@ -13,3 +13,8 @@ void SongList::clear() {
     count_ = 0;
     index = 0;
 }
+
+void SongList::moveToNextEntry() {
+    if (count_ == 0) return;
+    index = index + 1 < count_ ? index + 1 : 0;
+}

@@ -13,3 +13,25 @@ TEST(SongList, TheFiftyFirstSongDropsTheOldest) {
     list.clear();
     EXPECT_EQ(list.count(), 0);
 }
+
+TEST(SongList, LoopPlayFollowsTheLastEntryWithTheFirst) {
+    SongList list;
+    for (const char* path : {"a.mid", "b.mid", "c.mid"}) list.append(path);
+    std::string played;
+    for (int song = 0; song < 7; ++song) {
+        played += list.at(list.index)[0];
+        list.moveToNextEntry();
+    }
+    EXPECT_EQ(played, "abcabca");
+}
+
+TEST(SongList, ClearingStartsTheNextSongListPlayAtTheFirstEntry) {
+    SongList list;
+    list.append("a.mid");
+    list.append("b.mid");
+    list.moveToNextEntry();
+    list.clear();
+    EXPECT_EQ(list.index, 0);
+    list.moveToNextEntry();  // nothing to move to
+    EXPECT_EQ(list.index, 0);
+}

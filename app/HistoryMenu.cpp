@@ -1,0 +1,60 @@
+#include "app/HistoryMenu.h"
+
+#include "app/CommandIds.h"
+
+namespace {
+
+// Paths are UTF-8, where a backslash byte is always a backslash (unlike code page 932, where 0x5C can be the
+// second byte of a character), so the name can be split off byte-wise.
+std::string displayName(const std::string& path, const std::string& midiFolder) {
+    const size_t lastSeparator = path.rfind('\\');
+    if (lastSeparator == midiFolder.size() && path.compare(0, lastSeparator, midiFolder) == 0)
+        return path.substr(lastSeparator + 1);
+    return path;
+}
+
+std::string withAmpersandsDoubled(const std::string& text) {
+    std::string doubled;
+    for (char c : text) {
+        if (c == '&') doubled += '&';
+        doubled += c;
+    }
+    return doubled;
+}
+
+}  // namespace
+
+std::vector<HistoryMenuItem> historyMenuItems(const RecentFiles& history, const std::string& midiFolder) {
+    std::vector<HistoryMenuItem> items;
+    const int count = history.count();
+    for (int entry = 0; entry < count; ++entry) {
+        const std::string label =
+            std::to_string(entry + 1) + ". " + displayName(history.at(entry), midiFolder);
+        items.push_back({IDM_HISTORY_FIRST + count - 1 - entry, withAmpersandsDoubled(label)});
+    }
+    return items;
+}
+
+bool HistoryMenu::handles(int id) const {
+    return (id >= IDM_HISTORY_FIRST && id <= IDM_HISTORY_LAST) || id == IDM_HISTORY_CLEAR;
+}
+
+void HistoryMenu::run(int id) {
+    if (id == IDM_HISTORY_CLEAR) {
+        history_.clear();
+        host_.historyItemsChanged();
+        return;
+    }
+    if (host_.playing()) return;
+    const int entry = history_.count() - 1 - (id - IDM_HISTORY_FIRST);
+    if (entry < 0 || entry >= history_.count()) return;
+    host_.openHistoryFile(history_.at(entry));
+}
+
+bool HistoryMenu::enabled(int id) const {
+    return id != IDM_HISTORY_CLEAR || history_.count() != 0;
+}
+
+void HistoryMenu::noteOpened(const std::string& path) {
+    if (history_.noteOpened(path)) host_.historyItemsChanged();
+}

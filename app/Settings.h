@@ -1,0 +1,37 @@
+#pragma once
+#include <string>
+
+#include "app/SettingsStore.h"
+#include "playback/RecentFiles.h"
+
+// The settings kept between runs, as the program holds them while it runs.
+struct Settings {
+    static constexpr const char* rootKey = "Software\\Velmira";
+    static constexpr const char* folderKey = "Software\\Velmira\\Dir";
+    static constexpr const char* historyKey = "Software\\Velmira\\Mru";
+    static constexpr const char* userKey = "Software\\Velmira\\User";
+    static constexpr const char* defaultBackground = "Main.bmp";
+    static constexpr int soundModuleCount = 3;  // SC-88, SC-55, SB16
+
+    std::string startFolder;  // the current folder when the program started
+    std::string readDir;      // MIDI files; made the current folder at start-up
+    std::string saveDir;
+    std::string texDir;  // pictures
+    int soundModule = 0;
+    std::string backgroundPath = defaultBackground;
+    // Whether the settings are written back at exit: not after the store refused to be read, nor after the
+    // settings were deleted.
+    bool usable = true;
+};
+
+// Start-up. Every value that cannot be used takes its default and the rest is read all the same; a value
+// that is absent has its default written at once. The history ends at its first missing or "empty" entry.
+// Afterwards the window makes settings.readDir the current folder, and calls keepStartFolder when it cannot.
+void loadSettings(SettingsStore& store, const std::string& startFolder, Settings& settings,
+                  RecentFiles& history);
+void keepStartFolder(Settings& settings);
+
+// Window destruction: everything is written back (unused history slots as "empty") unless the settings are
+// not usable. The first failing write abandons the rest.
+SettingsStore::Status saveSettings(SettingsStore& store, const Settings& settings,
+                                   const RecentFiles& history);

@@ -1,0 +1,33 @@
+#include "app/SettingsMenu.h"
+
+#include "app/CommandIds.h"
+
+const char* const SettingsMenu::deleteQuestion =
+    "この処理は本ソフトで使用しているレジストリ情報を全て削除しま\n"
+    "す。終了後、ディレクトリ内の本ソフトに関連するファイルを削除\n"
+    "すればアンインストールは完了です。続行しますか？\n";
+
+bool SettingsMenu::handles(int id) const {
+    return id == IDM_DELETE_SETTINGS_AND_EXIT;
+}
+
+void SettingsMenu::run(int id) {
+    if (!handles(id) || !host_.askYesNo(deleteQuestion)) return;
+    // Tried even when the settings could not be read at start-up: whatever the store holds should go.
+    if (!deleteAll())
+        host_.showMessage(settings_.usable ? "レジストリの削除に失敗しました。手動で行って下さい"
+                                           : "レジストリへアクセスできません。手動で行って下さい");
+    settings_.usable = false;
+    host_.postClose();
+}
+
+// A key that still has subkeys cannot be deleted, so they go first. A key already gone counts as deleted.
+bool SettingsMenu::deleteAll() {
+    bool deleted = true;
+    for (const char* key :
+         {Settings::folderKey, Settings::historyKey, Settings::userKey, Settings::rootKey}) {
+        const SettingsStore::Status status = store_.deleteKey(key);
+        if (status != SettingsStore::Status::ok && status != SettingsStore::Status::absent) deleted = false;
+    }
+    return deleted;
+}

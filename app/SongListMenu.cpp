@@ -1,0 +1,118 @@
+#include "app/SongListMenu.h"
+
+#include "app/CommandIds.h"
+
+namespace {
+const char* const whilePlaying = "演奏中は使用できません";
+const char* const whileLooping = "循環再生中は使用できません";
+}  // namespace
+
+bool SongListMenu::handles(int id) const {
+    switch (id) {
+        case IDM_SONGS_FIRST:
+        case IDM_SONGS_LAST:
+        case IDM_SONGS_LOOP:
+        case IDM_SONGS_CLEAR:
+        case IDM_PLAY_ONCE:
+            return true;
+        default:
+            return false;
+    }
+}
+
+void SongListMenu::run(int id) {
+    SongList& songs = selection_.songs;
+    switch (id) {
+        case IDM_SONGS_FIRST:
+            if (maySongListPlay()) playFrom(SongSelection::firstSong, 0);
+            break;
+        case IDM_SONGS_LAST:
+            if (maySongListPlay()) playFrom(SongSelection::lastSong, songs.count() - 1);
+            break;
+        case IDM_SONGS_LOOP:
+            if (!maySongListPlay()) break;
+            if (!selection_.playOnce) {
+                // A repeating song would never end, so the loop would never move on.
+                host_.showMessage("「一度だけ」をチェックしてください");
+                break;
+            }
+            playFrom(SongSelection::loopSongs, 0);
+            break;
+        case IDM_SONGS_CLEAR:
+            clearList();
+            break;
+        case IDM_PLAY_ONCE:
+            togglePlayOnce();
+            break;
+        default:
+            break;
+    }
+}
+
+bool SongListMenu::checked(int id) const {
+    switch (id) {
+        case IDM_SONGS_FIRST:
+            return selection_.mode == SongSelection::firstSong;
+        case IDM_SONGS_LAST:
+            return selection_.mode == SongSelection::lastSong;
+        case IDM_SONGS_LOOP:
+            return selection_.mode == SongSelection::loopSongs;
+        case IDM_PLAY_ONCE:
+            return selection_.playOnce;
+        default:
+            return false;
+    }
+}
+
+bool SongListMenu::maySongListPlay() {
+    if (host_.effectDialogOpen()) return false;
+    if (host_.playing()) {
+        host_.showMessage(whilePlaying);
+        return false;
+    }
+    if (selection_.songs.count() < 2) {
+        host_.showMessage("２曲以上で使用します");
+        return false;
+    }
+    if (selection_.mode == SongSelection::loopSongs) {
+        host_.showMessage(whileLooping);
+        return false;
+    }
+    return true;
+}
+
+void SongListMenu::playFrom(int mode, int index) {
+    selection_.mode = mode;
+    selection_.songs.index = index;
+    // With nothing loaded nothing can play, and a mode left set would never end: no song would finish and
+    // no stop could be made, while the other commands refuse during loop play.
+    if (!host_.openSongListEntry()) {
+        selection_.mode = SongSelection::noSongList;
+        return;
+    }
+    host_.startPlayback();
+}
+
+void SongListMenu::clearList() {
+    if (host_.playing()) {
+        host_.showMessage(whilePlaying);
+        return;
+    }
+    if (selection_.mode == SongSelection::loopSongs) {
+        host_.showMessage(whileLooping);
+        return;
+    }
+    selection_.songs.clear();
+    selection_.mode = SongSelection::noSongList;
+    host_.showMessage("曲バッファを初期化しました");
+}
+
+void SongListMenu::togglePlayOnce() {
+    // Repeating decides whether playback starts again, which is refused while an effect dialog is open.
+    if (host_.effectDialogOpen()) return;
+    if (selection_.mode == SongSelection::loopSongs) {
+        host_.showMessage(whileLooping);
+        return;
+    }
+    selection_.playOnce = !selection_.playOnce;
+}

@@ -1,0 +1,254 @@
+// Reading the settings at start-up, writing them at exit and deleting them, against the store in memory.
+#include <gtest/gtest.h>
+
+#include "app/CommandIds.h"
+#include "app/Settings.h"
+#include "app/SettingsMenu.h"
+#include "tests/support/MemorySettingsStore.h"
+
+namespace {
+
+const char* const dir = Settings::folderKey;
+const char* const mru = Settings::historyKey;
+const char* const user = Settings::userKey;
+const std::string start = "C:\\Start";
+using Value = MemorySettingsStore::Value;
+
+struct SettingsTest : testing::Test {
+    void load() { loadSettings(store, start, settings, history); }
+    // A store as a whole earlier run leaves it.
+    void plantFullSettings() {
+        store.put(dir, "ReadDir", "C:\\Music");
+        store.put(dir, "SaveDir", "C:\\Save");
+        store.put(dir, "TexDir", "C:\\Pictures");
+        store.put(mru, "Mru1", "C:\\Music\\a.mid");
+        store.put(mru, "Mru2", "D:\\b.mid");
+        for (const char* slot : {"Mru3", "Mru4", "Mru5", "Mru6"}) store.put(mru, slot, "empty");
+        store.put(user, "Ongen", uint32_t(2));
+        store.put(user, "BackBmp", "C:\\Pictures\\face.bmp");
+    }
+    Value stored(const char* key, const char* name) { return store.values.at({key, name}); }
+
+    MemorySettingsStore store;
+    Settings settings;
+    RecentFiles history;
+};
+
+}  // namespace
+
+TEST_F(SettingsTest, AFirstRunTakesTheStartFolderAndWritesTheDefaultsAtOnce) {
+    load();
+    EXPECT_EQ(settings.readDir, start);
+    EXPECT_EQ(settings.saveDir, start);
+    EXPECT_EQ(settings.texDir, start);
+    EXPECT_EQ(settings.soundModule, 0);
+    EXPECT_EQ(settings.backgroundPath, "Main.bmp");
+    EXPECT_EQ(history.count(), 0);
+    EXPECT_TRUE(settings.usable);
+    EXPECT_EQ(store.values,
+              (std::map<MemorySettingsStore::ValueName, Value>{{{dir, "ReadDir"}, start},
+                                                               {{dir, "SaveDir"}, start},
+                                                               {{dir, "TexDir"}, start},
+                                                               {{user, "Ongen"}, uint32_t(0)},
+                                                               {{user, "BackBmp"}, "Main.bmp"}}));
+    ASSERT_EQ(saveSettings(store, settings, history), SettingsStore::Status::ok);
+    EXPECT_EQ(stored(dir, "ReadDir"), Value(start));
+    EXPECT_EQ(stored(mru, "Mru1"), Value("empty"));
+    EXPECT_EQ(stored(mru, "Mru6"), Value("empty"));
+    EXPECT_EQ(stored(user, "Ongen"), Value(uint32_t(0)));
+}
+
+TEST_F(SettingsTest, WhatIsWrittenAtExitIsReadAtTheNextStart) {
+    plantFullSettings();
+    store.put(dir, "SaveDir", std::string(300, 'x'));  // longer than any fixed buffer a reader might use
+    load();
+    EXPECT_EQ(store.writes, 0);
+    EXPECT_EQ(settings.readDir, "C:\\Music");
+    EXPECT_EQ(settings.saveDir, std::string(300, 'x'));
+    EXPECT_EQ(settings.soundModule, 2);
+    EXPECT_EQ(settings.backgroundPath, "C:\\Pictures\\face.bmp");
+    ASSERT_EQ(history.count(), 2);
+    EXPECT_EQ(history.at(1), "D:\\b.mid");
+
+    history.noteOpened("E:\\new.mid");
+    settings.soundModule = 1;
+    MemorySettingsStore next;
+    ASSERT_EQ(saveSettings(next, settings, history), SettingsStore::Status::ok);
+    Settings reread;
+    RecentFiles rereadHistory;
+    loadSettings(next, "elsewhere", reread, rereadHistory);
+    EXPECT_EQ(reread.saveDir, std::string(300, 'x'));
+    EXPECT_EQ(reread.texDir, "C:\\Pictures");
+    EXPECT_EQ(reread.soundModule, 1);
+    EXPECT_EQ(reread.backgroundPath, "C:\\Pictures\\face.bmp");
+    ASSERT_EQ(rereadHistory.count(), 3);
+    EXPECT_EQ(rereadHistory.at(0), "E:\\new.mid");
+    EXPECT_EQ(next.writes, 3 + 6 + 2);  // the folders, the history slots, the user values: all at exit
+}
+
+TEST_F(SettingsTest, OneMissingValueTakesItsDefaultAndTheRestIsStillRead) {
+    plantFullSettings();
+    store.values.erase({dir, "TexDir"});
+    load();
+    EXPECT_EQ(settings.texDir, start);
+    EXPECT_EQ(stored(dir, "TexDir"), Value(start));
+    EXPECT_EQ(settings.saveDir, "C:\\Save");
+    EXPECT_EQ(history.count(), 2);
+    EXPECT_EQ(settings.soundModule, 2);
+    EXPECT_EQ(settings.backgroundPath, "C:\\Pictures\\face.bmp");
+    EXPECT_EQ(store.writes, 1);  // nothing present was rewritten
+    EXPECT_TRUE(settings.usable);
+}
+
+TEST_F(SettingsTest, OnlyAbsentValuesGetTheirDefaultsWritten) {
+    store.put(user, "Ongen", uint32_t(1));
+    store.put(user, "BackBmp", "C:\\face.bmp");
+    load();  // no folders: decided per value, not as a first run for everything
+    EXPECT_EQ(settings.soundModule, 1);
+    EXPECT_EQ(stored(user, "Ongen"), Value(uint32_t(1)));
+    EXPECT_EQ(stored(user, "BackBmp"), Value("C:\\face.bmp"));
+    EXPECT_EQ(stored(dir, "ReadDir"), Value(start));
+    EXPECT_EQ(store.writes, 3);
+}
+
+TEST_F(SettingsTest, UnusableValuesTakeTheirDefaults) {
+    struct Case {
+        const char* key;
+        const char* name;
+        Value value;
+    };
+    for (const Case& c :
+         {Case{user, "Ongen", uint32_t(3)}, Case{user, "Ongen", "1"},
+          Case{user, "Ongen", uint32_t(0xFFFFFFFF)}, Case{user, "BackBmp", ""},
+          Case{user, "BackBmp", uint32_t(7)}, Case{dir, "ReadDir", ""}, Case{dir, "TexDir", uint32_t(1)}}) {
+        store = {};
+        settings = {};
+        plantFullSettings();
+        store.put(c.key, c.name, c.value);
+        load();
+        EXPECT_EQ(settings.soundModule, c.name == std::string("Ongen") ? 0 : 2) << c.name;
+        EXPECT_EQ(settings.backgroundPath,
+                  c.name == std::string("BackBmp") ? "Main.bmp" : "C:\\Pictures\\face.bmp");
+        EXPECT_EQ(settings.readDir, c.name == std::string("ReadDir") ? start : "C:\\Music");
+        EXPECT_EQ(settings.texDir, c.name == std::string("TexDir") ? start : "C:\\Pictures");
+        EXPECT_EQ(history.count(), 2);
+        EXPECT_TRUE(settings.usable);
+    }
+}
+
+TEST_F(SettingsTest, TheHistoryEndsAtItsFirstMissingOrEmptySlot) {
+    plantFullSettings();
+    store.put(mru, "Mru1", "empty");
+    load();
+    EXPECT_EQ(history.count(), 0);
+    saveSettings(store, settings, history);
+    EXPECT_EQ(stored(mru, "Mru2"), Value("empty"));
+
+    store.put(mru, "Mru1", "a.mid");
+    store.put(mru, "Mru2", "b.mid");
+    store.values.erase({mru, "Mru3"});
+    store.put(mru, "Mru4", "d.mid");
+    load();
+    EXPECT_EQ(history.count(), 2);
+}
+
+TEST_F(SettingsTest, AStoreThatCannotBeReadIsNotWrittenAtExit) {
+    store.refuseEverything = true;
+    load();
+    EXPECT_FALSE(settings.usable);
+    EXPECT_EQ(settings.readDir, start);
+    EXPECT_EQ(settings.backgroundPath, "Main.bmp");
+    store.refuseEverything = false;
+    EXPECT_EQ(saveSettings(store, settings, history), SettingsStore::Status::ok);
+    EXPECT_TRUE(store.values.empty());
+}
+
+TEST_F(SettingsTest, AMidiFolderThatCannotBeEnteredGivesWayToTheStartFolder) {
+    plantFullSettings();
+    load();
+    keepStartFolder(settings);
+    EXPECT_EQ(settings.readDir, start);
+    saveSettings(store, settings, history);
+    EXPECT_EQ(stored(dir, "ReadDir"), Value(start));
+}
+
+TEST_F(SettingsTest, TheFirstFailingWriteAbandonsTheSaving) {
+    load();
+    store.refuseEverything = true;
+    EXPECT_EQ(saveSettings(store, settings, history), SettingsStore::Status::failed);
+}
+
+namespace {
+
+struct DeletionHost : SettingsMenuHost {
+    bool askYesNo(const std::string& question) override {
+        questions.push_back(question);
+        return answer;
+    }
+    void showMessage(const std::string& text) override { messages.push_back(text); }
+    void postClose() override { ++closes; }
+
+    bool answer = true;
+    std::vector<std::string> questions;
+    std::vector<std::string> messages;
+    int closes = 0;
+};
+
+struct SettingsDeletionTest : SettingsTest {
+    DeletionHost host;
+    SettingsMenu menu{store, settings, host};
+};
+
+}  // namespace
+
+TEST_F(SettingsDeletionTest, NoLeavesEverythingAsItWas) {
+    plantFullSettings();
+    load();
+    host.answer = false;
+    menu.run(IDM_DELETE_SETTINGS_AND_EXIT);
+    EXPECT_EQ(host.questions, std::vector<std::string>{SettingsMenu::deleteQuestion});
+    EXPECT_TRUE(store.hasKey(Settings::rootKey));
+    EXPECT_TRUE(settings.usable);
+    EXPECT_EQ(host.closes, 0);
+}
+
+TEST_F(SettingsDeletionTest, YesDeletesTheKeysAndClosesWithoutWritingAnything) {
+    plantFullSettings();
+    load();
+    menu.run(IDM_DELETE_SETTINGS_AND_EXIT);
+    EXPECT_FALSE(store.hasKey(Settings::rootKey));
+    EXPECT_TRUE(store.hasKey("Software"));
+    EXPECT_TRUE(store.values.empty());
+    EXPECT_TRUE(host.messages.empty());
+    EXPECT_EQ(host.closes, 1);
+    saveSettings(store, settings, history);  // the window's destruction follows
+    EXPECT_TRUE(store.values.empty());
+    EXPECT_EQ(store.writes, 0);
+}
+
+TEST_F(SettingsDeletionTest, AFailedDeletionSaysSoAndStillWritesNothing) {
+    struct Case {
+        bool readable;
+        const char* message;
+    };
+    for (const Case& c : {Case{true, "レジストリの削除に失敗しました。手動で行って下さい"},
+                          Case{false, "レジストリへアクセスできません。手動で行って下さい"}}) {
+        store = {};
+        host.messages.clear();
+        plantFullSettings();
+        store.put(Settings::rootKey + std::string("\\Other"), "x", "y");  // a subkey we know nothing of
+        store.refuseEverything = !c.readable;
+        load();
+        store.refuseEverything = false;
+        menu.run(IDM_DELETE_SETTINGS_AND_EXIT);
+        EXPECT_EQ(host.messages, std::vector<std::string>{c.message});
+        // It tried all the same: the keys it knows are gone.
+        EXPECT_FALSE(store.hasKey(Settings::folderKey));
+        EXPECT_FALSE(store.hasKey(Settings::userKey));
+        EXPECT_FALSE(settings.usable);
+        const int writes = store.writes;
+        saveSettings(store, settings, history);
+        EXPECT_EQ(store.writes, writes);
+    }
+    EXPECT_EQ(host.closes, 2);
+}

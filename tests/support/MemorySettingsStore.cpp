@@ -1,0 +1,70 @@
+#include "tests/support/MemorySettingsStore.h"
+
+void MemorySettingsStore::createKey(const std::string& key) {
+    for (size_t separator = key.find('\\'); separator != std::string::npos;
+         separator = key.find('\\', separator + 1))
+        keys.insert(key.substr(0, separator));
+    keys.insert(key);
+}
+
+void MemorySettingsStore::put(const std::string& key, const std::string& name, Value value) {
+    createKey(key);
+    values[{key, name}] = std::move(value);
+}
+
+SettingsStore::Status MemorySettingsStore::find(const std::string& key, const std::string& name,
+                                                const Value*& found) const {
+    if (refuseEverything) return Status::failed;
+    const auto it = values.find({key, name});
+    if (it == values.end()) return Status::absent;
+    found = &it->second;
+    return Status::ok;
+}
+
+SettingsStore::Status MemorySettingsStore::readString(const std::string& key, const std::string& name,
+                                                      std::string& value) {
+    const Value* found = nullptr;
+    const Status status = find(key, name, found);
+    if (status != Status::ok) return status;
+    if (!std::holds_alternative<std::string>(*found)) return Status::wrongType;
+    value = std::get<std::string>(*found);
+    return Status::ok;
+}
+
+SettingsStore::Status MemorySettingsStore::readNumber(const std::string& key, const std::string& name,
+                                                      uint32_t& value) {
+    const Value* found = nullptr;
+    const Status status = find(key, name, found);
+    if (status != Status::ok) return status;
+    if (!std::holds_alternative<uint32_t>(*found)) return Status::wrongType;
+    value = std::get<uint32_t>(*found);
+    return Status::ok;
+}
+
+SettingsStore::Status MemorySettingsStore::writeString(const std::string& key, const std::string& name,
+                                                       const std::string& value) {
+    if (refuseEverything) return Status::failed;
+    ++writes;
+    put(key, name, value);
+    return Status::ok;
+}
+
+SettingsStore::Status MemorySettingsStore::writeNumber(const std::string& key, const std::string& name,
+                                                       uint32_t value) {
+    if (refuseEverything) return Status::failed;
+    ++writes;
+    put(key, name, value);
+    return Status::ok;
+}
+
+SettingsStore::Status MemorySettingsStore::deleteKey(const std::string& key) {
+    if (refuseEverything || undeletableKeys.count(key)) return Status::failed;
+    if (!hasKey(key)) return Status::absent;
+    const std::string below = key + '\\';
+    for (const std::string& other : keys)
+        if (other.compare(0, below.size(), below) == 0) return Status::failed;
+    keys.erase(key);
+    for (auto it = values.begin(); it != values.end();)
+        it = it->first.first == key ? values.erase(it) : std::next(it);
+    return Status::ok;
+}
