@@ -53,11 +53,3 @@ TEST(TextSound, ReadsFromTheStreamPositionAndRefusesAHugeFileBeforeReadingIt) {
     std::istringstream huge = fileOf(20u << 20);
     EXPECT_EQ(readTextSource(huge, text), GeneratorError::textTooLarge);
 }
-
-TEST(TextSound, ThreeHundredSpacesGiveA6649ByteSong) {
-    std::istringstream file = fileOf(300, ' ');
-    std::vector<uint8_t> text;
-    ASSERT_EQ(readTextSource(file, text), GeneratorError::none);
-    PseudoRandom random;
-    EXPECT_EQ(buildTextSong(text, random).image.size(), 6649u);
-}
