@@ -24,6 +24,9 @@ constexpr size_t info = DibImage::fileHeaderSize;
 uint16_t BmpHeaders::fileType() const {
     return readLe16(&bytes_[0]);
 }
+uint32_t BmpHeaders::pixelDataOffset() const {
+    return readLe32(&bytes_[10]);
+}
 uint32_t BmpHeaders::infoSize() const {
     return readLe32(&bytes_[info]);
 }

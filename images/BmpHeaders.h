@@ -15,6 +15,7 @@ class BmpHeaders {
     static BmpHeaders read(std::istream& in);
 
     uint16_t fileType() const;
+    uint32_t pixelDataOffset() const;  // from the start of the file
     uint32_t infoSize() const;
     int32_t width() const;
     int32_t height() const;  // negative when the rows are stored top row first

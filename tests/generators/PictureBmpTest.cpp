@@ -1,0 +1,104 @@
+// The image-sound picture reader: its checks in order with their messages, and where it takes pixels from.
+#include <gtest/gtest.h>
+
+#include "generators/PictureBmp.h"
+#include "images/DibImage.h"
+#include "tests/images/BmpBuilder.h"
+
+namespace {
+GeneratorError readInto(const std::vector<uint8_t>& file, PictureGrid& picture) {
+    std::istringstream in = BmpBuilder::streamOf(file);
+    return readPictureBmp(in, picture);
+}
+}  // namespace
+
+TEST(PictureBmp, RefusesBadFilesWithTheMessageOfTheFirstFailedCheckAndKeepsNothingOfThem) {
+    using B = BmpBuilder;
+    using E = GeneratorError;
+    const char* readFailed = "ファイル読み込みに失敗しました";
+    const struct {
+        std::vector<uint8_t> file;
+        GeneratorError error;
+        const char* message;
+    } cases[] = {
+        {B(64, 64, 24).bytes(13), E::pictureReadFailed, readFailed},
+        {B(64, 64, 24).bytes(53), E::pictureReadFailed, readFailed},  // the information header cut short
+        {B(64, 64, 24).fileType(0x5A4D).bytes(), E::pictureReadFailed, readFailed},
+        {B(64, 64, 24).infoSize(108).bytes(), E::pictureReadFailed, readFailed},
+        {B(64, 64, 4).bytes(), E::pictureTooFewColours, "ビットマップの色数がたりません"},
+        {B(64, 64, 1).bytes(), E::pictureTooFewColours, "ビットマップの色数がたりません"},
+        {B(8, 8, 16).bytes(), E::pictureHighColour, "ハイカラーはサポートしておりません"},
+        {B(8, 8, 32).compression(3).bytes(), E::pictureThirtyTwoBit,
+         "３２ビットカラーはサポートしておりません"},
+        {B(64, 64, 12).bytes(), E::pictureUnknownDepth, "対応していないカラー数です"},
+        {B(64, 64, 31).bytes(), E::pictureUnknownDepth, "対応していないカラー数です"},
+        {B(64, 64, 48).bytes(), E::pictureUnknownDepth, "対応していないカラー数です"},
+        {B(63, 64, 8).compression(1).bytes(), E::pictureTooSmall, "ビットマップが小さすぎます"},
+        {B(64, 63, 24).bytes(), E::pictureTooSmall, "ビットマップが小さすぎます"},
+        {B(64, -64, 24).bytes(), E::pictureTooSmall, "ビットマップが小さすぎます"},  // stored top row first
+        {B(641, 64, 24).compression(1).bytes(), E::pictureTooLarge, "ビットマップが大きすぎます"},
+        {B(64, 481, 8).bytes(), E::pictureTooLarge, "ビットマップが大きすぎます"},
+        {B(64, 64, 8).compression(1).bytes(), E::pictureCompressed, "圧縮タイプには対応しておりません"},
+        {B(64, 64, 8).bytes(14 + 40 + 1023), E::pictureReadFailed, readFailed},  // part of the palette
+        {B(65, 64, 24).bytes(14 + 40 + 196 * 64 - 1), E::pictureReadFailed, readFailed},
+    };
+    for (const auto& c : cases) {
+        PictureGrid picture{7, 1, std::vector<uint32_t>(7, 5)};
+        EXPECT_EQ(readInto(c.file, picture), c.error) << c.message << " " << c.file.size();
+        EXPECT_STREQ(generatorMessage(c.error), c.message);
+        EXPECT_EQ(picture.width, 7) << c.message;
+        EXPECT_EQ(picture.pixels, std::vector<uint32_t>(7, 5)) << c.message;
+    }
+    // The largest picture is accepted.
+    PictureGrid picture;
+    ASSERT_EQ(readInto(BmpBuilder(640, 480, 24).bytes(), picture), GeneratorError::none);
+    EXPECT_EQ(picture.pixels.size(), 640u * 480u);
+}
+
+// Row 0 of the grid is the first row in the file; an 8-bit row of 65 pixels takes 68 bytes.
+TEST(PictureBmp, ReadsEightBitRowsFromTheirFourByteBoundariesThroughThePalette) {
+    BmpBuilder bmp(65, 64, 8);
+    bmp.paletteEntry(1, packColour(10, 20, 30)).paletteEntry(2, packColour(200, 100, 50));
+    bmp.row(0)[64] = 1;
+    bmp.row(1)[0] = 2;
+    bmp.row(63)[64] = 2;
+    PictureGrid picture;
+    ASSERT_EQ(readInto(bmp.bytes(), picture), GeneratorError::none);
+    EXPECT_EQ(picture.width, 65);
+    EXPECT_EQ(picture.height, 64);
+    EXPECT_EQ(picture.at(64, 0), packColour(10, 20, 30));
+    EXPECT_EQ(picture.at(0, 1), packColour(200, 100, 50));
+    EXPECT_EQ(picture.at(64, 63), packColour(200, 100, 50));
+    EXPECT_EQ(picture.at(1, 1), 0u);
+}
+
+// Colours used names the stored palette (256 when 0 or above 256); an index past it is black.
+TEST(PictureBmp, TakesThePaletteLengthFromColoursUsedAndThePixelsFromTheirOffset) {
+    BmpBuilder shortPalette(64, 64, 8);
+    shortPalette.coloursUsed(2).paletteLength(2).paletteEntry(1, packColour(1, 2, 3));
+    shortPalette.row(0)[0] = 1;
+    shortPalette.row(0)[1] = 5;
+    PictureGrid picture;
+    ASSERT_EQ(readInto(shortPalette.bytes(), picture), GeneratorError::none);
+    EXPECT_EQ(picture.at(0, 0), packColour(1, 2, 3));
+    EXPECT_EQ(picture.at(1, 0), 0u);
+
+    BmpBuilder wide(64, 64, 8);
+    wide.coloursUsed(1000).paletteEntry(255, packColour(9, 9, 9));
+    wide.row(0)[0] = 255;
+    ASSERT_EQ(readInto(wide.bytes(), picture), GeneratorError::none);
+    EXPECT_EQ(picture.at(0, 0), packColour(9, 9, 9));
+
+    // Sixteen bytes of something else between the headers and the pixels, as the file header says.
+    BmpBuilder gap(64, 64, 24);
+    gap.pixel24(0, 0, packColour(7, 8, 9));
+    std::vector<uint8_t> file = gap.bytes();
+    file.insert(file.begin() + 54, 16, 0xEE);
+    writeLe32(&file[10], 54 + 16);
+    ASSERT_EQ(readInto(file, picture), GeneratorError::none);
+    EXPECT_EQ(picture.at(0, 0), packColour(7, 8, 9));
+    EXPECT_EQ(picture.at(1, 0), 0u);
+
+    writeLe32(&file[10], uint32_t(file.size()));  // pixels said to lie past the end
+    EXPECT_EQ(readInto(file, picture), GeneratorError::pictureReadFailed);
+}

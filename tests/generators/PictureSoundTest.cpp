@@ -1,0 +1,122 @@
+// Picture levels: the 5 x 5 blocks and their order, the exact single- and double-precision steps, the
+// contrast stretch, and the song of a BMP.
+#include <gtest/gtest.h>
+
+#include "generators/PictureSound.h"
+#include "images/DibImage.h"
+#include "tests/generators/GeneratedSongView.h"
+#include "tests/images/BmpBuilder.h"
+
+namespace {
+PictureGrid blackPicture(int width, int height) {
+    return {width, height, std::vector<uint32_t>(size_t(width) * size_t(height), 0)};
+}
+
+uint32_t grey(int value) {
+    return packColour(uint8_t(value), uint8_t(value), uint8_t(value));
+}
+
+void fillBlock(PictureGrid& picture, int blockColumn, int band, uint32_t packed) {
+    for (int y = band * 5; y < std::min(band * 5 + 5, picture.height); ++y)
+        for (int x = blockColumn * 5; x < std::min(blockColumn * 5 + 5, picture.width); ++x)
+            picture.pixels[size_t(y) * size_t(picture.width) + size_t(x)] = packed;
+}
+
+// A 64 x 64 picture whose first blocks have the given levels (grey 5 x level gives exactly that level).
+PictureGrid pictureOfLevels(const std::vector<int>& levels, int rest) {
+    PictureGrid picture = blackPicture(64, 64);
+    for (int i = 0; i < 169; ++i)
+        fillBlock(picture, i % 13, i / 13, grey(5 * (i < int(levels.size()) ? levels[size_t(i)] : rest)));
+    return picture;
+}
+}  // namespace
+
+TEST(BlockLevels, CutsThePictureIntoBlocksOfFiveWithNarrowerBlocksAtTheEdges) {
+    const struct {
+        int width, height;
+        size_t levels;
+    } cases[] = {{64, 64, 169}, {640, 480, 12288}, {65, 64, 169}, {66, 64, 182}, {64, 66, 182}};
+    for (const auto& c : cases)
+        EXPECT_EQ(blockLevels(blackPicture(c.width, c.height)).size(), c.levels)
+            << c.width << "x" << c.height;
+
+    // Band by band from grid row 0, left to right: a one-pixel column of 66 is a block of its own.
+    PictureGrid picture = blackPicture(66, 64);
+    for (int y = 0; y < 64; ++y) picture.pixels[size_t(y) * 66 + 65] = grey(255);
+    fillBlock(picture, 1, 0, grey(100));
+    const std::vector<uint8_t> levels = blockLevels(picture);
+    EXPECT_EQ(levels[1], 20);
+    for (size_t band = 0; band < 13; ++band) {
+        EXPECT_EQ(levels[band * 14 + 13], 51) << band;
+        EXPECT_EQ(levels[band * 14 + 12], 0) << band;
+    }
+}
+
+// Blocks of 20 pixels (the four-row band at the top of a 64-pixel picture) whose level depends on
+// mean red and green being rounded to single precision and mean blue not.
+TEST(BlockLevels, RoundsMeanRedAndGreenToSinglePrecisionAndKeepsMeanBlueDouble) {
+    const struct {
+        int red, green, blue;  // sums over the block's 20 pixels
+        int level;
+    } cases[] = {
+        {3, 363, 384, 3},  // 2 if every mean stayed double and divided by 15
+        {3, 1344, 3, 4},   // 5 if no mean were rounded to single precision
+        {6, 672, 672, 5},  // 4 if mean blue were rounded too
+        {0, 0, 0, 0},
+        {20 * 255, 20 * 255, 20 * 255, 51},
+        {20 * 7, 20 * 8, 20 * 7, 1},  // brightness 7.33: 1.47 rounds down
+        {20 * 8, 20 * 7, 20 * 8, 2},  // 7.67: 1.53 rounds up
+    };
+    for (const auto& c : cases) {
+        PictureGrid picture = blackPicture(64, 64);
+        fillBlock(picture, 12, 0, grey(255));  // a span of 51: no stretch
+        for (int i = 0; i < 20; ++i) {
+            auto share = [i](int sum) { return uint8_t(sum / 20 + (i < sum % 20 ? 1 : 0)); };
+            picture.pixels[size_t(60 + i / 5) * 64 + size_t(i % 5)] =
+                packColour(share(c.red), share(c.green), share(c.blue));
+        }
+        EXPECT_EQ(blockLevels(picture)[12 * 13], c.level) << c.red << " " << c.green << " " << c.blue;
+    }
+}
+
+// The factor 51 / span is rounded to single precision, so some spans top out at 50.
+TEST(BlockLevels, StretchesSpansOf2To49WithTheSinglePrecisionFactor) {
+    const struct {
+        std::vector<int> levels;
+        int rest;
+        std::vector<int> stretched;
+    } cases[] = {
+        {{10, 11, 12}, 12, {0, 25, 51}},  {{0, 50, 25}, 0, {0, 50, 25}},  // a span of 50 stays
+        {{30, 31, 30}, 30, {30, 31, 30}},                                 // a span of 1 stays
+        {{7, 7, 7}, 7, {7, 7, 7}},        // one colour: equal levels, no stretch
+        {{20, 25, 22}, 20, {0, 50, 20}},  // 51/5 is 10.1999998 in single precision
+        {{1, 50, 2}, 1, {0, 50, 1}},      // span 49 tops out at 50 as well
+    };
+    for (const auto& c : cases) {
+        const std::vector<uint8_t> levels = blockLevels(pictureOfLevels(c.levels, c.rest));
+        for (size_t i = 0; i < c.stretched.size(); ++i)
+            EXPECT_EQ(levels[i], c.stretched[i]) << c.levels[0] << " " << i;
+    }
+}
+
+TEST(PictureSound, APictureBecomesTheMelodyOfItsLevelsAndARefusalMakesNoSong) {
+    BmpBuilder bmp(64, 64, 24);
+    for (int x = 0; x < 5; ++x)
+        for (int y = 0; y < 5; ++y) bmp.pixel24(x + 5, y, grey(255));
+    std::istringstream file = bmp.stream();
+    PseudoRandom random;
+    const GeneratedSong song = buildPictureSong(file, random);
+    ASSERT_TRUE(song.ok());
+    const GeneratedSongView view = viewGeneratedSong(song.image);
+    ASSERT_EQ(view.fault, "");
+    ASSERT_EQ(view.tracks[0].notes.size(), 169u);
+    EXPECT_EQ(view.tracks[0].notes[0].note, 36);
+    EXPECT_EQ(view.tracks[0].notes[1].note, 87);
+    EXPECT_EQ(view.tracks[0].notes[1].ticks, 96);
+    EXPECT_EQ(view.tracks[0].notes[2].note, 36);
+
+    std::istringstream compressed = BmpBuilder(64, 64, 8).compression(1).stream();
+    const GeneratedSong refused = buildPictureSong(compressed, random);
+    EXPECT_EQ(refused.error, GeneratorError::pictureCompressed);
+    EXPECT_TRUE(refused.image.empty());
+}

@@ -1,0 +1,249 @@
+// The song builder: the layout and sizes of the song image, the melody mapping and the order and bands
+// of the velocities.
+#include <gtest/gtest.h>
+
+#include "generators/SongBuilder.h"
+#include "tests/generators/GeneratedSongView.h"
+
+namespace {
+std::vector<uint8_t> notesOf(const std::vector<MelodyNote>& melody) {
+    std::vector<uint8_t> notes;
+    for (const MelodyNote& m : melody) notes.push_back(m.note);
+    return notes;
+}
+std::vector<int> ticksOf(const std::vector<MelodyNote>& melody) {
+    std::vector<int> ticks;
+    for (const MelodyNote& m : melody) ticks.push_back(m.ticks);
+    return ticks;
+}
+std::vector<uint8_t> notesOf(const TrackView& track) {
+    std::vector<uint8_t> notes;
+    for (const NoteRecord& r : track.notes) notes.push_back(r.note);
+    return notes;
+}
+std::vector<uint8_t> velocitiesOf(const TrackView& track) {
+    std::vector<uint8_t> velocities;
+    for (const NoteRecord& r : track.notes) velocities.push_back(r.velocity);
+    return velocities;
+}
+}  // namespace
+
+TEST(PseudoRandom, StartsAtStateOneAndDrawsBitsSixteenToThirtyOfTheState) {
+    PseudoRandom random;
+    const std::vector<int> firstDraws = {41, 18467, 6334, 26500, 19169};
+    for (int expected : firstDraws) EXPECT_EQ(random.draw(), expected);
+    random.seed(1);
+    EXPECT_EQ(random.draw(), 41);
+    random.seed(0xFFFFFFFFu);  // wraps at 2^32: 2531011 - 214013 = 0x235AC6
+    EXPECT_EQ(random.draw(), 0x23);
+}
+
+// Every byte of a small song: the header, the tempo and programs, each track's notes and lengths, and
+// each velocity drawn in track order, the guitar taking the second of its two draws.
+TEST(SongBuilder, RandomValues60_60_72_75MakeThe201ByteSongByteForByte) {
+    const std::vector<uint8_t> source = {60, 60, 72, 75};
+    const SongShape shape = planSong(BuildMode::random, source);
+    EXPECT_EQ(shape.totalTicks, 168u);
+    EXPECT_EQ(shape.guitarNotes, 3u);
+    EXPECT_EQ(shape.bassNotes, 7u);
+    EXPECT_EQ(shape.drumNotes, 1u);
+    EXPECT_EQ(shape.songSize(), 201u);
+
+    PseudoRandom random, expectedRandom;
+    random.seed(77);
+    expectedRandom.seed(77);
+    const GeneratedSong song = buildSong(BuildMode::random, source, random);
+    ASSERT_TRUE(song.ok());
+    ASSERT_EQ(song.image.size(), 201u);
+    const std::vector<uint8_t> start = {'M', 'T',  'h',  'd', 0,    0,    0,    6, 0,    1, 0,
+                                        4,   0,    0x60, 'M', 'T',  'r',  'k',  0, 0,    0, 46,
+                                        0,   0xFF, 0x51, 3,   0x09, 0x27, 0xC0, 0, 0xC0, 3};
+    EXPECT_EQ(std::vector<uint8_t>(song.image.begin(), song.image.begin() + 32), start);
+
+    const GeneratedSongView view = viewGeneratedSong(song.image);
+    ASSERT_EQ(view.fault, "");
+    auto draw = [&expectedRandom](int base, int spread) {
+        return uint8_t(base + expectedRandom.below(spread));
+    };
+    const std::vector<uint8_t> melodyVelocities = {draw(40, 25), draw(39, 25), draw(38, 25), draw(37, 25)};
+    std::vector<uint8_t> guitarVelocities;
+    for (int r = 3; r >= 1; --r) {
+        expectedRandom.draw();
+        guitarVelocities.push_back(draw(26 + r, 21));
+    }
+    std::vector<uint8_t> bassVelocities;
+    for (int r = 7; r >= 1; --r) bassVelocities.push_back(draw(36 + r, 20));
+    const std::vector<uint8_t> drumVelocities = {draw(37, 20)};
+
+    const struct {
+        uint8_t channel, program;
+        std::vector<uint8_t> notes, velocities;
+        uint32_t ticks;
+    } tracks[] = {
+        {0, 3, {60, 60, 72, 75}, melodyVelocities, 168},
+        {1, 24, {58, 58, 70}, guitarVelocities, 144},
+        {2, 32, {44, 44, 43, 46, 44, 44, 43}, bassVelocities, 168},
+        {9, 0, {36}, drumVelocities, 96},
+    };
+    for (size_t i = 0; i < 4; ++i) {
+        EXPECT_EQ(view.tracks[i].channel, tracks[i].channel) << i;
+        EXPECT_EQ(view.tracks[i].program, tracks[i].program) << i;
+        EXPECT_EQ(notesOf(view.tracks[i]), tracks[i].notes) << i;
+        EXPECT_EQ(velocitiesOf(view.tracks[i]), tracks[i].velocities) << i;
+        EXPECT_EQ(view.ticksOf(i), tracks[i].ticks) << i;
+    }
+    EXPECT_EQ(ticksOf(melodyOf(BuildMode::random, source)), (std::vector<int>{24, 24, 96, 24}));
+}
+
+TEST(SongBuilder, ThreeHundredSpacesMakeTheSongOf6649Bytes) {
+    const std::vector<uint8_t> spaces(300, ' ');
+    const SongShape shape = planSong(BuildMode::text, spaces);
+    EXPECT_EQ(shape.melodyNotes, 299u);  // the last byte is never a note
+    EXPECT_EQ(shape.totalTicks, 7176u);
+    EXPECT_EQ(shape.guitarNotes, 149u);
+    EXPECT_EQ(shape.bassNotes, 299u);
+    EXPECT_EQ(shape.drumNotes, 74u);
+    PseudoRandom random;
+    const GeneratedSong song = buildSong(BuildMode::text, spaces, random);
+    ASSERT_EQ(song.image.size(), 6649u);
+    const GeneratedSongView view = viewGeneratedSong(song.image);
+    ASSERT_EQ(view.fault, "");
+    EXPECT_EQ(notesOf(view.tracks[0]), std::vector<uint8_t>(299, 48));
+    EXPECT_EQ(view.ticksOf(0), 7176u);
+}
+
+TEST(MelodyMapping, TextBytesByKindWithShiftJisPairsAndTheLastByteNeverANote) {
+    const struct {
+        std::vector<uint8_t> text;
+        std::vector<uint8_t> notes;
+    } cases[] = {
+        {{'A', 'B'}, {65 % 12 + 32 + 24}},               // the last byte is left out
+        {{0x0D, 0x0A, 0x1F, ' ', 0x7F, 'x'}, {48, 94}},  // control characters pass; 0x7F is the top
+        {{0x80, 0xA0, 0xDF, 0xFD, 0xFF, 0}, {32, 44, 78, 87, 90}},  // single-byte codes above 0x7F
+        {{'A', 0x82, 0xA0}, {61, 9 + 13 + 36}},                     // a lead byte takes the last byte: h = 81
+        {{0xFC, 0xFF, 'A'}, {0 + 42 + 36}},                         // h = 252, the highest pair
+        {{'A', 0x82}, {61}},                       // a lead byte in the last place is ignored
+        {{0xE0, 0x0A, ' ', 0}, {8 + 1 + 36, 48}},  // the partner is taken whatever it is
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(notesOf(melodyOf(BuildMode::text, c.text)), c.notes) << c.text.size();
+}
+
+TEST(MelodyMapping, LeapsAreHeldLongerWithTheTextThresholdAtSixAndTheOthersAtFour) {
+    // Picture levels 0-51 become notes 36-87.
+    EXPECT_EQ(notesOf(melodyOf(BuildMode::picture, {0, 11, 12, 47, 48, 51})),
+              (std::vector<uint8_t>{36, 47, 48, 83, 84, 87}));
+    // The same notes 60, 64, 66, 72, 60, 69 (changes 4, 2, 6, 12, 9) from a text and from random values.
+    const std::vector<uint8_t> notes = {60, 64, 66, 72, 60, 69};
+    const std::vector<uint8_t> text = {'@', 'C', 'D', 'P', '@', 'F', 0};
+    EXPECT_EQ(notesOf(melodyOf(BuildMode::text, text)), notes);
+    EXPECT_EQ(ticksOf(melodyOf(BuildMode::text, text)), (std::vector<int>{24, 24, 24, 48, 96, 48}));
+    EXPECT_EQ(ticksOf(melodyOf(BuildMode::random, notes)), (std::vector<int>{24, 48, 24, 48, 96, 48}));
+    EXPECT_EQ(ticksOf(melodyOf(BuildMode::picture, {24, 28, 30, 36, 24, 33})),
+              (std::vector<int>{24, 48, 24, 48, 96, 48}));
+}
+
+// r counts the records still to be written, this one included; the last 64 records fall off.
+TEST(SongBuilder, VelocitiesStayInTheirBandsAndFallOffOverTheLast64Notes) {
+    const std::vector<uint8_t> source(100, 60);  // N = 100, T = 2400: K2 = 50, K3 = 100, K4 = 25
+    const struct { int loud, spread; } bands[] = {{100, 25}, {90, 21}, {100, 20}, {100, 20}};
+    for (uint32_t seed : {1u, 2u, 12345u, 0xDEADBEEFu}) {
+        PseudoRandom random;
+        random.seed(seed);
+        const GeneratedSongView view = viewGeneratedSong(buildSong(BuildMode::random, source, random).image);
+        ASSERT_EQ(view.fault, "");
+        for (size_t t = 0; t < 4; ++t) {
+            const std::vector<NoteRecord>& notes = view.tracks[t].notes;
+            for (size_t i = 0; i < notes.size(); ++i) {
+                const int remaining = int(notes.size() - i);
+                const int low = remaining > 64 ? bands[t].loud : bands[t].loud - 64 + remaining;
+                EXPECT_GE(notes[i].velocity, low) << "track " << t << " note " << i;
+                EXPECT_LT(notes[i].velocity, low + bands[t].spread) << "track " << t << " note " << i;
+            }
+        }
+        EXPECT_EQ(view.tracks[0].notes.size(), 100u);
+        EXPECT_GE(view.tracks[0].notes[36].velocity, 100);  // r = 64 is still 100-124
+        EXPECT_LE(view.tracks[0].notes[99].velocity, 61);   // r = 1: 37-61
+    }
+}
+
+TEST(SongBuilder, DrumsPlayTheCrashCymbalOnRecords8And16) {
+    PseudoRandom random;
+    const GeneratedSongView view =
+        viewGeneratedSong(buildSong(BuildMode::random, std::vector<uint8_t>(68, 60), random).image);
+    ASSERT_EQ(view.fault, "");
+    std::vector<uint8_t> expected(17, 36);
+    expected[8] = expected[16] = 57;
+    EXPECT_EQ(notesOf(view.tracks[3]), expected);
+}
+
+// 0x32 and 0x2D are guitar notes 48 and 68: the leap of 20 makes a silent beat that draws nothing.
+TEST(SongBuilder, AGuitarLeapOfMoreThanAnOctaveIsASilentBeatThatDrawsNothing) {
+    for (BuildMode mode : {BuildMode::text, BuildMode::random}) {
+        const std::vector<uint8_t> source = {0x32, 0x2D, 0x32, 0x2D, 0x32};
+        PseudoRandom random, expected;
+        const GeneratedSongView view = viewGeneratedSong(buildSong(mode, source, random).image);
+        ASSERT_EQ(view.fault, "");
+        const TrackView& guitar = view.tracks[1];
+        ASSERT_GE(guitar.notes.size(), 2u);
+        EXPECT_EQ(guitar.notes[0].note, 48);
+        EXPECT_EQ(guitar.notes[1].note, 68);
+        EXPECT_EQ(guitar.notes[1].velocity, 0);
+        EXPECT_EQ(guitar.notes[1].ticks, 48);
+        for (size_t i = 1; i < guitar.notes.size(); ++i) EXPECT_EQ(guitar.notes[i].velocity, 0) << i;
+
+        // Only the first guitar record drew (twice), so the bass's first velocity is the next draw.
+        for (size_t i = 0; i < view.tracks[0].notes.size(); ++i) expected.draw();
+        expected.draw();
+        const int remaining = int(guitar.notes.size());
+        EXPECT_EQ(guitar.notes[0].velocity, 26 + remaining + expected.below(21));
+        const int bassRemaining = int(view.tracks[2].notes.size());
+        EXPECT_EQ(view.tracks[2].notes[0].velocity, 36 + bassRemaining + expected.below(20));
+    }
+}
+
+// In a text the guitar and bass pass over line ends and bytes of 0x80 and above, and reach the last byte.
+TEST(SongBuilder, TextAccompanimentWalksOnlySingleByteCharactersUpToTheLastByte) {
+    std::vector<uint8_t> text;
+    for (int i = 0; i < 40; ++i) text.insert(text.end(), {0x82, 0xA0, 0x0D, 0x0A, 0xB1});
+    text.push_back('A');
+    PseudoRandom random;
+    const GeneratedSongView view = viewGeneratedSong(buildSong(BuildMode::text, text, random).image);
+    ASSERT_EQ(view.fault, "");
+    ASSERT_FALSE(view.tracks[1].notes.empty());
+    for (const NoteRecord& r : view.tracks[1].notes) EXPECT_EQ(r.note, 'A' % 25 + 48);
+    for (const NoteRecord& r : view.tracks[2].notes) EXPECT_EQ(r.note, 'A' % 13 + 36);
+}
+
+// A text with melody notes but nothing the guitar and bass may play: those two tracks hold only their
+// program change, and the length fields and size say so.
+TEST(SongBuilder, ATextOfDoubleByteCharactersAndLineEndsEndsTheGuitarAndBassScan) {
+    std::vector<uint8_t> text;
+    for (int i = 0; i < 100; ++i) text.insert(text.end(), {0x82, 0xA0, 0x93, 0xFA, 0x0D, 0x0A});
+    const SongShape shape = planSong(BuildMode::text, text);
+    EXPECT_EQ(shape.melodyNotes, 200u);
+    EXPECT_EQ(shape.guitarNotes, 0u);
+    EXPECT_EQ(shape.bassNotes, 0u);
+    EXPECT_EQ(shape.drumNotes, shape.totalTicks / 96);
+    PseudoRandom random;
+    const GeneratedSong song = buildSong(BuildMode::text, text, random);
+    ASSERT_EQ(song.image.size(), 81 + 8 * (200 + shape.drumNotes));
+    const GeneratedSongView view = viewGeneratedSong(song.image);
+    ASSERT_EQ(view.fault, "");
+    EXPECT_TRUE(view.tracks[1].notes.empty());
+    EXPECT_TRUE(view.tracks[2].notes.empty());
+    EXPECT_EQ(view.tracks[0].notes.size(), 200u);
+}
+
+TEST(SongBuilder, ATextOfControlCharactersMakesFourEmptyTracks) {
+    std::vector<uint8_t> text;
+    for (int i = 0; i < 150; ++i) text.insert(text.end(), {0x0D, 0x0A});
+    text.push_back(0x09);
+    PseudoRandom random;
+    const GeneratedSong song = buildSong(BuildMode::text, text, random);
+    ASSERT_EQ(song.image.size(), 81u);
+    const GeneratedSongView view = viewGeneratedSong(song.image);
+    ASSERT_EQ(view.fault, "");
+    for (const TrackView& track : view.tracks) EXPECT_TRUE(track.notes.empty());
+    EXPECT_EQ(random.draw(), 41);  // nothing was drawn
+}
