@@ -1,0 +1,34 @@
+#pragma once
+#include <optional>
+#include <string>
+
+#include "effects/EffectSettings.h"
+#include "effects/EffectTimeQuestion.h"
+
+// What the effect menu needs of the main window's state and of playback.
+class EffectHost {
+  public:
+    virtual ~EffectHost() = default;
+    virtual bool playing() const = 0;
+    virtual bool songLoaded() const = 0;
+    virtual EffectSettings& effectSettings() = 0;
+    // Stops as the user's stop command does, which also ends a loop over the song list.
+    virtual void stopPlayback() = 0;
+    // Plays the song from its beginning.
+    virtual void startPlayback() = 0;
+};
+
+// What the effect menu asks of the platform: its message box, its dialogs and the window's close command.
+class EffectDialogPort {
+  public:
+    virtual ~EffectDialogPort() = default;
+    virtual void showMessage(const std::string& text) = 0;
+    virtual void setWaitCursor(bool waiting) = 0;
+    // The effect-time dialog, modal: the seconds chosen, or nothing when it was cancelled.
+    virtual std::optional<int32_t> askEffectTime(const EffectTimeQuestion& question) = 0;
+    // The modeless dialogs, opened over the main window with these starting values.
+    virtual void openKeySignatureDialog(const KeySignature& initial) = 0;
+    virtual void openPitchDialog(const PitchMap& initial) = 0;
+    // The close command of the window's system menu.
+    virtual void enableCloseCommand(bool enabled) = 0;
+};

@@ -1,0 +1,63 @@
+#include "effects/win32/CEffectTimeDlg.h"
+
+#include "app/win32/MessageBoxes.h"
+#include "effects/win32/EffectDialogCommon.h"
+#include "effects/win32/EffectDialogIds.h"
+
+std::optional<int32_t> CEffectTimeDlg::ask(HWND parent, const EffectTimeQuestion& question) {
+    question_ = question;
+    parent_ = parent;
+    const INT_PTR result = DialogBoxParamW(instance_, MAKEINTRESOURCEW(IDD_EFFECT_TIME), parent,
+                                           &CEffectTimeDlg::dialogProc, LPARAM(this));
+    dialog_ = nullptr;
+    if (result != IDOK) return std::nullopt;
+    return question_->value();
+}
+
+INT_PTR CALLBACK CEffectTimeDlg::dialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_INITDIALOG) {
+        SetWindowLongPtrW(dialog, DWLP_USER, lParam);
+        reinterpret_cast<CEffectTimeDlg*>(lParam)->dialog_ = dialog;
+    }
+    auto* self = reinterpret_cast<CEffectTimeDlg*>(GetWindowLongPtrW(dialog, DWLP_USER));
+    return self ? self->handleMessage(message, wParam, lParam) : FALSE;
+}
+
+INT_PTR CEffectTimeDlg::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_INITDIALOG:
+            show();
+            return TRUE;
+        case WM_HSCROLL:
+            scroll(wParam, HWND(lParam));
+            return FALSE;
+        case WM_COMMAND:
+            if (LOWORD(wParam) == IDOK) answer();
+            if (LOWORD(wParam) == IDCANCEL) EndDialog(dialog_, IDCANCEL);
+            return TRUE;
+        default:
+            return FALSE;
+    }
+}
+
+void CEffectTimeDlg::show() {
+    centreOver(dialog_, parent_);
+    setItemText(dialog_, IDC_TIME_PROMPT, question_->prompt());
+    HWND bar = GetDlgItem(dialog_, IDC_TIME_BAR);
+    SetScrollRange(bar, SB_CTL, EffectTimeQuestion::minimum, EffectTimeQuestion::maximum, TRUE);
+    SetScrollPos(bar, SB_CTL, question_->value(), TRUE);
+    setItemText(dialog_, IDC_TIME_READOUT, question_->readOut());
+}
+
+void CEffectTimeDlg::scroll(WPARAM wParam, HWND bar) {
+    const std::optional<int32_t> position =
+        question_->scroll(scrollCodeOf(wParam), GetScrollPos(bar, SB_CTL), draggedPositionOf(wParam));
+    if (!position) return;
+    SetScrollPos(bar, SB_CTL, *position, TRUE);
+    setItemText(dialog_, IDC_TIME_READOUT, question_->readOut());
+}
+
+void CEffectTimeDlg::answer() {
+    if (!question_->acceptable()) return showMessage(dialog_, EffectTimeQuestion::endNotAfterStartMessage);
+    EndDialog(dialog_, IDOK);
+}

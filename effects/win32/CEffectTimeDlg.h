@@ -1,0 +1,29 @@
+#pragma once
+#include <windows.h>
+
+#include <optional>
+
+#include "effects/EffectTimeQuestion.h"
+
+// The small modal dialog of "効果時間": a prompt, a read-out and a scroll bar of seconds. One object asks
+// both questions, one run each.
+class CEffectTimeDlg {
+  public:
+    explicit CEffectTimeDlg(HINSTANCE instance) : instance_(instance) {}
+
+    // Runs the dialog over `parent` until "はい" with an acceptable answer or "いいえ": the seconds chosen,
+    // or nothing when it was cancelled.
+    std::optional<int32_t> ask(HWND parent, const EffectTimeQuestion& question);
+
+  private:
+    static INT_PTR CALLBACK dialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+    INT_PTR handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    void show();
+    void scroll(WPARAM wParam, HWND bar);
+    void answer();
+
+    HINSTANCE instance_;
+    HWND dialog_ = nullptr;
+    HWND parent_ = nullptr;
+    std::optional<EffectTimeQuestion> question_;
+};

@@ -1,0 +1,159 @@
+#include "effects/win32/CPitchDlg.h"
+
+#include "effects/win32/EffectDialogCommon.h"
+#include "effects/win32/EffectDialogIds.h"
+
+namespace {
+const COLORREF labelColourValues[3] = {RGB(255, 0, 255), RGB(0, 255, 255), RGB(255, 255, 0)};
+
+int barId(int row) {
+    if (row < 10) return IDC_PITCH_BAR_FIRST + row;
+    return row == 10 ? IDC_PITCH_BAR_ELEVENTH : IDC_PITCH_BAR_TWELFTH;
+}
+}  // namespace
+
+CPitchDlg::CPitchDlg(HWND parent, const PitchMap& initial) : parent_(parent), drawing_(initial) {
+    for (int colour = 0; colour < 3; ++colour) brushes_[colour] = CreateSolidBrush(labelColourValues[colour]);
+}
+
+CPitchDlg::~CPitchDlg() {
+    for (HBRUSH brush : brushes_) DeleteObject(brush);
+}
+
+CPitchDlg* CPitchDlg::open(HINSTANCE instance, HWND parent, const PitchMap& initial) {
+    auto* self = new CPitchDlg(parent, initial);
+    if (!CreateDialogParamW(instance, MAKEINTRESOURCEW(IDD_PITCH_MAP), parent, &CPitchDlg::dialogProc,
+                            LPARAM(self))) {
+        delete self;
+        return nullptr;
+    }
+    return self;
+}
+
+INT_PTR CALLBACK CPitchDlg::dialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_INITDIALOG) {
+        SetWindowLongPtrW(dialog, DWLP_USER, lParam);
+        reinterpret_cast<CPitchDlg*>(lParam)->dialog_ = dialog;
+    }
+    auto* self = reinterpret_cast<CPitchDlg*>(GetWindowLongPtrW(dialog, DWLP_USER));
+    if (!self) return FALSE;
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrW(dialog, DWLP_USER, 0);
+        delete self;
+        return FALSE;
+    }
+    return self->handleMessage(message, wParam, lParam);
+}
+
+INT_PTR CPitchDlg::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_INITDIALOG:
+            show();
+            return TRUE;
+        case WM_HSCROLL:
+            scroll(wParam, HWND(lParam));
+            return FALSE;
+        case WM_COMMAND:
+            if (HIWORD(wParam) == BN_CLICKED) command(LOWORD(wParam));
+            return TRUE;
+        case WM_CTLCOLORSTATIC:
+            return labelColours(HDC(wParam), HWND(lParam));
+        default:
+            return FALSE;
+    }
+}
+
+void CPitchDlg::show() {
+    centreOver(dialog_, parent_);
+    // A new scroll bar's range is empty: it must be set before any position, or every thumb sits at 0.
+    for (int row = 0; row < PitchDrawing::rowCount; ++row)
+        SetScrollRange(bar(row), SB_CTL, PitchDrawing::minimum, PitchDrawing::maximum, FALSE);
+    for (int row = 0; row < PitchDrawing::rowCount; ++row) showRow(row);
+}
+
+void CPitchDlg::scroll(WPARAM wParam, HWND scrolled) {
+    const int row = rowOfBar(scrolled);
+    if (row < 0) return;
+    const PitchDrawing::Scrolled result =
+        drawing_.scroll(row, scrollCodeOf(wParam), GetScrollPos(scrolled, SB_CTL), draggedPositionOf(wParam));
+    if (!result.handled) return;
+    SetScrollPos(scrolled, SB_CTL, result.position, TRUE);
+    if (result.uncolouredRow >= 0) writeLabel(result.uncolouredRow);
+    writeLabel(row);
+    colour(row);
+}
+
+void CPitchDlg::command(int id) {
+    switch (id) {
+        case IDC_PITCH_RESET:
+            return showChange(drawing_.reset());
+        case IDC_PITCH_REMOVE_SEMITONES:
+            return showChange(drawing_.removeSemitones());
+        case IDC_PITCH_REST:
+            return showChange(drawing_.toggleRest());
+        case IDC_PITCH_RIGHT:
+            return showChange(drawing_.shiftRight());
+        case IDC_PITCH_LEFT:
+            return showChange(drawing_.shiftLeft());
+        case IDC_PITCH_MIRROR:
+            return showChange(drawing_.mirror());
+        case IDC_PITCH_UP:
+            return showChange(drawing_.rotateUp());
+        case IDC_PITCH_DOWN:
+            return showChange(drawing_.rotateDown());
+        case IDC_PITCH_REVERSE:
+            return showChange(drawing_.reverse());
+        case IDC_PITCH_TRY:
+            SendMessageW(parent_, pitchMapTryMessage, 0, 0);
+            return;
+        case IDOK:
+        case IDCANCEL:
+            return close();
+        default:
+            return;
+    }
+}
+
+void CPitchDlg::showChange(const PitchDrawing::Change& change) {
+    for (int row = 0; row < PitchDrawing::rowCount; ++row)
+        if (change.rows & (1u << row)) showRow(row);
+    if (change.colouredRow >= 0) colour(change.colouredRow);
+}
+
+void CPitchDlg::showRow(int row) {
+    writeLabel(row);
+    SetScrollPos(bar(row), SB_CTL, drawing_.pitch(row), TRUE);
+}
+
+void CPitchDlg::writeLabel(int row) {
+    if (row == colouredRow_) colouredRow_ = -1;
+    setItemText(dialog_, IDC_PITCH_NEW_FIRST + row, drawing_.label(row));
+}
+
+void CPitchDlg::colour(int row) {
+    colouredRow_ = row;
+    InvalidateRect(GetDlgItem(dialog_, IDC_PITCH_NEW_FIRST + row), nullptr, TRUE);
+}
+
+INT_PTR CPitchDlg::labelColours(HDC dc, HWND label) {
+    if (colouredRow_ < 0 || label != GetDlgItem(dialog_, IDC_PITCH_NEW_FIRST + colouredRow_)) return FALSE;
+    const int colour = int(drawing_.colour(colouredRow_));
+    SetBkColor(dc, labelColourValues[colour]);
+    SetTextColor(dc, RGB(0, 0, 0));
+    return INT_PTR(brushes_[colour]);
+}
+
+HWND CPitchDlg::bar(int row) const {
+    return GetDlgItem(dialog_, barId(row));
+}
+
+int CPitchDlg::rowOfBar(HWND scrolled) const {
+    for (int row = 0; row < PitchDrawing::rowCount; ++row)
+        if (bar(row) == scrolled) return row;
+    return -1;
+}
+
+void CPitchDlg::close() {
+    SendMessageW(parent_, effectDialogClosingMessage, 0, 0);
+    DestroyWindow(dialog_);
+}

@@ -1,0 +1,58 @@
+#include <gtest/gtest.h>
+
+#include "effects/EffectTimeQuestion.h"
+
+namespace {
+TEST(EffectTimeReadOut, ShowsMinutesAndSecondsWithWhatTheSecondMeans) {
+    const struct {
+        EffectTimeQuestion::Mode mode;
+        int32_t value;
+        const char* prompt;
+        const char* readOut;
+    } cases[] = {{EffectTimeQuestion::askStart, 0, "開始時間を設定して下さい", "00:00 秒まで"},
+                 {EffectTimeQuestion::askStart, 3599, "開始時間を設定して下さい", "59:59 秒まで"},
+                 {EffectTimeQuestion::askEnd, 61, "終了時間を設定して下さい", "01:01 秒から"},
+                 {EffectTimeQuestion::askEnd, 600, "終了時間を設定して下さい", "10:00 秒から"}};
+    for (const auto& c : cases) {
+        const EffectTimeQuestion question(c.mode, c.value);
+        EXPECT_EQ(question.prompt(), c.prompt);
+        EXPECT_EQ(question.readOut(), c.readOut);
+    }
+}
+
+TEST(EffectTimeScroll, ArrowsStepOneSecondWithinTheRangeAndTheTroughDoesNotMove) {
+    const struct {
+        ScrollCode code;
+        int32_t from, dragged, to;
+    } cases[] = {{ScrollCode::lineRight, 10, 0, 11},       {ScrollCode::lineLeft, 10, 0, 9},
+                 {ScrollCode::lineRight, 3599, 0, 3599},   {ScrollCode::lineLeft, 0, 0, 0},
+                 {ScrollCode::thumbTrack, 10, 3599, 3599}, {ScrollCode::thumbTrack, 10, 3600, 10},
+                 {ScrollCode::thumbTrack, 10, -1, 10},     {ScrollCode::other, 10, 500, 10}};
+    for (const auto& c : cases) {
+        EffectTimeQuestion question(EffectTimeQuestion::askStart, c.from);
+        EXPECT_EQ(question.scroll(c.code, c.from, c.dragged), c.to) << c.from << " " << c.dragged;
+        EXPECT_EQ(question.value(), c.to);
+    }
+}
+
+TEST(EffectTimeScroll, DraggingToTheRightEndReadsFiftyNineFiftyNine) {
+    EffectTimeQuestion question(EffectTimeQuestion::askStart, 0);
+    question.scroll(ScrollCode::thumbTrack, 0, draggedPosition(3599));
+    EXPECT_EQ(question.readOut(), "59:59 秒まで");
+}
+
+TEST(EffectTimeScroll, ABarOutsideTheRangeIsIgnored) {
+    EffectTimeQuestion question(EffectTimeQuestion::askStart, 5);
+    EXPECT_FALSE(question.scroll(ScrollCode::lineRight, 3600, 0));
+    EXPECT_FALSE(question.scroll(ScrollCode::lineLeft, -1, 0));
+    EXPECT_EQ(question.value(), 5);
+}
+
+TEST(EffectTimeAnswer, AnEndMustLieAfterTheStart) {
+    EffectTimeQuestion end(EffectTimeQuestion::askEnd, 10, 10);
+    EXPECT_FALSE(end.acceptable());
+    end.scroll(ScrollCode::lineRight, 10, 0);
+    EXPECT_TRUE(end.acceptable());
+    EXPECT_TRUE(EffectTimeQuestion(EffectTimeQuestion::askStart, 0, 3599).acceptable());
+}
+}  // namespace

@@ -1,0 +1,223 @@
+#include <gtest/gtest.h>
+
+#include "effects/PitchDrawing.h"
+
+namespace {
+enum Row { C, Cs, D, Ds, E, F, Fs, G, Gs, A, As, B };
+
+const std::vector<std::string> sourceNames = {"ド",    "ド♯", "レ",  "レ♯", "ミ",  "ファ",
+                                              "ファ♯", "ソ",  "ソ♯", "ラ",  "ラ♯", "シ"};
+const std::vector<int> identity = {-5, -4, -3, -2, -1, 0, 1, 2, 3, 4, 5, 6};
+
+std::vector<std::string> labels(const PitchDrawing& drawing) {
+    std::vector<std::string> result;
+    for (int row = 0; row < PitchDrawing::rowCount; ++row) result.push_back(drawing.label(row));
+    return result;
+}
+
+std::vector<int> values(const PitchDrawing& drawing) {
+    std::vector<int> result;
+    for (int row = 0; row < PitchDrawing::rowCount; ++row) result.push_back(drawing.value(row));
+    return result;
+}
+
+// One arrow click on the row's bar, which also makes it the selected row.
+PitchDrawing::Scrolled click(PitchDrawing& drawing, int row, ScrollCode arrow) {
+    return drawing.scroll(row, arrow, drawing.pitch(row), 0);
+}
+
+// The drawing with E made a rest: E selected, one step up and back, then "休符".
+PitchDrawing withRestOnE() {
+    PitchDrawing drawing{PitchMap{}};
+    click(drawing, E, ScrollCode::lineRight);
+    click(drawing, E, ScrollCode::lineLeft);
+    drawing.toggleRest();
+    return drawing;
+}
+
+TEST(PitchDrawingMap, FirstOpeningShowsEveryRowUnchangedWithTheThumbsOnADiagonal) {
+    const PitchDrawing drawing{PitchMap{}};
+    EXPECT_EQ(labels(drawing), sourceNames);
+    EXPECT_EQ(values(drawing), identity);
+    for (int row = 0; row < PitchDrawing::rowCount; ++row)
+        EXPECT_EQ(PitchDrawing::sourceName(row), sourceNames[size_t(row)]);
+    EXPECT_EQ(drawing.selectedRow(), PitchDrawing::noRow);
+    EXPECT_FALSE(drawing.rowChosen());
+}
+
+TEST(PitchDrawingMap, NotesAndRestsRoundTripThroughThePitchMap) {
+    PitchMap map;
+    // C up to the F above (v 12), B down to the F below (v -12), E a rest kept at D, A a rest kept at F.
+    map.entries = {17, 0, 0, 0, 100 + 25 - 3, 0, 0, 0, 0, 100 + 25, 0, -18};
+    const PitchDrawing drawing(map);
+    EXPECT_EQ(drawing.value(C), 12);
+    EXPECT_EQ(drawing.value(B), -12);
+    EXPECT_EQ(drawing.label(C), "ファ");
+    EXPECT_EQ(drawing.label(B), "ファ");
+    EXPECT_TRUE(drawing.isRest(E));
+    EXPECT_EQ(drawing.label(E), "休符");
+    EXPECT_EQ(drawing.pitch(E), -3);
+    EXPECT_EQ(drawing.toPitchMap().entries, map.entries);
+}
+
+TEST(PitchDrawingMap, EntriesOutOfTheBarsReachAreBroughtBackIntoIt) {
+    PitchMap map;
+    map.entries = {40, -40, 0, 0, 250, 0, 0, 0, 0, 0, 0, 0};
+    const PitchDrawing drawing(map);
+    EXPECT_EQ(drawing.value(C), 12);
+    EXPECT_EQ(drawing.value(Cs), -12);
+    EXPECT_TRUE(drawing.isRest(E));
+    EXPECT_EQ(drawing.pitch(E), 12);
+}
+
+TEST(PitchDrawingNames, NamesTakeTheFloorModuloOfNegativeNotes) {
+    const struct {
+        int note;
+        const char* name;
+    } cases[] = {{-12, "ファ"}, {-11, "ファ♯"}, {-6, "シ"}, {-5, "ド"},
+                 {0, "ファ"},   {6, "シ"},      {7, "ド"},  {12, "ファ"}};
+    for (const auto& c : cases) EXPECT_EQ(PitchDrawing::pitchName(c.note), c.name) << c.note;
+}
+
+TEST(PitchDrawingTransformations, SemitoneRemovalMovesBlackKeysToTheWhiteKeyBelow) {
+    PitchDrawing drawing{PitchMap{}};
+    const PitchDrawing::Change change = drawing.removeSemitones();
+    EXPECT_EQ(labels(drawing), (std::vector<std::string>{"ド", "ド", "レ", "レ", "ミ", "ファ", "ファ", "ソ",
+                                                         "ソ", "ラ", "ラ", "シ"}));
+    EXPECT_EQ(change.rows, (1 << Cs) | (1 << Ds) | (1 << Fs) | (1 << Gs) | (1 << As));
+    EXPECT_EQ(change.colouredRow, -1);  // no row chosen yet
+}
+
+TEST(PitchDrawingTransformations, SemitoneRemovalMovesARestsKeptNoteWithoutColouringIt) {
+    PitchDrawing drawing{PitchMap{}};
+    click(drawing, Fs, ScrollCode::lineRight);  // F♯ -> G
+    click(drawing, Fs, ScrollCode::lineLeft);   // back to F♯, selected
+    drawing.toggleRest();
+    const PitchDrawing::Change change = drawing.removeSemitones();
+    EXPECT_TRUE(drawing.isRest(Fs));
+    EXPECT_EQ(drawing.pitch(Fs), 0);
+    EXPECT_TRUE(change.rows & (1 << Fs));
+    EXPECT_EQ(change.colouredRow, -1);
+}
+
+TEST(PitchDrawingTransformations, ARestMovedRightStaysARestAndComesBackOneSemitoneHigher) {
+    PitchDrawing drawing = withRestOnE();
+    const PitchDrawing::Change change = drawing.shiftRight();
+    EXPECT_TRUE(drawing.isRest(E));
+    EXPECT_EQ(drawing.label(E), "休符");
+    EXPECT_EQ(change.colouredRow, E);  // the selected row, rest or not
+    drawing.toggleRest();
+    EXPECT_FALSE(drawing.isRest(E));
+    EXPECT_EQ(drawing.label(E), "ファ");
+    EXPECT_EQ(drawing.label(C), "ド♯");
+}
+
+TEST(PitchDrawingTransformations, ShiftsLeaveRowsAtTheEndsWhereTheyAre) {
+    PitchMap map;
+    map.entries[C] = 17;   // v 12
+    map.entries[B] = -18;  // v -12
+    PitchDrawing drawing(map);
+    const PitchDrawing::Change right = drawing.shiftRight();
+    EXPECT_EQ(drawing.value(C), 12);
+    EXPECT_EQ(drawing.value(B), -11);
+    EXPECT_FALSE(right.rows & (1 << C));
+    drawing.shiftLeft();
+    drawing.shiftLeft();
+    EXPECT_EQ(drawing.value(B), -12);
+    EXPECT_EQ(drawing.value(C), 10);
+}
+
+TEST(PitchDrawingTransformations, MirroringTwiceRestoresTheDrawing) {
+    PitchDrawing drawing = withRestOnE();
+    click(drawing, A, ScrollCode::lineRight);
+    const std::vector<int> before = values(drawing);
+    drawing.mirror();
+    EXPECT_EQ(drawing.value(C), 5);  // ド (-5) mirrored around F
+    EXPECT_TRUE(drawing.isRest(E));
+    EXPECT_EQ(drawing.pitch(E), 1);
+    drawing.mirror();
+    EXPECT_EQ(values(drawing), before);
+}
+
+TEST(PitchDrawingTransformations, RotationsAndReversalMoveAbsoluteNotesRestsIncluded) {
+    PitchDrawing up = withRestOnE();
+    up.rotateUp();
+    EXPECT_EQ(up.label(C), "ド♯");  // C sounds as the note C♯ had
+    EXPECT_TRUE(up.isRest(Ds));
+    EXPECT_EQ(up.label(B), "ド");
+    EXPECT_EQ(up.toPitchMap().entries[C], 1);
+
+    PitchDrawing down{PitchMap{}};
+    down.rotateDown();
+    EXPECT_EQ(down.label(C), "シ");
+    EXPECT_EQ(down.label(Cs), "ド");
+    EXPECT_EQ(down.toPitchMap().entries[C], 11);
+
+    PitchDrawing reversed = withRestOnE();
+    reversed.reverse();
+    EXPECT_EQ(reversed.label(C), "シ");
+    EXPECT_EQ(reversed.label(B), "ド");
+    EXPECT_TRUE(reversed.isRest(G));
+    EXPECT_EQ(reversed.pitch(G), -1);
+}
+
+TEST(PitchDrawingScroll, ArrowsStopAtTheEndsOfTheRange) {
+    PitchMap map;
+    map.entries[C] = 17;   // v 12
+    map.entries[B] = -18;  // v -12
+    PitchDrawing drawing(map);
+    EXPECT_FALSE(click(drawing, C, ScrollCode::lineRight).handled);
+    EXPECT_FALSE(click(drawing, B, ScrollCode::lineLeft).handled);
+    EXPECT_EQ(drawing.value(C), 12);
+    EXPECT_EQ(drawing.value(B), -12);
+    EXPECT_EQ(drawing.selectedRow(), B);  // still selected, though nothing moved
+    const PitchDrawing::Scrolled up = click(drawing, B, ScrollCode::lineRight);
+    EXPECT_TRUE(up.handled);
+    EXPECT_EQ(up.position, -11);
+}
+
+TEST(PitchDrawingScroll, ADragBelowZeroArrivesSignExtendedAndOutOfRangeDragsAreIgnored) {
+    PitchDrawing drawing = withRestOnE();
+    const PitchDrawing::Scrolled dragged =
+        drawing.scroll(E, ScrollCode::thumbTrack, drawing.pitch(E), draggedPosition(uint16_t(-10)));
+    EXPECT_EQ(dragged.position, -10);
+    EXPECT_FALSE(drawing.isRest(E));  // dragging a rest row makes it a note again
+    EXPECT_EQ(drawing.value(E), -10);
+    EXPECT_EQ(drawing.scroll(E, ScrollCode::thumbTrack, -10, 13).position, -10);
+    EXPECT_EQ(drawing.scroll(E, ScrollCode::other, -10, 0).position, -10);
+}
+
+TEST(PitchDrawingScroll, TheLabelColourFollowsTheSelectedRow) {
+    PitchDrawing drawing{PitchMap{}};
+    EXPECT_EQ(click(drawing, C, ScrollCode::lineLeft).uncolouredRow, -1);  // the first row chosen
+    EXPECT_EQ(click(drawing, C, ScrollCode::lineLeft).uncolouredRow, -1);
+    const PitchDrawing::Scrolled other = click(drawing, G, ScrollCode::lineRight);
+    EXPECT_EQ(other.uncolouredRow, C);
+    EXPECT_EQ(click(drawing, G, ScrollCode::lineRight).uncolouredRow, -1);
+
+    EXPECT_EQ(drawing.colour(C), LabelColour::octaveBelow);  // v -7: a = -2
+    EXPECT_EQ(drawing.colour(G), LabelColour::sameOctave);   // v 4: a = 9
+    for (int step = 0; step < 3; ++step) click(drawing, G, ScrollCode::lineRight);
+    EXPECT_EQ(drawing.colour(G), LabelColour::octaveAbove);  // v 7: a = 12
+}
+
+TEST(PitchDrawingRest, RestWaitsForABarToBeTouchedAgainAfterEveryReset) {
+    PitchDrawing drawing{PitchMap{}};
+    EXPECT_EQ(drawing.toggleRest().rows, 0);
+    EXPECT_EQ(values(drawing), identity);
+
+    click(drawing, D, ScrollCode::lineRight);
+    const PitchDrawing::Change rested = drawing.toggleRest();
+    EXPECT_EQ(rested.rows, 1 << D);
+    EXPECT_EQ(rested.colouredRow, D);
+    EXPECT_EQ(drawing.label(D), "休符");
+    EXPECT_EQ(drawing.toPitchMap().entries[D], 100 + 25 - 2);
+
+    const PitchDrawing::Change reset = drawing.reset();
+    EXPECT_EQ(reset.colouredRow, -1);
+    EXPECT_EQ(values(drawing), identity);
+    EXPECT_EQ(drawing.selectedRow(), PitchDrawing::noRow);
+    EXPECT_EQ(drawing.toggleRest().rows, 0);
+    EXPECT_EQ(values(drawing), identity);
+}
+}  // namespace
