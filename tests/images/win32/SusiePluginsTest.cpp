@@ -164,7 +164,7 @@ TEST(SusiePlugins, FailuresAndHostileBlocksLeaveNoPicture) {
         folder.write(name, content);
         DibImage picture = DibImage::create24(1, 1);
         const ImageResult result = plugins.decode(folder.path() + L"\\" + name, L"tst", picture);
-        EXPECT_TRUE(picture.empty()) << name.size();
+        EXPECT_TRUE(picture.empty()) << utf8FromWide(name);
         return result.ok ? std::string("accepted") : result.message;
     };
     for (int code : {-2, -1, 1, 2, 3, 4, 5, 6, 7, 8, 9}) {
