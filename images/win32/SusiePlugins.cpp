@@ -112,8 +112,12 @@ void SusiePlugins::release() {
 SusiePlugins SusiePlugins::loadFrom(const std::vector<std::string>& folders) {
     SusiePlugins set;
     for (const std::string& path : pluginCandidates(folders, findFiles)) {
-        // A full path: Windows then loads that very file and never looks along its search path.
+        // A full path: Windows then loads that very file and never looks along its search path. A file
+        // that is no library for this program is passed over without Windows asking the user about it.
+        DWORD previousMode = 0;
+        SetThreadErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX, &previousMode);
         HMODULE module = LoadLibraryW(wideFromUtf8(path).c_str());
+        SetThreadErrorMode(previousMode, nullptr);
         if (!module) continue;
         const auto getPluginInfo = entryPoint<GetPluginInfoEntry>(module, "GetPluginInfo");
         const auto getPicture = entryPoint<GetPictureEntry>(module, "GetPicture");
