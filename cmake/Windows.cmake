@@ -42,5 +42,7 @@ target_link_libraries(velmira_win32_tests PRIVATE velmira_win32 gtest gtest_main
 add_dependencies(velmira_win32_tests velmira)  # the start-up tests run the real program
 gtest_discover_tests(velmira_win32_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120)
 
+add_subdirectory(images/wicplugin)
+add_subdirectory(tests/images/win32/plugins)
 add_subdirectory(tools)
 add_subdirectory(resources)

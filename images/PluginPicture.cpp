@@ -1,0 +1,66 @@
+#include "images/PluginPicture.h"
+
+#include <algorithm>
+#include <new>
+#include <vector>
+
+#include "images/LittleEndian.h"
+#include "images/PreviewBmp.h"
+#include "images/SusieMessages.h"
+
+namespace {
+bool isPictureDepth(int bits) {
+    return bits == 1 || bits == 4 || bits == 8 || bits == 16 || bits == 24;
+}
+
+// Entries the header says follow it: colours used (its low 16 bits, as BMP files have it), or the full
+// palette of the depth when that is 0.
+size_t declaredPaletteEntries(const uint8_t* info, int bits) {
+    if (bits > 8) return 0;
+    const size_t given = readLe32(info + 32) & 0xFFFF;
+    return given != 0 ? given : size_t(1) << bits;
+}
+}  // namespace
+
+ImageResult pictureFromPluginBlocks(const uint8_t* info, size_t infoSize, const uint8_t* bits,
+                                    size_t bitsSize, DibImage& picture) {
+    using namespace previewMessage;
+    picture = DibImage();
+    const ImageResult broken = ImageResult::failure(getPictureMessage(getPictureResult::brokenData));
+    if (info == nullptr || infoSize < DibImage::infoHeaderSize) return broken;
+    const size_t headerSize = readLe32(info);
+    if (headerSize < DibImage::infoHeaderSize || headerSize > infoSize) return broken;
+
+    const int bitCount = readLe16(info + 14);
+    if (!isPictureDepth(bitCount)) return ImageResult::failure(unsupportedDepth);
+    if (readLe32(info + 16) != 0) return ImageResult::failure(compressed);
+    const int32_t width = int32_t(readLe32(info + 4));
+    const int32_t height = int32_t(readLe32(info + 8));
+    if (width > maxPreviewSize || height > maxPreviewSize) return ImageResult::failure(tooLarge);
+    if (width <= 0 || height <= 0) return broken;
+
+    const size_t givenEntries = declaredPaletteEntries(info, bitCount);
+    if (givenEntries > (infoSize - headerSize) / 4) return broken;
+    const size_t imageSize = DibImage::rowStride(width, bitCount) * size_t(height);
+    if (bits == nullptr || bitsSize < imageSize) return broken;
+
+    const size_t paletteEntries = bitCount <= 8 ? size_t(1) << bitCount : 0;
+    std::vector<uint8_t> block;
+    try {
+        block.assign(DibImage::infoHeaderSize + paletteEntries * 4 + imageSize, 0);
+    } catch (const std::bad_alloc&) {
+        return ImageResult::failure(noMemory);
+    }
+    uint8_t* header = block.data();
+    std::copy(info, info + DibImage::infoHeaderSize, header);
+    writeLe32(header, DibImage::infoHeaderSize);
+    writeLe16(header + 12, 1);
+    writeLe32(header + 20, uint32_t(imageSize));
+    writeLe32(header + 32, uint32_t(paletteEntries));
+    writeLe32(header + 36, 0);
+    const size_t copiedEntries = std::min(givenEntries, paletteEntries);
+    std::copy(info + headerSize, info + headerSize + copiedEntries * 4, header + DibImage::infoHeaderSize);
+    std::copy(bits, bits + imageSize, header + DibImage::infoHeaderSize + paletteEntries * 4);
+    picture = DibImage::fromBlock(std::move(block));
+    return ImageResult::success();
+}

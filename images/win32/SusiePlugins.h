@@ -1,0 +1,61 @@
+#pragma once
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "images/DibImage.h"
+#include "images/ImageResult.h"
+
+// The published entry points of a Susie import plug-in that the program calls.
+using GetPluginInfoEntry = int(WINAPI*)(int infoNumber, LPSTR buffer, int bufferLength);
+using GetPictureEntry = int(WINAPI*)(LPSTR buffer, LONG length, UINT flag, HLOCAL* info, HLOCAL* bits,
+                                     FARPROC progress, LONG data);
+
+// The image plug-ins accepted at start-up, in the order accepted, with the picture filter built from
+// them. The set owns the libraries and unloads them all when it is destroyed.
+class SusiePlugins {
+  public:
+    SusiePlugins() = default;
+    ~SusiePlugins();
+    SusiePlugins(SusiePlugins&& other) noexcept;
+    SusiePlugins& operator=(SusiePlugins&& other) noexcept;
+    SusiePlugins(const SusiePlugins&) = delete;
+    SusiePlugins& operator=(const SusiePlugins&) = delete;
+
+    // Loads, by full path, the "*.spi" files of the first of |folders| (UTF-8) that has any, at most 51,
+    // and keeps those that are image importers with both GetPluginInfo and GetPicture.
+    static SusiePlugins loadFrom(const std::vector<std::string>& folders);
+
+    // The plug-ins-available flag: at least one plug-in was accepted.
+    bool available() const { return !plugins_.empty(); }
+    size_t count() const { return plugins_.size(); }
+    // `ImageFilter`: the file dialog's picture filter in "description|pattern|" form, UTF-8.
+    const std::string& imageFilter() const { return imageFilter_; }
+
+    // Decodes |path| with the first plug-in whose pattern matches |extension| (no dot). The previous
+    // picture is released first; on failure |picture| is empty and the result holds the message to show.
+    ImageResult decode(const std::wstring& path, const std::wstring& extension, DibImage& picture) const;
+
+  private:
+    struct Plugin {
+        HMODULE module;
+        GetPluginInfoEntry getPluginInfo;
+        GetPictureEntry getPicture;
+    };
+
+    void release();
+    const Plugin* pluginFor(const std::wstring& extension) const;
+
+    std::vector<Plugin> plugins_;
+    std::string imageFilter_;
+};
+
+// The start-up load: the folder named by "Path" under "Software\Brevosan\Susie\Plug-in" of the current
+// user (read only when the settings are usable; the key is only read), then |startFolder|, the Windows
+// folder and the system folder, the first holding any plug-in being taken.
+SusiePlugins loadSusiePlugins(bool settingsUsable, const std::wstring& startFolder);
+
+// The dialog's decode of a non-BMP picture; see SusiePlugins::decode.
+ImageResult decodeWithPlugin(const SusiePlugins& plugins, const std::wstring& path,
+                             const std::wstring& extension, DibImage& picture);

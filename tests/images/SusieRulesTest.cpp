@@ -1,0 +1,117 @@
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "images/SusieMessages.h"
+#include "images/SusieRules.h"
+
+TEST(SusieRules, ExtensionMatchingFollowsTheCutPatternAndItsCaseRules) {
+    const struct {
+        const char* pattern;
+        const char* extension;
+        bool matches;
+    } cases[] = {
+        // "*.jpg;*.jpeg" is asked for in 8 bytes and becomes "jpg;*".
+        {"*.jpg;*.jpeg", "jpg", true},   {"*.jpg;*.jpeg", "JPG", true}, {"*.jpg;*.jpeg", "jpeg", false},
+        {"*.jpg;*.jpeg", "JPEG", false}, {"*.jpg;*", "JPG", true},      {"*.jpg", "jpg", true},
+        {"*.jpg", "JPG", true},          {"*.jpg", "jpeg", true},       {"*.jpg", "JPEG", true},
+        {"*.jpg", "Jpg", false},         {"*.JPG", "jpg", true},        {"*.JPG", "jpeg", true},
+        {"*.Png", "png", true},          {"*.Png", "PNG", true},        {"*.Png", "pNg", false},
+        {"*.png", "pn", false},          {"*.png", "jpg", false},       {"*.pi", "pi", true},
+        {"*.mag;*.max", "mag", false},  // cut to "mag;*", which only jpg has a rule for
+        {"*.jpeg", "jpeg", true},        {"*.jpeg", "jpg", false},      {"", "bmp", false},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(pluginHandlesExtension(c.pattern, c.extension), c.matches)
+            << c.pattern << " / " << c.extension;
+    }
+}
+
+TEST(SusieRules, OnlyImageImportersAreAccepted) {
+    EXPECT_TRUE(isImageImporter("00IN"));
+    EXPECT_TRUE(isImageImporter("00INExtra"));
+    EXPECT_FALSE(isImageImporter("00AM"));
+    EXPECT_FALSE(isImageImporter("00in"));
+    EXPECT_FALSE(isImageImporter("00I"));
+    EXPECT_FALSE(isImageImporter(""));
+}
+
+TEST(SusieRules, PluginTextIsReadOnlyUpToItsBufferLessOneByte) {
+    const char unterminated[8] = {'*', '.', 'j', 'p', 'g', ';', '*', '.'};
+    EXPECT_EQ(boundedPluginText(unterminated, sizeof unterminated), "*.jpg;*");
+    const char shortText[16] = "*.png";
+    EXPECT_EQ(boundedPluginText(shortText, sizeof shortText), "*.png");
+    EXPECT_EQ(boundedPluginText(unterminated, 1), "");
+    EXPECT_EQ(boundedPluginText(unterminated, 0), "");
+}
+
+TEST(SusieRules, FilterOffersBmpAloneWithoutPluginsAndOneEntryPerPluginOtherwise) {
+    EXPECT_EQ(buildImageFilter({}), "ビットマップ(*.bmp)|*.bmp|");
+    EXPECT_EQ(buildImageFilter({{"JPEG", "*.jpg"}, {"Portable Network Graphics", "*.png"}}),
+              "すべてのファイル(*.*)|*.*|ビットマップ(*.bmp)|*.bmp|"
+              "JPEG (*.jpg)|*.jpg|Portable Network Graphics (*.png)|*.png|");
+    // A "|" of a plug-in's text would split a pair, and an empty pattern would end the list early.
+    EXPECT_EQ(buildImageFilter({{"A|B", "*.a|b"}, {"None", ""}, {"PNG", "*.png"}}),
+              "すべてのファイル(*.*)|*.*|ビットマップ(*.bmp)|*.bmp|A B (*.a b)|*.a b|PNG (*.png)|*.png|");
+
+    std::vector<PluginFileType> many(maxSusiePlugins, PluginFileType{"ピクチャ", "*.pic"});
+    const std::string filter = buildImageFilter(many);
+    size_t entries = 0;
+    for (size_t at = filter.find("ピクチャ (*.pic)|*.pic|"); at != std::string::npos;
+         at = filter.find("ピクチャ", at + 1))
+        ++entries;
+    EXPECT_EQ(entries, maxSusiePlugins);
+}
+
+TEST(SusieRules, FoldersAreSearchedInOrderUntilOneHoldsPlugins) {
+    EXPECT_EQ(pluginFolders("D:\\susie", "C:\\app", "C:\\windows", "C:\\windows\\system32"),
+              (std::vector<std::string>{"D:\\susie", "C:\\app", "C:\\windows", "C:\\windows\\system32"}));
+    EXPECT_EQ(pluginFolders("", "C:\\app", "C:\\windows", "C:\\windows\\system32"),
+              (std::vector<std::string>{"C:\\app", "C:\\windows", "C:\\windows\\system32"}));
+
+    std::map<std::string, std::vector<std::string>> disk = {
+        {"D:\\susie\\*.spi", {}},
+        {"C:\\app\\*.spi", {}},
+        {"C:\\windows\\*.spi", {"ifjpeg.spi", "axzip.spi"}},
+        {"C:\\windows\\system32\\*.spi", {"ifpng.spi"}},
+    };
+    std::vector<std::string> searched;
+    const FileSearch search = [&](const std::string& pattern) {
+        searched.push_back(pattern);
+        return disk[pattern];
+    };
+    const std::vector<std::string> folders = {"D:\\susie\\", "", "C:\\app", "C:\\windows",
+                                              "C:\\windows\\system32"};
+    EXPECT_EQ(pluginCandidates(folders, search),
+              (std::vector<std::string>{"C:\\windows\\ifjpeg.spi", "C:\\windows\\axzip.spi"}));
+    EXPECT_EQ(searched,
+              (std::vector<std::string>{"D:\\susie\\*.spi", "C:\\app\\*.spi", "C:\\windows\\*.spi"}));
+
+    disk.clear();
+    EXPECT_TRUE(pluginCandidates(folders, search).empty());
+
+    for (int i = 0; i < 60; ++i) disk["C:\\app\\*.spi"].push_back("p" + std::to_string(i) + ".spi");
+    const std::vector<std::string> limited = pluginCandidates(folders, search);
+    ASSERT_EQ(limited.size(), maxSusiePlugins);
+    EXPECT_EQ(limited.front(), "C:\\app\\p0.spi");
+    EXPECT_EQ(limited.back(), "C:\\app\\p50.spi");
+}
+
+TEST(SusieRules, EveryGetPictureResultHasItsText) {
+    const std::map<int, std::string> expected = {
+        {-3, "不明なエラー"},
+        {-2, "不明なエラー"},
+        {-1, "その機能はインプリメントされていない"},
+        {1, "コールバック関数が非0を返したので展開を中止した"},
+        {2, "未知のフォーマット"},
+        {3, "データが壊れている"},
+        {4, "メモリーが確保出来ない"},
+        {5, "メモリーエラー（Lock出来ない、等）"},
+        {6, "ファイルリードエラー"},
+        {7, "予約"},
+        {8, "内部エラー"},
+        {9, "不明なエラー"},
+        {0x7FFFFFFF, "不明なエラー"},
+    };
+    for (const auto& [result, text] : expected) EXPECT_EQ(getPictureMessage(result), text) << result;
+}

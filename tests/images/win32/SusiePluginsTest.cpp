@@ -1,0 +1,184 @@
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include "images/LittleEndian.h"
+#include "images/SusieMessages.h"
+#include "images/win32/CodePageText.h"
+#include "images/win32/SusiePlugins.h"
+#include "tests/images/win32/PluginFolder.h"
+
+namespace {
+const wchar_t* const susieKey = L"Software\\Brevosan\\Susie\\Plug-in";
+const std::string bmpFilter = "ビットマップ(*.bmp)|*.bmp|";
+
+// What the scripted test plug-in's GetPicture returns for a file holding this.
+std::vector<uint8_t> script(int32_t result, const std::vector<uint8_t>& info,
+                            const std::vector<uint8_t>& bits) {
+    std::vector<uint8_t> bytes(4);
+    writeLe32(bytes.data(), uint32_t(result));
+    for (const std::vector<uint8_t>* block : {&info, &bits}) {
+        uint8_t length[4];
+        writeLe32(length, uint32_t(block->size()));
+        bytes.insert(bytes.end(), length, length + 4);
+        bytes.insert(bytes.end(), block->begin(), block->end());
+    }
+    return bytes;
+}
+
+std::vector<uint8_t> infoHeader(int32_t width, int32_t height, int bitCount) {
+    std::vector<uint8_t> info(40, 0);
+    writeLe32(&info[0], 40);
+    writeLe32(&info[4], uint32_t(width));
+    writeLe32(&info[8], uint32_t(height));
+    writeLe16(&info[12], 1);
+    writeLe16(&info[14], uint16_t(bitCount));
+    return info;
+}
+
+void setRegistryFolder(const std::wstring& folder) {
+    HKEY key = nullptr;
+    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, susieKey, 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr),
+              ERROR_SUCCESS);
+    RegSetValueExW(key, L"Path", 0, REG_SZ, reinterpret_cast<const BYTE*>(folder.c_str()),
+                   DWORD((folder.size() + 1) * sizeof(wchar_t)));
+    RegCloseKey(key);
+}
+
+bool registryKeyExists() {
+    HKEY key = nullptr;
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, susieKey, 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
+    RegCloseKey(key);
+    return true;
+}
+
+class SusieRegistry : public ::testing::Test {
+  protected:
+    void SetUp() override { RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Brevosan"); }
+    void TearDown() override { RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Brevosan"); }
+};
+}  // namespace
+
+// Only image importers with both entry points stay; a file that is no library is passed over. The
+// importer's type name fills its whole 256-byte buffer without a terminator and is read up to 255 bytes.
+TEST(SusiePlugins, KeepsOnlyImageImportersAndListsThemInTheFilter) {
+    TempFolder folder(L"importers");
+    folder.addPlugin(L"archive.spi", L"a-archive.spi");
+    folder.addPlugin(L"no-get-picture.spi", L"b-nopicture.spi");
+    folder.write(L"c-broken.spi", {'n', 'o', 't', ' ', 'a', ' ', 'd', 'l', 'l'});
+    folder.addPlugin(L"scripted-importer.spi", L"d-importer.spi");
+    folder.addPlugin(L"scripted-importer.spi", L"readme.txt");  // not "*.spi"
+
+    const SusiePlugins plugins = SusiePlugins::loadFrom({utf8FromWide(folder.path())});
+    EXPECT_TRUE(plugins.available());
+    EXPECT_EQ(plugins.count(), 1u);
+    EXPECT_EQ(plugins.imageFilter(),
+              "すべてのファイル(*.*)|*.*|" + bmpFilter + std::string(255, 'N') + " (*.tst)|*.tst|");
+
+    TempFolder archivesOnly(L"archives");
+    archivesOnly.addPlugin(L"archive.spi", L"archive.spi");
+    const SusiePlugins none = SusiePlugins::loadFrom({utf8FromWide(archivesOnly.path())});
+    EXPECT_FALSE(none.available());
+    EXPECT_EQ(none.imageFilter(), bmpFilter);
+    DibImage picture = DibImage::create24(1, 1);
+    EXPECT_EQ(none.decode(archivesOnly.path() + L"\\x.arc", L"arc", picture).message,
+              susieMessage::noLibrary);
+    EXPECT_TRUE(picture.empty());
+}
+
+// The registry's folder, then the start folder, then the Windows folder: the first holding any "*.spi"
+// is taken, even when none of its files is an importer. The key is only ever read.
+TEST_F(SusieRegistry, FoldersAreTriedInOrderAndTheRegistryIsOnlyRead) {
+    TempFolder archives(L"order-archives");
+    archives.addPlugin(L"archive.spi", L"archive.spi");
+    TempFolder importers(L"order-importers");
+    importers.addPlugin(L"scripted-importer.spi", L"importer.spi");
+    TempFolder empty(L"order-empty");
+
+    setRegistryFolder(archives.path() + L"\\");
+    EXPECT_FALSE(loadSusiePlugins(true, importers.path()).available());
+    EXPECT_TRUE(loadSusiePlugins(false, importers.path()).available()) << "the registry is not read";
+    setRegistryFolder(importers.path());
+    EXPECT_TRUE(loadSusiePlugins(true, archives.path()).available());
+    setRegistryFolder(empty.path());
+    EXPECT_FALSE(loadSusiePlugins(true, archives.path()).available());
+    EXPECT_TRUE(loadSusiePlugins(true, importers.path()).available());
+    setRegistryFolder(L"");
+    EXPECT_TRUE(loadSusiePlugins(true, importers.path()).available());
+
+    RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Brevosan");
+    EXPECT_FALSE(loadSusiePlugins(true, empty.path()).available());
+    wchar_t windows[MAX_PATH] = {};
+    GetWindowsDirectoryW(windows, MAX_PATH);
+    const std::wstring inWindows = std::wstring(windows) + L"\\velmira-test-importer.spi";
+    ASSERT_TRUE(
+        CopyFileW((testPluginFolder() + L"\\scripted-importer.spi").c_str(), inWindows.c_str(), FALSE));
+    {
+        const SusiePlugins plugins = loadSusiePlugins(true, empty.path());
+        EXPECT_EQ(plugins.count(), 1u);
+    }
+    DeleteFileW(inWindows.c_str());
+    EXPECT_FALSE(registryKeyExists());
+}
+
+// The scripted plug-in opens the file by the name it is given, so a Japanese name proves the path
+// reached it in code page 932.
+TEST(SusiePlugins, DecodesWithTheMatchingPluginThroughAJapanesePath) {
+    TempFolder folder(L"decode");
+    folder.addPlugin(L"scripted-importer.spi", L"importer.spi");
+    const SusiePlugins plugins = SusiePlugins::loadFrom({utf8FromWide(folder.path())});
+    ASSERT_EQ(plugins.count(), 1u);
+
+    std::vector<uint8_t> bits(16, 0);  // 2 x 2, 24 bits, rows of 8 bytes
+    const uint8_t bottomLeft[3] = {0x01, 0x02, 0x03}, topRight[3] = {0xA1, 0xA2, 0xA3};
+    std::copy(bottomLeft, bottomLeft + 3, &bits[0]);
+    std::copy(topRight, topRight + 3, &bits[8 + 3]);
+    folder.write(L"画像.tst", script(0, infoHeader(2, 2, 24), bits));
+
+    for (const wchar_t* extension : {L"tst", L"TST"}) {
+        DibImage picture;
+        const ImageResult result = plugins.decode(folder.path() + L"\\画像.tst", extension, picture);
+        ASSERT_TRUE(result.ok) << result.message;
+        ASSERT_TRUE(picture.isComplete());
+        EXPECT_EQ(picture.packedAt(0, 1), packColour(0x03, 0x02, 0x01));
+        EXPECT_EQ(picture.packedAt(1, 0), packColour(0xA3, 0xA2, 0xA1));
+    }
+    DibImage picture;
+    EXPECT_EQ(plugins.decode(folder.path() + L"\\画像.tst", L"Tst", picture).message,
+              susieMessage::noLibrary);
+    EXPECT_EQ(plugins.decode(folder.path() + L"\\none.tst", L"tst", picture).message, getPictureMessage(6));
+}
+
+// Every result code gives its text and no picture, whether the plug-in set its handles or not; blocks
+// that do not hold a picture are refused.
+TEST(SusiePlugins, FailuresAndHostileBlocksLeaveNoPicture) {
+    TempFolder folder(L"failures");
+    folder.addPlugin(L"scripted-importer.spi", L"importer.spi");
+    const SusiePlugins plugins = SusiePlugins::loadFrom({utf8FromWide(folder.path())});
+    ASSERT_EQ(plugins.count(), 1u);
+    const std::vector<uint8_t> goodInfo = infoHeader(1, 1, 24);
+    const std::vector<uint8_t> goodBits(4, 0);
+
+    int fileNumber = 0;
+    auto decode = [&](const std::vector<uint8_t>& content) {
+        const std::wstring name = L"case" + std::to_wstring(fileNumber++) + L".tst";
+        folder.write(name, content);
+        DibImage picture = DibImage::create24(1, 1);
+        const ImageResult result = plugins.decode(folder.path() + L"\\" + name, L"tst", picture);
+        EXPECT_TRUE(picture.empty()) << utf8FromWide(name);
+        return result.ok ? std::string("accepted") : result.message;
+    };
+    for (int code : {-2, -1, 1, 2, 3, 4, 5, 6, 7, 8, 9}) {
+        EXPECT_EQ(decode(script(code, {}, {})), getPictureMessage(code)) << code;
+        EXPECT_EQ(decode(script(code, goodInfo, goodBits)), getPictureMessage(code)) << code;
+    }
+    EXPECT_EQ(decode(script(8, {}, {})), "内部エラー");
+    EXPECT_EQ(decode(script(9, goodInfo, {})), "不明なエラー");
+    EXPECT_EQ(decode(script(0, goodInfo, {})), susieMessage::lockFailed);
+    EXPECT_EQ(decode(script(0, {}, goodBits)), susieMessage::lockFailed);
+    EXPECT_EQ(decode(script(0, std::vector<uint8_t>(goodInfo.begin(), goodInfo.begin() + 20), goodBits)),
+              getPictureMessage(3));
+    EXPECT_EQ(decode(script(0, infoHeader(0, 1, 24), goodBits)), getPictureMessage(3));
+    EXPECT_EQ(decode(script(0, infoHeader(2, 2, 24), goodBits)), getPictureMessage(3));
+    EXPECT_EQ(decode(script(0, infoHeader(1, 1, 32), goodBits)), "対応していないカラー数です");
+    EXPECT_EQ(decode(script(0, infoHeader(1601, 1, 24), goodBits)), "画像サイズが大きすぎます");
+}

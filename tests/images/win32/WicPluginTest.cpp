@@ -1,0 +1,214 @@
+#include <gtest/gtest.h>
+#include <objbase.h>
+#include <wincodec.h>
+#include <windows.h>
+
+#include <cstdlib>
+
+#include "images/SusieMessages.h"
+#include "images/win32/CodePageText.h"
+#include "images/win32/SusiePlugins.h"
+#include "tests/images/win32/PluginFolder.h"
+
+namespace {
+template <typename T>
+struct Com {
+    T* object = nullptr;
+    ~Com() {
+        if (object) object->Release();
+    }
+    T* operator->() const { return object; }
+};
+
+struct Colour {
+    uint8_t red, green, blue;
+};
+
+// Writes a picture with the platform's own encoder: 24-bit pixels, or 8-bit indices with a palette.
+// Returns false when the encoder would not take the pixel format as given.
+bool encodePicture(const std::wstring& path, REFGUID container, int width, int height,
+                   const std::vector<Colour>& pixels, const std::vector<Colour>& palette = {}) {
+    const bool indexed = !palette.empty();
+    Com<IWICImagingFactory> factory;
+    Com<IWICStream> stream;
+    Com<IWICBitmapEncoder> encoder;
+    Com<IWICBitmapFrameEncode> frame;
+    Com<IPropertyBag2> options;
+    Com<IWICPalette> wicPalette;
+    if (FAILED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
+                                IID_IWICImagingFactory, reinterpret_cast<void**>(&factory.object))) ||
+        FAILED(factory->CreateStream(&stream.object)) ||
+        FAILED(stream->InitializeFromFilename(path.c_str(), GENERIC_WRITE)) ||
+        FAILED(factory->CreateEncoder(container, nullptr, &encoder.object)) ||
+        FAILED(encoder->Initialize(stream.object, WICBitmapEncoderNoCache)) ||
+        FAILED(encoder->CreateNewFrame(&frame.object, &options.object)) ||
+        FAILED(frame->Initialize(options.object)) || FAILED(frame->SetSize(UINT(width), UINT(height))))
+        return false;
+    WICPixelFormatGUID format = indexed ? GUID_WICPixelFormat8bppIndexed : GUID_WICPixelFormat24bppBGR;
+    const WICPixelFormatGUID wanted = format;
+    if (FAILED(frame->SetPixelFormat(&format)) || format != wanted) return false;
+    const UINT stride = indexed ? UINT(width + 3) / 4 * 4 : UINT(width * 3 + 3) / 4 * 4;
+    std::vector<BYTE> rows(size_t(stride) * height, 0);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const Colour& c = pixels[size_t(y * width + x)];
+            if (indexed) {
+                for (size_t i = 0; i < palette.size(); ++i) {
+                    if (palette[i].red == c.red && palette[i].green == c.green && palette[i].blue == c.blue)
+                        rows[y * stride + x] = BYTE(i);
+                }
+            } else {
+                BYTE* p = &rows[y * stride + x * 3];
+                p[0] = c.blue, p[1] = c.green, p[2] = c.red;
+            }
+        }
+    }
+    if (indexed) {
+        std::vector<WICColor> colours;
+        for (const Colour& c : palette) colours.push_back(0xFF000000u | c.red << 16 | c.green << 8 | c.blue);
+        if (FAILED(factory->CreatePalette(&wicPalette.object)) ||
+            FAILED(wicPalette->InitializeCustom(colours.data(), UINT(colours.size()))) ||
+            FAILED(frame->SetPalette(wicPalette.object)))
+            return false;
+    }
+    return SUCCEEDED(frame->WritePixels(UINT(height), stride, UINT(rows.size()), rows.data())) &&
+           SUCCEEDED(frame->Commit()) && SUCCEEDED(encoder->Commit());
+}
+
+// A 4 x 2 test card; row 0 is the top row as the picture is seen.
+const Colour red{255, 0, 0}, green{0, 255, 0}, blue{0, 0, 255}, white{255, 255, 255}, black{0, 0, 0},
+    yellow{255, 255, 0}, teal{0, 128, 128}, grey{128, 128, 128};
+const std::vector<Colour> card = {red, green, blue, white, black, yellow, teal, grey};
+
+std::string describe(uint32_t packed) {
+    return std::to_string(packed & 0xFF) + "," + std::to_string(packed >> 8 & 0xFF) + "," +
+           std::to_string(packed >> 16 & 0xFF);
+}
+
+class WicPlugin : public ::testing::Test {
+  protected:
+    void SetUp() override { comReady_ = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)); }
+    void TearDown() override {
+        if (comReady_) CoUninitialize();
+    }
+
+    // Checks every pixel of the card, within |tolerance| per channel.
+    void expectCard(const DibImage& picture, int tolerance) {
+        ASSERT_TRUE(picture.isComplete());
+        ASSERT_EQ(picture.width(), 4);
+        ASSERT_EQ(picture.height(), 2);
+        for (int y = 0; y < 2; ++y) {
+            for (int x = 0; x < 4; ++x) {
+                const uint32_t got = picture.bitCount() == 24 ? picture.packedAt(x, y) : 0;
+                const Colour& c = card[size_t(y * 4 + x)];
+                const int channels[3] = {c.red, c.green, c.blue};
+                for (int i = 0; i < 3; ++i) {
+                    EXPECT_LE(std::abs(int(got >> (8 * i) & 0xFF) - channels[i]), tolerance)
+                        << "pixel " << x << "," << y << " is " << describe(got);
+                }
+            }
+        }
+    }
+
+    bool comReady_ = false;
+};
+}  // namespace
+
+// The three plug-ins beside the program decode what the platform's encoders wrote, each found by the
+// extension of its file, bottom row first as the program stores pictures.
+TEST_F(WicPlugin, DecodesPngGifAndJpegFoundByExtension) {
+    const SusiePlugins plugins = SusiePlugins::loadFrom({utf8FromWide(programFolder())});
+    ASSERT_EQ(plugins.count(), 3u);
+    for (const char* entry : {"JPEG (*.jpg)|*.jpg|", "PNG (*.png)|*.png|", "GIF (*.gif)|*.gif|"})
+        EXPECT_NE(plugins.imageFilter().find(entry), std::string::npos) << plugins.imageFilter();
+
+    TempFolder folder(L"wic");
+    ASSERT_TRUE(encodePicture(folder.file(L"card.png"), GUID_ContainerFormatPng, 4, 2, card));
+    ASSERT_TRUE(encodePicture(folder.file(L"card.gif"), GUID_ContainerFormatGif, 4, 2, card, card));
+    // JPEG blurs single pixels and halves colour resolution, so its card has a 16 x 16 block of each
+    // colour (one coding unit), checked at their middles.
+    std::vector<Colour> blocks(64 * 32);
+    for (int y = 0; y < 32; ++y)
+        for (int x = 0; x < 64; ++x) blocks[size_t(y * 64 + x)] = card[size_t(y / 16 * 4 + x / 16)];
+    ASSERT_TRUE(encodePicture(folder.file(L"card.jpeg"), GUID_ContainerFormatJpeg, 64, 32, blocks));
+    folder.write(L"fake.png", std::vector<uint8_t>(64, 0x5A));
+
+    DibImage picture;
+    ImageResult result = plugins.decode(folder.path() + L"\\card.png", L"PNG", picture);
+    ASSERT_TRUE(result.ok) << result.message;
+    expectCard(picture, 0);
+    result = plugins.decode(folder.path() + L"\\card.gif", L"gif", picture);
+    ASSERT_TRUE(result.ok) << result.message;
+    expectCard(picture, 0);
+
+    result = plugins.decode(folder.path() + L"\\card.jpeg", L"jpeg", picture);
+    ASSERT_TRUE(result.ok) << result.message;
+    ASSERT_EQ(picture.width(), 64);
+    ASSERT_EQ(picture.height(), 32);
+    DibImage middles = DibImage::create24(4, 2);
+    for (int y = 0; y < 2; ++y)
+        for (int x = 0; x < 4; ++x) middles.setPackedAt(x, y, picture.packedAt(x * 16 + 8, y * 16 + 8));
+    expectCard(middles, 24);
+
+    EXPECT_EQ(plugins.decode(folder.path() + L"\\fake.png", L"png", picture).message, getPictureMessage(2));
+    EXPECT_TRUE(picture.empty());
+}
+
+// The published interface as any host uses it: a picture in memory, a check of a file's first bytes,
+// texts cut to the buffer, and rows padded to 4 bytes.
+TEST_F(WicPlugin, AnswersThePublishedCallsInMemoryMode) {
+    TempFolder folder(L"wic-memory");
+    const std::wstring path = folder.file(L"card.png");
+    ASSERT_TRUE(encodePicture(path, GUID_ContainerFormatPng, 3, 1, {red, green, blue}));
+    HANDLE file =
+        CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    std::vector<char> bytes(GetFileSize(file, nullptr));
+    DWORD read = 0;
+    ReadFile(file, bytes.data(), DWORD(bytes.size()), &read, nullptr);
+    CloseHandle(file);
+    bytes.resize(std::max<size_t>(bytes.size(), 2048));
+
+    HMODULE module = LoadLibraryW((programFolder() + L"\\velmira-png.spi").c_str());
+    ASSERT_NE(module, nullptr);
+    const auto getPluginInfo = reinterpret_cast<GetPluginInfoEntry>(
+        reinterpret_cast<void*>(GetProcAddress(module, "GetPluginInfo")));
+    const auto getPicture =
+        reinterpret_cast<GetPictureEntry>(reinterpret_cast<void*>(GetProcAddress(module, "GetPicture")));
+    using IsSupportedEntry = int(WINAPI*)(LPSTR, DWORD);
+    const auto isSupported =
+        reinterpret_cast<IsSupportedEntry>(reinterpret_cast<void*>(GetProcAddress(module, "IsSupported")));
+    ASSERT_TRUE(getPluginInfo && getPicture && isSupported);
+
+    char text[8] = {};
+    EXPECT_EQ(getPluginInfo(0, text, 8), 4);
+    EXPECT_STREQ(text, "00IN");
+    EXPECT_EQ(getPluginInfo(1, text, 8), 7);
+    EXPECT_STREQ(text, "Velmira");
+    EXPECT_EQ(getPluginInfo(9, text, 8), 0);
+    EXPECT_NE(isSupported(const_cast<char*>("card.png"), DWORD(uintptr_t(bytes.data()))), 0);
+    std::vector<char> notPng(2048, 'x');
+    EXPECT_EQ(isSupported(const_cast<char*>("x.png"), DWORD(uintptr_t(notPng.data()))), 0);
+
+    HLOCAL info = nullptr, bits = nullptr;
+    ASSERT_EQ(getPicture(bytes.data(), LONG(read), 1, &info, &bits, nullptr, 0), 0);
+    const auto* header = static_cast<const BITMAPINFOHEADER*>(LocalLock(info));
+    const auto* rows = static_cast<const BYTE*>(LocalLock(bits));
+    EXPECT_EQ(header->biSize, 40u);
+    EXPECT_EQ(header->biWidth, 3);
+    EXPECT_EQ(header->biHeight, 1);
+    EXPECT_EQ(header->biBitCount, 24);
+    EXPECT_EQ(LocalSize(bits), 12u);
+    const std::vector<BYTE> row(rows, rows + 12);
+    EXPECT_EQ(row, (std::vector<BYTE>{0, 0, 255, 0, 255, 0, 255, 0, 0, 0, 0, 0}));
+    LocalUnlock(info);
+    LocalUnlock(bits);
+    LocalFree(info);
+    LocalFree(bits);
+
+    info = bits = nullptr;
+    EXPECT_EQ(getPicture(notPng.data(), LONG(notPng.size()), 1, &info, &bits, nullptr, 0),
+              getPictureResult::unknownFormat);
+    EXPECT_EQ(info, nullptr);
+    EXPECT_EQ(bits, nullptr);
+    FreeLibrary(module);
+}
