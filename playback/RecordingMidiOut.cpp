@@ -1,6 +1,6 @@
 #include "playback/RecordingMidiOut.h"
 
-#include <cstdio>
+#include "playback/MessageLine.h"
 
 int RecordingMidiOut::sendShortMessage(uint8_t status, uint8_t data1, uint8_t data2) {
     messages_.push_back({timeMs_, {status, data1, data2}});
@@ -13,11 +13,8 @@ void RecordingMidiOut::sendLongMessage(const uint8_t* bytes, size_t count) {
 }
 
 std::string RecordingMidiOut::formatLine(const Message& message) {
-    std::string line = std::to_string(message.timeMs);
-    char hex[4];
-    for (uint8_t byte : message.bytes) {
-        std::snprintf(hex, sizeof hex, " %02X", byte);
-        line += hex;
-    }
-    return line;
+    char line[messageLineCapacity];
+    const size_t length =
+        formatMessageLine(message.timeMs, message.bytes.data(), message.bytes.size(), line, sizeof line);
+    return std::string(line, length);
 }

@@ -13,6 +13,7 @@ packages=(
   xvfb xauth imagemagick                      # a display without a screen, and screenshots
   locales                                     # ja_JP.UTF-8, so Wine's ANSI code page is 932
   fluidsynth fluid-soundfont-gm alsa-utils    # a General MIDI synthesizer for the run command
+  libfluidsynth-dev                           # velmira-render --wav renders audio with it
   fp-utils-3.2.2 libchm-bin                   # chmcmd compiles the help file; extract_chmLib checks it
 )
 

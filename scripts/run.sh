@@ -1,14 +1,35 @@
 #!/usr/bin/env bash
-# The run command: installs what is missing, builds, and starts velmira.exe under Wine.
-# Wine plays MIDI through the ALSA sequencer; where there is one but no synthesizer on it, FluidSynth
-# with a General MIDI soundfont is started to be that synthesizer.
+# The run command: installs what is missing, builds, and plays a song (or none) with velmira.exe under Wine.
+#   scripts/run.sh [SONG.mid]
+# - With an ALSA sequencer: the window, playing through it (FluidSynth with a General MIDI soundfont is
+#   started where no synthesizer is connected to the sequencer).
+# - With an X display but no sequencer: the window, playing through a silent output.
+# - With neither: no window nobody could see. The song (or the demo song) is rendered to a WAV file with
+#   FluidSynth, a screenshot of the window playing it is saved, and both paths are printed.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 build=${VELMIRA_BUILD_DIR:-$top/build}
+song=${1:-}
+if [ -n "$song" ]; then song=$(realpath -m "$song"); fi
 
 "$top/scripts/install-deps.sh"
 "$top/scripts/build.sh"
 
+if [ ! -e /dev/snd/seq ] && [ -z "${DISPLAY:-}" ]; then
+  echo "No X display and no ALSA sequencer (/dev/snd/seq): nothing here can show the window or play MIDI."
+  echo "Rendering the song to audio with FluidSynth and saving a screenshot of the window playing it instead."
+  [ -n "$song" ] || song=$build/native/demo.mid
+  out=$build/run
+  mkdir -p "$out"
+  name=$(basename "${song%.*}")
+  "$build/native/tools/velmira-render" --wav "$out/$name.wav" --out "$out/$name.txt" "$song"
+  VELMIRA_BUILD_DIR=$build "$top/scripts/screenshot.sh" "$out/$name.png" "$song" >/dev/null
+  echo "Audio:      $out/$name.wav"
+  echo "Screenshot: $out/$name.png"
+  exit 0
+fi
+
+arguments=()
 soundfont=/usr/share/sounds/sf2/FluidR3_GM.sf2
 if [ -e /dev/snd/seq ]; then
   if ! aconnect -o 2>/dev/null | grep -qiE 'synth|fluid|timidity'; then
@@ -17,8 +38,9 @@ if [ -e /dev/snd/seq ]; then
     for _ in $(seq 50); do aconnect -o 2>/dev/null | grep -qi fluid && break; sleep 0.1; done
   fi
 else
-  echo "This machine has no ALSA sequencer (/dev/snd/seq), so Wine finds no MIDI output:" >&2
-  echo "Velmira will say \"MIDI出力デバイスがありません\" and end." >&2
+  echo "This machine has no ALSA sequencer (/dev/snd/seq), so there is no MIDI output to play to:"
+  echo "Velmira starts with a silent output, so the player can still be seen and tried."
+  arguments+=(/out:null)
 fi
 
 # shellcheck source=scripts/display.sh
@@ -26,4 +48,5 @@ fi
 [ -n "${DISPLAY:-}" ] || echo "No X display is set: the window opens on a hidden Xvfb display." >&2
 ensure_display
 cd "$build/windows"
-"$build/windows/wine-run.sh" "$build/windows/velmira.exe"
+if [ -n "$song" ]; then arguments+=(/play "$(winepath -w "$song" 2>/dev/null || echo "$song")"); fi
+"$build/windows/wine-run.sh" "$build/windows/velmira.exe" "${arguments[@]}"

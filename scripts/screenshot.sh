@@ -16,6 +16,8 @@ unset DISPLAY
 ensure_display
 
 cd "$build/windows"
+# A new Wine prefix takes longer to set up than the wait below allows: have it ready first.
+./wine-run.sh wineboot >/dev/null 2>&1 || true
 args=(explorer /desktop=velmira,1024x768 tools/velmira-showcase.exe)
 [ -n "$song" ] && args+=("$(winepath -w "$song" 2>/dev/null || echo "$song")")
 ./wine-run.sh "${args[@]}" >/dev/null 2>&1 &

@@ -9,6 +9,7 @@
 #include "playback/Player.h"
 #include "playback/SmfBytes.h"
 #include "playback/VirtualTimer.h"
+#include "tools/render/WavOutput.h"
 
 namespace {
 // Nothing a real song does takes a day; a damaged delta-time can ask for longer, so playback stops there.
@@ -142,6 +143,13 @@ int runRenderCommand(const std::vector<std::string>& arguments, std::ostream& ou
         return 1;
     }
     const std::vector<RecordingMidiOut::Message> messages = renderSong(std::move(image), options);
+    if (!options.wavPath.empty()) {
+        const std::string problem = renderWav(messages, options.soundFontPath, options.wavPath);
+        if (!problem.empty()) {
+            err << "velmira-render: " << problem << "\n";
+            return 1;
+        }
+    }
 
     std::ofstream outFile;
     if (!options.outPath.empty()) {

@@ -16,6 +16,8 @@ const char* const renderUsage =
     "  --volume PERCENT       master volume 0-120\n"
     "  --out FILE             write the messages to FILE instead of standard output\n"
     "  --smf FILE.mid         also write what was sent as a format 0 MIDI file\n"
+    "  --wav FILE.wav         also render what was sent to audio with FluidSynth\n"
+    "  --soundfont FILE.sf2   the soundfont for --wav (default: FluidR3 General MIDI)\n"
     "  --help                 show this text\n"
     "Each output line is the time in ms (10 per timer tick) and the message bytes in hex.\n";
 
@@ -93,10 +95,13 @@ ParsedOptions parseRenderOptions(const std::vector<std::string>& arguments) {
         } else if (option == "--volume") {
             if (!intValue(0, 120, number)) return fail("--volume takes a percentage from 0 to 120");
             options.masterVolume = number;
-        } else if (option == "--out" || option == "--smf") {
+        } else if (option == "--out" || option == "--smf" || option == "--wav" || option == "--soundfont") {
             const std::string* path = value(1);
             if (!path || path->empty()) return fail(option + " takes a file name");
-            (option == "--out" ? options.outPath : options.smfPath) = *path;
+            (option == "--out"   ? options.outPath
+             : option == "--smf" ? options.smfPath
+             : option == "--wav" ? options.wavPath
+                                 : options.soundFontPath) = *path;
             ++i;
         } else if (option.size() > 1 && option[0] == '-') {
             return fail("unknown option " + option);

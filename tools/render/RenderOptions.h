@@ -16,6 +16,8 @@ struct RenderOptions {
     std::optional<int> masterVolume;   // percent, as the face sets it
     std::string outPath;               // empty: standard output
     std::string smfPath;               // also write the stream as a format 0 file
+    std::string wavPath;               // also render the stream to audio
+    std::string soundFontPath;         // empty: the default General MIDI soundfont
     bool help = false;
 };
 

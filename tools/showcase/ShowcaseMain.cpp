@@ -11,7 +11,7 @@
 #include "app/win32/CMainWnd.h"
 #include "app/win32/WideText.h"
 #include "playback/win32/MultimediaTimer.h"
-#include "tools/showcase/DemoSong.h"
+#include "tools/demo/DemoSong.h"
 
 namespace {
 class SilentMidiOut : public MidiOut {

@@ -1,4 +1,4 @@
-#include "tools/showcase/DemoSong.h"
+#include "tools/demo/DemoSong.h"
 
 #include "playback/SmfBytes.h"
 

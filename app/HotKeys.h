@@ -1,0 +1,43 @@
+#pragma once
+#include <array>
+#include <optional>
+
+#include "app/FaceControls.h"
+#include "app/FaceState.h"
+
+// The keyboard: each hot key presses a control of the face, exactly as a click on it would, so it keeps
+// the face's limits, refusals and messages. None works while an effect dialog is open.
+enum class HotKey { space, ctrlO, up, down, left, right, pageUp, pageDown };
+
+enum class FaceAction {
+    none,
+    play,
+    stop,
+    openSong,  // not on the face: the window runs its "ファイルを開く" command
+    transposeUp,
+    transposeDown,
+    tempoUp,
+    tempoDown,
+    volumeUp,
+    volumeDown,
+};
+
+// One row of the window's accelerator table. virtualKey is the Windows key code; commandId is the
+// WM_COMMAND id the accelerator sends (a range the menu does not use).
+struct HotKeyBinding {
+    HotKey key;
+    int virtualKey;
+    bool control;
+    int commandId;
+};
+extern const std::array<HotKeyBinding, 8> hotKeyBindings;
+
+std::optional<HotKey> hotKeyForCommand(int commandId);
+
+// What a key asks for now: Space plays while stopped and stops while playing.
+FaceAction faceActionForKey(HotKey key, const FaceState& face, bool playing);
+
+// The window's handler of a hot key's command: presses the face control for the key (a click and its
+// release on the button; the caption's play and stop in the compact view, which has no face buttons).
+// Returns the action; openSong is left to the window.
+FaceAction pressHotKey(HotKey key, FaceControls& controls, const FaceState& face, bool playing);

@@ -1,0 +1,112 @@
+// The command line of velmira.exe: what each form asks for, and what is refused with which message.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <set>
+
+#include "app/CommandLine.h"
+
+using Arguments = std::vector<std::string>;
+
+namespace {
+// Only the files named here exist.
+FileExists filesThere(std::set<std::string> paths) {
+    return [paths](const std::string& path) { return paths.count(path) > 0; };
+}
+
+const std::string song = "C:\\曲\\夏の歌.mid";
+}  // namespace
+
+TEST(CommandLineTest, UnderstandsEveryFormOfTheCommandLine) {
+    struct Case {
+        Arguments arguments;
+        bool play;
+        MidiOutputChoice output;
+        std::string recordPath;
+        std::string songPath;
+    };
+    const std::vector<Case> cases = {
+        {{}, false, MidiOutputChoice::midiMapper, "", ""},
+        {{song}, false, MidiOutputChoice::midiMapper, "", song},
+        {{"/play", song}, true, MidiOutputChoice::midiMapper, "", song},
+        {{song, "/play"}, true, MidiOutputChoice::midiMapper, "", song},
+        {{"/out:null", "/play", song}, true, MidiOutputChoice::silent, "", song},
+        {{"/PLAY", "/Out:Null", song}, true, MidiOutputChoice::silent, "", song},
+        {{"/out:record=D:\\記録\\Log.TXT", song},
+         false,
+         MidiOutputChoice::recordToFile,
+         "D:\\記録\\Log.TXT",
+         song},
+        {{"/OUT:RECORD=x.txt"}, false, MidiOutputChoice::recordToFile, "x.txt", ""},
+        {{"/out:null", "/out:record=y.txt"},
+         false,
+         MidiOutputChoice::recordToFile,
+         "y.txt",
+         ""},  // last wins
+        {{"", song, ""}, false, MidiOutputChoice::midiMapper, "", song},
+        {{"/play"}, true, MidiOutputChoice::midiMapper, "", ""},  // nothing to play; harmless
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(c.arguments));
+        const CommandLineResult result = parseCommandLine(c.arguments, filesThere({song}));
+        EXPECT_EQ(result.problem, CommandLineResult::none);
+        EXPECT_FALSE(result.endProgram());
+        EXPECT_EQ(result.message, "");
+        EXPECT_EQ(result.line.play, c.play);
+        EXPECT_EQ(result.line.output, c.output);
+        EXPECT_EQ(result.line.recordPath, c.recordPath);
+        EXPECT_EQ(result.line.songPath, c.songPath);
+    }
+}
+
+TEST(CommandLineTest, RefusesWhatItDoesNotUnderstandAndEndsTheProgram) {
+    const std::string usage = "\n\n使い方: velmira.exe [/play] [/out:null | /out:record=ファイル] [曲.mid]";
+    const std::vector<std::pair<Arguments, std::string>> cases = {
+        {{"/loop", song}, "不明なスイッチです: /loop"},
+        {{"/", song}, "不明なスイッチです: /"},
+        {{"/play:now"}, "不明なスイッチです: /play:now"},
+        {{"/out:midi"}, "出力の指定が正しくありません: /out:midi"},
+        {{"/out:"}, "出力の指定が正しくありません: /out:"},
+        {{"/out:record="}, "記録するファイルの名前がありません: /out:record="},
+        {{song, "b.mid"}, "曲のファイルは一つだけ指定できます: b.mid"},
+    };
+    for (const auto& [arguments, message] : cases) {
+        SCOPED_TRACE(testing::PrintToString(arguments));
+        const CommandLineResult result = parseCommandLine(arguments, filesThere({song, "b.mid"}));
+        EXPECT_EQ(result.problem, CommandLineResult::badSwitch);
+        EXPECT_TRUE(result.endProgram());
+        EXPECT_EQ(result.message, message + usage);
+    }
+    EXPECT_EQ(badCommandLineExitCode, 2);
+}
+
+TEST(CommandLineTest, AMissingSongIsReportedAndTheProgramStartsWithoutIt) {
+    const CommandLineResult result = parseCommandLine({"/play", "/out:null", "gone.mid"}, filesThere({song}));
+    EXPECT_EQ(result.problem, CommandLineResult::songMissing);
+    EXPECT_FALSE(result.endProgram());
+    EXPECT_EQ(result.message, "gone.mid が見つかりません");
+    EXPECT_EQ(result.line.songPath, "");
+    EXPECT_FALSE(result.line.play);                           // nothing to play
+    EXPECT_EQ(result.line.output, MidiOutputChoice::silent);  // the rest of the line still holds
+}
+
+TEST(CommandLineTest, ABadSwitchWinsOverAMissingSong) {
+    const CommandLineResult result = parseCommandLine({"gone.mid", "/x"}, filesThere({}));
+    EXPECT_EQ(result.problem, CommandLineResult::badSwitch);
+}
+
+TEST(CommandLineTest, LooksForTheSongOnDiskByDefault) {
+    // Relative, as a Windows path never starts with the switches' slash.
+    const std::string here = "velmira-命令行-" + std::to_string(::getpid()) + ".mid";
+    FILE* file = std::fopen(here.c_str(), "wb");
+    ASSERT_NE(file, nullptr);
+    std::fclose(file);
+    EXPECT_EQ(parseCommandLine({here}).problem, CommandLineResult::none);
+    std::remove(here.c_str());
+    EXPECT_EQ(parseCommandLine({here}).problem, CommandLineResult::songMissing);
+}
+
+TEST(CommandLineTest, NamesTheRecordingFileThatCouldNotBeCreated) {
+    EXPECT_EQ(recordFileFailedMessage("Z:\\x\\rec.txt"), "Z:\\x\\rec.txt に記録できません。終了します");
+}

@@ -1,0 +1,143 @@
+// The hot keys: each does what a click on its face button does, and none works beside an effect dialog.
+#include <set>
+#include <tuple>
+
+#include "app/HotKeys.h"
+#include "tests/app/FaceControlsFixture.h"
+
+namespace {
+// One face with its player, driven either by keys or by clicks, so the two can be compared.
+class FacePanel : public FaceControlsTest {
+  public:
+    void TestBody() override {}
+    using FaceControlsTest::controls;
+    using FaceControlsTest::face;
+    using FaceControlsTest::forget;
+    using FaceControlsTest::load;
+    using FaceControlsTest::play;
+    using FaceControlsTest::rig;
+
+    FaceAction press(HotKey key) { return pressHotKey(key, controls, face, rig.player.playing()); }
+    void clickAndRelease(const face::Rect& button) {
+        click(button);
+        controls.leftButtonUp();
+    }
+    // Everything a control can change or send.
+    std::string outcome() const {
+        std::string text = "playing " + std::to_string(rig.player.playing()) + ", volume " +
+                           std::to_string(face.masterVolume) + ", shift " +
+                           std::to_string(rig.controls.keyShift.load()) + ", tempo " +
+                           std::to_string(rig.sequencer.displayTempo()) + ", pressed " +
+                           std::to_string(face.pressedButton) + "\n";
+        for (const std::string& line : sent()) text += line + "\n";
+        for (const std::string& request : drawing.requests) text += request + "\n";
+        return text;
+    }
+};
+
+struct KeyAndButton {
+    HotKey key;
+    FaceAction action;
+    face::Rect button;
+};
+const KeyAndButton arrowKeys[] = {
+    {HotKey::up, FaceAction::transposeUp, face::transposeField.up.hot},
+    {HotKey::down, FaceAction::transposeDown, face::transposeField.down.hot},
+    {HotKey::left, FaceAction::tempoDown, face::tempoField.down.hot},
+    {HotKey::right, FaceAction::tempoUp, face::tempoField.up.hot},
+    {HotKey::pageUp, FaceAction::volumeUp, face::volumeField.up.hot},
+    {HotKey::pageDown, FaceAction::volumeDown, face::volumeField.down.hot},
+};
+}  // namespace
+
+TEST(HotKeysTest, EachArrowKeyDoesWhatItsFaceButtonDoesIncludingItsLimits) {
+    for (const KeyAndButton& entry : arrowKeys) {
+        SCOPED_TRACE(int(entry.key));
+        FacePanel byKey, byClick;
+        byKey.play();
+        byClick.play();
+        for (int step = 0; step < 16; ++step) {  // far enough to reach every field's limit
+            EXPECT_EQ(byKey.press(entry.key), entry.action);
+            byClick.clickAndRelease(entry.button);
+            ASSERT_EQ(byKey.outcome(), byClick.outcome()) << "step " << step;
+            byKey.forget();
+            byClick.forget();
+        }
+    }
+}
+
+TEST(HotKeysTest, ArrowKeysChangeNothingWhileStoppedAsTheButtonsDo) {
+    for (const KeyAndButton& entry : arrowKeys) {
+        FacePanel panel;
+        panel.load();
+        panel.forget();
+        const std::string before = panel.outcome();
+        panel.press(entry.key);
+        EXPECT_EQ(panel.outcome(), before);
+    }
+}
+
+TEST(HotKeysTest, SpacePlaysWhenStoppedAndStopsWhenPlayingInEitherView) {
+    for (bool largeView : {true, false}) {
+        SCOPED_TRACE(largeView);
+        FacePanel byKey, byClick;
+        for (FacePanel* panel : {&byKey, &byClick}) {
+            panel->face.largeView = largeView;
+            panel->load();
+            panel->forget();
+        }
+        EXPECT_EQ(byKey.press(HotKey::space), FaceAction::play);
+        EXPECT_TRUE(byKey.rig.player.playing());
+        largeView ? byClick.clickAndRelease(face::playHot) : void(byClick.controls.captionDoubleClick());
+        EXPECT_EQ(byKey.outcome(), byClick.outcome());
+
+        EXPECT_EQ(byKey.press(HotKey::space), FaceAction::stop);
+        EXPECT_FALSE(byKey.rig.player.playing());
+        largeView ? byClick.clickAndRelease(face::stopHot) : void(byClick.controls.captionRightButton(true));
+        EXPECT_EQ(byKey.outcome(), byClick.outcome());
+    }
+}
+
+TEST(HotKeysTest, SpaceWithoutASongDoesNothing) {
+    FacePanel panel;
+    EXPECT_EQ(panel.press(HotKey::space), FaceAction::play);  // the face's play refuses, as for a click
+    EXPECT_FALSE(panel.rig.player.playing());
+}
+
+TEST(HotKeysTest, CtrlOLeavesTheOpeningToTheWindowWhichRefusesWhilePlaying) {
+    FacePanel panel;
+    panel.play();
+    EXPECT_EQ(panel.press(HotKey::ctrlO), FaceAction::openSong);
+    EXPECT_TRUE(panel.rig.out.messages().empty());
+}
+
+TEST(HotKeysTest, NoKeyWorksWhileAnEffectDialogIsOpen) {
+    for (int dialog : {1, 2}) {
+        FacePanel panel;
+        panel.play();
+        panel.face.openEffectDialog = dialog;
+        const std::string before = panel.outcome();
+        for (const HotKeyBinding& binding : hotKeyBindings) {
+            EXPECT_EQ(panel.press(binding.key), FaceAction::none);
+            EXPECT_EQ(faceActionForKey(binding.key, panel.face, false), FaceAction::none);
+        }
+        EXPECT_EQ(panel.outcome(), before);
+    }
+}
+
+TEST(HotKeysTest, TheAcceleratorTableBindsEachKeyOnceToItsOwnCommand) {
+    const std::vector<std::tuple<HotKey, int, bool>> expected = {
+        {HotKey::space, 0x20, false},  {HotKey::ctrlO, 'O', true},      {HotKey::up, 0x26, false},
+        {HotKey::down, 0x28, false},   {HotKey::left, 0x25, false},     {HotKey::right, 0x27, false},
+        {HotKey::pageUp, 0x21, false}, {HotKey::pageDown, 0x22, false},
+    };
+    ASSERT_EQ(hotKeyBindings.size(), expected.size());
+    std::set<int> commands;
+    for (size_t i = 0; i < expected.size(); ++i) {
+        const HotKeyBinding& binding = hotKeyBindings[i];
+        EXPECT_EQ(std::make_tuple(binding.key, binding.virtualKey, binding.control), expected[i]);
+        EXPECT_TRUE(commands.insert(binding.commandId).second);
+        EXPECT_EQ(hotKeyForCommand(binding.commandId), binding.key);
+    }
+    EXPECT_EQ(hotKeyForCommand(40001), std::nullopt);  // "ファイルを開く" of the menu is not a hot key
+}

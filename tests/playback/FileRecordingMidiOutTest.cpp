@@ -1,0 +1,137 @@
+// The recording output of "/out:record=FILE": what lands in the file, when it lands there, and the play
+// time the stamping timer gives each line.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "playback/FileRecordingMidiOut.h"
+#include "playback/PlayTimeStampingTimer.h"
+#include "playback/VirtualTimer.h"
+
+namespace fs = std::filesystem;
+using Lines = std::vector<std::string>;
+
+namespace {
+class FileRecordingMidiOutTest : public testing::Test {
+  protected:
+    FileRecordingMidiOutTest() { fs::create_directories(folder_); }
+    ~FileRecordingMidiOutTest() override { fs::remove_all(folder_); }
+
+    // What the file holds now, without waiting for the output to be closed.
+    Lines fileLines() const {
+        Lines lines;
+        std::ifstream file(path_, std::ios::binary);
+        for (std::string line; std::getline(file, line);) lines.push_back(line);
+        return lines;
+    }
+
+    const fs::path folder_ =
+        fs::temp_directory_path() / ("velmira-record-test-" + std::to_string(::getpid()) +
+                                     testing::UnitTest::GetInstance()->current_test_info()->name());
+    const std::string path_ = (folder_ / "record.txt").string();
+    int64_t now_ = 5'000'000;  // the fake clock does not start at 0, as a real one would not
+    FileRecordingMidiOut::MicrosecondClock clock_ = [this] { return now_; };
+};
+
+// Sends one note-on on every timer call, as a sequencer would.
+class NoteEachTick : public TimerClient {
+  public:
+    explicit NoteEachTick(MidiOut& out) : out_(out) {}
+    void onTimer() override { out_.sendShortMessage(0x90, uint8_t(60 + notes_++), 100); }
+
+  private:
+    MidiOut& out_;
+    int notes_ = 0;
+};
+}  // namespace
+
+TEST_F(FileRecordingMidiOutTest, WritesEachMessageAtOnceWithItsRealTimeSinceOpening) {
+    FileRecordingMidiOut out(path_, clock_);
+    ASSERT_TRUE(out.isOpen());
+    now_ += 1500;
+    out.sendShortMessage(0xB0, 0x79, 0x00);
+    EXPECT_EQ(fileLines(), Lines{"0 B0 79 00\t1500"});  // flushed: readable while the output is open
+
+    out.setPlayTime(120);
+    now_ += 2'000'000;
+    const uint8_t gsReset[] = {0xF0, 0x41, 0x10, 0x42, 0x12, 0x40, 0x00, 0x7F, 0x00, 0x41, 0xF7};
+    out.sendLongMessage(gsReset, sizeof gsReset);
+    EXPECT_EQ(fileLines(), (Lines{"0 B0 79 00\t1500", "120 F0 41 10 42 12 40 00 7F 00 41 F7\t2001500"}));
+    EXPECT_TRUE(out.allWritten());
+}
+
+TEST_F(FileRecordingMidiOutTest, RefusesTheSystemExclusiveMessagesADeviceRefuses) {
+    FileRecordingMidiOut out(path_, clock_);
+    const std::vector<uint8_t> tooLong(MidiOut::longMessageCapacity + 1, 0x10);
+    out.sendLongMessage(tooLong.data(), tooLong.size());
+    out.sendLongMessage(tooLong.data(), 0);
+    std::vector<uint8_t> longest(MidiOut::longMessageCapacity, 0x7F);
+    longest.front() = 0xF0;
+    longest.back() = 0xF7;
+    out.sendLongMessage(longest.data(), longest.size());
+
+    const Lines lines = fileLines();
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_EQ(lines[0].size(),
+              std::string("0").size() + 3 * MidiOut::longMessageCapacity + std::string("\t0").size());
+    EXPECT_EQ(lines[0].substr(0, 8), "0 F0 7F ");
+    EXPECT_EQ(lines[0].substr(lines[0].size() - 5), " F7\t0");
+}
+
+TEST_F(FileRecordingMidiOutTest, ReplacesAnEarlierRecording) {
+    std::ofstream(path_) << "an older recording\n";
+    FileRecordingMidiOut out(path_, clock_);
+    out.sendShortMessage(0xC0, 5, 0);
+    EXPECT_EQ(fileLines(), Lines{"0 C0 05 00\t0"});
+}
+
+TEST_F(FileRecordingMidiOutTest, TellsWhenTheFileCannotBeCreated) {
+    FileRecordingMidiOut out((folder_ / "no-such-folder" / "record.txt").string(), clock_);
+    EXPECT_FALSE(out.isOpen());
+    out.sendShortMessage(0x90, 60, 100);  // goes nowhere, and does not crash
+}
+
+TEST_F(FileRecordingMidiOutTest, StampsEachTimerCallWithThePlayTimeCountedFromTheStart) {
+    FileRecordingMidiOut out(path_, clock_);
+    VirtualTimer timer;
+    PlayTimeStampingTimer stamping(timer, out);
+    NoteEachTick sequencer(out);
+
+    out.sendShortMessage(0xB0, 0x79, 0x00);  // a load, before any playback
+    ASSERT_TRUE(stamping.start(10, sequencer));
+    EXPECT_EQ(timer.periodMs(), 10);
+    for (int call = 0; call < 3; ++call) {
+        now_ += 10'000;
+        timer.tick();
+    }
+    stamping.stop();
+    EXPECT_FALSE(timer.running());
+    out.sendShortMessage(0xB0, 0x7B, 0x00);  // a stop message keeps the last play time
+
+    ASSERT_TRUE(stamping.start(10, sequencer));  // a new start counts from 0 again
+    timer.tick();
+
+    EXPECT_EQ(fileLines(), (Lines{"0 B0 79 00\t0", "0 90 3C 64\t10000", "10 90 3D 64\t20000",
+                                  "20 90 3E 64\t30000", "20 B0 7B 00\t30000", "0 90 3F 64\t30000"}));
+}
+
+TEST_F(FileRecordingMidiOutTest, KeepsTheStartFailureOfTheRealTimer) {
+    FileRecordingMidiOut out(path_, clock_);
+    VirtualTimer timer;
+    timer.failNextStart = true;
+    PlayTimeStampingTimer stamping(timer, out);
+    NoteEachTick sequencer(out);
+    EXPECT_FALSE(stamping.start(10, sequencer));
+}
+
+TEST(MessageLineTest, CutsAMessageTooLongForTheBufferAtAWholeByte) {
+    const uint8_t bytes[] = {0x90, 0x3C, 0x64};
+    char line[9];
+    EXPECT_EQ(formatMessageLine(120, bytes, 3, line, sizeof line), 6u);
+    EXPECT_STREQ(line, "120 90");
+    char roomy[32];
+    EXPECT_EQ(formatMessageLine(-5, bytes, 3, roomy, sizeof roomy), 11u);
+    EXPECT_STREQ(roomy, "-5 90 3C 64");
+}

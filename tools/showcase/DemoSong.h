@@ -1,7 +1,0 @@
-#pragma once
-#include <cstdint>
-#include <vector>
-
-// A short song of the showcase: a melody, chords, a bass line and drums on their own channels, so that
-// every kind of face element has something to show.
-std::vector<uint8_t> demoSong();
