@@ -1,5 +1,4 @@
 #pragma once
-#include "effects/LiveControls.h"
 #include "playback/MidiOut.h"
 #include "playback/PlaybackTimer.h"
 #include "playback/Sequencer.h"

@@ -7,11 +7,11 @@
 
 #include "app/CommandIds.h"
 #include "app/win32/CMainWnd.h"
-#include "app/win32/WideText.h"
 #include "images/SkinBmp.h"
+#include "platform/win32/WideText.h"
 #include "playback/RecordingMidiOut.h"
+#include "playback/SmfWriter.h"
 #include "playback/VirtualTimer.h"
-#include "tests/support/SongBytes.h"
 
 namespace {
 // The window with its dialogs and message boxes answered by the test.
@@ -34,7 +34,7 @@ class MainWindowTest : public testing::Test {
     void SetUp() override {
         ASSERT_TRUE(CMainWnd::registerClass(GetModuleHandleW(nullptr)));
         window = std::make_unique<ScriptedWindow>(
-            GetModuleHandleW(nullptr), out, [](std::string&) { return true; }, timer, failures);
+            GetModuleHandleW(nullptr), out, [] { return std::optional<std::string>(); }, timer, failures);
         ASSERT_TRUE(window->create(SW_SHOWNOACTIVATE));
         pump();
     }
@@ -62,7 +62,7 @@ class MainWindowTest : public testing::Test {
     }
     // A song of twenty quarters whose first note sounds a quarter long.
     void openSong() {
-        window->song = SongBytes(1, 480)
+        window->song = SmfWriter(1, 480)
                            .track(join({{0x00, 0x90, 60, 100, 0x83, 0x60, 0x80, 60, 0}, endOfTrack(9600)}))
                            .bytes();
         window->nextChoice = "song.mid";
