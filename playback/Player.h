@@ -9,7 +9,7 @@
 class PlayerHost {
   public:
     virtual ~PlayerHost() = default;
-    // Play start: the event filter's per-channel state, the meters' bookkeeping, the pressed button.
+    // Play start (after the engine has reset the event filter): the meters' bookkeeping, the pressed button.
     virtual void resetForPlayback() = 0;
     virtual void drawPlayButton(bool lit) = 0;
     virtual void drawFastForwardButton(bool lit) = 0;

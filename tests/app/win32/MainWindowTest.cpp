@@ -150,3 +150,15 @@ TEST_F(MainWindowTest, OpenPlayAndExitDriveTheDeviceTheTitleAndThePlayButton) {
     EXPECT_FALSE(timer.running());
     EXPECT_FALSE(IsWindow(handle));
 }
+
+// The system menu's items are Windows' to set: the window's own checks and enabling must not reach them,
+// or the fixed-size window could be maximised or sized.
+TEST_F(MainWindowTest, OpeningTheSystemMenuLeavesItsItemsAsWindowsSetThem) {
+    HMENU system = GetSystemMenu(hwnd(), FALSE);
+    ASSERT_NE(system, nullptr);
+    ASSERT_GT(GetMenuItemCount(system), 0);
+    const UINT first = GetMenuItemID(system, 0);
+    EnableMenuItem(system, first, MF_BYCOMMAND | MF_GRAYED);
+    SendMessageW(hwnd(), WM_INITMENUPOPUP, WPARAM(system), MAKELPARAM(0, TRUE));
+    EXPECT_TRUE(GetMenuState(system, first, MF_BYCOMMAND) & MF_GRAYED);
+}
