@@ -5,7 +5,6 @@
 
 namespace {
 constexpr auto relaxed = std::memory_order_relaxed;
-constexpr int drumChannel = 9;  // MIDI channel 10
 }  // namespace
 
 void FaceControls::switchToggle(int x, int y) {
@@ -68,7 +67,7 @@ void FaceControls::switchMute(int channel) {
 void FaceControls::switchOctaveDouble(int channel) {
     // An octave-lower copy of a drum note would be another instrument; the drum channel is never doubled,
     // and the click changes nothing.
-    if (channel == drumChannel) return;
+    if (channel == midi::drumChannel) return;
     auto& toggles = face_.channelToggles[channel];
     const bool on = !toggles[FaceState::octaveToggle] && !toggles[FaceState::muteToggle];
     toggles[FaceState::octaveToggle] = on;

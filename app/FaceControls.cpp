@@ -45,22 +45,20 @@ bool isDownArrow(int button) {
 }
 }  // namespace
 
-FaceControls::FaceControls(FaceState& face, LiveControls& controls, Sequencer& sequencer, Player& player,
-                           const SongBuffer& song, MidiOut& out, FaceDrawing& drawing,
+FaceControls::FaceControls(FaceState& face, PlaybackEngine& engine, FaceDrawing& drawing,
                            ToneChangeHook changeChannelTone)
     : face_(face),
-      controls_(controls),
-      sequencer_(sequencer),
-      player_(player),
-      song_(song),
-      out_(out),
+      controls_(engine.controls()),
+      autoPan_(engine.autoPan()),
+      sequencer_(engine.sequencer()),
+      player_(engine.player()),
+      out_(engine.out()),
       drawing_(drawing),
       changeChannelTone_(std::move(changeChannelTone)) {}
 
 bool FaceControls::leftButtonDown(int x, int y) {
     if (!face_.largeView) return false;
-    if (noEffectDialog() && face_.songLoaded && !player_.playing() && face::playHot.contains(x, y))
-        player_.startPlayback();
+    if (face_.songLoaded && !player_.playing() && face::playHot.contains(x, y)) player_.startPlayback();
     if (!player_.playing()) return false;
 
     if (face::cellBand.contains(x)) {
@@ -68,7 +66,7 @@ bool FaceControls::leftButtonDown(int x, int y) {
         return false;
     }
     if (face::toneBand.contains(x)) {
-        changeChannelTone_(x, y);
+        if (const std::optional<int> channel = face::toneRowAt(x, y)) changeChannelTone_(*channel);
         return false;
     }
     if (face::toggleBand.contains(x)) {
@@ -76,11 +74,11 @@ bool FaceControls::leftButtonDown(int x, int y) {
         return false;
     }
     if (pressArrow(x, y)) return false;
-    if (noEffectDialog() && face::stopHot.contains(x, y)) {
+    if (face::stopHot.contains(x, y)) {
         player_.stopPlayback(Player::userStop);
         return false;
     }
-    if (noEffectDialog() && face::fastForwardHot.contains(x, y) && sequencer_.pressFastForward())
+    if (face::fastForwardHot.contains(x, y) && sequencer_.pressFastForward())
         drawing_.drawSprite(face::fastForwardLit);
     return true;
 }
@@ -170,18 +168,16 @@ bool FaceControls::rightButtonDown(int x, int y) {
 }
 
 bool FaceControls::captionDoubleClick() {
-    if (!face_.largeView && noEffectDialog() && face_.songLoaded && !player_.playing())
-        player_.startPlayback();
+    if (!face_.largeView && face_.songLoaded && !player_.playing()) player_.startPlayback();
     return true;
 }
 
 bool FaceControls::captionRightButton(bool onCaption) {
-    if (onCaption && !face_.largeView && noEffectDialog() && player_.playing())
-        player_.stopPlayback(Player::userStop);
+    if (onCaption && !face_.largeView && player_.playing()) player_.stopPlayback(Player::userStop);
     // Never passed on, in either view: the caption's system menu would pop up on a right click.
     return false;
 }
 
 void FaceControls::allSoundOff(int channel) {
-    out_.sendShortMessage(uint8_t(0xB0 | channel), 120, 0);
+    out_.sendShortMessage(midi::statusOf(midi::controlChange, channel), midi::controller::allSoundOff, 0);
 }

@@ -3,11 +3,7 @@
 
 #include "app/FaceDrawing.h"
 #include "app/FaceState.h"
-#include "effects/LiveControls.h"
-#include "playback/MidiOut.h"
-#include "playback/Player.h"
-#include "playback/Sequencer.h"
-#include "playback/SongBuffer.h"
+#include "effects/PlaybackEngine.h"
 
 // The mouse controls of the face. The face has no child windows: the window hands its mouse messages here,
 // each is hit-tested against the fixed rectangles of the face layout and turned into playback commands,
@@ -17,11 +13,10 @@
 // Every operation returns whether the window should go on to its default handling of the message.
 class FaceControls {
   public:
-    // Opens the tone dialog for the channel row under the click.
-    using ToneChangeHook = std::function<void(int x, int y)>;
+    // Opens the tone dialog for a channel whose row of the tone column was clicked.
+    using ToneChangeHook = std::function<void(int channel)>;
 
-    FaceControls(FaceState& face, LiveControls& controls, Sequencer& sequencer, Player& player,
-                 const SongBuffer& song, MidiOut& out, FaceDrawing& drawing,
+    FaceControls(FaceState& face, PlaybackEngine& engine, FaceDrawing& drawing,
                  ToneChangeHook changeChannelTone);
 
     // Play works while stopped; every other control of the face only while a song plays.
@@ -39,7 +34,6 @@ class FaceControls {
     bool captionRightButton(bool onCaption);
 
   private:
-    bool noEffectDialog() const { return face_.openEffectDialog == 0; }
     // Returns whether an arrow button took the click (a field at its limit does not).
     bool pressArrow(int x, int y);
     bool stepArrowField(int button);
@@ -50,7 +44,6 @@ class FaceControls {
     // Channel cells (ChannelCells.cpp): step +1 for the left button, -1 for the right.
     void stepCell(int x, int y, int step);
     void setCellValue(int channel, int column, int value);
-    bool takeAutoPanSpeed(int channel, int speed);
 
     // Channel toggles (ChannelToggles.cpp).
     void switchToggle(int x, int y);
@@ -61,9 +54,9 @@ class FaceControls {
 
     FaceState& face_;
     LiveControls& controls_;
+    AutoPan& autoPan_;
     Sequencer& sequencer_;
     Player& player_;
-    const SongBuffer& song_;
     MidiOut& out_;
     FaceDrawing& drawing_;
     ToneChangeHook changeChannelTone_;

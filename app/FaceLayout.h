@@ -8,6 +8,9 @@
 
 #include <optional>
 
+#include "images/SkinSizes.h"
+#include "playback/MidiVocabulary.h"
+
 namespace face {
 
 struct Point {
@@ -45,10 +48,10 @@ struct SheetRect {
     constexpr int storedY(int sheetHeight) const { return sheetHeight - y - height; }
 };
 
-constexpr int faceWidth = 788;
-constexpr int faceHeight = 540;
-constexpr int sheetWidth = 116;
-constexpr int sheetHeight = 213;
+using ::faceHeight;
+using ::faceWidth;
+constexpr int sheetWidth = buttonSheetWidth;
+constexpr int sheetHeight = buttonSheetHeight;
 
 // ---- Sprites 0..15: copied opaquely from the sheet to a fixed place on the face --------------------------
 
@@ -94,11 +97,9 @@ constexpr Rect fastForwardHot{125, 449, 169, 485};
 constexpr Point playPicture{61, 444};
 constexpr Point fastForwardPicture{119, 444};
 constexpr int transportPictureWidth = 58;
-constexpr int transportPictureHeight = 48;
 
 // ---- Number fields: a read-out between a down button (left) and an up button (right) -------------------
 
-constexpr int arrowPictureWidth = 24;
 constexpr int arrowPictureHeight = 23;
 
 struct ArrowButton {
@@ -124,7 +125,6 @@ constexpr NumberField transposeField{
     {104, 284},
     {{78, 287, 96, 302}, {76, 284}, transposeDownPressed, transposeDownReleased},
     {{148, 287, 166, 302}, {146, 284}, transposeUpPressed, transposeUpReleased}};
-constexpr NumberField numberFields[] = {tempoField, volumeField, transposeField};
 
 // The elapsed-time read-out has no buttons.
 constexpr Point timeText{64, 370};
@@ -150,14 +150,13 @@ constexpr SpritePlacement spritePlacements[spriteCount] = {
 
 // ---- Channel rows: ch = 0..15 for MIDI channels 1..16, one row every 32 pixels ----------------------------
 
-constexpr int channelCount = 16;
+constexpr int channelCount = midi::channelCount;
 constexpr int rowPitch = 32;
 
 // Level bar: the left part of the strip, up to 60 pixels, over an erased (black) area one pixel larger
 // above and below. The same band is the tone column: a click there opens the channel's tone dialog.
 constexpr int levelBarLeft = 221;
 constexpr int levelBarMaxWidth = 60;
-constexpr int levelBarHeight = 16;
 constexpr Band toneBand{221, 282};
 constexpr SheetRect levelStripSource{0, 78, 60, 16};
 constexpr Point levelBarOrigin(int ch) {
@@ -165,6 +164,13 @@ constexpr Point levelBarOrigin(int ch) {
 }
 constexpr Rect levelBarErase(int ch) {
     return {221, 35 + rowPitch * ch, 281, 52 + rowPitch * ch};
+}
+
+// The channel row of the tone column under a point: the erased area of each row's level bar.
+constexpr std::optional<int> toneRowAt(int x, int y) {
+    for (int ch = 0; ch < channelCount; ++ch)
+        if (levelBarErase(ch).contains(x, y)) return ch;
+    return std::nullopt;
 }
 
 // Cells: c = 0 volume, 1 reverb, 2 chorus, 3 modulation, 4 auto-pan; each shows a value 0..12 as a glyph.
@@ -176,6 +182,10 @@ constexpr int cellMaxValue = 12;
 constexpr Band cellBand{297, 452};
 constexpr Point cellGlyphAt(int ch, int c) {
     return {297 + cellPitch * c, 36 + rowPitch * ch};
+}
+constexpr Rect cellGlyphRect(int ch, int c) {
+    return {cellGlyphAt(ch, c).x, cellGlyphAt(ch, c).y, cellGlyphAt(ch, c).x + cellGlyphWidth,
+            cellGlyphAt(ch, c).y + cellGlyphHeight};
 }
 constexpr Rect cellHot(int ch, int c) {
     return {297 + cellPitch * c, 36 + rowPitch * ch, 311 + cellPitch * c, 50 + rowPitch * ch};

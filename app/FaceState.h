@@ -2,24 +2,27 @@
 #include <array>
 #include <cstdint>
 
+#include "playback/MidiVocabulary.h"
+
 // The face's own state, kept and changed on the window thread only (what the timer thread also reads
 // lives in LiveControls and the Sequencer).
 struct FaceState {
-    static constexpr int channelCount = 16;
+    static constexpr int channelCount = midi::channelCount;
     enum CellColumn { volumeCell = 0, reverbCell, chorusCell, modulationCell, autoPanCell, cellColumns };
     enum ToggleColumn { soloToggle = 0, muteToggle, octaveToggle, toggleColumns };
     enum PressedButton { noButton = 0, tempoDown, tempoUp, transposeDown, transposeUp, volumeDown, volumeUp };
     enum SoundModule { sc88 = 0, sc55 = 1, sb16 = 2 };
 
-    int masterVolume = 100;  // percent, steps of 10, 0..120
+    int masterVolume = 100;                                                 // percent, steps of 10, 0..120
     std::array<std::array<int, cellColumns>, channelCount> channelCells{};  // 0..12
     std::array<std::array<bool, toggleColumns>, channelCount> channelToggles{};
     std::array<uint8_t, channelCount> volumeBase{};  // channel volume before the master volume scales it
     int pressedButton = noButton;
     bool largeView = true;
     bool songLoaded = false;
-    int openEffectDialog = 0;  // 0 none, 1 key signature, 2 pitch map
     int soundModule = sc88;
+    // While an effect dialog is open, playback is started and stopped only by its "試行".
+    bool effectDialogOpen = false;
 
     FaceState() { resetCells(); }
     // Volume cells back to 10, the others to 0, every toggle off, base volumes 100.

@@ -1,6 +1,6 @@
 #include "app/HistoryMenu.h"
 
-#include "app/CommandIds.h"
+#include "resources/CommandIds.h"
 
 namespace {
 

@@ -53,7 +53,7 @@ std::optional<HotKey> hotKeyForCommand(int commandId) {
 }
 
 FaceAction faceActionForKey(HotKey key, const FaceState& face, bool playing) {
-    if (face.openEffectDialog != 0) return FaceAction::none;
+    if (face.effectDialogOpen) return FaceAction::none;
     switch (key) {
         case HotKey::space:
             return playing ? FaceAction::stop : FaceAction::play;

@@ -1,65 +1,60 @@
 #pragma once
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/Canvas.h"
 #include "app/FaceControls.h"
 #include "app/FacePainter.h"
 #include "app/FaceState.h"
-#include "app/WindowPort.h"
-#include "effects/EffectSettings.h"
-#include "effects/EventFilter.h"
-#include "effects/LiveControls.h"
-#include "images/SkinBmp.h"
-#include "playback/Player.h"
-#include "playback/SongList.h"
-#include "tones/ChannelTone.h"
+#include "app/MenuArea.h"
+#include "app/PlatformPorts.h"
+#include "app/ProgramTitle.h"
+#include "app/Skin.h"
+#include "app/SongOpener.h"
+#include "effects/PlaybackEngine.h"
 
-// The rules of the main window, without Windows: start-up, commands, opening a song, the view, the tick,
-// closing. The Win32 window turns its messages into calls here and carries out what the port asks.
-class MainWindowModel : public PlayerHost {
+// The main window without Windows: it builds the engine, the skin, the face's painter and controls, the
+// song opener and the menu areas, and passes the window's messages on to them. The Win32 window turns its
+// messages into the calls below and carries out what the ports ask; it never reaches into the parts.
+class MainWindowModel : private PlayerHost {
   public:
-    static constexpr const char* programTitle = "Velmira";
-    static constexpr uint32_t effectNoneBit = 0x2000;
-
-    MainWindowModel(WindowPort& port, MidiOut& out, PlaybackTimer& timer, TickPoster& ticks,
+    MainWindowModel(PlatformPorts ports, MidiOut& out, PlaybackTimer& timer, TickPoster& ticks,
                     CanvasSource& canvases, ShortMessageFailures& failures);
 
-    // Start-up, in two halves around the opening of the MIDI output: the sprite sheet and the mask, then
-    // the face. Each shows its message and returns false on a failure that ends the program.
-    bool loadSprites();
-    bool loadFace();
+    // Start-up, in two halves around the opening of the MIDI output (see Skin).
+    bool loadSprites() { return skin_.loadSprites(); }
+    bool loadFace() { return skin_.loadFace(); }
 
     void paint(Canvas& canvas) { painter_.paint(canvas); }
     void onTick();
-    // A menu command; false for ids the window does not know.
+    // A menu command; false for ids no menu area handles.
     bool onCommand(int id);
-    struct MenuItemState {
-        bool checked = false;
-        bool enabled = true;
-    };
     MenuItemState menuItemState(int id) const;
+
+    // The mouse on the face and on the caption; each returns whether the window goes on to its default
+    // handling, and shows a failure of the device the control may just have met.
+    bool leftButtonDown(int x, int y);
+    bool leftButtonUp();
+    bool mouseMove(int x, int y);
+    bool rightButtonDown(int x, int y);
+    bool captionDoubleClick();
+    bool captionRightButton(bool onCaption);
+    // An arrow button or fast forward is held down: its release must reach the face wherever it happens.
+    bool holdsMouse() const;
+
     // The close request: stops playback first. Returns whether the window may be destroyed.
     bool prepareToClose();
-    // Shows a failure of the device noted since the last look (once per playback). The window calls it
-    // after each message that may have sent something; the tick and the commands call it themselves.
+    // The window is going: playback stops.
+    void onDestroy();
+    // Shows a failure of the device noted since the last look (once per playback).
     void reportDeviceFailures();
 
-    void openSong(bool prebuilt);
-
-    FaceControls& controls() { return controls_; }
-    // An arrow button or fast forward is held down: its release must reach the face wherever it happens.
-    bool holdsMouse() const {
-        return face_.pressedButton != FaceState::noButton || sequencer_.fastForwarding();
-    }
-    Player& player() { return player_; }
+    PlaybackEngine& engine() { return engine_; }
+    SongOpener& songs() { return songs_; }
+    Skin& skin() { return skin_; }
     const FaceState& face() const { return face_; }
-    const std::string& currentPath() const { return currentPath_; }
-    const std::string& backgroundPath() const { return backgroundPath_; }
-    // The background named by the settings, read at start-up instead of "Main.bmp".
-    void setBackgroundPath(const std::string& path) { backgroundPath_ = path; }
-    uint32_t effectCheckMask() const { return effectCheckMask_; }
-    std::string windowTitle() const;
+    std::string windowTitle() const { return songs_.windowTitle(); }
 
   private:
     // PlayerHost
@@ -68,41 +63,19 @@ class MainWindowModel : public PlayerHost {
     void drawFastForwardButton(bool lit) override;
     void blankMetersAndLamps() override;
     void timerFailed() override;
-    void openNextSongListEntry() override;
+    void openNextSongListEntry() override { songs_.openNextSongListEntry(); }
 
-    // Reads a skin picture found by name with the given reader; false when it is missing or unreadable.
-    enum class SkinRead { ok, notFound, unreadable };
-    SkinRead readSkinPicture(const std::string& name, bool (*reader)(std::istream&, DibImage&),
-                             DibImage& into);
-    void resetSongSettings();
-    void resetChannelState();
-    void toggleView();
-    bool runCommand(int id);
+    MenuArea* areaFor(int id) const;
+    bool afterFaceControl(bool passOn);
 
-    WindowPort& port_;
-    MidiOut& out_;
+    PlatformPorts ports_;
     ShortMessageFailures& failures_;
-
-    SongBuffer song_;
-    LiveControls liveControls_;
-    EffectSettings effect_;
-    ChannelTones tones_;
     FaceState face_;
-    SongList songList_;
-    Sequencer sequencer_;
-    EventFilter filter_;
-    Player player_;
-
-    DibImage faceImage_;
-    DibImage buttonSheet_;
-    std::optional<MaskGrid> maskGrid_;
+    PlaybackEngine engine_;
+    Skin skin_;
     FacePainter painter_;
     FaceControls controls_;
-
-    std::string currentPath_;
-    std::string detailsText_;
-    std::string backgroundPath_ = "Main.bmp";
-    uint32_t effectCheckMask_ = effectNoneBit;
-    int historySelection_ = -1;
+    SongOpener songs_;
+    std::vector<std::unique_ptr<MenuArea>> areas_;
     bool showingFailure_ = false;  // a failure's message box is open (its modal loop goes on ticking)
 };

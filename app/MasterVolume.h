@@ -11,5 +11,5 @@ uint8_t scaledVolume(int base, int masterVolume);
 
 // A master-volume step: every channel's volume becomes its scaled base and is sent at once; from then on
 // the song's own volume controllers are replaced by it.
-void applyMasterVolume(LiveControls& controls, const std::array<uint8_t, 16>& volumeBase, int masterVolume,
-                       MidiOut& out);
+void applyMasterVolume(LiveControls& controls, const std::array<uint8_t, midi::channelCount>& volumeBase,
+                       int masterVolume, MidiOut& out);

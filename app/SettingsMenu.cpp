@@ -1,6 +1,6 @@
 #include "app/SettingsMenu.h"
 
-#include "app/CommandIds.h"
+#include "resources/CommandIds.h"
 
 const char* const SettingsMenu::deleteQuestion =
     "この処理は本ソフトで使用しているレジストリ情報を全て削除しま\n"

@@ -1,6 +1,6 @@
 #include "app/SongListMenu.h"
 
-#include "app/CommandIds.h"
+#include "resources/CommandIds.h"
 
 namespace {
 const char* const whilePlaying = "演奏中は使用できません";

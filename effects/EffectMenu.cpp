@@ -1,6 +1,6 @@
 #include "effects/EffectMenu.h"
 
-#include "app/CommandIds.h"
+#include "resources/CommandIds.h"
 
 bool EffectMenu::handles(int id) const {
     return id == IDM_EFFECT_TIME || effectMenuItem(id) != nullptr;

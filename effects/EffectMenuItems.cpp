@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "app/CommandIds.h"
+#include "resources/CommandIds.h"
 
 namespace {
 const std::array<EffectMenuItem, 12> items = {{

@@ -12,20 +12,9 @@ constexpr auto relaxed = std::memory_order_relaxed;
 static_assert(std::atomic<bool>::is_always_lock_free && std::atomic<uint8_t>::is_always_lock_free &&
               std::atomic<int>::is_always_lock_free);
 
-constexpr int noteOff = 0x80;
-constexpr int noteOn = 0x90;
-constexpr int keyPressure = 0xA0;
-constexpr int controlChange = 0xB0;
-constexpr int programChange = 0xC0;
+using namespace midi;
+using namespace midi::controller;
 
-constexpr int bankSelect = 0;
-constexpr int modulation = 1;
-constexpr int volume = 7;
-constexpr int pan = 10;
-constexpr int reverb = 91;
-constexpr int chorus = 93;
-
-constexpr int dataMask = 0x7F;
 constexpr int lowestShiftedKey = 1;
 constexpr int highestKey = 127;
 constexpr int octave = 12;
@@ -54,8 +43,8 @@ void lockOrRemember(const std::atomic<bool>& toneFixed, std::atomic<uint8_t>& to
 }  // namespace
 
 EventFilter::EventFilter(MidiOut& out, LiveControls& controls, const EffectSettings& settings,
-                         ChannelTones& tones, const std::atomic<int>& playSeconds)
-    : out_(out), controls_(controls), settings_(settings), tones_(tones), playSeconds_(playSeconds) {}
+                         ChannelTones& tones, const PlayClock& clock, AutoPan& autoPan)
+    : out_(out), controls_(controls), settings_(settings), tones_(tones), clock_(clock), autoPan_(autoPan) {}
 
 void EventFilter::resetForPlayback() {
     effectStates_.fill(ChannelEffectState{});
@@ -64,8 +53,8 @@ void EventFilter::resetForPlayback() {
 
 void EventFilter::processChannelMessage(int, const ChannelMessage& message) {
     const int status = message.status;
-    const int kind = status & 0xF0;
-    const int channel = status & 0x0F;
+    const int kind = kindOf(status);
+    const int channel = channelOf(status);
     // A data byte never has its top bit set; a stray one from a damaged file must neither reach the device
     // as a status byte nor write the "not sounded" mark into the read-outs.
     int data1 = message.data1 & dataMask;
@@ -82,14 +71,13 @@ void EventFilter::processChannelMessage(int, const ChannelMessage& message) {
     applyToneLock(channel, kind, data1, data2);
     if (kind == controlChange) data2 = overriddenController(channel, data1, data2);
     if (isNoteMessage(kind)) updateReadouts(channel, kind, data1, data2);
-    // The sequencer sweeps the pan of this channel itself; the song's own pan would fight the sweep.
-    if (kind == controlChange && data1 == pan && controls_.autoPanSpeed[channel].load(relaxed) > 0) return;
+    if (kind == controlChange && data1 == pan && autoPan_.overridesPan(channel)) return;
     out_.sendShortMessage(uint8_t(status), uint8_t(data1), uint8_t(data2));
 }
 
 void EventFilter::applyEffect(int channel, int kind, int& key, int& value) {
     ChannelEffectState& state = effectStates_[channel];
-    if (state.remapsNow(playSeconds_.load(relaxed), settings_.window)) {
+    if (state.remapsNow(clock_.playSeconds.load(relaxed), settings_.window)) {
         const RemappedKey remapped = remapKey(settings_, key);
         key = remapped.key;
         if (remapped.silenced) value = 0;
@@ -109,6 +97,7 @@ void EventFilter::applyControls(int channel, int kind, int& key, int& value) con
     }
     key = foldIntoKeyRange(key);
     if (kind != noteOn) return;
+    if (value > 0) controls_.channelPlayed[channel].store(true, relaxed);
     const int solo = controls_.soloChannel.load(relaxed);
     if (solo != LiveControls::noChannel && solo != channel) value = 0;
     if (controls_.channelMuted[channel].load(relaxed)) value = 0;

@@ -2,11 +2,13 @@
 #include <array>
 #include <atomic>
 
+#include "effects/AutoPan.h"
 #include "effects/ChannelEffectState.h"
 #include "effects/EffectSettings.h"
 #include "effects/LiveControls.h"
 #include "playback/ChannelMessage.h"
 #include "playback/MidiOut.h"
+#include "playback/PlayClock.h"
 #include "tones/ChannelTone.h"
 
 // Every channel message of a playing song passes here on its way to the MIDI output: the pitch effect
@@ -17,11 +19,9 @@
 // effect settings are read as plain values because the window changes them only while playback is stopped.
 class EventFilter : public ChannelMessageSink {
   public:
-    static constexpr int drumChannel = 9;
-
-    // playSeconds is the sequencer's count of whole seconds since playback started.
+    // The effect window is measured on clock's whole seconds since playback started.
     EventFilter(MidiOut& out, LiveControls& controls, const EffectSettings& settings, ChannelTones& tones,
-                const std::atomic<int>& playSeconds);
+                const PlayClock& clock, AutoPan& autoPan);
 
     // Called when playback starts, while the timer is stopped: every channel starts plain again and the
     // read-outs go back to "not sounded".
@@ -29,6 +29,7 @@ class EventFilter : public ChannelMessageSink {
 
     // message.status is 0x80-0xEF. Sends zero, one or two short messages.
     void processChannelMessage(int track, const ChannelMessage& message) override;
+    void trackPeriodEnded(uint8_t runningStatus) override { autoPan_.step(runningStatus); }
 
     const ChannelEffectState& effectState(int channel) const { return effectStates_[channel]; }
 
@@ -43,6 +44,7 @@ class EventFilter : public ChannelMessageSink {
     LiveControls& controls_;
     const EffectSettings& settings_;
     ChannelTones& tones_;
-    const std::atomic<int>& playSeconds_;
+    const PlayClock& clock_;
+    AutoPan& autoPan_;
     std::array<ChannelEffectState, LiveControls::channelCount> effectStates_{};
 };

@@ -10,7 +10,6 @@ void LiveControls::reset() {
     soloChannel.store(noChannel, relaxed);
     octaveDoubleChannel.store(noChannel, relaxed);
     volumeAllFixed.store(false, relaxed);
-    autoPanChannel.store(noChannel, relaxed);
     for (int c = 0; c < channelCount; ++c) {
         channelMuted[c].store(false, relaxed);
         volumeFixed[c].store(false, relaxed);
@@ -21,21 +20,30 @@ void LiveControls::reset() {
         chorusValue[c].store(0, relaxed);
         modulationFixed[c].store(false, relaxed);
         modulationValue[c].store(0, relaxed);
-        autoPanSpeed[c].store(0, relaxed);
-        restartAutoPan(c);
     }
     clearReadouts();
+}
+
+void LiveControls::resetForSong() {
+    keyShift.store(0, relaxed);
+    keyShiftActive.store(false, relaxed);
+    soloChannel.store(noChannel, relaxed);
+    octaveDoubleChannel.store(noChannel, relaxed);
+    volumeAllFixed.store(false, relaxed);
+    for (int c = 0; c < channelCount; ++c) {
+        channelMuted[c].store(false, relaxed);
+        volumeValue[c].store(100, relaxed);
+        volumeFixed[c].store(false, relaxed);
+        reverbFixed[c].store(false, relaxed);
+        chorusFixed[c].store(false, relaxed);
+        modulationFixed[c].store(false, relaxed);
+    }
 }
 
 void LiveControls::clearReadouts() {
     for (int c = 0; c < channelCount; ++c) {
         channelLevel[c].store(notSounded, relaxed);
         channelPitchClass[c].store(notSounded, relaxed);
+        channelPlayed[c].store(false, relaxed);
     }
-}
-
-void LiveControls::restartAutoPan(int channel) {
-    autoPanValue[channel].store(64, relaxed);
-    autoPanRising[channel].store(true, relaxed);
-    autoPanCount[channel].store(0, relaxed);
 }

@@ -3,12 +3,14 @@
 #include <atomic>
 #include <cstdint>
 
+#include "playback/MidiVocabulary.h"
+
 // The controls of the face that act on a playing song, and the read-outs the filter leaves for the face.
 // The window thread writes the controls while the timer thread reads them (and the reverse for the
 // read-outs), so every field is an atomic; relaxed order is enough because each value stands alone.
 struct LiveControls {
-    static constexpr int channelCount = 16;
-    static constexpr int noChannel = 16;
+    static constexpr int channelCount = midi::channelCount;
+    static constexpr int noChannel = channelCount;
     static constexpr uint8_t notSounded = 0xFF;
 
     template <typename T>
@@ -30,23 +32,21 @@ struct LiveControls {
     PerChannel<bool> modulationFixed{};
     PerChannel<uint8_t> modulationValue{};
 
-    // Automatic pan: the sequencer sweeps the pan of a channel whose speed is above 0 (1..12).
-    PerChannel<int> autoPanSpeed{};
-    PerChannel<uint8_t> autoPanValue{};
-    PerChannel<bool> autoPanRising{};
-    PerChannel<int> autoPanCount{};
-    std::atomic<int> autoPanChannel{noChannel};  // the swept channel of a single-track (format 0) song
-
     // Read-outs: velocity and pitch class of each channel's last sounding note; notSounded until then.
     PerChannel<uint8_t> channelLevel{};
     PerChannel<uint8_t> channelPitchClass{};
+    // Whether the song has played a note-on on the channel since playback started, even one that solo or
+    // mute silenced: the face's cells and toggles answer only on such channels, and a channel silenced
+    // while it sounded must stay within reach.
+    PerChannel<bool> channelPlayed{};
 
     LiveControls() { reset(); }
 
     // The state of a freshly started program (and of a freshly loaded song, for the song-dependent part).
     void reset();
+    // A freshly loaded song: no transpose, solo, mute or doubling, every volume 100 and nothing fixed. The
+    // values behind the other fixed flags and the read-outs stay; nothing reads them until they are set.
+    void resetForSong();
     // The read-outs at every playback start.
     void clearReadouts();
-    // Restarts the pan sweep of a channel, as the face does whenever it changes the channel's speed.
-    void restartAutoPan(int channel);
 };

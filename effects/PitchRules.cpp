@@ -7,8 +7,8 @@ constexpr int pitchClassCount = 12;
 constexpr int mirrorAxis = 71;
 constexpr int highestKey = 127;
 
-// Marks a pitch class that a scale leaves out.
-constexpr int silent = 100;
+// Marks a pitch class that a scale leaves out, as a rest of the custom pitch map does.
+constexpr int silent = PitchMap::rest;
 
 using ScaleSteps = int[pitchClassCount];
 

@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <new>
 
-#include "playback/SmfBytes.h"
+#include "playback/SmfWriter.h"
 
 namespace {
 constexpr uint8_t melodyChannel = 0, guitarChannel = 1, bassChannel = 2, drumChannel = 9;

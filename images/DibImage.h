@@ -25,8 +25,6 @@ class DibImage {
     int bitCount() const;
     size_t rowStride() const { return rowStride(width(), bitCount()); }
     static size_t rowStride(int width, int bitCount) { return ((size_t(width) * bitCount + 31) / 32) * 4; }
-    // Zero bytes at the end of each stored row.
-    size_t rowPadding() const { return rowStride() - (size_t(width()) * bitCount() + 7) / 8; }
     size_t imageSize() const { return rowStride() * size_t(height()); }
     // Entries of 4 bytes (blue, green, red, reserved) after the header; 0 above 8 bits per pixel.
     size_t paletteEntries() const;

@@ -1,6 +1,5 @@
 #include "images/FaceComposer.h"
 
-#include <cstdio>
 #include <new>
 #include <vector>
 
@@ -81,16 +80,13 @@ std::vector<AxisSample> axisSamples(int outputSize, int pictureSize) {
 }
 
 void reportRow(int row, const ConversionProgress& progress) {
-    if (!progress) return;
-    char text[32];
-    std::snprintf(text, sizeof text, "変換 = %d", int(100 * row * 0.0018552876));
-    progress(text);
+    if (progress) progress(int(100 * row * 0.0018552876));
 }
 }  // namespace
 
-ImageResult makeFaceFromPicture(const DibImage& picture, const MaskGrid& mask, DibImage& face,
-                                const ConversionProgress& progress) {
-    if (!picture.isComplete()) return ImageResult::failure(previewMessage::damaged);
+ImageError makeFaceFromPicture(const DibImage& picture, const MaskGrid& mask, DibImage& face,
+                               const ConversionProgress& progress) {
+    if (!picture.isComplete()) return ImageError::damaged;
     const int width = picture.width();
     std::vector<uint32_t> packed;
     DibImage composed;
@@ -98,7 +94,7 @@ ImageResult makeFaceFromPicture(const DibImage& picture, const MaskGrid& mask, D
         packed = unpackPicture(picture);
         composed = DibImage::create24(faceWidth, faceHeight);
     } catch (const std::bad_alloc&) {
-        return ImageResult::failure(composeNoMemoryMessage);
+        return ImageError::noMemory;
     }
     const std::vector<AxisSample> columns = axisSamples(faceWidth, width);
     const std::vector<AxisSample> rows = axisSamples(faceHeight, picture.height());
@@ -114,5 +110,5 @@ ImageResult makeFaceFromPicture(const DibImage& picture, const MaskGrid& mask, D
         reportRow(j, progress);
     }
     face = std::move(composed);
-    return ImageResult::success();
+    return ImageError::none;
 }

@@ -6,7 +6,6 @@
 
 #include "images/LittleEndian.h"
 #include "images/PreviewBmp.h"
-#include "images/SusieMessages.h"
 
 namespace {
 bool isPictureDepth(int bits) {
@@ -22,21 +21,20 @@ size_t declaredPaletteEntries(const uint8_t* info, int bits) {
 }
 }  // namespace
 
-ImageResult pictureFromPluginBlocks(const uint8_t* info, size_t infoSize, const uint8_t* bits,
-                                    size_t bitsSize, DibImage& picture) {
-    using namespace previewMessage;
+ImageError pictureFromPluginBlocks(const uint8_t* info, size_t infoSize, const uint8_t* bits, size_t bitsSize,
+                                   DibImage& picture) {
     picture = DibImage();
-    const ImageResult broken = ImageResult::failure(getPictureMessage(getPictureResult::brokenData));
+    const ImageError broken = ImageError::damaged;
     if (info == nullptr || infoSize < DibImage::infoHeaderSize) return broken;
     const size_t headerSize = readLe32(info);
     if (headerSize < DibImage::infoHeaderSize || headerSize > infoSize) return broken;
 
     const int bitCount = readLe16(info + 14);
-    if (!isPictureDepth(bitCount)) return ImageResult::failure(unsupportedDepth);
-    if (readLe32(info + 16) != 0) return ImageResult::failure(compressed);
+    if (!isPictureDepth(bitCount)) return ImageError::unsupportedDepth;
+    if (readLe32(info + 16) != 0) return ImageError::compressed;
     const int32_t width = int32_t(readLe32(info + 4));
     const int32_t height = int32_t(readLe32(info + 8));
-    if (width > maxPreviewSize || height > maxPreviewSize) return ImageResult::failure(tooLarge);
+    if (width > maxPreviewSize || height > maxPreviewSize) return ImageError::tooLarge;
     if (width <= 0 || height <= 0) return broken;
 
     const size_t givenEntries = declaredPaletteEntries(info, bitCount);
@@ -49,7 +47,7 @@ ImageResult pictureFromPluginBlocks(const uint8_t* info, size_t infoSize, const 
     try {
         block.assign(DibImage::infoHeaderSize + paletteEntries * 4 + imageSize, 0);
     } catch (const std::bad_alloc&) {
-        return ImageResult::failure(noMemory);
+        return ImageError::noMemory;
     }
     uint8_t* header = block.data();
     std::copy(info, info + DibImage::infoHeaderSize, header);
@@ -62,5 +60,5 @@ ImageResult pictureFromPluginBlocks(const uint8_t* info, size_t infoSize, const 
     std::copy(info + headerSize, info + headerSize + copiedEntries * 4, header + DibImage::infoHeaderSize);
     std::copy(bits, bits + imageSize, header + DibImage::infoHeaderSize + paletteEntries * 4);
     picture = DibImage::fromBlock(std::move(block));
-    return ImageResult::success();
+    return ImageError::none;
 }

@@ -28,19 +28,18 @@ void storeBottomRowFirst(DibImage& image) {
 }
 }  // namespace
 
-ImageResult readPreviewBmp(std::istream& in, DibImage& preview) {
-    using namespace previewMessage;
+ImageError readPreviewBmp(std::istream& in, DibImage& preview) {
     const BmpHeaders headers = BmpHeaders::read(in);
-    if (headers.fileType() != bmpFileType) return ImageResult::failure(notBmp);
-    if (headers.infoSize() != DibImage::infoHeaderSize) return ImageResult::failure(notWindowsFormat);
-    if (headers.bitCount() == 32) return ImageResult::failure(thirtyTwoBit);
-    if (!isPreviewDepth(headers.bitCount())) return ImageResult::failure(unsupportedDepth);
-    if (headers.compression() != 0) return ImageResult::failure(compressed);
+    if (headers.fileType() != bmpFileType) return ImageError::notBmp;
+    if (headers.infoSize() != DibImage::infoHeaderSize) return ImageError::notWindowsFormat;
+    if (headers.bitCount() == 32) return ImageError::thirtyTwoBit;
+    if (!isPreviewDepth(headers.bitCount())) return ImageError::unsupportedDepth;
+    if (headers.compression() != 0) return ImageError::compressed;
     // 64 bits, because the magnitude of the most negative height does not fit 32.
     const int64_t width = headers.width();
     const int64_t rows = headers.height() < 0 ? -int64_t(headers.height()) : headers.height();
-    if (width > maxPreviewSize || rows > maxPreviewSize) return ImageResult::failure(tooLarge);
-    if (width <= 0 || rows == 0) return ImageResult::failure(damaged);
+    if (width > maxPreviewSize || rows > maxPreviewSize) return ImageError::tooLarge;
+    if (width <= 0 || rows == 0) return ImageError::damaged;
 
     preview = DibImage();
     const size_t paletteEntries = paletteEntriesOf(headers);
@@ -48,13 +47,13 @@ ImageResult readPreviewBmp(std::istream& in, DibImage& preview) {
     try {
         image = headers.makeImage(paletteEntries);
     } catch (const std::bad_alloc&) {
-        return ImageResult::failure(noMemory);
+        return ImageError::noMemory;
     }
     if (!readBytes(in, image.palette(), paletteEntries * 4) ||
         !readBytes(in, image.pixels(), image.imageSize())) {
-        return ImageResult::failure(damaged);
+        return ImageError::damaged;
     }
     if (headers.height() < 0) storeBottomRowFirst(image);
     preview = std::move(image);
-    return ImageResult::success();
+    return ImageError::none;
 }

@@ -5,11 +5,7 @@
 #include <vector>
 
 #include "images/DibImage.h"
-
-constexpr int faceWidth = 788;
-constexpr int faceHeight = 540;
-constexpr int buttonSheetWidth = 116;
-constexpr int buttonSheetHeight = 213;
+#include "images/SkinSizes.h"
 
 // Readers of the skin pictures ("Main.bmp", a saved face and "Mask.bmp"; "Button.bmp"). Each first
 // releases the image it fills, then accepts only an uncompressed 24-bit BMP of exactly its size, stored

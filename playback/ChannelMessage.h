@@ -15,4 +15,7 @@ class ChannelMessageSink {
   public:
     virtual ~ChannelMessageSink() = default;
     virtual void processChannelMessage(int track, const ChannelMessage& message) = 0;
+    // A live track has been stepped through one timer period; runningStatus is its last channel status
+    // (0 before its first). The automatic pan keeps its pace by these.
+    virtual void trackPeriodEnded(uint8_t runningStatus) = 0;
 };

@@ -16,10 +16,10 @@ FileRecordingMidiOut::FileRecordingMidiOut(const std::string& path, MicrosecondC
       openedAt_(clock_()),
       file_(std::filesystem::u8path(path), std::ios::binary | std::ios::trunc) {}
 
-int FileRecordingMidiOut::sendShortMessage(uint8_t status, uint8_t data1, uint8_t data2) {
+DeviceError FileRecordingMidiOut::sendShortMessage(uint8_t status, uint8_t data1, uint8_t data2) {
     const uint8_t bytes[3] = {status, data1, data2};
     writeLine(bytes, sizeof bytes);
-    return 0;
+    return DeviceError::none;
 }
 
 void FileRecordingMidiOut::sendLongMessage(const uint8_t* bytes, size_t count) {

@@ -33,7 +33,7 @@ class FileRecordingMidiOut : public MidiOut {
     // The T of the lines that follow, in ms.
     void setPlayTime(long timeMs) { playTimeMs_.store(timeMs, std::memory_order_relaxed); }
 
-    int sendShortMessage(uint8_t status, uint8_t data1, uint8_t data2) override;
+    DeviceError sendShortMessage(uint8_t status, uint8_t data1, uint8_t data2) override;
     void sendLongMessage(const uint8_t* bytes, size_t count) override;
 
   private:

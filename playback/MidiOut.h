@@ -2,14 +2,17 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "playback/DeviceError.h"
+
 // The program's one connection to a MIDI output. Everything the program sends goes through these two calls:
-// the winmm device in the program, a recording device in the tests and the renderer.
+// the winmm device in the program, a recording device in the tests and the renderer, a silent one in the
+// showcase and the benchmarks.
 class MidiOut {
   public:
     virtual ~MidiOut() = default;
 
-    // Sends status | data1 << 8 | data2 << 16; returns the platform's result code (0 on success).
-    virtual int sendShortMessage(uint8_t status, uint8_t data1, uint8_t data2) = 0;
+    // Sends status | data1 << 8 | data2 << 16.
+    virtual DeviceError sendShortMessage(uint8_t status, uint8_t data1, uint8_t data2) = 0;
 
     // Sends a system exclusive message, starting with its F0 or F7. A message longer than the device
     // buffer (longMessageCapacity bytes) is not sent: a cut-off SysEx would leave the device mid-message.

@@ -1,5 +1,7 @@
 #include "playback/Player.h"
 
+#include "playback/MidiVocabulary.h"
+
 const uint8_t Player::gsReset[11] = {0xF0, 0x41, 0x10, 0x42, 0x12, 0x40, 0x00, 0x7F, 0x00, 0x41, 0xF7};
 
 Player::Player(SongBuffer& song, Sequencer& sequencer, MidiOut& out, PlaybackTimer& timer, PlayerHost& host,
@@ -8,7 +10,9 @@ Player::Player(SongBuffer& song, Sequencer& sequencer, MidiOut& out, PlaybackTim
 
 void Player::loadSong(std::vector<uint8_t> image) {
     song_.assign(std::move(image));
-    for (int channel = 0; channel < 16; ++channel) out_.sendShortMessage(uint8_t(0xB0 | channel), 121, 0);
+    for (int channel = 0; channel < midi::channelCount; ++channel)
+        out_.sendShortMessage(midi::statusOf(midi::controlChange, channel),
+                              midi::controller::resetAllControllers, 0);
     out_.sendLongMessage(gsReset, sizeof gsReset);
     song_.readHeader();
     sequencer_.setInitialTempo(findFirstTempo(song_));
@@ -30,9 +34,10 @@ void Player::startPlayback() {
 }
 
 void Player::sendStopMessages(MidiOut& out) {
-    for (uint8_t controller : {66, 64, 123})
-        for (int channel = 0; channel < 16; ++channel)
-            out.sendShortMessage(uint8_t(0xB0 | channel), controller, 0);
+    using namespace midi::controller;
+    for (uint8_t controller : {sostenuto, sustain, allNotesOff})
+        for (int channel = 0; channel < midi::channelCount; ++channel)
+            out.sendShortMessage(midi::statusOf(midi::controlChange, channel), controller, 0);
 }
 
 void Player::stopPlayback(StopReason reason) {

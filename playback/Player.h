@@ -1,5 +1,4 @@
 #pragma once
-#include "effects/LiveControls.h"
 #include "playback/MidiOut.h"
 #include "playback/PlaybackTimer.h"
 #include "playback/Sequencer.h"
@@ -10,7 +9,7 @@
 class PlayerHost {
   public:
     virtual ~PlayerHost() = default;
-    // Play start: the event filter's per-channel state, the meters' bookkeeping, the pressed button.
+    // Play start (after the engine has reset the event filter): the meters' bookkeeping, the pressed button.
     virtual void resetForPlayback() = 0;
     virtual void drawPlayButton(bool lit) = 0;
     virtual void drawFastForwardButton(bool lit) = 0;

@@ -2,9 +2,9 @@
 
 #include "playback/MessageLine.h"
 
-int RecordingMidiOut::sendShortMessage(uint8_t status, uint8_t data1, uint8_t data2) {
+DeviceError RecordingMidiOut::sendShortMessage(uint8_t status, uint8_t data1, uint8_t data2) {
     messages_.push_back({timeMs_, {status, data1, data2}});
-    return 0;
+    return DeviceError::none;
 }
 
 void RecordingMidiOut::sendLongMessage(const uint8_t* bytes, size_t count) {

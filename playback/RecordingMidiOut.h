@@ -14,7 +14,7 @@ class RecordingMidiOut : public MidiOut {
     };
 
     void setTime(long timeMs) { timeMs_ = timeMs; }
-    int sendShortMessage(uint8_t status, uint8_t data1, uint8_t data2) override;
+    DeviceError sendShortMessage(uint8_t status, uint8_t data1, uint8_t data2) override;
     void sendLongMessage(const uint8_t* bytes, size_t count) override;
 
     const std::vector<Message>& messages() const { return messages_; }

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "playback/MidiVocabulary.h"
+
 namespace {
 constexpr auto relaxed = std::memory_order_relaxed;
 constexpr uint32_t defaultMicrosPerQuarter = 500000;  // 120 beats per minute
@@ -12,9 +14,9 @@ constexpr int fastForwardTempoLimit = 250;
 constexpr int msPerSecondTick = 990;  // the clock counts a second once the accumulator passes this
 }  // namespace
 
-Sequencer::Sequencer(SongBuffer& song, MidiOut& out, ChannelMessageSink& filter, LiveControls& controls,
+Sequencer::Sequencer(SongBuffer& song, MidiOut& out, ChannelMessageSink& filter, PlayClock& clock,
                      TickPoster& window)
-    : song_(song), out_(out), filter_(filter), controls_(controls), window_(window) {}
+    : song_(song), out_(out), filter_(filter), clock_(clock), window_(window) {}
 
 void Sequencer::setInitialTempo(const FirstTempo& tempo) {
     const uint32_t micros = tempo.found ? tempo.microsPerQuarter : defaultMicrosPerQuarter;
@@ -45,9 +47,7 @@ void Sequencer::rewind() {
 }
 
 void Sequencer::resetClock() {
-    clockMinutes_.store(0, relaxed);
-    clockSeconds_.store(0, relaxed);
-    playSeconds_.store(0, relaxed);
+    clock_.reset();
 }
 
 void Sequencer::onTimer() {
@@ -72,13 +72,13 @@ void Sequencer::advanceClock() {
     msAccumulator_ += timerPeriod;
     if (msAccumulator_ <= msPerSecondTick) return;
     msAccumulator_ = 0;
-    playSeconds_.fetch_add(1, relaxed);
-    int seconds = clockSeconds_.load(relaxed) + 1;
+    clock_.playSeconds.fetch_add(1, relaxed);
+    int seconds = clock_.seconds.load(relaxed) + 1;
     if (seconds > 59) {
         seconds = 0;
-        clockMinutes_.fetch_add(1, relaxed);
+        clock_.minutes.fetch_add(1, relaxed);
     }
-    clockSeconds_.store(seconds, relaxed);
+    clock_.seconds.store(seconds, relaxed);
     secondTicked_.store(true, relaxed);
     window_.postTick();
 }
@@ -111,12 +111,12 @@ void Sequencer::stepTrack(int track) {
         if (!song_.contains(p)) return endTrack();
 
         const uint8_t byte = song_.byteAt(p);
-        if (byte == 0xFF) {
+        if (byte == midi::metaEvent) {
             bool endOfTrack = false;
             p = playMetaEvent(p + 1, endOfTrack);
             if (p < 0 || endOfTrack) return endTrack();
             state.runningStatusValid = false;
-        } else if (byte == 0xF0 || byte == 0xF7) {
+        } else if (midi::isSysExStatus(byte)) {
             p = playSysEx(p);
             if (p < 0) return endTrack();
             state.runningStatusValid = false;
@@ -134,18 +134,18 @@ void Sequencer::stepTrack(int track) {
     }
 
     state.trackTime += timerPeriod;
-    stepAutoPan(state);
+    filter_.trackPeriodEnded(state.trackStatus);
     song_.setTrackPosition(track, int32_t(p));
 }
 
 int64_t Sequencer::playMetaEvent(int64_t typePos, bool& endOfTrack) {
     if (!song_.contains(typePos)) return -1;
     const uint8_t type = song_.byteAt(typePos);
-    if (type == 0x2F) {
+    if (type == midi::metaEndOfTrack) {
         endOfTrack = true;
         return typePos;
     }
-    if (type == 0x51 && typePos != lastTempoPos_) {
+    if (type == midi::metaTempo && typePos != lastTempoPos_) {
         if (!song_.contains(typePos + 4)) return -1;
         lastTempoPos_ = int32_t(typePos);
         const uint32_t micros = uint32_t(song_.byteAt(typePos + 2)) << 16 |
@@ -182,7 +182,7 @@ int64_t Sequencer::playSysEx(int64_t statusPos) {
 
 int64_t Sequencer::playChannelMessage(int track, int64_t dataPos) {
     const uint8_t status = tracks_[size_t(track)].trackStatus;
-    const bool oneDataByte = status >= 0xC0 && status <= 0xDF;
+    const bool oneDataByte = midi::hasOneDataByte(status);
     const int64_t next = dataPos + (oneDataByte ? 1 : 2);
     if (next > song_.size()) return -1;
     ChannelMessage message;
@@ -191,37 +191,6 @@ int64_t Sequencer::playChannelMessage(int track, int64_t dataPos) {
     message.data2 = oneDataByte ? 0 : song_.byteAt(dataPos + 1);
     filter_.processChannelMessage(track, message);
     return next;
-}
-
-void Sequencer::stepAutoPan(const TrackState& state) {
-    const int channel =
-        song_.songFormat() == 0 ? controls_.autoPanChannel.load(relaxed) : state.trackStatus & 0x0F;
-    if (channel >= LiveControls::channelCount) return;
-    const int solo = controls_.soloChannel.load(relaxed);
-    const int speed = controls_.autoPanSpeed[channel].load(relaxed);
-    if ((solo < LiveControls::noChannel && channel != solo) || speed <= 0 ||
-        controls_.channelLevel[channel].load(relaxed) == LiveControls::notSounded ||
-        controls_.channelMuted[channel].load(relaxed))
-        return;
-
-    const int count = controls_.autoPanCount[channel].load(relaxed) + 1;
-    if (count < 13 - speed) {
-        controls_.autoPanCount[channel].store(count, relaxed);
-        return;
-    }
-    controls_.autoPanCount[channel].store(0, relaxed);
-    int value = controls_.autoPanValue[channel].load(relaxed);
-    if (controls_.autoPanRising[channel].load(relaxed)) {
-        if (++value > 126) {
-            value = 126;
-            controls_.autoPanRising[channel].store(false, relaxed);
-        }
-    } else if (--value < 1) {
-        value = 1;
-        controls_.autoPanRising[channel].store(true, relaxed);
-    }
-    controls_.autoPanValue[channel].store(uint8_t(value), relaxed);
-    out_.sendShortMessage(uint8_t(0xB0 | channel), 10, uint8_t(value));
 }
 
 void Sequencer::setTempo(bool quiet, double ms) {
@@ -284,8 +253,8 @@ TickReport Sequencer::takeTickReport() {
     report.displayTempo = displayTempo_.load(relaxed);
     if (secondTicked_.exchange(false, relaxed)) {
         report.clockRedraw = true;
-        report.clockMinutes = clockMinutes_.load(relaxed);
-        report.clockSeconds = clockSeconds_.load(relaxed);
+        report.clockMinutes = clock_.minutes.load(relaxed);
+        report.clockSeconds = clock_.seconds.load(relaxed);
     }
     report.metersLive = metersLive_.load(relaxed);
     return report;

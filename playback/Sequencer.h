@@ -4,9 +4,9 @@
 #include <cstdint>
 #include <mutex>
 
-#include "effects/LiveControls.h"
 #include "playback/ChannelMessage.h"
 #include "playback/MidiOut.h"
+#include "playback/PlayClock.h"
 #include "playback/PlaybackTimer.h"
 #include "playback/SongBuffer.h"
 
@@ -37,7 +37,7 @@ class Sequencer : public TimerClient {
     static constexpr int timerPeriod = 10;  // ms, also the timer's resolution
     static constexpr double fastForwardMsPerQuarter = 150.0;
 
-    Sequencer(SongBuffer& song, MidiOut& out, ChannelMessageSink& filter, LiveControls& controls,
+    Sequencer(SongBuffer& song, MidiOut& out, ChannelMessageSink& filter, PlayClock& clock,
               TickPoster& window);
 
     // At load: the tempo of the song's first FF 51 (120 beats per minute without one), clamped to 400 beats
@@ -70,9 +70,8 @@ class Sequencer : public TimerClient {
     int displayTempo() const { return displayTempo_.load(std::memory_order_relaxed); }
     // The tempo buttons step the displayed tempo themselves.
     void setDisplayTempo(int bpm) { displayTempo_.store(bpm, std::memory_order_relaxed); }
-    const std::atomic<int>& playSeconds() const { return playSeconds_; }
-    int clockMinutes() const { return clockMinutes_.load(std::memory_order_relaxed); }
-    int clockSeconds() const { return clockSeconds_.load(std::memory_order_relaxed); }
+    int clockMinutes() const { return clock_.minutes.load(std::memory_order_relaxed); }
+    int clockSeconds() const { return clock_.seconds.load(std::memory_order_relaxed); }
     void resetClock();
     bool gmSystemOnSeen() const { return gmSystemOnSeen_.load(std::memory_order_relaxed); }
     void clearGmSystemOnSeen() { gmSystemOnSeen_.store(false, std::memory_order_relaxed); }
@@ -94,12 +93,11 @@ class Sequencer : public TimerClient {
     int64_t playMetaEvent(int64_t typePos, bool& endOfTrack);
     int64_t playSysEx(int64_t statusPos);
     int64_t playChannelMessage(int track, int64_t dataPos);
-    void stepAutoPan(const TrackState& state);
 
     SongBuffer& song_;
     MidiOut& out_;
     ChannelMessageSink& filter_;
-    LiveControls& controls_;
+    PlayClock& clock_;
     TickPoster& window_;
 
     mutable std::mutex tempoMutex_;
@@ -116,9 +114,6 @@ class Sequencer : public TimerClient {
     std::atomic<bool> metersLive_{false};
     std::atomic<bool> callbackBusy_{false};
     std::atomic<bool> gmSystemOnSeen_{false};
-    std::atomic<int> clockMinutes_{0};
-    std::atomic<int> clockSeconds_{0};
-    std::atomic<int> playSeconds_{0};
     int msAccumulator_ = 0;  // timer thread only
 
     std::array<uint8_t, MidiOut::longMessageCapacity> sysexStaging_{};

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "playback/MidiVocabulary.h"
+
 namespace {
 constexpr double fallbackDivision = 480.0;
 constexpr int32_t headerSize = 14;
@@ -42,7 +44,7 @@ void SongBuffer::prepareTracks() {
 FirstTempo findFirstTempo(const SongBuffer& song) {
     const std::vector<uint8_t>& image = song.image();
     for (size_t p = 0; p + 1 < image.size(); ++p) {
-        if (image[p] == 0xFF && image[p + 1] == 0x51) {
+        if (image[p] == midi::metaEvent && image[p + 1] == midi::metaTempo) {
             FirstTempo tempo;
             tempo.found = true;
             tempo.typePosition = int32_t(p + 1);

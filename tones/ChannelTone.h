@@ -3,6 +3,8 @@
 #include <atomic>
 #include <cstdint>
 
+#include "playback/MidiVocabulary.h"
+
 // The tone a channel plays: the song's last program change and bank select, or the user's choice.
 struct ChannelTone {
     std::atomic<uint8_t> program{0};
@@ -12,7 +14,7 @@ struct ChannelTone {
 // The tone of every channel and the user's lock on it. The tone dialog writes them on the window thread
 // while the event filter reads (and, for unlocked channels, writes) them on the timer thread.
 struct ChannelTones {
-    static constexpr int channelCount = 16;
+    static constexpr int channelCount = midi::channelCount;
 
     std::array<ChannelTone, channelCount> tone{};
     // While set, the song's program changes and bank selects on the channel give way to `tone`.

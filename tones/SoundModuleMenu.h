@@ -1,6 +1,7 @@
 #pragma once
 #include <functional>
 
+#include "resources/CommandIds.h"
 #include "tones/SoundModule.h"
 
 // The menu "音源": one item per module, the checked one naming the module in use. The module may change
@@ -8,10 +9,9 @@
 // nothing to the device and takes effect at the next use of the lists.
 class SoundModuleMenu {
   public:
-    // The items' command ids (the menu resource has the same numbers).
-    static constexpr int sc88Item = 40019;
-    static constexpr int sc55Item = 40018;
-    static constexpr int sb16Item = 40017;
+    static constexpr int sc88Item = IDM_MODULE_SC88;
+    static constexpr int sc55Item = IDM_MODULE_SC55;
+    static constexpr int sb16Item = IDM_MODULE_SB16;
 
     // `module` is the window's setting, which this menu changes; `playing` says whether a song plays.
     SoundModuleMenu(SoundModule& module, std::function<bool()> playing);

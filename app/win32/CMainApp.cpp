@@ -1,7 +1,8 @@
 #include "app/win32/CMainApp.h"
 
+#include "app/DeviceMessages.h"
 #include "app/win32/CMainWnd.h"
-#include "app/win32/MessageBoxes.h"
+#include "platform/win32/MessageBoxes.h"
 #include "playback/win32/MultimediaTimer.h"
 #include "playback/win32/WinmmMidiOut.h"
 
@@ -12,9 +13,12 @@ int CMainApp::run(HINSTANCE instance, int showCommand) {
     MultimediaTimer timer;
     int exitCode = 1;
     {
-        CMainWnd window(
-            instance, midiOut, [&](std::string& error) { return midiOut.openMidiOut(error); }, timer,
-            failures);
+        auto openOutput = [&]() -> std::optional<std::string> {
+            const DeviceError error = midiOut.openMidiOut();
+            if (error == DeviceError::none) return std::nullopt;
+            return openFailureText(error, midiOut.openFailureText());
+        };
+        CMainWnd window(instance, midiOut, openOutput, timer, failures);
         if (window.create(showCommand)) {
             MSG message;
             while (GetMessageW(&message, nullptr, 0, 0) > 0) {
@@ -25,6 +29,9 @@ int CMainApp::run(HINSTANCE instance, int showCommand) {
         }
     }
     timer.stop();
-    for (const std::string& error : midiOut.closeMidiOut()) showMessage(nullptr, error, "Error");
+    for (const CloseFailure& failure : midiOut.closeMidiOut()) {
+        const std::string text = closeFailureText(failure);
+        if (!text.empty()) showMessage(nullptr, text, "Error");
+    }
     return exitCode;
 }

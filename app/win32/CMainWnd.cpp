@@ -1,42 +1,24 @@
 #include "app/win32/CMainWnd.h"
 
-#include <commdlg.h>
 #include <windowsx.h>
 
-#include "app/win32/MessageBoxes.h"
-#include "app/win32/WideText.h"
+#include "app/win32/FileDialogs.h"
+#include "platform/win32/MessageBoxes.h"
+#include "app/win32/Win32Files.h"
+#include "platform/win32/WideText.h"
 
 namespace {
 constexpr int compactWidth = 400;
 constexpr DWORD windowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
 constexpr int historyPlaceholderFirst = 2;
 constexpr int historyPlaceholderLast = 7;
-
-std::wstring folderOf(const std::wstring& path) {
-    const size_t slash = path.find_last_of(L"\\/");
-    return slash == std::wstring::npos ? std::wstring() : path.substr(0, slash);
-}
-
-bool fileExists(const std::wstring& path) {
-    const DWORD attributes = GetFileAttributesW(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
-// "description|pattern|" becomes the dialog's "description\0pattern\0\0".
-std::wstring dialogFilter(const std::string& filter) {
-    std::wstring result = widen(filter);
-    for (wchar_t& c : result)
-        if (c == L'|') c = L'\0';
-    result.push_back(L'\0');
-    return result;
-}
 }  // namespace
 
 CMainWnd::CMainWnd(HINSTANCE instance, MidiOut& out, OutputOpener openOutput, PlaybackTimer& timer,
                    ShortMessageFailures& failures)
     : instance_(instance),
       openOutput_(std::move(openOutput)),
-      model_(*this, out, timer, *this, *this, failures) {}
+      model_(PlatformPorts{*this, *this, *this}, out, timer, *this, *this, failures) {}
 
 CMainWnd::~CMainWnd() {
     if (window_) DestroyWindow(window_);
@@ -63,13 +45,16 @@ bool CMainWnd::create(int showCommand) {
     largeWidth_ = outer.right - outer.left;
     largeHeight_ = outer.bottom - outer.top;
     HMENU menu = LoadMenuW(instance_, L"IDR_MENU1");
-    window_ = CreateWindowExW(0, className, widen(MainWindowModel::programTitle).c_str(), windowStyle, 0, 0,
-                              largeWidth_, largeHeight_, nullptr, menu, instance_, this);
+    window_ = CreateWindowExW(0, className, widen(programTitle).c_str(), windowStyle, 0, 0, largeWidth_,
+                              largeHeight_, nullptr, menu, instance_, this);
     if (!window_) return false;
 
-    std::string error;
-    const bool started =
-        model_.loadSprites() && (openOutput_(error) || (showMessage(error), false)) && model_.loadFace();
+    auto outputOpened = [&] {
+        const std::optional<std::string> failure = openOutput_();
+        if (failure) showMessage(*failure);
+        return !failure;
+    };
+    const bool started = model_.loadSprites() && outputOpened() && model_.loadFace();
     if (!started) {
         DestroyWindow(window_);
         window_ = nullptr;
@@ -104,74 +89,108 @@ LRESULT CMainWnd::defaultHandling(UINT message, WPARAM wParam, LPARAM lParam) {
     return DefWindowProcW(window_, message, wParam, lParam);
 }
 
-LRESULT CMainWnd::finishFaceMessage(bool passOn, UINT message, WPARAM wParam, LPARAM lParam) {
-    model_.reportDeviceFailures();  // a face control may just have sent to a lost device
+LRESULT CMainWnd::passOnIf(bool passOn, UINT message, WPARAM wParam, LPARAM lParam) {
     return passOn ? defaultHandling(message, wParam, lParam) : 0;
 }
 
 LRESULT CMainWnd::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     const int x = GET_X_LPARAM(lParam);
     const int y = GET_Y_LPARAM(lParam);
-    FaceControls& controls = model_.controls();
     switch (message) {
-        case WM_PAINT: {
-            PAINTSTRUCT paintStruct;
-            paint(BeginPaint(window_, &paintStruct));
-            EndPaint(window_, &paintStruct);
-            return 0;
-        }
+        case WM_PAINT:
+            return onPaint();
         case WM_PRINTCLIENT:
-            paint(HDC(wParam));
-            return 0;
+            return paint(HDC(wParam)), 0;
         case tickMessage:
-            model_.onTick();
-            return 0;
+            return model_.onTick(), 0;
         case WM_COMMAND:
-            if (model_.onCommand(LOWORD(wParam))) return 0;
-            break;
+            return onCommand(message, wParam, lParam);
         case WM_INITMENUPOPUP:
-            updateMenuChecks(HMENU(wParam));
-            return 0;
-        case WM_LBUTTONDOWN: {
-            const bool passOn = controls.leftButtonDown(x, y);
-            // A held arrow or fast forward must hear of the release even when it happens outside.
-            if (model_.holdsMouse()) SetCapture(window_);
-            return finishFaceMessage(passOn, message, wParam, lParam);
-        }
-        case WM_LBUTTONUP: {
-            const bool passOn = controls.leftButtonUp();
-            if (GetCapture() == window_) ReleaseCapture();
-            return finishFaceMessage(passOn, message, wParam, lParam);
-        }
+            return onInitMenuPopup(message, wParam, lParam);
+        case WM_LBUTTONDOWN:
+            return onLeftButtonDown(message, wParam, lParam);
+        case WM_LBUTTONUP:
+            return onLeftButtonUp(message, wParam, lParam);
         case WM_CAPTURECHANGED:
-            if (HWND(lParam) != window_) controls.leftButtonUp();
-            return finishFaceMessage(true, message, wParam, lParam);
+            return onCaptureChanged(message, wParam, lParam);
         case WM_MOUSEMOVE:
-            return finishFaceMessage(controls.mouseMove(x, y), message, wParam, lParam);
+            return passOnIf(model_.mouseMove(x, y), message, wParam, lParam);
         case WM_RBUTTONDOWN:
-            return finishFaceMessage(controls.rightButtonDown(x, y), message, wParam, lParam);
+            return passOnIf(model_.rightButtonDown(x, y), message, wParam, lParam);
         case WM_NCLBUTTONDBLCLK:
-            if (wParam == HTCAPTION && !controls.captionDoubleClick()) return 0;
-            break;
+            return onCaptionDoubleClick(message, wParam, lParam);
+        // Never passed on, so the caption's system menu does not pop up on a right click.
         case WM_NCRBUTTONDOWN:
-            // Never passed on, so the caption's system menu does not pop up on a right click.
-            controls.captionRightButton(wParam == HTCAPTION);
-            return 0;
+            return model_.captionRightButton(wParam == HTCAPTION), 0;
         case WM_CLOSE:
-            if (model_.prepareToClose()) DestroyWindow(window_);
-            return 0;
+            return onClose();
         case WM_DESTROY:
-            if (model_.player().playing()) model_.player().stopPlayback(Player::userStop);
-            PostQuitMessage(0);
-            return 0;
+            return onDestroy();
         case WM_NCDESTROY:
-            SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
-            window_ = nullptr;
-            break;
+            return onNcDestroy(message, wParam, lParam);
         default:
-            break;
+            return defaultHandling(message, wParam, lParam);
     }
+}
+
+LRESULT CMainWnd::onPaint() {
+    PAINTSTRUCT paintStruct;
+    paint(BeginPaint(window_, &paintStruct));
+    EndPaint(window_, &paintStruct);
+    return 0;
+}
+
+LRESULT CMainWnd::onCommand(UINT message, WPARAM wParam, LPARAM lParam) {
+    return model_.onCommand(LOWORD(wParam)) ? 0 : defaultHandling(message, wParam, lParam);
+}
+
+LRESULT CMainWnd::onInitMenuPopup(UINT message, WPARAM wParam, LPARAM lParam) {
+    // The system menu keeps what Windows gives it: enabling its items would let the fixed-size window be
+    // maximised or sized.
+    if (HIWORD(lParam)) return defaultHandling(message, wParam, lParam);
+    updateMenuChecks(HMENU(wParam));
+    return 0;
+}
+
+LRESULT CMainWnd::onLeftButtonDown(UINT message, WPARAM wParam, LPARAM lParam) {
+    const bool passOn = model_.leftButtonDown(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+    // A held arrow or fast forward must hear of the release even when it happens outside.
+    if (model_.holdsMouse()) SetCapture(window_);
+    return passOnIf(passOn, message, wParam, lParam);
+}
+
+LRESULT CMainWnd::onLeftButtonUp(UINT message, WPARAM wParam, LPARAM lParam) {
+    const bool passOn = model_.leftButtonUp();
+    if (GetCapture() == window_) ReleaseCapture();
+    return passOnIf(passOn, message, wParam, lParam);
+}
+
+LRESULT CMainWnd::onCaptureChanged(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (HWND(lParam) != window_) model_.leftButtonUp();
     return defaultHandling(message, wParam, lParam);
+}
+
+LRESULT CMainWnd::onCaptionDoubleClick(UINT message, WPARAM wParam, LPARAM lParam) {
+    const bool passOn = wParam != HTCAPTION || model_.captionDoubleClick();
+    return passOnIf(passOn, message, wParam, lParam);
+}
+
+LRESULT CMainWnd::onClose() {
+    if (model_.prepareToClose()) DestroyWindow(window_);
+    return 0;
+}
+
+LRESULT CMainWnd::onDestroy() {
+    model_.onDestroy();
+    PostQuitMessage(0);
+    return 0;
+}
+
+LRESULT CMainWnd::onNcDestroy(UINT message, WPARAM wParam, LPARAM lParam) {
+    SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
+    const LRESULT result = defaultHandling(message, wParam, lParam);
+    window_ = nullptr;
+    return result;
 }
 
 void CMainWnd::paint(HDC dc) {
@@ -188,7 +207,7 @@ void CMainWnd::updateMenuChecks(HMENU popup) {
     for (int position = 0; position < count; ++position) {
         const UINT id = GetMenuItemID(popup, position);
         if (id == UINT(-1) || id == 0) continue;
-        const MainWindowModel::MenuItemState state = model_.menuItemState(int(id));
+        const MenuItemState state = model_.menuItemState(int(id));
         CheckMenuItem(popup, id, MF_BYCOMMAND | (state.checked ? MF_CHECKED : MF_UNCHECKED));
         EnableMenuItem(popup, id, MF_BYCOMMAND | (state.enabled ? MF_ENABLED : MF_GRAYED));
     }
@@ -199,54 +218,15 @@ void CMainWnd::showMessage(const std::string& text) {
 }
 
 std::optional<std::string> CMainWnd::chooseSongFile(const std::string& filter) {
-    const std::wstring filterText = dialogFilter(filter);
-    wchar_t path[MAX_PATH] = {};
-    OPENFILENAMEW dialog = {};
-    dialog.lStructSize = sizeof dialog;
-    dialog.hwndOwner = window_;
-    dialog.lpstrFilter = filterText.c_str();
-    dialog.lpstrFile = path;
-    dialog.nMaxFile = MAX_PATH;
-    dialog.Flags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT;
-    if (!GetOpenFileNameW(&dialog)) return std::nullopt;
-    return narrow(path);
+    return chooseFileToOpen(window_, filter);
 }
 
 FileData CMainWnd::readFile(const std::string& path) {
-    FileData file;
-    const std::wstring widePath = widen(path);
-    if (!fileExists(widePath)) return file;
-    file.status = FileData::readError;
-    HANDLE handle = CreateFileW(widePath.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (handle == INVALID_HANDLE_VALUE) return file;
-    LARGE_INTEGER size = {};
-    // A song or picture of a gigabyte is no song or picture; refuse rather than try to hold it.
-    if (GetFileSizeEx(handle, &size) && size.QuadPart < (LONGLONG(1) << 30)) {
-        file.bytes.resize(size_t(size.QuadPart));
-        DWORD read = 0;
-        if (file.bytes.empty() ||
-            (ReadFile(handle, file.bytes.data(), DWORD(file.bytes.size()), &read, nullptr) &&
-             read == file.bytes.size()))
-            file.status = FileData::ok;
-    }
-    CloseHandle(handle);
-    if (file.status != FileData::ok) file.bytes.clear();
-    return file;
+    return readWholeFile(path);
 }
 
 std::optional<std::string> CMainWnd::findSkinFile(const std::string& name) {
-    const std::wstring wideName = widen(name);
-    if (wideName.find_first_of(L"\\/:") != std::wstring::npos)
-        return fileExists(wideName) ? std::optional<std::string>(name) : std::nullopt;
-    wchar_t buffer[MAX_PATH] = {};
-    GetModuleFileNameW(nullptr, buffer, MAX_PATH);
-    const std::wstring besideProgram = folderOf(buffer) + L"\\" + wideName;
-    if (fileExists(besideProgram)) return narrow(besideProgram);
-    GetCurrentDirectoryW(MAX_PATH, buffer);
-    const std::wstring inCurrentFolder = std::wstring(buffer) + L"\\" + wideName;
-    if (fileExists(inCurrentFolder)) return narrow(inCurrentFolder);
-    return std::nullopt;
+    return findFileBesideProgram(name);
 }
 
 void CMainWnd::setTitle(const std::string& title) {
@@ -271,6 +251,11 @@ void CMainWnd::resizeForView(bool large) {
 
 void CMainWnd::invalidateFace() {
     InvalidateRect(window_, nullptr, TRUE);
+}
+
+void CMainWnd::invalidate(const face::Rect& area) {
+    const RECT rect{area.left, area.top, area.right, area.bottom};
+    InvalidateRect(window_, &rect, FALSE);
 }
 
 void CMainWnd::postTick() {

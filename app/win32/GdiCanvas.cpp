@@ -3,7 +3,7 @@
 #include <optional>
 
 #include "app/BlitClip.h"
-#include "app/win32/WideText.h"
+#include "platform/win32/WideText.h"
 
 namespace {
 DWORD ropOf(RasterOp op) {

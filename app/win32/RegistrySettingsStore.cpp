@@ -5,7 +5,7 @@
 #include <cstring>
 #include <vector>
 
-#include "app/win32/WideText.h"
+#include "platform/win32/WideText.h"
 
 namespace {
 

@@ -3,18 +3,9 @@
 #include <vector>
 
 #include "effects/EventFilter.h"
+#include "playback/SilentMidiOut.h"
 
 namespace {
-// Swallows everything, so that the measurement is the filter's own work.
-class NullMidiOut : public MidiOut {
-  public:
-    int sendShortMessage(uint8_t status, uint8_t data1, uint8_t data2) override {
-        benchmark::DoNotOptimize(status + data1 + data2);
-        return 0;
-    }
-    void sendLongMessage(const uint8_t*, size_t) override {}
-};
-
 // A busy stretch of a song on all 16 channels: chords started and released, with volume, expression,
 // pan, reverb, program and pitch-bend messages in between.
 std::vector<ChannelMessage> songMix() {
@@ -38,7 +29,7 @@ std::vector<ChannelMessage> songMix() {
 }
 
 void runFilter(benchmark::State& state, EffectType type) {
-    NullMidiOut out;
+    SilentMidiOut out;  // so that the measurement is the filter's own work
     LiveControls controls;
     EffectSettings settings;
     settings.type = type;
@@ -46,13 +37,16 @@ void runFilter(benchmark::State& state, EffectType type) {
     settings.pitchMap.entries = {0, 1, -2, 100, 3, 0, -1, 2, 100, -3, 1, 0};
     ChannelTones tones;
     tones.fix(4, 40, 8);
-    std::atomic<int> playSeconds{30};
+    SongBuffer song;
+    PlayClock clock;
+    clock.playSeconds = 30;
+    AutoPan autoPan(out, controls, song);
     controls.keyShiftActive = true;
     controls.keyShift = -2;
     controls.octaveDoubleChannel = 3;
     controls.volumeFixed[2] = true;
-    controls.autoPanSpeed[5] = 4;
-    EventFilter filter(out, controls, settings, tones, playSeconds);
+    autoPan.speed[5] = 4;
+    EventFilter filter(out, controls, settings, tones, clock, autoPan);
     filter.resetForPlayback();
 
     const std::vector<ChannelMessage> messages = songMix();

@@ -1,6 +1,6 @@
 #include "effects/win32/CEffectTimeDlg.h"
 
-#include "app/win32/MessageBoxes.h"
+#include "platform/win32/MessageBoxes.h"
 #include "effects/win32/EffectDialogCommon.h"
 #include "effects/win32/EffectDialogIds.h"
 

@@ -1,6 +1,6 @@
 #include "effects/win32/EffectDialogCommon.h"
 
-#include "app/win32/WideText.h"
+#include "platform/win32/WideText.h"
 
 void centreOver(HWND dialog, HWND parent) {
     RECT outer = {};

@@ -11,7 +11,7 @@
 #include <new>
 #include <vector>
 
-#include "images/SusieMessages.h"
+#include "images/PluginResult.h"
 
 namespace {
 #if defined(VELMIRA_WIC_JPEG)

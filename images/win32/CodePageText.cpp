@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "platform/win32/WideText.h"
+
 namespace {
 constexpr UINT japaneseCodePage = 932;
 
@@ -14,21 +16,8 @@ std::wstring wideFrom(UINT codePage, const std::string& text) {
 }
 }  // namespace
 
-std::wstring wideFromUtf8(const std::string& utf8) {
-    return wideFrom(CP_UTF8, utf8);
-}
-
-std::string utf8FromWide(const std::wstring& wide) {
-    if (wide.empty()) return {};
-    const int length =
-        WideCharToMultiByte(CP_UTF8, 0, wide.data(), int(wide.size()), nullptr, 0, nullptr, nullptr);
-    std::string utf8(size_t(length), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, wide.data(), int(wide.size()), utf8.data(), length, nullptr, nullptr);
-    return utf8;
-}
-
 std::string utf8FromCodePage932(const std::string& text) {
-    return utf8FromWide(wideFrom(japaneseCodePage, text));
+    return narrow(wideFrom(japaneseCodePage, text));
 }
 
 std::optional<std::string> codePage932FromWide(const std::wstring& wide) {

@@ -6,9 +6,10 @@
 
 #include "images/PluginPicture.h"
 #include "images/PreviewBmp.h"
-#include "images/SusieMessages.h"
+#include "images/PluginResult.h"
 #include "images/SusieRules.h"
 #include "images/win32/CodePageText.h"
+#include "platform/win32/WideText.h"
 
 namespace {
 constexpr int versionInfo = 0;
@@ -18,11 +19,11 @@ constexpr int firstNameInfo = 3;
 std::vector<std::string> findFiles(const std::string& pattern) {
     std::vector<std::string> names;
     WIN32_FIND_DATAW found;
-    HANDLE search = FindFirstFileW(wideFromUtf8(pattern).c_str(), &found);
+    HANDLE search = FindFirstFileW(widen(pattern).c_str(), &found);
     if (search == INVALID_HANDLE_VALUE) return names;
     do {
         if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-            names.push_back(utf8FromWide(found.cFileName));
+            names.push_back(narrow(found.cFileName));
     } while (FindNextFileW(search, &found));
     FindClose(search);
     return names;
@@ -60,13 +61,13 @@ std::string registryPluginFolder() {
         }
     }
     RegCloseKey(key);
-    return utf8FromWide(folder);
+    return narrow(folder);
 }
 
 std::string windowsFolder(UINT(WINAPI* folderOf)(LPWSTR, UINT)) {
     wchar_t folder[MAX_PATH] = {};
     const UINT length = folderOf(folder, MAX_PATH);
-    return length > 0 && length < MAX_PATH ? utf8FromWide(folder) : std::string();
+    return length > 0 && length < MAX_PATH ? narrow(folder) : std::string();
 }
 
 // The path as a plug-in takes it, in code page 932. A name with characters 932 lacks is given by its
@@ -116,7 +117,7 @@ SusiePlugins SusiePlugins::loadFrom(const std::vector<std::string>& folders) {
         // that is no library for this program is passed over without Windows asking the user about it.
         DWORD previousMode = 0;
         SetThreadErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX, &previousMode);
-        HMODULE module = LoadLibraryW(wideFromUtf8(path).c_str());
+        HMODULE module = LoadLibraryW(widen(path).c_str());
         SetThreadErrorMode(previousMode, nullptr);
         if (!module) continue;
         const auto getPluginInfo = entryPoint<GetPluginInfoEntry>(module, "GetPluginInfo");
@@ -137,7 +138,7 @@ SusiePlugins SusiePlugins::loadFrom(const std::vector<std::string>& folders) {
 }
 
 const SusiePlugins::Plugin* SusiePlugins::pluginFor(const std::wstring& extension) const {
-    const std::string wanted = utf8FromWide(extension);
+    const std::string wanted = narrow(extension);
     for (const Plugin& plugin : plugins_) {
         // Asked for in 8 bytes, as the matching rules expect the pattern cut there.
         const std::string pattern =
@@ -147,13 +148,13 @@ const SusiePlugins::Plugin* SusiePlugins::pluginFor(const std::wstring& extensio
     return nullptr;
 }
 
-ImageResult SusiePlugins::decode(const std::wstring& path, const std::wstring& extension,
+PluginResult SusiePlugins::decode(const std::wstring& path, const std::wstring& extension,
                                  DibImage& picture) const {
     picture = DibImage();
     const Plugin* plugin = pluginFor(extension);
-    if (!plugin) return ImageResult::failure(susieMessage::noLibrary);
+    if (!plugin) return {PluginResult::noLibrary};
     std::optional<std::string> ansiPath = pluginPath(path);
-    if (!ansiPath) return ImageResult::failure(getPictureMessage(getPictureResult::readError));
+    if (!ansiPath) return PluginResult::failed(getPictureResult::readError);
 
     // Cleared first: a failing plug-in may set neither, and only what it set is ours to free.
     HLOCAL info = nullptr;
@@ -161,14 +162,16 @@ ImageResult SusiePlugins::decode(const std::wstring& path, const std::wstring& e
     const int result = plugin->getPicture(ansiPath->data(), 0, 0, &info, &bits, nullptr, 0);
     if (result != getPictureResult::success) {
         freeBlocks(info, bits);
-        return ImageResult::failure(getPictureMessage(result));
+        return PluginResult::failed(result);
     }
     const void* infoBytes = info ? LocalLock(info) : nullptr;
     const void* bitsBytes = bits ? LocalLock(bits) : nullptr;
-    ImageResult converted = ImageResult::failure(susieMessage::lockFailed);
+    PluginResult converted{PluginResult::lockFailed};
     if (infoBytes && bitsBytes) {
-        converted = pictureFromPluginBlocks(static_cast<const uint8_t*>(infoBytes), LocalSize(info),
-                                            static_cast<const uint8_t*>(bitsBytes), LocalSize(bits), picture);
+        converted = PluginResult::fromPicture(pictureFromPluginBlocks(static_cast<const uint8_t*>(infoBytes),
+                                                                      LocalSize(info),
+                                                                      static_cast<const uint8_t*>(bitsBytes),
+                                                                      LocalSize(bits), picture));
     }
     if (infoBytes) LocalUnlock(info);
     if (bitsBytes) LocalUnlock(bits);
@@ -178,12 +181,12 @@ ImageResult SusiePlugins::decode(const std::wstring& path, const std::wstring& e
 
 SusiePlugins loadSusiePlugins(bool settingsUsable, const std::wstring& startFolder) {
     const std::string registryFolder = settingsUsable ? registryPluginFolder() : std::string();
-    return SusiePlugins::loadFrom(pluginFolders(registryFolder, utf8FromWide(startFolder),
+    return SusiePlugins::loadFrom(pluginFolders(registryFolder, narrow(startFolder),
                                                 windowsFolder(GetWindowsDirectoryW),
                                                 windowsFolder(GetSystemDirectoryW)));
 }
 
-ImageResult decodeWithPlugin(const SusiePlugins& plugins, const std::wstring& path,
+PluginResult decodeWithPlugin(const SusiePlugins& plugins, const std::wstring& path,
                              const std::wstring& extension, DibImage& picture) {
     return plugins.decode(path, extension, picture);
 }

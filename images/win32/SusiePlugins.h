@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "images/DibImage.h"
-#include "images/ImageResult.h"
+#include "images/PluginResult.h"
 
 // The published entry points of a Susie import plug-in that the program calls.
 using GetPluginInfoEntry = int(WINAPI*)(int infoNumber, LPSTR buffer, int bufferLength);
@@ -34,8 +34,8 @@ class SusiePlugins {
     const std::string& imageFilter() const { return imageFilter_; }
 
     // Decodes |path| with the first plug-in whose pattern matches |extension| (no dot). The previous
-    // picture is released first; on failure |picture| is empty and the result holds the message to show.
-    ImageResult decode(const std::wstring& path, const std::wstring& extension, DibImage& picture) const;
+    // picture is released first; on failure |picture| is empty and the result says why.
+    PluginResult decode(const std::wstring& path, const std::wstring& extension, DibImage& picture) const;
 
   private:
     struct Plugin {
@@ -57,5 +57,5 @@ class SusiePlugins {
 SusiePlugins loadSusiePlugins(bool settingsUsable, const std::wstring& startFolder);
 
 // The dialog's decode of a non-BMP picture; see SusiePlugins::decode.
-ImageResult decodeWithPlugin(const SusiePlugins& plugins, const std::wstring& path,
+PluginResult decodeWithPlugin(const SusiePlugins& plugins, const std::wstring& path,
                              const std::wstring& extension, DibImage& picture);

@@ -1,50 +1,73 @@
 #include "playback/win32/WinmmMidiOut.h"
 
-#include <cstring>
+#include "platform/win32/WideText.h"
 
-#include "app/win32/WideText.h"
+namespace {
+DeviceError deviceErrorOf(MMRESULT result) {
+    switch (result) {
+        case MMSYSERR_NOERROR:
+            return DeviceError::none;
+        case MMSYSERR_INVALHANDLE:
+            return DeviceError::invalidHandle;
+        case MIDIERR_NOTREADY:
+            return DeviceError::notReady;
+        case MIDIERR_STILLPLAYING:
+            return DeviceError::stillPlaying;
+        default:
+            return DeviceError::other;
+    }
+}
+}  // namespace
 
 WinmmMidiOut::~WinmmMidiOut() {
     closeMidiOut();
 }
 
-bool WinmmMidiOut::openMidiOut(std::string& errorText) {
-    if (midiOutGetNumDevs() == 0) {
-        errorText = "MIDI出力デバイスがありません";
-        return false;
-    }
+DeviceError WinmmMidiOut::openMidiOut() {
+    openFailureText_.clear();
+    if (midiOutGetNumDevs() == 0) return DeviceError::noDevice;
     const MMRESULT result = midiOutOpen(&handle_, MIDI_MAPPER, 0, 0, CALLBACK_NULL);
     if (result != MMSYSERR_NOERROR) {
         wchar_t text[256] = {};
         midiOutGetErrorTextW(result, text, 256);
-        errorText = narrow(text);
+        openFailureText_ = narrow(text);
         handle_ = nullptr;
-        return false;
+        return deviceErrorOf(result);
     }
     open_ = true;
-    return true;
+    return DeviceError::none;
 }
 
 void WinmmMidiOut::ensureLongMessageHeaders() {
     std::lock_guard<std::mutex> lock(longMutex_);
-    if (!buffers_.empty() || !open_) return;
-    buffers_.resize(bufferCount);
-    for (LongBuffer& buffer : buffers_) {
-        buffer.header.lpData = buffer.data.data();
-        buffer.header.dwBufferLength = DWORD(buffer.data.size());
-        midiOutPrepareHeader(handle_, &buffer.header, sizeof(MIDIHDR));
+    if (headersPrepared_ || !open_) return;
+    for (int buffer = 0; buffer < LongMessageRing::bufferCount; ++buffer) {
+        MIDIHDR& header = headers_[size_t(buffer)];
+        header = MIDIHDR{};
+        header.lpData = reinterpret_cast<LPSTR>(ring_.data(buffer));
+        header.dwBufferLength = DWORD(longMessageCapacity);
+        midiOutPrepareHeader(handle_, &header, sizeof(MIDIHDR));
     }
+    headersPrepared_ = true;
 }
 
-bool WinmmMidiOut::isFree(const LongBuffer& buffer) {
+bool WinmmMidiOut::doneWith(int buffer) const {
     // The driver sets the done flag from its own thread.
-    const volatile DWORD& flags = buffer.header.dwFlags;
-    return !buffer.sent || (flags & MHDR_DONE);
+    const volatile DWORD& flags = headers_[size_t(buffer)].dwFlags;
+    return flags & MHDR_DONE;
 }
 
-bool WinmmMidiOut::waitUntilDone(LongBuffer& buffer) {
+bool WinmmMidiOut::send(int buffer, size_t count) {
+    MIDIHDR& header = headers_[size_t(buffer)];
+    header.dwBufferLength = DWORD(count);
+    header.dwBytesRecorded = DWORD(count);
+    header.dwFlags &= ~(MHDR_DONE | MHDR_INQUEUE);
+    return midiOutLongMsg(handle_, &header, sizeof(MIDIHDR)) == MMSYSERR_NOERROR;
+}
+
+bool WinmmMidiOut::waitUntilDone(int buffer) const {
     // A 1 KiB SysEx takes about a third of a second at MIDI speed; give the device a generous bound.
-    for (int waited = 0; !isFree(buffer); ++waited) {
+    for (int waited = 0; ring_.sent(buffer) && !doneWith(buffer); ++waited) {
         if (waited >= 2000) return false;
         Sleep(1);
     }
@@ -55,48 +78,37 @@ void WinmmMidiOut::sendLongMessage(const uint8_t* bytes, size_t count) {
     if (count == 0 || count > longMessageCapacity) return;
     ensureLongMessageHeaders();
     std::lock_guard<std::mutex> lock(longMutex_);
-    if (buffers_.empty()) return;
-    // Called from the timer thread too, which must never wait for the device: a SysEx finding every
-    // buffer still on its way out is dropped rather than overwrite one or stall playback.
-    for (int tried = 0; tried < bufferCount; ++tried) {
-        LongBuffer& buffer = buffers_[size_t(nextBuffer_)];
-        nextBuffer_ = (nextBuffer_ + 1) % bufferCount;
-        if (!isFree(buffer)) continue;
-        std::memcpy(buffer.data.data(), bytes, count);
-        buffer.header.dwBufferLength = DWORD(count);
-        buffer.header.dwBytesRecorded = DWORD(count);
-        buffer.header.dwFlags &= ~(MHDR_DONE | MHDR_INQUEUE);
-        buffer.sent = midiOutLongMsg(handle_, &buffer.header, sizeof(MIDIHDR)) == MMSYSERR_NOERROR;
-        return;
-    }
+    if (headersPrepared_) ring_.send(*this, bytes, count);
 }
 
-int WinmmMidiOut::sendShortMessage(uint8_t status, uint8_t data1, uint8_t data2) {
+DeviceError WinmmMidiOut::sendShortMessage(uint8_t status, uint8_t data1, uint8_t data2) {
     const DWORD word = DWORD(status) | DWORD(data1) << 8 | DWORD(data2) << 16;
-    const MMRESULT result = midiOutShortMsg(handle_, word);
-    if (result != MMSYSERR_NOERROR) failures_.record(int(result));
-    return int(result);
+    const DeviceError error = deviceErrorOf(midiOutShortMsg(handle_, word));
+    if (error != DeviceError::none) failures_.record(error);
+    return error;
 }
 
 void WinmmMidiOut::releaseLongMessageHeaders() {
     std::lock_guard<std::mutex> lock(longMutex_);
-    for (LongBuffer& buffer : buffers_) {
+    if (!headersPrepared_) return;
+    for (int buffer = 0; buffer < LongMessageRing::bufferCount; ++buffer) {
         waitUntilDone(buffer);
-        midiOutUnprepareHeader(handle_, &buffer.header, sizeof(MIDIHDR));
+        midiOutUnprepareHeader(handle_, &headers_[size_t(buffer)], sizeof(MIDIHDR));
     }
-    buffers_.clear();
+    ring_.forgetSent();
+    headersPrepared_ = false;
 }
 
-std::vector<std::string> WinmmMidiOut::closeMidiOut() {
-    std::vector<std::string> errors;
-    if (!open_) return errors;
-    if (midiOutReset(handle_) == MMSYSERR_INVALHANDLE)
-        errors.push_back("midiOutReset:(MIDIOutDirectClose())指定されたデバイスハンドルが無効.");
+std::vector<CloseFailure> WinmmMidiOut::closeMidiOut() {
+    std::vector<CloseFailure> failures;
+    if (!open_) return failures;
+    const DeviceError reset = deviceErrorOf(midiOutReset(handle_));
+    if (reset == DeviceError::invalidHandle) failures.push_back({CloseFailure::reset, reset});
     releaseLongMessageHeaders();
-    const MMRESULT closed = midiOutClose(handle_);
-    if (closed == MMSYSERR_INVALHANDLE) errors.push_back("midiOutClose:指定されたデバイスハンドルが無効.");
-    if (closed == MIDIERR_STILLPLAYING) errors.push_back("midiOutClose:バッファがまだキューに残っている.");
+    const DeviceError closed = deviceErrorOf(midiOutClose(handle_));
+    if (closed == DeviceError::invalidHandle || closed == DeviceError::stillPlaying)
+        failures.push_back({CloseFailure::close, closed});
     open_ = false;
     handle_ = nullptr;
-    return errors;
+    return failures;
 }

@@ -26,7 +26,7 @@ TEST_F(FaceControlsTest, CellsRefuseAtTheirLimitsForAChannelThatHasNotSoundedAnd
     rightClick(face::cellHot(4, FaceState::reverbCell));
     EXPECT_EQ(face.channelCells[4], (std::array<int, 5>{10, 0, 12, 0, 0}));
     EXPECT_FALSE(rig.controls.chorusFixed[4].load());
-    rig.controls.channelPitchClass[6].store(LiveControls::notSounded);
+    rig.controls.channelPlayed[6].store(false);
     clickCell(6, FaceState::reverbCell);
     rightClick(face::cellHot(6, FaceState::volumeCell));
     for (int toggle = 0; toggle < 3; ++toggle) clickToggle(6, toggle);
@@ -44,33 +44,35 @@ TEST_F(FaceControlsTest, CellsRefuseAtTheirLimitsForAChannelThatHasNotSoundedAnd
     EXPECT_EQ(drawing.requests, Lines{"toggle 0 1"});
 }
 
-TEST_F(FaceControlsTest, TheToneColumnAsksForTheToneOfThePointedChannel) {
+TEST_F(FaceControlsTest, TheToneColumnAsksForTheToneOfTheChannelWhoseRowWasClicked) {
     play();
-    EXPECT_FALSE(controls.leftButtonDown(221, 40));
-    controls.leftButtonDown(281, 520);
-    EXPECT_EQ(toneClicks, (std::vector<std::pair<int, int>>{{221, 40}, {281, 520}}));
+    EXPECT_FALSE(controls.leftButtonDown(221, 40));  // row 1
+    controls.leftButtonDown(280, 35 + 32 * 15);      // row 16, its right edge
+    controls.leftButtonDown(250, 52);                // between rows 1 and 2
+    controls.leftButtonDown(281, 40);                // in the band, right of the rows
+    EXPECT_EQ(toneClicks, (std::vector<int>{0, 15}));
 }
 
 TEST_F(FaceControlsTest, AutoPanRestartsTheSweepOfAnyChannelInAMultiTrackSongAndNoneInFormatTwo) {
     play(1);
-    LiveControls& live = rig.controls;
-    live.autoPanValue[5].store(100);
-    live.autoPanRising[5].store(false);
-    live.autoPanCount[5].store(7);
+    AutoPan& live = rig.autoPan;
+    live.value[5].store(100);
+    live.rising[5].store(false);
+    live.count[5].store(7);
     clickCell(5, FaceState::autoPanCell);
     clickCell(6, FaceState::autoPanCell);
-    EXPECT_EQ(live.autoPanSpeed[5].load(), 1);
-    EXPECT_EQ(live.autoPanValue[5].load(), 64);
-    EXPECT_TRUE(live.autoPanRising[5].load());
-    EXPECT_EQ(live.autoPanCount[5].load(), 0);
-    EXPECT_EQ(live.autoPanChannel.load(), 16);
+    EXPECT_EQ(live.speed[5].load(), 1);
+    EXPECT_EQ(live.value[5].load(), 64);
+    EXPECT_TRUE(live.rising[5].load());
+    EXPECT_EQ(live.count[5].load(), 0);
+    EXPECT_EQ(live.holder.load(), 16);
     EXPECT_EQ(drawing.requests, (Lines{"cell 5 4", "cell 6 4"}));
     EXPECT_TRUE(sent().empty());  // the sweep itself sends the pan
 
     load(2);
     clickCell(7, FaceState::autoPanCell);
     EXPECT_EQ(face.channelCells[7][FaceState::autoPanCell], 0);
-    EXPECT_EQ(live.autoPanSpeed[7].load(), 0);
+    EXPECT_EQ(live.speed[7].load(), 0);
     EXPECT_EQ(drawing.requests.size(), 2u);
 }
 
@@ -79,12 +81,12 @@ TEST_F(FaceControlsTest, AutoPanInASingleTrackSongIsHeldByOneChannelUntilItsSpee
     clickCell(2, FaceState::autoPanCell);
     clickCell(3, FaceState::autoPanCell);  // refused while channel 2 holds the sweep
     EXPECT_EQ(face.channelCells[3][FaceState::autoPanCell], 0);
-    EXPECT_EQ(rig.controls.autoPanSpeed[3].load(), 0);
-    EXPECT_EQ(rig.controls.autoPanChannel.load(), 2);
+    EXPECT_EQ(rig.autoPan.speed[3].load(), 0);
+    EXPECT_EQ(rig.autoPan.holder.load(), 2);
     rightClick(face::cellHot(2, FaceState::autoPanCell));
-    EXPECT_EQ(rig.controls.autoPanChannel.load(), 16);
-    EXPECT_EQ(rig.controls.autoPanSpeed[2].load(), 0);
+    EXPECT_EQ(rig.autoPan.holder.load(), 16);
+    EXPECT_EQ(rig.autoPan.speed[2].load(), 0);
     clickCell(3, FaceState::autoPanCell);
-    EXPECT_EQ(rig.controls.autoPanChannel.load(), 3);
+    EXPECT_EQ(rig.autoPan.holder.load(), 3);
     EXPECT_EQ(drawing.requests, (Lines{"cell 2 4", "cell 2 4", "cell 3 4"}));
 }

@@ -8,8 +8,8 @@
 
 #include "app/FaceControls.h"
 #include "app/FaceLayout.h"
+#include "playback/SmfWriter.h"
 #include "tests/support/PlaybackRig.h"
-#include "tests/support/SongBytes.h"
 
 // Keeps the drawing requests as short lines: "sprite 10", "readout 4", "cell 3 0", "toggle 5 1".
 class RecordingFaceDrawing : public FaceDrawing {
@@ -31,7 +31,7 @@ class FaceControlsTest : public ::testing::Test {
 
     // A song of about eight minutes: one note held on channel 1, then the end.
     void load(int format = 1) {
-        rig.load(SongBytes(format, 480)
+        rig.load(SmfWriter(format, 480)
                      .track(join({{0x00, 0x90, 60, 100}, varLen(480 * 1000), {0x80, 60, 0}, endOfTrack()}))
                      .bytes());
         face.songLoaded = true;
@@ -40,7 +40,7 @@ class FaceControlsTest : public ::testing::Test {
     void play(int format = 1) {
         load(format);
         rig.player.startPlayback();
-        for (auto& pitchClass : rig.controls.channelPitchClass) pitchClass.store(0);
+        for (auto& played : rig.controls.channelPlayed) played.store(true);
         forget();
     }
     void forget() {
@@ -67,8 +67,6 @@ class FaceControlsTest : public ::testing::Test {
     PlaybackRig rig;
     FaceState face;
     RecordingFaceDrawing drawing;
-    std::vector<std::pair<int, int>> toneClicks;
-    FaceControls controls{
-        face,     rig.controls, rig.sequencer, rig.player,
-        rig.song, rig.out,      drawing,       [this](int x, int y) { toneClicks.emplace_back(x, y); }};
+    std::vector<int> toneClicks;
+    FaceControls controls{face, rig.engine, drawing, [this](int channel) { toneClicks.push_back(channel); }};
 };

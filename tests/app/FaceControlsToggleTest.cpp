@@ -66,3 +66,31 @@ TEST_F(FaceControlsTest, MuteClearsTheChannelsSoloAndDoublingAndThenRefusesThemA
     clickToggle(9, FaceState::soloToggle);
     EXPECT_EQ(rig.controls.soloChannel.load(), 9);
 }
+
+// A channel silenced while it sounded plays its next note-ons silently after a stop and a new start; it
+// must still count as played, or its toggles could never give it back its sound.
+TEST_F(FaceControlsTest, AChannelSilencedByMuteOrAnotherChannelsSoloCanBeGivenItsSoundBackAfterARestart) {
+    rig.load(SmfWriter(1, 480)
+                 .track(join({{0x00, 0x90, 60, 100}, endOfTrack(480 * 100)}))
+                 .track(join({{0x00, 0x91, 64, 100}, endOfTrack(480 * 100)}))
+                 .bytes());
+    face.songLoaded = true;
+    auto restart = [&] {
+        rig.player.stopPlayback(Player::userStop);
+        rig.player.startPlayback();
+        rig.tick();  // both note-ons again, channel 1's silenced
+    };
+    rig.player.startPlayback();
+    rig.tick();
+    clickToggle(0, FaceState::muteToggle);
+    restart();
+    EXPECT_EQ(rig.controls.channelPitchClass[0].load(), LiveControls::notSounded) << "its lamps stay dark";
+    clickToggle(0, FaceState::muteToggle);
+    EXPECT_FALSE(rig.controls.channelMuted[0].load());
+
+    clickToggle(1, FaceState::soloToggle);
+    restart();
+    EXPECT_EQ(rig.controls.channelPitchClass[0].load(), LiveControls::notSounded);
+    clickToggle(0, FaceState::soloToggle);
+    EXPECT_EQ(rig.controls.soloChannel.load(), 0);
+}

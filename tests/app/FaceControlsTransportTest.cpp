@@ -2,28 +2,21 @@
 // deafness to clicks on the client area.
 #include "tests/app/FaceControlsFixture.h"
 
-TEST_F(FaceControlsTest, PlayAndStopWorkOnlyWithoutAnEffectDialogAndPlayOnlyWhenStopped) {
+TEST_F(FaceControlsTest, PlayWorksOnlyWhenStoppedAndStopOnlyWhilePlaying) {
     EXPECT_FALSE(click(face::playHot));  // no song
-    load();
-    face.openEffectDialog = 2;
-    click(face::playHot);
     EXPECT_FALSE(rig.player.playing());
-    face.openEffectDialog = 0;
+    load();
     EXPECT_TRUE(click(face::playHot));
     click(face::playHot);  // already playing: not restarted
     EXPECT_EQ(rig.timer.starts, 1);
 
-    face.openEffectDialog = 1;
-    EXPECT_TRUE(click(face::stopHot));
-    EXPECT_TRUE(rig.player.playing());
-    face.openEffectDialog = 0;
     EXPECT_FALSE(click(face::stopHot));  // no default handling
     EXPECT_FALSE(rig.player.playing());
     EXPECT_FALSE(click(face::stopHot));  // stopped: the face ignores everything but play
 }
 
 // The cueing itself, its tempo and its refusal from 250 on are the sequencer's.
-TEST_F(FaceControlsTest, FastForwardRunsUntilTheButtonIsReleasedOrLeftAndNotWithAnEffectDialog) {
+TEST_F(FaceControlsTest, FastForwardRunsUntilTheButtonIsReleasedOrLeft) {
     play();
     EXPECT_TRUE(click(face::fastForwardHot));
     EXPECT_TRUE(rig.sequencer.fastForwarding());
@@ -37,10 +30,6 @@ TEST_F(FaceControlsTest, FastForwardRunsUntilTheButtonIsReleasedOrLeftAndNotWith
     EXPECT_TRUE(controls.mouseMove(face::fastForwardHot.right - 1, face::fastForwardHot.bottom - 1));
     EXPECT_TRUE(rig.sequencer.fastForwarding());
     EXPECT_TRUE(controls.mouseMove(face::fastForwardHot.right, face::fastForwardHot.top));
-    EXPECT_FALSE(rig.sequencer.fastForwarding());
-
-    face.openEffectDialog = 2;
-    click(face::fastForwardHot);
     EXPECT_FALSE(rig.sequencer.fastForwarding());
     EXPECT_EQ(drawing.requests.size(), 4u);
 }
@@ -64,25 +53,19 @@ TEST_F(FaceControlsTest, TheRightButtonOnlyStepsCellsDownAndTheCompactViewIgnore
     EXPECT_TRUE(drawing.requests.empty());  // every control would redraw itself
 }
 
-TEST_F(FaceControlsTest, CaptionGesturesPlayAndStopOnlyInTheCompactViewWithoutAnEffectDialog) {
+TEST_F(FaceControlsTest, CaptionGesturesPlayAndStopOnlyInTheCompactView) {
     load();
     EXPECT_TRUE(controls.captionDoubleClick());  // always goes on to default handling
     EXPECT_FALSE(rig.player.playing());          // large view
     face.largeView = false;
-    face.openEffectDialog = 1;
-    controls.captionDoubleClick();
-    EXPECT_FALSE(rig.player.playing());
-    face.openEffectDialog = 0;
     EXPECT_TRUE(controls.captionDoubleClick());
     EXPECT_TRUE(controls.captionDoubleClick());
     EXPECT_EQ(rig.timer.starts, 1);
 
     // The right button never goes on to default handling, where the system menu would pop up.
     EXPECT_FALSE(controls.captionRightButton(false));  // elsewhere in the frame
-    face.openEffectDialog = 2;
-    EXPECT_FALSE(controls.captionRightButton(true));
+    EXPECT_TRUE(rig.player.playing());
     face.largeView = true;
-    face.openEffectDialog = 0;
     EXPECT_FALSE(controls.captionRightButton(true));
     EXPECT_TRUE(rig.player.playing());
     face.largeView = false;

@@ -5,7 +5,7 @@
 #include "app/DibCanvas.h"
 #include "app/FacePainter.h"
 #include "tests/support/PlaybackRig.h"
-#include "tests/support/SongBytes.h"
+#include "playback/SmfWriter.h"
 
 namespace {
 constexpr uint32_t black = packColour(0, 0, 0);
@@ -127,7 +127,7 @@ TEST(FacePainterPaint, DrawsTheFaceReadoutsAndOnlyWhatIsSetWithCellsAndTogglesMa
 
     // Without a song nothing is marked; while playing the play button is lit.
     rig.state.songLoaded = false;
-    rig.playback.load(SongBytes(1, 480).track(endOfTrack(960)).bytes());
+    rig.playback.load(SmfWriter(1, 480).track(endOfTrack(960)).bytes());
     rig.playback.player.startPlayback();
     rig.screen = DibImage::create24(face::faceWidth, face::faceHeight);
     rig.painter.paint(*rig.canvases.openCanvas());
@@ -184,7 +184,7 @@ TEST(FacePainterMeters, LampsMoveWithThePitchClassInTheColourOfTheSongAndGoDarkA
     EXPECT_EQ(lamp(7), white);
 
     // A song that has sent GM System On lights its lamps cyan.
-    rig.playback.load(SongBytes(1, 480)
+    rig.playback.load(SmfWriter(1, 480)
                           .track(join({{0x00, 0xF0, 0x05, 0x7E, 0x7F, 0x09, 0x01, 0xF7}, endOfTrack(960)}))
                           .bytes());
     rig.playback.player.startPlayback();

@@ -1,7 +1,7 @@
 // The history items of the "ファイル" menu: their labels and ids, and the commands behind them.
 #include <gtest/gtest.h>
 
-#include "app/CommandIds.h"
+#include "resources/CommandIds.h"
 #include "app/HistoryMenu.h"
 
 namespace {

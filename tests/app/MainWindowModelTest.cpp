@@ -3,17 +3,17 @@
 
 #include <map>
 
-#include "app/CommandIds.h"
+#include "resources/CommandIds.h"
 #include "app/DibCanvas.h"
 #include "app/MainWindowModel.h"
 #include "playback/RecordingMidiOut.h"
+#include "playback/SmfWriter.h"
 #include "playback/VirtualTimer.h"
-#include "tests/support/SongBytes.h"
 
 namespace {
 using Lines = std::vector<std::string>;
 
-class ScriptedPort : public WindowPort, public TickPoster {
+class ScriptedPort : public WindowPort, public FilePort, public DialogPort, public TickPoster {
   public:
     void addFile(const std::string& path, std::vector<uint8_t> bytes) {
         files[path] = {FileData::ok, std::move(bytes)};
@@ -35,12 +35,14 @@ class ScriptedPort : public WindowPort, public TickPoster {
     void postClose() override {}
     void resizeForView(bool largeView) override { large = largeView; }
     void invalidateFace() override {}
+    void invalidate(const face::Rect& area) override { invalidated.push_back(area); }
     void postTick() override {}
 
     std::map<std::string, FileData> files;
     std::optional<std::string> nextChoice;
     std::string lastFilter;
     Lines messages;
+    std::vector<face::Rect> invalidated;
     std::string title = "Velmira";
     bool large = true;
     DibImage screen = DibImage::create24(788, 540);
@@ -53,7 +55,7 @@ std::vector<uint8_t> bmpOf(int width, int height) {
 
 // One note a quarter long on channel 1.
 std::vector<uint8_t> song() {
-    return SongBytes(1, 480)
+    return SmfWriter(1, 480)
         .track(join({{0x00, 0x90, 60, 100, 0x83, 0x60, 0x80, 60, 0}, endOfTrack()}))
         .bytes();
 }
@@ -74,7 +76,7 @@ class MainWindowModelTest : public testing::Test {
     RecordingMidiOut out;
     VirtualTimer timer;
     ShortMessageFailures failures;
-    MainWindowModel model{port, out, timer, port, port.canvases, failures};
+    MainWindowModel model{PlatformPorts{port, port, port}, out, timer, port, port.canvases, failures};
 };
 }  // namespace
 
@@ -106,10 +108,10 @@ TEST_F(MainWindowModelTest, AMissingOrWrongSkinFileEndsTheStartWithItsMessageAnd
             port.files.erase(c.file);
         else
             port.addFile(c.file, c.bytes);
-        model.setBackgroundPath(c.background);
+        model.skin().setBackgroundPath(c.background);
         EXPECT_EQ(startUp(), c.starts) << c.file << " " << c.background;
         EXPECT_EQ(port.messages, c.messages);
-        EXPECT_EQ(model.backgroundPath(), "Main.bmp");
+        EXPECT_EQ(model.skin().backgroundPath(), "Main.bmp");
     }
 }
 
@@ -130,7 +132,7 @@ TEST_F(MainWindowModelTest, OpeningASongShowsItsDetailsInTheLargeViewsTitleAndAF
     openSongFile("locked.mid");
     EXPECT_EQ(port.messages, (Lines{"ファイルが見つかりません", "File Read Error"}));
     EXPECT_EQ(port.title, title);
-    EXPECT_EQ(model.currentPath(), "C:\\songs\\a.mid");
+    EXPECT_EQ(model.songs().currentPath(), "C:\\songs\\a.mid");
     EXPECT_TRUE(out.messages().empty());  // the device was not touched
 
     model.onCommand(IDM_LARGE_VIEW);  // the compact view drops the details
@@ -145,15 +147,15 @@ TEST_F(MainWindowModelTest, LoadingASongResetsTheCellsAndSilencesWhatTheyHadSet)
     ASSERT_TRUE(startUp());
     port.addFile("a.mid", song());
     openSongFile("a.mid");
-    model.player().startPlayback();
+    model.engine().player().startPlayback();
     // Let the channel sound, then set its reverb and auto-pan cells and solo it.
     for (int i = 0; i < 3; ++i) timer.tick();
-    model.controls().leftButtonDown(297 + 35, 36);      // reverb cell of channel 1 up
-    model.controls().leftButtonDown(297 + 35 * 4, 36);  // auto-pan cell up
-    model.controls().leftButtonDown(665, 32);           // solo
-    openSongFile("a.mid");                              // ignored while playing
+    model.leftButtonDown(297 + 35, 36);      // reverb cell of channel 1 up
+    model.leftButtonDown(297 + 35 * 4, 36);  // auto-pan cell up
+    model.leftButtonDown(665, 32);           // solo
+    openSongFile("a.mid");                   // ignored while playing
     EXPECT_TRUE(model.face().channelToggles[0][FaceState::soloToggle]);
-    model.player().stopPlayback(Player::userStop);
+    model.engine().player().stopPlayback(Player::userStop);
     out.clear();
 
     openSongFile("a.mid");
@@ -172,15 +174,53 @@ TEST_F(MainWindowModelTest, PlayOnceTogglesExceptInLoopModeAndDeviceFailuresShow
     EXPECT_TRUE(model.menuItemState(IDM_PLAY_ONCE).checked);
     model.onCommand(IDM_PLAY_ONCE);
     EXPECT_FALSE(model.menuItemState(IDM_PLAY_ONCE).checked);
-    failures.record(5);
+    failures.record(DeviceError::invalidHandle);
     model.onTick();
     EXPECT_EQ(port.messages, Lines{"指定されたデバイスハンドルが無効です"});
 
     failures.rearm();
-    failures.record(67);
-    model.player().songListMode = Player::loopSongs;
+    failures.record(DeviceError::notReady);
+    model.engine().player().songListMode = Player::loopSongs;
     model.onCommand(IDM_PLAY_ONCE);
     EXPECT_FALSE(model.menuItemState(IDM_PLAY_ONCE).checked);
     EXPECT_EQ(port.messages, (Lines{"指定されたデバイスハンドルが無効です", "循環再生中は使用できません",
                                     "ハードウェアはほかのデータ処理を行っています"}));
+}
+
+// The cells a reload puts back are no longer fixed, so a full paint shows the face's own picture there;
+// what the window repaints of them must show the same, not the values they had.
+TEST_F(MainWindowModelTest, AReloadHasTheCellsItPutsBackRepaintedAsAFullPaintShowsThem) {
+    DibImage whiteSheet = DibImage::create24(116, 213);
+    for (int y = 0; y < 213; ++y)
+        for (int x = 0; x < 116; ++x) whiteSheet.setPackedAt(x, y, packColour(255, 255, 255));
+    port.addFile("Button.bmp", encodeBmpFile(whiteSheet));
+    ASSERT_TRUE(startUp());
+    port.addFile("a.mid", song());
+    openSongFile("a.mid");
+    model.engine().player().startPlayback();
+    timer.tick();
+    const int changed[] = {FaceState::volumeCell, FaceState::reverbCell, FaceState::autoPanCell};
+    for (int column : changed) model.leftButtonDown(297 + 35 * column, 36);
+    model.rightButtonDown(297, 36);  // the volume cell down twice: 8
+    model.rightButtonDown(297, 36);
+    model.engine().player().stopPlayback(Player::userStop);
+    port.invalidated.clear();
+    openSongFile("a.mid");
+
+    // What the window does with the invalidated areas: paints them as a full paint would.
+    DibImage fullPaint = DibImage::create24(788, 540);
+    std::vector<DrawnText> texts;
+    DibCanvas canvas(fullPaint, texts);
+    model.paint(canvas);
+    for (const face::Rect& area : port.invalidated)
+        for (int y = area.top; y < area.bottom; ++y)
+            for (int x = area.left; x < area.right; ++x)
+                port.screen.setPackedAt(x, y, fullPaint.packedAt(x, y));
+    for (int column : changed) {
+        const face::Rect glyph = face::cellGlyphRect(0, column);
+        for (int y = glyph.top; y < glyph.bottom; ++y)
+            for (int x = glyph.left; x < glyph.right; ++x)
+                ASSERT_EQ(port.screen.packedAt(x, y), fullPaint.packedAt(x, y))
+                    << column << ": " << x << "," << y;
+    }
 }

@@ -1,7 +1,7 @@
 // Reading the settings at start-up, writing them at exit and deleting them, against the store in memory.
 #include <gtest/gtest.h>
 
-#include "app/CommandIds.h"
+#include "resources/CommandIds.h"
 #include "app/Settings.h"
 #include "app/SettingsMenu.h"
 #include "tests/support/MemorySettingsStore.h"

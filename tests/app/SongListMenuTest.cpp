@@ -1,7 +1,7 @@
 // The "選曲" menu and "一度だけ": which commands play, which refuse and with what message, and the checks.
 #include <gtest/gtest.h>
 
-#include "app/CommandIds.h"
+#include "resources/CommandIds.h"
 #include "app/SongListMenu.h"
 
 namespace {

@@ -2,7 +2,7 @@
 
 #include <deque>
 
-#include "app/CommandIds.h"
+#include "resources/CommandIds.h"
 #include "effects/EffectMenu.h"
 
 namespace {

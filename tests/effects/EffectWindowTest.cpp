@@ -5,9 +5,9 @@
 namespace {
 TEST_F(EventFilterFixture, ChordHeldAcrossTheWindowStartStaysPlainUntilReleased) {
     selectEffect(EffectType::folk, 5, 10);
-    playSeconds = 4;
+    clock.playSeconds = 4;
     EXPECT_EQ(filtered({"90 3C 64", "90 40 64"}), (Lines{"90 3C 64", "90 40 64"}));
-    playSeconds = 5;
+    clock.playSeconds = 5;
     // A note added while plain notes sound is plain too, another channel enters on its own, velocity 0
     // releases like a note-off, and the first note after every plain note has ended is remapped.
     EXPECT_EQ(filtered({"90 43 64", "91 3C 64", "80 3C 00", "90 40 00", "80 43 00", "90 3C 64"}),
@@ -17,9 +17,9 @@ TEST_F(EventFilterFixture, ChordHeldAcrossTheWindowStartStaysPlainUntilReleased)
 
 TEST_F(EventFilterFixture, NoteHeldAcrossTheWindowEndIsReleasedRemapped) {
     selectEffect(EffectType::folk, 5, 10);
-    playSeconds = 10;
+    clock.playSeconds = 10;
     EXPECT_EQ(filtered({"90 3C 64"}), Lines{"90 38 64"});
-    playSeconds = 11;
+    clock.playSeconds = 11;
     // Started while a remapped note is held, so remapped as well; with nothing held, plain from then on.
     EXPECT_EQ(filtered({"90 40 64", "80 3C 00", "80 40 00", "90 43 64", "80 43 00"}),
               (Lines{"90 3D 64", "80 38 00", "80 3D 00", "90 43 64", "80 43 00"}));
@@ -27,9 +27,9 @@ TEST_F(EventFilterFixture, NoteHeldAcrossTheWindowEndIsReleasedRemapped) {
 
 TEST_F(EventFilterFixture, StrayReleasesAndPlaybackStartsLeaveNoPlainNoteCounted) {
     selectEffect(EffectType::folk, 5, 10);
-    playSeconds = 4;
+    clock.playSeconds = 4;
     filtered({"90 3C 64", "80 3C 00", "80 3C 00", "91 3C 64"});
-    playSeconds = 5;
+    clock.playSeconds = 5;
     EXPECT_EQ(filtered({"90 3C 64"}), Lines{"90 38 64"}) << "a stray release does not count below zero";
     filter.resetForPlayback();
     EXPECT_EQ(filtered({"91 40 64"}), Lines{"91 3D 64"}) << "a note held before the restart is forgotten";
@@ -38,9 +38,9 @@ TEST_F(EventFilterFixture, StrayReleasesAndPlaybackStartsLeaveNoPlainNoteCounted
 TEST_F(EventFilterFixture, AWindowFromZeroRemapsTheFirstNoteAndASilencedNoteOnCountsAsARelease) {
     selectEffect(EffectType::suspense, 0, 10);
     EXPECT_EQ(filtered({"90 3C 64", "80 3C 00"}), (Lines{"90 3F 64", "80 3F 00"}));
-    playSeconds = 10;
+    clock.playSeconds = 10;
     EXPECT_EQ(filtered({"90 3E 64"}), Lines{"90 3E 00"});
-    playSeconds = 11;
+    clock.playSeconds = 11;
     EXPECT_EQ(filtered({"90 3C 64"}), Lines{"90 3C 64"}) << "nothing remapped is held: past the end";
 }
 

@@ -7,7 +7,9 @@
 #include <vector>
 
 #include "effects/EventFilter.h"
+#include "playback/PlayClock.h"
 #include "playback/RecordingMidiOut.h"
+#include "playback/SongBuffer.h"
 
 // An event filter wired to a recording device, with the state a freshly loaded song leaves.
 class EventFilterFixture : public ::testing::Test {
@@ -43,6 +45,8 @@ class EventFilterFixture : public ::testing::Test {
     LiveControls controls;
     EffectSettings settings;
     ChannelTones tones;
-    std::atomic<int> playSeconds{0};
-    EventFilter filter{out, controls, settings, tones, playSeconds};
+    SongBuffer song;
+    PlayClock clock;
+    AutoPan autoPan{out, controls, song};
+    EventFilter filter{out, controls, settings, tones, clock, autoPan};
 };

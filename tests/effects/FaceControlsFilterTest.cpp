@@ -58,7 +58,7 @@ TEST_F(EventFilterFixture, ToneLockAndFixedControllersOverrideTheSongsValuesAndA
     controls.reverbValue[1] = 20;
     controls.chorusValue[1] = 30;
     controls.modulationValue[1] = 40;
-    controls.autoPanSpeed[1] = 3;
+    autoPan.speed[1] = 3;
     EXPECT_EQ(
         filtered(
             {"B1 07 32", "B1 5B 32", "B1 5D 32", "B1 01 32", "B1 0B 32", "B1 0A 28", "B0 07 32", "B0 0A 28"}),

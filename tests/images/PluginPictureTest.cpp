@@ -6,7 +6,7 @@
 #include "images/PackedPicture.h"
 #include "images/PluginPicture.h"
 #include "images/PreviewBmp.h"
-#include "images/SusieMessages.h"
+#include "images/PluginResult.h"
 
 namespace {
 // The two blocks a plug-in hands back, built field by field so that any of them can be made hostile.
@@ -29,7 +29,7 @@ struct PluginBlocks {
     PluginBlocks& infoLength(size_t length) { return info.resize(length), *this; }
     PluginBlocks& bitsLength(size_t length) { return bits.resize(length), *this; }
 
-    ImageResult convert(DibImage& picture) const {
+    ImageError convert(DibImage& picture) const {
         return pictureFromPluginBlocks(info.data(), info.size(), bits.data(), bits.size(), picture);
     }
 };
@@ -42,7 +42,7 @@ TEST(PluginPicture, A24BitPictureKeepsItsRowsAndPadding) {
     blocks.field(20, 5).field(36, 7);  // a wrong image size and colours important are not kept
 
     DibImage picture;
-    ASSERT_TRUE(blocks.convert(picture).ok);
+    ASSERT_EQ(blocks.convert(picture), ImageError::none);
     ASSERT_TRUE(picture.isComplete());
     EXPECT_EQ(picture.width(), 3);
     EXPECT_EQ(picture.height(), 2);
@@ -64,20 +64,22 @@ TEST(PluginPicture, PaletteFollowsTheHeaderAndIndicesBeyondItGiveBlack) {
     blocks.bits[1] = 0x00;
 
     DibImage picture;
-    ASSERT_TRUE(blocks.convert(picture).ok);
+    ASSERT_EQ(blocks.convert(picture), ImageError::none);
     ASSERT_TRUE(picture.isComplete());
     EXPECT_EQ(picture.paletteEntries(), 16u);
     const std::vector<uint32_t> packed = unpackPicture(picture);
     EXPECT_EQ(packed, (std::vector<uint32_t>{packColour(0x10, 0x20, 0x30), 0, 0, 0}));
 }
 
-TEST(PluginPicture, HostileResultsAreRefusedWithTheirMessage) {
-    using namespace previewMessage;
-    const char* broken = getPictureMessage(getPictureResult::brokenData);
+TEST(PluginPicture, HostileResultsAreRefusedWithTheirReason) {
+    constexpr ImageError broken = ImageError::damaged;
+    constexpr ImageError unsupportedDepth = ImageError::unsupportedDepth;
+    constexpr ImageError compressed = ImageError::compressed;
+    constexpr ImageError tooLarge = ImageError::tooLarge;
     const struct {
         const char* what;
         PluginBlocks blocks;
-        const char* message;
+        ImageError error;
     } cases[] = {
         {"info shorter than a header", PluginBlocks(2, 2, 24).infoLength(39), broken},
         {"header size too small", PluginBlocks(2, 2, 24).field(0, 12), broken},
@@ -97,19 +99,18 @@ TEST(PluginPicture, HostileResultsAreRefusedWithTheirMessage) {
     };
     for (const auto& c : cases) {
         DibImage picture = DibImage::create24(2, 2);
-        const ImageResult result = c.blocks.convert(picture);
-        EXPECT_EQ(result.ok ? "accepted" : result.message, std::string(c.message)) << c.what;
+        EXPECT_EQ(c.blocks.convert(picture), c.error) << c.what;
         EXPECT_TRUE(picture.empty()) << c.what;
     }
     DibImage picture;
-    EXPECT_EQ(pictureFromPluginBlocks(nullptr, 0, nullptr, 0, picture).message, broken);
+    EXPECT_EQ(pictureFromPluginBlocks(nullptr, 0, nullptr, 0, picture), broken);
 }
 
 TEST(PluginPicture, ColoursUsedCountsItsLowHalfAndTheLargestPictureIsTaken) {
     PluginBlocks blocks(1600, 1600, 8, 16);
     blocks.field(32, 0x00070010);
     DibImage picture;
-    ASSERT_TRUE(blocks.convert(picture).ok);
+    ASSERT_EQ(blocks.convert(picture), ImageError::none);
     EXPECT_TRUE(picture.isComplete());
     EXPECT_EQ(picture.width(), 1600);
 }

@@ -2,7 +2,6 @@
 
 #include <map>
 
-#include "images/SusieMessages.h"
 #include "images/SusieRules.h"
 
 TEST(SusieRules, ExtensionMatchingFollowsTheCutPatternAndItsCaseRules) {
@@ -97,21 +96,3 @@ TEST(SusieRules, FoldersAreSearchedInOrderUntilOneHoldsPlugins) {
     EXPECT_EQ(limited.back(), "C:\\app\\p50.spi");
 }
 
-TEST(SusieRules, EveryGetPictureResultHasItsText) {
-    const std::map<int, std::string> expected = {
-        {-3, "不明なエラー"},
-        {-2, "不明なエラー"},
-        {-1, "その機能はインプリメントされていない"},
-        {1, "コールバック関数が非0を返したので展開を中止した"},
-        {2, "未知のフォーマット"},
-        {3, "データが壊れている"},
-        {4, "メモリーが確保出来ない"},
-        {5, "メモリーエラー（Lock出来ない、等）"},
-        {6, "ファイルリードエラー"},
-        {7, "予約"},
-        {8, "内部エラー"},
-        {9, "不明なエラー"},
-        {0x7FFFFFFF, "不明なエラー"},
-    };
-    for (const auto& [result, text] : expected) EXPECT_EQ(getPictureMessage(result), text) << result;
-}

@@ -4,8 +4,8 @@
 
 #include <random>
 
+#include "playback/SmfWriter.h"
 #include "tests/support/PlaybackRig.h"
-#include "tests/support/SongBytes.h"
 
 namespace {
 constexpr int tickLimit = 3000;
@@ -32,14 +32,14 @@ int playWithinImage(std::vector<uint8_t> image) {
 
 TEST(MalformedSong, DamagedFilesStayWithinTheImageAndEndPromptly) {
     const std::vector<uint8_t> song =
-        SongBytes(1, 480)
+        SmfWriter(1, 480)
             .track(join({tempoEvent(500000), {0x00, 0x90, 60, 100, 0x60, 0x80, 60, 0}, endOfTrack()}))
             .track(join({{0x00, 0xC1, 5, 0x00, 0xF0, 0x03, 1, 2, 0xF7}, endOfTrack(10)}))
             .bytes();
     std::vector<uint8_t> overshooting = song;
     overshooting[18] = 0x7F;  // the first track claims almost 2 GiB
     auto oneTrack = [](std::vector<uint8_t> events, int division = 480) {
-        return SongBytes(1, division).track(std::move(events)).bytes();
+        return SmfWriter(1, division).track(std::move(events)).bytes();
     };
     struct Case {
         std::string damage;
@@ -47,10 +47,10 @@ TEST(MalformedSong, DamagedFilesStayWithinTheImageAndEndPromptly) {
         int ticks;
     };
     std::vector<Case> cases = {
-        {"zero tracks", SongBytes(1, 480).bytes(), 2},
+        {"zero tracks", SmfWriter(1, 480).bytes(), 2},
         {"an overshooting track length", overshooting, 200},
         {"more tracks announced than exist",
-         SongBytes(1, 480).track(endOfTrack()).announceTracks(200).bytes(), 4},
+         SmfWriter(1, 480).track(endOfTrack()).announceTracks(200).bytes(), 4},
         {"an endless delta", oneTrack(join({{0x00, 0x90, 60, 100, 0x81}, std::vector<uint8_t>(200, 0xFF)})),
          4},
         {"an endless meta length", oneTrack(join({{0x00, 0xFF, 0x01}, std::vector<uint8_t>(50, 0x80)})), 4},

@@ -7,7 +7,7 @@
 
 TEST(PlaybackAllocation, PlayingADenseSongAllocatesNothing) {
     SilentPlayer silent;
-    silent.controls.autoPanSpeed[3] = 12;
+    silent.autoPan.speed[3] = 12;
     silent.player.loadSong(denseSong(32, 200));
     silent.player.startPlayback();
     silent.controls.channelLevel[3] = 90;

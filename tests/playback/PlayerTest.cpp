@@ -1,18 +1,18 @@
 // Loading, starting and stopping: the device's reset and silence, repeat, song-list modes, the timer.
 #include <gtest/gtest.h>
 
+#include "playback/SmfWriter.h"
 #include "tests/support/PlaybackRig.h"
-#include "tests/support/SongBytes.h"
 
 namespace {
 std::vector<uint8_t> shortSong() {
-    return SongBytes(1, 480).track(join({{0x00, 0x90, 60, 100, 0x30, 0x80, 60, 0}, endOfTrack()})).bytes();
+    return SmfWriter(1, 480).track(join({{0x00, 0x90, 60, 100, 0x30, 0x80, 60, 0}, endOfTrack()})).bytes();
 }
 }  // namespace
 
 TEST(Player, ALoadResetsEveryChannelThenTheGsModuleAndAStopSilencesSostenutoSustainAndNotes) {
     PlaybackRig rig;
-    rig.load(SongBytes(1, 480).track(endOfTrack()).bytes());
+    rig.load(SmfWriter(1, 480).track(endOfTrack()).bytes());
     rig.player.startPlayback();
     rig.runUntilStopped();  // the track ends in the first tick; the second finds nothing left
     std::vector<std::string> expected;
@@ -70,17 +70,17 @@ TEST(Player, StartsWithASongAndATimerRepeatsUntilAUserStopAndEndsSongListModesBu
     EXPECT_EQ(rig.player.songListMode, Player::noSongList);
 }
 
-TEST(ShortMessageFailures, AreShownOncePerPlaybackWithTheirText) {
+TEST(ShortMessageFailures, AreShownOncePerPlaybackAndOnlyForALostOrBusyDevice) {
     ShortMessageFailures failures;
-    failures.record(2);  // not a reported code
-    EXPECT_EQ(failures.takeMessage(), "");
-    failures.record(67);
-    failures.record(5);
-    EXPECT_EQ(failures.takeMessage(), "ハードウェアはほかのデータ処理を行っています");
-    failures.record(5);
-    EXPECT_EQ(failures.takeMessage(), "");  // already shown in this playback
+    failures.record(DeviceError::other);  // not reported
+    EXPECT_EQ(failures.takeFailure(), std::nullopt);
+    failures.record(DeviceError::notReady);
+    failures.record(DeviceError::invalidHandle);
+    EXPECT_EQ(failures.takeFailure(), DeviceError::notReady);
+    failures.record(DeviceError::invalidHandle);
+    EXPECT_EQ(failures.takeFailure(), std::nullopt);  // already shown in this playback
     // A failure noted while stopped (a load, a stop) outlives the next start until it is shown.
-    failures.record(5);
+    failures.record(DeviceError::invalidHandle);
     failures.rearm();
-    EXPECT_EQ(failures.takeMessage(), "指定されたデバイスハンドルが無効です");
+    EXPECT_EQ(failures.takeFailure(), DeviceError::invalidHandle);
 }

@@ -2,8 +2,8 @@
 // running status and the auto-pan sweep.
 #include <gtest/gtest.h>
 
+#include "playback/SmfWriter.h"
 #include "tests/support/PlaybackRig.h"
-#include "tests/support/SongBytes.h"
 
 using Lines = std::vector<std::string>;
 
@@ -12,7 +12,7 @@ constexpr uint8_t on = 0x90, off = 0x80;
 
 // A format 1 song at 480 ticks a quarter; each track is ended after its pieces.
 std::vector<uint8_t> song(std::initializer_list<std::vector<uint8_t>> tracks) {
-    SongBytes bytes(1, 480);
+    SmfWriter bytes(1, 480);
     for (const auto& events : tracks) bytes.track(join({events, endOfTrack()}));
     return bytes.bytes();
 }
@@ -114,18 +114,16 @@ TEST(Sequencer, FastForwardResumesAtTheDisplayedTempoOrAtTheTempoMetWhileCueing)
 
 TEST(Sequencer, AutoPanSweepsASoundingUnmutedChannelAtItsSpeedAndTheClockShows0059Then0100) {
     PlaybackRig rig;
-    rig.controls.autoPanSpeed[2] = 12;  // one step a tick
-    rig.controls.restartAutoPan(2);
-    rig.controls.autoPanSpeed[0] = 1;  // one step every 12 ticks
-    rig.controls.autoPanValue[0] = 126;
-    rig.load(song({join({{0x00, 0x92, 60, 100}, endOfTrack(480 * 200)}),
-                   join({{0x00, on, 60, 100}, endOfTrack(480 * 200)})}));
+    // Both notes sound in the fourth period (28 ticks are 29.2 ms).
+    rig.load(song({join({{28, 0x92, 60, 100}, endOfTrack(480 * 200)}),
+                   join({{28, on, 60, 100}, endOfTrack(480 * 200)})}));
+    rig.autoPan.setSpeed(2, 12);  // one step a tick
+    rig.autoPan.setSpeed(0, 1);   // one step every 12 ticks
+    rig.autoPan.value[0] = 126;
     rig.out.clear();
     rig.player.startPlayback();
     rig.tick(3);
-    // The rig's filter leaves the read-outs alone, so no channel has sounded yet: no sweep.
-    EXPECT_TRUE(rig.linesOfKind(0xB0).empty());
-    rig.controls.channelLevel[2] = rig.controls.channelLevel[0] = 100;
+    EXPECT_TRUE(rig.linesOfKind(0xB0).empty()) << "no channel has sounded yet: no sweep";
     rig.tick(3);
     rig.controls.channelMuted[2] = true;
     rig.tick(21);
@@ -137,7 +135,7 @@ TEST(Sequencer, AutoPanSweepsASoundingUnmutedChannelAtItsSpeedAndTheClockShows00
     EXPECT_FALSE(rig.updates[1].redraw.clockRedraw);
     EXPECT_TRUE(rig.updates[1].redraw.metersLive) << "every tick redraws the meters";
     EXPECT_EQ(rig.sequencer.clockSeconds(), 59);
-    EXPECT_EQ(rig.sequencer.playSeconds().load(), 59);
+    EXPECT_EQ(rig.engine.clock().playSeconds.load(), 59);
     rig.tick();
     const TickReport last = rig.updates.back().redraw;
     EXPECT_TRUE(last.clockRedraw);

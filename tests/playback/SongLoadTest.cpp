@@ -1,11 +1,11 @@
 // Loading a song: the header and the first tempo.
 #include <gtest/gtest.h>
 
+#include "playback/SmfWriter.h"
 #include "tests/support/PlaybackRig.h"
-#include "tests/support/SongBytes.h"
 
 TEST(SongLoad, ReadsTheLowFormatByteAndTheFirstTempoUpTo400BeatsPerMinuteAndPlaysAtMost255Tracks) {
-    SongBytes song(1, 96);
+    SmfWriter song(1, 96);
     for (int track = 0; track < 256; ++track)
         song.track(join({{0x00, uint8_t(0x90 | (track % 16)), uint8_t(track % 128), 1}, endOfTrack()}));
     std::vector<uint8_t> image = song.announceTracks(300).bytes();
@@ -30,7 +30,7 @@ TEST(SongLoad, ReadsTheLowFormatByteAndTheFirstTempoUpTo400BeatsPerMinuteAndPlay
                  {tempoEvent(0), 400, 150.0},
                  {{}, 120, 500.0}};
     for (const auto& c : cases) {
-        rig.load(SongBytes(0, 480).track(join({c.tempo, {0x00, 0x90, 60, 100}, endOfTrack()})).bytes());
+        rig.load(SmfWriter(0, 480).track(join({c.tempo, {0x00, 0x90, 60, 100}, endOfTrack()})).bytes());
         EXPECT_EQ(rig.sequencer.displayTempo(), c.bpm) << c.bpm;
         EXPECT_DOUBLE_EQ(rig.sequencer.msPerQuarter(), c.msPerQuarter) << c.msPerQuarter;
     }

@@ -1,9 +1,9 @@
 #include "tests/support/DenseSong.h"
 
-#include "tests/support/SongBytes.h"
+#include "playback/SmfWriter.h"
 
 std::vector<uint8_t> denseSong(int tracks, int notesPerTrack) {
-    SongBytes song(1, 480);
+    SmfWriter song(1, 480);
     for (int track = 0; track < tracks; ++track) {
         const uint8_t channel = uint8_t(track % 16);
         std::vector<uint8_t> events = tempoEvent(500000);

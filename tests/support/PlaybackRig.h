@@ -8,7 +8,7 @@
 // A player over a recording device whose window handles each posted tick at once.
 class PlaybackRig : public VirtualPlayer<RecordingMidiOut> {
   public:
-    void load(std::vector<uint8_t> image) { player.loadSong(std::move(image)); }
+    void load(std::vector<uint8_t> image) { engine.loadSong(std::move(image)); }
     // Runs timer periods while the timer runs (stamping what each sends with its start time), each followed
     // by the window's tick handler if the period posted a tick.
     void tick(int count = 1);

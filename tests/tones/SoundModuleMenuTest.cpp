@@ -1,15 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "app/CommandIds.h"
+#include "resources/CommandIds.h"
 #include "tones/SoundModuleMenu.h"
 
 namespace {
-TEST(SoundModuleMenu, ItemsAreTheMenuResourcesCommands) {
-    EXPECT_EQ(SoundModuleMenu::sc88Item, IDM_MODULE_SC88);
-    EXPECT_EQ(SoundModuleMenu::sc55Item, IDM_MODULE_SC55);
-    EXPECT_EQ(SoundModuleMenu::sb16Item, IDM_MODULE_SB16);
-}
-
 TEST(SoundModuleMenu, HandlesItsThreeItemsOnly) {
     SoundModule module = SoundModule::sc88;
     SoundModuleMenu menu(module, [] { return false; });

@@ -6,7 +6,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "tests/support/SongBytes.h"
+#include "playback/SmfWriter.h"
 #include "tools/render/RenderCommand.h"
 
 namespace fs = std::filesystem;
@@ -29,7 +29,7 @@ class RenderCommandTest : public testing::Test {
         fs::create_directories(folder_);
         // No tempo event: the default 500 ms a quarter. The program change has one data byte.
         song_ =
-            writeSong(SongBytes(0, 480)
+            writeSong(SmfWriter(0, 480)
                           .track({0x00, 0xC0, 5,  0x00, 0x90, 62,   100, 0x83, 0x60, 0x80, 62,   0,   0x00,
                                   0x90, 64,   90, 0x83, 0x60, 0x80, 64,  0,    0x00, 0xFF, 0x2F, 0x00})
                           .bytes());

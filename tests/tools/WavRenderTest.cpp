@@ -9,7 +9,7 @@
 #include <iterator>
 #include <sstream>
 
-#include "tests/support/SongBytes.h"
+#include "playback/SmfWriter.h"
 #include "tools/render/RenderCommand.h"
 
 namespace fs = std::filesystem;
@@ -26,7 +26,7 @@ std::vector<uint8_t> fluteScale() {
         const std::vector<uint8_t> note = {0x00, 0x90, uint8_t(key), 100, 0x83, 0x60, 0x80, uint8_t(key), 0};
         events.insert(events.end(), note.begin(), note.end());
     }
-    return SongBytes(0, 480).track(join({events, endOfTrack()})).bytes();
+    return SmfWriter(0, 480).track(join({events, endOfTrack()})).bytes();
 }
 
 struct Audio {

@@ -2,16 +2,8 @@
 
 #include <string>
 
+#include "platform/win32/WideText.h"
 #include "tones/win32/ToneDialogIds.h"
-
-namespace {
-std::wstring fromUtf8(const std::string& text) {
-    std::wstring wide(size_t(MultiByteToWideChar(CP_UTF8, 0, text.data(), int(text.size()), nullptr, 0)),
-                      L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, text.data(), int(text.size()), wide.data(), int(wide.size()));
-    return wide;
-}
-}  // namespace
 
 CToneDlg::CToneDlg(ToneDialogModel& model, HWND parent) : model_(model), parent_(parent) {}
 
@@ -54,10 +46,10 @@ INT_PTR CToneDlg::handleMessage(UINT message, WPARAM wParam, LPARAM) {
 }
 
 void CToneDlg::fill() {
-    SetDlgItemTextW(dialog_, IDC_TONE_LABEL, fromUtf8(model_.label()).c_str());
+    SetDlgItemTextW(dialog_, IDC_TONE_LABEL, widen(model_.label()).c_str());
     for (int row = 0; row < model_.rowCount(); ++row)
         SendDlgItemMessageW(dialog_, IDC_TONE_LIST, LB_ADDSTRING, 0,
-                            reinterpret_cast<LPARAM>(fromUtf8(model_.rowName(row)).c_str()));
+                            reinterpret_cast<LPARAM>(widen(model_.rowName(row)).c_str()));
     SendDlgItemMessageW(dialog_, IDC_TONE_LIST, LB_SETCURSEL, WPARAM(model_.initialSelection()), 0);
 }
 

@@ -1,30 +1,30 @@
 #include "tools/demo/DemoSong.h"
 
-#include "playback/SmfBytes.h"
+#include "playback/SmfWriter.h"
 
 namespace {
 constexpr int division = 480;
 constexpr int eighth = division / 2;
 
+// A track written in steps of time: each event waits for the time added since the last one.
 struct TrackWriter {
-    std::vector<uint8_t> events;
+    SmfTrack events;
     uint32_t pendingDelta = 0;
 
     void delta(uint32_t ticks) { pendingDelta += ticks; }
-    void putDelta() {
-        appendVarLen(events, pendingDelta);
-        pendingDelta = 0;
-    }
     void message(std::initializer_list<uint8_t> bytes) {
-        putDelta();
-        events.insert(events.end(), bytes);
+        events.raw(pendingDelta, bytes);
+        pendingDelta = 0;
     }
     void note(uint8_t channel, uint8_t key, uint8_t velocity, uint32_t length) {
         message({uint8_t(0x90 | channel), key, velocity});
         delta(length);
         message({uint8_t(0x80 | channel), key, 0});
     }
-    void end() { message({0xFF, 0x2F, 0x00}); }
+    void end() {
+        events.endOfTrack(pendingDelta);
+        pendingDelta = 0;
+    }
 };
 
 }  // namespace
@@ -61,12 +61,10 @@ std::vector<uint8_t> demoSong() {
     }
     tracks[0].delta(division * 4 * 32);
 
-    std::vector<uint8_t> file = {'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 1, 0, uint8_t(tracks.size()), 0x01, 0xE0};
+    SmfWriter file(1, division);
     for (TrackWriter& track : tracks) {
         track.end();
-        file.insert(file.end(), {'M', 'T', 'r', 'k'});
-        appendBe32(file, uint32_t(track.events.size()));
-        file.insert(file.end(), track.events.begin(), track.events.end());
+        file.track(track.events);
     }
-    return file;
+    return file.bytes();
 }

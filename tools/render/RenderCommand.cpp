@@ -5,9 +5,9 @@
 #include <iterator>
 
 #include "app/MasterVolume.h"
-#include "effects/EventFilter.h"
-#include "playback/Player.h"
-#include "playback/SmfBytes.h"
+#include "effects/PlaybackEngine.h"
+#include "playback/MidiVocabulary.h"
+#include "playback/SmfWriter.h"
 #include "playback/VirtualTimer.h"
 #include "tools/render/WavOutput.h"
 
@@ -17,18 +17,14 @@ constexpr long longestPlayMs = 24L * 60 * 60 * 1000;
 
 class RenderWindow : public TickPoster, public PlayerHost {
   public:
-    explicit RenderWindow(EventFilter& filter) : filter_(filter) {}
     void postTick() override { tickPosted = true; }
-    void resetForPlayback() override { filter_.resetForPlayback(); }
+    void resetForPlayback() override {}
     void drawPlayButton(bool) override {}
     void drawFastForwardButton(bool) override {}
     void blankMetersAndLamps() override {}
     void timerFailed() override {}
     void openNextSongListEntry() override {}
     bool tickPosted = false;
-
-  private:
-    EventFilter& filter_;
 };
 
 bool readWholeFile(const std::string& path, std::vector<uint8_t>& bytes) {
@@ -45,27 +41,21 @@ bool writeWholeFile(const std::string& path, const std::vector<uint8_t>& bytes) 
 }
 }  // namespace
 
-// Everything a song needs to play, wired as in the program. The sequencer is built before the filter,
-// which reads its play clock; the sequencer only keeps the filter's address until playback starts.
+// The program's engine around a recording device, a virtual timer and a window that draws nothing.
 struct RenderRig {
-    SongBuffer song;
     RecordingMidiOut device;
-    LiveControls controls;
-    ChannelTones tones;
-    EffectSettings effect;
     ShortMessageFailures failures;
     VirtualTimer timer;
-    RenderWindow window{filter};
-    Sequencer sequencer{song, device, filter, controls, window};
-    EventFilter filter{device, controls, effect, tones, sequencer.playSeconds()};
-    Player player{song, sequencer, device, timer, window, failures};
+    RenderWindow window;
+    PlaybackEngine engine{device, timer, window, window, failures};
 };
 
 std::vector<RecordingMidiOut::Message> renderSong(std::vector<uint8_t> image, const RenderOptions& options) {
     RenderRig rig;
-    LiveControls& controls = rig.controls;
-    rig.player.loadSong(std::move(image));
-    rig.effect = options.effect;
+    LiveControls& controls = rig.engine.controls();
+    Player& player = rig.engine.player();
+    rig.engine.loadSong(std::move(image));
+    rig.engine.effect() = options.effect;
     if (options.transpose) {
         controls.keyShift = *options.transpose;
         controls.keyShiftActive = true;
@@ -74,50 +64,42 @@ std::vector<RecordingMidiOut::Message> renderSong(std::vector<uint8_t> image, co
     for (int channel : options.mutedChannels) controls.channelMuted[size_t(channel)] = true;
     if (options.doubleChannel) controls.octaveDoubleChannel = *options.doubleChannel;
     if (options.masterVolume) {
-        std::array<uint8_t, 16> volumeBase;
+        std::array<uint8_t, midi::channelCount> volumeBase;
         volumeBase.fill(100);
         applyMasterVolume(controls, volumeBase, *options.masterVolume, rig.device);
     }
 
-    rig.player.playOnce = true;
-    rig.player.startPlayback();
+    player.playOnce = true;
+    player.startPlayback();
     for (long tick = 0; rig.timer.running(); ++tick) {
         const long now = tick * Sequencer::timerPeriod;
         rig.device.setTime(now);
         if (now >= longestPlayMs) {
-            rig.player.stopPlayback(Player::userStop);
+            player.stopPlayback(Player::userStop);
             break;
         }
         rig.window.tickPosted = false;
         rig.timer.tick();
-        if (rig.window.tickPosted) rig.player.onTick();
+        if (rig.window.tickPosted) player.onTick();
     }
     return rig.device.messages();
 }
 
 std::vector<uint8_t> messagesAsSmf(const std::vector<RecordingMidiOut::Message>& messages) {
-    std::vector<uint8_t> events = {0x00, 0xFF, 0x51, 0x03, 0x0F, 0x42, 0x40};  // 1,000,000 us a quarter
+    SmfTrack track;
+    track.tempo(0, 1000000);  // with 1000 ticks a quarter, one tick a millisecond
     long previous = 0;
     for (const RecordingMidiOut::Message& message : messages) {
-        appendVarLen(events, uint32_t(message.timeMs - previous));
+        const uint32_t delta = uint32_t(message.timeMs - previous);
         previous = message.timeMs;
         const std::vector<uint8_t>& bytes = message.bytes;
-        if (bytes[0] == 0xF0 || bytes[0] == 0xF7) {
-            events.push_back(bytes[0]);
-            appendVarLen(events, uint32_t(bytes.size() - 1));
-            events.insert(events.end(), bytes.begin() + 1, bytes.end());
-        } else {
-            const bool oneDataByte = (bytes[0] & 0xF0) == 0xC0 || (bytes[0] & 0xF0) == 0xD0;
-            events.insert(events.end(), bytes.begin(), bytes.begin() + (oneDataByte ? 2 : 3));
-        }
+        if (midi::isSysExStatus(bytes[0]))
+            track.sysEx(delta, bytes.data(), bytes.size());
+        else
+            track.shortMessage(delta, bytes[0], bytes[1], bytes.size() > 2 ? bytes[2] : 0);
     }
-    events.insert(events.end(), {0x00, 0xFF, 0x2F, 0x00});
-
-    std::vector<uint8_t> file = {'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 0, 0, 1, 0x03, 0xE8};  // 1000 ticks
-    file.insert(file.end(), {'M', 'T', 'r', 'k'});
-    appendBe32(file, uint32_t(events.size()));
-    file.insert(file.end(), events.begin(), events.end());
-    return file;
+    track.endOfTrack();
+    return SmfWriter(0, 1000).track(track).bytes();
 }
 
 int runRenderCommand(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {

@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "playback/MidiOut.h"
+#include "playback/MidiVocabulary.h"
 
 namespace {
 const char* const defaultSoundFont = "/usr/share/sounds/sf2/FluidR3_GM.sf2";
@@ -93,32 +94,32 @@ class FluidSynthMidiOut : public MidiOut {
         }
     }
 
-    int sendShortMessage(uint8_t status, uint8_t data1, uint8_t data2) override {
-        const int channel = status & 0x0F;
-        switch (status & 0xF0) {
-            case 0x80:
+    DeviceError sendShortMessage(uint8_t status, uint8_t data1, uint8_t data2) override {
+        const int channel = midi::channelOf(status);
+        switch (midi::kindOf(status)) {
+            case midi::noteOff:
                 fluid_synth_noteoff(synth_, channel, data1);
                 break;
-            case 0x90:
+            case midi::noteOn:
                 fluid_synth_noteon(synth_, channel, data1, data2);
                 break;
-            case 0xA0:
+            case midi::keyPressure:
                 fluid_synth_key_pressure(synth_, channel, data1, data2);
                 break;
-            case 0xB0:
+            case midi::controlChange:
                 fluid_synth_cc(synth_, channel, data1, data2);
                 break;
-            case 0xC0:
+            case midi::programChange:
                 fluid_synth_program_change(synth_, channel, data1);
                 break;
-            case 0xD0:
+            case midi::channelPressure:
                 fluid_synth_channel_pressure(synth_, channel, data1);
                 break;
-            case 0xE0:
+            case midi::pitchBend:
                 fluid_synth_pitch_bend(synth_, channel, data1 | data2 << 7);
                 break;
         }
-        return 0;
+        return DeviceError::none;
     }
 
     void sendLongMessage(const uint8_t* bytes, size_t count) override {

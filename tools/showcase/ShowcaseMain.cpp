@@ -7,19 +7,14 @@
 
 #include <fstream>
 
-#include "app/CommandIds.h"
+#include "resources/CommandIds.h"
 #include "app/win32/CMainWnd.h"
-#include "app/win32/WideText.h"
+#include "platform/win32/WideText.h"
+#include "playback/SilentMidiOut.h"
 #include "playback/win32/MultimediaTimer.h"
 #include "tools/demo/DemoSong.h"
 
 namespace {
-class SilentMidiOut : public MidiOut {
-  public:
-    int sendShortMessage(uint8_t, uint8_t, uint8_t) override { return 0; }
-    void sendLongMessage(const uint8_t*, size_t) override {}
-};
-
 class ShowcaseWindow : public CMainWnd {
   public:
     using CMainWnd::CMainWnd;
@@ -54,7 +49,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     MultimediaTimer timer;
     ShortMessageFailures failures;
     ShowcaseWindow window(
-        instance, silent, [](std::string&) { return true; }, timer, failures);
+        instance, silent, [] { return std::optional<std::string>(); }, timer, failures);
     window.songPath = songPath;
     if (!window.create(showCommand)) return 1;
     const HWND handle = window.handle();

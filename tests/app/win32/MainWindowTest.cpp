@@ -5,13 +5,13 @@
 
 #include <fstream>
 
-#include "app/CommandIds.h"
+#include "resources/CommandIds.h"
 #include "app/win32/CMainWnd.h"
-#include "app/win32/WideText.h"
 #include "images/SkinBmp.h"
+#include "platform/win32/WideText.h"
 #include "playback/RecordingMidiOut.h"
+#include "playback/SmfWriter.h"
 #include "playback/VirtualTimer.h"
-#include "tests/support/SongBytes.h"
 
 namespace {
 // The window with its dialogs and message boxes answered by the test.
@@ -34,7 +34,7 @@ class MainWindowTest : public testing::Test {
     void SetUp() override {
         ASSERT_TRUE(CMainWnd::registerClass(GetModuleHandleW(nullptr)));
         window = std::make_unique<ScriptedWindow>(
-            GetModuleHandleW(nullptr), out, [](std::string&) { return true; }, timer, failures);
+            GetModuleHandleW(nullptr), out, [] { return std::optional<std::string>(); }, timer, failures);
         ASSERT_TRUE(window->create(SW_SHOWNOACTIVATE));
         pump();
     }
@@ -62,7 +62,7 @@ class MainWindowTest : public testing::Test {
     }
     // A song of twenty quarters whose first note sounds a quarter long.
     void openSong() {
-        window->song = SongBytes(1, 480)
+        window->song = SmfWriter(1, 480)
                            .track(join({{0x00, 0x90, 60, 100, 0x83, 0x60, 0x80, 60, 0}, endOfTrack(9600)}))
                            .bytes();
         window->nextChoice = "song.mid";
@@ -149,4 +149,16 @@ TEST_F(MainWindowTest, OpenPlayAndExitDriveTheDeviceTheTitleAndThePlayButton) {
     command(IDM_APP_EXIT);
     EXPECT_FALSE(timer.running());
     EXPECT_FALSE(IsWindow(handle));
+}
+
+// The system menu's items are Windows' to set: the window's own checks and enabling must not reach them,
+// or the fixed-size window could be maximised or sized.
+TEST_F(MainWindowTest, OpeningTheSystemMenuLeavesItsItemsAsWindowsSetThem) {
+    HMENU system = GetSystemMenu(hwnd(), FALSE);
+    ASSERT_NE(system, nullptr);
+    ASSERT_GT(GetMenuItemCount(system), 0);
+    const UINT first = GetMenuItemID(system, 0);
+    EnableMenuItem(system, first, MF_BYCOMMAND | MF_GRAYED);
+    SendMessageW(hwnd(), WM_INITMENUPOPUP, WPARAM(system), MAKELPARAM(0, TRUE));
+    EXPECT_TRUE(GetMenuState(system, first, MF_BYCOMMAND) & MF_GRAYED);
 }

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include "app/CommandIds.h"
+#include "resources/CommandIds.h"
 #include "app/Settings.h"
 #include "app/SettingsMenu.h"
 #include "app/win32/RegistrySettingsStore.h"

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/win32/WideText.h"
+#include "platform/win32/WideText.h"
 
 class EffectDialogParent {
   public:

@@ -2,8 +2,9 @@
 #include <windows.h>
 
 #include "images/LittleEndian.h"
-#include "images/SusieMessages.h"
+#include "app/PluginMessages.h"
 #include "images/win32/CodePageText.h"
+#include "platform/win32/WideText.h"
 #include "images/win32/SusiePlugins.h"
 #include "tests/images/win32/PluginFolder.h"
 
@@ -68,7 +69,7 @@ TEST(SusiePlugins, KeepsOnlyImageImportersAndListsThemInTheFilter) {
     folder.addPlugin(L"scripted-importer.spi", L"d-importer.spi");
     folder.addPlugin(L"scripted-importer.spi", L"readme.txt");  // not "*.spi"
 
-    const SusiePlugins plugins = SusiePlugins::loadFrom({utf8FromWide(folder.path())});
+    const SusiePlugins plugins = SusiePlugins::loadFrom({narrow(folder.path())});
     EXPECT_TRUE(plugins.available());
     EXPECT_EQ(plugins.count(), 1u);
     EXPECT_EQ(plugins.imageFilter(),
@@ -76,12 +77,12 @@ TEST(SusiePlugins, KeepsOnlyImageImportersAndListsThemInTheFilter) {
 
     TempFolder archivesOnly(L"archives");
     archivesOnly.addPlugin(L"archive.spi", L"archive.spi");
-    const SusiePlugins none = SusiePlugins::loadFrom({utf8FromWide(archivesOnly.path())});
+    const SusiePlugins none = SusiePlugins::loadFrom({narrow(archivesOnly.path())});
     EXPECT_FALSE(none.available());
     EXPECT_EQ(none.imageFilter(), bmpFilter);
     DibImage picture = DibImage::create24(1, 1);
-    EXPECT_EQ(none.decode(archivesOnly.path() + L"\\x.arc", L"arc", picture).message,
-              susieMessage::noLibrary);
+    EXPECT_EQ(pluginFailureText(none.decode(archivesOnly.path() + L"\\x.arc", L"arc", picture)),
+              pluginFailureText({PluginResult::noLibrary}));
     EXPECT_TRUE(picture.empty());
 }
 
@@ -125,7 +126,7 @@ TEST_F(SusieRegistry, FoldersAreTriedInOrderAndTheRegistryIsOnlyRead) {
 TEST(SusiePlugins, DecodesWithTheMatchingPluginThroughAJapanesePath) {
     TempFolder folder(L"decode");
     folder.addPlugin(L"scripted-importer.spi", L"importer.spi");
-    const SusiePlugins plugins = SusiePlugins::loadFrom({utf8FromWide(folder.path())});
+    const SusiePlugins plugins = SusiePlugins::loadFrom({narrow(folder.path())});
     ASSERT_EQ(plugins.count(), 1u);
 
     std::vector<uint8_t> bits(16, 0);  // 2 x 2, 24 bits, rows of 8 bytes
@@ -136,16 +137,16 @@ TEST(SusiePlugins, DecodesWithTheMatchingPluginThroughAJapanesePath) {
 
     for (const wchar_t* extension : {L"tst", L"TST"}) {
         DibImage picture;
-        const ImageResult result = plugins.decode(folder.path() + L"\\画像.tst", extension, picture);
-        ASSERT_TRUE(result.ok) << result.message;
+        const PluginResult result = plugins.decode(folder.path() + L"\\画像.tst", extension, picture);
+        ASSERT_TRUE(result.succeeded()) << pluginFailureText(result);
         ASSERT_TRUE(picture.isComplete());
         EXPECT_EQ(picture.packedAt(0, 1), packColour(0x03, 0x02, 0x01));
         EXPECT_EQ(picture.packedAt(1, 0), packColour(0xA3, 0xA2, 0xA1));
     }
     DibImage picture;
-    EXPECT_EQ(plugins.decode(folder.path() + L"\\画像.tst", L"Tst", picture).message,
-              susieMessage::noLibrary);
-    EXPECT_EQ(plugins.decode(folder.path() + L"\\none.tst", L"tst", picture).message, getPictureMessage(6));
+    EXPECT_EQ(pluginFailureText(plugins.decode(folder.path() + L"\\画像.tst", L"Tst", picture)),
+              pluginFailureText({PluginResult::noLibrary}));
+    EXPECT_EQ(pluginFailureText(plugins.decode(folder.path() + L"\\none.tst", L"tst", picture)), pluginFailureText(PluginResult::failed(6)));
 }
 
 // Every result code gives its text and no picture, whether the plug-in set its handles or not; blocks
@@ -153,7 +154,7 @@ TEST(SusiePlugins, DecodesWithTheMatchingPluginThroughAJapanesePath) {
 TEST(SusiePlugins, FailuresAndHostileBlocksLeaveNoPicture) {
     TempFolder folder(L"failures");
     folder.addPlugin(L"scripted-importer.spi", L"importer.spi");
-    const SusiePlugins plugins = SusiePlugins::loadFrom({utf8FromWide(folder.path())});
+    const SusiePlugins plugins = SusiePlugins::loadFrom({narrow(folder.path())});
     ASSERT_EQ(plugins.count(), 1u);
     const std::vector<uint8_t> goodInfo = infoHeader(1, 1, 24);
     const std::vector<uint8_t> goodBits(4, 0);
@@ -163,22 +164,22 @@ TEST(SusiePlugins, FailuresAndHostileBlocksLeaveNoPicture) {
         const std::wstring name = L"case" + std::to_wstring(fileNumber++) + L".tst";
         folder.write(name, content);
         DibImage picture = DibImage::create24(1, 1);
-        const ImageResult result = plugins.decode(folder.path() + L"\\" + name, L"tst", picture);
-        EXPECT_TRUE(picture.empty()) << utf8FromWide(name);
-        return result.ok ? std::string("accepted") : result.message;
+        const PluginResult result = plugins.decode(folder.path() + L"\\" + name, L"tst", picture);
+        EXPECT_TRUE(picture.empty()) << narrow(name);
+        return result.succeeded() ? std::string("accepted") : pluginFailureText(result);
     };
     for (int code : {-2, -1, 1, 2, 3, 4, 5, 6, 7, 8, 9}) {
-        EXPECT_EQ(decode(script(code, {}, {})), getPictureMessage(code)) << code;
-        EXPECT_EQ(decode(script(code, goodInfo, goodBits)), getPictureMessage(code)) << code;
+        EXPECT_EQ(decode(script(code, {}, {})), pluginFailureText(PluginResult::failed(code))) << code;
+        EXPECT_EQ(decode(script(code, goodInfo, goodBits)), pluginFailureText(PluginResult::failed(code))) << code;
     }
     EXPECT_EQ(decode(script(8, {}, {})), "内部エラー");
     EXPECT_EQ(decode(script(9, goodInfo, {})), "不明なエラー");
-    EXPECT_EQ(decode(script(0, goodInfo, {})), susieMessage::lockFailed);
-    EXPECT_EQ(decode(script(0, {}, goodBits)), susieMessage::lockFailed);
+    EXPECT_EQ(decode(script(0, goodInfo, {})), pluginFailureText({PluginResult::lockFailed}));
+    EXPECT_EQ(decode(script(0, {}, goodBits)), pluginFailureText({PluginResult::lockFailed}));
     EXPECT_EQ(decode(script(0, std::vector<uint8_t>(goodInfo.begin(), goodInfo.begin() + 20), goodBits)),
-              getPictureMessage(3));
-    EXPECT_EQ(decode(script(0, infoHeader(0, 1, 24), goodBits)), getPictureMessage(3));
-    EXPECT_EQ(decode(script(0, infoHeader(2, 2, 24), goodBits)), getPictureMessage(3));
+              pluginFailureText(PluginResult::failed(3)));
+    EXPECT_EQ(decode(script(0, infoHeader(0, 1, 24), goodBits)), pluginFailureText(PluginResult::failed(3)));
+    EXPECT_EQ(decode(script(0, infoHeader(2, 2, 24), goodBits)), pluginFailureText(PluginResult::failed(3)));
     EXPECT_EQ(decode(script(0, infoHeader(1, 1, 32), goodBits)), "対応していないカラー数です");
     EXPECT_EQ(decode(script(0, infoHeader(1601, 1, 24), goodBits)), "画像サイズが大きすぎます");
 }

@@ -5,8 +5,9 @@
 
 #include <cstdlib>
 
-#include "images/SusieMessages.h"
+#include "app/PluginMessages.h"
 #include "images/win32/CodePageText.h"
+#include "platform/win32/WideText.h"
 #include "images/win32/SusiePlugins.h"
 #include "tests/images/win32/PluginFolder.h"
 
@@ -117,7 +118,7 @@ class WicPlugin : public ::testing::Test {
 // The three plug-ins beside the program decode what the platform's encoders wrote, each found by the
 // extension of its file, bottom row first as the program stores pictures.
 TEST_F(WicPlugin, DecodesPngGifAndJpegFoundByExtension) {
-    const SusiePlugins plugins = SusiePlugins::loadFrom({utf8FromWide(programFolder())});
+    const SusiePlugins plugins = SusiePlugins::loadFrom({narrow(programFolder())});
     ASSERT_EQ(plugins.count(), 3u);
     for (const char* entry : {"JPEG (*.jpg)|*.jpg|", "PNG (*.png)|*.png|", "GIF (*.gif)|*.gif|"})
         EXPECT_NE(plugins.imageFilter().find(entry), std::string::npos) << plugins.imageFilter();
@@ -134,15 +135,15 @@ TEST_F(WicPlugin, DecodesPngGifAndJpegFoundByExtension) {
     folder.write(L"fake.png", std::vector<uint8_t>(64, 0x5A));
 
     DibImage picture;
-    ImageResult result = plugins.decode(folder.path() + L"\\card.png", L"PNG", picture);
-    ASSERT_TRUE(result.ok) << result.message;
+    PluginResult result = plugins.decode(folder.path() + L"\\card.png", L"PNG", picture);
+    ASSERT_TRUE(result.succeeded()) << pluginFailureText(result);
     expectCard(picture, 0);
     result = plugins.decode(folder.path() + L"\\card.gif", L"gif", picture);
-    ASSERT_TRUE(result.ok) << result.message;
+    ASSERT_TRUE(result.succeeded()) << pluginFailureText(result);
     expectCard(picture, 0);
 
     result = plugins.decode(folder.path() + L"\\card.jpeg", L"jpeg", picture);
-    ASSERT_TRUE(result.ok) << result.message;
+    ASSERT_TRUE(result.succeeded()) << pluginFailureText(result);
     ASSERT_EQ(picture.width(), 64);
     ASSERT_EQ(picture.height(), 32);
     DibImage middles = DibImage::create24(4, 2);
@@ -150,7 +151,7 @@ TEST_F(WicPlugin, DecodesPngGifAndJpegFoundByExtension) {
         for (int x = 0; x < 4; ++x) middles.setPackedAt(x, y, picture.packedAt(x * 16 + 8, y * 16 + 8));
     expectCard(middles, 24);
 
-    EXPECT_EQ(plugins.decode(folder.path() + L"\\fake.png", L"png", picture).message, getPictureMessage(2));
+    EXPECT_EQ(pluginFailureText(plugins.decode(folder.path() + L"\\fake.png", L"png", picture)), pluginFailureText(PluginResult::failed(2)));
     EXPECT_TRUE(picture.empty());
 }
 

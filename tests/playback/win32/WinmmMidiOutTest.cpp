@@ -3,13 +3,11 @@
 #include "playback/win32/WinmmMidiOut.h"
 
 // The test machines have no MIDI device (Wine finds no synthesizer), which is the start-up failure case.
-TEST(WinmmMidiOut, WithoutADeviceOpeningFailsWithTheNoDeviceMessage) {
+TEST(WinmmMidiOut, WithoutADeviceOpeningFailsAsNoDevice) {
     if (midiOutGetNumDevs() != 0) GTEST_SKIP() << "this machine has a MIDI output device";
     ShortMessageFailures failures;
     WinmmMidiOut out(failures);
-    std::string error;
-    EXPECT_FALSE(out.openMidiOut(error));
-    EXPECT_EQ(error, "MIDI出力デバイスがありません");
+    EXPECT_EQ(out.openMidiOut(), DeviceError::noDevice);
     EXPECT_FALSE(out.isOpen());
     EXPECT_TRUE(out.closeMidiOut().empty());
 }

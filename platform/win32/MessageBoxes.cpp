@@ -1,6 +1,6 @@
-#include "app/win32/MessageBoxes.h"
+#include "platform/win32/MessageBoxes.h"
 
-#include "app/win32/WideText.h"
+#include "platform/win32/WideText.h"
 
 std::wstring programBaseName() {
     wchar_t path[MAX_PATH] = {};

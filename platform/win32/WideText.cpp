@@ -1,4 +1,4 @@
-#include "app/win32/WideText.h"
+#include "platform/win32/WideText.h"
 
 #include <windows.h>
 

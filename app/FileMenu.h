@@ -1,0 +1,20 @@
+#pragma once
+#include "app/MenuArea.h"
+#include "app/SongOpener.h"
+#include "app/WindowPort.h"
+#include "playback/Player.h"
+
+// "ファイル": opening a song and leaving the program. The history and its clearing come with the settings.
+class FileMenu : public MenuArea {
+  public:
+    FileMenu(SongOpener& songs, const Player& player, WindowPort& window)
+        : songs_(songs), player_(player), window_(window) {}
+    bool handles(int id) const override;
+    void run(int id) override;
+    MenuItemState state(int id) const override;
+
+  private:
+    SongOpener& songs_;
+    const Player& player_;
+    WindowPort& window_;
+};

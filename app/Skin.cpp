@@ -1,0 +1,68 @@
+#include "app/Skin.h"
+
+#include <sstream>
+
+Skin::Read Skin::readPicture(const std::string& name, bool (*reader)(std::istream&, DibImage&),
+                             DibImage& into) {
+    const std::optional<std::string> path = files_.findSkinFile(name);
+    if (!path) return Read::notFound;
+    FileData file = files_.readFile(*path);
+    if (file.status == FileData::notFound) return Read::notFound;
+    std::istringstream bytes(std::string(file.bytes.begin(), file.bytes.end()));
+    if (file.status != FileData::ok || !reader(bytes, into)) return Read::unreadable;
+    return Read::ok;
+}
+
+bool Skin::loadSprites() {
+    switch (readPicture("Button.bmp", readButtonBmp, buttonSheet_)) {
+        case Read::notFound:
+            window_.showMessage("Ｂｕｔｔｏｎ．ｂｍｐが見つかりません");
+            return false;
+        case Read::unreadable:
+            window_.showMessage("Ｂｕｔｔｏｎ．ｂｍｐ読み込みエラー");
+            return false;
+        case Read::ok:
+            break;
+    }
+    DibImage mask;
+    switch (readPicture("Mask.bmp", readFaceBmp, mask)) {
+        case Read::notFound:
+            window_.showMessage("Ｍａｓｋ．ｂｍｐが見つかりません");
+            return false;
+        case Read::unreadable:
+            window_.showMessage("Ｍａｓｋ．ｂｍｐ読み込みエラー");
+            return false;
+        case Read::ok:
+            break;
+    }
+    mask_ = makeMaskGrid(mask);
+    if (!mask_) {
+        window_.showMessage("Ｍａｓｋ．ｂｍｐ読み込みエラー");
+        return false;
+    }
+    return true;
+}
+
+bool Skin::loadFace() {
+    Read read = readPicture(backgroundPath_, readFaceBmp, face_);
+    if (read == Read::notFound) {
+        window_.showMessage(backgroundPath_ + " が見つかりません\n初期の画像に戻します");
+    } else if (read == Read::unreadable && backgroundPath_ != defaultBackground) {
+        // A chosen background that has become unreadable would otherwise end every later start, since
+        // the setting keeps naming it: it is treated like a missing one.
+        window_.showMessage("背景画像の読み込みに失敗しました");
+    }
+    if (read != Read::ok && backgroundPath_ != defaultBackground) {
+        backgroundPath_ = defaultBackground;
+        read = readPicture(backgroundPath_, readFaceBmp, face_);
+    }
+    if (read == Read::notFound) {
+        window_.showMessage(backgroundPath_ + " が見つかりません。終了します");
+        return false;
+    }
+    if (read == Read::unreadable) {
+        window_.showMessage("背景画像の読み込みに失敗しました");
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,43 @@
+#pragma once
+#include <iosfwd>
+#include <optional>
+#include <string>
+
+#include "app/FilePort.h"
+#include "app/WindowPort.h"
+#include "images/DibImage.h"
+#include "images/SkinBmp.h"
+
+// The pictures of the face: the face itself (the background, "Main.bmp" unless the settings name another),
+// the sprite sheet "Button.bmp" and the mask "Mask.bmp" that a new background is composed under.
+class Skin {
+  public:
+    static constexpr const char* defaultBackground = "Main.bmp";
+
+    Skin(FilePort& files, WindowPort& window) : files_(files), window_(window) {}
+
+    // Start-up, in two halves around the opening of the MIDI output: the sprite sheet and the mask, then
+    // the face. Each shows its message and returns false on a failure that ends the program.
+    bool loadSprites();
+    bool loadFace();
+
+    // The face picture object: a background change assigns a new picture into it, and the painter, which
+    // holds it, shows that one at the next paint.
+    const DibImage& face() const { return face_; }
+    const DibImage& buttonSheet() const { return buttonSheet_; }
+    const std::optional<MaskGrid>& mask() const { return mask_; }
+    const std::string& backgroundPath() const { return backgroundPath_; }
+    // The background named by the settings, read at start-up instead of "Main.bmp".
+    void setBackgroundPath(const std::string& path) { backgroundPath_ = path; }
+
+  private:
+    enum class Read { ok, notFound, unreadable };
+    Read readPicture(const std::string& name, bool (*reader)(std::istream&, DibImage&), DibImage& into);
+
+    FilePort& files_;
+    WindowPort& window_;
+    DibImage face_;
+    DibImage buttonSheet_;
+    std::optional<MaskGrid> mask_;
+    std::string backgroundPath_ = defaultBackground;
+};

@@ -1,0 +1,104 @@
+#include "app/SongOpener.h"
+
+#include <cstdio>
+
+#include "app/ProgramTitle.h"
+
+namespace {
+const char* const midiFileFilter = "ＭＩＤＩファイル(*.mid)|*.mid|";
+}  // namespace
+
+SongOpener::SongOpener(PlatformPorts ports, PlaybackEngine& engine, FaceState& face, FaceDrawing& drawing)
+    : ports_(ports), engine_(engine), face_(face), drawing_(drawing) {}
+
+void SongOpener::openFromMenu() {
+    const std::string remembered = face_.songLoaded ? currentPath_ : std::string();
+    auto keepLoadedSong = [&] {
+        if (face_.songLoaded) currentPath_ = remembered;
+    };
+    std::string path;
+    if (engine_.player().songListMode != Player::noSongList) {
+        path = songList_.at(songList_.index);
+    } else {
+        currentPath_.clear();
+        const std::optional<std::string> chosen = ports_.dialogs.chooseSongFile(midiFileFilter);
+        if (!chosen || chosen->empty()) return keepLoadedSong();
+        songList_.append(*chosen);
+        path = *chosen;
+    }
+    if (!openFile(path)) keepLoadedSong();
+}
+
+bool SongOpener::openFile(const std::string& path) {
+    currentPath_ = path;
+    ports_.window.setWaitCursor(true);
+    FileData file = ports_.files.readFile(path);
+    if (file.status != FileData::ok) {
+        ports_.window.setWaitCursor(false);
+        ports_.window.showMessage(file.status == FileData::notFound ? "ファイルが見つかりません"
+                                                                    : "File Read Error");
+        return false;
+    }
+    engine_.loadSong(std::move(file.bytes));
+    const SongBuffer& song = engine_.song();
+    char details[256];
+    std::snprintf(details, sizeof details, "  (%ld バイト:フォーマット=%d:トラック数=%d)", long(song.size()),
+                  song.songFormat(), song.trackCount());
+    detailsText_ = details;
+    finishLoad();
+    ports_.window.setTitle(windowTitle());
+    ports_.window.setWaitCursor(false);
+    return true;
+}
+
+void SongOpener::openGeneratedSong(std::vector<uint8_t> bytes) {
+    ports_.window.setWaitCursor(true);
+    engine_.loadSong(std::move(bytes));
+    finishLoad();
+    ports_.window.setWaitCursor(false);
+}
+
+void SongOpener::openNextSongListEntry() {
+    if (songList_.count() == 0) return;
+    songList_.index = (songList_.index + 1) % songList_.count();
+    openFromMenu();
+}
+
+void SongOpener::finishLoad() {
+    resetFaceForNewSong(face_, engine_.out(), drawing_, ports_.window);
+    face_.songLoaded = true;
+}
+
+std::string SongOpener::windowTitle() const {
+    if (!face_.songLoaded) return programTitle;
+    return face_.largeView ? currentPath_ + detailsText_ : currentPath_;
+}
+
+void resetFaceForNewSong(FaceState& face, MidiOut& out, FaceDrawing& drawing, WindowPort& window) {
+    face.masterVolume = 100;
+    face.volumeBase.fill(100);
+    drawing.drawReadout(FaceDrawing::allReadouts);
+    for (int channel = 0; channel < FaceState::channelCount; ++channel)
+        for (int toggle = 0; toggle < FaceState::toggleColumns; ++toggle)
+            if (face.channelToggles[size_t(channel)][size_t(toggle)]) {
+                face.channelToggles[size_t(channel)][size_t(toggle)] = false;
+                drawing.drawToggle(channel, toggle);
+            }
+
+    using namespace midi::controller;
+    const int startValues[FaceState::cellColumns] = {10, 0, 0, 0, 0};
+    for (int channel = 0; channel < FaceState::channelCount; ++channel) {
+        const uint8_t status = midi::statusOf(midi::controlChange, channel);
+        for (int column = 0; column < FaceState::cellColumns; ++column) {
+            int& cell = face.channelCells[size_t(channel)][size_t(column)];
+            if (cell == startValues[column]) continue;
+            cell = startValues[column];
+            if (column == FaceState::reverbCell) out.sendShortMessage(status, reverb, 40);
+            if (column == FaceState::chorusCell) out.sendShortMessage(status, chorus, 0);
+            if (column == FaceState::autoPanCell) out.sendShortMessage(status, pan, AutoPan::centre);
+            // Nothing is fixed any more, so a full paint shows the face's own picture here: drawing the
+            // start value over the cell would leave a glyph that the next full paint takes away.
+            window.invalidate(face::cellGlyphRect(channel, column));
+        }
+    }
+}

@@ -1,0 +1,9 @@
+#pragma once
+#include <windows.h>
+
+#include <optional>
+#include <string>
+
+// The common open dialog for one file, with a filter in the "description|pattern|" form; nothing when
+// cancelled.
+std::optional<std::string> chooseFileToOpen(HWND owner, const std::string& filter);

@@ -1,0 +1,23 @@
+#include "effects/PlaybackEngine.h"
+
+PlaybackEngine::PlaybackEngine(MidiOut& out, PlaybackTimer& timer, TickPoster& ticks, PlayerHost& host,
+                               ShortMessageFailures& failures)
+    : out_(out),
+      host_(host),
+      autoPan_(out, controls_, song_),
+      filter_(out, controls_, effect_, tones_, clock_, autoPan_),
+      sequencer_(song_, out, filter_, clock_, ticks),
+      player_(song_, sequencer_, out, timer, *this, failures) {}
+
+void PlaybackEngine::loadSong(std::vector<uint8_t> image) {
+    player_.loadSong(std::move(image));
+    controls_.resetForSong();
+    effect_.resetForSong();
+    tones_.reset();
+    autoPan_.reset();
+}
+
+void PlaybackEngine::resetForPlayback() {
+    filter_.resetForPlayback();
+    host_.resetForPlayback();
+}

@@ -1,0 +1,14 @@
+#pragma once
+#include "playback/MidiOut.h"
+
+// A device that sends nothing and only counts what it was given: the output of the showcase program,
+// the benchmarks and the tests that care about nothing the device hears.
+class SilentMidiOut : public MidiOut {
+  public:
+    DeviceError sendShortMessage(uint8_t, uint8_t, uint8_t) override {
+        ++sent;
+        return DeviceError::none;
+    }
+    void sendLongMessage(const uint8_t*, size_t) override { ++sent; }
+    long sent = 0;
+};
