@@ -184,3 +184,23 @@ TEST_F(MainWindowModelTest, PlayOnceTogglesExceptInLoopModeAndDeviceFailuresShow
     EXPECT_EQ(port.messages, (Lines{"指定されたデバイスハンドルが無効です", "循環再生中は使用できません",
                                     "ハードウェアはほかのデータ処理を行っています"}));
 }
+
+TEST_F(MainWindowModelTest, LoopModePlaysTheSongListEntriesInTurnFromTheLastBackToTheFirst) {
+    ASSERT_TRUE(startUp());
+    for (const char* path : {"a.mid", "b.mid", "c.mid"}) {
+        port.addFile(path, song());
+        openSongFile(path);
+    }
+    model.player().songListMode = Player::loopSongs;
+    model.player().startPlayback();
+    Lines played = {model.currentPath()};
+    for (int tick = 0; tick < 1000 && played.size() < 5; ++tick) {
+        timer.tick();
+        model.onTick();
+        if (played.back() != model.currentPath()) played.push_back(model.currentPath());
+    }
+    // The list's index starts at its first entry, so the step from it goes to the second.
+    EXPECT_EQ(played, (Lines{"c.mid", "b.mid", "c.mid", "a.mid", "b.mid"}));
+    EXPECT_TRUE(model.player().playing());
+    EXPECT_TRUE(port.messages.empty());
+}
