@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  g++ cmake ninja-build pkg-config            # native build
+  g++ cmake ninja-build pkg-config            # native build (g++ brings the sanitizers' runtimes)
   googletest libgtest-dev libbenchmark-dev    # tests and benchmarks
   libfreetype-dev fonts-ipafont-gothic        # the skin generator draws its labels with this font
   g++-mingw-w64-i686                          # the 32-bit Windows program
