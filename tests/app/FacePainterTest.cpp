@@ -221,3 +221,22 @@ TEST(FacePainterCompactView, NothingIsDrawn) {
     EXPECT_TRUE(rig.canvases.texts.empty());
     EXPECT_EQ(rig.at(0, 0), black);
 }
+
+// The window's client area is a few pixels larger than the face: those pixels repeat the face's edge.
+TEST(FacePainterPaint, TheClientAreaBeyondTheFaceContinuesItsEdge) {
+    PainterRig rig;
+    rig.screen = DibImage::create24(face::faceWidth + 5, face::faceHeight + 3);
+    for (int y = 0; y < rig.screen.height(); ++y)
+        for (int x = 0; x < rig.screen.width(); ++x) rig.screen.setPackedAt(x, y, white);
+    rig.painter.paint(*rig.canvases.openCanvas());
+    int checked = 0;
+    for (int y = 0; y < rig.screen.height(); ++y)
+        for (int x = 0; x < rig.screen.width(); ++x) {
+            if (x < face::faceWidth && y < face::faceHeight) continue;
+            const uint32_t edge =
+                rig.facePicture.packedAt(std::min(x, face::faceWidth - 1), std::min(y, face::faceHeight - 1));
+            ASSERT_EQ(rig.at(x, y), edge) << x << "," << y;
+            ++checked;
+        }
+    EXPECT_EQ(checked, 5 * (face::faceHeight + 3) + 3 * face::faceWidth);
+}
