@@ -26,7 +26,7 @@ class ThreadTimer : public PlaybackTimer {
             while (running_.load()) {
                 calls_.fetch_add(1);  // counted first, so a caller that sees it knows a call is under way
                 client.onTimer();
-                std::this_thread::sleep_for(std::chrono::microseconds(50));
+                std::this_thread::sleep_for(std::chrono::microseconds(100));
             }
         });
         return true;
@@ -55,12 +55,13 @@ class NoDrawing : public FaceDrawing {
     void drawToggle(int, int) override {}
 };
 
-constexpr int songNotes = 3000;
+constexpr int songNotes = 10000;
 uint8_t keyOf(int note) {
     return uint8_t(24 + note % 80);
 }
 
-// Eighth notes on channel 1 at 120 beats per minute, each a different key from the last: over six minutes.
+// Eighth notes on channel 1 at 120 beats per minute, each a different key from the last: about 40 minutes,
+// so the song outlasts the test even when the window thread is held up for a long while.
 std::vector<uint8_t> longSong() {
     std::vector<uint8_t> events = tempoEvent(500000);
     for (int note = 0; note < songNotes; ++note)
