@@ -110,24 +110,24 @@ struct ArrowButton {
 };
 
 struct NumberField {
-    Point text;  // origin of the read-out text
+    Point text;  // origin of the read-out text: its 16-pixel line sits in the middle of the skin's well
     ArrowButton down;
     ArrowButton up;
 };
 
-constexpr NumberField tempoField{{104, 156},
+constexpr NumberField tempoField{{104, 160},
                                  {{78, 159, 96, 174}, {76, 156}, tempoDownPressed, tempoDownReleased},
                                  {{148, 159, 166, 174}, {146, 156}, tempoUpPressed, tempoUpReleased}};
-constexpr NumberField volumeField{{104, 220},
+constexpr NumberField volumeField{{104, 224},
                                   {{78, 223, 96, 238}, {76, 220}, volumeDownPressed, volumeDownReleased},
                                   {{148, 223, 166, 238}, {146, 220}, volumeUpPressed, volumeUpReleased}};
 constexpr NumberField transposeField{
-    {104, 284},
+    {104, 288},
     {{78, 287, 96, 302}, {76, 284}, transposeDownPressed, transposeDownReleased},
     {{148, 287, 166, 302}, {146, 284}, transposeUpPressed, transposeUpReleased}};
 
 // The elapsed-time read-out has no buttons.
-constexpr Point timeText{64, 370};
+constexpr Point timeText{64, 371};
 
 constexpr SpritePlacement spritePlacements[spriteCount] = {
     {playNormalSource, playPicture},

@@ -9,6 +9,10 @@ constexpr auto relaxed = std::memory_order_relaxed;
 constexpr uint32_t black = packColour(0, 0, 0);
 constexpr uint32_t white = packColour(255, 255, 255);
 constexpr uint32_t cyan = packColour(0, 255, 255);
+// The window is sized for a sizing frame it does not have, so its client area reaches a few pixels past the
+// face on the right and at the bottom (more where frames are wide). Painted this far, the face's edge
+// continues over them.
+constexpr int beyondFace = 32;
 // A velocity above this draws the full bar; it is clamped so that the shown level stays within the strip.
 constexpr uint8_t loudestLevel = 120;
 
@@ -47,6 +51,7 @@ FacePainter::FacePainter(const DibImage& face, const DibImage& buttonSheet, cons
 void FacePainter::paint(Canvas& canvas) {
     if (!state_.largeView) return;
     canvas.drawImage(face_, {0, 0, face::faceWidth, face::faceHeight}, {0, 0}, RasterOp::copy);
+    paintBeyondFace(canvas);
     drawReadoutOn(canvas, allReadouts);
     if (player_.playing()) drawSpriteOn(canvas, face::playLit);
     if (!state_.songLoaded) return;
@@ -56,6 +61,19 @@ void FacePainter::paint(Canvas& canvas) {
         for (int column = 0; column < face::toggleCount; ++column)
             if (state_.channelToggles[row][column]) drawToggleOn(canvas, row, column);
     }
+}
+
+void FacePainter::paintBeyondFace(Canvas& canvas) {
+    if (!face_.isComplete() || face_.bitCount() != 24 || face_.width() != face::faceWidth ||
+        face_.height() != face::faceHeight)
+        return;
+    constexpr int right = face::faceWidth - 1, bottom = face::faceHeight - 1;
+    for (int i = 1; i <= beyondFace; ++i) {
+        canvas.drawImage(face_, {right, 0, 1, face::faceHeight}, {right + i, 0}, RasterOp::copy);
+        canvas.drawImage(face_, {0, bottom, face::faceWidth, 1}, {0, bottom + i}, RasterOp::copy);
+    }
+    canvas.fillRect({right + 1, bottom + 1, right + 1 + beyondFace, bottom + 1 + beyondFace},
+                    face_.packedAt(right, bottom));
 }
 
 void FacePainter::drawReadout(Readout which) {

@@ -45,6 +45,8 @@ class FacePainter : public FaceDrawing {
         int litPitchClass = face::pitchClassCount;  // none
     };
 
+    // The client area's strips right of and below the face, continuing its edge pixels.
+    void paintBeyondFace(Canvas& canvas);
     void drawReadoutOn(Canvas& canvas, Readout which);
     void drawSpriteOn(Canvas& canvas, int sprite);
     void drawCellOn(Canvas& canvas, int row, int column);

@@ -4,13 +4,14 @@
 set -euo pipefail
 
 packages=(
-  g++ cmake ninja-build pkg-config            # native build
+  g++ cmake ninja-build pkg-config            # native build (g++ brings the sanitizers' runtimes)
   googletest libgtest-dev libbenchmark-dev    # tests and benchmarks
   libfreetype-dev fonts-ipafont-gothic        # the skin generator draws its labels with this font
   g++-mingw-w64-i686                          # the 32-bit Windows program
   wine wine32:i386 wine64                     # runs the program and its Win32 tests; its imaging component
                                               # carries its own JPEG, PNG and GIF decoders (no host libraries)
-  xvfb xauth imagemagick                      # a display without a screen, and screenshots
+  fonts-wine                                  # Marlett, for the caption buttons Wine draws
+  xvfb xauth imagemagick x11-utils            # a display without a screen, and screenshots
   locales                                     # ja_JP.UTF-8, so Wine's ANSI code page is 932
   fluidsynth fluid-soundfont-gm alsa-utils    # a General MIDI synthesizer for the run command
   libfluidsynth-dev                           # velmira-render --wav renders audio with it

@@ -21,7 +21,24 @@ cd "$build/windows"
 args=(explorer /desktop=velmira,1024x768 tools/velmira-showcase.exe)
 [ -n "$song" ] && args+=("$(winepath -w "$song" 2>/dev/null || echo "$song")")
 ./wine-run.sh "${args[@]}" >/dev/null 2>&1 &
-sleep "${VELMIRA_SCREENSHOT_WAIT:-12}"
+
+# The window is up once the showcase's X window carries the song in its title (it reads "Velmira" before
+# the song is open). A new Wine prefix takes 15-30 s to get there, a warm one about a second.
+window_shown() {
+  xwininfo -display "$DISPLAY" -root -tree 2>/dev/null | grep -F '("velmira-showcase.exe"' |
+    grep -v -e '"Default IME"' -e '^ *0x[0-9a-f]* "Velmira":' -q
+}
+deadline=$((SECONDS + ${VELMIRA_SCREENSHOT_TIMEOUT:-120}))
+until window_shown; do
+  if [ $SECONDS -ge $deadline ]; then
+    echo "the window did not appear within ${VELMIRA_SCREENSHOT_TIMEOUT:-120} s" >&2
+    WINEPREFIX="$build/windows/wineprefix" wineserver -k 2>/dev/null || true
+    exit 1
+  fi
+  sleep 0.2
+done
+# The showcase sets its cells and toggles 1.5 s after playback starts.
+sleep "${VELMIRA_SCREENSHOT_SETTLE:-2.5}"
 import -display "$DISPLAY" -window root -crop 1024x768+0+0 +repage "$out"
 WINEPREFIX="$build/windows/wineprefix" wineserver -k 2>/dev/null || true
 echo "$out"

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The test command: installs what is missing, builds both halves and runs every test,
-# the native suite directly and the Win32 suite under Wine.
+# the native suite directly and the Win32 suite under Wine, then the native suite again under sanitizers.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 build=${VELMIRA_BUILD_DIR:-$top/build}
@@ -15,4 +15,5 @@ ensure_display
 status=0
 ctest --test-dir "$build/native" --output-on-failure || status=1
 ctest --test-dir "$build/windows" --output-on-failure || status=1
+"$top/scripts/sanitize.sh" || status=1
 exit $status

@@ -4,6 +4,7 @@
 
 #include "app/DibCanvas.h"
 #include "app/FacePainter.h"
+#include "resources/skin/SkinPanels.h"
 #include "tests/support/PlaybackRig.h"
 #include "playback/SmfWriter.h"
 
@@ -97,8 +98,8 @@ TEST(FacePainterReadouts, NumbersAreShownInTheirFormatsAtTheirPlaces) {
     std::vector<std::string> texts;
     for (const DrawnText& t : rig.canvases.texts)
         texts.push_back(std::to_string(t.origin.x) + "," + std::to_string(t.origin.y) + " " + t.text);
-    EXPECT_EQ(texts, (std::vector<std::string>{"104,284 +00", "104,284 -12", "104,284 +12", "104,220 120",
-                                               "104,156 1001", "104,156 101", "64,370 01:02"}));
+    EXPECT_EQ(texts, (std::vector<std::string>{"104,288 +00", "104,288 -12", "104,288 +12", "104,224 120",
+                                               "104,160 1001", "104,160 101", "64,371 01:02"}));
 }
 
 TEST(FacePainterPaint, DrawsTheFaceReadoutsAndOnlyWhatIsSetWithCellsAndTogglesMaskedThenPainted) {
@@ -220,4 +221,50 @@ TEST(FacePainterCompactView, NothingIsDrawn) {
     EXPECT_EQ(rig.canvases.opened, 1);  // the paint's own
     EXPECT_TRUE(rig.canvases.texts.empty());
     EXPECT_EQ(rig.at(0, 0), black);
+}
+
+// The window's client area is a few pixels larger than the face: those pixels repeat the face's edge.
+TEST(FacePainterPaint, TheClientAreaBeyondTheFaceContinuesItsEdge) {
+    PainterRig rig;
+    rig.screen = DibImage::create24(face::faceWidth + 5, face::faceHeight + 3);
+    for (int y = 0; y < rig.screen.height(); ++y)
+        for (int x = 0; x < rig.screen.width(); ++x) rig.screen.setPackedAt(x, y, white);
+    rig.painter.paint(*rig.canvases.openCanvas());
+    int checked = 0;
+    for (int y = 0; y < rig.screen.height(); ++y)
+        for (int x = 0; x < rig.screen.width(); ++x) {
+            if (x < face::faceWidth && y < face::faceHeight) continue;
+            const uint32_t edge =
+                rig.facePicture.packedAt(std::min(x, face::faceWidth - 1), std::min(y, face::faceHeight - 1));
+            ASSERT_EQ(rig.at(x, y), edge) << x << "," << y;
+            ++checked;
+        }
+    EXPECT_EQ(checked, 5 * (face::faceHeight + 3) + 3 * face::faceWidth);
+}
+
+// Each read-out's line of text (a black box on the in-memory canvas) has as many pixels of the skin's
+// well above it as below it, give or take one.
+TEST(FacePainterReadouts, EachSitsInTheMiddleOfItsWell) {
+    PainterRig rig;
+    rig.painter.paint(*rig.canvases.openCanvas());
+    const struct {
+        const char* readout;
+        face::Point text;
+        face::Rect well;
+    } readouts[] = {{"time", face::timeText, skin::timeWell},
+                    {"tempo", face::tempoField.text, skin::tempoWell},
+                    {"volume", face::volumeField.text, skin::volumeWell},
+                    {"transpose", face::transposeField.text, skin::transposeWell}};
+    for (const auto& r : readouts) {
+        const int x = r.text.x + 1;
+        int top = -1, bottom = -1;
+        for (int y = r.well.top - 4; y < r.well.bottom + 4; ++y)
+            if (rig.at(x, y) == black) {
+                if (top < 0) top = y;
+                bottom = y + 1;
+            }
+        ASSERT_GE(top, r.well.top) << r.readout;
+        ASSERT_LE(bottom, r.well.bottom) << r.readout;
+        EXPECT_LE(std::abs((top - r.well.top) - (r.well.bottom - bottom)), 1) << r.readout;
+    }
 }

@@ -224,3 +224,23 @@ TEST_F(MainWindowModelTest, AReloadHasTheCellsItPutsBackRepaintedAsAFullPaintSho
                     << column << ": " << x << "," << y;
     }
 }
+
+TEST_F(MainWindowModelTest, LoopModePlaysTheSongListEntriesInTurnFromTheLastBackToTheFirst) {
+    ASSERT_TRUE(startUp());
+    for (const char* path : {"a.mid", "b.mid", "c.mid"}) {
+        port.addFile(path, song());
+        openSongFile(path);
+    }
+    model.engine().player().songListMode = Player::loopSongs;
+    model.engine().player().startPlayback();
+    Lines played = {model.songs().currentPath()};
+    for (int tick = 0; tick < 1000 && played.size() < 5; ++tick) {
+        timer.tick();
+        model.onTick();
+        if (played.back() != model.songs().currentPath()) played.push_back(model.songs().currentPath());
+    }
+    // The list's index starts at its first entry, so the step from it goes to the second.
+    EXPECT_EQ(played, (Lines{"c.mid", "b.mid", "c.mid", "a.mid", "b.mid"}));
+    EXPECT_TRUE(model.engine().player().playing());
+    EXPECT_TRUE(port.messages.empty());
+}

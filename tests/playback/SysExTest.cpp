@@ -1,0 +1,92 @@
+// System exclusive messages at the edges: the staging buffer's last byte and the GM System On mark.
+#include <gtest/gtest.h>
+
+#include "playback/SmfWriter.h"
+#include "tests/support/VirtualPlayer.h"
+
+namespace {
+using Messages = std::vector<std::vector<uint8_t>>;
+
+// Keeps every message the sequencer hands over, long ones of any length included: a real device refuses
+// one longer than its buffer, which would hide that the sequencer copied it into a buffer too small.
+class EveryMessageOut : public MidiOut {
+  public:
+    DeviceError sendShortMessage(uint8_t status, uint8_t data1, uint8_t data2) override {
+        messages.push_back({status, data1, data2});
+        return DeviceError::none;
+    }
+    void sendLongMessage(const uint8_t* bytes, size_t count) override {
+        messages.emplace_back(bytes, bytes + count);
+    }
+
+    Messages messages;
+};
+
+// A song of one track: the SysEx F0 <length> <data> at time 0, then a note-on to show the track went on.
+std::vector<uint8_t> songWithSysEx(const std::vector<uint8_t>& data) {
+    return SmfWriter(0, 480)
+        .track(join({{0x00, 0xF0}, varLen(uint32_t(data.size())), data, {0x00, 0x90, 60, 1}, endOfTrack()}))
+        .bytes();
+}
+
+// Data bytes of the given count, ending with F7 like a complete message.
+std::vector<uint8_t> sysExData(size_t count) {
+    std::vector<uint8_t> data(count);
+    for (size_t i = 0; i < count; ++i) data[i] = uint8_t(i % 0x7F);
+    data.back() = 0xF7;
+    return data;
+}
+
+struct Played {
+    Messages sent;  // after the load, up to the note-on
+    bool gmSystemOn = false;
+};
+
+Played play(const std::vector<uint8_t>& data) {
+    VirtualPlayer<EveryMessageOut> rig;
+    rig.player.loadSong(songWithSysEx(data));
+    rig.out.messages.clear();
+    rig.player.startPlayback();
+    for (int tick = 0; tick < 10 && rig.player.playing(); ++tick) {
+        rig.timer.tick();
+        rig.player.onTick();
+    }
+    EXPECT_FALSE(rig.player.playing());
+    Played played;
+    for (const auto& message : rig.out.messages) {
+        played.sent.push_back(message);
+        if (message == std::vector<uint8_t>{0x90, 60, 1}) break;
+    }
+    played.gmSystemOn = rig.sequencer.gmSystemOnSeen();
+    return played;
+}
+
+std::vector<uint8_t> withStatus(const std::vector<uint8_t>& data) {
+    return join({{0xF0}, data});
+}
+}  // namespace
+
+TEST(SysEx, TheLongestThatFitsGoesOutWholeAndOneByteMoreIsSkippedWhole) {
+    const std::vector<uint8_t> noteOn = {0x90, 60, 1};
+    const std::vector<uint8_t> fits = sysExData(MidiOut::longMessageCapacity - 1);
+    EXPECT_EQ(play(fits).sent, (Messages{withStatus(fits), noteOn}));
+    EXPECT_EQ(play(sysExData(MidiOut::longMessageCapacity)).sent, Messages{noteOn});
+}
+
+TEST(SysEx, OnlyTheFiveDataBytesOfGmSystemOnMarkIt) {
+    const struct {
+        const char* message;
+        std::vector<uint8_t> data;
+        bool gmSystemOn;
+    } cases[] = {
+        {"GM System On", {0x7E, 0x7F, 0x09, 0x01, 0xF7}, true},
+        {"five bytes of a Roland message", {0x41, 0x10, 0x42, 0x12, 0xF7}, false},
+        {"a universal message one byte longer", {0x7E, 0x7F, 0x09, 0x01, 0x00, 0xF7}, false},
+        {"a universal message one byte shorter", {0x7E, 0x7F, 0x09, 0xF7}, false},
+    };
+    for (const auto& c : cases) {
+        const Played played = play(c.data);
+        EXPECT_EQ(played.gmSystemOn, c.gmSystemOn) << c.message;
+        EXPECT_EQ(played.sent.front(), withStatus(c.data)) << c.message;
+    }
+}
