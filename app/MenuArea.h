@@ -14,7 +14,8 @@ struct MenuItemState {
 // A new area is one class in its own file pair, app/<Name>Menu.h/.cpp, built from the parts of the model
 // it needs (passed by reference to its constructor), plus one line in MainWindowModel's constructor:
 //     areas_.push_back(std::make_unique<NameMenu>(...));
-// Its command ids go in app/CommandIds.h (which the menu resource reads too).
+// Its command ids go in resources/CommandIds.h (which the menu resource reads too). Menu rules that live
+// below app/ are wrapped with MenuAreaOf (app/MenuAreaOf.h).
 class MenuArea {
   public:
     virtual ~MenuArea() = default;
