@@ -1,7 +1,7 @@
 #pragma once
 
-// Why a sound generator made no song. The window shows generatorMessage in an OK box (nothing for an
-// empty text); the renderer prints it. The song loaded before stays in every case.
+// Why a sound generator made no song. The window words it in an OK box (app/GeneratorMessages.h); the
+// renderer prints the same words. The song loaded before stays in every case.
 enum class GeneratorError {
     none,
     textTooLarge,
@@ -18,5 +18,3 @@ enum class GeneratorError {
     pictureCompressed,
     noMemory,
 };
-
-const char* generatorMessage(GeneratorError error);

@@ -1,4 +1,4 @@
-// The image-sound picture reader: its checks in order with their messages, and where it takes pixels from.
+// The image-sound picture reader: its checks in order, and where it takes pixels from.
 #include <gtest/gtest.h>
 
 #include "generators/PictureBmp.h"
@@ -12,42 +12,38 @@ GeneratorError readInto(const std::vector<uint8_t>& file, PictureGrid& picture) 
 }
 }  // namespace
 
-TEST(PictureBmp, RefusesBadFilesWithTheMessageOfTheFirstFailedCheckAndKeepsNothingOfThem) {
+TEST(PictureBmp, RefusesBadFilesWithTheFirstFailedCheckAndKeepsNothingOfThem) {
     using B = BmpBuilder;
     using E = GeneratorError;
-    const char* readFailed = "ファイル読み込みに失敗しました";
     const struct {
         std::vector<uint8_t> file;
         GeneratorError error;
-        const char* message;
     } cases[] = {
-        {B(64, 64, 24).bytes(13), E::pictureReadFailed, readFailed},
-        {B(64, 64, 24).bytes(53), E::pictureReadFailed, readFailed},  // the information header cut short
-        {B(64, 64, 24).fileType(0x5A4D).bytes(), E::pictureReadFailed, readFailed},
-        {B(64, 64, 24).infoSize(108).bytes(), E::pictureReadFailed, readFailed},
-        {B(64, 64, 4).bytes(), E::pictureTooFewColours, "ビットマップの色数がたりません"},
-        {B(64, 64, 1).bytes(), E::pictureTooFewColours, "ビットマップの色数がたりません"},
-        {B(8, 8, 16).bytes(), E::pictureHighColour, "ハイカラーはサポートしておりません"},
-        {B(8, 8, 32).compression(3).bytes(), E::pictureThirtyTwoBit,
-         "３２ビットカラーはサポートしておりません"},
-        {B(64, 64, 12).bytes(), E::pictureUnknownDepth, "対応していないカラー数です"},
-        {B(64, 64, 31).bytes(), E::pictureUnknownDepth, "対応していないカラー数です"},
-        {B(64, 64, 48).bytes(), E::pictureUnknownDepth, "対応していないカラー数です"},
-        {B(63, 64, 8).compression(1).bytes(), E::pictureTooSmall, "ビットマップが小さすぎます"},
-        {B(64, 63, 24).bytes(), E::pictureTooSmall, "ビットマップが小さすぎます"},
-        {B(64, -64, 24).bytes(), E::pictureTooSmall, "ビットマップが小さすぎます"},  // stored top row first
-        {B(641, 64, 24).compression(1).bytes(), E::pictureTooLarge, "ビットマップが大きすぎます"},
-        {B(64, 481, 8).bytes(), E::pictureTooLarge, "ビットマップが大きすぎます"},
-        {B(64, 64, 8).compression(1).bytes(), E::pictureCompressed, "圧縮タイプには対応しておりません"},
-        {B(64, 64, 8).bytes(14 + 40 + 1023), E::pictureReadFailed, readFailed},  // part of the palette
-        {B(65, 64, 24).bytes(14 + 40 + 196 * 64 - 1), E::pictureReadFailed, readFailed},
+        {B(64, 64, 24).bytes(13), E::pictureReadFailed},
+        {B(64, 64, 24).bytes(53), E::pictureReadFailed},  // the information header cut short
+        {B(64, 64, 24).fileType(0x5A4D).bytes(), E::pictureReadFailed},
+        {B(64, 64, 24).infoSize(108).bytes(), E::pictureReadFailed},
+        {B(64, 64, 4).bytes(), E::pictureTooFewColours},
+        {B(64, 64, 1).bytes(), E::pictureTooFewColours},
+        {B(8, 8, 16).bytes(), E::pictureHighColour},
+        {B(8, 8, 32).compression(3).bytes(), E::pictureThirtyTwoBit},
+        {B(64, 64, 12).bytes(), E::pictureUnknownDepth},
+        {B(64, 64, 31).bytes(), E::pictureUnknownDepth},
+        {B(64, 64, 48).bytes(), E::pictureUnknownDepth},
+        {B(63, 64, 8).compression(1).bytes(), E::pictureTooSmall},
+        {B(64, 63, 24).bytes(), E::pictureTooSmall},
+        {B(64, -64, 24).bytes(), E::pictureTooSmall},  // stored top row first
+        {B(641, 64, 24).compression(1).bytes(), E::pictureTooLarge},
+        {B(64, 481, 8).bytes(), E::pictureTooLarge},
+        {B(64, 64, 8).compression(1).bytes(), E::pictureCompressed},
+        {B(64, 64, 8).bytes(14 + 40 + 1023), E::pictureReadFailed},  // part of the palette
+        {B(65, 64, 24).bytes(14 + 40 + 196 * 64 - 1), E::pictureReadFailed},
     };
     for (const auto& c : cases) {
         PictureGrid picture{7, 1, std::vector<uint32_t>(7, 5)};
-        EXPECT_EQ(readInto(c.file, picture), c.error) << c.message << " " << c.file.size();
-        EXPECT_STREQ(generatorMessage(c.error), c.message);
-        EXPECT_EQ(picture.width, 7) << c.message;
-        EXPECT_EQ(picture.pixels, std::vector<uint32_t>(7, 5)) << c.message;
+        EXPECT_EQ(readInto(c.file, picture), c.error) << int(c.error) << " " << c.file.size();
+        EXPECT_EQ(picture.width, 7) << int(c.error);
+        EXPECT_EQ(picture.pixels, std::vector<uint32_t>(7, 5)) << int(c.error);
     }
     // The largest picture is accepted.
     PictureGrid picture;

@@ -1,10 +1,10 @@
-#include "generators/GeneratorError.h"
+#include "app/GeneratorMessages.h"
 
-const char* generatorMessage(GeneratorError error) {
+std::string generatorFailureText(GeneratorError error) {
     switch (error) {
         case GeneratorError::none:
         case GeneratorError::textUnreadable:
-            return "";
+            return {};
         case GeneratorError::textTooLarge:
             return "ファイルサイズが大きすぎます";
         case GeneratorError::textTooSmall:
@@ -30,5 +30,5 @@ const char* generatorMessage(GeneratorError error) {
         case GeneratorError::noMemory:
             return "メモリ確保に失敗しました";
     }
-    return "";
+    return {};
 }
