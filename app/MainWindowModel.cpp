@@ -3,6 +3,7 @@
 #include "app/ChoiceChecks.h"
 #include "app/DeviceMessages.h"
 #include "app/FileMenu.h"
+#include "app/GeneratorMenu.h"
 #include "app/PlayModeMenu.h"
 #include "app/ViewMenu.h"
 
@@ -20,6 +21,10 @@ MainWindowModel::MainWindowModel(PlatformPorts ports, MidiOut& out, PlaybackTime
     areas_.push_back(std::make_unique<PlayModeMenu>(engine_.player(), ports.window));
     areas_.push_back(std::make_unique<ViewMenu>(face_, songs_, ports.window));
     areas_.push_back(std::make_unique<ChoiceChecks>(engine_.effect(), face_));
+    if (ports.generators) {
+        const GeneratorMenu::Ports generatorPorts{*ports.generators, ports.files, ports.window};
+        areas_.push_back(std::make_unique<GeneratorMenu>(songs_, engine_.player(), random_, generatorPorts));
+    }
 }
 
 void MainWindowModel::onTick() {

@@ -13,6 +13,7 @@
 #include "app/Skin.h"
 #include "app/SongOpener.h"
 #include "effects/PlaybackEngine.h"
+#include "generators/PseudoRandom.h"
 
 // The main window without Windows: it builds the engine, the skin, the face's painter and controls, the
 // song opener and the menu areas, and passes the window's messages on to them. The Win32 window turns its
@@ -76,6 +77,7 @@ class MainWindowModel : private PlayerHost {
     FacePainter painter_;
     FaceControls controls_;
     SongOpener songs_;
+    PseudoRandom random_;  // the program's one random source, for every generated song
     std::vector<std::unique_ptr<MenuArea>> areas_;
     bool showingFailure_ = false;  // a failure's message box is open (its modal loop goes on ticking)
 };

@@ -1,6 +1,7 @@
 #pragma once
 #include "app/DialogPort.h"
 #include "app/FilePort.h"
+#include "app/GeneratorPort.h"
 #include "app/WindowPort.h"
 
 class SettingsStore;  // app/SettingsStore.h
@@ -11,4 +12,6 @@ struct PlatformPorts {
     FilePort& files;
     DialogPort& dialogs;
     SettingsStore* settings = nullptr;  // the registry; none until settings are kept
+    // The sound generators' file choice and clock; none: the window has no "別領域" commands.
+    GeneratorPort* generators = nullptr;
 };

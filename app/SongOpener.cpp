@@ -40,21 +40,20 @@ bool SongOpener::openFile(const std::string& path) {
         return false;
     }
     engine_.loadSong(std::move(file.bytes));
-    const SongBuffer& song = engine_.song();
-    char details[256];
-    std::snprintf(details, sizeof details, "  (%ld バイト:フォーマット=%d:トラック数=%d)", long(song.size()),
-                  song.songFormat(), song.trackCount());
-    detailsText_ = details;
+    takeDetails();
     finishLoad();
     ports_.window.setTitle(windowTitle());
     ports_.window.setWaitCursor(false);
     return true;
 }
 
-void SongOpener::openGeneratedSong(std::vector<uint8_t> bytes) {
+void SongOpener::openGeneratedSong(std::vector<uint8_t> bytes, const std::string& path) {
     ports_.window.setWaitCursor(true);
+    currentPath_ = path;
     engine_.loadSong(std::move(bytes));
+    takeDetails();
     finishLoad();
+    ports_.window.setTitle(windowTitle());
     ports_.window.setWaitCursor(false);
 }
 
@@ -62,6 +61,14 @@ void SongOpener::openNextSongListEntry() {
     if (songList_.count() == 0) return;
     songList_.index = (songList_.index + 1) % songList_.count();
     openFromMenu();
+}
+
+void SongOpener::takeDetails() {
+    const SongBuffer& song = engine_.song();
+    char details[256];
+    std::snprintf(details, sizeof details, "  (%ld バイト:フォーマット=%d:トラック数=%d)", long(song.size()),
+                  song.songFormat(), song.trackCount());
+    detailsText_ = details;
 }
 
 void SongOpener::finishLoad() {

@@ -21,8 +21,10 @@ class SongOpener {
     void openFromMenu();
     // The file at path, without the dialog. Returns whether it was loaded; a failure has shown its message.
     bool openFile(const std::string& path);
-    // A song image the generators wrote, played like a file; the title keeps naming the last file.
-    void openGeneratedSong(std::vector<uint8_t> bytes);
+    // A whole song image a generator wrote, played like a file. |path| stands in the title where a file's
+    // path would (the source file's path, or the generator's name), followed in the large view by the
+    // image's size, format and track count.
+    void openGeneratedSong(std::vector<uint8_t> bytes, const std::string& path);
     // Loop mode at the end of a song: the next song-list entry, wrapping.
     void openNextSongListEntry();
 
@@ -33,6 +35,8 @@ class SongOpener {
     SongList& songList() { return songList_; }
 
   private:
+    // Takes the loaded song's size, format and track count for the title.
+    void takeDetails();
     void finishLoad();
 
     PlatformPorts ports_;

@@ -1,0 +1,62 @@
+#include "app/GeneratorMenu.h"
+
+#include <sstream>
+
+#include "app/GeneratorMessages.h"
+#include "generators/PictureSound.h"
+#include "generators/RandomSound.h"
+#include "generators/TextSound.h"
+#include "resources/CommandIds.h"
+
+namespace {
+const char* const textFilter = "テキストファイル(*.txt)|*.txt||";
+const char* const pictureFilter = "ビットマップ(*.bmp)|*.bmp||";
+}  // namespace
+
+bool GeneratorMenu::handles(int id) const {
+    return id == IDM_GENERATE_TEXT || id == IDM_GENERATE_PICTURE || id == IDM_GENERATE_RANDOM;
+}
+
+void GeneratorMenu::run(int id) {
+    if (player_.playing()) return;
+    switch (id) {
+        case IDM_GENERATE_TEXT:
+            return makeTextSong();
+        case IDM_GENERATE_PICTURE:
+            return makePictureSong();
+        default:
+            return makeRandomSong();
+    }
+}
+
+void GeneratorMenu::makeTextSong() {
+    const std::optional<std::string> path = ports_.generator.chooseSourceFile(textFilter);
+    if (!path || path->empty()) return;
+    const FileData file = ports_.files.readFile(*path);
+    // A text that cannot be read is passed over without a word.
+    if (file.status != FileData::ok) return;
+    open(buildTextSong(file.bytes, random_), *path);
+}
+
+void GeneratorMenu::makePictureSong() {
+    const std::optional<std::string> path = ports_.generator.chooseSourceFile(pictureFilter);
+    if (!path || path->empty()) return;
+    const FileData file = ports_.files.readFile(*path);
+    if (file.status != FileData::ok)
+        return open(GeneratedSong::failure(GeneratorError::pictureOpenFailed), *path);
+    std::istringstream picture(std::string(file.bytes.begin(), file.bytes.end()));
+    open(buildPictureSong(picture, random_), *path);
+}
+
+void GeneratorMenu::makeRandomSong() {
+    open(buildRandomSong(ports_.generator.clockSeconds(), random_), randomSongTitle);
+}
+
+void GeneratorMenu::open(GeneratedSong song, const std::string& path) {
+    if (!song.ok()) {
+        const std::string text = generatorFailureText(song.error);
+        if (!text.empty()) ports_.window.showMessage(text);
+        return;
+    }
+    songs_.openGeneratedSong(std::move(song.image), path);
+}

@@ -1,0 +1,212 @@
+// "別領域" on the window's rules with a scripted platform: which file each command asks for, what it
+// refuses and says, the title it gives the song, and that a refusal leaves the loaded song alone.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <sstream>
+
+#include "app/DibCanvas.h"
+#include "app/MainWindowModel.h"
+#include "generators/PictureSound.h"
+#include "generators/RandomSound.h"
+#include "generators/TextSound.h"
+#include "playback/RecordingMidiOut.h"
+#include "playback/SmfWriter.h"
+#include "playback/VirtualTimer.h"
+#include "resources/CommandIds.h"
+#include "tests/images/BmpBuilder.h"
+
+namespace {
+using Lines = std::vector<std::string>;
+using Bytes = std::vector<uint8_t>;
+
+class ScriptedPlatform : public WindowPort,
+                         public FilePort,
+                         public DialogPort,
+                         public GeneratorPort,
+                         public TickPoster {
+  public:
+    void showMessage(const std::string& text) override { messages.push_back(text); }
+    void setTitle(const std::string& text) override { title = text; }
+    void setWaitCursor(bool) override {}
+    void postClose() override {}
+    void resizeForView(bool) override {}
+    void invalidateFace() override {}
+    void invalidate(const face::Rect&) override {}
+    FileData readFile(const std::string& path) override {
+        const auto found = files.find(path);
+        return found == files.end() ? FileData{} : found->second;
+    }
+    std::optional<std::string> findSkinFile(const std::string& name) override {
+        return files.count(name) ? std::optional<std::string>(name) : std::nullopt;
+    }
+    std::optional<std::string> chooseSongFile(const std::string&) override { return nextChoice; }
+    std::optional<std::string> chooseSourceFile(const std::string& filter) override {
+        filters.push_back(filter);
+        return nextChoice;
+    }
+    uint32_t clockSeconds() override { return clock; }
+    void postTick() override {}
+
+    void addFile(const std::string& path, Bytes bytes) { files[path] = {FileData::ok, std::move(bytes)}; }
+
+    std::map<std::string, FileData> files;
+    std::optional<std::string> nextChoice;
+    uint32_t clock = 0;
+    Lines filters;
+    Lines messages;
+    std::string title = "Velmira";
+    DibImage screen = DibImage::create24(788, 540);
+    DibCanvasSource canvases{screen};
+};
+
+std::string detailsOf(size_t size) {
+    return "  (" + std::to_string(size) + " バイト:フォーマット=1:トラック数=4)";
+}
+
+const std::string textFilter = "テキストファイル(*.txt)|*.txt||";
+const std::string pictureFilter = "ビットマップ(*.bmp)|*.bmp||";
+
+class GeneratorMenuTest : public testing::Test {
+  protected:
+    GeneratorMenuTest() {
+        platform.addFile("Button.bmp", encodeBmpFile(DibImage::create24(116, 213)));
+        platform.addFile("Mask.bmp", encodeBmpFile(DibImage::create24(788, 540)));
+        platform.addFile("Main.bmp", encodeBmpFile(DibImage::create24(788, 540)));
+        platform.addFile("song.mid", SmfWriter(1, 480).track({0x00, 0xFF, 0x2F, 0x00}).bytes());
+        platform.addFile("spaces.txt", Bytes(300, ' '));
+        platform.addFile("grey.bmp", grey);
+    }
+    void SetUp() override { ASSERT_TRUE(model.loadSprites() && model.loadFace()); }
+
+    void generate(int id, std::optional<std::string> choice = std::nullopt) {
+        platform.nextChoice = std::move(choice);
+        model.onCommand(id);
+    }
+    const Bytes& loaded() { return model.engine().song().image(); }
+    void openMidiFile() {
+        platform.nextChoice = "song.mid";
+        model.onCommand(IDM_FILE_OPEN);
+        ASSERT_EQ(loaded(), platform.files["song.mid"].bytes);
+    }
+
+    Bytes grey = encodeBmpFile(DibImage::create24(64, 64));
+    ScriptedPlatform platform;
+    RecordingMidiOut out;
+    VirtualTimer timer;
+    ShortMessageFailures failures;
+    MainWindowModel model{PlatformPorts{platform, platform, platform, nullptr, &platform},
+                          out,
+                          timer,
+                          platform,
+                          platform.canvases,
+                          failures};
+};
+}  // namespace
+
+// The program's one random source starts at 1, and only the random sound re-seeds it: the songs made
+// after it continue its sequence.
+TEST_F(GeneratorMenuTest, EachCommandOpensItsSongUnderItsNameAndTheSongsShareOneRandomSequence) {
+    PseudoRandom expected;
+    generate(IDM_GENERATE_TEXT, "spaces.txt");
+    const GeneratedSong text = buildTextSong(Bytes(300, ' '), expected);
+    ASSERT_EQ(text.image.size(), 6649u);
+    EXPECT_EQ(loaded(), text.image);
+    EXPECT_EQ(platform.title, "spaces.txt" + detailsOf(6649));
+    EXPECT_EQ(model.songs().currentPath(), "spaces.txt");
+
+    generate(IDM_GENERATE_PICTURE, "grey.bmp");
+    std::istringstream picture(std::string(grey.begin(), grey.end()));
+    const GeneratedSong pictureSong = buildPictureSong(picture, expected);
+    EXPECT_EQ(loaded(), pictureSong.image);
+    EXPECT_EQ(platform.title, "grey.bmp" + detailsOf(pictureSong.image.size()));
+
+    platform.clock = 1234567890;
+    generate(IDM_GENERATE_RANDOM);
+    const GeneratedSong random = buildRandomSong(1234567890, expected);
+    EXPECT_EQ(loaded(), random.image);
+    EXPECT_EQ(platform.title, "乱数音" + detailsOf(random.image.size()));
+    EXPECT_EQ(platform.filters, (Lines{textFilter, pictureFilter}));  // no dialog for the random sound
+
+    generate(IDM_GENERATE_TEXT, "spaces.txt");
+    EXPECT_EQ(loaded(), buildTextSong(Bytes(300, ' '), expected).image);
+    EXPECT_TRUE(platform.messages.empty());
+    EXPECT_FALSE(timer.running());  // none starts playback
+
+    model.onCommand(IDM_LARGE_VIEW);  // the compact view: the name alone
+    EXPECT_EQ(platform.title, "spaces.txt");
+}
+
+TEST_F(GeneratorMenuTest, ARefusalSaysWhyOnlyWhenItHasWordsAndLeavesTheLoadedSongAndTitle) {
+    platform.addFile("255.txt", Bytes(255, 'a'));
+    platform.addFile("16001.txt", Bytes(16001, 'a'));
+    platform.files["locked.txt"] = {FileData::readError, {}};
+    platform.addFile("sixteen.bmp", BmpBuilder(64, 64, 4).bytes());
+    platform.addFile("wide.bmp", encodeBmpFile(DibImage::create24(641, 64)));
+    const struct {
+        int id;
+        std::optional<std::string> choice;
+        Lines messages;
+    } cases[] = {
+        {IDM_GENERATE_TEXT, std::nullopt, {}},  // cancelled
+        {IDM_GENERATE_TEXT, "", {}},
+        {IDM_GENERATE_TEXT, "gone.txt", {}},  // vanished after the dialog
+        {IDM_GENERATE_TEXT, "locked.txt", {}},
+        {IDM_GENERATE_TEXT, "255.txt", {"ファイルサイズが小さすぎます"}},
+        {IDM_GENERATE_TEXT, "16001.txt", {"ファイルサイズが大きすぎます"}},
+        {IDM_GENERATE_PICTURE, std::nullopt, {}},
+        {IDM_GENERATE_PICTURE, "gone.bmp", {"ファイルオープンに失敗しました"}},
+        {IDM_GENERATE_PICTURE, "spaces.txt", {"ファイル読み込みに失敗しました"}},
+        {IDM_GENERATE_PICTURE, "sixteen.bmp", {"ビットマップの色数がたりません"}},
+        {IDM_GENERATE_PICTURE, "wide.bmp", {"ビットマップが大きすぎます"}},
+    };
+    openMidiFile();
+    const std::string title = platform.title;
+    for (const auto& c : cases) {
+        platform.messages.clear();
+        generate(c.id, c.choice);
+        EXPECT_EQ(platform.messages, c.messages) << c.choice.value_or("cancelled");
+        EXPECT_EQ(platform.title, title) << c.choice.value_or("cancelled");
+        EXPECT_EQ(model.songs().currentPath(), "song.mid");
+        EXPECT_EQ(loaded(), platform.files["song.mid"].bytes);
+    }
+    // Exactly 256 and 16000 bytes are accepted.
+    for (size_t length : {size_t(256), size_t(16000)}) {
+        platform.addFile("edge.txt", Bytes(length, 'a'));
+        generate(IDM_GENERATE_TEXT, "edge.txt");
+        EXPECT_EQ(platform.title.rfind("edge.txt  (", 0), 0u) << length;
+    }
+}
+
+TEST_F(GeneratorMenuTest, WhileASongPlaysEveryCommandIsIgnoredWithoutADialog) {
+    openMidiFile();
+    const std::string title = platform.title;
+    model.engine().player().startPlayback();
+    ASSERT_TRUE(model.engine().player().playing());
+    for (int id : {IDM_GENERATE_TEXT, IDM_GENERATE_PICTURE, IDM_GENERATE_RANDOM}) {
+        EXPECT_TRUE(model.onCommand(id));
+        generate(id, "spaces.txt");
+    }
+    EXPECT_TRUE(platform.filters.empty());
+    EXPECT_EQ(platform.title, title);
+    EXPECT_EQ(loaded(), platform.files["song.mid"].bytes);
+}
+
+// The generated song is played like an opened file: its melody's first note is the first note sent.
+TEST_F(GeneratorMenuTest, PlayingAGeneratedSongSendsItsNotes) {
+    platform.clock = 42;
+    generate(IDM_GENERATE_RANDOM);
+    PseudoRandom mirror;
+    const uint8_t firstNote = randomSongValues(42, mirror)[0];
+    out.clear();
+    model.engine().player().startPlayback();
+    for (int tick = 0; tick < 5; ++tick) timer.tick();
+    std::vector<uint8_t> firstNoteOn;
+    for (const RecordingMidiOut::Message& message : out.messages())
+        if (message.bytes.size() == 3 && message.bytes[0] == 0x90) {
+            firstNoteOn = message.bytes;
+            break;
+        }
+    ASSERT_EQ(firstNoteOn.size(), 3u);
+    EXPECT_EQ(firstNoteOn[1], firstNote);
+}
