@@ -1,14 +1,13 @@
 #include "tools/render/RenderCommand.h"
 
-#include <filesystem>
 #include <fstream>
-#include <iterator>
 
 #include "app/MasterVolume.h"
 #include "effects/PlaybackEngine.h"
 #include "playback/MidiVocabulary.h"
 #include "playback/SmfWriter.h"
 #include "playback/VirtualTimer.h"
+#include "tools/render/RenderSong.h"
 #include "tools/render/WavOutput.h"
 
 namespace {
@@ -26,13 +25,6 @@ class RenderWindow : public TickPoster, public PlayerHost {
     void openNextSongListEntry() override {}
     bool tickPosted = false;
 };
-
-bool readWholeFile(const std::string& path, std::vector<uint8_t>& bytes) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) return false;
-    bytes.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-    return !file.bad();
-}
 
 bool writeWholeFile(const std::string& path, const std::vector<uint8_t>& bytes) {
     std::ofstream file(path, std::ios::binary);
@@ -114,17 +106,13 @@ int runRenderCommand(const std::vector<std::string>& arguments, std::ostream& ou
         return 0;
     }
 
-    std::vector<uint8_t> image;
-    std::error_code noThrow;
-    if (!std::filesystem::exists(options.songPath, noThrow)) {
-        err << options.songPath << ": ファイルが見つかりません\n";
+    std::optional<std::vector<uint8_t>> image = loadRenderSong(options, err);
+    if (!image) return 1;
+    if (!options.songOutPath.empty() && !writeWholeFile(options.songOutPath, *image)) {
+        err << options.songOutPath << ": cannot be written\n";
         return 1;
     }
-    if (std::filesystem::is_directory(options.songPath, noThrow) || !readWholeFile(options.songPath, image)) {
-        err << options.songPath << ": File Read Error\n";
-        return 1;
-    }
-    const std::vector<RecordingMidiOut::Message> messages = renderSong(std::move(image), options);
+    const std::vector<RecordingMidiOut::Message> messages = renderSong(std::move(*image), options);
     if (!options.wavPath.empty()) {
         const std::string problem = renderWav(messages, options.soundFontPath, options.wavPath);
         if (!problem.empty()) {

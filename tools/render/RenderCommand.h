@@ -6,8 +6,9 @@
 #include "playback/RecordingMidiOut.h"
 #include "tools/render/RenderOptions.h"
 
-// velmira-render: plays a MIDI file through the program's loading, sequencer and event filter in virtual
-// time and writes what the MIDI output would have received. Returns the process exit code.
+// velmira-render: plays a MIDI file, or a song the sound generators build, through the program's loading,
+// sequencer and event filter in virtual time and writes what the MIDI output would have received. Returns
+// the process exit code.
 int runRenderCommand(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err);
 
 // Plays a song image as the program would with the given options, from load to stop.

@@ -1,10 +1,12 @@
 #include "tools/render/RenderOptions.h"
 
 #include <cerrno>
+#include <cstdint>
 #include <cstdlib>
 
 const char* const renderUsage =
     "usage: velmira-render [options] FILE.mid\n"
+    "       velmira-render [options] --from-text FILE | --from-picture FILE.bmp | --from-seed N\n"
     "  --effect N             pitch effect 0-13 (0 none, 1-9 scales, 12 key signature, 13 pitch map)\n"
     "  --window START END     remap only between these seconds of playing time (inclusive)\n"
     "  --keysig SIGN COUNT    key signature: SIGN 1 sharps, 0 none, -1 flats; COUNT 0-7\n"
@@ -18,6 +20,10 @@ const char* const renderUsage =
     "  --smf FILE.mid         also write what was sent as a format 0 MIDI file\n"
     "  --wav FILE.wav         also render what was sent to audio with FluidSynth\n"
     "  --soundfont FILE.sf2   the soundfont for --wav (default: FluidR3 General MIDI)\n"
+    "  --from-text FILE       play the song made of a text file of 256-16000 bytes\n"
+    "  --from-picture FILE    play the song made of an 8- or 24-bit BMP picture\n"
+    "  --from-seed N          play the random song of clock value N (seconds since 1970, UTC)\n"
+    "  --song-out FILE.mid    also write the song as built, before it is played\n"
     "  --help                 show this text\n"
     "Each output line is the time in ms (10 per timer tick) and the message bytes in hex.\n";
 
@@ -29,6 +35,16 @@ bool parseInt(const std::string& text, long low, long high, int& value) {
     const long parsed = std::strtol(text.c_str(), &end, 10);
     if (errno != 0 || *end != '\0' || parsed < low || parsed > high) return false;
     value = int(parsed);
+    return true;
+}
+
+bool parseSeed(const std::string& text, uint32_t& seed) {
+    if (text.empty() || text[0] == '-') return false;
+    char* end = nullptr;
+    errno = 0;
+    const unsigned long long parsed = std::strtoull(text.c_str(), &end, 10);
+    if (errno != 0 || *end != '\0' || parsed > UINT32_MAX) return false;
+    seed = uint32_t(parsed);
     return true;
 }
 
@@ -54,6 +70,7 @@ ParsedOptions parseRenderOptions(const std::vector<std::string>& arguments) {
         return parsed;
     };
 
+    bool songChosen = false;
     for (size_t i = 0; i < arguments.size(); ++i) {
         const std::string& option = arguments[i];
         auto value = [&](size_t offset) -> const std::string* {
@@ -103,14 +120,35 @@ ParsedOptions parseRenderOptions(const std::vector<std::string>& arguments) {
              : option == "--wav" ? options.wavPath
                                  : options.soundFontPath) = *path;
             ++i;
+        } else if (option == "--song-out") {
+            const std::string* path = value(1);
+            if (!path || path->empty()) return fail(option + " takes a file name");
+            options.songOutPath = *path;
+            ++i;
+        } else if (option == "--from-text" || option == "--from-picture" || option == "--from-seed") {
+            const std::string* text = value(1);
+            if (songChosen) return fail("only one song can be played");
+            if (option == "--from-seed") {
+                if (!text || !parseSeed(*text, options.seed))
+                    return fail("--from-seed takes a whole number from 0 to 4294967295");
+                options.source = RenderOptions::Source::seed;
+            } else {
+                if (!text || text->empty()) return fail(option + " takes a file name");
+                options.songPath = *text;
+                options.source =
+                    option == "--from-text" ? RenderOptions::Source::text : RenderOptions::Source::picture;
+            }
+            songChosen = true;
+            ++i;
         } else if (option.size() > 1 && option[0] == '-') {
             return fail("unknown option " + option);
-        } else if (options.songPath.empty()) {
+        } else if (!songChosen) {
             options.songPath = option;
+            songChosen = true;
         } else {
-            return fail("only one MIDI file can be played");
+            return fail("only one song can be played");
         }
     }
-    if (options.songPath.empty() && !options.help) return fail("no MIDI file given");
+    if (!songChosen && !options.help) return fail("no MIDI file given");
     return parsed;
 }

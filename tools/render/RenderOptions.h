@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -7,7 +8,12 @@
 
 // What velmira-render was asked to do.
 struct RenderOptions {
-    std::string songPath;
+    // What is played: a MIDI file, or the song a sound generator builds.
+    enum class Source { midiFile, text, picture, seed };
+    Source source = Source::midiFile;
+    std::string songPath;     // the MIDI file, the text or the picture
+    uint32_t seed = 0;        // the clock value the random sound is seeded with
+    std::string songOutPath;  // also write the song as built, before it is played
     EffectSettings effect;
     std::optional<int> transpose;  // key shift, active
     std::optional<int> soloChannel;
