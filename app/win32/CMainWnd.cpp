@@ -2,6 +2,8 @@
 
 #include <windowsx.h>
 
+#include <ctime>
+
 #include "app/win32/FileDialogs.h"
 #include "platform/win32/MessageBoxes.h"
 #include "app/win32/Win32Files.h"
@@ -18,7 +20,7 @@ CMainWnd::CMainWnd(HINSTANCE instance, MidiOut& out, OutputOpener openOutput, Pl
                    ShortMessageFailures& failures)
     : instance_(instance),
       openOutput_(std::move(openOutput)),
-      model_(PlatformPorts{*this, *this, *this}, out, timer, *this, *this, failures) {}
+      model_(PlatformPorts{*this, *this, *this, nullptr, this}, out, timer, *this, *this, failures) {}
 
 CMainWnd::~CMainWnd() {
     if (window_) DestroyWindow(window_);
@@ -219,6 +221,14 @@ void CMainWnd::showMessage(const std::string& text) {
 
 std::optional<std::string> CMainWnd::chooseSongFile(const std::string& filter) {
     return chooseFileToOpen(window_, filter);
+}
+
+std::optional<std::string> CMainWnd::chooseSourceFile(const std::string& filter) {
+    return chooseFileToOpen(window_, filter, OFN_FILEMUSTEXIST | OFN_HIDEREADONLY);
+}
+
+uint32_t CMainWnd::clockSeconds() {
+    return uint32_t(std::time(nullptr));
 }
 
 FileData CMainWnd::readFile(const std::string& path) {

@@ -13,6 +13,7 @@
 class CMainWnd : public WindowPort,
                  public FilePort,
                  public DialogPort,
+                 public GeneratorPort,
                  public TickPoster,
                  private CanvasSource {
   public:
@@ -44,6 +45,9 @@ class CMainWnd : public WindowPort,
     std::optional<std::string> findSkinFile(const std::string& name) override;
     // DialogPort
     std::optional<std::string> chooseSongFile(const std::string& filter) override;
+    // GeneratorPort
+    std::optional<std::string> chooseSourceFile(const std::string& filter) override;
+    uint32_t clockSeconds() override;
 
     // TickPoster: the timer thread's WM_TICK.
     void postTick() override;

@@ -1,7 +1,5 @@
 #include "app/win32/FileDialogs.h"
 
-#include <commdlg.h>
-
 #include "platform/win32/WideText.h"
 
 namespace {
@@ -15,7 +13,7 @@ std::wstring dialogFilter(const std::string& filter) {
 }
 }  // namespace
 
-std::optional<std::string> chooseFileToOpen(HWND owner, const std::string& filter) {
+std::optional<std::string> chooseFileToOpen(HWND owner, const std::string& filter, DWORD options) {
     const std::wstring filterText = dialogFilter(filter);
     wchar_t path[MAX_PATH] = {};
     OPENFILENAMEW dialog = {};
@@ -24,7 +22,7 @@ std::optional<std::string> chooseFileToOpen(HWND owner, const std::string& filte
     dialog.lpstrFilter = filterText.c_str();
     dialog.lpstrFile = path;
     dialog.nMaxFile = MAX_PATH;
-    dialog.Flags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT;
+    dialog.Flags = options;
     if (!GetOpenFileNameW(&dialog)) return std::nullopt;
     return narrow(path);
 }

@@ -1,0 +1,159 @@
+// "別領域" on the real window under Wine: the menu resource's items, source files read from the disk by
+// the window (the dialog answered by the test), the refusals' message boxes, the title through wide text,
+// and the generated song heard when the face's play button is pressed.
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "app/win32/CMainWnd.h"
+#include "generators/RandomSound.h"
+#include "images/DibImage.h"
+#include "platform/win32/WideText.h"
+#include "playback/RecordingMidiOut.h"
+#include "playback/VirtualTimer.h"
+#include "resources/CommandIds.h"
+
+namespace {
+using Bytes = std::vector<uint8_t>;
+using Lines = std::vector<std::string>;
+
+class ScriptedWindow : public CMainWnd {
+  public:
+    using CMainWnd::CMainWnd;
+    std::optional<std::string> chooseSourceFile(const std::string& filter) override {
+        filters.push_back(filter);
+        return nextChoice;
+    }
+    uint32_t clockSeconds() override { return clock; }
+    void showMessage(const std::string& text) override { messages.push_back(text); }
+
+    std::optional<std::string> nextChoice;
+    uint32_t clock = 0;
+    Lines filters;
+    Lines messages;
+};
+
+class GeneratorMenuWindowTest : public testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(CMainWnd::registerClass(GetModuleHandleW(nullptr)));
+        window = std::make_unique<ScriptedWindow>(
+            GetModuleHandleW(nullptr), out, [] { return std::optional<std::string>(); }, timer, failures);
+        ASSERT_TRUE(window->create(SW_SHOWNOACTIVATE));
+        pump();
+        wchar_t temp[MAX_PATH] = {};
+        ASSERT_GT(GetTempPathW(MAX_PATH, temp), 0u);
+        folder = narrow(temp) + "velmira-generator-" + std::to_string(GetCurrentProcessId()) + "\\";
+        ASSERT_TRUE(CreateDirectoryW(widen(folder).c_str(), nullptr));
+    }
+    void TearDown() override {
+        window.reset();
+        for (const std::string& file : written) DeleteFileW(widen(file).c_str());
+        RemoveDirectoryW(widen(folder).c_str());
+    }
+
+    std::string write(const std::string& name, const Bytes& bytes) {
+        const std::string path = folder + name;
+        std::ofstream(widen(path).c_str(), std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+        written.push_back(path);
+        return path;
+    }
+    void pump() {
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
+            if (message.message != WM_QUIT) DispatchMessageW(&message);
+    }
+    void command(int id, std::optional<std::string> choice = std::nullopt) {
+        window->nextChoice = std::move(choice);
+        SendMessageW(window->handle(), WM_COMMAND, WPARAM(id), 0);
+        pump();
+    }
+    std::string title() {
+        wchar_t text[512] = {};
+        GetWindowTextW(window->handle(), text, 512);
+        return narrow(text);
+    }
+    // Presses the face's play button and lets the song run a few timer periods; returns the note-ons sent
+    // on the melody's channel.
+    std::vector<Bytes> playMelodyStart() {
+        out.clear();
+        SendMessageW(window->handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(80, 460));
+        SendMessageW(window->handle(), WM_LBUTTONUP, 0, MAKELPARAM(80, 460));
+        pump();
+        for (int i = 0; i < 10; ++i) {
+            timer.tick();
+            pump();
+        }
+        std::vector<Bytes> notes;
+        for (const RecordingMidiOut::Message& message : out.messages())
+            if (message.bytes.size() == 3 && message.bytes[0] == 0x90 && message.bytes[2] != 0)
+                notes.push_back(message.bytes);
+        return notes;
+    }
+
+    RecordingMidiOut out;
+    VirtualTimer timer;
+    ShortMessageFailures failures;
+    std::unique_ptr<ScriptedWindow> window;
+    std::string folder;
+    Lines written;
+};
+}  // namespace
+
+TEST_F(GeneratorMenuWindowTest, TheMenuOffersTheThreeSoundsAndATextFileBecomesASongThatPlays) {
+    HMENU generators = GetSubMenu(GetMenu(window->handle()), 4);
+    wchar_t label[64] = {};
+    GetMenuStringW(GetMenu(window->handle()), 4, label, 64, MF_BYPOSITION);
+    EXPECT_EQ(narrow(label), "別領域");
+    Lines items;
+    for (int id : {IDM_GENERATE_TEXT, IDM_GENERATE_PICTURE, IDM_GENERATE_RANDOM}) {
+        GetMenuStringW(generators, UINT(id), label, 64, MF_BYCOMMAND);
+        items.push_back(narrow(label));
+    }
+    EXPECT_EQ(items, (Lines{"文章音", "画像音", "乱数音"}));
+
+    // 300 spaces: 299 notes of 48 (0x30), 6649 bytes in all.
+    const std::string path = write("空白.txt", Bytes(300, ' '));
+    command(IDM_GENERATE_TEXT, path);
+    EXPECT_EQ(window->filters, Lines{"テキストファイル(*.txt)|*.txt||"});
+    EXPECT_TRUE(window->messages.empty());
+    EXPECT_EQ(title(), path + "  (6649 バイト:フォーマット=1:トラック数=4)");
+    EXPECT_FALSE(timer.running());  // the command does not start playback
+
+    const std::vector<Bytes> notes = playMelodyStart();
+    ASSERT_TRUE(timer.running());
+    ASSERT_FALSE(notes.empty());
+    EXPECT_EQ(notes[0][1], 0x30);
+}
+
+TEST_F(GeneratorMenuWindowTest, TextsAndPicturesOfTheWrongSizeAreRefusedWithTheirMessageBoxAndTheTitleStays) {
+    command(IDM_GENERATE_TEXT, write("short.txt", Bytes(255, 'a')));
+    command(IDM_GENERATE_TEXT, write("long.txt", Bytes(16001, 'a')));
+    EXPECT_EQ(window->messages, (Lines{"ファイルサイズが小さすぎます", "ファイルサイズが大きすぎます"}));
+    EXPECT_EQ(title(), "Velmira");
+
+    const std::string picture = write("grey.bmp", encodeBmpFile(DibImage::create24(64, 64)));
+    command(IDM_GENERATE_PICTURE, picture);
+    const std::string pictureTitle = title();
+    EXPECT_EQ(pictureTitle.rfind(picture + "  (", 0), 0u) << pictureTitle;
+    command(IDM_GENERATE_TEXT, write("short.txt", Bytes(255, 'a')));
+    command(IDM_GENERATE_PICTURE, write("small.bmp", encodeBmpFile(DibImage::create24(63, 64))));
+    EXPECT_EQ(window->messages, (Lines{"ファイルサイズが小さすぎます", "ファイルサイズが大きすぎます",
+                                       "ファイルサイズが小さすぎます", "ビットマップが小さすぎます"}));
+    EXPECT_EQ(title(), pictureTitle);
+}
+
+TEST_F(GeneratorMenuWindowTest, TheRandomSoundIsNamedInTheTitleAndPlaysTheNotesOfItsClockValue) {
+    window->clock = 1700000000;
+    command(IDM_GENERATE_RANDOM);
+    PseudoRandom mirror;
+    const GeneratedSong song = buildRandomSong(window->clock, mirror);
+    EXPECT_EQ(title(),
+              "乱数音  (" + std::to_string(song.image.size()) + " バイト:フォーマット=1:トラック数=4)");
+    EXPECT_TRUE(window->filters.empty());
+
+    const std::vector<Bytes> notes = playMelodyStart();
+    ASSERT_FALSE(notes.empty());
+    EXPECT_EQ(notes[0][1], randomSongValues(window->clock, mirror)[0]);
+}
