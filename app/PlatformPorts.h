@@ -3,6 +3,7 @@
 #include "app/FilePort.h"
 #include "app/WindowPort.h"
 
+class SettingsPort;   // app/SettingsPort.h
 class SettingsStore;  // app/SettingsStore.h
 
 // Everything the main window's rules ask of the platform, one port per concern.
@@ -10,5 +11,6 @@ struct PlatformPorts {
     WindowPort& window;
     FilePort& files;
     DialogPort& dialogs;
-    SettingsStore* settings = nullptr;  // the registry; none until settings are kept
+    SettingsStore& settings;  // the registry in the program
+    SettingsPort& settingsWindow;
 };

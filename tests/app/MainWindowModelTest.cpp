@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <set>
 
 #include "resources/CommandIds.h"
 #include "app/DibCanvas.h"
@@ -9,11 +10,16 @@
 #include "playback/RecordingMidiOut.h"
 #include "playback/SmfWriter.h"
 #include "playback/VirtualTimer.h"
+#include "tests/support/MemorySettingsStore.h"
 
 namespace {
 using Lines = std::vector<std::string>;
 
-class ScriptedPort : public WindowPort, public FilePort, public DialogPort, public TickPoster {
+class ScriptedPort : public WindowPort,
+                     public FilePort,
+                     public DialogPort,
+                     public TickPoster,
+                     public SettingsPort {
   public:
     void addFile(const std::string& path, std::vector<uint8_t> bytes) {
         files[path] = {FileData::ok, std::move(bytes)};
@@ -32,11 +38,22 @@ class ScriptedPort : public WindowPort, public FilePort, public DialogPort, publ
     }
     void setTitle(const std::string& text) override { title = text; }
     void setWaitCursor(bool) override {}
-    void postClose() override {}
+    void postClose() override { ++closeRequests; }
     void resizeForView(bool largeView) override { large = largeView; }
     void invalidateFace() override {}
     void invalidate(const face::Rect& area) override { invalidated.push_back(area); }
     void postTick() override {}
+    std::string currentFolder() override { return folder; }
+    bool setCurrentFolder(const std::string& to) override {
+        if (!folders.count(to)) return false;
+        folder = to;
+        return true;
+    }
+    void showHistoryItems(const std::vector<HistoryMenuItem>& items) override { historyItems = items; }
+    bool askYesNo(const std::string& question) override {
+        questions.push_back(question);
+        return answerYes;
+    }
 
     std::map<std::string, FileData> files;
     std::optional<std::string> nextChoice;
@@ -47,6 +64,12 @@ class ScriptedPort : public WindowPort, public FilePort, public DialogPort, publ
     bool large = true;
     DibImage screen = DibImage::create24(788, 540);
     DibCanvasSource canvases{screen};
+    int closeRequests = 0;
+    std::string folder = "C:\\start";
+    std::set<std::string> folders = {"C:\\start"};
+    std::vector<HistoryMenuItem> historyItems;
+    Lines questions;
+    bool answerYes = true;
 };
 
 std::vector<uint8_t> bmpOf(int width, int height) {
@@ -67,7 +90,11 @@ class MainWindowModelTest : public testing::Test {
         port.addFile("Mask.bmp", bmpOf(788, 540));
         port.addFile("Main.bmp", bmpOf(788, 540));
     }
-    bool startUp() { return model.loadSprites() && model.loadFace(); }
+    bool startUp() {
+        if (!model.loadSprites()) return false;
+        model.loadSettings();
+        return model.loadFace();
+    }
     void openSongFile(const std::string& path) {
         port.nextChoice = path;
         model.onCommand(IDM_FILE_OPEN);
@@ -76,7 +103,9 @@ class MainWindowModelTest : public testing::Test {
     RecordingMidiOut out;
     VirtualTimer timer;
     ShortMessageFailures failures;
-    MainWindowModel model{PlatformPorts{port, port, port}, out, timer, port, port.canvases, failures};
+    MemorySettingsStore store;
+    MainWindowModel model{
+        PlatformPorts{port, port, port, store, port}, out, timer, port, port.canvases, failures};
 };
 }  // namespace
 
@@ -108,7 +137,7 @@ TEST_F(MainWindowModelTest, AMissingOrWrongSkinFileEndsTheStartWithItsMessageAnd
             port.files.erase(c.file);
         else
             port.addFile(c.file, c.bytes);
-        model.skin().setBackgroundPath(c.background);
+        store.put(Settings::userKey, "BackBmp", c.background);
         EXPECT_EQ(startUp(), c.starts) << c.file << " " << c.background;
         EXPECT_EQ(port.messages, c.messages);
         EXPECT_EQ(model.skin().backgroundPath(), "Main.bmp");
@@ -180,7 +209,7 @@ TEST_F(MainWindowModelTest, PlayOnceTogglesExceptInLoopModeAndDeviceFailuresShow
 
     failures.rearm();
     failures.record(DeviceError::notReady);
-    model.engine().player().songListMode = Player::loopSongs;
+    model.engine().selection().mode = SongSelection::loopSongs;
     model.onCommand(IDM_PLAY_ONCE);
     EXPECT_FALSE(model.menuItemState(IDM_PLAY_ONCE).checked);
     EXPECT_EQ(port.messages, (Lines{"指定されたデバイスハンドルが無効です", "循環再生中は使用できません",
@@ -225,22 +254,33 @@ TEST_F(MainWindowModelTest, AReloadHasTheCellsItPutsBackRepaintedAsAFullPaintSho
     }
 }
 
-TEST_F(MainWindowModelTest, LoopModePlaysTheSongListEntriesInTurnFromTheLastBackToTheFirst) {
+TEST_F(MainWindowModelTest, LoopPlayFromTheSongMenuPlaysTheListsEntriesInTurnAndWrapsToTheFirst) {
     ASSERT_TRUE(startUp());
     for (const char* path : {"a.mid", "b.mid", "c.mid"}) {
         port.addFile(path, song());
         openSongFile(path);
     }
-    model.engine().player().songListMode = Player::loopSongs;
-    model.engine().player().startPlayback();
+    model.onCommand(IDM_SONGS_LOOP);
+    EXPECT_TRUE(model.menuItemState(IDM_SONGS_LOOP).checked);
     Lines played = {model.songs().currentPath()};
     for (int tick = 0; tick < 1000 && played.size() < 5; ++tick) {
         timer.tick();
         model.onTick();
         if (played.back() != model.songs().currentPath()) played.push_back(model.songs().currentPath());
     }
-    // The list's index starts at its first entry, so the step from it goes to the second.
-    EXPECT_EQ(played, (Lines{"c.mid", "b.mid", "c.mid", "a.mid", "b.mid"}));
+    EXPECT_EQ(played, (Lines{"a.mid", "b.mid", "c.mid", "a.mid", "b.mid"}));
     EXPECT_TRUE(model.engine().player().playing());
     EXPECT_TRUE(port.messages.empty());
+    // Song-list play leaves the history alone: it holds the three files as they were opened.
+    ASSERT_EQ(port.historyItems.size(), 3u);
+    EXPECT_EQ(port.historyItems[0].label, "1. c.mid");
+
+    model.leftButtonDown(20, 460);  // stop
+    EXPECT_FALSE(model.engine().player().playing());
+    EXPECT_FALSE(model.menuItemState(IDM_SONGS_LOOP).checked);
+    port.nextChoice.reset();
+    port.lastFilter.clear();
+    model.onCommand(IDM_FILE_OPEN);  // the dialog again, not the list's entry
+    EXPECT_FALSE(port.lastFilter.empty());
+    EXPECT_EQ(model.songs().currentPath(), "b.mid");
 }
