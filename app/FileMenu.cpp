@@ -3,7 +3,7 @@
 #include "resources/CommandIds.h"
 
 bool FileMenu::handles(int id) const {
-    return id == IDM_FILE_OPEN || id == IDM_APP_EXIT || id == IDM_HISTORY_CLEAR;
+    return id == IDM_FILE_OPEN || id == IDM_APP_EXIT;
 }
 
 void FileMenu::run(int id) {
@@ -14,14 +14,11 @@ void FileMenu::run(int id) {
         case IDM_APP_EXIT:
             window_.postClose();
             break;
-        default:  // clearing the history: there is none yet
+        default:
             break;
     }
 }
 
-MenuItemState FileMenu::state(int id) const {
-    MenuItemState state;
-    // The history is never kept yet, so there is nothing to clear.
-    if (id == IDM_HISTORY_CLEAR) state.enabled = false;
-    return state;
+MenuItemState FileMenu::state(int) const {
+    return {};
 }

@@ -4,7 +4,7 @@
 #include "app/WindowPort.h"
 #include "playback/Player.h"
 
-// "ファイル": opening a song and leaving the program. The history and its clearing come with the settings.
+// "ファイル": opening a song and leaving the program (the history items are HistoryMenu's).
 class FileMenu : public MenuArea {
   public:
     FileMenu(SongOpener& songs, const Player& player, WindowPort& window)

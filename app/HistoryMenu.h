@@ -33,8 +33,10 @@ class HistoryMenu {
 
     bool handles(int id) const;
     void run(int id);
-    // "履歴ファイルクリア" is greyed while the history is empty; everything else is always enabled.
+    // "履歴ファイルクリア" is greyed while the history is empty; everything else is always enabled. None of
+    // the items carries a check mark.
     bool enabled(int id) const;
+    bool checked(int) const { return false; }
     // The end of a successful opening of a file (not a generated song, not in a song-list mode).
     void noteOpened(const std::string& path);
 

@@ -4,7 +4,7 @@
 #include "app/DeviceMessages.h"
 #include "app/FileMenu.h"
 #include "app/GeneratorMenu.h"
-#include "app/PlayModeMenu.h"
+#include "app/MenuAreaOf.h"
 #include "app/ViewMenu.h"
 
 MainWindowModel::MainWindowModel(PlatformPorts ports, MidiOut& out, PlaybackTimer& timer, TickPoster& ticks,
@@ -16,9 +16,16 @@ MainWindowModel::MainWindowModel(PlatformPorts ports, MidiOut& out, PlaybackTime
       painter_(skin_.face(), skin_.buttonSheet(), face_, engine_.controls(), engine_.sequencer(),
                engine_.player(), canvases),
       controls_(face_, engine_, painter_, [](int) {}),
-      songs_(ports, engine_, face_, painter_) {
+      settings_(ports.settings, ports.settingsWindow),
+      history_(settings_.history(), *this),
+      songs_(ports, engine_, face_, painter_, history_) {
     areas_.push_back(std::make_unique<FileMenu>(songs_, engine_.player(), ports.window));
-    areas_.push_back(std::make_unique<PlayModeMenu>(engine_.player(), ports.window));
+    areas_.push_back(std::make_unique<MenuAreaOf<SongListMenu>>(engine_.selection(),
+                                                                static_cast<SongListMenuHost&>(*this)));
+    // The opener notes opened files in the same history menu, so the area holds it by reference.
+    areas_.push_back(std::make_unique<MenuAreaOf<HistoryMenu&>>(history_));
+    areas_.push_back(std::make_unique<MenuAreaOf<SettingsMenu>>(ports.settings, settings_.settings(),
+                                                                static_cast<SettingsMenuHost&>(*this)));
     areas_.push_back(std::make_unique<ViewMenu>(face_, songs_, ports.window));
     areas_.push_back(std::make_unique<ChoiceChecks>(engine_.effect(), face_));
     if (ports.generators) {
@@ -100,6 +107,7 @@ bool MainWindowModel::prepareToClose() {
 
 void MainWindowModel::onDestroy() {
     if (engine_.player().playing()) engine_.player().stopPlayback(Player::userStop);
+    settings_.save(face_, skin_);
 }
 
 void MainWindowModel::resetForPlayback() {

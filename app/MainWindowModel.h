@@ -7,10 +7,14 @@
 #include "app/FaceControls.h"
 #include "app/FacePainter.h"
 #include "app/FaceState.h"
+#include "app/HistoryMenu.h"
 #include "app/MenuArea.h"
 #include "app/PlatformPorts.h"
 #include "app/ProgramTitle.h"
+#include "app/SettingsMenu.h"
+#include "app/SettingsSession.h"
 #include "app/Skin.h"
+#include "app/SongListMenu.h"
 #include "app/SongOpener.h"
 #include "effects/PlaybackEngine.h"
 #include "generators/PseudoRandom.h"
@@ -18,7 +22,10 @@
 // The main window without Windows: it builds the engine, the skin, the face's painter and controls, the
 // song opener and the menu areas, and passes the window's messages on to them. The Win32 window turns its
 // messages into the calls below and carries out what the ports ask; it never reaches into the parts.
-class MainWindowModel : private PlayerHost {
+class MainWindowModel : private PlayerHost,
+                        private HistoryMenuHost,
+                        private SongListMenuHost,
+                        private SettingsMenuHost {
   public:
     MainWindowModel(PlatformPorts ports, MidiOut& out, PlaybackTimer& timer, TickPoster& ticks,
                     CanvasSource& canvases, ShortMessageFailures& failures);
@@ -26,6 +33,8 @@ class MainWindowModel : private PlayerHost {
     // Start-up, in two halves around the opening of the MIDI output (see Skin).
     bool loadSprites() { return skin_.loadSprites(); }
     bool loadFace() { return skin_.loadFace(); }
+    // Between the two halves: never ends the start, since what cannot be read takes its default.
+    void loadSettings() { settings_.load(face_, skin_); }
 
     void paint(Canvas& canvas) { painter_.paint(canvas); }
     void onTick();
@@ -46,7 +55,7 @@ class MainWindowModel : private PlayerHost {
 
     // The close request: stops playback first. Returns whether the window may be destroyed.
     bool prepareToClose();
-    // The window is going: playback stops.
+    // The window is going: playback stops and the settings are written back.
     void onDestroy();
     // Shows a failure of the device noted since the last look (once per playback).
     void reportDeviceFailures();
@@ -54,6 +63,7 @@ class MainWindowModel : private PlayerHost {
     PlaybackEngine& engine() { return engine_; }
     SongOpener& songs() { return songs_; }
     Skin& skin() { return skin_; }
+    SettingsSession& settings() { return settings_; }
     const FaceState& face() const { return face_; }
     std::string windowTitle() const { return songs_.windowTitle(); }
 
@@ -65,6 +75,16 @@ class MainWindowModel : private PlayerHost {
     void blankMetersAndLamps() override;
     void timerFailed() override;
     void openNextSongListEntry() override { songs_.openNextSongListEntry(); }
+    // HistoryMenuHost, SongListMenuHost, SettingsMenuHost
+    bool playing() const override { return engine_.player().playing(); }
+    void openHistoryFile(const std::string& path) override { songs_.openHistoryFile(path); }
+    void historyItemsChanged() override { settings_.showHistory(); }
+    bool effectDialogOpen() const override { return face_.effectDialogOpen; }
+    bool openSongListEntry() override { return songs_.openSongListEntry(); }
+    void startPlayback() override { engine_.player().startPlayback(); }
+    void showMessage(const std::string& text) override { ports_.window.showMessage(text); }
+    bool askYesNo(const std::string& question) override { return ports_.settingsWindow.askYesNo(question); }
+    void postClose() override { ports_.window.postClose(); }
 
     MenuArea* areaFor(int id) const;
     bool afterFaceControl(bool passOn);
@@ -76,6 +96,8 @@ class MainWindowModel : private PlayerHost {
     Skin skin_;
     FacePainter painter_;
     FaceControls controls_;
+    SettingsSession settings_;
+    HistoryMenu history_;
     SongOpener songs_;
     PseudoRandom random_;  // the program's one random source, for every generated song
     std::vector<std::unique_ptr<MenuArea>> areas_;

@@ -4,6 +4,7 @@
 #include "app/GeneratorPort.h"
 #include "app/WindowPort.h"
 
+class SettingsPort;   // app/SettingsPort.h
 class SettingsStore;  // app/SettingsStore.h
 
 // Everything the main window's rules ask of the platform, one port per concern.
@@ -11,7 +12,8 @@ struct PlatformPorts {
     WindowPort& window;
     FilePort& files;
     DialogPort& dialogs;
-    SettingsStore* settings = nullptr;  // the registry; none until settings are kept
+    SettingsStore& settings;  // the registry in the program
+    SettingsPort& settingsWindow;
     // The sound generators' file choice and clock; none: the window has no "別領域" commands.
     GeneratorPort* generators = nullptr;
 };

@@ -24,6 +24,7 @@ class SettingsMenu {
 
     bool handles(int id) const;
     void run(int id);
+    bool checked(int) const { return false; }
 
   private:
     bool deleteAll();

@@ -94,6 +94,8 @@ void SongListMenu::playFrom(int mode, int index) {
 }
 
 void SongListMenu::clearList() {
+    // Like the other song-list commands: while an effect dialog is open, only its own controls act.
+    if (host_.effectDialogOpen()) return;
     if (host_.playing()) {
         host_.showMessage(whilePlaying);
         return;

@@ -8,25 +8,42 @@ namespace {
 const char* const midiFileFilter = "ＭＩＤＩファイル(*.mid)|*.mid|";
 }  // namespace
 
-SongOpener::SongOpener(PlatformPorts ports, PlaybackEngine& engine, FaceState& face, FaceDrawing& drawing)
-    : ports_(ports), engine_(engine), face_(face), drawing_(drawing) {}
+SongOpener::SongOpener(PlatformPorts ports, PlaybackEngine& engine, FaceState& face, FaceDrawing& drawing,
+                       HistoryMenu& history)
+    : ports_(ports), engine_(engine), face_(face), drawing_(drawing), history_(history) {}
 
 void SongOpener::openFromMenu() {
-    const std::string remembered = face_.songLoaded ? currentPath_ : std::string();
-    auto keepLoadedSong = [&] {
-        if (face_.songLoaded) currentPath_ = remembered;
-    };
-    std::string path;
-    if (engine_.player().songListMode != Player::noSongList) {
-        path = songList_.at(songList_.index);
-    } else {
-        currentPath_.clear();
-        const std::optional<std::string> chosen = ports_.dialogs.chooseSongFile(midiFileFilter);
-        if (!chosen || chosen->empty()) return keepLoadedSong();
-        songList_.append(*chosen);
-        path = *chosen;
+    SongSelection& selection = engine_.selection();
+    if (selection.mode != SongSelection::noSongList) {
+        openSongListEntry();
+        return;
     }
-    if (!openFile(path)) keepLoadedSong();
+    const std::string loaded = loadedPath();
+    currentPath_.clear();
+    const std::optional<std::string> chosen = ports_.dialogs.chooseSongFile(midiFileFilter);
+    if (!chosen || chosen->empty()) {
+        currentPath_ = loaded;
+        return;
+    }
+    selection.songs.append(*chosen);
+    if (openKeepingLoadedSong(*chosen, loaded)) history_.noteOpened(*chosen);
+}
+
+void SongOpener::openHistoryFile(const std::string& path) {
+    if (openKeepingLoadedSong(path, loadedPath())) history_.noteOpened(path);
+}
+
+bool SongOpener::openSongListEntry() {
+    const SongList& songs = engine_.selection().songs;
+    if (songs.index >= 0 && songs.index < songs.count())
+        openKeepingLoadedSong(songs.at(songs.index), loadedPath());
+    return face_.songLoaded;
+}
+
+bool SongOpener::openKeepingLoadedSong(const std::string& path, const std::string& loadedPath) {
+    if (openFile(path)) return true;
+    currentPath_ = loadedPath;
+    return false;
 }
 
 bool SongOpener::openFile(const std::string& path) {
@@ -58,9 +75,8 @@ void SongOpener::openGeneratedSong(std::vector<uint8_t> bytes, const std::string
 }
 
 void SongOpener::openNextSongListEntry() {
-    if (songList_.count() == 0) return;
-    songList_.index = (songList_.index + 1) % songList_.count();
-    openFromMenu();
+    engine_.selection().songs.moveToNextEntry();
+    openSongListEntry();
 }
 
 void SongOpener::takeDetails() {

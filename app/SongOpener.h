@@ -5,20 +5,28 @@
 
 #include "app/FaceDrawing.h"
 #include "app/FaceState.h"
+#include "app/HistoryMenu.h"
 #include "app/PlatformPorts.h"
 #include "effects/PlaybackEngine.h"
-#include "playback/SongList.h"
 
 // Opening songs: a file from the open dialog, the song list's entry in a song-list mode, a file named by
 // the history, and a song the generators wrote. Each load puts the engine and the face back to a fresh
-// song's state and names the song in the window's title.
+// song's state and names the song in the window's title. A file opened from the dialog or the history goes
+// to the top of the history once it has loaded.
 class SongOpener {
   public:
-    SongOpener(PlatformPorts ports, PlaybackEngine& engine, FaceState& face, FaceDrawing& drawing);
+    SongOpener(PlatformPorts ports, PlaybackEngine& engine, FaceState& face, FaceDrawing& drawing,
+               HistoryMenu& history);
 
     // "ファイルを開く": the open dialog, or in a song-list mode the list's current entry. A cancelled or
-    // failed open leaves the loaded song and the title as they were.
+    // failed open leaves the loaded song and the title as they were. A file confirmed in the dialog joins
+    // the song list even when it cannot be read.
     void openFromMenu();
+    // A history item: its file, without the dialog.
+    void openHistoryFile(const std::string& path);
+    // The song-list entry at the list's index. Returns whether a song is loaded afterwards: that entry, or,
+    // when it could not be read, the song loaded before it.
+    bool openSongListEntry();
     // The file at path, without the dialog. Returns whether it was loaded; a failure has shown its message.
     bool openFile(const std::string& path);
     // A whole song image a generator wrote, played like a file. |path| stands in the title where a file's
@@ -32,18 +40,20 @@ class SongOpener {
     // before any song.
     std::string windowTitle() const;
     const std::string& currentPath() const { return currentPath_; }
-    SongList& songList() { return songList_; }
 
   private:
     // Takes the loaded song's size, format and track count for the title.
     void takeDetails();
+    // Opens path; a failure names the loaded song (if any) in currentPath again.
+    bool openKeepingLoadedSong(const std::string& path, const std::string& loadedPath);
+    std::string loadedPath() const { return face_.songLoaded ? currentPath_ : std::string(); }
     void finishLoad();
 
     PlatformPorts ports_;
     PlaybackEngine& engine_;
     FaceState& face_;
     FaceDrawing& drawing_;
-    SongList songList_;
+    HistoryMenu& history_;
     std::string currentPath_;
     std::string detailsText_;
 };

@@ -7,7 +7,7 @@ PlaybackEngine::PlaybackEngine(MidiOut& out, PlaybackTimer& timer, TickPoster& t
       autoPan_(out, controls_, song_),
       filter_(out, controls_, effect_, tones_, clock_, autoPan_),
       sequencer_(song_, out, filter_, clock_, ticks),
-      player_(song_, sequencer_, out, timer, *this, failures) {}
+      player_(song_, sequencer_, out, timer, *this, failures, selection_) {}
 
 void PlaybackEngine::loadSong(std::vector<uint8_t> image) {
     player_.loadSong(std::move(image));

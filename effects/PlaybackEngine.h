@@ -16,9 +16,10 @@
 #include "tones/ChannelTone.h"
 
 // Everything that plays a song, wired once: the song image, the play clock, the live controls, the effect
-// settings, the tones, the automatic pan, the event filter, the sequencer and the player. The main window,
-// velmira-render and the tests each build one around their own device, timer and window. The parts are
-// members in the order they are built, each built from parts built before it.
+// settings, the tones, the automatic pan, the event filter, the sequencer, the song selection (the song
+// list and "一度だけ") and the player. The main window, velmira-render and the tests each build one around
+// their own device, timer and window. The parts are members in the order they are built, each built from
+// parts built before it.
 class PlaybackEngine : private PlayerHost {
   public:
     // ticks hears the timer thread's redraw requests; host the player's requests of the window. The engine
@@ -47,6 +48,8 @@ class PlaybackEngine : private PlayerHost {
     const Sequencer& sequencer() const { return sequencer_; }
     Player& player() { return player_; }
     const Player& player() const { return player_; }
+    SongSelection& selection() { return selection_; }
+    const SongSelection& selection() const { return selection_; }
 
   private:
     // PlayerHost, between the player and the window's host.
@@ -67,5 +70,6 @@ class PlaybackEngine : private PlayerHost {
     AutoPan autoPan_;
     EventFilter filter_;
     Sequencer sequencer_;
+    SongSelection selection_;
     Player player_;
 };

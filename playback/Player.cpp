@@ -5,8 +5,14 @@
 const uint8_t Player::gsReset[11] = {0xF0, 0x41, 0x10, 0x42, 0x12, 0x40, 0x00, 0x7F, 0x00, 0x41, 0xF7};
 
 Player::Player(SongBuffer& song, Sequencer& sequencer, MidiOut& out, PlaybackTimer& timer, PlayerHost& host,
-               ShortMessageFailures& failures)
-    : song_(song), sequencer_(sequencer), out_(out), timer_(timer), host_(host), failures_(failures) {}
+               ShortMessageFailures& failures, SongSelection& selection)
+    : song_(song),
+      sequencer_(sequencer),
+      out_(out),
+      timer_(timer),
+      host_(host),
+      failures_(failures),
+      selection_(selection) {}
 
 void Player::loadSong(std::vector<uint8_t> image) {
     song_.assign(std::move(image));
@@ -55,15 +61,16 @@ void Player::stopPlayback(StopReason reason) {
     host_.drawPlayButton(false);
 
     bool restarted = false;
-    if (reason == songFinished && !playOnce) {
+    if (reason == songFinished && !selection_.playOnce) {
         startPlayback();
         restarted = true;
     }
-    if (reason == userStop && !playOnce) playOnce = true;  // a user stop ends repeating
-    if (songListMode == lastSong || songListMode == firstSong) songListMode = noSongList;
-    if (songListMode == loopSongs) {
+    if (reason == userStop && !selection_.playOnce) selection_.playOnce = true;  // a user stop ends repeating
+    int& mode = selection_.mode;
+    if (mode == SongSelection::lastSong || mode == SongSelection::firstSong) mode = SongSelection::noSongList;
+    if (mode == SongSelection::loopSongs) {
         if (reason == userStop) {
-            songListMode = noSongList;
+            mode = SongSelection::noSongList;
         } else if (!restarted) {  // loop mode needs "一度だけ", so the repeat above never ran
             host_.openNextSongListEntry();
             startPlayback();

@@ -4,6 +4,7 @@
 #include "playback/Sequencer.h"
 #include "playback/ShortMessageFailures.h"
 #include "playback/SongBuffer.h"
+#include "playback/SongList.h"
 
 // What the player asks of the main window: redraws, and the steps that belong to the window's own state.
 class PlayerHost {
@@ -32,10 +33,10 @@ struct TickUpdate {
 class Player {
   public:
     enum StopReason { songFinished = 0, userStop = 1 };
-    enum SongListMode { noSongList = 0, lastSong = 1, firstSong = 2, loopSongs = 3 };
 
+    // selection: "一度だけ" and the song-list mode, which the end of a song reads and ends.
     Player(SongBuffer& song, Sequencer& sequencer, MidiOut& out, PlaybackTimer& timer, PlayerHost& host,
-           ShortMessageFailures& failures);
+           ShortMessageFailures& failures, SongSelection& selection);
 
     // A new song image: the device is put into a known state (reset-all-controllers on every channel, then
     // the GS reset), then the header and the first tempo are read.
@@ -48,8 +49,6 @@ class Player {
     TickUpdate onTick();
 
     bool playing() const { return playing_; }
-    bool playOnce = true;  // "一度だけ"
-    int songListMode = noSongList;
 
     // The 48 messages that silence the device at every stop.
     static void sendStopMessages(MidiOut& out);
@@ -61,5 +60,6 @@ class Player {
     PlaybackTimer& timer_;
     PlayerHost& host_;
     ShortMessageFailures& failures_;
+    SongSelection& selection_;
     bool playing_ = false;
 };

@@ -12,6 +12,7 @@ int CMainApp::run(HINSTANCE instance, int showCommand) {
     WinmmMidiOut midiOut(failures);
     MultimediaTimer timer;
     int exitCode = 1;
+    std::vector<CloseFailure> closeFailures;
     {
         auto openOutput = [&]() -> std::optional<std::string> {
             const DeviceError error = midiOut.openMidiOut();
@@ -27,9 +28,14 @@ int CMainApp::run(HINSTANCE instance, int showCommand) {
             }
             exitCode = 0;
         }
+        // Nothing may still play what is freed: the timer goes first, then the device is reset and its
+        // SysEx buffers unprepared; the song goes with the window, and the device is closed last.
+        timer.stop();
+        closeFailures = midiOut.resetMidiOut();
     }
-    timer.stop();
-    for (const CloseFailure& failure : midiOut.closeMidiOut()) {
+    const std::vector<CloseFailure> closing = midiOut.closeMidiOut();
+    closeFailures.insert(closeFailures.end(), closing.begin(), closing.end());
+    for (const CloseFailure& failure : closeFailures) {
         const std::string text = closeFailureText(failure);
         if (!text.empty()) showMessage(nullptr, text, "Error");
     }

@@ -8,19 +8,19 @@
 #include "platform/win32/MessageBoxes.h"
 #include "app/win32/Win32Files.h"
 #include "platform/win32/WideText.h"
+#include "resources/CommandIds.h"
 
 namespace {
 constexpr int compactWidth = 400;
 constexpr DWORD windowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
-constexpr int historyPlaceholderFirst = 2;
-constexpr int historyPlaceholderLast = 7;
+constexpr int firstHistoryPosition = 2;  // in the file menu, after "ファイルを開く" and a separator
 }  // namespace
 
 CMainWnd::CMainWnd(HINSTANCE instance, MidiOut& out, OutputOpener openOutput, PlaybackTimer& timer,
                    ShortMessageFailures& failures)
     : instance_(instance),
       openOutput_(std::move(openOutput)),
-      model_(PlatformPorts{*this, *this, *this, nullptr, this}, out, timer, *this, *this, failures) {}
+      model_(PlatformPorts{*this, *this, *this, registry_, *this, this}, out, timer, *this, *this, failures) {}
 
 CMainWnd::~CMainWnd() {
     if (window_) DestroyWindow(window_);
@@ -56,23 +56,19 @@ bool CMainWnd::create(int showCommand) {
         if (failure) showMessage(*failure);
         return !failure;
     };
-    const bool started = model_.loadSprites() && outputOpened() && model_.loadFace();
+    bool started = model_.loadSprites() && outputOpened();
+    if (started) {
+        model_.loadSettings();
+        started = model_.loadFace();
+    }
     if (!started) {
         DestroyWindow(window_);
         window_ = nullptr;
         return false;
     }
-    removeHistoryPlaceholders();
     ShowWindow(window_, showCommand);
     UpdateWindow(window_);
     return true;
-}
-
-void CMainWnd::removeHistoryPlaceholders() {
-    HMENU fileMenu = GetSubMenu(GetMenu(window_), 0);
-    for (int position = historyPlaceholderLast; position >= historyPlaceholderFirst; --position)
-        DeleteMenu(fileMenu, UINT(position), MF_BYPOSITION);
-    DrawMenuBar(window_);
 }
 
 LRESULT CALLBACK CMainWnd::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -270,4 +266,32 @@ void CMainWnd::invalidate(const face::Rect& area) {
 
 void CMainWnd::postTick() {
     PostMessageW(window_, tickMessage, 0, 0);
+}
+
+std::string CMainWnd::currentFolder() {
+    const DWORD size = GetCurrentDirectoryW(0, nullptr);
+    std::wstring folder(size, L'\0');
+    folder.resize(GetCurrentDirectoryW(size, folder.data()));
+    return narrow(folder);
+}
+
+bool CMainWnd::setCurrentFolder(const std::string& folder) {
+    return SetCurrentDirectoryW(widen(folder).c_str()) != 0;
+}
+
+// The first call also removes the resource's placeholders, which carry the history ids.
+void CMainWnd::showHistoryItems(const std::vector<HistoryMenuItem>& items) {
+    HMENU fileMenu = GetSubMenu(GetMenu(window_), 0);
+    for (int id = IDM_HISTORY_FIRST; id <= IDM_HISTORY_LAST; ++id)
+        DeleteMenu(fileMenu, UINT(id), MF_BYCOMMAND);
+    UINT position = firstHistoryPosition;
+    for (const HistoryMenuItem& item : items)
+        InsertMenuW(fileMenu, position++, MF_BYPOSITION | MF_STRING, UINT_PTR(item.id),
+                    widen(item.label).c_str());
+    DrawMenuBar(window_);
+}
+
+bool CMainWnd::askYesNo(const std::string& question) {
+    return MessageBoxW(window_, widen(question).c_str(), programBaseName().c_str(),
+                       MB_YESNO | MB_ICONINFORMATION) == IDYES;
 }

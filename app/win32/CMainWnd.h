@@ -6,15 +6,19 @@
 
 #include "app/MainWindowModel.h"
 #include "app/PlatformPorts.h"
+#include "app/SettingsPort.h"
 #include "app/win32/GdiCanvas.h"
+#include "app/win32/RegistrySettingsStore.h"
 
 // The one main window. Its window procedure only dispatches: every rule lives in MainWindowModel, and this
-// class carries out what the model asks of Windows through its ports (the window itself, files, dialogs).
+// class carries out what the model asks of Windows through its ports (the window itself, files, dialogs,
+// the registry and what keeping the settings needs of the window).
 class CMainWnd : public WindowPort,
                  public FilePort,
                  public DialogPort,
                  public GeneratorPort,
                  public TickPoster,
+                 public SettingsPort,
                  private CanvasSource {
   public:
     static constexpr UINT tickMessage = WM_USER + 1;  // WM_TICK, posted by the timer thread
@@ -51,6 +55,11 @@ class CMainWnd : public WindowPort,
 
     // TickPoster: the timer thread's WM_TICK.
     void postTick() override;
+    // SettingsPort
+    std::string currentFolder() override;
+    bool setCurrentFolder(const std::string& folder) override;
+    void showHistoryItems(const std::vector<HistoryMenuItem>& items) override;
+    bool askYesNo(const std::string& question) override;
 
   private:
     static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -69,7 +78,6 @@ class CMainWnd : public WindowPort,
     LRESULT onNcDestroy(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT passOnIf(bool passOn, UINT message, WPARAM wParam, LPARAM lParam);
     void updateMenuChecks(HMENU popup);
-    void removeHistoryPlaceholders();
     void paint(HDC dc);
     // The face is drawn on the client area, which exists only once the window does.
     std::unique_ptr<Canvas> openCanvas() override;
@@ -80,5 +88,6 @@ class CMainWnd : public WindowPort,
     int largeWidth_ = 0;
     int largeHeight_ = 0;
     std::unique_ptr<WindowCanvasSource> canvases_;
+    RegistrySettingsStore registry_;
     MainWindowModel model_;
 };

@@ -99,16 +99,25 @@ void WinmmMidiOut::releaseLongMessageHeaders() {
     headersPrepared_ = false;
 }
 
-std::vector<CloseFailure> WinmmMidiOut::closeMidiOut() {
+std::vector<CloseFailure> WinmmMidiOut::resetMidiOut() {
     std::vector<CloseFailure> failures;
-    if (!open_) return failures;
+    if (!open_ || reset_) return failures;
     const DeviceError reset = deviceErrorOf(midiOutReset(handle_));
     if (reset == DeviceError::invalidHandle) failures.push_back({CloseFailure::reset, reset});
     releaseLongMessageHeaders();
+    reset_ = true;
+    return failures;
+}
+
+std::vector<CloseFailure> WinmmMidiOut::closeMidiOut() {
+    std::vector<CloseFailure> failures = resetMidiOut();
+    if (!open_) return failures;
+    releaseLongMessageHeaders();  // a SysEx sent after the reset has prepared them again
     const DeviceError closed = deviceErrorOf(midiOutClose(handle_));
     if (closed == DeviceError::invalidHandle || closed == DeviceError::stillPlaying)
         failures.push_back({CloseFailure::close, closed});
     open_ = false;
+    reset_ = false;
     handle_ = nullptr;
     return failures;
 }

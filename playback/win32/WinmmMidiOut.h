@@ -23,7 +23,10 @@ class WinmmMidiOut : public MidiOut, private LongMessagePort {
     DeviceError openMidiOut();
     // Windows' own description of the last failed open.
     const std::string& openFailureText() const { return openFailureText_; }
-    // Resets and closes the device; returns what failed, usually nothing.
+    // The end, in two steps around the freeing of the song (after the timer is gone): resetMidiOut
+    // silences the device and unprepares the SysEx buffers, closeMidiOut closes it (resetting it first
+    // when that was not done). Each returns what failed, usually nothing.
+    std::vector<CloseFailure> resetMidiOut();
     std::vector<CloseFailure> closeMidiOut();
     bool isOpen() const { return open_; }
 
@@ -44,6 +47,7 @@ class WinmmMidiOut : public MidiOut, private LongMessagePort {
     ShortMessageFailures& failures_;
     HMIDIOUT handle_ = nullptr;
     bool open_ = false;
+    bool reset_ = false;  // since the device was opened
     std::string openFailureText_;
     std::mutex longMutex_;
     LongMessageRing ring_;

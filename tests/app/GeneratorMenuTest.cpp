@@ -13,6 +13,7 @@
 #include "playback/RecordingMidiOut.h"
 #include "playback/SmfWriter.h"
 #include "playback/VirtualTimer.h"
+#include "tests/support/MemorySettingsStore.h"
 #include "resources/CommandIds.h"
 #include "tests/images/BmpBuilder.h"
 
@@ -24,8 +25,13 @@ class ScriptedPlatform : public WindowPort,
                          public FilePort,
                          public DialogPort,
                          public GeneratorPort,
+                         public SettingsPort,
                          public TickPoster {
   public:
+    std::string currentFolder() override { return "C:\\songs"; }
+    bool setCurrentFolder(const std::string&) override { return true; }
+    void showHistoryItems(const std::vector<HistoryMenuItem>&) override {}
+    bool askYesNo(const std::string&) override { return false; }
     void showMessage(const std::string& text) override { messages.push_back(text); }
     void setTitle(const std::string& text) override { title = text; }
     void setWaitCursor(bool) override {}
@@ -92,10 +98,11 @@ class GeneratorMenuTest : public testing::Test {
 
     Bytes grey = encodeBmpFile(DibImage::create24(64, 64));
     ScriptedPlatform platform;
+    MemorySettingsStore store;
     RecordingMidiOut out;
     VirtualTimer timer;
     ShortMessageFailures failures;
-    MainWindowModel model{PlatformPorts{platform, platform, platform, nullptr, &platform},
+    MainWindowModel model{PlatformPorts{platform, platform, platform, store, platform, &platform},
                           out,
                           timer,
                           platform,

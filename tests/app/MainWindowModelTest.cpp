@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <set>
 
 #include "resources/CommandIds.h"
 #include "app/DibCanvas.h"
@@ -9,11 +10,16 @@
 #include "playback/RecordingMidiOut.h"
 #include "playback/SmfWriter.h"
 #include "playback/VirtualTimer.h"
+#include "tests/support/MemorySettingsStore.h"
 
 namespace {
 using Lines = std::vector<std::string>;
 
-class ScriptedPort : public WindowPort, public FilePort, public DialogPort, public TickPoster {
+class ScriptedPort : public WindowPort,
+                     public FilePort,
+                     public DialogPort,
+                     public TickPoster,
+                     public SettingsPort {
   public:
     void addFile(const std::string& path, std::vector<uint8_t> bytes) {
         files[path] = {FileData::ok, std::move(bytes)};
@@ -32,11 +38,22 @@ class ScriptedPort : public WindowPort, public FilePort, public DialogPort, publ
     }
     void setTitle(const std::string& text) override { title = text; }
     void setWaitCursor(bool) override {}
-    void postClose() override {}
+    void postClose() override { ++closeRequests; }
     void resizeForView(bool largeView) override { large = largeView; }
     void invalidateFace() override {}
     void invalidate(const face::Rect& area) override { invalidated.push_back(area); }
     void postTick() override {}
+    std::string currentFolder() override { return folder; }
+    bool setCurrentFolder(const std::string& to) override {
+        if (!folders.count(to)) return false;
+        folder = to;
+        return true;
+    }
+    void showHistoryItems(const std::vector<HistoryMenuItem>& items) override { historyItems = items; }
+    bool askYesNo(const std::string& question) override {
+        questions.push_back(question);
+        return answerYes;
+    }
 
     std::map<std::string, FileData> files;
     std::optional<std::string> nextChoice;
@@ -47,6 +64,12 @@ class ScriptedPort : public WindowPort, public FilePort, public DialogPort, publ
     bool large = true;
     DibImage screen = DibImage::create24(788, 540);
     DibCanvasSource canvases{screen};
+    int closeRequests = 0;
+    std::string folder = "C:\\start";
+    std::set<std::string> folders = {"C:\\start"};
+    std::vector<HistoryMenuItem> historyItems;
+    Lines questions;
+    bool answerYes = true;
 };
 
 std::vector<uint8_t> bmpOf(int width, int height) {
@@ -67,7 +90,11 @@ class MainWindowModelTest : public testing::Test {
         port.addFile("Mask.bmp", bmpOf(788, 540));
         port.addFile("Main.bmp", bmpOf(788, 540));
     }
-    bool startUp() { return model.loadSprites() && model.loadFace(); }
+    bool startUp() {
+        if (!model.loadSprites()) return false;
+        model.loadSettings();
+        return model.loadFace();
+    }
     void openSongFile(const std::string& path) {
         port.nextChoice = path;
         model.onCommand(IDM_FILE_OPEN);
@@ -76,7 +103,9 @@ class MainWindowModelTest : public testing::Test {
     RecordingMidiOut out;
     VirtualTimer timer;
     ShortMessageFailures failures;
-    MainWindowModel model{PlatformPorts{port, port, port}, out, timer, port, port.canvases, failures};
+    MemorySettingsStore store;
+    MainWindowModel model{
+        PlatformPorts{port, port, port, store, port}, out, timer, port, port.canvases, failures};
 };
 }  // namespace
 
@@ -108,7 +137,7 @@ TEST_F(MainWindowModelTest, AMissingOrWrongSkinFileEndsTheStartWithItsMessageAnd
             port.files.erase(c.file);
         else
             port.addFile(c.file, c.bytes);
-        model.skin().setBackgroundPath(c.background);
+        store.put(Settings::userKey, "BackBmp", c.background);
         EXPECT_EQ(startUp(), c.starts) << c.file << " " << c.background;
         EXPECT_EQ(port.messages, c.messages);
         EXPECT_EQ(model.skin().backgroundPath(), "Main.bmp");
@@ -180,7 +209,7 @@ TEST_F(MainWindowModelTest, PlayOnceTogglesExceptInLoopModeAndDeviceFailuresShow
 
     failures.rearm();
     failures.record(DeviceError::notReady);
-    model.engine().player().songListMode = Player::loopSongs;
+    model.engine().selection().mode = SongSelection::loopSongs;
     model.onCommand(IDM_PLAY_ONCE);
     EXPECT_FALSE(model.menuItemState(IDM_PLAY_ONCE).checked);
     EXPECT_EQ(port.messages, (Lines{"指定されたデバイスハンドルが無効です", "循環再生中は使用できません",
@@ -225,22 +254,196 @@ TEST_F(MainWindowModelTest, AReloadHasTheCellsItPutsBackRepaintedAsAFullPaintSho
     }
 }
 
-TEST_F(MainWindowModelTest, LoopModePlaysTheSongListEntriesInTurnFromTheLastBackToTheFirst) {
+TEST_F(MainWindowModelTest, LoopPlayFromTheSongMenuPlaysTheListsEntriesInTurnAndWrapsToTheFirst) {
     ASSERT_TRUE(startUp());
     for (const char* path : {"a.mid", "b.mid", "c.mid"}) {
         port.addFile(path, song());
         openSongFile(path);
     }
-    model.engine().player().songListMode = Player::loopSongs;
-    model.engine().player().startPlayback();
+    model.onCommand(IDM_SONGS_LOOP);
+    EXPECT_TRUE(model.menuItemState(IDM_SONGS_LOOP).checked);
     Lines played = {model.songs().currentPath()};
     for (int tick = 0; tick < 1000 && played.size() < 5; ++tick) {
         timer.tick();
         model.onTick();
         if (played.back() != model.songs().currentPath()) played.push_back(model.songs().currentPath());
     }
-    // The list's index starts at its first entry, so the step from it goes to the second.
-    EXPECT_EQ(played, (Lines{"c.mid", "b.mid", "c.mid", "a.mid", "b.mid"}));
+    EXPECT_EQ(played, (Lines{"a.mid", "b.mid", "c.mid", "a.mid", "b.mid"}));
     EXPECT_TRUE(model.engine().player().playing());
     EXPECT_TRUE(port.messages.empty());
+    // Song-list play leaves the history alone: it holds the three files as they were opened.
+    ASSERT_EQ(port.historyItems.size(), 3u);
+    EXPECT_EQ(port.historyItems[0].label, "1. c.mid");
+
+    model.leftButtonDown(20, 460);  // stop
+    EXPECT_FALSE(model.engine().player().playing());
+    EXPECT_FALSE(model.menuItemState(IDM_SONGS_LOOP).checked);
+    port.nextChoice.reset();
+    port.lastFilter.clear();
+    model.onCommand(IDM_FILE_OPEN);  // the dialog again, not the list's entry
+    EXPECT_FALSE(port.lastFilter.empty());
+    EXPECT_EQ(model.songs().currentPath(), "b.mid");
+}
+
+namespace {
+MemorySettingsStore::Value valueIn(const MemorySettingsStore& store, const std::string& key,
+                                   const std::string& name) {
+    const auto found = store.values.find({key, name});
+    return found == store.values.end() ? MemorySettingsStore::Value("(absent)") : found->second;
+}
+
+std::vector<std::string> labels(const std::vector<HistoryMenuItem>& items) {
+    std::vector<std::string> texts;
+    for (const HistoryMenuItem& item : items) texts.push_back(std::to_string(item.id) + " " + item.label);
+    return texts;
+}
+}  // namespace
+
+TEST_F(MainWindowModelTest, AFirstRunWritesTheStartFolderAndDefaultsAndTheExitWritesThemOnce) {
+    port.historyItems = {{IDM_HISTORY_FIRST, "placeholder"}};
+    ASSERT_TRUE(startUp());
+    EXPECT_TRUE(port.historyItems.empty());  // the menu's placeholders are replaced by no items
+    EXPECT_EQ(port.folder, "C:\\start");
+    for (const char* name : {"ReadDir", "SaveDir", "TexDir"})
+        EXPECT_EQ(valueIn(store, Settings::folderKey, name), MemorySettingsStore::Value("C:\\start")) << name;
+    EXPECT_EQ(valueIn(store, Settings::userKey, "Ongen"), MemorySettingsStore::Value(0u));
+    EXPECT_EQ(valueIn(store, Settings::userKey, "BackBmp"), MemorySettingsStore::Value("Main.bmp"));
+    EXPECT_FALSE(model.menuItemState(IDM_HISTORY_CLEAR).enabled);
+
+    const int written = store.writes;
+    model.prepareToClose();
+    model.onDestroy();
+    EXPECT_EQ(store.writes, written + 11);  // three folders, six history slots, the module, the face
+    EXPECT_EQ(valueIn(store, Settings::historyKey, "Mru6"), MemorySettingsStore::Value("empty"));
+}
+
+TEST_F(MainWindowModelTest, StoredSettingsSetTheFolderTheHistoryTheSoundModuleAndTheFace) {
+    port.folders.insert("D:\\music");
+    port.addFile("D:\\pics\\face.bmp", bmpOf(788, 540));
+    for (const char* name : {"ReadDir", "SaveDir", "TexDir"})
+        store.put(Settings::folderKey, name, "D:\\music");
+    const char* const slots[] = {"D:\\music\\a.mid", "C:\\x\\b&c.mid", "empty", "D:\\music\\d.mid"};
+    for (int slot = 0; slot < 4; ++slot)
+        store.put(Settings::historyKey, "Mru" + std::to_string(slot + 1), slots[slot]);
+    store.put(Settings::userKey, "Ongen", 1u);
+    store.put(Settings::userKey, "BackBmp", "D:\\pics\\face.bmp");
+    ASSERT_TRUE(startUp());
+    EXPECT_EQ(port.folder, "D:\\music");
+    EXPECT_EQ(labels(port.historyItems), (Lines{"40541 1. a.mid", "40540 2. C:\\x\\b&&c.mid"}));
+    EXPECT_TRUE(model.menuItemState(IDM_MODULE_SC55).checked);
+    EXPECT_EQ(model.skin().backgroundPath(), "D:\\pics\\face.bmp");
+    EXPECT_TRUE(port.messages.empty());
+    EXPECT_EQ(store.writes, 0);
+
+    model.onDestroy();  // the history's end is written where the entry after it was
+    EXPECT_EQ(valueIn(store, Settings::historyKey, "Mru3"), MemorySettingsStore::Value("empty"));
+    EXPECT_EQ(valueIn(store, Settings::historyKey, "Mru4"), MemorySettingsStore::Value("empty"));
+    EXPECT_EQ(valueIn(store, Settings::userKey, "Ongen"), MemorySettingsStore::Value(1u));
+}
+
+TEST_F(MainWindowModelTest, AFolderOfMidiFilesThatIsGoneLeavesTheStartFolderCurrentAndWritesIt) {
+    store.put(Settings::folderKey, "ReadDir", "E:\\gone");
+    store.put(Settings::historyKey, "Mru1", "C:\\start\\a.mid");
+    ASSERT_TRUE(startUp());
+    EXPECT_EQ(port.folder, "C:\\start");
+    EXPECT_EQ(labels(port.historyItems), Lines{"40540 1. a.mid"});
+    model.onDestroy();
+    EXPECT_EQ(valueIn(store, Settings::folderKey, "ReadDir"), MemorySettingsStore::Value("C:\\start"));
+}
+
+TEST_F(MainWindowModelTest, AStartEndedBeforeTheSettingsWereReadWritesNothing) {
+    port.files.erase("Button.bmp");
+    EXPECT_FALSE(startUp());
+    model.onDestroy();
+    EXPECT_EQ(store.writes, 0);
+    EXPECT_TRUE(store.values.empty());
+}
+
+TEST_F(MainWindowModelTest, OpenedFilesAndHistoryPicksKeepTheHistoryNewestFirst) {
+    ASSERT_TRUE(startUp());
+    for (const char* name : {"1", "2", "3", "4", "5", "6", "7"}) {
+        port.addFile(std::string("C:\\start\\") + name + ".mid", song());
+        openSongFile(std::string("C:\\start\\") + name + ".mid");
+    }
+    EXPECT_EQ(labels(port.historyItems), (Lines{"40545 1. 7.mid", "40544 2. 6.mid", "40543 3. 5.mid",
+                                                "40542 4. 4.mid", "40541 5. 3.mid", "40540 6. 2.mid"}));
+    EXPECT_TRUE(model.menuItemState(IDM_HISTORY_CLEAR).enabled);
+    model.onCommand(IDM_HISTORY_FIRST + 3);  // the third item: to the top, the first two down by one
+    EXPECT_EQ(labels(port.historyItems), (Lines{"40545 1. 5.mid", "40544 2. 7.mid", "40543 3. 6.mid",
+                                                "40542 4. 4.mid", "40541 5. 3.mid", "40540 6. 2.mid"}));
+    EXPECT_EQ(model.songs().currentPath(), "C:\\start\\5.mid");
+
+    port.historyItems.clear();
+    model.onCommand(IDM_HISTORY_LAST);  // the top item
+    openSongFile("C:\\start\\5.mid");   // the newest file again
+    port.files.erase("C:\\start\\3.mid");
+    model.onCommand(IDM_HISTORY_FIRST + 1);  // gone: said so, and the history stays
+    EXPECT_TRUE(port.historyItems.empty());
+    EXPECT_EQ(port.messages, Lines{"ファイルが見つかりません"});
+    EXPECT_EQ(model.songs().currentPath(), "C:\\start\\5.mid");
+
+    model.engine().player().startPlayback();
+    port.nextChoice = "C:\\start\\4.mid";
+    model.onCommand(IDM_HISTORY_FIRST + 2);  // nothing at all while playing
+    model.onCommand(IDM_FILE_OPEN);
+    EXPECT_EQ(model.songs().currentPath(), "C:\\start\\5.mid");
+    EXPECT_TRUE(port.historyItems.empty());
+
+    model.onCommand(IDM_HISTORY_CLEAR);
+    EXPECT_TRUE(port.historyItems.empty());
+    EXPECT_FALSE(model.menuItemState(IDM_HISTORY_CLEAR).enabled);
+}
+
+TEST_F(MainWindowModelTest, DeletingTheSettingsAsksThenRemovesThemAndEndsWithoutWritingThem) {
+    ASSERT_TRUE(startUp());
+    port.answerYes = false;
+    model.onCommand(IDM_DELETE_SETTINGS_AND_EXIT);
+    EXPECT_TRUE(store.hasKey(Settings::rootKey));
+    EXPECT_EQ(port.closeRequests, 0);
+
+    port.answerYes = true;
+    model.onCommand(IDM_DELETE_SETTINGS_AND_EXIT);
+    EXPECT_EQ(port.questions, Lines(2, SettingsMenu::deleteQuestion));
+    EXPECT_FALSE(store.hasKey(Settings::rootKey));
+    EXPECT_EQ(port.closeRequests, 1);
+    EXPECT_TRUE(port.messages.empty());
+    const int written = store.writes;
+    model.prepareToClose();
+    model.onDestroy();
+    EXPECT_EQ(store.writes, written);
+}
+
+TEST_F(MainWindowModelTest, TheSongMenuPlaysTheLastEntryOnceAndRefusesWhatItCannotDo) {
+    ASSERT_TRUE(startUp());
+    port.addFile("a.mid", song());
+    openSongFile("a.mid");
+    model.onCommand(IDM_SONGS_FIRST);
+    model.onCommand(IDM_PLAY_ONCE);
+    port.addFile("b.mid", song());
+    openSongFile("b.mid");
+    model.onCommand(IDM_SONGS_LOOP);
+    EXPECT_EQ(port.messages, (Lines{"２曲以上で使用します", "「一度だけ」をチェックしてください"}));
+    model.onCommand(IDM_PLAY_ONCE);
+
+    openSongFile("a.mid");
+    model.onCommand(IDM_SONGS_LAST);  // the list is a, b, a: the last entry plays at once
+    EXPECT_TRUE(model.engine().player().playing());
+    EXPECT_TRUE(model.menuItemState(IDM_SONGS_LAST).checked);
+    for (int tick = 0; tick < 1000 && model.engine().player().playing(); ++tick) {
+        timer.tick();
+        model.onTick();
+    }
+    EXPECT_FALSE(model.engine().player().playing());  // played once; the mode ends with it
+    EXPECT_FALSE(model.menuItemState(IDM_SONGS_LAST).checked);
+
+    port.messages.clear();
+    FaceState& face = const_cast<FaceState&>(model.face());
+    face.effectDialogOpen = true;
+    for (int id : {IDM_SONGS_FIRST, IDM_SONGS_CLEAR, IDM_PLAY_ONCE}) model.onCommand(id);
+    EXPECT_FALSE(model.engine().player().playing());
+    EXPECT_TRUE(model.menuItemState(IDM_PLAY_ONCE).checked);
+    face.effectDialogOpen = false;
+    model.onCommand(IDM_SONGS_CLEAR);
+    EXPECT_EQ(port.messages, Lines{"曲バッファを初期化しました"});
+    EXPECT_EQ(model.songs().currentPath(), "a.mid");  // the loaded song stays
 }

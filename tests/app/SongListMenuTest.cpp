@@ -135,15 +135,18 @@ TEST_F(SongListMenuTest, PlayOnceTogglesAndIsCheckedExceptDuringLoopPlay) {
     EXPECT_FALSE(menu.checked(IDM_SONGS_CLEAR));
 }
 
-TEST_F(SongListMenuTest, AnOpenEffectDialogSilentlyRefusesWhatWouldStartOrRepeatPlayback) {
+TEST_F(SongListMenuTest, AnOpenEffectDialogSilentlyRefusesEverySongListCommandAndPlayOnce) {
     pick({"a.mid", "b.mid"});
     host.dialogOpen = true;
-    for (int id : {IDM_SONGS_FIRST, IDM_SONGS_LAST, IDM_SONGS_LOOP, IDM_PLAY_ONCE}) menu.run(id);
+    for (int id : {IDM_SONGS_FIRST, IDM_SONGS_LAST, IDM_SONGS_LOOP, IDM_SONGS_CLEAR, IDM_PLAY_ONCE})
+        menu.run(id);
     EXPECT_TRUE(host.opened.empty());
     EXPECT_TRUE(host.messages.empty());
     EXPECT_TRUE(selection.playOnce);
     EXPECT_EQ(selection.mode, SongSelection::noSongList);
-    menu.run(IDM_SONGS_CLEAR);  // starts nothing
+    EXPECT_EQ(selection.songs.count(), 2);
+    host.dialogOpen = false;
+    menu.run(IDM_SONGS_CLEAR);
     EXPECT_EQ(selection.songs.count(), 0);
 }
 

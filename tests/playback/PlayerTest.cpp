@@ -40,20 +40,20 @@ TEST(Player, StartsWithASongAndATimerRepeatsUntilAUserStopAndEndsSongListModesBu
     EXPECT_FALSE(rig.player.playing());
     EXPECT_EQ(rig.timerFailures, 1);
 
-    rig.player.playOnce = false;
+    rig.engine.selection().playOnce = false;
     rig.player.startPlayback();
     rig.tick(200);
     EXPECT_TRUE(rig.player.playing());
     EXPECT_GT(rig.linesOfKind(0x90).size(), 3u);
     rig.player.stopPlayback(Player::userStop);
     EXPECT_FALSE(rig.player.playing());
-    EXPECT_TRUE(rig.player.playOnce);
+    EXPECT_TRUE(rig.engine.selection().playOnce);
 
     // Song-list modes end at the song end, except the loop.
-    rig.player.songListMode = Player::firstSong;
+    rig.engine.selection().mode = SongSelection::firstSong;
     rig.player.startPlayback();
     rig.runUntilStopped();
-    EXPECT_EQ(rig.player.songListMode, Player::noSongList);
+    EXPECT_EQ(rig.engine.selection().mode, SongSelection::noSongList);
     EXPECT_EQ(rig.nextSongListOpens, 0);
     // A tick still running at the stop finds no track left and raises the end flag again: no second stop.
     const size_t stopped = rig.out.messages().size();
@@ -61,13 +61,13 @@ TEST(Player, StartsWithASongAndATimerRepeatsUntilAUserStopAndEndsSongListModesBu
     rig.player.onTick();
     EXPECT_EQ(rig.out.messages().size(), stopped);
 
-    rig.player.songListMode = Player::loopSongs;
+    rig.engine.selection().mode = SongSelection::loopSongs;
     rig.player.startPlayback();
     rig.tick(8);  // the song ends at the sixth tick; the seventh finds it ended
     EXPECT_EQ(rig.nextSongListOpens, 1);
     EXPECT_TRUE(rig.player.playing());  // the next entry plays at once
     rig.player.stopPlayback(Player::userStop);
-    EXPECT_EQ(rig.player.songListMode, Player::noSongList);
+    EXPECT_EQ(rig.engine.selection().mode, SongSelection::noSongList);
 }
 
 TEST(ShortMessageFailures, AreShownOncePerPlaybackAndOnlyForALostOrBusyDevice) {

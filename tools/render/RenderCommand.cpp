@@ -61,7 +61,7 @@ std::vector<RecordingMidiOut::Message> renderSong(std::vector<uint8_t> image, co
         applyMasterVolume(controls, volumeBase, *options.masterVolume, rig.device);
     }
 
-    player.playOnce = true;
+    rig.engine.selection().playOnce = true;
     player.startPlayback();
     for (long tick = 0; rig.timer.running(); ++tick) {
         const long now = tick * Sequencer::timerPeriod;

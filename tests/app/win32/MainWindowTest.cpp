@@ -12,6 +12,7 @@
 #include "playback/RecordingMidiOut.h"
 #include "playback/SmfWriter.h"
 #include "playback/VirtualTimer.h"
+#include "tests/app/win32/SettingsKeyCleanup.h"
 
 namespace {
 // The window with its dialogs and message boxes answered by the test.
@@ -32,13 +33,17 @@ class ScriptedWindow : public CMainWnd {
 class MainWindowTest : public testing::Test {
   protected:
     void SetUp() override {
+        removeProgramSettings();
         ASSERT_TRUE(CMainWnd::registerClass(GetModuleHandleW(nullptr)));
         window = std::make_unique<ScriptedWindow>(
             GetModuleHandleW(nullptr), out, [] { return std::optional<std::string>(); }, timer, failures);
         ASSERT_TRUE(window->create(SW_SHOWNOACTIVATE));
         pump();
     }
-    void TearDown() override { window.reset(); }
+    void TearDown() override {
+        window.reset();
+        removeProgramSettings();
+    }
 
     HWND hwnd() const { return window->handle(); }
     void pump() {

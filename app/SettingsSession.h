@@ -1,0 +1,32 @@
+#pragma once
+#include "app/FaceState.h"
+#include "app/Settings.h"
+#include "app/SettingsPort.h"
+#include "app/Skin.h"
+#include "playback/RecentFiles.h"
+
+// The settings over one run of the window: read from the store at start-up into the window's state, held
+// while it runs, written back once when it is destroyed.
+class SettingsSession {
+  public:
+    SettingsSession(SettingsStore& store, SettingsPort& port) : store_(store), port_(port) {}
+
+    // Start-up: the folder of MIDI files becomes the current folder (the start folder stays when it cannot),
+    // the history items are built, and the face gets its sound module and the file of its picture.
+    void load(FaceState& face, Skin& skin);
+    // Destruction: the sound module and the face's file as they are now, with the folders and the history.
+    // Nothing is written when the start ended before the settings were read, nor a second time.
+    void save(const FaceState& face, const Skin& skin);
+    // The history items of the menu, after the history changed.
+    void showHistory();
+
+    Settings& settings() { return settings_; }
+    RecentFiles& history() { return history_; }
+
+  private:
+    SettingsStore& store_;
+    SettingsPort& port_;
+    Settings settings_;
+    RecentFiles history_;
+    bool awaitingSave_ = false;
+};

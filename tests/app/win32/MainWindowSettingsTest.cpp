@@ -1,0 +1,221 @@
+// The real window's settings in this Wine prefix's real registry: read at start-up, written back when the
+// window is destroyed, shown as the history items of the "ファイル" menu, and deleted on command.
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "app/win32/CMainWnd.h"
+#include "platform/win32/WideText.h"
+#include "playback/RecordingMidiOut.h"
+#include "playback/SmfWriter.h"
+#include "playback/VirtualTimer.h"
+#include "resources/CommandIds.h"
+#include "tests/app/win32/SettingsKeyCleanup.h"
+
+namespace {
+using Lines = std::vector<std::string>;
+
+// The window with its dialogs, questions and message boxes answered by the test; every path ending in
+// ".mid" reads as a short song.
+class ScriptedWindow : public CMainWnd {
+  public:
+    using CMainWnd::CMainWnd;
+    std::optional<std::string> chooseSongFile(const std::string&) override { return nextChoice; }
+    void showMessage(const std::string& text) override { messages.push_back(text); }
+    bool askYesNo(const std::string& question) override {
+        questions.push_back(question);
+        return true;
+    }
+    FileData readFile(const std::string& path) override {
+        if (path.size() > 4 && path.compare(path.size() - 4, 4, ".mid") == 0)
+            return {FileData::ok, SmfWriter(1, 480).track(endOfTrack()).bytes()};
+        return CMainWnd::readFile(path);
+    }
+
+    std::optional<std::string> nextChoice;
+    Lines messages;
+    Lines questions;
+};
+
+struct HistoryItem {
+    UINT id;
+    std::string label;
+    bool operator==(const HistoryItem& other) const { return id == other.id && label == other.label; }
+};
+void PrintTo(const HistoryItem& item, std::ostream* out) {
+    *out << item.id << " " << item.label;
+}
+
+// A menu item's text shows "&&" as "&".
+std::string menuText(std::string text) {
+    for (size_t at = text.find('&'); at != std::string::npos; at = text.find('&', at + 2))
+        text.insert(at, 1, '&');
+    return text;
+}
+
+std::wstring currentFolder() {
+    wchar_t folder[MAX_PATH] = {};
+    GetCurrentDirectoryW(MAX_PATH, folder);
+    return folder;
+}
+
+class MainWindowSettingsTest : public testing::Test {
+  protected:
+    void SetUp() override {
+        removeProgramSettings();
+        startFolder = currentFolder();
+        wchar_t temp[MAX_PATH] = {};
+        GetTempPathW(MAX_PATH, temp);
+        musicFolder = std::wstring(temp) + L"velmira-曲&歌";
+        CreateDirectoryW(musicFolder.c_str(), nullptr);
+        ASSERT_TRUE(CMainWnd::registerClass(GetModuleHandleW(nullptr)));
+    }
+    void TearDown() override {
+        window.reset();
+        SetCurrentDirectoryW(startFolder.c_str());
+        DeleteFileW((musicFolder + L"\\Main.bmp").c_str());
+        RemoveDirectoryW(musicFolder.c_str());
+        removeProgramSettings();
+    }
+
+    bool start() {
+        window = std::make_unique<ScriptedWindow>(
+            GetModuleHandleW(nullptr), out, [] { return std::optional<std::string>(); }, timer, failures);
+        const bool started = window->create(SW_SHOWNOACTIVATE);
+        pump();
+        return started;
+    }
+    // The exit command, which ends with the window's destruction.
+    void exitProgram() {
+        const HWND handle = window->handle();
+        command(IDM_APP_EXIT);
+        ASSERT_FALSE(IsWindow(handle));
+    }
+    void pump() {
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
+            if (message.message != WM_QUIT) DispatchMessageW(&message);
+    }
+    void command(int id) {
+        SendMessageW(window->handle(), WM_COMMAND, WPARAM(id), 0);
+        pump();
+    }
+    void openFile(const std::string& path) {
+        window->nextChoice = path;
+        command(IDM_FILE_OPEN);
+    }
+    HMENU fileMenu() { return GetSubMenu(GetMenu(window->handle()), 0); }
+    std::vector<HistoryItem> historyItems() {
+        std::vector<HistoryItem> items;
+        for (int position = 2; GetMenuItemID(fileMenu(), position) != IDM_HISTORY_CLEAR; ++position) {
+            wchar_t label[MAX_PATH + 16] = {};
+            GetMenuStringW(fileMenu(), UINT(position), label, MAX_PATH + 16, MF_BYPOSITION);
+            items.push_back({GetMenuItemID(fileMenu(), position), narrow(label)});
+            if (position > 10) break;
+        }
+        return items;
+    }
+    bool menuState(int menuPosition, int id, UINT flag) {
+        HMENU popup = GetSubMenu(GetMenu(window->handle()), menuPosition);
+        SendMessageW(window->handle(), WM_INITMENUPOPUP, WPARAM(popup), menuPosition);
+        return GetMenuState(popup, UINT(id), MF_BYCOMMAND) & flag;
+    }
+    std::string readString(const wchar_t* key, const wchar_t* name) {
+        wchar_t value[1024] = {};
+        DWORD size = sizeof value;
+        if (RegGetValueW(HKEY_CURRENT_USER, key, name, RRF_RT_REG_SZ, nullptr, value, &size) != ERROR_SUCCESS)
+            return "(absent)";
+        return narrow(value);
+    }
+    void writeString(const wchar_t* key, const wchar_t* name, const std::wstring& value) {
+        RegSetKeyValueW(HKEY_CURRENT_USER, key, name, REG_SZ, value.c_str(),
+                        DWORD((value.size() + 1) * sizeof(wchar_t)));
+    }
+    DWORD readNumber(const wchar_t* key, const wchar_t* name) {
+        DWORD value = 0xFFFFFFFF;
+        DWORD size = sizeof value;
+        RegGetValueW(HKEY_CURRENT_USER, key, name, RRF_RT_REG_DWORD, nullptr, &value, &size);
+        return value;
+    }
+
+    std::wstring startFolder;
+    std::wstring musicFolder;  // "&" to see it doubled in the menu and shown as it is
+    RecordingMidiOut out;
+    VirtualTimer timer;
+    ShortMessageFailures failures;
+    std::unique_ptr<ScriptedWindow> window;
+};
+}  // namespace
+
+TEST_F(MainWindowSettingsTest, WhatTheWindowWritesAtExitIsWhatItShowsAtTheNextStart) {
+    // A first run started in the folder of MIDI files, with only the sound module stored so far.
+    ASSERT_TRUE(SetCurrentDirectoryW(musicFolder.c_str()));
+    const DWORD sb16 = 2;
+    RegSetKeyValueW(HKEY_CURRENT_USER, L"Software\\Velmira\\User", L"Ongen", REG_DWORD, &sb16, sizeof sb16);
+    ASSERT_TRUE(start());
+    EXPECT_TRUE(historyItems().empty());
+    EXPECT_EQ(GetMenuItemCount(fileMenu()), 7);  // the placeholders are gone
+    EXPECT_TRUE(menuState(0, IDM_HISTORY_CLEAR, MF_GRAYED));
+    EXPECT_TRUE(menuState(5, IDM_MODULE_SB16, MF_CHECKED));
+    const std::string music = narrow(musicFolder);
+    openFile(music + "\\a.mid");
+    openFile("C:\\other\\b.mid");
+    openFile(music + "\\sub\\c.mid");
+    openFile(music + "\\a.mid");
+    const std::vector<HistoryItem> shown = {{40542, "1. a.mid"},
+                                            {40541, "2. " + menuText(music) + "\\sub\\c.mid"},
+                                            {40540, "3. C:\\other\\b.mid"}};
+    EXPECT_EQ(historyItems(), shown);
+    EXPECT_FALSE(menuState(0, IDM_HISTORY_CLEAR, MF_GRAYED));
+    exitProgram();
+
+    const wchar_t* dir = L"Software\\Velmira\\Dir";
+    const wchar_t* mru = L"Software\\Velmira\\Mru";
+    EXPECT_EQ(readString(dir, L"ReadDir"), music);
+    EXPECT_EQ(readString(dir, L"TexDir"), music);
+    EXPECT_EQ(readString(mru, L"Mru1"), music + "\\a.mid");
+    EXPECT_EQ(readString(mru, L"Mru3"), "C:\\other\\b.mid");
+    EXPECT_EQ(readString(mru, L"Mru4"), "empty");
+    EXPECT_EQ(readNumber(L"Software\\Velmira\\User", L"Ongen"), 2u);
+    EXPECT_EQ(readString(L"Software\\Velmira\\User", L"BackBmp"), "Main.bmp");
+
+    // The next start elsewhere: the folder of MIDI files becomes current again, and the history is back.
+    ASSERT_TRUE(SetCurrentDirectoryW(startFolder.c_str()));
+    ASSERT_TRUE(start());
+    EXPECT_EQ(currentFolder(), musicFolder);
+    EXPECT_EQ(historyItems(), shown);
+    EXPECT_TRUE(menuState(5, IDM_MODULE_SB16, MF_CHECKED));
+    command(IDM_HISTORY_FIRST);  // the oldest item: it opens and goes to the top
+    EXPECT_EQ(historyItems()[0].label, "1. C:\\other\\b.mid");
+    command(IDM_HISTORY_CLEAR);
+    EXPECT_TRUE(historyItems().empty());
+    EXPECT_EQ(GetMenuItemCount(fileMenu()), 7);
+    exitProgram();
+    EXPECT_EQ(readString(mru, L"Mru1"), "empty");
+    EXPECT_TRUE(window->messages.empty());
+}
+
+// The face is found beside the program even after start-up has made another folder current: a "Main.bmp"
+// there that is no face at all must not be read.
+TEST_F(MainWindowSettingsTest, TheSkinIsReadFromTheProgramsFolderAfterTheFolderOfMidiFilesBecameCurrent) {
+    std::ofstream((musicFolder + L"\\Main.bmp").c_str(), std::ios::binary) << "not a picture";
+    const wchar_t* dir = L"Software\\Velmira\\Dir";
+    for (const wchar_t* name : {L"ReadDir", L"SaveDir", L"TexDir"}) writeString(dir, name, musicFolder);
+    ASSERT_TRUE(start());
+    EXPECT_EQ(currentFolder(), musicFolder);
+    EXPECT_TRUE(window->messages.empty());
+}
+
+TEST_F(MainWindowSettingsTest, DeletingTheSettingsAsksRemovesTheProgramsKeyAndClosesWithoutWritingThem) {
+    ASSERT_TRUE(start());
+    HKEY key = nullptr;
+    ASSERT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, L"Software\\Velmira", 0, KEY_READ, &key), ERROR_SUCCESS);
+    RegCloseKey(key);
+    openFile("C:\\songs\\a.mid");
+    const HWND handle = window->handle();
+    command(IDM_DELETE_SETTINGS_AND_EXIT);
+    EXPECT_FALSE(IsWindow(handle));
+    EXPECT_EQ(window->questions, Lines{SettingsMenu::deleteQuestion});
+    EXPECT_TRUE(window->messages.empty());
+    EXPECT_NE(RegOpenKeyExW(HKEY_CURRENT_USER, L"Software\\Velmira", 0, KEY_READ, &key), ERROR_SUCCESS);
+}
