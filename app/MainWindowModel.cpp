@@ -2,9 +2,12 @@
 
 #include "app/ChoiceChecks.h"
 #include "app/DeviceMessages.h"
+#include "app/DroppedFiles.h"
 #include "app/FileMenu.h"
+#include "app/HotKeyArea.h"
 #include "app/PlayModeMenu.h"
 #include "app/ViewMenu.h"
+#include "resources/CommandIds.h"
 
 MainWindowModel::MainWindowModel(PlatformPorts ports, MidiOut& out, PlaybackTimer& timer, TickPoster& ticks,
                                  CanvasSource& canvases, ShortMessageFailures& failures)
@@ -20,6 +23,8 @@ MainWindowModel::MainWindowModel(PlatformPorts ports, MidiOut& out, PlaybackTime
     areas_.push_back(std::make_unique<PlayModeMenu>(engine_.player(), ports.window));
     areas_.push_back(std::make_unique<ViewMenu>(face_, songs_, ports.window));
     areas_.push_back(std::make_unique<ChoiceChecks>(engine_.effect(), face_));
+    areas_.push_back(std::make_unique<HotKeyArea>(controls_, face_, engine_.player(),
+                                                  [this] { onCommand(IDM_FILE_OPEN); }));
 }
 
 void MainWindowModel::onTick() {
@@ -86,6 +91,19 @@ bool MainWindowModel::captionRightButton(bool onCaption) {
 
 bool MainWindowModel::holdsMouse() const {
     return face_.pressedButton != FaceState::noButton || engine_.sequencer().fastForwarding();
+}
+
+void MainWindowModel::openStartSong(const std::string& path, bool play) {
+    if (songs_.openPickedFile(path) && play) engine_.player().startPlayback();
+    reportDeviceFailures();
+}
+
+void MainWindowModel::dropFiles(const std::vector<std::string>& paths) {
+    const DroppedFiles drop = sortDroppedFiles(paths, engine_.player().playing());
+    if (drop.opened.empty()) return;
+    songs_.openPickedFile(drop.opened);
+    for (const std::string& path : drop.joining) songs_.songList().append(path);
+    reportDeviceFailures();
 }
 
 bool MainWindowModel::prepareToClose() {

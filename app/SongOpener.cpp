@@ -16,17 +16,23 @@ void SongOpener::openFromMenu() {
     auto keepLoadedSong = [&] {
         if (face_.songLoaded) currentPath_ = remembered;
     };
-    std::string path;
     if (engine_.player().songListMode != Player::noSongList) {
-        path = songList_.at(songList_.index);
-    } else {
-        currentPath_.clear();
-        const std::optional<std::string> chosen = ports_.dialogs.chooseSongFile(midiFileFilter);
-        if (!chosen || chosen->empty()) return keepLoadedSong();
-        songList_.append(*chosen);
-        path = *chosen;
+        if (!openFile(songList_.at(songList_.index))) keepLoadedSong();
+        return;
     }
-    if (!openFile(path)) keepLoadedSong();
+    currentPath_.clear();
+    const std::optional<std::string> chosen = ports_.dialogs.chooseSongFile(midiFileFilter);
+    if (!chosen || chosen->empty()) return keepLoadedSong();
+    currentPath_ = remembered;
+    openPickedFile(*chosen);
+}
+
+bool SongOpener::openPickedFile(const std::string& path) {
+    const std::string remembered = face_.songLoaded ? currentPath_ : std::string();
+    songList_.append(path);
+    if (openFile(path)) return true;
+    if (face_.songLoaded) currentPath_ = remembered;
+    return false;
 }
 
 bool SongOpener::openFile(const std::string& path) {

@@ -19,6 +19,9 @@ class SongOpener {
     // "ファイルを開く": the open dialog, or in a song-list mode the list's current entry. A cancelled or
     // failed open leaves the loaded song and the title as they were.
     void openFromMenu();
+    // A file picked by the user (in the open dialog, on the command line, by dropping it): it joins the
+    // song list and is opened. Returns whether it was loaded; a failure keeps the loaded song's title.
+    bool openPickedFile(const std::string& path);
     // The file at path, without the dialog. Returns whether it was loaded; a failure has shown its message.
     bool openFile(const std::string& path);
     // A song image the generators wrote, played like a file; the title keeps naming the last file.

@@ -30,6 +30,7 @@ class CMainWnd : public WindowPort,
     // been shown, the window is gone, and this returns false.
     bool create(int showCommand);
     HWND handle() const { return window_; }
+    MainWindowModel& model() { return model_; }
 
     // WindowPort
     void showMessage(const std::string& text) override;
@@ -60,6 +61,7 @@ class CMainWnd : public WindowPort,
     LRESULT onLeftButtonUp(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT onCaptureChanged(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT onCaptionDoubleClick(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT onDropFiles(WPARAM drop);
     LRESULT onClose();
     LRESULT onDestroy();
     LRESULT onNcDestroy(UINT message, WPARAM wParam, LPARAM lParam);
