@@ -2,10 +2,13 @@
 
 #include "app/ChoiceChecks.h"
 #include "app/DeviceMessages.h"
+#include "app/DroppedFiles.h"
 #include "app/FileMenu.h"
 #include "app/GeneratorMenu.h"
+#include "app/HotKeyArea.h"
 #include "app/MenuAreaOf.h"
 #include "app/ViewMenu.h"
+#include "resources/CommandIds.h"
 
 MainWindowModel::MainWindowModel(PlatformPorts ports, MidiOut& out, PlaybackTimer& timer, TickPoster& ticks,
                                  CanvasSource& canvases, ShortMessageFailures& failures)
@@ -32,6 +35,8 @@ MainWindowModel::MainWindowModel(PlatformPorts ports, MidiOut& out, PlaybackTime
         const GeneratorMenu::Ports generatorPorts{*ports.generators, ports.files, ports.window};
         areas_.push_back(std::make_unique<GeneratorMenu>(songs_, engine_.player(), random_, generatorPorts));
     }
+    areas_.push_back(std::make_unique<HotKeyArea>(controls_, face_, engine_.player(),
+                                                  [this] { onCommand(IDM_FILE_OPEN); }));
 }
 
 void MainWindowModel::onTick() {
@@ -98,6 +103,19 @@ bool MainWindowModel::captionRightButton(bool onCaption) {
 
 bool MainWindowModel::holdsMouse() const {
     return face_.pressedButton != FaceState::noButton || engine_.sequencer().fastForwarding();
+}
+
+void MainWindowModel::openStartSong(const std::string& path, bool play) {
+    if (songs_.openPickedFile(path) && play) engine_.player().startPlayback();
+    reportDeviceFailures();
+}
+
+void MainWindowModel::dropFiles(const std::vector<std::string>& paths) {
+    const DroppedFiles drop = sortDroppedFiles(paths, engine_.player().playing());
+    if (drop.opened.empty()) return;
+    songs_.openPickedFile(drop.opened);
+    for (const std::string& path : drop.joining) engine_.selection().songs.append(path);
+    reportDeviceFailures();
 }
 
 bool MainWindowModel::prepareToClose() {

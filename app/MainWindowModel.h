@@ -53,6 +53,11 @@ class MainWindowModel : private PlayerHost,
     // An arrow button or fast forward is held down: its release must reach the face wherever it happens.
     bool holdsMouse() const;
 
+    // A song named on the command line, opened once the window shows, as if picked; play starts it.
+    void openStartSong(const std::string& path, bool play);
+    // Files dropped on the window (see DroppedFiles).
+    void dropFiles(const std::vector<std::string>& paths);
+
     // The close request: stops playback first. Returns whether the window may be destroyed.
     bool prepareToClose();
     // The window is going: playback stops and the settings are written back.

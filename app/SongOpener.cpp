@@ -25,8 +25,15 @@ void SongOpener::openFromMenu() {
         currentPath_ = loaded;
         return;
     }
-    selection.songs.append(*chosen);
-    if (openKeepingLoadedSong(*chosen, loaded)) history_.noteOpened(*chosen);
+    currentPath_ = loaded;
+    openPickedFile(*chosen);
+}
+
+bool SongOpener::openPickedFile(const std::string& path) {
+    engine_.selection().songs.append(path);
+    if (!openKeepingLoadedSong(path, loadedPath())) return false;
+    history_.noteOpened(path);
+    return true;
 }
 
 void SongOpener::openHistoryFile(const std::string& path) {

@@ -22,6 +22,9 @@ class SongOpener {
     // failed open leaves the loaded song and the title as they were. A file confirmed in the dialog joins
     // the song list even when it cannot be read.
     void openFromMenu();
+    // A file picked by the user (in the open dialog, on the command line, by dropping it): it joins the
+    // song list and is opened. Returns whether it was loaded; a failure keeps the loaded song's title.
+    bool openPickedFile(const std::string& path);
     // A history item: its file, without the dialog.
     void openHistoryFile(const std::string& path);
     // The song-list entry at the list's index. Returns whether a song is loaded afterwards: that entry, or,

@@ -5,8 +5,8 @@
 #include "playback/DeviceError.h"
 
 // The program's one connection to a MIDI output. Everything the program sends goes through these two calls:
-// the winmm device in the program, a recording device in the tests and the renderer, a silent one in the
-// showcase and the benchmarks.
+// the winmm device in the program, a recording device in the tests and the renderer, a silent one for
+// "/out:null" and the benchmarks.
 class MidiOut {
   public:
     virtual ~MidiOut() = default;

@@ -1,7 +1,7 @@
 #pragma once
 #include "playback/MidiOut.h"
 
-// A device that sends nothing and only counts what it was given: the output of the showcase program,
+// A device that sends nothing and only counts what it was given: the output of "/out:null",
 // the benchmarks and the tests that care about nothing the device hears.
 class SilentMidiOut : public MidiOut {
   public:

@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
-# Starts the program's window under Wine on a private Xvfb display with a song loaded and playing (through
-# a silent MIDI output, so no device is needed), waits, and saves a screenshot of the screen.
-#   scripts/screenshot.sh [OUT.png] [SONG.mid]
+# Starts velmira.exe under Wine on a private Xvfb display, playing a song through the silent output (so no
+# device is needed), sets a few cells and toggles with real mouse clicks, and saves a screenshot.
+#   scripts/screenshot.sh [OUT.png] [SONG.mid]     (the song defaults to the build's demo song)
 # Run scripts/build.sh first.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 build=${VELMIRA_BUILD_DIR:-$top/build}
 out=$(realpath -m "${1:-$top/screenshots/velmira.png}")
-song=${2:-}
+song=$(realpath -m "${2:-$build/native/demo.mid}")
 mkdir -p "$(dirname "$out")"
+[ -f "$song" ] || { echo "no song at $song (run scripts/build.sh first)" >&2; exit 1; }
 
 unset DISPLAY
 # shellcheck source=scripts/display.sh
@@ -16,29 +17,49 @@ unset DISPLAY
 ensure_display
 
 cd "$build/windows"
+stop_wine() { WINEPREFIX="$build/windows/wineprefix" wineserver -k 2>/dev/null || true; }
 # A new Wine prefix takes longer to set up than the wait below allows: have it ready first.
 ./wine-run.sh wineboot >/dev/null 2>&1 || true
-args=(explorer /desktop=velmira,1024x768 tools/velmira-showcase.exe)
-[ -n "$song" ] && args+=("$(winepath -w "$song" 2>/dev/null || echo "$song")")
-./wine-run.sh "${args[@]}" >/dev/null 2>&1 &
+./wine-run.sh explorer /desktop=velmira,1024x768 velmira.exe /out:null /play \
+  "$(winepath -w "$song" 2>/dev/null || echo "$song")" >/dev/null 2>&1 &
 
-# The window is up once the showcase's X window carries the song in its title (it reads "Velmira" before
-# the song is open). A new Wine prefix takes 15-30 s to get there, a warm one about a second.
-window_shown() {
-  xwininfo -display "$DISPLAY" -root -tree 2>/dev/null | grep -F '("velmira-showcase.exe"' |
-    grep -v -e '"Default IME"' -e '^ *0x[0-9a-f]* "Velmira":' -q
+# The window is up once its X window carries the song's name in its title (it reads "Velmira" before the
+# song is open). A new Wine prefix takes 15-30 s to get there, a warm one about a second.
+song_window() {
+  xwininfo -display "$DISPLAY" -root -tree 2>/dev/null | grep -F '("velmira.exe"' | grep -F "$(basename "$song")" |
+    awk '{ print $1; exit }'
 }
 deadline=$((SECONDS + ${VELMIRA_SCREENSHOT_TIMEOUT:-120}))
-until window_shown; do
+until window=$(song_window) && [ -n "$window" ]; do
   if [ $SECONDS -ge $deadline ]; then
     echo "the window did not appear within ${VELMIRA_SCREENSHOT_TIMEOUT:-120} s" >&2
-    WINEPREFIX="$build/windows/wineprefix" wineserver -k 2>/dev/null || true
+    stop_wine
     exit 1
   fi
   sleep 0.2
 done
-# The showcase sets its cells and toggles 1.5 s after playback starts.
-sleep "${VELMIRA_SCREENSHOT_SETTLE:-2.5}"
+
+# Clicks land on the face's client coordinates. The window is sized for a sizing frame (the skin's
+# geometry) but drawn with a frame one pixel thinner, under the caption and the menu bar.
+eval "$(xdotool getwindowgeometry --shell "$window")"
+frame=$(((WIDTH - 788) / 2))
+client_left=$((X + frame - 1))
+client_top=$((Y + HEIGHT - 540 - frame - 1))
+click() {  # x y [button]: the centre of a cell or toggle, in client coordinates
+  xdotool mousemove $((client_left + $1)) $((client_top + $2)) click "${3:-1}"
+  sleep 0.1
+}
+cell() { click $((304 + 35 * $2)) $((43 + 32 * ($1 - 1))) "${3:-1}"; }  # channel column [button]
+toggle() { click $((678 + 35 * $2)) $((44 + 32 * ($1 - 1))); }        # channel column
+
+sleep "${VELMIRA_SCREENSHOT_PLAY:-1.5}"  # the meters and lamps fill up first
+cell 2 1 && cell 2 1 && cell 2 1  # channel 2: reverb up three steps
+cell 5 4                          # channel 5: auto-pan
+cell 4 0 3                        # channel 4: volume one step down (right button)
+toggle 3 2                        # channel 3: octave doubling
+toggle 10 1                       # channel 10: mute
+xdotool mousemove 1000 750        # the pointer off the face
+sleep "${VELMIRA_SCREENSHOT_SETTLE:-1}"
 import -display "$DISPLAY" -window root -crop 1024x768+0+0 +repage "$out"
-WINEPREFIX="$build/windows/wineprefix" wineserver -k 2>/dev/null || true
+stop_wine
 echo "$out"

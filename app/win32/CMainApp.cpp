@@ -1,28 +1,31 @@
 #include "app/win32/CMainApp.h"
 
-#include "app/DeviceMessages.h"
+#include "app/CommandLine.h"
 #include "app/win32/CMainWnd.h"
+#include "app/win32/HotKeyTable.h"
+#include "app/win32/ProgramOutput.h"
 #include "platform/win32/MessageBoxes.h"
-#include "playback/win32/MultimediaTimer.h"
-#include "playback/win32/WinmmMidiOut.h"
 
-int CMainApp::run(HINSTANCE instance, int showCommand) {
+int CMainApp::run(HINSTANCE instance, int showCommand, const std::vector<std::string>& arguments) {
+    const CommandLineResult commandLine = parseCommandLine(arguments);
+    if (commandLine.endProgram()) {
+        showMessage(nullptr, commandLine.message);
+        return badCommandLineExitCode;
+    }
     if (!CMainWnd::registerClass(instance)) return 1;
-    ShortMessageFailures failures;
-    WinmmMidiOut midiOut(failures);
-    MultimediaTimer timer;
+    ProgramOutput output(commandLine.line.output, commandLine.line.recordPath);
+    HACCEL hotKeys = createHotKeyTable();
     int exitCode = 1;
-    std::vector<CloseFailure> closeFailures;
     {
-        auto openOutput = [&]() -> std::optional<std::string> {
-            const DeviceError error = midiOut.openMidiOut();
-            if (error == DeviceError::none) return std::nullopt;
-            return openFailureText(error, midiOut.openFailureText());
-        };
-        CMainWnd window(instance, midiOut, openOutput, timer, failures);
+        CMainWnd window(
+            instance, output.out(), [&] { return output.open(); }, output.timer(), output.failures());
         if (window.create(showCommand)) {
+            if (commandLine.problem != CommandLineResult::none) window.showMessage(commandLine.message);
+            if (!commandLine.line.songPath.empty())
+                window.model().openStartSong(commandLine.line.songPath, commandLine.line.play);
             MSG message;
             while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+                if (window.handle() && TranslateAcceleratorW(window.handle(), hotKeys, &message)) continue;
                 TranslateMessage(&message);
                 DispatchMessageW(&message);
             }
@@ -30,14 +33,9 @@ int CMainApp::run(HINSTANCE instance, int showCommand) {
         }
         // Nothing may still play what is freed: the timer goes first, then the device is reset and its
         // SysEx buffers unprepared; the song goes with the window, and the device is closed last.
-        timer.stop();
-        closeFailures = midiOut.resetMidiOut();
+        output.stopAndReset();
     }
-    const std::vector<CloseFailure> closing = midiOut.closeMidiOut();
-    closeFailures.insert(closeFailures.end(), closing.begin(), closing.end());
-    for (const CloseFailure& failure : closeFailures) {
-        const std::string text = closeFailureText(failure);
-        if (!text.empty()) showMessage(nullptr, text, "Error");
-    }
+    DestroyAcceleratorTable(hotKeys);
+    output.close();
     return exitCode;
 }

@@ -4,6 +4,7 @@
 
 #include <ctime>
 
+#include "app/win32/DroppedFilePaths.h"
 #include "app/win32/FileDialogs.h"
 #include "platform/win32/MessageBoxes.h"
 #include "app/win32/Win32Files.h"
@@ -66,6 +67,7 @@ bool CMainWnd::create(int showCommand) {
         window_ = nullptr;
         return false;
     }
+    DragAcceptFiles(window_, TRUE);
     ShowWindow(window_, showCommand);
     UpdateWindow(window_);
     return true;
@@ -120,6 +122,8 @@ LRESULT CMainWnd::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         // Never passed on, so the caption's system menu does not pop up on a right click.
         case WM_NCRBUTTONDOWN:
             return model_.captionRightButton(wParam == HTCAPTION), 0;
+        case WM_DROPFILES:
+            return onDropFiles(wParam);
         case WM_CLOSE:
             return onClose();
         case WM_DESTROY:
@@ -171,6 +175,13 @@ LRESULT CMainWnd::onCaptureChanged(UINT message, WPARAM wParam, LPARAM lParam) {
 LRESULT CMainWnd::onCaptionDoubleClick(UINT message, WPARAM wParam, LPARAM lParam) {
     const bool passOn = wParam != HTCAPTION || model_.captionDoubleClick();
     return passOnIf(passOn, message, wParam, lParam);
+}
+
+LRESULT CMainWnd::onDropFiles(WPARAM drop) {
+    const std::vector<std::string> paths = droppedFilePaths(HDROP(drop));
+    DragFinish(HDROP(drop));
+    model_.dropFiles(paths);
+    return 0;
 }
 
 LRESULT CMainWnd::onClose() {

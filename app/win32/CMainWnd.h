@@ -35,6 +35,7 @@ class CMainWnd : public WindowPort,
     // been shown, the window is gone, and this returns false.
     bool create(int showCommand);
     HWND handle() const { return window_; }
+    MainWindowModel& model() { return model_; }
 
     // WindowPort
     void showMessage(const std::string& text) override;
@@ -73,6 +74,7 @@ class CMainWnd : public WindowPort,
     LRESULT onLeftButtonUp(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT onCaptureChanged(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT onCaptionDoubleClick(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT onDropFiles(WPARAM drop);
     LRESULT onClose();
     LRESULT onDestroy();
     LRESULT onNcDestroy(UINT message, WPARAM wParam, LPARAM lParam);

@@ -1,0 +1,12 @@
+#include "app/HotKeyArea.h"
+
+#include "app/HotKeys.h"
+
+bool HotKeyArea::handles(int id) const {
+    return hotKeyForCommand(id).has_value();
+}
+
+void HotKeyArea::run(int id) {
+    const std::optional<HotKey> key = hotKeyForCommand(id);
+    if (key && pressHotKey(*key, controls_, face_, player_.playing()) == FaceAction::openSong) openSong_();
+}

@@ -1,0 +1,53 @@
+// What a drop on the window opens and what it adds to the song list.
+#include <gtest/gtest.h>
+
+#include "app/DroppedFiles.h"
+
+namespace {
+using Paths = std::vector<std::string>;
+
+struct DropCase {
+    const char* what;
+    Paths dropped;
+    bool playing;
+    std::string opened;
+    Paths joining;
+};
+
+const DropCase dropCases[] = {
+    {"nothing dropped", {}, false, "", {}},
+    {"one song", {"C:\\a.mid"}, false, "C:\\a.mid", {}},
+    {"while playing nothing happens", {"C:\\a.mid", "C:\\b.mid"}, true, "", {}},
+    {"the first is opened whatever its name, as a picked file is",
+     {"C:\\notes.txt", "C:\\b.mid"},
+     false,
+     "C:\\notes.txt",
+     {"C:\\b.mid"}},
+    {"further files join in the order dropped, only MIDI files",
+     {"a.mid", "c.MID", "pic.bmp", "b.Midi", "mid", "x.mid.txt", "d.mid"},
+     false,
+     "a.mid",
+     {"c.MID", "b.Midi", "d.mid"}},
+    {"the same song twice joins twice, as picking it twice would",
+     {"a.mid", "a.mid"},
+     false,
+     "a.mid",
+     {"a.mid"}},
+};
+}  // namespace
+
+TEST(DroppedFilesTest, OpensTheFirstAndQueuesTheFurtherMidiFilesOnlyWhileStopped) {
+    for (const DropCase& drop : dropCases) {
+        SCOPED_TRACE(drop.what);
+        const DroppedFiles sorted = sortDroppedFiles(drop.dropped, drop.playing);
+        EXPECT_EQ(sorted.opened, drop.opened);
+        EXPECT_EQ(sorted.joining, drop.joining);
+    }
+}
+
+TEST(DroppedFilesTest, MidiFileNamesAreKnownByTheirEndingInAnyCase) {
+    for (const char* name : {"a.mid", "A.MID", "a.midi", "dir.x\\song.MiDi", "ソング.mid"})
+        EXPECT_TRUE(isMidiFileName(name)) << name;
+    for (const char* name : {"", ".mi", "a.mid ", "a.mid\\", "a.smf", "a.midx", "mid"})
+        EXPECT_FALSE(isMidiFileName(name)) << name;
+}
