@@ -19,7 +19,11 @@ MainWindowModel::MainWindowModel(PlatformPorts ports, MidiOut& out, PlaybackTime
     areas_.push_back(std::make_unique<FileMenu>(songs_, engine_.player(), ports.window));
     areas_.push_back(std::make_unique<PlayModeMenu>(engine_.player(), ports.window));
     areas_.push_back(std::make_unique<ViewMenu>(face_, songs_, ports.window));
-    areas_.push_back(std::make_unique<ChoiceChecks>(engine_.effect(), face_));
+    areas_.push_back(std::make_unique<ChoiceChecks>(face_));
+    auto effectMenu = std::make_unique<MenuAreaOf<EffectMenu>>(effectHost_, ports.effectDialogs);
+    effectMenu_ = effectMenu.get();
+    areas_.push_back(std::move(effectMenu));
+    songs_.onEachLoad([this] { effectMenu_->menu().resetForSong(); });
 }
 
 void MainWindowModel::onTick() {

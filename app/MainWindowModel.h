@@ -8,10 +8,13 @@
 #include "app/FacePainter.h"
 #include "app/FaceState.h"
 #include "app/MenuArea.h"
+#include "app/MenuAreaOf.h"
 #include "app/PlatformPorts.h"
 #include "app/ProgramTitle.h"
 #include "app/Skin.h"
 #include "app/SongOpener.h"
+#include "app/WindowEffectHost.h"
+#include "effects/EffectMenu.h"
 #include "effects/PlaybackEngine.h"
 
 // The main window without Windows: it builds the engine, the skin, the face's painter and controls, the
@@ -52,6 +55,8 @@ class MainWindowModel : private PlayerHost {
 
     PlaybackEngine& engine() { return engine_; }
     SongOpener& songs() { return songs_; }
+    // The open effect dialog's tries and closing (the dialog's messages to the window).
+    EffectDialogSession& effectDialogs() { return effectMenu_->menu().dialogs(); }
     Skin& skin() { return skin_; }
     const FaceState& face() const { return face_; }
     std::string windowTitle() const { return songs_.windowTitle(); }
@@ -77,5 +82,7 @@ class MainWindowModel : private PlayerHost {
     FaceControls controls_;
     SongOpener songs_;
     std::vector<std::unique_ptr<MenuArea>> areas_;
+    WindowEffectHost effectHost_{engine_, face_};
+    MenuAreaOf<EffectMenu>* effectMenu_ = nullptr;  // one of areas_
     bool showingFailure_ = false;  // a failure's message box is open (its modal loop goes on ticking)
 };

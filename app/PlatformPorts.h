@@ -2,6 +2,7 @@
 #include "app/DialogPort.h"
 #include "app/FilePort.h"
 #include "app/WindowPort.h"
+#include "effects/EffectHost.h"
 
 class SettingsStore;  // app/SettingsStore.h
 
@@ -10,5 +11,6 @@ struct PlatformPorts {
     WindowPort& window;
     FilePort& files;
     DialogPort& dialogs;
+    EffectDialogPort& effectDialogs;
     SettingsStore* settings = nullptr;  // the registry; none until settings are kept
 };

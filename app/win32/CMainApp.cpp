@@ -22,6 +22,7 @@ int CMainApp::run(HINSTANCE instance, int showCommand) {
         if (window.create(showCommand)) {
             MSG message;
             while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+                if (window.takeDialogMessage(message)) continue;
                 TranslateMessage(&message);
                 DispatchMessageW(&message);
             }

@@ -3,6 +3,7 @@
 #include <windowsx.h>
 
 #include "app/win32/FileDialogs.h"
+#include "effects/win32/EffectDialogCommon.h"
 #include "platform/win32/MessageBoxes.h"
 #include "app/win32/Win32Files.h"
 #include "platform/win32/WideText.h"
@@ -18,7 +19,7 @@ CMainWnd::CMainWnd(HINSTANCE instance, MidiOut& out, OutputOpener openOutput, Pl
                    ShortMessageFailures& failures)
     : instance_(instance),
       openOutput_(std::move(openOutput)),
-      model_(PlatformPorts{*this, *this, *this}, out, timer, *this, *this, failures) {}
+      model_(PlatformPorts{*this, *this, *this, *this}, out, timer, *this, *this, failures) {}
 
 CMainWnd::~CMainWnd() {
     if (window_) DestroyWindow(window_);
@@ -122,6 +123,12 @@ LRESULT CMainWnd::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         // Never passed on, so the caption's system menu does not pop up on a right click.
         case WM_NCRBUTTONDOWN:
             return model_.captionRightButton(wParam == HTCAPTION), 0;
+        case keySignatureTryMessage:
+            return onKeySignatureTry();
+        case pitchMapTryMessage:
+            return onPitchMapTry();
+        case effectDialogClosingMessage:
+            return onEffectDialogClosing();
         case WM_CLOSE:
             return onClose();
         case WM_DESTROY:

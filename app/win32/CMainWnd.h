@@ -8,12 +8,16 @@
 #include "app/PlatformPorts.h"
 #include "app/win32/GdiCanvas.h"
 
+class CKeySigDlg;  // effects/win32/CKeySigDlg.h
+class CPitchDlg;   // effects/win32/CPitchDlg.h
+
 // The one main window. Its window procedure only dispatches: every rule lives in MainWindowModel, and this
 // class carries out what the model asks of Windows through its ports (the window itself, files, dialogs).
 class CMainWnd : public WindowPort,
                  public FilePort,
                  public DialogPort,
                  public TickPoster,
+                 public EffectDialogPort,
                  private CanvasSource {
   public:
     static constexpr UINT tickMessage = WM_USER + 1;  // WM_TICK, posted by the timer thread
@@ -48,6 +52,18 @@ class CMainWnd : public WindowPort,
     // TickPoster: the timer thread's WM_TICK.
     void postTick() override;
 
+    // EffectDialogPort (CMainWndEffects.cpp)
+    void showRefusal(EffectTimeRefusal refusal) override;
+    std::optional<int32_t> askEffectTime(const EffectTimeQuestion& question) override;
+    void openKeySignatureDialog(const KeySignature& initial) override;
+    void openPitchDialog(const PitchMap& initial) override;
+    void enableCloseCommand(bool enabled) override;
+    // The message loop hands every message here first: the open effect dialog takes its keyboard
+    // messages (Tab, and Esc acting as its "終了"). Returns whether the dialog took the message.
+    bool takeDialogMessage(MSG& message);
+    // The open effect dialog's window, or nullptr.
+    HWND effectDialog() const;
+
   private:
     static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
@@ -64,6 +80,10 @@ class CMainWnd : public WindowPort,
     LRESULT onDestroy();
     LRESULT onNcDestroy(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT passOnIf(bool passOn, UINT message, WPARAM wParam, LPARAM lParam);
+    // The effect dialogs' messages: the tries read the open dialog's choice (CMainWndEffects.cpp).
+    LRESULT onKeySignatureTry();
+    LRESULT onPitchMapTry();
+    LRESULT onEffectDialogClosing();
     void updateMenuChecks(HMENU popup);
     void removeHistoryPlaceholders();
     void paint(HDC dc);
@@ -77,4 +97,7 @@ class CMainWnd : public WindowPort,
     int largeHeight_ = 0;
     std::unique_ptr<WindowCanvasSource> canvases_;
     MainWindowModel model_;
+    // The open effect dialog; each deletes itself once its window is gone.
+    CKeySigDlg* keySignatureDialog_ = nullptr;
+    CPitchDlg* pitchDialog_ = nullptr;
 };
