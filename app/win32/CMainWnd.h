@@ -34,6 +34,8 @@ class CMainWnd : public WindowPort,
     // been shown, the window is gone, and this returns false.
     bool create(int showCommand);
     HWND handle() const { return window_; }
+    // The rules and state behind the window (tests and tools look at them through here).
+    MainWindowModel& model() { return model_; }
 
     // WindowPort
     void showMessage(const std::string& text) override;
