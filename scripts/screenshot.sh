@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
 # Starts the program's window under Wine on a private Xvfb display with a song loaded and playing (through
 # a silent MIDI output, so no device is needed), waits, and saves a screenshot of the screen.
-#   scripts/screenshot.sh [OUT.png] [SONG.mid]
+#   scripts/screenshot.sh [OUT.png] [SONG.mid] [key-signature|pitch-map]
+# The third argument shows that effect dialog, tried, over the window (give a song, or "" for the demo).
 # Run scripts/build.sh first.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 build=${VELMIRA_BUILD_DIR:-$top/build}
 out=$(realpath -m "${1:-$top/screenshots/velmira.png}")
 song=${2:-}
+effect_dialog=${3:-}
 mkdir -p "$(dirname "$out")"
 
 unset DISPLAY
@@ -19,7 +21,10 @@ cd "$build/windows"
 # A new Wine prefix takes longer to set up than the wait below allows: have it ready first.
 ./wine-run.sh wineboot >/dev/null 2>&1 || true
 args=(explorer /desktop=velmira,1024x768 tools/velmira-showcase.exe)
-[ -n "$song" ] && args+=("$(winepath -w "$song" 2>/dev/null || echo "$song")")
+song_arg=
+if [ -n "$song" ]; then song_arg=$(winepath -w "$song" 2>/dev/null || echo "$song"); fi
+if [ -n "$song_arg" ] || [ -n "$effect_dialog" ]; then args+=("$song_arg"); fi
+if [ -n "$effect_dialog" ]; then args+=("$effect_dialog"); fi
 ./wine-run.sh "${args[@]}" >/dev/null 2>&1 &
 
 # The window is up once the showcase's X window carries the song in its title (it reads "Velmira" before
