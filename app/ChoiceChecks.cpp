@@ -3,15 +3,12 @@
 #include "resources/CommandIds.h"
 
 bool ChoiceChecks::handles(int id) const {
-    return id == IDM_EFFECT_NONE || id == IDM_MODULE_SC88 || id == IDM_MODULE_SC55 || id == IDM_MODULE_SB16;
+    return id == IDM_MODULE_SC88 || id == IDM_MODULE_SC55 || id == IDM_MODULE_SB16;
 }
 
 MenuItemState ChoiceChecks::state(int id) const {
     MenuItemState state;
     switch (id) {
-        case IDM_EFFECT_NONE:
-            state.checked = effect_.type == EffectType::none;
-            break;
         case IDM_MODULE_SC88:
             state.checked = face_.soundModule == FaceState::sc88;
             break;

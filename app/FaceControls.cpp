@@ -58,7 +58,8 @@ FaceControls::FaceControls(FaceState& face, PlaybackEngine& engine, FaceDrawing&
 
 bool FaceControls::leftButtonDown(int x, int y) {
     if (!face_.largeView) return false;
-    if (face_.songLoaded && !player_.playing() && face::playHot.contains(x, y)) player_.startPlayback();
+    if (transportAllowed() && face_.songLoaded && !player_.playing() && face::playHot.contains(x, y))
+        player_.startPlayback();
     if (!player_.playing()) return false;
 
     if (face::cellBand.contains(x)) {
@@ -74,11 +75,11 @@ bool FaceControls::leftButtonDown(int x, int y) {
         return false;
     }
     if (pressArrow(x, y)) return false;
-    if (face::stopHot.contains(x, y)) {
+    if (transportAllowed() && face::stopHot.contains(x, y)) {
         player_.stopPlayback(Player::userStop);
         return false;
     }
-    if (face::fastForwardHot.contains(x, y) && sequencer_.pressFastForward())
+    if (transportAllowed() && face::fastForwardHot.contains(x, y) && sequencer_.pressFastForward())
         drawing_.drawSprite(face::fastForwardLit);
     return true;
 }
@@ -168,12 +169,14 @@ bool FaceControls::rightButtonDown(int x, int y) {
 }
 
 bool FaceControls::captionDoubleClick() {
-    if (!face_.largeView && face_.songLoaded && !player_.playing()) player_.startPlayback();
+    if (!face_.largeView && transportAllowed() && face_.songLoaded && !player_.playing())
+        player_.startPlayback();
     return true;
 }
 
 bool FaceControls::captionRightButton(bool onCaption) {
-    if (onCaption && !face_.largeView && player_.playing()) player_.stopPlayback(Player::userStop);
+    if (onCaption && !face_.largeView && transportAllowed() && player_.playing())
+        player_.stopPlayback(Player::userStop);
     // Never passed on, in either view: the caption's system menu would pop up on a right click.
     return false;
 }

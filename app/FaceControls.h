@@ -34,6 +34,8 @@ class FaceControls {
     bool captionRightButton(bool onCaption);
 
   private:
+    // While an effect dialog is open, only its tries start and stop playback.
+    bool transportAllowed() const { return !face_.effectDialogOpen; }
     // Returns whether an arrow button took the click (a field at its limit does not).
     bool pressArrow(int x, int y);
     bool stepArrowField(int button);

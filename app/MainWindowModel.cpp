@@ -30,7 +30,11 @@ MainWindowModel::MainWindowModel(PlatformPorts ports, MidiOut& out, PlaybackTime
     areas_.push_back(std::make_unique<MenuAreaOf<SettingsMenu>>(ports.settings, settings_.settings(),
                                                                 static_cast<SettingsMenuHost&>(*this)));
     areas_.push_back(std::make_unique<ViewMenu>(face_, songs_, ports.window));
-    areas_.push_back(std::make_unique<ChoiceChecks>(engine_.effect(), face_));
+    areas_.push_back(std::make_unique<ChoiceChecks>(face_));
+    auto effectMenu = std::make_unique<MenuAreaOf<EffectMenu>>(effectHost_, ports.effectDialogs);
+    effectMenu_ = effectMenu.get();
+    areas_.push_back(std::move(effectMenu));
+    songs_.onEachLoad([this] { effectMenu_->menu().resetForSong(); });
     if (ports.generators) {
         const GeneratorMenu::Ports generatorPorts{*ports.generators, ports.files, ports.window};
         areas_.push_back(std::make_unique<GeneratorMenu>(songs_, engine_.player(), random_, generatorPorts));

@@ -9,6 +9,7 @@
 #include "app/FaceState.h"
 #include "app/HistoryMenu.h"
 #include "app/MenuArea.h"
+#include "app/MenuAreaOf.h"
 #include "app/PlatformPorts.h"
 #include "app/ProgramTitle.h"
 #include "app/SettingsMenu.h"
@@ -16,6 +17,8 @@
 #include "app/Skin.h"
 #include "app/SongListMenu.h"
 #include "app/SongOpener.h"
+#include "app/WindowEffectHost.h"
+#include "effects/EffectMenu.h"
 #include "effects/PlaybackEngine.h"
 #include "generators/PseudoRandom.h"
 
@@ -67,6 +70,8 @@ class MainWindowModel : private PlayerHost,
 
     PlaybackEngine& engine() { return engine_; }
     SongOpener& songs() { return songs_; }
+    // The open effect dialog's tries and closing (the dialog's messages to the window).
+    EffectDialogSession& effectDialogs() { return effectMenu_->menu().dialogs(); }
     Skin& skin() { return skin_; }
     SettingsSession& settings() { return settings_; }
     const FaceState& face() const { return face_; }
@@ -106,5 +111,7 @@ class MainWindowModel : private PlayerHost,
     SongOpener songs_;
     PseudoRandom random_;  // the program's one random source, for every generated song
     std::vector<std::unique_ptr<MenuArea>> areas_;
+    WindowEffectHost effectHost_{engine_, face_};
+    MenuAreaOf<EffectMenu>* effectMenu_ = nullptr;  // one of areas_
     bool showingFailure_ = false;  // a failure's message box is open (its modal loop goes on ticking)
 };

@@ -3,6 +3,7 @@
 #include "app/FilePort.h"
 #include "app/GeneratorPort.h"
 #include "app/WindowPort.h"
+#include "effects/EffectHost.h"
 
 class SettingsPort;   // app/SettingsPort.h
 class SettingsStore;  // app/SettingsStore.h
@@ -12,6 +13,7 @@ struct PlatformPorts {
     WindowPort& window;
     FilePort& files;
     DialogPort& dialogs;
+    EffectDialogPort& effectDialogs;
     SettingsStore& settings;  // the registry in the program
     SettingsPort& settingsWindow;
     // The sound generators' file choice and clock; none: the window has no "別領域" commands.

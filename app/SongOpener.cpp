@@ -97,6 +97,7 @@ void SongOpener::takeDetails() {
 void SongOpener::finishLoad() {
     resetFaceForNewSong(face_, engine_.out(), drawing_, ports_.window);
     face_.songLoaded = true;
+    for (const std::function<void()>& listener : loadListeners_) listener();
 }
 
 std::string SongOpener::windowTitle() const {

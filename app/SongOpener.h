@@ -1,6 +1,8 @@
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/FaceDrawing.h"
@@ -38,6 +40,8 @@ class SongOpener {
     void openGeneratedSong(std::vector<uint8_t> bytes, const std::string& path);
     // Loop mode at the end of a song: the next song-list entry, wrapping.
     void openNextSongListEntry();
+    // Runs after every load, of a file or of a generated song, once the engine holds the new song.
+    void onEachLoad(std::function<void()> listener) { loadListeners_.push_back(std::move(listener)); }
 
     // The song's path, and in the large view also its size, format and track count; the program's name
     // before any song.
@@ -59,6 +63,7 @@ class SongOpener {
     HistoryMenu& history_;
     std::string currentPath_;
     std::string detailsText_;
+    std::vector<std::function<void()>> loadListeners_;
 };
 
 // A fresh song's face: master volume 100, every cell and toggle back to its start, and what a changed cell

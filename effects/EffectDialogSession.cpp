@@ -7,6 +7,7 @@ bool EffectDialogSession::mayOpen() const {
 void EffectDialogSession::open(OpenDialog which) {
     port_.enableCloseCommand(false);
     open_ = which;
+    host_.effectDialogOpen(true);
 }
 
 void EffectDialogSession::openKeySignatureDialog() {
@@ -51,5 +52,6 @@ void EffectDialogSession::dialogClosing() {
     // previous effect both in use and checked.
     mark_.show(host_.effectSettings().type);
     open_ = OpenDialog::none;
+    host_.effectDialogOpen(false);
     port_.enableCloseCommand(true);
 }

@@ -1,6 +1,5 @@
 #pragma once
 #include <optional>
-#include <string>
 
 #include "effects/EffectSettings.h"
 #include "effects/EffectTimeQuestion.h"
@@ -16,13 +15,17 @@ class EffectHost {
     virtual void stopPlayback() = 0;
     // Plays the song from its beginning.
     virtual void startPlayback() = 0;
+    // An effect dialog opened (true) or closed (false): meanwhile the face's play, stop and fast forward
+    // are ignored, so that only the dialog's tries start and stop playback.
+    virtual void effectDialogOpen(bool open) = 0;
 };
 
 // What the effect menu asks of the platform: its message box, its dialogs and the window's close command.
 class EffectDialogPort {
   public:
     virtual ~EffectDialogPort() = default;
-    virtual void showMessage(const std::string& text) = 0;
+    // "効果時間" refused: the window words the reason.
+    virtual void showRefusal(EffectTimeRefusal refusal) = 0;
     virtual void setWaitCursor(bool waiting) = 0;
     // The effect-time dialog, modal: the seconds chosen, or nothing when it was cancelled.
     virtual std::optional<int32_t> askEffectTime(const EffectTimeQuestion& question) = 0;

@@ -22,8 +22,7 @@ void EffectMenu::selectEffect(EffectType type) {
 void EffectMenu::setEffectTime() {
     if (refused()) return;
     EffectSettings& settings = host_.effectSettings();
-    if (settings.type == EffectType::none)
-        return port_.showMessage(EffectTimeQuestion::noEffectChosenMessage);
+    if (settings.type == EffectType::none) return port_.showRefusal(EffectTimeRefusal::noEffectChosen);
 
     const std::optional<int32_t> start =
         port_.askEffectTime(EffectTimeQuestion(EffectTimeQuestion::askStart, settings.window.start));

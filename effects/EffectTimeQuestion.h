@@ -5,6 +5,10 @@
 
 #include "effects/ScrollCode.h"
 
+// Why "効果時間" shows a message instead of taking an answer: no effect has been chosen yet, or the end
+// given is not after the start (the dialog then stays open).
+enum class EffectTimeRefusal { noEffectChosen, endNotAfterStart };
+
 // One question of the effect-time command: the second at which the effect window starts, or the second at
 // which it ends. The dialog shows the prompt and the read-out and moves the value with its scroll bar.
 class EffectTimeQuestion {
@@ -12,9 +16,6 @@ class EffectTimeQuestion {
     enum Mode { askStart = 0, askEnd = 1 };
     static constexpr int32_t minimum = 0;
     static constexpr int32_t maximum = 3599;  // 59:59
-
-    static constexpr const char* noEffectChosenMessage = "何か効果を選択してください";
-    static constexpr const char* endNotAfterStartMessage = "終了時間は開始時間より後に設定して下さい";
 
     // `start` is the start already chosen, against which an end is checked.
     EffectTimeQuestion(Mode mode, int32_t value, int32_t start = 0)

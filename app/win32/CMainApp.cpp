@@ -25,6 +25,7 @@ int CMainApp::run(HINSTANCE instance, int showCommand, const std::vector<std::st
                 window.model().openStartSong(commandLine.line.songPath, commandLine.line.play);
             MSG message;
             while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+                if (window.takeDialogMessage(message)) continue;
                 if (window.handle() && TranslateAcceleratorW(window.handle(), hotKeys, &message)) continue;
                 TranslateMessage(&message);
                 DispatchMessageW(&message);

@@ -6,6 +6,7 @@
 
 #include "app/win32/DroppedFilePaths.h"
 #include "app/win32/FileDialogs.h"
+#include "effects/win32/EffectDialogCommon.h"
 #include "platform/win32/MessageBoxes.h"
 #include "app/win32/Win32Files.h"
 #include "platform/win32/WideText.h"
@@ -21,7 +22,7 @@ CMainWnd::CMainWnd(HINSTANCE instance, MidiOut& out, OutputOpener openOutput, Pl
                    ShortMessageFailures& failures)
     : instance_(instance),
       openOutput_(std::move(openOutput)),
-      model_(PlatformPorts{*this, *this, *this, registry_, *this, this}, out, timer, *this, *this, failures) {}
+      model_(PlatformPorts{*this, *this, *this, *this, registry_, *this, this}, out, timer, *this, *this, failures) {}
 
 CMainWnd::~CMainWnd() {
     if (window_) DestroyWindow(window_);
@@ -124,6 +125,12 @@ LRESULT CMainWnd::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return model_.captionRightButton(wParam == HTCAPTION), 0;
         case WM_DROPFILES:
             return onDropFiles(wParam);
+        case keySignatureTryMessage:
+            return onKeySignatureTry();
+        case pitchMapTryMessage:
+            return onPitchMapTry();
+        case effectDialogClosingMessage:
+            return onEffectDialogClosing();
         case WM_CLOSE:
             return onClose();
         case WM_DESTROY:

@@ -10,6 +10,9 @@
 #include "app/win32/GdiCanvas.h"
 #include "app/win32/RegistrySettingsStore.h"
 
+class CKeySigDlg;  // effects/win32/CKeySigDlg.h
+class CPitchDlg;   // effects/win32/CPitchDlg.h
+
 // The one main window. Its window procedure only dispatches: every rule lives in MainWindowModel, and this
 // class carries out what the model asks of Windows through its ports (the window itself, files, dialogs,
 // the registry and what keeping the settings needs of the window).
@@ -19,6 +22,7 @@ class CMainWnd : public WindowPort,
                  public GeneratorPort,
                  public TickPoster,
                  public SettingsPort,
+                 public EffectDialogPort,
                  private CanvasSource {
   public:
     static constexpr UINT tickMessage = WM_USER + 1;  // WM_TICK, posted by the timer thread
@@ -35,6 +39,7 @@ class CMainWnd : public WindowPort,
     // been shown, the window is gone, and this returns false.
     bool create(int showCommand);
     HWND handle() const { return window_; }
+    // The rules and state behind the window (tests and tools look at them through here).
     MainWindowModel& model() { return model_; }
 
     // WindowPort
@@ -62,6 +67,18 @@ class CMainWnd : public WindowPort,
     void showHistoryItems(const std::vector<HistoryMenuItem>& items) override;
     bool askYesNo(const std::string& question) override;
 
+    // EffectDialogPort (CMainWndEffects.cpp)
+    void showRefusal(EffectTimeRefusal refusal) override;
+    std::optional<int32_t> askEffectTime(const EffectTimeQuestion& question) override;
+    void openKeySignatureDialog(const KeySignature& initial) override;
+    void openPitchDialog(const PitchMap& initial) override;
+    void enableCloseCommand(bool enabled) override;
+    // The message loop hands every message here first: the open effect dialog takes its keyboard
+    // messages (Tab, and Esc acting as its "終了"). Returns whether the dialog took the message.
+    bool takeDialogMessage(MSG& message);
+    // The open effect dialog's window, or nullptr.
+    HWND effectDialog() const;
+
   private:
     static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
@@ -79,6 +96,10 @@ class CMainWnd : public WindowPort,
     LRESULT onDestroy();
     LRESULT onNcDestroy(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT passOnIf(bool passOn, UINT message, WPARAM wParam, LPARAM lParam);
+    // The effect dialogs' messages: the tries read the open dialog's choice (CMainWndEffects.cpp).
+    LRESULT onKeySignatureTry();
+    LRESULT onPitchMapTry();
+    LRESULT onEffectDialogClosing();
     void updateMenuChecks(HMENU popup);
     void paint(HDC dc);
     // The face is drawn on the client area, which exists only once the window does.
@@ -92,4 +113,7 @@ class CMainWnd : public WindowPort,
     std::unique_ptr<WindowCanvasSource> canvases_;
     RegistrySettingsStore registry_;
     MainWindowModel model_;
+    // The open effect dialog; each deletes itself once its window is gone.
+    CKeySigDlg* keySignatureDialog_ = nullptr;
+    CPitchDlg* pitchDialog_ = nullptr;
 };

@@ -58,6 +58,6 @@ void CEffectTimeDlg::scroll(WPARAM wParam, HWND bar) {
 }
 
 void CEffectTimeDlg::answer() {
-    if (!question_->acceptable()) return showMessage(dialog_, EffectTimeQuestion::endNotAfterStartMessage);
+    if (!question_->acceptable()) return showMessage(dialog_, endNotAfterStartText_);
     EndDialog(dialog_, IDOK);
 }

@@ -2,6 +2,8 @@
 #include <windows.h>
 
 #include <optional>
+#include <string>
+#include <utility>
 
 #include "effects/EffectTimeQuestion.h"
 
@@ -9,7 +11,9 @@
 // both questions, one run each.
 class CEffectTimeDlg {
   public:
-    explicit CEffectTimeDlg(HINSTANCE instance) : instance_(instance) {}
+    // endNotAfterStartText: the message shown when "はい" is given an end that is not after the start.
+    CEffectTimeDlg(HINSTANCE instance, std::string endNotAfterStartText)
+        : instance_(instance), endNotAfterStartText_(std::move(endNotAfterStartText)) {}
 
     // Runs the dialog over `parent` until "はい" with an acceptable answer or "いいえ": the seconds chosen,
     // or nothing when it was cancelled.
@@ -23,6 +27,7 @@ class CEffectTimeDlg {
     void answer();
 
     HINSTANCE instance_;
+    std::string endNotAfterStartText_;
     HWND dialog_ = nullptr;
     HWND parent_ = nullptr;
     std::optional<EffectTimeQuestion> question_;

@@ -72,3 +72,31 @@ TEST_F(FaceControlsTest, CaptionGesturesPlayAndStopOnlyInTheCompactView) {
     EXPECT_FALSE(controls.captionRightButton(true));
     EXPECT_FALSE(rig.player.playing());
 }
+
+// While an effect dialog is open only its tries start and stop playback: the face's play, stop and fast
+// forward and the caption gestures do nothing, while the other controls go on working.
+TEST_F(FaceControlsTest, AnOpenEffectDialogHoldsPlayStopAndFastForwardInBothViews) {
+    load();
+    face.effectDialogOpen = true;
+    click(face::playHot);
+    face.largeView = false;
+    controls.captionDoubleClick();
+    EXPECT_FALSE(rig.player.playing());
+
+    face.largeView = true;
+    rig.player.startPlayback();  // as a try does
+    click(face::stopHot);
+    click(face::fastForwardHot);
+    face.largeView = false;
+    controls.captionRightButton(true);
+    EXPECT_TRUE(rig.player.playing());
+    EXPECT_FALSE(rig.sequencer.fastForwarding());
+    face.largeView = true;
+    forget();
+    click(face::volumeField.down.hot);
+    EXPECT_EQ(face.masterVolume, 90);
+
+    face.effectDialogOpen = false;
+    click(face::stopHot);
+    EXPECT_FALSE(rig.player.playing());
+}

@@ -26,8 +26,14 @@ class ScriptedPlatform : public WindowPort,
                          public DialogPort,
                          public GeneratorPort,
                          public SettingsPort,
+                         public EffectDialogPort,
                          public TickPoster {
   public:
+    void showRefusal(EffectTimeRefusal) override {}
+    std::optional<int32_t> askEffectTime(const EffectTimeQuestion&) override { return std::nullopt; }
+    void openKeySignatureDialog(const KeySignature&) override {}
+    void openPitchDialog(const PitchMap&) override {}
+    void enableCloseCommand(bool) override {}
     std::string currentFolder() override { return "C:\\songs"; }
     bool setCurrentFolder(const std::string&) override { return true; }
     void showHistoryItems(const std::vector<HistoryMenuItem>&) override {}
@@ -102,7 +108,7 @@ class GeneratorMenuTest : public testing::Test {
     RecordingMidiOut out;
     VirtualTimer timer;
     ShortMessageFailures failures;
-    MainWindowModel model{PlatformPorts{platform, platform, platform, store, platform, &platform},
+    MainWindowModel model{PlatformPorts{platform, platform, platform, platform, store, platform, &platform},
                           out,
                           timer,
                           platform,

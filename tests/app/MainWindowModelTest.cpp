@@ -19,7 +19,8 @@ class ScriptedPort : public WindowPort,
                      public FilePort,
                      public DialogPort,
                      public TickPoster,
-                     public SettingsPort {
+                     public SettingsPort,
+                     public EffectDialogPort {
   public:
     void addFile(const std::string& path, std::vector<uint8_t> bytes) {
         files[path] = {FileData::ok, std::move(bytes)};
@@ -54,6 +55,12 @@ class ScriptedPort : public WindowPort,
         questions.push_back(question);
         return answerYes;
     }
+    // EffectDialogPort: the effect dialogs are opened and answered by the tests.
+    void showRefusal(EffectTimeRefusal refusal) override { refusals.push_back(refusal); }
+    std::optional<int32_t> askEffectTime(const EffectTimeQuestion&) override { return std::nullopt; }
+    void openKeySignatureDialog(const KeySignature& initial) override { openedKeySignature = initial; }
+    void openPitchDialog(const PitchMap&) override {}
+    void enableCloseCommand(bool enabled) override { closeEnabled = enabled; }
 
     std::map<std::string, FileData> files;
     std::optional<std::string> nextChoice;
@@ -62,6 +69,9 @@ class ScriptedPort : public WindowPort,
     std::vector<face::Rect> invalidated;
     std::string title = "Velmira";
     bool large = true;
+    std::vector<EffectTimeRefusal> refusals;
+    std::optional<KeySignature> openedKeySignature;
+    bool closeEnabled = true;
     DibImage screen = DibImage::create24(788, 540);
     DibCanvasSource canvases{screen};
     int closeRequests = 0;
@@ -105,7 +115,7 @@ class MainWindowModelTest : public testing::Test {
     ShortMessageFailures failures;
     MemorySettingsStore store;
     MainWindowModel model{
-        PlatformPorts{port, port, port, store, port}, out, timer, port, port.canvases, failures};
+        PlatformPorts{port, port, port, port, store, port}, out, timer, port, port.canvases, failures};
 };
 }  // namespace
 
@@ -446,4 +456,79 @@ TEST_F(MainWindowModelTest, TheSongMenuPlaysTheLastEntryOnceAndRefusesWhatItCann
     model.onCommand(IDM_SONGS_CLEAR);
     EXPECT_EQ(port.messages, Lines{"曲バッファを初期化しました"});
     EXPECT_EQ(model.songs().currentPath(), "a.mid");  // the loaded song stays
+}
+
+TEST_F(MainWindowModelTest, EffectsAreChosenOnlyForALoadedSongAtRestAndEachLoadStartsThemOver) {
+    auto checked = [&](int id) { return model.menuItemState(id).checked; };
+    ASSERT_TRUE(startUp());
+    model.onCommand(IDM_EFFECT_FOLK);  // no song yet
+    EXPECT_EQ(model.engine().effect().type, EffectType::none);
+    EXPECT_TRUE(checked(IDM_EFFECT_NONE));
+    model.onCommand(IDM_EFFECT_TIME);
+    EXPECT_TRUE(port.refusals.empty());
+
+    port.addFile("a.mid", song());
+    openSongFile("a.mid");
+    model.onCommand(IDM_EFFECT_TIME);
+    EXPECT_EQ(port.refusals, std::vector<EffectTimeRefusal>{EffectTimeRefusal::noEffectChosen});
+    model.onCommand(IDM_EFFECT_FOLK);
+    EXPECT_EQ(model.engine().effect().type, EffectType::folk);
+    EXPECT_TRUE(checked(IDM_EFFECT_FOLK));
+    EXPECT_FALSE(checked(IDM_EFFECT_NONE));
+
+    model.engine().player().startPlayback();
+    model.onCommand(IDM_EFFECT_JAPANESE);  // refused while playing
+    EXPECT_EQ(model.engine().effect().type, EffectType::folk);
+    model.engine().player().stopPlayback(Player::userStop);
+
+    EffectSettings& effect = model.engine().effect();
+    effect.window = {5, 50};
+    effect.keySignature = {1, 3};
+    effect.pitchMap.entries[2] = 4;
+    openSongFile("a.mid");
+    EXPECT_EQ(effect.type, EffectType::none);
+    EXPECT_EQ(effect.window.start, 0);
+    EXPECT_EQ(effect.window.end, 3599);
+    EXPECT_EQ(effect.keySignature.sign, 0);
+    EXPECT_EQ(effect.pitchMap.entries[2], 4);  // the drawing is kept for the whole run
+    EXPECT_TRUE(checked(IDM_EFFECT_NONE));
+    EXPECT_FALSE(checked(IDM_EFFECT_FOLK));
+}
+
+TEST_F(MainWindowModelTest, AnOpenEffectDialogHoldsTheFacesTransportAndItsTryStopsAsTheUserDoes) {
+    ASSERT_TRUE(startUp());
+    port.addFile("a.mid", song());
+    openSongFile("a.mid");
+    model.engine().effect().keySignature = {-1, 2};
+    Player& player = model.engine().player();
+    const int playX = (face::playHot.left + face::playHot.right) / 2;
+    const int playY = (face::playHot.top + face::playHot.bottom) / 2;
+
+    model.onCommand(IDM_EFFECT_KEY_SIGNATURE);
+    ASSERT_TRUE(port.openedKeySignature);
+    EXPECT_EQ(port.openedKeySignature->sign, -1);
+    EXPECT_EQ(port.openedKeySignature->count, 2);
+    EXPECT_TRUE(model.face().effectDialogOpen);
+    EXPECT_FALSE(port.closeEnabled);
+    model.leftButtonDown(playX, playY);
+    EXPECT_FALSE(player.playing());
+
+    model.engine().selection().playOnce = false;  // repeating, then a try: the try's stop is the user's and ends the repeat
+    model.effectDialogs().tryKeySignature({1, 2});
+    EXPECT_TRUE(player.playing());
+    EXPECT_EQ(timer.starts, 1);
+    model.effectDialogs().tryKeySignature({1, 2});
+    EXPECT_TRUE(player.playing());
+    EXPECT_EQ(timer.starts, 2);
+    EXPECT_TRUE(model.engine().selection().playOnce);
+    EXPECT_EQ(model.engine().effect().type, EffectType::keySignature);
+    EXPECT_TRUE(model.menuItemState(IDM_EFFECT_NONE).checked);  // the mark waits for the closing
+
+    model.effectDialogs().dialogClosing();
+    EXPECT_FALSE(model.face().effectDialogOpen);
+    EXPECT_TRUE(port.closeEnabled);
+    EXPECT_TRUE(model.menuItemState(IDM_EFFECT_KEY_SIGNATURE).checked);
+    model.leftButtonDown((face::stopHot.left + face::stopHot.right) / 2,
+                         (face::stopHot.top + face::stopHot.bottom) / 2);
+    EXPECT_FALSE(player.playing());
 }

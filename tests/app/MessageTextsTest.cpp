@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "app/DeviceMessages.h"
+#include "app/EffectMessages.h"
 #include "app/ImageMessages.h"
 
 TEST(MessageTexts, EachReportedFailureHasItsOwnTextAndTheOthersNone) {
@@ -35,4 +36,8 @@ TEST(MessageTexts, EachReportedFailureHasItsOwnTextAndTheOthersNone) {
     EXPECT_EQ(composeFailureText(ImageError::noMemory), "メモリ確保に失敗しました。");
     EXPECT_EQ(composeFailureText(ImageError::damaged), "ｂｍｐデータが壊れています");
     EXPECT_EQ(conversionProgressText(49), "変換 = 49");
+
+    EXPECT_EQ(effectTimeRefusalText(EffectTimeRefusal::noEffectChosen), "何か効果を選択してください");
+    EXPECT_EQ(effectTimeRefusalText(EffectTimeRefusal::endNotAfterStart),
+              "終了時間は開始時間より後に設定して下さい");
 }

@@ -20,7 +20,10 @@ class ScriptedHost : public EffectHost, public EffectDialogPort {
         isPlaying = true;
         calls.push_back("start " + std::to_string(int(settings.type)));
     }
-    void showMessage(const std::string& text) override { calls.push_back(text); }
+    void effectDialogOpen(bool open) override { calls.push_back(open ? "dialog open" : "dialog closed"); }
+    void showRefusal(EffectTimeRefusal refusal) override {
+        calls.push_back(refusal == EffectTimeRefusal::noEffectChosen ? "no effect" : "end not after start");
+    }
     void setWaitCursor(bool waiting) override { calls.push_back(waiting ? "wait" : "arrow"); }
     // Answers each question with the next scripted answer, if the dialog would let it through.
     std::optional<int32_t> askEffectTime(const EffectTimeQuestion& question) override {
@@ -120,7 +123,7 @@ TEST_F(EffectMenuTest, ASongLoadPutsTheMarkBackOnNoEffect) {
 
 TEST_F(EffectMenuTest, EffectTimeWithoutAnEffectAsksForOne) {
     menu.run(IDM_EFFECT_TIME);
-    EXPECT_EQ(host.calls, std::vector<std::string>{"何か効果を選択してください"});
+    EXPECT_EQ(host.calls, std::vector<std::string>{"no effect"});
     EXPECT_TRUE(host.questions.empty());
 }
 
@@ -158,15 +161,16 @@ TEST_F(EffectMenuTest, OneEffectDialogAtATimeWithTheCloseCommandGreyedMeanwhile)
     menu.run(IDM_EFFECT_KEY_SIGNATURE);
     menu.run(IDM_EFFECT_PITCH_MAP);
     menu.run(IDM_EFFECT_KEY_SIGNATURE);
-    EXPECT_EQ(host.calls, (std::vector<std::string>{"close off", "key signature -1/2"}));
+    EXPECT_EQ(host.calls, (std::vector<std::string>{"close off", "dialog open", "key signature -1/2"}));
     EXPECT_EQ(menu.dialogs().openDialog(), EffectDialogSession::OpenDialog::keySignature);
     EXPECT_FALSE(menu.dialogs().transportAllowed());
 
     menu.dialogs().dialogClosing();
     EXPECT_TRUE(menu.dialogs().transportAllowed());
     menu.run(IDM_EFFECT_PITCH_MAP);
-    EXPECT_EQ(host.calls, (std::vector<std::string>{"close off", "key signature -1/2", "close on",
-                                                    "close off", "pitch 7"}));
+    EXPECT_EQ(host.calls,
+              (std::vector<std::string>{"close off", "dialog open", "key signature -1/2", "dialog closed",
+                                        "close on", "close off", "dialog open", "pitch 7"}));
     EXPECT_EQ(menu.dialogs().openDialog(), EffectDialogSession::OpenDialog::pitchMap);
 }
 

@@ -66,7 +66,7 @@ class EffectTimeDlgTest : public testing::Test {
         script = std::move(steps);
         ticksLeft = 200;
         const UINT_PTR timer = SetTimer(nullptr, 0, 20, &playScript);
-        CEffectTimeDlg dialog(GetModuleHandleW(nullptr));
+        CEffectTimeDlg dialog(GetModuleHandleW(nullptr), "終了時間は開始時間より後に設定して下さい");
         const std::optional<int32_t> answer = dialog.ask(parent.handle(), question);
         KillTimer(nullptr, timer);
         EXPECT_TRUE(script.empty()) << script.size() << " steps left";

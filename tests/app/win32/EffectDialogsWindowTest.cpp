@@ -1,0 +1,271 @@
+// The effect menu on the real main window under Wine: each dialog opened by its menu command, worked by
+// messages, its "試行" played through a recording device and a timer the test ticks, and the menu's mark
+// and the window's close command after "終了". The rules behind them are checked natively.
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <functional>
+
+#include "app/win32/CMainWnd.h"
+#include "effects/win32/EffectDialogIds.h"
+#include "platform/win32/WideText.h"
+#include "playback/RecordingMidiOut.h"
+#include "playback/SmfWriter.h"
+#include "playback/VirtualTimer.h"
+#include "resources/CommandIds.h"
+
+namespace {
+// The window with its open dialog answered by the test and its message boxes recorded.
+class ScriptedWindow : public CMainWnd {
+  public:
+    using CMainWnd::CMainWnd;
+    std::optional<std::string> chooseSongFile(const std::string&) override { return "song.mid"; }
+    void showMessage(const std::string& text) override { messages.push_back(text); }
+    FileData readFile(const std::string& path) override {
+        return path == "song.mid" ? FileData{FileData::ok, song} : CMainWnd::readFile(path);
+    }
+
+    std::vector<uint8_t> song;
+    std::vector<std::string> messages;
+};
+
+// The steps a thread timer plays inside a modal dialog's own loop; a step that finds nothing to act on
+// yet is tried again on the next tick.
+using Step = std::function<bool()>;
+std::deque<Step> script;
+int ticksLeft = 0;
+
+struct DialogSearch {
+    bool timeDialog;
+    HWND found;
+};
+
+BOOL CALLBACK matchDialog(HWND window, LPARAM data) {
+    auto* search = reinterpret_cast<DialogSearch*>(data);
+    wchar_t className[16] = {};
+    GetClassNameW(window, className, 16);
+    if (!IsWindowVisible(window) || std::wstring(className) != L"#32770") return TRUE;
+    wchar_t barClass[16] = {};
+    GetClassNameW(GetDlgItem(window, IDC_TIME_BAR), barClass, 16);
+    if ((std::wstring(barClass) == L"ScrollBar") != search->timeDialog) return TRUE;
+    search->found = window;
+    return FALSE;
+}
+
+// The open dialog of this thread with a scroll bar as control IDC_TIME_BAR (the effect-time dialog), or
+// without one (a message box over it).
+HWND findDialog(bool timeDialog) {
+    DialogSearch search{timeDialog, nullptr};
+    EnumThreadWindows(GetCurrentThreadId(), &matchDialog, LPARAM(&search));
+    return search.found;
+}
+
+void CALLBACK playScript(HWND, UINT, UINT_PTR, DWORD) {
+    if (--ticksLeft < 0 || script.empty()) {
+        // A script that cannot go on must not leave the test hanging in the dialog.
+        if (HWND dialog = findDialog(true)) PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+        return;
+    }
+    if (script.front()()) script.pop_front();
+}
+
+std::string itemText(HWND dialog, int id) {
+    wchar_t text[256] = {};
+    GetDlgItemTextW(dialog, id, text, 256);
+    return narrow(text);
+}
+
+class EffectDialogsWindowTest : public testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(CMainWnd::registerClass(GetModuleHandleW(nullptr)));
+        window = std::make_unique<ScriptedWindow>(
+            GetModuleHandleW(nullptr), out, [] { return std::optional<std::string>(); }, timer, failures);
+        ASSERT_TRUE(window->create(SW_SHOWNOACTIVATE));
+        // A C held a quarter, then silence for nineteen quarters.
+        window->song = SmfWriter(1, 480)
+                           .track(join({{0x00, 0x90, 60, 100, 0x83, 0x60, 0x80, 60, 0}, endOfTrack(9600)}))
+                           .bytes();
+        command(IDM_FILE_OPEN);
+    }
+    void TearDown() override { window.reset(); }
+
+    HWND hwnd() const { return window->handle(); }
+    EffectSettings& effect() { return window->model().engine().effect(); }
+    // The program's message loop: the open effect dialog takes its keyboard messages first.
+    void pump() {
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            if (message.message == WM_QUIT || window->takeDialogMessage(message)) continue;
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+    }
+    void command(int id) {
+        SendMessageW(hwnd(), WM_COMMAND, WPARAM(id), 0);
+        pump();
+    }
+    void clickFace(int x, int y) {
+        SendMessageW(hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+        SendMessageW(hwnd(), WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+        pump();
+    }
+    void clickButton(HWND dialog, int id) {
+        SendDlgItemMessageW(dialog, id, BM_CLICK, 0, 0);
+        pump();
+    }
+    bool menuChecked(int id) {
+        HMENU popup = GetSubMenu(GetMenu(hwnd()), 2);
+        SendMessageW(hwnd(), WM_INITMENUPOPUP, WPARAM(popup), 2);
+        return GetMenuState(popup, UINT(id), MF_BYCOMMAND) & MF_CHECKED;
+    }
+    bool closeCommandGrey() {
+        return GetMenuState(GetSystemMenu(hwnd(), FALSE), SC_CLOSE, MF_BYCOMMAND) & MF_GRAYED;
+    }
+    bool centredOverWindow(HWND dialog) {
+        RECT outer, inner;
+        GetWindowRect(hwnd(), &outer);
+        GetWindowRect(dialog, &inner);
+        return std::abs((outer.left + outer.right) - (inner.left + inner.right)) <= 2 &&
+               std::abs((outer.top + outer.bottom) - (inner.top + inner.bottom)) <= 2;
+    }
+    // Opens an effect dialog from its menu item: it shows centred over the window, the close command is
+    // grey, and the face's play button does nothing while it is open.
+    HWND openDialog(int id) {
+        command(id);
+        HWND dialog = window->effectDialog();
+        EXPECT_TRUE(dialog && IsWindowVisible(dialog));
+        EXPECT_TRUE(centredOverWindow(dialog));
+        EXPECT_TRUE(closeCommandGrey());
+        EXPECT_TRUE(window->model().face().effectDialogOpen);
+        clickFace(80, 460);
+        EXPECT_FALSE(timer.running());
+        return dialog;
+    }
+    // The first note-on the device is sent once playback runs, as "90 3C 64".
+    std::string firstNoteOn() {
+        const size_t before = out.messages().size();
+        for (int tick = 0; tick < 10; ++tick) {
+            timer.tick();
+            pump();
+        }
+        for (size_t i = before; i < out.messages().size(); ++i) {
+            const std::string line = RecordingMidiOut::formatLine(out.messages()[i]);
+            if (line.find(" 90 ") != std::string::npos) return line.substr(line.find("90 "));
+        }
+        return "";
+    }
+
+    RecordingMidiOut out;
+    VirtualTimer timer;
+    ShortMessageFailures failures;
+    std::unique_ptr<ScriptedWindow> window;
+};
+}  // namespace
+
+TEST_F(EffectDialogsWindowTest, KeySignatureTriesPlayTheSongAgainAndItsEndMarksTheEffectInUse) {
+    command(IDM_EFFECT_FOLK);
+    HWND dialog = openDialog(IDM_EFFECT_KEY_SIGNATURE);
+    clickButton(dialog, IDC_KEY_SHARPS);
+    clickButton(dialog, IDC_KEY_COUNT_FIRST + 1);
+    EXPECT_EQ(itemText(dialog, IDC_KEY_LABEL), "ファ、ド");
+
+    clickButton(dialog, IDC_KEY_TRY);
+    EXPECT_EQ(effect().type, EffectType::keySignature);
+    EXPECT_EQ(effect().keySignature.sign, 1);
+    EXPECT_EQ(effect().keySignature.count, 2);
+    EXPECT_TRUE(timer.running());
+    EXPECT_EQ(firstNoteOn(), "90 3D 64");       // C sounds as C sharp
+    EXPECT_TRUE(menuChecked(IDM_EFFECT_FOLK));  // the mark waits for the closing
+
+    clickButton(dialog, IDC_KEY_FLATS);
+    clickButton(dialog, IDC_KEY_TRY);  // a try during play stops and starts from the beginning
+    EXPECT_EQ(timer.starts, 2);
+    EXPECT_EQ(firstNoteOn(), "90 3C 64");  // two flats lower B and E: C stays
+    clickButton(dialog, IDOK);
+    EXPECT_FALSE(IsWindow(dialog));
+    EXPECT_EQ(window->effectDialog(), nullptr);
+    EXPECT_TRUE(menuChecked(IDM_EFFECT_KEY_SIGNATURE));
+    EXPECT_FALSE(menuChecked(IDM_EFFECT_FOLK));
+    EXPECT_FALSE(closeCommandGrey());
+    EXPECT_FALSE(window->model().face().effectDialogOpen);
+    EXPECT_TRUE(window->messages.empty());
+}
+
+TEST_F(EffectDialogsWindowTest, PitchMapTriesTheDrawingAndEscapeClosesAsTheEndButtonDoes) {
+    HWND dialog = openDialog(IDM_EFFECT_PITCH_MAP);
+    EXPECT_EQ(itemText(dialog, IDC_PITCH_NEW_FIRST), "ド");
+    HWND firstBar = GetDlgItem(dialog, IDC_PITCH_BAR_FIRST);
+    EXPECT_EQ(GetScrollPos(firstBar, SB_CTL), -5);
+    for (int step = 0; step < 2; ++step)
+        SendMessageW(dialog, WM_HSCROLL, MAKEWPARAM(SB_LINERIGHT, 0), LPARAM(firstBar));
+    EXPECT_EQ(itemText(dialog, IDC_PITCH_NEW_FIRST), "レ");
+
+    clickButton(dialog, IDC_PITCH_TRY);
+    EXPECT_EQ(effect().type, EffectType::customMap);
+    EXPECT_EQ(effect().pitchMap.entries[0], 2);
+    EXPECT_EQ(effect().pitchMap.entries[1], 0);
+    EXPECT_TRUE(timer.running());
+    EXPECT_EQ(firstNoteOn(), "90 3E 64");  // C sounds as D
+    EXPECT_TRUE(menuChecked(IDM_EFFECT_NONE));
+
+    // Esc on one of the dialog's buttons, through the program's message loop.
+    PostMessageW(GetDlgItem(dialog, IDC_PITCH_RESET), WM_KEYDOWN, VK_ESCAPE, 0);
+    pump();
+    EXPECT_FALSE(IsWindow(dialog));
+    EXPECT_TRUE(menuChecked(IDM_EFFECT_PITCH_MAP));
+    EXPECT_FALSE(closeCommandGrey());
+    EXPECT_FALSE(window->model().face().effectDialogOpen);
+
+    command(IDM_EFFECT_PITCH_MAP);  // refused while the song plays
+    EXPECT_EQ(window->effectDialog(), nullptr);
+    clickFace(30, 465);                         // stop
+    dialog = openDialog(IDM_EFFECT_PITCH_MAP);  // from the drawing in use
+    EXPECT_EQ(itemText(dialog, IDC_PITCH_NEW_FIRST), "レ");
+    EXPECT_EQ(GetScrollPos(GetDlgItem(dialog, IDC_PITCH_BAR_FIRST), SB_CTL), -3);
+    clickButton(dialog, IDOK);
+    EXPECT_TRUE(menuChecked(IDM_EFFECT_PITCH_MAP));
+}
+
+TEST_F(EffectDialogsWindowTest, EffectTimeAsksForAnEffectThenForTheStartAndAnEndAfterIt) {
+    command(IDM_EFFECT_TIME);
+    EXPECT_EQ(window->messages, std::vector<std::string>{"何か効果を選択してください"});
+
+    command(IDM_EFFECT_JAPANESE);
+    auto onTimeDialog = [](const std::string& prompt, std::function<void(HWND)> action) -> Step {
+        return [=] {
+            HWND dialog = findDialog(true);
+            if (!dialog || itemText(dialog, IDC_TIME_PROMPT) != prompt) return false;
+            action(dialog);
+            return true;
+        };
+    };
+    auto answer = [](HWND dialog, int code, int dragged) {
+        SendMessageW(dialog, WM_HSCROLL, MAKEWPARAM(code, uint16_t(dragged)),
+                     LPARAM(GetDlgItem(dialog, IDC_TIME_BAR)));
+        PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+    };
+    std::string refusal;
+    script = {onTimeDialog("開始時間を設定して下さい", [&](HWND d) { answer(d, SB_THUMBTRACK, 10); }),
+              onTimeDialog("終了時間を設定して下さい", [&](HWND d) { answer(d, SB_THUMBTRACK, 10); }),
+              [&] {
+                  HWND box = findDialog(false);
+                  if (!box) return false;
+                  for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+                      wchar_t text[256] = {};
+                      GetWindowTextW(child, text, 256);
+                      if (narrow(text).find("終了時間") != std::string::npos) refusal = narrow(text);
+                  }
+                  PostMessageW(box, WM_COMMAND, IDOK, 0);
+                  return true;
+              },
+              onTimeDialog("終了時間を設定して下さい", [&](HWND d) { answer(d, SB_LINERIGHT, 0); })};
+    ticksLeft = 300;
+    const UINT_PTR scriptTimer = SetTimer(nullptr, 0, 20, &playScript);
+    command(IDM_EFFECT_TIME);
+    KillTimer(nullptr, scriptTimer);
+    EXPECT_TRUE(script.empty()) << script.size() << " steps left";
+    EXPECT_EQ(refusal, "終了時間は開始時間より後に設定して下さい");
+    EXPECT_EQ(effect().window.start, 10);
+    EXPECT_EQ(effect().window.end, 11);
+}
