@@ -170,6 +170,17 @@ TEST_F(ToneDialogModelTest, OkSendsTheChoiceAgainWhenTheSongReplacedThePreview) 
     EXPECT_EQ(sent(), toneMessages(5, 40, 8));
 }
 
+TEST_F(ToneDialogModelTest, OkSendsTheChoiceAgainWhenTheSongSentItsSameToneAfterThePreview) {
+    play(5, 41, 0);
+    ToneDialogModel dialog = open(5);
+    dialog.select(toneIndex(SoundModule::sc88, 40, 8));
+    play(5, 41, 0);  // the same program change again: the device plays it instead of the preview
+    out.clear();
+    dialog.ok();
+    expectLocked(5, 40, 8);
+    EXPECT_EQ(sent(), toneMessages(5, 40, 8));
+}
+
 TEST_F(ToneDialogModelTest, CancelPutsBackTheChannelsToneOnce) {
     play(3, 48, 0);
     ToneDialogModel dialog = open(3);
