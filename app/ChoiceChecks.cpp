@@ -3,24 +3,11 @@
 #include "resources/CommandIds.h"
 
 bool ChoiceChecks::handles(int id) const {
-    return id == IDM_EFFECT_NONE || id == IDM_MODULE_SC88 || id == IDM_MODULE_SC55 || id == IDM_MODULE_SB16;
+    return id == IDM_EFFECT_NONE;
 }
 
-MenuItemState ChoiceChecks::state(int id) const {
+MenuItemState ChoiceChecks::state(int) const {
     MenuItemState state;
-    switch (id) {
-        case IDM_EFFECT_NONE:
-            state.checked = effect_.type == EffectType::none;
-            break;
-        case IDM_MODULE_SC88:
-            state.checked = face_.soundModule == FaceState::sc88;
-            break;
-        case IDM_MODULE_SC55:
-            state.checked = face_.soundModule == FaceState::sc55;
-            break;
-        default:
-            state.checked = face_.soundModule == FaceState::sb16;
-            break;
-    }
+    state.checked = effect_.type == EffectType::none;
     return state;
 }

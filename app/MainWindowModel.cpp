@@ -4,7 +4,10 @@
 #include "app/DeviceMessages.h"
 #include "app/FileMenu.h"
 #include "app/PlayModeMenu.h"
+#include "app/MenuAreaOf.h"
 #include "app/ViewMenu.h"
+#include "tones/SoundModuleMenu.h"
+#include "tones/ToneChanger.h"
 
 MainWindowModel::MainWindowModel(PlatformPorts ports, MidiOut& out, PlaybackTimer& timer, TickPoster& ticks,
                                  CanvasSource& canvases, ShortMessageFailures& failures)
@@ -14,12 +17,14 @@ MainWindowModel::MainWindowModel(PlatformPorts ports, MidiOut& out, PlaybackTime
       skin_(ports.files, ports.window),
       painter_(skin_.face(), skin_.buttonSheet(), face_, engine_.controls(), engine_.sequencer(),
                engine_.player(), canvases),
-      controls_(face_, engine_, painter_, [](int) {}),
+      controls_(face_, engine_, painter_, [this](int channel) { changeChannelTone(channel); }),
       songs_(ports, engine_, face_, painter_) {
     areas_.push_back(std::make_unique<FileMenu>(songs_, engine_.player(), ports.window));
     areas_.push_back(std::make_unique<PlayModeMenu>(engine_.player(), ports.window));
     areas_.push_back(std::make_unique<ViewMenu>(face_, songs_, ports.window));
-    areas_.push_back(std::make_unique<ChoiceChecks>(engine_.effect(), face_));
+    areas_.push_back(std::make_unique<ChoiceChecks>(engine_.effect()));
+    areas_.push_back(std::make_unique<MenuAreaOf<SoundModuleMenu>>(
+        face_.soundModule, [this] { return engine_.player().playing(); }));
 }
 
 void MainWindowModel::onTick() {
@@ -53,6 +58,15 @@ bool MainWindowModel::onCommand(int id) {
 MenuItemState MainWindowModel::menuItemState(int id) const {
     const MenuArea* area = areaFor(id);
     return area ? area->state(id) : MenuItemState{};
+}
+
+void MainWindowModel::changeChannelTone(int channel) {
+    if (!ports_.toneDialogs) return;
+    // A channel whose note read-out is still blank has not sounded since playback started.
+    const bool sounded = engine_.controls().channelPitchClass[channel].load(std::memory_order_relaxed) !=
+                         LiveControls::notSounded;
+    ToneChanger(engine_.tones(), engine_.out(), *ports_.toneDialogs)
+        .changeChannelTone(channel, face_.soundModule, engine_.sequencer().gmSystemOnSeen(), sounded);
 }
 
 bool MainWindowModel::afterFaceControl(bool passOn) {

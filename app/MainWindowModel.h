@@ -66,6 +66,7 @@ class MainWindowModel : private PlayerHost {
     void openNextSongListEntry() override { songs_.openNextSongListEntry(); }
 
     MenuArea* areaFor(int id) const;
+    void changeChannelTone(int channel);
     bool afterFaceControl(bool passOn);
 
     PlatformPorts ports_;

@@ -6,6 +6,7 @@
 #include "platform/win32/MessageBoxes.h"
 #include "app/win32/Win32Files.h"
 #include "platform/win32/WideText.h"
+#include "tones/win32/CToneDlg.h"
 
 namespace {
 constexpr int compactWidth = 400;
@@ -18,7 +19,7 @@ CMainWnd::CMainWnd(HINSTANCE instance, MidiOut& out, OutputOpener openOutput, Pl
                    ShortMessageFailures& failures)
     : instance_(instance),
       openOutput_(std::move(openOutput)),
-      model_(PlatformPorts{*this, *this, *this}, out, timer, *this, *this, failures) {}
+      model_(PlatformPorts{*this, *this, *this, nullptr, this}, out, timer, *this, *this, failures) {}
 
 CMainWnd::~CMainWnd() {
     if (window_) DestroyWindow(window_);
@@ -260,4 +261,8 @@ void CMainWnd::invalidate(const face::Rect& area) {
 
 void CMainWnd::postTick() {
     PostMessageW(window_, tickMessage, 0, 0);
+}
+
+void CMainWnd::runToneDialog(ToneDialogModel& dialog) {
+    CToneDlg(dialog, window_).doModal();
 }

@@ -7,6 +7,7 @@
 #include "app/MainWindowModel.h"
 #include "app/PlatformPorts.h"
 #include "app/win32/GdiCanvas.h"
+#include "tones/ToneChanger.h"
 
 // The one main window. Its window procedure only dispatches: every rule lives in MainWindowModel, and this
 // class carries out what the model asks of Windows through its ports (the window itself, files, dialogs).
@@ -14,6 +15,7 @@ class CMainWnd : public WindowPort,
                  public FilePort,
                  public DialogPort,
                  public TickPoster,
+                 public ToneDialogPort,
                  private CanvasSource {
   public:
     static constexpr UINT tickMessage = WM_USER + 1;  // WM_TICK, posted by the timer thread
@@ -47,6 +49,8 @@ class CMainWnd : public WindowPort,
 
     // TickPoster: the timer thread's WM_TICK.
     void postTick() override;
+    // ToneDialogPort
+    void runToneDialog(ToneDialogModel& dialog) override;
 
   private:
     static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
