@@ -109,11 +109,11 @@ void EventFilter::applyToneLock(int channel, int kind, int& data1, int& data2) {
 }
 
 // The tone dialog's OK may lock the channel between the song's value going into the tone and its message
-// reaching the device, and the dialog cannot tell whether that message is still to come. Looking again
-// once it has gone out closes the gap: either the lock is seen here and its value follows the song's, or
-// the lock came after this look, and so after the song's message, and the dialog's own sending ends last.
+// reaching the device, and the dialog cannot tell whether that message is still to come. Counting the
+// message once it has gone out closes the gap: either the lock is seen here and its value follows the
+// song's, or the count went in before the lock, the dialog sees it changed and sends its choice last.
 void EventFilter::followToneLock(int status, int data1, int data2) {
-    const ChannelTone tone = tones_.at(channelOf(status));
+    const ChannelTone tone = tones_.songToneSent(channelOf(status));
     if (!tone.fixed) return;
     if (kindOf(status) == programChange) {
         if (tone.program != data1) out_.sendShortMessage(uint8_t(status), tone.program, uint8_t(data2));

@@ -40,12 +40,23 @@ uint8_t ChannelTones::takeSongValue(int channel, int shift, uint8_t value) {
     uint32_t seen = word.load(std::memory_order_acquire);
     // A failed swap means the dialog locked the channel (or reset it) in between: look again.
     while (!(seen & fixedBit)) {
-        // The count wraps by dropping out of the word's top.
-        const uint32_t taken = ((seen & ~(byteMask << shift)) | uint32_t(value) << shift) + oneChange;
+        const uint32_t taken = (seen & ~(byteMask << shift)) | uint32_t(value) << shift;
         if (word.compare_exchange_weak(seen, taken, std::memory_order_acq_rel, std::memory_order_acquire))
             return value;
     }
     return uint8_t(seen >> shift);
+}
+
+ChannelTone ChannelTones::songToneSent(int channel) {
+    std::atomic<uint32_t>& word = words_[channel];
+    uint32_t seen = word.load(std::memory_order_acquire);
+    while (!(seen & fixedBit)) {
+        // The count wraps by dropping out of the word's top.
+        if (word.compare_exchange_weak(seen, seen + oneChange, std::memory_order_acq_rel,
+                                       std::memory_order_acquire))
+            return unpack(seen + oneChange);
+    }
+    return unpack(seen);
 }
 
 ChannelTone ChannelTones::fix(int channel, uint8_t program, uint8_t bank) {

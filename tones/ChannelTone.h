@@ -11,15 +11,16 @@ struct ChannelTone {
     uint8_t program = 0;
     uint8_t bank = 0;
     bool fixed = false;
-    // Counts (wrapping) the song's program changes and bank selects the channel has taken. A song that sends
-    // the tone it already had still replaces a tone previewed on the device; two readings of this tell.
+    // Counts (wrapping) the song's program changes and bank selects that have reached the device on the
+    // channel. One that repeats the tone the channel had still replaces a tone previewed there; two readings
+    // of this tell.
     uint16_t songChanges = 0;
 };
 
 // The tone of every channel. The tone dialog locks it on the window thread while the event filter writes
-// the song's program changes and bank selects into it on the timer thread. Each channel's tone and lock are
-// one atomic word, so a lock can never be torn apart from its tone: the song's values go in only while the
-// word is unlocked (compare and swap), and the lock goes in with its tone in one exchange.
+// the song's program changes and bank selects into it on the timer thread. Each channel's tone, lock and
+// count are one atomic word, so a lock can never be torn apart from its tone: the song's values go in only
+// while the word is unlocked (compare and swap), and the lock goes in with its tone in one exchange.
 class ChannelTones {
   public:
     static constexpr int channelCount = midi::channelCount;
@@ -33,6 +34,9 @@ class ChannelTones {
     // user has locked it. Returns the value to send, the song's or the locked one.
     uint8_t takeSongProgram(int channel, uint8_t program);
     uint8_t takeSongBank(int channel, uint8_t bank);
+    // The song's program change or bank select has gone to the device: counted unless the channel is locked.
+    // Returns the tone as it is now; a lock set meanwhile is one the device may not have heard.
+    ChannelTone songToneSent(int channel);
 
     // Locks the channel on a tone the user chose. Returns the tone it held just before.
     ChannelTone fix(int channel, uint8_t program, uint8_t bank);

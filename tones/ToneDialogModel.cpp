@@ -43,6 +43,7 @@ ToneDialogModel::Selection ToneDialogModel::select(int row) {
     if (gmMode_ && sound.bank != 0) return Selection::refused;
     currentSelection_ = row;
     selectionSent_ = true;
+    // Read before sending: a song's message counted after this may have reached the device after the preview.
     toneAtLastSelection_ = tones_.at(channel_);
     send(sound);
     return Selection::heard;
@@ -59,8 +60,8 @@ void ToneDialogModel::ok() {
     }
     const Sound chosen = rowSound(currentSelection_);
     const ChannelTone beforeLock = tones_.fix(channel_, chosen.program, chosen.bank);
-    // A program change or bank select of the song since the last selection has replaced the preview on the
-    // device (one still on its way there is followed by the lock in the event filter).
+    // A program change or bank select of the song that reached the device after the last selection has
+    // replaced the preview there (one still on its way is followed by the lock in the event filter).
     if (beforeLock.songChanges != toneAtLastSelection_.songChanges) send(chosen);
 }
 

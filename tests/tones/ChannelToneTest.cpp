@@ -15,7 +15,7 @@ TEST(ChannelTones, TheSongSetsTheToneUntilTheUserLocksIt) {
     const ChannelTone before = tones.fix(3, 25, 16);
     EXPECT_FALSE(before.fixed);
     EXPECT_EQ(before.program, 48);
-    EXPECT_EQ(before.songChanges, 2);
+    EXPECT_EQ(before.songChanges, 0) << "nothing has reached the device yet";
     EXPECT_EQ(tones.takeSongProgram(3, 1), 25) << "the lock replaces the song's program";
     EXPECT_EQ(tones.takeSongBank(3, 0), 16);
     const ChannelTone locked = tones.at(3);
@@ -40,18 +40,26 @@ TEST(ChannelTones, FixCurrentLocksWhatTheSongSetLast) {
     EXPECT_EQ(tones.takeSongProgram(9, 0), 25);
 }
 
-// The count tells the dialog that the song sent a tone, even the very one it had, and wraps without
-// touching the tone or the lock.
-TEST(ChannelTones, TheSongsChangesAreCountedAndTheCountWraps) {
+// The count tells the dialog that the song's tone reached the device, even the very tone it had; it wraps
+// without touching the tone or the lock, and stops once the channel is locked.
+TEST(ChannelTones, WhatReachesTheDeviceIsCountedUntilTheLock) {
     ChannelTones tones;
     tones.takeSongProgram(0, 7);
-    const uint16_t once = tones.at(0).songChanges;
+    EXPECT_EQ(tones.songToneSent(0).songChanges, 1);
     tones.takeSongProgram(0, 7);
-    EXPECT_NE(tones.at(0).songChanges, once);
-    for (int i = 0; i < 40000; ++i) tones.takeSongBank(0, 1);
-    const ChannelTone tone = tones.at(0);
+    EXPECT_EQ(tones.songToneSent(0).songChanges, 2);
+    tones.takeSongBank(0, 1);
+    for (int i = 0; i < 40000; ++i) tones.songToneSent(0);
+    ChannelTone tone = tones.at(0);
     EXPECT_EQ(tone.program, 7);
     EXPECT_EQ(tone.bank, 1);
     EXPECT_FALSE(tone.fixed);
+    EXPECT_EQ(tone.songChanges, uint16_t((40002) % 32768));
+
+    tones.fix(0, 40, 8);
+    tone = tones.songToneSent(0);
+    EXPECT_TRUE(tone.fixed);
+    EXPECT_EQ(tone.program, 40);
+    EXPECT_EQ(tone.songChanges, 0);
 }
 }  // namespace

@@ -13,10 +13,12 @@
 namespace {
 class ToneDialogModelTest : public testing::Test {
   protected:
-    // The song has set the channel's tone, as the filter records it.
+    // The song has set the channel's tone and sent it, as the filter records it.
     void play(int channel, uint8_t program, uint8_t bank) {
-        tones.takeSongProgram(channel, program);
         tones.takeSongBank(channel, bank);
+        tones.songToneSent(channel);
+        tones.takeSongProgram(channel, program);
+        tones.songToneSent(channel);
     }
     ToneDialogModel open(int channel, SoundModule module = SoundModule::sc88, bool gmMode = false) {
         return ToneDialogModel(tones, out, channel, module, gmMode);
