@@ -19,7 +19,7 @@ bool FaceControls::hasSounded(int channel) const {
 
 void FaceControls::stepCell(int x, int y, int step) {
     // The cells are for the GS sound modules; with the Sound Blaster 16 they stay as they are.
-    if (face_.soundModule == FaceState::sb16) return;
+    if (face_.soundModule == SoundModule::sb16) return;
     const auto cell = face::cellAt(x, y);
     if (!cell || !hasSounded(cell->channel)) return;
 

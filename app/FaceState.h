@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "playback/MidiVocabulary.h"
+#include "tones/SoundModule.h"
 
 // The face's own state, kept and changed on the window thread only (what the timer thread also reads
 // lives in LiveControls and the Sequencer).
@@ -11,7 +12,6 @@ struct FaceState {
     enum CellColumn { volumeCell = 0, reverbCell, chorusCell, modulationCell, autoPanCell, cellColumns };
     enum ToggleColumn { soloToggle = 0, muteToggle, octaveToggle, toggleColumns };
     enum PressedButton { noButton = 0, tempoDown, tempoUp, transposeDown, transposeUp, volumeDown, volumeUp };
-    enum SoundModule { sc88 = 0, sc55 = 1, sb16 = 2 };
 
     int masterVolume = 100;                                                 // percent, steps of 10, 0..120
     std::array<std::array<int, cellColumns>, channelCount> channelCells{};  // 0..12
@@ -20,7 +20,7 @@ struct FaceState {
     int pressedButton = noButton;
     bool largeView = true;
     bool songLoaded = false;
-    int soundModule = sc88;
+    SoundModule soundModule = SoundModule::sc88;  // "音源"; changed only while no song plays
     // While an effect dialog is open, playback is started and stopped only by its "試行".
     bool effectDialogOpen = false;
 

@@ -1,6 +1,5 @@
 #include "app/MainWindowModel.h"
 
-#include "app/ChoiceChecks.h"
 #include "app/DeviceMessages.h"
 #include "app/DroppedFiles.h"
 #include "app/FileMenu.h"
@@ -9,6 +8,8 @@
 #include "app/MenuAreaOf.h"
 #include "app/ViewMenu.h"
 #include "resources/CommandIds.h"
+#include "tones/SoundModuleMenu.h"
+#include "tones/ToneChanger.h"
 
 MainWindowModel::MainWindowModel(PlatformPorts ports, MidiOut& out, PlaybackTimer& timer, TickPoster& ticks,
                                  CanvasSource& canvases, ShortMessageFailures& failures)
@@ -18,7 +19,7 @@ MainWindowModel::MainWindowModel(PlatformPorts ports, MidiOut& out, PlaybackTime
       skin_(ports.files, ports.window),
       painter_(skin_.face(), skin_.buttonSheet(), face_, engine_.controls(), engine_.sequencer(),
                engine_.player(), canvases),
-      controls_(face_, engine_, painter_, [](int) {}),
+      controls_(face_, engine_, painter_, [this](int channel) { changeChannelTone(channel); }),
       settings_(ports.settings, ports.settingsWindow),
       history_(settings_.history(), *this),
       songs_(ports, engine_, face_, painter_, history_) {
@@ -30,7 +31,6 @@ MainWindowModel::MainWindowModel(PlatformPorts ports, MidiOut& out, PlaybackTime
     areas_.push_back(std::make_unique<MenuAreaOf<SettingsMenu>>(ports.settings, settings_.settings(),
                                                                 static_cast<SettingsMenuHost&>(*this)));
     areas_.push_back(std::make_unique<ViewMenu>(face_, songs_, ports.window));
-    areas_.push_back(std::make_unique<ChoiceChecks>(face_));
     auto effectMenu = std::make_unique<MenuAreaOf<EffectMenu>>(effectHost_, ports.effectDialogs);
     effectMenu_ = effectMenu.get();
     areas_.push_back(std::move(effectMenu));
@@ -41,6 +41,8 @@ MainWindowModel::MainWindowModel(PlatformPorts ports, MidiOut& out, PlaybackTime
     }
     areas_.push_back(std::make_unique<HotKeyArea>(controls_, face_, engine_.player(),
                                                   [this] { onCommand(IDM_FILE_OPEN); }));
+    areas_.push_back(std::make_unique<MenuAreaOf<SoundModuleMenu>>(
+        face_.soundModule, [this] { return engine_.player().playing(); }));
 }
 
 void MainWindowModel::onTick() {
@@ -74,6 +76,15 @@ bool MainWindowModel::onCommand(int id) {
 MenuItemState MainWindowModel::menuItemState(int id) const {
     const MenuArea* area = areaFor(id);
     return area ? area->state(id) : MenuItemState{};
+}
+
+void MainWindowModel::changeChannelTone(int channel) {
+    if (!ports_.toneDialogs) return;
+    // A channel whose note read-out is still blank has not sounded since playback started.
+    const bool sounded = engine_.controls().channelPitchClass[channel].load(std::memory_order_relaxed) !=
+                         LiveControls::notSounded;
+    ToneChanger(engine_.tones(), engine_.out(), *ports_.toneDialogs)
+        .changeChannelTone(channel, face_.soundModule, engine_.sequencer().gmSystemOnSeen(), sounded);
 }
 
 bool MainWindowModel::afterFaceControl(bool passOn) {

@@ -97,6 +97,7 @@ class MainWindowModel : private PlayerHost,
     void postClose() override { ports_.window.postClose(); }
 
     MenuArea* areaFor(int id) const;
+    void changeChannelTone(int channel);
     bool afterFaceControl(bool passOn);
 
     PlatformPorts ports_;

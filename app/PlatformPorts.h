@@ -5,8 +5,9 @@
 #include "app/WindowPort.h"
 #include "effects/EffectHost.h"
 
-class SettingsPort;   // app/SettingsPort.h
-class SettingsStore;  // app/SettingsStore.h
+class SettingsPort;    // app/SettingsPort.h
+class SettingsStore;   // app/SettingsStore.h
+class ToneDialogPort;  // tones/ToneChanger.h
 
 // Everything the main window's rules ask of the platform, one port per concern.
 struct PlatformPorts {
@@ -18,4 +19,5 @@ struct PlatformPorts {
     SettingsPort& settingsWindow;
     // The sound generators' file choice and clock; none: the window has no "別領域" commands.
     GeneratorPort* generators = nullptr;
+    ToneDialogPort* toneDialogs = nullptr;  // the tone dialog; without it the tone column opens nothing
 };

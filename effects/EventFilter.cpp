@@ -31,14 +31,8 @@ int fixedOr(const std::atomic<bool>& fixed, const std::atomic<uint8_t>& fixedVal
     return fixed.load(relaxed) ? fixedValue.load(relaxed) : value;
 }
 
-// While the user has locked the channel's tone, the song's value gives way to it; otherwise the song's
-// value becomes the channel's tone.
-void lockOrRemember(const std::atomic<bool>& toneFixed, std::atomic<uint8_t>& tone, int& value) {
-    if (toneFixed.load(std::memory_order_acquire)) {
-        value = tone.load(relaxed);
-    } else {
-        tone.store(uint8_t(value), relaxed);
-    }
+bool isToneMessage(int kind, int data1) {
+    return kind == programChange || (kind == controlChange && data1 == bankSelect);
 }
 }  // namespace
 
@@ -73,6 +67,7 @@ void EventFilter::processChannelMessage(int, const ChannelMessage& message) {
     if (isNoteMessage(kind)) updateReadouts(channel, kind, data1, data2);
     if (kind == controlChange && data1 == pan && autoPan_.overridesPan(channel)) return;
     out_.sendShortMessage(uint8_t(status), uint8_t(data1), uint8_t(data2));
+    if (isToneMessage(kind, data1)) followToneLock(status, data1, data2);
 }
 
 void EventFilter::applyEffect(int channel, int kind, int& key, int& value) {
@@ -103,11 +98,27 @@ void EventFilter::applyControls(int channel, int kind, int& key, int& value) con
     if (controls_.channelMuted[channel].load(relaxed)) value = 0;
 }
 
+// While the user has locked the channel's tone, the song's value gives way to it; otherwise the song's
+// value becomes the channel's tone.
 void EventFilter::applyToneLock(int channel, int kind, int& data1, int& data2) {
     if (kind == programChange) {
-        lockOrRemember(tones_.toneFixed[channel], tones_.tone[channel].program, data1);
+        data1 = tones_.takeSongProgram(channel, uint8_t(data1));
     } else if (kind == controlChange && data1 == bankSelect) {
-        lockOrRemember(tones_.toneFixed[channel], tones_.tone[channel].bank, data2);
+        data2 = tones_.takeSongBank(channel, uint8_t(data2));
+    }
+}
+
+// The tone dialog's OK may lock the channel between the song's value going into the tone and its message
+// reaching the device, and the dialog cannot tell whether that message is still to come. Counting the
+// message once it has gone out closes the gap: either the lock is seen here and its value follows the
+// song's, or the count went in before the lock, the dialog sees it changed and sends its choice last.
+void EventFilter::followToneLock(int status, int data1, int data2) {
+    const ChannelTone tone = tones_.songToneSent(channelOf(status));
+    if (!tone.fixed) return;
+    if (kindOf(status) == programChange) {
+        if (tone.program != data1) out_.sendShortMessage(uint8_t(status), tone.program, uint8_t(data2));
+    } else if (tone.bank != data2) {
+        out_.sendShortMessage(uint8_t(status), uint8_t(data1), tone.bank);
     }
 }
 

@@ -37,6 +37,7 @@ class EventFilter : public ChannelMessageSink {
     void applyEffect(int channel, int kind, int& key, int& value);
     void applyControls(int channel, int kind, int& key, int& value) const;
     void applyToneLock(int channel, int kind, int& data1, int& data2);
+    void followToneLock(int status, int data1, int data2);
     int overriddenController(int channel, int controller, int value) const;
     void updateReadouts(int channel, int kind, int key, int value);
 

@@ -1,6 +1,4 @@
 #pragma once
-#include <functional>
-
 #include "playback/MidiOut.h"
 #include "tones/ChannelTone.h"
 #include "tones/SoundModule.h"
@@ -14,18 +12,15 @@ class ToneDialogPort {
     virtual void runToneDialog(ToneDialogModel& dialog) = 0;
 };
 
-// A click on the face's tone column while a song plays: opens the tone dialog on the row's channel.
+// A click on a channel's row of the face's tone column while a song plays: opens the tone dialog on it.
 class ToneChanger {
   public:
-    // Whether a note has sounded on the channel since playback started.
-    using SoundedTest = std::function<bool(int channel)>;
-
     ToneChanger(ChannelTones& tones, MidiOut& out, ToneDialogPort& port);
 
-    // Does nothing with the Sound Blaster 16, off the channel rows, or on a channel that has not sounded
-    // (its tone is not known yet). Returns whether the dialog was shown.
-    bool changeChannelTone(int x, int y, SoundModule module, bool gmSystemOnSeen,
-                           const SoundedTest& hasSounded);
+    // Does nothing with the Sound Blaster 16 or on a channel that has not sounded a note since playback
+    // started (its tone is not known yet). `gmSystemOnSeen`: the song has sent GM System On, after which
+    // only capital tones can be chosen. Returns whether the dialog was shown.
+    bool changeChannelTone(int channel, SoundModule module, bool gmSystemOnSeen, bool channelSounded);
 
   private:
     ChannelTones& tones_;

@@ -3,7 +3,6 @@
 #include "tones/ToneTable.h"
 
 namespace {
-constexpr auto relaxed = std::memory_order_relaxed;
 constexpr uint8_t controlChange = 0xB0;
 constexpr uint8_t programChange = 0xC0;
 constexpr uint8_t bankSelect = 0x00;
@@ -18,7 +17,7 @@ ToneDialogModel::ToneDialogModel(ChannelTones& tones, MidiOut& out, int channel,
       module_(module),
       gmMode_(gmMode),
       isDrum_(channel == drumChannel),
-      songGeneration_(tones.songGeneration) {
+      songGeneration_(tones.songGeneration()) {
     const Sound playing = channelSound();
     if (isDrum_) {
         initialSelection_ = drumSetIndex(module_, playing.program);
@@ -44,7 +43,8 @@ ToneDialogModel::Selection ToneDialogModel::select(int row) {
     if (gmMode_ && sound.bank != 0) return Selection::refused;
     currentSelection_ = row;
     selectionSent_ = true;
-    toneAtLastSelection_ = channelSound();
+    // Read before sending: a song's message counted after this may have reached the device after the preview.
+    toneAtLastSelection_ = tones_.at(channel_);
     send(sound);
     return Selection::heard;
 }
@@ -53,21 +53,16 @@ void ToneDialogModel::ok() {
     if (finished_) return;
     finished_ = true;
     if (songReplaced()) return;
-    const Sound beforeLock = channelSound();
     // Without a selection the row may only be the stand-in for a pair the list lacks: keep the real tone.
-    const Sound chosen = selectionSent_ ? rowSound(currentSelection_) : beforeLock;
-    tones_.fix(channel_, chosen.program, chosen.bank);
-    // Until the lock is published the filter (timer thread) writes the song's program changes and bank
-    // selects into the tone and sends them. One that slipped in between the tone and the lock has replaced
-    // the choice; one that came after the last selection has replaced the preview on the device.
-    const Sound afterLock = channelSound();
-    const bool lockOverwritten = afterLock.program != chosen.program || afterLock.bank != chosen.bank;
-    const bool previewReplaced = selectionSent_ && !sameSound(beforeLock, toneAtLastSelection_);
-    if (lockOverwritten) {
-        tones_.tone[channel_].program.store(chosen.program, relaxed);
-        tones_.tone[channel_].bank.store(chosen.bank, relaxed);
+    if (!selectionSent_) {
+        tones_.fixCurrent(channel_);
+        return;
     }
-    if (lockOverwritten || previewReplaced) send(chosen);
+    const Sound chosen = rowSound(currentSelection_);
+    const ChannelTone beforeLock = tones_.fix(channel_, chosen.program, chosen.bank);
+    // A program change or bank select of the song that reached the device after the last selection has
+    // replaced the preview there (one still on its way is followed by the lock in the event filter).
+    if (beforeLock.songChanges != toneAtLastSelection_.songChanges) send(chosen);
 }
 
 void ToneDialogModel::cancel() {
@@ -86,7 +81,8 @@ ToneDialogModel::Sound ToneDialogModel::rowSound(int row) const {
 }
 
 ToneDialogModel::Sound ToneDialogModel::channelSound() const {
-    return {tones_.tone[channel_].program.load(relaxed), tones_.tone[channel_].bank.load(relaxed)};
+    const ChannelTone tone = tones_.at(channel_);
+    return {tone.program, tone.bank};
 }
 
 // A drum set is chosen by its program alone.

@@ -52,7 +52,7 @@ class ToneDialogModel {
     bool sameSound(Sound a, Sound b) const;
     void send(Sound sound);
     // A song loaded while the dialog was open has new tones and locks; this dialog no longer applies.
-    bool songReplaced() const { return tones_.songGeneration != songGeneration_; }
+    bool songReplaced() const { return tones_.songGeneration() != songGeneration_; }
 
     ChannelTones& tones_;
     MidiOut& out_;
@@ -64,7 +64,7 @@ class ToneDialogModel {
     int initialSelection_ = 0;
     int currentSelection_ = 0;
     bool selectionSent_ = false;
-    Sound toneAtLastSelection_{};  // the song's tone on the channel when the last selection was sent
+    ChannelTone toneAtLastSelection_{};  // the channel's tone when the last selection was sent
     bool finished_ = false;
     std::string label_;
 };

@@ -11,6 +11,7 @@
 #include "app/win32/Win32Files.h"
 #include "platform/win32/WideText.h"
 #include "resources/CommandIds.h"
+#include "tones/win32/CToneDlg.h"
 
 namespace {
 constexpr int compactWidth = 400;
@@ -22,7 +23,8 @@ CMainWnd::CMainWnd(HINSTANCE instance, MidiOut& out, OutputOpener openOutput, Pl
                    ShortMessageFailures& failures)
     : instance_(instance),
       openOutput_(std::move(openOutput)),
-      model_(PlatformPorts{*this, *this, *this, *this, registry_, *this, this}, out, timer, *this, *this, failures) {}
+      model_(PlatformPorts{*this, *this, *this, *this, registry_, *this, this, this}, out, timer, *this, *this,
+             failures) {}
 
 CMainWnd::~CMainWnd() {
     if (window_) DestroyWindow(window_);
@@ -312,4 +314,8 @@ void CMainWnd::showHistoryItems(const std::vector<HistoryMenuItem>& items) {
 bool CMainWnd::askYesNo(const std::string& question) {
     return MessageBoxW(window_, widen(question).c_str(), programBaseName().c_str(),
                        MB_YESNO | MB_ICONINFORMATION) == IDYES;
+}
+
+void CMainWnd::runToneDialog(ToneDialogModel& dialog) {
+    CToneDlg(dialog, window_).doModal();
 }

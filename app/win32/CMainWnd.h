@@ -12,6 +12,7 @@
 
 class CKeySigDlg;  // effects/win32/CKeySigDlg.h
 class CPitchDlg;   // effects/win32/CPitchDlg.h
+#include "tones/ToneChanger.h"
 
 // The one main window. Its window procedure only dispatches: every rule lives in MainWindowModel, and this
 // class carries out what the model asks of Windows through its ports (the window itself, files, dialogs,
@@ -23,6 +24,7 @@ class CMainWnd : public WindowPort,
                  public TickPoster,
                  public SettingsPort,
                  public EffectDialogPort,
+                 public ToneDialogPort,
                  private CanvasSource {
   public:
     static constexpr UINT tickMessage = WM_USER + 1;  // WM_TICK, posted by the timer thread
@@ -78,6 +80,9 @@ class CMainWnd : public WindowPort,
     bool takeDialogMessage(MSG& message);
     // The open effect dialog's window, or nullptr.
     HWND effectDialog() const;
+
+    // ToneDialogPort
+    void runToneDialog(ToneDialogModel& dialog) override;
 
   private:
     static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -32,7 +32,7 @@ TEST_F(FaceControlsTest, CellsRefuseAtTheirLimitsForAChannelThatHasNotSoundedAnd
     for (int toggle = 0; toggle < 3; ++toggle) clickToggle(6, toggle);
     EXPECT_EQ(face.channelCells[6], (std::array<int, 5>{10, 0, 0, 0, 0}));
     EXPECT_EQ(face.channelToggles[6], (std::array<bool, 3>{}));
-    face.soundModule = FaceState::sb16;
+    face.soundModule = SoundModule::sb16;
     clickCell(0, FaceState::volumeCell);
     rightClick(face::cellHot(0, FaceState::volumeCell));
     EXPECT_EQ(face.channelCells[0][FaceState::volumeCell], 10);

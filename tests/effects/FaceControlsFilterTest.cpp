@@ -43,13 +43,13 @@ TEST_F(EventFilterFixture, SoloAndMuteSilenceNoteOnsOnlyAndTheOctaveDoubleGoesFi
 
 TEST_F(EventFilterFixture, ToneLockAndFixedControllersOverrideTheSongsValuesAndAutoPanItsPan) {
     EXPECT_EQ(filtered({"C2 21", "B2 00 08"}), (Lines{"C2 21 00", "B2 00 08"}));
-    EXPECT_EQ(tones.tone[2].program, 33);
-    EXPECT_EQ(tones.tone[2].bank, 8);
+    EXPECT_EQ(tones.at(2).program, 33);
+    EXPECT_EQ(tones.at(2).bank, 8);
     tones.fix(2, 40, 1);
     // The bank LSB (controller 32) is not locked.
     EXPECT_EQ(filtered({"C2 21", "B2 00 08", "B2 20 03", "C3 21"}),
               (Lines{"C2 28 00", "B2 00 01", "B2 20 03", "C3 21 00"}));
-    EXPECT_EQ(tones.tone[2].program, 40);
+    EXPECT_EQ(tones.at(2).program, 40);
 
     // Fixed controllers replace the song's values; pan is left to the sweep under auto-pan.
     controls.volumeFixed[1] = controls.reverbFixed[1] = controls.chorusFixed[1] =

@@ -1,35 +1,10 @@
-// A click on the face's tone column: which clicks open the dialog, and on which channel.
+// A click on a channel's row of the face's tone column: when it opens the dialog, and on which channel.
 #include <gtest/gtest.h>
-
-#include <optional>
 
 #include "playback/RecordingMidiOut.h"
 #include "tones/ToneChanger.h"
-#include "tones/ToneColumn.h"
 
 namespace {
-TEST(ToneColumn, RowsHaveTheirEdges) {
-    struct Case {
-        int x, y;
-        std::optional<int> channel;
-    };
-    const Case cases[] = {
-        {221, 35, 0},
-        {280, 51, 0},
-        {220, 40, std::nullopt},
-        {281, 40, std::nullopt},
-        {250, 34, std::nullopt},
-        {250, 52, std::nullopt},
-        {250, 66, std::nullopt},
-        {250, 67, 1},
-        {250, 531, 15},
-        {250, 532, std::nullopt},
-        {250, 547, std::nullopt},
-        {250, -5, std::nullopt},
-    };
-    for (const auto& c : cases) EXPECT_EQ(toneColumn::channelAt(c.x, c.y), c.channel) << c.x << "," << c.y;
-}
-
 // Presses OK on the dialog after selecting `row`, or leaves it by other means when `row` is negative.
 class ScriptedDialog : public ToneDialogPort {
   public:
@@ -47,50 +22,45 @@ class ScriptedDialog : public ToneDialogPort {
 
 class ToneChangerTest : public testing::Test {
   protected:
-    bool click(int x, int y, SoundModule module = SoundModule::sc88) {
-        return changer.changeChannelTone(x, y, module, false, [this](int ch) { return sounded[ch]; });
+    bool click(int channel, SoundModule module = SoundModule::sc88, bool sounded = true) {
+        return changer.changeChannelTone(channel, module, false, sounded);
     }
     ChannelTones tones;
     RecordingMidiOut out;
     ScriptedDialog dialog;
     ToneChanger changer{tones, out, dialog};
-    bool sounded[16] = {};
 };
 
-TEST_F(ToneChangerTest, OpensOnASoundedChannelsRow) {
-    sounded[3] = true;
-    EXPECT_TRUE(click(230, 35 + 3 * 32 + 5));
-    EXPECT_EQ(dialog.shown, 1);
-    EXPECT_EQ(dialog.channel, 3);
+TEST_F(ToneChangerTest, OpensOnASoundedChannelWithAGsModule) {
+    EXPECT_TRUE(click(3));
+    EXPECT_TRUE(click(15, SoundModule::sc55));
+    EXPECT_EQ(dialog.shown, 2);
+    EXPECT_EQ(dialog.channel, 15);
 }
 
-TEST_F(ToneChangerTest, OpensNothingWithoutListsOffTheRowsOrOnASilentChannel) {
-    for (bool& channel : sounded) channel = true;
-    EXPECT_FALSE(click(230, 40, SoundModule::sb16));
-    EXPECT_FALSE(click(230, 60)) << "between rows";
-    sounded[2] = false;
-    EXPECT_FALSE(click(230, 35 + 2 * 32));
+TEST_F(ToneChangerTest, OpensNothingWithTheSoundBlasterOrOnASilentChannel) {
+    EXPECT_FALSE(click(0, SoundModule::sb16));
+    EXPECT_FALSE(click(2, SoundModule::sc88, false));
     EXPECT_EQ(dialog.shown, 0);
+    EXPECT_TRUE(out.messages().empty());
 }
 
 TEST_F(ToneChangerTest, ADialogClosedWithoutAnAnswerCountsAsCancel) {
-    sounded[0] = true;
-    tones.tone[0].program = 24;
+    tones.takeSongProgram(0, 24);
     struct PreviewOnly : ToneDialogPort {
         void runToneDialog(ToneDialogModel& dialog) override { dialog.select(1); }
     } previewOnly;
     ToneChanger changer(tones, out, previewOnly);
-    changer.changeChannelTone(230, 40, SoundModule::sc88, false, [](int) { return true; });
+    changer.changeChannelTone(0, SoundModule::sc88, false, true);
     ASSERT_EQ(out.messages().size(), 6u) << "the preview, then the channel's own tone";
     EXPECT_EQ(RecordingMidiOut::formatLine(out.messages()[5]), "0 C0 18 00");
-    EXPECT_FALSE(tones.toneFixed[0]);
+    EXPECT_FALSE(tones.at(0).fixed);
 }
 
 TEST_F(ToneChangerTest, OkThroughTheClickLocksTheChannel) {
-    sounded[9] = true;
     dialog.row = 2;  // SC-88 drum set ROOM
-    click(250, 35 + 9 * 32);
-    EXPECT_TRUE(tones.toneFixed[9]);
-    EXPECT_EQ(tones.tone[9].program, 8);
+    click(9);
+    EXPECT_TRUE(tones.at(9).fixed);
+    EXPECT_EQ(tones.at(9).program, 8);
 }
 }  // namespace

@@ -13,10 +13,12 @@
 namespace {
 class ToneDialogModelTest : public testing::Test {
   protected:
-    // The song has set the channel's tone, as the filter records it.
+    // The song has set the channel's tone and sent it, as the filter records it.
     void play(int channel, uint8_t program, uint8_t bank) {
-        tones.tone[channel].program = program;
-        tones.tone[channel].bank = bank;
+        tones.takeSongBank(channel, bank);
+        tones.songToneSent(channel);
+        tones.takeSongProgram(channel, program);
+        tones.songToneSent(channel);
     }
     ToneDialogModel open(int channel, SoundModule module = SoundModule::sc88, bool gmMode = false) {
         return ToneDialogModel(tones, out, channel, module, gmMode);
@@ -35,9 +37,9 @@ class ToneDialogModelTest : public testing::Test {
         return {lines[0], lines[1], lines[2]};
     }
     void expectLocked(int channel, int program, int bank) const {
-        EXPECT_TRUE(tones.toneFixed[channel]);
-        EXPECT_EQ(tones.tone[channel].program, program);
-        EXPECT_EQ(tones.tone[channel].bank, bank);
+        EXPECT_TRUE(tones.at(channel).fixed);
+        EXPECT_EQ(tones.at(channel).program, program);
+        EXPECT_EQ(tones.at(channel).bank, bank);
     }
 
     ChannelTones tones;
@@ -82,8 +84,8 @@ TEST_F(ToneDialogModelTest, EverySelectionIsHeardAtOnce) {
     Strings expected = toneMessages(2, 4, 25);
     for (const auto& line : toneMessages(2, 127, 3)) expected.push_back(line);
     EXPECT_EQ(sent(), expected);
-    EXPECT_FALSE(tones.toneFixed[2]) << "a preview locks nothing";
-    EXPECT_EQ(tones.tone[2].program, 0);
+    EXPECT_FALSE(tones.at(2).fixed) << "a preview locks nothing";
+    EXPECT_EQ(tones.at(2).program, 0);
 
     out.clear();
     ToneDialogModel drums = open(9, SoundModule::sc55);
@@ -170,6 +172,17 @@ TEST_F(ToneDialogModelTest, OkSendsTheChoiceAgainWhenTheSongReplacedThePreview) 
     EXPECT_EQ(sent(), toneMessages(5, 40, 8));
 }
 
+TEST_F(ToneDialogModelTest, OkSendsTheChoiceAgainWhenTheSongSentItsSameToneAfterThePreview) {
+    play(5, 41, 0);
+    ToneDialogModel dialog = open(5);
+    dialog.select(toneIndex(SoundModule::sc88, 40, 8));
+    play(5, 41, 0);  // the same program change again: the device plays it instead of the preview
+    out.clear();
+    dialog.ok();
+    expectLocked(5, 40, 8);
+    EXPECT_EQ(sent(), toneMessages(5, 40, 8));
+}
+
 TEST_F(ToneDialogModelTest, CancelPutsBackTheChannelsToneOnce) {
     play(3, 48, 0);
     ToneDialogModel dialog = open(3);
@@ -179,8 +192,8 @@ TEST_F(ToneDialogModelTest, CancelPutsBackTheChannelsToneOnce) {
     dialog.cancel();
     dialog.ok();
     EXPECT_EQ(sent(), toneMessages(3, 48, 0));
-    EXPECT_FALSE(tones.toneFixed[3]);
-    EXPECT_EQ(tones.tone[3].program, 48);
+    EXPECT_FALSE(tones.at(3).fixed);
+    EXPECT_EQ(tones.at(3).program, 48);
 }
 
 TEST_F(ToneDialogModelTest, CancelSendsNothingWhenTheChannelAlreadyPlaysItsTone) {
@@ -224,8 +237,8 @@ TEST_F(ToneDialogModelTest, ASongLoadedUnderTheDialogIsLeftAlone) {
         EXPECT_EQ(dialog.select(3), ToneDialogModel::Selection::ignored);
         pressOk ? dialog.ok() : dialog.cancel();
         EXPECT_TRUE(out.messages().empty()) << pressOk;
-        EXPECT_FALSE(tones.toneFixed[0]) << pressOk;
-        EXPECT_EQ(tones.tone[0].program, 0) << pressOk;
+        EXPECT_FALSE(tones.at(0).fixed) << pressOk;
+        EXPECT_EQ(tones.at(0).program, 0) << pressOk;
         play(0, 24, 0);
     }
 }

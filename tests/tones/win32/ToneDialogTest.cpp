@@ -96,8 +96,8 @@ class ToneDialogTest : public testing::Test {
 using Lines = std::vector<std::string>;
 
 TEST_F(ToneDialogTest, SelectionsAreHeardAtOnceAndOkLocksTheLastOne) {
-    tones.tone[2].program = 5;
-    tones.tone[2].bank = 24;
+    tones.takeSongProgram(2, 5);
+    tones.takeSongBank(2, 24);
     ToneDialogModel model(tones, out, 2, SoundModule::sc88, false);
     const int hardFmEp = toneIndex(SoundModule::sc88, 5, 24);
     const INT_PTR result = run(model, [&](HWND dialog) {
@@ -121,18 +121,18 @@ TEST_F(ToneDialogTest, SelectionsAreHeardAtOnceAndOkLocksTheLastOne) {
         EXPECT_EQ(sent(), (Lines{"B2 00 01", "B2 20 00", "C2 02 00"}));
         SendMessageW(list(dialog), WM_KEYDOWN, VK_DOWN, 0);  // EG+Rhodes 2
         EXPECT_EQ(out.messages().size(), 6u);
-        EXPECT_FALSE(tones.toneFixed[2]);
+        EXPECT_FALSE(tones.at(2).fixed);
         press(dialog, IDOK);
     });
     EXPECT_EQ(result, IDOK);
     EXPECT_EQ(sent(), (Lines{"B2 00 01", "B2 20 00", "C2 02 00", "B2 00 02", "B2 20 00", "C2 02 00"}));
-    EXPECT_TRUE(tones.toneFixed[2]);
-    EXPECT_EQ(int(tones.tone[2].program), 2);
-    EXPECT_EQ(int(tones.tone[2].bank), 2);
+    EXPECT_TRUE(tones.at(2).fixed);
+    EXPECT_EQ(int(tones.at(2).program), 2);
+    EXPECT_EQ(int(tones.at(2).bank), 2);
 }
 
 TEST_F(ToneDialogTest, GmModeClearsTheSelectionOfAVariationToneAndCancelPutsTheToneBack) {
-    tones.tone[0].program = 48;
+    tones.takeSongProgram(0, 48);
     ToneDialogModel model(tones, out, 0, SoundModule::sc55, true);
     const INT_PTR result = run(model, [&](HWND dialog) {
         clickRow(dialog, 1);  // Piano 1w, bank 8
@@ -145,11 +145,11 @@ TEST_F(ToneDialogTest, GmModeClearsTheSelectionOfAVariationToneAndCancelPutsTheT
     EXPECT_EQ(result, IDCANCEL);
     EXPECT_EQ(sent(), (Lines{"B0 00 00", "B0 20 00", "C0 00 00", "B0 00 00", "B0 20 00", "C0 01 00",
                              "B0 00 00", "B0 20 00", "C0 30 00"}));
-    EXPECT_FALSE(tones.toneFixed[0]);
+    EXPECT_FALSE(tones.at(0).fixed);
 }
 
 TEST_F(ToneDialogTest, TheDrumChannelListsDrumSetsAndClosingIsCancel) {
-    tones.tone[9].program = 25;
+    tones.takeSongProgram(9, 25);
     ToneDialogModel model(tones, out, 9, SoundModule::sc55, false);
     const INT_PTR result = run(model, [&](HWND dialog) {
         EXPECT_EQ(text(GetDlgItem(dialog, IDC_TONE_LABEL)), L"ドラムセット：TR808");
@@ -159,6 +159,6 @@ TEST_F(ToneDialogTest, TheDrumChannelListsDrumSetsAndClosingIsCancel) {
     });
     EXPECT_EQ(result, IDCANCEL);
     EXPECT_EQ(sent(), (Lines{"C9 30 00", "C9 19 00"}));
-    EXPECT_FALSE(tones.toneFixed[9]);
+    EXPECT_FALSE(tones.at(9).fixed);
 }
 }  // namespace

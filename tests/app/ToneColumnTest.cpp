@@ -1,0 +1,184 @@
+// The tone column and the sound-module menu of the main window, with a scripted platform: which clicks
+// open the tone dialog, what its OK does to the rest of the song, and what the Sound Blaster 16 turns off.
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "app/DibCanvas.h"
+#include "app/MainWindowModel.h"
+#include "playback/RecordingMidiOut.h"
+#include "playback/SmfWriter.h"
+#include "playback/VirtualTimer.h"
+#include "tests/support/MemorySettingsStore.h"
+#include "resources/CommandIds.h"
+#include "tones/ToneChanger.h"
+#include "tones/ToneTable.h"
+
+namespace {
+using Lines = std::vector<std::string>;
+
+class ScriptedPort : public WindowPort,
+                     public FilePort,
+                     public DialogPort,
+                     public TickPoster,
+                     public EffectDialogPort,
+                     public SettingsPort,
+                     public ToneDialogPort {
+  public:
+    void showRefusal(EffectTimeRefusal) override {}
+    std::optional<int32_t> askEffectTime(const EffectTimeQuestion&) override { return std::nullopt; }
+    void openKeySignatureDialog(const KeySignature&) override {}
+    void openPitchDialog(const PitchMap&) override {}
+    void enableCloseCommand(bool) override {}
+    std::string currentFolder() override { return "C:\\songs"; }
+    bool setCurrentFolder(const std::string&) override { return true; }
+    void showHistoryItems(const std::vector<HistoryMenuItem>&) override {}
+    bool askYesNo(const std::string&) override { return false; }
+    void showMessage(const std::string& text) override { ADD_FAILURE() << text; }
+    std::optional<std::string> chooseSongFile(const std::string&) override { return "song.mid"; }
+    FileData readFile(const std::string& path) override {
+        if (path == "song.mid") return {FileData::ok, song};
+        if (path == "Button.bmp") return {FileData::ok, encodeBmpFile(DibImage::create24(116, 213))};
+        return {FileData::ok, encodeBmpFile(DibImage::create24(788, 540))};
+    }
+    std::optional<std::string> findSkinFile(const std::string& name) override { return name; }
+    void setTitle(const std::string&) override {}
+    void setWaitCursor(bool) override {}
+    void postClose() override {}
+    void resizeForView(bool) override {}
+    void invalidateFace() override {}
+    void invalidate(const face::Rect&) override {}
+    void postTick() override {}
+    void runToneDialog(ToneDialogModel& dialog) override {
+        shownOn.push_back(dialog.channel());
+        if (answer) answer(dialog);
+    }
+
+    std::vector<uint8_t> song;
+    std::function<void(ToneDialogModel&)> answer;
+    std::vector<int> shownOn;
+    DibImage screen = DibImage::create24(788, 540);
+    DibCanvasSource canvases{screen};
+};
+
+constexpr uint8_t gmSystemOn[] = {0xF0, 0x7E, 0x7F, 0x09, 0x01, 0xF7};
+
+// Channel 4 plays a note on program 33, then, four quarters later, sets bank 2 and program 34 and plays
+// another. Channel 6 never sounds.
+std::vector<uint8_t> song(bool withGmSystemOn) {
+    SmfTrack track;
+    if (withGmSystemOn) track.sysEx(0, gmSystemOn, sizeof gmSystemOn);
+    track.shortMessage(0, 0xC3, 33)
+        .shortMessage(0, 0x93, 60, 100)
+        .shortMessage(480, 0x83, 60, 0)
+        .shortMessage(1440, 0xB3, 0, 2)
+        .shortMessage(0, 0xC3, 34)
+        .shortMessage(0, 0x93, 62, 100)
+        .shortMessage(480, 0x83, 62, 0)
+        .endOfTrack(9600);
+    return SmfWriter(1, 480).track(track).bytes();
+}
+
+int rowY(int channel) {
+    return 40 + 32 * channel;
+}
+
+class ToneColumnTest : public testing::Test {
+  protected:
+    // Opens the song and plays its first notes.
+    void play(bool withGmSystemOn = false) {
+        ASSERT_TRUE(model.loadSprites() && model.loadFace());
+        port.song = song(withGmSystemOn);
+        model.onCommand(IDM_FILE_OPEN);
+        model.leftButtonDown(80, 460);
+        ASSERT_TRUE(model.engine().player().playing());
+        ticks(3);
+        out.clear();
+    }
+    void ticks(int count) {
+        for (int i = 0; i < count; ++i) timer.tick();
+    }
+    Lines sent() const {
+        Lines lines;
+        for (const auto& message : out.messages())
+            lines.push_back(RecordingMidiOut::formatLine(message).substr(2));
+        return lines;
+    }
+
+    ScriptedPort port;
+    MemorySettingsStore store;
+    PlatformPorts ports{port, port, port, port, store, port, nullptr, &port};
+    RecordingMidiOut out;
+    VirtualTimer timer;
+    ShortMessageFailures failures;
+    MainWindowModel model{ports, out, timer, port, port.canvases, failures};
+};
+}  // namespace
+
+TEST_F(ToneColumnTest, OkLocksTheChosenToneOverTheSongsLaterProgramChangesAndBankSelects) {
+    play();
+    port.answer = [](ToneDialogModel& dialog) {
+        EXPECT_EQ(dialog.label(), "音色名：*Fingered\tBs");  // program 33, the song's
+        dialog.select(toneIndex(SoundModule::sc88, 4, 0));
+        dialog.select(toneIndex(SoundModule::sc88, 40, 8));
+        dialog.ok();
+    };
+    EXPECT_FALSE(model.leftButtonDown(250, rowY(3)));
+    EXPECT_EQ(port.shownOn, std::vector<int>{3});
+    EXPECT_EQ(sent(), (Lines{"B3 00 00", "B3 20 00", "C3 04 00", "B3 00 08", "B3 20 00", "C3 28 00"}));
+    out.clear();
+    ticks(250);
+    const Lines later = sent();
+    ASSERT_GE(later.size(), 4u);
+    EXPECT_EQ(Lines(later.begin(), later.begin() + 4),
+              (Lines{"83 3C 00", "B3 00 08", "C3 28 00", "93 3E 64"}));
+}
+
+TEST_F(ToneColumnTest, AChannelThatHasNotSoundedOrAClickOffTheRowsOpensNothing) {
+    play();
+    model.leftButtonDown(250, rowY(5));
+    model.leftButtonDown(250, 35 + 32 * 3 + 20);  // between rows 4 and 5
+    model.leftButtonDown(281, rowY(3));           // in the column, right of the rows
+    EXPECT_TRUE(port.shownOn.empty());
+    EXPECT_TRUE(out.messages().empty());
+}
+
+TEST_F(ToneColumnTest, AfterGmSystemOnTheDialogRefusesVariationTones) {
+    play(true);
+    ASSERT_TRUE(model.engine().sequencer().gmSystemOnSeen());
+    port.answer = [](ToneDialogModel& dialog) {
+        EXPECT_EQ(dialog.select(toneIndex(SoundModule::sc88, 40, 8)), ToneDialogModel::Selection::refused);
+        dialog.cancel();
+    };
+    model.leftButtonDown(250, rowY(3));
+    EXPECT_EQ(port.shownOn, std::vector<int>{3});
+    EXPECT_TRUE(out.messages().empty());
+}
+
+TEST_F(ToneColumnTest, TheModuleChangesOnlyWhileStoppedAndTheSoundBlasterTurnsOffTheToneColumnAndTheCells) {
+    play();
+    EXPECT_TRUE(model.menuItemState(IDM_MODULE_SC88).checked);
+    EXPECT_TRUE(model.onCommand(IDM_MODULE_SB16));
+    EXPECT_TRUE(model.menuItemState(IDM_MODULE_SC88).checked) << "refused while playing";
+    model.leftButtonDown(9 + 20, 449 + 20);  // stop
+    model.onCommand(IDM_MODULE_SC55);
+    EXPECT_TRUE(model.menuItemState(IDM_MODULE_SC55).checked);
+    EXPECT_FALSE(model.menuItemState(IDM_MODULE_SC88).checked);
+    model.onCommand(IDM_MODULE_SB16);
+    EXPECT_TRUE(model.menuItemState(IDM_MODULE_SB16).checked);
+    EXPECT_EQ(model.face().soundModule, SoundModule::sb16);
+
+    model.leftButtonDown(80, 460);
+    ticks(3);
+    out.clear();
+    model.leftButtonDown(250, rowY(3));       // tone column
+    model.leftButtonDown(297 + 35, rowY(3));  // reverb cell
+    model.rightButtonDown(297, rowY(3));      // volume cell down
+    EXPECT_TRUE(port.shownOn.empty());
+    EXPECT_TRUE(out.messages().empty());
+    EXPECT_EQ(model.face().channelCells[3][FaceState::reverbCell], 0);
+
+    model.leftButtonDown(665 + 35 + 10, 32 + 32 * 3 + 10);  // mute
+    EXPECT_TRUE(model.face().channelToggles[3][FaceState::muteToggle]);
+    EXPECT_TRUE(model.engine().controls().channelMuted[3].load());
+}

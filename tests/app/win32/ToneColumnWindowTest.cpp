@@ -1,0 +1,169 @@
+// The tone column on the real main window under Wine: a click on a sounding channel's row opens the tone
+// dialog over the window while the song plays on, its list's selections reach the device at once, and
+// after OK the song's own program changes and bank selects on that channel give way to the choice.
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "app/win32/CMainWnd.h"
+#include "playback/RecordingMidiOut.h"
+#include "playback/SmfWriter.h"
+#include "playback/VirtualTimer.h"
+#include "resources/CommandIds.h"
+#include "tones/ToneTable.h"
+#include "tones/win32/ToneDialogIds.h"
+
+namespace {
+using Lines = std::vector<std::string>;
+
+// What the test does inside the dialog's modal loop, once the dialog is up: a thread timer finds it.
+std::function<void(HWND)> dialogScript;
+
+BOOL CALLBACK findDialog(HWND window, LPARAM found) {
+    wchar_t className[16] = {};
+    GetClassNameW(window, className, 16);
+    if (std::wstring(className) != L"#32770" || !IsWindowVisible(window)) return TRUE;
+    *reinterpret_cast<HWND*>(found) = window;
+    return FALSE;
+}
+
+void CALLBACK runDialogScript(HWND, UINT, UINT_PTR timer, DWORD) {
+    HWND dialog = nullptr;
+    EnumThreadWindows(GetCurrentThreadId(), findDialog, reinterpret_cast<LPARAM>(&dialog));
+    if (!dialog) return;
+    KillTimer(nullptr, timer);
+    dialogScript(dialog);
+    // A script that failed before closing the dialog must not leave the test in its modal loop.
+    if (IsWindow(dialog)) PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+}
+
+class ScriptedWindow : public CMainWnd {
+  public:
+    using CMainWnd::CMainWnd;
+    std::optional<std::string> chooseSongFile(const std::string&) override { return "song.mid"; }
+    void showMessage(const std::string& text) override { ADD_FAILURE() << text; }
+    FileData readFile(const std::string& path) override {
+        return path == "song.mid" ? FileData{FileData::ok, song} : CMainWnd::readFile(path);
+    }
+    std::vector<uint8_t> song;
+};
+
+// Channel 4 plays a note on program 33, then, four quarters later, sets bank 2 and program 34 and plays
+// another.
+std::vector<uint8_t> song() {
+    SmfTrack track;
+    track.shortMessage(0, 0xC3, 33)
+        .shortMessage(0, 0x93, 60, 100)
+        .shortMessage(480, 0x83, 60, 0)
+        .shortMessage(1440, 0xB3, 0, 2)
+        .shortMessage(0, 0xC3, 34)
+        .shortMessage(0, 0x93, 62, 100)
+        .shortMessage(480, 0x83, 62, 0)
+        .endOfTrack(9600);
+    return SmfWriter(1, 480).track(track).bytes();
+}
+
+class ToneColumnWindowTest : public testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(CMainWnd::registerClass(GetModuleHandleW(nullptr)));
+        window = std::make_unique<ScriptedWindow>(
+            GetModuleHandleW(nullptr), out, [] { return std::optional<std::string>(); }, timer, failures);
+        ASSERT_TRUE(window->create(SW_SHOWNOACTIVATE));
+        window->song = song();
+        SendMessageW(hwnd(), WM_COMMAND, IDM_FILE_OPEN, 0);
+        click(80, 460);  // play
+        ticks(3);
+        out.clear();
+    }
+    void TearDown() override { window.reset(); }
+
+    HWND hwnd() const { return window->handle(); }
+    void pump() {
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
+            if (message.message != WM_QUIT) DispatchMessageW(&message);
+    }
+    void ticks(int count) {
+        for (int i = 0; i < count; ++i) timer.tick();
+        pump();
+    }
+    void click(int x, int y) {
+        SendMessageW(hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+        SendMessageW(hwnd(), WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+        pump();
+    }
+    // A click on the tone column, with `script` run on the dialog it opens.
+    void clickToneColumn(int channel, std::function<void(HWND)> script) {
+        dialogScript = std::move(script);
+        const UINT_PTR finder = SetTimer(nullptr, 0, 20, runDialogScript);
+        click(250, 40 + 32 * channel);
+        KillTimer(nullptr, finder);
+    }
+    static HWND list(HWND dialog) { return GetDlgItem(dialog, IDC_TONE_LIST); }
+    // A click on a list row as the user makes it: the list box selects the row and notifies the dialog.
+    static void clickRow(HWND dialog, int index) {
+        SendMessageW(list(dialog), LB_SETTOPINDEX, WPARAM(index), 0);
+        RECT item{};
+        SendMessageW(list(dialog), LB_GETITEMRECT, WPARAM(index), reinterpret_cast<LPARAM>(&item));
+        const LPARAM point = MAKELPARAM((item.left + item.right) / 2, (item.top + item.bottom) / 2);
+        SendMessageW(list(dialog), WM_LBUTTONDOWN, MK_LBUTTON, point);
+        SendMessageW(list(dialog), WM_LBUTTONUP, 0, point);
+    }
+    static void press(HWND dialog, int button) { SendMessageW(GetDlgItem(dialog, button), BM_CLICK, 0, 0); }
+    Lines sent() const {
+        Lines lines;
+        for (const auto& message : out.messages())
+            lines.push_back(RecordingMidiOut::formatLine(message).substr(2));
+        return lines;
+    }
+
+    RecordingMidiOut out;
+    VirtualTimer timer;
+    ShortMessageFailures failures;
+    std::unique_ptr<ScriptedWindow> window;
+};
+}  // namespace
+
+TEST_F(ToneColumnWindowTest, OkOnTheDialogOfASoundingChannelOverridesTheSongsLaterToneChanges) {
+    bool shown = false;
+    clickToneColumn(3, [&](HWND dialog) {
+        shown = true;
+        EXPECT_EQ(GetParent(dialog), hwnd());
+        EXPECT_FALSE(IsWindowEnabled(hwnd())) << "modal over the main window";
+        wchar_t label[64] = {};
+        GetDlgItemTextW(dialog, IDC_TONE_LABEL, label, 64);
+        EXPECT_EQ(std::wstring(label), L"音色名：*Fingered\tBs");
+        EXPECT_EQ(SendMessageW(list(dialog), LB_GETCURSEL, 0, 0), toneIndex(SoundModule::sc88, 33, 0));
+
+        clickRow(dialog, toneIndex(SoundModule::sc88, 40, 0));  // *Violin
+        ticks(5);                                               // the song plays on under the dialog
+        clickRow(dialog, toneIndex(SoundModule::sc88, 40, 8));  // Slow Violin
+        EXPECT_EQ(sent(), (Lines{"B3 00 00", "B3 20 00", "C3 28 00", "B3 00 08", "B3 20 00", "C3 28 00"}));
+        press(dialog, IDOK);
+    });
+    ASSERT_TRUE(shown);
+    EXPECT_TRUE(IsWindowEnabled(hwnd()));
+    EXPECT_EQ(out.messages().size(), 6u) << "OK sends nothing more";
+
+    out.clear();
+    ticks(250);  // past the song's bank select and program change on the channel
+    const Lines later = sent();
+    ASSERT_GE(later.size(), 4u);
+    EXPECT_EQ(Lines(later.begin(), later.begin() + 4),
+              (Lines{"83 3C 00", "B3 00 08", "C3 28 00", "93 3E 64"}));
+}
+
+TEST_F(ToneColumnWindowTest, CancelPutsTheSongsToneBackAndAChannelThatHasNotSoundedOpensNothing) {
+    clickToneColumn(3, [&](HWND dialog) {
+        clickRow(dialog, toneIndex(SoundModule::sc88, 40, 0));
+        press(dialog, IDCANCEL);
+    });
+    EXPECT_EQ(sent(), (Lines{"B3 00 00", "B3 20 00", "C3 28 00", "B3 00 00", "B3 20 00", "C3 21 00"}));
+
+    out.clear();
+    bool shown = false;
+    clickToneColumn(6, [&](HWND) { shown = true; });
+    EXPECT_FALSE(shown);
+    EXPECT_TRUE(out.messages().empty());
+}
