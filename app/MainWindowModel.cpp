@@ -1,8 +1,10 @@
 #include "app/MainWindowModel.h"
 
+#include "app/BackgroundMenu.h"
 #include "app/ChoiceChecks.h"
 #include "app/DeviceMessages.h"
 #include "app/FileMenu.h"
+#include "app/HelpMenu.h"
 #include "app/PlayModeMenu.h"
 #include "app/ViewMenu.h"
 
@@ -20,6 +22,12 @@ MainWindowModel::MainWindowModel(PlatformPorts ports, MidiOut& out, PlaybackTime
     areas_.push_back(std::make_unique<PlayModeMenu>(engine_.player(), ports.window));
     areas_.push_back(std::make_unique<ViewMenu>(face_, songs_, ports.window));
     areas_.push_back(std::make_unique<ChoiceChecks>(engine_.effect(), face_));
+    if (ports.background) {
+        background_ =
+            std::make_unique<BackgroundChange>(*ports.background, skin_, ports.files, ports.window, songs_);
+        areas_.push_back(std::make_unique<BackgroundMenu>(*background_, engine_.player()));
+    }
+    if (ports.help) areas_.push_back(std::make_unique<HelpMenu>(*ports.help, ports.window));
 }
 
 void MainWindowModel::onTick() {
@@ -90,6 +98,7 @@ bool MainWindowModel::holdsMouse() const {
 
 bool MainWindowModel::prepareToClose() {
     onDestroy();
+    if (background_) background_->offerToSave();
     return true;
 }
 

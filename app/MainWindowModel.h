@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "app/BackgroundChange.h"
 #include "app/Canvas.h"
 #include "app/FaceControls.h"
 #include "app/FacePainter.h"
@@ -43,7 +44,8 @@ class MainWindowModel : private PlayerHost {
     // An arrow button or fast forward is held down: its release must reach the face wherever it happens.
     bool holdsMouse() const;
 
-    // The close request: stops playback first. Returns whether the window may be destroyed.
+    // The close request: stops playback first, then offers to save a changed face. Returns whether the
+    // window may be destroyed.
     bool prepareToClose();
     // The window is going: playback stops.
     void onDestroy();
@@ -53,6 +55,8 @@ class MainWindowModel : private PlayerHost {
     PlaybackEngine& engine() { return engine_; }
     SongOpener& songs() { return songs_; }
     Skin& skin() { return skin_; }
+    // The background change; none without its port.
+    BackgroundChange* background() { return background_.get(); }
     const FaceState& face() const { return face_; }
     std::string windowTitle() const { return songs_.windowTitle(); }
 
@@ -77,5 +81,6 @@ class MainWindowModel : private PlayerHost {
     FaceControls controls_;
     SongOpener songs_;
     std::vector<std::unique_ptr<MenuArea>> areas_;
+    std::unique_ptr<BackgroundChange> background_;
     bool showingFailure_ = false;  // a failure's message box is open (its modal loop goes on ticking)
 };
