@@ -4,9 +4,12 @@
 #include <functional>
 #include <string>
 
+#include "app/BackgroundPort.h"
+#include "app/HelpMenu.h"
 #include "app/MainWindowModel.h"
 #include "app/PlatformPorts.h"
 #include "app/win32/GdiCanvas.h"
+#include "images/win32/SusiePlugins.h"
 
 // The one main window. Its window procedure only dispatches: every rule lives in MainWindowModel, and this
 // class carries out what the model asks of Windows through its ports (the window itself, files, dialogs).
@@ -14,6 +17,8 @@ class CMainWnd : public WindowPort,
                  public FilePort,
                  public DialogPort,
                  public TickPoster,
+                 public BackgroundPort,
+                 public HelpPort,
                  private CanvasSource {
   public:
     static constexpr UINT tickMessage = WM_USER + 1;  // WM_TICK, posted by the timer thread
@@ -47,6 +52,20 @@ class CMainWnd : public WindowPort,
 
     // TickPoster: the timer thread's WM_TICK.
     void postTick() override;
+    // BackgroundPort. The picture is chosen in the plain open dialog with the picture filter.
+    std::optional<std::string> chooseBackgroundPicture(const std::string& folder) override;
+    PluginResult decodeWithPlugins(const std::string& path, const std::string& extension,
+                                   DibImage& picture) override;
+    void showConversionProgress(const std::string& text) override;
+    bool confirm(const std::string& question) override;
+    std::optional<std::string> chooseFaceFileToSave(const std::string& folder,
+                                                    const std::string& filter) override;
+    bool writeWholeFile(const std::string& path, const std::vector<uint8_t>& bytes) override;
+    // HelpPort: velmira.chm beside the program.
+    bool openHelpSearch() override;
+
+  protected:
+    MainWindowModel& model() { return model_; }
 
   private:
     static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -77,4 +96,5 @@ class CMainWnd : public WindowPort,
     int largeHeight_ = 0;
     std::unique_ptr<WindowCanvasSource> canvases_;
     MainWindowModel model_;
+    SusiePlugins plugins_;  // the image plug-ins, from the start-up to the window's destruction
 };
