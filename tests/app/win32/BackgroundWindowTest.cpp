@@ -14,6 +14,8 @@
 #include "playback/RecordingMidiOut.h"
 #include "playback/VirtualTimer.h"
 #include "resources/CommandIds.h"
+#include "tests/images/win32/PluginFolder.h"
+#include "tests/images/win32/WicEncoder.h"
 
 namespace {
 // The window with its dialogs and message boxes answered by the test.
@@ -56,10 +58,6 @@ DibImage readFace(const std::string& path) {
     DibImage face;
     readFaceBmp(file, face);
     return face;
-}
-
-COLORREF asColorRef(uint32_t packed) {
-    return RGB(packed & 0xFF, (packed >> 8) & 0xFF, (packed >> 16) & 0xFF);
 }
 
 class BackgroundWindowTest : public testing::Test {
@@ -105,7 +103,7 @@ class BackgroundWindowTest : public testing::Test {
     }
     // Points of the face, in a grid over all of it, where the window paints the face picture unchanged by
     // read-outs, buttons or cells: where the program's own face shows its picture.
-    void expectFacePainted(const DibImage& face) {
+    void expectFacePainted(const DibImage& face, int tolerance = 0) {
         RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
         const DibImage startFace = readFace(window->findSkinFile("Main.bmp").value_or(""));
         const std::optional<MaskGrid> mask =
@@ -118,7 +116,13 @@ class BackgroundWindowTest : public testing::Test {
                 const bool picture = mask->at(x, 539 - y) == MaskGrid::showsPicture;
                 if (!picture) continue;
                 ++pictureSamples;
-                EXPECT_EQ(GetPixel(dc, x, y), asColorRef(face.packedAt(x, y))) << x << "," << y;
+                const COLORREF painted = GetPixel(dc, x, y);
+                const uint32_t wanted = face.packedAt(x, y);
+                for (int channel = 0; channel < 3; ++channel)
+                    EXPECT_LE(
+                        std::abs(int(painted >> (8 * channel) & 0xFF) - int(wanted >> (8 * channel) & 0xFF)),
+                        tolerance)
+                        << x << "," << y << " channel " << channel;
                 EXPECT_NE(face.packedAt(x, y), startFace.packedAt(x, y)) << x << "," << y;
             }
         }
@@ -219,4 +223,35 @@ TEST_F(BackgroundWindowTest, AFaceFileThatCannotBeWrittenLeavesNoFileAndKeepsThe
         FindClose(search);
     }
     EXPECT_EQ(files, 2);
+}
+
+// Without plug-ins of the user's, a photograph still becomes the face: the program's own JPEG plug-in,
+// beside the program, is found from the folder the program starts in.
+TEST_F(BackgroundWindowTest, AJpegBecomesTheFaceThroughTheProgramsOwnPlugin) {
+    ASSERT_TRUE(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)));
+    const DibImage picture = gradient(120, 90);
+    std::vector<wic::Colour> pixels;
+    for (int y = 0; y < 90; ++y) {
+        for (int x = 0; x < 120; ++x) {
+            const uint32_t packed = picture.packedAt(x, y);
+            pixels.push_back({uint8_t(packed), uint8_t(packed >> 8), uint8_t(packed >> 16)});
+        }
+    }
+    const std::string photo = folder + "\\photo.jpg";
+    const bool encoded = wic::encodePicture(widen(photo), GUID_ContainerFormatJpeg, 120, 90, pixels);
+    CoUninitialize();
+    ASSERT_TRUE(encoded);
+
+    wchar_t previousFolder[MAX_PATH] = {};
+    GetCurrentDirectoryW(MAX_PATH, previousFolder);
+    SetCurrentDirectoryW(programFolder().c_str());
+    start("Main.bmp");
+    SetCurrentDirectoryW(previousFolder);
+    window->picture = photo;
+    SendMessageW(hwnd(), WM_COMMAND, IDM_BACKGROUND_CHANGE, 0);
+    pump();
+    DeleteFileW(widen(photo).c_str());
+    // JPEG keeps a smooth gradient to within a few steps of each colour.
+    expectFacePainted(expectedFace(), 12);
+    saveShot("background-jpeg-face.bmp");
 }
