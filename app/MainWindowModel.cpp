@@ -1,11 +1,13 @@
 #include "app/MainWindowModel.h"
 
+#include "app/BackgroundMenu.h"
 #include "app/DeviceMessages.h"
 #include "app/DroppedFiles.h"
 #include "app/FileMenu.h"
 #include "app/GeneratorMenu.h"
 #include "app/HotKeyArea.h"
 #include "app/MenuAreaOf.h"
+#include "app/HelpMenu.h"
 #include "app/ViewMenu.h"
 #include "resources/CommandIds.h"
 #include "tones/SoundModuleMenu.h"
@@ -43,6 +45,12 @@ MainWindowModel::MainWindowModel(PlatformPorts ports, MidiOut& out, PlaybackTime
                                                   [this] { onCommand(IDM_FILE_OPEN); }));
     areas_.push_back(std::make_unique<MenuAreaOf<SoundModuleMenu>>(
         face_.soundModule, [this] { return engine_.player().playing(); }));
+    if (ports.background) {
+        background_ =
+            std::make_unique<BackgroundChange>(*ports.background, skin_, ports.files, ports.window, songs_);
+        areas_.push_back(std::make_unique<BackgroundMenu>(*background_, engine_.player()));
+    }
+    if (ports.help) areas_.push_back(std::make_unique<HelpMenu>(*ports.help, ports.window));
 }
 
 void MainWindowModel::onTick() {
@@ -134,12 +142,20 @@ void MainWindowModel::dropFiles(const std::vector<std::string>& paths) {
 }
 
 bool MainWindowModel::prepareToClose() {
-    onDestroy();
+    if (engine_.player().playing()) engine_.player().stopPlayback(Player::userStop);
+    // Before the settings are kept: a face saved now is the one they name.
+    if (background_) background_->offerToSave();
     return true;
+}
+
+void MainWindowModel::loadSettings() {
+    settings_.load(face_, skin_);
+    if (background_) background_->setPictureFolder(settings_.settings().texDir);
 }
 
 void MainWindowModel::onDestroy() {
     if (engine_.player().playing()) engine_.player().stopPlayback(Player::userStop);
+    if (background_) settings_.settings().texDir = background_->pictureFolder();
     settings_.save(face_, skin_);
 }
 

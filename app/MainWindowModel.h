@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "app/BackgroundChange.h"
 #include "app/Canvas.h"
 #include "app/FaceControls.h"
 #include "app/FacePainter.h"
@@ -37,7 +38,7 @@ class MainWindowModel : private PlayerHost,
     bool loadSprites() { return skin_.loadSprites(); }
     bool loadFace() { return skin_.loadFace(); }
     // Between the two halves: never ends the start, since what cannot be read takes its default.
-    void loadSettings() { settings_.load(face_, skin_); }
+    void loadSettings();
 
     void paint(Canvas& canvas) { painter_.paint(canvas); }
     void onTick();
@@ -61,7 +62,8 @@ class MainWindowModel : private PlayerHost,
     // Files dropped on the window (see DroppedFiles).
     void dropFiles(const std::vector<std::string>& paths);
 
-    // The close request: stops playback first. Returns whether the window may be destroyed.
+    // The close request: stops playback first, then offers to save a changed face. Returns whether the
+    // window may be destroyed.
     bool prepareToClose();
     // The window is going: playback stops and the settings are written back.
     void onDestroy();
@@ -74,6 +76,8 @@ class MainWindowModel : private PlayerHost,
     EffectDialogSession& effectDialogs() { return effectMenu_->menu().dialogs(); }
     Skin& skin() { return skin_; }
     SettingsSession& settings() { return settings_; }
+    // The background change; none without its port.
+    BackgroundChange* background() { return background_.get(); }
     const FaceState& face() const { return face_; }
     std::string windowTitle() const { return songs_.windowTitle(); }
 
@@ -114,5 +118,6 @@ class MainWindowModel : private PlayerHost,
     std::vector<std::unique_ptr<MenuArea>> areas_;
     WindowEffectHost effectHost_{engine_, face_};
     MenuAreaOf<EffectMenu>* effectMenu_ = nullptr;  // one of areas_
+    std::unique_ptr<BackgroundChange> background_;
     bool showingFailure_ = false;  // a failure's message box is open (its modal loop goes on ticking)
 };

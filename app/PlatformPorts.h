@@ -9,6 +9,9 @@ class SettingsPort;    // app/SettingsPort.h
 class SettingsStore;   // app/SettingsStore.h
 class ToneDialogPort;  // tones/ToneChanger.h
 
+class BackgroundPort;  // app/BackgroundPort.h
+class HelpPort;        // app/HelpMenu.h
+
 // Everything the main window's rules ask of the platform, one port per concern.
 struct PlatformPorts {
     WindowPort& window;
@@ -20,4 +23,7 @@ struct PlatformPorts {
     // The sound generators' file choice and clock; none: the window has no "別領域" commands.
     GeneratorPort* generators = nullptr;
     ToneDialogPort* toneDialogs = nullptr;  // the tone dialog; without it the tone column opens nothing
+    // Without these the window has no background change (and closing asks nothing) and no help.
+    BackgroundPort* background = nullptr;
+    HelpPort* help = nullptr;
 };

@@ -2,6 +2,7 @@
 #include <iosfwd>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "app/FilePort.h"
 #include "app/WindowPort.h"
@@ -24,6 +25,8 @@ class Skin {
     // The face picture object: a background change assigns a new picture into it, and the painter, which
     // holds it, shows that one at the next paint.
     const DibImage& face() const { return face_; }
+    // A face composed from the user's picture takes the place of the one read at start-up.
+    void replaceFace(DibImage face) { face_ = std::move(face); }
     const DibImage& buttonSheet() const { return buttonSheet_; }
     const std::optional<MaskGrid>& mask() const { return mask_; }
     const std::string& backgroundPath() const { return backgroundPath_; }

@@ -7,6 +7,7 @@
 #include "app/win32/DroppedFilePaths.h"
 #include "app/win32/FileDialogs.h"
 #include "effects/win32/EffectDialogCommon.h"
+#include "app/win32/HelpViewer.h"
 #include "platform/win32/MessageBoxes.h"
 #include "app/win32/Win32Files.h"
 #include "platform/win32/WideText.h"
@@ -17,14 +18,22 @@ namespace {
 constexpr int compactWidth = 400;
 constexpr DWORD windowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
 constexpr int firstHistoryPosition = 2;  // in the file menu, after "ファイルを開く" and a separator
+std::wstring currentFolderWide() {
+    std::wstring folder(MAX_PATH, L'\0');
+    DWORD length = 0;
+    while ((length = GetCurrentDirectoryW(DWORD(folder.size()), folder.data())) > folder.size())
+        folder.resize(length);
+    folder.resize(length);
+    return folder;
+}
 }  // namespace
 
 CMainWnd::CMainWnd(HINSTANCE instance, MidiOut& out, OutputOpener openOutput, PlaybackTimer& timer,
                    ShortMessageFailures& failures)
     : instance_(instance),
       openOutput_(std::move(openOutput)),
-      model_(PlatformPorts{*this, *this, *this, *this, registry_, *this, this, this}, out, timer, *this, *this,
-             failures) {}
+      model_(PlatformPorts{*this, *this, *this, *this, registry_, *this, this, this, this, this}, out, timer, *this,
+             *this, failures) {}
 
 CMainWnd::~CMainWnd() {
     if (window_) DestroyWindow(window_);
@@ -50,6 +59,8 @@ bool CMainWnd::create(int showCommand) {
     AdjustWindowRect(&outer, WS_OVERLAPPEDWINDOW, TRUE);
     largeWidth_ = outer.right - outer.left;
     largeHeight_ = outer.bottom - outer.top;
+    // The folder the program was started in, one of the places image plug-ins are looked for.
+    const std::wstring startFolder = currentFolderWide();
     HMENU menu = LoadMenuW(instance_, L"IDR_MENU1");
     window_ = CreateWindowExW(0, className, widen(programTitle).c_str(), windowStyle, 0, 0, largeWidth_,
                               largeHeight_, nullptr, menu, instance_, this);
@@ -71,6 +82,8 @@ bool CMainWnd::create(int showCommand) {
         return false;
     }
     DragAcceptFiles(window_, TRUE);
+    // Until settings are kept they are usable, and so is the plug-in folder the registry names.
+    plugins_ = loadSusiePlugins(true, startFolder);
     ShowWindow(window_, showCommand);
     UpdateWindow(window_);
     return true;
@@ -200,6 +213,8 @@ LRESULT CMainWnd::onClose() {
 
 LRESULT CMainWnd::onDestroy() {
     model_.onDestroy();
+    closeHelpWindows();
+    plugins_ = SusiePlugins();
     PostQuitMessage(0);
     return 0;
 }
@@ -318,4 +333,35 @@ bool CMainWnd::askYesNo(const std::string& question) {
 
 void CMainWnd::runToneDialog(ToneDialogModel& dialog) {
     CToneDlg(dialog, window_).doModal();
+}
+
+std::optional<std::string> CMainWnd::chooseBackgroundPicture(const std::string& folder) {
+    return chooseFileToOpenIn(window_, plugins_.imageFilter(), folder);
+}
+
+PluginResult CMainWnd::decodeWithPlugins(const std::string& path, const std::string& extension,
+                                         DibImage& picture) {
+    return decodeWithPlugin(plugins_, widen(path), widen(extension), picture);
+}
+
+void CMainWnd::showConversionProgress(const std::string& text) {
+    setTitle(text);
+}
+
+bool CMainWnd::confirm(const std::string& question) {
+    return MessageBoxW(window_, widen(question).c_str(), programBaseName().c_str(),
+                       MB_YESNO | MB_ICONQUESTION) == IDYES;
+}
+
+std::optional<std::string> CMainWnd::chooseFaceFileToSave(const std::string& folder,
+                                                          const std::string& filter) {
+    return chooseFileToSave(window_, filter, folder, "bmp");
+}
+
+bool CMainWnd::writeWholeFile(const std::string& path, const std::vector<uint8_t>& bytes) {
+    return writeFileWhole(path, bytes);
+}
+
+bool CMainWnd::openHelpSearch() {
+    return ::openHelpSearch(window_, helpFileBesideProgram());
 }

@@ -4,6 +4,8 @@
 #include <functional>
 #include <string>
 
+#include "app/BackgroundPort.h"
+#include "app/HelpMenu.h"
 #include "app/MainWindowModel.h"
 #include "app/PlatformPorts.h"
 #include "app/SettingsPort.h"
@@ -13,6 +15,7 @@
 class CKeySigDlg;  // effects/win32/CKeySigDlg.h
 class CPitchDlg;   // effects/win32/CPitchDlg.h
 #include "tones/ToneChanger.h"
+#include "images/win32/SusiePlugins.h"
 
 // The one main window. Its window procedure only dispatches: every rule lives in MainWindowModel, and this
 // class carries out what the model asks of Windows through its ports (the window itself, files, dialogs,
@@ -25,6 +28,8 @@ class CMainWnd : public WindowPort,
                  public SettingsPort,
                  public EffectDialogPort,
                  public ToneDialogPort,
+                 public BackgroundPort,
+                 public HelpPort,
                  private CanvasSource {
   public:
     static constexpr UINT tickMessage = WM_USER + 1;  // WM_TICK, posted by the timer thread
@@ -84,6 +89,18 @@ class CMainWnd : public WindowPort,
     // ToneDialogPort
     void runToneDialog(ToneDialogModel& dialog) override;
 
+    // BackgroundPort. The picture is chosen in the plain open dialog with the picture filter.
+    std::optional<std::string> chooseBackgroundPicture(const std::string& folder) override;
+    PluginResult decodeWithPlugins(const std::string& path, const std::string& extension,
+                                   DibImage& picture) override;
+    void showConversionProgress(const std::string& text) override;
+    bool confirm(const std::string& question) override;
+    std::optional<std::string> chooseFaceFileToSave(const std::string& folder,
+                                                    const std::string& filter) override;
+    bool writeWholeFile(const std::string& path, const std::vector<uint8_t>& bytes) override;
+    // HelpPort: velmira.chm beside the program.
+    bool openHelpSearch() override;
+
   private:
     static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
@@ -121,4 +138,5 @@ class CMainWnd : public WindowPort,
     // The open effect dialog; each deletes itself once its window is gone.
     CKeySigDlg* keySignatureDialog_ = nullptr;
     CPitchDlg* pitchDialog_ = nullptr;
+    SusiePlugins plugins_;  // the image plug-ins, from the start-up to the window's destruction
 };

@@ -26,3 +26,36 @@ std::optional<std::string> chooseFileToOpen(HWND owner, const std::string& filte
     if (!GetOpenFileNameW(&dialog)) return std::nullopt;
     return narrow(path);
 }
+
+namespace {
+using FileDialogFunction = BOOL(WINAPI*)(OPENFILENAMEW*);
+
+std::optional<std::string> runFileDialog(FileDialogFunction run, HWND owner, const std::string& filter,
+                                         const std::string& folder, const std::string& defaultExtension) {
+    const std::wstring filterText = dialogFilter(filter);
+    const std::wstring initialFolder = widen(folder);
+    const std::wstring extension = widen(defaultExtension);
+    wchar_t path[MAX_PATH] = {};
+    OPENFILENAMEW dialog = {};
+    dialog.lStructSize = sizeof dialog;
+    dialog.hwndOwner = owner;
+    dialog.lpstrFilter = filterText.c_str();
+    dialog.lpstrFile = path;
+    dialog.nMaxFile = MAX_PATH;
+    dialog.lpstrInitialDir = initialFolder.empty() ? nullptr : initialFolder.c_str();
+    dialog.lpstrDefExt = extension.empty() ? nullptr : extension.c_str();
+    dialog.Flags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT;
+    if (!run(&dialog)) return std::nullopt;
+    return narrow(path);
+}
+}  // namespace
+
+std::optional<std::string> chooseFileToOpenIn(HWND owner, const std::string& filter,
+                                              const std::string& folder) {
+    return runFileDialog(GetOpenFileNameW, owner, filter, folder, std::string());
+}
+
+std::optional<std::string> chooseFileToSave(HWND owner, const std::string& filter, const std::string& folder,
+                                            const std::string& defaultExtension) {
+    return runFileDialog(GetSaveFileNameW, owner, filter, folder, defaultExtension);
+}

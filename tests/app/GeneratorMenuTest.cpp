@@ -13,6 +13,7 @@
 #include "playback/RecordingMidiOut.h"
 #include "playback/SmfWriter.h"
 #include "playback/VirtualTimer.h"
+#include "tests/support/IdlePorts.h"
 #include "tests/support/MemorySettingsStore.h"
 #include "resources/CommandIds.h"
 #include "tests/images/BmpBuilder.h"
@@ -25,19 +26,10 @@ class ScriptedPlatform : public WindowPort,
                          public FilePort,
                          public DialogPort,
                          public GeneratorPort,
-                         public SettingsPort,
-                         public EffectDialogPort,
+                         public IdleSettingsWindow,
+                         public IdleEffectDialogs,
                          public TickPoster {
   public:
-    void showRefusal(EffectTimeRefusal) override {}
-    std::optional<int32_t> askEffectTime(const EffectTimeQuestion&) override { return std::nullopt; }
-    void openKeySignatureDialog(const KeySignature&) override {}
-    void openPitchDialog(const PitchMap&) override {}
-    void enableCloseCommand(bool) override {}
-    std::string currentFolder() override { return "C:\\songs"; }
-    bool setCurrentFolder(const std::string&) override { return true; }
-    void showHistoryItems(const std::vector<HistoryMenuItem>&) override {}
-    bool askYesNo(const std::string&) override { return false; }
     void showMessage(const std::string& text) override { messages.push_back(text); }
     void setTitle(const std::string& text) override { title = text; }
     void setWaitCursor(bool) override {}

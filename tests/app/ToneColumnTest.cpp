@@ -9,6 +9,7 @@
 #include "playback/RecordingMidiOut.h"
 #include "playback/SmfWriter.h"
 #include "playback/VirtualTimer.h"
+#include "tests/support/IdlePorts.h"
 #include "tests/support/MemorySettingsStore.h"
 #include "resources/CommandIds.h"
 #include "tones/ToneChanger.h"
@@ -21,19 +22,10 @@ class ScriptedPort : public WindowPort,
                      public FilePort,
                      public DialogPort,
                      public TickPoster,
-                     public EffectDialogPort,
-                     public SettingsPort,
+                     public IdleEffectDialogs,
+                     public IdleSettingsWindow,
                      public ToneDialogPort {
   public:
-    void showRefusal(EffectTimeRefusal) override {}
-    std::optional<int32_t> askEffectTime(const EffectTimeQuestion&) override { return std::nullopt; }
-    void openKeySignatureDialog(const KeySignature&) override {}
-    void openPitchDialog(const PitchMap&) override {}
-    void enableCloseCommand(bool) override {}
-    std::string currentFolder() override { return "C:\\songs"; }
-    bool setCurrentFolder(const std::string&) override { return true; }
-    void showHistoryItems(const std::vector<HistoryMenuItem>&) override {}
-    bool askYesNo(const std::string&) override { return false; }
     void showMessage(const std::string& text) override { ADD_FAILURE() << text; }
     std::optional<std::string> chooseSongFile(const std::string&) override { return "song.mid"; }
     FileData readFile(const std::string& path) override {

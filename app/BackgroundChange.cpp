@@ -1,0 +1,97 @@
+#include "app/BackgroundChange.h"
+
+#include <sstream>
+
+#include "app/ImageMessages.h"
+#include "app/PluginMessages.h"
+#include "images/FaceComposer.h"
+#include "images/PreviewBmp.h"
+
+const char* const BackgroundChange::saveQuestion =
+    "背景画像が変更されています。保存しますか？\n保存すると次回からその画像を使用します。";
+const char* const BackgroundChange::faceFileFilter = "ビットマップ(*.bmp)|*.bmp|";
+
+namespace {
+std::string folderOf(const std::string& path) {
+    const size_t slash = path.find_last_of("\\/");
+    return slash == std::string::npos ? std::string() : path.substr(0, slash);
+}
+
+// The text after the file name's last dot; empty when the name has none.
+std::string extensionOf(const std::string& path) {
+    const std::string name = path.substr(path.find_last_of("\\/") + 1);
+    const size_t dot = name.find_last_of('.');
+    return dot == std::string::npos ? std::string() : name.substr(dot + 1);
+}
+
+std::string notFoundText(const std::string& path) {
+    return "[ " + path + " ] が見つかりません。\n\nパスとファイル名を確認して下さい。";
+}
+}  // namespace
+
+void BackgroundChange::change() {
+    if (!skin_.mask()) return;  // nothing to compose under before the start-up has read the mask
+    while (const std::optional<std::string> path = port_.chooseBackgroundPicture(pictureFolder_))
+        if (makeFaceFrom(*path)) return;
+}
+
+bool BackgroundChange::makeFaceFrom(const std::string& path) {
+    if (path.empty()) return false;
+    DibImage picture;
+    window_.setWaitCursor(true);
+    std::string failure = loadPicture(path, picture);
+    if (failure.empty()) {
+        // The picture was confirmed: its folder is where the next one is looked for, as the dialog would
+        // have it even when the composition fails.
+        pictureFolder_ = folderOf(path);
+        DibImage face;
+        const auto progress = [&](int percent) {
+            port_.showConversionProgress(conversionProgressText(percent));
+        };
+        const ImageError composed = makeFaceFromPicture(picture, *skin_.mask(), face, progress);
+        window_.setTitle(songs_.windowTitle());
+        if (composed == ImageError::none)
+            skin_.replaceFace(std::move(face));
+        else
+            failure = composeFailureText(composed);
+    }
+    window_.setWaitCursor(false);
+    if (!failure.empty()) {
+        window_.showMessage(failure);
+        return false;
+    }
+    changed_ = true;
+    window_.invalidateFace();
+    return true;
+}
+
+std::string BackgroundChange::loadPicture(const std::string& path, DibImage& picture) {
+    const std::string extension = extensionOf(path);
+    if (extension == "bmp" || extension == "BMP") {
+        const FileData file = files_.readFile(path);
+        if (file.status == FileData::notFound) return notFoundText(path);
+        if (file.status != FileData::ok) return "ファイルを読み込めませんでした";
+        std::istringstream bytes(std::string(file.bytes.begin(), file.bytes.end()));
+        return previewFailureText(readPreviewBmp(bytes, picture));
+    }
+    if (files_.readFile(path).status == FileData::notFound) return notFoundText(path);
+    const PluginResult decoded = port_.decodeWithPlugins(path, extension, picture);
+    return decoded.succeeded() ? std::string() : pluginFailureText(decoded);
+}
+
+void BackgroundChange::offerToSave() {
+    if (changed_ && port_.confirm(saveQuestion)) saveFace();
+}
+
+void BackgroundChange::saveFace() {
+    const std::optional<std::string> path = port_.chooseFaceFileToSave(pictureFolder_, faceFileFilter);
+    if (!path || path->empty()) return;
+    window_.setWaitCursor(true);
+    const bool written = port_.writeWholeFile(*path, encodeBmpFile(skin_.face()));
+    window_.setWaitCursor(false);
+    if (!written) {
+        window_.showMessage("ｂｍｐデータの書き込みに失敗しました");
+        return;
+    }
+    skin_.setBackgroundPath(*path);
+}

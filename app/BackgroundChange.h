@@ -1,0 +1,49 @@
+#pragma once
+#include <string>
+
+#include "app/BackgroundPort.h"
+#include "app/FilePort.h"
+#include "app/Skin.h"
+#include "app/SongOpener.h"
+#include "app/WindowPort.h"
+
+// A picture of the user's under the face's controls: "背景画変更" composes it into a new face at once, and
+// the close request offers to save that face so that it becomes the face of every later start.
+class BackgroundChange {
+  public:
+    static const char* const saveQuestion;
+    static const char* const faceFileFilter;
+
+    BackgroundChange(BackgroundPort& port, Skin& skin, FilePort& files, WindowPort& window,
+                     const SongOpener& songs)
+        : port_(port), skin_(skin), files_(files), window_(window), songs_(songs) {}
+
+    // Offers pictures until one has become the face or the user cancels. A picture that is missing,
+    // unreadable or cannot be composed is reported and the dialog comes back, the old face staying.
+    void change();
+    // The close request: with a changed face, asks whether to keep it, and saves it on Yes.
+    void offerToSave();
+    // Saves the face as a 24-bit BMP in a file the user names; that file becomes the background path
+    // only once it is written whole, so a cancelled or failed save keeps the face saved before.
+    void saveFace();
+
+    // Whether a picture has become the face since the start.
+    bool changed() const { return changed_; }
+    // Where pictures are chosen and faces saved ("TexDir"); a chosen picture's folder becomes it.
+    const std::string& pictureFolder() const { return pictureFolder_; }
+    void setPictureFolder(const std::string& folder) { pictureFolder_ = folder; }
+
+  private:
+    // The file-name-OK rules: whether |path| has become the face; false after the failure's message.
+    bool makeFaceFrom(const std::string& path);
+    // The picture at |path|, or the text saying why there is none.
+    std::string loadPicture(const std::string& path, DibImage& picture);
+
+    BackgroundPort& port_;
+    Skin& skin_;
+    FilePort& files_;
+    WindowPort& window_;
+    const SongOpener& songs_;
+    bool changed_ = false;
+    std::string pictureFolder_;
+};

@@ -1,0 +1,347 @@
+// The background change and the close question, with a scripted platform: which pictures become the face,
+// what the user is asked, and which face file the settings end up naming.
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <map>
+
+#include "app/BackgroundChange.h"
+#include "app/DibCanvas.h"
+#include "app/HelpMenu.h"
+#include "app/MainWindowModel.h"
+#include "playback/RecordingMidiOut.h"
+#include "playback/SmfWriter.h"
+#include "playback/VirtualTimer.h"
+#include "tests/support/IdlePorts.h"
+#include "tests/support/MemorySettingsStore.h"
+#include "resources/CommandIds.h"
+
+namespace {
+using Lines = std::vector<std::string>;
+
+constexpr uint32_t maskColour = packColour(1, 2, 3);
+constexpr uint32_t skyColour = packColour(10, 200, 30);
+constexpr uint32_t photoColour = packColour(240, 120, 60);
+
+DibImage filled(int width, int height, uint32_t packed) {
+    DibImage image = DibImage::create24(width, height);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) image.setPackedAt(x, y, packed);
+    return image;
+}
+
+// The picture shows through the left half of the face; the right half is the mask's own colour.
+DibImage halfRedMask() {
+    DibImage mask = filled(788, 540, maskColour);
+    for (int y = 0; y < 540; ++y)
+        for (int x = 0; x < 394; ++x) mask.setPackedAt(x, y, MaskGrid::showsPicture);
+    return mask;
+}
+
+class ScriptedPort : public WindowPort,
+                     public FilePort,
+                     public DialogPort,
+                     public TickPoster,
+                     public IdleEffectDialogs,
+                     public IdleSettingsWindow,
+                     public BackgroundPort,
+                     public HelpPort {
+  public:
+    void addFile(const std::string& path, std::vector<uint8_t> bytes) {
+        files[path] = {FileData::ok, std::move(bytes)};
+    }
+    // WindowPort
+    void showMessage(const std::string& text) override { messages.push_back(text); }
+    void setTitle(const std::string& text) override { title = text; }
+    void setWaitCursor(bool waiting) override { waitCursor = waiting; }
+    void postClose() override {}
+    void resizeForView(bool) override {}
+    void invalidateFace() override { ++faceInvalidations; }
+    void invalidate(const face::Rect&) override {}
+    // FilePort, DialogPort, TickPoster
+    FileData readFile(const std::string& path) override {
+        const auto found = files.find(path);
+        return found == files.end() ? FileData{} : found->second;
+    }
+    std::optional<std::string> findSkinFile(const std::string& name) override {
+        return files.count(name) ? std::optional<std::string>(name) : std::nullopt;
+    }
+    std::optional<std::string> chooseSongFile(const std::string&) override { return std::nullopt; }
+    void postTick() override {}
+    // BackgroundPort
+    std::optional<std::string> chooseBackgroundPicture(const std::string& folder) override {
+        pictureFolders.push_back(folder);
+        if (pictureChoices.empty()) return std::nullopt;
+        const std::optional<std::string> choice = pictureChoices.front();
+        pictureChoices.pop_front();
+        return choice;
+    }
+    PluginResult decodeWithPlugins(const std::string& path, const std::string& extension,
+                                   DibImage& picture) override {
+        decoded.push_back(path + " " + extension);
+        picture = pluginPicture;
+        return pluginResult;
+    }
+    void showConversionProgress(const std::string& text) override {
+        EXPECT_TRUE(waitCursor);
+        progress.push_back(text);
+        title = text;
+    }
+    bool confirm(const std::string& question) override {
+        questions.push_back(question);
+        return answerYes;
+    }
+    std::optional<std::string> chooseFaceFileToSave(const std::string& folder,
+                                                    const std::string& filter) override {
+        saveFolders.push_back(folder);
+        saveFilter = filter;
+        return saveChoice;
+    }
+    bool writeWholeFile(const std::string& path, const std::vector<uint8_t>& bytes) override {
+        if (!writeSucceeds) return false;
+        addFile(path, bytes);
+        return true;
+    }
+    // HelpPort
+    bool openHelpSearch() override { return ++helpOpenings, helpFound; }
+
+    std::map<std::string, FileData> files;
+    Lines messages;
+    std::string title = "Velmira";
+    bool waitCursor = false;
+    int faceInvalidations = 0;
+    DibImage screen = DibImage::create24(788, 540);
+    DibCanvasSource canvases{screen};
+
+    std::deque<std::optional<std::string>> pictureChoices;
+    Lines pictureFolders;
+    DibImage pluginPicture;
+    PluginResult pluginResult;
+    Lines decoded;
+    Lines progress;
+    Lines questions;
+    bool answerYes = true;
+    std::optional<std::string> saveChoice;
+    Lines saveFolders;
+    std::string saveFilter;
+    bool writeSucceeds = true;
+    int helpOpenings = 0;
+    bool helpFound = true;
+};
+
+class BackgroundChangeTest : public testing::Test {
+  protected:
+    BackgroundChangeTest() {
+        port.addFile("Button.bmp", encodeBmpFile(DibImage::create24(116, 213)));
+        port.addFile("Mask.bmp", encodeBmpFile(halfRedMask()));
+        port.addFile("Main.bmp", encodeBmpFile(DibImage::create24(788, 540)));
+        port.addFile("C:\\pics\\sky.bmp", encodeBmpFile(filled(8, 6, skyColour)));
+        port.pluginPicture = filled(5, 7, photoColour);
+        EXPECT_TRUE(model.loadSprites());
+        model.loadSettings();
+        EXPECT_TRUE(model.loadFace());
+        background().setPictureFolder("C:\\start");
+        originalFace = model.skin().face().block();
+    }
+    BackgroundChange& background() { return *model.background(); }
+    void changeTo(std::initializer_list<std::optional<std::string>> choices) {
+        port.pictureChoices.assign(choices.begin(), choices.end());
+        model.onCommand(IDM_BACKGROUND_CHANGE);
+    }
+    // A pixel of the face as the window paints it.
+    uint32_t paintedPixel(int x, int y) {
+        DibImage screen = DibImage::create24(788, 540);
+        std::vector<DrawnText> texts;
+        DibCanvas canvas(screen, texts);
+        model.paint(canvas);
+        return screen.packedAt(x, y);
+    }
+
+    ScriptedPort port;
+    MemorySettingsStore store;
+    RecordingMidiOut out;
+    VirtualTimer timer;
+    ShortMessageFailures failures;
+    MainWindowModel model{PlatformPorts{port, port, port, port, store, port, nullptr, nullptr, &port, &port},
+                          out,
+                          timer,
+                          port,
+                          port.canvases,
+                          failures};
+    std::vector<uint8_t> originalFace;
+};
+}  // namespace
+
+TEST_F(BackgroundChangeTest, AChosenBmpIsComposedUnderTheMaskAndPaintedAtOnceWithItsProgressShown) {
+    EXPECT_FALSE(background().changed());
+    changeTo({"C:\\pics\\sky.bmp"});
+    EXPECT_EQ(port.pictureFolders, Lines{"C:\\start"});
+    EXPECT_TRUE(port.messages.empty());
+    EXPECT_TRUE(background().changed());
+    EXPECT_EQ(port.faceInvalidations, 1);
+    EXPECT_EQ(paintedPixel(200, 270), skyColour);
+    EXPECT_EQ(paintedPixel(600, 270), maskColour);
+
+    ASSERT_EQ(port.progress.size(), 540u);
+    EXPECT_EQ(port.progress.front(), "変換 = 0");
+    EXPECT_EQ(port.progress[269], "変換 = 49");
+    EXPECT_EQ(port.progress.back(), "変換 = 100");
+    EXPECT_EQ(port.title, "Velmira");  // the progress gives the title back
+    EXPECT_FALSE(port.waitCursor);
+
+    // The chosen picture's folder is where the next choice starts; the face file is unchanged until saved.
+    EXPECT_EQ(background().pictureFolder(), "C:\\pics");
+    EXPECT_EQ(model.skin().backgroundPath(), "Main.bmp");
+}
+
+TEST_F(BackgroundChangeTest, OtherFormatsGoToThePluginsWithTheirExtensionAsTyped) {
+    port.addFile("D:\\photos\\beach.JPG", {1, 2, 3});
+    changeTo({"D:\\photos\\beach.JPG"});
+    EXPECT_EQ(port.decoded, Lines{"D:\\photos\\beach.JPG JPG"});
+    EXPECT_TRUE(port.messages.empty());
+    EXPECT_TRUE(background().changed());
+    EXPECT_EQ(paintedPixel(394 - 100, 100), photoColour);
+}
+
+// Rejecting a choice keeps the dialog open, as the picture dialog does: the message, then the dialog again,
+// until a picture is taken or the user cancels; the old face stays meanwhile.
+TEST_F(BackgroundChangeTest, AMissingUnreadableOrUndecodablePictureIsReportedAndTheDialogComesBack) {
+    port.addFile("C:\\pics\\text.bmp",
+                 {'h', 'e', 'l', 'l', 'o', ' ', 'w', 'o', 'r', 'l', 'd', '!', '!', '!'});
+    port.addFile("C:\\pics\\wide.bmp", encodeBmpFile(DibImage::create24(1601, 1)));
+    port.files["C:\\pics\\locked.bmp"] = {FileData::readError, {}};
+    port.addFile("C:\\pics\\photo.jpg", {1});
+    port.addFile("C:\\pics\\README", {1});
+    port.pluginResult = PluginResult::failed(getPictureResult::internalError);
+    changeTo({"C:\\pics\\gone.bmp", "C:\\pics\\text.bmp", "C:\\pics\\wide.bmp", "C:\\pics\\locked.bmp",
+              "C:\\pics\\gone.png", "C:\\pics\\photo.jpg", "C:\\pics\\README", std::nullopt});
+    EXPECT_EQ(port.messages,
+              (Lines{"[ C:\\pics\\gone.bmp ] が見つかりません。\n\nパスとファイル名を確認して下さい。",
+                     "ｂｍｐフォーマットではありません", "画像サイズが大きすぎます",
+                     "ファイルを読み込めませんでした",
+                     "[ C:\\pics\\gone.png ] が見つかりません。\n\nパスとファイル名を確認して下さい。",
+                     "内部エラー", "内部エラー"}));
+    EXPECT_EQ(port.decoded, (Lines{"C:\\pics\\photo.jpg jpg", "C:\\pics\\README "}));
+    EXPECT_EQ(port.pictureFolders.size(), 8u);
+    EXPECT_FALSE(background().changed());
+    EXPECT_EQ(model.skin().face().block(), originalFace);
+    EXPECT_EQ(port.faceInvalidations, 0);
+    EXPECT_FALSE(port.waitCursor);
+
+    // Once one is taken the dialog is not shown again.
+    changeTo({"C:\\pics\\gone.bmp", "C:\\pics\\sky.bmp", "C:\\pics\\sky.bmp"});
+    EXPECT_EQ(port.pictureChoices.size(), 1u);
+    EXPECT_TRUE(background().changed());
+}
+
+TEST_F(BackgroundChangeTest, TheCommandDoesNothingWhileASongPlays) {
+    port.addFile("a.mid", SmfWriter(1, 480).track(join({{0x00, 0x90, 60, 100}, endOfTrack(9600)})).bytes());
+    ASSERT_TRUE(model.songs().openFile("a.mid"));
+    model.engine().player().startPlayback();
+    changeTo({"C:\\pics\\sky.bmp"});
+    EXPECT_TRUE(port.pictureFolders.empty());
+    EXPECT_FALSE(background().changed());
+
+    model.engine().player().stopPlayback(Player::userStop);
+    changeTo({"C:\\pics\\sky.bmp"});
+    EXPECT_TRUE(background().changed());
+}
+
+TEST_F(BackgroundChangeTest, ClosingWithTheStartFaceAsksNothing) {
+    changeTo({std::nullopt});
+    EXPECT_TRUE(model.prepareToClose());
+    EXPECT_TRUE(port.questions.empty());
+    EXPECT_TRUE(port.saveFolders.empty());
+}
+
+// The face file the settings write at exit changes only after a complete save: No, a cancelled dialog and a
+// failed write all keep the face saved before.
+TEST_F(BackgroundChangeTest, TheCloseQuestionSavesTheFaceOnlyOnYesAndAWholeWrite) {
+    const struct {
+        const char* name;
+        bool yes;
+        std::optional<std::string> file;
+        bool writes;
+        std::string backgroundPath;
+        Lines messages;
+    } cases[] = {
+        {"no", false, "C:\\pics\\face.bmp", true, "C:\\old\\face.bmp", {}},
+        {"cancelled", true, std::nullopt, true, "C:\\old\\face.bmp", {}},
+        {"empty name", true, "", true, "C:\\old\\face.bmp", {}},
+        {"failed write",
+         true,
+         "C:\\pics\\face.bmp",
+         false,
+         "C:\\old\\face.bmp",
+         {"ｂｍｐデータの書き込みに失敗しました"}},
+        {"saved", true, "C:\\pics\\face.bmp", true, "C:\\pics\\face.bmp", {}},
+    };
+    changeTo({"C:\\pics\\sky.bmp"});
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        model.skin().setBackgroundPath("C:\\old\\face.bmp");
+        port.files.erase("C:\\pics\\face.bmp");
+        port.questions.clear();
+        port.saveFolders.clear();
+        port.messages.clear();
+        port.answerYes = c.yes;
+        port.saveChoice = c.file;
+        port.writeSucceeds = c.writes;
+
+        EXPECT_TRUE(model.prepareToClose());
+        EXPECT_EQ(
+            port.questions,
+            Lines{"背景画像が変更されています。保存しますか？\n保存すると次回からその画像を使用します。"});
+        EXPECT_EQ(port.saveFolders, c.yes ? Lines{"C:\\pics"} : Lines{});
+        EXPECT_EQ(model.skin().backgroundPath(), c.backgroundPath);
+        EXPECT_EQ(port.messages, c.messages);
+        EXPECT_EQ(port.files.count("C:\\pics\\face.bmp"), c.backgroundPath == "C:\\pics\\face.bmp" ? 1u : 0u);
+        EXPECT_FALSE(port.waitCursor);
+    }
+    EXPECT_EQ(port.saveFilter, "ビットマップ(*.bmp)|*.bmp|");
+    // The saved file is the whole face as a 24-bit BMP, which the next start reads as its face.
+    const std::vector<uint8_t>& saved = port.files["C:\\pics\\face.bmp"].bytes;
+    EXPECT_EQ(saved.size(), 14u + 40u + 788u * 3u * 540u);
+    EXPECT_EQ(saved, encodeBmpFile(model.skin().face()));
+}
+
+TEST_F(BackgroundChangeTest, ChangingTwiceAsksOnceAndSavesTheLatestFace) {
+    port.addFile("D:\\photos\\beach.png", {1});
+    changeTo({"C:\\pics\\sky.bmp"});
+    changeTo({"D:\\photos\\beach.png"});
+    port.saveChoice = "C:\\faces\\latest.bmp";
+    model.prepareToClose();
+    EXPECT_EQ(port.questions.size(), 1u);
+    EXPECT_EQ(port.saveFolders, Lines{"D:\\photos"});
+
+    model.onDestroy();
+
+    // The next start, named the saved face by the settings kept at exit, shows the photo without
+    // composing anything.
+    ScriptedPort next;
+    next.files = port.files;
+    MainWindowModel restarted{PlatformPorts{next, next, next, next, store, next, nullptr, nullptr, &next, &next},
+                              out,
+                              timer,
+                              next,
+                              next.canvases,
+                              failures};
+    ASSERT_TRUE(restarted.loadSprites());
+    restarted.loadSettings();
+    ASSERT_TRUE(restarted.loadFace());
+    EXPECT_EQ(restarted.skin().backgroundPath(), "C:\\faces\\latest.bmp");
+    EXPECT_EQ(restarted.background()->pictureFolder(), "D:\\photos");  // kept as "TexDir"
+    EXPECT_TRUE(next.messages.empty());
+    EXPECT_EQ(restarted.skin().face().packedAt(200, 270), photoColour);
+    EXPECT_EQ(restarted.skin().face().packedAt(600, 270), maskColour);
+    EXPECT_FALSE(restarted.background()->changed());
+}
+
+TEST_F(BackgroundChangeTest, TopicSearchOpensTheHelpOrSaysWhyItCannot) {
+    model.onCommand(IDM_HELP_SEARCH);
+    EXPECT_TRUE(port.messages.empty());
+    port.helpFound = false;
+    model.onCommand(IDM_HELP_SEARCH);
+    EXPECT_EQ(port.helpOpenings, 2);
+    EXPECT_EQ(port.messages, Lines{HelpMenu::unavailableText});
+}

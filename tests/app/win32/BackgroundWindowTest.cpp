@@ -1,0 +1,257 @@
+// The background change on the real window under Wine: a picture chosen, composed and painted, the close
+// question answered Yes, the face saved through the real file writer, and the next window starting with it.
+// Set VELMIRA_SHOT_DIR to a folder to have the window's pictures saved there as BMP files.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <utility>
+
+#include "app/win32/CMainWnd.h"
+#include "app/win32/Win32Files.h"
+#include "images/FaceComposer.h"
+#include "platform/win32/WideText.h"
+#include "playback/RecordingMidiOut.h"
+#include "playback/VirtualTimer.h"
+#include "resources/CommandIds.h"
+#include "tests/images/win32/PluginFolder.h"
+#include "tests/images/win32/WicEncoder.h"
+
+namespace {
+// The window with its dialogs and message boxes answered by the test.
+class ScriptedWindow : public CMainWnd {
+  public:
+    using CMainWnd::CMainWnd;
+    using CMainWnd::model;
+    // Chosen once: a refused choice brings the dialog back, which then is cancelled.
+    std::optional<std::string> chooseBackgroundPicture(const std::string&) override {
+        return std::exchange(picture, std::nullopt);
+    }
+    bool confirm(const std::string& question) override { return questions.push_back(question), true; }
+    std::optional<std::string> chooseFaceFileToSave(const std::string&, const std::string&) override {
+        return saveAs;
+    }
+    void showMessage(const std::string& text) override { ADD_FAILURE() << text; }
+
+    std::optional<std::string> picture;
+    std::optional<std::string> saveAs;
+    std::vector<std::string> questions;
+};
+
+// A picture with a colour of its own at every pixel, so that a face drawn from the wrong place shows.
+DibImage gradient(int width, int height) {
+    DibImage image = DibImage::create24(width, height);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            image.setPackedAt(x, y, packColour(uint8_t(x * 255 / width), uint8_t(y * 255 / height), 160));
+    return image;
+}
+
+bool writeFile(const std::string& path, const std::vector<uint8_t>& bytes) {
+    std::ofstream file(widen(path).c_str(), std::ios::binary);
+    file.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+    return bool(file);
+}
+
+DibImage readFace(const std::string& path) {
+    std::ifstream file(widen(path).c_str(), std::ios::binary);
+    DibImage face;
+    readFaceBmp(file, face);
+    return face;
+}
+
+class BackgroundWindowTest : public testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(CMainWnd::registerClass(GetModuleHandleW(nullptr)));
+        wchar_t temp[MAX_PATH] = {};
+        GetTempPathW(MAX_PATH, temp);
+        folder = narrow(temp) + "velmira-background-test";
+        CreateDirectoryW(widen(folder).c_str(), nullptr);
+        picturePath = folder + "\\gradient.bmp";
+        facePath = folder + "\\my face.bmp";
+        DeleteFileW(widen(facePath).c_str());
+        ASSERT_TRUE(writeFile(picturePath, encodeBmpFile(gradient(120, 90))));
+    }
+    void TearDown() override {
+        window.reset();
+        DeleteFileW(widen(picturePath).c_str());
+        DeleteFileW(widen(facePath).c_str());
+        RemoveDirectoryW(widen(folder).c_str());
+    }
+    // A window whose start-up reads |background| as its face, as the settings have it do.
+    void start(const std::string& background) {
+        window = std::make_unique<ScriptedWindow>(
+            GetModuleHandleW(nullptr), out, [] { return std::optional<std::string>(); }, timer, failures);
+        window->model().skin().setBackgroundPath(background);
+        ASSERT_TRUE(window->create(SW_SHOWNOACTIVATE));
+        pump();
+    }
+    HWND hwnd() const { return window->handle(); }
+    void pump() {
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
+            if (message.message != WM_QUIT) DispatchMessageW(&message);
+    }
+    // The face the gradient makes under the program's own mask, worked out here.
+    DibImage expectedFace() {
+        const std::optional<MaskGrid> mask =
+            makeMaskGrid(readFace(window->findSkinFile("Mask.bmp").value_or("")));
+        DibImage face;
+        if (mask) makeFaceFromPicture(gradient(120, 90), *mask, face, [](int) {});
+        return face;
+    }
+    // Points of the face, in a grid over all of it, where the window paints the face picture unchanged by
+    // read-outs, buttons or cells: where the program's own face shows its picture.
+    void expectFacePainted(const DibImage& face, int tolerance = 0) {
+        RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+        const DibImage startFace = readFace(window->findSkinFile("Main.bmp").value_or(""));
+        const std::optional<MaskGrid> mask =
+            makeMaskGrid(readFace(window->findSkinFile("Mask.bmp").value_or("")));
+        ASSERT_TRUE(mask);
+        HDC dc = GetDC(hwnd());
+        int pictureSamples = 0;
+        for (int y = 4; y < 540; y += 23) {
+            for (int x = 3; x < 788; x += 29) {
+                const bool picture = mask->at(x, 539 - y) == MaskGrid::showsPicture;
+                if (!picture) continue;
+                ++pictureSamples;
+                const COLORREF painted = GetPixel(dc, x, y);
+                const uint32_t wanted = face.packedAt(x, y);
+                for (int channel = 0; channel < 3; ++channel)
+                    EXPECT_LE(
+                        std::abs(int(painted >> (8 * channel) & 0xFF) - int(wanted >> (8 * channel) & 0xFF)),
+                        tolerance)
+                        << x << "," << y << " channel " << channel;
+                EXPECT_NE(face.packedAt(x, y), startFace.packedAt(x, y)) << x << "," << y;
+            }
+        }
+        ReleaseDC(hwnd(), dc);
+        EXPECT_GT(pictureSamples, 50);
+    }
+    // The whole window as the screen shows it, for a look by eye.
+    void saveShot(const char* name) {
+        const char* shots = std::getenv("VELMIRA_SHOT_DIR");
+        if (!shots) return;
+        RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
+        RECT outer;
+        GetWindowRect(hwnd(), &outer);
+        const int width = outer.right - outer.left;
+        const int height = outer.bottom - outer.top;
+        DibImage shot = DibImage::create24(width, height);
+        HDC windowDc = GetWindowDC(hwnd());
+        HDC memoryDc = CreateCompatibleDC(windowDc);
+        HBITMAP bitmap = CreateCompatibleBitmap(windowDc, width, height);
+        HGDIOBJ previous = SelectObject(memoryDc, bitmap);
+        BitBlt(memoryDc, 0, 0, width, height, windowDc, 0, 0, SRCCOPY);
+        SelectObject(memoryDc, previous);
+        std::vector<uint8_t> block = shot.block();
+        GetDIBits(memoryDc, bitmap, 0, UINT(height), block.data() + DibImage::infoHeaderSize,
+                  reinterpret_cast<BITMAPINFO*>(block.data()), DIB_RGB_COLORS);
+        DeleteObject(bitmap);
+        DeleteDC(memoryDc);
+        ReleaseDC(hwnd(), windowDc);
+        writeFile(std::string(shots) + "\\" + name, encodeBmpFile(DibImage::fromBlock(block)));
+    }
+
+    RecordingMidiOut out;
+    VirtualTimer timer;
+    ShortMessageFailures failures;
+    std::unique_ptr<ScriptedWindow> window;
+    std::string folder;
+    std::string picturePath;
+    std::string facePath;
+};
+}  // namespace
+
+TEST_F(BackgroundWindowTest, AChosenPictureBecomesTheFaceIsSavedAtCloseAndIsTheFaceOfTheNextStart) {
+    start("Main.bmp");
+    const DibImage face = expectedFace();
+    ASSERT_FALSE(face.empty());
+
+    window->picture = picturePath;
+    SendMessageW(hwnd(), WM_COMMAND, IDM_BACKGROUND_CHANGE, 0);
+    pump();
+    expectFacePainted(face);
+    wchar_t title[64] = {};
+    GetWindowTextW(hwnd(), title, 64);
+    EXPECT_EQ(narrow(title), "Velmira");  // the progress shown meanwhile is gone
+    saveShot("background-new-face.bmp");
+
+    window->saveAs = facePath;
+    const HWND first = hwnd();
+    SendMessageW(hwnd(), WM_COMMAND, IDM_APP_EXIT, 0);
+    pump();
+    EXPECT_FALSE(IsWindow(first));
+    EXPECT_EQ(window->questions,
+              std::vector<std::string>{
+                  "背景画像が変更されています。保存しますか？\n保存すると次回からその画像を使用します。"});
+    EXPECT_EQ(window->model().skin().backgroundPath(), facePath);  // what the settings write at exit
+    EXPECT_EQ(readWholeFile(facePath).bytes, encodeBmpFile(face));
+
+    start(facePath);
+    expectFacePainted(face);
+    saveShot("background-restarted.bmp");
+    SendMessageW(hwnd(), WM_CLOSE, 0, 0);  // the face read at start-up is no change: nothing to ask
+    pump();
+    EXPECT_TRUE(window->questions.empty());
+}
+
+// Part of a face file must never be left: the next start would refuse it and fall back to "Main.bmp".
+TEST_F(BackgroundWindowTest, AFaceFileThatCannotBeWrittenLeavesNoFileAndKeepsTheOneItWouldReplace) {
+    const std::vector<uint8_t> face = encodeBmpFile(DibImage::create24(788, 540));
+    EXPECT_FALSE(writeFileWhole(folder + "\\missing folder\\face.bmp", face));
+    EXPECT_EQ(readWholeFile(folder + "\\missing folder\\face.bmp").status, FileData::notFound);
+
+    // A file that is in use cannot be replaced: it keeps what it held.
+    ASSERT_TRUE(writeFile(facePath, {'o', 'l', 'd'}));
+    HANDLE inUse = CreateFileW(widen(facePath).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(inUse, INVALID_HANDLE_VALUE);
+    EXPECT_FALSE(writeFileWhole(facePath, face));
+    CloseHandle(inUse);
+    EXPECT_EQ(readWholeFile(facePath).bytes, (std::vector<uint8_t>{'o', 'l', 'd'}));
+
+    EXPECT_TRUE(writeFileWhole(facePath, face));
+    EXPECT_EQ(readWholeFile(facePath).bytes, face);
+    // Only the two files of the test are in the folder: no temporary file was left behind.
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW(widen(folder + "\\*.*").c_str(), &found);
+    int files = 0;
+    if (search != INVALID_HANDLE_VALUE) {
+        do files += !(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY);
+        while (FindNextFileW(search, &found));
+        FindClose(search);
+    }
+    EXPECT_EQ(files, 2);
+}
+
+// Without plug-ins of the user's, a photograph still becomes the face: the program's own JPEG plug-in,
+// beside the program, is found from the folder the program starts in.
+TEST_F(BackgroundWindowTest, AJpegBecomesTheFaceThroughTheProgramsOwnPlugin) {
+    ASSERT_TRUE(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)));
+    const DibImage picture = gradient(120, 90);
+    std::vector<wic::Colour> pixels;
+    for (int y = 0; y < 90; ++y) {
+        for (int x = 0; x < 120; ++x) {
+            const uint32_t packed = picture.packedAt(x, y);
+            pixels.push_back({uint8_t(packed), uint8_t(packed >> 8), uint8_t(packed >> 16)});
+        }
+    }
+    const std::string photo = folder + "\\photo.jpg";
+    const bool encoded = wic::encodePicture(widen(photo), GUID_ContainerFormatJpeg, 120, 90, pixels);
+    CoUninitialize();
+    ASSERT_TRUE(encoded);
+
+    wchar_t previousFolder[MAX_PATH] = {};
+    GetCurrentDirectoryW(MAX_PATH, previousFolder);
+    SetCurrentDirectoryW(programFolder().c_str());
+    start("Main.bmp");
+    SetCurrentDirectoryW(previousFolder);
+    window->picture = photo;
+    SendMessageW(hwnd(), WM_COMMAND, IDM_BACKGROUND_CHANGE, 0);
+    pump();
+    DeleteFileW(widen(photo).c_str());
+    // JPEG keeps a smooth gradient to within a few steps of each colour.
+    expectFacePainted(expectedFace(), 12);
+    saveShot("background-jpeg-face.bmp");
+}
