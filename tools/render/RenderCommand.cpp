@@ -71,7 +71,16 @@ std::vector<RecordingMidiOut::Message> renderSong(std::vector<uint8_t> image, co
 
     player.playOnce = true;
     player.startPlayback();
+    Sequencer& sequencer = rig.engine.sequencer();
+    const long lastPeriod = longestPlayMs / Sequencer::timerPeriod;
     for (long tick = 0; rig.timer.running(); ++tick) {
+        // Periods in which nothing can happen are passed over at once: the cost follows the song's events,
+        // not its length, and what is sent and when stays the same.
+        const int64_t idle = sequencer.idlePeriods(lastPeriod - tick);
+        if (idle > 0) {
+            sequencer.passIdlePeriods(idle);
+            tick += long(idle);
+        }
         const long now = tick * Sequencer::timerPeriod;
         rig.device.setTime(now);
         if (now >= longestPlayMs) {
