@@ -38,16 +38,22 @@ bool AutoPan::setSpeed(int channel, int newSpeed) {
     return true;
 }
 
-void AutoPan::step(uint8_t runningStatus) {
+int AutoPan::sweptChannel(uint8_t runningStatus, int& pace) const {
     const int channel = song_.songFormat() == 0 ? holder.load(relaxed) : midi::channelOf(runningStatus);
-    if (channel >= midi::channelCount) return;
+    if (channel >= midi::channelCount) return noChannel;
     const int solo = controls_.soloChannel.load(relaxed);
-    const int pace = speed[channel].load(relaxed);
+    pace = speed[channel].load(relaxed);
     if ((solo < noChannel && channel != solo) || pace <= 0 ||
         controls_.channelLevel[channel].load(relaxed) == LiveControls::notSounded ||
         controls_.channelMuted[channel].load(relaxed))
-        return;
+        return noChannel;
+    return channel;
+}
 
+void AutoPan::step(uint8_t runningStatus) {
+    int pace = 0;
+    const int channel = sweptChannel(runningStatus, pace);
+    if (channel == noChannel) return;
     const int counted = count[channel].load(relaxed) + 1;
     if (counted < maxSpeed + 1 - pace) {
         count[channel].store(counted, relaxed);

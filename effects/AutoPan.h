@@ -32,6 +32,11 @@ class AutoPan {
     // Timer thread, after each track's timer period: the swept channel is the track's own (format 1) or
     // the holder (format 0); it moves one step every 13 - speed periods while the channel is heard.
     void step(uint8_t runningStatus);
+    // Whether step would count towards the next pan move (or make it) for a track of this running status.
+    bool sweeps(uint8_t runningStatus) const {
+        int pace = 0;
+        return sweptChannel(runningStatus, pace) != noChannel;
+    }
     // The song's own pan on a swept channel would fight the sweep; the filter drops it.
     bool overridesPan(int channel) const { return speed[channel].load(std::memory_order_relaxed) > 0; }
 
@@ -43,6 +48,8 @@ class AutoPan {
 
   private:
     void restart(int channel);
+    // The channel a track of this running status sweeps now, with its speed, or noChannel.
+    int sweptChannel(uint8_t runningStatus, int& pace) const;
 
     MidiOut& out_;
     const LiveControls& controls_;

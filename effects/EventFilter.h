@@ -30,6 +30,7 @@ class EventFilter : public ChannelMessageSink {
     // message.status is 0x80-0xEF. Sends zero, one or two short messages.
     void processChannelMessage(int track, const ChannelMessage& message) override;
     void trackPeriodEnded(uint8_t runningStatus) override { autoPan_.step(runningStatus); }
+    bool periodEndIsIdle(uint8_t runningStatus) const override { return !autoPan_.sweeps(runningStatus); }
 
     const ChannelEffectState& effectState(int channel) const { return effectStates_[channel]; }
 

@@ -18,4 +18,6 @@ class ChannelMessageSink {
     // A live track has been stepped through one timer period; runningStatus is its last channel status
     // (0 before its first). The automatic pan keeps its pace by these.
     virtual void trackPeriodEnded(uint8_t runningStatus) = 0;
+    // Whether trackPeriodEnded with this running status would change nothing and send nothing.
+    virtual bool periodEndIsIdle(uint8_t runningStatus) const = 0;
 };

@@ -1,13 +1,16 @@
 #include "playback/MessageLine.h"
 
 #include <algorithm>
-#include <cstdio>
+#include <charconv>
+#include <cstring>
 
 size_t formatMessageLine(long timeMs, const uint8_t* bytes, size_t count, char* line, size_t capacity) {
     if (capacity == 0) return 0;
-    int written = std::snprintf(line, capacity, "%ld", timeMs);
-    if (written < 0) written = 0;
-    size_t length = std::min(size_t(written), capacity - 1);
+    // The digits of a long as "%ld" writes them, without printf's parsing of its format on every line.
+    char digits[24];
+    const size_t written = size_t(std::to_chars(digits, digits + sizeof digits, timeMs).ptr - digits);
+    size_t length = std::min(written, capacity - 1);
+    std::memcpy(line, digits, length);
     static const char hexDigits[] = "0123456789ABCDEF";
     for (size_t i = 0; i < count && length + 3 < capacity; ++i) {
         line[length++] = ' ';

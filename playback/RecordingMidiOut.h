@@ -2,6 +2,7 @@
 #include <string>
 #include <vector>
 
+#include "playback/MessageBytes.h"
 #include "playback/MidiOut.h"
 
 // A MIDI output that keeps what it is sent, stamped with a time the caller sets: the device of the tests
@@ -10,10 +11,12 @@ class RecordingMidiOut : public MidiOut {
   public:
     struct Message {
         long timeMs = 0;
-        std::vector<uint8_t> bytes;
+        MessageBytes bytes;
     };
 
     void setTime(long timeMs) { timeMs_ = timeMs; }
+    // Room for this many messages, so that a long recording is not copied as it grows.
+    void reserve(size_t count) { messages_.reserve(count); }
     DeviceError sendShortMessage(uint8_t status, uint8_t data1, uint8_t data2) override;
     void sendLongMessage(const uint8_t* bytes, size_t count) override;
 

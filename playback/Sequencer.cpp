@@ -1,6 +1,7 @@
 #include "playback/Sequencer.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 
 #include "playback/MidiVocabulary.h"
@@ -12,6 +13,9 @@ constexpr int maxLoadTempo = 400;
 constexpr double maxLoadMsPerQuarter = 150.0;
 constexpr int fastForwardTempoLimit = 250;
 constexpr int msPerSecondTick = 990;  // the clock counts a second once the accumulator passes this
+constexpr int periodsPerSecond = (msPerSecondTick + Sequencer::timerPeriod) / Sequencer::timerPeriod;
+static_assert((msPerSecondTick + Sequencer::timerPeriod) % Sequencer::timerPeriod == 0,
+              "the accumulator passes its limit on a whole period");
 }  // namespace
 
 Sequencer::Sequencer(SongBuffer& song, MidiOut& out, ChannelMessageSink& filter, PlayClock& clock,
@@ -81,6 +85,58 @@ void Sequencer::advanceClock() {
     clock_.seconds.store(seconds, relaxed);
     secondTicked_.store(true, relaxed);
     window_.postTick();
+}
+
+void Sequencer::advanceClockBy(int64_t periods) {
+    // The accumulator holds whole periods and drops to 0 as it passes its limit: a second every
+    // periodsPerSecond periods.
+    const int64_t counted = msAccumulator_ / timerPeriod + periods;
+    msAccumulator_ = int(counted % periodsPerSecond) * timerPeriod;
+    const int64_t seconds = counted / periodsPerSecond;
+    if (seconds == 0) return;
+    clock_.playSeconds.fetch_add(int(seconds), relaxed);
+    const int64_t clockSeconds = clock_.seconds.load(relaxed) + seconds;
+    clock_.minutes.fetch_add(int(clockSeconds / 60), relaxed);
+    clock_.seconds.store(int(clockSeconds % 60), relaxed);
+    secondTicked_.store(true, relaxed);
+}
+
+int64_t Sequencer::periodsBeforeDue(const TrackState& state, int64_t limit) {
+    // The very comparison stepTrack makes, so a due time that is not a number counts as due.
+    auto waits = [&state](int64_t periods) {
+        return state.trackTime + double(periods) * timerPeriod < state.dueTime;
+    };
+    if (!waits(0)) return 0;
+    const double gap = (state.dueTime - state.trackTime) / timerPeriod;
+    if (!(gap < double(limit))) return limit;
+    // The division may round either way; the sums are exact, as the track time is a whole number of periods.
+    int64_t periods = int64_t(std::ceil(gap));
+    while (periods > 0 && !waits(periods - 1)) --periods;
+    while (waits(periods)) ++periods;
+    return std::min(periods, limit);
+}
+
+int64_t Sequencer::idlePeriods(int64_t limit) const {
+    if (limit <= 0 || callbackBusy_.load(relaxed)) return 0;
+    std::lock_guard<std::mutex> lock(tempoMutex_);
+    bool anyTrackLives = false;
+    int64_t idle = limit;
+    for (int track = 0; track < song_.trackCount() && idle > 0; ++track) {
+        if (song_.trackPosition(track) == 0) continue;
+        anyTrackLives = true;
+        const TrackState& state = tracks_[size_t(track)];
+        // A track yet to read its first delta-time has nothing due yet, but reading it is work of a period.
+        if (!state.deltaTaken || !filter_.periodEndIsIdle(state.trackStatus)) return 0;
+        idle = periodsBeforeDue(state, idle);
+    }
+    return anyTrackLives ? idle : 0;
+}
+
+void Sequencer::passIdlePeriods(int64_t count) {
+    std::lock_guard<std::mutex> lock(tempoMutex_);
+    advanceClockBy(count);
+    for (int track = 0; track < song_.trackCount(); ++track)
+        if (song_.trackPosition(track) != 0) tracks_[size_t(track)].trackTime += double(count) * timerPeriod;
 }
 
 bool Sequencer::stepTracks() {

@@ -47,6 +47,13 @@ class Sequencer : public TimerClient {
     void rewind();
     void onTimer() override;
 
+    // Virtual time only (the renderer, the tests), between two periods: how many of the coming periods, up
+    // to limit, would do nothing but move time on, as no track has an event due, no automatic pan counts
+    // and the song has not ended; and passing over them, which leaves every state as that many calls of
+    // onTimer would. The window is not told of the periods passed; its next tick shows the clock as it is.
+    int64_t idlePeriods(int64_t limit) const;
+    void passIdlePeriods(int64_t count);
+
     // Applies a new tempo, stretching the remaining wait of every track by new / old. quiet leaves the
     // window's tempo read-out alone.
     void setTempo(bool quiet, double msPerQuarter);
@@ -86,6 +93,8 @@ class Sequencer : public TimerClient {
     };
 
     void advanceClock();
+    void advanceClockBy(int64_t periods);
+    static int64_t periodsBeforeDue(const TrackState& state, int64_t limit);
     bool stepTracks();
     void stepTrack(int track);
     void applyTempoLocked(bool quiet, double ms);

@@ -17,6 +17,8 @@ packages=(
   fluidsynth fluid-soundfont-gm alsa-utils    # a General MIDI synthesizer for the run command
   libfluidsynth-dev                           # velmira-render --wav renders audio with it
   fp-utils-3.2.2 libchm-bin                   # chmcmd compiles the help file; extract_chmLib checks it
+  clang libclang-rt-dev                       # scripts/fuzz.sh: libFuzzer and clang's sanitizer runtimes
+  midicsv valgrind                            # scripts/compare-render-speed.sh: the yardstick, and profiles
 )
 
 sudo_cmd=()

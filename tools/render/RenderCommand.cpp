@@ -4,6 +4,7 @@
 
 #include "app/MasterVolume.h"
 #include "effects/PlaybackEngine.h"
+#include "playback/MessageLine.h"
 #include "playback/MidiVocabulary.h"
 #include "playback/SmfWriter.h"
 #include "playback/VirtualTimer.h"
@@ -44,6 +45,8 @@ struct RenderRig {
 
 std::vector<RecordingMidiOut::Message> renderSong(std::vector<uint8_t> image, const RenderOptions& options) {
     RenderRig rig;
+    // A channel message in running status takes three bytes of the file with its delta-time.
+    rig.device.reserve(image.size() / 3 + 256);
     LiveControls& controls = rig.engine.controls();
     Player& player = rig.engine.player();
     rig.engine.loadSong(std::move(image));
@@ -63,7 +66,16 @@ std::vector<RecordingMidiOut::Message> renderSong(std::vector<uint8_t> image, co
 
     rig.engine.selection().playOnce = true;
     player.startPlayback();
+    Sequencer& sequencer = rig.engine.sequencer();
+    const long lastPeriod = longestPlayMs / Sequencer::timerPeriod;
     for (long tick = 0; rig.timer.running(); ++tick) {
+        // Periods in which nothing can happen are passed over at once: the cost follows the song's events,
+        // not its length, and what is sent and when stays the same.
+        const int64_t idle = sequencer.idlePeriods(lastPeriod - tick);
+        if (idle > 0) {
+            sequencer.passIdlePeriods(idle);
+            tick += long(idle);
+        }
         const long now = tick * Sequencer::timerPeriod;
         rig.device.setTime(now);
         if (now >= longestPlayMs) {
@@ -84,7 +96,7 @@ std::vector<uint8_t> messagesAsSmf(const std::vector<RecordingMidiOut::Message>&
     for (const RecordingMidiOut::Message& message : messages) {
         const uint32_t delta = uint32_t(message.timeMs - previous);
         previous = message.timeMs;
-        const std::vector<uint8_t>& bytes = message.bytes;
+        const MessageBytes& bytes = message.bytes;
         if (midi::isSysExStatus(bytes[0]))
             track.sysEx(delta, bytes.data(), bytes.size());
         else
@@ -92,6 +104,19 @@ std::vector<uint8_t> messagesAsSmf(const std::vector<RecordingMidiOut::Message>&
     }
     track.endOfTrack();
     return SmfWriter(0, 1000).track(track).bytes();
+}
+
+std::string messageLines(const std::vector<RecordingMidiOut::Message>& messages) {
+    // Built whole and written at once: a stream write per line costs more than the formatting.
+    std::string text;
+    text.reserve(messages.size() * 16);
+    char line[messageLineCapacity];
+    for (const RecordingMidiOut::Message& message : messages) {
+        text.append(line, formatMessageLine(message.timeMs, message.bytes.data(), message.bytes.size(), line,
+                                            sizeof line));
+        text.push_back('\n');
+    }
+    return text;
 }
 
 int runRenderCommand(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
@@ -130,8 +155,7 @@ int runRenderCommand(const std::vector<std::string>& arguments, std::ostream& ou
         }
     }
     std::ostream& lines = options.outPath.empty() ? out : outFile;
-    for (const RecordingMidiOut::Message& message : messages)
-        lines << RecordingMidiOut::formatLine(message) << '\n';
+    lines << messageLines(messages);
     lines.flush();
     if (!lines) {
         err << "velmira-render: the output could not be written\n";

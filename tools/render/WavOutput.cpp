@@ -1,7 +1,5 @@
 #include "tools/render/WavOutput.h"
 
-#include <fluidsynth.h>
-
 #include <algorithm>
 #include <array>
 #include <cstdint>
@@ -10,6 +8,7 @@
 
 #include "playback/MidiOut.h"
 #include "playback/MidiVocabulary.h"
+#include "tools/render/FluidSynthLibrary.h"
 
 namespace {
 const char* const defaultSoundFont = "/usr/share/sounds/sf2/FluidR3_GM.sf2";
@@ -81,14 +80,15 @@ class WavFile {
 // the audio up to that time is rendered into the file first.
 class FluidSynthMidiOut : public MidiOut {
   public:
-    FluidSynthMidiOut(fluid_synth_t* synth, WavFile& wav) : synth_(synth), wav_(wav) {}
+    FluidSynthMidiOut(const FluidSynthLibrary& fluid, fluid_synth_t* synth, WavFile& wav)
+        : fluid_(fluid), synth_(synth), wav_(wav) {}
 
     void renderUntil(long timeMs) {
         const int64_t target = std::min(int64_t(timeMs) * sampleRate / 1000, maxFrames);
         std::array<int16_t, framesPerBlock * channels> block;
         while (renderedFrames_ < target) {
             const int frames = int(std::min<int64_t>(framesPerBlock, target - renderedFrames_));
-            fluid_synth_write_s16(synth_, frames, block.data(), 0, channels, block.data(), 1, channels);
+            fluid_.writeS16(synth_, frames, block.data(), 0, channels, block.data(), 1, channels);
             wav_.write(block.data(), size_t(frames));
             renderedFrames_ += frames;
         }
@@ -98,25 +98,25 @@ class FluidSynthMidiOut : public MidiOut {
         const int channel = midi::channelOf(status);
         switch (midi::kindOf(status)) {
             case midi::noteOff:
-                fluid_synth_noteoff(synth_, channel, data1);
+                fluid_.noteoff(synth_, channel, data1);
                 break;
             case midi::noteOn:
-                fluid_synth_noteon(synth_, channel, data1, data2);
+                fluid_.noteon(synth_, channel, data1, data2);
                 break;
             case midi::keyPressure:
-                fluid_synth_key_pressure(synth_, channel, data1, data2);
+                fluid_.keyPressure(synth_, channel, data1, data2);
                 break;
             case midi::controlChange:
-                fluid_synth_cc(synth_, channel, data1, data2);
+                fluid_.cc(synth_, channel, data1, data2);
                 break;
             case midi::programChange:
-                fluid_synth_program_change(synth_, channel, data1);
+                fluid_.programChange(synth_, channel, data1);
                 break;
             case midi::channelPressure:
-                fluid_synth_channel_pressure(synth_, channel, data1);
+                fluid_.channelPressure(synth_, channel, data1);
                 break;
             case midi::pitchBend:
-                fluid_synth_pitch_bend(synth_, channel, data1 | data2 << 7);
+                fluid_.pitchBend(synth_, channel, data1 | data2 << 7);
                 break;
         }
         return DeviceError::none;
@@ -125,46 +125,51 @@ class FluidSynthMidiOut : public MidiOut {
     void sendLongMessage(const uint8_t* bytes, size_t count) override {
         // FluidSynth takes the message without its F0 and F7 (the GS and GM resets among them).
         if (count < 3 || bytes[0] != 0xF0 || bytes[count - 1] != 0xF7) return;
-        fluid_synth_sysex(synth_, reinterpret_cast<const char*>(bytes + 1), int(count - 2), nullptr, nullptr,
-                          nullptr, 0);
+        fluid_.sysex(synth_, reinterpret_cast<const char*>(bytes + 1), int(count - 2), nullptr, nullptr,
+                     nullptr, 0);
     }
 
   private:
+    const FluidSynthLibrary& fluid_;
     fluid_synth_t* synth_;
     WavFile& wav_;
     int64_t renderedFrames_ = 0;
 };
 
 struct SettingsDeleter {
-    void operator()(fluid_settings_t* settings) const { delete_fluid_settings(settings); }
+    const FluidSynthLibrary* fluid;
+    void operator()(fluid_settings_t* settings) const { fluid->deleteSettings(settings); }
 };
 struct SynthDeleter {
-    void operator()(fluid_synth_t* synth) const { delete_fluid_synth(synth); }
+    const FluidSynthLibrary* fluid;
+    void operator()(fluid_synth_t* synth) const { fluid->deleteSynth(synth); }
 };
 }  // namespace
 
 std::string renderWav(const std::vector<RecordingMidiOut::Message>& messages,
                       const std::string& soundFontPath, const std::string& wavPath) {
+    const FluidSynthLibrary* fluid = fluidSynthLibrary();
+    if (!fluid) return "FluidSynth could not be loaded";
     // The library would print its complaints; the command reports failures itself.
     for (int level : {FLUID_PANIC, FLUID_ERR, FLUID_WARN, FLUID_INFO, FLUID_DBG})
-        fluid_set_log_function(level, nullptr, nullptr);
+        fluid->setLogFunction(level, nullptr, nullptr);
 
-    std::unique_ptr<fluid_settings_t, SettingsDeleter> settings(new_fluid_settings());
+    std::unique_ptr<fluid_settings_t, SettingsDeleter> settings(fluid->newSettings(), SettingsDeleter{fluid});
     if (!settings) return "FluidSynth could not be started";
-    fluid_settings_setnum(settings.get(), "synth.sample-rate", sampleRate);
-    fluid_settings_setnum(settings.get(), "synth.gain", 0.4);
-    std::unique_ptr<fluid_synth_t, SynthDeleter> synth(new_fluid_synth(settings.get()));
+    fluid->settingsSetnum(settings.get(), "synth.sample-rate", sampleRate);
+    fluid->settingsSetnum(settings.get(), "synth.gain", 0.4);
+    std::unique_ptr<fluid_synth_t, SynthDeleter> synth(fluid->newSynth(settings.get()), SynthDeleter{fluid});
     if (!synth) return "FluidSynth could not be started";
     const std::string soundFont = soundFontPath.empty() ? defaultSoundFont : soundFontPath;
     // Checked first: the loader's own complaint about a file of another kind goes to standard error.
-    if (!fluid_is_soundfont(soundFont.c_str()) ||
-        fluid_synth_sfload(synth.get(), soundFont.c_str(), 1) == FLUID_FAILED)
+    if (!fluid->isSoundfont(soundFont.c_str()) ||
+        fluid->sfload(synth.get(), soundFont.c_str(), 1) == FLUID_FAILED)
         return soundFont + ": not a soundfont FluidSynth can read";
 
     WavFile wav(wavPath);
     const std::string unwritable = wavPath + ": cannot be written";
     if (!wav.good()) return unwritable;
-    FluidSynthMidiOut out(synth.get(), wav);
+    FluidSynthMidiOut out(*fluid, synth.get(), wav);
     for (const RecordingMidiOut::Message& message : messages) {
         out.renderUntil(message.timeMs);
         if (message.bytes.size() == 3 && message.bytes[0] < 0xF0)

@@ -1,0 +1,64 @@
+// The settings loader over a store holding anything: values of either kind, of any length, under the keys
+// and names the program reads (and others). Whatever was loaded, once saved, loads again the same.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "app/Settings.h"
+#include "fuzz/FuzzInput.h"
+#include "tests/support/MemorySettingsStore.h"
+
+namespace {
+const char* const keys[] = {Settings::rootKey, Settings::folderKey, Settings::historyKey, Settings::userKey,
+                            "Software\\Velmira\\Other"};
+const char* const names[] = {"ReadDir", "SaveDir", "TexDir", "Mru1",  "Mru2",    "Mru3", "Mru4",
+                             "Mru5",    "Mru6",    "Mru7",   "Ongen", "BackBmp", "",     "mru1"};
+
+template <typename T, size_t N>
+const T& pick(const T (&table)[N], uint8_t choice) {
+    return table[choice % N];
+}
+
+void fill(FuzzInput& input, MemorySettingsStore& store) {
+    while (!input.empty()) {
+        const std::string key = pick(keys, input.byte());
+        const std::string name = pick(names, input.byte());
+        if (input.flag())
+            store.put(key, name, input.u32());
+        else
+            store.put(key, name, input.text(input.byte()));
+    }
+}
+
+bool sameLoad(const Settings& a, const RecentFiles& aHistory, const Settings& b,
+              const RecentFiles& bHistory) {
+    if (a.readDir != b.readDir || a.saveDir != b.saveDir || a.texDir != b.texDir ||
+        a.soundModule != b.soundModule || a.backgroundPath != b.backgroundPath || a.usable != b.usable ||
+        aHistory.count() != bHistory.count())
+        return false;
+    for (int slot = 0; slot < RecentFiles::capacity; ++slot)
+        if (aHistory.slot(slot) != bHistory.slot(slot)) return false;
+    return true;
+}
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    FuzzInput input(data, size);
+    MemorySettingsStore store;
+    store.refuseEverything = input.byte() == 0xFF;
+    fill(input, store);
+
+    const std::string startFolder = "C:\\Start";
+    Settings settings;
+    RecentFiles history;
+    loadSettings(store, startFolder, settings, history);
+    if (!settings.usable) return 0;
+
+    MemorySettingsStore saved;
+    if (saveSettings(saved, settings, history) != SettingsStore::Status::ok) __builtin_trap();
+    Settings again;
+    RecentFiles againHistory;
+    loadSettings(saved, startFolder, again, againHistory);
+    if (!sameLoad(settings, history, again, againHistory)) __builtin_trap();
+    return 0;
+}

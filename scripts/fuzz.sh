@@ -1,0 +1,53 @@
+#!/usr/bin/env bash
+# Builds the libFuzzer targets of fuzz/ with clang (coverage for the fuzzer, AddressSanitizer and
+# UndefinedBehaviorSanitizer over the whole tree) in a build tree of their own, writes their seed corpora,
+# and runs each target for SECONDS (default 60), one after another. A finding stops the run: the input that
+# caused it is left in the fuzz build tree (crash-*, leak-*, timeout-*) and the exit status is 1.
+# Usage: scripts/fuzz.sh [SECONDS] [TARGET...]
+set -euo pipefail
+top=$(cd "$(dirname "$0")/.." && pwd)
+build=${VELMIRA_BUILD_DIR:-$top/build}/fuzz
+seconds=${1:-60}
+shift || true
+targets=("$@")
+[ ${#targets[@]} -gt 0 ] || targets=(SongFuzzer SkinFuzzer PreviewFuzzer PictureSoundFuzzer TextSoundFuzzer
+                                     SettingsFuzzer PluginPictureFuzzer)
+
+command -v clang++ >/dev/null || { echo "clang is not installed (scripts/install-deps.sh)" >&2; exit 1; }
+flags="-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer -g"
+CC=clang CXX=clang++ cmake -S "$top" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DVELMIRA_FUZZ=ON \
+  -DCMAKE_CXX_FLAGS="$flags" -DCMAKE_C_FLAGS="$flags" -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined" \
+  >/dev/null
+cmake --build "$build" --target "${targets[@]}" velmira-fuzz-seeds -j "$(nproc)"
+
+# Seeds are written afresh; what the fuzzer found worth keeping stays in corpus/ between runs.
+rm -rf "$build/seeds"
+ASAN_OPTIONS=detect_leaks=0 "$build/fuzz/velmira-fuzz-seeds" "$build/seeds"
+
+# Inputs as large as the largest seed of each target (a button sheet is 74 KB), and no larger.
+max_len() {
+  case $1 in
+    SkinFuzzer) echo 80000 ;;
+    PictureSoundFuzzer) echo 16384 ;;
+    TextSoundFuzzer) echo 17000 ;;
+    *) echo 8192 ;;
+  esac
+}
+
+status=0
+for target in "${targets[@]}"; do
+  corpus="$build/corpus/$target"
+  mkdir -p "$corpus"
+  echo "== $target, $seconds s"
+  rc=0
+  (cd "$build" && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+    "$build/fuzz/$target" -max_total_time="$seconds" -max_len="$(max_len "$target")" -timeout=10 \
+    -rss_limit_mb=2048 -print_final_stats=1 "$corpus" "$build/seeds/$target" >"$build/$target.log" 2>&1) || rc=$?
+  grep -E '^(stat::number_of_executed_units|stat::average_exec_per_sec|stat::peak_rss_mb)' "$build/$target.log" || true
+  if [ $rc -ne 0 ]; then
+    grep -E 'ERROR|SUMMARY|Test unit written' "$build/$target.log" >&2 || true
+    echo "$target: a finding (exit status $rc), see $build/$target.log" >&2
+    status=1
+  fi
+done
+exit $status
