@@ -209,7 +209,7 @@ TEST_F(GeneratorMenuTest, PlayingAGeneratedSongSendsItsNotes) {
     std::vector<uint8_t> firstNoteOn;
     for (const RecordingMidiOut::Message& message : out.messages())
         if (message.bytes.size() == 3 && message.bytes[0] == 0x90) {
-            firstNoteOn = message.bytes;
+            firstNoteOn.assign(message.bytes.begin(), message.bytes.end());
             break;
         }
     ASSERT_EQ(firstNoteOn.size(), 3u);

@@ -88,7 +88,7 @@ class GeneratorMenuWindowTest : public testing::Test {
         std::vector<Bytes> notes;
         for (const RecordingMidiOut::Message& message : out.messages())
             if (message.bytes.size() == 3 && message.bytes[0] == 0x90 && message.bytes[2] != 0)
-                notes.push_back(message.bytes);
+                notes.emplace_back(message.bytes.begin(), message.bytes.end());
         return notes;
     }
 

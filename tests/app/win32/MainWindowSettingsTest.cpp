@@ -10,7 +10,6 @@
 #include "playback/SmfWriter.h"
 #include "playback/VirtualTimer.h"
 #include "resources/CommandIds.h"
-#include "tests/app/win32/SettingsKeyCleanup.h"
 
 namespace {
 using Lines = std::vector<std::string>;
@@ -62,7 +61,6 @@ std::wstring currentFolder() {
 class MainWindowSettingsTest : public testing::Test {
   protected:
     void SetUp() override {
-        removeProgramSettings();
         startFolder = currentFolder();
         wchar_t temp[MAX_PATH] = {};
         GetTempPathW(MAX_PATH, temp);
@@ -75,7 +73,6 @@ class MainWindowSettingsTest : public testing::Test {
         SetCurrentDirectoryW(startFolder.c_str());
         DeleteFileW((musicFolder + L"\\Main.bmp").c_str());
         RemoveDirectoryW(musicFolder.c_str());
-        removeProgramSettings();
     }
 
     bool start() {

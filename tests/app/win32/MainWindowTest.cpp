@@ -12,7 +12,6 @@
 #include "playback/RecordingMidiOut.h"
 #include "playback/SmfWriter.h"
 #include "playback/VirtualTimer.h"
-#include "tests/app/win32/SettingsKeyCleanup.h"
 
 namespace {
 // The window with its dialogs and message boxes answered by the test.
@@ -33,7 +32,6 @@ class ScriptedWindow : public CMainWnd {
 class MainWindowTest : public testing::Test {
   protected:
     void SetUp() override {
-        removeProgramSettings();
         ASSERT_TRUE(CMainWnd::registerClass(GetModuleHandleW(nullptr)));
         window = std::make_unique<ScriptedWindow>(
             GetModuleHandleW(nullptr), out, [] { return std::optional<std::string>(); }, timer, failures);
@@ -42,7 +40,6 @@ class MainWindowTest : public testing::Test {
     }
     void TearDown() override {
         window.reset();
-        removeProgramSettings();
     }
 
     HWND hwnd() const { return window->handle(); }

@@ -1,0 +1,21 @@
+// The program's settings in this Wine prefix's registry are shared by every test that starts the real
+// window or program: each test starts without them, as on a first run, and leaves none behind. A listener
+// does it for every test of the suite, so no test can forget it.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+namespace {
+void removeProgramSettings() {
+    RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Velmira");
+}
+
+class SettingsKeyCleanup : public testing::EmptyTestEventListener {
+    void OnTestStart(const testing::TestInfo&) override { removeProgramSettings(); }
+    void OnTestEnd(const testing::TestInfo&) override { removeProgramSettings(); }
+};
+
+const bool installed = [] {
+    testing::UnitTest::GetInstance()->listeners().Append(new SettingsKeyCleanup);
+    return true;
+}();
+}  // namespace
