@@ -51,6 +51,8 @@ class Player {
     bool playOnce = true;  // "一度だけ"
     int songListMode = noSongList;
 
+    // The 17 messages that put the device into a known state at every song load.
+    static void sendLoadMessages(MidiOut& out);
     // The 48 messages that silence the device at every stop.
     static void sendStopMessages(MidiOut& out);
 
