@@ -2,7 +2,7 @@
 
 #include <windowsx.h>
 
-#include "app/win32/FileDialogs.h"
+#include "app/win32/SongFileDialog.h"
 #include "platform/win32/MessageBoxes.h"
 #include "app/win32/Win32Files.h"
 #include "platform/win32/WideText.h"
@@ -18,7 +18,8 @@ CMainWnd::CMainWnd(HINSTANCE instance, MidiOut& out, OutputOpener openOutput, Pl
                    ShortMessageFailures& failures)
     : instance_(instance),
       openOutput_(std::move(openOutput)),
-      model_(PlatformPorts{*this, *this, *this}, out, timer, *this, *this, failures) {}
+      model_(PlatformPorts{*this, *this, *this}, out, timer, *this, *this, failures),
+      out_(out) {}
 
 CMainWnd::~CMainWnd() {
     if (window_) DestroyWindow(window_);
@@ -218,7 +219,9 @@ void CMainWnd::showMessage(const std::string& text) {
 }
 
 std::optional<std::string> CMainWnd::chooseSongFile(const std::string& filter) {
-    return chooseFileToOpen(window_, filter);
+    const std::optional<ChosenFile> chosen =
+        chooseSongWithPreview(window_, filter, out_, previewTimer(), previewChecks_);
+    return chosen ? std::optional<std::string>(chosen->path) : std::nullopt;
 }
 
 FileData CMainWnd::readFile(const std::string& path) {

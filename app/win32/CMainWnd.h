@@ -7,6 +7,8 @@
 #include "app/MainWindowModel.h"
 #include "app/PlatformPorts.h"
 #include "app/win32/GdiCanvas.h"
+#include "images/FileDialogRules.h"
+#include "playback/win32/MultimediaTimer.h"
 
 // The one main window. Its window procedure only dispatches: every rule lives in MainWindowModel, and this
 // class carries out what the model asks of Windows through its ports (the window itself, files, dialogs).
@@ -48,6 +50,10 @@ class CMainWnd : public WindowPort,
     // TickPoster: the timer thread's WM_TICK.
     void postTick() override;
 
+  protected:
+    // The timer listening in the open dialog plays by; the tests' window has one it ticks itself.
+    virtual PlaybackTimer& previewTimer() { return previewTimer_; }
+
   private:
     static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
@@ -77,4 +83,7 @@ class CMainWnd : public WindowPort,
     int largeHeight_ = 0;
     std::unique_ptr<WindowCanvasSource> canvases_;
     MainWindowModel model_;
+    MidiOut& out_;
+    MultimediaTimer previewTimer_;
+    PreviewChecks previewChecks_;  // the open dialog's check boxes, kept while the program runs
 };
