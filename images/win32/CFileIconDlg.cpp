@@ -27,6 +27,12 @@ std::wstring folderOf(const std::wstring& path) {
     return slash == std::wstring::npos ? std::wstring() : path.substr(0, slash);
 }
 
+std::wstring currentFolder() {
+    wchar_t folder[MAX_PATH] = {};
+    const DWORD length = GetCurrentDirectoryW(MAX_PATH, folder);
+    return length > 0 && length < MAX_PATH ? folder : L"";
+}
+
 // After the last dot of the file name, without the dot; empty when the name has none.
 std::wstring extensionOf(const std::wstring& path) {
     const size_t dot = path.find_last_of(L'.');
@@ -55,7 +61,8 @@ CFileIconDlg::CFileIconDlg(const FileDialogSetup& setup)
 std::optional<ChosenFile> CFileIconDlg::run(HWND owner, const FileDialogSetup& setup) {
     CFileIconDlg dialog(setup);
     const std::wstring filter = dialogFilter(setup.filter);
-    const std::wstring startFolder = widen(setup.startFolder);
+    std::wstring startFolder = widen(setup.startFolder);
+    if (!isExistingFolder(startFolder)) startFolder = currentFolder();
     wchar_t path[MAX_PATH] = {};
     OPENFILENAMEW open = {};
     open.lStructSize = sizeof open;
@@ -64,7 +71,7 @@ std::optional<ChosenFile> CFileIconDlg::run(HWND owner, const FileDialogSetup& s
     open.lpstrFilter = filter.c_str();
     open.lpstrFile = path;
     open.nMaxFile = MAX_PATH;
-    if (isExistingFolder(startFolder)) open.lpstrInitialDir = startFolder.c_str();
+    open.lpstrInitialDir = startFolder.c_str();
     open.Flags = OFN_EXPLORER | OFN_ENABLETEMPLATE | OFN_ENABLEHOOK | OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT;
     open.lpTemplateName = MAKEINTRESOURCEW(IDD_FILE_PREVIEW);
     open.lpfnHook = &CFileIconDlg::hookProc;
