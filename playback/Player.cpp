@@ -16,10 +16,7 @@ Player::Player(SongBuffer& song, Sequencer& sequencer, MidiOut& out, PlaybackTim
 
 void Player::loadSong(std::vector<uint8_t> image) {
     song_.assign(std::move(image));
-    for (int channel = 0; channel < midi::channelCount; ++channel)
-        out_.sendShortMessage(midi::statusOf(midi::controlChange, channel),
-                              midi::controller::resetAllControllers, 0);
-    out_.sendLongMessage(gsReset, sizeof gsReset);
+    sendLoadMessages(out_);
     song_.readHeader();
     sequencer_.setInitialTempo(findFirstTempo(song_));
     sequencer_.resetClock();
@@ -37,6 +34,13 @@ void Player::startPlayback() {
         playing_ = false;
         host_.timerFailed();
     }
+}
+
+void Player::sendLoadMessages(MidiOut& out) {
+    for (int channel = 0; channel < midi::channelCount; ++channel)
+        out.sendShortMessage(midi::statusOf(midi::controlChange, channel),
+                             midi::controller::resetAllControllers, 0);
+    out.sendLongMessage(gsReset, sizeof gsReset);
 }
 
 void Player::sendStopMessages(MidiOut& out) {

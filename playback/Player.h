@@ -50,6 +50,8 @@ class Player {
 
     bool playing() const { return playing_; }
 
+    // The 17 messages that put the device into a known state at every song load.
+    static void sendLoadMessages(MidiOut& out);
     // The 48 messages that silence the device at every stop.
     static void sendStopMessages(MidiOut& out);
 

@@ -8,7 +8,9 @@
 #include "app/win32/FileDialogs.h"
 #include "effects/win32/EffectDialogCommon.h"
 #include "app/win32/HelpViewer.h"
+#include "app/win32/SongFileDialog.h"
 #include "platform/win32/MessageBoxes.h"
+#include "platform/win32/ProgramFolder.h"
 #include "app/win32/Win32Files.h"
 #include "platform/win32/WideText.h"
 #include "resources/CommandIds.h"
@@ -18,14 +20,6 @@ namespace {
 constexpr int compactWidth = 400;
 constexpr DWORD windowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
 constexpr int firstHistoryPosition = 2;  // in the file menu, after "ファイルを開く" and a separator
-std::wstring currentFolderWide() {
-    std::wstring folder(MAX_PATH, L'\0');
-    DWORD length = 0;
-    while ((length = GetCurrentDirectoryW(DWORD(folder.size()), folder.data())) > folder.size())
-        folder.resize(length);
-    folder.resize(length);
-    return folder;
-}
 }  // namespace
 
 CMainWnd::CMainWnd(HINSTANCE instance, MidiOut& out, OutputOpener openOutput, PlaybackTimer& timer,
@@ -33,7 +27,8 @@ CMainWnd::CMainWnd(HINSTANCE instance, MidiOut& out, OutputOpener openOutput, Pl
     : instance_(instance),
       openOutput_(std::move(openOutput)),
       model_(PlatformPorts{*this, *this, *this, *this, registry_, *this, this, this, this, this}, out, timer, *this,
-             *this, failures) {}
+             *this, failures),
+      out_(out) {}
 
 CMainWnd::~CMainWnd() {
     if (window_) DestroyWindow(window_);
@@ -59,8 +54,6 @@ bool CMainWnd::create(int showCommand) {
     AdjustWindowRect(&outer, WS_OVERLAPPEDWINDOW, TRUE);
     largeWidth_ = outer.right - outer.left;
     largeHeight_ = outer.bottom - outer.top;
-    // The folder the program was started in, one of the places image plug-ins are looked for.
-    const std::wstring startFolder = currentFolderWide();
     HMENU menu = LoadMenuW(instance_, L"IDR_MENU1");
     window_ = CreateWindowExW(0, className, widen(programTitle).c_str(), windowStyle, 0, 0, largeWidth_,
                               largeHeight_, nullptr, menu, instance_, this);
@@ -82,8 +75,9 @@ bool CMainWnd::create(int showCommand) {
         return false;
     }
     DragAcceptFiles(window_, TRUE);
-    // Until settings are kept they are usable, and so is the plug-in folder the registry names.
-    plugins_ = loadSusiePlugins(true, startFolder);
+    // The program's own folder stands for the folder it was started in: its own plug-ins lie there, and
+    // a program opened through a document starts in that document's folder.
+    plugins_ = loadSusiePlugins(model_.settings().settings().usable, programFolder());
     ShowWindow(window_, showCommand);
     UpdateWindow(window_);
     return true;
@@ -251,7 +245,11 @@ void CMainWnd::showMessage(const std::string& text) {
 }
 
 std::optional<std::string> CMainWnd::chooseSongFile(const std::string& filter) {
-    return chooseFileToOpen(window_, filter);
+    const std::optional<ChosenFile> chosen =
+        chooseSongWithPreview(window_, filter, out_, previewTimer(), previewChecks_);
+    if (!chosen) return std::nullopt;
+    model_.settings().settings().readDir = chosen->folder;  // "ReadDir": where the next song is looked for
+    return chosen->path;
 }
 
 std::optional<std::string> CMainWnd::chooseSourceFile(const std::string& filter) {
@@ -336,7 +334,8 @@ void CMainWnd::runToneDialog(ToneDialogModel& dialog) {
 }
 
 std::optional<std::string> CMainWnd::chooseBackgroundPicture(const std::string& folder) {
-    return chooseFileToOpenIn(window_, plugins_.imageFilter(), folder);
+    const std::optional<ChosenFile> chosen = choosePictureWithPreview(window_, plugins_, folder, previewChecks_);
+    return chosen ? std::optional<std::string>(chosen->path) : std::nullopt;
 }
 
 PluginResult CMainWnd::decodeWithPlugins(const std::string& path, const std::string& extension,

@@ -16,6 +16,8 @@ class CKeySigDlg;  // effects/win32/CKeySigDlg.h
 class CPitchDlg;   // effects/win32/CPitchDlg.h
 #include "tones/ToneChanger.h"
 #include "images/win32/SusiePlugins.h"
+#include "images/FileDialogRules.h"
+#include "playback/win32/MultimediaTimer.h"
 
 // The one main window. Its window procedure only dispatches: every rule lives in MainWindowModel, and this
 // class carries out what the model asks of Windows through its ports (the window itself, files, dialogs,
@@ -101,6 +103,10 @@ class CMainWnd : public WindowPort,
     // HelpPort: velmira.chm beside the program.
     bool openHelpSearch() override;
 
+  protected:
+    // The timer listening in the open dialog plays by; the tests' window has one it ticks itself.
+    virtual PlaybackTimer& previewTimer() { return previewTimer_; }
+
   private:
     static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
@@ -139,4 +145,7 @@ class CMainWnd : public WindowPort,
     CKeySigDlg* keySignatureDialog_ = nullptr;
     CPitchDlg* pitchDialog_ = nullptr;
     SusiePlugins plugins_;  // the image plug-ins, from the start-up to the window's destruction
+    MidiOut& out_;
+    MultimediaTimer previewTimer_;
+    PreviewChecks previewChecks_;  // the open dialog's check boxes, kept while the program runs
 };

@@ -1,5 +1,7 @@
 #include "app/win32/HelpViewer.h"
 
+#include "platform/win32/ProgramFolder.h"
+
 #include <htmlhelp.h>
 
 namespace {
@@ -28,12 +30,7 @@ HtmlHelpFunction loadHtmlHelp() {
 }
 
 std::wstring helpFileBesideProgram() {
-    std::wstring path(MAX_PATH, L'\0');
-    DWORD length = 0;
-    while ((length = GetModuleFileNameW(nullptr, path.data(), DWORD(path.size()))) == path.size())
-        path.resize(path.size() * 2);
-    path.resize(length);
-    return path.substr(0, path.find_last_of(L"\\/") + 1) + L"velmira.chm";
+    return programFolder() + L"\\velmira.chm";
 }
 
 bool openHelpSearch(HWND owner, const std::wstring& chmPath) {

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "platform/win32/FileBytes.h"
+#include "platform/win32/ProgramFolder.h"
 #include "platform/win32/WideText.h"
 
 namespace {
@@ -11,47 +13,26 @@ std::wstring folderOf(const std::wstring& path) {
     const size_t slash = path.find_last_of(L"\\/");
     return slash == std::wstring::npos ? std::wstring() : path.substr(0, slash);
 }
-
-bool fileExists(const std::wstring& path) {
-    const DWORD attributes = GetFileAttributesW(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
 }  // namespace
 
 FileData readWholeFile(const std::string& path) {
-    FileData file;
-    const std::wstring widePath = widen(path);
-    if (!fileExists(widePath)) return file;
-    file.status = FileData::readError;
-    HANDLE handle = CreateFileW(widePath.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (handle == INVALID_HANDLE_VALUE) return file;
-    LARGE_INTEGER size = {};
-    // A song or picture of a gigabyte is no song or picture; refuse rather than try to hold it.
-    if (GetFileSizeEx(handle, &size) && size.QuadPart < (LONGLONG(1) << 30)) {
-        file.bytes.resize(size_t(size.QuadPart));
-        DWORD read = 0;
-        if (file.bytes.empty() ||
-            (ReadFile(handle, file.bytes.data(), DWORD(file.bytes.size()), &read, nullptr) &&
-             read == file.bytes.size()))
-            file.status = FileData::ok;
-    }
-    CloseHandle(handle);
-    if (file.status != FileData::ok) file.bytes.clear();
-    return file;
+    FileBytes file = readFileBytes(widen(path));
+    const FileData::Status status = file.status == FileBytes::ok         ? FileData::ok
+                                    : file.status == FileBytes::notFound ? FileData::notFound
+                                                                         : FileData::readError;
+    return FileData{status, std::move(file.bytes)};
 }
 
 std::optional<std::string> findFileBesideProgram(const std::string& name) {
     const std::wstring wideName = widen(name);
     if (wideName.find_first_of(L"\\/:") != std::wstring::npos)
-        return fileExists(wideName) ? std::optional<std::string>(name) : std::nullopt;
+        return isExistingFile(wideName) ? std::optional<std::string>(name) : std::nullopt;
+    const std::wstring besideProgram = programFolder() + L"\\" + wideName;
+    if (isExistingFile(besideProgram)) return narrow(besideProgram);
     wchar_t buffer[MAX_PATH] = {};
-    GetModuleFileNameW(nullptr, buffer, MAX_PATH);
-    const std::wstring besideProgram = folderOf(buffer) + L"\\" + wideName;
-    if (fileExists(besideProgram)) return narrow(besideProgram);
     GetCurrentDirectoryW(MAX_PATH, buffer);
     const std::wstring inCurrentFolder = std::wstring(buffer) + L"\\" + wideName;
-    if (fileExists(inCurrentFolder)) return narrow(inCurrentFolder);
+    if (isExistingFile(inCurrentFolder)) return narrow(inCurrentFolder);
     return std::nullopt;
 }
 

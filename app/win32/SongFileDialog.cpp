@@ -1,0 +1,28 @@
+#include "app/win32/SongFileDialog.h"
+
+#include "app/FileDialogMessages.h"
+
+std::optional<ChosenFile> chooseSongWithPreview(HWND owner, const std::string& filter, MidiOut& out,
+                                                PlaybackTimer& previewTimer, PreviewChecks& checks) {
+    FileDialogSetup setup;
+    setup.mode = FileDialogMode::midi;
+    setup.filter = filter;
+    setup.checks = &checks;
+    setup.wording = &fileDialogFailureText;
+    setup.out = &out;
+    setup.previewTimer = &previewTimer;
+    return CFileIconDlg::run(owner, setup);
+}
+
+std::optional<ChosenFile> choosePictureWithPreview(HWND owner, const SusiePlugins& plugins,
+                                                   const std::string& folder, PreviewChecks& checks) {
+    FileDialogSetup setup;
+    setup.mode = FileDialogMode::background;
+    setup.filter = plugins.imageFilter();
+    setup.startFolder = folder;
+    setup.checks = &checks;
+    setup.wording = &fileDialogFailureText;
+    setup.plugins = &plugins;
+    setup.acceptPicture = [](const DibImage&) { return true; };
+    return CFileIconDlg::run(owner, setup);
+}

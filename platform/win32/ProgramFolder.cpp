@@ -1,0 +1,13 @@
+#include "platform/win32/ProgramFolder.h"
+
+#include <windows.h>
+
+std::wstring programFolder() {
+    std::wstring path(MAX_PATH, L'\0');
+    DWORD length = 0;
+    while ((length = GetModuleFileNameW(nullptr, path.data(), DWORD(path.size()))) == path.size())
+        path.resize(path.size() * 2);
+    path.resize(length);
+    const size_t slash = path.find_last_of(L"\\/");
+    return slash == std::wstring::npos ? std::wstring() : path.substr(0, slash);
+}

@@ -1,0 +1,6 @@
+#pragma once
+#include <string>
+
+// The folder velmira.exe lies in, without a closing backslash: the skin files, the help and the program's
+// own image plug-ins sit there, wherever the program was started from.
+std::wstring programFolder();

@@ -1,0 +1,132 @@
+// "ファイルを開く" on the real main window under Wine opens the open dialog in its MIDI mode: the panel
+// offers listening, the selected song plays through the window's device as written, and the chosen file
+// is the song the window loads.
+#include <gtest/gtest.h>
+
+#include "app/win32/CMainWnd.h"
+#include "images/win32/CFileIconDlg.h"
+#include "playback/RecordingMidiOut.h"
+#include "playback/SmfWriter.h"
+#include "playback/VirtualTimer.h"
+#include "resources/CommandIds.h"
+#include "tests/images/win32/OpenDialogDriver.h"
+#include "tests/images/win32/PluginFolder.h"
+
+namespace {
+class ListeningWindow : public CMainWnd {
+  public:
+    using CMainWnd::CMainWnd;
+    void showMessage(const std::string& text) override { ADD_FAILURE() << text; }
+    VirtualTimer previewTicks;
+
+  protected:
+    PlaybackTimer& previewTimer() override { return previewTicks; }
+};
+
+class SongDialogTest : public testing::Test {
+  protected:
+    void SetUp() override {
+        // Two quarters: a note on channel 3 and a controller, as written.
+        folder.write(L"song.mid", SmfWriter(1, 480)
+                                      .track(SmfTrack()
+                                                 .shortMessage(0, 0x92, 64, 90)
+                                                 .shortMessage(0, 0xB2, 10, 20)
+                                                 .shortMessage(480, 0x82, 64, 0)
+                                                 .endOfTrack(480))
+                                      .bytes());
+        GetCurrentDirectoryW(MAX_PATH, previousFolder);
+        SetCurrentDirectoryW(folder.path().c_str());
+        ASSERT_TRUE(CMainWnd::registerClass(GetModuleHandleW(nullptr)));
+        window = std::make_unique<ListeningWindow>(
+            GetModuleHandleW(nullptr), out, [] { return std::optional<std::string>(); }, timer, failures);
+        ASSERT_TRUE(window->create(SW_SHOWNOACTIVATE));
+        OpenDialogDriver::pump();
+    }
+    void TearDown() override {
+        window.reset();
+        SetCurrentDirectoryW(previousFolder);
+    }
+    std::string title() {
+        wchar_t text[512] = {};
+        GetWindowTextW(window->handle(), text, 512);
+        return narrow(text);
+    }
+    std::vector<std::string> linesFrom(size_t first) const {
+        std::vector<std::string> lines;
+        for (size_t i = first; i < out.messages().size(); ++i)
+            lines.push_back(RecordingMidiOut::formatLine(out.messages()[i]));
+        return lines;
+    }
+
+    TempFolder folder{L"song-dialog"};
+    wchar_t previousFolder[MAX_PATH] = {};
+    RecordingMidiOut out;
+    VirtualTimer timer;
+    ShortMessageFailures failures;
+    std::unique_ptr<ListeningWindow> window;
+};
+}  // namespace
+
+TEST_F(SongDialogTest, TheSelectedSongIsHeardAsWrittenUntilItsEndAndTheChosenSongIsLoaded) {
+    SendMessageW(window->handle(), WM_COMMAND, IDM_EFFECT_JAPANESE, 0);  // previews ignore effects
+    VirtualTimer& preview = window->previewTicks;
+    OpenDialogDriver::whenOpen([&](OpenDialogDriver& driver) {
+        driver.answerMessageBoxes();
+        EXPECT_EQ(driver.text(IDC_PREVIEW_CHECK), "音楽を聴く");
+        EXPECT_FALSE(driver.checked());
+        EXPECT_FALSE(IsWindowVisible(driver.control(IDC_PREVIEW_AREA)));
+        EXPECT_FALSE(IsWindowVisible(driver.control(IDC_PREVIEW_SIZE)));
+
+        driver.select(L"song.mid");  // not listening: nothing is sent
+        const size_t before = out.messages().size();
+        EXPECT_FALSE(preview.running());
+        driver.clickCheckBox();  // listening starts at once
+        ASSERT_TRUE(preview.running());
+        OpenDialogDriver::saveScreenshot("file-dialog-midi");
+        const std::vector<std::string> load = linesFrom(before);
+        ASSERT_EQ(load.size(), 17u);
+        EXPECT_EQ(load.front(), "0 B0 79 00");
+        EXPECT_EQ(load.back(), "0 F0 41 10 42 12 40 00 7F 00 41 F7");
+
+        const size_t played = out.messages().size();
+        for (int i = 0; i < 200 && preview.running(); ++i) {
+            out.setTime(i * 10);
+            preview.tick();
+            OpenDialogDriver::pump();  // the posted end of the song is handled here
+        }
+        EXPECT_FALSE(preview.running());  // stopped at its end, not repeated
+        const std::vector<std::string> heard = linesFrom(played);
+        ASSERT_EQ(heard.size(), 3u + 48u);
+        EXPECT_EQ(heard[0], "0 92 40 5A");
+        EXPECT_EQ(heard[1], "0 B2 0A 14");
+        EXPECT_EQ(heard[2], "500 82 40 00");
+        EXPECT_EQ(heard[3], "1010 B0 42 00");  // the period after the end finds no track: silence
+
+        EXPECT_FALSE(driver.open(L"gone.mid"));
+        ASSERT_EQ(driver.messageBoxTexts.size(), 1u);
+        EXPECT_EQ(driver.messageBoxTexts[0],
+                  "[ " + narrow(folder.path()) +
+                      "\\gone.mid ] が見つかりません。\n\nパスとファイル名を確認して下さい。");
+        EXPECT_TRUE(driver.open(L"song.mid"));
+    });
+    SendMessageW(window->handle(), WM_COMMAND, IDM_FILE_OPEN, 0);
+    EXPECT_EQ(title().rfind(narrow(folder.path()) + "\\song.mid", 0), 0u) << title();
+}
+
+TEST_F(SongDialogTest, ListeningStopsWhenTheDialogIsCancelledAndTheCheckBoxIsRemembered) {
+    OpenDialogDriver::whenOpen([&](OpenDialogDriver& driver) {
+        driver.clickCheckBox();
+        driver.select(L"song.mid");
+        EXPECT_TRUE(window->previewTicks.running());
+        driver.cancel();
+    });
+    SendMessageW(window->handle(), WM_COMMAND, IDM_FILE_OPEN, 0);
+    EXPECT_FALSE(window->previewTicks.running());
+    EXPECT_EQ(title(), "Velmira");
+
+    OpenDialogDriver::whenOpen([&](OpenDialogDriver& driver) {
+        EXPECT_TRUE(driver.checked());
+        driver.cancel();
+    });
+    SendMessageW(window->handle(), WM_COMMAND, IDM_FILE_OPEN, 0);
+}

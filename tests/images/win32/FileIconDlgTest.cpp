@@ -1,0 +1,141 @@
+// The real open dialog in its background mode under Wine: the panel, the picture drawn scaled into the
+// preview area with its size, the refusals, and the picture handed over at the confirmation.
+#include <gtest/gtest.h>
+
+#include "app/FileDialogMessages.h"
+#include "images/PreviewGeometry.h"
+#include "images/win32/CFileIconDlg.h"
+#include "tests/images/win32/OpenDialogDriver.h"
+#include "tests/images/win32/PluginFolder.h"
+
+namespace {
+constexpr COLORREF white = RGB(255, 255, 255);
+constexpr COLORREF lightGrey = RGB(192, 192, 192);
+
+std::vector<uint8_t> plainBmp(int width, int height, uint32_t packed) {
+    DibImage picture = DibImage::create24(width, height);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) picture.setPackedAt(x, y, packed);
+    return encodeBmpFile(picture);
+}
+
+class FileIconDlgTest : public testing::Test {
+  protected:
+    void SetUp() override {
+        folder.write(L"wide.bmp", plainBmp(200, 100, packColour(255, 0, 0)));
+        folder.write(L"tall.bmp", plainBmp(100, 200, packColour(0, 0, 255)));
+        folder.write(L"photo.jpg", {0xFF, 0xD8, 0xFF, 0xD9});
+        folder.write(L"broken.bmp", {'B', 'M', 1, 2, 3});
+        CreateDirectoryW(subfolder().c_str(), nullptr);
+        setup.mode = FileDialogMode::background;
+        setup.filter = "ビットマップ(*.bmp)|*.bmp|";
+        setup.startFolder = narrow(folder.path());
+        setup.checks = &checks;
+        setup.wording = &fileDialogFailureText;
+        setup.acceptPicture = [this](const DibImage& picture) {
+            accepted.push_back(std::to_string(picture.width()) + "x" + std::to_string(picture.height()));
+            return true;
+        };
+    }
+    void TearDown() override { RemoveDirectoryW(subfolder().c_str()); }
+    std::wstring subfolder() const { return folder.path() + L"\\pictures"; }
+    std::wstring file(const wchar_t* name) const { return folder.path() + L"\\" + name; }
+
+    TempFolder folder{L"file-dialog"};
+    PreviewChecks checks;
+    FileDialogSetup setup;
+    std::vector<std::string> accepted;
+};
+
+// The picture's target rectangle inside the area, and a pixel inside it and one in the white margin.
+void expectDrawnScaled(const OpenDialogDriver& driver, int width, int height, COLORREF colour) {
+    const SIZE area = driver.areaSize();
+    const PreviewRect target = previewTarget(width, height, area.cx, area.cy);
+    ASSERT_GT(target.width, 2);
+    EXPECT_EQ(driver.areaPixel(target.x + target.width / 2, target.y + target.height / 2), colour);
+    EXPECT_EQ(driver.areaPixel(target.x, target.y), colour);
+    EXPECT_EQ(driver.areaPixel(target.x + target.width - 1, target.y + target.height - 1), colour);
+    EXPECT_EQ(driver.areaPixel(0, 0), white);  // the frame
+    if (width > height) {
+        EXPECT_EQ(driver.areaPixel(area.cx / 2, target.y - 1), white);
+    } else {
+        EXPECT_EQ(driver.areaPixel(target.x - 1, area.cy / 2), white);
+    }
+}
+}  // namespace
+
+TEST_F(FileIconDlgTest, PreviewsPicturesScaledToFitAndConfirmsExactlyTheChosenFile) {
+    OpenDialogDriver::whenOpen([&](OpenDialogDriver& driver) {
+        driver.answerMessageBoxes();
+        EXPECT_EQ(driver.text(IDC_PREVIEW_CHECK), "プレビュー");
+        EXPECT_FALSE(driver.checked());
+        EXPECT_TRUE(IsWindowVisible(driver.control(IDC_PREVIEW_AREA)));
+
+        driver.select(L"wide.bmp");  // the preview is off: nothing is read or drawn
+        EXPECT_EQ(driver.areaPixel(5, 5), lightGrey);
+        driver.clickCheckBox();  // on: the selection is drawn at once
+        EXPECT_TRUE(driver.checked());
+        expectDrawnScaled(driver, 200, 100, RGB(255, 0, 0));
+        EXPECT_EQ(driver.text(IDC_PREVIEW_SIZE), "SIZE= 200× 100");
+
+        driver.select(L"tall.bmp");
+        expectDrawnScaled(driver, 100, 200, RGB(0, 0, 255));
+        EXPECT_EQ(driver.text(IDC_PREVIEW_SIZE), "SIZE= 100× 200");
+        OpenDialogDriver::saveScreenshot("file-dialog-background");
+
+        driver.select(L"pictures");  // a folder is no error: the preview is cleared silently
+        EXPECT_EQ(driver.areaPixel(5, 5), lightGrey);
+        EXPECT_EQ(driver.text(IDC_PREVIEW_SIZE), "             ");
+        EXPECT_TRUE(driver.messageBoxTexts.empty());
+
+        driver.select(L"wide.bmp");
+        driver.select(L"photo.jpg");  // no plug-ins loaded
+        driver.select(L"broken.bmp");
+        EXPECT_EQ(driver.messageBoxTexts,
+                  (std::vector<std::string>{"該当するライブラリが見つかりません",
+                                            "Ｗｉｎｄｏｗｓ形式以外はサポートしていません"}));
+        EXPECT_EQ(driver.areaPixel(5, 5), lightGrey);
+
+        driver.messageBoxTexts.clear();
+        EXPECT_FALSE(driver.open(L"gone.bmp"));
+        EXPECT_EQ(driver.messageBoxTexts,
+                  std::vector<std::string>{"[ " + narrow(file(L"gone.bmp")) +
+                                           " ] が見つかりません。\n\nパスとファイル名を確認して下さい。"});
+        EXPECT_FALSE(driver.open(L"broken.bmp"));  // a picture that cannot be read is not taken
+        EXPECT_TRUE(accepted.empty());
+
+        driver.select(L"wide.bmp");
+        EXPECT_TRUE(driver.open(L"tall.bmp"));  // typed, not the picture last shown
+    });
+    const std::optional<ChosenFile> chosen = CFileIconDlg::run(nullptr, setup);
+    ASSERT_TRUE(chosen);
+    EXPECT_EQ(chosen->path, narrow(file(L"tall.bmp")));
+    EXPECT_EQ(chosen->folder, narrow(folder.path()));
+    EXPECT_EQ(accepted, std::vector<std::string>{"100x200"});
+    EXPECT_TRUE(checks.picturePreview);  // kept for the next dialog
+}
+
+TEST_F(FileIconDlgTest, TheCheckBoxRemembersItsStateAndAFailedCompositionKeepsTheDialogOpen) {
+    checks.picturePreview = true;
+    bool refuse = true;
+    setup.acceptPicture = [&](const DibImage&) { return !std::exchange(refuse, false); };
+    OpenDialogDriver::whenOpen([&](OpenDialogDriver& driver) {
+        EXPECT_TRUE(driver.checked());
+        driver.select(L"wide.bmp");
+        expectDrawnScaled(driver, 200, 100, RGB(255, 0, 0));
+        driver.clickCheckBox();  // off: grey and a blank size
+        EXPECT_EQ(driver.areaPixel(5, 5), lightGrey);
+        EXPECT_EQ(driver.text(IDC_PREVIEW_SIZE), "             ");
+        EXPECT_FALSE(driver.open(L"wide.bmp"));
+        EXPECT_TRUE(driver.open(L"wide.bmp"));
+    });
+    EXPECT_TRUE(CFileIconDlg::run(nullptr, setup));
+    EXPECT_FALSE(checks.picturePreview);
+    EXPECT_FALSE(checks.listen);
+
+    OpenDialogDriver::whenOpen([](OpenDialogDriver& driver) {
+        EXPECT_FALSE(driver.checked());
+        driver.cancel();
+    });
+    EXPECT_FALSE(CFileIconDlg::run(nullptr, setup));
+}

@@ -1,0 +1,176 @@
+#pragma once
+// Driving the real open dialog from a test: the dialog is modal, so the test's steps run from a thread
+// timer that its message loop dispatches once the dialog is up. Selections are made as a user's typing
+// would make them: the file name goes into the dialog's name field and the panel hears of the change.
+#include <windows.h>
+// commdlg.h and dlgs.h need windows.h first.
+#include <commdlg.h>
+#include <dlgs.h>
+
+#include <cstdlib>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "images/DibImage.h"
+#include "images/win32/FileDialogIds.h"
+#include "platform/win32/WideText.h"
+
+class OpenDialogDriver {
+  public:
+    // Runs |steps| once, inside the modal loop of the next open dialog with the preview panel.
+    static void whenOpen(std::function<void(OpenDialogDriver&)> steps) {
+        pending() = std::move(steps);
+        SetTimer(nullptr, 0, 50, &OpenDialogDriver::onTimer);
+    }
+
+    HWND dialog = nullptr;
+    HWND panel = nullptr;
+    std::vector<std::string> messageBoxTexts;  // every box answered, in order
+
+    HWND control(int id) const { return GetDlgItem(panel, id); }
+    std::string text(int id) const {
+        wchar_t buffer[256] = {};
+        GetWindowTextW(control(id), buffer, 256);
+        return narrow(buffer);
+    }
+    bool checked() const { return IsDlgButtonChecked(panel, IDC_PREVIEW_CHECK) == BST_CHECKED; }
+    void clickCheckBox() {
+        SendMessageW(control(IDC_PREVIEW_CHECK), BM_CLICK, 0, 0);
+        pump();
+    }
+    // Types the name (of a file in the dialog's folder, as a click in its list does) and tells the panel
+    // that the selection changed, as the dialog does.
+    void select(const std::wstring& name) {
+        typeName(name);
+        OFNOTIFYW notify = {};
+        notify.hdr.hwndFrom = dialog;
+        notify.hdr.idFrom = 0;
+        notify.hdr.code = CDN_SELCHANGE;
+        SendMessageW(panel, WM_NOTIFY, 0, LPARAM(&notify));
+        pump();
+    }
+    void typeName(const std::wstring& name) {
+        SendMessageW(dialog, CDM_SETCONTROLTEXT, edt1, LPARAM(name.c_str()));
+        SendMessageW(dialog, CDM_SETCONTROLTEXT, cmb13, LPARAM(name.c_str()));
+    }
+    // Presses the dialog's open button with |name| typed; returns whether the dialog closed.
+    bool open(const std::wstring& name) {
+        typeName(name);
+        SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), LPARAM(GetDlgItem(dialog, IDOK)));
+        pump();
+        return !IsWindowVisible(dialog);  // ended; destroyed once the test's steps return
+    }
+    void cancel() { SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0); }
+
+    // Message boxes that open from now on are read and answered while the test goes on.
+    void answerMessageBoxes() {
+        boxAnswerer() = this;
+        SetTimer(nullptr, 0, 30, &OpenDialogDriver::onBoxTimer);
+    }
+
+    // A pixel of the preview area as the screen shows it.
+    COLORREF areaPixel(int x, int y) const {
+        HDC dc = GetDC(control(IDC_PREVIEW_AREA));
+        const COLORREF colour = GetPixel(dc, x, y);
+        ReleaseDC(control(IDC_PREVIEW_AREA), dc);
+        return colour;
+    }
+    SIZE areaSize() const {
+        RECT client;
+        GetClientRect(control(IDC_PREVIEW_AREA), &client);
+        return {client.right, client.bottom};
+    }
+
+    // With VELMIRA_SHOT_DIR set, the screen as a BMP file of that name in that folder.
+    static void saveScreenshot(const std::string& name) {
+        const char* folder = std::getenv("VELMIRA_SHOT_DIR");
+        if (!folder) return;
+        const int width = GetSystemMetrics(SM_CXSCREEN);
+        const int height = GetSystemMetrics(SM_CYSCREEN);
+        DibImage shot = DibImage::create24(width, height);
+        HDC screen = GetDC(nullptr);
+        HDC memory = CreateCompatibleDC(screen);
+        HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+        HGDIOBJ old = SelectObject(memory, bitmap);
+        BitBlt(memory, 0, 0, width, height, screen, 0, 0, SRCCOPY);
+        SelectObject(memory, old);
+        GetDIBits(memory, bitmap, 0, UINT(height), shot.pixels(),
+                  reinterpret_cast<BITMAPINFO*>(const_cast<uint8_t*>(shot.block().data())), DIB_RGB_COLORS);
+        DeleteObject(bitmap);
+        DeleteDC(memory);
+        ReleaseDC(nullptr, screen);
+        const std::vector<uint8_t> file = encodeBmpFile(shot);
+        const std::wstring path = widen(std::string(folder) + "\\" + name + ".bmp");
+        HANDLE out = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+        DWORD written = 0;
+        WriteFile(out, file.data(), DWORD(file.size()), &written, nullptr);
+        CloseHandle(out);
+    }
+
+    static void pump() {
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
+            if (message.message != WM_QUIT && !(message.message == WM_TIMER && message.hwnd == nullptr))
+                DispatchMessageW(&message);
+    }
+
+  private:
+    static std::function<void(OpenDialogDriver&)>& pending() {
+        static std::function<void(OpenDialogDriver&)> steps;
+        return steps;
+    }
+    static OpenDialogDriver*& boxAnswerer() {
+        static OpenDialogDriver* driver = nullptr;
+        return driver;
+    }
+
+    struct Found {
+        HWND owner;
+        HWND window;
+        bool wantsPanel;
+    };
+    static BOOL CALLBACK findTopLevel(HWND window, LPARAM lParam) {
+        auto& found = *reinterpret_cast<Found*>(lParam);
+        wchar_t className[16] = {};
+        GetClassNameW(window, className, 16);
+        if (!IsWindowVisible(window) || std::wstring(className) != L"#32770") return TRUE;
+        if (found.wantsPanel ? !findPanel(window) : GetWindow(window, GW_OWNER) != found.owner) return TRUE;
+        found.window = window;
+        return FALSE;
+    }
+    static HWND findPanel(HWND dialog) {
+        for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+            if (GetDlgItem(child, IDC_PREVIEW_CHECK)) return child;
+        return nullptr;
+    }
+
+    static void CALLBACK onTimer(HWND, UINT, UINT_PTR id, DWORD) {
+        Found found{nullptr, nullptr, true};
+        EnumThreadWindows(GetCurrentThreadId(), &findTopLevel, LPARAM(&found));
+        if (!found.window) return;
+        KillTimer(nullptr, id);
+        OpenDialogDriver driver;
+        driver.dialog = found.window;
+        driver.panel = findPanel(found.window);
+        std::function<void(OpenDialogDriver&)> steps = std::move(pending());
+        steps(driver);
+        boxAnswerer() = nullptr;
+        // Steps cut short by a failed assertion leave the dialog open; the test must not wait on it.
+        if (IsWindowVisible(driver.dialog)) driver.cancel();
+    }
+    static void CALLBACK onBoxTimer(HWND, UINT, UINT_PTR id, DWORD) {
+        OpenDialogDriver* driver = boxAnswerer();
+        if (!driver) {
+            KillTimer(nullptr, id);
+            return;
+        }
+        Found found{driver->dialog, nullptr, false};
+        EnumThreadWindows(GetCurrentThreadId(), &findTopLevel, LPARAM(&found));
+        if (!found.window) return;
+        wchar_t text[512] = {};
+        GetDlgItemTextW(found.window, 0xFFFF, text, 512);
+        driver->messageBoxTexts.push_back(narrow(text));
+        PostMessageW(found.window, WM_COMMAND, IDOK, 0);
+    }
+};

@@ -1,0 +1,205 @@
+// Listening in the open dialog: the file as written, whatever the main window's effect, once, and stopped on
+// the dialog's thread only.
+#include <gtest/gtest.h>
+
+#include "playback/PreviewPlayer.h"
+#include "playback/SmfWriter.h"
+#include "tests/support/PlaybackRig.h"
+
+namespace {
+// The preview with a recording device, a timer the test ticks and a dialog that handles each posted end
+// at once, as the dialog's message loop would after the timer's period.
+class PreviewRig : public PreviewEndPoster {
+  public:
+    RecordingMidiOut out;
+    VirtualTimer timer;
+    PreviewPlayer player{out, timer, *this};
+    int endsPosted = 0;
+    bool handlePostedEnds = true;
+
+    void tick() {
+        out.setTime(nowMs);
+        const int before = endsPosted;
+        timer.tick();
+        if (handlePostedEnds && endsPosted > before) player.finishIfEnded();
+        nowMs += timer.periodMs();
+    }
+    // Ticks while the timer runs, up to the limit; returns the ticks taken.
+    int runUntilStopped(int limit = 100000) {
+        int ticks = 0;
+        for (; ticks < limit && timer.running(); ++ticks) tick();
+        return ticks;
+    }
+    std::vector<std::string> lines() const {
+        std::vector<std::string> result;
+        for (const auto& message : out.messages()) result.push_back(RecordingMidiOut::formatLine(message));
+        return result;
+    }
+
+    long nowMs = 0;
+
+  private:
+    void postPreviewEnded() override { ++endsPosted; }
+};
+
+// Notes on two channels, a tempo change half-way, a controller and a SysEx: enough for every effect, the
+// key shift and a mute to change something.
+std::vector<uint8_t> twoChannelSong() {
+    SmfTrack melody;
+    melody.shortMessage(0, 0xB0, 7, 90)
+        .shortMessage(0, 0x90, 60, 100)
+        .shortMessage(240, 0x80, 60, 0)
+        .tempo(0, 250000)
+        .shortMessage(0, 0x90, 64, 100)
+        .shortMessage(240, 0x80, 64, 0)
+        .endOfTrack();
+    SmfTrack bass;
+    const uint8_t gmOn[] = {0xF0, 0x7E, 0x7F, 0x09, 0x01, 0xF7};
+    bass.sysEx(0, gmOn, sizeof gmOn)
+        .shortMessage(0, 0x91, 41, 80)
+        .shortMessage(480, 0x81, 41, 0)
+        .endOfTrack();
+    return SmfWriter(1, 480).track(melody).track(bass).bytes();
+}
+
+// What the main player sends for a file, loaded, played to its end and stopped, with its event filter at
+// rest.
+std::vector<std::string> mainPlayerLines(const std::vector<uint8_t>& file) {
+    PlaybackRig rig;
+    rig.load(file);
+    rig.player.startPlayback();
+    rig.runUntilStopped();
+    return rig.lines();
+}
+
+}  // namespace
+
+TEST(PreviewPlayer, PlaysTheFileAsWrittenWhateverEffectTheMainWindowHas) {
+    const std::vector<uint8_t> file = twoChannelSong();
+    const std::vector<std::string> asWritten = mainPlayerLines(file);
+    ASSERT_GT(asWritten.size(), 17u + 48u);
+
+    PlaybackRig mainWindow;  // the main window's engine, every effect and live control set
+    mainWindow.load(file);
+    mainWindow.effect.type = EffectType::japanese;
+    mainWindow.controls.keyShift = 5;
+    mainWindow.controls.keyShiftActive = true;
+    mainWindow.controls.channelMuted[1] = true;
+    mainWindow.player.startPlayback();
+    mainWindow.runUntilStopped();
+    ASSERT_NE(mainWindow.lines(), asWritten);  // the effects do change what the main player sends
+
+    PreviewRig preview;  // through the main window's own device
+    preview.player.load(file);
+    ASSERT_EQ(preview.player.start(), PreviewPlayer::StartResult::started);
+    preview.runUntilStopped();
+    EXPECT_EQ(preview.lines(), asWritten);
+}
+
+TEST(PreviewPlayer, StopsAtTheEndOfTheSongOnTheDialogsThreadOnceAndDoesNotLoop) {
+    PreviewRig rig;
+    rig.handlePostedEnds = false;
+    rig.player.load(twoChannelSong());
+    rig.player.start();
+    int ticks = 0;
+    while (rig.endsPosted == 0 && ticks++ < 1000) rig.tick();
+    ASSERT_EQ(rig.endsPosted, 1);
+    // The timer thread only marked the end: the image is still held and the device not yet silenced.
+    EXPECT_TRUE(rig.player.playing());
+    EXPECT_TRUE(rig.player.loaded());
+    const size_t atEnd = rig.out.messages().size();
+    for (int i = 0; i < 5; ++i) rig.tick();  // late periods before the dialog handles the post
+    EXPECT_EQ(rig.endsPosted, 1);
+    EXPECT_EQ(rig.out.messages().size(), atEnd);
+
+    EXPECT_TRUE(rig.player.finishIfEnded());
+    EXPECT_FALSE(rig.timer.running());
+    EXPECT_FALSE(rig.player.playing());
+    EXPECT_FALSE(rig.player.loaded());
+    EXPECT_EQ(rig.out.messages().size(), atEnd + 48);  // sostenuto, sustain, notes off on 16 channels
+    EXPECT_FALSE(rig.player.finishIfEnded());          // a second post finds nothing to stop
+    EXPECT_EQ(rig.player.start(), PreviewPlayer::StartResult::nothingLoaded);  // no repeat
+    EXPECT_EQ(rig.timer.starts, 1);
+}
+
+TEST(PreviewPlayer, AnEndPostedBeforeAnotherSongStartedLeavesThatSongPlaying) {
+    PreviewRig rig;
+    rig.handlePostedEnds = false;
+    rig.player.load(SmfWriter(1, 480).track(SmfTrack().endOfTrack()).bytes());
+    rig.player.start();
+    rig.tick();
+    rig.tick();
+    ASSERT_EQ(rig.endsPosted, 1);
+    // The user selects another file before the dialog sees the post.
+    rig.player.load(twoChannelSong());
+    rig.player.start();
+    EXPECT_FALSE(rig.player.finishIfEnded());
+    EXPECT_TRUE(rig.player.playing());
+    EXPECT_TRUE(rig.timer.running());
+}
+
+TEST(PreviewPlayer, ANewSelectionWhileListeningStopsTheFirstSongAndStartsTheSecondFromItsBeginning) {
+    PreviewRig rig;
+    rig.player.load(twoChannelSong());
+    rig.player.start();
+    for (int i = 0; i < 10; ++i) rig.tick();
+    ASSERT_TRUE(rig.player.playing());
+    const size_t before = rig.out.messages().size();
+    rig.player.load(SmfWriter(1, 480).track(SmfTrack().shortMessage(0, 0x92, 70, 1).endOfTrack(480)).bytes());
+    rig.player.start();
+    rig.tick();
+    const std::vector<std::string> lines = rig.lines();
+    ASSERT_EQ(lines.size(), before + 48 + 17 + 1);
+    EXPECT_EQ(lines[before], "90 B0 42 00");             // the first song's stop: sostenuto off first
+    EXPECT_EQ(lines[before + 48], "90 B0 79 00");        // the load: reset all controllers
+    EXPECT_EQ(lines[before + 48 + 17], "100 92 46 01");  // the second song's first event
+}
+
+TEST(PreviewPlayer, AFailedTimerLeavesItIdleAndAnEmptyFileLoadsNothing) {
+    PreviewRig rig;
+    rig.timer.failNextStart = true;
+    rig.player.load(twoChannelSong());
+    EXPECT_EQ(rig.player.start(), PreviewPlayer::StartResult::timerFailed);
+    EXPECT_FALSE(rig.player.playing());
+    EXPECT_EQ(rig.player.start(), PreviewPlayer::StartResult::started);
+
+    rig.out.clear();
+    rig.player.load({});  // stops the song that played, sends no load messages
+    EXPECT_EQ(rig.out.messages().size(), 48u);
+    EXPECT_EQ(rig.player.start(), PreviewPlayer::StartResult::nothingLoaded);
+}
+
+// The files the main loader refuses to read out of bounds, hang on or divide by zero over: the preview plays
+// them through the same reading code, so it sends exactly what the main player does.
+TEST(PreviewPlayer, DamagedFilesPlayAsTheMainPlayerPlaysThem) {
+    const std::vector<uint8_t> intact = twoChannelSong();
+    std::vector<uint8_t> overlongTrack = intact;
+    overlongTrack[18] = 0x7F;
+    std::vector<uint8_t> longSysEx =
+        SmfWriter(1, 480)
+            .track(join(
+                {{0x00, 0xF0, 0x88, 0x00}, std::vector<uint8_t>(1024, 1), {0x00, 0x90, 60, 1}, endOfTrack()}))
+            .bytes();
+    const struct {
+        const char* name;
+        std::vector<uint8_t> file;
+    } cases[] = {
+        {"tiny", {'M', 'T', 'h', 'd', 0, 0}},
+        {"header only", SmfWriter(1, 480).bytes()},
+        {"tempo at the end of the image", join({SmfWriter(1, 480).announceTracks(1).bytes(), {0xFF, 0x51}})},
+        {"tempo 0",
+         SmfWriter(1, 0).track(join({tempoEvent(0), {0x00, 0x90, 60, 1}, endOfTrack(100)})).bytes()},
+        {"a track longer than the file", overlongTrack},
+        {"truncated", std::vector<uint8_t>(intact.begin(), intact.begin() + 40)},
+        {"a SysEx longer than the device buffer", longSysEx},
+        {"more tracks announced than written",
+         SmfWriter(1, 480).track(SmfTrack().endOfTrack()).announceTracks(300).bytes()},
+    };
+    for (const auto& c : cases) {
+        PreviewRig rig;
+        rig.player.load(c.file);
+        rig.player.start();
+        EXPECT_LT(rig.runUntilStopped(5000), 5000) << c.name;
+        EXPECT_EQ(rig.lines(), mainPlayerLines(c.file)) << c.name;
+    }
+}
