@@ -13,6 +13,7 @@
 #include "playback/SmfWriter.h"
 #include "playback/VirtualTimer.h"
 #include "resources/CommandIds.h"
+#include "tests/effects/win32/TimeDialogSearch.h"
 
 namespace {
 // The window with its open dialog answered by the test and its message boxes recorded.
@@ -28,46 +29,6 @@ class ScriptedWindow : public CMainWnd {
     std::vector<uint8_t> song;
     std::vector<std::string> messages;
 };
-
-// The steps a thread timer plays inside a modal dialog's own loop; a step that finds nothing to act on
-// yet is tried again on the next tick.
-using Step = std::function<bool()>;
-std::deque<Step> script;
-int ticksLeft = 0;
-
-struct DialogSearch {
-    bool timeDialog;
-    HWND found;
-};
-
-BOOL CALLBACK matchDialog(HWND window, LPARAM data) {
-    auto* search = reinterpret_cast<DialogSearch*>(data);
-    wchar_t className[16] = {};
-    GetClassNameW(window, className, 16);
-    if (!IsWindowVisible(window) || std::wstring(className) != L"#32770") return TRUE;
-    wchar_t barClass[16] = {};
-    GetClassNameW(GetDlgItem(window, IDC_TIME_BAR), barClass, 16);
-    if ((std::wstring(barClass) == L"ScrollBar") != search->timeDialog) return TRUE;
-    search->found = window;
-    return FALSE;
-}
-
-// The open dialog of this thread with a scroll bar as control IDC_TIME_BAR (the effect-time dialog), or
-// without one (a message box over it).
-HWND findDialog(bool timeDialog) {
-    DialogSearch search{timeDialog, nullptr};
-    EnumThreadWindows(GetCurrentThreadId(), &matchDialog, LPARAM(&search));
-    return search.found;
-}
-
-void CALLBACK playScript(HWND, UINT, UINT_PTR, DWORD) {
-    if (--ticksLeft < 0 || script.empty()) {
-        // A script that cannot go on must not leave the test hanging in the dialog.
-        if (HWND dialog = findDialog(true)) PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
-        return;
-    }
-    if (script.front()()) script.pop_front();
-}
 
 std::string itemText(HWND dialog, int id) {
     wchar_t text[256] = {};
@@ -232,9 +193,9 @@ TEST_F(EffectDialogsWindowTest, EffectTimeAsksForAnEffectThenForTheStartAndAnEnd
     EXPECT_EQ(window->messages, std::vector<std::string>{"何か効果を選択してください"});
 
     command(IDM_EFFECT_JAPANESE);
-    auto onTimeDialog = [](const std::string& prompt, std::function<void(HWND)> action) -> Step {
+    auto onTimeDialog = [](const std::string& prompt, std::function<void(HWND)> action) -> DialogStep {
         return [=] {
-            HWND dialog = findDialog(true);
+            HWND dialog = findTimeDialog(true);
             if (!dialog || itemText(dialog, IDC_TIME_PROMPT) != prompt) return false;
             action(dialog);
             return true;
@@ -246,25 +207,25 @@ TEST_F(EffectDialogsWindowTest, EffectTimeAsksForAnEffectThenForTheStartAndAnEnd
         PostMessageW(dialog, WM_COMMAND, IDOK, 0);
     };
     std::string refusal;
-    script = {onTimeDialog("開始時間を設定して下さい", [&](HWND d) { answer(d, SB_THUMBTRACK, 10); }),
-              onTimeDialog("終了時間を設定して下さい", [&](HWND d) { answer(d, SB_THUMBTRACK, 10); }),
-              [&] {
-                  HWND box = findDialog(false);
-                  if (!box) return false;
-                  for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-                      wchar_t text[256] = {};
-                      GetWindowTextW(child, text, 256);
-                      if (narrow(text).find("終了時間") != std::string::npos) refusal = narrow(text);
-                  }
-                  PostMessageW(box, WM_COMMAND, IDOK, 0);
-                  return true;
-              },
-              onTimeDialog("終了時間を設定して下さい", [&](HWND d) { answer(d, SB_LINERIGHT, 0); })};
-    ticksLeft = 300;
-    const UINT_PTR scriptTimer = SetTimer(nullptr, 0, 20, &playScript);
-    command(IDM_EFFECT_TIME);
-    KillTimer(nullptr, scriptTimer);
-    EXPECT_TRUE(script.empty()) << script.size() << " steps left";
+    std::deque<DialogStep> script = {
+        onTimeDialog("開始時間を設定して下さい", [&](HWND d) { answer(d, SB_THUMBTRACK, 10); }),
+        onTimeDialog("終了時間を設定して下さい", [&](HWND d) { answer(d, SB_THUMBTRACK, 10); }),
+        [&] {
+            HWND box = findTimeDialog(false);
+            if (!box) return false;
+            for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+                wchar_t text[256] = {};
+                GetWindowTextW(child, text, 256);
+                if (narrow(text).find("終了時間") != std::string::npos) refusal = narrow(text);
+            }
+            PostMessageW(box, WM_COMMAND, IDOK, 0);
+            return true;
+        },
+        onTimeDialog("終了時間を設定して下さい", [&](HWND d) { answer(d, SB_LINERIGHT, 0); })};
+    // A script that cannot go on must not leave the test hanging in the dialog.
+    const size_t left = runWithDialogSteps(
+        std::move(script), 300, [] { return findTimeDialog(true); }, [&] { command(IDM_EFFECT_TIME); });
+    EXPECT_EQ(left, 0u) << left << " steps left";
     EXPECT_EQ(refusal, "終了時間は開始時間より後に設定して下さい");
     EXPECT_EQ(effect().window.start, 10);
     EXPECT_EQ(effect().window.end, 11);

@@ -10,32 +10,12 @@
 #include "playback/SmfWriter.h"
 #include "playback/VirtualTimer.h"
 #include "resources/CommandIds.h"
+#include "tests/app/win32/DialogScripts.h"
 #include "tones/ToneTable.h"
 #include "tones/win32/ToneDialogIds.h"
 
 namespace {
 using Lines = std::vector<std::string>;
-
-// What the test does inside the dialog's modal loop, once the dialog is up: a thread timer finds it.
-std::function<void(HWND)> dialogScript;
-
-BOOL CALLBACK findDialog(HWND window, LPARAM found) {
-    wchar_t className[16] = {};
-    GetClassNameW(window, className, 16);
-    if (std::wstring(className) != L"#32770" || !IsWindowVisible(window)) return TRUE;
-    *reinterpret_cast<HWND*>(found) = window;
-    return FALSE;
-}
-
-void CALLBACK runDialogScript(HWND, UINT, UINT_PTR timer, DWORD) {
-    HWND dialog = nullptr;
-    EnumThreadWindows(GetCurrentThreadId(), findDialog, reinterpret_cast<LPARAM>(&dialog));
-    if (!dialog) return;
-    KillTimer(nullptr, timer);
-    dialogScript(dialog);
-    // A script that failed before closing the dialog must not leave the test in its modal loop.
-    if (IsWindow(dialog)) PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
-}
 
 class ScriptedWindow : public CMainWnd {
   public:
@@ -95,10 +75,7 @@ class ToneColumnWindowTest : public testing::Test {
     }
     // A click on the tone column, with `script` run on the dialog it opens.
     void clickToneColumn(int channel, std::function<void(HWND)> script) {
-        dialogScript = std::move(script);
-        const UINT_PTR finder = SetTimer(nullptr, 0, 20, runDialogScript);
-        click(250, 40 + 32 * channel);
-        KillTimer(nullptr, finder);
+        runWithDialogScript(std::move(script), [&] { click(250, 40 + 32 * channel); });
     }
     static HWND list(HWND dialog) { return GetDlgItem(dialog, IDC_TONE_LIST); }
     // A click on a list row as the user makes it: the list box selects the row and notifies the dialog.

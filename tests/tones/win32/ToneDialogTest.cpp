@@ -9,32 +9,12 @@
 #include <vector>
 
 #include "playback/RecordingMidiOut.h"
+#include "tests/app/win32/DialogScripts.h"
 #include "tones/ToneTable.h"
 #include "tones/win32/CToneDlg.h"
 #include "tones/win32/ToneDialogIds.h"
 
 namespace {
-// What the test does inside the modal loop, once the dialog is up: a thread timer finds the dialog.
-std::function<void(HWND)> script;
-
-BOOL CALLBACK findDialog(HWND window, LPARAM found) {
-    wchar_t className[16] = {};
-    GetClassNameW(window, className, 16);
-    if (std::wstring(className) != L"#32770" || !IsWindowVisible(window)) return TRUE;
-    *reinterpret_cast<HWND*>(found) = window;
-    return FALSE;
-}
-
-void CALLBACK runScript(HWND, UINT, UINT_PTR timer, DWORD) {
-    HWND dialog = nullptr;
-    EnumThreadWindows(GetCurrentThreadId(), findDialog, reinterpret_cast<LPARAM>(&dialog));
-    if (!dialog) return;
-    KillTimer(nullptr, timer);
-    script(dialog);
-    // A script that failed before closing the dialog must not leave the test in its modal loop.
-    if (IsWindow(dialog)) PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
-}
-
 class ToneDialogTest : public testing::Test {
   protected:
     void SetUp() override {
@@ -44,10 +24,11 @@ class ToneDialogTest : public testing::Test {
     }
     void TearDown() override { DestroyWindow(parent); }
 
+    // Runs the dialog modally with |steps| done inside it, once it is up.
     INT_PTR run(ToneDialogModel& model, std::function<void(HWND)> steps) {
-        script = std::move(steps);
-        SetTimer(nullptr, 0, 20, runScript);
-        return CToneDlg(model, parent).doModal();
+        INT_PTR result = 0;
+        runWithDialogScript(std::move(steps), [&] { result = CToneDlg(model, parent).doModal(); });
+        return result;
     }
     static HWND list(HWND dialog) { return GetDlgItem(dialog, IDC_TONE_LIST); }
     static int selection(HWND dialog) { return int(SendMessageW(list(dialog), LB_GETCURSEL, 0, 0)); }
