@@ -6,80 +6,40 @@
 #include <deque>
 #include <functional>
 
-#include "app/win32/CMainWnd.h"
 #include "effects/win32/EffectDialogIds.h"
 #include "platform/win32/WideText.h"
-#include "playback/RecordingMidiOut.h"
 #include "playback/SmfWriter.h"
-#include "playback/VirtualTimer.h"
 #include "resources/CommandIds.h"
+#include "tests/app/win32/TestWindow.h"
 #include "tests/effects/win32/TimeDialogSearch.h"
 
 namespace {
-// The window with its open dialog answered by the test and its message boxes recorded.
-class ScriptedWindow : public CMainWnd {
-  public:
-    using CMainWnd::CMainWnd;
-    std::optional<std::string> chooseSongFile(const std::string&) override { return "song.mid"; }
-    void showMessage(const std::string& text) override { messages.push_back(text); }
-    FileData readFile(const std::string& path) override {
-        return path == "song.mid" ? FileData{FileData::ok, song} : CMainWnd::readFile(path);
-    }
-
-    std::vector<uint8_t> song;
-    std::vector<std::string> messages;
-};
-
 std::string itemText(HWND dialog, int id) {
     wchar_t text[256] = {};
     GetDlgItemTextW(dialog, id, text, 256);
     return narrow(text);
 }
 
-class EffectDialogsWindowTest : public testing::Test {
+class EffectDialogsWindowTest : public WindowTest {
   protected:
     void SetUp() override {
-        ASSERT_TRUE(CMainWnd::registerClass(GetModuleHandleW(nullptr)));
-        window = std::make_unique<ScriptedWindow>(
-            GetModuleHandleW(nullptr), out, [] { return std::optional<std::string>(); }, timer, failures);
-        ASSERT_TRUE(window->create(SW_SHOWNOACTIVATE));
+        WindowTest::SetUp();
+        ASSERT_TRUE(start());
         // A C held a quarter, then silence for nineteen quarters.
-        window->song = SmfWriter(1, 480)
-                           .track(join({{0x00, 0x90, 60, 100, 0x83, 0x60, 0x80, 60, 0}, endOfTrack(9600)}))
-                           .bytes();
+        window->files["song.mid"] =
+            SmfWriter(1, 480)
+                .track(join({{0x00, 0x90, 60, 100, 0x83, 0x60, 0x80, 60, 0}, endOfTrack(9600)}))
+                .bytes();
+        window->nextChoice = "song.mid";
         command(IDM_FILE_OPEN);
     }
-    void TearDown() override { window.reset(); }
 
-    HWND hwnd() const { return window->handle(); }
     EffectSettings& effect() { return window->model().engine().effect(); }
-    // The program's message loop: the open effect dialog takes its keyboard messages first.
-    void pump() {
-        MSG message;
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-            if (message.message == WM_QUIT || window->takeDialogMessage(message)) continue;
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
-    }
-    void command(int id) {
-        SendMessageW(hwnd(), WM_COMMAND, WPARAM(id), 0);
-        pump();
-    }
-    void clickFace(int x, int y) {
-        SendMessageW(hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
-        SendMessageW(hwnd(), WM_LBUTTONUP, 0, MAKELPARAM(x, y));
-        pump();
-    }
     void clickButton(HWND dialog, int id) {
         SendDlgItemMessageW(dialog, id, BM_CLICK, 0, 0);
         pump();
     }
-    bool menuChecked(int id) {
-        HMENU popup = GetSubMenu(GetMenu(hwnd()), 2);
-        SendMessageW(hwnd(), WM_INITMENUPOPUP, WPARAM(popup), 2);
-        return GetMenuState(popup, UINT(id), MF_BYCOMMAND) & MF_CHECKED;
-    }
+    bool menuChecked(int id) { return menuState(2, id, MF_CHECKED); }
     bool closeCommandGrey() {
         return GetMenuState(GetSystemMenu(hwnd(), FALSE), SC_CLOSE, MF_BYCOMMAND) & MF_GRAYED;
     }
@@ -99,28 +59,20 @@ class EffectDialogsWindowTest : public testing::Test {
         EXPECT_TRUE(centredOverWindow(dialog));
         EXPECT_TRUE(closeCommandGrey());
         EXPECT_TRUE(window->model().face().effectDialogOpen);
-        clickFace(80, 460);
+        click(80, 460);
         EXPECT_FALSE(timer.running());
         return dialog;
     }
     // The first note-on the device is sent once playback runs, as "90 3C 64".
     std::string firstNoteOn() {
         const size_t before = out.messages().size();
-        for (int tick = 0; tick < 10; ++tick) {
-            timer.tick();
-            pump();
-        }
+        ticks(10);
         for (size_t i = before; i < out.messages().size(); ++i) {
             const std::string line = RecordingMidiOut::formatLine(out.messages()[i]);
             if (line.find(" 90 ") != std::string::npos) return line.substr(line.find("90 "));
         }
         return "";
     }
-
-    RecordingMidiOut out;
-    VirtualTimer timer;
-    ShortMessageFailures failures;
-    std::unique_ptr<ScriptedWindow> window;
 };
 }  // namespace
 
@@ -180,7 +132,7 @@ TEST_F(EffectDialogsWindowTest, PitchMapTriesTheDrawingAndEscapeClosesAsTheEndBu
 
     command(IDM_EFFECT_PITCH_MAP);  // refused while the song plays
     EXPECT_EQ(window->effectDialog(), nullptr);
-    clickFace(30, 465);                         // stop
+    click(30, 465);                             // stop
     dialog = openDialog(IDM_EFFECT_PITCH_MAP);  // from the drawing in use
     EXPECT_EQ(itemText(dialog, IDC_PITCH_NEW_FIRST), "レ");
     EXPECT_EQ(GetScrollPos(GetDlgItem(dialog, IDC_PITCH_BAR_FIRST), SB_CTL), -3);

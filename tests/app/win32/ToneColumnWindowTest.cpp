@@ -5,28 +5,15 @@
 
 #include <functional>
 
-#include "app/win32/CMainWnd.h"
-#include "playback/RecordingMidiOut.h"
 #include "playback/SmfWriter.h"
-#include "playback/VirtualTimer.h"
 #include "resources/CommandIds.h"
 #include "tests/app/win32/DialogScripts.h"
+#include "tests/app/win32/TestWindow.h"
 #include "tones/ToneTable.h"
 #include "tones/win32/ToneDialogIds.h"
 
 namespace {
 using Lines = std::vector<std::string>;
-
-class ScriptedWindow : public CMainWnd {
-  public:
-    using CMainWnd::CMainWnd;
-    std::optional<std::string> chooseSongFile(const std::string&) override { return "song.mid"; }
-    void showMessage(const std::string& text) override { ADD_FAILURE() << text; }
-    FileData readFile(const std::string& path) override {
-        return path == "song.mid" ? FileData{FileData::ok, song} : CMainWnd::readFile(path);
-    }
-    std::vector<uint8_t> song;
-};
 
 // Channel 4 plays a note on program 33, then, four quarters later, sets bank 2 and program 34 and plays
 // another.
@@ -43,36 +30,20 @@ std::vector<uint8_t> song() {
     return SmfWriter(1, 480).track(track).bytes();
 }
 
-class ToneColumnWindowTest : public testing::Test {
+class ToneColumnWindowTest : public WindowTest {
   protected:
     void SetUp() override {
-        ASSERT_TRUE(CMainWnd::registerClass(GetModuleHandleW(nullptr)));
-        window = std::make_unique<ScriptedWindow>(
-            GetModuleHandleW(nullptr), out, [] { return std::optional<std::string>(); }, timer, failures);
-        ASSERT_TRUE(window->create(SW_SHOWNOACTIVATE));
-        window->song = song();
-        SendMessageW(hwnd(), WM_COMMAND, IDM_FILE_OPEN, 0);
+        WindowTest::SetUp();
+        messagesFail = true;
+        ASSERT_TRUE(start());
+        window->files["song.mid"] = song();
+        window->nextChoice = "song.mid";
+        command(IDM_FILE_OPEN);
         click(80, 460);  // play
         ticks(3);
         out.clear();
     }
-    void TearDown() override { window.reset(); }
 
-    HWND hwnd() const { return window->handle(); }
-    void pump() {
-        MSG message;
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
-            if (message.message != WM_QUIT) DispatchMessageW(&message);
-    }
-    void ticks(int count) {
-        for (int i = 0; i < count; ++i) timer.tick();
-        pump();
-    }
-    void click(int x, int y) {
-        SendMessageW(hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
-        SendMessageW(hwnd(), WM_LBUTTONUP, 0, MAKELPARAM(x, y));
-        pump();
-    }
     // A click on the tone column, with `script` run on the dialog it opens.
     void clickToneColumn(int channel, std::function<void(HWND)> script) {
         runWithDialogScript(std::move(script), [&] { click(250, 40 + 32 * channel); });
@@ -94,11 +65,6 @@ class ToneColumnWindowTest : public testing::Test {
             lines.push_back(RecordingMidiOut::formatLine(message).substr(2));
         return lines;
     }
-
-    RecordingMidiOut out;
-    VirtualTimer timer;
-    ShortMessageFailures failures;
-    std::unique_ptr<ScriptedWindow> window;
 };
 }  // namespace
 
