@@ -4,33 +4,15 @@
 
 #include "app/MainWindowModel.h"
 #include "playback/RecordingMidiOut.h"
-#include "playback/SmfWriter.h"
 #include "playback/VirtualTimer.h"
 #include "resources/CommandIds.h"
 #include "tests/support/ScriptedPlatform.h"
+#include "tests/support/ToneColumnSong.h"
 #include "tones/ToneDialogModel.h"
 #include "tones/ToneTable.h"
 
 namespace {
 using Lines = std::vector<std::string>;
-
-constexpr uint8_t gmSystemOn[] = {0xF0, 0x7E, 0x7F, 0x09, 0x01, 0xF7};
-
-// Channel 4 plays a note on program 33, then, four quarters later, sets bank 2 and program 34 and plays
-// another. Channel 6 never sounds.
-std::vector<uint8_t> song(bool withGmSystemOn) {
-    SmfTrack track;
-    if (withGmSystemOn) track.sysEx(0, gmSystemOn, sizeof gmSystemOn);
-    track.shortMessage(0, 0xC3, 33)
-        .shortMessage(0, 0x93, 60, 100)
-        .shortMessage(480, 0x83, 60, 0)
-        .shortMessage(1440, 0xB3, 0, 2)
-        .shortMessage(0, 0xC3, 34)
-        .shortMessage(0, 0x93, 62, 100)
-        .shortMessage(480, 0x83, 62, 0)
-        .endOfTrack(9600);
-    return SmfWriter(1, 480).track(track).bytes();
-}
 
 int rowY(int channel) {
     return 40 + 32 * channel;
@@ -45,7 +27,7 @@ class ToneColumnTest : public testing::Test {
     // Opens the song and plays its first notes.
     void play(bool withGmSystemOn = false) {
         ASSERT_TRUE(model.loadSprites() && model.loadFace());
-        port.addFile("song.mid", song(withGmSystemOn));
+        port.addFile("song.mid", toneColumnSong(withGmSystemOn));
         port.nextChoice = "song.mid";
         model.onCommand(IDM_FILE_OPEN);
         model.leftButtonDown(80, 460);

@@ -26,12 +26,9 @@ class EffectDialogsWindowTest : public WindowTest {
         WindowTest::SetUp();
         ASSERT_TRUE(start());
         // A C held a quarter, then silence for nineteen quarters.
-        window->files["song.mid"] =
-            SmfWriter(1, 480)
-                .track(join({{0x00, 0x90, 60, 100, 0x83, 0x60, 0x80, 60, 0}, endOfTrack(9600)}))
-                .bytes();
-        window->nextChoice = "song.mid";
-        command(IDM_FILE_OPEN);
+        openSong(SmfWriter(1, 480)
+                     .track(join({{0x00, 0x90, 60, 100, 0x83, 0x60, 0x80, 60, 0}, endOfTrack(9600)}))
+                     .bytes());
     }
 
     EffectSettings& effect() { return window->model().engine().effect(); }

@@ -22,12 +22,10 @@ class MainWindowTest : public WindowTest {
 
     // A song of twenty quarters whose first note sounds a quarter long.
     void openSong() {
-        window->files["song.mid"] =
+        WindowTest::openSong(
             SmfWriter(1, 480)
                 .track(join({{0x00, 0x90, 60, 100, 0x83, 0x60, 0x80, 60, 0}, endOfTrack(9600)}))
-                .bytes();
-        window->nextChoice = "song.mid";
-        command(IDM_FILE_OPEN);
+                .bytes());
     }
     // A pixel of the client area after a full repaint.
     COLORREF clientPixel(int x, int y) {

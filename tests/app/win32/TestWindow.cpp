@@ -1,6 +1,7 @@
 #include "tests/app/win32/TestWindow.h"
 
 #include "platform/win32/WideText.h"
+#include "resources/CommandIds.h"
 
 TestWindow::TestWindow(MidiOut& out, PlaybackTimer& timer, ShortMessageFailures& failures)
     : CMainWnd(
@@ -67,6 +68,12 @@ bool WindowTest::start() {
 void WindowTest::command(int id) {
     SendMessageW(hwnd(), WM_COMMAND, WPARAM(id), 0);
     pump();
+}
+
+void WindowTest::openSong(std::vector<uint8_t> song) {
+    window->files["song.mid"] = std::move(song);
+    window->nextChoice = "song.mid";
+    command(IDM_FILE_OPEN);
 }
 
 bool WindowTest::menuState(int menuPosition, int id, UINT flag) {

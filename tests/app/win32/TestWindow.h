@@ -68,6 +68,8 @@ class WindowTest : public testing::Test {
     HWND hwnd() const { return window->handle(); }
     void pump() { pumpMessages(window.get()); }
     void command(int id);
+    // Opens |song| through the open dialog, as "song.mid".
+    void openSong(std::vector<uint8_t> song);
     void click(int x, int y) { clickAt(*window, x, y); }
     std::string title() const { return windowTitle(hwnd()); }
     // Whether item |id| of the menu at |menuPosition| shows |flag| when the menu opens.

@@ -5,30 +5,16 @@
 
 #include <functional>
 
-#include "playback/SmfWriter.h"
 #include "resources/CommandIds.h"
 #include "tests/app/win32/DialogScripts.h"
 #include "tests/app/win32/TestWindow.h"
+#include "tests/support/ToneColumnSong.h"
+#include "tests/tones/win32/ToneDialogInput.h"
 #include "tones/ToneTable.h"
 #include "tones/win32/ToneDialogIds.h"
 
 namespace {
 using Lines = std::vector<std::string>;
-
-// Channel 4 plays a note on program 33, then, four quarters later, sets bank 2 and program 34 and plays
-// another.
-std::vector<uint8_t> song() {
-    SmfTrack track;
-    track.shortMessage(0, 0xC3, 33)
-        .shortMessage(0, 0x93, 60, 100)
-        .shortMessage(480, 0x83, 60, 0)
-        .shortMessage(1440, 0xB3, 0, 2)
-        .shortMessage(0, 0xC3, 34)
-        .shortMessage(0, 0x93, 62, 100)
-        .shortMessage(480, 0x83, 62, 0)
-        .endOfTrack(9600);
-    return SmfWriter(1, 480).track(track).bytes();
-}
 
 class ToneColumnWindowTest : public WindowTest {
   protected:
@@ -36,9 +22,7 @@ class ToneColumnWindowTest : public WindowTest {
         WindowTest::SetUp();
         messagesFail = true;
         ASSERT_TRUE(start());
-        window->files["song.mid"] = song();
-        window->nextChoice = "song.mid";
-        command(IDM_FILE_OPEN);
+        openSong(toneColumnSong());
         click(80, 460);  // play
         ticks(3);
         out.clear();
@@ -48,17 +32,6 @@ class ToneColumnWindowTest : public WindowTest {
     void clickToneColumn(int channel, std::function<void(HWND)> script) {
         runWithDialogScript(std::move(script), [&] { click(250, 40 + 32 * channel); });
     }
-    static HWND list(HWND dialog) { return GetDlgItem(dialog, IDC_TONE_LIST); }
-    // A click on a list row as the user makes it: the list box selects the row and notifies the dialog.
-    static void clickRow(HWND dialog, int index) {
-        SendMessageW(list(dialog), LB_SETTOPINDEX, WPARAM(index), 0);
-        RECT item{};
-        SendMessageW(list(dialog), LB_GETITEMRECT, WPARAM(index), reinterpret_cast<LPARAM>(&item));
-        const LPARAM point = MAKELPARAM((item.left + item.right) / 2, (item.top + item.bottom) / 2);
-        SendMessageW(list(dialog), WM_LBUTTONDOWN, MK_LBUTTON, point);
-        SendMessageW(list(dialog), WM_LBUTTONUP, 0, point);
-    }
-    static void press(HWND dialog, int button) { SendMessageW(GetDlgItem(dialog, button), BM_CLICK, 0, 0); }
     Lines sent() const {
         Lines lines;
         for (const auto& message : out.messages())
@@ -77,13 +50,13 @@ TEST_F(ToneColumnWindowTest, OkOnTheDialogOfASoundingChannelOverridesTheSongsLat
         wchar_t label[64] = {};
         GetDlgItemTextW(dialog, IDC_TONE_LABEL, label, 64);
         EXPECT_EQ(std::wstring(label), L"音色名：*Fingered\tBs");
-        EXPECT_EQ(SendMessageW(list(dialog), LB_GETCURSEL, 0, 0), toneIndex(SoundModule::sc88, 33, 0));
+        EXPECT_EQ(SendMessageW(toneList(dialog), LB_GETCURSEL, 0, 0), toneIndex(SoundModule::sc88, 33, 0));
 
-        clickRow(dialog, toneIndex(SoundModule::sc88, 40, 0));  // *Violin
+        clickToneRow(dialog, toneIndex(SoundModule::sc88, 40, 0));  // *Violin
         ticks(5);                                               // the song plays on under the dialog
-        clickRow(dialog, toneIndex(SoundModule::sc88, 40, 8));  // Slow Violin
+        clickToneRow(dialog, toneIndex(SoundModule::sc88, 40, 8));  // Slow Violin
         EXPECT_EQ(sent(), (Lines{"B3 00 00", "B3 20 00", "C3 28 00", "B3 00 08", "B3 20 00", "C3 28 00"}));
-        press(dialog, IDOK);
+        pressButton(dialog, IDOK);
     });
     ASSERT_TRUE(shown);
     EXPECT_TRUE(IsWindowEnabled(hwnd()));
@@ -99,8 +72,8 @@ TEST_F(ToneColumnWindowTest, OkOnTheDialogOfASoundingChannelOverridesTheSongsLat
 
 TEST_F(ToneColumnWindowTest, CancelPutsTheSongsToneBackAndAChannelThatHasNotSoundedOpensNothing) {
     clickToneColumn(3, [&](HWND dialog) {
-        clickRow(dialog, toneIndex(SoundModule::sc88, 40, 0));
-        press(dialog, IDCANCEL);
+        clickToneRow(dialog, toneIndex(SoundModule::sc88, 40, 0));
+        pressButton(dialog, IDCANCEL);
     });
     EXPECT_EQ(sent(), (Lines{"B3 00 00", "B3 20 00", "C3 28 00", "B3 00 00", "B3 20 00", "C3 21 00"}));
 
