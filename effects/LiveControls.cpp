@@ -5,20 +5,10 @@ constexpr auto relaxed = std::memory_order_relaxed;
 }
 
 void LiveControls::reset() {
-    keyShift.store(0, relaxed);
-    keyShiftActive.store(false, relaxed);
-    soloChannel.store(noChannel, relaxed);
-    octaveDoubleChannel.store(noChannel, relaxed);
-    volumeAllFixed.store(false, relaxed);
+    resetForSong();
     for (int c = 0; c < channelCount; ++c) {
-        channelMuted[c].store(false, relaxed);
-        volumeFixed[c].store(false, relaxed);
-        volumeValue[c].store(100, relaxed);
-        reverbFixed[c].store(false, relaxed);
         reverbValue[c].store(0, relaxed);
-        chorusFixed[c].store(false, relaxed);
         chorusValue[c].store(0, relaxed);
-        modulationFixed[c].store(false, relaxed);
         modulationValue[c].store(0, relaxed);
     }
     clearReadouts();

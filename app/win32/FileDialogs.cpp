@@ -11,27 +11,13 @@ std::wstring dialogFilter(const std::string& filter) {
     result.push_back(L'\0');
     return result;
 }
-}  // namespace
 
-std::optional<std::string> chooseFileToOpen(HWND owner, const std::string& filter, DWORD options) {
-    const std::wstring filterText = dialogFilter(filter);
-    wchar_t path[MAX_PATH] = {};
-    OPENFILENAMEW dialog = {};
-    dialog.lStructSize = sizeof dialog;
-    dialog.hwndOwner = owner;
-    dialog.lpstrFilter = filterText.c_str();
-    dialog.lpstrFile = path;
-    dialog.nMaxFile = MAX_PATH;
-    dialog.Flags = options;
-    if (!GetOpenFileNameW(&dialog)) return std::nullopt;
-    return narrow(path);
-}
-
-namespace {
 using FileDialogFunction = BOOL(WINAPI*)(OPENFILENAMEW*);
 
+// An empty folder or extension is none.
 std::optional<std::string> runFileDialog(FileDialogFunction run, HWND owner, const std::string& filter,
-                                         const std::string& folder, const std::string& defaultExtension) {
+                                         const std::string& folder, const std::string& defaultExtension,
+                                         DWORD options = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT) {
     const std::wstring filterText = dialogFilter(filter);
     const std::wstring initialFolder = widen(folder);
     const std::wstring extension = widen(defaultExtension);
@@ -44,11 +30,15 @@ std::optional<std::string> runFileDialog(FileDialogFunction run, HWND owner, con
     dialog.nMaxFile = MAX_PATH;
     dialog.lpstrInitialDir = initialFolder.empty() ? nullptr : initialFolder.c_str();
     dialog.lpstrDefExt = extension.empty() ? nullptr : extension.c_str();
-    dialog.Flags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT;
+    dialog.Flags = options;
     if (!run(&dialog)) return std::nullopt;
     return narrow(path);
 }
 }  // namespace
+
+std::optional<std::string> chooseFileToOpen(HWND owner, const std::string& filter, DWORD options) {
+    return runFileDialog(GetOpenFileNameW, owner, filter, std::string(), std::string(), options);
+}
 
 std::optional<std::string> chooseFileToOpenIn(HWND owner, const std::string& filter,
                                               const std::string& folder) {

@@ -8,19 +8,10 @@ std::optional<int32_t> CEffectTimeDlg::ask(HWND parent, const EffectTimeQuestion
     question_ = question;
     parent_ = parent;
     const INT_PTR result = DialogBoxParamW(instance_, MAKEINTRESOURCEW(IDD_EFFECT_TIME), parent,
-                                           &CEffectTimeDlg::dialogProc, LPARAM(this));
+                                           &DialogPlumbing::dialogProc<CEffectTimeDlg, false>, LPARAM(this));
     dialog_ = nullptr;
     if (result != IDOK) return std::nullopt;
     return question_->value();
-}
-
-INT_PTR CALLBACK CEffectTimeDlg::dialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_INITDIALOG) {
-        SetWindowLongPtrW(dialog, DWLP_USER, lParam);
-        reinterpret_cast<CEffectTimeDlg*>(lParam)->dialog_ = dialog;
-    }
-    auto* self = reinterpret_cast<CEffectTimeDlg*>(GetWindowLongPtrW(dialog, DWLP_USER));
-    return self ? self->handleMessage(message, wParam, lParam) : FALSE;
 }
 
 INT_PTR CEffectTimeDlg::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -4,28 +4,7 @@
 #include "effects/win32/EffectDialogIds.h"
 
 CKeySigDlg* CKeySigDlg::open(HINSTANCE instance, HWND parent, const KeySignature& initial) {
-    auto* self = new CKeySigDlg(parent, initial);
-    if (!CreateDialogParamW(instance, MAKEINTRESOURCEW(IDD_KEY_SIGNATURE), parent, &CKeySigDlg::dialogProc,
-                            LPARAM(self))) {
-        delete self;
-        return nullptr;
-    }
-    return self;
-}
-
-INT_PTR CALLBACK CKeySigDlg::dialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_INITDIALOG) {
-        SetWindowLongPtrW(dialog, DWLP_USER, lParam);
-        reinterpret_cast<CKeySigDlg*>(lParam)->dialog_ = dialog;
-    }
-    auto* self = reinterpret_cast<CKeySigDlg*>(GetWindowLongPtrW(dialog, DWLP_USER));
-    if (!self) return FALSE;
-    if (message == WM_NCDESTROY) {
-        SetWindowLongPtrW(dialog, DWLP_USER, 0);
-        delete self;
-        return FALSE;
-    }
-    return self->handleMessage(message, wParam, lParam);
+    return DialogPlumbing::openModeless(instance, IDD_KEY_SIGNATURE, parent, new CKeySigDlg(parent, initial));
 }
 
 INT_PTR CKeySigDlg::handleMessage(UINT message, WPARAM wParam, LPARAM) {

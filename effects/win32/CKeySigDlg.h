@@ -19,7 +19,7 @@ class CKeySigDlg {
     CKeySigDlg(const CKeySigDlg&) = delete;
     CKeySigDlg& operator=(const CKeySigDlg&) = delete;
 
-    static INT_PTR CALLBACK dialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+    friend struct DialogPlumbing;  // effects/win32/EffectDialogCommon.h
     INT_PTR handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void show();
     void command(int id);

@@ -21,28 +21,7 @@ CPitchDlg::~CPitchDlg() {
 }
 
 CPitchDlg* CPitchDlg::open(HINSTANCE instance, HWND parent, const PitchMap& initial) {
-    auto* self = new CPitchDlg(parent, initial);
-    if (!CreateDialogParamW(instance, MAKEINTRESOURCEW(IDD_PITCH_MAP), parent, &CPitchDlg::dialogProc,
-                            LPARAM(self))) {
-        delete self;
-        return nullptr;
-    }
-    return self;
-}
-
-INT_PTR CALLBACK CPitchDlg::dialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_INITDIALOG) {
-        SetWindowLongPtrW(dialog, DWLP_USER, lParam);
-        reinterpret_cast<CPitchDlg*>(lParam)->dialog_ = dialog;
-    }
-    auto* self = reinterpret_cast<CPitchDlg*>(GetWindowLongPtrW(dialog, DWLP_USER));
-    if (!self) return FALSE;
-    if (message == WM_NCDESTROY) {
-        SetWindowLongPtrW(dialog, DWLP_USER, 0);
-        delete self;
-        return FALSE;
-    }
-    return self->handleMessage(message, wParam, lParam);
+    return DialogPlumbing::openModeless(instance, IDD_PITCH_MAP, parent, new CPitchDlg(parent, initial));
 }
 
 INT_PTR CPitchDlg::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

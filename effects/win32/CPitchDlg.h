@@ -21,7 +21,7 @@ class CPitchDlg {
     CPitchDlg& operator=(const CPitchDlg&) = delete;
     ~CPitchDlg();
 
-    static INT_PTR CALLBACK dialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+    friend struct DialogPlumbing;  // effects/win32/EffectDialogCommon.h
     INT_PTR handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void show();
     void scroll(WPARAM wParam, HWND bar);

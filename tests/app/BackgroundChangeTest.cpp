@@ -2,9 +2,6 @@
 // what the user is asked, and which face file the settings end up naming.
 #include <gtest/gtest.h>
 
-#include <deque>
-#include <map>
-
 #include "app/BackgroundChange.h"
 #include "app/DibCanvas.h"
 #include "app/HelpMenu.h"
@@ -12,9 +9,8 @@
 #include "playback/RecordingMidiOut.h"
 #include "playback/SmfWriter.h"
 #include "playback/VirtualTimer.h"
-#include "tests/support/IdlePorts.h"
-#include "tests/support/MemorySettingsStore.h"
 #include "resources/CommandIds.h"
+#include "tests/support/ScriptedPlatform.h"
 
 namespace {
 using Lines = std::vector<std::string>;
@@ -37,97 +33,6 @@ DibImage halfRedMask() {
         for (int x = 0; x < 394; ++x) mask.setPackedAt(x, y, MaskGrid::showsPicture);
     return mask;
 }
-
-class ScriptedPort : public WindowPort,
-                     public FilePort,
-                     public DialogPort,
-                     public TickPoster,
-                     public IdleEffectDialogs,
-                     public IdleSettingsWindow,
-                     public BackgroundPort,
-                     public HelpPort {
-  public:
-    void addFile(const std::string& path, std::vector<uint8_t> bytes) {
-        files[path] = {FileData::ok, std::move(bytes)};
-    }
-    // WindowPort
-    void showMessage(const std::string& text) override { messages.push_back(text); }
-    void setTitle(const std::string& text) override { title = text; }
-    void setWaitCursor(bool waiting) override { waitCursor = waiting; }
-    void postClose() override {}
-    void resizeForView(bool) override {}
-    void invalidateFace() override { ++faceInvalidations; }
-    void invalidate(const face::Rect&) override {}
-    // FilePort, DialogPort, TickPoster
-    FileData readFile(const std::string& path) override {
-        const auto found = files.find(path);
-        return found == files.end() ? FileData{} : found->second;
-    }
-    std::optional<std::string> findSkinFile(const std::string& name) override {
-        return files.count(name) ? std::optional<std::string>(name) : std::nullopt;
-    }
-    std::optional<std::string> chooseSongFile(const std::string&) override { return std::nullopt; }
-    void postTick() override {}
-    // BackgroundPort
-    std::optional<std::string> chooseBackgroundPicture(const std::string& folder) override {
-        pictureFolders.push_back(folder);
-        if (pictureChoices.empty()) return std::nullopt;
-        const std::optional<std::string> choice = pictureChoices.front();
-        pictureChoices.pop_front();
-        return choice;
-    }
-    PluginResult decodeWithPlugins(const std::string& path, const std::string& extension,
-                                   DibImage& picture) override {
-        decoded.push_back(path + " " + extension);
-        picture = pluginPicture;
-        return pluginResult;
-    }
-    void showConversionProgress(const std::string& text) override {
-        EXPECT_TRUE(waitCursor);
-        progress.push_back(text);
-        title = text;
-    }
-    bool confirm(const std::string& question) override {
-        questions.push_back(question);
-        return answerYes;
-    }
-    std::optional<std::string> chooseFaceFileToSave(const std::string& folder,
-                                                    const std::string& filter) override {
-        saveFolders.push_back(folder);
-        saveFilter = filter;
-        return saveChoice;
-    }
-    bool writeWholeFile(const std::string& path, const std::vector<uint8_t>& bytes) override {
-        if (!writeSucceeds) return false;
-        addFile(path, bytes);
-        return true;
-    }
-    // HelpPort
-    bool openHelpSearch() override { return ++helpOpenings, helpFound; }
-
-    std::map<std::string, FileData> files;
-    Lines messages;
-    std::string title = "Velmira";
-    bool waitCursor = false;
-    int faceInvalidations = 0;
-    DibImage screen = DibImage::create24(788, 540);
-    DibCanvasSource canvases{screen};
-
-    std::deque<std::optional<std::string>> pictureChoices;
-    Lines pictureFolders;
-    DibImage pluginPicture;
-    PluginResult pluginResult;
-    Lines decoded;
-    Lines progress;
-    Lines questions;
-    bool answerYes = true;
-    std::optional<std::string> saveChoice;
-    Lines saveFolders;
-    std::string saveFilter;
-    bool writeSucceeds = true;
-    int helpOpenings = 0;
-    bool helpFound = true;
-};
 
 class BackgroundChangeTest : public testing::Test {
   protected:
@@ -157,12 +62,11 @@ class BackgroundChangeTest : public testing::Test {
         return screen.packedAt(x, y);
     }
 
-    ScriptedPort port;
-    MemorySettingsStore store;
+    ScriptedPlatform port;
     RecordingMidiOut out;
     VirtualTimer timer;
     ShortMessageFailures failures;
-    MainWindowModel model{PlatformPorts{port, port, port, port, store, port, nullptr, nullptr, &port, &port},
+    MainWindowModel model{port.ports({ScriptedPlatform::background, ScriptedPlatform::help}),
                           out,
                           timer,
                           port,
@@ -318,9 +222,10 @@ TEST_F(BackgroundChangeTest, ChangingTwiceAsksOnceAndSavesTheLatestFace) {
 
     // The next start, named the saved face by the settings kept at exit, shows the photo without
     // composing anything.
-    ScriptedPort next;
+    ScriptedPlatform next;
     next.files = port.files;
-    MainWindowModel restarted{PlatformPorts{next, next, next, next, store, next, nullptr, nullptr, &next, &next},
+    next.store = port.store;
+    MainWindowModel restarted{next.ports({ScriptedPlatform::background, ScriptedPlatform::help}),
                               out,
                               timer,
                               next,

@@ -2,10 +2,8 @@
 // refuses and says, the title it gives the song, and that a refusal leaves the loaded song alone.
 #include <gtest/gtest.h>
 
-#include <map>
 #include <sstream>
 
-#include "app/DibCanvas.h"
 #include "app/MainWindowModel.h"
 #include "generators/PictureSound.h"
 #include "generators/RandomSound.h"
@@ -13,56 +11,13 @@
 #include "playback/RecordingMidiOut.h"
 #include "playback/SmfWriter.h"
 #include "playback/VirtualTimer.h"
-#include "tests/support/IdlePorts.h"
-#include "tests/support/MemorySettingsStore.h"
 #include "resources/CommandIds.h"
 #include "tests/images/BmpBuilder.h"
+#include "tests/support/ScriptedPlatform.h"
 
 namespace {
 using Lines = std::vector<std::string>;
 using Bytes = std::vector<uint8_t>;
-
-class ScriptedPlatform : public WindowPort,
-                         public FilePort,
-                         public DialogPort,
-                         public GeneratorPort,
-                         public IdleSettingsWindow,
-                         public IdleEffectDialogs,
-                         public TickPoster {
-  public:
-    void showMessage(const std::string& text) override { messages.push_back(text); }
-    void setTitle(const std::string& text) override { title = text; }
-    void setWaitCursor(bool) override {}
-    void postClose() override {}
-    void resizeForView(bool) override {}
-    void invalidateFace() override {}
-    void invalidate(const face::Rect&) override {}
-    FileData readFile(const std::string& path) override {
-        const auto found = files.find(path);
-        return found == files.end() ? FileData{} : found->second;
-    }
-    std::optional<std::string> findSkinFile(const std::string& name) override {
-        return files.count(name) ? std::optional<std::string>(name) : std::nullopt;
-    }
-    std::optional<std::string> chooseSongFile(const std::string&) override { return nextChoice; }
-    std::optional<std::string> chooseSourceFile(const std::string& filter) override {
-        filters.push_back(filter);
-        return nextChoice;
-    }
-    uint32_t clockSeconds() override { return clock; }
-    void postTick() override {}
-
-    void addFile(const std::string& path, Bytes bytes) { files[path] = {FileData::ok, std::move(bytes)}; }
-
-    std::map<std::string, FileData> files;
-    std::optional<std::string> nextChoice;
-    uint32_t clock = 0;
-    Lines filters;
-    Lines messages;
-    std::string title = "Velmira";
-    DibImage screen = DibImage::create24(788, 540);
-    DibCanvasSource canvases{screen};
-};
 
 std::string detailsOf(size_t size) {
     return "  (" + std::to_string(size) + " バイト:フォーマット=1:トラック数=4)";
@@ -74,9 +29,7 @@ const std::string pictureFilter = "ビットマップ(*.bmp)|*.bmp||";
 class GeneratorMenuTest : public testing::Test {
   protected:
     GeneratorMenuTest() {
-        platform.addFile("Button.bmp", encodeBmpFile(DibImage::create24(116, 213)));
-        platform.addFile("Mask.bmp", encodeBmpFile(DibImage::create24(788, 540)));
-        platform.addFile("Main.bmp", encodeBmpFile(DibImage::create24(788, 540)));
+        platform.addSkinFiles();
         platform.addFile("song.mid", SmfWriter(1, 480).track({0x00, 0xFF, 0x2F, 0x00}).bytes());
         platform.addFile("spaces.txt", Bytes(300, ' '));
         platform.addFile("grey.bmp", grey);
@@ -96,16 +49,11 @@ class GeneratorMenuTest : public testing::Test {
 
     Bytes grey = encodeBmpFile(DibImage::create24(64, 64));
     ScriptedPlatform platform;
-    MemorySettingsStore store;
     RecordingMidiOut out;
     VirtualTimer timer;
     ShortMessageFailures failures;
-    MainWindowModel model{PlatformPorts{platform, platform, platform, platform, store, platform, &platform},
-                          out,
-                          timer,
-                          platform,
-                          platform.canvases,
-                          failures};
+    MainWindowModel model{
+        platform.ports({ScriptedPlatform::generators}), out, timer, platform, platform.canvases, failures};
 };
 }  // namespace
 
@@ -131,7 +79,7 @@ TEST_F(GeneratorMenuTest, EachCommandOpensItsSongUnderItsNameAndTheSongsShareOne
     const GeneratedSong random = buildRandomSong(1234567890, expected);
     EXPECT_EQ(loaded(), random.image);
     EXPECT_EQ(platform.title, "乱数音" + detailsOf(random.image.size()));
-    EXPECT_EQ(platform.filters, (Lines{textFilter, pictureFilter}));  // no dialog for the random sound
+    EXPECT_EQ(platform.sourceFilters, (Lines{textFilter, pictureFilter}));  // no dialog for the random sound
 
     generate(IDM_GENERATE_TEXT, "spaces.txt");
     EXPECT_EQ(loaded(), buildTextSong(Bytes(300, ' '), expected).image);
@@ -192,7 +140,7 @@ TEST_F(GeneratorMenuTest, WhileASongPlaysEveryCommandIsIgnoredWithoutADialog) {
         EXPECT_TRUE(model.onCommand(id));
         generate(id, "spaces.txt");
     }
-    EXPECT_TRUE(platform.filters.empty());
+    EXPECT_TRUE(platform.sourceFilters.empty());
     EXPECT_EQ(platform.title, title);
     EXPECT_EQ(loaded(), platform.files["song.mid"].bytes);
 }

@@ -1,86 +1,15 @@
 // The main window's rules, with a scripted platform: start-up, opening songs, commands, the view.
 #include <gtest/gtest.h>
 
-#include <map>
-#include <set>
-
-#include "resources/CommandIds.h"
-#include "app/DibCanvas.h"
 #include "app/MainWindowModel.h"
 #include "playback/RecordingMidiOut.h"
 #include "playback/SmfWriter.h"
 #include "playback/VirtualTimer.h"
-#include "tests/support/MemorySettingsStore.h"
+#include "resources/CommandIds.h"
+#include "tests/support/ScriptedPlatform.h"
 
 namespace {
 using Lines = std::vector<std::string>;
-
-class ScriptedPort : public WindowPort,
-                     public FilePort,
-                     public DialogPort,
-                     public TickPoster,
-                     public SettingsPort,
-                     public EffectDialogPort {
-  public:
-    void addFile(const std::string& path, std::vector<uint8_t> bytes) {
-        files[path] = {FileData::ok, std::move(bytes)};
-    }
-    void showMessage(const std::string& text) override { messages.push_back(text); }
-    std::optional<std::string> chooseSongFile(const std::string& filter) override {
-        lastFilter = filter;
-        return nextChoice;
-    }
-    FileData readFile(const std::string& path) override {
-        const auto found = files.find(path);
-        return found == files.end() ? FileData{} : found->second;
-    }
-    std::optional<std::string> findSkinFile(const std::string& name) override {
-        return files.count(name) ? std::optional<std::string>(name) : std::nullopt;
-    }
-    void setTitle(const std::string& text) override { title = text; }
-    void setWaitCursor(bool) override {}
-    void postClose() override { ++closeRequests; }
-    void resizeForView(bool largeView) override { large = largeView; }
-    void invalidateFace() override {}
-    void invalidate(const face::Rect& area) override { invalidated.push_back(area); }
-    void postTick() override {}
-    std::string currentFolder() override { return folder; }
-    bool setCurrentFolder(const std::string& to) override {
-        if (!folders.count(to)) return false;
-        folder = to;
-        return true;
-    }
-    void showHistoryItems(const std::vector<HistoryMenuItem>& items) override { historyItems = items; }
-    bool askYesNo(const std::string& question) override {
-        questions.push_back(question);
-        return answerYes;
-    }
-    // EffectDialogPort: the effect dialogs are opened and answered by the tests.
-    void showRefusal(EffectTimeRefusal refusal) override { refusals.push_back(refusal); }
-    std::optional<int32_t> askEffectTime(const EffectTimeQuestion&) override { return std::nullopt; }
-    void openKeySignatureDialog(const KeySignature& initial) override { openedKeySignature = initial; }
-    void openPitchDialog(const PitchMap&) override {}
-    void enableCloseCommand(bool enabled) override { closeEnabled = enabled; }
-
-    std::map<std::string, FileData> files;
-    std::optional<std::string> nextChoice;
-    std::string lastFilter;
-    Lines messages;
-    std::vector<face::Rect> invalidated;
-    std::string title = "Velmira";
-    bool large = true;
-    std::vector<EffectTimeRefusal> refusals;
-    std::optional<KeySignature> openedKeySignature;
-    bool closeEnabled = true;
-    DibImage screen = DibImage::create24(788, 540);
-    DibCanvasSource canvases{screen};
-    int closeRequests = 0;
-    std::string folder = "C:\\start";
-    std::set<std::string> folders = {"C:\\start"};
-    std::vector<HistoryMenuItem> historyItems;
-    Lines questions;
-    bool answerYes = true;
-};
 
 std::vector<uint8_t> bmpOf(int width, int height) {
     return encodeBmpFile(DibImage::create24(width, height));
@@ -95,11 +24,7 @@ std::vector<uint8_t> song() {
 
 class MainWindowModelTest : public testing::Test {
   protected:
-    MainWindowModelTest() {
-        port.addFile("Button.bmp", bmpOf(116, 213));
-        port.addFile("Mask.bmp", bmpOf(788, 540));
-        port.addFile("Main.bmp", bmpOf(788, 540));
-    }
+    MainWindowModelTest() { port.addSkinFiles(); }
     bool startUp() {
         if (!model.loadSprites()) return false;
         model.loadSettings();
@@ -109,13 +34,11 @@ class MainWindowModelTest : public testing::Test {
         port.nextChoice = path;
         model.onCommand(IDM_FILE_OPEN);
     }
-    ScriptedPort port;
+    ScriptedPlatform port;
     RecordingMidiOut out;
     VirtualTimer timer;
     ShortMessageFailures failures;
-    MemorySettingsStore store;
-    MainWindowModel model{
-        PlatformPorts{port, port, port, port, store, port}, out, timer, port, port.canvases, failures};
+    MainWindowModel model{port.ports(), out, timer, port, port.canvases, failures};
 };
 }  // namespace
 
@@ -147,7 +70,7 @@ TEST_F(MainWindowModelTest, AMissingOrWrongSkinFileEndsTheStartWithItsMessageAnd
             port.files.erase(c.file);
         else
             port.addFile(c.file, c.bytes);
-        store.put(Settings::userKey, "BackBmp", c.background);
+        port.store.put(Settings::userKey, "BackBmp", c.background);
         EXPECT_EQ(startUp(), c.starts) << c.file << " " << c.background;
         EXPECT_EQ(port.messages, c.messages);
         EXPECT_EQ(model.skin().backgroundPath(), "Main.bmp");
@@ -158,7 +81,7 @@ TEST_F(MainWindowModelTest, OpeningASongShowsItsDetailsInTheLargeViewsTitleAndAF
     ASSERT_TRUE(startUp());
     port.addFile("C:\\songs\\a.mid", song());
     openSongFile("C:\\songs\\a.mid");
-    EXPECT_EQ(port.lastFilter, "ＭＩＤＩファイル(*.mid)|*.mid|");
+    EXPECT_EQ(port.songFilter, "ＭＩＤＩファイル(*.mid)|*.mid|");
     const std::string title =
         "C:\\songs\\a.mid  (" + std::to_string(song().size()) + " バイト:フォーマット=1:トラック数=1)";
     EXPECT_EQ(port.title, title);
@@ -289,9 +212,9 @@ TEST_F(MainWindowModelTest, LoopPlayFromTheSongMenuPlaysTheListsEntriesInTurnAnd
     EXPECT_FALSE(model.engine().player().playing());
     EXPECT_FALSE(model.menuItemState(IDM_SONGS_LOOP).checked);
     port.nextChoice.reset();
-    port.lastFilter.clear();
+    port.songFilter.clear();
     model.onCommand(IDM_FILE_OPEN);  // the dialog again, not the list's entry
-    EXPECT_FALSE(port.lastFilter.empty());
+    EXPECT_FALSE(port.songFilter.empty());
     EXPECT_EQ(model.songs().currentPath(), "b.mid");
 }
 
@@ -315,58 +238,59 @@ TEST_F(MainWindowModelTest, AFirstRunWritesTheStartFolderAndDefaultsAndTheExitWr
     EXPECT_TRUE(port.historyItems.empty());  // the menu's placeholders are replaced by no items
     EXPECT_EQ(port.folder, "C:\\start");
     for (const char* name : {"ReadDir", "SaveDir", "TexDir"})
-        EXPECT_EQ(valueIn(store, Settings::folderKey, name), MemorySettingsStore::Value("C:\\start")) << name;
-    EXPECT_EQ(valueIn(store, Settings::userKey, "Ongen"), MemorySettingsStore::Value(0u));
-    EXPECT_EQ(valueIn(store, Settings::userKey, "BackBmp"), MemorySettingsStore::Value("Main.bmp"));
+        EXPECT_EQ(valueIn(port.store, Settings::folderKey, name), MemorySettingsStore::Value("C:\\start"))
+            << name;
+    EXPECT_EQ(valueIn(port.store, Settings::userKey, "Ongen"), MemorySettingsStore::Value(0u));
+    EXPECT_EQ(valueIn(port.store, Settings::userKey, "BackBmp"), MemorySettingsStore::Value("Main.bmp"));
     EXPECT_FALSE(model.menuItemState(IDM_HISTORY_CLEAR).enabled);
 
-    const int written = store.writes;
+    const int written = port.store.writes;
     model.prepareToClose();
     model.onDestroy();
-    EXPECT_EQ(store.writes, written + 11);  // three folders, six history slots, the module, the face
-    EXPECT_EQ(valueIn(store, Settings::historyKey, "Mru6"), MemorySettingsStore::Value("empty"));
+    EXPECT_EQ(port.store.writes, written + 11);  // three folders, six history slots, the module, the face
+    EXPECT_EQ(valueIn(port.store, Settings::historyKey, "Mru6"), MemorySettingsStore::Value("empty"));
 }
 
 TEST_F(MainWindowModelTest, StoredSettingsSetTheFolderTheHistoryTheSoundModuleAndTheFace) {
     port.folders.insert("D:\\music");
     port.addFile("D:\\pics\\face.bmp", bmpOf(788, 540));
     for (const char* name : {"ReadDir", "SaveDir", "TexDir"})
-        store.put(Settings::folderKey, name, "D:\\music");
+        port.store.put(Settings::folderKey, name, "D:\\music");
     const char* const slots[] = {"D:\\music\\a.mid", "C:\\x\\b&c.mid", "empty", "D:\\music\\d.mid"};
     for (int slot = 0; slot < 4; ++slot)
-        store.put(Settings::historyKey, "Mru" + std::to_string(slot + 1), slots[slot]);
-    store.put(Settings::userKey, "Ongen", 1u);
-    store.put(Settings::userKey, "BackBmp", "D:\\pics\\face.bmp");
+        port.store.put(Settings::historyKey, "Mru" + std::to_string(slot + 1), slots[slot]);
+    port.store.put(Settings::userKey, "Ongen", 1u);
+    port.store.put(Settings::userKey, "BackBmp", "D:\\pics\\face.bmp");
     ASSERT_TRUE(startUp());
     EXPECT_EQ(port.folder, "D:\\music");
     EXPECT_EQ(labels(port.historyItems), (Lines{"40541 1. a.mid", "40540 2. C:\\x\\b&&c.mid"}));
     EXPECT_TRUE(model.menuItemState(IDM_MODULE_SC55).checked);
     EXPECT_EQ(model.skin().backgroundPath(), "D:\\pics\\face.bmp");
     EXPECT_TRUE(port.messages.empty());
-    EXPECT_EQ(store.writes, 0);
+    EXPECT_EQ(port.store.writes, 0);
 
     model.onDestroy();  // the history's end is written where the entry after it was
-    EXPECT_EQ(valueIn(store, Settings::historyKey, "Mru3"), MemorySettingsStore::Value("empty"));
-    EXPECT_EQ(valueIn(store, Settings::historyKey, "Mru4"), MemorySettingsStore::Value("empty"));
-    EXPECT_EQ(valueIn(store, Settings::userKey, "Ongen"), MemorySettingsStore::Value(1u));
+    EXPECT_EQ(valueIn(port.store, Settings::historyKey, "Mru3"), MemorySettingsStore::Value("empty"));
+    EXPECT_EQ(valueIn(port.store, Settings::historyKey, "Mru4"), MemorySettingsStore::Value("empty"));
+    EXPECT_EQ(valueIn(port.store, Settings::userKey, "Ongen"), MemorySettingsStore::Value(1u));
 }
 
 TEST_F(MainWindowModelTest, AFolderOfMidiFilesThatIsGoneLeavesTheStartFolderCurrentAndWritesIt) {
-    store.put(Settings::folderKey, "ReadDir", "E:\\gone");
-    store.put(Settings::historyKey, "Mru1", "C:\\start\\a.mid");
+    port.store.put(Settings::folderKey, "ReadDir", "E:\\gone");
+    port.store.put(Settings::historyKey, "Mru1", "C:\\start\\a.mid");
     ASSERT_TRUE(startUp());
     EXPECT_EQ(port.folder, "C:\\start");
     EXPECT_EQ(labels(port.historyItems), Lines{"40540 1. a.mid"});
     model.onDestroy();
-    EXPECT_EQ(valueIn(store, Settings::folderKey, "ReadDir"), MemorySettingsStore::Value("C:\\start"));
+    EXPECT_EQ(valueIn(port.store, Settings::folderKey, "ReadDir"), MemorySettingsStore::Value("C:\\start"));
 }
 
 TEST_F(MainWindowModelTest, AStartEndedBeforeTheSettingsWereReadWritesNothing) {
     port.files.erase("Button.bmp");
     EXPECT_FALSE(startUp());
     model.onDestroy();
-    EXPECT_EQ(store.writes, 0);
-    EXPECT_TRUE(store.values.empty());
+    EXPECT_EQ(port.store.writes, 0);
+    EXPECT_TRUE(port.store.values.empty());
 }
 
 TEST_F(MainWindowModelTest, OpenedFilesAndHistoryPicksKeepTheHistoryNewestFirst) {
@@ -408,19 +332,19 @@ TEST_F(MainWindowModelTest, DeletingTheSettingsAsksThenRemovesThemAndEndsWithout
     ASSERT_TRUE(startUp());
     port.answerYes = false;
     model.onCommand(IDM_DELETE_SETTINGS_AND_EXIT);
-    EXPECT_TRUE(store.hasKey(Settings::rootKey));
+    EXPECT_TRUE(port.store.hasKey(Settings::rootKey));
     EXPECT_EQ(port.closeRequests, 0);
 
     port.answerYes = true;
     model.onCommand(IDM_DELETE_SETTINGS_AND_EXIT);
     EXPECT_EQ(port.questions, Lines(2, SettingsMenu::deleteQuestion));
-    EXPECT_FALSE(store.hasKey(Settings::rootKey));
+    EXPECT_FALSE(port.store.hasKey(Settings::rootKey));
     EXPECT_EQ(port.closeRequests, 1);
     EXPECT_TRUE(port.messages.empty());
-    const int written = store.writes;
+    const int written = port.store.writes;
     model.prepareToClose();
     model.onDestroy();
-    EXPECT_EQ(store.writes, written);
+    EXPECT_EQ(port.store.writes, written);
 }
 
 TEST_F(MainWindowModelTest, TheSongMenuPlaysTheLastEntryOnceAndRefusesWhatItCannotDo) {

@@ -2,74 +2,17 @@
 // open the tone dialog, what its OK does to the rest of the song, and what the Sound Blaster 16 turns off.
 #include <gtest/gtest.h>
 
-#include <functional>
-
-#include "app/DibCanvas.h"
 #include "app/MainWindowModel.h"
 #include "playback/RecordingMidiOut.h"
-#include "playback/SmfWriter.h"
 #include "playback/VirtualTimer.h"
-#include "tests/support/IdlePorts.h"
-#include "tests/support/MemorySettingsStore.h"
 #include "resources/CommandIds.h"
-#include "tones/ToneChanger.h"
+#include "tests/support/ScriptedPlatform.h"
+#include "tests/support/ToneColumnSong.h"
+#include "tones/ToneDialogModel.h"
 #include "tones/ToneTable.h"
 
 namespace {
 using Lines = std::vector<std::string>;
-
-class ScriptedPort : public WindowPort,
-                     public FilePort,
-                     public DialogPort,
-                     public TickPoster,
-                     public IdleEffectDialogs,
-                     public IdleSettingsWindow,
-                     public ToneDialogPort {
-  public:
-    void showMessage(const std::string& text) override { ADD_FAILURE() << text; }
-    std::optional<std::string> chooseSongFile(const std::string&) override { return "song.mid"; }
-    FileData readFile(const std::string& path) override {
-        if (path == "song.mid") return {FileData::ok, song};
-        if (path == "Button.bmp") return {FileData::ok, encodeBmpFile(DibImage::create24(116, 213))};
-        return {FileData::ok, encodeBmpFile(DibImage::create24(788, 540))};
-    }
-    std::optional<std::string> findSkinFile(const std::string& name) override { return name; }
-    void setTitle(const std::string&) override {}
-    void setWaitCursor(bool) override {}
-    void postClose() override {}
-    void resizeForView(bool) override {}
-    void invalidateFace() override {}
-    void invalidate(const face::Rect&) override {}
-    void postTick() override {}
-    void runToneDialog(ToneDialogModel& dialog) override {
-        shownOn.push_back(dialog.channel());
-        if (answer) answer(dialog);
-    }
-
-    std::vector<uint8_t> song;
-    std::function<void(ToneDialogModel&)> answer;
-    std::vector<int> shownOn;
-    DibImage screen = DibImage::create24(788, 540);
-    DibCanvasSource canvases{screen};
-};
-
-constexpr uint8_t gmSystemOn[] = {0xF0, 0x7E, 0x7F, 0x09, 0x01, 0xF7};
-
-// Channel 4 plays a note on program 33, then, four quarters later, sets bank 2 and program 34 and plays
-// another. Channel 6 never sounds.
-std::vector<uint8_t> song(bool withGmSystemOn) {
-    SmfTrack track;
-    if (withGmSystemOn) track.sysEx(0, gmSystemOn, sizeof gmSystemOn);
-    track.shortMessage(0, 0xC3, 33)
-        .shortMessage(0, 0x93, 60, 100)
-        .shortMessage(480, 0x83, 60, 0)
-        .shortMessage(1440, 0xB3, 0, 2)
-        .shortMessage(0, 0xC3, 34)
-        .shortMessage(0, 0x93, 62, 100)
-        .shortMessage(480, 0x83, 62, 0)
-        .endOfTrack(9600);
-    return SmfWriter(1, 480).track(track).bytes();
-}
 
 int rowY(int channel) {
     return 40 + 32 * channel;
@@ -77,10 +20,15 @@ int rowY(int channel) {
 
 class ToneColumnTest : public testing::Test {
   protected:
+    ToneColumnTest() { port.addSkinFiles(); }
+    // Nothing here has anything to say.
+    void TearDown() override { EXPECT_EQ(port.messages, Lines{}); }
+
     // Opens the song and plays its first notes.
     void play(bool withGmSystemOn = false) {
         ASSERT_TRUE(model.loadSprites() && model.loadFace());
-        port.song = song(withGmSystemOn);
+        port.addFile("song.mid", toneColumnSong(withGmSystemOn));
+        port.nextChoice = "song.mid";
         model.onCommand(IDM_FILE_OPEN);
         model.leftButtonDown(80, 460);
         ASSERT_TRUE(model.engine().player().playing());
@@ -97,26 +45,25 @@ class ToneColumnTest : public testing::Test {
         return lines;
     }
 
-    ScriptedPort port;
-    MemorySettingsStore store;
-    PlatformPorts ports{port, port, port, port, store, port, nullptr, &port};
+    ScriptedPlatform port;
     RecordingMidiOut out;
     VirtualTimer timer;
     ShortMessageFailures failures;
-    MainWindowModel model{ports, out, timer, port, port.canvases, failures};
+    MainWindowModel model{
+        port.ports({ScriptedPlatform::toneDialogs}), out, timer, port, port.canvases, failures};
 };
 }  // namespace
 
 TEST_F(ToneColumnTest, OkLocksTheChosenToneOverTheSongsLaterProgramChangesAndBankSelects) {
     play();
-    port.answer = [](ToneDialogModel& dialog) {
+    port.answerToneDialog = [](ToneDialogModel& dialog) {
         EXPECT_EQ(dialog.label(), "音色名：*Fingered\tBs");  // program 33, the song's
         dialog.select(toneIndex(SoundModule::sc88, 4, 0));
         dialog.select(toneIndex(SoundModule::sc88, 40, 8));
         dialog.ok();
     };
     EXPECT_FALSE(model.leftButtonDown(250, rowY(3)));
-    EXPECT_EQ(port.shownOn, std::vector<int>{3});
+    EXPECT_EQ(port.toneDialogChannels, std::vector<int>{3});
     EXPECT_EQ(sent(), (Lines{"B3 00 00", "B3 20 00", "C3 04 00", "B3 00 08", "B3 20 00", "C3 28 00"}));
     out.clear();
     ticks(250);
@@ -131,19 +78,19 @@ TEST_F(ToneColumnTest, AChannelThatHasNotSoundedOrAClickOffTheRowsOpensNothing) 
     model.leftButtonDown(250, rowY(5));
     model.leftButtonDown(250, 35 + 32 * 3 + 20);  // between rows 4 and 5
     model.leftButtonDown(281, rowY(3));           // in the column, right of the rows
-    EXPECT_TRUE(port.shownOn.empty());
+    EXPECT_TRUE(port.toneDialogChannels.empty());
     EXPECT_TRUE(out.messages().empty());
 }
 
 TEST_F(ToneColumnTest, AfterGmSystemOnTheDialogRefusesVariationTones) {
     play(true);
     ASSERT_TRUE(model.engine().sequencer().gmSystemOnSeen());
-    port.answer = [](ToneDialogModel& dialog) {
+    port.answerToneDialog = [](ToneDialogModel& dialog) {
         EXPECT_EQ(dialog.select(toneIndex(SoundModule::sc88, 40, 8)), ToneDialogModel::Selection::refused);
         dialog.cancel();
     };
     model.leftButtonDown(250, rowY(3));
-    EXPECT_EQ(port.shownOn, std::vector<int>{3});
+    EXPECT_EQ(port.toneDialogChannels, std::vector<int>{3});
     EXPECT_TRUE(out.messages().empty());
 }
 
@@ -166,7 +113,7 @@ TEST_F(ToneColumnTest, TheModuleChangesOnlyWhileStoppedAndTheSoundBlasterTurnsOf
     model.leftButtonDown(250, rowY(3));       // tone column
     model.leftButtonDown(297 + 35, rowY(3));  // reverb cell
     model.rightButtonDown(297, rowY(3));      // volume cell down
-    EXPECT_TRUE(port.shownOn.empty());
+    EXPECT_TRUE(port.toneDialogChannels.empty());
     EXPECT_TRUE(out.messages().empty());
     EXPECT_EQ(model.face().channelCells[3][FaceState::reverbCell], 0);
 

@@ -7,37 +7,15 @@
 #include <fstream>
 #include <utility>
 
-#include "app/win32/CMainWnd.h"
 #include "app/win32/Win32Files.h"
 #include "images/FaceComposer.h"
 #include "platform/win32/WideText.h"
-#include "playback/RecordingMidiOut.h"
-#include "playback/VirtualTimer.h"
 #include "resources/CommandIds.h"
+#include "tests/app/win32/TestWindow.h"
 #include "tests/images/win32/PluginFolder.h"
 #include "tests/images/win32/WicEncoder.h"
 
 namespace {
-// The window with its dialogs and message boxes answered by the test.
-class ScriptedWindow : public CMainWnd {
-  public:
-    using CMainWnd::CMainWnd;
-    using CMainWnd::model;
-    // Chosen once: a refused choice brings the dialog back, which then is cancelled.
-    std::optional<std::string> chooseBackgroundPicture(const std::string&) override {
-        return std::exchange(picture, std::nullopt);
-    }
-    bool confirm(const std::string& question) override { return questions.push_back(question), true; }
-    std::optional<std::string> chooseFaceFileToSave(const std::string&, const std::string&) override {
-        return saveAs;
-    }
-    void showMessage(const std::string& text) override { ADD_FAILURE() << text; }
-
-    std::optional<std::string> picture;
-    std::optional<std::string> saveAs;
-    std::vector<std::string> questions;
-};
-
 // A picture with a colour of its own at every pixel, so that a face drawn from the wrong place shows.
 DibImage gradient(int width, int height) {
     DibImage image = DibImage::create24(width, height);
@@ -60,10 +38,11 @@ DibImage readFace(const std::string& path) {
     return face;
 }
 
-class BackgroundWindowTest : public testing::Test {
+class BackgroundWindowTest : public WindowTest {
   protected:
     void SetUp() override {
-        ASSERT_TRUE(CMainWnd::registerClass(GetModuleHandleW(nullptr)));
+        WindowTest::SetUp();
+        messagesFail = true;
         wchar_t temp[MAX_PATH] = {};
         GetTempPathW(MAX_PATH, temp);
         folder = narrow(temp) + "velmira-background-test";
@@ -74,24 +53,17 @@ class BackgroundWindowTest : public testing::Test {
         ASSERT_TRUE(writeFile(picturePath, encodeBmpFile(gradient(120, 90))));
     }
     void TearDown() override {
-        window.reset();
+        WindowTest::TearDown();
         DeleteFileW(widen(picturePath).c_str());
         DeleteFileW(widen(facePath).c_str());
         RemoveDirectoryW(widen(folder).c_str());
     }
     // A window whose start-up reads |background| as its face, as the settings have it do.
     void start(const std::string& background) {
-        window = std::make_unique<ScriptedWindow>(
-            GetModuleHandleW(nullptr), out, [] { return std::optional<std::string>(); }, timer, failures);
+        window = newWindow();
         window->model().skin().setBackgroundPath(background);
         ASSERT_TRUE(window->create(SW_SHOWNOACTIVATE));
         pump();
-    }
-    HWND hwnd() const { return window->handle(); }
-    void pump() {
-        MSG message;
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
-            if (message.message != WM_QUIT) DispatchMessageW(&message);
     }
     // The face the gradient makes under the program's own mask, worked out here.
     DibImage expectedFace() {
@@ -154,10 +126,6 @@ class BackgroundWindowTest : public testing::Test {
         writeFile(std::string(shots) + "\\" + name, encodeBmpFile(DibImage::fromBlock(block)));
     }
 
-    RecordingMidiOut out;
-    VirtualTimer timer;
-    ShortMessageFailures failures;
-    std::unique_ptr<ScriptedWindow> window;
     std::string folder;
     std::string picturePath;
     std::string facePath;

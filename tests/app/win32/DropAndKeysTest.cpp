@@ -5,33 +5,14 @@
 // DROPFILES, after <windows.h>
 #include <shlobj.h>
 
-#include <map>
 #include <memory>
 
-#include "app/win32/CMainWnd.h"
 #include "app/win32/HotKeyTable.h"
-#include "platform/win32/WideText.h"
-#include "playback/RecordingMidiOut.h"
 #include "playback/SmfWriter.h"
-#include "playback/VirtualTimer.h"
 #include "resources/CommandIds.h"
+#include "tests/app/win32/TestWindow.h"
 
 namespace {
-// Songs come from the test; message boxes fail it.
-class SongsWindow : public CMainWnd {
-  public:
-    using CMainWnd::CMainWnd;
-    std::optional<std::string> chooseSongFile(const std::string&) override { return nextChoice; }
-    void showMessage(const std::string& text) override { ADD_FAILURE() << text; }
-    FileData readFile(const std::string& path) override {
-        const auto found = songs.find(path);
-        return found != songs.end() ? FileData{FileData::ok, found->second} : CMainWnd::readFile(path);
-    }
-
-    std::optional<std::string> nextChoice;
-    std::map<std::string, std::vector<uint8_t>> songs;
-};
-
 // A song of twenty quarters, a note on every quarter, so every control has something to act on.
 std::vector<uint8_t> quarterNotes() {
     std::vector<uint8_t> events;
@@ -39,20 +20,16 @@ std::vector<uint8_t> quarterNotes() {
     return SmfWriter(1, 480).track(join({events, endOfTrack()})).bytes();
 }
 
-// One main window with its own device and timer.
+// One main window with its own device and timer; its songs come from the test, and message boxes fail it.
 struct PlayerWindow {
     PlayerWindow() {
-        window = std::make_unique<SongsWindow>(
-            GetModuleHandleW(nullptr), out, [] { return std::optional<std::string>(); }, timer, failures);
+        window = std::make_unique<TestWindow>(out, timer, failures);
+        window->messagesFail = true;
         for (const char* name : {"song.mid", "two.mid", "three.MIDI", "notes.txt"})
-            window->songs[name] = quarterNotes();
+            window->files[name] = quarterNotes();
     }
     HWND hwnd() const { return window->handle(); }
-    std::string title() const {
-        wchar_t text[512] = {};
-        GetWindowTextW(hwnd(), text, 512);
-        return narrow(text);
-    }
+    std::string title() const { return windowTitle(hwnd()); }
     std::vector<std::string> songList() const {
         std::vector<std::string> paths;
         const SongList& list = window->model().engine().selection().songs;
@@ -77,20 +54,8 @@ struct PlayerWindow {
     RecordingMidiOut out;
     VirtualTimer timer;
     ShortMessageFailures failures;
-    std::unique_ptr<SongsWindow> window;
+    std::unique_ptr<TestWindow> window;
 };
-
-void pump() {
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
-        if (message.message != WM_QUIT) DispatchMessageW(&message);
-}
-
-void click(HWND window, int x, int y) {
-    SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
-    SendMessageW(window, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
-    pump();
-}
 
 // A drop as Explorer makes it: a DROPFILES header followed by the wide paths, the last one followed by an
 // empty one. The window frees it.
@@ -108,7 +73,7 @@ void drop(HWND window, const std::vector<std::wstring>& paths) {
     }
     GlobalUnlock(memory);
     SendMessageW(window, WM_DROPFILES, WPARAM(memory), 0);
-    pump();
+    pumpMessages();
 }
 
 class DropAndKeysTest : public testing::Test {
@@ -130,12 +95,12 @@ class DropAndKeysTest : public testing::Test {
         const bool translated = TranslateAcceleratorW(window, hotKeys, &message);
         keys[VK_CONTROL] = 0;
         SetKeyboardState(keys);
-        pump();
+        pumpMessages();
         return translated;
     }
     void start(PlayerWindow& player) {
         ASSERT_TRUE(player.window->create(SW_SHOWNOACTIVATE));
-        pump();
+        pumpMessages();
     }
 
     HACCEL hotKeys = nullptr;
@@ -154,7 +119,7 @@ TEST_F(DropAndKeysTest, ADropWhilePlayingIsIgnored) {
     PlayerWindow player;
     start(player);
     drop(player.hwnd(), {L"song.mid"});
-    click(player.hwnd(), 80, 460);  // play
+    clickAt(*player.window, 80, 460);  // play
     ASSERT_TRUE(player.timer.running());
     const size_t sent = player.out.messages().size();
 
@@ -187,10 +152,10 @@ TEST_F(DropAndKeysTest, EachKeySendsWhatItsFaceButtonSends) {
         byKey.out.clear();
         byClick.out.clear();
         EXPECT_TRUE(pressKey(byKey.hwnd(), key.virtualKey));
-        click(byClick.hwnd(), key.button.x, key.button.y);
+        clickAt(*byClick.window, key.button.x, key.button.y);
         for (PlayerWindow* player : {&byKey, &byClick}) {  // the song moves on alike
             player->timer.tick();
-            pump();
+            pumpMessages();
         }
         EXPECT_NE(byKey.state(), before);
         EXPECT_EQ(byKey.state(), byClick.state());

@@ -6,119 +6,37 @@
 #include <deque>
 #include <functional>
 
-#include "app/win32/CMainWnd.h"
 #include "effects/win32/EffectDialogIds.h"
 #include "platform/win32/WideText.h"
-#include "playback/RecordingMidiOut.h"
 #include "playback/SmfWriter.h"
-#include "playback/VirtualTimer.h"
 #include "resources/CommandIds.h"
+#include "tests/app/win32/TestWindow.h"
+#include "tests/effects/win32/TimeDialogSearch.h"
 
 namespace {
-// The window with its open dialog answered by the test and its message boxes recorded.
-class ScriptedWindow : public CMainWnd {
-  public:
-    using CMainWnd::CMainWnd;
-    std::optional<std::string> chooseSongFile(const std::string&) override { return "song.mid"; }
-    void showMessage(const std::string& text) override { messages.push_back(text); }
-    FileData readFile(const std::string& path) override {
-        return path == "song.mid" ? FileData{FileData::ok, song} : CMainWnd::readFile(path);
-    }
-
-    std::vector<uint8_t> song;
-    std::vector<std::string> messages;
-};
-
-// The steps a thread timer plays inside a modal dialog's own loop; a step that finds nothing to act on
-// yet is tried again on the next tick.
-using Step = std::function<bool()>;
-std::deque<Step> script;
-int ticksLeft = 0;
-
-struct DialogSearch {
-    bool timeDialog;
-    HWND found;
-};
-
-BOOL CALLBACK matchDialog(HWND window, LPARAM data) {
-    auto* search = reinterpret_cast<DialogSearch*>(data);
-    wchar_t className[16] = {};
-    GetClassNameW(window, className, 16);
-    if (!IsWindowVisible(window) || std::wstring(className) != L"#32770") return TRUE;
-    wchar_t barClass[16] = {};
-    GetClassNameW(GetDlgItem(window, IDC_TIME_BAR), barClass, 16);
-    if ((std::wstring(barClass) == L"ScrollBar") != search->timeDialog) return TRUE;
-    search->found = window;
-    return FALSE;
-}
-
-// The open dialog of this thread with a scroll bar as control IDC_TIME_BAR (the effect-time dialog), or
-// without one (a message box over it).
-HWND findDialog(bool timeDialog) {
-    DialogSearch search{timeDialog, nullptr};
-    EnumThreadWindows(GetCurrentThreadId(), &matchDialog, LPARAM(&search));
-    return search.found;
-}
-
-void CALLBACK playScript(HWND, UINT, UINT_PTR, DWORD) {
-    if (--ticksLeft < 0 || script.empty()) {
-        // A script that cannot go on must not leave the test hanging in the dialog.
-        if (HWND dialog = findDialog(true)) PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
-        return;
-    }
-    if (script.front()()) script.pop_front();
-}
-
 std::string itemText(HWND dialog, int id) {
     wchar_t text[256] = {};
     GetDlgItemTextW(dialog, id, text, 256);
     return narrow(text);
 }
 
-class EffectDialogsWindowTest : public testing::Test {
+class EffectDialogsWindowTest : public WindowTest {
   protected:
     void SetUp() override {
-        ASSERT_TRUE(CMainWnd::registerClass(GetModuleHandleW(nullptr)));
-        window = std::make_unique<ScriptedWindow>(
-            GetModuleHandleW(nullptr), out, [] { return std::optional<std::string>(); }, timer, failures);
-        ASSERT_TRUE(window->create(SW_SHOWNOACTIVATE));
+        WindowTest::SetUp();
+        ASSERT_TRUE(start());
         // A C held a quarter, then silence for nineteen quarters.
-        window->song = SmfWriter(1, 480)
-                           .track(join({{0x00, 0x90, 60, 100, 0x83, 0x60, 0x80, 60, 0}, endOfTrack(9600)}))
-                           .bytes();
-        command(IDM_FILE_OPEN);
+        openSong(SmfWriter(1, 480)
+                     .track(join({{0x00, 0x90, 60, 100, 0x83, 0x60, 0x80, 60, 0}, endOfTrack(9600)}))
+                     .bytes());
     }
-    void TearDown() override { window.reset(); }
 
-    HWND hwnd() const { return window->handle(); }
     EffectSettings& effect() { return window->model().engine().effect(); }
-    // The program's message loop: the open effect dialog takes its keyboard messages first.
-    void pump() {
-        MSG message;
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-            if (message.message == WM_QUIT || window->takeDialogMessage(message)) continue;
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
-    }
-    void command(int id) {
-        SendMessageW(hwnd(), WM_COMMAND, WPARAM(id), 0);
-        pump();
-    }
-    void clickFace(int x, int y) {
-        SendMessageW(hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
-        SendMessageW(hwnd(), WM_LBUTTONUP, 0, MAKELPARAM(x, y));
-        pump();
-    }
     void clickButton(HWND dialog, int id) {
         SendDlgItemMessageW(dialog, id, BM_CLICK, 0, 0);
         pump();
     }
-    bool menuChecked(int id) {
-        HMENU popup = GetSubMenu(GetMenu(hwnd()), 2);
-        SendMessageW(hwnd(), WM_INITMENUPOPUP, WPARAM(popup), 2);
-        return GetMenuState(popup, UINT(id), MF_BYCOMMAND) & MF_CHECKED;
-    }
+    bool menuChecked(int id) { return menuState(2, id, MF_CHECKED); }
     bool closeCommandGrey() {
         return GetMenuState(GetSystemMenu(hwnd(), FALSE), SC_CLOSE, MF_BYCOMMAND) & MF_GRAYED;
     }
@@ -138,28 +56,20 @@ class EffectDialogsWindowTest : public testing::Test {
         EXPECT_TRUE(centredOverWindow(dialog));
         EXPECT_TRUE(closeCommandGrey());
         EXPECT_TRUE(window->model().face().effectDialogOpen);
-        clickFace(80, 460);
+        click(80, 460);
         EXPECT_FALSE(timer.running());
         return dialog;
     }
     // The first note-on the device is sent once playback runs, as "90 3C 64".
     std::string firstNoteOn() {
         const size_t before = out.messages().size();
-        for (int tick = 0; tick < 10; ++tick) {
-            timer.tick();
-            pump();
-        }
+        ticks(10);
         for (size_t i = before; i < out.messages().size(); ++i) {
             const std::string line = RecordingMidiOut::formatLine(out.messages()[i]);
             if (line.find(" 90 ") != std::string::npos) return line.substr(line.find("90 "));
         }
         return "";
     }
-
-    RecordingMidiOut out;
-    VirtualTimer timer;
-    ShortMessageFailures failures;
-    std::unique_ptr<ScriptedWindow> window;
 };
 }  // namespace
 
@@ -219,7 +129,7 @@ TEST_F(EffectDialogsWindowTest, PitchMapTriesTheDrawingAndEscapeClosesAsTheEndBu
 
     command(IDM_EFFECT_PITCH_MAP);  // refused while the song plays
     EXPECT_EQ(window->effectDialog(), nullptr);
-    clickFace(30, 465);                         // stop
+    click(30, 465);                             // stop
     dialog = openDialog(IDM_EFFECT_PITCH_MAP);  // from the drawing in use
     EXPECT_EQ(itemText(dialog, IDC_PITCH_NEW_FIRST), "レ");
     EXPECT_EQ(GetScrollPos(GetDlgItem(dialog, IDC_PITCH_BAR_FIRST), SB_CTL), -3);
@@ -232,9 +142,9 @@ TEST_F(EffectDialogsWindowTest, EffectTimeAsksForAnEffectThenForTheStartAndAnEnd
     EXPECT_EQ(window->messages, std::vector<std::string>{"何か効果を選択してください"});
 
     command(IDM_EFFECT_JAPANESE);
-    auto onTimeDialog = [](const std::string& prompt, std::function<void(HWND)> action) -> Step {
+    auto onTimeDialog = [](const std::string& prompt, std::function<void(HWND)> action) -> DialogStep {
         return [=] {
-            HWND dialog = findDialog(true);
+            HWND dialog = findTimeDialog(true);
             if (!dialog || itemText(dialog, IDC_TIME_PROMPT) != prompt) return false;
             action(dialog);
             return true;
@@ -246,25 +156,25 @@ TEST_F(EffectDialogsWindowTest, EffectTimeAsksForAnEffectThenForTheStartAndAnEnd
         PostMessageW(dialog, WM_COMMAND, IDOK, 0);
     };
     std::string refusal;
-    script = {onTimeDialog("開始時間を設定して下さい", [&](HWND d) { answer(d, SB_THUMBTRACK, 10); }),
-              onTimeDialog("終了時間を設定して下さい", [&](HWND d) { answer(d, SB_THUMBTRACK, 10); }),
-              [&] {
-                  HWND box = findDialog(false);
-                  if (!box) return false;
-                  for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-                      wchar_t text[256] = {};
-                      GetWindowTextW(child, text, 256);
-                      if (narrow(text).find("終了時間") != std::string::npos) refusal = narrow(text);
-                  }
-                  PostMessageW(box, WM_COMMAND, IDOK, 0);
-                  return true;
-              },
-              onTimeDialog("終了時間を設定して下さい", [&](HWND d) { answer(d, SB_LINERIGHT, 0); })};
-    ticksLeft = 300;
-    const UINT_PTR scriptTimer = SetTimer(nullptr, 0, 20, &playScript);
-    command(IDM_EFFECT_TIME);
-    KillTimer(nullptr, scriptTimer);
-    EXPECT_TRUE(script.empty()) << script.size() << " steps left";
+    std::deque<DialogStep> script = {
+        onTimeDialog("開始時間を設定して下さい", [&](HWND d) { answer(d, SB_THUMBTRACK, 10); }),
+        onTimeDialog("終了時間を設定して下さい", [&](HWND d) { answer(d, SB_THUMBTRACK, 10); }),
+        [&] {
+            HWND box = findTimeDialog(false);
+            if (!box) return false;
+            for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+                wchar_t text[256] = {};
+                GetWindowTextW(child, text, 256);
+                if (narrow(text).find("終了時間") != std::string::npos) refusal = narrow(text);
+            }
+            PostMessageW(box, WM_COMMAND, IDOK, 0);
+            return true;
+        },
+        onTimeDialog("終了時間を設定して下さい", [&](HWND d) { answer(d, SB_LINERIGHT, 0); })};
+    // A script that cannot go on must not leave the test hanging in the dialog.
+    const size_t left = runWithDialogSteps(
+        std::move(script), 300, [] { return findTimeDialog(true); }, [&] { command(IDM_EFFECT_TIME); });
+    EXPECT_EQ(left, 0u) << left << " steps left";
     EXPECT_EQ(refusal, "終了時間は開始時間より後に設定して下さい");
     EXPECT_EQ(effect().window.start, 10);
     EXPECT_EQ(effect().window.end, 11);

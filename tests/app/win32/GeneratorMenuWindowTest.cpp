@@ -5,49 +5,28 @@
 
 #include <fstream>
 
-#include "app/win32/CMainWnd.h"
 #include "generators/RandomSound.h"
 #include "images/DibImage.h"
 #include "platform/win32/WideText.h"
-#include "playback/RecordingMidiOut.h"
-#include "playback/VirtualTimer.h"
 #include "resources/CommandIds.h"
+#include "tests/app/win32/TestWindow.h"
 
 namespace {
 using Bytes = std::vector<uint8_t>;
 using Lines = std::vector<std::string>;
 
-class ScriptedWindow : public CMainWnd {
-  public:
-    using CMainWnd::CMainWnd;
-    std::optional<std::string> chooseSourceFile(const std::string& filter) override {
-        filters.push_back(filter);
-        return nextChoice;
-    }
-    uint32_t clockSeconds() override { return clock; }
-    void showMessage(const std::string& text) override { messages.push_back(text); }
-
-    std::optional<std::string> nextChoice;
-    uint32_t clock = 0;
-    Lines filters;
-    Lines messages;
-};
-
-class GeneratorMenuWindowTest : public testing::Test {
+class GeneratorMenuWindowTest : public WindowTest {
   protected:
     void SetUp() override {
-        ASSERT_TRUE(CMainWnd::registerClass(GetModuleHandleW(nullptr)));
-        window = std::make_unique<ScriptedWindow>(
-            GetModuleHandleW(nullptr), out, [] { return std::optional<std::string>(); }, timer, failures);
-        ASSERT_TRUE(window->create(SW_SHOWNOACTIVATE));
-        pump();
+        WindowTest::SetUp();
+        ASSERT_TRUE(start());
         wchar_t temp[MAX_PATH] = {};
         ASSERT_GT(GetTempPathW(MAX_PATH, temp), 0u);
         folder = narrow(temp) + "velmira-generator-" + std::to_string(GetCurrentProcessId()) + "\\";
         ASSERT_TRUE(CreateDirectoryW(widen(folder).c_str(), nullptr));
     }
     void TearDown() override {
-        window.reset();
+        WindowTest::TearDown();
         for (const std::string& file : written) DeleteFileW(widen(file).c_str());
         RemoveDirectoryW(widen(folder).c_str());
     }
@@ -59,32 +38,16 @@ class GeneratorMenuWindowTest : public testing::Test {
         written.push_back(path);
         return path;
     }
-    void pump() {
-        MSG message;
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
-            if (message.message != WM_QUIT) DispatchMessageW(&message);
-    }
     void command(int id, std::optional<std::string> choice = std::nullopt) {
         window->nextChoice = std::move(choice);
-        SendMessageW(window->handle(), WM_COMMAND, WPARAM(id), 0);
-        pump();
-    }
-    std::string title() {
-        wchar_t text[512] = {};
-        GetWindowTextW(window->handle(), text, 512);
-        return narrow(text);
+        WindowTest::command(id);
     }
     // Presses the face's play button and lets the song run a few timer periods; returns the note-ons sent
     // on the melody's channel.
     std::vector<Bytes> playMelodyStart() {
         out.clear();
-        SendMessageW(window->handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(80, 460));
-        SendMessageW(window->handle(), WM_LBUTTONUP, 0, MAKELPARAM(80, 460));
-        pump();
-        for (int i = 0; i < 10; ++i) {
-            timer.tick();
-            pump();
-        }
+        click(80, 460);
+        ticks(10);
         std::vector<Bytes> notes;
         for (const RecordingMidiOut::Message& message : out.messages())
             if (message.bytes.size() == 3 && message.bytes[0] == 0x90 && message.bytes[2] != 0)
@@ -92,10 +55,6 @@ class GeneratorMenuWindowTest : public testing::Test {
         return notes;
     }
 
-    RecordingMidiOut out;
-    VirtualTimer timer;
-    ShortMessageFailures failures;
-    std::unique_ptr<ScriptedWindow> window;
     std::string folder;
     Lines written;
 };
@@ -116,7 +75,7 @@ TEST_F(GeneratorMenuWindowTest, TheMenuOffersTheThreeSoundsAndATextFileBecomesAS
     // 300 spaces: 299 notes of 48 (0x30), 6649 bytes in all.
     const std::string path = write("空白.txt", Bytes(300, ' '));
     command(IDM_GENERATE_TEXT, path);
-    EXPECT_EQ(window->filters, Lines{"テキストファイル(*.txt)|*.txt||"});
+    EXPECT_EQ(window->sourceFilters, Lines{"テキストファイル(*.txt)|*.txt||"});
     EXPECT_TRUE(window->messages.empty());
     EXPECT_EQ(title(), path + "  (6649 バイト:フォーマット=1:トラック数=4)");
     EXPECT_FALSE(timer.running());  // the command does not start playback
@@ -151,7 +110,7 @@ TEST_F(GeneratorMenuWindowTest, TheRandomSoundIsNamedInTheTitleAndPlaysTheNotesO
     const GeneratedSong song = buildRandomSong(window->clock, mirror);
     EXPECT_EQ(title(),
               "乱数音  (" + std::to_string(song.image.size()) + " バイト:フォーマット=1:トラック数=4)");
-    EXPECT_TRUE(window->filters.empty());
+    EXPECT_TRUE(window->sourceFilters.empty());
 
     const std::vector<Bytes> notes = playMelodyStart();
     ASSERT_FALSE(notes.empty());

@@ -4,36 +4,23 @@
 
 #include <fstream>
 
-#include "app/win32/CMainWnd.h"
 #include "platform/win32/WideText.h"
-#include "playback/RecordingMidiOut.h"
 #include "playback/SmfWriter.h"
-#include "playback/VirtualTimer.h"
 #include "resources/CommandIds.h"
+#include "tests/app/win32/TestWindow.h"
 
 namespace {
 using Lines = std::vector<std::string>;
 
-// The window with its dialogs, questions and message boxes answered by the test; every path ending in
-// ".mid" reads as a short song.
-class ScriptedWindow : public CMainWnd {
+// Every path ending in ".mid" reads as a short song.
+class SongsWindow : public TestWindow {
   public:
-    using CMainWnd::CMainWnd;
-    std::optional<std::string> chooseSongFile(const std::string&) override { return nextChoice; }
-    void showMessage(const std::string& text) override { messages.push_back(text); }
-    bool askYesNo(const std::string& question) override {
-        questions.push_back(question);
-        return true;
-    }
+    using TestWindow::TestWindow;
     FileData readFile(const std::string& path) override {
         if (path.size() > 4 && path.compare(path.size() - 4, 4, ".mid") == 0)
             return {FileData::ok, SmfWriter(1, 480).track(endOfTrack()).bytes()};
-        return CMainWnd::readFile(path);
+        return TestWindow::readFile(path);
     }
-
-    std::optional<std::string> nextChoice;
-    Lines messages;
-    Lines questions;
 };
 
 struct HistoryItem {
@@ -58,44 +45,31 @@ std::wstring currentFolder() {
     return folder;
 }
 
-class MainWindowSettingsTest : public testing::Test {
+class MainWindowSettingsTest : public WindowTest {
   protected:
     void SetUp() override {
+        WindowTest::SetUp();
         startFolder = currentFolder();
         wchar_t temp[MAX_PATH] = {};
         GetTempPathW(MAX_PATH, temp);
         musicFolder = std::wstring(temp) + L"velmira-曲&歌";
         CreateDirectoryW(musicFolder.c_str(), nullptr);
-        ASSERT_TRUE(CMainWnd::registerClass(GetModuleHandleW(nullptr)));
     }
     void TearDown() override {
-        window.reset();
+        WindowTest::TearDown();
         SetCurrentDirectoryW(startFolder.c_str());
         DeleteFileW((musicFolder + L"\\Main.bmp").c_str());
         RemoveDirectoryW(musicFolder.c_str());
     }
 
-    bool start() {
-        window = std::make_unique<ScriptedWindow>(
-            GetModuleHandleW(nullptr), out, [] { return std::optional<std::string>(); }, timer, failures);
-        const bool started = window->create(SW_SHOWNOACTIVATE);
-        pump();
-        return started;
+    std::unique_ptr<TestWindow> newWindow() override {
+        return std::make_unique<SongsWindow>(out, timer, failures);
     }
     // The exit command, which ends with the window's destruction.
     void exitProgram() {
         const HWND handle = window->handle();
         command(IDM_APP_EXIT);
         ASSERT_FALSE(IsWindow(handle));
-    }
-    void pump() {
-        MSG message;
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
-            if (message.message != WM_QUIT) DispatchMessageW(&message);
-    }
-    void command(int id) {
-        SendMessageW(window->handle(), WM_COMMAND, WPARAM(id), 0);
-        pump();
     }
     void openFile(const std::string& path) {
         window->nextChoice = path;
@@ -111,11 +85,6 @@ class MainWindowSettingsTest : public testing::Test {
             if (position > 10) break;
         }
         return items;
-    }
-    bool menuState(int menuPosition, int id, UINT flag) {
-        HMENU popup = GetSubMenu(GetMenu(window->handle()), menuPosition);
-        SendMessageW(window->handle(), WM_INITMENUPOPUP, WPARAM(popup), menuPosition);
-        return GetMenuState(popup, UINT(id), MF_BYCOMMAND) & flag;
     }
     std::string readString(const wchar_t* key, const wchar_t* name) {
         wchar_t value[1024] = {};
@@ -137,10 +106,6 @@ class MainWindowSettingsTest : public testing::Test {
 
     std::wstring startFolder;
     std::wstring musicFolder;  // "&" to see it doubled in the menu and shown as it is
-    RecordingMidiOut out;
-    VirtualTimer timer;
-    ShortMessageFailures failures;
-    std::unique_ptr<ScriptedWindow> window;
 };
 }  // namespace
 

@@ -5,70 +5,27 @@
 
 #include <fstream>
 
-#include "resources/CommandIds.h"
-#include "app/win32/CMainWnd.h"
 #include "images/SkinBmp.h"
 #include "platform/win32/WideText.h"
-#include "playback/RecordingMidiOut.h"
 #include "playback/SmfWriter.h"
-#include "playback/VirtualTimer.h"
+#include "resources/CommandIds.h"
+#include "tests/app/win32/TestWindow.h"
 
 namespace {
-// The window with its dialogs and message boxes answered by the test.
-class ScriptedWindow : public CMainWnd {
-  public:
-    using CMainWnd::CMainWnd;
-    std::optional<std::string> chooseSongFile(const std::string&) override { return nextChoice; }
-    void showMessage(const std::string& text) override { ADD_FAILURE() << text; }
-    // The song comes from the test, the skin files from the disk.
-    FileData readFile(const std::string& path) override {
-        return path == "song.mid" ? FileData{FileData::ok, song} : CMainWnd::readFile(path);
-    }
-
-    std::optional<std::string> nextChoice;
-    std::vector<uint8_t> song;
-};
-
-class MainWindowTest : public testing::Test {
+class MainWindowTest : public WindowTest {
   protected:
     void SetUp() override {
-        ASSERT_TRUE(CMainWnd::registerClass(GetModuleHandleW(nullptr)));
-        window = std::make_unique<ScriptedWindow>(
-            GetModuleHandleW(nullptr), out, [] { return std::optional<std::string>(); }, timer, failures);
-        ASSERT_TRUE(window->create(SW_SHOWNOACTIVATE));
-        pump();
-    }
-    void TearDown() override {
-        window.reset();
+        WindowTest::SetUp();
+        messagesFail = true;
+        ASSERT_TRUE(start());
     }
 
-    HWND hwnd() const { return window->handle(); }
-    void pump() {
-        MSG message;
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
-            if (message.message != WM_QUIT) DispatchMessageW(&message);
-    }
-    void command(int id) {
-        SendMessageW(hwnd(), WM_COMMAND, WPARAM(id), 0);
-        pump();
-    }
-    void click(int x, int y) {
-        SendMessageW(hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
-        SendMessageW(hwnd(), WM_LBUTTONUP, 0, MAKELPARAM(x, y));
-        pump();
-    }
-    std::string title() {
-        wchar_t text[512] = {};
-        GetWindowTextW(hwnd(), text, 512);
-        return narrow(text);
-    }
     // A song of twenty quarters whose first note sounds a quarter long.
     void openSong() {
-        window->song = SmfWriter(1, 480)
-                           .track(join({{0x00, 0x90, 60, 100, 0x83, 0x60, 0x80, 60, 0}, endOfTrack(9600)}))
-                           .bytes();
-        window->nextChoice = "song.mid";
-        command(IDM_FILE_OPEN);
+        WindowTest::openSong(
+            SmfWriter(1, 480)
+                .track(join({{0x00, 0x90, 60, 100, 0x83, 0x60, 0x80, 60, 0}, endOfTrack(9600)}))
+                .bytes());
     }
     // A pixel of the client area after a full repaint.
     COLORREF clientPixel(int x, int y) {
@@ -86,16 +43,7 @@ class MainWindowTest : public testing::Test {
         const uint32_t packed = image.packedAt(x, y);
         return RGB(packed & 0xFF, (packed >> 8) & 0xFF, (packed >> 16) & 0xFF);
     }
-    bool menuChecked(int menuPosition, int id) {
-        HMENU popup = GetSubMenu(GetMenu(hwnd()), menuPosition);
-        SendMessageW(hwnd(), WM_INITMENUPOPUP, WPARAM(popup), menuPosition);
-        return GetMenuState(popup, UINT(id), MF_BYCOMMAND) & MF_CHECKED;
-    }
-
-    RecordingMidiOut out;
-    VirtualTimer timer;
-    ShortMessageFailures failures;
-    std::unique_ptr<ScriptedWindow> window;
+    bool menuChecked(int menuPosition, int id) { return menuState(menuPosition, id, MF_CHECKED); }
 };
 }  // namespace
 
@@ -138,10 +86,7 @@ TEST_F(MainWindowTest, OpenPlayAndExitDriveTheDeviceTheTitleAndThePlayButton) {
 
     click(80, 460);  // play
     ASSERT_TRUE(timer.running());
-    for (int i = 0; i < 3; ++i) {
-        timer.tick();
-        pump();
-    }
+    ticks(3);
     ASSERT_GT(out.messages().size(), loaded);
     EXPECT_EQ(RecordingMidiOut::formatLine(out.messages()[loaded]), "0 90 3C 64");
     const face::SheetRect lit = face::playLitSource;

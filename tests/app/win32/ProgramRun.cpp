@@ -2,18 +2,10 @@
 
 #include "app/win32/CMainWnd.h"
 #include "platform/win32/WideText.h"
+#include "tests/app/win32/DialogScripts.h"
 
 namespace {
 constexpr DWORD longestRunMs = 20000;
-
-// The program shows its start-up messages from its main thread.
-BOOL CALLBACK findMessageBox(HWND window, LPARAM found) {
-    wchar_t className[16] = {};
-    GetClassNameW(window, className, 16);
-    if (std::wstring(className) != L"#32770" || !IsWindowVisible(window)) return TRUE;
-    *reinterpret_cast<HWND*>(found) = window;
-    return FALSE;
-}
 
 BOOL CALLBACK findMainWindow(HWND window, LPARAM found) {
     wchar_t className[64] = {};
@@ -47,9 +39,8 @@ ProgramRun runProgram(const std::wstring& program, const std::wstring& workingFo
     bool closeSent = false;
     while (GetTickCount() - started < longestRunMs &&
            WaitForSingleObject(process.hProcess, 100) != WAIT_OBJECT_0) {
-        HWND box = nullptr;
-        EnumThreadWindows(process.dwThreadId, findMessageBox, LPARAM(&box));
-        if (box) {
+        // The program shows its start-up messages from its main thread.
+        if (HWND box = findDialog(process.dwThreadId)) {
             wchar_t text[1024] = {};
             GetDlgItemTextW(box, 0xFFFF, text, 1024);  // the static text of a message box
             run.messages.push_back(text);

@@ -5,123 +5,39 @@
 
 #include <functional>
 
-#include "app/win32/CMainWnd.h"
-#include "playback/RecordingMidiOut.h"
-#include "playback/SmfWriter.h"
-#include "playback/VirtualTimer.h"
 #include "resources/CommandIds.h"
+#include "tests/app/win32/DialogScripts.h"
+#include "tests/app/win32/TestWindow.h"
+#include "tests/support/ToneColumnSong.h"
+#include "tests/tones/win32/ToneDialogInput.h"
 #include "tones/ToneTable.h"
 #include "tones/win32/ToneDialogIds.h"
 
 namespace {
 using Lines = std::vector<std::string>;
 
-// What the test does inside the dialog's modal loop, once the dialog is up: a thread timer finds it.
-std::function<void(HWND)> dialogScript;
-
-BOOL CALLBACK findDialog(HWND window, LPARAM found) {
-    wchar_t className[16] = {};
-    GetClassNameW(window, className, 16);
-    if (std::wstring(className) != L"#32770" || !IsWindowVisible(window)) return TRUE;
-    *reinterpret_cast<HWND*>(found) = window;
-    return FALSE;
-}
-
-void CALLBACK runDialogScript(HWND, UINT, UINT_PTR timer, DWORD) {
-    HWND dialog = nullptr;
-    EnumThreadWindows(GetCurrentThreadId(), findDialog, reinterpret_cast<LPARAM>(&dialog));
-    if (!dialog) return;
-    KillTimer(nullptr, timer);
-    dialogScript(dialog);
-    // A script that failed before closing the dialog must not leave the test in its modal loop.
-    if (IsWindow(dialog)) PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
-}
-
-class ScriptedWindow : public CMainWnd {
-  public:
-    using CMainWnd::CMainWnd;
-    std::optional<std::string> chooseSongFile(const std::string&) override { return "song.mid"; }
-    void showMessage(const std::string& text) override { ADD_FAILURE() << text; }
-    FileData readFile(const std::string& path) override {
-        return path == "song.mid" ? FileData{FileData::ok, song} : CMainWnd::readFile(path);
-    }
-    std::vector<uint8_t> song;
-};
-
-// Channel 4 plays a note on program 33, then, four quarters later, sets bank 2 and program 34 and plays
-// another.
-std::vector<uint8_t> song() {
-    SmfTrack track;
-    track.shortMessage(0, 0xC3, 33)
-        .shortMessage(0, 0x93, 60, 100)
-        .shortMessage(480, 0x83, 60, 0)
-        .shortMessage(1440, 0xB3, 0, 2)
-        .shortMessage(0, 0xC3, 34)
-        .shortMessage(0, 0x93, 62, 100)
-        .shortMessage(480, 0x83, 62, 0)
-        .endOfTrack(9600);
-    return SmfWriter(1, 480).track(track).bytes();
-}
-
-class ToneColumnWindowTest : public testing::Test {
+class ToneColumnWindowTest : public WindowTest {
   protected:
     void SetUp() override {
-        ASSERT_TRUE(CMainWnd::registerClass(GetModuleHandleW(nullptr)));
-        window = std::make_unique<ScriptedWindow>(
-            GetModuleHandleW(nullptr), out, [] { return std::optional<std::string>(); }, timer, failures);
-        ASSERT_TRUE(window->create(SW_SHOWNOACTIVATE));
-        window->song = song();
-        SendMessageW(hwnd(), WM_COMMAND, IDM_FILE_OPEN, 0);
+        WindowTest::SetUp();
+        messagesFail = true;
+        ASSERT_TRUE(start());
+        openSong(toneColumnSong());
         click(80, 460);  // play
         ticks(3);
         out.clear();
     }
-    void TearDown() override { window.reset(); }
 
-    HWND hwnd() const { return window->handle(); }
-    void pump() {
-        MSG message;
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
-            if (message.message != WM_QUIT) DispatchMessageW(&message);
-    }
-    void ticks(int count) {
-        for (int i = 0; i < count; ++i) timer.tick();
-        pump();
-    }
-    void click(int x, int y) {
-        SendMessageW(hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
-        SendMessageW(hwnd(), WM_LBUTTONUP, 0, MAKELPARAM(x, y));
-        pump();
-    }
     // A click on the tone column, with `script` run on the dialog it opens.
     void clickToneColumn(int channel, std::function<void(HWND)> script) {
-        dialogScript = std::move(script);
-        const UINT_PTR finder = SetTimer(nullptr, 0, 20, runDialogScript);
-        click(250, 40 + 32 * channel);
-        KillTimer(nullptr, finder);
+        runWithDialogScript(std::move(script), [&] { click(250, 40 + 32 * channel); });
     }
-    static HWND list(HWND dialog) { return GetDlgItem(dialog, IDC_TONE_LIST); }
-    // A click on a list row as the user makes it: the list box selects the row and notifies the dialog.
-    static void clickRow(HWND dialog, int index) {
-        SendMessageW(list(dialog), LB_SETTOPINDEX, WPARAM(index), 0);
-        RECT item{};
-        SendMessageW(list(dialog), LB_GETITEMRECT, WPARAM(index), reinterpret_cast<LPARAM>(&item));
-        const LPARAM point = MAKELPARAM((item.left + item.right) / 2, (item.top + item.bottom) / 2);
-        SendMessageW(list(dialog), WM_LBUTTONDOWN, MK_LBUTTON, point);
-        SendMessageW(list(dialog), WM_LBUTTONUP, 0, point);
-    }
-    static void press(HWND dialog, int button) { SendMessageW(GetDlgItem(dialog, button), BM_CLICK, 0, 0); }
     Lines sent() const {
         Lines lines;
         for (const auto& message : out.messages())
             lines.push_back(RecordingMidiOut::formatLine(message).substr(2));
         return lines;
     }
-
-    RecordingMidiOut out;
-    VirtualTimer timer;
-    ShortMessageFailures failures;
-    std::unique_ptr<ScriptedWindow> window;
 };
 }  // namespace
 
@@ -134,13 +50,13 @@ TEST_F(ToneColumnWindowTest, OkOnTheDialogOfASoundingChannelOverridesTheSongsLat
         wchar_t label[64] = {};
         GetDlgItemTextW(dialog, IDC_TONE_LABEL, label, 64);
         EXPECT_EQ(std::wstring(label), L"音色名：*Fingered\tBs");
-        EXPECT_EQ(SendMessageW(list(dialog), LB_GETCURSEL, 0, 0), toneIndex(SoundModule::sc88, 33, 0));
+        EXPECT_EQ(SendMessageW(toneList(dialog), LB_GETCURSEL, 0, 0), toneIndex(SoundModule::sc88, 33, 0));
 
-        clickRow(dialog, toneIndex(SoundModule::sc88, 40, 0));  // *Violin
+        clickToneRow(dialog, toneIndex(SoundModule::sc88, 40, 0));  // *Violin
         ticks(5);                                               // the song plays on under the dialog
-        clickRow(dialog, toneIndex(SoundModule::sc88, 40, 8));  // Slow Violin
+        clickToneRow(dialog, toneIndex(SoundModule::sc88, 40, 8));  // Slow Violin
         EXPECT_EQ(sent(), (Lines{"B3 00 00", "B3 20 00", "C3 28 00", "B3 00 08", "B3 20 00", "C3 28 00"}));
-        press(dialog, IDOK);
+        pressButton(dialog, IDOK);
     });
     ASSERT_TRUE(shown);
     EXPECT_TRUE(IsWindowEnabled(hwnd()));
@@ -156,8 +72,8 @@ TEST_F(ToneColumnWindowTest, OkOnTheDialogOfASoundingChannelOverridesTheSongsLat
 
 TEST_F(ToneColumnWindowTest, CancelPutsTheSongsToneBackAndAChannelThatHasNotSoundedOpensNothing) {
     clickToneColumn(3, [&](HWND dialog) {
-        clickRow(dialog, toneIndex(SoundModule::sc88, 40, 0));
-        press(dialog, IDCANCEL);
+        clickToneRow(dialog, toneIndex(SoundModule::sc88, 40, 0));
+        pressButton(dialog, IDCANCEL);
     });
     EXPECT_EQ(sent(), (Lines{"B3 00 00", "B3 20 00", "C3 28 00", "B3 00 00", "B3 20 00", "C3 21 00"}));
 

@@ -8,35 +8,10 @@
 #include "effects/win32/CEffectTimeDlg.h"
 #include "effects/win32/EffectDialogIds.h"
 #include "tests/effects/win32/EffectDialogParent.h"
+#include "tests/effects/win32/TimeDialogSearch.h"
 
 namespace {
-using Step = std::function<bool()>;
-std::deque<Step> script;
-int ticksLeft = 0;
-
-struct DialogSearch {
-    bool withBar;
-    HWND found;
-};
-
-BOOL CALLBACK matchDialog(HWND window, LPARAM data) {
-    auto* search = reinterpret_cast<DialogSearch*>(data);
-    wchar_t className[16] = {};
-    GetClassNameW(window, className, 16);
-    if (!IsWindowVisible(window) || std::wstring(className) != L"#32770") return TRUE;
-    wchar_t barClass[16] = {};
-    GetClassNameW(GetDlgItem(window, IDC_TIME_BAR), barClass, 16);
-    if ((std::wstring(barClass) == L"ScrollBar") != search->withBar) return TRUE;
-    search->found = window;
-    return FALSE;
-}
-
-// The open dialog of this thread: the time dialog itself (it has the scroll bar) or a message box over it.
-HWND findDialog(bool withBar) {
-    DialogSearch search{withBar, nullptr};
-    EnumThreadWindows(GetCurrentThreadId(), &matchDialog, LPARAM(&search));
-    return search.found;
-}
+using Step = DialogStep;
 
 // Every static text of a window, joined.
 std::string staticTexts(HWND window) {
@@ -51,31 +26,22 @@ std::string staticTexts(HWND window) {
     return texts;
 }
 
-void CALLBACK playScript(HWND, UINT, UINT_PTR, DWORD) {
-    if (--ticksLeft < 0 || script.empty()) {
-        // A script that cannot go on must not leave the test hanging in the dialog.
-        if (HWND dialog = findDialog(true)) PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
-        return;
-    }
-    if (script.front()()) script.pop_front();
-}
-
 class EffectTimeDlgTest : public testing::Test {
   protected:
     std::optional<int32_t> ask(const EffectTimeQuestion& question, std::deque<Step> steps) {
-        script = std::move(steps);
-        ticksLeft = 200;
-        const UINT_PTR timer = SetTimer(nullptr, 0, 20, &playScript);
         CEffectTimeDlg dialog(GetModuleHandleW(nullptr), "終了時間は開始時間より後に設定して下さい");
-        const std::optional<int32_t> answer = dialog.ask(parent.handle(), question);
-        KillTimer(nullptr, timer);
-        EXPECT_TRUE(script.empty()) << script.size() << " steps left";
+        std::optional<int32_t> answer;
+        // A script that cannot go on must not leave the test hanging in the dialog.
+        const size_t left = runWithDialogSteps(
+            std::move(steps), 200, [] { return findTimeDialog(true); },
+            [&] { answer = dialog.ask(parent.handle(), question); });
+        EXPECT_EQ(left, 0u) << left << " steps left";
         return answer;
     }
     // A step acting on the dialog once it is there.
     static Step onDialog(std::function<void(HWND)> action) {
         return [action] {
-            HWND dialog = findDialog(true);
+            HWND dialog = findTimeDialog(true);
             if (dialog) action(dialog);
             return dialog != nullptr;
         };
@@ -117,7 +83,7 @@ TEST_F(EffectTimeDlgTest, AnEndNotAfterTheStartIsRefusedAndTheDialogStays) {
         ask(EffectTimeQuestion(EffectTimeQuestion::askEnd, 10, 10),
             {onDialog([](HWND dialog) { PostMessageW(dialog, WM_COMMAND, IDOK, 0); }),
              [&] {
-                 HWND box = findDialog(false);
+                 HWND box = findTimeDialog(false);
                  if (!box) return false;
                  message = staticTexts(box);
                  PostMessageW(box, WM_COMMAND, IDOK, 0);

@@ -9,32 +9,13 @@
 #include <vector>
 
 #include "playback/RecordingMidiOut.h"
+#include "tests/app/win32/DialogScripts.h"
+#include "tests/tones/win32/ToneDialogInput.h"
 #include "tones/ToneTable.h"
 #include "tones/win32/CToneDlg.h"
 #include "tones/win32/ToneDialogIds.h"
 
 namespace {
-// What the test does inside the modal loop, once the dialog is up: a thread timer finds the dialog.
-std::function<void(HWND)> script;
-
-BOOL CALLBACK findDialog(HWND window, LPARAM found) {
-    wchar_t className[16] = {};
-    GetClassNameW(window, className, 16);
-    if (std::wstring(className) != L"#32770" || !IsWindowVisible(window)) return TRUE;
-    *reinterpret_cast<HWND*>(found) = window;
-    return FALSE;
-}
-
-void CALLBACK runScript(HWND, UINT, UINT_PTR timer, DWORD) {
-    HWND dialog = nullptr;
-    EnumThreadWindows(GetCurrentThreadId(), findDialog, reinterpret_cast<LPARAM>(&dialog));
-    if (!dialog) return;
-    KillTimer(nullptr, timer);
-    script(dialog);
-    // A script that failed before closing the dialog must not leave the test in its modal loop.
-    if (IsWindow(dialog)) PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
-}
-
 class ToneDialogTest : public testing::Test {
   protected:
     void SetUp() override {
@@ -44,13 +25,13 @@ class ToneDialogTest : public testing::Test {
     }
     void TearDown() override { DestroyWindow(parent); }
 
+    // Runs the dialog modally with |steps| done inside it, once it is up.
     INT_PTR run(ToneDialogModel& model, std::function<void(HWND)> steps) {
-        script = std::move(steps);
-        SetTimer(nullptr, 0, 20, runScript);
-        return CToneDlg(model, parent).doModal();
+        INT_PTR result = 0;
+        runWithDialogScript(std::move(steps), [&] { result = CToneDlg(model, parent).doModal(); });
+        return result;
     }
-    static HWND list(HWND dialog) { return GetDlgItem(dialog, IDC_TONE_LIST); }
-    static int selection(HWND dialog) { return int(SendMessageW(list(dialog), LB_GETCURSEL, 0, 0)); }
+    static int selection(HWND dialog) { return int(SendMessageW(toneList(dialog), LB_GETCURSEL, 0, 0)); }
     static std::wstring text(HWND window) {
         wchar_t buffer[128] = {};
         GetWindowTextW(window, buffer, 128);
@@ -58,19 +39,9 @@ class ToneDialogTest : public testing::Test {
     }
     static std::wstring row(HWND dialog, int index) {
         wchar_t buffer[64] = {};
-        SendMessageW(list(dialog), LB_GETTEXT, WPARAM(index), reinterpret_cast<LPARAM>(buffer));
+        SendMessageW(toneList(dialog), LB_GETTEXT, WPARAM(index), reinterpret_cast<LPARAM>(buffer));
         return buffer;
     }
-    // A click on a list row as the user makes it: the list box selects the row and notifies the dialog.
-    static void clickRow(HWND dialog, int index) {
-        SendMessageW(list(dialog), LB_SETTOPINDEX, WPARAM(index), 0);
-        RECT item{};
-        SendMessageW(list(dialog), LB_GETITEMRECT, WPARAM(index), reinterpret_cast<LPARAM>(&item));
-        const LPARAM point = MAKELPARAM((item.left + item.right) / 2, (item.top + item.bottom) / 2);
-        SendMessageW(list(dialog), WM_LBUTTONDOWN, MK_LBUTTON, point);
-        SendMessageW(list(dialog), WM_LBUTTONUP, 0, point);
-    }
-    static void press(HWND dialog, int button) { SendMessageW(GetDlgItem(dialog, button), BM_CLICK, 0, 0); }
     std::vector<std::string> sent() const {
         std::vector<std::string> lines;
         for (const auto& message : out.messages())
@@ -103,10 +74,10 @@ TEST_F(ToneDialogTest, SelectionsAreHeardAtOnceAndOkLocksTheLastOne) {
     const INT_PTR result = run(model, [&](HWND dialog) {
         EXPECT_EQ(text(dialog), L"               音色の変更");
         EXPECT_EQ(text(GetDlgItem(dialog, IDC_TONE_LABEL)), L"音色名：Hard\tFM EP");
-        const LONG style = GetWindowLongW(list(dialog), GWL_STYLE);
+        const LONG style = GetWindowLongW(toneList(dialog), GWL_STYLE);
         EXPECT_TRUE(style & LBS_USETABSTOPS);
         EXPECT_FALSE(style & LBS_SORT);
-        EXPECT_EQ(SendMessageW(list(dialog), LB_GETCOUNT, 0, 0), 418);
+        EXPECT_EQ(SendMessageW(toneList(dialog), LB_GETCOUNT, 0, 0), 418);
         EXPECT_EQ(row(dialog, 0), L"*Piano 1");
         EXPECT_EQ(row(dialog, hardFmEp), L"Hard\tFM EP");
         EXPECT_EQ(selection(dialog), hardFmEp);
@@ -116,13 +87,13 @@ TEST_F(ToneDialogTest, SelectionsAreHeardAtOnceAndOkLocksTheLastOne) {
         EXPECT_NEAR(listUnits.right - listUnits.left, 95, 1);
         EXPECT_TRUE(out.messages().empty());
 
-        clickRow(dialog, 6);  // EG+Rhodes 1
+        clickToneRow(dialog, 6);  // EG+Rhodes 1
         EXPECT_EQ(selection(dialog), 6);
         EXPECT_EQ(sent(), (Lines{"B2 00 01", "B2 20 00", "C2 02 00"}));
-        SendMessageW(list(dialog), WM_KEYDOWN, VK_DOWN, 0);  // EG+Rhodes 2
+        SendMessageW(toneList(dialog), WM_KEYDOWN, VK_DOWN, 0);  // EG+Rhodes 2
         EXPECT_EQ(out.messages().size(), 6u);
         EXPECT_FALSE(tones.at(2).fixed);
-        press(dialog, IDOK);
+        pressButton(dialog, IDOK);
     });
     EXPECT_EQ(result, IDOK);
     EXPECT_EQ(sent(), (Lines{"B2 00 01", "B2 20 00", "C2 02 00", "B2 00 02", "B2 20 00", "C2 02 00"}));
@@ -135,12 +106,12 @@ TEST_F(ToneDialogTest, GmModeClearsTheSelectionOfAVariationToneAndCancelPutsTheT
     tones.takeSongProgram(0, 48);
     ToneDialogModel model(tones, out, 0, SoundModule::sc55, true);
     const INT_PTR result = run(model, [&](HWND dialog) {
-        clickRow(dialog, 1);  // Piano 1w, bank 8
+        clickToneRow(dialog, 1);  // Piano 1w, bank 8
         EXPECT_EQ(selection(dialog), LB_ERR);
         EXPECT_TRUE(out.messages().empty());
-        clickRow(dialog, 0);
-        clickRow(dialog, 3);  // *Piano 2
-        press(dialog, IDCANCEL);
+        clickToneRow(dialog, 0);
+        clickToneRow(dialog, 3);  // *Piano 2
+        pressButton(dialog, IDCANCEL);
     });
     EXPECT_EQ(result, IDCANCEL);
     EXPECT_EQ(sent(), (Lines{"B0 00 00", "B0 20 00", "C0 00 00", "B0 00 00", "B0 20 00", "C0 01 00",
@@ -153,8 +124,8 @@ TEST_F(ToneDialogTest, TheDrumChannelListsDrumSetsAndClosingIsCancel) {
     ToneDialogModel model(tones, out, 9, SoundModule::sc55, false);
     const INT_PTR result = run(model, [&](HWND dialog) {
         EXPECT_EQ(text(GetDlgItem(dialog, IDC_TONE_LABEL)), L"ドラムセット：TR808");
-        EXPECT_EQ(SendMessageW(list(dialog), LB_GETCOUNT, 0, 0), 8);
-        clickRow(dialog, 7);  // ORCHESTRA
+        EXPECT_EQ(SendMessageW(toneList(dialog), LB_GETCOUNT, 0, 0), 8);
+        clickToneRow(dialog, 7);  // ORCHESTRA
         SendMessageW(dialog, WM_CLOSE, 0, 0);
     });
     EXPECT_EQ(result, IDCANCEL);

@@ -1,0 +1,90 @@
+#include "tests/app/win32/TestWindow.h"
+
+#include "platform/win32/WideText.h"
+#include "resources/CommandIds.h"
+
+TestWindow::TestWindow(MidiOut& out, PlaybackTimer& timer, ShortMessageFailures& failures)
+    : CMainWnd(
+          GetModuleHandleW(nullptr), out, [] { return std::optional<std::string>(); }, timer, failures) {}
+
+void TestWindow::showMessage(const std::string& text) {
+    if (messagesFail) ADD_FAILURE() << text;
+    messages.push_back(text);
+}
+
+FileData TestWindow::readFile(const std::string& path) {
+    const auto found = files.find(path);
+    return found != files.end() ? FileData{FileData::ok, found->second} : CMainWnd::readFile(path);
+}
+
+std::optional<std::string> TestWindow::chooseSourceFile(const std::string& filter) {
+    sourceFilters.push_back(filter);
+    return nextChoice;
+}
+
+bool TestWindow::askYesNo(const std::string& question) {
+    questions.push_back(question);
+    return true;
+}
+
+void pumpMessages(CMainWnd* window) {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message == WM_QUIT || (window && window->takeDialogMessage(message))) continue;
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+}
+
+void clickAt(CMainWnd& window, int x, int y) {
+    SendMessageW(window.handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+    SendMessageW(window.handle(), WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+    pumpMessages(&window);
+}
+
+std::string windowTitle(HWND window) {
+    wchar_t text[512] = {};
+    GetWindowTextW(window, text, 512);
+    return narrow(text);
+}
+
+void WindowTest::SetUp() {
+    ASSERT_TRUE(CMainWnd::registerClass(GetModuleHandleW(nullptr)));
+}
+
+std::unique_ptr<TestWindow> WindowTest::newWindow() {
+    auto made = std::make_unique<TestWindow>(out, timer, failures);
+    made->messagesFail = messagesFail;
+    return made;
+}
+
+bool WindowTest::start() {
+    window = newWindow();
+    const bool started = window->create(SW_SHOWNOACTIVATE);
+    pump();
+    return started;
+}
+
+void WindowTest::command(int id) {
+    SendMessageW(hwnd(), WM_COMMAND, WPARAM(id), 0);
+    pump();
+}
+
+void WindowTest::openSong(std::vector<uint8_t> song) {
+    window->files["song.mid"] = std::move(song);
+    window->nextChoice = "song.mid";
+    command(IDM_FILE_OPEN);
+}
+
+bool WindowTest::menuState(int menuPosition, int id, UINT flag) {
+    HMENU popup = GetSubMenu(GetMenu(hwnd()), menuPosition);
+    SendMessageW(hwnd(), WM_INITMENUPOPUP, WPARAM(popup), menuPosition);
+    return GetMenuState(popup, UINT(id), MF_BYCOMMAND) & flag;
+}
+
+void WindowTest::ticks(int count) {
+    for (int i = 0; i < count; ++i) {
+        timer.tick();
+        pump();
+    }
+}

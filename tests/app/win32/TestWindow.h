@@ -1,0 +1,85 @@
+#pragma once
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "app/win32/CMainWnd.h"
+#include "playback/RecordingMidiOut.h"
+#include "playback/VirtualTimer.h"
+
+// The real main window with its dialogs answered by the test: the open dialogs give nextChoice, message
+// boxes and questions are recorded (every question answered Yes), and the files the test hands it are read
+// before the disk, where the skin files lie.
+class TestWindow : public CMainWnd {
+  public:
+    using Lines = std::vector<std::string>;
+
+    TestWindow(MidiOut& out, PlaybackTimer& timer, ShortMessageFailures& failures);
+
+    void showMessage(const std::string& text) override;
+    FileData readFile(const std::string& path) override;
+    std::optional<std::string> chooseSongFile(const std::string&) override { return nextChoice; }
+    std::optional<std::string> chooseSourceFile(const std::string& filter) override;
+    uint32_t clockSeconds() override { return clock; }
+    bool askYesNo(const std::string& question) override;
+    // Chosen once: a refused choice brings the dialog back, which then is cancelled.
+    std::optional<std::string> chooseBackgroundPicture(const std::string&) override {
+        return std::exchange(picture, std::nullopt);
+    }
+    bool confirm(const std::string& question) override { return askYesNo(question); }
+    std::optional<std::string> chooseFaceFileToSave(const std::string&, const std::string&) override {
+        return saveAs;
+    }
+
+    std::map<std::string, std::vector<uint8_t>> files;
+    std::optional<std::string> nextChoice;
+    std::optional<std::string> picture;
+    std::optional<std::string> saveAs;
+    uint32_t clock = 0;
+    Lines sourceFilters;
+    bool messagesFail = false;  // a test that expects no message box fails at the first
+    Lines messages;
+    Lines questions;
+};
+
+// Dispatches the thread's waiting messages as the program's loop does: |window|'s open effect dialog takes
+// its keyboard messages first.
+void pumpMessages(CMainWnd* window = nullptr);
+// A click of the left button at a point of |window|'s client area, and what it posted.
+void clickAt(CMainWnd& window, int x, int y);
+std::string windowTitle(HWND window);
+
+// A test of one main window, with a recording device and a timer the test ticks.
+class WindowTest : public testing::Test {
+  protected:
+    void SetUp() override;
+    void TearDown() override { window.reset(); }
+
+    // A new window in place of the last; false when it could not be created.
+    bool start();
+    // The window start() creates.
+    virtual std::unique_ptr<TestWindow> newWindow();
+    HWND hwnd() const { return window->handle(); }
+    void pump() { pumpMessages(window.get()); }
+    void command(int id);
+    // Opens |song| through the open dialog, as "song.mid".
+    void openSong(std::vector<uint8_t> song);
+    void click(int x, int y) { clickAt(*window, x, y); }
+    std::string title() const { return windowTitle(hwnd()); }
+    // Whether item |id| of the menu at |menuPosition| shows |flag| when the menu opens.
+    bool menuState(int menuPosition, int id, UINT flag);
+    // Timer periods, each followed by what they posted.
+    void ticks(int count);
+
+    RecordingMidiOut out;
+    VirtualTimer timer;
+    ShortMessageFailures failures;
+    std::unique_ptr<TestWindow> window;
+    bool messagesFail = false;  // for each new window
+};

@@ -1,0 +1,138 @@
+#pragma once
+#include <deque>
+#include <functional>
+#include <initializer_list>
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "app/BackgroundPort.h"
+#include "app/DibCanvas.h"
+#include "app/HelpMenu.h"
+#include "app/PlatformPorts.h"
+#include "app/SettingsPort.h"
+#include "playback/Sequencer.h"
+#include "tests/support/MemorySettingsStore.h"
+#include "tones/ToneChanger.h"
+
+// The main window's platform as the tests script it: what the window is told (messages, titles, questions,
+// the cursor, repaints) is recorded, files lie in memory, every dialog gives the answer the test set, and
+// the face is painted into a picture in memory.
+class ScriptedPlatform : public WindowPort,
+                         public FilePort,
+                         public DialogPort,
+                         public TickPoster,
+                         public EffectDialogPort,
+                         public SettingsPort,
+                         public GeneratorPort,
+                         public ToneDialogPort,
+                         public BackgroundPort,
+                         public HelpPort {
+  public:
+    using Lines = std::vector<std::string>;
+    // The ports a window may go without; a test names those its window gets.
+    enum Optional { generators, toneDialogs, background, help };
+
+    ScriptedPlatform() = default;
+    ScriptedPlatform(const ScriptedPlatform&) = delete;  // the canvases draw on this one's screen
+    ScriptedPlatform& operator=(const ScriptedPlatform&) = delete;
+
+    PlatformPorts ports(std::initializer_list<Optional> optional = {});
+    void addFile(const std::string& path, std::vector<uint8_t> bytes);
+    // Button.bmp, Mask.bmp and Main.bmp of the sizes the skin asks for.
+    void addSkinFiles();
+
+    // WindowPort
+    void showMessage(const std::string& text) override { messages.push_back(text); }
+    void setTitle(const std::string& text) override { title = text; }
+    void setWaitCursor(bool waiting) override { waitCursor = waiting; }
+    void postClose() override { ++closeRequests; }
+    void resizeForView(bool largeView) override { large = largeView; }
+    void invalidateFace() override { ++faceInvalidations; }
+    void invalidate(const face::Rect& area) override { invalidated.push_back(area); }
+    // FilePort, DialogPort, TickPoster
+    FileData readFile(const std::string& path) override;
+    std::optional<std::string> findSkinFile(const std::string& name) override;
+    std::optional<std::string> chooseSongFile(const std::string& filter) override;
+    void postTick() override {}
+    // EffectDialogPort: no effect time is ever given; the dialogs' own answers are the tests' to make.
+    void showRefusal(EffectTimeRefusal refusal) override { refusals.push_back(refusal); }
+    std::optional<int32_t> askEffectTime(const EffectTimeQuestion&) override { return std::nullopt; }
+    void openKeySignatureDialog(const KeySignature& initial) override { openedKeySignature = initial; }
+    void openPitchDialog(const PitchMap&) override {}
+    void enableCloseCommand(bool enabled) override { closeEnabled = enabled; }
+    // SettingsPort
+    std::string currentFolder() override { return folder; }
+    bool setCurrentFolder(const std::string& to) override;
+    void showHistoryItems(const std::vector<HistoryMenuItem>& items) override { historyItems = items; }
+    bool askYesNo(const std::string& question) override;
+    // GeneratorPort
+    std::optional<std::string> chooseSourceFile(const std::string& filter) override;
+    uint32_t clockSeconds() override { return clock; }
+    // ToneDialogPort
+    void runToneDialog(ToneDialogModel& dialog) override;
+    // BackgroundPort
+    std::optional<std::string> chooseBackgroundPicture(const std::string& folder) override;
+    PluginResult decodeWithPlugins(const std::string& path, const std::string& extension,
+                                   DibImage& picture) override;
+    void showConversionProgress(const std::string& text) override;
+    bool confirm(const std::string& question) override { return askYesNo(question); }
+    std::optional<std::string> chooseFaceFileToSave(const std::string& folder,
+                                                    const std::string& filter) override;
+    bool writeWholeFile(const std::string& path, const std::vector<uint8_t>& bytes) override;
+    // HelpPort
+    bool openHelpSearch() override { return ++helpOpenings, helpFound; }
+
+    MemorySettingsStore store;
+    std::map<std::string, FileData> files;
+    DibImage screen = DibImage::create24(788, 540);
+    DibCanvasSource canvases{screen};
+
+    // What the window was told.
+    Lines messages;
+    std::string title = "Velmira";
+    bool waitCursor = false;
+    bool large = true;
+    int closeRequests = 0;
+    int faceInvalidations = 0;
+    std::vector<face::Rect> invalidated;
+    std::vector<EffectTimeRefusal> refusals;
+    std::optional<KeySignature> openedKeySignature;
+    bool closeEnabled = true;
+    std::vector<HistoryMenuItem> historyItems;
+
+    // The open dialogs: both answer nextChoice; the filters they were given, in turn.
+    std::optional<std::string> nextChoice;
+    std::string songFilter;
+    Lines sourceFilters;
+    uint32_t clock = 0;
+
+    // Only the folders listed can be made current.
+    std::string folder = "C:\\start";
+    std::set<std::string> folders = {"C:\\start"};
+
+    // Every Yes/No question, from the settings or the background, is answered answerYes.
+    Lines questions;
+    bool answerYes = true;
+
+    // The tone dialog is shown on these channels and answered by answerToneDialog, when set.
+    std::vector<int> toneDialogChannels;
+    std::function<void(ToneDialogModel&)> answerToneDialog;
+
+    // The background: the pictures chosen in turn (none once they run out), what the plug-ins decode.
+    std::deque<std::optional<std::string>> pictureChoices;
+    Lines pictureFolders;
+    DibImage pluginPicture;
+    PluginResult pluginResult;
+    Lines decoded;
+    Lines progress;
+    std::optional<std::string> saveChoice;
+    Lines saveFolders;
+    std::string saveFilter;
+    bool writeSucceeds = true;
+
+    int helpOpenings = 0;
+    bool helpFound = true;
+};

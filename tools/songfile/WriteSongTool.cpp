@@ -1,0 +1,20 @@
+#include "tools/songfile/WriteSongTool.h"
+
+#include <cstdio>
+#include <fstream>
+
+int writeSongTool(int argc, char** argv, const char* toolName, std::vector<uint8_t> (*makeSong)()) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s OUT.mid\n", toolName);
+        return 2;
+    }
+    const std::vector<uint8_t> song = makeSong();
+    std::ofstream file(argv[1], std::ios::binary);
+    file.write(reinterpret_cast<const char*>(song.data()), std::streamsize(song.size()));
+    file.close();
+    if (!file) {
+        std::fprintf(stderr, "%s: cannot be written\n", argv[1]);
+        return 1;
+    }
+    return 0;
+}
