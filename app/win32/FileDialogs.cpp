@@ -40,11 +40,6 @@ std::optional<std::string> chooseFileToOpen(HWND owner, const std::string& filte
     return runFileDialog(GetOpenFileNameW, owner, filter, std::string(), std::string(), options);
 }
 
-std::optional<std::string> chooseFileToOpenIn(HWND owner, const std::string& filter,
-                                              const std::string& folder) {
-    return runFileDialog(GetOpenFileNameW, owner, filter, folder, std::string());
-}
-
 std::optional<std::string> chooseFileToSave(HWND owner, const std::string& filter, const std::string& folder,
                                             const std::string& defaultExtension) {
     return runFileDialog(GetSaveFileNameW, owner, filter, folder, defaultExtension);

@@ -11,9 +11,6 @@
 std::optional<std::string> chooseFileToOpen(HWND owner, const std::string& filter,
                                             DWORD options = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT);
 
-// The same, starting in |folder| (the current folder when it is empty).
-std::optional<std::string> chooseFileToOpenIn(HWND owner, const std::string& filter,
-                                              const std::string& folder);
 // The common save dialog, starting in |folder|: |defaultExtension| is added to a name typed without one,
 // and replacing an existing file is confirmed by the user first.
 std::optional<std::string> chooseFileToSave(HWND owner, const std::string& filter, const std::string& folder,
