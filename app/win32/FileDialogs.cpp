@@ -1,17 +1,9 @@
 #include "app/win32/FileDialogs.h"
 
+#include "platform/win32/DialogFilter.h"
 #include "platform/win32/WideText.h"
 
 namespace {
-// "description|pattern|" becomes the dialog's "description\0pattern\0\0".
-std::wstring dialogFilter(const std::string& filter) {
-    std::wstring result = widen(filter);
-    for (wchar_t& c : result)
-        if (c == L'|') c = L'\0';
-    result.push_back(L'\0');
-    return result;
-}
-
 using FileDialogFunction = BOOL(WINAPI*)(OPENFILENAMEW*);
 
 // An empty folder or extension is none.

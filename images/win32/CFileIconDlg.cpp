@@ -8,20 +8,12 @@
 #include "images/PreviewGeometry.h"
 #include "images/win32/FileDialogIds.h"
 #include "images/win32/SusiePlugins.h"
+#include "platform/win32/DialogFilter.h"
 #include "platform/win32/FileBytes.h"
 #include "platform/win32/MessageBoxes.h"
 #include "platform/win32/WideText.h"
 
 namespace {
-// "description|pattern|" becomes the dialog's "description\0pattern\0\0".
-std::wstring dialogFilter(const std::string& filter) {
-    std::wstring result = widen(filter);
-    for (wchar_t& c : result)
-        if (c == L'|') c = L'\0';
-    result.push_back(L'\0');
-    return result;
-}
-
 std::wstring folderOf(const std::wstring& path) {
     const size_t slash = path.find_last_of(L"\\/");
     return slash == std::wstring::npos ? std::wstring() : path.substr(0, slash);
