@@ -18,7 +18,7 @@ packages=(
   libfluidsynth-dev                           # velmira-render --wav renders audio with it
   fp-utils-3.2.2 libchm-bin                   # chmcmd compiles the help file; extract_chmLib checks it
   clang libclang-rt-dev                       # scripts/fuzz.sh: libFuzzer and clang's sanitizer runtimes
-  midicsv valgrind                            # scripts/compare-render-speed.sh: the yardstick, and profiles
+  midicsv                                     # scripts/compare-render-speed.sh: the yardstick
 )
 
 sudo_cmd=()
