@@ -13,6 +13,3 @@ int runRenderCommand(const std::vector<std::string>& arguments, std::ostream& ou
 
 // Plays a song image as the program would with the given options, from load to stop.
 std::vector<RecordingMidiOut::Message> renderSong(std::vector<uint8_t> image, const RenderOptions& options);
-
-// The messages as a format 0 Standard MIDI File, one tick a millisecond, so their times are exact.
-std::vector<uint8_t> messagesAsSmf(const std::vector<RecordingMidiOut::Message>& messages);
