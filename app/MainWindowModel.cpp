@@ -8,6 +8,7 @@
 #include "app/HotKeyArea.h"
 #include "app/MenuAreaOf.h"
 #include "app/HelpMenu.h"
+#include "app/PlaySaveMenu.h"
 #include "app/ViewMenu.h"
 #include "resources/CommandIds.h"
 #include "tones/SoundModuleMenu.h"
@@ -51,6 +52,9 @@ MainWindowModel::MainWindowModel(PlatformPorts ports, MidiOut& out, PlaybackTime
         areas_.push_back(std::make_unique<BackgroundMenu>(*background_, engine_.player()));
     }
     if (ports.help) areas_.push_back(std::make_unique<HelpMenu>(*ports.help, ports.window));
+    if (ports.playSave)
+        areas_.push_back(std::make_unique<PlaySaveMenu>(engine_, face_, settings_.settings(), *ports.playSave,
+                                                        ports.window));
 }
 
 void MainWindowModel::onTick() {

@@ -11,6 +11,7 @@ class ToneDialogPort;  // tones/ToneChanger.h
 
 class BackgroundPort;  // app/BackgroundPort.h
 class HelpPort;        // app/HelpMenu.h
+class PlaySavePort;    // app/PlaySaveMenu.h
 
 // Everything the main window's rules ask of the platform, one port per concern.
 struct PlatformPorts {
@@ -26,4 +27,5 @@ struct PlatformPorts {
     // Without these the window has no background change (and closing asks nothing) and no help.
     BackgroundPort* background = nullptr;
     HelpPort* help = nullptr;
+    PlaySavePort* playSave = nullptr;  // "演奏を保存"; without it the window cannot save the song as played
 };

@@ -4,9 +4,7 @@
 
 #include "app/ProgramTitle.h"
 
-namespace {
 const char* const midiFileFilter = "ＭＩＤＩファイル(*.mid)|*.mid|";
-}  // namespace
 
 SongOpener::SongOpener(PlatformPorts ports, PlaybackEngine& engine, FaceState& face, FaceDrawing& drawing,
                        HistoryMenu& history)

@@ -37,3 +37,23 @@ void LiveControls::clearReadouts() {
         channelPlayed[c].store(false, relaxed);
     }
 }
+
+void LiveControls::copyControls(const LiveControls& from) {
+    auto copy = [](auto& to, const auto& value) { to.store(value.load(relaxed), relaxed); };
+    copy(keyShift, from.keyShift);
+    copy(keyShiftActive, from.keyShiftActive);
+    copy(soloChannel, from.soloChannel);
+    copy(octaveDoubleChannel, from.octaveDoubleChannel);
+    copy(volumeAllFixed, from.volumeAllFixed);
+    for (int c = 0; c < channelCount; ++c) {
+        copy(channelMuted[c], from.channelMuted[c]);
+        copy(volumeFixed[c], from.volumeFixed[c]);
+        copy(volumeValue[c], from.volumeValue[c]);
+        copy(reverbFixed[c], from.reverbFixed[c]);
+        copy(reverbValue[c], from.reverbValue[c]);
+        copy(chorusFixed[c], from.chorusFixed[c]);
+        copy(chorusValue[c], from.chorusValue[c]);
+        copy(modulationFixed[c], from.modulationFixed[c]);
+        copy(modulationValue[c], from.modulationValue[c]);
+    }
+}

@@ -49,4 +49,6 @@ struct LiveControls {
     void resetForSong();
     // The read-outs at every playback start.
     void clearReadouts();
+    // Every control as another set has it (the read-outs stay): a song played elsewhere as the face has it.
+    void copyControls(const LiveControls& from);
 };

@@ -12,7 +12,8 @@ packages=(
                                               # carries its own JPEG, PNG and GIF decoders (no host libraries)
   fonts-wine                                  # Marlett, for the caption buttons Wine draws
   xvfb xauth imagemagick x11-utils            # a display without a screen, and screenshots
-  xdotool                                     # the screenshot clicks the face as a user would
+  xdotool                                     # the screenshot and the monkey run click the face as a user would
+  gnuplot-nox                                 # the timing report's plot
   locales                                     # ja_JP.UTF-8, so Wine's ANSI code page is 932
   fluidsynth fluid-soundfont-gm alsa-utils    # a General MIDI synthesizer for the run command
   libfluidsynth-dev                           # velmira-render --wav renders audio with it

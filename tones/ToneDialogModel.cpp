@@ -1,13 +1,7 @@
 #include "tones/ToneDialogModel.h"
 
+#include "tones/ToneMessages.h"
 #include "tones/ToneTable.h"
-
-namespace {
-constexpr uint8_t controlChange = 0xB0;
-constexpr uint8_t programChange = 0xC0;
-constexpr uint8_t bankSelect = 0x00;
-constexpr uint8_t bankSelectLsb = 0x20;
-}  // namespace
 
 ToneDialogModel::ToneDialogModel(ChannelTones& tones, MidiOut& out, int channel, SoundModule module,
                                  bool gmMode)
@@ -91,10 +85,5 @@ bool ToneDialogModel::sameSound(Sound a, Sound b) const {
 }
 
 void ToneDialogModel::send(Sound sound) {
-    const uint8_t channel = uint8_t(channel_);
-    if (!isDrum_) {
-        out_.sendShortMessage(controlChange | channel, bankSelect, sound.bank);
-        out_.sendShortMessage(controlChange | channel, bankSelectLsb, 0);
-    }
-    out_.sendShortMessage(programChange | channel, sound.program, 0);
+    sendTone(out_, channel_, sound.program, sound.bank);
 }

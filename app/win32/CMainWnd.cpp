@@ -26,8 +26,8 @@ CMainWnd::CMainWnd(HINSTANCE instance, MidiOut& out, OutputOpener openOutput, Pl
                    ShortMessageFailures& failures)
     : instance_(instance),
       openOutput_(std::move(openOutput)),
-      model_(PlatformPorts{*this, *this, *this, *this, registry_, *this, this, this, this, this}, out, timer, *this,
-             *this, failures),
+      model_(PlatformPorts{*this, *this, *this, *this, registry_, *this, this, this, this, this, this}, out, timer,
+             *this, *this, failures),
       out_(out) {}
 
 CMainWnd::~CMainWnd() {
@@ -359,6 +359,11 @@ std::optional<std::string> CMainWnd::chooseFaceFileToSave(const std::string& fol
 
 bool CMainWnd::writeWholeFile(const std::string& path, const std::vector<uint8_t>& bytes) {
     return writeFileWhole(path, bytes);
+}
+
+std::optional<std::string> CMainWnd::choosePlayedSongFile(const std::string& folder,
+                                                          const std::string& filter) {
+    return chooseFileToSave(window_, filter, folder, "mid");
 }
 
 bool CMainWnd::openHelpSearch() {

@@ -8,6 +8,7 @@
 #include "app/HelpMenu.h"
 #include "app/MainWindowModel.h"
 #include "app/PlatformPorts.h"
+#include "app/PlaySaveMenu.h"
 #include "app/SettingsPort.h"
 #include "app/win32/GdiCanvas.h"
 #include "app/win32/RegistrySettingsStore.h"
@@ -32,6 +33,7 @@ class CMainWnd : public WindowPort,
                  public ToneDialogPort,
                  public BackgroundPort,
                  public HelpPort,
+                 public PlaySavePort,
                  private CanvasSource {
   public:
     static constexpr UINT tickMessage = WM_USER + 1;  // WM_TICK, posted by the timer thread
@@ -99,9 +101,13 @@ class CMainWnd : public WindowPort,
     bool confirm(const std::string& question) override;
     std::optional<std::string> chooseFaceFileToSave(const std::string& folder,
                                                     const std::string& filter) override;
+    // (and PlaySavePort's)
     bool writeWholeFile(const std::string& path, const std::vector<uint8_t>& bytes) override;
     // HelpPort: velmira.chm beside the program.
     bool openHelpSearch() override;
+    // PlaySavePort
+    std::optional<std::string> choosePlayedSongFile(const std::string& folder,
+                                                    const std::string& filter) override;
 
   protected:
     // The timer listening in the open dialog plays by; the tests' window has one it ticks itself.

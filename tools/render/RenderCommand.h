@@ -16,6 +16,3 @@ std::vector<RecordingMidiOut::Message> renderSong(std::vector<uint8_t> image, co
 
 // The messages as velmira-render prints them, one a line.
 std::string messageLines(const std::vector<RecordingMidiOut::Message>& messages);
-
-// The messages as a format 0 Standard MIDI File, one tick a millisecond, so their times are exact.
-std::vector<uint8_t> messagesAsSmf(const std::vector<RecordingMidiOut::Message>& messages);

@@ -116,7 +116,7 @@ TEST_F(MainWindowSettingsTest, WhatTheWindowWritesAtExitIsWhatItShowsAtTheNextSt
     RegSetKeyValueW(HKEY_CURRENT_USER, L"Software\\Velmira\\User", L"Ongen", REG_DWORD, &sb16, sizeof sb16);
     ASSERT_TRUE(start());
     EXPECT_TRUE(historyItems().empty());
-    EXPECT_EQ(GetMenuItemCount(fileMenu()), 7);  // the placeholders are gone
+    EXPECT_EQ(GetMenuItemCount(fileMenu()), 8);  // the placeholders are gone
     EXPECT_TRUE(menuState(0, IDM_HISTORY_CLEAR, MF_GRAYED));
     EXPECT_TRUE(menuState(5, IDM_MODULE_SB16, MF_CHECKED));
     const std::string music = narrow(musicFolder);
@@ -151,7 +151,7 @@ TEST_F(MainWindowSettingsTest, WhatTheWindowWritesAtExitIsWhatItShowsAtTheNextSt
     EXPECT_EQ(historyItems()[0].label, "1. C:\\other\\b.mid");
     command(IDM_HISTORY_CLEAR);
     EXPECT_TRUE(historyItems().empty());
-    EXPECT_EQ(GetMenuItemCount(fileMenu()), 7);
+    EXPECT_EQ(GetMenuItemCount(fileMenu()), 8);
     exitProgram();
     EXPECT_EQ(readString(mru, L"Mru1"), "empty");
     EXPECT_TRUE(window->messages.empty());

@@ -36,6 +36,10 @@ class TestWindow : public CMainWnd {
     std::optional<std::string> chooseFaceFileToSave(const std::string&, const std::string&) override {
         return saveAs;
     }
+    std::optional<std::string> choosePlayedSongFile(const std::string& folder, const std::string&) override {
+        songFoldersAsked.push_back(folder);
+        return saveAs;
+    }
 
     std::map<std::string, std::vector<uint8_t>> files;
     std::optional<std::string> nextChoice;
@@ -43,6 +47,7 @@ class TestWindow : public CMainWnd {
     std::optional<std::string> saveAs;
     uint32_t clock = 0;
     Lines sourceFilters;
+    Lines songFoldersAsked;  // where "演奏を保存" opened its dialog
     bool messagesFail = false;  // a test that expects no message box fails at the first
     Lines messages;
     Lines questions;

@@ -1,0 +1,21 @@
+#include "app/PlaySaveMenu.h"
+
+#include "app/PlayedSong.h"
+#include "app/SongOpener.h"
+#include "resources/CommandIds.h"
+
+const char* const PlaySaveMenu::writeFailedText = "ＭＩＤＩデータの書き込みに失敗しました";
+
+bool PlaySaveMenu::handles(int id) const {
+    return id == IDM_FILE_SAVE_PLAYED;
+}
+
+void PlaySaveMenu::run(int) {
+    if (engine_.player().playing() || !face_.songLoaded) return;
+    const std::optional<std::string> path = port_.choosePlayedSongFile(settings_.readDir, midiFileFilter);
+    if (!path || path->empty()) return;
+    window_.setWaitCursor(true);
+    const bool written = port_.writeWholeFile(*path, playedSongAsSmf(engine_));
+    window_.setWaitCursor(false);
+    if (!written) window_.showMessage(writeFailedText);
+}

@@ -1,0 +1,43 @@
+#include "effects/SongRendering.h"
+
+SongRendering::SongRendering()
+    : engine_(device_, timer_, static_cast<TickPoster&>(*this), static_cast<PlayerHost&>(*this), failures_) {}
+
+void SongRendering::load(std::vector<uint8_t> image) {
+    device_.setTime(0);
+    // A channel message in running status takes three bytes of the file with its delta-time.
+    device_.reserve(image.size() / 3 + 256);
+    engine_.loadSong(std::move(image));
+    loadEnd_ = device_.messages().size();
+}
+
+void SongRendering::playToEnd() {
+    Player& player = engine_.player();
+    engine_.selection().playOnce = true;
+    player.startPlayback();
+    Sequencer& sequencer = engine_.sequencer();
+    const long lastPeriod = longestPlayMs / Sequencer::timerPeriod;
+    for (long tick = 0; timer_.running(); ++tick) {
+        // Periods in which nothing can happen are passed over at once: the cost follows the song's events,
+        // not its length, and what is sent and when stays the same.
+        const int64_t idle = sequencer.idlePeriods(lastPeriod - tick);
+        if (idle > 0) {
+            sequencer.passIdlePeriods(idle);
+            tick += long(idle);
+        }
+        const long now = tick * Sequencer::timerPeriod;
+        device_.setTime(now);
+        stopStart_ = device_.messages().size();
+        stopMs_ = now;
+        if (now >= longestPlayMs) {
+            player.stopPlayback(Player::userStop);
+            break;
+        }
+        tickPosted_ = false;
+        timer_.tick();
+        // The messages of this tick are the song's; only what the window's tick handler sends may be the
+        // stop.
+        stopStart_ = device_.messages().size();
+        if (tickPosted_) player.onTick();
+    }
+}

@@ -1,0 +1,58 @@
+#pragma once
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+#include "effects/PlaybackEngine.h"
+#include "playback/RecordingMidiOut.h"
+#include "playback/ShortMessageFailures.h"
+#include "playback/VirtualTimer.h"
+
+// A song played from load to stop in virtual time, without waiting: the program's engine around a
+// recording device, a virtual timer and a window that draws nothing. velmira-render and the window's
+// "演奏を保存" both play songs through it, so a saved song is what the renderer hears.
+//
+//     SongRendering rendering;
+//     rendering.load(image);
+//     rendering.engine().effect() = ...;   // settings as the song is to be played
+//     rendering.playToEnd();
+class SongRendering : private TickPoster, private PlayerHost {
+  public:
+    // Nothing a real song does takes a day; a damaged delta-time can ask for longer, so playback stops there.
+    static constexpr long longestPlayMs = 24L * 60 * 60 * 1000;
+
+    SongRendering();
+
+    // The song into the engine, as the window loads one: the load's messages go to the device at time 0.
+    void load(std::vector<uint8_t> image);
+    // Plays once from the start until the song ends (or a day has passed), one timer period of virtual
+    // time a tick, and stops as the window would.
+    void playToEnd();
+
+    PlaybackEngine& engine() { return engine_; }
+    MidiOut& device() { return device_; }
+    const std::vector<RecordingMidiOut::Message>& messages() const { return device_.messages(); }
+    // Where the messages of the last load end and those of the closing stop begin (messages() indices), and
+    // the virtual time of the stop.
+    size_t loadEnd() const { return loadEnd_; }
+    size_t stopStart() const { return stopStart_; }
+    long stopMs() const { return stopMs_; }
+
+  private:
+    void postTick() override { tickPosted_ = true; }
+    void resetForPlayback() override {}
+    void drawPlayButton(bool) override {}
+    void drawFastForwardButton(bool) override {}
+    void blankMetersAndLamps() override {}
+    void timerFailed() override {}
+    void openNextSongListEntry() override {}
+
+    RecordingMidiOut device_;
+    ShortMessageFailures failures_;
+    VirtualTimer timer_;
+    PlaybackEngine engine_;
+    bool tickPosted_ = false;
+    size_t loadEnd_ = 0;
+    size_t stopStart_ = 0;
+    long stopMs_ = 0;
+};

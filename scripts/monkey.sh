@@ -1,0 +1,164 @@
+#!/usr/bin/env bash
+# The monkey run: velmira.exe under Wine on a private Xvfb, recording what it sends (/out:record), driven for
+# MINUTES (5 unless told) by random clicks and drags on the face, random menu commands, random keys and
+# random answers in whatever dialog or message box opens. After every action it checks that the process
+# lives and its window answers a message within a few seconds, and every few actions that the recording is
+# well formed (scripts/monkey-check.awk); at the end it closes the window and checks that no note was left
+# sounding. The actions come from a seed it prints; the same seed gives the same actions again:
+#   scripts/monkey.sh [MINUTES]                  a new seed
+#   VELMIRA_MONKEY_SEED=N scripts/monkey.sh [MINUTES]    replays seed N
+# A failure saves the seed, the last actions and the recording under the build's monkey folder.
+# Run scripts/build.sh first.
+set -euo pipefail
+top=$(cd "$(dirname "$0")/.." && pwd)
+build=${VELMIRA_BUILD_DIR:-$top/build}
+minutes=${1:-5}
+seed=${VELMIRA_MONKEY_SEED:-$(( $(date +%s) % 32768 ))}
+work=$build/monkey
+songs=$work/songs
+recording=$work/recording.txt
+log=$work/actions.txt
+mkdir -p "$songs"
+rm -f "$recording" "$log"
+windows_path() { echo "Z:${1//\//\\}"; }
+echo "monkey seed $seed, $minutes minutes (replay: VELMIRA_MONKEY_SEED=$seed scripts/monkey.sh $minutes)"
+
+cp "$build/native/demo.mid" "$songs/demo.mid"
+"$build/native/tools/velmira-dense-song" "$songs/dense.mid" 20
+printf 'The quick brown fox jumps over the lazy dog. %.0s' $(seq 40) >"$songs/text.txt"
+# What a random answer may type into a dialog's first field: songs, a text, a picture, nothing much, a number.
+texts=("$(windows_path "$songs/demo.mid")" "$(windows_path "$songs/dense.mid")" "$(windows_path "$songs/text.txt")"
+       "$(windows_path "$build/windows/Main.bmp")" "$(windows_path "$songs/saved.mid")" "Z:\\nowhere\\x.mid"
+       "" "7" "120" "-3" "abc")
+# Every menu command but the two that end the program and the help viewer (a program of its own).
+commands=(40001 40540 40541 40542 40543 40544 40545 40547 40549 40036 40037 40061 40007 40008 40009 40023
+          40010 40011 40020 40021 40022 40012 40015 40014 40016 40041 40040 40042 40043 40026 40027 40028
+          40019 40018 40017)
+keys=(space ctrl+o Up Down Left Right Prior Next Escape Return Tab a F1 alt+f Delete)
+
+unset DISPLAY
+# shellcheck source=scripts/display.sh
+. "$top/scripts/display.sh"
+ensure_display
+cd "$build/windows"
+./wine-run.sh wineboot >/dev/null 2>&1 || true
+poke() { ./wine-run.sh tools/velmira-poke.exe "$@" 2>/dev/null; }
+./wine-run.sh velmira.exe "/out:record=$(windows_path "$recording")" /play "$(windows_path "$songs/demo.mid")" \
+  >/dev/null 2>&1 &
+program=$!
+# Whatever ends the script ends the program and the display with it.
+trap 'kill "$program" 2>/dev/null || true; kill "$VELMIRA_XVFB_PID" 2>/dev/null || true' EXIT
+
+actions=0
+fail() {
+  local saved=$work/failure-seed-$seed
+  mkdir -p "$saved"
+  { echo "seed $seed, after $actions actions: $*"; echo "last actions:"; tail -n 30 "$log"; } >"$saved/finding.txt"
+  cp "$recording" "$saved/recording.txt" 2>/dev/null || true
+  echo "FINDING: $* (seed $seed; saved in $saved)" >&2
+  tail -n 10 "$log" >&2
+  kill "$program" 2>/dev/null || true
+  WINEPREFIX="$build/windows/wineprefix" wineserver -k 2>/dev/null || true
+  exit 1
+}
+
+# The main window's X window: the program's one window as wide as the face.
+main_window() {
+  local id
+  for id in $(xdotool search --classname 'velmira.exe' 2>/dev/null); do
+    eval "$(xdotool getwindowgeometry --shell "$id" 2>/dev/null)" || continue
+    if [ "${WIDTH:-0}" -ge 788 ]; then echo "$id"; return; fi
+  done
+}
+deadline=$((SECONDS + 120))
+until window=$(main_window) && [ -n "$window" ]; do
+  [ $SECONDS -lt $deadline ] || fail "the window did not appear"
+  sleep 0.5
+done
+
+# Face coordinates to the screen: the face lies at the bottom of the window, one pixel inside the frame. In
+# the compact view (no face) they are spread over the caption and the menu bar instead. A window dragged
+# partly off the screen is clicked at the screen's edge.
+face_point() {  # x y
+  eval "$(xdotool getwindowgeometry --shell "$window")"
+  local frame=$(((WIDTH - 788) / 2)) x y
+  if [ "$HEIGHT" -ge 540 ]; then
+    x=$((X + frame - 1 + $1)) y=$((Y + HEIGHT - 540 - frame - 1 + $2))
+  else
+    x=$((X + $1 * WIDTH / 788)) y=$((Y + $2 * HEIGHT / 540))
+  fi
+  x=$((x < 0 ? 0 : x > 1279 ? 1279 : x)) y=$((y < 0 ? 0 : y > 1023 ? 1023 : y))
+  echo "$x" "$y"
+}
+
+check_alive() {
+  kill -0 "$program" 2>/dev/null || fail "velmira.exe has ended"
+  local answer=0
+  poke ping 4000 || answer=$?
+  [ "$answer" -eq 0 ] || fail "the window did not answer within 4 s (velmira-poke ping: $answer)"
+}
+check_recording() {  # [final]
+  local findings
+  findings=$(awk -v final="${1:-0}" -f "$top/scripts/monkey-check.awk" "$recording") || fail "$findings"
+}
+
+RANDOM=$seed
+end=$((SECONDS + minutes * 60))
+while [ $SECONDS -lt $end ]; do
+  # Every step draws the same numbers whatever happens, so a seed always gives the same actions.
+  kind=$((RANDOM % 10)) a=$RANDOM b=$RANDOM c=$RANDOM d=$RANDOM e=$RANDOM
+  actions=$((actions + 1))
+  # A dialog or message box that is open is answered first (a user could do nothing else with it).
+  text=${texts[$((c % ${#texts[@]}))]}
+  answered=""
+  if ((d % 3 == 0)); then
+    answered=$(poke answer "$e") || answered=""
+  else
+    answered=$(poke answer "$e" "$text") || answered=""
+  fi
+  if [ -n "$answered" ]; then
+    echo "$actions: $answered (typed: $text)" >>"$log"
+  else
+    case $kind in
+      0 | 1 | 2)  # a click on the face, mostly the left button
+        read -r x y < <(face_point $((a % 788)) $((b % 540)))
+        button=$((c % 4 == 0 ? 3 : 1))
+        echo "$actions: click $button at face $((a % 788)),$((b % 540))" >>"$log"
+        xdotool mousemove "$x" "$y" click "$button"
+        ;;
+      3 | 4)  # a drag across the face
+        read -r x y < <(face_point $((a % 788)) $((b % 540)))
+        read -r x2 y2 < <(face_point $((c % 788)) $((d % 540)))
+        echo "$actions: drag from face $((a % 788)),$((b % 540)) to $((c % 788)),$((d % 540))" >>"$log"
+        xdotool mousemove "$x" "$y" mousedown 1 mousemove "$x2" "$y2" mouseup 1
+        ;;
+      5 | 6 | 7)  # a menu command
+        id=${commands[$((a % ${#commands[@]}))]}
+        result=0
+        poke command "$id" || result=$?
+        echo "$actions: menu command $id$([ "$result" -eq 4 ] && echo ' (refused: a modal dialog is open)')" >>"$log"
+        ;;
+      *)  # a key
+        key=${keys[$((a % ${#keys[@]}))]}
+        echo "$actions: key $key" >>"$log"
+        xdotool windowfocus "$window" 2>/dev/null || true
+        xdotool key "$key"
+        ;;
+    esac
+  fi
+  sleep 0.$((b % 3))
+  check_alive
+  if ((actions % 10 == 0)); then check_recording; fi
+done
+
+# Closing: answer whatever the close asks (saving a changed face), then the last stop must have silenced all.
+poke close || true
+for _ in $(seq 60); do
+  kill -0 "$program" 2>/dev/null || break
+  poke answer 0 >/dev/null || true
+  sleep 0.5
+done
+kill -0 "$program" 2>/dev/null && fail "velmira.exe did not close"
+check_recording final
+lines=$(wc -l <"$recording")
+echo "monkey seed $seed: $actions actions in $minutes minutes, $lines recorded messages, no finding"

@@ -1,0 +1,115 @@
+#!/usr/bin/env bash
+# The timing report: plays a busy song through the real multimedia timer (velmira.exe under Wine on a
+# private Xvfb, recording what it sends with /out:record), closes the window once the song has stopped,
+# and lays each recorded line's real time beside its play time T:
+#   - lateness: how long after its due time each message went out. Playback starts right after the load's
+#     GS reset and the timer's first tick (T = 0) is due one period later, so a line of play time T is due
+#     at the GS reset's real time + 10 ms + T. (The sequencer's own rounding of a song's event to the next
+#     tick is not counted: T already holds it.)
+#   - the timer's period: the real time between consecutive ticks (each tick's first line)
+#   - the tempo error: the real length of the song against its nominal length
+# and plots the lateness over the song.
+#   scripts/timing-report.sh [SECONDS] [PLOT.png]     (60 s and docs/timing.png unless told)
+# Run scripts/build.sh first.
+set -euo pipefail
+top=$(cd "$(dirname "$0")/.." && pwd)
+build=${VELMIRA_BUILD_DIR:-$top/build}
+seconds=${1:-60}
+plot=$(realpath -m "${2:-$top/docs/timing.png}")
+work=$build/timing
+mkdir -p "$work" "$(dirname "$plot")"
+song=$work/dense.mid
+recording=$work/recording.txt
+windows_path() { echo "Z:${1//\//\\}"; }
+
+"$build/native/tools/velmira-dense-song" "$song" "$seconds"
+rm -f "$recording"
+
+unset DISPLAY
+# shellcheck source=scripts/display.sh
+. "$top/scripts/display.sh"
+ensure_display
+cd "$build/windows"
+./wine-run.sh wineboot >/dev/null 2>&1 || true
+./wine-run.sh velmira.exe "/out:record=$(windows_path "$recording")" /play "$(windows_path "$song")" \
+  >/dev/null 2>&1 &
+program=$!
+
+# The song has stopped once the last of the stop's all-notes-off lines is written.
+deadline=$((SECONDS + seconds + 120))
+until grep -q $'^[0-9]* BF 7B 00\t' "$recording" 2>/dev/null; do
+  if [ $SECONDS -ge $deadline ] || ! kill -0 "$program" 2>/dev/null; then
+    echo "the song did not play to its end" >&2
+    kill "$program" 2>/dev/null || true
+    exit 1
+  fi
+  sleep 0.5
+done
+./wine-run.sh tools/velmira-poke.exe close
+for _ in $(seq 100); do kill -0 "$program" 2>/dev/null || break; sleep 0.1; done
+if kill -0 "$program" 2>/dev/null; then
+  echo "velmira.exe did not close" >&2
+  kill "$program" 2>/dev/null || true
+  exit 1
+fi
+
+# Each line: T, the bytes, a tab, the real time in microseconds since the output was opened. The load's
+# messages (up to the GS reset) come before playback; the stop's controllers 66, 64 and 123 after it.
+# Lateness lines: T in s, lateness in ms.
+lateness=$work/lateness.txt
+gaps=$work/gaps.txt
+awk -v lateness="$lateness" -v gaps="$gaps" -v summary="$work/summary.txt" '
+  !playing { if ($2 == "F0" && $3 == "41") { playing = 1; t0 = $NF + 10000 } next }
+  $2 ~ /^B/ && ($3 == "42" || $3 == "40" || $3 == "7B") { next }
+  {
+    t = $1; us = $NF
+    count++
+    printf "%.3f %.3f\n", t / 1000, (us - t0) / 1000 - t > lateness
+    if (!(t in tick)) { tick[t] = us; if ((t - 10) in tick) printf "%.3f\n", (us - tick[t - 10]) / 1000 > gaps }
+    last = t
+  }
+  END {
+    printf "%d %d %.3f %d\n", count, last, (tick[last] - tick[0]) / 1000, length(tick) > summary
+  }' "$recording"
+
+percentile() {  # FILE COLUMN P: the P-th percentile of the column (nearest rank)
+  sort -g -k"$2","$2" "$1" | awk -v column="$2" -v p="$3" '{ v[NR] = $column }
+    END { r = int((p / 100) * NR + 0.999999); if (r < 1) r = 1; print v[r] }'
+}
+read -r messages nominal_ms real_ms ticks <"$work/summary.txt"
+late_median=$(percentile "$lateness" 2 50)
+late_p99=$(percentile "$lateness" 2 99)
+late_max=$(percentile "$lateness" 2 100)
+late_min=$(percentile "$lateness" 2 0)
+early=$(awk '$2 < 0 { n++ } END { print n + 0 }' "$lateness")
+period_median=$(percentile "$gaps" 1 50)
+period_p99=$(percentile "$gaps" 1 99)
+tempo_error=$(awk -v real="$real_ms" -v nominal="$nominal_ms" 'BEGIN { printf "%+.2f", (real / nominal - 1) * 100 }')
+mean_period=$(awk -v real="$real_ms" -v ticks="$ticks" 'BEGIN { printf "%.3f", real / (ticks - 1) }')
+
+gnuplot <<PLOT
+set terminal png size 900,360 font ",10"
+set output "$plot"
+set title "Velmira under Wine: lateness of each message against its play time (${messages} messages)"
+set xlabel "play time T (s)"
+set ylabel "lateness (ms)"
+set grid
+set key off
+plot "$lateness" using 1:2 with points pt 7 ps 0.2 lc rgb "#1060c0"
+PLOT
+
+cat <<REPORT
+Timing of velmira.exe under Wine ($(wine --version 2>/dev/null || echo wine)), $(nproc) cores,
+a ${seconds} s song of ${messages} messages:
+| Figure | Value |
+|---|---|
+| Lateness, median | ${late_median} ms |
+| Lateness, p99 | ${late_p99} ms |
+| Lateness, max | ${late_max} ms |
+| Messages early (lateness below 0) | ${early} (least lateness ${late_min} ms) |
+| Timer period, median | ${period_median} ms |
+| Timer period, p99 | ${period_p99} ms |
+| Timer period, mean over the song | ${mean_period} ms (${ticks} ticks) |
+| Real length against nominal | ${real_ms} ms against ${nominal_ms} ms (tempo error ${tempo_error} %) |
+Plot: $plot
+REPORT

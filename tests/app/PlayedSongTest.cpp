@@ -1,0 +1,103 @@
+// The song as the window plays it: what the face's cells and the tone dialog hold goes into the saved
+// song, and saving leaves the window's engine as it was.
+#include <gtest/gtest.h>
+
+#include "app/PlayedSong.h"
+#include "effects/SongRendering.h"
+#include "playback/RecordingMidiOut.h"
+#include "playback/SmfWriter.h"
+#include "tests/support/VirtualPlayer.h"
+
+namespace {
+using Lines = std::vector<std::string>;
+
+// Channel 0 changes its tone and pans hard left, then plays two notes; channel 2 plays one for three quarters
+// and its track ends a quarter after it, 2 s in. Format 1.
+std::vector<uint8_t> song() {
+    return SmfWriter(1, 480)
+        .track({0x00, 0xB0, 0x00, 0x08, 0x00, 0xC0, 0x10, 0x00, 0xB0, 0x0A, 0x00, 0x00, 0xB0,
+                0x5B, 0x7F, 0x00, 0x90, 0x3C, 0x64, 0x83, 0x60, 0x80, 0x3C, 0x00, 0x00, 0x90,
+                0x3E, 0x64, 0x83, 0x60, 0x80, 0x3E, 0x00, 0x00, 0xFF, 0x2F, 0x00})
+        .track({0x00, 0x92, 0x30, 0x50, 0x8B, 0x20, 0x82, 0x30, 0x00, 0x83, 0x60, 0xFF, 0x2F, 0x00})
+        .bytes();
+}
+
+// Plays a MIDI file as velmira-render does, with nothing set: the lines after its load.
+Lines played(std::vector<uint8_t> image, long* stopMs = nullptr) {
+    SongRendering rendering;
+    rendering.load(std::move(image));
+    rendering.playToEnd();
+    if (stopMs) *stopMs = rendering.stopMs();
+    Lines lines;
+    for (size_t i = rendering.loadEnd(); i < rendering.messages().size(); ++i)
+        lines.push_back(RecordingMidiOut::formatLine(rendering.messages()[i]));
+    return lines;
+}
+
+Lines only(const Lines& lines, const std::string& bytes) {
+    Lines found;
+    for (const std::string& line : lines)
+        if (line.find(" " + bytes) != std::string::npos) found.push_back(line);
+    return found;
+}
+
+class PlayedSongTest : public testing::Test {
+  protected:
+    PlayedSongTest() { window.engine.loadSong(song()); }
+    VirtualPlayer<RecordingMidiOut> window;
+};
+}  // namespace
+
+TEST_F(PlayedSongTest, OpensWithTheHeldCellsAndTonesAndKeepsThemOverTheSongsOwn) {
+    LiveControls& controls = window.controls;
+    controls.reverbFixed[0] = true;
+    controls.reverbValue[0] = 40;
+    controls.chorusFixed[2] = true;
+    controls.chorusValue[2] = 120;
+    controls.modulationFixed[2] = true;
+    controls.modulationValue[2] = 10;
+    controls.volumeFixed[2] = true;
+    controls.volumeValue[2] = 60;
+    window.engine.tones().fix(0, 0x30, 0x01);
+    window.engine.tones().fix(9, 0x19, 0x00);  // the drum channel: a drum set by its program alone
+
+    const Lines lines = played(playedSongAsSmf(window.engine));
+    // What the face and the tone dialog sent when they were set, channel by channel, then the song.
+    ASSERT_GE(lines.size(), 10u);
+    EXPECT_EQ(Lines(lines.begin(), lines.begin() + 9),
+              (Lines{"0 B0 5B 28", "0 B0 00 01", "0 B0 20 00", "0 C0 30 00", "0 B2 07 3C", "0 B2 5D 78",
+                     "0 B2 01 0A", "0 C9 19 00", "0 B0 00 01"}));
+    // The song's own tone and reverb on channel 0 give way to the lock and the cell.
+    EXPECT_EQ(only(lines, "C0"), (Lines{"0 C0 30 00", "0 C0 30 00"}));
+    EXPECT_EQ(only(lines, "B0 5B"), (Lines{"0 B0 5B 28", "0 B0 5B 28"}));
+}
+
+TEST_F(PlayedSongTest, SweepsTheAutoPanChannelAndEndsWhenTheOriginalEnds) {
+    window.autoPan.setSpeed(0, 12);
+    long originalStop = 0, savedStop = 0;
+    const Lines original = played(song(), &originalStop);
+    const Lines lines = played(playedSongAsSmf(window.engine), &savedStop);
+    EXPECT_EQ(savedStop, originalStop);
+    EXPECT_EQ(savedStop, 2000 + 10);  // the next period finds no track left
+    // The song's hard left gives way to a sweep from the centre, one step a period while channel 0 sounds.
+    const Lines pans = only(lines, "B0 0A");
+    ASSERT_GT(pans.size(), 90u);
+    EXPECT_EQ(pans[0], "0 B0 0A 41");
+    EXPECT_EQ(pans[1], "10 B0 0A 42");
+    EXPECT_TRUE(only(original, "B0 0A 00").size() == 1 && only(lines, "B0 0A 00").empty());
+}
+
+TEST_F(PlayedSongTest, SavingSendsNothingToTheWindowsDeviceAndChangesNoSetting) {
+    window.effect.type = EffectType::okinawan;
+    window.controls.keyShift = 3;
+    window.controls.keyShiftActive = true;
+    window.engine.tones().fix(1, 5, 0);
+    const size_t sent = window.out.messages().size();
+    const std::vector<uint8_t> first = playedSongAsSmf(window.engine);
+    EXPECT_EQ(window.out.messages().size(), sent);
+    EXPECT_EQ(window.effect.type, EffectType::okinawan);
+    EXPECT_EQ(window.controls.keyShift.load(), 3);
+    EXPECT_TRUE(window.engine.tones().at(1).fixed);
+    EXPECT_FALSE(window.player.playing());
+    EXPECT_EQ(playedSongAsSmf(window.engine), first);
+}
