@@ -144,22 +144,3 @@ TEST_F(GeneratorMenuTest, WhileASongPlaysEveryCommandIsIgnoredWithoutADialog) {
     EXPECT_EQ(platform.title, title);
     EXPECT_EQ(loaded(), platform.files["song.mid"].bytes);
 }
-
-// The generated song is played like an opened file: its melody's first note is the first note sent.
-TEST_F(GeneratorMenuTest, PlayingAGeneratedSongSendsItsNotes) {
-    platform.clock = 42;
-    generate(IDM_GENERATE_RANDOM);
-    PseudoRandom mirror;
-    const uint8_t firstNote = randomSongValues(42, mirror)[0];
-    out.clear();
-    model.engine().player().startPlayback();
-    for (int tick = 0; tick < 5; ++tick) timer.tick();
-    std::vector<uint8_t> firstNoteOn;
-    for (const RecordingMidiOut::Message& message : out.messages())
-        if (message.bytes.size() == 3 && message.bytes[0] == 0x90) {
-            firstNoteOn.assign(message.bytes.begin(), message.bytes.end());
-            break;
-        }
-    ASSERT_EQ(firstNoteOn.size(), 3u);
-    EXPECT_EQ(firstNoteOn[1], firstNote);
-}

@@ -161,26 +161,20 @@ TEST_F(ToneDialogModelTest, OkOnTheFirstRowChosenByTheUserLocksIt) {
     expectLocked(6, 0, 0);
 }
 
-TEST_F(ToneDialogModelTest, OkSendsTheChoiceAgainWhenTheSongReplacedThePreview) {
-    play(5, 0, 0);
-    ToneDialogModel dialog = open(5);
-    dialog.select(toneIndex(SoundModule::sc88, 40, 8));
-    play(5, 41, 0);  // the song's program change went out after the preview
-    out.clear();
-    dialog.ok();
-    expectLocked(5, 40, 8);
-    EXPECT_EQ(sent(), toneMessages(5, 40, 8));
-}
-
-TEST_F(ToneDialogModelTest, OkSendsTheChoiceAgainWhenTheSongSentItsSameToneAfterThePreview) {
-    play(5, 41, 0);
-    ToneDialogModel dialog = open(5);
-    dialog.select(toneIndex(SoundModule::sc88, 40, 8));
-    play(5, 41, 0);  // the same program change again: the device plays it instead of the preview
-    out.clear();
-    dialog.ok();
-    expectLocked(5, 40, 8);
-    EXPECT_EQ(sent(), toneMessages(5, 40, 8));
+// The song's program change after the preview, another tone or the same one again: the device plays it
+// instead of the preview, so OK sends the choice again.
+TEST_F(ToneDialogModelTest, OkSendsTheChoiceAgainWhenTheSongSentAToneAfterThePreview) {
+    for (uint8_t programBefore : {0, 41}) {
+        tones.reset();
+        play(5, programBefore, 0);
+        ToneDialogModel dialog = open(5);
+        dialog.select(toneIndex(SoundModule::sc88, 40, 8));
+        play(5, 41, 0);
+        out.clear();
+        dialog.ok();
+        expectLocked(5, 40, 8);
+        EXPECT_EQ(sent(), toneMessages(5, 40, 8)) << int(programBefore);
+    }
 }
 
 TEST_F(ToneDialogModelTest, CancelPutsBackTheChannelsToneOnce) {
