@@ -94,14 +94,6 @@ TEST_F(GeneratedRenderTest, WritesEachGeneratedSongAsBuiltAndPlaysAllFourTracks)
     }
 }
 
-TEST_F(GeneratedRenderTest, TheSameSeedGivesTheSameSongAndAnotherSeedAnother) {
-    run({"--from-seed", "0", "--song-out", path("a.mid")});
-    run({"--from-seed", "0", "--song-out", path("b.mid")});
-    run({"--from-seed", "1", "--song-out", path("c.mid")});
-    EXPECT_EQ(read("a.mid"), read("b.mid"));
-    EXPECT_NE(read("a.mid"), read("c.mid"));
-}
-
 TEST_F(GeneratedRenderTest, RefusalsGoToStandardErrorInTheWindowsWordsAndNothingIsWritten) {
     const struct {
         Lines arguments;
