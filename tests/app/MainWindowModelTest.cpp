@@ -285,7 +285,7 @@ TEST_F(MainWindowModelTest, AStartEndedBeforeTheSettingsWereReadWritesNothing) {
     EXPECT_TRUE(port.store.values.empty());
 }
 
-TEST_F(MainWindowModelTest, OpenedFilesFillTheHistoryAndAPickOfAFileThatIsGoneKeepsIt) {
+TEST_F(MainWindowModelTest, OpenedFilesFillTheHistoryAndAPickOpensItUnlessItIsGoneOrASongPlays) {
     ASSERT_TRUE(startUp());
     for (const char* name : {"1", "2", "3"}) {
         port.addFile(std::string("C:\\start\\") + name + ".mid", song());
@@ -301,6 +301,10 @@ TEST_F(MainWindowModelTest, OpenedFilesFillTheHistoryAndAPickOfAFileThatIsGoneKe
     model.onCommand(IDM_HISTORY_FIRST);  // gone: said so, and the history stays
     EXPECT_TRUE(port.historyItems.empty());
     EXPECT_EQ(port.messages, Lines{"ファイルが見つかりません"});
+    EXPECT_EQ(model.songs().currentPath(), "C:\\start\\2.mid");
+
+    model.engine().player().startPlayback();
+    model.onCommand(IDM_HISTORY_FIRST + 1);  // nothing at all while playing
     EXPECT_EQ(model.songs().currentPath(), "C:\\start\\2.mid");
 }
 
@@ -318,7 +322,7 @@ TEST_F(MainWindowModelTest, DeletingTheSettingsAsksThenRemovesThemAndEndsWithout
     EXPECT_EQ(port.store.writes, written);
 }
 
-TEST_F(MainWindowModelTest, TheSongMenuPlaysTheLastEntryOnceAndClearingKeepsTheLoadedSong) {
+TEST_F(MainWindowModelTest, TheSongMenuPlaysTheLastEntryOnceAndHoldsStillBesideAnEffectDialog) {
     ASSERT_TRUE(startUp());
     for (const char* path : {"a.mid", "b.mid", "a.mid"}) {
         port.addFile(path, song());
@@ -334,14 +338,22 @@ TEST_F(MainWindowModelTest, TheSongMenuPlaysTheLastEntryOnceAndClearingKeepsTheL
     EXPECT_FALSE(model.engine().player().playing());  // played once; the mode ends with it
     EXPECT_FALSE(model.menuItemState(IDM_SONGS_LAST).checked);
 
+    FaceState& face = const_cast<FaceState&>(model.face());
+    face.effectDialogOpen = true;
+    for (int id : {IDM_SONGS_FIRST, IDM_SONGS_CLEAR, IDM_PLAY_ONCE}) model.onCommand(id);
+    EXPECT_FALSE(model.engine().player().playing());
+    EXPECT_TRUE(model.menuItemState(IDM_PLAY_ONCE).checked);
+    face.effectDialogOpen = false;
     model.onCommand(IDM_SONGS_CLEAR);
     EXPECT_EQ(port.messages, Lines{"曲バッファを初期化しました"});
     EXPECT_EQ(model.songs().currentPath(), "a.mid");  // the loaded song stays
 }
 
-TEST_F(MainWindowModelTest, EffectsAreChosenForALoadedSongAndEachLoadStartsThemOver) {
+TEST_F(MainWindowModelTest, EffectsAreChosenOnlyForALoadedSongAndEachLoadStartsThemOver) {
     auto checked = [&](int id) { return model.menuItemState(id).checked; };
     ASSERT_TRUE(startUp());
+    model.onCommand(IDM_EFFECT_FOLK);  // no song yet
+    EXPECT_EQ(model.engine().effect().type, EffectType::none);
     port.addFile("a.mid", song());
     openSongFile("a.mid");
     model.onCommand(IDM_EFFECT_TIME);
@@ -383,7 +395,8 @@ TEST_F(MainWindowModelTest, AnOpenEffectDialogHoldsTheFacesTransportAndItsTrySto
     model.leftButtonDown(playX, playY);
     EXPECT_FALSE(player.playing());
 
-    model.engine().selection().playOnce = false;  // repeating, then a try: the try's stop is the user's and ends the repeat
+    // Repeating, then a try: the try's stop is the user's and ends the repeat.
+    model.engine().selection().playOnce = false;
     model.effectDialogs().tryKeySignature({1, 2});
     EXPECT_TRUE(player.playing());
     EXPECT_EQ(timer.starts, 1);
