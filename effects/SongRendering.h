@@ -16,7 +16,7 @@
 //     rendering.load(image);
 //     rendering.engine().effect() = ...;   // settings as the song is to be played
 //     rendering.playToEnd();
-class SongRendering : private TickPoster, private PlayerHost {
+class SongRendering : private TickPoster, private WindowlessPlayerHost {
   public:
     // Nothing a real song does takes a day; a damaged delta-time can ask for longer, so playback stops there.
     static constexpr long longestPlayMs = 24L * 60 * 60 * 1000;
@@ -40,12 +40,6 @@ class SongRendering : private TickPoster, private PlayerHost {
 
   private:
     void postTick() override { tickPosted_ = true; }
-    void resetForPlayback() override {}
-    void drawPlayButton(bool) override {}
-    void drawFastForwardButton(bool) override {}
-    void blankMetersAndLamps() override {}
-    void timerFailed() override {}
-    void openNextSongListEntry() override {}
 
     RecordingMidiOut device_;
     ShortMessageFailures failures_;

@@ -22,6 +22,17 @@ class PlayerHost {
     virtual void openNextSongListEntry() = 0;
 };
 
+// A player without a window (the renderer, a saved song, the tests): nothing to draw, no song list.
+class WindowlessPlayerHost : public PlayerHost {
+  public:
+    void resetForPlayback() override {}
+    void drawPlayButton(bool) override {}
+    void drawFastForwardButton(bool) override {}
+    void blankMetersAndLamps() override {}
+    void timerFailed() override {}
+    void openNextSongListEntry() override {}
+};
+
 // What the window redraws for one WM_TICK.
 struct TickUpdate {
     bool stopped = false;  // the song ended and playback was stopped (and perhaps restarted)

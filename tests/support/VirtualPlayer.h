@@ -5,7 +5,7 @@
 // The program's playback engine with everything around it made virtual: a device of the test's choice, a
 // timer the test ticks, and a window that draws nothing.
 template <class Device>
-class VirtualPlayer : public TickPoster, public PlayerHost {
+class VirtualPlayer : public TickPoster, public WindowlessPlayerHost {
   public:
     Device out;
     ShortMessageFailures failures;
@@ -21,10 +21,4 @@ class VirtualPlayer : public TickPoster, public PlayerHost {
 
   protected:
     void postTick() override {}
-    void resetForPlayback() override {}
-    void drawPlayButton(bool) override {}
-    void drawFastForwardButton(bool) override {}
-    void blankMetersAndLamps() override {}
-    void timerFailed() override {}
-    void openNextSongListEntry() override {}
 };

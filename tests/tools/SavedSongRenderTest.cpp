@@ -2,7 +2,6 @@
 // same messages at the same times as the original played with the window's settings, apart from the load's.
 #include <gtest/gtest.h>
 
-#include "app/MasterVolume.h"
 #include "app/PlayedSong.h"
 #include "generators/RandomSound.h"
 #include "playback/RecordingMidiOut.h"
@@ -33,24 +32,6 @@ std::vector<uint8_t> tempoChangeSong() {
 std::vector<uint8_t> randomSong() {
     PseudoRandom random;
     return buildRandomSong(868000000, random).image;
-}
-
-// The window's engine, set as velmira-render sets its own from the same options.
-void setLikeTheRenderer(PlaybackEngine& engine, const RenderOptions& options) {
-    LiveControls& controls = engine.controls();
-    engine.effect() = options.effect;
-    if (options.transpose) {
-        controls.keyShift = *options.transpose;
-        controls.keyShiftActive = true;
-    }
-    if (options.soloChannel) controls.soloChannel = *options.soloChannel;
-    for (int channel : options.mutedChannels) controls.channelMuted[size_t(channel)] = true;
-    if (options.doubleChannel) controls.octaveDoubleChannel = *options.doubleChannel;
-    if (options.masterVolume) {
-        std::array<uint8_t, midi::channelCount> volumeBase;
-        volumeBase.fill(100);
-        applyMasterVolume(controls, volumeBase, *options.masterVolume, engine.out());
-    }
 }
 
 Lines linesAfterLoad(const std::vector<RecordingMidiOut::Message>& messages) {
@@ -110,7 +91,7 @@ TEST(SavedSongRenderTest, TheSavedSongPlaysBackAsTheOriginalWithTheWindowsSettin
             SCOPED_TRACE(std::string(song.name) + ", " + setting.name);
             VirtualPlayer<RecordingMidiOut> window;
             window.engine.loadSong(song.image);
-            setLikeTheRenderer(window.engine, setting.options);
+            applyRenderOptions(window.engine, setting.options);
 
             const Lines original = linesAfterLoad(renderSong(song.image, setting.options));
             const Lines replayed =

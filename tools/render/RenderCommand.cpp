@@ -18,11 +18,8 @@ bool writeWholeFile(const std::string& path, const std::vector<uint8_t>& bytes) 
 }
 }  // namespace
 
-std::vector<RecordingMidiOut::Message> renderSong(std::vector<uint8_t> image, const RenderOptions& options) {
-    SongRendering rendering;
-    PlaybackEngine& engine = rendering.engine();
+void applyRenderOptions(PlaybackEngine& engine, const RenderOptions& options) {
     LiveControls& controls = engine.controls();
-    rendering.load(std::move(image));
     engine.effect() = options.effect;
     if (options.transpose) {
         controls.keyShift = *options.transpose;
@@ -34,8 +31,14 @@ std::vector<RecordingMidiOut::Message> renderSong(std::vector<uint8_t> image, co
     if (options.masterVolume) {
         std::array<uint8_t, midi::channelCount> volumeBase;
         volumeBase.fill(100);
-        applyMasterVolume(controls, volumeBase, *options.masterVolume, rendering.device());
+        applyMasterVolume(controls, volumeBase, *options.masterVolume, engine.out());
     }
+}
+
+std::vector<RecordingMidiOut::Message> renderSong(std::vector<uint8_t> image, const RenderOptions& options) {
+    SongRendering rendering;
+    rendering.load(std::move(image));
+    applyRenderOptions(rendering.engine(), options);
     rendering.playToEnd();
     return rendering.messages();
 }

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "effects/PlaybackEngine.h"
 #include "playback/RecordingMidiOut.h"
 #include "tools/render/RenderOptions.h"
 
@@ -10,6 +11,9 @@
 // sequencer and event filter in virtual time and writes what the MIDI output would have received. Returns
 // the process exit code.
 int runRenderCommand(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err);
+
+// Sets a loaded engine's effect and face controls as the options ask, as the window's controls would.
+void applyRenderOptions(PlaybackEngine& engine, const RenderOptions& options);
 
 // Plays a song image as the program would with the given options, from load to stop.
 std::vector<RecordingMidiOut::Message> renderSong(std::vector<uint8_t> image, const RenderOptions& options);
