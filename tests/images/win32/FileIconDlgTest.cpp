@@ -1,12 +1,18 @@
 // The real open dialog in its background mode under Wine: the panel, the picture drawn scaled into the
 // preview area with its size, the refusals, and the picture handed over at the confirmation.
 #include <gtest/gtest.h>
+#include <objbase.h>
+#include <wincodec.h>
+
+#include <cstdlib>
 
 #include "app/FileDialogMessages.h"
 #include "images/PreviewGeometry.h"
 #include "images/win32/CFileIconDlg.h"
+#include "images/win32/SusiePlugins.h"
 #include "tests/images/win32/OpenDialogDriver.h"
 #include "tests/images/win32/PluginFolder.h"
+#include "tests/images/win32/WicEncoder.h"
 
 namespace {
 constexpr COLORREF white = RGB(255, 255, 255);
@@ -61,6 +67,17 @@ void expectDrawnScaled(const OpenDialogDriver& driver, int width, int height, CO
     } else {
         EXPECT_EQ(driver.areaPixel(target.x - 1, area.cy / 2), white);
     }
+}
+
+// JPEG shifts colours a little, so a drawn pixel is compared within |tolerance| per channel.
+testing::AssertionResult nearColour(COLORREF got, wic::Colour wanted, int tolerance) {
+    if (std::abs(GetRValue(got) - wanted.red) <= tolerance &&
+        std::abs(GetGValue(got) - wanted.green) <= tolerance &&
+        std::abs(GetBValue(got) - wanted.blue) <= tolerance)
+        return testing::AssertionSuccess();
+    return testing::AssertionFailure()
+           << "drawn " << int(GetRValue(got)) << "," << int(GetGValue(got)) << "," << int(GetBValue(got))
+           << ", wanted " << int(wanted.red) << "," << int(wanted.green) << "," << int(wanted.blue);
 }
 }  // namespace
 
@@ -138,4 +155,54 @@ TEST_F(FileIconDlgTest, TheCheckBoxRemembersItsStateAndAFailedCompositionKeepsTh
         driver.cancel();
     });
     EXPECT_FALSE(CFileIconDlg::run(nullptr, setup));
+}
+
+// A JPEG goes through the program's own plug-in beside it and is drawn like a BMP: the right way round
+// (red left, blue right, the green band at the bottom), scaled into the area, with its size.
+TEST_F(FileIconDlgTest, PreviewsAJpegThroughTheProgramsOwnPlugIn) {
+    constexpr int width = 160, height = 120;
+    const wic::Colour red{255, 0, 0}, blue{0, 0, 255}, green{0, 160, 0};
+    // Colour edges on the 16-pixel coding units, so each colour stays clean away from them.
+    std::vector<wic::Colour> card(size_t(width * height));
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) card[size_t(y * width + x)] = y >= 96 ? green : x < 80 ? red : blue;
+    ASSERT_TRUE(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)));
+    const bool encoded =
+        wic::encodePicture(folder.file(L"card.jpg"), GUID_ContainerFormatJpeg, width, height, card);
+    CoUninitialize();
+    ASSERT_TRUE(encoded);
+
+    const SusiePlugins plugins = SusiePlugins::loadFrom({narrow(programFolder())});
+    ASSERT_TRUE(plugins.available());
+    setup.plugins = &plugins;
+    setup.filter = plugins.imageFilter();
+    checks.picturePreview = true;
+    OpenDialogDriver::whenOpen([&](OpenDialogDriver& driver) {
+        driver.answerMessageBoxes();
+        driver.select(L"card.jpg");
+        EXPECT_TRUE(driver.messageBoxTexts.empty());
+        EXPECT_EQ(driver.text(IDC_PREVIEW_SIZE), "SIZE= 160× 120");
+        const SIZE area = driver.areaSize();
+        const PreviewRect target = previewTarget(width, height, area.cx, area.cy);
+        ASSERT_GT(target.width, 40);
+        // A point of the picture (in its own pixels) where the area shows it.
+        const auto drawn = [&](int x, int y) {
+            return driver.areaPixel(target.x + x * target.width / width,
+                                    target.y + y * target.height / height);
+        };
+        constexpr int tolerance = 32;
+        EXPECT_TRUE(nearColour(drawn(40, 48), red, tolerance));
+        EXPECT_TRUE(nearColour(drawn(8, 8), red, tolerance));
+        EXPECT_TRUE(nearColour(drawn(120, 48), blue, tolerance));
+        EXPECT_TRUE(nearColour(drawn(width - 8, 8), blue, tolerance));
+        EXPECT_TRUE(nearColour(drawn(40, 110), green, tolerance));
+        EXPECT_TRUE(nearColour(drawn(120, 110), green, tolerance));
+        // Wider than tall: white margins above and below.
+        EXPECT_EQ(driver.areaPixel(area.cx / 2, target.y - 1), white);
+        EXPECT_EQ(driver.areaPixel(area.cx / 2, target.y + target.height), white);
+        OpenDialogDriver::saveScreenshot("file-dialog-jpeg");
+        EXPECT_TRUE(driver.open(L"card.jpg"));
+    });
+    ASSERT_TRUE(CFileIconDlg::run(nullptr, setup));
+    EXPECT_EQ(accepted, std::vector<std::string>{"160x120"});
 }
