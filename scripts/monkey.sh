@@ -80,7 +80,8 @@ done
 # the compact view (no face) they are spread over the caption and the menu bar instead. A window dragged
 # partly off the screen is clicked at the screen's edge.
 face_point() {  # x y
-  eval "$(xdotool getwindowgeometry --shell "$window")"
+  local X=0 Y=0 WIDTH=788 HEIGHT=540
+  eval "$(xdotool getwindowgeometry --shell "$window" 2>/dev/null)"
   local frame=$(((WIDTH - 788) / 2)) x y
   if [ "$HEIGHT" -ge 540 ]; then
     x=$((X + frame - 1 + $1)) y=$((Y + HEIGHT - 540 - frame - 1 + $2))
@@ -108,6 +109,12 @@ while [ $SECONDS -lt $end ]; do
   # Every step draws the same numbers whatever happens, so a seed always gives the same actions.
   kind=$((RANDOM % 10)) a=$RANDOM b=$RANDOM c=$RANDOM d=$RANDOM e=$RANDOM
   actions=$((actions + 1))
+  # Wine may give the window a new X window (its old id then answers BadWindow): look it up again.
+  if ! xdotool getwindowgeometry "$window" >/dev/null 2>&1; then
+    found=$(main_window)
+    echo "$actions: the main window's X id $window is gone; now ${found:-none}" >>"$log"
+    [ -z "$found" ] || window=$found
+  fi
   # A dialog or message box that is open is answered first (a user could do nothing else with it).
   text=${texts[$((c % ${#texts[@]}))]}
   answered=""
