@@ -4,7 +4,8 @@
 # random answers in whatever dialog or message box opens. After every action it checks that the process
 # lives and its window answers a message within a few seconds, and every few actions that the recording is
 # well formed (scripts/monkey-check.awk); at the end it closes the window and checks that no note was left
-# sounding. The actions come from a seed it prints; the same seed gives the same actions again:
+# sounding. The monkey may itself choose one of the menu items that end the program: an ending with exit
+# code 0 is checked like that close, and the program is started again. The actions come from a seed it prints; the same seed gives the same actions again:
 #   scripts/monkey.sh [MINUTES]                  a new seed
 #   VELMIRA_MONKEY_SEED=N scripts/monkey.sh [MINUTES]    replays seed N
 # A failure saves the seed, the last actions and the recording under the build's monkey folder.
@@ -43,9 +44,13 @@ ensure_display
 cd "$build/windows"
 ./wine-run.sh wineboot >/dev/null 2>&1 || true
 poke() { ./wine-run.sh tools/velmira-poke.exe "$@" 2>/dev/null; }
-./wine-run.sh velmira.exe "/out:record=$(windows_path "$recording")" /play "$(windows_path "$songs/demo.mid")" \
-  >/dev/null 2>&1 &
-program=$!
+program=""
+start_program() {
+  ./wine-run.sh velmira.exe "/out:record=$(windows_path "$recording")" /play "$(windows_path "$songs/demo.mid")" \
+    >/dev/null 2>&1 &
+  program=$!
+}
+start_program
 # Whatever ends the script ends the program and the display with it.
 trap 'kill "$program" 2>/dev/null || true; kill "$VELMIRA_XVFB_PID" 2>/dev/null || true' EXIT
 
@@ -70,11 +75,14 @@ main_window() {
     if [ "${WIDTH:-0}" -ge 788 ]; then echo "$id"; return; fi
   done
 }
-deadline=$((SECONDS + 120))
-until window=$(main_window) && [ -n "$window" ]; do
-  [ $SECONDS -lt $deadline ] || fail "the window did not appear"
-  sleep 0.5
-done
+wait_for_window() {
+  local deadline=$((SECONDS + 120))
+  until window=$(main_window) && [ -n "$window" ]; do
+    [ $SECONDS -lt $deadline ] || fail "the window did not appear"
+    sleep 0.5
+  done
+}
+wait_for_window
 
 # Face coordinates to the screen: the face lies at the bottom of the window, one pixel inside the frame. In
 # the compact view (no face) they are spread over the caption and the menu bar instead. A window dragged
@@ -92,15 +100,35 @@ face_point() {  # x y
   echo "$x" "$y"
 }
 
-check_alive() {
-  kill -0 "$program" 2>/dev/null || fail "velmira.exe has ended"
-  local answer=0
-  poke ping 4000 || answer=$?
-  [ "$answer" -eq 0 ] || fail "the window did not answer within 4 s (velmira-poke ping: $answer)"
-}
 check_recording() {  # [final]
   local findings
   findings=$(awk -v final="${1:-0}" -f "$top/scripts/monkey-check.awk" "$recording") || fail "$findings"
+}
+# Keys and clicks can reach the two menu items that end the program, as a user's can: an ending with exit
+# code 0 is such a choice. Its recording must end silent like any close; then the program starts again.
+closed_by_user=0
+recorded=0
+check_alive() {
+  local answer=0
+  if kill -0 "$program" 2>/dev/null; then
+    poke ping 4000 || answer=$?
+    [ "$answer" -eq 0 ] && return
+    # A window that was just closed stops answering a moment before its process ends.
+    for _ in $(seq 20); do
+      kill -0 "$program" 2>/dev/null || break
+      sleep 0.5
+    done
+    kill -0 "$program" 2>/dev/null && fail "the window did not answer within 4 s (velmira-poke ping: $answer)"
+  fi
+  local status=0
+  wait "$program" || status=$?
+  [ "$status" -eq 0 ] || fail "velmira.exe has ended with exit code $status"
+  closed_by_user=$((closed_by_user + 1))
+  echo "$actions: velmira.exe was closed from its own menu; starting it again" >>"$log"
+  check_recording final
+  recorded=$((recorded + $(wc -l <"$recording")))
+  start_program
+  wait_for_window
 }
 
 RANDOM=$seed
@@ -166,6 +194,10 @@ for _ in $(seq 60); do
   sleep 0.5
 done
 kill -0 "$program" 2>/dev/null && fail "velmira.exe did not close"
+status=0
+wait "$program" || status=$?
+[ "$status" -eq 0 ] || fail "velmira.exe has ended with exit code $status"
 check_recording final
-lines=$(wc -l <"$recording")
-echo "monkey seed $seed: $actions actions in $minutes minutes, $lines recorded messages, no finding"
+recorded=$((recorded + $(wc -l <"$recording")))
+echo "monkey seed $seed: $actions actions in $minutes minutes, $recorded recorded messages," \
+  "closed from its menu $closed_by_user times, no finding"
