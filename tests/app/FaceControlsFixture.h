@@ -26,7 +26,7 @@ class RecordingFaceDrawing : public FaceDrawing {
 // The face's controls over a player with a virtual timer and a recording device. Nothing ticks unless a
 // test asks, so everything the controls send is stamped at time 0.
 class FaceControlsTest : public ::testing::Test {
-  protected:
+  public:
     using Lines = std::vector<std::string>;
 
     // A song of about eight minutes: one note held on channel 1, then the end.

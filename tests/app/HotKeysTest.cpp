@@ -10,13 +10,6 @@ namespace {
 class FacePanel : public FaceControlsTest {
   public:
     void TestBody() override {}
-    using FaceControlsTest::controls;
-    using FaceControlsTest::face;
-    using FaceControlsTest::forget;
-    using FaceControlsTest::load;
-    using FaceControlsTest::play;
-    using FaceControlsTest::rig;
-
     FaceAction press(HotKey key) { return pressHotKey(key, controls, face, rig.player.playing()); }
     void clickAndRelease(const face::Rect& button) {
         click(button);
@@ -34,47 +27,39 @@ class FacePanel : public FaceControlsTest {
         return text;
     }
 };
-
-struct KeyAndButton {
-    HotKey key;
-    FaceAction action;
-    face::Rect button;
-};
-const KeyAndButton arrowKeys[] = {
-    {HotKey::up, FaceAction::transposeUp, face::transposeField.up.hot},
-    {HotKey::down, FaceAction::transposeDown, face::transposeField.down.hot},
-    {HotKey::left, FaceAction::tempoDown, face::tempoField.down.hot},
-    {HotKey::right, FaceAction::tempoUp, face::tempoField.up.hot},
-    {HotKey::pageUp, FaceAction::volumeUp, face::volumeField.up.hot},
-    {HotKey::pageDown, FaceAction::volumeDown, face::volumeField.down.hot},
-};
 }  // namespace
 
-TEST(HotKeysTest, EachArrowKeyDoesWhatItsFaceButtonDoesIncludingItsLimits) {
-    for (const KeyAndButton& entry : arrowKeys) {
-        SCOPED_TRACE(int(entry.key));
-        FacePanel byKey, byClick;
-        byKey.play();
-        byClick.play();
-        for (int step = 0; step < 16; ++step) {  // far enough to reach every field's limit
-            EXPECT_EQ(byKey.press(entry.key), entry.action);
-            byClick.clickAndRelease(entry.button);
-            ASSERT_EQ(byKey.outcome(), byClick.outcome()) << "step " << step;
-            byKey.forget();
-            byClick.forget();
+TEST(HotKeysTest, EachArrowKeyDoesWhatItsFaceButtonDoesIncludingItsLimitsAndNothingWhileStopped) {
+    const struct {
+        HotKey key;
+        FaceAction action;
+        face::Rect button;
+    } arrowKeys[] = {
+        {HotKey::up, FaceAction::transposeUp, face::transposeField.up.hot},
+        {HotKey::down, FaceAction::transposeDown, face::transposeField.down.hot},
+        {HotKey::left, FaceAction::tempoDown, face::tempoField.down.hot},
+        {HotKey::right, FaceAction::tempoUp, face::tempoField.up.hot},
+        {HotKey::pageUp, FaceAction::volumeUp, face::volumeField.up.hot},
+        {HotKey::pageDown, FaceAction::volumeDown, face::volumeField.down.hot},
+    };
+    for (const bool playing : {false, true})
+        for (const auto& entry : arrowKeys) {
+            SCOPED_TRACE(testing::Message() << int(entry.key) << (playing ? " playing" : " stopped"));
+            FacePanel byKey, byClick;
+            for (FacePanel* panel : {&byKey, &byClick}) {
+                playing ? panel->play() : panel->load();
+                panel->forget();
+            }
+            const std::string before = byKey.outcome();
+            for (int step = 0; step < 16; ++step) {  // far enough to reach every field's limit
+                EXPECT_EQ(byKey.press(entry.key), entry.action);
+                byClick.clickAndRelease(entry.button);
+                ASSERT_EQ(byKey.outcome(), byClick.outcome()) << "step " << step;
+                ASSERT_TRUE(playing || byKey.outcome() == before) << "a key changed something while stopped";
+                byKey.forget();
+                byClick.forget();
+            }
         }
-    }
-}
-
-TEST(HotKeysTest, ArrowKeysChangeNothingWhileStoppedAsTheButtonsDo) {
-    for (const KeyAndButton& entry : arrowKeys) {
-        FacePanel panel;
-        panel.load();
-        panel.forget();
-        const std::string before = panel.outcome();
-        panel.press(entry.key);
-        EXPECT_EQ(panel.outcome(), before);
-    }
 }
 
 TEST(HotKeysTest, SpacePlaysWhenStoppedAndStopsWhenPlayingInEitherView) {
@@ -98,14 +83,10 @@ TEST(HotKeysTest, SpacePlaysWhenStoppedAndStopsWhenPlayingInEitherView) {
     }
 }
 
-TEST(HotKeysTest, SpaceWithoutASongDoesNothing) {
+TEST(HotKeysTest, SpaceWithoutASongDoesNothingAndCtrlOLeavesTheOpeningToTheWindow) {
     FacePanel panel;
     EXPECT_EQ(panel.press(HotKey::space), FaceAction::play);  // the face's play refuses, as for a click
     EXPECT_FALSE(panel.rig.player.playing());
-}
-
-TEST(HotKeysTest, CtrlOLeavesTheOpeningToTheWindowWhichRefusesWhilePlaying) {
-    FacePanel panel;
     panel.play();
     EXPECT_EQ(panel.press(HotKey::ctrlO), FaceAction::openSong);
     EXPECT_TRUE(panel.rig.out.messages().empty());
