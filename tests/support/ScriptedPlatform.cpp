@@ -20,6 +20,9 @@ PlatformPorts ScriptedPlatform::ports(std::initializer_list<Optional> optional) 
             case help:
                 ports.help = this;
                 break;
+            case playSave:
+                ports.playSave = this;
+                break;
         }
     }
     return ports;

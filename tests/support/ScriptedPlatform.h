@@ -12,6 +12,7 @@
 #include "app/DibCanvas.h"
 #include "app/HelpMenu.h"
 #include "app/PlatformPorts.h"
+#include "app/PlaySaveMenu.h"
 #include "app/SettingsPort.h"
 #include "playback/Sequencer.h"
 #include "tests/support/MemorySettingsStore.h"
@@ -29,11 +30,12 @@ class ScriptedPlatform : public WindowPort,
                          public GeneratorPort,
                          public ToneDialogPort,
                          public BackgroundPort,
-                         public HelpPort {
+                         public HelpPort,
+                         public PlaySavePort {
   public:
     using Lines = std::vector<std::string>;
     // The ports a window may go without; a test names those its window gets.
-    enum Optional { generators, toneDialogs, background, help };
+    enum Optional { generators, toneDialogs, background, help, playSave };
 
     ScriptedPlatform() = default;
     ScriptedPlatform(const ScriptedPlatform&) = delete;  // the canvases draw on this one's screen
@@ -81,9 +83,14 @@ class ScriptedPlatform : public WindowPort,
     bool confirm(const std::string& question) override { return askYesNo(question); }
     std::optional<std::string> chooseFaceFileToSave(const std::string& folder,
                                                     const std::string& filter) override;
+    // Also PlaySavePort's.
     bool writeWholeFile(const std::string& path, const std::vector<uint8_t>& bytes) override;
     // HelpPort
     bool openHelpSearch() override { return ++helpOpenings, helpFound; }
+    // PlaySavePort: answered as the face's save dialog is.
+    std::optional<std::string> choosePlayedSongFile(const std::string& folder, const std::string& filter) override {
+        return chooseFaceFileToSave(folder, filter);
+    }
 
     MemorySettingsStore store;
     std::map<std::string, FileData> files;
@@ -128,7 +135,7 @@ class ScriptedPlatform : public WindowPort,
     PluginResult pluginResult;
     Lines decoded;
     Lines progress;
-    std::optional<std::string> saveChoice;
+    std::optional<std::string> saveChoice;  // the save dialogs, of the face and of the played song
     Lines saveFolders;
     std::string saveFilter;
     bool writeSucceeds = true;
