@@ -1,20 +1,11 @@
 // The background change and the close question, with a scripted platform: which pictures become the face,
 // what the user is asked, and which face file the settings end up naming.
-#include <gtest/gtest.h>
-
 #include "app/BackgroundChange.h"
 #include "app/DibCanvas.h"
 #include "app/HelpMenu.h"
-#include "app/MainWindowModel.h"
-#include "playback/RecordingMidiOut.h"
-#include "playback/SmfWriter.h"
-#include "playback/VirtualTimer.h"
-#include "resources/CommandIds.h"
-#include "tests/support/ScriptedPlatform.h"
+#include "tests/app/WindowModelFixture.h"
 
 namespace {
-using Lines = std::vector<std::string>;
-
 constexpr uint32_t maskColour = packColour(1, 2, 3);
 constexpr uint32_t skyColour = packColour(10, 200, 30);
 constexpr uint32_t photoColour = packColour(240, 120, 60);
@@ -34,17 +25,13 @@ DibImage halfRedMask() {
     return mask;
 }
 
-class BackgroundChangeTest : public testing::Test {
+class BackgroundChangeTest : public WindowModelTest {
   protected:
-    BackgroundChangeTest() {
-        port.addFile("Button.bmp", encodeBmpFile(DibImage::create24(116, 213)));
+    BackgroundChangeTest() : WindowModelTest({ScriptedPlatform::background, ScriptedPlatform::help}) {
         port.addFile("Mask.bmp", encodeBmpFile(halfRedMask()));
-        port.addFile("Main.bmp", encodeBmpFile(DibImage::create24(788, 540)));
         port.addFile("C:\\pics\\sky.bmp", encodeBmpFile(filled(8, 6, skyColour)));
         port.pluginPicture = filled(5, 7, photoColour);
-        EXPECT_TRUE(model.loadSprites());
-        model.loadSettings();
-        EXPECT_TRUE(model.loadFace());
+        EXPECT_TRUE(startUp());
         background().setPictureFolder("C:\\start");
         originalFace = model.skin().face().block();
     }
@@ -62,16 +49,6 @@ class BackgroundChangeTest : public testing::Test {
         return screen.packedAt(x, y);
     }
 
-    ScriptedPlatform port;
-    RecordingMidiOut out;
-    VirtualTimer timer;
-    ShortMessageFailures failures;
-    MainWindowModel model{port.ports({ScriptedPlatform::background, ScriptedPlatform::help}),
-                          out,
-                          timer,
-                          port,
-                          port.canvases,
-                          failures};
     std::vector<uint8_t> originalFace;
 };
 }  // namespace
@@ -135,7 +112,7 @@ TEST_F(BackgroundChangeTest, AMissingUnreadableOrUndecodablePictureIsReportedAnd
 }
 
 TEST_F(BackgroundChangeTest, TheCommandDoesNothingWhileASongPlays) {
-    port.addFile("a.mid", SmfWriter(1, 480).track(join({{0x00, 0x90, 60, 100}, endOfTrack(9600)})).bytes());
+    port.addFile("a.mid", oneNoteSong());
     ASSERT_TRUE(model.songs().openFile("a.mid"));
     model.engine().player().startPlayback();
     changeTo({"C:\\pics\\sky.bmp"});

@@ -1,22 +1,14 @@
 // "別領域" on the window's rules with a scripted platform: which file each command asks for, what it
 // refuses and says, the title it gives the song, and that a refusal leaves the loaded song alone.
-#include <gtest/gtest.h>
-
 #include <sstream>
 
-#include "app/MainWindowModel.h"
 #include "generators/PictureSound.h"
 #include "generators/RandomSound.h"
 #include "generators/TextSound.h"
-#include "playback/RecordingMidiOut.h"
-#include "playback/SmfWriter.h"
-#include "playback/VirtualTimer.h"
-#include "resources/CommandIds.h"
+#include "tests/app/WindowModelFixture.h"
 #include "tests/images/BmpBuilder.h"
-#include "tests/support/ScriptedPlatform.h"
 
 namespace {
-using Lines = std::vector<std::string>;
 using Bytes = std::vector<uint8_t>;
 
 std::string detailsOf(size_t size) {
@@ -26,34 +18,26 @@ std::string detailsOf(size_t size) {
 const std::string textFilter = "テキストファイル(*.txt)|*.txt||";
 const std::string pictureFilter = "ビットマップ(*.bmp)|*.bmp||";
 
-class GeneratorMenuTest : public testing::Test {
+class GeneratorMenuTest : public WindowModelTest {
   protected:
-    GeneratorMenuTest() {
-        platform.addSkinFiles();
-        platform.addFile("song.mid", SmfWriter(1, 480).track({0x00, 0xFF, 0x2F, 0x00}).bytes());
-        platform.addFile("spaces.txt", Bytes(300, ' '));
-        platform.addFile("grey.bmp", grey);
+    GeneratorMenuTest() : WindowModelTest({ScriptedPlatform::generators}) {
+        port.addFile("song.mid", SmfWriter(1, 480).track({0x00, 0xFF, 0x2F, 0x00}).bytes());
+        port.addFile("spaces.txt", Bytes(300, ' '));
+        port.addFile("grey.bmp", grey);
     }
-    void SetUp() override { ASSERT_TRUE(model.loadSprites() && model.loadFace()); }
+    void SetUp() override { ASSERT_TRUE(startUp()); }
 
     void generate(int id, std::optional<std::string> choice = std::nullopt) {
-        platform.nextChoice = std::move(choice);
+        port.nextChoice = std::move(choice);
         model.onCommand(id);
     }
     const Bytes& loaded() { return model.engine().song().image(); }
     void openMidiFile() {
-        platform.nextChoice = "song.mid";
-        model.onCommand(IDM_FILE_OPEN);
-        ASSERT_EQ(loaded(), platform.files["song.mid"].bytes);
+        openSongFile("song.mid");
+        ASSERT_EQ(loaded(), port.files["song.mid"].bytes);
     }
 
     Bytes grey = encodeBmpFile(DibImage::create24(64, 64));
-    ScriptedPlatform platform;
-    RecordingMidiOut out;
-    VirtualTimer timer;
-    ShortMessageFailures failures;
-    MainWindowModel model{
-        platform.ports({ScriptedPlatform::generators}), out, timer, platform, platform.canvases, failures};
 };
 }  // namespace
 
@@ -65,35 +49,35 @@ TEST_F(GeneratorMenuTest, EachCommandOpensItsSongUnderItsNameAndTheSongsShareOne
     const GeneratedSong text = buildTextSong(Bytes(300, ' '), expected);
     ASSERT_EQ(text.image.size(), 6649u);
     EXPECT_EQ(loaded(), text.image);
-    EXPECT_EQ(platform.title, "spaces.txt" + detailsOf(6649));
+    EXPECT_EQ(port.title, "spaces.txt" + detailsOf(6649));
     EXPECT_EQ(model.songs().currentPath(), "spaces.txt");
 
     generate(IDM_GENERATE_PICTURE, "grey.bmp");
     std::istringstream picture(std::string(grey.begin(), grey.end()));
     const GeneratedSong pictureSong = buildPictureSong(picture, expected);
     EXPECT_EQ(loaded(), pictureSong.image);
-    EXPECT_EQ(platform.title, "grey.bmp" + detailsOf(pictureSong.image.size()));
+    EXPECT_EQ(port.title, "grey.bmp" + detailsOf(pictureSong.image.size()));
 
-    platform.clock = 1234567890;
+    port.clock = 1234567890;
     generate(IDM_GENERATE_RANDOM);
     const GeneratedSong random = buildRandomSong(1234567890, expected);
     EXPECT_EQ(loaded(), random.image);
-    EXPECT_EQ(platform.title, "乱数音" + detailsOf(random.image.size()));
-    EXPECT_EQ(platform.sourceFilters, (Lines{textFilter, pictureFilter}));  // no dialog for the random sound
+    EXPECT_EQ(port.title, "乱数音" + detailsOf(random.image.size()));
+    EXPECT_EQ(port.sourceFilters, (Lines{textFilter, pictureFilter}));  // no dialog for the random sound
 
     generate(IDM_GENERATE_TEXT, "spaces.txt");
     EXPECT_EQ(loaded(), buildTextSong(Bytes(300, ' '), expected).image);
-    EXPECT_TRUE(platform.messages.empty());
+    EXPECT_TRUE(port.messages.empty());
     EXPECT_FALSE(timer.running());  // none starts playback
 
     model.onCommand(IDM_LARGE_VIEW);  // the compact view: the name alone
-    EXPECT_EQ(platform.title, "spaces.txt");
+    EXPECT_EQ(port.title, "spaces.txt");
 }
 
 TEST_F(GeneratorMenuTest, ARefusalSaysWhyOnlyWhenItHasWordsAndLeavesTheLoadedSongAndTitle) {
-    platform.addFile("255.txt", Bytes(255, 'a'));
-    platform.files["locked.txt"] = {FileData::readError, {}};
-    platform.addFile("sixteen.bmp", BmpBuilder(64, 64, 4).bytes());
+    port.addFile("255.txt", Bytes(255, 'a'));
+    port.files["locked.txt"] = {FileData::readError, {}};
+    port.addFile("sixteen.bmp", BmpBuilder(64, 64, 4).bytes());
     const struct {
         int id;
         std::optional<std::string> choice;
@@ -110,27 +94,27 @@ TEST_F(GeneratorMenuTest, ARefusalSaysWhyOnlyWhenItHasWordsAndLeavesTheLoadedSon
         {IDM_GENERATE_PICTURE, "sixteen.bmp", {"ビットマップの色数がたりません"}},
     };
     openMidiFile();
-    const std::string title = platform.title;
+    const std::string title = port.title;
     for (const auto& c : cases) {
-        platform.messages.clear();
+        port.messages.clear();
         generate(c.id, c.choice);
-        EXPECT_EQ(platform.messages, c.messages) << c.choice.value_or("cancelled");
-        EXPECT_EQ(platform.title, title) << c.choice.value_or("cancelled");
+        EXPECT_EQ(port.messages, c.messages) << c.choice.value_or("cancelled");
+        EXPECT_EQ(port.title, title) << c.choice.value_or("cancelled");
         EXPECT_EQ(model.songs().currentPath(), "song.mid");
-        EXPECT_EQ(loaded(), platform.files["song.mid"].bytes);
+        EXPECT_EQ(loaded(), port.files["song.mid"].bytes);
     }
 }
 
 TEST_F(GeneratorMenuTest, WhileASongPlaysEveryCommandIsIgnoredWithoutADialog) {
     openMidiFile();
-    const std::string title = platform.title;
+    const std::string title = port.title;
     model.engine().player().startPlayback();
     ASSERT_TRUE(model.engine().player().playing());
     for (int id : {IDM_GENERATE_TEXT, IDM_GENERATE_PICTURE, IDM_GENERATE_RANDOM}) {
         EXPECT_TRUE(model.onCommand(id));
         generate(id, "spaces.txt");
     }
-    EXPECT_TRUE(platform.sourceFilters.empty());
-    EXPECT_EQ(platform.title, title);
-    EXPECT_EQ(loaded(), platform.files["song.mid"].bytes);
+    EXPECT_TRUE(port.sourceFilters.empty());
+    EXPECT_EQ(port.title, title);
+    EXPECT_EQ(loaded(), port.files["song.mid"].bytes);
 }

@@ -1,46 +1,12 @@
 // The main window's rules, with a scripted platform: start-up, opening songs, commands, the view.
-#include <gtest/gtest.h>
-
-#include "app/MainWindowModel.h"
-#include "playback/RecordingMidiOut.h"
-#include "playback/SmfWriter.h"
-#include "playback/VirtualTimer.h"
-#include "resources/CommandIds.h"
-#include "tests/support/ScriptedPlatform.h"
+#include "tests/app/WindowModelFixture.h"
 
 namespace {
-using Lines = std::vector<std::string>;
-
 std::vector<uint8_t> bmpOf(int width, int height) {
     return encodeBmpFile(DibImage::create24(width, height));
 }
 
-// One note a quarter long on channel 1.
-std::vector<uint8_t> song() {
-    return SmfWriter(1, 480)
-        .track(join({{0x00, 0x90, 60, 100, 0x83, 0x60, 0x80, 60, 0}, endOfTrack()}))
-        .bytes();
-}
-
-class MainWindowModelTest : public testing::Test {
-  protected:
-    MainWindowModelTest() { port.addSkinFiles(); }
-    bool startUp() {
-        if (!model.loadSprites()) return false;
-        model.loadSettings();
-        return model.loadFace();
-    }
-    void clickCentre(const face::Rect& r) { model.leftButtonDown((r.left + r.right) / 2, (r.top + r.bottom) / 2); }
-    void openSongFile(const std::string& path) {
-        port.nextChoice = path;
-        model.onCommand(IDM_FILE_OPEN);
-    }
-    ScriptedPlatform port;
-    RecordingMidiOut out;
-    VirtualTimer timer;
-    ShortMessageFailures failures;
-    MainWindowModel model{port.ports(), out, timer, port, port.canvases, failures};
-};
+class MainWindowModelTest : public WindowModelTest {};
 }  // namespace
 
 TEST_F(MainWindowModelTest, AMissingOrWrongSkinFileEndsTheStartWithItsMessageAndABadBackgroundFallsBack) {
@@ -80,11 +46,11 @@ TEST_F(MainWindowModelTest, AMissingOrWrongSkinFileEndsTheStartWithItsMessageAnd
 
 TEST_F(MainWindowModelTest, OpeningASongShowsItsDetailsInTheLargeViewsTitleAndAFailedOpenKeepsIt) {
     ASSERT_TRUE(startUp());
-    port.addFile("C:\\songs\\a.mid", song());
+    port.addFile("C:\\songs\\a.mid", oneNoteSong());
     openSongFile("C:\\songs\\a.mid");
     EXPECT_EQ(port.songFilter, "ＭＩＤＩファイル(*.mid)|*.mid|");
     const std::string title =
-        "C:\\songs\\a.mid  (" + std::to_string(song().size()) + " バイト:フォーマット=1:トラック数=1)";
+        "C:\\songs\\a.mid  (" + std::to_string(oneNoteSong().size()) + " バイト:フォーマット=1:トラック数=1)";
     EXPECT_EQ(port.title, title);
 
     out.clear();
@@ -130,7 +96,7 @@ TEST_F(MainWindowModelTest, AReloadResetsTheCellsSilencesWhatTheyHadSetAndRepain
         for (int x = 0; x < 116; ++x) whiteSheet.setPackedAt(x, y, packColour(255, 255, 255));
     port.addFile("Button.bmp", encodeBmpFile(whiteSheet));
     ASSERT_TRUE(startUp());
-    port.addFile("a.mid", song());
+    port.addFile("a.mid", oneNoteSong());
     openSongFile("a.mid");
     model.engine().player().startPlayback();
     for (int i = 0; i < 3; ++i) timer.tick();  // let the channel sound
@@ -172,7 +138,7 @@ TEST_F(MainWindowModelTest, AReloadResetsTheCellsSilencesWhatTheyHadSetAndRepain
 TEST_F(MainWindowModelTest, LoopPlayFromTheSongMenuPlaysTheListsEntriesInTurnAndWrapsToTheFirst) {
     ASSERT_TRUE(startUp());
     for (const char* path : {"a.mid", "b.mid", "c.mid"}) {
-        port.addFile(path, song());
+        port.addFile(path, oneNoteSong());
         openSongFile(path);
     }
     model.onCommand(IDM_SONGS_LOOP);
@@ -260,7 +226,7 @@ TEST_F(MainWindowModelTest, AFolderOfMidiFilesThatIsGoneLeavesTheStartFolderCurr
 TEST_F(MainWindowModelTest, OpenedFilesFillTheHistoryAndAPickOpensItUnlessItIsGone) {
     ASSERT_TRUE(startUp());
     for (const char* name : {"1", "2", "3"}) {
-        port.addFile(std::string("C:\\start\\") + name + ".mid", song());
+        port.addFile(std::string("C:\\start\\") + name + ".mid", oneNoteSong());
         openSongFile(std::string("C:\\start\\") + name + ".mid");
     }
     EXPECT_EQ(labels(port.historyItems), (Lines{"40542 1. 3.mid", "40541 2. 2.mid", "40540 3. 1.mid"}));
@@ -289,7 +255,7 @@ TEST_F(MainWindowModelTest, DeletingTheSettingsAsksThenRemovesThemAndEndsWithout
 TEST_F(MainWindowModelTest, TheSongMenuPlaysTheLastEntryOnceAndHoldsStillBesideAnEffectDialog) {
     ASSERT_TRUE(startUp());
     for (const char* path : {"a.mid", "b.mid", "a.mid"}) {
-        port.addFile(path, song());
+        port.addFile(path, oneNoteSong());
         openSongFile(path);
     }
     FaceState& face = const_cast<FaceState&>(model.face());
@@ -313,7 +279,7 @@ TEST_F(MainWindowModelTest, TheSongMenuPlaysTheLastEntryOnceAndHoldsStillBesideA
 
 TEST_F(MainWindowModelTest, EachLoadStartsTheEffectOverButKeepsThePitchDrawing) {
     ASSERT_TRUE(startUp());
-    port.addFile("a.mid", song());
+    port.addFile("a.mid", oneNoteSong());
     openSongFile("a.mid");
     model.onCommand(IDM_EFFECT_FOLK);
     EXPECT_TRUE(model.menuItemState(IDM_EFFECT_FOLK).checked);
@@ -334,7 +300,7 @@ TEST_F(MainWindowModelTest, EachLoadStartsTheEffectOverButKeepsThePitchDrawing) 
 
 TEST_F(MainWindowModelTest, AnOpenEffectDialogHoldsTheFacesTransportAndItsTryStopsAsTheUserDoes) {
     ASSERT_TRUE(startUp());
-    port.addFile("a.mid", song());
+    port.addFile("a.mid", oneNoteSong());
     openSongFile("a.mid");
     Player& player = model.engine().player();
     model.onCommand(IDM_EFFECT_KEY_SIGNATURE);

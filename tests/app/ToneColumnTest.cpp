@@ -1,35 +1,26 @@
 // The tone column and the sound-module menu of the main window, with a scripted platform: what the tone
 // dialog's OK does to the rest of the song, and what the Sound Blaster 16 turns off.
-#include <gtest/gtest.h>
-
-#include "app/MainWindowModel.h"
-#include "playback/RecordingMidiOut.h"
-#include "playback/VirtualTimer.h"
-#include "resources/CommandIds.h"
-#include "tests/support/ScriptedPlatform.h"
+#include "tests/app/WindowModelFixture.h"
 #include "tests/support/ToneColumnSong.h"
 #include "tones/ToneDialogModel.h"
 #include "tones/ToneTable.h"
 
 namespace {
-using Lines = std::vector<std::string>;
-
 int rowY(int channel) {
     return 40 + 32 * channel;
 }
 
-class ToneColumnTest : public testing::Test {
+class ToneColumnTest : public WindowModelTest {
   protected:
-    ToneColumnTest() { port.addSkinFiles(); }
+    ToneColumnTest() : WindowModelTest({ScriptedPlatform::toneDialogs}) {}
     // Nothing here has anything to say.
     void TearDown() override { EXPECT_EQ(port.messages, Lines{}); }
 
     // Opens the song and plays its first notes.
     void play(bool withGmSystemOn = false) {
-        ASSERT_TRUE(model.loadSprites() && model.loadFace());
+        ASSERT_TRUE(startUp());
         port.addFile("song.mid", toneColumnSong(withGmSystemOn));
-        port.nextChoice = "song.mid";
-        model.onCommand(IDM_FILE_OPEN);
+        openSongFile("song.mid");
         model.leftButtonDown(80, 460);
         ASSERT_TRUE(model.engine().player().playing());
         ticks(3);
@@ -44,13 +35,6 @@ class ToneColumnTest : public testing::Test {
             lines.push_back(RecordingMidiOut::formatLine(message).substr(2));
         return lines;
     }
-
-    ScriptedPlatform port;
-    RecordingMidiOut out;
-    VirtualTimer timer;
-    ShortMessageFailures failures;
-    MainWindowModel model{
-        port.ports({ScriptedPlatform::toneDialogs}), out, timer, port, port.canvases, failures};
 };
 }  // namespace
 
