@@ -30,10 +30,14 @@ class WindowModelTest : public testing::Test {
         port.nextChoice = path;
         model.onCommand(IDM_FILE_OPEN);
     }
-    void clickCentre(const face::Rect& r) { model.leftButtonDown((r.left + r.right) / 2, (r.top + r.bottom) / 2); }
+    void clickCentre(const face::Rect& r) {
+        model.leftButtonDown((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    }
     // One note a quarter long on channel 1.
     static std::vector<uint8_t> oneNoteSong() {
-        return SmfWriter(1, 480).track(join({{0x00, 0x90, 60, 100, 0x83, 0x60, 0x80, 60, 0}, endOfTrack()})).bytes();
+        return SmfWriter(1, 480)
+            .track(join({{0x00, 0x90, 60, 100, 0x83, 0x60, 0x80, 60, 0}, endOfTrack()}))
+            .bytes();
     }
 
     ScriptedPlatform port;

@@ -12,33 +12,28 @@ void MemorySettingsStore::put(const std::string& key, const std::string& name, V
     values[{key, name}] = std::move(value);
 }
 
-SettingsStore::Status MemorySettingsStore::find(const std::string& key, const std::string& name,
-                                                const Value*& found) const {
-    if (refuseEverything) return Status::failed;
+namespace {
+template <class T>
+SettingsStore::Status readAs(
+    bool refused, const std::map<MemorySettingsStore::ValueName, MemorySettingsStore::Value>& values,
+    const std::string& key, const std::string& name, T& value) {
+    if (refused) return SettingsStore::Status::failed;
     const auto it = values.find({key, name});
-    if (it == values.end()) return Status::absent;
-    found = &it->second;
-    return Status::ok;
+    if (it == values.end()) return SettingsStore::Status::absent;
+    if (!std::holds_alternative<T>(it->second)) return SettingsStore::Status::wrongType;
+    value = std::get<T>(it->second);
+    return SettingsStore::Status::ok;
 }
+}  // namespace
 
 SettingsStore::Status MemorySettingsStore::readString(const std::string& key, const std::string& name,
                                                       std::string& value) {
-    const Value* found = nullptr;
-    const Status status = find(key, name, found);
-    if (status != Status::ok) return status;
-    if (!std::holds_alternative<std::string>(*found)) return Status::wrongType;
-    value = std::get<std::string>(*found);
-    return Status::ok;
+    return readAs(refuseEverything, values, key, name, value);
 }
 
 SettingsStore::Status MemorySettingsStore::readNumber(const std::string& key, const std::string& name,
                                                       uint32_t& value) {
-    const Value* found = nullptr;
-    const Status status = find(key, name, found);
-    if (status != Status::ok) return status;
-    if (!std::holds_alternative<uint32_t>(*found)) return Status::wrongType;
-    value = std::get<uint32_t>(*found);
-    return Status::ok;
+    return readAs(refuseEverything, values, key, name, value);
 }
 
 SettingsStore::Status MemorySettingsStore::writeString(const std::string& key, const std::string& name,

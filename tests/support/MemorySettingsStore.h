@@ -30,5 +30,4 @@ class MemorySettingsStore : public SettingsStore {
 
   private:
     void createKey(const std::string& key);
-    Status find(const std::string& key, const std::string& name, const Value*& found) const;
 };

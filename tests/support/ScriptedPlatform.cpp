@@ -7,29 +7,13 @@
 PlatformPorts ScriptedPlatform::ports(std::initializer_list<Optional> optional) {
     PlatformPorts ports{*this, *this, *this, *this, store, *this};
     for (const Optional port : optional) {
-        switch (port) {
-            case generators:
-                ports.generators = this;
-                break;
-            case toneDialogs:
-                ports.toneDialogs = this;
-                break;
-            case background:
-                ports.background = this;
-                break;
-            case help:
-                ports.help = this;
-                break;
-            case playSave:
-                ports.playSave = this;
-                break;
-        }
+        if (port == generators) ports.generators = this;
+        if (port == toneDialogs) ports.toneDialogs = this;
+        if (port == background) ports.background = this;
+        if (port == help) ports.help = this;
+        if (port == playSave) ports.playSave = this;
     }
     return ports;
-}
-
-void ScriptedPlatform::addFile(const std::string& path, std::vector<uint8_t> bytes) {
-    files[path] = {FileData::ok, std::move(bytes)};
 }
 
 void ScriptedPlatform::addSkinFiles() {
@@ -38,34 +22,10 @@ void ScriptedPlatform::addSkinFiles() {
     addFile("Main.bmp", encodeBmpFile(DibImage::create24(788, 540)));
 }
 
-FileData ScriptedPlatform::readFile(const std::string& path) {
-    const auto found = files.find(path);
-    return found == files.end() ? FileData{} : found->second;
-}
-
-std::optional<std::string> ScriptedPlatform::findSkinFile(const std::string& name) {
-    return files.count(name) ? std::optional<std::string>(name) : std::nullopt;
-}
-
-std::optional<std::string> ScriptedPlatform::chooseSongFile(const std::string& filter) {
-    songFilter = filter;
-    return nextChoice;
-}
-
 bool ScriptedPlatform::setCurrentFolder(const std::string& to) {
     if (!folders.count(to)) return false;
     folder = to;
     return true;
-}
-
-bool ScriptedPlatform::askYesNo(const std::string& question) {
-    questions.push_back(question);
-    return answerYes;
-}
-
-std::optional<std::string> ScriptedPlatform::chooseSourceFile(const std::string& filter) {
-    sourceFilters.push_back(filter);
-    return nextChoice;
 }
 
 void ScriptedPlatform::runToneDialog(ToneDialogModel& dialog) {

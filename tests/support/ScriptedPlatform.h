@@ -42,7 +42,9 @@ class ScriptedPlatform : public WindowPort,
     ScriptedPlatform& operator=(const ScriptedPlatform&) = delete;
 
     PlatformPorts ports(std::initializer_list<Optional> optional = {});
-    void addFile(const std::string& path, std::vector<uint8_t> bytes);
+    void addFile(const std::string& path, std::vector<uint8_t> bytes) {
+        files[path] = {FileData::ok, std::move(bytes)};
+    }
     // Button.bmp, Mask.bmp and Main.bmp of the sizes the skin asks for.
     void addSkinFiles();
 
@@ -55,9 +57,16 @@ class ScriptedPlatform : public WindowPort,
     void invalidateFace() override { ++faceInvalidations; }
     void invalidate(const face::Rect& area) override { invalidated.push_back(area); }
     // FilePort, DialogPort, TickPoster
-    FileData readFile(const std::string& path) override;
-    std::optional<std::string> findSkinFile(const std::string& name) override;
-    std::optional<std::string> chooseSongFile(const std::string& filter) override;
+    FileData readFile(const std::string& path) override {
+        return files.count(path) ? files.at(path) : FileData{};
+    }
+    std::optional<std::string> findSkinFile(const std::string& name) override {
+        return files.count(name) ? std::optional<std::string>(name) : std::nullopt;
+    }
+    std::optional<std::string> chooseSongFile(const std::string& filter) override {
+        songFilter = filter;
+        return nextChoice;
+    }
     void postTick() override {}
     // EffectDialogPort: no effect time is ever given; the dialogs' own answers are the tests' to make.
     void showRefusal(EffectTimeRefusal refusal) override { refusals.push_back(refusal); }
@@ -69,9 +78,15 @@ class ScriptedPlatform : public WindowPort,
     std::string currentFolder() override { return folder; }
     bool setCurrentFolder(const std::string& to) override;
     void showHistoryItems(const std::vector<HistoryMenuItem>& items) override { historyItems = items; }
-    bool askYesNo(const std::string& question) override;
+    bool askYesNo(const std::string& question) override {
+        questions.push_back(question);
+        return answerYes;
+    }
     // GeneratorPort
-    std::optional<std::string> chooseSourceFile(const std::string& filter) override;
+    std::optional<std::string> chooseSourceFile(const std::string& filter) override {
+        sourceFilters.push_back(filter);
+        return nextChoice;
+    }
     uint32_t clockSeconds() override { return clock; }
     // ToneDialogPort
     void runToneDialog(ToneDialogModel& dialog) override;
@@ -88,7 +103,8 @@ class ScriptedPlatform : public WindowPort,
     // HelpPort
     bool openHelpSearch() override { return ++helpOpenings, helpFound; }
     // PlaySavePort: answered as the face's save dialog is.
-    std::optional<std::string> choosePlayedSongFile(const std::string& folder, const std::string& filter) override {
+    std::optional<std::string> choosePlayedSongFile(const std::string& folder,
+                                                    const std::string& filter) override {
         return chooseFaceFileToSave(folder, filter);
     }
 
