@@ -1,16 +1,12 @@
 // The sequencer plays on the timer's thread while the window thread presses the face's buttons: tempo
 // steps, fast forward and stop land in the middle of ticks. .ci/run also runs these under ThreadSanitizer.
-#include <gtest/gtest.h>
-
 #include <atomic>
 #include <chrono>
 #include <thread>
 
-#include "app/FaceControls.h"
-#include "app/FaceLayout.h"
 #include "effects/PlaybackEngine.h"
 #include "playback/RecordingMidiOut.h"
-#include "playback/SmfWriter.h"
+#include "tests/app/FaceControlsFixture.h"
 
 namespace {
 using Lines = std::vector<std::string>;
@@ -47,13 +43,6 @@ class ThreadTimer : public PlaybackTimer {
     std::atomic<bool> running_{false};
     std::atomic<long> calls_{0};
     std::thread thread_;
-};
-
-class NoDrawing : public FaceDrawing {
-    void drawReadout(Readout) override {}
-    void drawSprite(int) override {}
-    void drawCell(int, int) override {}
-    void drawToggle(int, int) override {}
 };
 
 constexpr int songNotes = 10000;
@@ -117,7 +106,7 @@ class CrossThread : public testing::Test, TickPoster, WindowlessPlayerHost {
     Sequencer& sequencer = engine.sequencer();
     Player& player = engine.player();
     FaceState face;
-    NoDrawing drawing;
+    RecordingFaceDrawing drawing;
     FaceControls controls{face, engine, drawing, [](int) {}};
 
   private:

@@ -81,7 +81,7 @@ TEST_F(SongListMenuTest, TheChecksRefuseInOrderWithTheirMessages) {
     EXPECT_FALSE(host.isPlaying);
 }
 
-TEST_F(SongListMenuTest, NothingLoadableLeavesNoModeBehind) {
+TEST_F(SongListMenuTest, AnUnreadableEntryPlaysTheSongLoadedBeforeAndWithNoneLeavesNoModeBehind) {
     pick({"gone1.mid", "gone2.mid"});
     menu.run(IDM_SONGS_LOOP);
     EXPECT_EQ(host.opened, Lines{"gone1.mid"});
@@ -92,9 +92,7 @@ TEST_F(SongListMenuTest, NothingLoadableLeavesNoModeBehind) {
     EXPECT_FALSE(selection.playOnce);
     menu.run(IDM_SONGS_CLEAR);
     EXPECT_EQ(host.messages, Lines{"曲バッファを初期化しました"});
-}
 
-TEST_F(SongListMenuTest, AnUnreadableEntryPlaysTheSongLoadedBefore) {
     host.loaded = "earlier.mid";
     pick({"gone.mid", "a.mid"});
     menu.run(IDM_SONGS_FIRST);
