@@ -95,9 +95,10 @@ TEST_F(BackgroundChangeTest, AMissingUnreadableOrUndecodablePictureIsReportedAnd
     port.pluginResult = PluginResult::failed(getPictureResult::internalError);
     changeTo({"C:\\pics\\gone.bmp", "C:\\pics\\text.bmp", "C:\\pics\\locked.bmp", "C:\\pics\\photo.jpg",
               "C:\\pics\\README", std::nullopt});
-    EXPECT_EQ(port.messages, (Lines{"[ C:\\pics\\gone.bmp ] が見つかりません。\n\nパスとファイル名を確認して下さい。",
-                                    "ｂｍｐフォーマットではありません", "ファイルを読み込めませんでした",
-                                    "内部エラー", "内部エラー"}));
+    EXPECT_EQ(port.messages,
+              (Lines{"[ C:\\pics\\gone.bmp ] が見つかりません。\n\nパスとファイル名を確認して下さい。",
+                     "ｂｍｐフォーマットではありません", "ファイルを読み込めませんでした", "内部エラー",
+                     "内部エラー"}));
     EXPECT_EQ(port.decoded, (Lines{"C:\\pics\\photo.jpg jpg", "C:\\pics\\README "}));
     EXPECT_EQ(port.pictureFolders.size(), 6u);
     EXPECT_FALSE(background().changed());

@@ -4,9 +4,9 @@
 
 #include "app/DibCanvas.h"
 #include "app/FacePainter.h"
+#include "playback/SmfWriter.h"
 #include "resources/skin/SkinPanels.h"
 #include "tests/support/PlaybackRig.h"
-#include "playback/SmfWriter.h"
 
 namespace {
 constexpr uint32_t black = packColour(0, 0, 0);

@@ -1,8 +1,8 @@
 // The history items of the "ファイル" menu: their labels and ids, and the commands behind them.
 #include <gtest/gtest.h>
 
-#include "resources/CommandIds.h"
 #include "app/HistoryMenu.h"
+#include "resources/CommandIds.h"
 
 namespace {
 

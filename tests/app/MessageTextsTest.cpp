@@ -46,7 +46,8 @@ TEST(MessageTexts, EachReportedFailureHasItsOwnTextAndTheSilentOnesNone) {
         {composeFailureText(I::damaged), "ｂｍｐデータが壊れています"},
         {conversionProgressText(49), "変換 = 49"},
         {effectTimeRefusalText(EffectTimeRefusal::noEffectChosen), "何か効果を選択してください"},
-        {effectTimeRefusalText(EffectTimeRefusal::endNotAfterStart), "終了時間は開始時間より後に設定して下さい"},
+        {effectTimeRefusalText(EffectTimeRefusal::endNotAfterStart),
+         "終了時間は開始時間より後に設定して下さい"},
         {generatorFailureText(G::none), ""},
         {generatorFailureText(G::textUnreadable), ""},  // a text that cannot be opened is refused in silence
         {generatorFailureText(G::textTooLarge), "ファイルサイズが大きすぎます"},
@@ -69,7 +70,7 @@ TEST(MessageTexts, EachReportedFailureHasItsOwnTextAndTheSilentOnesNone) {
         {pluginFailureText(PluginResult::failed(9)), "不明なエラー"},
         {pluginFailureText({PluginResult::noLibrary}), "該当するライブラリが見つかりません"},
         {pluginFailureText({PluginResult::lockFailed}), "メモリーロックに失敗しました"},
-        // Damaged blocks read as the plug-in's own "broken data"; other refusals as the picture reader words them.
+        // Damaged blocks read as the plug-in's own "broken data", other refusals as the picture reader's.
         {pluginFailureText(PluginResult::fromPicture(I::damaged)), "データが壊れている"},
         {pluginFailureText(PluginResult::fromPicture(I::tooLarge)), "画像サイズが大きすぎます"},
         {fileDialogFailureText(dialogFailure(F::missingFile)),

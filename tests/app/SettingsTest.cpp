@@ -1,9 +1,9 @@
 // Reading the settings at start-up, writing them at exit and deleting them, against the store in memory.
 #include <gtest/gtest.h>
 
-#include "resources/CommandIds.h"
 #include "app/Settings.h"
 #include "app/SettingsMenu.h"
+#include "resources/CommandIds.h"
 #include "tests/support/MemorySettingsStore.h"
 
 namespace {

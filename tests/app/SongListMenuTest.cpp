@@ -1,8 +1,8 @@
 // The "選曲" menu and "一度だけ": which commands play, which refuse and with what message, and the checks.
 #include <gtest/gtest.h>
 
-#include "resources/CommandIds.h"
 #include "app/SongListMenu.h"
+#include "resources/CommandIds.h"
 
 namespace {
 
@@ -145,4 +145,3 @@ TEST_F(SongListMenuTest, AnOpenEffectDialogSilentlyRefusesEverySongListCommandAn
     menu.run(IDM_SONGS_CLEAR);
     EXPECT_EQ(selection.songs.count(), 0);
 }
-

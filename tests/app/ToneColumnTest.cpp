@@ -68,7 +68,7 @@ TEST_F(ToneColumnTest, AfterGmSystemOnTheDialogRefusesVariationTones) {
     EXPECT_EQ(port.toneDialogChannels, std::vector<int>{3});
 }
 
-// Which module refuses what is the tone changer's and the face's rule; here, that the menu's choice reaches them.
+// What each module refuses is the tone changer's and the face's rule; here, that the menu's choice counts.
 TEST_F(ToneColumnTest, TheSoundBlasterChosenFromTheMenuTurnsOffTheToneColumnAndTheCells) {
     play();
     model.leftButtonDown(9 + 20, 449 + 20);  // stop
