@@ -10,16 +10,9 @@ constexpr uint32_t maskColour = packColour(1, 2, 3);
 constexpr uint32_t skyColour = packColour(10, 200, 30);
 constexpr uint32_t photoColour = packColour(240, 120, 60);
 
-DibImage filled(int width, int height, uint32_t packed) {
-    DibImage image = DibImage::create24(width, height);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x) image.setPackedAt(x, y, packed);
-    return image;
-}
-
 // The picture shows through the left half of the face; the right half is the mask's own colour.
 DibImage halfRedMask() {
-    DibImage mask = filled(788, 540, maskColour);
+    DibImage mask = filledPicture(788, 540, maskColour);
     for (int y = 0; y < 540; ++y)
         for (int x = 0; x < 394; ++x) mask.setPackedAt(x, y, MaskGrid::showsPicture);
     return mask;
@@ -29,8 +22,8 @@ class BackgroundChangeTest : public WindowModelTest {
   protected:
     BackgroundChangeTest() : WindowModelTest({ScriptedPlatform::background, ScriptedPlatform::help}) {
         port.addFile("Mask.bmp", encodeBmpFile(halfRedMask()));
-        port.addFile("C:\\pics\\sky.bmp", encodeBmpFile(filled(8, 6, skyColour)));
-        port.pluginPicture = filled(5, 7, photoColour);
+        port.addFile("C:\\pics\\sky.bmp", encodeBmpFile(filledPicture(8, 6, skyColour)));
+        port.pluginPicture = filledPicture(5, 7, photoColour);
         EXPECT_TRUE(startUp());
         background().setPictureFolder("C:\\start");
         originalFace = model.skin().face().block();
@@ -75,18 +68,11 @@ TEST_F(BackgroundChangeTest, AChosenBmpIsComposedUnderTheMaskAndPaintedAtOnceWit
     EXPECT_EQ(model.skin().backgroundPath(), "Main.bmp");
 }
 
-TEST_F(BackgroundChangeTest, OtherFormatsGoToThePluginsWithTheirExtensionAsTyped) {
-    port.addFile("D:\\photos\\beach.JPG", {1, 2, 3});
-    changeTo({"D:\\photos\\beach.JPG"});
-    EXPECT_EQ(port.decoded, Lines{"D:\\photos\\beach.JPG JPG"});
-    EXPECT_TRUE(port.messages.empty());
-    EXPECT_TRUE(background().changed());
-    EXPECT_EQ(paintedPixel(394 - 100, 100), photoColour);
-}
-
 // Rejecting a choice keeps the dialog open, as the picture dialog does: the message, then the dialog again,
-// until a picture is taken or the user cancels; the old face stays meanwhile.
-TEST_F(BackgroundChangeTest, AMissingUnreadableOrUndecodablePictureIsReportedAndTheDialogComesBack) {
+// until a picture is taken or the user cancels; the old face stays meanwhile. Pictures other than BMPs go
+// to the plug-ins.
+TEST_F(BackgroundChangeTest,
+       AMissingUnreadableOrUndecodablePictureIsReportedAndTheDialogComesBackUntilOneIsTaken) {
     port.addFile("C:\\pics\\text.bmp",
                  {'h', 'e', 'l', 'l', 'o', ' ', 'w', 'o', 'r', 'l', 'd', '!', '!', '!'});
     port.files["C:\\pics\\locked.bmp"] = {FileData::readError, {}};
@@ -106,10 +92,15 @@ TEST_F(BackgroundChangeTest, AMissingUnreadableOrUndecodablePictureIsReportedAnd
     EXPECT_EQ(port.faceInvalidations, 0);
     EXPECT_FALSE(port.waitCursor);
 
-    // Once one is taken the dialog is not shown again.
-    changeTo({"C:\\pics\\gone.bmp", "C:\\pics\\sky.bmp", "C:\\pics\\sky.bmp"});
+    // Once one is taken, here through the plug-ins with its extension as typed, the dialog is not shown
+    // again.
+    port.pluginResult = {};
+    port.addFile("D:\\photos\\beach.JPG", {1, 2, 3});
+    changeTo({"C:\\pics\\gone.bmp", "D:\\photos\\beach.JPG", "C:\\pics\\sky.bmp"});
     EXPECT_EQ(port.pictureChoices.size(), 1u);
+    EXPECT_EQ(port.decoded.back(), "D:\\photos\\beach.JPG JPG");
     EXPECT_TRUE(background().changed());
+    EXPECT_EQ(paintedPixel(394 - 100, 100), photoColour);
 }
 
 TEST_F(BackgroundChangeTest, TheCommandDoesNothingWhileASongPlays) {
@@ -128,6 +119,7 @@ TEST_F(BackgroundChangeTest, TheCommandDoesNothingWhileASongPlays) {
 // The face file the settings write at exit changes only after a complete save: No, a cancelled dialog and a
 // failed write all keep the face saved before.
 TEST_F(BackgroundChangeTest, TheCloseQuestionSavesTheFaceOnlyOnYesAndAWholeWrite) {
+    const Lines writeFailed = {"ｂｍｐデータの書き込みに失敗しました"};
     const struct {
         const char* name;
         bool yes;
@@ -139,12 +131,7 @@ TEST_F(BackgroundChangeTest, TheCloseQuestionSavesTheFaceOnlyOnYesAndAWholeWrite
         {"no", false, "C:\\pics\\face.bmp", true, "C:\\old\\face.bmp", {}},
         {"cancelled", true, std::nullopt, true, "C:\\old\\face.bmp", {}},
         {"empty name", true, "", true, "C:\\old\\face.bmp", {}},
-        {"failed write",
-         true,
-         "C:\\pics\\face.bmp",
-         false,
-         "C:\\old\\face.bmp",
-         {"ｂｍｐデータの書き込みに失敗しました"}},
+        {"failed write", true, "C:\\pics\\face.bmp", false, "C:\\old\\face.bmp", writeFailed},
         {"saved", true, "C:\\pics\\face.bmp", true, "C:\\pics\\face.bmp", {}},
     };
     changeTo({std::nullopt});
@@ -195,12 +182,8 @@ TEST_F(BackgroundChangeTest, ChangingTwiceAsksOnceAndSavesTheLatestFace) {
     ScriptedPlatform next;
     next.files = port.files;
     next.store = port.store;
-    MainWindowModel restarted{next.ports({ScriptedPlatform::background, ScriptedPlatform::help}),
-                              out,
-                              timer,
-                              next,
-                              next.canvases,
-                              failures};
+    MainWindowModel restarted{
+        next.ports({ScriptedPlatform::background}), out, timer, next, next.canvases, failures};
     ASSERT_TRUE(restarted.loadSprites());
     restarted.loadSettings();
     ASSERT_TRUE(restarted.loadFace());

@@ -10,6 +10,13 @@
 #include "resources/CommandIds.h"
 #include "tests/support/ScriptedPlatform.h"
 
+inline DibImage filledPicture(int width, int height, uint32_t packed) {
+    DibImage picture = DibImage::create24(width, height);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) picture.setPackedAt(x, y, packed);
+    return picture;
+}
+
 // The main window's rules over a scripted platform that holds the skin files, with a recording device and
 // a timer the test ticks.
 class WindowModelTest : public testing::Test {
