@@ -73,9 +73,7 @@ Lines songFromStart(size_t count) {
 Lines stopMessages() {
     RecordingMidiOut out;
     Player::sendStopMessages(out);
-    Lines lines;
-    for (const auto& message : out.messages()) lines.push_back(RecordingMidiOut::formatLine(message));
-    return lines;
+    return messageLines(out.messages());
 }
 
 // The window side: the face's controls over a player whose timer is a real thread. Ticks posted by the
@@ -149,8 +147,7 @@ TEST_F(CrossThread, TempoButtonsFastForwardAndStopDuringTicksKeepTheSongInOrderA
         EXPECT_EQ(out.messages().size(), sentAtStop);
         ASSERT_GE(sentAtStop, stop.size() + 2) << "round " << round;
         const size_t played = sentAtStop - stop.size();
-        Lines sent;
-        for (const auto& message : out.messages()) sent.push_back(RecordingMidiOut::formatLine(message));
+        const Lines sent = messageLines(out.messages());
         EXPECT_EQ(Lines(sent.begin(), sent.begin() + long(played)), songFromStart(played))
             << "round " << round;
         EXPECT_EQ(Lines(sent.begin() + long(played), sent.end()), stop) << "round " << round;

@@ -6,7 +6,7 @@
 #include "effects/SongRendering.h"
 #include "playback/RecordingMidiOut.h"
 #include "playback/SmfWriter.h"
-#include "tests/support/VirtualPlayer.h"
+#include "tests/support/PlaybackRig.h"
 
 namespace {
 using Lines = std::vector<std::string>;
@@ -28,10 +28,7 @@ Lines played(std::vector<uint8_t> image, long* stopMs = nullptr) {
     rendering.load(std::move(image));
     rendering.playToEnd();
     if (stopMs) *stopMs = rendering.stopMs();
-    Lines lines;
-    for (size_t i = rendering.loadEnd(); i < rendering.messages().size(); ++i)
-        lines.push_back(RecordingMidiOut::formatLine(rendering.messages()[i]));
-    return lines;
+    return messageLines(rendering.messages(), rendering.loadEnd());
 }
 
 Lines only(const Lines& lines, const std::string& bytes) {

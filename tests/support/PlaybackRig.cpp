@@ -14,10 +14,10 @@ void PlaybackRig::runUntilStopped(int limit) {
     for (int i = 0; i < limit && timer.running(); ++i) tick();
 }
 
-std::vector<std::string> PlaybackRig::lines(size_t from) const {
+std::vector<std::string> messageLines(const std::vector<RecordingMidiOut::Message>& messages, size_t from) {
     std::vector<std::string> result;
-    for (size_t i = from; i < out.messages().size(); ++i)
-        result.push_back(RecordingMidiOut::formatLine(out.messages()[i]));
+    for (size_t i = from; i < messages.size(); ++i)
+        result.push_back(RecordingMidiOut::formatLine(messages[i]));
     return result;
 }
 

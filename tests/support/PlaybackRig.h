@@ -5,6 +5,10 @@
 #include "playback/RecordingMidiOut.h"
 #include "tests/support/VirtualPlayer.h"
 
+// Recorded messages as "time bytes" lines, from the given index on.
+std::vector<std::string> messageLines(const std::vector<RecordingMidiOut::Message>& messages,
+                                      size_t from = 0);
+
 // A player over a recording device whose window handles each posted tick at once.
 class PlaybackRig : public VirtualPlayer<RecordingMidiOut> {
   public:
@@ -16,7 +20,7 @@ class PlaybackRig : public VirtualPlayer<RecordingMidiOut> {
     void runUntilStopped(int limit = 100000);
 
     // The recorded messages as "time bytes" lines, from the given index on.
-    std::vector<std::string> lines(size_t from = 0) const;
+    std::vector<std::string> lines(size_t from = 0) const { return messageLines(out.messages(), from); }
     // Only the short messages with the given status kind (0x90, 0xB0, ...), as lines.
     std::vector<std::string> linesOfKind(uint8_t kind) const;
 
