@@ -45,6 +45,7 @@ TEST(PitchDrawingMap, FirstOpeningShowsEveryRowUnchangedWithTheThumbsOnADiagonal
     EXPECT_FALSE(drawing.rowChosen());
 }
 
+// Entries beyond the bars' reach come back inside it, a rest's kept note included.
 TEST(PitchDrawingMap, NotesAndRestsRoundTripThroughThePitchMap) {
     PitchMap map;
     // C up to the F above (v 12), B down to the F below (v -12), E a rest kept at D, A a rest kept at F.
@@ -58,16 +59,13 @@ TEST(PitchDrawingMap, NotesAndRestsRoundTripThroughThePitchMap) {
     EXPECT_EQ(drawing.label(E), "休符");
     EXPECT_EQ(drawing.pitch(E), -3);
     EXPECT_EQ(drawing.toPitchMap().entries, map.entries);
-}
 
-TEST(PitchDrawingMap, EntriesOutOfTheBarsReachAreBroughtBackIntoIt) {
-    PitchMap map;
     map.entries = {40, -40, 0, 0, 250, 0, 0, 0, 0, 0, 0, 0};
-    const PitchDrawing drawing(map);
-    EXPECT_EQ(drawing.value(C), 12);
-    EXPECT_EQ(drawing.value(Cs), -12);
-    EXPECT_TRUE(drawing.isRest(E));
-    EXPECT_EQ(drawing.pitch(E), 12);
+    const PitchDrawing clamped(map);
+    EXPECT_EQ(clamped.value(C), 12);
+    EXPECT_EQ(clamped.value(Cs), -12);
+    EXPECT_TRUE(clamped.isRest(E));
+    EXPECT_EQ(clamped.pitch(E), 12);
 }
 
 TEST(PitchDrawingNames, NamesTakeTheFloorModuloOfNegativeNotes) {
@@ -79,24 +77,17 @@ TEST(PitchDrawingNames, NamesTakeTheFloorModuloOfNegativeNotes) {
     for (const auto& c : cases) EXPECT_EQ(PitchDrawing::pitchName(c.note), c.name) << c.note;
 }
 
+// A rest's kept note moves as well, without the rest being coloured as the selected row.
 TEST(PitchDrawingTransformations, SemitoneRemovalMovesBlackKeysToTheWhiteKeyBelow) {
-    PitchDrawing drawing{PitchMap{}};
-    const PitchDrawing::Change change = drawing.removeSemitones();
-    EXPECT_EQ(labels(drawing), (std::vector<std::string>{"ド", "ド", "レ", "レ", "ミ", "ファ", "ファ", "ソ",
-                                                         "ソ", "ラ", "ラ", "シ"}));
-    EXPECT_EQ(change.rows, (1 << Cs) | (1 << Ds) | (1 << Fs) | (1 << Gs) | (1 << As));
-    EXPECT_EQ(change.colouredRow, -1);  // no row chosen yet
-}
-
-TEST(PitchDrawingTransformations, SemitoneRemovalMovesARestsKeptNoteWithoutColouringIt) {
     PitchDrawing drawing{PitchMap{}};
     click(drawing, Fs, ScrollCode::lineRight);  // F♯ -> G
     click(drawing, Fs, ScrollCode::lineLeft);   // back to F♯, selected
     drawing.toggleRest();
     const PitchDrawing::Change change = drawing.removeSemitones();
-    EXPECT_TRUE(drawing.isRest(Fs));
+    EXPECT_EQ(labels(drawing), (std::vector<std::string>{"ド", "ド", "レ", "レ", "ミ", "ファ", "休符", "ソ",
+                                                         "ソ", "ラ", "ラ", "シ"}));
     EXPECT_EQ(drawing.pitch(Fs), 0);
-    EXPECT_TRUE(change.rows & (1 << Fs));
+    EXPECT_EQ(change.rows, (1 << Cs) | (1 << Ds) | (1 << Fs) | (1 << Gs) | (1 << As));
     EXPECT_EQ(change.colouredRow, -1);
 }
 
@@ -110,21 +101,6 @@ TEST(PitchDrawingTransformations, ARestMovedRightStaysARestAndComesBackOneSemito
     EXPECT_FALSE(drawing.isRest(E));
     EXPECT_EQ(drawing.label(E), "ファ");
     EXPECT_EQ(drawing.label(C), "ド♯");
-}
-
-TEST(PitchDrawingTransformations, ShiftsLeaveRowsAtTheEndsWhereTheyAre) {
-    PitchMap map;
-    map.entries[C] = 17;   // v 12
-    map.entries[B] = -18;  // v -12
-    PitchDrawing drawing(map);
-    const PitchDrawing::Change right = drawing.shiftRight();
-    EXPECT_EQ(drawing.value(C), 12);
-    EXPECT_EQ(drawing.value(B), -11);
-    EXPECT_FALSE(right.rows & (1 << C));
-    drawing.shiftLeft();
-    drawing.shiftLeft();
-    EXPECT_EQ(drawing.value(B), -12);
-    EXPECT_EQ(drawing.value(C), 10);
 }
 
 TEST(PitchDrawingTransformations, MirroringTwiceRestoresTheDrawing) {
@@ -161,7 +137,8 @@ TEST(PitchDrawingTransformations, RotationsAndReversalMoveAbsoluteNotesRestsIncl
     EXPECT_EQ(reversed.pitch(G), -1);
 }
 
-TEST(PitchDrawingScroll, ArrowsStopAtTheEndsOfTheRange) {
+// Rows at the ends of the range stay there under arrows and shifts alike.
+TEST(PitchDrawingScroll, ArrowsAndShiftsStopAtTheEndsOfTheRange) {
     PitchMap map;
     map.entries[C] = 17;   // v 12
     map.entries[B] = -18;  // v -12
@@ -171,6 +148,15 @@ TEST(PitchDrawingScroll, ArrowsStopAtTheEndsOfTheRange) {
     EXPECT_EQ(drawing.value(C), 12);
     EXPECT_EQ(drawing.value(B), -12);
     EXPECT_EQ(drawing.selectedRow(), B);  // still selected, though nothing moved
+
+    const PitchDrawing::Change right = drawing.shiftRight();
+    EXPECT_EQ(drawing.value(C), 12);
+    EXPECT_EQ(drawing.value(B), -11);
+    EXPECT_FALSE(right.rows & (1 << C));
+    drawing.shiftLeft();
+    drawing.shiftLeft();
+    EXPECT_EQ(drawing.value(B), -12);
+    EXPECT_EQ(drawing.value(C), 10);
     const PitchDrawing::Scrolled up = click(drawing, B, ScrollCode::lineRight);
     EXPECT_TRUE(up.handled);
     EXPECT_EQ(up.position, -11);
