@@ -39,8 +39,6 @@ TEST(PitchDrawingMap, FirstOpeningShowsEveryRowUnchangedWithTheThumbsOnADiagonal
     const PitchDrawing drawing{PitchMap{}};
     EXPECT_EQ(labels(drawing), sourceNames);
     EXPECT_EQ(values(drawing), identity);
-    for (int row = 0; row < PitchDrawing::rowCount; ++row)
-        EXPECT_EQ(PitchDrawing::sourceName(row), sourceNames[size_t(row)]);
     EXPECT_EQ(drawing.selectedRow(), PitchDrawing::noRow);
     EXPECT_FALSE(drawing.rowChosen());
 }
@@ -91,50 +89,40 @@ TEST(PitchDrawingTransformations, SemitoneRemovalMovesBlackKeysToTheWhiteKeyBelo
     EXPECT_EQ(change.colouredRow, -1);
 }
 
-TEST(PitchDrawingTransformations, ARestMovedRightStaysARestAndComesBackOneSemitoneHigher) {
-    PitchDrawing drawing = withRestOnE();
-    const PitchDrawing::Change change = drawing.shiftRight();
-    EXPECT_TRUE(drawing.isRest(E));
-    EXPECT_EQ(drawing.label(E), "休符");
-    EXPECT_EQ(change.colouredRow, E);  // the selected row, rest or not
-    drawing.toggleRest();
-    EXPECT_FALSE(drawing.isRest(E));
-    EXPECT_EQ(drawing.label(E), "ファ");
-    EXPECT_EQ(drawing.label(C), "ド♯");
-}
+// Shifts and the mirror move every note, rotations and the reversal move absolute notes between rows; a
+// rest stays a rest with its kept note moved, and the selected row keeps its colour, rest or not.
+TEST(PitchDrawingTransformations, EachMovesEveryRowRestsIncluded) {
+    const struct {
+        const char* name;
+        PitchDrawing::Change (PitchDrawing::*apply)();
+        std::vector<int> values;
+    } cases[] = {
+        {"right", &PitchDrawing::shiftRight, {-4, -3, -2, -1, 25, 1, 2, 3, 4, 5, 6, 7}},
+        {"left", &PitchDrawing::shiftLeft, {-6, -5, -4, -3, 23, -1, 0, 1, 2, 3, 4, 5}},
+        {"mirror", &PitchDrawing::mirror, {5, 4, 3, 2, 26, 0, -1, -2, -3, -4, -5, -6}},
+        {"up", &PitchDrawing::rotateUp, {-4, -3, -2, 24, 0, 1, 2, 3, 4, 5, 6, -5}},
+        {"down", &PitchDrawing::rotateDown, {6, -5, -4, -3, -2, 24, 0, 1, 2, 3, 4, 5}},
+        {"reverse", &PitchDrawing::reverse, {6, 5, 4, 3, 2, 1, 0, 24, -2, -3, -4, -5}},
+    };
+    for (const auto& c : cases) {
+        PitchDrawing drawing = withRestOnE();
+        const PitchDrawing::Change change = (drawing.*c.apply)();
+        EXPECT_EQ(values(drawing), c.values) << c.name;
+        EXPECT_EQ(change.rows, 0xFFF) << c.name;
+        EXPECT_EQ(change.colouredRow, E) << c.name;
+    }
 
-TEST(PitchDrawingTransformations, MirroringTwiceRestoresTheDrawing) {
-    PitchDrawing drawing = withRestOnE();
-    click(drawing, A, ScrollCode::lineRight);
-    const std::vector<int> before = values(drawing);
-    drawing.mirror();
-    EXPECT_EQ(drawing.value(C), 5);  // ド (-5) mirrored around F
-    EXPECT_TRUE(drawing.isRest(E));
-    EXPECT_EQ(drawing.pitch(E), 1);
-    drawing.mirror();
-    EXPECT_EQ(values(drawing), before);
-}
+    PitchDrawing shifted = withRestOnE();
+    shifted.shiftRight();
+    shifted.toggleRest();
+    EXPECT_EQ(shifted.label(E), "ファ") << "a rest comes back where its kept note went";
 
-TEST(PitchDrawingTransformations, RotationsAndReversalMoveAbsoluteNotesRestsIncluded) {
-    PitchDrawing up = withRestOnE();
-    up.rotateUp();
-    EXPECT_EQ(up.label(C), "ド♯");  // C sounds as the note C♯ had
-    EXPECT_TRUE(up.isRest(Ds));
-    EXPECT_EQ(up.label(B), "ド");
-    EXPECT_EQ(up.toPitchMap().entries[C], 1);
-
-    PitchDrawing down{PitchMap{}};
-    down.rotateDown();
-    EXPECT_EQ(down.label(C), "シ");
-    EXPECT_EQ(down.label(Cs), "ド");
-    EXPECT_EQ(down.toPitchMap().entries[C], 11);
-
-    PitchDrawing reversed = withRestOnE();
-    reversed.reverse();
-    EXPECT_EQ(reversed.label(C), "シ");
-    EXPECT_EQ(reversed.label(B), "ド");
-    EXPECT_TRUE(reversed.isRest(G));
-    EXPECT_EQ(reversed.pitch(G), -1);
+    PitchDrawing mirrored = withRestOnE();
+    click(mirrored, A, ScrollCode::lineRight);
+    const std::vector<int> before = values(mirrored);
+    mirrored.mirror();
+    mirrored.mirror();
+    EXPECT_EQ(values(mirrored), before);
 }
 
 // Rows at the ends of the range stay there under arrows and shifts alike.
