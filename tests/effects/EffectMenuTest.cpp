@@ -2,8 +2,8 @@
 
 #include <deque>
 
-#include "resources/CommandIds.h"
 #include "effects/EffectMenu.h"
+#include "resources/CommandIds.h"
 
 namespace {
 // The main window as the effect menu sees it, recording what it is asked to do.
@@ -70,7 +70,7 @@ class EffectMenuTest : public testing::Test {
     EffectMenu menu{host, host};
 };
 
-TEST_F(EffectMenuTest, EachStyleAndImageItemChoosesItsEffectAndCarriesTheOnlyMark) {
+TEST_F(EffectMenuTest, EachStyleAndImageItemChoosesItsEffectAndCarriesTheOnlyMarkUntilASongLoad) {
     const struct {
         int id;
         EffectType type;
@@ -96,7 +96,9 @@ TEST_F(EffectMenuTest, EachStyleAndImageItemChoosesItsEffectAndCarriesTheOnlyMar
     EXPECT_TRUE(host.calls.empty());
     EXPECT_TRUE(menu.handles(IDM_EFFECT_TIME));
     EXPECT_FALSE(menu.handles(IDM_FILE_OPEN));
-    EXPECT_FALSE(menu.handles(IDM_SONGS_LOOP));
+    menu.run(IDM_EFFECT_IMAGE3);
+    menu.resetForSong();
+    EXPECT_EQ(checkedItems(), std::vector<int>{IDM_EFFECT_NONE});
 }
 
 TEST_F(EffectMenuTest, EveryCommandIsIgnoredWhilePlayingOrBeforeASongIsLoaded) {
@@ -115,19 +117,11 @@ TEST_F(EffectMenuTest, EveryCommandIsIgnoredWhilePlayingOrBeforeASongIsLoaded) {
     }
 }
 
-TEST_F(EffectMenuTest, ASongLoadPutsTheMarkBackOnNoEffect) {
-    menu.run(IDM_EFFECT_IMAGE3);
-    menu.resetForSong();
-    EXPECT_EQ(checkedItems(), std::vector<int>{IDM_EFFECT_NONE});
-}
-
-TEST_F(EffectMenuTest, EffectTimeWithoutAnEffectAsksForOne) {
+TEST_F(EffectMenuTest, EffectTimeNeedsAnEffectThenAsksForTheStartThenAnEndAfterIt) {
     menu.run(IDM_EFFECT_TIME);
     EXPECT_EQ(host.calls, std::vector<std::string>{"no effect"});
     EXPECT_TRUE(host.questions.empty());
-}
 
-TEST_F(EffectMenuTest, EffectTimeAsksForTheStartThenAnEndAfterIt) {
     menu.run(IDM_EFFECT_JAPANESE);
     host.settings.window = {3, 40};
     host.answers = {10, 10, 11};  // the end of 10 is refused by the dialog, 11 is taken
@@ -144,9 +138,8 @@ TEST_F(EffectMenuTest, EffectTimeAsksForTheStartThenAnEndAfterIt) {
 
 TEST_F(EffectMenuTest, ACancelInEitherQuestionGivesTheWholeSong) {
     menu.run(IDM_EFFECT_JAPANESE);
-    for (const std::deque<std::optional<int32_t>>& answers :
-         {std::deque<std::optional<int32_t>>{std::nullopt},
-          std::deque<std::optional<int32_t>>{20, std::nullopt}}) {
+    using Answers = std::deque<std::optional<int32_t>>;
+    for (const Answers& answers : {Answers{std::nullopt}, Answers{20, std::nullopt}}) {
         host.settings.window = {3, 40};
         host.answers = answers;
         menu.run(IDM_EFFECT_TIME);
@@ -196,47 +189,30 @@ TEST_F(EffectMenuTest, ATryStopsStoresAndPlaysFromTheBeginning) {
     EXPECT_EQ(host.settings.pitchMap.entries[4], 113);
 }
 
+// Closed at once with "民謡風" in use, the mark stays on it: it is still the effect in use. An effect chosen
+// from the menu while a dialog is open takes the mark at once, and a later try takes it at the closing.
 TEST_F(EffectMenuTest, ClosingMarksTheEffectInUseNotTheDialogsLastChoice) {
     const struct {
         int opener;
-        void (*tries)(EffectDialogSession&);
+        bool tries;
+        KeySignature signature;
         int marked;
-    } cases[] = {
-        // Closed at once with "民謡風" in use: the mark stays on it (it is still the effect in use).
-        {IDM_EFFECT_KEY_SIGNATURE, [](EffectDialogSession&) {}, IDM_EFFECT_FOLK},
-        {IDM_EFFECT_PITCH_MAP, [](EffectDialogSession&) {}, IDM_EFFECT_FOLK},
-        {IDM_EFFECT_KEY_SIGNATURE,
-         [](EffectDialogSession& d) {
-             d.tryKeySignature({-1, 3});
-         },
-         IDM_EFFECT_KEY_SIGNATURE},
-        {IDM_EFFECT_KEY_SIGNATURE,
-         [](EffectDialogSession& d) {
-             d.tryKeySignature({0, 0});
-         },
-         IDM_EFFECT_NONE},
-        {IDM_EFFECT_PITCH_MAP, [](EffectDialogSession& d) { d.tryPitchMap(PitchMap{}); },
-         IDM_EFFECT_PITCH_MAP},
-    };
+    } cases[] = {{IDM_EFFECT_KEY_SIGNATURE, false, {}, IDM_EFFECT_FOLK},
+                 {IDM_EFFECT_PITCH_MAP, false, {}, IDM_EFFECT_FOLK},
+                 {IDM_EFFECT_KEY_SIGNATURE, true, {-1, 3}, IDM_EFFECT_KEY_SIGNATURE},
+                 {IDM_EFFECT_KEY_SIGNATURE, true, {0, 0}, IDM_EFFECT_NONE},
+                 {IDM_EFFECT_PITCH_MAP, true, {}, IDM_EFFECT_PITCH_MAP}};
     for (const auto& c : cases) {
         host.isPlaying = false;
-        menu.run(IDM_EFFECT_FOLK);
         menu.run(c.opener);
-        c.tries(menu.dialogs());
+        menu.run(IDM_EFFECT_FOLK);
+        EXPECT_EQ(checkedItems(), std::vector<int>{IDM_EFFECT_FOLK});
+        if (c.tries && c.opener == IDM_EFFECT_PITCH_MAP) menu.dialogs().tryPitchMap(PitchMap{});
+        if (c.tries && c.opener == IDM_EFFECT_KEY_SIGNATURE) menu.dialogs().tryKeySignature(c.signature);
+        EXPECT_EQ(checkedItems(), std::vector<int>{IDM_EFFECT_FOLK}) << c.opener;
         host.isPlaying = false;
         menu.dialogs().dialogClosing();
         EXPECT_EQ(checkedItems(), std::vector<int>{c.marked}) << c.opener;
     }
-}
-
-TEST_F(EffectMenuTest, EffectItemsStayUsableWhileADialogIsOpenAndTheMarkFollowsAtClosing) {
-    menu.run(IDM_EFFECT_PITCH_MAP);
-    menu.run(IDM_EFFECT_OKINAWAN);
-    EXPECT_EQ(checkedItems(), std::vector<int>{IDM_EFFECT_OKINAWAN});
-    menu.dialogs().tryPitchMap(PitchMap{});
-    EXPECT_EQ(checkedItems(), std::vector<int>{IDM_EFFECT_OKINAWAN});
-    host.isPlaying = false;
-    menu.dialogs().dialogClosing();
-    EXPECT_EQ(checkedItems(), std::vector<int>{IDM_EFFECT_PITCH_MAP});
 }
 }  // namespace

@@ -1,7 +1,6 @@
 #pragma once
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -18,19 +17,26 @@ class EventFilterFixture : public ::testing::Test {
 
     EventFilterFixture() { filter.resetForPlayback(); }
 
-    // Sends each message, written as hex bytes ("90 3C 64"), and returns what reached the device because of
-    // it in the same form: two messages joined by " + ", "-" for none.
+    // A message written as hex bytes ("90 3C 64"), and a sent one in the same form.
+    static ChannelMessage parsed(const std::string& hex) {
+        unsigned status = 0, data1 = 0, data2 = 0;
+        std::sscanf(hex.c_str(), "%x %x %x", &status, &data1, &data2);
+        return {uint8_t(status), uint8_t(data1), uint8_t(data2)};
+    }
+    static std::string hex(const RecordingMidiOut::Message& m) {
+        return RecordingMidiOut::formatLine(m).substr(2);
+    }
+
+    // Sends each message and returns what reached the device because of it: two messages joined by " + ",
+    // "-" for none.
     Lines filtered(const Lines& messages) {
         Lines result;
         for (const std::string& message : messages) {
-            unsigned status = 0, data1 = 0, data2 = 0;
-            std::sscanf(message.c_str(), "%x %x %x", &status, &data1, &data2);
             const size_t before = out.messages().size();
-            filter.processChannelMessage(0, ChannelMessage{uint8_t(status), uint8_t(data1), uint8_t(data2)});
+            filter.processChannelMessage(0, parsed(message));
             std::string sent;
             for (size_t i = before; i < out.messages().size(); ++i)
-                sent +=
-                    (sent.empty() ? "" : " + ") + RecordingMidiOut::formatLine(out.messages()[i]).substr(2);
+                sent += (sent.empty() ? "" : " + ") + hex(out.messages()[i]);
             result.push_back(sent.empty() ? "-" : sent);
         }
         return result;

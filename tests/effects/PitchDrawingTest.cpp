@@ -39,12 +39,11 @@ TEST(PitchDrawingMap, FirstOpeningShowsEveryRowUnchangedWithTheThumbsOnADiagonal
     const PitchDrawing drawing{PitchMap{}};
     EXPECT_EQ(labels(drawing), sourceNames);
     EXPECT_EQ(values(drawing), identity);
-    for (int row = 0; row < PitchDrawing::rowCount; ++row)
-        EXPECT_EQ(PitchDrawing::sourceName(row), sourceNames[size_t(row)]);
     EXPECT_EQ(drawing.selectedRow(), PitchDrawing::noRow);
     EXPECT_FALSE(drawing.rowChosen());
 }
 
+// Entries beyond the bars' reach come back inside it, a rest's kept note included.
 TEST(PitchDrawingMap, NotesAndRestsRoundTripThroughThePitchMap) {
     PitchMap map;
     // C up to the F above (v 12), B down to the F below (v -12), E a rest kept at D, A a rest kept at F.
@@ -58,16 +57,13 @@ TEST(PitchDrawingMap, NotesAndRestsRoundTripThroughThePitchMap) {
     EXPECT_EQ(drawing.label(E), "休符");
     EXPECT_EQ(drawing.pitch(E), -3);
     EXPECT_EQ(drawing.toPitchMap().entries, map.entries);
-}
 
-TEST(PitchDrawingMap, EntriesOutOfTheBarsReachAreBroughtBackIntoIt) {
-    PitchMap map;
     map.entries = {40, -40, 0, 0, 250, 0, 0, 0, 0, 0, 0, 0};
-    const PitchDrawing drawing(map);
-    EXPECT_EQ(drawing.value(C), 12);
-    EXPECT_EQ(drawing.value(Cs), -12);
-    EXPECT_TRUE(drawing.isRest(E));
-    EXPECT_EQ(drawing.pitch(E), 12);
+    const PitchDrawing clamped(map);
+    EXPECT_EQ(clamped.value(C), 12);
+    EXPECT_EQ(clamped.value(Cs), -12);
+    EXPECT_TRUE(clamped.isRest(E));
+    EXPECT_EQ(clamped.pitch(E), 12);
 }
 
 TEST(PitchDrawingNames, NamesTakeTheFloorModuloOfNegativeNotes) {
@@ -79,89 +75,58 @@ TEST(PitchDrawingNames, NamesTakeTheFloorModuloOfNegativeNotes) {
     for (const auto& c : cases) EXPECT_EQ(PitchDrawing::pitchName(c.note), c.name) << c.note;
 }
 
+// A rest's kept note moves as well, without the rest being coloured as the selected row.
 TEST(PitchDrawingTransformations, SemitoneRemovalMovesBlackKeysToTheWhiteKeyBelow) {
-    PitchDrawing drawing{PitchMap{}};
-    const PitchDrawing::Change change = drawing.removeSemitones();
-    EXPECT_EQ(labels(drawing), (std::vector<std::string>{"ド", "ド", "レ", "レ", "ミ", "ファ", "ファ", "ソ",
-                                                         "ソ", "ラ", "ラ", "シ"}));
-    EXPECT_EQ(change.rows, (1 << Cs) | (1 << Ds) | (1 << Fs) | (1 << Gs) | (1 << As));
-    EXPECT_EQ(change.colouredRow, -1);  // no row chosen yet
-}
-
-TEST(PitchDrawingTransformations, SemitoneRemovalMovesARestsKeptNoteWithoutColouringIt) {
     PitchDrawing drawing{PitchMap{}};
     click(drawing, Fs, ScrollCode::lineRight);  // F♯ -> G
     click(drawing, Fs, ScrollCode::lineLeft);   // back to F♯, selected
     drawing.toggleRest();
     const PitchDrawing::Change change = drawing.removeSemitones();
-    EXPECT_TRUE(drawing.isRest(Fs));
+    EXPECT_EQ(labels(drawing), (std::vector<std::string>{"ド", "ド", "レ", "レ", "ミ", "ファ", "休符", "ソ",
+                                                         "ソ", "ラ", "ラ", "シ"}));
     EXPECT_EQ(drawing.pitch(Fs), 0);
-    EXPECT_TRUE(change.rows & (1 << Fs));
+    EXPECT_EQ(change.rows, (1 << Cs) | (1 << Ds) | (1 << Fs) | (1 << Gs) | (1 << As));
     EXPECT_EQ(change.colouredRow, -1);
 }
 
-TEST(PitchDrawingTransformations, ARestMovedRightStaysARestAndComesBackOneSemitoneHigher) {
-    PitchDrawing drawing = withRestOnE();
-    const PitchDrawing::Change change = drawing.shiftRight();
-    EXPECT_TRUE(drawing.isRest(E));
-    EXPECT_EQ(drawing.label(E), "休符");
-    EXPECT_EQ(change.colouredRow, E);  // the selected row, rest or not
-    drawing.toggleRest();
-    EXPECT_FALSE(drawing.isRest(E));
-    EXPECT_EQ(drawing.label(E), "ファ");
-    EXPECT_EQ(drawing.label(C), "ド♯");
+// Shifts and the mirror move every note, rotations and the reversal move absolute notes between rows; a
+// rest stays a rest with its kept note moved, and the selected row keeps its colour, rest or not.
+TEST(PitchDrawingTransformations, EachMovesEveryRowRestsIncluded) {
+    const struct {
+        const char* name;
+        PitchDrawing::Change (PitchDrawing::*apply)();
+        std::vector<int> values;
+    } cases[] = {
+        {"right", &PitchDrawing::shiftRight, {-4, -3, -2, -1, 25, 1, 2, 3, 4, 5, 6, 7}},
+        {"left", &PitchDrawing::shiftLeft, {-6, -5, -4, -3, 23, -1, 0, 1, 2, 3, 4, 5}},
+        {"mirror", &PitchDrawing::mirror, {5, 4, 3, 2, 26, 0, -1, -2, -3, -4, -5, -6}},
+        {"up", &PitchDrawing::rotateUp, {-4, -3, -2, 24, 0, 1, 2, 3, 4, 5, 6, -5}},
+        {"down", &PitchDrawing::rotateDown, {6, -5, -4, -3, -2, 24, 0, 1, 2, 3, 4, 5}},
+        {"reverse", &PitchDrawing::reverse, {6, 5, 4, 3, 2, 1, 0, 24, -2, -3, -4, -5}},
+    };
+    for (const auto& c : cases) {
+        PitchDrawing drawing = withRestOnE();
+        const PitchDrawing::Change change = (drawing.*c.apply)();
+        EXPECT_EQ(values(drawing), c.values) << c.name;
+        EXPECT_EQ(change.rows, 0xFFF) << c.name;
+        EXPECT_EQ(change.colouredRow, E) << c.name;
+    }
+
+    PitchDrawing shifted = withRestOnE();
+    shifted.shiftRight();
+    shifted.toggleRest();
+    EXPECT_EQ(shifted.label(E), "ファ") << "a rest comes back where its kept note went";
+
+    PitchDrawing mirrored = withRestOnE();
+    click(mirrored, A, ScrollCode::lineRight);
+    const std::vector<int> before = values(mirrored);
+    mirrored.mirror();
+    mirrored.mirror();
+    EXPECT_EQ(values(mirrored), before);
 }
 
-TEST(PitchDrawingTransformations, ShiftsLeaveRowsAtTheEndsWhereTheyAre) {
-    PitchMap map;
-    map.entries[C] = 17;   // v 12
-    map.entries[B] = -18;  // v -12
-    PitchDrawing drawing(map);
-    const PitchDrawing::Change right = drawing.shiftRight();
-    EXPECT_EQ(drawing.value(C), 12);
-    EXPECT_EQ(drawing.value(B), -11);
-    EXPECT_FALSE(right.rows & (1 << C));
-    drawing.shiftLeft();
-    drawing.shiftLeft();
-    EXPECT_EQ(drawing.value(B), -12);
-    EXPECT_EQ(drawing.value(C), 10);
-}
-
-TEST(PitchDrawingTransformations, MirroringTwiceRestoresTheDrawing) {
-    PitchDrawing drawing = withRestOnE();
-    click(drawing, A, ScrollCode::lineRight);
-    const std::vector<int> before = values(drawing);
-    drawing.mirror();
-    EXPECT_EQ(drawing.value(C), 5);  // ド (-5) mirrored around F
-    EXPECT_TRUE(drawing.isRest(E));
-    EXPECT_EQ(drawing.pitch(E), 1);
-    drawing.mirror();
-    EXPECT_EQ(values(drawing), before);
-}
-
-TEST(PitchDrawingTransformations, RotationsAndReversalMoveAbsoluteNotesRestsIncluded) {
-    PitchDrawing up = withRestOnE();
-    up.rotateUp();
-    EXPECT_EQ(up.label(C), "ド♯");  // C sounds as the note C♯ had
-    EXPECT_TRUE(up.isRest(Ds));
-    EXPECT_EQ(up.label(B), "ド");
-    EXPECT_EQ(up.toPitchMap().entries[C], 1);
-
-    PitchDrawing down{PitchMap{}};
-    down.rotateDown();
-    EXPECT_EQ(down.label(C), "シ");
-    EXPECT_EQ(down.label(Cs), "ド");
-    EXPECT_EQ(down.toPitchMap().entries[C], 11);
-
-    PitchDrawing reversed = withRestOnE();
-    reversed.reverse();
-    EXPECT_EQ(reversed.label(C), "シ");
-    EXPECT_EQ(reversed.label(B), "ド");
-    EXPECT_TRUE(reversed.isRest(G));
-    EXPECT_EQ(reversed.pitch(G), -1);
-}
-
-TEST(PitchDrawingScroll, ArrowsStopAtTheEndsOfTheRange) {
+// Rows at the ends of the range stay there under arrows and shifts alike.
+TEST(PitchDrawingScroll, ArrowsAndShiftsStopAtTheEndsOfTheRange) {
     PitchMap map;
     map.entries[C] = 17;   // v 12
     map.entries[B] = -18;  // v -12
@@ -171,6 +136,15 @@ TEST(PitchDrawingScroll, ArrowsStopAtTheEndsOfTheRange) {
     EXPECT_EQ(drawing.value(C), 12);
     EXPECT_EQ(drawing.value(B), -12);
     EXPECT_EQ(drawing.selectedRow(), B);  // still selected, though nothing moved
+
+    const PitchDrawing::Change right = drawing.shiftRight();
+    EXPECT_EQ(drawing.value(C), 12);
+    EXPECT_EQ(drawing.value(B), -11);
+    EXPECT_FALSE(right.rows & (1 << C));
+    drawing.shiftLeft();
+    drawing.shiftLeft();
+    EXPECT_EQ(drawing.value(B), -12);
+    EXPECT_EQ(drawing.value(C), 10);
     const PitchDrawing::Scrolled up = click(drawing, B, ScrollCode::lineRight);
     EXPECT_TRUE(up.handled);
     EXPECT_EQ(up.position, -11);

@@ -28,27 +28,20 @@ class LockWhileSending : public EventFilterFixture {
     EventFilter lockingFilter{device, controls, settings, tones, clock, autoPan};
 
     Lines sent(const Lines& messages) {
+        for (const std::string& message : messages) lockingFilter.processChannelMessage(0, parsed(message));
         Lines result;
-        for (const std::string& message : messages) {
-            unsigned status = 0, data1 = 0, data2 = 0;
-            std::sscanf(message.c_str(), "%x %x %x", &status, &data1, &data2);
-            lockingFilter.processChannelMessage(0, {uint8_t(status), uint8_t(data1), uint8_t(data2)});
-        }
-        for (const auto& message : device.messages())
-            result.push_back(RecordingMidiOut::formatLine(message).substr(2));
+        for (const auto& message : device.messages()) result.push_back(hex(message));
         device.clear();
         return result;
     }
 };
 
-TEST_F(LockWhileSending, TheLockedProgramFollowsTheSongsAndReplacesItsLaterOnes) {
+// The locked tone follows the song's and replaces its later ones; an unchanged value is not sent twice.
+TEST_F(LockWhileSending, TheLockedToneFollowsTheSongsAndReplacesItsLaterOnes) {
     device.duringNextSend = [this] { tones.fix(2, 40, 1); };
     EXPECT_EQ(sent({"C2 21"}), (Lines{"C2 21 00", "C2 28 00"}));
     EXPECT_EQ(sent({"C2 21", "B2 00 08"}), (Lines{"C2 28 00", "B2 00 01"}));
     EXPECT_EQ(tones.at(2).program, 40);
-}
-
-TEST_F(LockWhileSending, TheLockedBankFollowsTheSongsAndAnUnchangedValueIsNotSentTwice) {
     device.duringNextSend = [this] { tones.fix(5, 0, 8); };
     EXPECT_EQ(sent({"B5 00 00"}), (Lines{"B5 00 00", "B5 00 08"}));
     device.duringNextSend = [this] { tones.fix(6, 4, 0); };

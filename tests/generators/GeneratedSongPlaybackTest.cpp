@@ -38,25 +38,15 @@ std::vector<uint8_t> doubleByteText() {
     return text;
 }
 
-std::vector<uint8_t> gradientBmp(int width, int height, int bits) {
-    BmpBuilder bmp(width, height, bits);
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
+GeneratedSong gradientPictureSong(PseudoRandom& random) {
+    BmpBuilder bmp(83, 70, 24);
+    for (int y = 0; y < 70; ++y) {
+        for (int x = 0; x < 83; ++x) {
             const int value = (x * 7 + y * 3 + (x * y) % 11) % 256;
-            if (bits == 24) {
-                bmp.pixel24(x, y, packColour(uint8_t(value), uint8_t(255 - value), uint8_t(x % 256)));
-            } else {
-                bmp.row(y)[x] = uint8_t(value);
-            }
+            bmp.pixel24(x, y, packColour(uint8_t(value), uint8_t(255 - value), uint8_t(x)));
         }
     }
-    if (bits == 8)
-        for (int i = 0; i < 256; ++i) bmp.paletteEntry(size_t(i), packColour(uint8_t(i), uint8_t(i / 2), 0));
-    return bmp.bytes();
-}
-
-GeneratedSong pictureSong(const std::vector<uint8_t>& file, PseudoRandom& random) {
-    std::istringstream in = BmpBuilder::streamOf(file);
+    std::istringstream in = bmp.stream();
     return buildPictureSong(in, random);
 }
 }  // namespace
@@ -69,11 +59,8 @@ TEST(GeneratedSongPlayback, TextPictureAndRandomSongsPlayToTheirEndWithTheTracks
     } songs[] = {
         {"text", buildTextSong(mixedText(), random)},
         {"double-byte text", buildTextSong(doubleByteText(), random)},
-        {"24-bit picture", pictureSong(gradientBmp(64, 64, 24), random)},
-        {"8-bit picture", pictureSong(gradientBmp(83, 70, 8), random)},
-        {"random 1", buildRandomSong(1, random)},
-        {"random 1700000000", buildRandomSong(1700000000u, random)},
-        {"random 4294967295", buildRandomSong(0xFFFFFFFFu, random)},
+        {"picture", gradientPictureSong(random)},
+        {"random", buildRandomSong(0xFFFFFFFFu, random)},
     };
     for (const auto& s : songs) {
         SCOPED_TRACE(s.name);

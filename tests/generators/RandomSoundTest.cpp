@@ -14,7 +14,6 @@ TEST(RandomSound, TheSameClockValueMakesTheSameSongWhateverTheGeneratorDrewBefor
     ASSERT_TRUE(first.ok());
     EXPECT_EQ(first.image, again.image);
     EXPECT_NE(buildRandomSong(1700000001u, random).image, first.image);
-    EXPECT_STREQ(randomSongTitle, "乱数音");
 }
 
 // The first phrase: its base note is drawn first, its period second, then each note.

@@ -4,24 +4,21 @@
 #include "tones/ChannelTone.h"
 
 namespace {
-TEST(ChannelTones, TheSongSetsTheToneUntilTheUserLocksIt) {
+TEST(ChannelTones, TheSongSetsTheToneUntilTheUserLocksItOrTheToneItPlays) {
     ChannelTones tones;
     EXPECT_EQ(tones.takeSongProgram(3, 48), 48);
     EXPECT_EQ(tones.takeSongBank(3, 8), 8);
-    EXPECT_EQ(tones.at(3).program, 48);
-    EXPECT_EQ(tones.at(3).bank, 8);
     EXPECT_EQ(tones.at(4).program, 0) << "one channel's tone only";
 
     const ChannelTone before = tones.fix(3, 25, 16);
     EXPECT_FALSE(before.fixed);
     EXPECT_EQ(before.program, 48);
+    EXPECT_EQ(before.bank, 8);
     EXPECT_EQ(before.songChanges, 0) << "nothing has reached the device yet";
     EXPECT_EQ(tones.takeSongProgram(3, 1), 25) << "the lock replaces the song's program";
     EXPECT_EQ(tones.takeSongBank(3, 0), 16);
     const ChannelTone locked = tones.at(3);
     EXPECT_TRUE(locked.fixed);
-    EXPECT_EQ(locked.program, 25);
-    EXPECT_EQ(locked.bank, 16);
     EXPECT_EQ(locked.songChanges, 0) << "a locked channel takes nothing from the song";
 
     const uint32_t generation = tones.songGeneration();
@@ -29,14 +26,11 @@ TEST(ChannelTones, TheSongSetsTheToneUntilTheUserLocksIt) {
     EXPECT_FALSE(tones.at(3).fixed);
     EXPECT_EQ(tones.at(3).program, 0);
     EXPECT_EQ(tones.songGeneration(), generation + 1);
-}
 
-TEST(ChannelTones, FixCurrentLocksWhatTheSongSetLast) {
-    ChannelTones tones;
     tones.takeSongProgram(9, 25);
-    const ChannelTone locked = tones.fixCurrent(9);
-    EXPECT_TRUE(locked.fixed);
-    EXPECT_EQ(locked.program, 25);
+    const ChannelTone current = tones.fixCurrent(9);
+    EXPECT_TRUE(current.fixed);
+    EXPECT_EQ(current.program, 25);
     EXPECT_EQ(tones.takeSongProgram(9, 0), 25);
 }
 

@@ -4,21 +4,15 @@
 #include "tones/SoundModuleMenu.h"
 
 namespace {
-TEST(SoundModuleMenu, HandlesItsThreeItemsOnly) {
+TEST(SoundModuleMenu, HandlesItsThreeItemsOnlyAndChecksTheSelectedModuleAlone) {
     SoundModule module = SoundModule::sc88;
     SoundModuleMenu menu(module, [] { return false; });
-    for (int id : {IDM_MODULE_SC88, IDM_MODULE_SC55, IDM_MODULE_SB16}) EXPECT_TRUE(menu.handles(id)) << id;
     for (int id : {IDM_EFFECT_TIME, IDM_EFFECT_IMAGE3, 0}) {
         EXPECT_FALSE(menu.handles(id)) << id;
         menu.run(id);
         EXPECT_FALSE(menu.checked(id)) << id;
     }
     EXPECT_EQ(module, SoundModule::sc88);
-}
-
-TEST(SoundModuleMenu, ChecksTheSelectedModuleAlone) {
-    SoundModule module = SoundModule::sc88;
-    SoundModuleMenu menu(module, [] { return false; });
     const struct {
         int item;
         SoundModule module;
@@ -26,6 +20,7 @@ TEST(SoundModuleMenu, ChecksTheSelectedModuleAlone) {
                  {IDM_MODULE_SB16, SoundModule::sb16},
                  {IDM_MODULE_SC88, SoundModule::sc88}};
     for (const auto& chosen : items) {
+        EXPECT_TRUE(menu.handles(chosen.item));
         menu.run(chosen.item);
         EXPECT_EQ(module, chosen.module);
         for (const auto& other : items) EXPECT_EQ(menu.checked(other.item), other.item == chosen.item);

@@ -76,9 +76,12 @@ TEST_F(ToneDialogModelTest, OpensOnTheChannelsToneOrDrumSet) {
     EXPECT_TRUE(out.messages().empty());
 }
 
-TEST_F(ToneDialogModelTest, EverySelectionIsHeardAtOnce) {
+TEST_F(ToneDialogModelTest, EverySelectionIsHeardAtOnceAndRowsOutsideTheListAreIgnored) {
     play(2, 0, 0);
     ToneDialogModel melodic = open(2);
+    for (int row : {-1, 418, 100000}) EXPECT_EQ(melodic.select(row), ToneDialogModel::Selection::ignored);
+    EXPECT_EQ(melodic.currentSelection(), 0);
+    EXPECT_TRUE(out.messages().empty());
     EXPECT_EQ(melodic.select(toneIndex(SoundModule::sc88, 4, 25)), ToneDialogModel::Selection::heard);
     EXPECT_EQ(melodic.select(toneIndex(SoundModule::sc88, 127, 3)), ToneDialogModel::Selection::heard);
     Strings expected = toneMessages(2, 4, 25);
@@ -91,13 +94,6 @@ TEST_F(ToneDialogModelTest, EverySelectionIsHeardAtOnce) {
     ToneDialogModel drums = open(9, SoundModule::sc55);
     drums.select(4);  // TR808
     EXPECT_EQ(sent(), Strings{"C9 19 00"});
-}
-
-TEST_F(ToneDialogModelTest, RowsOutsideTheListAreIgnored) {
-    ToneDialogModel dialog = open(0);
-    for (int row : {-1, 418, 100000}) EXPECT_EQ(dialog.select(row), ToneDialogModel::Selection::ignored);
-    EXPECT_EQ(dialog.currentSelection(), 0);
-    EXPECT_TRUE(out.messages().empty());
 }
 
 TEST_F(ToneDialogModelTest, GmModeRefusesVariationTonesAndOkKeepsTheAcceptedOne) {
@@ -118,47 +114,34 @@ TEST_F(ToneDialogModelTest, GmModeRefusesVariationTonesAndOkKeepsTheAcceptedOne)
     EXPECT_EQ(drums.select(1), ToneDialogModel::Selection::heard) << "drum sets have no banks";
 }
 
-TEST_F(ToneDialogModelTest, OkLocksTheSelectionWithoutSendingItAgain) {
-    play(4, 0, 0);
-    ToneDialogModel dialog = open(4);
-    dialog.select(toneIndex(SoundModule::sc88, 25, 16));
-    out.clear();
-    dialog.ok();
-    expectLocked(4, 25, 16);
-    EXPECT_TRUE(out.messages().empty());
-
-    ToneDialogModel drums = open(9, SoundModule::sc88);
-    drums.select(drumSetIndex(SoundModule::sc88, 48));
-    drums.ok();
-    expectLocked(9, 48, 0);
-}
-
-TEST_F(ToneDialogModelTest, OkWithoutASelectionLocksTheToneThatPlays) {
+// OK locks the selection, or with none the tone that plays, without sending it again. A tone the list
+// lacks opens on row 0 but must not become a piano; row 0 chosen by the user is a piano.
+TEST_F(ToneDialogModelTest, OkLocksTheSelectionOrTheToneThatPlaysWithoutSendingItAgain) {
     const struct {
         int channel;
+        SoundModule module;
         uint8_t program, bank;
+        std::vector<int> rows;
+        int lockedProgram, lockedBank;
     } cases[] = {
-        {6, 4, 25},  // in the list
-        {6, 5, 3},   // not in the list: opens on row 0, but must not become a piano
-        {9, 1, 0},   // not an SC-55 drum set
+        {6, SoundModule::sc55, 4, 25, {}, 4, 25},
+        {6, SoundModule::sc55, 5, 3, {}, 5, 3},
+        {9, SoundModule::sc55, 1, 0, {}, 1, 0},  // not an SC-55 drum set
+        {6, SoundModule::sc88, 5, 3, {2, 0}, 0, 0},
+        {4, SoundModule::sc88, 0, 0, {toneIndex(SoundModule::sc88, 25, 16)}, 25, 16},
+        {9, SoundModule::sc88, 0, 0, {drumSetIndex(SoundModule::sc88, 48)}, 48, 0},
     };
     for (const auto& c : cases) {
         tones.reset();
         play(c.channel, c.program, c.bank);
-        ToneDialogModel dialog = open(c.channel, SoundModule::sc55);
+        ToneDialogModel dialog = open(c.channel, c.module);
+        for (int row : c.rows) dialog.select(row);
+        out.clear();
         dialog.ok();
-        expectLocked(c.channel, c.program, c.bank);
+        SCOPED_TRACE(c.program);
+        expectLocked(c.channel, c.lockedProgram, c.lockedBank);
+        EXPECT_TRUE(out.messages().empty());
     }
-    EXPECT_TRUE(out.messages().empty());
-}
-
-TEST_F(ToneDialogModelTest, OkOnTheFirstRowChosenByTheUserLocksIt) {
-    play(6, 5, 3);
-    ToneDialogModel dialog = open(6);
-    dialog.select(2);
-    dialog.select(0);
-    dialog.ok();
-    expectLocked(6, 0, 0);
 }
 
 // The song's program change after the preview, another tone or the same one again: the device plays it
@@ -177,48 +160,35 @@ TEST_F(ToneDialogModelTest, OkSendsTheChoiceAgainWhenTheSongSentAToneAfterThePre
     }
 }
 
-TEST_F(ToneDialogModelTest, CancelPutsBackTheChannelsToneOnce) {
-    play(3, 48, 0);
-    ToneDialogModel dialog = open(3);
-    for (int program : {1, 2, 3}) dialog.select(toneIndex(SoundModule::sc88, program, 0));
-    out.clear();
-    dialog.cancel();
-    dialog.cancel();
-    dialog.ok();
-    EXPECT_EQ(sent(), toneMessages(3, 48, 0));
-    EXPECT_FALSE(tones.at(3).fixed);
-    EXPECT_EQ(tones.at(3).program, 48);
-}
-
-TEST_F(ToneDialogModelTest, CancelSendsNothingWhenTheChannelAlreadyPlaysItsTone) {
-    play(3, 48, 0);
-    ToneDialogModel untouched = open(3);
-    untouched.cancel();
-    EXPECT_TRUE(out.messages().empty());
-
-    ToneDialogModel backAtTheStart = open(3);
-    backAtTheStart.select(5);
-    backAtTheStart.select(backAtTheStart.initialSelection());
-    out.clear();
-    backAtTheStart.cancel();
-    EXPECT_TRUE(out.messages().empty());
-}
-
-TEST_F(ToneDialogModelTest, CancelPutsBackAToneTheListLacks) {
-    play(7, 5, 3);
-    ToneDialogModel dialog = open(7);
-    dialog.select(0);  // the row the dialog opened on stands for a tone it cannot name
-    out.clear();
-    dialog.cancel();
-    EXPECT_EQ(sent(), toneMessages(7, 5, 3));
-
-    out.clear();
-    play(9, 1, 0);
-    ToneDialogModel drums = open(9, SoundModule::sc55);
-    drums.select(1);
-    out.clear();
-    drums.cancel();
-    EXPECT_EQ(sent(), Strings{"C9 01 00"});
+// Cancel sends the channel's own tone back once, and only when a selection replaced it, a tone the list
+// lacks included; it locks nothing.
+TEST_F(ToneDialogModelTest, CancelPutsBackTheChannelsToneOnceWhenASelectionReplacedIt) {
+    const struct {
+        int channel;
+        SoundModule module;
+        uint8_t program, bank;
+        std::vector<int> rows;
+        Strings sentBack;
+    } cases[] = {
+        {3, SoundModule::sc88, 48, 0, {}, {}},
+        {3, SoundModule::sc88, 48, 0, {5, toneIndex(SoundModule::sc88, 48, 0)}, {}},
+        {3, SoundModule::sc88, 48, 0, {1, 2, 3}, toneMessages(3, 48, 0)},
+        {7, SoundModule::sc88, 5, 3, {0}, toneMessages(7, 5, 3)},  // row 0 stood for the tone it cannot name
+        {9, SoundModule::sc55, 1, 0, {1}, {"C9 01 00"}},
+    };
+    for (const auto& c : cases) {
+        tones.reset();
+        play(c.channel, c.program, c.bank);
+        ToneDialogModel dialog = open(c.channel, c.module);
+        for (int row : c.rows) dialog.select(row);
+        out.clear();
+        dialog.cancel();
+        dialog.cancel();
+        dialog.ok();
+        EXPECT_EQ(sent(), c.sentBack) << c.channel << " " << c.rows.size();
+        EXPECT_FALSE(tones.at(c.channel).fixed);
+        EXPECT_EQ(tones.at(c.channel).program, c.program);
+    }
 }
 
 TEST_F(ToneDialogModelTest, ASongLoadedUnderTheDialogIsLeftAlone) {
