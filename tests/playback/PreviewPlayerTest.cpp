@@ -71,7 +71,6 @@ std::vector<std::string> mainPlayerLines(const std::vector<uint8_t>& file) {
     rig.runUntilStopped();
     return rig.lines();
 }
-
 }  // namespace
 
 TEST(PreviewPlayer, PlaysTheFileAsWrittenWhateverEffectTheMainWindowHas) {
@@ -169,29 +168,22 @@ TEST(PreviewPlayer, AFailedTimerLeavesItIdleAndAnEmptyFileLoadsNothing) {
     EXPECT_EQ(rig.player.start(), PreviewPlayer::StartResult::nothingLoaded);
 }
 
-// The files the main loader refuses to read out of bounds, hang on or divide by zero over: the preview plays
-// them through the same reading code, so it sends exactly what the main player does.
+// The reading code's bounds are the malformed-song tests'; these are the preview's own ends: no track, too
+// many tracks, a tempo of 0 and a skipped SysEx must still end, sending exactly what the main player does.
 TEST(PreviewPlayer, DamagedFilesPlayAsTheMainPlayerPlaysThem) {
-    const std::vector<uint8_t> intact = twoChannelSong();
-    std::vector<uint8_t> overlongTrack = intact;
-    overlongTrack[18] = 0x7F;
-    std::vector<uint8_t> longSysEx =
-        SmfWriter(1, 480)
-            .track(join(
-                {{0x00, 0xF0, 0x88, 0x00}, std::vector<uint8_t>(1024, 1), {0x00, 0x90, 60, 1}, endOfTrack()}))
-            .bytes();
     const struct {
         const char* name;
         std::vector<uint8_t> file;
     } cases[] = {
-        {"tiny", {'M', 'T', 'h', 'd', 0, 0}},
         {"header only", SmfWriter(1, 480).bytes()},
-        {"tempo at the end of the image", join({SmfWriter(1, 480).announceTracks(1).bytes(), {0xFF, 0x51}})},
         {"tempo 0",
          SmfWriter(1, 0).track(join({tempoEvent(0), {0x00, 0x90, 60, 1}, endOfTrack(100)})).bytes()},
-        {"a track longer than the file", overlongTrack},
-        {"truncated", std::vector<uint8_t>(intact.begin(), intact.begin() + 40)},
-        {"a SysEx longer than the device buffer", longSysEx},
+        {"a SysEx longer than the device buffer", SmfWriter(1, 480)
+                                                      .track(join({{0x00, 0xF0, 0x88, 0x00},
+                                                                   std::vector<uint8_t>(1024, 1),
+                                                                   {0x00, 0x90, 60, 1},
+                                                                   endOfTrack()}))
+                                                      .bytes()},
         {"more tracks announced than written",
          SmfWriter(1, 480).track(SmfTrack().endOfTrack()).announceTracks(300).bytes()},
     };
