@@ -15,21 +15,17 @@ class RenderCommandTest : public RenderTest {
 };
 }  // namespace
 
-// The master volume's 16 scaled volumes follow the 17 load messages.
+// The master volume's 16 scaled volumes follow the 17 load messages; the player's tests check the load's and
+// the stop's own messages.
 TEST_F(RenderCommandTest, WritesLoadVolumeNoteAndStopLinesToAFileAndTheMessagesAsAMidiFile) {
     EXPECT_TRUE(run({"--volume", "120", "--out", path("out.txt"), "--smf", path("out.mid"), song_}).empty());
     ASSERT_EQ(exitCode, 0) << errors;
     const Lines lines = readLines("out.txt");
     ASSERT_EQ(lines.size(), 17u + 16u + 5u + 48u);
-    EXPECT_EQ(lines[0], "0 B0 79 00");
-    EXPECT_EQ(lines[16], "0 F0 41 10 42 12 40 00 7F 00 41 F7");
     EXPECT_EQ(lines[17], "0 B0 07 78");
     EXPECT_EQ(lines[32], "0 BF 07 78");
     EXPECT_EQ(Lines(lines.begin() + 33, lines.begin() + 38),
               (Lines{"0 C0 05 00", "0 90 3E 64", "500 80 3E 00", "500 90 40 5A", "1000 80 40 00"}));
-    // The track ends in the tick at 1000 ms; the next tick finds nothing left and the window stops.
-    EXPECT_EQ(lines[38], "1010 B0 42 00");
-    EXPECT_EQ(lines.back(), "1010 BF 7B 00");
     // Playing the written MIDI file sends the same messages at the same times, between its own load and stop.
     const Lines replayed = run({path("out.mid")});
     ASSERT_EQ(replayed.size(), 17u + lines.size() + 48u);
