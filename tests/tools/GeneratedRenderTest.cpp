@@ -41,7 +41,6 @@ TEST_F(GeneratedRenderTest, WritesEachGeneratedSongAsBuiltAndPlaysAllFourTracks)
         {{"--from-picture", write("grey.bmp", grey)}, buildPictureSong(picture, fresh[1]).image},
         {{"--from-seed", "4294967295"}, buildRandomSong(4294967295u, fresh[2]).image},
     };
-    ASSERT_EQ(cases[0].song.size(), 6649u);
     for (const auto& c : cases) {
         SCOPED_TRACE(c.source[0]);
         Lines arguments = {"--song-out", path("song.mid")};
