@@ -2,21 +2,23 @@
 // missing file does, what the check box remembers, and which file the confirmation takes.
 #include <gtest/gtest.h>
 
-#include <map>
+#include <optional>
 #include <set>
 
 #include "images/FileDialogRules.h"
 
 namespace {
+using Calls = std::vector<std::string>;
+
 class ScriptedPane : public PreviewPane {
   public:
     PathKind pathKind(const std::string& path) override {
-        if (folders.count(path)) return PathKind::folder;
+        if (path == "pictures") return PathKind::folder;
         return files.count(path) ? PathKind::file : PathKind::missing;
     }
     bool loadPreview(const std::string& path) override {
         calls.push_back("load " + path);
-        const bool loaded = !unreadable.count(path);
+        const bool loaded = path != "bad.bmp";
         if (loaded) held = path;  // a failed read leaves what was held before
         return loaded;
     }
@@ -29,162 +31,102 @@ class ScriptedPane : public PreviewPane {
         return acceptAnswer;
     }
 
-    std::vector<std::string> takeCalls() { return std::exchange(calls, {}); }
-
-    std::set<std::string> files{"a.bmp", "b.bmp", "bad.bmp", "song.mid"};
-    std::set<std::string> folders{"pictures"};
-    std::set<std::string> unreadable{"bad.bmp"};
+    const std::set<std::string> files{"a.bmp", "b.bmp", "bad.bmp", "song.mid"};
     std::string held;
     bool acceptAnswer = true;
-    std::vector<std::string> calls;
+    Calls calls;
 };
 
-using Calls = std::vector<std::string>;
-
-class FileDialogRulesTest : public testing::Test {
-  protected:
-    FileDialogRules dialog(FileDialogMode mode) { return FileDialogRules(mode, checks, pane); }
-
+// Plays the actions on dialogs sharing one memory of the check boxes ("previewing" turns the picture preview
+// on before the first dialog; "composes no" makes the pane fail to compose the face) and returns what the
+// pane was asked to do, with the answer of each confirmation ("ok") and of each "shown?" after "=".
+Calls transcript(const Calls& actions) {
     PreviewChecks checks;
     ScriptedPane pane;
-};
+    std::optional<FileDialogRules> dialog;
+    for (const std::string& action : actions) {
+        const std::string verb = action.substr(0, action.find(' '));
+        const std::string path = action.size() > verb.size() ? action.substr(verb.size() + 1) : "";
+        if (verb == "dialog")
+            dialog.emplace(path == "midi" ? FileDialogMode::midi : FileDialogMode::background, checks, pane);
+        else if (verb == "previewing")
+            checks.picturePreview = true;
+        else if (verb == "composes")
+            pane.acceptAnswer = path == "yes";
+        else if (verb == "show")
+            dialog->shown();
+        else if (verb == "select")
+            dialog->selectionChanged(path);
+        else if (verb == "check")
+            dialog->checkClicked(path);
+        else if (verb == "folder")
+            dialog->folderChanged();
+        else if (verb == "close")
+            dialog->closing();
+        else if (verb == "ok")
+            pane.calls.push_back(dialog->fileNameOk(path) ? "= yes" : "= no");
+        else if (verb == "shown?")
+            pane.calls.push_back(dialog->previewShown() ? "= shown" : "= none");
+        else
+            ADD_FAILURE() << "no such action: " << action;
+    }
+    return pane.calls;
+}
 }  // namespace
 
-TEST_F(FileDialogRulesTest, TheSameFileTwiceIsNotReloadedButComingBackToItIs) {
-    checks.picturePreview = true;
-    FileDialogRules rules = dialog(FileDialogMode::background);
-    rules.selectionChanged("a.bmp");
-    rules.selectionChanged("a.bmp");
-    rules.selectionChanged("b.bmp");
-    rules.selectionChanged("a.bmp");
-    EXPECT_EQ(pane.takeCalls(),
-              (Calls{"load a.bmp", "draw a.bmp", "load b.bmp", "draw b.bmp", "load a.bmp", "draw a.bmp"}));
-    EXPECT_TRUE(rules.previewShown());
-}
-
-TEST_F(FileDialogRulesTest, AFolderOrAMissingFileClearsTheShownPreviewWithoutAMessage) {
-    checks.picturePreview = true;
-    FileDialogRules rules = dialog(FileDialogMode::background);
-    rules.selectionChanged("pictures");  // nothing shown yet: nothing to clear
-    rules.selectionChanged("a.bmp");
-    rules.selectionChanged("pictures");
-    rules.selectionChanged("pictures");
-    rules.selectionChanged("a.bmp");  // forgotten with the clear, so loaded again
-    rules.selectionChanged("gone.bmp");
-    rules.selectionChanged("");
-    EXPECT_EQ(pane.takeCalls(),
-              (Calls{"load a.bmp", "draw a.bmp", "clear", "load a.bmp", "draw a.bmp", "clear"}));
-    EXPECT_FALSE(rules.previewShown());
-}
-
-TEST_F(FileDialogRulesTest, AnUnreadableSelectionClearsThePreviewAndIsNotRetriedUntilAnotherIsSelected) {
-    checks.picturePreview = true;
-    FileDialogRules rules = dialog(FileDialogMode::background);
-    rules.selectionChanged("a.bmp");
-    rules.selectionChanged("bad.bmp");
-    rules.selectionChanged("bad.bmp");
-    EXPECT_EQ(pane.takeCalls(), (Calls{"load a.bmp", "draw a.bmp", "load bad.bmp", "clear"}));
-}
-
-TEST_F(FileDialogRulesTest, TheCheckBoxTogglesItsOwnModesMemoryClearsAndRedrawsTheSelection) {
-    {
-        FileDialogRules rules = dialog(FileDialogMode::background);
-        rules.shown();
-        rules.selectionChanged("a.bmp");  // off: nothing loaded
-        rules.checkClicked("a.bmp");
-        rules.checkClicked("a.bmp");
-        rules.checkClicked("a.bmp");  // on again: the path was forgotten with the clear
-        EXPECT_EQ(pane.takeCalls(), (Calls{"check off", "check on", "load a.bmp", "draw a.bmp", "check off",
-                                           "clear", "check on", "load a.bmp", "draw a.bmp"}));
-    }
-    EXPECT_TRUE(checks.picturePreview);
-    EXPECT_FALSE(checks.listen);
-    FileDialogRules midi = dialog(FileDialogMode::midi);
-    midi.shown();
-    FileDialogRules background = dialog(FileDialogMode::background);
-    background.shown();
-    EXPECT_EQ(pane.takeCalls(), (Calls{"check off", "check on"}));
-}
-
-TEST_F(FileDialogRulesTest, AfterAFolderChangeTheNextSelectionIsLoadedWithoutBeingDrawn) {
-    FileDialogRules rules = dialog(FileDialogMode::background);
-    rules.folderChanged();  // check box off: not remembered
-    rules.checkClicked("");
-    rules.folderChanged();
-    rules.selectionChanged("a.bmp");
-    rules.selectionChanged("b.bmp");
-    EXPECT_EQ(pane.takeCalls(), (Calls{"check on", "load a.bmp", "load b.bmp", "draw b.bmp"}));
-}
-
-TEST_F(FileDialogRulesTest, OnlyAMissingFileIsRefusedWithAMessageAndAFolderIsOpenedInstead) {
-    FileDialogRules rules = dialog(FileDialogMode::midi);
-    EXPECT_FALSE(rules.fileNameOk("gone.mid"));
-    EXPECT_FALSE(rules.fileNameOk("pictures"));
-    EXPECT_TRUE(rules.fileNameOk("song.mid"));
-    EXPECT_EQ(pane.takeCalls(), (Calls{"missing gone.mid"}));
-}
-
-// The confirmation composes exactly the chosen file: the picture held may be another file's after a failed
-// read, a file typed but never previewed, or a preview switched off.
-TEST_F(FileDialogRulesTest, ConfirmingLoadsTheChosenFileUnlessItIsExactlyTheOneLoadedLast) {
+TEST(FileDialogRules, LoadShowAndClearThePreviewAsTheSelectionAndTheCheckBoxChange) {
     const struct {
-        const char* name;
-        bool preview;
-        std::vector<std::string> selections;
-        std::string chosen;
-        Calls expected;
+        const char* behaviour;
+        Calls actions, expected;
     } cases[] = {
-        {"previewed", true, {"a.bmp"}, "a.bmp", {"load a.bmp", "draw a.bmp", "accept a.bmp"}},
-        {"preview off", false, {"a.bmp"}, "a.bmp", {"load a.bmp", "accept a.bmp"}},
+        {"the same file twice is not reloaded, but coming back to it is",
+         {"previewing", "dialog background", "select a.bmp", "select a.bmp", "select b.bmp", "select a.bmp",
+          "shown?"},
+         {"load a.bmp", "draw a.bmp", "load b.bmp", "draw b.bmp", "load a.bmp", "draw a.bmp", "= shown"}},
+        {"a folder or a missing file clears the preview shown, silently, and forgets it",
+         {"previewing", "dialog background", "select pictures", "select a.bmp", "select pictures",
+          "select pictures", "select a.bmp", "select gone.bmp", "select", "shown?"},
+         {"load a.bmp", "draw a.bmp", "clear", "load a.bmp", "draw a.bmp", "clear", "= none"}},
+        {"an unreadable selection clears the preview and is not retried until another is selected",
+         {"previewing", "dialog background", "select a.bmp", "select bad.bmp", "select bad.bmp"},
+         {"load a.bmp", "draw a.bmp", "load bad.bmp", "clear"}},
+        // Switched on again, the path was forgotten with the clear.
+        {"the check box toggles its own mode's memory, clears and redraws the selection",
+         {"dialog background", "show", "select a.bmp", "check a.bmp", "check a.bmp", "check a.bmp",
+          "dialog midi", "show", "dialog background", "show"},
+         {"check off", "check on", "load a.bmp", "draw a.bmp", "check off", "clear", "check on", "load a.bmp",
+          "draw a.bmp", "check off", "check on"}},
+        {"after a folder change the next selection is loaded without being drawn, with the check box on",
+         {"dialog background", "folder", "check", "folder", "select a.bmp", "select b.bmp"},
+         {"check on", "load a.bmp", "load b.bmp", "draw b.bmp"}},
+        {"only a missing file is refused with a message; a folder is opened instead",
+         {"dialog midi", "ok gone.mid", "ok pictures", "ok song.mid"},
+         {"missing gone.mid", "= no", "= no", "= yes"}},
+        {"a failed composition keeps the dialog open, and the same file needs no second read",
+         {"dialog background", "composes no", "ok a.bmp", "composes yes", "ok a.bmp"},
+         {"load a.bmp", "accept a.bmp", "= no", "accept a.bmp", "= yes"}},
+        {"listening starts at once, stops at the confirmation and the close, and is remembered",
+         {"dialog midi", "select song.mid", "check song.mid", "ok song.mid", "close", "dialog midi", "show",
+          "select song.mid", "close"},
+         {"check on", "load song.mid", "draw song.mid", "clear", "= yes", "check on", "load song.mid",
+          "draw song.mid", "clear"}},
+        // The confirmation composes exactly the chosen file: the picture held may be another file's after a
+        // failed read, a file typed but never previewed, or a preview switched off.
+        {"previewed",
+         {"previewing", "dialog background", "select a.bmp", "ok a.bmp"},
+         {"load a.bmp", "draw a.bmp", "accept a.bmp", "= yes"}},
+        {"preview off",
+         {"dialog background", "select a.bmp", "ok a.bmp"},
+         {"load a.bmp", "accept a.bmp", "= yes"}},
         {"typed, never selected",
-         true,
-         {"a.bmp"},
-         "b.bmp",
-         {"load a.bmp", "draw a.bmp", "load b.bmp", "draw b.bmp", "accept b.bmp"}},
+         {"previewing", "dialog background", "select a.bmp", "ok b.bmp"},
+         {"load a.bmp", "draw a.bmp", "load b.bmp", "draw b.bmp", "accept b.bmp", "= yes"}},
         {"its read failed after another",
-         true,
-         {"a.bmp", "bad.bmp"},
-         "bad.bmp",
-         {"load a.bmp", "draw a.bmp", "load bad.bmp", "clear", "load bad.bmp"}},
+         {"previewing", "dialog background", "select a.bmp", "select bad.bmp", "ok bad.bmp"},
+         {"load a.bmp", "draw a.bmp", "load bad.bmp", "clear", "load bad.bmp", "= no"}},
         {"back to it after a failed read",
-         true,
-         {"a.bmp", "bad.bmp"},
-         "a.bmp",
-         {"load a.bmp", "draw a.bmp", "load bad.bmp", "clear", "load a.bmp", "accept a.bmp"}},
+         {"previewing", "dialog background", "select a.bmp", "select bad.bmp", "ok a.bmp"},
+         {"load a.bmp", "draw a.bmp", "load bad.bmp", "clear", "load a.bmp", "accept a.bmp", "= yes"}},
     };
-    for (const auto& c : cases) {
-        PreviewChecks caseChecks;
-        caseChecks.picturePreview = c.preview;
-        ScriptedPane casePane;
-        FileDialogRules rules(FileDialogMode::background, caseChecks, casePane);
-        for (const std::string& selection : c.selections) rules.selectionChanged(selection);
-        const bool accepted = rules.fileNameOk(c.chosen);
-        EXPECT_EQ(accepted, c.chosen != "bad.bmp") << c.name;
-        EXPECT_EQ(casePane.takeCalls(), c.expected) << c.name;
-    }
-}
-
-TEST_F(FileDialogRulesTest, AFailedCompositionKeepsTheDialogOpenAndTheSameFileNeedsNoSecondRead) {
-    FileDialogRules rules = dialog(FileDialogMode::background);
-    pane.acceptAnswer = false;
-    EXPECT_FALSE(rules.fileNameOk("a.bmp"));
-    pane.acceptAnswer = true;
-    EXPECT_TRUE(rules.fileNameOk("a.bmp"));
-    EXPECT_EQ(pane.takeCalls(), (Calls{"load a.bmp", "accept a.bmp", "accept a.bmp"}));
-}
-
-TEST_F(FileDialogRulesTest, InMidiModeListeningStartsAtOnceAndStopsAtTheConfirmationAndTheClose) {
-    FileDialogRules rules = dialog(FileDialogMode::midi);
-    rules.selectionChanged("song.mid");
-    rules.checkClicked("song.mid");
-    EXPECT_EQ(pane.takeCalls(), (Calls{"check on", "load song.mid", "draw song.mid"}));
-    EXPECT_TRUE(rules.fileNameOk("song.mid"));
-    rules.closing();  // already stopped
-    EXPECT_EQ(pane.takeCalls(), (Calls{"clear"}));
-    EXPECT_TRUE(checks.listen);
-
-    FileDialogRules cancelled = dialog(FileDialogMode::midi);
-    cancelled.selectionChanged("song.mid");
-    cancelled.closing();
-    EXPECT_EQ(pane.takeCalls(), (Calls{"load song.mid", "draw song.mid", "clear"}));
+    for (const auto& c : cases) EXPECT_EQ(transcript(c.actions), c.expected) << c.behaviour;
 }

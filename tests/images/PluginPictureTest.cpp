@@ -5,8 +5,8 @@
 #include "images/LittleEndian.h"
 #include "images/PackedPicture.h"
 #include "images/PluginPicture.h"
-#include "images/PreviewBmp.h"
 #include "images/PluginResult.h"
+#include "images/PreviewBmp.h"
 
 namespace {
 // The two blocks a plug-in hands back, built field by field so that any of them can be made hostile.

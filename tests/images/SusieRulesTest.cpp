@@ -27,12 +27,8 @@ TEST(SusieRules, ExtensionMatchingFollowsTheCutPatternAndItsCaseRules) {
 }
 
 TEST(SusieRules, OnlyImageImportersAreAccepted) {
-    EXPECT_TRUE(isImageImporter("00IN"));
-    EXPECT_TRUE(isImageImporter("00INExtra"));
-    EXPECT_FALSE(isImageImporter("00AM"));
-    EXPECT_FALSE(isImageImporter("00in"));
-    EXPECT_FALSE(isImageImporter("00I"));
-    EXPECT_FALSE(isImageImporter(""));
+    for (const char* kind : {"00IN", "00INExtra"}) EXPECT_TRUE(isImageImporter(kind)) << kind;
+    for (const char* kind : {"00AM", "00in", "00I", ""}) EXPECT_FALSE(isImageImporter(kind)) << kind;
 }
 
 TEST(SusieRules, PluginTextIsReadOnlyUpToItsBufferLessOneByte) {
@@ -95,4 +91,3 @@ TEST(SusieRules, FoldersAreSearchedInOrderUntilOneHoldsPlugins) {
     EXPECT_EQ(limited.front(), "C:\\app\\p0.spi");
     EXPECT_EQ(limited.back(), "C:\\app\\p50.spi");
 }
-

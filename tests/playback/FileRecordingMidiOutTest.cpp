@@ -1,36 +1,16 @@
 // The recording output of "/out:record=FILE": what lands in the file, when it lands there, and the play
 // time the stamping timer gives each line.
-#include <gtest/gtest.h>
-#include <unistd.h>
-
-#include <filesystem>
-#include <fstream>
-
 #include "playback/FileRecordingMidiOut.h"
 #include "playback/PlayTimeStampingTimer.h"
 #include "playback/VirtualTimer.h"
-
-namespace fs = std::filesystem;
-using Lines = std::vector<std::string>;
+#include "tests/tools/RenderFixture.h"
 
 namespace {
-class FileRecordingMidiOutTest : public testing::Test {
+class FileRecordingMidiOutTest : public ScratchFolderTest {
   protected:
-    FileRecordingMidiOutTest() { fs::create_directories(folder_); }
-    ~FileRecordingMidiOutTest() override { fs::remove_all(folder_); }
-
     // What the file holds now, without waiting for the output to be closed.
-    Lines fileLines() const {
-        Lines lines;
-        std::ifstream file(path_, std::ios::binary);
-        for (std::string line; std::getline(file, line);) lines.push_back(line);
-        return lines;
-    }
-
-    const fs::path folder_ =
-        fs::temp_directory_path() / ("velmira-record-test-" + std::to_string(::getpid()) +
-                                     testing::UnitTest::GetInstance()->current_test_info()->name());
-    const std::string path_ = (folder_ / "record.txt").string();
+    Lines fileLines() const { return readLines("record.txt"); }
+    const std::string path_ = path("record.txt");
     int64_t now_ = 5'000'000;  // the fake clock does not start at 0, as a real one would not
     FileRecordingMidiOut::MicrosecondClock clock_ = [this] { return now_; };
 };
@@ -72,19 +52,9 @@ TEST_F(FileRecordingMidiOutTest, RefusesTheSystemExclusiveMessagesADeviceRefuses
     longest.front() = 0xF0;
     longest.back() = 0xF7;
     out.sendLongMessage(longest.data(), longest.size());
-
-    const Lines lines = fileLines();
-    ASSERT_EQ(lines.size(), 1u);
-    EXPECT_EQ(lines[0].size(),
-              std::string("0").size() + 3 * MidiOut::longMessageCapacity + std::string("\t0").size());
-    EXPECT_EQ(lines[0].substr(0, 8), "0 F0 7F ");
-    EXPECT_EQ(lines[0].substr(lines[0].size() - 5), " F7\t0");
-}
-
-TEST_F(FileRecordingMidiOutTest, TellsWhenTheFileCannotBeCreated) {
-    FileRecordingMidiOut out((folder_ / "no-such-folder" / "record.txt").string(), clock_);
-    EXPECT_FALSE(out.isOpen());
-    out.sendShortMessage(0x90, 60, 100);  // goes nowhere, and does not crash
+    std::string line = "0 F0";
+    for (size_t i = 2; i < MidiOut::longMessageCapacity; ++i) line += " 7F";
+    EXPECT_EQ(fileLines(), Lines{line + " F7\t0"});
 }
 
 TEST_F(FileRecordingMidiOutTest, StampsEachTimerCallWithThePlayTimeCountedFromTheStart) {
@@ -111,7 +81,11 @@ TEST_F(FileRecordingMidiOutTest, StampsEachTimerCallWithThePlayTimeCountedFromTh
                                   "20 90 3E 64\t30000", "20 B0 7B 00\t30000", "0 90 3F 64\t30000"}));
 }
 
-TEST_F(FileRecordingMidiOutTest, KeepsTheStartFailureOfTheRealTimer) {
+TEST_F(FileRecordingMidiOutTest, TellsWhenTheFileCannotBeCreatedAndKeepsTheStartFailureOfTheRealTimer) {
+    FileRecordingMidiOut lost(path("no-such-folder/record.txt"), clock_);
+    EXPECT_FALSE(lost.isOpen());
+    lost.sendShortMessage(0x90, 60, 100);  // goes nowhere, and does not crash
+
     FileRecordingMidiOut out(path_, clock_);
     VirtualTimer timer;
     timer.failNextStart = true;

@@ -4,53 +4,37 @@
 #include "playback/RecentFiles.h"
 
 namespace {
+using Lines = std::vector<std::string>;
 
-std::vector<std::string> entries(const RecentFiles& history) {
-    std::vector<std::string> paths;
+Lines entries(const RecentFiles& history) {
+    Lines paths;
     for (int entry = 0; entry < history.count(); ++entry) paths.push_back(history.at(entry));
     return paths;
 }
 
 // Opens the files in the dialog, oldest first.
-RecentFiles opened(const std::vector<std::string>& paths) {
+RecentFiles opened(const Lines& paths) {
     RecentFiles history;
     for (const std::string& path : paths) history.noteOpened(path);
     return history;
 }
-
 }  // namespace
 
-TEST(RecentFiles, ASeventhDistinctFileDropsTheOldest) {
+TEST(RecentFiles, OpeningPutsAFileOnTopDroppingTheOldestOfSevenAndPathsCompareExactly) {
     RecentFiles history = opened({"1.mid", "2.mid", "3.mid", "4.mid", "5.mid", "6.mid"});
-    EXPECT_EQ(entries(history),
-              (std::vector<std::string>{"6.mid", "5.mid", "4.mid", "3.mid", "2.mid", "1.mid"}));
     EXPECT_TRUE(history.noteOpened("7.mid"));
-    EXPECT_EQ(entries(history),
-              (std::vector<std::string>{"7.mid", "6.mid", "5.mid", "4.mid", "3.mid", "2.mid"}));
-}
-
-TEST(RecentFiles, ReopeningTheThirdFileMovesItToTheTop) {
-    RecentFiles history = opened({"a.mid", "b.mid", "c.mid", "d.mid"});
-    EXPECT_TRUE(history.noteOpened(history.at(2)));  // as the history item hands it over
-    EXPECT_EQ(entries(history), (std::vector<std::string>{"b.mid", "d.mid", "c.mid", "a.mid"}));
-}
-
-TEST(RecentFiles, TheNewestFileAgainChangesNothing) {
-    RecentFiles history = opened({"a.mid", "b.mid"});
-    EXPECT_FALSE(history.noteOpened("b.mid"));
-    EXPECT_EQ(entries(history), (std::vector<std::string>{"b.mid", "a.mid"}));
-}
-
-TEST(RecentFiles, PathsCompareExactly) {
-    RecentFiles history = opened({"C:\\Music\\a.mid"});
-    EXPECT_TRUE(history.noteOpened("C:\\music\\a.mid"));
-    EXPECT_EQ(history.count(), 2);
+    EXPECT_EQ(entries(history), (Lines{"7.mid", "6.mid", "5.mid", "4.mid", "3.mid", "2.mid"}));
+    EXPECT_TRUE(history.noteOpened(history.at(3)));  // as the history item hands it over
+    EXPECT_EQ(entries(history), (Lines{"4.mid", "7.mid", "6.mid", "5.mid", "3.mid", "2.mid"}));
+    EXPECT_FALSE(history.noteOpened("4.mid")) << "the newest file again changes nothing";
+    EXPECT_TRUE(history.noteOpened("4.MID"));
+    EXPECT_EQ(entries(history), (Lines{"4.MID", "4.mid", "7.mid", "6.mid", "5.mid", "3.mid"}));
 }
 
 TEST(RecentFiles, RestoringStopsAtAnEmptyPathAndKeepsSix) {
     RecentFiles history;
     history.restore({"a.mid", "", "c.mid"});
-    EXPECT_EQ(entries(history), (std::vector<std::string>{"a.mid"}));
+    EXPECT_EQ(entries(history), Lines{"a.mid"});
     history.restore({"1", "2", "3", "4", "5", "6", "7"});
     EXPECT_EQ(history.count(), 6);
     EXPECT_EQ(history.at(5), "6");

@@ -2,7 +2,7 @@
 
 #include "playback/SongList.h"
 
-TEST(SongList, TheFiftyFirstSongDropsTheOldest) {
+TEST(SongList, TheFiftyFirstSongDropsTheOldestAndClearingStartsAgainAtTheFirstEntry) {
     SongList list;
     for (int i = 0; i < 51; ++i) list.append("song" + std::to_string(i) + ".mid");
     list.append("again.mid");
@@ -10,8 +10,12 @@ TEST(SongList, TheFiftyFirstSongDropsTheOldest) {
     EXPECT_EQ(list.at(0), "song2.mid");
     EXPECT_EQ(list.at(48), "song50.mid");
     EXPECT_EQ(list.at(49), "again.mid");
+    list.moveToNextEntry();
     list.clear();
     EXPECT_EQ(list.count(), 0);
+    EXPECT_EQ(list.index, 0);
+    list.moveToNextEntry();  // nothing to move to
+    EXPECT_EQ(list.index, 0);
 }
 
 TEST(SongList, LoopPlayFollowsTheLastEntryWithTheFirst) {
@@ -23,15 +27,4 @@ TEST(SongList, LoopPlayFollowsTheLastEntryWithTheFirst) {
         list.moveToNextEntry();
     }
     EXPECT_EQ(played, "abcabca");
-}
-
-TEST(SongList, ClearingStartsTheNextSongListPlayAtTheFirstEntry) {
-    SongList list;
-    list.append("a.mid");
-    list.append("b.mid");
-    list.moveToNextEntry();
-    list.clear();
-    EXPECT_EQ(list.index, 0);
-    list.moveToNextEntry();  // nothing to move to
-    EXPECT_EQ(list.index, 0);
 }

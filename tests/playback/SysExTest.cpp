@@ -1,6 +1,8 @@
 // System exclusive messages at the edges: the staging buffer's last byte and the GM System On mark.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "playback/SmfWriter.h"
 #include "tests/support/VirtualPlayer.h"
 
@@ -22,13 +24,6 @@ class EveryMessageOut : public MidiOut {
     Messages messages;
 };
 
-// A song of one track: the SysEx F0 <length> <data> at time 0, then a note-on to show the track went on.
-std::vector<uint8_t> songWithSysEx(const std::vector<uint8_t>& data) {
-    return SmfWriter(0, 480)
-        .track(join({{0x00, 0xF0}, varLen(uint32_t(data.size())), data, {0x00, 0x90, 60, 1}, endOfTrack()}))
-        .bytes();
-}
-
 // Data bytes of the given count, ending with F7 like a complete message.
 std::vector<uint8_t> sysExData(size_t count) {
     std::vector<uint8_t> data(count);
@@ -42,9 +37,15 @@ struct Played {
     bool gmSystemOn = false;
 };
 
+// Plays a song of one track: the SysEx F0 <length> <data> at time 0, then a note-on to show the track went
+// on.
 Played play(const std::vector<uint8_t>& data) {
     VirtualPlayer<EveryMessageOut> rig;
-    rig.player.loadSong(songWithSysEx(data));
+    rig.player.loadSong(
+        SmfWriter(0, 480)
+            .track(
+                join({{0x00, 0xF0}, varLen(uint32_t(data.size())), data, {0x00, 0x90, 60, 1}, endOfTrack()}))
+            .bytes());
     rig.out.messages.clear();
     rig.player.startPlayback();
     for (int tick = 0; tick < 10 && rig.player.playing(); ++tick) {
@@ -52,13 +53,10 @@ Played play(const std::vector<uint8_t>& data) {
         rig.player.onTick();
     }
     EXPECT_FALSE(rig.player.playing());
-    Played played;
-    for (const auto& message : rig.out.messages) {
-        played.sent.push_back(message);
-        if (message == std::vector<uint8_t>{0x90, 60, 1}) break;
-    }
-    played.gmSystemOn = rig.sequencer.gmSystemOnSeen();
-    return played;
+    const Messages& sent = rig.out.messages;
+    const auto noteOn = std::find(sent.begin(), sent.end(), std::vector<uint8_t>{0x90, 60, 1});
+    return {Messages(sent.begin(), noteOn == sent.end() ? noteOn : noteOn + 1),
+            rig.sequencer.gmSystemOnSeen()};
 }
 
 std::vector<uint8_t> withStatus(const std::vector<uint8_t>& data) {

@@ -1,24 +1,18 @@
 // The renderer's output, byte for byte, on songs that stress the virtual clock: the fingerprints below were
 // taken from the renderer that stepped every timer period one by one, so a renderer that passes over idle
 // periods must print exactly what it printed.
-#include <gtest/gtest.h>
-
 #include <functional>
 
 #include "playback/SmfWriter.h"
 #include "tests/support/DenseSong.h"
+#include "tests/tools/RenderFixture.h"
 #include "tools/pianoroll/PianoRollSong.h"
-#include "tools/render/RenderCommand.h"
 
 namespace {
-// FNV-1a over every output line and its line feed, as velmira-render prints them.
+// FNV-1a over the output, as velmira-render prints it.
 uint64_t fingerprint(const std::vector<RecordingMidiOut::Message>& messages) {
     uint64_t hash = 14695981039346656037ull;
-    auto add = [&hash](char c) { hash = (hash ^ uint8_t(c)) * 1099511628211ull; };
-    for (const RecordingMidiOut::Message& message : messages) {
-        for (char c : RecordingMidiOut::formatLine(message)) add(c);
-        add('\n');
-    }
+    for (char c : messageLines(messages)) hash = (hash ^ uint8_t(c)) * 1099511628211ull;
     return hash;
 }
 
@@ -59,13 +53,6 @@ std::vector<uint8_t> waitsBeyondADay(int tracks) {
     return song.bytes();
 }
 
-RenderOptions withEffect(EffectType type, int start, int end) {
-    RenderOptions options;
-    options.effect.type = type;
-    options.effect.window = {start, end};
-    return options;
-}
-
 struct GoldenCase {
     const char* name;
     std::function<std::vector<uint8_t>()> song;
@@ -75,18 +62,18 @@ struct GoldenCase {
 
 const std::vector<GoldenCase>& goldenCases() {
     static const std::vector<GoldenCase> cases = [] {
-        RenderOptions transposedSolo = withEffect(EffectType::japanese, 2, 5);
+        RenderOptions transposedSolo = withEffect(EffectType::japanese, {2, 5});
         transposedSolo.transpose = -3;
         transposedSolo.soloChannel = 1;
-        RenderOptions doubledQuiet = withEffect(EffectType::suspense, 0, 3599);
+        RenderOptions doubledQuiet = withEffect(EffectType::suspense);
         doubledQuiet.doubleChannel = 0;
         doubledQuiet.masterVolume = 40;
         doubledQuiet.mutedChannels = {2};
         return std::vector<GoldenCase>{
             {"piano roll", pianoRollSong, RenderOptions{}, 0xe8c4a3b31098b82},
-            {"piano roll, folk from 30 to 90 s", pianoRollSong, withEffect(EffectType::folk, 30, 90),
+            {"piano roll, folk from 30 to 90 s", pianoRollSong, withEffect(EffectType::folk, {30, 90}),
              0xc95c158ecabeffca},
-            {"dense song", [] { return denseSong(12, 300); }, withEffect(EffectType::mirror, 1, 3),
+            {"dense song", [] { return denseSong(12, 300); }, withEffect(EffectType::mirror, {1, 3}),
              0x75dac5269d3cb227},
             {"tempo changes in long waits", tempoChangesInLongWaits, transposedSolo, 0x3130ffb99a64918b},
             {"extreme tempos in one track", extremeTemposInOneTrack, doubledQuiet, 0x79a3811f9b1a8863},

@@ -1,17 +1,14 @@
 // A song saved with "演奏を保存" is what velmira-render hears: played back without any setting, it sends the
 // same messages at the same times as the original played with the window's settings, apart from the load's.
-#include <gtest/gtest.h>
-
 #include "app/PlayedSong.h"
 #include "generators/RandomSound.h"
 #include "playback/RecordingMidiOut.h"
 #include "playback/SmfWriter.h"
 #include "tests/support/DenseSong.h"
 #include "tests/support/VirtualPlayer.h"
-#include "tools/render/RenderCommand.h"
+#include "tests/tools/RenderFixture.h"
 
 namespace {
-using Lines = std::vector<std::string>;
 constexpr size_t loadMessages = 17;  // reset all controllers on 16 channels, then the GS reset
 
 // Two channels over a tempo change, with running status, program changes, pan and a note held across it.
@@ -45,13 +42,6 @@ struct Setting {
     const char* name;
     RenderOptions options;
 };
-
-RenderOptions withEffect(EffectType type, EffectWindow window = {}) {
-    RenderOptions options;
-    options.effect.type = type;
-    options.effect.window = window;
-    return options;
-}
 
 std::vector<Setting> settings() {
     std::vector<Setting> all = {{"none", {}},

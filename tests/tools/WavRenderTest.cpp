@@ -1,18 +1,10 @@
 // velmira-render --wav: the audio holds the notes the effect plays, measured in the samples themselves.
-#include <gtest/gtest.h>
-#include <unistd.h>
-
 #include <cmath>
 #include <cstring>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <sstream>
 
+#include "images/LittleEndian.h"
 #include "playback/SmfWriter.h"
-#include "tools/render/RenderCommand.h"
-
-namespace fs = std::filesystem;
+#include "tests/tools/RenderFixture.h"
 
 namespace {
 constexpr int noteMs = 500;
@@ -34,31 +26,20 @@ struct Audio {
     std::vector<double> mono;
 };
 
-uint32_t little(const std::vector<uint8_t>& bytes, size_t at, int count) {
-    uint32_t value = 0;
-    for (int i = count - 1; i >= 0; --i) value = value << 8 | bytes[at + size_t(i)];
-    return value;
-}
-
 // Reads a 16-bit stereo PCM WAV file, mixed down to one channel.
-Audio readWav(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    const std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(file)),
-                                     std::istreambuf_iterator<char>());
+Audio readWav(const std::vector<uint8_t>& bytes) {
     Audio audio;
     if (bytes.size() < 44 || std::memcmp(bytes.data(), "RIFF", 4) || std::memcmp(&bytes[8], "WAVEfmt ", 8))
         return audio;
-    EXPECT_EQ(little(bytes, 4, 4), bytes.size() - 8);
-    EXPECT_EQ(little(bytes, 20, 2), 1u);  // PCM
-    EXPECT_EQ(little(bytes, 22, 2), 2u);  // stereo
-    EXPECT_EQ(little(bytes, 34, 2), 16u);
+    EXPECT_EQ(readLe32(&bytes[4]), bytes.size() - 8);
+    EXPECT_EQ(readLe16(&bytes[20]), 1u);  // PCM
+    EXPECT_EQ(readLe16(&bytes[22]), 2u);  // stereo
+    EXPECT_EQ(readLe16(&bytes[34]), 16u);
     EXPECT_EQ(std::string(bytes.begin() + 36, bytes.begin() + 40), "data");
-    EXPECT_EQ(little(bytes, 40, 4), bytes.size() - 44);
-    audio.sampleRate = int(little(bytes, 24, 4));
-    for (size_t at = 44; at + 4 <= bytes.size(); at += 4) {
-        const int16_t left = int16_t(little(bytes, at, 2)), right = int16_t(little(bytes, at + 2, 2));
-        audio.mono.push_back((left + right) / 2.0);
-    }
+    EXPECT_EQ(readLe32(&bytes[40]), bytes.size() - 44);
+    audio.sampleRate = int(readLe32(&bytes[24]));
+    for (size_t at = 44; at + 4 <= bytes.size(); at += 4)
+        audio.mono.push_back((int16_t(readLe16(&bytes[at])) + int16_t(readLe16(&bytes[at + 2]))) / 2.0);
     return audio;
 }
 
@@ -96,71 +77,40 @@ int measuredKey(const Audio& audio, int fromMs, int toMs) {
     return -1;
 }
 
-class WavRenderTest : public testing::Test {
-  protected:
-    WavRenderTest() { fs::create_directories(folder_); }
-    ~WavRenderTest() override { fs::remove_all(folder_); }
-
-    // Renders the flute scale with the given options; returns the key heard in the middle of each note.
-    std::vector<int> keysHeard(std::vector<std::string> options) {
-        const std::string song = (folder_ / "scale.mid").string(), wav = (folder_ / "scale.wav").string();
-        const std::vector<uint8_t> bytes = fluteScale();
-        std::ofstream(song, std::ios::binary)
-            .write(reinterpret_cast<const char*>(bytes.data()), long(bytes.size()));
-        options.insert(options.end(), {"--wav", wav, song});
-        std::ostringstream out, err;
-        EXPECT_EQ(runRenderCommand(options, out, err), 0) << err.str();
-        const Audio audio = readWav(wav);
-        EXPECT_EQ(audio.sampleRate, 44100);
-        // The scale, then two seconds for the last note to fade.
-        EXPECT_GE(audio.mono.size(), size_t(44100) * (cMajorScale.size() * noteMs + 2000) / 1000);
-        std::vector<int> keys;
-        for (size_t note = 0; note < cMajorScale.size(); ++note) {
-            const int start = int(note) * noteMs;
-            keys.push_back(measuredKey(audio, start + 150, start + 450));
-        }
-        return keys;
-    }
-
-    const fs::path folder_ =
-        fs::temp_directory_path() / ("velmira-wav-test-" + std::to_string(::getpid()) +
-                                     testing::UnitTest::GetInstance()->current_test_info()->name());
-};
+using WavRenderTest = RenderTest;
 }  // namespace
 
-TEST_F(WavRenderTest, TheAudioPlaysTheScaleAsWritten) {
-    EXPECT_EQ(keysHeard({}), cMajorScale);
-}
-
-// "日本風" moves D up to E and G up to A, and keeps C, E, F, A and B.
-TEST_F(WavRenderTest, TheAudioPlaysTheKeysTheJapaneseScaleMovesTheNotesTo) {
-    EXPECT_EQ(keysHeard({"--effect", "2"}), (std::vector<int>{60, 64, 64, 65, 69, 69, 71, 72}));
-}
-
-TEST_F(WavRenderTest, TransposeIsHeardToo) {
-    EXPECT_EQ(keysHeard({"--transpose", "-5"}), (std::vector<int>{55, 57, 59, 60, 62, 64, 66, 67}));
+// "日本風" moves D up to E and G up to A and keeps C, E, F, A and B; the transpose then takes all down a
+// fourth.
+TEST_F(WavRenderTest, TheAudioPlaysTheKeysTheEffectAndTheTransposeMoveTheScaleTo) {
+    run({"--effect", "2", "--transpose", "-5", "--wav", path("scale.wav"), write("scale.mid", fluteScale())});
+    ASSERT_EQ(exitCode, 0) << errors;
+    const Audio audio = readWav(read("scale.wav"));
+    EXPECT_EQ(audio.sampleRate, 44100);
+    // The scale, then two seconds for the last note to fade.
+    EXPECT_GE(audio.mono.size(), size_t(44100) * (cMajorScale.size() * noteMs + 2000) / 1000);
+    std::vector<int> keys;
+    for (int note = 0; note < int(cMajorScale.size()); ++note)
+        keys.push_back(measuredKey(audio, note * noteMs + 150, note * noteMs + 450));
+    EXPECT_EQ(keys, (std::vector<int>{55, 59, 59, 60, 64, 64, 66, 67}));
 }
 
 TEST_F(WavRenderTest, SaysWhatWentWrongWithTheSoundFontOrTheFile) {
-    const std::string song = (folder_ / "scale.mid").string();
-    const std::vector<uint8_t> bytes = fluteScale();
-    std::ofstream(song, std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()), long(bytes.size()));
-    std::ofstream((folder_ / "not.sf2").string()) << "not a soundfont";
+    const std::string song = write("scale.mid", fluteScale());
+    std::ofstream(path("not.sf2")) << "not a soundfont";
     const struct {
-        std::vector<std::string> arguments;
+        Lines arguments;
         std::string error;
     } cases[] = {
-        {{"--soundfont", (folder_ / "not.sf2").string(), "--wav", (folder_ / "a.wav").string(), song},
-         (folder_ / "not.sf2").string() + ": not a soundfont FluidSynth can read"},
-        {{"--wav", (folder_ / "no-folder" / "a.wav").string(), song},
-         (folder_ / "no-folder" / "a.wav").string() + ": cannot be written"},
+        {{"--soundfont", path("not.sf2"), "--wav", path("a.wav"), song},
+         path("not.sf2") + ": not a soundfont FluidSynth can read"},
+        {{"--wav", path("no-folder/a.wav"), song}, path("no-folder/a.wav") + ": cannot be written"},
     };
     for (const auto& c : cases) {
-        std::ostringstream out, err;
-        EXPECT_EQ(runRenderCommand(c.arguments, out, err), 1);
-        EXPECT_EQ(err.str(), "velmira-render: " + c.error + "\n");
+        run(c.arguments);
+        EXPECT_EQ(exitCode, 1);
+        EXPECT_EQ(errors, "velmira-render: " + c.error + "\n");
     }
-    std::ostringstream out, err;
-    EXPECT_EQ(runRenderCommand({"--wav", song}, out, err), 2);  // the song was taken as the WAV's name
+    run({"--wav", song});
+    EXPECT_EQ(exitCode, 2) << "the song was taken as the WAV's name";
 }
