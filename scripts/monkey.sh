@@ -186,12 +186,13 @@ while [ $SECONDS -lt $end ]; do
   if ((actions % 10 == 0)); then check_recording; fi
 done
 
-# Closing: answer whatever the close asks (saving a changed face), then the last stop must have silenced all.
-poke close || true
+# Closing: a close waits while a dialog is open, so answer whatever is open (the close's own question too)
+# and ask again until the program ends; then the last stop must have silenced all.
 for _ in $(seq 60); do
   kill -0 "$program" 2>/dev/null || break
-  poke answer 0 >/dev/null || true
+  poke close || true
   sleep 0.5
+  poke answer 0 >/dev/null || true
 done
 kill -0 "$program" 2>/dev/null && fail "velmira.exe did not close"
 status=0

@@ -201,6 +201,13 @@ LRESULT CMainWnd::onDropFiles(WPARAM drop) {
 }
 
 LRESULT CMainWnd::onClose() {
+    // A modal dialog (or the close question itself) disables the window; a close that still arrives, from
+    // the taskbar or another program, would destroy the window under the code waiting on that dialog. The
+    // dialog is shown instead, and the close is left to the user once it is answered.
+    if (!IsWindowEnabled(window_)) {
+        SetForegroundWindow(GetLastActivePopup(window_));
+        return 0;
+    }
     if (model_.prepareToClose()) DestroyWindow(window_);
     return 0;
 }
