@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/win32/HelpViewer.h"
+#include "tests/app/win32/TestFolders.h"
 
 namespace {
 struct ViewerCall {
@@ -47,20 +48,10 @@ class HelpViewerTest : public ::testing::Test {
     const HWND owner = reinterpret_cast<HWND>(0x5678);
 };
 
-TEST_F(HelpViewerTest, HelpFileLiesBesideTheProgram) {
+TEST_F(HelpViewerTest, OpensTheFileBesideTheProgramThenBringsItsSearchTabForward) {
     const std::wstring help = helpFileBesideProgram();
-    wchar_t program[MAX_PATH] = {};
-    GetModuleFileNameW(nullptr, program, MAX_PATH);
-    const std::wstring folder(program, std::wstring(program).find_last_of(L"\\/") + 1);
-    EXPECT_EQ(folder + L"velmira.chm", help);
-    const DWORD attributes = GetFileAttributesW(help.c_str());
-    ASSERT_NE(INVALID_FILE_ATTRIBUTES, attributes) << "the build did not put velmira.chm beside the program";
-    EXPECT_FALSE(attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
-TEST_F(HelpViewerTest, OpensTheFileThenBringsItsSearchTabForward) {
-    const std::wstring help = helpFileBesideProgram();
-    ASSERT_TRUE(openHelpSearch(owner, help, standInViewer));
+    ASSERT_TRUE(openHelpSearch(owner, help, standInViewer))
+        << "the build did not put velmira.chm beside the program";
     ASSERT_EQ(2u, viewerCalls.size());
     EXPECT_EQ(UINT(HH_DISPLAY_TOPIC), viewerCalls[0].command);
     EXPECT_EQ(UINT(HH_DISPLAY_SEARCH), viewerCalls[1].command);
@@ -75,30 +66,24 @@ TEST_F(HelpViewerTest, OpensTheFileThenBringsItsSearchTabForward) {
     EXPECT_FALSE(viewerCalls[1].queryExecutes);
 }
 
-TEST_F(HelpViewerTest, ReportsAViewerThatOpensNoWindow) {
+TEST_F(HelpViewerTest, RefusesAMissingFileOrViewerAndAsksNoSearchOfAViewerThatOpenedNoWindow) {
+    EXPECT_FALSE(openHelpSearch(owner, programFolder() + L"\\no-such-help.chm", standInViewer));
+    EXPECT_FALSE(openHelpSearch(owner, programFolder(), standInViewer));  // a folder is no help file
+    EXPECT_TRUE(viewerCalls.empty());
+    EXPECT_FALSE(openHelpSearch(owner, helpFileBesideProgram(), nullptr));
+
     viewerWindow = nullptr;
     EXPECT_FALSE(openHelpSearch(owner, helpFileBesideProgram(), standInViewer));
-    ASSERT_EQ(1u, viewerCalls.size()) << "no search tab is asked of a window that did not open";
+    ASSERT_EQ(1u, viewerCalls.size());
     EXPECT_EQ(UINT(HH_DISPLAY_TOPIC), viewerCalls[0].command);
 }
 
-TEST_F(HelpViewerTest, RefusesAMissingFileOrViewerWithoutCallingIt) {
-    wchar_t program[MAX_PATH] = {};
-    GetModuleFileNameW(nullptr, program, MAX_PATH);
-    const std::wstring folder(program, std::wstring(program).find_last_of(L"\\/"));
-    EXPECT_FALSE(openHelpSearch(owner, folder + L"\\no-such-help.chm", standInViewer));
-    EXPECT_FALSE(openHelpSearch(owner, folder, standInViewer));  // a folder is no help file
-    EXPECT_TRUE(viewerCalls.empty());
-    EXPECT_FALSE(openHelpSearch(owner, helpFileBesideProgram(), nullptr));
-}
-
-TEST_F(HelpViewerTest, FindsThePlatformViewerInTheSystemFolder) {
+TEST_F(HelpViewerTest, FindsThePlatformViewerInTheSystemFolderAndKeepsIt) {
     const HtmlHelpFunction viewer = loadHtmlHelp();
     ASSERT_NE(nullptr, viewer);
-    EXPECT_EQ(viewer, loadHtmlHelp()) << "the library is loaded once and kept";
+    EXPECT_EQ(viewer, loadHtmlHelp());
     wchar_t systemFolder[MAX_PATH] = {};
     GetSystemDirectoryW(systemFolder, MAX_PATH);
-    HMODULE loaded = GetModuleHandleW((std::wstring(systemFolder) + L"\\hhctrl.ocx").c_str());
-    EXPECT_NE(nullptr, loaded);
+    EXPECT_NE(nullptr, GetModuleHandleW((std::wstring(systemFolder) + L"\\hhctrl.ocx").c_str()));
 }
 }  // namespace

@@ -3,14 +3,13 @@
 // is the song the window loads.
 #include <gtest/gtest.h>
 
-#include "app/win32/CMainWnd.h"
 #include "images/win32/CFileIconDlg.h"
-#include "playback/RecordingMidiOut.h"
+#include "platform/win32/WideText.h"
 #include "playback/SmfWriter.h"
-#include "playback/VirtualTimer.h"
 #include "resources/CommandIds.h"
+#include "tests/app/win32/TestFolders.h"
+#include "tests/app/win32/TestWindow.h"
 #include "tests/images/win32/OpenDialogDriver.h"
-#include "tests/images/win32/PluginFolder.h"
 
 namespace {
 class ListeningWindow : public CMainWnd {
@@ -46,17 +45,7 @@ class SongDialogTest : public testing::Test {
         window.reset();
         SetCurrentDirectoryW(previousFolder);
     }
-    std::string title() {
-        wchar_t text[512] = {};
-        GetWindowTextW(window->handle(), text, 512);
-        return narrow(text);
-    }
-    std::vector<std::string> linesFrom(size_t first) const {
-        std::vector<std::string> lines;
-        for (size_t i = first; i < out.messages().size(); ++i)
-            lines.push_back(RecordingMidiOut::formatLine(out.messages()[i]));
-        return lines;
-    }
+    std::string title() { return windowText(window->handle()); }
 
     TempFolder folder{L"song-dialog"};
     wchar_t previousFolder[MAX_PATH] = {};
@@ -82,8 +71,8 @@ TEST_F(SongDialogTest, TheSelectedSongIsHeardAsWrittenUntilItsEndAndTheChosenSon
         EXPECT_FALSE(preview.running());
         driver.clickCheckBox();  // listening starts at once
         ASSERT_TRUE(preview.running());
-        OpenDialogDriver::saveScreenshot("file-dialog-midi");
-        const std::vector<std::string> load = linesFrom(before);
+        saveScreenshot("file-dialog-midi");
+        const std::vector<std::string> load = sentLines(out, before);
         ASSERT_EQ(load.size(), 17u);
         EXPECT_EQ(load.front(), "0 B0 79 00");
         EXPECT_EQ(load.back(), "0 F0 41 10 42 12 40 00 7F 00 41 F7");
@@ -95,7 +84,7 @@ TEST_F(SongDialogTest, TheSelectedSongIsHeardAsWrittenUntilItsEndAndTheChosenSon
             OpenDialogDriver::pump();  // the posted end of the song is handled here
         }
         EXPECT_FALSE(preview.running());  // stopped at its end, not repeated
-        const std::vector<std::string> heard = linesFrom(played);
+        const std::vector<std::string> heard = sentLines(out, played);
         ASSERT_EQ(heard.size(), 3u + 48u);
         EXPECT_EQ(heard[0], "0 92 40 5A");
         EXPECT_EQ(heard[1], "0 B2 0A 14");

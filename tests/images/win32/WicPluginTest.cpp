@@ -7,9 +7,9 @@
 
 #include "app/PluginMessages.h"
 #include "images/win32/CodePageText.h"
-#include "platform/win32/WideText.h"
 #include "images/win32/SusiePlugins.h"
-#include "tests/images/win32/PluginFolder.h"
+#include "platform/win32/WideText.h"
+#include "tests/app/win32/TestFolders.h"
 #include "tests/images/win32/WicEncoder.h"
 
 namespace {
@@ -21,11 +21,6 @@ const Colour red{255, 0, 0}, green{0, 255, 0}, blue{0, 0, 255}, white{255, 255, 
     yellow{255, 255, 0}, teal{0, 128, 128}, grey{128, 128, 128};
 const std::vector<Colour> card = {red, green, blue, white, black, yellow, teal, grey};
 
-std::string describe(uint32_t packed) {
-    return std::to_string(packed & 0xFF) + "," + std::to_string(packed >> 8 & 0xFF) + "," +
-           std::to_string(packed >> 16 & 0xFF);
-}
-
 class WicPlugin : public ::testing::Test {
   protected:
     void SetUp() override { comReady_ = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)); }
@@ -33,20 +28,21 @@ class WicPlugin : public ::testing::Test {
         if (comReady_) CoUninitialize();
     }
 
-    // Checks every pixel of the card, within |tolerance| per channel.
-    void expectCard(const DibImage& picture, int tolerance) {
+    // Checks the card's pixels, each |scale| pixels apart from |scale| / 2 on, within |tolerance| per
+    // channel.
+    void expectCard(const DibImage& picture, int tolerance, int scale = 1) {
         ASSERT_TRUE(picture.isComplete());
-        ASSERT_EQ(picture.width(), 4);
-        ASSERT_EQ(picture.height(), 2);
+        ASSERT_EQ(picture.width(), 4 * scale);
+        ASSERT_EQ(picture.height(), 2 * scale);
+        ASSERT_EQ(picture.bitCount(), 24);
         for (int y = 0; y < 2; ++y) {
             for (int x = 0; x < 4; ++x) {
-                const uint32_t got = picture.bitCount() == 24 ? picture.packedAt(x, y) : 0;
+                const uint32_t got = picture.packedAt(x * scale + scale / 2, y * scale + scale / 2);
                 const Colour& c = card[size_t(y * 4 + x)];
                 const int channels[3] = {c.red, c.green, c.blue};
-                for (int i = 0; i < 3; ++i) {
+                for (int i = 0; i < 3; ++i)
                     EXPECT_LE(std::abs(int(got >> (8 * i) & 0xFF) - channels[i]), tolerance)
-                        << "pixel " << x << "," << y << " is " << describe(got);
-                }
+                        << "pixel " << x << "," << y << " channel " << i;
             }
         }
     }
@@ -74,24 +70,23 @@ TEST_F(WicPlugin, DecodesPngGifAndJpegFoundByExtension) {
     ASSERT_TRUE(encodePicture(folder.file(L"card.jpeg"), GUID_ContainerFormatJpeg, 64, 32, blocks));
     folder.write(L"fake.png", std::vector<uint8_t>(64, 0x5A));
 
+    struct Case {
+        const wchar_t* name;
+        const wchar_t* extension;
+        int tolerance, scale;
+    };
+    for (const Case& c : {Case{L"card.png", L"PNG", 0, 1}, Case{L"card.gif", L"gif", 0, 1},
+                          Case{L"card.jpeg", L"jpeg", 24, 16}}) {
+        SCOPED_TRACE(narrow(c.name));
+        DibImage picture;
+        const PluginResult result = plugins.decode(folder.path() + L"\\" + c.name, c.extension, picture);
+        ASSERT_TRUE(result.succeeded()) << pluginFailureText(result);
+        expectCard(picture, c.tolerance, c.scale);
+    }
     DibImage picture;
-    PluginResult result = plugins.decode(folder.path() + L"\\card.png", L"PNG", picture);
-    ASSERT_TRUE(result.succeeded()) << pluginFailureText(result);
-    expectCard(picture, 0);
-    result = plugins.decode(folder.path() + L"\\card.gif", L"gif", picture);
-    ASSERT_TRUE(result.succeeded()) << pluginFailureText(result);
-    expectCard(picture, 0);
 
-    result = plugins.decode(folder.path() + L"\\card.jpeg", L"jpeg", picture);
-    ASSERT_TRUE(result.succeeded()) << pluginFailureText(result);
-    ASSERT_EQ(picture.width(), 64);
-    ASSERT_EQ(picture.height(), 32);
-    DibImage middles = DibImage::create24(4, 2);
-    for (int y = 0; y < 2; ++y)
-        for (int x = 0; x < 4; ++x) middles.setPackedAt(x, y, picture.packedAt(x * 16 + 8, y * 16 + 8));
-    expectCard(middles, 24);
-
-    EXPECT_EQ(pluginFailureText(plugins.decode(folder.path() + L"\\fake.png", L"png", picture)), pluginFailureText(PluginResult::failed(2)));
+    EXPECT_EQ(pluginFailureText(plugins.decode(folder.path() + L"\\fake.png", L"png", picture)),
+              pluginFailureText(PluginResult::failed(2)));
     EXPECT_TRUE(picture.empty());
 }
 
