@@ -27,7 +27,6 @@ class TestWindow : public CMainWnd {
     FileData readFile(const std::string& path) override;
     std::optional<std::string> chooseSongFile(const std::string&) override { return nextChoice; }
     std::optional<std::string> chooseSourceFile(const std::string& filter) override;
-    uint32_t clockSeconds() override { return clock; }
     bool askYesNo(const std::string& question) override;
     // Chosen once: a refused choice brings the dialog back, which then is cancelled.
     std::optional<std::string> chooseBackgroundPicture(const std::string&) override {
@@ -46,7 +45,6 @@ class TestWindow : public CMainWnd {
     std::optional<std::string> nextChoice;
     std::optional<std::string> picture;
     std::optional<std::string> saveAs;
-    uint32_t clock = 0;
     Lines sourceFilters;
     Lines songFoldersAsked;     // where "演奏を保存" opened its dialog
     bool messagesFail = false;  // a test that expects no message box fails at the first

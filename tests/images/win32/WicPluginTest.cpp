@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "app/PluginMessages.h"
+#include "app/win32/Win32Files.h"
 #include "images/win32/CodePageText.h"
 #include "images/win32/SusiePlugins.h"
 #include "platform/win32/WideText.h"
@@ -96,12 +97,9 @@ TEST_F(WicPlugin, AnswersThePublishedCallsInMemoryMode) {
     TempFolder folder(L"wic-memory");
     const std::wstring path = folder.file(L"card.png");
     ASSERT_TRUE(encodePicture(path, GUID_ContainerFormatPng, 3, 1, {red, green, blue}));
-    HANDLE file =
-        CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    std::vector<char> bytes(GetFileSize(file, nullptr));
-    DWORD read = 0;
-    ReadFile(file, bytes.data(), DWORD(bytes.size()), &read, nullptr);
-    CloseHandle(file);
+    std::vector<uint8_t> file = readWholeFile(narrow(path)).bytes;
+    const LONG read = LONG(file.size());
+    std::vector<char> bytes(file.begin(), file.end());
     bytes.resize(std::max<size_t>(bytes.size(), 2048));
 
     HMODULE module = LoadLibraryW((programFolder() + L"\\velmira-png.spi").c_str());
@@ -126,7 +124,7 @@ TEST_F(WicPlugin, AnswersThePublishedCallsInMemoryMode) {
     EXPECT_EQ(isSupported(const_cast<char*>("x.png"), DWORD(uintptr_t(notPng.data()))), 0);
 
     HLOCAL info = nullptr, bits = nullptr;
-    ASSERT_EQ(getPicture(bytes.data(), LONG(read), 1, &info, &bits, nullptr, 0), 0);
+    ASSERT_EQ(getPicture(bytes.data(), read, 1, &info, &bits, nullptr, 0), 0);
     const auto* header = static_cast<const BITMAPINFOHEADER*>(LocalLock(info));
     const auto* rows = static_cast<const BYTE*>(LocalLock(bits));
     EXPECT_EQ(header->biSize, 40u);
