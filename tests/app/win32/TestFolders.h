@@ -1,7 +1,9 @@
 #pragma once
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdint>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -42,14 +44,12 @@ class TempFolder {
     }
     std::wstring write(const std::wstring& name, const std::vector<uint8_t>& bytes) {
         const std::wstring path = file(name);
-        HANDLE out = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-        DWORD written = 0;
-        WriteFile(out, bytes.data(), DWORD(bytes.size()), &written, nullptr);
-        CloseHandle(out);
+        std::ofstream(path.c_str(), std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
         return path;
     }
 
-    // The names of what the folder holds now, in the order Windows lists them.
+    // The names of what the folder holds now, sorted.
     std::vector<std::wstring> entries() const {
         std::vector<std::wstring> names;
         WIN32_FIND_DATAW found;
@@ -60,6 +60,7 @@ class TempFolder {
                 names.push_back(found.cFileName);
         while (FindNextFileW(search, &found));
         FindClose(search);
+        std::sort(names.begin(), names.end());
         return names;
     }
 
