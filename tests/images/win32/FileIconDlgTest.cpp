@@ -44,6 +44,8 @@ class FileIconDlgTest : public testing::Test {
             return true;
         };
     }
+    // The dialog makes the folder it ends in current, which would keep the folder from being removed.
+    void TearDown() override { SetCurrentDirectoryW(programFolder().c_str()); }
     std::wstring file(const wchar_t* name) const { return folder.path() + L"\\" + name; }
 
     TempFolder folder{L"file-dialog"};
