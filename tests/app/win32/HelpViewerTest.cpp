@@ -16,25 +16,15 @@ struct ViewerCall {
     HWND caller;
     std::wstring file;
     UINT command;
-    // What a search command carried (the query lives on the caller's stack only during the call).
-    int queryStructSize = 0;
-    bool queryUnicode = false;
-    bool queryHasText = false;
-    bool queryExecutes = true;
+    HH_FTS_QUERY query;  // what a search command carried; its text lives only as long as the call
 };
 
 std::vector<ViewerCall> viewerCalls;
 HWND viewerWindow = nullptr;  // what the stand-in returns: a help window, or none when it cannot open
 
 HWND WINAPI standInViewer(HWND caller, LPCWSTR file, UINT command, DWORD_PTR data) {
-    ViewerCall call{caller, file ? file : L"", command};
-    if (command == HH_DISPLAY_SEARCH && data) {
-        const auto* query = reinterpret_cast<const HH_FTS_QUERY*>(data);
-        call.queryStructSize = query->cbStruct;
-        call.queryUnicode = query->fUniCodeStrings;
-        call.queryHasText = query->pszSearchQuery != nullptr;
-        call.queryExecutes = query->fExecute;
-    }
+    ViewerCall call{caller, file ? file : L"", command, {}};
+    if (command == HH_DISPLAY_SEARCH && data) call.query = *reinterpret_cast<const HH_FTS_QUERY*>(data);
     viewerCalls.push_back(call);
     return viewerWindow;
 }
@@ -60,10 +50,11 @@ TEST_F(HelpViewerTest, OpensTheFileBesideTheProgramThenBringsItsSearchTabForward
         EXPECT_EQ(help, call.file);
     }
     // The viewer checks the size of the query and reads its text as UTF-16; nothing is searched yet.
-    EXPECT_EQ(int(sizeof(HH_FTS_QUERY)), viewerCalls[1].queryStructSize);
-    EXPECT_TRUE(viewerCalls[1].queryUnicode);
-    EXPECT_TRUE(viewerCalls[1].queryHasText);
-    EXPECT_FALSE(viewerCalls[1].queryExecutes);
+    const HH_FTS_QUERY& query = viewerCalls[1].query;
+    EXPECT_EQ(int(sizeof(HH_FTS_QUERY)), query.cbStruct);
+    EXPECT_TRUE(query.fUniCodeStrings);
+    EXPECT_NE(query.pszSearchQuery, nullptr);
+    EXPECT_FALSE(query.fExecute);
 }
 
 TEST_F(HelpViewerTest, RefusesAMissingFileOrViewerAndAsksNoSearchOfAViewerThatOpenedNoWindow) {

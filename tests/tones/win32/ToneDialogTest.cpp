@@ -91,33 +91,34 @@ TEST_F(ToneDialogTest, SelectionsAreHeardAtOnceAndOkLocksTheLastOne) {
     EXPECT_EQ(int(tones.at(2).bank), 2);
 }
 
-TEST_F(ToneDialogTest, GmModeClearsTheSelectionOfAVariationToneAndCancelPutsTheToneBack) {
+TEST_F(ToneDialogTest, GmModeClearsTheSelectionOfAVariationToneAndCancelOrClosingPutsTheToneBack) {
     tones.takeSongProgram(0, 48);
     ToneDialogModel model(tones, out, 0, SoundModule::sc55, true);
-    const INT_PTR result = run(model, [&](HWND dialog) {
-        clickToneRow(dialog, 1);  // Piano 1w, bank 8
-        EXPECT_EQ(selection(dialog), LB_ERR);
-        EXPECT_TRUE(out.messages().empty());
-        clickToneRow(dialog, 0);
-        clickToneRow(dialog, 3);  // *Piano 2
-        pressButton(dialog, IDCANCEL);
-    });
-    EXPECT_EQ(result, IDCANCEL);
-    EXPECT_EQ(sentLines(out), (Lines{"0 B0 00 00", "0 B0 20 00", "0 C0 00 00", "0 B0 00 00", "0 B0 20 00",
-                                     "0 C0 01 00", "0 B0 00 00", "0 B0 20 00", "0 C0 30 00"}));
+    EXPECT_EQ(run(model,
+                  [&](HWND dialog) {
+                      clickToneRow(dialog, 1);  // Piano 1w, bank 8
+                      EXPECT_EQ(selection(dialog), LB_ERR);
+                      EXPECT_TRUE(out.messages().empty());
+                      clickToneRow(dialog, 3);  // *Piano 2
+                      pressButton(dialog, IDCANCEL);
+                  }),
+              IDCANCEL);
+    EXPECT_EQ(sentLines(out),
+              (Lines{"0 B0 00 00", "0 B0 20 00", "0 C0 01 00", "0 B0 00 00", "0 B0 20 00", "0 C0 30 00"}));
     EXPECT_FALSE(tones.at(0).fixed);
-}
 
-TEST_F(ToneDialogTest, TheDrumChannelListsDrumSetsAndClosingIsCancel) {
+    // The drum channel lists the drum sets.
+    out.clear();
     tones.takeSongProgram(9, 25);
-    ToneDialogModel model(tones, out, 9, SoundModule::sc55, false);
-    const INT_PTR result = run(model, [&](HWND dialog) {
-        EXPECT_EQ(itemText(dialog, IDC_TONE_LABEL), "ドラムセット：TR808");
-        EXPECT_EQ(SendMessageW(toneList(dialog), LB_GETCOUNT, 0, 0), 8);
-        clickToneRow(dialog, 7);  // ORCHESTRA
-        SendMessageW(dialog, WM_CLOSE, 0, 0);
-    });
-    EXPECT_EQ(result, IDCANCEL);
+    ToneDialogModel drums(tones, out, 9, SoundModule::sc55, false);
+    EXPECT_EQ(run(drums,
+                  [&](HWND dialog) {
+                      EXPECT_EQ(itemText(dialog, IDC_TONE_LABEL), "ドラムセット：TR808");
+                      EXPECT_EQ(SendMessageW(toneList(dialog), LB_GETCOUNT, 0, 0), 8);
+                      clickToneRow(dialog, 7);  // ORCHESTRA
+                      SendMessageW(dialog, WM_CLOSE, 0, 0);
+                  }),
+              IDCANCEL);
     EXPECT_EQ(sentLines(out), (Lines{"0 C9 30 00", "0 C9 19 00"}));
     EXPECT_FALSE(tones.at(9).fixed);
 }
