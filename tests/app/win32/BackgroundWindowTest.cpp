@@ -1,18 +1,16 @@
 // The background change on the real window under Wine: a picture chosen, composed and painted, the close
 // question answered Yes, the face saved through the real file writer, and the next window starting with it.
-// Set VELMIRA_SHOT_DIR to a folder to have the window's pictures saved there as BMP files.
+// Set VELMIRA_SHOT_DIR to a folder to have the screen saved there as BMP files.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <fstream>
-#include <utility>
 
 #include "app/win32/Win32Files.h"
 #include "images/FaceComposer.h"
 #include "platform/win32/WideText.h"
 #include "resources/CommandIds.h"
+#include "tests/app/win32/TestFolders.h"
 #include "tests/app/win32/TestWindow.h"
-#include "tests/images/win32/PluginFolder.h"
 #include "tests/images/win32/WicEncoder.h"
 
 namespace {
@@ -23,12 +21,6 @@ DibImage gradient(int width, int height) {
         for (int x = 0; x < width; ++x)
             image.setPackedAt(x, y, packColour(uint8_t(x * 255 / width), uint8_t(y * 255 / height), 160));
     return image;
-}
-
-bool writeFile(const std::string& path, const std::vector<uint8_t>& bytes) {
-    std::ofstream file(widen(path).c_str(), std::ios::binary);
-    file.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
-    return bool(file);
 }
 
 DibImage readFace(const std::string& path) {
@@ -43,20 +35,6 @@ class BackgroundWindowTest : public WindowTest {
     void SetUp() override {
         WindowTest::SetUp();
         messagesFail = true;
-        wchar_t temp[MAX_PATH] = {};
-        GetTempPathW(MAX_PATH, temp);
-        folder = narrow(temp) + "velmira-background-test";
-        CreateDirectoryW(widen(folder).c_str(), nullptr);
-        picturePath = folder + "\\gradient.bmp";
-        facePath = folder + "\\my face.bmp";
-        DeleteFileW(widen(facePath).c_str());
-        ASSERT_TRUE(writeFile(picturePath, encodeBmpFile(gradient(120, 90))));
-    }
-    void TearDown() override {
-        WindowTest::TearDown();
-        DeleteFileW(widen(picturePath).c_str());
-        DeleteFileW(widen(facePath).c_str());
-        RemoveDirectoryW(widen(folder).c_str());
     }
     // A window whose start-up reads |background| as its face, as the settings have it do.
     void start(const std::string& background) {
@@ -101,34 +79,9 @@ class BackgroundWindowTest : public WindowTest {
         ReleaseDC(hwnd(), dc);
         EXPECT_GT(pictureSamples, 50);
     }
-    // The whole window as the screen shows it, for a look by eye.
-    void saveShot(const char* name) {
-        const char* shots = std::getenv("VELMIRA_SHOT_DIR");
-        if (!shots) return;
-        RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
-        RECT outer;
-        GetWindowRect(hwnd(), &outer);
-        const int width = outer.right - outer.left;
-        const int height = outer.bottom - outer.top;
-        DibImage shot = DibImage::create24(width, height);
-        HDC windowDc = GetWindowDC(hwnd());
-        HDC memoryDc = CreateCompatibleDC(windowDc);
-        HBITMAP bitmap = CreateCompatibleBitmap(windowDc, width, height);
-        HGDIOBJ previous = SelectObject(memoryDc, bitmap);
-        BitBlt(memoryDc, 0, 0, width, height, windowDc, 0, 0, SRCCOPY);
-        SelectObject(memoryDc, previous);
-        std::vector<uint8_t> block = shot.block();
-        GetDIBits(memoryDc, bitmap, 0, UINT(height), block.data() + DibImage::infoHeaderSize,
-                  reinterpret_cast<BITMAPINFO*>(block.data()), DIB_RGB_COLORS);
-        DeleteObject(bitmap);
-        DeleteDC(memoryDc);
-        ReleaseDC(hwnd(), windowDc);
-        writeFile(std::string(shots) + "\\" + name, encodeBmpFile(DibImage::fromBlock(block)));
-    }
-
-    std::string folder;
-    std::string picturePath;
-    std::string facePath;
+    TempFolder folder{L"background"};
+    const std::string picturePath = narrow(folder.write(L"gradient.bmp", encodeBmpFile(gradient(120, 90))));
+    const std::string facePath = narrow(folder.file(L"my face.bmp"));
 };
 }  // namespace
 
@@ -138,18 +91,14 @@ TEST_F(BackgroundWindowTest, AChosenPictureBecomesTheFaceIsSavedAtCloseAndIsTheF
     ASSERT_FALSE(face.empty());
 
     window->picture = picturePath;
-    SendMessageW(hwnd(), WM_COMMAND, IDM_BACKGROUND_CHANGE, 0);
-    pump();
+    command(IDM_BACKGROUND_CHANGE);
     expectFacePainted(face);
-    wchar_t title[64] = {};
-    GetWindowTextW(hwnd(), title, 64);
-    EXPECT_EQ(narrow(title), "Velmira");  // the progress shown meanwhile is gone
-    saveShot("background-new-face.bmp");
+    EXPECT_EQ(title(), "Velmira");  // the progress shown meanwhile is gone
+    saveScreenshot("background-new-face");
 
     window->saveAs = facePath;
     const HWND first = hwnd();
-    SendMessageW(hwnd(), WM_COMMAND, IDM_APP_EXIT, 0);
-    pump();
+    command(IDM_APP_EXIT);
     EXPECT_FALSE(IsWindow(first));
     EXPECT_EQ(window->questions,
               std::vector<std::string>{
@@ -159,7 +108,7 @@ TEST_F(BackgroundWindowTest, AChosenPictureBecomesTheFaceIsSavedAtCloseAndIsTheF
 
     start(facePath);
     expectFacePainted(face);
-    saveShot("background-restarted.bmp");
+    saveScreenshot("background-restarted");
     SendMessageW(hwnd(), WM_CLOSE, 0, 0);  // the face read at start-up is no change: nothing to ask
     pump();
     EXPECT_TRUE(window->questions.empty());
@@ -168,11 +117,8 @@ TEST_F(BackgroundWindowTest, AChosenPictureBecomesTheFaceIsSavedAtCloseAndIsTheF
 // Part of a face file must never be left: the next start would refuse it and fall back to "Main.bmp".
 TEST_F(BackgroundWindowTest, AFaceFileThatCannotBeWrittenLeavesNoFileAndKeepsTheOneItWouldReplace) {
     const std::vector<uint8_t> face = encodeBmpFile(DibImage::create24(788, 540));
-    EXPECT_FALSE(writeFileWhole(folder + "\\missing folder\\face.bmp", face));
-    EXPECT_EQ(readWholeFile(folder + "\\missing folder\\face.bmp").status, FileData::notFound);
-
     // A file that is in use cannot be replaced: it keeps what it held.
-    ASSERT_TRUE(writeFile(facePath, {'o', 'l', 'd'}));
+    folder.write(L"my face.bmp", {'o', 'l', 'd'});
     HANDLE inUse = CreateFileW(widen(facePath).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(inUse, INVALID_HANDLE_VALUE);
     EXPECT_FALSE(writeFileWhole(facePath, face));
@@ -181,16 +127,8 @@ TEST_F(BackgroundWindowTest, AFaceFileThatCannotBeWrittenLeavesNoFileAndKeepsThe
 
     EXPECT_TRUE(writeFileWhole(facePath, face));
     EXPECT_EQ(readWholeFile(facePath).bytes, face);
-    // Only the two files of the test are in the folder: no temporary file was left behind.
-    WIN32_FIND_DATAW found;
-    HANDLE search = FindFirstFileW(widen(folder + "\\*.*").c_str(), &found);
-    int files = 0;
-    if (search != INVALID_HANDLE_VALUE) {
-        do files += !(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY);
-        while (FindNextFileW(search, &found));
-        FindClose(search);
-    }
-    EXPECT_EQ(files, 2);
+    // No temporary file was left behind.
+    EXPECT_EQ(folder.entries(), (std::vector<std::wstring>{L"gradient.bmp", L"my face.bmp"}));
 }
 
 // Without plug-ins of the user's, a photograph still becomes the face: the program's own JPEG plug-in,
@@ -205,8 +143,8 @@ TEST_F(BackgroundWindowTest, AJpegBecomesTheFaceThroughTheProgramsOwnPlugin) {
             pixels.push_back({uint8_t(packed), uint8_t(packed >> 8), uint8_t(packed >> 16)});
         }
     }
-    const std::string photo = folder + "\\photo.jpg";
-    const bool encoded = wic::encodePicture(widen(photo), GUID_ContainerFormatJpeg, 120, 90, pixels);
+    const std::wstring photo = folder.file(L"photo.jpg");
+    const bool encoded = wic::encodePicture(photo, GUID_ContainerFormatJpeg, 120, 90, pixels);
     CoUninitialize();
     ASSERT_TRUE(encoded);
 
@@ -215,11 +153,9 @@ TEST_F(BackgroundWindowTest, AJpegBecomesTheFaceThroughTheProgramsOwnPlugin) {
     SetCurrentDirectoryW(programFolder().c_str());
     start("Main.bmp");
     SetCurrentDirectoryW(previousFolder);
-    window->picture = photo;
-    SendMessageW(hwnd(), WM_COMMAND, IDM_BACKGROUND_CHANGE, 0);
-    pump();
-    DeleteFileW(widen(photo).c_str());
+    window->picture = narrow(photo);
+    command(IDM_BACKGROUND_CHANGE);
     // JPEG keeps a smooth gradient to within a few steps of each colour.
     expectFacePainted(expectedFace(), 12);
-    saveShot("background-jpeg-face.bmp");
+    saveScreenshot("background-jpeg-face");
 }

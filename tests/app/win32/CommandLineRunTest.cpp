@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -12,51 +11,33 @@
 #include "tools/render/RenderCommand.h"
 
 namespace {
-// A folder of its own with a name Windows must hand over as UTF-16, so the song and the recording cross
-// the program's command line in both directions.
+// A folder whose name Windows must hand over as UTF-16, so the song and the recording cross the program's
+// command line in both directions.
 class CommandLineRunTest : public testing::Test {
   protected:
-    void SetUp() override {
-        wchar_t temp[MAX_PATH] = {};
-        GetTempPathW(MAX_PATH, temp);
-        folder = std::wstring(temp) + L"velmira-コマンド";
-        CreateDirectoryW(folder.c_str(), nullptr);
-        songPath = folder + L"\\デモ曲.mid";
-        recordPath = folder + L"\\記録.txt";
-        const std::vector<uint8_t> song = demoSong();
-        std::ofstream(songPath.c_str(), std::ios::binary)
-            .write(reinterpret_cast<const char*>(song.data()), std::streamsize(song.size()));
-        DeleteFileW(recordPath.c_str());
-    }
-    void TearDown() override {
-        DeleteFileW(songPath.c_str());
-        DeleteFileW(recordPath.c_str());
-        RemoveDirectoryW(folder.c_str());
-    }
     ProgramRun run(const std::vector<std::wstring>& arguments, DWORD closeAfterMs = 0) {
-        return runProgram(buildFolder() + L"\\velmira.exe", buildFolder(), arguments, closeAfterMs);
+        return runProgram(programFolder() + L"\\velmira.exe", programFolder(), arguments, closeAfterMs);
     }
 
-    std::wstring folder, songPath, recordPath;
+    TempFolder folder{L"コマンド"};
+    std::wstring songPath = folder.write(L"デモ曲.mid", demoSong());
+    std::wstring recordPath = folder.file(L"記録.txt");
 };
 
+// "T 90 3C 64" as velmira-render writes it, then a tab and the real microseconds it was sent at.
 struct RecordedLine {
-    std::string message;  // "T 90 3C 64", as velmira-render writes it
-    long timeMs = 0;      // its T
-    long long realMicroseconds = 0;
+    std::string message;
+    long timeMs = 0;
+    long long realMicroseconds = -1;
 };
 
 std::vector<RecordedLine> readRecording(const std::wstring& path) {
     std::vector<RecordedLine> lines;
     std::ifstream file(path.c_str());
-    std::string text;
-    while (std::getline(file, text)) {
-        RecordedLine line;
+    for (std::string text; std::getline(file, text);) {
         const size_t tab = text.find('\t');
-        line.message = text.substr(0, tab);
-        line.timeMs = std::stol(line.message);
-        line.realMicroseconds = tab == std::string::npos ? -1 : std::stoll(text.substr(tab + 1));
-        lines.push_back(line);
+        lines.push_back({text.substr(0, tab), std::stol(text),
+                         tab == std::string::npos ? -1 : std::stoll(text.substr(tab + 1))});
     }
     return lines;
 }
@@ -69,10 +50,6 @@ std::vector<std::string> renderedLines() {
         lines.push_back(line);
     }
     return lines;
-}
-
-long timeOf(const std::string& line) {
-    return std::stol(line);
 }
 }  // namespace
 
@@ -92,7 +69,7 @@ TEST_F(CommandLineRunTest, ARecordingOfASongPlayedFromTheCommandLineIsWhatTheRen
     const long stoppedAt = recorded[same].timeMs;
     EXPECT_GE(stoppedAt, 1000) << "played only " << stoppedAt << " ms";
     ASSERT_LT(same, expected.size());
-    EXPECT_GE(timeOf(expected[same]), stoppedAt)
+    EXPECT_GE(std::stol(expected[same]), stoppedAt)
         << "line " << same << ": recorded \"" << recorded[same].message << "\", rendered \"" << expected[same]
         << "\"";
     EXPECT_GT(same, 50u);
@@ -108,7 +85,7 @@ TEST_F(CommandLineRunTest, ABadSwitchIsNamedInAMessageAndEndsTheProgramWithExitC
 }
 
 TEST_F(CommandLineRunTest, AMissingSongIsNamedAndTheProgramStartsWithoutIt) {
-    const std::wstring missing = folder + L"\\ない.mid";
+    const std::wstring missing = folder.path() + L"\\ない.mid";
     const ProgramRun program = run({L"/out:null", L"/play", missing}, 1000);
     EXPECT_EQ(program.exitCode, 0u);
     ASSERT_EQ(program.messages.size(), 1u);

@@ -1,7 +1,11 @@
 #include "tests/app/win32/DialogScripts.h"
 
-#include <string>
+#include <cstdlib>
+#include <fstream>
 #include <utility>
+
+#include "images/DibImage.h"
+#include "platform/win32/WideText.h"
 
 namespace {
 constexpr UINT tickMs = 20;
@@ -47,6 +51,34 @@ void CALLBACK playStep(HWND, UINT, UINT_PTR, DWORD) {
     if (stepScript.steps.front()()) stepScript.steps.pop_front();
 }
 }  // namespace
+
+std::string windowText(HWND window) {
+    wchar_t text[1024] = {};
+    GetWindowTextW(window, text, 1024);
+    return narrow(text);
+}
+
+void saveScreenshot(const std::string& name) {
+    const char* folder = std::getenv("VELMIRA_SHOT_DIR");
+    if (!folder) return;
+    const int width = GetSystemMetrics(SM_CXSCREEN);
+    const int height = GetSystemMetrics(SM_CYSCREEN);
+    DibImage shot = DibImage::create24(width, height);
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, width, height, screen, 0, 0, SRCCOPY);
+    SelectObject(memory, old);
+    GetDIBits(memory, bitmap, 0, UINT(height), shot.pixels(),
+              reinterpret_cast<BITMAPINFO*>(const_cast<uint8_t*>(shot.block().data())), DIB_RGB_COLORS);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    const std::vector<uint8_t> file = encodeBmpFile(shot);
+    std::ofstream(widen(std::string(folder) + "\\" + name + ".bmp").c_str(), std::ios::binary)
+        .write(reinterpret_cast<const char*>(file.data()), std::streamsize(file.size()));
+}
 
 HWND findDialog(DWORD thread, const std::function<bool(HWND)>& accepts) {
     Search search{accepts, nullptr};

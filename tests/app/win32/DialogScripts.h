@@ -4,9 +4,19 @@
 #include <cstddef>
 #include <deque>
 #include <functional>
+#include <string>
 
 // Finding the dialogs and message boxes a test opens, and working a modal one from inside its own message
 // loop, where only a thread timer gets in.
+
+// The text of a window or of a dialog's control, in UTF-8.
+std::string windowText(HWND window);
+inline std::string itemText(HWND dialog, int id) {
+    return windowText(GetDlgItem(dialog, id));
+}
+
+// With VELMIRA_SHOT_DIR set, the screen as |name|.bmp in that folder, for a look by eye.
+void saveScreenshot(const std::string& name);
 
 // The first visible dialog or message box ("#32770") of |thread| that |accepts| takes (any, without it).
 HWND findDialog(DWORD thread = GetCurrentThreadId(), const std::function<bool(HWND)>& accepts = nullptr);

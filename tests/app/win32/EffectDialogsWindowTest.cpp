@@ -1,23 +1,28 @@
 // The effect menu on the real main window under Wine: each dialog opened by its menu command, worked by
 // messages, its "試行" played through a recording device and a timer the test ticks, and the menu's mark
-// and the window's close command after "終了". The rules behind them are checked natively.
+// and the window's close command after "終了". The rules behind the dialogs' buttons, bars and read-outs
+// are checked natively; here each kind of control is shown to reach them.
 #include <gtest/gtest.h>
 
 #include <deque>
 #include <functional>
 
 #include "effects/win32/EffectDialogIds.h"
-#include "platform/win32/WideText.h"
 #include "playback/SmfWriter.h"
 #include "resources/CommandIds.h"
 #include "tests/app/win32/TestWindow.h"
-#include "tests/effects/win32/TimeDialogSearch.h"
 
 namespace {
-std::string itemText(HWND dialog, int id) {
-    wchar_t text[256] = {};
-    GetDlgItemTextW(dialog, id, text, 256);
-    return narrow(text);
+using Lines = std::vector<std::string>;
+
+// The open dialog of this thread: the effect-time dialog itself (it has the scroll bar) or, without it, a
+// message box over it.
+HWND findTimeDialog(bool withBar) {
+    return findDialog(GetCurrentThreadId(), [withBar](HWND dialog) {
+        wchar_t barClass[16] = {};
+        GetClassNameW(GetDlgItem(dialog, IDC_TIME_BAR), barClass, 16);
+        return (std::wstring(barClass) == L"ScrollBar") == withBar;
+    });
 }
 
 class EffectDialogsWindowTest : public WindowTest {
@@ -60,22 +65,54 @@ class EffectDialogsWindowTest : public WindowTest {
         EXPECT_FALSE(timer.running());
         return dialog;
     }
+    // After "終了": the dialog is gone, its effect marked in the menu, and the close command back.
+    void expectClosedInUse(HWND dialog, int menuId) {
+        EXPECT_FALSE(IsWindow(dialog));
+        EXPECT_EQ(window->effectDialog(), nullptr);
+        EXPECT_TRUE(menuChecked(menuId));
+        EXPECT_FALSE(closeCommandGrey());
+        EXPECT_FALSE(window->model().face().effectDialogOpen);
+    }
     // The first note-on the device is sent once playback runs, as "90 3C 64".
     std::string firstNoteOn() {
         const size_t before = out.messages().size();
         ticks(10);
-        for (size_t i = before; i < out.messages().size(); ++i) {
-            const std::string line = RecordingMidiOut::formatLine(out.messages()[i]);
+        for (const std::string& line : sentLines(out, before))
             if (line.find(" 90 ") != std::string::npos) return line.substr(line.find("90 "));
-        }
         return "";
     }
+    void stop() { click(30, 465); }
 };
+
+std::vector<int> checkedKeyButtons(HWND dialog) {
+    std::vector<int> checked;
+    for (int id = IDC_KEY_COUNT_FIRST; id <= IDC_KEY_FLATS; ++id)
+        if (IsDlgButtonChecked(dialog, id) == BST_CHECKED) checked.push_back(id);
+    return checked;
+}
+
+HWND pitchBar(HWND dialog, int row) {
+    return GetDlgItem(dialog, row < 10 ? IDC_PITCH_BAR_FIRST + row : IDC_PITCH_BAR_ELEVENTH + row - 10);
+}
+
+// The background of a new-note label as it is painted now.
+COLORREF labelBackground(HWND dialog, int row) {
+    HWND label = GetDlgItem(dialog, IDC_PITCH_NEW_FIRST + row);
+    RedrawWindow(label, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    HDC dc = GetDC(label);
+    const COLORREF colour = GetPixel(dc, 3, 3);
+    ReleaseDC(label, dc);
+    return colour;
+}
 }  // namespace
 
 TEST_F(EffectDialogsWindowTest, KeySignatureTriesPlayTheSongAgainAndItsEndMarksTheEffectInUse) {
     command(IDM_EFFECT_FOLK);
     HWND dialog = openDialog(IDM_EFFECT_KEY_SIGNATURE);
+    EXPECT_EQ(windowText(dialog), "                  調号の付加");
+    EXPECT_FALSE(GetWindowLongW(dialog, GWL_STYLE) & WS_SYSMENU);  // no close box: only "終了" closes it
+    clickButton(dialog, IDC_KEY_COUNT_FIRST + 2);  // "３" without a sign does not stay checked
+    EXPECT_EQ(checkedKeyButtons(dialog), std::vector<int>{IDC_KEY_NONE});
     clickButton(dialog, IDC_KEY_SHARPS);
     clickButton(dialog, IDC_KEY_COUNT_FIRST + 1);
     EXPECT_EQ(itemText(dialog, IDC_KEY_LABEL), "ファ、ド");
@@ -93,23 +130,38 @@ TEST_F(EffectDialogsWindowTest, KeySignatureTriesPlayTheSongAgainAndItsEndMarksT
     EXPECT_EQ(timer.starts, 2);
     EXPECT_EQ(firstNoteOn(), "90 3C 64");  // two flats lower B and E: C stays
     clickButton(dialog, IDOK);
-    EXPECT_FALSE(IsWindow(dialog));
-    EXPECT_EQ(window->effectDialog(), nullptr);
-    EXPECT_TRUE(menuChecked(IDM_EFFECT_KEY_SIGNATURE));
+    expectClosedInUse(dialog, IDM_EFFECT_KEY_SIGNATURE);
     EXPECT_FALSE(menuChecked(IDM_EFFECT_FOLK));
-    EXPECT_FALSE(closeCommandGrey());
-    EXPECT_FALSE(window->model().face().effectDialogOpen);
+
+    stop();  // opened again, it shows the signature in force; Esc closes it as "終了" does
+    dialog = openDialog(IDM_EFFECT_KEY_SIGNATURE);
+    EXPECT_EQ(checkedKeyButtons(dialog), (std::vector<int>{IDC_KEY_COUNT_FIRST + 1, IDC_KEY_FLATS}));
+    EXPECT_EQ(itemText(dialog, IDC_KEY_LABEL), "シ、ミ");
+    SendMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+    pump();
+    expectClosedInUse(dialog, IDM_EFFECT_KEY_SIGNATURE);
     EXPECT_TRUE(window->messages.empty());
 }
 
-TEST_F(EffectDialogsWindowTest, PitchMapTriesTheDrawingAndEscapeClosesAsTheEndButtonDoes) {
+TEST_F(EffectDialogsWindowTest, PitchMapTriesTheDrawingItsButtonsReachTheRowsAndEscapeClosesIt) {
     HWND dialog = openDialog(IDM_EFFECT_PITCH_MAP);
-    EXPECT_EQ(itemText(dialog, IDC_PITCH_NEW_FIRST), "ド");
-    HWND firstBar = GetDlgItem(dialog, IDC_PITCH_BAR_FIRST);
-    EXPECT_EQ(GetScrollPos(firstBar, SB_CTL), -5);
+    // Each bar gets its range before its position, or the thumbs below 0 would not stand on the diagonal.
+    for (int row = 0; row < 12; ++row) {
+        SCOPED_TRACE(row);
+        int minimum = 0, maximum = 0;
+        GetScrollRange(pitchBar(dialog, row), SB_CTL, &minimum, &maximum);
+        EXPECT_EQ(minimum, -12);
+        EXPECT_EQ(maximum, 12);
+        EXPECT_EQ(GetScrollPos(pitchBar(dialog, row), SB_CTL), row - 5);
+        EXPECT_EQ(itemText(dialog, IDC_PITCH_NEW_FIRST + row),
+                  itemText(dialog, IDC_PITCH_SOURCE_FIRST + row));
+    }
+    const COLORREF plain = labelBackground(dialog, 4);
     for (int step = 0; step < 2; ++step)
-        SendMessageW(dialog, WM_HSCROLL, MAKEWPARAM(SB_LINERIGHT, 0), LPARAM(firstBar));
+        SendMessageW(dialog, WM_HSCROLL, MAKEWPARAM(SB_LINERIGHT, 0), LPARAM(pitchBar(dialog, 0)));
     EXPECT_EQ(itemText(dialog, IDC_PITCH_NEW_FIRST), "レ");
+    EXPECT_EQ(labelBackground(dialog, 0), RGB(0, 255, 255));  // the selected row, in the middle octave
+    EXPECT_EQ(labelBackground(dialog, 4), plain);
 
     clickButton(dialog, IDC_PITCH_TRY);
     EXPECT_EQ(effect().type, EffectType::customMap);
@@ -122,24 +174,34 @@ TEST_F(EffectDialogsWindowTest, PitchMapTriesTheDrawingAndEscapeClosesAsTheEndBu
     // Esc on one of the dialog's buttons, through the program's message loop.
     PostMessageW(GetDlgItem(dialog, IDC_PITCH_RESET), WM_KEYDOWN, VK_ESCAPE, 0);
     pump();
-    EXPECT_FALSE(IsWindow(dialog));
-    EXPECT_TRUE(menuChecked(IDM_EFFECT_PITCH_MAP));
-    EXPECT_FALSE(closeCommandGrey());
-    EXPECT_FALSE(window->model().face().effectDialogOpen);
+    expectClosedInUse(dialog, IDM_EFFECT_PITCH_MAP);
 
     command(IDM_EFFECT_PITCH_MAP);  // refused while the song plays
     EXPECT_EQ(window->effectDialog(), nullptr);
-    click(30, 465);                             // stop
+    stop();
     dialog = openDialog(IDM_EFFECT_PITCH_MAP);  // from the drawing in use
     EXPECT_EQ(itemText(dialog, IDC_PITCH_NEW_FIRST), "レ");
-    EXPECT_EQ(GetScrollPos(GetDlgItem(dialog, IDC_PITCH_BAR_FIRST), SB_CTL), -3);
+    EXPECT_EQ(GetScrollPos(pitchBar(dialog, 0), SB_CTL), -3);
+    clickButton(dialog, IDC_PITCH_RESET);
+    EXPECT_EQ(itemText(dialog, IDC_PITCH_NEW_FIRST), "ド");
+    clickButton(dialog, IDC_PITCH_UP);
+    EXPECT_EQ(itemText(dialog, IDC_PITCH_NEW_FIRST), "ド♯");
+    clickButton(dialog, IDC_PITCH_RESET);
+    SendMessageW(dialog, WM_HSCROLL, MAKEWPARAM(SB_LINELEFT, 0), LPARAM(pitchBar(dialog, 0)));
+    clickButton(dialog, IDC_PITCH_REST);
+    EXPECT_EQ(itemText(dialog, IDC_PITCH_NEW_FIRST), "休符");
+    clickButton(dialog, IDC_PITCH_REMOVE_SEMITONES);
+    EXPECT_EQ(itemText(dialog, IDC_PITCH_NEW_FIRST + 1), "ド");
+    clickButton(dialog, IDC_PITCH_TRY);
+    EXPECT_GE(effect().pitchMap.entries[0], PitchMap::rest);
+    EXPECT_EQ(effect().pitchMap.entries[1], -1);
     clickButton(dialog, IDOK);
-    EXPECT_TRUE(menuChecked(IDM_EFFECT_PITCH_MAP));
+    expectClosedInUse(dialog, IDM_EFFECT_PITCH_MAP);
 }
 
 TEST_F(EffectDialogsWindowTest, EffectTimeAsksForAnEffectThenForTheStartAndAnEndAfterIt) {
     command(IDM_EFFECT_TIME);
-    EXPECT_EQ(window->messages, std::vector<std::string>{"何か効果を選択してください"});
+    EXPECT_EQ(window->messages, Lines{"何か効果を選択してください"});
 
     command(IDM_EFFECT_JAPANESE);
     auto onTimeDialog = [](const std::string& prompt, std::function<void(HWND)> action) -> DialogStep {
@@ -150,9 +212,13 @@ TEST_F(EffectDialogsWindowTest, EffectTimeAsksForAnEffectThenForTheStartAndAnEnd
             return true;
         };
     };
-    auto answer = [](HWND dialog, int code, int dragged) {
+    Lines readOuts;
+    bool centred = false;
+    auto answer = [&](HWND dialog, int code, int dragged) {
+        centred = centredOverWindow(dialog);
         SendMessageW(dialog, WM_HSCROLL, MAKEWPARAM(code, uint16_t(dragged)),
                      LPARAM(GetDlgItem(dialog, IDC_TIME_BAR)));
+        readOuts.push_back(itemText(dialog, IDC_TIME_READOUT));
         PostMessageW(dialog, WM_COMMAND, IDOK, 0);
     };
     std::string refusal;
@@ -162,20 +228,27 @@ TEST_F(EffectDialogsWindowTest, EffectTimeAsksForAnEffectThenForTheStartAndAnEnd
         [&] {
             HWND box = findTimeDialog(false);
             if (!box) return false;
-            for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-                wchar_t text[256] = {};
-                GetWindowTextW(child, text, 256);
-                if (narrow(text).find("終了時間") != std::string::npos) refusal = narrow(text);
-            }
+            refusal = itemText(box, 0xFFFF);  // the static text of a message box
             PostMessageW(box, WM_COMMAND, IDOK, 0);
             return true;
         },
         onTimeDialog("終了時間を設定して下さい", [&](HWND d) { answer(d, SB_LINERIGHT, 0); })};
     // A script that cannot go on must not leave the test hanging in the dialog.
-    const size_t left = runWithDialogSteps(
-        std::move(script), 300, [] { return findTimeDialog(true); }, [&] { command(IDM_EFFECT_TIME); });
-    EXPECT_EQ(left, 0u) << left << " steps left";
+    const auto run = [&](std::deque<DialogStep> steps) {
+        return runWithDialogSteps(
+            std::move(steps), 300, [] { return findTimeDialog(true); }, [&] { command(IDM_EFFECT_TIME); });
+    };
+    EXPECT_EQ(run(std::move(script)), 0u) << "steps left";
     EXPECT_EQ(refusal, "終了時間は開始時間より後に設定して下さい");
+    EXPECT_EQ(readOuts, (Lines{"00:10 秒まで", "00:10 秒から", "00:11 秒から"}));
+    EXPECT_TRUE(centred);
     EXPECT_EQ(effect().window.start, 10);
     EXPECT_EQ(effect().window.end, 11);
+
+    // No is a cancel, which gives the effect the whole song again.
+    EXPECT_EQ(run({onTimeDialog("開始時間を設定して下さい",
+                                [](HWND d) { PostMessageW(d, WM_COMMAND, IDCANCEL, 0); })}),
+              0u);
+    EXPECT_EQ(effect().window.start, EffectWindow{}.start);
+    EXPECT_EQ(effect().window.end, EffectWindow{}.end);
 }

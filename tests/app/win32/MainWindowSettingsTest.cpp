@@ -2,11 +2,10 @@
 // window is destroyed, shown as the history items of the "ファイル" menu, and deleted on command.
 #include <gtest/gtest.h>
 
-#include <fstream>
-
 #include "platform/win32/WideText.h"
 #include "playback/SmfWriter.h"
 #include "resources/CommandIds.h"
+#include "tests/app/win32/TestFolders.h"
 #include "tests/app/win32/TestWindow.h"
 
 namespace {
@@ -23,15 +22,6 @@ class SongsWindow : public TestWindow {
     }
 };
 
-struct HistoryItem {
-    UINT id;
-    std::string label;
-    bool operator==(const HistoryItem& other) const { return id == other.id && label == other.label; }
-};
-void PrintTo(const HistoryItem& item, std::ostream* out) {
-    *out << item.id << " " << item.label;
-}
-
 // A menu item's text shows "&&" as "&".
 std::string menuText(std::string text) {
     for (size_t at = text.find('&'); at != std::string::npos; at = text.find('&', at + 2))
@@ -45,29 +35,26 @@ std::wstring currentFolder() {
     return folder;
 }
 
+std::string readString(const wchar_t* key, const wchar_t* name) {
+    wchar_t value[1024] = {};
+    DWORD size = sizeof value;
+    if (RegGetValueW(HKEY_CURRENT_USER, key, name, RRF_RT_REG_SZ, nullptr, value, &size) != ERROR_SUCCESS)
+        return "(absent)";
+    return narrow(value);
+}
+
 class MainWindowSettingsTest : public WindowTest {
   protected:
-    void SetUp() override {
-        WindowTest::SetUp();
-        startFolder = currentFolder();
-        wchar_t temp[MAX_PATH] = {};
-        GetTempPathW(MAX_PATH, temp);
-        musicFolder = std::wstring(temp) + L"velmira-曲&歌";
-        CreateDirectoryW(musicFolder.c_str(), nullptr);
-    }
     void TearDown() override {
         WindowTest::TearDown();
         SetCurrentDirectoryW(startFolder.c_str());
-        DeleteFileW((musicFolder + L"\\Main.bmp").c_str());
-        RemoveDirectoryW(musicFolder.c_str());
     }
-
     std::unique_ptr<TestWindow> newWindow() override {
         return std::make_unique<SongsWindow>(out, timer, failures);
     }
     // The exit command, which ends with the window's destruction.
     void exitProgram() {
-        const HWND handle = window->handle();
+        const HWND handle = hwnd();
         command(IDM_APP_EXIT);
         ASSERT_FALSE(IsWindow(handle));
     }
@@ -75,43 +62,26 @@ class MainWindowSettingsTest : public WindowTest {
         window->nextChoice = path;
         command(IDM_FILE_OPEN);
     }
-    HMENU fileMenu() { return GetSubMenu(GetMenu(window->handle()), 0); }
-    std::vector<HistoryItem> historyItems() {
-        std::vector<HistoryItem> items;
-        for (int position = 2; GetMenuItemID(fileMenu(), position) != IDM_HISTORY_CLEAR; ++position) {
+    HMENU fileMenu() { return GetSubMenu(GetMenu(hwnd()), 0); }
+    Lines historyItems() {
+        Lines items;
+        for (int position = 2; GetMenuItemID(fileMenu(), position) != IDM_HISTORY_CLEAR && position < 10;
+             ++position) {
             wchar_t label[MAX_PATH + 16] = {};
             GetMenuStringW(fileMenu(), UINT(position), label, MAX_PATH + 16, MF_BYPOSITION);
-            items.push_back({GetMenuItemID(fileMenu(), position), narrow(label)});
-            if (position > 10) break;
+            items.push_back(narrow(label));
         }
         return items;
     }
-    std::string readString(const wchar_t* key, const wchar_t* name) {
-        wchar_t value[1024] = {};
-        DWORD size = sizeof value;
-        if (RegGetValueW(HKEY_CURRENT_USER, key, name, RRF_RT_REG_SZ, nullptr, value, &size) != ERROR_SUCCESS)
-            return "(absent)";
-        return narrow(value);
-    }
-    void writeString(const wchar_t* key, const wchar_t* name, const std::wstring& value) {
-        RegSetKeyValueW(HKEY_CURRENT_USER, key, name, REG_SZ, value.c_str(),
-                        DWORD((value.size() + 1) * sizeof(wchar_t)));
-    }
-    DWORD readNumber(const wchar_t* key, const wchar_t* name) {
-        DWORD value = 0xFFFFFFFF;
-        DWORD size = sizeof value;
-        RegGetValueW(HKEY_CURRENT_USER, key, name, RRF_RT_REG_DWORD, nullptr, &value, &size);
-        return value;
-    }
 
-    std::wstring startFolder;
-    std::wstring musicFolder;  // "&" to see it doubled in the menu and shown as it is
+    const std::wstring startFolder = currentFolder();
+    TempFolder music{L"曲&歌"};  // "&" to see it doubled in the menu and shown as it is
 };
 }  // namespace
 
 TEST_F(MainWindowSettingsTest, WhatTheWindowWritesAtExitIsWhatItShowsAtTheNextStart) {
     // A first run started in the folder of MIDI files, with only the sound module stored so far.
-    ASSERT_TRUE(SetCurrentDirectoryW(musicFolder.c_str()));
+    ASSERT_TRUE(SetCurrentDirectoryW(music.path().c_str()));
     const DWORD sb16 = 2;
     RegSetKeyValueW(HKEY_CURRENT_USER, L"Software\\Velmira\\User", L"Ongen", REG_DWORD, &sb16, sizeof sb16);
     ASSERT_TRUE(start());
@@ -119,36 +89,29 @@ TEST_F(MainWindowSettingsTest, WhatTheWindowWritesAtExitIsWhatItShowsAtTheNextSt
     EXPECT_EQ(GetMenuItemCount(fileMenu()), 8);  // the placeholders are gone
     EXPECT_TRUE(menuState(0, IDM_HISTORY_CLEAR, MF_GRAYED));
     EXPECT_TRUE(menuState(5, IDM_MODULE_SB16, MF_CHECKED));
-    const std::string music = narrow(musicFolder);
-    openFile(music + "\\a.mid");
+    const std::string folder = narrow(music.path());
+    openFile(folder + "\\a.mid");
     openFile("C:\\other\\b.mid");
-    openFile(music + "\\sub\\c.mid");
-    openFile(music + "\\a.mid");
-    const std::vector<HistoryItem> shown = {{40542, "1. a.mid"},
-                                            {40541, "2. " + menuText(music) + "\\sub\\c.mid"},
-                                            {40540, "3. C:\\other\\b.mid"}};
+    openFile(folder + "\\sub\\c.mid");
+    openFile(folder + "\\a.mid");
+    const Lines shown = {"1. a.mid", "2. " + menuText(folder) + "\\sub\\c.mid", "3. C:\\other\\b.mid"};
     EXPECT_EQ(historyItems(), shown);
     EXPECT_FALSE(menuState(0, IDM_HISTORY_CLEAR, MF_GRAYED));
     exitProgram();
 
-    const wchar_t* dir = L"Software\\Velmira\\Dir";
     const wchar_t* mru = L"Software\\Velmira\\Mru";
-    EXPECT_EQ(readString(dir, L"ReadDir"), music);
-    EXPECT_EQ(readString(dir, L"TexDir"), music);
-    EXPECT_EQ(readString(mru, L"Mru1"), music + "\\a.mid");
-    EXPECT_EQ(readString(mru, L"Mru3"), "C:\\other\\b.mid");
+    EXPECT_EQ(readString(L"Software\\Velmira\\Dir", L"TexDir"), folder);
     EXPECT_EQ(readString(mru, L"Mru4"), "empty");
-    EXPECT_EQ(readNumber(L"Software\\Velmira\\User", L"Ongen"), 2u);
     EXPECT_EQ(readString(L"Software\\Velmira\\User", L"BackBmp"), "Main.bmp");
 
     // The next start elsewhere: the folder of MIDI files becomes current again, and the history is back.
     ASSERT_TRUE(SetCurrentDirectoryW(startFolder.c_str()));
     ASSERT_TRUE(start());
-    EXPECT_EQ(currentFolder(), musicFolder);
+    EXPECT_EQ(currentFolder(), music.path());
     EXPECT_EQ(historyItems(), shown);
     EXPECT_TRUE(menuState(5, IDM_MODULE_SB16, MF_CHECKED));
     command(IDM_HISTORY_FIRST);  // the oldest item: it opens and goes to the top
-    EXPECT_EQ(historyItems()[0].label, "1. C:\\other\\b.mid");
+    EXPECT_EQ(historyItems()[0], "1. C:\\other\\b.mid");
     command(IDM_HISTORY_CLEAR);
     EXPECT_TRUE(historyItems().empty());
     EXPECT_EQ(GetMenuItemCount(fileMenu()), 8);
@@ -160,11 +123,12 @@ TEST_F(MainWindowSettingsTest, WhatTheWindowWritesAtExitIsWhatItShowsAtTheNextSt
 // The face is found beside the program even after start-up has made another folder current: a "Main.bmp"
 // there that is no face at all must not be read.
 TEST_F(MainWindowSettingsTest, TheSkinIsReadFromTheProgramsFolderAfterTheFolderOfMidiFilesBecameCurrent) {
-    std::ofstream((musicFolder + L"\\Main.bmp").c_str(), std::ios::binary) << "not a picture";
-    const wchar_t* dir = L"Software\\Velmira\\Dir";
-    for (const wchar_t* name : {L"ReadDir", L"SaveDir", L"TexDir"}) writeString(dir, name, musicFolder);
+    music.write(L"Main.bmp", {'n', 'o', 't', ' ', 'a', ' ', 'B', 'M', 'P'});
+    for (const wchar_t* name : {L"ReadDir", L"SaveDir", L"TexDir"})
+        RegSetKeyValueW(HKEY_CURRENT_USER, L"Software\\Velmira\\Dir", name, REG_SZ, music.path().c_str(),
+                        DWORD((music.path().size() + 1) * sizeof(wchar_t)));
     ASSERT_TRUE(start());
-    EXPECT_EQ(currentFolder(), musicFolder);
+    EXPECT_EQ(currentFolder(), music.path());
     EXPECT_TRUE(window->messages.empty());
 }
 

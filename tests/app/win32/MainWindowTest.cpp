@@ -51,9 +51,6 @@ TEST_F(MainWindowTest, StartsAsVelmiraWithItsMenuChecksAndTheFacePaintedAndShrin
     EXPECT_EQ(title(), "Velmira");
     HMENU menu = GetMenu(hwnd());
     ASSERT_EQ(GetMenuItemCount(menu), 7);
-    // The history placeholders are gone from the file menu: open, separator, clear, save as played,
-    // separator, delete settings, separator, exit.
-    EXPECT_EQ(GetMenuItemCount(GetSubMenu(menu, 0)), 8);
     wchar_t label[64] = {};
     GetMenuStringW(menu, 2, label, 64, MF_BYPOSITION);
     EXPECT_EQ(narrow(label), "効果");

@@ -1,16 +1,13 @@
 // "演奏を保存" on the real window under Wine: the item under "履歴ファイルクリア", the song written through
-// the real file writer as the window plays it, a refusal while playing and a failed write that leaves
-// nothing.
+// the real file writer as the window plays it, and a failed write that leaves nothing. When the command is
+// refused is checked natively.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <fstream>
-#include <iterator>
-
+#include "app/win32/Win32Files.h"
 #include "platform/win32/WideText.h"
-#include "playback/RecordingMidiOut.h"
 #include "playback/SmfWriter.h"
 #include "resources/CommandIds.h"
+#include "tests/app/win32/TestFolders.h"
 #include "tests/app/win32/TestWindow.h"
 #include "tools/render/RenderCommand.h"
 
@@ -26,11 +23,7 @@ std::vector<uint8_t> twoChannelSong() {
         .bytes();
 }
 
-std::vector<uint8_t> readAll(const std::string& path) {
-    std::ifstream file(widen(path).c_str(), std::ios::binary);
-    return std::vector<uint8_t>(std::istreambuf_iterator<char>(file), {});
-}
-
+// What a song plays after the seventeen messages of its load.
 Lines afterLoad(const std::vector<RecordingMidiOut::Message>& messages) {
     Lines lines;
     for (size_t i = 17; i < messages.size(); ++i) lines.push_back(RecordingMidiOut::formatLine(messages[i]));
@@ -41,41 +34,23 @@ class PlaySaveWindowTest : public WindowTest {
   protected:
     void SetUp() override {
         WindowTest::SetUp();
-        wchar_t temp[MAX_PATH] = {};
-        GetTempPathW(MAX_PATH, temp);
-        folder = narrow(temp) + "velmira-play-save-test";
-        CreateDirectoryW(widen(folder).c_str(), nullptr);
-        savedPath = folder + "\\played ♪.mid";
-        DeleteFileW(widen(savedPath).c_str());
         ASSERT_TRUE(start());
-        window->files["song.mid"] = twoChannelSong();
-        window->nextChoice = "song.mid";
-    }
-    void TearDown() override {
-        WindowTest::TearDown();
-        DeleteFileW(widen(savedPath).c_str());
-        RemoveDirectoryW(widen(folder).c_str());
     }
 
-    std::string folder;
-    std::string savedPath;
+    TempFolder folder{L"play-save"};
 };
 }  // namespace
 
 TEST_F(PlaySaveWindowTest, TheItemFollowsTheHistoryClearAndSavesTheSongAsPlayedWithTheEffect) {
     HMENU fileMenu = GetSubMenu(GetMenu(hwnd()), 0);
+    EXPECT_EQ(GetMenuItemID(fileMenu, 2), UINT(IDM_HISTORY_CLEAR));
     wchar_t label[64] = {};
-    GetMenuStringW(fileMenu, 2, label, 64, MF_BYPOSITION);
-    EXPECT_EQ(narrow(label), "履歴ファイルクリア");
     GetMenuStringW(fileMenu, 3, label, 64, MF_BYPOSITION);
     EXPECT_EQ(narrow(label), "演奏を保存");
     EXPECT_EQ(GetMenuItemID(fileMenu, 3), UINT(IDM_FILE_SAVE_PLAYED));
 
-    window->saveAs = savedPath;
-    command(IDM_FILE_SAVE_PLAYED);  // nothing loaded yet
-    EXPECT_TRUE(window->songFoldersAsked.empty());
-
-    command(IDM_FILE_OPEN);
+    window->saveAs = narrow(folder.file(L"played ♪.mid"));
+    openSong(twoChannelSong());
     command(IDM_EFFECT_OKINAWAN);
     const size_t sent = out.messages().size();
     command(IDM_FILE_SAVE_PLAYED);
@@ -88,40 +63,14 @@ TEST_F(PlaySaveWindowTest, TheItemFollowsTheHistoryClearAndSavesTheSongAsPlayedW
     okinawan.effect.type = EffectType::okinawan;
     const Lines original = afterLoad(renderSong(twoChannelSong(), okinawan));
     ASSERT_GT(original.size(), 48u);
-    EXPECT_EQ(afterLoad(renderSong(readAll(savedPath), RenderOptions{})), original);
+    EXPECT_EQ(afterLoad(renderSong(readWholeFile(*window->saveAs).bytes, RenderOptions{})), original);
 }
 
-TEST_F(PlaySaveWindowTest, IsRefusedWhilePlayingAndAFailedWriteIsReportedAndLeavesNoFile) {
-    command(IDM_FILE_OPEN);
-    window->saveAs = savedPath;
-    SendMessageW(hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(80, 460));  // play
-    SendMessageW(hwnd(), WM_LBUTTONUP, 0, MAKELPARAM(80, 460));
-    ASSERT_TRUE(timer.running());
-    command(IDM_FILE_SAVE_PLAYED);
-    EXPECT_TRUE(window->songFoldersAsked.empty());
-    EXPECT_EQ(GetFileAttributesW(widen(savedPath).c_str()), INVALID_FILE_ATTRIBUTES);
-
-    SendMessageW(hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(30, 465));  // stop
-    SendMessageW(hwnd(), WM_LBUTTONUP, 0, MAKELPARAM(30, 465));
-    pump();
-    ASSERT_FALSE(timer.running());
-
+TEST_F(PlaySaveWindowTest, AFailedWriteIsReportedAndLeavesNoFile) {
     // A folder stands where the file is to go: the temporary file is written, but cannot take its place.
-    const std::string taken = folder + "\\taken.mid";
-    ASSERT_TRUE(CreateDirectoryW(widen(taken).c_str(), nullptr));
-    window->saveAs = taken;
+    openSong(twoChannelSong());
+    window->saveAs = narrow(folder.folder(L"taken.mid"));
     command(IDM_FILE_SAVE_PLAYED);
-    EXPECT_EQ(window->songFoldersAsked.size(), 1u);
     EXPECT_EQ(window->messages, Lines{"ＭＩＤＩデータの書き込みに失敗しました"});
-    Lines entries;
-    WIN32_FIND_DATAW found;
-    const HANDLE search = FindFirstFileW(widen(folder + "\\*").c_str(), &found);
-    if (search != INVALID_HANDLE_VALUE) {
-        do entries.push_back(narrow(found.cFileName));
-        while (FindNextFileW(search, &found));
-        FindClose(search);
-    }
-    RemoveDirectoryW(widen(taken).c_str());
-    std::sort(entries.begin(), entries.end());
-    EXPECT_EQ(entries, (Lines{".", "..", "taken.mid"}));  // no half-written file beside it
+    EXPECT_EQ(folder.entries(), std::vector<std::wstring>{L"taken.mid"});  // no half-written file beside it
 }

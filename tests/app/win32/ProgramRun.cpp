@@ -16,13 +16,6 @@ BOOL CALLBACK findMainWindow(HWND window, LPARAM found) {
 }
 }  // namespace
 
-std::wstring buildFolder() {
-    wchar_t path[MAX_PATH] = {};
-    GetModuleFileNameW(nullptr, path, MAX_PATH);
-    const std::wstring program = path;
-    return program.substr(0, program.find_last_of(L"\\/"));
-}
-
 ProgramRun runProgram(const std::wstring& program, const std::wstring& workingFolder,
                       const std::vector<std::wstring>& arguments, DWORD closeAfterMs) {
     ProgramRun run;

@@ -4,15 +4,14 @@
 #include <string>
 #include <vector>
 
+#include "tests/app/win32/TestFolders.h"
+
 // A run of the real velmira.exe, started as a user would start it: the texts of the message boxes it showed
 // (each answered with OK), and its exit code (STILL_ACTIVE when it had to be ended).
 struct ProgramRun {
     std::vector<std::wstring> messages;
     DWORD exitCode = STILL_ACTIVE;
 };
-
-// The folder of the test program, where the build puts velmira.exe and the skin files.
-std::wstring buildFolder();
 
 // Runs program with the given command-line arguments (quoted here) in workingFolder. With closeAfterMs, the
 // main window is sent WM_CLOSE that long after it appeared; the run is ended after 20 s either way.

@@ -1,101 +1,50 @@
-// The settings in the real registry of this Wine prefix, under the program's own key.
+// The settings store in the real registry of this Wine prefix, under the program's own key (which every
+// test starts and ends without). The window's own use of it is checked by MainWindowSettingsTest.
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include "resources/CommandIds.h"
 #include "app/Settings.h"
-#include "app/SettingsMenu.h"
 #include "app/win32/RegistrySettingsStore.h"
 
-namespace {
+using Status = SettingsStore::Status;
 
-bool keyExists(const wchar_t* path) {
-    HKEY key = nullptr;
-    if (RegOpenKeyExW(HKEY_CURRENT_USER, path, 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
-    RegCloseKey(key);
-    return true;
-}
-
-struct AnswerYes : SettingsMenuHost {
-    bool askYesNo(const std::string&) override { return true; }
-    void showMessage(const std::string& text) override { messages.push_back(text); }
-    void postClose() override {}
-    std::vector<std::string> messages;
-};
-
-// Each test starts without the program's key, as on a first run, and leaves none behind.
-struct RegistrySettingsStoreTest : testing::Test {
-    void SetUp() override { removeSettings(); }
-    void TearDown() override { removeSettings(); }
-    static void removeSettings() {
-        for (const wchar_t* key :
-             {L"Software\\Velmira\\Dir\\Probe", L"Software\\Velmira\\Other", L"Software\\Velmira\\Dir",
-              L"Software\\Velmira\\Mru", L"Software\\Velmira\\User", L"Software\\Velmira"})
-            RegDeleteKeyW(HKEY_CURRENT_USER, key);
-    }
-};
-
-}  // namespace
-
-TEST_F(RegistrySettingsStoreTest, WhatIsWrittenAtExitIsReadAtTheNextStart) {
-    Settings settings;
-    RecentFiles history;
-    {
-        RegistrySettingsStore firstRun;
-        loadSettings(firstRun, "C:\\起動", settings, history);
-    }
-    ASSERT_TRUE(settings.usable);
-    const std::string longFolder = "C:\\" + std::string(297, 'x');  // a 300-character path
-    settings.saveDir = longFolder;
-    settings.soundModule = 2;
-    settings.backgroundPath = "C:\\絵\\表.bmp";
-    history.noteOpened("C:\\曲\\表.mid");
-    history.noteOpened(longFolder + "\\long.mid");
+// A value is read at whatever length it has, not cut to a buffer of MAX_PATH.
+TEST(RegistrySettingsStore, StringsOfAnyLengthAndScriptComeBackAsWritten) {
+    const std::string longFolder = "C:\\" + std::string(297, 'x');
     {
         RegistrySettingsStore atExit;
-        ASSERT_EQ(saveSettings(atExit, settings, history), SettingsStore::Status::ok);
+        ASSERT_EQ(atExit.writeString(Settings::folderKey, "SaveDir", longFolder), Status::ok);
+        ASSERT_EQ(atExit.writeString(Settings::userKey, "BackBmp", "C:\\絵\\表.bmp"), Status::ok);
     }
-
     RegistrySettingsStore nextStart;
-    Settings reread;
-    RecentFiles rereadHistory;
-    loadSettings(nextStart, "C:\\elsewhere", reread, rereadHistory);
-    EXPECT_TRUE(reread.usable);
-    EXPECT_EQ(reread.readDir, "C:\\起動");
-    EXPECT_EQ(reread.saveDir, longFolder);
-    EXPECT_EQ(reread.texDir, "C:\\起動");
-    EXPECT_EQ(reread.soundModule, 2);
-    EXPECT_EQ(reread.backgroundPath, "C:\\絵\\表.bmp");
-    ASSERT_EQ(rereadHistory.count(), 2);
-    EXPECT_EQ(rereadHistory.at(0), longFolder + "\\long.mid");
-    EXPECT_EQ(rereadHistory.at(1), "C:\\曲\\表.mid");
-    std::string slot;
-    ASSERT_EQ(nextStart.readString(Settings::historyKey, "Mru3", slot), SettingsStore::Status::ok);
-    EXPECT_EQ(slot, "empty");
+    std::string text;
+    EXPECT_EQ(nextStart.readString(Settings::folderKey, "SaveDir", text), Status::ok);
+    EXPECT_EQ(text, longFolder);
+    EXPECT_EQ(nextStart.readString(Settings::userKey, "BackBmp", text), Status::ok);
+    EXPECT_EQ(text, "C:\\絵\\表.bmp");
 }
 
-TEST_F(RegistrySettingsStoreTest, ValuesOfAnotherTypeOrMissingAreToldApart) {
+TEST(RegistrySettingsStore, ValuesOfAnotherTypeOrMissingAreToldApart) {
     RegistrySettingsStore store;
-    ASSERT_EQ(store.writeString(Settings::userKey, "Ongen", "1"), SettingsStore::Status::ok);
-    ASSERT_EQ(store.writeNumber(Settings::userKey, "Number", 7), SettingsStore::Status::ok);
+    ASSERT_EQ(store.writeString(Settings::userKey, "Ongen", "1"), Status::ok);
+    ASSERT_EQ(store.writeNumber(Settings::userKey, "Number", 7), Status::ok);
+    ASSERT_EQ(store.writeString(Settings::userKey, "Empty", ""), Status::ok);
     uint32_t number = 0;
-    std::string text;
-    EXPECT_EQ(store.readNumber(Settings::userKey, "Ongen", number), SettingsStore::Status::wrongType);
-    EXPECT_EQ(store.readString(Settings::userKey, "Number", text), SettingsStore::Status::wrongType);
-    EXPECT_EQ(store.readNumber(Settings::userKey, "Number", number), SettingsStore::Status::ok);
+    std::string text = "unchanged";
+    EXPECT_EQ(store.readNumber(Settings::userKey, "Ongen", number), Status::wrongType);
+    EXPECT_EQ(store.readString(Settings::userKey, "Number", text), Status::wrongType);
+    EXPECT_EQ(store.readNumber(Settings::userKey, "Number", number), Status::ok);
     EXPECT_EQ(number, 7u);
-    EXPECT_EQ(store.readString(Settings::userKey, "None", text), SettingsStore::Status::absent);
-    EXPECT_EQ(store.readString("Software\\Velmira\\None", "None", text), SettingsStore::Status::absent);
-    ASSERT_EQ(store.writeString(Settings::userKey, "Empty", ""), SettingsStore::Status::ok);
-    text = "unchanged";
-    EXPECT_EQ(store.readString(Settings::userKey, "Empty", text), SettingsStore::Status::ok);
+    EXPECT_EQ(store.readString(Settings::userKey, "None", text), Status::absent);
+    EXPECT_EQ(store.readString("Software\\Velmira\\None", "None", text), Status::absent);
+    EXPECT_EQ(store.readString(Settings::userKey, "Empty", text), Status::ok);
     EXPECT_EQ(text, "");
 }
 
 // Windows refuses a lasting key below one that only lives until the next restart.
-TEST_F(RegistrySettingsStoreTest, KeysAreCreatedToOutlastARestart) {
+TEST(RegistrySettingsStore, KeysAreCreatedToOutlastARestart) {
     RegistrySettingsStore store;
-    ASSERT_EQ(store.writeString(Settings::folderKey, "ReadDir", "C:\\"), SettingsStore::Status::ok);
+    ASSERT_EQ(store.writeString(Settings::folderKey, "ReadDir", "C:\\"), Status::ok);
     HKEY probe = nullptr;
     EXPECT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\Velmira\\Dir\\Probe", 0, nullptr,
                               REG_OPTION_NON_VOLATILE, KEY_READ, nullptr, &probe, nullptr),
@@ -103,26 +52,11 @@ TEST_F(RegistrySettingsStoreTest, KeysAreCreatedToOutlastARestart) {
     if (probe) RegCloseKey(probe);
 }
 
-TEST_F(RegistrySettingsStoreTest, DeletingTheSettingsRemovesTheProgramsKey) {
-    Settings settings;
-    RecentFiles history;
+TEST(RegistrySettingsStore, AKeyWithSubkeysIsNotDeletedWhole) {
     RegistrySettingsStore store;
-    loadSettings(store, "C:\\", settings, history);
-    ASSERT_EQ(saveSettings(store, settings, history), SettingsStore::Status::ok);
-    ASSERT_TRUE(keyExists(L"Software\\Velmira\\Mru"));
-    AnswerYes host;
-    SettingsMenu menu(store, settings, host);
-    menu.run(IDM_DELETE_SETTINGS_AND_EXIT);
-    EXPECT_TRUE(host.messages.empty());
-    EXPECT_FALSE(keyExists(L"Software\\Velmira"));
-    EXPECT_TRUE(keyExists(L"Software"));
-}
-
-TEST_F(RegistrySettingsStoreTest, AKeyWithSubkeysIsNotDeletedWhole) {
-    RegistrySettingsStore store;
-    ASSERT_EQ(store.writeString(Settings::folderKey, "ReadDir", "C:\\"), SettingsStore::Status::ok);
-    EXPECT_EQ(store.deleteKey(Settings::rootKey), SettingsStore::Status::failed);
-    EXPECT_EQ(store.deleteKey(Settings::folderKey), SettingsStore::Status::ok);
-    EXPECT_EQ(store.deleteKey(Settings::folderKey), SettingsStore::Status::absent);
-    EXPECT_EQ(store.deleteKey(Settings::rootKey), SettingsStore::Status::ok);
+    ASSERT_EQ(store.writeString(Settings::folderKey, "ReadDir", "C:\\"), Status::ok);
+    EXPECT_EQ(store.deleteKey(Settings::rootKey), Status::failed);
+    EXPECT_EQ(store.deleteKey(Settings::folderKey), Status::ok);
+    EXPECT_EQ(store.deleteKey(Settings::folderKey), Status::absent);
+    EXPECT_EQ(store.deleteKey(Settings::rootKey), Status::ok);
 }

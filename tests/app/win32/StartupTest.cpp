@@ -11,21 +11,16 @@
 
 TEST(Startup, WithoutAMidiDeviceTheProgramSaysSoAndEndsWithExitCode1) {
     if (midiOutGetNumDevs() != 0) GTEST_SKIP() << "this machine has a MIDI output device";
-    const ProgramRun run = runProgram(buildFolder() + L"\\velmira.exe", buildFolder());
+    const ProgramRun run = runProgram(programFolder() + L"\\velmira.exe", programFolder());
     EXPECT_EQ(run.exitCode, 1u);
     EXPECT_EQ(run.messages, std::vector<std::wstring>{L"MIDI出力デバイスがありません"});
 }
 
 TEST(Startup, WithoutTheSkinFilesTheProgramNamesTheMissingOneAndEndsWithExitCode1) {
-    wchar_t temp[MAX_PATH] = {};
-    GetTempPathW(MAX_PATH, temp);
-    const std::wstring folder = std::wstring(temp) + L"velmira-no-skin";
-    CreateDirectoryW(folder.c_str(), nullptr);
-    const std::wstring program = folder + L"\\velmira.exe";
-    ASSERT_TRUE(CopyFileW((buildFolder() + L"\\velmira.exe").c_str(), program.c_str(), FALSE));
-    const ProgramRun run = runProgram(program, folder);
-    DeleteFileW(program.c_str());
-    RemoveDirectoryW(folder.c_str());
+    TempFolder folder(L"no-skin");
+    const std::wstring program = folder.file(L"velmira.exe");
+    ASSERT_TRUE(CopyFileW((programFolder() + L"\\velmira.exe").c_str(), program.c_str(), FALSE));
+    const ProgramRun run = runProgram(program, folder.path());
     EXPECT_EQ(run.exitCode, 1u);
     EXPECT_EQ(run.messages, std::vector<std::wstring>{L"Ｂｕｔｔｏｎ．ｂｍｐが見つかりません"});
 }

@@ -1,6 +1,5 @@
 #include "tests/app/win32/TestWindow.h"
 
-#include "platform/win32/WideText.h"
 #include "resources/CommandIds.h"
 
 TestWindow::TestWindow(MidiOut& out, PlaybackTimer& timer, ShortMessageFailures& failures)
@@ -42,10 +41,11 @@ void clickAt(CMainWnd& window, int x, int y) {
     pumpMessages(&window);
 }
 
-std::string windowTitle(HWND window) {
-    wchar_t text[512] = {};
-    GetWindowTextW(window, text, 512);
-    return narrow(text);
+std::vector<std::string> sentLines(const RecordingMidiOut& out, size_t first) {
+    std::vector<std::string> lines;
+    for (size_t i = first; i < out.messages().size(); ++i)
+        lines.push_back(RecordingMidiOut::formatLine(out.messages()[i]));
+    return lines;
 }
 
 void WindowTest::SetUp() {

@@ -12,6 +12,7 @@
 #include "app/win32/CMainWnd.h"
 #include "playback/RecordingMidiOut.h"
 #include "playback/VirtualTimer.h"
+#include "tests/app/win32/DialogScripts.h"
 
 // The real main window with its dialogs answered by the test: the open dialogs give nextChoice, message
 // boxes and questions are recorded (every question answered Yes), and the files the test hands it are read
@@ -26,7 +27,6 @@ class TestWindow : public CMainWnd {
     FileData readFile(const std::string& path) override;
     std::optional<std::string> chooseSongFile(const std::string&) override { return nextChoice; }
     std::optional<std::string> chooseSourceFile(const std::string& filter) override;
-    uint32_t clockSeconds() override { return clock; }
     bool askYesNo(const std::string& question) override;
     // Chosen once: a refused choice brings the dialog back, which then is cancelled.
     std::optional<std::string> chooseBackgroundPicture(const std::string&) override {
@@ -45,9 +45,8 @@ class TestWindow : public CMainWnd {
     std::optional<std::string> nextChoice;
     std::optional<std::string> picture;
     std::optional<std::string> saveAs;
-    uint32_t clock = 0;
     Lines sourceFilters;
-    Lines songFoldersAsked;  // where "演奏を保存" opened its dialog
+    Lines songFoldersAsked;     // where "演奏を保存" opened its dialog
     bool messagesFail = false;  // a test that expects no message box fails at the first
     Lines messages;
     Lines questions;
@@ -58,7 +57,8 @@ class TestWindow : public CMainWnd {
 void pumpMessages(CMainWnd* window = nullptr);
 // A click of the left button at a point of |window|'s client area, and what it posted.
 void clickAt(CMainWnd& window, int x, int y);
-std::string windowTitle(HWND window);
+// What |out| was sent from message |first| on, each as "time status data" in hex.
+std::vector<std::string> sentLines(const RecordingMidiOut& out, size_t first = 0);
 
 // A test of one main window, with a recording device and a timer the test ticks.
 class WindowTest : public testing::Test {
@@ -76,7 +76,7 @@ class WindowTest : public testing::Test {
     // Opens |song| through the open dialog, as "song.mid".
     void openSong(std::vector<uint8_t> song);
     void click(int x, int y) { clickAt(*window, x, y); }
-    std::string title() const { return windowTitle(hwnd()); }
+    std::string title() const { return windowText(hwnd()); }
     // Whether item |id| of the menu at |menuPosition| shows |flag| when the menu opens.
     bool menuState(int menuPosition, int id, UINT flag);
     // Timer periods, each followed by what they posted.

@@ -1,5 +1,7 @@
 // The real open dialog in its background mode under Wine: the panel, the picture drawn scaled into the
-// preview area with its size, the refusals, and the picture handed over at the confirmation.
+// preview area with its size, a refusal's message box, and the picture handed over at the confirmation.
+// Which selections are read, cleared or refused, and the check box's memory, are checked natively; a
+// failed composition is refused as the unreadable picture here is.
 #include <gtest/gtest.h>
 #include <objbase.h>
 #include <wincodec.h>
@@ -10,8 +12,9 @@
 #include "images/PreviewGeometry.h"
 #include "images/win32/CFileIconDlg.h"
 #include "images/win32/SusiePlugins.h"
+#include "platform/win32/WideText.h"
+#include "tests/app/win32/TestFolders.h"
 #include "tests/images/win32/OpenDialogDriver.h"
-#include "tests/images/win32/PluginFolder.h"
 #include "tests/images/win32/WicEncoder.h"
 
 namespace {
@@ -30,9 +33,7 @@ class FileIconDlgTest : public testing::Test {
     void SetUp() override {
         folder.write(L"wide.bmp", plainBmp(200, 100, packColour(255, 0, 0)));
         folder.write(L"tall.bmp", plainBmp(100, 200, packColour(0, 0, 255)));
-        folder.write(L"photo.jpg", {0xFF, 0xD8, 0xFF, 0xD9});
         folder.write(L"broken.bmp", {'B', 'M', 1, 2, 3});
-        CreateDirectoryW(subfolder().c_str(), nullptr);
         setup.mode = FileDialogMode::background;
         setup.filter = "ビットマップ(*.bmp)|*.bmp|";
         setup.startFolder = narrow(folder.path());
@@ -43,8 +44,8 @@ class FileIconDlgTest : public testing::Test {
             return true;
         };
     }
-    void TearDown() override { RemoveDirectoryW(subfolder().c_str()); }
-    std::wstring subfolder() const { return folder.path() + L"\\pictures"; }
+    // The dialog makes the folder it ends in current, which would keep the folder from being removed.
+    void TearDown() override { SetCurrentDirectoryW(programFolder().c_str()); }
     std::wstring file(const wchar_t* name) const { return folder.path() + L"\\" + name; }
 
     TempFolder folder{L"file-dialog"};
@@ -98,20 +99,14 @@ TEST_F(FileIconDlgTest, PreviewsPicturesScaledToFitAndConfirmsExactlyTheChosenFi
         driver.select(L"tall.bmp");
         expectDrawnScaled(driver, 100, 200, RGB(0, 0, 255));
         EXPECT_EQ(driver.text(IDC_PREVIEW_SIZE), "SIZE= 100× 200");
-        OpenDialogDriver::saveScreenshot("file-dialog-background");
+        saveScreenshot("file-dialog-background");
 
-        driver.select(L"pictures");  // a folder is no error: the preview is cleared silently
-        EXPECT_EQ(driver.areaPixel(5, 5), lightGrey);
-        EXPECT_EQ(driver.text(IDC_PREVIEW_SIZE), "             ");
         EXPECT_TRUE(driver.messageBoxTexts.empty());
-
-        driver.select(L"wide.bmp");
-        driver.select(L"photo.jpg");  // no plug-ins loaded
         driver.select(L"broken.bmp");
         EXPECT_EQ(driver.messageBoxTexts,
-                  (std::vector<std::string>{"該当するライブラリが見つかりません",
-                                            "Ｗｉｎｄｏｗｓ形式以外はサポートしていません"}));
+                  std::vector<std::string>{"Ｗｉｎｄｏｗｓ形式以外はサポートしていません"});
         EXPECT_EQ(driver.areaPixel(5, 5), lightGrey);
+        EXPECT_EQ(driver.text(IDC_PREVIEW_SIZE), "             ");
 
         driver.messageBoxTexts.clear();
         EXPECT_FALSE(driver.open(L"gone.bmp"));
@@ -130,31 +125,6 @@ TEST_F(FileIconDlgTest, PreviewsPicturesScaledToFitAndConfirmsExactlyTheChosenFi
     EXPECT_EQ(chosen->folder, narrow(folder.path()));
     EXPECT_EQ(accepted, std::vector<std::string>{"100x200"});
     EXPECT_TRUE(checks.picturePreview);  // kept for the next dialog
-}
-
-TEST_F(FileIconDlgTest, TheCheckBoxRemembersItsStateAndAFailedCompositionKeepsTheDialogOpen) {
-    checks.picturePreview = true;
-    bool refuse = true;
-    setup.acceptPicture = [&](const DibImage&) { return !std::exchange(refuse, false); };
-    OpenDialogDriver::whenOpen([&](OpenDialogDriver& driver) {
-        EXPECT_TRUE(driver.checked());
-        driver.select(L"wide.bmp");
-        expectDrawnScaled(driver, 200, 100, RGB(255, 0, 0));
-        driver.clickCheckBox();  // off: grey and a blank size
-        EXPECT_EQ(driver.areaPixel(5, 5), lightGrey);
-        EXPECT_EQ(driver.text(IDC_PREVIEW_SIZE), "             ");
-        EXPECT_FALSE(driver.open(L"wide.bmp"));
-        EXPECT_TRUE(driver.open(L"wide.bmp"));
-    });
-    EXPECT_TRUE(CFileIconDlg::run(nullptr, setup));
-    EXPECT_FALSE(checks.picturePreview);
-    EXPECT_FALSE(checks.listen);
-
-    OpenDialogDriver::whenOpen([](OpenDialogDriver& driver) {
-        EXPECT_FALSE(driver.checked());
-        driver.cancel();
-    });
-    EXPECT_FALSE(CFileIconDlg::run(nullptr, setup));
 }
 
 // A JPEG goes through the program's own plug-in beside it and is drawn like a BMP: the right way round
@@ -191,16 +161,13 @@ TEST_F(FileIconDlgTest, PreviewsAJpegThroughTheProgramsOwnPlugIn) {
                                     target.y + y * target.height / height);
         };
         constexpr int tolerance = 32;
-        EXPECT_TRUE(nearColour(drawn(40, 48), red, tolerance));
         EXPECT_TRUE(nearColour(drawn(8, 8), red, tolerance));
-        EXPECT_TRUE(nearColour(drawn(120, 48), blue, tolerance));
         EXPECT_TRUE(nearColour(drawn(width - 8, 8), blue, tolerance));
         EXPECT_TRUE(nearColour(drawn(40, 110), green, tolerance));
-        EXPECT_TRUE(nearColour(drawn(120, 110), green, tolerance));
         // Wider than tall: white margins above and below.
         EXPECT_EQ(driver.areaPixel(area.cx / 2, target.y - 1), white);
         EXPECT_EQ(driver.areaPixel(area.cx / 2, target.y + target.height), white);
-        OpenDialogDriver::saveScreenshot("file-dialog-jpeg");
+        saveScreenshot("file-dialog-jpeg");
         EXPECT_TRUE(driver.open(L"card.jpg"));
     });
     ASSERT_TRUE(CFileIconDlg::run(nullptr, setup));

@@ -7,14 +7,12 @@
 #include <commdlg.h>
 #include <dlgs.h>
 
-#include <cstdlib>
 #include <functional>
 #include <string>
 #include <vector>
 
-#include "images/DibImage.h"
 #include "images/win32/FileDialogIds.h"
-#include "platform/win32/WideText.h"
+#include "tests/app/win32/DialogScripts.h"
 
 class OpenDialogDriver {
   public:
@@ -29,11 +27,7 @@ class OpenDialogDriver {
     std::vector<std::string> messageBoxTexts;  // every box answered, in order
 
     HWND control(int id) const { return GetDlgItem(panel, id); }
-    std::string text(int id) const {
-        wchar_t buffer[256] = {};
-        GetWindowTextW(control(id), buffer, 256);
-        return narrow(buffer);
-    }
+    std::string text(int id) const { return itemText(panel, id); }
     bool checked() const { return IsDlgButtonChecked(panel, IDC_PREVIEW_CHECK) == BST_CHECKED; }
     void clickCheckBox() {
         SendMessageW(control(IDC_PREVIEW_CHECK), BM_CLICK, 0, 0);
@@ -82,32 +76,6 @@ class OpenDialogDriver {
         return {client.right, client.bottom};
     }
 
-    // With VELMIRA_SHOT_DIR set, the screen as a BMP file of that name in that folder.
-    static void saveScreenshot(const std::string& name) {
-        const char* folder = std::getenv("VELMIRA_SHOT_DIR");
-        if (!folder) return;
-        const int width = GetSystemMetrics(SM_CXSCREEN);
-        const int height = GetSystemMetrics(SM_CYSCREEN);
-        DibImage shot = DibImage::create24(width, height);
-        HDC screen = GetDC(nullptr);
-        HDC memory = CreateCompatibleDC(screen);
-        HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
-        HGDIOBJ old = SelectObject(memory, bitmap);
-        BitBlt(memory, 0, 0, width, height, screen, 0, 0, SRCCOPY);
-        SelectObject(memory, old);
-        GetDIBits(memory, bitmap, 0, UINT(height), shot.pixels(),
-                  reinterpret_cast<BITMAPINFO*>(const_cast<uint8_t*>(shot.block().data())), DIB_RGB_COLORS);
-        DeleteObject(bitmap);
-        DeleteDC(memory);
-        ReleaseDC(nullptr, screen);
-        const std::vector<uint8_t> file = encodeBmpFile(shot);
-        const std::wstring path = widen(std::string(folder) + "\\" + name + ".bmp");
-        HANDLE out = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-        DWORD written = 0;
-        WriteFile(out, file.data(), DWORD(file.size()), &written, nullptr);
-        CloseHandle(out);
-    }
-
     static void pump() {
         MSG message;
         while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
@@ -125,20 +93,6 @@ class OpenDialogDriver {
         return driver;
     }
 
-    struct Found {
-        HWND owner;
-        HWND window;
-        bool wantsPanel;
-    };
-    static BOOL CALLBACK findTopLevel(HWND window, LPARAM lParam) {
-        auto& found = *reinterpret_cast<Found*>(lParam);
-        wchar_t className[16] = {};
-        GetClassNameW(window, className, 16);
-        if (!IsWindowVisible(window) || std::wstring(className) != L"#32770") return TRUE;
-        if (found.wantsPanel ? !findPanel(window) : GetWindow(window, GW_OWNER) != found.owner) return TRUE;
-        found.window = window;
-        return FALSE;
-    }
     static HWND findPanel(HWND dialog) {
         for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
             if (GetDlgItem(child, IDC_PREVIEW_CHECK)) return child;
@@ -146,13 +100,12 @@ class OpenDialogDriver {
     }
 
     static void CALLBACK onTimer(HWND, UINT, UINT_PTR id, DWORD) {
-        Found found{nullptr, nullptr, true};
-        EnumThreadWindows(GetCurrentThreadId(), &findTopLevel, LPARAM(&found));
-        if (!found.window) return;
+        HWND dialog = findDialog(GetCurrentThreadId(), findPanel);
+        if (!dialog) return;
         KillTimer(nullptr, id);
         OpenDialogDriver driver;
-        driver.dialog = found.window;
-        driver.panel = findPanel(found.window);
+        driver.dialog = dialog;
+        driver.panel = findPanel(dialog);
         std::function<void(OpenDialogDriver&)> steps = std::move(pending());
         steps(driver);
         boxAnswerer() = nullptr;
@@ -165,12 +118,11 @@ class OpenDialogDriver {
             KillTimer(nullptr, id);
             return;
         }
-        Found found{driver->dialog, nullptr, false};
-        EnumThreadWindows(GetCurrentThreadId(), &findTopLevel, LPARAM(&found));
-        if (!found.window) return;
-        wchar_t text[512] = {};
-        GetDlgItemTextW(found.window, 0xFFFF, text, 512);
-        driver->messageBoxTexts.push_back(narrow(text));
-        PostMessageW(found.window, WM_COMMAND, IDOK, 0);
+        HWND box = findDialog(GetCurrentThreadId(), [driver](HWND window) {
+            return GetWindow(window, GW_OWNER) == driver->dialog;
+        });
+        if (!box) return;
+        driver->messageBoxTexts.push_back(itemText(box, 0xFFFF));  // the static text of a message box
+        PostMessageW(box, WM_COMMAND, IDOK, 0);
     }
 };

@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include "images/LittleEndian.h"
 #include "app/PluginMessages.h"
+#include "images/LittleEndian.h"
 #include "images/win32/CodePageText.h"
-#include "platform/win32/WideText.h"
 #include "images/win32/SusiePlugins.h"
-#include "tests/images/win32/PluginFolder.h"
+#include "platform/win32/WideText.h"
+#include "tests/app/win32/TestFolders.h"
 
 namespace {
 const wchar_t* const susieKey = L"Software\\Brevosan\\Susie\\Plug-in";
@@ -74,16 +74,6 @@ TEST(SusiePlugins, KeepsOnlyImageImportersAndListsThemInTheFilter) {
     EXPECT_EQ(plugins.count(), 1u);
     EXPECT_EQ(plugins.imageFilter(),
               "すべてのファイル(*.*)|*.*|" + bmpFilter + std::string(255, 'N') + " (*.tst)|*.tst|");
-
-    TempFolder archivesOnly(L"archives");
-    archivesOnly.addPlugin(L"archive.spi", L"archive.spi");
-    const SusiePlugins none = SusiePlugins::loadFrom({narrow(archivesOnly.path())});
-    EXPECT_FALSE(none.available());
-    EXPECT_EQ(none.imageFilter(), bmpFilter);
-    DibImage picture = DibImage::create24(1, 1);
-    EXPECT_EQ(pluginFailureText(none.decode(archivesOnly.path() + L"\\x.arc", L"arc", picture)),
-              pluginFailureText({PluginResult::noLibrary}));
-    EXPECT_TRUE(picture.empty());
 }
 
 // The registry's folder, then the start folder, then the Windows folder: the first holding any "*.spi"
@@ -100,19 +90,14 @@ TEST_F(SusieRegistry, FoldersAreTriedInOrderAndTheRegistryIsOnlyRead) {
     EXPECT_TRUE(loadSusiePlugins(false, importers.path()).available()) << "the registry is not read";
     setRegistryFolder(importers.path());
     EXPECT_TRUE(loadSusiePlugins(true, archives.path()).available());
-    setRegistryFolder(empty.path());
-    EXPECT_FALSE(loadSusiePlugins(true, archives.path()).available());
-    EXPECT_TRUE(loadSusiePlugins(true, importers.path()).available());
-    setRegistryFolder(L"");
-    EXPECT_TRUE(loadSusiePlugins(true, importers.path()).available());
 
     RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Brevosan");
     EXPECT_FALSE(loadSusiePlugins(true, empty.path()).available());
     wchar_t windows[MAX_PATH] = {};
     GetWindowsDirectoryW(windows, MAX_PATH);
     const std::wstring inWindows = std::wstring(windows) + L"\\velmira-test-importer.spi";
-    ASSERT_TRUE(
-        CopyFileW((testPluginFolder() + L"\\scripted-importer.spi").c_str(), inWindows.c_str(), FALSE));
+    ASSERT_TRUE(CopyFileW((programFolder() + L"\\test-plugins\\scripted-importer.spi").c_str(),
+                          inWindows.c_str(), FALSE));
     {
         const SusiePlugins plugins = loadSusiePlugins(true, empty.path());
         EXPECT_EQ(plugins.count(), 1u);
@@ -121,9 +106,11 @@ TEST_F(SusieRegistry, FoldersAreTriedInOrderAndTheRegistryIsOnlyRead) {
     EXPECT_FALSE(registryKeyExists());
 }
 
-// The scripted plug-in opens the file by the name it is given, so a Japanese name proves the path
-// reached it in code page 932.
-TEST(SusiePlugins, DecodesWithTheMatchingPluginThroughAJapanesePath) {
+// The scripted plug-in opens the file by the name it is given, so a Japanese name proves the path reached
+// it in code page 932. A failing result leaves no picture, whether the plug-in set its handles or not; a
+// missing handle, or blocks shorter than their header says, are refused. The results' texts and the
+// checks of a picture's header are checked natively.
+TEST(SusiePlugins, DecodesThroughAJapanesePathAndRefusesFailuresAndHostileBlocks) {
     TempFolder folder(L"decode");
     folder.addPlugin(L"scripted-importer.spi", L"importer.spi");
     const SusiePlugins plugins = SusiePlugins::loadFrom({narrow(folder.path())});
@@ -133,53 +120,34 @@ TEST(SusiePlugins, DecodesWithTheMatchingPluginThroughAJapanesePath) {
     const uint8_t bottomLeft[3] = {0x01, 0x02, 0x03}, topRight[3] = {0xA1, 0xA2, 0xA3};
     std::copy(bottomLeft, bottomLeft + 3, &bits[0]);
     std::copy(topRight, topRight + 3, &bits[8 + 3]);
-    folder.write(L"画像.tst", script(0, infoHeader(2, 2, 24), bits));
-
-    for (const wchar_t* extension : {L"tst", L"TST"}) {
-        DibImage picture;
-        const PluginResult result = plugins.decode(folder.path() + L"\\画像.tst", extension, picture);
-        ASSERT_TRUE(result.succeeded()) << pluginFailureText(result);
-        ASSERT_TRUE(picture.isComplete());
-        EXPECT_EQ(picture.packedAt(0, 1), packColour(0x03, 0x02, 0x01));
-        EXPECT_EQ(picture.packedAt(1, 0), packColour(0xA3, 0xA2, 0xA1));
-    }
     DibImage picture;
-    EXPECT_EQ(pluginFailureText(plugins.decode(folder.path() + L"\\画像.tst", L"Tst", picture)),
-              pluginFailureText({PluginResult::noLibrary}));
-    EXPECT_EQ(pluginFailureText(plugins.decode(folder.path() + L"\\none.tst", L"tst", picture)), pluginFailureText(PluginResult::failed(6)));
-}
-
-// Every result code gives its text and no picture, whether the plug-in set its handles or not; blocks
-// that do not hold a picture are refused.
-TEST(SusiePlugins, FailuresAndHostileBlocksLeaveNoPicture) {
-    TempFolder folder(L"failures");
-    folder.addPlugin(L"scripted-importer.spi", L"importer.spi");
-    const SusiePlugins plugins = SusiePlugins::loadFrom({narrow(folder.path())});
-    ASSERT_EQ(plugins.count(), 1u);
-    const std::vector<uint8_t> goodInfo = infoHeader(1, 1, 24);
-    const std::vector<uint8_t> goodBits(4, 0);
+    const PluginResult result =
+        plugins.decode(folder.write(L"画像.tst", script(0, infoHeader(2, 2, 24), bits)), L"tst", picture);
+    ASSERT_TRUE(result.succeeded()) << pluginFailureText(result);
+    ASSERT_TRUE(picture.isComplete());
+    EXPECT_EQ(picture.packedAt(0, 1), packColour(0x03, 0x02, 0x01));
+    EXPECT_EQ(picture.packedAt(1, 0), packColour(0xA3, 0xA2, 0xA1));
 
     int fileNumber = 0;
     auto decode = [&](const std::vector<uint8_t>& content) {
         const std::wstring name = L"case" + std::to_wstring(fileNumber++) + L".tst";
-        folder.write(name, content);
         DibImage picture = DibImage::create24(1, 1);
-        const PluginResult result = plugins.decode(folder.path() + L"\\" + name, L"tst", picture);
+        const PluginResult result = plugins.decode(folder.write(name, content), L"tst", picture);
         EXPECT_TRUE(picture.empty()) << narrow(name);
         return result.succeeded() ? std::string("accepted") : pluginFailureText(result);
     };
-    for (int code : {-2, -1, 1, 2, 3, 4, 5, 6, 7, 8, 9}) {
+    const std::vector<uint8_t> goodInfo = infoHeader(1, 1, 24);
+    const std::vector<uint8_t> goodBits(4, 0);
+    for (int code : {-1, 2, 8}) {
         EXPECT_EQ(decode(script(code, {}, {})), pluginFailureText(PluginResult::failed(code))) << code;
-        EXPECT_EQ(decode(script(code, goodInfo, goodBits)), pluginFailureText(PluginResult::failed(code))) << code;
+        EXPECT_EQ(decode(script(code, goodInfo, goodBits)), pluginFailureText(PluginResult::failed(code)))
+            << code;
     }
-    EXPECT_EQ(decode(script(8, {}, {})), "内部エラー");
-    EXPECT_EQ(decode(script(9, goodInfo, {})), "不明なエラー");
     EXPECT_EQ(decode(script(0, goodInfo, {})), pluginFailureText({PluginResult::lockFailed}));
     EXPECT_EQ(decode(script(0, {}, goodBits)), pluginFailureText({PluginResult::lockFailed}));
     EXPECT_EQ(decode(script(0, std::vector<uint8_t>(goodInfo.begin(), goodInfo.begin() + 20), goodBits)),
               pluginFailureText(PluginResult::failed(3)));
-    EXPECT_EQ(decode(script(0, infoHeader(0, 1, 24), goodBits)), pluginFailureText(PluginResult::failed(3)));
     EXPECT_EQ(decode(script(0, infoHeader(2, 2, 24), goodBits)), pluginFailureText(PluginResult::failed(3)));
-    EXPECT_EQ(decode(script(0, infoHeader(1, 1, 32), goodBits)), "対応していないカラー数です");
-    EXPECT_EQ(decode(script(0, infoHeader(1601, 1, 24), goodBits)), "画像サイズが大きすぎます");
+    EXPECT_EQ(pluginFailureText(plugins.decode(folder.path() + L"\\none.tst", L"tst", picture)),
+              pluginFailureText(PluginResult::failed(6)));
 }

@@ -6,10 +6,11 @@
 #include <cstdlib>
 
 #include "app/PluginMessages.h"
+#include "app/win32/Win32Files.h"
 #include "images/win32/CodePageText.h"
-#include "platform/win32/WideText.h"
 #include "images/win32/SusiePlugins.h"
-#include "tests/images/win32/PluginFolder.h"
+#include "platform/win32/WideText.h"
+#include "tests/app/win32/TestFolders.h"
 #include "tests/images/win32/WicEncoder.h"
 
 namespace {
@@ -21,11 +22,6 @@ const Colour red{255, 0, 0}, green{0, 255, 0}, blue{0, 0, 255}, white{255, 255, 
     yellow{255, 255, 0}, teal{0, 128, 128}, grey{128, 128, 128};
 const std::vector<Colour> card = {red, green, blue, white, black, yellow, teal, grey};
 
-std::string describe(uint32_t packed) {
-    return std::to_string(packed & 0xFF) + "," + std::to_string(packed >> 8 & 0xFF) + "," +
-           std::to_string(packed >> 16 & 0xFF);
-}
-
 class WicPlugin : public ::testing::Test {
   protected:
     void SetUp() override { comReady_ = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)); }
@@ -33,20 +29,21 @@ class WicPlugin : public ::testing::Test {
         if (comReady_) CoUninitialize();
     }
 
-    // Checks every pixel of the card, within |tolerance| per channel.
-    void expectCard(const DibImage& picture, int tolerance) {
+    // Checks the card's pixels, each |scale| pixels apart from |scale| / 2 on, within |tolerance| per
+    // channel.
+    void expectCard(const DibImage& picture, int tolerance, int scale = 1) {
         ASSERT_TRUE(picture.isComplete());
-        ASSERT_EQ(picture.width(), 4);
-        ASSERT_EQ(picture.height(), 2);
+        ASSERT_EQ(picture.width(), 4 * scale);
+        ASSERT_EQ(picture.height(), 2 * scale);
+        ASSERT_EQ(picture.bitCount(), 24);
         for (int y = 0; y < 2; ++y) {
             for (int x = 0; x < 4; ++x) {
-                const uint32_t got = picture.bitCount() == 24 ? picture.packedAt(x, y) : 0;
+                const uint32_t got = picture.packedAt(x * scale + scale / 2, y * scale + scale / 2);
                 const Colour& c = card[size_t(y * 4 + x)];
                 const int channels[3] = {c.red, c.green, c.blue};
-                for (int i = 0; i < 3; ++i) {
+                for (int i = 0; i < 3; ++i)
                     EXPECT_LE(std::abs(int(got >> (8 * i) & 0xFF) - channels[i]), tolerance)
-                        << "pixel " << x << "," << y << " is " << describe(got);
-                }
+                        << "pixel " << x << "," << y << " channel " << i;
             }
         }
     }
@@ -74,24 +71,23 @@ TEST_F(WicPlugin, DecodesPngGifAndJpegFoundByExtension) {
     ASSERT_TRUE(encodePicture(folder.file(L"card.jpeg"), GUID_ContainerFormatJpeg, 64, 32, blocks));
     folder.write(L"fake.png", std::vector<uint8_t>(64, 0x5A));
 
+    struct Case {
+        const wchar_t* name;
+        const wchar_t* extension;
+        int tolerance, scale;
+    };
+    for (const Case& c : {Case{L"card.png", L"PNG", 0, 1}, Case{L"card.gif", L"gif", 0, 1},
+                          Case{L"card.jpeg", L"jpeg", 24, 16}}) {
+        SCOPED_TRACE(narrow(c.name));
+        DibImage picture;
+        const PluginResult result = plugins.decode(folder.path() + L"\\" + c.name, c.extension, picture);
+        ASSERT_TRUE(result.succeeded()) << pluginFailureText(result);
+        expectCard(picture, c.tolerance, c.scale);
+    }
     DibImage picture;
-    PluginResult result = plugins.decode(folder.path() + L"\\card.png", L"PNG", picture);
-    ASSERT_TRUE(result.succeeded()) << pluginFailureText(result);
-    expectCard(picture, 0);
-    result = plugins.decode(folder.path() + L"\\card.gif", L"gif", picture);
-    ASSERT_TRUE(result.succeeded()) << pluginFailureText(result);
-    expectCard(picture, 0);
 
-    result = plugins.decode(folder.path() + L"\\card.jpeg", L"jpeg", picture);
-    ASSERT_TRUE(result.succeeded()) << pluginFailureText(result);
-    ASSERT_EQ(picture.width(), 64);
-    ASSERT_EQ(picture.height(), 32);
-    DibImage middles = DibImage::create24(4, 2);
-    for (int y = 0; y < 2; ++y)
-        for (int x = 0; x < 4; ++x) middles.setPackedAt(x, y, picture.packedAt(x * 16 + 8, y * 16 + 8));
-    expectCard(middles, 24);
-
-    EXPECT_EQ(pluginFailureText(plugins.decode(folder.path() + L"\\fake.png", L"png", picture)), pluginFailureText(PluginResult::failed(2)));
+    EXPECT_EQ(pluginFailureText(plugins.decode(folder.path() + L"\\fake.png", L"png", picture)),
+              pluginFailureText(PluginResult::failed(2)));
     EXPECT_TRUE(picture.empty());
 }
 
@@ -101,12 +97,9 @@ TEST_F(WicPlugin, AnswersThePublishedCallsInMemoryMode) {
     TempFolder folder(L"wic-memory");
     const std::wstring path = folder.file(L"card.png");
     ASSERT_TRUE(encodePicture(path, GUID_ContainerFormatPng, 3, 1, {red, green, blue}));
-    HANDLE file =
-        CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    std::vector<char> bytes(GetFileSize(file, nullptr));
-    DWORD read = 0;
-    ReadFile(file, bytes.data(), DWORD(bytes.size()), &read, nullptr);
-    CloseHandle(file);
+    std::vector<uint8_t> file = readWholeFile(narrow(path)).bytes;
+    const LONG read = LONG(file.size());
+    std::vector<char> bytes(file.begin(), file.end());
     bytes.resize(std::max<size_t>(bytes.size(), 2048));
 
     HMODULE module = LoadLibraryW((programFolder() + L"\\velmira-png.spi").c_str());
@@ -131,7 +124,7 @@ TEST_F(WicPlugin, AnswersThePublishedCallsInMemoryMode) {
     EXPECT_EQ(isSupported(const_cast<char*>("x.png"), DWORD(uintptr_t(notPng.data()))), 0);
 
     HLOCAL info = nullptr, bits = nullptr;
-    ASSERT_EQ(getPicture(bytes.data(), LONG(read), 1, &info, &bits, nullptr, 0), 0);
+    ASSERT_EQ(getPicture(bytes.data(), read, 1, &info, &bits, nullptr, 0), 0);
     const auto* header = static_cast<const BITMAPINFOHEADER*>(LocalLock(info));
     const auto* rows = static_cast<const BYTE*>(LocalLock(bits));
     EXPECT_EQ(header->biSize, 40u);

@@ -8,8 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "playback/RecordingMidiOut.h"
-#include "tests/app/win32/DialogScripts.h"
+#include "tests/app/win32/TestWindow.h"
 #include "tests/tones/win32/ToneDialogInput.h"
 #include "tones/ToneTable.h"
 #include "tones/win32/CToneDlg.h"
@@ -32,21 +31,10 @@ class ToneDialogTest : public testing::Test {
         return result;
     }
     static int selection(HWND dialog) { return int(SendMessageW(toneList(dialog), LB_GETCURSEL, 0, 0)); }
-    static std::wstring text(HWND window) {
-        wchar_t buffer[128] = {};
-        GetWindowTextW(window, buffer, 128);
-        return buffer;
-    }
     static std::wstring row(HWND dialog, int index) {
         wchar_t buffer[64] = {};
         SendMessageW(toneList(dialog), LB_GETTEXT, WPARAM(index), reinterpret_cast<LPARAM>(buffer));
         return buffer;
-    }
-    std::vector<std::string> sent() const {
-        std::vector<std::string> lines;
-        for (const auto& message : out.messages())
-            lines.push_back(RecordingMidiOut::formatLine(message).substr(2));
-        return lines;
     }
     // The client rectangle of a control in dialog units.
     static RECT unitsOf(HWND dialog, int id) {
@@ -72,8 +60,8 @@ TEST_F(ToneDialogTest, SelectionsAreHeardAtOnceAndOkLocksTheLastOne) {
     ToneDialogModel model(tones, out, 2, SoundModule::sc88, false);
     const int hardFmEp = toneIndex(SoundModule::sc88, 5, 24);
     const INT_PTR result = run(model, [&](HWND dialog) {
-        EXPECT_EQ(text(dialog), L"               音色の変更");
-        EXPECT_EQ(text(GetDlgItem(dialog, IDC_TONE_LABEL)), L"音色名：Hard\tFM EP");
+        EXPECT_EQ(windowText(dialog), "               音色の変更");
+        EXPECT_EQ(itemText(dialog, IDC_TONE_LABEL), "音色名：Hard\tFM EP");
         const LONG style = GetWindowLongW(toneList(dialog), GWL_STYLE);
         EXPECT_TRUE(style & LBS_USETABSTOPS);
         EXPECT_FALSE(style & LBS_SORT);
@@ -89,47 +77,49 @@ TEST_F(ToneDialogTest, SelectionsAreHeardAtOnceAndOkLocksTheLastOne) {
 
         clickToneRow(dialog, 6);  // EG+Rhodes 1
         EXPECT_EQ(selection(dialog), 6);
-        EXPECT_EQ(sent(), (Lines{"B2 00 01", "B2 20 00", "C2 02 00"}));
+        EXPECT_EQ(sentLines(out), (Lines{"0 B2 00 01", "0 B2 20 00", "0 C2 02 00"}));
         SendMessageW(toneList(dialog), WM_KEYDOWN, VK_DOWN, 0);  // EG+Rhodes 2
         EXPECT_EQ(out.messages().size(), 6u);
         EXPECT_FALSE(tones.at(2).fixed);
         pressButton(dialog, IDOK);
     });
     EXPECT_EQ(result, IDOK);
-    EXPECT_EQ(sent(), (Lines{"B2 00 01", "B2 20 00", "C2 02 00", "B2 00 02", "B2 20 00", "C2 02 00"}));
+    EXPECT_EQ(sentLines(out),
+              (Lines{"0 B2 00 01", "0 B2 20 00", "0 C2 02 00", "0 B2 00 02", "0 B2 20 00", "0 C2 02 00"}));
     EXPECT_TRUE(tones.at(2).fixed);
     EXPECT_EQ(int(tones.at(2).program), 2);
     EXPECT_EQ(int(tones.at(2).bank), 2);
 }
 
-TEST_F(ToneDialogTest, GmModeClearsTheSelectionOfAVariationToneAndCancelPutsTheToneBack) {
+TEST_F(ToneDialogTest, GmModeClearsTheSelectionOfAVariationToneAndCancelOrClosingPutsTheToneBack) {
     tones.takeSongProgram(0, 48);
     ToneDialogModel model(tones, out, 0, SoundModule::sc55, true);
-    const INT_PTR result = run(model, [&](HWND dialog) {
-        clickToneRow(dialog, 1);  // Piano 1w, bank 8
-        EXPECT_EQ(selection(dialog), LB_ERR);
-        EXPECT_TRUE(out.messages().empty());
-        clickToneRow(dialog, 0);
-        clickToneRow(dialog, 3);  // *Piano 2
-        pressButton(dialog, IDCANCEL);
-    });
-    EXPECT_EQ(result, IDCANCEL);
-    EXPECT_EQ(sent(), (Lines{"B0 00 00", "B0 20 00", "C0 00 00", "B0 00 00", "B0 20 00", "C0 01 00",
-                             "B0 00 00", "B0 20 00", "C0 30 00"}));
+    EXPECT_EQ(run(model,
+                  [&](HWND dialog) {
+                      clickToneRow(dialog, 1);  // Piano 1w, bank 8
+                      EXPECT_EQ(selection(dialog), LB_ERR);
+                      EXPECT_TRUE(out.messages().empty());
+                      clickToneRow(dialog, 3);  // *Piano 2
+                      pressButton(dialog, IDCANCEL);
+                  }),
+              IDCANCEL);
+    EXPECT_EQ(sentLines(out),
+              (Lines{"0 B0 00 00", "0 B0 20 00", "0 C0 01 00", "0 B0 00 00", "0 B0 20 00", "0 C0 30 00"}));
     EXPECT_FALSE(tones.at(0).fixed);
-}
 
-TEST_F(ToneDialogTest, TheDrumChannelListsDrumSetsAndClosingIsCancel) {
+    // The drum channel lists the drum sets.
+    out.clear();
     tones.takeSongProgram(9, 25);
-    ToneDialogModel model(tones, out, 9, SoundModule::sc55, false);
-    const INT_PTR result = run(model, [&](HWND dialog) {
-        EXPECT_EQ(text(GetDlgItem(dialog, IDC_TONE_LABEL)), L"ドラムセット：TR808");
-        EXPECT_EQ(SendMessageW(toneList(dialog), LB_GETCOUNT, 0, 0), 8);
-        clickToneRow(dialog, 7);  // ORCHESTRA
-        SendMessageW(dialog, WM_CLOSE, 0, 0);
-    });
-    EXPECT_EQ(result, IDCANCEL);
-    EXPECT_EQ(sent(), (Lines{"C9 30 00", "C9 19 00"}));
+    ToneDialogModel drums(tones, out, 9, SoundModule::sc55, false);
+    EXPECT_EQ(run(drums,
+                  [&](HWND dialog) {
+                      EXPECT_EQ(itemText(dialog, IDC_TONE_LABEL), "ドラムセット：TR808");
+                      EXPECT_EQ(SendMessageW(toneList(dialog), LB_GETCOUNT, 0, 0), 8);
+                      clickToneRow(dialog, 7);  // ORCHESTRA
+                      SendMessageW(dialog, WM_CLOSE, 0, 0);
+                  }),
+              IDCANCEL);
+    EXPECT_EQ(sentLines(out), (Lines{"0 C9 30 00", "0 C9 19 00"}));
     EXPECT_FALSE(tones.at(9).fixed);
 }
 }  // namespace

@@ -1,0 +1,70 @@
+#pragma once
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <fstream>
+#include <string>
+#include <vector>
+
+// programFolder(): where the build puts velmira.exe beside the test program, with its skin, help and
+// plug-ins.
+#include "platform/win32/ProgramFolder.h"
+
+// A temporary folder of the test's own; the files and folders named through it go with it.
+class TempFolder {
+  public:
+    explicit TempFolder(const std::wstring& name) {
+        wchar_t temp[MAX_PATH] = {};
+        GetTempPathW(MAX_PATH, temp);
+        path_ = std::wstring(temp) + L"velmira-" + name + L"-" + std::to_wstring(GetCurrentProcessId());
+        CreateDirectoryW(path_.c_str(), nullptr);
+    }
+    ~TempFolder() {
+        for (auto entry = entries_.rbegin(); entry != entries_.rend(); ++entry)
+            DeleteFileW(entry->c_str()) || RemoveDirectoryW(entry->c_str());
+        RemoveDirectoryW(path_.c_str());
+    }
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+
+    const std::wstring& path() const { return path_; }
+    // The path of |name| in the folder, whether the test or the program makes it.
+    std::wstring file(const std::wstring& name) {
+        entries_.push_back(path_ + L"\\" + name);
+        return entries_.back();
+    }
+    std::wstring folder(const std::wstring& name) {
+        CreateDirectoryW(file(name).c_str(), nullptr);
+        return entries_.back();
+    }
+    // A copy of one of the test plug-ins the build put in test-plugins/.
+    void addPlugin(const std::wstring& built, const std::wstring& name) {
+        CopyFileW((programFolder() + L"\\test-plugins\\" + built).c_str(), file(name).c_str(), FALSE);
+    }
+    std::wstring write(const std::wstring& name, const std::vector<uint8_t>& bytes) {
+        const std::wstring path = file(name);
+        std::ofstream(path.c_str(), std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+        return path;
+    }
+
+    // The names of what the folder holds now, sorted.
+    std::vector<std::wstring> entries() const {
+        std::vector<std::wstring> names;
+        WIN32_FIND_DATAW found;
+        const HANDLE search = FindFirstFileW((path_ + L"\\*").c_str(), &found);
+        if (search == INVALID_HANDLE_VALUE) return names;
+        do
+            if (found.cFileName != std::wstring(L".") && found.cFileName != std::wstring(L".."))
+                names.push_back(found.cFileName);
+        while (FindNextFileW(search, &found));
+        FindClose(search);
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+
+  private:
+    std::wstring path_;
+    std::vector<std::wstring> entries_;
+};
