@@ -5,7 +5,9 @@
 # lives and its window answers a message within a few seconds, and every few actions that the recording is
 # well formed (scripts/monkey-check.awk); at the end it closes the window and checks that no note was left
 # sounding. The monkey may itself choose one of the menu items that end the program: an ending with exit
-# code 0 is checked like that close, and the program is started again. The actions come from a seed it prints; the same seed gives the same actions again:
+# code 0 is checked like that close, and the program is started again. The program runs from a copy in the
+# monkey folder with its settings cleared, and the actions come from a seed it prints, so the same seed gives
+# the same actions again:
 #   scripts/monkey.sh [MINUTES]                  a new seed
 #   VELMIRA_MONKEY_SEED=N scripts/monkey.sh [MINUTES]    replays seed N
 # A failure saves the seed, the last actions and the recording under the build's monkey folder.
@@ -19,17 +21,24 @@ work=$build/monkey
 songs=$work/songs
 recording=$work/recording.txt
 log=$work/actions.txt
-mkdir -p "$songs"
+# The program runs from a copy of its own: whatever the monkey saves, wherever a dialog lets it, lands in a
+# folder made anew each run, never over the build's skin files.
+program_folder=$work/program
+rm -rf "$songs" "$program_folder"
+mkdir -p "$songs" "$program_folder"
 rm -f "$recording" "$log"
+cp "$build/windows/velmira.exe" "$build/windows"/*.bmp "$build/windows"/*.spi "$build/windows/velmira.chm" \
+  "$program_folder/"
 windows_path() { echo "Z:${1//\//\\}"; }
 echo "monkey seed $seed, $minutes minutes (replay: VELMIRA_MONKEY_SEED=$seed scripts/monkey.sh $minutes)"
 
 cp "$build/native/demo.mid" "$songs/demo.mid"
 "$build/native/tools/velmira-dense-song" "$songs/dense.mid" 20
 printf 'The quick brown fox jumps over the lazy dog. %.0s' $(seq 40) >"$songs/text.txt"
+cp "$build/windows/Main.bmp" "$songs/picture.bmp"
 # What a random answer may type into a dialog's first field: songs, a text, a picture, nothing much, a number.
 texts=("$(windows_path "$songs/demo.mid")" "$(windows_path "$songs/dense.mid")" "$(windows_path "$songs/text.txt")"
-       "$(windows_path "$build/windows/Main.bmp")" "$(windows_path "$songs/saved.mid")" "Z:\\nowhere\\x.mid"
+       "$(windows_path "$songs/picture.bmp")" "$(windows_path "$songs/saved.mid")" "Z:\\nowhere\\x.mid"
        "" "7" "120" "-3" "abc")
 # Every menu command but the two that end the program and the help viewer (a program of its own).
 commands=(40001 40540 40541 40542 40543 40544 40545 40547 40549 40036 40037 40061 40007 40008 40009 40023
@@ -43,11 +52,13 @@ unset DISPLAY
 ensure_display
 cd "$build/windows"
 ./wine-run.sh wineboot >/dev/null 2>&1 || true
+# Settings left by an earlier run would change what the same seed does.
+./wine-run.sh reg delete 'HKCU\Software\Velmira' /f >/dev/null 2>&1 || true
 poke() { ./wine-run.sh tools/velmira-poke.exe "$@" 2>/dev/null; }
 program=""
 start_program() {
-  ./wine-run.sh velmira.exe "/out:record=$(windows_path "$recording")" /play "$(windows_path "$songs/demo.mid")" \
-    >/dev/null 2>&1 &
+  ./wine-run.sh "$program_folder/velmira.exe" "/out:record=$(windows_path "$recording")" /play \
+    "$(windows_path "$songs/demo.mid")" >/dev/null 2>&1 &
   program=$!
 }
 start_program
