@@ -198,12 +198,13 @@ while [ $SECONDS -lt $end ]; do
 done
 
 # Closing: a close waits while a dialog is open, so answer whatever is open (the close's own question too)
-# and ask again until the program ends; then the last stop must have silenced all.
-for _ in $(seq 60); do
+# and ask again until the program ends; then the last stop must have silenced all. The answers go through
+# the buttons in turn: the first alone may be one that keeps its dialog open ("開く" with no file named).
+for attempt in $(seq 60); do
   kill -0 "$program" 2>/dev/null || break
   poke close || true
   sleep 0.5
-  poke answer 0 >/dev/null || true
+  answered=$(poke answer "$attempt") && echo "closing: $answered" >>"$log" || true
 done
 kill -0 "$program" 2>/dev/null && fail "velmira.exe did not close"
 status=0
