@@ -23,6 +23,17 @@ class ToneDialogModelTest : public testing::Test {
     ToneDialogModel open(int channel, SoundModule module = SoundModule::sc88, bool gmMode = false) {
         return ToneDialogModel(tones, out, channel, module, gmMode);
     }
+    // A fresh song that set the channel's tone, the dialog opened on it with |rows| selected in turn, and
+    // nothing yet sent since.
+    ToneDialogModel openAfterSelecting(int channel, SoundModule module, uint8_t program, uint8_t bank,
+                                       const std::vector<int>& rows) {
+        tones.reset();
+        play(channel, program, bank);
+        ToneDialogModel dialog = open(channel, module);
+        for (int row : rows) dialog.select(row);
+        out.clear();
+        return dialog;
+    }
     std::vector<std::string> sent() const {
         std::vector<std::string> lines;
         for (const auto& message : out.messages())
@@ -132,11 +143,7 @@ TEST_F(ToneDialogModelTest, OkLocksTheSelectionOrTheToneThatPlaysWithoutSendingI
         {9, SoundModule::sc88, 0, 0, {drumSetIndex(SoundModule::sc88, 48)}, 48, 0},
     };
     for (const auto& c : cases) {
-        tones.reset();
-        play(c.channel, c.program, c.bank);
-        ToneDialogModel dialog = open(c.channel, c.module);
-        for (int row : c.rows) dialog.select(row);
-        out.clear();
+        ToneDialogModel dialog = openAfterSelecting(c.channel, c.module, c.program, c.bank, c.rows);
         dialog.ok();
         SCOPED_TRACE(c.program);
         expectLocked(c.channel, c.lockedProgram, c.lockedBank);
@@ -177,11 +184,7 @@ TEST_F(ToneDialogModelTest, CancelPutsBackTheChannelsToneOnceWhenASelectionRepla
         {9, SoundModule::sc55, 1, 0, {1}, {"C9 01 00"}},
     };
     for (const auto& c : cases) {
-        tones.reset();
-        play(c.channel, c.program, c.bank);
-        ToneDialogModel dialog = open(c.channel, c.module);
-        for (int row : c.rows) dialog.select(row);
-        out.clear();
+        ToneDialogModel dialog = openAfterSelecting(c.channel, c.module, c.program, c.bank, c.rows);
         dialog.cancel();
         dialog.cancel();
         dialog.ok();
