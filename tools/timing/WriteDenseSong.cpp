@@ -5,9 +5,9 @@
 // quarter), so each message's play time is known exactly.
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
 
 #include "playback/SmfWriter.h"
+#include "tools/songfile/WriteSongTool.h"
 
 namespace {
 constexpr uint32_t noteMs = 62;  // a 32nd note at 500 ms a quarter, rounded down
@@ -47,13 +47,5 @@ int main(int argc, char** argv) {
     SmfWriter song(1, 500);
     song.track(tickTrack(lengthMs));
     for (int channel = 0; channel < noteChannels; ++channel) song.track(noteTrack(channel, lengthMs));
-    const std::vector<uint8_t> bytes = song.bytes();
-    std::ofstream file(argv[1], std::ios::binary);
-    file.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
-    file.close();
-    if (!file) {
-        std::fprintf(stderr, "%s: cannot be written\n", argv[1]);
-        return 1;
-    }
-    return 0;
+    return writeSongFile(argv[1], song.bytes());
 }
