@@ -1,5 +1,12 @@
 #include "images/FileDialogRules.h"
 
+namespace {
+std::string nameOf(const std::string& path) {
+    const size_t separator = path.find_last_of("\\/");
+    return separator == std::string::npos ? path : path.substr(separator + 1);
+}
+}  // namespace
+
 FileDialogRules::FileDialogRules(FileDialogMode mode, PreviewChecks& checks, PreviewPane& pane)
     : mode_(mode), checks_(checks), pane_(pane) {}
 
@@ -12,7 +19,7 @@ void FileDialogRules::checkClicked(const std::string& selection) {
     checked = !checked;
     pane_.setCheck(checked);
     if (checked) {
-        updatePreview(selection);
+        updatePreview(userPick(selection));
     } else if (previewShown_) {
         clearPreview();
         lastPreviewed_.clear();
@@ -20,11 +27,18 @@ void FileDialogRules::checkClicked(const std::string& selection) {
 }
 
 void FileDialogRules::selectionChanged(const std::string& selection) {
-    if (checks_.of(mode_)) updatePreview(selection);
+    const std::string picked = userPick(selection);
+    if (!picked.empty()) nameLeftInField_.clear();
+    lastSelection_ = selection;
+    if (checks_.of(mode_)) updatePreview(picked);
 }
 
 void FileDialogRules::folderChanged() {
-    if (checks_.of(mode_)) folderChanged_ = true;
+    nameLeftInField_ = nameOf(lastSelection_);
+}
+
+std::string FileDialogRules::userPick(const std::string& selection) const {
+    return !nameLeftInField_.empty() && nameOf(selection) == nameLeftInField_ ? std::string() : selection;
 }
 
 void FileDialogRules::updatePreview(const std::string& selection) {
@@ -35,20 +49,15 @@ void FileDialogRules::updatePreview(const std::string& selection) {
             clearPreview();
             lastPreviewed_.clear();
         }
-        folderChanged_ = false;
         return;
     }
-    if (selection == lastPreviewed_) {
-        folderChanged_ = false;
-        return;
-    }
+    if (selection == lastPreviewed_) return;
     if (load(selection)) {
-        if (!folderChanged_) pane_.drawPreview();
+        pane_.drawPreview();
         previewShown_ = true;
     } else if (previewShown_) {
         clearPreview();
     }
-    folderChanged_ = false;
     lastPreviewed_ = selection;
 }
 

@@ -48,7 +48,9 @@ class FileDialogRules {
     void shown();
     void checkClicked(const std::string& selection);
     void selectionChanged(const std::string& selection);
-    // With the check box on, the selection after a folder change is loaded but not shown.
+    // Entering a folder leaves the dialog's name field as it was, and the dialog may report that name in the
+    // new folder as a selection: it is not the user's pick, and is treated as nothing selected until the
+    // user picks another name.
     void folderChanged();
     // The user confirms path. Returns whether the dialog may close with it.
     bool fileNameOk(const std::string& path);
@@ -61,12 +63,14 @@ class FileDialogRules {
     void updatePreview(const std::string& selection);
     void clearPreview();
     bool load(const std::string& path);
+    std::string userPick(const std::string& selection) const;
 
     FileDialogMode mode_;
     PreviewChecks& checks_;
     PreviewPane& pane_;
     bool previewShown_ = false;
-    bool folderChanged_ = false;
-    std::string lastPreviewed_;  // the file the preview (shown or failed) belongs to
-    std::string lastLoaded_;     // the file the loaded picture came from; empty when the last load failed
+    std::string lastSelection_;
+    std::string nameLeftInField_;  // the name the field held when the folder changed, until another is picked
+    std::string lastPreviewed_;    // the file the preview (shown or failed) belongs to
+    std::string lastLoaded_;       // the file the loaded picture came from; empty when the last load failed
 };

@@ -31,7 +31,8 @@ class ScriptedPane : public PreviewPane {
         return acceptAnswer;
     }
 
-    const std::set<std::string> files{"a.bmp", "b.bmp", "bad.bmp", "song.mid"};
+    const std::set<std::string> files{"a.bmp",    "b.bmp",    "bad.bmp", "song.mid",
+                                      "x\\a.bmp", "y\\a.bmp", "y\\b.bmp"};
     std::string held;
     bool acceptAnswer = true;
     Calls calls;
@@ -96,9 +97,13 @@ TEST(FileDialogRules, LoadShowAndClearThePreviewAsTheSelectionAndTheCheckBoxChan
           "dialog midi", "show", "dialog background", "show"},
          {"check off", "check on", "load a.bmp", "draw a.bmp", "check off", "clear", "check on", "load a.bmp",
           "draw a.bmp", "check off", "check on"}},
-        {"after a folder change the next selection is loaded without being drawn, with the check box on",
-         {"dialog background", "folder", "check", "folder", "select a.bmp", "select b.bmp"},
-         {"check on", "load a.bmp", "load b.bmp", "draw b.bmp"}},
+        {"the first file picked in a new folder is shown",
+         {"previewing", "dialog background", "folder", "select x\\a.bmp"},
+         {"load x\\a.bmp", "draw x\\a.bmp"}},
+        {"the name left in the field is no pick in the next folder, until another name is picked",
+         {"dialog background", "select x\\a.bmp", "folder", "check y\\a.bmp", "select y\\a.bmp",
+          "select y\\b.bmp", "select y\\a.bmp"},
+         {"check on", "load y\\b.bmp", "draw y\\b.bmp", "load y\\a.bmp", "draw y\\a.bmp"}},
         {"only a missing file is refused with a message; a folder is opened instead",
          {"dialog midi", "ok gone.mid", "ok pictures", "ok song.mid"},
          {"missing gone.mid", "= no", "= no", "= yes"}},
