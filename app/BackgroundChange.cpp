@@ -12,11 +12,6 @@ const char* const BackgroundChange::saveQuestion =
 const char* const BackgroundChange::faceFileFilter = "ビットマップ(*.bmp)|*.bmp|";
 
 namespace {
-std::string folderOf(const std::string& path) {
-    const size_t slash = path.find_last_of("\\/");
-    return slash == std::string::npos ? std::string() : path.substr(0, slash);
-}
-
 // The text after the file name's last dot; empty when the name has none.
 std::string extensionOf(const std::string& path) {
     const std::string name = path.substr(path.find_last_of("\\/") + 1);
@@ -31,7 +26,7 @@ std::string notFoundText(const std::string& path) {
 
 void BackgroundChange::change() {
     if (!skin_.mask()) return;  // nothing to compose under before the start-up has read the mask
-    while (const std::optional<std::string> path = port_.chooseBackgroundPicture(pictureFolder_))
+    while (const std::optional<std::string> path = port_.chooseBackgroundPicture(pictureFolder()))
         if (makeFaceFrom(*path)) return;
 }
 
@@ -43,7 +38,7 @@ bool BackgroundChange::makeFaceFrom(const std::string& path) {
     if (failure.empty()) {
         // The picture was confirmed: its folder is where the next one is looked for, as the dialog would
         // have it even when the composition fails.
-        pictureFolder_ = folderOf(path);
+        settings_.keepPictureFolder(folderOf(path));
         DibImage face;
         const auto progress = [&](int percent) {
             port_.showConversionProgress(conversionProgressText(percent));
@@ -80,11 +75,11 @@ std::string BackgroundChange::loadPicture(const std::string& path, DibImage& pic
 }
 
 void BackgroundChange::offerToSave() {
-    if (changed_ && port_.confirm(saveQuestion)) saveFace();
+    if (changed_ && window_.askYesNo(saveQuestion)) saveFace();
 }
 
 void BackgroundChange::saveFace() {
-    const std::optional<std::string> path = port_.chooseFaceFileToSave(pictureFolder_, faceFileFilter);
+    const std::optional<std::string> path = port_.chooseFaceFileToSave(pictureFolder(), faceFileFilter);
     if (!path || path->empty()) return;
     window_.setWaitCursor(true);
     const bool written = port_.writeWholeFile(*path, encodeBmpFile(skin_.face()));

@@ -3,6 +3,7 @@
 
 #include "app/BackgroundPort.h"
 #include "app/FilePort.h"
+#include "app/SettingsSession.h"
 #include "app/Skin.h"
 #include "app/SongOpener.h"
 #include "app/WindowPort.h"
@@ -15,8 +16,8 @@ class BackgroundChange {
     static const char* const faceFileFilter;
 
     BackgroundChange(BackgroundPort& port, Skin& skin, FilePort& files, WindowPort& window,
-                     const SongOpener& songs)
-        : port_(port), skin_(skin), files_(files), window_(window), songs_(songs) {}
+                     const SongOpener& songs, SettingsSession& settings)
+        : port_(port), skin_(skin), files_(files), window_(window), songs_(songs), settings_(settings) {}
 
     // Offers pictures until one has become the face or the user cancels. A picture that is missing,
     // unreadable or cannot be composed is reported and the dialog comes back, the old face staying.
@@ -30,8 +31,7 @@ class BackgroundChange {
     // Whether a picture has become the face since the start.
     bool changed() const { return changed_; }
     // Where pictures are chosen and faces saved ("TexDir"); a chosen picture's folder becomes it.
-    const std::string& pictureFolder() const { return pictureFolder_; }
-    void setPictureFolder(const std::string& folder) { pictureFolder_ = folder; }
+    const std::string& pictureFolder() const { return settings_.pictureFolder(); }
 
   private:
     // The file-name-OK rules: whether |path| has become the face; false after the failure's message.
@@ -44,6 +44,6 @@ class BackgroundChange {
     FilePort& files_;
     WindowPort& window_;
     const SongOpener& songs_;
+    SettingsSession& settings_;
     bool changed_ = false;
-    std::string pictureFolder_;
 };

@@ -19,8 +19,6 @@ class BackgroundPort {
                                            DibImage& picture) = 0;
     // How far the composition of a new face has got, shown while the window waits for it.
     virtual void showConversionProgress(const std::string& text) = 0;
-    // A question with Yes and No buttons; true for Yes.
-    virtual bool confirm(const std::string& question) = 0;
     // The save dialog for a face file, starting in |folder|, with a "description|pattern|" filter and
     // "bmp" added to a name typed without an extension; nothing when cancelled.
     virtual std::optional<std::string> chooseFaceFileToSave(const std::string& folder,

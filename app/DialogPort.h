@@ -8,6 +8,7 @@
 class DialogPort {
   public:
     virtual ~DialogPort() = default;
-    // The open-file dialog with a filter in the "description|pattern|" form.
-    virtual std::optional<std::string> chooseSongFile(const std::string& filter) = 0;
+    // The open-file dialog with a filter in the "description|pattern|" form, starting in |folder|.
+    virtual std::optional<std::string> chooseSongFile(const std::string& filter,
+                                                      const std::string& folder) = 0;
 };

@@ -5,9 +5,9 @@
 #include "app/DroppedFiles.h"
 #include "app/FileMenu.h"
 #include "app/GeneratorMenu.h"
+#include "app/HelpMenu.h"
 #include "app/HotKeyArea.h"
 #include "app/MenuAreaOf.h"
-#include "app/HelpMenu.h"
 #include "app/PlaySaveMenu.h"
 #include "app/ViewMenu.h"
 #include "resources/CommandIds.h"
@@ -25,7 +25,7 @@ MainWindowModel::MainWindowModel(PlatformPorts ports, MidiOut& out, PlaybackTime
       controls_(face_, engine_, painter_, [this](int channel) { changeChannelTone(channel); }),
       settings_(ports.settings, ports.settingsWindow),
       history_(settings_.history(), *this),
-      songs_(ports, engine_, face_, painter_, history_) {
+      songs_(ports, engine_, face_, painter_, history_, settings_) {
     areas_.push_back(std::make_unique<FileMenu>(songs_, engine_.player(), ports.window));
     areas_.push_back(std::make_unique<MenuAreaOf<SongListMenu>>(engine_.selection(),
                                                                 static_cast<SongListMenuHost&>(*this)));
@@ -47,8 +47,8 @@ MainWindowModel::MainWindowModel(PlatformPorts ports, MidiOut& out, PlaybackTime
     areas_.push_back(std::make_unique<MenuAreaOf<SoundModuleMenu>>(
         face_.soundModule, [this] { return engine_.player().playing(); }));
     if (ports.background) {
-        background_ =
-            std::make_unique<BackgroundChange>(*ports.background, skin_, ports.files, ports.window, songs_);
+        background_ = std::make_unique<BackgroundChange>(*ports.background, skin_, ports.files, ports.window,
+                                                         songs_, settings_);
         areas_.push_back(std::make_unique<BackgroundMenu>(*background_, engine_.player()));
     }
     if (ports.help) areas_.push_back(std::make_unique<HelpMenu>(*ports.help, ports.window));
@@ -154,12 +154,10 @@ bool MainWindowModel::prepareToClose() {
 
 void MainWindowModel::loadSettings() {
     settings_.load(face_, skin_);
-    if (background_) background_->setPictureFolder(settings_.settings().texDir);
 }
 
 void MainWindowModel::onDestroy() {
     if (engine_.player().playing()) engine_.player().stopPlayback(Player::userStop);
-    if (background_) settings_.settings().texDir = background_->pictureFolder();
     settings_.save(face_, skin_);
 }
 

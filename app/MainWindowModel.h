@@ -76,6 +76,8 @@ class MainWindowModel : private PlayerHost,
     EffectDialogSession& effectDialogs() { return effectMenu_->menu().dialogs(); }
     Skin& skin() { return skin_; }
     SettingsSession& settings() { return settings_; }
+    // Whether the settings could be read, so that their keys may be looked at.
+    bool settingsUsable() const { return settings_.usable(); }
     // The background change; none without its port.
     BackgroundChange* background() { return background_.get(); }
     const FaceState& face() const { return face_; }
@@ -92,12 +94,12 @@ class MainWindowModel : private PlayerHost,
     // HistoryMenuHost, SongListMenuHost, SettingsMenuHost
     bool playing() const override { return engine_.player().playing(); }
     void openHistoryFile(const std::string& path) override { songs_.openHistoryFile(path); }
-    void historyItemsChanged() override { settings_.showHistory(); }
+    void historyItemsChanged() override { settings_.historyChanged(); }
     bool effectDialogOpen() const override { return face_.effectDialogOpen; }
     bool openSongListEntry() override { return songs_.openSongListEntry(); }
     void startPlayback() override { engine_.player().startPlayback(); }
     void showMessage(const std::string& text) override { ports_.window.showMessage(text); }
-    bool askYesNo(const std::string& question) override { return ports_.settingsWindow.askYesNo(question); }
+    bool askYesNo(const std::string& question) override { return ports_.window.askYesNo(question); }
     void postClose() override { ports_.window.postClose(); }
 
     MenuArea* areaFor(int id) const;

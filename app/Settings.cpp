@@ -1,11 +1,19 @@
 #include "app/Settings.h"
 
-#include <vector>
-
 namespace {
 
 using Status = SettingsStore::Status;
 const char* const emptySlot = "empty";
+
+// The value names, for reading and writing alike.
+struct FolderValue {
+    const char* name;
+    std::string Settings::*folder;
+};
+const FolderValue folderValues[] = {
+    {"ReadDir", &Settings::readDir}, {"SaveDir", &Settings::saveDir}, {"TexDir", &Settings::texDir}};
+const char* const soundModuleName = "Ongen";
+const char* const backgroundName = "BackBmp";
 
 std::string historyValueName(int slot) {
     return "Mru" + std::to_string(slot + 1);
@@ -23,13 +31,14 @@ void writeDefault(Status written, Settings& settings) {
 
 // A folder value: an empty or unreadable one is the start folder; an absent one becomes the start folder in
 // the store too.
-void loadFolder(SettingsStore& store, const char* name, Settings& settings, std::string& folder) {
-    const Status status = store.readString(Settings::folderKey, name, folder);
+void loadFolder(SettingsStore& store, const FolderValue& value, Settings& settings) {
+    std::string& folder = settings.*value.folder;
+    const Status status = store.readString(Settings::folderKey, value.name, folder);
     noteReadFailure(status, settings);
     if (status == Status::ok && !folder.empty()) return;
     folder = settings.startFolder;
     if (status == Status::absent)
-        writeDefault(store.writeString(Settings::folderKey, name, folder), settings);
+        writeDefault(store.writeString(Settings::folderKey, value.name, folder), settings);
 }
 
 void loadHistory(SettingsStore& store, Settings& settings, RecentFiles& history) {
@@ -47,19 +56,20 @@ void loadHistory(SettingsStore& store, Settings& settings, RecentFiles& history)
 // The module indexes the tone tables: anything but a number naming one of them is the first.
 void loadSoundModule(SettingsStore& store, Settings& settings) {
     uint32_t module = 0;
-    const Status status = store.readNumber(Settings::userKey, "Ongen", module);
+    const Status status = store.readNumber(Settings::userKey, soundModuleName, module);
     noteReadFailure(status, settings);
     settings.soundModule = status == Status::ok && module < Settings::soundModuleCount ? int(module) : 0;
-    if (status == Status::absent) writeDefault(store.writeNumber(Settings::userKey, "Ongen", 0), settings);
+    if (status == Status::absent)
+        writeDefault(store.writeNumber(Settings::userKey, soundModuleName, 0), settings);
 }
 
 void loadBackground(SettingsStore& store, Settings& settings) {
     std::string path;
-    const Status status = store.readString(Settings::userKey, "BackBmp", path);
+    const Status status = store.readString(Settings::userKey, backgroundName, path);
     noteReadFailure(status, settings);
     settings.backgroundPath = status == Status::ok && !path.empty() ? path : Settings::defaultBackground;
     if (status == Status::absent)
-        writeDefault(store.writeString(Settings::userKey, "BackBmp", settings.backgroundPath), settings);
+        writeDefault(store.writeString(Settings::userKey, backgroundName, settings.backgroundPath), settings);
 }
 
 }  // namespace
@@ -68,9 +78,7 @@ void loadSettings(SettingsStore& store, const std::string& startFolder, Settings
                   RecentFiles& history) {
     settings = Settings{};
     settings.startFolder = startFolder;
-    loadFolder(store, "ReadDir", settings, settings.readDir);
-    loadFolder(store, "SaveDir", settings, settings.saveDir);
-    loadFolder(store, "TexDir", settings, settings.texDir);
+    for (const FolderValue& value : folderValues) loadFolder(store, value, settings);
     loadHistory(store, settings, history);
     loadSoundModule(store, settings);
     loadBackground(store, settings);
@@ -80,26 +88,41 @@ void keepStartFolder(Settings& settings) {
     settings.readDir = settings.startFolder;
 }
 
+SettingsStore::Status saveFolders(SettingsStore& store, const Settings& settings) {
+    if (!settings.usable) return Status::ok;
+    for (const FolderValue& value : folderValues)
+        if (const Status status = store.writeString(Settings::folderKey, value.name, settings.*value.folder);
+            status != Status::ok)
+            return status;
+    return Status::ok;
+}
+
+SettingsStore::Status saveHistory(SettingsStore& store, const Settings& settings,
+                                  const RecentFiles& history) {
+    if (!settings.usable) return Status::ok;
+    for (int slot = 0; slot < RecentFiles::capacity; ++slot) {
+        const std::string& path = history.slot(slot);
+        if (const Status status = store.writeString(Settings::historyKey, historyValueName(slot),
+                                                    path.empty() ? emptySlot : path);
+            status != Status::ok)
+            return status;
+    }
+    return Status::ok;
+}
+
 SettingsStore::Status saveSettings(SettingsStore& store, const Settings& settings,
                                    const RecentFiles& history) {
     if (!settings.usable) return Status::ok;
-    struct Text {
-        const char* key;
-        std::string name;
-        std::string value;
-    };
-    std::vector<Text> texts = {{Settings::folderKey, "ReadDir", settings.readDir},
-                               {Settings::folderKey, "SaveDir", settings.saveDir},
-                               {Settings::folderKey, "TexDir", settings.texDir}};
-    for (int slot = 0; slot < RecentFiles::capacity; ++slot) {
-        const std::string& path = history.slot(slot);
-        texts.push_back({Settings::historyKey, historyValueName(slot), path.empty() ? emptySlot : path});
-    }
-    for (const Text& text : texts)
-        if (const Status status = store.writeString(text.key, text.name, text.value); status != Status::ok)
-            return status;
-    if (const Status status = store.writeNumber(Settings::userKey, "Ongen", uint32_t(settings.soundModule));
+    if (const Status status = saveFolders(store, settings); status != Status::ok) return status;
+    if (const Status status = saveHistory(store, settings, history); status != Status::ok) return status;
+    if (const Status status =
+            store.writeNumber(Settings::userKey, soundModuleName, uint32_t(settings.soundModule));
         status != Status::ok)
         return status;
-    return store.writeString(Settings::userKey, "BackBmp", settings.backgroundPath);
+    return store.writeString(Settings::userKey, backgroundName, settings.backgroundPath);
+}
+
+std::string folderOf(const std::string& path) {
+    const size_t slash = path.find_last_of("\\/");
+    return slash == std::string::npos ? std::string() : path.substr(0, slash);
 }

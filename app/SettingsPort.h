@@ -4,8 +4,8 @@
 
 #include "app/HistoryMenu.h"
 
-// What keeping the settings asks of the platform besides the store: the current folder, the history items
-// of the "ファイル" menu and the question before the settings are deleted. Paths and texts are UTF-8.
+// What keeping the settings asks of the platform besides the store: the current folder and the history items
+// of the "ファイル" menu. Paths and texts are UTF-8.
 class SettingsPort {
   public:
     virtual ~SettingsPort() = default;
@@ -15,6 +15,4 @@ class SettingsPort {
     // Replaces the history items of the "ファイル" menu (from its third position on) and redraws the menu
     // bar.
     virtual void showHistoryItems(const std::vector<HistoryMenuItem>& items) = 0;
-    // A question with Yes and No buttons and the information icon; true for Yes.
-    virtual bool askYesNo(const std::string& question) = 0;
 };

@@ -15,9 +15,26 @@ void SettingsSession::save(const FaceState& face, const Skin& skin) {
     if (!awaitingSave_) return;
     awaitingSave_ = false;
     settings_.soundModule = int(face.soundModule);
-    // A background that could not be read at start-up has fallen back to "Main.bmp", which is kept then.
     settings_.backgroundPath = skin.backgroundPath();
     saveSettings(store_, settings_, history_);
+}
+
+void SettingsSession::historyChanged() {
+    showHistory();
+    saveHistory(store_, settings_, history_);
+}
+
+void SettingsSession::keepSongFolder(const std::string& folder) {
+    if (folder.empty() || folder == settings_.readDir) return;
+    settings_.readDir = folder;
+    saveFolders(store_, settings_);
+    showHistory();  // a file lying in the folder of MIDI files is named by its name alone
+}
+
+void SettingsSession::keepPictureFolder(const std::string& folder) {
+    if (folder.empty() || folder == settings_.texDir) return;
+    settings_.texDir = folder;
+    saveFolders(store_, settings_);
 }
 
 void SettingsSession::showHistory() {

@@ -6,7 +6,8 @@
 #include "playback/RecentFiles.h"
 
 // The settings over one run of the window: read from the store at start-up into the window's state, held
-// while it runs, written back once when it is destroyed.
+// while it runs, and written back when it is destroyed. The history and the folders the user chose are also
+// written as soon as they change, so that a crash does not lose them.
 class SettingsSession {
   public:
     SettingsSession(SettingsStore& store, SettingsPort& port) : store_(store), port_(port) {}
@@ -17,13 +18,21 @@ class SettingsSession {
     // Destruction: the sound module and the face's file as they are now, with the folders and the history.
     // Nothing is written when the start ended before the settings were read, nor a second time.
     void save(const FaceState& face, const Skin& skin);
-    // The history items of the menu, after the history changed.
-    void showHistory();
+    // The history changed: its menu items are rebuilt and it is kept.
+    void historyChanged();
+    // The folders the open dialogs start in ("ReadDir", "TexDir"); a folder chosen there is kept.
+    const std::string& songFolder() const { return settings_.readDir; }
+    void keepSongFolder(const std::string& folder);
+    const std::string& pictureFolder() const { return settings_.texDir; }
+    void keepPictureFolder(const std::string& folder);
 
     Settings& settings() { return settings_; }
+    bool usable() const { return settings_.usable; }
     RecentFiles& history() { return history_; }
 
   private:
+    void showHistory();
+
     SettingsStore& store_;
     SettingsPort& port_;
     Settings settings_;

@@ -44,20 +44,22 @@ bool Skin::loadSprites() {
 }
 
 bool Skin::loadFace() {
-    Read read = readPicture(backgroundPath_, readFaceBmp, face_);
+    std::string shown = backgroundPath_;
+    Read read = readPicture(shown, readFaceBmp, face_);
     if (read == Read::notFound) {
-        window_.showMessage(backgroundPath_ + " が見つかりません\n初期の画像に戻します");
-    } else if (read == Read::unreadable && backgroundPath_ != defaultBackground) {
+        window_.showMessage(shown + " が見つかりません\n初期の画像に戻します");
+    } else if (read == Read::unreadable && shown != defaultBackground) {
         // A chosen background that has become unreadable would otherwise end every later start, since
         // the setting keeps naming it: it is treated like a missing one.
         window_.showMessage("背景画像の読み込みに失敗しました");
     }
-    if (read != Read::ok && backgroundPath_ != defaultBackground) {
-        backgroundPath_ = defaultBackground;
-        read = readPicture(backgroundPath_, readFaceBmp, face_);
+    // This run only: the setting keeps naming the chosen face, which may be on a drive absent just now.
+    if (read != Read::ok && shown != defaultBackground) {
+        shown = defaultBackground;
+        read = readPicture(shown, readFaceBmp, face_);
     }
     if (read == Read::notFound) {
-        window_.showMessage(backgroundPath_ + " が見つかりません。終了します");
+        window_.showMessage(shown + " が見つかりません。終了します");
         return false;
     }
     if (read == Read::unreadable) {

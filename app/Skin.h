@@ -29,6 +29,7 @@ class Skin {
     void replaceFace(DibImage face) { face_ = std::move(face); }
     const DibImage& buttonSheet() const { return buttonSheet_; }
     const std::optional<MaskGrid>& mask() const { return mask_; }
+    // The face file the settings name: kept when it could not be read at start-up and "Main.bmp" stood in.
     const std::string& backgroundPath() const { return backgroundPath_; }
     // The background named by the settings, read at start-up instead of "Main.bmp".
     void setBackgroundPath(const std::string& path) { backgroundPath_ = path; }

@@ -7,8 +7,13 @@
 const char* const midiFileFilter = "ＭＩＤＩファイル(*.mid)|*.mid|";
 
 SongOpener::SongOpener(PlatformPorts ports, PlaybackEngine& engine, FaceState& face, FaceDrawing& drawing,
-                       HistoryMenu& history)
-    : ports_(ports), engine_(engine), face_(face), drawing_(drawing), history_(history) {}
+                       HistoryMenu& history, SettingsSession& settings)
+    : ports_(ports),
+      engine_(engine),
+      face_(face),
+      drawing_(drawing),
+      history_(history),
+      settings_(settings) {}
 
 void SongOpener::openFromMenu() {
     SongSelection& selection = engine_.selection();
@@ -18,12 +23,11 @@ void SongOpener::openFromMenu() {
     }
     const std::string loaded = loadedPath();
     currentPath_.clear();
-    const std::optional<std::string> chosen = ports_.dialogs.chooseSongFile(midiFileFilter);
-    if (!chosen || chosen->empty()) {
-        currentPath_ = loaded;
-        return;
-    }
+    const std::optional<std::string> chosen =
+        ports_.dialogs.chooseSongFile(midiFileFilter, settings_.songFolder());
     currentPath_ = loaded;
+    if (!chosen || chosen->empty()) return;
+    settings_.keepSongFolder(folderOf(*chosen));
     openPickedFile(*chosen);
 }
 

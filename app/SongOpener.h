@@ -9,6 +9,7 @@
 #include "app/FaceState.h"
 #include "app/HistoryMenu.h"
 #include "app/PlatformPorts.h"
+#include "app/SettingsSession.h"
 #include "effects/PlaybackEngine.h"
 
 // The file dialogs' filter for songs, in the "description|pattern|" form.
@@ -21,9 +22,10 @@ extern const char* const midiFileFilter;
 class SongOpener {
   public:
     SongOpener(PlatformPorts ports, PlaybackEngine& engine, FaceState& face, FaceDrawing& drawing,
-               HistoryMenu& history);
+               HistoryMenu& history, SettingsSession& settings);
 
-    // "ファイルを開く": the open dialog, or in a song-list mode the list's current entry. A cancelled or
+    // "ファイルを開く": the open dialog in the folder of MIDI files, which becomes the folder of the file
+    // confirmed there; or in a song-list mode the list's current entry. A cancelled or
     // failed open leaves the loaded song and the title as they were. A file confirmed in the dialog joins
     // the song list even when it cannot be read.
     void openFromMenu();
@@ -64,6 +66,7 @@ class SongOpener {
     FaceState& face_;
     FaceDrawing& drawing_;
     HistoryMenu& history_;
+    SettingsSession& settings_;
     std::string currentPath_;
     std::string detailsText_;
     std::vector<std::function<void()>> loadListeners_;

@@ -3,13 +3,15 @@
 
 #include "app/FaceLayout.h"
 
-// What the main window's rules ask of the window itself: message boxes, the title, the size, the cursor,
-// repainting and closing. The Win32 window implements it; tests implement it with scripted answers. Texts
-// are UTF-8.
+// What the main window's rules ask of the window itself: message boxes and questions, the title, the size,
+// the cursor, repainting and closing. The Win32 window implements it; tests implement it with scripted
+// answers. Texts are UTF-8.
 class WindowPort {
   public:
     virtual ~WindowPort() = default;
     virtual void showMessage(const std::string& text) = 0;
+    // A question with Yes and No buttons and the information icon; true for Yes.
+    virtual bool askYesNo(const std::string& question) = 0;
     virtual void setTitle(const std::string& title) = 0;
     virtual void setWaitCursor(bool waiting) = 0;
     virtual void postClose() = 0;

@@ -6,12 +6,12 @@
 
 #include "app/win32/DroppedFilePaths.h"
 #include "app/win32/FileDialogs.h"
-#include "effects/win32/EffectDialogCommon.h"
 #include "app/win32/HelpViewer.h"
 #include "app/win32/SongFileDialog.h"
+#include "app/win32/Win32Files.h"
+#include "effects/win32/EffectDialogCommon.h"
 #include "platform/win32/MessageBoxes.h"
 #include "platform/win32/ProgramFolder.h"
-#include "app/win32/Win32Files.h"
 #include "platform/win32/WideText.h"
 #include "resources/CommandIds.h"
 #include "tones/win32/CToneDlg.h"
@@ -26,9 +26,24 @@ CMainWnd::CMainWnd(HINSTANCE instance, MidiOut& out, OutputOpener openOutput, Pl
                    ShortMessageFailures& failures)
     : instance_(instance),
       openOutput_(std::move(openOutput)),
-      model_(PlatformPorts{*this, *this, *this, *this, registry_, *this, this, this, this, this, this}, out, timer,
-             *this, *this, failures),
+      model_(ports(), out, timer, *this, *this, failures),
       out_(out) {}
+
+// Each port by its own type, so that no two can be handed over in each other's place.
+PlatformPorts CMainWnd::ports() {
+    WindowPort& window = *this;
+    FilePort& files = *this;
+    DialogPort& dialogs = *this;
+    EffectDialogPort& effectDialogs = *this;
+    SettingsPort& settingsWindow = *this;
+    GeneratorPort& generators = *this;
+    ToneDialogPort& toneDialogs = *this;
+    BackgroundPort& background = *this;
+    HelpPort& help = *this;
+    PlaySavePort& playSave = *this;
+    return PlatformPorts{window,      files,        dialogs,     effectDialogs, registry_, settingsWindow,
+                         &generators, &toneDialogs, &background, &help,         &playSave};
+}
 
 CMainWnd::~CMainWnd() {
     if (window_) DestroyWindow(window_);
@@ -77,7 +92,7 @@ bool CMainWnd::create(int showCommand) {
     DragAcceptFiles(window_, TRUE);
     // The program's own folder stands for the folder it was started in: its own plug-ins lie there, and
     // a program opened through a document starts in that document's folder.
-    plugins_ = loadSusiePlugins(model_.settings().settings().usable, programFolder());
+    plugins_ = loadSusiePlugins(model_.settingsUsable(), programFolder());
     ShowWindow(window_, showCommand);
     UpdateWindow(window_);
     return true;
@@ -251,12 +266,10 @@ void CMainWnd::showMessage(const std::string& text) {
     ::showMessage(window_, text);
 }
 
-std::optional<std::string> CMainWnd::chooseSongFile(const std::string& filter) {
+std::optional<std::string> CMainWnd::chooseSongFile(const std::string& filter, const std::string& folder) {
     const std::optional<ChosenFile> chosen =
-        chooseSongWithPreview(window_, filter, out_, previewTimer(), previewChecks_);
-    if (!chosen) return std::nullopt;
-    model_.settings().settings().readDir = chosen->folder;  // "ReadDir": where the next song is looked for
-    return chosen->path;
+        chooseSongWithPreview(window_, filter, folder, out_, previewTimer(), previewChecks_);
+    return chosen ? std::optional<std::string>(chosen->path) : std::nullopt;
 }
 
 std::optional<std::string> CMainWnd::chooseSourceFile(const std::string& filter) {
@@ -341,7 +354,8 @@ void CMainWnd::runToneDialog(ToneDialogModel& dialog) {
 }
 
 std::optional<std::string> CMainWnd::chooseBackgroundPicture(const std::string& folder) {
-    const std::optional<ChosenFile> chosen = choosePictureWithPreview(window_, plugins_, folder, previewChecks_);
+    const std::optional<ChosenFile> chosen =
+        choosePictureWithPreview(window_, plugins_, folder, previewChecks_);
     return chosen ? std::optional<std::string>(chosen->path) : std::nullopt;
 }
 
@@ -352,11 +366,6 @@ PluginResult CMainWnd::decodeWithPlugins(const std::string& path, const std::str
 
 void CMainWnd::showConversionProgress(const std::string& text) {
     setTitle(text);
-}
-
-bool CMainWnd::confirm(const std::string& question) {
-    return MessageBoxW(window_, widen(question).c_str(), programBaseName().c_str(),
-                       MB_YESNO | MB_ICONQUESTION) == IDYES;
 }
 
 std::optional<std::string> CMainWnd::chooseFaceFileToSave(const std::string& folder,

@@ -15,10 +15,10 @@
 
 class CKeySigDlg;  // effects/win32/CKeySigDlg.h
 class CPitchDlg;   // effects/win32/CPitchDlg.h
-#include "tones/ToneChanger.h"
-#include "images/win32/SusiePlugins.h"
 #include "images/FileDialogRules.h"
+#include "images/win32/SusiePlugins.h"
 #include "playback/win32/MultimediaTimer.h"
+#include "tones/ToneChanger.h"
 
 // The one main window. Its window procedure only dispatches: every rule lives in MainWindowModel, and this
 // class carries out what the model asks of Windows through its ports (the window itself, files, dialogs,
@@ -55,6 +55,7 @@ class CMainWnd : public WindowPort,
 
     // WindowPort
     void showMessage(const std::string& text) override;
+    bool askYesNo(const std::string& question) override;
     void setTitle(const std::string& title) override;
     void setWaitCursor(bool waiting) override;
     void postClose() override;
@@ -65,7 +66,7 @@ class CMainWnd : public WindowPort,
     FileData readFile(const std::string& path) override;
     std::optional<std::string> findSkinFile(const std::string& name) override;
     // DialogPort
-    std::optional<std::string> chooseSongFile(const std::string& filter) override;
+    std::optional<std::string> chooseSongFile(const std::string& filter, const std::string& folder) override;
     // GeneratorPort
     std::optional<std::string> chooseSourceFile(const std::string& filter) override;
     uint32_t clockSeconds() override;
@@ -76,7 +77,6 @@ class CMainWnd : public WindowPort,
     std::string currentFolder() override;
     bool setCurrentFolder(const std::string& folder) override;
     void showHistoryItems(const std::vector<HistoryMenuItem>& items) override;
-    bool askYesNo(const std::string& question) override;
 
     // EffectDialogPort (CMainWndEffects.cpp)
     void showRefusal(EffectTimeRefusal refusal) override;
@@ -98,7 +98,6 @@ class CMainWnd : public WindowPort,
     PluginResult decodeWithPlugins(const std::string& path, const std::string& extension,
                                    DibImage& picture) override;
     void showConversionProgress(const std::string& text) override;
-    bool confirm(const std::string& question) override;
     std::optional<std::string> chooseFaceFileToSave(const std::string& folder,
                                                     const std::string& filter) override;
     // (and PlaySavePort's)
@@ -114,6 +113,7 @@ class CMainWnd : public WindowPort,
     virtual PlaybackTimer& previewTimer() { return previewTimer_; }
 
   private:
+    PlatformPorts ports();
     static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT defaultHandling(UINT message, WPARAM wParam, LPARAM lParam);

@@ -2,11 +2,13 @@
 
 #include "app/FileDialogMessages.h"
 
-std::optional<ChosenFile> chooseSongWithPreview(HWND owner, const std::string& filter, MidiOut& out,
+std::optional<ChosenFile> chooseSongWithPreview(HWND owner, const std::string& filter,
+                                                const std::string& folder, MidiOut& out,
                                                 PlaybackTimer& previewTimer, PreviewChecks& checks) {
     FileDialogSetup setup;
     setup.mode = FileDialogMode::midi;
     setup.filter = filter;
+    setup.startFolder = folder;
     setup.checks = &checks;
     setup.wording = &fileDialogFailureText;
     setup.out = &out;

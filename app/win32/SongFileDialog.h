@@ -7,9 +7,10 @@
 #include "images/win32/CFileIconDlg.h"
 #include "images/win32/SusiePlugins.h"
 
-// "ファイルを開く": the open dialog in its MIDI mode, where the selected song can be listened to through
-// the main window's device. The main player is stopped whenever this runs.
-std::optional<ChosenFile> chooseSongWithPreview(HWND owner, const std::string& filter, MidiOut& out,
+// "ファイルを開く": the open dialog in its MIDI mode, starting in |folder|, where the selected song can be
+// listened to through the main window's device. The main player is stopped whenever this runs.
+std::optional<ChosenFile> chooseSongWithPreview(HWND owner, const std::string& filter,
+                                                const std::string& folder, MidiOut& out,
                                                 PlaybackTimer& previewTimer, PreviewChecks& checks);
 
 // "背景画変更": the open dialog in its background mode, starting in |folder|, with the picture previewed.

@@ -14,11 +14,6 @@
 #include "platform/win32/WideText.h"
 
 namespace {
-std::wstring folderOf(const std::wstring& path) {
-    const size_t slash = path.find_last_of(L"\\/");
-    return slash == std::wstring::npos ? std::wstring() : path.substr(0, slash);
-}
-
 std::wstring currentFolder() {
     wchar_t folder[MAX_PATH] = {};
     const DWORD length = GetCurrentDirectoryW(MAX_PATH, folder);
@@ -69,7 +64,7 @@ std::optional<ChosenFile> CFileIconDlg::run(HWND owner, const FileDialogSetup& s
     open.lpfnHook = &CFileIconDlg::hookProc;
     open.lCustData = LPARAM(&dialog);
     if (!GetOpenFileNameW(&open) || path[0] == L'\0') return std::nullopt;
-    return ChosenFile{narrow(path), narrow(folderOf(path))};
+    return ChosenFile{narrow(path)};
 }
 
 UINT_PTR CALLBACK CFileIconDlg::hookProc(HWND panel, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -16,10 +16,9 @@
 
 class SusiePlugins;
 
-// The user's choice: the file, and the folder it lies in (kept as "ReadDir" or "TexDir"). UTF-8.
+// The user's choice, in UTF-8; its folder is where the dialog opens next.
 struct ChosenFile {
     std::string path;
-    std::string folder;
 };
 
 // What the open dialog with a preview needs from its caller.

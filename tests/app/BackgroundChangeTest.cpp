@@ -25,7 +25,6 @@ class BackgroundChangeTest : public WindowModelTest {
         port.addFile("C:\\pics\\sky.bmp", encodeBmpFile(filledPicture(8, 6, skyColour)));
         port.pluginPicture = filledPicture(5, 7, photoColour);
         EXPECT_TRUE(startUp());
-        background().setPictureFolder("C:\\start");
         originalFace = model.skin().face().block();
     }
     BackgroundChange& background() { return *model.background(); }
@@ -65,6 +64,7 @@ TEST_F(BackgroundChangeTest, AChosenBmpIsComposedUnderTheMaskAndPaintedAtOnceWit
 
     // The chosen picture's folder is where the next choice starts; the face file is unchanged until saved.
     EXPECT_EQ(background().pictureFolder(), "C:\\pics");
+    EXPECT_EQ(port.store.values.at({Settings::folderKey, "TexDir"}), MemorySettingsStore::Value("C:\\pics"));
     EXPECT_EQ(model.skin().backgroundPath(), "Main.bmp");
 }
 

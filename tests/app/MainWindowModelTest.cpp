@@ -40,7 +40,8 @@ TEST_F(MainWindowModelTest, AMissingOrWrongSkinFileEndsTheStartWithItsMessageAnd
         port.store.put(Settings::userKey, "BackBmp", c.background);
         EXPECT_EQ(startUp(), c.starts) << c.file << " " << c.background;
         EXPECT_EQ(port.messages, c.messages);
-        EXPECT_EQ(model.skin().backgroundPath(), "Main.bmp");
+        // Main.bmp stands in for this run only: the settings keep naming the chosen face.
+        EXPECT_EQ(model.skin().backgroundPath(), c.background);
     }
 }
 
@@ -211,6 +212,22 @@ TEST_F(MainWindowModelTest, AFolderOfMidiFilesThatIsGoneLeavesTheStartFolderCurr
     model.onDestroy();
     EXPECT_EQ(port.store.values.at({Settings::folderKey, "ReadDir"}),
               MemorySettingsStore::Value("C:\\start"));
+}
+
+TEST_F(MainWindowModelTest, TheOpenDialogStartsInTheSongFolderAndTheFolderAndHistoryAreKeptOnceChosen) {
+    port.folders.insert("D:\\music");
+    port.store.put(Settings::folderKey, "ReadDir", "D:\\music");
+    ASSERT_TRUE(startUp());
+    port.addFile("E:\\songs\\a.mid", oneNoteSong());
+    openSongFile("E:\\songs\\a.mid");
+    port.nextChoice = std::nullopt;
+    model.onCommand(IDM_FILE_OPEN);
+    EXPECT_EQ(port.songFolders, (Lines{"D:\\music", "E:\\songs"}));
+    // Written before the window goes, so a crash does not lose them.
+    const auto stored = [&](const char* key, const char* name) { return port.store.values.at({key, name}); };
+    EXPECT_EQ(stored(Settings::folderKey, "ReadDir"), MemorySettingsStore::Value("E:\\songs"));
+    EXPECT_EQ(stored(Settings::historyKey, "Mru1"), MemorySettingsStore::Value("E:\\songs\\a.mid"));
+    EXPECT_EQ(labels(port.historyItems), Lines{"40540 1. a.mid"});
 }
 
 TEST_F(MainWindowModelTest, OpenedFilesFillTheHistoryAndAPickOpensItUnlessItIsGone) {

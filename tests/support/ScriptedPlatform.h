@@ -63,8 +63,9 @@ class ScriptedPlatform : public WindowPort,
     std::optional<std::string> findSkinFile(const std::string& name) override {
         return files.count(name) ? std::optional<std::string>(name) : std::nullopt;
     }
-    std::optional<std::string> chooseSongFile(const std::string& filter) override {
+    std::optional<std::string> chooseSongFile(const std::string& filter, const std::string& folder) override {
         songFilter = filter;
+        songFolders.push_back(folder);
         return nextChoice;
     }
     void postTick() override {}
@@ -95,7 +96,6 @@ class ScriptedPlatform : public WindowPort,
     PluginResult decodeWithPlugins(const std::string& path, const std::string& extension,
                                    DibImage& picture) override;
     void showConversionProgress(const std::string& text) override;
-    bool confirm(const std::string& question) override { return askYesNo(question); }
     std::optional<std::string> chooseFaceFileToSave(const std::string& folder,
                                                     const std::string& filter) override;
     // Also PlaySavePort's.
@@ -129,6 +129,7 @@ class ScriptedPlatform : public WindowPort,
     // The open dialogs: both answer nextChoice; the filters they were given, in turn.
     std::optional<std::string> nextChoice;
     std::string songFilter;
+    Lines songFolders;
     Lines sourceFilters;
     uint32_t clock = 0;
 

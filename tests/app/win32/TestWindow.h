@@ -25,14 +25,15 @@ class TestWindow : public CMainWnd {
 
     void showMessage(const std::string& text) override;
     FileData readFile(const std::string& path) override;
-    std::optional<std::string> chooseSongFile(const std::string&) override { return nextChoice; }
+    std::optional<std::string> chooseSongFile(const std::string&, const std::string&) override {
+        return nextChoice;
+    }
     std::optional<std::string> chooseSourceFile(const std::string& filter) override;
     bool askYesNo(const std::string& question) override;
     // Chosen once: a refused choice brings the dialog back, which then is cancelled.
     std::optional<std::string> chooseBackgroundPicture(const std::string&) override {
         return std::exchange(picture, std::nullopt);
     }
-    bool confirm(const std::string& question) override { return askYesNo(question); }
     std::optional<std::string> chooseFaceFileToSave(const std::string&, const std::string&) override {
         return saveAs;
     }
