@@ -11,7 +11,9 @@ struct HistoryMenuItem {
 };
 
 // "1. name" .. "6. name", newest first. A file lying directly in the folder of MIDI files is named by its
-// file name alone, any other by its full path. The oldest entry shown carries the first history id.
+// file name alone, any other by its full path, shortened in the middle to historyLabelLength characters so
+// that the menu stays narrower than the screen. The oldest entry shown carries the first history id.
+constexpr size_t historyLabelLength = 60;
 std::vector<HistoryMenuItem> historyMenuItems(const RecentFiles& history, const std::string& midiFolder);
 
 // What the history commands need from the rest of the window.

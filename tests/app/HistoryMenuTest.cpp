@@ -60,6 +60,18 @@ TEST_F(HistoryMenuTest, LabelsKeepJapaneseNamesWholeAndShowAmpersands) {
     EXPECT_EQ(historyMenuItems(history, "C:\\R&B")[1].label, "2. a&&b.mid");
 }
 
+TEST_F(HistoryMenuTest, PathsLongerThanTheLabelLoseTheirMiddle) {
+    std::string japanese;
+    for (int i = 0; i < 30; ++i) japanese += "曲";  // 90 bytes, 30 characters
+    const std::string fits = "C:\\" + std::string(53, 'c') + ".mid";
+    history.restore({"C:\\" + std::string(40, 'a') + "\\" + japanese + "\\songs\\a.mid",
+                     "D:\\" + std::string(100, 'x') + ".mid", fits});
+    const auto items = historyMenuItems(history, "E:\\");
+    EXPECT_EQ(items[0].label, "1. C:\\...\\" + japanese + "\\songs\\a.mid");
+    EXPECT_EQ(items[1].label, "2. D:\\" + std::string(25, 'x') + "..." + std::string(24, 'x') + ".mid");
+    EXPECT_EQ(items[2].label, "3. " + fits);  // exactly as long as a label may be
+}
+
 TEST_F(HistoryMenuTest, AnItemOpensItsEntryUnlessASongPlays) {
     history.restore({"c.mid", "b.mid", "a.mid"});
     menu.run(IDM_HISTORY_FIRST);  // the oldest, which goes to the top
