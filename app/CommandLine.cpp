@@ -35,7 +35,8 @@ CommandLineResult parseCommandLine(const std::vector<std::string>& arguments, co
     for (const std::string& argument : arguments) {
         if (argument.empty()) continue;  // "" on a command line names nothing
         const std::string name = lowered(argument);
-        if (!startsWith(argument, "/")) {
+        // A Unix path, the way Wine passes a Linux user's file, starts like a switch.
+        if (!startsWith(argument, "/") || exists(argument)) {
             if (!line.songPath.empty()) return badSwitch("曲のファイルは一つだけ指定できます", argument);
             line.songPath = argument;
         } else if (name == "/play") {

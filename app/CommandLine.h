@@ -5,7 +5,8 @@
 
 // The command line of velmira.exe: [/play] [/out:OUTPUT] [SONG.mid], where OUTPUT is "null" (a silent
 // output) or "record=FILE" (every message written to FILE). Switches are matched without regard to case,
-// as Windows programs do; paths are UTF-8 and kept as given.
+// as Windows programs do; an argument naming an existing file is the song even when it starts with "/".
+// Paths are UTF-8 and kept as given.
 enum class MidiOutputChoice { midiMapper, silent, recordToFile };
 
 struct CommandLine {

@@ -4,6 +4,7 @@
 #include "app/win32/CMainWnd.h"
 #include "app/win32/HotKeyTable.h"
 #include "app/win32/ProgramOutput.h"
+#include "app/win32/Win32Files.h"
 #include "platform/win32/MessageBoxes.h"
 
 int CMainApp::run(HINSTANCE instance, int showCommand, const std::vector<std::string>& arguments) {
@@ -13,6 +14,9 @@ int CMainApp::run(HINSTANCE instance, int showCommand, const std::vector<std::st
         return badCommandLineExitCode;
     }
     if (!CMainWnd::registerClass(instance)) return 1;
+    // Before the window makes the folder of MIDI files current.
+    const std::string songPath =
+        commandLine.line.songPath.empty() ? std::string() : fullPathOf(commandLine.line.songPath);
     ProgramOutput output(commandLine.line.output, commandLine.line.recordPath);
     HACCEL hotKeys = createHotKeyTable();
     int exitCode = 1;
@@ -21,8 +25,7 @@ int CMainApp::run(HINSTANCE instance, int showCommand, const std::vector<std::st
             instance, output.out(), [&] { return output.open(); }, output.timer(), output.failures());
         if (window.create(showCommand)) {
             if (commandLine.problem != CommandLineResult::none) window.showMessage(commandLine.message);
-            if (!commandLine.line.songPath.empty())
-                window.model().openStartSong(commandLine.line.songPath, commandLine.line.play);
+            if (!songPath.empty()) window.model().openStartSong(songPath, commandLine.line.play);
             MSG message;
             while (GetMessageW(&message, nullptr, 0, 0) > 0) {
                 if (window.takeDialogMessage(message)) continue;

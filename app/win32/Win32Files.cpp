@@ -23,6 +23,15 @@ FileData readWholeFile(const std::string& path) {
     return FileData{status, std::move(file.bytes)};
 }
 
+std::string fullPathOf(const std::string& path) {
+    const std::wstring widePath = widen(path);
+    const DWORD size = GetFullPathNameW(widePath.c_str(), 0, nullptr, nullptr);
+    if (size == 0) return path;
+    std::wstring full(size, L'\0');
+    full.resize(GetFullPathNameW(widePath.c_str(), size, full.data(), nullptr));
+    return full.empty() ? path : narrow(full);
+}
+
 std::optional<std::string> findFileBesideProgram(const std::string& name) {
     const std::wstring wideName = widen(name);
     if (wideName.find_first_of(L"\\/:") != std::wstring::npos)

@@ -38,10 +38,11 @@ TEST(CommandLineTest, UnderstandsEveryFormOfTheCommandLine) {
         {{"/out:null", "/out:record=y.txt"}, "record=y.txt"},  // last wins
         {{"", song, ""}, "mapper " + song},
         {{"/play"}, "play mapper"},  // nothing to play; harmless
+        {{"/play", "/home/me/song.mid"}, "play mapper /home/me/song.mid"},
     };
     for (const auto& [arguments, expected] : cases) {
         SCOPED_TRACE(testing::PrintToString(arguments));
-        const CommandLineResult result = parseCommandLine(arguments, filesThere({song}));
+        const CommandLineResult result = parseCommandLine(arguments, filesThere({song, "/home/me/song.mid"}));
         EXPECT_EQ(result.problem, CommandLineResult::none);
         EXPECT_FALSE(result.endProgram());
         EXPECT_EQ(result.message, "");
