@@ -25,7 +25,8 @@ class PlaySavePort {
 };
 
 // "演奏を保存": the loaded song written as the window would play it now (see playedSongAsSmf), to a file
-// chosen in the song folder. Ignored while playing, like the other file commands, and with no song loaded.
+// chosen in the song folder. Ignored while playing, like the other file commands, and greyed with no song
+// loaded.
 class PlaySaveMenu : public MenuArea {
   public:
     static const char* const writeFailedText;
@@ -35,7 +36,7 @@ class PlaySaveMenu : public MenuArea {
         : engine_(engine), face_(face), settings_(settings), port_(port), window_(window) {}
     bool handles(int id) const override;
     void run(int id) override;
-    MenuItemState state(int) const override { return {}; }
+    MenuItemState state(int) const override { return {false, face_.songLoaded}; }
 
   private:
     PlaybackEngine& engine_;

@@ -57,8 +57,10 @@ TEST_F(PlaySaveMenuTest, IsIgnoredWhilePlayingOrWithNoSongAndACancelWritesNothin
     face.songLoaded = false;
     save();
     EXPECT_TRUE(port.saveFolders.empty());
+    EXPECT_FALSE(menu.state(IDM_FILE_SAVE_PLAYED).enabled);
 
     face.songLoaded = true;
+    EXPECT_TRUE(menu.state(IDM_FILE_SAVE_PLAYED).enabled);
     for (const std::optional<std::string>& cancelled :
          {std::optional<std::string>(), std::optional<std::string>("")}) {
         port.saveChoice = cancelled;
