@@ -61,7 +61,9 @@ std::string buildImageFilter(const std::vector<PluginFileType>& plugins) {
     for (const PluginFileType& plugin : plugins) {
         // An empty pattern would make "||", which ends the dialog's list and hides every entry after it.
         if (plugin.pattern.empty()) continue;
-        const std::string pattern = filterSafe(plugin.pattern);
+        std::string pattern = filterSafe(plugin.pattern);
+        for (const std::string& more : plugin.morePatterns)
+            if (!more.empty()) pattern += ";" + filterSafe(more);
         filter += filterSafe(plugin.name) + " (" + pattern + ")|" + pattern + "|";
     }
     return filter;

@@ -27,15 +27,19 @@ bool isImageImporter(std::string_view version);
 // Comparisons are case-sensitive; only the case changes named here are tried.
 bool pluginHandlesExtension(std::string_view pattern, std::string_view extension);
 
-// One accepted plug-in's entry of the picture filter: its file-type name (GetPluginInfo 3) and its
-// first extension pattern (GetPluginInfo 2).
+// One accepted plug-in's entry of the picture filter: its file-type name (GetPluginInfo 3), its first
+// extension pattern (GetPluginInfo 2) and the patterns of its further pairs (4, 6, ...), such as "*.jpeg"
+// beside "*.jpg".
 struct PluginFileType {
     std::string name;
     std::string pattern;
+    std::vector<std::string> morePatterns = {};
 };
+constexpr int maxPluginPatternPairs = 8;
 
 // The filter of the picture dialog, in the file dialog's "description|pattern|" form: the BMP entry
-// alone without plug-ins; otherwise all files, BMP, then "name (pattern)|pattern|" per plug-in. A "|"
+// alone without plug-ins; otherwise all files, BMP, then "name (patterns)|patterns|" per plug-in, its
+// patterns joined by ";". A "|"
 // in a plug-in's text becomes a space, and a plug-in without a pattern gets no entry, so that neither
 // can split or end the list the dialog reads.
 std::string buildImageFilter(const std::vector<PluginFileType>& plugins);

@@ -5,8 +5,8 @@
 #include <utility>
 
 #include "images/PluginPicture.h"
-#include "images/PreviewBmp.h"
 #include "images/PluginResult.h"
+#include "images/PreviewBmp.h"
 #include "images/SusieRules.h"
 #include "images/win32/CodePageText.h"
 #include "platform/win32/WideText.h"
@@ -22,8 +22,7 @@ std::vector<std::string> findFiles(const std::string& pattern) {
     HANDLE search = FindFirstFileW(widen(pattern).c_str(), &found);
     if (search == INVALID_HANDLE_VALUE) return names;
     do {
-        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-            names.push_back(narrow(found.cFileName));
+        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.push_back(narrow(found.cFileName));
     } while (FindNextFileW(search, &found));
     FindClose(search);
     return names;
@@ -130,8 +129,15 @@ SusiePlugins SusiePlugins::loadFrom(const std::vector<std::string>& folders) {
     }
     std::vector<PluginFileType> fileTypes;
     for (const Plugin& plugin : set.plugins_) {
-        fileTypes.push_back({utf8FromCodePage932(pluginInfo<256>(plugin.getPluginInfo, firstNameInfo)),
-                             utf8FromCodePage932(pluginInfo<16>(plugin.getPluginInfo, firstPatternInfo))});
+        PluginFileType type{utf8FromCodePage932(pluginInfo<256>(plugin.getPluginInfo, firstNameInfo)),
+                            utf8FromCodePage932(pluginInfo<16>(plugin.getPluginInfo, firstPatternInfo))};
+        for (int pair = 1; pair < maxPluginPatternPairs; ++pair) {
+            const std::string more =
+                utf8FromCodePage932(pluginInfo<16>(plugin.getPluginInfo, firstPatternInfo + 2 * pair));
+            if (more.empty()) break;
+            type.morePatterns.push_back(more);
+        }
+        fileTypes.push_back(type);
     }
     set.imageFilter_ = buildImageFilter(fileTypes);
     return set;
@@ -149,7 +155,7 @@ const SusiePlugins::Plugin* SusiePlugins::pluginFor(const std::wstring& extensio
 }
 
 PluginResult SusiePlugins::decode(const std::wstring& path, const std::wstring& extension,
-                                 DibImage& picture) const {
+                                  DibImage& picture) const {
     picture = DibImage();
     const Plugin* plugin = pluginFor(extension);
     if (!plugin) return {PluginResult::noLibrary};
@@ -168,10 +174,9 @@ PluginResult SusiePlugins::decode(const std::wstring& path, const std::wstring& 
     const void* bitsBytes = bits ? LocalLock(bits) : nullptr;
     PluginResult converted{PluginResult::lockFailed};
     if (infoBytes && bitsBytes) {
-        converted = PluginResult::fromPicture(pictureFromPluginBlocks(static_cast<const uint8_t*>(infoBytes),
-                                                                      LocalSize(info),
-                                                                      static_cast<const uint8_t*>(bitsBytes),
-                                                                      LocalSize(bits), picture));
+        converted = PluginResult::fromPicture(
+            pictureFromPluginBlocks(static_cast<const uint8_t*>(infoBytes), LocalSize(info),
+                                    static_cast<const uint8_t*>(bitsBytes), LocalSize(bits), picture));
     }
     if (infoBytes) LocalUnlock(info);
     if (bitsBytes) LocalUnlock(bits);
@@ -187,6 +192,6 @@ SusiePlugins loadSusiePlugins(bool settingsUsable, const std::wstring& startFold
 }
 
 PluginResult decodeWithPlugin(const SusiePlugins& plugins, const std::wstring& path,
-                             const std::wstring& extension, DibImage& picture) {
+                              const std::wstring& extension, DibImage& picture) {
     return plugins.decode(path, extension, picture);
 }

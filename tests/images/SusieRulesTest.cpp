@@ -42,9 +42,9 @@ TEST(SusieRules, PluginTextIsReadOnlyUpToItsBufferLessOneByte) {
 
 TEST(SusieRules, FilterOffersBmpAloneWithoutPluginsAndOneEntryPerPluginOtherwise) {
     EXPECT_EQ(buildImageFilter({}), "ビットマップ(*.bmp)|*.bmp|");
-    EXPECT_EQ(buildImageFilter({{"JPEG", "*.jpg"}, {"Portable Network Graphics", "*.png"}}),
+    EXPECT_EQ(buildImageFilter({{"JPEG", "*.jpg", {"*.jpeg"}}, {"Portable Network Graphics", "*.png"}}),
               "すべてのファイル(*.*)|*.*|ビットマップ(*.bmp)|*.bmp|"
-              "JPEG (*.jpg)|*.jpg|Portable Network Graphics (*.png)|*.png|");
+              "JPEG (*.jpg;*.jpeg)|*.jpg;*.jpeg|Portable Network Graphics (*.png)|*.png|");
     // A "|" of a plug-in's text would split a pair, and an empty pattern would end the list early.
     EXPECT_EQ(buildImageFilter({{"A|B", "*.a|b"}, {"None", ""}, {"PNG", "*.png"}}),
               "すべてのファイル(*.*)|*.*|ビットマップ(*.bmp)|*.bmp|A B (*.a b)|*.a b|PNG (*.png)|*.png|");

@@ -57,7 +57,8 @@ class WicPlugin : public ::testing::Test {
 TEST_F(WicPlugin, DecodesPngGifAndJpegFoundByExtension) {
     const SusiePlugins plugins = SusiePlugins::loadFrom({narrow(programFolder())});
     ASSERT_EQ(plugins.count(), 3u);
-    for (const char* entry : {"JPEG (*.jpg)|*.jpg|", "PNG (*.png)|*.png|", "GIF (*.gif)|*.gif|"})
+    for (const char* entry :
+         {"JPEG (*.jpg;*.jpeg)|*.jpg;*.jpeg|", "PNG (*.png)|*.png|", "GIF (*.gif)|*.gif|"})
         EXPECT_NE(plugins.imageFilter().find(entry), std::string::npos) << plugins.imageFilter();
 
     TempFolder folder(L"wic");
