@@ -3,9 +3,9 @@
 #include "resources/CommandIds.h"
 
 const char* const SettingsMenu::deleteQuestion =
-    "この処理は本ソフトで使用しているレジストリ情報を全て削除しま\n"
-    "す。終了後、ディレクトリ内の本ソフトに関連するファイルを削除\n"
-    "すればアンインストールは完了です。続行しますか？\n";
+    "この処理は本ソフトで使用しているレジストリ情報を全て削除します。\n"
+    "終了後、ディレクトリ内の本ソフトに関連するファイルを削除すればアンインストールは完了です。\n"
+    "続行しますか？";
 
 bool SettingsMenu::handles(int id) const {
     return id == IDM_DELETE_SETTINGS_AND_EXIT;
