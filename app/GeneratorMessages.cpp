@@ -1,5 +1,7 @@
 #include "app/GeneratorMessages.h"
 
+#include "app/ImageMessages.h"
+
 std::string generatorFailureText(GeneratorError error) {
     switch (error) {
         case GeneratorError::none:
@@ -17,18 +19,19 @@ std::string generatorFailureText(GeneratorError error) {
             return "ビットマップの色数がたりません";
         case GeneratorError::pictureHighColour:
             return "ハイカラーはサポートしておりません";
+        // The picture's faults the previews also meet are worded as there.
         case GeneratorError::pictureThirtyTwoBit:
-            return "３２ビットカラーはサポートしておりません";
+            return previewFailureText(ImageError::thirtyTwoBit);
         case GeneratorError::pictureUnknownDepth:
-            return "対応していないカラー数です";
+            return previewFailureText(ImageError::unsupportedDepth);
         case GeneratorError::pictureTooSmall:
             return "ビットマップが小さすぎます";
         case GeneratorError::pictureTooLarge:
             return "ビットマップが大きすぎます";
         case GeneratorError::pictureCompressed:
-            return "圧縮タイプには対応しておりません";
+            return previewFailureText(ImageError::compressed);
         case GeneratorError::noMemory:
-            return "メモリ確保に失敗しました";
+            return previewFailureText(ImageError::noMemory);
     }
     return {};
 }

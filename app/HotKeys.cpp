@@ -1,12 +1,12 @@
 #include "app/HotKeys.h"
 
 #include "app/FaceLayout.h"
+#include "resources/CommandIds.h"
 
 namespace {
 // Windows' virtual-key codes of the keys used.
 constexpr int keySpace = 0x20, keyPageUp = 0x21, keyPageDown = 0x22, keyLeft = 0x25, keyUp = 0x26,
               keyRight = 0x27, keyDown = 0x28, keyO = 0x4F;
-constexpr int firstHotKeyCommand = 40600;
 
 void clickAndRelease(FaceControls& controls, const face::Rect& button) {
     const int x = (button.left + button.right) / 2;
@@ -36,14 +36,14 @@ const face::Rect* arrowHot(FaceAction action) {
 }  // namespace
 
 const std::array<HotKeyBinding, 8> hotKeyBindings = {{
-    {HotKey::space, keySpace, false, firstHotKeyCommand},
-    {HotKey::ctrlO, keyO, true, firstHotKeyCommand + 1},
-    {HotKey::up, keyUp, false, firstHotKeyCommand + 2},
-    {HotKey::down, keyDown, false, firstHotKeyCommand + 3},
-    {HotKey::left, keyLeft, false, firstHotKeyCommand + 4},
-    {HotKey::right, keyRight, false, firstHotKeyCommand + 5},
-    {HotKey::pageUp, keyPageUp, false, firstHotKeyCommand + 6},
-    {HotKey::pageDown, keyPageDown, false, firstHotKeyCommand + 7},
+    {HotKey::space, keySpace, false, IDM_HOTKEY_SPACE},
+    {HotKey::ctrlO, keyO, true, IDM_HOTKEY_CTRL_O},
+    {HotKey::up, keyUp, false, IDM_HOTKEY_UP},
+    {HotKey::down, keyDown, false, IDM_HOTKEY_DOWN},
+    {HotKey::left, keyLeft, false, IDM_HOTKEY_LEFT},
+    {HotKey::right, keyRight, false, IDM_HOTKEY_RIGHT},
+    {HotKey::pageUp, keyPageUp, false, IDM_HOTKEY_PAGE_UP},
+    {HotKey::pageDown, keyPageDown, false, IDM_HOTKEY_PAGE_DOWN},
 }};
 
 std::optional<HotKey> hotKeyForCommand(int commandId) {

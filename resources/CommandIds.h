@@ -36,3 +36,12 @@
 #define IDM_DELETE_SETTINGS_AND_EXIT 40548
 #define IDM_FILE_SAVE_PLAYED 40549
 #define IDM_HELP_SEARCH 57667
+// The hot keys' commands, sent by the window's accelerator table and in no menu.
+#define IDM_HOTKEY_SPACE 40600
+#define IDM_HOTKEY_CTRL_O 40601
+#define IDM_HOTKEY_UP 40602
+#define IDM_HOTKEY_DOWN 40603
+#define IDM_HOTKEY_LEFT 40604
+#define IDM_HOTKEY_RIGHT 40605
+#define IDM_HOTKEY_PAGE_UP 40606
+#define IDM_HOTKEY_PAGE_DOWN 40607
