@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/win32/CMainApp.h"
+#include "platform/win32/DllSearch.h"
 #include "platform/win32/WideText.h"
 
 namespace {
@@ -22,6 +23,7 @@ std::vector<std::string> commandLineArguments() {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
+    restrictDllSearchPath();
     CMainApp application;
     return application.run(instance, showCommand, commandLineArguments());
 }
