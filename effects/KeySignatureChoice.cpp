@@ -1,5 +1,7 @@
 #include "effects/KeySignatureChoice.h"
 
+#include <iterator>
+
 namespace {
 // clang-format off
 const char* const sharpLabels[KeySignature::maxCount + 1] = {
@@ -15,6 +17,12 @@ std::string KeySignatureChoice::label() const {
     const int count = signature_.count;
     if (signature_.sign == 0 || count < 0 || count > KeySignature::maxCount) return sharpLabels[0];
     return signature_.sign > 0 ? sharpLabels[count] : flatLabels[count];
+}
+
+std::vector<std::string> KeySignatureChoice::allLabels() {
+    std::vector<std::string> labels(std::begin(sharpLabels), std::end(sharpLabels));
+    labels.insert(labels.end(), std::begin(flatLabels), std::end(flatLabels));
+    return labels;
 }
 
 bool KeySignatureChoice::chooseCount(int count) {

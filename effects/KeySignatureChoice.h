@@ -1,5 +1,6 @@
 #pragma once
 #include <string>
+#include <vector>
 
 #include "effects/EffectSettings.h"
 
@@ -12,6 +13,8 @@ class KeySignatureChoice {
     const KeySignature& signature() const { return signature_; }
     // The note names the signature changes: "なし" without a sign, "全て" for seven.
     std::string label() const;
+    // Every text label() can give, for the room its field needs.
+    static std::vector<std::string> allLabels();
 
     // A count button, 1-7. Without a sign no count can be chosen: false, and the button must not stay
     // checked.

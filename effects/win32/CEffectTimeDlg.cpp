@@ -1,8 +1,8 @@
 #include "effects/win32/CEffectTimeDlg.h"
 
-#include "platform/win32/MessageBoxes.h"
 #include "effects/win32/EffectDialogCommon.h"
 #include "effects/win32/EffectDialogIds.h"
+#include "platform/win32/MessageBoxes.h"
 
 std::optional<int32_t> CEffectTimeDlg::ask(HWND parent, const EffectTimeQuestion& question) {
     question_ = question;
@@ -32,12 +32,12 @@ INT_PTR CEffectTimeDlg::handleMessage(UINT message, WPARAM wParam, LPARAM lParam
 }
 
 void CEffectTimeDlg::show() {
-    centreOver(dialog_, parent_);
     setItemText(dialog_, IDC_TIME_PROMPT, question_->prompt());
     HWND bar = GetDlgItem(dialog_, IDC_TIME_BAR);
     SetScrollRange(bar, SB_CTL, EffectTimeQuestion::minimum, EffectTimeQuestion::maximum, TRUE);
     SetScrollPos(bar, SB_CTL, question_->value(), TRUE);
     setItemText(dialog_, IDC_TIME_READOUT, question_->readOut());
+    fitAndCentreDialog(dialog_, parent_);
 }
 
 void CEffectTimeDlg::scroll(WPARAM wParam, HWND bar) {

@@ -21,7 +21,6 @@ INT_PTR CKeySigDlg::handleMessage(UINT message, WPARAM wParam, LPARAM) {
 }
 
 void CKeySigDlg::show() {
-    centreOver(dialog_, parent_);
     const KeySignature& signature = choice_.signature();
     const int signButton = signature.sign > 0   ? IDC_KEY_SHARPS
                            : signature.sign < 0 ? IDC_KEY_FLATS
@@ -30,6 +29,9 @@ void CKeySigDlg::show() {
     if (signature.count > 0 && signature.count <= KeySignature::maxCount)
         CheckDlgButton(dialog_, IDC_KEY_COUNT_FIRST + signature.count - 1, BST_CHECKED);
     writeLabel();
+    LaterTexts labels;
+    for (const std::string& label : KeySignatureChoice::allLabels()) labels.push_back({IDC_KEY_LABEL, label});
+    fitAndCentreDialog(dialog_, parent_, labels);
 }
 
 void CKeySigDlg::command(int id) {

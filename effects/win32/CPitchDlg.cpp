@@ -43,11 +43,11 @@ INT_PTR CPitchDlg::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void CPitchDlg::show() {
-    centreOver(dialog_, parent_);
     // A new scroll bar's range is empty: it must be set before any position, or every thumb sits at 0.
     for (int row = 0; row < PitchDrawing::rowCount; ++row)
         SetScrollRange(bar(row), SB_CTL, PitchDrawing::minimum, PitchDrawing::maximum, FALSE);
     for (int row = 0; row < PitchDrawing::rowCount; ++row) showRow(row);
+    fitAndCentreDialog(dialog_, parent_);
 }
 
 void CPitchDlg::scroll(WPARAM wParam, HWND scrolled) {

@@ -2,18 +2,6 @@
 
 #include "platform/win32/WideText.h"
 
-void centreOver(HWND dialog, HWND parent) {
-    RECT outer = {};
-    RECT own = {};
-    GetWindowRect(parent, &outer);
-    GetWindowRect(dialog, &own);
-    const int width = own.right - own.left;
-    const int height = own.bottom - own.top;
-    SetWindowPos(dialog, nullptr, outer.left + (outer.right - outer.left - width) / 2,
-                 outer.top + (outer.bottom - outer.top - height) / 2, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
 ScrollCode scrollCodeOf(WPARAM wParam) {
     switch (LOWORD(wParam)) {
         case SB_LINELEFT:

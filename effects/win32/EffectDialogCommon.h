@@ -4,6 +4,7 @@
 #include <string>
 
 #include "effects/ScrollCode.h"
+#include "platform/win32/DialogLayout.h"
 
 // What the two modeless effect dialogs send their parent, synchronously and with both parameters 0. The
 // parent reads the dialog's choice from the dialog object while it handles a try.
@@ -11,8 +12,6 @@ constexpr UINT keySignatureTryMessage = WM_USER + 100;      // "試行" of the k
 constexpr UINT pitchMapTryMessage = WM_USER + 101;          // "試行" of the pitch dialog
 constexpr UINT effectDialogClosingMessage = WM_USER + 105;  // "終了" of either, before its window goes
 
-// Puts a dialog in the middle of its parent's window.
-void centreOver(HWND dialog, HWND parent);
 // Turns the scroll-bar code of a WM_HSCROLL into the dialogs' own.
 ScrollCode scrollCodeOf(WPARAM wParam);
 // The position of a WM_HSCROLL's thumb, negative ones included.

@@ -9,6 +9,7 @@
 #include "images/win32/FileDialogIds.h"
 #include "images/win32/SusiePlugins.h"
 #include "platform/win32/DialogFilter.h"
+#include "platform/win32/DialogLayout.h"
 #include "platform/win32/FileBytes.h"
 #include "platform/win32/MessageBoxes.h"
 #include "platform/win32/WideText.h"
@@ -115,6 +116,11 @@ INT_PTR CFileIconDlg::onNotify(const OFNOTIFYW& notify) {
         case CDN_FOLDERCHANGE:
             rules_.folderChanged();
             return TRUE;
+        case CDN_INITDONE: {
+            HWND dialog = GetParent(panel_);
+            centreDialogOver(dialog, GetWindow(dialog, GW_OWNER));
+            return TRUE;
+        }
         case CDN_FILEOK: {
             const bool accepted = rules_.fileNameOk(narrow(notify.lpOFN->lpstrFile));
             // A non-zero result keeps the dialog open.

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "platform/win32/DialogLayout.h"
 #include "platform/win32/WideText.h"
 #include "tones/win32/ToneDialogIds.h"
 
@@ -25,6 +26,7 @@ INT_PTR CToneDlg::handleMessage(UINT message, WPARAM wParam, LPARAM) {
     switch (message) {
         case WM_INITDIALOG:
             fill();
+            fitAndCentreDialog(dialog_, parent_);
             return TRUE;
         case WM_COMMAND:
             switch (LOWORD(wParam)) {

@@ -47,6 +47,10 @@ TEST_F(ToneColumnWindowTest, OkOnTheDialogOfASoundingChannelOverridesTheSongsLat
         shown = true;
         EXPECT_EQ(GetParent(dialog), hwnd());
         EXPECT_FALSE(IsWindowEnabled(hwnd())) << "modal over the main window";
+        RECT placed, window;
+        GetWindowRect(dialog, &placed);
+        GetWindowRect(hwnd(), &window);
+        EXPECT_NEAR(placed.left + placed.right, window.left + window.right, 2) << "centred over the window";
         wchar_t label[64] = {};
         GetDlgItemTextW(dialog, IDC_TONE_LABEL, label, 64);
         EXPECT_EQ(std::wstring(label), L"音色名：*Fingered\tBs");
