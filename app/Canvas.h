@@ -13,7 +13,7 @@ enum class RasterOp { copy, andMask, orPaint };
 // A surface the face is drawn on: the window's client area through GDI in the program, a DibImage in the
 // tests. Coordinates are face coordinates (client pixels, y downwards).
 class Canvas {
-public:
+  public:
     virtual ~Canvas() = default;
     // Copies the part of image given by source (y counted from the image's top row as seen) to destination.
     virtual void drawImage(const DibImage& image, const face::SheetRect& source, face::Point destination,
@@ -26,7 +26,7 @@ public:
 
 // Where drawing outside a paint goes: each operation opens a canvas on the window, draws, and closes it.
 class CanvasSource {
-public:
+  public:
     virtual ~CanvasSource() = default;
     virtual std::unique_ptr<Canvas> openCanvas() = 0;
 };

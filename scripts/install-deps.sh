@@ -20,6 +20,7 @@ packages=(
   fp-utils-3.2.2 libchm-bin                   # chmcmd compiles the help file; extract_chmLib checks it
   clang libclang-rt-dev                       # scripts/fuzz.sh: libFuzzer and clang's sanitizer runtimes
   midicsv                                     # scripts/compare-render-speed.sh: the yardstick
+  clang-format                                # the test command checks the committed .clang-format
 )
 
 sudo_cmd=()

@@ -1,8 +1,8 @@
 #include "app/win32/HelpViewer.h"
 
-#include "platform/win32/ProgramFolder.h"
-
 #include <htmlhelp.h>
+
+#include "platform/win32/ProgramFolder.h"
 
 namespace {
 HMODULE helpLibrary = nullptr;

@@ -58,4 +58,4 @@ SusiePlugins loadSusiePlugins(bool settingsUsable, const std::wstring& startFold
 
 // The dialog's decode of a non-BMP picture; see SusiePlugins::decode.
 PluginResult decodeWithPlugin(const SusiePlugins& plugins, const std::wstring& path,
-                             const std::wstring& extension, DibImage& picture);
+                              const std::wstring& extension, DibImage& picture);

@@ -1,12 +1,12 @@
-#include "playback/win32/MultimediaTimer.h"
-
 #include <gtest/gtest.h>
 
 #include <atomic>
 
+#include "playback/win32/MultimediaTimer.h"
+
 namespace {
 class CountingClient : public TimerClient {
-public:
+  public:
     void onTimer() override { calls.fetch_add(1); }
     std::atomic<int> calls{0};
 };
