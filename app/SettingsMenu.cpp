@@ -2,9 +2,13 @@
 
 #include "resources/CommandIds.h"
 
+// Lines short enough that no message box breaks them again, each ending between words.
 const char* const SettingsMenu::deleteQuestion =
-    "この処理は本ソフトで使用しているレジストリ情報を全て削除します。\n"
-    "終了後、ディレクトリ内の本ソフトに関連するファイルを削除すればアンインストールは完了です。\n"
+    "この処理は本ソフトで使用している\n"
+    "レジストリ情報を全て削除します。\n"
+    "終了後、ディレクトリ内の本ソフトに\n"
+    "関連するファイルを削除すれば\n"
+    "アンインストールは完了です。\n"
     "続行しますか？";
 
 bool SettingsMenu::handles(int id) const {
