@@ -87,6 +87,7 @@ TEST_F(SongDialogTest, TheSelectedSongIsHeardAsWrittenUntilItsEndAndTheChosenSon
                   (std::vector<std::string>{"0 92 40 5A", "0 B2 0A 14", "500 82 40 00"}));
         EXPECT_TRUE(driver.open(L"song.mid"));
     });
+    SetCurrentDirectoryW(previousFolder);  // the dialog starts in the song folder, wherever the process is
     SendMessageW(window->handle(), WM_COMMAND, IDM_FILE_OPEN, 0);
     EXPECT_EQ(title().rfind(narrow(folder.path()) + "\\song.mid", 0), 0u) << title();
 }

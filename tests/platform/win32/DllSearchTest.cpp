@@ -7,7 +7,7 @@
 
 TEST(DllSearch, ALibraryInTheCurrentFolderIsNotFound) {
     TempFolder folder(L"dll-search");
-    folder.addPlugin(L"archive.spi", L"planted.dll");
+    folder.addPlugin(sizeof(void*) == 8 ? L"archive.sph" : L"archive.spi", L"planted.dll");
     wchar_t previous[MAX_PATH] = {};
     GetCurrentDirectoryW(MAX_PATH, previous);
     SetCurrentDirectoryW(folder.path().c_str());
