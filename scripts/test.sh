@@ -16,4 +16,5 @@ status=0
 ctest --test-dir "$build/native" --output-on-failure || status=1
 ctest --test-dir "$build/windows" --output-on-failure || status=1
 "$top/scripts/sanitize.sh" || status=1
+"$top/scripts/count-lines.sh"
 exit $status
