@@ -131,3 +131,17 @@ TEST_F(MainWindowSettingsTest, TheSkinIsReadFromTheProgramsFolderAfterTheFolderO
     EXPECT_EQ(currentFolder(), music.path());
     EXPECT_TRUE(window->messages.empty());
 }
+
+TEST_F(MainWindowSettingsTest, DeletingTheSettingsAsksRemovesTheProgramsKeyAndClosesWithoutWritingThem) {
+    ASSERT_TRUE(start());
+    HKEY key = nullptr;
+    ASSERT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, L"Software\\Velmira", 0, KEY_READ, &key), ERROR_SUCCESS);
+    RegCloseKey(key);
+    openFile("C:\\songs\\a.mid");
+    const HWND handle = window->handle();
+    command(IDM_DELETE_SETTINGS_AND_EXIT);
+    EXPECT_FALSE(IsWindow(handle));
+    EXPECT_EQ(window->questions, Lines{SettingsMenu::deleteQuestion});
+    EXPECT_TRUE(window->messages.empty());
+    EXPECT_NE(RegOpenKeyExW(HKEY_CURRENT_USER, L"Software\\Velmira", 0, KEY_READ, &key), ERROR_SUCCESS);
+}
