@@ -1,0 +1,55 @@
+// Where the engine's messages go: the in-page SoundFont synthesizer (spessasynth in an AudioWorklet) or a
+// Web MIDI output port. Every message carries the audio-clock time it is due at; both outputs play it then.
+import { WorkletSynthesizer } from './lib/spessasynth_lib/index.js';
+
+export const soundFontUrl = 'TimGM6mb.sf2';
+
+export class Sound {
+  constructor() {
+    this.context = null;
+    this.synth = null;
+    this.port = null; // a Web MIDI output, when one is chosen
+    this.ready = null;
+    this.soundFont = fetch(soundFontUrl).then((response) => response.arrayBuffer());
+  }
+
+  // The audio clock must be started from a user's gesture; later calls wait for the same start.
+  start() {
+    this.ready ??= (async () => {
+      this.context = new AudioContext({ latencyHint: 'interactive' });
+      await this.context.audioWorklet.addModule('lib/spessasynth_lib/spessasynth_processor.min.js');
+      this.synth = new WorkletSynthesizer(this.context);
+      this.synth.connect(this.context.destination);
+      await this.synth.soundBankManager.addSoundBank(await this.soundFont, 'gm');
+      await this.synth.isReady;
+    })();
+    this.context?.resume();
+    return this.ready;
+  }
+
+  // Seconds on the audio clock; null before the clock has started.
+  now() {
+    return this.synth ? this.context.currentTime : null;
+  }
+
+  send(bytes, when) {
+    if (this.port) {
+      // Web MIDI times messages on the page's clock: the audio clock's time is moved onto it.
+      const stamp = this.context.getOutputTimestamp();
+      this.port.send(bytes, stamp.performanceTime + (when - stamp.contextTime) * 1000);
+    } else if (this.synth) {
+      this.synth.sendMessage(bytes, 0, { time: when });
+    }
+  }
+
+  // The MIDI output ports the browser offers (none without Web MIDI or without permission).
+  async midiOutputs() {
+    if (!navigator.requestMIDIAccess) return [];
+    try {
+      const access = await navigator.requestMIDIAccess({ sysex: true });
+      return [...access.outputs.values()];
+    } catch {
+      return [];
+    }
+  }
+}
