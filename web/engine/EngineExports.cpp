@@ -3,6 +3,7 @@
 // painted into a picture in memory that the page copies to its canvas.
 #include <emscripten.h>
 
+#include <algorithm>
 #include <map>
 #include <sstream>
 
@@ -49,10 +50,13 @@ const char* handOver(std::string text) {
 
 extern "C" {
 
-// The skin files and the songs the user chose, by name.
+// The skin files and the files the user chose or dropped, by name; a count below 0 for a file the browser
+// could not read.
 EMSCRIPTEN_KEEPALIVE void velmira_add_file(const char* name, const uint8_t* bytes, int count) {
     if (!engine) engine = new Engine;
-    engine->platform.files[name] = std::vector<uint8_t>(bytes, bytes + count);
+    FileData& file = engine->platform.files[name];
+    file.status = count < 0 ? FileData::readError : FileData::ok;
+    file.bytes.assign(bytes, bytes + std::max(count, 0));
 }
 
 // The window's start-up; false when it ends (its message is waiting).

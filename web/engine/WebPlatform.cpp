@@ -7,16 +7,9 @@
 
 #include "app/EffectMessages.h"
 
-// The page's modal prompt for a second of playing time: "mm:ss" or plain seconds; -1 when cancelled.
-EM_JS(int, askSecondsInPage, (const char* prompt, int initial), {
-    const initialText =
-        String(Math.floor(initial / 60)).padStart(2, '0') + ':' + String(initial % 60).padStart(2, '0');
-    const answer = globalThis.prompt(UTF8ToString(prompt), initialText);
-    if (answer == = null) return -1;
-    const parts = answer.trim().split(':').map(Number);
-    if (parts.some((part) = > !Number.isInteger(part) || part < 0)) return initial;
-    return parts.length == = 2 ? parts[0] * 60 + parts[1] : parts[0];
-});
+// The page's modal prompt for a second of playing time (the page's askSeconds); -1 when cancelled.
+EM_JS(int, askSecondsInPage, (const char* prompt, int initial),
+      { return globalThis.velmiraPage.askSeconds(UTF8ToString(prompt), initial); });
 
 EM_JS(void, alertInPage, (const char* text), { globalThis.alert(UTF8ToString(text)); });
 
@@ -29,8 +22,7 @@ PlatformPorts WebPlatform::ports() {
 
 FileData WebPlatform::readFile(const std::string& path) {
     const auto found = files.find(path);
-    if (found == files.end()) return {};
-    return {FileData::ok, found->second};
+    return found == files.end() ? FileData{} : found->second;
 }
 
 std::optional<std::string> WebPlatform::findSkinFile(const std::string& name) {

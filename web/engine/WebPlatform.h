@@ -77,9 +77,9 @@ class WebPlatform : public WindowPort,
     bool start(int, TimerClient& client) override { return timerClient = &client, ++timerStarts, true; }
     void stop() override { timerClient = nullptr; }
 
-    std::map<std::string, std::vector<uint8_t>> files;
-    std::optional<std::string> choice;  // the next open dialog's answer
-    std::string songName;               // the file last chosen or dropped, for the download's name
+    std::map<std::string, FileData> files;  // a file the browser could not read is kept as a read error
+    std::optional<std::string> choice;      // the next open dialog's answer
+    std::string songName;                   // the file last chosen or dropped, for the download's name
 
     std::deque<std::string> messages;
     std::string title = "Velmira";

@@ -176,8 +176,14 @@ function pickFile(accept) {
   });
 }
 
+// A file the browser cannot read (gone since it was chosen, a folder) is still named to the engine, which
+// then says so in its own words.
 async function storeFile(file) {
-  addFile(file.name, new Uint8Array(await file.arrayBuffer()));
+  try {
+    addFile(file.name, new Uint8Array(await file.arrayBuffer()));
+  } catch {
+    withString(file.name, (name) => velmira('add_file', name, 0, -1));
+  }
   return file.name;
 }
 
@@ -334,6 +340,18 @@ output.addEventListener('change', () => {
 setInterval(() => {
   document.getElementById('timing').textContent = timing.ticks ? `${timing.ticks} ticks, late ${timing.lateTicks} (max ${timing.worstLateMs.toFixed(1)} ms)` : '';
 }, 1000);
+
+// "効果時間" asks its two seconds in the page's modal prompt, as "mm:ss" or seconds; -1 when cancelled.
+globalThis.velmiraPage = {
+  askSeconds(prompt, initial) {
+    const shown = `${String(Math.floor(initial / 60)).padStart(2, '0')}:${String(initial % 60).padStart(2, '0')}`;
+    const answer = globalThis.prompt(prompt, shown);
+    if (answer === null) return -1;
+    const parts = answer.trim().split(':').map(Number);
+    if (!parts.every((part) => Number.isInteger(part) && part >= 0)) return initial;
+    return parts.length === 2 ? parts[0] * 60 + parts[1] : parts[0];
+  },
+};
 
 // ---- Start-up, as the window's.
 addFile('Button.bmp', new Uint8Array(await skin[0].arrayBuffer()));
