@@ -16,4 +16,6 @@ status=0
 ctest --test-dir "$build/native" --output-on-failure || status=1
 ctest --test-dir "$build/windows" --output-on-failure || status=1
 "$top/scripts/sanitize.sh" || status=1
+# The page in a real browser, built from the same sources.
+"$top/scripts/build-web.sh" && (cd "$top/web" && VELMIRA_BUILD_DIR="$build" node --test tests/) || status=1
 exit $status

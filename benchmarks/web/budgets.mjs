@@ -1,0 +1,92 @@
+// The page's budgets, measured (run by hand after scripts/build-web.sh; not a test):
+//  - the engine's WebAssembly and JavaScript at most 1 MB gzipped, the SoundFont left out;
+//  - the page interactive at most 1 s after it starts loading, on loopback;
+//  - the engine's CPU per 10 ms timer period within twice the native renderer's, on a busy song.
+// Usage: node benchmarks/web/budgets.mjs [BUILD_DIR]
+import { execFileSync } from 'node:child_process';
+import { mkdtempSync, readFileSync, readdirSync, statSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { createRequire } from 'node:module';
+import { join } from 'node:path';
+import { gzipSync } from 'node:zlib';
+
+const top = new URL('../..', import.meta.url).pathname;
+const build = process.argv[2] ?? join(top, 'build');
+const site = join(build, 'web/site');
+const kb = (bytes) => `${(bytes / 1024).toFixed(0)} KB`;
+
+// Sizes, gzipped as a server would send them.
+function gzipped(dir) {
+  const sizes = {};
+  for (const name of readdirSync(dir, { recursive: true })) {
+    const path = join(dir, name);
+    if (name.endsWith('.sf2') || !statSync(path).isFile()) continue;
+    sizes[name] = gzipSync(readFileSync(path), { level: 9 }).length;
+  }
+  return sizes;
+}
+const sizes = gzipped(site);
+const sum = (test) => Object.entries(sizes).filter(([name]) => test(name)).reduce((total, [, size]) => total + size, 0);
+const engine = sum((name) => name.startsWith('velmira-engine'));
+const page = sum((name) => /^[a-z]+\.(js|html|css|json)$/.test(name));
+const synthesizer = sum((name) => name.startsWith('lib/'));
+const skin = sum((name) => name.endsWith('.bmp'));
+console.log(`engine (wasm + loader) ${kb(engine)}, page ${kb(page)}: ${kb(engine + page)} of 1024 KB gzipped`);
+console.log(`synthesizer libraries ${kb(synthesizer)}, skin bitmaps ${kb(skin)} gzipped; SoundFont ${kb(statSync(join(site, 'TimGM6mb.sf2')).size)}`);
+
+// CPU per timer period: the busy song of the timing report played to its end by the engine in Node.js,
+// against velmira-render playing it natively.
+const song = join(mkdtempSync(join(tmpdir(), 'velmira-budget-')), 'dense.mid');
+execFileSync(join(build, 'native/tools/velmira-dense-song'), [song, '60']);
+const periods = 6000;
+let started = process.hrtime.bigint();
+execFileSync(join(build, 'native/tools/velmira-render'), [song], { maxBuffer: 1 << 28 });
+const nativeMs = Number(process.hrtime.bigint() - started) / 1e6;
+
+// The loader's Node.js branch still expects CommonJS' __dirname and require.
+globalThis.__dirname = site;
+globalThis.require = createRequire(import.meta.url);
+const { default: createVelmiraEngine } = await import(join(site, 'velmira-engine.mjs'));
+const wasm = await createVelmiraEngine({ wasmBinary: readFileSync(join(site, 'velmira-engine.wasm')) });
+const call = (name, ...args) => wasm[`_velmira_${name}`](...args);
+const withBytes = (bytes, use) => {
+  const pointer = wasm._malloc(bytes.length + 1);
+  wasm.HEAPU8.set(bytes, pointer);
+  try {
+    return use(pointer);
+  } finally {
+    wasm._free(pointer);
+  }
+};
+const name = (text) => Buffer.from(`${text}\0`);
+for (const skinFile of ['Button.bmp', 'Mask.bmp', 'Main.bmp'])
+  withBytes(name(skinFile), (n) => withBytes(readFileSync(join(site, skinFile)), (b) => call('add_file', n, b, statSync(join(site, skinFile)).size)));
+call('start');
+withBytes(name('dense.mid'), (n) => withBytes(readFileSync(song), (b) => call('add_file', n, b, statSync(song).size)));
+withBytes(name('dense.mid'), (n) => call('drop', n));
+call('mouse', 0, 89, 467);
+started = process.hrtime.bigint();
+let ticks = 0;
+while (call('tick')) {
+  ++ticks;
+  call('clear_messages');
+}
+const wasmMs = Number(process.hrtime.bigint() - started) / 1e6;
+// The engine's periods include the window's tick handler (meters and lamps drawn into the face picture),
+// which the renderer has no face to do.
+console.log(`CPU per period: engine ${((wasmMs * 1000) / ticks).toFixed(1)} µs (${ticks} periods), ` +
+  `native renderer ${((nativeMs * 1000) / periods).toFixed(1)} µs (whole run, start-up included): ` +
+  `${(wasmMs / ticks / (nativeMs / periods)).toFixed(2)}x`);
+
+// The page interactive: from the start of loading until it answers (Debian's chromium, headless).
+const { chromium } = await import(join(top, 'web/node_modules/playwright-core/index.mjs'));
+const { serve } = await import(join(top, 'web/tools/serve.mjs'));
+const server = await serve(site);
+const browser = await chromium.launch({ executablePath: '/usr/bin/chromium', args: ['--headless', '--no-sandbox', '--disable-gpu'] });
+const tab = await browser.newPage();
+started = process.hrtime.bigint();
+await tab.goto(`http://127.0.0.1:${server.address().port}/`);
+await tab.waitForFunction(() => window.velmira?.ready);
+console.log(`page interactive after ${(Number(process.hrtime.bigint() - started) / 1e6).toFixed(0)} ms (budget 1000 ms)`);
+await browser.close();
+server.close();
