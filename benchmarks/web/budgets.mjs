@@ -82,11 +82,28 @@ console.log(`CPU per period: engine ${((wasmMs * 1000) / ticks).toFixed(1)} µs 
 const { chromium } = await import(join(top, 'web/node_modules/playwright-core/index.mjs'));
 const { serve } = await import(join(top, 'web/tools/serve.mjs'));
 const server = await serve(site);
-const browser = await chromium.launch({ executablePath: '/usr/bin/chromium', args: ['--headless', '--no-sandbox', '--disable-gpu'] });
+const browser = await chromium.launch({ executablePath: '/usr/bin/chromium', args: ['--headless', '--no-sandbox', '--disable-gpu', '--autoplay-policy=no-user-gesture-required'] });
 const tab = await browser.newPage();
 started = process.hrtime.bigint();
 await tab.goto(`http://127.0.0.1:${server.address().port}/`);
 await tab.waitForFunction(() => window.velmira?.ready);
 console.log(`page interactive after ${(Number(process.hrtime.bigint() - started) / 1e6).toFixed(0)} ms (budget 1000 ms)`);
+
+// The timer on the audio clock: the busy song played for 20 s, each period's lateness being how long after
+// its due time on the audio clock the page got to run it (0 when it ran within the look-ahead).
+const transfer = await tab.evaluateHandle((bytes) => {
+  const transfer = new DataTransfer();
+  transfer.items.add(new File([new Uint8Array(bytes)], 'dense.mid'));
+  return transfer;
+}, [...readFileSync(song)]);
+await tab.dispatchEvent('#face', 'drop', { dataTransfer: transfer });
+await tab.waitForFunction(() => document.title.startsWith('dense.mid'));
+const face = await tab.locator('#face').boundingBox();
+await tab.mouse.click(face.x + 89, face.y + 467);
+await tab.waitForFunction(() => window.velmira.sound.now() !== null, null, { timeout: 60000 });
+await tab.waitForTimeout(20000);
+const timing = await tab.evaluate(() => ({ ...window.velmira.timing, audio: window.velmira.sound.now() }));
+console.log(`audio clock: ${timing.ticks} periods in the first ${timing.audio.toFixed(1)} s, ${timing.lateTicks} ` +
+  `run after their due time, their messages as late (worst ${timing.worstLateMs.toFixed(1)} ms); none early`);
 await browser.close();
 server.close();
