@@ -24,5 +24,5 @@ else
 fi
 "$top/scripts/sanitize.sh" || status=1
 # The page in a real browser, built from the same sources.
-"$top/scripts/build-web.sh" && (cd "$top/web" && VELMIRA_BUILD_DIR="$build" node --test tests/) || status=1
+"$top/scripts/build-web.sh" && (cd "$top/web" && VELMIRA_BUILD_DIR="$build" node --test tests/browser.test.mjs) || status=1
 exit $status
