@@ -32,12 +32,13 @@ after(async () => {
   rmSync(scratch, { recursive: true, force: true });
 });
 
-// A fresh page whose timer is stepped by the test (?clock=manual), recording what it sends.
-async function openPage() {
+// A fresh page whose timer is stepped by the test (?clock=manual) or runs from the audio clock, recording
+// what it sends.
+async function openPage(query = '?clock=manual') {
   page = await browser.newPage();
   const errors = [];
   page.on('pageerror', (error) => errors.push(error.message));
-  await page.goto(`http://127.0.0.1:${server.address().port}/?clock=manual`);
+  await page.goto(`http://127.0.0.1:${server.address().port}/${query}`);
   await page.waitForFunction(() => window.velmira?.ready, null, { timeout: 60000 });
   await page.evaluate(() => (window.velmira.stream.recording = true));
   return errors;
@@ -147,5 +148,14 @@ test('a damaged picture and an unreadable song get the program\'s own messages, 
     await page.screenshot({ path: process.env.VELMIRA_WEB_SCREENSHOT, clip: { x: 0, y: 0, width: 806, height: 624 } });
   }
   assert.equal(await page.evaluate(() => window.velmira.step(1)), 1);
+  assert.deepEqual(errors, []);
+});
+
+test('on the audio clock the page plays the song through its synthesizer', async () => {
+  const errors = await openPage('');
+  await drop([{ name: 'demo.mid', bytes: readFileSync(demoSong) }]);
+  await clickFace(89, 467);
+  await page.waitForFunction(() => window.velmira.sound.synth?.voiceCount > 0, null, { timeout: 60000 });
+  assert.ok((await page.evaluate(() => window.velmira.timing)).ticks > 0);
   assert.deepEqual(errors, []);
 });
