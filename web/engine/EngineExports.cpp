@@ -86,7 +86,8 @@ EMSCRIPTEN_KEEPALIVE int velmira_menu_state(int id) {
     return (state.checked ? 1 : 0) | (state.enabled ? 2 : 0);
 }
 
-// 0 left button down, 1 left button up, 2 move, 3 right button down. Returns whether the face holds the
+// On the face: 0 left button down, 1 left button up, 2 move, 3 right button down; on the caption: 4 double
+// click, 5 right button (how the compact view plays and stops). Returns whether the face holds the
 // mouse (an arrow or fast forward is held), so that the page sends the release wherever it happens.
 EMSCRIPTEN_KEEPALIVE int velmira_mouse(int kind, int x, int y) {
     engine->beforeUserAction();
@@ -95,6 +96,8 @@ EMSCRIPTEN_KEEPALIVE int velmira_mouse(int kind, int x, int y) {
     if (kind == 1) model.leftButtonUp();
     if (kind == 2) model.mouseMove(x, y);
     if (kind == 3) model.rightButtonDown(x, y);
+    if (kind == 4) model.captionDoubleClick();
+    if (kind == 5) model.captionRightButton(true);
     engine->afterUserAction();
     return model.holdsMouse();
 }

@@ -43,13 +43,18 @@ const timing = { ticks: 0, lateTicks: 0, worstLateMs: 0 };
 let clock = null; // { startAt, periods } while a song plays on the audio clock
 const manualClock = new URLSearchParams(location.search).get('clock') === 'manual';
 
+// Messages of a timer period go out at the period's due time; those of a click or a command while playing
+// at the next period's, after everything already scheduled (a stop's or a transpose's all sound off must not
+// come before notes sent ahead).
 function deliver(when) {
+  const now = sound.now() ?? 0;
+  when ??= clock ? Math.max(clock.startAt + clock.periods * periodSeconds, now) : now;
   const count = velmira('message_count');
   for (let i = 0; i < count; ++i) {
     const pointer = velmira('message_bytes', i);
     const bytes = engine.HEAPU8.slice(pointer, pointer + velmira('message_size', i));
     if (stream.recording) stream.lines.push(text('message_line', i));
-    sound.send(bytes, when ?? sound.now() ?? 0);
+    sound.send(bytes, when);
   }
   velmira('clear_messages');
 }
@@ -60,16 +65,13 @@ function pump() {
   const now = sound.now();
   if (manualClock || now === null || !velmira('playing')) return (clock = null);
   clock ??= { startAt: now + lookAheadSeconds, periods: 0 };
-  for (;;) {
-    const due = clock.startAt + clock.periods * periodSeconds;
-    if (due >= now + lookAheadSeconds) break;
+  for (let due; velmira('playing') && (due = clock.startAt + clock.periods * periodSeconds) < now + lookAheadSeconds; ) {
     const lateMs = (now - due) * 1000;
     timing.ticks++;
     if (lateMs > 0) (timing.lateTicks++, (timing.worstLateMs = Math.max(timing.worstLateMs, lateMs)));
     velmira('tick');
     clock.periods++;
     deliver(Math.max(due, now));
-    if (!velmira('playing')) return (clock = null);
   }
   afterEngine();
 }
@@ -102,11 +104,12 @@ function drawFace() {
 function afterEngine() {
   deliver();
   for (let message; (message = text('take_message')); ) showMessage(message);
-  document.getElementById('caption').textContent = text('title');
+  caption.textContent = text('title');
   document.title = text('title');
   if (velmira('saved_size')) download();
   syncEffectDialog();
   drawFace();
+  if (!velmira('playing')) clock = null; // the next start begins on the audio clock afresh
 }
 
 const messageQueue = [];
@@ -149,6 +152,10 @@ canvas.addEventListener('pointermove', (event) => {
   if (event.buttons) velmira('mouse', 2, ...facePoint(event)), afterEngine();
 });
 canvas.addEventListener('contextmenu', (event) => event.preventDefault());
+// The compact view has no face: a double click on the caption plays, a right click stops.
+const caption = document.getElementById('caption');
+caption.addEventListener('dblclick', () => (sound.start(), velmira('mouse', 4, 0, 0), afterEngine()));
+caption.addEventListener('contextmenu', (event) => (event.preventDefault(), velmira('mouse', 5, 0, 0), afterEngine()));
 
 document.addEventListener('keydown', (event) => {
   if (document.querySelector('dialog[open]')) return;
@@ -373,3 +380,4 @@ window.velmira = {
   },
   ready: true,
 };
+sound.prefetch();

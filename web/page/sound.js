@@ -10,7 +10,12 @@ export class Sound {
     this.synth = null;
     this.port = null; // a Web MIDI output, when one is chosen
     this.ready = null;
-    this.soundFont = fetch(soundFontUrl).then((response) => response.arrayBuffer());
+    this.soundFont = null;
+  }
+
+  // The SoundFont is fetched once the page answers, so that it does not hold up the start.
+  prefetch() {
+    this.soundFont ??= fetch(soundFontUrl).then((response) => response.arrayBuffer());
   }
 
   // The audio clock must be started from a user's gesture; later calls wait for the same start.
@@ -20,6 +25,7 @@ export class Sound {
       await this.context.audioWorklet.addModule('lib/spessasynth_lib/spessasynth_processor.min.js');
       this.synth = new WorkletSynthesizer(this.context);
       this.synth.connect(this.context.destination);
+      this.prefetch();
       await this.synth.soundBankManager.addSoundBank(await this.soundFont, 'gm');
       await this.synth.isReady;
     })();

@@ -91,6 +91,13 @@ test('the page sends its synthesizer what velmira-render prints for the same son
   lines.splice(firstSoundOff, 16);
   assert.deepEqual(lines, expected.trimEnd().split('\n'));
   assert.match(await page.title(), /^demo\.mid\s+\(5547 /);
+
+  // "演奏を保存" downloads the song as it was played, which the renderer plays back to the same messages.
+  const download = page.waitForEvent('download');
+  await menu('ファイル', '演奏を保存');
+  const saved = join(scratch, (await download).suggestedFilename());
+  await (await download).saveAs(saved);
+  assert.equal(execFileSync(render, [saved], { encoding: 'utf8' }), expected);
   assert.deepEqual(errors, []);
 });
 
