@@ -3,12 +3,13 @@
 import createVelmiraEngine from './velmira-engine.mjs';
 import { Sound } from './sound.js';
 
+// The texts and the skin are fetched while the engine compiles.
+const files = Promise.all(['resources.json', 'Button.bmp', 'Mask.bmp', 'Main.bmp'].map((name) => fetch(name)));
 const engine = await createVelmiraEngine();
 const velmira = (name, ...args) => engine[`_velmira_${name}`](...args);
 const text = (name, ...args) => engine.UTF8ToString(velmira(name, ...args));
 const sound = new Sound();
-const [resources, ...skin] = await Promise.all(
-  ['resources.json', 'Button.bmp', 'Mask.bmp', 'Main.bmp'].map((name) => fetch(name)));
+const [resources, ...skin] = await files;
 const { menus, dialogs } = await resources.json();
 
 // Command ids of the menu (resources/CommandIds.h) the page acts on itself.
@@ -221,6 +222,7 @@ function runCommand(id) {
 }
 for (const menu of menus) {
   const items = menu.items.filter((item) => !leftOut.has(item.id));
+  if (!items.some((item) => !item.separator)) continue;
   const element = document.createElement('div');
   element.innerHTML = '<span></span><ul></ul>';
   element.firstChild.textContent = menu.title;

@@ -1,6 +1,6 @@
 // Where the engine's messages go: the in-page SoundFont synthesizer (spessasynth in an AudioWorklet) or a
 // Web MIDI output port. Every message carries the audio-clock time it is due at; both outputs play it then.
-import { WorkletSynthesizer } from './lib/spessasynth_lib/index.js';
+// The synthesizer's libraries are loaded at the first gesture, so that they do not hold up the page's start.
 
 export const soundFontUrl = 'TimGM6mb.sf2';
 
@@ -21,6 +21,7 @@ export class Sound {
   // The audio clock must be started from a user's gesture; later calls wait for the same start.
   start() {
     this.ready ??= (async () => {
+      const { WorkletSynthesizer } = await import('./lib/spessasynth_lib/index.js');
       this.context = new AudioContext({ latencyHint: 'interactive' });
       await this.context.audioWorklet.addModule('lib/spessasynth_lib/spessasynth_processor.min.js');
       this.synth = new WorkletSynthesizer(this.context);

@@ -101,6 +101,22 @@ test('the page sends its synthesizer what velmira-render prints for the same son
   assert.deepEqual(errors, []);
 });
 
+test('the key-signature dialog tries its choice: the song plays with it as velmira-render plays it', async () => {
+  const errors = await openPage();
+  await drop([{ name: 'demo.mid', bytes: readFileSync(demoSong) }]);
+  await menu('効果', '変位記号');
+  const dialog = page.locator('#keysignature[open]');
+  await dialog.getByRole('button', { name: 'シャープ' }).click();
+  await dialog.getByRole('button', { name: '２' }).click();
+  await dialog.getByRole('button', { name: '試行' }).click();
+  const lines = await playToEnd();
+  await dialog.getByRole('button', { name: '終了' }).click();
+  await page.waitForSelector('#keysignature', { state: 'hidden' });
+  const expected = execFileSync(render, ['--effect', '12', '--keysig', '1', '2', demoSong], { encoding: 'utf8' });
+  assert.deepEqual(lines, expected.trimEnd().split('\n'));
+  assert.deepEqual(errors, []);
+});
+
 test('the synthesizer makes sound of the first seconds the page sent', async () => {
   const peak = await page.evaluate(async () => {
     const { SpessaSynthProcessor, SoundBankLoader } = await import('./lib/spessasynth_core/index.js');
