@@ -40,7 +40,9 @@ export class Sound {
   }
 
   send(bytes, when) {
-    if (this.port) {
+    if (this.port && !this.context) {
+      this.port.send(bytes);
+    } else if (this.port) {
       // Web MIDI times messages on the page's clock: the audio clock's time is moved onto it.
       const stamp = this.context.getOutputTimestamp();
       this.port.send(bytes, stamp.performanceTime + (when - stamp.contextTime) * 1000);
