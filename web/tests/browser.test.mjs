@@ -1,6 +1,6 @@
 // The page in a real browser (Debian's chromium, headless, driven by playwright-core): what it sends to its
 // synthesizer is what velmira-render prints for the same song and options, the sound it makes is not
-// silence, and a file it cannot use gets the program's own message.
+// silence, its face is the Windows program's, and a file it cannot use gets the program's own message.
 // Usage: node --test browser.test.mjs   with VELMIRA_BUILD_DIR set (default: ../../build);
 // VELMIRA_WEB_SCREENSHOT=FILE.png also keeps a picture of the page playing.
 import assert from 'node:assert/strict';
@@ -144,7 +144,7 @@ test('the synthesizer makes sound of the first seconds the page sent', async () 
   assert.ok(peak > 0.01, `peak ${peak}`);
 });
 
-test('a damaged picture and an unreadable song get the program\'s own messages, and the page goes on', async () => {
+test('a damaged picture and an unreadable song get the program\'s own messages; the face then playing is the Windows program\'s', async () => {
   const errors = await openPage();
   const damaged = join(scratch, 'damaged.bmp');
   writeFileSync(damaged, Buffer.from('BM this is no picture'));
@@ -171,8 +171,40 @@ test('a damaged picture and an unreadable song get the program\'s own messages, 
     await page.screenshot({ path: process.env.VELMIRA_WEB_SCREENSHOT, clip: { x: 0, y: 0, width: 806, height: 624 } });
   }
   assert.equal(await page.evaluate(() => window.velmira.step(1)), 1);
+  assert.ok((await faceLikeWindows()) > 0.95);
   assert.deepEqual(errors, []);
 });
+
+// The share of the face's pixels the page draws as the Windows program's screenshot (docs/screenshot.png)
+// shows them: both play the same skin, so only the read-outs' font, the meters, lamps, cells and toggles of
+// the moment may differ. The client area is found where the skin's logo panel matches.
+function faceLikeWindows() {
+  const screenshot = [...readFileSync(new URL('../../docs/screenshot.png', import.meta.url))];
+  return page.evaluate(async (bytes) => {
+    const picture = await createImageBitmap(new Blob([new Uint8Array(bytes)]), { colorSpaceConversion: 'none' });
+    const canvas = new OffscreenCanvas(picture.width, picture.height);
+    canvas.getContext('2d').drawImage(picture, 0, 0);
+    const shot = canvas.getContext('2d').getImageData(0, 0, picture.width, picture.height).data;
+    const face = document.getElementById('face').getContext('2d').getImageData(0, 0, 788, 540).data;
+    const same = (dx, dy, x, y) => {
+      const a = ((y + dy) * picture.width + x + dx) * 4;
+      const b = (y * 788 + x) * 4;
+      return shot[a] === face[b] && shot[a + 1] === face[b + 1] && shot[a + 2] === face[b + 2];
+    };
+    const logoMatches = (dx, dy) => {
+      for (let y = 12; y < 160; y += 4) for (let x = 12; x < 185; x += 4) if (!same(dx, dy, x, y)) return false;
+      return true;
+    };
+    for (let dy = 0; dy < 80; ++dy)
+      for (let dx = 0; dx < 16; ++dx) {
+        if (!logoMatches(dx, dy)) continue;
+        let equal = 0;
+        for (let y = 0; y < 540; ++y) for (let x = 0; x < 788; ++x) equal += same(dx, dy, x, y);
+        return equal / (788 * 540);
+      }
+    return 0;
+  }, screenshot);
+}
 
 test('on the audio clock the page plays the song through its synthesizer', async () => {
   const errors = await openPage('');
