@@ -13,6 +13,7 @@
 #include "effects/PitchDrawing.h"
 #include "playback/MessageLine.h"
 #include "playback/RecordingMidiOut.h"
+#include "web/engine/RgbaCanvas.h"
 #include "web/engine/WebPlatform.h"
 
 namespace {
@@ -20,15 +21,13 @@ struct Engine {
     WebPlatform platform;
     RecordingMidiOut out;
     ShortMessageFailures failures;
-    DibImage screen = DibImage::create24(faceWidth, faceHeight);
-    DibCanvasSource canvases{screen};
+    RgbaFace face;
+    RgbaCanvasSource canvases{face};
     MainWindowModel model{platform.ports(), out, platform, platform, canvases, failures};
 
     int seenStarts = 0;
     long periods = 0;  // timer periods since playback started
-    int seenCanvases = 0;
-    std::map<std::pair<int, int>, std::string> readouts;  // by text origin
-    std::vector<uint8_t> rgba = std::vector<uint8_t>(size_t(faceWidth) * faceHeight * 4);
+    int seenDrawings = 0;
     std::string text;  // the last string handed to the page
     std::optional<KeySignatureChoice> keyChoice;
     std::optional<PitchDrawing> pitchDrawing;
@@ -164,35 +163,24 @@ EMSCRIPTEN_KEEPALIVE void velmira_clear_messages() {
 }
 
 // The face: repaints what was invalidated and returns whether anything was drawn since the last call;
-// then the picture as RGBA rows from the top and the read-outs ("x y text" lines) are ready.
+// then the picture (RGBA rows from the top) and the read-outs ("x y text" lines) are ready.
 EMSCRIPTEN_KEEPALIVE int velmira_frame() {
     WebPlatform& platform = engine->platform;
-    bool drawn = engine->canvases.opened != engine->seenCanvases;
     if (platform.faceInvalid) {
         platform.faceInvalid = false;
-        DibCanvas canvas(engine->screen, engine->canvases.texts);
+        RgbaCanvas canvas(engine->face);
         engine->model.paint(canvas);
-        drawn = true;
     }
-    engine->seenCanvases = engine->canvases.opened;
-    for (const DrawnText& text : engine->canvases.texts)
-        engine->readouts[{text.origin.x, text.origin.y}] = text.text;
-    engine->canvases.texts.clear();
-    if (!drawn) return 0;
-    uint8_t* to = engine->rgba.data();
-    for (int y = 0; y < faceHeight; ++y)
-        for (int x = 0; x < faceWidth; ++x, to += 4) {
-            const uint32_t packed = engine->screen.packedAt(x, y);
-            to[0] = uint8_t(packed), to[1] = uint8_t(packed >> 8), to[2] = uint8_t(packed >> 16), to[3] = 255;
-        }
-    return 1;
+    const bool drawn = engine->face.drawings != engine->seenDrawings;
+    engine->seenDrawings = engine->face.drawings;
+    return drawn;
 }
 EMSCRIPTEN_KEEPALIVE const uint8_t* velmira_face_rgba() {
-    return engine->rgba.data();
+    return reinterpret_cast<const uint8_t*>(engine->face.pixels.data());
 }
 EMSCRIPTEN_KEEPALIVE const char* velmira_readouts() {
     std::string lines;
-    for (const auto& [origin, text] : engine->readouts)
+    for (const auto& [origin, text] : engine->face.readouts)
         lines += std::to_string(origin.first) + " " + std::to_string(origin.second) + " " + text + "\n";
     return handOver(lines);
 }

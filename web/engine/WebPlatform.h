@@ -6,7 +6,6 @@
 #include <utility>
 #include <vector>
 
-#include "app/DibCanvas.h"
 #include "app/PlatformPorts.h"
 #include "app/PlaySaveMenu.h"
 #include "app/SettingsPort.h"
