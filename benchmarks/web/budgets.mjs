@@ -39,7 +39,7 @@ console.log(`synthesizer libraries ${kb(synthesizer)}, skin bitmaps ${kb(skin)} 
 const song = join(mkdtempSync(join(tmpdir(), 'velmira-budget-')), 'dense.mid');
 execFileSync(join(build, 'native/tools/velmira-dense-song'), [song, '60']);
 const periods = 6000;
-const started = process.hrtime.bigint();
+let started = process.hrtime.bigint();
 execFileSync(join(build, 'native/tools/velmira-render'), [song], { maxBuffer: 1 << 28 });
 const nativeMs = Number(process.hrtime.bigint() - started) / 1e6;
 
