@@ -20,6 +20,8 @@ packages=(
   fp-utils-3.2.2 libchm-bin                   # chmcmd compiles the help file; extract_chmLib checks it
   clang libclang-rt-dev                       # scripts/fuzz.sh: libFuzzer and clang's sanitizer runtimes
   midicsv                                     # scripts/compare-render-speed.sh: the yardstick
+  nsis zip unzip                              # scripts/package.sh: the Windows installers and zips
+  desktop-file-utils icoutils                 # scripts/install-desktop.sh: checks the entry, takes out the icon
 )
 
 sudo_cmd=()
