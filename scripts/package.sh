@@ -11,6 +11,9 @@ work=$top/build/package
 jobs=$(nproc)
 
 "$top/scripts/install-deps.sh"
+if command -v ccache >/dev/null 2>&1; then
+  export CCACHE_BASEDIR=${CCACHE_BASEDIR:-$work} CMAKE_C_COMPILER_LAUNCHER=ccache CMAKE_CXX_COMPILER_LAUNCHER=ccache
+fi
 
 if [ -n "$(git -C "$top" status --porcelain --untracked-files=no)" ]; then
   echo "package: the working tree has uncommitted changes; packaging commit $(git -C "$top" rev-parse --short HEAD) without them" >&2
