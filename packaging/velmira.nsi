@@ -132,7 +132,11 @@ Section "Uninstall"
   !insertmacro RemoveOpenWith ".midi"
   !insertmacro RefreshAssociations
 
-  ${IfNot} ${Silent}
+  # Asked only when the program has kept settings at all.
+  ClearErrors
+  EnumRegKey $0 HKCU "${SETTINGS_KEY}" 0
+  ${IfNot} ${Errors}
+  ${AndIfNot} ${Silent}
   ${AndIf} $removeSettings != 1
     MessageBox MB_YESNO|MB_ICONQUESTION "$(KeepSettings)" IDYES keep
     StrCpy $removeSettings 1
