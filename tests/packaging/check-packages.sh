@@ -61,7 +61,8 @@ value_of() {  # the value $2 (@ for the default) of key $1 as user.reg stores it
 }
 windows_path() { printf 'Z:%s' "$(realpath -m "$1" | tr / '\\')"; }
 
-# A song of one long note, and the program playing it from FOLDER until its first note was recorded.
+# A song of one long note, and the program playing it from FOLDER until its first note was recorded (the
+# first start in a new prefix can take half a minute).
 printf 'MThd\0\0\0\6\0\0\0\1\0\140MTrk\0\0\0\15\0\220\74\144\203\140\200\74\100\0\377\57\0' >"$work/song.mid"
 plays_song() {  # FOLDER LABEL
   local recording=$work/recording-$2.txt
@@ -69,7 +70,7 @@ plays_song() {  # FOLDER LABEL
   win "$1/velmira.exe" "/out:record=$(windows_path "$recording")" /play "$(windows_path "$work/song.mid")" \
     >/dev/null 2>&1 &
   local program=$!
-  for _ in $(seq 100); do grep -q ' 90 3C 64' "$recording" 2>/dev/null && break; sleep 0.2; done
+  for _ in $(seq 300); do grep -q ' 90 3C 64' "$recording" 2>/dev/null && break; sleep 0.2; done
   win "$build/tools/velmira-poke.exe" close >/dev/null 2>&1
   for _ in $(seq 50); do kill -0 "$program" 2>/dev/null || break; sleep 0.2; done
   grep -q ' 90 3C 64' "$recording" 2>/dev/null || fail "$2: the program did not play the song from $1"
