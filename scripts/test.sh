@@ -24,4 +24,6 @@ else
   echo "32-bit Win32 tests skipped: this machine cannot run Wine's 32-bit loader (${why##*: })"
 fi
 "$top/scripts/sanitize.sh" || status=1
+# The page in a real browser, built from the same sources.
+"$top/scripts/build-web.sh" && (cd "$top/web" && VELMIRA_BUILD_DIR="$build" node --test tests/browser.test.mjs) || status=1
 exit $status
