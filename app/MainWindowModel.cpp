@@ -81,6 +81,7 @@ MenuArea* MainWindowModel::areaFor(int id) const {
 bool MainWindowModel::onCommand(int id) {
     MenuArea* area = areaFor(id);
     if (area) area->run(id);
+    engine_.effectChanged();  // the effect menu's commands write the settings the live input copies
     reportDeviceFailures();
     return area != nullptr;
 }
