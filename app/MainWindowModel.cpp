@@ -5,9 +5,9 @@
 #include "app/DroppedFiles.h"
 #include "app/FileMenu.h"
 #include "app/GeneratorMenu.h"
+#include "app/HelpMenu.h"
 #include "app/HotKeyArea.h"
 #include "app/MenuAreaOf.h"
-#include "app/HelpMenu.h"
 #include "app/PlaySaveMenu.h"
 #include "app/ViewMenu.h"
 #include "resources/CommandIds.h"
@@ -51,6 +51,12 @@ MainWindowModel::MainWindowModel(PlatformPorts ports, MidiOut& out, PlaybackTime
             std::make_unique<BackgroundChange>(*ports.background, skin_, ports.files, ports.window, songs_);
         areas_.push_back(std::make_unique<BackgroundMenu>(*background_, engine_.player()));
     }
+    if (ports.midiInput) {
+        auto midiInputMenu = std::make_unique<MenuAreaOf<MidiInputMenu>>(
+            *ports.midiInput, engine_.liveInput(), ports.window, settings_.settings().midiIn);
+        midiInputMenu_ = midiInputMenu.get();
+        areas_.push_back(std::move(midiInputMenu));
+    }
     if (ports.help) areas_.push_back(std::make_unique<HelpMenu>(*ports.help, ports.window));
     if (ports.playSave)
         areas_.push_back(std::make_unique<PlaySaveMenu>(engine_, face_, settings_.settings(), *ports.playSave,
@@ -61,6 +67,13 @@ void MainWindowModel::onTick() {
     const TickUpdate update = engine_.player().onTick();
     painter_.displayTick(update.redraw);
     reportDeviceFailures();
+}
+
+void MainWindowModel::liveMetersTick() {
+    if (engine_.player().playing() || !engine_.liveInput().heard()) return;
+    TickReport report;
+    report.metersLive = true;
+    painter_.displayTick(report);
 }
 
 void MainWindowModel::reportDeviceFailures() {
@@ -155,11 +168,13 @@ bool MainWindowModel::prepareToClose() {
 
 void MainWindowModel::loadSettings() {
     settings_.load(face_, skin_);
+    if (midiInputMenu_) midiInputMenu_->menu().restore();
     if (background_) background_->setPictureFolder(settings_.settings().texDir);
 }
 
 void MainWindowModel::onDestroy() {
     if (engine_.player().playing()) engine_.player().stopPlayback(Player::userStop);
+    if (midiInputMenu_) midiInputMenu_->menu().close();
     if (background_) settings_.settings().texDir = background_->pictureFolder();
     settings_.save(face_, skin_);
 }

@@ -27,6 +27,7 @@ void LiveInput::songStopped() {
 }
 
 void LiveInput::play(const ChannelMessage& message) {
+    heard_.store(true, std::memory_order_relaxed);
     const int kind = kindOf(message.status);
     if (kind == noteOn && message.data2 > 0) {
         startNote(message.status, message.data1, message.data2);

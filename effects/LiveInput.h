@@ -1,5 +1,6 @@
 #pragma once
 #include <array>
+#include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <mutex>
@@ -20,20 +21,22 @@
 // song playing there is no time to measure, and the effect holds throughout).
 //
 // One lock keeps the input's calls and the window's apart; the timer thread never takes it.
-class LiveInput {
+class LiveInput : public MidiInputSink {
   public:
     static constexpr int keyCount = 128;
 
     LiveInput(EventFilter& filter, const PlayClock& clock) : filter_(filter), clock_(clock) {}
 
     // Input thread: bytes as the device delivered them. Realtime and system exclusive bytes are dropped.
-    void receive(const uint8_t* bytes, size_t count);
+    void receive(const uint8_t* bytes, size_t count) override;
 
     // Window thread: the effect as the menu and the dialogs left it, for the notes that start afterwards.
     void takeEffect(const EffectSettings& effect);
     void songStarted();
     // The device is being silenced (a stop): every held key is forgotten, so later note-offs send nothing.
     void songStopped();
+    // Whether a channel message has come in since the program started (any thread).
+    bool heard() const { return heard_.load(std::memory_order_relaxed); }
 
   private:
     void play(const ChannelMessage& message);
@@ -43,6 +46,7 @@ class LiveInput {
 
     EventFilter& filter_;
     const PlayClock& clock_;
+    std::atomic<bool> heard_{false};
     std::mutex mutex_;
     MidiInputStream stream_;    // guarded by mutex_
     EffectSettings effect_;     // guarded by mutex_

@@ -25,3 +25,12 @@ void PlaybackEngine::resetForPlayback() {
     live_.songStarted();
     host_.resetForPlayback();
 }
+
+// Every note is released now: a level left standing would light the meter of a keyboard played after the
+// stop.
+void PlaybackEngine::silencingDevice() {
+    live_.songStopped();
+    for (auto& level : controls_.channelLevel)
+        if (level.load(std::memory_order_relaxed) != LiveControls::notSounded)
+            level.store(0, std::memory_order_relaxed);
+}

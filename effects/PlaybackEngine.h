@@ -58,7 +58,7 @@ class PlaybackEngine : private PlayerHost {
   private:
     // PlayerHost, between the player and the window's host.
     void resetForPlayback() override;
-    void silencingDevice() override { live_.songStopped(); }
+    void silencingDevice() override;
     void drawPlayButton(bool lit) override { host_.drawPlayButton(lit); }
     void drawFastForwardButton(bool lit) override { host_.drawFastForwardButton(lit); }
     void blankMetersAndLamps() override { host_.blankMetersAndLamps(); }

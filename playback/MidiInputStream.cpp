@@ -23,3 +23,19 @@ std::optional<ChannelMessage> MidiInputStream::feed(uint8_t byte) {
     dataCount_ = 0;
     return ChannelMessage{runningStatus_, data_[0], uint8_t(needed == 2 ? data_[1] : 0)};
 }
+
+size_t shortMessageLength(uint8_t firstByte) {
+    if (firstByte < firstStatus) return 2;
+    if (firstByte >= firstSystem) {
+        switch (firstByte) {
+            case 0xF1:  // time code quarter frame
+            case 0xF3:  // song select
+                return 2;
+            case 0xF2:  // song position
+                return 3;
+            default:
+                return 1;
+        }
+    }
+    return midi::hasOneDataByte(firstByte) ? 2 : 3;
+}

@@ -1,4 +1,5 @@
 #pragma once
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 
@@ -17,4 +18,15 @@ class MidiInputStream {
     uint8_t runningStatus_ = 0;  // 0: none, so data bytes are dropped
     uint8_t data_[2] = {};
     int dataCount_ = 0;
+};
+
+// How many bytes of a short message a driver hands over in one word start with this byte: a data byte first
+// (a device in running status) takes the pair.
+size_t shortMessageLength(uint8_t firstByte);
+
+// Where the bytes of a MIDI input go (the engine's live input), from the thread they arrive on.
+class MidiInputSink {
+  public:
+    virtual ~MidiInputSink() = default;
+    virtual void receive(const uint8_t* bytes, size_t count) = 0;
 };

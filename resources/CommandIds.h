@@ -35,4 +35,8 @@
 #define IDM_HISTORY_CLEAR 40547
 #define IDM_DELETE_SETTINGS_AND_EXIT 40548
 #define IDM_FILE_SAVE_PLAYED 40549
+// "MIDI入力" in "音源": "なし", then one item per input device
+#define IDM_MIDI_IN_NONE 40560
+#define IDM_MIDI_IN_FIRST 40561
+#define IDM_MIDI_IN_LAST 40576
 #define IDM_HELP_SEARCH 57667

@@ -6,12 +6,12 @@
 
 #include "app/win32/DroppedFilePaths.h"
 #include "app/win32/FileDialogs.h"
-#include "effects/win32/EffectDialogCommon.h"
 #include "app/win32/HelpViewer.h"
 #include "app/win32/SongFileDialog.h"
+#include "app/win32/Win32Files.h"
+#include "effects/win32/EffectDialogCommon.h"
 #include "platform/win32/MessageBoxes.h"
 #include "platform/win32/ProgramFolder.h"
-#include "app/win32/Win32Files.h"
 #include "platform/win32/WideText.h"
 #include "resources/CommandIds.h"
 #include "tones/win32/CToneDlg.h"
@@ -26,8 +26,9 @@ CMainWnd::CMainWnd(HINSTANCE instance, MidiOut& out, OutputOpener openOutput, Pl
                    ShortMessageFailures& failures)
     : instance_(instance),
       openOutput_(std::move(openOutput)),
-      model_(PlatformPorts{*this, *this, *this, *this, registry_, *this, this, this, this, this, this}, out, timer,
-             *this, *this, failures),
+      model_(PlatformPorts{*this, *this, *this, *this, registry_, *this, this, this, this, this, this,
+                           &midiInputs_},
+             out, timer, *this, *this, failures),
       out_(out) {}
 
 CMainWnd::~CMainWnd() {
@@ -78,6 +79,7 @@ bool CMainWnd::create(int showCommand) {
     // The program's own folder stands for the folder it was started in: its own plug-ins lie there, and
     // a program opened through a document starts in that document's folder.
     plugins_ = loadSusiePlugins(model_.settings().settings().usable, programFolder());
+    SetTimer(window_, liveMetersTimer, liveMetersPeriodMs, nullptr);
     ShowWindow(window_, showCommand);
     UpdateWindow(window_);
     return true;
@@ -113,6 +115,9 @@ LRESULT CMainWnd::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return paint(HDC(wParam)), 0;
         case tickMessage:
             return model_.onTick(), 0;
+        case WM_TIMER:
+            if (wParam == liveMetersTimer) model_.liveMetersTick();
+            return 0;
         case WM_COMMAND:
             return onCommand(message, wParam, lParam);
         case WM_INITMENUPOPUP:
@@ -341,7 +346,8 @@ void CMainWnd::runToneDialog(ToneDialogModel& dialog) {
 }
 
 std::optional<std::string> CMainWnd::chooseBackgroundPicture(const std::string& folder) {
-    const std::optional<ChosenFile> chosen = choosePictureWithPreview(window_, plugins_, folder, previewChecks_);
+    const std::optional<ChosenFile> chosen =
+        choosePictureWithPreview(window_, plugins_, folder, previewChecks_);
     return chosen ? std::optional<std::string>(chosen->path) : std::nullopt;
 }
 

@@ -162,6 +162,12 @@ TEST_F(LiveInputTest, RunningStatusRealtimeAndSystemExclusive) {
         << "data after a system message has no running status";
 }
 
+TEST(MidiInputStream, AShortMessageWordIsCutToItsMessage) {
+    const std::pair<uint8_t, size_t> lengths[] = {{0x90, 3}, {0xEF, 3}, {0xC3, 2}, {0xD0, 2}, {0x3C, 2},
+                                                  {0xF1, 2}, {0xF2, 3}, {0xF3, 2}, {0xF6, 1}, {0xF8, 1}};
+    for (const auto& [first, length] : lengths) EXPECT_EQ(shortMessageLength(first), length) << int(first);
+}
+
 // A broken device at full rate: whatever came in, nothing is held after a stop, and nothing is allocated.
 TEST_F(LiveInputTest, AFloodOfAnyBytesLeavesNothingHeldAfterAStop) {
     std::mt19937 random(24);
