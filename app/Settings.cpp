@@ -14,6 +14,7 @@ const FolderValue folderValues[] = {
     {"ReadDir", &Settings::readDir}, {"SaveDir", &Settings::saveDir}, {"TexDir", &Settings::texDir}};
 const char* const soundModuleName = "Ongen";
 const char* const backgroundName = "BackBmp";
+const char* const midiInName = "MidiIn";
 
 std::string historyValueName(int slot) {
     return "Mru" + std::to_string(slot + 1);
@@ -72,6 +73,13 @@ void loadBackground(SettingsStore& store, Settings& settings) {
         writeDefault(store.writeString(Settings::userKey, backgroundName, settings.backgroundPath), settings);
 }
 
+// Absent until a device is first chosen; nothing is written for it at start-up.
+void loadMidiIn(SettingsStore& store, Settings& settings) {
+    const Status status = store.readString(Settings::userKey, midiInName, settings.midiIn);
+    noteReadFailure(status, settings);
+    if (status != Status::ok) settings.midiIn.clear();
+}
+
 }  // namespace
 
 void loadSettings(SettingsStore& store, const std::string& startFolder, Settings& settings,
@@ -82,6 +90,7 @@ void loadSettings(SettingsStore& store, const std::string& startFolder, Settings
     loadHistory(store, settings, history);
     loadSoundModule(store, settings);
     loadBackground(store, settings);
+    loadMidiIn(store, settings);
 }
 
 void keepStartFolder(Settings& settings) {
@@ -119,7 +128,10 @@ SettingsStore::Status saveSettings(SettingsStore& store, const Settings& setting
             store.writeNumber(Settings::userKey, soundModuleName, uint32_t(settings.soundModule));
         status != Status::ok)
         return status;
-    return store.writeString(Settings::userKey, backgroundName, settings.backgroundPath);
+    if (const Status status = store.writeString(Settings::userKey, backgroundName, settings.backgroundPath);
+        status != Status::ok)
+        return status;
+    return store.writeString(Settings::userKey, midiInName, settings.midiIn);
 }
 
 std::string folderOf(const std::string& path) {

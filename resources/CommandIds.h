@@ -35,6 +35,10 @@
 #define IDM_HISTORY_CLEAR 40547
 #define IDM_DELETE_SETTINGS_AND_EXIT 40548
 #define IDM_FILE_SAVE_PLAYED 40549
+// "MIDI入力" in "音源": "なし", then one item per input device
+#define IDM_MIDI_IN_NONE 40560
+#define IDM_MIDI_IN_FIRST 40561
+#define IDM_MIDI_IN_LAST 40576
 #define IDM_HELP_SEARCH 57667
 // The hot keys' commands, sent by the window's accelerator table and in no menu.
 #define IDM_HOTKEY_SPACE 40600

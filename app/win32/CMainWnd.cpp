@@ -42,7 +42,7 @@ PlatformPorts CMainWnd::ports() {
     HelpPort& help = *this;
     PlaySavePort& playSave = *this;
     return PlatformPorts{window,      files,        dialogs,     effectDialogs, registry_, settingsWindow,
-                         &generators, &toneDialogs, &background, &help,         &playSave};
+                         &generators, &toneDialogs, &background, &help,         &playSave, &midiInputs_};
 }
 
 CMainWnd::~CMainWnd() {
@@ -93,6 +93,7 @@ bool CMainWnd::create(int showCommand) {
     // The program's own folder stands for the folder it was started in: its own plug-ins lie there, and
     // a program opened through a document starts in that document's folder.
     plugins_ = loadSusiePlugins(model_.settingsUsable(), programFolder());
+    SetTimer(window_, liveMetersTimer, liveMetersPeriodMs, nullptr);
     ShowWindow(window_, showCommand);
     UpdateWindow(window_);
     return true;
@@ -128,6 +129,9 @@ LRESULT CMainWnd::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return paint(HDC(wParam)), 0;
         case tickMessage:
             return model_.onTick(), 0;
+        case WM_TIMER:
+            if (wParam == liveMetersTimer) model_.liveMetersTick();
+            return 0;
         case WM_COMMAND:
             return onCommand(message, wParam, lParam);
         case WM_INITMENUPOPUP:

@@ -165,7 +165,8 @@ TEST_F(MainWindowModelTest, AFirstRunWritesTheDefaultsOnceAtExitAndAStartEndedEa
     const int written = port.store.writes;
     model.prepareToClose();
     model.onDestroy();
-    EXPECT_EQ(port.store.writes, written + 11);  // three folders, six history slots, the module, the face
+    // three folders, six history slots, the module, the face, the MIDI input
+    EXPECT_EQ(port.store.writes, written + 12);
 
     ScriptedPlatform ended;
     MainWindowModel endedModel{ended.ports(), out, timer, ended, ended.canvases, failures};
