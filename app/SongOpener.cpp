@@ -54,11 +54,10 @@ bool SongOpener::openKeepingLoadedSong(const std::string& path, const std::strin
 bool SongOpener::openFile(const std::string& path) {
     currentPath_ = path;
     ports_.window.setWaitCursor(true);
-    FileData file = ports_.files.readFile(path);
+    FileData file = ports_.files.readFile(path, uint64_t(SongBuffer::maxFileSize));
     if (file.status != FileData::ok) {
         ports_.window.setWaitCursor(false);
-        ports_.window.showMessage(file.status == FileData::notFound ? "ファイルが見つかりません"
-                                                                    : "File Read Error");
+        ports_.window.showMessage(songReadFailureText(file.status));
         return false;
     }
     engine_.loadSong(std::move(file.bytes));

@@ -6,12 +6,12 @@
 
 #include "app/win32/DroppedFilePaths.h"
 #include "app/win32/FileDialogs.h"
-#include "effects/win32/EffectDialogCommon.h"
 #include "app/win32/HelpViewer.h"
 #include "app/win32/SongFileDialog.h"
+#include "app/win32/Win32Files.h"
+#include "effects/win32/EffectDialogCommon.h"
 #include "platform/win32/MessageBoxes.h"
 #include "platform/win32/ProgramFolder.h"
-#include "app/win32/Win32Files.h"
 #include "platform/win32/WideText.h"
 #include "resources/CommandIds.h"
 #include "tones/win32/CToneDlg.h"
@@ -26,8 +26,8 @@ CMainWnd::CMainWnd(HINSTANCE instance, MidiOut& out, OutputOpener openOutput, Pl
                    ShortMessageFailures& failures)
     : instance_(instance),
       openOutput_(std::move(openOutput)),
-      model_(PlatformPorts{*this, *this, *this, *this, registry_, *this, this, this, this, this, this}, out, timer,
-             *this, *this, failures),
+      model_(PlatformPorts{*this, *this, *this, *this, registry_, *this, this, this, this, this, this}, out,
+             timer, *this, *this, failures),
       out_(out) {}
 
 CMainWnd::~CMainWnd() {
@@ -267,8 +267,12 @@ uint32_t CMainWnd::clockSeconds() {
     return uint32_t(std::time(nullptr));
 }
 
-FileData CMainWnd::readFile(const std::string& path) {
-    return readWholeFile(path);
+FileData CMainWnd::readFile(const std::string& path, uint64_t limit) {
+    return readWholeFile(path, limit);
+}
+
+FileStream CMainWnd::openFile(const std::string& path) {
+    return openFileToRead(path);
 }
 
 std::optional<std::string> CMainWnd::findSkinFile(const std::string& name) {
@@ -341,7 +345,8 @@ void CMainWnd::runToneDialog(ToneDialogModel& dialog) {
 }
 
 std::optional<std::string> CMainWnd::chooseBackgroundPicture(const std::string& folder) {
-    const std::optional<ChosenFile> chosen = choosePictureWithPreview(window_, plugins_, folder, previewChecks_);
+    const std::optional<ChosenFile> chosen =
+        choosePictureWithPreview(window_, plugins_, folder, previewChecks_);
     return chosen ? std::optional<std::string>(chosen->path) : std::nullopt;
 }
 

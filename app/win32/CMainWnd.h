@@ -15,10 +15,10 @@
 
 class CKeySigDlg;  // effects/win32/CKeySigDlg.h
 class CPitchDlg;   // effects/win32/CPitchDlg.h
-#include "tones/ToneChanger.h"
-#include "images/win32/SusiePlugins.h"
 #include "images/FileDialogRules.h"
+#include "images/win32/SusiePlugins.h"
 #include "playback/win32/MultimediaTimer.h"
+#include "tones/ToneChanger.h"
 
 // The one main window. Its window procedure only dispatches: every rule lives in MainWindowModel, and this
 // class carries out what the model asks of Windows through its ports (the window itself, files, dialogs,
@@ -62,7 +62,8 @@ class CMainWnd : public WindowPort,
     void invalidateFace() override;
     void invalidate(const face::Rect& area) override;
     // FilePort
-    FileData readFile(const std::string& path) override;
+    FileData readFile(const std::string& path, uint64_t limit) override;
+    FileStream openFile(const std::string& path) override;
     std::optional<std::string> findSkinFile(const std::string& name) override;
     // DialogPort
     std::optional<std::string> chooseSongFile(const std::string& filter) override;
