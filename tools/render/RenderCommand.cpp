@@ -1,20 +1,128 @@
 #include "tools/render/RenderCommand.h"
 
+#include <cstdio>
+#include <filesystem>
 #include <fstream>
+#include <memory>
+#include <new>
 
+#include "app/GeneratorMessages.h"
 #include "app/MasterVolume.h"
 #include "effects/SongRendering.h"
 #include "playback/MessageLine.h"
 #include "playback/MessagesAsSmf.h"
 #include "playback/MidiVocabulary.h"
+#include "playback/SmfWriter.h"
 #include "tools/render/RenderSong.h"
 #include "tools/render/WavOutput.h"
 
 namespace {
+// The file is checked once it is closed: a write the stream kept in its buffer fails only there.
 bool writeWholeFile(const std::string& path, const std::vector<uint8_t>& bytes) {
-    std::ofstream file(path, std::ios::binary);
+    std::ofstream file(std::filesystem::u8path(path), std::ios::binary);
     file.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
-    return bool(file);
+    file.close();
+    return !file.fail();
+}
+
+// --smf, written as the messages come: the track's length goes into the header at the end.
+class SmfFileOutput {
+  public:
+    explicit SmfFileOutput(const std::string& path)
+        : file_(std::filesystem::u8path(path), std::ios::binary | std::ios::trunc) {
+        write(MessagesAsSmfPieces::header());
+    }
+    void add(const std::vector<RecordingMidiOut::Message>& messages) { write(pieces_.events(messages)); }
+    bool finish() {
+        write(pieces_.end());
+        std::vector<uint8_t> length;
+        appendBe32(length, uint32_t(written_ - MessagesAsSmfPieces::trackStart));
+        file_.seekp(std::streamoff(MessagesAsSmfPieces::trackLengthOffset));
+        file_.write(reinterpret_cast<const char*>(length.data()), std::streamsize(length.size()));
+        file_.close();
+        return !file_.fail();
+    }
+
+  private:
+    void write(const std::vector<uint8_t>& bytes) {
+        file_.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+        written_ += bytes.size();
+    }
+
+    std::ofstream file_;
+    MessagesAsSmfPieces pieces_;
+    size_t written_ = 0;
+};
+
+std::string clockText(long ms) {
+    const long seconds = ms / 1000;
+    char text[32];
+    std::snprintf(text, sizeof text, "%ld:%02ld:%02ld", seconds / 3600, seconds / 60 % 60, seconds % 60);
+    return text;
+}
+
+// How long the song plays with these options, found by playing it without keeping what it sends.
+long playingTimeMs(const std::vector<uint8_t>& image, const RenderOptions& options) {
+    SongRendering rendering;
+    rendering.streamTo([](const SongRendering::Messages&) {});
+    playWithOptions(rendering, image, options);
+    return rendering.stopMs();
+}
+
+int render(std::vector<uint8_t> image, const RenderOptions& options, std::ostream& out, std::ostream& err) {
+    std::unique_ptr<WavRendering> wav;
+    if (!options.wavPath.empty()) {
+        // Said before the hours of audio are made, not after.
+        const long wavMs = playingTimeMs(image, options) + wavTailMs;
+        if (wavMs > wavLongestMs)
+            err << "velmira-render: the song plays for " << clockText(wavMs)
+                << ", longer than a WAV file holds; " << options.wavPath << " ends after "
+                << clockText(wavLongestMs) << "\n";
+        std::string problem;
+        wav = startWavRendering(options.soundFontPath, options.wavPath, problem);
+        if (!wav) {
+            err << "velmira-render: " << problem << "\n";
+            return 1;
+        }
+    }
+    std::ofstream outFile;
+    if (!options.outPath.empty()) {
+        outFile.open(std::filesystem::u8path(options.outPath), std::ios::binary);
+        if (!outFile) {
+            err << options.outPath << ": cannot be written\n";
+            return 1;
+        }
+    }
+    std::ostream& lines = options.outPath.empty() ? out : outFile;
+    std::unique_ptr<SmfFileOutput> smf;
+    if (!options.smfPath.empty()) smf = std::make_unique<SmfFileOutput>(options.smfPath);
+
+    SongRendering rendering;
+    rendering.streamTo([&](const SongRendering::Messages& messages) {
+        lines << messageLines(messages);
+        if (wav) wav->play(messages);
+        if (smf) smf->add(messages);
+    });
+    playWithOptions(rendering, std::move(image), options);
+
+    if (wav) {
+        const std::string problem = wav->finish();
+        if (!problem.empty()) {
+            err << "velmira-render: " << problem << "\n";
+            return 1;
+        }
+    }
+    lines.flush();
+    if (outFile.is_open()) outFile.close();
+    if (!lines) {
+        err << "velmira-render: the output could not be written\n";
+        return 1;
+    }
+    if (smf && !smf->finish()) {
+        err << options.smfPath << ": cannot be written\n";
+        return 1;
+    }
+    return 0;
 }
 }  // namespace
 
@@ -35,11 +143,15 @@ void applyRenderOptions(PlaybackEngine& engine, const RenderOptions& options) {
     }
 }
 
-std::vector<RecordingMidiOut::Message> renderSong(std::vector<uint8_t> image, const RenderOptions& options) {
-    SongRendering rendering;
+void playWithOptions(SongRendering& rendering, std::vector<uint8_t> image, const RenderOptions& options) {
     rendering.load(std::move(image));
     applyRenderOptions(rendering.engine(), options);
     rendering.playToEnd();
+}
+
+std::vector<RecordingMidiOut::Message> renderSong(std::vector<uint8_t> image, const RenderOptions& options) {
+    SongRendering rendering;
+    playWithOptions(rendering, std::move(image), options);
     return rendering.messages();
 }
 
@@ -68,39 +180,16 @@ int runRenderCommand(const std::vector<std::string>& arguments, std::ostream& ou
         return 0;
     }
 
-    std::optional<std::vector<uint8_t>> image = loadRenderSong(options, err);
-    if (!image) return 1;
-    if (!options.songOutPath.empty() && !writeWholeFile(options.songOutPath, *image)) {
-        err << options.songOutPath << ": cannot be written\n";
-        return 1;
-    }
-    const std::vector<RecordingMidiOut::Message> messages = renderSong(std::move(*image), options);
-    if (!options.wavPath.empty()) {
-        const std::string problem = renderWav(messages, options.soundFontPath, options.wavPath);
-        if (!problem.empty()) {
-            err << "velmira-render: " << problem << "\n";
+    try {
+        std::optional<std::vector<uint8_t>> image = loadRenderSong(options, err);
+        if (!image) return 1;
+        if (!options.songOutPath.empty() && !writeWholeFile(options.songOutPath, *image)) {
+            err << options.songOutPath << ": cannot be written\n";
             return 1;
         }
-    }
-
-    std::ofstream outFile;
-    if (!options.outPath.empty()) {
-        outFile.open(options.outPath, std::ios::binary);
-        if (!outFile) {
-            err << options.outPath << ": cannot be written\n";
-            return 1;
-        }
-    }
-    std::ostream& lines = options.outPath.empty() ? out : outFile;
-    lines << messageLines(messages);
-    lines.flush();
-    if (!lines) {
-        err << "velmira-render: the output could not be written\n";
+        return render(std::move(*image), options, out, err);
+    } catch (const std::bad_alloc&) {
+        err << "velmira-render: " << generatorFailureText(GeneratorError::noMemory) << "\n";
         return 1;
     }
-    if (!options.smfPath.empty() && !writeWholeFile(options.smfPath, messagesAsSmf(messages))) {
-        err << options.smfPath << ": cannot be written\n";
-        return 1;
-    }
-    return 0;
 }
