@@ -21,6 +21,11 @@ TEST_F(FaceControlsTest, CellsSendTenTimesTheirValueAndReplaceTheSongsController
 
 TEST_F(FaceControlsTest, CellsRefuseAtTheirLimitsForAChannelThatHasNotSoundedAndWithTheSoundBlaster) {
     play();
+    face.channelCells[5][FaceState::chorusCell] = 11;
+    clickCell(5, FaceState::chorusCell);  // the last step up is sent as any other
+    EXPECT_EQ(face.channelCells[5][FaceState::chorusCell], 12);
+    EXPECT_EQ(sent(), Lines{controlChange(5, 93, 120)});
+    forget();
     face.channelCells[4][FaceState::chorusCell] = 12;
     clickCell(4, FaceState::chorusCell);
     rightClick(face::cellHot(4, FaceState::reverbCell));

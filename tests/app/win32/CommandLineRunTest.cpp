@@ -83,11 +83,3 @@ TEST_F(CommandLineRunTest, ABadSwitchIsNamedInAMessageAndEndsTheProgramWithExitC
     ASSERT_EQ(program.messages.size(), 1u);
     EXPECT_EQ(program.messages[0].rfind(L"不明なスイッチです: /loud", 0), 0u) << joined(program.messages);
 }
-
-TEST_F(CommandLineRunTest, AMissingSongIsNamedAndTheProgramStartsWithoutIt) {
-    const std::wstring missing = folder.path() + L"\\ない.mid";
-    const ProgramRun program = run({L"/out:null", L"/play", missing}, 1000);
-    EXPECT_EQ(program.exitCode, 0u);
-    ASSERT_EQ(program.messages.size(), 1u);
-    EXPECT_EQ(program.messages[0], missing + L" が見つかりません");
-}
