@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -6,7 +7,8 @@
 #include "app/FilePort.h"
 
 // The files of the main window on Windows: paths are UTF-8 and turned wide for the W functions.
-FileData readWholeFile(const std::string& path);
+FileData readWholeFile(const std::string& path, uint64_t limit = UINT64_MAX);
+FileStream openFileToRead(const std::string& path);
 std::optional<std::string> findFileBesideProgram(const std::string& name);
 // |path| made whole against the current folder (and drive), which the start-up then changes; the path as
 // it is when it cannot be.

@@ -24,7 +24,8 @@ class TestWindow : public CMainWnd {
     TestWindow(MidiOut& out, PlaybackTimer& timer, ShortMessageFailures& failures);
 
     void showMessage(const std::string& text) override;
-    FileData readFile(const std::string& path) override;
+    FileData readFile(const std::string& path, uint64_t limit) override;
+    FileStream openFile(const std::string& path) override;
     std::optional<std::string> chooseSongFile(const std::string&, const std::string&) override {
         return nextChoice;
     }
