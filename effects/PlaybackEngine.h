@@ -6,6 +6,7 @@
 #include "effects/EffectSettings.h"
 #include "effects/EventFilter.h"
 #include "effects/LiveControls.h"
+#include "playback/ControllerChase.h"
 #include "playback/MidiOut.h"
 #include "playback/PlayClock.h"
 #include "playback/PlaybackTimer.h"
@@ -33,7 +34,8 @@ class PlaybackEngine : private PlayerHost {
     // state of the controls, the effect and the tones back to a fresh song's.
     void loadSong(std::vector<uint8_t> image);
 
-    MidiOut& out() { return out_; }
+    // The device, through the route a jump diverts.
+    MidiOut& out() { return route_; }
     SongBuffer& song() { return song_; }
     const SongBuffer& song() const { return song_; }
     PlayClock& clock() { return clock_; }
@@ -60,7 +62,7 @@ class PlaybackEngine : private PlayerHost {
     void timerFailed() override { host_.timerFailed(); }
     void openNextSongListEntry() override { host_.openNextSongListEntry(); }
 
-    MidiOut& out_;
+    ChaseRoute route_;
     PlayerHost& host_;
     SongBuffer song_;
     PlayClock clock_;

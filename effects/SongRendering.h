@@ -26,8 +26,9 @@ class SongRendering : private TickPoster, private WindowlessPlayerHost {
     // The song into the engine, as the window loads one: the load's messages go to the device at time 0.
     void load(std::vector<uint8_t> image);
     // Plays once from the start until the song ends (or a day has passed), one timer period of virtual
-    // time a tick, and stops as the window would.
-    void playToEnd();
+    // time a tick, and stops as the window would. With startSeconds the song jumps there first, as the
+    // window's jump does; the jump's messages are stamped with that moment.
+    void playToEnd(int startSeconds = 0);
 
     PlaybackEngine& engine() { return engine_; }
     MidiOut& device() { return device_; }

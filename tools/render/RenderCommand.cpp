@@ -39,7 +39,7 @@ std::vector<RecordingMidiOut::Message> renderSong(std::vector<uint8_t> image, co
     SongRendering rendering;
     rendering.load(std::move(image));
     applyRenderOptions(rendering.engine(), options);
-    rendering.playToEnd();
+    rendering.playToEnd(options.startSeconds);
     return rendering.messages();
 }
 
