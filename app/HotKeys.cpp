@@ -1,11 +1,12 @@
 #include "app/HotKeys.h"
 
 #include "app/FaceLayout.h"
+#include "resources/CommandIds.h"
 
 namespace {
 // Windows' virtual-key codes of the keys used.
-constexpr int keySpace = 0x20, keyPageUp = 0x21, keyPageDown = 0x22, keyLeft = 0x25, keyUp = 0x26,
-              keyRight = 0x27, keyDown = 0x28, keyO = 0x4F;
+constexpr int keySpace = 0x20, keyPageUp = 0x21, keyPageDown = 0x22, keyHome = 0x24, keyLeft = 0x25,
+              keyUp = 0x26, keyRight = 0x27, keyDown = 0x28, keyO = 0x4F;
 constexpr int firstHotKeyCommand = 40600;
 
 void clickAndRelease(FaceControls& controls, const face::Rect& button) {
@@ -35,7 +36,7 @@ const face::Rect* arrowHot(FaceAction action) {
 }
 }  // namespace
 
-const std::array<HotKeyBinding, 8> hotKeyBindings = {{
+const std::array<HotKeyBinding, 13> hotKeyBindings = {{
     {HotKey::space, keySpace, false, firstHotKeyCommand},
     {HotKey::ctrlO, keyO, true, firstHotKeyCommand + 1},
     {HotKey::up, keyUp, false, firstHotKeyCommand + 2},
@@ -44,6 +45,11 @@ const std::array<HotKeyBinding, 8> hotKeyBindings = {{
     {HotKey::right, keyRight, false, firstHotKeyCommand + 5},
     {HotKey::pageUp, keyPageUp, false, firstHotKeyCommand + 6},
     {HotKey::pageDown, keyPageDown, false, firstHotKeyCommand + 7},
+    {HotKey::ctrlLeft, keyLeft, true, firstHotKeyCommand + 8},
+    {HotKey::ctrlRight, keyRight, true, firstHotKeyCommand + 9},
+    {HotKey::home, keyHome, false, firstHotKeyCommand + 10},
+    {HotKey::ctrlPageDown, keyPageDown, true, firstHotKeyCommand + 11},
+    {HotKey::ctrlPageUp, keyPageUp, true, firstHotKeyCommand + 12},
 }};
 
 std::optional<HotKey> hotKeyForCommand(int commandId) {
@@ -71,8 +77,37 @@ FaceAction faceActionForKey(HotKey key, const FaceState& face, bool playing) {
             return FaceAction::volumeUp;
         case HotKey::pageDown:
             return FaceAction::volumeDown;
+        case HotKey::ctrlLeft:
+            return FaceAction::jumpBack;
+        case HotKey::ctrlRight:
+            return FaceAction::jumpForward;
+        case HotKey::home:
+            return FaceAction::jumpToStart;
+        case HotKey::ctrlPageDown:
+            return FaceAction::nextSong;
+        case HotKey::ctrlPageUp:
+            return FaceAction::previousSong;
     }
     return FaceAction::none;
+}
+
+int commandForAction(FaceAction action) {
+    switch (action) {
+        case FaceAction::openSong:
+            return IDM_FILE_OPEN;
+        case FaceAction::jumpBack:
+            return IDM_JUMP_BACK;
+        case FaceAction::jumpForward:
+            return IDM_JUMP_FORWARD;
+        case FaceAction::jumpToStart:
+            return IDM_JUMP_START;
+        case FaceAction::nextSong:
+            return IDM_SONGS_NEXT;
+        case FaceAction::previousSong:
+            return IDM_SONGS_PREVIOUS;
+        default:
+            return 0;
+    }
 }
 
 FaceAction pressHotKey(HotKey key, FaceControls& controls, const FaceState& face, bool playing) {
