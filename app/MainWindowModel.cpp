@@ -10,6 +10,7 @@
 #include "app/HotKeyArea.h"
 #include "app/JumpCommands.h"
 #include "app/MenuAreaOf.h"
+#include "app/MidiOutMenu.h"
 #include "app/PlaySaveMenu.h"
 #include "app/SongStepMenu.h"
 #include "app/ViewMenu.h"
@@ -59,6 +60,13 @@ MainWindowModel::MainWindowModel(PlatformPorts ports, MidiOut& out, PlaybackTime
         background_ =
             std::make_unique<BackgroundChange>(*ports.background, skin_, ports.files, ports.window, songs_);
         areas_.push_back(std::make_unique<BackgroundMenu>(*background_, engine_.player()));
+    }
+    if (ports.midiOut) {
+        auto midiOutMenu = std::make_unique<MenuAreaOf<MidiOutMenu>>(
+            *ports.midiOut, ports.window, settings_.settings().midiOut,
+            [this] { return engine_.player().playing(); });
+        midiOutMenu_ = midiOutMenu.get();
+        areas_.push_back(std::move(midiOutMenu));
     }
     if (ports.help) areas_.push_back(std::make_unique<HelpMenu>(*ports.help, ports.window));
     if (ports.playSave)
@@ -168,6 +176,7 @@ bool MainWindowModel::prepareToClose() {
 void MainWindowModel::loadSettings() {
     settings_.load(face_, skin_);
     if (background_) background_->setPictureFolder(settings_.settings().texDir);
+    if (midiOutMenu_) midiOutMenu_->menu().start();
 }
 
 void MainWindowModel::onDestroy() {

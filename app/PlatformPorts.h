@@ -12,6 +12,7 @@ class ToneDialogPort;  // tones/ToneChanger.h
 class BackgroundPort;  // app/BackgroundPort.h
 class HelpPort;        // app/HelpMenu.h
 class PlaySavePort;    // app/PlaySaveMenu.h
+class MidiOutPort;     // app/MidiOutMenu.h
 
 // Everything the main window's rules ask of the platform, one port per concern.
 struct PlatformPorts {
@@ -28,4 +29,5 @@ struct PlatformPorts {
     BackgroundPort* background = nullptr;
     HelpPort* help = nullptr;
     PlaySavePort* playSave = nullptr;  // "演奏を保存"; without it the window cannot save the song as played
+    MidiOutPort* midiOut = nullptr;  // "MIDI出力"; without it the window plays to the output it was given
 };

@@ -62,6 +62,13 @@ void loadBackground(SettingsStore& store, Settings& settings) {
         writeDefault(store.writeString(Settings::userKey, "BackBmp", settings.backgroundPath), settings);
 }
 
+// Absent or unreadable: the MIDI mapper.
+void loadMidiOut(SettingsStore& store, Settings& settings) {
+    const Status status = store.readString(Settings::userKey, "MidiOut", settings.midiOut);
+    noteReadFailure(status, settings);
+    if (status != Status::ok) settings.midiOut.clear();
+}
+
 }  // namespace
 
 void loadSettings(SettingsStore& store, const std::string& startFolder, Settings& settings,
@@ -74,6 +81,7 @@ void loadSettings(SettingsStore& store, const std::string& startFolder, Settings
     loadHistory(store, settings, history);
     loadSoundModule(store, settings);
     loadBackground(store, settings);
+    loadMidiOut(store, settings);
 }
 
 void keepStartFolder(Settings& settings) {
@@ -101,5 +109,8 @@ SettingsStore::Status saveSettings(SettingsStore& store, const Settings& setting
     if (const Status status = store.writeNumber(Settings::userKey, "Ongen", uint32_t(settings.soundModule));
         status != Status::ok)
         return status;
-    return store.writeString(Settings::userKey, "BackBmp", settings.backgroundPath);
+    if (const Status status = store.writeString(Settings::userKey, "BackBmp", settings.backgroundPath);
+        status != Status::ok)
+        return status;
+    return store.writeString(Settings::userKey, "MidiOut", settings.midiOut);
 }

@@ -19,6 +19,7 @@ struct Settings {
     std::string texDir;  // pictures
     int soundModule = 0;
     std::string backgroundPath = defaultBackground;
+    std::string midiOut;  // the output device's name; empty for the MIDI mapper
     // Whether the settings are written back at exit: not after the store refused to be read, nor after the
     // settings were deleted.
     bool usable = true;

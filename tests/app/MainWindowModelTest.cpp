@@ -179,7 +179,7 @@ TEST_F(MainWindowModelTest, AFirstRunWritesTheDefaultsOnceAtExitAndAStartEndedEa
     const int written = port.store.writes;
     model.prepareToClose();
     model.onDestroy();
-    EXPECT_EQ(port.store.writes, written + 11);  // three folders, six history slots, the module, the face
+    EXPECT_EQ(port.store.writes, written + 12);  // three folders, six history slots, module, face, output
 
     ScriptedPlatform ended;
     MainWindowModel endedModel{ended.ports(), out, timer, ended, ended.canvases, failures};
