@@ -6,12 +6,12 @@
 
 #include "app/win32/DroppedFilePaths.h"
 #include "app/win32/FileDialogs.h"
-#include "effects/win32/EffectDialogCommon.h"
 #include "app/win32/HelpViewer.h"
 #include "app/win32/SongFileDialog.h"
+#include "app/win32/Win32Files.h"
+#include "effects/win32/EffectDialogCommon.h"
 #include "platform/win32/MessageBoxes.h"
 #include "platform/win32/ProgramFolder.h"
-#include "app/win32/Win32Files.h"
 #include "platform/win32/WideText.h"
 #include "resources/CommandIds.h"
 #include "tones/win32/CToneDlg.h"
@@ -23,11 +23,13 @@ constexpr int firstHistoryPosition = 2;  // in the file menu, after "ファイ�
 }  // namespace
 
 CMainWnd::CMainWnd(HINSTANCE instance, MidiOut& out, OutputOpener openOutput, PlaybackTimer& timer,
-                   ShortMessageFailures& failures)
+                   ShortMessageFailures& failures, MidiOutChoice::Reopener reopenOutput)
     : instance_(instance),
       openOutput_(std::move(openOutput)),
-      model_(PlatformPorts{*this, *this, *this, *this, registry_, *this, this, this, this, this, this}, out, timer,
-             *this, *this, failures),
+      midiOutChoice_(reopenOutput ? std::make_unique<MidiOutChoice>(std::move(reopenOutput)) : nullptr),
+      model_(PlatformPorts{*this, *this, *this, *this, registry_, *this, this, this, this, this, this,
+                           midiOutChoice_.get()},
+             out, timer, *this, *this, failures),
       out_(out) {}
 
 CMainWnd::~CMainWnd() {
@@ -58,6 +60,7 @@ bool CMainWnd::create(int showCommand) {
     window_ = CreateWindowExW(0, className, widen(programTitle).c_str(), windowStyle, 0, 0, largeWidth_,
                               largeHeight_, nullptr, menu, instance_, this);
     if (!window_) return false;
+    if (midiOutChoice_) midiOutChoice_->attach(window_);
 
     auto outputOpened = [&] {
         const std::optional<std::string> failure = openOutput_();
@@ -341,7 +344,8 @@ void CMainWnd::runToneDialog(ToneDialogModel& dialog) {
 }
 
 std::optional<std::string> CMainWnd::chooseBackgroundPicture(const std::string& folder) {
-    const std::optional<ChosenFile> chosen = choosePictureWithPreview(window_, plugins_, folder, previewChecks_);
+    const std::optional<ChosenFile> chosen =
+        choosePictureWithPreview(window_, plugins_, folder, previewChecks_);
     return chosen ? std::optional<std::string>(chosen->path) : std::nullopt;
 }
 

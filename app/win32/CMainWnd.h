@@ -11,14 +11,15 @@
 #include "app/PlaySaveMenu.h"
 #include "app/SettingsPort.h"
 #include "app/win32/GdiCanvas.h"
+#include "app/win32/MidiOutChoice.h"
 #include "app/win32/RegistrySettingsStore.h"
 
 class CKeySigDlg;  // effects/win32/CKeySigDlg.h
 class CPitchDlg;   // effects/win32/CPitchDlg.h
-#include "tones/ToneChanger.h"
-#include "images/win32/SusiePlugins.h"
 #include "images/FileDialogRules.h"
+#include "images/win32/SusiePlugins.h"
 #include "playback/win32/MultimediaTimer.h"
+#include "tones/ToneChanger.h"
 
 // The one main window. Its window procedure only dispatches: every rule lives in MainWindowModel, and this
 // class carries out what the model asks of Windows through its ports (the window itself, files, dialogs,
@@ -41,8 +42,9 @@ class CMainWnd : public WindowPort,
 
     // Opens the MIDI output at start-up; the text to show when it cannot be opened.
     using OutputOpener = std::function<std::optional<std::string>()>;
+    // reopenOutput, when given, offers the choice of the output device ("MIDI出力").
     CMainWnd(HINSTANCE instance, MidiOut& out, OutputOpener openOutput, PlaybackTimer& timer,
-             ShortMessageFailures& failures);
+             ShortMessageFailures& failures, MidiOutChoice::Reopener reopenOutput = {});
     ~CMainWnd() override;
 
     static bool registerClass(HINSTANCE instance);
@@ -146,6 +148,7 @@ class CMainWnd : public WindowPort,
     int largeHeight_ = 0;
     std::unique_ptr<WindowCanvasSource> canvases_;
     RegistrySettingsStore registry_;
+    std::unique_ptr<MidiOutChoice> midiOutChoice_;  // before the model, which is given it
     MainWindowModel model_;
     // The open effect dialog; each deletes itself once its window is gone.
     CKeySigDlg* keySignatureDialog_ = nullptr;
