@@ -1,4 +1,5 @@
-# Cross-builds the 32-bit Windows program with MinGW-w64 (posix threads, for std::thread and std::mutex).
+# Cross-builds the 32-bit Windows program (for users of 32-bit image plug-ins) with MinGW-w64 (posix
+# threads, for std::thread and std::mutex).
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR i686)
 set(CMAKE_C_COMPILER i686-w64-mingw32-gcc-posix)

@@ -76,12 +76,13 @@ std::vector<std::string> pluginFolders(const std::string& registryFolder, const 
     return folders;
 }
 
-std::vector<std::string> pluginCandidates(const std::vector<std::string>& folders, const FileSearch& search) {
+std::vector<std::string> pluginCandidates(const std::vector<std::string>& folders, const std::string& extension,
+                                          const FileSearch& search) {
     for (const std::string& folder : folders) {
         if (folder.empty())
             continue;  // a folder Windows could not name; "\*.spi" would search a drive's root
         const std::string base = withBackslash(folder);
-        const std::vector<std::string> names = search(base + "*.spi");
+        const std::vector<std::string> names = search(base + "*" + extension);
         if (names.empty()) continue;
         std::vector<std::string> paths;
         for (size_t i = 0; i < names.size() && i < maxSusiePlugins; ++i) paths.push_back(base + names[i]);

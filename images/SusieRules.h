@@ -40,7 +40,7 @@ struct PluginFileType {
 // can split or end the list the dialog reads.
 std::string buildImageFilter(const std::vector<PluginFileType>& plugins);
 
-// The folders searched for "*.spi" files, in order: the registry's folder (when it is not empty), the
+// The folders searched for plug-in files, in order: the registry's folder (when it is not empty), the
 // folder the program started in, the Windows folder and the system folder.
 std::vector<std::string> pluginFolders(const std::string& registryFolder, const std::string& startFolder,
                                        const std::string& windowsFolder, const std::string& systemFolder);
@@ -48,6 +48,8 @@ std::vector<std::string> pluginFolders(const std::string& registryFolder, const 
 // Lists the file names matching a search pattern such as "C:\plug\*.spi", in the order found.
 using FileSearch = std::function<std::vector<std::string>(const std::string& pattern)>;
 
-// Full paths of the plug-ins to try: the first folder with at least one "*.spi" file is taken and the
-// others are not searched; at most maxSusiePlugins of its files, in the order the search gave them.
-std::vector<std::string> pluginCandidates(const std::vector<std::string>& folders, const FileSearch& search);
+// Full paths of the plug-ins to try: the first folder with at least one file of |extension| (".spi" for a
+// 32-bit program, ".sph" for a 64-bit one) is taken and the others are not searched; at most
+// maxSusiePlugins of its files, in the order the search gave them.
+std::vector<std::string> pluginCandidates(const std::vector<std::string>& folders, const std::string& extension,
+                                          const FileSearch& search);

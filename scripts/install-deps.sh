@@ -5,11 +5,14 @@ set -euo pipefail
 
 packages=(
   g++ cmake ninja-build pkg-config            # native build (g++ brings the sanitizers' runtimes)
+  ccache                                      # a compiler cache: rebuilds after small changes are quick
   googletest libgtest-dev libbenchmark-dev    # tests and benchmarks
   libfreetype-dev fonts-ipafont-gothic        # the skin generator draws its labels with this font
-  g++-mingw-w64-i686                          # the 32-bit Windows program
-  wine wine32:i386 wine64                     # runs the program and its Win32 tests; its imaging component
-                                              # carries its own JPEG, PNG and GIF decoders (no host libraries)
+  g++-mingw-w64-x86-64-posix                  # the 64-bit Windows program (the default)
+  g++-mingw-w64-i686-posix                    # the 32-bit Windows program, for 32-bit image plug-ins
+  wine64                                      # runs the 64-bit program and its Win32 tests; its imaging
+                                              # component carries its own JPEG, PNG and GIF decoders
+  wine wine32:i386                            # the 32-bit program, where the kernel runs 32-bit code
   fonts-wine                                  # Marlett, for the caption buttons Wine draws
   xvfb xauth imagemagick x11-utils            # a display without a screen, and screenshots
   xdotool                                     # the screenshot and the monkey run click the face as a user would
@@ -20,7 +23,13 @@ packages=(
   fp-utils-3.2.2 libchm-bin                   # chmcmd compiles the help file; extract_chmLib checks it
   clang libclang-rt-dev                       # scripts/fuzz.sh: libFuzzer and clang's sanitizer runtimes
   midicsv                                     # scripts/compare-render-speed.sh: the yardstick
+  emscripten                                  # the engine in WebAssembly for the page (scripts/build-web.sh)
+  chromium                                    # the page's browser tests, driven headless by playwright-core
+  timgm6mb-soundfont                          # the General MIDI SoundFont the page's synthesizer plays
 )
+# npm installs the page's libraries and playwright-core (web/package-lock.json). A Node.js from elsewhere
+# brings its own npm, which Debian's package would clash with.
+command -v npm >/dev/null || packages+=(npm)
 
 sudo_cmd=()
 [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
@@ -37,7 +46,9 @@ done
 
 if [ ${#missing[@]} -gt 0 ]; then
   "${sudo_cmd[@]}" apt-get update
-  DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
+  # Another install running beside this one holds the lock: wait for it rather than fail.
+  DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get -o DPkg::Lock::Timeout=900 install -y \
+    --no-install-recommends "${missing[@]}"
 elif [ -n "${need_update:-}" ]; then
   "${sudo_cmd[@]}" apt-get update
 fi

@@ -27,7 +27,7 @@ program_folder=$work/program
 rm -rf "$songs" "$program_folder"
 mkdir -p "$songs" "$program_folder"
 rm -f "$recording" "$log"
-cp "$build/windows/velmira.exe" "$build/windows"/*.bmp "$build/windows"/*.spi "$build/windows/velmira.chm" \
+cp "$build/windows/velmira.exe" "$build/windows"/*.bmp "$build/windows"/*.sph "$build/windows/velmira.chm" \
   "$program_folder/"
 windows_path() { echo "Z:${1//\//\\}"; }
 echo "monkey seed $seed, $minutes minutes (replay: VELMIRA_MONKEY_SEED=$seed scripts/monkey.sh $minutes)"

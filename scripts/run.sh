@@ -48,5 +48,7 @@ fi
 [ -n "${DISPLAY:-}" ] || echo "No X display is set: the window opens on a hidden Xvfb display." >&2
 ensure_display
 cd "$build/windows"
-if [ -n "$song" ]; then arguments+=(/play "$(winepath -w "$song" 2>/dev/null || echo "$song")"); fi
+if [ -n "$song" ]; then
+  arguments+=(/play "$("$build/windows/wine-run.sh" winepath -w "$song" 2>/dev/null || echo "$song")")
+fi
 "$build/windows/wine-run.sh" "$build/windows/velmira.exe" "${arguments[@]}"

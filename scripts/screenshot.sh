@@ -21,7 +21,7 @@ stop_wine() { WINEPREFIX="$build/windows/wineprefix" wineserver -k 2>/dev/null |
 # A new Wine prefix takes longer to set up than the wait below allows: have it ready first.
 ./wine-run.sh wineboot >/dev/null 2>&1 || true
 ./wine-run.sh explorer /desktop=velmira,1024x768 velmira.exe /out:null /play \
-  "$(winepath -w "$song" 2>/dev/null || echo "$song")" >/dev/null 2>&1 &
+  "$(./wine-run.sh winepath -w "$song" 2>/dev/null || echo "$song")" >/dev/null 2>&1 &
 
 # The window is up once its X window carries the song's name in its title (it reads "Velmira" before the
 # song is open). A new Wine prefix takes 15-30 s to get there, a warm one about a second.

@@ -99,7 +99,7 @@ plot "$lateness" using 1:2 with points pt 7 ps 0.2 lc rgb "#1060c0"
 PLOT
 
 cat <<REPORT
-Timing of velmira.exe under Wine ($(wine --version 2>/dev/null || echo wine)), $(nproc) cores,
+Timing of velmira.exe under Wine ($(/usr/lib/wine/wine64 --version 2>/dev/null || echo wine), 64-bit), $(nproc) cores,
 a ${seconds} s song of ${messages} messages:
 | Figure | Value |
 |---|---|

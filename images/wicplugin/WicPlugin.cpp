@@ -36,7 +36,7 @@ bool hasSignature(const uint8_t* head, size_t size) {
 #error "Define the file type: VELMIRA_WIC_JPEG, VELMIRA_WIC_PNG or VELMIRA_WIC_GIF"
 #endif
 
-using ProgressCallback = int(WINAPI*)(int done, int total, LONG data);
+using ProgressCallback = int(WINAPI*)(int done, int total, LONG_PTR data);
 
 // The published input modes of GetPicture and IsSupported.
 constexpr UINT inputMask = 7;
@@ -76,7 +76,7 @@ class ComScope {
     bool owned_;
 };
 
-bool readFile(const char* path, LONG offset, std::vector<uint8_t>& content) {
+bool readFile(const char* path, LONG_PTR offset, std::vector<uint8_t>& content) {
     HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return false;
@@ -96,7 +96,7 @@ bool readFile(const char* path, LONG offset, std::vector<uint8_t>& content) {
     return ok;
 }
 
-bool reportProgress(FARPROC progress, int done, int total, LONG data) {
+bool reportProgress(FARPROC progress, int done, int total, LONG_PTR data) {
     return progress == nullptr ||
            reinterpret_cast<ProgressCallback>(reinterpret_cast<void*>(progress))(done, total, data) == 0;
 }
@@ -112,7 +112,7 @@ void packBottomUp(const std::vector<uint8_t>& topDown, UINT width, UINT height, 
 }
 
 int decode(std::vector<uint8_t>& content, HLOCAL* infoHandle, HLOCAL* bitsHandle, FARPROC progress,
-           LONG data) {
+           LONG_PTR data) {
     using namespace getPictureResult;
     ComRef<IWICImagingFactory> factory;
     if (FAILED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
@@ -194,10 +194,10 @@ __declspec(dllexport) int WINAPI GetPluginInfo(int infoNumber, LPSTR buffer, int
     return length;
 }
 
-// |data| is either a handle of the open file or, when its high word is not 0, 2 KB of the file's start.
-__declspec(dllexport) int WINAPI IsSupported(LPSTR, DWORD data) {
+// |data| is either a handle of the open file or, when it is above 0xFFFF, 2 KB of the file's start.
+__declspec(dllexport) int WINAPI IsSupported(LPSTR, ULONG_PTR data) {
     uint8_t head[16] = {};
-    if (HIWORD(data) != 0) {
+    if ((data >> 16) != 0) {
         std::memcpy(head, reinterpret_cast<const void*>(uintptr_t(data)), sizeof head);
         return hasSignature(head, sizeof head);
     }
@@ -208,8 +208,8 @@ __declspec(dllexport) int WINAPI IsSupported(LPSTR, DWORD data) {
 
 // |buffer| is a file name (the picture starting |length| bytes in) or, in memory mode, the picture's
 // |length| bytes. On success both handles belong to the caller, who frees them with LocalFree.
-__declspec(dllexport) int WINAPI GetPicture(LPSTR buffer, LONG length, UINT flag, HLOCAL* info, HLOCAL* bits,
-                                            FARPROC progress, LONG data) {
+__declspec(dllexport) int WINAPI GetPicture(LPSTR buffer, LONG_PTR length, UINT flag, HLOCAL* info,
+                                            HLOCAL* bits, FARPROC progress, LONG_PTR data) {
     using namespace getPictureResult;
     if (buffer == nullptr || info == nullptr || bits == nullptr) return internalError;
     std::vector<uint8_t> content;

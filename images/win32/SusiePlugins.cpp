@@ -112,7 +112,7 @@ void SusiePlugins::release() {
 
 SusiePlugins SusiePlugins::loadFrom(const std::vector<std::string>& folders) {
     SusiePlugins set;
-    for (const std::string& path : pluginCandidates(folders, findFiles)) {
+    for (const std::string& path : pluginCandidates(folders, susiePluginExtension, findFiles)) {
         // A full path: Windows then loads that very file and never looks along its search path. A file
         // that is no library for this program is passed over without Windows asking the user about it.
         DWORD previousMode = 0;

@@ -7,10 +7,15 @@
 #include "images/DibImage.h"
 #include "images/PluginResult.h"
 
+// A program loads only plug-ins of its own width. 64-bit plug-ins carry their own extension, and their
+// entry points take the offset or length and the caller's data pointer-sized (LONG_PTR), which in a
+// 32-bit program is the LONG of the original interface.
+inline constexpr const char* susiePluginExtension = sizeof(void*) == 8 ? ".sph" : ".spi";
+
 // The published entry points of a Susie import plug-in that the program calls.
 using GetPluginInfoEntry = int(WINAPI*)(int infoNumber, LPSTR buffer, int bufferLength);
-using GetPictureEntry = int(WINAPI*)(LPSTR buffer, LONG length, UINT flag, HLOCAL* info, HLOCAL* bits,
-                                     FARPROC progress, LONG data);
+using GetPictureEntry = int(WINAPI*)(LPSTR buffer, LONG_PTR length, UINT flag, HLOCAL* info, HLOCAL* bits,
+                                     FARPROC progress, LONG_PTR data);
 
 // The image plug-ins accepted at start-up, in the order accepted, with the picture filter built from
 // them. The set owns the libraries and unloads them all when it is destroyed.
@@ -23,7 +28,7 @@ class SusiePlugins {
     SusiePlugins(const SusiePlugins&) = delete;
     SusiePlugins& operator=(const SusiePlugins&) = delete;
 
-    // Loads, by full path, the "*.spi" files of the first of |folders| (UTF-8) that has any, at most 51,
+    // Loads, by full path, the plug-in files of the first of |folders| (UTF-8) that has any, at most 51,
     // and keeps those that are image importers with both GetPluginInfo and GetPicture.
     static SusiePlugins loadFrom(const std::vector<std::string>& folders);
 

@@ -77,16 +77,16 @@ TEST(SusieRules, FoldersAreSearchedInOrderUntilOneHoldsPlugins) {
     };
     const std::vector<std::string> folders = {"D:\\susie\\", "", "C:\\app", "C:\\windows",
                                               "C:\\windows\\system32"};
-    EXPECT_EQ(pluginCandidates(folders, search),
+    EXPECT_EQ(pluginCandidates(folders, ".spi", search),
               (std::vector<std::string>{"C:\\windows\\ifjpeg.spi", "C:\\windows\\axzip.spi"}));
     EXPECT_EQ(searched,
               (std::vector<std::string>{"D:\\susie\\*.spi", "C:\\app\\*.spi", "C:\\windows\\*.spi"}));
 
     disk.clear();
-    EXPECT_TRUE(pluginCandidates(folders, search).empty());
+    EXPECT_TRUE(pluginCandidates(folders, ".spi", search).empty());
 
     for (int i = 0; i < 60; ++i) disk["C:\\app\\*.spi"].push_back("p" + std::to_string(i) + ".spi");
-    const std::vector<std::string> limited = pluginCandidates(folders, search);
+    const std::vector<std::string> limited = pluginCandidates(folders, ".spi", search);
     ASSERT_EQ(limited.size(), maxSusiePlugins);
     EXPECT_EQ(limited.front(), "C:\\app\\p0.spi");
     EXPECT_EQ(limited.back(), "C:\\app\\p50.spi");

@@ -9,6 +9,11 @@
 #include "tests/app/win32/TestFolders.h"
 
 namespace {
+// A plug-in file's name as this program looks for it.
+std::wstring plugin(const std::wstring& name) {
+    return name + widen(susiePluginExtension);
+}
+
 const wchar_t* const susieKey = L"Software\\Brevosan\\Susie\\Plug-in";
 const std::string bmpFilter = "ビットマップ(*.bmp)|*.bmp|";
 
@@ -63,11 +68,11 @@ class SusieRegistry : public ::testing::Test {
 // importer's type name fills its whole 256-byte buffer without a terminator and is read up to 255 bytes.
 TEST(SusiePlugins, KeepsOnlyImageImportersAndListsThemInTheFilter) {
     TempFolder folder(L"importers");
-    folder.addPlugin(L"archive.spi", L"a-archive.spi");
-    folder.addPlugin(L"no-get-picture.spi", L"b-nopicture.spi");
-    folder.write(L"c-broken.spi", {'n', 'o', 't', ' ', 'a', ' ', 'd', 'l', 'l'});
-    folder.addPlugin(L"scripted-importer.spi", L"d-importer.spi");
-    folder.addPlugin(L"scripted-importer.spi", L"readme.txt");  // not "*.spi"
+    folder.addPlugin(plugin(L"archive"), plugin(L"a-archive"));
+    folder.addPlugin(plugin(L"no-get-picture"), plugin(L"b-nopicture"));
+    folder.write(plugin(L"c-broken"), {'n', 'o', 't', ' ', 'a', ' ', 'd', 'l', 'l'});
+    folder.addPlugin(plugin(L"scripted-importer"), plugin(L"d-importer"));
+    folder.addPlugin(plugin(L"scripted-importer"), L"readme.txt");  // not a plug-in's extension
 
     const SusiePlugins plugins = SusiePlugins::loadFrom({narrow(folder.path())});
     EXPECT_TRUE(plugins.available());
@@ -76,13 +81,13 @@ TEST(SusiePlugins, KeepsOnlyImageImportersAndListsThemInTheFilter) {
               "すべてのファイル(*.*)|*.*|" + bmpFilter + std::string(255, 'N') + " (*.tst)|*.tst|");
 }
 
-// The registry's folder, then the start folder, then the Windows folder: the first holding any "*.spi"
+// The registry's folder, then the start folder, then the Windows folder: the first holding any plug-in file
 // is taken, even when none of its files is an importer. The key is only ever read.
 TEST_F(SusieRegistry, FoldersAreTriedInOrderAndTheRegistryIsOnlyRead) {
     TempFolder archives(L"order-archives");
-    archives.addPlugin(L"archive.spi", L"archive.spi");
+    archives.addPlugin(plugin(L"archive"), plugin(L"archive"));
     TempFolder importers(L"order-importers");
-    importers.addPlugin(L"scripted-importer.spi", L"importer.spi");
+    importers.addPlugin(plugin(L"scripted-importer"), plugin(L"importer"));
     TempFolder empty(L"order-empty");
 
     setRegistryFolder(archives.path() + L"\\");
@@ -95,8 +100,8 @@ TEST_F(SusieRegistry, FoldersAreTriedInOrderAndTheRegistryIsOnlyRead) {
     EXPECT_FALSE(loadSusiePlugins(true, empty.path()).available());
     wchar_t windows[MAX_PATH] = {};
     GetWindowsDirectoryW(windows, MAX_PATH);
-    const std::wstring inWindows = std::wstring(windows) + L"\\velmira-test-importer.spi";
-    ASSERT_TRUE(CopyFileW((programFolder() + L"\\test-plugins\\scripted-importer.spi").c_str(),
+    const std::wstring inWindows = std::wstring(windows) + L"\\" + plugin(L"velmira-test-importer");
+    ASSERT_TRUE(CopyFileW((programFolder() + L"\\test-plugins\\" + plugin(L"scripted-importer")).c_str(),
                           inWindows.c_str(), FALSE));
     {
         const SusiePlugins plugins = loadSusiePlugins(true, empty.path());
@@ -112,7 +117,7 @@ TEST_F(SusieRegistry, FoldersAreTriedInOrderAndTheRegistryIsOnlyRead) {
 // checks of a picture's header are checked natively.
 TEST(SusiePlugins, DecodesThroughAJapanesePathAndRefusesFailuresAndHostileBlocks) {
     TempFolder folder(L"decode");
-    folder.addPlugin(L"scripted-importer.spi", L"importer.spi");
+    folder.addPlugin(plugin(L"scripted-importer"), plugin(L"importer"));
     const SusiePlugins plugins = SusiePlugins::loadFrom({narrow(folder.path())});
     ASSERT_EQ(plugins.count(), 1u);
 

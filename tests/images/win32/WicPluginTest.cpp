@@ -91,6 +91,30 @@ TEST_F(WicPlugin, DecodesPngGifAndJpegFoundByExtension) {
     EXPECT_TRUE(picture.empty());
 }
 
+// Beside the program's own JPEG plug-in, the same plug-in built by the other Windows build (32-bit beside
+// 64-bit and back) is given this program's extension, as a user who copies the wrong one would: Windows
+// cannot load it, and it is passed over without a word while the own one decodes.
+TEST_F(WicPlugin, PassesOverAPluginOfTheOtherWidth) {
+    const std::wstring otherWidth = programFolder() + (sizeof(void*) == 8 ? L"\\..\\windows32\\velmira-jpeg.spi"
+                                                                           : L"\\..\\windows\\velmira-jpeg.sph");
+    if (GetFileAttributesW(otherWidth.c_str()) == INVALID_FILE_ATTRIBUTES)
+        GTEST_SKIP() << "the other Windows build is not beside this one";
+    const std::wstring extension = widen(susiePluginExtension);
+    TempFolder folder(L"widths");
+    ASSERT_TRUE(CopyFileW(otherWidth.c_str(), folder.file(L"a-other-width" + extension).c_str(), FALSE));
+    ASSERT_TRUE(CopyFileW((programFolder() + L"\\velmira-jpeg" + extension).c_str(),
+                          folder.file(L"b-own-width" + extension).c_str(), FALSE));
+    std::vector<Colour> blocks(16 * 16, teal);
+    ASSERT_TRUE(encodePicture(folder.file(L"teal.jpg"), GUID_ContainerFormatJpeg, 16, 16, blocks));
+
+    const SusiePlugins plugins = SusiePlugins::loadFrom({narrow(folder.path())});
+    EXPECT_EQ(plugins.count(), 1u);
+    DibImage picture;
+    const PluginResult result = plugins.decode(folder.path() + L"\\teal.jpg", L"jpg", picture);
+    ASSERT_TRUE(result.succeeded()) << pluginFailureText(result);
+    EXPECT_EQ(picture.width(), 16);
+}
+
 // The published interface as any host uses it: a picture in memory, a check of a file's first bytes,
 // texts cut to the buffer, and rows padded to 4 bytes.
 TEST_F(WicPlugin, AnswersThePublishedCallsInMemoryMode) {
@@ -98,17 +122,17 @@ TEST_F(WicPlugin, AnswersThePublishedCallsInMemoryMode) {
     const std::wstring path = folder.file(L"card.png");
     ASSERT_TRUE(encodePicture(path, GUID_ContainerFormatPng, 3, 1, {red, green, blue}));
     std::vector<uint8_t> file = readWholeFile(narrow(path)).bytes;
-    const LONG read = LONG(file.size());
+    const LONG_PTR read = LONG_PTR(file.size());
     std::vector<char> bytes(file.begin(), file.end());
     bytes.resize(std::max<size_t>(bytes.size(), 2048));
 
-    HMODULE module = LoadLibraryW((programFolder() + L"\\velmira-png.spi").c_str());
+    HMODULE module = LoadLibraryW((programFolder() + L"\\velmira-png" + widen(susiePluginExtension)).c_str());
     ASSERT_NE(module, nullptr);
     const auto getPluginInfo = reinterpret_cast<GetPluginInfoEntry>(
         reinterpret_cast<void*>(GetProcAddress(module, "GetPluginInfo")));
     const auto getPicture =
         reinterpret_cast<GetPictureEntry>(reinterpret_cast<void*>(GetProcAddress(module, "GetPicture")));
-    using IsSupportedEntry = int(WINAPI*)(LPSTR, DWORD);
+    using IsSupportedEntry = int(WINAPI*)(LPSTR, ULONG_PTR);
     const auto isSupported =
         reinterpret_cast<IsSupportedEntry>(reinterpret_cast<void*>(GetProcAddress(module, "IsSupported")));
     ASSERT_TRUE(getPluginInfo && getPicture && isSupported);
@@ -119,9 +143,9 @@ TEST_F(WicPlugin, AnswersThePublishedCallsInMemoryMode) {
     EXPECT_EQ(getPluginInfo(1, text, 8), 7);
     EXPECT_STREQ(text, "Velmira");
     EXPECT_EQ(getPluginInfo(9, text, 8), 0);
-    EXPECT_NE(isSupported(const_cast<char*>("card.png"), DWORD(uintptr_t(bytes.data()))), 0);
+    EXPECT_NE(isSupported(const_cast<char*>("card.png"), ULONG_PTR(bytes.data())), 0);
     std::vector<char> notPng(2048, 'x');
-    EXPECT_EQ(isSupported(const_cast<char*>("x.png"), DWORD(uintptr_t(notPng.data()))), 0);
+    EXPECT_EQ(isSupported(const_cast<char*>("x.png"), ULONG_PTR(notPng.data())), 0);
 
     HLOCAL info = nullptr, bits = nullptr;
     ASSERT_EQ(getPicture(bytes.data(), read, 1, &info, &bits, nullptr, 0), 0);
@@ -140,7 +164,7 @@ TEST_F(WicPlugin, AnswersThePublishedCallsInMemoryMode) {
     LocalFree(bits);
 
     info = bits = nullptr;
-    EXPECT_EQ(getPicture(notPng.data(), LONG(notPng.size()), 1, &info, &bits, nullptr, 0),
+    EXPECT_EQ(getPicture(notPng.data(), LONG_PTR(notPng.size()), 1, &info, &bits, nullptr, 0),
               getPictureResult::unknownFormat);
     EXPECT_EQ(info, nullptr);
     EXPECT_EQ(bits, nullptr);

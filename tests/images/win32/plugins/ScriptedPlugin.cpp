@@ -45,7 +45,7 @@ __declspec(dllexport) int WINAPI GetPluginInfo(int infoNumber, LPSTR buffer, int
 
 #if TEST_PLUGIN_HAS_GET_PICTURE
 __declspec(dllexport) int WINAPI
-    GetPicture(LPSTR buffer, LONG, UINT, HLOCAL* info, HLOCAL* bits, FARPROC, LONG) {
+    GetPicture(LPSTR buffer, LONG_PTR, UINT, HLOCAL* info, HLOCAL* bits, FARPROC, LONG_PTR) {
     HANDLE file = CreateFileA(buffer, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
     if (file == INVALID_HANDLE_VALUE) return 6;
     int32_t result = 6;

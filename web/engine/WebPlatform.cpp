@@ -1,0 +1,71 @@
+#include "web/engine/WebPlatform.h"
+
+#include <emscripten.h>
+
+#include <algorithm>
+#include <ctime>
+
+#include "app/EffectMessages.h"
+
+// The page's modal prompt for a second of playing time (the page's askSeconds); -1 when cancelled.
+EM_JS(int, askSecondsInPage, (const char* prompt, int initial),
+      { return globalThis.velmiraPage.askSeconds(UTF8ToString(prompt), initial); });
+
+EM_JS(void, alertInPage, (const char* text), { globalThis.alert(UTF8ToString(text)); });
+
+PlatformPorts WebPlatform::ports() {
+    PlatformPorts ports{*this, *this, *this, *this, *this, *this};
+    ports.generators = this;
+    ports.playSave = this;
+    return ports;
+}
+
+FileData WebPlatform::readFile(const std::string& path) {
+    const auto found = files.find(path);
+    return found == files.end() ? FileData{} : found->second;
+}
+
+std::optional<std::string> WebPlatform::findSkinFile(const std::string& name) {
+    if (!files.count(name)) return std::nullopt;
+    return name;
+}
+
+uint32_t WebPlatform::clockSeconds() {
+    return uint32_t(std::time(nullptr));
+}
+
+void WebPlatform::showRefusal(EffectTimeRefusal refusal) {
+    showMessage(effectTimeRefusalText(refusal));
+}
+
+std::optional<int32_t> WebPlatform::askEffectTime(const EffectTimeQuestion& question) {
+    EffectTimeQuestion asked = question;
+    for (;;) {
+        const std::string prompt = asked.prompt() + "\n" + asked.readOut();
+        const int answer = askSecondsInPage(prompt.c_str(), asked.value());
+        if (answer < 0) return std::nullopt;
+        const int32_t seconds =
+            std::clamp<int32_t>(answer, EffectTimeQuestion::minimum, EffectTimeQuestion::maximum);
+        asked = EffectTimeQuestion(question.mode(), seconds, question.start());
+        if (asked.acceptable()) return seconds;
+        // As the dialog does, the refusal is shown and the question stays open.
+        alertInPage(effectTimeRefusalText(EffectTimeRefusal::endNotAfterStart).c_str());
+    }
+}
+
+std::optional<std::string> WebPlatform::choosePlayedSongFile(const std::string&, const std::string&) {
+    const size_t dot = songName.rfind('.');
+    return (dot == std::string::npos ? songName : songName.substr(0, dot)) + "-played.mid";
+}
+
+bool WebPlatform::writeWholeFile(const std::string& path, const std::vector<uint8_t>& bytes) {
+    saved = {path, bytes};
+    return true;
+}
+
+std::optional<std::string> WebPlatform::takeChoice() {
+    std::optional<std::string> taken = std::move(choice);
+    choice.reset();
+    if (taken) songName = *taken;
+    return taken;
+}

@@ -1,0 +1,384 @@
+// The page: the program's main window drawn by its own engine (WebAssembly), with the engine's 10 ms timer
+// stepped from the audio clock and its messages played by the in-page synthesizer or a MIDI port.
+import createVelmiraEngine from './velmira-engine.mjs';
+import { Sound } from './sound.js';
+
+// The texts and the skin are fetched while the engine compiles.
+const files = Promise.all(['resources.json', 'Button.bmp', 'Mask.bmp', 'Main.bmp'].map((name) => fetch(name)));
+const engine = await createVelmiraEngine();
+const velmira = (name, ...args) => engine[`_velmira_${name}`](...args);
+const text = (name, ...args) => engine.UTF8ToString(velmira(name, ...args));
+const sound = new Sound();
+const [resources, ...skin] = await files;
+const { menus, dialogs } = await resources.json();
+
+// Command ids of the menu (resources/CommandIds.h) the page acts on itself.
+const command = { open: 40001, text: 40026, picture: 40027 };
+// Items a page has no use for: the history (a page keeps no files), the registry, quitting, the
+// background picture and the help file.
+const leftOut = new Set([40540, 40541, 40542, 40543, 40544, 40545, 40547, 40548, 40003, 40061, 57667]);
+
+function withString(value, use) {
+  const size = engine.lengthBytesUTF8(value) + 1;
+  const pointer = engine._malloc(size);
+  engine.stringToUTF8(value, pointer, size);
+  try {
+    return use(pointer);
+  } finally {
+    engine._free(pointer);
+  }
+}
+
+function addFile(name, bytes) {
+  const pointer = engine._malloc(Math.max(bytes.length, 1));
+  engine.HEAPU8.set(bytes, pointer);
+  withString(name, (namePointer) => velmira('add_file', namePointer, pointer, bytes.length));
+  engine._free(pointer);
+}
+
+// ---- What the engine sends, and when.
+const periodSeconds = 0.01;
+const lookAheadSeconds = 0.08;
+const stream = { recording: false, lines: [] };
+// How late the timer periods ran against their times on the audio clock (benchmarks/web/budgets.mjs reads it).
+const timing = { ticks: 0, lateTicks: 0, worstLateMs: 0 };
+let clock = null; // { startAt, periods } while a song plays on the audio clock
+const manualClock = new URLSearchParams(location.search).get('clock') === 'manual';
+
+// Messages of a timer period go out at the period's due time; those of a click or a command while playing
+// at the next period's, after everything already scheduled (a stop's or a transpose's all sound off must not
+// come before notes sent ahead).
+function deliver(when) {
+  const now = sound.now() ?? 0;
+  when ??= clock ? Math.max(clock.startAt + clock.periods * periodSeconds, now) : now;
+  const count = velmira('message_count');
+  for (let i = 0; i < count; ++i) {
+    const pointer = velmira('message_bytes', i);
+    const bytes = engine.HEAPU8.slice(pointer, pointer + velmira('message_size', i));
+    if (stream.recording) stream.lines.push(text('message_line', i));
+    sound.send(bytes, when);
+  }
+  velmira('clear_messages');
+}
+
+// Runs every timer period that falls due within the look-ahead, each scheduled at its own time on the audio
+// clock: the n-th period of a playback at start + n × 10 ms, so nothing is early and nothing drifts.
+function pump() {
+  const now = sound.now();
+  if (manualClock || now === null || !velmira('playing')) return (clock = null);
+  clock ??= { startAt: now + lookAheadSeconds, periods: 0 };
+  for (let due; velmira('playing') && (due = clock.startAt + clock.periods * periodSeconds) < now + lookAheadSeconds; ) {
+    const lateMs = (now - due) * 1000;
+    timing.ticks++;
+    if (lateMs > 0) (timing.lateTicks++, (timing.worstLateMs = Math.max(timing.worstLateMs, lateMs)));
+    velmira('tick');
+    clock.periods++;
+    deliver(Math.max(due, now));
+  }
+  afterEngine();
+}
+setInterval(pump, 20);
+
+// ---- The face.
+const canvas = document.getElementById('face');
+const context = canvas.getContext('2d');
+const faceImage = context.createImageData(788, 540);
+
+function drawFace() {
+  if (velmira('frame')) {
+    const pointer = velmira('face_rgba');
+    faceImage.data.set(engine.HEAPU8.subarray(pointer, pointer + faceImage.data.length));
+    context.putImageData(faceImage, 0, 0);
+    // Read-outs: white on the black box the engine drew, a character cell 8 × 16 a byte.
+    context.font = '15px monospace';
+    context.fillStyle = '#fff';
+    context.textBaseline = 'top';
+    for (const line of text('readouts').split('\n').filter(Boolean)) {
+      const [x, y, ...words] = line.split(' ');
+      const readout = words.join(' ');
+      context.fillText(readout, Number(x), Number(y) + 1, readout.length * 8);
+    }
+  }
+  canvas.classList.toggle('compact', !velmira('large_view'));
+}
+
+// After anything the engine did: messages to show, the title, the face, a download, an effect dialog.
+function afterEngine() {
+  deliver();
+  for (let message; (message = text('take_message')); ) showMessage(message);
+  caption.textContent = text('title');
+  document.title = text('title');
+  if (velmira('saved_size')) download();
+  syncEffectDialog();
+  drawFace();
+  if (!velmira('playing')) clock = null; // the next start begins on the audio clock afresh
+}
+
+const messageQueue = [];
+function showMessage(message) {
+  messageQueue.push(message);
+  const box = document.getElementById('messagebox');
+  if (!box.open) nextMessage(box);
+}
+function nextMessage(box) {
+  if (!messageQueue.length) return;
+  box.querySelector('p').innerText = messageQueue.shift();
+  box.showModal();
+}
+document.getElementById('messagebox').addEventListener('close', (event) => nextMessage(event.target));
+
+function download() {
+  const pointer = velmira('saved_bytes');
+  const bytes = engine.HEAPU8.slice(pointer, pointer + velmira('saved_size'));
+  const link = document.createElement('a');
+  link.href = URL.createObjectURL(new Blob([bytes], { type: 'audio/midi' }));
+  link.download = text('saved_name');
+  link.click();
+  velmira('forget_saved');
+}
+
+function facePoint(event) {
+  const box = canvas.getBoundingClientRect();
+  return [Math.floor(((event.clientX - box.left) * 788) / box.width), Math.floor(((event.clientY - box.top) * 540) / box.height)];
+}
+canvas.addEventListener('pointerdown', (event) => {
+  sound.start();
+  const holds = velmira('mouse', event.button === 2 ? 3 : 0, ...facePoint(event));
+  if (holds) canvas.setPointerCapture(event.pointerId);
+  afterEngine();
+});
+canvas.addEventListener('pointerup', (event) => {
+  if (event.button === 0) velmira('mouse', 1, ...facePoint(event)), afterEngine();
+});
+canvas.addEventListener('pointermove', (event) => {
+  if (event.buttons) velmira('mouse', 2, ...facePoint(event)), afterEngine();
+});
+canvas.addEventListener('contextmenu', (event) => event.preventDefault());
+// The compact view has no face: a double click on the caption plays, a right click stops.
+const caption = document.getElementById('caption');
+caption.addEventListener('dblclick', () => (sound.start(), velmira('mouse', 4, 0, 0), afterEngine()));
+caption.addEventListener('contextmenu', (event) => (event.preventDefault(), velmira('mouse', 5, 0, 0), afterEngine()));
+
+document.addEventListener('keydown', (event) => {
+  if (document.querySelector('dialog[open]')) return;
+  sound.start();
+  const controlO = event.ctrlKey && event.keyCode === 79;
+  if (controlO) runCommand(command.open);
+  else if (!withKey(event)) return;
+  event.preventDefault();
+});
+function withKey(event) {
+  const handled = velmira('key', event.keyCode, event.ctrlKey ? 1 : 0);
+  afterEngine();
+  return handled;
+}
+
+// ---- Files: the picker for "ファイルを開く", "文章音" and "画像音", and files dropped on the page.
+const picker = document.getElementById('picker');
+function pickFile(accept) {
+  return new Promise((resolve) => {
+    picker.accept = accept;
+    picker.value = '';
+    picker.onchange = () => resolve(picker.files[0] ?? null);
+    picker.oncancel = () => resolve(null);
+    picker.click();
+  });
+}
+
+// A file the browser cannot read (gone since it was chosen, a folder) is still named to the engine, which
+// then says so in its own words.
+async function storeFile(file) {
+  try {
+    addFile(file.name, new Uint8Array(await file.arrayBuffer()));
+  } catch {
+    withString(file.name, (name) => velmira('add_file', name, 0, -1));
+  }
+  return file.name;
+}
+
+async function openThroughPicker(id) {
+  const accept = { [command.open]: '.mid,.midi', [command.text]: '.txt,text/plain', [command.picture]: '.bmp' }[id];
+  const file = await pickFile(accept);
+  withString(file ? await storeFile(file) : '', (name) => velmira('choose', name));
+  velmira('command', id);
+  afterEngine();
+}
+
+document.addEventListener('dragover', (event) => event.preventDefault());
+document.addEventListener('drop', async (event) => {
+  event.preventDefault();
+  const names = [];
+  for (const file of event.dataTransfer.files) names.push(await storeFile(file));
+  withString(names.join('\n'), (joined) => velmira('drop', joined));
+  afterEngine();
+});
+
+// ---- The menu bar, as the program's menu declares it.
+const menubar = document.getElementById('menubar');
+function runCommand(id) {
+  for (const open of menubar.querySelectorAll('.open')) open.classList.remove('open');
+  if ([command.open, command.text, command.picture].includes(id)) return openThroughPicker(id);
+  velmira('command', id);
+  afterEngine();
+}
+for (const menu of menus) {
+  const items = menu.items.filter((item) => !leftOut.has(item.id));
+  if (!items.some((item) => !item.separator)) continue;
+  const element = document.createElement('div');
+  element.innerHTML = '<span></span><ul></ul>';
+  element.firstChild.textContent = menu.title;
+  for (const [index, item] of items.entries()) {
+    // Separators next to left-out items would stand doubled or at an end.
+    if (item.separator && (index === 0 || index === items.length - 1 || items[index - 1].separator)) continue;
+    const entry = document.createElement('li');
+    if (item.separator) entry.className = 'separator';
+    else {
+      entry.textContent = item.text;
+      entry.dataset.id = item.id;
+      entry.addEventListener('click', () => runCommand(item.id));
+    }
+    element.lastChild.append(entry);
+  }
+  element.firstChild.addEventListener('click', () => {
+    const opening = !element.classList.contains('open');
+    for (const open of menubar.querySelectorAll('.open')) open.classList.remove('open');
+    if (!opening) return;
+    sound.start();
+    for (const entry of element.querySelectorAll('li[data-id]'))
+      entry.classList.toggle('checked', (velmira('menu_state', Number(entry.dataset.id)) & 1) === 1);
+    element.classList.add('open');
+  });
+  menubar.append(element);
+}
+document.addEventListener('click', (event) => {
+  if (!menubar.contains(event.target)) for (const open of menubar.querySelectorAll('.open')) open.classList.remove('open');
+});
+
+// ---- The two modeless effect dialogs, on the engine's own rules for them.
+const keyTexts = dialogs.IDD_KEY_SIGNATURE;
+const pitchTexts = dialogs.IDD_PITCH_MAP;
+const keyDialog = document.getElementById('keysignature');
+const pitchDialog = document.getElementById('pitchmap');
+let shownDialog = 0;
+
+function button(label, action) {
+  const element = document.createElement('button');
+  element.type = 'button';
+  element.textContent = label;
+  element.addEventListener('click', () => (action(), afterEngine()));
+  return element;
+}
+
+function syncEffectDialog() {
+  const open = velmira('open_dialog');
+  if (open === shownDialog) return;
+  shownDialog = open;
+  if (keyDialog.open) keyDialog.close();
+  if (pitchDialog.open) pitchDialog.close();
+  if (open === 1) buildKeyDialog(), keyDialog.show();
+  if (open === 2) buildPitchDialog(), pitchDialog.show();
+}
+
+function buildKeyDialog() {
+  const counts = ['IDC_KEY_COUNT_FIRST', '1014', '1015', '1016', '1017', '1018', '1019'];
+  keyDialog.innerHTML = '<h1></h1><div class="row signs"></div><div class="row counts"></div><div class="row"><span class="label"></span></div><div class="row actions"></div>';
+  keyDialog.querySelector('h1').textContent = keyTexts.caption;
+  const refresh = () => {
+    for (const [index, element] of keyDialog.querySelectorAll('.signs button').entries())
+      element.disabled = [1, 0, -1][index] === velmira('key_sign');
+    for (const [index, element] of keyDialog.querySelectorAll('.counts button').entries())
+      element.disabled = index + 1 === velmira('key_count');
+    keyDialog.querySelector('.label').textContent = text('key_label');
+  };
+  const signs = keyDialog.querySelector('.signs');
+  signs.append(keyTexts.static0);
+  for (const [action, id] of ['IDC_KEY_SHARPS', 'IDC_KEY_NONE', 'IDC_KEY_FLATS'].entries())
+    signs.append(button(keyTexts[id], () => (velmira('key_choose', action, 0), refresh())));
+  const countRow = keyDialog.querySelector('.counts');
+  countRow.append(keyTexts.static1);
+  for (const [index, id] of counts.entries())
+    countRow.append(button(keyTexts[id], () => (velmira('key_choose', 3, index + 1), refresh())));
+  keyDialog.querySelector('.label').before(keyTexts.static2);
+  keyDialog.querySelector('.actions').append(
+    button(keyTexts.IDC_KEY_TRY, () => velmira('key_try')),
+    button(keyTexts.IDOK, () => velmira('close_effect_dialog')));
+  refresh();
+}
+
+function buildPitchDialog() {
+  pitchDialog.innerHTML = '<h1></h1><div class="rows"></div><div class="row buttons"></div><div class="row actions"></div>';
+  pitchDialog.querySelector('h1').textContent = pitchTexts.caption;
+  const rows = pitchDialog.querySelector('.rows');
+  const refresh = () => {
+    for (const [row, element] of rows.querySelectorAll('.row').entries()) {
+      element.querySelector('input').value = velmira('pitch_position', row);
+      element.querySelector('.label').textContent = text('pitch_label', row);
+    }
+  };
+  for (let row = 0; row < 12; ++row) {
+    const element = document.createElement('div');
+    element.className = 'row';
+    element.innerHTML = '<span class="name"></span><input type="range" min="-12" max="12"><span class="label"></span>';
+    element.querySelector('.name').textContent = pitchTexts[String(1041 + row)];
+    element.querySelector('input').addEventListener('input', (event) => {
+      velmira('pitch_drag', row, Number(event.target.value));
+      refresh();
+    });
+    rows.append(element);
+  }
+  const buttons = ['IDC_PITCH_RESET', 'IDC_PITCH_REMOVE_SEMITONES', 'IDC_PITCH_REST', 'IDC_PITCH_RIGHT', 'IDC_PITCH_LEFT',
+    'IDC_PITCH_MIRROR', 'IDC_PITCH_UP', 'IDC_PITCH_DOWN', 'IDC_PITCH_REVERSE'];
+  for (const [index, id] of buttons.entries())
+    pitchDialog.querySelector('.buttons').append(button(pitchTexts[id], () => (velmira('pitch_button', index), refresh())));
+  pitchDialog.querySelector('.actions').append(
+    button(pitchTexts.IDC_PITCH_TRY, () => velmira('pitch_try')),
+    button(pitchTexts.IDOK, () => velmira('close_effect_dialog')));
+  refresh();
+}
+
+// ---- The output: the synthesizer, or a MIDI port where the browser offers one.
+const output = document.getElementById('output');
+output.add(new Option('TimGM6mb (SoundFont)', ''));
+output.addEventListener('focus', async () => {
+  if (output.ports) return;
+  output.ports = await sound.midiOutputs();
+  for (const port of output.ports) output.add(new Option(port.name, port.id));
+});
+output.addEventListener('change', () => {
+  sound.start();
+  sound.port = output.ports.find((port) => port.id === output.value) ?? null;
+});
+
+// "効果時間" asks its two seconds in the page's modal prompt, as "mm:ss" or seconds; -1 when cancelled.
+globalThis.velmiraPage = {
+  askSeconds(prompt, initial) {
+    const shown = `${String(Math.floor(initial / 60)).padStart(2, '0')}:${String(initial % 60).padStart(2, '0')}`;
+    const answer = globalThis.prompt(prompt, shown);
+    if (answer === null) return -1;
+    const parts = answer.trim().split(':').map(Number);
+    if (!parts.every((part) => Number.isInteger(part) && part >= 0)) return initial;
+    return parts.length === 2 ? parts[0] * 60 + parts[1] : parts[0];
+  },
+};
+
+// ---- Start-up, as the window's.
+addFile('Button.bmp', new Uint8Array(await skin[0].arrayBuffer()));
+addFile('Mask.bmp', new Uint8Array(await skin[1].arrayBuffer()));
+addFile('Main.bmp', new Uint8Array(await skin[2].arrayBuffer()));
+velmira('start');
+afterEngine();
+
+// What the browser tests drive and read: the message stream as velmira-render prints it, and, with
+// ?clock=manual, the timer periods stepped one by one instead of by the audio clock.
+window.velmira = {
+  stream,
+  timing,
+  sound,
+  step(periods) {
+    for (let i = 0; i < periods && velmira('tick'); ++i) deliver(i * periodSeconds);
+    afterEngine();
+    return velmira('playing');
+  },
+  ready: true,
+};
+sound.prefetch();

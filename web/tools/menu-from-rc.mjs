@@ -1,0 +1,37 @@
+// Writes the main window's menu and the texts of the effect dialogs, as the resource scripts declare them,
+// as JSON for the page:
+//   { "menus": [{ "title": "ファイル", "items": [{ "text": "ファイルを開く", "id": 40001 }, { "separator": true }]}],
+//     "dialogs": { "IDD_KEY_SIGNATURE": { "caption": "調号の付加", "IDC_KEY_TRY": "試行", "static0": "調号：" } } }
+// Usage: node menu-from-rc.mjs RESOURCES_DIR OUT.json
+import { readFileSync, writeFileSync } from 'node:fs';
+
+const [resources, outPath] = process.argv.slice(2);
+const ids = new Map();
+for (const [, name, value] of readFileSync(`${resources}/CommandIds.h`, 'utf8').matchAll(/^#define (\w+) (\d+)/gm))
+  ids.set(name, Number(value));
+
+const menus = [];
+for (const line of readFileSync(`${resources}/menu.rc`, 'utf8').split('\n')) {
+  const popup = line.match(/^\s*POPUP "(.*)"/);
+  const item = line.match(/^\s*MENUITEM "(.*)", (\w+)/);
+  if (popup) menus.push({ title: popup[1], items: [] });
+  else if (/^\s*MENUITEM SEPARATOR/.test(line)) menus.at(-1).items.push({ separator: true });
+  else if (item) {
+    const id = ids.has(item[2]) ? ids.get(item[2]) : Number(item[2]);
+    if (!Number.isInteger(id)) throw new Error(`menu.rc: unknown command ${item[2]}`);
+    menus.at(-1).items.push({ text: item[1], id });
+  }
+}
+
+const dialogs = {};
+let dialog = null;
+let statics = 0;
+for (const line of readFileSync(`${resources}/effect-dialogs.rc`, 'utf8').split('\n')) {
+  const start = line.match(/^(\w+) DIALOGEX/);
+  const caption = line.match(/^CAPTION "(.*)"/);
+  const control = line.match(/^\s+\w+ "([^"]*)", ([\w-]+)/);
+  if (start) (dialog = dialogs[start[1]] = {}), (statics = 0);
+  else if (dialog && caption) dialog.caption = caption[1].trim();
+  else if (dialog && control) dialog[control[2] === '-1' ? `static${statics++}` : control[2]] = control[1];
+}
+writeFileSync(outPath, JSON.stringify({ menus, dialogs }));
