@@ -146,9 +146,9 @@ void ControllerChase::replayChannel(const Channel& channel, int number, MidiOut&
 
 void ChaseRoute::chase(const std::function<void()>& silentRun) {
     chase_.clear();
-    target_ = &chase_;
+    target_.store(&chase_, std::memory_order_relaxed);
     silentRun();
-    target_ = &device_;
+    target_.store(&device_, std::memory_order_relaxed);
     for (int channel = 0; channel < channelCount; ++channel)
         sendController(device_, channel, controller::resetAllControllers, 0);
     chase_.replay(device_);

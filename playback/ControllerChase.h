@@ -1,5 +1,6 @@
 #pragma once
 #include <array>
+#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -58,10 +59,10 @@ class ChaseRoute : public MidiOut {
     explicit ChaseRoute(MidiOut& device) : device_(device) {}
 
     DeviceError sendShortMessage(uint8_t status, uint8_t data1, uint8_t data2) override {
-        return target_->sendShortMessage(status, data1, data2);
+        return target_.load(std::memory_order_relaxed)->sendShortMessage(status, data1, data2);
     }
     void sendLongMessage(const uint8_t* bytes, size_t count) override {
-        target_->sendLongMessage(bytes, count);
+        target_.load(std::memory_order_relaxed)->sendLongMessage(bytes, count);
     }
 
     // Runs silentRun with everything sent going into the chase, then brings the device to the state the
@@ -72,5 +73,6 @@ class ChaseRoute : public MidiOut {
   private:
     MidiOut& device_;
     ControllerChase chase_;
-    MidiOut* target_ = &device_;
+    // Read by the timer thread, changed by a jump on the window thread while the timer is stopped.
+    std::atomic<MidiOut*> target_{&device_};
 };
