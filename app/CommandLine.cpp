@@ -3,8 +3,10 @@
 #include <filesystem>
 
 namespace {
-const char* const usage = "使い方: velmira.exe [/play] [/out:null | /out:record=ファイル] [曲.mid]";
+const char* const usage =
+    "使い方: velmira.exe [/play] [/out:null | /out:record=ファイル] [/in:replay=ファイル] [曲.mid]";
 const std::string recordPrefix = "/out:record=";
+const std::string replayPrefix = "/in:replay=";
 
 std::string lowered(const std::string& text) {
     std::string result = text;
@@ -46,6 +48,10 @@ CommandLineResult parseCommandLine(const std::vector<std::string>& arguments, co
             line.recordPath = argument.substr(recordPrefix.size());
             if (line.recordPath.empty()) return badSwitch("記録するファイルの名前がありません", argument);
             line.output = MidiOutputChoice::recordToFile;
+        } else if (startsWith(name, replayPrefix)) {
+            line.replayPath = argument.substr(replayPrefix.size());
+            if (line.replayPath.empty() || !exists(line.replayPath))
+                return badSwitch("入力の記録が見つかりません", argument);
         } else if (startsWith(name, "/out:")) {
             return badSwitch("出力の指定が正しくありません", argument);
         } else {
@@ -66,4 +72,9 @@ CommandLineResult parseCommandLine(const std::vector<std::string>& arguments, co
 
 std::string recordFileFailedMessage(const std::string& path) {
     return path + " に記録できません。終了します";
+}
+
+std::string replayRefusedMessage(const std::string& path, long line) {
+    if (line == 0) return path + " を読めません";
+    return path + " の " + std::to_string(line) + " 行目は入力の記録として読めません";
 }

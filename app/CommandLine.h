@@ -3,8 +3,9 @@
 #include <string>
 #include <vector>
 
-// The command line of velmira.exe: [/play] [/out:OUTPUT] [SONG.mid], where OUTPUT is "null" (a silent
-// output) or "record=FILE" (every message written to FILE). Switches are matched without regard to case,
+// The command line of velmira.exe: [/play] [/out:OUTPUT] [/in:replay=FILE] [SONG.mid], where OUTPUT is
+// "null" (a silent output) or "record=FILE" (every message written to FILE), and /in:replay plays FILE's
+// lines of recorded MIDI input in as if a keyboard sent them. Switches are matched without regard to case,
 // as Windows programs do; paths are UTF-8 and kept as given.
 enum class MidiOutputChoice { midiMapper, silent, recordToFile };
 
@@ -13,12 +14,13 @@ struct CommandLine {
     MidiOutputChoice output = MidiOutputChoice::midiMapper;
     std::string recordPath;  // for recordToFile
     std::string songPath;    // empty: start without a song
+    std::string replayPath;  // empty: no recorded input
 };
 
 struct CommandLineResult {
     enum Problem {
         none,
-        badSwitch,    // unknown switch, bad /out value, a second song: message, then end with exitCode
+        badSwitch,    // unknown switch, bad /out value, a second song, a missing input: message, then end
         songMissing,  // the song is not there: message, then start without it
     };
     CommandLine line;
@@ -41,3 +43,7 @@ CommandLineResult parseCommandLine(const std::vector<std::string>& arguments,
 // The recording file of /out:record= could not be created: the program says so and ends with exit code 1,
 // as when the MIDI output cannot be opened.
 std::string recordFileFailedMessage(const std::string& path);
+
+// The recorded input of /in:replay= has a line that is not one of input (line 0: it cannot be read): the
+// program says which and ends as for a bad switch.
+std::string replayRefusedMessage(const std::string& path, long line);

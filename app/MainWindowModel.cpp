@@ -68,6 +68,12 @@ MainWindowModel::MainWindowModel(PlatformPorts ports, MidiOut& out, PlaybackTime
         midiOutMenu_ = midiOutMenu.get();
         areas_.push_back(std::move(midiOutMenu));
     }
+    if (ports.midiInput) {
+        auto midiInputMenu = std::make_unique<MenuAreaOf<MidiInputMenu>>(
+            *ports.midiInput, engine_.liveInput(), ports.window, settings_.settings().midiIn);
+        midiInputMenu_ = midiInputMenu.get();
+        areas_.push_back(std::move(midiInputMenu));
+    }
     if (ports.help) areas_.push_back(std::make_unique<HelpMenu>(*ports.help, ports.window));
     if (ports.playSave)
         areas_.push_back(std::make_unique<PlaySaveMenu>(engine_, face_, settings_.settings(), *ports.playSave,
@@ -78,6 +84,13 @@ void MainWindowModel::onTick() {
     const TickUpdate update = engine_.player().onTick();
     painter_.displayTick(update.redraw);
     reportDeviceFailures();
+}
+
+void MainWindowModel::liveMetersTick() {
+    if (engine_.player().playing() || !engine_.liveInput().heard()) return;
+    TickReport report;
+    report.metersLive = true;
+    painter_.displayTick(report);
 }
 
 void MainWindowModel::reportDeviceFailures() {
@@ -98,6 +111,7 @@ MenuArea* MainWindowModel::areaFor(int id) const {
 bool MainWindowModel::onCommand(int id) {
     MenuArea* area = areaFor(id);
     if (area) area->run(id);
+    engine_.effectChanged();  // the effect menu's commands write the settings the live input copies
     reportDeviceFailures();
     return area != nullptr;
 }
@@ -175,12 +189,14 @@ bool MainWindowModel::prepareToClose() {
 
 void MainWindowModel::loadSettings() {
     settings_.load(face_, skin_);
+    if (midiInputMenu_) midiInputMenu_->menu().restore();
     if (background_) background_->setPictureFolder(settings_.settings().texDir);
     if (midiOutMenu_) midiOutMenu_->menu().start();
 }
 
 void MainWindowModel::onDestroy() {
     if (engine_.player().playing()) engine_.player().stopPlayback(Player::userStop);
+    if (midiInputMenu_) midiInputMenu_->menu().close();
     if (background_) settings_.settings().texDir = background_->pictureFolder();
     settings_.save(face_, skin_);
 }

@@ -11,6 +11,7 @@
 #include "app/HistoryMenu.h"
 #include "app/MenuArea.h"
 #include "app/MenuAreaOf.h"
+#include "app/MidiInputMenu.h"
 #include "app/MidiOutMenu.h"
 #include "app/PlatformPorts.h"
 #include "app/ProgramTitle.h"
@@ -43,6 +44,8 @@ class MainWindowModel : private PlayerHost,
 
     void paint(Canvas& canvas) { painter_.paint(canvas); }
     void onTick();
+    // The window's idle clock: while no song plays, the meters and lamps follow what a keyboard plays.
+    void liveMetersTick();
     // A menu command; false for ids no menu area handles.
     bool onCommand(int id);
     MenuItemState menuItemState(int id) const;
@@ -120,6 +123,7 @@ class MainWindowModel : private PlayerHost,
     WindowEffectHost effectHost_{engine_, face_};
     MenuAreaOf<EffectMenu>* effectMenu_ = nullptr;    // one of areas_
     MenuAreaOf<MidiOutMenu>* midiOutMenu_ = nullptr;  // one of areas_, when the platform offers the choice
+    MenuAreaOf<MidiInputMenu>* midiInputMenu_ = nullptr;  // one of areas_, when there is a port
     std::unique_ptr<BackgroundChange> background_;
     bool showingFailure_ = false;  // a failure's message box is open (its modal loop goes on ticking)
 };

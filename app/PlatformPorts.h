@@ -13,6 +13,7 @@ class BackgroundPort;  // app/BackgroundPort.h
 class HelpPort;        // app/HelpMenu.h
 class PlaySavePort;    // app/PlaySaveMenu.h
 class MidiOutPort;     // app/MidiOutMenu.h
+class MidiInputPort;   // app/MidiInputMenu.h
 
 // Everything the main window's rules ask of the platform, one port per concern.
 struct PlatformPorts {
@@ -30,4 +31,5 @@ struct PlatformPorts {
     HelpPort* help = nullptr;
     PlaySavePort* playSave = nullptr;  // "演奏を保存"; without it the window cannot save the song as played
     MidiOutPort* midiOut = nullptr;  // "MIDI出力"; without it the window plays to the output it was given
+    MidiInputPort* midiInput = nullptr;  // "MIDI入力"; without it no keyboard reaches the engine
 };

@@ -69,6 +69,13 @@ void loadMidiOut(SettingsStore& store, Settings& settings) {
     if (status != Status::ok) settings.midiOut.clear();
 }
 
+// Absent until a device is first chosen; nothing is written for it at start-up.
+void loadMidiIn(SettingsStore& store, Settings& settings) {
+    const Status status = store.readString(Settings::userKey, "MidiIn", settings.midiIn);
+    noteReadFailure(status, settings);
+    if (status != Status::ok) settings.midiIn.clear();
+}
+
 }  // namespace
 
 void loadSettings(SettingsStore& store, const std::string& startFolder, Settings& settings,
@@ -82,6 +89,7 @@ void loadSettings(SettingsStore& store, const std::string& startFolder, Settings
     loadSoundModule(store, settings);
     loadBackground(store, settings);
     loadMidiOut(store, settings);
+    loadMidiIn(store, settings);
 }
 
 void keepStartFolder(Settings& settings) {
@@ -112,5 +120,8 @@ SettingsStore::Status saveSettings(SettingsStore& store, const Settings& setting
     if (const Status status = store.writeString(Settings::userKey, "BackBmp", settings.backgroundPath);
         status != Status::ok)
         return status;
-    return store.writeString(Settings::userKey, "MidiOut", settings.midiOut);
+    if (const Status status = store.writeString(Settings::userKey, "MidiOut", settings.midiOut);
+        status != Status::ok)
+        return status;
+    return store.writeString(Settings::userKey, "MidiIn", settings.midiIn);
 }

@@ -7,6 +7,7 @@ target_link_libraries(velmira_test_support PUBLIC velmira_core GTest::gtest)
 
 add_executable(velmira_tests ${portable_test_sources})
 target_link_libraries(velmira_tests PRIVATE velmira_test_support GTest::gtest_main)
+target_compile_definitions(velmira_tests PRIVATE VELMIRA_GOLDEN_DIR="${CMAKE_SOURCE_DIR}/tests/golden")
 gtest_discover_tests(velmira_tests DISCOVERY_MODE PRE_TEST)
 
 # Speed and memory targets: built with everything else, run by hand (never by the tests).

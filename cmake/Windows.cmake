@@ -51,6 +51,8 @@ add_executable(velmira_win32_tests ${win32_test_sources} ${test_support_sources}
 target_include_directories(velmira_win32_tests PRIVATE ${CMAKE_SOURCE_DIR})
 target_link_libraries(velmira_win32_tests PRIVATE velmira_win32 gtest gtest_main)
 add_dependencies(velmira_win32_tests velmira)  # the start-up tests run the real program
+# The golden files, read through Wine's drive Z: (the whole Linux file system).
+target_compile_definitions(velmira_win32_tests PRIVATE VELMIRA_GOLDEN_DIR="Z:${CMAKE_SOURCE_DIR}/tests/golden")
 gtest_discover_tests(velmira_win32_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120)
 
 add_subdirectory(images/wicplugin)

@@ -53,21 +53,39 @@ void EventFilter::processChannelMessage(int, const ChannelMessage& message) {
     // as a status byte nor write the "not sounded" mark into the read-outs.
     int data1 = message.data1 & dataMask;
     int data2 = message.data2 & dataMask;
-
-    const bool melodic = channel != drumChannel;
-    if (melodic && isNoteMessage(kind) && settings_.type != EffectType::none) {
+    if (channel != drumChannel && isNoteMessage(kind) && settings_.type != EffectType::none) {
         applyEffect(channel, kind, data1, data2);
     }
+    passOn(status, data1, data2);
+}
+
+SentNote EventFilter::passOn(int status, int data1, int data2) {
+    const int kind = kindOf(status);
+    const int channel = channelOf(status);
+    SentNote sent;
     applyControls(channel, kind, data1, data2);
-    if (melodic && isNoteMessage(kind) && channel == controls_.octaveDoubleChannel.load(relaxed)) {
-        out_.sendShortMessage(uint8_t(status), uint8_t(foldIntoKeyRange(data1 - octave)), uint8_t(data2));
+    if (channel != drumChannel && isNoteMessage(kind) &&
+        channel == controls_.octaveDoubleChannel.load(relaxed)) {
+        const uint8_t doubled = uint8_t(foldIntoKeyRange(data1 - octave));
+        out_.sendShortMessage(uint8_t(status), doubled, uint8_t(data2));
+        sent.keys[sent.count++] = doubled;
     }
     applyToneLock(channel, kind, data1, data2);
     if (kind == controlChange) data2 = overriddenController(channel, data1, data2);
     if (isNoteMessage(kind)) updateReadouts(channel, kind, data1, data2);
-    if (kind == controlChange && data1 == pan && autoPan_.overridesPan(channel)) return;
+    if (kind == controlChange && data1 == pan && autoPan_.overridesPan(channel)) return sent;
     out_.sendShortMessage(uint8_t(status), uint8_t(data1), uint8_t(data2));
     if (isToneMessage(kind, data1)) followToneLock(status, data1, data2);
+    if (isNoteMessage(kind)) {
+        sent.keys[sent.count++] = uint8_t(data1);
+        sent.sounding = isSoundingNoteOn(kind, data2);
+    }
+    return sent;
+}
+
+void EventFilter::sendToSentKey(int status, int key, int value) {
+    if (isNoteMessage(kindOf(status))) updateReadouts(channelOf(status), kindOf(status), key, value);
+    out_.sendShortMessage(uint8_t(status), uint8_t(key), uint8_t(value));
 }
 
 void EventFilter::applyEffect(int channel, int kind, int& key, int& value) {

@@ -11,6 +11,13 @@
 #include "playback/PlayClock.h"
 #include "tones/ChannelTone.h"
 
+// The keys of the note messages one pass sent: the octave-lower double first, then the note itself.
+struct SentNote {
+    uint8_t keys[2] = {};
+    uint8_t count = 0;
+    bool sounding = false;  // a note-on that sounds, not one silenced into a release
+};
+
 // Every channel message of a playing song passes here on its way to the MIDI output: the pitch effect
 // remaps notes inside the effect window, the live controls of the face and the tone lock are applied, the
 // channel read-outs are updated, and the result is sent (or dropped).
@@ -29,6 +36,13 @@ class EventFilter : public ChannelMessageSink {
 
     // message.status is 0x80-0xEF. Sends zero, one or two short messages.
     void processChannelMessage(int track, const ChannelMessage& message) override;
+    // Everything after the pitch effect: key shift, solo, mute, doubling, tone lock, fixed controllers,
+    // read-outs, the pan under auto-pan, and the send. Data bytes 0-127; safe on any thread besides the
+    // timer's (the live input's), since it touches only atomics and the device.
+    SentNote passOn(int status, int data1, int data2);
+    // A message to a key an earlier pass sent (its release, its key pressure): only the read-outs and the
+    // send, since the key is already the one the device sounds.
+    void sendToSentKey(int status, int key, int value);
     void trackPeriodEnded(uint8_t runningStatus) override { autoPan_.step(runningStatus); }
     bool periodEndIsIdle(uint8_t runningStatus) const override { return !autoPan_.sweeps(runningStatus); }
 

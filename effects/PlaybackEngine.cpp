@@ -6,6 +6,7 @@ PlaybackEngine::PlaybackEngine(MidiOut& out, PlaybackTimer& timer, TickPoster& t
       host_(host),
       autoPan_(route_, controls_, song_),
       filter_(route_, controls_, effect_, tones_, clock_, autoPan_),
+      live_(filter_, clock_),
       sequencer_(song_, route_, filter_, clock_, ticks),
       player_(song_, sequencer_, route_, timer, *this, failures, selection_) {}
 
@@ -15,9 +16,21 @@ void PlaybackEngine::loadSong(std::vector<uint8_t> image) {
     effect_.resetForSong();
     tones_.reset();
     autoPan_.reset();
+    effectChanged();
 }
 
 void PlaybackEngine::resetForPlayback() {
     filter_.resetForPlayback();
+    effectChanged();
+    live_.songStarted();
     host_.resetForPlayback();
+}
+
+// Every note is released now: a level left standing would light the meter of a keyboard played after the
+// stop.
+void PlaybackEngine::silencingDevice() {
+    live_.songStopped();
+    for (auto& level : controls_.channelLevel)
+        if (level.load(std::memory_order_relaxed) != LiveControls::notSounded)
+            level.store(0, std::memory_order_relaxed);
 }

@@ -6,6 +6,7 @@
 #include "effects/EffectSettings.h"
 #include "effects/EventFilter.h"
 #include "effects/LiveControls.h"
+#include "effects/LiveInput.h"
 #include "playback/ControllerChase.h"
 #include "playback/MidiOut.h"
 #include "playback/PlayClock.h"
@@ -17,10 +18,10 @@
 #include "tones/ChannelTone.h"
 
 // Everything that plays a song, wired once: the song image, the play clock, the live controls, the effect
-// settings, the tones, the automatic pan, the event filter, the sequencer, the song selection (the song
-// list and "一度だけ") and the player. The main window, velmira-render and the tests each build one around
-// their own device, timer and window. The parts are members in the order they are built, each built from
-// parts built before it.
+// settings, the tones, the automatic pan, the event filter, the live input, the sequencer, the song selection
+// (the song list and "一度だけ") and the player. The main window, velmira-render and the tests each build one
+// around their own device, timer and window. The parts are members in the order they are built, each built
+// from parts built before it.
 class PlaybackEngine : private PlayerHost {
   public:
     // ticks hears the timer thread's redraw requests; host the player's requests of the window. The engine
@@ -33,6 +34,8 @@ class PlaybackEngine : private PlayerHost {
     // A new song image into the device and the engine: what the player does at a load, then the per-song
     // state of the controls, the effect and the tones back to a fresh song's.
     void loadSong(std::vector<uint8_t> image);
+    // The effect settings have been changed (window thread): the live input takes them for its next notes.
+    void effectChanged() { live_.takeEffect(effect_); }
 
     // The device, through the route a jump diverts.
     MidiOut& out() { return route_; }
@@ -46,6 +49,7 @@ class PlaybackEngine : private PlayerHost {
     ChannelTones& tones() { return tones_; }
     AutoPan& autoPan() { return autoPan_; }
     EventFilter& filter() { return filter_; }
+    LiveInput& liveInput() { return live_; }
     Sequencer& sequencer() { return sequencer_; }
     const Sequencer& sequencer() const { return sequencer_; }
     Player& player() { return player_; }
@@ -56,6 +60,7 @@ class PlaybackEngine : private PlayerHost {
   private:
     // PlayerHost, between the player and the window's host.
     void resetForPlayback() override;
+    void silencingDevice() override;
     void drawPlayButton(bool lit) override { host_.drawPlayButton(lit); }
     void drawFastForwardButton(bool lit) override { host_.drawFastForwardButton(lit); }
     void blankMetersAndLamps() override { host_.blankMetersAndLamps(); }
@@ -71,6 +76,7 @@ class PlaybackEngine : private PlayerHost {
     ChannelTones tones_;
     AutoPan autoPan_;
     EventFilter filter_;
+    LiveInput live_;
     Sequencer sequencer_;
     SongSelection selection_;
     Player player_;

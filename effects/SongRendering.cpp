@@ -1,5 +1,14 @@
 #include "effects/SongRendering.h"
 
+#include <algorithm>
+
+namespace {
+// The first period at or after the time.
+long periodsUntil(long timeMs) {
+    return timeMs / Sequencer::timerPeriod + (timeMs % Sequencer::timerPeriod != 0);
+}
+}  // namespace
+
 SongRendering::SongRendering()
     : engine_(device_, timer_, static_cast<TickPoster&>(*this), static_cast<PlayerHost&>(*this), failures_) {}
 
@@ -11,7 +20,7 @@ void SongRendering::load(std::vector<uint8_t> image) {
     loadEnd_ = device_.messages().size();
 }
 
-void SongRendering::playToEnd(int startSeconds) {
+void SongRendering::playToEnd(int startSeconds, RenderingInput* input) {
     Player& player = engine_.player();
     engine_.selection().playOnce = true;
     player.startPlayback();
@@ -25,7 +34,10 @@ void SongRendering::playToEnd(int startSeconds) {
     for (long tick = firstTick; timer_.running(); ++tick) {
         // Periods in which nothing can happen are passed over at once: the cost follows the song's events,
         // not its length, and what is sent and when stays the same.
-        const int64_t idle = sequencer.idlePeriods(lastPeriod - tick);
+        long skippable = lastPeriod - tick;
+        // Input may wake a channel (the automatic pan sweeps only sounded ones): no skipping past it.
+        if (input) skippable = std::min(skippable, periodsUntil(input->nextArrivalMs()) - tick);
+        const int64_t idle = sequencer.idlePeriods(std::max(0L, skippable));
         if (idle > 0) {
             sequencer.passIdlePeriods(idle);
             tick += long(idle);
@@ -37,6 +49,10 @@ void SongRendering::playToEnd(int startSeconds) {
         if (now >= longestPlayMs) {
             player.stopPlayback(Player::userStop);
             break;
+        }
+        if (input) {
+            input->arriveUntil(now);
+            device_.setTime(now);
         }
         tickPosted_ = false;
         timer_.tick();

@@ -16,6 +16,15 @@
 //     rendering.load(image);
 //     rendering.engine().effect() = ...;   // settings as the song is to be played
 //     rendering.playToEnd();
+// Messages that arrive from outside while the song plays (a recorded keyboard), fed by their own times.
+class RenderingInput {
+  public:
+    virtual ~RenderingInput() = default;
+    // Feeds everything that has arrived by then.
+    virtual void arriveUntil(long nowMs) = 0;
+    virtual long nextArrivalMs() const = 0;
+};
+
 class SongRendering : private TickPoster, private WindowlessPlayerHost {
   public:
     // Nothing a real song does takes a day; a damaged delta-time can ask for longer, so playback stops there.
@@ -27,11 +36,14 @@ class SongRendering : private TickPoster, private WindowlessPlayerHost {
     void load(std::vector<uint8_t> image);
     // Plays once from the start until the song ends (or a day has passed), one timer period of virtual
     // time a tick, and stops as the window would. With startSeconds the song jumps there first, as the
-    // window's jump does; the jump's messages are stamped with that moment.
-    void playToEnd(int startSeconds = 0);
+    // window's jump does; the jump's messages are stamped with that moment. Input, when given, goes in
+    // before each tick what has arrived by the tick's time.
+    void playToEnd(int startSeconds = 0, RenderingInput* input = nullptr);
 
     PlaybackEngine& engine() { return engine_; }
     MidiOut& device() { return device_; }
+    // The time of the messages sent from now on, for what is sent between the ticks.
+    void setDeviceTime(long timeMs) { device_.setTime(timeMs); }
     const std::vector<RecordingMidiOut::Message>& messages() const { return device_.messages(); }
     // Where the messages of the last load end and those of the closing stop begin (messages() indices), and
     // the virtual time of the stop.

@@ -134,6 +134,14 @@ void pluginSeeds(const fs::path& folder) {
         write(folder, "bits-" + std::to_string(bits), seed);
     }
 }
+
+// The input target: a keyboard's lines in both forms, with running status and a SysEx.
+void inputSeeds(const fs::path& folder) {
+    const std::string lines =
+        "1000\t90 3C 64\n2000\t3E 64\n2500\tF0 7E 7F 09 01 F7\n3000\t80 3C 00\n"
+        "10 B0 07 64\t4000\n20 C0 05\t5000\n6000\t90 3E 00\n";
+    write(folder, "keyboard", Bytes(lines.begin(), lines.end()));
+}
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -149,6 +157,7 @@ int main(int argc, char** argv) {
     textSeeds(top / "TextSoundFuzzer");
     settingsSeeds(top / "SettingsFuzzer");
     pluginSeeds(top / "PluginPictureFuzzer");
+    inputSeeds(top / "InputLinesFuzzer");
     if (!written) {
         std::fprintf(stderr, "%s: the seeds could not all be written\n", argv[1]);
         return 1;

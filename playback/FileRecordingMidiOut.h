@@ -27,6 +27,8 @@ class FileRecordingMidiOut : public MidiOut {
     explicit FileRecordingMidiOut(const std::string& path, MicrosecondClock clock = steadyMicroseconds);
 
     bool isOpen() const { return file_.is_open(); }
+    // The clock's value when the output was opened: the lines' real times count from it.
+    int64_t openedAt() const { return openedAt_; }
     // False once a line could not be written (a full disk); later lines are still tried.
     bool allWritten() const { return allWritten_.load(std::memory_order_relaxed); }
 

@@ -69,6 +69,7 @@ void Player::stopPlayback(StopReason reason) {
     // and have the window stop a second time.
     timer_.stop();
     sequencer_.clearTickFlags();
+    host_.silencingDevice();
     sendStopMessages(out_);
     host_.blankMetersAndLamps();
     playing_ = false;

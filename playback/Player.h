@@ -15,6 +15,8 @@ class PlayerHost {
     virtual void resetForPlayback() = 0;
     virtual void drawPlayButton(bool lit) = 0;
     virtual void drawFastForwardButton(bool lit) = 0;
+    // Stop, before the device is silenced: what the engine keeps of held notes is forgotten.
+    virtual void silencingDevice() {}
     // Stop: the level meters and pitch-class lamps go dark (in the large view).
     virtual void blankMetersAndLamps() = 0;
     // The timer could not be started: tell the user and close the program.

@@ -11,7 +11,7 @@ seconds=${1:-60}
 shift || true
 targets=("$@")
 [ ${#targets[@]} -gt 0 ] || targets=(SongFuzzer SkinFuzzer PreviewFuzzer PictureSoundFuzzer TextSoundFuzzer
-                                     SettingsFuzzer PluginPictureFuzzer)
+                                     SettingsFuzzer PluginPictureFuzzer InputLinesFuzzer)
 
 command -v clang++ >/dev/null || { echo "clang is not installed (scripts/install-deps.sh)" >&2; exit 1; }
 flags="-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer -g"

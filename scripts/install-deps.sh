@@ -23,6 +23,8 @@ packages=(
   fp-utils-3.2.2 libchm-bin                   # chmcmd compiles the help file; extract_chmLib checks it
   clang libclang-rt-dev                       # scripts/fuzz.sh: libFuzzer and clang's sanitizer runtimes
   midicsv                                     # scripts/compare-render-speed.sh: the yardstick
+  nsis zip unzip                              # scripts/package.sh: the Windows installers and zips
+  desktop-file-utils icoutils                 # scripts/install-desktop.sh: checks the entry, takes out the icon
   emscripten                                  # the engine in WebAssembly for the page (scripts/build-web.sh)
   chromium                                    # the page's browser tests, driven headless by playwright-core
   timgm6mb-soundfont                          # the General MIDI SoundFont the page's synthesizer plays

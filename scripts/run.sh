@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # The run command: installs what is missing, builds, and plays a song (or none) with velmira.exe under Wine.
-#   scripts/run.sh [SONG.mid]
+#   scripts/run.sh [--midi-in NAME] [SONG.mid]
+# --midi-in NAME: a keyboard's ALSA sequencer port, named as `aconnect -i` lists it, is the program's
+# "MIDI入力" from the start (the choice is saved, so later starts keep it).
 # - With an ALSA sequencer: the window, playing through it (FluidSynth with a General MIDI soundfont is
 #   started where no synthesizer is connected to the sequencer).
 # - With an X display but no sequencer: the window, playing through a silent output.
@@ -9,6 +11,12 @@
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 build=${VELMIRA_BUILD_DIR:-$top/build}
+midi_in=
+if [ "${1:-}" = --midi-in ]; then
+  [ $# -ge 2 ] || { echo "usage: scripts/run.sh [--midi-in NAME] [SONG.mid]" >&2; exit 2; }
+  midi_in=$2
+  shift 2
+fi
 song=${1:-}
 if [ -n "$song" ]; then song=$(realpath -m "$song"); fi
 
@@ -48,6 +56,12 @@ fi
 [ -n "${DISPLAY:-}" ] || echo "No X display is set: the window opens on a hidden Xvfb display." >&2
 ensure_display
 cd "$build/windows"
+if [ -n "$midi_in" ]; then
+  if ! aconnect -i 2>/dev/null | grep -qF "'$midi_in'"; then
+    echo "No MIDI input named '$midi_in' (aconnect -i lists them); Velmira starts without one." >&2
+  fi
+  "$build/windows/wine-run.sh" reg add 'HKCU\Software\Velmira\User' /v MidiIn /t REG_SZ /d "$midi_in" /f >/dev/null
+fi
 if [ -n "$song" ]; then
   arguments+=(/play "$("$build/windows/wine-run.sh" winepath -w "$song" 2>/dev/null || echo "$song")")
 fi

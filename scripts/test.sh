@@ -16,6 +16,7 @@ ensure_display
 status=0
 ctest --test-dir "$build/native" --output-on-failure || status=1
 ctest --test-dir "$build/windows" --output-on-failure || status=1
+"$top/tests/packaging/check-packages.sh" "$build/windows" || status=1
 # Some kernels refuse every 32-bit Linux program, Wine's 32-bit loader among them: try it, don't guess.
 if why=$(/usr/lib/wine/wine --version 2>&1); then
   ctest --test-dir "$build/windows32" --output-on-failure || status=1
@@ -25,4 +26,5 @@ fi
 "$top/scripts/sanitize.sh" || status=1
 # The page in a real browser, built from the same sources.
 "$top/scripts/build-web.sh" && (cd "$top/web" && VELMIRA_BUILD_DIR="$build" node --test tests/browser.test.mjs) || status=1
+"$top/scripts/count-lines.sh"
 exit $status

@@ -8,7 +8,10 @@
 #     tick is not counted: T already holds it.)
 #   - the timer's period: the real time between consecutive ticks (each tick's first line)
 #   - the tempo error: the real length of the song against its nominal length
-# and plots the lateness over the song.
+# and plots the lateness over the song. Meanwhile a keyboard is played in (/in:replay) on channel 16, which
+# the song uses for a controller only, and the live section sets each of its notes' output call beside the
+# time it arrived (the replay hands each line over at its time, on the recording's clock):
+#   - live latency: the real time of the output line less the time of its input line
 #   scripts/timing-report.sh [SECONDS] [PLOT.png]     (60 s and docs/timing.png unless told)
 # Run scripts/build.sh first.
 set -euo pipefail
@@ -20,10 +23,21 @@ work=$build/timing
 mkdir -p "$work" "$(dirname "$plot")"
 song=$work/dense.mid
 recording=$work/recording.txt
+live_input=$work/live-input.txt
 windows_path() { echo "Z:${1//\//\\}"; }
 
 "$build/native/tools/velmira-dense-song" "$song" "$seconds"
 rm -f "$recording"
+# From 5 s (the window is up) to 2 s before the end: a note-on or note-off every 20-60 ms, at no fixed phase
+# to the timer.
+awk -v end_us=$(((seconds - 2) * 1000000)) 'BEGIN {
+  srand(24)
+  for (t = 5000000; t < end_us; t += 20000 + int(rand() * 40000)) {
+    key = 40 + int(n / 2) % 40
+    printf "%d\t%s %02X %s\n", t, (n % 2 ? "8F" : "9F"), key, (n % 2 ? "00" : "64")
+    n++
+  }
+}' >"$live_input"
 
 unset DISPLAY
 # shellcheck source=scripts/display.sh
@@ -31,8 +45,8 @@ unset DISPLAY
 ensure_display
 cd "$build/windows"
 ./wine-run.sh wineboot >/dev/null 2>&1 || true
-./wine-run.sh velmira.exe "/out:record=$(windows_path "$recording")" /play "$(windows_path "$song")" \
-  >/dev/null 2>&1 &
+./wine-run.sh velmira.exe "/out:record=$(windows_path "$recording")" "/in:replay=$(windows_path "$live_input")" \
+  /play "$(windows_path "$song")" >/dev/null 2>&1 &
 program=$!
 
 # The song has stopped once the last of the stop's all-notes-off lines is written.
@@ -60,6 +74,7 @@ lateness=$work/lateness.txt
 gaps=$work/gaps.txt
 awk -v lateness="$lateness" -v gaps="$gaps" -v summary="$work/summary.txt" '
   !playing { if ($2 == "F0" && $3 == "41") { playing = 1; t0 = $NF + 10000 } next }
+  $2 == "9F" || $2 == "8F" { next }
   $2 ~ /^B/ && ($3 == "42" || $3 == "40" || $3 == "7B") { next }
   {
     t = $1; us = $NF
@@ -71,6 +86,14 @@ awk -v lateness="$lateness" -v gaps="$gaps" -v summary="$work/summary.txt" '
   END {
     printf "%d %d %.3f %d\n", count, last, (tick[last] - tick[0]) / 1000, length(tick) > summary
   }' "$recording"
+
+# Live lines: latency in ms, the k-th note line on channel 16 against the k-th input line.
+latency=$work/live-latency.txt
+awk -F'\t' 'NR == FNR { arrival[++inputs] = $1; next }
+  $1 ~ /^[0-9]+ [89]F / { if (++k <= inputs) printf "%.3f\n", ($2 - arrival[k]) / 1000 }
+  END { if (k != inputs) printf "%d input lines, %d output lines\n", inputs, k > "/dev/stderr" }' \
+  "$live_input" "$recording" >"$latency"
+live_count=$(wc -l <"$latency")
 
 percentile() {  # FILE COLUMN P: the P-th percentile of the column (nearest rank)
   sort -g -k"$2","$2" "$1" | awk -v column="$2" -v p="$3" '{ v[NR] = $column }
@@ -85,6 +108,9 @@ early=$(awk '$2 < 0 { n++ } END { print n + 0 }' "$lateness")
 period_median=$(percentile "$gaps" 1 50)
 period_p99=$(percentile "$gaps" 1 99)
 tempo_error=$(awk -v real="$real_ms" -v nominal="$nominal_ms" 'BEGIN { printf "%+.2f", (real / nominal - 1) * 100 }')
+live_median=$(percentile "$latency" 1 50)
+live_p99=$(percentile "$latency" 1 99)
+live_max=$(percentile "$latency" 1 100)
 mean_period=$(awk -v real="$real_ms" -v ticks="$ticks" 'BEGIN { printf "%.3f", real / (ticks - 1) }')
 
 gnuplot <<PLOT
@@ -111,5 +137,8 @@ a ${seconds} s song of ${messages} messages:
 | Timer period, p99 | ${period_p99} ms |
 | Timer period, mean over the song | ${mean_period} ms (${ticks} ticks) |
 | Real length against nominal | ${real_ms} ms against ${nominal_ms} ms (tempo error ${tempo_error} %) |
+| Live input to output call, median | ${live_median} ms (${live_count} notes played in during the song) |
+| Live input to output call, p99 | ${live_p99} ms |
+| Live input to output call, max | ${live_max} ms |
 Plot: $plot
 REPORT

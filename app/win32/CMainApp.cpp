@@ -5,6 +5,7 @@
 #include "app/win32/HotKeyTable.h"
 #include "app/win32/ProgramOutput.h"
 #include "platform/win32/MessageBoxes.h"
+#include "playback/InputReplay.h"
 
 int CMainApp::run(HINSTANCE instance, int showCommand, const std::vector<std::string>& arguments) {
     const CommandLineResult commandLine = parseCommandLine(arguments);
@@ -12,9 +13,17 @@ int CMainApp::run(HINSTANCE instance, int showCommand, const std::vector<std::st
         showMessage(nullptr, commandLine.message);
         return badCommandLineExitCode;
     }
+    const std::string& replayPath = commandLine.line.replayPath;
+    if (!replayPath.empty()) {
+        if (const std::optional<long> bad = InputReplay::firstBadLine(replayPath)) {
+            showMessage(nullptr, replayRefusedMessage(replayPath, *bad));
+            return badCommandLineExitCode;
+        }
+    }
     if (!CMainWnd::registerClass(instance)) return 1;
     ProgramOutput output(commandLine.line.output, commandLine.line.recordPath);
     HACCEL hotKeys = createHotKeyTable();
+    std::optional<InputReplay> replay;
     int exitCode = 1;
     {
         CMainWnd window(
@@ -24,6 +33,10 @@ int CMainApp::run(HINSTANCE instance, int showCommand, const std::vector<std::st
             if (commandLine.problem != CommandLineResult::none) window.showMessage(commandLine.message);
             if (!commandLine.line.songPath.empty())
                 window.model().openStartSong(commandLine.line.songPath, commandLine.line.play);
+            if (!replayPath.empty()) {
+                replay.emplace(replayPath);
+                replay->start(window.model().engine().liveInput(), output.inputOrigin());
+            }
             MSG message;
             while (GetMessageW(&message, nullptr, 0, 0) > 0) {
                 if (window.takeDialogMessage(message)) continue;
@@ -33,6 +46,7 @@ int CMainApp::run(HINSTANCE instance, int showCommand, const std::vector<std::st
             }
             exitCode = 0;
         }
+        if (replay) replay->stop();
         // Nothing may still play what is freed: the timer goes first, then the device is reset and its
         // SysEx buffers unprepared; the song goes with the window, and the device is closed last.
         output.stopAndReset();

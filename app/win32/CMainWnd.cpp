@@ -28,7 +28,7 @@ CMainWnd::CMainWnd(HINSTANCE instance, MidiOut& out, OutputOpener openOutput, Pl
       openOutput_(std::move(openOutput)),
       midiOutChoice_(reopenOutput ? std::make_unique<MidiOutChoice>(std::move(reopenOutput)) : nullptr),
       model_(PlatformPorts{*this, *this, *this, *this, registry_, *this, this, this, this, this, this,
-                           midiOutChoice_.get()},
+                           &midiInputs_, midiOutChoice_.get()},
              out, timer, *this, *this, failures),
       out_(out) {}
 
@@ -81,6 +81,7 @@ bool CMainWnd::create(int showCommand) {
     // The program's own folder stands for the folder it was started in: its own plug-ins lie there, and
     // a program opened through a document starts in that document's folder.
     plugins_ = loadSusiePlugins(model_.settings().settings().usable, programFolder());
+    SetTimer(window_, liveMetersTimer, liveMetersPeriodMs, nullptr);
     ShowWindow(window_, showCommand);
     UpdateWindow(window_);
     return true;
@@ -116,6 +117,9 @@ LRESULT CMainWnd::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return paint(HDC(wParam)), 0;
         case tickMessage:
             return model_.onTick(), 0;
+        case WM_TIMER:
+            if (wParam == liveMetersTimer) model_.liveMetersTick();
+            return 0;
         case WM_COMMAND:
             return onCommand(message, wParam, lParam);
         case WM_INITMENUPOPUP:

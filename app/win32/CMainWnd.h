@@ -11,6 +11,7 @@
 #include "app/PlaySaveMenu.h"
 #include "app/SettingsPort.h"
 #include "app/win32/GdiCanvas.h"
+#include "app/win32/MidiInputDevices.h"
 #include "app/win32/MidiOutChoice.h"
 #include "app/win32/RegistrySettingsStore.h"
 
@@ -39,6 +40,9 @@ class CMainWnd : public WindowPort,
   public:
     static constexpr UINT tickMessage = WM_USER + 1;  // WM_TICK, posted by the timer thread
     static constexpr const wchar_t* className = L"VelmiraMainWindow";
+    // The meters' clock while no song plays (a song's ticks drive them while it plays).
+    static constexpr UINT_PTR liveMetersTimer = 1;
+    static constexpr UINT liveMetersPeriodMs = 10;
 
     // Opens the MIDI output at start-up; the text to show when it cannot be opened.
     using OutputOpener = std::function<std::optional<std::string>()>;
@@ -149,6 +153,7 @@ class CMainWnd : public WindowPort,
     std::unique_ptr<WindowCanvasSource> canvases_;
     RegistrySettingsStore registry_;
     std::unique_ptr<MidiOutChoice> midiOutChoice_;  // before the model, which is given it
+    MidiInputDevices midiInputs_{window_};
     MainWindowModel model_;
     // The open effect dialog; each deletes itself once its window is gone.
     CKeySigDlg* keySignatureDialog_ = nullptr;

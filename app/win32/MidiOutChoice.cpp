@@ -23,12 +23,15 @@ std::vector<std::string> MidiOutChoice::outputDevices() {
 }
 
 void MidiOutChoice::showMidiOutItems(const std::vector<std::string>& labels) {
+    // The menu resource holds the submenu with the mapper's item; the devices follow it.
     HMENU modules = GetSubMenu(GetMenu(window_), soundModuleMenuPosition);
-    if (!modules) return;
-    HMENU items = CreatePopupMenu();
-    for (size_t i = 0; i < labels.size(); ++i)
+    HMENU items = nullptr;
+    for (int i = 0; modules && i < GetMenuItemCount(modules) && !items; ++i) {
+        HMENU popup = GetSubMenu(modules, i);
+        if (popup && GetMenuItemID(popup, 0) == UINT(IDM_MIDI_OUT_MAPPER)) items = popup;
+    }
+    if (!items) return;
+    while (GetMenuItemCount(items) > 1) DeleteMenu(items, 1, MF_BYPOSITION);
+    for (size_t i = 1; i < labels.size(); ++i)
         AppendMenuW(items, MF_STRING, UINT_PTR(IDM_MIDI_OUT_MAPPER + i), widen(labels[i]).c_str());
-    AppendMenuW(modules, MF_SEPARATOR, 0, nullptr);
-    AppendMenuW(modules, MF_POPUP, UINT_PTR(items), L"MIDI出力");
-    DrawMenuBar(window_);
 }

@@ -8,7 +8,7 @@
 #include "app/MidiOutMenu.h"
 
 // "MIDI出力" on Windows: the devices midiOutGetDevCaps names, the output opened again through the
-// program's output, and the items as a submenu at the end of "音源".
+// program's output, and the devices' items after the mapper's in the submenu of "音源".
 class MidiOutChoice : public MidiOutPort {
   public:
     using Reopener = std::function<bool(int device)>;

@@ -10,6 +10,10 @@ ProgramOutput::ProgramOutput(MidiOutputChoice choice, const std::string& recordP
     stampingTimer_ = std::make_unique<PlayTimeStampingTimer>(timer_, *recording_);
 }
 
+int64_t ProgramOutput::inputOrigin() const {
+    return recording_ ? recording_->openedAt() : FileRecordingMidiOut::steadyMicroseconds();
+}
+
 MidiOut& ProgramOutput::out() {
     switch (choice_) {
         case MidiOutputChoice::silent:

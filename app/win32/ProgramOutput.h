@@ -22,6 +22,8 @@ class ProgramOutput {
     MidiOut& out();
     PlaybackTimer& timer();
     ShortMessageFailures& failures() { return failures_; }
+    // Where a replayed input's times count from: the recording's start when recording, else now.
+    int64_t inputOrigin() const;
     // Opens the chosen output at start-up; the text to show when it cannot be opened.
     std::optional<std::string> open();
     // Another device of the system, or the mapper for -1, in place of the one open (while no song plays).

@@ -166,6 +166,20 @@ TEST_F(BackgroundChangeTest, TheCloseQuestionSavesTheFaceOnlyOnYesAndAWholeWrite
     EXPECT_EQ(saved, encodeBmpFile(model.skin().face()));
 }
 
+// The question waits for an answer: the song must not go on playing behind it.
+TEST_F(BackgroundChangeTest, TheSongStopsBeforeTheCloseQuestionIsAsked) {
+    changeTo({"C:\\pics\\sky.bmp"});
+    port.addFile("a.mid", oneNoteSong());
+    ASSERT_TRUE(model.songs().openFile("a.mid"));
+    model.engine().player().startPlayback();
+    bool playingWhileAsked = true;
+    port.whileAsking = [&] { playingWhileAsked = model.engine().player().playing(); };
+    port.answerYes = false;
+    model.prepareToClose();
+    ASSERT_EQ(port.questions.size(), 1u);
+    EXPECT_FALSE(playingWhileAsked);
+}
+
 TEST_F(BackgroundChangeTest, ChangingTwiceAsksOnceAndSavesTheLatestFace) {
     port.addFile("D:\\photos\\beach.png", {1});
     changeTo({"C:\\pics\\sky.bmp"});

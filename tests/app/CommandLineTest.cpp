@@ -21,6 +21,7 @@ const std::string song = "C:\\曲\\夏の歌.mid";
 std::string described(const CommandLine& line) {
     const char* const outputs[] = {"mapper", "silent", "record="};
     std::string text = (line.play ? "play " : "") + std::string(outputs[int(line.output)]) + line.recordPath;
+    if (!line.replayPath.empty()) text += " replay=" + line.replayPath;
     return line.songPath.empty() ? text : text + " " + line.songPath;
 }
 }  // namespace
@@ -38,6 +39,7 @@ TEST(CommandLineTest, UnderstandsEveryFormOfTheCommandLine) {
         {{"/out:null", "/out:record=y.txt"}, "record=y.txt"},  // last wins
         {{"", song, ""}, "mapper " + song},
         {{"/play"}, "play mapper"},  // nothing to play; harmless
+        {{"/IN:Replay=" + song}, "mapper replay=" + song},
     };
     for (const auto& [arguments, expected] : cases) {
         SCOPED_TRACE(testing::PrintToString(arguments));
@@ -50,7 +52,8 @@ TEST(CommandLineTest, UnderstandsEveryFormOfTheCommandLine) {
 }
 
 TEST(CommandLineTest, RefusesWhatItDoesNotUnderstandAndEndsTheProgram) {
-    const std::string usage = "\n\n使い方: velmira.exe [/play] [/out:null | /out:record=ファイル] [曲.mid]";
+    const std::string usage =
+        "\n\n使い方: velmira.exe [/play] [/out:null | /out:record=ファイル] [/in:replay=ファイル] [曲.mid]";
     const std::vector<std::pair<Arguments, std::string>> cases = {
         {{"/loop", song}, "不明なスイッチです: /loop"},
         {{"/", song}, "不明なスイッチです: /"},
@@ -58,6 +61,8 @@ TEST(CommandLineTest, RefusesWhatItDoesNotUnderstandAndEndsTheProgram) {
         {{"/out:midi"}, "出力の指定が正しくありません: /out:midi"},
         {{"/out:"}, "出力の指定が正しくありません: /out:"},
         {{"/out:record="}, "記録するファイルの名前がありません: /out:record="},
+        {{"/in:replay=x.txt"}, "入力の記録が見つかりません: /in:replay=x.txt"},
+        {{"/in:replay="}, "入力の記録が見つかりません: /in:replay="},
         {{song, "b.mid"}, "曲のファイルは一つだけ指定できます: b.mid"},
         {{"gone.mid", "/x"}, "不明なスイッチです: /x"},  // a bad switch wins over a missing song
     };

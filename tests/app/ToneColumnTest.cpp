@@ -38,25 +38,6 @@ class ToneColumnTest : public WindowModelTest {
 };
 }  // namespace
 
-TEST_F(ToneColumnTest, OkLocksTheChosenToneOverTheSongsLaterProgramChangesAndBankSelects) {
-    play();
-    port.answerToneDialog = [](ToneDialogModel& dialog) {
-        EXPECT_EQ(dialog.label(), "音色名：*Fingered\tBs");  // program 33, the song's
-        dialog.select(toneIndex(SoundModule::sc88, 4, 0));
-        dialog.select(toneIndex(SoundModule::sc88, 40, 8));
-        dialog.ok();
-    };
-    EXPECT_FALSE(model.leftButtonDown(250, rowY(3)));
-    EXPECT_EQ(port.toneDialogChannels, std::vector<int>{3});
-    EXPECT_EQ(sent(), (Lines{"B3 00 00", "B3 20 00", "C3 04 00", "B3 00 08", "B3 20 00", "C3 28 00"}));
-    out.clear();
-    ticks(250);
-    const Lines later = sent();
-    ASSERT_GE(later.size(), 4u);
-    EXPECT_EQ(Lines(later.begin(), later.begin() + 4),
-              (Lines{"83 3C 00", "B3 00 08", "C3 28 00", "93 3E 64"}));
-}
-
 // The song's GM System On reaches the dialog, which then refuses variation tones.
 TEST_F(ToneColumnTest, AfterGmSystemOnTheDialogRefusesVariationTones) {
     play(true);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 
 #include "effects/PitchRules.h"
@@ -50,14 +51,19 @@ TEST(ScaleRule, SuspenseMirrorAndCustomMapMoveTheseKeys) {
     }
 }
 
-// Sharps are added in the order F C G D A E B, flats in the order B E A D G C F. The last row: no
-// accidentals, no sign, no such row.
+// Sharps are added in the order F C G D A E B, flats in the order B E A D G C F: every row of both, and
+// rows outside them (no sign, no count, more than seven) alter nothing.
 TEST(KeySignatureRule, RowKAltersTheFirstKPitchClassesOfItsOrder) {
-    const int cases[][4] = {{1, 1, F, 1},   {1, 1, C, 0},  {1, 4, D, 1},   {1, 4, A, 0},  {1, 7, B, 1},
-                            {-1, 1, B, -1}, {-1, 1, E, 0}, {-1, 4, D, -1}, {-1, 4, G, 0}, {-1, 7, F, -1},
-                            {1, 0, F, 0},   {0, 5, F, 0},  {1, 8, F, 0},   {-1, -1, B, 0}};
-    for (const auto& c : cases)
-        EXPECT_EQ(keySignatureStep({c[0], c[1]}, c[2]), c[3]) << c[0] << " " << c[1] << " class " << c[2];
+    const int sharps[] = {F, C, G, D, A, E, B}, flats[] = {B, E, A, D, G, C, F};
+    for (int sign : {1, -1, 0})
+        for (int count = -1; count <= 8; ++count)
+            for (int pitchClass = C; pitchClass <= B; ++pitchClass) {
+                const int* order = sign > 0 ? sharps : flats;
+                const bool altered = sign != 0 && count >= 1 && count <= 7 &&
+                                     std::count(order, order + count, pitchClass) == 1;
+                EXPECT_EQ(keySignatureStep({sign, count}, pitchClass), altered ? sign : 0)
+                    << sign << " " << count << " class " << pitchClass;
+            }
 }
 
 TEST(KeyFolding, KeepsInRangeKeysAndThePitchClassOfOthers) {

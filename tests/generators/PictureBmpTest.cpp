@@ -79,7 +79,7 @@ TEST(PictureBmp, TakesThePaletteLengthFromColoursUsedAndThePixelsFromTheirOffset
     EXPECT_EQ(picture.at(1, 0), 0u);
 
     BmpBuilder wide(64, 64, 8);
-    wide.coloursUsed(1000).paletteEntry(255, packColour(9, 9, 9));
+    wide.coloursUsed(0x10000).paletteEntry(255, packColour(9, 9, 9));
     wide.row(0)[0] = 255;
     ASSERT_EQ(readInto(wide.bytes(), picture), GeneratorError::none);
     EXPECT_EQ(picture.at(0, 0), packColour(9, 9, 9));

@@ -86,7 +86,7 @@ TEST(BlockLevels, StretchesSpansOf2To49WithTheSinglePrecisionFactor) {
         int rest;
         std::vector<int> stretched;
     } cases[] = {
-        {{10, 11, 12}, 12, {0, 25, 51}},  {{0, 50, 25}, 0, {0, 50, 25}},  // a span of 50 stays
+        {{10, 11, 12}, 12, {0, 25, 51}},  {{1, 51, 26}, 1, {1, 51, 26}},  // a span of 50 stays
         {{30, 31, 30}, 30, {30, 31, 30}},                                 // a span of 1 stays
         {{7, 7, 7}, 7, {7, 7, 7}},        // one colour: equal levels, no stretch
         {{20, 25, 22}, 20, {0, 50, 20}},  // 51/5 is 10.1999998 in single precision

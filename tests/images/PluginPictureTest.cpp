@@ -114,3 +114,21 @@ TEST(PluginPicture, ColoursUsedCountsItsLowHalfAndTheLargestPictureIsTaken) {
     EXPECT_TRUE(picture.isComplete());
     EXPECT_EQ(picture.width(), 1600);
 }
+
+// Palette entries past what 8 bits can index are not kept: copied whole, they would run past the end of a
+// small picture's block, a heap corruption that only sometimes crashes, so the conversion runs in a child
+// process that must end normally with the picture intact.
+TEST(PluginPicture, PaletteEntriesPastWhatEightBitsIndexAreNotCopied) {
+    EXPECT_EXIT(
+        {
+            PluginBlocks blocks(1, 1, 8, 300);
+            writeLe32(&blocks.info[40 + 255 * 4], 0x00123456);
+            blocks.bits[0] = 255;
+            DibImage picture;
+            const bool intact = blocks.convert(picture) == ImageError::none &&
+                                picture.paletteEntries() == 256 &&
+                                unpackPicture(picture)[0] == packColour(0x12, 0x34, 0x56);
+            std::exit(intact ? 0 : 1);
+        },
+        testing::ExitedWithCode(0), "");
+}

@@ -55,10 +55,13 @@ TEST(LongMessageRing, ReusesABufferOnlyOnceTheDeviceIsDoneAndDropsAMessageWhenAl
     EXPECT_TRUE(send(9));
     EXPECT_EQ(port.sends.back(), (Send{3, 9}));
 
-    // Nothing empty or longer than a buffer reaches the device.
+    // A message filling a buffer goes out whole; nothing empty or longer reaches the device.
     port.done.fill(true);
-    const std::vector<uint8_t> tooLong(MidiOut::longMessageCapacity + 1, 0x10);
-    EXPECT_FALSE(ring.send(port, tooLong.data(), tooLong.size()));
-    EXPECT_FALSE(ring.send(port, tooLong.data(), 0));
-    EXPECT_EQ(port.sends.size(), 7u);
+    std::vector<uint8_t> longest(MidiOut::longMessageCapacity + 1, 0x10);
+    longest[MidiOut::longMessageCapacity - 1] = 0xF7;
+    EXPECT_TRUE(ring.send(port, longest.data(), MidiOut::longMessageCapacity));
+    EXPECT_EQ(port.sends.back(), (Send{0, 0xF7}));
+    EXPECT_FALSE(ring.send(port, longest.data(), longest.size()));
+    EXPECT_FALSE(ring.send(port, longest.data(), 0));
+    EXPECT_EQ(port.sends.size(), 8u);
 }

@@ -3,10 +3,10 @@
 # the keyword index, the window definition and the full-text index of the search tab the menu opens; the
 # pages in code page 932, declared as such; every link of the contents and index leading to a page; and every
 # label of the menu resource explained in the pages and found in the index. The labels are read from menu.rc,
-# so a new menu item without help fails here.
-# Usage: check-help.sh EXTRACT_CHMLIB HELP.chm HELP_SOURCE_DIR MENU.rc WORK_DIR
+# so a new menu item without help fails here. The version page names the version the build was made as.
+# Usage: check-help.sh EXTRACT_CHMLIB HELP.chm HELP_SOURCE_DIR MENU.rc WORK_DIR VERSION
 set -uo pipefail
-extract=$1 chm=$2 sources=$3 menu=$4 work=$5
+extract=$1 chm=$2 sources=$3 menu=$4 work=$5 version=$6
 
 failures=0
 fail() {
@@ -65,6 +65,9 @@ for label in "${labels[@]}"; do
     grep -qF -- "$label" "$work/all-pages.txt" || fail "no page explains the menu item \"$label\""
     [ -s "$index" ] && { param_values "$index" Name | grep -qxF -- "$label" || fail "the index lacks \"$label\""; }
 done
+
+grep -qF "Velmira バージョン $version" <(sed 's/<[^>]*>//g' "$work/text/about.html") ||
+    fail "the version page does not name version $version"
 
 if [ "$failures" -gt 0 ]; then
     echo "$failures check(s) failed" >&2

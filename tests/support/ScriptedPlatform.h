@@ -83,6 +83,7 @@ class ScriptedPlatform : public WindowPort,
     void showHistoryItems(const std::vector<HistoryMenuItem>& items) override { historyItems = items; }
     bool askYesNo(const std::string& question) override {
         questions.push_back(question);
+        if (whileAsking) whileAsking();
         return answerYes;
     }
     // GeneratorPort
@@ -144,6 +145,7 @@ class ScriptedPlatform : public WindowPort,
     // Every Yes/No question, from the settings or the background, is answered answerYes.
     Lines questions;
     bool answerYes = true;
+    std::function<void()> whileAsking;  // what the test looks at while a question is open
 
     // The tone dialog is shown on these channels and answered by answerToneDialog, when set.
     std::vector<int> toneDialogChannels;

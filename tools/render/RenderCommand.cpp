@@ -7,6 +7,7 @@
 #include "playback/MessageLine.h"
 #include "playback/MessagesAsSmf.h"
 #include "playback/MidiVocabulary.h"
+#include "tools/render/RenderInput.h"
 #include "tools/render/RenderSong.h"
 #include "tools/render/WavOutput.h"
 
@@ -68,13 +69,29 @@ int runRenderCommand(const std::vector<std::string>& arguments, std::ostream& ou
         return 0;
     }
 
-    std::optional<std::vector<uint8_t>> image = loadRenderSong(options, err);
-    if (!image) return 1;
-    if (!options.songOutPath.empty() && !writeWholeFile(options.songOutPath, *image)) {
+    std::optional<std::vector<uint8_t>> image;
+    if (options.hasSong()) {
+        image = loadRenderSong(options, err);
+        if (!image) return 1;
+    }
+    if (image && !options.songOutPath.empty() && !writeWholeFile(options.songOutPath, *image)) {
         err << options.songOutPath << ": cannot be written\n";
         return 1;
     }
-    const std::vector<RecordingMidiOut::Message> messages = renderSong(std::move(*image), options);
+    std::vector<RecordingMidiOut::Message> messages;
+    if (options.inputPath.empty()) {
+        messages = renderSong(std::move(*image), options);
+    } else {
+        std::ifstream input(options.inputPath, std::ios::binary);
+        if (!input) {
+            err << options.inputPath << ": ファイルが見つかりません\n";
+            return 1;
+        }
+        std::optional<std::vector<RecordingMidiOut::Message>> played =
+            renderWithInput(std::move(image), options, input, err);
+        if (!played) return 1;
+        messages = std::move(*played);
+    }
     if (!options.wavPath.empty()) {
         const std::string problem = renderWav(messages, options.soundFontPath, options.wavPath);
         if (!problem.empty()) {

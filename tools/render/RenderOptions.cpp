@@ -7,6 +7,7 @@
 const char* const renderUsage =
     "usage: velmira-render [options] FILE.mid\n"
     "       velmira-render [options] --from-text FILE | --from-picture FILE.bmp | --from-seed N\n"
+    "       velmira-render [options] --input FILE [SONG]\n"
     "  --effect N             pitch effect 0-13 (0 none, 1-9 scales, 12 key signature, 13 pitch map)\n"
     "  --window START END     remap only between these seconds of playing time (inclusive)\n"
     "  --keysig SIGN COUNT    key signature: SIGN 1 sharps, 0 none, -1 flats; COUNT 0-7\n"
@@ -25,6 +26,8 @@ const char* const renderUsage =
     "  --from-picture FILE    play the song made of an 8- or 24-bit BMP picture\n"
     "  --from-seed N          play the random song of clock value N (seconds since 1970, UTC)\n"
     "  --song-out FILE.mid    also write the song as built, before it is played\n"
+    "  --input FILE           also play a recorded MIDI input, one message a line: microseconds,\n"
+    "                         a tab, the bytes in hex (a line of velmira.exe /out:record=FILE too)\n"
     "  --help                 show this text\n"
     "Each output line is the time in ms (10 per timer tick) and the message bytes in hex.\n";
 
@@ -124,10 +127,10 @@ ParsedOptions parseRenderOptions(const std::vector<std::string>& arguments) {
              : option == "--wav" ? options.wavPath
                                  : options.soundFontPath) = *path;
             ++i;
-        } else if (option == "--song-out") {
+        } else if (option == "--song-out" || option == "--input") {
             const std::string* path = value(1);
             if (!path || path->empty()) return fail(option + " takes a file name");
-            options.songOutPath = *path;
+            (option == "--input" ? options.inputPath : options.songOutPath) = *path;
             ++i;
         } else if (option == "--from-text" || option == "--from-picture" || option == "--from-seed") {
             const std::string* text = value(1);
@@ -153,6 +156,6 @@ ParsedOptions parseRenderOptions(const std::vector<std::string>& arguments) {
             return fail("only one song can be played");
         }
     }
-    if (!songChosen && !options.help) return fail("no MIDI file given");
+    if (!songChosen && !options.help && options.inputPath.empty()) return fail("no MIDI file given");
     return parsed;
 }

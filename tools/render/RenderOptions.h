@@ -14,6 +14,7 @@ struct RenderOptions {
     std::string songPath;     // the MIDI file, the text or the picture
     uint32_t seed = 0;        // the clock value the random sound is seeded with
     std::string songOutPath;  // also write the song as built, before it is played
+    std::string inputPath;    // a recorded MIDI input played in as well; then the song may be left out
     EffectSettings effect;
     std::optional<int> transpose;  // key shift, active
     std::optional<int> soloChannel;
@@ -26,6 +27,8 @@ struct RenderOptions {
     std::string wavPath;               // also render the stream to audio
     std::string soundFontPath;         // empty: the default General MIDI soundfont
     bool help = false;
+
+    bool hasSong() const { return source != Source::midiFile || !songPath.empty(); }
 };
 
 struct ParsedOptions {

@@ -10,11 +10,17 @@ const ids = new Map();
 for (const [, name, value] of readFileSync(`${resources}/CommandIds.h`, 'utf8').matchAll(/^#define (\w+) (\d+)/gm))
   ids.set(name, Number(value));
 
+// The page has no submenus: the one of the menu bar ("MIDI入力", the system's MIDI inputs) has nothing to
+// choose in a browser, so what lies below the menu bar's own popups is passed over.
 const menus = [];
+let depth = 0;
 for (const line of readFileSync(`${resources}/menu.rc`, 'utf8').split('\n')) {
   const popup = line.match(/^\s*POPUP "(.*)"/);
   const item = line.match(/^\s*MENUITEM "(.*)", (\w+)/);
-  if (popup) menus.push({ title: popup[1], items: [] });
+  if (/^\s*BEGIN\b/.test(line)) depth++;
+  else if (/^\s*END\b/.test(line)) depth--;
+  else if (depth > 2 || (popup && depth > 1)) continue;
+  else if (popup) menus.push({ title: popup[1], items: [] });
   else if (/^\s*MENUITEM SEPARATOR/.test(line)) menus.at(-1).items.push({ separator: true });
   else if (item) {
     const id = ids.has(item[2]) ? ids.get(item[2]) : Number(item[2]);

@@ -96,7 +96,7 @@ TEST_F(PlayerControlsWindowTest, NextAndPreviousAreInTheSongListMenuAndOnTheirKe
 
 TEST_F(PlayerControlsWindowTest, MidiOutListsTheMapperFirstAndAChoiceReopensTheOutput) {
     HMENU modules = GetSubMenu(GetMenu(hwnd()), 5);
-    HMENU outputs = GetSubMenu(modules, GetMenuItemCount(modules) - 1);
+    HMENU outputs = GetSubMenu(modules, 3);  // after the three modules
     ASSERT_NE(outputs, nullptr);
     EXPECT_EQ(GetMenuItemID(outputs, 0), UINT(IDM_MIDI_OUT_MAPPER));
     EXPECT_TRUE(menuState(5, IDM_MODULE_SC88, MF_CHECKED));

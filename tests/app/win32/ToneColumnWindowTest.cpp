@@ -50,6 +50,7 @@ TEST_F(ToneColumnWindowTest, OkOnTheDialogOfASoundingChannelOverridesTheSongsLat
         wchar_t label[64] = {};
         GetDlgItemTextW(dialog, IDC_TONE_LABEL, label, 64);
         EXPECT_EQ(std::wstring(label), L"音色名：*Fingered\tBs");
+        EXPECT_TRUE(GetWindowLongW(toneList(dialog), GWL_STYLE) & LBS_USETABSTOPS);  // the name's tab shows
         EXPECT_EQ(SendMessageW(toneList(dialog), LB_GETCURSEL, 0, 0), toneIndex(SoundModule::sc88, 33, 0));
 
         clickToneRow(dialog, toneIndex(SoundModule::sc88, 40, 0));  // *Violin

@@ -1,0 +1,19 @@
+// velmira-render --input's reader and the live input behind it: any text, played without a song.
+#include <cstddef>
+#include <cstdint>
+#include <sstream>
+#include <string>
+
+#include "tools/render/RenderInput.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    std::istringstream input(std::string(reinterpret_cast<const char*>(data), size));
+    std::ostringstream err;
+    RenderOptions options;
+    options.effect.type = EffectType(size % 10);
+    options.doubleChannel = 0;
+    const auto messages = renderWithInput(std::nullopt, options, input, err);
+    // Each byte of input sends at most a release of what one note sounded and the note's two keys.
+    if (messages && messages->size() > 4 * size) __builtin_trap();
+    return 0;
+}

@@ -1,0 +1,246 @@
+// A keyboard played through the engine: what each incoming message sends, and that a note-off releases
+// exactly what its note-on sounded.
+#include <functional>
+#include <mutex>
+#include <random>
+#include <sstream>
+#include <thread>
+
+#include "effects/LiveInput.h"
+#include "playback/Player.h"
+#include "tests/effects/EventFilterFixture.h"
+#include "tests/support/AllocationCounter.h"
+
+namespace {
+std::vector<uint8_t> bytesOf(const std::string& hex) {
+    std::istringstream text(hex);
+    std::vector<uint8_t> bytes;
+    for (unsigned byte = 0; text >> std::hex >> byte;) bytes.push_back(uint8_t(byte));
+    return bytes;
+}
+
+// The keys a device sounds, as its messages leave them; thread-safe like the program's outputs.
+class KeyStateDevice : public MidiOut {
+  public:
+    DeviceError sendShortMessage(uint8_t status, uint8_t key, uint8_t value) override {
+        std::lock_guard<std::mutex> lock(mutex_);
+        const int channel = status & 0x0F;
+        if ((status & 0xF0) == 0x90) sounding_[channel][key] = value > 0;
+        if ((status & 0xF0) == 0x80) sounding_[channel][key] = false;
+        if ((status & 0xF0) == 0xB0 && key == midi::controller::allNotesOff) sounding_[channel] = {};
+        return DeviceError::none;
+    }
+    void sendLongMessage(const uint8_t*, size_t) override {}
+    int soundingKeys(int channel) {
+        std::lock_guard<std::mutex> lock(mutex_);
+        int count = 0;
+        for (bool key : sounding_[channel]) count += key;
+        return count;
+    }
+
+  private:
+    std::mutex mutex_;
+    std::array<std::array<bool, 128>, 16> sounding_{};
+};
+}  // namespace
+
+class LiveInputTest : public EventFilterFixture {
+  protected:
+    using Change = std::function<void()>;
+
+    // What each input (hex bytes, fed at once) sent; an input of "!" runs the next change instead.
+    Lines played(const Lines& inputs, const std::vector<Change>& changes = {}) {
+        live.takeEffect(settings);
+        Lines result;
+        size_t change = 0;
+        for (const std::string& input : inputs) {
+            if (input == "!") {
+                changes.at(change++)();
+                live.takeEffect(settings);
+                continue;
+            }
+            const size_t before = out.messages().size();
+            const std::vector<uint8_t> bytes = bytesOf(input);
+            live.receive(bytes.data(), bytes.size());
+            std::string sent;
+            for (size_t i = before; i < out.messages().size(); ++i)
+                sent += (sent.empty() ? "" : " + ") + hex(out.messages()[i]);
+            result.push_back(sent.empty() ? "-" : sent);
+        }
+        return result;
+    }
+
+    LiveInput live{filter, clock};
+};
+
+TEST_F(LiveInputTest, ANoteOffReleasesExactlyWhatItsNoteOnSounded) {
+    const Change folk = [this] { selectEffect(EffectType::folk); };
+    const Change noEffect = [this] { selectEffect(EffectType::none); };
+    const Change shiftUp = [this] {
+        controls.keyShift = 2;
+        controls.keyShiftActive = true;
+    };
+    const Change shiftMore = [this] { controls.keyShift = 5; };
+    const Change doubleFirst = [this] { controls.octaveDoubleChannel = 0; };
+    const Change noDouble = [this] { controls.octaveDoubleChannel = LiveControls::noChannel; };
+    const Change mute = [this] { controls.channelMuted[0] = true; };
+    const Change unmute = [this] { controls.channelMuted[0] = false; };
+    const Change suspense = [this] { selectEffect(EffectType::suspense); };
+    const Change stop = [this] { live.songStopped(); };
+    const struct {
+        const char* why;
+        Lines inputs;
+        std::vector<Change> changes;
+        Lines sent;
+    } cases[] = {
+        {"plain", {"90 3C 64", "80 3C 40"}, {}, {"90 3C 64", "80 3C 40"}},
+        {"effect changed while held",
+         {"!", "90 3C 64", "!", "80 3C 00"},
+         {folk, noEffect},
+         {"90 38 64", "80 38 00"}},
+        {"new effect for the next note",
+         {"90 3C 64", "!", "90 3E 64", "80 3C 00"},
+         {folk},
+         {"90 3C 64", "90 3B 64", "80 3C 00"}},
+        {"transpose changed while held",
+         {"!", "90 3C 64", "!", "90 3C 00"},
+         {shiftUp, shiftMore},
+         {"90 3E 64", "90 3E 00"}},
+        {"doubling ended while held",
+         {"!", "90 3C 64", "!", "80 3C 00"},
+         {doubleFirst, noDouble},
+         {"90 30 64 + 90 3C 64", "80 30 00 + 80 3C 00"}},
+        {"doubling begun while held", {"90 3C 64", "!", "80 3C 00"}, {doubleFirst}, {"90 3C 64", "80 3C 00"}},
+        {"a note-off without a note-on", {"80 3C 00", "90 3D 00"}, {}, {"-", "-"}},
+        {"struck twice, released once",
+         {"90 3C 64", "!", "90 3C 50", "80 3C 00", "80 3C 00"},
+         {folk},
+         {"90 3C 64", "90 3C 00 + 90 38 50", "80 38 00", "-"}},
+        {"muted: nothing sounds, nothing to release",
+         {"!", "90 3C 64", "!", "80 3C 00"},
+         {mute, unmute},
+         {"90 3C 00", "-"}},
+        {"a key the effect silences", {"!", "90 3D 64", "80 3D 00"}, {suspense}, {"90 3D 00", "-"}},
+        {"stop forgets what was held",
+         {"90 3C 64", "91 40 64", "!", "80 3C 00", "81 40 00"},
+         {stop},
+         {"90 3C 64", "91 40 64", "-", "-"}},
+        {"the drum channel keeps its keys", {"!", "99 3C 64", "89 3C 00"}, {folk}, {"99 3C 64", "89 3C 00"}},
+        {"key pressure follows the held key",
+         {"!", "90 3C 64", "A0 3C 20", "A0 3E 20"},
+         {folk},
+         {"90 38 64", "A0 38 20", "-"}},
+        {"other messages pass the engine",
+         {"!", "B0 07 7F", "E0 00 40"},
+         {[this] { controls.volumeAllFixed = true; }},
+         {"B0 07 64", "E0 00 40"}},
+    };
+    for (const auto& c : cases) {
+        out.clear();
+        controls.reset();
+        selectEffect(EffectType::none);
+        live.songStopped();
+        EXPECT_EQ(played(c.inputs, c.changes), c.sent) << c.why;
+    }
+}
+
+TEST_F(LiveInputTest, TheEffectWindowIsTheSongsWhileOnePlays) {
+    selectEffect(EffectType::folk, 10, 20);
+    clock.playSeconds = 5;
+    EXPECT_EQ(played({"90 3C 64"}), Lines{"90 38 64"}) << "no song: the effect holds throughout";
+    live.songStarted();
+    EXPECT_EQ(played({"90 3E 64"}), Lines{"90 3E 64"}) << "before the window";
+    clock.playSeconds = 15;
+    EXPECT_EQ(played({"90 40 64", "80 3E 00"}), (Lines{"90 3D 64", "80 3E 00"}));
+}
+
+TEST_F(LiveInputTest, RunningStatusRealtimeAndSystemExclusive) {
+    EXPECT_EQ(played({"90 3C 64 3E 64", "F8 90 FE 40 F8 64", "3C 00", "C1 05", "06"}),
+              (Lines{"90 3C 64 + 90 3E 64", "90 40 64", "90 3C 00", "C1 05 00", "C1 06 00"}));
+    EXPECT_EQ(played({"F0 7E 7F 09 01 F7", "40 00", "F1 20", "3C 64", "FF", "F6"}),
+              (Lines{"-", "-", "-", "-", "-", "-"}))
+        << "data after a system message has no running status";
+}
+
+TEST(MidiInputStream, AShortMessageWordIsCutToItsMessage) {
+    const std::pair<uint8_t, size_t> lengths[] = {{0x90, 3}, {0xEF, 3}, {0xC3, 2}, {0xD0, 2}, {0x3C, 2},
+                                                  {0xF1, 2}, {0xF2, 3}, {0xF3, 2}, {0xF6, 1}, {0xF8, 1}};
+    for (const auto& [first, length] : lengths) EXPECT_EQ(shortMessageLength(first), length) << int(first);
+}
+
+// A broken device at full rate: whatever came in, nothing is held after a stop, and nothing is allocated.
+TEST_F(LiveInputTest, AFloodOfAnyBytesLeavesNothingHeldAfterAStop) {
+    std::mt19937 random(24);
+    std::vector<uint8_t> flood(200000);
+    for (uint8_t& byte : flood) byte = uint8_t(random());
+    out.reserve(flood.size());
+    const long allocationsBefore = allocationCount();
+    live.receive(flood.data(), flood.size());
+    EXPECT_EQ(allocationCount(), allocationsBefore);
+    EXPECT_GT(out.messages().size(), 1000u);
+
+    live.songStopped();
+    out.clear();
+    for (int channel = 0; channel < 16; ++channel)
+        for (int key = 0; key < 128; ++key) {
+            const uint8_t off[] = {uint8_t(0x80 | channel), uint8_t(key), 0};
+            live.receive(off, sizeof off);
+        }
+    EXPECT_TRUE(out.messages().empty());
+}
+
+// The keyboard's thread, the song's (the timer's) and the window's at once, the window changing the effect,
+// transpose and doubling and stopping now and then: once the keyboard has let go of every key, the device
+// sounds none of them. Run under ThreadSanitizer too.
+TEST(LiveInputThreads, NoNoteIsStrandedWhileTheWindowChangesTheControlsAndStops) {
+    KeyStateDevice device;
+    LiveControls controls;
+    EffectSettings songEffect;
+    songEffect.type = EffectType::japanese;
+    ChannelTones tones;
+    SongBuffer song;
+    PlayClock clock;
+    AutoPan autoPan{device, controls, song};
+    EventFilter filter{device, controls, songEffect, tones, clock, autoPan};
+    LiveInput live{filter, clock};
+
+    std::atomic<bool> playing{true};
+    std::thread songThread([&] {
+        for (uint8_t key = 0; playing.load(); key = uint8_t((key + 1) % 128)) {
+            filter.processChannelMessage(0, {0x90, key, 100});
+            filter.processChannelMessage(0, {0x80, key, 0});
+        }
+    });
+    std::thread keyboard([&] {
+        std::mt19937 random(7);
+        std::array<bool, 128> down{};
+        for (int i = 0; i < 200000; ++i) {
+            const uint8_t key = uint8_t(random() % 128);
+            const uint8_t message[] = {uint8_t(down[key] ? 0x81 : 0x91), key, 90};
+            down[key] = !down[key];
+            live.receive(message, sizeof message);
+        }
+        for (uint8_t key = 0; key < 128; ++key) {
+            const uint8_t off[] = {0x81, key, 0};
+            if (down[key]) live.receive(off, sizeof off);
+        }
+    });
+    std::mt19937 random(11);
+    for (int change = 0; change < 2000; ++change) {
+        EffectSettings liveEffect;
+        liveEffect.type = EffectType(random() % 10);
+        live.takeEffect(liveEffect);
+        controls.keyShift = int(random() % 25) - 12;
+        controls.keyShiftActive = true;
+        controls.octaveDoubleChannel = random() % 2 ? 1 : LiveControls::noChannel;
+        if (change % 100 == 0) {
+            live.songStopped();
+            Player::sendStopMessages(device);
+        }
+        std::this_thread::yield();
+    }
+    keyboard.join();
+    playing = false;
+    songThread.join();
+    EXPECT_EQ(device.soundingKeys(1), 0);
+}
