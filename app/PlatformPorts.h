@@ -30,6 +30,6 @@ struct PlatformPorts {
     BackgroundPort* background = nullptr;
     HelpPort* help = nullptr;
     PlaySavePort* playSave = nullptr;  // "演奏を保存"; without it the window cannot save the song as played
-    MidiOutPort* midiOut = nullptr;  // "MIDI出力"; without it the window plays to the output it was given
     MidiInputPort* midiInput = nullptr;  // "MIDI入力"; without it no keyboard reaches the engine
+    MidiOutPort* midiOut = nullptr;  // "MIDI出力"; without it the window plays to the output it was given
 };
