@@ -1,7 +1,5 @@
 #include "app/BackgroundChange.h"
 
-#include <sstream>
-
 #include "app/ImageMessages.h"
 #include "app/PluginMessages.h"
 #include "images/FaceComposer.h"
@@ -68,13 +66,12 @@ bool BackgroundChange::makeFaceFrom(const std::string& path) {
 std::string BackgroundChange::loadPicture(const std::string& path, DibImage& picture) {
     const std::string extension = extensionOf(path);
     if (extension == "bmp" || extension == "BMP") {
-        const FileData file = files_.readFile(path);
+        const FileStream file = files_.openFile(path);
         if (file.status == FileData::notFound) return notFoundText(path);
         if (file.status != FileData::ok) return "ファイルを読み込めませんでした";
-        std::istringstream bytes(std::string(file.bytes.begin(), file.bytes.end()));
-        return previewFailureText(readPreviewBmp(bytes, picture));
+        return previewFailureText(readPreviewBmp(*file.in, picture));
     }
-    if (files_.readFile(path).status == FileData::notFound) return notFoundText(path);
+    if (files_.openFile(path).status == FileData::notFound) return notFoundText(path);
     const PluginResult decoded = port_.decodeWithPlugins(path, extension, picture);
     return decoded.succeeded() ? std::string() : pluginFailureText(decoded);
 }

@@ -1,7 +1,5 @@
 #include "app/GeneratorMenu.h"
 
-#include <sstream>
-
 #include "app/GeneratorMessages.h"
 #include "generators/PictureSound.h"
 #include "generators/RandomSound.h"
@@ -32,7 +30,12 @@ void GeneratorMenu::run(int id) {
 void GeneratorMenu::makeTextSong() {
     const std::optional<std::string> path = ports_.generator.chooseSourceFile(textFilter);
     if (!path || path->empty()) return;
-    const FileData file = ports_.files.readFile(*path);
+    // A text longer than the command takes is refused by its size before it is read.
+    const FileData file = ports_.files.readFile(*path, maxTextSourceSize);
+    if (file.status == FileData::tooLarge)
+        return open(GeneratedSong::failure(GeneratorError::textTooLarge), *path);
+    if (file.status == FileData::noMemory)
+        return open(GeneratedSong::failure(GeneratorError::noMemory), *path);
     // A text that cannot be read is passed over without a word.
     if (file.status != FileData::ok) return;
     open(buildTextSong(file.bytes, random_), *path);
@@ -41,11 +44,10 @@ void GeneratorMenu::makeTextSong() {
 void GeneratorMenu::makePictureSong() {
     const std::optional<std::string> path = ports_.generator.chooseSourceFile(pictureFilter);
     if (!path || path->empty()) return;
-    const FileData file = ports_.files.readFile(*path);
+    const FileStream file = ports_.files.openFile(*path);
     if (file.status != FileData::ok)
         return open(GeneratedSong::failure(GeneratorError::pictureOpenFailed), *path);
-    std::istringstream picture(std::string(file.bytes.begin(), file.bytes.end()));
-    open(buildPictureSong(picture, random_), *path);
+    open(buildPictureSong(*file.in, random_), *path);
 }
 
 void GeneratorMenu::makeRandomSong() {

@@ -92,7 +92,7 @@ class MainWindowModel : private PlayerHost,
     void drawFastForwardButton(bool lit) override;
     void blankMetersAndLamps() override;
     void timerFailed() override;
-    void openNextSongListEntry() override { songs_.openNextSongListEntry(); }
+    bool openNextSongListEntry() override { return songs_.openNextSongListEntry(); }
     // HistoryMenuHost, SongListMenuHost, SettingsMenuHost
     bool playing() const override { return engine_.player().playing(); }
     void openHistoryFile(const std::string& path) override { songs_.openHistoryFile(path); }

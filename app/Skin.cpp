@@ -1,15 +1,12 @@
 #include "app/Skin.h"
 
-#include <sstream>
-
 Skin::Read Skin::readPicture(const std::string& name, bool (*reader)(std::istream&, DibImage&),
                              DibImage& into) {
     const std::optional<std::string> path = files_.findSkinFile(name);
     if (!path) return Read::notFound;
-    FileData file = files_.readFile(*path);
+    const FileStream file = files_.openFile(*path);
     if (file.status == FileData::notFound) return Read::notFound;
-    std::istringstream bytes(std::string(file.bytes.begin(), file.bytes.end()));
-    if (file.status != FileData::ok || !reader(bytes, into)) return Read::unreadable;
+    if (file.status != FileData::ok || !reader(*file.in, into)) return Read::unreadable;
     return Read::ok;
 }
 

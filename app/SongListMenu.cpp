@@ -84,13 +84,10 @@ bool SongListMenu::maySongListPlay() {
 void SongListMenu::playFrom(int mode, int index) {
     selection_.mode = mode;
     selection_.songs.index = index;
-    // With nothing loaded nothing can play, and a mode left set would never end: no song would finish and
-    // no stop could be made, while the other commands refuse during loop play.
-    if (!host_.openSongListEntry()) {
-        selection_.mode = SongSelection::noSongList;
-        return;
-    }
-    host_.startPlayback();
+    if (host_.openSongListEntry()) host_.startPlayback();
+    // A mode left set without playback would never end: no song would finish and no stop could be made,
+    // while the other commands refuse during loop play.
+    if (!host_.playing()) selection_.mode = SongSelection::noSongList;
 }
 
 void SongListMenu::clearList() {

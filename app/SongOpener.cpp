@@ -6,6 +6,11 @@
 
 const char* const midiFileFilter = "ＭＩＤＩファイル(*.mid)|*.mid|";
 
+namespace {
+// A song-list mode found no entry that leaves a song to play.
+const char* const noPlayableSongText = "演奏できる曲がありません";
+}  // namespace
+
 SongOpener::SongOpener(PlatformPorts ports, PlaybackEngine& engine, FaceState& face, FaceDrawing& drawing,
                        HistoryMenu& history)
     : ports_(ports), engine_(engine), face_(face), drawing_(drawing), history_(history) {}
@@ -39,10 +44,20 @@ void SongOpener::openHistoryFile(const std::string& path) {
 }
 
 bool SongOpener::openSongListEntry() {
-    const SongList& songs = engine_.selection().songs;
-    if (songs.index >= 0 && songs.index < songs.count())
-        openKeepingLoadedSong(songs.at(songs.index), loadedPath());
-    return face_.songLoaded;
+    SongSelection& selection = engine_.selection();
+    SongList& songs = selection.songs;
+    // An entry that leaves nothing to play (an empty file, or one that cannot be read with no song loaded
+    // before it) is passed over: the player would not start, and a song-list mode that never plays never
+    // ends.
+    for (int tried = 0; tried < songs.count(); ++tried) {
+        if (tried > 0) songs.moveToNextEntry();
+        if (songs.index >= 0 && songs.index < songs.count())
+            openKeepingLoadedSong(songs.at(songs.index), loadedPath());
+        if (face_.songLoaded && engine_.song().hasImage()) return true;
+    }
+    selection.mode = SongSelection::noSongList;
+    ports_.window.showMessage(noPlayableSongText);
+    return false;
 }
 
 bool SongOpener::openKeepingLoadedSong(const std::string& path, const std::string& loadedPath) {
@@ -54,11 +69,10 @@ bool SongOpener::openKeepingLoadedSong(const std::string& path, const std::strin
 bool SongOpener::openFile(const std::string& path) {
     currentPath_ = path;
     ports_.window.setWaitCursor(true);
-    FileData file = ports_.files.readFile(path);
+    FileData file = ports_.files.readFile(path, uint64_t(SongBuffer::maxFileSize));
     if (file.status != FileData::ok) {
         ports_.window.setWaitCursor(false);
-        ports_.window.showMessage(file.status == FileData::notFound ? "ファイルが見つかりません"
-                                                                    : "File Read Error");
+        ports_.window.showMessage(songReadFailureText(file.status));
         return false;
     }
     engine_.loadSong(std::move(file.bytes));
@@ -79,9 +93,9 @@ void SongOpener::openGeneratedSong(std::vector<uint8_t> bytes, const std::string
     ports_.window.setWaitCursor(false);
 }
 
-void SongOpener::openNextSongListEntry() {
+bool SongOpener::openNextSongListEntry() {
     engine_.selection().songs.moveToNextEntry();
-    openSongListEntry();
+    return openSongListEntry();
 }
 
 void SongOpener::takeDetails() {

@@ -32,8 +32,9 @@ class SongOpener {
     bool openPickedFile(const std::string& path);
     // A history item: its file, without the dialog.
     void openHistoryFile(const std::string& path);
-    // The song-list entry at the list's index. Returns whether a song is loaded afterwards: that entry, or,
-    // when it could not be read, the song loaded before it.
+    // The song-list entry at the list's index, or the first after it (wrapping) that leaves a song to play:
+    // that entry, or, when it could not be read, the song loaded before it. When no entry does, the
+    // song-list mode ends with a message and the result is false.
     bool openSongListEntry();
     // The file at path, without the dialog. Returns whether it was loaded; a failure has shown its message.
     bool openFile(const std::string& path);
@@ -41,8 +42,8 @@ class SongOpener {
     // path would (the source file's path, or the generator's name), followed in the large view by the
     // image's size, format and track count.
     void openGeneratedSong(std::vector<uint8_t> bytes, const std::string& path);
-    // Loop mode at the end of a song: the next song-list entry, wrapping.
-    void openNextSongListEntry();
+    // Loop mode at the end of a song: the next song-list entry, wrapping, as openSongListEntry.
+    bool openNextSongListEntry();
     // Runs after every load, of a file or of a generated song, once the engine holds the new song.
     void onEachLoad(std::function<void()> listener) { loadListeners_.push_back(std::move(listener)); }
 

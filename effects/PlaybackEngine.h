@@ -65,7 +65,7 @@ class PlaybackEngine : private PlayerHost {
     void drawFastForwardButton(bool lit) override { host_.drawFastForwardButton(lit); }
     void blankMetersAndLamps() override { host_.blankMetersAndLamps(); }
     void timerFailed() override { host_.timerFailed(); }
-    void openNextSongListEntry() override { host_.openNextSongListEntry(); }
+    bool openNextSongListEntry() override { return host_.openNextSongListEntry(); }
 
     ChaseRoute route_;
     PlayerHost& host_;

@@ -12,12 +12,18 @@ long periodsUntil(long timeMs) {
 SongRendering::SongRendering()
     : engine_(device_, timer_, static_cast<TickPoster&>(*this), static_cast<PlayerHost&>(*this), failures_) {}
 
+void SongRendering::streamTo(std::function<void(const Messages&)> take) {
+    // Few enough to stay small, many enough to be written in large pieces.
+    device_.streamTo(4096, std::move(take));
+    streaming_ = true;
+}
+
 void SongRendering::load(std::vector<uint8_t> image) {
     device_.setTime(0);
     // A channel message in running status takes three bytes of the file with its delta-time.
-    device_.reserve(image.size() / 3 + 256);
+    if (!streaming_) device_.reserve(image.size() / 3 + 256);
     engine_.loadSong(std::move(image));
-    loadEnd_ = device_.messages().size();
+    loadEnd_ = device_.receivedCount();
 }
 
 void SongRendering::playToEnd(int startSeconds, RenderingInput* input) {
@@ -44,7 +50,7 @@ void SongRendering::playToEnd(int startSeconds, RenderingInput* input) {
         }
         const long now = tick * Sequencer::timerPeriod;
         device_.setTime(now);
-        stopStart_ = device_.messages().size();
+        stopStart_ = device_.receivedCount();
         stopMs_ = now;
         if (now >= longestPlayMs) {
             player.stopPlayback(Player::userStop);
@@ -58,7 +64,8 @@ void SongRendering::playToEnd(int startSeconds, RenderingInput* input) {
         timer_.tick();
         // The messages of this tick are the song's; only what the window's tick handler sends may be the
         // stop.
-        stopStart_ = device_.messages().size();
+        stopStart_ = device_.receivedCount();
         if (tickPosted_) player.onTick();
     }
+    device_.handOver();
 }

@@ -1,6 +1,7 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 #include "effects/PlaybackEngine.h"
@@ -30,7 +31,12 @@ class SongRendering : private TickPoster, private WindowlessPlayerHost {
     // Nothing a real song does takes a day; a damaged delta-time can ask for longer, so playback stops there.
     static constexpr long longestPlayMs = 24L * 60 * 60 * 1000;
 
+    using Messages = std::vector<RecordingMidiOut::Message>;
+
     SongRendering();
+    // Hands what the device receives to |take| in batches as the song plays, and forgets it, so that a long
+    // song's output is never held whole; set before load(). Without it, messages() keeps everything.
+    void streamTo(std::function<void(const Messages&)> take);
 
     // The song into the engine, as the window loads one: the load's messages go to the device at time 0.
     void load(std::vector<uint8_t> image);
@@ -44,9 +50,10 @@ class SongRendering : private TickPoster, private WindowlessPlayerHost {
     MidiOut& device() { return device_; }
     // The time of the messages sent from now on, for what is sent between the ticks.
     void setDeviceTime(long timeMs) { device_.setTime(timeMs); }
-    const std::vector<RecordingMidiOut::Message>& messages() const { return device_.messages(); }
-    // Where the messages of the last load end and those of the closing stop begin (messages() indices), and
-    // the virtual time of the stop.
+    const Messages& messages() const { return device_.messages(); }
+    // Where the messages of the last load end and those of the closing stop begin (indices counted from the
+    // first message, which are those of messages() when nothing is streamed), and the virtual time of the
+    // stop.
     size_t loadEnd() const { return loadEnd_; }
     size_t stopStart() const { return stopStart_; }
     long stopMs() const { return stopMs_; }
@@ -58,6 +65,7 @@ class SongRendering : private TickPoster, private WindowlessPlayerHost {
     ShortMessageFailures failures_;
     VirtualTimer timer_;
     PlaybackEngine engine_;
+    bool streaming_ = false;
     bool tickPosted_ = false;
     size_t loadEnd_ = 0;
     size_t stopStart_ = 0;

@@ -1,11 +1,16 @@
 // A song file played from its load to its end in virtual time, as velmira-render plays it, with the effect,
 // the effect window, the pitch map, the key signature and the live controls taken from the input's first
-// 32 bytes; then its output as text and as a MIDI file.
+// 32 bytes; then its output as text and as a MIDI file. The renderer's streamed output must be the same
+// as the whole.
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
+#include <string>
 
 #include "effects/EffectSettings.h"
+#include "effects/SongRendering.h"
 #include "fuzz/FuzzInput.h"
+#include "playback/MessagesAsSmf.h"
 #include "tools/render/RenderCommand.h"
 
 namespace {
@@ -41,9 +46,14 @@ RenderOptions optionsFrom(FuzzInput settings) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const size_t front = size < settingsBytes ? size : settingsBytes;
     const RenderOptions options = optionsFrom(FuzzInput(data, front));
-    const std::vector<RecordingMidiOut::Message> messages =
-        renderSong(std::vector<uint8_t>(data + front, data + size), options);
-    messageLines(messages);
+    const std::vector<uint8_t> song(data + front, data + size);
+    const std::vector<RecordingMidiOut::Message> messages = renderSong(song, options);
     messagesAsSmf(messages);
+
+    std::string streamed;
+    SongRendering rendering;
+    rendering.streamTo([&](const SongRendering::Messages& batch) { streamed += messageLines(batch); });
+    playWithOptions(rendering, song, options);
+    if (streamed != messageLines(messages)) std::abort();
     return 0;
 }

@@ -4,10 +4,11 @@
 #include <cstdlib>
 #include <new>
 
+#include "playback/MidiVocabulary.h"
 #include "playback/SmfWriter.h"
 
 namespace {
-constexpr uint8_t melodyChannel = 0, guitarChannel = 1, bassChannel = 2, drumChannel = 9;
+constexpr uint8_t melodyChannel = 0, guitarChannel = 1, bassChannel = 2, drumChannel = midi::drumChannel;
 constexpr uint8_t guitarTicks = 48, bassTicks = 24, drumTicks = 96;
 
 // In a text, the guitar and bass walk only through single-byte characters other than line ends.
@@ -45,42 +46,33 @@ uint8_t fadingVelocity(PseudoRandom& random, size_t remaining, int loud, int spr
     return uint8_t(base + random.below(spread));
 }
 
-void appendNote(std::vector<uint8_t>& out, uint8_t channel, uint8_t note, uint8_t velocity, uint8_t ticks) {
-    out.insert(out.end(),
-               {0x00, uint8_t(0x90 | channel), note, velocity, ticks, uint8_t(0x80 | channel), note, 0x00});
+void addNote(SmfTrack& track, uint8_t channel, uint8_t note, uint8_t velocity, uint8_t ticks) {
+    track.shortMessage(0, midi::statusOf(midi::noteOn, channel), note, velocity)
+        .shortMessage(ticks, midi::statusOf(midi::noteOff, channel), note, 0);
 }
 
-// The chunk header of a track of |notes| records after |leadBytes| bytes of opening events; its length
-// counts those, the records and the end of track.
-void appendTrackStart(std::vector<uint8_t>& out, size_t notes, uint32_t leadBytes) {
-    out.insert(out.end(), {'M', 'T', 'r', 'k'});
-    appendBe32(out, uint32_t(8 * notes + leadBytes + 4));
+SmfTrack accompanimentStart(uint8_t channel, uint8_t program) {
+    SmfTrack track;
+    track.shortMessage(0, midi::statusOf(midi::programChange, channel), program);
+    return track;
 }
 
-void appendEndOfTrack(std::vector<uint8_t>& out) {
-    out.insert(out.end(), {0x00, 0xFF, 0x2F, 0x00});
-}
-
-void appendAccompanimentStart(std::vector<uint8_t>& out, size_t notes, uint8_t channel, uint8_t program) {
-    appendTrackStart(out, notes, 3);
-    out.insert(out.end(), {0x00, uint8_t(0xC0 | channel), program});
-}
-
-void appendMelody(std::vector<uint8_t>& out, const std::vector<MelodyNote>& melody, PseudoRandom& random) {
-    appendTrackStart(out, melody.size(), 10);
-    out.insert(out.end(), {0x00, 0xFF, 0x51, 0x03, 0x09, 0x27, 0xC0});  // 600000 µs a quarter
-    out.insert(out.end(), {0x00, 0xC0, 3});                             // honky-tonk piano
+SmfTrack melodyTrack(const std::vector<MelodyNote>& melody, PseudoRandom& random) {
+    SmfTrack track;
+    track.tempo(0, 600000).shortMessage(0, midi::statusOf(midi::programChange, melodyChannel),
+                                        3);  // honky-tonk piano
     for (size_t k = 0; k < melody.size(); ++k) {
         const uint8_t velocity = fadingVelocity(random, melody.size() - k, 100, 25);
-        appendNote(out, melodyChannel, melody[k].note, velocity, melody[k].ticks);
+        addNote(track, melodyChannel, melody[k].note, velocity, melody[k].ticks);
     }
-    appendEndOfTrack(out);
+    track.endOfTrack();
+    return track;
 }
 
 // A guitar note more than an octave from the one before is a silent beat, for which nothing is drawn;
 // every other note draws twice and takes the second.
-void appendGuitar(std::vector<uint8_t>& out, size_t count, AccompanimentCursor cursor, PseudoRandom& random) {
-    appendAccompanimentStart(out, count, guitarChannel, 24);  // nylon-string guitar
+SmfTrack guitarTrack(size_t count, AccompanimentCursor cursor, PseudoRandom& random) {
+    SmfTrack track = accompanimentStart(guitarChannel, 24);  // nylon-string guitar
     int previous = -1;
     for (size_t i = 0; i < count; ++i) {
         const uint8_t note = uint8_t(cursor.next() % 25 + 48);
@@ -90,28 +82,31 @@ void appendGuitar(std::vector<uint8_t>& out, size_t count, AccompanimentCursor c
             velocity = fadingVelocity(random, count - i, 90, 21);
         }
         previous = note;
-        appendNote(out, guitarChannel, note, velocity, guitarTicks);
+        addNote(track, guitarChannel, note, velocity, guitarTicks);
     }
-    appendEndOfTrack(out);
+    track.endOfTrack();
+    return track;
 }
 
-void appendBass(std::vector<uint8_t>& out, size_t count, AccompanimentCursor cursor, PseudoRandom& random) {
-    appendAccompanimentStart(out, count, bassChannel, 32);  // acoustic bass
+SmfTrack bassTrack(size_t count, AccompanimentCursor cursor, PseudoRandom& random) {
+    SmfTrack track = accompanimentStart(bassChannel, 32);  // acoustic bass
     for (size_t i = 0; i < count; ++i) {
         const uint8_t note = uint8_t(cursor.next() % 13 + 36);
-        appendNote(out, bassChannel, note, fadingVelocity(random, count - i, 100, 20), bassTicks);
+        addNote(track, bassChannel, note, fadingVelocity(random, count - i, 100, 20), bassTicks);
     }
-    appendEndOfTrack(out);
+    track.endOfTrack();
+    return track;
 }
 
 // A bass drum each beat, a crash cymbal every eighth beat after the first.
-void appendDrums(std::vector<uint8_t>& out, size_t count, PseudoRandom& random) {
-    appendAccompanimentStart(out, count, drumChannel, 0);  // standard drum set
+SmfTrack drumTrack(size_t count, PseudoRandom& random) {
+    SmfTrack track = accompanimentStart(drumChannel, 0);  // standard drum set
     for (size_t i = 0; i < count; ++i) {
         const uint8_t note = i > 0 && i % 8 == 0 ? 57 : 36;
-        appendNote(out, drumChannel, note, fadingVelocity(random, count - i, 100, 20), drumTicks);
+        addNote(track, drumChannel, note, fadingVelocity(random, count - i, 100, 20), drumTicks);
     }
-    appendEndOfTrack(out);
+    track.endOfTrack();
+    return track;
 }
 
 SongShape shapeOf(BuildMode mode, const std::vector<uint8_t>& source, const std::vector<MelodyNote>& melody) {
@@ -136,16 +131,15 @@ GeneratedSong buildSong(BuildMode mode, const std::vector<uint8_t>& source, Pseu
     try {
         const std::vector<MelodyNote> melody = melodyOf(mode, source);
         const SongShape shape = shapeOf(mode, source, melody);
-        GeneratedSong song;
-        std::vector<uint8_t>& out = song.image;
-        out.reserve(shape.songSize());
-        out.insert(out.end(), {'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, GeneratedSong::format, 0,
-                               GeneratedSong::trackCount, 0, 96});
-        appendMelody(out, melody, random);
+        // The tracks are drawn in this order from the one random source.
+        SmfWriter file(GeneratedSong::format, 96);
+        file.track(melodyTrack(melody, random));
         const AccompanimentCursor cursor(mode, source);
-        appendGuitar(out, shape.guitarNotes, cursor, random);
-        appendBass(out, shape.bassNotes, cursor, random);
-        appendDrums(out, shape.drumNotes, random);
+        file.track(guitarTrack(shape.guitarNotes, cursor, random));
+        file.track(bassTrack(shape.bassNotes, cursor, random));
+        file.track(drumTrack(shape.drumNotes, random));
+        GeneratedSong song;
+        song.image = file.bytes();
         return song;
     } catch (const std::bad_alloc&) {
         return GeneratedSong::failure(GeneratorError::noMemory);

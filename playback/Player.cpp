@@ -91,8 +91,9 @@ void Player::stopPlayback(StopReason reason) {
         if (reason == userStop) {
             mode = SongSelection::noSongList;
         } else if (!restarted) {  // loop mode needs "一度だけ", so the repeat above never ran
-            host_.openNextSongListEntry();
-            startPlayback();
+            if (host_.openNextSongListEntry()) startPlayback();
+            // A loop that does not play could never be stopped, and the song-list commands refuse during it.
+            if (!playing_) mode = SongSelection::noSongList;
         }
     }
 }

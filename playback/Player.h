@@ -21,8 +21,9 @@ class PlayerHost {
     virtual void blankMetersAndLamps() = 0;
     // The timer could not be started: tell the user and close the program.
     virtual void timerFailed() = 0;
-    // Loop mode at the end of a song: move to the next song-list entry (wrapping) and open it.
-    virtual void openNextSongListEntry() = 0;
+    // Loop mode at the end of a song: move to the next song-list entry (wrapping) and open it. Returns
+    // whether a song is loaded that can play.
+    virtual bool openNextSongListEntry() = 0;
 };
 
 // A player without a window (the renderer, a saved song, the tests): nothing to draw, no song list.
@@ -33,7 +34,7 @@ class WindowlessPlayerHost : public PlayerHost {
     void drawFastForwardButton(bool) override {}
     void blankMetersAndLamps() override {}
     void timerFailed() override {}
-    void openNextSongListEntry() override {}
+    bool openNextSongListEntry() override { return false; }
 };
 
 // What the window redraws for one WM_TICK.

@@ -4,13 +4,31 @@
 
 DeviceError RecordingMidiOut::sendShortMessage(uint8_t status, uint8_t data1, uint8_t data2) {
     const uint8_t bytes[] = {status, data1, data2};
-    messages_.push_back({timeMs_, MessageBytes(bytes, sizeof bytes)});
+    keep(bytes, sizeof bytes);
     return DeviceError::none;
 }
 
 void RecordingMidiOut::sendLongMessage(const uint8_t* bytes, size_t count) {
     if (count == 0 || count > longMessageCapacity) return;
+    keep(bytes, count);
+}
+
+void RecordingMidiOut::keep(const uint8_t* bytes, size_t count) {
     messages_.push_back({timeMs_, MessageBytes(bytes, count)});
+    if (take_ && messages_.size() >= batch_) handOver();
+}
+
+void RecordingMidiOut::streamTo(size_t batch, std::function<void(const std::vector<Message>&)> take) {
+    batch_ = batch;
+    take_ = std::move(take);
+    messages_.reserve(batch);
+}
+
+void RecordingMidiOut::handOver() {
+    if (!take_ || messages_.empty()) return;
+    take_(messages_);
+    handedOver_ += messages_.size();
+    messages_.clear();
 }
 
 std::string RecordingMidiOut::formatLine(const Message& message) {

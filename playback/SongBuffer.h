@@ -8,6 +8,8 @@
 // the file is trusted: every read goes through a bounds check, and a read past the end ends the track.
 class SongBuffer {
   public:
+    // The largest song file taken: a file of a gigabyte is no song, and is refused before it is read.
+    static constexpr int64_t maxFileSize = int64_t(1) << 30;
     static constexpr int maxTracks = 255;
     static constexpr int trackSlots = 256;
 

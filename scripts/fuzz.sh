@@ -2,7 +2,8 @@
 # Builds the libFuzzer targets of fuzz/ with clang (coverage for the fuzzer, AddressSanitizer and
 # UndefinedBehaviorSanitizer over the whole tree) in a build tree of their own, writes their seed corpora,
 # and runs each target for SECONDS (default 60), one after another. A finding stops the run: the input that
-# caused it is left in the fuzz build tree (crash-*, leak-*, timeout-*) and the exit status is 1.
+# caused it is left in the fuzz build tree (crash-*, leak-*, timeout-*) and the exit status is 1. Each target is
+# built on its own, so that one that does not build is reported and the others still run.
 # Usage: scripts/fuzz.sh [SECONDS] [TARGET...]
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
@@ -18,7 +19,7 @@ flags="-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefin
 CC=clang CXX=clang++ cmake -S "$top" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DVELMIRA_FUZZ=ON \
   -DCMAKE_CXX_FLAGS="$flags" -DCMAKE_C_FLAGS="$flags" -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined" \
   >/dev/null
-cmake --build "$build" --target "${targets[@]}" velmira-fuzz-seeds -j "$(nproc)"
+cmake --build "$build" --target velmira-fuzz-seeds -j "$(nproc)"
 
 # Seeds are written afresh; what the fuzzer found worth keeping stays in corpus/ between runs.
 rm -rf "$build/seeds"
@@ -36,6 +37,12 @@ max_len() {
 
 status=0
 for target in "${targets[@]}"; do
+  if ! cmake --build "$build" --target "$target" -j "$(nproc)" >"$build/$target.build.log" 2>&1; then
+    grep -E 'error' "$build/$target.build.log" >&2 || true
+    echo "$target: does not build, see $build/$target.build.log" >&2
+    status=1
+    continue
+  fi
   corpus="$build/corpus/$target"
   mkdir -p "$corpus"
   echo "== $target, $seconds s"

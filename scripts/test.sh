@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The test command: installs what is missing, builds both halves and runs every test: the native suite
 # directly, the Win32 suite of the 64-bit program under 64-bit Wine and of the 32-bit program where this
-# machine runs 32-bit programs, then the native suite again under sanitizers.
+# machine runs 32-bit programs, then the native suite again under sanitizers, then each fuzz target for a
+# few seconds.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 build=${VELMIRA_BUILD_DIR:-$top/build}
@@ -24,6 +25,10 @@ else
   echo "32-bit Win32 tests skipped: this machine cannot run Wine's 32-bit loader (${why##*: })"
 fi
 "$top/scripts/sanitize.sh" || status=1
+# Every fuzz target builds and survives a few seconds of fuzzing, where clang is there to build them.
+if command -v clang++ >/dev/null; then
+  "$top/scripts/fuzz.sh" 3 || status=1
+fi
 # The page in a real browser, built from the same sources.
 "$top/scripts/build-web.sh" && (cd "$top/web" && VELMIRA_BUILD_DIR="$build" node --test tests/browser.test.mjs) || status=1
 "$top/scripts/count-lines.sh"

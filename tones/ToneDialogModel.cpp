@@ -1,5 +1,6 @@
 #include "tones/ToneDialogModel.h"
 
+#include "playback/MidiVocabulary.h"
 #include "tones/ToneMessages.h"
 #include "tones/ToneTable.h"
 
@@ -10,7 +11,7 @@ ToneDialogModel::ToneDialogModel(ChannelTones& tones, MidiOut& out, int channel,
       channel_(channel),
       module_(module),
       gmMode_(gmMode),
-      isDrum_(channel == drumChannel),
+      isDrum_(channel == midi::drumChannel),
       songGeneration_(tones.songGeneration()) {
     const Sound playing = channelSound();
     if (isDrum_) {

@@ -12,8 +12,6 @@
 // messages into these calls; all of them run on the window thread while the song plays on.
 class ToneDialogModel {
   public:
-    static constexpr int drumChannel = 9;
-
     enum class Selection {
         heard,    // the row became the selection and was sent to the channel
         refused,  // a variation tone after GM System On: the list must show no selection

@@ -274,8 +274,12 @@ uint32_t CMainWnd::clockSeconds() {
     return uint32_t(std::time(nullptr));
 }
 
-FileData CMainWnd::readFile(const std::string& path) {
-    return readWholeFile(path);
+FileData CMainWnd::readFile(const std::string& path, uint64_t limit) {
+    return readWholeFile(path, limit);
+}
+
+FileStream CMainWnd::openFile(const std::string& path) {
+    return openFileToRead(path);
 }
 
 std::optional<std::string> CMainWnd::findSkinFile(const std::string& name) {

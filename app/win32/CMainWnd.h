@@ -68,7 +68,8 @@ class CMainWnd : public WindowPort,
     void invalidateFace() override;
     void invalidate(const face::Rect& area) override;
     // FilePort
-    FileData readFile(const std::string& path) override;
+    FileData readFile(const std::string& path, uint64_t limit) override;
+    FileStream openFile(const std::string& path) override;
     std::optional<std::string> findSkinFile(const std::string& name) override;
     // DialogPort
     std::optional<std::string> chooseSongFile(const std::string& filter) override;

@@ -15,12 +15,34 @@ std::wstring folderOf(const std::wstring& path) {
 }
 }  // namespace
 
-FileData readWholeFile(const std::string& path) {
-    FileBytes file = readFileBytes(widen(path));
-    const FileData::Status status = file.status == FileBytes::ok         ? FileData::ok
-                                    : file.status == FileBytes::notFound ? FileData::notFound
-                                                                         : FileData::readError;
-    return FileData{status, std::move(file.bytes)};
+namespace {
+FileData::Status statusOf(FileBytes::Status status) {
+    switch (status) {
+        case FileBytes::ok:
+            return FileData::ok;
+        case FileBytes::notFound:
+            return FileData::notFound;
+        case FileBytes::tooLarge:
+            return FileData::tooLarge;
+        case FileBytes::noMemory:
+            return FileData::noMemory;
+        case FileBytes::readError:
+            break;
+    }
+    return FileData::readError;
+}
+}  // namespace
+
+FileData readWholeFile(const std::string& path, uint64_t limit) {
+    FileBytes file = readFileBytes(widen(path), limit);
+    return FileData{statusOf(file.status), std::move(file.bytes)};
+}
+
+FileStream openFileToRead(const std::string& path) {
+    const std::wstring widePath = widen(path);
+    if (!isExistingFile(widePath)) return {};
+    std::unique_ptr<std::istream> in = openFileStream(widePath);
+    return {in ? FileData::ok : FileData::readError, std::move(in)};
 }
 
 std::optional<std::string> findFileBesideProgram(const std::string& name) {

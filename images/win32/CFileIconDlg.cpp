@@ -2,8 +2,6 @@
 
 #include <commdlg.h>
 
-#include <sstream>
-
 #include "images/PreviewBmp.h"
 #include "images/PreviewGeometry.h"
 #include "images/win32/FileDialogIds.h"
@@ -12,6 +10,7 @@
 #include "platform/win32/FileBytes.h"
 #include "platform/win32/MessageBoxes.h"
 #include "platform/win32/WideText.h"
+#include "playback/SongBuffer.h"
 
 namespace {
 std::wstring folderOf(const std::wstring& path) {
@@ -161,7 +160,7 @@ bool CFileIconDlg::loadPreview(const std::string& path) {
 }
 
 bool CFileIconDlg::loadSong(const std::string& path) {
-    FileBytes file = readFileBytes(widen(path));
+    FileBytes file = readFileBytes(widen(path), uint64_t(SongBuffer::maxFileSize));
     if (file.status != FileBytes::ok) {
         player_->stop();
         showFailure({file.status == FileBytes::notFound ? FileDialogFailure::songNotFound
@@ -176,10 +175,10 @@ bool CFileIconDlg::loadPicture(const std::string& path) {
     const std::wstring widePath = widen(path);
     const std::wstring extension = extensionOf(widePath);
     if (extension == L"bmp" || extension == L"BMP") {
-        const FileBytes file = readFileBytes(widePath);
-        if (file.status != FileBytes::ok) return false;
-        std::istringstream in(std::string(file.bytes.begin(), file.bytes.end()));
-        const ImageError error = readPreviewBmp(in, picture_);
+        // The reader takes the header first and only the rows it says there are.
+        const std::unique_ptr<std::istream> in = openFileStream(widePath);
+        if (!in) return false;
+        const ImageError error = readPreviewBmp(*in, picture_);
         if (error == ImageError::none) return true;
         FileDialogFailure failure{FileDialogFailure::pictureRefused};
         failure.pictureError = error;

@@ -76,6 +76,7 @@ TEST_F(GeneratorMenuTest, EachCommandOpensItsSongUnderItsNameAndTheSongsShareOne
 
 TEST_F(GeneratorMenuTest, ARefusalSaysWhyOnlyWhenItHasWordsAndLeavesTheLoadedSongAndTitle) {
     port.addFile("255.txt", Bytes(255, 'a'));
+    port.addFile("16001.txt", Bytes(16001, 'a'));
     port.files["locked.txt"] = {FileData::readError, {}};
     port.addFile("sixteen.bmp", BmpBuilder(64, 64, 4).bytes());
     const struct {
@@ -88,6 +89,7 @@ TEST_F(GeneratorMenuTest, ARefusalSaysWhyOnlyWhenItHasWordsAndLeavesTheLoadedSon
         {IDM_GENERATE_TEXT, "gone.txt", {}},  // vanished after the dialog
         {IDM_GENERATE_TEXT, "locked.txt", {}},
         {IDM_GENERATE_TEXT, "255.txt", {"ファイルサイズが小さすぎます"}},
+        {IDM_GENERATE_TEXT, "16001.txt", {"ファイルサイズが大きすぎます"}},
         {IDM_GENERATE_PICTURE, std::nullopt, {}},
         {IDM_GENERATE_PICTURE, "gone.bmp", {"ファイルオープンに失敗しました"}},
         {IDM_GENERATE_PICTURE, "spaces.txt", {"ファイル読み込みに失敗しました"}},
@@ -103,6 +105,8 @@ TEST_F(GeneratorMenuTest, ARefusalSaysWhyOnlyWhenItHasWordsAndLeavesTheLoadedSon
         EXPECT_EQ(model.songs().currentPath(), "song.mid");
         EXPECT_EQ(loaded(), port.files["song.mid"].bytes);
     }
+    // A text too long is refused by its size, and a picture is read only as far as its header allows.
+    EXPECT_EQ(port.wholeReads, (Lines{"song.mid", "255.txt"}));
 }
 
 TEST_F(GeneratorMenuTest, WhileASongPlaysEveryCommandIsIgnoredWithoutADialog) {

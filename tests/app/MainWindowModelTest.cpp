@@ -156,6 +156,44 @@ TEST_F(MainWindowModelTest, LoopPlayOpensTheNextEntryAtTheEndOfEachSong) {
     EXPECT_EQ(port.historyItems[0].label, "1. b.mid");
 }
 
+// A 0-byte file loads but leaves nothing to play: a song-list mode set on it would never end.
+TEST_F(MainWindowModelTest, ASongListModePassesOverEntriesThatCannotPlayAndEndsWhenNoneCan) {
+    const struct {
+        int command;
+        Lines list;
+        Lines played;  // the songs heard in turn, up to three
+        Lines messages;
+    } cases[] = {
+        {IDM_SONGS_LOOP, {"a.mid", "empty.mid", "b.mid"}, {"a.mid", "b.mid", "a.mid"}, {}},
+        {IDM_SONGS_FIRST, {"empty.mid", "a.mid"}, {"a.mid"}, {}},
+        {IDM_SONGS_LAST, {"a.mid", "empty.mid"}, {"a.mid"}, {}},
+        {IDM_SONGS_LOOP, {"empty.mid", "empty.mid"}, {}, {"演奏できる曲がありません"}},
+    };
+    ASSERT_TRUE(startUp());
+    port.addFile("a.mid", oneNoteSong());
+    port.addFile("b.mid", oneNoteSong());
+    port.addFile("empty.mid", {});
+    for (const auto& c : cases) {
+        port.messages.clear();
+        for (const std::string& path : c.list) openSongFile(path);
+        model.onCommand(c.command);
+        Lines played;
+        for (int tick = 0; tick < 1000 && played.size() < 3 && model.engine().player().playing(); ++tick) {
+            if (played.empty() || played.back() != model.songs().currentPath())
+                played.push_back(model.songs().currentPath());
+            timer.tick();
+            model.onTick();
+        }
+        EXPECT_EQ(played, c.played) << c.command;
+        EXPECT_EQ(port.messages, c.messages);
+        if (model.engine().player().playing()) model.leftButtonDown(20, 460);  // stop
+        // Nothing is left that the user cannot leave: the list can be cleared again.
+        port.messages.clear();
+        model.onCommand(IDM_SONGS_CLEAR);
+        EXPECT_EQ(port.messages, Lines{"曲バッファを初期化しました"}) << c.command;
+    }
+}
+
 TEST_F(MainWindowModelTest, AFirstRunWritesTheDefaultsOnceAtExitAndAStartEndedEarlierWritesNothing) {
     port.historyItems = {{IDM_HISTORY_FIRST, "placeholder"}};
     ASSERT_TRUE(startUp());

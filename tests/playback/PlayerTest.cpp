@@ -68,6 +68,14 @@ TEST(Player, StartsWithASongAndATimerRepeatsUntilAUserStopAndEndsSongListModesBu
     EXPECT_TRUE(rig.player.playing());  // the next entry plays at once
     rig.player.stopPlayback(Player::userStop);
     EXPECT_EQ(rig.engine.selection().mode, SongSelection::noSongList);
+
+    // With no entry left that can play, the loop ends rather than stay set with nothing to stop.
+    rig.engine.selection().mode = SongSelection::loopSongs;
+    rig.nextEntryPlays = false;
+    rig.player.startPlayback();
+    rig.runUntilStopped();
+    EXPECT_FALSE(rig.player.playing());
+    EXPECT_EQ(rig.engine.selection().mode, SongSelection::noSongList);
 }
 
 TEST(ShortMessageFailures, AreShownOncePerPlaybackAndOnlyForALostOrBusyDevice) {

@@ -26,13 +26,17 @@ class PlaybackRig : public VirtualPlayer<RecordingMidiOut> {
 
     long nowMs = 0;
     int nextSongListOpens = 0;
+    bool nextEntryPlays = true;  // what the window's next song-list entry leaves loaded
     int timerFailures = 0;
     std::vector<TickUpdate> updates;
 
   private:
     void postTick() override { ++pendingTicks_; }
     void timerFailed() override { ++timerFailures; }
-    void openNextSongListEntry() override { ++nextSongListOpens; }
+    bool openNextSongListEntry() override {
+        ++nextSongListOpens;
+        return nextEntryPlays;
+    }
 
     int pendingTicks_ = 0;
 };

@@ -2,7 +2,17 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 #include "tones/ToneDialogModel.h"
+
+FileStream ScriptedPlatform::openFile(const std::string& path) {
+    if (!files.count(path)) return {};
+    const FileData& file = files.at(path);
+    if (file.status != FileData::ok) return {file.status, nullptr};
+    return {FileData::ok,
+            std::make_unique<std::istringstream>(std::string(file.bytes.begin(), file.bytes.end()))};
+}
 
 PlatformPorts ScriptedPlatform::ports(std::initializer_list<Optional> optional) {
     PlatformPorts ports{*this, *this, *this, *this, store, *this};

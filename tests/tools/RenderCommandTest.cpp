@@ -1,5 +1,8 @@
 // velmira-render from the outside: files in, lines out.
+#include "effects/SongRendering.h"
 #include "playback/SmfWriter.h"
+#include "playback/SongBuffer.h"
+#include "tests/support/DenseSong.h"
 #include "tests/tools/RenderFixture.h"
 
 namespace {
@@ -45,7 +48,8 @@ TEST_F(RenderCommandTest, HandsItsOptionsToTheEffectAndTheLiveControls) {
 
 TEST_F(RenderCommandTest, RefusesBadCommandLinesAndMissingFilesAndPlaysAFileThatIsNotMidiToItsEnd) {
     for (const Lines& bad :
-         {Lines{}, Lines{"--effect", "14", "x.mid"}, Lines{"--keysig", "2", "1", "x.mid"},
+         {Lines{}, Lines{"--effect", "14", "x.mid"}, Lines{"--effect", "10", "x.mid"},
+          Lines{"--effect", "11", "x.mid"}, Lines{"--keysig", "2", "1", "x.mid"},
           Lines{"--pitchmap", "1,2,3", "x.mid"}, Lines{"--solo", "16", "x.mid"},
           Lines{"--volume", "121", "x.mid"}, Lines{"--frobnicate", "x.mid"}, Lines{"a.mid", "b.mid"},
           Lines{"--transpose"},
@@ -69,4 +73,47 @@ TEST_F(RenderCommandTest, RefusesBadCommandLinesAndMissingFilesAndPlaysAFileThat
     // A file that is not MIDI is played as the program would, and ends.
     EXPECT_EQ(run({write("text.mid", {'h', 'e', 'l', 'l', 'o'})}).size(), 17u + 48u);
     EXPECT_EQ(exitCode, 0);
+}
+
+// What cannot be read or written is said, with a failing exit code: a device as the song (endless), a
+// song larger than the program takes (refused before it is read), an output that fills the disk.
+TEST_F(RenderCommandTest, RefusesSongsItCannotHoldAndReportsWritesThatFailed) {
+    const std::string huge = path("huge.mid");
+    std::ofstream(huge).close();
+    std::filesystem::resize_file(huge, uintmax_t(SongBuffer::maxFileSize) + 1);  // sparse: nothing is written
+    const std::string lineEnds = write("lines.txt", std::vector<uint8_t>(300, '\n'));  // an 81-byte song
+    const struct {
+        Lines arguments;
+        std::string error;
+    } cases[] = {
+        {{"/dev/zero"}, "/dev/zero: File Read Error\n"},
+        {{huge}, huge + ": ファイルサイズが大きすぎます\n"},
+        {{"--smf", "/dev/full", song_}, "/dev/full: cannot be written\n"},
+        // A song small enough to stay in the stream's buffer until the file is closed.
+        {{"--song-out", "/dev/full", "--from-text", lineEnds}, "/dev/full: cannot be written\n"},
+        {{"--out", "/dev/full", song_}, "velmira-render: the output could not be written\n"},
+    };
+    for (const auto& c : cases) {
+        run(c.arguments);
+        EXPECT_EQ(exitCode, 1) << c.arguments[0];
+        EXPECT_EQ(errors, c.error);
+    }
+}
+
+// A long song's output goes out as it is made: the renderer never holds more than one batch of it.
+TEST(SongRenderingTest, AStreamedRenderingHandsOverEveryMessageInBatchesOfBoundedSize) {
+    const std::vector<uint8_t> song = denseSong(4, 3000);
+    const std::vector<RecordingMidiOut::Message> whole = renderSong(song, RenderOptions{});
+    SongRendering rendering;
+    std::string streamed;
+    size_t largest = 0;
+    rendering.streamTo([&](const SongRendering::Messages& batch) {
+        largest = std::max(largest, batch.size());
+        streamed += messageLines(batch);
+    });
+    playWithOptions(rendering, song, RenderOptions{});
+    EXPECT_GT(whole.size(), 20000u);
+    EXPECT_LE(largest, 4096u);
+    EXPECT_EQ(streamed, messageLines(whole));
+    EXPECT_EQ(rendering.stopStart(), whole.size() - 48);  // the stop's messages end the output
 }

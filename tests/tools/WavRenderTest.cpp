@@ -5,6 +5,7 @@
 #include "images/LittleEndian.h"
 #include "playback/SmfWriter.h"
 #include "tests/tools/RenderFixture.h"
+#include "tools/render/WavOutput.h"
 
 namespace {
 constexpr int noteMs = 500;
@@ -113,4 +114,27 @@ TEST_F(WavRenderTest, SaysWhatWentWrongWithTheSoundFontOrTheFile) {
     }
     run({"--wav", song});
     EXPECT_EQ(exitCode, 2) << "the song was taken as the WAV's name";
+}
+
+// A WAV file holds under seven hours: a song that plays longer is said to be cut before any audio is made,
+// and the file ends whole at the limit.
+TEST_F(WavRenderTest, ASongLongerThanAWavFileHoldsIsSaidToBeCutAndTheFileEndsWholeAtTheLimit) {
+    // A note held for nearly ten hours (at 500 ms a quarter: 2^25 ticks).
+    const std::string song =
+        write("long.mid",
+              SmfWriter(0, 480)
+                  .track(join({{0x00, 0x90, 60, 100, 0x90, 0x80, 0x80, 0x00, 0x80, 60, 0}, endOfTrack()}))
+                  .bytes());
+    run({"--wav", "/dev/full", song});
+    EXPECT_EQ(exitCode, 1);
+    EXPECT_EQ(errors,
+              "velmira-render: the song plays for 9:42:34, longer than a WAV file holds; /dev/full ends "
+              "after 6:45:47\nvelmira-render: /dev/full: cannot be written\n");
+
+    std::string problem;
+    std::unique_ptr<WavRendering> wav = startWavRendering("", path("cut.wav"), problem, 4410);
+    ASSERT_TRUE(wav) << problem;
+    wav->play(renderSong(fluteScale(), RenderOptions{}));
+    EXPECT_EQ(wav->finish(), "");
+    EXPECT_EQ(readWav(read("cut.wav")).mono.size(), 4410u);
 }

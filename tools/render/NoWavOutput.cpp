@@ -1,6 +1,8 @@
 // The Windows build of velmira-render has no synthesizer to render with.
 #include "tools/render/WavOutput.h"
 
-std::string renderWav(const std::vector<RecordingMidiOut::Message>&, const std::string&, const std::string&) {
-    return "--wav needs the native build, which has FluidSynth";
+std::unique_ptr<WavRendering> startWavRendering(const std::string&, const std::string&, std::string& problem,
+                                                int64_t) {
+    problem = "--wav needs the native build, which has FluidSynth";
+    return nullptr;
 }

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "effects/PlaybackEngine.h"
+#include "effects/SongRendering.h"
 #include "playback/RecordingMidiOut.h"
 #include "tools/render/RenderOptions.h"
 
@@ -14,6 +15,9 @@ int runRenderCommand(const std::vector<std::string>& arguments, std::ostream& ou
 
 // Sets a loaded engine's effect and face controls as the options ask, as the window's controls would.
 void applyRenderOptions(PlaybackEngine& engine, const RenderOptions& options);
+
+// Plays a song image in |rendering| as the program would with the given options, from load to stop.
+void playWithOptions(SongRendering& rendering, std::vector<uint8_t> image, const RenderOptions& options);
 
 // Plays a song image as the program would with the given options, from load to stop.
 std::vector<RecordingMidiOut::Message> renderSong(std::vector<uint8_t> image, const RenderOptions& options);

@@ -8,7 +8,8 @@ const char* const renderUsage =
     "usage: velmira-render [options] FILE.mid\n"
     "       velmira-render [options] --from-text FILE | --from-picture FILE.bmp | --from-seed N\n"
     "       velmira-render [options] --input FILE [SONG]\n"
-    "  --effect N             pitch effect 0-13 (0 none, 1-9 scales, 12 key signature, 13 pitch map)\n"
+    "  --effect N             pitch effect 0-9, 12 or 13 (0 none, 1-9 scales, 12 key signature, 13 pitch "
+    "map)\n"
     "  --window START END     remap only between these seconds of playing time (inclusive)\n"
     "  --keysig SIGN COUNT    key signature: SIGN 1 sharps, 0 none, -1 flats; COUNT 0-7\n"
     "  --pitchmap E0,...,E11  semitones per pitch class C..B; 100 or more silences it\n"
@@ -90,7 +91,9 @@ ParsedOptions parseRenderOptions(const std::vector<std::string>& arguments) {
         if (option == "--help") {
             options.help = true;
         } else if (option == "--effect") {
-            if (!intValue(0, 13, number)) return fail("--effect takes a number from 0 to 13");
+            // 10 and 11 name no effect.
+            if (!intValue(0, 13, number) || number == 10 || number == 11)
+                return fail("--effect takes a number from 0 to 9, 12 or 13");
             options.effect.type = EffectType(number);
         } else if (option == "--window") {
             if (!intValue(0, 1000000, options.effect.window.start) ||

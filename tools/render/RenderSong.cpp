@@ -2,31 +2,49 @@
 
 #include <filesystem>
 #include <fstream>
-#include <iterator>
+#include <new>
 
+#include "app/FilePort.h"
 #include "app/GeneratorMessages.h"
 #include "generators/PictureSound.h"
 #include "generators/RandomSound.h"
 #include "generators/TextSound.h"
+#include "playback/SongBuffer.h"
 
 namespace {
 // Why a file cannot be read, as the window says it for a song; empty when it can be opened.
-std::string openFailure(const std::string& path) {
+std::string openFailure(const std::string& name) {
+    const std::filesystem::path path = std::filesystem::u8path(name);
     std::error_code noThrow;
     if (!std::filesystem::exists(path, noThrow)) return "ファイルが見つかりません";
     if (std::filesystem::is_directory(path, noThrow)) return "File Read Error";
     return std::ifstream(path, std::ios::binary) ? "" : "File Read Error";
 }
 
-std::optional<std::vector<uint8_t>> readMidiFile(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    std::vector<uint8_t> bytes(std::istreambuf_iterator<char>(file), {});
-    if (file.bad()) return std::nullopt;
-    return bytes;
+// A song is read whole, so its size comes first. A file of no size known beforehand (a device, a pipe)
+// could be endless, and is refused.
+FileData readMidiFile(const std::string& name) {
+    const std::filesystem::path path = std::filesystem::u8path(name);
+    FileData file{FileData::readError, {}};
+    std::error_code noThrow;
+    if (!std::filesystem::is_regular_file(path, noThrow)) return file;
+    const uintmax_t size = std::filesystem::file_size(path, noThrow);
+    if (noThrow) return file;
+    if (size > uintmax_t(SongBuffer::maxFileSize)) return {FileData::tooLarge, {}};
+    try {
+        file.bytes.resize(size_t(size));
+    } catch (const std::bad_alloc&) {
+        return {FileData::noMemory, {}};
+    }
+    std::ifstream in(path, std::ios::binary);
+    in.read(reinterpret_cast<char*>(file.bytes.data()), std::streamsize(size));
+    if (uintmax_t(in.gcount()) != size) return {FileData::readError, {}};
+    file.status = FileData::ok;
+    return file;
 }
 
 GeneratedSong buildFromFile(const RenderOptions& options, PseudoRandom& random) {
-    std::ifstream file(options.songPath, std::ios::binary);
+    std::ifstream file(std::filesystem::u8path(options.songPath), std::ios::binary);
     if (options.source == RenderOptions::Source::picture) return buildPictureSong(file, random);
     std::vector<uint8_t> text;
     const GeneratorError refusal = readTextSource(file, text);
@@ -49,9 +67,10 @@ std::optional<std::vector<uint8_t>> loadRenderSong(const RenderOptions& options,
         }
     }
     if (options.source == Source::midiFile) {
-        std::optional<std::vector<uint8_t>> bytes = readMidiFile(path);
-        if (!bytes) err << path << ": File Read Error\n";
-        return bytes;
+        FileData file = readMidiFile(path);
+        if (file.status == FileData::ok) return std::move(file.bytes);
+        err << path << ": " << songReadFailureText(file.status) << "\n";
+        return std::nullopt;
     }
 
     PseudoRandom random;

@@ -12,15 +12,11 @@
 
 namespace {
 const char* const defaultSoundFont = "/usr/share/sounds/sf2/FluidR3_GM.sf2";
-constexpr int sampleRate = 44100;
+constexpr int sampleRate = wavSampleRate;
 constexpr int channels = 2;
 constexpr int bytesPerSample = 2;
 constexpr int framesPerBlock = 512;
-// After the last message, the notes' release and the reverb fade out.
-constexpr long tailMs = 2000;
-// A WAV file counts its bytes in 32 bits: about six and a half hours. A damaged song that plays longer is
-// cut there.
-constexpr int64_t maxFrames = (int64_t(UINT32_MAX) - 36) / (channels * bytesPerSample);
+static_assert(wavFrameLimit * channels * bytesPerSample + 36 <= UINT32_MAX, "the sizes fit the header");
 
 // A plain PCM WAV file written as it goes; the two sizes in the header are filled in at the end.
 class WavFile {
@@ -80,13 +76,14 @@ class WavFile {
 // the audio up to that time is rendered into the file first.
 class FluidSynthMidiOut : public MidiOut {
   public:
-    FluidSynthMidiOut(const FluidSynthLibrary& fluid, fluid_synth_t* synth, WavFile& wav)
-        : fluid_(fluid), synth_(synth), wav_(wav) {}
+    FluidSynthMidiOut(const FluidSynthLibrary& fluid, fluid_synth_t* synth, WavFile& wav, int64_t maxFrames)
+        : fluid_(fluid), synth_(synth), wav_(wav), maxFrames_(maxFrames) {}
 
     void renderUntil(long timeMs) {
-        const int64_t target = std::min(int64_t(timeMs) * sampleRate / 1000, maxFrames);
+        const int64_t target = std::min(int64_t(timeMs) * sampleRate / 1000, maxFrames_);
         std::array<int16_t, framesPerBlock * channels> block;
-        while (renderedFrames_ < target) {
+        // A file that failed takes no more: hours of audio would be made for nothing.
+        while (renderedFrames_ < target && wav_.good()) {
             const int frames = int(std::min<int64_t>(framesPerBlock, target - renderedFrames_));
             fluid_.writeS16(synth_, frames, block.data(), 0, channels, block.data(), 1, channels);
             wav_.write(block.data(), size_t(frames));
@@ -133,6 +130,7 @@ class FluidSynthMidiOut : public MidiOut {
     const FluidSynthLibrary& fluid_;
     fluid_synth_t* synth_;
     WavFile& wav_;
+    const int64_t maxFrames_;
     int64_t renderedFrames_ = 0;
 };
 
@@ -144,39 +142,75 @@ struct SynthDeleter {
     const FluidSynthLibrary* fluid;
     void operator()(fluid_synth_t* synth) const { fluid->deleteSynth(synth); }
 };
+
+class FluidSynthWavRendering : public WavRendering {
+  public:
+    FluidSynthWavRendering(const FluidSynthLibrary& fluid,
+                           std::unique_ptr<fluid_settings_t, SettingsDeleter> settings,
+                           std::unique_ptr<fluid_synth_t, SynthDeleter> synth, const std::string& wavPath,
+                           int64_t maxFrames)
+        : settings_(std::move(settings)),
+          synth_(std::move(synth)),
+          wav_(wavPath),
+          out_(fluid, synth_.get(), wav_, maxFrames),
+          unwritable_(wavPath + ": cannot be written") {}
+
+    bool good() const { return wav_.good(); }
+    const std::string& unwritable() const { return unwritable_; }
+
+    void play(const std::vector<RecordingMidiOut::Message>& messages) override {
+        for (const RecordingMidiOut::Message& message : messages) {
+            out_.renderUntil(message.timeMs);
+            if (message.bytes.size() == 3 && message.bytes[0] < 0xF0)
+                out_.sendShortMessage(message.bytes[0], message.bytes[1], message.bytes[2]);
+            else
+                out_.sendLongMessage(message.bytes.data(), message.bytes.size());
+            lastMs_ = message.timeMs;
+        }
+    }
+
+    std::string finish() override {
+        out_.renderUntil(lastMs_ + wavTailMs);
+        return wav_.good() && wav_.finish() ? std::string() : unwritable_;
+    }
+
+  private:
+    std::unique_ptr<fluid_settings_t, SettingsDeleter> settings_;
+    std::unique_ptr<fluid_synth_t, SynthDeleter> synth_;
+    WavFile wav_;
+    FluidSynthMidiOut out_;
+    std::string unwritable_;
+    long lastMs_ = 0;
+};
 }  // namespace
 
-std::string renderWav(const std::vector<RecordingMidiOut::Message>& messages,
-                      const std::string& soundFontPath, const std::string& wavPath) {
+std::unique_ptr<WavRendering> startWavRendering(const std::string& soundFontPath, const std::string& wavPath,
+                                                std::string& problem, int64_t maxFrames) {
     const FluidSynthLibrary* fluid = fluidSynthLibrary();
-    if (!fluid) return "FluidSynth could not be loaded";
+    problem = "FluidSynth could not be loaded";
+    if (!fluid) return nullptr;
     // The library would print its complaints; the command reports failures itself.
     for (int level : {FLUID_PANIC, FLUID_ERR, FLUID_WARN, FLUID_INFO, FLUID_DBG})
         fluid->setLogFunction(level, nullptr, nullptr);
 
+    problem = "FluidSynth could not be started";
     std::unique_ptr<fluid_settings_t, SettingsDeleter> settings(fluid->newSettings(), SettingsDeleter{fluid});
-    if (!settings) return "FluidSynth could not be started";
+    if (!settings) return nullptr;
     fluid->settingsSetnum(settings.get(), "synth.sample-rate", sampleRate);
     fluid->settingsSetnum(settings.get(), "synth.gain", 0.4);
     std::unique_ptr<fluid_synth_t, SynthDeleter> synth(fluid->newSynth(settings.get()), SynthDeleter{fluid});
-    if (!synth) return "FluidSynth could not be started";
+    if (!synth) return nullptr;
     const std::string soundFont = soundFontPath.empty() ? defaultSoundFont : soundFontPath;
     // Checked first: the loader's own complaint about a file of another kind goes to standard error.
+    problem = soundFont + ": not a soundfont FluidSynth can read";
     if (!fluid->isSoundfont(soundFont.c_str()) ||
         fluid->sfload(synth.get(), soundFont.c_str(), 1) == FLUID_FAILED)
-        return soundFont + ": not a soundfont FluidSynth can read";
+        return nullptr;
 
-    WavFile wav(wavPath);
-    const std::string unwritable = wavPath + ": cannot be written";
-    if (!wav.good()) return unwritable;
-    FluidSynthMidiOut out(*fluid, synth.get(), wav);
-    for (const RecordingMidiOut::Message& message : messages) {
-        out.renderUntil(message.timeMs);
-        if (message.bytes.size() == 3 && message.bytes[0] < 0xF0)
-            out.sendShortMessage(message.bytes[0], message.bytes[1], message.bytes[2]);
-        else
-            out.sendLongMessage(message.bytes.data(), message.bytes.size());
-    }
-    out.renderUntil((messages.empty() ? 0 : messages.back().timeMs) + tailMs);
-    return wav.good() && wav.finish() ? std::string() : unwritable;
+    auto rendering = std::make_unique<FluidSynthWavRendering>(*fluid, std::move(settings), std::move(synth),
+                                                              wavPath, maxFrames);
+    problem = rendering->unwritable();
+    if (!rendering->good()) return nullptr;
+    problem.clear();
+    return rendering;
 }

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <ctime>
+#include <sstream>
 
 #include "app/EffectMessages.h"
 
@@ -20,9 +21,18 @@ PlatformPorts WebPlatform::ports() {
     return ports;
 }
 
-FileData WebPlatform::readFile(const std::string& path) {
+FileData WebPlatform::readFile(const std::string& path, uint64_t limit) {
     const auto found = files.find(path);
-    return found == files.end() ? FileData{} : found->second;
+    if (found == files.end()) return FileData{};
+    return found->second.bytes.size() > limit ? FileData{FileData::tooLarge, {}} : found->second;
+}
+
+FileStream WebPlatform::openFile(const std::string& path) {
+    const auto found = files.find(path);
+    if (found == files.end()) return {};
+    if (found->second.status != FileData::ok) return {found->second.status, nullptr};
+    const std::vector<uint8_t>& bytes = found->second.bytes;
+    return {FileData::ok, std::make_unique<std::istringstream>(std::string(bytes.begin(), bytes.end()))};
 }
 
 std::optional<std::string> WebPlatform::findSkinFile(const std::string& name) {

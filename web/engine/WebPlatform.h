@@ -40,7 +40,8 @@ class WebPlatform : public WindowPort,
     void invalidateFace() override { faceInvalid = true; }
     void invalidate(const face::Rect&) override { faceInvalid = true; }
     // FilePort: the page's files; the skin lies there under its plain names.
-    FileData readFile(const std::string& path) override;
+    FileData readFile(const std::string& path, uint64_t limit) override;
+    FileStream openFile(const std::string& path) override;
     std::optional<std::string> findSkinFile(const std::string& name) override;
     // DialogPort and GeneratorPort: the file the page chose before it ran the command.
     std::optional<std::string> chooseSongFile(const std::string&) override { return takeChoice(); }

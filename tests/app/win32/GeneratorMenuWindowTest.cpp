@@ -70,3 +70,23 @@ TEST_F(GeneratorMenuWindowTest, ARefusedTextOrPictureIsSaidInAMessageBoxAndAPict
     command(IDM_GENERATE_PICTURE, picture);
     EXPECT_EQ(title().rfind(picture + "  (", 0), 0u) << title();
 }
+
+// A file of a gigabyte and more is taken by its size or its header, never read whole: a text is refused by
+// its size, and a picture with a good header plays however much follows it.
+TEST_F(GeneratorMenuWindowTest, AGigabyteTextOrPictureIsJudgedByItsSizeOrHeaderAlone) {
+    const auto grown = [this](const std::string& name, const Bytes& start) {
+        const std::wstring path = folder.write(widen(name), start);
+        HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+        LARGE_INTEGER end;
+        end.QuadPart = (LONGLONG(1) << 30) + 1;  // the rest is a hole: nothing is written
+        EXPECT_TRUE(SetFilePointerEx(file, end, nullptr, FILE_BEGIN) && SetEndOfFile(file));
+        CloseHandle(file);
+        return narrow(path);
+    };
+    command(IDM_GENERATE_TEXT, grown("huge.txt", Bytes(300, ' ')));
+    command(IDM_GENERATE_PICTURE, grown("zeros.bmp", {}));
+    EXPECT_EQ(window->messages, (Lines{"ファイルサイズが大きすぎます", "ファイル読み込みに失敗しました"}));
+    const std::string picture = grown("huge.bmp", encodeBmpFile(DibImage::create24(64, 64)));
+    command(IDM_GENERATE_PICTURE, picture);
+    EXPECT_EQ(title().rfind(picture + "  (", 0), 0u) << title();
+}

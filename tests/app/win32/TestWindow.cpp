@@ -1,5 +1,7 @@
 #include "tests/app/win32/TestWindow.h"
 
+#include <sstream>
+
 #include "resources/CommandIds.h"
 
 TestWindow::TestWindow(MidiOut& out, PlaybackTimer& timer, ShortMessageFailures& failures,
@@ -13,9 +15,18 @@ void TestWindow::showMessage(const std::string& text) {
     messages.push_back(text);
 }
 
-FileData TestWindow::readFile(const std::string& path) {
+FileData TestWindow::readFile(const std::string& path, uint64_t limit) {
     const auto found = files.find(path);
-    return found != files.end() ? FileData{FileData::ok, found->second} : CMainWnd::readFile(path);
+    if (found == files.end()) return CMainWnd::readFile(path, limit);
+    return found->second.size() > limit ? FileData{FileData::tooLarge, {}}
+                                        : FileData{FileData::ok, found->second};
+}
+
+FileStream TestWindow::openFile(const std::string& path) {
+    const auto found = files.find(path);
+    if (found == files.end()) return CMainWnd::openFile(path);
+    const std::vector<uint8_t>& bytes = found->second;
+    return {FileData::ok, std::make_unique<std::istringstream>(std::string(bytes.begin(), bytes.end()))};
 }
 
 std::optional<std::string> TestWindow::chooseSourceFile(const std::string& filter) {

@@ -26,7 +26,8 @@ class TestWindow : public CMainWnd {
                MidiOutChoice::Reopener reopenOutput = {});
 
     void showMessage(const std::string& text) override;
-    FileData readFile(const std::string& path) override;
+    FileData readFile(const std::string& path, uint64_t limit) override;
+    FileStream openFile(const std::string& path) override;
     std::optional<std::string> chooseSongFile(const std::string&) override { return nextChoice; }
     std::optional<std::string> chooseSourceFile(const std::string& filter) override;
     bool askYesNo(const std::string& question) override;
