@@ -126,8 +126,10 @@ constexpr NumberField transposeField{
     {{78, 287, 96, 302}, {76, 284}, transposeDownPressed, transposeDownReleased},
     {{148, 287, 166, 302}, {146, 284}, transposeUpPressed, transposeUpReleased}};
 
-// The elapsed-time read-out has no buttons.
+// The elapsed-time read-out has no buttons; a click on its text ("mm:ss", a 16-pixel line) asks for a moment
+// to jump to.
 constexpr Point timeText{64, 371};
+constexpr Rect timeReadoutHot{timeText.x, timeText.y, timeText.x + 48, timeText.y + 16};
 
 constexpr SpritePlacement spritePlacements[spriteCount] = {
     {playNormalSource, playPicture},

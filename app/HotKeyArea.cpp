@@ -8,5 +8,7 @@ bool HotKeyArea::handles(int id) const {
 
 void HotKeyArea::run(int id) {
     const std::optional<HotKey> key = hotKeyForCommand(id);
-    if (key && pressHotKey(*key, controls_, face_, player_.playing()) == FaceAction::openSong) openSong_();
+    if (!key) return;
+    if (const int command = commandForAction(pressHotKey(*key, controls_, face_, player_.playing())))
+        runCommand_(command);
 }

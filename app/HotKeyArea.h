@@ -6,13 +6,13 @@
 #include "app/MenuArea.h"
 #include "playback/Player.h"
 
-// The commands of the accelerator table (see hotKeyBindings): each presses its face control, and Ctrl+O
-// runs "ファイルを開く". They have no menu items, so their state is never asked for.
+// The commands of the accelerator table (see hotKeyBindings): each presses its face control or runs its
+// menu command (commandForAction). They have no menu items, so their state is never asked for.
 class HotKeyArea : public MenuArea {
   public:
     HotKeyArea(FaceControls& controls, const FaceState& face, const Player& player,
-               std::function<void()> openSong)
-        : controls_(controls), face_(face), player_(player), openSong_(std::move(openSong)) {}
+               std::function<void(int)> runCommand)
+        : controls_(controls), face_(face), player_(player), runCommand_(std::move(runCommand)) {}
     bool handles(int id) const override;
     void run(int id) override;
     MenuItemState state(int) const override { return {}; }
@@ -21,5 +21,5 @@ class HotKeyArea : public MenuArea {
     FaceControls& controls_;
     const FaceState& face_;
     const Player& player_;
-    std::function<void()> openSong_;
+    std::function<void(int)> runCommand_;
 };

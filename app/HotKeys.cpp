@@ -5,8 +5,8 @@
 
 namespace {
 // Windows' virtual-key codes of the keys used.
-constexpr int keySpace = 0x20, keyPageUp = 0x21, keyPageDown = 0x22, keyLeft = 0x25, keyUp = 0x26,
-              keyRight = 0x27, keyDown = 0x28, keyO = 0x4F;
+constexpr int keySpace = 0x20, keyPageUp = 0x21, keyPageDown = 0x22, keyHome = 0x24, keyLeft = 0x25,
+              keyUp = 0x26, keyRight = 0x27, keyDown = 0x28, keyO = 0x4F;
 
 void clickAndRelease(FaceControls& controls, const face::Rect& button) {
     const int x = (button.left + button.right) / 2;
@@ -35,7 +35,7 @@ const face::Rect* arrowHot(FaceAction action) {
 }
 }  // namespace
 
-const std::array<HotKeyBinding, 8> hotKeyBindings = {{
+const std::array<HotKeyBinding, 13> hotKeyBindings = {{
     {HotKey::space, keySpace, false, IDM_HOTKEY_SPACE},
     {HotKey::ctrlO, keyO, true, IDM_HOTKEY_CTRL_O},
     {HotKey::up, keyUp, false, IDM_HOTKEY_UP},
@@ -44,6 +44,11 @@ const std::array<HotKeyBinding, 8> hotKeyBindings = {{
     {HotKey::right, keyRight, false, IDM_HOTKEY_RIGHT},
     {HotKey::pageUp, keyPageUp, false, IDM_HOTKEY_PAGE_UP},
     {HotKey::pageDown, keyPageDown, false, IDM_HOTKEY_PAGE_DOWN},
+    {HotKey::ctrlLeft, keyLeft, true, IDM_HOTKEY_CTRL_LEFT},
+    {HotKey::ctrlRight, keyRight, true, IDM_HOTKEY_CTRL_RIGHT},
+    {HotKey::home, keyHome, false, IDM_HOTKEY_HOME},
+    {HotKey::ctrlPageDown, keyPageDown, true, IDM_HOTKEY_CTRL_PAGE_DOWN},
+    {HotKey::ctrlPageUp, keyPageUp, true, IDM_HOTKEY_CTRL_PAGE_UP},
 }};
 
 std::optional<HotKey> hotKeyForCommand(int commandId) {
@@ -71,8 +76,37 @@ FaceAction faceActionForKey(HotKey key, const FaceState& face, bool playing) {
             return FaceAction::volumeUp;
         case HotKey::pageDown:
             return FaceAction::volumeDown;
+        case HotKey::ctrlLeft:
+            return FaceAction::jumpBack;
+        case HotKey::ctrlRight:
+            return FaceAction::jumpForward;
+        case HotKey::home:
+            return FaceAction::jumpToStart;
+        case HotKey::ctrlPageDown:
+            return FaceAction::nextSong;
+        case HotKey::ctrlPageUp:
+            return FaceAction::previousSong;
     }
     return FaceAction::none;
+}
+
+int commandForAction(FaceAction action) {
+    switch (action) {
+        case FaceAction::openSong:
+            return IDM_FILE_OPEN;
+        case FaceAction::jumpBack:
+            return IDM_JUMP_BACK;
+        case FaceAction::jumpForward:
+            return IDM_JUMP_FORWARD;
+        case FaceAction::jumpToStart:
+            return IDM_JUMP_START;
+        case FaceAction::nextSong:
+            return IDM_SONGS_NEXT;
+        case FaceAction::previousSong:
+            return IDM_SONGS_PREVIOUS;
+        default:
+            return 0;
+    }
 }
 
 FaceAction pressHotKey(HotKey key, FaceControls& controls, const FaceState& face, bool playing) {

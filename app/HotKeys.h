@@ -7,13 +7,33 @@
 
 // The keyboard: each hot key presses a control of the face, exactly as a click on it would, so it keeps
 // the face's limits, refusals and messages. None works while an effect dialog is open.
-enum class HotKey { space, ctrlO, up, down, left, right, pageUp, pageDown };
+enum class HotKey {
+    space,
+    ctrlO,
+    up,
+    down,
+    left,
+    right,
+    pageUp,
+    pageDown,
+    ctrlLeft,
+    ctrlRight,
+    home,
+    ctrlPageDown,
+    ctrlPageUp
+};
 
 enum class FaceAction {
     none,
     play,
     stop,
-    openSong,  // not on the face: the window runs its "ファイルを開く" command
+    // Not on the face: the window runs the command of commandForAction.
+    openSong,
+    jumpBack,
+    jumpForward,
+    jumpToStart,
+    nextSong,
+    previousSong,
     transposeUp,
     transposeDown,
     tempoUp,
@@ -30,14 +50,17 @@ struct HotKeyBinding {
     bool control;
     int commandId;
 };
-extern const std::array<HotKeyBinding, 8> hotKeyBindings;
+extern const std::array<HotKeyBinding, 13> hotKeyBindings;
 
 std::optional<HotKey> hotKeyForCommand(int commandId);
 
 // What a key asks for now: Space plays while stopped and stops while playing.
 FaceAction faceActionForKey(HotKey key, const FaceState& face, bool playing);
 
+// The menu command (resources/CommandIds.h) of an action that is not on the face; 0 for the face's own.
+int commandForAction(FaceAction action);
+
 // The window's handler of a hot key's command: presses the face control for the key (a click and its
 // release on the button; the caption's play and stop in the compact view, which has no face buttons).
-// Returns the action; openSong is left to the window.
+// Returns the action; the commands of commandForAction are left to the window.
 FaceAction pressHotKey(HotKey key, FaceControls& controls, const FaceState& face, bool playing);

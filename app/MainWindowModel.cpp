@@ -3,12 +3,16 @@
 #include "app/BackgroundMenu.h"
 #include "app/DeviceMessages.h"
 #include "app/DroppedFiles.h"
+#include "app/FaceLayout.h"
 #include "app/FileMenu.h"
 #include "app/GeneratorMenu.h"
 #include "app/HelpMenu.h"
 #include "app/HotKeyArea.h"
+#include "app/JumpCommands.h"
 #include "app/MenuAreaOf.h"
+#include "app/MidiOutMenu.h"
 #include "app/PlaySaveMenu.h"
+#include "app/SongStepMenu.h"
 #include "app/ViewMenu.h"
 #include "resources/CommandIds.h"
 #include "tones/SoundModuleMenu.h"
@@ -29,6 +33,9 @@ MainWindowModel::MainWindowModel(PlatformPorts ports, MidiOut& out, PlaybackTime
     areas_.push_back(std::make_unique<FileMenu>(songs_, engine_.player(), ports.window));
     areas_.push_back(std::make_unique<MenuAreaOf<SongListMenu>>(engine_.selection(),
                                                                 static_cast<SongListMenuHost&>(*this)));
+    areas_.push_back(std::make_unique<MenuAreaOf<SongStepMenu>>(
+        engine_.selection(), static_cast<SongListMenuHost&>(*this), engine_.player(),
+        [this] { return face_.songLoaded ? songs_.currentPath() : std::string(); }));
     // The opener notes opened files in the same history menu, so the area holds it by reference.
     areas_.push_back(std::make_unique<MenuAreaOf<HistoryMenu&>>(history_));
     areas_.push_back(std::make_unique<MenuAreaOf<SettingsMenu>>(ports.settings, settings_.settings(),
@@ -42,14 +49,24 @@ MainWindowModel::MainWindowModel(PlatformPorts ports, MidiOut& out, PlaybackTime
         const GeneratorMenu::Ports generatorPorts{*ports.generators, ports.files, ports.window};
         areas_.push_back(std::make_unique<GeneratorMenu>(songs_, engine_.player(), random_, generatorPorts));
     }
+    areas_.push_back(std::make_unique<JumpCommands>(
+        engine_.player(), engine_.clock(), face_,
+        [this](const EffectTimeQuestion& question) { return ports_.effectDialogs.askEffectTime(question); }));
     areas_.push_back(std::make_unique<HotKeyArea>(controls_, face_, engine_.player(),
-                                                  [this] { onCommand(IDM_FILE_OPEN); }));
+                                                  [this](int command) { onCommand(command); }));
     areas_.push_back(std::make_unique<MenuAreaOf<SoundModuleMenu>>(
         face_.soundModule, [this] { return engine_.player().playing(); }));
     if (ports.background) {
         background_ = std::make_unique<BackgroundChange>(*ports.background, skin_, ports.files, ports.window,
                                                          songs_, settings_);
         areas_.push_back(std::make_unique<BackgroundMenu>(*background_, engine_.player()));
+    }
+    if (ports.midiOut) {
+        auto midiOutMenu = std::make_unique<MenuAreaOf<MidiOutMenu>>(
+            *ports.midiOut, ports.window, settings_.settings().midiOut,
+            [this] { return engine_.player().playing(); });
+        midiOutMenu_ = midiOutMenu.get();
+        areas_.push_back(std::move(midiOutMenu));
     }
     if (ports.midiInput) {
         auto midiInputMenu = std::make_unique<MenuAreaOf<MidiInputMenu>>(
@@ -119,6 +136,10 @@ bool MainWindowModel::afterFaceControl(bool passOn) {
 }
 
 bool MainWindowModel::leftButtonDown(int x, int y) {
+    if (face_.largeView && face::timeReadoutHot.contains(x, y) && engine_.player().playing()) {
+        onCommand(IDM_JUMP_TO);
+        return false;
+    }
     return afterFaceControl(controls_.leftButtonDown(x, y));
 }
 
@@ -169,6 +190,7 @@ bool MainWindowModel::prepareToClose() {
 void MainWindowModel::loadSettings() {
     settings_.load(face_, skin_);
     if (midiInputMenu_) midiInputMenu_->menu().restore();
+    if (midiOutMenu_) midiOutMenu_->menu().start();
 }
 
 void MainWindowModel::onDestroy() {

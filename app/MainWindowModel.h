@@ -12,6 +12,7 @@
 #include "app/MenuArea.h"
 #include "app/MenuAreaOf.h"
 #include "app/MidiInputMenu.h"
+#include "app/MidiOutMenu.h"
 #include "app/PlatformPorts.h"
 #include "app/ProgramTitle.h"
 #include "app/SettingsMenu.h"
@@ -122,7 +123,8 @@ class MainWindowModel : private PlayerHost,
     PseudoRandom random_;  // the program's one random source, for every generated song
     std::vector<std::unique_ptr<MenuArea>> areas_;
     WindowEffectHost effectHost_{engine_, face_};
-    MenuAreaOf<EffectMenu>* effectMenu_ = nullptr;        // one of areas_
+    MenuAreaOf<EffectMenu>* effectMenu_ = nullptr;    // one of areas_
+    MenuAreaOf<MidiOutMenu>* midiOutMenu_ = nullptr;  // one of areas_, when the platform offers the choice
     MenuAreaOf<MidiInputMenu>* midiInputMenu_ = nullptr;  // one of areas_, when there is a port
     std::unique_ptr<BackgroundChange> background_;
     bool showingFailure_ = false;  // a failure's message box is open (its modal loop goes on ticking)

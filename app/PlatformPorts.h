@@ -12,6 +12,7 @@ class ToneDialogPort;  // tones/ToneChanger.h
 class BackgroundPort;  // app/BackgroundPort.h
 class HelpPort;        // app/HelpMenu.h
 class PlaySavePort;    // app/PlaySaveMenu.h
+class MidiOutPort;     // app/MidiOutMenu.h
 class MidiInputPort;   // app/MidiInputMenu.h
 
 // Everything the main window's rules ask of the platform, one port per concern.
@@ -30,4 +31,5 @@ struct PlatformPorts {
     HelpPort* help = nullptr;
     PlaySavePort* playSave = nullptr;  // "演奏を保存"; without it the window cannot save the song as played
     MidiInputPort* midiInput = nullptr;  // "MIDI入力"; without it no keyboard reaches the engine
+    MidiOutPort* midiOut = nullptr;  // "MIDI出力"; without it the window plays to the output it was given
 };

@@ -15,6 +15,7 @@ const FolderValue folderValues[] = {
 const char* const soundModuleName = "Ongen";
 const char* const backgroundName = "BackBmp";
 const char* const midiInName = "MidiIn";
+const char* const midiOutName = "MidiOut";
 
 std::string historyValueName(int slot) {
     return "Mru" + std::to_string(slot + 1);
@@ -73,6 +74,13 @@ void loadBackground(SettingsStore& store, Settings& settings) {
         writeDefault(store.writeString(Settings::userKey, backgroundName, settings.backgroundPath), settings);
 }
 
+// Absent or unreadable: the MIDI mapper.
+void loadMidiOut(SettingsStore& store, Settings& settings) {
+    const Status status = store.readString(Settings::userKey, midiOutName, settings.midiOut);
+    noteReadFailure(status, settings);
+    if (status != Status::ok) settings.midiOut.clear();
+}
+
 // Absent until a device is first chosen; nothing is written for it at start-up.
 void loadMidiIn(SettingsStore& store, Settings& settings) {
     const Status status = store.readString(Settings::userKey, midiInName, settings.midiIn);
@@ -90,6 +98,7 @@ void loadSettings(SettingsStore& store, const std::string& startFolder, Settings
     loadHistory(store, settings, history);
     loadSoundModule(store, settings);
     loadBackground(store, settings);
+    loadMidiOut(store, settings);
     loadMidiIn(store, settings);
 }
 
@@ -129,6 +138,9 @@ SettingsStore::Status saveSettings(SettingsStore& store, const Settings& setting
         status != Status::ok)
         return status;
     if (const Status status = store.writeString(Settings::userKey, backgroundName, settings.backgroundPath);
+        status != Status::ok)
+        return status;
+    if (const Status status = store.writeString(Settings::userKey, midiOutName, settings.midiOut);
         status != Status::ok)
         return status;
     return store.writeString(Settings::userKey, midiInName, settings.midiIn);

@@ -3,13 +3,22 @@
 #include <cstdio>
 
 std::string EffectTimeQuestion::prompt() const {
-    return mode_ == askStart ? "開始時間を設定して下さい" : "終了時間を設定して下さい";
+    switch (mode_) {
+        case askStart:
+            return "開始時間を設定して下さい";
+        case askEnd:
+            return "終了時間を設定して下さい";
+        default:
+            return "再生位置を設定して下さい";
+    }
 }
 
 std::string EffectTimeQuestion::readOut() const {
+    const char* format = mode_ == askStart ? "%02d:%02d 秒まで"
+                         : mode_ == askEnd ? "%02d:%02d 秒から"
+                                           : "%02d:%02d";
     char text[64];
-    std::snprintf(text, sizeof text, mode_ == askStart ? "%02d:%02d 秒まで" : "%02d:%02d 秒から",
-                  int(value_ / 60), int(value_ % 60));
+    std::snprintf(text, sizeof text, format, int(value_ / 60), int(value_ % 60));
     return text;
 }
 

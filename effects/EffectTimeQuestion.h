@@ -10,10 +10,11 @@
 enum class EffectTimeRefusal { noEffectChosen, endNotAfterStart };
 
 // One question of the effect-time command: the second at which the effect window starts, or the second at
-// which it ends. The dialog shows the prompt and the read-out and moves the value with its scroll bar.
+// which it ends; or the second of the playing song to jump to. The dialog shows the prompt and the read-out
+// and moves the value with its scroll bar.
 class EffectTimeQuestion {
   public:
-    enum Mode { askStart = 0, askEnd = 1 };
+    enum Mode { askStart = 0, askEnd = 1, askMoment = 2 };
     static constexpr int32_t minimum = 0;
     static constexpr int32_t maximum = 3599;  // 59:59
 
@@ -34,7 +35,7 @@ class EffectTimeQuestion {
     std::optional<int32_t> scroll(ScrollCode code, int32_t barPosition, int32_t dragged);
 
     // The answer "はい" may be given: an end must lie after the start.
-    bool acceptable() const { return mode_ == askStart || value_ > start_; }
+    bool acceptable() const { return mode_ != askEnd || value_ > start_; }
 
   private:
     Mode mode_;

@@ -2,13 +2,13 @@
 
 PlaybackEngine::PlaybackEngine(MidiOut& out, PlaybackTimer& timer, TickPoster& ticks, PlayerHost& host,
                                ShortMessageFailures& failures)
-    : out_(out),
+    : route_(out),
       host_(host),
-      autoPan_(out, controls_, song_),
-      filter_(out, controls_, effect_, tones_, clock_, autoPan_),
+      autoPan_(route_, controls_, song_),
+      filter_(route_, controls_, effect_, tones_, clock_, autoPan_),
       live_(filter_, clock_),
-      sequencer_(song_, out, filter_, clock_, ticks),
-      player_(song_, sequencer_, out, timer, *this, failures, selection_) {}
+      sequencer_(song_, route_, filter_, clock_, ticks),
+      player_(song_, sequencer_, route_, timer, *this, failures, selection_) {}
 
 void PlaybackEngine::loadSong(std::vector<uint8_t> image) {
     player_.loadSong(std::move(image));

@@ -7,6 +7,7 @@
 #include "effects/EventFilter.h"
 #include "effects/LiveControls.h"
 #include "effects/LiveInput.h"
+#include "playback/ControllerChase.h"
 #include "playback/MidiOut.h"
 #include "playback/PlayClock.h"
 #include "playback/PlaybackTimer.h"
@@ -36,7 +37,8 @@ class PlaybackEngine : private PlayerHost {
     // The effect settings have been changed (window thread): the live input takes them for its next notes.
     void effectChanged() { live_.takeEffect(effect_); }
 
-    MidiOut& out() { return out_; }
+    // The device, through the route a jump diverts.
+    MidiOut& out() { return route_; }
     SongBuffer& song() { return song_; }
     const SongBuffer& song() const { return song_; }
     PlayClock& clock() { return clock_; }
@@ -65,7 +67,7 @@ class PlaybackEngine : private PlayerHost {
     void timerFailed() override { host_.timerFailed(); }
     bool openNextSongListEntry() override { return host_.openNextSongListEntry(); }
 
-    MidiOut& out_;
+    ChaseRoute route_;
     PlayerHost& host_;
     SongBuffer song_;
     PlayClock clock_;

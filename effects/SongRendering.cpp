@@ -26,13 +26,18 @@ void SongRendering::load(std::vector<uint8_t> image) {
     loadEnd_ = device_.receivedCount();
 }
 
-void SongRendering::playToEnd(RenderingInput* input) {
+void SongRendering::playToEnd(int startSeconds, RenderingInput* input) {
     Player& player = engine_.player();
     engine_.selection().playOnce = true;
     player.startPlayback();
+    const long firstTick = long(startSeconds) * Sequencer::periodsPerSecond;
+    if (startSeconds > 0) {
+        device_.setTime(firstTick * Sequencer::timerPeriod);
+        player.jumpTo(startSeconds);
+    }
     Sequencer& sequencer = engine_.sequencer();
     const long lastPeriod = longestPlayMs / Sequencer::timerPeriod;
-    for (long tick = 0; timer_.running(); ++tick) {
+    for (long tick = firstTick; timer_.running(); ++tick) {
         // Periods in which nothing can happen are passed over at once: the cost follows the song's events,
         // not its length, and what is sent and when stays the same.
         long skippable = lastPeriod - tick;

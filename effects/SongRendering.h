@@ -41,9 +41,10 @@ class SongRendering : private TickPoster, private WindowlessPlayerHost {
     // The song into the engine, as the window loads one: the load's messages go to the device at time 0.
     void load(std::vector<uint8_t> image);
     // Plays once from the start until the song ends (or a day has passed), one timer period of virtual
-    // time a tick, and stops as the window would.
-    // Input, when given, goes in before each tick what has arrived by the tick's time.
-    void playToEnd(RenderingInput* input = nullptr);
+    // time a tick, and stops as the window would. With startSeconds the song jumps there first, as the
+    // window's jump does; the jump's messages are stamped with that moment. Input, when given, goes in
+    // before each tick what has arrived by the tick's time.
+    void playToEnd(int startSeconds = 0, RenderingInput* input = nullptr);
 
     PlaybackEngine& engine() { return engine_; }
     MidiOut& device() { return device_; }

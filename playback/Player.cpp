@@ -4,8 +4,8 @@
 
 const uint8_t Player::gsReset[11] = {0xF0, 0x41, 0x10, 0x42, 0x12, 0x40, 0x00, 0x7F, 0x00, 0x41, 0xF7};
 
-Player::Player(SongBuffer& song, Sequencer& sequencer, MidiOut& out, PlaybackTimer& timer, PlayerHost& host,
-               ShortMessageFailures& failures, SongSelection& selection)
+Player::Player(SongBuffer& song, Sequencer& sequencer, ChaseRoute& out, PlaybackTimer& timer,
+               PlayerHost& host, ShortMessageFailures& failures, SongSelection& selection)
     : song_(song),
       sequencer_(sequencer),
       out_(out),
@@ -34,6 +34,20 @@ void Player::startPlayback() {
         playing_ = false;
         host_.timerFailed();
     }
+}
+
+bool Player::jumpTo(int seconds) {
+    if (!playing_ || seconds < 0 || sequencer_.fastForwarding()) return false;
+    timer_.stop();
+    sendStopMessages(out_);
+    sequencer_.rewindToPlayStart();
+    host_.resetForPlayback();
+    out_.chase([&] { sequencer_.playSilently(int64_t(seconds) * Sequencer::periodsPerSecond); });
+    if (!timer_.start(Sequencer::timerPeriod, sequencer_)) {
+        playing_ = false;
+        host_.timerFailed();
+    }
+    return true;
 }
 
 void Player::sendLoadMessages(MidiOut& out) {

@@ -1,4 +1,5 @@
 #pragma once
+#include "playback/ControllerChase.h"
 #include "playback/MidiOut.h"
 #include "playback/PlaybackTimer.h"
 #include "playback/Sequencer.h"
@@ -49,7 +50,8 @@ class Player {
     enum StopReason { songFinished = 0, userStop = 1 };
 
     // selection: "一度だけ" and the song-list mode, which the end of a song reads and ends.
-    Player(SongBuffer& song, Sequencer& sequencer, MidiOut& out, PlaybackTimer& timer, PlayerHost& host,
+    // out is what every part of the engine sends through, so a jump can divert it.
+    Player(SongBuffer& song, Sequencer& sequencer, ChaseRoute& out, PlaybackTimer& timer, PlayerHost& host,
            ShortMessageFailures& failures, SongSelection& selection);
 
     // A new song image: the device is put into a known state (reset-all-controllers on every channel, then
@@ -59,6 +61,10 @@ class Player {
 
     void startPlayback();
     void stopPlayback(StopReason reason);
+    // Moves the playing song to the whole second `seconds` of its playing time: what sounds now ends, the
+    // song plays silently from its start to there, the device is given the state it would have there, and
+    // playback goes on. Past the end, the song ends. Refused (false) while stopped or cueing.
+    bool jumpTo(int seconds);
     // The window's WM_TICK handler.
     TickUpdate onTick();
 
@@ -72,7 +78,7 @@ class Player {
   private:
     SongBuffer& song_;
     Sequencer& sequencer_;
-    MidiOut& out_;
+    ChaseRoute& out_;
     PlaybackTimer& timer_;
     PlayerHost& host_;
     ShortMessageFailures& failures_;

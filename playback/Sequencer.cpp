@@ -13,8 +13,9 @@ constexpr int maxLoadTempo = 400;
 constexpr double maxLoadMsPerQuarter = 150.0;
 constexpr int fastForwardTempoLimit = 250;
 constexpr int msPerSecondTick = 990;  // the clock counts a second once the accumulator passes this
-constexpr int periodsPerSecond = (msPerSecondTick + Sequencer::timerPeriod) / Sequencer::timerPeriod;
-static_assert((msPerSecondTick + Sequencer::timerPeriod) % Sequencer::timerPeriod == 0,
+constexpr int periodsPerSecond = Sequencer::periodsPerSecond;
+static_assert((msPerSecondTick + Sequencer::timerPeriod) / Sequencer::timerPeriod == periodsPerSecond &&
+                  (msPerSecondTick + Sequencer::timerPeriod) % Sequencer::timerPeriod == 0,
               "the accumulator passes its limit on a whole period");
 }  // namespace
 
@@ -38,6 +39,19 @@ void Sequencer::setInitialTempo(const FirstTempo& tempo) {
 
 void Sequencer::rewind() {
     std::lock_guard<std::mutex> lock(tempoMutex_);
+    playStartMsPerQuarter_ = msPerQuarter_;
+    playStartLastTempoPos_ = lastTempoPos_;
+    rewindLocked();
+}
+
+void Sequencer::rewindToPlayStart() {
+    std::lock_guard<std::mutex> lock(tempoMutex_);
+    msPerQuarter_ = playStartMsPerQuarter_;
+    lastTempoPos_ = playStartLastTempoPos_;
+    rewindLocked();
+}
+
+void Sequencer::rewindLocked() {
     tracks_.fill(TrackState{});
     song_.prepareTracks();
     callbackBusy_.store(false, relaxed);
@@ -55,7 +69,7 @@ void Sequencer::resetClock() {
 }
 
 void Sequencer::onTimer() {
-    advanceClock();
+    if (advanceClock()) window_.postTick();
     if (callbackBusy_.exchange(true, std::memory_order_acquire)) return;
     const bool anyTrackRan = stepTracks();
     callbackBusy_.store(false, std::memory_order_release);
@@ -72,9 +86,9 @@ void Sequencer::onTimer() {
     window_.postTick();
 }
 
-void Sequencer::advanceClock() {
+bool Sequencer::advanceClock() {
     msAccumulator_ += timerPeriod;
-    if (msAccumulator_ <= msPerSecondTick) return;
+    if (msAccumulator_ <= msPerSecondTick) return false;
     msAccumulator_ = 0;
     clock_.playSeconds.fetch_add(1, relaxed);
     int seconds = clock_.seconds.load(relaxed) + 1;
@@ -84,7 +98,24 @@ void Sequencer::advanceClock() {
     }
     clock_.seconds.store(seconds, relaxed);
     secondTicked_.store(true, relaxed);
-    window_.postTick();
+    return true;
+}
+
+void Sequencer::playSilently(int64_t periods) {
+    for (int64_t played = 0; played < periods;) {
+        const int64_t idle = idlePeriods(periods - played);
+        if (idle > 0) {
+            passIdlePeriods(idle);
+            played += idle;
+            continue;
+        }
+        advanceClock();
+        if (!stepTracks()) break;  // ended: the next onTimer tells the window
+        ++played;
+    }
+    secondTicked_.store(true, relaxed);
+    // The tempo read-out follows the song's tempo at the new moment.
+    tempoChanged_.store(1, relaxed);
 }
 
 void Sequencer::advanceClockBy(int64_t periods) {

@@ -45,6 +45,14 @@ class Sequencer : public TimerClient {
     void setInitialTempo(const FirstTempo& tempo);
     // At every play start: finds the tracks and clears the per-track state, the clock and the flags.
     void rewind();
+    // A jump (window thread, timer stopped): back to the state of the last play start, tempo included, so
+    // that playing silently from there leaves everything as playing through would have.
+    void rewindToPlayStart();
+    // Plays periods timer periods at once without telling the window, as that many calls of onTimer would,
+    // passing over the idle ones; stops early when the song ends. The window's next tick shows the clock and
+    // the tempo as they are then.
+    void playSilently(int64_t periods);
+    static constexpr int periodsPerSecond = 100;
     void onTimer() override;
 
     // Virtual time only (the renderer, the tests), between two periods: how many of the coming periods, up
@@ -92,7 +100,9 @@ class Sequencer : public TimerClient {
         uint8_t trackStatus = 0;
     };
 
-    void advanceClock();
+    // Returns whether a whole second passed.
+    bool advanceClock();
+    void rewindLocked();
     void advanceClockBy(int64_t periods);
     static int64_t periodsBeforeDue(const TrackState& state, int64_t limit);
     bool stepTracks();
@@ -114,6 +124,9 @@ class Sequencer : public TimerClient {
     double pendingTempo_ = 0.0;                                // guarded by tempoMutex_
     std::array<TrackState, SongBuffer::trackSlots> tracks_{};  // guarded by tempoMutex_ while playing
     int32_t lastTempoPos_ = -1;
+    // The tempo state at the last play start, which a jump plays on from.
+    double playStartMsPerQuarter_ = 500.0;  // guarded by tempoMutex_
+    int32_t playStartLastTempoPos_ = -1;
 
     std::atomic<int> displayTempo_{120};
     std::atomic<bool> fastForward_{false};

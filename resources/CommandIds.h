@@ -35,6 +35,15 @@
 #define IDM_HISTORY_CLEAR 40547
 #define IDM_DELETE_SETTINGS_AND_EXIT 40548
 #define IDM_FILE_SAVE_PLAYED 40549
+#define IDM_SONGS_NEXT 40580
+#define IDM_SONGS_PREVIOUS 40581
+#define IDM_JUMP_BACK 40582
+#define IDM_JUMP_FORWARD 40583
+#define IDM_JUMP_START 40584
+#define IDM_JUMP_TO 40585
+// "MIDI出力": the mapper, then the system's output devices in their order, as many as the range holds.
+#define IDM_MIDI_OUT_MAPPER 40590
+#define IDM_MIDI_OUT_LAST 40599
 // "MIDI入力" in "音源": "なし", then one item per input device
 #define IDM_MIDI_IN_NONE 40560
 #define IDM_MIDI_IN_FIRST 40561
@@ -49,3 +58,8 @@
 #define IDM_HOTKEY_RIGHT 40605
 #define IDM_HOTKEY_PAGE_UP 40606
 #define IDM_HOTKEY_PAGE_DOWN 40607
+#define IDM_HOTKEY_CTRL_LEFT 40608
+#define IDM_HOTKEY_CTRL_RIGHT 40609
+#define IDM_HOTKEY_HOME 40610
+#define IDM_HOTKEY_CTRL_PAGE_DOWN 40611
+#define IDM_HOTKEY_CTRL_PAGE_UP 40612

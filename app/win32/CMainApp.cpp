@@ -31,7 +31,8 @@ int CMainApp::run(HINSTANCE instance, int showCommand, const std::vector<std::st
     int exitCode = 1;
     {
         CMainWnd window(
-            instance, output.out(), [&] { return output.open(); }, output.timer(), output.failures());
+            instance, output.out(), [&] { return output.open(); }, output.timer(), output.failures(),
+            [&](int device) { return output.reopen(device); });
         if (window.create(showCommand)) {
             if (commandLine.problem != CommandLineResult::none) window.showMessage(commandLine.message);
             if (!songPath.empty()) window.model().openStartSong(songPath, commandLine.line.play);

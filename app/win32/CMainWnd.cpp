@@ -23,9 +23,10 @@ constexpr int firstHistoryPosition = 2;  // in the file menu, after "ファイ�
 }  // namespace
 
 CMainWnd::CMainWnd(HINSTANCE instance, MidiOut& out, OutputOpener openOutput, PlaybackTimer& timer,
-                   ShortMessageFailures& failures)
+                   ShortMessageFailures& failures, MidiOutChoice::Reopener reopenOutput)
     : instance_(instance),
       openOutput_(std::move(openOutput)),
+      midiOutChoice_(reopenOutput ? std::make_unique<MidiOutChoice>(std::move(reopenOutput)) : nullptr),
       model_(ports(), out, timer, *this, *this, failures),
       out_(out) {}
 
@@ -41,8 +42,9 @@ PlatformPorts CMainWnd::ports() {
     BackgroundPort& background = *this;
     HelpPort& help = *this;
     PlaySavePort& playSave = *this;
-    return PlatformPorts{window,      files,        dialogs,     effectDialogs, registry_, settingsWindow,
-                         &generators, &toneDialogs, &background, &help,         &playSave, &midiInputs_};
+    return PlatformPorts{
+        window,       files,       dialogs, effectDialogs, registry_,    settingsWindow,      &generators,
+        &toneDialogs, &background, &help,   &playSave,     &midiInputs_, midiOutChoice_.get()};
 }
 
 CMainWnd::~CMainWnd() {
@@ -73,6 +75,7 @@ bool CMainWnd::create(int showCommand) {
     window_ = CreateWindowExW(0, className, widen(programTitle).c_str(), windowStyle, 0, 0, largeWidth_,
                               largeHeight_, nullptr, menu, instance_, this);
     if (!window_) return false;
+    if (midiOutChoice_) midiOutChoice_->attach(window_);
 
     auto outputOpened = [&] {
         const std::optional<std::string> failure = openOutput_();

@@ -12,6 +12,7 @@
 #include "app/SettingsPort.h"
 #include "app/win32/GdiCanvas.h"
 #include "app/win32/MidiInputDevices.h"
+#include "app/win32/MidiOutChoice.h"
 #include "app/win32/RegistrySettingsStore.h"
 
 class CKeySigDlg;  // effects/win32/CKeySigDlg.h
@@ -45,8 +46,9 @@ class CMainWnd : public WindowPort,
 
     // Opens the MIDI output at start-up; the text to show when it cannot be opened.
     using OutputOpener = std::function<std::optional<std::string>()>;
+    // reopenOutput, when given, offers the choice of the output device ("MIDI出力").
     CMainWnd(HINSTANCE instance, MidiOut& out, OutputOpener openOutput, PlaybackTimer& timer,
-             ShortMessageFailures& failures);
+             ShortMessageFailures& failures, MidiOutChoice::Reopener reopenOutput = {});
     ~CMainWnd() override;
 
     static bool registerClass(HINSTANCE instance);
@@ -151,6 +153,7 @@ class CMainWnd : public WindowPort,
     int largeHeight_ = 0;
     std::unique_ptr<WindowCanvasSource> canvases_;
     RegistrySettingsStore registry_;
+    std::unique_ptr<MidiOutChoice> midiOutChoice_;  // before the model, which is given it
     MidiInputDevices midiInputs_{window_};
     MainWindowModel model_;
     // The open effect dialog; each deletes itself once its window is gone.

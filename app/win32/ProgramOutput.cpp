@@ -46,6 +46,12 @@ std::optional<std::string> ProgramOutput::open() {
     return openFailureText(error, mapper_.openFailureText());
 }
 
+bool ProgramOutput::reopen(int device) {
+    if (choice_ != MidiOutputChoice::midiMapper) return true;
+    closeFailures_ = mapper_.closeMidiOut();
+    return mapper_.openMidiOut(device) == DeviceError::none;
+}
+
 void ProgramOutput::stopAndReset() {
     timer_.stop();
     closeFailures_ = mapper_.resetMidiOut();

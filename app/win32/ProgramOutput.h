@@ -26,6 +26,9 @@ class ProgramOutput {
     int64_t inputOrigin() const;
     // Opens the chosen output at start-up; the text to show when it cannot be opened.
     std::optional<std::string> open();
+    // Another device of the system, or the mapper for -1, in place of the one open (while no song plays).
+    // False when it cannot be opened. The silent and recording outputs have nothing to change.
+    bool reopen(int device);
     // The end, in two steps around the freeing of the song: the timer stops and the device is reset (its
     // SysEx buffers unprepared) while the window still holds the song; then the device is closed, and
     // what went wrong in either step is shown.

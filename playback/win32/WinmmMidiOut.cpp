@@ -23,10 +23,11 @@ WinmmMidiOut::~WinmmMidiOut() {
     closeMidiOut();
 }
 
-DeviceError WinmmMidiOut::openMidiOut() {
+DeviceError WinmmMidiOut::openMidiOut(int device) {
     openFailureText_.clear();
     if (midiOutGetNumDevs() == 0) return DeviceError::noDevice;
-    const MMRESULT result = midiOutOpen(&handle_, MIDI_MAPPER, 0, 0, CALLBACK_NULL);
+    const UINT id = device < 0 ? MIDI_MAPPER : UINT(device);
+    const MMRESULT result = midiOutOpen(&handle_, id, 0, 0, CALLBACK_NULL);
     if (result != MMSYSERR_NOERROR) {
         wchar_t text[256] = {};
         midiOutGetErrorTextW(result, text, 256);

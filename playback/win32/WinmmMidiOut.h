@@ -19,8 +19,9 @@ class WinmmMidiOut : public MidiOut, private LongMessagePort {
     explicit WinmmMidiOut(ShortMessageFailures& failures) : failures_(failures) {}
     ~WinmmMidiOut() override;
 
-    // Opens the MIDI mapper; DeviceError::none on success.
-    DeviceError openMidiOut();
+    // Opens the system's output device of that index, or the MIDI mapper for -1; DeviceError::none on
+    // success.
+    DeviceError openMidiOut(int device = -1);
     // Windows' own description of the last failed open.
     const std::string& openFailureText() const { return openFailureText_; }
     // The end, in two steps around the freeing of the song (after the timer is gone): resetMidiOut

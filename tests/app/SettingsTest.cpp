@@ -66,6 +66,7 @@ TEST_F(SettingsTest, WhatIsWrittenAtExitIsReadAtTheNextStart) {
 
     history.noteOpened("E:\\new.mid");
     settings.soundModule = 1;
+    settings.midiOut = "外部 MIDI";
     settings.midiIn = "USB MIDI キーボード";
     MemorySettingsStore next;
     ASSERT_EQ(saveSettings(next, settings, history), SettingsStore::Status::ok);
@@ -76,10 +77,11 @@ TEST_F(SettingsTest, WhatIsWrittenAtExitIsReadAtTheNextStart) {
     EXPECT_EQ(reread.texDir, "C:\\Pictures");
     EXPECT_EQ(reread.soundModule, 1);
     EXPECT_EQ(reread.backgroundPath, "C:\\Pictures\\face.bmp");
+    EXPECT_EQ(reread.midiOut, "外部 MIDI");
     EXPECT_EQ(reread.midiIn, "USB MIDI キーボード");
     ASSERT_EQ(rereadHistory.count(), 3);
     EXPECT_EQ(rereadHistory.at(0), "E:\\new.mid");
-    EXPECT_EQ(next.writes, 3 + 6 + 3);  // the folders, the history slots, the user values: all at exit
+    EXPECT_EQ(next.writes, 3 + 6 + 4);  // the folders, the history slots, the user values: all at exit
 }
 
 TEST_F(SettingsTest, OnlyAbsentValuesGetTheirDefaultsWrittenAndTheRestIsStillRead) {

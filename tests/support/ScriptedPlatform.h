@@ -75,9 +75,12 @@ class ScriptedPlatform : public WindowPort,
         return nextChoice;
     }
     void postTick() override {}
-    // EffectDialogPort: no effect time is ever given; the dialogs' own answers are the tests' to make.
+    // EffectDialogPort: the time dialog answers timeAnswer; the dialogs' own answers are the tests' to make.
     void showRefusal(EffectTimeRefusal refusal) override { refusals.push_back(refusal); }
-    std::optional<int32_t> askEffectTime(const EffectTimeQuestion&) override { return std::nullopt; }
+    std::optional<int32_t> askEffectTime(const EffectTimeQuestion& question) override {
+        timeQuestions.push_back(question.prompt());
+        return timeAnswer;
+    }
     void openKeySignatureDialog(const KeySignature& initial) override { openedKeySignature = initial; }
     void openPitchDialog(const PitchMap&) override {}
     void enableCloseCommand(bool enabled) override { closeEnabled = enabled; }
@@ -136,6 +139,8 @@ class ScriptedPlatform : public WindowPort,
 
     // The open dialogs: both answer nextChoice; the filters they were given, in turn.
     std::optional<std::string> nextChoice;
+    std::optional<int32_t> timeAnswer;
+    Lines timeQuestions;  // the prompts of the time dialog, in turn
     std::string songFilter;
     Lines songFolders;
     Lines sourceFilters;

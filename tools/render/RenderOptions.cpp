@@ -18,6 +18,7 @@ const char* const renderUsage =
     "  --mute CH              silence channel CH (repeatable)\n"
     "  --double CH            double channel CH an octave lower\n"
     "  --volume PERCENT       master volume 0-120\n"
+    "  --start SECONDS        jump to this second first, as the window's jump does\n"
     "  --out FILE             write the messages to FILE instead of standard output\n"
     "  --smf FILE.mid         also write what was sent as a format 0 MIDI file\n"
     "  --wav FILE.wav         also render what was sent to audio with FluidSynth\n"
@@ -118,6 +119,9 @@ ParsedOptions parseRenderOptions(const std::vector<std::string>& arguments) {
         } else if (option == "--volume") {
             if (!intValue(0, 120, number)) return fail("--volume takes a percentage from 0 to 120");
             options.masterVolume = number;
+        } else if (option == "--start") {
+            if (!intValue(0, 86400, options.startSeconds))
+                return fail("--start takes a whole number of seconds from 0 to 86400");
         } else if (option == "--out" || option == "--smf" || option == "--wav" || option == "--soundfont") {
             const std::string* path = value(1);
             if (!path || path->empty()) return fail(option + " takes a file name");

@@ -21,6 +21,7 @@ struct RenderOptions {
     std::vector<int> mutedChannels;
     std::optional<int> doubleChannel;  // octave-lower doubling
     std::optional<int> masterVolume;   // percent, as the face sets it
+    int startSeconds = 0;              // jump there before playing on
     std::string outPath;               // empty: standard output
     std::string smfPath;               // also write the stream as a format 0 file
     std::string wavPath;               // also render the stream to audio

@@ -4,9 +4,11 @@
 
 #include "resources/CommandIds.h"
 
-TestWindow::TestWindow(MidiOut& out, PlaybackTimer& timer, ShortMessageFailures& failures)
+TestWindow::TestWindow(MidiOut& out, PlaybackTimer& timer, ShortMessageFailures& failures,
+                       MidiOutChoice::Reopener reopenOutput)
     : CMainWnd(
-          GetModuleHandleW(nullptr), out, [] { return std::optional<std::string>(); }, timer, failures) {}
+          GetModuleHandleW(nullptr), out, [] { return std::optional<std::string>(); }, timer, failures,
+          std::move(reopenOutput)) {}
 
 void TestWindow::showMessage(const std::string& text) {
     if (messagesFail) ADD_FAILURE() << text;

@@ -21,7 +21,9 @@ class TestWindow : public CMainWnd {
   public:
     using Lines = std::vector<std::string>;
 
-    TestWindow(MidiOut& out, PlaybackTimer& timer, ShortMessageFailures& failures);
+    // reopenOutput, when given, offers "MIDI出力".
+    TestWindow(MidiOut& out, PlaybackTimer& timer, ShortMessageFailures& failures,
+               MidiOutChoice::Reopener reopenOutput = {});
 
     void showMessage(const std::string& text) override;
     FileData readFile(const std::string& path, uint64_t limit) override;

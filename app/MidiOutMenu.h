@@ -1,0 +1,53 @@
+#pragma once
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/WindowPort.h"
+
+// What the choice of the MIDI output asks of the platform.
+class MidiOutPort {
+  public:
+    virtual ~MidiOutPort() = default;
+    // The system's MIDI output devices by name, in the system's order.
+    virtual std::vector<std::string> outputDevices() = 0;
+    // Closes the output and opens the device at that index of outputDevices, or the MIDI mapper for
+    // mapperDevice. False when it cannot be opened (the output is then closed).
+    virtual bool reopenMidiOut(int device) = 0;
+    // The items of "MIDI出力", in order: the mapper's first, then one per device.
+    virtual void showMidiOutItems(const std::vector<std::string>& labels) = 0;
+};
+
+// "MIDI出力" of the "音源" menu: the MIDI mapper (the default) or one of the system's output devices, kept in
+// the settings by its name ("MidiOut", empty for the mapper). Like the sound module, it changes only while
+// no song plays; the output is opened again at once. A device that cannot be opened gives way to the mapper,
+// with one message; so does a saved device that is missing at start-up, whose name is kept for its return.
+class MidiOutMenu {
+  public:
+    static constexpr int mapperDevice = -1;
+
+    // savedName is the setting, which this menu changes.
+    MidiOutMenu(MidiOutPort& port, WindowPort& window, std::string& savedName, std::function<bool()> playing)
+        : port_(port), window_(window), savedName_(savedName), playing_(std::move(playing)) {}
+
+    // Start-up, once the settings are read and the mapper is open: the items, and the saved device.
+    void start();
+
+    bool handles(int id) const;
+    void run(int id);
+    bool checked(int id) const;
+
+  private:
+    int deviceOf(int id) const;
+    void choose(int device);
+
+    MidiOutPort& port_;
+    WindowPort& window_;
+    std::string& savedName_;
+    std::function<bool()> playing_;
+    std::vector<std::string> devices_;
+    int chosen_ = mapperDevice;
+};
+
+// The message for a device that gives way to the mapper.
+std::string midiOutFallbackText(const std::string& name);

@@ -1,0 +1,31 @@
+#pragma once
+#include <functional>
+#include <string>
+
+#include "app/SongListMenu.h"
+#include "playback/Player.h"
+
+// "次の曲" and "前の曲" of the "選曲" menu (also Ctrl+PageDown, Ctrl+PageUp): the song-list entry after or
+// before the one playing, in the list's order. In loop play ("循環再生") they wrap round and the loop goes
+// on from there; otherwise there is nothing after the last entry or before the first. Outside a song-list
+// mode the entry playing is the loaded song's (its last place in the list), or the last one picked. A song
+// that was playing goes on playing with the new entry; a stopped one stays stopped.
+class SongStepMenu {
+  public:
+    SongStepMenu(SongSelection& selection, SongListMenuHost& host, Player& player,
+                 std::function<std::string()> loadedPath)
+        : selection_(selection), host_(host), player_(player), loadedPath_(std::move(loadedPath)) {}
+
+    bool handles(int id) const;
+    void run(int id);
+    bool checked(int) const { return false; }
+
+  private:
+    int currentEntry() const;
+    void step(int direction);
+
+    SongSelection& selection_;
+    SongListMenuHost& host_;
+    Player& player_;
+    std::function<std::string()> loadedPath_;
+};

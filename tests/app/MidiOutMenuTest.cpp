@@ -1,0 +1,69 @@
+// "MIDI出力": which device is opened, when the choice is refused, and the mapper as the way out.
+#include <gtest/gtest.h>
+
+#include "app/MidiOutMenu.h"
+#include "resources/CommandIds.h"
+#include "tests/support/ScriptedPlatform.h"
+
+namespace {
+struct Devices : MidiOutPort {
+    std::vector<std::string> outputDevices() override { return names; }
+    bool reopenMidiOut(int device) override {
+        opened.push_back(device);
+        return device == MidiOutMenu::mapperDevice || names[size_t(device)] != "broken";
+    }
+    void showMidiOutItems(const std::vector<std::string>& labels) override { items = labels; }
+
+    std::vector<std::string> names = {"Synth A", "broken", "Synth B"};
+    std::vector<int> opened;
+    std::vector<std::string> items;
+};
+
+struct MidiOutMenuTest : testing::Test {
+    MidiOutMenu menu{devices, window, saved, [this] { return playing; }};
+    Devices devices;
+    ScriptedPlatform window;
+    std::string saved;
+    bool playing = false;
+};
+
+constexpr int mapperItem = IDM_MIDI_OUT_MAPPER;
+constexpr int itemOf(int device) {
+    return IDM_MIDI_OUT_MAPPER + 1 + device;
+}
+}  // namespace
+
+TEST_F(MidiOutMenuTest, ListsTheMapperThenTheDevicesAndOpensTheSavedOneAtStart) {
+    saved = "Synth B";
+    menu.start();
+    EXPECT_EQ(devices.items, (std::vector<std::string>{"MIDIマッパー", "Synth A", "broken", "Synth B"}));
+    EXPECT_EQ(devices.opened, std::vector<int>{2});
+    EXPECT_TRUE(menu.checked(itemOf(2)));
+    EXPECT_FALSE(menu.checked(mapperItem));
+    EXPECT_FALSE(menu.handles(itemOf(3)));
+    EXPECT_TRUE(window.messages.empty());
+}
+
+TEST_F(MidiOutMenuTest, AMissingSavedDeviceLeavesTheMapperWithOneMessageAndKeepsItsName) {
+    saved = "Gone";
+    menu.start();
+    EXPECT_TRUE(devices.opened.empty());  // the mapper is open already
+    EXPECT_TRUE(menu.checked(mapperItem));
+    EXPECT_EQ(window.messages, std::vector<std::string>{midiOutFallbackText("Gone")});
+    EXPECT_EQ(saved, "Gone");
+}
+
+TEST_F(MidiOutMenuTest, AChoiceReopensWhileStoppedIsIgnoredWhilePlayingAndAFailureFallsBackToTheMapper) {
+    menu.start();
+    menu.run(itemOf(0));
+    EXPECT_EQ(saved, "Synth A");
+    playing = true;
+    menu.run(itemOf(2));
+    EXPECT_EQ(saved, "Synth A");
+    playing = false;
+    menu.run(itemOf(1));
+    EXPECT_EQ(devices.opened, (std::vector<int>{0, 1, MidiOutMenu::mapperDevice}));
+    EXPECT_EQ(window.messages, std::vector<std::string>{midiOutFallbackText("broken")});
+    EXPECT_TRUE(menu.checked(mapperItem));
+    EXPECT_EQ(saved, "");
+}
