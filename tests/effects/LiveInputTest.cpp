@@ -192,7 +192,7 @@ TEST_F(LiveInputTest, AFloodOfAnyBytesLeavesNothingHeldAfterAStop) {
 // The keyboard's thread, the song's (the timer's) and the window's at once, the window changing the effect,
 // transpose and doubling and stopping now and then: once the keyboard has let go of every key, the device
 // sounds none of them. Run under ThreadSanitizer too.
-TEST(LiveInputThreads, NoNoteIsStrandedWhileTheWindowChangesTheControlsAndStops) {
+TEST(CrossThreadLiveInput, NoNoteIsStrandedWhileTheWindowChangesTheControlsAndStops) {
     KeyStateDevice device;
     LiveControls controls;
     EffectSettings songEffect;
