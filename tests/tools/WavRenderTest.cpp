@@ -1,4 +1,5 @@
 // velmira-render --wav: the audio holds the notes the effect plays, measured in the samples themselves.
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
@@ -44,38 +45,26 @@ Audio readWav(const std::vector<uint8_t>& bytes) {
     return audio;
 }
 
-// The strongest period of the samples between the two times, by normalised autocorrelation: the shortest
-// lag that correlates nearly as well as the best one (the best may be a multiple of the period). Returns
-// the nearest MIDI key, or -1 where there is no clear pitch.
-int measuredKey(const Audio& audio, int fromMs, int toMs) {
+// The key whose fundamental is strongest between the two times, by the samples' power at each key's
+// frequency: a flute's fundamental outweighs its overtones.
+int strongestKey(const Audio& audio, int fromMs, int toMs) {
     const size_t begin = size_t(fromMs) * size_t(audio.sampleRate) / 1000;
-    const size_t length = size_t(toMs - fromMs) * size_t(audio.sampleRate) / 1000 / 2;
-    const int shortestLag = audio.sampleRate / 1500, longestLag = audio.sampleRate / 100;
-    if (begin + length + size_t(longestLag) > audio.mono.size()) return -1;
-    std::vector<double> correlation(size_t(longestLag) + 2, 0.0);
-    for (int lag = shortestLag; lag <= longestLag + 1; ++lag) {
-        double product = 0, energyA = 0, energyB = 0;
-        for (size_t i = begin; i < begin + length; ++i) {
-            const double a = audio.mono[i], b = audio.mono[i + size_t(lag)];
-            product += a * b;
-            energyA += a * a;
-            energyB += b * b;
+    const size_t end = std::min(audio.mono.size(), size_t(toMs) * size_t(audio.sampleRate) / 1000);
+    int strongest = -1;
+    double strongestPower = 0;
+    for (int key = 36; key <= 96; ++key) {
+        const double step = 2 * M_PI * 440 * std::pow(2.0, (key - 69) / 12.0) / audio.sampleRate;
+        double real = 0, imaginary = 0;
+        for (size_t i = begin; i < end; ++i) {
+            real += audio.mono[i] * std::cos(step * double(i));
+            imaginary += audio.mono[i] * std::sin(step * double(i));
         }
-        correlation[size_t(lag)] = energyA > 0 && energyB > 0 ? product / std::sqrt(energyA * energyB) : 0;
+        if (real * real + imaginary * imaginary > strongestPower) {
+            strongestPower = real * real + imaginary * imaginary;
+            strongest = key;
+        }
     }
-    double best = 0;
-    for (int lag = shortestLag + 1; lag <= longestLag; ++lag) best = std::max(best, correlation[size_t(lag)]);
-    if (best < 0.8) return -1;
-    for (int lag = shortestLag + 1; lag <= longestLag; ++lag) {
-        const double before = correlation[size_t(lag - 1)], here = correlation[size_t(lag)],
-                     after = correlation[size_t(lag + 1)];
-        if (here < 0.9 * best || here < before || here < after) continue;
-        // The peak between the samples, through a parabola.
-        const double shift = 0.5 * (before - after) / (before - 2 * here + after);
-        const double frequency = audio.sampleRate / (lag + shift);
-        return int(std::lround(69 + 12 * std::log2(frequency / 440.0)));
-    }
-    return -1;
+    return strongest;
 }
 
 using WavRenderTest = RenderTest;
@@ -92,7 +81,7 @@ TEST_F(WavRenderTest, TheAudioPlaysTheKeysTheEffectAndTheTransposeMoveTheScaleTo
     EXPECT_GE(audio.mono.size(), size_t(44100) * (cMajorScale.size() * noteMs + 2000) / 1000);
     std::vector<int> keys;
     for (int note = 0; note < int(cMajorScale.size()); ++note)
-        keys.push_back(measuredKey(audio, note * noteMs + 150, note * noteMs + 450));
+        keys.push_back(strongestKey(audio, note * noteMs + 150, note * noteMs + 450));
     EXPECT_EQ(keys, (std::vector<int>{55, 59, 59, 60, 64, 64, 66, 67}));
 }
 
