@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets of fuzz/ with clang (coverage for the fuzzer, AddressSanitizer and
-# UndefinedBehaviorSanitizer over the whole tree) in a build tree of their own, writes their seed corpora,
-# and runs each target for SECONDS (default 60), one after another. A finding stops the run: the input that
-# caused it is left in the fuzz build tree (crash-*, leak-*, timeout-*) and the exit status is 1. Each target is
-# built on its own, so that one that does not build is reported and the others still run.
+# UndefinedBehaviorSanitizer over the whole tree) in a build tree of their own and runs each target for
+# SECONDS (default 60), one after another, from its committed seeds in fuzz/seeds/<target>/ (small files the
+# program's own writers made). A finding stops the run: the input that caused it is left in the fuzz build
+# tree (crash-*, leak-*, timeout-*) and the exit status is 1. Each target is built on its own, so that one
+# that does not build is reported and the others still run.
 # Usage: scripts/fuzz.sh [SECONDS] [TARGET...]
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
@@ -19,11 +20,6 @@ flags="-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefin
 CC=clang CXX=clang++ cmake -S "$top" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DVELMIRA_FUZZ=ON \
   -DCMAKE_CXX_FLAGS="$flags" -DCMAKE_C_FLAGS="$flags" -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined" \
   >/dev/null
-cmake --build "$build" --target velmira-fuzz-seeds -j "$(nproc)"
-
-# Seeds are written afresh; what the fuzzer found worth keeping stays in corpus/ between runs.
-rm -rf "$build/seeds"
-ASAN_OPTIONS=detect_leaks=0 "$build/fuzz/velmira-fuzz-seeds" "$build/seeds"
 
 # Inputs as large as the largest seed of each target (a button sheet is 74 KB), and no larger.
 max_len() {
@@ -44,12 +40,12 @@ for target in "${targets[@]}"; do
     continue
   fi
   corpus="$build/corpus/$target"
-  mkdir -p "$corpus"
+  mkdir -p "$corpus"  # what the fuzzer finds worth keeping; the committed seeds are only read
   echo "== $target, $seconds s"
   rc=0
   (cd "$build" && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
     "$build/fuzz/$target" -max_total_time="$seconds" -max_len="$(max_len "$target")" -timeout=10 \
-    -rss_limit_mb=2048 -print_final_stats=1 "$corpus" "$build/seeds/$target" >"$build/$target.log" 2>&1) || rc=$?
+    -rss_limit_mb=2048 -print_final_stats=1 "$corpus" "$top/fuzz/seeds/$target" >"$build/$target.log" 2>&1) || rc=$?
   grep -E '^(stat::number_of_executed_units|stat::average_exec_per_sec|stat::peak_rss_mb)' "$build/$target.log" || true
   if [ $rc -ne 0 ]; then
     grep -E 'ERROR|SUMMARY|Test unit written' "$build/$target.log" >&2 || true
