@@ -56,17 +56,8 @@ void runFilter(benchmark::State& state, EffectType type) {
     state.SetItemsProcessed(int64_t(state.iterations()) * int64_t(messages.size()));
 }
 
-void BM_EventFilterFolkScale(benchmark::State& state) {
-    runFilter(state, EffectType::folk);
-}
-void BM_EventFilterCustomMap(benchmark::State& state) {
-    runFilter(state, EffectType::customMap);
-}
-void BM_EventFilterNoEffect(benchmark::State& state) {
-    runFilter(state, EffectType::none);
-}
 }  // namespace
 
-BENCHMARK(BM_EventFilterFolkScale);
-BENCHMARK(BM_EventFilterCustomMap);
-BENCHMARK(BM_EventFilterNoEffect);
+BENCHMARK_CAPTURE(runFilter, FolkScale, EffectType::folk);
+BENCHMARK_CAPTURE(runFilter, CustomMap, EffectType::customMap);
+BENCHMARK_CAPTURE(runFilter, NoEffect, EffectType::none);

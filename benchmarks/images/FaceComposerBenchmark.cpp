@@ -17,10 +17,9 @@ DibImage largestPicture() {
     for (int y = 0; y < pictureSize; ++y) {
         for (int x = 0; x < pictureSize; ++x) {
             noise = noise * 214013 + 2531011;
-            const int grain = int(noise >> 16 & 31);
-            picture.setPackedAt(x, y,
-                                packColour(uint8_t(x * 255 / pictureSize), uint8_t(y * 255 / pictureSize),
-                                           uint8_t(128 + grain)));
+            const uint8_t grain = uint8_t(128 + (noise >> 16 & 31));
+            picture.setPackedAt(
+                x, y, packColour(uint8_t(x * 255 / pictureSize), uint8_t(y * 255 / pictureSize), grain));
         }
     }
     return picture;
@@ -29,9 +28,8 @@ DibImage largestPicture() {
 // The face's worst case: the picture shows everywhere.
 MaskGrid allPicture() {
     MaskGrid mask;
-    for (int row = 0; row < faceHeight; ++row) {
+    for (int row = 0; row < faceHeight; ++row)
         for (int column = 0; column < faceWidth; ++column) mask.set(column, row, MaskGrid::showsPicture);
-    }
     return mask;
 }
 
