@@ -5,69 +5,58 @@
 #include "playback/RecordingMidiOut.h"
 
 namespace {
-using Bytes = std::vector<uint8_t>;
+using Lines = std::vector<std::string>;
 
-std::vector<Bytes> chased(const std::vector<Bytes>& sent) {
+// Messages written as the renderer prints them, without the time: "B0 07 0A".
+Lines chased(const Lines& sent) {
     ControllerChase chase;
-    for (const Bytes& message : sent) {
-        if (message[0] >= 0xF0)
-            chase.sendLongMessage(message.data(), message.size());
+    for (const std::string& text : sent) {
+        std::vector<uint8_t> bytes;
+        for (size_t at = 0; at < text.size(); at += 3)
+            bytes.push_back(uint8_t(std::stoi(text.substr(at, 2), nullptr, 16)));
+        if (bytes[0] >= 0xF0)
+            chase.sendLongMessage(bytes.data(), bytes.size());
         else
-            chase.sendShortMessage(message[0], message[1], message.size() > 2 ? message[2] : 0);
+            chase.sendShortMessage(bytes[0], bytes[1], bytes.size() > 2 ? bytes[2] : 0);
     }
     RecordingMidiOut device;
     chase.replay(device);
-    std::vector<Bytes> replayed;
+    Lines replayed;
     for (const RecordingMidiOut::Message& message : device.messages())
-        replayed.emplace_back(message.bytes.begin(), message.bytes.end());
+        replayed.push_back(RecordingMidiOut::formatLine(message).substr(2));
     return replayed;
 }
 
-const Bytes gmOn = {0xF0, 0x7E, 0x7F, 0x09, 0x01, 0xF7};
-const Bytes gsPart = {0xF0, 0x41, 0x10, 0x42, 0x12, 0x40, 0x1A, 0x15, 0x02, 0x0F, 0xF7};
+const std::string gmOn = "F0 7E 7F 09 01 F7";
+const std::string gsPart = "F0 41 10 42 12 40 1A 15 02 0F F7";
 }  // namespace
 
 TEST(ControllerChaseTest, KeepsWhatADeviceWouldHoldAndSendsTheBankBeforeTheProgram) {
     const struct {
         const char* name;
-        std::vector<Bytes> sent, replayed;
+        Lines sent, replayed;
     } cases[] = {
         {"the last value of each, the bank first",
-         {{0xB0, 7, 10}, {0xC0, 5, 0}, {0xB0, 32, 1}, {0xB0, 0, 8}, {0xB0, 7, 20}, {0xB2, 10, 30}},
-         {{0xB0, 0, 8}, {0xB0, 32, 1}, {0xC0, 5, 0}, {0xB0, 7, 20}, {0xB2, 10, 30}}},
+         {"B0 07 0A", "C0 05", "B0 20 01", "B0 00 08", "B0 07 14", "B2 0A 1E"},
+         {"B0 00 08", "B0 20 01", "C0 05 00", "B0 07 14", "B2 0A 1E"}},
         {"notes and the mode messages leave nothing",
-         {{0x90, 60, 100}, {0x80, 60, 0}, {0xA0, 60, 5}, {0xB0, 123, 0}, {0xB0, 120, 0}},
+         {"90 3C 64", "80 3C 00", "A0 3C 05", "B0 7B 00", "B0 78 00"},
          {}},
         {"reset all controllers keeps volume and pan",
-         {{0xB0, 1, 40}, {0xB0, 64, 127}, {0xE0, 0, 80}, {0xD0, 30, 0}, {0xB0, 7, 50}, {0xB0, 121, 0}},
-         {{0xB0, 7, 50}}},
-        {"bend and pressure", {{0xE3, 0x12, 0x50}, {0xD3, 30, 0}}, {{0xE3, 0x12, 0x50}, {0xD3, 30, 0}}},
+         {"B0 01 28", "B0 40 7F", "E0 00 50", "D0 1E", "B0 07 32", "B0 79 00"},
+         {"B0 07 32"}},
+        {"bend and pressure", {"E3 12 50", "D3 1E"}, {"E3 12 50", "D3 1E 00"}},
         {"each parameter with its data, the last one selected again",
-         {{0xB0, 101, 0},
-          {0xB0, 100, 0},
-          {0xB0, 6, 12},
-          {0xB0, 99, 1},
-          {0xB0, 98, 8},
-          {0xB0, 6, 70},
-          {0xB0, 38, 3},
-          {0xB0, 101, 0},
-          {0xB0, 100, 0},
-          {0xB0, 6, 2}},
-         {{0xB0, 101, 0},
-          {0xB0, 100, 0},
-          {0xB0, 6, 2},
-          {0xB0, 99, 1},
-          {0xB0, 98, 8},
-          {0xB0, 6, 70},
-          {0xB0, 38, 3},
-          {0xB0, 101, 0},
-          {0xB0, 100, 0}}},
+         {"B0 65 00", "B0 64 00", "B0 06 0C", "B0 63 01", "B0 62 08", "B0 06 46", "B0 26 03", "B0 65 00",
+          "B0 64 00", "B0 06 02"},
+         {"B0 65 00", "B0 64 00", "B0 06 02", "B0 63 01", "B0 62 08", "B0 06 46", "B0 26 03", "B0 65 00",
+          "B0 64 00"}},
         {"data entry with no parameter selected goes nowhere",
-         {{0xB0, 6, 12}, {0xB0, 101, 127}, {0xB0, 100, 127}, {0xB0, 6, 12}},
-         {{0xB0, 101, 127}, {0xB0, 100, 127}}},
+         {"B0 06 0C", "B0 65 7F", "B0 64 7F", "B0 06 0C"},
+         {"B0 65 7F", "B0 64 7F"}},
         {"system exclusive in order; a device reset forgets everything before it",
-         {{0xB0, 7, 10}, gsPart, gmOn, gsPart, {0xB1, 7, 20}},
-         {gmOn, gsPart, {0xB1, 7, 20}}},
+         {"B0 07 0A", gsPart, gmOn, gsPart, "B1 07 14"},
+         {gmOn, gsPart, "B1 07 14"}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
