@@ -24,21 +24,12 @@ std::vector<uint8_t> busySong() {
     const uint32_t q = 96;
     SmfTrack conductor;
     conductor.tempo(0, 500000).tempo(4 * q, 250000).tempo(8 * q, 1000000).endOfTrack(6 * q);
-    SmfTrack held;
+    SmfTrack held;  // the bank, the program, the volume and a bend range by running status, then the note
     held.sysEx(0, gsReset, sizeof gsReset)
-        .shortMessage(0, 0xB0, 0, 8)
-        .shortMessage(0, 0xC0, 5)
-        .shortMessage(0, 0xB0, 7, 90)
-        .shortMessage(0, 0xB0, 101, 0)
-        .shortMessage(0, 0xB0, 100, 0)
-        .shortMessage(0, 0xB0, 6, 12)
-        .shortMessage(0, 0x90, 60, 100)
-        .shortMessage(q, 0xE0, 0, 80)
-        .shortMessage(q, 0xB0, 64, 127)
-        .sysEx(q, rhythmPart, sizeof rhythmPart)
-        .shortMessage(5 * q, 0x80, 60, 0)
-        .shortMessage(2 * q, 0xB0, 64, 0)
-        .endOfTrack();
+        .raw(0, {0xB0, 0, 8, 0, 0xC0, 5, 0, 0xB0, 7, 90, 0, 101, 0, 0, 100, 0});
+    held.raw(0, {6, 12, 0, 0x90, 60, 100}).shortMessage(q, 0xE0, 0, 80).shortMessage(q, 0xB0, 64, 127);
+    held.sysEx(q, rhythmPart, sizeof rhythmPart).shortMessage(5 * q, 0x80, 60, 0);
+    held.shortMessage(2 * q, 0xB0, 64, 0).endOfTrack();
     SmfTrack beat;
     beat.shortMessage(0, 0xC1, 30).shortMessage(0, 0xB1, 1, 60).shortMessage(0, 0xD1, 40);
     for (int i = 0; i < 14; ++i)
