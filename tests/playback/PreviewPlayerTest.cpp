@@ -91,10 +91,13 @@ TEST(PreviewPlayer, StopsAtTheEndOfTheSongOnTheDialogsThreadOnceAndDoesNotLoop) 
     EXPECT_EQ(rig.timer.starts, 2);
 }
 
-TEST(PreviewPlayer, ANewSelectionWhileListeningStopsTheFirstSongAndStartsTheSecondFromItsBeginning) {
+TEST(PreviewPlayer, ANewSelectionStopsTheSongPlayingAndStartsFromItsBeginningAndAnEmptyOneLoadsNothing) {
     PreviewRig rig;
     rig.player.load(twoChannelSong());
-    rig.player.start();
+    rig.timer.failNextStart = true;
+    EXPECT_EQ(rig.player.start(), PreviewPlayer::StartResult::timerFailed);
+    EXPECT_FALSE(rig.player.playing());
+    EXPECT_EQ(rig.player.start(), PreviewPlayer::StartResult::started);
     for (int i = 0; i < 10; ++i) rig.tick();
     ASSERT_TRUE(rig.player.playing());
     const size_t before = rig.out.messages().size();
@@ -106,15 +109,6 @@ TEST(PreviewPlayer, ANewSelectionWhileListeningStopsTheFirstSongAndStartsTheSeco
     EXPECT_EQ(lines[before], "90 B0 42 00");             // the first song's stop: sostenuto off first
     EXPECT_EQ(lines[before + 48], "90 B0 79 00");        // the load: reset all controllers
     EXPECT_EQ(lines[before + 48 + 17], "100 92 46 01");  // the second song's first event
-}
-
-TEST(PreviewPlayer, AFailedTimerLeavesItIdleAndAnEmptyFileLoadsNothing) {
-    PreviewRig rig;
-    rig.timer.failNextStart = true;
-    rig.player.load(twoChannelSong());
-    EXPECT_EQ(rig.player.start(), PreviewPlayer::StartResult::timerFailed);
-    EXPECT_FALSE(rig.player.playing());
-    EXPECT_EQ(rig.player.start(), PreviewPlayer::StartResult::started);
 
     rig.out.clear();
     rig.player.load({});  // stops the song that played, sends no load messages
