@@ -7,6 +7,7 @@
 
 #include "playback/MessageLine.h"
 #include "playback/RecordingMidiOut.h"
+#include "tests/support/PlaybackRig.h"
 
 TEST(MessageLine, WritesTheTimeAsPrintfDoesThenTheBytesAndCutsAtAWholeByte) {
     const uint8_t noteOn[] = {0x90, 0x3C, 0x7F};
@@ -40,19 +41,15 @@ TEST(MessageLine, RecordedMessagesKeepTheirBytesWhenTheRecordingIsCopied) {
     const uint8_t tuneRequest[] = {0xF6};
     out.sendLongMessage(tuneRequest, 1);
 
-    std::vector<RecordingMidiOut::Message> copy = out.messages();
-    std::vector<RecordingMidiOut::Message> assigned;
-    assigned = copy;
-    out.clear();
-    for (const auto* messages : {&copy, &assigned}) {
-        ASSERT_EQ(messages->size(), 3u);
-        EXPECT_EQ(RecordingMidiOut::formatLine((*messages)[0]), "5 C1 05 00");
-        EXPECT_EQ(RecordingMidiOut::formatLine((*messages)[1]), "5 F0 41 10 42 12 40 00 7F 00 41 F7");
-        EXPECT_EQ(RecordingMidiOut::formatLine((*messages)[2]), "5 F6");
-    }
-    // Assigning a short message over a long one and back.
-    assigned[1] = copy[0];
+    const std::vector<RecordingMidiOut::Message> copy = out.messages();
+    std::vector<RecordingMidiOut::Message> assigned(3);
     assigned[0] = copy[1];
-    EXPECT_EQ(RecordingMidiOut::formatLine(assigned[1]), "5 C1 05 00");
-    EXPECT_EQ(RecordingMidiOut::formatLine(assigned[0]), "5 F0 41 10 42 12 40 00 7F 00 41 F7");
+    assigned[0] = copy[0];  // a short message over a long one
+    assigned[1] = copy[0];
+    assigned[1] = copy[1];  // and a long one over a short one
+    assigned[2] = copy[2];
+    out.clear();
+    const std::vector<std::string> expected = {"5 C1 05 00", "5 F0 41 10 42 12 40 00 7F 00 41 F7", "5 F6"};
+    EXPECT_EQ(messageLines(copy), expected);
+    EXPECT_EQ(messageLines(assigned), expected);
 }
