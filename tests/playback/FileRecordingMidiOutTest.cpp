@@ -27,7 +27,8 @@ class NoteEachTick : public TimerClient {
 };
 }  // namespace
 
-TEST_F(FileRecordingMidiOutTest, WritesEachMessageAtOnceWithItsRealTimeSinceOpeningOverAnEarlierRecording) {
+TEST_F(FileRecordingMidiOutTest,
+       WritesEachMessageAtOnceWithItsRealTimeOverAnEarlierRecordingOrTellsItCannot) {
     std::ofstream(path_) << "an older recording\n";
     FileRecordingMidiOut out(path_, clock_);
     ASSERT_TRUE(out.isOpen());
@@ -41,6 +42,10 @@ TEST_F(FileRecordingMidiOutTest, WritesEachMessageAtOnceWithItsRealTimeSinceOpen
     out.sendLongMessage(gsReset, sizeof gsReset);
     EXPECT_EQ(fileLines(), (Lines{"0 B0 79 00\t1500", "120 F0 41 10 42 12 40 00 7F 00 41 F7\t2001500"}));
     EXPECT_TRUE(out.allWritten());
+
+    FileRecordingMidiOut lost(path("no-such-folder/record.txt"), clock_);
+    EXPECT_FALSE(lost.isOpen());
+    lost.sendShortMessage(0x90, 60, 100);  // goes nowhere, and does not crash
 }
 
 TEST_F(FileRecordingMidiOutTest, RefusesTheSystemExclusiveMessagesADeviceRefuses) {
@@ -64,6 +69,8 @@ TEST_F(FileRecordingMidiOutTest, StampsEachTimerCallWithThePlayTimeCountedFromTh
     NoteEachTick sequencer(out);
 
     out.sendShortMessage(0xB0, 0x79, 0x00);  // a load, before any playback
+    timer.failNextStart = true;
+    EXPECT_FALSE(stamping.start(10, sequencer)) << "the real timer's failure is passed on";
     ASSERT_TRUE(stamping.start(10, sequencer));
     EXPECT_EQ(timer.periodMs(), 10);
     for (int call = 0; call < 3; ++call) {
@@ -79,17 +86,4 @@ TEST_F(FileRecordingMidiOutTest, StampsEachTimerCallWithThePlayTimeCountedFromTh
 
     EXPECT_EQ(fileLines(), (Lines{"0 B0 79 00\t0", "0 90 3C 64\t10000", "10 90 3D 64\t20000",
                                   "20 90 3E 64\t30000", "20 B0 7B 00\t30000", "0 90 3F 64\t30000"}));
-}
-
-TEST_F(FileRecordingMidiOutTest, TellsWhenTheFileCannotBeCreatedAndKeepsTheStartFailureOfTheRealTimer) {
-    FileRecordingMidiOut lost(path("no-such-folder/record.txt"), clock_);
-    EXPECT_FALSE(lost.isOpen());
-    lost.sendShortMessage(0x90, 60, 100);  // goes nowhere, and does not crash
-
-    FileRecordingMidiOut out(path_, clock_);
-    VirtualTimer timer;
-    timer.failNextStart = true;
-    PlayTimeStampingTimer stamping(timer, out);
-    NoteEachTick sequencer(out);
-    EXPECT_FALSE(stamping.start(10, sequencer));
 }
