@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <utility>
 #include <vector>
 
 #include "playback/LongMessageRing.h"
@@ -16,13 +17,7 @@ class ScriptedPort : public LongMessagePort {
         sends.push_back({buffer, ring->data(buffer)[count - 1]});
         return accept;
     }
-    struct Send {
-        int buffer;
-        uint8_t lastByte;
-        bool operator==(const Send& other) const {
-            return buffer == other.buffer && lastByte == other.lastByte;
-        }
-    };
+    using Send = std::pair<int, uint8_t>;  // the buffer and the message's last byte
     LongMessageRing* ring = nullptr;
     std::array<bool, LongMessageRing::bufferCount> done{};
     std::vector<Send> sends;
