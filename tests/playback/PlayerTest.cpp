@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "playback/SmfWriter.h"
+#include "tests/support/Golden.h"
 #include "tests/support/PlaybackRig.h"
 
 namespace {
@@ -16,18 +17,9 @@ TEST(Player, ALoadResetsEveryChannelThenTheGsModuleAndAStopSilencesSostenutoSust
     rig.load(SmfWriter(1, 480).track(endOfTrack()).bytes());
     rig.player.startPlayback();
     rig.runUntilStopped();  // the track ends in the first tick; the second finds nothing left
-    std::vector<std::string> expected;
-    auto everyChannel = [&expected](int time, int controller) {
-        for (int channel = 0; channel < 16; ++channel) {
-            char line[32];
-            std::snprintf(line, sizeof line, "%d B%X %02X 00", time, channel, controller);
-            expected.push_back(line);
-        }
-    };
-    everyChannel(0, 121);
-    expected.push_back("0 F0 41 10 42 12 40 00 7F 00 41 F7");
-    for (int controller : {66, 64, 123}) everyChannel(10, controller);
-    EXPECT_EQ(rig.lines(), expected);
+    std::string sent;
+    for (const std::string& line : rig.lines()) sent += line + "\n";
+    expectGolden("load-and-stop-messages.txt", sent);
     EXPECT_TRUE(rig.updates.back().stopped);
 }
 
