@@ -66,7 +66,9 @@ LRESULT CALLBACK CSongListDlg::listProc(HWND list, UINT message, WPARAM wParam, 
     if (message == WM_KEYDOWN || message == WM_SYSKEYDOWN) {
         const bool alt = message == WM_SYSKEYDOWN && (lParam & (1 << 29));
         const Action action = songListActionForKey(int(wParam), alt);
-        if (action != Action::none) return self->act(action), 0;
+        if (action != Action::none) self->act(action);
+        // Alt's own handling must see the key too, or letting Alt go would then open the system menu.
+        if (action != Action::none && message == WM_KEYDOWN) return 0;
     }
     return CallWindowProcW(self->listDefault_, list, message, wParam, lParam);
 }
