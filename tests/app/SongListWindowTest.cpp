@@ -48,14 +48,12 @@ struct SongListWindowTest : testing::Test {
 }  // namespace
 
 TEST_F(SongListWindowTest, RowsNameEachEntryMarkTheLoadedOneAndAreKeptAtExit) {
-    {
-        ListWindow window(port);
-        window.open({"C:\\曲\\さくら.mid"});
-        window.model.onCommand(IDM_SONGS_WINDOW);
-        window.open({"b.mid", "gone.mid"});  // gone.mid joins the list although it cannot be read
-        EXPECT_EQ(window.shown.rows, (Lines{"　 1. さくら.mid", "♪ 2. b.mid", "　 3. gone.mid"}));
-        window.model.onDestroy();
-    }
+    ListWindow window(port);
+    window.open({"C:\\曲\\さくら.mid"});
+    window.model.onCommand(IDM_SONGS_WINDOW);
+    window.open({"b.mid", "gone.mid"});  // gone.mid joins the list although it cannot be read
+    EXPECT_EQ(window.shown.rows, (Lines{"　 1. さくら.mid", "♪ 2. b.mid", "　 3. gone.mid"}));
+    window.model.onDestroy();
     EXPECT_EQ(std::get<std::string>(port.store.values[{Settings::userKey, "SongList"}]),
               "C:\\曲\\さくら.mid|b.mid|gone.mid|");
 }
