@@ -30,15 +30,3 @@ TEST(RecentFiles, OpeningPutsAFileOnTopDroppingTheOldestOfSevenAndPathsCompareEx
     EXPECT_TRUE(history.noteOpened("4.MID"));
     EXPECT_EQ(entries(history), (Lines{"4.MID", "4.mid", "7.mid", "6.mid", "5.mid", "3.mid"}));
 }
-
-TEST(RecentFiles, RestoringStopsAtAnEmptyPathAndKeepsSix) {
-    RecentFiles history;
-    history.restore({"a.mid", "", "c.mid"});
-    EXPECT_EQ(entries(history), Lines{"a.mid"});
-    history.restore({"1", "2", "3", "4", "5", "6", "7"});
-    EXPECT_EQ(history.count(), 6);
-    EXPECT_EQ(history.at(5), "6");
-    history.clear();
-    EXPECT_EQ(history.count(), 0);
-    EXPECT_EQ(history.slot(0), "");
-}

@@ -1,4 +1,4 @@
-// When and how the sequencer plays each event: due times, tempo changes, fast forward, the clock, running
+// When and how the sequencer plays each event: due times, tempo changes, running
 // status and the auto-pan sweep (the SysEx edges are the SysEx tests').
 #include <gtest/gtest.h>
 
@@ -57,53 +57,16 @@ TEST(Sequencer, PlaysEachEventAtTheFirstTickItIsDueAsTheDeviceExpectsIt) {
     }
 }
 
-TEST(Sequencer, TheFirstTempoIsNotAppliedAgainWhereverItLiesAndTheNextIsShown) {
+TEST(Sequencer, TheFirstTempoIsNotAppliedAgainWhereverItLies) {
     PlaybackRig rig;
     // Loaded at 250 ms a quarter from the second track. In the tick at 250 ms the tempo becomes 1000 ms;
     // the first track has already stepped to 260 ms, so the note-off's remaining 240 ms become 960.
     EXPECT_EQ(played(rig, song({{0x00, on, 60, 100, 0x87, 0x40, off, 60, 0},
                                 join({tempoEvent(250000), tempoEvent(1000000, 480)})})),
               (Lines{"0 90 3C 64", "1220 80 3C 00"}));
-    std::vector<int> shown;
-    for (const TickUpdate& update : rig.updates)
-        if (update.redraw.tempoRedraw) shown.push_back(update.redraw.displayTempo);
-    EXPECT_EQ(shown, std::vector<int>{60});
 }
 
-TEST(Sequencer, FastForwardResumesAtTheDisplayedTempoOrAtTheTempoMetWhileCueing) {
-    PlaybackRig rig;
-    rig.load(
-        song({join({tempoEvent(470000), tempoEvent(400000, 480), {0x00, on, 60, 100}, endOfTrack(4800)})}));
-    rig.player.startPlayback();
-    rig.tick();
-    EXPECT_TRUE(rig.sequencer.pressFastForward());
-    EXPECT_DOUBLE_EQ(rig.sequencer.msPerQuarter(), 150.0);
-    EXPECT_FALSE(rig.sequencer.pressFastForward()) << "already cueing";
-    rig.tick(10);
-    rig.sequencer.releaseFastForward();
-    // 470 ms a quarter shows as 127 beats per minute, so without a tempo event the song resumes at
-    // 60000 / 127 ms.
-    EXPECT_DOUBLE_EQ(rig.sequencer.msPerQuarter(), 60000.0 / 127);
-
-    rig.sequencer.pressFastForward();
-    rig.tick(20);  // the second tempo event is read while cueing
-    EXPECT_DOUBLE_EQ(rig.sequencer.msPerQuarter(), 150.0);
-    rig.sequencer.releaseFastForward();
-    EXPECT_DOUBLE_EQ(rig.sequencer.msPerQuarter(), 400.0);
-    rig.tick();
-    EXPECT_EQ(rig.updates.back().redraw.displayTempo, 150);
-
-    rig.sequencer.setDisplayTempo(250);
-    EXPECT_FALSE(rig.sequencer.pressFastForward()) << "cueing would slow a song of 250 or more down";
-    rig.sequencer.setDisplayTempo(249);
-    EXPECT_TRUE(rig.sequencer.pressFastForward());
-    rig.runUntilStopped();
-    EXPECT_FALSE(rig.sequencer.fastForwarding())
-        << "a song that ends while cueing resumes at the shown tempo";
-    EXPECT_DOUBLE_EQ(rig.sequencer.msPerQuarter(), 60000.0 / 249);
-}
-
-TEST(Sequencer, AutoPanSweepsASoundingUnmutedChannelAtItsSpeedAndTheClockShows0059Then0100) {
+TEST(Sequencer, AutoPanSweepsASoundingUnmutedChannelAtItsSpeed) {
     PlaybackRig rig;
     // Both notes sound in the fourth period (28 ticks are 29.2 ms).
     rig.load(song({join({{28, 0x92, 60, 100}, endOfTrack(480 * 200)}),
@@ -120,16 +83,4 @@ TEST(Sequencer, AutoPanSweepsASoundingUnmutedChannelAtItsSpeedAndTheClockShows00
     rig.tick(21);
     EXPECT_EQ(rig.linesOfKind(0xB0),
               (Lines{"30 B2 0A 41", "40 B2 0A 42", "50 B2 0A 43", "140 B0 0A 7E", "260 B0 0A 7D"}));
-
-    rig.tick(5999 - 27);
-    EXPECT_TRUE(rig.updates[0].redraw.clockRedraw) << "the clock is drawn at the first tick";
-    EXPECT_FALSE(rig.updates[1].redraw.clockRedraw);
-    EXPECT_TRUE(rig.updates[1].redraw.metersLive) << "every tick redraws the meters";
-    EXPECT_EQ(rig.sequencer.clockSeconds(), 59);
-    EXPECT_EQ(rig.engine.clock().playSeconds.load(), 59);
-    rig.tick();
-    const TickReport last = rig.updates.back().redraw;
-    EXPECT_TRUE(last.clockRedraw);
-    EXPECT_EQ(last.clockMinutes, 1);
-    EXPECT_EQ(last.clockSeconds, 0);
 }

@@ -20,19 +20,3 @@ TEST(SongList, AFullListDropsTheOldestAndKeepsEveryEntryInPlace) {
         },
         testing::ExitedWithCode(0), "");
 }
-
-TEST(SongList, LoopPlayFollowsTheLastEntryWithTheFirstAndClearingStartsAgain) {
-    SongList list;
-    for (const char* path : {"a.mid", "b.mid", "c.mid"}) list.append(path);
-    std::string played;
-    for (int song = 0; song < 7; ++song) {
-        played += list.at(list.index)[0];
-        list.moveToNextEntry();
-    }
-    EXPECT_EQ(played, "abcabca");
-    list.clear();
-    EXPECT_EQ(list.count(), 0);
-    EXPECT_EQ(list.index, 0);
-    list.moveToNextEntry();  // nothing to move to
-    EXPECT_EQ(list.index, 0);
-}
