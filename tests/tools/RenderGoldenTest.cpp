@@ -77,8 +77,6 @@ const std::vector<GoldenCase>& goldenCases() {
              0x75dac5269d3cb227},
             {"tempo changes in long waits", tempoChangesInLongWaits, transposedSolo, 0x3130ffb99a64918b},
             {"extreme tempos in one track", extremeTemposInOneTrack, doubledQuiet, 0x79a3811f9b1a8863},
-            {"three waits beyond a day", [] { return waitsBeyondADay(3); }, RenderOptions{},
-             0xc241b56ca63d8d7e},
             {"255 waits beyond a day", [] { return waitsBeyondADay(255); }, RenderOptions{},
              0x54d51015840062ba},
         };

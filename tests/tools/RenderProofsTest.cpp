@@ -8,7 +8,6 @@
 #include "playback/ControllerChase.h"
 #include "playback/Player.h"
 #include "playback/SmfWriter.h"
-#include "tests/support/DenseSong.h"
 #include "tests/support/PlaybackRig.h"
 #include "tests/tools/RenderFixture.h"
 
@@ -50,9 +49,7 @@ struct Song {
 
 std::vector<Song> songs() {
     PseudoRandom random;
-    return {{"busy", busySong()},
-            {"dense", denseSong(4, 2000)},
-            {"random sound", buildRandomSong(868000000, random).image}};
+    return {{"busy", busySong()}, {"random sound", buildRandomSong(868000000, random).image}};
 }
 
 struct Setting {
@@ -75,10 +72,6 @@ std::vector<Setting> settings() {
     controls.mutedChannels = {3};
     controls.masterVolume = 70;
     all.push_back({"japanese, transposed, doubled, muted, quieter", controls});
-    RenderOptions solo;
-    solo.soloChannel = 1;
-    solo.transpose = 12;
-    all.push_back({"solo", solo});
     return all;
 }
 

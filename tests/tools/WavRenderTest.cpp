@@ -6,7 +6,6 @@
 #include "images/LittleEndian.h"
 #include "playback/SmfWriter.h"
 #include "tests/tools/RenderFixture.h"
-#include "tools/render/WavOutput.h"
 
 namespace {
 constexpr int noteMs = 500;
@@ -83,47 +82,4 @@ TEST_F(WavRenderTest, TheAudioPlaysTheKeysTheEffectAndTheTransposeMoveTheScaleTo
     for (int note = 0; note < int(cMajorScale.size()); ++note)
         keys.push_back(strongestKey(audio, note * noteMs + 150, note * noteMs + 450));
     EXPECT_EQ(keys, (std::vector<int>{55, 59, 59, 60, 64, 64, 66, 67}));
-}
-
-TEST_F(WavRenderTest, SaysWhatWentWrongWithTheSoundFontOrTheFile) {
-    const std::string song = write("scale.mid", fluteScale());
-    std::ofstream(path("not.sf2")) << "not a soundfont";
-    const struct {
-        Lines arguments;
-        std::string error;
-    } cases[] = {
-        {{"--soundfont", path("not.sf2"), "--wav", path("a.wav"), song},
-         path("not.sf2") + ": not a soundfont FluidSynth can read"},
-        {{"--wav", path("no-folder/a.wav"), song}, path("no-folder/a.wav") + ": cannot be written"},
-    };
-    for (const auto& c : cases) {
-        run(c.arguments);
-        EXPECT_EQ(exitCode, 1);
-        EXPECT_EQ(errors, "velmira-render: " + c.error + "\n");
-    }
-    run({"--wav", song});
-    EXPECT_EQ(exitCode, 2) << "the song was taken as the WAV's name";
-}
-
-// A WAV file holds under seven hours: a song that plays longer is said to be cut before any audio is made,
-// and the file ends whole at the limit.
-TEST_F(WavRenderTest, ASongLongerThanAWavFileHoldsIsSaidToBeCutAndTheFileEndsWholeAtTheLimit) {
-    // A note held for nearly ten hours (at 500 ms a quarter: 2^25 ticks).
-    const std::string song =
-        write("long.mid",
-              SmfWriter(0, 480)
-                  .track(join({{0x00, 0x90, 60, 100, 0x90, 0x80, 0x80, 0x00, 0x80, 60, 0}, endOfTrack()}))
-                  .bytes());
-    run({"--wav", "/dev/full", song});
-    EXPECT_EQ(exitCode, 1);
-    EXPECT_EQ(errors,
-              "velmira-render: the song plays for 9:42:34, longer than a WAV file holds; /dev/full ends "
-              "after 6:45:47\nvelmira-render: /dev/full: cannot be written\n");
-
-    std::string problem;
-    std::unique_ptr<WavRendering> wav = startWavRendering("", path("cut.wav"), problem, 4410);
-    ASSERT_TRUE(wav) << problem;
-    wav->play(renderSong(fluteScale(), RenderOptions{}));
-    EXPECT_EQ(wav->finish(), "");
-    EXPECT_EQ(readWav(read("cut.wav")).mono.size(), 4410u);
 }
