@@ -27,17 +27,21 @@ class EventFilterFixture : public ::testing::Test {
         return RecordingMidiOut::formatLine(m).substr(2);
     }
 
-    // Sends each message and returns what reached the device because of it: two messages joined by " + ",
-    // "-" for none.
+    // What reached the device after its first |before| messages: two messages joined by " + ", "-" for none.
+    std::string sentSince(size_t before) const {
+        std::string sent;
+        for (size_t i = before; i < out.messages().size(); ++i)
+            sent += (sent.empty() ? "" : " + ") + hex(out.messages()[i]);
+        return sent.empty() ? "-" : sent;
+    }
+
+    // Sends each message and returns what reached the device because of it.
     Lines filtered(const Lines& messages) {
         Lines result;
         for (const std::string& message : messages) {
             const size_t before = out.messages().size();
             filter.processChannelMessage(0, parsed(message));
-            std::string sent;
-            for (size_t i = before; i < out.messages().size(); ++i)
-                sent += (sent.empty() ? "" : " + ") + hex(out.messages()[i]);
-            result.push_back(sent.empty() ? "-" : sent);
+            result.push_back(sentSince(before));
         }
         return result;
     }

@@ -3,25 +3,6 @@
 #include "effects/KeySignatureChoice.h"
 
 namespace {
-TEST(KeySignatureLabel, NamesTheChangedNotesBySignAndCount) {
-    const struct {
-        int sign, count;
-        const char* label;
-    } cases[] = {{1, 0, "なし"},
-                 {1, 1, "ファ"},
-                 {1, 6, "ファ、ド、ソ、レ、ラ、ミ"},
-                 {1, 7, "全て"},
-                 {-1, 2, "シ、ミ"},
-                 {-1, 6, "シ、ミ、ラ、レ、ソ、ド"},
-                 {-1, 7, "全て"},
-                 {0, 5, "なし"},
-                 {1, 9, "なし"},  // a count no button gives is named nothing rather than read past the table
-                 {-1, -1, "なし"}};
-    for (const auto& c : cases)
-        EXPECT_EQ(KeySignatureChoice(KeySignature{c.sign, c.count}).label(), c.label)
-            << c.sign << "/" << c.count;
-}
-
 TEST(KeySignatureButtons, ACountNeedsASignAndSwitchingTheSignKeepsIt) {
     KeySignatureChoice choice(KeySignature{});
     choice.chooseFlats();
