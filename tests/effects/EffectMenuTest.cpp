@@ -1,11 +1,31 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <deque>
 
 #include "effects/EffectMenu.h"
 #include "resources/CommandIds.h"
 
 namespace {
+using Lines = std::vector<std::string>;
+
+const struct {
+    const char* name;
+    int id;
+} items[] = {{"folk", IDM_EFFECT_FOLK},
+             {"japanese", IDM_EFFECT_JAPANESE},
+             {"okinawan", IDM_EFFECT_OKINAWAN},
+             {"suspense", IDM_EFFECT_SUSPENSE},
+             {"image 1", IDM_EFFECT_IMAGE1},
+             {"image 2", IDM_EFFECT_IMAGE2},
+             {"image 3", IDM_EFFECT_IMAGE3},
+             {"image 4", IDM_EFFECT_IMAGE4},
+             {"image 5", IDM_EFFECT_IMAGE5},
+             {"key signature", IDM_EFFECT_KEY_SIGNATURE},
+             {"pitch map", IDM_EFFECT_PITCH_MAP},
+             {"none", IDM_EFFECT_NONE},
+             {"time", IDM_EFFECT_TIME}};
+
 // The main window as the effect menu sees it, recording what it is asked to do.
 class ScriptedHost : public EffectHost, public EffectDialogPort {
   public:
@@ -26,7 +46,10 @@ class ScriptedHost : public EffectHost, public EffectDialogPort {
     }
     void setWaitCursor(bool waiting) override { calls.push_back(waiting ? "wait" : "arrow"); }
     std::optional<int32_t> askEffectTime(const EffectTimeQuestion& question) override {
-        questions.push_back(question);
+        calls.push_back(question.mode() == EffectTimeQuestion::askStart
+                            ? "ask start " + std::to_string(question.value())
+                            : "ask end " + std::to_string(question.value()) + " after " +
+                                  std::to_string(question.start()));
         const std::optional<int32_t> answer = answers.front();
         answers.pop_front();
         return answer;
@@ -43,30 +66,56 @@ class ScriptedHost : public EffectHost, public EffectDialogPort {
     bool isPlaying = false;
     bool hasSong = true;
     EffectSettings settings;
-    std::vector<std::string> calls;
+    Lines calls;
     std::deque<std::optional<int32_t>> answers;
-    std::vector<EffectTimeQuestion> questions;
 };
 
-class EffectMenuTest : public testing::Test {
-  protected:
-    std::vector<int> checkedItems() const {
-        std::vector<int> result;
-        for (int id : allItems)
-            if (menu.checked(id)) result.push_back(id);
-        return result;
+// A menu on a window with a song loaded, stopped.
+struct MenuScript {
+    // Runs the menu items named and these actions: "playing", "stopped", "no song", "answer N" or "answer
+    // cancel" (for the effect-time dialog), "try SIGN/COUNT" (the key signature dialog's try) and "try pitch"
+    // (the pitch dialog's, with C moved to 113), "close" (the open dialog closes), and "|", which forgets
+    // what was recorded so far. Returns what the host was asked, with the checked items after "mark?", the
+    // effect, its window and C's entry after "effect?", and whether the transport is allowed after
+    // "transport?".
+    Lines run(const Lines& actions) {
+        host.settings.window = {3, 40};
+        int sign = 0, count = 0;
+        for (const std::string& action : actions) {
+            for (const auto& item : items)
+                if (action == item.name) menu.run(item.id);
+            if (action == "playing" || action == "stopped") host.isPlaying = action == "playing";
+            if (action == "no song") host.hasSong = false;
+            if (action == "answer cancel") host.answers.push_back(std::nullopt);
+            if (std::sscanf(action.c_str(), "answer %d", &count) == 1) host.answers.push_back(count);
+            if (std::sscanf(action.c_str(), "try %d/%d", &sign, &count) == 2)
+                menu.dialogs().tryKeySignature(KeySignature{sign, count});
+            if (action == "try pitch") {
+                PitchMap drawn;
+                drawn.entries[0] = 113;
+                menu.dialogs().tryPitchMap(drawn);
+            }
+            if (action == "close") menu.dialogs().dialogClosing();
+            if (action == "|") host.calls.clear();
+            if (action == "transport?")
+                host.calls.push_back(menu.dialogs().transportAllowed() ? "free" : "held");
+            if (action == "effect?")
+                host.calls.push_back("effect " + std::to_string(int(host.settings.type)) + " " +
+                                     std::to_string(host.settings.window.start) + "-" +
+                                     std::to_string(host.settings.window.end) + " C " +
+                                     std::to_string(host.settings.pitchMap.entries[0]));
+            if (action == "mark?")
+                for (const auto& item : items)
+                    if (menu.checked(item.id)) host.calls.push_back(std::string("marked ") + item.name);
+        }
+        return host.calls;
     }
 
-    static constexpr int allItems[] = {IDM_EFFECT_FOLK,          IDM_EFFECT_JAPANESE,  IDM_EFFECT_OKINAWAN,
-                                       IDM_EFFECT_SUSPENSE,      IDM_EFFECT_IMAGE1,    IDM_EFFECT_IMAGE2,
-                                       IDM_EFFECT_IMAGE3,        IDM_EFFECT_IMAGE4,    IDM_EFFECT_IMAGE5,
-                                       IDM_EFFECT_KEY_SIGNATURE, IDM_EFFECT_PITCH_MAP, IDM_EFFECT_NONE,
-                                       IDM_EFFECT_TIME};
     ScriptedHost host;
     EffectMenu menu{host, host};
 };
 
-TEST_F(EffectMenuTest, EachStyleAndImageItemChoosesItsEffectAndCarriesTheOnlyMarkUntilASongLoad) {
+TEST(EffectMenu, EachStyleAndImageItemChoosesItsEffectAndCarriesTheOnlyMarkUntilASongLoad) {
     const struct {
         int id;
         EffectType type;
@@ -81,121 +130,63 @@ TEST_F(EffectMenuTest, EachStyleAndImageItemChoosesItsEffectAndCarriesTheOnlyMar
                  {IDM_EFFECT_IMAGE4, EffectType::mirror, 0x0040},
                  {IDM_EFFECT_IMAGE5, EffectType::image5, 0x0080},
                  {IDM_EFFECT_NONE, EffectType::none, 0x2000}};
-    EXPECT_EQ(checkedItems(), std::vector<int>{IDM_EFFECT_NONE});
+    MenuScript script;
+    EXPECT_EQ(script.run({"mark?"}), Lines{"marked none"});
     for (const auto& c : cases) {
-        menu.run(c.id);
-        EXPECT_EQ(host.settings.type, c.type);
-        EXPECT_EQ(menu.checkMask(), c.bit);
-        EXPECT_EQ(checkedItems(), std::vector<int>{c.id});
+        script.menu.run(c.id);
+        EXPECT_EQ(script.host.settings.type, c.type);
+        EXPECT_EQ(script.menu.checkMask(), c.bit);
     }
-    EXPECT_TRUE(host.calls.empty());
-    EXPECT_FALSE(menu.handles(IDM_FILE_OPEN));
-    menu.run(IDM_EFFECT_IMAGE3);
-    menu.resetForSong();
-    EXPECT_EQ(checkedItems(), std::vector<int>{IDM_EFFECT_NONE});
-}
-
-TEST_F(EffectMenuTest, EveryCommandIsIgnoredWhilePlayingOrBeforeASongIsLoaded) {
-    menu.run(IDM_EFFECT_FOLK);
-    host.settings.window = {5, 50};
-    const struct { bool playing, songLoaded; } refusals[] = {{true, true}, {false, false}};
-    for (const auto& refusal : refusals) {
-        host.isPlaying = refusal.playing;
-        host.hasSong = refusal.songLoaded;
-        for (int id : allItems) menu.run(id);
-        EXPECT_EQ(host.settings.type, EffectType::folk);
-        EXPECT_EQ(host.settings.window.start, 5);
-        EXPECT_EQ(checkedItems(), std::vector<int>{IDM_EFFECT_FOLK});
-        EXPECT_TRUE(host.calls.empty());
-    }
+    EXPECT_FALSE(script.menu.handles(IDM_FILE_OPEN));
+    EXPECT_EQ(script.run({"|", "image 3", "mark?"}), Lines{"marked image 3"});
+    script.menu.resetForSong();
+    EXPECT_EQ(script.run({"|", "mark?"}), Lines{"marked none"});
 }
 
 // The end question starts from the start just chosen, so that its dialog can refuse an end not after it; a
-// cancel in either question gives the whole song.
-TEST_F(EffectMenuTest, EffectTimeNeedsAnEffectThenAsksForTheStartThenTheEnd) {
-    menu.run(IDM_EFFECT_TIME);
-    EXPECT_EQ(host.calls, std::vector<std::string>{"no effect"});
-    EXPECT_TRUE(host.questions.empty());
-
-    menu.run(IDM_EFFECT_JAPANESE);
-    host.settings.window = {3, 40};
-    host.answers = {10, 11};
-    menu.run(IDM_EFFECT_TIME);
-    ASSERT_EQ(host.questions.size(), 2u);
-    EXPECT_EQ(host.questions[0].mode(), EffectTimeQuestion::askStart);
-    EXPECT_EQ(host.questions[0].value(), 3);
-    EXPECT_EQ(host.questions[1].mode(), EffectTimeQuestion::askEnd);
-    EXPECT_EQ(host.questions[1].value(), 40);
-    EXPECT_EQ(host.questions[1].start(), 10);
-    EXPECT_EQ(host.settings.window.end, 11);
-
-    using Answers = std::deque<std::optional<int32_t>>;
-    for (const Answers& answers : {Answers{std::nullopt}, Answers{20, std::nullopt}}) {
-        host.settings.window = {3, 40};
-        host.answers = answers;
-        menu.run(IDM_EFFECT_TIME);
-        EXPECT_EQ(host.settings.window.start, 0);
-        EXPECT_EQ(host.settings.window.end, 3599);
-    }
-}
-
-TEST_F(EffectMenuTest, OneEffectDialogAtATimeWithTheCloseCommandGreyedMeanwhile) {
-    host.settings.keySignature = {-1, 2};
-    host.settings.pitchMap.entries[0] = 7;
-    menu.run(IDM_EFFECT_KEY_SIGNATURE);
-    menu.run(IDM_EFFECT_PITCH_MAP);
-    menu.run(IDM_EFFECT_KEY_SIGNATURE);
-    EXPECT_FALSE(menu.dialogs().transportAllowed());
-    menu.dialogs().dialogClosing();
-    EXPECT_TRUE(menu.dialogs().transportAllowed());
-    menu.run(IDM_EFFECT_PITCH_MAP);
-    EXPECT_EQ(host.calls,
-              (std::vector<std::string>{"close off", "dialog open", "key signature -1/2", "dialog closed",
-                                        "close on", "close off", "dialog open", "pitch 7"}));
-}
-
-TEST_F(EffectMenuTest, ATryStopsStoresAndPlaysFromTheBeginning) {
-    menu.run(IDM_EFFECT_KEY_SIGNATURE);
-    host.calls.clear();
-    host.isPlaying = true;  // playing is possible through an earlier try
-    menu.dialogs().tryKeySignature(KeySignature{1, 2});
-    EXPECT_EQ(host.calls, (std::vector<std::string>{"wait", "stop", "arrow", "start 12"}));
-    EXPECT_EQ(host.settings.keySignature.count, 2);
-
-    host.calls.clear();
-    host.isPlaying = false;
-    menu.dialogs().tryKeySignature(KeySignature{0, 0});  // "なし": no effect at all
-    EXPECT_EQ(host.calls, (std::vector<std::string>{"wait", "arrow", "start 0"}));
-
-    PitchMap drawn;
-    drawn.entries[4] = 113;
-    menu.dialogs().tryPitchMap(drawn);
-    EXPECT_EQ(host.settings.type, EffectType::customMap);
-    EXPECT_EQ(host.settings.pitchMap.entries[4], 113);
-}
-
-// Closed at once with "民謡風" in use, the mark stays on it: it is still the effect in use. An effect chosen
-// from the menu while a dialog is open takes the mark at once, and a later try takes it at the closing.
-TEST_F(EffectMenuTest, ClosingMarksTheEffectInUseNotTheDialogsLastChoice) {
+// cancel in either question gives the whole song. Meanwhile only one effect dialog is open, with the close
+// command greyed, and a try stops, stores the effect and plays from the beginning.
+TEST(EffectMenu, CommandsAskAndTryAsTheUserChose) {
     const struct {
-        int opener;
-        bool tries;
-        KeySignature signature;
-        int marked;
-    } cases[] = {{IDM_EFFECT_KEY_SIGNATURE, false, {}, IDM_EFFECT_FOLK},
-                 {IDM_EFFECT_KEY_SIGNATURE, true, {-1, 3}, IDM_EFFECT_KEY_SIGNATURE},
-                 {IDM_EFFECT_KEY_SIGNATURE, true, {0, 0}, IDM_EFFECT_NONE},
-                 {IDM_EFFECT_PITCH_MAP, true, {}, IDM_EFFECT_PITCH_MAP}};
-    for (const auto& c : cases) {
-        host.isPlaying = false;
-        menu.run(c.opener);
-        menu.run(IDM_EFFECT_FOLK);
-        if (c.tries && c.opener == IDM_EFFECT_PITCH_MAP) menu.dialogs().tryPitchMap(PitchMap{});
-        if (c.tries && c.opener == IDM_EFFECT_KEY_SIGNATURE) menu.dialogs().tryKeySignature(c.signature);
-        EXPECT_EQ(checkedItems(), std::vector<int>{IDM_EFFECT_FOLK}) << c.opener;
-        host.isPlaying = false;
-        menu.dialogs().dialogClosing();
-        EXPECT_EQ(checkedItems(), std::vector<int>{c.marked}) << c.opener;
-    }
+        const char* why;
+        Lines actions, calls;
+    } cases[] = {
+        {"ignored while playing",
+         {"folk", "playing", "japanese", "key signature", "pitch map", "time", "none", "mark?", "effect?"},
+         {"marked folk", "effect 1 3-40 C 0"}},
+        {"ignored before a song", {"no song", "folk", "key signature", "time", "mark?"}, {"marked none"}},
+        {"effect time needs an effect", {"time"}, {"no effect"}},
+        {"effect time",
+         {"japanese", "answer 10", "answer 11", "time", "effect?"},
+         {"ask start 3", "ask end 40 after 10", "effect 2 10-11 C 0"}},
+        {"start cancelled",
+         {"japanese", "answer cancel", "time", "effect?"},
+         {"ask start 3", "effect 2 0-3599 C 0"}},
+        {"end cancelled",
+         {"japanese", "answer 20", "answer cancel", "time", "effect?"},
+         {"ask start 3", "ask end 40 after 20", "effect 2 0-3599 C 0"}},
+        {"one dialog at a time, opened on the effect's values",
+         {"pitch map", "try pitch", "key signature", "try -1/2", "stopped", "close", "|", "key signature",
+          "pitch map", "key signature", "transport?", "close", "transport?", "pitch map"},
+         {"close off", "dialog open", "key signature -1/2", "held", "dialog closed", "close on", "free",
+          "close off", "dialog open", "pitch 113"}},
+        {"tries",
+         {"key signature", "|", "playing", "try 1/2", "stopped", "try 0/0", "mark?", "try pitch", "effect?"},
+         {"wait", "stop", "arrow", "start 12", "wait", "arrow", "start 0", "marked none", "wait", "stop",
+          "arrow", "start 13", "effect 13 3-40 C 113"}},
+        // Closed at once with "民謡風" in use, the mark stays on it: it is still the effect in use. An effect
+        // chosen from the menu while a dialog is open takes the mark at once, a later try at the closing.
+        {"closed without a try", {"key signature", "folk", "close", "|", "mark?"}, {"marked folk"}},
+        {"closed after a try",
+         {"key signature", "folk", "try -1/3", "|", "mark?", "stopped", "close", "mark?"},
+         {"marked folk", "dialog closed", "close on", "marked key signature"}},
+        {"closed after a try of none",
+         {"key signature", "folk", "try 0/0", "stopped", "close", "|", "mark?"},
+         {"marked none"}},
+        {"closed after a pitch try",
+         {"pitch map", "folk", "try pitch", "stopped", "close", "|", "mark?"},
+         {"marked pitch map"}},
+    };
+    for (const auto& c : cases) EXPECT_EQ(MenuScript().run(c.actions), c.calls) << c.why;
 }
 }  // namespace
