@@ -172,22 +172,15 @@ TEST_F(LiveInputTest, AFloodOfAnyBytesLeavesNothingHeldAfterAStop) {
 // transpose and doubling and stopping now and then: once the keyboard has let go of every key, the device
 // sounds none of them. Run under ThreadSanitizer too.
 TEST(CrossThreadLiveInput, NoNoteIsStrandedWhileTheWindowChangesTheControlsAndStops) {
-    KeyStateDevice device;
-    LiveControls controls;
-    EffectSettings songEffect;
-    songEffect.type = EffectType::japanese;
-    ChannelTones tones;
-    SongBuffer song;
-    PlayClock clock;
-    AutoPan autoPan{device, controls, song};
-    EventFilter filter{device, controls, songEffect, tones, clock, autoPan};
-    LiveInput live{filter, clock};
+    FilterRig<KeyStateDevice> rig;
+    rig.settings.type = EffectType::japanese;
+    LiveInput live{rig.filter, rig.clock};
 
     std::atomic<bool> playing{true};
     std::thread songThread([&] {
         for (uint8_t key = 0; playing.load(); key = uint8_t((key + 1) % 128)) {
-            filter.processChannelMessage(0, {0x90, key, 100});
-            filter.processChannelMessage(0, {0x80, key, 0});
+            rig.filter.processChannelMessage(0, {0x90, key, 100});
+            rig.filter.processChannelMessage(0, {0x80, key, 0});
         }
     });
     std::thread keyboard([&] {
@@ -209,17 +202,17 @@ TEST(CrossThreadLiveInput, NoNoteIsStrandedWhileTheWindowChangesTheControlsAndSt
         EffectSettings liveEffect;
         liveEffect.type = EffectType(random() % 10);
         live.takeEffect(liveEffect);
-        controls.keyShift = int(random() % 25) - 12;
-        controls.keyShiftActive = true;
-        controls.octaveDoubleChannel = random() % 2 ? 1 : LiveControls::noChannel;
+        rig.controls.keyShift = int(random() % 25) - 12;
+        rig.controls.keyShiftActive = true;
+        rig.controls.octaveDoubleChannel = random() % 2 ? 1 : LiveControls::noChannel;
         if (change % 100 == 0) {
             live.songStopped();
-            Player::sendStopMessages(device);
+            Player::sendStopMessages(rig.out);
         }
         std::this_thread::yield();
     }
     keyboard.join();
     playing = false;
     songThread.join();
-    EXPECT_EQ(device.soundingKeys(1), 0);
+    EXPECT_EQ(rig.out.soundingKeys(1), 0);
 }
