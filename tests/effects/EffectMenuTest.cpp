@@ -74,10 +74,10 @@ class ScriptedHost : public EffectHost, public EffectDialogPort {
 struct MenuScript {
     // Runs the menu items named and these actions: "playing", "stopped", "no song", "answer N" or "answer
     // cancel" (for the effect-time dialog), "try SIGN/COUNT" (the key signature dialog's try) and "try pitch"
-    // (the pitch dialog's, with C moved to 113), "close" (the open dialog closes), and "|", which forgets
-    // what was recorded so far. Returns what the host was asked, with the checked items after "mark?", the
-    // effect, its window and C's entry after "effect?", and whether the transport is allowed after
-    // "transport?".
+    // (the pitch dialog's, with C moved to 113), "close" (the open dialog closes), "song loaded", and "|",
+    // which forgets what was recorded so far. Returns what the host was asked, with the checked items after
+    // "mark?", the effect, its window and C's entry after "effect?", the effect and the mark's bit after
+    // "mask?", and whether the transport is allowed after "transport?".
     Lines run(const Lines& actions) {
         host.settings.window = {3, 40};
         int sign = 0, count = 0;
@@ -97,6 +97,12 @@ struct MenuScript {
             }
             if (action == "close") menu.dialogs().dialogClosing();
             if (action == "|") host.calls.clear();
+            if (action == "song loaded") menu.resetForSong();
+            if (action == "mask?") {
+                char mask[8];
+                std::snprintf(mask, sizeof mask, "%04X", unsigned(menu.checkMask()));
+                host.calls.push_back(std::to_string(int(host.settings.type)) + " " + mask);
+            }
             if (action == "transport?")
                 host.calls.push_back(menu.dialogs().transportAllowed() ? "free" : "held");
             if (action == "effect?")
@@ -115,42 +121,24 @@ struct MenuScript {
     EffectMenu menu{host, host};
 };
 
-TEST(EffectMenu, EachStyleAndImageItemChoosesItsEffectAndCarriesTheOnlyMarkUntilASongLoad) {
-    const struct {
-        int id;
-        EffectType type;
-        uint32_t bit;
-    } cases[] = {{IDM_EFFECT_FOLK, EffectType::folk, 0x0001},
-                 {IDM_EFFECT_JAPANESE, EffectType::japanese, 0x0002},
-                 {IDM_EFFECT_OKINAWAN, EffectType::okinawan, 0x0004},
-                 {IDM_EFFECT_SUSPENSE, EffectType::suspense, 0x0100},
-                 {IDM_EFFECT_IMAGE1, EffectType::image1, 0x0008},
-                 {IDM_EFFECT_IMAGE2, EffectType::image2, 0x0010},
-                 {IDM_EFFECT_IMAGE3, EffectType::image3, 0x0020},
-                 {IDM_EFFECT_IMAGE4, EffectType::mirror, 0x0040},
-                 {IDM_EFFECT_IMAGE5, EffectType::image5, 0x0080},
-                 {IDM_EFFECT_NONE, EffectType::none, 0x2000}};
-    MenuScript script;
-    EXPECT_EQ(script.run({"mark?"}), Lines{"marked none"});
-    for (const auto& c : cases) {
-        script.menu.run(c.id);
-        EXPECT_EQ(script.host.settings.type, c.type);
-        EXPECT_EQ(script.menu.checkMask(), c.bit);
-    }
-    EXPECT_FALSE(script.menu.handles(IDM_FILE_OPEN));
-    EXPECT_EQ(script.run({"|", "image 3", "mark?"}), Lines{"marked image 3"});
-    script.menu.resetForSong();
-    EXPECT_EQ(script.run({"|", "mark?"}), Lines{"marked none"});
-}
-
-// The end question starts from the start just chosen, so that its dialog can refuse an end not after it; a
-// cancel in either question gives the whole song. Meanwhile only one effect dialog is open, with the close
-// command greyed, and a try stops, stores the effect and plays from the beginning.
-TEST(EffectMenu, CommandsAskAndTryAsTheUserChose) {
+// Each item chooses its effect and carries the only mark. The end question starts from the start just chosen,
+// so that its dialog can refuse an end not after it; a cancel in either question gives the whole song.
+// Meanwhile only one effect dialog is open, with the close command greyed, and a try stops, stores the effect
+// and plays from the beginning.
+TEST(EffectMenu, CommandsChooseAskAndTryAsTheUserChose) {
     const struct {
         const char* why;
         Lines actions, calls;
     } cases[] = {
+        {"each style and image item",
+         {"folk",    "mask?",   "japanese", "mask?",   "okinawan", "mask?",   "suspense",
+          "mask?",   "image 1", "mask?",    "image 2", "mask?",    "image 3", "mask?",
+          "image 4", "mask?",   "image 5",  "mask?",   "none",     "mask?"},
+         {"1 0001", "2 0002", "3 0004", "9 0100", "4 0008", "5 0010", "6 0020", "7 0040", "8 0080",
+          "0 2000"}},
+        {"the only mark until a song load",
+         {"mark?", "image 3", "mark?", "song loaded", "mark?"},
+         {"marked none", "marked image 3", "marked none"}},
         {"ignored while playing",
          {"folk", "playing", "japanese", "key signature", "pitch map", "time", "none", "mark?", "effect?"},
          {"marked folk", "effect 1 3-40 C 0"}},
@@ -188,5 +176,6 @@ TEST(EffectMenu, CommandsAskAndTryAsTheUserChose) {
          {"marked pitch map"}},
     };
     for (const auto& c : cases) EXPECT_EQ(MenuScript().run(c.actions), c.calls) << c.why;
+    EXPECT_FALSE(MenuScript().menu.handles(IDM_FILE_OPEN));
 }
 }  // namespace
