@@ -60,6 +60,12 @@ class LiveInputTest : public EventFilterFixture {
             controls.channelMuted[0] = word == "mute";
         } else if (word == "stop") {
             live.songStopped();
+        } else if (word == "song started") {
+            live.songStarted();
+        } else if (word == "folk 10-20") {
+            selectEffect(EffectType::folk, 10, 20);
+        } else if (word.rfind("at ", 0) == 0) {
+            clock.playSeconds = std::stoi(word.substr(3));
         } else {
             return false;
         }
@@ -84,7 +90,7 @@ class LiveInputTest : public EventFilterFixture {
     LiveInput live{filter, clock};
 };
 
-TEST_F(LiveInputTest, ANoteOffReleasesExactlyWhatItsNoteOnSounded) {
+TEST_F(LiveInputTest, EachInputSendsWhatItsNoteOnSoundedAndTheControlsAllow) {
     const struct {
         const char* why;
         Lines inputs, sent;
@@ -110,6 +116,16 @@ TEST_F(LiveInputTest, ANoteOffReleasesExactlyWhatItsNoteOnSounded) {
         {"stop forgets what was held",
          {"90 3C 64", "91 40 64", "stop", "80 3C 00", "81 40 00"},
          {"90 3C 64", "91 40 64", "-", "-"}},
+        {"no song: the effect holds throughout", {"folk 10-20", "at 5", "90 3C 64"}, {"90 38 64"}},
+        {"a song's effect window",
+         {"folk 10-20", "at 5", "song started", "90 3E 64", "at 15", "90 40 64", "80 3E 00"},
+         {"90 3E 64", "90 3D 64", "80 3E 00"}},
+        {"running status and realtime bytes",
+         {"90 3C 64 3E 64", "F8 90 FE 40 F8 64", "3C 00", "C1 05", "06"},
+         {"90 3C 64 + 90 3E 64", "90 40 64", "90 3C 00", "C1 05 00", "C1 06 00"}},
+        {"data after a system message has no running status",
+         {"F0 7E 7F 09 01 F7", "40 00", "F1 20", "3C 64", "FF", "F6"},
+         {"-", "-", "-", "-", "-", "-"}},
         {"key pressure follows the held key",
          {"folk", "90 3C 64", "A0 3C 20", "A0 3E 20"},
          {"90 38 64", "A0 38 20", "-"}},
@@ -118,27 +134,10 @@ TEST_F(LiveInputTest, ANoteOffReleasesExactlyWhatItsNoteOnSounded) {
         out.clear();
         controls.reset();
         selectEffect(EffectType::none);
+        clock.playSeconds = 0;
         live.songStopped();
         EXPECT_EQ(played(c.inputs), c.sent) << c.why;
     }
-}
-
-TEST_F(LiveInputTest, TheEffectWindowIsTheSongsWhileOnePlays) {
-    selectEffect(EffectType::folk, 10, 20);
-    clock.playSeconds = 5;
-    EXPECT_EQ(played({"90 3C 64"}), Lines{"90 38 64"}) << "no song: the effect holds throughout";
-    live.songStarted();
-    EXPECT_EQ(played({"90 3E 64"}), Lines{"90 3E 64"}) << "before the window";
-    clock.playSeconds = 15;
-    EXPECT_EQ(played({"90 40 64", "80 3E 00"}), (Lines{"90 3D 64", "80 3E 00"}));
-}
-
-TEST_F(LiveInputTest, RunningStatusRealtimeAndSystemExclusive) {
-    EXPECT_EQ(played({"90 3C 64 3E 64", "F8 90 FE 40 F8 64", "3C 00", "C1 05", "06"}),
-              (Lines{"90 3C 64 + 90 3E 64", "90 40 64", "90 3C 00", "C1 05 00", "C1 06 00"}));
-    EXPECT_EQ(played({"F0 7E 7F 09 01 F7", "40 00", "F1 20", "3C 64", "FF", "F6"}),
-              (Lines{"-", "-", "-", "-", "-", "-"}))
-        << "data after a system message has no running status";
 }
 
 TEST(MidiInputStream, AShortMessageWordIsCutToItsMessage) {

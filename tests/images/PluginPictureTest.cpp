@@ -33,16 +33,13 @@ struct PluginBlocks {
 
 TEST(PluginPicture, A24BitPictureKeepsItsRowsAndPadding) {
     PluginBlocks blocks(BmpBuilder(3, 2, 24).imageSizeField(5));
-    ASSERT_EQ(blocks.bits.size(), 24u);  // 9 bytes of pixels and 3 of padding per row
-    for (size_t i = 0; i < blocks.bits.size(); ++i) blocks.bits[i] = uint8_t(i + 1);
+    for (size_t i = 0; i < blocks.bits.size(); ++i) blocks.bits[i] = uint8_t(i + 1);  // rows of 9 + 3 padding
     writeLe32(&blocks.info[36], 7);  // a wrong image size and colours important are not kept
 
     DibImage picture;
     ASSERT_EQ(blocks.convert(picture), ImageError::none);
     ASSERT_TRUE(picture.isComplete());
     EXPECT_EQ(picture.width(), 3);
-    EXPECT_EQ(picture.height(), 2);
-    EXPECT_EQ(picture.imageSize(), 24u);
     EXPECT_EQ(readLe32(picture.block().data() + 20), 24u);
     EXPECT_EQ(std::vector<uint8_t>(picture.pixels(), picture.pixels() + 24), blocks.bits);
     EXPECT_EQ(picture.block().size(), 40u + 24u);
@@ -51,20 +48,17 @@ TEST(PluginPicture, A24BitPictureKeepsItsRowsAndPadding) {
 // A header longer than 40 bytes puts the palette after itself; a short palette is completed with black,
 // so every index a pixel can hold names an entry.
 TEST(PluginPicture, PaletteFollowsTheHeaderAndIndicesBeyondItGiveBlack) {
-    PluginBlocks blocks(BmpBuilder(4, 1, 4).paletteLength(2).coloursUsed(2));
+    PluginBlocks blocks(
+        BmpBuilder(4, 1, 4).paletteLength(2).coloursUsed(2).paletteEntry(1, packColour(16, 32, 48)));
     blocks.info.insert(blocks.info.begin() + 40, 16, 0xEE);  // a 56-byte header
     writeLe32(&blocks.info[0], 56);
-    const uint8_t entry1[4] = {0x30, 0x20, 0x10, 0};  // blue, green, red
-    std::copy(entry1, entry1 + 4, &blocks.info[56 + 4]);
     blocks.bits[0] = 0x1F;  // indices 1 and 15
-    blocks.bits[1] = 0x00;
 
     DibImage picture;
     ASSERT_EQ(blocks.convert(picture), ImageError::none);
     ASSERT_TRUE(picture.isComplete());
     EXPECT_EQ(picture.paletteEntries(), 16u);
-    const std::vector<uint32_t> packed = unpackPicture(picture);
-    EXPECT_EQ(packed, (std::vector<uint32_t>{packColour(0x10, 0x20, 0x30), 0, 0, 0}));
+    EXPECT_EQ(unpackPicture(picture), (std::vector<uint32_t>{packColour(16, 32, 48), 0, 0, 0}));
 }
 
 TEST(PluginPicture, HostileResultsAreRefusedWithTheirReason) {
