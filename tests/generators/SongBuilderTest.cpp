@@ -1,21 +1,8 @@
-// The song builder: the songs of each kind byte for byte, and the melody mapping.
+// The song builder: the songs of each kind byte for byte.
 #include <gtest/gtest.h>
 
 #include "generators/SongBuilder.h"
 #include "tests/support/Golden.h"
-
-namespace {
-std::vector<uint8_t> notesOf(const std::vector<MelodyNote>& melody) {
-    std::vector<uint8_t> notes;
-    for (const MelodyNote& m : melody) notes.push_back(m.note);
-    return notes;
-}
-std::vector<int> ticksOf(const std::vector<MelodyNote>& melody) {
-    std::vector<int> ticks;
-    for (const MelodyNote& m : melody) ticks.push_back(m.ticks);
-    return ticks;
-}
-}  // namespace
 
 // Every byte of songs of each kind, pinned in tests/golden/generated-songs.txt: the header, the tempo and
 // programs, each track's notes, lengths and velocities in drawing order. The long song takes the velocities
@@ -23,7 +10,10 @@ std::vector<int> ticksOf(const std::vector<MelodyNote>& melody) {
 // leaps from 0x32 to 0x2D (guitar notes 48 and 68) make silent guitar beats that draw nothing. In a text
 // the last byte is never a melody note, and the guitar and bass play only single-byte characters: a text of
 // double-byte characters and line ends leaves them their program change alone, one of control characters
-// leaves every track empty and draws nothing.
+// leaves every track empty and draws nothing. The melody takes each kind of byte: control characters and
+// 0x7F, single bytes above it, Shift-JIS pairs led by 0x81-0x9F and 0xE0-0xFC whatever their partner, and
+// a lead byte in the last place, which is ignored. A leap is held longer: from 6 semitones in a text, from 4
+// in the others (the same notes 60, 64, 66, 72, 60, 69 in each).
 TEST(SongBuilder, SongsOfEachKindAreBuiltByteForByteAsPinned) {
     const std::vector<uint8_t> leaps = {0x32, 0x2D, 0x32, 0x2D, 0x32},
                                controls = {0x0D, 0x0A, 0x0D, 0x0A, 0x09};
@@ -45,6 +35,12 @@ TEST(SongBuilder, SongsOfEachKindAreBuiltByteForByteAsPinned) {
         {"text of spaces", BuildMode::text, std::vector<uint8_t>(30, ' ')},
         {"text of double-byte characters and line ends", BuildMode::text, doubleByte},
         {"text of control characters", BuildMode::text, controls},
+        {"text of every kind of byte", BuildMode::text, {0x0D, 0x0A, 0x1F, ' ',  0x7F, 'x',  0x80, 0xA0,
+                                                         0xDF, 0xFD, 0xFF, 0,    'A',  0x82, 0xA0, 0xFC,
+                                                         0xFF, 0xE0, 0x0A, 0x9F, 0x40, 'A',  0x82}},
+        {"text leaps", BuildMode::text, {'@', 'C', 'D', 'P', '@', 'F', 0}},
+        {"random leaps", BuildMode::random, {60, 64, 66, 72, 60, 69}},
+        {"picture leaps", BuildMode::picture, {24, 28, 30, 36, 24, 33}},
     };
     std::string text;
     for (const auto& song : songs) {
@@ -60,36 +56,4 @@ TEST(SongBuilder, SongsOfEachKindAreBuiltByteForByteAsPinned) {
     PseudoRandom random;
     buildSong(BuildMode::text, controls, random);
     EXPECT_EQ(random.draw(), 41) << "nothing was drawn from the generator's first state";
-}
-
-TEST(MelodyMapping, TextBytesByKindWithShiftJisPairsAndTheLastByteNeverANote) {
-    const struct {
-        std::vector<uint8_t> text;
-        std::vector<uint8_t> notes;
-    } cases[] = {
-        {{'A', 'B'}, {65 % 12 + 32 + 24}},               // the last byte is left out
-        {{0x0D, 0x0A, 0x1F, ' ', 0x7F, 'x'}, {48, 94}},  // control characters pass; 0x7F is the top
-        {{0x80, 0xA0, 0xDF, 0xFD, 0xFF, 0}, {32, 44, 78, 87, 90}},  // single-byte codes above 0x7F
-        {{'A', 0x82, 0xA0}, {61, 9 + 13 + 36}},                     // a lead byte takes the last byte: h = 81
-        {{0xFC, 0xFF, 'A'}, {0 + 42 + 36}},                         // h = 252, the highest pair
-        {{'A', 0x82}, {61}},                       // a lead byte in the last place is ignored
-        {{0x9F, 0x40, 'A'}, {45}},                 // 0x9F leads a pair like 0x81 to 0x9E
-        {{0xE0, 0x0A, ' ', 0}, {8 + 1 + 36, 48}},  // the partner is taken whatever it is
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(notesOf(melodyOf(BuildMode::text, c.text)), c.notes) << c.text.size();
-}
-
-TEST(MelodyMapping, LeapsAreHeldLongerWithTheTextThresholdAtSixAndTheOthersAtFour) {
-    // Picture levels 0-51 become notes 36-87.
-    EXPECT_EQ(notesOf(melodyOf(BuildMode::picture, {0, 11, 12, 47, 48, 51})),
-              (std::vector<uint8_t>{36, 47, 48, 83, 84, 87}));
-    // The same notes 60, 64, 66, 72, 60, 69 (changes 4, 2, 6, 12, 9) from a text and from random values.
-    const std::vector<uint8_t> notes = {60, 64, 66, 72, 60, 69};
-    const std::vector<uint8_t> text = {'@', 'C', 'D', 'P', '@', 'F', 0};
-    EXPECT_EQ(notesOf(melodyOf(BuildMode::text, text)), notes);
-    EXPECT_EQ(ticksOf(melodyOf(BuildMode::text, text)), (std::vector<int>{24, 24, 24, 48, 96, 48}));
-    EXPECT_EQ(ticksOf(melodyOf(BuildMode::random, notes)), (std::vector<int>{24, 48, 24, 48, 96, 48}));
-    EXPECT_EQ(ticksOf(melodyOf(BuildMode::picture, {24, 28, 30, 36, 24, 33})),
-              (std::vector<int>{24, 48, 24, 48, 96, 48}));
 }
