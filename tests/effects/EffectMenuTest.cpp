@@ -74,7 +74,7 @@ class ScriptedHost : public EffectHost, public EffectDialogPort {
 struct MenuScript {
     // Runs the menu items named and these actions: "playing", "stopped", "no song", "answer N" or "answer
     // cancel" (for the effect-time dialog), "try SIGN/COUNT" (the key signature dialog's try) and "try pitch"
-    // (the pitch dialog's, with C moved to 113), "close" (the open dialog closes), "song loaded", and "|",
+    // (the pitch dialog's, with C moved to 113), "close" (the open dialog closes), and "|",
     // which forgets what was recorded so far. Returns what the host was asked, with the checked items after
     // "mark?", the effect, its window and C's entry after "effect?", the effect and the mark's bit after
     // "mask?", and whether the transport is allowed after "transport?".
@@ -97,7 +97,6 @@ struct MenuScript {
             }
             if (action == "close") menu.dialogs().dialogClosing();
             if (action == "|") host.calls.clear();
-            if (action == "song loaded") menu.resetForSong();
             if (action == "mask?") {
                 char mask[8];
                 std::snprintf(mask, sizeof mask, "%04X", unsigned(menu.checkMask()));
@@ -136,9 +135,6 @@ TEST(EffectMenu, CommandsChooseAskAndTryAsTheUserChose) {
           "image 4", "mask?",   "image 5",  "mask?",   "none",     "mask?"},
          {"1 0001", "2 0002", "3 0004", "9 0100", "4 0008", "5 0010", "6 0020", "7 0040", "8 0080",
           "0 2000"}},
-        {"the only mark until a song load",
-         {"mark?", "image 3", "mark?", "song loaded", "mark?"},
-         {"marked none", "marked image 3", "marked none"}},
         {"ignored while playing",
          {"folk", "playing", "japanese", "key signature", "pitch map", "time", "none", "mark?", "effect?"},
          {"marked folk", "effect 1 3-40 C 0"}},
@@ -162,18 +158,11 @@ TEST(EffectMenu, CommandsChooseAskAndTryAsTheUserChose) {
          {"key signature", "|", "playing", "try 1/2", "stopped", "try 0/0", "mark?", "try pitch", "effect?"},
          {"wait", "stop", "arrow", "start 12", "wait", "arrow", "start 0", "marked none", "wait", "stop",
           "arrow", "start 13", "effect 13 3-40 C 113"}},
-        // Closed at once with "民謡風" in use, the mark stays on it: it is still the effect in use. An effect
-        // chosen from the menu while a dialog is open takes the mark at once, a later try at the closing.
-        {"closed without a try", {"key signature", "folk", "close", "|", "mark?"}, {"marked folk"}},
+        // An effect chosen from the menu while a dialog is open takes the mark at once, a later try at the
+        // closing.
         {"closed after a try",
          {"key signature", "folk", "try -1/3", "|", "mark?", "stopped", "close", "mark?"},
          {"marked folk", "dialog closed", "close on", "marked key signature"}},
-        {"closed after a try of none",
-         {"key signature", "folk", "try 0/0", "stopped", "close", "|", "mark?"},
-         {"marked none"}},
-        {"closed after a pitch try",
-         {"pitch map", "folk", "try pitch", "stopped", "close", "|", "mark?"},
-         {"marked pitch map"}},
     };
     for (const auto& c : cases) EXPECT_EQ(MenuScript().run(c.actions), c.calls) << c.why;
     EXPECT_FALSE(MenuScript().menu.handles(IDM_FILE_OPEN));

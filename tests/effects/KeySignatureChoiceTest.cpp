@@ -8,20 +8,16 @@ TEST(KeySignatureButtons, ACountNeedsASignAndSwitchingTheSignKeepsIt) {
     choice.chooseFlats();
     EXPECT_EQ(choice.signature().sign, -1);
     EXPECT_EQ(choice.signature().count, 0);
-    EXPECT_EQ(choice.label(), "なし") << "a sign without a count changes nothing yet";
     EXPECT_FALSE(choice.chooseCount(8));
     EXPECT_TRUE(choice.chooseCount(7));
     EXPECT_TRUE(choice.chooseCount(3));
-    EXPECT_EQ(choice.label(), "シ、ミ、ラ");
     choice.chooseSharps();
     EXPECT_EQ(choice.signature().count, 3);
-    EXPECT_EQ(choice.label(), "ファ、ド、ソ");
 
     choice.chooseNone();
     EXPECT_EQ(choice.signature().sign, 0);
     EXPECT_EQ(choice.signature().count, 0);
     EXPECT_FALSE(choice.chooseCount(3));  // the button must be unchecked again
     EXPECT_EQ(choice.signature().count, 0);
-    EXPECT_EQ(choice.label(), "なし");
 }
 }  // namespace
