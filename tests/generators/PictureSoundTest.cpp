@@ -62,7 +62,6 @@ TEST(BlockLevels, RoundsMeanRedAndGreenToSinglePrecisionAndKeepsMeanBlueDouble) 
         {3, 363, 384, 3},  // 2 if every mean stayed double and divided by 15
         {3, 1344, 3, 4},   // 5 if no mean were rounded to single precision
         {6, 672, 672, 5},  // 4 if mean blue were rounded too
-        {0, 0, 0, 0},
         {20 * 255, 20 * 255, 20 * 255, 51},
         {20 * 7, 20 * 8, 20 * 7, 1},  // brightness 7.33: 1.47 rounds down
         {20 * 8, 20 * 7, 20 * 8, 2},  // 7.67: 1.53 rounds up
