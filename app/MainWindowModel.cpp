@@ -177,7 +177,7 @@ bool MainWindowModel::holdsMouse() const {
 }
 
 void MainWindowModel::openStartSong(const std::string& path, bool play) {
-    if (songs_.openPickedFile(path) && play) engine_.player().startPlayback();
+    if (songs_.openStartFile(path) && play) engine_.player().startPlayback();
     songListMayHaveChanged();
     reportDeviceFailures();
 }

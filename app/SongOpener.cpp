@@ -38,6 +38,16 @@ void SongOpener::openFromMenu() {
 
 bool SongOpener::openPickedFile(const std::string& path) {
     engine_.selection().songs.append(path);
+    return openNotingHistory(path);
+}
+
+bool SongOpener::openStartFile(const std::string& path) {
+    SongList& songs = engine_.selection().songs;
+    if (!songs.contains(path)) songs.append(path);
+    return openNotingHistory(path);
+}
+
+bool SongOpener::openNotingHistory(const std::string& path) {
     if (!openKeepingLoadedSong(path, loadedPath())) return false;
     history_.noteOpened(path);
     return true;

@@ -32,6 +32,10 @@ class SongOpener {
     // A file picked by the user (in the open dialog, on the command line, by dropping it): it joins the
     // song list and is opened. Returns whether it was loaded; a failure keeps the loaded song's title.
     bool openPickedFile(const std::string& path);
+    // The song named on the command line at start: as a picked file, except that one the list already
+    // holds (it came back from the last run) is not added again, so that the list does not fill up with
+    // the same song at each start.
+    bool openStartFile(const std::string& path);
     // A history item: its file, without the dialog.
     void openHistoryFile(const std::string& path);
     // The song-list entry at the list's index, or the first after it (wrapping) that leaves a song to play:
@@ -59,6 +63,8 @@ class SongOpener {
     void takeDetails();
     // Opens path; a failure names the loaded song (if any) in currentPath again.
     bool openKeepingLoadedSong(const std::string& path, const std::string& loadedPath);
+    // Opens path as above and, once it has loaded, puts it at the top of the history.
+    bool openNotingHistory(const std::string& path);
     std::string loadedPath() const { return face_.songLoaded ? currentPath_ : std::string(); }
     void finishLoad();
 

@@ -1,5 +1,6 @@
 #include "playback/SongList.h"
 
+#include <algorithm>
 #include <utility>
 
 void SongList::append(const std::string& path) {
@@ -8,6 +9,10 @@ void SongList::append(const std::string& path) {
         count_ = capacity - 1;
     }
     paths_[size_t(count_++)] = path;
+}
+
+bool SongList::contains(const std::string& path) const {
+    return std::find(paths_.begin(), paths_.begin() + count_, path) != paths_.begin() + count_;
 }
 
 void SongList::clear() {

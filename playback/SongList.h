@@ -12,6 +12,7 @@ class SongList {
     void clear();
     int count() const { return count_; }
     const std::string& at(int index) const { return paths_[size_t(index)]; }
+    bool contains(const std::string& path) const;
 
     // Loop play at the end of a song: the entry after the one played, the first one after the last.
     void moveToNextEntry();

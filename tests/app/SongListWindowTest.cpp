@@ -58,6 +58,15 @@ TEST_F(SongListWindowTest, RowsNameEachEntryMarkTheLoadedOneAndAreKeptAtExit) {
               "C:\\曲\\さくら.mid|b.mid|gone.mid|");
 }
 
+TEST_F(SongListWindowTest, TheSongNamedAtStartJoinsTheListThatCameBackOnlyWhenItIsNotOnItYet) {
+    port.store.values[{Settings::userKey, "SongList"}] = std::string("b.mid|c.mid|");
+    ListWindow window(port);
+    window.model.openStartSong("c.mid", false);
+    window.model.openStartSong("C:\\曲\\さくら.mid", false);
+    window.model.onCommand(IDM_SONGS_WINDOW);
+    EXPECT_EQ(window.shown.rows, (Lines{"　 1. b.mid", "　 2. c.mid", "♪ 3. さくら.mid"}));
+}
+
 TEST_F(SongListWindowTest, EachActionChangesTheListAndSaysWhichRowToSelect) {
     const struct {
         Action action;

@@ -1,11 +1,31 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <deque>
 
 #include "effects/EffectMenu.h"
 #include "resources/CommandIds.h"
 
 namespace {
+using Lines = std::vector<std::string>;
+
+const struct {
+    const char* name;
+    int id;
+} items[] = {{"folk", IDM_EFFECT_FOLK},
+             {"japanese", IDM_EFFECT_JAPANESE},
+             {"okinawan", IDM_EFFECT_OKINAWAN},
+             {"suspense", IDM_EFFECT_SUSPENSE},
+             {"image 1", IDM_EFFECT_IMAGE1},
+             {"image 2", IDM_EFFECT_IMAGE2},
+             {"image 3", IDM_EFFECT_IMAGE3},
+             {"image 4", IDM_EFFECT_IMAGE4},
+             {"image 5", IDM_EFFECT_IMAGE5},
+             {"key signature", IDM_EFFECT_KEY_SIGNATURE},
+             {"pitch map", IDM_EFFECT_PITCH_MAP},
+             {"none", IDM_EFFECT_NONE},
+             {"time", IDM_EFFECT_TIME}};
+
 // The main window as the effect menu sees it, recording what it is asked to do.
 class ScriptedHost : public EffectHost, public EffectDialogPort {
   public:
@@ -25,14 +45,13 @@ class ScriptedHost : public EffectHost, public EffectDialogPort {
         calls.push_back(refusal == EffectTimeRefusal::noEffectChosen ? "no effect" : "end not after start");
     }
     void setWaitCursor(bool waiting) override { calls.push_back(waiting ? "wait" : "arrow"); }
-    // Answers each question with the next scripted answer, if the dialog would let it through.
     std::optional<int32_t> askEffectTime(const EffectTimeQuestion& question) override {
-        questions.push_back(question);
-        EffectTimeQuestion answered = question;
-        std::optional<int32_t> answer = answers.front();
+        calls.push_back(question.mode() == EffectTimeQuestion::askStart
+                            ? "ask start " + std::to_string(question.value())
+                            : "ask end " + std::to_string(question.value()) + " after " +
+                                  std::to_string(question.start()));
+        const std::optional<int32_t> answer = answers.front();
         answers.pop_front();
-        if (answer) answered.scroll(ScrollCode::thumbTrack, question.value(), *answer);
-        if (answer && !answered.acceptable()) answer = answers.front(), answers.pop_front();
         return answer;
     }
     void openKeySignatureDialog(const KeySignature& initial) override {
@@ -47,172 +66,105 @@ class ScriptedHost : public EffectHost, public EffectDialogPort {
     bool isPlaying = false;
     bool hasSong = true;
     EffectSettings settings;
-    std::vector<std::string> calls;
+    Lines calls;
     std::deque<std::optional<int32_t>> answers;
-    std::vector<EffectTimeQuestion> questions;
 };
 
-class EffectMenuTest : public testing::Test {
-  protected:
-    std::vector<int> checkedItems() const {
-        std::vector<int> result;
-        for (int id : allItems)
-            if (menu.checked(id)) result.push_back(id);
-        return result;
+// A menu on a window with a song loaded, stopped.
+struct MenuScript {
+    // Runs the menu items named and these actions: "playing", "stopped", "no song", "answer N" or "answer
+    // cancel" (for the effect-time dialog), "try SIGN/COUNT" (the key signature dialog's try) and "try pitch"
+    // (the pitch dialog's, with C moved to 113), "close" (the open dialog closes), and "|",
+    // which forgets what was recorded so far. Returns what the host was asked, with the checked items after
+    // "mark?", the effect, its window and C's entry after "effect?", the effect and the mark's bit after
+    // "mask?", and whether the transport is allowed after "transport?".
+    Lines run(const Lines& actions) {
+        host.settings.window = {3, 40};
+        int sign = 0, count = 0;
+        for (const std::string& action : actions) {
+            for (const auto& item : items)
+                if (action == item.name) menu.run(item.id);
+            if (action == "playing" || action == "stopped") host.isPlaying = action == "playing";
+            if (action == "no song") host.hasSong = false;
+            if (action == "answer cancel") host.answers.push_back(std::nullopt);
+            if (std::sscanf(action.c_str(), "answer %d", &count) == 1) host.answers.push_back(count);
+            if (std::sscanf(action.c_str(), "try %d/%d", &sign, &count) == 2)
+                menu.dialogs().tryKeySignature(KeySignature{sign, count});
+            if (action == "try pitch") {
+                PitchMap drawn;
+                drawn.entries[0] = 113;
+                menu.dialogs().tryPitchMap(drawn);
+            }
+            if (action == "close") menu.dialogs().dialogClosing();
+            if (action == "|") host.calls.clear();
+            if (action == "mask?") {
+                char mask[8];
+                std::snprintf(mask, sizeof mask, "%04X", unsigned(menu.checkMask()));
+                host.calls.push_back(std::to_string(int(host.settings.type)) + " " + mask);
+            }
+            if (action == "transport?")
+                host.calls.push_back(menu.dialogs().transportAllowed() ? "free" : "held");
+            if (action == "effect?")
+                host.calls.push_back("effect " + std::to_string(int(host.settings.type)) + " " +
+                                     std::to_string(host.settings.window.start) + "-" +
+                                     std::to_string(host.settings.window.end) + " C " +
+                                     std::to_string(host.settings.pitchMap.entries[0]));
+            if (action == "mark?")
+                for (const auto& item : items)
+                    if (menu.checked(item.id)) host.calls.push_back(std::string("marked ") + item.name);
+        }
+        return host.calls;
     }
 
-    static constexpr int allItems[] = {IDM_EFFECT_FOLK,          IDM_EFFECT_JAPANESE,  IDM_EFFECT_OKINAWAN,
-                                       IDM_EFFECT_SUSPENSE,      IDM_EFFECT_IMAGE1,    IDM_EFFECT_IMAGE2,
-                                       IDM_EFFECT_IMAGE3,        IDM_EFFECT_IMAGE4,    IDM_EFFECT_IMAGE5,
-                                       IDM_EFFECT_KEY_SIGNATURE, IDM_EFFECT_PITCH_MAP, IDM_EFFECT_NONE,
-                                       IDM_EFFECT_TIME};
     ScriptedHost host;
     EffectMenu menu{host, host};
 };
 
-TEST_F(EffectMenuTest, EachStyleAndImageItemChoosesItsEffectAndCarriesTheOnlyMarkUntilASongLoad) {
+// Each item chooses its effect and carries the only mark. The end question starts from the start just chosen,
+// so that its dialog can refuse an end not after it; a cancel in either question gives the whole song.
+// Meanwhile only one effect dialog is open, with the close command greyed, and a try stops, stores the effect
+// and plays from the beginning.
+TEST(EffectMenu, CommandsChooseAskAndTryAsTheUserChose) {
     const struct {
-        int id;
-        EffectType type;
-        uint32_t bit;
-    } cases[] = {{IDM_EFFECT_FOLK, EffectType::folk, 0x0001},
-                 {IDM_EFFECT_JAPANESE, EffectType::japanese, 0x0002},
-                 {IDM_EFFECT_OKINAWAN, EffectType::okinawan, 0x0004},
-                 {IDM_EFFECT_SUSPENSE, EffectType::suspense, 0x0100},
-                 {IDM_EFFECT_IMAGE1, EffectType::image1, 0x0008},
-                 {IDM_EFFECT_IMAGE2, EffectType::image2, 0x0010},
-                 {IDM_EFFECT_IMAGE3, EffectType::image3, 0x0020},
-                 {IDM_EFFECT_IMAGE4, EffectType::mirror, 0x0040},
-                 {IDM_EFFECT_IMAGE5, EffectType::image5, 0x0080},
-                 {IDM_EFFECT_NONE, EffectType::none, 0x2000}};
-    EXPECT_EQ(checkedItems(), std::vector<int>{IDM_EFFECT_NONE});
-    for (const auto& c : cases) {
-        ASSERT_TRUE(menu.handles(c.id));
-        menu.run(c.id);
-        EXPECT_EQ(host.settings.type, c.type);
-        EXPECT_EQ(menu.checkMask(), c.bit);
-        EXPECT_EQ(checkedItems(), std::vector<int>{c.id});
-    }
-    EXPECT_TRUE(host.calls.empty());
-    EXPECT_TRUE(menu.handles(IDM_EFFECT_TIME));
-    EXPECT_FALSE(menu.handles(IDM_FILE_OPEN));
-    menu.run(IDM_EFFECT_IMAGE3);
-    menu.resetForSong();
-    EXPECT_EQ(checkedItems(), std::vector<int>{IDM_EFFECT_NONE});
-}
-
-TEST_F(EffectMenuTest, EveryCommandIsIgnoredWhilePlayingOrBeforeASongIsLoaded) {
-    menu.run(IDM_EFFECT_FOLK);
-    host.settings.window = {5, 50};
-    const struct { bool playing, songLoaded; } refusals[] = {{true, true}, {false, false}};
-    for (const auto& refusal : refusals) {
-        host.isPlaying = refusal.playing;
-        host.hasSong = refusal.songLoaded;
-        for (int id : allItems) menu.run(id);
-        EXPECT_EQ(host.settings.type, EffectType::folk);
-        EXPECT_EQ(host.settings.window.start, 5);
-        EXPECT_EQ(checkedItems(), std::vector<int>{IDM_EFFECT_FOLK});
-        EXPECT_TRUE(host.calls.empty());
-        EXPECT_EQ(menu.dialogs().openDialog(), EffectDialogSession::OpenDialog::none);
-    }
-}
-
-TEST_F(EffectMenuTest, EffectTimeNeedsAnEffectThenAsksForTheStartThenAnEndAfterIt) {
-    menu.run(IDM_EFFECT_TIME);
-    EXPECT_EQ(host.calls, std::vector<std::string>{"no effect"});
-    EXPECT_TRUE(host.questions.empty());
-
-    menu.run(IDM_EFFECT_JAPANESE);
-    host.settings.window = {3, 40};
-    host.answers = {10, 10, 11};  // the end of 10 is refused by the dialog, 11 is taken
-    menu.run(IDM_EFFECT_TIME);
-    ASSERT_EQ(host.questions.size(), 2u);
-    EXPECT_EQ(host.questions[0].mode(), EffectTimeQuestion::askStart);
-    EXPECT_EQ(host.questions[0].value(), 3);
-    EXPECT_EQ(host.questions[1].mode(), EffectTimeQuestion::askEnd);
-    EXPECT_EQ(host.questions[1].value(), 40);
-    EXPECT_EQ(host.questions[1].start(), 10);
-    EXPECT_EQ(host.settings.window.start, 10);
-    EXPECT_EQ(host.settings.window.end, 11);
-}
-
-TEST_F(EffectMenuTest, ACancelInEitherQuestionGivesTheWholeSong) {
-    menu.run(IDM_EFFECT_JAPANESE);
-    using Answers = std::deque<std::optional<int32_t>>;
-    for (const Answers& answers : {Answers{std::nullopt}, Answers{20, std::nullopt}}) {
-        host.settings.window = {3, 40};
-        host.answers = answers;
-        menu.run(IDM_EFFECT_TIME);
-        EXPECT_EQ(host.settings.window.start, 0);
-        EXPECT_EQ(host.settings.window.end, 3599);
-    }
-}
-
-TEST_F(EffectMenuTest, OneEffectDialogAtATimeWithTheCloseCommandGreyedMeanwhile) {
-    host.settings.keySignature = {-1, 2};
-    host.settings.pitchMap.entries[0] = 7;
-    menu.run(IDM_EFFECT_KEY_SIGNATURE);
-    menu.run(IDM_EFFECT_PITCH_MAP);
-    menu.run(IDM_EFFECT_KEY_SIGNATURE);
-    EXPECT_EQ(host.calls, (std::vector<std::string>{"close off", "dialog open", "key signature -1/2"}));
-    EXPECT_EQ(menu.dialogs().openDialog(), EffectDialogSession::OpenDialog::keySignature);
-    EXPECT_FALSE(menu.dialogs().transportAllowed());
-
-    menu.dialogs().dialogClosing();
-    EXPECT_TRUE(menu.dialogs().transportAllowed());
-    menu.run(IDM_EFFECT_PITCH_MAP);
-    EXPECT_EQ(host.calls,
-              (std::vector<std::string>{"close off", "dialog open", "key signature -1/2", "dialog closed",
-                                        "close on", "close off", "dialog open", "pitch 7"}));
-    EXPECT_EQ(menu.dialogs().openDialog(), EffectDialogSession::OpenDialog::pitchMap);
-}
-
-TEST_F(EffectMenuTest, ATryStopsStoresAndPlaysFromTheBeginning) {
-    menu.run(IDM_EFFECT_KEY_SIGNATURE);
-    host.calls.clear();
-    host.isPlaying = true;  // playing is possible through an earlier try
-    menu.dialogs().tryKeySignature(KeySignature{1, 2});
-    EXPECT_EQ(host.calls, (std::vector<std::string>{"wait", "stop", "arrow", "start 12"}));
-    EXPECT_EQ(host.settings.keySignature.sign, 1);
-    EXPECT_EQ(host.settings.keySignature.count, 2);
-
-    host.calls.clear();
-    host.isPlaying = false;
-    menu.dialogs().tryKeySignature(KeySignature{0, 0});  // "なし": no effect at all
-    EXPECT_EQ(host.calls, (std::vector<std::string>{"wait", "arrow", "start 0"}));
-    EXPECT_EQ(checkedItems(), std::vector<int>{IDM_EFFECT_NONE});  // the mark waits for the closing
-
-    PitchMap drawn;
-    drawn.entries[4] = 113;
-    menu.dialogs().tryPitchMap(drawn);
-    EXPECT_EQ(host.settings.type, EffectType::customMap);
-    EXPECT_EQ(host.settings.pitchMap.entries[4], 113);
-}
-
-// Closed at once with "民謡風" in use, the mark stays on it: it is still the effect in use. An effect chosen
-// from the menu while a dialog is open takes the mark at once, and a later try takes it at the closing.
-TEST_F(EffectMenuTest, ClosingMarksTheEffectInUseNotTheDialogsLastChoice) {
-    const struct {
-        int opener;
-        bool tries;
-        KeySignature signature;
-        int marked;
-    } cases[] = {{IDM_EFFECT_KEY_SIGNATURE, false, {}, IDM_EFFECT_FOLK},
-                 {IDM_EFFECT_PITCH_MAP, false, {}, IDM_EFFECT_FOLK},
-                 {IDM_EFFECT_KEY_SIGNATURE, true, {-1, 3}, IDM_EFFECT_KEY_SIGNATURE},
-                 {IDM_EFFECT_KEY_SIGNATURE, true, {0, 0}, IDM_EFFECT_NONE},
-                 {IDM_EFFECT_PITCH_MAP, true, {}, IDM_EFFECT_PITCH_MAP}};
-    for (const auto& c : cases) {
-        host.isPlaying = false;
-        menu.run(c.opener);
-        menu.run(IDM_EFFECT_FOLK);
-        EXPECT_EQ(checkedItems(), std::vector<int>{IDM_EFFECT_FOLK});
-        if (c.tries && c.opener == IDM_EFFECT_PITCH_MAP) menu.dialogs().tryPitchMap(PitchMap{});
-        if (c.tries && c.opener == IDM_EFFECT_KEY_SIGNATURE) menu.dialogs().tryKeySignature(c.signature);
-        EXPECT_EQ(checkedItems(), std::vector<int>{IDM_EFFECT_FOLK}) << c.opener;
-        host.isPlaying = false;
-        menu.dialogs().dialogClosing();
-        EXPECT_EQ(checkedItems(), std::vector<int>{c.marked}) << c.opener;
-    }
+        const char* why;
+        Lines actions, calls;
+    } cases[] = {
+        {"each style and image item",
+         {"folk",    "mask?",   "japanese", "mask?",   "okinawan", "mask?",   "suspense",
+          "mask?",   "image 1", "mask?",    "image 2", "mask?",    "image 3", "mask?",
+          "image 4", "mask?",   "image 5",  "mask?",   "none",     "mask?"},
+         {"1 0001", "2 0002", "3 0004", "9 0100", "4 0008", "5 0010", "6 0020", "7 0040", "8 0080",
+          "0 2000"}},
+        {"ignored while playing",
+         {"folk", "playing", "japanese", "key signature", "pitch map", "time", "none", "mark?", "effect?"},
+         {"marked folk", "effect 1 3-40 C 0"}},
+        {"ignored before a song", {"no song", "folk", "key signature", "time", "mark?"}, {"marked none"}},
+        {"effect time needs an effect", {"time"}, {"no effect"}},
+        {"effect time",
+         {"japanese", "answer 10", "answer 11", "time", "effect?"},
+         {"ask start 3", "ask end 40 after 10", "effect 2 10-11 C 0"}},
+        {"start cancelled",
+         {"japanese", "answer cancel", "time", "effect?"},
+         {"ask start 3", "effect 2 0-3599 C 0"}},
+        {"end cancelled",
+         {"japanese", "answer 20", "answer cancel", "time", "effect?"},
+         {"ask start 3", "ask end 40 after 20", "effect 2 0-3599 C 0"}},
+        {"one dialog at a time, opened on the effect's values",
+         {"pitch map", "try pitch", "key signature", "try -1/2", "stopped", "close", "|", "key signature",
+          "pitch map", "key signature", "transport?", "close", "transport?", "pitch map"},
+         {"close off", "dialog open", "key signature -1/2", "held", "dialog closed", "close on", "free",
+          "close off", "dialog open", "pitch 113"}},
+        {"tries",
+         {"key signature", "|", "playing", "try 1/2", "stopped", "try 0/0", "mark?", "try pitch", "effect?"},
+         {"wait", "stop", "arrow", "start 12", "wait", "arrow", "start 0", "marked none", "wait", "stop",
+          "arrow", "start 13", "effect 13 3-40 C 113"}},
+        // An effect chosen from the menu while a dialog is open takes the mark at once, a later try at the
+        // closing.
+        {"closed after a try",
+         {"key signature", "folk", "try -1/3", "|", "mark?", "stopped", "close", "mark?"},
+         {"marked folk", "dialog closed", "close on", "marked key signature"}},
+    };
+    for (const auto& c : cases) EXPECT_EQ(MenuScript().run(c.actions), c.calls) << c.why;
+    EXPECT_FALSE(MenuScript().menu.handles(IDM_FILE_OPEN));
 }
 }  // namespace

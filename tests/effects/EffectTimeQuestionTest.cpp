@@ -3,23 +3,6 @@
 #include "effects/EffectTimeQuestion.h"
 
 namespace {
-TEST(EffectTimeReadOut, ShowsMinutesAndSecondsWithWhatTheSecondMeans) {
-    const struct {
-        EffectTimeQuestion::Mode mode;
-        int32_t value;
-        const char* prompt;
-        const char* readOut;
-    } cases[] = {{EffectTimeQuestion::askStart, 0, "開始時間を設定して下さい", "00:00 秒まで"},
-                 {EffectTimeQuestion::askStart, 3599, "開始時間を設定して下さい", "59:59 秒まで"},
-                 {EffectTimeQuestion::askEnd, 61, "終了時間を設定して下さい", "01:01 秒から"},
-                 {EffectTimeQuestion::askEnd, 600, "終了時間を設定して下さい", "10:00 秒から"}};
-    for (const auto& c : cases) {
-        const EffectTimeQuestion question(c.mode, c.value);
-        EXPECT_EQ(question.prompt(), c.prompt);
-        EXPECT_EQ(question.readOut(), c.readOut);
-    }
-}
-
 // The bar's own position is what moves; a bar outside the range is ignored and leaves the value alone.
 TEST(EffectTimeScroll, ArrowsStepOneSecondWithinTheRangeAndTheTroughDoesNotMove) {
     const struct {

@@ -44,25 +44,4 @@ TEST_F(EventFilterFixture, AWindowFromZeroRemapsTheFirstNoteAndASilencedNoteOnCo
     EXPECT_EQ(filtered({"90 3C 64"}), Lines{"90 3C 64"}) << "nothing remapped is held: past the end";
 }
 
-// Every effect, every key: what a note-on became (doubled an octave lower too), its note-off becomes too,
-// inside 0-127.
-TEST_F(EventFilterFixture, NoEffectLeavesANoteHangingAtTheEdgesOfTheKeyboard) {
-    settings.keySignature = {-1, 7};
-    settings.pitchMap.entries = {17, -18, 5, 100, -7, 12, -12, 17, 0, -18, 3, 17};
-    controls.octaveDoubleChannel = 0;
-    for (int type : {1, 2, 3, 4, 5, 6, 7, 8, 9, 12, 13}) {
-        selectEffect(EffectType(type));
-        for (int key = 0; key < 128; ++key) {
-            out.clear();
-            filter.processChannelMessage(0, ChannelMessage{0x90, uint8_t(key), 100});
-            filter.processChannelMessage(0, ChannelMessage{0x80, uint8_t(key), 0});
-            const auto& sent = out.messages();
-            ASSERT_EQ(sent.size(), 4u);
-            for (size_t i = 0; i < 2; ++i) {
-                EXPECT_EQ(sent[i].bytes[1], sent[i + 2].bytes[1]) << "effect " << type << " key " << key;
-                EXPECT_LE(sent[i].bytes[1], 127) << "effect " << type << " key " << key;
-            }
-        }
-    }
-}
 }  // namespace

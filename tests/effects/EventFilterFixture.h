@@ -2,7 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "effects/EventFilter.h"
@@ -10,8 +12,30 @@
 #include "playback/RecordingMidiOut.h"
 #include "playback/SongBuffer.h"
 
+// An event filter wired to a device, with everything it reads.
+template <class Device>
+struct FilterRig {
+    Device out;
+    LiveControls controls;
+    EffectSettings settings;
+    ChannelTones tones;
+    SongBuffer song;
+    PlayClock clock;
+    AutoPan autoPan{out, controls, song};
+    EventFilter filter{out, controls, settings, tones, clock, autoPan};
+};
+
+// A recording device that can run an action while the next message is on its way to it.
+struct HookedRecordingOut : RecordingMidiOut {
+    DeviceError sendShortMessage(uint8_t status, uint8_t data1, uint8_t data2) override {
+        if (duringNextSend) std::exchange(duringNextSend, nullptr)();
+        return RecordingMidiOut::sendShortMessage(status, data1, data2);
+    }
+    std::function<void()> duringNextSend;
+};
+
 // An event filter wired to a recording device, with the state a freshly loaded song leaves.
-class EventFilterFixture : public ::testing::Test {
+class EventFilterFixture : public ::testing::Test, protected FilterRig<HookedRecordingOut> {
   protected:
     using Lines = std::vector<std::string>;
 
@@ -27,17 +51,21 @@ class EventFilterFixture : public ::testing::Test {
         return RecordingMidiOut::formatLine(m).substr(2);
     }
 
-    // Sends each message and returns what reached the device because of it: two messages joined by " + ",
-    // "-" for none.
+    // What reached the device after its first |before| messages: two messages joined by " + ", "-" for none.
+    std::string sentSince(size_t before) const {
+        std::string sent;
+        for (size_t i = before; i < out.messages().size(); ++i)
+            sent += (sent.empty() ? "" : " + ") + hex(out.messages()[i]);
+        return sent.empty() ? "-" : sent;
+    }
+
+    // Sends each message and returns what reached the device because of it.
     Lines filtered(const Lines& messages) {
         Lines result;
         for (const std::string& message : messages) {
             const size_t before = out.messages().size();
             filter.processChannelMessage(0, parsed(message));
-            std::string sent;
-            for (size_t i = before; i < out.messages().size(); ++i)
-                sent += (sent.empty() ? "" : " + ") + hex(out.messages()[i]);
-            result.push_back(sent.empty() ? "-" : sent);
+            result.push_back(sentSince(before));
         }
         return result;
     }
@@ -46,13 +74,4 @@ class EventFilterFixture : public ::testing::Test {
         settings.type = type;
         settings.window = EffectWindow{start, end};
     }
-
-    RecordingMidiOut out;
-    LiveControls controls;
-    EffectSettings settings;
-    ChannelTones tones;
-    SongBuffer song;
-    PlayClock clock;
-    AutoPan autoPan{out, controls, song};
-    EventFilter filter{out, controls, settings, tones, clock, autoPan};
 };

@@ -5,15 +5,7 @@
 namespace {
 enum Row { C, Cs, D, Ds, E, F, Fs, G, Gs, A, As, B };
 
-const std::vector<std::string> sourceNames = {"ド",    "ド♯", "レ",  "レ♯", "ミ",  "ファ",
-                                              "ファ♯", "ソ",  "ソ♯", "ラ",  "ラ♯", "シ"};
 const std::vector<int> identity = {-5, -4, -3, -2, -1, 0, 1, 2, 3, 4, 5, 6};
-
-std::vector<std::string> labels(const PitchDrawing& drawing) {
-    std::vector<std::string> result;
-    for (int row = 0; row < PitchDrawing::rowCount; ++row) result.push_back(drawing.label(row));
-    return result;
-}
 
 std::vector<int> values(const PitchDrawing& drawing) {
     std::vector<int> result;
@@ -35,14 +27,6 @@ PitchDrawing withRestOnE() {
     return drawing;
 }
 
-TEST(PitchDrawingMap, FirstOpeningShowsEveryRowUnchangedWithTheThumbsOnADiagonal) {
-    const PitchDrawing drawing{PitchMap{}};
-    EXPECT_EQ(labels(drawing), sourceNames);
-    EXPECT_EQ(values(drawing), identity);
-    EXPECT_EQ(drawing.selectedRow(), PitchDrawing::noRow);
-    EXPECT_FALSE(drawing.rowChosen());
-}
-
 // Entries beyond the bars' reach come back inside it, a rest's kept note included.
 TEST(PitchDrawingMap, NotesAndRestsRoundTripThroughThePitchMap) {
     PitchMap map;
@@ -51,10 +35,7 @@ TEST(PitchDrawingMap, NotesAndRestsRoundTripThroughThePitchMap) {
     const PitchDrawing drawing(map);
     EXPECT_EQ(drawing.value(C), 12);
     EXPECT_EQ(drawing.value(B), -12);
-    EXPECT_EQ(drawing.label(C), "ファ");
-    EXPECT_EQ(drawing.label(B), "ファ");
     EXPECT_TRUE(drawing.isRest(E));
-    EXPECT_EQ(drawing.label(E), "休符");
     EXPECT_EQ(drawing.pitch(E), -3);
     EXPECT_EQ(drawing.toPitchMap().entries, map.entries);
 
@@ -66,15 +47,6 @@ TEST(PitchDrawingMap, NotesAndRestsRoundTripThroughThePitchMap) {
     EXPECT_EQ(clamped.pitch(E), 12);
 }
 
-TEST(PitchDrawingNames, NamesTakeTheFloorModuloOfNegativeNotes) {
-    const struct {
-        int note;
-        const char* name;
-    } cases[] = {{-12, "ファ"}, {-11, "ファ♯"}, {-6, "シ"}, {-5, "ド"},
-                 {0, "ファ"},   {6, "シ"},      {7, "ド"},  {12, "ファ"}};
-    for (const auto& c : cases) EXPECT_EQ(PitchDrawing::pitchName(c.note), c.name) << c.note;
-}
-
 // A rest's kept note moves as well, without the rest being coloured as the selected row.
 TEST(PitchDrawingTransformations, SemitoneRemovalMovesBlackKeysToTheWhiteKeyBelow) {
     PitchDrawing drawing{PitchMap{}};
@@ -82,15 +54,14 @@ TEST(PitchDrawingTransformations, SemitoneRemovalMovesBlackKeysToTheWhiteKeyBelo
     click(drawing, Fs, ScrollCode::lineLeft);   // back to F♯, selected
     drawing.toggleRest();
     const PitchDrawing::Change change = drawing.removeSemitones();
-    EXPECT_EQ(labels(drawing), (std::vector<std::string>{"ド", "ド", "レ", "レ", "ミ", "ファ", "休符", "ソ",
-                                                         "ソ", "ラ", "ラ", "シ"}));
-    EXPECT_EQ(drawing.pitch(Fs), 0);
+    EXPECT_EQ(values(drawing), (std::vector<int>{-5, -5, -3, -3, -1, 0, 25, 2, 2, 4, 4, 6}));
     EXPECT_EQ(change.rows, (1 << Cs) | (1 << Ds) | (1 << Fs) | (1 << Gs) | (1 << As));
     EXPECT_EQ(change.colouredRow, -1);
 }
 
-// Shifts and the mirror move every note, rotations and the reversal move absolute notes between rows; a
-// rest stays a rest with its kept note moved, and the selected row keeps its colour, rest or not.
+// A rest shows as 25 above its kept note. Shifts and the mirror move every note, rotations and the reversal
+// move absolute notes between rows; a rest stays a rest with its kept note moved, and the selected row keeps
+// its colour, rest or not.
 TEST(PitchDrawingTransformations, EachMovesEveryRowRestsIncluded) {
     const struct {
         const char* name;
@@ -116,13 +87,6 @@ TEST(PitchDrawingTransformations, EachMovesEveryRowRestsIncluded) {
     shifted.shiftRight();
     shifted.toggleRest();
     EXPECT_EQ(shifted.label(E), "ファ") << "a rest comes back where its kept note went";
-
-    PitchDrawing mirrored = withRestOnE();
-    click(mirrored, A, ScrollCode::lineRight);
-    const std::vector<int> before = values(mirrored);
-    mirrored.mirror();
-    mirrored.mirror();
-    EXPECT_EQ(values(mirrored), before);
 }
 
 // Rows at the ends of the range stay there under arrows and shifts alike.
@@ -133,21 +97,9 @@ TEST(PitchDrawingScroll, ArrowsAndShiftsStopAtTheEndsOfTheRange) {
     PitchDrawing drawing(map);
     EXPECT_FALSE(click(drawing, C, ScrollCode::lineRight).handled);
     EXPECT_FALSE(click(drawing, B, ScrollCode::lineLeft).handled);
-    EXPECT_EQ(drawing.value(C), 12);
-    EXPECT_EQ(drawing.value(B), -12);
-    EXPECT_EQ(drawing.selectedRow(), B);  // still selected, though nothing moved
-
-    const PitchDrawing::Change right = drawing.shiftRight();
+    drawing.shiftRight();
     EXPECT_EQ(drawing.value(C), 12);
     EXPECT_EQ(drawing.value(B), -11);
-    EXPECT_FALSE(right.rows & (1 << C));
-    drawing.shiftLeft();
-    drawing.shiftLeft();
-    EXPECT_EQ(drawing.value(B), -12);
-    EXPECT_EQ(drawing.value(C), 10);
-    const PitchDrawing::Scrolled up = click(drawing, B, ScrollCode::lineRight);
-    EXPECT_TRUE(up.handled);
-    EXPECT_EQ(up.position, -11);
 }
 
 TEST(PitchDrawingScroll, ADragBelowZeroArrivesSignExtendedAndOutOfRangeDragsAreIgnored) {
@@ -161,34 +113,11 @@ TEST(PitchDrawingScroll, ADragBelowZeroArrivesSignExtendedAndOutOfRangeDragsAreI
     EXPECT_EQ(drawing.scroll(E, ScrollCode::other, -10, 0).position, -10);
 }
 
-TEST(PitchDrawingScroll, TheLabelColourFollowsTheSelectedRow) {
-    PitchDrawing drawing{PitchMap{}};
-    EXPECT_EQ(click(drawing, C, ScrollCode::lineLeft).uncolouredRow, -1);  // the first row chosen
-    EXPECT_EQ(click(drawing, C, ScrollCode::lineLeft).uncolouredRow, -1);
-    const PitchDrawing::Scrolled other = click(drawing, G, ScrollCode::lineRight);
-    EXPECT_EQ(other.uncolouredRow, C);
-    EXPECT_EQ(click(drawing, G, ScrollCode::lineRight).uncolouredRow, -1);
-
-    EXPECT_EQ(drawing.colour(C), LabelColour::octaveBelow);  // v -7: a = -2
-    EXPECT_EQ(drawing.colour(G), LabelColour::sameOctave);   // v 4: a = 9
-    for (int step = 0; step < 3; ++step) click(drawing, G, ScrollCode::lineRight);
-    EXPECT_EQ(drawing.colour(G), LabelColour::octaveAbove);  // v 7: a = 12
-}
-
+// Without a touched bar after a reset (or on the first opening) the rest button has no row to act on.
 TEST(PitchDrawingRest, RestWaitsForABarToBeTouchedAgainAfterEveryReset) {
-    PitchDrawing drawing{PitchMap{}};
-    EXPECT_EQ(drawing.toggleRest().rows, 0);
-    EXPECT_EQ(values(drawing), identity);
-
-    click(drawing, D, ScrollCode::lineRight);
-    const PitchDrawing::Change rested = drawing.toggleRest();
-    EXPECT_EQ(rested.rows, 1 << D);
-    EXPECT_EQ(rested.colouredRow, D);
-    EXPECT_EQ(drawing.label(D), "休符");
-    EXPECT_EQ(drawing.toPitchMap().entries[D], 100 + 25 - 2);
-
-    const PitchDrawing::Change reset = drawing.reset();
-    EXPECT_EQ(reset.colouredRow, -1);
+    EXPECT_EQ(PitchDrawing{PitchMap{}}.toggleRest().rows, 0);
+    PitchDrawing drawing = withRestOnE();
+    EXPECT_EQ(drawing.reset().colouredRow, -1);
     EXPECT_EQ(values(drawing), identity);
     EXPECT_EQ(drawing.selectedRow(), PitchDrawing::noRow);
     EXPECT_EQ(drawing.toggleRest().rows, 0);

@@ -4,48 +4,24 @@
 
 #include <array>
 #include <atomic>
-#include <functional>
 #include <mutex>
 #include <thread>
-#include <utility>
 
 #include "tests/effects/EventFilterFixture.h"
 #include "tones/ToneDialogModel.h"
 #include "tones/ToneTable.h"
 
 namespace {
+// The locked tone follows the song's message that was on its way; an unchanged value is not sent twice.
 // The lock lands while the filter's message is on its way to the device: after the song's value went into
 // the tone, before the device has it.
-class LockWhileSending : public EventFilterFixture {
-  protected:
-    struct Device : RecordingMidiOut {
-        DeviceError sendShortMessage(uint8_t status, uint8_t data1, uint8_t data2) override {
-            if (duringNextSend) std::exchange(duringNextSend, nullptr)();
-            return RecordingMidiOut::sendShortMessage(status, data1, data2);
-        }
-        std::function<void()> duringNextSend;
-    } device;
-    EventFilter lockingFilter{device, controls, settings, tones, clock, autoPan};
-
-    Lines sent(const Lines& messages) {
-        for (const std::string& message : messages) lockingFilter.processChannelMessage(0, parsed(message));
-        Lines result;
-        for (const auto& message : device.messages()) result.push_back(hex(message));
-        device.clear();
-        return result;
-    }
-};
-
-// The locked tone follows the song's and replaces its later ones; an unchanged value is not sent twice.
-TEST_F(LockWhileSending, TheLockedToneFollowsTheSongsAndReplacesItsLaterOnes) {
-    device.duringNextSend = [this] { tones.fix(2, 40, 1); };
-    EXPECT_EQ(sent({"C2 21"}), (Lines{"C2 21 00", "C2 28 00"}));
-    EXPECT_EQ(sent({"C2 21", "B2 00 08"}), (Lines{"C2 28 00", "B2 00 01"}));
-    EXPECT_EQ(tones.at(2).program, 40);
-    device.duringNextSend = [this] { tones.fix(5, 0, 8); };
-    EXPECT_EQ(sent({"B5 00 00"}), (Lines{"B5 00 00", "B5 00 08"}));
-    device.duringNextSend = [this] { tones.fix(6, 4, 0); };
-    EXPECT_EQ(sent({"C6 04"}), Lines{"C6 04 00"}) << "the song's program is the locked one";
+TEST_F(EventFilterFixture, TheLockedToneFollowsTheSongsMessageOnItsWay) {
+    out.duringNextSend = [this] { tones.fix(2, 40, 1); };
+    EXPECT_EQ(filtered({"C2 21"}), Lines{"C2 21 00 + C2 28 00"});
+    out.duringNextSend = [this] { tones.fix(5, 0, 8); };
+    EXPECT_EQ(filtered({"B5 00 00"}), Lines{"B5 00 00 + B5 00 08"});
+    out.duringNextSend = [this] { tones.fix(6, 4, 0); };
+    EXPECT_EQ(filtered({"C6 04"}), Lines{"C6 04 00"}) << "the song's program is the locked one";
 }
 
 // A device for two threads that keeps the last program change and bank select of each channel.
@@ -72,25 +48,19 @@ class LastToneDevice : public MidiOut {
 // Not a proof, since the interleavings come from the scheduler, but each round races a preview and OK
 // against a song that keeps setting its own tone; a stale tone in the lock or on the device fails it.
 TEST(ToneLockRace, OkAgainstTheSongsToneChangesEndsOnTheChoiceInTheLockAndOnTheDevice) {
-    LastToneDevice out;
-    LiveControls controls;
-    EffectSettings settings;
-    ChannelTones tones;
-    SongBuffer song;
-    PlayClock clock;
-    AutoPan autoPan{out, controls, song};
-    EventFilter filter{out, controls, settings, tones, clock, autoPan};
+    FilterRig<LastToneDevice> rig;
+    ChannelTones& tones = rig.tones;
     const int choice = toneIndex(SoundModule::sc88, 40, 8);
     for (int round = 0; round < 300; ++round) {
         tones.reset();
         tones.takeSongProgram(3, 33);
-        ToneDialogModel dialog(tones, out, 3, SoundModule::sc88, false);
+        ToneDialogModel dialog(tones, rig.out, 3, SoundModule::sc88, false);
         std::atomic<bool> started{false};
         std::thread song([&] {
             started = true;
             for (int i = 0; i < 200; ++i) {
-                filter.processChannelMessage(0, {0xB3, 0x00, uint8_t(i % 2)});
-                filter.processChannelMessage(0, {0xC3, uint8_t(33 + i % 3), 0});
+                rig.filter.processChannelMessage(0, {0xB3, 0x00, uint8_t(i % 2)});
+                rig.filter.processChannelMessage(0, {0xC3, uint8_t(33 + i % 3), 0});
             }
         });
         while (!started) std::this_thread::yield();
@@ -100,7 +70,7 @@ TEST(ToneLockRace, OkAgainstTheSongsToneChangesEndsOnTheChoiceInTheLockAndOnTheD
         const ChannelTone locked = tones.at(3);
         ASSERT_TRUE(locked.fixed);
         ASSERT_EQ(std::make_pair(int(locked.program), int(locked.bank)), std::make_pair(40, 8)) << round;
-        ASSERT_EQ(out.lastTone(3), std::make_pair(40, 8)) << round;
+        ASSERT_EQ(rig.out.lastTone(3), std::make_pair(40, 8)) << round;
     }
 }
 }  // namespace

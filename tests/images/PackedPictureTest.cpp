@@ -19,7 +19,7 @@ std::vector<uint32_t> unpacked(const BmpBuilder& bmp) {
 }  // namespace
 
 // Rows are padded to four bytes: a row of 9 one-bit pixels takes 2 bytes and 2 of padding, one of 3 four-bit
-// pixels 2 and 2, one of 3 sixteen-bit pixels 6 and 2.
+// pixels 2 and 2.
 TEST(PackedPicture, PaletteIndicesRunFromTheHighBitsRowsArePaddedAndBeyondThePaletteGiveBlack) {
     BmpBuilder oneBit(9, 2, 1);
     oneBit.paletteEntry(1, white);
@@ -38,13 +38,4 @@ TEST(PackedPicture, PaletteIndicesRunFromTheHighBitsRowsArePaddedAndBeyondThePal
     eightBit.coloursUsed(3).paletteLength(3).paletteEntry(2, white);
     std::memcpy(eightBit.row(0), "\x02\x03\xFF", 3);
     EXPECT_EQ(unpacked(eightBit), (std::vector<uint32_t>{white, 0, 0}));
-}
-
-// 16-bit white (7FFF) reads as 248 in every channel.
-TEST(PackedPicture, SixteenBitWordsAreFiveBitsPerChannelRedHighest) {
-    BmpBuilder bmp(3, 2, 16);
-    std::memcpy(bmp.row(0), "\xFF\x7F\x00\x7C\x1F\x00", 6);  // little-endian 7FFF, 7C00, 001F
-    std::memcpy(bmp.row(1), "\x1F\x00", 2);
-    EXPECT_EQ(unpacked(bmp), (std::vector<uint32_t>{packColour(248, 248, 248), packColour(248, 0, 0),
-                                                    packColour(0, 0, 248), packColour(0, 0, 248), 0, 0}));
 }

@@ -11,14 +11,13 @@ TEST(SusieRules, ExtensionMatchingFollowsTheCutPatternAndItsCaseRules) {
         bool matches;
     } cases[] = {
         // "*.jpg;*.jpeg" is asked for in 8 bytes and becomes "jpg;*".
-        {"*.jpg;*.jpeg", "jpg", true},   {"*.jpg;*.jpeg", "JPG", true}, {"*.jpg;*.jpeg", "jpeg", false},
-        {"*.jpg;*.jpeg", "JPEG", false}, {"*.jpg;*", "JPG", true},      {"*.jpg", "jpg", true},
-        {"*.jpg", "JPG", true},          {"*.jpg", "jpeg", true},       {"*.jpg", "JPEG", true},
-        {"*.jpg", "Jpg", false},         {"*.JPG", "jpg", true},        {"*.JPG", "jpeg", true},
-        {"*.Png", "png", true},          {"*.Png", "PNG", true},        {"*.Png", "pNg", false},
-        {"*.png", "pn", false},          {"*.png", "jpg", false},       {"*.pi", "pi", true},
+        {"*.jpg;*.jpeg", "JPG", true}, {"*.jpg;*.jpeg", "jpeg", false},
+        {"*.jpg", "jpeg", true},       {"*.jpg", "JPEG", true},
+        {"*.jpg", "Jpg", false},       {"*.JPG", "jpeg", true},
+        {"*.Png", "PNG", true},        {"*.Png", "pNg", false},
+        {"*.png", "pn", false},        {"*.pi", "pi", true},
         {"*.mag;*.max", "mag", false},  // cut to "mag;*", which only jpg has a rule for
-        {"*.jpeg", "jpeg", true},        {"*.jpeg", "jpg", false},      {"", "bmp", false},
+        {"*.jpeg", "jpg", false},      {"", "bmp", false},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(pluginHandlesExtension(c.pattern, c.extension), c.matches)
@@ -48,14 +47,6 @@ TEST(SusieRules, FilterOffersBmpAloneWithoutPluginsAndOneEntryPerPluginOtherwise
     // A "|" of a plug-in's text would split a pair, and an empty pattern would end the list early.
     EXPECT_EQ(buildImageFilter({{"A|B", "*.a|b"}, {"None", ""}, {"PNG", "*.png"}}),
               "すべてのファイル(*.*)|*.*|ビットマップ(*.bmp)|*.bmp|A B (*.a b)|*.a b|PNG (*.png)|*.png|");
-
-    std::vector<PluginFileType> many(maxSusiePlugins, PluginFileType{"ピクチャ", "*.pic"});
-    const std::string filter = buildImageFilter(many);
-    size_t entries = 0;
-    for (size_t at = filter.find("ピクチャ (*.pic)|*.pic|"); at != std::string::npos;
-         at = filter.find("ピクチャ", at + 1))
-        ++entries;
-    EXPECT_EQ(entries, maxSusiePlugins);
 }
 
 TEST(SusieRules, FoldersAreSearchedInOrderUntilOneHoldsPlugins) {
