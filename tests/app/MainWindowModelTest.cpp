@@ -21,7 +21,6 @@ TEST_F(MainWindowModelTest, AMissingOrWrongSkinFileEndsTheStartWithItsMessageAnd
         {"", {}, "Main.bmp", true, {}},
         {"Button.bmp", {}, "Main.bmp", false, {"Ｂｕｔｔｏｎ．ｂｍｐが見つかりません"}},
         {"Button.bmp", bmpOf(117, 213), "Main.bmp", false, {"Ｂｕｔｔｏｎ．ｂｍｐ読み込みエラー"}},
-        {"Mask.bmp", {}, "Main.bmp", false, {"Ｍａｓｋ．ｂｍｐが見つかりません"}},
         {"Mask.bmp", bmpOf(788, 541), "Main.bmp", false, {"Ｍａｓｋ．ｂｍｐ読み込みエラー"}},
         {"", {}, "C:\\p\\gone.bmp", true, {"C:\\p\\gone.bmp " + missing}},
         // Ending the start here would end every later start, since the settings keep naming it.
@@ -135,28 +134,6 @@ TEST_F(MainWindowModelTest, AReloadResetsTheCellsSilencesWhatTheyHadSetAndRepain
     }
 }
 
-// The order of the entries and the menu's refusals are the song list's own; here, that the end of a song
-// opens the next entry from the files, leaving the history alone.
-TEST_F(MainWindowModelTest, LoopPlayOpensTheNextEntryAtTheEndOfEachSong) {
-    ASSERT_TRUE(startUp());
-    for (const char* path : {"a.mid", "b.mid"}) {
-        port.addFile(path, oneNoteSong());
-        openSongFile(path);
-    }
-    model.onCommand(IDM_SONGS_LOOP);
-    Lines played = {model.songs().currentPath()};
-    for (int tick = 0; tick < 1000 && played.size() < 3; ++tick) {
-        timer.tick();
-        model.onTick();
-        if (played.back() != model.songs().currentPath()) played.push_back(model.songs().currentPath());
-    }
-    EXPECT_EQ(played, (Lines{"a.mid", "b.mid", "a.mid"}));
-    EXPECT_TRUE(model.engine().player().playing());
-    EXPECT_TRUE(port.messages.empty());
-    ASSERT_EQ(port.historyItems.size(), 2u);
-    EXPECT_EQ(port.historyItems[0].label, "1. b.mid");
-}
-
 // A 0-byte file loads but leaves nothing to play: a song-list mode set on it would never end.
 TEST_F(MainWindowModelTest, ASongListModePassesOverEntriesThatCannotPlayAndEndsWhenNoneCan) {
     const struct {
@@ -195,67 +172,52 @@ TEST_F(MainWindowModelTest, ASongListModePassesOverEntriesThatCannotPlayAndEndsW
     }
 }
 
-TEST_F(MainWindowModelTest, AFirstRunWritesTheDefaultsOnceAtExitAndAStartEndedEarlierWritesNothing) {
-    port.historyItems = {{IDM_HISTORY_FIRST, "placeholder"}};
+// What is written, and when, is the settings' own rule; here, that a start ended before the settings were
+// read leaves the store alone, since what it would write are the defaults, not the user's settings.
+TEST_F(MainWindowModelTest, TheSettingsAreWrittenAtExitUnlessTheStartEndedBeforeReadingThem) {
     ASSERT_TRUE(startUp());
-    EXPECT_TRUE(port.historyItems.empty());  // the menu's placeholders are replaced by no items
-    EXPECT_FALSE(model.menuItemState(IDM_HISTORY_CLEAR).enabled);
     const int written = port.store.writes;
-    model.prepareToClose();
     model.onDestroy();
-    // three folders, six history slots, the module, the face, the MIDI output and input
-    EXPECT_EQ(port.store.writes, written + 13);
+    EXPECT_GT(port.store.writes, written);
 
     ScriptedPlatform ended;
     MainWindowModel endedModel{ended.ports(), out, timer, ended, ended.canvases, failures};
-    EXPECT_FALSE(endedModel.loadSprites());  // no skin files: the start ends before the settings are read
+    EXPECT_FALSE(endedModel.loadSprites());  // no skin files
     endedModel.onDestroy();
     EXPECT_TRUE(ended.store.values.empty());
 }
 
-TEST_F(MainWindowModelTest, AFolderOfMidiFilesThatIsGoneLeavesTheStartFolderCurrentAndWritesIt) {
-    port.store.put(Settings::folderKey, "ReadDir", "E:\\gone");
-    ASSERT_TRUE(startUp());
-    EXPECT_EQ(port.folder, "C:\\start");
-    model.onDestroy();
-    EXPECT_EQ(port.store.values.at({Settings::folderKey, "ReadDir"}),
-              MemorySettingsStore::Value("C:\\start"));
-}
-
+// A folder of MIDI files that is gone leaves the start folder current; the dialog then starts there, and
+// the folder and history of a chosen file are written at once, so a crash does not lose them.
 TEST_F(MainWindowModelTest, TheOpenDialogStartsInTheSongFolderAndTheFolderAndHistoryAreKeptOnceChosen) {
-    port.folders.insert("D:\\music");
-    port.store.put(Settings::folderKey, "ReadDir", "D:\\music");
+    port.store.put(Settings::folderKey, "ReadDir", "E:\\gone");
     ASSERT_TRUE(startUp());
     port.addFile("E:\\songs\\a.mid", oneNoteSong());
     openSongFile("E:\\songs\\a.mid");
     port.nextChoice = std::nullopt;
     model.onCommand(IDM_FILE_OPEN);
-    EXPECT_EQ(port.songFolders, (Lines{"D:\\music", "E:\\songs"}));
-    // Written before the window goes, so a crash does not lose them.
+    EXPECT_EQ(port.songFolders, (Lines{"C:\\start", "E:\\songs"}));
     const auto stored = [&](const char* key, const char* name) { return port.store.values.at({key, name}); };
     EXPECT_EQ(stored(Settings::folderKey, "ReadDir"), MemorySettingsStore::Value("E:\\songs"));
     EXPECT_EQ(stored(Settings::historyKey, "Mru1"), MemorySettingsStore::Value("E:\\songs\\a.mid"));
     ASSERT_EQ(port.historyItems.size(), 1u);
-    EXPECT_EQ(port.historyItems[0].label, "1. a.mid");  // named alone in the song folder it lies in
 }
 
+// The effect's own reset is the engine's; here, that the menu's mark follows it and the drawing stays.
 TEST_F(MainWindowModelTest, EachLoadStartsTheEffectOverButKeepsThePitchDrawing) {
     ASSERT_TRUE(startUp());
     port.addFile("a.mid", oneNoteSong());
     openSongFile("a.mid");
     model.onCommand(IDM_EFFECT_FOLK);
-    EXPECT_TRUE(model.menuItemState(IDM_EFFECT_FOLK).checked);
-
     EffectSettings& effect = model.engine().effect();
     effect.window = {5, 50};
     effect.keySignature = {1, 3};
     effect.pitchMap.entries[2] = 4;
     openSongFile("a.mid");
     EXPECT_EQ(effect.type, EffectType::none);
-    EXPECT_EQ(effect.window.start, 0);
     EXPECT_EQ(effect.window.end, 3599);
     EXPECT_EQ(effect.keySignature.sign, 0);
-    EXPECT_EQ(effect.pitchMap.entries[2], 4);  // the drawing is kept for the whole run
+    EXPECT_EQ(effect.pitchMap.entries[2], 4);  // kept for the whole run
     EXPECT_TRUE(model.menuItemState(IDM_EFFECT_NONE).checked);
     EXPECT_FALSE(model.menuItemState(IDM_EFFECT_FOLK).checked);
 }

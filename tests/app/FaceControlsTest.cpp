@@ -1,0 +1,372 @@
+// The face's controls: the controller cells and the tone column, solo, mute and doubling, the arrow buttons
+// of the volume, transpose and tempo fields, play, stop and fast forward, and the compact view's caption
+// gestures.
+#include "tests/app/FaceControlsFixture.h"
+
+TEST_F(FaceControlsTest, CellsSendTenTimesTheirValueAndReplaceTheSongsController) {
+    play();
+    face.masterVolume = 50;  // scales the volume cell only
+    for (int column = FaceState::volumeCell; column <= FaceState::modulationCell; ++column)
+        EXPECT_FALSE(clickCell(2, column));
+    clickCell(2, FaceState::reverbCell);
+    EXPECT_EQ(sent(), (Lines{controlChange(2, 7, 55), controlChange(2, 91, 10), controlChange(2, 93, 10),
+                             controlChange(2, 1, 10), controlChange(2, 91, 20)}));
+    const LiveControls& live = rig.controls;
+    EXPECT_EQ((std::vector<int>{live.volumeValue[2], live.reverbValue[2], live.chorusValue[2],
+                                live.modulationValue[2], face.volumeBase[2]}),
+              (std::vector<int>{55, 20, 10, 10, 110}));
+    EXPECT_TRUE(live.volumeFixed[2] && live.reverbFixed[2] && live.chorusFixed[2] && live.modulationFixed[2]);
+    EXPECT_FALSE(live.volumeFixed[3] || live.reverbFixed[3] || live.chorusFixed[3] ||
+                 live.modulationFixed[3]);
+    EXPECT_EQ(drawing.requests, (Lines{"cell 2 0", "cell 2 1", "cell 2 2", "cell 2 3", "cell 2 1"}));
+}
+
+TEST_F(FaceControlsTest, CellsRefuseAtTheirLimitsForAChannelThatHasNotSoundedAndWithTheSoundBlaster) {
+    play();
+    face.channelCells[5][FaceState::chorusCell] = 11;
+    clickCell(5, FaceState::chorusCell);  // the last step up is sent as any other
+    EXPECT_EQ(face.channelCells[5][FaceState::chorusCell], 12);
+    EXPECT_EQ(sent(), Lines{controlChange(5, 93, 120)});
+    forget();
+    face.channelCells[4][FaceState::chorusCell] = 12;
+    clickCell(4, FaceState::chorusCell);
+    rightClick(face::cellHot(4, FaceState::reverbCell));
+    EXPECT_EQ(face.channelCells[4], (std::array<int, 5>{10, 0, 12, 0, 0}));
+    EXPECT_FALSE(rig.controls.chorusFixed[4].load());
+    rig.controls.channelPlayed[6].store(false);
+    clickCell(6, FaceState::reverbCell);
+    rightClick(face::cellHot(6, FaceState::volumeCell));
+    for (int toggle = 0; toggle < 3; ++toggle) clickToggle(6, toggle);
+    EXPECT_EQ(face.channelCells[6], (std::array<int, 5>{10, 0, 0, 0, 0}));
+    EXPECT_EQ(face.channelToggles[6], (std::array<bool, 3>{}));
+    face.soundModule = SoundModule::sb16;
+    clickCell(0, FaceState::volumeCell);
+    rightClick(face::cellHot(0, FaceState::volumeCell));
+    EXPECT_EQ(face.channelCells[0][FaceState::volumeCell], 10);
+    EXPECT_TRUE(sent().empty());
+    EXPECT_TRUE(drawing.requests.empty());
+
+    clickToggle(0, FaceState::muteToggle);  // the Sound Blaster's toggles work
+    EXPECT_TRUE(rig.controls.channelMuted[0].load());
+    EXPECT_EQ(drawing.requests, Lines{"toggle 0 1"});
+}
+
+TEST_F(FaceControlsTest, TheToneColumnAsksForTheToneOfTheChannelWhoseRowWasClicked) {
+    play();
+    EXPECT_FALSE(controls.leftButtonDown(221, 40));  // row 1; the rows' edges are the layout's
+    controls.leftButtonDown(250, 52);                // between rows 1 and 2
+    EXPECT_EQ(toneClicks, (std::vector<int>{0}));
+}
+
+TEST_F(FaceControlsTest, AutoPanRestartsTheSweepOfAnyChannelInAMultiTrackSongAndNoneInFormatTwo) {
+    play(1);
+    AutoPan& live = rig.autoPan;
+    live.value[5].store(100);
+    live.rising[5].store(false);
+    live.count[5].store(7);
+    clickCell(5, FaceState::autoPanCell);
+    clickCell(6, FaceState::autoPanCell);
+    EXPECT_EQ(live.speed[5].load(), 1);
+    EXPECT_EQ(live.value[5].load(), 64);
+    EXPECT_TRUE(live.rising[5].load());
+    EXPECT_EQ(live.count[5].load(), 0);
+    EXPECT_EQ(live.holder.load(), 16);
+    EXPECT_EQ(drawing.requests, (Lines{"cell 5 4", "cell 6 4"}));
+    EXPECT_TRUE(sent().empty());  // the sweep itself sends the pan
+
+    load(2);
+    clickCell(7, FaceState::autoPanCell);
+    EXPECT_EQ(face.channelCells[7][FaceState::autoPanCell], 0);
+    EXPECT_EQ(live.speed[7].load(), 0);
+    EXPECT_EQ(drawing.requests.size(), 2u);
+}
+
+TEST_F(FaceControlsTest, AutoPanInASingleTrackSongIsHeldByOneChannelUntilItsSpeedIsZero) {
+    play(0);
+    clickCell(2, FaceState::autoPanCell);
+    clickCell(3, FaceState::autoPanCell);  // refused while channel 2 holds the sweep
+    EXPECT_EQ(face.channelCells[3][FaceState::autoPanCell], 0);
+    EXPECT_EQ(rig.autoPan.speed[3].load(), 0);
+    EXPECT_EQ(rig.autoPan.holder.load(), 2);
+    rightClick(face::cellHot(2, FaceState::autoPanCell));
+    EXPECT_EQ(rig.autoPan.holder.load(), 16);
+    EXPECT_EQ(rig.autoPan.speed[2].load(), 0);
+    clickCell(3, FaceState::autoPanCell);
+    EXPECT_EQ(rig.autoPan.holder.load(), 3);
+    EXPECT_EQ(drawing.requests, (Lines{"cell 2 4", "cell 2 4", "cell 3 4"}));
+}
+
+TEST_F(FaceControlsTest, SoloAndDoublingMoveToTheClickedChannelAndAreReleasedByASecondClick) {
+    play();
+    const struct {
+        int toggle;
+        std::atomic<int>& holder;
+        Lines silenced;  // the lower copies of a doubled channel must not hang
+    } kinds[] = {{FaceState::soloToggle, rig.controls.soloChannel, {}},
+                 {FaceState::octaveToggle,
+                  rig.controls.octaveDoubleChannel,
+                  {controlChange(0, 120, 0), controlChange(0, 120, 0), controlChange(1, 120, 0),
+                   controlChange(1, 120, 0)}}};
+    for (const auto& kind : kinds) {
+        SCOPED_TRACE(kind.toggle);
+        forget();
+        EXPECT_FALSE(clickToggle(0, kind.toggle));
+        clickToggle(1, kind.toggle);
+        EXPECT_EQ(kind.holder.load(), 1);
+        EXPECT_FALSE(face.channelToggles[0][kind.toggle]);
+        EXPECT_TRUE(face.channelToggles[1][kind.toggle]);
+        clickToggle(1, kind.toggle);
+        EXPECT_EQ(kind.holder.load(), 16);
+        EXPECT_FALSE(face.channelToggles[1][kind.toggle]);
+        const std::string t = " " + std::to_string(kind.toggle);
+        EXPECT_EQ(drawing.requests, (Lines{"toggle 0" + t, "toggle 0" + t, "toggle 1" + t, "toggle 1" + t}));
+        EXPECT_EQ(sent(), kind.silenced);
+    }
+}
+
+TEST_F(FaceControlsTest, MuteClearsTheChannelsSoloAndDoublingAndThenRefusesThemAndChannelTenNeverDoubles) {
+    play();
+    clickToggle(2, FaceState::soloToggle);
+    clickToggle(2, FaceState::octaveToggle);
+    forget();
+    clickToggle(2, FaceState::muteToggle);
+    EXPECT_TRUE(rig.controls.channelMuted[2].load());
+    EXPECT_EQ(rig.controls.soloChannel.load(), 16);
+    EXPECT_EQ(rig.controls.octaveDoubleChannel.load(), 16);
+    EXPECT_EQ(face.channelToggles[2], (std::array<bool, 3>{false, true, false}));
+    EXPECT_EQ(sent(), Lines{controlChange(2, 120, 0)});
+    EXPECT_EQ(drawing.requests, (Lines{"toggle 2 0", "toggle 2 2", "toggle 2 1"}));
+
+    // A muted channel takes neither, and leaves the channels holding them alone.
+    clickToggle(5, FaceState::soloToggle);
+    clickToggle(6, FaceState::octaveToggle);
+    forget();
+    clickToggle(2, FaceState::soloToggle);
+    clickToggle(2, FaceState::octaveToggle);
+    EXPECT_EQ(face.channelToggles[2], (std::array<bool, 3>{false, true, false}));
+    EXPECT_EQ(rig.controls.soloChannel.load(), 5);
+    EXPECT_EQ(rig.controls.octaveDoubleChannel.load(), 6);
+    EXPECT_EQ(drawing.requests, (Lines{"toggle 2 0", "toggle 2 2"}));
+
+    forget();
+    clickToggle(2, FaceState::muteToggle);
+    EXPECT_FALSE(rig.controls.channelMuted[2].load());
+    EXPECT_TRUE(sent().empty());
+
+    forget();  // channel 10 never takes the doubling, and its other toggles work
+    clickToggle(9, FaceState::octaveToggle);
+    EXPECT_FALSE(face.channelToggles[9][FaceState::octaveToggle]);
+    EXPECT_EQ(rig.controls.octaveDoubleChannel.load(), 6);
+    EXPECT_TRUE(sent().empty() && drawing.requests.empty());
+    clickToggle(9, FaceState::soloToggle);
+    EXPECT_EQ(rig.controls.soloChannel.load(), 9);
+}
+
+// A channel silenced while it sounded plays its next note-ons silently after a stop and a new start; it
+// must still count as played, or its toggles could never give it back its sound.
+TEST_F(FaceControlsTest, AChannelSilencedByMuteOrAnotherChannelsSoloCanBeGivenItsSoundBackAfterARestart) {
+    rig.load(SmfWriter(1, 480)
+                 .track(join({{0x00, 0x90, 60, 100}, endOfTrack(480 * 100)}))
+                 .track(join({{0x00, 0x91, 64, 100}, endOfTrack(480 * 100)}))
+                 .bytes());
+    face.songLoaded = true;
+    auto restart = [&] {
+        rig.player.stopPlayback(Player::userStop);
+        rig.player.startPlayback();
+        rig.tick();  // both note-ons again, channel 1's silenced
+    };
+    rig.player.startPlayback();
+    rig.tick();
+    clickToggle(0, FaceState::muteToggle);
+    restart();
+    EXPECT_EQ(rig.controls.channelPitchClass[0].load(), LiveControls::notSounded) << "its lamps stay dark";
+    clickToggle(0, FaceState::muteToggle);
+    EXPECT_FALSE(rig.controls.channelMuted[0].load());
+
+    clickToggle(1, FaceState::soloToggle);
+    restart();
+    EXPECT_EQ(rig.controls.channelPitchClass[0].load(), LiveControls::notSounded);
+    clickToggle(0, FaceState::soloToggle);
+    EXPECT_EQ(rig.controls.soloChannel.load(), 0);
+}
+
+TEST_F(FaceControlsTest, VolumeStepsByTenBetweenZeroAndOneHundredTwentyScalingEveryChannel) {
+    play();
+    face.volumeBase[3] = 120;
+    for (int expected = 90; expected >= 0; expected -= 10) {
+        click(face::volumeField.down.hot);
+        EXPECT_EQ(face.masterVolume, expected);
+    }
+    EXPECT_TRUE(rig.controls.volumeAllFixed.load());
+    forget();
+    EXPECT_TRUE(click(face::volumeField.down.hot));  // at 0: default handling, nothing else
+    EXPECT_TRUE(sent().empty());
+    EXPECT_TRUE(drawing.requests.empty());
+
+    for (int step = 0; step < 14; ++step) click(face::volumeField.up.hot);
+    EXPECT_EQ(face.masterVolume, 120);
+    click(face::volumeField.down.hot);
+    forget();
+    EXPECT_FALSE(click(face::volumeField.up.hot));
+    Lines expected;
+    for (int channel = 0; channel < 16; ++channel) expected.push_back(controlChange(channel, 7, 120));
+    expected[3] = controlChange(3, 7, 127);  // 120 percent of 120, clamped
+    EXPECT_EQ(sent(), expected);
+    EXPECT_EQ(drawing.requests, (Lines{"readout 4", "sprite 12"}));
+}
+
+TEST_F(FaceControlsTest, TempoStepsQuietlyAndStopsPastTwentyAndFourHundred) {
+    play();
+    rig.sequencer.setDisplayTempo(25);
+    click(face::tempoField.down.hot);
+    EXPECT_EQ(rig.sequencer.displayTempo(), 15);
+    EXPECT_DOUBLE_EQ(rig.sequencer.msPerQuarter(), 4000.0);
+    EXPECT_FALSE(controls.leftButtonUp());
+    EXPECT_TRUE(click(face::tempoField.down.hot));
+    EXPECT_EQ(rig.sequencer.displayTempo(), 15);
+    EXPECT_EQ(drawing.requests, (Lines{"readout 1", "sprite 2", "sprite 3"}));
+
+    rig.sequencer.setDisplayTempo(395);
+    click(face::tempoField.up.hot);
+    controls.leftButtonUp();
+    click(face::tempoField.up.hot);
+    EXPECT_EQ(rig.sequencer.displayTempo(), 405);
+    EXPECT_TRUE(sent().empty());
+    rig.tick();  // a step is the user's tempo, not the song's: the read-out is not recomputed
+    ASSERT_FALSE(rig.updates.empty());
+    EXPECT_FALSE(rig.updates.back().redraw.tempoRedraw);
+    EXPECT_EQ(rig.sequencer.displayTempo(), 405);
+
+    rig.sequencer.setDisplayTempo(20);
+    click(face::tempoField.down.hot);
+    EXPECT_EQ(rig.sequencer.displayTempo(), 20);
+}
+
+TEST_F(FaceControlsTest, TransposeSilencesEveryChannelAndStopsAtAnOctave) {
+    play();
+    click(face::transposeField.up.hot);
+    EXPECT_EQ(rig.controls.keyShift.load(), 1);
+    EXPECT_TRUE(rig.controls.keyShiftActive.load());
+    Lines allSoundOff;
+    for (int channel = 0; channel < 16; ++channel) allSoundOff.push_back(controlChange(channel, 120, 0));
+    EXPECT_EQ(sent(), allSoundOff);
+    EXPECT_EQ(drawing.requests, (Lines{"readout 3", "sprite 8"}));
+
+    for (int step = 0; step < 30; ++step) click(face::transposeField.down.hot);
+    EXPECT_EQ(rig.controls.keyShift.load(), -12);
+    EXPECT_EQ(sent().size(), 16u * 14);
+    for (int step = 0; step < 30; ++step) click(face::transposeField.up.hot);
+    EXPECT_EQ(rig.controls.keyShift.load(), 12);
+}
+
+TEST_F(FaceControlsTest, AnArrowShowsItsPressedPictureUntilReleasedOrLeft) {
+    const face::Rect hot = face::volumeField.down.hot;
+    play();
+    click(hot);
+    EXPECT_TRUE(controls.mouseMove(hot.left, hot.top));
+    EXPECT_EQ(face.pressedButton, FaceState::volumeDown);
+    EXPECT_FALSE(controls.mouseMove(hot.left - 1, hot.top));
+    EXPECT_EQ(face.pressedButton, FaceState::noButton);
+    EXPECT_EQ(drawing.requests, (Lines{"readout 4", "sprite 10", "sprite 11"}));
+    EXPECT_TRUE(controls.leftButtonUp());  // nothing left to release
+    EXPECT_EQ(drawing.requests.size(), 3u);
+}
+
+TEST_F(FaceControlsTest, PlayWorksOnlyWhenStoppedAndStopOnlyWhilePlaying) {
+    EXPECT_FALSE(click(face::playHot));  // no song
+    EXPECT_FALSE(rig.player.playing());
+    load();
+    EXPECT_TRUE(click(face::playHot));
+    click(face::playHot);  // already playing: not restarted
+    EXPECT_EQ(rig.timer.starts, 1);
+
+    EXPECT_FALSE(click(face::stopHot));  // no default handling
+    EXPECT_FALSE(rig.player.playing());
+    EXPECT_FALSE(click(face::stopHot));  // stopped: the face ignores everything but play
+}
+
+// The cueing itself, its tempo and its refusal from 250 on are the sequencer's.
+TEST_F(FaceControlsTest, FastForwardRunsUntilTheButtonIsReleasedOrLeft) {
+    play();
+    EXPECT_TRUE(click(face::fastForwardHot));
+    EXPECT_TRUE(rig.sequencer.fastForwarding());
+    click(face::fastForwardHot);  // a second press while held changes nothing
+    EXPECT_TRUE(controls.leftButtonUp());
+    EXPECT_FALSE(rig.sequencer.fastForwarding());
+    EXPECT_EQ(drawing.requests, (Lines{"sprite 14", "sprite 15"}));
+    EXPECT_TRUE(sent().empty());
+
+    click(face::fastForwardHot);
+    EXPECT_TRUE(controls.mouseMove(face::fastForwardHot.right - 1, face::fastForwardHot.bottom - 1));
+    EXPECT_TRUE(rig.sequencer.fastForwarding());
+    EXPECT_TRUE(controls.mouseMove(face::fastForwardHot.right, face::fastForwardHot.top));
+    EXPECT_FALSE(rig.sequencer.fastForwarding());
+    EXPECT_EQ(drawing.requests.size(), 4u);
+}
+
+TEST_F(FaceControlsTest, TheRightButtonOnlyStepsCellsDownAndTheCompactViewIgnoresEveryClick) {
+    play();
+    EXPECT_TRUE(rightClick(face::cellHot(0, FaceState::volumeCell)));
+    EXPECT_EQ(sent(), Lines{controlChange(0, 7, 90)});
+    forget();
+    const face::Rect elsewhere[] = {
+        face::toggleRect(0, 0), face::toggleRect(1, 2), face::volumeField.up.hot, face::tempoField.down.hot,
+        face::stopHot,          face::fastForwardHot,   face::levelBarErase(0)};
+    for (const face::Rect& r : elsewhere) EXPECT_TRUE(rightClick(r));
+    face.largeView = false;
+    for (const face::Rect& r : elsewhere) click(r);
+    clickCell(0, FaceState::reverbCell);
+    rightClick(face::cellHot(0, FaceState::volumeCell));
+    EXPECT_TRUE(rig.player.playing());
+    EXPECT_TRUE(toneClicks.empty());
+    EXPECT_TRUE(sent().empty());
+    EXPECT_TRUE(drawing.requests.empty());  // every control would redraw itself
+}
+
+TEST_F(FaceControlsTest, CaptionGesturesPlayAndStopOnlyInTheCompactView) {
+    load();
+    EXPECT_TRUE(controls.captionDoubleClick());  // always goes on to default handling
+    EXPECT_FALSE(rig.player.playing());          // large view
+    face.largeView = false;
+    EXPECT_TRUE(controls.captionDoubleClick());
+    EXPECT_TRUE(controls.captionDoubleClick());
+    EXPECT_EQ(rig.timer.starts, 1);
+
+    // The right button never goes on to default handling, where the system menu would pop up.
+    EXPECT_FALSE(controls.captionRightButton(false));  // elsewhere in the frame
+    EXPECT_TRUE(rig.player.playing());
+    face.largeView = true;
+    EXPECT_FALSE(controls.captionRightButton(true));
+    EXPECT_TRUE(rig.player.playing());
+    face.largeView = false;
+    EXPECT_FALSE(controls.captionRightButton(true));
+    EXPECT_FALSE(rig.player.playing());
+}
+
+// While an effect dialog is open only its tries start and stop playback: the face's play, stop and fast
+// forward and the caption gestures do nothing, while the other controls go on working.
+TEST_F(FaceControlsTest, AnOpenEffectDialogHoldsPlayStopAndFastForwardInBothViews) {
+    load();
+    face.effectDialogOpen = true;
+    click(face::playHot);
+    face.largeView = false;
+    controls.captionDoubleClick();
+    EXPECT_FALSE(rig.player.playing());
+
+    face.largeView = true;
+    rig.player.startPlayback();  // as a try does
+    click(face::stopHot);
+    click(face::fastForwardHot);
+    face.largeView = false;
+    controls.captionRightButton(true);
+    EXPECT_TRUE(rig.player.playing());
+    EXPECT_FALSE(rig.sequencer.fastForwarding());
+    face.largeView = true;
+    forget();
+    click(face::volumeField.down.hot);
+    EXPECT_EQ(face.masterVolume, 90);
+
+    face.effectDialogOpen = false;
+    click(face::stopHot);
+    EXPECT_FALSE(rig.player.playing());
+}
