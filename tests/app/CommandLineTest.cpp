@@ -94,7 +94,3 @@ TEST(CommandLineTest, LooksForTheSongOnDiskByDefault) {
     std::remove(here.c_str());
     EXPECT_EQ(parseCommandLine({here}).problem, CommandLineResult::songMissing);
 }
-
-TEST(CommandLineTest, NamesTheRecordingFileThatCouldNotBeCreated) {
-    EXPECT_EQ(recordFileFailedMessage("Z:\\x\\rec.txt"), "Z:\\x\\rec.txt に記録できません。終了します");
-}

@@ -105,8 +105,6 @@ TEST_F(HistoryMenuTest, ClearingEmptiesTheHistoryAndGreysItsItem) {
     menu.run(IDM_HISTORY_CLEAR);
     EXPECT_EQ(history.count(), 0);
     EXPECT_EQ(host.rebuilds, 1);
-    EXPECT_TRUE(historyMenuItems(history, "").empty());
     EXPECT_FALSE(menu.enabled(IDM_HISTORY_CLEAR));
     EXPECT_TRUE(menu.handles(IDM_HISTORY_LAST));
-    EXPECT_FALSE(menu.handles(IDM_FILE_OPEN));
 }

@@ -29,12 +29,6 @@ class ToneColumnTest : public WindowModelTest {
     void ticks(int count) {
         for (int i = 0; i < count; ++i) timer.tick();
     }
-    Lines sent() const {
-        Lines lines;
-        for (const auto& message : out.messages())
-            lines.push_back(RecordingMidiOut::formatLine(message).substr(2));
-        return lines;
-    }
 };
 }  // namespace
 
