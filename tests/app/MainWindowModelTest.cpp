@@ -192,6 +192,7 @@ TEST_F(MainWindowModelTest, TheSettingsAreWrittenAtExitUnlessTheStartEndedBefore
 TEST_F(MainWindowModelTest, TheOpenDialogStartsInTheSongFolderAndTheFolderAndHistoryAreKeptOnceChosen) {
     port.store.put(Settings::folderKey, "ReadDir", "E:\\gone");
     ASSERT_TRUE(startUp());
+    EXPECT_FALSE(model.menuItemState(IDM_HISTORY_CLEAR).enabled);  // greyed by the history's own rule
     port.addFile("E:\\songs\\a.mid", oneNoteSong());
     openSongFile("E:\\songs\\a.mid");
     port.nextChoice = std::nullopt;
@@ -201,6 +202,7 @@ TEST_F(MainWindowModelTest, TheOpenDialogStartsInTheSongFolderAndTheFolderAndHis
     EXPECT_EQ(stored(Settings::folderKey, "ReadDir"), MemorySettingsStore::Value("E:\\songs"));
     EXPECT_EQ(stored(Settings::historyKey, "Mru1"), MemorySettingsStore::Value("E:\\songs\\a.mid"));
     ASSERT_EQ(port.historyItems.size(), 1u);
+    EXPECT_TRUE(model.menuItemState(IDM_HISTORY_CLEAR).enabled);
 }
 
 // The effect's own reset is the engine's; here, that the menu's mark follows it and the drawing stays.
@@ -220,4 +222,5 @@ TEST_F(MainWindowModelTest, EachLoadStartsTheEffectOverButKeepsThePitchDrawing) 
     EXPECT_EQ(effect.pitchMap.entries[2], 4);  // kept for the whole run
     EXPECT_TRUE(model.menuItemState(IDM_EFFECT_NONE).checked);
     EXPECT_FALSE(model.menuItemState(IDM_EFFECT_FOLK).checked);
+    EXPECT_TRUE(model.menuItemState(IDM_EFFECT_FOLK).enabled);  // the effect menu greys nothing
 }

@@ -4,7 +4,7 @@
 #include "app/Settings.h"
 #include "app/SettingsMenu.h"
 #include "resources/CommandIds.h"
-#include "tests/support/MemorySettingsStore.h"
+#include "tests/support/ScriptedPlatform.h"
 
 namespace {
 
@@ -150,22 +150,8 @@ TEST_F(SettingsTest, AStoreThatCannotBeReadIsNotWrittenAtExit) {
 
 namespace {
 
-struct DeletionHost : SettingsMenuHost {
-    bool askYesNo(const std::string& question) override {
-        questions.push_back(question);
-        return answer;
-    }
-    void showMessage(const std::string& text) override { messages.push_back(text); }
-    void postClose() override { ++closes; }
-
-    bool answer = true;
-    std::vector<std::string> questions;
-    std::vector<std::string> messages;
-    int closes = 0;
-};
-
 struct SettingsDeletionTest : SettingsTest {
-    DeletionHost host;
+    ScriptedPlatform host;
     SettingsMenu menu{store, settings, host};
 };
 
@@ -174,20 +160,20 @@ struct SettingsDeletionTest : SettingsTest {
 TEST_F(SettingsDeletionTest, NoLeavesEverythingAndYesDeletesTheKeysAndClosesWithoutWritingAnything) {
     plantFullSettings();
     load();
-    host.answer = false;
+    host.answerYes = false;
     menu.run(IDM_DELETE_SETTINGS_AND_EXIT);
     EXPECT_EQ(host.questions, std::vector<std::string>{SettingsMenu::deleteQuestion});
     EXPECT_TRUE(store.hasKey(Settings::rootKey));
     EXPECT_TRUE(settings.usable);
-    EXPECT_EQ(host.closes, 0);
+    EXPECT_EQ(host.closeRequests, 0);
 
-    host.answer = true;
+    host.answerYes = true;
     menu.run(IDM_DELETE_SETTINGS_AND_EXIT);
     EXPECT_FALSE(store.hasKey(Settings::rootKey));
     EXPECT_TRUE(store.hasKey("Software"));
     EXPECT_TRUE(store.values.empty());
     EXPECT_TRUE(host.messages.empty());
-    EXPECT_EQ(host.closes, 1);
+    EXPECT_EQ(host.closeRequests, 1);
     saveSettings(store, settings, history);  // the window's destruction follows
     EXPECT_EQ(store.writes, 0);
 }
@@ -216,5 +202,5 @@ TEST_F(SettingsDeletionTest, AFailedDeletionSaysSoAndStillWritesNothing) {
         saveSettings(store, settings, history);
         EXPECT_EQ(store.writes, writes);
     }
-    EXPECT_EQ(host.closes, 2);
+    EXPECT_EQ(host.closeRequests, 2);
 }

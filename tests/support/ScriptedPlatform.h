@@ -13,6 +13,7 @@
 #include "app/HelpMenu.h"
 #include "app/PlatformPorts.h"
 #include "app/PlaySaveMenu.h"
+#include "app/SettingsMenu.h"
 #include "app/SettingsPort.h"
 #include "playback/Sequencer.h"
 #include "tests/support/MemorySettingsStore.h"
@@ -20,7 +21,8 @@
 
 // The main window's platform as the tests script it: what the window is told (messages, titles, questions,
 // the cursor, repaints) is recorded, files lie in memory, every dialog gives the answer the test set, and
-// the face is painted into a picture in memory.
+// the face is painted into a picture in memory. It also stands in for the window as the settings menu's
+// host.
 class ScriptedPlatform : public WindowPort,
                          public FilePort,
                          public DialogPort,
@@ -31,7 +33,8 @@ class ScriptedPlatform : public WindowPort,
                          public ToneDialogPort,
                          public BackgroundPort,
                          public HelpPort,
-                         public PlaySavePort {
+                         public PlaySavePort,
+                         public SettingsMenuHost {
   public:
     using Lines = std::vector<std::string>;
     // The ports a window may go without; a test names those its window gets.
