@@ -230,16 +230,13 @@ TEST(FacePainterPaint, TheClientAreaBeyondTheFaceContinuesItsEdge) {
     for (int y = 0; y < rig.screen.height(); ++y)
         for (int x = 0; x < rig.screen.width(); ++x) rig.screen.setPackedAt(x, y, white);
     rig.painter.paint(*rig.canvases.openCanvas());
-    int checked = 0;
     for (int y = 0; y < rig.screen.height(); ++y)
         for (int x = 0; x < rig.screen.width(); ++x) {
             if (x < face::faceWidth && y < face::faceHeight) continue;
             const uint32_t edge =
                 rig.facePicture.packedAt(std::min(x, face::faceWidth - 1), std::min(y, face::faceHeight - 1));
             ASSERT_EQ(rig.at(x, y), edge) << x << "," << y;
-            ++checked;
         }
-    EXPECT_EQ(checked, 5 * (face::faceHeight + 3) + 3 * face::faceWidth);
 }
 
 // Each read-out's line of text (a black box on the in-memory canvas) has as many pixels of the skin's
