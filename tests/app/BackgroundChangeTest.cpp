@@ -70,13 +70,15 @@ TEST_F(BackgroundChangeTest,
        AMissingUnreadableOrUndecodablePictureIsReportedAndTheDialogComesBackUntilOneIsTaken) {
     port.addFile("C:\\pics\\text.bmp",
                  {'h', 'e', 'l', 'l', 'o', ' ', 'w', 'o', 'r', 'l', 'd', '!', '!', '!'});
+    port.files["C:\\pics\\locked.bmp"] = {FileData::readError, {}};
     port.addFile("C:\\pics\\README", {1});
     port.pluginResult = PluginResult::failed(getPictureResult::internalError);
-    changeTo({"C:\\pics\\gone.bmp", "C:\\pics\\text.bmp", "C:\\pics\\README", std::nullopt});
+    changeTo({"C:\\pics\\gone.bmp", "C:\\pics\\text.bmp", "C:\\pics\\locked.bmp", "C:\\pics\\README",
+              std::nullopt});
     EXPECT_EQ(port.messages,
               (Lines{"[ C:\\pics\\gone.bmp ] が見つかりません。\n\nパスとファイル名を確認して下さい。",
-                     "ｂｍｐフォーマットではありません", "内部エラー"}));
-    EXPECT_EQ(port.pictureFolders.size(), 4u);
+                     "ｂｍｐフォーマットではありません", "ファイルを読み込めませんでした", "内部エラー"}));
+    EXPECT_EQ(port.pictureFolders.size(), 5u);
     EXPECT_FALSE(background().changed());
     EXPECT_EQ(model.skin().face().block(), originalFace);
     EXPECT_EQ(port.faceInvalidations, 0);

@@ -141,11 +141,12 @@ TEST_F(MainWindowModelTest, ASongListModePassesOverEntriesThatCannotPlayAndEndsW
         Lines list;
         Lines played;  // the songs heard in turn, up to three
         Lines messages;
+        std::string historyTop;  // the entries it plays are not the user's choices: the history stays
     } cases[] = {
-        {IDM_SONGS_LOOP, {"a.mid", "empty.mid", "b.mid"}, {"a.mid", "b.mid", "a.mid"}, {}},
-        {IDM_SONGS_FIRST, {"empty.mid", "a.mid"}, {"a.mid"}, {}},
-        {IDM_SONGS_LAST, {"a.mid", "empty.mid"}, {"a.mid"}, {}},
-        {IDM_SONGS_LOOP, {"empty.mid", "empty.mid"}, {}, {"演奏できる曲がありません"}},
+        {IDM_SONGS_LOOP, {"a.mid", "empty.mid", "b.mid"}, {"a.mid", "b.mid", "a.mid"}, {}, "1. b.mid"},
+        {IDM_SONGS_FIRST, {"empty.mid", "a.mid"}, {"a.mid"}, {}, "1. a.mid"},
+        {IDM_SONGS_LAST, {"a.mid", "empty.mid"}, {"a.mid"}, {}, "1. empty.mid"},
+        {IDM_SONGS_LOOP, {"empty.mid", "empty.mid"}, {}, {"演奏できる曲がありません"}, "1. empty.mid"},
     };
     ASSERT_TRUE(startUp());
     port.addFile("a.mid", oneNoteSong());
@@ -164,6 +165,7 @@ TEST_F(MainWindowModelTest, ASongListModePassesOverEntriesThatCannotPlayAndEndsW
         }
         EXPECT_EQ(played, c.played) << c.command;
         EXPECT_EQ(port.messages, c.messages);
+        EXPECT_EQ(port.historyItems.at(0).label, c.historyTop);
         if (model.engine().player().playing()) model.leftButtonDown(20, 460);  // stop
         // Nothing is left that the user cannot leave: the list can be cleared again.
         port.messages.clear();
@@ -175,7 +177,9 @@ TEST_F(MainWindowModelTest, ASongListModePassesOverEntriesThatCannotPlayAndEndsW
 // What is written, and when, is the settings' own rule; here, that a start ended before the settings were
 // read leaves the store alone, since what it would write are the defaults, not the user's settings.
 TEST_F(MainWindowModelTest, TheSettingsAreWrittenAtExitUnlessTheStartEndedBeforeReadingThem) {
+    port.historyItems = {{IDM_HISTORY_FIRST, "placeholder"}};
     ASSERT_TRUE(startUp());
+    EXPECT_TRUE(port.historyItems.empty());  // the menu's placeholders are replaced by no items
     const int written = port.store.writes;
     model.onDestroy();
     EXPECT_GT(port.store.writes, written);
