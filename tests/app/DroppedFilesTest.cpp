@@ -15,8 +15,6 @@ struct DropCase {
 };
 
 const DropCase dropCases[] = {
-    {"nothing dropped", {}, false, "", {}},
-    {"one song", {"C:\\a.mid"}, false, "C:\\a.mid", {}},
     {"while playing nothing happens", {"C:\\a.mid", "C:\\b.mid"}, true, "", {}},
     {"the first is opened whatever its name, as a picked file is",
      {"C:\\notes.txt", "C:\\b.mid"},
@@ -28,11 +26,6 @@ const DropCase dropCases[] = {
      false,
      "a.mid",
      {"c.MID", "b.Midi", "d.x\\ソング.mid"}},
-    {"the same song twice joins twice, as picking it twice would",
-     {"a.mid", "a.mid"},
-     false,
-     "a.mid",
-     {"a.mid"}},
 };
 }  // namespace
 
