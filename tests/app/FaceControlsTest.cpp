@@ -159,67 +159,64 @@ TEST_F(FaceControlsTest, AChannelSilencedByMuteOrAnotherChannelsSoloCanBeGivenIt
     EXPECT_EQ(rig.controls.soloChannel.load(), 0);
 }
 
-TEST_F(FaceControlsTest, VolumeStepsByTenBetweenZeroAndOneHundredTwentyScalingEveryChannel) {
+// Volume steps by ten between 0 and 120, transpose by one to an octave either way, tempo by ten until it has
+// passed 20 or 400.
+TEST_F(FaceControlsTest, EachArrowFieldStepsToItsLimitAndStays) {
+    enum Field { volume, tempo, transpose };
+    const struct {
+        Field field;
+        face::Rect hot;
+        int start, clicks, expected;
+    } cases[] = {
+        {volume, face::volumeField.down.hot, 100, 11, 0},
+        {volume, face::volumeField.up.hot, 0, 13, 120},
+        {tempo, face::tempoField.down.hot, 25, 2, 15},
+        {tempo, face::tempoField.down.hot, 20, 1, 20},
+        {tempo, face::tempoField.up.hot, 395, 2, 405},
+        {transpose, face::transposeField.down.hot, 0, 13, -12},
+        {transpose, face::transposeField.up.hot, 11, 2, 12},
+    };
+    play();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.field << " from " << c.start);
+        if (c.field == volume) face.masterVolume = c.start;
+        if (c.field == tempo) rig.sequencer.setDisplayTempo(c.start);
+        if (c.field == transpose) rig.controls.keyShift = c.start;
+        for (int i = 0; i < c.clicks; ++i) {
+            click(c.hot);
+            controls.leftButtonUp();
+        }
+        const int values[] = {face.masterVolume, rig.sequencer.displayTempo(), rig.controls.keyShift.load()};
+        EXPECT_EQ(values[c.field], c.expected);
+    }
+}
+
+TEST_F(FaceControlsTest, VolumeScalesEveryChannelsCellTransposeSilencesEveryChannelAndTempoSendsNothing) {
     play();
     face.volumeBase[3] = 120;
-    for (int expected = 90; expected >= 0; expected -= 10) {
-        click(face::volumeField.down.hot);
-        EXPECT_EQ(face.masterVolume, expected);
-    }
-    forget();
-    EXPECT_TRUE(click(face::volumeField.down.hot));  // at 0: default handling, nothing else
-    EXPECT_TRUE(sent().empty());
-
-    for (int step = 0; step < 14; ++step) click(face::volumeField.up.hot);
-    EXPECT_EQ(face.masterVolume, 120);
-    click(face::volumeField.down.hot);
-    forget();
-    EXPECT_FALSE(click(face::volumeField.up.hot));
+    face.masterVolume = 110;
+    click(face::volumeField.up.hot);
     Lines expected;
     for (int channel = 0; channel < 16; ++channel) expected.push_back(controlChange(channel, 7, 120));
     expected[3] = controlChange(3, 7, 127);  // 120 percent of 120, clamped
     EXPECT_EQ(sent(), expected);
-}
 
-TEST_F(FaceControlsTest, TempoStepsQuietlyAndStopsPastTwentyAndFourHundred) {
-    play();
-    rig.sequencer.setDisplayTempo(25);
-    click(face::tempoField.down.hot);
-    EXPECT_EQ(rig.sequencer.displayTempo(), 15);
-    EXPECT_DOUBLE_EQ(rig.sequencer.msPerQuarter(), 4000.0);
-    EXPECT_FALSE(controls.leftButtonUp());
-    EXPECT_TRUE(click(face::tempoField.down.hot));
-    EXPECT_EQ(rig.sequencer.displayTempo(), 15);
-
-    rig.sequencer.setDisplayTempo(395);
-    click(face::tempoField.up.hot);
-    controls.leftButtonUp();
-    click(face::tempoField.up.hot);
-    EXPECT_EQ(rig.sequencer.displayTempo(), 405);
-    EXPECT_TRUE(sent().empty());
-    rig.tick();  // a step is the user's tempo, not the song's: the read-out is not recomputed
-    ASSERT_FALSE(rig.updates.empty());
-    EXPECT_FALSE(rig.updates.back().redraw.tempoRedraw);
-    EXPECT_EQ(rig.sequencer.displayTempo(), 405);
-
-    rig.sequencer.setDisplayTempo(20);
-    click(face::tempoField.down.hot);
-    EXPECT_EQ(rig.sequencer.displayTempo(), 20);
-}
-
-TEST_F(FaceControlsTest, TransposeSilencesEveryChannelAndStopsAtAnOctave) {
-    play();
+    forget();
     click(face::transposeField.up.hot);
-    EXPECT_EQ(rig.controls.keyShift.load(), 1);
     EXPECT_TRUE(rig.controls.keyShiftActive.load());
     Lines allSoundOff;
     for (int channel = 0; channel < 16; ++channel) allSoundOff.push_back(controlChange(channel, 120, 0));
     EXPECT_EQ(sent(), allSoundOff);
 
-    for (int step = 0; step < 30; ++step) click(face::transposeField.down.hot);
-    EXPECT_EQ(rig.controls.keyShift.load(), -12);
-    for (int step = 0; step < 30; ++step) click(face::transposeField.up.hot);
-    EXPECT_EQ(rig.controls.keyShift.load(), 12);
+    forget();
+    rig.sequencer.setDisplayTempo(25);
+    click(face::tempoField.down.hot);
+    EXPECT_DOUBLE_EQ(rig.sequencer.msPerQuarter(), 4000.0);
+    EXPECT_TRUE(sent().empty());
+    rig.tick();  // a step is the user's tempo, not the song's: the read-out is not recomputed
+    ASSERT_FALSE(rig.updates.empty());
+    EXPECT_FALSE(rig.updates.back().redraw.tempoRedraw);
+    EXPECT_EQ(rig.sequencer.displayTempo(), 15);
 }
 
 TEST_F(FaceControlsTest, PlayWorksOnlyWhenStoppedAndStopOnlyWhilePlaying) {
