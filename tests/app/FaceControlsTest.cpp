@@ -219,30 +219,6 @@ TEST_F(FaceControlsTest, VolumeScalesEveryChannelsCellTransposeSilencesEveryChan
     EXPECT_EQ(rig.sequencer.displayTempo(), 15);
 }
 
-TEST_F(FaceControlsTest, PlayWorksOnlyWhenStoppedAndStopOnlyWhilePlaying) {
-    EXPECT_FALSE(click(face::playHot));  // no song
-    EXPECT_FALSE(rig.player.playing());
-    load();
-    EXPECT_TRUE(click(face::playHot));
-    click(face::playHot);  // already playing: not restarted
-    EXPECT_EQ(rig.timer.starts, 1);
-
-    EXPECT_FALSE(click(face::stopHot));  // no default handling
-    EXPECT_FALSE(rig.player.playing());
-}
-
-// The cueing itself, its tempo and its refusal from 250 on are the sequencer's.
-TEST_F(FaceControlsTest, FastForwardRunsUntilTheButtonIsReleasedOrLeft) {
-    play();
-    EXPECT_TRUE(click(face::fastForwardHot));
-    EXPECT_TRUE(rig.sequencer.fastForwarding());
-    EXPECT_TRUE(controls.leftButtonUp());
-    EXPECT_FALSE(rig.sequencer.fastForwarding());
-    click(face::fastForwardHot);
-    EXPECT_TRUE(controls.mouseMove(face::fastForwardHot.right, face::fastForwardHot.top));
-    EXPECT_FALSE(rig.sequencer.fastForwarding());
-}
-
 TEST_F(FaceControlsTest, TheRightButtonOnlyStepsCellsDownAndTheCompactViewIgnoresEveryClick) {
     play();
     EXPECT_TRUE(rightClick(face::cellHot(0, FaceState::volumeCell)));
@@ -259,18 +235,6 @@ TEST_F(FaceControlsTest, TheRightButtonOnlyStepsCellsDownAndTheCompactViewIgnore
     EXPECT_TRUE(toneClicks.empty());
     EXPECT_TRUE(sent().empty());
     EXPECT_TRUE(drawing.requests.empty());  // every control would redraw itself
-}
-
-TEST_F(FaceControlsTest, CaptionGesturesPlayAndStopOnlyInTheCompactView) {
-    load();
-    EXPECT_TRUE(controls.captionDoubleClick());  // always goes on to default handling
-    EXPECT_FALSE(rig.player.playing());          // large view
-    face.largeView = false;
-    EXPECT_TRUE(controls.captionDoubleClick());
-    EXPECT_TRUE(rig.player.playing());
-    // The right button never goes on to default handling, where the system menu would pop up.
-    EXPECT_FALSE(controls.captionRightButton(true));
-    EXPECT_FALSE(rig.player.playing());
 }
 
 // While an effect dialog is open only its tries start and stop playback: the face's play, stop and fast

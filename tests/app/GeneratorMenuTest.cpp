@@ -93,11 +93,3 @@ TEST_F(GeneratorMenuTest, ARefusalSaysWhyOnlyWhenItHasWordsAndLeavesTheLoadedSon
     }
     EXPECT_EQ(port.wholeReads, Lines{"song.mid"});
 }
-
-TEST_F(GeneratorMenuTest, WhileASongPlaysEveryCommandIsIgnoredWithoutADialog) {
-    openMidiFile();
-    model.engine().player().startPlayback();
-    for (int id : {IDM_GENERATE_TEXT, IDM_GENERATE_RANDOM}) generate(id, "spaces.txt");
-    EXPECT_TRUE(port.sourceFilters.empty());
-    EXPECT_EQ(loaded(), port.files["song.mid"].bytes);
-}

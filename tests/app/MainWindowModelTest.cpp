@@ -64,22 +64,6 @@ TEST_F(MainWindowModelTest, OpeningASongShowsItsDetailsInTheLargeViewsTitleAndAF
     EXPECT_EQ(port.title, "C:\\songs\\a.mid");
 }
 
-// Once per playback is the failures' own rule; the model shows what they hold after a tick and, while
-// stopped (no ticks), after each command, after the command's own message.
-TEST_F(MainWindowModelTest, DeviceFailuresShowAfterATickOrACommand) {
-    ASSERT_TRUE(startUp());
-    failures.record(DeviceError::invalidHandle);
-    model.onTick();
-    EXPECT_EQ(port.messages, Lines{"指定されたデバイスハンドルが無効です"});
-
-    failures.rearm();
-    failures.record(DeviceError::notReady);
-    model.engine().selection().mode = SongSelection::loopSongs;
-    model.onCommand(IDM_PLAY_ONCE);
-    EXPECT_EQ(port.messages, (Lines{"指定されたデバイスハンドルが無効です", "循環再生中は使用できません",
-                                    "ハードウェアはほかのデータ処理を行っています"}));
-}
-
 TEST_F(MainWindowModelTest, AReloadResetsTheCellsTheMasterVolumeAndSilencesWhatTheCellsHadSet) {
     ASSERT_TRUE(startUp());
     port.addFile("a.mid", oneNoteSong());

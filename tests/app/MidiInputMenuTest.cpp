@@ -1,7 +1,5 @@
-// "MIDI入力": the device chosen by name, restored at start-up, and what happens when one will not open.
+// "MIDI入力": the device chosen by name and restored at start-up.
 #include <gtest/gtest.h>
-
-#include <set>
 
 #include "app/MidiInputMenu.h"
 #include "tests/support/ScriptedPlatform.h"
@@ -11,7 +9,6 @@ class FakeInputs : public MidiInputPort, public MidiInputSink {
   public:
     std::vector<std::string> inputDeviceNames() override { return names; }
     std::optional<std::string> openInput(int device, MidiInputSink&) override {
-        if (refused.count(device)) return "使用中です";
         opened = device;
         return std::nullopt;
     }
@@ -20,7 +17,6 @@ class FakeInputs : public MidiInputPort, public MidiInputSink {
     void receive(const uint8_t*, size_t) override {}
 
     std::vector<std::string> names{"Keyboard A", "Keyboard B"};
-    std::set<int> refused;
     int opened = -1;
     std::vector<std::string> items;
 };
@@ -49,20 +45,4 @@ TEST_F(MidiInputMenuTest, TheSavedDeviceIsFoundByNameAndAMissingOneMeansNoneWith
     EXPECT_EQ(inputs.opened, -1);
     EXPECT_EQ(savedName, "Keyboard C") << "kept for a start with the device plugged in";
     EXPECT_TRUE(window.messages.empty());
-}
-
-TEST_F(MidiInputMenuTest, ChoicesOpenCloseAndRefuseWithOneMessage) {
-    inputs.refused = {1};
-    MidiInputMenu choice = menu("Keyboard B");
-    choice.restore();
-    EXPECT_EQ(window.messages, ScriptedPlatform::Lines{"MIDI入力デバイスを開けませんでした\n使用中です"});
-    EXPECT_EQ(savedName, "");
-    choice.run(MidiInputMenu::firstDeviceItem);
-    EXPECT_EQ(inputs.opened, 0);
-    EXPECT_EQ(savedName, "Keyboard A");
-    choice.run(MidiInputMenu::firstDeviceItem + 5);  // no such device: ignored
-    EXPECT_EQ(inputs.opened, 0);
-    choice.run(MidiInputMenu::noneItem);
-    EXPECT_EQ(inputs.opened, -1);
-    EXPECT_EQ(savedName, "");
 }

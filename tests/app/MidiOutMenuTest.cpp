@@ -33,15 +33,6 @@ constexpr int itemOf(int device) {
 }
 }  // namespace
 
-TEST_F(MidiOutMenuTest, ListsTheMapperThenTheDevicesAndOpensTheSavedOneAtStart) {
-    saved = "Synth B";
-    menu.start();
-    EXPECT_EQ(devices.items, (std::vector<std::string>{"MIDIマッパー", "Synth A", "broken", "Synth B"}));
-    EXPECT_EQ(devices.opened, std::vector<int>{2});
-    EXPECT_TRUE(menu.checked(itemOf(2)));
-    EXPECT_FALSE(menu.handles(itemOf(3)));
-}
-
 TEST_F(MidiOutMenuTest, AMissingSavedDeviceLeavesTheMapperWithOneMessageAndKeepsItsName) {
     saved = "Gone";
     menu.start();

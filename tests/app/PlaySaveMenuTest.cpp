@@ -33,18 +33,6 @@ class PlaySaveMenuTest : public testing::Test {
 };
 }  // namespace
 
-TEST_F(PlaySaveMenuTest, AsksInTheSongFolderAndWritesTheSongAsPlayedOrSaysItCouldNot) {
-    player.effect.type = EffectType::folk;
-    save();
-    EXPECT_EQ(port.saveFolders, Lines{"C:\\songs"});
-    EXPECT_EQ(port.saveFilter, "ＭＩＤＩファイル(*.mid)|*.mid|");
-    EXPECT_EQ(port.files["C:\\songs\\played.mid"].bytes, playedSongAsSmf(player.engine));
-
-    port.writeSucceeds = false;
-    save();
-    EXPECT_EQ(port.messages, Lines{"ＭＩＤＩデータの書き込みに失敗しました"});
-}
-
 TEST_F(PlaySaveMenuTest, IsIgnoredWhilePlayingOrWithNoSongAndACancelWritesNothing) {
     player.player.startPlayback();
     save();

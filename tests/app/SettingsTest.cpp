@@ -109,20 +109,6 @@ TEST_F(SettingsTest, UnusableValuesTakeTheirDefaults) {
     }
 }
 
-TEST_F(SettingsTest, TheHistoryEndsAtItsFirstMissingOrEmptySlot) {
-    plantFullSettings();
-    store.put(mru, "Mru1", "empty");
-    load();
-    EXPECT_EQ(history.count(), 0);
-
-    store.put(mru, "Mru1", "a.mid");
-    store.put(mru, "Mru2", "b.mid");
-    store.values.erase({mru, "Mru3"});
-    store.put(mru, "Mru4", "d.mid");
-    load();
-    EXPECT_EQ(history.count(), 2);
-}
-
 TEST_F(SettingsTest, AStoreThatCannotBeReadIsNotWrittenAtExit) {
     store.refuseEverything = true;
     load();

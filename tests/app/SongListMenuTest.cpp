@@ -121,16 +121,3 @@ TEST_F(SongListMenuTest, AnUnreadableEntryPlaysTheSongLoadedBeforeAndWithNoneLea
     EXPECT_TRUE(host.isPlaying);
     EXPECT_EQ(host.loaded, "earlier.mid");
 }
-
-TEST_F(SongListMenuTest, ClearingEmptiesTheListAndLeavesNoModeAndPlayOnceToggles) {
-    pick({"a.mid", "b.mid"});
-    selection.songs.index = 1;
-    selection.mode = SongSelection::lastSong;
-    menu.run(IDM_SONGS_CLEAR);
-    EXPECT_EQ(host.messages, Lines{"曲バッファを初期化しました"});
-    EXPECT_EQ(selection.songs.count(), 0);
-    EXPECT_EQ(selection.songs.index, 0);
-    EXPECT_EQ(selection.mode, SongSelection::noSongList);
-    menu.run(IDM_PLAY_ONCE);
-    EXPECT_FALSE(menu.checked(IDM_PLAY_ONCE));
-}
