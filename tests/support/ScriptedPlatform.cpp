@@ -4,8 +4,6 @@
 
 #include <sstream>
 
-#include "tones/ToneDialogModel.h"
-
 FileStream ScriptedPlatform::openFile(const std::string& path) {
     if (!files.count(path)) return {};
     const FileData& file = files.at(path);
@@ -18,9 +16,7 @@ PlatformPorts ScriptedPlatform::ports(std::initializer_list<Optional> optional) 
     PlatformPorts ports{*this, *this, *this, *this, store, *this};
     for (const Optional port : optional) {
         if (port == generators) ports.generators = this;
-        if (port == toneDialogs) ports.toneDialogs = this;
         if (port == background) ports.background = this;
-        if (port == help) ports.help = this;
         if (port == playSave) ports.playSave = this;
     }
     return ports;
@@ -36,11 +32,6 @@ bool ScriptedPlatform::setCurrentFolder(const std::string& to) {
     if (!folders.count(to)) return false;
     folder = to;
     return true;
-}
-
-void ScriptedPlatform::runToneDialog(ToneDialogModel& dialog) {
-    toneDialogChannels.push_back(dialog.channel());
-    if (answerToneDialog) answerToneDialog(dialog);
 }
 
 std::optional<std::string> ScriptedPlatform::chooseBackgroundPicture(const std::string& folder) {
