@@ -144,26 +144,3 @@ TEST_F(BackgroundChangeTest, TheSongStopsBeforeTheCloseQuestionIsAsked) {
     ASSERT_EQ(port.questions.size(), 1u);
     EXPECT_FALSE(playingWhileAsked);
 }
-
-// The next start, named the saved face by the settings kept at exit, shows it without composing anything.
-TEST_F(BackgroundChangeTest, ChangingTwiceAsksOnceAndTheNextStartShowsTheLatestFace) {
-    port.addFile("D:\\photos\\beach.png", {1});
-    changeTo({"C:\\pics\\sky.bmp"});
-    changeTo({"D:\\photos\\beach.png"});
-    port.saveChoice = "C:\\faces\\latest.bmp";
-    model.prepareToClose();
-    EXPECT_EQ(port.questions.size(), 1u);
-    model.onDestroy();
-
-    ScriptedPlatform next;
-    next.files = port.files;
-    next.store = port.store;
-    MainWindowModel restarted{
-        next.ports({ScriptedPlatform::background}), out, timer, next, next.canvases, failures};
-    ASSERT_TRUE(restarted.loadSprites());
-    restarted.loadSettings();
-    ASSERT_TRUE(restarted.loadFace());
-    EXPECT_EQ(restarted.background()->pictureFolder(), "D:\\photos");  // kept as "TexDir"
-    EXPECT_EQ(restarted.skin().face().packedAt(200, 270), photoColour);
-    EXPECT_EQ(restarted.skin().face().packedAt(600, 270), maskColour);
-}

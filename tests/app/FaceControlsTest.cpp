@@ -1,6 +1,5 @@
-// The face's controls: the controller cells and the tone column, solo, mute and doubling, the arrow buttons
-// of the volume, transpose and tempo fields, play, stop and fast forward, and the compact view's caption
-// gestures.
+// The face's controls: the controller cells and the tone column, solo, mute and doubling, and the arrow
+// buttons of the volume, transpose and tempo fields.
 #include "tests/app/FaceControlsFixture.h"
 
 TEST_F(FaceControlsTest, CellsSendTenTimesTheirValueAndReplaceTheSongsController) {
@@ -219,22 +218,16 @@ TEST_F(FaceControlsTest, VolumeScalesEveryChannelsCellTransposeSilencesEveryChan
     EXPECT_EQ(rig.sequencer.displayTempo(), 15);
 }
 
-TEST_F(FaceControlsTest, TheRightButtonOnlyStepsCellsDownAndTheCompactViewIgnoresEveryClick) {
+TEST_F(FaceControlsTest, TheRightButtonStepsCellsDownAndTheCompactViewIgnoresEveryClick) {
     play();
     EXPECT_TRUE(rightClick(face::cellHot(0, FaceState::volumeCell)));
     EXPECT_EQ(sent(), Lines{controlChange(0, 7, 90)});
     forget();
-    const face::Rect elsewhere[] = {face::toggleRect(0, 0), face::volumeField.up.hot, face::stopHot,
-                                    face::fastForwardHot};
-    for (const face::Rect& r : elsewhere) EXPECT_TRUE(rightClick(r));
     face.largeView = false;
-    for (const face::Rect& r : elsewhere) click(r);
-    clickCell(0, FaceState::reverbCell);
+    for (const face::Rect& r : {face::toggleRect(0, 0), face::volumeField.up.hot, face::stopHot}) click(r);
     rightClick(face::cellHot(0, FaceState::volumeCell));
     EXPECT_TRUE(rig.player.playing());
-    EXPECT_TRUE(toneClicks.empty());
     EXPECT_TRUE(sent().empty());
-    EXPECT_TRUE(drawing.requests.empty());  // every control would redraw itself
 }
 
 // While an effect dialog is open only its tries start and stop playback: the face's play, stop and fast

@@ -61,7 +61,6 @@ class ScriptedPlatform : public WindowPort,
         if (!files.count(path)) return FileData{};
         const FileData& file = files.at(path);
         if (file.status == FileData::ok && file.bytes.size() > limit) return {FileData::tooLarge, {}};
-        if (file.status == FileData::ok) wholeReads.push_back(path);
         return file;
     }
     FileStream openFile(const std::string& path) override;
@@ -112,7 +111,6 @@ class ScriptedPlatform : public WindowPort,
 
     MemorySettingsStore store;
     std::map<std::string, FileData> files;
-    Lines wholeReads;  // the files read whole, in turn
     DibImage screen = DibImage::create24(788, 540);
     DibCanvasSource canvases{screen};
 
