@@ -7,7 +7,6 @@
 namespace {
 constexpr uint32_t maskColour = packColour(1, 2, 3);
 constexpr uint32_t skyColour = packColour(10, 200, 30);
-constexpr uint32_t photoColour = packColour(240, 120, 60);
 
 // The picture shows through the left half of the face; the right half is the mask's own colour.
 DibImage halfRedMask() {
@@ -22,7 +21,6 @@ class BackgroundChangeTest : public WindowModelTest {
     BackgroundChangeTest() : WindowModelTest({ScriptedPlatform::background}) {
         port.addFile("Mask.bmp", encodeBmpFile(halfRedMask()));
         port.addFile("C:\\pics\\sky.bmp", encodeBmpFile(filledPicture(8, 6, skyColour)));
-        port.pluginPicture = filledPicture(5, 7, photoColour);
         EXPECT_TRUE(startUp());
         originalFace = model.skin().face().block();
     }
@@ -60,8 +58,7 @@ TEST_F(BackgroundChangeTest, AChosenBmpIsComposedUnderTheMaskAndPaintedAtOnceWit
 }
 
 // Rejecting a choice keeps the dialog open, as the picture dialog does: the message, then the dialog again,
-// until a picture is taken or the user cancels; the old face stays meanwhile. Pictures other than BMPs go
-// to the plug-ins with their extension as typed.
+// until a picture is taken or the user cancels; the old face stays meanwhile.
 TEST_F(BackgroundChangeTest,
        AMissingUnreadableOrUndecodablePictureIsReportedAndTheDialogComesBackUntilOneIsTaken) {
     port.addFile("C:\\pics\\text.bmp",
@@ -76,13 +73,6 @@ TEST_F(BackgroundChangeTest,
                      "ｂｍｐフォーマットではありません", "ファイルを読み込めませんでした", "内部エラー"}));
     EXPECT_EQ(port.pictureFolders.size(), 5u);
     EXPECT_EQ(model.skin().face().block(), originalFace);
-
-    port.pluginResult = {};
-    port.addFile("D:\\photos\\beach.JPG", {1, 2, 3});
-    changeTo({"C:\\pics\\gone.bmp", "D:\\photos\\beach.JPG", "C:\\pics\\sky.bmp"});
-    EXPECT_EQ(port.pictureChoices.size(), 1u);  // not shown again once one is taken
-    EXPECT_EQ(port.decoded, (Lines{"C:\\pics\\README ", "D:\\photos\\beach.JPG JPG"}));
-    EXPECT_EQ(paintedPixel(394 - 100, 100), photoColour);
 }
 
 // The face file the settings write at exit changes only after a complete save: No, a cancelled dialog and a

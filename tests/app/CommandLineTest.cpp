@@ -1,8 +1,6 @@
 // The command line of velmira.exe: what each form asks for, and what is refused with which message.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <cstdio>
 #include <set>
 
 #include "app/CommandLine.h"
@@ -34,7 +32,6 @@ TEST(CommandLineTest, UnderstandsEveryFormOfTheCommandLine) {
         {{"/PLAY", "/Out:Null", song}, "play silent " + song},
         {{"/out:record=D:\\記録\\Log.TXT", song}, "record=D:\\記録\\Log.TXT " + song},
         {{"/out:null", "/out:record=y.txt"}, "record=y.txt"},  // last wins
-        {{"", song, ""}, "mapper " + song},
         {{"/play", "/home/me/song.mid"}, "play mapper /home/me/song.mid"},
         {{"/IN:Replay=" + song}, "mapper replay=" + song},
     };
@@ -52,7 +49,6 @@ TEST(CommandLineTest, RefusesWhatItDoesNotUnderstandAndEndsTheProgram) {
         "\n\n使い方: velmira.exe [/play] [/out:null | /out:record=ファイル] [/in:replay=ファイル] [曲.mid]";
     const std::vector<std::pair<Arguments, std::string>> cases = {
         {{"/loop", song}, "不明なスイッチです: /loop"},
-        {{"/play:now"}, "不明なスイッチです: /play:now"},
         {{"/out:midi"}, "出力の指定が正しくありません: /out:midi"},
         {{"/out:record="}, "記録するファイルの名前がありません: /out:record="},
         {{"/in:replay=x.txt"}, "入力の記録が見つかりません: /in:replay=x.txt"},
@@ -73,15 +69,4 @@ TEST(CommandLineTest, AMissingSongIsReportedAndTheProgramStartsWithoutIt) {
     EXPECT_FALSE(result.endProgram());
     EXPECT_EQ(result.message, "gone.mid が見つかりません");
     EXPECT_EQ(described(result.line), "silent");  // nothing to play, and the rest of the line still holds
-}
-
-TEST(CommandLineTest, LooksForTheSongOnDiskByDefault) {
-    // Relative, as a Windows path never starts with the switches' slash.
-    const std::string here = "velmira-命令行-" + std::to_string(::getpid()) + ".mid";
-    FILE* file = std::fopen(here.c_str(), "wb");
-    ASSERT_NE(file, nullptr);
-    std::fclose(file);
-    EXPECT_EQ(parseCommandLine({here}).problem, CommandLineResult::none);
-    std::remove(here.c_str());
-    EXPECT_EQ(parseCommandLine({here}).problem, CommandLineResult::songMissing);
 }

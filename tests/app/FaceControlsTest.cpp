@@ -51,26 +51,6 @@ TEST_F(FaceControlsTest, TheToneColumnAsksForTheToneOfTheChannelWhoseRowWasClick
     EXPECT_EQ(toneClicks, (std::vector<int>{0}));
 }
 
-TEST_F(FaceControlsTest, AutoPanRestartsTheSweepOfAnyChannelInAMultiTrackSongAndNoneInFormatTwo) {
-    play(1);
-    AutoPan& live = rig.autoPan;
-    live.value[5].store(100);
-    live.rising[5].store(false);
-    live.count[5].store(7);
-    clickCell(5, FaceState::autoPanCell);
-    clickCell(6, FaceState::autoPanCell);
-    EXPECT_EQ(live.speed[5].load(), 1);
-    EXPECT_EQ(live.value[5].load(), 64);
-    EXPECT_TRUE(live.rising[5].load());
-    EXPECT_EQ(live.count[5].load(), 0);
-    EXPECT_EQ(live.holder.load(), 16);
-
-    load(2);
-    clickCell(7, FaceState::autoPanCell);
-    EXPECT_EQ(face.channelCells[7][FaceState::autoPanCell], 0);
-    EXPECT_EQ(live.speed[7].load(), 0);
-}
-
 TEST_F(FaceControlsTest, SoloAndDoublingMoveToTheClickedChannelAndAreReleasedByASecondClick) {
     play();
     const struct {

@@ -1,4 +1,4 @@
-// The history items of the "ファイル" menu: their labels and ids, and the commands behind them.
+// The history items of the "ファイル" menu: the commands behind them.
 #include <gtest/gtest.h>
 
 #include "app/HistoryMenu.h"

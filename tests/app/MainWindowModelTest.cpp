@@ -43,27 +43,6 @@ TEST_F(MainWindowModelTest, AMissingOrWrongSkinFileEndsTheStartWithItsMessageAnd
     }
 }
 
-TEST_F(MainWindowModelTest, OpeningASongShowsItsDetailsInTheLargeViewsTitleAndAFailedOpenKeepsIt) {
-    ASSERT_TRUE(startUp());
-    port.addFile("C:\\songs\\a.mid", oneNoteSong());
-    openSongFile("C:\\songs\\a.mid");
-    EXPECT_EQ(port.songFilter, "ＭＩＤＩファイル(*.mid)|*.mid|");
-    const std::string title =
-        "C:\\songs\\a.mid  (" + std::to_string(oneNoteSong().size()) + " バイト:フォーマット=1:トラック数=1)";
-    EXPECT_EQ(port.title, title);
-
-    out.clear();
-    openSongFile("missing.mid");
-    port.files["locked.mid"] = {FileData::readError, {}};
-    openSongFile("locked.mid");
-    EXPECT_EQ(port.messages, (Lines{"ファイルが見つかりません", "File Read Error"}));
-    EXPECT_EQ(port.title, title);
-    EXPECT_EQ(model.songs().currentPath(), "C:\\songs\\a.mid");
-    EXPECT_TRUE(out.messages().empty());  // the device was not touched
-    model.onCommand(IDM_LARGE_VIEW);      // the compact view drops the details
-    EXPECT_EQ(port.title, "C:\\songs\\a.mid");
-}
-
 TEST_F(MainWindowModelTest, AReloadResetsTheCellsTheMasterVolumeAndSilencesWhatTheCellsHadSet) {
     ASSERT_TRUE(startUp());
     port.addFile("a.mid", oneNoteSong());

@@ -42,10 +42,7 @@ std::optional<std::string> ScriptedPlatform::chooseBackgroundPicture(const std::
     return choice;
 }
 
-PluginResult ScriptedPlatform::decodeWithPlugins(const std::string& path, const std::string& extension,
-                                                 DibImage& picture) {
-    decoded.push_back(path + " " + extension);
-    picture = pluginPicture;
+PluginResult ScriptedPlatform::decodeWithPlugins(const std::string&, const std::string&, DibImage&) {
     return pluginResult;
 }
 

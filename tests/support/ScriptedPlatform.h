@@ -138,12 +138,10 @@ class ScriptedPlatform : public WindowPort,
     bool answerYes = true;
     std::function<void()> whileAsking;  // what the test looks at while a question is open
 
-    // The background: the pictures chosen in turn (none once they run out), what the plug-ins decode.
+    // The background: the pictures chosen in turn (none once they run out), what the plug-ins answer.
     std::deque<std::optional<std::string>> pictureChoices;
     Lines pictureFolders;
-    DibImage pluginPicture;
     PluginResult pluginResult;
-    Lines decoded;
     Lines progress;
     std::optional<std::string> saveChoice;  // the save dialogs, of the face and of the played song
     Lines saveFolders;
