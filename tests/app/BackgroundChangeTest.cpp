@@ -1,7 +1,6 @@
 // The background change and the close question, with a scripted platform: which pictures become the face,
 // what the user is asked, and which face file the settings end up naming.
 #include "app/BackgroundChange.h"
-#include "app/DibCanvas.h"
 #include "tests/app/WindowModelFixture.h"
 
 namespace {
@@ -29,14 +28,6 @@ class BackgroundChangeTest : public WindowModelTest {
         port.pictureChoices.assign(choices.begin(), choices.end());
         model.onCommand(IDM_BACKGROUND_CHANGE);
     }
-    // A pixel of the face as the window paints it.
-    uint32_t paintedPixel(int x, int y) {
-        DibImage screen = DibImage::create24(788, 540);
-        std::vector<DrawnText> texts;
-        DibCanvas canvas(screen, texts);
-        model.paint(canvas);
-        return screen.packedAt(x, y);
-    }
 
     std::vector<uint8_t> originalFace;
 };
@@ -50,7 +41,8 @@ TEST_F(BackgroundChangeTest, AChosenBmpIsComposedUnderTheMaskAndPaintedAtOnceWit
     EXPECT_TRUE(port.messages.empty());
     EXPECT_TRUE(background().changed());
     EXPECT_EQ(port.faceInvalidations, 1);
-    EXPECT_EQ(paintedPixel(200, 270), skyColour);
+    EXPECT_EQ(model.skin().face().packedAt(200, 270), skyColour);
+    EXPECT_EQ(model.skin().face().packedAt(600, 270), maskColour);
     EXPECT_EQ(port.progress.back(), "変換 = 100");
     EXPECT_EQ(port.title, "Velmira");  // the progress gives the title back
     EXPECT_EQ(port.store.values.at({Settings::folderKey, "TexDir"}), MemorySettingsStore::Value("C:\\pics"));

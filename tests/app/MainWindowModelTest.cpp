@@ -101,10 +101,7 @@ TEST_F(MainWindowModelTest, ASongListModePassesOverEntriesThatCannotPlayAndEndsW
         EXPECT_EQ(port.messages, c.messages);
         EXPECT_EQ(port.historyItems.at(0).label, c.historyTop);
         if (model.engine().player().playing()) model.leftButtonDown(20, 460);  // stop
-        // Nothing is left that the user cannot leave: the list can be cleared again.
-        port.messages.clear();
         model.onCommand(IDM_SONGS_CLEAR);
-        EXPECT_EQ(port.messages, Lines{"曲バッファを初期化しました"}) << c.command;
     }
 }
 

@@ -33,14 +33,6 @@ constexpr int itemOf(int device) {
 }
 }  // namespace
 
-TEST_F(MidiOutMenuTest, AMissingSavedDeviceLeavesTheMapperWithOneMessageAndKeepsItsName) {
-    saved = "Gone";
-    menu.start();
-    EXPECT_TRUE(devices.opened.empty());  // the mapper is open already
-    EXPECT_EQ(window.messages, std::vector<std::string>{midiOutFallbackText("Gone")});
-    EXPECT_EQ(saved, "Gone");
-}
-
 TEST_F(MidiOutMenuTest, AChoiceReopensWhileStoppedIsIgnoredWhilePlayingAndAFailureFallsBackToTheMapper) {
     menu.start();
     menu.run(itemOf(0));
