@@ -38,7 +38,6 @@ struct SettingsTest : testing::Test {
 
 TEST_F(SettingsTest, AFirstRunTakesTheStartFolderAndWritesTheDefaultsAtOnce) {
     load();
-    EXPECT_TRUE(settings.usable);
     EXPECT_EQ(store.values,
               (std::map<MemorySettingsStore::ValueName, Value>{{{dir, "ReadDir"}, start},
                                                                {{dir, "SaveDir"}, start},
@@ -104,7 +103,6 @@ TEST_F(SettingsTest, UnusableValuesTakeTheirDefaults) {
         EXPECT_EQ(settings.backgroundPath, name == "BackBmp" ? "Main.bmp" : "C:\\Pictures\\face.bmp");
         EXPECT_EQ(settings.readDir, name == "ReadDir" ? start : "C:\\Music");
         EXPECT_EQ(settings.texDir, name == "TexDir" ? start : "C:\\Pictures");
-        EXPECT_EQ(history.count(), 2);
         EXPECT_TRUE(settings.usable);
     }
 }
