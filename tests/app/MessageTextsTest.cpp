@@ -2,6 +2,7 @@
 // against tests/golden/message-texts.txt; the silent ones have none.
 #include <gtest/gtest.h>
 
+#include "app/CommandLine.h"
 #include "app/DeviceMessages.h"
 #include "app/EffectMessages.h"
 #include "app/FileDialogMessages.h"
@@ -45,5 +46,6 @@ TEST(MessageTexts, EachReportedFailureHasItsOwnTextAndTheSilentOnesNone) {
         failure.pluginResult = {PluginResult::noLibrary};
         line("file dialog", kind, fileDialogFailureText(failure));
     }
+    line("record file", 0, recordFileFailedMessage("Z:\\x\\rec.txt"));
     expectGolden("message-texts.txt", text);
 }

@@ -2,8 +2,11 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
+#include <map>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -40,4 +43,40 @@ inline std::string hexLines(const std::vector<uint8_t>& bytes) {
         text += (i % 32 == 31 || i + 1 == bytes.size()) ? '\n' : ' ';
     }
     return text;
+}
+
+// A picture pinned by a hash of its bytes, one "name hash" line per picture in the golden file. On a
+// mismatch the actual picture is written into the temporary folder and named, so a person can look at it.
+struct GoldenPicture {
+    std::string name;
+    std::vector<uint8_t> bmp;  // the whole .bmp file
+    std::string extra;         // anything else the hash covers, such as the texts drawn
+};
+
+inline std::string goldenHash(const GoldenPicture& picture) {
+    uint64_t hash = 14695981039346656037ull;  // FNV-1a
+    const auto add = [&](uint8_t byte) { hash = (hash ^ byte) * 1099511628211ull; };
+    for (uint8_t byte : picture.bmp) add(byte);
+    for (char c : picture.extra) add(uint8_t(c));
+    char text[17];
+    std::snprintf(text, sizeof text, "%016llx", static_cast<unsigned long long>(hash));
+    return text;
+}
+
+inline void expectGoldenPictures(const std::string& name, const std::vector<GoldenPicture>& pictures) {
+    std::string actual;
+    for (const GoldenPicture& p : pictures) actual += p.name + " " + goldenHash(p) + "\n";
+    if (std::getenv("VELMIRA_UPDATE_GOLDEN")) return expectGolden(name, actual);
+    std::ifstream file(std::string(VELMIRA_GOLDEN_DIR) + "/" + name);
+    ASSERT_TRUE(file) << name << " is missing";
+    std::map<std::string, std::string> expected;
+    for (std::string pictureName, hash; file >> pictureName >> hash;) expected[pictureName] = hash;
+    for (const GoldenPicture& p : pictures) {
+        if (expected[p.name] == goldenHash(p)) continue;
+        const auto path = std::filesystem::temp_directory_path() / ("velmira-" + p.name + ".bmp");
+        std::ofstream(path, std::ios::binary)
+            .write(reinterpret_cast<const char*>(p.bmp.data()), std::streamsize(p.bmp.size()));
+        ADD_FAILURE() << name << ": " << p.name << " differs; it is written to " << path.string() << "\n"
+                      << p.extra;
+    }
 }

@@ -26,7 +26,6 @@ class MemorySettingsStore : public SettingsStore {
     std::map<ValueName, Value> values;
     int writes = 0;
     bool refuseEverything = false;  // every call fails, as a registry without access would
-    std::set<std::string> undeletableKeys;
 
   private:
     void createKey(const std::string& key);

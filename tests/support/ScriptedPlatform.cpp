@@ -4,8 +4,6 @@
 
 #include <sstream>
 
-#include "tones/ToneDialogModel.h"
-
 FileStream ScriptedPlatform::openFile(const std::string& path) {
     if (!files.count(path)) return {};
     const FileData& file = files.at(path);
@@ -18,9 +16,7 @@ PlatformPorts ScriptedPlatform::ports(std::initializer_list<Optional> optional) 
     PlatformPorts ports{*this, *this, *this, *this, store, *this};
     for (const Optional port : optional) {
         if (port == generators) ports.generators = this;
-        if (port == toneDialogs) ports.toneDialogs = this;
         if (port == background) ports.background = this;
-        if (port == help) ports.help = this;
         if (port == playSave) ports.playSave = this;
     }
     return ports;
@@ -38,11 +34,6 @@ bool ScriptedPlatform::setCurrentFolder(const std::string& to) {
     return true;
 }
 
-void ScriptedPlatform::runToneDialog(ToneDialogModel& dialog) {
-    toneDialogChannels.push_back(dialog.channel());
-    if (answerToneDialog) answerToneDialog(dialog);
-}
-
 std::optional<std::string> ScriptedPlatform::chooseBackgroundPicture(const std::string& folder) {
     pictureFolders.push_back(folder);
     if (pictureChoices.empty()) return std::nullopt;
@@ -51,10 +42,7 @@ std::optional<std::string> ScriptedPlatform::chooseBackgroundPicture(const std::
     return choice;
 }
 
-PluginResult ScriptedPlatform::decodeWithPlugins(const std::string& path, const std::string& extension,
-                                                 DibImage& picture) {
-    decoded.push_back(path + " " + extension);
-    picture = pluginPicture;
+PluginResult ScriptedPlatform::decodeWithPlugins(const std::string&, const std::string&, DibImage&) {
     return pluginResult;
 }
 

@@ -10,17 +10,17 @@
 
 #include "app/BackgroundPort.h"
 #include "app/DibCanvas.h"
-#include "app/HelpMenu.h"
 #include "app/PlatformPorts.h"
 #include "app/PlaySaveMenu.h"
+#include "app/SettingsMenu.h"
 #include "app/SettingsPort.h"
 #include "playback/Sequencer.h"
 #include "tests/support/MemorySettingsStore.h"
-#include "tones/ToneChanger.h"
 
 // The main window's platform as the tests script it: what the window is told (messages, titles, questions,
 // the cursor, repaints) is recorded, files lie in memory, every dialog gives the answer the test set, and
-// the face is painted into a picture in memory.
+// the face is painted into a picture in memory. It also stands in for the window as the settings menu's
+// host.
 class ScriptedPlatform : public WindowPort,
                          public FilePort,
                          public DialogPort,
@@ -28,14 +28,13 @@ class ScriptedPlatform : public WindowPort,
                          public EffectDialogPort,
                          public SettingsPort,
                          public GeneratorPort,
-                         public ToneDialogPort,
                          public BackgroundPort,
-                         public HelpPort,
-                         public PlaySavePort {
+                         public PlaySavePort,
+                         public SettingsMenuHost {
   public:
     using Lines = std::vector<std::string>;
     // The ports a window may go without; a test names those its window gets.
-    enum Optional { generators, toneDialogs, background, help, playSave };
+    enum Optional { generators, background, playSave };
 
     ScriptedPlatform() = default;
     ScriptedPlatform(const ScriptedPlatform&) = delete;  // the canvases draw on this one's screen
@@ -53,16 +52,15 @@ class ScriptedPlatform : public WindowPort,
     void setTitle(const std::string& text) override { title = text; }
     void setWaitCursor(bool waiting) override { waitCursor = waiting; }
     void postClose() override { ++closeRequests; }
-    void resizeForView(bool largeView) override { large = largeView; }
+    void resizeForView(bool) override {}
     void invalidateFace() override { ++faceInvalidations; }
-    void invalidate(const face::Rect& area) override { invalidated.push_back(area); }
+    void invalidate(const face::Rect&) override {}
     // FilePort, DialogPort, TickPoster
     // A file longer than the limit is refused as the Windows half refuses it, unread.
     FileData readFile(const std::string& path, uint64_t limit) override {
         if (!files.count(path)) return FileData{};
         const FileData& file = files.at(path);
         if (file.status == FileData::ok && file.bytes.size() > limit) return {FileData::tooLarge, {}};
-        if (file.status == FileData::ok) wholeReads.push_back(path);
         return file;
     }
     FileStream openFile(const std::string& path) override;
@@ -75,15 +73,12 @@ class ScriptedPlatform : public WindowPort,
         return nextChoice;
     }
     void postTick() override {}
-    // EffectDialogPort: the time dialog answers timeAnswer; the dialogs' own answers are the tests' to make.
-    void showRefusal(EffectTimeRefusal refusal) override { refusals.push_back(refusal); }
-    std::optional<int32_t> askEffectTime(const EffectTimeQuestion& question) override {
-        timeQuestions.push_back(question.prompt());
-        return timeAnswer;
-    }
-    void openKeySignatureDialog(const KeySignature& initial) override { openedKeySignature = initial; }
+    // EffectDialogPort: the dialogs' own answers are the effect tests' to make.
+    void showRefusal(EffectTimeRefusal) override {}
+    std::optional<int32_t> askEffectTime(const EffectTimeQuestion&) override { return std::nullopt; }
+    void openKeySignatureDialog(const KeySignature&) override {}
     void openPitchDialog(const PitchMap&) override {}
-    void enableCloseCommand(bool enabled) override { closeEnabled = enabled; }
+    void enableCloseCommand(bool) override {}
     // SettingsPort
     std::string currentFolder() override { return folder; }
     bool setCurrentFolder(const std::string& to) override;
@@ -99,8 +94,6 @@ class ScriptedPlatform : public WindowPort,
         return nextChoice;
     }
     uint32_t clockSeconds() override { return clock; }
-    // ToneDialogPort
-    void runToneDialog(ToneDialogModel& dialog) override;
     // BackgroundPort
     std::optional<std::string> chooseBackgroundPicture(const std::string& folder) override;
     PluginResult decodeWithPlugins(const std::string& path, const std::string& extension,
@@ -110,8 +103,6 @@ class ScriptedPlatform : public WindowPort,
                                                     const std::string& filter) override;
     // Also PlaySavePort's.
     bool writeWholeFile(const std::string& path, const std::vector<uint8_t>& bytes) override;
-    // HelpPort
-    bool openHelpSearch() override { return ++helpOpenings, helpFound; }
     // PlaySavePort: answered as the face's save dialog is.
     std::optional<std::string> choosePlayedSongFile(const std::string& folder,
                                                     const std::string& filter) override {
@@ -120,7 +111,6 @@ class ScriptedPlatform : public WindowPort,
 
     MemorySettingsStore store;
     std::map<std::string, FileData> files;
-    Lines wholeReads;  // the files read whole, in turn
     DibImage screen = DibImage::create24(788, 540);
     DibCanvasSource canvases{screen};
 
@@ -128,19 +118,12 @@ class ScriptedPlatform : public WindowPort,
     Lines messages;
     std::string title = "Velmira";
     bool waitCursor = false;
-    bool large = true;
     int closeRequests = 0;
     int faceInvalidations = 0;
-    std::vector<face::Rect> invalidated;
-    std::vector<EffectTimeRefusal> refusals;
-    std::optional<KeySignature> openedKeySignature;
-    bool closeEnabled = true;
     std::vector<HistoryMenuItem> historyItems;
 
     // The open dialogs: both answer nextChoice; the filters they were given, in turn.
     std::optional<std::string> nextChoice;
-    std::optional<int32_t> timeAnswer;
-    Lines timeQuestions;  // the prompts of the time dialog, in turn
     std::string songFilter;
     Lines songFolders;
     Lines sourceFilters;
@@ -155,22 +138,13 @@ class ScriptedPlatform : public WindowPort,
     bool answerYes = true;
     std::function<void()> whileAsking;  // what the test looks at while a question is open
 
-    // The tone dialog is shown on these channels and answered by answerToneDialog, when set.
-    std::vector<int> toneDialogChannels;
-    std::function<void(ToneDialogModel&)> answerToneDialog;
-
-    // The background: the pictures chosen in turn (none once they run out), what the plug-ins decode.
+    // The background: the pictures chosen in turn (none once they run out), what the plug-ins answer.
     std::deque<std::optional<std::string>> pictureChoices;
     Lines pictureFolders;
-    DibImage pluginPicture;
     PluginResult pluginResult;
-    Lines decoded;
     Lines progress;
     std::optional<std::string> saveChoice;  // the save dialogs, of the face and of the played song
     Lines saveFolders;
     std::string saveFilter;
     bool writeSucceeds = true;
-
-    int helpOpenings = 0;
-    bool helpFound = true;
 };

@@ -1,0 +1,224 @@
+// The face's controls: the controller cells and the tone column, solo, mute and doubling, and the arrow
+// buttons of the volume, transpose and tempo fields.
+#include "tests/app/FaceControlsFixture.h"
+
+TEST_F(FaceControlsTest, CellsSendTenTimesTheirValueAndReplaceTheSongsController) {
+    play();
+    face.masterVolume = 50;  // scales the volume cell only
+    for (int column = FaceState::volumeCell; column <= FaceState::modulationCell; ++column)
+        EXPECT_FALSE(clickCell(2, column));
+    clickCell(2, FaceState::reverbCell);
+    EXPECT_EQ(sent(), (Lines{controlChange(2, 7, 55), controlChange(2, 91, 10), controlChange(2, 93, 10),
+                             controlChange(2, 1, 10), controlChange(2, 91, 20)}));
+    const LiveControls& live = rig.controls;
+    EXPECT_EQ((std::vector<int>{live.volumeValue[2], live.reverbValue[2], live.chorusValue[2],
+                                live.modulationValue[2], face.volumeBase[2]}),
+              (std::vector<int>{55, 20, 10, 10, 110}));
+    EXPECT_TRUE(live.volumeFixed[2] && live.reverbFixed[2] && live.chorusFixed[2] && live.modulationFixed[2]);
+    EXPECT_EQ(drawing.requests, (Lines{"cell 2 0", "cell 2 1", "cell 2 2", "cell 2 3", "cell 2 1"}));
+}
+
+TEST_F(FaceControlsTest, CellsRefuseAtTheirLimitsForAChannelThatHasNotSoundedAndWithTheSoundBlaster) {
+    play();
+    face.channelCells[5][FaceState::chorusCell] = 11;
+    clickCell(5, FaceState::chorusCell);  // the last step up is sent as any other
+    EXPECT_EQ(face.channelCells[5][FaceState::chorusCell], 12);
+    EXPECT_EQ(sent(), Lines{controlChange(5, 93, 120)});
+    forget();
+    face.channelCells[4][FaceState::chorusCell] = 12;
+    clickCell(4, FaceState::chorusCell);
+    rightClick(face::cellHot(4, FaceState::reverbCell));
+    EXPECT_EQ(face.channelCells[4], (std::array<int, 5>{10, 0, 12, 0, 0}));
+    EXPECT_FALSE(rig.controls.chorusFixed[4].load());
+    rig.controls.channelPlayed[6].store(false);
+    clickCell(6, FaceState::reverbCell);
+    clickToggle(6, FaceState::muteToggle);
+    EXPECT_EQ(face.channelCells[6], (std::array<int, 5>{10, 0, 0, 0, 0}));
+    EXPECT_EQ(face.channelToggles[6], (std::array<bool, 3>{}));
+    face.soundModule = SoundModule::sb16;
+    clickCell(0, FaceState::volumeCell);
+    EXPECT_EQ(face.channelCells[0][FaceState::volumeCell], 10);
+    EXPECT_TRUE(sent().empty());
+
+    clickToggle(0, FaceState::muteToggle);  // the Sound Blaster's toggles work
+    EXPECT_TRUE(rig.controls.channelMuted[0].load());
+}
+
+TEST_F(FaceControlsTest, TheToneColumnAsksForTheToneOfTheChannelWhoseRowWasClicked) {
+    play();
+    EXPECT_FALSE(controls.leftButtonDown(221, 40));  // row 1; the rows' edges are the layout's
+    EXPECT_EQ(toneClicks, (std::vector<int>{0}));
+}
+
+TEST_F(FaceControlsTest, SoloAndDoublingMoveToTheClickedChannelAndAreReleasedByASecondClick) {
+    play();
+    const struct {
+        int toggle;
+        std::atomic<int>& holder;
+        Lines silenced;  // the lower copies of a doubled channel must not hang
+    } kinds[] = {{FaceState::soloToggle, rig.controls.soloChannel, {}},
+                 {FaceState::octaveToggle,
+                  rig.controls.octaveDoubleChannel,
+                  {controlChange(0, 120, 0), controlChange(0, 120, 0), controlChange(1, 120, 0),
+                   controlChange(1, 120, 0)}}};
+    for (const auto& kind : kinds) {
+        SCOPED_TRACE(kind.toggle);
+        forget();
+        EXPECT_FALSE(clickToggle(0, kind.toggle));
+        clickToggle(1, kind.toggle);
+        EXPECT_EQ(kind.holder.load(), 1);
+        EXPECT_FALSE(face.channelToggles[0][kind.toggle]);
+        clickToggle(1, kind.toggle);
+        EXPECT_EQ(kind.holder.load(), 16);
+        EXPECT_EQ(sent(), kind.silenced);
+    }
+}
+
+TEST_F(FaceControlsTest, MuteClearsTheChannelsSoloAndDoublingAndThenRefusesThemAndChannelTenNeverDoubles) {
+    play();
+    clickToggle(2, FaceState::soloToggle);
+    clickToggle(2, FaceState::octaveToggle);
+    forget();
+    clickToggle(2, FaceState::muteToggle);
+    EXPECT_TRUE(rig.controls.channelMuted[2].load());
+    EXPECT_EQ(rig.controls.soloChannel.load(), 16);
+    EXPECT_EQ(rig.controls.octaveDoubleChannel.load(), 16);
+    EXPECT_EQ(face.channelToggles[2], (std::array<bool, 3>{false, true, false}));
+    EXPECT_EQ(sent(), Lines{controlChange(2, 120, 0)});
+
+    // A muted channel takes neither, and leaves the channels holding them alone.
+    clickToggle(5, FaceState::soloToggle);
+    clickToggle(6, FaceState::octaveToggle);
+    forget();
+    clickToggle(2, FaceState::soloToggle);
+    clickToggle(2, FaceState::octaveToggle);
+    EXPECT_EQ(rig.controls.soloChannel.load(), 5);
+    EXPECT_EQ(rig.controls.octaveDoubleChannel.load(), 6);
+
+    forget();  // channel 10 never takes the doubling, and its other toggles work
+    clickToggle(9, FaceState::octaveToggle);
+    EXPECT_FALSE(face.channelToggles[9][FaceState::octaveToggle]);
+    EXPECT_TRUE(sent().empty());
+    clickToggle(9, FaceState::soloToggle);
+    EXPECT_EQ(rig.controls.soloChannel.load(), 9);
+}
+
+// A channel silenced while it sounded plays its next note-ons silently after a stop and a new start; it
+// must still count as played, or its toggles could never give it back its sound.
+TEST_F(FaceControlsTest, AChannelSilencedByMuteOrAnotherChannelsSoloCanBeGivenItsSoundBackAfterARestart) {
+    rig.load(SmfWriter(1, 480)
+                 .track(join({{0x00, 0x90, 60, 100}, endOfTrack(480 * 100)}))
+                 .track(join({{0x00, 0x91, 64, 100}, endOfTrack(480 * 100)}))
+                 .bytes());
+    face.songLoaded = true;
+    auto restart = [&] {
+        rig.player.stopPlayback(Player::userStop);
+        rig.player.startPlayback();
+        rig.tick();  // both note-ons again, channel 1's silenced
+    };
+    rig.player.startPlayback();
+    rig.tick();
+    clickToggle(0, FaceState::muteToggle);
+    restart();
+    EXPECT_EQ(rig.controls.channelPitchClass[0].load(), LiveControls::notSounded) << "its lamps stay dark";
+    clickToggle(0, FaceState::muteToggle);
+    EXPECT_FALSE(rig.controls.channelMuted[0].load());
+
+    clickToggle(1, FaceState::soloToggle);
+    restart();
+    EXPECT_EQ(rig.controls.channelPitchClass[0].load(), LiveControls::notSounded);
+    clickToggle(0, FaceState::soloToggle);
+    EXPECT_EQ(rig.controls.soloChannel.load(), 0);
+}
+
+// Volume steps by ten between 0 and 120, transpose by one to an octave either way, tempo by ten until it has
+// passed 20 or 400.
+TEST_F(FaceControlsTest, EachArrowFieldStepsToItsLimitAndStays) {
+    enum Field { volume, tempo, transpose };
+    const struct {
+        Field field;
+        face::Rect hot;
+        int start, clicks, expected;
+    } cases[] = {
+        {volume, face::volumeField.down.hot, 100, 11, 0},
+        {volume, face::volumeField.up.hot, 0, 13, 120},
+        {tempo, face::tempoField.down.hot, 25, 2, 15},
+        {tempo, face::tempoField.down.hot, 20, 1, 20},
+        {tempo, face::tempoField.up.hot, 395, 2, 405},
+        {transpose, face::transposeField.down.hot, 0, 13, -12},
+        {transpose, face::transposeField.up.hot, 11, 2, 12},
+    };
+    play();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.field << " from " << c.start);
+        if (c.field == volume) face.masterVolume = c.start;
+        if (c.field == tempo) rig.sequencer.setDisplayTempo(c.start);
+        if (c.field == transpose) rig.controls.keyShift = c.start;
+        for (int i = 0; i < c.clicks; ++i) {
+            click(c.hot);
+            controls.leftButtonUp();
+        }
+        const int values[] = {face.masterVolume, rig.sequencer.displayTempo(), rig.controls.keyShift.load()};
+        EXPECT_EQ(values[c.field], c.expected);
+    }
+}
+
+TEST_F(FaceControlsTest, VolumeScalesEveryChannelsCellTransposeSilencesEveryChannelAndTempoSendsNothing) {
+    play();
+    face.volumeBase[3] = 120;
+    face.masterVolume = 110;
+    click(face::volumeField.up.hot);
+    Lines expected;
+    for (int channel = 0; channel < 16; ++channel) expected.push_back(controlChange(channel, 7, 120));
+    expected[3] = controlChange(3, 7, 127);  // 120 percent of 120, clamped
+    EXPECT_EQ(sent(), expected);
+
+    forget();
+    click(face::transposeField.up.hot);
+    EXPECT_TRUE(rig.controls.keyShiftActive.load());
+    Lines allSoundOff;
+    for (int channel = 0; channel < 16; ++channel) allSoundOff.push_back(controlChange(channel, 120, 0));
+    EXPECT_EQ(sent(), allSoundOff);
+
+    forget();
+    rig.sequencer.setDisplayTempo(25);
+    click(face::tempoField.down.hot);
+    EXPECT_DOUBLE_EQ(rig.sequencer.msPerQuarter(), 4000.0);
+    EXPECT_TRUE(sent().empty());
+    rig.tick();  // a step is the user's tempo, not the song's: the read-out is not recomputed
+    ASSERT_FALSE(rig.updates.empty());
+    EXPECT_FALSE(rig.updates.back().redraw.tempoRedraw);
+    EXPECT_EQ(rig.sequencer.displayTempo(), 15);
+}
+
+TEST_F(FaceControlsTest, TheRightButtonStepsCellsDownAndTheCompactViewIgnoresEveryClick) {
+    play();
+    EXPECT_TRUE(rightClick(face::cellHot(0, FaceState::volumeCell)));
+    EXPECT_EQ(sent(), Lines{controlChange(0, 7, 90)});
+    forget();
+    face.largeView = false;
+    for (const face::Rect& r : {face::toggleRect(0, 0), face::volumeField.up.hot, face::stopHot}) click(r);
+    rightClick(face::cellHot(0, FaceState::volumeCell));
+    EXPECT_TRUE(rig.player.playing());
+    EXPECT_TRUE(sent().empty());
+}
+
+// While an effect dialog is open only its tries start and stop playback: the face's play, stop and fast
+// forward and the caption gestures do nothing, while the other controls go on working.
+TEST_F(FaceControlsTest, AnOpenEffectDialogHoldsPlayStopAndFastForwardInBothViews) {
+    load();
+    face.effectDialogOpen = true;
+    click(face::playHot);
+    face.largeView = false;
+    controls.captionDoubleClick();
+    EXPECT_FALSE(rig.player.playing());
+
+    face.largeView = true;
+    rig.player.startPlayback();  // as a try does
+    click(face::stopHot);
+    click(face::fastForwardHot);
+    EXPECT_TRUE(rig.player.playing());
+    EXPECT_FALSE(rig.sequencer.fastForwarding());
+    click(face::volumeField.down.hot);
+    EXPECT_EQ(face.masterVolume, 90);
+}
