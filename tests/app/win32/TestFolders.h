@@ -11,6 +11,13 @@
 // plug-ins.
 #include "platform/win32/ProgramFolder.h"
 
+// A picture the tests decode, kept in tests/images/win32/pictures (the platform's encoders made them).
+inline std::wstring testPicture(const std::wstring& name) {
+    std::wstring path = L"" VELMIRA_GOLDEN_DIR "/../images/win32/pictures/" + name;
+    std::replace(path.begin(), path.end(), L'/', L'\\');
+    return path;
+}
+
 // A temporary folder of the test's own; the files and folders named through it go with it.
 class TempFolder {
   public:
