@@ -33,9 +33,16 @@ MainWindowModel::MainWindowModel(PlatformPorts ports, MidiOut& out, PlaybackTime
     areas_.push_back(std::make_unique<FileMenu>(songs_, engine_.player(), ports.window));
     areas_.push_back(std::make_unique<MenuAreaOf<SongListMenu>>(engine_.selection(),
                                                                 static_cast<SongListMenuHost&>(*this)));
+    const auto loadedPath = [this] { return face_.songLoaded ? songs_.currentPath() : std::string(); };
     areas_.push_back(std::make_unique<MenuAreaOf<SongStepMenu>>(
-        engine_.selection(), static_cast<SongListMenuHost&>(*this), engine_.player(),
-        [this] { return face_.songLoaded ? songs_.currentPath() : std::string(); }));
+        engine_.selection(), static_cast<SongListMenuHost&>(*this), engine_.player(), loadedPath));
+    if (ports.songList) {
+        auto songListWindow = std::make_unique<MenuAreaOf<SongListWindow>>(
+            *ports.songList, engine_.selection(), static_cast<SongListMenuHost&>(*this), engine_.player(),
+            loadedPath);
+        songListWindow_ = songListWindow.get();
+        areas_.push_back(std::move(songListWindow));
+    }
     // The opener notes opened files in the same history menu, so the area holds it by reference.
     areas_.push_back(std::make_unique<MenuAreaOf<HistoryMenu&>>(history_));
     areas_.push_back(std::make_unique<MenuAreaOf<SettingsMenu>>(ports.settings, settings_.settings(),
@@ -83,6 +90,7 @@ MainWindowModel::MainWindowModel(PlatformPorts ports, MidiOut& out, PlaybackTime
 void MainWindowModel::onTick() {
     const TickUpdate update = engine_.player().onTick();
     painter_.displayTick(update.redraw);
+    if (update.stopped) songListMayHaveChanged();  // loop play has moved on
     reportDeviceFailures();
 }
 
@@ -112,6 +120,7 @@ bool MainWindowModel::onCommand(int id) {
     MenuArea* area = areaFor(id);
     if (area) area->run(id);
     engine_.effectChanged();  // the effect menu's commands write the settings the live input copies
+    songListMayHaveChanged();
     reportDeviceFailures();
     return area != nullptr;
 }
@@ -169,6 +178,7 @@ bool MainWindowModel::holdsMouse() const {
 
 void MainWindowModel::openStartSong(const std::string& path, bool play) {
     if (songs_.openPickedFile(path) && play) engine_.player().startPlayback();
+    songListMayHaveChanged();
     reportDeviceFailures();
 }
 
@@ -177,6 +187,7 @@ void MainWindowModel::dropFiles(const std::vector<std::string>& paths) {
     if (drop.opened.empty()) return;
     songs_.openPickedFile(drop.opened);
     for (const std::string& path : drop.joining) engine_.selection().songs.append(path);
+    songListMayHaveChanged();
     reportDeviceFailures();
 }
 
@@ -189,6 +200,7 @@ bool MainWindowModel::prepareToClose() {
 
 void MainWindowModel::loadSettings() {
     settings_.load(face_, skin_);
+    for (const std::string& path : settings_.settings().songList) engine_.selection().songs.append(path);
     if (midiInputMenu_) midiInputMenu_->menu().restore();
     if (midiOutMenu_) midiOutMenu_->menu().start();
 }
@@ -196,7 +208,23 @@ void MainWindowModel::loadSettings() {
 void MainWindowModel::onDestroy() {
     if (engine_.player().playing()) engine_.player().stopPlayback(Player::userStop);
     if (midiInputMenu_) midiInputMenu_->menu().close();
+    const SongList& songs = engine_.selection().songs;
+    settings_.settings().songList.clear();
+    for (int entry = 0; entry < songs.count(); ++entry)
+        settings_.settings().songList.push_back(songs.at(entry));
     settings_.save(face_, skin_);
+}
+
+int MainWindowModel::songListAction(SongListWindow::Action action, int row) {
+    if (!songListWindow_) return -1;
+    const int selected = songListWindow_->menu().act(action, row);
+    songListMayHaveChanged();
+    reportDeviceFailures();
+    return selected;
+}
+
+void MainWindowModel::songListMayHaveChanged() {
+    if (songListWindow_) songListWindow_->menu().refresh();
 }
 
 void MainWindowModel::resetForPlayback() {

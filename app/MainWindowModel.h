@@ -19,6 +19,7 @@
 #include "app/SettingsSession.h"
 #include "app/Skin.h"
 #include "app/SongListMenu.h"
+#include "app/SongListWindow.h"
 #include "app/SongOpener.h"
 #include "app/WindowEffectHost.h"
 #include "effects/EffectMenu.h"
@@ -73,6 +74,8 @@ class MainWindowModel : private PlayerHost,
     void onDestroy();
     // Shows a failure of the device noted since the last look (once per playback).
     void reportDeviceFailures();
+    // An action in the "曲目一覧" window on one of its rows; returns the row to select afterwards.
+    int songListAction(SongListWindow::Action action, int row);
 
     PlaybackEngine& engine() { return engine_; }
     SongOpener& songs() { return songs_; }
@@ -109,6 +112,8 @@ class MainWindowModel : private PlayerHost,
     MenuArea* areaFor(int id) const;
     void changeChannelTone(int channel);
     bool afterFaceControl(bool passOn);
+    // The song list or the loaded song may have changed: its window follows.
+    void songListMayHaveChanged();
 
     PlatformPorts ports_;
     ShortMessageFailures& failures_;
@@ -125,7 +130,8 @@ class MainWindowModel : private PlayerHost,
     WindowEffectHost effectHost_{engine_, face_};
     MenuAreaOf<EffectMenu>* effectMenu_ = nullptr;    // one of areas_
     MenuAreaOf<MidiOutMenu>* midiOutMenu_ = nullptr;  // one of areas_, when the platform offers the choice
-    MenuAreaOf<MidiInputMenu>* midiInputMenu_ = nullptr;  // one of areas_, when there is a port
+    MenuAreaOf<MidiInputMenu>* midiInputMenu_ = nullptr;    // one of areas_, when there is a port
+    MenuAreaOf<SongListWindow>* songListWindow_ = nullptr;  // one of areas_, when there is a port
     std::unique_ptr<BackgroundChange> background_;
     bool showingFailure_ = false;  // a failure's message box is open (its modal loop goes on ticking)
 };

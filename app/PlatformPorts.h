@@ -9,11 +9,12 @@ class SettingsPort;    // app/SettingsPort.h
 class SettingsStore;   // app/SettingsStore.h
 class ToneDialogPort;  // tones/ToneChanger.h
 
-class BackgroundPort;  // app/BackgroundPort.h
-class HelpPort;        // app/HelpMenu.h
-class PlaySavePort;    // app/PlaySaveMenu.h
-class MidiOutPort;     // app/MidiOutMenu.h
-class MidiInputPort;   // app/MidiInputMenu.h
+class BackgroundPort;      // app/BackgroundPort.h
+class HelpPort;            // app/HelpMenu.h
+class PlaySavePort;        // app/PlaySaveMenu.h
+class MidiOutPort;         // app/MidiOutMenu.h
+class MidiInputPort;       // app/MidiInputMenu.h
+class SongListWindowPort;  // app/SongListWindow.h
 
 // Everything the main window's rules ask of the platform, one port per concern.
 struct PlatformPorts {
@@ -32,4 +33,5 @@ struct PlatformPorts {
     PlaySavePort* playSave = nullptr;  // "演奏を保存"; without it the window cannot save the song as played
     MidiInputPort* midiInput = nullptr;  // "MIDI入力"; without it no keyboard reaches the engine
     MidiOutPort* midiOut = nullptr;  // "MIDI出力"; without it the window plays to the output it was given
+    SongListWindowPort* songList = nullptr;  // "曲目一覧…"; without it the song list is not shown
 };

@@ -1,5 +1,7 @@
 #include "app/Settings.h"
 
+#include "app/SongListWindow.h"
+
 namespace {
 
 using Status = SettingsStore::Status;
@@ -16,6 +18,7 @@ const char* const soundModuleName = "Ongen";
 const char* const backgroundName = "BackBmp";
 const char* const midiInName = "MidiIn";
 const char* const midiOutName = "MidiOut";
+const char* const songListName = "SongList";
 
 std::string historyValueName(int slot) {
     return "Mru" + std::to_string(slot + 1);
@@ -88,6 +91,14 @@ void loadMidiIn(SettingsStore& store, Settings& settings) {
     if (status != Status::ok) settings.midiIn.clear();
 }
 
+// Absent until the program first ends; what cannot be read is an empty list.
+void loadSongList(SettingsStore& store, Settings& settings) {
+    std::string stored;
+    const Status status = store.readString(Settings::userKey, songListName, stored);
+    noteReadFailure(status, settings);
+    if (status == Status::ok) settings.songList = parseStoredSongList(stored);
+}
+
 }  // namespace
 
 void loadSettings(SettingsStore& store, const std::string& startFolder, Settings& settings,
@@ -100,6 +111,7 @@ void loadSettings(SettingsStore& store, const std::string& startFolder, Settings
     loadBackground(store, settings);
     loadMidiOut(store, settings);
     loadMidiIn(store, settings);
+    loadSongList(store, settings);
 }
 
 void keepStartFolder(Settings& settings) {
@@ -143,7 +155,10 @@ SettingsStore::Status saveSettings(SettingsStore& store, const Settings& setting
     if (const Status status = store.writeString(Settings::userKey, midiOutName, settings.midiOut);
         status != Status::ok)
         return status;
-    return store.writeString(Settings::userKey, midiInName, settings.midiIn);
+    if (const Status status = store.writeString(Settings::userKey, midiInName, settings.midiIn);
+        status != Status::ok)
+        return status;
+    return store.writeString(Settings::userKey, songListName, songListStoredForm(settings.songList));
 }
 
 std::string folderOf(const std::string& path) {

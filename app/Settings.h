@@ -1,5 +1,6 @@
 #pragma once
 #include <string>
+#include <vector>
 
 #include "app/SettingsStore.h"
 #include "playback/RecentFiles.h"
@@ -19,8 +20,9 @@ struct Settings {
     std::string texDir;  // pictures
     int soundModule = 0;
     std::string backgroundPath = defaultBackground;
-    std::string midiOut;  // the output device's name; empty for the MIDI mapper
-    std::string midiIn;   // the name of the MIDI input device chosen; empty: none
+    std::string midiOut;                // the output device's name; empty for the MIDI mapper
+    std::string midiIn;                 // the name of the MIDI input device chosen; empty: none
+    std::vector<std::string> songList;  // the song list ("選曲"), oldest first
     // Whether the settings are written back at exit: not after the store refused to be read, nor after the
     // settings were deleted.
     bool usable = true;

@@ -13,10 +13,8 @@ void SongStepMenu::run(int id) {
 int SongStepMenu::currentEntry() const {
     const SongList& songs = selection_.songs;
     if (selection_.mode != SongSelection::noSongList) return songs.index;
-    const std::string loaded = loadedPath_();
-    for (int entry = songs.count() - 1; entry >= 0; --entry)
-        if (songs.at(entry) == loaded) return entry;
-    return songs.count() - 1;
+    const int loaded = loadedEntry(selection_, loadedPath_());
+    return loaded >= 0 ? loaded : songs.count() - 1;
 }
 
 void SongStepMenu::step(int direction) {
@@ -33,14 +31,19 @@ void SongStepMenu::step(int direction) {
         if (!looping) return;
         entry = (entry + songs.count()) % songs.count();
     }
-    const bool wasPlaying = player_.playing();
+    switchToEntry(selection_, host_, player_, entry, false);
+}
+
+void switchToEntry(SongSelection& selection, SongListMenuHost& host, Player& player, int entry, bool play) {
+    const bool wasPlaying = player.playing();
     if (wasPlaying) {
         // Moving on is not the user's stop: repeating and the loop stay as they were.
-        const bool playOnce = selection_.playOnce;
-        player_.stopPlayback(Player::userStop);
-        selection_.playOnce = playOnce;
-        if (looping) selection_.mode = SongSelection::loopSongs;
+        const bool playOnce = selection.playOnce;
+        const bool looping = selection.mode == SongSelection::loopSongs;
+        player.stopPlayback(Player::userStop);
+        selection.playOnce = playOnce;
+        if (looping) selection.mode = SongSelection::loopSongs;
     }
-    songs.index = entry;
-    if (host_.openSongListEntry() && wasPlaying) host_.startPlayback();
+    selection.songs.index = entry;
+    if (host.openSongListEntry() && (wasPlaying || play)) host.startPlayback();
 }

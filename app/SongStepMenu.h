@@ -29,3 +29,7 @@ class SongStepMenu {
     Player& player_;
     std::function<std::string()> loadedPath_;
 };
+
+// Opens song-list entry |entry| in place of the loaded song. A song that was playing stops without ending
+// repeating or the loop, and the entry plays on in its place; a stopped one plays only when |play|.
+void switchToEntry(SongSelection& selection, SongListMenuHost& host, Player& player, int entry, bool play);

@@ -15,6 +15,11 @@ class SongList {
 
     // Loop play at the end of a song: the entry after the one played, the first one after the last.
     void moveToNextEntry();
+    // Takes an entry out. The index keeps to its entry; when that entry is the one taken out, it moves to
+    // the one before (the last for the first), so that the entry after it still comes next.
+    void remove(int entry);
+    // Exchanges two entries; the index goes with its entry.
+    void swap(int first, int second);
 
     int index = 0;  // the entry played in a song-list mode
 
@@ -32,3 +37,7 @@ struct SongSelection {
     int mode = noSongList;
     bool playOnce = true;  // false: a song that ends starts again
 };
+
+// The entry whose song is loaded, given the loaded song's path (empty when none): the list's index where it
+// names that path, else, outside song-list play, the path's last place in the list; -1 when none.
+int loadedEntry(const SongSelection& selection, const std::string& loadedPath);

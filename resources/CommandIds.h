@@ -41,6 +41,7 @@
 #define IDM_JUMP_FORWARD 40583
 #define IDM_JUMP_START 40584
 #define IDM_JUMP_TO 40585
+#define IDM_SONGS_WINDOW 40586
 // "MIDI出力": the mapper, then the system's output devices in their order, as many as the range holds.
 #define IDM_MIDI_OUT_MAPPER 40590
 #define IDM_MIDI_OUT_LAST 40599

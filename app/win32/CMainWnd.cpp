@@ -27,6 +27,8 @@ CMainWnd::CMainWnd(HINSTANCE instance, MidiOut& out, OutputOpener openOutput, Pl
     : instance_(instance),
       openOutput_(std::move(openOutput)),
       midiOutChoice_(reopenOutput ? std::make_unique<MidiOutChoice>(std::move(reopenOutput)) : nullptr),
+      songList_(instance, [this](SongListWindow::Action action,
+                                 int row) { return model_.songListAction(action, row); }),
       model_(ports(), out, timer, *this, *this, failures),
       out_(out) {}
 
@@ -43,8 +45,8 @@ PlatformPorts CMainWnd::ports() {
     HelpPort& help = *this;
     PlaySavePort& playSave = *this;
     return PlatformPorts{
-        window,       files,       dialogs, effectDialogs, registry_,    settingsWindow,      &generators,
-        &toneDialogs, &background, &help,   &playSave,     &midiInputs_, midiOutChoice_.get()};
+        window,       files,       dialogs, effectDialogs, registry_,    settingsWindow,       &generators,
+        &toneDialogs, &background, &help,   &playSave,     &midiInputs_, midiOutChoice_.get(), &songList_};
 }
 
 CMainWnd::~CMainWnd() {
@@ -76,6 +78,7 @@ bool CMainWnd::create(int showCommand) {
                               largeHeight_, nullptr, menu, instance_, this);
     if (!window_) return false;
     if (midiOutChoice_) midiOutChoice_->attach(window_);
+    songList_.attach(window_);
 
     auto outputOpened = [&] {
         const std::optional<std::string> failure = openOutput_();

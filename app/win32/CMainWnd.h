@@ -10,6 +10,7 @@
 #include "app/PlatformPorts.h"
 #include "app/PlaySaveMenu.h"
 #include "app/SettingsPort.h"
+#include "app/win32/CSongListDlg.h"
 #include "app/win32/GdiCanvas.h"
 #include "app/win32/MidiInputDevices.h"
 #include "app/win32/MidiOutChoice.h"
@@ -92,10 +93,13 @@ class CMainWnd : public WindowPort,
     void openPitchDialog(const PitchMap& initial) override;
     void enableCloseCommand(bool enabled) override;
     // The message loop hands every message here first: the open effect dialog takes its keyboard
-    // messages (Tab, and Esc acting as its "終了"). Returns whether the dialog took the message.
+    // messages (Tab, and Esc acting as its "終了"), then the "曲目一覧" window its own, before the hot keys
+    // could. Returns whether a dialog took the message.
     bool takeDialogMessage(MSG& message);
     // The open effect dialog's window, or nullptr.
     HWND effectDialog() const;
+    // The "曲目一覧" window once it has been opened, or nullptr.
+    HWND songListWindow() const { return songList_.handle(); }
 
     // ToneDialogPort
     void runToneDialog(ToneDialogModel& dialog) override;
@@ -155,6 +159,7 @@ class CMainWnd : public WindowPort,
     RegistrySettingsStore registry_;
     std::unique_ptr<MidiOutChoice> midiOutChoice_;  // before the model, which is given it
     MidiInputDevices midiInputs_{window_};
+    CSongListDlg songList_;  // before the model, which is given it
     MainWindowModel model_;
     // The open effect dialog; each deletes itself once its window is gone.
     CKeySigDlg* keySignatureDialog_ = nullptr;

@@ -41,7 +41,7 @@ HWND CMainWnd::effectDialog() const {
 
 bool CMainWnd::takeDialogMessage(MSG& message) {
     HWND dialog = effectDialog();
-    return dialog && IsDialogMessageW(dialog, &message);
+    return (dialog && IsDialogMessageW(dialog, &message)) || songList_.takeMessage(message);
 }
 
 LRESULT CMainWnd::onKeySignatureTry() {

@@ -203,8 +203,8 @@ TEST_F(MainWindowModelTest, AFirstRunWritesTheDefaultsOnceAtExitAndAStartEndedEa
     const int written = port.store.writes;
     model.prepareToClose();
     model.onDestroy();
-    // three folders, six history slots, the module, the face, the MIDI output and input
-    EXPECT_EQ(port.store.writes, written + 13);
+    // three folders, six history slots, the module, the face, the MIDI output and input, the song list
+    EXPECT_EQ(port.store.writes, written + 14);
 
     ScriptedPlatform ended;
     MainWindowModel endedModel{ended.ports(), out, timer, ended, ended.canvases, failures};

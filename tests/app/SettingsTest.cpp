@@ -81,7 +81,7 @@ TEST_F(SettingsTest, WhatIsWrittenAtExitIsReadAtTheNextStart) {
     EXPECT_EQ(reread.midiIn, "USB MIDI キーボード");
     ASSERT_EQ(rereadHistory.count(), 3);
     EXPECT_EQ(rereadHistory.at(0), "E:\\new.mid");
-    EXPECT_EQ(next.writes, 3 + 6 + 4);  // the folders, the history slots, the user values: all at exit
+    EXPECT_EQ(next.writes, 3 + 6 + 5);  // the folders, the history slots, the user values: all at exit
 }
 
 TEST_F(SettingsTest, OnlyAbsentValuesGetTheirDefaultsWrittenAndTheRestIsStillRead) {

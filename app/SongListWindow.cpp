@@ -1,0 +1,103 @@
+#include "app/SongListWindow.h"
+
+#include "app/SongStepMenu.h"
+#include "resources/CommandIds.h"
+
+namespace {
+const char* const playingMark = "♪";
+const char* const noMark = "　";  // as wide as the mark, so that the numbers line up
+constexpr char separator = '|';
+// The longest path Windows takes (32767 UTF-16 units), each unit up to three bytes of UTF-8.
+constexpr size_t longestPath = 32767 * 3;
+
+// The file's name; the whole path where it ends in a folder separator.
+std::string fileNameOf(const std::string& path) {
+    const size_t slash = path.find_last_of("\\/");
+    if (slash == std::string::npos || slash + 1 == path.size()) return path;
+    return path.substr(slash + 1);
+}
+
+bool mayBePath(const std::string& piece) {
+    if (piece.empty() || piece.size() > longestPath) return false;
+    for (char c : piece)
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) return false;
+    return true;
+}
+}  // namespace
+
+bool SongListWindow::handles(int id) const {
+    return id == IDM_SONGS_WINDOW;
+}
+
+void SongListWindow::run(int id) {
+    if (handles(id)) port_.openSongListWindow(view());
+}
+
+SongListView SongListWindow::view() const {
+    SongListView view;
+    const SongList& songs = selection_.songs;
+    view.marked = loadedEntry(selection_, loadedPath_());
+    for (int entry = 0; entry < songs.count(); ++entry)
+        view.rows.push_back(std::string(entry == view.marked ? playingMark : noMark) + " " +
+                            std::to_string(entry + 1) + ". " + fileNameOf(songs.at(entry)));
+    return view;
+}
+
+int SongListWindow::act(Action action, int row) {
+    SongList& songs = selection_.songs;
+    if (row < 0 || row >= songs.count()) return songs.count() > 0 ? 0 : -1;
+    switch (action) {
+        case Action::play:
+            // Like the other song-list commands: beside an effect dialog only its own tries play.
+            if (!host_.effectDialogOpen()) switchToEntry(selection_, host_, player_, row, true);
+            return row;
+        case Action::remove:
+            songs.remove(row);
+            return row < songs.count() ? row : songs.count() - 1;
+        case Action::moveUp:
+        case Action::moveDown: {
+            const int target = row + (action == Action::moveUp ? -1 : +1);
+            if (target < 0 || target >= songs.count()) return row;
+            songs.swap(row, target);
+            return target;
+        }
+        default:
+            return row;
+    }
+}
+
+SongListWindow::Action songListActionForKey(int virtualKey, bool alt) {
+    constexpr int keyReturn = 0x0D, keyUp = 0x26, keyDown = 0x28, keyDelete = 0x2E;
+    if (alt)
+        return virtualKey == keyUp     ? SongListWindow::Action::moveUp
+               : virtualKey == keyDown ? SongListWindow::Action::moveDown
+                                       : SongListWindow::Action::none;
+    if (virtualKey == keyDelete) return SongListWindow::Action::remove;
+    return virtualKey == keyReturn ? SongListWindow::Action::play : SongListWindow::Action::none;
+}
+
+std::string songListStoredForm(const std::vector<std::string>& paths) {
+    std::string stored;
+    for (const std::string& path : paths) stored += path + separator;
+    return stored;
+}
+
+std::vector<std::string> parseStoredSongList(const std::string& stored) {
+    std::vector<std::string> paths;
+    for (size_t start = 0; start < stored.size();) {
+        size_t end = stored.find(separator, start);
+        if (end == std::string::npos) end = stored.size();
+        // A piece too long to be a path is passed over without being copied.
+        if (end - start <= longestPath) {
+            std::string piece = stored.substr(start, end - start);
+            if (mayBePath(piece)) paths.push_back(std::move(piece));
+        }
+        // Only the last paths stay: a value of countless pieces is not all held at once.
+        if (paths.size() >= 2 * size_t(SongList::capacity))
+            paths.erase(paths.begin(), paths.end() - SongList::capacity);
+        start = end + 1;
+    }
+    if (paths.size() > size_t(SongList::capacity))
+        paths.erase(paths.begin(), paths.end() - SongList::capacity);
+    return paths;
+}

@@ -1,0 +1,115 @@
+// "曲目一覧…": the rows and their mark, what each action does to the list and to playback, and the list
+// kept in the settings, through the window's rules (the keys are tried in the Win32 test).
+#include <gtest/gtest.h>
+
+#include "app/MainWindowModel.h"
+#include "playback/RecordingMidiOut.h"
+#include "playback/SmfWriter.h"
+#include "playback/VirtualTimer.h"
+#include "resources/CommandIds.h"
+#include "tests/support/ScriptedPlatform.h"
+
+namespace {
+using Lines = std::vector<std::string>;
+using Action = SongListWindow::Action;
+
+struct ListWindow : SongListWindowPort {
+    explicit ListWindow(ScriptedPlatform& port) : port(port) {
+        model.loadSprites(), model.loadSettings(), model.loadFace();
+    }
+    void openSongListWindow(const SongListView& view) override { shown = view; }
+    void showSongList(const SongListView& view) override { shown = view; }
+    void open(std::initializer_list<const char*> paths) {
+        for (const char* path : paths) port.nextChoice = path, model.onCommand(IDM_FILE_OPEN);
+    }
+    std::string title() const { return model.windowTitle().substr(0, 5); }
+
+    ScriptedPlatform& port;
+    SongListView shown;
+    RecordingMidiOut out;
+    VirtualTimer timer;
+    ShortMessageFailures failures;
+    PlatformPorts ports = [this] {
+        PlatformPorts ports = port.ports();
+        ports.songList = this;
+        return ports;
+    }();
+    MainWindowModel model{ports, out, timer, port, port.canvases, failures};
+};
+
+struct SongListWindowTest : testing::Test {
+    SongListWindowTest() {
+        port.addSkinFiles();
+        for (const char* path : {"C:\\曲\\さくら.mid", "b.mid", "c.mid"})
+            port.addFile(path, SmfWriter(1, 480).track(SmfTrack().endOfTrack(480)).bytes());
+    }
+    ScriptedPlatform port;
+};
+}  // namespace
+
+TEST_F(SongListWindowTest, RowsNameEachEntryMarkTheLoadedOneAndAreKeptAtExit) {
+    ListWindow window(port);
+    window.open({"C:\\曲\\さくら.mid"});
+    window.model.onCommand(IDM_SONGS_WINDOW);
+    window.open({"b.mid", "gone.mid"});  // gone.mid joins the list although it cannot be read
+    EXPECT_EQ(window.shown.rows, (Lines{"　 1. さくら.mid", "♪ 2. b.mid", "　 3. gone.mid"}));
+    window.model.onDestroy();
+    EXPECT_EQ(std::get<std::string>(port.store.values[{Settings::userKey, "SongList"}]),
+              "C:\\曲\\さくら.mid|b.mid|gone.mid|");
+}
+
+TEST_F(SongListWindowTest, EachActionChangesTheListAndSaysWhichRowToSelect) {
+    const struct {
+        Action action;
+        int row;
+        const char* names;
+        int selected;
+    } steps[] = {
+        {Action::remove, 3, "さくら.mid b.mid c.mid ", 0},
+        {Action::moveUp, 0, "さくら.mid b.mid c.mid ", 0},
+        {Action::moveDown, 0, "b.mid さくら.mid c.mid ", 1},
+        {Action::moveUp, 2, "b.mid c.mid さくら.mid ", 1},
+        {Action::moveDown, 2, "b.mid c.mid さくら.mid ", 2},
+        {Action::remove, 2, "b.mid c.mid ", 1},
+        {Action::remove, 0, "c.mid ", 0},
+    };
+    ListWindow window(port);
+    window.open({"C:\\曲\\さくら.mid", "b.mid", "c.mid"});
+    for (const auto& step : steps) {
+        EXPECT_EQ(window.model.songListAction(step.action, step.row), step.selected);
+        std::string names;
+        for (const std::string& row : window.shown.rows) names += row.substr(row.find(". ") + 2) + " ";
+        EXPECT_EQ(names, step.names) << int(step.action) << " " << step.row;
+    }
+}
+
+TEST_F(SongListWindowTest, PlayingAnEntryKeepsTheLoopWhichGoesOnPastAnEntryTakenOut) {
+    ListWindow window(port);
+    window.open({"C:\\曲\\さくら.mid", "b.mid", "c.mid"});
+    window.model.onCommand(IDM_SONGS_LOOP);
+    window.model.songListAction(Action::play, 1);
+    EXPECT_EQ(window.title(), "b.mid");
+    window.model.songListAction(Action::remove, 1);  // the song playing plays on, unmarked
+    EXPECT_EQ(window.shown.marked, -1);
+    for (int tick = 0; tick < 200 && window.title() == "b.mid"; ++tick)  // b.mid ends; the loop goes on
+        window.timer.tick(), window.model.onTick();
+    EXPECT_EQ(window.title(), "c.mid");
+    EXPECT_EQ(window.shown.marked, 1);
+}
+
+TEST(SongListStoredForm, WhatNoPathCanBeIsPassedOverAndTheLastFiftyStay) {
+    std::string many;
+    for (int i = 0; i < 60; ++i) many += std::to_string(i) + "|";
+    const struct {
+        std::string stored;
+        Lines paths;
+    } cases[] = {{"", {}},
+                 {"|||", {}},
+                 {"a||b", {"a", "b"}},
+                 {"a\nb|c\x7f|d", {"d"}},
+                 {std::string(200000, 'x') + "|e", {"e"}}};
+    for (const auto& c : cases) EXPECT_EQ(parseStoredSongList(c.stored), c.paths) << c.stored.substr(0, 20);
+    const Lines last = parseStoredSongList(many);
+    ASSERT_EQ(last.size(), 50u);
+    EXPECT_EQ(last.front() + " " + last.back(), "10 59");
+}

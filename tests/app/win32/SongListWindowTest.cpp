@@ -1,0 +1,63 @@
+// "曲目一覧…" through the real window's menu: the window opens owned by the main window, a double-click
+// plays, Delete and Alt+Down reach the rules through the message loop, Esc hides it, and the list comes back
+// after a restart (what each action does is checked natively).
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include "app/win32/SongListDialogIds.h"
+#include "platform/win32/WideText.h"
+#include "playback/SmfWriter.h"
+#include "resources/CommandIds.h"
+#include "tests/app/win32/TestWindow.h"
+
+namespace {
+class SongListWindowTest : public WindowTest {
+  protected:
+    HWND list() { return GetDlgItem(window->songListWindow(), IDC_SONG_LIST); }
+    std::string row(int index) {
+        wchar_t text[256] = {};
+        SendMessageW(list(), LB_GETTEXT, WPARAM(index), LPARAM(text));
+        return narrow(text);
+    }
+    void press(UINT message, WPARAM key, LPARAM flags = 0) {
+        PostMessageW(list(), message, key, 1 | flags);
+        pump();
+    }
+};
+}  // namespace
+
+TEST_F(SongListWindowTest, TheMenuOpensTheListWhoseActionsReachTheSongListWhichOutlivesARestart) {
+    ASSERT_TRUE(start());
+    window->files["a.mid"] = window->files["b.mid"] =
+        SmfWriter(1, 480).track(SmfTrack().endOfTrack(4800)).bytes();
+    for (const char* name : {"a.mid", "b.mid", "c.mid"}) {  // c.mid cannot be read, but joins the list
+        window->nextChoice = name;
+        command(IDM_FILE_OPEN);
+    }
+    command(IDM_SONGS_WINDOW);
+    const HWND dialog = window->songListWindow();
+    ASSERT_TRUE(IsWindowVisible(dialog));
+    EXPECT_EQ(GetWindow(dialog, GW_OWNER), hwnd());
+    EXPECT_EQ(GetFocus(), list());
+
+    RECT first;
+    SendMessageW(list(), LB_GETITEMRECT, 0, LPARAM(&first));
+    const LPARAM at = MAKELPARAM(first.left + 4, first.top + 2);
+    for (UINT message : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP})
+        SendMessageW(list(), message, message == WM_LBUTTONUP ? 0 : MK_LBUTTON, at);
+    pump();
+    EXPECT_EQ(title().rfind("a.mid", 0), 0u) << title();
+    EXPECT_TRUE(timer.running());
+    EXPECT_EQ(row(0), "♪ 1. a.mid");
+    press(WM_KEYDOWN, VK_DELETE);  // the row double-clicked
+    press(WM_SYSKEYDOWN, VK_DOWN, 1 << 29);
+    EXPECT_EQ(row(0) + row(1) + row(2), "　 1. c.mid　 2. b.mid");
+    press(WM_KEYDOWN, VK_ESCAPE);
+    EXPECT_FALSE(IsWindowVisible(dialog));
+
+    command(IDM_APP_EXIT);
+    EXPECT_FALSE(IsWindow(dialog));
+    ASSERT_TRUE(start());
+    command(IDM_SONGS_WINDOW);
+    EXPECT_EQ(row(0) + row(1), "　 1. c.mid　 2. b.mid");
+}
