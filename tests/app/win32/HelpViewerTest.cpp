@@ -5,71 +5,46 @@
 // HH_FTS_QUERY, after <windows.h>
 #include <htmlhelp.h>
 
-#include <string>
-#include <vector>
-
 #include "app/win32/HelpViewer.h"
 #include "tests/app/win32/TestFolders.h"
 
 namespace {
-struct ViewerCall {
-    HWND caller;
-    std::wstring file;
-    UINT command;
-    HH_FTS_QUERY query;  // what a search command carried; its text lives only as long as the call
-};
-
-std::vector<ViewerCall> viewerCalls;
+std::vector<std::string> viewerCalls;  // "command file", and for a search what its query asks
 HWND viewerWindow = nullptr;  // what the stand-in returns: a help window, or none when it cannot open
 
 HWND WINAPI standInViewer(HWND caller, LPCWSTR file, UINT command, DWORD_PTR data) {
-    ViewerCall call{caller, file ? file : L"", command, {}};
-    if (command == HH_DISPLAY_SEARCH && data) call.query = *reinterpret_cast<const HH_FTS_QUERY*>(data);
+    std::string call = std::to_string(command) + (file == helpFileBesideProgram() ? " help" : " other") +
+                       (caller == HWND(0x5678) ? "" : " other owner");
+    // The viewer checks the size of the query and reads its text as UTF-16; nothing is searched yet.
+    if (const auto* query =
+            command == HH_DISPLAY_SEARCH ? reinterpret_cast<const HH_FTS_QUERY*>(data) : nullptr)
+        call += query->cbStruct == sizeof(HH_FTS_QUERY) && query->fUniCodeStrings && query->pszSearchQuery &&
+                        !query->fExecute
+                    ? " query"
+                    : " bad query";
     viewerCalls.push_back(call);
     return viewerWindow;
 }
 
-class HelpViewerTest : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        viewerCalls.clear();
-        viewerWindow = reinterpret_cast<HWND>(0x1234);
-    }
-    const HWND owner = reinterpret_cast<HWND>(0x5678);
-};
-
-TEST_F(HelpViewerTest, OpensTheFileBesideTheProgramThenBringsItsSearchTabForward) {
-    const std::wstring help = helpFileBesideProgram();
-    ASSERT_TRUE(openHelpSearch(owner, help, standInViewer))
+TEST(HelpViewer, OpensTheFileBesideTheProgramThenBringsItsSearchTabForwardUnlessItCannot) {
+    viewerWindow = HWND(0x1234);
+    ASSERT_TRUE(openHelpSearch(HWND(0x5678), helpFileBesideProgram(), standInViewer))
         << "the build did not put velmira.chm beside the program";
-    ASSERT_EQ(2u, viewerCalls.size());
-    EXPECT_EQ(UINT(HH_DISPLAY_TOPIC), viewerCalls[0].command);
-    EXPECT_EQ(UINT(HH_DISPLAY_SEARCH), viewerCalls[1].command);
-    for (const ViewerCall& call : viewerCalls) {
-        EXPECT_EQ(owner, call.caller);
-        EXPECT_EQ(help, call.file);
-    }
-    // The viewer checks the size of the query and reads its text as UTF-16; nothing is searched yet.
-    const HH_FTS_QUERY& query = viewerCalls[1].query;
-    EXPECT_EQ(int(sizeof(HH_FTS_QUERY)), query.cbStruct);
-    EXPECT_TRUE(query.fUniCodeStrings);
-    EXPECT_NE(query.pszSearchQuery, nullptr);
-    EXPECT_FALSE(query.fExecute);
-}
+    const std::string topic = std::to_string(HH_DISPLAY_TOPIC) + " help";
+    EXPECT_EQ(viewerCalls,
+              (std::vector<std::string>{topic, std::to_string(HH_DISPLAY_SEARCH) + " help query"}));
 
-TEST_F(HelpViewerTest, RefusesAMissingFileOrViewerAndAsksNoSearchOfAViewerThatOpenedNoWindow) {
-    EXPECT_FALSE(openHelpSearch(owner, programFolder() + L"\\no-such-help.chm", standInViewer));
-    EXPECT_FALSE(openHelpSearch(owner, programFolder(), standInViewer));  // a folder is no help file
+    viewerCalls.clear();
+    EXPECT_FALSE(openHelpSearch(HWND(0x5678), programFolder() + L"\\no-such-help.chm", standInViewer));
+    EXPECT_FALSE(openHelpSearch(HWND(0x5678), programFolder(), standInViewer));  // a folder is no help file
+    EXPECT_FALSE(openHelpSearch(HWND(0x5678), helpFileBesideProgram(), nullptr));
     EXPECT_TRUE(viewerCalls.empty());
-    EXPECT_FALSE(openHelpSearch(owner, helpFileBesideProgram(), nullptr));
-
-    viewerWindow = nullptr;
-    EXPECT_FALSE(openHelpSearch(owner, helpFileBesideProgram(), standInViewer));
-    ASSERT_EQ(1u, viewerCalls.size());
-    EXPECT_EQ(UINT(HH_DISPLAY_TOPIC), viewerCalls[0].command);
+    viewerWindow = nullptr;  // a viewer that opened no window is asked no search
+    EXPECT_FALSE(openHelpSearch(HWND(0x5678), helpFileBesideProgram(), standInViewer));
+    EXPECT_EQ(viewerCalls, std::vector<std::string>{topic});
 }
 
-TEST_F(HelpViewerTest, FindsThePlatformViewerInTheSystemFolderAndKeepsIt) {
+TEST(HelpViewer, FindsThePlatformViewerInTheSystemFolderAndKeepsIt) {
     const HtmlHelpFunction viewer = loadHtmlHelp();
     ASSERT_NE(nullptr, viewer);
     EXPECT_EQ(viewer, loadHtmlHelp());

@@ -21,13 +21,6 @@ class MainWindowTest : public WindowTest {
         ASSERT_TRUE(start());
     }
 
-    // A song of twenty quarters whose first note sounds a quarter long.
-    void openSong() {
-        WindowTest::openSong(
-            SmfWriter(1, 480)
-                .track(join({{0x00, 0x90, 60, 100, 0x83, 0x60, 0x80, 60, 0}, endOfTrack(9600)}))
-                .bytes());
-    }
     // A pixel of the client area after a full repaint.
     COLORREF clientPixel(int x, int y) {
         RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
@@ -36,23 +29,19 @@ class MainWindowTest : public WindowTest {
         ReleaseDC(hwnd(), dc);
         return colour;
     }
-    // A pixel of a skin picture, from the file the window reads, as GDI reports it.
+    // A pixel of a skin picture, from the file the window reads (COLORREF and packed colours share one
+    // layout).
     COLORREF skinPixel(const std::string& name, int x, int y) {
         std::ifstream file(widen(window->findSkinFile(name).value_or("")).c_str(), std::ios::binary);
         DibImage image;
         if (!(name == "Button.bmp" ? readButtonBmp : readFaceBmp)(file, image)) return CLR_INVALID;
-        const uint32_t packed = image.packedAt(x, y);
-        return RGB(packed & 0xFF, (packed >> 8) & 0xFF, (packed >> 16) & 0xFF);
+        return image.packedAt(x, y);
     }
-    bool menuChecked(int menuPosition, int id) { return menuState(menuPosition, id, MF_CHECKED); }
 };
 }  // namespace
 
-TEST_F(MainWindowTest, StartsAsVelmiraWithItsMenuChecksAndTheFacePaintedAndShrinksToTheCompactView) {
+TEST_F(MainWindowTest, StartsAsVelmiraWithTheFacePaintedAndShrinksToTheCompactView) {
     EXPECT_EQ(title(), "Velmira");
-    EXPECT_TRUE(menuChecked(1, IDM_PLAY_ONCE));
-    EXPECT_TRUE(menuChecked(2, IDM_EFFECT_NONE));
-
     RECT client;
     GetClientRect(hwnd(), &client);
     EXPECT_GE(client.right, 788);
@@ -70,7 +59,9 @@ TEST_F(MainWindowTest, StartsAsVelmiraWithItsMenuChecksAndTheFacePaintedAndShrin
 }
 
 TEST_F(MainWindowTest, OpenPlayAndExitDriveTheDeviceTheTitleAndThePlayButton) {
-    openSong();
+    openSong(SmfWriter(1, 480)
+                 .track(join({{0x00, 0x90, 60, 100, 0x83, 0x60, 0x80, 60, 0}, endOfTrack()}))
+                 .bytes());
     EXPECT_NE(title().find("バイト:フォーマット=1:トラック数=1)"), std::string::npos);  // through wide text
     const size_t loaded = out.messages().size();
 
@@ -120,4 +111,24 @@ TEST_F(MainWindowTest, OpeningTheSystemMenuLeavesItsItemsAsWindowsSetThem) {
     EnableMenuItem(system, first, MF_BYCOMMAND | MF_GRAYED);
     SendMessageW(hwnd(), WM_INITMENUPOPUP, WPARAM(system), MAKELPARAM(0, TRUE));
     EXPECT_TRUE(GetMenuState(system, first, MF_BYCOMMAND) & MF_GRAYED);
+}
+
+// A close that reaches the main window while a modal dialog of its own is open: found by the monkey run,
+// where a posted close destroyed the window under its open dialog and the program never ended.
+TEST_F(MainWindowTest, ACloseDuringAModalDialogWaitsForTheDialogAndThenCloses) {
+    bool aliveUnderTheDialog = false;
+    bool dialogStillOpen = false;
+    runWithDialogScript(
+        [&](HWND dialog) {
+            SendMessageW(hwnd(), WM_CLOSE, 0, 0);
+            aliveUnderTheDialog = IsWindow(hwnd());
+            dialogStillOpen = IsWindow(dialog);
+        },
+        [&] { MessageBoxW(hwnd(), L"?", L"velmira", MB_OK); });
+    EXPECT_TRUE(aliveUnderTheDialog);
+    EXPECT_TRUE(dialogStillOpen);
+    const HWND main = hwnd();
+    ASSERT_TRUE(IsWindowEnabled(main));
+    SendMessageW(main, WM_CLOSE, 0, 0);
+    EXPECT_FALSE(IsWindow(main));
 }

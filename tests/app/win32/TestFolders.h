@@ -11,18 +11,26 @@
 // plug-ins.
 #include "platform/win32/ProgramFolder.h"
 
-// A temporary folder of the test's own; the files and folders named through it go with it.
+// A picture the tests decode, kept in tests/images/win32/pictures (the platform's encoders made them).
+inline std::wstring testPicture(const std::wstring& name) {
+    std::wstring path = L"" VELMIRA_GOLDEN_DIR "/../images/win32/pictures/" + name;
+    std::replace(path.begin(), path.end(), L'/', L'\\');
+    return path;
+}
+
+// A temporary folder of the test's own, empty when made (a run that failed may have left one of the same
+// process id behind); whatever it holds goes with it.
 class TempFolder {
   public:
     explicit TempFolder(const std::wstring& name) {
         wchar_t temp[MAX_PATH] = {};
         GetTempPathW(MAX_PATH, temp);
         path_ = std::wstring(temp) + L"velmira-" + name + L"-" + std::to_wstring(GetCurrentProcessId());
+        empty();
         CreateDirectoryW(path_.c_str(), nullptr);
     }
     ~TempFolder() {
-        for (auto entry = entries_.rbegin(); entry != entries_.rend(); ++entry)
-            DeleteFileW(entry->c_str()) || RemoveDirectoryW(entry->c_str());
+        empty();
         RemoveDirectoryW(path_.c_str());
     }
     TempFolder(const TempFolder&) = delete;
@@ -30,13 +38,10 @@ class TempFolder {
 
     const std::wstring& path() const { return path_; }
     // The path of |name| in the folder, whether the test or the program makes it.
-    std::wstring file(const std::wstring& name) {
-        entries_.push_back(path_ + L"\\" + name);
-        return entries_.back();
-    }
+    std::wstring file(const std::wstring& name) const { return path_ + L"\\" + name; }
     std::wstring folder(const std::wstring& name) {
         CreateDirectoryW(file(name).c_str(), nullptr);
-        return entries_.back();
+        return file(name);
     }
     // A copy of one of the test plug-ins the build put in test-plugins/.
     void addPlugin(const std::wstring& built, const std::wstring& name) {
@@ -65,6 +70,11 @@ class TempFolder {
     }
 
   private:
+    // Files and empty folders, which is all the tests make.
+    void empty() {
+        for (const std::wstring& name : entries())
+            DeleteFileW(file(name).c_str()) || RemoveDirectoryW(file(name).c_str());
+    }
+
     std::wstring path_;
-    std::vector<std::wstring> entries_;
 };

@@ -29,11 +29,6 @@ FileStream TestWindow::openFile(const std::string& path) {
     return {FileData::ok, std::make_unique<std::istringstream>(std::string(bytes.begin(), bytes.end()))};
 }
 
-std::optional<std::string> TestWindow::chooseSourceFile(const std::string& filter) {
-    sourceFilters.push_back(filter);
-    return nextChoice;
-}
-
 bool TestWindow::askYesNo(const std::string& question) {
     questions.push_back(question);
     return true;

@@ -31,7 +31,7 @@ class TestWindow : public CMainWnd {
     std::optional<std::string> chooseSongFile(const std::string&, const std::string&) override {
         return nextChoice;
     }
-    std::optional<std::string> chooseSourceFile(const std::string& filter) override;
+    std::optional<std::string> chooseSourceFile(const std::string&) override { return nextChoice; }
     bool askYesNo(const std::string& question) override;
     // Chosen once: a refused choice brings the dialog back, which then is cancelled.
     std::optional<std::string> chooseBackgroundPicture(const std::string&) override {
@@ -49,7 +49,6 @@ class TestWindow : public CMainWnd {
     std::optional<std::string> nextChoice;
     std::optional<std::string> picture;
     std::optional<std::string> saveAs;
-    Lines sourceFilters;
     Lines songFoldersAsked;     // where "演奏を保存" opened its dialog
     bool messagesFail = false;  // a test that expects no message box fails at the first
     Lines messages;

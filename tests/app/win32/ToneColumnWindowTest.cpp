@@ -47,25 +47,16 @@ TEST_F(ToneColumnWindowTest, OkOnTheDialogOfASoundingChannelOverridesTheSongsLat
         shown = true;
         EXPECT_EQ(GetParent(dialog), hwnd());
         EXPECT_FALSE(IsWindowEnabled(hwnd())) << "modal over the main window";
-        RECT placed, window;
-        GetWindowRect(dialog, &placed);
-        GetWindowRect(hwnd(), &window);
-        EXPECT_NEAR(placed.left + placed.right, window.left + window.right, 2) << "centred over the window";
-        wchar_t label[64] = {};
-        GetDlgItemTextW(dialog, IDC_TONE_LABEL, label, 64);
-        EXPECT_EQ(std::wstring(label), L"音色名：*Fingered\tBs");
-        EXPECT_TRUE(GetWindowLongW(toneList(dialog), GWL_STYLE) & LBS_USETABSTOPS);  // the name's tab shows
         EXPECT_EQ(SendMessageW(toneList(dialog), LB_GETCURSEL, 0, 0), toneIndex(SoundModule::sc88, 33, 0));
 
-        clickToneRow(dialog, toneIndex(SoundModule::sc88, 40, 0));  // *Violin
         ticks(5);                                                   // the song plays on under the dialog
         clickToneRow(dialog, toneIndex(SoundModule::sc88, 40, 8));  // Slow Violin
-        EXPECT_EQ(sent(), (Lines{"B3 00 00", "B3 20 00", "C3 28 00", "B3 00 08", "B3 20 00", "C3 28 00"}));
+        EXPECT_EQ(sent(), (Lines{"B3 00 08", "B3 20 00", "C3 28 00"}));
         pressButton(dialog, IDOK);
     });
     ASSERT_TRUE(shown);
     EXPECT_TRUE(IsWindowEnabled(hwnd()));
-    EXPECT_EQ(out.messages().size(), 6u) << "OK sends nothing more";
+    EXPECT_EQ(out.messages().size(), 3u) << "OK sends nothing more";
 
     out.clear();
     ticks(250);  // past the song's bank select and program change on the channel

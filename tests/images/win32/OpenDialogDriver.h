@@ -16,19 +16,28 @@
 
 class OpenDialogDriver {
   public:
-    // Runs |steps| once, inside the modal loop of the next open dialog with the preview panel.
-    static void whenOpen(std::function<void(OpenDialogDriver&)> steps) {
-        pending() = std::move(steps);
-        SetTimer(nullptr, 0, 50, &OpenDialogDriver::onTimer);
+    // Runs |modal| with |steps| run on the open dialog it shows. Message boxes over the dialog are read and
+    // answered meanwhile.
+    static void whenOpen(const std::function<void(OpenDialogDriver&)>& steps,
+                         const std::function<void()>& modal) {
+        runWithDialogScript(
+            [&](HWND dialog) {
+                OpenDialogDriver driver(dialog);
+                boxAnswerer() = &driver;
+                const UINT_PTR timer = SetTimer(nullptr, 0, 30, &OpenDialogDriver::answerBox);
+                steps(driver);
+                KillTimer(nullptr, timer);
+                boxAnswerer() = nullptr;
+            },
+            modal);
     }
 
-    HWND dialog = nullptr;
-    HWND panel = nullptr;
+    HWND dialog;
+    HWND panel;
     std::vector<std::string> messageBoxTexts;  // every box answered, in order
 
     HWND control(int id) const { return GetDlgItem(panel, id); }
     std::string text(int id) const { return itemText(panel, id); }
-    bool checked() const { return IsDlgButtonChecked(panel, IDC_PREVIEW_CHECK) == BST_CHECKED; }
     void clickCheckBox() {
         SendMessageW(control(IDC_PREVIEW_CHECK), BM_CLICK, 0, 0);
         pump();
@@ -39,14 +48,9 @@ class OpenDialogDriver {
         typeName(name);
         OFNOTIFYW notify = {};
         notify.hdr.hwndFrom = dialog;
-        notify.hdr.idFrom = 0;
         notify.hdr.code = CDN_SELCHANGE;
         SendMessageW(panel, WM_NOTIFY, 0, LPARAM(&notify));
         pump();
-    }
-    void typeName(const std::wstring& name) {
-        SendMessageW(dialog, CDM_SETCONTROLTEXT, edt1, LPARAM(name.c_str()));
-        SendMessageW(dialog, CDM_SETCONTROLTEXT, cmb13, LPARAM(name.c_str()));
     }
     // Presses the dialog's open button with |name| typed; returns whether the dialog closed.
     bool open(const std::wstring& name) {
@@ -56,12 +60,6 @@ class OpenDialogDriver {
         return !IsWindowVisible(dialog);  // ended; destroyed once the test's steps return
     }
     void cancel() { SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0); }
-
-    // Message boxes that open from now on are read and answered while the test goes on.
-    void answerMessageBoxes() {
-        boxAnswerer() = this;
-        SetTimer(nullptr, 0, 30, &OpenDialogDriver::onBoxTimer);
-    }
 
     // A pixel of the preview area as the screen shows it.
     COLORREF areaPixel(int x, int y) const {
@@ -76,6 +74,7 @@ class OpenDialogDriver {
         return {client.right, client.bottom};
     }
 
+    // The thread's waiting messages, but not its timers: the steps run inside one.
     static void pump() {
         MSG message;
         while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
@@ -84,40 +83,23 @@ class OpenDialogDriver {
     }
 
   private:
-    static std::function<void(OpenDialogDriver&)>& pending() {
-        static std::function<void(OpenDialogDriver&)> steps;
-        return steps;
-    }
+    explicit OpenDialogDriver(HWND openDialog) : dialog(openDialog), panel(findPanel(openDialog)) {}
+
     static OpenDialogDriver*& boxAnswerer() {
         static OpenDialogDriver* driver = nullptr;
         return driver;
     }
-
     static HWND findPanel(HWND dialog) {
         for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
             if (GetDlgItem(child, IDC_PREVIEW_CHECK)) return child;
         return nullptr;
     }
-
-    static void CALLBACK onTimer(HWND, UINT, UINT_PTR id, DWORD) {
-        HWND dialog = findDialog(GetCurrentThreadId(), findPanel);
-        if (!dialog) return;
-        KillTimer(nullptr, id);
-        OpenDialogDriver driver;
-        driver.dialog = dialog;
-        driver.panel = findPanel(dialog);
-        std::function<void(OpenDialogDriver&)> steps = std::move(pending());
-        steps(driver);
-        boxAnswerer() = nullptr;
-        // Steps cut short by a failed assertion leave the dialog open; the test must not wait on it.
-        if (IsWindowVisible(driver.dialog)) driver.cancel();
+    void typeName(const std::wstring& name) {
+        SendMessageW(dialog, CDM_SETCONTROLTEXT, edt1, LPARAM(name.c_str()));
+        SendMessageW(dialog, CDM_SETCONTROLTEXT, cmb13, LPARAM(name.c_str()));
     }
-    static void CALLBACK onBoxTimer(HWND, UINT, UINT_PTR id, DWORD) {
+    static void CALLBACK answerBox(HWND, UINT, UINT_PTR, DWORD) {
         OpenDialogDriver* driver = boxAnswerer();
-        if (!driver) {
-            KillTimer(nullptr, id);
-            return;
-        }
         HWND box = findDialog(GetCurrentThreadId(), [driver](HWND window) {
             return GetWindow(window, GW_OWNER) == driver->dialog;
         });

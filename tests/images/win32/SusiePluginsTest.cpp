@@ -31,30 +31,20 @@ std::vector<uint8_t> script(int32_t result, const std::vector<uint8_t>& info,
     return bytes;
 }
 
-std::vector<uint8_t> infoHeader(int32_t width, int32_t height, int bitCount) {
+// A 24-bit picture's BITMAPINFOHEADER.
+std::vector<uint8_t> infoHeader(int32_t width, int32_t height) {
     std::vector<uint8_t> info(40, 0);
     writeLe32(&info[0], 40);
     writeLe32(&info[4], uint32_t(width));
     writeLe32(&info[8], uint32_t(height));
     writeLe16(&info[12], 1);
-    writeLe16(&info[14], uint16_t(bitCount));
+    writeLe16(&info[14], 24);
     return info;
 }
 
 void setRegistryFolder(const std::wstring& folder) {
-    HKEY key = nullptr;
-    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, susieKey, 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr),
-              ERROR_SUCCESS);
-    RegSetValueExW(key, L"Path", 0, REG_SZ, reinterpret_cast<const BYTE*>(folder.c_str()),
-                   DWORD((folder.size() + 1) * sizeof(wchar_t)));
-    RegCloseKey(key);
-}
-
-bool registryKeyExists() {
-    HKEY key = nullptr;
-    if (RegOpenKeyExW(HKEY_CURRENT_USER, susieKey, 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
-    RegCloseKey(key);
-    return true;
+    RegSetKeyValueW(HKEY_CURRENT_USER, susieKey, L"Path", REG_SZ, folder.c_str(),
+                    DWORD((folder.size() + 1) * sizeof(wchar_t)));
 }
 
 class SusieRegistry : public ::testing::Test {
@@ -108,7 +98,8 @@ TEST_F(SusieRegistry, FoldersAreTriedInOrderAndTheRegistryIsOnlyRead) {
         EXPECT_EQ(plugins.count(), 1u);
     }
     DeleteFileW(inWindows.c_str());
-    EXPECT_FALSE(registryKeyExists());
+    HKEY key = nullptr;
+    EXPECT_NE(RegOpenKeyExW(HKEY_CURRENT_USER, susieKey, 0, KEY_READ, &key), ERROR_SUCCESS);
 }
 
 // The scripted plug-in opens the file by the name it is given, so a Japanese name proves the path reached
@@ -121,38 +112,36 @@ TEST(SusiePlugins, DecodesThroughAJapanesePathAndRefusesFailuresAndHostileBlocks
     const SusiePlugins plugins = SusiePlugins::loadFrom({narrow(folder.path())});
     ASSERT_EQ(plugins.count(), 1u);
 
-    std::vector<uint8_t> bits(16, 0);  // 2 x 2, 24 bits, rows of 8 bytes
-    const uint8_t bottomLeft[3] = {0x01, 0x02, 0x03}, topRight[3] = {0xA1, 0xA2, 0xA3};
-    std::copy(bottomLeft, bottomLeft + 3, &bits[0]);
-    std::copy(topRight, topRight + 3, &bits[8 + 3]);
+    // 2 x 2, 24 bits, rows of 8 bytes bottom row first: a colour at the bottom left and the top right.
+    const std::vector<uint8_t> bits = {1, 2, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0xA1, 0xA2, 0xA3, 0, 0};
     DibImage picture;
     const PluginResult result =
-        plugins.decode(folder.write(L"画像.tst", script(0, infoHeader(2, 2, 24), bits)), L"tst", picture);
+        plugins.decode(folder.write(L"画像.tst", script(0, infoHeader(2, 2), bits)), L"tst", picture);
     ASSERT_TRUE(result.succeeded()) << pluginFailureText(result);
     ASSERT_TRUE(picture.isComplete());
     EXPECT_EQ(picture.packedAt(0, 1), packColour(0x03, 0x02, 0x01));
     EXPECT_EQ(picture.packedAt(1, 0), packColour(0xA3, 0xA2, 0xA1));
 
-    int fileNumber = 0;
-    auto decode = [&](const std::vector<uint8_t>& content) {
-        const std::wstring name = L"case" + std::to_wstring(fileNumber++) + L".tst";
-        DibImage picture = DibImage::create24(1, 1);
-        const PluginResult result = plugins.decode(folder.write(name, content), L"tst", picture);
-        EXPECT_TRUE(picture.empty()) << narrow(name);
-        return result.succeeded() ? std::string("accepted") : pluginFailureText(result);
+    const std::vector<uint8_t> goodInfo = infoHeader(1, 1), goodBits(4, 0);
+    const struct {
+        const char* what;
+        std::vector<uint8_t> script;
+        PluginResult result;
+    } hostile[] = {
+        {"a failure without handles", script(-1, {}, {}), PluginResult::failed(-1)},
+        {"a failure with both handles set", script(8, goodInfo, goodBits), PluginResult::failed(8)},
+        {"success without the bits", script(0, goodInfo, {}), {PluginResult::lockFailed}},
+        {"success without the header", script(0, {}, goodBits), {PluginResult::lockFailed}},
+        {"a header cut short",
+         script(0, std::vector<uint8_t>(goodInfo.begin(), goodInfo.begin() + 20), goodBits),
+         PluginResult::failed(3)},
+        {"fewer bits than the header says", script(0, infoHeader(2, 2), goodBits), PluginResult::failed(3)},
     };
-    const std::vector<uint8_t> goodInfo = infoHeader(1, 1, 24);
-    const std::vector<uint8_t> goodBits(4, 0);
-    for (int code : {-1, 2, 8}) {
-        EXPECT_EQ(decode(script(code, {}, {})), pluginFailureText(PluginResult::failed(code))) << code;
-        EXPECT_EQ(decode(script(code, goodInfo, goodBits)), pluginFailureText(PluginResult::failed(code)))
-            << code;
+    for (const auto& row : hostile) {
+        SCOPED_TRACE(row.what);
+        DibImage left = DibImage::create24(1, 1);
+        const PluginResult result = plugins.decode(folder.write(L"hostile.tst", row.script), L"tst", left);
+        EXPECT_TRUE(left.empty());
+        EXPECT_EQ(pluginFailureText(result), pluginFailureText(row.result));
     }
-    EXPECT_EQ(decode(script(0, goodInfo, {})), pluginFailureText({PluginResult::lockFailed}));
-    EXPECT_EQ(decode(script(0, {}, goodBits)), pluginFailureText({PluginResult::lockFailed}));
-    EXPECT_EQ(decode(script(0, std::vector<uint8_t>(goodInfo.begin(), goodInfo.begin() + 20), goodBits)),
-              pluginFailureText(PluginResult::failed(3)));
-    EXPECT_EQ(decode(script(0, infoHeader(2, 2, 24), goodBits)), pluginFailureText(PluginResult::failed(3)));
-    EXPECT_EQ(pluginFailureText(plugins.decode(folder.path() + L"\\none.tst", L"tst", picture)),
-              pluginFailureText(PluginResult::failed(6)));
 }

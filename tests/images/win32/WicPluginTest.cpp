@@ -1,9 +1,9 @@
+// The program's own plug-ins (velmira-png, -gif, -jpeg) under Wine, on pictures the platform's encoders
+// made: tests/images/win32/pictures holds a 4 x 2 card (red, green, blue, white over black, yellow, teal,
+// grey) as PNG and GIF, as JPEG with a 16 x 16 block of each colour (one coding unit, as JPEG blurs single
+// pixels), and a 3 x 1 PNG of red, green and blue.
 #include <gtest/gtest.h>
-#include <objbase.h>
-#include <wincodec.h>
 #include <windows.h>
-
-#include <cstdlib>
 
 #include "app/PluginMessages.h"
 #include "app/win32/Win32Files.h"
@@ -11,83 +11,47 @@
 #include "images/win32/SusiePlugins.h"
 #include "platform/win32/WideText.h"
 #include "tests/app/win32/TestFolders.h"
-#include "tests/images/win32/WicEncoder.h"
 
 namespace {
-using wic::Colour;
-using wic::encodePicture;
-
-// A 4 x 2 test card; row 0 is the top row as the picture is seen.
-const Colour red{255, 0, 0}, green{0, 255, 0}, blue{0, 0, 255}, white{255, 255, 255}, black{0, 0, 0},
-    yellow{255, 255, 0}, teal{0, 128, 128}, grey{128, 128, 128};
-const std::vector<Colour> card = {red, green, blue, white, black, yellow, teal, grey};
-
-class WicPlugin : public ::testing::Test {
-  protected:
-    void SetUp() override { comReady_ = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)); }
-    void TearDown() override {
-        if (comReady_) CoUninitialize();
+// The card's pixels, each |scale| pixels apart from |scale| / 2 on, within |tolerance| per channel; row 0
+// is the top row as the picture is seen.
+void expectCard(const DibImage& picture, int tolerance, int scale) {
+    const uint32_t card[8] = {0xFF0000, 0x00FF00, 0x0000FF, 0xFFFFFF, 0x000000, 0xFFFF00, 0x008080, 0x808080};
+    ASSERT_TRUE(picture.isComplete());
+    ASSERT_EQ(std::vector<int>({picture.width(), picture.height(), picture.bitCount()}),
+              std::vector<int>({4 * scale, 2 * scale, 24}));
+    for (int i = 0; i < 8; ++i) {
+        const uint32_t got = picture.packedAt(i % 4 * scale + scale / 2, i / 4 * scale + scale / 2);
+        const uint32_t wanted = packColour(uint8_t(card[i] >> 16), uint8_t(card[i] >> 8), uint8_t(card[i]));
+        for (int shift : {0, 8, 16})
+            EXPECT_LE(std::abs(int(got >> shift & 0xFF) - int(wanted >> shift & 0xFF)), tolerance)
+                << "pixel " << i;
     }
-
-    // Checks the card's pixels, each |scale| pixels apart from |scale| / 2 on, within |tolerance| per
-    // channel.
-    void expectCard(const DibImage& picture, int tolerance, int scale = 1) {
-        ASSERT_TRUE(picture.isComplete());
-        ASSERT_EQ(picture.width(), 4 * scale);
-        ASSERT_EQ(picture.height(), 2 * scale);
-        ASSERT_EQ(picture.bitCount(), 24);
-        for (int y = 0; y < 2; ++y) {
-            for (int x = 0; x < 4; ++x) {
-                const uint32_t got = picture.packedAt(x * scale + scale / 2, y * scale + scale / 2);
-                const Colour& c = card[size_t(y * 4 + x)];
-                const int channels[3] = {c.red, c.green, c.blue};
-                for (int i = 0; i < 3; ++i)
-                    EXPECT_LE(std::abs(int(got >> (8 * i) & 0xFF) - channels[i]), tolerance)
-                        << "pixel " << x << "," << y << " channel " << i;
-            }
-        }
-    }
-
-    bool comReady_ = false;
-};
+}
 }  // namespace
 
-// The three plug-ins beside the program decode what the platform's encoders wrote, each found by the
-// extension of its file, bottom row first as the program stores pictures.
-TEST_F(WicPlugin, DecodesPngGifAndJpegFoundByExtension) {
+// Each plug-in beside the program is found by the extension of its file and decodes bottom row first, as
+// the program stores pictures.
+TEST(WicPlugin, DecodesPngGifAndJpegFoundByExtension) {
     const SusiePlugins plugins = SusiePlugins::loadFrom({narrow(programFolder())});
     ASSERT_EQ(plugins.count(), 3u);
-    for (const char* entry :
-         {"JPEG (*.jpg;*.jpeg)|*.jpg;*.jpeg|", "PNG (*.png)|*.png|", "GIF (*.gif)|*.gif|"})
-        EXPECT_NE(plugins.imageFilter().find(entry), std::string::npos) << plugins.imageFilter();
-
-    TempFolder folder(L"wic");
-    ASSERT_TRUE(encodePicture(folder.file(L"card.png"), GUID_ContainerFormatPng, 4, 2, card));
-    ASSERT_TRUE(encodePicture(folder.file(L"card.gif"), GUID_ContainerFormatGif, 4, 2, card, card));
-    // JPEG blurs single pixels and halves colour resolution, so its card has a 16 x 16 block of each
-    // colour (one coding unit), checked at their middles.
-    std::vector<Colour> blocks(64 * 32);
-    for (int y = 0; y < 32; ++y)
-        for (int x = 0; x < 64; ++x) blocks[size_t(y * 64 + x)] = card[size_t(y / 16 * 4 + x / 16)];
-    ASSERT_TRUE(encodePicture(folder.file(L"card.jpeg"), GUID_ContainerFormatJpeg, 64, 32, blocks));
-    folder.write(L"fake.png", std::vector<uint8_t>(64, 0x5A));
-
-    struct Case {
+    EXPECT_NE(plugins.imageFilter().find("JPEG (*.jpg;*.jpeg)|*.jpg;*.jpeg|"), std::string::npos);
+    const struct {
         const wchar_t* name;
         const wchar_t* extension;
         int tolerance, scale;
-    };
-    for (const Case& c : {Case{L"card.png", L"PNG", 0, 1}, Case{L"card.gif", L"gif", 0, 1},
-                          Case{L"card.jpeg", L"jpeg", 24, 16}}) {
-        SCOPED_TRACE(narrow(c.name));
+    } cards[] = {{L"card.png", L"PNG", 0, 1}, {L"card.gif", L"gif", 0, 1}, {L"card.jpeg", L"jpeg", 24, 16}};
+    for (const auto& card : cards) {
+        SCOPED_TRACE(narrow(card.name));
         DibImage picture;
-        const PluginResult result = plugins.decode(folder.path() + L"\\" + c.name, c.extension, picture);
+        const PluginResult result = plugins.decode(testPicture(card.name), card.extension, picture);
         ASSERT_TRUE(result.succeeded()) << pluginFailureText(result);
-        expectCard(picture, c.tolerance, c.scale);
+        expectCard(picture, card.tolerance, card.scale);
     }
+    TempFolder folder(L"wic");
     DibImage picture;
-
-    EXPECT_EQ(pluginFailureText(plugins.decode(folder.path() + L"\\fake.png", L"png", picture)),
+    EXPECT_EQ(pluginFailureText(
+                  plugins.decode(folder.write(L"fake.png", std::vector<uint8_t>(64, 0x5A)), L"png", picture)),
               pluginFailureText(PluginResult::failed(2)));
     EXPECT_TRUE(picture.empty());
 }
@@ -95,7 +59,7 @@ TEST_F(WicPlugin, DecodesPngGifAndJpegFoundByExtension) {
 // Beside the program's own JPEG plug-in, the same plug-in built by the other Windows build (32-bit beside
 // 64-bit and back) is given this program's extension, as a user who copies the wrong one would: Windows
 // cannot load it, and it is passed over without a word while the own one decodes.
-TEST_F(WicPlugin, PassesOverAPluginOfTheOtherWidth) {
+TEST(WicPlugin, PassesOverAPluginOfTheOtherWidth) {
     const std::wstring otherWidth =
         programFolder() +
         (sizeof(void*) == 8 ? L"\\..\\windows32\\velmira-jpeg.spi" : L"\\..\\windows\\velmira-jpeg.sph");
@@ -106,60 +70,34 @@ TEST_F(WicPlugin, PassesOverAPluginOfTheOtherWidth) {
     ASSERT_TRUE(CopyFileW(otherWidth.c_str(), folder.file(L"a-other-width" + extension).c_str(), FALSE));
     ASSERT_TRUE(CopyFileW((programFolder() + L"\\velmira-jpeg" + extension).c_str(),
                           folder.file(L"b-own-width" + extension).c_str(), FALSE));
-    std::vector<Colour> blocks(16 * 16, teal);
-    ASSERT_TRUE(encodePicture(folder.file(L"teal.jpg"), GUID_ContainerFormatJpeg, 16, 16, blocks));
-
     const SusiePlugins plugins = SusiePlugins::loadFrom({narrow(folder.path())});
     EXPECT_EQ(plugins.count(), 1u);
     DibImage picture;
-    const PluginResult result = plugins.decode(folder.path() + L"\\teal.jpg", L"jpg", picture);
+    const PluginResult result = plugins.decode(testPicture(L"card.jpeg"), L"jpeg", picture);
     ASSERT_TRUE(result.succeeded()) << pluginFailureText(result);
-    EXPECT_EQ(picture.width(), 16);
+    EXPECT_EQ(picture.width(), 64);
 }
 
-// The published interface as any host uses it: a picture in memory, a check of a file's first bytes,
-// texts cut to the buffer, and rows padded to 4 bytes.
-TEST_F(WicPlugin, AnswersThePublishedCallsInMemoryMode) {
-    TempFolder folder(L"wic-memory");
-    const std::wstring path = folder.file(L"card.png");
-    ASSERT_TRUE(encodePicture(path, GUID_ContainerFormatPng, 3, 1, {red, green, blue}));
-    std::vector<uint8_t> file = readWholeFile(narrow(path)).bytes;
-    const LONG_PTR read = LONG_PTR(file.size());
-    std::vector<char> bytes(file.begin(), file.end());
-    bytes.resize(std::max<size_t>(bytes.size(), 2048));
-
+// The published interface as other hosts use it: a picture in memory, its rows padded to 4 bytes.
+TEST(WicPlugin, DecodesAPictureInMemory) {
+    const std::vector<uint8_t> file = readWholeFile(narrow(testPicture(L"row.png"))).bytes;
+    std::vector<char> bytes(file.begin(), file.end()), notPng(2048, 'x');
     HMODULE module = LoadLibraryW((programFolder() + L"\\velmira-png" + widen(susiePluginExtension)).c_str());
     ASSERT_NE(module, nullptr);
-    const auto getPluginInfo = reinterpret_cast<GetPluginInfoEntry>(
-        reinterpret_cast<void*>(GetProcAddress(module, "GetPluginInfo")));
     const auto getPicture =
         reinterpret_cast<GetPictureEntry>(reinterpret_cast<void*>(GetProcAddress(module, "GetPicture")));
-    using IsSupportedEntry = int(WINAPI*)(LPSTR, ULONG_PTR);
-    const auto isSupported =
-        reinterpret_cast<IsSupportedEntry>(reinterpret_cast<void*>(GetProcAddress(module, "IsSupported")));
-    ASSERT_TRUE(getPluginInfo && getPicture && isSupported);
-
-    char text[8] = {};
-    EXPECT_EQ(getPluginInfo(0, text, 8), 4);
-    EXPECT_STREQ(text, "00IN");
-    EXPECT_EQ(getPluginInfo(1, text, 8), 7);
-    EXPECT_STREQ(text, "Velmira");
-    EXPECT_EQ(getPluginInfo(9, text, 8), 0);
-    EXPECT_NE(isSupported(const_cast<char*>("card.png"), ULONG_PTR(bytes.data())), 0);
-    std::vector<char> notPng(2048, 'x');
-    EXPECT_EQ(isSupported(const_cast<char*>("x.png"), ULONG_PTR(notPng.data())), 0);
+    ASSERT_TRUE(getPicture);
 
     HLOCAL info = nullptr, bits = nullptr;
-    ASSERT_EQ(getPicture(bytes.data(), read, 1, &info, &bits, nullptr, 0), 0);
+    ASSERT_EQ(getPicture(bytes.data(), LONG_PTR(bytes.size()), 1, &info, &bits, nullptr, 0), 0);
     const auto* header = static_cast<const BITMAPINFOHEADER*>(LocalLock(info));
     const auto* rows = static_cast<const BYTE*>(LocalLock(bits));
-    EXPECT_EQ(header->biSize, 40u);
-    EXPECT_EQ(header->biWidth, 3);
-    EXPECT_EQ(header->biHeight, 1);
-    EXPECT_EQ(header->biBitCount, 24);
-    EXPECT_EQ(LocalSize(bits), 12u);
-    const std::vector<BYTE> row(rows, rows + 12);
-    EXPECT_EQ(row, (std::vector<BYTE>{0, 0, 255, 0, 255, 0, 255, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(
+        std::vector<LONG>({LONG(header->biSize), header->biWidth, header->biHeight, header->biBitCount}),
+        std::vector<LONG>({40, 3, 1, 24}));
+    ASSERT_EQ(LocalSize(bits), 12u);
+    EXPECT_EQ(std::vector<BYTE>(rows, rows + 12),
+              (std::vector<BYTE>{0, 0, 255, 0, 255, 0, 255, 0, 0, 0, 0, 0}));
     LocalUnlock(info);
     LocalUnlock(bits);
     LocalFree(info);
