@@ -1,7 +1,8 @@
 // The tone column on the real main window under Wine: a click on a sounding channel's row opens the tone
 // dialog over the window while the song plays on, its list's selections reach the device at once, and
-// after OK the song's own program changes and bank selects on that channel give way to the choice. Cancel,
-// and which rows open a dialog, are checked by the dialog's own and the model's tests.
+// after OK the song's own program changes and bank selects on that channel give way to the choice, while
+// Cancel puts the channel's tone back. Which rows open a dialog, and what each button locks, are the
+// model's tests.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -9,12 +10,30 @@
 #include "resources/CommandIds.h"
 #include "tests/app/win32/TestWindow.h"
 #include "tests/support/ToneColumnSong.h"
-#include "tests/tones/win32/ToneDialogInput.h"
 #include "tones/ToneTable.h"
 #include "tones/win32/ToneDialogIds.h"
 
 namespace {
 using Lines = std::vector<std::string>;
+
+HWND toneList(HWND dialog) {
+    return GetDlgItem(dialog, IDC_TONE_LIST);
+}
+
+// A click on a list row as the user makes it: the list box selects the row and notifies the dialog.
+void clickToneRow(HWND dialog, int index) {
+    HWND list = toneList(dialog);
+    SendMessageW(list, LB_SETTOPINDEX, WPARAM(index), 0);
+    RECT item{};
+    SendMessageW(list, LB_GETITEMRECT, WPARAM(index), reinterpret_cast<LPARAM>(&item));
+    const LPARAM point = MAKELPARAM((item.left + item.right) / 2, (item.top + item.bottom) / 2);
+    SendMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, point);
+    SendMessageW(list, WM_LBUTTONUP, 0, point);
+}
+
+void pressButton(HWND dialog, int button) {
+    SendMessageW(GetDlgItem(dialog, button), BM_CLICK, 0, 0);
+}
 
 class ToneColumnWindowTest : public WindowTest {
   protected:
@@ -64,4 +83,13 @@ TEST_F(ToneColumnWindowTest, OkOnTheDialogOfASoundingChannelOverridesTheSongsLat
     ASSERT_GE(later.size(), 4u);
     EXPECT_EQ(Lines(later.begin(), later.begin() + 4),
               (Lines{"83 3C 00", "B3 00 08", "C3 28 00", "93 3E 64"}));
+}
+
+TEST_F(ToneColumnWindowTest, CancelOnTheDialogPutsTheChannelsToneBack) {
+    clickToneColumn(3, [&](HWND dialog) {
+        clickToneRow(dialog, toneIndex(SoundModule::sc88, 40, 8));
+        out.clear();
+        pressButton(dialog, IDCANCEL);
+    });
+    EXPECT_EQ(sent(), (Lines{"B3 00 00", "B3 20 00", "C3 21 00"}));
 }
