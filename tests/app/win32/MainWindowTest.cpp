@@ -40,7 +40,7 @@ class MainWindowTest : public WindowTest {
 };
 }  // namespace
 
-TEST_F(MainWindowTest, StartsAsVelmiraWithTheFacePaintedAndShrinksToTheCompactView) {
+TEST_F(MainWindowTest, StartsAsVelmiraWithTheFacePainted) {
     EXPECT_EQ(title(), "Velmira");
     RECT client;
     GetClientRect(hwnd(), &client);
@@ -48,14 +48,6 @@ TEST_F(MainWindowTest, StartsAsVelmiraWithTheFacePaintedAndShrinksToTheCompactVi
     EXPECT_GE(client.bottom, 540);
     for (const POINT p : {POINT{5, 5}, POINT{400, 300}, POINT{700, 500}})
         EXPECT_EQ(clientPixel(p.x, p.y), skinPixel("Main.bmp", p.x, p.y)) << p.x << "," << p.y;
-
-    command(IDM_LARGE_VIEW);  // the compact view: a caption and a menu bar
-    RECT outer;
-    GetWindowRect(hwnd(), &outer);
-    EXPECT_EQ(outer.right - outer.left, 400);
-    command(IDM_LARGE_VIEW);
-    GetWindowRect(hwnd(), &outer);
-    EXPECT_GT(outer.right - outer.left, 788);
 }
 
 TEST_F(MainWindowTest, OpenPlayAndExitDriveTheDeviceTheTitleAndThePlayButton) {
@@ -99,18 +91,6 @@ TEST_F(MainWindowTest, TheMenuBarShowsItsItemsAsPinned) {
         }
     }
     expectGolden("menu-labels.txt", items);
-}
-
-// The system menu's items are Windows' to set: the window's own checks and enabling must not reach them,
-// or the fixed-size window could be maximised or sized.
-TEST_F(MainWindowTest, OpeningTheSystemMenuLeavesItsItemsAsWindowsSetThem) {
-    HMENU system = GetSystemMenu(hwnd(), FALSE);
-    ASSERT_NE(system, nullptr);
-    ASSERT_GT(GetMenuItemCount(system), 0);
-    const UINT first = GetMenuItemID(system, 0);
-    EnableMenuItem(system, first, MF_BYCOMMAND | MF_GRAYED);
-    SendMessageW(hwnd(), WM_INITMENUPOPUP, WPARAM(system), MAKELPARAM(0, TRUE));
-    EXPECT_TRUE(GetMenuState(system, first, MF_BYCOMMAND) & MF_GRAYED);
 }
 
 // A close that reaches the main window while a modal dialog of its own is open: found by the monkey run,

@@ -1,20 +1,11 @@
 // The real program, started as a user would start it.
 #include <gtest/gtest.h>
 #include <windows.h>
-// midiOutGetNumDevs, after <windows.h>
-#include <mmsystem.h>
 
 #include <string>
 #include <vector>
 
 #include "tests/app/win32/ProgramRun.h"
-
-TEST(Startup, WithoutAMidiDeviceTheProgramSaysSoAndEndsWithExitCode1) {
-    if (midiOutGetNumDevs() != 0) GTEST_SKIP() << "this machine has a MIDI output device";
-    const ProgramRun run = runProgram(programFolder() + L"\\velmira.exe", programFolder());
-    EXPECT_EQ(run.exitCode, 1u);
-    EXPECT_EQ(run.messages, std::vector<std::wstring>{L"MIDI出力デバイスがありません"});
-}
 
 TEST(Startup, WithoutTheSkinFilesTheProgramNamesTheMissingOneAndEndsWithExitCode1) {
     TempFolder folder(L"no-skin");
