@@ -59,7 +59,6 @@ class OpenDialogDriver {
         pump();
         return !IsWindowVisible(dialog);  // ended; destroyed once the test's steps return
     }
-    void cancel() { SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0); }
 
     // A pixel of the preview area as the screen shows it.
     COLORREF areaPixel(int x, int y) const {

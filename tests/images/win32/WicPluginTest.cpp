@@ -1,12 +1,11 @@
 // The program's own plug-ins (velmira-png, -gif, -jpeg) under Wine, on pictures the platform's encoders
 // made: tests/images/win32/pictures holds a 4 x 2 card (red, green, blue, white over black, yellow, teal,
 // grey) as PNG and GIF, as JPEG with a 16 x 16 block of each colour (one coding unit, as JPEG blurs single
-// pixels), and a 3 x 1 PNG of red, green and blue.
+// pixels).
 #include <gtest/gtest.h>
 #include <windows.h>
 
 #include "app/PluginMessages.h"
-#include "app/win32/Win32Files.h"
 #include "images/win32/CodePageText.h"
 #include "images/win32/SusiePlugins.h"
 #include "platform/win32/WideText.h"
@@ -76,37 +75,4 @@ TEST(WicPlugin, PassesOverAPluginOfTheOtherWidth) {
     const PluginResult result = plugins.decode(testPicture(L"card.jpeg"), L"jpeg", picture);
     ASSERT_TRUE(result.succeeded()) << pluginFailureText(result);
     EXPECT_EQ(picture.width(), 64);
-}
-
-// The published interface as other hosts use it: a picture in memory, its rows padded to 4 bytes.
-TEST(WicPlugin, DecodesAPictureInMemory) {
-    const std::vector<uint8_t> file = readWholeFile(narrow(testPicture(L"row.png"))).bytes;
-    std::vector<char> bytes(file.begin(), file.end()), notPng(2048, 'x');
-    HMODULE module = LoadLibraryW((programFolder() + L"\\velmira-png" + widen(susiePluginExtension)).c_str());
-    ASSERT_NE(module, nullptr);
-    const auto getPicture =
-        reinterpret_cast<GetPictureEntry>(reinterpret_cast<void*>(GetProcAddress(module, "GetPicture")));
-    ASSERT_TRUE(getPicture);
-
-    HLOCAL info = nullptr, bits = nullptr;
-    ASSERT_EQ(getPicture(bytes.data(), LONG_PTR(bytes.size()), 1, &info, &bits, nullptr, 0), 0);
-    const auto* header = static_cast<const BITMAPINFOHEADER*>(LocalLock(info));
-    const auto* rows = static_cast<const BYTE*>(LocalLock(bits));
-    EXPECT_EQ(
-        std::vector<LONG>({LONG(header->biSize), header->biWidth, header->biHeight, header->biBitCount}),
-        std::vector<LONG>({40, 3, 1, 24}));
-    ASSERT_EQ(LocalSize(bits), 12u);
-    EXPECT_EQ(std::vector<BYTE>(rows, rows + 12),
-              (std::vector<BYTE>{0, 0, 255, 0, 255, 0, 255, 0, 0, 0, 0, 0}));
-    LocalUnlock(info);
-    LocalUnlock(bits);
-    LocalFree(info);
-    LocalFree(bits);
-
-    info = bits = nullptr;
-    EXPECT_EQ(getPicture(notPng.data(), LONG_PTR(notPng.size()), 1, &info, &bits, nullptr, 0),
-              getPictureResult::unknownFormat);
-    EXPECT_EQ(info, nullptr);
-    EXPECT_EQ(bits, nullptr);
-    FreeLibrary(module);
 }
