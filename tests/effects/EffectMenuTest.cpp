@@ -151,11 +151,6 @@ TEST(EffectMenu, CommandsChooseAskAndTryAsTheUserChose) {
          {"key signature", "|", "playing", "try 1/2", "stopped", "try 0/0", "mark?", "try pitch", "effect?"},
          {"wait", "stop", "arrow", "start 12", "wait", "arrow", "start 0", "marked none", "wait", "stop",
           "arrow", "start 13", "effect 13 3-40 C 113"}},
-        // An effect chosen from the menu while a dialog is open takes the mark at once, a later try at the
-        // closing.
-        {"closed after a try",
-         {"key signature", "folk", "try -1/3", "|", "mark?", "stopped", "close", "mark?"},
-         {"marked folk", "dialog closed", "close on", "marked key signature"}},
     };
     for (const auto& c : cases) EXPECT_EQ(MenuScript().run(c.actions), c.calls) << c.why;
     EXPECT_FALSE(MenuScript().menu.handles(IDM_FILE_OPEN));
