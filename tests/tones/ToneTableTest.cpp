@@ -60,11 +60,8 @@ TEST(ToneTable, PairsProgramsAndRowsOutsideTheListsFallBackToTheFirstRow) {
 }
 
 TEST(ToneTable, SettingsOutsideTheModulesMeanTheSc88) {
-    const std::pair<int, SoundModule> cases[] = {{0, SoundModule::sc88},
-                                                 {1, SoundModule::sc55},
-                                                 {2, SoundModule::sb16},
-                                                 {3, SoundModule::sc88},
-                                                 {-1, SoundModule::sc88}};
+    const std::pair<int, SoundModule> cases[] = {
+        {1, SoundModule::sc55}, {2, SoundModule::sb16}, {3, SoundModule::sc88}, {-1, SoundModule::sc88}};
     for (const auto& [setting, module] : cases) EXPECT_EQ(soundModuleFromSetting(setting), module) << setting;
 }
 }  // namespace
