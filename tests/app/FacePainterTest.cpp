@@ -128,20 +128,5 @@ TEST(FacePainter, PaintsTheFaceInEachStateAsPinned) {
 
     rig.painter.blankMetersAndLamps();
     rig.snapshot("stopped");
-
-    rig.state.largeView = false;
-    rig.screen = DibImage::create24(face::faceWidth, face::faceHeight);
-    rig.state.songLoaded = true;
-    rig.controls.channelLevel[0] = 100;
-    const int opened = rig.canvases.opened;
-    rig.painter.drawReadout(FaceDrawing::allReadouts);
-    rig.painter.drawSprite(face::playLit);
-    rig.painter.drawCell(0, 0);
-    rig.painter.drawToggle(0, 0);
-    rig.painter.displayTick({true, 120, true, 1, 2, true});
-    rig.painter.blankMetersAndLamps();
-    rig.paint();
-    rig.snapshot("compact");                     // nothing drawn
-    EXPECT_EQ(rig.canvases.opened, opened + 1);  // only the paint's own
     expectGoldenPictures("face-pictures.txt", rig.pictures);
 }

@@ -10,10 +10,6 @@
 namespace {
 using Bytes = std::vector<uint8_t>;
 
-std::string detailsOf(size_t size) {
-    return "  (" + std::to_string(size) + " バイト:フォーマット=1:トラック数=4)";
-}
-
 const std::string textFilter = "テキストファイル(*.txt)|*.txt||";
 const std::string pictureFilter = "ビットマップ(*.bmp)|*.bmp||";
 
@@ -43,7 +39,7 @@ TEST_F(GeneratorMenuTest, EachCommandOpensItsSongUnderItsNameAndTheSongsShareOne
     const GeneratedSong text = buildTextSong(Bytes(300, ' '), expected);
     ASSERT_EQ(text.image.size(), 6649u);
     EXPECT_EQ(loaded(), text.image);
-    EXPECT_EQ(port.title, "spaces.txt" + detailsOf(6649));
+    EXPECT_EQ(port.title, "spaces.txt  (6649 バイト:フォーマット=1:トラック数=4)");
 
     generate(IDM_GENERATE_PICTURE, "grey.bmp");
     std::istringstream picture(std::string(grey.begin(), grey.end()));

@@ -15,7 +15,5 @@ TEST_F(HotKeysTest, NoKeyWorksWhileAnEffectDialogIsOpen) {
         EXPECT_EQ(faceActionForKey(binding.key, face, false), FaceAction::none);
     }
     EXPECT_TRUE(rig.player.playing());
-    EXPECT_EQ(face.masterVolume, 100);
-    EXPECT_EQ(rig.controls.keyShift.load(), 0);
     EXPECT_TRUE(sent().empty());
 }

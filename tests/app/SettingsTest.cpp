@@ -44,8 +44,6 @@ TEST_F(SettingsTest, AFirstRunTakesTheStartFolderAndWritesTheDefaultsAtOnce) {
                                                                {{dir, "TexDir"}, start},
                                                                {{user, "Ongen"}, uint32_t(0)},
                                                                {{user, "BackBmp"}, "Main.bmp"}}));
-    ASSERT_EQ(saveSettings(store, settings, history), SettingsStore::Status::ok);
-    EXPECT_EQ(stored(mru, "Mru6"), Value("empty"));
 }
 
 TEST_F(SettingsTest, WhatIsWrittenAtExitIsReadAtTheNextStart) {
@@ -57,7 +55,6 @@ TEST_F(SettingsTest, WhatIsWrittenAtExitIsReadAtTheNextStart) {
     history.noteOpened("E:\\new.mid");
     settings.soundModule = 1;
     settings.midiOut = "外部 MIDI";
-    settings.midiIn = "USB MIDI キーボード";
     MemorySettingsStore next;
     ASSERT_EQ(saveSettings(next, settings, history), SettingsStore::Status::ok);
     Settings reread;
@@ -67,7 +64,6 @@ TEST_F(SettingsTest, WhatIsWrittenAtExitIsReadAtTheNextStart) {
     EXPECT_EQ(reread.readDir, "C:\\Music");
     EXPECT_EQ(reread.soundModule, 1);
     EXPECT_EQ(reread.midiOut, "外部 MIDI");
-    EXPECT_EQ(reread.midiIn, "USB MIDI キーボード");
     ASSERT_EQ(rereadHistory.count(), 3);
     EXPECT_EQ(rereadHistory.at(0), "E:\\new.mid");
     EXPECT_EQ(rereadHistory.at(2), "D:\\b.mid");
@@ -147,26 +143,15 @@ TEST_F(SettingsDeletionTest, NoLeavesEverythingAndYesDeletesTheKeysAndClosesWith
 }
 
 TEST_F(SettingsDeletionTest, AFailedDeletionSaysSoAndStillWritesNothing) {
-    struct Case {
-        bool readable;
-        const char* message;
-    };
-    for (const Case& c : {Case{true, "レジストリの削除に失敗しました。手動で行って下さい"},
-                          Case{false, "レジストリへアクセスできません。手動で行って下さい"}}) {
-        store = {};
-        host.messages.clear();
-        plantFullSettings();
-        store.put(Settings::rootKey + std::string("\\Other"), "x", "y");  // a subkey we know nothing of
-        store.refuseEverything = !c.readable;
-        load();
-        store.refuseEverything = false;
-        menu.run(IDM_DELETE_SETTINGS_AND_EXIT);
-        EXPECT_EQ(host.messages, std::vector<std::string>{c.message});
-        // It tried all the same: the keys it knows are gone.
-        EXPECT_FALSE(store.hasKey(Settings::userKey));
-        const int writes = store.writes;
-        saveSettings(store, settings, history);
-        EXPECT_EQ(store.writes, writes);
-    }
-    EXPECT_EQ(host.closeRequests, 2);
+    plantFullSettings();
+    store.put(Settings::rootKey + std::string("\\Other"), "x", "y");  // a subkey we know nothing of
+    load();
+    menu.run(IDM_DELETE_SETTINGS_AND_EXIT);
+    EXPECT_EQ(host.messages, std::vector<std::string>{"レジストリの削除に失敗しました。手動で行って下さい"});
+    // It tried all the same: the keys it knows are gone.
+    EXPECT_FALSE(store.hasKey(Settings::userKey));
+    const int writes = store.writes;
+    saveSettings(store, settings, history);
+    EXPECT_EQ(store.writes, writes);
+    EXPECT_EQ(host.closeRequests, 1);
 }

@@ -38,17 +38,19 @@ SettingsStore::Status MemorySettingsStore::readNumber(const std::string& key, co
 
 SettingsStore::Status MemorySettingsStore::writeString(const std::string& key, const std::string& name,
                                                        const std::string& value) {
-    if (refuseEverything) return Status::failed;
-    ++writes;
-    put(key, name, value);
-    return Status::ok;
+    return write(key, name, value);
 }
 
 SettingsStore::Status MemorySettingsStore::writeNumber(const std::string& key, const std::string& name,
                                                        uint32_t value) {
+    return write(key, name, value);
+}
+
+SettingsStore::Status MemorySettingsStore::write(const std::string& key, const std::string& name,
+                                                 Value value) {
     if (refuseEverything) return Status::failed;
     ++writes;
-    put(key, name, value);
+    put(key, name, std::move(value));
     return Status::ok;
 }
 

@@ -29,4 +29,5 @@ class MemorySettingsStore : public SettingsStore {
 
   private:
     void createKey(const std::string& key);
+    Status write(const std::string& key, const std::string& name, Value value);
 };

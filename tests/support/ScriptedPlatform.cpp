@@ -48,14 +48,12 @@ PluginResult ScriptedPlatform::decodeWithPlugins(const std::string&, const std::
 
 void ScriptedPlatform::showConversionProgress(const std::string& text) {
     EXPECT_TRUE(waitCursor) << "the composition shows its progress under the wait cursor";
-    progress.push_back(text);
     title = text;
 }
 
 std::optional<std::string> ScriptedPlatform::chooseFaceFileToSave(const std::string& folder,
-                                                                  const std::string& filter) {
+                                                                  const std::string&) {
     saveFolders.push_back(folder);
-    saveFilter = filter;
     return saveChoice;
 }
 

@@ -67,9 +67,7 @@ class ScriptedPlatform : public WindowPort,
     std::optional<std::string> findSkinFile(const std::string& name) override {
         return files.count(name) ? std::optional<std::string>(name) : std::nullopt;
     }
-    std::optional<std::string> chooseSongFile(const std::string& filter, const std::string& folder) override {
-        songFilter = filter;
-        songFolders.push_back(folder);
+    std::optional<std::string> chooseSongFile(const std::string&, const std::string&) override {
         return nextChoice;
     }
     void postTick() override {}
@@ -122,10 +120,8 @@ class ScriptedPlatform : public WindowPort,
     int faceInvalidations = 0;
     std::vector<HistoryMenuItem> historyItems;
 
-    // The open dialogs: both answer nextChoice; the filters they were given, in turn.
+    // The open dialogs: both answer nextChoice; the source dialog's filters, in turn.
     std::optional<std::string> nextChoice;
-    std::string songFilter;
-    Lines songFolders;
     Lines sourceFilters;
     uint32_t clock = 0;
 
@@ -142,9 +138,7 @@ class ScriptedPlatform : public WindowPort,
     std::deque<std::optional<std::string>> pictureChoices;
     Lines pictureFolders;
     PluginResult pluginResult;
-    Lines progress;
     std::optional<std::string> saveChoice;  // the save dialogs, of the face and of the played song
     Lines saveFolders;
-    std::string saveFilter;
     bool writeSucceeds = true;
 };
