@@ -86,6 +86,10 @@ const report = (what, perPeriodMs) =>
     `${(perPeriodMs / nativePerPeriod).toFixed(2)}x the native renderer's ${(nativePerPeriod * 1000).toFixed(1)} µs (budget 2x)`);
 call('command', 40037); // the compact view: no face is drawn, and the caption's double click plays
 call('mouse', 4, 0, 0);
+// Once through unmeasured: the native renderer is compiled ahead of time, while the engine's WebAssembly is
+// compiled again, to faster code, once it has run for a while.
+playToEnd();
+call('mouse', 4, 0, 0);
 report('the engine', playToEnd());
 call('command', 40037);
 call('mouse', 0, 89, 467);
