@@ -7,6 +7,7 @@
 #include <new>
 #include <optional>
 
+#include "app/FilePort.h"
 #include "app/GeneratorMessages.h"
 #include "app/MasterVolume.h"
 #include "effects/SongRendering.h"
@@ -162,7 +163,7 @@ int renderInput(std::optional<std::vector<uint8_t>> image, const RenderOptions& 
                 std::ostream& err) {
     std::ifstream input(std::filesystem::u8path(options.inputPath), std::ios::binary);
     if (!input) {
-        err << options.inputPath << ": ファイルが見つかりません\n";
+        err << options.inputPath << ": " << songReadFailureText(FileData::notFound) << "\n";
         return 1;
     }
     const std::optional<SongRendering::Messages> played =

@@ -12,13 +12,13 @@
 #include "playback/SongBuffer.h"
 
 namespace {
-// Why a file cannot be read, as the window says it for a song; empty when it can be opened.
-std::string openFailure(const std::string& name) {
+// Whether a file can be opened: ok, or why not, in the song reader's terms so that the window's words serve.
+FileData::Status openStatus(const std::string& name) {
     const std::filesystem::path path = std::filesystem::u8path(name);
     std::error_code noThrow;
-    if (!std::filesystem::exists(path, noThrow)) return "ファイルが見つかりません";
-    if (std::filesystem::is_directory(path, noThrow)) return "File Read Error";
-    return std::ifstream(path, std::ios::binary) ? "" : "File Read Error";
+    if (!std::filesystem::exists(path, noThrow)) return FileData::notFound;
+    if (std::filesystem::is_directory(path, noThrow)) return FileData::readError;
+    return std::ifstream(path, std::ios::binary) ? FileData::ok : FileData::readError;
 }
 
 // A song is read whole, so its size comes first. A file of no size known beforehand (a device, a pipe)
@@ -57,12 +57,14 @@ std::optional<std::vector<uint8_t>> loadRenderSong(const RenderOptions& options,
     using Source = RenderOptions::Source;
     const std::string& path = options.songPath;
     if (options.source != Source::seed) {
-        const std::string failure = openFailure(path);
-        if (!failure.empty()) {
+        const FileData::Status status = openStatus(path);
+        if (status != FileData::ok) {
             // The picture sound words a file it cannot open its own way.
             const bool picture = options.source == Source::picture;
             err << path << ": "
-                << (picture ? generatorFailureText(GeneratorError::pictureOpenFailed) : failure) << "\n";
+                << (picture ? generatorFailureText(GeneratorError::pictureOpenFailed)
+                            : songReadFailureText(status))
+                << "\n";
             return std::nullopt;
         }
     }
@@ -80,7 +82,7 @@ std::optional<std::vector<uint8_t>> loadRenderSong(const RenderOptions& options,
         // A text the window refuses in silence still needs a word here.
         const std::string text = generatorFailureText(song.error);
         err << (options.source == Source::seed ? "velmira-render" : path) << ": "
-            << (text.empty() ? "File Read Error" : text) << "\n";
+            << (text.empty() ? songReadFailureText(FileData::readError) : text) << "\n";
         return std::nullopt;
     }
     return std::move(song.image);
