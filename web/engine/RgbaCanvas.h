@@ -7,15 +7,17 @@
 #include <vector>
 
 #include "app/Canvas.h"
+#include "app/DibCanvas.h"
+#include "images/SkinSizes.h"
 
-// The page's face: 788 × 540 RGBA pixels, rows from the top, as the browser's canvas takes them. The
+// The page's face: the skin's size in RGBA pixels, rows from the top, as the browser's canvas takes them. The
 // read-outs keep their text by origin for the page to write over their black boxes in its own font.
 struct RgbaFace {
-    static constexpr int width = 788;
-    static constexpr int height = 540;
+    static constexpr int width = faceWidth;
+    static constexpr int height = faceHeight;
     // The read-out box: a character cell a byte, as the window's default font has it.
-    static constexpr int textCellWidth = 8;
-    static constexpr int textCellHeight = 16;
+    static constexpr int textCellWidth = DibCanvas::textCellWidth;
+    static constexpr int textCellHeight = DibCanvas::textCellHeight;
 
     std::vector<uint32_t> pixels = std::vector<uint32_t>(size_t(width) * height, 0xFF000000);
     std::map<std::pair<int, int>, std::string> readouts;
