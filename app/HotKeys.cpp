@@ -1,13 +1,10 @@
 #include "app/HotKeys.h"
 
 #include "app/FaceLayout.h"
+#include "app/VirtualKeys.h"
 #include "resources/CommandIds.h"
 
 namespace {
-// Windows' virtual-key codes of the keys used.
-constexpr int keySpace = 0x20, keyPageUp = 0x21, keyPageDown = 0x22, keyHome = 0x24, keyLeft = 0x25,
-              keyUp = 0x26, keyRight = 0x27, keyDown = 0x28, keyO = 0x4F;
-
 void clickAndRelease(FaceControls& controls, const face::Rect& button) {
     const int x = (button.left + button.right) / 2;
     const int y = (button.top + button.bottom) / 2;
@@ -36,19 +33,19 @@ const face::Rect* arrowHot(FaceAction action) {
 }  // namespace
 
 const std::array<HotKeyBinding, 13> hotKeyBindings = {{
-    {HotKey::space, keySpace, false, IDM_HOTKEY_SPACE},
-    {HotKey::ctrlO, keyO, true, IDM_HOTKEY_CTRL_O},
-    {HotKey::up, keyUp, false, IDM_HOTKEY_UP},
-    {HotKey::down, keyDown, false, IDM_HOTKEY_DOWN},
-    {HotKey::left, keyLeft, false, IDM_HOTKEY_LEFT},
-    {HotKey::right, keyRight, false, IDM_HOTKEY_RIGHT},
-    {HotKey::pageUp, keyPageUp, false, IDM_HOTKEY_PAGE_UP},
-    {HotKey::pageDown, keyPageDown, false, IDM_HOTKEY_PAGE_DOWN},
-    {HotKey::ctrlLeft, keyLeft, true, IDM_HOTKEY_CTRL_LEFT},
-    {HotKey::ctrlRight, keyRight, true, IDM_HOTKEY_CTRL_RIGHT},
-    {HotKey::home, keyHome, false, IDM_HOTKEY_HOME},
-    {HotKey::ctrlPageDown, keyPageDown, true, IDM_HOTKEY_CTRL_PAGE_DOWN},
-    {HotKey::ctrlPageUp, keyPageUp, true, IDM_HOTKEY_CTRL_PAGE_UP},
+    {HotKey::space, virtualKey::space, false, IDM_HOTKEY_SPACE},
+    {HotKey::ctrlO, virtualKey::letterO, true, IDM_HOTKEY_CTRL_O},
+    {HotKey::up, virtualKey::up, false, IDM_HOTKEY_UP},
+    {HotKey::down, virtualKey::down, false, IDM_HOTKEY_DOWN},
+    {HotKey::left, virtualKey::left, false, IDM_HOTKEY_LEFT},
+    {HotKey::right, virtualKey::right, false, IDM_HOTKEY_RIGHT},
+    {HotKey::pageUp, virtualKey::pageUp, false, IDM_HOTKEY_PAGE_UP},
+    {HotKey::pageDown, virtualKey::pageDown, false, IDM_HOTKEY_PAGE_DOWN},
+    {HotKey::ctrlLeft, virtualKey::left, true, IDM_HOTKEY_CTRL_LEFT},
+    {HotKey::ctrlRight, virtualKey::right, true, IDM_HOTKEY_CTRL_RIGHT},
+    {HotKey::home, virtualKey::home, false, IDM_HOTKEY_HOME},
+    {HotKey::ctrlPageDown, virtualKey::pageDown, true, IDM_HOTKEY_CTRL_PAGE_DOWN},
+    {HotKey::ctrlPageUp, virtualKey::pageUp, true, IDM_HOTKEY_CTRL_PAGE_UP},
 }};
 
 std::optional<HotKey> hotKeyForCommand(int commandId) {

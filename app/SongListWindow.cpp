@@ -1,6 +1,7 @@
 #include "app/SongListWindow.h"
 
 #include "app/SongStepMenu.h"
+#include "app/VirtualKeys.h"
 #include "resources/CommandIds.h"
 
 namespace {
@@ -66,14 +67,13 @@ int SongListWindow::act(Action action, int row) {
     }
 }
 
-SongListWindow::Action songListActionForKey(int virtualKey, bool alt) {
-    constexpr int keyReturn = 0x0D, keyUp = 0x26, keyDown = 0x28, keyDelete = 0x2E;
+SongListWindow::Action songListActionForKey(int key, bool alt) {
     if (alt)
-        return virtualKey == keyUp     ? SongListWindow::Action::moveUp
-               : virtualKey == keyDown ? SongListWindow::Action::moveDown
-                                       : SongListWindow::Action::none;
-    if (virtualKey == keyDelete) return SongListWindow::Action::remove;
-    return virtualKey == keyReturn ? SongListWindow::Action::play : SongListWindow::Action::none;
+        return key == virtualKey::up     ? SongListWindow::Action::moveUp
+               : key == virtualKey::down ? SongListWindow::Action::moveDown
+                                         : SongListWindow::Action::none;
+    if (key == virtualKey::deleteKey) return SongListWindow::Action::remove;
+    return key == virtualKey::enter ? SongListWindow::Action::play : SongListWindow::Action::none;
 }
 
 std::string songListStoredForm(const std::vector<std::string>& paths) {

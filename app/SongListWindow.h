@@ -62,7 +62,7 @@ class SongListWindow {
 };
 
 // The action of a key pressed in the list (a Windows virtual-key code), with or without Alt held.
-SongListWindow::Action songListActionForKey(int virtualKey, bool alt);
+SongListWindow::Action songListActionForKey(int key, bool alt);
 
 // The song list as the settings keep it ("SongList" of the "User" key): the paths, oldest first, each
 // followed by "|", which no Windows path holds. Reading passes over what no path can be (empty pieces,
