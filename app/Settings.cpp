@@ -1,8 +1,18 @@
 #include "app/Settings.h"
 
-#include "app/SongListWindow.h"
+#include "playback/SongList.h"
 
 namespace {
+constexpr char songListSeparator = '|';
+// The longest path Windows takes (32767 UTF-16 units), each unit up to three bytes of UTF-8.
+constexpr size_t longestPath = 32767 * 3;
+
+bool mayBePath(const std::string& piece) {
+    if (piece.empty() || piece.size() > longestPath) return false;
+    for (char c : piece)
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) return false;
+    return true;
+}
 
 using Status = SettingsStore::Status;
 const char* const emptySlot = "empty";
@@ -164,4 +174,30 @@ SettingsStore::Status saveSettings(SettingsStore& store, const Settings& setting
 std::string folderOf(const std::string& path) {
     const size_t slash = path.find_last_of("\\/");
     return slash == std::string::npos ? std::string() : path.substr(0, slash);
+}
+
+std::string songListStoredForm(const std::vector<std::string>& paths) {
+    std::string stored;
+    for (const std::string& path : paths) stored += path + songListSeparator;
+    return stored;
+}
+
+std::vector<std::string> parseStoredSongList(const std::string& stored) {
+    std::vector<std::string> paths;
+    for (size_t start = 0; start < stored.size();) {
+        size_t end = stored.find(songListSeparator, start);
+        if (end == std::string::npos) end = stored.size();
+        // A piece too long to be a path is passed over without being copied.
+        if (end - start <= longestPath) {
+            std::string piece = stored.substr(start, end - start);
+            if (mayBePath(piece)) paths.push_back(std::move(piece));
+        }
+        // Only the last paths stay: a value of countless pieces is not all held at once.
+        if (paths.size() >= 2 * size_t(SongList::capacity))
+            paths.erase(paths.begin(), paths.end() - SongList::capacity);
+        start = end + 1;
+    }
+    if (paths.size() > size_t(SongList::capacity))
+        paths.erase(paths.begin(), paths.end() - SongList::capacity);
+    return paths;
 }

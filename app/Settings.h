@@ -45,3 +45,9 @@ SettingsStore::Status saveHistory(SettingsStore& store, const Settings& settings
 
 // The folder a chosen file lies in, which becomes the folder its dialog opens in next.
 std::string folderOf(const std::string& path);
+
+// The song list as the settings keep it ("SongList" of the "User" key): the paths, oldest first, each
+// followed by "|", which no Windows path holds. Reading passes over what no path can be (empty pieces,
+// control characters, more than a path's length) and keeps the last SongList::capacity paths.
+std::string songListStoredForm(const std::vector<std::string>& paths);
+std::vector<std::string> parseStoredSongList(const std::string& stored);

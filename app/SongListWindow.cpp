@@ -7,22 +7,12 @@
 namespace {
 const char* const playingMark = "♪";
 const char* const noMark = "　";  // as wide as the mark, so that the numbers line up
-constexpr char separator = '|';
-// The longest path Windows takes (32767 UTF-16 units), each unit up to three bytes of UTF-8.
-constexpr size_t longestPath = 32767 * 3;
 
 // The file's name; the whole path where it ends in a folder separator.
 std::string fileNameOf(const std::string& path) {
     const size_t slash = path.find_last_of("\\/");
     if (slash == std::string::npos || slash + 1 == path.size()) return path;
     return path.substr(slash + 1);
-}
-
-bool mayBePath(const std::string& piece) {
-    if (piece.empty() || piece.size() > longestPath) return false;
-    for (char c : piece)
-        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) return false;
-    return true;
 }
 }  // namespace
 
@@ -74,30 +64,4 @@ SongListWindow::Action songListActionForKey(int key, bool alt) {
                                          : SongListWindow::Action::none;
     if (key == virtualKey::deleteKey) return SongListWindow::Action::remove;
     return key == virtualKey::enter ? SongListWindow::Action::play : SongListWindow::Action::none;
-}
-
-std::string songListStoredForm(const std::vector<std::string>& paths) {
-    std::string stored;
-    for (const std::string& path : paths) stored += path + separator;
-    return stored;
-}
-
-std::vector<std::string> parseStoredSongList(const std::string& stored) {
-    std::vector<std::string> paths;
-    for (size_t start = 0; start < stored.size();) {
-        size_t end = stored.find(separator, start);
-        if (end == std::string::npos) end = stored.size();
-        // A piece too long to be a path is passed over without being copied.
-        if (end - start <= longestPath) {
-            std::string piece = stored.substr(start, end - start);
-            if (mayBePath(piece)) paths.push_back(std::move(piece));
-        }
-        // Only the last paths stay: a value of countless pieces is not all held at once.
-        if (paths.size() >= 2 * size_t(SongList::capacity))
-            paths.erase(paths.begin(), paths.end() - SongList::capacity);
-        start = end + 1;
-    }
-    if (paths.size() > size_t(SongList::capacity))
-        paths.erase(paths.begin(), paths.end() - SongList::capacity);
-    return paths;
 }

@@ -63,9 +63,3 @@ class SongListWindow {
 
 // The action of a key pressed in the list (a Windows virtual-key code), with or without Alt held.
 SongListWindow::Action songListActionForKey(int key, bool alt);
-
-// The song list as the settings keep it ("SongList" of the "User" key): the paths, oldest first, each
-// followed by "|", which no Windows path holds. Reading passes over what no path can be (empty pieces,
-// control characters, more than a path's length) and keeps the last SongList::capacity paths.
-std::string songListStoredForm(const std::vector<std::string>& paths);
-std::vector<std::string> parseStoredSongList(const std::string& stored);
