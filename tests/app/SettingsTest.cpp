@@ -155,3 +155,17 @@ TEST_F(SettingsDeletionTest, AFailedDeletionSaysSoAndStillWritesNothing) {
     EXPECT_EQ(store.writes, writes);
     EXPECT_EQ(host.closeRequests, 1);
 }
+
+TEST(SongListStoredForm, WhatNoPathCanBeIsPassedOverAndTheLastFiftyStay) {
+    std::string many;
+    for (int i = 0; i < 60; ++i) many += std::to_string(i) + "|";
+    const struct {
+        std::string stored;
+        std::vector<std::string> paths;
+    } cases[] = {
+        {"", {}}, {"a||b", {"a", "b"}}, {"a\nb|c\x7f|d", {"d"}}, {std::string(200000, 'x') + "|e", {"e"}}};
+    for (const auto& c : cases) EXPECT_EQ(parseStoredSongList(c.stored), c.paths) << c.stored.substr(0, 20);
+    const std::vector<std::string> last = parseStoredSongList(many);
+    ASSERT_EQ(last.size(), 50u);
+    EXPECT_EQ(last.front() + " " + last.back(), "10 59");
+}

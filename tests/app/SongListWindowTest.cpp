@@ -104,17 +104,3 @@ TEST_F(SongListWindowTest, PlayingAnEntryKeepsTheLoopWhichGoesOnPastAnEntryTaken
     EXPECT_EQ(window.title(), "c.mid");
     EXPECT_EQ(window.shown.marked, 1);
 }
-
-TEST(SongListStoredForm, WhatNoPathCanBeIsPassedOverAndTheLastFiftyStay) {
-    std::string many;
-    for (int i = 0; i < 60; ++i) many += std::to_string(i) + "|";
-    const struct {
-        std::string stored;
-        Lines paths;
-    } cases[] = {
-        {"", {}}, {"a||b", {"a", "b"}}, {"a\nb|c\x7f|d", {"d"}}, {std::string(200000, 'x') + "|e", {"e"}}};
-    for (const auto& c : cases) EXPECT_EQ(parseStoredSongList(c.stored), c.paths) << c.stored.substr(0, 20);
-    const Lines last = parseStoredSongList(many);
-    ASSERT_EQ(last.size(), 50u);
-    EXPECT_EQ(last.front() + " " + last.back(), "10 59");
-}
