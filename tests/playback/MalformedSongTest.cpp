@@ -104,29 +104,22 @@ TEST(MalformedSong, RandomlyDamagedFilesStayWithinTheImageAndNoTrackStalls) {
 // The song-list modes pass over a song without a note to play; what counts must be what the sequencer
 // sounds, or loop play would stall on a silent entry or pass over a song that plays.
 TEST(MalformedSong, ASongHoldsANoteExactlyWhenPlayingItSoundsOne) {
-    const struct {
-        const char* what;
-        std::vector<uint8_t> events;
-        bool holdsNote;
-    } cases[] = {
-        {"a note by running status", {0, 0x90, 60, 0, 0, 61, 90}, true},
-        {"note-ons of velocity 0, a controller", {0, 0x90, 60, 0, 0, 0xB0, 7, 90}, false},
-        {"a note's bytes in a SysEx and a text",
-         {0, 0xF0, 3, 0x90, 60, 9, 0, 0xFF, 1, 3, 0x90, 60, 9},
-         false},
-        {"a note after the end of the track", join({endOfTrack(), {0, 0x90, 60, 100}}), false},
-        {"running status ended by a meta event", {0, 0x90, 60, 0, 0, 0xFF, 1, 0, 0, 61, 90}, false},
+    const std::pair<std::vector<uint8_t>, bool> cases[] = {
+        {{0, 0x90, 60, 0, 0, 61, 90}, true},                             // running status
+        {{0, 0x90, 60, 0, 0, 0xB0, 7, 90}, false},                       // velocity 0, a controller
+        {{0, 0xF0, 3, 0x90, 60, 9, 0, 0xFF, 1, 3, 0x90, 60, 9}, false},  // inside a SysEx and a text
+        {join({endOfTrack(), {0, 0x90, 60, 100}}), false},               // after the end of the track
+        {{0, 0x90, 60, 0, 0, 0xFF, 1, 0, 0, 61, 90}, false},             // running status ended by a meta
     };
-    for (const auto& c : cases) {
+    for (const auto& [events, holds] : cases) {
         PlaybackRig rig;
-        rig.load(SmfWriter(1, 480).track(join({c.events, endOfTrack()})).bytes());
-        EXPECT_EQ(holdsNote(rig.song), c.holdsNote) << c.what;
+        rig.load(SmfWriter(1, 480).track(join({events, endOfTrack()})).bytes());
+        EXPECT_EQ(holdsNote(rig.song), holds) << testing::PrintToString(events);
         rig.player.startPlayback();
         rig.runUntilStopped(tickLimit);
         const std::vector<std::string> noteOns = rig.linesOfKind(0x90);
         EXPECT_EQ(std::any_of(noteOns.begin(), noteOns.end(),
-                              [](const std::string& line) { return line.substr(line.size() - 2) != "00"; }),
-                  c.holdsNote)
-            << c.what;
+                              [](auto& line) { return line.substr(line.size() - 2) != "00"; }),
+                  holds);
     }
 }
