@@ -276,6 +276,10 @@ void CMainWnd::showMessage(const std::string& text) {
     ::showMessage(window_, text);
 }
 
+void CMainWnd::showInformation(const std::string& text) {
+    ::showInformation(window_, text);
+}
+
 std::optional<std::string> CMainWnd::chooseSongFile(const std::string& filter, const std::string& folder) {
     const std::optional<ChosenFile> chosen =
         chooseSongWithPreview(window_, filter, folder, out_, previewTimer(), previewChecks_);

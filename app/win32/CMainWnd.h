@@ -62,6 +62,7 @@ class CMainWnd : public WindowPort,
 
     // WindowPort
     void showMessage(const std::string& text) override;
+    void showInformation(const std::string& text) override;
     bool askYesNo(const std::string& question) override;
     void setTitle(const std::string& title) override;
     void setWaitCursor(bool waiting) override;
