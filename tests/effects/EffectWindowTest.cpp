@@ -44,4 +44,56 @@ TEST_F(EventFilterFixture, AWindowFromZeroRemapsTheFirstNoteAndASilencedNoteOnCo
     EXPECT_EQ(filtered({"90 3C 64"}), Lines{"90 3C 64"}) << "nothing remapped is held: past the end";
 }
 
+// A release goes exactly where its note-on went, whatever came between: a note-off of a key that is not held
+// (common in files), the window's edges, a change of the transpose.
+TEST_F(EventFilterFixture, EachReleaseEndsWhatItsNoteOnSentAndAStrayOneChangesNothing) {
+    const struct {
+        const char* why;
+        int start, end;
+        std::vector<std::pair<int, Lines>> steps;  // at a second: what goes in
+        Lines sent;
+    } cases[] = {
+        {"a remapped note outlives the window past a stray note-off",
+         2,
+         4,
+         {{2, {"90 3C 64"}}, {3, {"80 3E 00"}}, {5, {"80 3C 00"}}},
+         {"90 38 64", "80 3E 00", "80 38 00"}},
+        {"a plain note outlives the window's start past a stray note-off",
+         5,
+         10,
+         {{4, {"90 3C 64", "80 3E 00"}}, {5, {"90 40 64", "80 3C 00", "80 40 00"}}},
+         {"90 3C 64", "80 3E 00", "90 40 64", "80 3C 00", "80 40 00"}},
+        {"note-ons of velocity 0 as the releases",
+         2,
+         4,
+         {{2, {"90 3C 64"}}, {3, {"90 3E 00"}}, {5, {"90 3C 00"}}},
+         {"90 38 64", "90 3E 00", "90 38 00"}},
+        {"the transpose changed while held",
+         20,
+         30,
+         {{0, {"shift 2", "90 3C 64", "shift 5", "80 3C 00"}}},
+         {"90 3E 64", "80 3E 00"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.why);
+        filter.resetForPlayback();
+        controls.keyShiftActive = false;
+        selectEffect(EffectType::folk, c.start, c.end);
+        Lines sent;
+        for (const auto& [seconds, inputs] : c.steps) {
+            clock.playSeconds = seconds;
+            for (const std::string& input : inputs) {
+                if (input.rfind("shift ", 0) == 0) {
+                    controls.keyShift = std::stoi(input.substr(6));
+                    controls.keyShiftActive = true;
+                    continue;
+                }
+                const Lines out = filtered({input});
+                sent.insert(sent.end(), out.begin(), out.end());
+            }
+        }
+        EXPECT_EQ(sent, c.sent);
+    }
+}
+
 }  // namespace
