@@ -1,5 +1,7 @@
 // A keyboard played through the engine: what each incoming message sends, and that a note-off releases
 // exactly what its note-on sounded.
+#include <atomic>
+#include <functional>
 #include <mutex>
 #include <random>
 #include <sstream>
@@ -7,7 +9,9 @@
 
 #include "effects/LiveInput.h"
 #include "playback/Player.h"
+#include "playback/SmfWriter.h"
 #include "tests/effects/EventFilterFixture.h"
+#include "tests/support/VirtualPlayer.h"
 
 namespace {
 std::vector<uint8_t> bytesOf(const std::string& hex) {
@@ -103,7 +107,7 @@ TEST_F(LiveInputTest, EachInputSendsWhatItsNoteOnSoundedAndTheControlsAllow) {
          {"90 30 64 + 90 3C 64", "80 30 00 + 80 3C 00"}},
         {"struck twice, released once",
          {"90 3C 64", "folk", "90 3C 50", "80 3C 00", "80 3C 00"},
-         {"90 3C 64", "90 3C 00 + 90 38 50", "80 38 00", "-"}},
+         {"90 3C 64", "90 38 50 + 90 3C 00", "80 38 00", "-"}},
         {"muted: nothing sounds, nothing to release",
          {"mute", "90 3C 64", "unmute", "80 3C 00"},
          {"90 3C 00", "-"}},
@@ -181,4 +185,81 @@ TEST(CrossThreadLiveInput, NoNoteIsStrandedWhileTheWindowChangesTheControlsAndSt
     playing = false;
     songThread.join();
     EXPECT_EQ(rig.out.soundingKeys(1), 0);
+}
+
+namespace {
+// Half a minute on channel 0, a controller before every note, for jumps to play silently through.
+std::vector<uint8_t> halfMinuteOfNotes() {
+    SmfTrack track;
+    track.tempo(0, 500000);
+    for (int step = 0; step < 240; ++step)
+        track.shortMessage(0, 0xB0, 10, uint8_t(step % 128))
+            .shortMessage(0, 0x90, 60, 90)
+            .shortMessage(120, 0x80, 60, 0);
+    return SmfWriter(0, 480).track(track.endOfTrack()).bytes();
+}
+
+// The keyboard plays channel 16 on its own thread while the window thread does something to the device;
+// returns how many of the keyboard's messages reached the device.
+template <class Device>
+int keysHeardWhile(VirtualPlayer<Device>& window, int strokes, const std::function<void()>& windowStep) {
+    window.engine.loadSong(halfMinuteOfNotes());
+    window.player.startPlayback();
+    std::atomic<bool> playing{true};
+    std::thread keyboard([&] {
+        for (int stroke = 0; stroke < strokes; ++stroke) {
+            const uint8_t message[] = {uint8_t(stroke % 2 ? 0x8F : 0x9F), 64, 90};
+            window.engine.liveInput().receive(message, sizeof message);
+        }
+        playing = false;
+    });
+    while (playing.load()) windowStep();
+    keyboard.join();
+    int heard = 0;
+    for (const RecordingMidiOut::Message& message : window.out.messages())
+        heard += (message.bytes[0] == 0x9F || message.bytes[0] == 0x8F) && message.bytes[1] == 64;
+    return heard;
+}
+
+// A recording device that is closed and opened again as a change of the output does it, and counts what
+// reached it while closed.
+class ReopenedDevice : public RecordingMidiOut {
+  public:
+    DeviceError sendShortMessage(uint8_t status, uint8_t data1, uint8_t data2) override {
+        if (!open_) ++sentWhileClosed;
+        return RecordingMidiOut::sendShortMessage(status, data1, data2);
+    }
+    void reopen() {
+        open_ = false;
+        std::this_thread::yield();
+        open_ = true;
+    }
+    int sentWhileClosed = 0;
+
+  private:
+    bool open_ = true;
+};
+}  // namespace
+
+// A jump plays the song silently into the chase: the keyboard's messages meanwhile are the keyboard's, and
+// reach the device, whole and one at a time.
+TEST(CrossThreadLiveInput, KeysPlayedDuringJumpsReachTheDeviceAndNotTheChase) {
+    VirtualPlayer<RecordingMidiOut> window;
+    int jumps = 0;
+    EXPECT_EQ(keysHeardWhile(window, 4000, [&] { window.player.jumpTo(jumps++ % 2 ? 25 : 0); }), 4000);
+    EXPECT_GT(jumps, 2);
+}
+
+// A change of the output closes the device and opens another while the keyboard plays on.
+TEST(CrossThreadLiveInput, KeysPlayedDuringADeviceChangeNeverReachAClosedDevice) {
+    VirtualPlayer<ReopenedDevice> window;
+    EXPECT_EQ(keysHeardWhile(window, 4000,
+                             [&] {
+                                 window.engine.out().change([&] {
+                                     window.out.reopen();
+                                     return true;
+                                 });
+                             }),
+              4000);
+    EXPECT_EQ(window.out.sentWhileClosed, 0);
 }

@@ -1,15 +1,19 @@
 // Two proofs that other ways to the same music sound as playing the song through: a song saved with
-// "演奏を保存" and played back without any setting, and a render that jumps to a moment with --start. Each
-// is checked on the same songs under the window's settings.
+// "演奏を保存" and played back without any setting, and a song that jumps back and forth as the window's
+// jump does. Each is checked on songs under the window's settings.
 #include <algorithm>
+#include <climits>
+#include <tuple>
 
+#include "app/MasterVolume.h"
 #include "app/PlayedSong.h"
 #include "generators/RandomSound.h"
-#include "playback/ControllerChase.h"
 #include "playback/Player.h"
 #include "playback/SmfWriter.h"
+#include "tests/support/DeviceStateModel.h"
 #include "tests/support/PlaybackRig.h"
 #include "tests/tools/RenderFixture.h"
+#include "tones/ToneMessages.h"
 
 namespace {
 using Messages = std::vector<RecordingMidiOut::Message>;
@@ -75,35 +79,6 @@ std::vector<Setting> settings() {
     return all;
 }
 
-// What playing through sends, split at the moment: before it, the load's messages and the state the rest
-// leaves; after it, the rest as it is, and the closing stop, which comes at the moment when the song was
-// over before it.
-Messages expectedJump(const Messages& through, int seconds) {
-    const long moment = seconds * 1000L;
-    const size_t stopStart = through.size() - 48;
-    Messages expected(through.begin(), through.begin() + loadMessages);
-    ControllerChase chase;
-    size_t after = loadMessages;
-    for (; after < stopStart && through[after].timeMs < moment; ++after) {
-        const MessageBytes& bytes = through[after].bytes;
-        if (bytes[0] == 0xF0 || bytes[0] == 0xF7)
-            chase.sendLongMessage(bytes.data(), bytes.size());
-        else
-            chase.sendShortMessage(bytes[0], bytes[1], bytes.size() > 2 ? bytes[2] : 0);
-    }
-    RecordingMidiOut device;
-    device.setTime(moment);
-    Player::sendStopMessages(device);
-    for (uint8_t channel = 0; channel < 16; ++channel) device.sendShortMessage(0xB0 | channel, 121, 0);
-    chase.replay(device);
-    expected.insert(expected.end(), device.messages().begin(), device.messages().end());
-    for (size_t i = after; i < through.size(); ++i) {
-        expected.push_back(through[i]);
-        expected.back().timeMs = std::max(expected.back().timeMs, moment);
-    }
-    return expected;
-}
-
 }  // namespace
 
 TEST(SavedSongRenderTest, TheSavedSongPlaysBackAsTheOriginalWithTheWindowsSettings) {
@@ -123,35 +98,133 @@ TEST(SavedSongRenderTest, TheSavedSongPlaysBackAsTheOriginalWithTheWindowsSettin
     }
 }
 
-// From a moment, a song sends the load's messages, the jump's silencing and reset, the state the song had
-// reached there, and from then on exactly what playing it through sends after that moment, at its times.
-TEST(JumpRenderTest, AfterTheJumpTheSongSoundsAsPlayedThrough) {
-    for (const Song& song : songs()) {
-        for (const Setting& setting : settings()) {
-            // The master volume's messages follow the load's, where the split below does not look for them.
-            if (setting.options.masterVolume != RenderOptions{}.masterVolume) continue;
-            const Messages through = renderSong(song.image, setting.options);
-            for (int seconds : {1, 2, 3, 5, 9, 600}) {
-                SCOPED_TRACE(std::string(song.name) + ", " + setting.name + ", from " +
-                             std::to_string(seconds));
-                RenderOptions start = setting.options;
-                start.startSeconds = seconds;
-                const Lines jumped = messageLines(renderSong(song.image, start), 0);
-                EXPECT_EQ(jumped, messageLines(expectedJump(through, seconds), 0));
+namespace {
+// A song whose first two channels change tone, volume, pan, sends and bend range as they go, each setting
+// its own first (after a GS reset of its own when |reset|), and whose third sets nothing.
+std::vector<uint8_t> changingSong(bool reset) {
+    const uint32_t second = 192;  // 96 ticks a quarter at 120 beats per minute
+    SmfTrack changing, later, plain;
+    if (reset) changing.sysEx(0, gsReset, sizeof gsReset);
+    changing.raw(0, {0xB0, 0, 8, 0, 0xC0, 5, 0, 0xB0, 7, 90, 0, 10, 30, 0, 91, 50, 0, 93, 10});
+    changing.raw(0, {0xB0, 101, 0, 0, 100, 0, 0, 6, 12});
+    later.shortMessage(0, 0xC1, 40).shortMessage(0, 0xB1, 7, 100).shortMessage(0, 0xB1, 91, 30);
+    for (int s = 0; s < 20; ++s) {
+        // Every note comes after the first tick, when the user's settings are made.
+        for (auto [track, status, key, start] :
+             {std::tuple{&changing, 0x90, 60, 1}, {&later, 0x91, 50, 2}, std::tuple{&plain, 0x92, 70, 4}})
+            track
+                ->shortMessage(s == 0 ? second / 8 * start : second / 2, uint8_t(status),
+                               uint8_t(key + s % 5), 100)
+                .shortMessage(second / 2, uint8_t(status - 0x10), uint8_t(key + s % 5), 0);
+        if (s == 5)
+            changing.raw(
+                0, {0xB0, 0, 0, 0, 0xC0, 114, 0, 0xB0, 7, 60, 0, 10, 100, 0, 91, 80, 0, 93, 40, 0, 6, 5});
+        if (s == 8) changing.shortMessage(0, 0xE0, 0, 90).shortMessage(0, 0xB0, 11, 70);
+        if (s == 11) changing.raw(0, {0xB0, 0, 16, 0, 0xC0, 20, 0, 0xB0, 7, 120, 0, 10, 64, 0, 121, 0});
+        if (s == 9)
+            later.shortMessage(0, 0xC1, 3).shortMessage(0, 0xB1, 10, 20).shortMessage(0, 0xB1, 93, 70);
+    }
+    return SmfWriter(1, 96)
+        .track(changing.endOfTrack())
+        .track(later.endOfTrack())
+        .track(plain.endOfTrack())
+        .bytes();
+}
 
-                // Back from later in the song, the same as from its start.
-                PlaybackRig rig;
-                rig.load(song.image);
-                applyRenderOptions(rig.engine, setting.options);
-                rig.player.startPlayback();
-                rig.tick(850);
-                ASSERT_TRUE(rig.player.playing());
-                const size_t from = rig.out.messages().size();
-                rig.nowMs = seconds * 1000L;
-                rig.out.setTime(rig.nowMs);
-                rig.player.jumpTo(seconds);
-                rig.runUntilStopped();
-                EXPECT_EQ(rig.lines(from), Lines(jumped.begin() + loadMessages, jumped.end()));
+// The user's settings, made as the window makes them, on channels the song sets and on the one it leaves.
+struct UserSetting {
+    const char* name;
+    std::function<void(PlaybackEngine&)> make;
+};
+
+std::vector<UserSetting> userSettings() {
+    auto fixCell = [](PlaybackEngine& engine, int channel, uint8_t controller, uint8_t value) {
+        LiveControls& controls = engine.controls();
+        auto [fixed, fixedValue] = controller == 7 ? std::tie(controls.volumeFixed, controls.volumeValue)
+                                   : controller == 91
+                                       ? std::tie(controls.reverbFixed, controls.reverbValue)
+                                       : std::tie(controls.modulationFixed, controls.modulationValue);
+        fixedValue[channel] = value;
+        fixed[channel] = true;
+        engine.out().sendShortMessage(uint8_t(0xB0 | channel), controller, value);
+    };
+    return {
+        {"none", [](PlaybackEngine&) {}},
+        {"locked tones",
+         [](PlaybackEngine& engine) {
+             for (int channel : {0, 2}) {
+                 engine.tones().fix(channel, 50, 8);
+                 sendTone(engine.out(), channel, 50, 8);
+             }
+         }},
+        {"fixed cells",
+         [=](PlaybackEngine& engine) {
+             fixCell(engine, 0, 7, 70);
+             fixCell(engine, 1, 91, 100);
+             fixCell(engine, 1, 1, 30);
+             fixCell(engine, 2, 7, 40);
+         }},
+        {"master volume",
+         [](PlaybackEngine& engine) {
+             std::array<uint8_t, midi::channelCount> base;
+             base.fill(100);
+             applyMasterVolume(engine.controls(), base, 70, engine.out());
+         }},
+    };
+}
+
+// Makes the user's settings after the first tick: the window's controls answer only once the song plays.
+class SettingsAtStart : public RenderingInput {
+  public:
+    SettingsAtStart(PlaybackEngine& engine, const UserSetting& setting)
+        : engine_(engine), setting_(setting) {}
+    void arriveUntil(long nowMs) override {
+        if (made_ || nowMs < Sequencer::timerPeriod) return;
+        setting_.make(engine_);
+        made_ = true;
+    }
+    long nextArrivalMs() const override { return made_ ? LONG_MAX : Sequencer::timerPeriod; }
+
+  private:
+    PlaybackEngine& engine_;
+    const UserSetting& setting_;
+    bool made_ = false;
+};
+
+std::vector<DeviceStateModel::Note> notesPlayed(const std::vector<uint8_t>& song, const UserSetting& setting,
+                                                const std::vector<SongRendering::Jump>& jumps) {
+    SongRendering rendering;
+    rendering.load(song);
+    SettingsAtStart settings(rendering.engine(), setting);
+    rendering.playToEnd(0, &settings, jumps);
+    return DeviceStateModel(rendering.messages()).notes;
+}
+}  // namespace
+
+// After each jump, back or on, every note sounds with the tone, controllers and bend range the song has at
+// that note when played through: what the song set later is gone, and the user's settings stay.
+TEST(JumpRenderTest, EveryNoteAfterAJumpMeetsTheDeviceAsPlayedThrough) {
+    const std::vector<std::vector<SongRendering::Jump>> jumpRows = {
+        {{12, 5}}, {{15, 0}}, {{3, 9}}, {{18, 7}}, {{10, 4}, {8, 14}}};
+    for (bool reset : {false, true}) {
+        const std::vector<uint8_t> song = changingSong(reset);
+        for (const UserSetting& setting : userSettings()) {
+            const std::vector<DeviceStateModel::Note> through = notesPlayed(song, setting, {});
+            for (const std::vector<SongRendering::Jump>& jumps : jumpRows) {
+                const SongRendering::Jump& last = jumps.back();
+                // Back to the very start, the song's own reset comes after the jump, as at a play start, and
+                // takes the user's settings as it did then.
+                if (reset && last.to == 0) continue;
+                SCOPED_TRACE(std::string(reset ? "with" : "without") + " a reset, " + setting.name +
+                             ", last jump " + std::to_string(last.at) + ":" + std::to_string(last.to));
+                const std::vector<DeviceStateModel::Note> jumped = notesPlayed(song, setting, jumps);
+                std::vector<DeviceStateModel::Note> expected;
+                for (const DeviceStateModel::Note& note : through)
+                    if (note.timeMs >= last.to * 1000L) expected.push_back(note);
+                ASSERT_GE(jumped.size(), expected.size());
+                EXPECT_EQ(
+                    std::vector<DeviceStateModel::Note>(jumped.end() - long(expected.size()), jumped.end()),
+                    expected);
             }
         }
     }
