@@ -48,7 +48,8 @@ void SongRendering::playToEnd(int startSeconds, RenderingInput* input, const std
         // Periods in which nothing can happen are passed over at once: the cost follows the song's events,
         // not its length, and what is sent and when stays the same.
         long skippable = lastPeriod - tick;
-        if (nextJump < jumps.size()) skippable = std::min(skippable, jumpTick() - tick);
+        // The period of a jump's moment is not played: the jump comes before it.
+        if (nextJump < jumps.size()) skippable = std::min(skippable, jumpTick() - tick - 1);
         // Input may wake a channel (the automatic pan sweeps only sounded ones): no skipping past it.
         if (input) skippable = std::min(skippable, periodsUntil(input->nextArrivalMs()) - tick);
         const int64_t idle = sequencer.idlePeriods(std::max(0L, skippable));

@@ -8,6 +8,8 @@
 #include "app/MasterVolume.h"
 #include "app/PlayedSong.h"
 #include "generators/RandomSound.h"
+#include "playback/FileRecordingMidiOut.h"
+#include "playback/PlayTimeStampingTimer.h"
 #include "playback/Player.h"
 #include "playback/SmfWriter.h"
 #include "tests/support/DeviceStateModel.h"
@@ -228,4 +230,39 @@ TEST(JumpRenderTest, EveryNoteAfterAJumpMeetsTheDeviceAsPlayedThrough) {
             }
         }
     }
+}
+
+// The program's "/out:record" file stamps each line with the song's play time as velmira-render prints it,
+// a jump back included.
+class RecordedJumpTest : public ScratchFolderTest {};
+
+TEST_F(RecordedJumpTest, TheRecordingsPlayTimesAfterAJumpAreTheRenderersJumpTimes) {
+    const std::vector<uint8_t> song = changingSong(false);
+    {
+        struct Window : TickPoster, WindowlessPlayerHost {
+            void postTick() override { posted = true; }
+            bool posted = false;
+        } window;
+        FileRecordingMidiOut file(path("record.txt"));
+        VirtualTimer periods;
+        PlayTimeStampingTimer timer(periods, file);
+        ShortMessageFailures failures;
+        PlaybackEngine engine(file, timer, window, window, failures);
+        engine.loadSong(song);
+        engine.selection().playOnce = true;
+        engine.player().startPlayback();
+        for (long period = 0; periods.running(); ++period) {
+            if (period == 1200) engine.player().jumpTo(5);
+            window.posted = false;
+            periods.tick();
+            if (window.posted) engine.player().onTick();
+        }
+    }
+    Lines recorded;
+    for (const std::string& line : readLines("record.txt"))
+        recorded.push_back(line.substr(0, line.find('\t')));
+    SongRendering rendering;
+    rendering.load(song);
+    rendering.playToEnd(0, nullptr, {{12, 5}});
+    EXPECT_EQ(recorded, messageLines(rendering.messages(), 0));
 }
