@@ -8,7 +8,6 @@
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
-#include <deque>
 #include <thread>
 #include <vector>
 
@@ -16,39 +15,33 @@
 
 namespace {
 using Clock = std::chrono::steady_clock;
-constexpr uint8_t keyboardStatus = 0x9F;
+constexpr uint8_t keyboard = 0x9F;
 
-// Each message takes about as long as a short message through winmm does; the keyboard's arrivals are noted.
-// Only one caller at a time, as both owners guarantee.
-class TimedDevice : public MidiOut {
-  public:
+// Each message takes about as long as a short message through winmm; one caller at a time, as both owners
+// make sure. Notes when the keyboard's messages arrive.
+struct TimedDevice : MidiOut {
     DeviceError sendShortMessage(uint8_t status, uint8_t, uint8_t) override {
-        const Clock::time_point done = Clock::now() + std::chrono::microseconds(2);
-        while (Clock::now() < done) {
+        for (const auto done = Clock::now() + std::chrono::microseconds(2); Clock::now() < done;) {
         }
-        if (status == keyboardStatus) arrivals.push_back(Clock::now());
+        if (status == keyboard) arrivals.push_back(Clock::now());
         return DeviceError::none;
     }
     void sendLongMessage(const uint8_t*, size_t) override {}
     std::vector<Clock::time_point> arrivals;
 };
 
-// Every sender hands its message to a queue; one thread of its own sends them in order.
+// Every sender puts its message in the queue; a thread of its own sends them in order.
 class QueuedDevice : public MidiOut {
   public:
     explicit QueuedDevice(MidiOut& device) : device_(device), writer_([this] { write(); }) {}
     ~QueuedDevice() override {
-        {
-            std::lock_guard<std::mutex> lock(mutex_);
-            done_ = true;
-        }
-        wake_.notify_one();
+        sendShortMessage(0, 0, 0);  // the end
         writer_.join();
     }
-    DeviceError sendShortMessage(uint8_t status, uint8_t data1, uint8_t data2) override {
+    DeviceError sendShortMessage(uint8_t status, uint8_t, uint8_t) override {
         {
             std::lock_guard<std::mutex> lock(mutex_);
-            queue_.push_back({status, data1, data2});
+            queue_.push_back(status);
         }
         wake_.notify_one();
         return DeviceError::none;
@@ -56,27 +49,23 @@ class QueuedDevice : public MidiOut {
     void sendLongMessage(const uint8_t*, size_t) override {}
 
   private:
-    struct Message {
-        uint8_t status, data1, data2;
-    };
     void write() {
-        std::unique_lock<std::mutex> lock(mutex_);
-        for (;;) {
-            wake_.wait(lock, [this] { return done_ || !queue_.empty(); });
-            if (queue_.empty()) return;
-            std::deque<Message> taken;
+        for (std::vector<uint8_t> taken;; taken.clear()) {
+            std::unique_lock<std::mutex> lock(mutex_);
+            wake_.wait(lock, [this] { return !queue_.empty(); });
             taken.swap(queue_);
             lock.unlock();
-            for (const Message& m : taken) device_.sendShortMessage(m.status, m.data1, m.data2);
-            lock.lock();
+            for (uint8_t status : taken) {
+                if (status == 0) return;
+                device_.sendShortMessage(status, 64, 90);
+            }
         }
     }
 
     MidiOut& device_;
     std::mutex mutex_;
     std::condition_variable wake_;
-    std::deque<Message> queue_;
-    bool done_ = false;
+    std::vector<uint8_t> queue_;
     std::thread writer_;
 };
 
@@ -85,27 +74,24 @@ void keyboardDuringBursts(benchmark::State& state) {
     std::vector<double> waits;
     for (auto _ : state) {
         TimedDevice device;
-        std::vector<Clock::time_point> sentAt;
+        std::vector<Clock::time_point> sent;
         {
             Owner owner(device);
             std::atomic<bool> playing{true};
-            // A busy song: 40 messages at every millisecond.
-            std::thread timer([&] {
-                while (playing.load()) {
+            std::thread timer([&] {  // a busy song: 40 messages every millisecond
+                for (; playing.load(); std::this_thread::sleep_for(std::chrono::milliseconds(1)))
                     for (int i = 0; i < 40; ++i) owner.sendShortMessage(0x90, 60, 100);
-                    std::this_thread::sleep_for(std::chrono::milliseconds(1));
-                }
             });
-            for (int key = 0; key < 2000; ++key) {
-                sentAt.push_back(Clock::now());
-                owner.sendShortMessage(keyboardStatus, 64, 90);
-                std::this_thread::sleep_for(std::chrono::microseconds(150));
+            for (int key = 0; key < 2000;
+                 ++key, std::this_thread::sleep_for(std::chrono::microseconds(150))) {
+                sent.push_back(Clock::now());
+                owner.sendShortMessage(keyboard, 64, 90);
             }
             playing = false;
             timer.join();
         }
-        for (size_t i = 0; i < sentAt.size(); ++i)
-            waits.push_back(std::chrono::duration<double, std::micro>(device.arrivals[i] - sentAt[i]).count());
+        for (size_t i = 0; i < sent.size(); ++i)
+            waits.push_back(std::chrono::duration<double, std::micro>(device.arrivals[i] - sent[i]).count());
     }
     std::sort(waits.begin(), waits.end());
     state.counters["p50_us"] = waits[waits.size() / 2];

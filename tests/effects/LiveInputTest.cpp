@@ -9,8 +9,8 @@
 
 #include "effects/LiveInput.h"
 #include "playback/Player.h"
-#include "playback/SmfWriter.h"
 #include "tests/effects/EventFilterFixture.h"
+#include "tests/support/DenseSong.h"
 #include "tests/support/VirtualPlayer.h"
 
 namespace {
@@ -188,22 +188,11 @@ TEST(CrossThreadLiveInput, NoNoteIsStrandedWhileTheWindowChangesTheControlsAndSt
 }
 
 namespace {
-// Half a minute on channel 0, a controller before every note, for jumps to play silently through.
-std::vector<uint8_t> halfMinuteOfNotes() {
-    SmfTrack track;
-    track.tempo(0, 500000);
-    for (int step = 0; step < 240; ++step)
-        track.shortMessage(0, 0xB0, 10, uint8_t(step % 128))
-            .shortMessage(0, 0x90, 60, 90)
-            .shortMessage(120, 0x80, 60, 0);
-    return SmfWriter(0, 480).track(track.endOfTrack()).bytes();
-}
-
 // The keyboard plays channel 16 on its own thread from before the window thread starts doing |steps|
 // things to the device until after it is done; all the keyboard's messages must reach the device.
 template <class Device>
 void keyboardThrough(VirtualPlayer<Device>& window, int steps, const std::function<void()>& windowStep) {
-    window.engine.loadSong(halfMinuteOfNotes());
+    window.engine.loadSong(denseSong(2, 5000));  // 26 s
     window.player.startPlayback();
     std::atomic<int> sent{0};
     std::atomic<bool> windowDone{false};

@@ -2,7 +2,9 @@
 // "演奏を保存" and played back without any setting, and a song that jumps back and forth as the window's
 // jump does. Each is checked on songs under the window's settings.
 #include <algorithm>
+#include <array>
 #include <climits>
+#include <map>
 #include <tuple>
 
 #include "app/MasterVolume.h"
@@ -12,7 +14,6 @@
 #include "playback/PlayTimeStampingTimer.h"
 #include "playback/Player.h"
 #include "playback/SmfWriter.h"
-#include "tests/support/DeviceStateModel.h"
 #include "tests/support/PlaybackRig.h"
 #include "tests/tools/RenderFixture.h"
 #include "tones/ToneMessages.h"
@@ -101,6 +102,53 @@ TEST(SavedSongRenderTest, TheSavedSongPlaysBackAsTheOriginalWithTheWindowsSettin
 }
 
 namespace {
+// A model of what a GS module holds on each channel, written from the messages alone, apart from the
+// program's own chase: the tone (the bank a program change took), the main controllers, the bend range and
+// the bend. Each sounding note-on is kept with the setting of its channel.
+std::vector<std::string> notesWithSettings(const Messages& messages) {
+    enum { program, bank, bankSelect, bendRange, bend, parameterMsb, parameterLsb, fields };
+    const std::array<int, fields> start = {0, 0, 0, 2, 8192, 127, 127};
+    const std::map<int, int> controllerStart = {{1, 0},  {7, 100}, {10, 64}, {11, 127},
+                                                {64, 0}, {91, 40}, {93, 0}};
+    struct Channel {
+        std::array<int, fields> field;
+        std::map<int, int> controllers;
+    };
+    std::array<Channel, 16> channels;
+    channels.fill({start, controllerStart});
+    std::vector<std::string> notes;
+    for (const RecordingMidiOut::Message& message : messages) {
+        const MessageBytes& b = message.bytes;
+        // GM System On and the GS reset put every channel back to the module's defaults.
+        if (b[0] == 0xF0 &&
+            ((b.size() == 6 && b[1] == 0x7E && b[3] == 9) || (b.size() == 11 && b[7] == 0x7F)))
+            channels.fill({start, controllerStart});
+        if (b[0] >= 0xF0) continue;
+        Channel& channel = channels[b[0] & 0x0F];
+        std::array<int, fields>& f = channel.field;
+        const int kind = b[0] & 0xF0;
+        if (kind == 0x90 && b[2] > 0) {
+            std::string note = RecordingMidiOut::formatLine(message) + ":";
+            for (int i : {program, bank, bendRange, bend}) note += " " + std::to_string(f[i]);
+            for (const auto& [number, value] : channel.controllers) note += " " + std::to_string(value);
+            notes.push_back(note);
+        }
+        if (kind == 0xC0) f[program] = b[1], f[bank] = f[bankSelect];
+        if (kind == 0xE0) f[bend] = b[1] | b[2] << 7;
+        if (kind != 0xB0) continue;
+        if (channel.controllers.count(b[1])) channel.controllers[b[1]] = b[2];
+        if (b[1] == 0) f[bankSelect] = b[2];
+        if (b[1] == 101 || b[1] == 100) f[b[1] == 101 ? parameterMsb : parameterLsb] = b[2];
+        if (b[1] == 6 && f[parameterMsb] == 0 && f[parameterLsb] == 0) f[bendRange] = b[2];
+        if (b[1] == 121) {  // reset all controllers: volume, pan, the sends, the tone and the bend range stay
+            for (int c : {1, 11, 64}) channel.controllers[c] = controllerStart.at(c);
+            f[bend] = 8192;
+            f[parameterMsb] = f[parameterLsb] = 127;
+        }
+    }
+    return notes;
+}
+
 // A song whose first two channels change tone, volume, pan, sends and bend range as they go, each setting
 // its own first (after a GS reset of its own when |reset|), and whose third sets nothing.
 std::vector<uint8_t> changingSong(bool reset) {
@@ -140,39 +188,25 @@ struct UserSetting {
 };
 
 std::vector<UserSetting> userSettings() {
-    auto fixCell = [](PlaybackEngine& engine, int channel, uint8_t controller, uint8_t value) {
-        LiveControls& controls = engine.controls();
-        auto [fixed, fixedValue] = controller == 7 ? std::tie(controls.volumeFixed, controls.volumeValue)
-                                   : controller == 91
-                                       ? std::tie(controls.reverbFixed, controls.reverbValue)
-                                       : std::tie(controls.modulationFixed, controls.modulationValue);
-        fixedValue[channel] = value;
-        fixed[channel] = true;
-        engine.out().sendShortMessage(uint8_t(0xB0 | channel), controller, value);
-    };
-    return {
-        {"none", [](PlaybackEngine&) {}},
-        {"locked tones",
-         [](PlaybackEngine& engine) {
-             for (int channel : {0, 2}) {
-                 engine.tones().fix(channel, 50, 8);
-                 sendTone(engine.out(), channel, 50, 8);
-             }
-         }},
-        {"fixed cells",
-         [=](PlaybackEngine& engine) {
-             fixCell(engine, 0, 7, 70);
-             fixCell(engine, 1, 91, 100);
-             fixCell(engine, 1, 1, 30);
-             fixCell(engine, 2, 7, 40);
-         }},
-        {"master volume",
-         [](PlaybackEngine& engine) {
-             std::array<uint8_t, midi::channelCount> base;
-             base.fill(100);
-             applyMasterVolume(engine.controls(), base, 70, engine.out());
-         }},
-    };
+    return {{"none", [](PlaybackEngine&) {}},
+            {"locked tones, fixed cells",
+             [](PlaybackEngine& engine) {
+                 for (int channel : {0, 2}) {
+                     engine.tones().fix(channel, 50, 8);
+                     sendTone(engine.out(), channel, 50, 8);
+                 }
+                 LiveControls& controls = engine.controls();
+                 controls.volumeValue[2] = 40, controls.volumeFixed[2] = true;
+                 controls.reverbValue[1] = 100, controls.reverbFixed[1] = true;
+                 controls.modulationValue[1] = 30, controls.modulationFixed[1] = true;
+                 const uint8_t cells[][3] = {{0xB2, 7, 40}, {0xB1, 91, 100}, {0xB1, 1, 30}};
+                 for (const auto& m : cells) engine.out().sendShortMessage(m[0], m[1], m[2]);
+             }},
+            {"master volume", [](PlaybackEngine& engine) {
+                 std::array<uint8_t, midi::channelCount> base;
+                 base.fill(100);
+                 applyMasterVolume(engine.controls(), base, 70, engine.out());
+             }}};
 }
 
 // Makes the user's settings after the first tick: the window's controls answer only once the song plays.
@@ -193,13 +227,13 @@ class SettingsAtStart : public RenderingInput {
     bool made_ = false;
 };
 
-std::vector<DeviceStateModel::Note> notesPlayed(const std::vector<uint8_t>& song, const UserSetting& setting,
-                                                const std::vector<SongRendering::Jump>& jumps) {
+std::vector<std::string> notesPlayed(const std::vector<uint8_t>& song, const UserSetting& setting,
+                                     const std::vector<SongRendering::Jump>& jumps) {
     SongRendering rendering;
     rendering.load(song);
     SettingsAtStart settings(rendering.engine(), setting);
     rendering.playToEnd(0, &settings, jumps);
-    return DeviceStateModel(rendering.messages()).notes;
+    return notesWithSettings(rendering.messages());
 }
 }  // namespace
 
@@ -211,7 +245,7 @@ TEST(JumpRenderTest, EveryNoteAfterAJumpMeetsTheDeviceAsPlayedThrough) {
     for (bool reset : {false, true}) {
         const std::vector<uint8_t> song = changingSong(reset);
         for (const UserSetting& setting : userSettings()) {
-            const std::vector<DeviceStateModel::Note> through = notesPlayed(song, setting, {});
+            const Lines through = notesPlayed(song, setting, {});
             for (const std::vector<SongRendering::Jump>& jumps : jumpRows) {
                 const SongRendering::Jump& last = jumps.back();
                 // Back to the very start, the song's own reset comes after the jump, as at a play start, and
@@ -219,14 +253,12 @@ TEST(JumpRenderTest, EveryNoteAfterAJumpMeetsTheDeviceAsPlayedThrough) {
                 if (reset && last.to == 0) continue;
                 SCOPED_TRACE(std::string(reset ? "with" : "without") + " a reset, " + setting.name +
                              ", last jump " + std::to_string(last.at) + ":" + std::to_string(last.to));
-                const std::vector<DeviceStateModel::Note> jumped = notesPlayed(song, setting, jumps);
-                std::vector<DeviceStateModel::Note> expected;
-                for (const DeviceStateModel::Note& note : through)
-                    if (note.timeMs >= last.to * 1000L) expected.push_back(note);
+                const Lines jumped = notesPlayed(song, setting, jumps);
+                Lines expected;
+                for (const std::string& note : through)
+                    if (std::stol(note) >= last.to * 1000L) expected.push_back(note);
                 ASSERT_GE(jumped.size(), expected.size());
-                EXPECT_EQ(
-                    std::vector<DeviceStateModel::Note>(jumped.end() - long(expected.size()), jumped.end()),
-                    expected);
+                EXPECT_EQ(Lines(jumped.end() - long(expected.size()), jumped.end()), expected);
             }
         }
     }
