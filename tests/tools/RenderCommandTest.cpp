@@ -49,11 +49,16 @@ TEST_F(RenderCommandTest, HandsItsOptionsToTheEffectAndTheLiveControls) {
     EXPECT_EQ(Lines(lines.begin() + 18, lines.end() - 48),
               (Lines{"0 90 30 64", "0 90 3C 64", "500 80 30 00", "500 80 3C 00", "500 90 31 5A",
                      "500 90 3D 5A", "1000 80 31 00", "1000 80 3D 00"}));
+    // A jump at the start is --start's jump.
+    const Lines jumped = run({"--jump", "0:1", song_});
+    EXPECT_EQ(jumped, run({"--start", "1", song_}));
+    EXPECT_NE(jumped, run({song_}));
 }
 
 TEST_F(RenderCommandTest, RefusesBadCommandLinesAndMissingFilesAndPlaysAFileThatIsNotMidiToItsEnd) {
     for (const Lines& bad : {Lines{}, Lines{"--effect", "14", "x.mid"}, Lines{"--keysig", "2", "1", "x.mid"},
                              Lines{"--volume", "121", "x.mid"}, Lines{"a.mid", "b.mid"}, Lines{"--transpose"},
+                             Lines{"--jump", "5", "x.mid"}, Lines{"--jump", "5:-1", "x.mid"},
                              // A generated song takes the place of the file, and its seed is a clock value.
                              Lines{"--from-seed", "4294967296"}, Lines{"a.mid", "--from-seed", "1"}}) {
         EXPECT_TRUE(run(bad).empty());

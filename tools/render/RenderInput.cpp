@@ -51,7 +51,7 @@ std::optional<std::vector<RecordingMidiOut::Message>> renderWithInput(
     applyRenderOptions(rendering.engine(), options);
     rendering.engine().effectChanged();
     RecordedInput recorded(input, rendering);
-    if (image) rendering.playToEnd(0, &recorded);
+    if (image) rendering.playToEnd(0, &recorded, options.jumps);
     recorded.arriveUntil(LONG_MAX);
     if (recorded.bad()) {
         err << options.inputPath << ":" << recorded.lineNumber()
