@@ -159,3 +159,57 @@ TEST_F(FaceControlsTest, AnOpenEffectDialogHoldsPlayStopAndFastForward) {
     EXPECT_TRUE(rig.player.playing());
     EXPECT_FALSE(rig.sequencer.fastForwarding());
 }
+
+// A muted channel takes neither solo nor doubling, the drum channel is never doubled, solo and doubling are
+// one channel's each and may be the same one's, and a channel that has not sounded takes no click.
+TEST_F(FaceControlsTest, TogglesKeepTheirHoldingRules) {
+    enum { solo = FaceState::soloToggle, mute = FaceState::muteToggle, octave = FaceState::octaveToggle };
+    const struct {
+        std::vector<std::pair<int, int>> clicks;  // channel, toggle
+        int channel, soloHolder, doubleHolder;
+        std::array<bool, 3> toggles;  // of the channel
+    } rows[] = {
+        {{{5, mute}, {5, solo}, {5, octave}}, 5, 16, 16, {false, true, false}},
+        {{{5, mute}, {5, mute}, {5, solo}}, 5, 5, 16, {true, false, false}},
+        {{{9, octave}}, 9, 16, 16, {false, false, false}},
+        {{{5, solo}, {6, solo}}, 5, 6, 16, {false, false, false}},
+        {{{5, octave}, {6, octave}}, 5, 16, 6, {false, false, false}},
+        {{{5, solo}, {5, octave}}, 5, 5, 5, {true, false, true}},
+        {{{7, solo}, {7, mute}}, 7, 16, 16, {false, false, false}},  // channel 7 has not sounded
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.clicks.size() * 100 + row.clicks[0].first);
+        play();
+        face.resetCells();
+        rig.controls.soloChannel = rig.controls.octaveDoubleChannel = 16;
+        rig.controls.channelPlayed[7] = false;
+        for (auto& muted : rig.controls.channelMuted) muted = false;
+        for (const auto& [channel, toggle] : row.clicks) clickToggle(channel, toggle);
+        EXPECT_EQ(rig.controls.soloChannel.load(), row.soloHolder);
+        EXPECT_EQ(rig.controls.octaveDoubleChannel.load(), row.doubleHolder);
+        EXPECT_EQ(face.channelToggles[row.channel], row.toggles);
+        EXPECT_EQ(rig.controls.channelMuted[row.channel].load(), row.toggles[mute]);
+    }
+}
+
+// The cells are the GS modules' (SC-88 and SC-55); with the Sound Blaster 16, or on a channel that has not
+// sounded, a click changes and sends nothing.
+TEST_F(FaceControlsTest, CellsWorkForTheGsModulesOnChannelsThatSounded) {
+    const struct {
+        SoundModule module;
+        bool sounded;
+        int value;
+    } rows[] = {{SoundModule::sc88, true, 1},
+                {SoundModule::sc55, true, 1},
+                {SoundModule::sb16, true, 0},
+                {SoundModule::sc88, false, 0}};
+    for (const auto& row : rows) {
+        play();
+        face.resetCells();
+        face.soundModule = row.module;
+        rig.controls.channelPlayed[4] = row.sounded;
+        clickCell(4, FaceState::reverbCell);
+        EXPECT_EQ(face.channelCells[4][FaceState::reverbCell], row.value) << int(row.module);
+        EXPECT_EQ(sent().size(), size_t(row.value)) << int(row.module);
+    }
+}
