@@ -52,7 +52,8 @@ TEST_F(RenderCommandTest, HandsItsOptionsToTheEffectAndTheLiveControls) {
 }
 
 TEST_F(RenderCommandTest, RefusesBadCommandLinesAndMissingFilesAndPlaysAFileThatIsNotMidiToItsEnd) {
-    for (const Lines& bad : {Lines{}, Lines{"--effect", "14", "x.mid"}, Lines{"--keysig", "2", "1", "x.mid"},
+    for (const Lines& bad : {Lines{}, Lines{"--effect", "10", "x.mid"}, Lines{"--effect", "11", "x.mid"},
+                             Lines{"--effect", "14", "x.mid"}, Lines{"--keysig", "2", "1", "x.mid"},
                              Lines{"--volume", "121", "x.mid"}, Lines{"a.mid", "b.mid"}, Lines{"--transpose"},
                              // A generated song takes the place of the file, and its seed is a clock value.
                              Lines{"--from-seed", "4294967296"}, Lines{"a.mid", "--from-seed", "1"}}) {
