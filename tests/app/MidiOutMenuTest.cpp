@@ -46,3 +46,18 @@ TEST_F(MidiOutMenuTest, AChoiceReopensWhileStoppedIsIgnoredWhilePlayingAndAFailu
     EXPECT_TRUE(menu.checked(IDM_MIDI_OUT_MAPPER));
     EXPECT_EQ(saved, "");
 }
+
+// The saved name finds its device wherever the system lists it now; a missing one leaves the mapper open with
+// one message and keeps its name for the day it is back.
+TEST_F(MidiOutMenuTest, StartOpensTheSavedDeviceByItsNameOrKeepsTheMapperWhenItIsMissing) {
+    saved = "Synth B";
+    menu.start();
+    EXPECT_EQ(devices.opened, std::vector<int>{2});
+    EXPECT_TRUE(menu.checked(itemOf(2)));
+    devices.opened.clear();
+    saved = "Synth C";
+    menu.start();
+    EXPECT_TRUE(devices.opened.empty());
+    EXPECT_EQ(window.messages, std::vector<std::string>{midiOutFallbackText("Synth C")});
+    EXPECT_EQ(saved, "Synth C");
+}
