@@ -32,43 +32,6 @@ TEST_F(FaceControlsTest, CellsReachTwelveAndRefuseBeyondTheirLimits) {
     EXPECT_FALSE(rig.controls.chorusFixed[4].load());
 }
 
-TEST_F(FaceControlsTest, SoloAndDoublingMoveToTheClickedChannelAndAreReleasedByASecondClick) {
-    play();
-    const struct {
-        int toggle;
-        std::atomic<int>& holder;
-        Lines silenced;  // the lower copies of a doubled channel must not hang
-    } kinds[] = {{FaceState::soloToggle, rig.controls.soloChannel, {}},
-                 {FaceState::octaveToggle,
-                  rig.controls.octaveDoubleChannel,
-                  {controlChange(0, 120, 0), controlChange(0, 120, 0), controlChange(1, 120, 0),
-                   controlChange(1, 120, 0)}}};
-    for (const auto& kind : kinds) {
-        SCOPED_TRACE(kind.toggle);
-        forget();
-        EXPECT_FALSE(clickToggle(0, kind.toggle));
-        clickToggle(1, kind.toggle);
-        EXPECT_EQ(kind.holder.load(), 1);
-        EXPECT_FALSE(face.channelToggles[0][kind.toggle]);
-        clickToggle(1, kind.toggle);
-        EXPECT_EQ(kind.holder.load(), 16);
-        EXPECT_EQ(sent(), kind.silenced);
-    }
-}
-
-TEST_F(FaceControlsTest, MuteClearsTheChannelsSoloAndDoubling) {
-    play();
-    clickToggle(2, FaceState::soloToggle);
-    clickToggle(2, FaceState::octaveToggle);
-    forget();
-    clickToggle(2, FaceState::muteToggle);
-    EXPECT_TRUE(rig.controls.channelMuted[2].load());
-    EXPECT_EQ(rig.controls.soloChannel.load(), 16);
-    EXPECT_EQ(rig.controls.octaveDoubleChannel.load(), 16);
-    EXPECT_EQ(face.channelToggles[2], (std::array<bool, 3>{false, true, false}));
-    EXPECT_EQ(sent(), Lines{controlChange(2, 120, 0)});
-}
-
 // A channel muted while it sounded plays its next note-ons silently after a stop and a new start; it
 // must still count as played, or its toggles could never give it back its sound.
 TEST_F(FaceControlsTest, AChannelMutedWhileItSoundedCanBeUnmutedAfterARestart) {
@@ -160,22 +123,28 @@ TEST_F(FaceControlsTest, AnOpenEffectDialogHoldsPlayStopAndFastForward) {
     EXPECT_FALSE(rig.sequencer.fastForwarding());
 }
 
-// A muted channel takes neither solo nor doubling, the drum channel is never doubled, solo and doubling are
-// one channel's each and may be the same one's, and a channel that has not sounded takes no click.
+// A muted channel takes neither solo nor doubling, and muting clears both; the drum channel is never doubled;
+// solo and doubling are one channel's each, may be the same one's and end at a second click; a channel that
+// has not sounded takes no click. Every change of doubling silences the channels it leaves and takes, so
+// that no lower copy hangs.
 TEST_F(FaceControlsTest, TogglesKeepTheirHoldingRules) {
     enum { solo = FaceState::soloToggle, mute = FaceState::muteToggle, octave = FaceState::octaveToggle };
     const struct {
         std::vector<std::pair<int, int>> clicks;  // channel, toggle
         int channel, soloHolder, doubleHolder;
         std::array<bool, 3> toggles;  // of the channel
+        size_t soundOffs;
     } rows[] = {
-        {{{5, mute}, {5, solo}, {5, octave}}, 5, 16, 16, {false, true, false}},
-        {{{5, mute}, {5, mute}, {5, solo}}, 5, 5, 16, {true, false, false}},
-        {{{9, octave}}, 9, 16, 16, {false, false, false}},
-        {{{5, solo}, {6, solo}}, 5, 6, 16, {false, false, false}},
-        {{{5, octave}, {6, octave}}, 5, 16, 6, {false, false, false}},
-        {{{5, solo}, {5, octave}}, 5, 5, 5, {true, false, true}},
-        {{{7, solo}, {7, mute}}, 7, 16, 16, {false, false, false}},  // channel 7 has not sounded
+        {{{5, mute}, {5, solo}, {5, octave}}, 5, 16, 16, {false, true, false}, 1},
+        {{{5, mute}, {5, mute}, {5, solo}}, 5, 5, 16, {true, false, false}, 0},
+        {{{5, solo}, {5, octave}, {5, mute}}, 5, 16, 16, {false, true, false}, 2},
+        {{{9, octave}}, 9, 16, 16, {false, false, false}, 0},
+        {{{5, solo}, {6, solo}}, 5, 6, 16, {false, false, false}, 0},
+        {{{5, octave}, {6, octave}}, 5, 16, 6, {false, false, false}, 3},
+        {{{5, solo}, {5, solo}}, 5, 16, 16, {false, false, false}, 0},
+        {{{5, octave}, {5, octave}}, 5, 16, 16, {false, false, false}, 2},
+        {{{5, solo}, {5, octave}}, 5, 5, 5, {true, false, true}, 1},
+        {{{7, solo}, {7, mute}}, 7, 16, 16, {false, false, false}, 0},  // channel 7 has not sounded
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.clicks.size() * 100 + row.clicks[0].first);
@@ -184,11 +153,14 @@ TEST_F(FaceControlsTest, TogglesKeepTheirHoldingRules) {
         rig.controls.soloChannel = rig.controls.octaveDoubleChannel = 16;
         rig.controls.channelPlayed[7] = false;
         for (auto& muted : rig.controls.channelMuted) muted = false;
+        forget();
         for (const auto& [channel, toggle] : row.clicks) clickToggle(channel, toggle);
         EXPECT_EQ(rig.controls.soloChannel.load(), row.soloHolder);
         EXPECT_EQ(rig.controls.octaveDoubleChannel.load(), row.doubleHolder);
         EXPECT_EQ(face.channelToggles[row.channel], row.toggles);
         EXPECT_EQ(rig.controls.channelMuted[row.channel].load(), row.toggles[mute]);
+        EXPECT_EQ(sent().size(), row.soundOffs);
+        for (const std::string& line : sent()) EXPECT_EQ(line.substr(5), "78 00") << line;
     }
 }
 
