@@ -3,6 +3,7 @@
 
 #include "app/Settings.h"
 #include "app/SettingsMenu.h"
+#include "app/SettingsSession.h"
 #include "resources/CommandIds.h"
 #include "tests/support/ScriptedPlatform.h"
 
@@ -68,6 +69,30 @@ TEST_F(SettingsTest, WhatIsWrittenAtExitIsReadAtTheNextStart) {
     EXPECT_EQ(rereadHistory.at(0), "E:\\new.mid");
     EXPECT_EQ(rereadHistory.at(2), "D:\\b.mid");
     EXPECT_EQ(next.writes, 3 + 6 + 5);  // the folders, the history slots, the user values: all at exit
+}
+
+// The history and the folders chosen in the open dialogs are written as soon as they change, so that a crash
+// keeps them; a folder that did not change writes nothing, and the history's labels follow the song folder.
+TEST_F(SettingsTest, TheSessionWritesTheHistoryAndTheChosenFoldersAsSoonAsTheyChange) {
+    ScriptedPlatform platform;
+    platform.folder = start;
+    SettingsSession session(store, platform);
+    FaceState face;
+    Skin skin(platform, platform);
+    session.load(face, skin);
+    session.history().noteOpened("C:\\Songs\\a.mid");
+    session.historyChanged();
+    EXPECT_EQ(stored(mru, "Mru1"), Value("C:\\Songs\\a.mid"));
+    EXPECT_EQ(platform.historyItems.at(0).label, "1. C:\\Songs\\a.mid");
+    session.keepSongFolder("C:\\Songs");
+    session.keepPictureFolder("C:\\Pictures");
+    EXPECT_EQ(stored(dir, "ReadDir"), Value("C:\\Songs"));
+    EXPECT_EQ(stored(dir, "TexDir"), Value("C:\\Pictures"));
+    EXPECT_EQ(platform.historyItems.at(0).label, "1. a.mid");
+    const int writes = store.writes;
+    for (const char* same : {"C:\\Songs", ""}) session.keepSongFolder(same);
+    for (const char* same : {"C:\\Pictures", ""}) session.keepPictureFolder(same);
+    EXPECT_EQ(store.writes, writes);
 }
 
 TEST_F(SettingsTest, OnlyAbsentValuesGetTheirDefaultsWrittenAndTheRestIsStillRead) {
