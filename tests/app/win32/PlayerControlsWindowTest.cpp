@@ -6,10 +6,6 @@
 // DROPFILES, after <windows.h>
 #include <shlobj.h>
 
-#include <set>
-#include <tuple>
-
-#include "app/HotKeys.h"
 #include "app/win32/HotKeyTable.h"
 #include "effects/win32/EffectDialogIds.h"
 #include "playback/SmfWriter.h"
@@ -80,21 +76,6 @@ class PlayerControlsWindowTest : public WindowTest {
 };
 
 }  // namespace
-
-// The accelerator table is the bindings' own: every stroke a virtual key, bound to its command once.
-TEST_F(PlayerControlsWindowTest, TheAcceleratorTableHoldsEachHotKeyBinding) {
-    using Stroke = std::tuple<int, bool, int>;  // virtual key, Ctrl, command
-    std::set<Stroke> expected, bound;
-    for (const HotKeyBinding& b : hotKeyBindings) expected.insert({b.virtualKey, b.control, b.commandId});
-    ACCEL entries[32];
-    const int count = CopyAcceleratorTableW(hotKeys, entries, 32);
-    for (int i = 0; i < count; ++i) {
-        EXPECT_TRUE(entries[i].fVirt & FVIRTKEY);
-        bound.insert({entries[i].key, (entries[i].fVirt & FCONTROL) != 0, entries[i].cmd});
-    }
-    EXPECT_EQ(count, int(hotKeyBindings.size()));
-    EXPECT_EQ(bound, expected);
-}
 
 TEST_F(PlayerControlsWindowTest, ADropOpensTheFirstFileAndQueuesTheFurtherSongs) {
     drop(hwnd(), std::wstring(L"d.mid\0notes.txt\0e.MIDI\0", 23));
