@@ -77,6 +77,7 @@ TEST_F(FaceControlsTest, EachArrowFieldStepsToItsLimitAndStays) {
         }
         const int values[] = {face.masterVolume, rig.sequencer.displayTempo(), rig.controls.keyShift.load()};
         EXPECT_EQ(values[c.field], c.expected);
+        EXPECT_EQ(face.pressedButton, FaceState::noButton) << "the release lets every arrow go";
     }
 }
 
