@@ -118,6 +118,8 @@ def line_mutants(line, code, previous, enum_table):
         op = m.group(1)
         if op in ("<", ">") and re.search(r"\w<|>\w|<\w", code[max(0, m.start() - 2):m.end() + 2]):
             continue
+        if op in ("&&", "||") and len(re.findall(r"&&|\|\|", code)) > 1:
+            continue  # "a || b && c" does not build with -Werror=parentheses
         new = COMPARISONS.get(op) or ARITHMETIC.get(op)
         if new:
             yield line[:m.start()] + new + line[m.end():], "operator"

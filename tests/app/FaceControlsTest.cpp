@@ -186,3 +186,16 @@ TEST_F(FaceControlsTest, CellsWorkForTheGsModulesOnChannelsThatSounded) {
         EXPECT_EQ(sent().size(), size_t(row.value)) << int(row.module);
     }
 }
+
+// A held arrow or fast forward stays held while the pointer is on it and is let go when it leaves.
+TEST_F(FaceControlsTest, AHeldButtonIsLetGoWhenThePointerLeavesIt) {
+    play();
+    for (const face::Rect& button : {face::tempoField.up.hot, face::fastForwardHot}) {
+        click(button);
+        controls.mouseMove(midX(button), midY(button));
+        EXPECT_TRUE(face.pressedButton == FaceState::tempoUp || rig.sequencer.fastForwarding());
+        controls.mouseMove(0, 0);
+        EXPECT_EQ(face.pressedButton, FaceState::noButton);
+        EXPECT_FALSE(rig.sequencer.fastForwarding());
+    }
+}
