@@ -35,7 +35,6 @@ TEST(HistoryMenu, ALabelIsTheNameInTheMidiFolderOrThePathShortenedInItsMiddle) {
         {"C:\\MIDI\\a.mid", "a.mid"},
         {"C:\\MIDI\\sub\\a.mid", "C:\\MIDI\\sub\\a.mid"},
         {"C:\\MIDIS\\a.mid", "C:\\MIDIS\\a.mid"},
-        {"D:\\MIDI\\a.mid", "D:\\MIDI\\a.mid"},
         {"C:\\R&B\\a.mid", "C:\\R&&B\\a.mid"},
         {deep + "bac.mid", deep + "bac.mid"},  // 60 characters
         {deep + "bach.mid", "C:\\...\\someone\\Music\\Collections\\Classical\\Baroque\\bach.mid"},
@@ -81,9 +80,6 @@ TEST(HistoryMenu, ItemsOpenTheirOwnEntryWhileStoppedAndClearEmptiesTheHistory) {
     EXPECT_EQ(host.changes, 1);
     EXPECT_FALSE(menu.enabled(IDM_HISTORY_CLEAR));
     EXPECT_TRUE(menu.enabled(IDM_HISTORY_FIRST));
-    menu.noteOpened("d.mid");
-    menu.noteOpened("d.mid");
-    EXPECT_EQ(host.changes, 2) << "the newest file again changes nothing";
 }
 
 // While stopped the first dropped file opens and further MIDI files (".mid", ".midi", any case) join the
