@@ -229,17 +229,30 @@ def tests_fail(test_filter, timeout):
             or run(binary + ["--gtest_filter=" + SLOW], timeout) != 0)
 
 
+def stop(signum, frame):
+    raise KeyboardInterrupt
+
+
 def main():
+    # Ctrl+C, or a kill, puts the mutated file back (the finally below) before the runner ends; also when it
+    # was started in the background, where SIGINT comes ignored.
+    signal.signal(signal.SIGINT, stop)
+    signal.signal(signal.SIGTERM, stop)
     parser = argparse.ArgumentParser(description=__doc__.split("\n")[0])
     parser.add_argument("paths", nargs="*", help="folders or files (default: every portable folder)")
     parser.add_argument("--every", type=int, default=1, help="sample: one site in N, chosen by the seed")
     parser.add_argument("--seed", type=int, default=None, help="the sample's seed (printed when chosen)")
     parser.add_argument("--filter", default="", help="a gtest filter instead of the whole suite")
     parser.add_argument("--list", action="store_true", help="list the sites and plant nothing")
+    parser.add_argument("--sources-only", action="store_true",
+                        help="leave out the headers, whose mutants rebuild much of the tree")
     parser.add_argument("--timeout", type=int, default=120, help="seconds before a test run counts as hung")
     args = parser.parse_args()
 
-    chosen = sites(sources(args.paths or PORTABLE), enums())
+    files = sources(args.paths or PORTABLE)
+    if args.sources_only:
+        files = [f for f in files if f.endswith(".cpp")]
+    chosen = sites(files, enums())
     skip = ignored()
     listed = [s for s in chosen if key(s) in skip]
     chosen = [s for s in chosen if key(s) not in skip]
