@@ -84,3 +84,24 @@ TEST(Sequencer, AutoPanSweepsASoundingUnmutedChannelAtItsSpeed) {
     EXPECT_EQ(rig.linesOfKind(0xB0),
               (Lines{"30 B2 0A 41", "40 B2 0A 42", "50 B2 0A 43", "140 B0 0A 7E", "260 B0 0A 7D"}));
 }
+
+// Fast forward plays 150 ms a quarter, only below a shown tempo of 250, and its release goes back to the
+// shown tempo.
+TEST(Sequencer, FastForwardWorksBelowTempo250AndItsReleaseRestoresTheShownTempo) {
+    const struct {
+        int tempo;
+        bool taken;
+    } rows[] = {{100, true}, {249, true}, {250, false}, {400, false}};
+    for (const auto& row : rows) {
+        PlaybackRig rig;
+        rig.load(song({{0x00, on, 60, 100}}));
+        rig.sequencer.setDisplayTempo(row.tempo);
+        EXPECT_EQ(rig.sequencer.pressFastForward(), row.taken) << row.tempo;
+        EXPECT_FALSE(rig.sequencer.pressFastForward()) << "held already, or refused again";
+        EXPECT_EQ(rig.sequencer.fastForwarding(), row.taken);
+        EXPECT_DOUBLE_EQ(rig.sequencer.msPerQuarter(), row.taken ? 150.0 : 500.0);
+        rig.sequencer.releaseFastForward();
+        EXPECT_FALSE(rig.sequencer.fastForwarding());
+        EXPECT_DOUBLE_EQ(rig.sequencer.msPerQuarter(), row.taken ? 60000.0 / row.tempo : 500.0) << row.tempo;
+    }
+}
