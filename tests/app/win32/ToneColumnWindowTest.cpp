@@ -59,7 +59,7 @@ class ToneColumnWindowTest : public WindowTest {
 };
 }  // namespace
 
-TEST_F(ToneColumnWindowTest, OkOnTheDialogOfASoundingChannelOverridesTheSongsLaterToneChanges) {
+TEST_F(ToneColumnWindowTest, ARowOpensTheDialogOverThePlayingSongAndItsSelectionsReachTheDevice) {
     bool shown = false;
     clickToneColumn(3, [&](HWND dialog) {
         shown = true;
