@@ -199,3 +199,12 @@ TEST_F(FaceControlsTest, AHeldButtonIsLetGoWhenThePointerLeavesIt) {
         EXPECT_FALSE(rig.sequencer.fastForwarding());
     }
 }
+
+// A click on a row of the tone column opens that channel's tone dialog, one between the rows none; neither
+// goes on to the window's own handling.
+TEST_F(FaceControlsTest, TheToneColumnOpensTheClickedChannelsDialog) {
+    play();
+    EXPECT_FALSE(click(face::levelBarErase(3)));
+    EXPECT_FALSE(controls.leftButtonDown(250, face::levelBarErase(3).bottom + 5));
+    EXPECT_EQ(toneDialogs, std::vector<int>{3});
+}
