@@ -198,6 +198,10 @@ TEST_F(FaceControlsTest, AHeldButtonIsLetGoWhenThePointerLeavesIt) {
         EXPECT_EQ(face.pressedButton, FaceState::noButton);
         EXPECT_FALSE(rig.sequencer.fastForwarding());
     }
+    EXPECT_NE(std::find(drawing.requests.begin(), drawing.requests.end(),
+                        "sprite " + std::to_string(face::tempoField.up.released)),
+              drawing.requests.end())
+        << "the arrow is drawn released";
 }
 
 // A click on a row of the tone column opens that channel's tone dialog, one between the rows none; neither
