@@ -56,6 +56,7 @@ TEST_F(SettingsTest, WhatIsWrittenAtExitIsReadAtTheNextStart) {
     history.noteOpened("E:\\new.mid");
     settings.soundModule = 1;
     settings.midiOut = "外部 MIDI";
+    settings.midiIn = "鍵盤";
     MemorySettingsStore next;
     ASSERT_EQ(saveSettings(next, settings, history), SettingsStore::Status::ok);
     Settings reread;
@@ -65,6 +66,7 @@ TEST_F(SettingsTest, WhatIsWrittenAtExitIsReadAtTheNextStart) {
     EXPECT_EQ(reread.readDir, "C:\\Music");
     EXPECT_EQ(reread.soundModule, 1);
     EXPECT_EQ(reread.midiOut, "外部 MIDI");
+    EXPECT_EQ(reread.midiIn, "鍵盤");
     ASSERT_EQ(rereadHistory.count(), 3);
     EXPECT_EQ(rereadHistory.at(0), "E:\\new.mid");
     EXPECT_EQ(rereadHistory.at(2), "D:\\b.mid");
