@@ -262,14 +262,14 @@ def main():
     if args.sources_only:
         files = [f for f in files if f.endswith(".cpp")]
     chosen = sites(files, enums())
-    skip = ignored()
-    listed = [s for s in chosen if key(s) in skip]
-    chosen = [s for s in chosen if key(s) not in skip]
-    if args.every > 1:
+    if args.every > 1:  # sampled before the ignore list is applied, so that a seed keeps its sites
         seed = args.seed if args.seed is not None else random.randrange(1 << 16)
         print("sample: one in %d, seed %d" % (args.every, seed), flush=True)
         picked = set(random.Random(seed).sample(range(len(chosen)), (len(chosen) + args.every - 1) // args.every))
         chosen = [s for i, s in enumerate(chosen) if i in picked]
+    skip = ignored()
+    listed = [s for s in chosen if key(s) in skip]
+    chosen = [s for s in chosen if key(s) not in skip]
     if args.list:
         for s in chosen:
             print("%s:%d: [%s] %s" % (s[0], s[1], s[4], key(s).split(": ", 1)[1]))

@@ -113,3 +113,12 @@ TEST_F(MainWindowModelTest, TheSettingsAreWrittenAtExitUnlessTheStartEndedBefore
     endedModel.onDestroy();
     EXPECT_TRUE(ended.store.values.empty());
 }
+
+// The folder of a song picked in the open dialog is kept at once, for the dialog's next start.
+TEST_F(MainWindowModelTest, TheFolderOfAPickedSongIsWrittenAtOnce) {
+    ASSERT_TRUE(startUp());
+    port.addFile("C:\\songs\\a.mid", oneNoteSong());
+    openSongFile("C:\\songs\\a.mid");
+    EXPECT_EQ(port.store.values.at({Settings::folderKey, "ReadDir"}),
+              MemorySettingsStore::Value("C:\\songs"));
+}
