@@ -315,7 +315,8 @@ def main():
             open(target, "w", encoding="utf-8").writelines(original)
             os.utime(target)
             signal.signal(signal.SIGINT, previous)
-        print("[%d/%d] %s:%d: %s (%s)" % (count, len(chosen), path, number, outcome, kind), flush=True)
+        change = ": " + key(site).split(": ", 1)[1] if outcome == "SURVIVED" else ""
+        print("[%d/%d] %s:%d: %s (%s)%s" % (count, len(chosen), path, number, outcome, kind, change), flush=True)
 
     print("\n%d sites, %d did not build, %d survived, in %d s" %
           (len(chosen), unbuilt, len(survivors), time.time() - started))

@@ -122,3 +122,18 @@ TEST_F(MainWindowModelTest, TheFolderOfAPickedSongIsWrittenAtOnce) {
     EXPECT_EQ(port.store.values.at({Settings::folderKey, "ReadDir"}),
               MemorySettingsStore::Value("C:\\songs"));
 }
+
+// Each view's caption names the song, and the face is painted again when the large view comes back.
+TEST_F(MainWindowModelTest, EachViewsCaptionNamesTheSongAndTheFaceIsRepaintedOnItsReturn) {
+    ASSERT_TRUE(startUp());
+    port.addFile("a.mid", oneNoteSong());
+    openSongFile("a.mid");
+    const std::string title = port.title;
+    port.title.clear();
+    model.onCommand(IDM_LARGE_VIEW);
+    EXPECT_EQ(port.title, "a.mid") << "the compact caption has room for the name alone";
+    const int painted = port.faceInvalidations;
+    model.onCommand(IDM_LARGE_VIEW);
+    EXPECT_EQ(port.title, title);
+    EXPECT_EQ(port.faceInvalidations, painted + 1);
+}
