@@ -68,11 +68,12 @@ TEST(SkinFace, MaskIsRedNowhereOverAControlAndCarriesTheFaceElsewhere) {
     EXPECT_GT(red, face::faceWidth * face::faceHeight / 10);
 }
 
-// The artwork as drawn, pinned by hash: a changed shade, edge or label shows as a picture beside the one it
-// should be (the face's geometry above is the program's; how the face looks is the generator's alone).
+// The artwork and the icon as drawn, pinned by hash: a changed shade, edge or label shows as a picture beside
+// the one it should be (the face's geometry above is the program's; how the face looks is the generator's
+// alone).
 TEST(Skin, TheArtworkIsAsPinned) {
     std::vector<GoldenPicture> pictures;
-    for (const char* name : {"Main.bmp", "Mask.bmp", "Button.bmp"}) {
+    for (const char* name : {"Main.bmp", "Mask.bmp", "Button.bmp", "velmira.ico"}) {
         std::ifstream in(std::string(VELMIRA_SKIN_DIR) + "/" + name, std::ios::binary);
         pictures.push_back({name, {std::istreambuf_iterator<char>(in), {}}, ""});
     }
