@@ -52,12 +52,12 @@ TEST_F(BackgroundChangeTest,
     port.files["C:\\pics\\locked.bmp"] = {FileData::readError, {}};
     port.addFile("C:\\pics\\README", {1});
     port.pluginResult = PluginResult::failed(getPictureResult::internalError);
-    changeTo({"C:\\pics\\gone.bmp", "C:\\pics\\text.bmp", "C:\\pics\\locked.bmp", "C:\\pics\\README",
+    changeTo({"", "C:\\pics\\gone.bmp", "C:\\pics\\text.bmp", "C:\\pics\\locked.bmp", "C:\\pics\\README",
               std::nullopt});
     EXPECT_EQ(port.messages,
               (Lines{"[ C:\\pics\\gone.bmp ] が見つかりません。\n\nパスとファイル名を確認して下さい。",
                      "ｂｍｐフォーマットではありません", "ファイルを読み込めませんでした", "内部エラー"}));
-    EXPECT_EQ(port.pictureFolders.size(), 5u);
+    EXPECT_EQ(port.pictureFolders.size(), 6u);  // an empty name asks again without a word
     EXPECT_EQ(model.skin().face().block(), originalFace);
 }
 

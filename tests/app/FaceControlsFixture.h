@@ -67,5 +67,6 @@ class FaceControlsTest : public ::testing::Test {
     PlaybackRig rig;
     FaceState face;
     RecordingFaceDrawing drawing;
-    FaceControls controls{face, rig.engine, drawing, [](int) {}};
+    std::vector<int> toneDialogs;  // the channels whose tone dialog a click opened
+    FaceControls controls{face, rig.engine, drawing, [this](int channel) { toneDialogs.push_back(channel); }};
 };

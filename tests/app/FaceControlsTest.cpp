@@ -32,43 +32,6 @@ TEST_F(FaceControlsTest, CellsReachTwelveAndRefuseBeyondTheirLimits) {
     EXPECT_FALSE(rig.controls.chorusFixed[4].load());
 }
 
-TEST_F(FaceControlsTest, SoloAndDoublingMoveToTheClickedChannelAndAreReleasedByASecondClick) {
-    play();
-    const struct {
-        int toggle;
-        std::atomic<int>& holder;
-        Lines silenced;  // the lower copies of a doubled channel must not hang
-    } kinds[] = {{FaceState::soloToggle, rig.controls.soloChannel, {}},
-                 {FaceState::octaveToggle,
-                  rig.controls.octaveDoubleChannel,
-                  {controlChange(0, 120, 0), controlChange(0, 120, 0), controlChange(1, 120, 0),
-                   controlChange(1, 120, 0)}}};
-    for (const auto& kind : kinds) {
-        SCOPED_TRACE(kind.toggle);
-        forget();
-        EXPECT_FALSE(clickToggle(0, kind.toggle));
-        clickToggle(1, kind.toggle);
-        EXPECT_EQ(kind.holder.load(), 1);
-        EXPECT_FALSE(face.channelToggles[0][kind.toggle]);
-        clickToggle(1, kind.toggle);
-        EXPECT_EQ(kind.holder.load(), 16);
-        EXPECT_EQ(sent(), kind.silenced);
-    }
-}
-
-TEST_F(FaceControlsTest, MuteClearsTheChannelsSoloAndDoubling) {
-    play();
-    clickToggle(2, FaceState::soloToggle);
-    clickToggle(2, FaceState::octaveToggle);
-    forget();
-    clickToggle(2, FaceState::muteToggle);
-    EXPECT_TRUE(rig.controls.channelMuted[2].load());
-    EXPECT_EQ(rig.controls.soloChannel.load(), 16);
-    EXPECT_EQ(rig.controls.octaveDoubleChannel.load(), 16);
-    EXPECT_EQ(face.channelToggles[2], (std::array<bool, 3>{false, true, false}));
-    EXPECT_EQ(sent(), Lines{controlChange(2, 120, 0)});
-}
-
 // A channel muted while it sounded plays its next note-ons silently after a stop and a new start; it
 // must still count as played, or its toggles could never give it back its sound.
 TEST_F(FaceControlsTest, AChannelMutedWhileItSoundedCanBeUnmutedAfterARestart) {
@@ -114,6 +77,7 @@ TEST_F(FaceControlsTest, EachArrowFieldStepsToItsLimitAndStays) {
         }
         const int values[] = {face.masterVolume, rig.sequencer.displayTempo(), rig.controls.keyShift.load()};
         EXPECT_EQ(values[c.field], c.expected);
+        EXPECT_EQ(face.pressedButton, FaceState::noButton) << "the release lets every arrow go";
     }
 }
 
@@ -158,4 +122,93 @@ TEST_F(FaceControlsTest, AnOpenEffectDialogHoldsPlayStopAndFastForward) {
     click(face::fastForwardHot);
     EXPECT_TRUE(rig.player.playing());
     EXPECT_FALSE(rig.sequencer.fastForwarding());
+}
+
+// A muted channel takes neither solo nor doubling, and muting clears both; the drum channel is never doubled;
+// solo and doubling are one channel's each, may be the same one's and end at a second click; a channel that
+// has not sounded takes no click. Every change of doubling silences the channels it leaves and takes, so
+// that no lower copy hangs.
+TEST_F(FaceControlsTest, TogglesKeepTheirHoldingRules) {
+    enum { solo = FaceState::soloToggle, mute = FaceState::muteToggle, octave = FaceState::octaveToggle };
+    const struct {
+        std::vector<std::pair<int, int>> clicks;  // channel, toggle
+        int channel, soloHolder, doubleHolder;
+        std::array<bool, 3> toggles;  // of the channel
+        size_t soundOffs;
+    } rows[] = {
+        {{{5, mute}, {5, solo}, {5, octave}}, 5, 16, 16, {false, true, false}, 1},
+        {{{5, mute}, {5, mute}, {5, solo}}, 5, 5, 16, {true, false, false}, 0},
+        {{{5, solo}, {5, octave}, {5, mute}}, 5, 16, 16, {false, true, false}, 2},
+        {{{9, octave}}, 9, 16, 16, {false, false, false}, 0},
+        {{{5, solo}, {6, solo}}, 5, 6, 16, {false, false, false}, 0},
+        {{{5, octave}, {6, octave}}, 5, 16, 6, {false, false, false}, 3},
+        {{{5, solo}, {5, solo}}, 5, 16, 16, {false, false, false}, 0},
+        {{{5, octave}, {5, octave}}, 5, 16, 16, {false, false, false}, 2},
+        {{{5, solo}, {5, octave}}, 5, 5, 5, {true, false, true}, 1},
+        {{{7, solo}, {7, mute}}, 7, 16, 16, {false, false, false}, 0},  // channel 7 has not sounded
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.clicks.size() * 100 + row.clicks[0].first);
+        play();
+        face.resetCells();
+        rig.controls.soloChannel = rig.controls.octaveDoubleChannel = 16;
+        rig.controls.channelPlayed[7] = false;
+        for (auto& muted : rig.controls.channelMuted) muted = false;
+        forget();
+        for (const auto& [channel, toggle] : row.clicks) clickToggle(channel, toggle);
+        EXPECT_EQ(rig.controls.soloChannel.load(), row.soloHolder);
+        EXPECT_EQ(rig.controls.octaveDoubleChannel.load(), row.doubleHolder);
+        EXPECT_EQ(face.channelToggles[row.channel], row.toggles);
+        EXPECT_EQ(rig.controls.channelMuted[row.channel].load(), row.toggles[mute]);
+        EXPECT_EQ(sent().size(), row.soundOffs);
+        for (const std::string& line : sent()) EXPECT_EQ(line.substr(5), "78 00") << line;
+    }
+}
+
+// The cells are the GS modules' (SC-88 and SC-55); with the Sound Blaster 16, or on a channel that has not
+// sounded, a click changes and sends nothing.
+TEST_F(FaceControlsTest, CellsWorkForTheGsModulesOnChannelsThatSounded) {
+    const struct {
+        SoundModule module;
+        bool sounded;
+        int value;
+    } rows[] = {{SoundModule::sc88, true, 1},
+                {SoundModule::sc55, true, 1},
+                {SoundModule::sb16, true, 0},
+                {SoundModule::sc88, false, 0}};
+    for (const auto& row : rows) {
+        play();
+        face.resetCells();
+        face.soundModule = row.module;
+        rig.controls.channelPlayed[4] = row.sounded;
+        clickCell(4, FaceState::reverbCell);
+        EXPECT_EQ(face.channelCells[4][FaceState::reverbCell], row.value) << int(row.module);
+        EXPECT_EQ(sent().size(), size_t(row.value)) << int(row.module);
+    }
+}
+
+// A held arrow or fast forward stays held while the pointer is on it and is let go when it leaves.
+TEST_F(FaceControlsTest, AHeldButtonIsLetGoWhenThePointerLeavesIt) {
+    play();
+    for (const face::Rect& button : {face::tempoField.up.hot, face::fastForwardHot}) {
+        click(button);
+        controls.mouseMove(midX(button), midY(button));
+        EXPECT_TRUE(face.pressedButton == FaceState::tempoUp || rig.sequencer.fastForwarding());
+        controls.mouseMove(0, 0);
+        EXPECT_EQ(face.pressedButton, FaceState::noButton);
+        EXPECT_FALSE(rig.sequencer.fastForwarding());
+    }
+    EXPECT_NE(std::find(drawing.requests.begin(), drawing.requests.end(),
+                        "sprite " + std::to_string(face::tempoField.up.released)),
+              drawing.requests.end())
+        << "the arrow is drawn released";
+}
+
+// A click on a row of the tone column opens that channel's tone dialog, one between the rows none; neither
+// goes on to the window's own handling.
+TEST_F(FaceControlsTest, TheToneColumnOpensTheClickedChannelsDialog) {
+    play();
+    EXPECT_FALSE(click(face::levelBarErase(3)));
+    EXPECT_FALSE(controls.leftButtonDown(250, face::levelBarErase(3).bottom + 5));
+    EXPECT_EQ(toneDialogs, std::vector<int>{3});
 }

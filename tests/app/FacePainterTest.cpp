@@ -130,3 +130,35 @@ TEST(FacePainter, PaintsTheFaceInEachStateAsPinned) {
     rig.snapshot("stopped");
     expectGoldenPictures("face-pictures.txt", rig.pictures);
 }
+
+// Each request within the face's ranges draws, and one outside draws nothing (a stray index must not read
+// past the sprite sheet).
+TEST(FacePainter, DrawsEveryIndexWithinItsRangeAndNothingOutside) {
+    const struct {
+        char kind;
+        int a, b;
+        bool draws;
+    } rows[] = {
+        {'s', 0, 0, true},
+        {'s', face::spriteCount - 1, 0, true},
+        {'s', -1, 0, false},
+        {'s', face::spriteCount, 0, false},
+        {'c', 0, 0, true},
+        {'c', 15, face::cellCount - 1, true},
+        {'c', 0, -1, false},
+        {'c', 0, face::cellCount, false},
+        {'c', 16, 0, false},
+        {'t', 0, 0, true},
+        {'t', 15, face::toggleCount - 1, true},
+        {'t', 0, face::toggleCount, false},
+        {'t', -1, 0, false},
+    };
+    for (const auto& r : rows) {
+        PainterRig rig;
+        const DibImage before = rig.screen;
+        if (r.kind == 's') rig.painter.drawSprite(r.a);
+        if (r.kind == 'c') rig.painter.drawCell(r.a, r.b);
+        if (r.kind == 't') rig.painter.drawToggle(r.a, r.b);
+        EXPECT_EQ(rig.screen.block() != before.block(), r.draws) << r.kind << " " << r.a << " " << r.b;
+    }
+}

@@ -1,5 +1,6 @@
 // "別領域" on the window's rules with a scripted platform: which file each command asks for, the title it
-// gives the song and the random sequence the songs share. The refusals are proved through the real window.
+// gives the song, the random sequence the songs share, and a refusal said. Which sources are refused is the
+// generators' tests'.
 #include <sstream>
 
 #include "generators/PictureSound.h"
@@ -55,4 +56,11 @@ TEST_F(GeneratorMenuTest, EachCommandOpensItsSongUnderItsNameAndTheSongsShareOne
     generate(IDM_GENERATE_TEXT, "spaces.txt");
     EXPECT_EQ(loaded(), buildTextSong(Bytes(300, ' '), expected).image);
     EXPECT_FALSE(timer.running());  // none starts playback
+}
+
+TEST_F(GeneratorMenuTest, ARefusedSourceIsSaidAndLoadsNothing) {
+    port.addFile("tiny.txt", Bytes(1, ' '));
+    generate(IDM_GENERATE_TEXT, "tiny.txt");
+    EXPECT_EQ(port.messages, Lines{"ファイルサイズが小さすぎます"});
+    EXPECT_TRUE(loaded().empty());
 }

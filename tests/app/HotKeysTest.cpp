@@ -1,11 +1,75 @@
-// The hot keys: none works beside an effect dialog. That each does what its face button or menu item does
-// is proved by pressing them on the real window.
+// The hot keys: what each stroke asks for, what it does on the face, and that none works beside an effect
+// dialog. The Win32 tests prove only that the accelerator table is built from these bindings.
 #include "app/HotKeys.h"
+#include "resources/CommandIds.h"
 #include "tests/app/FaceControlsFixture.h"
 
 namespace {
 class HotKeysTest : public FaceControlsTest {};
+
+const HotKeyBinding* bindingOf(int virtualKey, bool control) {
+    for (const HotKeyBinding& binding : hotKeyBindings)
+        if (binding.virtualKey == virtualKey && binding.control == control) return &binding;
+    return nullptr;
+}
 }  // namespace
+
+// Each stroke (Windows' key code, Ctrl) through its accelerator command to its action while playing, the
+// window's command for it, how the press moved transpose, tempo and master volume, and playing.
+TEST_F(HotKeysTest, EachStrokeAsksForItsOwnActionAndPressesItsFaceButton) {
+    const struct {
+        int virtualKey;
+        bool control;
+        FaceAction action;
+        int command;
+        int transpose, tempo, volume;  // steps
+        bool playing;
+    } strokes[] = {
+        {0x20, false, FaceAction::stop, 0, 0, 0, 0, false},  // Space
+        {0x4F, true, FaceAction::openSong, IDM_FILE_OPEN, 0, 0, 0, true},
+        {0x26, false, FaceAction::transposeUp, 0, 1, 0, 0, true},
+        {0x28, false, FaceAction::transposeDown, 0, -1, 0, 0, true},
+        {0x25, false, FaceAction::tempoDown, 0, 0, -10, 0, true},
+        {0x27, false, FaceAction::tempoUp, 0, 0, 10, 0, true},
+        {0x21, false, FaceAction::volumeUp, 0, 0, 0, 10, true},  // Page Up
+        {0x22, false, FaceAction::volumeDown, 0, 0, 0, -10, true},
+        {0x25, true, FaceAction::jumpBack, IDM_JUMP_BACK, 0, 0, 0, true},
+        {0x27, true, FaceAction::jumpForward, IDM_JUMP_FORWARD, 0, 0, 0, true},
+        {0x24, false, FaceAction::jumpToStart, IDM_JUMP_START, 0, 0, 0, true},  // Home
+        {0x22, true, FaceAction::nextSong, IDM_SONGS_NEXT, 0, 0, 0, true},
+        {0x21, true, FaceAction::previousSong, IDM_SONGS_PREVIOUS, 0, 0, 0, true},
+    };
+    ASSERT_EQ(std::size(strokes), hotKeyBindings.size());
+    for (const auto& s : strokes) {
+        SCOPED_TRACE(testing::Message() << "key " << s.virtualKey << (s.control ? " with Ctrl" : ""));
+        play();
+        const HotKeyBinding* binding = bindingOf(s.virtualKey, s.control);
+        ASSERT_NE(binding, nullptr);
+        ASSERT_EQ(hotKeyForCommand(binding->commandId), binding->key);
+        const int transpose = rig.controls.keyShift.load(), tempo = rig.sequencer.displayTempo(),
+                  volume = face.masterVolume;
+        EXPECT_EQ(pressHotKey(binding->key, controls, face, true), s.action);
+        EXPECT_EQ(commandForAction(s.action), s.command);
+        EXPECT_EQ(rig.controls.keyShift.load() - transpose, s.transpose);
+        EXPECT_EQ(rig.sequencer.displayTempo() - tempo, s.tempo);
+        EXPECT_EQ(face.masterVolume - volume, s.volume);
+        EXPECT_EQ(rig.player.playing(), s.playing);
+        rig.player.stopPlayback(Player::userStop);
+    }
+    EXPECT_EQ(hotKeyForCommand(IDM_FILE_OPEN), std::nullopt);
+}
+
+// Space plays a stopped song; in the compact view, which has no face buttons, through the caption's play
+// and stop.
+TEST_F(HotKeysTest, SpacePlaysWhileStoppedAndWorksInTheCompactView) {
+    load();
+    EXPECT_EQ(faceActionForKey(HotKey::space, face, false), FaceAction::play);
+    face.largeView = false;
+    EXPECT_EQ(pressHotKey(HotKey::space, controls, face, false), FaceAction::play);
+    EXPECT_TRUE(rig.player.playing());
+    EXPECT_EQ(pressHotKey(HotKey::space, controls, face, true), FaceAction::stop);
+    EXPECT_FALSE(rig.player.playing());
+}
 
 TEST_F(HotKeysTest, NoKeyWorksWhileAnEffectDialogIsOpen) {
     play();

@@ -145,3 +145,27 @@ TEST_F(MainWindowModelTest, TheSettingsAreWrittenAtExitUnlessTheStartEndedBefore
     endedModel.onDestroy();
     EXPECT_TRUE(ended.store.values.empty());
 }
+
+// The folder of a song picked in the open dialog is kept at once, for the dialog's next start.
+TEST_F(MainWindowModelTest, TheFolderOfAPickedSongIsWrittenAtOnce) {
+    ASSERT_TRUE(startUp());
+    port.addFile("C:\\songs\\a.mid", oneNoteSong());
+    openSongFile("C:\\songs\\a.mid");
+    EXPECT_EQ(port.store.values.at({Settings::folderKey, "ReadDir"}),
+              MemorySettingsStore::Value("C:\\songs"));
+}
+
+// Each view's caption names the song, and the face is painted again when the large view comes back.
+TEST_F(MainWindowModelTest, EachViewsCaptionNamesTheSongAndTheFaceIsRepaintedOnItsReturn) {
+    ASSERT_TRUE(startUp());
+    port.addFile("a.mid", oneNoteSong());
+    openSongFile("a.mid");
+    const std::string title = port.title;
+    port.title.clear();
+    model.onCommand(IDM_LARGE_VIEW);
+    EXPECT_EQ(port.title, "a.mid") << "the compact caption has room for the name alone";
+    const int painted = port.faceInvalidations;
+    model.onCommand(IDM_LARGE_VIEW);
+    EXPECT_EQ(port.title, title);
+    EXPECT_EQ(port.faceInvalidations, painted + 1);
+}

@@ -48,3 +48,12 @@ TEST_F(PlaySaveMenuTest, IsIgnoredWhilePlayingOrWithNoSongAndACancelWritesNothin
     EXPECT_EQ(port.saveFolders.size(), 1u);
     EXPECT_TRUE(port.files.empty());
 }
+
+TEST_F(PlaySaveMenuTest, AFailedWriteSaysSoAndAWholeOneSaysNothing) {
+    save();
+    EXPECT_FALSE(port.files.empty());
+    EXPECT_TRUE(port.messages.empty());
+    port.writeSucceeds = false;
+    save();
+    EXPECT_EQ(port.messages, Lines{PlaySaveMenu::writeFailedText});
+}

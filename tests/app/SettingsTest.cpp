@@ -3,6 +3,7 @@
 
 #include "app/Settings.h"
 #include "app/SettingsMenu.h"
+#include "app/SettingsSession.h"
 #include "resources/CommandIds.h"
 #include "tests/support/ScriptedPlatform.h"
 
@@ -55,6 +56,7 @@ TEST_F(SettingsTest, WhatIsWrittenAtExitIsReadAtTheNextStart) {
     history.noteOpened("E:\\new.mid");
     settings.soundModule = 1;
     settings.midiOut = "外部 MIDI";
+    settings.midiIn = "鍵盤";
     MemorySettingsStore next;
     ASSERT_EQ(saveSettings(next, settings, history), SettingsStore::Status::ok);
     Settings reread;
@@ -64,10 +66,35 @@ TEST_F(SettingsTest, WhatIsWrittenAtExitIsReadAtTheNextStart) {
     EXPECT_EQ(reread.readDir, "C:\\Music");
     EXPECT_EQ(reread.soundModule, 1);
     EXPECT_EQ(reread.midiOut, "外部 MIDI");
+    EXPECT_EQ(reread.midiIn, "鍵盤");
     ASSERT_EQ(rereadHistory.count(), 3);
     EXPECT_EQ(rereadHistory.at(0), "E:\\new.mid");
     EXPECT_EQ(rereadHistory.at(2), "D:\\b.mid");
     EXPECT_EQ(next.writes, 3 + 6 + 5);  // the folders, the history slots, the user values: all at exit
+}
+
+// The history and the folders chosen in the open dialogs are written as soon as they change, so that a crash
+// keeps them; a folder that did not change writes nothing, and the history's labels follow the song folder.
+TEST_F(SettingsTest, TheSessionWritesTheHistoryAndTheChosenFoldersAsSoonAsTheyChange) {
+    ScriptedPlatform platform;
+    platform.folder = start;
+    SettingsSession session(store, platform);
+    FaceState face;
+    Skin skin(platform, platform);
+    session.load(face, skin);
+    session.history().noteOpened("C:\\Songs\\a.mid");
+    session.historyChanged();
+    EXPECT_EQ(stored(mru, "Mru1"), Value("C:\\Songs\\a.mid"));
+    EXPECT_EQ(platform.historyItems.at(0).label, "1. C:\\Songs\\a.mid");
+    session.keepSongFolder("C:\\Songs");
+    session.keepPictureFolder("C:\\Pictures");
+    EXPECT_EQ(stored(dir, "ReadDir"), Value("C:\\Songs"));
+    EXPECT_EQ(stored(dir, "TexDir"), Value("C:\\Pictures"));
+    EXPECT_EQ(platform.historyItems.at(0).label, "1. a.mid");
+    const int writes = store.writes;
+    for (const char* same : {"C:\\Songs", ""}) session.keepSongFolder(same);
+    for (const char* same : {"C:\\Pictures", ""}) session.keepPictureFolder(same);
+    EXPECT_EQ(store.writes, writes);
 }
 
 TEST_F(SettingsTest, OnlyAbsentValuesGetTheirDefaultsWrittenAndTheRestIsStillRead) {

@@ -101,6 +101,7 @@ TEST(PitchDrawingScroll, ADragBelowZeroArrivesSignExtendedAndOutOfRangeDragsAreI
     PitchDrawing drawing = withRestOnE();
     const PitchDrawing::Scrolled dragged =
         drawing.scroll(E, ScrollCode::thumbTrack, drawing.pitch(E), draggedPosition(uint16_t(-10)));
+    EXPECT_TRUE(dragged.handled);
     EXPECT_EQ(dragged.position, -10);
     EXPECT_FALSE(drawing.isRest(E));  // dragging a rest row makes it a note again
     EXPECT_EQ(drawing.value(E), -10);
@@ -112,6 +113,7 @@ TEST(PitchDrawingRest, RestWaitsForABarToBeTouchedAgainAfterEveryReset) {
     EXPECT_EQ(PitchDrawing{PitchMap{}}.toggleRest().rows, 0);
     PitchDrawing drawing = withRestOnE();
     EXPECT_EQ(drawing.reset().colouredRow, -1);
+    EXPECT_FALSE(drawing.rowChosen());
     EXPECT_EQ(values(drawing), identity);
     EXPECT_EQ(drawing.selectedRow(), PitchDrawing::noRow);
     EXPECT_EQ(drawing.toggleRest().rows, 0);

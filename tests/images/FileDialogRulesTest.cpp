@@ -58,6 +58,8 @@ Calls transcript(const Calls& actions) {
             dialog->shown();
         else if (verb == "select")
             dialog->selectionChanged(path);
+        else if (verb == "folder")
+            dialog->folderChanged();
         else if (verb == "check")
             dialog->checkClicked(path);
         else if (verb == "close")
@@ -101,6 +103,11 @@ TEST(FileDialogRules, LoadShowAndClearThePreviewAsTheSelectionAndTheCheckBoxChan
         {"back to it after a failed read",
          {"previewing", "dialog background", "select a.bmp", "select bad.bmp", "ok a.bmp"},
          {"load a.bmp", "draw a.bmp", "load bad.bmp", "clear", "load a.bmp", "accept a.bmp", "= yes"}},
+        {"entering a folder leaves the name in the field, which is no pick until another name was picked",
+         {"previewing", "dialog background", "select x\\a.bmp", "folder", "select y\\a.bmp",
+          "select y\\b.bmp", "select y\\a.bmp"},
+         {"load x\\a.bmp", "draw x\\a.bmp", "clear", "load y\\b.bmp", "draw y\\b.bmp", "load y\\a.bmp",
+          "draw y\\a.bmp"}},
     };
     for (const auto& c : cases) EXPECT_EQ(transcript(c.actions), c.expected) << c.behaviour;
 }

@@ -2,6 +2,7 @@
 
 #include "images/PackedPicture.h"
 #include "images/PreviewBmp.h"
+#include "images/PreviewGeometry.h"
 #include "tests/images/BmpBuilder.h"
 
 namespace {
@@ -67,4 +68,28 @@ TEST(PreviewBmp, ColoursUsedCountsItsLowHalfAndNoHeaderMakesTheImageDescribeMore
     EXPECT_EQ(preview.imageSize(), 3u * 12u);
     EXPECT_EQ(preview.packedAt(0, 0), packColour(10, 0, 0));  // the first file row is the top row
     EXPECT_EQ(preview.packedAt(3, 2), packColour(1, 2, 3));
+}
+
+// The picture scaled into the preview area by its longer side, centred, inside a frame of one pixel; the
+// ratios truncated in whole numbers, and never less than a pixel.
+TEST(PreviewGeometry, APictureFillsTheAreaByItsLongerSideCentredInsideAFrame) {
+    const struct {
+        int width, height, areaWidth, areaHeight;
+        int x, y, targetWidth, targetHeight;
+    } rows[] = {
+        {50, 50, 200, 150, 1, 1, 198, 148},
+        {100, 50, 200, 150, 1, 38, 198, 73},
+        {50, 100, 200, 150, 51, 1, 98, 148},
+        {1000, 1, 200, 150, 1, 76, 198, 1},
+        {100000, 99999, 300, 300, 1, 1, 298, 297},
+        {0, 10, 200, 150, 0, 0, 0, 0},
+        {10, 10, 0, 150, 0, 0, 0, 0},
+    };
+    for (const auto& r : rows) {
+        const PreviewRect target = previewTarget(r.width, r.height, r.areaWidth, r.areaHeight);
+        EXPECT_EQ((std::vector<int>{target.x, target.y, target.width, target.height}),
+                  (std::vector<int>{r.x, r.y, r.targetWidth, r.targetHeight}))
+            << r.width << "x" << r.height;
+    }
+    EXPECT_EQ(previewSizeText(50, 1234), "SIZE=  50×1234");
 }

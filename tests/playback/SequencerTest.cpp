@@ -47,6 +47,12 @@ TEST(Sequencer, PlaysEachEventAtTheFirstTickItIsDueAsTheDeviceExpectsIt) {
          song({{0x00, on, 0x3C, 0x64, 0x00, 0x3E, 0x64, 0x00, 0xFF, 0x01, 0x01, 'x', 0x00, 0x40, 0x40, 0x00,
                 off, 0x3C, 0x00}}),
          {"0 90 3C 64", "0 90 3E 64", "140 80 3C 00"}},
+        {"and at a SysEx",
+         song({{0x00, on, 0x3C, 0x64, 0x00, 0xF0, 0x01, 0xF7, 0x00, 0x40, 0x40, 0x00, off, 0x3C, 0x00}}),
+         {"0 90 3C 64", "0 F0 F7", "140 80 3C 00"}},
+        {"a message cut short by the end of the file is not sent",
+         SmfWriter(1, 480).track({0x00, on, 0x3C}).bytes(),
+         {}},
         {"program change and channel pressure carry one data byte",
          song({{0x00, 0xC3, 0x05, 0x00, 0x07, 0x00, 0xD3, 0x40}}),
          {"0 C3 05 00", "0 C3 07 00", "0 D3 40 00"}},
@@ -83,4 +89,25 @@ TEST(Sequencer, AutoPanSweepsASoundingUnmutedChannelAtItsSpeed) {
     rig.tick(21);
     EXPECT_EQ(rig.linesOfKind(0xB0),
               (Lines{"30 B2 0A 41", "40 B2 0A 42", "50 B2 0A 43", "140 B0 0A 7E", "260 B0 0A 7D"}));
+}
+
+// Fast forward plays 150 ms a quarter, only below a shown tempo of 250, and its release goes back to the
+// shown tempo.
+TEST(Sequencer, FastForwardWorksBelowTempo250AndItsReleaseRestoresTheShownTempo) {
+    const struct {
+        int tempo;
+        bool taken;
+    } rows[] = {{100, true}, {249, true}, {250, false}, {400, false}};
+    for (const auto& row : rows) {
+        PlaybackRig rig;
+        rig.load(song({{0x00, on, 60, 100}}));
+        rig.sequencer.setDisplayTempo(row.tempo);
+        EXPECT_EQ(rig.sequencer.pressFastForward(), row.taken) << row.tempo;
+        EXPECT_FALSE(rig.sequencer.pressFastForward()) << "held already, or refused again";
+        EXPECT_EQ(rig.sequencer.fastForwarding(), row.taken);
+        EXPECT_DOUBLE_EQ(rig.sequencer.msPerQuarter(), row.taken ? 150.0 : 500.0);
+        rig.sequencer.releaseFastForward();
+        EXPECT_FALSE(rig.sequencer.fastForwarding());
+        EXPECT_DOUBLE_EQ(rig.sequencer.msPerQuarter(), row.taken ? 60000.0 / row.tempo : 500.0) << row.tempo;
+    }
 }

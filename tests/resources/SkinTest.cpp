@@ -8,6 +8,7 @@
 
 #include "images/SkinBmp.h"
 #include "resources/skin/SkinPanels.h"
+#include "tests/support/Golden.h"
 
 namespace {
 using face::Rect;
@@ -65,4 +66,16 @@ TEST(SkinFace, MaskIsRedNowhereOverAControlAndCarriesTheFaceElsewhere) {
         }
     // The slits between the channel strips and the margins leave a real share of the face to a new picture.
     EXPECT_GT(red, face::faceWidth * face::faceHeight / 10);
+}
+
+// The artwork and the icon as drawn, pinned by hash: a changed shade, edge or label shows as a picture beside
+// the one it should be (the face's geometry above is the program's; how the face looks is the generator's
+// alone).
+TEST(Skin, TheArtworkIsAsPinned) {
+    std::vector<GoldenPicture> pictures;
+    for (const char* name : {"Main.bmp", "Mask.bmp", "Button.bmp", "velmira.ico"}) {
+        std::ifstream in(std::string(VELMIRA_SKIN_DIR) + "/" + name, std::ios::binary);
+        pictures.push_back({name, {std::istreambuf_iterator<char>(in), {}}, ""});
+    }
+    expectGoldenPictures("skin-pictures.txt", pictures);
 }

@@ -4,7 +4,9 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <map>
 #include <sstream>
 #include <string>
@@ -62,6 +64,37 @@ inline std::string goldenHash(const GoldenPicture& picture) {
     return text;
 }
 
+// The pictures a hash was seen to match are kept, named by their hash, in a folder of the machine's
+// temporary files, so that a picture that differs later can be shown beside the one it should be: the two
+// and their difference (the changed bytes white, the rest dimmed) are written there as BMP files.
+inline std::string keptPicturePath(const std::string& name) {
+    const auto folder = std::filesystem::temp_directory_path() / "velmira-golden-pictures";
+    std::filesystem::create_directories(folder);
+    return (folder / (name + ".bmp")).string();
+}
+
+// Whole or not at all, since other checkouts on the machine may read the kept pictures at the same time.
+inline std::string writeWhole(const std::string& path, const std::vector<uint8_t>& bytes) {
+    std::ofstream(path + ".part", std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+    std::filesystem::rename(path + ".part", path);
+    return path;
+}
+
+inline std::string writeDifference(const GoldenPicture& picture, const std::string& expectedHash) {
+    std::string said = "\n  now: " + writeWhole(keptPicturePath(picture.name + "-now"), picture.bmp);
+    std::ifstream kept(keptPicturePath(expectedHash), std::ios::binary);
+    const std::vector<uint8_t> expected{std::istreambuf_iterator<char>(kept), {}};
+    if (expected.size() != picture.bmp.size() || expected.size() < 14)
+        return said + "\n  (the expected picture was never kept here, or its size differs)";
+    std::vector<uint8_t> difference = picture.bmp;
+    const size_t pixels = size_t(expected[10]) | size_t(expected[11]) << 8 | size_t(expected[12]) << 16;
+    for (size_t i = pixels; i < difference.size(); ++i)
+        difference[i] = expected[i] == picture.bmp[i] ? uint8_t(expected[i] / 4) : 0xFF;
+    return said + "\n  expected: " + writeWhole(keptPicturePath(picture.name + "-expected"), expected) +
+           "\n  difference: " + writeWhole(keptPicturePath(picture.name + "-difference"), difference);
+}
+
 inline void expectGoldenPictures(const std::string& name, const std::vector<GoldenPicture>& pictures) {
     std::string actual;
     for (const GoldenPicture& p : pictures) actual += p.name + " " + goldenHash(p) + "\n";
@@ -70,6 +103,14 @@ inline void expectGoldenPictures(const std::string& name, const std::vector<Gold
     ASSERT_TRUE(file) << name << " is missing";
     std::map<std::string, std::string> expected;
     for (std::string pictureName, hash; file >> pictureName >> hash;) expected[pictureName] = hash;
-    for (const GoldenPicture& p : pictures)
-        EXPECT_EQ(goldenHash(p), expected[p.name]) << name << ": " << p.name << " differs\n" << p.extra;
+    for (const GoldenPicture& p : pictures) {
+        const std::string hash = goldenHash(p);
+        if (hash != expected[p.name]) {
+            ADD_FAILURE() << name << ": " << p.name << " differs" << writeDifference(p, expected[p.name])
+                          << "\n"
+                          << p.extra;
+        } else if (!std::filesystem::exists(keptPicturePath(hash))) {
+            writeWhole(keptPicturePath(hash), p.bmp);
+        }
+    }
 }

@@ -56,7 +56,8 @@ TEST_F(RenderCommandTest, HandsItsOptionsToTheEffectAndTheLiveControls) {
 }
 
 TEST_F(RenderCommandTest, RefusesBadCommandLinesAndMissingFilesAndPlaysAFileThatIsNotMidiToItsEnd) {
-    for (const Lines& bad : {Lines{}, Lines{"--effect", "14", "x.mid"}, Lines{"--keysig", "2", "1", "x.mid"},
+    for (const Lines& bad : {Lines{}, Lines{"--effect", "10", "x.mid"}, Lines{"--effect", "11", "x.mid"},
+                             Lines{"--effect", "14", "x.mid"}, Lines{"--keysig", "2", "1", "x.mid"},
                              Lines{"--volume", "121", "x.mid"}, Lines{"a.mid", "b.mid"}, Lines{"--transpose"},
                              Lines{"--jump", "5", "x.mid"}, Lines{"--jump", "5:-1", "x.mid"},
                              // A generated song takes the place of the file, and its seed is a clock value.
@@ -114,19 +115,20 @@ TEST_F(RenderCommandTest, WritesTheGeneratedSongAsBuiltAndPlaysIt) {
     EXPECT_EQ(run({path("made.mid")}), lines) << "replaying the written song sends the same";
 }
 
-// Each line goes in before the song's tick at or after its time; the song's end silences the keyboard too.
+// Each line goes in before the song's tick at or after its time, through the effect (two flats lower E); the
+// song's end silences the keyboard too.
 TEST_F(RenderCommandTest, MixesTheInputIntoASong) {
     const std::string song =
         write("d4.mid", SmfWriter(0, 480)
                             .track(join({{0x00, 0x90, 62, 100, 0x83, 0x60, 0x80, 62, 0}, endOfTrack()}))
                             .bytes());
-    const Lines lines = run({"--input",
-                             input("241000\t91 3C 64\n500000\t91 3E 64\n600000\t81 3E 00\n"
+    const Lines lines = run({"--effect", "12", "--keysig", "-1", "2", "--input",
+                             input("241000\t91 3C 64\n300000\t91 40 64\n500000\t91 3E 64\n600000\t81 3E 00\n"
                                    "2000000\t81 3C 00\n"),
                              song});
     ASSERT_EQ(exitCode, 0) << errors;
-    ASSERT_EQ(lines.size(), 17u + 4u + 48u) << "the note-offs after the stop send nothing";
-    EXPECT_EQ(Lines(lines.begin() + 17, lines.begin() + 21),
-              (Lines{"0 90 3E 64", "241 91 3C 64", "500 91 3E 64", "500 80 3E 00"}));
+    ASSERT_EQ(lines.size(), 17u + 5u + 48u) << "the note-offs after the stop send nothing";
+    EXPECT_EQ(Lines(lines.begin() + 17, lines.begin() + 22),
+              (Lines{"0 90 3E 64", "241 91 3C 64", "300 91 3F 64", "500 91 3E 64", "500 80 3E 00"}));
     EXPECT_EQ(lines.back(), "510 BF 7B 00");
 }

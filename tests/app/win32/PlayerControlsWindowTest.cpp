@@ -6,9 +6,6 @@
 // DROPFILES, after <windows.h>
 #include <shlobj.h>
 
-#include <set>
-#include <tuple>
-
 #include "app/win32/HotKeyTable.h"
 #include "effects/win32/EffectDialogIds.h"
 #include "playback/SmfWriter.h"
@@ -79,33 +76,6 @@ class PlayerControlsWindowTest : public WindowTest {
 };
 
 }  // namespace
-
-// The key codes, which the native tests take on trust: every stroke bound once, as a virtual key.
-TEST_F(PlayerControlsWindowTest, EachHotKeyStrokeIsBoundToItsOwnCommand) {
-    using Stroke = std::tuple<int, bool, int>;  // virtual key, Ctrl, command
-    const std::set<Stroke> strokes = {{VK_SPACE, false, IDM_HOTKEY_SPACE},
-                                      {'O', true, IDM_HOTKEY_CTRL_O},
-                                      {VK_UP, false, IDM_HOTKEY_UP},
-                                      {VK_DOWN, false, IDM_HOTKEY_DOWN},
-                                      {VK_LEFT, false, IDM_HOTKEY_LEFT},
-                                      {VK_RIGHT, false, IDM_HOTKEY_RIGHT},
-                                      {VK_PRIOR, false, IDM_HOTKEY_PAGE_UP},
-                                      {VK_NEXT, false, IDM_HOTKEY_PAGE_DOWN},
-                                      {VK_LEFT, true, IDM_HOTKEY_CTRL_LEFT},
-                                      {VK_RIGHT, true, IDM_HOTKEY_CTRL_RIGHT},
-                                      {VK_HOME, false, IDM_HOTKEY_HOME},
-                                      {VK_NEXT, true, IDM_HOTKEY_CTRL_PAGE_DOWN},
-                                      {VK_PRIOR, true, IDM_HOTKEY_CTRL_PAGE_UP}};
-    ACCEL entries[32];
-    const int count = CopyAcceleratorTableW(hotKeys, entries, 32);
-    std::set<Stroke> bound;
-    for (int i = 0; i < count; ++i) {
-        EXPECT_TRUE(entries[i].fVirt & FVIRTKEY);
-        bound.insert({entries[i].key, (entries[i].fVirt & FCONTROL) != 0, entries[i].cmd});
-    }
-    EXPECT_EQ(count, 13);
-    EXPECT_EQ(bound, strokes);
-}
 
 TEST_F(PlayerControlsWindowTest, ADropOpensTheFirstFileAndQueuesTheFurtherSongs) {
     drop(hwnd(), std::wstring(L"d.mid\0notes.txt\0e.MIDI\0", 23));

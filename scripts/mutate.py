@@ -1,0 +1,332 @@
+#!/usr/bin/env python3
+"""Plants simple faults one at a time in the portable sources and lists those the native tests miss.
+
+Called by scripts/mutate.sh, which says how to use it. The sources are copied into a tree of their own
+(build/mutate/src) and built there (build/mutate/build), so the working tree and build/native are never
+touched; each mutant is written over its file in that copy and the file is put back before the next one,
+also when the run is stopped."""
+
+import argparse
+import hashlib
+import os
+import random
+import re
+import shutil
+import signal
+import subprocess
+import sys
+import time
+
+TOP = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+WORK = os.path.join(TOP, "build", "mutate")
+MIRROR = os.path.join(WORK, "src")
+TREE = os.path.join(WORK, "build")
+IGNORE = os.path.join(TOP, "tests", "mutation-ignore.txt")
+PORTABLE = ["app", "effects", "playback", "images", "generators", "tones", "resources/skin"]
+# Tests that take seconds run after the rest, so that most mutants are caught quickly.
+SLOW = "CrossThread*:WavRenderTest.*"
+
+COMPARISONS = {"<": "<=", "<=": "<", ">": ">=", ">=": ">", "==": "!=", "!=": "=="}
+ARITHMETIC = {"+": "-", "-": "+", "*": "/", "/": "*", "%": "*", "+=": "-=", "-=": "+=", "&&": "||",
+              "||": "&&", "<<": ">>", ">>": "<<", "&": "|", "|": "&"}
+# A binary operator as clang-format writes it: a space either side.
+BINARY = re.compile(r"(?<= )(<=|>=|==|!=|\+=|-=|&&|\|\||<<|>>|[<>+\-*/%&|])(?= )")
+NUMBER = re.compile(r"(?<![\w.'])(0x[0-9A-Fa-f]+|\d+)(u|U|ull|ULL|ll|LL|l|L|u8)?(?![\w.'])")
+INCREMENT = re.compile(r"(\+\+|--)")
+BOOLEAN = re.compile(r"\b(true|false)\b")
+NOT = re.compile(r"(?<=[(\s])!(?=[\w(])")
+IF = re.compile(r"\b(if|while) \(")
+ENUM = re.compile(r"enum\s+class\s+(\w+)(?:\s*:\s*[\w:]+)?\s*\{([^}]*)\}", re.S)
+STATEMENT_START = re.compile(r"^\s*[A-Za-z_][\w:.\->\[\]()]*\s*(\(|=|\+=|-=|\.|->|\+\+|--|<<|\[)")
+DECLARATION = re.compile(r"^\s*(const\s+)?(auto|int|bool|size_t|uint\w*|int\w*|double|float|char|std::|unsigned)\b")
+
+
+def sources(paths):
+    found = []
+    for path in paths:
+        full = os.path.join(TOP, path)
+        if os.path.isfile(full):
+            found.append(path)
+            continue
+        for name in sorted(os.listdir(full)):
+            if name.endswith((".cpp", ".h")) and os.path.isfile(os.path.join(full, name)):
+                if not name.startswith("ToneLists"):  # generated tables: a changed entry is a data change
+                    found.append(os.path.join(path, name))
+    return found
+
+
+def code_of(line):
+    """The line with string and character literals blanked and any // comment cut, so that operators
+    and numbers inside them are not taken for code."""
+    out, quote, i = [], None, 0
+    while i < len(line):
+        c = line[i]
+        if quote:
+            if c == "\\":
+                out.append("__")
+                i += 2
+                continue
+            out.append(c if c == quote else "_")
+            if c == quote:
+                quote = None
+        elif c in "\"'":
+            if c == "'" and i > 0 and line[i - 1].isalnum():  # a digit separator
+                out.append(c)
+            else:
+                quote = c
+                out.append(c)
+        elif line.startswith("//", i):
+            break
+        else:
+            out.append(c)
+        i += 1
+    return "".join(out)
+
+
+def enums():
+    """Each enum class's enumerators in order, read from every portable header."""
+    table = {}
+    for path in sources(PORTABLE):
+        text = open(os.path.join(TOP, path), encoding="utf-8").read()
+        for name, body in ENUM.findall(text):
+            body = re.sub(r"//[^\n]*", "", body)
+            names = [part.split("=")[0].strip() for part in body.split(",")]
+            table[name] = [n for n in names if n]
+    return table
+
+
+def paren_end(code, start):
+    depth = 0
+    for i in range(start, len(code)):
+        if code[i] == "(":
+            depth += 1
+        elif code[i] == ")":
+            depth -= 1
+            if depth == 0:
+                return i
+    return -1
+
+
+def line_mutants(line, code, previous, enum_table):
+    """(new line, kind) for every simple fault this line can take."""
+    stripped = code.strip()
+    if not stripped or stripped.startswith(("#", "static_assert", "template", "*", "/*")):
+        return
+    if "operator" in code:
+        return
+    for m in BINARY.finditer(code):
+        op = m.group(1)
+        if op in ("<", ">") and re.search(r"\w<|>\w|<\w", code[max(0, m.start() - 2):m.end() + 2]):
+            continue
+        if op in ("&&", "||") and len(re.findall(r"&&|\|\|", code)) > 1:
+            continue  # "a || b && c" does not build with -Werror=parentheses
+        new = COMPARISONS.get(op) or ARITHMETIC.get(op)
+        if new:
+            yield line[:m.start()] + new + line[m.end():], "operator"
+    for m in NUMBER.finditer(code):
+        literal = m.group(1)
+        if re.search(r"\[\s*$", code[:m.start()]) and DECLARATION.match(code):
+            continue  # an array's size: the change would not compile or would only waste a slot
+        value = int(literal, 16) if literal.startswith("0x") else int(literal)
+        text = hex(value + 1) if literal.startswith("0x") else str(value + 1)
+        yield line[:m.start()] + text + line[m.start() + len(literal):], "constant"
+    for m in INCREMENT.finditer(code):
+        yield line[:m.start()] + ("--" if m.group(1) == "++" else "++") + line[m.end():], "operator"
+    for m in BOOLEAN.finditer(code):
+        yield line[:m.start()] + ("false" if m.group(1) == "true" else "true") + line[m.end():], "boolean"
+    for m in NOT.finditer(code):
+        yield line[:m.start()] + line[m.end():], "boolean"
+    for m in IF.finditer(code):
+        end = paren_end(code, m.end() - 1)
+        if end > 0:
+            yield line[:m.end()] + "!(" + line[m.end():end] + ")" + line[end:], "boolean"
+    if "case " not in code:
+        for m in re.finditer(r"\b(\w+)::(\w+)\b", code):
+            values = enum_table.get(m.group(1))
+            if values and m.group(2) in values:
+                index = values.index(m.group(2))
+                neighbour = values[index + 1] if index + 1 < len(values) else values[index - 1] if index else None
+                if neighbour:
+                    yield line[:m.start(2)] + neighbour + line[m.end(2):], "enum"
+    prev = previous.rstrip()
+    if (stripped.endswith(";") and STATEMENT_START.match(code) and not DECLARATION.match(code)
+            and (not prev or prev.endswith((";", "{", "}", ":"))) and not stripped.startswith(("return", "using"))):
+        indent = line[:len(line) - len(line.lstrip())]
+        yield indent + ";  // dropped\n", "statement"
+
+
+def sites(files, enum_table):
+    found = []
+    for path in files:
+        lines = open(os.path.join(TOP, path), encoding="utf-8").readlines()
+        in_block = False
+        previous = ""
+        for number, line in enumerate(lines, 1):
+            code = code_of(line)
+            if in_block:
+                if "*/" in code:
+                    in_block = False
+                previous = line
+                continue
+            if "/*" in code and "*/" not in code:
+                in_block = True
+                continue
+            seen = set()
+            for new, kind in line_mutants(line, code, previous, enum_table):
+                if new != line and new not in seen:
+                    seen.add(new)
+                    found.append((path, number, line, new, kind))
+            if code.strip():
+                previous = code
+    return found
+
+
+def key(site):
+    path, _, old, new, _ = site
+    return "%s: %s => %s" % (path, old.strip(), new.strip())
+
+
+def ignored():
+    table = set()
+    if os.path.exists(IGNORE):
+        for line in open(IGNORE, encoding="utf-8"):
+            if line.strip() and not line.startswith("#"):
+                table.add(line.split("  ## ")[0].strip())
+    return table
+
+
+def mirror():
+    """The tracked and new files of the working tree, copied into the mutants' own source tree."""
+    listed = subprocess.run(["git", "ls-files", "--cached", "--others", "--exclude-standard", "-z"], cwd=TOP,
+                            check=True, capture_output=True).stdout.decode().split("\0")
+    for path in filter(None, listed):
+        source, target = os.path.join(TOP, path), os.path.join(MIRROR, path)
+        if not os.path.isfile(source):
+            continue
+        os.makedirs(os.path.dirname(target), exist_ok=True)
+        if not os.path.exists(target) or open(source, "rb").read() != open(target, "rb").read():
+            shutil.copy2(source, target)
+            os.utime(target)  # newer than any object built from an earlier copy
+
+
+def run(command, timeout=None, **kw):
+    env = dict(os.environ, CCACHE_BASEDIR=MIRROR)
+    try:
+        return subprocess.run(command, env=env, timeout=timeout, capture_output=True, **kw).returncode
+    except subprocess.TimeoutExpired:
+        return "timeout"
+
+
+def suite(path):
+    """The test program that sees a file: the skin generator's art is checked by the skin's own tests, which
+    draw the skin as the build does."""
+    return ("resources/velmira_skin_tests" if path.startswith("resources/skin/") else "velmira_tests")
+
+
+def build(path, timeout):
+    target = os.path.basename(suite(path))
+    return run(["cmake", "--build", TREE, "--target", target], timeout * 5) == 0
+
+
+def tests_fail(path, test_filter, timeout):
+    binary = [os.path.join(TREE, suite(path)), "--gtest_fail_fast", "--gtest_brief=1"]
+    if suite(path) != "velmira_tests":
+        return run(binary, timeout) != 0
+    if test_filter:
+        return run(binary + ["--gtest_filter=" + test_filter], timeout) != 0
+    return (run(binary + ["--gtest_filter=-" + SLOW], timeout) != 0
+            or run(binary + ["--gtest_filter=" + SLOW], timeout) != 0)
+
+
+def stop(signum, frame):
+    raise KeyboardInterrupt
+
+
+def main():
+    # Ctrl+C, or a kill, puts the mutated file back (the finally below) before the runner ends; also when it
+    # was started in the background, where SIGINT comes ignored.
+    signal.signal(signal.SIGINT, stop)
+    signal.signal(signal.SIGTERM, stop)
+    parser = argparse.ArgumentParser(description=__doc__.split("\n")[0])
+    parser.add_argument("paths", nargs="*", help="folders or files (default: every portable folder)")
+    parser.add_argument("--every", type=int, default=1, help="sample: one site in N, chosen by the seed")
+    parser.add_argument("--seed", type=int, default=None, help="the sample's seed (printed when chosen)")
+    parser.add_argument("--filter", default="", help="a gtest filter instead of the whole suite")
+    parser.add_argument("--list", action="store_true", help="list the sites and plant nothing")
+    parser.add_argument("--sources-only", action="store_true",
+                        help="leave out the headers, whose mutants rebuild much of the tree")
+    parser.add_argument("--timeout", type=int, default=120, help="seconds before a test run counts as hung")
+    args = parser.parse_args()
+
+    files = sources(args.paths or PORTABLE)
+    if args.sources_only:
+        files = [f for f in files if f.endswith(".cpp")]
+    chosen = sites(files, enums())
+    if args.every > 1:  # sampled before the ignore list is applied, so that a seed keeps its sites
+        seed = args.seed if args.seed is not None else random.randrange(1 << 16)
+        print("sample: one in %d, seed %d" % (args.every, seed), flush=True)
+        picked = set(random.Random(seed).sample(range(len(chosen)), (len(chosen) + args.every - 1) // args.every))
+        chosen = [s for i, s in enumerate(chosen) if i in picked]
+    skip = ignored()
+    listed = [s for s in chosen if key(s) in skip]
+    chosen = [s for s in chosen if key(s) not in skip]
+    if args.list:
+        for s in chosen:
+            print("%s:%d: [%s] %s" % (s[0], s[1], s[4], key(s).split(": ", 1)[1]))
+        return 0
+
+    mirror()
+    config = ["cmake", "-S", MIRROR, "-B", TREE, "-G", "Ninja", "-DCMAKE_BUILD_TYPE=Release",
+              # -O1: a mutant builds in half the time, and the tests need no more speed than that
+              "-DCMAKE_CXX_FLAGS_RELEASE=-O1 -DNDEBUG", "-DCMAKE_CXX_COMPILER_LAUNCHER=ccache"]
+    checked = {suite(s[0]): s[0] for s in chosen}.values()
+    if run(config) != 0 or not all(build(path, args.timeout) for path in checked):
+        print("the unchanged sources do not build in %s" % TREE, file=sys.stderr)
+        return 2
+    if any(tests_fail(path, args.filter, args.timeout) for path in checked):
+        print("the tests fail on the unchanged sources", file=sys.stderr)
+        return 2
+
+    survivors, unbuilt, started = [], 0, time.time()
+    print("%d sites (%d in the ignore list left out)" % (len(chosen), len(listed)), flush=True)
+    for count, site in enumerate(chosen, 1):
+        path, number, old, new, kind = site
+        target = os.path.join(MIRROR, path)
+        original = open(target, encoding="utf-8").readlines()
+        if original[number - 1] != old:
+            print("%s changed since the sites were listed" % path, file=sys.stderr)
+            return 2
+        mutated = original[:]
+        mutated[number - 1] = new
+        previous = signal.signal(signal.SIGINT, signal.SIG_IGN)  # the file is whole again before any stop
+        open(target, "w", encoding="utf-8").writelines(mutated)
+        signal.signal(signal.SIGINT, previous)
+        try:
+            if not build(path, args.timeout):
+                unbuilt += 1
+                outcome = "does not build"
+            elif tests_fail(path, args.filter, args.timeout):
+                outcome = "caught"
+            else:
+                survivors.append(site)
+                outcome = "SURVIVED"
+        finally:
+            signal.signal(signal.SIGINT, signal.SIG_IGN)
+            open(target, "w", encoding="utf-8").writelines(original)
+            os.utime(target)
+            signal.signal(signal.SIGINT, previous)
+        change = ": " + key(site).split(": ", 1)[1] if outcome == "SURVIVED" else ""
+        print("[%d/%d] %s:%d: %s (%s)%s" % (count, len(chosen), path, number, outcome, kind, change), flush=True)
+
+    print("\n%d sites, %d did not build, %d survived, in %d s" %
+          (len(chosen), unbuilt, len(survivors), time.time() - started))
+    for s in survivors:
+        print("survivor %s:%d: %s" % (s[0], s[1], key(s).split(": ", 1)[1]))
+    built = len(chosen) - unbuilt
+    if built:
+        print("survivors: %.1f %% of the %d mutants that built" % (100.0 * len(survivors) / built, built))
+    return 1 if survivors else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

@@ -1,0 +1,68 @@
+// "MIDI入力": a choice opens its device and is kept by name; the saved name finds its device at start-up in
+// whatever place the system lists it, and a missing or failing device means "なし".
+#include <gtest/gtest.h>
+
+#include "app/MidiInputMenu.h"
+#include "tests/support/ScriptedPlatform.h"
+
+namespace {
+struct Inputs : MidiInputPort, MidiInputSink {
+    std::vector<std::string> inputDeviceNames() override { return names; }
+    std::optional<std::string> openInput(int device, MidiInputSink&) override {
+        opened.push_back(device);
+        if (names[size_t(device)] == "broken") return std::string("busy");
+        return std::nullopt;
+    }
+    void closeInput() override { ++closed; }
+    void showInputItems(const std::vector<std::string>& items) override { shown = items; }
+    void receive(const uint8_t*, size_t) override {}
+
+    std::vector<std::string> names = {"Keys A", "broken", "Keys B"}, shown;
+    std::vector<int> opened;
+    int closed = 0;
+};
+
+struct MidiInputMenuTest : testing::Test {
+    Inputs inputs;
+    ScriptedPlatform window;
+    std::string saved;
+    MidiInputMenu menu{inputs, inputs, window, saved};
+};
+}  // namespace
+
+TEST_F(MidiInputMenuTest, AChoiceOpensItsDeviceIsSavedByNameAndNoneClosesIt) {
+    menu.restore();
+    EXPECT_EQ(inputs.shown, inputs.names);
+    EXPECT_TRUE(inputs.opened.empty()) << "nothing saved: なし";
+    EXPECT_TRUE(menu.checked(MidiInputMenu::noneItem));
+    menu.run(MidiInputMenu::firstDeviceItem + 2);
+    EXPECT_EQ(saved, "Keys B");
+    EXPECT_TRUE(menu.checked(MidiInputMenu::firstDeviceItem + 2));
+    EXPECT_FALSE(menu.checked(MidiInputMenu::noneItem));
+    menu.run(MidiInputMenu::firstDeviceItem + 3);  // no such device
+    EXPECT_EQ(saved, "Keys B");
+    menu.run(MidiInputMenu::firstDeviceItem + 1);
+    EXPECT_EQ(saved, "");
+    EXPECT_EQ(window.messages, std::vector<std::string>{midiInputFailureText("busy")});
+    EXPECT_TRUE(menu.checked(MidiInputMenu::noneItem));
+    menu.run(MidiInputMenu::firstDeviceItem);
+    menu.run(MidiInputMenu::noneItem);
+    EXPECT_EQ(saved, "");
+    EXPECT_EQ(inputs.opened, (std::vector<int>{2, 1, 0}));
+    EXPECT_EQ(inputs.closed, 2);
+}
+
+TEST_F(MidiInputMenuTest, TheSavedNameOpensItsDeviceWhereverItIsListedAndAMissingOneMeansNone) {
+    saved = "Keys B";
+    inputs.names = {"Keys B", "Keys A"};
+    menu.restore();
+    EXPECT_EQ(inputs.opened, std::vector<int>{0});
+    EXPECT_TRUE(menu.checked(MidiInputMenu::firstDeviceItem));
+    menu.close();
+    saved = "Keys C";
+    menu.restore();
+    EXPECT_EQ(inputs.opened.size(), 1u);
+    EXPECT_TRUE(menu.checked(MidiInputMenu::noneItem));
+    EXPECT_EQ(saved, "Keys C") << "kept for the day it is back";
+    EXPECT_TRUE(window.messages.empty());
+}
