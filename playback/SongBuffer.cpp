@@ -19,6 +19,7 @@ uint32_t readBe32(const SongBuffer& song, int64_t pos) {
 void SongBuffer::assign(std::vector<uint8_t> image) {
     image_ = std::move(image);
     trackPositions_.fill(0);
+    trackEnds_.fill(0);
 }
 
 void SongBuffer::readHeader() {
@@ -30,6 +31,7 @@ void SongBuffer::readHeader() {
 
 void SongBuffer::prepareTracks() {
     trackPositions_.fill(0);
+    trackEnds_.fill(0);
     int64_t chunk = headerSize;
     for (int track = 0; track < trackCount_; ++track) {
         const int64_t events = chunk + chunkHeaderSize;
@@ -38,6 +40,7 @@ void SongBuffer::prepareTracks() {
         if (!contains(events)) break;
         trackPositions_[size_t(track)] = int32_t(events);
         chunk = events + readBe32(*this, chunk + 4);
+        trackEnds_[size_t(track)] = std::min(chunk, int64_t(image_.size()));
     }
 }
 
