@@ -66,11 +66,12 @@ windows_path() { printf 'Z:%s' "$(realpath -m "$1" | tr / '\\')"; }
 printf 'MThd\0\0\0\6\0\0\0\1\0\140MTrk\0\0\0\15\0\220\74\144\203\140\200\74\100\0\377\57\0' >"$work/song.mid"
 plays_song() {  # FOLDER LABEL
   local recording=$work/recording-$2.txt
-  rm -f "$recording"
+  rm -f "$recording" "$recording".*.part
   win "$1/velmira.exe" "/out:record=$(windows_path "$recording")" /play "$(windows_path "$work/song.mid")" \
     >/dev/null 2>&1 &
   local program=$!
-  for _ in $(seq 300); do grep -q ' 90 3C 64' "$recording" 2>/dev/null && break; sleep 0.2; done
+  # The lines go to a temporary file beside the recording until the program ends.
+  for _ in $(seq 300); do grep -q ' 90 3C 64' "$recording".*.part 2>/dev/null && break; sleep 0.2; done
   win "$build/tools/velmira-poke.exe" close >/dev/null 2>&1
   for _ in $(seq 50); do kill -0 "$program" 2>/dev/null || break; sleep 0.2; done
   grep -q ' 90 3C 64' "$recording" 2>/dev/null || fail "$2: the program did not play the song from $1"
