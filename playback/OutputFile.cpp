@@ -27,11 +27,15 @@ fs::path temporaryBeside(const fs::path& target) {
 }
 }  // namespace
 
-OutputFile::OutputFile(const std::string& path) : path_(path) {
-    const fs::path target = fs::u8path(path);
+OutputFile::OutputFile(const std::string& path) {
+    if (path.empty()) return;
+    fs::path target = fs::u8path(path);
     std::error_code noThrow;
-    const fs::file_status status = fs::status(target, noThrow);
-    if (path.empty() || (fs::exists(status) && !fs::is_regular_file(status))) return;
+    if (fs::exists(fs::symlink_status(target, noThrow))) {
+        target = fs::canonical(target, noThrow);  // a link that leads nowhere is refused here
+        if (noThrow || !fs::is_regular_file(target, noThrow)) return;
+    }
+    path_ = target.u8string();
     const fs::path temporary = temporaryBeside(target);
     if (temporary.empty()) return;
     temporaryPath_ = temporary.u8string();
@@ -85,12 +89,13 @@ bool writeFileWhole(const std::string& path, const std::vector<uint8_t>& bytes) 
 }
 
 bool sameFile(const std::string& a, const std::string& b) {
-    const fs::path first = fs::u8path(a);
-    const fs::path second = fs::u8path(b);
     std::error_code noThrow;
+    const fs::path first = fs::absolute(fs::u8path(a), noThrow);
+    const fs::path second = fs::absolute(fs::u8path(b), noThrow);
     if (fs::equivalent(first, second, noThrow)) return true;
-    const fs::path firstWhole = fs::weakly_canonical(first, noThrow);
-    if (noThrow) return first.lexically_normal() == second.lexically_normal();
-    const fs::path secondWhole = fs::weakly_canonical(second, noThrow);
-    return !noThrow && firstWhole == secondWhole;
+    std::error_code firstFailed, secondFailed;
+    const fs::path firstWhole = fs::weakly_canonical(first, firstFailed);
+    const fs::path secondWhole = fs::weakly_canonical(second, secondFailed);
+    if (firstFailed || secondFailed) return first.lexically_normal() == second.lexically_normal();
+    return firstWhole == secondWhole;
 }

@@ -9,7 +9,8 @@
 // cleanly does it take the target's place. A full disk, a missing folder or a program that stops early
 // leaves no file that looks complete, and an earlier file of that name stays as it was until then.
 // A target that exists but is no regular file (a folder, a device, a pipe) is refused: renaming over
-// it would replace the device rather than write to it.
+// it would replace the device rather than write to it. A symbolic link is followed, so that the link stays
+// and the file it leads to is replaced.
 //
 // One thread at a time; the owner says which.
 class OutputFile {

@@ -114,26 +114,19 @@ TEST_F(RenderCommandTest, RefusesInputsItCannotReadWhole) {
 // run fails and none of the others is left either, nor a temporary file.
 TEST_F(RenderCommandTest, AnOutputThatFailsLeavesNoFileOfAnyOutput) {
     const std::string lineEnds = write("lines.txt", std::vector<uint8_t>(300, '\n'));  // an 81-byte song
+    const std::string mid = path("a.mid"), missing = path("missing/x.txt"), txt = path("a.txt");
     const Lines before = entries();
     const struct {
         Lines arguments;
-        std::string error;
+        std::string failed;
         rlim_t room;
     } cases[] = {
-        {{"--smf", path("a.mid"), "--out", "/dev/full", song_},
-         "/dev/full: cannot be written\n",
-         RLIM_INFINITY},
-        {{"--smf", path("a.mid"), "--out", path("missing/x.txt"), song_},
-         path("missing/x.txt") + ": cannot be written\n",
-         RLIM_INFINITY},
-        {{"--out", path("a.txt"), "--smf", path("a.mid"), song_},
-         path("a.txt") + ": cannot be written\n",
-         500},
-        {{"--wav", path("a.wav"), song_}, path("a.wav") + ": cannot be written\n", 100000},
+        {{"--smf", mid, "--out", "/dev/full", song_}, "/dev/full", RLIM_INFINITY},
+        {{"--smf", mid, "--out", missing, song_}, missing, RLIM_INFINITY},
+        {{"--out", txt, "--smf", mid, song_}, txt, 500},
+        {{"--wav", path("a.wav"), song_}, path("a.wav"), 100000},
         // A song small enough to stay in the stream's buffer until the file is closed.
-        {{"--song-out", path("made.mid"), "--from-text", lineEnds},
-         path("made.mid") + ": cannot be written\n",
-         50},
+        {{"--song-out", mid, "--from-text", lineEnds}, mid, 50},
     };
     for (const auto& c : cases) {
         {
@@ -141,23 +134,29 @@ TEST_F(RenderCommandTest, AnOutputThatFailsLeavesNoFileOfAnyOutput) {
             run(c.arguments);
         }
         EXPECT_EQ(exitCode, 1) << c.arguments[1];
-        EXPECT_EQ(errors, c.error);
+        EXPECT_EQ(errors, c.failed + ": cannot be written\n");
         EXPECT_EQ(entries(), before) << c.arguments[1];
     }
 }
 
-// Writing over what is read, or two outputs into one file, would leave neither whole.
-TEST_F(RenderCommandTest, RefusesAnOutputThatNamesAnInputOrAnotherOutput) {
+// Writing over what is read, or two outputs into one file, would leave neither whole. A link stays a link:
+// the file it leads to takes the output.
+TEST_F(RenderCommandTest, RefusesAnOutputThatNamesAnInputOrAnotherOutputAndWritesThroughALink) {
     const std::vector<uint8_t> song = read("song.mid");
     for (const Lines& clash :
-         {Lines{"--smf", song_, song_}, Lines{"--out", path("x"), "--smf", path("x"), song_},
-          Lines{"--wav", folder.string() + "/./x", "--out", path("x"), song_}}) {
+         {Lines{"--smf", song_, song_}, Lines{"--out", path("x"), "--wav", path("x"), song_},
+          Lines{"--out", "x", "--smf", "./x", song_}}) {
         run(clash);
         EXPECT_EQ(exitCode, 2) << clash[1];
         EXPECT_NE(errors.find("would write over"), std::string::npos) << errors;
     }
     EXPECT_EQ(read("song.mid"), song);
     EXPECT_EQ(entries(), Lines{"song.mid"});
+
+    std::filesystem::create_symlink(write("target.txt", {'o', 'l', 'd'}), path("link.txt"));
+    run({"--out", path("link.txt"), song_});
+    EXPECT_TRUE(std::filesystem::is_symlink(path("link.txt")));
+    EXPECT_EQ(readLines("target.txt").size(), 17u + 5u + 48u);
 }
 
 // A generated song is written as built and played as written (the songs' content is the generators' tests').

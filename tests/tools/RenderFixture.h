@@ -65,23 +65,16 @@ class ScratchFolderTest : public testing::Test {
 };
 
 // A full disk as this process sees it, until the end of the scope: no file grows past |bytes|, and the write
-// that would fails (instead of raising SIGXFSZ).
-class FullDisk {
-  public:
-    explicit FullDisk(rlim_t bytes) : oldHandler_(std::signal(SIGXFSZ, SIG_IGN)) {
-        getrlimit(RLIMIT_FSIZE, &old_);
-        rlimit limit = old_;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
+// that would fails (instead of raising SIGXFSZ, which the tests ignore from then on).
+struct FullDisk {
+    explicit FullDisk(rlim_t bytes) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &old);
+        const rlimit full{bytes, old.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &full);
     }
-    ~FullDisk() {
-        setrlimit(RLIMIT_FSIZE, &old_);
-        std::signal(SIGXFSZ, oldHandler_);
-    }
-
-  private:
-    rlimit old_{};
-    void (*oldHandler_)(int);
+    ~FullDisk() { setrlimit(RLIMIT_FSIZE, &old); }
+    rlimit old{};
 };
 
 // velmira-render run in-process: standard output as lines, the exit code and standard error kept.
