@@ -33,9 +33,14 @@ if [ -x "$folder/wine-run.sh" ]; then
 else
   # Debian's wine wrapper takes the 32-bit loader whenever it is installed, even where the kernel refuses
   # 32-bit code: try it, as the test command does, and take the 64-bit loader there.
-  wine=wine
-  if ! /usr/lib/wine/wine --version >/dev/null 2>&1 && [ -x /usr/lib/wine/wine64 ]; then wine=/usr/lib/wine/wine64; fi
-  runner=(env LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8 "${VELMIRA_WINE:-$wine}")
+  if [ -n "${VELMIRA_WINE:-}" ]; then
+    wine=("$VELMIRA_WINE")
+  elif ! /usr/lib/wine/wine --version >/dev/null 2>&1 && [ -x /usr/lib/wine/wine64 ]; then
+    wine=(WINELOADER=/usr/lib/wine/wine64 /usr/lib/wine/wine64)
+  else
+    wine=(wine)
+  fi
+  runner=(env LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8 "${wine[@]}")
 fi
 for tool in desktop-file-validate wrestool icotool; do
   command -v "$tool" >/dev/null || { echo "install-desktop: $tool is missing (run scripts/install-deps.sh)" >&2; exit 1; }
