@@ -25,6 +25,16 @@ fs::path temporaryBeside(const fs::path& target) {
     }
     return {};
 }
+
+// A path as names are compared: Windows' file names are the same file whatever the case of their letters.
+std::string comparable(const fs::path& path) {
+    std::string text = path.lexically_normal().u8string();
+#ifdef _WIN32
+    for (char& c : text)
+        if (c >= 'A' && c <= 'Z') c = char(c - 'A' + 'a');
+#endif
+    return text;
+}
 }  // namespace
 
 OutputFile::OutputFile(const std::string& path) {
@@ -96,6 +106,6 @@ bool sameFile(const std::string& a, const std::string& b) {
     std::error_code firstFailed, secondFailed;
     const fs::path firstWhole = fs::weakly_canonical(first, firstFailed);
     const fs::path secondWhole = fs::weakly_canonical(second, secondFailed);
-    if (firstFailed || secondFailed) return first.lexically_normal() == second.lexically_normal();
-    return firstWhole == secondWhole;
+    if (firstFailed || secondFailed) return comparable(first) == comparable(second);
+    return comparable(firstWhole) == comparable(secondWhole);
 }
