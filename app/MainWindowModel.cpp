@@ -208,10 +208,6 @@ void MainWindowModel::loadSettings() {
 void MainWindowModel::onDestroy() {
     if (engine_.player().playing()) engine_.player().stopPlayback(Player::userStop);
     if (midiInputMenu_) midiInputMenu_->menu().close();
-    const SongList& songs = engine_.selection().songs;
-    settings_.settings().songList.clear();
-    for (int entry = 0; entry < songs.count(); ++entry)
-        settings_.settings().songList.push_back(songs.at(entry));
     settings_.save(face_, skin_);
 }
 
@@ -225,6 +221,10 @@ int MainWindowModel::songListAction(SongListWindow::Action action, int row) {
 
 void MainWindowModel::songListMayHaveChanged() {
     if (songListWindow_) songListWindow_->menu().refresh();
+    const SongList& songs = engine_.selection().songs;
+    std::vector<std::string> paths;
+    for (int entry = 0; entry < songs.count(); ++entry) paths.push_back(songs.at(entry));
+    settings_.keepSongList(std::move(paths));
 }
 
 void MainWindowModel::resetForPlayback() {

@@ -103,16 +103,17 @@ class MainWindowModel : private PlayerHost,
     void openHistoryFile(const std::string& path) override { songs_.openHistoryFile(path); }
     void historyItemsChanged() override { settings_.historyChanged(); }
     bool effectDialogOpen() const override { return face_.effectDialogOpen; }
-    bool openSongListEntry() override { return songs_.openSongListEntry(); }
+    bool openSongListEntry(int direction) override { return songs_.openSongListEntry(direction); }
     void startPlayback() override { engine_.player().startPlayback(); }
     void showMessage(const std::string& text) override { ports_.window.showMessage(text); }
+    void showInformation(const std::string& text) override { ports_.window.showInformation(text); }
     bool askYesNo(const std::string& question) override { return ports_.window.askYesNo(question); }
     void postClose() override { ports_.window.postClose(); }
 
     MenuArea* areaFor(int id) const;
     void changeChannelTone(int channel);
     bool afterFaceControl(bool passOn);
-    // The song list or the loaded song may have changed: its window follows.
+    // The song list or the loaded song may have changed: its window follows, and the list is kept.
     void songListMayHaveChanged();
 
     PlatformPorts ports_;

@@ -23,7 +23,7 @@ void MidiOutMenu::start() {
     const auto found = std::find(devices_.begin(), devices_.end(), savedName_);
     // The mapper is open already; the name stays for the day the device is back.
     if (found == devices_.end()) return window_.showMessage(midiOutFallbackText(savedName_));
-    choose(int(found - devices_.begin()));
+    open(int(found - devices_.begin()));
 }
 
 int MidiOutMenu::deviceOf(int id) const {
@@ -36,14 +36,17 @@ bool MidiOutMenu::handles(int id) const {
 }
 
 void MidiOutMenu::run(int id) {
-    if (handles(id) && !playing_()) choose(deviceOf(id));
+    if (!handles(id) || playing_()) return;
+    const int device = deviceOf(id);
+    savedName_ = device == mapperDevice ? std::string() : devices_[size_t(device)];
+    open(device);
 }
 
 bool MidiOutMenu::checked(int id) const {
     return handles(id) && deviceOf(id) == chosen_;
 }
 
-void MidiOutMenu::choose(int device) {
+void MidiOutMenu::open(int device) {
     if (device == chosen_) return;
     if (!port_.reopenMidiOut(device)) {
         if (device == mapperDevice) return;  // nothing left to fall back to; the device's errors will tell
@@ -52,5 +55,4 @@ void MidiOutMenu::choose(int device) {
         port_.reopenMidiOut(device);
     }
     chosen_ = device;
-    savedName_ = device == mapperDevice ? std::string() : devices_[size_t(device)];
 }

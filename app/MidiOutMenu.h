@@ -20,8 +20,10 @@ class MidiOutPort {
 
 // "MIDI出力" of the "音源" menu: the MIDI mapper (the default) or one of the system's output devices, kept in
 // the settings by its name ("MidiOut", empty for the mapper). Like the sound module, it changes only while
-// no song plays; the output is opened again at once. A device that cannot be opened gives way to the mapper,
-// with one message; so does a saved device that is missing at start-up, whose name is kept for its return.
+// no song plays; the output is opened again at once. Every choice, of the item ticked already too, is the
+// user's and is kept, so that choosing the mapper forgets a device that has gone. A device that cannot be
+// opened (missing, or busy with another program) gives way to the mapper for this run, with one message,
+// and its name is kept for the next start.
 class MidiOutMenu {
   public:
     static constexpr int mapperDevice = -1;
@@ -39,7 +41,8 @@ class MidiOutMenu {
 
   private:
     int deviceOf(int id) const;
-    void choose(int device);
+    // Opens the device, or the mapper in its place.
+    void open(int device);
 
     MidiOutPort& port_;
     WindowPort& window_;

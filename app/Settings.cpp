@@ -168,6 +168,11 @@ SettingsStore::Status saveSettings(SettingsStore& store, const Settings& setting
     if (const Status status = store.writeString(Settings::userKey, midiInName, settings.midiIn);
         status != Status::ok)
         return status;
+    return saveSongList(store, settings);
+}
+
+SettingsStore::Status saveSongList(SettingsStore& store, const Settings& settings) {
+    if (!settings.usable) return Status::ok;
     return store.writeString(Settings::userKey, songListName, songListStoredForm(settings.songList));
 }
 

@@ -39,9 +39,11 @@ void keepStartFolder(Settings& settings);
 // not usable. The first failing write abandons the rest.
 SettingsStore::Status saveSettings(SettingsStore& store, const Settings& settings,
                                    const RecentFiles& history);
-// The folders and the history as saveSettings writes them, for keeping each as soon as it changes.
+// The folders, the history and the song list as saveSettings writes them, for keeping each as soon as it
+// changes.
 SettingsStore::Status saveFolders(SettingsStore& store, const Settings& settings);
 SettingsStore::Status saveHistory(SettingsStore& store, const Settings& settings, const RecentFiles& history);
+SettingsStore::Status saveSongList(SettingsStore& store, const Settings& settings);
 
 // The folder a chosen file lies in, which becomes the folder its dialog opens in next.
 std::string folderOf(const std::string& path);

@@ -37,6 +37,12 @@ void SettingsSession::keepPictureFolder(const std::string& folder) {
     saveFolders(store_, settings_);
 }
 
+void SettingsSession::keepSongList(std::vector<std::string> paths) {
+    if (paths == settings_.songList) return;
+    settings_.songList = std::move(paths);
+    saveSongList(store_, settings_);
+}
+
 void SettingsSession::showHistory() {
     port_.showHistoryItems(historyMenuItems(history_, settings_.readDir));
 }

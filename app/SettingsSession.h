@@ -6,8 +6,8 @@
 #include "playback/RecentFiles.h"
 
 // The settings over one run of the window: read from the store at start-up into the window's state, held
-// while it runs, and written back when it is destroyed. The history and the folders the user chose are also
-// written as soon as they change, so that a crash does not lose them.
+// while it runs, and written back when it is destroyed. The history, the song list and the folders the user
+// chose are also written as soon as they change, so that a crash does not lose them.
 class SettingsSession {
   public:
     SettingsSession(SettingsStore& store, SettingsPort& port) : store_(store), port_(port) {}
@@ -25,6 +25,8 @@ class SettingsSession {
     void keepSongFolder(const std::string& folder);
     const std::string& pictureFolder() const { return settings_.texDir; }
     void keepPictureFolder(const std::string& folder);
+    // The song list as it is now, kept when it differs from what was kept.
+    void keepSongList(std::vector<std::string> paths);
 
     Settings& settings() { return settings_; }
     bool usable() const { return settings_.usable; }

@@ -24,10 +24,10 @@ void SongListMenu::run(int id) {
     SongList& songs = selection_.songs;
     switch (id) {
         case IDM_SONGS_FIRST:
-            if (maySongListPlay()) playFrom(SongSelection::firstSong, 0);
+            if (maySongListPlay()) playFrom(SongSelection::firstSong, 0, +1);
             break;
         case IDM_SONGS_LAST:
-            if (maySongListPlay()) playFrom(SongSelection::lastSong, songs.count() - 1);
+            if (maySongListPlay()) playFrom(SongSelection::lastSong, songs.count() - 1, -1);
             break;
         case IDM_SONGS_LOOP:
             if (!maySongListPlay()) break;
@@ -36,7 +36,7 @@ void SongListMenu::run(int id) {
                 host_.showMessage("「一度だけ」をチェックしてください");
                 break;
             }
-            playFrom(SongSelection::loopSongs, 0);
+            playFrom(SongSelection::loopSongs, 0, +1);
             break;
         case IDM_SONGS_CLEAR:
             clearList();
@@ -81,10 +81,10 @@ bool SongListMenu::maySongListPlay() {
     return true;
 }
 
-void SongListMenu::playFrom(int mode, int index) {
+void SongListMenu::playFrom(int mode, int index, int direction) {
     selection_.mode = mode;
     selection_.songs.index = index;
-    if (host_.openSongListEntry()) host_.startPlayback();
+    if (host_.openSongListEntry(direction)) host_.startPlayback();
     // A mode left set without playback would never end: no song would finish and no stop could be made,
     // while the other commands refuse during loop play.
     if (!host_.playing()) selection_.mode = SongSelection::noSongList;
@@ -103,7 +103,7 @@ void SongListMenu::clearList() {
     }
     selection_.songs.clear();
     selection_.mode = SongSelection::noSongList;
-    host_.showMessage("曲バッファを初期化しました");
+    host_.showInformation("曲バッファを初期化しました");
 }
 
 void SongListMenu::togglePlayOnce() {

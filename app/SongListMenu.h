@@ -10,12 +10,14 @@ class SongListMenuHost {
     virtual bool playing() const = 0;
     // A modeless effect dialog is open: only its own try button may start playback then.
     virtual bool effectDialogOpen() const = 0;
-    // Opens the song-list entry at the list's index (the host tells the user when the file cannot be read).
+    // Opens the song-list entry at the list's index, or, passing over those that leave nothing to play, the
+    // first after it (direction +1) or before it (-1); the host tells the user when a file cannot be read.
     // Returns whether a song is loaded afterwards: that entry, or, when it could not be read, the song loaded
     // before it, which then plays instead.
-    virtual bool openSongListEntry() = 0;
+    virtual bool openSongListEntry(int direction) = 0;
     virtual void startPlayback() = 0;
     virtual void showMessage(const std::string& text) = 0;
+    virtual void showInformation(const std::string& text) = 0;
 };
 
 // The commands of the "選曲" menu ("最初の曲", "最後の曲", "循環再生", "初期化") and "一度だけ" of "設定",
@@ -32,7 +34,8 @@ class SongListMenu {
     // The checks shared by the three commands that start song-list play; false after telling the user why
     // not.
     bool maySongListPlay();
-    void playFrom(int mode, int index);
+    // direction: where to look on from an entry that cannot play.
+    void playFrom(int mode, int index, int direction);
     void clearList();
     void togglePlayOnce();
 

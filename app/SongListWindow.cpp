@@ -40,7 +40,7 @@ int SongListWindow::act(Action action, int row) {
     switch (action) {
         case Action::play:
             // Like the other song-list commands: beside an effect dialog only its own tries play.
-            if (!host_.effectDialogOpen()) switchToEntry(selection_, host_, player_, row, true);
+            if (!host_.effectDialogOpen()) switchToEntry(selection_, host_, player_, row, +1, true);
             return row;
         case Action::remove:
             songs.remove(row);

@@ -23,7 +23,7 @@ SongOpener::SongOpener(PlatformPorts ports, PlaybackEngine& engine, FaceState& f
 void SongOpener::openFromMenu() {
     SongSelection& selection = engine_.selection();
     if (selection.mode != SongSelection::noSongList) {
-        openSongListEntry();
+        openSongListEntry(+1);
         return;
     }
     const std::string loaded = loadedPath();
@@ -49,25 +49,33 @@ bool SongOpener::openStartFile(const std::string& path) {
 
 bool SongOpener::openNotingHistory(const std::string& path) {
     if (!openKeepingLoadedSong(path, loadedPath())) return false;
-    history_.noteOpened(path);
+    noteOpened(path);
     return true;
 }
 
 void SongOpener::openHistoryFile(const std::string& path) {
-    if (openKeepingLoadedSong(path, loadedPath())) history_.noteOpened(path);
+    if (openKeepingLoadedSong(path, loadedPath())) noteOpened(path);
 }
 
-bool SongOpener::openSongListEntry() {
+void SongOpener::noteOpened(const std::string& path) {
+    // The open dialog starts where the last song the user opened lies, however it was opened. Taken first:
+    // |path| may be the history's own entry, which noting the file moves.
+    settings_.keepSongFolder(folderOf(path));
+    history_.noteOpened(path);
+}
+
+bool SongOpener::openSongListEntry(int direction) {
     SongSelection& selection = engine_.selection();
     SongList& songs = selection.songs;
-    // An entry that leaves nothing to play (an empty file, or one that cannot be read with no song loaded
-    // before it) is passed over: the player would not start, and a song-list mode that never plays never
-    // ends.
+    // An entry that leaves no note to play (an empty file, a file that is no song, one with nothing but
+    // controllers, or one that cannot be read with no song loaded before it) is passed over: loop play
+    // would otherwise go from one silent entry to the next for ever, and a step back would land on it and
+    // be carried forward again.
     for (int tried = 0; tried < songs.count(); ++tried) {
-        if (tried > 0) songs.moveToNextEntry();
+        if (tried > 0) songs.moveToNextEntry(direction);
         if (songs.index >= 0 && songs.index < songs.count())
             openKeepingLoadedSong(songs.at(songs.index), loadedPath());
-        if (face_.songLoaded && engine_.song().hasImage()) return true;
+        if (face_.songLoaded && holdsNote(engine_.song())) return true;
     }
     selection.mode = SongSelection::noSongList;
     ports_.window.showMessage(noPlayableSongText);
@@ -108,8 +116,8 @@ void SongOpener::openGeneratedSong(std::vector<uint8_t> bytes, const std::string
 }
 
 bool SongOpener::openNextSongListEntry() {
-    engine_.selection().songs.moveToNextEntry();
-    return openSongListEntry();
+    engine_.selection().songs.moveToNextEntry(+1);
+    return openSongListEntry(+1);
 }
 
 void SongOpener::takeDetails() {

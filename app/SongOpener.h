@@ -17,8 +17,8 @@ extern const char* const midiFileFilter;
 
 // Opening songs: a file from the open dialog, the song list's entry in a song-list mode, a file named by
 // the history, and a song the generators wrote. Each load puts the engine and the face back to a fresh
-// song's state and names the song in the window's title. A file opened from the dialog or the history goes
-// to the top of the history once it has loaded.
+// song's state and names the song in the window's title. A file opened from the dialog, the command line or
+// the history goes to the top of the history once it has loaded, and its folder becomes the open dialog's.
 class SongOpener {
   public:
     SongOpener(PlatformPorts ports, PlaybackEngine& engine, FaceState& face, FaceDrawing& drawing,
@@ -38,10 +38,10 @@ class SongOpener {
     bool openStartFile(const std::string& path);
     // A history item: its file, without the dialog.
     void openHistoryFile(const std::string& path);
-    // The song-list entry at the list's index, or the first after it (wrapping) that leaves a song to play:
-    // that entry, or, when it could not be read, the song loaded before it. When no entry does, the
-    // song-list mode ends with a message and the result is false.
-    bool openSongListEntry();
+    // The song-list entry at the list's index, or the first after it (direction +1) or before it (-1),
+    // wrapping, that leaves a song with a note to play: that entry, or, when it could not be read, the song
+    // loaded before it. When no entry does, the song-list mode ends with a message and the result is false.
+    bool openSongListEntry(int direction);
     // The file at path, without the dialog. Returns whether it was loaded; a failure has shown its message.
     bool openFile(const std::string& path);
     // A whole song image a generator wrote, played like a file. |path| stands in the title where a file's
@@ -63,8 +63,10 @@ class SongOpener {
     void takeDetails();
     // Opens path; a failure names the loaded song (if any) in currentPath again.
     bool openKeepingLoadedSong(const std::string& path, const std::string& loadedPath);
-    // Opens path as above and, once it has loaded, puts it at the top of the history.
+    // Opens path as above and, once it has loaded, notes it as opened by the user.
     bool openNotingHistory(const std::string& path);
+    // A song the user opened: the top of the history, and its folder the open dialog's.
+    void noteOpened(const std::string& path);
     std::string loadedPath() const { return face_.songLoaded ? currentPath_ : std::string(); }
     void finishLoad();
 

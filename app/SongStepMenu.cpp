@@ -31,10 +31,11 @@ void SongStepMenu::step(int direction) {
         if (!looping) return;
         entry = (entry + songs.count()) % songs.count();
     }
-    switchToEntry(selection_, host_, player_, entry, false);
+    switchToEntry(selection_, host_, player_, entry, direction, false);
 }
 
-void switchToEntry(SongSelection& selection, SongListMenuHost& host, Player& player, int entry, bool play) {
+void switchToEntry(SongSelection& selection, SongListMenuHost& host, Player& player, int entry, int direction,
+                   bool play) {
     const bool wasPlaying = player.playing();
     if (wasPlaying) {
         // Moving on is not the user's stop: repeating and the loop stay as they were.
@@ -45,5 +46,5 @@ void switchToEntry(SongSelection& selection, SongListMenuHost& host, Player& pla
         if (looping) selection.mode = SongSelection::loopSongs;
     }
     selection.songs.index = entry;
-    if (host.openSongListEntry() && (wasPlaying || play)) host.startPlayback();
+    if (host.openSongListEntry(direction) && (wasPlaying || play)) host.startPlayback();
 }

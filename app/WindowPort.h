@@ -9,7 +9,11 @@
 class WindowPort {
   public:
     virtual ~WindowPort() = default;
+    // A failure or a refusal: the warning icon.
     virtual void showMessage(const std::string& text) = 0;
+    // Something done as asked, told for the user's information: the information icon, where the window has
+    // icons.
+    virtual void showInformation(const std::string& text) { showMessage(text); }
     // A question with Yes and No buttons and the information icon; true for Yes.
     virtual bool askYesNo(const std::string& question) = 0;
     virtual void setTitle(const std::string& title) = 0;

@@ -42,6 +42,7 @@ EventFilter::EventFilter(MidiOut& out, LiveControls& controls, const EffectSetti
 
 void EventFilter::resetForPlayback() {
     effectStates_.fill(ChannelEffectState{});
+    held_.clear();
     controls_.clearReadouts();
 }
 
@@ -53,10 +54,12 @@ void EventFilter::processChannelMessage(int, const ChannelMessage& message) {
     // as a status byte nor write the "not sounded" mark into the read-outs.
     int data1 = message.data1 & dataMask;
     int data2 = message.data2 & dataMask;
-    if (channel != drumChannel && isNoteMessage(kind) && settings_.type != EffectType::none) {
-        applyEffect(channel, kind, data1, data2);
-    }
-    passOn(status, data1, data2);
+    if (channel == drumChannel || !isNoteMessage(kind))
+        passOn(status, data1, data2);
+    else if (isSoundingNoteOn(kind, data2))
+        startNote(status, data1, data2);
+    else
+        releaseNote(status, data1, data2);
 }
 
 SentNote EventFilter::passOn(int status, int data1, int data2) {
@@ -83,21 +86,45 @@ SentNote EventFilter::passOn(int status, int data1, int data2) {
     return sent;
 }
 
-void EventFilter::sendToSentKey(int status, int key, int value) {
-    if (isNoteMessage(kindOf(status))) updateReadouts(channelOf(status), kindOf(status), key, value);
-    out_.sendShortMessage(uint8_t(status), uint8_t(key), uint8_t(value));
+void EventFilter::sendToSentKeys(int status, const SentNote& sent, int value) {
+    for (int i = 0; i < sent.count; ++i) {
+        if (isNoteMessage(kindOf(status)))
+            updateReadouts(channelOf(status), kindOf(status), sent.keys[i], value);
+        out_.sendShortMessage(uint8_t(status), sent.keys[i], uint8_t(value));
+    }
 }
 
-void EventFilter::applyEffect(int channel, int kind, int& key, int& value) {
+void EventFilter::startNote(int status, int key, int velocity) {
+    const int channel = channelOf(status);
     ChannelEffectState& state = effectStates_[channel];
-    if (state.remapsNow(clock_.playSeconds.load(relaxed), settings_.window)) {
-        const RemappedKey remapped = remapKey(settings_, key);
-        key = remapped.key;
-        if (remapped.silenced) value = 0;
-        state.countRemapped(isSoundingNoteOn(kind, value));
-    } else {
-        state.countPlain(isSoundingNoteOn(kind, value), settings_.window);
+    const bool affects = settings_.type != EffectType::none;
+    const bool remapped = affects && state.remapsNow(clock_.playSeconds.load(relaxed), settings_.window);
+    int sentKey = key;
+    if (remapped) {
+        const RemappedKey remap = remapKey(settings_, key);
+        sentKey = remap.key;
+        if (remap.silenced) velocity = 0;
     }
+    const bool sounding = velocity > 0;
+    const SentNote sent = passOn(status, sentKey, velocity);
+    // Even a note-on silenced on its way is held, so that its release goes where it went.
+    const uint8_t count = affects ? uint8_t(state.strike(remapped, sounding, settings_.window))
+                                  : uint8_t(ChannelEffectState::notCounted);
+    const HeldKeys::Held replaced = held_.strike(channel, key, sent, count);
+    if (replaced.strikes == 0) return;
+    state.release(replaced.tag, replaced.strikes);
+    sendToSentKeys(statusOf(noteOn, channel), replaced.sent, 0);
+}
+
+void EventFilter::releaseNote(int status, int key, int value) {
+    const HeldKeys::Held held = held_.release(channelOf(status), key);
+    // A key that is not held (a stray note-off in the file) goes out as the file has it.
+    if (held.strikes == 0) {
+        passOn(status, key, value);
+        return;
+    }
+    effectStates_[channelOf(status)].release(held.tag, 1);
+    sendToSentKeys(status, held.sent, value);
 }
 
 // Key shift, solo and mute. Every key-carrying message leaves here inside 0-127.

@@ -23,7 +23,7 @@ void LiveInput::songStarted() {
 void LiveInput::songStopped() {
     std::lock_guard<std::mutex> lock(mutex_);
     songPlaying_ = false;
-    for (auto& channel : held_) channel.fill(SentNote{});
+    held_.clear();
 }
 
 void LiveInput::play(const ChannelMessage& message) {
@@ -32,20 +32,20 @@ void LiveInput::play(const ChannelMessage& message) {
     if (kind == noteOn && message.data2 > 0) {
         startNote(message.status, message.data1, message.data2);
     } else if (kind == noteOn || kind == noteOff) {
-        sendToHeldKeys(message.status, message.data1, message.data2);
-        held_[channelOf(message.status)][message.data1] = SentNote{};
+        filter_.sendToSentKeys(message.status, held_.release(channelOf(message.status), message.data1).sent,
+                               message.data2);
     } else if (kind == keyPressure) {
-        sendToHeldKeys(message.status, message.data1, message.data2);
+        filter_.sendToSentKeys(message.status, held_.at(channelOf(message.status), message.data1).sent,
+                               message.data2);
     } else {
         filter_.passOn(message.status, message.data1, message.data2);
     }
 }
 
-// A key struck again without a release in between (a broken device, a lost note-off) first releases what
-// it sounded, which may be another key by now.
+// A key struck again without a release in between (a broken device, a lost note-off) releases what it
+// sounded before, where that is another key by now.
 void LiveInput::startNote(int status, int key, int velocity) {
     const int channel = channelOf(status);
-    sendToHeldKeys(statusOf(noteOn, channel), key, 0);
     int sentKey = key;
     if (channel != drumChannel && effect_.type != EffectType::none && remapsNow()) {
         const RemappedKey remapped = remapKey(effect_, key);
@@ -53,12 +53,9 @@ void LiveInput::startNote(int status, int key, int velocity) {
         if (remapped.silenced) velocity = 0;
     }
     const SentNote sent = filter_.passOn(status, sentKey, velocity);
-    held_[channel][key] = sent.sounding ? sent : SentNote{};
-}
-
-void LiveInput::sendToHeldKeys(int status, int key, int value) {
-    const SentNote& sent = held_[channelOf(status)][key];
-    for (int i = 0; i < sent.count; ++i) filter_.sendToSentKey(status, sent.keys[i], value);
+    // A silenced key sounds nothing, so there is nothing for its note-off to release.
+    if (sent.sounding)
+        filter_.sendToSentKeys(statusOf(noteOn, channel), held_.strike(channel, key, sent, 0).sent, 0);
 }
 
 bool LiveInput::remapsNow() const {

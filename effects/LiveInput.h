@@ -1,5 +1,4 @@
 #pragma once
-#include <array>
 #include <atomic>
 #include <cstddef>
 #include <cstdint>
@@ -7,6 +6,7 @@
 
 #include "effects/EffectSettings.h"
 #include "effects/EventFilter.h"
+#include "effects/HeldKeys.h"
 #include "playback/MidiInputStream.h"
 #include "playback/MidiVocabulary.h"
 #include "playback/PlayClock.h"
@@ -15,16 +15,14 @@
 // as a song's does (pitch effect, key shift, solo, mute, doubling, tone lock, fixed controllers, read-outs)
 // and goes to the device at once, on the thread it came in on, mixed with a playing song's messages.
 //
-// A note-off releases exactly the keys its note-on sounded, whatever changed while the key was held: the
-// keys sent are kept per channel and incoming key. So a song's edge counting is not needed here, and the
-// effect applies to the note-ons inside the effect window (measured on the playing song's clock; with no
-// song playing there is no time to measure, and the effect holds throughout).
+// A note-off releases exactly the keys its note-on sounded, whatever changed while the key was held, by the
+// song's own pairing rule (HeldKeys); a note-off of a key that sounds nothing sends nothing. The effect
+// applies to the note-ons inside the effect window (measured on the playing song's clock; with no song
+// playing there is no time to measure, and the effect holds throughout).
 //
 // One lock keeps the input's calls and the window's apart; the timer thread never takes it.
 class LiveInput : public MidiInputSink {
   public:
-    static constexpr int keyCount = 128;
-
     LiveInput(EventFilter& filter, const PlayClock& clock) : filter_(filter), clock_(clock) {}
 
     // Input thread: bytes as the device delivered them. Realtime and system exclusive bytes are dropped.
@@ -41,7 +39,6 @@ class LiveInput : public MidiInputSink {
   private:
     void play(const ChannelMessage& message);
     void startNote(int status, int key, int velocity);
-    void sendToHeldKeys(int status, int key, int value);
     bool remapsNow() const;
 
     EventFilter& filter_;
@@ -51,6 +48,5 @@ class LiveInput : public MidiInputSink {
     MidiInputStream stream_;    // guarded by mutex_
     EffectSettings effect_;     // guarded by mutex_
     bool songPlaying_ = false;  // guarded by mutex_
-    // What each held key sent; count 0 when the key is not held. Guarded by mutex_.
-    std::array<std::array<SentNote, keyCount>, midi::channelCount> held_{};
+    HeldKeys held_;             // guarded by mutex_
 };

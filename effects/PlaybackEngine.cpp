@@ -1,14 +1,16 @@
 #include "effects/PlaybackEngine.h"
 
+#include "tones/ToneMessages.h"
+
 PlaybackEngine::PlaybackEngine(MidiOut& out, PlaybackTimer& timer, TickPoster& ticks, PlayerHost& host,
                                ShortMessageFailures& failures)
-    : route_(out),
+    : device_(out),
       host_(host),
-      autoPan_(route_, controls_, song_),
-      filter_(route_, controls_, effect_, tones_, clock_, autoPan_),
+      autoPan_(device_, controls_, song_),
+      filter_(device_, controls_, effect_, tones_, clock_, autoPan_),
       live_(filter_, clock_),
-      sequencer_(song_, route_, filter_, clock_, ticks),
-      player_(song_, sequencer_, route_, timer, *this, failures, selection_) {}
+      sequencer_(song_, device_, filter_, clock_, ticks),
+      player_(song_, sequencer_, device_, timer, *this, failures, selection_) {}
 
 void PlaybackEngine::loadSong(std::vector<uint8_t> image) {
     player_.loadSong(std::move(image));
@@ -33,4 +35,24 @@ void PlaybackEngine::silencingDevice() {
     for (auto& level : controls_.channelLevel)
         if (level.load(std::memory_order_relaxed) != LiveControls::notSounded)
             level.store(0, std::memory_order_relaxed);
+}
+
+void PlaybackEngine::sendUserSettings(MidiOut& out) {
+    using namespace midi::controller;
+    constexpr auto relaxed = std::memory_order_relaxed;
+    for (int channel = 0; channel < midi::channelCount; ++channel) {
+        const ChannelTone tone = tones_.at(channel);
+        if (tone.fixed) sendTone(out, channel, tone.program, tone.bank);
+        const uint8_t status = midi::statusOf(midi::controlChange, channel);
+        auto fixed = [&](uint8_t controller, const auto& isFixed, const auto& value) {
+            if (isFixed[channel].load(relaxed))
+                out.sendShortMessage(status, controller, value[channel].load(relaxed));
+        };
+        // The master volume fixes every channel's volume.
+        if (controls_.volumeAllFixed.load(relaxed) || controls_.volumeFixed[channel].load(relaxed))
+            out.sendShortMessage(status, volume, controls_.volumeValue[channel].load(relaxed));
+        fixed(reverb, controls_.reverbFixed, controls_.reverbValue);
+        fixed(chorus, controls_.chorusFixed, controls_.chorusValue);
+        fixed(modulation, controls_.modulationFixed, controls_.modulationValue);
+    }
 }

@@ -7,7 +7,7 @@
 #include "effects/EventFilter.h"
 #include "effects/LiveControls.h"
 #include "effects/LiveInput.h"
-#include "playback/ControllerChase.h"
+#include "playback/MidiDevice.h"
 #include "playback/MidiOut.h"
 #include "playback/PlayClock.h"
 #include "playback/PlaybackTimer.h"
@@ -37,8 +37,8 @@ class PlaybackEngine : private PlayerHost {
     // The effect settings have been changed (window thread): the live input takes them for its next notes.
     void effectChanged() { live_.takeEffect(effect_); }
 
-    // The device, through the route a jump diverts.
-    MidiOut& out() { return route_; }
+    // The one way to the device, for every sender (MidiDevice says which thread may do what).
+    MidiDevice& out() { return device_; }
     SongBuffer& song() { return song_; }
     const SongBuffer& song() const { return song_; }
     PlayClock& clock() { return clock_; }
@@ -61,13 +61,14 @@ class PlaybackEngine : private PlayerHost {
     // PlayerHost, between the player and the window's host.
     void resetForPlayback() override;
     void silencingDevice() override;
+    void sendUserSettings(MidiOut& out) override;
     void drawPlayButton(bool lit) override { host_.drawPlayButton(lit); }
     void drawFastForwardButton(bool lit) override { host_.drawFastForwardButton(lit); }
     void blankMetersAndLamps() override { host_.blankMetersAndLamps(); }
     void timerFailed() override { host_.timerFailed(); }
     bool openNextSongListEntry() override { return host_.openNextSongListEntry(); }
 
-    ChaseRoute route_;
+    MidiDevice device_;
     PlayerHost& host_;
     SongBuffer song_;
     PlayClock clock_;

@@ -26,7 +26,7 @@ void SongRendering::load(std::vector<uint8_t> image) {
     loadEnd_ = device_.receivedCount();
 }
 
-void SongRendering::playToEnd(int startSeconds, RenderingInput* input) {
+void SongRendering::playToEnd(int startSeconds, RenderingInput* input, const std::vector<Jump>& jumps) {
     Player& player = engine_.player();
     engine_.selection().playOnce = true;
     player.startPlayback();
@@ -37,10 +37,19 @@ void SongRendering::playToEnd(int startSeconds, RenderingInput* input) {
     }
     Sequencer& sequencer = engine_.sequencer();
     const long lastPeriod = longestPlayMs / Sequencer::timerPeriod;
+    size_t nextJump = 0;
+    auto jumpTick = [&] { return long(jumps[nextJump].at) * Sequencer::periodsPerSecond; };
     for (long tick = firstTick; timer_.running(); ++tick) {
+        for (; nextJump < jumps.size() && tick >= jumpTick(); ++nextJump) {
+            tick = long(jumps[nextJump].to) * Sequencer::periodsPerSecond;
+            device_.setTime(tick * Sequencer::timerPeriod);
+            player.jumpTo(jumps[nextJump].to);
+        }
         // Periods in which nothing can happen are passed over at once: the cost follows the song's events,
         // not its length, and what is sent and when stays the same.
         long skippable = lastPeriod - tick;
+        // The period of a jump's moment is not played: the jump comes before it.
+        if (nextJump < jumps.size()) skippable = std::min(skippable, jumpTick() - tick - 1);
         // Input may wake a channel (the automatic pan sweeps only sounded ones): no skipping past it.
         if (input) skippable = std::min(skippable, periodsUntil(input->nextArrivalMs()) - tick);
         const int64_t idle = sequencer.idlePeriods(std::max(0L, skippable));

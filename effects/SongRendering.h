@@ -40,11 +40,20 @@ class SongRendering : private TickPoster, private WindowlessPlayerHost {
 
     // The song into the engine, as the window loads one: the load's messages go to the device at time 0.
     void load(std::vector<uint8_t> image);
+    // A jump of the window's during play: once the play time has reached `at` seconds, to `to`.
+    struct Jump {
+        int at = 0;
+        int to = 0;
+    };
+
     // Plays once from the start until the song ends (or a day has passed), one timer period of virtual
     // time a tick, and stops as the window would. With startSeconds the song jumps there first, as the
-    // window's jump does; the jump's messages are stamped with that moment. Input, when given, goes in
-    // before each tick what has arrived by the tick's time.
-    void playToEnd(int startSeconds = 0, RenderingInput* input = nullptr);
+    // window's jump does; then each of jumps in its turn. A jump's messages are stamped with the moment it
+    // goes to, and the times go on from there: they are the song's play time, as a recording of the
+    // program's has them. Input, when given, goes in before each tick what has arrived by the tick's play
+    // time.
+    void playToEnd(int startSeconds = 0, RenderingInput* input = nullptr,
+                   const std::vector<Jump>& jumps = {});
 
     PlaybackEngine& engine() { return engine_; }
     MidiOut& device() { return device_; }

@@ -112,8 +112,11 @@ void ControllerChase::dataEntry(Channel& channel, bool lsb, uint8_t value) {
     (lsb ? found->dataLsb : found->dataMsb) = value;
 }
 
-void ControllerChase::replay(MidiOut& out) const {
+void ControllerChase::replaySysEx(MidiOut& out) const {
     for (const MessageBytes& message : sysEx_) out.sendLongMessage(message.data(), message.size());
+}
+
+void ControllerChase::replayChannels(MidiOut& out) const {
     for (int number = 0; number < channelCount; ++number)
         replayChannel(channels_[size_t(number)], number, out);
 }
@@ -142,14 +145,4 @@ void ControllerChase::replayChannel(const Channel& channel, int number, MidiOut&
         out.sendShortMessage(statusOf(pitchBend, number), uint8_t(*channel.pitchBend & dataMask),
                              uint8_t(*channel.pitchBend >> 7));
     if (channel.pressure) out.sendShortMessage(statusOf(channelPressure, number), *channel.pressure, 0);
-}
-
-void ChaseRoute::chase(const std::function<void()>& silentRun) {
-    chase_.clear();
-    target_.store(&chase_, std::memory_order_relaxed);
-    silentRun();
-    target_.store(&device_, std::memory_order_relaxed);
-    for (int channel = 0; channel < channelCount; ++channel)
-        sendController(device_, channel, controller::resetAllControllers, 0);
-    chase_.replay(device_);
 }

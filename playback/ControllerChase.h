@@ -1,8 +1,6 @@
 #pragma once
 #include <array>
-#include <atomic>
 #include <cstdint>
-#include <functional>
 #include <optional>
 #include <vector>
 
@@ -14,17 +12,20 @@
 // channel's bank and program, controllers, registered and non-registered parameters, pitch bend and
 // pressure, and the system exclusive messages since the last reset of the whole device. A jump plays the
 // song silently into it, then replays that state to the real device, so what sounds after the jump sounds
-// as it would have had the song played through. Notes are not kept: the jump starts with every note off.
+// as it would have had the song played through. Window thread only (MidiDevice::capture feeds it). Notes are
+// not kept: the jump starts with every note off.
 class ControllerChase : public MidiOut {
   public:
     DeviceError sendShortMessage(uint8_t status, uint8_t data1, uint8_t data2) override;
     void sendLongMessage(const uint8_t* bytes, size_t count) override;
 
     void clear();
-    // The kept state to out: the system exclusive messages in their order, then channel by channel the
-    // bank and program, the controllers, the parameters (the one selected last is selected again at the
-    // end) and the pitch bend and pressure.
-    void replay(MidiOut& out) const;
+    // The kept state to out, in two parts that a jump sends the user's own settings between: the system
+    // exclusive messages in their order (which may reset the whole device), then channel by channel the bank
+    // and program, the controllers, the parameters (the one selected last is selected again at the end) and
+    // the pitch bend and pressure.
+    void replaySysEx(MidiOut& out) const;
+    void replayChannels(MidiOut& out) const;
 
   private:
     // A registered (CC 101/100) or non-registered (CC 99/98) parameter and its data entry (CC 6/38).
@@ -51,28 +52,4 @@ class ControllerChase : public MidiOut {
 
     std::array<Channel, midi::channelCount> channels_{};
     std::vector<MessageBytes> sysEx_;
-};
-
-// What the engine's parts send through: the device, or during a jump's silent run the chase.
-class ChaseRoute : public MidiOut {
-  public:
-    explicit ChaseRoute(MidiOut& device) : device_(device) {}
-
-    DeviceError sendShortMessage(uint8_t status, uint8_t data1, uint8_t data2) override {
-        return target_.load(std::memory_order_relaxed)->sendShortMessage(status, data1, data2);
-    }
-    void sendLongMessage(const uint8_t* bytes, size_t count) override {
-        target_.load(std::memory_order_relaxed)->sendLongMessage(bytes, count);
-    }
-
-    // Runs silentRun with everything sent going into the chase, then brings the device to the state the
-    // chase kept: the controllers reset on every channel, then the chase's replay. Window thread, with the
-    // timer stopped (nothing else sends meanwhile).
-    void chase(const std::function<void()>& silentRun);
-
-  private:
-    MidiOut& device_;
-    ControllerChase chase_;
-    // Read by the timer thread, changed by a jump on the window thread while the timer is stopped.
-    std::atomic<MidiOut*> target_{&device_};
 };

@@ -15,4 +15,7 @@ class PlaybackTimer {
     virtual ~PlaybackTimer() = default;
     virtual bool start(int periodMs, TimerClient& client) = 0;
     virtual void stop() = 0;
+    // A jump has moved the play time to this many periods since the song's start, while the timer was
+    // stopped; the next start goes on from there. Only a timer that stamps the play time minds.
+    virtual void playTimeMoved(long) {}
 };

@@ -4,7 +4,7 @@
 
 const uint8_t Player::gsReset[11] = {0xF0, 0x41, 0x10, 0x42, 0x12, 0x40, 0x00, 0x7F, 0x00, 0x41, 0xF7};
 
-Player::Player(SongBuffer& song, Sequencer& sequencer, ChaseRoute& out, PlaybackTimer& timer,
+Player::Player(SongBuffer& song, Sequencer& sequencer, MidiDevice& out, PlaybackTimer& timer,
                PlayerHost& host, ShortMessageFailures& failures, SongSelection& selection)
     : song_(song),
       sequencer_(sequencer),
@@ -38,11 +38,27 @@ void Player::startPlayback() {
 
 bool Player::jumpTo(int seconds) {
     if (!playing_ || seconds < 0 || sequencer_.fastForwarding()) return false;
+    const int64_t periods = int64_t(seconds) * Sequencer::periodsPerSecond;
     timer_.stop();
+    timer_.playTimeMoved(periods);
     sendStopMessages(out_);
     sequencer_.rewindToPlayStart();
     host_.resetForPlayback();
-    out_.chase([&] { sequencer_.playSilently(int64_t(seconds) * Sequencer::periodsPerSecond); });
+    out_.capture(
+        chase_,
+        [&] {
+            chase_.clear();
+            sequencer_.playSilently(periods);
+        },
+        [&] {
+            // Every channel starts from the module's defaults, as the song did at its load, so nothing the
+            // song set after this moment stays. The user's settings follow the song's system exclusive
+            // messages, which may reset the device again.
+            sendLoadMessages(out_);
+            chase_.replaySysEx(out_);
+            host_.sendUserSettings(out_);
+            chase_.replayChannels(out_);
+        });
     if (!timer_.start(Sequencer::timerPeriod, sequencer_)) {
         playing_ = false;
         host_.timerFailed();

@@ -1,5 +1,6 @@
 #pragma once
 #include "playback/ControllerChase.h"
+#include "playback/MidiDevice.h"
 #include "playback/MidiOut.h"
 #include "playback/PlaybackTimer.h"
 #include "playback/Sequencer.h"
@@ -17,6 +18,9 @@ class PlayerHost {
     virtual void drawFastForwardButton(bool lit) = 0;
     // Stop, before the device is silenced: what the engine keeps of held notes is forgotten.
     virtual void silencingDevice() {}
+    // A jump, once the device has been reset as at a load: the settings the user has made for this song
+    // (locked tones, fixed cells, master volume), which the reset took from the device.
+    virtual void sendUserSettings(MidiOut&) {}
     // Stop: the level meters and pitch-class lamps go dark (in the large view).
     virtual void blankMetersAndLamps() = 0;
     // The timer could not be started: tell the user and close the program.
@@ -50,8 +54,8 @@ class Player {
     enum StopReason { songFinished = 0, userStop = 1 };
 
     // selection: "一度だけ" and the song-list mode, which the end of a song reads and ends.
-    // out is what every part of the engine sends through, so a jump can divert it.
-    Player(SongBuffer& song, Sequencer& sequencer, ChaseRoute& out, PlaybackTimer& timer, PlayerHost& host,
+    // device is what every part of the engine sends through; a jump captures the song's messages there.
+    Player(SongBuffer& song, Sequencer& sequencer, MidiDevice& device, PlaybackTimer& timer, PlayerHost& host,
            ShortMessageFailures& failures, SongSelection& selection);
 
     // A new song image: the device is put into a known state (reset-all-controllers on every channel, then
@@ -62,8 +66,10 @@ class Player {
     void startPlayback();
     void stopPlayback(StopReason reason);
     // Moves the playing song to the whole second `seconds` of its playing time: what sounds now ends, the
-    // song plays silently from its start to there, the device is given the state it would have there, and
-    // playback goes on. Past the end, the song ends. Refused (false) while stopped or cueing.
+    // song plays silently from its start to there, and the device is given the state it would have there:
+    // the load's reset, the song's system exclusive messages, the user's settings for the song, then each
+    // channel's tone, controllers, parameters, bend and pressure. Playback goes on from there. Past the
+    // end, the song ends. Refused (false) while stopped or cueing.
     bool jumpTo(int seconds);
     // The window's WM_TICK handler.
     TickUpdate onTick();
@@ -78,7 +84,8 @@ class Player {
   private:
     SongBuffer& song_;
     Sequencer& sequencer_;
-    ChaseRoute& out_;
+    MidiDevice& out_;
+    ControllerChase chase_;  // window thread only
     PlaybackTimer& timer_;
     PlayerHost& host_;
     ShortMessageFailures& failures_;

@@ -59,6 +59,41 @@ FirstTempo findFirstTempo(const SongBuffer& song) {
     return {};
 }
 
+bool holdsNote(SongBuffer& song) {
+    song.prepareTracks();
+    for (int track = 0; track < song.trackCount() && song.trackPosition(track) != 0; ++track) {
+        int64_t p = song.trackPosition(track);
+        const int64_t end = std::min<int64_t>(p + readBe32(song, p - 4), song.size());
+        uint8_t runningStatus = 0;  // none
+        while (p < end) {
+            const VarLen delta = readVarLen(song, p);
+            if (!delta.ok || delta.next >= end) break;
+            p = delta.next;
+            const uint8_t byte = song.byteAt(p);
+            if (byte == midi::metaEvent || midi::isSysExStatus(byte)) {
+                const bool meta = byte == midi::metaEvent;
+                if (meta && song.byteAt(p + 1) == midi::metaEndOfTrack) break;
+                const VarLen length = readVarLen(song, meta ? p + 2 : p + 1);
+                if (!length.ok) break;
+                p = length.next + length.value;
+                runningStatus = 0;
+                continue;
+            }
+            if (byte >= 0x80 && byte <= 0xEF) {
+                runningStatus = byte;
+                ++p;
+            } else if (byte >= 0x80 || runningStatus == 0) {
+                continue;  // not an event: the sequencer reads the byte again as a delta-time
+            }
+            const int dataBytes = midi::hasOneDataByte(runningStatus) ? 1 : 2;
+            if (p + dataBytes > song.size()) break;
+            if (midi::kindOf(runningStatus) == midi::noteOn && song.byteAt(p + 1) != 0) return true;
+            p += dataBytes;
+        }
+    }
+    return false;
+}
+
 VarLen readVarLen(const SongBuffer& song, int64_t pos) {
     VarLen result;
     while (song.contains(pos)) {

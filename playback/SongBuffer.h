@@ -61,6 +61,12 @@ struct FirstTempo {
 };
 FirstTempo findFirstTempo(const SongBuffer& song);
 
+// Whether the song has a note to sound: a note-on with a velocity above 0 in one of its tracks, each read
+// event by event as the sequencer reads it, up to its chunk's end. A file that loads but is no song (text
+// renamed .mid, a header without tracks, tracks of nothing but controllers) has none. Finds the tracks as a
+// play start does, so it is called only while the song is not playing.
+bool holdsNote(SongBuffer& song);
+
 // Reads a variable-length quantity starting at pos: 7 bits a byte, most significant first, bytes of 0x80 or
 // more continue it. Stops at the end of the image (ok false). A malformed run longer than four bytes keeps
 // only its low 32 bits; the image is never modified.

@@ -21,9 +21,9 @@ void SongList::clear() {
     index = 0;
 }
 
-void SongList::moveToNextEntry() {
+void SongList::moveToNextEntry(int direction) {
     if (count_ == 0) return;
-    index = index + 1 < count_ ? index + 1 : 0;
+    index = ((index + direction) % count_ + count_) % count_;
 }
 
 void SongList::remove(int entry) {

@@ -14,8 +14,9 @@ class SongList {
     const std::string& at(int index) const { return paths_[size_t(index)]; }
     bool contains(const std::string& path) const;
 
-    // Loop play at the end of a song: the entry after the one played, the first one after the last.
-    void moveToNextEntry();
+    // The entry after the one played (direction +1), the first one after the last; or the one before it
+    // (-1), the last one before the first.
+    void moveToNextEntry(int direction);
     // Takes an entry out. The index keeps to its entry; when that entry is the one taken out, it moves to
     // the one before (the last for the first), so that the entry after it still comes next.
     void remove(int entry);

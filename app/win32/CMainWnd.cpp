@@ -27,11 +27,19 @@ CMainWnd::CMainWnd(HINSTANCE instance, MidiOut& out, OutputOpener openOutput, Pl
                    ShortMessageFailures& failures, MidiOutChoice::Reopener reopenOutput)
     : instance_(instance),
       openOutput_(std::move(openOutput)),
-      midiOutChoice_(reopenOutput ? std::make_unique<MidiOutChoice>(std::move(reopenOutput)) : nullptr),
+      midiOutChoice_(reopenOutput ? std::make_unique<MidiOutChoice>(underOwner(std::move(reopenOutput)))
+                                  : nullptr),
       songList_(instance, [this](SongListWindow::Action action,
                                  int row) { return model_.songListAction(action, row); }),
-      model_(ports(), out, timer, *this, *this, failures),
-      out_(out) {}
+      model_(ports(), out, timer, *this, *this, failures) {}
+
+// The device changes under its owner, so that no sender meanwhile reaches a closed one. The model is built
+// after the choice, but the choice calls this only once the window runs.
+MidiOutChoice::Reopener CMainWnd::underOwner(MidiOutChoice::Reopener reopen) {
+    return [this, reopen = std::move(reopen)](int device) {
+        return model_.engine().out().change([&] { return reopen(device); });
+    };
+}
 
 // Each port by its own type, so that no two can be handed over in each other's place.
 PlatformPorts CMainWnd::ports() {
@@ -277,9 +285,13 @@ void CMainWnd::showMessage(const std::string& text) {
     ::showMessage(window_, text);
 }
 
+void CMainWnd::showInformation(const std::string& text) {
+    ::showInformation(window_, text);
+}
+
 std::optional<std::string> CMainWnd::chooseSongFile(const std::string& filter, const std::string& folder) {
     const std::optional<ChosenFile> chosen =
-        chooseSongWithPreview(window_, filter, folder, out_, previewTimer(), previewChecks_);
+        chooseSongWithPreview(window_, filter, folder, model_.engine().out(), previewTimer(), previewChecks_);
     return chosen ? std::optional<std::string>(chosen->path) : std::nullopt;
 }
 

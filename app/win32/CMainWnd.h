@@ -62,6 +62,7 @@ class CMainWnd : public WindowPort,
 
     // WindowPort
     void showMessage(const std::string& text) override;
+    void showInformation(const std::string& text) override;
     bool askYesNo(const std::string& question) override;
     void setTitle(const std::string& title) override;
     void setWaitCursor(bool waiting) override;
@@ -125,6 +126,7 @@ class CMainWnd : public WindowPort,
 
   private:
     PlatformPorts ports();
+    MidiOutChoice::Reopener underOwner(MidiOutChoice::Reopener reopen);
     static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT defaultHandling(UINT message, WPARAM wParam, LPARAM lParam);
@@ -165,7 +167,6 @@ class CMainWnd : public WindowPort,
     CKeySigDlg* keySignatureDialog_ = nullptr;
     CPitchDlg* pitchDialog_ = nullptr;
     SusiePlugins plugins_;  // the image plug-ins, from the start-up to the window's destruction
-    MidiOut& out_;
     MultimediaTimer previewTimer_;
     PreviewChecks previewChecks_;  // the open dialog's check boxes, kept while the program runs
 };

@@ -1,10 +1,21 @@
 #include "app/win32/FileDialogs.h"
 
 #include "platform/win32/DialogFilter.h"
+#include "platform/win32/DialogLayout.h"
 #include "platform/win32/WideText.h"
 
 namespace {
 using FileDialogFunction = BOOL(WINAPI*)(OPENFILENAMEW*);
+
+// Left to itself the dialog opens at the screen's top-left corner, far from the window that asked; like the
+// program's other dialogs it is centred over that window once laid out.
+UINT_PTR CALLBACK centreOverOwner(HWND hook, UINT message, WPARAM, LPARAM lParam) {
+    if (message == WM_NOTIFY && reinterpret_cast<const NMHDR*>(lParam)->code == CDN_INITDONE) {
+        HWND dialog = GetParent(hook);
+        centreDialogOver(dialog, GetWindow(dialog, GW_OWNER));
+    }
+    return 0;
+}
 
 // An empty folder or extension is none.
 std::optional<std::string> runFileDialog(FileDialogFunction run, HWND owner, const std::string& filter,
@@ -22,7 +33,9 @@ std::optional<std::string> runFileDialog(FileDialogFunction run, HWND owner, con
     dialog.nMaxFile = MAX_PATH;
     dialog.lpstrInitialDir = initialFolder.empty() ? nullptr : initialFolder.c_str();
     dialog.lpstrDefExt = extension.empty() ? nullptr : extension.c_str();
-    dialog.Flags = options;
+    // A hook makes the dialog fixed in size unless it is asked to stay resizable.
+    dialog.Flags = options | OFN_EXPLORER | OFN_ENABLEHOOK | OFN_ENABLESIZING;
+    dialog.lpfnHook = centreOverOwner;
     if (!run(&dialog)) return std::nullopt;
     return narrow(path);
 }

@@ -17,6 +17,10 @@ void showMessage(HWND owner, const std::string& text) {
     MessageBoxW(owner, widen(text).c_str(), programBaseName().c_str(), MB_OK | MB_ICONEXCLAMATION);
 }
 
+void showInformation(HWND owner, const std::string& text) {
+    MessageBoxW(owner, widen(text).c_str(), programBaseName().c_str(), MB_OK | MB_ICONINFORMATION);
+}
+
 void showMessage(HWND owner, const std::string& text, const std::string& caption) {
     MessageBoxW(owner, widen(text).c_str(), widen(caption).c_str(), MB_OK | MB_ICONEXCLAMATION);
 }

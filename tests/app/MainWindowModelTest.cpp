@@ -6,7 +6,17 @@ std::vector<uint8_t> bmpOf(int width, int height) {
     return encodeBmpFile(DibImage::create24(width, height));
 }
 
-class MainWindowModelTest : public WindowModelTest {};
+class MainWindowModelTest : public WindowModelTest {
+  protected:
+    void addSongFiles() {
+        port.addFile("a.mid", oneNoteSong());
+        port.addFile("b.mid", oneNoteSong());
+        port.addFile("empty.mid", {});
+        const std::string text = "Set list for Sunday: scales first, then the two duets.\r\n";
+        port.addFile("text.mid", std::vector<uint8_t>(text.begin(), text.end()));
+        port.addFile("silent.mid", SmfWriter(1, 480).track(join({{0, 0xB0, 7, 100}, endOfTrack()})).bytes());
+    }
+};
 }  // namespace
 
 TEST_F(MainWindowModelTest, AMissingOrWrongSkinFileEndsTheStartWithItsMessageAndABadBackgroundFallsBack) {
@@ -62,7 +72,8 @@ TEST_F(MainWindowModelTest, AReloadResetsTheCellsTheMasterVolumeAndSilencesWhatT
     EXPECT_EQ(RecordingMidiOut::formatLine(out.messages()[18]), "0 B0 0A 40");
 }
 
-// A 0-byte file loads but leaves nothing to play: a song-list mode set on it would never end.
+// A 0-byte file, a text file renamed .mid (format 117, no events) and a song without a note load but leave
+// nothing to hear: a song-list mode set on them would go from one to the next for ever.
 TEST_F(MainWindowModelTest, ASongListModePassesOverEntriesThatCannotPlayAndEndsWhenNoneCan) {
     const struct {
         int command;
@@ -75,11 +86,10 @@ TEST_F(MainWindowModelTest, ASongListModePassesOverEntriesThatCannotPlayAndEndsW
         {IDM_SONGS_FIRST, {"empty.mid", "a.mid"}, {"a.mid"}, {}, "1. a.mid"},
         {IDM_SONGS_LAST, {"a.mid", "empty.mid"}, {"a.mid"}, {}, "1. empty.mid"},
         {IDM_SONGS_LOOP, {"empty.mid", "empty.mid"}, {}, {"演奏できる曲がありません"}, "1. empty.mid"},
+        {IDM_SONGS_LOOP, {"text.mid", "silent.mid"}, {}, {"演奏できる曲がありません"}, "1. silent.mid"},
     };
     ASSERT_TRUE(startUp());
-    port.addFile("a.mid", oneNoteSong());
-    port.addFile("b.mid", oneNoteSong());
-    port.addFile("empty.mid", {});
+    addSongFiles();
     for (const auto& c : cases) {
         port.messages.clear();
         for (const std::string& path : c.list) openSongFile(path);
@@ -97,6 +107,28 @@ TEST_F(MainWindowModelTest, ASongListModePassesOverEntriesThatCannotPlayAndEndsW
         if (model.engine().player().playing()) model.leftButtonDown(20, 460);  // stop
         model.onCommand(IDM_SONGS_CLEAR);
     }
+}
+
+TEST_F(MainWindowModelTest, AStepBackPassesOverEntriesThatCannotPlayAsAStepOnDoes) {
+    ASSERT_TRUE(startUp());
+    addSongFiles();
+    for (const char* path : {"a.mid", "empty.mid", "text.mid", "silent.mid", "b.mid"}) openSongFile(path);
+    model.onCommand(IDM_SONGS_PREVIOUS);
+    EXPECT_EQ(model.songs().currentPath(), "a.mid");
+    model.onCommand(IDM_SONGS_NEXT);
+    EXPECT_EQ(model.songs().currentPath(), "b.mid");
+    EXPECT_TRUE(port.messages.empty());
+}
+
+TEST_F(MainWindowModelTest, TheOpenDialogStartsWhereTheLastSongTheUserOpenedLiesHoweverItWasOpened) {
+    ASSERT_TRUE(startUp());
+    for (const char* path : {"C:\\a\\one.mid", "C:\\b\\two.mid"}) port.addFile(path, oneNoteSong());
+    model.openStartSong("C:\\a\\one.mid", false);
+    EXPECT_EQ(model.settings().songFolder(), "C:\\a");
+    openSongFile("C:\\b\\two.mid");
+    model.onCommand(port.historyItems.at(1).id);  // one.mid
+    EXPECT_EQ(model.settings().songFolder(), "C:\\a");
+    EXPECT_EQ(std::get<std::string>(port.store.values[{Settings::folderKey, "ReadDir"}]), "C:\\a");
 }
 
 // What is written, and when, is the settings' own rule; here, that a start ended before the settings were

@@ -44,5 +44,18 @@ TEST_F(MidiOutMenuTest, AChoiceReopensWhileStoppedIsIgnoredWhilePlayingAndAFailu
     EXPECT_EQ(devices.opened, (std::vector<int>{0, 1, MidiOutMenu::mapperDevice}));
     EXPECT_EQ(window.messages, std::vector<std::string>{midiOutFallbackText("broken")});
     EXPECT_TRUE(menu.checked(IDM_MIDI_OUT_MAPPER));
+    EXPECT_EQ(saved, "broken");     // the user's choice, tried again at the next start
+    menu.run(IDM_MIDI_OUT_MAPPER);  // ticked already, yet a choice: the device is forgotten
     EXPECT_EQ(saved, "");
+}
+
+// A saved device that is gone or cannot be opened leaves this run on the mapper, once said, and stays saved.
+TEST_F(MidiOutMenuTest, ASavedDeviceThatCannotOpenStaysSaved) {
+    for (const std::string name : {"gone", "broken"}) {
+        saved = name;
+        window.messages.clear();
+        MidiOutMenu{devices, window, saved, [] { return false; }}.start();
+        EXPECT_EQ(window.messages, std::vector<std::string>{midiOutFallbackText(name)});
+        EXPECT_EQ(saved, name);
+    }
 }

@@ -9,13 +9,14 @@ namespace {
 struct Host : SongListMenuHost {
     bool playing() const override { return isPlaying; }
     bool effectDialogOpen() const override { return dialogOpen; }
-    bool openSongListEntry() override {
+    bool openSongListEntry(int) override {
         const std::string& path = selection->songs.at(selection->songs.index);
         opened.push_back(path);
         return readable.count(path) > 0;
     }
     void startPlayback() override { isPlaying = true; }
     void showMessage(const std::string& text) override { messages.push_back(text); }
+    void showInformation(const std::string& text) override { information.push_back(text); }
 
     SongSelection* selection = nullptr;
     bool isPlaying = false;
@@ -23,6 +24,7 @@ struct Host : SongListMenuHost {
     std::set<std::string> readable = {"a.mid", "b.mid", "c.mid"};
     std::vector<std::string> opened;
     std::vector<std::string> messages;
+    std::vector<std::string> information;
 };
 
 struct SongListMenuTest : testing::Test {
@@ -107,5 +109,5 @@ TEST_F(SongListMenuTest, AnUnreadableEntryLeavesNoModeBehind) {
     menu.run(IDM_PLAY_ONCE);
     EXPECT_FALSE(selection.playOnce);
     menu.run(IDM_SONGS_CLEAR);
-    EXPECT_EQ(host.messages, Lines{"曲バッファを初期化しました"});
+    EXPECT_EQ(host.information, Lines{"曲バッファを初期化しました"});
 }

@@ -4,7 +4,8 @@
 namespace {
 TEST_F(EventFilterFixture, KeyShiftFollowsTheEffectMovesKeyPressureSparesDrumsAndKeepsKeysWithin1To127) {
     controls.keyShift = 3;
-    EXPECT_EQ(filtered({"90 00 64"}), Lines{"90 00 64"}) << "the shift waits until the user has touched it";
+    EXPECT_EQ(filtered({"90 00 64", "80 00 00"}), (Lines{"90 00 64", "80 00 00"}))
+        << "the shift waits until the user has touched it";
     controls.keyShiftActive = true;
     controls.keyShift = 0;
     EXPECT_EQ(filtered({"90 00 64"}), Lines{"90 01 64"}) << "even a shift of 0 lifts key 0";

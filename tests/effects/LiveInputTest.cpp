@@ -1,5 +1,7 @@
 // A keyboard played through the engine: what each incoming message sends, and that a note-off releases
 // exactly what its note-on sounded.
+#include <atomic>
+#include <functional>
 #include <mutex>
 #include <random>
 #include <sstream>
@@ -8,6 +10,8 @@
 #include "effects/LiveInput.h"
 #include "playback/Player.h"
 #include "tests/effects/EventFilterFixture.h"
+#include "tests/support/DenseSong.h"
+#include "tests/support/VirtualPlayer.h"
 
 namespace {
 std::vector<uint8_t> bytesOf(const std::string& hex) {
@@ -103,7 +107,7 @@ TEST_F(LiveInputTest, EachInputSendsWhatItsNoteOnSoundedAndTheControlsAllow) {
          {"90 30 64 + 90 3C 64", "80 30 00 + 80 3C 00"}},
         {"struck twice, released once",
          {"90 3C 64", "folk", "90 3C 50", "80 3C 00", "80 3C 00"},
-         {"90 3C 64", "90 3C 00 + 90 38 50", "80 38 00", "-"}},
+         {"90 3C 64", "90 38 50 + 90 3C 00", "80 38 00", "-"}},
         {"muted: nothing sounds, nothing to release",
          {"mute", "90 3C 64", "unmute", "80 3C 00"},
          {"90 3C 00", "-"}},
@@ -181,4 +185,69 @@ TEST(CrossThreadLiveInput, NoNoteIsStrandedWhileTheWindowChangesTheControlsAndSt
     playing = false;
     songThread.join();
     EXPECT_EQ(rig.out.soundingKeys(1), 0);
+}
+
+namespace {
+// The keyboard plays channel 16 on its own thread from before the window thread starts doing |steps|
+// things to the device until after it is done; all the keyboard's messages must reach the device.
+template <class Device>
+void keyboardThrough(VirtualPlayer<Device>& window, int steps, const std::function<void()>& windowStep) {
+    window.engine.loadSong(denseSong(2, 5000));  // 26 s
+    window.player.startPlayback();
+    std::atomic<int> sent{0};
+    std::atomic<bool> windowDone{false};
+    std::thread keyboard([&] {
+        for (int stroke = 0; !windowDone.load() || stroke < 100; sent = ++stroke) {
+            const uint8_t message[] = {uint8_t(stroke % 2 ? 0x8F : 0x9F), 64, 90};
+            window.engine.liveInput().receive(message, sizeof message);
+        }
+    });
+    while (sent.load() < 10) std::this_thread::yield();
+    for (int step = 0; step < steps; ++step) windowStep();
+    windowDone = true;
+    keyboard.join();
+    int heard = 0;
+    for (const RecordingMidiOut::Message& message : window.out.messages())
+        heard += (message.bytes[0] == 0x9F || message.bytes[0] == 0x8F) && message.bytes[1] == 64;
+    EXPECT_EQ(heard, sent.load());
+}
+
+// A recording device that is closed and opened again as a change of the output does it, and counts what
+// reached it while closed.
+class ReopenedDevice : public RecordingMidiOut {
+  public:
+    DeviceError sendShortMessage(uint8_t status, uint8_t data1, uint8_t data2) override {
+        if (!open_) ++sentWhileClosed;
+        return RecordingMidiOut::sendShortMessage(status, data1, data2);
+    }
+    void reopen() {
+        open_ = false;
+        std::this_thread::yield();
+        open_ = true;
+    }
+    int sentWhileClosed = 0;
+
+  private:
+    bool open_ = true;
+};
+}  // namespace
+
+// A jump plays the song silently into the chase: the keyboard's messages meanwhile are the keyboard's, and
+// reach the device, whole and one at a time.
+TEST(CrossThreadLiveInput, KeysPlayedDuringJumpsReachTheDeviceAndNotTheChase) {
+    VirtualPlayer<RecordingMidiOut> window;
+    int jumps = 0;
+    keyboardThrough(window, 20, [&] { EXPECT_TRUE(window.player.jumpTo(jumps++ % 2 ? 25 : 0)); });
+}
+
+// A change of the output closes the device and opens another while the keyboard plays on.
+TEST(CrossThreadLiveInput, KeysPlayedDuringADeviceChangeNeverReachAClosedDevice) {
+    VirtualPlayer<ReopenedDevice> window;
+    keyboardThrough(window, 2000, [&] {
+        window.engine.out().change([&] {
+            window.out.reopen();
+            return true;
+        });
+    });
+    EXPECT_EQ(window.out.sentWhileClosed, 0);
 }

@@ -20,7 +20,8 @@ Lines chased(const Lines& sent) {
             chase.sendShortMessage(bytes[0], bytes[1], bytes.size() > 2 ? bytes[2] : 0);
     }
     RecordingMidiOut device;
-    chase.replay(device);
+    chase.replaySysEx(device);
+    chase.replayChannels(device);
     Lines replayed;
     for (const RecordingMidiOut::Message& message : device.messages())
         replayed.push_back(RecordingMidiOut::formatLine(message).substr(2));

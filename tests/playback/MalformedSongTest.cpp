@@ -2,6 +2,7 @@
 // outside the image (run under a sanitizer to see that), dividing by zero or hanging.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 
 #include "playback/SmfWriter.h"
@@ -112,4 +113,27 @@ TEST(MalformedSong, RandomlyDamagedFilesStayWithinTheImageAndNoTrackStalls) {
         EXPECT_LT(playWithinImage(rig, waitlessLimit, true), waitlessLimit) << "random damage " << round;
     }
     EXPECT_GT(stillPlaying, 0) << "no damage left a song playing: the stall check went untried";
+}
+
+// The song-list modes pass over a song without a note to play; what counts must be what the sequencer
+// sounds, or loop play would stall on a silent entry or pass over a song that plays.
+TEST(MalformedSong, ASongHoldsANoteExactlyWhenPlayingItSoundsOne) {
+    const std::pair<std::vector<uint8_t>, bool> cases[] = {
+        {{0, 0x90, 60, 0, 0, 61, 90}, true},                             // running status
+        {{0, 0x90, 60, 0, 0, 0xB0, 7, 90}, false},                       // velocity 0, a controller
+        {{0, 0xF0, 3, 0x90, 60, 9, 0, 0xFF, 1, 3, 0x90, 60, 9}, false},  // inside a SysEx and a text
+        {join({endOfTrack(), {0, 0x90, 60, 100}}), false},               // after the end of the track
+        {{0, 0x90, 60, 0, 0, 0xFF, 1, 0, 0, 61, 90}, false},             // running status ended by a meta
+    };
+    for (const auto& [events, holds] : cases) {
+        PlaybackRig rig;
+        rig.load(SmfWriter(1, 480).track(join({events, endOfTrack()})).bytes());
+        EXPECT_EQ(holdsNote(rig.song), holds) << testing::PrintToString(events);
+        rig.player.startPlayback();
+        rig.runUntilStopped(tickLimit);
+        const std::vector<std::string> noteOns = rig.linesOfKind(0x90);
+        EXPECT_EQ(std::any_of(noteOns.begin(), noteOns.end(),
+                              [](auto& line) { return line.substr(line.size() - 2) != "00"; }),
+                  holds);
+    }
 }

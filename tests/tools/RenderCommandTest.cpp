@@ -51,6 +51,10 @@ TEST_F(RenderCommandTest, HandsItsOptionsToTheEffectAndTheLiveControls) {
     EXPECT_EQ(Lines(lines.begin() + 18, lines.end() - 48),
               (Lines{"0 90 30 64", "0 90 3C 64", "500 80 30 00", "500 80 3C 00", "500 90 31 5A",
                      "500 90 3D 5A", "1000 80 31 00", "1000 80 3D 00"}));
+    // A jump at the start is --start's jump.
+    const Lines jumped = run({"--jump", "0:1", song_});
+    EXPECT_EQ(jumped, run({"--start", "1", song_}));
+    EXPECT_NE(jumped, run({song_}));
 }
 
 TEST_F(RenderCommandTest, RefusesBadCommandLinesAndMissingFilesAndPlaysAFileThatIsNotMidiToItsEnd) {
@@ -58,6 +62,7 @@ TEST_F(RenderCommandTest, RefusesBadCommandLinesAndMissingFilesAndPlaysAFileThat
          {Lines{}, Lines{"--effect", "14", "x.mid"}, Lines{"--keysig", "2", "1", "x.mid"},
           Lines{"--volume", "121", "x.mid"}, Lines{"a.mid", "b.mid"}, Lines{"--transpose"}, Lines{""},
           Lines{"--window", "10", "2", "x.mid"}, Lines{"--input", "i.txt", "--start", "1"},
+          Lines{"--jump", "5", "x.mid"}, Lines{"--jump", "5:-1", "x.mid"},
           // A generated song takes the place of the file, and its seed is a clock value
           // of the bits the generator draws from.
           Lines{"--from-seed", "2147483648"}, Lines{"--from-seed", " -18446744073709551615"},

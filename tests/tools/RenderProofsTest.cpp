@@ -1,15 +1,22 @@
 // Two proofs that other ways to the same music sound as playing the song through: a song saved with
-// "演奏を保存" and played back without any setting, and a render that jumps to a moment with --start. Each
-// is checked on the same songs under the window's settings.
+// "演奏を保存" and played back without any setting, and a song that jumps back and forth as the window's
+// jump does. Each is checked on songs under the window's settings.
 #include <algorithm>
+#include <array>
+#include <climits>
+#include <map>
+#include <tuple>
 
+#include "app/MasterVolume.h"
 #include "app/PlayedSong.h"
 #include "generators/RandomSound.h"
-#include "playback/ControllerChase.h"
+#include "playback/FileRecordingMidiOut.h"
+#include "playback/PlayTimeStampingTimer.h"
 #include "playback/Player.h"
 #include "playback/SmfWriter.h"
 #include "tests/support/PlaybackRig.h"
 #include "tests/tools/RenderFixture.h"
+#include "tones/ToneMessages.h"
 
 namespace {
 using Messages = std::vector<RecordingMidiOut::Message>;
@@ -75,35 +82,6 @@ std::vector<Setting> settings() {
     return all;
 }
 
-// What playing through sends, split at the moment: before it, the load's messages and the state the rest
-// leaves; after it, the rest as it is, and the closing stop, which comes at the moment when the song was
-// over before it.
-Messages expectedJump(const Messages& through, int seconds) {
-    const long moment = seconds * 1000L;
-    const size_t stopStart = through.size() - 48;
-    Messages expected(through.begin(), through.begin() + loadMessages);
-    ControllerChase chase;
-    size_t after = loadMessages;
-    for (; after < stopStart && through[after].timeMs < moment; ++after) {
-        const MessageBytes& bytes = through[after].bytes;
-        if (bytes[0] == 0xF0 || bytes[0] == 0xF7)
-            chase.sendLongMessage(bytes.data(), bytes.size());
-        else
-            chase.sendShortMessage(bytes[0], bytes[1], bytes.size() > 2 ? bytes[2] : 0);
-    }
-    RecordingMidiOut device;
-    device.setTime(moment);
-    Player::sendStopMessages(device);
-    for (uint8_t channel = 0; channel < 16; ++channel) device.sendShortMessage(0xB0 | channel, 121, 0);
-    chase.replay(device);
-    expected.insert(expected.end(), device.messages().begin(), device.messages().end());
-    for (size_t i = after; i < through.size(); ++i) {
-        expected.push_back(through[i]);
-        expected.back().timeMs = std::max(expected.back().timeMs, moment);
-    }
-    return expected;
-}
-
 }  // namespace
 
 TEST(SavedSongRenderTest, TheSavedSongPlaysBackAsTheOriginalWithTheWindowsSettings) {
@@ -123,36 +101,201 @@ TEST(SavedSongRenderTest, TheSavedSongPlaysBackAsTheOriginalWithTheWindowsSettin
     }
 }
 
-// From a moment, a song sends the load's messages, the jump's silencing and reset, the state the song had
-// reached there, and from then on exactly what playing it through sends after that moment, at its times.
-TEST(JumpRenderTest, AfterTheJumpTheSongSoundsAsPlayedThrough) {
-    for (const Song& song : songs()) {
-        for (const Setting& setting : settings()) {
-            // The master volume's messages follow the load's, where the split below does not look for them.
-            if (setting.options.masterVolume != RenderOptions{}.masterVolume) continue;
-            const Messages through = renderSong(song.image, setting.options);
-            for (int seconds : {1, 2, 3, 5, 9, 600}) {
-                SCOPED_TRACE(std::string(song.name) + ", " + setting.name + ", from " +
-                             std::to_string(seconds));
-                RenderOptions start = setting.options;
-                start.startSeconds = seconds;
-                const Lines jumped = messageLines(renderSong(song.image, start), 0);
-                EXPECT_EQ(jumped, messageLines(expectedJump(through, seconds), 0));
+namespace {
+// A model of what a GS module holds on each channel, written from the messages alone, apart from the
+// program's own chase: the tone (the bank a program change took), the main controllers, the bend range and
+// the bend. Each sounding note-on is kept with the setting of its channel.
+std::vector<std::string> notesWithSettings(const Messages& messages) {
+    enum { program, bank, bankSelect, bendRange, bend, parameterMsb, parameterLsb, fields };
+    const std::array<int, fields> start = {0, 0, 0, 2, 8192, 127, 127};
+    const std::map<int, int> controllerStart = {{1, 0},  {7, 100}, {10, 64}, {11, 127},
+                                                {64, 0}, {91, 40}, {93, 0}};
+    struct Channel {
+        std::array<int, fields> field;
+        std::map<int, int> controllers;
+    };
+    std::array<Channel, 16> channels;
+    channels.fill({start, controllerStart});
+    std::vector<std::string> notes;
+    for (const RecordingMidiOut::Message& message : messages) {
+        const MessageBytes& b = message.bytes;
+        // GM System On and the GS reset put every channel back to the module's defaults.
+        if (b[0] == 0xF0 &&
+            ((b.size() == 6 && b[1] == 0x7E && b[3] == 9) || (b.size() == 11 && b[7] == 0x7F)))
+            channels.fill({start, controllerStart});
+        if (b[0] >= 0xF0) continue;
+        Channel& channel = channels[b[0] & 0x0F];
+        std::array<int, fields>& f = channel.field;
+        const int kind = b[0] & 0xF0;
+        if (kind == 0x90 && b[2] > 0) {
+            std::string note = RecordingMidiOut::formatLine(message) + ":";
+            for (int i : {program, bank, bendRange, bend}) note += " " + std::to_string(f[i]);
+            for (const auto& [number, value] : channel.controllers) note += " " + std::to_string(value);
+            notes.push_back(note);
+        }
+        if (kind == 0xC0) f[program] = b[1], f[bank] = f[bankSelect];
+        if (kind == 0xE0) f[bend] = b[1] | b[2] << 7;
+        if (kind != 0xB0) continue;
+        if (channel.controllers.count(b[1])) channel.controllers[b[1]] = b[2];
+        if (b[1] == 0) f[bankSelect] = b[2];
+        if (b[1] == 101 || b[1] == 100) f[b[1] == 101 ? parameterMsb : parameterLsb] = b[2];
+        if (b[1] == 6 && f[parameterMsb] == 0 && f[parameterLsb] == 0) f[bendRange] = b[2];
+        if (b[1] == 121) {  // reset all controllers: volume, pan, the sends, the tone and the bend range stay
+            for (int c : {1, 11, 64}) channel.controllers[c] = controllerStart.at(c);
+            f[bend] = 8192;
+            f[parameterMsb] = f[parameterLsb] = 127;
+        }
+    }
+    return notes;
+}
 
-                // Back from later in the song, the same as from its start.
-                PlaybackRig rig;
-                rig.load(song.image);
-                applyRenderOptions(rig.engine, setting.options);
-                rig.player.startPlayback();
-                rig.tick(850);
-                ASSERT_TRUE(rig.player.playing());
-                const size_t from = rig.out.messages().size();
-                rig.nowMs = seconds * 1000L;
-                rig.out.setTime(rig.nowMs);
-                rig.player.jumpTo(seconds);
-                rig.runUntilStopped();
-                EXPECT_EQ(rig.lines(from), Lines(jumped.begin() + loadMessages, jumped.end()));
+// A song whose first two channels change tone, volume, pan, sends and bend range as they go, each setting
+// its own first (after a GS reset of its own when |reset|), and whose third sets nothing.
+std::vector<uint8_t> changingSong(bool reset) {
+    const uint32_t second = 192;  // 96 ticks a quarter at 120 beats per minute
+    SmfTrack changing, later, plain;
+    if (reset) changing.sysEx(0, gsReset, sizeof gsReset);
+    changing.raw(0, {0xB0, 0, 8, 0, 0xC0, 5, 0, 0xB0, 7, 90, 0, 10, 30, 0, 91, 50, 0, 93, 10});
+    changing.raw(0, {0xB0, 101, 0, 0, 100, 0, 0, 6, 12});
+    later.shortMessage(0, 0xC1, 40).shortMessage(0, 0xB1, 7, 100).shortMessage(0, 0xB1, 91, 30);
+    for (int s = 0; s < 20; ++s) {
+        // Every note comes after the first tick, when the user's settings are made.
+        for (auto [track, status, key, start] :
+             {std::tuple{&changing, 0x90, 60, 1}, {&later, 0x91, 50, 2}, std::tuple{&plain, 0x92, 70, 4}})
+            track
+                ->shortMessage(s == 0 ? second / 8 * start : second / 2, uint8_t(status),
+                               uint8_t(key + s % 5), 100)
+                .shortMessage(second / 2, uint8_t(status - 0x10), uint8_t(key + s % 5), 0);
+        if (s == 5)
+            changing.raw(
+                0, {0xB0, 0, 0, 0, 0xC0, 114, 0, 0xB0, 7, 60, 0, 10, 100, 0, 91, 80, 0, 93, 40, 0, 6, 5});
+        if (s == 8) changing.shortMessage(0, 0xE0, 0, 90).shortMessage(0, 0xB0, 11, 70);
+        if (s == 11) changing.raw(0, {0xB0, 0, 16, 0, 0xC0, 20, 0, 0xB0, 7, 120, 0, 10, 64, 0, 121, 0});
+        if (s == 9)
+            later.shortMessage(0, 0xC1, 3).shortMessage(0, 0xB1, 10, 20).shortMessage(0, 0xB1, 93, 70);
+    }
+    return SmfWriter(1, 96)
+        .track(changing.endOfTrack())
+        .track(later.endOfTrack())
+        .track(plain.endOfTrack())
+        .bytes();
+}
+
+// The user's settings, made as the window makes them, on channels the song sets and on the one it leaves.
+struct UserSetting {
+    const char* name;
+    std::function<void(PlaybackEngine&)> make;
+};
+
+std::vector<UserSetting> userSettings() {
+    return {{"none", [](PlaybackEngine&) {}},
+            {"locked tones, fixed cells",
+             [](PlaybackEngine& engine) {
+                 for (int channel : {0, 2}) {
+                     engine.tones().fix(channel, 50, 8);
+                     sendTone(engine.out(), channel, 50, 8);
+                 }
+                 LiveControls& controls = engine.controls();
+                 controls.volumeValue[2] = 40, controls.volumeFixed[2] = true;
+                 controls.reverbValue[1] = 100, controls.reverbFixed[1] = true;
+                 controls.modulationValue[1] = 30, controls.modulationFixed[1] = true;
+                 const uint8_t cells[][3] = {{0xB2, 7, 40}, {0xB1, 91, 100}, {0xB1, 1, 30}};
+                 for (const auto& m : cells) engine.out().sendShortMessage(m[0], m[1], m[2]);
+             }},
+            {"master volume", [](PlaybackEngine& engine) {
+                 std::array<uint8_t, midi::channelCount> base;
+                 base.fill(100);
+                 applyMasterVolume(engine.controls(), base, 70, engine.out());
+             }}};
+}
+
+// Makes the user's settings after the first tick: the window's controls answer only once the song plays.
+class SettingsAtStart : public RenderingInput {
+  public:
+    SettingsAtStart(PlaybackEngine& engine, const UserSetting& setting)
+        : engine_(engine), setting_(setting) {}
+    void arriveUntil(long nowMs) override {
+        if (made_ || nowMs < Sequencer::timerPeriod) return;
+        setting_.make(engine_);
+        made_ = true;
+    }
+    long nextArrivalMs() const override { return made_ ? LONG_MAX : Sequencer::timerPeriod; }
+
+  private:
+    PlaybackEngine& engine_;
+    const UserSetting& setting_;
+    bool made_ = false;
+};
+
+std::vector<std::string> notesPlayed(const std::vector<uint8_t>& song, const UserSetting& setting,
+                                     const std::vector<SongRendering::Jump>& jumps) {
+    SongRendering rendering;
+    rendering.load(song);
+    SettingsAtStart settings(rendering.engine(), setting);
+    rendering.playToEnd(0, &settings, jumps);
+    return notesWithSettings(rendering.messages());
+}
+}  // namespace
+
+// After each jump, back or on, every note sounds with the tone, controllers and bend range the song has at
+// that note when played through: what the song set later is gone, and the user's settings stay.
+TEST(JumpRenderTest, EveryNoteAfterAJumpMeetsTheDeviceAsPlayedThrough) {
+    const std::vector<std::vector<SongRendering::Jump>> jumpRows = {
+        {{12, 5}}, {{15, 0}}, {{3, 9}}, {{18, 7}}, {{10, 4}, {8, 14}}};
+    for (bool reset : {false, true}) {
+        const std::vector<uint8_t> song = changingSong(reset);
+        for (const UserSetting& setting : userSettings()) {
+            const Lines through = notesPlayed(song, setting, {});
+            for (const std::vector<SongRendering::Jump>& jumps : jumpRows) {
+                const SongRendering::Jump& last = jumps.back();
+                // Back to the very start, the song's own reset comes after the jump, as at a play start, and
+                // takes the user's settings as it did then.
+                if (reset && last.to == 0) continue;
+                SCOPED_TRACE(std::string(reset ? "with" : "without") + " a reset, " + setting.name +
+                             ", last jump " + std::to_string(last.at) + ":" + std::to_string(last.to));
+                const Lines jumped = notesPlayed(song, setting, jumps);
+                Lines expected;
+                for (const std::string& note : through)
+                    if (std::stol(note) >= last.to * 1000L) expected.push_back(note);
+                ASSERT_GE(jumped.size(), expected.size());
+                EXPECT_EQ(Lines(jumped.end() - long(expected.size()), jumped.end()), expected);
             }
         }
     }
+}
+
+// The program's "/out:record" file stamps each line with the song's play time as velmira-render prints it,
+// a jump back included.
+class RecordedJumpTest : public ScratchFolderTest {};
+
+TEST_F(RecordedJumpTest, TheRecordingsPlayTimesAfterAJumpAreTheRenderersJumpTimes) {
+    const std::vector<uint8_t> song = changingSong(false);
+    {
+        struct Window : TickPoster, WindowlessPlayerHost {
+            void postTick() override { posted = true; }
+            bool posted = false;
+        } window;
+        FileRecordingMidiOut file(path("record.txt"));
+        VirtualTimer periods;
+        PlayTimeStampingTimer timer(periods, file);
+        ShortMessageFailures failures;
+        PlaybackEngine engine(file, timer, window, window, failures);
+        engine.loadSong(song);
+        engine.selection().playOnce = true;
+        engine.player().startPlayback();
+        for (long period = 0; periods.running(); ++period) {
+            if (period == 1200) engine.player().jumpTo(5);
+            window.posted = false;
+            periods.tick();
+            if (window.posted) engine.player().onTick();
+        }
+        ASSERT_TRUE(file.finish());
+    }
+    Lines recorded;
+    for (const std::string& line : readLines("record.txt"))
+        recorded.push_back(line.substr(0, line.find('\t')));
+    SongRendering rendering;
+    rendering.load(song);
+    rendering.playToEnd(0, nullptr, {{12, 5}});
+    EXPECT_EQ(recorded, messageLines(rendering.messages(), 0));
 }

@@ -237,7 +237,7 @@ void applyRenderOptions(PlaybackEngine& engine, const RenderOptions& options) {
 void playWithOptions(SongRendering& rendering, std::vector<uint8_t> image, const RenderOptions& options) {
     rendering.load(std::move(image));
     applyRenderOptions(rendering.engine(), options);
-    rendering.playToEnd(options.startSeconds);
+    rendering.playToEnd(options.startSeconds, nullptr, options.jumps);
 }
 
 std::vector<RecordingMidiOut::Message> renderSong(std::vector<uint8_t> image, const RenderOptions& options) {

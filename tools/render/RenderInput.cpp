@@ -51,7 +51,7 @@ std::optional<std::vector<RecordingMidiOut::Message>> renderWithInput(
     applyRenderOptions(rendering.engine(), options);
     rendering.engine().effectChanged();
     RecordedInput recorded(input, rendering);
-    if (image) rendering.playToEnd(0, &recorded);
+    if (image) rendering.playToEnd(0, &recorded, options.jumps);
     const size_t beforeLastInput = rendering.messages().size();
     recorded.arriveUntil(LONG_MAX);
     // What came in after the song's stop (all of it, without a song) may hold keys down: the render ends

@@ -19,6 +19,7 @@ const char* const renderUsage =
     "  --double CH            double channel CH an octave lower\n"
     "  --volume PERCENT       master volume 0-120\n"
     "  --start SECONDS        jump to this second first, as the window's jump does\n"
+    "  --jump AT:TO           at second AT of play time jump to second TO (repeatable, in order)\n"
     "  --out FILE             write the messages to FILE instead of standard output\n"
     "  --smf FILE.mid         also write what was sent as a format 0 MIDI file\n"
     "  --wav FILE.wav         also render what was sent to audio with FluidSynth\n"
@@ -31,7 +32,8 @@ const char* const renderUsage =
     "  --input FILE           also play a recorded MIDI input, one message a line: microseconds,\n"
     "                         a tab, the bytes in hex (a line of velmira.exe /out:record=FILE too)\n"
     "  --help                 show this text\n"
-    "Each output line is the time in ms (10 per timer tick) and the message bytes in hex.\n";
+    "Each output line is the time in ms (10 per timer tick) and the message bytes in hex; the time is the\n"
+    "song's play time, which after a jump goes on from the second jumped to.\n";
 
 namespace {
 // The random generator draws bits 16-30 of its state: seeds that differ only in bit 31 make the same song.
@@ -120,6 +122,15 @@ ParsedOptions parseRenderOptions(const std::vector<std::string>& arguments) {
         } else if (option == "--start") {
             if (!intValue(0, 86400, options.startSeconds))
                 return fail("--start takes a whole number of seconds from 0 to 86400");
+        } else if (option == "--jump") {
+            const std::string* text = value(1);
+            const size_t colon = text ? text->find(':') : std::string::npos;
+            SongRendering::Jump jump;
+            if (colon == std::string::npos || !parseInt(text->substr(0, colon), 0, 86400, jump.at) ||
+                !parseInt(text->substr(colon + 1), 0, 86400, jump.to))
+                return fail("--jump takes two whole numbers of seconds from 0 to 86400, as AT:TO");
+            options.jumps.push_back(jump);
+            ++i;
         } else if (option == "--out" || option == "--smf" || option == "--wav" || option == "--soundfont") {
             const std::string* path = value(1);
             if (!path || path->empty()) return fail(option + " takes a file name");

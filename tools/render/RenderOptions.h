@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "effects/EffectSettings.h"
+#include "effects/SongRendering.h"
 
 // What velmira-render was asked to do.
 struct RenderOptions {
@@ -19,13 +20,14 @@ struct RenderOptions {
     std::optional<int> transpose;  // key shift, active
     std::optional<int> soloChannel;
     std::vector<int> mutedChannels;
-    std::optional<int> doubleChannel;  // octave-lower doubling
-    std::optional<int> masterVolume;   // percent, as the face sets it
-    int startSeconds = 0;              // jump there before playing on
-    std::string outPath;               // empty: standard output
-    std::string smfPath;               // also write the stream as a format 0 file
-    std::string wavPath;               // also render the stream to audio
-    std::string soundFontPath;         // empty: the default General MIDI soundfont
+    std::optional<int> doubleChannel;        // octave-lower doubling
+    std::optional<int> masterVolume;         // percent, as the face sets it
+    int startSeconds = 0;                    // jump there before playing on
+    std::vector<SongRendering::Jump> jumps;  // then these, in order
+    std::string outPath;                     // empty: standard output
+    std::string smfPath;                     // also write the stream as a format 0 file
+    std::string wavPath;                     // also render the stream to audio
+    std::string soundFontPath;               // empty: the default General MIDI soundfont
     bool help = false;
 
     bool hasSong() const { return source != Source::midiFile || !songPath.empty(); }

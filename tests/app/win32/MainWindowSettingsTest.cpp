@@ -87,8 +87,8 @@ TEST_F(MainWindowSettingsTest, WhatTheWindowWritesAtExitIsWhatItShowsAtTheNextSt
     EXPECT_EQ(historyItems(), shown);
     EXPECT_TRUE(menuState(5, IDM_MODULE_SB16, MF_CHECKED));
     window->files["C:\\other\\b.mid"] = SmfWriter(1, 480).track(endOfTrack()).bytes();
-    command(IDM_HISTORY_FIRST);  // the oldest item: it opens and goes to the top
-    EXPECT_EQ(historyItems()[0], "1. C:\\other\\b.mid");
+    command(IDM_HISTORY_FIRST);  // the oldest item: it opens, goes to the top, and its folder is the songs'
+    EXPECT_EQ(historyItems()[0], "1. b.mid");
     command(IDM_HISTORY_CLEAR);
     EXPECT_TRUE(historyItems().empty());
     exitProgram();

@@ -112,3 +112,16 @@ TEST_F(MainWindowTest, ACloseDuringAModalDialogWaitsForTheDialogAndThenCloses) {
     SendMessageW(main, WM_CLOSE, 0, 0);
     EXPECT_FALSE(IsWindow(main));
 }
+
+// What was done as asked is told with the information icon, not the warning one failures carry.
+TEST_F(MainWindowTest, AnInformationMessageCarriesTheInformationIcon) {
+    HICON icon = nullptr;
+    runWithDialogScript(
+        [&](HWND box) {
+            for (HWND item = GetWindow(box, GW_CHILD); item; item = GetWindow(item, GW_HWNDNEXT))
+                if ((GetWindowLongW(item, GWL_STYLE) & SS_TYPEMASK) == SS_ICON)
+                    icon = HICON(SendMessageW(item, STM_GETICON, 0, 0));
+        },
+        [&] { command(IDM_SONGS_CLEAR); });
+    EXPECT_EQ(icon, LoadIconW(nullptr, IDI_INFORMATION));
+}

@@ -3,6 +3,7 @@
 // refused is checked natively.
 #include <gtest/gtest.h>
 
+#include "app/win32/FileDialogs.h"
 #include "app/win32/Win32Files.h"
 #include "platform/win32/WideText.h"
 #include "playback/SmfWriter.h"
@@ -66,4 +67,16 @@ TEST_F(PlaySaveWindowTest, AFailedWriteIsReportedAndLeavesNoFile) {
     command(IDM_FILE_SAVE_PLAYED);
     EXPECT_EQ(window->messages, Lines{"ＭＩＤＩデータの書き込みに失敗しました"});
     EXPECT_EQ(folder.entries(), std::vector<std::wstring>{L"taken.mid"});  // no half-written file beside it
+}
+
+// The save dialog opens over the window that asked, not at the screen's top-left corner.
+TEST_F(PlaySaveWindowTest, TheSaveDialogOpensCentredOverTheWindow) {
+    SetWindowPos(hwnd(), nullptr, 120, 90, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    RECT owner = {}, shown = {};
+    GetWindowRect(hwnd(), &owner);
+    runWithDialogScript(
+        [&](HWND dialog) { GetWindowRect(dialog, &shown); },
+        [&] { chooseFileToSave(hwnd(), "ＭＩＤＩファイル(*.mid)|*.mid|", narrow(folder.path()), "mid"); });
+    EXPECT_NEAR((shown.left + shown.right) / 2, (owner.left + owner.right) / 2, 2);
+    EXPECT_NEAR((shown.top + shown.bottom) / 2, (owner.top + owner.bottom) / 2, 2);
 }
