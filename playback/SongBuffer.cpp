@@ -63,7 +63,7 @@ bool holdsNote(SongBuffer& song) {
     song.prepareTracks();
     for (int track = 0; track < song.trackCount() && song.trackPosition(track) != 0; ++track) {
         int64_t p = song.trackPosition(track);
-        const int64_t end = std::min<int64_t>(p + readBe32(song, p - 4), song.size());
+        const int64_t end = song.trackEnd(track);
         uint8_t runningStatus = 0;  // none
         while (p < end) {
             const VarLen delta = readVarLen(song, p);
