@@ -71,20 +71,20 @@ std::optional<InputLine> parseInputLine(std::string_view text) {
 InputLineReader::Result InputLineReader::next(InputLine& line) {
     for (;;) {
         text_.clear();
-        bool tooLong = false;
         int c = 0;
         while ((c = in_.get()) != std::char_traits<char>::eof() && c != '\n') {
-            if (text_.size() < longestLine) {
-                text_.push_back(char(c));
-            } else {
-                tooLong = true;
+            // The line is bad already: the rest of it (a gigabyte, or an endless device) is not read.
+            if (text_.size() == longestLine) {
+                ++lineNumber_;
+                return Result::bad;
             }
+            text_.push_back(char(c));
         }
         if (c == std::char_traits<char>::eof() && text_.empty()) return Result::end;
         ++lineNumber_;
         if (!text_.empty() && text_.back() == '\r') text_.pop_back();
         if (text_.empty()) continue;
-        const std::optional<InputLine> parsed = tooLong ? std::nullopt : parseInputLine(text_);
+        const std::optional<InputLine> parsed = parseInputLine(text_);
         if (!parsed) return Result::bad;
         line = *parsed;
         return Result::line;

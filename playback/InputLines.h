@@ -21,8 +21,8 @@ struct InputLine {
 // Nothing when the text is not such a line.
 std::optional<InputLine> parseInputLine(std::string_view text);
 
-// The lines of a stream in turn, blank ones passed over. A line longer than any message's is refused
-// without being held whole.
+// The lines of a stream in turn, blank ones passed over. A line longer than any message's is refused as
+// soon as it is too long, and nothing after it is read.
 class InputLineReader {
   public:
     enum class Result { line, end, bad };

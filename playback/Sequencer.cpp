@@ -188,6 +188,7 @@ void Sequencer::stepTrack(int track) {
 
     for (;;) {
         if (!state.deltaTaken) {
+            if (p >= song_.trackEnd(track)) return endTrack();
             const VarLen delta = readVarLen(song_, p);
             if (!delta.ok) return endTrack();
             p = delta.next;

@@ -19,6 +19,7 @@ uint32_t readBe32(const SongBuffer& song, int64_t pos) {
 void SongBuffer::assign(std::vector<uint8_t> image) {
     image_ = std::move(image);
     trackPositions_.fill(0);
+    trackEnds_.fill(0);
 }
 
 void SongBuffer::readHeader() {
@@ -30,6 +31,7 @@ void SongBuffer::readHeader() {
 
 void SongBuffer::prepareTracks() {
     trackPositions_.fill(0);
+    trackEnds_.fill(0);
     int64_t chunk = headerSize;
     for (int track = 0; track < trackCount_; ++track) {
         const int64_t events = chunk + chunkHeaderSize;
@@ -38,6 +40,7 @@ void SongBuffer::prepareTracks() {
         if (!contains(events)) break;
         trackPositions_[size_t(track)] = int32_t(events);
         chunk = events + readBe32(*this, chunk + 4);
+        trackEnds_[size_t(track)] = std::min(chunk, int64_t(image_.size()));
     }
 }
 
@@ -60,7 +63,7 @@ bool holdsNote(SongBuffer& song) {
     song.prepareTracks();
     for (int track = 0; track < song.trackCount() && song.trackPosition(track) != 0; ++track) {
         int64_t p = song.trackPosition(track);
-        const int64_t end = std::min<int64_t>(p + readBe32(song, p - 4), song.size());
+        const int64_t end = song.trackEnd(track);
         uint8_t runningStatus = 0;  // none
         while (p < end) {
             const VarLen delta = readVarLen(song, p);

@@ -35,6 +35,9 @@ class SongBuffer {
     // Where each track's next unread byte is; 0 once the track has ended.
     int32_t trackPosition(int track) const { return trackPositions_[size_t(track)]; }
     void setTrackPosition(int track, int32_t pos) { trackPositions_[size_t(track)] = pos; }
+    // Where each track's chunk ends (at most the image's end): a track that gets there without its
+    // end-of-track event ends there, instead of reading the next chunk as its own.
+    int64_t trackEnd(int track) const { return trackEnds_[size_t(track)]; }
 
     // Finds the track chunks: each track points at its first delta-time, or is ended (0) when its chunk
     // lies outside the image.
@@ -46,6 +49,7 @@ class SongBuffer {
     int trackCount_ = 0;
     double division_ = 480.0;
     std::array<int32_t, trackSlots> trackPositions_{};
+    std::array<int64_t, trackSlots> trackEnds_{};
 };
 
 // The first FF 51 byte pair anywhere in the image: its tempo in microseconds per quarter note, and the

@@ -3,8 +3,8 @@
 #   scripts/install-desktop.sh [PROGRAM_FOLDER]   adds the entry (default: the build's build/windows)
 #   scripts/install-desktop.sh --remove           takes it away again
 # The entry starts velmira.exe under Wine with the chosen file: through the folder's wine-run.sh when it is
-# a build, otherwise through $VELMIRA_WINE (default: wine), in Japanese (code page 932). Its icon is the
-# program's own, taken out of velmira.exe's icon resource.
+# a build, otherwise through $VELMIRA_WINE (default: wine, or Wine's 64-bit loader where 32-bit code cannot
+# run), in Japanese (code page 932). Its icon is the program's own, taken out of velmira.exe's icon resource.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 data=${XDG_DATA_HOME:-$HOME/.local/share}
@@ -31,7 +31,16 @@ program=$folder/velmira.exe
 if [ -x "$folder/wine-run.sh" ]; then
   runner=("$folder/wine-run.sh")
 else
-  runner=(env LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8 "${VELMIRA_WINE:-wine}")
+  # Debian's wine wrapper takes the 32-bit loader whenever it is installed, even where the kernel refuses
+  # 32-bit code: try it, as the test command does, and take the 64-bit loader there.
+  if [ -n "${VELMIRA_WINE:-}" ]; then
+    wine=("$VELMIRA_WINE")
+  elif ! /usr/lib/wine/wine --version >/dev/null 2>&1 && [ -x /usr/lib/wine/wine64 ]; then
+    wine=(WINELOADER=/usr/lib/wine/wine64 /usr/lib/wine/wine64)
+  else
+    wine=(wine)
+  fi
+  runner=(env LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8 "${wine[@]}")
 fi
 for tool in desktop-file-validate wrestool icotool; do
   command -v "$tool" >/dev/null || { echo "install-desktop: $tool is missing (run scripts/install-deps.sh)" >&2; exit 1; }

@@ -26,7 +26,7 @@ log=$work/actions.txt
 program_folder=$work/program
 rm -rf "$songs" "$program_folder"
 mkdir -p "$songs" "$program_folder"
-rm -f "$recording" "$log"
+rm -f "$recording" "$recording".*.part "$log"
 cp "$build/windows/velmira.exe" "$build/windows"/*.bmp "$build/windows"/*.sph "$build/windows/velmira.chm" \
   "$program_folder/"
 windows_path() { echo "Z:${1//\//\\}"; }
@@ -70,7 +70,7 @@ fail() {
   local saved=$work/failure-seed-$seed
   mkdir -p "$saved"
   { echo "seed $seed, after $actions actions: $*"; echo "last actions:"; tail -n 30 "$log"; } >"$saved/finding.txt"
-  cp "$recording" "$saved/recording.txt" 2>/dev/null || true
+  cp "$(live_recording)" "$saved/recording.txt" 2>/dev/null || true
   echo "FINDING: $* (seed $seed; saved in $saved)" >&2
   tail -n 10 "$log" >&2
   kill "$program" 2>/dev/null || true
@@ -111,9 +111,16 @@ face_point() {  # x y
   echo "$x" "$y"
 }
 
+# While the program runs, its lines go to a temporary file beside the recording, which takes the
+# recording's name when the program ends.
+live_recording() {
+  local part
+  for part in "$recording".*.part; do [ -f "$part" ] && { echo "$part"; return; }; done
+  echo "$recording"
+}
 check_recording() {  # [final]
   local findings
-  findings=$(awk -v final="${1:-0}" -f "$top/scripts/monkey-check.awk" "$recording") || fail "$findings"
+  findings=$(awk -v final="${1:-0}" -f "$top/scripts/monkey-check.awk" "$(live_recording)") || fail "$findings"
 }
 # Keys and clicks can reach the two menu items that end the program, as a user's can: an ending with exit
 # code 0 is such a choice. Its recording must end silent like any close; then the program starts again.

@@ -55,6 +55,6 @@ int CMainApp::run(HINSTANCE instance, int showCommand, const std::vector<std::st
         output.stopAndReset();
     }
     DestroyAcceleratorTable(hotKeys);
-    output.close();
+    if (!output.close()) exitCode = 1;
     return exitCode;
 }

@@ -13,6 +13,7 @@
 #include "platform/win32/MessageBoxes.h"
 #include "platform/win32/ProgramFolder.h"
 #include "platform/win32/WideText.h"
+#include "playback/OutputFile.h"
 #include "resources/CommandIds.h"
 #include "tones/win32/CToneDlg.h"
 

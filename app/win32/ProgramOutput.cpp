@@ -57,7 +57,7 @@ void ProgramOutput::stopAndReset() {
     closeFailures_ = mapper_.resetMidiOut();
 }
 
-void ProgramOutput::close() {
+bool ProgramOutput::close() {
     const std::vector<CloseFailure> closing = mapper_.closeMidiOut();
     closeFailures_.insert(closeFailures_.end(), closing.begin(), closing.end());
     for (const CloseFailure& failure : closeFailures_) {
@@ -65,4 +65,8 @@ void ProgramOutput::close() {
         if (!text.empty()) showMessage(nullptr, text, "Error");
     }
     closeFailures_.clear();
+    // A recording that could not be started was said at the start.
+    if (!recording_ || !recording_->isOpen() || recording_->finish()) return true;
+    showMessage(nullptr, recordFileFailedMessage(recordPath_), "Error");
+    return false;
 }

@@ -30,10 +30,11 @@ class ProgramOutput {
     // False when it cannot be opened. The silent and recording outputs have nothing to change.
     bool reopen(int device);
     // The end, in two steps around the freeing of the song: the timer stops and the device is reset (its
-    // SysEx buffers unprepared) while the window still holds the song; then the device is closed, and
-    // what went wrong in either step is shown.
+    // SysEx buffers unprepared) while the window still holds the song; then the device is closed or the
+    // recording put in its place, and what went wrong in either step is shown. close() is false when the
+    // recording could not be written whole: the program then ends with exit code 1.
     void stopAndReset();
-    void close();
+    bool close();
 
   private:
     MidiOutputChoice choice_;

@@ -13,6 +13,3 @@ std::optional<std::string> findFileBesideProgram(const std::string& name);
 // |path| made whole against the current folder (and drive), which the start-up then changes; the path as
 // it is when it cannot be.
 std::string fullPathOf(const std::string& path);
-// Writes |bytes| to a new file beside |path| and only then puts it in |path|'s place, so that a failed or
-// short write leaves neither a partial file nor a damaged earlier one. False when any step failed.
-bool writeFileWhole(const std::string& path, const std::vector<uint8_t>& bytes);

@@ -44,6 +44,9 @@ constexpr UINT inputFromMemory = 1;
 constexpr size_t headerBytes = 2048;  // what IsSupported is given in memory
 // Pixel blocks above this are refused as memory that cannot be had, before any size overflows.
 constexpr uint64_t largestBlock = 0x40000000;
+// The program takes pictures of at most 1600 pixels a side, whose files hold some megabytes; a file far
+// larger is refused before anything of it is read or held.
+constexpr uint64_t largestFile = uint64_t(64) << 20;
 
 template <typename T>
 class ComRef {
@@ -82,9 +85,14 @@ bool readFile(const char* path, LONG_PTR offset, std::vector<uint8_t>& content) 
     if (file == INVALID_HANDLE_VALUE) return false;
     LARGE_INTEGER size{};
     bool ok = GetFileSizeEx(file, &size) && offset >= 0 && size.QuadPart >= offset &&
-              uint64_t(size.QuadPart - offset) <= largestBlock;
+              uint64_t(size.QuadPart - offset) <= largestFile;
     if (ok) {
-        content.resize(size_t(size.QuadPart - offset));
+        try {
+            content.resize(size_t(size.QuadPart - offset));
+        } catch (const std::bad_alloc&) {
+            CloseHandle(file);
+            throw;  // GetPicture answers it
+        }
         LARGE_INTEGER start{};
         start.QuadPart = offset;
         DWORD read = 0;
@@ -212,18 +220,26 @@ __declspec(dllexport) int WINAPI GetPicture(LPSTR buffer, LONG_PTR length, UINT 
                                             HLOCAL* bits, FARPROC progress, LONG_PTR data) {
     using namespace getPictureResult;
     if (buffer == nullptr || info == nullptr || bits == nullptr) return internalError;
-    std::vector<uint8_t> content;
-    if ((flag & inputMask) == inputFromMemory) {
-        if (length <= 0) return brokenData;
-        content.assign(reinterpret_cast<const uint8_t*>(buffer),
-                       reinterpret_cast<const uint8_t*>(buffer) + length);
-    } else if ((flag & inputMask) != 0) {
-        return notImplemented;
-    } else if (!readFile(buffer, length, content)) {
-        return readError;
+    // An exception must not cross into the calling program, which knows only result codes.
+    try {
+        std::vector<uint8_t> content;
+        if ((flag & inputMask) == inputFromMemory) {
+            if (length <= 0) return brokenData;
+            if (uint64_t(length) > largestFile) return noMemory;
+            content.assign(reinterpret_cast<const uint8_t*>(buffer),
+                           reinterpret_cast<const uint8_t*>(buffer) + length);
+        } else if ((flag & inputMask) != 0) {
+            return notImplemented;
+        } else if (!readFile(buffer, length, content)) {
+            return readError;
+        }
+        if (content.empty()) return unknownFormat;
+        ComScope com;
+        return decode(content, info, bits, progress, data);
+    } catch (const std::bad_alloc&) {
+        return noMemory;
+    } catch (...) {
+        return internalError;
     }
-    if (content.empty()) return unknownFormat;
-    ComScope com;
-    return decode(content, info, bits, progress, data);
 }
 }

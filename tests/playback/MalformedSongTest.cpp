@@ -76,6 +76,20 @@ TEST(MalformedSong, DamagedFilesStayWithinTheImageAndEndPromptly) {
     for (const Case& c : cases) EXPECT_LE(playWithinImage(c.image), c.ticks) << c.damage;
 }
 
+// A track without its end-of-track event ends with its chunk: it does not read the next chunk as its own
+// (with its running status, "MTrk" would sound as notes), nor, in a file of many such tracks, every later
+// chunk in one timer period.
+TEST(MalformedSong, ATrackEndsAtItsChunksEnd) {
+    PlaybackRig rig;
+    rig.load(SmfWriter(1, 480)
+                 .track({0x00, 0x90, 60, 100})
+                 .track(join({{0x60, 0x90, 62, 100}, endOfTrack()}))
+                 .bytes());
+    rig.player.startPlayback();
+    rig.runUntilStopped();
+    EXPECT_EQ(rig.linesOfKind(0x90), (std::vector<std::string>{"0 90 3C 64", "100 90 3E 64"}));
+}
+
 // Random bytes over the song, then pure noise. A damaged delta or tempo can ask for a wait of hours, so a
 // song still playing after the limit is not wrong by itself; but no track may stall: with every wait cut
 // short, each tick takes each track on to its next tempo change or its end, so the song must stop within

@@ -1,4 +1,6 @@
 // velmira-render from the outside: files in (a song, a generator's source, a recorded keyboard), lines out.
+#include <sys/stat.h>
+
 #include "generators/RandomSound.h"
 #include "playback/SmfWriter.h"
 #include "playback/SongBuffer.h"
@@ -56,12 +58,16 @@ TEST_F(RenderCommandTest, HandsItsOptionsToTheEffectAndTheLiveControls) {
 }
 
 TEST_F(RenderCommandTest, RefusesBadCommandLinesAndMissingFilesAndPlaysAFileThatIsNotMidiToItsEnd) {
-    for (const Lines& bad : {Lines{}, Lines{"--effect", "10", "x.mid"}, Lines{"--effect", "11", "x.mid"},
-                             Lines{"--effect", "14", "x.mid"}, Lines{"--keysig", "2", "1", "x.mid"},
-                             Lines{"--volume", "121", "x.mid"}, Lines{"a.mid", "b.mid"}, Lines{"--transpose"},
-                             Lines{"--jump", "5", "x.mid"}, Lines{"--jump", "5:-1", "x.mid"},
-                             // A generated song takes the place of the file, and its seed is a clock value.
-                             Lines{"--from-seed", "4294967296"}, Lines{"a.mid", "--from-seed", "1"}}) {
+    for (const Lines& bad :
+         {Lines{}, Lines{"--effect", "10", "x.mid"}, Lines{"--effect", "11", "x.mid"},
+          Lines{"--effect", "14", "x.mid"}, Lines{"--keysig", "2", "1", "x.mid"},
+          Lines{"--volume", "121", "x.mid"}, Lines{"a.mid", "b.mid"}, Lines{"--transpose"}, Lines{""},
+          Lines{"--window", "10", "2", "x.mid"}, Lines{"--input", "i.txt", "--start", "1"},
+          Lines{"--jump", "5", "x.mid"}, Lines{"--jump", "5:-1", "x.mid"},
+          // A generated song takes the place of the file, and its seed is a clock value
+          // of the bits the generator draws from.
+          Lines{"--from-seed", "2147483648"}, Lines{"--from-seed", " -18446744073709551615"},
+          Lines{"a.mid", "--from-seed", "1"}}) {
         EXPECT_TRUE(run(bad).empty());
         EXPECT_EQ(exitCode, 2) << (bad.empty() ? "" : bad[0] + " " + bad.back());
         EXPECT_NE(errors.find("usage: velmira-render"), std::string::npos);
@@ -79,38 +85,93 @@ TEST_F(RenderCommandTest, RefusesBadCommandLinesAndMissingFilesAndPlaysAFileThat
     EXPECT_EQ(exitCode, 0);
 }
 
-// What cannot be read or written is said, with a failing exit code: a device as the song (endless), a
-// song larger than the program takes (refused before it is read), an output that fills the disk.
-TEST_F(RenderCommandTest, RefusesSongsItCannotHoldAndReportsWritesThatFailed) {
+// What cannot be read is said, with a failing exit code, before it is opened: a device (endless), a pipe
+// (it would wait for a writer for ever), a folder, a song larger than the program takes (refused before it
+// is read).
+TEST_F(RenderCommandTest, RefusesInputsItCannotReadWhole) {
     const std::string huge = path("huge.mid");
     std::ofstream(huge).close();
     std::filesystem::resize_file(huge, uintmax_t(SongBuffer::maxFileSize) + 1);  // sparse: nothing is written
-    const std::string lineEnds = write("lines.txt", std::vector<uint8_t>(300, '\n'));  // an 81-byte song
+    const std::string pipe = path("pipe");
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    const std::string dir = folder.string();
     const struct {
         Lines arguments;
         std::string error;
     } cases[] = {
         {{"/dev/zero"}, "/dev/zero: File Read Error\n"},
         {{huge}, huge + ": ファイルサイズが大きすぎます\n"},
-        {{"--smf", "/dev/full", song_}, "/dev/full: cannot be written\n"},
-        // A song small enough to stay in the stream's buffer until the file is closed.
-        {{"--song-out", "/dev/full", "--from-text", lineEnds}, "/dev/full: cannot be written\n"},
-        {{"--out", "/dev/full", song_}, "velmira-render: the output could not be written\n"},
+        {{pipe}, pipe + ": File Read Error\n"},
+        {{"--from-text", pipe}, pipe + ": File Read Error\n"},
+        {{"--input", pipe}, pipe + ": File Read Error\n"},
+        {{"--input", dir}, dir + ": File Read Error\n"},
+        {{"--soundfont", pipe, "--wav", path("a.wav"), song_}, pipe + ": File Read Error\n"},
     };
     for (const auto& c : cases) {
         run(c.arguments);
-        EXPECT_EQ(exitCode, 1) << c.arguments[0];
+        EXPECT_EQ(exitCode, 1) << c.arguments[1];
         EXPECT_EQ(errors, c.error);
     }
+    run({"--from-picture", pipe});
+    EXPECT_EQ(exitCode, 1);
+}
+
+// An output is whole or absent: when one cannot be written (a device, a missing folder, a full disk), the
+// run fails and none of the others is left either, nor a temporary file.
+TEST_F(RenderCommandTest, AnOutputThatFailsLeavesNoFileOfAnyOutput) {
+    const std::string lineEnds = write("lines.txt", std::vector<uint8_t>(300, '\n'));  // an 81-byte song
+    const std::string mid = path("a.mid"), missing = path("missing/x.txt"), txt = path("a.txt");
+    const Lines before = entries();
+    const struct {
+        Lines arguments;
+        std::string failed;
+        rlim_t room;
+    } cases[] = {
+        {{"--smf", mid, "--out", "/dev/full", song_}, "/dev/full", RLIM_INFINITY},
+        {{"--smf", mid, "--out", missing, song_}, missing, RLIM_INFINITY},
+        {{"--out", txt, "--smf", mid, song_}, txt, 500},
+        {{"--wav", path("a.wav"), song_}, path("a.wav"), 100000},
+        // A song small enough to stay in the stream's buffer until the file is closed.
+        {{"--song-out", mid, "--from-text", lineEnds}, mid, 50},
+    };
+    for (const auto& c : cases) {
+        {
+            const FullDisk full(c.room);
+            run(c.arguments);
+        }
+        EXPECT_EQ(exitCode, 1) << c.arguments[1];
+        EXPECT_EQ(errors, c.failed + ": cannot be written\n");
+        EXPECT_EQ(entries(), before) << c.arguments[1];
+    }
+}
+
+// Writing over what is read, or two outputs into one file, would leave neither whole. A link stays a link:
+// the file it leads to takes the output.
+TEST_F(RenderCommandTest, RefusesAnOutputThatNamesAnInputOrAnotherOutputAndWritesThroughALink) {
+    const std::vector<uint8_t> song = read("song.mid");
+    for (const Lines& clash :
+         {Lines{"--smf", song_, song_}, Lines{"--out", path("x"), "--wav", path("x"), song_},
+          Lines{"--out", "x", "--smf", "./x", song_}}) {
+        run(clash);
+        EXPECT_EQ(exitCode, 2) << clash[1];
+        EXPECT_NE(errors.find("would write over"), std::string::npos) << errors;
+    }
+    EXPECT_EQ(read("song.mid"), song);
+    EXPECT_EQ(entries(), Lines{"song.mid"});
+
+    std::filesystem::create_symlink(write("target.txt", {'o', 'l', 'd'}), path("link.txt"));
+    run({"--out", path("link.txt"), song_});
+    EXPECT_TRUE(std::filesystem::is_symlink(path("link.txt")));
+    EXPECT_EQ(readLines("target.txt").size(), 17u + 5u + 48u);
 }
 
 // A generated song is written as built and played as written (the songs' content is the generators' tests').
 // The generators share one way from source to song; the seed's song is the window's first random song.
 TEST_F(RenderCommandTest, WritesTheGeneratedSongAsBuiltAndPlaysIt) {
     PseudoRandom fresh;
-    const Lines lines = run({"--song-out", path("made.mid"), "--from-seed", "4294967295"});
+    const Lines lines = run({"--song-out", path("made.mid"), "--from-seed", "2147483647"});
     ASSERT_EQ(exitCode, 0) << errors;
-    EXPECT_EQ(read("made.mid"), buildRandomSong(4294967295u, fresh).image);
+    EXPECT_EQ(read("made.mid"), buildRandomSong(4294967295u, fresh).image) << "bit 31 makes no other song";
     EXPECT_GT(lines.size(), 17u + 48u) << "no more than the load and the stop";
     EXPECT_EQ(run({path("made.mid")}), lines) << "replaying the written song sends the same";
 }
@@ -131,4 +192,8 @@ TEST_F(RenderCommandTest, MixesTheInputIntoASong) {
     EXPECT_EQ(Lines(lines.begin() + 17, lines.begin() + 22),
               (Lines{"0 90 3E 64", "241 91 3C 64", "300 91 3F 64", "500 91 3E 64", "500 80 3E 00"}));
     EXPECT_EQ(lines.back(), "510 BF 7B 00");
+
+    const Lines alone = run({"--input", input("241000\t91 3C 64\n")});
+    ASSERT_EQ(alone.size(), 1u + 48u) << "without a song, the input's end silences the device as a stop";
+    EXPECT_EQ(alone.back(), "241 BF 7B 00");
 }

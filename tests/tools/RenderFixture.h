@@ -1,7 +1,10 @@
 #pragma once
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -45,12 +48,33 @@ class ScratchFolderTest : public testing::Test {
         const std::vector<uint8_t> bytes = read(name);
         return linesOf(std::string(bytes.begin(), bytes.end()));
     }
+    // The names in the folder, sorted: what a failed output left behind.
+    Lines entries() const {
+        Lines names;
+        for (const auto& entry : std::filesystem::directory_iterator(folder))
+            names.push_back(entry.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
 
     const std::filesystem::path folder =
         std::filesystem::temp_directory_path() /
         ("velmira-test-" + std::to_string(::getpid()) + "-" +
          testing::UnitTest::GetInstance()->current_test_info()->test_suite_name() + "-" +
          testing::UnitTest::GetInstance()->current_test_info()->name());
+};
+
+// A full disk as this process sees it, until the end of the scope: no file grows past |bytes|, and the write
+// that would fails (instead of raising SIGXFSZ, which the tests ignore from then on).
+struct FullDisk {
+    explicit FullDisk(rlim_t bytes) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &old);
+        const rlimit full{bytes, old.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &full);
+    }
+    ~FullDisk() { setrlimit(RLIMIT_FSIZE, &old); }
+    rlimit old{};
 };
 
 // velmira-render run in-process: standard output as lines, the exit code and standard error kept.

@@ -289,6 +289,7 @@ TEST_F(RecordedJumpTest, TheRecordingsPlayTimesAfterAJumpAreTheRenderersJumpTime
             periods.tick();
             if (window.posted) engine.player().onTick();
         }
+        ASSERT_TRUE(file.finish());
     }
     Lines recorded;
     for (const std::string& line : readLines("record.txt"))

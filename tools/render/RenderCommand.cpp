@@ -1,8 +1,10 @@
 #include "tools/render/RenderCommand.h"
 
+#include <array>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <memory>
 #include <new>
 #include <optional>
@@ -14,36 +16,24 @@
 #include "playback/MessageLine.h"
 #include "playback/MessagesAsSmf.h"
 #include "playback/MidiVocabulary.h"
+#include "playback/OutputFile.h"
 #include "playback/SmfWriter.h"
 #include "tools/render/RenderInput.h"
 #include "tools/render/RenderSong.h"
 #include "tools/render/WavOutput.h"
 
 namespace {
-// The file is checked once it is closed: a write the stream kept in its buffer fails only there.
-bool writeWholeFile(const std::string& path, const std::vector<uint8_t>& bytes) {
-    std::ofstream file(std::filesystem::u8path(path), std::ios::binary);
-    file.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
-    file.close();
-    return !file.fail();
-}
-
 // --smf, written as the messages come: the track's length goes into the header at the end.
 class SmfFileOutput {
   public:
-    explicit SmfFileOutput(const std::string& path)
-        : file_(std::filesystem::u8path(path), std::ios::binary | std::ios::trunc) {
-        write(MessagesAsSmfPieces::header());
-    }
+    explicit SmfFileOutput(std::ostream& file) : file_(file) { write(MessagesAsSmfPieces::header()); }
     void add(const std::vector<RecordingMidiOut::Message>& messages) { write(pieces_.events(messages)); }
-    bool finish() {
+    void finish() {
         write(pieces_.end());
         std::vector<uint8_t> length;
         appendBe32(length, uint32_t(written_ - MessagesAsSmfPieces::trackStart));
         file_.seekp(std::streamoff(MessagesAsSmfPieces::trackLengthOffset));
         file_.write(reinterpret_cast<const char*>(length.data()), std::streamsize(length.size()));
-        file_.close();
-        return !file_.fail();
     }
 
   private:
@@ -52,7 +42,7 @@ class SmfFileOutput {
         written_ += bytes.size();
     }
 
-    std::ofstream file_;
+    std::ostream& file_;
     MessagesAsSmfPieces pieces_;
     size_t written_ = 0;
 };
@@ -72,84 +62,104 @@ long playingTimeMs(const std::vector<uint8_t>& image, const RenderOptions& optio
     return rendering.stopMs();
 }
 
-// Where the messages go: the lines (standard output or --out), and --wav and --smf when asked for.
+// Where the messages go: the lines (standard output or --out), and --wav, --smf and --song-out when asked
+// for. Every file is made under a temporary name; at the end all of them take their names, or, when one
+// failed, none does.
 class RenderOutputs {
   public:
     RenderOutputs(const RenderOptions& options, std::ostream& out, std::ostream& err)
         : options_(options), out_(out), err_(err) {}
 
-    // False, with the reason written, when an output cannot be opened. |playingMs|, when known, lets a song
-    // too long for a WAV file be said before the hours of audio are made, not after.
-    bool open(std::optional<long> playingMs) {
-        if (!options_.wavPath.empty()) {
+    // False, with the reason written, when an output cannot be made; before anything is played. |song|, when
+    // given, is the song as built, for --song-out. |playingMs|, when known, lets a song too long for a WAV
+    // file be said before the hours of audio are made, not after.
+    bool open(std::optional<long> playingMs, const std::vector<uint8_t>* song) {
+        for (File& file : files_) {
+            if (file.path.empty()) continue;
+            file.output = std::make_unique<OutputFile>(file.path);
+            if (!file.output->isOpen()) {
+                err_ << file.path << ": cannot be written\n";
+                return false;
+            }
+        }
+        if (OutputFile* songOut = files_[songOutFile].output.get(); song && songOut)
+            songOut->stream().write(reinterpret_cast<const char*>(song->data()),
+                                    std::streamsize(song->size()));
+        if (OutputFile* wav = files_[wavFile].output.get()) {
             const long wavMs = playingMs.value_or(0) + wavTailMs;
             if (wavMs > wavLongestMs)
                 err_ << "velmira-render: the song plays for " << clockText(wavMs)
                      << ", longer than a WAV file holds; " << options_.wavPath << " ends after "
                      << clockText(wavLongestMs) << "\n";
             std::string problem;
-            wav_ = startWavRendering(options_.soundFontPath, options_.wavPath, problem);
-            if (!wav_) {
+            wavRendering_ = startWavRendering(options_.soundFontPath, wav->stream(), problem);
+            if (!wavRendering_) {
                 err_ << "velmira-render: " << problem << "\n";
                 return false;
             }
         }
-        if (!options_.outPath.empty()) {
-            outFile_.open(std::filesystem::u8path(options_.outPath), std::ios::binary);
-            if (!outFile_) {
-                err_ << options_.outPath << ": cannot be written\n";
-                return false;
-            }
-        }
-        if (!options_.smfPath.empty()) smf_ = std::make_unique<SmfFileOutput>(options_.smfPath);
+        if (OutputFile* smf = files_[smfFile].output.get())
+            smfWriter_ = std::make_unique<SmfFileOutput>(smf->stream());
         return true;
     }
 
     void take(const SongRendering::Messages& messages) {
         lines() << messageLines(messages);
-        if (wav_) wav_->play(messages);
-        if (smf_) smf_->add(messages);
+        if (wavRendering_) wavRendering_->play(messages);
+        if (smfWriter_) smfWriter_->add(messages);
     }
 
     // The exit code: 0 when every output was written whole.
     int finish() {
-        if (wav_) {
-            const std::string problem = wav_->finish();
-            if (!problem.empty()) {
-                err_ << "velmira-render: " << problem << "\n";
-                return 1;
-            }
-        }
-        std::ostream& written = lines();
-        written.flush();
-        if (outFile_.is_open()) outFile_.close();
-        if (!written) {
+        if (wavRendering_) wavRendering_->finish();
+        if (smfWriter_) smfWriter_->finish();
+        bool whole = true;
+        if (!out_.flush()) {
             err_ << "velmira-render: the output could not be written\n";
-            return 1;
+            whole = false;
         }
-        if (smf_ && !smf_->finish()) {
-            err_ << options_.smfPath << ": cannot be written\n";
+        for (File& file : files_) {
+            if (!file.output || file.output->complete()) continue;
+            err_ << file.path << ": cannot be written\n";
+            whole = false;
+        }
+        if (!whole) return 1;
+        for (File& file : files_) {
+            if (!file.output || file.output->commit()) continue;
+            err_ << file.path << ": cannot be written\n";
             return 1;
         }
         return 0;
     }
 
   private:
-    std::ostream& lines() { return options_.outPath.empty() ? out_ : outFile_; }
+    struct File {
+        const std::string& path;
+        std::unique_ptr<OutputFile> output;
+    };
+    enum { linesFile, smfFile, wavFile, songOutFile };
+    std::ostream& lines() {
+        OutputFile* file = files_[linesFile].output.get();
+        return file ? file->stream() : out_;
+    }
 
     const RenderOptions& options_;
     std::ostream& out_;
     std::ostream& err_;
-    std::ofstream outFile_;
-    std::unique_ptr<WavRendering> wav_;
-    std::unique_ptr<SmfFileOutput> smf_;
+    std::array<File, 4> files_{{{options_.outPath, nullptr},
+                                {options_.smfPath, nullptr},
+                                {options_.wavPath, nullptr},
+                                {options_.songOutPath, nullptr}}};
+    std::unique_ptr<WavRendering> wavRendering_;
+    std::unique_ptr<SmfFileOutput> smfWriter_;
 };
 
 // The song, handed to the outputs as it plays.
 int render(std::vector<uint8_t> image, const RenderOptions& options, std::ostream& out, std::ostream& err) {
     RenderOutputs outputs(options, out, err);
-    if (!outputs.open(options.wavPath.empty() ? std::nullopt
-                                              : std::optional<long>(playingTimeMs(image, options))))
+    if (!outputs.open(
+            options.wavPath.empty() ? std::nullopt : std::optional<long>(playingTimeMs(image, options)),
+            &image))
         return 1;
     SongRendering rendering;
     rendering.streamTo([&](const SongRendering::Messages& messages) { outputs.take(messages); });
@@ -157,22 +167,53 @@ int render(std::vector<uint8_t> image, const RenderOptions& options, std::ostrea
     return outputs.finish();
 }
 
-// --input: the recorded keyboard, with the song when there is one. Played whole before anything is written,
-// so a line that is not input leaves no output behind.
+// --input: the recorded keyboard, with the song when there is one. Played whole before the outputs are
+// made, so that a line that is not input costs no FluidSynth start.
 int renderInput(std::optional<std::vector<uint8_t>> image, const RenderOptions& options, std::ostream& out,
                 std::ostream& err) {
     std::ifstream input(std::filesystem::u8path(options.inputPath), std::ios::binary);
     if (!input) {
-        err << options.inputPath << ": " << songReadFailureText(FileData::notFound) << "\n";
+        err << options.inputPath << ": " << songReadFailureText(FileData::readError) << "\n";
         return 1;
     }
+    const std::optional<std::vector<uint8_t>> song = options.songOutPath.empty() ? std::nullopt : image;
     const std::optional<SongRendering::Messages> played =
         renderWithInput(std::move(image), options, input, err);
     if (!played) return 1;
     RenderOutputs outputs(options, out, err);
-    if (!outputs.open(played->empty() ? 0 : played->back().timeMs)) return 1;
+    if (!outputs.open(played->empty() ? 0 : played->back().timeMs, song ? &*song : nullptr)) return 1;
     outputs.take(*played);
     return outputs.finish();
+}
+
+// An output that names an input would destroy what is being read, and two outputs of one name would leave
+// a mixture of both: the command names the clash instead of playing.
+std::optional<std::string> nameClash(const RenderOptions& options) {
+    struct Named {
+        const char* what;
+        const std::string& path;
+    };
+    const std::string noFile;
+    const Named inputs[] = {
+        {"the song", options.source == RenderOptions::Source::seed ? noFile : options.songPath},
+        {"--input", options.inputPath},
+        {"--soundfont", options.soundFontPath}};
+    const Named outputs[] = {{"--out", options.outPath},
+                             {"--smf", options.smfPath},
+                             {"--wav", options.wavPath},
+                             {"--song-out", options.songOutPath}};
+    for (size_t i = 0; i < std::size(outputs); ++i) {
+        if (outputs[i].path.empty()) continue;
+        auto clash = [&](const Named& other) {
+            return std::string(outputs[i].what) + " would write over " + other.what + ": " + outputs[i].path;
+        };
+        for (const Named& input : inputs)
+            if (!input.path.empty() && sameFile(outputs[i].path, input.path)) return clash(input);
+        for (size_t j = 0; j < i; ++j)
+            if (!outputs[j].path.empty() && sameFile(outputs[i].path, outputs[j].path))
+                return clash(outputs[j]);
+    }
+    return std::nullopt;
 }
 }  // namespace
 
@@ -230,14 +271,20 @@ int runRenderCommand(const std::vector<std::string>& arguments, std::ostream& ou
         return 0;
     }
 
+    if (const std::optional<std::string> clash = nameClash(options)) {
+        err << "velmira-render: " << *clash << "\n";
+        return 2;
+    }
     try {
         std::optional<std::vector<uint8_t>> image;
         if (options.hasSong()) {
             image = loadRenderSong(options, err);
             if (!image) return 1;
         }
-        if (image && !options.songOutPath.empty() && !writeWholeFile(options.songOutPath, *image)) {
-            err << options.songOutPath << ": cannot be written\n";
+        for (const std::string* path : {&options.inputPath, &options.soundFontPath}) {
+            const FileData::Status status = path->empty() ? FileData::ok : inputFileStatus(*path);
+            if (status == FileData::ok) continue;
+            err << *path << ": " << songReadFailureText(status) << "\n";
             return 1;
         }
         if (!options.inputPath.empty()) return renderInput(std::move(image), options, out, err);

@@ -52,7 +52,14 @@ std::optional<std::vector<RecordingMidiOut::Message>> renderWithInput(
     rendering.engine().effectChanged();
     RecordedInput recorded(input, rendering);
     if (image) rendering.playToEnd(0, &recorded, options.jumps);
+    const size_t beforeLastInput = rendering.messages().size();
     recorded.arriveUntil(LONG_MAX);
+    // What came in after the song's stop (all of it, without a song) may hold keys down: the render ends
+    // as a stop would, with the device silent.
+    if (rendering.messages().size() > beforeLastInput) {
+        rendering.engine().liveInput().songStopped();
+        Player::sendStopMessages(rendering.device());
+    }
     if (recorded.bad()) {
         err << options.inputPath << ":" << recorded.lineNumber()
             << ": not a line of input (microseconds, a tab, the bytes in hex)\n";

@@ -26,7 +26,8 @@ const char* const renderUsage =
     "  --soundfont FILE.sf2   the soundfont for --wav (default: FluidR3 General MIDI)\n"
     "  --from-text FILE       play the song made of a text file of 256-16000 bytes\n"
     "  --from-picture FILE    play the song made of an 8- or 24-bit BMP picture\n"
-    "  --from-seed N          play the random song of clock value N (seconds since 1970, UTC)\n"
+    "  --from-seed N          play the random song of clock value N (0-2147483647: seconds since\n"
+    "                         1970, UTC)\n"
     "  --song-out FILE.mid    also write the song as built, before it is played\n"
     "  --input FILE           also play a recorded MIDI input, one message a line: microseconds,\n"
     "                         a tab, the bytes in hex (a line of velmira.exe /out:record=FILE too)\n"
@@ -35,23 +36,19 @@ const char* const renderUsage =
     "song's play time, which after a jump goes on from the second jumped to.\n";
 
 namespace {
-bool parseInt(const std::string& text, long low, long high, int& value) {
-    if (text.empty()) return false;
-    char* end = nullptr;
-    errno = 0;
-    const long parsed = std::strtol(text.c_str(), &end, 10);
-    if (errno != 0 || *end != '\0' || parsed < low || parsed > high) return false;
-    value = int(parsed);
-    return true;
-}
+// The random generator draws bits 16-30 of its state: seeds that differ only in bit 31 make the same song.
+constexpr long maxSeed = 0x7FFFFFFF;
 
-bool parseSeed(const std::string& text, uint32_t& seed) {
-    if (text.empty() || text[0] == '-') return false;
-    char* end = nullptr;
+// A whole number written plainly: an optional minus and digits, nothing before or after (strtol alone
+// would take leading blanks and a plus, and wrap a minus into an unsigned value).
+bool parseInt(const std::string& text, long low, long high, int& value) {
+    const size_t digits = text.size() > 0 && text[0] == '-' ? 1 : 0;
+    if (text.size() == digits || text.find_first_not_of("0123456789", digits) != std::string::npos)
+        return false;
     errno = 0;
-    const unsigned long long parsed = std::strtoull(text.c_str(), &end, 10);
-    if (errno != 0 || *end != '\0' || parsed > UINT32_MAX) return false;
-    seed = uint32_t(parsed);
+    const long long parsed = std::strtoll(text.c_str(), nullptr, 10);
+    if (errno != 0 || parsed < low || parsed > high) return false;
+    value = int(parsed);
     return true;
 }
 
@@ -98,9 +95,10 @@ ParsedOptions parseRenderOptions(const std::vector<std::string>& arguments) {
                 return fail("--effect takes a number from 0 to 9, 12 or 13");
             options.effect.type = EffectType(number);
         } else if (option == "--window") {
-            if (!intValue(0, 1000000, options.effect.window.start) ||
-                !intValue(0, 1000000, options.effect.window.end))
-                return fail("--window takes two whole numbers of seconds");
+            EffectWindow& window = options.effect.window;
+            if (!intValue(0, 1000000, window.start) || !intValue(0, 1000000, window.end) ||
+                window.start > window.end)
+                return fail("--window takes two whole numbers of seconds, the start no later than the end");
         } else if (option == "--keysig") {
             if (!intValue(-1, 1, options.effect.keySignature.sign) ||
                 !intValue(0, KeySignature::maxCount, options.effect.keySignature.count))
@@ -150,8 +148,9 @@ ParsedOptions parseRenderOptions(const std::vector<std::string>& arguments) {
             const std::string* text = value(1);
             if (songChosen) return fail("only one song can be played");
             if (option == "--from-seed") {
-                if (!text || !parseSeed(*text, options.seed))
-                    return fail("--from-seed takes a whole number from 0 to 4294967295");
+                if (!text || !parseInt(*text, 0, maxSeed, number))
+                    return fail("--from-seed takes a whole number from 0 to 2147483647");
+                options.seed = uint32_t(number);
                 options.source = RenderOptions::Source::seed;
             } else {
                 if (!text || text->empty()) return fail(option + " takes a file name");
@@ -163,6 +162,8 @@ ParsedOptions parseRenderOptions(const std::vector<std::string>& arguments) {
             ++i;
         } else if (option.size() > 1 && option[0] == '-') {
             return fail("unknown option " + option);
+        } else if (option.empty()) {
+            return fail("a song's file name cannot be empty");
         } else if (!songChosen) {
             options.songPath = option;
             songChosen = true;
@@ -171,5 +172,8 @@ ParsedOptions parseRenderOptions(const std::vector<std::string>& arguments) {
         }
     }
     if (!songChosen && !options.help && options.inputPath.empty()) return fail("no MIDI file given");
+    // The input's lines are timed from the start of playing; a jump would have to move them.
+    if (options.startSeconds > 0 && !options.inputPath.empty())
+        return fail("--start cannot be used with --input");
     return parsed;
 }

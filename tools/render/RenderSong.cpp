@@ -11,15 +11,18 @@
 #include "generators/TextSound.h"
 #include "playback/SongBuffer.h"
 
-namespace {
-// Whether a file can be opened: ok, or why not, in the song reader's terms so that the window's words serve.
-FileData::Status openStatus(const std::string& name) {
+// Only a regular file is opened: a pipe would wait for a writer for ever, a folder opens and reads as
+// nothing, a device may never end.
+FileData::Status inputFileStatus(const std::string& name) {
     const std::filesystem::path path = std::filesystem::u8path(name);
     std::error_code noThrow;
-    if (!std::filesystem::exists(path, noThrow)) return FileData::notFound;
-    if (std::filesystem::is_directory(path, noThrow)) return FileData::readError;
+    const std::filesystem::file_status status = std::filesystem::status(path, noThrow);
+    if (name.empty() || !std::filesystem::exists(status)) return FileData::notFound;
+    if (!std::filesystem::is_regular_file(status)) return FileData::readError;
     return std::ifstream(path, std::ios::binary) ? FileData::ok : FileData::readError;
 }
+
+namespace {
 
 // A song is read whole, so its size comes first. A file of no size known beforehand (a device, a pipe)
 // could be endless, and is refused.
@@ -57,7 +60,7 @@ std::optional<std::vector<uint8_t>> loadRenderSong(const RenderOptions& options,
     using Source = RenderOptions::Source;
     const std::string& path = options.songPath;
     if (options.source != Source::seed) {
-        const FileData::Status status = openStatus(path);
+        const FileData::Status status = inputFileStatus(path);
         if (status != FileData::ok) {
             // The picture sound words a file it cannot open its own way.
             const bool picture = options.source == Source::picture;

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
-#include <fstream>
 #include <memory>
+#include <ostream>
 
 #include "playback/MidiOut.h"
 #include "playback/MidiVocabulary.h"
@@ -21,9 +21,7 @@ static_assert(wavFrameLimit * channels * bytesPerSample + 36 <= UINT32_MAX, "the
 // A plain PCM WAV file written as it goes; the two sizes in the header are filled in at the end.
 class WavFile {
   public:
-    explicit WavFile(const std::string& path) : file_(path, std::ios::binary | std::ios::trunc) {
-        writeHeader(0);
-    }
+    explicit WavFile(std::ostream& file) : file_(file) { writeHeader(0); }
     // At most framesPerBlock frames a call.
     void write(const int16_t* samples, size_t frames) {
         // WAV is little-endian whatever the machine is.
@@ -36,11 +34,9 @@ class WavFile {
         file_.write(bytes.data(), std::streamsize(count * bytesPerSample));
         dataBytes_ += uint32_t(count * bytesPerSample);
     }
-    bool finish() {
+    void finish() {
         file_.seekp(0);
         writeHeader(dataBytes_);
-        file_.close();
-        return !file_.fail();
     }
     bool good() const { return file_.good(); }
 
@@ -68,7 +64,7 @@ class WavFile {
         put16(value >> 16);
     }
 
-    std::ofstream file_;
+    std::ostream& file_;
     uint32_t dataBytes_ = 0;
 };
 
@@ -147,16 +143,12 @@ class FluidSynthWavRendering : public WavRendering {
   public:
     FluidSynthWavRendering(const FluidSynthLibrary& fluid,
                            std::unique_ptr<fluid_settings_t, SettingsDeleter> settings,
-                           std::unique_ptr<fluid_synth_t, SynthDeleter> synth, const std::string& wavPath,
+                           std::unique_ptr<fluid_synth_t, SynthDeleter> synth, std::ostream& wav,
                            int64_t maxFrames)
         : settings_(std::move(settings)),
           synth_(std::move(synth)),
-          wav_(wavPath),
-          out_(fluid, synth_.get(), wav_, maxFrames),
-          unwritable_(wavPath + ": cannot be written") {}
-
-    bool good() const { return wav_.good(); }
-    const std::string& unwritable() const { return unwritable_; }
+          wav_(wav),
+          out_(fluid, synth_.get(), wav_, maxFrames) {}
 
     void play(const std::vector<RecordingMidiOut::Message>& messages) override {
         for (const RecordingMidiOut::Message& message : messages) {
@@ -169,9 +161,9 @@ class FluidSynthWavRendering : public WavRendering {
         }
     }
 
-    std::string finish() override {
+    void finish() override {
         out_.renderUntil(lastMs_ + wavTailMs);
-        return wav_.good() && wav_.finish() ? std::string() : unwritable_;
+        wav_.finish();
     }
 
   private:
@@ -179,12 +171,11 @@ class FluidSynthWavRendering : public WavRendering {
     std::unique_ptr<fluid_synth_t, SynthDeleter> synth_;
     WavFile wav_;
     FluidSynthMidiOut out_;
-    std::string unwritable_;
     long lastMs_ = 0;
 };
 }  // namespace
 
-std::unique_ptr<WavRendering> startWavRendering(const std::string& soundFontPath, const std::string& wavPath,
+std::unique_ptr<WavRendering> startWavRendering(const std::string& soundFontPath, std::ostream& wav,
                                                 std::string& problem, int64_t maxFrames) {
     const FluidSynthLibrary* fluid = fluidSynthLibrary();
     problem = "FluidSynth could not be loaded";
@@ -207,10 +198,7 @@ std::unique_ptr<WavRendering> startWavRendering(const std::string& soundFontPath
         fluid->sfload(synth.get(), soundFont.c_str(), 1) == FLUID_FAILED)
         return nullptr;
 
-    auto rendering = std::make_unique<FluidSynthWavRendering>(*fluid, std::move(settings), std::move(synth),
-                                                              wavPath, maxFrames);
-    problem = rendering->unwritable();
-    if (!rendering->good()) return nullptr;
     problem.clear();
-    return rendering;
+    return std::make_unique<FluidSynthWavRendering>(*fluid, std::move(settings), std::move(synth), wav,
+                                                    maxFrames);
 }

@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 #include <memory>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -14,8 +15,9 @@ class WavRendering {
     virtual ~WavRendering() = default;
     // The next messages the device received, in the order it received them.
     virtual void play(const std::vector<RecordingMidiOut::Message>& messages) = 0;
-    // Lets the last notes fade and completes the file. Returns what went wrong, or nothing.
-    virtual std::string finish() = 0;
+    // Lets the last notes fade and fills in the header; whether every byte went through is the file's
+    // owner's to check.
+    virtual void finish() = 0;
 };
 
 constexpr int wavSampleRate = 44100;
@@ -25,7 +27,8 @@ constexpr long wavLongestMs = long(wavFrameLimit * 1000 / wavSampleRate);
 // The audio after the last message, for the notes' release and the reverb.
 constexpr long wavTailMs = 2000;
 
-// soundFontPath empty: FluidR3 General MIDI from Debian's fluid-soundfont-gm. The audio stops at maxFrames,
-// the file staying whole. Nothing when the synthesizer or the file cannot be started; |problem| says why.
-std::unique_ptr<WavRendering> startWavRendering(const std::string& soundFontPath, const std::string& wavPath,
+// soundFontPath empty: FluidR3 General MIDI from Debian's fluid-soundfont-gm. The audio goes to |wav|, a
+// new seekable file; it stops at maxFrames, the file staying whole. Nothing when the synthesizer cannot be
+// started; |problem| says why.
+std::unique_ptr<WavRendering> startWavRendering(const std::string& soundFontPath, std::ostream& wav,
                                                 std::string& problem, int64_t maxFrames = wavFrameLimit);

@@ -1,7 +1,8 @@
 #include "tools/songfile/WriteSongTool.h"
 
 #include <cstdio>
-#include <fstream>
+
+#include "playback/OutputFile.h"
 
 int writeSongTool(int argc, char** argv, const char* toolName, std::vector<uint8_t> (*makeSong)()) {
     if (argc != 2) {
@@ -12,12 +13,7 @@ int writeSongTool(int argc, char** argv, const char* toolName, std::vector<uint8
 }
 
 int writeSongFile(const char* path, const std::vector<uint8_t>& song) {
-    std::ofstream file(path, std::ios::binary);
-    file.write(reinterpret_cast<const char*>(song.data()), std::streamsize(song.size()));
-    file.close();
-    if (!file) {
-        std::fprintf(stderr, "%s: cannot be written\n", path);
-        return 1;
-    }
-    return 0;
+    if (writeFileWhole(path, song)) return 0;
+    std::fprintf(stderr, "%s: cannot be written\n", path);
+    return 1;
 }

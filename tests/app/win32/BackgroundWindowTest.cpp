@@ -8,6 +8,7 @@
 #include "app/win32/Win32Files.h"
 #include "images/FaceComposer.h"
 #include "platform/win32/WideText.h"
+#include "playback/OutputFile.h"
 #include "resources/CommandIds.h"
 #include "tests/app/win32/TestFolders.h"
 #include "tests/app/win32/TestWindow.h"

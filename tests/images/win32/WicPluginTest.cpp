@@ -53,6 +53,16 @@ TEST(WicPlugin, DecodesPngGifAndJpegFoundByExtension) {
                   plugins.decode(folder.write(L"fake.png", std::vector<uint8_t>(64, 0x5A)), L"png", picture)),
               pluginFailureText(PluginResult::failed(2)));
     EXPECT_TRUE(picture.empty());
+
+    // A file far larger than any picture the program takes is refused before it is read.
+    const std::wstring huge = folder.write(L"huge.png", {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A});
+    HANDLE file = CreateFileW(huge.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    LARGE_INTEGER size{};
+    size.QuadPart = LONGLONG(65) << 20;  // sparse: nothing is written
+    ASSERT_TRUE(SetFilePointerEx(file, size, nullptr, FILE_BEGIN) && SetEndOfFile(file));
+    CloseHandle(file);
+    EXPECT_EQ(pluginFailureText(plugins.decode(huge, L"png", picture)),
+              pluginFailureText(PluginResult::failed(getPictureResult::readError)));
 }
 
 // Beside the program's own JPEG plug-in, the same plug-in built by the other Windows build (32-bit beside
