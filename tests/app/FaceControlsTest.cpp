@@ -28,7 +28,9 @@ TEST_F(FaceControlsTest, CellsReachTwelveAndRefuseBeyondTheirLimits) {
     face.channelCells[4][FaceState::chorusCell] = 12;
     clickCell(4, FaceState::chorusCell);
     rightClick(face::cellHot(4, FaceState::reverbCell));
-    EXPECT_EQ(face.channelCells[4], (std::array<int, 5>{10, 0, 12, 0, 0}));
+    EXPECT_TRUE(rightClick(face::cellHot(4, FaceState::volumeCell)));  // the right button steps down
+    EXPECT_EQ(face.channelCells[4], (std::array<int, 5>{9, 0, 12, 0, 0}));
+    EXPECT_EQ(sent(), Lines{controlChange(4, 7, 90)});
     EXPECT_FALSE(rig.controls.chorusFixed[4].load());
 }
 
@@ -102,12 +104,6 @@ TEST_F(FaceControlsTest, VolumeScalesEveryChannelsCellTransposeSilencesEveryChan
     rig.sequencer.setDisplayTempo(25);
     click(face::tempoField.down.hot);
     EXPECT_DOUBLE_EQ(rig.sequencer.msPerQuarter(), 4000.0);
-}
-
-TEST_F(FaceControlsTest, TheRightButtonStepsCellsDown) {
-    play();
-    EXPECT_TRUE(rightClick(face::cellHot(0, FaceState::volumeCell)));
-    EXPECT_EQ(sent(), Lines{controlChange(0, 7, 90)});
 }
 
 // While an effect dialog is open only its tries start and stop playback: the face's play, stop and fast
