@@ -131,6 +131,8 @@ TEST_F(MainWindowModelTest, TheOpenDialogStartsWhereTheLastSongTheUserOpenedLies
     model.onCommand(port.historyItems.at(1).id);  // one.mid
     EXPECT_EQ(model.settings().songFolder(), "C:\\a");
     EXPECT_EQ(std::get<std::string>(port.store.values[{Settings::folderKey, "ReadDir"}]), "C:\\a");
+    openSongFile("C:\\c\\gone.mid");  // picked, though it cannot be read
+    EXPECT_EQ(model.settings().songFolder(), "C:\\c");
 }
 
 // What is written, and when, is the settings' own rule; here, that a start ended before the settings were
