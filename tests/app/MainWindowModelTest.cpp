@@ -164,3 +164,15 @@ TEST_F(MainWindowModelTest, EachViewsCaptionNamesTheSongAndTheFaceIsRepaintedOnI
     EXPECT_EQ(port.title, title);
     EXPECT_EQ(port.faceInvalidations, painted + 1);
 }
+
+// The input's meters have a timer of their own, which draws only while no song plays, once a note was heard.
+TEST_F(MainWindowModelTest, TheInputsMetersAreDrawnWhileNoSongPlaysOnceANoteWasHeard) {
+    ASSERT_TRUE(startUp());
+    const DibImage quiet = port.screen;
+    model.liveMetersTick();
+    EXPECT_EQ(port.screen.block(), quiet.block()) << "nothing heard";
+    const uint8_t noteOn[] = {0x90, 60, 127};
+    model.engine().liveInput().receive(noteOn, 3);
+    model.liveMetersTick();
+    EXPECT_NE(port.screen.block(), quiet.block());
+}
