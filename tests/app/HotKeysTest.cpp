@@ -102,6 +102,10 @@ TEST_F(HotKeysTest, EachJumpMovesThePlayingSongAndTheChosenSecondOnlyWhileItStil
                 {IDM_JUMP_BACK, {}, false, 35},    {IDM_JUMP_TO, {}, false, 35},
                 {IDM_JUMP_START, {}, false, 0},    {IDM_JUMP_BACK, {}, false, 0},
                 {IDM_JUMP_TO, 20, true, 0}};
+    face.effectDialogOpen = true;
+    jumps.run(IDM_JUMP_FORWARD);
+    EXPECT_EQ(rig.engine.clock().playSeconds.load(), 0) << "none beside an effect dialog";
+    face.effectDialogOpen = false;
     for (const auto& row : rows) {
         answer = row.answer, stopWhileAsked = row.stop;
         jumps.run(row.command);
