@@ -12,8 +12,9 @@ TEST(EffectTimeScroll, ArrowsStepOneSecondWithinTheRangeAndTheTroughDoesNotMove)
     } cases[] = {{ScrollCode::lineRight, 10, 0, 11},       {ScrollCode::lineLeft, 10, 0, 9},
                  {ScrollCode::lineRight, 3599, 0, 3599},   {ScrollCode::lineLeft, 0, 0, 0},
                  {ScrollCode::thumbTrack, 10, 3599, 3599}, {ScrollCode::thumbTrack, 10, 3600, 10},
-                 {ScrollCode::thumbTrack, 10, -1, 10},     {ScrollCode::other, 10, 500, 10},
-                 {ScrollCode::lineRight, 3600, 0, {}},     {ScrollCode::lineLeft, -1, 0, {}}};
+                 {ScrollCode::thumbTrack, 10, -1, 10},     {ScrollCode::thumbTrack, 10, 0, 0},
+                 {ScrollCode::other, 10, 500, 10},         {ScrollCode::lineRight, 3600, 0, {}},
+                 {ScrollCode::lineLeft, -1, 0, {}}};
     for (const auto& c : cases) {
         EffectTimeQuestion question(EffectTimeQuestion::askStart, 5);
         EXPECT_EQ(question.scroll(c.code, c.bar, c.dragged), c.to) << c.bar << " " << c.dragged;

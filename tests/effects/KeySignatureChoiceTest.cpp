@@ -9,6 +9,9 @@ TEST(KeySignatureButtons, ACountNeedsASignAndSwitchingTheSignKeepsIt) {
     EXPECT_EQ(choice.signature().sign, -1);
     EXPECT_EQ(choice.signature().count, 0);
     EXPECT_FALSE(choice.chooseCount(8));
+    EXPECT_FALSE(choice.chooseCount(0));
+    EXPECT_EQ(choice.signature().count, 0);
+    EXPECT_TRUE(choice.chooseCount(1));
     EXPECT_TRUE(choice.chooseCount(7));
     EXPECT_TRUE(choice.chooseCount(3));
     choice.chooseSharps();

@@ -1,5 +1,7 @@
-// The text-sound source: its size limits.
+// The text-sound source: its size limits, read from a file and given as bytes.
 #include <gtest/gtest.h>
+
+#include <sstream>
 
 #include "generators/TextSound.h"
 
@@ -12,6 +14,9 @@ TEST(TextSound, AcceptsTextsOf256To16000BytesAndRefusesOthersBySize) {
         {16000, GeneratorError::none},     {16001, GeneratorError::textTooLarge},
     };
     for (const auto& c : cases) {
+        std::istringstream file(std::string(c.length, ' '));
+        std::vector<uint8_t> text;
+        EXPECT_EQ(readTextSource(file, text), c.error) << c.length;
         PseudoRandom random;
         const GeneratedSong song = buildTextSong(std::vector<uint8_t>(c.length, ' '), random);
         EXPECT_EQ(song.error, c.error) << c.length;

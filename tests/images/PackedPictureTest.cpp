@@ -38,4 +38,9 @@ TEST(PackedPicture, PaletteIndicesRunFromTheHighBitsRowsArePaddedAndBeyondThePal
     eightBit.coloursUsed(3).paletteLength(3).paletteEntry(2, white);
     std::memcpy(eightBit.row(0), "\x02\x03\xFF", 3);
     EXPECT_EQ(unpacked(eightBit), (std::vector<uint32_t>{white, 0, 0}));
+
+    BmpBuilder sixteenBit(3, 1, 16);  // five bits a component, red highest, each scaled by 8
+    std::memcpy(sixteenBit.row(0), "\x00\x7C\xE0\x03\x21\x04", 6);
+    EXPECT_EQ(unpacked(sixteenBit),
+              (std::vector<uint32_t>{packColour(248, 0, 0), packColour(0, 248, 0), packColour(8, 8, 8)}));
 }
