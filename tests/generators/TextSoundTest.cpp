@@ -1,11 +1,12 @@
-// The text-sound source: its size limits, read from a file and given as bytes.
+// The text-sound source: its size limits, read from a file and given as bytes, and a file that cannot be
+// read.
 #include <gtest/gtest.h>
 
 #include <sstream>
 
 #include "generators/TextSound.h"
 
-TEST(TextSound, AcceptsTextsOf256To16000BytesAndRefusesOthersBySize) {
+TEST(TextSound, AcceptsTextsOf256To16000BytesAndRefusesOtherSizesAndUnreadableFiles) {
     const struct {
         size_t length;
         GeneratorError error;
@@ -22,4 +23,8 @@ TEST(TextSound, AcceptsTextsOf256To16000BytesAndRefusesOthersBySize) {
         EXPECT_EQ(song.error, c.error) << c.length;
         EXPECT_EQ(song.image.empty(), !song.ok()) << c.length;
     }
+    std::istringstream unreadable("text");
+    unreadable.setstate(std::ios::failbit);
+    std::vector<uint8_t> text;
+    EXPECT_EQ(readTextSource(unreadable, text), GeneratorError::textUnreadable);
 }
