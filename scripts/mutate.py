@@ -199,14 +199,22 @@ def mirror():
     """The tracked and new files of the working tree, copied into the mutants' own source tree."""
     listed = subprocess.run(["git", "ls-files", "--cached", "--others", "--exclude-standard", "-z"], cwd=TOP,
                             check=True, capture_output=True).stdout.decode().split("\0")
+    kept = set()
     for path in filter(None, listed):
         source, target = os.path.join(TOP, path), os.path.join(MIRROR, path)
         if not os.path.isfile(source):
             continue
+        kept.add(os.path.normpath(target))
         os.makedirs(os.path.dirname(target), exist_ok=True)
         if not os.path.exists(target) or open(source, "rb").read() != open(target, "rb").read():
             shutil.copy2(source, target)
             os.utime(target)  # newer than any object built from an earlier copy
+    # A file deleted or renamed since the last run goes from the copy too: the build's globs would still
+    # find it, and a test moved to another file would be defined twice.
+    for folder, _, names in os.walk(MIRROR):
+        for name in names:
+            if os.path.normpath(os.path.join(folder, name)) not in kept:
+                os.remove(os.path.join(folder, name))
 
 
 def run(command, timeout=None, **kw):
