@@ -2,9 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <cstdio>
 #include <functional>
 #include <mutex>
+#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -79,10 +79,16 @@ class EventFilterFixture : public ::testing::Test, protected FilterRig<HookedRec
     EventFilterFixture() { filter.resetForPlayback(); }
 
     // A message written as hex bytes ("90 3C 64"), and a sent one in the same form.
+    static std::vector<uint8_t> bytesOf(const std::string& hex) {
+        std::istringstream text(hex);
+        std::vector<uint8_t> bytes;
+        for (unsigned byte = 0; text >> std::hex >> byte;) bytes.push_back(uint8_t(byte));
+        return bytes;
+    }
     static ChannelMessage parsed(const std::string& hex) {
-        unsigned status = 0, data1 = 0, data2 = 0;
-        std::sscanf(hex.c_str(), "%x %x %x", &status, &data1, &data2);
-        return {uint8_t(status), uint8_t(data1), uint8_t(data2)};
+        std::vector<uint8_t> bytes = bytesOf(hex);
+        bytes.resize(3);
+        return {bytes[0], bytes[1], bytes[2]};
     }
     static std::string hex(const RecordingMidiOut::Message& m) {
         return RecordingMidiOut::formatLine(m).substr(2);

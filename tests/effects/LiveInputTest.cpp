@@ -3,7 +3,6 @@
 #include <atomic>
 #include <functional>
 #include <random>
-#include <sstream>
 #include <thread>
 
 #include "effects/LiveInput.h"
@@ -11,15 +10,6 @@
 #include "tests/effects/EventFilterFixture.h"
 #include "tests/support/DenseSong.h"
 #include "tests/support/VirtualPlayer.h"
-
-namespace {
-std::vector<uint8_t> bytesOf(const std::string& hex) {
-    std::istringstream text(hex);
-    std::vector<uint8_t> bytes;
-    for (unsigned byte = 0; text >> std::hex >> byte;) bytes.push_back(uint8_t(byte));
-    return bytes;
-}
-}  // namespace
 
 class LiveInputTest : public EventFilterFixture {
   protected:
