@@ -1,5 +1,5 @@
 // Automatic pan on its own: which channels a song lets sweep, where a new speed or a loaded song starts a
-// sweep, and its turn at the bottom.
+// sweep, and its turns at both ends.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -13,7 +13,7 @@ using Lines = std::vector<std::string>;
 
 // Plays the actions on the auto-pan of a song of this format and returns what they gave: "speed C S" whether
 // the speed was taken, "step C" the pan a track of channel C's running status sent ("-" for none), "value C"
-// the channel's pan; "down C V" sets the channel's sweep falling at V, "reset" loads a song again.
+// the channel's pan; "at C V" moves the channel's sweep to V, "reset" loads a song again.
 Lines transcript(int format, const Lines& actions) {
     RecordingMidiOut out;
     LiveControls controls;
@@ -27,8 +27,8 @@ Lines transcript(int format, const Lines& actions) {
         int channel = 0, value = 0;
         if (std::sscanf(action.c_str(), "speed %d %d", &channel, &value) == 2)
             lines.push_back(pan.setSpeed(channel, value) ? "taken" : "refused");
-        if (std::sscanf(action.c_str(), "down %d %d", &channel, &value) == 2)
-            pan.value[channel] = uint8_t(value), pan.rising[channel] = false;
+        if (std::sscanf(action.c_str(), "at %d %d", &channel, &value) == 2)
+            pan.value[channel] = uint8_t(value);
         if (std::sscanf(action.c_str(), "value %d", &channel) == 1)
             lines.push_back(std::to_string(pan.value[channel]));
         if (action == "reset") pan.reset();
@@ -57,10 +57,10 @@ TEST(AutoPan, ASongsFormatDecidesWhichChannelsSweepAndASpeedOrALoadStartsTheSwee
          1,
          {"speed 2 12", "step 2", "step 2", "speed 2 12", "step 2"},
          {"taken", "B2 0A 41", "B2 0A 42", "taken", "B2 0A 41"}},
-        {"the turn at the bottom",
+        {"the turns at both ends",
          1,
-         {"speed 0 12", "down 0 2", "step 0", "step 0", "step 0"},
-         {"taken", "B0 0A 01", "B0 0A 01", "B0 0A 02"}},
+         {"speed 0 12", "at 0 125", "step 0", "step 0", "step 0", "at 0 2", "step 0", "step 0", "step 0"},
+         {"taken", "B0 0A 7E", "B0 0A 7E", "B0 0A 7D", "B0 0A 01", "B0 0A 01", "B0 0A 02"}},
         {"a load stops every sweep, back in the centre",
          1,
          {"speed 2 12", "step 2", "reset", "value 2", "step 2"},
