@@ -43,10 +43,13 @@ cp "$build/windows/Main.bmp" "$songs/picture.bmp"
 texts=("$(windows_path "$songs/demo.mid")" "$(windows_path "$songs/dense.mid")" "$(windows_path "$songs/text.txt")"
        "$(windows_path "$songs/picture.bmp")" "$(windows_path "$songs/saved.mid")" "Z:\\nowhere\\x.mid"
        "" "7" "120" "-3" "abc")
-# Every menu command but the two that end the program and the help viewer (a program of its own).
-commands=(40001 40540 40541 40542 40543 40544 40545 40547 40549 40036 40037 40061 40007 40008 40009 40023
-          40010 40011 40020 40021 40022 40012 40015 40014 40016 40041 40040 40042 40043 40026 40027 40028
-          40019 40018 40017)
+# Every command of the menu bar's popups, as the page reads them from the menu resource, but the two that end
+# the program and the help viewer (a program of its own).
+node "$top/web/tools/menu-from-rc.mjs" "$top/resources" "$work/resources.json"
+mapfile -t commands < <(
+  node -e 'for (const menu of require(process.argv[1]).menus) for (const { id } of menu.items) if (id) console.log(id)' \
+    "$work/resources.json" |
+    grep -vxF "$(awk '/^#define IDM_(APP_EXIT|DELETE_SETTINGS_AND_EXIT|HELP_SEARCH) / { print $3 }' "$top/resources/CommandIds.h")")
 keys=(space ctrl+o Up Down Left Right Prior Next Escape Return Tab a F1 alt+f Delete)
 
 wine_private "$build/windows"
