@@ -10,7 +10,7 @@
 #include "app/win32/SongFileDialog.h"
 #include "app/win32/Win32Files.h"
 #include "effects/win32/EffectDialogCommon.h"
-#include "platform/win32/MessageBoxes.h"
+#include "platform/win32/DialogPlumbing.h"
 #include "platform/win32/ProgramFolder.h"
 #include "platform/win32/WideText.h"
 #include "playback/OutputFile.h"

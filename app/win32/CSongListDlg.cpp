@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "effects/win32/EffectDialogCommon.h"
+#include "platform/win32/DialogPlumbing.h"
 #include "platform/win32/WideText.h"
 
 using Action = SongListWindow::Action;
@@ -14,7 +14,7 @@ CSongListDlg::~CSongListDlg() {
 void CSongListDlg::openSongListWindow(const SongListView& view) {
     if (!dialog_) {
         if (!CreateDialogParamW(instance_, MAKEINTRESOURCEW(IDD_SONG_LIST), owner_,
-                                &DialogPlumbing::dialogProc<CSongListDlg, false>, LPARAM(this)))
+                                &DialogPlumbing::dialogProc<CSongListDlg>, LPARAM(this)))
             return;
         placeBesideOwner();
     }

@@ -1,7 +1,8 @@
 #include "effects/win32/CKeySigDlg.h"
 
 #include "effects/win32/EffectDialogCommon.h"
-#include "effects/win32/EffectDialogIds.h"
+#include "platform/win32/DialogPlumbing.h"
+#include "resources/DialogIds.h"
 
 CKeySigDlg* CKeySigDlg::open(HINSTANCE instance, HWND parent, const KeySignature& initial) {
     return DialogPlumbing::openModeless(instance, IDD_KEY_SIGNATURE, parent, new CKeySigDlg(parent, initial));

@@ -1,7 +1,8 @@
 #include "effects/win32/CPitchDlg.h"
 
 #include "effects/win32/EffectDialogCommon.h"
-#include "effects/win32/EffectDialogIds.h"
+#include "platform/win32/DialogPlumbing.h"
+#include "resources/DialogIds.h"
 
 namespace {
 const COLORREF labelColourValues[3] = {RGB(255, 0, 255), RGB(0, 255, 255), RGB(255, 255, 0)};

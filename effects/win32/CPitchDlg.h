@@ -21,7 +21,7 @@ class CPitchDlg {
     CPitchDlg& operator=(const CPitchDlg&) = delete;
     ~CPitchDlg();
 
-    friend struct DialogPlumbing;  // effects/win32/EffectDialogCommon.h
+    friend struct DialogPlumbing;  // platform/win32/DialogPlumbing.h
     INT_PTR handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void show();
     void scroll(WPARAM wParam, HWND bar);

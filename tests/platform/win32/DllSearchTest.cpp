@@ -2,7 +2,7 @@
 // loaded by name once the search is restricted.
 #include <gtest/gtest.h>
 
-#include "platform/win32/DllSearch.h"
+#include "platform/win32/ProgramFolder.h"
 #include "tests/app/win32/TestFolders.h"
 
 TEST(DllSearch, ALibraryInTheCurrentFolderIsNotFound) {

@@ -1,7 +1,8 @@
-#include "platform/win32/DialogLayout.h"
+#include "platform/win32/DialogPlumbing.h"
 
 #include <algorithm>
 
+#include "platform/win32/ProgramFolder.h"
 #include "platform/win32/WideText.h"
 
 namespace {
@@ -104,14 +105,6 @@ void stretchAcross(HWND dialog, double stretch) {
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-}  // namespace
-
-void fitAndCentreDialog(HWND dialog, HWND owner, const LaterTexts& laterTexts) {
-    const double stretch = stretchNeeded(dialog, laterTexts);
-    if (stretch > 1.0) stretchAcross(dialog, stretch);
-    centreDialogOver(dialog, owner);
-}
-
 void centreDialogOver(HWND dialog, HWND owner) {
     RECT own;
     GetWindowRect(dialog, &own);
@@ -128,4 +121,40 @@ void centreDialogOver(HWND dialog, HWND owner) {
     const int top = std::max(
         work.top, std::min(over.top + (over.bottom - over.top - height) / 2, LONG(work.bottom - height)));
     SetWindowPos(dialog, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+}  // namespace
+
+void fitAndCentreDialog(HWND dialog, HWND owner, const LaterTexts& laterTexts) {
+    const double stretch = stretchNeeded(dialog, laterTexts);
+    if (stretch > 1.0) stretchAcross(dialog, stretch);
+    centreDialogOver(dialog, owner);
+}
+
+void centreFileDialog(HWND hook) {
+    HWND dialog = GetParent(hook);
+    centreDialogOver(dialog, GetWindow(dialog, GW_OWNER));
+}
+
+std::wstring dialogFilter(const std::string& filter) {
+    std::wstring result = widen(filter);
+    for (wchar_t& c : result)
+        if (c == L'|') c = L'\0';
+    result.push_back(L'\0');
+    return result;
+}
+
+void setItemText(HWND dialog, int id, const std::string& utf8) {
+    SetDlgItemTextW(dialog, id, widen(utf8).c_str());
+}
+
+void showMessage(HWND owner, const std::string& text) {
+    MessageBoxW(owner, widen(text).c_str(), programBaseName().c_str(), MB_OK | MB_ICONEXCLAMATION);
+}
+
+void showInformation(HWND owner, const std::string& text) {
+    MessageBoxW(owner, widen(text).c_str(), programBaseName().c_str(), MB_OK | MB_ICONINFORMATION);
+}
+
+void showMessage(HWND owner, const std::string& text, const std::string& caption) {
+    MessageBoxW(owner, widen(text).c_str(), widen(caption).c_str(), MB_OK | MB_ICONEXCLAMATION);
 }
