@@ -388,7 +388,7 @@ std::optional<std::string> CMainWnd::chooseBackgroundPicture(const std::string& 
 
 PluginResult CMainWnd::decodeWithPlugins(const std::string& path, const std::string& extension,
                                          DibImage& picture) {
-    return decodeWithPlugin(plugins_, widen(path), widen(extension), picture);
+    return plugins_.decode(widen(path), widen(extension), picture);
 }
 
 void CMainWnd::showConversionProgress(const std::string& text) {

@@ -129,15 +129,7 @@ void CSongListDlg::layOut() {
 
 // Right of the main window where the screen has room, else against the screen's right edge.
 void CSongListDlg::placeBesideOwner() {
-    RECT owner, own;
+    RECT owner;
     GetWindowRect(owner_, &owner);
-    GetWindowRect(dialog_, &own);
-    MONITORINFO monitor = {};
-    monitor.cbSize = sizeof monitor;
-    GetMonitorInfoW(MonitorFromWindow(owner_, MONITOR_DEFAULTTONEAREST), &monitor);
-    const RECT& work = monitor.rcWork;
-    const int width = own.right - own.left, height = own.bottom - own.top;
-    const int x = std::max(work.left, std::min(owner.right, work.right - width));
-    const int y = std::max(work.top, std::min(owner.top, work.bottom - height));
-    SetWindowPos(dialog_, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    placeOnScreen(dialog_, owner.right, owner.top, owner);
 }

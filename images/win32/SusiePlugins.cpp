@@ -13,14 +13,6 @@
 namespace {
 constexpr UINT japaneseCodePage = 932;
 
-std::wstring wideFrom(UINT codePage, const std::string& text) {
-    if (text.empty()) return {};
-    const int length = MultiByteToWideChar(codePage, 0, text.data(), int(text.size()), nullptr, 0);
-    std::wstring wide(size_t(length), L'\0');
-    MultiByteToWideChar(codePage, 0, text.data(), int(text.size()), wide.data(), length);
-    return wide;
-}
-
 constexpr int versionInfo = 0;
 constexpr int firstPatternInfo = 2;
 constexpr int firstNameInfo = 3;
@@ -200,13 +192,8 @@ SusiePlugins loadSusiePlugins(bool settingsUsable, const std::wstring& startFold
                                                 windowsFolder(GetSystemDirectoryW)));
 }
 
-PluginResult decodeWithPlugin(const SusiePlugins& plugins, const std::wstring& path,
-                              const std::wstring& extension, DibImage& picture) {
-    return plugins.decode(path, extension, picture);
-}
-
 std::string utf8FromCodePage932(const std::string& text) {
-    return narrow(wideFrom(japaneseCodePage, text));
+    return narrow(widen(text, japaneseCodePage));
 }
 
 std::optional<std::string> codePage932FromWide(const std::wstring& wide) {

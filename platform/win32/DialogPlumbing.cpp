@@ -108,21 +108,24 @@ void stretchAcross(HWND dialog, double stretch) {
 void centreDialogOver(HWND dialog, HWND owner) {
     RECT own;
     GetWindowRect(dialog, &own);
-    const int width = own.right - own.left;
-    const int height = own.bottom - own.top;
     RECT over;
     if (!owner || !GetWindowRect(owner, &over)) SystemParametersInfoW(SPI_GETWORKAREA, 0, &over, 0);
-    MONITORINFO monitor = {};
-    monitor.cbSize = sizeof monitor;
-    GetMonitorInfoW(MonitorFromRect(&over, MONITOR_DEFAULTTONEAREST), &monitor);
-    const RECT& work = monitor.rcWork;
-    const int left = std::max(
-        work.left, std::min(over.left + (over.right - over.left - width) / 2, LONG(work.right - width)));
-    const int top = std::max(
-        work.top, std::min(over.top + (over.bottom - over.top - height) / 2, LONG(work.bottom - height)));
-    SetWindowPos(dialog, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    placeOnScreen(dialog, over.left + (over.right - over.left - (own.right - own.left)) / 2,
+                  over.top + (over.bottom - over.top - (own.bottom - own.top)) / 2, over);
 }
 }  // namespace
+
+void placeOnScreen(HWND window, int left, int top, const RECT& area) {
+    RECT own;
+    GetWindowRect(window, &own);
+    MONITORINFO monitor = {};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromRect(&area, MONITOR_DEFAULTTONEAREST), &monitor);
+    const RECT& work = monitor.rcWork;
+    left = std::max(int(work.left), std::min(left, int(work.right - (own.right - own.left))));
+    top = std::max(int(work.top), std::min(top, int(work.bottom - (own.bottom - own.top))));
+    SetWindowPos(window, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
 
 void fitAndCentreDialog(HWND dialog, HWND owner, const LaterTexts& laterTexts) {
     const double stretch = stretchNeeded(dialog, laterTexts);

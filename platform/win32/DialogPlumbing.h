@@ -67,6 +67,9 @@ struct DialogPlumbing {
 // |laterTexts| are texts a control shows later (control id, UTF-8 text), which get their room now too.
 using LaterTexts = std::vector<std::pair<int, std::string>>;
 void fitAndCentreDialog(HWND dialog, HWND owner, const LaterTexts& laterTexts = {});
+// Moves |window| with its top left at |left|, |top| (screen pixels), or as near to there as keeps it
+// whole on the work area of the screen that |area| lies on.
+void placeOnScreen(HWND window, int left, int top, const RECT& area);
 // Left to itself a common file dialog opens at the screen's top-left corner, far from the window that
 // asked; like the program's other dialogs it is centred over that window once laid out. For its hook, on
 // CDN_INITDONE.
