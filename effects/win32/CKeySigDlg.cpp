@@ -49,7 +49,7 @@ void CKeySigDlg::command(int id) {
     } else if (id == IDC_KEY_TRY) {
         SendMessageW(parent_, keySignatureTryMessage, 0, 0);
     } else if (id == IDOK || id == IDCANCEL) {
-        return close();
+        return closeEffectDialog(dialog_, parent_);
     }
     writeLabel();
 }
@@ -61,9 +61,4 @@ void CKeySigDlg::uncheckCounts() {
 
 void CKeySigDlg::writeLabel() {
     setItemText(dialog_, IDC_KEY_LABEL, choice_.label());
-}
-
-void CKeySigDlg::close() {
-    SendMessageW(parent_, effectDialogClosingMessage, 0, 0);
-    DestroyWindow(dialog_);
 }

@@ -25,7 +25,6 @@ class CKeySigDlg {
     void command(int id);
     void uncheckCounts();
     void writeLabel();
-    void close();
 
     HWND parent_;
     HWND dialog_ = nullptr;

@@ -88,7 +88,7 @@ void CPitchDlg::command(int id) {
             return;
         case IDOK:
         case IDCANCEL:
-            return close();
+            return closeEffectDialog(dialog_, parent_);
         default:
             return;
     }
@@ -131,9 +131,4 @@ int CPitchDlg::rowOfBar(HWND scrolled) const {
     for (int row = 0; row < PitchDrawing::rowCount; ++row)
         if (bar(row) == scrolled) return row;
     return -1;
-}
-
-void CPitchDlg::close() {
-    SendMessageW(parent_, effectDialogClosingMessage, 0, 0);
-    DestroyWindow(dialog_);
 }

@@ -33,7 +33,6 @@ class CPitchDlg {
     INT_PTR labelColours(HDC dc, HWND label);
     HWND bar(int row) const;
     int rowOfBar(HWND bar) const;
-    void close();
 
     HWND parent_;
     HWND dialog_ = nullptr;

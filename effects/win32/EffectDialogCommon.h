@@ -9,6 +9,12 @@ constexpr UINT keySignatureTryMessage = WM_USER + 100;      // "試行" of the k
 constexpr UINT pitchMapTryMessage = WM_USER + 101;          // "試行" of the pitch dialog
 constexpr UINT effectDialogClosingMessage = WM_USER + 105;  // "終了" of either, before its window goes
 
+// "終了" (and Esc) of either: the parent hears of it, then the window goes.
+inline void closeEffectDialog(HWND dialog, HWND parent) {
+    SendMessageW(parent, effectDialogClosingMessage, 0, 0);
+    DestroyWindow(dialog);
+}
+
 // Turns the scroll-bar code of a WM_HSCROLL into the dialogs' own.
 inline ScrollCode scrollCodeOf(WPARAM wParam) {
     switch (LOWORD(wParam)) {
