@@ -5,7 +5,7 @@
 #include "app/win32/HotKeyTable.h"
 #include "app/win32/ProgramOutput.h"
 #include "app/win32/Win32Files.h"
-#include "platform/win32/MessageBoxes.h"
+#include "platform/win32/DialogPlumbing.h"
 #include "playback/InputReplay.h"
 
 int CMainApp::run(HINSTANCE instance, int showCommand, const std::vector<std::string>& arguments) {

@@ -10,7 +10,7 @@
 #include "app/win32/SongFileDialog.h"
 #include "app/win32/Win32Files.h"
 #include "effects/win32/EffectDialogCommon.h"
-#include "platform/win32/MessageBoxes.h"
+#include "platform/win32/DialogPlumbing.h"
 #include "platform/win32/ProgramFolder.h"
 #include "platform/win32/WideText.h"
 #include "playback/OutputFile.h"
@@ -388,7 +388,7 @@ std::optional<std::string> CMainWnd::chooseBackgroundPicture(const std::string& 
 
 PluginResult CMainWnd::decodeWithPlugins(const std::string& path, const std::string& extension,
                                          DibImage& picture) {
-    return decodeWithPlugin(plugins_, widen(path), widen(extension), picture);
+    return plugins_.decode(widen(path), widen(extension), picture);
 }
 
 void CMainWnd::showConversionProgress(const std::string& text) {

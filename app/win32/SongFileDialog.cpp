@@ -1,30 +1,19 @@
 #include "app/win32/SongFileDialog.h"
 
 #include "app/FileDialogMessages.h"
+#include "images/win32/PicturePreview.h"
+#include "playback/win32/SongPreview.h"
 
 std::optional<ChosenFile> chooseSongWithPreview(HWND owner, const std::string& filter,
                                                 const std::string& folder, MidiOut& out,
                                                 PlaybackTimer& previewTimer, PreviewChecks& checks) {
-    FileDialogSetup setup;
-    setup.mode = FileDialogMode::midi;
-    setup.filter = filter;
-    setup.startFolder = folder;
-    setup.checks = &checks;
-    setup.wording = &fileDialogFailureText;
-    setup.out = &out;
-    setup.previewTimer = &previewTimer;
-    return CFileIconDlg::run(owner, setup);
+    SongPreview preview(out, previewTimer);
+    return CFileIconDlg::run(owner, {filter, folder, &checks, &fileDialogFailureText}, preview);
 }
 
 std::optional<ChosenFile> choosePictureWithPreview(HWND owner, const SusiePlugins& plugins,
                                                    const std::string& folder, PreviewChecks& checks) {
-    FileDialogSetup setup;
-    setup.mode = FileDialogMode::background;
-    setup.filter = plugins.imageFilter();
-    setup.startFolder = folder;
-    setup.checks = &checks;
-    setup.wording = &fileDialogFailureText;
-    setup.plugins = &plugins;
-    setup.acceptPicture = [](const DibImage&) { return true; };
-    return CFileIconDlg::run(owner, setup);
+    PicturePreview preview(plugins);
+    return CFileIconDlg::run(owner, {plugins.imageFilter(), folder, &checks, &fileDialogFailureText},
+                             preview);
 }

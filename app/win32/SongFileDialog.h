@@ -6,6 +6,8 @@
 
 #include "images/win32/CFileIconDlg.h"
 #include "images/win32/SusiePlugins.h"
+#include "playback/MidiOut.h"
+#include "playback/PlaybackTimer.h"
 
 // "ファイルを開く": the open dialog in its MIDI mode, starting in |folder|, where the selected song can be
 // listened to through the main window's device. The main player is stopped whenever this runs.

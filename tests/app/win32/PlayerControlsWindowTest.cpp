@@ -7,9 +7,9 @@
 #include <shlobj.h>
 
 #include "app/win32/HotKeyTable.h"
-#include "effects/win32/EffectDialogIds.h"
 #include "playback/SmfWriter.h"
 #include "resources/CommandIds.h"
+#include "resources/DialogIds.h"
 #include "tests/app/win32/TestWindow.h"
 
 namespace {

@@ -4,10 +4,10 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include "app/win32/SongListDialogIds.h"
 #include "platform/win32/WideText.h"
 #include "playback/SmfWriter.h"
 #include "resources/CommandIds.h"
+#include "resources/DialogIds.h"
 #include "tests/app/win32/TestWindow.h"
 
 namespace {

@@ -7,10 +7,10 @@
 #include <functional>
 
 #include "resources/CommandIds.h"
+#include "resources/DialogIds.h"
 #include "tests/app/win32/TestWindow.h"
 #include "tests/support/ToneColumnSong.h"
 #include "tones/ToneTable.h"
-#include "tones/win32/ToneDialogIds.h"
 
 namespace {
 using Lines = std::vector<std::string>;

@@ -3,7 +3,6 @@
 
 #include "app/PluginMessages.h"
 #include "images/LittleEndian.h"
-#include "images/win32/CodePageText.h"
 #include "images/win32/SusiePlugins.h"
 #include "platform/win32/WideText.h"
 #include "tests/app/win32/TestFolders.h"

@@ -1,7 +1,22 @@
 #pragma once
 
-// Resource and control ids of the effect dialogs. resources/effect-dialogs.rc uses them too, so this header
-// holds nothing but #defines (the resource compiler reads it).
+// Resource and control ids of the program's dialogs. The dialog resources (resources/*.rc) use them too, so
+// this header holds nothing but #defines (the resource compiler reads it).
+
+// The panel under the open dialog.
+#define IDD_FILE_PREVIEW 101
+#define IDC_PREVIEW_AREA 1035
+#define IDC_PREVIEW_SIZE 1005
+#define IDC_PREVIEW_CHECK 1014
+// stc32: where the open dialog puts its own controls beside the panel.
+#define IDC_STANDARD_CONTROLS 1119
+
+// The tone dialog.
+#define IDD_TONE_DIALOG 102
+#define IDC_TONE_LIST 1001
+#define IDC_TONE_LABEL 1002
+
+// The effect dialogs.
 #define IDD_KEY_SIGNATURE 103
 #define IDD_PITCH_MAP 104
 #define IDD_EFFECT_TIME 105
@@ -37,3 +52,8 @@
 #define IDC_TIME_PROMPT 1014
 #define IDC_TIME_BAR 1019
 #define IDC_TIME_READOUT 1020
+
+// The "曲目一覧" window.
+#define IDD_SONG_LIST 106
+#define IDC_SONG_LIST 1101
+#define IDC_SONG_LIST_KEYS 1102

@@ -1,7 +1,8 @@
-#include "platform/win32/DialogLayout.h"
+#include "platform/win32/DialogPlumbing.h"
 
 #include <algorithm>
 
+#include "platform/win32/ProgramFolder.h"
 #include "platform/win32/WideText.h"
 
 namespace {
@@ -104,7 +105,27 @@ void stretchAcross(HWND dialog, double stretch) {
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+void centreDialogOver(HWND dialog, HWND owner) {
+    RECT own;
+    GetWindowRect(dialog, &own);
+    RECT over;
+    if (!owner || !GetWindowRect(owner, &over)) SystemParametersInfoW(SPI_GETWORKAREA, 0, &over, 0);
+    placeOnScreen(dialog, over.left + (over.right - over.left - (own.right - own.left)) / 2,
+                  over.top + (over.bottom - over.top - (own.bottom - own.top)) / 2, over);
+}
 }  // namespace
+
+void placeOnScreen(HWND window, int left, int top, const RECT& area) {
+    RECT own;
+    GetWindowRect(window, &own);
+    MONITORINFO monitor = {};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromRect(&area, MONITOR_DEFAULTTONEAREST), &monitor);
+    const RECT& work = monitor.rcWork;
+    left = std::max(int(work.left), std::min(left, int(work.right - (own.right - own.left))));
+    top = std::max(int(work.top), std::min(top, int(work.bottom - (own.bottom - own.top))));
+    SetWindowPos(window, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
 
 void fitAndCentreDialog(HWND dialog, HWND owner, const LaterTexts& laterTexts) {
     const double stretch = stretchNeeded(dialog, laterTexts);
@@ -112,20 +133,31 @@ void fitAndCentreDialog(HWND dialog, HWND owner, const LaterTexts& laterTexts) {
     centreDialogOver(dialog, owner);
 }
 
-void centreDialogOver(HWND dialog, HWND owner) {
-    RECT own;
-    GetWindowRect(dialog, &own);
-    const int width = own.right - own.left;
-    const int height = own.bottom - own.top;
-    RECT over;
-    if (!owner || !GetWindowRect(owner, &over)) SystemParametersInfoW(SPI_GETWORKAREA, 0, &over, 0);
-    MONITORINFO monitor = {};
-    monitor.cbSize = sizeof monitor;
-    GetMonitorInfoW(MonitorFromRect(&over, MONITOR_DEFAULTTONEAREST), &monitor);
-    const RECT& work = monitor.rcWork;
-    const int left = std::max(
-        work.left, std::min(over.left + (over.right - over.left - width) / 2, LONG(work.right - width)));
-    const int top = std::max(
-        work.top, std::min(over.top + (over.bottom - over.top - height) / 2, LONG(work.bottom - height)));
-    SetWindowPos(dialog, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+void centreFileDialog(HWND hook) {
+    HWND dialog = GetParent(hook);
+    centreDialogOver(dialog, GetWindow(dialog, GW_OWNER));
+}
+
+std::wstring dialogFilter(const std::string& filter) {
+    std::wstring result = widen(filter);
+    for (wchar_t& c : result)
+        if (c == L'|') c = L'\0';
+    result.push_back(L'\0');
+    return result;
+}
+
+void setItemText(HWND dialog, int id, const std::string& utf8) {
+    SetDlgItemTextW(dialog, id, widen(utf8).c_str());
+}
+
+void showMessage(HWND owner, const std::string& text) {
+    MessageBoxW(owner, widen(text).c_str(), programBaseName().c_str(), MB_OK | MB_ICONEXCLAMATION);
+}
+
+void showInformation(HWND owner, const std::string& text) {
+    MessageBoxW(owner, widen(text).c_str(), programBaseName().c_str(), MB_OK | MB_ICONINFORMATION);
+}
+
+void showMessage(HWND owner, const std::string& text, const std::string& caption) {
+    MessageBoxW(owner, widen(text).c_str(), widen(caption).c_str(), MB_OK | MB_ICONEXCLAMATION);
 }
