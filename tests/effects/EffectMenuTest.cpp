@@ -12,19 +12,15 @@ using Lines = std::vector<std::string>;
 const struct {
     const char* name;
     int id;
-} items[] = {{"folk", IDM_EFFECT_FOLK},
-             {"japanese", IDM_EFFECT_JAPANESE},
-             {"okinawan", IDM_EFFECT_OKINAWAN},
-             {"suspense", IDM_EFFECT_SUSPENSE},
-             {"image 1", IDM_EFFECT_IMAGE1},
-             {"image 2", IDM_EFFECT_IMAGE2},
-             {"image 3", IDM_EFFECT_IMAGE3},
-             {"image 4", IDM_EFFECT_IMAGE4},
-             {"image 5", IDM_EFFECT_IMAGE5},
-             {"key signature", IDM_EFFECT_KEY_SIGNATURE},
-             {"pitch map", IDM_EFFECT_PITCH_MAP},
-             {"none", IDM_EFFECT_NONE},
-             {"time", IDM_EFFECT_TIME}};
+} items[] = {
+    {"folk", IDM_EFFECT_FOLK},           {"japanese", IDM_EFFECT_JAPANESE},
+    {"okinawan", IDM_EFFECT_OKINAWAN},   {"suspense", IDM_EFFECT_SUSPENSE},
+    {"image 1", IDM_EFFECT_IMAGE1},      {"image 2", IDM_EFFECT_IMAGE2},
+    {"image 3", IDM_EFFECT_IMAGE3},      {"image 4", IDM_EFFECT_IMAGE4},
+    {"image 5", IDM_EFFECT_IMAGE5},      {"key signature", IDM_EFFECT_KEY_SIGNATURE},
+    {"pitch map", IDM_EFFECT_PITCH_MAP}, {"none", IDM_EFFECT_NONE},
+    {"time", IDM_EFFECT_TIME},
+};
 
 // The main window as the effect menu sees it, recording what it is asked to do.
 class ScriptedHost : public EffectHost, public EffectDialogPort {

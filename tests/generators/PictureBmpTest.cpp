@@ -55,12 +55,10 @@ TEST(PictureBmp, ReadsEightBitRowsFromTheirFourByteBoundariesThroughThePalette) 
     bmp.row(63)[64] = 2;
     PictureGrid picture;
     ASSERT_EQ(readInto(bmp.bytes(), picture), GeneratorError::none);
-    EXPECT_EQ(picture.width, 65);
-    EXPECT_EQ(picture.height, 64);
-    EXPECT_EQ(picture.at(64, 0), packColour(10, 20, 30));
-    EXPECT_EQ(picture.at(0, 1), packColour(200, 100, 50));
-    EXPECT_EQ(picture.at(64, 63), packColour(200, 100, 50));
-    EXPECT_EQ(picture.at(1, 1), 0u);
+    EXPECT_EQ((std::vector<uint32_t>{uint32_t(picture.width), uint32_t(picture.height), picture.at(64, 0),
+                                     picture.at(0, 1), picture.at(64, 63), picture.at(1, 1)}),
+              (std::vector<uint32_t>{65, 64, packColour(10, 20, 30), packColour(200, 100, 50),
+                                     packColour(200, 100, 50), 0}));
 }
 
 // Colours used names the stored palette (256 when 0 or above 256); an index past it is black.
