@@ -99,10 +99,8 @@ TEST(MessageLine, RecordedMessagesKeepTheirBytesWhenTheRecordingIsCopied) {
 
     const std::vector<RecordingMidiOut::Message> copy = out.messages();
     std::vector<RecordingMidiOut::Message> assigned(3);
-    assigned[0] = copy[1];
-    assigned[0] = copy[0];  // a short message over a long one
-    assigned[1] = copy[0];
-    assigned[1] = copy[1];  // and a long one over a short one
+    assigned[0] = copy[1], assigned[0] = copy[0];  // a short message over a long one
+    assigned[1] = copy[0], assigned[1] = copy[1];  // and a long one over a short one
     assigned[2] = copy[2];
     out.clear();
     const std::vector<std::string> expected = {"5 C1 05 00", "5 F0 41 10 42 12 40 00 7F 00 41 F7", "5 F6"};

@@ -55,12 +55,9 @@ std::vector<uint8_t> waitsBeyondADay(int tracks) {
 
 TEST(RenderGoldenTest, PrintsWhatTheRendererSteppingEveryPeriodPrinted) {
     RenderOptions transposedSolo = withEffect(EffectType::japanese, {2, 5});
-    transposedSolo.transpose = -3;
-    transposedSolo.soloChannel = 1;
+    transposedSolo.transpose = -3, transposedSolo.soloChannel = 1;
     RenderOptions doubledQuiet = withEffect(EffectType::suspense);
-    doubledQuiet.doubleChannel = 0;
-    doubledQuiet.masterVolume = 40;
-    doubledQuiet.mutedChannels = {2};
+    doubledQuiet.doubleChannel = 0, doubledQuiet.masterVolume = 40, doubledQuiet.mutedChannels = {2};
     const struct {
         const char* name;
         std::vector<uint8_t> song;

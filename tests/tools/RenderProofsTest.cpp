@@ -61,10 +61,8 @@ std::vector<std::pair<const char*, RenderOptions>> settings() {
     pitchMap.effect.pitchMap.entries = {0, 1, -2, 0, PitchMap::rest, 3, 0, 12, 0, -12, 0, 1};
     all.push_back({"pitch map", pitchMap});
     RenderOptions controls = withEffect(EffectType::japanese);
-    controls.transpose = -5;
-    controls.doubleChannel = 0;
-    controls.mutedChannels = {3};
-    controls.masterVolume = 70;
+    controls.transpose = -5, controls.doubleChannel = 0;
+    controls.mutedChannels = {3}, controls.masterVolume = 70;
     all.push_back({"japanese, transposed, doubled, muted, quieter", controls});
     return all;
 }
