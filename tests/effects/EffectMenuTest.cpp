@@ -28,13 +28,9 @@ class ScriptedHost : public EffectHost, public EffectDialogPort {
     bool playing() const override { return isPlaying; }
     bool songLoaded() const override { return true; }
     EffectSettings& effectSettings() override { return settings; }
-    void stopPlayback() override {
-        isPlaying = false;
-        calls.push_back("stop");
-    }
+    void stopPlayback() override { isPlaying = false, calls.push_back("stop"); }
     void startPlayback() override {
-        isPlaying = true;
-        calls.push_back("start " + std::to_string(int(settings.type)));
+        isPlaying = true, calls.push_back("start " + std::to_string(int(settings.type)));
     }
     void effectDialogOpen(bool open) override { calls.push_back(open ? "dialog open" : "dialog closed"); }
     void showRefusal(EffectTimeRefusal refusal) override {
