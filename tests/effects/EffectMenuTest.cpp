@@ -9,10 +9,7 @@
 namespace {
 using Lines = std::vector<std::string>;
 
-const struct {
-    const char* name;
-    int id;
-} items[] = {
+const std::pair<const char*, int> items[] = {
     {"folk", IDM_EFFECT_FOLK},           {"japanese", IDM_EFFECT_JAPANESE},
     {"okinawan", IDM_EFFECT_OKINAWAN},   {"suspense", IDM_EFFECT_SUSPENSE},
     {"image 1", IDM_EFFECT_IMAGE1},      {"image 2", IDM_EFFECT_IMAGE2},
@@ -73,8 +70,8 @@ struct MenuScript {
         host.settings.window = {3, 40};
         int sign = 0, count = 0;
         for (const std::string& action : actions) {
-            for (const auto& item : items)
-                if (action == item.name) menu.run(item.id);
+            for (const auto& [name, id] : items)
+                if (action == name) menu.run(id);
             if (action == "playing" || action == "stopped") host.isPlaying = action == "playing";
             if (action == "answer cancel") host.answers.push_back(std::nullopt);
             if (std::sscanf(action.c_str(), "answer %d", &count) == 1) host.answers.push_back(count);
@@ -100,8 +97,8 @@ struct MenuScript {
                                      std::to_string(host.settings.window.end) + " C " +
                                      std::to_string(host.settings.pitchMap.entries[0]));
             if (action == "mark?")
-                for (const auto& item : items)
-                    if (menu.checked(item.id)) host.calls.push_back(std::string("marked ") + item.name);
+                for (const auto& [name, id] : items)
+                    if (menu.checked(id)) host.calls.push_back(std::string("marked ") + name);
         }
         return host.calls;
     }

@@ -15,10 +15,7 @@ GeneratorError readInto(const std::vector<uint8_t>& file, PictureGrid& picture) 
 TEST(PictureBmp, RefusesBadFilesWithTheFirstFailedCheckAndKeepsNothingOfThem) {
     using B = BmpBuilder;
     using E = GeneratorError;
-    const struct {
-        std::vector<uint8_t> file;
-        GeneratorError error;
-    } cases[] = {
+    const std::pair<std::vector<uint8_t>, GeneratorError> cases[] = {
         {B(64, 64, 24).bytes(53), E::pictureReadFailed},  // the information header cut short
         {B(64, 64, 24).fileType(0x5A4D).bytes(), E::pictureReadFailed},
         {B(64, 64, 24).infoSize(108).bytes(), E::pictureReadFailed},
@@ -34,11 +31,11 @@ TEST(PictureBmp, RefusesBadFilesWithTheFirstFailedCheckAndKeepsNothingOfThem) {
         {B(64, 64, 8).bytes(14 + 40 + 1023), E::pictureReadFailed},  // part of the palette
         {B(65, 64, 24).bytes(14 + 40 + 196 * 64 - 1), E::pictureReadFailed},
     };
-    for (const auto& c : cases) {
+    for (const auto& [file, error] : cases) {
         PictureGrid picture{7, 1, std::vector<uint32_t>(7, 5)};
-        EXPECT_EQ(readInto(c.file, picture), c.error) << int(c.error) << " " << c.file.size();
-        EXPECT_EQ(picture.width, 7) << int(c.error);
-        EXPECT_EQ(picture.pixels, std::vector<uint32_t>(7, 5)) << int(c.error);
+        EXPECT_EQ(readInto(file, picture), error) << int(error) << " " << file.size();
+        EXPECT_EQ(picture.width, 7) << int(error);
+        EXPECT_EQ(picture.pixels, std::vector<uint32_t>(7, 5)) << int(error);
     }
     // The largest picture is accepted.
     PictureGrid picture;

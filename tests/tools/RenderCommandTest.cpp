@@ -89,10 +89,8 @@ TEST_F(RenderCommandTest, RefusesInputsItCannotReadWhole) {
     const std::string pipe = path("pipe");
     ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
     const std::string dir = folder.string();
-    const struct {
-        Lines arguments;
-        std::string error;
-    } cases[] = {
+    const std::pair<Lines, std::string> cases[] = {
+        // the arguments, and what is said
         {{"/dev/zero"}, "/dev/zero: File Read Error\n"},
         {{dir}, dir + ": File Read Error\n"},
         {{path("missing.mid")}, path("missing.mid") + ": ファイルが見つかりません\n"},
@@ -103,10 +101,10 @@ TEST_F(RenderCommandTest, RefusesInputsItCannotReadWhole) {
         {{"--input", dir}, dir + ": File Read Error\n"},
         {{"--soundfont", pipe, "--wav", path("a.wav"), song_}, pipe + ": File Read Error\n"},
     };
-    for (const auto& c : cases) {
-        run(c.arguments);
-        EXPECT_EQ(exitCode, 1) << c.arguments.back();
-        EXPECT_EQ(errors, c.error);
+    for (const auto& [arguments, error] : cases) {
+        run(arguments);
+        EXPECT_EQ(exitCode, 1) << arguments.back();
+        EXPECT_EQ(errors, error);
     }
     run({"--from-picture", pipe});
     EXPECT_EQ(exitCode, 1);
