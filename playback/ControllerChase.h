@@ -17,7 +17,6 @@
 class ControllerChase : public MidiOut {
   public:
     DeviceError sendShortMessage(uint8_t status, uint8_t data1, uint8_t data2) override;
-    void sendLongMessage(const uint8_t* bytes, size_t count) override;
 
     void clear();
     // The kept state to out, in two parts that a jump sends the user's own settings between: the system
@@ -26,6 +25,9 @@ class ControllerChase : public MidiOut {
     // the pitch bend and pressure.
     void replaySysEx(MidiOut& out) const;
     void replayChannels(MidiOut& out) const;
+
+  protected:
+    void deliverLongMessage(const uint8_t* bytes, size_t count) override;
 
   private:
     // A registered (CC 101/100) or non-registered (CC 99/98) parameter and its data entry (CC 6/38).

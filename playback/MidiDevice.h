@@ -27,7 +27,6 @@ class MidiDevice : public MidiOut {
     MidiDevice& operator=(const MidiDevice&) = delete;
 
     DeviceError sendShortMessage(uint8_t status, uint8_t data1, uint8_t data2) override;
-    void sendLongMessage(const uint8_t* bytes, size_t count) override;
 
     // A jump: runs silentRun with what this thread sends going into chase, then restore, whose messages go
     // to the device. Every other sender waits until both are done, so a keyboard played meanwhile is never
@@ -37,6 +36,9 @@ class MidiDevice : public MidiOut {
     // A change of the output: runs reopen, which closes the device and opens another in its place, while no
     // message goes out, so no sender ever reaches a closed device. Returns what reopen returns.
     bool change(const std::function<bool()>& reopen);
+
+  protected:
+    void deliverLongMessage(const uint8_t* bytes, size_t count) override;
 
   private:
     // Recursive: the window thread's own messages during capture come back through the send calls.

@@ -19,7 +19,6 @@ class RecordingMidiOut : public MidiOut {
     // Room for this many messages, so that a long recording is not copied as it grows.
     void reserve(size_t count) { messages_.reserve(count); }
     DeviceError sendShortMessage(uint8_t status, uint8_t data1, uint8_t data2) override;
-    void sendLongMessage(const uint8_t* bytes, size_t count) override;
 
     const std::vector<Message>& messages() const { return messages_; }
     void clear() { messages_.clear(); }
@@ -33,6 +32,9 @@ class RecordingMidiOut : public MidiOut {
 
     // One message a line: the time, then the bytes in upper-case hex ("120 90 3C 64").
     static std::string formatLine(const Message& message);
+
+  protected:
+    void deliverLongMessage(const uint8_t* bytes, size_t count) override;
 
   private:
     void keep(const uint8_t* bytes, size_t count);

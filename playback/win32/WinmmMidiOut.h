@@ -35,7 +35,9 @@ class WinmmMidiOut : public MidiOut, private LongMessagePort {
     void ensureLongMessageHeaders();
 
     DeviceError sendShortMessage(uint8_t status, uint8_t data1, uint8_t data2) override;
-    void sendLongMessage(const uint8_t* bytes, size_t count) override;
+
+  protected:
+    void deliverLongMessage(const uint8_t* bytes, size_t count) override;
 
   private:
     // LongMessagePort

@@ -32,7 +32,7 @@ class KeyStateDevice : public MidiOut {
         if ((status & 0xF0) == 0xB0 && key == midi::controller::allNotesOff) sounding_[channel] = {};
         return DeviceError::none;
     }
-    void sendLongMessage(const uint8_t*, size_t) override {}
+    void deliverLongMessage(const uint8_t*, size_t) override {}
     int soundingKeys(int channel) {
         std::lock_guard<std::mutex> lock(mutex_);
         int count = 0;

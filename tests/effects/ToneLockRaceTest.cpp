@@ -33,7 +33,7 @@ class LastToneDevice : public MidiOut {
         if ((status & 0xF0) == 0xB0 && data1 == 0) bank_[status & 0x0F] = data2;
         return DeviceError::none;
     }
-    void sendLongMessage(const uint8_t*, size_t) override {}
+    void deliverLongMessage(const uint8_t*, size_t) override {}
     std::pair<int, int> lastTone(int channel) {
         const std::lock_guard<std::mutex> hold(mutex_);
         return {program_[channel], bank_[channel]};
