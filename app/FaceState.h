@@ -2,6 +2,7 @@
 #include <array>
 #include <cstdint>
 
+#include "effects/LiveControls.h"
 #include "playback/MidiVocabulary.h"
 #include "tones/SoundModule.h"
 
@@ -9,7 +10,15 @@
 // lives in LiveControls and the Sequencer).
 struct FaceState {
     static constexpr int channelCount = midi::channelCount;
-    enum CellColumn { volumeCell = 0, reverbCell, chorusCell, modulationCell, autoPanCell, cellColumns };
+    // The cells of the fixed controllers in their table's order, then the auto-pan speed's.
+    enum CellColumn {
+        volumeCell = LiveControls::volumeCell,
+        reverbCell = LiveControls::reverbCell,
+        chorusCell = LiveControls::chorusCell,
+        modulationCell = LiveControls::modulationCell,
+        autoPanCell = LiveControls::fixedCellCount,
+        cellColumns
+    };
     enum ToggleColumn { soloToggle = 0, muteToggle, octaveToggle, toggleColumns };
     enum PressedButton { noButton = 0, tempoDown, tempoUp, transposeDown, transposeUp, volumeDown, volumeUp };
 
