@@ -262,12 +262,12 @@ std::string messageLines(const std::vector<RecordingMidiOut::Message>& messages)
 int runRenderCommand(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
     const ParsedOptions parsed = parseRenderOptions(arguments);
     if (!parsed.error.empty()) {
-        err << "velmira-render: " << parsed.error << "\n" << renderUsage;
+        err << "velmira-render: " << parsed.error << "\n" << renderUsage();
         return 2;
     }
     const RenderOptions& options = parsed.options;
     if (options.help) {
-        out << renderUsage;
+        out << renderUsage();
         return 0;
     }
 

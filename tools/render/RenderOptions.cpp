@@ -4,36 +4,66 @@
 #include <cstdint>
 #include <cstdlib>
 
-const char* const renderUsage =
-    "usage: velmira-render [options] FILE.mid\n"
-    "       velmira-render [options] --from-text FILE | --from-picture FILE.bmp | --from-seed N\n"
-    "       velmira-render [options] --input FILE [SONG]\n"
-    "  --effect N             pitch effect 0-9, 12 or 13 (0 none, 1-9 scales, 12 key signature, 13 pitch "
-    "map)\n"
-    "  --window START END     remap only between these seconds of playing time (inclusive)\n"
-    "  --keysig SIGN COUNT    key signature: SIGN 1 sharps, 0 none, -1 flats; COUNT 0-7\n"
-    "  --pitchmap E0,...,E11  semitones per pitch class C..B; 100 or more silences it\n"
-    "  --transpose N          transpose by N semitones (-12..12)\n"
-    "  --solo CH              only channel CH (0-15) sounds\n"
-    "  --mute CH              silence channel CH (repeatable)\n"
-    "  --double CH            double channel CH an octave lower\n"
-    "  --volume PERCENT       master volume 0-120\n"
-    "  --start SECONDS        jump to this second first, as the window's jump does\n"
-    "  --jump AT:TO           at second AT of play time jump to second TO (repeatable, in order)\n"
-    "  --out FILE             write the messages to FILE instead of standard output\n"
-    "  --smf FILE.mid         also write what was sent as a format 0 MIDI file\n"
-    "  --wav FILE.wav         also render what was sent to audio with FluidSynth\n"
-    "  --soundfont FILE.sf2   the soundfont for --wav (default: FluidR3 General MIDI)\n"
-    "  --from-text FILE       play the song made of a text file of 256-16000 bytes\n"
-    "  --from-picture FILE    play the song made of an 8- or 24-bit BMP picture\n"
-    "  --from-seed N          play the random song of clock value N (0-2147483647: seconds since\n"
-    "                         1970, UTC)\n"
-    "  --song-out FILE.mid    also write the song as built, before it is played\n"
-    "  --input FILE           also play a recorded MIDI input, one message a line: microseconds,\n"
-    "                         a tab, the bytes in hex (a line of velmira.exe /out:record=FILE too)\n"
-    "  --help                 show this text\n"
-    "Each output line is the time in ms (10 per timer tick) and the message bytes in hex; the time is the\n"
-    "song's play time, which after a jump goes on from the second jumped to.\n";
+#include "app/MasterVolume.h"
+
+namespace {
+std::string number(long value) {
+    return std::to_string(value);
+}
+
+std::string effect(EffectType type) {
+    return number(long(type));
+}
+
+// The effect numbers as the options name them: "0 to 9, 12 or 13" (join " to "), "0-9, 12 or 13" (join "-").
+std::string effectNumbers(const char* join) {
+    return effect(EffectType::none) + join + effect(EffectType::suspense) + ", " +
+           effect(EffectType::keySignature) + " or " + effect(EffectType::customMap);
+}
+}  // namespace
+
+std::string renderUsage() {
+    const std::string maxShift = number(LiveControls::maxKeyShift);
+    return "usage: velmira-render [options] FILE.mid\n"
+           "       velmira-render [options] --from-text FILE | --from-picture FILE.bmp | --from-seed N\n"
+           "       velmira-render [options] --input FILE [SONG]\n"
+           "  --effect N             pitch effect " +
+           effectNumbers("-") + " (" + effect(EffectType::none) + " none, " + effect(EffectType::folk) + "-" +
+           effect(EffectType::suspense) + " scales, " + effect(EffectType::keySignature) +
+           " key signature, " + effect(EffectType::customMap) +
+           " pitch map)\n"
+           "  --window START END     remap only between these seconds of playing time (inclusive)\n"
+           "  --keysig SIGN COUNT    key signature: SIGN 1 sharps, 0 none, -1 flats; COUNT 0-" +
+           number(KeySignature::maxCount) +
+           "\n"
+           "  --pitchmap E0,...,E11  semitones per pitch class C..B; 100 or more silences it\n"
+           "  --transpose N          transpose by N semitones (-" +
+           maxShift + ".." + maxShift +
+           ")\n"
+           "  --solo CH              only channel CH (0-15) sounds\n"
+           "  --mute CH              silence channel CH (repeatable)\n"
+           "  --double CH            double channel CH an octave lower\n"
+           "  --volume PERCENT       master volume " +
+           number(minMasterVolume) + "-" + number(maxMasterVolume) +
+           "\n"
+           "  --start SECONDS        jump to this second first, as the window's jump does\n"
+           "  --jump AT:TO           at second AT of play time jump to second TO (repeatable, in order)\n"
+           "  --out FILE             write the messages to FILE instead of standard output\n"
+           "  --smf FILE.mid         also write what was sent as a format 0 MIDI file\n"
+           "  --wav FILE.wav         also render what was sent to audio with FluidSynth\n"
+           "  --soundfont FILE.sf2   the soundfont for --wav (default: FluidR3 General MIDI)\n"
+           "  --from-text FILE       play the song made of a text file of 256-16000 bytes\n"
+           "  --from-picture FILE    play the song made of an 8- or 24-bit BMP picture\n"
+           "  --from-seed N          play the random song of clock value N (0-2147483647: seconds since\n"
+           "                         1970, UTC)\n"
+           "  --song-out FILE.mid    also write the song as built, before it is played\n"
+           "  --input FILE           also play a recorded MIDI input, one message a line: microseconds,\n"
+           "                         a tab, the bytes in hex (a line of velmira.exe /out:record=FILE too)\n"
+           "  --help                 show this text\n"
+           "Each output line is the time in ms (10 per timer tick) and the message bytes in hex; the time is "
+           "the\n"
+           "song's play time, which after a jump goes on from the second jumped to.\n";
+}
 
 namespace {
 // The random generator draws bits 16-30 of its state: seeds that differ only in bit 31 make the same song.
@@ -90,9 +120,8 @@ ParsedOptions parseRenderOptions(const std::vector<std::string>& arguments) {
         if (option == "--help") {
             options.help = true;
         } else if (option == "--effect") {
-            // 10 and 11 name no effect.
-            if (!intValue(0, 13, number) || number == 10 || number == 11)
-                return fail("--effect takes a number from 0 to 9, 12 or 13");
+            if (!intValue(0, int(EffectType::customMap), number) || !namesEffect(number))
+                return fail("--effect takes a number from " + effectNumbers(" to "));
             options.effect.type = EffectType(number);
         } else if (option == "--window") {
             EffectWindow& window = options.effect.window;
@@ -102,14 +131,18 @@ ParsedOptions parseRenderOptions(const std::vector<std::string>& arguments) {
         } else if (option == "--keysig") {
             if (!intValue(-1, 1, options.effect.keySignature.sign) ||
                 !intValue(0, KeySignature::maxCount, options.effect.keySignature.count))
-                return fail("--keysig takes a sign (-1, 0 or 1) and a count from 0 to 7");
+                return fail("--keysig takes a sign (-1, 0 or 1) and a count from 0 to " +
+                            std::to_string(KeySignature::maxCount));
         } else if (option == "--pitchmap") {
             const std::string* text = value(1);
             if (!text || !parsePitchMap(*text, options.effect.pitchMap))
                 return fail("--pitchmap takes twelve whole numbers separated by commas");
             ++i;
         } else if (option == "--transpose") {
-            if (!intValue(-12, 12, number)) return fail("--transpose takes a number from -12 to 12");
+            const int maxShift = LiveControls::maxKeyShift;
+            if (!intValue(-maxShift, maxShift, number))
+                return fail("--transpose takes a number from " + std::to_string(-maxShift) + " to " +
+                            std::to_string(maxShift));
             options.transpose = number;
         } else if (option == "--solo" || option == "--mute" || option == "--double") {
             if (!intValue(0, 15, number)) return fail(option + " takes a channel from 0 to 15");
@@ -117,7 +150,9 @@ ParsedOptions parseRenderOptions(const std::vector<std::string>& arguments) {
             if (option == "--mute") options.mutedChannels.push_back(number);
             if (option == "--double") options.doubleChannel = number;
         } else if (option == "--volume") {
-            if (!intValue(0, 120, number)) return fail("--volume takes a percentage from 0 to 120");
+            if (!intValue(minMasterVolume, maxMasterVolume, number))
+                return fail("--volume takes a percentage from " + std::to_string(minMasterVolume) + " to " +
+                            std::to_string(maxMasterVolume));
             options.masterVolume = number;
         } else if (option == "--start") {
             if (!intValue(0, 86400, options.startSeconds))
