@@ -4,19 +4,13 @@
 #include "app/PluginMessages.h"
 #include "images/FaceComposer.h"
 #include "images/PreviewBmp.h"
+#include "platform/Paths.h"
 
 const char* const BackgroundChange::saveQuestion =
     "背景画像が変更されています。保存しますか？\n保存すると次回からその画像を使用します。";
 const char* const BackgroundChange::faceFileFilter = "ビットマップ(*.bmp)|*.bmp|";
 
 namespace {
-// The text after the file name's last dot; empty when the name has none.
-std::string extensionOf(const std::string& path) {
-    const std::string name = path.substr(path.find_last_of("\\/") + 1);
-    const size_t dot = name.find_last_of('.');
-    return dot == std::string::npos ? std::string() : name.substr(dot + 1);
-}
-
 std::string notFoundText(const std::string& path) {
     return "[ " + path + " ] が見つかりません。\n\nパスとファイル名を確認して下さい。";
 }

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "app/ProgramTitle.h"
+#include "platform/Paths.h"
 
 const char* const midiFileFilter = "ＭＩＤＩファイル(*.mid)|*.mid|";
 

@@ -6,28 +6,16 @@
 #include "images/PreviewGeometry.h"
 #include "images/win32/FileDialogIds.h"
 #include "images/win32/SusiePlugins.h"
+#include "platform/Paths.h"
 #include "platform/win32/DialogFilter.h"
 #include "platform/win32/DialogLayout.h"
 #include "platform/win32/FileBytes.h"
 #include "platform/win32/MessageBoxes.h"
+#include "platform/win32/ProgramFolder.h"
 #include "platform/win32/WideText.h"
 #include "playback/SongBuffer.h"
 
 namespace {
-std::wstring currentFolder() {
-    wchar_t folder[MAX_PATH] = {};
-    const DWORD length = GetCurrentDirectoryW(MAX_PATH, folder);
-    return length > 0 && length < MAX_PATH ? folder : L"";
-}
-
-// After the last dot of the file name, without the dot; empty when the name has none.
-std::wstring extensionOf(const std::wstring& path) {
-    const size_t dot = path.find_last_of(L'.');
-    const size_t slash = path.find_last_of(L"\\/");
-    if (dot == std::wstring::npos || (slash != std::wstring::npos && dot < slash)) return {};
-    return path.substr(dot + 1);
-}
-
 // The wait cursor while it lives.
 class WaitCursor {
   public:
@@ -174,7 +162,7 @@ bool CFileIconDlg::loadSong(const std::string& path) {
 
 bool CFileIconDlg::loadPicture(const std::string& path) {
     const std::wstring widePath = widen(path);
-    const std::wstring extension = extensionOf(widePath);
+    const std::wstring extension = widen(extensionOf(path));
     if (extension == L"bmp" || extension == L"BMP") {
         // The reader takes the header first and only the rows it says there are.
         const std::unique_ptr<std::istream> in = openFileStream(widePath);

@@ -11,3 +11,14 @@ std::wstring programFolder() {
     const size_t slash = path.find_last_of(L"\\/");
     return slash == std::wstring::npos ? std::wstring() : path.substr(0, slash);
 }
+
+std::wstring currentFolder() {
+    std::wstring folder;
+    DWORD length = GetCurrentDirectoryW(0, nullptr);  // with the closing null
+    while (length > folder.size()) {
+        folder.resize(length);
+        length = GetCurrentDirectoryW(DWORD(folder.size()), folder.data());  // without it, once it fits
+    }
+    folder.resize(length);
+    return folder;
+}
