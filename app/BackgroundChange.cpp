@@ -1,7 +1,6 @@
 #include "app/BackgroundChange.h"
 
-#include "app/ImageMessages.h"
-#include "app/PluginMessages.h"
+#include "app/Messages.h"
 #include "images/FaceComposer.h"
 #include "images/PreviewBmp.h"
 #include "platform/Paths.h"
@@ -9,12 +8,6 @@
 const char* const BackgroundChange::saveQuestion =
     "背景画像が変更されています。保存しますか？\n保存すると次回からその画像を使用します。";
 const char* const BackgroundChange::faceFileFilter = "ビットマップ(*.bmp)|*.bmp|";
-
-namespace {
-std::string notFoundText(const std::string& path) {
-    return "[ " + path + " ] が見つかりません。\n\nパスとファイル名を確認して下さい。";
-}
-}  // namespace
 
 void BackgroundChange::change() {
     if (!skin_.mask()) return;  // nothing to compose under before the start-up has read the mask
@@ -56,11 +49,11 @@ std::string BackgroundChange::loadPicture(const std::string& path, DibImage& pic
     const std::string extension = extensionOf(path);
     if (extension == "bmp" || extension == "BMP") {
         const FileStream file = files_.openFile(path);
-        if (file.status == FileData::notFound) return notFoundText(path);
+        if (file.status == FileData::notFound) return missingFileText(path);
         if (file.status != FileData::ok) return "ファイルを読み込めませんでした";
         return previewFailureText(readPreviewBmp(*file.in, picture));
     }
-    if (files_.openFile(path).status == FileData::notFound) return notFoundText(path);
+    if (files_.openFile(path).status == FileData::notFound) return missingFileText(path);
     const PluginResult decoded = port_.decodeWithPlugins(path, extension, picture);
     return decoded.succeeded() ? std::string() : pluginFailureText(decoded);
 }

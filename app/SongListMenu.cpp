@@ -1,5 +1,6 @@
 #include "app/SongListMenu.h"
 
+#include "app/Messages.h"
 #include "resources/CommandIds.h"
 
 namespace {
@@ -71,7 +72,7 @@ bool SongListMenu::maySongListPlay() {
         return false;
     }
     if (selection_.songs.count() < 2) {
-        host_.showMessage("２曲以上で使用します");
+        host_.showMessage(needsTwoSongsText);
         return false;
     }
     if (selection_.mode == SongSelection::loopSongs) {

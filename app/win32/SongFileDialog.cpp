@@ -1,6 +1,6 @@
 #include "app/win32/SongFileDialog.h"
 
-#include "app/FileDialogMessages.h"
+#include "app/Messages.h"
 
 std::optional<ChosenFile> chooseSongWithPreview(HWND owner, const std::string& filter,
                                                 const std::string& folder, MidiOut& out,

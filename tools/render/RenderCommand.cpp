@@ -10,8 +10,8 @@
 #include <optional>
 
 #include "app/FilePort.h"
-#include "app/GeneratorMessages.h"
 #include "app/MasterVolume.h"
+#include "app/Messages.h"
 #include "effects/SongRendering.h"
 #include "playback/MessageLine.h"
 #include "playback/MessagesAsSmf.h"
