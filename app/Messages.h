@@ -39,6 +39,32 @@ std::string fileDialogFailureText(const FileDialogFailure& failure);
 // A file the user named is not there.
 std::string missingFileText(const std::string& path);
 
+// The MIDI devices: a saved output that gives way to the mapper, an input that cannot be opened.
+std::string midiOutFallbackText(const std::string& name);
+std::string midiInputFailureText(const std::string& systemText);
+
+// The skin at start-up: its pictures missing or unreadable, the chosen face given up for the program's own,
+// and that one missing too (the program ends).
+extern const char* const buttonSheetMissingText;
+extern const char* const buttonSheetUnreadableText;
+extern const char* const maskMissingText;
+extern const char* const maskUnreadableText;
+extern const char* const faceUnreadableText;
+std::string chosenFaceMissingText(const std::string& path);
+std::string ownFaceMissingText(const std::string& path);
+
+// Deleting the settings failed: where they could be reached, and where they could not.
+extern const char* const settingsDeleteFailedText;
+extern const char* const settingsUnreachableText;
+
+// The song list ("選曲").
+extern const char* const whilePlayingText;
+extern const char* const whileLoopingText;
+extern const char* const playOnceNeededText;
+extern const char* const songListClearedText;
+// A song-list mode found no entry that leaves a song to play.
+extern const char* const noPlayableSongText;
+
 // The timer would not start.
 extern const char* const timerRefusedText;
 // "次の曲"/"前の曲" and the loop need a list of two songs or more.

@@ -1,5 +1,6 @@
 #include "app/SettingsMenu.h"
 
+#include "app/Messages.h"
 #include "resources/CommandIds.h"
 
 // Lines short enough that no message box breaks them again, each ending between words.
@@ -19,8 +20,7 @@ void SettingsMenu::run(int id) {
     if (!handles(id) || !host_.askYesNo(deleteQuestion)) return;
     // Tried even when the settings could not be read at start-up: whatever the store holds should go.
     if (!deleteAll())
-        host_.showMessage(settings_.usable ? "レジストリの削除に失敗しました。手動で行って下さい"
-                                           : "レジストリへアクセスできません。手動で行って下さい");
+        host_.showMessage(settings_.usable ? settingsDeleteFailedText : settingsUnreachableText);
     settings_.usable = false;
     host_.postClose();
 }

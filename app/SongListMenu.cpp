@@ -3,11 +3,6 @@
 #include "app/Messages.h"
 #include "resources/CommandIds.h"
 
-namespace {
-const char* const whilePlaying = "演奏中は使用できません";
-const char* const whileLooping = "循環再生中は使用できません";
-}  // namespace
-
 bool SongListMenu::handles(int id) const {
     switch (id) {
         case IDM_SONGS_FIRST:
@@ -34,7 +29,7 @@ void SongListMenu::run(int id) {
             if (!maySongListPlay()) break;
             if (!selection_.playOnce) {
                 // A repeating song would never end, so the loop would never move on.
-                host_.showMessage("「一度だけ」をチェックしてください");
+                host_.showMessage(playOnceNeededText);
                 break;
             }
             playFrom(SongSelection::loopSongs, 0, +1);
@@ -68,7 +63,7 @@ bool SongListMenu::checked(int id) const {
 bool SongListMenu::maySongListPlay() {
     if (host_.effectDialogOpen()) return false;
     if (host_.playing()) {
-        host_.showMessage(whilePlaying);
+        host_.showMessage(whilePlayingText);
         return false;
     }
     if (selection_.songs.count() < 2) {
@@ -76,7 +71,7 @@ bool SongListMenu::maySongListPlay() {
         return false;
     }
     if (selection_.mode == SongSelection::loopSongs) {
-        host_.showMessage(whileLooping);
+        host_.showMessage(whileLoopingText);
         return false;
     }
     return true;
@@ -95,23 +90,23 @@ void SongListMenu::clearList() {
     // Like the other song-list commands: while an effect dialog is open, only its own controls act.
     if (host_.effectDialogOpen()) return;
     if (host_.playing()) {
-        host_.showMessage(whilePlaying);
+        host_.showMessage(whilePlayingText);
         return;
     }
     if (selection_.mode == SongSelection::loopSongs) {
-        host_.showMessage(whileLooping);
+        host_.showMessage(whileLoopingText);
         return;
     }
     selection_.songs.clear();
     selection_.mode = SongSelection::noSongList;
-    host_.showInformation("曲バッファを初期化しました");
+    host_.showInformation(songListClearedText);
 }
 
 void SongListMenu::togglePlayOnce() {
     // Repeating decides whether playback starts again, which is refused while an effect dialog is open.
     if (host_.effectDialogOpen()) return;
     if (selection_.mode == SongSelection::loopSongs) {
-        host_.showMessage(whileLooping);
+        host_.showMessage(whileLoopingText);
         return;
     }
     selection_.playOnce = !selection_.playOnce;
