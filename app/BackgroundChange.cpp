@@ -5,8 +5,6 @@
 #include "images/PreviewBmp.h"
 #include "platform/Paths.h"
 
-const char* const BackgroundChange::saveQuestion =
-    "背景画像が変更されています。保存しますか？\n保存すると次回からその画像を使用します。";
 const char* const BackgroundChange::faceFileFilter = "ビットマップ(*.bmp)|*.bmp|";
 
 void BackgroundChange::change() {
@@ -50,7 +48,7 @@ std::string BackgroundChange::loadPicture(const std::string& path, DibImage& pic
     if (extension == "bmp" || extension == "BMP") {
         const FileStream file = files_.openFile(path);
         if (file.status == FileData::notFound) return missingFileText(path);
-        if (file.status != FileData::ok) return "ファイルを読み込めませんでした";
+        if (file.status != FileData::ok) return pictureUnreadableText;
         return previewFailureText(readPreviewBmp(*file.in, picture));
     }
     if (files_.openFile(path).status == FileData::notFound) return missingFileText(path);
@@ -59,7 +57,7 @@ std::string BackgroundChange::loadPicture(const std::string& path, DibImage& pic
 }
 
 void BackgroundChange::offerToSave() {
-    if (changed_ && window_.askYesNo(saveQuestion)) saveFace();
+    if (changed_ && window_.askYesNo(saveFaceQuestion)) saveFace();
 }
 
 void BackgroundChange::saveFace() {
@@ -69,7 +67,7 @@ void BackgroundChange::saveFace() {
     const bool written = port_.writeWholeFile(*path, encodeBmpFile(skin_.face()));
     window_.setWaitCursor(false);
     if (!written) {
-        window_.showMessage("ｂｍｐデータの書き込みに失敗しました");
+        window_.showMessage(faceWriteFailedText);
         return;
     }
     skin_.setBackgroundPath(*path);

@@ -10,15 +10,11 @@
 // lives in LiveControls and the Sequencer).
 struct FaceState {
     static constexpr int channelCount = midi::channelCount;
-    // The cells of the fixed controllers in their table's order, then the auto-pan speed's.
-    enum CellColumn {
-        volumeCell = LiveControls::volumeCell,
-        reverbCell = LiveControls::reverbCell,
-        chorusCell = LiveControls::chorusCell,
-        modulationCell = LiveControls::modulationCell,
-        autoPanCell = LiveControls::fixedCellCount,
-        cellColumns
-    };
+    // The fixed controllers' cells in their table's order (LiveControls::fixedControllers), then the
+    // auto-pan speed's.
+    enum CellColumn { volumeCell = 0, reverbCell, chorusCell, modulationCell, autoPanCell, cellColumns };
+    static_assert(int(modulationCell) == int(LiveControls::modulationCell) &&
+                  int(autoPanCell) == int(LiveControls::fixedCellCount));
     enum ToggleColumn { soloToggle = 0, muteToggle, octaveToggle, toggleColumns };
     enum PressedButton { noButton = 0, tempoDown, tempoUp, transposeDown, transposeUp, volumeDown, volumeUp };
 

@@ -2,29 +2,6 @@
 
 #include "app/FilePort.h"
 
-namespace {
-// Texts more than one failure shows.
-const char* const readErrorText = "File Read Error";
-const char* const fileTooLargeText = "ファイルサイズが大きすぎます";
-const char* const noMemoryText = "メモリ確保に失敗しました";
-}  // namespace
-
-const char* const timerRefusedText = "タイマーを起動できませんでした";
-const char* const needsTwoSongsText = "２曲以上で使用します";
-
-const char* const buttonSheetMissingText = "Ｂｕｔｔｏｎ．ｂｍｐが見つかりません";
-const char* const buttonSheetUnreadableText = "Ｂｕｔｔｏｎ．ｂｍｐ読み込みエラー";
-const char* const maskMissingText = "Ｍａｓｋ．ｂｍｐが見つかりません";
-const char* const maskUnreadableText = "Ｍａｓｋ．ｂｍｐ読み込みエラー";
-const char* const faceUnreadableText = "背景画像の読み込みに失敗しました";
-const char* const settingsDeleteFailedText = "レジストリの削除に失敗しました。手動で行って下さい";
-const char* const settingsUnreachableText = "レジストリへアクセスできません。手動で行って下さい";
-const char* const whilePlayingText = "演奏中は使用できません";
-const char* const whileLoopingText = "循環再生中は使用できません";
-const char* const playOnceNeededText = "「一度だけ」をチェックしてください";
-const char* const songListClearedText = "曲バッファを初期化しました";
-const char* const noPlayableSongText = "演奏できる曲がありません";
-
 std::string chosenFaceMissingText(const std::string& path) {
     return path + " が見つかりません\n初期の画像に戻します";
 }

@@ -13,6 +13,9 @@
 // is a function of it; empty where the failure is silent. (A song's read failure, songReadFailureText, is
 // declared beside the file data it words.)
 
+// The window's title before any song, and the window's name.
+constexpr const char* programTitle = "Velmira";
+
 // The MIDI output. A send failing while a song plays (shown once per playback):
 std::string playbackFailureText(DeviceError error);
 // The output could not be opened at start-up; platformText is Windows' own description.
@@ -45,27 +48,51 @@ std::string midiInputFailureText(const std::string& systemText);
 
 // The skin at start-up: its pictures missing or unreadable, the chosen face given up for the program's own,
 // and that one missing too (the program ends).
-extern const char* const buttonSheetMissingText;
-extern const char* const buttonSheetUnreadableText;
-extern const char* const maskMissingText;
-extern const char* const maskUnreadableText;
-extern const char* const faceUnreadableText;
+constexpr const char* buttonSheetMissingText = "Ｂｕｔｔｏｎ．ｂｍｐが見つかりません";
+constexpr const char* buttonSheetUnreadableText = "Ｂｕｔｔｏｎ．ｂｍｐ読み込みエラー";
+constexpr const char* maskMissingText = "Ｍａｓｋ．ｂｍｐが見つかりません";
+constexpr const char* maskUnreadableText = "Ｍａｓｋ．ｂｍｐ読み込みエラー";
+constexpr const char* faceUnreadableText = "背景画像の読み込みに失敗しました";
 std::string chosenFaceMissingText(const std::string& path);
 std::string ownFaceMissingText(const std::string& path);
 
 // Deleting the settings failed: where they could be reached, and where they could not.
-extern const char* const settingsDeleteFailedText;
-extern const char* const settingsUnreachableText;
+constexpr const char* settingsDeleteFailedText = "レジストリの削除に失敗しました。手動で行って下さい";
+constexpr const char* settingsUnreachableText = "レジストリへアクセスできません。手動で行って下さい";
 
 // The song list ("選曲").
-extern const char* const whilePlayingText;
-extern const char* const whileLoopingText;
-extern const char* const playOnceNeededText;
-extern const char* const songListClearedText;
+constexpr const char* whilePlayingText = "演奏中は使用できません";
+constexpr const char* whileLoopingText = "循環再生中は使用できません";
+constexpr const char* playOnceNeededText = "「一度だけ」をチェックしてください";
+constexpr const char* songListClearedText = "曲バッファを初期化しました";
 // A song-list mode found no entry that leaves a song to play.
-extern const char* const noPlayableSongText;
+constexpr const char* noPlayableSongText = "演奏できる曲がありません";
+
+// Pictures and songs: a face or a song as played not written whole, a picture that could not be read,
+// and the question whether to keep a changed face.
+constexpr const char* faceWriteFailedText = "ｂｍｐデータの書き込みに失敗しました";
+constexpr const char* playedSongWriteFailedText = "ＭＩＤＩデータの書き込みに失敗しました";
+constexpr const char* pictureUnreadableText = "ファイルを読み込めませんでした";
+constexpr const char* saveFaceQuestion =
+    "背景画像が変更されています。保存しますか？\n保存すると次回からその画像を使用します。";
+
+constexpr const char* helpUnavailableText =
+    "ヘルプファイル velmira.chm を開けませんでした。\nプログラムと同じフォルダにあるか確認して下さい。";
+// Lines short enough that no message box breaks them again, each ending between words.
+constexpr const char* deleteSettingsQuestion =
+    "この処理は本ソフトで使用している\n"
+    "レジストリ情報を全て削除します。\n"
+    "終了後、ディレクトリ内の本ソフトに\n"
+    "関連するファイルを削除すれば\n"
+    "アンインストールは完了です。\n"
+    "続行しますか？";
+
+// Texts more than one failure shows.
+constexpr const char* readErrorText = "File Read Error";
+constexpr const char* fileTooLargeText = "ファイルサイズが大きすぎます";
+constexpr const char* noMemoryText = "メモリ確保に失敗しました";
 
 // The timer would not start.
-extern const char* const timerRefusedText;
+constexpr const char* timerRefusedText = "タイマーを起動できませんでした";
 // "次の曲"/"前の曲" and the loop need a list of two songs or more.
-extern const char* const needsTwoSongsText;
+constexpr const char* needsTwoSongsText = "２曲以上で使用します";

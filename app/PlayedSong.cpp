@@ -3,7 +3,7 @@
 #include "effects/SongRendering.h"
 #include "playback/MessagesAsSmf.h"
 #include "playback/MidiVocabulary.h"
-#include "tones/ToneMessages.h"
+#include "tones/ChannelTone.h"
 
 namespace {
 constexpr auto relaxed = std::memory_order_relaxed;

@@ -3,7 +3,6 @@
 #include <cstdio>
 
 #include "app/Messages.h"
-#include "app/ProgramTitle.h"
 #include "platform/Paths.h"
 
 const char* const midiFileFilter = "ＭＩＤＩファイル(*.mid)|*.mid|";

@@ -11,16 +11,8 @@ const std::array<LiveControls::FixedController, LiveControls::fixedCellCount> Li
     {midi::controller::modulation, &LiveControls::modulationFixed, &LiveControls::modulationValue},
 }};
 
-bool LiveControls::cellFixed(int cell, int channel) const {
-    return (this->*fixedControllers[size_t(cell)].fixed)[channel].load(relaxed);
-}
-
 bool LiveControls::overrides(int cell, int channel) const {
     return (cell == volumeCell && volumeAllFixed.load(relaxed)) || cellFixed(cell, channel);
-}
-
-uint8_t LiveControls::fixedValue(int cell, int channel) const {
-    return (this->*fixedControllers[size_t(cell)].value)[channel].load(relaxed);
 }
 
 void LiveControls::fixCell(int cell, int channel, uint8_t value) {

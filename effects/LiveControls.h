@@ -56,10 +56,14 @@ struct LiveControls {
     LiveControls() { reset(); }
 
     // The cell's own flag, as the face marks it.
-    bool cellFixed(int cell, int channel) const;
+    bool cellFixed(int cell, int channel) const {
+        return (this->*fixedControllers[size_t(cell)].fixed)[channel].load(std::memory_order_relaxed);
+    }
     // Whether the cell's value replaces the song's: its own flag, or for the volume the master volume's.
     bool overrides(int cell, int channel) const;
-    uint8_t fixedValue(int cell, int channel) const;
+    uint8_t fixedValue(int cell, int channel) const {
+        return (this->*fixedControllers[size_t(cell)].value)[channel].load(std::memory_order_relaxed);
+    }
     void fixCell(int cell, int channel, uint8_t value);
     // The cell whose controller that is, or fixedCellCount for a controller no cell fixes.
     static int cellOf(int controller);

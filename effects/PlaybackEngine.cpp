@@ -1,6 +1,6 @@
 #include "effects/PlaybackEngine.h"
 
-#include "tones/ToneMessages.h"
+#include "tones/ChannelTone.h"
 
 PlaybackEngine::PlaybackEngine(MidiOut& out, PlaybackTimer& timer, TickPoster& ticks, PlayerHost& host,
                                ShortMessageFailures& failures)

@@ -1,16 +1,12 @@
 #include "platform/Paths.h"
 
-namespace {
-constexpr const char* separators = "\\/";
-}
-
 std::string folderOf(const std::string& path) {
-    const size_t slash = path.find_last_of(separators);
+    const size_t slash = path.find_last_of("\\/");
     return slash == std::string::npos ? std::string() : path.substr(0, slash);
 }
 
 std::string fileNameOf(const std::string& path) {
-    return path.substr(path.find_last_of(separators) + 1);
+    return path.substr(path.find_last_of("\\/") + 1);
 }
 
 std::string extensionOf(const std::string& path) {

@@ -26,10 +26,8 @@ class ControllerChase : public MidiOut {
     void replaySysEx(MidiOut& out) const;
     void replayChannels(MidiOut& out) const;
 
-  protected:
-    void deliverLongMessage(const uint8_t* bytes, size_t count) override;
-
   private:
+    void deliverLongMessage(const uint8_t* bytes, size_t count) override;
     // A registered (CC 101/100) or non-registered (CC 99/98) parameter and its data entry (CC 6/38).
     struct Parameter {
         bool registered = true;

@@ -42,10 +42,8 @@ class FileRecordingMidiOut : public MidiOut {
 
     DeviceError sendShortMessage(uint8_t status, uint8_t data1, uint8_t data2) override;
 
-  protected:
-    void deliverLongMessage(const uint8_t* bytes, size_t count) override;
-
   private:
+    void deliverLongMessage(const uint8_t* bytes, size_t count) override;
     void writeLine(const uint8_t* bytes, size_t count);
 
     MicrosecondClock clock_;

@@ -37,10 +37,8 @@ class MidiDevice : public MidiOut {
     // message goes out, so no sender ever reaches a closed device. Returns what reopen returns.
     bool change(const std::function<bool()>& reopen);
 
-  protected:
-    void deliverLongMessage(const uint8_t* bytes, size_t count) override;
-
   private:
+    void deliverLongMessage(const uint8_t* bytes, size_t count) override;
     // Recursive: the window thread's own messages during capture come back through the send calls.
     std::recursive_mutex mutex_;
     MidiOut& device_;

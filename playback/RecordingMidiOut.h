@@ -33,10 +33,8 @@ class RecordingMidiOut : public MidiOut {
     // One message a line: the time, then the bytes in upper-case hex ("120 90 3C 64").
     static std::string formatLine(const Message& message);
 
-  protected:
-    void deliverLongMessage(const uint8_t* bytes, size_t count) override;
-
   private:
+    void deliverLongMessage(const uint8_t* bytes, size_t count) override;
     void keep(const uint8_t* bytes, size_t count);
 
     long timeMs_ = 0;

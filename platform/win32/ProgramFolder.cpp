@@ -13,12 +13,10 @@ std::wstring programFolder() {
 }
 
 std::wstring currentFolder() {
-    std::wstring folder;
-    DWORD length = GetCurrentDirectoryW(0, nullptr);  // with the closing null
-    while (length > folder.size()) {
+    std::wstring folder(MAX_PATH, L'\0');
+    DWORD length = 0;  // the length once it fits, else the room it needs (with the closing null)
+    while ((length = GetCurrentDirectoryW(DWORD(folder.size()), folder.data())) >= folder.size())
         folder.resize(length);
-        length = GetCurrentDirectoryW(DWORD(folder.size()), folder.data());  // without it, once it fits
-    }
     folder.resize(length);
     return folder;
 }

@@ -36,10 +36,8 @@ class WinmmMidiOut : public MidiOut, private LongMessagePort {
 
     DeviceError sendShortMessage(uint8_t status, uint8_t data1, uint8_t data2) override;
 
-  protected:
-    void deliverLongMessage(const uint8_t* bytes, size_t count) override;
-
   private:
+    void deliverLongMessage(const uint8_t* bytes, size_t count) override;
     // LongMessagePort
     bool doneWith(int buffer) const override;
     bool send(int buffer, size_t count) override;

@@ -2,70 +2,52 @@
 
 #include <cerrno>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 #include "app/MasterVolume.h"
 
 namespace {
-std::string number(long value) {
-    return std::to_string(value);
+const char* const usageFormat =
+    "usage: velmira-render [options] FILE.mid\n"
+    "       velmira-render [options] --from-text FILE | --from-picture FILE.bmp | --from-seed N\n"
+    "       velmira-render [options] --input FILE [SONG]\n"
+    "  --effect N             pitch effect %d-%d, %d or %d (%d none, %d-%d scales, %d key "
+    "signature, %d pitch map)\n"
+    "  --window START END     remap only between these seconds of playing time (inclusive)\n"
+    "  --keysig SIGN COUNT    key signature: SIGN 1 sharps, 0 none, -1 flats; COUNT 0-%d\n"
+    "  --pitchmap E0,...,E11  semitones per pitch class C..B; 100 or more silences it\n"
+    "  --transpose N          transpose by N semitones (-%d..%d)\n"
+    "  --solo CH              only channel CH (0-15) sounds\n"
+    "  --mute CH              silence channel CH (repeatable)\n"
+    "  --double CH            double channel CH an octave lower\n"
+    "  --volume PERCENT       master volume %d-%d\n"
+    "  --start SECONDS        jump to this second first, as the window's jump does\n"
+    "  --jump AT:TO           at second AT of play time jump to second TO (repeatable, in order)\n"
+    "  --out FILE             write the messages to FILE instead of standard output\n"
+    "  --smf FILE.mid         also write what was sent as a format 0 MIDI file\n"
+    "  --wav FILE.wav         also render what was sent to audio with FluidSynth\n"
+    "  --soundfont FILE.sf2   the soundfont for --wav (default: FluidR3 General MIDI)\n"
+    "  --from-text FILE       play the song made of a text file of 256-16000 bytes\n"
+    "  --from-picture FILE    play the song made of an 8- or 24-bit BMP picture\n"
+    "  --from-seed N          play the random song of clock value N (0-2147483647: seconds since\n"
+    "                         1970, UTC)\n"
+    "  --song-out FILE.mid    also write the song as built, before it is played\n"
+    "  --input FILE           also play a recorded MIDI input, one message a line: microseconds,\n"
+    "                         a tab, the bytes in hex (a line of velmira.exe /out:record=FILE too)\n"
+    "  --help                 show this text\n"
+    "Each output line is the time in ms (10 per timer tick) and the message bytes in hex; the time is the\n"
+    "song's play time, which after a jump goes on from the second jumped to.\n";
+
+int effectNumber(EffectType type) {
+    return int(type);
 }
 
-std::string effect(EffectType type) {
-    return number(long(type));
+std::string fromTo(int low, int high) {
+    return "from " + std::to_string(low) + " to " + std::to_string(high);
 }
 
-// The effect numbers as the options name them: "0 to 9, 12 or 13" (join " to "), "0-9, 12 or 13" (join "-").
-std::string effectNumbers(const char* join) {
-    return effect(EffectType::none) + join + effect(EffectType::suspense) + ", " +
-           effect(EffectType::keySignature) + " or " + effect(EffectType::customMap);
-}
-}  // namespace
-
-std::string renderUsage() {
-    const std::string maxShift = number(LiveControls::maxKeyShift);
-    return "usage: velmira-render [options] FILE.mid\n"
-           "       velmira-render [options] --from-text FILE | --from-picture FILE.bmp | --from-seed N\n"
-           "       velmira-render [options] --input FILE [SONG]\n"
-           "  --effect N             pitch effect " +
-           effectNumbers("-") + " (" + effect(EffectType::none) + " none, " + effect(EffectType::folk) + "-" +
-           effect(EffectType::suspense) + " scales, " + effect(EffectType::keySignature) +
-           " key signature, " + effect(EffectType::customMap) +
-           " pitch map)\n"
-           "  --window START END     remap only between these seconds of playing time (inclusive)\n"
-           "  --keysig SIGN COUNT    key signature: SIGN 1 sharps, 0 none, -1 flats; COUNT 0-" +
-           number(KeySignature::maxCount) +
-           "\n"
-           "  --pitchmap E0,...,E11  semitones per pitch class C..B; 100 or more silences it\n"
-           "  --transpose N          transpose by N semitones (-" +
-           maxShift + ".." + maxShift +
-           ")\n"
-           "  --solo CH              only channel CH (0-15) sounds\n"
-           "  --mute CH              silence channel CH (repeatable)\n"
-           "  --double CH            double channel CH an octave lower\n"
-           "  --volume PERCENT       master volume " +
-           number(minMasterVolume) + "-" + number(maxMasterVolume) +
-           "\n"
-           "  --start SECONDS        jump to this second first, as the window's jump does\n"
-           "  --jump AT:TO           at second AT of play time jump to second TO (repeatable, in order)\n"
-           "  --out FILE             write the messages to FILE instead of standard output\n"
-           "  --smf FILE.mid         also write what was sent as a format 0 MIDI file\n"
-           "  --wav FILE.wav         also render what was sent to audio with FluidSynth\n"
-           "  --soundfont FILE.sf2   the soundfont for --wav (default: FluidR3 General MIDI)\n"
-           "  --from-text FILE       play the song made of a text file of 256-16000 bytes\n"
-           "  --from-picture FILE    play the song made of an 8- or 24-bit BMP picture\n"
-           "  --from-seed N          play the random song of clock value N (0-2147483647: seconds since\n"
-           "                         1970, UTC)\n"
-           "  --song-out FILE.mid    also write the song as built, before it is played\n"
-           "  --input FILE           also play a recorded MIDI input, one message a line: microseconds,\n"
-           "                         a tab, the bytes in hex (a line of velmira.exe /out:record=FILE too)\n"
-           "  --help                 show this text\n"
-           "Each output line is the time in ms (10 per timer tick) and the message bytes in hex; the time is "
-           "the\n"
-           "song's play time, which after a jump goes on from the second jumped to.\n";
-}
-
-namespace {
 // The random generator draws bits 16-30 of its state: seeds that differ only in bit 31 make the same song.
 constexpr long maxSeed = 0x7FFFFFFF;
 
@@ -96,6 +78,18 @@ bool parsePitchMap(const std::string& text, PitchMap& map) {
 }
 }  // namespace
 
+std::string renderUsage() {
+    std::vector<char> text(std::strlen(usageFormat) + 64);
+    std::snprintf(text.data(), text.size(), usageFormat, effectNumber(EffectType::none),
+                  effectNumber(EffectType::suspense), effectNumber(EffectType::keySignature),
+                  effectNumber(EffectType::customMap), effectNumber(EffectType::none),
+                  effectNumber(EffectType::folk), effectNumber(EffectType::suspense),
+                  effectNumber(EffectType::keySignature), effectNumber(EffectType::customMap),
+                  KeySignature::maxCount, LiveControls::maxKeyShift, LiveControls::maxKeyShift,
+                  minMasterVolume, maxMasterVolume);
+    return text.data();
+}
+
 ParsedOptions parseRenderOptions(const std::vector<std::string>& arguments) {
     ParsedOptions parsed;
     RenderOptions& options = parsed.options;
@@ -121,7 +115,10 @@ ParsedOptions parseRenderOptions(const std::vector<std::string>& arguments) {
             options.help = true;
         } else if (option == "--effect") {
             if (!intValue(0, int(EffectType::customMap), number) || !namesEffect(number))
-                return fail("--effect takes a number from " + effectNumbers(" to "));
+                return fail("--effect takes a number " +
+                            fromTo(effectNumber(EffectType::none), effectNumber(EffectType::suspense)) +
+                            ", " + std::to_string(effectNumber(EffectType::keySignature)) + " or " +
+                            std::to_string(effectNumber(EffectType::customMap)));
             options.effect.type = EffectType(number);
         } else if (option == "--window") {
             EffectWindow& window = options.effect.window;
@@ -141,8 +138,7 @@ ParsedOptions parseRenderOptions(const std::vector<std::string>& arguments) {
         } else if (option == "--transpose") {
             const int maxShift = LiveControls::maxKeyShift;
             if (!intValue(-maxShift, maxShift, number))
-                return fail("--transpose takes a number from " + std::to_string(-maxShift) + " to " +
-                            std::to_string(maxShift));
+                return fail("--transpose takes a number " + fromTo(-maxShift, maxShift));
             options.transpose = number;
         } else if (option == "--solo" || option == "--mute" || option == "--double") {
             if (!intValue(0, 15, number)) return fail(option + " takes a channel from 0 to 15");
@@ -151,8 +147,7 @@ ParsedOptions parseRenderOptions(const std::vector<std::string>& arguments) {
             if (option == "--double") options.doubleChannel = number;
         } else if (option == "--volume") {
             if (!intValue(minMasterVolume, maxMasterVolume, number))
-                return fail("--volume takes a percentage from " + std::to_string(minMasterVolume) + " to " +
-                            std::to_string(maxMasterVolume));
+                return fail("--volume takes a percentage " + fromTo(minMasterVolume, maxMasterVolume));
             options.masterVolume = number;
         } else if (option == "--start") {
             if (!intValue(0, 86400, options.startSeconds))
