@@ -164,10 +164,10 @@ void EventFilter::followToneLock(int status, int data1, int data2) {
 }
 
 int EventFilter::overriddenController(int channel, int controller, int value) const {
-    const int cell = LiveControls::cellOf(controller);
-    return cell < LiveControls::fixedCellCount && controls_.overrides(cell, channel)
-               ? controls_.fixedValue(cell, channel)
-               : value;
+    for (int cell = 0; cell < LiveControls::fixedCellCount; ++cell)
+        if (LiveControls::fixedControllers[size_t(cell)].number == controller)
+            return controls_.overrides(cell, channel) ? controls_.fixedValue(cell, channel) : value;
+    return value;
 }
 
 void EventFilter::updateReadouts(int channel, int kind, int key, int value) {

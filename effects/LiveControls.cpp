@@ -20,12 +20,6 @@ void LiveControls::fixCell(int cell, int channel, uint8_t value) {
     (this->*fixedControllers[size_t(cell)].fixed)[channel].store(true, relaxed);
 }
 
-int LiveControls::cellOf(int controller) {
-    int cell = 0;
-    while (cell < fixedCellCount && fixedControllers[size_t(cell)].number != controller) ++cell;
-    return cell;
-}
-
 void LiveControls::sendFixed(int channel, MidiOut& out) const {
     const uint8_t status = midi::statusOf(midi::controlChange, channel);
     for (int cell = 0; cell < fixedCellCount; ++cell)

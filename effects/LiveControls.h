@@ -65,8 +65,6 @@ struct LiveControls {
         return (this->*fixedControllers[size_t(cell)].value)[channel].load(std::memory_order_relaxed);
     }
     void fixCell(int cell, int channel, uint8_t value);
-    // The cell whose controller that is, or fixedCellCount for a controller no cell fixes.
-    static int cellOf(int controller);
     // Each controller fixed on the channel, with its value, in the cells' order.
     void sendFixed(int channel, MidiOut& out) const;
 
