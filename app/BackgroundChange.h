@@ -12,7 +12,6 @@
 // the close request offers to save that face so that it becomes the face of every later start.
 class BackgroundChange {
   public:
-    static const char* const saveQuestion;
     static const char* const faceFileFilter;
 
     BackgroundChange(BackgroundPort& port, Skin& skin, FilePort& files, WindowPort& window,

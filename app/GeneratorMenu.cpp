@@ -1,6 +1,6 @@
 #include "app/GeneratorMenu.h"
 
-#include "app/GeneratorMessages.h"
+#include "app/Messages.h"
 #include "generators/PictureSound.h"
 #include "generators/RandomSound.h"
 #include "generators/TextSound.h"

@@ -13,8 +13,6 @@ class HelpPort {
 // "トピックの検索" (57667).
 class HelpMenu : public MenuArea {
   public:
-    static const char* const unavailableText;
-
     HelpMenu(HelpPort& help, WindowPort& window) : help_(help), window_(window) {}
     bool handles(int id) const override;
     void run(int id) override;

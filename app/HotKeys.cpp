@@ -1,7 +1,6 @@
 #include "app/HotKeys.h"
 
 #include "app/FaceLayout.h"
-#include "app/VirtualKeys.h"
 #include "resources/CommandIds.h"
 
 namespace {

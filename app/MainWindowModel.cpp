@@ -1,7 +1,6 @@
 #include "app/MainWindowModel.h"
 
 #include "app/BackgroundMenu.h"
-#include "app/DeviceMessages.h"
 #include "app/DroppedFiles.h"
 #include "app/FaceLayout.h"
 #include "app/FileMenu.h"
@@ -10,6 +9,7 @@
 #include "app/HotKeyArea.h"
 #include "app/JumpCommands.h"
 #include "app/MenuAreaOf.h"
+#include "app/Messages.h"
 #include "app/MidiOutMenu.h"
 #include "app/PlaySaveMenu.h"
 #include "app/SongStepMenu.h"
@@ -245,6 +245,6 @@ void MainWindowModel::blankMetersAndLamps() {
 }
 
 void MainWindowModel::timerFailed() {
-    ports_.window.showMessage("タイマーを起動できませんでした");
+    ports_.window.showMessage(timerRefusedText);
     ports_.window.postClose();
 }

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "app/Messages.h"
+
 MidiInputMenu::MidiInputMenu(MidiInputPort& port, MidiInputSink& sink, WindowPort& window,
                              std::string& savedName)
     : port_(port), sink_(sink), window_(window), savedName_(savedName) {}
@@ -45,8 +47,4 @@ void MidiInputMenu::open(int device) {
     }
     openDevice_ = device;
     savedName_ = names_[size_t(device)];
-}
-
-std::string midiInputFailureText(const std::string& systemText) {
-    return "MIDI入力デバイスを開けませんでした\n" + systemText;
 }

@@ -52,6 +52,3 @@ class MidiInputMenu {
     std::vector<std::string> names_;
     int openDevice_ = -1;  // -1: なし
 };
-
-// The message when a device cannot be opened.
-std::string midiInputFailureText(const std::string& systemText);

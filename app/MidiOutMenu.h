@@ -51,6 +51,3 @@ class MidiOutMenu {
     std::vector<std::string> devices_;
     int chosen_ = mapperDevice;
 };
-
-// The message for a device that gives way to the mapper.
-std::string midiOutFallbackText(const std::string& name);

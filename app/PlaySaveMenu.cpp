@@ -1,10 +1,9 @@
 #include "app/PlaySaveMenu.h"
 
+#include "app/Messages.h"
 #include "app/PlayedSong.h"
 #include "app/SongOpener.h"
 #include "resources/CommandIds.h"
-
-const char* const PlaySaveMenu::writeFailedText = "ＭＩＤＩデータの書き込みに失敗しました";
 
 bool PlaySaveMenu::handles(int id) const {
     return id == IDM_FILE_SAVE_PLAYED;
@@ -17,5 +16,5 @@ void PlaySaveMenu::run(int) {
     window_.setWaitCursor(true);
     const bool written = port_.writeWholeFile(*path, playedSongAsSmf(engine_));
     window_.setWaitCursor(false);
-    if (!written) window_.showMessage(writeFailedText);
+    if (!written) window_.showMessage(playedSongWriteFailedText);
 }

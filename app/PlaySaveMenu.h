@@ -29,8 +29,6 @@ class PlaySavePort {
 // loaded.
 class PlaySaveMenu : public MenuArea {
   public:
-    static const char* const writeFailedText;
-
     PlaySaveMenu(PlaybackEngine& engine, const FaceState& face, const Settings& settings, PlaySavePort& port,
                  WindowPort& window)
         : engine_(engine), face_(face), settings_(settings), port_(port), window_(window) {}

@@ -17,8 +17,6 @@ class SettingsMenuHost {
 // writing them back, an aid to uninstalling.
 class SettingsMenu {
   public:
-    static const char* const deleteQuestion;
-
     SettingsMenu(SettingsStore& store, Settings& settings, SettingsMenuHost& host)
         : store_(store), settings_(settings), host_(host) {}
 

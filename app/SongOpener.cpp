@@ -2,14 +2,10 @@
 
 #include <cstdio>
 
-#include "app/ProgramTitle.h"
+#include "app/Messages.h"
+#include "platform/Paths.h"
 
 const char* const midiFileFilter = "ＭＩＤＩファイル(*.mid)|*.mid|";
-
-namespace {
-// A song-list mode found no entry that leaves a song to play.
-const char* const noPlayableSongText = "演奏できる曲がありません";
-}  // namespace
 
 SongOpener::SongOpener(PlatformPorts ports, PlaybackEngine& engine, FaceState& face, FaceDrawing& drawing,
                        HistoryMenu& history, SettingsSession& settings)

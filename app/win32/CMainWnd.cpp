@@ -349,10 +349,7 @@ void CMainWnd::postTick() {
 }
 
 std::string CMainWnd::currentFolder() {
-    const DWORD size = GetCurrentDirectoryW(0, nullptr);
-    std::wstring folder(size, L'\0');
-    folder.resize(GetCurrentDirectoryW(size, folder.data()));
-    return narrow(folder);
+    return narrow(::currentFolder());
 }
 
 bool CMainWnd::setCurrentFolder(const std::string& folder) {

@@ -1,6 +1,6 @@
 // The main window's side of the effect dialogs: the modal effect-time dialog, the two modeless dialogs
 // opened over the window, their tries and closing, and the close command greyed meanwhile.
-#include "app/EffectMessages.h"
+#include "app/Messages.h"
 #include "app/win32/CMainWnd.h"
 #include "effects/win32/CEffectTimeDlg.h"
 #include "effects/win32/CKeySigDlg.h"

@@ -1,6 +1,6 @@
 #include "app/win32/ProgramOutput.h"
 
-#include "app/DeviceMessages.h"
+#include "app/Messages.h"
 #include "platform/win32/DialogPlumbing.h"
 
 ProgramOutput::ProgramOutput(MidiOutputChoice choice, const std::string& recordPath)

@@ -1,6 +1,6 @@
 #include "app/win32/SongFileDialog.h"
 
-#include "app/FileDialogMessages.h"
+#include "app/Messages.h"
 #include "images/win32/PicturePreview.h"
 #include "playback/win32/SongPreview.h"
 

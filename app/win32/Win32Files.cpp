@@ -51,9 +51,7 @@ std::optional<std::string> findFileBesideProgram(const std::string& name) {
         return isExistingFile(wideName) ? std::optional<std::string>(name) : std::nullopt;
     const std::wstring besideProgram = programFolder() + L"\\" + wideName;
     if (isExistingFile(besideProgram)) return narrow(besideProgram);
-    wchar_t buffer[MAX_PATH] = {};
-    GetCurrentDirectoryW(MAX_PATH, buffer);
-    const std::wstring inCurrentFolder = std::wstring(buffer) + L"\\" + wideName;
+    const std::wstring inCurrentFolder = currentFolder() + L"\\" + wideName;
     if (isExistingFile(inCurrentFolder)) return narrow(inCurrentFolder);
     return std::nullopt;
 }

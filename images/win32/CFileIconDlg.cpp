@@ -6,14 +6,6 @@
 #include "platform/win32/WideText.h"
 #include "resources/DialogIds.h"
 
-namespace {
-std::wstring currentFolder() {
-    wchar_t folder[MAX_PATH] = {};
-    const DWORD length = GetCurrentDirectoryW(MAX_PATH, folder);
-    return length > 0 && length < MAX_PATH ? folder : L"";
-}
-}  // namespace
-
 CFileIconDlg::CFileIconDlg(const FileDialogSetup& setup, FilePreview& preview)
     : setup_(setup), preview_(preview), rules_(preview.mode(), *setup.checks, *this) {}
 

@@ -3,23 +3,14 @@
 #include "images/PreviewBmp.h"
 #include "images/PreviewGeometry.h"
 #include "images/win32/SusiePlugins.h"
+#include "platform/Paths.h"
 #include "platform/win32/FileBytes.h"
 #include "platform/win32/WideText.h"
 #include "resources/DialogIds.h"
 
-namespace {
-// After the last dot of the file name, without the dot; empty when the name has none.
-std::wstring extensionOf(const std::wstring& path) {
-    const size_t dot = path.find_last_of(L'.');
-    const size_t slash = path.find_last_of(L"\\/");
-    if (dot == std::wstring::npos || (slash != std::wstring::npos && dot < slash)) return {};
-    return path.substr(dot + 1);
-}
-}  // namespace
-
 bool PicturePreview::load(const std::string& path) {
     const std::wstring widePath = widen(path);
-    const std::wstring extension = extensionOf(widePath);
+    const std::wstring extension = widen(extensionOf(path));
     if (extension == L"bmp" || extension == L"BMP") {
         // The reader takes the header first and only the rows it says there are.
         const std::unique_ptr<std::istream> in = openFileStream(widePath);

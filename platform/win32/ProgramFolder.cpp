@@ -38,3 +38,12 @@ void restrictDllSearchPath() {
     if (setDefaultDllDirectories)
         setDefaultDllDirectories(LOAD_LIBRARY_SEARCH_APPLICATION_DIR | LOAD_LIBRARY_SEARCH_SYSTEM32);
 }
+
+std::wstring currentFolder() {
+    std::wstring folder(MAX_PATH, L'\0');
+    DWORD length = 0;  // the length once it fits, else the room it needs (with the closing null)
+    while ((length = GetCurrentDirectoryW(DWORD(folder.size()), folder.data())) >= folder.size())
+        folder.resize(length);
+    folder.resize(length);
+    return folder;
+}

@@ -14,3 +14,7 @@ std::wstring programBaseName();
 // folders and the program's own folder. The current folder (where the open dialogs leave the user's songs
 // and pictures) and the PATH are no longer searched, so a library planted beside a song is never loaded.
 void restrictDllSearchPath();
+
+// The process's current folder, as Windows gives it (a closing backslash only at a drive's root); empty
+// when Windows cannot tell it.
+std::wstring currentFolder();

@@ -5,7 +5,7 @@
 #include <new>
 
 #include "app/FilePort.h"
-#include "app/GeneratorMessages.h"
+#include "app/Messages.h"
 #include "generators/PictureSound.h"
 #include "generators/RandomSound.h"
 #include "generators/TextSound.h"

@@ -6,7 +6,7 @@
 #include <ctime>
 #include <sstream>
 
-#include "app/EffectMessages.h"
+#include "app/Messages.h"
 
 // The page's modal prompt for a second of playing time (the page's askSeconds); -1 when cancelled.
 EM_JS(int, askSecondsInPage, (const char* prompt, int initial),

@@ -3,6 +3,8 @@
 // read and written is checked natively.
 #include <gtest/gtest.h>
 
+#include "app/Messages.h"
+#include "platform/win32/ProgramFolder.h"
 #include "platform/win32/WideText.h"
 #include "playback/SmfWriter.h"
 #include "resources/CommandIds.h"
@@ -11,12 +13,6 @@
 
 namespace {
 using Lines = std::vector<std::string>;
-
-std::wstring currentFolder() {
-    wchar_t folder[MAX_PATH] = {};
-    GetCurrentDirectoryW(MAX_PATH, folder);
-    return folder;
-}
 
 bool settingsKeyExists() {
     HKEY key = nullptr;
@@ -108,6 +104,6 @@ TEST_F(MainWindowSettingsTest, DeletingTheSettingsAsksRemovesTheProgramsKeyAndCl
     const HWND handle = window->handle();
     command(IDM_DELETE_SETTINGS_AND_EXIT);
     EXPECT_FALSE(IsWindow(handle));
-    EXPECT_EQ(window->questions, Lines{SettingsMenu::deleteQuestion});
+    EXPECT_EQ(window->questions, Lines{deleteSettingsQuestion});
     EXPECT_FALSE(settingsKeyExists());
 }

@@ -4,7 +4,7 @@
 // size text and the check box's memory are checked natively.
 #include <gtest/gtest.h>
 
-#include "app/FileDialogMessages.h"
+#include "app/Messages.h"
 #include "images/PreviewGeometry.h"
 #include "images/win32/CFileIconDlg.h"
 #include "images/win32/PicturePreview.h"
