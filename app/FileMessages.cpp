@@ -1,4 +1,4 @@
-#include "app/FilePort.h"
+#include "app/SongOpener.h"
 
 std::string songReadFailureText(FileData::Status status) {
     switch (status) {

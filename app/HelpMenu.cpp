@@ -10,5 +10,5 @@ bool HelpMenu::handles(int id) const {
 }
 
 void HelpMenu::run(int) {
-    if (!help_.openHelpSearch()) window_.showMessage(unavailableText);
+    if (!dialogs_.openHelpSearch()) window_.showMessage(unavailableText);
 }

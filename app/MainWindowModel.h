@@ -5,6 +5,7 @@
 
 #include "app/BackgroundChange.h"
 #include "app/Canvas.h"
+#include "app/Dialogs.h"
 #include "app/FaceControls.h"
 #include "app/FacePainter.h"
 #include "app/FaceState.h"
@@ -13,7 +14,6 @@
 #include "app/MenuAreaOf.h"
 #include "app/MidiInputMenu.h"
 #include "app/MidiOutMenu.h"
-#include "app/PlatformPorts.h"
 #include "app/ProgramTitle.h"
 #include "app/SettingsMenu.h"
 #include "app/SettingsSession.h"
@@ -21,21 +21,34 @@
 #include "app/SongListMenu.h"
 #include "app/SongListWindow.h"
 #include "app/SongOpener.h"
+#include "app/Window.h"
 #include "app/WindowEffectHost.h"
 #include "effects/EffectMenu.h"
 #include "effects/PlaybackEngine.h"
 #include "generators/PseudoRandom.h"
+#include "platform/Files.h"
+
+// What the main window's rules run on: the platform's services, the settings store (the registry in the
+// program), and where the platform has them the choice of the MIDI devices and the song list's window.
+struct WindowPlatform {
+    Window& window;
+    Files& files;
+    Dialogs& dialogs;
+    Clock& clock;
+    SettingsStore& settings;
+    Pictures* pictures = nullptr;    // none: no background change (and closing asks nothing)
+    MidiOutPort* midiOut = nullptr;  // "MIDI出力"; without it the window plays to the output it was given
+    MidiInputPort* midiInput = nullptr;      // "MIDI入力"; without it no keyboard reaches the engine
+    SongListWindowPort* songList = nullptr;  // "曲目一覧…"; without it the song list is not shown
+};
 
 // The main window without Windows: it builds the engine, the skin, the face's painter and controls, the
-// song opener and the menu areas, and passes the window's messages on to them. The Win32 window turns its
-// messages into the calls below and carries out what the ports ask; it never reaches into the parts.
-class MainWindowModel : private PlayerHost,
-                        private HistoryMenuHost,
-                        private SongListMenuHost,
-                        private SettingsMenuHost {
+// song opener and the menu areas, hands each the services it uses, and passes the window's messages on to
+// them. The Win32 window turns its messages into the calls below; it never reaches into the parts.
+class MainWindowModel : private PlayerHost, private HistoryMenuHost, private SongListMenuHost {
   public:
-    MainWindowModel(PlatformPorts ports, MidiOut& out, PlaybackTimer& timer, TickPoster& ticks,
-                    CanvasSource& canvases, ShortMessageFailures& failures);
+    MainWindowModel(WindowPlatform platform, MidiOut& out, PlaybackTimer& timer, CanvasSource& canvases,
+                    ShortMessageFailures& failures);
 
     // Start-up, in two halves around the opening of the MIDI output (see Skin).
     bool loadSprites() { return skin_.loadSprites(); }
@@ -98,17 +111,15 @@ class MainWindowModel : private PlayerHost,
     void blankMetersAndLamps() override;
     void timerFailed() override;
     bool openNextSongListEntry() override { return songs_.openNextSongListEntry(); }
-    // HistoryMenuHost, SongListMenuHost, SettingsMenuHost
+    // HistoryMenuHost, SongListMenuHost
     bool playing() const override { return engine_.player().playing(); }
     void openHistoryFile(const std::string& path) override { songs_.openHistoryFile(path); }
     void historyItemsChanged() override { settings_.historyChanged(); }
     bool effectDialogOpen() const override { return face_.effectDialogOpen; }
     bool openSongListEntry(int direction) override { return songs_.openSongListEntry(direction); }
     void startPlayback() override { engine_.player().startPlayback(); }
-    void showMessage(const std::string& text) override { ports_.window.showMessage(text); }
-    void showInformation(const std::string& text) override { ports_.window.showInformation(text); }
-    bool askYesNo(const std::string& question) override { return ports_.window.askYesNo(question); }
-    void postClose() override { ports_.window.postClose(); }
+    void showMessage(const std::string& text) override { window_.showMessage(text); }
+    void showInformation(const std::string& text) override { window_.showInformation(text); }
 
     MenuArea* areaFor(int id) const;
     void changeChannelTone(int channel);
@@ -116,7 +127,8 @@ class MainWindowModel : private PlayerHost,
     // The song list or the loaded song may have changed: its window follows, and the list is kept.
     void songListMayHaveChanged();
 
-    PlatformPorts ports_;
+    Window& window_;
+    Dialogs& dialogs_;
     ShortMessageFailures& failures_;
     FaceState face_;
     PlaybackEngine engine_;
@@ -128,7 +140,7 @@ class MainWindowModel : private PlayerHost,
     SongOpener songs_;
     PseudoRandom random_;  // the program's one random source, for every generated song
     std::vector<std::unique_ptr<MenuArea>> areas_;
-    WindowEffectHost effectHost_{engine_, face_};
+    WindowEffectHost effectHost_{engine_, face_, window_};
     MenuAreaOf<EffectMenu>* effectMenu_ = nullptr;    // one of areas_
     MenuAreaOf<MidiOutMenu>* midiOutMenu_ = nullptr;  // one of areas_, when the platform offers the choice
     MenuAreaOf<MidiInputMenu>* midiInputMenu_ = nullptr;    // one of areas_, when there is a port

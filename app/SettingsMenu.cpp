@@ -16,13 +16,13 @@ bool SettingsMenu::handles(int id) const {
 }
 
 void SettingsMenu::run(int id) {
-    if (!handles(id) || !host_.askYesNo(deleteQuestion)) return;
+    if (!handles(id) || !window_.askYesNo(deleteQuestion)) return;
     // Tried even when the settings could not be read at start-up: whatever the store holds should go.
     if (!deleteAll())
-        host_.showMessage(settings_.usable ? "レジストリの削除に失敗しました。手動で行って下さい"
-                                           : "レジストリへアクセスできません。手動で行って下さい");
+        window_.showMessage(settings_.usable ? "レジストリの削除に失敗しました。手動で行って下さい"
+                                             : "レジストリへアクセスできません。手動で行って下さい");
     settings_.usable = false;
-    host_.postClose();
+    window_.postClose();
 }
 
 // A key that still has subkeys cannot be deleted, so they go first. A key already gone counts as deleted.

@@ -5,7 +5,7 @@ bool EffectDialogSession::mayOpen() const {
 }
 
 void EffectDialogSession::open(OpenDialog which) {
-    port_.enableCloseCommand(false);
+    host_.enableCloseCommand(false);
     open_ = which;
     host_.effectDialogOpen(true);
 }
@@ -25,10 +25,10 @@ void EffectDialogSession::openPitchDialog() {
 template <typename Store>
 void EffectDialogSession::tryAndPlay(Store store) {
     // The effect may change only while the timer is stopped.
-    port_.setWaitCursor(true);
+    host_.setWaitCursor(true);
     if (host_.playing()) host_.stopPlayback();
     store(host_.effectSettings());
-    port_.setWaitCursor(false);
+    host_.setWaitCursor(false);
     host_.startPlayback();
 }
 
@@ -53,5 +53,5 @@ void EffectDialogSession::dialogClosing() {
     mark_.show(host_.effectSettings().type);
     open_ = OpenDialog::none;
     host_.effectDialogOpen(false);
-    port_.enableCloseCommand(true);
+    host_.enableCloseCommand(true);
 }

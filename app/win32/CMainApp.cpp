@@ -4,8 +4,8 @@
 #include "app/win32/CMainWnd.h"
 #include "app/win32/HotKeyTable.h"
 #include "app/win32/ProgramOutput.h"
-#include "app/win32/Win32Files.h"
 #include "platform/win32/MessageBoxes.h"
+#include "platform/win32/Win32Files.h"
 #include "playback/InputReplay.h"
 
 int CMainApp::run(HINSTANCE instance, int showCommand, const std::vector<std::string>& arguments) {
@@ -30,9 +30,11 @@ int CMainApp::run(HINSTANCE instance, int showCommand, const std::vector<std::st
     std::optional<InputReplay> replay;
     int exitCode = 1;
     {
+        Win32Files files;
+        Win32Dialogs dialogs(instance);
         CMainWnd window(
-            instance, output.out(), [&] { return output.open(); }, output.timer(), output.failures(),
-            [&](int device) { return output.reopen(device); });
+            instance, files, dialogs, output.out(), [&] { return output.open(); }, output.timer(),
+            output.failures(), [&](int device) { return output.reopen(device); });
         if (window.create(showCommand)) {
             if (commandLine.problem != CommandLineResult::none) window.showMessage(commandLine.message);
             if (!songPath.empty()) window.model().openStartSong(songPath, commandLine.line.play);

@@ -8,9 +8,9 @@
 #include "images/win32/SusiePlugins.h"
 #include "platform/win32/DialogFilter.h"
 #include "platform/win32/DialogLayout.h"
-#include "platform/win32/FileBytes.h"
 #include "platform/win32/MessageBoxes.h"
 #include "platform/win32/WideText.h"
+#include "platform/win32/Win32Files.h"
 #include "playback/SongBuffer.h"
 
 namespace {
@@ -161,11 +161,11 @@ bool CFileIconDlg::loadPreview(const std::string& path) {
 }
 
 bool CFileIconDlg::loadSong(const std::string& path) {
-    FileBytes file = readFileBytes(widen(path), uint64_t(SongBuffer::maxFileSize));
-    if (file.status != FileBytes::ok) {
+    FileData file = readFileBytes(widen(path), uint64_t(SongBuffer::maxFileSize));
+    if (file.status != FileData::ok) {
         player_->stop();
-        showFailure({file.status == FileBytes::notFound ? FileDialogFailure::songNotFound
-                                                        : FileDialogFailure::songUnreadable});
+        showFailure({file.status == FileData::notFound ? FileDialogFailure::songNotFound
+                                                       : FileDialogFailure::songUnreadable});
         return false;
     }
     player_->load(std::move(file.bytes));

@@ -9,9 +9,9 @@
 #include <new>
 #include <optional>
 
-#include "app/FilePort.h"
 #include "app/GeneratorMessages.h"
 #include "app/MasterVolume.h"
+#include "app/SongOpener.h"
 #include "effects/SongRendering.h"
 #include "playback/MessageLine.h"
 #include "playback/MessagesAsSmf.h"

@@ -4,8 +4,8 @@
 #include <fstream>
 #include <new>
 
-#include "app/FilePort.h"
 #include "app/GeneratorMessages.h"
+#include "app/SongOpener.h"
 #include "generators/PictureSound.h"
 #include "generators/RandomSound.h"
 #include "generators/TextSound.h"

@@ -23,7 +23,7 @@ struct Engine {
     ShortMessageFailures failures;
     RgbaFace face;
     RgbaCanvasSource canvases{face};
-    MainWindowModel model{platform.ports(), out, platform, platform, canvases, failures};
+    MainWindowModel model{platform.platform(), out, platform, canvases, failures};
 
     int seenStarts = 0;
     long periods = 0;  // timer periods since playback started

@@ -43,7 +43,7 @@ class MainWindowSettingsTest : public WindowTest {
         ASSERT_FALSE(IsWindow(handle));
     }
     void openFile(const std::string& path) {
-        window->files[path] = SmfWriter(1, 480).track(endOfTrack()).bytes();
+        window->files.addFile(path, SmfWriter(1, 480).track(endOfTrack()).bytes());
         window->nextChoice = path;
         command(IDM_FILE_OPEN);
     }

@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "app/win32/FileDialogs.h"
-#include "app/win32/Win32Files.h"
 #include "platform/win32/WideText.h"
+#include "platform/win32/Win32Files.h"
 #include "playback/SmfWriter.h"
 #include "resources/CommandIds.h"
 #include "tests/app/win32/TestFolders.h"
@@ -57,7 +57,9 @@ TEST_F(PlaySaveWindowTest, SavesTheSongAsPlayedWithTheEffect) {
     okinawan.effect.type = EffectType::okinawan;
     const Lines original = afterLoad(renderSong(twoChannelSong(), okinawan));
     ASSERT_GT(original.size(), 48u);
-    EXPECT_EQ(afterLoad(renderSong(readWholeFile(*window->saveAs).bytes, RenderOptions{})), original);
+    EXPECT_EQ(
+        afterLoad(renderSong(Win32Files().readFile(*window->saveAs, UINT64_MAX).bytes, RenderOptions{})),
+        original);
 }
 
 TEST_F(PlaySaveWindowTest, AFailedWriteIsReportedAndLeavesNoFile) {
