@@ -24,24 +24,25 @@ MainWindowModel::MainWindowModel(WindowPlatform platform, MidiOut& out, Playback
       dialogs_(platform.dialogs),
       failures_(failures),
       engine_(out, timer, platform.window, *this, failures),
+      player_(engine_.player()),
       skin_(platform.files, platform.window),
-      painter_(skin_.face(), skin_.buttonSheet(), face_, engine_.controls(), engine_.sequencer(),
-               engine_.player(), canvases),
+      painter_(skin_.face(), skin_.buttonSheet(), face_, engine_.controls(), engine_.sequencer(), player_,
+               canvases),
       controls_(face_, engine_, painter_, [this](int channel) { changeChannelTone(channel); }),
       settings_(platform.settings, platform.files, platform.window),
       history_(settings_.history(), *this),
       songs_(engine_, face_, painter_, history_, settings_, platform.dialogs, platform.files,
              platform.window) {
     Window& window = platform.window;
-    areas_.push_back(std::make_unique<FileMenu>(songs_, engine_.player(), window));
+    areas_.push_back(std::make_unique<FileMenu>(songs_, player_, window));
     areas_.push_back(std::make_unique<MenuAreaOf<SongListMenu>>(engine_.selection(),
                                                                 static_cast<SongListMenuHost&>(*this)));
     const auto loadedPath = [this] { return face_.songLoaded ? songs_.currentPath() : std::string(); };
     areas_.push_back(std::make_unique<MenuAreaOf<SongStepMenu>>(
-        engine_.selection(), static_cast<SongListMenuHost&>(*this), engine_.player(), loadedPath));
+        engine_.selection(), static_cast<SongListMenuHost&>(*this), player_, loadedPath));
     if (platform.songList) {
         auto songListWindow = std::make_unique<MenuAreaOf<SongListWindow>>(
-            *platform.songList, engine_.selection(), static_cast<SongListMenuHost&>(*this), engine_.player(),
+            *platform.songList, engine_.selection(), static_cast<SongListMenuHost&>(*this), player_,
             loadedPath);
         songListWindow_ = songListWindow.get();
         areas_.push_back(std::move(songListWindow));
@@ -51,28 +52,25 @@ MainWindowModel::MainWindowModel(WindowPlatform platform, MidiOut& out, Playback
     areas_.push_back(
         std::make_unique<MenuAreaOf<SettingsMenu>>(platform.settings, settings_.settings(), window));
     areas_.push_back(std::make_unique<ViewMenu>(face_, songs_, window));
-    auto effectMenu = std::make_unique<MenuAreaOf<EffectMenu>>(effectHost_, platform.dialogs);
-    effectMenu_ = effectMenu.get();
-    areas_.push_back(std::move(effectMenu));
-    songs_.onEachLoad([this] { effectMenu_->menu().resetForSong(); });
-    areas_.push_back(std::make_unique<GeneratorMenu>(songs_, engine_.player(), random_, platform.dialogs,
+    areas_.push_back(std::make_unique<MenuAreaOf<EffectMenu&>>(effectMenu_));
+    songs_.onEachLoad([this] { effectMenu_.resetForSong(); });
+    areas_.push_back(std::make_unique<GeneratorMenu>(songs_, player_, random_, platform.dialogs,
                                                      platform.clock, platform.files, window));
     areas_.push_back(std::make_unique<JumpCommands>(
-        engine_.player(), engine_.clock(), face_,
+        player_, engine_.clock(), face_,
         [this](const EffectTimeQuestion& question) { return dialogs_.askEffectTime(question); }));
-    areas_.push_back(std::make_unique<HotKeyArea>(controls_, face_, engine_.player(),
-                                                  [this](int command) { onCommand(command); }));
-    areas_.push_back(std::make_unique<MenuAreaOf<SoundModuleMenu>>(
-        face_.soundModule, [this] { return engine_.player().playing(); }));
+    areas_.push_back(
+        std::make_unique<HotKeyArea>(controls_, face_, player_, [this](int command) { onCommand(command); }));
+    areas_.push_back(std::make_unique<MenuAreaOf<SoundModuleMenu>>(face_.soundModule,
+                                                                   [this] { return player_.playing(); }));
     if (platform.pictures) {
         background_ = std::make_unique<BackgroundChange>(platform.dialogs, *platform.pictures, platform.files,
                                                          window, skin_, songs_, settings_);
-        areas_.push_back(std::make_unique<BackgroundMenu>(*background_, engine_.player()));
+        areas_.push_back(std::make_unique<BackgroundMenu>(*background_, player_));
     }
     if (platform.midiOut) {
-        auto midiOutMenu =
-            std::make_unique<MenuAreaOf<MidiOutMenu>>(*platform.midiOut, window, settings_.settings().midiOut,
-                                                      [this] { return engine_.player().playing(); });
+        auto midiOutMenu = std::make_unique<MenuAreaOf<MidiOutMenu>>(
+            *platform.midiOut, window, settings_.settings().midiOut, [this] { return player_.playing(); });
         midiOutMenu_ = midiOutMenu.get();
         areas_.push_back(std::move(midiOutMenu));
     }
@@ -88,14 +86,14 @@ MainWindowModel::MainWindowModel(WindowPlatform platform, MidiOut& out, Playback
 }
 
 void MainWindowModel::onTick() {
-    const TickUpdate update = engine_.player().onTick();
+    const TickUpdate update = player_.onTick();
     painter_.displayTick(update.redraw);
     if (update.stopped) songListMayHaveChanged();  // loop play has moved on
     reportDeviceFailures();
 }
 
 void MainWindowModel::liveMetersTick() {
-    if (engine_.player().playing() || !engine_.liveInput().heard()) return;
+    if (player_.playing() || !engine_.liveInput().heard()) return;
     TickReport report;
     report.metersLive = true;
     painter_.displayTick(report);
@@ -144,7 +142,7 @@ bool MainWindowModel::afterFaceControl(bool passOn) {
 }
 
 bool MainWindowModel::leftButtonDown(int x, int y) {
-    if (face_.largeView && face::timeReadoutHot.contains(x, y) && engine_.player().playing()) {
+    if (face_.largeView && face::timeReadoutHot.contains(x, y) && player_.playing()) {
         onCommand(IDM_JUMP_TO);
         return false;
     }
@@ -176,13 +174,13 @@ bool MainWindowModel::holdsMouse() const {
 }
 
 void MainWindowModel::openStartSong(const std::string& path, bool play) {
-    if (songs_.openStartFile(path) && play) engine_.player().startPlayback();
+    if (songs_.openStartFile(path) && play) player_.startPlayback();
     songListMayHaveChanged();
     reportDeviceFailures();
 }
 
 void MainWindowModel::dropFiles(const std::vector<std::string>& paths) {
-    const DroppedFiles drop = sortDroppedFiles(paths, engine_.player().playing());
+    const DroppedFiles drop = sortDroppedFiles(paths, player_.playing());
     if (drop.opened.empty()) return;
     songs_.openPickedFile(drop.opened);
     for (const std::string& path : drop.joining) engine_.selection().songs.append(path);
@@ -191,7 +189,7 @@ void MainWindowModel::dropFiles(const std::vector<std::string>& paths) {
 }
 
 bool MainWindowModel::prepareToClose() {
-    if (engine_.player().playing()) engine_.player().stopPlayback(Player::userStop);
+    if (player_.playing()) player_.stopPlayback(Player::userStop);
     // Before the settings are kept: a face saved now is the one they name.
     if (background_) background_->offerToSave();
     return true;
@@ -205,7 +203,7 @@ void MainWindowModel::loadSettings() {
 }
 
 void MainWindowModel::onDestroy() {
-    if (engine_.player().playing()) engine_.player().stopPlayback(Player::userStop);
+    if (player_.playing()) player_.stopPlayback(Player::userStop);
     if (midiInputMenu_) midiInputMenu_->menu().close();
     settings_.save(face_, skin_);
 }

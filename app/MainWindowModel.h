@@ -22,11 +22,33 @@
 #include "app/SongListWindow.h"
 #include "app/SongOpener.h"
 #include "app/Window.h"
-#include "app/WindowEffectHost.h"
+#include "effects/EffectHost.h"
 #include "effects/EffectMenu.h"
 #include "effects/PlaybackEngine.h"
 #include "generators/PseudoRandom.h"
 #include "platform/Files.h"
+
+// The main window's state, playback and window as the effect menu sees them.
+class WindowEffectHost : public EffectHost {
+  public:
+    WindowEffectHost(PlaybackEngine& engine, FaceState& face, Window& window)
+        : engine_(engine), face_(face), window_(window) {}
+
+    bool playing() const override { return engine_.player().playing(); }
+    bool songLoaded() const override { return face_.songLoaded; }
+    EffectSettings& effectSettings() override { return engine_.effect(); }
+    // A try during play stops as the user's stop does, so it also ends repeating and a loop over the list.
+    void stopPlayback() override { engine_.player().stopPlayback(Player::userStop); }
+    void startPlayback() override { engine_.player().startPlayback(); }
+    void effectDialogOpen(bool open) override { face_.effectDialogOpen = open; }
+    void setWaitCursor(bool waiting) override { window_.setWaitCursor(waiting); }
+    void enableCloseCommand(bool enabled) override { window_.enableCloseCommand(enabled); }
+
+  private:
+    PlaybackEngine& engine_;
+    FaceState& face_;
+    Window& window_;
+};
 
 // What the main window's rules run on: the platform's services, the settings store (the registry in the
 // program), and where the platform has them the choice of the MIDI devices and the song list's window.
@@ -90,10 +112,16 @@ class MainWindowModel : private PlayerHost, private HistoryMenuHost, private Son
     // An action in the "曲目一覧" window on one of its rows; returns the row to select afterwards.
     int songListAction(SongListWindow::Action action, int row);
 
+    bool playing() const override { return player_.playing(); }
+    // The one way to the device, for whoever else sends to it (the open dialog's preview, a change of
+    // device), and the engine's input, for a keyboard played in.
+    MidiDevice& device() { return engine_.out(); }
+    LiveInput& liveInput() { return engine_.liveInput(); }
+    // The rest of playback, for the tests to look at.
     PlaybackEngine& engine() { return engine_; }
     SongOpener& songs() { return songs_; }
     // The open effect dialog's tries and closing (the dialog's messages to the window).
-    EffectDialogSession& effectDialogs() { return effectMenu_->menu().dialogs(); }
+    EffectDialogSession& effectDialogs() { return effectMenu_.dialogs(); }
     Skin& skin() { return skin_; }
     SettingsSession& settings() { return settings_; }
     // Whether the settings could be read, so that their keys may be looked at.
@@ -112,12 +140,11 @@ class MainWindowModel : private PlayerHost, private HistoryMenuHost, private Son
     void timerFailed() override;
     bool openNextSongListEntry() override { return songs_.openNextSongListEntry(); }
     // HistoryMenuHost, SongListMenuHost
-    bool playing() const override { return engine_.player().playing(); }
     void openHistoryFile(const std::string& path) override { songs_.openHistoryFile(path); }
     void historyItemsChanged() override { settings_.historyChanged(); }
     bool effectDialogOpen() const override { return face_.effectDialogOpen; }
     bool openSongListEntry(int direction) override { return songs_.openSongListEntry(direction); }
-    void startPlayback() override { engine_.player().startPlayback(); }
+    void startPlayback() override { player_.startPlayback(); }
     void showMessage(const std::string& text) override { window_.showMessage(text); }
     void showInformation(const std::string& text) override { window_.showInformation(text); }
 
@@ -132,6 +159,7 @@ class MainWindowModel : private PlayerHost, private HistoryMenuHost, private Son
     ShortMessageFailures& failures_;
     FaceState face_;
     PlaybackEngine engine_;
+    Player& player_;  // the engine's, which the window and most menu areas drive
     Skin skin_;
     FacePainter painter_;
     FaceControls controls_;
@@ -141,7 +169,8 @@ class MainWindowModel : private PlayerHost, private HistoryMenuHost, private Son
     PseudoRandom random_;  // the program's one random source, for every generated song
     std::vector<std::unique_ptr<MenuArea>> areas_;
     WindowEffectHost effectHost_{engine_, face_, window_};
-    MenuAreaOf<EffectMenu>* effectMenu_ = nullptr;    // one of areas_
+    // The effect dialogs' messages reach the menu's dialog session, so an area holds it by reference.
+    EffectMenu effectMenu_{effectHost_, dialogs_};
     MenuAreaOf<MidiOutMenu>* midiOutMenu_ = nullptr;  // one of areas_, when the platform offers the choice
     MenuAreaOf<MidiInputMenu>* midiInputMenu_ = nullptr;    // one of areas_, when there is a port
     MenuAreaOf<SongListWindow>* songListWindow_ = nullptr;  // one of areas_, when there is a port

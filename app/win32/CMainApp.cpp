@@ -40,7 +40,7 @@ int CMainApp::run(HINSTANCE instance, int showCommand, const std::vector<std::st
             if (!songPath.empty()) window.model().openStartSong(songPath, commandLine.line.play);
             if (!replayPath.empty()) {
                 replay.emplace(replayPath);
-                replay->start(window.model().engine().liveInput(), output.inputOrigin());
+                replay->start(window.model().liveInput(), output.inputOrigin());
             }
             MSG message;
             while (GetMessageW(&message, nullptr, 0, 0) > 0) {

@@ -32,7 +32,7 @@ CMainWnd::CMainWnd(HINSTANCE instance, Files& files, Win32Dialogs& dialogs, Midi
 // after the choice, but the choice calls this only once the window runs.
 MidiOutChoice::Reopener CMainWnd::underOwner(MidiOutChoice::Reopener reopen) {
     return [this, reopen = std::move(reopen)](int device) {
-        return model_.engine().out().change([&] { return reopen(device); });
+        return model_.device().change([&] { return reopen(device); });
     };
 }
 
@@ -71,7 +71,7 @@ bool CMainWnd::create(int showCommand) {
                               largeHeight_, nullptr, menu, instance_, this);
     if (!window_) return false;
     if (midiOutChoice_) midiOutChoice_->attach(window_);
-    dialogs_.attach(window_, *this, model_.engine().out());
+    dialogs_.attach(window_, *this, model_.device());
     songList_.attach(window_);
 
     auto outputOpened = [&] {
