@@ -28,26 +28,28 @@ void GeneratorMenu::run(int id) {
 }
 
 void GeneratorMenu::makeTextSong() {
-    const std::optional<std::string> path = dialogs_.chooseSourceFile(textFilter);
-    if (!path || path->empty()) return;
+    const std::string path =
+        dialogs_.chooseSourceFile(textFilter).value_or("");  // none when cancelled
+    if (path.empty()) return;
     // A text longer than the command takes is refused by its size before it is read.
-    const FileData file = files_.readFile(*path, maxTextSourceSize);
+    const FileData file = files_.readFile(path, maxTextSourceSize);
     if (file.status == FileData::tooLarge)
-        return open(GeneratedSong::failure(GeneratorError::textTooLarge), *path);
+        return open(GeneratedSong::failure(GeneratorError::textTooLarge), path);
     if (file.status == FileData::noMemory)
-        return open(GeneratedSong::failure(GeneratorError::noMemory), *path);
+        return open(GeneratedSong::failure(GeneratorError::noMemory), path);
     // A text that cannot be read is passed over without a word.
     if (file.status != FileData::ok) return;
-    open(buildTextSong(file.bytes, random_), *path);
+    open(buildTextSong(file.bytes, random_), path);
 }
 
 void GeneratorMenu::makePictureSong() {
-    const std::optional<std::string> path = dialogs_.chooseSourceFile(pictureFilter);
-    if (!path || path->empty()) return;
-    const FileStream file = files_.openFile(*path);
+    const std::string path =
+        dialogs_.chooseSourceFile(pictureFilter).value_or("");  // none when cancelled
+    if (path.empty()) return;
+    const FileStream file = files_.openFile(path);
     if (file.status != FileData::ok)
-        return open(GeneratedSong::failure(GeneratorError::pictureOpenFailed), *path);
-    open(buildPictureSong(*file.in, random_), *path);
+        return open(GeneratedSong::failure(GeneratorError::pictureOpenFailed), path);
+    open(buildPictureSong(*file.in, random_), path);
 }
 
 void GeneratorMenu::makeRandomSong() {

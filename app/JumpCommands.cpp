@@ -25,11 +25,8 @@ std::optional<int> JumpCommands::target(int id, int now) const {
         default: {
             const int32_t shown =
                 std::clamp<int32_t>(now, EffectTimeQuestion::minimum, EffectTimeQuestion::maximum);
-            const std::optional<int32_t> chosen =
-                askMoment_(EffectTimeQuestion(EffectTimeQuestion::askMoment, shown));
-            // The song may have ended while the dialog was open.
-            if (!chosen || !player_.playing()) return std::nullopt;
-            return *chosen;
+            // Should the song end while the dialog is open, the player refuses the jump.
+            return askMoment_(EffectTimeQuestion(EffectTimeQuestion::askMoment, shown));
         }
     }
 }

@@ -13,7 +13,7 @@ gtest_discover_tests(velmira_tests DISCOVERY_MODE PRE_TEST)
 # Speed and memory targets: built with everything else, run by hand (never by the tests).
 file(GLOB benchmark_sources CONFIGURE_DEPENDS benchmarks/*/*.cpp)
 if(benchmark_sources)
-  add_executable(velmira_benchmarks ${benchmark_sources} tests/support/DenseSong.cpp)
+  add_executable(velmira_benchmarks ${benchmark_sources})
   target_link_libraries(velmira_benchmarks PRIVATE velmira_core benchmark::benchmark_main)
 endif()
 

@@ -58,7 +58,11 @@ TEST_F(GeneratorMenuTest, EachCommandOpensItsSongUnderItsNameAndTheSongsShareOne
     EXPECT_FALSE(timer.running());  // none starts playback
 }
 
-TEST_F(GeneratorMenuTest, ARefusedSourceIsSaidAndLoadsNothing) {
+TEST_F(GeneratorMenuTest, ACancelledDialogReadsNothingAndARefusedSourceIsSaidAndLoadsNothing) {
+    port.addFile("", Bytes(300, ' '));  // what a read of no name would find
+    generate(IDM_GENERATE_TEXT);
+    generate(IDM_GENERATE_PICTURE);
+    EXPECT_TRUE(port.messages.empty());
     port.addFile("tiny.txt", Bytes(1, ' '));
     generate(IDM_GENERATE_TEXT, "tiny.txt");
     EXPECT_EQ(port.messages, Lines{"ファイルサイズが小さすぎます"});

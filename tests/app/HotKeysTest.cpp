@@ -1,6 +1,7 @@
 // The hot keys: what each stroke asks for, what it does on the face, and that none works beside an effect
 // dialog. The Win32 tests prove only that the accelerator table is built from these bindings.
 #include "app/HotKeys.h"
+#include "app/JumpCommands.h"
 #include "resources/CommandIds.h"
 #include "tests/app/FaceControlsFixture.h"
 
@@ -80,4 +81,34 @@ TEST_F(HotKeysTest, NoKeyWorksWhileAnEffectDialogIsOpen) {
     }
     EXPECT_TRUE(rig.player.playing());
     EXPECT_TRUE(sent().empty());
+}
+
+// The jumps, while playing: ten seconds on or back (never before the start), to the start, and to the second
+// the time dialog gives, unless it was cancelled or the song stopped while it was open.
+TEST_F(HotKeysTest, EachJumpMovesThePlayingSongAndTheChosenSecondOnlyWhileItStillPlays) {
+    play();
+    std::optional<int32_t> answer;
+    bool stopWhileAsked = false;
+    JumpCommands jumps(rig.player, rig.engine.clock(), face, [&](const EffectTimeQuestion&) {
+        if (stopWhileAsked) rig.player.stopPlayback(Player::userStop);
+        return answer;
+    });
+    const struct {
+        int command;
+        std::optional<int32_t> answer;
+        bool stop;
+        int seconds;
+    } rows[] = {{IDM_JUMP_FORWARD, {}, false, 10}, {IDM_JUMP_TO, 45, false, 45},
+                {IDM_JUMP_BACK, {}, false, 35},    {IDM_JUMP_TO, {}, false, 35},
+                {IDM_JUMP_START, {}, false, 0},    {IDM_JUMP_BACK, {}, false, 0},
+                {IDM_JUMP_TO, 20, true, 0}};
+    face.effectDialogOpen = true;
+    jumps.run(IDM_JUMP_FORWARD);
+    EXPECT_EQ(rig.engine.clock().playSeconds.load(), 0) << "none beside an effect dialog";
+    face.effectDialogOpen = false;
+    for (const auto& row : rows) {
+        answer = row.answer, stopWhileAsked = row.stop;
+        jumps.run(row.command);
+        EXPECT_EQ(rig.engine.clock().playSeconds.load(), row.seconds) << row.command;
+    }
 }

@@ -131,6 +131,8 @@ TEST_F(MainWindowModelTest, TheOpenDialogStartsWhereTheLastSongTheUserOpenedLies
     model.onCommand(port.historyItems.at(1).id);  // one.mid
     EXPECT_EQ(model.settings().songFolder(), "C:\\a");
     EXPECT_EQ(std::get<std::string>(port.store.values[{Settings::folderKey, "ReadDir"}]), "C:\\a");
+    openSongFile("C:\\c\\gone.mid");  // picked, though it cannot be read
+    EXPECT_EQ(model.settings().songFolder(), "C:\\c");
 }
 
 // What is written, and when, is the settings' own rule; here, that a start ended before the settings were
@@ -161,4 +163,16 @@ TEST_F(MainWindowModelTest, EachViewsCaptionNamesTheSongAndTheFaceIsRepaintedOnI
     model.onCommand(IDM_LARGE_VIEW);
     EXPECT_EQ(port.title, title);
     EXPECT_EQ(port.faceInvalidations, painted + 1);
+}
+
+// The input's meters have a timer of their own, which draws only while no song plays, once a note was heard.
+TEST_F(MainWindowModelTest, TheInputsMetersAreDrawnWhileNoSongPlaysOnceANoteWasHeard) {
+    ASSERT_TRUE(startUp());
+    const DibImage quiet = port.screen;
+    model.liveMetersTick();
+    EXPECT_EQ(port.screen.block(), quiet.block()) << "nothing heard";
+    const uint8_t noteOn[] = {0x90, 60, 127};
+    model.engine().liveInput().receive(noteOn, 3);
+    model.liveMetersTick();
+    EXPECT_NE(port.screen.block(), quiet.block());
 }

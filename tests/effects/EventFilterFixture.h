@@ -1,8 +1,10 @@
 #pragma once
 #include <gtest/gtest.h>
 
-#include <cstdio>
+#include <array>
 #include <functional>
+#include <mutex>
+#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -25,6 +27,41 @@ struct FilterRig {
     EventFilter filter{out, controls, settings, tones, clock, autoPan};
 };
 
+// A device for several threads that keeps what a module would hold on each channel: the keys sounding and
+// the last program change and bank select.
+class ModuleStateDevice : public MidiOut {
+  public:
+    DeviceError sendShortMessage(uint8_t status, uint8_t data1, uint8_t data2) override {
+        const std::lock_guard<std::mutex> hold(mutex_);
+        Channel& channel = channels_[status & 0x0F];
+        const int kind = status & 0xF0;
+        if (kind == 0x90 || kind == 0x80) channel.sounding[data1] = kind == 0x90 && data2 > 0;
+        if (kind == 0xB0 && data1 == midi::controller::allNotesOff) channel.sounding = {};
+        if (kind == 0xB0 && data1 == 0) channel.bank = data2;
+        if (kind == 0xC0) channel.program = data1;
+        return DeviceError::none;
+    }
+    void sendLongMessage(const uint8_t*, size_t) override {}
+    int soundingKeys(int channel) {
+        const std::lock_guard<std::mutex> hold(mutex_);
+        int count = 0;
+        for (bool key : channels_[channel].sounding) count += key;
+        return count;
+    }
+    std::pair<int, int> lastTone(int channel) {
+        const std::lock_guard<std::mutex> hold(mutex_);
+        return {channels_[channel].program, channels_[channel].bank};
+    }
+
+  private:
+    struct Channel {
+        std::array<bool, 128> sounding{};
+        int program = 0, bank = 0;
+    };
+    std::mutex mutex_;
+    std::array<Channel, 16> channels_{};
+};
+
 // A recording device that can run an action while the next message is on its way to it.
 struct HookedRecordingOut : RecordingMidiOut {
     DeviceError sendShortMessage(uint8_t status, uint8_t data1, uint8_t data2) override {
@@ -42,10 +79,16 @@ class EventFilterFixture : public ::testing::Test, protected FilterRig<HookedRec
     EventFilterFixture() { filter.resetForPlayback(); }
 
     // A message written as hex bytes ("90 3C 64"), and a sent one in the same form.
+    static std::vector<uint8_t> bytesOf(const std::string& hex) {
+        std::istringstream text(hex);
+        std::vector<uint8_t> bytes;
+        for (unsigned byte = 0; text >> std::hex >> byte;) bytes.push_back(uint8_t(byte));
+        return bytes;
+    }
     static ChannelMessage parsed(const std::string& hex) {
-        unsigned status = 0, data1 = 0, data2 = 0;
-        std::sscanf(hex.c_str(), "%x %x %x", &status, &data1, &data2);
-        return {uint8_t(status), uint8_t(data1), uint8_t(data2)};
+        std::vector<uint8_t> bytes = bytesOf(hex);
+        bytes.resize(3);
+        return {bytes[0], bytes[1], bytes[2]};
     }
     static std::string hex(const RecordingMidiOut::Message& m) {
         return RecordingMidiOut::formatLine(m).substr(2);

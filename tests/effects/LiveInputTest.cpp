@@ -2,9 +2,7 @@
 // exactly what its note-on sounded.
 #include <atomic>
 #include <functional>
-#include <mutex>
 #include <random>
-#include <sstream>
 #include <thread>
 
 #include "effects/LiveInput.h"
@@ -12,39 +10,6 @@
 #include "tests/effects/EventFilterFixture.h"
 #include "tests/support/DenseSong.h"
 #include "tests/support/VirtualPlayer.h"
-
-namespace {
-std::vector<uint8_t> bytesOf(const std::string& hex) {
-    std::istringstream text(hex);
-    std::vector<uint8_t> bytes;
-    for (unsigned byte = 0; text >> std::hex >> byte;) bytes.push_back(uint8_t(byte));
-    return bytes;
-}
-
-// The keys a device sounds, as its messages leave them; thread-safe like the program's outputs.
-class KeyStateDevice : public MidiOut {
-  public:
-    DeviceError sendShortMessage(uint8_t status, uint8_t key, uint8_t value) override {
-        std::lock_guard<std::mutex> lock(mutex_);
-        const int channel = status & 0x0F;
-        if ((status & 0xF0) == 0x90) sounding_[channel][key] = value > 0;
-        if ((status & 0xF0) == 0x80) sounding_[channel][key] = false;
-        if ((status & 0xF0) == 0xB0 && key == midi::controller::allNotesOff) sounding_[channel] = {};
-        return DeviceError::none;
-    }
-    void sendLongMessage(const uint8_t*, size_t) override {}
-    int soundingKeys(int channel) {
-        std::lock_guard<std::mutex> lock(mutex_);
-        int count = 0;
-        for (bool key : sounding_[channel]) count += key;
-        return count;
-    }
-
-  private:
-    std::mutex mutex_;
-    std::array<std::array<bool, 128>, 16> sounding_{};
-};
-}  // namespace
 
 class LiveInputTest : public EventFilterFixture {
   protected:
@@ -138,7 +103,7 @@ TEST_F(LiveInputTest, EachInputSendsWhatItsNoteOnSoundedAndTheControlsAllow) {
 // transpose and doubling and stopping now and then: once the keyboard has let go of every key, the device
 // sounds none of them. Run under ThreadSanitizer too.
 TEST(CrossThreadLiveInput, NoNoteIsStrandedWhileTheWindowChangesTheControlsAndStops) {
-    FilterRig<KeyStateDevice> rig;
+    FilterRig<ModuleStateDevice> rig;
     rig.settings.type = EffectType::japanese;
     LiveInput live{rig.filter, rig.clock};
 

@@ -2,9 +2,7 @@
 // timer thread: whatever the order, the lock holds the user's tone and the device ends on it.
 #include <gtest/gtest.h>
 
-#include <array>
 #include <atomic>
-#include <mutex>
 #include <thread>
 
 #include "tests/effects/EventFilterFixture.h"
@@ -24,31 +22,10 @@ TEST_F(EventFilterFixture, TheLockedToneFollowsTheSongsMessageOnItsWay) {
     EXPECT_EQ(filtered({"C6 04"}), Lines{"C6 04 00"}) << "the song's program is the locked one";
 }
 
-// A device for two threads that keeps the last program change and bank select of each channel.
-class LastToneDevice : public MidiOut {
-  public:
-    DeviceError sendShortMessage(uint8_t status, uint8_t data1, uint8_t data2) override {
-        const std::lock_guard<std::mutex> hold(mutex_);
-        if ((status & 0xF0) == 0xC0) program_[status & 0x0F] = data1;
-        if ((status & 0xF0) == 0xB0 && data1 == 0) bank_[status & 0x0F] = data2;
-        return DeviceError::none;
-    }
-    void sendLongMessage(const uint8_t*, size_t) override {}
-    std::pair<int, int> lastTone(int channel) {
-        const std::lock_guard<std::mutex> hold(mutex_);
-        return {program_[channel], bank_[channel]};
-    }
-
-  private:
-    std::mutex mutex_;
-    std::array<int, 16> program_{};
-    std::array<int, 16> bank_{};
-};
-
 // Not a proof, since the interleavings come from the scheduler, but each round races a preview and OK
 // against a song that keeps setting its own tone; a stale tone in the lock or on the device fails it.
 TEST(ToneLockRace, OkAgainstTheSongsToneChangesEndsOnTheChoiceInTheLockAndOnTheDevice) {
-    FilterRig<LastToneDevice> rig;
+    FilterRig<ModuleStateDevice> rig;
     ChannelTones& tones = rig.tones;
     const int choice = toneIndex(SoundModule::sc88, 40, 8);
     for (int round = 0; round < 300; ++round) {

@@ -58,7 +58,7 @@ TEST(MalformedSong, DamagedFilesStayWithinTheImageAndEndPromptly) {
         int ticks;
     };
     std::vector<Case> cases = {
-        {"zero tracks", SmfWriter(1, 480).bytes(), 2},
+        {"zero tracks announced", SmfWriter(1, 480).track(endOfTrack(480)).announceTracks(0).bytes(), 2},
         {"an overshooting track length", overshooting, 200},
         {"more tracks announced than exist",
          SmfWriter(1, 480).track(endOfTrack()).announceTracks(200).bytes(), 4},

@@ -111,3 +111,32 @@ TEST(Sequencer, FastForwardWorksBelowTempo250AndItsReleaseRestoresTheShownTempo)
         EXPECT_DOUBLE_EQ(rig.sequencer.msPerQuarter(), row.taken ? 60000.0 / row.tempo : 500.0) << row.tempo;
     }
 }
+
+TEST(Sequencer, ShowsTheTempoAndClockItPlaysAndFastForwardEndsOnTheShownTempoAndAtAStart) {
+    PlaybackRig rig;
+    // 2069 ms a quarter is 28.999 beats a minute, shown as 28; it falls due in the fast 150 ms.
+    rig.load(song(
+        {join({tempoEvent(500000), tempoEvent(2069000, 480)}), join({{0, on, 60, 1}, endOfTrack(480000)})}));
+    rig.player.startPlayback();
+    ASSERT_TRUE(rig.sequencer.pressFastForward());
+    rig.tick(20);
+    rig.sequencer.releaseFastForward();
+    EXPECT_DOUBLE_EQ(rig.sequencer.msPerQuarter(), 2069.0) << "the change met while held";
+    rig.tick();
+    EXPECT_EQ(rig.sequencer.displayTempo(), 28);
+    ASSERT_TRUE(rig.sequencer.pressFastForward());
+    rig.sequencer.releaseFastForward();
+    EXPECT_DOUBLE_EQ(rig.sequencer.msPerQuarter(), 60000.0 / 28) << "the shown tempo, not that change again";
+
+    ASSERT_TRUE(rig.sequencer.pressFastForward());
+    rig.player.stopPlayback(Player::userStop);
+    rig.player.startPlayback();
+    EXPECT_FALSE(rig.sequencer.fastForwarding());
+    for (const auto& [periods, minutes, seconds] : {std::tuple{5900, 0, 59}, {100, 1, 0}}) {
+        rig.tick(periods);
+        EXPECT_EQ(rig.updates.back().redraw.clockMinutes, minutes);
+        EXPECT_EQ(rig.updates.back().redraw.clockSeconds, seconds);
+    }
+    rig.player.stopPlayback(Player::userStop);
+    EXPECT_FALSE(rig.player.onTick().redraw.metersLive) << "a tick posted before the stop lights no meter";
+}

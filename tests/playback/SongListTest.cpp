@@ -20,3 +20,12 @@ TEST(SongList, AFullListDropsTheOldestAndKeepsEveryEntryInPlace) {
         },
         testing::ExitedWithCode(0), "");
 }
+
+TEST(SongList, MovingEntriesKeepsTheCurrentOneCurrent) {
+    SongList list;
+    for (const char* path : {"a", "b", "c"}) list.append(path);
+    for (const auto& [first, second, index] : {std::tuple{1, 0, 1}, {0, 2, 1}}) {
+        list.swap(first, second);
+        EXPECT_EQ(list.index, index) << first << " " << second;
+    }
+}

@@ -2,10 +2,12 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <sstream>
 
 #include "images/LittleEndian.h"
 #include "playback/SmfWriter.h"
 #include "tests/tools/RenderFixture.h"
+#include "tools/render/WavOutput.h"
 
 namespace {
 constexpr int noteMs = 500;
@@ -82,4 +84,17 @@ TEST_F(WavRenderTest, TheAudioPlaysTheKeysTheEffectAndTheTransposeMoveTheScaleTo
     for (int note = 0; note < int(cMajorScale.size()); ++note)
         keys.push_back(strongestKey(audio, note * noteMs + 150, note * noteMs + 450));
     EXPECT_EQ(keys, (std::vector<int>{55, 59, 59, 60, 64, 64, 66, 67}));
+}
+
+// Past the frames a WAV file can count, the audio stops and the file stays whole: here the limit is 441
+// frames (10 ms) and the song a note held for a second, then its fade.
+TEST(WavOutput, TheAudioStopsAtTheFrameLimitAndTheHeaderCountsWhatWasWritten) {
+    std::stringstream file;
+    std::string problem;
+    const std::unique_ptr<WavRendering> wav = startWavRendering("", file, problem, 441);
+    ASSERT_TRUE(wav) << problem;
+    wav->play({{0, {0x90, 60, 100}}, {1000, {0x80, 60, 0}}});
+    wav->finish();
+    const std::string bytes = file.str();
+    EXPECT_EQ(readWav(std::vector<uint8_t>(bytes.begin(), bytes.end())).mono.size(), 441u);
 }

@@ -1,0 +1,54 @@
+// The sources of two generated songs: random sound, seeded from the clock value it is given so that one
+// value always makes the same song, and text sound, its size limits (read from a file and given as bytes)
+// and a file that cannot be read.
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "generators/RandomSound.h"
+#include "generators/TextSound.h"
+#include "tests/support/Golden.h"
+
+TEST(RandomSound, TheSameClockValueMakesTheSameSongWhateverTheGeneratorDrewBefore) {
+    PseudoRandom random;
+    const GeneratedSong first = buildRandomSong(1700000000u, random);
+    random.draw();
+    const GeneratedSong again = buildRandomSong(1700000000u, random);
+    ASSERT_TRUE(first.ok());
+    EXPECT_EQ(first.image, again.image);
+    EXPECT_NE(buildRandomSong(1700000001u, random).image, first.image);
+}
+
+// The 1000 notes of clock values at both ends, pinned in tests/golden/random-notes.txt: each phrase draws
+// its base note, then its period, then each note; the whole song stays within 36-96.
+TEST(RandomSound, NotesAreDrawnAsPinned) {
+    std::string text;
+    for (uint32_t seed : {0u, 86400u, 0xFFFFFFFFu}) {
+        PseudoRandom random;
+        text += "clock " + std::to_string(seed) + "\n" + hexLines(randomSongValues(seed, random));
+    }
+    expectGolden("random-notes.txt", text);
+}
+
+TEST(TextSound, AcceptsTextsOf256To16000BytesAndRefusesOtherSizesAndUnreadableFiles) {
+    const struct {
+        size_t length;
+        GeneratorError error;
+    } cases[] = {
+        {0, GeneratorError::textTooSmall}, {255, GeneratorError::textTooSmall},   {256, GeneratorError::none},
+        {16000, GeneratorError::none},     {16001, GeneratorError::textTooLarge},
+    };
+    for (const auto& c : cases) {
+        std::istringstream file(std::string(c.length, ' '));
+        std::vector<uint8_t> text;
+        EXPECT_EQ(readTextSource(file, text), c.error) << c.length;
+        PseudoRandom random;
+        const GeneratedSong song = buildTextSong(std::vector<uint8_t>(c.length, ' '), random);
+        EXPECT_EQ(song.error, c.error) << c.length;
+        EXPECT_EQ(song.image.empty(), !song.ok()) << c.length;
+    }
+    std::istringstream unreadable("text");
+    unreadable.setstate(std::ios::failbit);
+    std::vector<uint8_t> text;
+    EXPECT_EQ(readTextSource(unreadable, text), GeneratorError::textUnreadable);
+}
