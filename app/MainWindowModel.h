@@ -41,6 +41,7 @@ class WindowEffectHost : public EffectHost {
     void stopPlayback() override { engine_.player().stopPlayback(Player::userStop); }
     void startPlayback() override { engine_.player().startPlayback(); }
     void effectDialogOpen(bool open) override { face_.effectDialogOpen = open; }
+    bool effectDialogOpen() const override { return face_.effectDialogOpen; }
     void setWaitCursor(bool waiting) override { window_.setWaitCursor(waiting); }
     void enableCloseCommand(bool enabled) override { window_.enableCloseCommand(enabled); }
 

@@ -1,12 +1,12 @@
 #include "effects/EffectDialogSession.h"
 
 bool EffectDialogSession::mayOpen() const {
-    return !host_.playing() && host_.songLoaded() && open_ == OpenDialog::none;
+    return !host_.playing() && host_.songLoaded() && !host_.effectDialogOpen();
 }
 
 void EffectDialogSession::open(OpenDialog which) {
     host_.enableCloseCommand(false);
-    open_ = which;
+    kind_ = which;
     host_.effectDialogOpen(true);
 }
 
@@ -47,11 +47,10 @@ void EffectDialogSession::tryPitchMap(const PitchMap& drawn) {
 }
 
 void EffectDialogSession::dialogClosing() {
-    if (open_ == OpenDialog::none) return;
+    if (!host_.effectDialogOpen()) return;
     // The mark names the effect in use, whatever the dialog last showed: closing without a try leaves the
     // previous effect both in use and checked.
     mark_.show(host_.effectSettings().type);
-    open_ = OpenDialog::none;
     host_.effectDialogOpen(false);
     host_.enableCloseCommand(true);
 }

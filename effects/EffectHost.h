@@ -16,8 +16,10 @@ class EffectHost {
     // Plays the song from its beginning.
     virtual void startPlayback() = 0;
     // An effect dialog opened (true) or closed (false): meanwhile the face's play, stop and fast forward
-    // are ignored, so that only the dialog's tries start and stop playback.
+    // are ignored, so that only the dialog's tries start and stop playback. The host keeps it, once for the
+    // face and the dialogs alike.
     virtual void effectDialogOpen(bool open) = 0;
+    virtual bool effectDialogOpen() const = 0;
     virtual void setWaitCursor(bool waiting) = 0;
     // The close command of the window's system menu, greyed while an effect dialog is open.
     virtual void enableCloseCommand(bool enabled) = 0;
