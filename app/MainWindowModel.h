@@ -127,7 +127,7 @@ class MainWindowModel : private PlayerHost, private HistoryMenuHost, private Son
     SettingsSession& settings() { return settings_; }
     // Whether the settings could be read, so that their keys may be looked at.
     bool settingsUsable() const { return settings_.usable(); }
-    // The background change; none without its port.
+    // The background change; none where the platform decodes no pictures.
     BackgroundChange* background() { return background_.get(); }
     const FaceState& face() const { return face_; }
     std::string windowTitle() const { return songs_.windowTitle(); }
@@ -173,8 +173,8 @@ class MainWindowModel : private PlayerHost, private HistoryMenuHost, private Son
     // The effect dialogs' messages reach the menu's dialog session, so an area holds it by reference.
     EffectMenu effectMenu_{effectHost_, dialogs_};
     MenuAreaOf<MidiOutMenu>* midiOutMenu_ = nullptr;  // one of areas_, when the platform offers the choice
-    MenuAreaOf<MidiInputMenu>* midiInputMenu_ = nullptr;    // one of areas_, when there is a port
-    MenuAreaOf<SongListWindow>* songListWindow_ = nullptr;  // one of areas_, when there is a port
+    MenuAreaOf<MidiInputMenu>* midiInputMenu_ = nullptr;    // one of areas_, where the platform has it
+    MenuAreaOf<SongListWindow>* songListWindow_ = nullptr;  // one of areas_, where the platform has it
     std::unique_ptr<BackgroundChange> background_;
     bool showingFailure_ = false;  // a failure's message box is open (its modal loop goes on ticking)
 };
