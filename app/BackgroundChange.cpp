@@ -4,6 +4,7 @@
 #include "app/PluginMessages.h"
 #include "images/FaceComposer.h"
 #include "images/PreviewBmp.h"
+#include "resources/CommandIds.h"
 
 const char* const BackgroundChange::saveQuestion =
     "背景画像が変更されています。保存しますか？\n保存すると次回からその画像を使用します。";
@@ -84,4 +85,12 @@ void BackgroundChange::saveFace() {
         return;
     }
     skin_.setBackgroundPath(*path);
+}
+
+bool BackgroundMenu::handles(int id) const {
+    return id == IDM_BACKGROUND_CHANGE;
+}
+
+void BackgroundMenu::run(int) {
+    if (!player_.playing()) background_.change();
 }

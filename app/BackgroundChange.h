@@ -2,11 +2,13 @@
 #include <string>
 
 #include "app/Dialogs.h"
+#include "app/MenuArea.h"
 #include "app/SettingsSession.h"
 #include "app/Skin.h"
 #include "app/SongOpener.h"
 #include "app/Window.h"
 #include "platform/Files.h"
+#include "playback/Player.h"
 
 // A picture of the user's under the face's controls: "背景画変更" composes it into a new face at once, and
 // the close request offers to save that face so that it becomes the face of every later start.
@@ -53,4 +55,19 @@ class BackgroundChange {
     const SongOpener& songs_;
     SettingsSession& settings_;
     bool changed_ = false;
+};
+
+// "背景画変更" (40061): a picture of the user's becomes the face. Refused without a word while a song plays,
+// since the composition holds up the window thread that feeds the device.
+class BackgroundMenu : public MenuArea {
+  public:
+    BackgroundMenu(BackgroundChange& background, const Player& player)
+        : background_(background), player_(player) {}
+    bool handles(int id) const override;
+    void run(int id) override;
+    MenuItemState state(int) const override { return {}; }
+
+  private:
+    BackgroundChange& background_;
+    const Player& player_;
 };

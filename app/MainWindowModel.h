@@ -14,7 +14,6 @@
 #include "app/MenuAreaOf.h"
 #include "app/MidiInputMenu.h"
 #include "app/MidiOutMenu.h"
-#include "app/ProgramTitle.h"
 #include "app/SettingsMenu.h"
 #include "app/SettingsSession.h"
 #include "app/Skin.h"

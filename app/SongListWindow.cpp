@@ -1,7 +1,7 @@
 #include "app/SongListWindow.h"
 
+#include "app/HotKeys.h"
 #include "app/SongStepMenu.h"
-#include "app/VirtualKeys.h"
 #include "resources/CommandIds.h"
 
 namespace {

@@ -2,8 +2,6 @@
 
 #include <cstdio>
 
-#include "app/ProgramTitle.h"
-
 const char* const midiFileFilter = "ＭＩＤＩファイル(*.mid)|*.mid|";
 
 namespace {

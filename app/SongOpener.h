@@ -14,6 +14,9 @@
 #include "effects/PlaybackEngine.h"
 #include "platform/Files.h"
 
+// The window's title before any song, and the window's name.
+constexpr const char* programTitle = "Velmira";
+
 // The file dialogs' filter for songs, in the "description|pattern|" form.
 extern const char* const midiFileFilter;
 

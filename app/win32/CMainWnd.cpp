@@ -1,8 +1,9 @@
 #include "app/win32/CMainWnd.h"
 
 #include <windowsx.h>
+// shellapi.h needs the types of windows.h first.
+#include <shellapi.h>
 
-#include "app/win32/DroppedFilePaths.h"
 #include "app/win32/HelpViewer.h"
 #include "effects/win32/EffectDialogCommon.h"
 #include "platform/win32/MessageBoxes.h"
@@ -13,6 +14,21 @@ namespace {
 constexpr int compactWidth = 400;
 constexpr DWORD windowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
 constexpr int firstHistoryPosition = 2;  // in the file menu, after "ファイルを開く" and a separator
+
+// The paths of the files of a WM_DROPFILES, in UTF-8 and in the order Windows gives them. The caller
+// still owns the drop (DragFinish).
+std::vector<std::string> droppedFilePaths(HDROP drop) {
+    std::vector<std::string> paths;
+    const UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
+    for (UINT index = 0; index < count; ++index) {
+        const UINT length = DragQueryFileW(drop, index, nullptr, 0);
+        std::wstring path(length + 1, L'\0');
+        const UINT copied = DragQueryFileW(drop, index, path.data(), length + 1);
+        path.resize(copied);
+        if (!path.empty()) paths.push_back(narrow(path));
+    }
+    return paths;
+}
 }  // namespace
 
 CMainWnd::CMainWnd(HINSTANCE instance, Files& files, Win32Dialogs& dialogs, MidiOut& out,
