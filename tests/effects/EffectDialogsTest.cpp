@@ -28,9 +28,9 @@ TEST(EffectDialogTexts, AreShownAsPinned) {
 
 TEST(KeySignatureButtons, ACountNeedsASignAndSwitchingTheSignKeepsIt) {
     KeySignatureChoice choice(KeySignature{});
+    const auto signature = [&] { return std::pair(choice.signature().sign, choice.signature().count); };
     choice.chooseFlats();
-    EXPECT_EQ(choice.signature().sign, -1);
-    EXPECT_EQ(choice.signature().count, 0);
+    EXPECT_EQ(signature(), std::pair(-1, 0));
     EXPECT_FALSE(choice.chooseCount(8));
     EXPECT_FALSE(choice.chooseCount(0));
     EXPECT_EQ(choice.signature().count, 0);
@@ -38,11 +38,10 @@ TEST(KeySignatureButtons, ACountNeedsASignAndSwitchingTheSignKeepsIt) {
     EXPECT_TRUE(choice.chooseCount(7));
     EXPECT_TRUE(choice.chooseCount(3));
     choice.chooseSharps();
-    EXPECT_EQ(choice.signature().count, 3);
+    EXPECT_EQ(signature(), std::pair(1, 3));
 
     choice.chooseNone();
-    EXPECT_EQ(choice.signature().sign, 0);
-    EXPECT_EQ(choice.signature().count, 0);
+    EXPECT_EQ(signature(), std::pair(0, 0));
     EXPECT_FALSE(choice.chooseCount(3));  // the button must be unchecked again
     EXPECT_EQ(choice.signature().count, 0);
 }

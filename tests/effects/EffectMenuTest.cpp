@@ -9,22 +9,15 @@
 namespace {
 using Lines = std::vector<std::string>;
 
-const struct {
-    const char* name;
-    int id;
-} items[] = {{"folk", IDM_EFFECT_FOLK},
-             {"japanese", IDM_EFFECT_JAPANESE},
-             {"okinawan", IDM_EFFECT_OKINAWAN},
-             {"suspense", IDM_EFFECT_SUSPENSE},
-             {"image 1", IDM_EFFECT_IMAGE1},
-             {"image 2", IDM_EFFECT_IMAGE2},
-             {"image 3", IDM_EFFECT_IMAGE3},
-             {"image 4", IDM_EFFECT_IMAGE4},
-             {"image 5", IDM_EFFECT_IMAGE5},
-             {"key signature", IDM_EFFECT_KEY_SIGNATURE},
-             {"pitch map", IDM_EFFECT_PITCH_MAP},
-             {"none", IDM_EFFECT_NONE},
-             {"time", IDM_EFFECT_TIME}};
+const std::pair<const char*, int> items[] = {
+    {"folk", IDM_EFFECT_FOLK},           {"japanese", IDM_EFFECT_JAPANESE},
+    {"okinawan", IDM_EFFECT_OKINAWAN},   {"suspense", IDM_EFFECT_SUSPENSE},
+    {"image 1", IDM_EFFECT_IMAGE1},      {"image 2", IDM_EFFECT_IMAGE2},
+    {"image 3", IDM_EFFECT_IMAGE3},      {"image 4", IDM_EFFECT_IMAGE4},
+    {"image 5", IDM_EFFECT_IMAGE5},      {"key signature", IDM_EFFECT_KEY_SIGNATURE},
+    {"pitch map", IDM_EFFECT_PITCH_MAP}, {"none", IDM_EFFECT_NONE},
+    {"time", IDM_EFFECT_TIME},
+};
 
 // The main window as the effect menu sees it, recording what it is asked to do.
 class ScriptedHost : public EffectHost, public EffectDialogPort {
@@ -32,13 +25,9 @@ class ScriptedHost : public EffectHost, public EffectDialogPort {
     bool playing() const override { return isPlaying; }
     bool songLoaded() const override { return true; }
     EffectSettings& effectSettings() override { return settings; }
-    void stopPlayback() override {
-        isPlaying = false;
-        calls.push_back("stop");
-    }
+    void stopPlayback() override { isPlaying = false, calls.push_back("stop"); }
     void startPlayback() override {
-        isPlaying = true;
-        calls.push_back("start " + std::to_string(int(settings.type)));
+        isPlaying = true, calls.push_back("start " + std::to_string(int(settings.type)));
     }
     void effectDialogOpen(bool open) override {
         calls.push_back((dialogOpen = open) ? "dialog open" : "dialog closed");
@@ -85,8 +74,8 @@ struct MenuScript {
         host.settings.window = {3, 40};
         int sign = 0, count = 0;
         for (const std::string& action : actions) {
-            for (const auto& item : items)
-                if (action == item.name) menu.run(item.id);
+            for (const auto& [name, id] : items)
+                if (action == name) menu.run(id);
             if (action == "playing" || action == "stopped") host.isPlaying = action == "playing";
             if (action == "answer cancel") host.answers.push_back(std::nullopt);
             if (std::sscanf(action.c_str(), "answer %d", &count) == 1) host.answers.push_back(count);
@@ -112,8 +101,8 @@ struct MenuScript {
                                      std::to_string(host.settings.window.end) + " C " +
                                      std::to_string(host.settings.pitchMap.entries[0]));
             if (action == "mark?")
-                for (const auto& item : items)
-                    if (menu.checked(item.id)) host.calls.push_back(std::string("marked ") + item.name);
+                for (const auto& [name, id] : items)
+                    if (menu.checked(id)) host.calls.push_back(std::string("marked ") + name);
         }
         return host.calls;
     }

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cstdio>
 #include <functional>
 #include <mutex>
 #include <sstream>
@@ -116,5 +117,18 @@ class EventFilterFixture : public ::testing::Test, protected FilterRig<HookedRec
     void selectEffect(EffectType type, int start = 0, int end = 3599) {
         settings.type = type;
         settings.window = EffectWindow{start, end};
+    }
+
+    // A change named by words: "at SECONDS" (the play time), "shift N" (the transpose, touched), "window
+    // START END" (the folk scale in that window) or "restart" (a new play start); false for anything else.
+    virtual bool change(const std::string& word) {
+        int a = 0, b = 0;
+        if (std::sscanf(word.c_str(), "at %d", &a) == 1) return clock.playSeconds = a, true;
+        if (std::sscanf(word.c_str(), "shift %d", &a) == 1)
+            return controls.keyShift = a, controls.keyShiftActive = true, true;
+        if (std::sscanf(word.c_str(), "window %d %d", &a, &b) == 2)
+            return selectEffect(EffectType::folk, a, b), true;
+        if (word == "restart") filter.resetForPlayback();
+        return word == "restart";
     }
 };

@@ -54,10 +54,8 @@ TEST_F(EventFilterFixture, ToneLockAndFixedControllersOverrideTheSongsValuesAndA
     // Fixed controllers replace the song's values; pan is left to the sweep under auto-pan.
     controls.volumeFixed[1] = controls.reverbFixed[1] = controls.chorusFixed[1] =
         controls.modulationFixed[1] = true;
-    controls.volumeValue[1] = 90;
-    controls.reverbValue[1] = 20;
-    controls.chorusValue[1] = 30;
-    controls.modulationValue[1] = 40;
+    controls.volumeValue[1] = 90, controls.reverbValue[1] = 20;
+    controls.chorusValue[1] = 30, controls.modulationValue[1] = 40;
     autoPan.speed[1] = 3;
     EXPECT_EQ(
         filtered(

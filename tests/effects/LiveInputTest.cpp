@@ -13,13 +13,10 @@
 
 class LiveInputTest : public EventFilterFixture {
   protected:
-    // A change of the controls named by a word, taken as the window thread hands it over; false for bytes.
-    bool change(const std::string& word) {
+    // A change of the controls named by words, taken as the window thread hands it over; false for bytes.
+    bool change(const std::string& word) override {
         if (word == "folk" || word == "no effect") {
             selectEffect(word == "folk" ? EffectType::folk : EffectType::none);
-        } else if (word == "shift 2" || word == "shift 5") {
-            controls.keyShift = word.back() - '0';
-            controls.keyShiftActive = true;
         } else if (word == "double" || word == "single") {
             controls.octaveDoubleChannel = word == "double" ? 0 : LiveControls::noChannel;
         } else if (word == "mute" || word == "unmute") {
@@ -28,11 +25,7 @@ class LiveInputTest : public EventFilterFixture {
             live.songStopped();
         } else if (word == "song started") {
             live.songStarted();
-        } else if (word == "folk 10-20") {
-            selectEffect(EffectType::folk, 10, 20);
-        } else if (word.rfind("at ", 0) == 0) {
-            clock.playSeconds = std::stoi(word.substr(3));
-        } else {
+        } else if (!EventFilterFixture::change(word)) {
             return false;
         }
         live.takeEffect(settings);
@@ -80,7 +73,7 @@ TEST_F(LiveInputTest, EachInputSendsWhatItsNoteOnSoundedAndTheControlsAllow) {
          {"90 3C 64", "91 40 64", "stop", "80 3C 00", "81 40 00"},
          {"90 3C 64", "91 40 64", "-", "-"}},
         {"a song's effect window",
-         {"folk 10-20", "at 5", "song started", "90 3E 64", "at 15", "90 40 64", "80 3E 00"},
+         {"window 10 20", "at 5", "song started", "90 3E 64", "at 15", "90 40 64", "80 3E 00"},
          {"90 3E 64", "90 3D 64", "80 3E 00"}},
         {"running status and realtime bytes",
          {"90 3C 64 3E 64", "F8 90 FE 40 F8 64", "3C 00", "C1 05", "06"},

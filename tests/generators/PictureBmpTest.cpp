@@ -15,10 +15,7 @@ GeneratorError readInto(const std::vector<uint8_t>& file, PictureGrid& picture) 
 TEST(PictureBmp, RefusesBadFilesWithTheFirstFailedCheckAndKeepsNothingOfThem) {
     using B = BmpBuilder;
     using E = GeneratorError;
-    const struct {
-        std::vector<uint8_t> file;
-        GeneratorError error;
-    } cases[] = {
+    const std::pair<std::vector<uint8_t>, GeneratorError> cases[] = {
         {B(64, 64, 24).bytes(53), E::pictureReadFailed},  // the information header cut short
         {B(64, 64, 24).fileType(0x5A4D).bytes(), E::pictureReadFailed},
         {B(64, 64, 24).infoSize(108).bytes(), E::pictureReadFailed},
@@ -34,11 +31,11 @@ TEST(PictureBmp, RefusesBadFilesWithTheFirstFailedCheckAndKeepsNothingOfThem) {
         {B(64, 64, 8).bytes(14 + 40 + 1023), E::pictureReadFailed},  // part of the palette
         {B(65, 64, 24).bytes(14 + 40 + 196 * 64 - 1), E::pictureReadFailed},
     };
-    for (const auto& c : cases) {
+    for (const auto& [file, error] : cases) {
         PictureGrid picture{7, 1, std::vector<uint32_t>(7, 5)};
-        EXPECT_EQ(readInto(c.file, picture), c.error) << int(c.error) << " " << c.file.size();
-        EXPECT_EQ(picture.width, 7) << int(c.error);
-        EXPECT_EQ(picture.pixels, std::vector<uint32_t>(7, 5)) << int(c.error);
+        EXPECT_EQ(readInto(file, picture), error) << int(error) << " " << file.size();
+        EXPECT_EQ(picture.width, 7) << int(error);
+        EXPECT_EQ(picture.pixels, std::vector<uint32_t>(7, 5)) << int(error);
     }
     // The largest picture is accepted.
     PictureGrid picture;
@@ -55,12 +52,10 @@ TEST(PictureBmp, ReadsEightBitRowsFromTheirFourByteBoundariesThroughThePalette) 
     bmp.row(63)[64] = 2;
     PictureGrid picture;
     ASSERT_EQ(readInto(bmp.bytes(), picture), GeneratorError::none);
-    EXPECT_EQ(picture.width, 65);
-    EXPECT_EQ(picture.height, 64);
-    EXPECT_EQ(picture.at(64, 0), packColour(10, 20, 30));
-    EXPECT_EQ(picture.at(0, 1), packColour(200, 100, 50));
-    EXPECT_EQ(picture.at(64, 63), packColour(200, 100, 50));
-    EXPECT_EQ(picture.at(1, 1), 0u);
+    EXPECT_EQ((std::vector<uint32_t>{uint32_t(picture.width), uint32_t(picture.height), picture.at(64, 0),
+                                     picture.at(0, 1), picture.at(64, 63), picture.at(1, 1)}),
+              (std::vector<uint32_t>{65, 64, packColour(10, 20, 30), packColour(200, 100, 50),
+                                     packColour(200, 100, 50), 0}));
 }
 
 // Colours used names the stored palette (256 when 0 or above 256); an index past it is black.

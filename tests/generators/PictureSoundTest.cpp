@@ -93,8 +93,7 @@ TEST(BlockLevels, StretchesSpansOf2To49WithTheSinglePrecisionFactor) {
     };
     for (const auto& c : cases) {
         const std::vector<uint8_t> levels = blockLevels(pictureOfLevels(c.levels, c.rest));
-        for (size_t i = 0; i < c.stretched.size(); ++i)
-            EXPECT_EQ(levels[i], c.stretched[i]) << c.levels[0] << " " << i;
+        EXPECT_EQ(std::vector<int>(levels.begin(), levels.begin() + 3), c.stretched) << c.levels[0];
     }
 }
 

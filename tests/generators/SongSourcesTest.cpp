@@ -31,21 +31,18 @@ TEST(RandomSound, NotesAreDrawnAsPinned) {
 }
 
 TEST(TextSound, AcceptsTextsOf256To16000BytesAndRefusesOtherSizesAndUnreadableFiles) {
-    const struct {
-        size_t length;
-        GeneratorError error;
-    } cases[] = {
+    const std::pair<size_t, GeneratorError> cases[] = {
         {0, GeneratorError::textTooSmall}, {255, GeneratorError::textTooSmall},   {256, GeneratorError::none},
         {16000, GeneratorError::none},     {16001, GeneratorError::textTooLarge},
     };
-    for (const auto& c : cases) {
-        std::istringstream file(std::string(c.length, ' '));
+    for (const auto& [length, error] : cases) {
+        std::istringstream file(std::string(length, ' '));
         std::vector<uint8_t> text;
-        EXPECT_EQ(readTextSource(file, text), c.error) << c.length;
+        EXPECT_EQ(readTextSource(file, text), error) << length;
         PseudoRandom random;
-        const GeneratedSong song = buildTextSong(std::vector<uint8_t>(c.length, ' '), random);
-        EXPECT_EQ(song.error, c.error) << c.length;
-        EXPECT_EQ(song.image.empty(), !song.ok()) << c.length;
+        const GeneratedSong song = buildTextSong(std::vector<uint8_t>(length, ' '), random);
+        EXPECT_EQ(song.error, error) << length;
+        EXPECT_EQ(song.image.empty(), !song.ok()) << length;
     }
     std::istringstream unreadable("text");
     unreadable.setstate(std::ios::failbit);

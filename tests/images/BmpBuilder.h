@@ -17,10 +17,8 @@ class BmpBuilder {
     // Headers of a valid uncompressed file; for 8 bits or fewer a zero palette of the full size.
     BmpBuilder(int32_t width, int32_t height, int bitCount)
         : stride_((size_t(std::llabs(width)) * bitCount + 31) / 32 * 4) {
-        field(0, 40)
-            .field(4, uint32_t(width))
-            .field(8, uint32_t(height))
-            .field(12, 1 | uint32_t(bitCount) << 16);
+        field(0, 40).field(4, uint32_t(width)).field(8, uint32_t(height));
+        field(12, 1 | uint32_t(bitCount) << 16);  // one plane
         if (bitCount <= 8) paletteLength(size_t(1) << bitCount);
         // Small enough for the huge sizes a reader must refuse before it reads the pixels.
         const uint64_t size = stride_ * uint64_t(std::llabs(height));
@@ -64,9 +62,7 @@ class BmpBuilder {
     BmpBuilder& field(size_t offset, uint32_t value) { return writeLe32(&info_[offset], value), *this; }
     // Palette entries and 24-bit pixels are stored blue, green, red.
     BmpBuilder& putBgr(uint8_t* p, uint32_t packed) {
-        p[0] = uint8_t(packed >> 16);
-        p[1] = uint8_t(packed >> 8);
-        p[2] = uint8_t(packed);
+        p[0] = uint8_t(packed >> 16), p[1] = uint8_t(packed >> 8), p[2] = uint8_t(packed);
         return *this;
     }
 

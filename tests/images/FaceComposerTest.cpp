@@ -53,10 +53,8 @@ TEST(FaceComposer, PictureOfTheFaceSizeIsCopiedExceptTheOutsideEdgesAndAnIncompl
 // Red runs from 0 to 200 across the picture; green and blue are even and must come through unchanged.
 TEST(FaceComposer, TwoColumnsBlendLeftOfTheCentreOnlyAndOnlyPureRedShowsThePicture) {
     DibImage picture = DibImage::create24(2, 2);
-    for (int y = 0; y < 2; ++y) {
-        picture.setPackedAt(0, y, packColour(0, 7, 131));
-        picture.setPackedAt(1, y, packColour(200, 7, 131));
-    }
+    for (int y = 0; y < 2; ++y)
+        picture.setPackedAt(0, y, packColour(0, 7, 131)), picture.setPackedAt(1, y, packColour(200, 7, 131));
     MaskGrid mask = allPicture();
     mask.set(10, 20, packColour(255, 1, 0));
     mask.set(11, 20, packColour(0, 0, 0));

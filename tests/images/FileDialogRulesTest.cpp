@@ -42,34 +42,26 @@ class ScriptedPane : public PreviewPane {
 // on before the first dialog; "composes no" makes the pane fail to compose the face) and returns what the
 // pane was asked to do, with the answer of each confirmation ("ok") and of each "shown?" after "=".
 Calls transcript(const Calls& actions) {
+    const std::set<std::string> verbs = {"dialog", "previewing", "composes", "show", "select",
+                                         "folder", "check",      "close",    "ok",   "shown?"};
     PreviewChecks checks;
     ScriptedPane pane;
     std::optional<FileDialogRules> dialog;
     for (const std::string& action : actions) {
         const std::string verb = action.substr(0, action.find(' '));
         const std::string path = action.size() > verb.size() ? action.substr(verb.size() + 1) : "";
+        EXPECT_TRUE(verbs.count(verb)) << "no such action: " << action;
         if (verb == "dialog")
             dialog.emplace(path == "midi" ? FileDialogMode::midi : FileDialogMode::background, checks, pane);
-        else if (verb == "previewing")
-            checks.picturePreview = true;
-        else if (verb == "composes")
-            pane.acceptAnswer = path == "yes";
-        else if (verb == "show")
-            dialog->shown();
-        else if (verb == "select")
-            dialog->selectionChanged(path);
-        else if (verb == "folder")
-            dialog->folderChanged();
-        else if (verb == "check")
-            dialog->checkClicked(path);
-        else if (verb == "close")
-            dialog->closing();
-        else if (verb == "ok")
-            pane.calls.push_back(dialog->fileNameOk(path) ? "= yes" : "= no");
-        else if (verb == "shown?")
-            pane.calls.push_back(dialog->previewShown() ? "= shown" : "= none");
-        else
-            ADD_FAILURE() << "no such action: " << action;
+        if (verb == "previewing") checks.picturePreview = true;
+        if (verb == "composes") pane.acceptAnswer = path == "yes";
+        if (verb == "show") dialog->shown();
+        if (verb == "select") dialog->selectionChanged(path);
+        if (verb == "folder") dialog->folderChanged();
+        if (verb == "check") dialog->checkClicked(path);
+        if (verb == "close") dialog->closing();
+        if (verb == "ok") pane.calls.push_back(dialog->fileNameOk(path) ? "= yes" : "= no");
+        if (verb == "shown?") pane.calls.push_back(dialog->previewShown() ? "= shown" : "= none");
     }
     return pane.calls;
 }

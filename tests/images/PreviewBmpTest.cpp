@@ -71,12 +71,10 @@ TEST(PreviewBmp, ColoursUsedCountsItsLowHalfAndNoHeaderMakesTheImageDescribeMore
     trueColour.pixel24(0, 0, packColour(10, 0, 0)).pixel24(3, 2, packColour(1, 2, 3));
     ASSERT_EQ(readInto(trueColour.bytes(), preview), ImageError::none);
     EXPECT_TRUE(preview.isComplete());
-    EXPECT_EQ(preview.paletteEntries(), 0u);
-    EXPECT_EQ(preview.pixelOffset(), 40u);
-    EXPECT_EQ(preview.height(), 3);
-    EXPECT_EQ(preview.imageSize(), 3u * 12u);
-    EXPECT_EQ(preview.packedAt(0, 0), packColour(10, 0, 0));  // the first file row is the top row
-    EXPECT_EQ(preview.packedAt(3, 2), packColour(1, 2, 3));
+    // Palette entries, pixel offset, height, image size, then the first file row as the top row.
+    EXPECT_EQ((std::vector<size_t>{preview.paletteEntries(), preview.pixelOffset(), size_t(preview.height()),
+                                   preview.imageSize(), preview.packedAt(0, 0), preview.packedAt(3, 2)}),
+              (std::vector<size_t>{0, 40, 3, 3 * 12, packColour(10, 0, 0), packColour(1, 2, 3)}));
 }
 
 // The picture scaled into the preview area by its longer side, centred, inside a frame of one pixel; the

@@ -23,10 +23,8 @@ std::string readBack(const std::string& text) {
 }  // namespace
 
 TEST(InputLines, ReadsTheInputFormAndTheRecordingsLines) {
-    const struct {
-        const char* text;
-        const char* read;
-    } cases[] = {
+    const std::pair<const char*, const char*> cases[] = {
+        // the line, and what is read
         {"1500000\t90 3C 64", "1500000 90 3C 64"},
         {"7\t 9 3c  64 ", "7 09 3C 64"},
         {"10 90 3C 64\t1500000", "1500000 90 3C 64"},  // a recording's line: its real time counts
@@ -40,7 +38,7 @@ TEST(InputLines, ReadsTheInputFormAndTheRecordingsLines) {
         {"10 90 3C 64\t", "refused"},
         {"", "refused"},
     };
-    for (const auto& c : cases) EXPECT_EQ(readBack(c.text), c.read) << c.text;
+    for (const auto& [text, read] : cases) EXPECT_EQ(readBack(text), read) << text;
 
     std::string longest = "0\tF0";
     for (size_t i = 2; i < MidiOut::longMessageCapacity; ++i) longest += " 00";
@@ -74,17 +72,14 @@ TEST(MessageLine, WritesTheTimeThenTheBytesAndCutsAtAWholeByte) {
     char longest[messageLineCapacity];
     formatMessageLine(LONG_MIN, noteOn, 3, longest, sizeof longest);
     EXPECT_STREQ(longest, (std::to_string(LONG_MIN) + " 90 3C 7F").c_str());
-    const struct {
-        size_t capacity;
-        const char* line;
-    } cut[] = {{1, ""},       {3, "12"},         {4, "123"},          {6, "123"},
-               {7, "123 90"}, {12, "123 90 3C"}, {13, "123 90 3C 7F"}};
-    for (const auto& c : cut) {
+    const std::pair<size_t, const char*> cut[] = {
+        {1, ""}, {3, "12"}, {4, "123"}, {6, "123"}, {7, "123 90"}, {12, "123 90 3C"}, {13, "123 90 3C 7F"}};
+    for (const auto& [capacity, expected] : cut) {
         char line[16];
         std::fill(std::begin(line), std::end(line), 'x');
-        EXPECT_EQ(formatMessageLine(123, noteOn, 3, line, c.capacity), std::string(c.line).size())
-            << c.capacity;
-        EXPECT_STREQ(line, c.line) << c.capacity;
+        EXPECT_EQ(formatMessageLine(123, noteOn, 3, line, capacity), std::string(expected).size())
+            << capacity;
+        EXPECT_STREQ(line, expected) << capacity;
     }
 }
 
@@ -99,10 +94,8 @@ TEST(MessageLine, RecordedMessagesKeepTheirBytesWhenTheRecordingIsCopied) {
 
     const std::vector<RecordingMidiOut::Message> copy = out.messages();
     std::vector<RecordingMidiOut::Message> assigned(3);
-    assigned[0] = copy[1];
-    assigned[0] = copy[0];  // a short message over a long one
-    assigned[1] = copy[0];
-    assigned[1] = copy[1];  // and a long one over a short one
+    assigned[0] = copy[1], assigned[0] = copy[0];  // a short message over a long one
+    assigned[1] = copy[0], assigned[1] = copy[1];  // and a long one over a short one
     assigned[2] = copy[2];
     out.clear();
     const std::vector<std::string> expected = {"5 C1 05 00", "5 F0 41 10 42 12 40 00 7F 00 41 F7", "5 F6"};

@@ -63,8 +63,7 @@ TEST(SongLoad, ReadsTheLowFormatByteAndTheFirstTempoUpTo400BeatsPerMinuteAndPlay
     for (int track = 0; track < 256; ++track)
         song.track(join({{0x00, uint8_t(0x90 | (track % 16)), uint8_t(track % 128), 1}, endOfTrack()}));
     std::vector<uint8_t> image = song.announceTracks(300).bytes();
-    image[8] = 0x7F;  // only the low byte of the format counts
-    image[9] = 0;
+    image[8] = 0x7F, image[9] = 0;  // only the low byte of the format counts
     PlaybackRig rig;
     rig.load(image);
     EXPECT_EQ(rig.song.songFormat(), 0);

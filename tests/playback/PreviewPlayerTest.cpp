@@ -112,18 +112,12 @@ TEST(PreviewPlayer, ANewSelectionStopsTheSongPlayingAndStartsFromItsBeginning) {
 // main player does with none. The reading code's bounds are the malformed-song tests'; a file with no
 // track is the preview's own end.
 TEST(PreviewPlayer, PlaysEachFileAsTheMainPlayerWithoutAnEffectDoes) {
-    const struct {
-        const char* name;
-        std::vector<uint8_t> file;
-    } cases[] = {
-        {"two channels", twoChannelSong()},
-        {"header only", SmfWriter(1, 480).bytes()},
-    };
-    for (const auto& c : cases) {
+    for (const auto& [name, file] :
+         {std::pair{"two channels", twoChannelSong()}, std::pair{"header only", SmfWriter(1, 480).bytes()}}) {
         PreviewRig rig;
-        rig.player.load(c.file);
+        rig.player.load(file);
         rig.player.start();
-        EXPECT_LT(rig.runUntilStopped(5000), 5000) << c.name;
-        EXPECT_EQ(rig.lines(), mainPlayerLines(c.file)) << c.name;
+        EXPECT_LT(rig.runUntilStopped(5000), 5000) << name;
+        EXPECT_EQ(rig.lines(), mainPlayerLines(file)) << name;
     }
 }

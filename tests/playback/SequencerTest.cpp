@@ -94,21 +94,17 @@ TEST(Sequencer, AutoPanSweepsASoundingUnmutedChannelAtItsSpeed) {
 // Fast forward plays 150 ms a quarter, only below a shown tempo of 250, and its release goes back to the
 // shown tempo.
 TEST(Sequencer, FastForwardWorksBelowTempo250AndItsReleaseRestoresTheShownTempo) {
-    const struct {
-        int tempo;
-        bool taken;
-    } rows[] = {{100, true}, {249, true}, {250, false}, {400, false}};
-    for (const auto& row : rows) {
+    for (const auto& [tempo, taken] : {std::pair{100, true}, {249, true}, {250, false}, {400, false}}) {
         PlaybackRig rig;
         rig.load(song({{0x00, on, 60, 100}}));
-        rig.sequencer.setDisplayTempo(row.tempo);
-        EXPECT_EQ(rig.sequencer.pressFastForward(), row.taken) << row.tempo;
+        rig.sequencer.setDisplayTempo(tempo);
+        EXPECT_EQ(rig.sequencer.pressFastForward(), taken) << tempo;
         EXPECT_FALSE(rig.sequencer.pressFastForward()) << "held already, or refused again";
-        EXPECT_EQ(rig.sequencer.fastForwarding(), row.taken);
-        EXPECT_DOUBLE_EQ(rig.sequencer.msPerQuarter(), row.taken ? 150.0 : 500.0);
+        EXPECT_EQ(rig.sequencer.fastForwarding(), taken);
+        EXPECT_DOUBLE_EQ(rig.sequencer.msPerQuarter(), taken ? 150.0 : 500.0);
         rig.sequencer.releaseFastForward();
         EXPECT_FALSE(rig.sequencer.fastForwarding());
-        EXPECT_DOUBLE_EQ(rig.sequencer.msPerQuarter(), row.taken ? 60000.0 / row.tempo : 500.0) << row.tempo;
+        EXPECT_DOUBLE_EQ(rig.sequencer.msPerQuarter(), taken ? 60000.0 / tempo : 500.0) << tempo;
     }
 }
 

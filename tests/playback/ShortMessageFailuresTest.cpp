@@ -5,19 +5,17 @@
 #include "playback/ShortMessageFailures.h"
 
 TEST(ShortMessageFailures, OnlyALostOrBusyDeviceIsShownAndOnlyItsFirstFailureOncePerPlayback) {
-    const struct {
-        DeviceError error;
-        bool shown;
-    } rows[] = {{DeviceError::invalidHandle, true}, {DeviceError::notReady, true},
-                {DeviceError::stillPlaying, false}, {DeviceError::other, false},
-                {DeviceError::noDevice, false},     {DeviceError::none, false}};
-    for (const auto& row : rows) {
+    const std::pair<DeviceError, bool> rows[] = {
+        {DeviceError::invalidHandle, true}, {DeviceError::notReady, true},
+        {DeviceError::stillPlaying, false}, {DeviceError::other, false},
+        {DeviceError::noDevice, false},     {DeviceError::none, false}};
+    for (const auto& [error, shown] : rows) {
         ShortMessageFailures failures;
-        failures.record(row.error);
+        failures.record(error);
         failures.record(DeviceError::invalidHandle);
         EXPECT_EQ(failures.takeFailure(),
-                  row.shown ? std::optional(row.error) : std::optional(DeviceError::invalidHandle))
-            << int(row.error);
+                  shown ? std::optional(error) : std::optional(DeviceError::invalidHandle))
+            << int(error);
         failures.record(DeviceError::notReady);
         EXPECT_EQ(failures.takeFailure(), std::nullopt) << "once a playback";
         failures.rearm();

@@ -58,16 +58,12 @@ Played play(const std::vector<uint8_t>& data) {
     return {Messages(sent.begin(), noteOn == sent.end() ? noteOn : noteOn + 1),
             rig.sequencer.gmSystemOnSeen()};
 }
-
-std::vector<uint8_t> withStatus(const std::vector<uint8_t>& data) {
-    return join({{0xF0}, data});
-}
 }  // namespace
 
 TEST(SysEx, TheLongestThatFitsGoesOutWholeAndOneByteMoreIsSkippedWhole) {
     const std::vector<uint8_t> noteOn = {0x90, 60, 1};
     const std::vector<uint8_t> fits = sysExData(MidiOut::longMessageCapacity - 1);
-    EXPECT_EQ(play(fits).sent, (Messages{withStatus(fits), noteOn}));
+    EXPECT_EQ(play(fits).sent, (Messages{join({{0xF0}, fits}), noteOn}));
     EXPECT_EQ(play(sysExData(MidiOut::longMessageCapacity)).sent, Messages{noteOn});
 }
 
@@ -85,6 +81,6 @@ TEST(SysEx, OnlyTheFiveDataBytesOfGmSystemOnMarkIt) {
     for (const auto& c : cases) {
         const Played played = play(c.data);
         EXPECT_EQ(played.gmSystemOn, c.gmSystemOn) << c.message;
-        EXPECT_EQ(played.sent.front(), withStatus(c.data)) << c.message;
+        EXPECT_EQ(played.sent.front(), join({{0xF0}, c.data})) << c.message;
     }
 }

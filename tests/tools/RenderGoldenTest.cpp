@@ -1,8 +1,6 @@
 // The renderer's output, byte for byte, on songs that stress the virtual clock: the fingerprints below were
 // taken from the renderer that stepped every timer period one by one, so a renderer that passes over idle
 // periods must print exactly what it printed.
-#include <functional>
-
 #include "playback/SmfWriter.h"
 #include "tests/support/DenseSong.h"
 #include "tests/tools/RenderFixture.h"
@@ -53,42 +51,30 @@ std::vector<uint8_t> waitsBeyondADay(int tracks) {
     return song.bytes();
 }
 
-struct GoldenCase {
-    const char* name;
-    std::function<std::vector<uint8_t>()> song;
-    RenderOptions options;
-    uint64_t expected;
-};
-
-const std::vector<GoldenCase>& goldenCases() {
-    static const std::vector<GoldenCase> cases = [] {
-        RenderOptions transposedSolo = withEffect(EffectType::japanese, {2, 5});
-        transposedSolo.transpose = -3;
-        transposedSolo.soloChannel = 1;
-        RenderOptions doubledQuiet = withEffect(EffectType::suspense);
-        doubledQuiet.doubleChannel = 0;
-        doubledQuiet.masterVolume = 40;
-        doubledQuiet.mutedChannels = {2};
-        return std::vector<GoldenCase>{
-            {"piano roll", pianoRollSong, RenderOptions{}, 0xe8c4a3b31098b82},
-            {"piano roll, folk from 30 to 90 s", pianoRollSong, withEffect(EffectType::folk, {30, 90}),
-             0xc95c158ecabeffca},
-            {"dense song", [] { return denseSong(12, 300); }, withEffect(EffectType::mirror, {1, 3}),
-             0x75dac5269d3cb227},
-            {"tempo changes in long waits", tempoChangesInLongWaits, transposedSolo, 0x3130ffb99a64918b},
-            {"extreme tempos in one track", extremeTemposInOneTrack, doubledQuiet, 0x79a3811f9b1a8863},
-            {"255 waits beyond a day", [] { return waitsBeyondADay(255); }, RenderOptions{},
-             0x54d51015840062ba},
-        };
-    }();
-    return cases;
-}
+}  // namespace
 
 TEST(RenderGoldenTest, PrintsWhatTheRendererSteppingEveryPeriodPrinted) {
-    for (const GoldenCase& golden : goldenCases()) {
+    RenderOptions transposedSolo = withEffect(EffectType::japanese, {2, 5});
+    transposedSolo.transpose = -3, transposedSolo.soloChannel = 1;
+    RenderOptions doubledQuiet = withEffect(EffectType::suspense);
+    doubledQuiet.doubleChannel = 0, doubledQuiet.masterVolume = 40, doubledQuiet.mutedChannels = {2};
+    const struct {
+        const char* name;
+        std::vector<uint8_t> song;
+        RenderOptions options;
+        uint64_t expected;
+    } cases[] = {
+        {"piano roll", pianoRollSong(), RenderOptions{}, 0xe8c4a3b31098b82},
+        {"piano roll, folk from 30 to 90 s", pianoRollSong(), withEffect(EffectType::folk, {30, 90}),
+         0xc95c158ecabeffca},
+        {"dense song", denseSong(12, 300), withEffect(EffectType::mirror, {1, 3}), 0x75dac5269d3cb227},
+        {"tempo changes in long waits", tempoChangesInLongWaits(), transposedSolo, 0x3130ffb99a64918b},
+        {"extreme tempos in one track", extremeTemposInOneTrack(), doubledQuiet, 0x79a3811f9b1a8863},
+        {"255 waits beyond a day", waitsBeyondADay(255), RenderOptions{}, 0x54d51015840062ba},
+    };
+    for (const auto& golden : cases) {
         SCOPED_TRACE(golden.name);
-        const std::vector<RecordingMidiOut::Message> messages = renderSong(golden.song(), golden.options);
+        const std::vector<RecordingMidiOut::Message> messages = renderSong(golden.song, golden.options);
         EXPECT_EQ(fingerprint(messages), golden.expected) << std::hex << fingerprint(messages);
     }
 }
-}  // namespace

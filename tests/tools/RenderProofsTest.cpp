@@ -49,35 +49,20 @@ std::vector<uint8_t> busySong() {
     return SmfWriter(1, int(q)).track(conductor).track(held).track(beat).bytes();
 }
 
-struct Song {
-    const char* name;
-    std::vector<uint8_t> image;
-};
-
-std::vector<Song> songs() {
-    PseudoRandom random;
-    return {{"busy", busySong()}, {"random sound", buildRandomSong(868000000, random).image}};
-}
-
-struct Setting {
-    const char* name;
-    RenderOptions options;
-};
-
-std::vector<Setting> settings() {
+// The window's settings, named.
+std::vector<std::pair<const char*, RenderOptions>> settings() {
     // The effects that move each note by a table stand for one another: suspense (which silences some notes)
     // and the pitch map (with a rest) are here; the mirror brings a window in time.
-    std::vector<Setting> all = {{"none", {}},
-                                {"mirror in seconds 3-4", withEffect(EffectType::mirror, {3, 4})},
-                                {"suspense", withEffect(EffectType::suspense)}};
+    std::vector<std::pair<const char*, RenderOptions>> all = {
+        {"none", {}},
+        {"mirror in seconds 3-4", withEffect(EffectType::mirror, {3, 4})},
+        {"suspense", withEffect(EffectType::suspense)}};
     RenderOptions pitchMap = withEffect(EffectType::customMap);
     pitchMap.effect.pitchMap.entries = {0, 1, -2, 0, PitchMap::rest, 3, 0, 12, 0, -12, 0, 1};
     all.push_back({"pitch map", pitchMap});
     RenderOptions controls = withEffect(EffectType::japanese);
-    controls.transpose = -5;
-    controls.doubleChannel = 0;
-    controls.mutedChannels = {3};
-    controls.masterVolume = 70;
+    controls.transpose = -5, controls.doubleChannel = 0;
+    controls.mutedChannels = {3}, controls.masterVolume = 70;
     all.push_back({"japanese, transposed, doubled, muted, quieter", controls});
     return all;
 }
@@ -85,14 +70,16 @@ std::vector<Setting> settings() {
 }  // namespace
 
 TEST(SavedSongRenderTest, TheSavedSongPlaysBackAsTheOriginalWithTheWindowsSettings) {
-    for (const Song& song : songs()) {
-        for (const Setting& setting : settings()) {
-            SCOPED_TRACE(std::string(song.name) + ", " + setting.name);
+    PseudoRandom random;
+    for (const auto& [song, image] : {std::pair{"busy", busySong()},
+                                      std::pair{"random sound", buildRandomSong(868000000, random).image}}) {
+        for (const auto& [setting, options] : settings()) {
+            SCOPED_TRACE(std::string(song) + ", " + setting);
             VirtualPlayer<RecordingMidiOut> window;
-            window.engine.loadSong(song.image);
-            applyRenderOptions(window.engine, setting.options);
+            window.engine.loadSong(image);
+            applyRenderOptions(window.engine, options);
 
-            const Lines original = messageLines(renderSong(song.image, setting.options), loadMessages);
+            const Lines original = messageLines(renderSong(image, options), loadMessages);
             const Lines replayed =
                 messageLines(renderSong(playedSongAsSmf(window.engine), RenderOptions{}), loadMessages);
             ASSERT_GT(original.size(), 48u);  // more than the stop

@@ -34,12 +34,11 @@ Audio readWav(const std::vector<uint8_t>& bytes) {
     Audio audio;
     if (bytes.size() < 44 || std::memcmp(bytes.data(), "RIFF", 4) || std::memcmp(&bytes[8], "WAVEfmt ", 8))
         return audio;
-    EXPECT_EQ(readLe32(&bytes[4]), bytes.size() - 8);
-    EXPECT_EQ(readLe16(&bytes[20]), 1u);  // PCM
-    EXPECT_EQ(readLe16(&bytes[22]), 2u);  // stereo
-    EXPECT_EQ(readLe16(&bytes[34]), 16u);
+    // The RIFF length, PCM, stereo, 16 bits, then the data chunk's length.
+    EXPECT_EQ((std::vector<size_t>{readLe32(&bytes[4]), readLe16(&bytes[20]), readLe16(&bytes[22]),
+                                   readLe16(&bytes[34]), readLe32(&bytes[40])}),
+              (std::vector<size_t>{bytes.size() - 8, 1, 2, 16, bytes.size() - 44}));
     EXPECT_EQ(std::string(bytes.begin() + 36, bytes.begin() + 40), "data");
-    EXPECT_EQ(readLe32(&bytes[40]), bytes.size() - 44);
     audio.sampleRate = int(readLe32(&bytes[24]));
     for (size_t at = 44; at + 4 <= bytes.size(); at += 4)
         audio.mono.push_back((int16_t(readLe16(&bytes[at])) + int16_t(readLe16(&bytes[at + 2]))) / 2.0);

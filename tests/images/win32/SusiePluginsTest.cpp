@@ -7,6 +7,7 @@
 #include "images/win32/SusiePlugins.h"
 #include "platform/win32/WideText.h"
 #include "tests/app/win32/TestFolders.h"
+#include "tests/images/BmpBuilder.h"
 
 namespace {
 // A plug-in file's name as this program looks for it.
@@ -33,13 +34,8 @@ std::vector<uint8_t> script(int32_t result, const std::vector<uint8_t>& info,
 
 // A 24-bit picture's BITMAPINFOHEADER.
 std::vector<uint8_t> infoHeader(int32_t width, int32_t height) {
-    std::vector<uint8_t> info(40, 0);
-    writeLe32(&info[0], 40);
-    writeLe32(&info[4], uint32_t(width));
-    writeLe32(&info[8], uint32_t(height));
-    writeLe16(&info[12], 1);
-    writeLe16(&info[14], 24);
-    return info;
+    const std::vector<uint8_t> file = BmpBuilder(width, height, 24).bytes();
+    return {file.begin() + 14, file.begin() + 54};
 }
 
 void setRegistryFolder(const std::wstring& folder) {
