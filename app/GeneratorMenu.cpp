@@ -28,8 +28,7 @@ void GeneratorMenu::run(int id) {
 }
 
 void GeneratorMenu::makeTextSong() {
-    const std::string path =
-        dialogs_.chooseSourceFile(textFilter).value_or("");  // none when cancelled
+    const std::string path = dialogs_.chooseSourceFile(textFilter).value_or("");  // none when cancelled
     if (path.empty()) return;
     // A text longer than the command takes is refused by its size before it is read.
     const FileData file = files_.readFile(path, maxTextSourceSize);
@@ -43,8 +42,7 @@ void GeneratorMenu::makeTextSong() {
 }
 
 void GeneratorMenu::makePictureSong() {
-    const std::string path =
-        dialogs_.chooseSourceFile(pictureFilter).value_or("");  // none when cancelled
+    const std::string path = dialogs_.chooseSourceFile(pictureFilter).value_or("");  // none when cancelled
     if (path.empty()) return;
     const FileStream file = files_.openFile(path);
     if (file.status != FileData::ok)
