@@ -84,12 +84,12 @@ class BackgroundWindowTest : public WindowTest {
 
 TEST_F(BackgroundWindowTest, AChosenPhotographBecomesTheFaceIsSavedAtCloseAndIsTheFaceOfTheNextStart) {
     start("Main.bmp");
-    window->picture = narrow(testPicture(L"gradient.jpg"));  // the gradient below as a JPEG
+    window->dialogs.picture = narrow(testPicture(L"gradient.jpg"));  // the gradient below as a JPEG
     command(IDM_BACKGROUND_CHANGE);
     expectFacePainted(12);          // JPEG keeps a smooth gradient to within a few steps of each colour
     EXPECT_EQ(title(), "Velmira");  // the progress shown meanwhile is gone
 
-    window->saveAs = facePath;
+    window->dialogs.saveAs = facePath;
     const HWND first = hwnd();
     command(IDM_APP_EXIT);
     EXPECT_FALSE(IsWindow(first));

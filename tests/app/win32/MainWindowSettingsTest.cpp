@@ -36,7 +36,7 @@ class MainWindowSettingsTest : public WindowTest {
     }
     void openFile(const std::string& path) {
         window->files.addFile(path, SmfWriter(1, 480).track(endOfTrack()).bytes());
-        window->nextChoice = path;
+        window->dialogs.nextChoice = path;
         command(IDM_FILE_OPEN);
     }
     Lines historyItems() {

@@ -49,7 +49,7 @@ class PlayerControlsWindowTest : public WindowTest {
         for (const char* name : {"a.mid", "b.mid", "c.mid", "d.mid", "e.MIDI", "notes.txt"})
             window->files.addFile(name, halfMinuteSong());
         for (const char* name : {"a.mid", "b.mid", "c.mid"}) {
-            window->nextChoice = name;
+            window->dialogs.nextChoice = name;
             command(IDM_FILE_OPEN);
         }
     }

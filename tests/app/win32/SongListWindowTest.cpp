@@ -32,7 +32,7 @@ TEST_F(SongListWindowTest, TheMenuOpensTheListWhoseActionsReachTheSongListWhichO
         window->files.addFile(
             name, SmfWriter(1, 480).track(SmfTrack().shortMessage(0, 0x90, 60, 9).endOfTrack(4800)).bytes());
     for (const char* name : {"a.mid", "b.mid", "c.mid"}) {  // c.mid cannot be read, but joins the list
-        window->nextChoice = name;
+        window->dialogs.nextChoice = name;
         command(IDM_FILE_OPEN);
     }
     command(IDM_SONGS_WINDOW);

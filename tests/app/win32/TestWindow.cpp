@@ -64,7 +64,7 @@ void WindowTest::command(int id) {
 
 void WindowTest::openSong(std::vector<uint8_t> song) {
     window->files.addFile("song.mid", std::move(song));
-    window->nextChoice = "song.mid";
+    window->dialogs.nextChoice = "song.mid";
     command(IDM_FILE_OPEN);
 }
 

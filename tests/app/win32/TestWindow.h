@@ -33,41 +33,33 @@ class TestFiles : public Win32Files {
     MemoryFiles handed;
 };
 
-// What the test's file dialogs answer: the open dialogs nextChoice; the picture dialog picture, once (a
-// refused choice brings the dialog back, which then is cancelled); the save dialogs saveAs.
-struct DialogAnswers {
-    std::optional<std::string> nextChoice;
-    std::optional<std::string> picture;
-    std::optional<std::string> saveAs;
-    std::vector<std::string> songFoldersAsked;  // where "演奏を保存" opened its dialog
-};
-
-// The real dialogs, but for the file dialogs, which give the test's answers.
+// The real dialogs, but for the file dialogs, which give the test's answers: the open dialogs nextChoice;
+// the picture dialog picture, once (a refused choice brings the dialog back, which then is cancelled); the
+// save dialogs saveAs.
 class TestDialogs : public Win32Dialogs {
   public:
-    explicit TestDialogs(DialogAnswers& answers)
-        : Win32Dialogs(GetModuleHandleW(nullptr)), answers_(answers) {}
+    TestDialogs() : Win32Dialogs(GetModuleHandleW(nullptr)) {}
     std::optional<std::string> chooseSongFile(const std::string&, const std::string&) override {
-        return answers_.nextChoice;
+        return nextChoice;
     }
-    std::optional<std::string> chooseSourceFile(const std::string&) override { return answers_.nextChoice; }
+    std::optional<std::string> chooseSourceFile(const std::string&) override { return nextChoice; }
     std::optional<std::string> choosePicture(const std::string&) override {
-        return std::exchange(answers_.picture, std::nullopt);
+        return std::exchange(picture, std::nullopt);
     }
     std::optional<std::string> chooseFileToSave(const std::string& folder, const std::string&,
                                                 const std::string& extension) override {
-        if (extension == "mid") answers_.songFoldersAsked.push_back(folder);
-        return answers_.saveAs;
+        if (extension == "mid") songFoldersAsked.push_back(folder);
+        return saveAs;
     }
 
-  private:
-    DialogAnswers& answers_;
+    std::optional<std::string> nextChoice, picture, saveAs;
+    std::vector<std::string> songFoldersAsked;  // where "演奏を保存" opened its dialog
 };
 
 // Built before the window, which is handed them.
-struct TestWindowServices : DialogAnswers {
+struct TestWindowServices {
     TestFiles files;
-    TestDialogs dialogs{*this};
+    TestDialogs dialogs;
 };
 
 // The real main window with the test's files and file dialogs; message boxes and questions are recorded
