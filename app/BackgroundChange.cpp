@@ -4,12 +4,13 @@
 #include "images/FaceComposer.h"
 #include "images/PreviewBmp.h"
 #include "platform/Paths.h"
+#include "resources/CommandIds.h"
 
 const char* const BackgroundChange::faceFileFilter = "ビットマップ(*.bmp)|*.bmp|";
 
 void BackgroundChange::change() {
     if (!skin_.mask()) return;  // nothing to compose under before the start-up has read the mask
-    while (const std::optional<std::string> path = port_.chooseBackgroundPicture(pictureFolder()))
+    while (const std::optional<std::string> path = dialogs_.choosePicture(pictureFolder()))
         if (makeFaceFrom(*path)) return;
 }
 
@@ -23,9 +24,7 @@ bool BackgroundChange::makeFaceFrom(const std::string& path) {
         // have it even when the composition fails.
         settings_.keepPictureFolder(folderOf(path));
         DibImage face;
-        const auto progress = [&](int percent) {
-            port_.showConversionProgress(conversionProgressText(percent));
-        };
+        const auto progress = [&](int percent) { window_.setTitle(conversionProgressText(percent)); };
         const ImageError composed = makeFaceFromPicture(picture, *skin_.mask(), face, progress);
         window_.setTitle(songs_.windowTitle());
         if (composed == ImageError::none)
@@ -52,7 +51,7 @@ std::string BackgroundChange::loadPicture(const std::string& path, DibImage& pic
         return previewFailureText(readPreviewBmp(*file.in, picture));
     }
     if (files_.openFile(path).status == FileData::notFound) return missingFileText(path);
-    const PluginResult decoded = port_.decodeWithPlugins(path, extension, picture);
+    const PluginResult decoded = pictures_.decodeWithPlugins(path, extension, picture);
     return decoded.succeeded() ? std::string() : pluginFailureText(decoded);
 }
 
@@ -61,14 +60,22 @@ void BackgroundChange::offerToSave() {
 }
 
 void BackgroundChange::saveFace() {
-    const std::optional<std::string> path = port_.chooseFaceFileToSave(pictureFolder(), faceFileFilter);
+    const std::optional<std::string> path = dialogs_.chooseFileToSave(pictureFolder(), faceFileFilter, "bmp");
     if (!path || path->empty()) return;
     window_.setWaitCursor(true);
-    const bool written = port_.writeWholeFile(*path, encodeBmpFile(skin_.face()));
+    const bool written = files_.writeWholeFile(*path, encodeBmpFile(skin_.face()));
     window_.setWaitCursor(false);
     if (!written) {
         window_.showMessage(faceWriteFailedText);
         return;
     }
     skin_.setBackgroundPath(*path);
+}
+
+bool BackgroundMenu::handles(int id) const {
+    return id == IDM_BACKGROUND_CHANGE;
+}
+
+void BackgroundMenu::run(int) {
+    if (!player_.playing()) background_.change();
 }

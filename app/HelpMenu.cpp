@@ -8,5 +8,5 @@ bool HelpMenu::handles(int id) const {
 }
 
 void HelpMenu::run(int) {
-    if (!help_.openHelpSearch()) window_.showMessage(helpUnavailableText);
+    if (!dialogs_.openHelpSearch()) window_.showMessage(helpUnavailableText);
 }

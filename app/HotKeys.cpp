@@ -122,3 +122,14 @@ FaceAction pressHotKey(HotKey key, FaceControls& controls, const FaceState& face
     }
     return action;
 }
+
+bool HotKeyArea::handles(int id) const {
+    return hotKeyForCommand(id).has_value();
+}
+
+void HotKeyArea::run(int id) {
+    const std::optional<HotKey> key = hotKeyForCommand(id);
+    if (!key) return;
+    if (const int command = commandForAction(pressHotKey(*key, controls_, face_, player_.playing())))
+        runCommand_(command);
+}

@@ -1,9 +1,12 @@
 #pragma once
 #include <array>
+#include <functional>
 #include <optional>
 
 #include "app/FaceControls.h"
 #include "app/FaceState.h"
+#include "app/MenuArea.h"
+#include "playback/Player.h"
 
 // Windows' virtual-key codes of the keys the window's rules know, for the code that does not see Windows.
 namespace virtualKey {
@@ -70,3 +73,21 @@ int commandForAction(FaceAction action);
 // release on the button; the caption's play and stop in the compact view, which has no face buttons).
 // Returns the action; the commands of commandForAction are left to the window.
 FaceAction pressHotKey(HotKey key, FaceControls& controls, const FaceState& face, bool playing);
+
+// The commands of the accelerator table (see hotKeyBindings): each presses its face control or runs its
+// menu command (commandForAction). They have no menu items, so their state is never asked for.
+class HotKeyArea : public MenuArea {
+  public:
+    HotKeyArea(FaceControls& controls, const FaceState& face, const Player& player,
+               std::function<void(int)> runCommand)
+        : controls_(controls), face_(face), player_(player), runCommand_(std::move(runCommand)) {}
+    bool handles(int id) const override;
+    void run(int id) override;
+    MenuItemState state(int) const override { return {}; }
+
+  private:
+    FaceControls& controls_;
+    const FaceState& face_;
+    const Player& player_;
+    std::function<void(int)> runCommand_;
+};

@@ -1,6 +1,6 @@
 #include "app/Messages.h"
 
-#include "app/FilePort.h"
+#include "platform/Files.h"
 
 std::string chosenFaceMissingText(const std::string& path) {
     return path + " が見つかりません\n初期の画像に戻します";

@@ -6,15 +6,18 @@
 #include "images/FileDialogFailure.h"
 #include "images/ImageError.h"
 #include "images/PluginResult.h"
+#include "platform/Files.h"
 #include "playback/DeviceError.h"
 
 // The program's texts for what it refuses and what went wrong, shown by the window and printed by
 // velmira-render: each written once, here, as the user has always read it. A text that depends on a value
-// is a function of it; empty where the failure is silent. (A song's read failure, songReadFailureText, is
-// declared beside the file data it words.)
+// is a function of it; empty where the failure is silent.
 
 // The window's title before any song, and the window's name.
 constexpr const char* programTitle = "Velmira";
+
+// What the window says when a song cannot be read; nothing for ok.
+std::string songReadFailureText(FileData::Status status);
 
 // The MIDI output. A send failing while a song plays (shown once per playback):
 std::string playbackFailureText(DeviceError error);

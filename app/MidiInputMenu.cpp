@@ -4,8 +4,7 @@
 
 #include "app/Messages.h"
 
-MidiInputMenu::MidiInputMenu(MidiInputPort& port, MidiInputSink& sink, WindowPort& window,
-                             std::string& savedName)
+MidiInputMenu::MidiInputMenu(MidiInputPort& port, MidiInputSink& sink, Window& window, std::string& savedName)
     : port_(port), sink_(sink), window_(window), savedName_(savedName) {}
 
 void MidiInputMenu::restore() {

@@ -11,10 +11,11 @@ bool PlaySaveMenu::handles(int id) const {
 
 void PlaySaveMenu::run(int) {
     if (engine_.player().playing() || !face_.songLoaded) return;
-    const std::optional<std::string> path = port_.choosePlayedSongFile(settings_.readDir, midiFileFilter);
+    const std::optional<std::string> path =
+        dialogs_.chooseFileToSave(settings_.readDir, midiFileFilter, "mid");
     if (!path || path->empty()) return;
     window_.setWaitCursor(true);
-    const bool written = port_.writeWholeFile(*path, playedSongAsSmf(engine_));
+    const bool written = files_.writeWholeFile(*path, playedSongAsSmf(engine_));
     window_.setWaitCursor(false);
     if (!written) window_.showMessage(playedSongWriteFailedText);
 }

@@ -8,12 +8,12 @@ bool SettingsMenu::handles(int id) const {
 }
 
 void SettingsMenu::run(int id) {
-    if (!handles(id) || !host_.askYesNo(deleteSettingsQuestion)) return;
+    if (!handles(id) || !window_.askYesNo(deleteSettingsQuestion)) return;
     // Tried even when the settings could not be read at start-up: whatever the store holds should go.
     if (!deleteAll())
-        host_.showMessage(settings_.usable ? settingsDeleteFailedText : settingsUnreachableText);
+        window_.showMessage(settings_.usable ? settingsDeleteFailedText : settingsUnreachableText);
     settings_.usable = false;
-    host_.postClose();
+    window_.postClose();
 }
 
 // A key that still has subkeys cannot be deleted, so they go first. A key already gone counts as deleted.

@@ -4,7 +4,7 @@
 
 Skin::Read Skin::readPicture(const std::string& name, bool (*reader)(std::istream&, DibImage&),
                              DibImage& into) {
-    const std::optional<std::string> path = files_.findSkinFile(name);
+    const std::optional<std::string> path = files_.findBesideProgram(name);
     if (!path) return Read::notFound;
     const FileStream file = files_.openFile(*path);
     if (file.status == FileData::notFound) return Read::notFound;

@@ -1,9 +1,9 @@
 #include "images/win32/CFileIconDlg.h"
 
 #include "platform/win32/DialogPlumbing.h"
-#include "platform/win32/FileBytes.h"
 #include "platform/win32/ProgramFolder.h"
 #include "platform/win32/WideText.h"
+#include "platform/win32/Win32Files.h"
 #include "resources/DialogIds.h"
 
 CFileIconDlg::CFileIconDlg(const FileDialogSetup& setup, FilePreview& preview)

@@ -4,8 +4,8 @@
 #include "images/PreviewGeometry.h"
 #include "images/win32/SusiePlugins.h"
 #include "platform/Paths.h"
-#include "platform/win32/FileBytes.h"
 #include "platform/win32/WideText.h"
+#include "platform/win32/Win32Files.h"
 #include "resources/DialogIds.h"
 
 bool PicturePreview::load(const std::string& path) {

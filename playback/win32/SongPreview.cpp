@@ -1,7 +1,7 @@
 #include "playback/win32/SongPreview.h"
 
-#include "platform/win32/FileBytes.h"
 #include "platform/win32/WideText.h"
+#include "platform/win32/Win32Files.h"
 #include "playback/SongBuffer.h"
 #include "resources/DialogIds.h"
 
@@ -13,11 +13,11 @@ void SongPreview::setUp() {
 }
 
 bool SongPreview::load(const std::string& path) {
-    FileBytes file = readFileBytes(widen(path), uint64_t(SongBuffer::maxFileSize));
-    if (file.status != FileBytes::ok) {
+    FileData file = readFileBytes(widen(path), uint64_t(SongBuffer::maxFileSize));
+    if (file.status != FileData::ok) {
         player_.stop();
-        showFailure({file.status == FileBytes::notFound ? FileDialogFailure::songNotFound
-                                                        : FileDialogFailure::songUnreadable});
+        showFailure({file.status == FileData::notFound ? FileDialogFailure::songNotFound
+                                                       : FileDialogFailure::songUnreadable});
         return false;
     }
     player_.load(std::move(file.bytes));

@@ -30,7 +30,7 @@ class PlaySaveMenuTest : public testing::Test {
     FaceState face;
     Settings settings;
     ScriptedPlatform port;
-    PlaySaveMenu menu{player.engine, face, settings, port, port};
+    PlaySaveMenu menu{player.engine, face, settings, port, port, port};
 };
 }  // namespace
 

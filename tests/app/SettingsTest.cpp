@@ -79,7 +79,7 @@ TEST_F(SettingsTest, WhatIsWrittenAtExitIsReadAtTheNextStart) {
 TEST_F(SettingsTest, TheSessionWritesTheHistoryAndTheChosenFoldersAsSoonAsTheyChange) {
     ScriptedPlatform platform;
     platform.folder = start;
-    SettingsSession session(store, platform);
+    SettingsSession session(store, platform, platform);
     FaceState face;
     Skin skin(platform, platform);
     session.load(face, skin);

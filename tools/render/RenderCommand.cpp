@@ -9,7 +9,6 @@
 #include <new>
 #include <optional>
 
-#include "app/FilePort.h"
 #include "app/MasterVolume.h"
 #include "app/Messages.h"
 #include "effects/SongRendering.h"

@@ -4,7 +4,6 @@
 #include <fstream>
 #include <new>
 
-#include "app/FilePort.h"
 #include "app/Messages.h"
 #include "generators/PictureSound.h"
 #include "generators/RandomSound.h"
