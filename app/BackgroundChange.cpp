@@ -1,30 +1,16 @@
 #include "app/BackgroundChange.h"
 
-#include "app/ImageMessages.h"
-#include "app/PluginMessages.h"
+#include "app/Messages.h"
 #include "images/FaceComposer.h"
 #include "images/PreviewBmp.h"
+#include "platform/Paths.h"
+#include "resources/CommandIds.h"
 
-const char* const BackgroundChange::saveQuestion =
-    "背景画像が変更されています。保存しますか？\n保存すると次回からその画像を使用します。";
 const char* const BackgroundChange::faceFileFilter = "ビットマップ(*.bmp)|*.bmp|";
-
-namespace {
-// The text after the file name's last dot; empty when the name has none.
-std::string extensionOf(const std::string& path) {
-    const std::string name = path.substr(path.find_last_of("\\/") + 1);
-    const size_t dot = name.find_last_of('.');
-    return dot == std::string::npos ? std::string() : name.substr(dot + 1);
-}
-
-std::string notFoundText(const std::string& path) {
-    return "[ " + path + " ] が見つかりません。\n\nパスとファイル名を確認して下さい。";
-}
-}  // namespace
 
 void BackgroundChange::change() {
     if (!skin_.mask()) return;  // nothing to compose under before the start-up has read the mask
-    while (const std::optional<std::string> path = port_.chooseBackgroundPicture(pictureFolder()))
+    while (const std::optional<std::string> path = dialogs_.choosePicture(pictureFolder()))
         if (makeFaceFrom(*path)) return;
 }
 
@@ -38,9 +24,7 @@ bool BackgroundChange::makeFaceFrom(const std::string& path) {
         // have it even when the composition fails.
         settings_.keepPictureFolder(folderOf(path));
         DibImage face;
-        const auto progress = [&](int percent) {
-            port_.showConversionProgress(conversionProgressText(percent));
-        };
+        const auto progress = [&](int percent) { window_.setTitle(conversionProgressText(percent)); };
         const ImageError composed = makeFaceFromPicture(picture, *skin_.mask(), face, progress);
         window_.setTitle(songs_.windowTitle());
         if (composed == ImageError::none)
@@ -62,28 +46,36 @@ std::string BackgroundChange::loadPicture(const std::string& path, DibImage& pic
     const std::string extension = extensionOf(path);
     if (extension == "bmp" || extension == "BMP") {
         const FileStream file = files_.openFile(path);
-        if (file.status == FileData::notFound) return notFoundText(path);
-        if (file.status != FileData::ok) return "ファイルを読み込めませんでした";
+        if (file.status == FileData::notFound) return missingFileText(path);
+        if (file.status != FileData::ok) return pictureUnreadableText;
         return previewFailureText(readPreviewBmp(*file.in, picture));
     }
-    if (files_.openFile(path).status == FileData::notFound) return notFoundText(path);
-    const PluginResult decoded = port_.decodeWithPlugins(path, extension, picture);
+    if (files_.openFile(path).status == FileData::notFound) return missingFileText(path);
+    const PluginResult decoded = pictures_.decodeWithPlugins(path, extension, picture);
     return decoded.succeeded() ? std::string() : pluginFailureText(decoded);
 }
 
 void BackgroundChange::offerToSave() {
-    if (changed_ && window_.askYesNo(saveQuestion)) saveFace();
+    if (changed_ && window_.askYesNo(saveFaceQuestion)) saveFace();
 }
 
 void BackgroundChange::saveFace() {
-    const std::optional<std::string> path = port_.chooseFaceFileToSave(pictureFolder(), faceFileFilter);
+    const std::optional<std::string> path = dialogs_.chooseFileToSave(pictureFolder(), faceFileFilter, "bmp");
     if (!path || path->empty()) return;
     window_.setWaitCursor(true);
-    const bool written = port_.writeWholeFile(*path, encodeBmpFile(skin_.face()));
+    const bool written = files_.writeWholeFile(*path, encodeBmpFile(skin_.face()));
     window_.setWaitCursor(false);
     if (!written) {
-        window_.showMessage("ｂｍｐデータの書き込みに失敗しました");
+        window_.showMessage(faceWriteFailedText);
         return;
     }
     skin_.setBackgroundPath(*path);
+}
+
+bool BackgroundMenu::handles(int id) const {
+    return id == IDM_BACKGROUND_CHANGE;
+}
+
+void BackgroundMenu::run(int) {
+    if (!player_.playing()) background_.change();
 }

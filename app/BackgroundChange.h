@@ -1,23 +1,30 @@
 #pragma once
 #include <string>
 
-#include "app/BackgroundPort.h"
-#include "app/FilePort.h"
+#include "app/Dialogs.h"
+#include "app/MenuArea.h"
 #include "app/SettingsSession.h"
 #include "app/Skin.h"
 #include "app/SongOpener.h"
-#include "app/WindowPort.h"
+#include "app/Window.h"
+#include "platform/Files.h"
+#include "playback/Player.h"
 
 // A picture of the user's under the face's controls: "背景画変更" composes it into a new face at once, and
 // the close request offers to save that face so that it becomes the face of every later start.
 class BackgroundChange {
   public:
-    static const char* const saveQuestion;
     static const char* const faceFileFilter;
 
-    BackgroundChange(BackgroundPort& port, Skin& skin, FilePort& files, WindowPort& window,
+    BackgroundChange(Dialogs& dialogs, Pictures& pictures, Files& files, Window& window, Skin& skin,
                      const SongOpener& songs, SettingsSession& settings)
-        : port_(port), skin_(skin), files_(files), window_(window), songs_(songs), settings_(settings) {}
+        : dialogs_(dialogs),
+          pictures_(pictures),
+          files_(files),
+          window_(window),
+          skin_(skin),
+          songs_(songs),
+          settings_(settings) {}
 
     // Offers pictures until one has become the face or the user cancels. A picture that is missing,
     // unreadable or cannot be composed is reported and the dialog comes back, the old face staying.
@@ -39,11 +46,27 @@ class BackgroundChange {
     // The picture at |path|, or the text saying why there is none.
     std::string loadPicture(const std::string& path, DibImage& picture);
 
-    BackgroundPort& port_;
+    Dialogs& dialogs_;
+    Pictures& pictures_;
+    Files& files_;
+    Window& window_;
     Skin& skin_;
-    FilePort& files_;
-    WindowPort& window_;
     const SongOpener& songs_;
     SettingsSession& settings_;
     bool changed_ = false;
+};
+
+// "背景画変更" (40061): a picture of the user's becomes the face. Refused without a word while a song plays,
+// since the composition holds up the window thread that feeds the device.
+class BackgroundMenu : public MenuArea {
+  public:
+    BackgroundMenu(BackgroundChange& background, const Player& player)
+        : background_(background), player_(player) {}
+    bool handles(int id) const override;
+    void run(int id) override;
+    MenuItemState state(int) const override { return {}; }
+
+  private:
+    BackgroundChange& background_;
+    const Player& player_;
 };

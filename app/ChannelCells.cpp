@@ -6,11 +6,6 @@
 
 namespace {
 constexpr auto relaxed = std::memory_order_relaxed;
-
-void fix(std::atomic<uint8_t>& value, std::atomic<bool>& fixed, uint8_t sent) {
-    value.store(sent, relaxed);
-    fixed.store(true, relaxed);
-}
 }  // namespace
 
 bool FaceControls::hasSounded(int channel) const {
@@ -37,31 +32,14 @@ void FaceControls::stepCell(int x, int y, int step) {
 }
 
 void FaceControls::setCellValue(int channel, int column, int value) {
-    const uint8_t tenfold = uint8_t(10 * value);
-    using namespace midi::controller;
-    const uint8_t status = midi::statusOf(midi::controlChange, channel);
-    switch (column) {
-        case FaceState::volumeCell: {
-            face_.volumeBase[channel] = tenfold;
-            const uint8_t scaled = scaledVolume(tenfold, face_.masterVolume);
-            controls_.volumeValue[channel].store(scaled, relaxed);
-            out_.sendShortMessage(status, volume, scaled);
-            controls_.volumeFixed[channel].store(true, relaxed);
-            break;
-        }
-        case FaceState::reverbCell:
-            fix(controls_.reverbValue[channel], controls_.reverbFixed[channel], tenfold);
-            out_.sendShortMessage(status, reverb, tenfold);
-            break;
-        case FaceState::chorusCell:
-            fix(controls_.chorusValue[channel], controls_.chorusFixed[channel], tenfold);
-            out_.sendShortMessage(status, chorus, tenfold);
-            break;
-        case FaceState::modulationCell:
-            fix(controls_.modulationValue[channel], controls_.modulationFixed[channel], tenfold);
-            out_.sendShortMessage(status, modulation, tenfold);
-            break;
-        default:  // the auto-pan speed was taken before the cell changed
-            break;
+    if (column >= LiveControls::fixedCellCount)
+        return;  // the auto-pan speed was taken before the cell changed
+    uint8_t sent = uint8_t(10 * value);
+    if (column == LiveControls::volumeCell) {
+        face_.volumeBase[channel] = sent;
+        sent = scaledVolume(sent, face_.masterVolume);
     }
+    controls_.fixCell(column, channel, sent);
+    out_.sendShortMessage(midi::statusOf(midi::controlChange, channel),
+                          LiveControls::fixedControllers[size_t(column)].number, sent);
 }

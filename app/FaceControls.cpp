@@ -8,10 +8,6 @@
 namespace {
 constexpr auto relaxed = std::memory_order_relaxed;
 
-constexpr int minMasterVolume = 0;
-constexpr int maxMasterVolume = 120;
-constexpr int masterVolumeStep = 10;
-constexpr int maxKeyShift = 12;
 // The tempo buttons step by 10 beats per minute while the tempo is above 20 (down) or below 400 (up), so
 // a song's own tempo of 25 can go down to 15 and one of 395 up to 405.
 constexpr int lowestSteppableTempo = 20;
@@ -113,7 +109,7 @@ bool FaceControls::stepArrowField(int button) {
         case FaceState::transposeDown:
         case FaceState::transposeUp: {
             const int shift = controls_.keyShift.load(relaxed);
-            if (down ? shift <= -maxKeyShift : shift >= maxKeyShift) return false;
+            if (down ? shift <= -LiveControls::maxKeyShift : shift >= LiveControls::maxKeyShift) return false;
             controls_.keyShift.store(shift + (down ? -1 : 1), relaxed);
             // Notes already sounding would otherwise be ended at the new key and hang.
             for (int channel = 0; channel < LiveControls::channelCount; ++channel) allSoundOff(channel);

@@ -155,18 +155,8 @@ void FacePainter::drawToggleOn(Canvas& canvas, int row, int column) {
 }
 
 bool FacePainter::cellMarked(int row, int column) const {
-    switch (column) {
-        case FaceState::volumeCell:
-            return controls_.volumeFixed[row].load(relaxed);
-        case FaceState::reverbCell:
-            return controls_.reverbFixed[row].load(relaxed);
-        case FaceState::chorusCell:
-            return controls_.chorusFixed[row].load(relaxed);
-        case FaceState::modulationCell:
-            return controls_.modulationFixed[row].load(relaxed);
-        default:
-            return state_.channelCells[row][column] != 0;
-    }
+    return column < LiveControls::fixedCellCount ? controls_.cellFixed(column, row)
+                                                 : state_.channelCells[row][column] != 0;
 }
 
 // A bar is half the last velocity wide. Once its note is released it loses one pixel per tick from the

@@ -2,6 +2,7 @@
 #include <array>
 #include <cstdint>
 
+#include "effects/LiveControls.h"
 #include "playback/MidiVocabulary.h"
 #include "tones/SoundModule.h"
 
@@ -9,7 +10,11 @@
 // lives in LiveControls and the Sequencer).
 struct FaceState {
     static constexpr int channelCount = midi::channelCount;
+    // The fixed controllers' cells in their table's order (LiveControls::fixedControllers), then the
+    // auto-pan speed's.
     enum CellColumn { volumeCell = 0, reverbCell, chorusCell, modulationCell, autoPanCell, cellColumns };
+    static_assert(int(modulationCell) == int(LiveControls::modulationCell) &&
+                  int(autoPanCell) == int(LiveControls::fixedCellCount));
     enum ToggleColumn { soloToggle = 0, muteToggle, octaveToggle, toggleColumns };
     enum PressedButton { noButton = 0, tempoDown, tempoUp, transposeDown, transposeUp, volumeDown, volumeUp };
 

@@ -1,13 +1,13 @@
 #pragma once
 #include "app/MenuArea.h"
 #include "app/SongOpener.h"
-#include "app/WindowPort.h"
+#include "app/Window.h"
 #include "playback/Player.h"
 
 // "ファイル": opening a song and leaving the program (the history items are HistoryMenu's).
 class FileMenu : public MenuArea {
   public:
-    FileMenu(SongOpener& songs, const Player& player, WindowPort& window)
+    FileMenu(SongOpener& songs, const Player& player, Window& window)
         : songs_(songs), player_(player), window_(window) {}
     bool handles(int id) const override;
     void run(int id) override;
@@ -16,5 +16,5 @@ class FileMenu : public MenuArea {
   private:
     SongOpener& songs_;
     const Player& player_;
-    WindowPort& window_;
+    Window& window_;
 };

@@ -1,6 +1,6 @@
 #include "app/GeneratorMenu.h"
 
-#include "app/GeneratorMessages.h"
+#include "app/Messages.h"
 #include "generators/PictureSound.h"
 #include "generators/RandomSound.h"
 #include "generators/TextSound.h"
@@ -28,11 +28,10 @@ void GeneratorMenu::run(int id) {
 }
 
 void GeneratorMenu::makeTextSong() {
-    const std::string path =
-        ports_.generator.chooseSourceFile(textFilter).value_or("");  // none when cancelled
+    const std::string path = dialogs_.chooseSourceFile(textFilter).value_or("");  // none when cancelled
     if (path.empty()) return;
     // A text longer than the command takes is refused by its size before it is read.
-    const FileData file = ports_.files.readFile(path, maxTextSourceSize);
+    const FileData file = files_.readFile(path, maxTextSourceSize);
     if (file.status == FileData::tooLarge)
         return open(GeneratedSong::failure(GeneratorError::textTooLarge), path);
     if (file.status == FileData::noMemory)
@@ -43,23 +42,22 @@ void GeneratorMenu::makeTextSong() {
 }
 
 void GeneratorMenu::makePictureSong() {
-    const std::string path =
-        ports_.generator.chooseSourceFile(pictureFilter).value_or("");  // none when cancelled
+    const std::string path = dialogs_.chooseSourceFile(pictureFilter).value_or("");  // none when cancelled
     if (path.empty()) return;
-    const FileStream file = ports_.files.openFile(path);
+    const FileStream file = files_.openFile(path);
     if (file.status != FileData::ok)
         return open(GeneratedSong::failure(GeneratorError::pictureOpenFailed), path);
     open(buildPictureSong(*file.in, random_), path);
 }
 
 void GeneratorMenu::makeRandomSong() {
-    open(buildRandomSong(ports_.generator.clockSeconds(), random_), randomSongTitle);
+    open(buildRandomSong(clock_.clockSeconds(), random_), randomSongTitle);
 }
 
 void GeneratorMenu::open(GeneratedSong song, const std::string& path) {
     if (!song.ok()) {
         const std::string text = generatorFailureText(song.error);
-        if (!text.empty()) ports_.window.showMessage(text);
+        if (!text.empty()) window_.showMessage(text);
         return;
     }
     songs_.openGeneratedSong(std::move(song.image), path);

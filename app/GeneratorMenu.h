@@ -1,12 +1,12 @@
 #pragma once
 #include <string>
 
-#include "app/FilePort.h"
-#include "app/GeneratorPort.h"
+#include "app/Dialogs.h"
 #include "app/MenuArea.h"
 #include "app/SongOpener.h"
-#include "app/WindowPort.h"
+#include "app/Window.h"
 #include "generators/SongBuilder.h"
+#include "platform/Files.h"
 #include "playback/Player.h"
 
 // "別領域": a song made from a text file ("文章音"), from a BMP picture ("画像音") or from the clock
@@ -14,13 +14,15 @@
 // a refusal leaves it, and its title, as they were and says why. None starts playback.
 class GeneratorMenu : public MenuArea {
   public:
-    struct Ports {
-        GeneratorPort& generator;
-        FilePort& files;
-        WindowPort& window;
-    };
-    GeneratorMenu(SongOpener& songs, const Player& player, PseudoRandom& random, Ports ports)
-        : songs_(songs), player_(player), random_(random), ports_(ports) {}
+    GeneratorMenu(SongOpener& songs, const Player& player, PseudoRandom& random, Dialogs& dialogs,
+                  Clock& clock, Files& files, Window& window)
+        : songs_(songs),
+          player_(player),
+          random_(random),
+          dialogs_(dialogs),
+          clock_(clock),
+          files_(files),
+          window_(window) {}
     bool handles(int id) const override;
     void run(int id) override;
     MenuItemState state(int) const override { return {}; }
@@ -35,5 +37,8 @@ class GeneratorMenu : public MenuArea {
     SongOpener& songs_;
     const Player& player_;
     PseudoRandom& random_;
-    Ports ports_;
+    Dialogs& dialogs_;
+    Clock& clock_;
+    Files& files_;
+    Window& window_;
 };

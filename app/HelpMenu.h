@@ -1,26 +1,17 @@
 #pragma once
+#include "app/Dialogs.h"
 #include "app/MenuArea.h"
-#include "app/WindowPort.h"
-
-// Where the program's help is shown: the platform's help viewer on the help file beside the program.
-class HelpPort {
-  public:
-    virtual ~HelpPort() = default;
-    // Opens the help at its search page; false when the file or the viewer is missing.
-    virtual bool openHelpSearch() = 0;
-};
+#include "app/Window.h"
 
 // "トピックの検索" (57667).
 class HelpMenu : public MenuArea {
   public:
-    static const char* const unavailableText;
-
-    HelpMenu(HelpPort& help, WindowPort& window) : help_(help), window_(window) {}
+    HelpMenu(Dialogs& dialogs, Window& window) : dialogs_(dialogs), window_(window) {}
     bool handles(int id) const override;
     void run(int id) override;
     MenuItemState state(int) const override { return {}; }
 
   private:
-    HelpPort& help_;
-    WindowPort& window_;
+    Dialogs& dialogs_;
+    Window& window_;
 };

@@ -1,7 +1,6 @@
 #include "app/HotKeys.h"
 
 #include "app/FaceLayout.h"
-#include "app/VirtualKeys.h"
 #include "resources/CommandIds.h"
 
 namespace {
@@ -122,4 +121,15 @@ FaceAction pressHotKey(HotKey key, FaceControls& controls, const FaceState& face
         clickAndRelease(controls, *arrow);
     }
     return action;
+}
+
+bool HotKeyArea::handles(int id) const {
+    return hotKeyForCommand(id).has_value();
+}
+
+void HotKeyArea::run(int id) {
+    const std::optional<HotKey> key = hotKeyForCommand(id);
+    if (!key) return;
+    if (const int command = commandForAction(pressHotKey(*key, controls_, face_, player_.playing())))
+        runCommand_(command);
 }

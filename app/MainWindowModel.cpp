@@ -1,15 +1,14 @@
 #include "app/MainWindowModel.h"
 
-#include "app/BackgroundMenu.h"
-#include "app/DeviceMessages.h"
 #include "app/DroppedFiles.h"
 #include "app/FaceLayout.h"
 #include "app/FileMenu.h"
 #include "app/GeneratorMenu.h"
 #include "app/HelpMenu.h"
-#include "app/HotKeyArea.h"
+#include "app/HotKeys.h"
 #include "app/JumpCommands.h"
 #include "app/MenuAreaOf.h"
+#include "app/Messages.h"
 #include "app/MidiOutMenu.h"
 #include "app/PlaySaveMenu.h"
 #include "app/SongStepMenu.h"
@@ -18,84 +17,82 @@
 #include "tones/SoundModuleMenu.h"
 #include "tones/ToneChanger.h"
 
-MainWindowModel::MainWindowModel(PlatformPorts ports, MidiOut& out, PlaybackTimer& timer, TickPoster& ticks,
+MainWindowModel::MainWindowModel(WindowPlatform platform, MidiOut& out, PlaybackTimer& timer,
                                  CanvasSource& canvases, ShortMessageFailures& failures)
-    : ports_(ports),
+    : window_(platform.window),
+      dialogs_(platform.dialogs),
       failures_(failures),
-      engine_(out, timer, ticks, *this, failures),
-      skin_(ports.files, ports.window),
-      painter_(skin_.face(), skin_.buttonSheet(), face_, engine_.controls(), engine_.sequencer(),
-               engine_.player(), canvases),
+      engine_(out, timer, platform.window, *this, failures),
+      player_(engine_.player()),
+      skin_(platform.files, platform.window),
+      painter_(skin_.face(), skin_.buttonSheet(), face_, engine_.controls(), engine_.sequencer(), player_,
+               canvases),
       controls_(face_, engine_, painter_, [this](int channel) { changeChannelTone(channel); }),
-      settings_(ports.settings, ports.settingsWindow),
+      settings_(platform.settings, platform.files, platform.window),
       history_(settings_.history(), *this),
-      songs_(ports, engine_, face_, painter_, history_, settings_) {
-    areas_.push_back(std::make_unique<FileMenu>(songs_, engine_.player(), ports.window));
+      songs_(engine_, face_, painter_, history_, settings_, platform.dialogs, platform.files,
+             platform.window) {
+    Window& window = platform.window;
+    areas_.push_back(std::make_unique<FileMenu>(songs_, player_, window));
     areas_.push_back(std::make_unique<MenuAreaOf<SongListMenu>>(engine_.selection(),
                                                                 static_cast<SongListMenuHost&>(*this)));
     const auto loadedPath = [this] { return face_.songLoaded ? songs_.currentPath() : std::string(); };
     areas_.push_back(std::make_unique<MenuAreaOf<SongStepMenu>>(
-        engine_.selection(), static_cast<SongListMenuHost&>(*this), engine_.player(), loadedPath));
-    if (ports.songList) {
+        engine_.selection(), static_cast<SongListMenuHost&>(*this), player_, loadedPath));
+    if (platform.songList) {
         auto songListWindow = std::make_unique<MenuAreaOf<SongListWindow>>(
-            *ports.songList, engine_.selection(), static_cast<SongListMenuHost&>(*this), engine_.player(),
+            *platform.songList, engine_.selection(), static_cast<SongListMenuHost&>(*this), player_,
             loadedPath);
         songListWindow_ = songListWindow.get();
         areas_.push_back(std::move(songListWindow));
     }
     // The opener notes opened files in the same history menu, so the area holds it by reference.
     areas_.push_back(std::make_unique<MenuAreaOf<HistoryMenu&>>(history_));
-    areas_.push_back(std::make_unique<MenuAreaOf<SettingsMenu>>(ports.settings, settings_.settings(),
-                                                                static_cast<SettingsMenuHost&>(*this)));
-    areas_.push_back(std::make_unique<ViewMenu>(face_, songs_, ports.window));
-    auto effectMenu = std::make_unique<MenuAreaOf<EffectMenu>>(effectHost_, ports.effectDialogs);
-    effectMenu_ = effectMenu.get();
-    areas_.push_back(std::move(effectMenu));
-    songs_.onEachLoad([this] { effectMenu_->menu().resetForSong(); });
-    if (ports.generators) {
-        const GeneratorMenu::Ports generatorPorts{*ports.generators, ports.files, ports.window};
-        areas_.push_back(std::make_unique<GeneratorMenu>(songs_, engine_.player(), random_, generatorPorts));
-    }
+    areas_.push_back(
+        std::make_unique<MenuAreaOf<SettingsMenu>>(platform.settings, settings_.settings(), window));
+    areas_.push_back(std::make_unique<ViewMenu>(face_, songs_, window));
+    areas_.push_back(std::make_unique<MenuAreaOf<EffectMenu&>>(effectMenu_));
+    songs_.onEachLoad([this] { effectMenu_.resetForSong(); });
+    areas_.push_back(std::make_unique<GeneratorMenu>(songs_, player_, random_, platform.dialogs,
+                                                     platform.clock, platform.files, window));
     areas_.push_back(std::make_unique<JumpCommands>(
-        engine_.player(), engine_.clock(), face_,
-        [this](const EffectTimeQuestion& question) { return ports_.effectDialogs.askEffectTime(question); }));
-    areas_.push_back(std::make_unique<HotKeyArea>(controls_, face_, engine_.player(),
-                                                  [this](int command) { onCommand(command); }));
-    areas_.push_back(std::make_unique<MenuAreaOf<SoundModuleMenu>>(
-        face_.soundModule, [this] { return engine_.player().playing(); }));
-    if (ports.background) {
-        background_ = std::make_unique<BackgroundChange>(*ports.background, skin_, ports.files, ports.window,
-                                                         songs_, settings_);
-        areas_.push_back(std::make_unique<BackgroundMenu>(*background_, engine_.player()));
+        player_, engine_.clock(), face_,
+        [this](const EffectTimeQuestion& question) { return dialogs_.askEffectTime(question); }));
+    areas_.push_back(
+        std::make_unique<HotKeyArea>(controls_, face_, player_, [this](int command) { onCommand(command); }));
+    areas_.push_back(std::make_unique<MenuAreaOf<SoundModuleMenu>>(face_.soundModule,
+                                                                   [this] { return player_.playing(); }));
+    if (platform.pictures) {
+        background_ = std::make_unique<BackgroundChange>(platform.dialogs, *platform.pictures, platform.files,
+                                                         window, skin_, songs_, settings_);
+        areas_.push_back(std::make_unique<BackgroundMenu>(*background_, player_));
     }
-    if (ports.midiOut) {
+    if (platform.midiOut) {
         auto midiOutMenu = std::make_unique<MenuAreaOf<MidiOutMenu>>(
-            *ports.midiOut, ports.window, settings_.settings().midiOut,
-            [this] { return engine_.player().playing(); });
+            *platform.midiOut, window, settings_.settings().midiOut, [this] { return player_.playing(); });
         midiOutMenu_ = midiOutMenu.get();
         areas_.push_back(std::move(midiOutMenu));
     }
-    if (ports.midiInput) {
+    if (platform.midiInput) {
         auto midiInputMenu = std::make_unique<MenuAreaOf<MidiInputMenu>>(
-            *ports.midiInput, engine_.liveInput(), ports.window, settings_.settings().midiIn);
+            *platform.midiInput, engine_.liveInput(), window, settings_.settings().midiIn);
         midiInputMenu_ = midiInputMenu.get();
         areas_.push_back(std::move(midiInputMenu));
     }
-    if (ports.help) areas_.push_back(std::make_unique<HelpMenu>(*ports.help, ports.window));
-    if (ports.playSave)
-        areas_.push_back(std::make_unique<PlaySaveMenu>(engine_, face_, settings_.settings(), *ports.playSave,
-                                                        ports.window));
+    areas_.push_back(std::make_unique<HelpMenu>(platform.dialogs, window));
+    areas_.push_back(std::make_unique<PlaySaveMenu>(engine_, face_, settings_.settings(), platform.dialogs,
+                                                    platform.files, window));
 }
 
 void MainWindowModel::onTick() {
-    const TickUpdate update = engine_.player().onTick();
+    const TickUpdate update = player_.onTick();
     painter_.displayTick(update.redraw);
     if (update.stopped) songListMayHaveChanged();  // loop play has moved on
     reportDeviceFailures();
 }
 
 void MainWindowModel::liveMetersTick() {
-    if (engine_.player().playing() || !engine_.liveInput().heard()) return;
+    if (player_.playing() || !engine_.liveInput().heard()) return;
     TickReport report;
     report.metersLive = true;
     painter_.displayTick(report);
@@ -106,7 +103,7 @@ void MainWindowModel::reportDeviceFailures() {
     const std::optional<DeviceError> failure = failures_.takeFailure();
     if (!failure) return;
     showingFailure_ = true;
-    ports_.window.showMessage(playbackFailureText(*failure));
+    window_.showMessage(playbackFailureText(*failure));
     showingFailure_ = false;
 }
 
@@ -131,11 +128,10 @@ MenuItemState MainWindowModel::menuItemState(int id) const {
 }
 
 void MainWindowModel::changeChannelTone(int channel) {
-    if (!ports_.toneDialogs) return;
     // A channel whose note read-out is still blank has not sounded since playback started.
     const bool sounded = engine_.controls().channelPitchClass[channel].load(std::memory_order_relaxed) !=
                          LiveControls::notSounded;
-    ToneChanger(engine_.tones(), engine_.out(), *ports_.toneDialogs)
+    ToneChanger(engine_.tones(), engine_.out(), dialogs_)
         .changeChannelTone(channel, face_.soundModule, engine_.sequencer().gmSystemOnSeen(), sounded);
 }
 
@@ -145,7 +141,7 @@ bool MainWindowModel::afterFaceControl(bool passOn) {
 }
 
 bool MainWindowModel::leftButtonDown(int x, int y) {
-    if (face_.largeView && face::timeReadoutHot.contains(x, y) && engine_.player().playing()) {
+    if (face_.largeView && face::timeReadoutHot.contains(x, y) && player_.playing()) {
         onCommand(IDM_JUMP_TO);
         return false;
     }
@@ -177,13 +173,13 @@ bool MainWindowModel::holdsMouse() const {
 }
 
 void MainWindowModel::openStartSong(const std::string& path, bool play) {
-    if (songs_.openStartFile(path) && play) engine_.player().startPlayback();
+    if (songs_.openStartFile(path) && play) player_.startPlayback();
     songListMayHaveChanged();
     reportDeviceFailures();
 }
 
 void MainWindowModel::dropFiles(const std::vector<std::string>& paths) {
-    const DroppedFiles drop = sortDroppedFiles(paths, engine_.player().playing());
+    const DroppedFiles drop = sortDroppedFiles(paths, player_.playing());
     if (drop.opened.empty()) return;
     songs_.openPickedFile(drop.opened);
     for (const std::string& path : drop.joining) engine_.selection().songs.append(path);
@@ -192,7 +188,7 @@ void MainWindowModel::dropFiles(const std::vector<std::string>& paths) {
 }
 
 bool MainWindowModel::prepareToClose() {
-    if (engine_.player().playing()) engine_.player().stopPlayback(Player::userStop);
+    if (player_.playing()) player_.stopPlayback(Player::userStop);
     // Before the settings are kept: a face saved now is the one they name.
     if (background_) background_->offerToSave();
     return true;
@@ -206,7 +202,7 @@ void MainWindowModel::loadSettings() {
 }
 
 void MainWindowModel::onDestroy() {
-    if (engine_.player().playing()) engine_.player().stopPlayback(Player::userStop);
+    if (player_.playing()) player_.stopPlayback(Player::userStop);
     if (midiInputMenu_) midiInputMenu_->menu().close();
     settings_.save(face_, skin_);
 }
@@ -245,6 +241,6 @@ void MainWindowModel::blankMetersAndLamps() {
 }
 
 void MainWindowModel::timerFailed() {
-    ports_.window.showMessage("タイマーを起動できませんでした");
-    ports_.window.postClose();
+    window_.showMessage(timerRefusedText);
+    window_.postClose();
 }

@@ -5,37 +5,73 @@
 
 #include "app/BackgroundChange.h"
 #include "app/Canvas.h"
+#include "app/Dialogs.h"
 #include "app/FaceControls.h"
 #include "app/FacePainter.h"
 #include "app/FaceState.h"
 #include "app/HistoryMenu.h"
 #include "app/MenuArea.h"
 #include "app/MenuAreaOf.h"
+#include "app/Messages.h"
 #include "app/MidiInputMenu.h"
 #include "app/MidiOutMenu.h"
-#include "app/PlatformPorts.h"
-#include "app/ProgramTitle.h"
 #include "app/SettingsMenu.h"
 #include "app/SettingsSession.h"
 #include "app/Skin.h"
 #include "app/SongListMenu.h"
 #include "app/SongListWindow.h"
 #include "app/SongOpener.h"
-#include "app/WindowEffectHost.h"
+#include "app/Window.h"
+#include "effects/EffectHost.h"
 #include "effects/EffectMenu.h"
 #include "effects/PlaybackEngine.h"
 #include "generators/PseudoRandom.h"
+#include "platform/Files.h"
+
+// The main window's state, playback and window as the effect menu sees them.
+class WindowEffectHost : public EffectHost {
+  public:
+    WindowEffectHost(PlaybackEngine& engine, FaceState& face, Window& window)
+        : engine_(engine), face_(face), window_(window) {}
+
+    bool playing() const override { return engine_.player().playing(); }
+    bool songLoaded() const override { return face_.songLoaded; }
+    EffectSettings& effectSettings() override { return engine_.effect(); }
+    // A try during play stops as the user's stop does, so it also ends repeating and a loop over the list.
+    void stopPlayback() override { engine_.player().stopPlayback(Player::userStop); }
+    void startPlayback() override { engine_.player().startPlayback(); }
+    void effectDialogOpen(bool open) override { face_.effectDialogOpen = open; }
+    bool effectDialogOpen() const override { return face_.effectDialogOpen; }
+    void setWaitCursor(bool waiting) override { window_.setWaitCursor(waiting); }
+    void enableCloseCommand(bool enabled) override { window_.enableCloseCommand(enabled); }
+
+  private:
+    PlaybackEngine& engine_;
+    FaceState& face_;
+    Window& window_;
+};
+
+// What the main window's rules run on: the platform's services, the settings store (the registry in the
+// program), and where the platform has them the choice of the MIDI devices and the song list's window.
+struct WindowPlatform {
+    Window& window;
+    Files& files;
+    Dialogs& dialogs;
+    Clock& clock;
+    SettingsStore& settings;
+    Pictures* pictures = nullptr;    // none: no background change (and closing asks nothing)
+    MidiOutPort* midiOut = nullptr;  // "MIDI出力"; without it the window plays to the output it was given
+    MidiInputPort* midiInput = nullptr;      // "MIDI入力"; without it no keyboard reaches the engine
+    SongListWindowPort* songList = nullptr;  // "曲目一覧…"; without it the song list is not shown
+};
 
 // The main window without Windows: it builds the engine, the skin, the face's painter and controls, the
-// song opener and the menu areas, and passes the window's messages on to them. The Win32 window turns its
-// messages into the calls below and carries out what the ports ask; it never reaches into the parts.
-class MainWindowModel : private PlayerHost,
-                        private HistoryMenuHost,
-                        private SongListMenuHost,
-                        private SettingsMenuHost {
+// song opener and the menu areas, hands each the services it uses, and passes the window's messages on to
+// them. The Win32 window turns its messages into the calls below; it never reaches into the parts.
+class MainWindowModel : private PlayerHost, private HistoryMenuHost, private SongListMenuHost {
   public:
-    MainWindowModel(PlatformPorts ports, MidiOut& out, PlaybackTimer& timer, TickPoster& ticks,
-                    CanvasSource& canvases, ShortMessageFailures& failures);
+    MainWindowModel(WindowPlatform platform, MidiOut& out, PlaybackTimer& timer, CanvasSource& canvases,
+                    ShortMessageFailures& failures);
 
     // Start-up, in two halves around the opening of the MIDI output (see Skin).
     bool loadSprites() { return skin_.loadSprites(); }
@@ -77,15 +113,21 @@ class MainWindowModel : private PlayerHost,
     // An action in the "曲目一覧" window on one of its rows; returns the row to select afterwards.
     int songListAction(SongListWindow::Action action, int row);
 
+    bool playing() const override { return player_.playing(); }
+    // The one way to the device, for whoever else sends to it (the open dialog's preview, a change of
+    // device), and the engine's input, for a keyboard played in.
+    MidiDevice& device() { return engine_.out(); }
+    LiveInput& liveInput() { return engine_.liveInput(); }
+    // The rest of playback, for the tests to look at.
     PlaybackEngine& engine() { return engine_; }
     SongOpener& songs() { return songs_; }
     // The open effect dialog's tries and closing (the dialog's messages to the window).
-    EffectDialogSession& effectDialogs() { return effectMenu_->menu().dialogs(); }
+    EffectDialogSession& effectDialogs() { return effectMenu_.dialogs(); }
     Skin& skin() { return skin_; }
     SettingsSession& settings() { return settings_; }
     // Whether the settings could be read, so that their keys may be looked at.
     bool settingsUsable() const { return settings_.usable(); }
-    // The background change; none without its port.
+    // The background change; none where the platform decodes no pictures.
     BackgroundChange* background() { return background_.get(); }
     const FaceState& face() const { return face_; }
     std::string windowTitle() const { return songs_.windowTitle(); }
@@ -98,17 +140,14 @@ class MainWindowModel : private PlayerHost,
     void blankMetersAndLamps() override;
     void timerFailed() override;
     bool openNextSongListEntry() override { return songs_.openNextSongListEntry(); }
-    // HistoryMenuHost, SongListMenuHost, SettingsMenuHost
-    bool playing() const override { return engine_.player().playing(); }
+    // HistoryMenuHost, SongListMenuHost
     void openHistoryFile(const std::string& path) override { songs_.openHistoryFile(path); }
     void historyItemsChanged() override { settings_.historyChanged(); }
     bool effectDialogOpen() const override { return face_.effectDialogOpen; }
     bool openSongListEntry(int direction) override { return songs_.openSongListEntry(direction); }
-    void startPlayback() override { engine_.player().startPlayback(); }
-    void showMessage(const std::string& text) override { ports_.window.showMessage(text); }
-    void showInformation(const std::string& text) override { ports_.window.showInformation(text); }
-    bool askYesNo(const std::string& question) override { return ports_.window.askYesNo(question); }
-    void postClose() override { ports_.window.postClose(); }
+    void startPlayback() override { player_.startPlayback(); }
+    void showMessage(const std::string& text) override { window_.showMessage(text); }
+    void showInformation(const std::string& text) override { window_.showInformation(text); }
 
     MenuArea* areaFor(int id) const;
     void changeChannelTone(int channel);
@@ -116,10 +155,12 @@ class MainWindowModel : private PlayerHost,
     // The song list or the loaded song may have changed: its window follows, and the list is kept.
     void songListMayHaveChanged();
 
-    PlatformPorts ports_;
+    Window& window_;
+    Dialogs& dialogs_;
     ShortMessageFailures& failures_;
     FaceState face_;
     PlaybackEngine engine_;
+    Player& player_;  // the engine's, which the window and most menu areas drive
     Skin skin_;
     FacePainter painter_;
     FaceControls controls_;
@@ -128,11 +169,12 @@ class MainWindowModel : private PlayerHost,
     SongOpener songs_;
     PseudoRandom random_;  // the program's one random source, for every generated song
     std::vector<std::unique_ptr<MenuArea>> areas_;
-    WindowEffectHost effectHost_{engine_, face_};
-    MenuAreaOf<EffectMenu>* effectMenu_ = nullptr;    // one of areas_
+    WindowEffectHost effectHost_{engine_, face_, window_};
+    // The effect dialogs' messages reach the menu's dialog session, so an area holds it by reference.
+    EffectMenu effectMenu_{effectHost_, dialogs_};
     MenuAreaOf<MidiOutMenu>* midiOutMenu_ = nullptr;  // one of areas_, when the platform offers the choice
-    MenuAreaOf<MidiInputMenu>* midiInputMenu_ = nullptr;    // one of areas_, when there is a port
-    MenuAreaOf<SongListWindow>* songListWindow_ = nullptr;  // one of areas_, when there is a port
+    MenuAreaOf<MidiInputMenu>* midiInputMenu_ = nullptr;    // one of areas_, where the platform has it
+    MenuAreaOf<SongListWindow>* songListWindow_ = nullptr;  // one of areas_, where the platform has it
     std::unique_ptr<BackgroundChange> background_;
     bool showingFailure_ = false;  // a failure's message box is open (its modal loop goes on ticking)
 };

@@ -2,8 +2,9 @@
 
 #include <algorithm>
 
-MidiInputMenu::MidiInputMenu(MidiInputPort& port, MidiInputSink& sink, WindowPort& window,
-                             std::string& savedName)
+#include "app/Messages.h"
+
+MidiInputMenu::MidiInputMenu(MidiInputPort& port, MidiInputSink& sink, Window& window, std::string& savedName)
     : port_(port), sink_(sink), window_(window), savedName_(savedName) {}
 
 void MidiInputMenu::restore() {
@@ -45,8 +46,4 @@ void MidiInputMenu::open(int device) {
     }
     openDevice_ = device;
     savedName_ = names_[size_t(device)];
-}
-
-std::string midiInputFailureText(const std::string& systemText) {
-    return "MIDI入力デバイスを開けませんでした\n" + systemText;
 }

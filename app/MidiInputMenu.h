@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "app/WindowPort.h"
+#include "app/Window.h"
 #include "playback/MidiInputStream.h"
 #include "resources/CommandIds.h"
 
@@ -31,7 +31,7 @@ class MidiInputMenu {
     static constexpr int maxDevices = IDM_MIDI_IN_LAST - IDM_MIDI_IN_FIRST + 1;
 
     // savedName is the setting, which a choice changes; window shows the failure to open.
-    MidiInputMenu(MidiInputPort& port, MidiInputSink& sink, WindowPort& window, std::string& savedName);
+    MidiInputMenu(MidiInputPort& port, MidiInputSink& sink, Window& window, std::string& savedName);
 
     // Start-up, once the settings are read: lists the devices and opens the saved one.
     void restore();
@@ -47,11 +47,8 @@ class MidiInputMenu {
 
     MidiInputPort& port_;
     MidiInputSink& sink_;
-    WindowPort& window_;
+    Window& window_;
     std::string& savedName_;
     std::vector<std::string> names_;
     int openDevice_ = -1;  // -1: なし
 };
-
-// The message when a device cannot be opened.
-std::string midiInputFailureText(const std::string& systemText);

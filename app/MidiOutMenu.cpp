@@ -2,16 +2,13 @@
 
 #include <algorithm>
 
+#include "app/Messages.h"
 #include "resources/CommandIds.h"
 
 namespace {
 const char* const mapperLabel = "MIDIマッパー";
 constexpr int deviceItems = IDM_MIDI_OUT_LAST - IDM_MIDI_OUT_MAPPER;  // the items after the mapper's
 }  // namespace
-
-std::string midiOutFallbackText(const std::string& name) {
-    return "MIDI出力「" + name + "」を使えません。MIDIマッパーで演奏します";
-}
 
 void MidiOutMenu::start() {
     devices_ = port_.outputDevices();

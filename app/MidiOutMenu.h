@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "app/WindowPort.h"
+#include "app/Window.h"
 
 // What the choice of the MIDI output asks of the platform.
 class MidiOutPort {
@@ -29,7 +29,7 @@ class MidiOutMenu {
     static constexpr int mapperDevice = -1;
 
     // savedName is the setting, which this menu changes.
-    MidiOutMenu(MidiOutPort& port, WindowPort& window, std::string& savedName, std::function<bool()> playing)
+    MidiOutMenu(MidiOutPort& port, Window& window, std::string& savedName, std::function<bool()> playing)
         : port_(port), window_(window), savedName_(savedName), playing_(std::move(playing)) {}
 
     // Start-up, once the settings are read and the mapper is open: the items, and the saved device.
@@ -45,12 +45,9 @@ class MidiOutMenu {
     void open(int device);
 
     MidiOutPort& port_;
-    WindowPort& window_;
+    Window& window_;
     std::string& savedName_;
     std::function<bool()> playing_;
     std::vector<std::string> devices_;
     int chosen_ = mapperDevice;
 };
-
-// The message for a device that gives way to the mapper.
-std::string midiOutFallbackText(const std::string& name);

@@ -1,10 +1,9 @@
 #include "app/PlaySaveMenu.h"
 
+#include "app/Messages.h"
 #include "app/PlayedSong.h"
 #include "app/SongOpener.h"
 #include "resources/CommandIds.h"
-
-const char* const PlaySaveMenu::writeFailedText = "ＭＩＤＩデータの書き込みに失敗しました";
 
 bool PlaySaveMenu::handles(int id) const {
     return id == IDM_FILE_SAVE_PLAYED;
@@ -12,10 +11,11 @@ bool PlaySaveMenu::handles(int id) const {
 
 void PlaySaveMenu::run(int) {
     if (engine_.player().playing() || !face_.songLoaded) return;
-    const std::optional<std::string> path = port_.choosePlayedSongFile(settings_.readDir, midiFileFilter);
+    const std::optional<std::string> path =
+        dialogs_.chooseFileToSave(settings_.readDir, midiFileFilter, "mid");
     if (!path || path->empty()) return;
     window_.setWaitCursor(true);
-    const bool written = port_.writeWholeFile(*path, playedSongAsSmf(engine_));
+    const bool written = files_.writeWholeFile(*path, playedSongAsSmf(engine_));
     window_.setWaitCursor(false);
-    if (!written) window_.showMessage(writeFailedText);
+    if (!written) window_.showMessage(playedSongWriteFailedText);
 }

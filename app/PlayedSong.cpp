@@ -3,7 +3,7 @@
 #include "effects/SongRendering.h"
 #include "playback/MessagesAsSmf.h"
 #include "playback/MidiVocabulary.h"
-#include "tones/ToneMessages.h"
+#include "tones/ChannelTone.h"
 
 namespace {
 constexpr auto relaxed = std::memory_order_relaxed;
@@ -24,19 +24,8 @@ void takeSettings(PlaybackEngine& window, PlaybackEngine& engine) {
 // What the window's device already holds for those settings: the face sent each fixed value when its cell
 // changed, and the tone dialog the tone it locked.
 void sendHeldSettings(const LiveControls& controls, ChannelTones& tones, MidiOut& out) {
-    using namespace midi::controller;
-    const bool allVolumes = controls.volumeAllFixed.load(relaxed);
     for (int channel = 0; channel < midi::channelCount; ++channel) {
-        const uint8_t status = midi::statusOf(midi::controlChange, channel);
-        auto sendFixed = [&](uint8_t controller, bool fixed, const std::atomic<uint8_t>& value) {
-            if (fixed) out.sendShortMessage(status, controller, value.load(relaxed));
-        };
-        sendFixed(volume, allVolumes || controls.volumeFixed[channel].load(relaxed),
-                  controls.volumeValue[channel]);
-        sendFixed(reverb, controls.reverbFixed[channel].load(relaxed), controls.reverbValue[channel]);
-        sendFixed(chorus, controls.chorusFixed[channel].load(relaxed), controls.chorusValue[channel]);
-        sendFixed(modulation, controls.modulationFixed[channel].load(relaxed),
-                  controls.modulationValue[channel]);
+        controls.sendFixed(channel, out);
         const ChannelTone tone = tones.at(channel);
         if (tone.fixed) sendTone(out, channel, tone.program, tone.bank);
     }

@@ -176,11 +176,6 @@ SettingsStore::Status saveSongList(SettingsStore& store, const Settings& setting
     return store.writeString(Settings::userKey, songListName, songListStoredForm(settings.songList));
 }
 
-std::string folderOf(const std::string& path) {
-    const size_t slash = path.find_last_of("\\/");
-    return slash == std::string::npos ? std::string() : path.substr(0, slash);
-}
-
 std::string songListStoredForm(const std::vector<std::string>& paths) {
     std::string stored;
     for (const std::string& path : paths) stored += path + songListSeparator;

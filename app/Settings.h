@@ -45,9 +45,6 @@ SettingsStore::Status saveFolders(SettingsStore& store, const Settings& settings
 SettingsStore::Status saveHistory(SettingsStore& store, const Settings& settings, const RecentFiles& history);
 SettingsStore::Status saveSongList(SettingsStore& store, const Settings& settings);
 
-// The folder a chosen file lies in, which becomes the folder its dialog opens in next.
-std::string folderOf(const std::string& path);
-
 // The song list as the settings keep it ("SongList" of the "User" key): the paths, oldest first, each
 // followed by "|", which no Windows path holds. Reading passes over what no path can be (empty pieces,
 // control characters, more than a path's length) and keeps the last SongList::capacity paths.

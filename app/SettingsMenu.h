@@ -2,25 +2,14 @@
 #include <string>
 
 #include "app/Settings.h"
-
-// What deleting the settings needs from the rest of the window.
-class SettingsMenuHost {
-  public:
-    virtual ~SettingsMenuHost() = default;
-    // A question with Yes and No buttons and the information icon; true for Yes.
-    virtual bool askYesNo(const std::string& question) = 0;
-    virtual void showMessage(const std::string& text) = 0;
-    virtual void postClose() = 0;
-};
+#include "app/Window.h"
 
 // "レジストリを削除して終了" (40548): removes every setting from the store and ends the program without
 // writing them back, an aid to uninstalling.
 class SettingsMenu {
   public:
-    static const char* const deleteQuestion;
-
-    SettingsMenu(SettingsStore& store, Settings& settings, SettingsMenuHost& host)
-        : store_(store), settings_(settings), host_(host) {}
+    SettingsMenu(SettingsStore& store, Settings& settings, Window& window)
+        : store_(store), settings_(settings), window_(window) {}
 
     bool handles(int id) const;
     void run(int id);
@@ -31,5 +20,5 @@ class SettingsMenu {
 
     SettingsStore& store_;
     Settings& settings_;
-    SettingsMenuHost& host_;
+    Window& window_;
 };

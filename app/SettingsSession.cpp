@@ -3,8 +3,8 @@
 #include "tones/SoundModule.h"
 
 void SettingsSession::load(FaceState& face, Skin& skin) {
-    loadSettings(store_, port_.currentFolder(), settings_, history_);
-    if (!port_.setCurrentFolder(settings_.readDir)) keepStartFolder(settings_);
+    loadSettings(store_, files_.currentFolder(), settings_, history_);
+    if (!files_.setCurrentFolder(settings_.readDir)) keepStartFolder(settings_);
     face.soundModule = decltype(face.soundModule)(soundModuleFromSetting(settings_.soundModule));
     skin.setBackgroundPath(settings_.backgroundPath);
     showHistory();
@@ -44,5 +44,5 @@ void SettingsSession::keepSongList(std::vector<std::string> paths) {
 }
 
 void SettingsSession::showHistory() {
-    port_.showHistoryItems(historyMenuItems(history_, settings_.readDir));
+    window_.showHistoryItems(historyMenuItems(history_, settings_.readDir));
 }

@@ -1,8 +1,8 @@
 #pragma once
 #include "app/FaceState.h"
 #include "app/Settings.h"
-#include "app/SettingsPort.h"
 #include "app/Skin.h"
+#include "app/Window.h"
 #include "playback/RecentFiles.h"
 
 // The settings over one run of the window: read from the store at start-up into the window's state, held
@@ -10,7 +10,8 @@
 // chose are also written as soon as they change, so that a crash does not lose them.
 class SettingsSession {
   public:
-    SettingsSession(SettingsStore& store, SettingsPort& port) : store_(store), port_(port) {}
+    SettingsSession(SettingsStore& store, Files& files, Window& window)
+        : store_(store), files_(files), window_(window) {}
 
     // Start-up: the folder of MIDI files becomes the current folder (the start folder stays when it cannot),
     // the history items are built, and the face gets its sound module and the file of its picture.
@@ -36,7 +37,8 @@ class SettingsSession {
     void showHistory();
 
     SettingsStore& store_;
-    SettingsPort& port_;
+    Files& files_;
+    Window& window_;
     Settings settings_;
     RecentFiles history_;
     bool awaitingSave_ = false;

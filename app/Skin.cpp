@@ -1,8 +1,10 @@
 #include "app/Skin.h"
 
+#include "app/Messages.h"
+
 Skin::Read Skin::readPicture(const std::string& name, bool (*reader)(std::istream&, DibImage&),
                              DibImage& into) {
-    const std::optional<std::string> path = files_.findSkinFile(name);
+    const std::optional<std::string> path = files_.findBesideProgram(name);
     if (!path) return Read::notFound;
     const FileStream file = files_.openFile(*path);
     if (file.status == FileData::notFound) return Read::notFound;
@@ -13,10 +15,10 @@ Skin::Read Skin::readPicture(const std::string& name, bool (*reader)(std::istrea
 bool Skin::loadSprites() {
     switch (readPicture("Button.bmp", readButtonBmp, buttonSheet_)) {
         case Read::notFound:
-            window_.showMessage("Ｂｕｔｔｏｎ．ｂｍｐが見つかりません");
+            window_.showMessage(buttonSheetMissingText);
             return false;
         case Read::unreadable:
-            window_.showMessage("Ｂｕｔｔｏｎ．ｂｍｐ読み込みエラー");
+            window_.showMessage(buttonSheetUnreadableText);
             return false;
         case Read::ok:
             break;
@@ -24,17 +26,17 @@ bool Skin::loadSprites() {
     DibImage mask;
     switch (readPicture("Mask.bmp", readFaceBmp, mask)) {
         case Read::notFound:
-            window_.showMessage("Ｍａｓｋ．ｂｍｐが見つかりません");
+            window_.showMessage(maskMissingText);
             return false;
         case Read::unreadable:
-            window_.showMessage("Ｍａｓｋ．ｂｍｐ読み込みエラー");
+            window_.showMessage(maskUnreadableText);
             return false;
         case Read::ok:
             break;
     }
     mask_ = makeMaskGrid(mask);
     if (!mask_) {
-        window_.showMessage("Ｍａｓｋ．ｂｍｐ読み込みエラー");
+        window_.showMessage(maskUnreadableText);
         return false;
     }
     return true;
@@ -44,11 +46,11 @@ bool Skin::loadFace() {
     std::string shown = backgroundPath_;
     Read read = readPicture(shown, readFaceBmp, face_);
     if (read == Read::notFound) {
-        window_.showMessage(shown + " が見つかりません\n初期の画像に戻します");
+        window_.showMessage(chosenFaceMissingText(shown));
     } else if (read == Read::unreadable && shown != defaultBackground) {
         // A chosen background that has become unreadable would otherwise end every later start, since
         // the setting keeps naming it: it is treated like a missing one.
-        window_.showMessage("背景画像の読み込みに失敗しました");
+        window_.showMessage(faceUnreadableText);
     }
     // This run only: the setting keeps naming the chosen face, which may be on a drive absent just now.
     if (read != Read::ok && shown != defaultBackground) {
@@ -56,11 +58,11 @@ bool Skin::loadFace() {
         read = readPicture(shown, readFaceBmp, face_);
     }
     if (read == Read::notFound) {
-        window_.showMessage(shown + " が見つかりません。終了します");
+        window_.showMessage(ownFaceMissingText(shown));
         return false;
     }
     if (read == Read::unreadable) {
-        window_.showMessage("背景画像の読み込みに失敗しました");
+        window_.showMessage(faceUnreadableText);
         return false;
     }
     return true;

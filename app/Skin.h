@@ -4,10 +4,10 @@
 #include <string>
 #include <utility>
 
-#include "app/FilePort.h"
-#include "app/WindowPort.h"
+#include "app/Window.h"
 #include "images/DibImage.h"
 #include "images/SkinBmp.h"
+#include "platform/Files.h"
 
 // The pictures of the face: the face itself (the background, "Main.bmp" unless the settings name another),
 // the sprite sheet "Button.bmp" and the mask "Mask.bmp" that a new background is composed under.
@@ -15,7 +15,7 @@ class Skin {
   public:
     static constexpr const char* defaultBackground = "Main.bmp";
 
-    Skin(FilePort& files, WindowPort& window) : files_(files), window_(window) {}
+    Skin(Files& files, Window& window) : files_(files), window_(window) {}
 
     // Start-up, in two halves around the opening of the MIDI output: the sprite sheet and the mask, then
     // the face. Each shows its message and returns false on a failure that ends the program.
@@ -38,8 +38,8 @@ class Skin {
     enum class Read { ok, notFound, unreadable };
     Read readPicture(const std::string& name, bool (*reader)(std::istream&, DibImage&), DibImage& into);
 
-    FilePort& files_;
-    WindowPort& window_;
+    Files& files_;
+    Window& window_;
     DibImage face_;
     DibImage buttonSheet_;
     std::optional<MaskGrid> mask_;

@@ -1,7 +1,8 @@
 #include "app/SongListWindow.h"
 
+#include "app/HotKeys.h"
 #include "app/SongStepMenu.h"
-#include "app/VirtualKeys.h"
+#include "platform/Paths.h"
 #include "resources/CommandIds.h"
 
 namespace {
@@ -9,10 +10,9 @@ const char* const playingMark = "♪";
 const char* const noMark = "　";  // as wide as the mark, so that the numbers line up
 
 // The file's name; the whole path where it ends in a folder separator.
-std::string fileNameOf(const std::string& path) {
-    const size_t slash = path.find_last_of("\\/");
-    if (slash == std::string::npos || slash + 1 == path.size()) return path;
-    return path.substr(slash + 1);
+std::string shownName(const std::string& path) {
+    const std::string name = fileNameOf(path);
+    return name.empty() ? path : name;
 }
 }  // namespace
 
@@ -30,7 +30,7 @@ SongListView SongListWindow::view() const {
     view.marked = loadedEntry(selection_, loadedPath_());
     for (int entry = 0; entry < songs.count(); ++entry)
         view.rows.push_back(std::string(entry == view.marked ? playingMark : noMark) + " " +
-                            std::to_string(entry + 1) + ". " + fileNameOf(songs.at(entry)));
+                            std::to_string(entry + 1) + ". " + shownName(songs.at(entry)));
     return view;
 }
 

@@ -2,23 +2,21 @@
 
 #include <cstdio>
 
-#include "app/ProgramTitle.h"
+#include "app/Messages.h"
+#include "platform/Paths.h"
 
 const char* const midiFileFilter = "ＭＩＤＩファイル(*.mid)|*.mid|";
 
-namespace {
-// A song-list mode found no entry that leaves a song to play.
-const char* const noPlayableSongText = "演奏できる曲がありません";
-}  // namespace
-
-SongOpener::SongOpener(PlatformPorts ports, PlaybackEngine& engine, FaceState& face, FaceDrawing& drawing,
-                       HistoryMenu& history, SettingsSession& settings)
-    : ports_(ports),
-      engine_(engine),
+SongOpener::SongOpener(PlaybackEngine& engine, FaceState& face, FaceDrawing& drawing, HistoryMenu& history,
+                       SettingsSession& settings, Dialogs& dialogs, Files& files, Window& window)
+    : engine_(engine),
       face_(face),
       drawing_(drawing),
       history_(history),
-      settings_(settings) {}
+      settings_(settings),
+      dialogs_(dialogs),
+      files_(files),
+      window_(window) {}
 
 void SongOpener::openFromMenu() {
     SongSelection& selection = engine_.selection();
@@ -28,8 +26,7 @@ void SongOpener::openFromMenu() {
     }
     const std::string loaded = loadedPath();
     currentPath_.clear();
-    const std::optional<std::string> chosen =
-        ports_.dialogs.chooseSongFile(midiFileFilter, settings_.songFolder());
+    const std::optional<std::string> chosen = dialogs_.chooseSongFile(midiFileFilter, settings_.songFolder());
     currentPath_ = loaded;
     if (!chosen || chosen->empty()) return;
     settings_.keepSongFolder(folderOf(*chosen));
@@ -78,7 +75,7 @@ bool SongOpener::openSongListEntry(int direction) {
         if (face_.songLoaded && holdsNote(engine_.song())) return true;
     }
     selection.mode = SongSelection::noSongList;
-    ports_.window.showMessage(noPlayableSongText);
+    window_.showMessage(noPlayableSongText);
     return false;
 }
 
@@ -90,29 +87,29 @@ bool SongOpener::openKeepingLoadedSong(const std::string& path, const std::strin
 
 bool SongOpener::openFile(const std::string& path) {
     currentPath_ = path;
-    ports_.window.setWaitCursor(true);
-    FileData file = ports_.files.readFile(path, uint64_t(SongBuffer::maxFileSize));
+    window_.setWaitCursor(true);
+    FileData file = files_.readFile(path, uint64_t(SongBuffer::maxFileSize));
     if (file.status != FileData::ok) {
-        ports_.window.setWaitCursor(false);
-        ports_.window.showMessage(songReadFailureText(file.status));
+        window_.setWaitCursor(false);
+        window_.showMessage(songReadFailureText(file.status));
         return false;
     }
     engine_.loadSong(std::move(file.bytes));
     takeDetails();
     finishLoad();
-    ports_.window.setTitle(windowTitle());
-    ports_.window.setWaitCursor(false);
+    window_.setTitle(windowTitle());
+    window_.setWaitCursor(false);
     return true;
 }
 
 void SongOpener::openGeneratedSong(std::vector<uint8_t> bytes, const std::string& path) {
-    ports_.window.setWaitCursor(true);
+    window_.setWaitCursor(true);
     currentPath_ = path;
     engine_.loadSong(std::move(bytes));
     takeDetails();
     finishLoad();
-    ports_.window.setTitle(windowTitle());
-    ports_.window.setWaitCursor(false);
+    window_.setTitle(windowTitle());
+    window_.setWaitCursor(false);
 }
 
 bool SongOpener::openNextSongListEntry() {
@@ -129,7 +126,7 @@ void SongOpener::takeDetails() {
 }
 
 void SongOpener::finishLoad() {
-    resetFaceForNewSong(face_, engine_.out(), drawing_, ports_.window);
+    resetFaceForNewSong(face_, engine_.out(), drawing_, window_);
     face_.songLoaded = true;
     for (const std::function<void()>& listener : loadListeners_) listener();
 }
@@ -139,7 +136,7 @@ std::string SongOpener::windowTitle() const {
     return face_.largeView ? currentPath_ + detailsText_ : currentPath_;
 }
 
-void resetFaceForNewSong(FaceState& face, MidiOut& out, FaceDrawing& drawing, WindowPort& window) {
+void resetFaceForNewSong(FaceState& face, MidiOut& out, FaceDrawing& drawing, Window& window) {
     face.masterVolume = 100;
     face.volumeBase.fill(100);
     drawing.drawReadout(FaceDrawing::allReadouts);

@@ -5,12 +5,14 @@
 #include <utility>
 #include <vector>
 
+#include "app/Dialogs.h"
 #include "app/FaceDrawing.h"
 #include "app/FaceState.h"
 #include "app/HistoryMenu.h"
-#include "app/PlatformPorts.h"
 #include "app/SettingsSession.h"
+#include "app/Window.h"
 #include "effects/PlaybackEngine.h"
+#include "platform/Files.h"
 
 // The file dialogs' filter for songs, in the "description|pattern|" form.
 extern const char* const midiFileFilter;
@@ -21,8 +23,8 @@ extern const char* const midiFileFilter;
 // the history goes to the top of the history once it has loaded, and its folder becomes the open dialog's.
 class SongOpener {
   public:
-    SongOpener(PlatformPorts ports, PlaybackEngine& engine, FaceState& face, FaceDrawing& drawing,
-               HistoryMenu& history, SettingsSession& settings);
+    SongOpener(PlaybackEngine& engine, FaceState& face, FaceDrawing& drawing, HistoryMenu& history,
+               SettingsSession& settings, Dialogs& dialogs, Files& files, Window& window);
 
     // "ファイルを開く": the open dialog in the folder of MIDI files, which becomes the folder of the file
     // confirmed there; or in a song-list mode the list's current entry. A cancelled or
@@ -70,12 +72,14 @@ class SongOpener {
     std::string loadedPath() const { return face_.songLoaded ? currentPath_ : std::string(); }
     void finishLoad();
 
-    PlatformPorts ports_;
     PlaybackEngine& engine_;
     FaceState& face_;
     FaceDrawing& drawing_;
     HistoryMenu& history_;
     SettingsSession& settings_;
+    Dialogs& dialogs_;
+    Files& files_;
+    Window& window_;
     std::string currentPath_;
     std::string detailsText_;
     std::vector<std::function<void()>> loadListeners_;
@@ -84,4 +88,4 @@ class SongOpener {
 // A fresh song's face: master volume 100, every cell and toggle back to its start, and what a changed cell
 // had sent to the device undone. The cells are repainted from the face at the next paint, as a full
 // repaint would show them.
-void resetFaceForNewSong(FaceState& face, MidiOut& out, FaceDrawing& drawing, WindowPort& window);
+void resetFaceForNewSong(FaceState& face, MidiOut& out, FaceDrawing& drawing, Window& window);

@@ -1,5 +1,6 @@
 #include "app/SongStepMenu.h"
 
+#include "app/Messages.h"
 #include "resources/CommandIds.h"
 
 bool SongStepMenu::handles(int id) const {
@@ -22,7 +23,7 @@ void SongStepMenu::step(int direction) {
     if (host_.effectDialogOpen()) return;
     SongList& songs = selection_.songs;
     if (songs.count() < 2) {
-        host_.showMessage("２曲以上で使用します");
+        host_.showMessage(needsTwoSongsText);
         return;
     }
     const bool looping = selection_.mode == SongSelection::loopSongs;

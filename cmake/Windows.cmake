@@ -1,21 +1,18 @@
 # A Windows build: velmira.exe, its Win32 tests (run under Wine) and the Windows tools, 64-bit (the default)
 # or 32-bit by the toolchain file. What differs between the two widths is settled here: which Wine runs the
-# programs, and the file name of an image plug-in (a 64-bit program loads only 64-bit plug-ins, "*.sph").
+# programs (kept in the cache, where scripts/wine.sh reads it), and the file name of an image plug-in (a
+# 64-bit program loads only 64-bit plug-ins, "*.sph").
 enable_language(RC)
 if(CMAKE_SIZEOF_VOID_P EQUAL 8)
-  set(VELMIRA_WINE_LOADER /usr/lib/wine/wine64)
-  set(VELMIRA_WINEARCH win64)
+  set(VELMIRA_WINEARCH win64 CACHE INTERNAL "the Wine that runs this build's programs")
   set(VELMIRA_PLUGIN_SUFFIX .sph)
 else()
-  set(VELMIRA_WINE_LOADER /usr/lib/wine/wine)
-  set(VELMIRA_WINEARCH win32)
+  set(VELMIRA_WINEARCH win32 CACHE INTERNAL "the Wine that runs this build's programs")
   set(VELMIRA_PLUGIN_SUFFIX .spi)
 endif()
 add_compile_definitions(UNICODE _UNICODE NOMINMAX WIN32_LEAN_AND_MEAN _WIN32_WINNT=0x0601)
 add_link_options(-static -static-libgcc -static-libstdc++)
 
-set(VELMIRA_WINEPREFIX ${CMAKE_BINARY_DIR}/wineprefix)
-set(VELMIRA_FONT_REG ${CMAKE_SOURCE_DIR}/cmake/font-substitutes.reg)
 configure_file(cmake/wine-run.sh.in ${CMAKE_BINARY_DIR}/wine-run.sh @ONLY
                FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE
                                 WORLD_READ WORLD_EXECUTE)

@@ -1,12 +1,12 @@
 #include "effects/EffectDialogSession.h"
 
 bool EffectDialogSession::mayOpen() const {
-    return !host_.playing() && host_.songLoaded() && open_ == OpenDialog::none;
+    return !host_.playing() && host_.songLoaded() && !host_.effectDialogOpen();
 }
 
 void EffectDialogSession::open(OpenDialog which) {
-    port_.enableCloseCommand(false);
-    open_ = which;
+    host_.enableCloseCommand(false);
+    kind_ = which;
     host_.effectDialogOpen(true);
 }
 
@@ -25,10 +25,10 @@ void EffectDialogSession::openPitchDialog() {
 template <typename Store>
 void EffectDialogSession::tryAndPlay(Store store) {
     // The effect may change only while the timer is stopped.
-    port_.setWaitCursor(true);
+    host_.setWaitCursor(true);
     if (host_.playing()) host_.stopPlayback();
     store(host_.effectSettings());
-    port_.setWaitCursor(false);
+    host_.setWaitCursor(false);
     host_.startPlayback();
 }
 
@@ -47,11 +47,10 @@ void EffectDialogSession::tryPitchMap(const PitchMap& drawn) {
 }
 
 void EffectDialogSession::dialogClosing() {
-    if (open_ == OpenDialog::none) return;
+    if (!host_.effectDialogOpen()) return;
     // The mark names the effect in use, whatever the dialog last showed: closing without a try leaves the
     // previous effect both in use and checked.
     mark_.show(host_.effectSettings().type);
-    open_ = OpenDialog::none;
     host_.effectDialogOpen(false);
-    port_.enableCloseCommand(true);
+    host_.enableCloseCommand(true);
 }

@@ -22,10 +22,10 @@ class EffectDialogSession {
     // "終了" of either dialog (0x0469).
     void dialogClosing();
 
-    OpenDialog openDialog() const { return open_; }
+    OpenDialog openDialog() const { return host_.effectDialogOpen() ? kind_ : OpenDialog::none; }
     // While a dialog is open only its tries start and stop playback: the face's play, stop and fast
     // forward are ignored.
-    bool transportAllowed() const { return open_ == OpenDialog::none; }
+    bool transportAllowed() const { return !host_.effectDialogOpen(); }
 
   private:
     bool mayOpen() const;
@@ -36,5 +36,6 @@ class EffectDialogSession {
     EffectHost& host_;
     EffectDialogPort& port_;
     EffectCheckMark& mark_;
-    OpenDialog open_ = OpenDialog::none;
+    // Which dialog was opened last; whether one is open is the host's to say.
+    OpenDialog kind_ = OpenDialog::none;
 };

@@ -19,6 +19,12 @@ enum class EffectType : int32_t {
     customMap = 13,     // "好きにして"
 };
 
+// Whether a stored number names an effect.
+constexpr bool namesEffect(int32_t value) {
+    return (value >= int32_t(EffectType::none) && value <= int32_t(EffectType::suspense)) ||
+           value == int32_t(EffectType::keySignature) || value == int32_t(EffectType::customMap);
+}
+
 // The stretch of playing time, in whole seconds since playback started, in which notes are remapped.
 // Both bounds are inclusive.
 struct EffectWindow {

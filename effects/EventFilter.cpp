@@ -27,10 +27,6 @@ bool isSoundingNoteOn(int kind, int value) {
     return kind == noteOn && value > 0;
 }
 
-int fixedOr(const std::atomic<bool>& fixed, const std::atomic<uint8_t>& fixedValue, int value) {
-    return fixed.load(relaxed) ? fixedValue.load(relaxed) : value;
-}
-
 bool isToneMessage(int kind, int data1) {
     return kind == programChange || (kind == controlChange && data1 == bankSelect);
 }
@@ -168,20 +164,10 @@ void EventFilter::followToneLock(int status, int data1, int data2) {
 }
 
 int EventFilter::overriddenController(int channel, int controller, int value) const {
-    switch (controller) {
-        case volume:
-            return controls_.volumeAllFixed.load(relaxed)
-                       ? controls_.volumeValue[channel].load(relaxed)
-                       : fixedOr(controls_.volumeFixed[channel], controls_.volumeValue[channel], value);
-        case reverb:
-            return fixedOr(controls_.reverbFixed[channel], controls_.reverbValue[channel], value);
-        case chorus:
-            return fixedOr(controls_.chorusFixed[channel], controls_.chorusValue[channel], value);
-        case modulation:
-            return fixedOr(controls_.modulationFixed[channel], controls_.modulationValue[channel], value);
-        default:
-            return value;
-    }
+    for (int cell = 0; cell < LiveControls::fixedCellCount; ++cell)
+        if (LiveControls::fixedControllers[size_t(cell)].number == controller)
+            return controls_.overrides(cell, channel) ? controls_.fixedValue(cell, channel) : value;
+    return value;
 }
 
 void EventFilter::updateReadouts(int channel, int kind, int key, int value) {

@@ -4,13 +4,33 @@ namespace {
 constexpr auto relaxed = std::memory_order_relaxed;
 }
 
+const std::array<LiveControls::FixedController, LiveControls::fixedCellCount> LiveControls::fixedControllers{{
+    {midi::controller::volume, &LiveControls::volumeFixed, &LiveControls::volumeValue},
+    {midi::controller::reverb, &LiveControls::reverbFixed, &LiveControls::reverbValue},
+    {midi::controller::chorus, &LiveControls::chorusFixed, &LiveControls::chorusValue},
+    {midi::controller::modulation, &LiveControls::modulationFixed, &LiveControls::modulationValue},
+}};
+
+bool LiveControls::overrides(int cell, int channel) const {
+    return (cell == volumeCell && volumeAllFixed.load(relaxed)) || cellFixed(cell, channel);
+}
+
+void LiveControls::fixCell(int cell, int channel, uint8_t value) {
+    (this->*fixedControllers[size_t(cell)].value)[channel].store(value, relaxed);
+    (this->*fixedControllers[size_t(cell)].fixed)[channel].store(true, relaxed);
+}
+
+void LiveControls::sendFixed(int channel, MidiOut& out) const {
+    const uint8_t status = midi::statusOf(midi::controlChange, channel);
+    for (int cell = 0; cell < fixedCellCount; ++cell)
+        if (overrides(cell, channel))
+            out.sendShortMessage(status, fixedControllers[size_t(cell)].number, fixedValue(cell, channel));
+}
+
 void LiveControls::reset() {
-    resetForSong();
-    for (int c = 0; c < channelCount; ++c) {
-        reverbValue[c].store(0, relaxed);
-        chorusValue[c].store(0, relaxed);
-        modulationValue[c].store(0, relaxed);
-    }
+    for (const FixedController& controller : fixedControllers)
+        for (auto& value : this->*controller.value) value.store(0, relaxed);
+    resetForSong();  // the volumes to 100
     clearReadouts();
 }
 
@@ -23,10 +43,8 @@ void LiveControls::resetForSong() {
     for (int c = 0; c < channelCount; ++c) {
         channelMuted[c].store(false, relaxed);
         volumeValue[c].store(100, relaxed);
-        volumeFixed[c].store(false, relaxed);
-        reverbFixed[c].store(false, relaxed);
-        chorusFixed[c].store(false, relaxed);
-        modulationFixed[c].store(false, relaxed);
+        for (const FixedController& controller : fixedControllers)
+            (this->*controller.fixed)[c].store(false, relaxed);
     }
 }
 
@@ -47,13 +65,9 @@ void LiveControls::copyControls(const LiveControls& from) {
     copy(volumeAllFixed, from.volumeAllFixed);
     for (int c = 0; c < channelCount; ++c) {
         copy(channelMuted[c], from.channelMuted[c]);
-        copy(volumeFixed[c], from.volumeFixed[c]);
-        copy(volumeValue[c], from.volumeValue[c]);
-        copy(reverbFixed[c], from.reverbFixed[c]);
-        copy(reverbValue[c], from.reverbValue[c]);
-        copy(chorusFixed[c], from.chorusFixed[c]);
-        copy(chorusValue[c], from.chorusValue[c]);
-        copy(modulationFixed[c], from.modulationFixed[c]);
-        copy(modulationValue[c], from.modulationValue[c]);
+        for (const FixedController& controller : fixedControllers) {
+            copy((this->*controller.fixed)[c], (from.*controller.fixed)[c]);
+            copy((this->*controller.value)[c], (from.*controller.value)[c]);
+        }
     }
 }

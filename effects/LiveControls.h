@@ -3,6 +3,7 @@
 #include <atomic>
 #include <cstdint>
 
+#include "playback/MidiOut.h"
 #include "playback/MidiVocabulary.h"
 
 // The controls of the face that act on a playing song, and the read-outs the filter leaves for the face.
@@ -12,17 +13,18 @@ struct LiveControls {
     static constexpr int channelCount = midi::channelCount;
     static constexpr int noChannel = channelCount;
     static constexpr uint8_t notSounded = 0xFF;
+    static constexpr int maxKeyShift = 12;
 
     template <typename T>
     using PerChannel = std::array<std::atomic<T>, channelCount>;
 
-    std::atomic<int> keyShift{0};  // -12..12 semitones
+    std::atomic<int> keyShift{0};  // -maxKeyShift..maxKeyShift semitones
     std::atomic<bool> keyShiftActive{false};
     std::atomic<int> soloChannel{noChannel};
     PerChannel<bool> channelMuted{};
     std::atomic<int> octaveDoubleChannel{noChannel};
 
-    std::atomic<bool> volumeAllFixed{false};
+    std::atomic<bool> volumeAllFixed{false};  // the master volume fixes every channel's volume
     PerChannel<bool> volumeFixed{};
     PerChannel<uint8_t> volumeValue{};
     PerChannel<bool> reverbFixed{};
@@ -40,7 +42,31 @@ struct LiveControls {
     // while it sounded must stay within reach.
     PerChannel<bool> channelPlayed{};
 
+    // The controllers a channel's cells fix, in the order of the cells along the face's channel row (the
+    // auto-pan speed's cell follows them): each one's number, whether it is fixed and the value it is fixed
+    // at. A fixed value replaces the song's own and is sent again after a load or a jump.
+    enum FixedCell { volumeCell = 0, reverbCell, chorusCell, modulationCell, fixedCellCount };
+    struct FixedController {
+        uint8_t number;
+        PerChannel<bool> LiveControls::*fixed;
+        PerChannel<uint8_t> LiveControls::*value;
+    };
+    static const std::array<FixedController, fixedCellCount> fixedControllers;
+
     LiveControls() { reset(); }
+
+    // The cell's own flag, as the face marks it.
+    bool cellFixed(int cell, int channel) const {
+        return (this->*fixedControllers[size_t(cell)].fixed)[channel].load(std::memory_order_relaxed);
+    }
+    // Whether the cell's value replaces the song's: its own flag, or for the volume the master volume's.
+    bool overrides(int cell, int channel) const;
+    uint8_t fixedValue(int cell, int channel) const {
+        return (this->*fixedControllers[size_t(cell)].value)[channel].load(std::memory_order_relaxed);
+    }
+    void fixCell(int cell, int channel, uint8_t value);
+    // Each controller fixed on the channel, with its value, in the cells' order.
+    void sendFixed(int channel, MidiOut& out) const;
 
     // The state of a freshly started program (and of a freshly loaded song, for the song-dependent part).
     void reset();

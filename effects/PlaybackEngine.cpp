@@ -1,6 +1,6 @@
 #include "effects/PlaybackEngine.h"
 
-#include "tones/ToneMessages.h"
+#include "tones/ChannelTone.h"
 
 PlaybackEngine::PlaybackEngine(MidiOut& out, PlaybackTimer& timer, TickPoster& ticks, PlayerHost& host,
                                ShortMessageFailures& failures)
@@ -38,21 +38,9 @@ void PlaybackEngine::silencingDevice() {
 }
 
 void PlaybackEngine::sendUserSettings(MidiOut& out) {
-    using namespace midi::controller;
-    constexpr auto relaxed = std::memory_order_relaxed;
     for (int channel = 0; channel < midi::channelCount; ++channel) {
         const ChannelTone tone = tones_.at(channel);
         if (tone.fixed) sendTone(out, channel, tone.program, tone.bank);
-        const uint8_t status = midi::statusOf(midi::controlChange, channel);
-        auto fixed = [&](uint8_t controller, const auto& isFixed, const auto& value) {
-            if (isFixed[channel].load(relaxed))
-                out.sendShortMessage(status, controller, value[channel].load(relaxed));
-        };
-        // The master volume fixes every channel's volume.
-        if (controls_.volumeAllFixed.load(relaxed) || controls_.volumeFixed[channel].load(relaxed))
-            out.sendShortMessage(status, volume, controls_.volumeValue[channel].load(relaxed));
-        fixed(reverb, controls_.reverbFixed, controls_.reverbValue);
-        fixed(chorus, controls_.chorusFixed, controls_.chorusValue);
-        fixed(modulation, controls_.modulationFixed, controls_.modulationValue);
+        controls_.sendFixed(channel, out);
     }
 }

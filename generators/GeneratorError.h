@@ -1,6 +1,6 @@
 #pragma once
 
-// Why a sound generator made no song. The window words it in an OK box (app/GeneratorMessages.h); the
+// Why a sound generator made no song. The window words it in an OK box (app/Messages.h); the
 // renderer prints the same words. The song loaded before stays in every case.
 enum class GeneratorError {
     none,

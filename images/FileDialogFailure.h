@@ -4,7 +4,7 @@
 #include "images/ImageError.h"
 #include "images/PluginResult.h"
 
-// What went wrong in the open dialog with a preview. The window words it (app/FileDialogMessages.h) and
+// What went wrong in the open dialog with a preview. The window words it (app/Messages.h) and
 // hands the dialog the wording, so that the dialog's boxes say what the rest of the program says.
 struct FileDialogFailure {
     enum Kind {

@@ -1,11 +1,6 @@
 #include "images/FileDialogRules.h"
 
-namespace {
-std::string nameOf(const std::string& path) {
-    const size_t separator = path.find_last_of("\\/");
-    return separator == std::string::npos ? path : path.substr(separator + 1);
-}
-}  // namespace
+#include "platform/Paths.h"
 
 FileDialogRules::FileDialogRules(FileDialogMode mode, PreviewChecks& checks, PreviewPane& pane)
     : mode_(mode), checks_(checks), pane_(pane) {}
@@ -34,11 +29,11 @@ void FileDialogRules::selectionChanged(const std::string& selection) {
 }
 
 void FileDialogRules::folderChanged() {
-    nameLeftInField_ = nameOf(lastSelection_);
+    nameLeftInField_ = fileNameOf(lastSelection_);
 }
 
 std::string FileDialogRules::userPick(const std::string& selection) const {
-    return !nameLeftInField_.empty() && nameOf(selection) == nameLeftInField_ ? std::string() : selection;
+    return !nameLeftInField_.empty() && fileNameOf(selection) == nameLeftInField_ ? std::string() : selection;
 }
 
 void FileDialogRules::updatePreview(const std::string& selection) {

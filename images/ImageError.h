@@ -1,7 +1,7 @@
 #pragma once
 
 // Why a picture could not be read or composed, in the order the reader's checks run. The window words
-// them (app/ImageMessages.h).
+// them (app/Messages.h).
 enum class ImageError {
     none,
     notBmp,

@@ -14,7 +14,7 @@ constexpr int readError = 6;
 constexpr int internalError = 8;
 }  // namespace getPictureResult
 
-// Why an image plug-in gave no picture. The window words it (app/PluginMessages.h).
+// Why an image plug-in gave no picture. The window words it (app/Messages.h).
 struct PluginResult {
     enum Kind {
         ok,

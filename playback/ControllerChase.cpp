@@ -57,8 +57,7 @@ DeviceError ControllerChase::sendShortMessage(uint8_t status, uint8_t data1, uin
     return DeviceError::none;
 }
 
-void ControllerChase::sendLongMessage(const uint8_t* bytes, size_t count) {
-    if (count == 0 || count > longMessageCapacity) return;  // a real device refuses it too
+void ControllerChase::deliverLongMessage(const uint8_t* bytes, size_t count) {
     if (resetsDevice(bytes, count)) clear();
     sysEx_.emplace_back(bytes, count);
 }

@@ -17,7 +17,6 @@
 class ControllerChase : public MidiOut {
   public:
     DeviceError sendShortMessage(uint8_t status, uint8_t data1, uint8_t data2) override;
-    void sendLongMessage(const uint8_t* bytes, size_t count) override;
 
     void clear();
     // The kept state to out, in two parts that a jump sends the user's own settings between: the system
@@ -28,6 +27,7 @@ class ControllerChase : public MidiOut {
     void replayChannels(MidiOut& out) const;
 
   private:
+    void deliverLongMessage(const uint8_t* bytes, size_t count) override;
     // A registered (CC 101/100) or non-registered (CC 99/98) parameter and its data entry (CC 6/38).
     struct Parameter {
         bool registered = true;

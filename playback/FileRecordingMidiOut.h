@@ -41,9 +41,9 @@ class FileRecordingMidiOut : public MidiOut {
     void setPlayTime(long timeMs) { playTimeMs_.store(timeMs, std::memory_order_relaxed); }
 
     DeviceError sendShortMessage(uint8_t status, uint8_t data1, uint8_t data2) override;
-    void sendLongMessage(const uint8_t* bytes, size_t count) override;
 
   private:
+    void deliverLongMessage(const uint8_t* bytes, size_t count) override;
     void writeLine(const uint8_t* bytes, size_t count);
 
     MicrosecondClock clock_;

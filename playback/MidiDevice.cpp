@@ -5,7 +5,7 @@ DeviceError MidiDevice::sendShortMessage(uint8_t status, uint8_t data1, uint8_t 
     return target_->sendShortMessage(status, data1, data2);
 }
 
-void MidiDevice::sendLongMessage(const uint8_t* bytes, size_t count) {
+void MidiDevice::deliverLongMessage(const uint8_t* bytes, size_t count) {
     std::lock_guard<std::recursive_mutex> lock(mutex_);
     target_->sendLongMessage(bytes, count);
 }

@@ -27,7 +27,6 @@ class MidiDevice : public MidiOut {
     MidiDevice& operator=(const MidiDevice&) = delete;
 
     DeviceError sendShortMessage(uint8_t status, uint8_t data1, uint8_t data2) override;
-    void sendLongMessage(const uint8_t* bytes, size_t count) override;
 
     // A jump: runs silentRun with what this thread sends going into chase, then restore, whose messages go
     // to the device. Every other sender waits until both are done, so a keyboard played meanwhile is never
@@ -39,6 +38,7 @@ class MidiDevice : public MidiOut {
     bool change(const std::function<bool()>& reopen);
 
   private:
+    void deliverLongMessage(const uint8_t* bytes, size_t count) override;
     // Recursive: the window thread's own messages during capture come back through the send calls.
     std::recursive_mutex mutex_;
     MidiOut& device_;

@@ -8,8 +8,7 @@ DeviceError RecordingMidiOut::sendShortMessage(uint8_t status, uint8_t data1, ui
     return DeviceError::none;
 }
 
-void RecordingMidiOut::sendLongMessage(const uint8_t* bytes, size_t count) {
-    if (count == 0 || count > longMessageCapacity) return;
+void RecordingMidiOut::deliverLongMessage(const uint8_t* bytes, size_t count) {
     keep(bytes, count);
 }
 

@@ -19,7 +19,6 @@ class RecordingMidiOut : public MidiOut {
     // Room for this many messages, so that a long recording is not copied as it grows.
     void reserve(size_t count) { messages_.reserve(count); }
     DeviceError sendShortMessage(uint8_t status, uint8_t data1, uint8_t data2) override;
-    void sendLongMessage(const uint8_t* bytes, size_t count) override;
 
     const std::vector<Message>& messages() const { return messages_; }
     void clear() { messages_.clear(); }
@@ -35,6 +34,7 @@ class RecordingMidiOut : public MidiOut {
     static std::string formatLine(const Message& message);
 
   private:
+    void deliverLongMessage(const uint8_t* bytes, size_t count) override;
     void keep(const uint8_t* bytes, size_t count);
 
     long timeMs_ = 0;

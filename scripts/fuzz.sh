@@ -5,15 +5,16 @@
 # program's own writers made). A finding stops the run: the input that caused it is left in the fuzz build
 # tree (crash-*, leak-*, timeout-*) and the exit status is 1. Each target is built on its own, so that one
 # that does not build is reported and the others still run.
-# Usage: scripts/fuzz.sh [SECONDS] [TARGET...]
+# Usage: scripts/fuzz.sh [SECONDS] [TARGET...]     (every fuzz/*Fuzzer.cpp unless told)
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 build=${VELMIRA_BUILD_DIR:-$top/build}/fuzz
 seconds=${1:-60}
 shift || true
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(SongFuzzer SkinFuzzer PreviewFuzzer PictureSoundFuzzer TextSoundFuzzer
-                                     SettingsFuzzer PluginPictureFuzzer InputLinesFuzzer)
+if [ ${#targets[@]} -eq 0 ]; then
+  for source in "$top"/fuzz/*Fuzzer.cpp; do targets+=("$(basename "$source" .cpp)"); done
+fi
 
 command -v clang++ >/dev/null || { echo "clang is not installed (scripts/install-deps.sh)" >&2; exit 1; }
 flags="-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer -g"

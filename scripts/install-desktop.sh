@@ -7,6 +7,8 @@
 # run), in Japanese (code page 932). Its icon is the program's own, taken out of velmira.exe's icon resource.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
+# shellcheck source=scripts/wine.sh
+. "$top/scripts/wine.sh"
 data=${XDG_DATA_HOME:-$HOME/.local/share}
 entry=$data/applications/velmira.desktop
 launcher=$data/velmira/velmira-open
@@ -32,15 +34,15 @@ if [ -x "$folder/wine-run.sh" ]; then
   runner=("$folder/wine-run.sh")
 else
   # Debian's wine wrapper takes the 32-bit loader whenever it is installed, even where the kernel refuses
-  # 32-bit code: try it, as the test command does, and take the 64-bit loader there.
+  # 32-bit code: there the 64-bit loader.
   if [ -n "${VELMIRA_WINE:-}" ]; then
     wine=("$VELMIRA_WINE")
-  elif ! /usr/lib/wine/wine --version >/dev/null 2>&1 && [ -x /usr/lib/wine/wine64 ]; then
-    wine=(WINELOADER=/usr/lib/wine/wine64 /usr/lib/wine/wine64)
+  elif ! wine32_runs && [ -x "$(wine_loader_of win64)" ]; then
+    wine=(WINELOADER="$(wine_loader_of win64)" "$(wine_loader_of win64)")
   else
     wine=(wine)
   fi
-  runner=(env LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8 "${wine[@]}")
+  runner=(env LANG="$wine_language" LC_ALL="$wine_language" "${wine[@]}")
 fi
 for tool in desktop-file-validate wrestool icotool; do
   command -v "$tool" >/dev/null || { echo "install-desktop: $tool is missing (run scripts/install-deps.sh)" >&2; exit 1; }
@@ -87,11 +89,13 @@ done
 mkdir -p "$(dirname "$launcher")"
 cat >"$launcher" <<'EOF'
 #!/usr/bin/env bash
-# Written by install-desktop.sh: opens the given MIDI files in Velmira under Wine, which takes a file's
-# Unix path as Z: and the path with backslashes (every prefix maps Z: to /).
+# Written by install-desktop.sh: opens the given MIDI files in Velmira under Wine.
+EOF
+declare -f windows_path >>"$launcher"
+cat >>"$launcher" <<'EOF'
 for file in "$@"; do
   shift
-  if [ -e "$file" ]; then set -- "$@" "Z:$(realpath "$file" | tr / '\\')"; else set -- "$@" "$file"; fi
+  if [ -e "$file" ]; then set -- "$@" "$(windows_path "$file")"; else set -- "$@" "$file"; fi
 done
 EOF
 printf 'exec %s "$@"\n' "$(printf '%q ' "${runner[@]}" "$program")" >>"$launcher"

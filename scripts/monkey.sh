@@ -15,6 +15,10 @@
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 build=${VELMIRA_BUILD_DIR:-$top/build}
+# shellcheck source=scripts/wine.sh
+. "$top/scripts/wine.sh"
+# shellcheck source=scripts/face.sh
+. "$top/scripts/face.sh"
 minutes=${1:-5}
 seed=${VELMIRA_MONKEY_SEED:-$(( $(date +%s) % 32768 ))}
 work=$build/monkey
@@ -29,7 +33,6 @@ mkdir -p "$songs" "$program_folder"
 rm -f "$recording" "$recording".*.part "$log"
 cp "$build/windows/velmira.exe" "$build/windows"/*.bmp "$build/windows"/*.sph "$build/windows/velmira.chm" \
   "$program_folder/"
-windows_path() { echo "Z:${1//\//\\}"; }
 echo "monkey seed $seed, $minutes minutes (replay: VELMIRA_MONKEY_SEED=$seed scripts/monkey.sh $minutes)"
 
 cp "$build/native/demo.mid" "$songs/demo.mid"
@@ -40,24 +43,22 @@ cp "$build/windows/Main.bmp" "$songs/picture.bmp"
 texts=("$(windows_path "$songs/demo.mid")" "$(windows_path "$songs/dense.mid")" "$(windows_path "$songs/text.txt")"
        "$(windows_path "$songs/picture.bmp")" "$(windows_path "$songs/saved.mid")" "Z:\\nowhere\\x.mid"
        "" "7" "120" "-3" "abc")
-# Every menu command but the two that end the program and the help viewer (a program of its own).
-commands=(40001 40540 40541 40542 40543 40544 40545 40547 40549 40036 40037 40061 40007 40008 40009 40023
-          40010 40011 40020 40021 40022 40012 40015 40014 40016 40041 40040 40042 40043 40026 40027 40028
-          40019 40018 40017)
+# Every command of the menu bar's popups, as the page reads them from the menu resource, but the two that end
+# the program and the help viewer (a program of its own).
+node "$top/web/tools/menu-from-rc.mjs" "$top/resources" "$work/resources.json"
+mapfile -t commands < <(
+  node -e 'for (const menu of require(process.argv[1]).menus) for (const { id } of menu.items) if (id) console.log(id)' \
+    "$work/resources.json" |
+    grep -vxF "$(awk '/^#define IDM_(APP_EXIT|DELETE_SETTINGS_AND_EXIT|HELP_SEARCH) / { print $3 }' "$top/resources/CommandIds.h")")
 keys=(space ctrl+o Up Down Left Right Prior Next Escape Return Tab a F1 alt+f Delete)
 
-unset DISPLAY
-# shellcheck source=scripts/display.sh
-. "$top/scripts/display.sh"
-ensure_display
-cd "$build/windows"
-./wine-run.sh wineboot >/dev/null 2>&1 || true
+wine_private "$build/windows"
 # Settings left by an earlier run would change what the same seed does.
-./wine-run.sh reg delete 'HKCU\Software\Velmira' /f >/dev/null 2>&1 || true
-poke() { ./wine-run.sh tools/velmira-poke.exe "$@" 2>/dev/null; }
+wine_run reg delete 'HKCU\Software\Velmira' /f >/dev/null 2>&1 || true
+poke() { wine_run tools/velmira-poke.exe "$@" 2>/dev/null; }
 program=""
 start_program() {
-  ./wine-run.sh "$program_folder/velmira.exe" "/out:record=$(windows_path "$recording")" /play \
+  wine_exec "$program_folder/velmira.exe" "/out:record=$(windows_path "$recording")" /play \
     "$(windows_path "$songs/demo.mid")" >/dev/null 2>&1 &
   program=$!
 }
@@ -74,7 +75,7 @@ fail() {
   echo "FINDING: $* (seed $seed; saved in $saved)" >&2
   tail -n 10 "$log" >&2
   kill "$program" 2>/dev/null || true
-  WINEPREFIX="$build/windows/wineprefix" wineserver -k 2>/dev/null || true
+  wine_stop
   exit 1
 }
 
@@ -83,7 +84,7 @@ main_window() {
   local id
   for id in $(xdotool search --classname 'velmira.exe' 2>/dev/null); do
     eval "$(xdotool getwindowgeometry --shell "$id" 2>/dev/null)" || continue
-    if [ "${WIDTH:-0}" -ge 788 ]; then echo "$id"; return; fi
+    if [ "${WIDTH:-0}" -ge "$face_width" ]; then echo "$id"; return; fi
   done
 }
 wait_for_window() {
@@ -94,22 +95,6 @@ wait_for_window() {
   done
 }
 wait_for_window
-
-# Face coordinates to the screen: the face lies at the bottom of the window, one pixel inside the frame. In
-# the compact view (no face) they are spread over the caption and the menu bar instead. A window dragged
-# partly off the screen is clicked at the screen's edge.
-face_point() {  # x y
-  local X=0 Y=0 WIDTH=788 HEIGHT=540
-  eval "$(xdotool getwindowgeometry --shell "$window" 2>/dev/null)"
-  local frame=$(((WIDTH - 788) / 2)) x y
-  if [ "$HEIGHT" -ge 540 ]; then
-    x=$((X + frame - 1 + $1)) y=$((Y + HEIGHT - 540 - frame - 1 + $2))
-  else
-    x=$((X + $1 * WIDTH / 788)) y=$((Y + $2 * HEIGHT / 540))
-  fi
-  x=$((x < 0 ? 0 : x > 1279 ? 1279 : x)) y=$((y < 0 ? 0 : y > 1023 ? 1023 : y))
-  echo "$x" "$y"
-}
 
 # While the program runs, its lines go to a temporary file beside the recording, which takes the
 # recording's name when the program ends.
@@ -174,15 +159,15 @@ while [ $SECONDS -lt $end ]; do
   else
     case $kind in
       0 | 1 | 2)  # a click on the face, mostly the left button
-        read -r x y < <(face_point $((a % 788)) $((b % 540)))
+        read -r x y < <(face_point "$window" $((a % face_width)) $((b % face_height)))
         button=$((c % 4 == 0 ? 3 : 1))
-        echo "$actions: click $button at face $((a % 788)),$((b % 540))" >>"$log"
+        echo "$actions: click $button at face $((a % face_width)),$((b % face_height))" >>"$log"
         xdotool mousemove "$x" "$y" click "$button"
         ;;
       3 | 4)  # a drag across the face
-        read -r x y < <(face_point $((a % 788)) $((b % 540)))
-        read -r x2 y2 < <(face_point $((c % 788)) $((d % 540)))
-        echo "$actions: drag from face $((a % 788)),$((b % 540)) to $((c % 788)),$((d % 540))" >>"$log"
+        read -r x y < <(face_point "$window" $((a % face_width)) $((b % face_height)))
+        read -r x2 y2 < <(face_point "$window" $((c % face_width)) $((d % face_height)))
+        echo "$actions: drag from face $((a % face_width)),$((b % face_height)) to $((c % face_width)),$((d % face_height))" >>"$log"
         xdotool mousemove "$x" "$y" mousedown 1 mousemove "$x2" "$y2" mouseup 1
         ;;
       5 | 6 | 7)  # a menu command

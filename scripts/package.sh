@@ -8,12 +8,8 @@ set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 out=$(realpath -m "${1:-$top/build/packages}")
 work=$top/build/package
-jobs=$(nproc)
 
 "$top/scripts/install-deps.sh"
-if command -v ccache >/dev/null 2>&1; then
-  export CCACHE_BASEDIR=${CCACHE_BASEDIR:-$work} CMAKE_C_COMPILER_LAUNCHER=ccache CMAKE_CXX_COMPILER_LAUNCHER=ccache
-fi
 
 if [ -n "$(git -C "$top" status --porcelain --untracked-files=no)" ]; then
   echo "package: the working tree has uncommitted changes; packaging commit $(git -C "$top" rev-parse --short HEAD) without them" >&2
@@ -22,18 +18,11 @@ rm -rf "$work"
 mkdir -p "$work/source" "$out"
 git -C "$top" archive HEAD | tar -x -C "$work/source"
 
-# The native tree builds only what the Windows builds run: the skin generator.
-cmake -S "$work/source" -B "$work/native" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$work/native" -j "$jobs" --target velmira-skin-gen
-
+# The exported sources build themselves, only what goes into a package.
+VELMIRA_BUILD_DIR=$work "$work/source/scripts/build.sh" velmira velmira_help
 packages=()
-for toolchain in mingw-x86_64 mingw-i686; do
-  tree=$work/$toolchain
-  cmake -S "$work/source" -B "$tree" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-    -DCMAKE_TOOLCHAIN_FILE="$work/source/cmake/$toolchain.cmake" \
-    -DVELMIRA_HOST_TOOLS_DIR="$work/native/tools" >/dev/null
-  cmake --build "$tree" -j "$jobs" --target velmira velmira_help
-  written=$("$work/source/packaging/make-packages.sh" "$tree" "$out")
+for tree in windows windows32; do
+  written=$("$work/source/packaging/make-packages.sh" "$work/$tree" "$out")
   mapfile -t -O ${#packages[@]} packages <<<"$written"
 done
 

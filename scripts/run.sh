@@ -51,18 +51,17 @@ else
   arguments+=(/out:null)
 fi
 
-# shellcheck source=scripts/display.sh
-. "$top/scripts/display.sh"
+# shellcheck source=scripts/wine.sh
+. "$top/scripts/wine.sh"
 [ -n "${DISPLAY:-}" ] || echo "No X display is set: the window opens on a hidden Xvfb display." >&2
 ensure_display
+wine_use "$build/windows"
 cd "$build/windows"
 if [ -n "$midi_in" ]; then
   if ! aconnect -i 2>/dev/null | grep -qF "'$midi_in'"; then
     echo "No MIDI input named '$midi_in' (aconnect -i lists them); Velmira starts without one." >&2
   fi
-  "$build/windows/wine-run.sh" reg add 'HKCU\Software\Velmira\User' /v MidiIn /t REG_SZ /d "$midi_in" /f >/dev/null
+  wine_run reg add 'HKCU\Software\Velmira\User' /v MidiIn /t REG_SZ /d "$midi_in" /f >/dev/null
 fi
-if [ -n "$song" ]; then
-  arguments+=(/play "$("$build/windows/wine-run.sh" winepath -w "$song" 2>/dev/null || echo "$song")")
-fi
-"$build/windows/wine-run.sh" "$build/windows/velmira.exe" "${arguments[@]}"
+[ -z "$song" ] || arguments+=(/play "$(windows_path "$song")")
+wine_exec "$build/windows/velmira.exe" "${arguments[@]}"

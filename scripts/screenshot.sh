@@ -10,18 +10,13 @@ out=$(realpath -m "${1:-$top/screenshots/velmira.png}")
 song=$(realpath -m "${2:-$build/native/demo.mid}")
 mkdir -p "$(dirname "$out")"
 [ -f "$song" ] || { echo "no song at $song (run scripts/build.sh first)" >&2; exit 1; }
+# shellcheck source=scripts/face.sh
+. "$top/scripts/face.sh"
 
-unset DISPLAY
-# shellcheck source=scripts/display.sh
-. "$top/scripts/display.sh"
-ensure_display
-
-cd "$build/windows"
-stop_wine() { WINEPREFIX="$build/windows/wineprefix" wineserver -k 2>/dev/null || true; }
-# A new Wine prefix takes longer to set up than the wait below allows: have it ready first.
-./wine-run.sh wineboot >/dev/null 2>&1 || true
-./wine-run.sh explorer /desktop=velmira,1024x768 velmira.exe /out:null /play \
-  "$(./wine-run.sh winepath -w "$song" 2>/dev/null || echo "$song")" >/dev/null 2>&1 &
+# shellcheck source=scripts/wine.sh
+. "$top/scripts/wine.sh"
+wine_private "$build/windows"
+wine_exec explorer /desktop=velmira,1024x768 velmira.exe /out:null /play "$(windows_path "$song")" >/dev/null 2>&1 &
 
 # The window is up once its X window carries the song's name in its title (it reads "Velmira" before the
 # song is open). A new Wine prefix takes 15-30 s to get there, a warm one about a second.
@@ -33,24 +28,18 @@ deadline=$((SECONDS + ${VELMIRA_SCREENSHOT_TIMEOUT:-120}))
 until window=$(song_window) && [ -n "$window" ]; do
   if [ $SECONDS -ge $deadline ]; then
     echo "the window did not appear within ${VELMIRA_SCREENSHOT_TIMEOUT:-120} s" >&2
-    stop_wine
+    wine_stop
     exit 1
   fi
   sleep 0.2
 done
 
-# Clicks land on the face's client coordinates. The window is sized for a sizing frame (the skin's
-# geometry) but drawn with a frame one pixel thinner, under the caption and the menu bar.
-eval "$(xdotool getwindowgeometry --shell "$window")"
-frame=$(((WIDTH - 788) / 2))
-client_left=$((X + frame - 1))
-client_top=$((Y + HEIGHT - 540 - frame - 1))
-click() {  # x y [button]: the centre of a cell or toggle, in client coordinates
-  xdotool mousemove $((client_left + $1)) $((client_top + $2)) click "${3:-1}"
+click() {  # x y [button]: the centre of a cell or toggle, in face coordinates
+  xdotool mousemove $(face_point "$window" "$1" "$2") click "${3:-1}"
   sleep 0.1
 }
-cell() { click $((304 + 35 * $2)) $((43 + 32 * ($1 - 1))) "${3:-1}"; }  # channel column [button]
-toggle() { click $((678 + 35 * $2)) $((44 + 32 * ($1 - 1))); }        # channel column
+cell() { click "${face_cell_x[$2]}" "${face_cell_y[$1 - 1]}" "${3:-1}"; }  # channel column [button]
+toggle() { click "${face_toggle_x[$2]}" "${face_toggle_y[$1 - 1]}"; }        # channel column
 
 sleep "${VELMIRA_SCREENSHOT_PLAY:-1.5}"  # the meters and lamps fill up first
 cell 2 1 && cell 2 1 && cell 2 1  # channel 2: reverb up three steps
@@ -61,5 +50,5 @@ toggle 10 1                       # channel 10: mute
 xdotool mousemove 1000 750        # the pointer off the face
 sleep "${VELMIRA_SCREENSHOT_SETTLE:-1}"
 import -display "$DISPLAY" -window root -crop 1024x768+0+0 +repage "$out"
-stop_wine
+wine_stop
 echo "$out"

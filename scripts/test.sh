@@ -10,8 +10,8 @@ build=${VELMIRA_BUILD_DIR:-$top/build}
 "$top/scripts/install-deps.sh"
 "$top/scripts/build.sh"
 
-# shellcheck source=scripts/display.sh
-. "$top/scripts/display.sh"
+# shellcheck source=scripts/wine.sh
+. "$top/scripts/wine.sh"
 ensure_display
 
 status=0
@@ -20,11 +20,10 @@ git -C "$top" ls-files -z '*.cpp' '*.h' | (cd "$top" && xargs -0 clang-format --
 ctest --test-dir "$build/native" --output-on-failure || status=1
 ctest --test-dir "$build/windows" --output-on-failure || status=1
 "$top/tests/packaging/check-packages.sh" "$build/windows" || status=1
-# Some kernels refuse every 32-bit Linux program, Wine's 32-bit loader among them: try it, don't guess.
-if why=$(/usr/lib/wine/wine --version 2>&1); then
+if wine32_runs; then
   ctest --test-dir "$build/windows32" --output-on-failure || status=1
 else
-  echo "32-bit Win32 tests skipped: this machine cannot run Wine's 32-bit loader (${why##*: })"
+  echo "32-bit Win32 tests skipped: this machine cannot run Wine's 32-bit loader ($wine32_refusal)"
 fi
 "$top/scripts/sanitize.sh" || status=1
 # Every fuzz target builds and survives a few seconds of fuzzing, where clang is there to build them.

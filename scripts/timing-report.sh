@@ -24,7 +24,6 @@ mkdir -p "$work" "$(dirname "$plot")"
 song=$work/dense.mid
 recording=$work/recording.txt
 live_input=$work/live-input.txt
-windows_path() { echo "Z:${1//\//\\}"; }
 
 "$build/native/tools/velmira-dense-song" "$song" "$seconds"
 rm -f "$recording" "$recording".*.part
@@ -39,13 +38,10 @@ awk -v end_us=$(((seconds - 2) * 1000000)) 'BEGIN {
   }
 }' >"$live_input"
 
-unset DISPLAY
-# shellcheck source=scripts/display.sh
-. "$top/scripts/display.sh"
-ensure_display
-cd "$build/windows"
-./wine-run.sh wineboot >/dev/null 2>&1 || true
-./wine-run.sh velmira.exe "/out:record=$(windows_path "$recording")" "/in:replay=$(windows_path "$live_input")" \
+# shellcheck source=scripts/wine.sh
+. "$top/scripts/wine.sh"
+wine_private "$build/windows"
+wine_exec velmira.exe "/out:record=$(windows_path "$recording")" "/in:replay=$(windows_path "$live_input")" \
   /play "$(windows_path "$song")" >/dev/null 2>&1 &
 program=$!
 
@@ -60,7 +56,7 @@ until grep -q $'^[0-9]* BF 7B 00\t' "$recording".*.part 2>/dev/null; do
   fi
   sleep 0.5
 done
-./wine-run.sh tools/velmira-poke.exe close
+wine_run tools/velmira-poke.exe close
 for _ in $(seq 100); do kill -0 "$program" 2>/dev/null || break; sleep 0.1; done
 if kill -0 "$program" 2>/dev/null; then
   echo "velmira.exe did not close" >&2
@@ -126,7 +122,7 @@ plot "$lateness" using 1:2 with points pt 7 ps 0.2 lc rgb "#1060c0"
 PLOT
 
 cat <<REPORT
-Timing of velmira.exe under Wine ($(/usr/lib/wine/wine64 --version 2>/dev/null || echo wine), 64-bit), $(nproc) cores,
+Timing of velmira.exe under Wine ($("$wine_loader" --version 2>/dev/null || echo wine), 64-bit), $(nproc) cores,
 a ${seconds} s song of ${messages} messages:
 | Figure | Value |
 |---|---|

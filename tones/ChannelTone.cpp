@@ -67,3 +67,12 @@ ChannelTone ChannelTones::fix(int channel, uint8_t program, uint8_t bank) {
 ChannelTone ChannelTones::fixCurrent(int channel) {
     return unpack(words_[channel].fetch_or(fixedBit, std::memory_order_acq_rel) | fixedBit);
 }
+
+void sendTone(MidiOut& out, int channel, uint8_t program, uint8_t bank) {
+    using namespace midi;
+    if (channel != drumChannel) {
+        out.sendShortMessage(statusOf(controlChange, channel), controller::bankSelect, bank);
+        out.sendShortMessage(statusOf(controlChange, channel), controller::bankSelectLsb, 0);
+    }
+    out.sendShortMessage(statusOf(programChange, channel), program, 0);
+}

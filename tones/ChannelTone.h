@@ -3,6 +3,7 @@
 #include <atomic>
 #include <cstdint>
 
+#include "playback/MidiOut.h"
 #include "playback/MidiVocabulary.h"
 
 // The tone a channel plays: the song's last program change and bank select, or, while `fixed`, the user's
@@ -53,3 +54,7 @@ class ChannelTones {
     std::array<std::atomic<uint32_t>, channelCount> words_{};
     uint32_t songGeneration_ = 0;
 };
+
+// A tone as the program puts it on a channel: bank select (its value, then the LSB 0) and the program
+// change; the drum channel (midi::drumChannel) takes the program (its drum set) alone.
+void sendTone(MidiOut& out, int channel, uint8_t program, uint8_t bank);

@@ -4,7 +4,7 @@
 #include "tones/SoundModule.h"
 #include "tones/ToneDialogModel.h"
 
-// Shows the tone dialog. The program's port is the Win32 dialog; tests answer it themselves.
+// Shows the tone dialog: the program's dialogs show the Win32 one; tests answer it themselves.
 class ToneDialogPort {
   public:
     virtual ~ToneDialogPort() = default;

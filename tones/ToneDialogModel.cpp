@@ -1,7 +1,7 @@
 #include "tones/ToneDialogModel.h"
 
 #include "playback/MidiVocabulary.h"
-#include "tones/ToneMessages.h"
+#include "tones/ChannelTone.h"
 #include "tones/ToneTable.h"
 
 ToneDialogModel::ToneDialogModel(ChannelTones& tones, MidiOut& out, int channel, SoundModule module,

@@ -4,8 +4,8 @@
 #include "app/win32/CMainWnd.h"
 #include "app/win32/HotKeyTable.h"
 #include "app/win32/ProgramOutput.h"
-#include "app/win32/Win32Files.h"
-#include "platform/win32/MessageBoxes.h"
+#include "platform/win32/DialogPlumbing.h"
+#include "platform/win32/Win32Files.h"
 #include "playback/InputReplay.h"
 
 int CMainApp::run(HINSTANCE instance, int showCommand, const std::vector<std::string>& arguments) {
@@ -30,15 +30,17 @@ int CMainApp::run(HINSTANCE instance, int showCommand, const std::vector<std::st
     std::optional<InputReplay> replay;
     int exitCode = 1;
     {
+        Win32Files files;
+        Win32Dialogs dialogs(instance);
         CMainWnd window(
-            instance, output.out(), [&] { return output.open(); }, output.timer(), output.failures(),
-            [&](int device) { return output.reopen(device); });
+            instance, files, dialogs, output.out(), [&] { return output.open(); }, output.timer(),
+            output.failures(), [&](int device) { return output.reopen(device); });
         if (window.create(showCommand)) {
             if (commandLine.problem != CommandLineResult::none) window.showMessage(commandLine.message);
             if (!songPath.empty()) window.model().openStartSong(songPath, commandLine.line.play);
             if (!replayPath.empty()) {
                 replay.emplace(replayPath);
-                replay->start(window.model().engine().liveInput(), output.inputOrigin());
+                replay->start(window.model().liveInput(), output.inputOrigin());
             }
             MSG message;
             while (GetMessageW(&message, nullptr, 0, 0) > 0) {

@@ -1,61 +1,62 @@
 #include "app/win32/CMainWnd.h"
 
 #include <windowsx.h>
+// shellapi.h needs the types of windows.h first.
+#include <shellapi.h>
 
-#include <ctime>
-
-#include "app/win32/DroppedFilePaths.h"
-#include "app/win32/FileDialogs.h"
 #include "app/win32/HelpViewer.h"
-#include "app/win32/SongFileDialog.h"
-#include "app/win32/Win32Files.h"
 #include "effects/win32/EffectDialogCommon.h"
-#include "platform/win32/MessageBoxes.h"
+#include "platform/win32/DialogPlumbing.h"
 #include "platform/win32/ProgramFolder.h"
 #include "platform/win32/WideText.h"
-#include "playback/OutputFile.h"
 #include "resources/CommandIds.h"
-#include "tones/win32/CToneDlg.h"
 
 namespace {
 constexpr int compactWidth = 400;
 constexpr DWORD windowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
 constexpr int firstHistoryPosition = 2;  // in the file menu, after "ファイルを開く" and a separator
+
+// The paths of the files of a WM_DROPFILES, in UTF-8 and in the order Windows gives them. The caller
+// still owns the drop (DragFinish).
+std::vector<std::string> droppedFilePaths(HDROP drop) {
+    std::vector<std::string> paths;
+    const UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
+    for (UINT index = 0; index < count; ++index) {
+        const UINT length = DragQueryFileW(drop, index, nullptr, 0);
+        std::wstring path(length + 1, L'\0');
+        const UINT copied = DragQueryFileW(drop, index, path.data(), length + 1);
+        path.resize(copied);
+        if (!path.empty()) paths.push_back(narrow(path));
+    }
+    return paths;
+}
 }  // namespace
 
-CMainWnd::CMainWnd(HINSTANCE instance, MidiOut& out, OutputOpener openOutput, PlaybackTimer& timer,
-                   ShortMessageFailures& failures, MidiOutChoice::Reopener reopenOutput)
+CMainWnd::CMainWnd(HINSTANCE instance, Files& files, Win32Dialogs& dialogs, MidiOut& out,
+                   OutputOpener openOutput, PlaybackTimer& timer, ShortMessageFailures& failures,
+                   MidiOutChoice::Reopener reopenOutput)
     : instance_(instance),
+      files_(files),
+      dialogs_(dialogs),
       openOutput_(std::move(openOutput)),
       midiOutChoice_(reopenOutput ? std::make_unique<MidiOutChoice>(underOwner(std::move(reopenOutput)))
                                   : nullptr),
       songList_(instance, [this](SongListWindow::Action action,
                                  int row) { return model_.songListAction(action, row); }),
-      model_(ports(), out, timer, *this, *this, failures) {}
+      model_(platform(), out, timer, *this, failures) {}
 
 // The device changes under its owner, so that no sender meanwhile reaches a closed one. The model is built
 // after the choice, but the choice calls this only once the window runs.
 MidiOutChoice::Reopener CMainWnd::underOwner(MidiOutChoice::Reopener reopen) {
     return [this, reopen = std::move(reopen)](int device) {
-        return model_.engine().out().change([&] { return reopen(device); });
+        return model_.device().change([&] { return reopen(device); });
     };
 }
 
-// Each port by its own type, so that no two can be handed over in each other's place.
-PlatformPorts CMainWnd::ports() {
-    WindowPort& window = *this;
-    FilePort& files = *this;
-    DialogPort& dialogs = *this;
-    EffectDialogPort& effectDialogs = *this;
-    SettingsPort& settingsWindow = *this;
-    GeneratorPort& generators = *this;
-    ToneDialogPort& toneDialogs = *this;
-    BackgroundPort& background = *this;
-    HelpPort& help = *this;
-    PlaySavePort& playSave = *this;
-    return PlatformPorts{
-        window,       files,       dialogs, effectDialogs, registry_,    settingsWindow,       &generators,
-        &toneDialogs, &background, &help,   &playSave,     &midiInputs_, midiOutChoice_.get(), &songList_};
+WindowPlatform CMainWnd::platform() {
+    Pictures& pictures = dialogs_;  // the plug-ins the dialogs own decode the background's pictures
+    return {*this,        files_,    dialogs_, clock_, registry_, &pictures, midiOutChoice_.get(),
+            &midiInputs_, &songList_};
 }
 
 CMainWnd::~CMainWnd() {
@@ -87,6 +88,7 @@ bool CMainWnd::create(int showCommand) {
                               largeHeight_, nullptr, menu, instance_, this);
     if (!window_) return false;
     if (midiOutChoice_) midiOutChoice_->attach(window_);
+    dialogs_.attach(window_, *this, model_.device());
     songList_.attach(window_);
 
     auto outputOpened = [&] {
@@ -105,9 +107,7 @@ bool CMainWnd::create(int showCommand) {
         return false;
     }
     DragAcceptFiles(window_, TRUE);
-    // The program's own folder stands for the folder it was started in: its own plug-ins lie there, and
-    // a program opened through a document starts in that document's folder.
-    plugins_ = loadSusiePlugins(model_.settingsUsable(), programFolder());
+    dialogs_.loadPlugins(model_.settingsUsable());
     SetTimer(window_, liveMetersTimer, liveMetersPeriodMs, nullptr);
     ShowWindow(window_, showCommand);
     UpdateWindow(window_);
@@ -249,7 +249,8 @@ LRESULT CMainWnd::onClose() {
 LRESULT CMainWnd::onDestroy() {
     model_.onDestroy();
     closeHelpWindows();
-    plugins_ = SusiePlugins();
+    dialogs_.effectDialogClosing();
+    dialogs_.releasePlugins();
     PostQuitMessage(0);
     return 0;
 }
@@ -289,32 +290,6 @@ void CMainWnd::showInformation(const std::string& text) {
     ::showInformation(window_, text);
 }
 
-std::optional<std::string> CMainWnd::chooseSongFile(const std::string& filter, const std::string& folder) {
-    const std::optional<ChosenFile> chosen =
-        chooseSongWithPreview(window_, filter, folder, model_.engine().out(), previewTimer(), previewChecks_);
-    return chosen ? std::optional<std::string>(chosen->path) : std::nullopt;
-}
-
-std::optional<std::string> CMainWnd::chooseSourceFile(const std::string& filter) {
-    return chooseFileToOpen(window_, filter, OFN_FILEMUSTEXIST | OFN_HIDEREADONLY);
-}
-
-uint32_t CMainWnd::clockSeconds() {
-    return uint32_t(std::time(nullptr));
-}
-
-FileData CMainWnd::readFile(const std::string& path, uint64_t limit) {
-    return readWholeFile(path, limit);
-}
-
-FileStream CMainWnd::openFile(const std::string& path) {
-    return openFileToRead(path);
-}
-
-std::optional<std::string> CMainWnd::findSkinFile(const std::string& name) {
-    return findFileBesideProgram(name);
-}
-
 void CMainWnd::setTitle(const std::string& title) {
     SetWindowTextW(window_, widen(title).c_str());
 }
@@ -348,17 +323,6 @@ void CMainWnd::postTick() {
     PostMessageW(window_, tickMessage, 0, 0);
 }
 
-std::string CMainWnd::currentFolder() {
-    const DWORD size = GetCurrentDirectoryW(0, nullptr);
-    std::wstring folder(size, L'\0');
-    folder.resize(GetCurrentDirectoryW(size, folder.data()));
-    return narrow(folder);
-}
-
-bool CMainWnd::setCurrentFolder(const std::string& folder) {
-    return SetCurrentDirectoryW(widen(folder).c_str()) != 0;
-}
-
 // The first call also removes the resource's placeholders, which carry the history ids.
 void CMainWnd::showHistoryItems(const std::vector<HistoryMenuItem>& items) {
     HMENU fileMenu = GetSubMenu(GetMenu(window_), 0);
@@ -376,39 +340,30 @@ bool CMainWnd::askYesNo(const std::string& question) {
                        MB_YESNO | MB_ICONINFORMATION) == IDYES;
 }
 
-void CMainWnd::runToneDialog(ToneDialogModel& dialog) {
-    CToneDlg(dialog, window_).doModal();
+void CMainWnd::enableCloseCommand(bool enabled) {
+    EnableMenuItem(GetSystemMenu(window_, FALSE), SC_CLOSE,
+                   MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
 }
 
-std::optional<std::string> CMainWnd::chooseBackgroundPicture(const std::string& folder) {
-    const std::optional<ChosenFile> chosen =
-        choosePictureWithPreview(window_, plugins_, folder, previewChecks_);
-    return chosen ? std::optional<std::string>(chosen->path) : std::nullopt;
+bool CMainWnd::takeDialogMessage(MSG& message) {
+    HWND dialog = effectDialog();
+    return (dialog && IsDialogMessageW(dialog, &message)) || songList_.takeMessage(message);
 }
 
-PluginResult CMainWnd::decodeWithPlugins(const std::string& path, const std::string& extension,
-                                         DibImage& picture) {
-    return decodeWithPlugin(plugins_, widen(path), widen(extension), picture);
+LRESULT CMainWnd::onKeySignatureTry() {
+    if (const std::optional<KeySignature> tried = dialogs_.keySignatureTried())
+        model_.effectDialogs().tryKeySignature(*tried);
+    return 0;
 }
 
-void CMainWnd::showConversionProgress(const std::string& text) {
-    setTitle(text);
+LRESULT CMainWnd::onPitchMapTry() {
+    if (const std::optional<PitchMap> tried = dialogs_.pitchMapTried())
+        model_.effectDialogs().tryPitchMap(*tried);
+    return 0;
 }
 
-std::optional<std::string> CMainWnd::chooseFaceFileToSave(const std::string& folder,
-                                                          const std::string& filter) {
-    return chooseFileToSave(window_, filter, folder, "bmp");
-}
-
-bool CMainWnd::writeWholeFile(const std::string& path, const std::vector<uint8_t>& bytes) {
-    return writeFileWhole(path, bytes);
-}
-
-std::optional<std::string> CMainWnd::choosePlayedSongFile(const std::string& folder,
-                                                          const std::string& filter) {
-    return chooseFileToSave(window_, filter, folder, "mid");
-}
-
-bool CMainWnd::openHelpSearch() {
-    return ::openHelpSearch(window_, helpFileBesideProgram());
+LRESULT CMainWnd::onEffectDialogClosing() {
+    dialogs_.effectDialogClosing();
+    model_.effectDialogs().dialogClosing();
+    return 0;
 }

@@ -4,40 +4,19 @@
 #include <functional>
 #include <string>
 
-#include "app/BackgroundPort.h"
-#include "app/HelpMenu.h"
 #include "app/MainWindowModel.h"
-#include "app/PlatformPorts.h"
-#include "app/PlaySaveMenu.h"
-#include "app/SettingsPort.h"
+#include "app/Window.h"
 #include "app/win32/CSongListDlg.h"
 #include "app/win32/GdiCanvas.h"
 #include "app/win32/MidiInputDevices.h"
 #include "app/win32/MidiOutChoice.h"
 #include "app/win32/RegistrySettingsStore.h"
-
-class CKeySigDlg;  // effects/win32/CKeySigDlg.h
-class CPitchDlg;   // effects/win32/CPitchDlg.h
-#include "images/FileDialogRules.h"
-#include "images/win32/SusiePlugins.h"
-#include "playback/win32/MultimediaTimer.h"
-#include "tones/ToneChanger.h"
+#include "app/win32/Win32Dialogs.h"
 
 // The one main window. Its window procedure only dispatches: every rule lives in MainWindowModel, and this
-// class carries out what the model asks of Windows through its ports (the window itself, files, dialogs,
-// the registry and what keeping the settings needs of the window).
-class CMainWnd : public WindowPort,
-                 public FilePort,
-                 public DialogPort,
-                 public GeneratorPort,
-                 public TickPoster,
-                 public SettingsPort,
-                 public EffectDialogPort,
-                 public ToneDialogPort,
-                 public BackgroundPort,
-                 public HelpPort,
-                 public PlaySavePort,
-                 private CanvasSource {
+// class is the window those rules see (messages, title, cursor, repaints, size, menu); the files and the
+// dialogs are services of their own, handed in.
+class CMainWnd : public Window, private CanvasSource {
   public:
     static constexpr UINT tickMessage = WM_USER + 1;  // WM_TICK, posted by the timer thread
     static constexpr const wchar_t* className = L"VelmiraMainWindow";
@@ -48,8 +27,8 @@ class CMainWnd : public WindowPort,
     // Opens the MIDI output at start-up; the text to show when it cannot be opened.
     using OutputOpener = std::function<std::optional<std::string>()>;
     // reopenOutput, when given, offers the choice of the output device ("MIDI出力").
-    CMainWnd(HINSTANCE instance, MidiOut& out, OutputOpener openOutput, PlaybackTimer& timer,
-             ShortMessageFailures& failures, MidiOutChoice::Reopener reopenOutput = {});
+    CMainWnd(HINSTANCE instance, Files& files, Win32Dialogs& dialogs, MidiOut& out, OutputOpener openOutput,
+             PlaybackTimer& timer, ShortMessageFailures& failures, MidiOutChoice::Reopener reopenOutput = {});
     ~CMainWnd() override;
 
     static bool registerClass(HINSTANCE instance);
@@ -60,72 +39,32 @@ class CMainWnd : public WindowPort,
     // The rules and state behind the window (tests and tools look at them through here).
     MainWindowModel& model() { return model_; }
 
-    // WindowPort
+    // Window
     void showMessage(const std::string& text) override;
     void showInformation(const std::string& text) override;
     bool askYesNo(const std::string& question) override;
     void setTitle(const std::string& title) override;
     void setWaitCursor(bool waiting) override;
     void postClose() override;
+    void enableCloseCommand(bool enabled) override;
     void resizeForView(bool large) override;
     void invalidateFace() override;
     void invalidate(const face::Rect& area) override;
-    // FilePort
-    FileData readFile(const std::string& path, uint64_t limit) override;
-    FileStream openFile(const std::string& path) override;
-    std::optional<std::string> findSkinFile(const std::string& name) override;
-    // DialogPort
-    std::optional<std::string> chooseSongFile(const std::string& filter, const std::string& folder) override;
-    // GeneratorPort
-    std::optional<std::string> chooseSourceFile(const std::string& filter) override;
-    uint32_t clockSeconds() override;
-
-    // TickPoster: the timer thread's WM_TICK.
-    void postTick() override;
-    // SettingsPort
-    std::string currentFolder() override;
-    bool setCurrentFolder(const std::string& folder) override;
     void showHistoryItems(const std::vector<HistoryMenuItem>& items) override;
+    // The timer thread's WM_TICK.
+    void postTick() override;
 
-    // EffectDialogPort (CMainWndEffects.cpp)
-    void showRefusal(EffectTimeRefusal refusal) override;
-    std::optional<int32_t> askEffectTime(const EffectTimeQuestion& question) override;
-    void openKeySignatureDialog(const KeySignature& initial) override;
-    void openPitchDialog(const PitchMap& initial) override;
-    void enableCloseCommand(bool enabled) override;
     // The message loop hands every message here first: the open effect dialog takes its keyboard
     // messages (Tab, and Esc acting as its "終了"), then the "曲目一覧" window its own, before the hot keys
     // could. Returns whether a dialog took the message.
     bool takeDialogMessage(MSG& message);
     // The open effect dialog's window, or nullptr.
-    HWND effectDialog() const;
+    HWND effectDialog() const { return dialogs_.effectDialog(); }
     // The "曲目一覧" window once it has been opened, or nullptr.
     HWND songListWindow() const { return songList_.handle(); }
 
-    // ToneDialogPort
-    void runToneDialog(ToneDialogModel& dialog) override;
-
-    // BackgroundPort. The picture is chosen in the plain open dialog with the picture filter.
-    std::optional<std::string> chooseBackgroundPicture(const std::string& folder) override;
-    PluginResult decodeWithPlugins(const std::string& path, const std::string& extension,
-                                   DibImage& picture) override;
-    void showConversionProgress(const std::string& text) override;
-    std::optional<std::string> chooseFaceFileToSave(const std::string& folder,
-                                                    const std::string& filter) override;
-    // (and PlaySavePort's)
-    bool writeWholeFile(const std::string& path, const std::vector<uint8_t>& bytes) override;
-    // HelpPort: velmira.chm beside the program.
-    bool openHelpSearch() override;
-    // PlaySavePort
-    std::optional<std::string> choosePlayedSongFile(const std::string& folder,
-                                                    const std::string& filter) override;
-
-  protected:
-    // The timer listening in the open dialog plays by; the tests' window has one it ticks itself.
-    virtual PlaybackTimer& previewTimer() { return previewTimer_; }
-
   private:
-    PlatformPorts ports();
+    WindowPlatform platform();
     MidiOutChoice::Reopener underOwner(MidiOutChoice::Reopener reopen);
     static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
@@ -143,7 +82,7 @@ class CMainWnd : public WindowPort,
     LRESULT onDestroy();
     LRESULT onNcDestroy(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT passOnIf(bool passOn, UINT message, WPARAM wParam, LPARAM lParam);
-    // The effect dialogs' messages: the tries read the open dialog's choice (CMainWndEffects.cpp).
+    // The effect dialogs' messages: the tries read the open dialog's choice.
     LRESULT onKeySignatureTry();
     LRESULT onPitchMapTry();
     LRESULT onEffectDialogClosing();
@@ -153,6 +92,9 @@ class CMainWnd : public WindowPort,
     std::unique_ptr<Canvas> openCanvas() override;
 
     HINSTANCE instance_;
+    Files& files_;
+    Win32Dialogs& dialogs_;
+    SystemClock clock_;
     OutputOpener openOutput_;
     HWND window_ = nullptr;
     int largeWidth_ = 0;
@@ -163,10 +105,4 @@ class CMainWnd : public WindowPort,
     MidiInputDevices midiInputs_{window_};
     CSongListDlg songList_;  // before the model, which is given it
     MainWindowModel model_;
-    // The open effect dialog; each deletes itself once its window is gone.
-    CKeySigDlg* keySignatureDialog_ = nullptr;
-    CPitchDlg* pitchDialog_ = nullptr;
-    SusiePlugins plugins_;  // the image plug-ins, from the start-up to the window's destruction
-    MultimediaTimer previewTimer_;
-    PreviewChecks previewChecks_;  // the open dialog's check boxes, kept while the program runs
 };

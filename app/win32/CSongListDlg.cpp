@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "effects/win32/EffectDialogCommon.h"
+#include "platform/win32/DialogPlumbing.h"
 #include "platform/win32/WideText.h"
 
 using Action = SongListWindow::Action;
@@ -14,7 +14,7 @@ CSongListDlg::~CSongListDlg() {
 void CSongListDlg::openSongListWindow(const SongListView& view) {
     if (!dialog_) {
         if (!CreateDialogParamW(instance_, MAKEINTRESOURCEW(IDD_SONG_LIST), owner_,
-                                &DialogPlumbing::dialogProc<CSongListDlg, false>, LPARAM(this)))
+                                &DialogPlumbing::dialogProc<CSongListDlg>, LPARAM(this)))
             return;
         placeBesideOwner();
     }
@@ -129,15 +129,7 @@ void CSongListDlg::layOut() {
 
 // Right of the main window where the screen has room, else against the screen's right edge.
 void CSongListDlg::placeBesideOwner() {
-    RECT owner, own;
+    RECT owner;
     GetWindowRect(owner_, &owner);
-    GetWindowRect(dialog_, &own);
-    MONITORINFO monitor = {};
-    monitor.cbSize = sizeof monitor;
-    GetMonitorInfoW(MonitorFromWindow(owner_, MONITOR_DEFAULTTONEAREST), &monitor);
-    const RECT& work = monitor.rcWork;
-    const int width = own.right - own.left, height = own.bottom - own.top;
-    const int x = std::max(work.left, std::min(owner.right, work.right - width));
-    const int y = std::max(work.top, std::min(owner.top, work.bottom - height));
-    SetWindowPos(dialog_, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    placeOnScreen(dialog_, owner.right, owner.top, owner);
 }

@@ -4,7 +4,7 @@
 #include <functional>
 
 #include "app/SongListWindow.h"
-#include "app/win32/SongListDialogIds.h"
+#include "resources/DialogIds.h"
 
 // The "曲目一覧" window: a modeless dialog owned by the main window, made the first time it opens, hidden
 // when closed (the close box, Esc), and gone with its owner. Its actions are handed to the window's rules,
@@ -26,7 +26,7 @@ class CSongListDlg : public SongListWindowPort {
     HWND handle() const { return dialog_; }
 
   private:
-    friend struct DialogPlumbing;  // effects/win32/EffectDialogCommon.h
+    friend struct DialogPlumbing;  // platform/win32/DialogPlumbing.h
     INT_PTR handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     // The list's keys: the window's rules decide which act.
     static LRESULT CALLBACK listProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam);

@@ -1,19 +1,14 @@
 #include "app/win32/FileDialogs.h"
 
-#include "platform/win32/DialogFilter.h"
-#include "platform/win32/DialogLayout.h"
+#include "platform/win32/DialogPlumbing.h"
 #include "platform/win32/WideText.h"
 
 namespace {
 using FileDialogFunction = BOOL(WINAPI*)(OPENFILENAMEW*);
 
-// Left to itself the dialog opens at the screen's top-left corner, far from the window that asked; like the
-// program's other dialogs it is centred over that window once laid out.
 UINT_PTR CALLBACK centreOverOwner(HWND hook, UINT message, WPARAM, LPARAM lParam) {
-    if (message == WM_NOTIFY && reinterpret_cast<const NMHDR*>(lParam)->code == CDN_INITDONE) {
-        HWND dialog = GetParent(hook);
-        centreDialogOver(dialog, GetWindow(dialog, GW_OWNER));
-    }
+    if (message == WM_NOTIFY && reinterpret_cast<const NMHDR*>(lParam)->code == CDN_INITDONE)
+        centreFileDialog(hook);
     return 0;
 }
 

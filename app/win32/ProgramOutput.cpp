@@ -1,7 +1,7 @@
 #include "app/win32/ProgramOutput.h"
 
-#include "app/DeviceMessages.h"
-#include "platform/win32/MessageBoxes.h"
+#include "app/Messages.h"
+#include "platform/win32/DialogPlumbing.h"
 
 ProgramOutput::ProgramOutput(MidiOutputChoice choice, const std::string& recordPath)
     : choice_(choice), recordPath_(recordPath) {

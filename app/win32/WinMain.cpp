@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "app/win32/CMainApp.h"
-#include "platform/win32/DllSearch.h"
+#include "platform/win32/ProgramFolder.h"
 #include "platform/win32/WideText.h"
 
 namespace {

@@ -25,7 +25,7 @@ struct TimedDevice : MidiOut {
         if (status == keyboard) arrivals.push_back(Clock::now());
         return DeviceError::none;
     }
-    void sendLongMessage(const uint8_t*, size_t) override {}
+    void deliverLongMessage(const uint8_t*, size_t) override {}
     std::vector<Clock::time_point> arrivals;
 };
 

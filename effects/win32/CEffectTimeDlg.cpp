@@ -1,14 +1,13 @@
 #include "effects/win32/CEffectTimeDlg.h"
 
 #include "effects/win32/EffectDialogCommon.h"
-#include "effects/win32/EffectDialogIds.h"
-#include "platform/win32/MessageBoxes.h"
+#include "platform/win32/DialogPlumbing.h"
+#include "resources/DialogIds.h"
 
 std::optional<int32_t> CEffectTimeDlg::ask(HWND parent, const EffectTimeQuestion& question) {
     question_ = question;
     parent_ = parent;
-    const INT_PTR result = DialogBoxParamW(instance_, MAKEINTRESOURCEW(IDD_EFFECT_TIME), parent,
-                                           &DialogPlumbing::dialogProc<CEffectTimeDlg, false>, LPARAM(this));
+    const INT_PTR result = DialogPlumbing::runModal(instance_, IDD_EFFECT_TIME, parent, *this);
     dialog_ = nullptr;
     if (result != IDOK) return std::nullopt;
     return question_->value();

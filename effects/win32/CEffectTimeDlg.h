@@ -20,7 +20,7 @@ class CEffectTimeDlg {
     std::optional<int32_t> ask(HWND parent, const EffectTimeQuestion& question);
 
   private:
-    friend struct DialogPlumbing;  // effects/win32/EffectDialogCommon.h
+    friend struct DialogPlumbing;  // platform/win32/DialogPlumbing.h
     INT_PTR handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void show();
     void scroll(WPARAM wParam, HWND bar);

@@ -1,7 +1,8 @@
 #include "effects/win32/CKeySigDlg.h"
 
 #include "effects/win32/EffectDialogCommon.h"
-#include "effects/win32/EffectDialogIds.h"
+#include "platform/win32/DialogPlumbing.h"
+#include "resources/DialogIds.h"
 
 CKeySigDlg* CKeySigDlg::open(HINSTANCE instance, HWND parent, const KeySignature& initial) {
     return DialogPlumbing::openModeless(instance, IDD_KEY_SIGNATURE, parent, new CKeySigDlg(parent, initial));
@@ -48,7 +49,7 @@ void CKeySigDlg::command(int id) {
     } else if (id == IDC_KEY_TRY) {
         SendMessageW(parent_, keySignatureTryMessage, 0, 0);
     } else if (id == IDOK || id == IDCANCEL) {
-        return close();
+        return closeEffectDialog(dialog_, parent_);
     }
     writeLabel();
 }
@@ -60,9 +61,4 @@ void CKeySigDlg::uncheckCounts() {
 
 void CKeySigDlg::writeLabel() {
     setItemText(dialog_, IDC_KEY_LABEL, choice_.label());
-}
-
-void CKeySigDlg::close() {
-    SendMessageW(parent_, effectDialogClosingMessage, 0, 0);
-    DestroyWindow(dialog_);
 }

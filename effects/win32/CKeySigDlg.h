@@ -19,13 +19,12 @@ class CKeySigDlg {
     CKeySigDlg(const CKeySigDlg&) = delete;
     CKeySigDlg& operator=(const CKeySigDlg&) = delete;
 
-    friend struct DialogPlumbing;  // effects/win32/EffectDialogCommon.h
+    friend struct DialogPlumbing;  // platform/win32/DialogPlumbing.h
     INT_PTR handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void show();
     void command(int id);
     void uncheckCounts();
     void writeLabel();
-    void close();
 
     HWND parent_;
     HWND dialog_ = nullptr;

@@ -1,7 +1,8 @@
 #include "effects/win32/CPitchDlg.h"
 
 #include "effects/win32/EffectDialogCommon.h"
-#include "effects/win32/EffectDialogIds.h"
+#include "platform/win32/DialogPlumbing.h"
+#include "resources/DialogIds.h"
 
 namespace {
 const COLORREF labelColourValues[3] = {RGB(255, 0, 255), RGB(0, 255, 255), RGB(255, 255, 0)};
@@ -87,7 +88,7 @@ void CPitchDlg::command(int id) {
             return;
         case IDOK:
         case IDCANCEL:
-            return close();
+            return closeEffectDialog(dialog_, parent_);
         default:
             return;
     }
@@ -130,9 +131,4 @@ int CPitchDlg::rowOfBar(HWND scrolled) const {
     for (int row = 0; row < PitchDrawing::rowCount; ++row)
         if (bar(row) == scrolled) return row;
     return -1;
-}
-
-void CPitchDlg::close() {
-    SendMessageW(parent_, effectDialogClosingMessage, 0, 0);
-    DestroyWindow(dialog_);
 }

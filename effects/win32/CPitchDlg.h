@@ -21,7 +21,7 @@ class CPitchDlg {
     CPitchDlg& operator=(const CPitchDlg&) = delete;
     ~CPitchDlg();
 
-    friend struct DialogPlumbing;  // effects/win32/EffectDialogCommon.h
+    friend struct DialogPlumbing;  // platform/win32/DialogPlumbing.h
     INT_PTR handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void show();
     void scroll(WPARAM wParam, HWND bar);
@@ -33,7 +33,6 @@ class CPitchDlg {
     INT_PTR labelColours(HDC dc, HWND label);
     HWND bar(int row) const;
     int rowOfBar(HWND bar) const;
-    void close();
 
     HWND parent_;
     HWND dialog_ = nullptr;

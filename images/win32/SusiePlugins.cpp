@@ -8,10 +8,11 @@
 #include "images/PluginResult.h"
 #include "images/PreviewBmp.h"
 #include "images/SusieRules.h"
-#include "images/win32/CodePageText.h"
 #include "platform/win32/WideText.h"
 
 namespace {
+constexpr UINT japaneseCodePage = 932;
+
 constexpr int versionInfo = 0;
 constexpr int firstPatternInfo = 2;
 constexpr int firstNameInfo = 3;
@@ -191,7 +192,18 @@ SusiePlugins loadSusiePlugins(bool settingsUsable, const std::wstring& startFold
                                                 windowsFolder(GetSystemDirectoryW)));
 }
 
-PluginResult decodeWithPlugin(const SusiePlugins& plugins, const std::wstring& path,
-                              const std::wstring& extension, DibImage& picture) {
-    return plugins.decode(path, extension, picture);
+std::string utf8FromCodePage932(const std::string& text) {
+    return narrow(widen(text, japaneseCodePage));
+}
+
+std::optional<std::string> codePage932FromWide(const std::wstring& wide) {
+    if (wide.empty()) return std::string();
+    BOOL replaced = FALSE;
+    const int length = WideCharToMultiByte(japaneseCodePage, WC_NO_BEST_FIT_CHARS, wide.data(),
+                                           int(wide.size()), nullptr, 0, nullptr, &replaced);
+    if (length <= 0 || replaced) return std::nullopt;
+    std::string text(size_t(length), '\0');
+    WideCharToMultiByte(japaneseCodePage, WC_NO_BEST_FIT_CHARS, wide.data(), int(wide.size()), text.data(),
+                        length, nullptr, nullptr);
+    return text;
 }

@@ -1,6 +1,7 @@
 #pragma once
 #include <windows.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -61,6 +62,8 @@ class SusiePlugins {
 // folder and the system folder, the first holding any plug-in being taken.
 SusiePlugins loadSusiePlugins(bool settingsUsable, const std::wstring& startFolder);
 
-// The dialog's decode of a non-BMP picture; see SusiePlugins::decode.
-PluginResult decodeWithPlugin(const SusiePlugins& plugins, const std::wstring& path,
-                              const std::wstring& extension, DibImage& picture);
+// Plug-ins speak the ANSI code page of Japanese Windows (932) whatever the system's own; the program
+// keeps its text in UTF-8 (platform/win32/WideText.h converts that to and from UTF-16).
+std::string utf8FromCodePage932(const std::string& text);
+// Nothing when some character has no code in 932: a plug-in given a stand-in would open another file.
+std::optional<std::string> codePage932FromWide(const std::wstring& wide);

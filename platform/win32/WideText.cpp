@@ -2,11 +2,13 @@
 
 #include <windows.h>
 
-std::wstring widen(const std::string& utf8) {
-    if (utf8.empty()) return {};
-    const int length = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), int(utf8.size()), nullptr, 0);
+static_assert(CP_UTF8 == 65001);
+
+std::wstring widen(const std::string& text, unsigned codePage) {
+    if (text.empty()) return {};
+    const int length = MultiByteToWideChar(codePage, 0, text.data(), int(text.size()), nullptr, 0);
     std::wstring wide(size_t(length), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), int(utf8.size()), wide.data(), length);
+    MultiByteToWideChar(codePage, 0, text.data(), int(text.size()), wide.data(), length);
     return wide;
 }
 

@@ -75,8 +75,7 @@ bool WinmmMidiOut::waitUntilDone(int buffer) const {
     return true;
 }
 
-void WinmmMidiOut::sendLongMessage(const uint8_t* bytes, size_t count) {
-    if (count == 0 || count > longMessageCapacity) return;
+void WinmmMidiOut::deliverLongMessage(const uint8_t* bytes, size_t count) {
     ensureLongMessageHeaders();
     std::lock_guard<std::mutex> lock(longMutex_);
     if (headersPrepared_) ring_.send(*this, bytes, count);

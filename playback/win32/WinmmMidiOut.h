@@ -35,9 +35,9 @@ class WinmmMidiOut : public MidiOut, private LongMessagePort {
     void ensureLongMessageHeaders();
 
     DeviceError sendShortMessage(uint8_t status, uint8_t data1, uint8_t data2) override;
-    void sendLongMessage(const uint8_t* bytes, size_t count) override;
 
   private:
+    void deliverLongMessage(const uint8_t* bytes, size_t count) override;
     // LongMessagePort
     bool doneWith(int buffer) const override;
     bool send(int buffer, size_t count) override;

@@ -16,7 +16,7 @@ DibImage halfRedMask() {
 
 class BackgroundChangeTest : public WindowModelTest {
   protected:
-    BackgroundChangeTest() : WindowModelTest({ScriptedPlatform::background}) {
+    BackgroundChangeTest() {
         port.addFile("Mask.bmp", encodeBmpFile(halfRedMask()));
         port.addFile("C:\\pics\\sky.bmp", encodeBmpFile(filledPicture(8, 6, skyColour)));
         EXPECT_TRUE(startUp());

@@ -16,7 +16,7 @@ const std::string pictureFilter = "ビットマップ(*.bmp)|*.bmp||";
 
 class GeneratorMenuTest : public WindowModelTest {
   protected:
-    GeneratorMenuTest() : WindowModelTest({ScriptedPlatform::generators}) {
+    GeneratorMenuTest() {
         port.addFile("spaces.txt", Bytes(300, ' '));
         port.addFile("grey.bmp", grey);
     }

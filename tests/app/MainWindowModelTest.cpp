@@ -144,7 +144,7 @@ TEST_F(MainWindowModelTest, TheSettingsAreWrittenAtExitUnlessTheStartEndedBefore
     EXPECT_GT(port.store.writes, written);
 
     ScriptedPlatform ended;
-    MainWindowModel endedModel{ended.ports(), out, timer, ended, ended.canvases, failures};
+    MainWindowModel endedModel{ended.platform(), out, timer, ended.canvases, failures};
     EXPECT_FALSE(endedModel.loadSprites());  // no skin files
     endedModel.onDestroy();
     EXPECT_TRUE(ended.store.values.empty());

@@ -3,12 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/CommandLine.h"
-#include "app/DeviceMessages.h"
-#include "app/EffectMessages.h"
-#include "app/FileDialogMessages.h"
-#include "app/GeneratorMessages.h"
-#include "app/ImageMessages.h"
-#include "app/PluginMessages.h"
+#include "app/Messages.h"
 #include "tests/support/Golden.h"
 
 TEST(MessageTexts, EachReportedFailureHasItsOwnTextAndTheSilentOnesNone) {

@@ -2,6 +2,7 @@
 // whatever place the system lists it, and a missing or failing device means "なし".
 #include <gtest/gtest.h>
 
+#include "app/Messages.h"
 #include "app/MidiInputMenu.h"
 #include "tests/support/ScriptedPlatform.h"
 

@@ -2,6 +2,7 @@
 // and a choice are proved through the real window.
 #include <gtest/gtest.h>
 
+#include "app/Messages.h"
 #include "app/MidiOutMenu.h"
 #include "resources/CommandIds.h"
 #include "tests/support/ScriptedPlatform.h"

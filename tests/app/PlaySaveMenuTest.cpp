@@ -1,6 +1,7 @@
 // "演奏を保存": when it asks for a file, where, and what becomes of the answer.
 #include <gtest/gtest.h>
 
+#include "app/Messages.h"
 #include "app/PlaySaveMenu.h"
 #include "app/PlayedSong.h"
 #include "playback/SilentMidiOut.h"
@@ -29,7 +30,7 @@ class PlaySaveMenuTest : public testing::Test {
     FaceState face;
     Settings settings;
     ScriptedPlatform port;
-    PlaySaveMenu menu{player.engine, face, settings, port, port};
+    PlaySaveMenu menu{player.engine, face, settings, port, port, port};
 };
 }  // namespace
 
@@ -55,5 +56,5 @@ TEST_F(PlaySaveMenuTest, AFailedWriteSaysSoAndAWholeOneSaysNothing) {
     EXPECT_TRUE(port.messages.empty());
     port.writeSucceeds = false;
     save();
-    EXPECT_EQ(port.messages, Lines{PlaySaveMenu::writeFailedText});
+    EXPECT_EQ(port.messages, Lines{playedSongWriteFailedText});
 }

@@ -1,6 +1,7 @@
 // Reading the settings at start-up, writing them at exit and deleting them, against the store in memory.
 #include <gtest/gtest.h>
 
+#include "app/Messages.h"
 #include "app/Settings.h"
 #include "app/SettingsMenu.h"
 #include "app/SettingsSession.h"
@@ -78,7 +79,7 @@ TEST_F(SettingsTest, WhatIsWrittenAtExitIsReadAtTheNextStart) {
 TEST_F(SettingsTest, TheSessionWritesTheHistoryAndTheChosenFoldersAsSoonAsTheyChange) {
     ScriptedPlatform platform;
     platform.folder = start;
-    SettingsSession session(store, platform);
+    SettingsSession session(store, platform, platform);
     FaceState face;
     Skin skin(platform, platform);
     session.load(face, skin);
@@ -155,7 +156,7 @@ TEST_F(SettingsDeletionTest, NoLeavesEverythingAndYesDeletesTheKeysAndClosesWith
     load();
     host.answerYes = false;
     menu.run(IDM_DELETE_SETTINGS_AND_EXIT);
-    EXPECT_EQ(host.questions, std::vector<std::string>{SettingsMenu::deleteQuestion});
+    EXPECT_EQ(host.questions, std::vector<std::string>{deleteSettingsQuestion});
     EXPECT_TRUE(store.hasKey(Settings::rootKey));
     EXPECT_EQ(host.closeRequests, 0);
 

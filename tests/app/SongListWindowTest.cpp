@@ -29,12 +29,12 @@ struct ListWindow : SongListWindowPort {
     RecordingMidiOut out;
     VirtualTimer timer;
     ShortMessageFailures failures;
-    PlatformPorts ports = [this] {
-        PlatformPorts ports = port.ports();
-        ports.songList = this;
-        return ports;
+    WindowPlatform platform = [this] {
+        WindowPlatform platform = port.platform();
+        platform.songList = this;
+        return platform;
     }();
-    MainWindowModel model{ports, out, timer, port, port.canvases, failures};
+    MainWindowModel model{platform, out, timer, port.canvases, failures};
 };
 
 struct SongListWindowTest : testing::Test {

@@ -1,8 +1,6 @@
 #pragma once
 #include <gtest/gtest.h>
 
-#include <initializer_list>
-
 #include "app/MainWindowModel.h"
 #include "playback/RecordingMidiOut.h"
 #include "playback/SmfWriter.h"
@@ -23,10 +21,7 @@ class WindowModelTest : public testing::Test {
   protected:
     using Lines = std::vector<std::string>;
 
-    explicit WindowModelTest(std::initializer_list<ScriptedPlatform::Optional> optional = {})
-        : model(port.ports(optional), out, timer, port, port.canvases, failures) {
-        port.addSkinFiles();
-    }
+    WindowModelTest() : model(port.platform(), out, timer, port.canvases, failures) { port.addSkinFiles(); }
     // What the window does as it is created; false where the start ends.
     bool startUp() {
         if (!model.loadSprites()) return false;

@@ -29,7 +29,10 @@ class ScriptedHost : public EffectHost, public EffectDialogPort {
     void startPlayback() override {
         isPlaying = true, calls.push_back("start " + std::to_string(int(settings.type)));
     }
-    void effectDialogOpen(bool open) override { calls.push_back(open ? "dialog open" : "dialog closed"); }
+    void effectDialogOpen(bool open) override {
+        calls.push_back((dialogOpen = open) ? "dialog open" : "dialog closed");
+    }
+    bool effectDialogOpen() const override { return dialogOpen; }
     void showRefusal(EffectTimeRefusal refusal) override {
         calls.push_back(refusal == EffectTimeRefusal::noEffectChosen ? "no effect" : "end not after start");
     }
@@ -53,6 +56,7 @@ class ScriptedHost : public EffectHost, public EffectDialogPort {
     void enableCloseCommand(bool enabled) override { calls.push_back(enabled ? "close on" : "close off"); }
 
     bool isPlaying = false;
+    bool dialogOpen = false;
     EffectSettings settings;
     Lines calls;
     std::deque<std::optional<int32_t>> answers;

@@ -42,7 +42,7 @@ class ModuleStateDevice : public MidiOut {
         if (kind == 0xC0) channel.program = data1;
         return DeviceError::none;
     }
-    void sendLongMessage(const uint8_t*, size_t) override {}
+    void deliverLongMessage(const uint8_t*, size_t) override {}
     int soundingKeys(int channel) {
         const std::lock_guard<std::mutex> hold(mutex_);
         int count = 0;

@@ -24,6 +24,8 @@
 # The 32-bit build tree defaults to windows32 beside the first.
 set -uo pipefail
 top=$(cd "$(dirname "$0")/../.." && pwd)
+# shellcheck source=scripts/wine.sh
+. "$top/scripts/wine.sh"
 build64=$(realpath "$1")
 build32=$(realpath -m "${2:-$(dirname "$build64")/windows32}")
 work=$(mktemp -d)
@@ -38,14 +40,6 @@ fail() {
 
 # A song of one long note.
 printf 'MThd\0\0\0\6\0\0\0\1\0\140MTrk\0\0\0\15\0\220\74\144\203\140\200\74\100\0\377\57\0' >"$work/song.mid"
-windows_path() { printf 'Z:%s' "$(realpath -m "$1" | tr / '\\')"; }
-
-language=ja_JP.UTF-8
-win() {
-  WINELOADER=$loader WINEPREFIX=$prefix WINEARCH=$arch WINEDEBUG=-all \
-    WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d" LANG=$language LC_ALL=$language "$loader" "$@"
-}
-settle() { WINEPREFIX=$prefix wineserver -w; }  # every program of the prefix has ended, the registry is saved
 
 keys() { grep '^\[' "$prefix/user.reg" | sed 's/\] [0-9]*$/]/' | sort; }
 files() { (cd "$prefix/drive_c" && find . -path ./windows -prune -o -path '*/Temp' -prune -o -print | sort); }
@@ -61,7 +55,7 @@ value_of() {  # the value $2 (@ for the default) of key $1 as user.reg stores it
 start_program() {  # FOLDER LABEL
   recording=$work/recording-$2.txt
   rm -f "$recording" "$recording".*.part
-  win "$1/velmira.exe" "/out:record=$(windows_path "$recording")" /play "$(windows_path "$work/song.mid")" \
+  wine_exec "$1/velmira.exe" "/out:record=$(windows_path "$recording")" /play "$(windows_path "$work/song.mid")" \
     >/dev/null 2>&1 &
   program=$!
   # The lines go to a temporary file beside the recording until the program ends.
@@ -69,7 +63,7 @@ start_program() {  # FOLDER LABEL
   fail "$2: the program did not play the song from $1"
 }
 close_program() {
-  win "$build/tools/velmira-poke.exe" close >/dev/null 2>&1
+  wine_run "$build/tools/velmira-poke.exe" close >/dev/null 2>&1
   for _ in $(seq 50); do kill -0 "$program" 2>/dev/null || break; sleep 0.2; done
 }
 
@@ -105,12 +99,12 @@ press() {  # KEY, to the message box when there is one, else to the pages
 }
 
 interactive_install() {  # LANGUAGE TAG
-  language=$1 shown=""
+  wine_language=$1 shown=""
   # The program of the install before, running, out of the way of the pages. It starts first: Wine hands the
   # keys to the window that came last.
   start_program "$install_folder" "$2"
   xdotool search --class '^velmira\.exe$' 2>/dev/null | while read -r id; do xdotool windowmove "$id" 1200 0; done
-  win "$setup" >/dev/null 2>&1 &
+  wine_exec "$setup" >/dev/null 2>&1 &
   local setup_run=$!
   page "$2-1-welcome" && press Return
   page "$2-2-folder" && press Return
@@ -120,15 +114,15 @@ interactive_install() {  # LANGUAGE TAG
   press Return  # Retry
   page "$2-5-finished" && press alt+r && press Return  # without starting the program
   wait "$setup_run" || fail "$2: the interactive install failed"
-  settle
+  wine_settle
 }
 interactive_uninstall() {  # LANGUAGE TAG ANSWER (y: keep the settings, n: remove them)
-  language=$1 shown=""
-  win "$install_folder/uninstall.exe" >/dev/null 2>&1 &
+  wine_language=$1 shown=""
+  wine_exec "$install_folder/uninstall.exe" >/dev/null 2>&1 &
   page "$2-6-uninstall" && press Return
   page "$2-7-keep-settings" 2 && press "$3"
   page "$2-8-uninstalled" && press Return
-  settle
+  wine_settle
 }
 
 holds() { "$@" && echo 1 || echo 0; }
@@ -154,12 +148,12 @@ installed_as() {  # OPEN_WITH DEFAULT_PLAYER DESKTOP, each 1 or 0: the last inst
   [ "$(holds [ -f "$desktop/Velmira.lnk" ])" = "$3" ] || fail "a desktop shortcut is there: $(holds [ -f "$desktop/Velmira.lnk" ])"
 }
 install() {  # SWITCHES...: a silent install that succeeds
-  win "$setup" /S "$@" >/dev/null 2>&1 || fail "the silent install $* ended with exit code $?"
-  settle
+  wine_run "$setup" /S "$@" >/dev/null 2>&1 || fail "the silent install $* ended with exit code $?"
+  wine_settle
 }
 uninstall() {  # SWITCHES...: the uninstaller starts a copy of itself and ends at once; settle waits for the copy
-  win "$install_folder/uninstall.exe" /S "$@" >/dev/null 2>&1
-  settle
+  wine_run "$install_folder/uninstall.exe" /S "$@" >/dev/null 2>&1
+  wine_settle
 }
 as_before() {  # LABEL [settings]: files and keys are those from before the install, the settings kept or not
   local settings='^\[Software\\\\Velmira[]\\]'
@@ -177,12 +171,11 @@ as_before() {  # LABEL [settings]: files and keys are those from before the inst
 check_packages() {  # BUILD_DIR
   build=$1
   version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
-  loader=$(sed -n 's/^loader=//p' "$build/wine-run.sh")  # the build's own choice of Wine's loader
-  arch=$(sed -n 's/^export WINEARCH=//p' "$build/wine-run.sh")
   prefix=$build/package-test-prefix
+  wine_use "$build" "$prefix"
   pages=$build/installer-pages
   local width plugin_ext
-  [ "$arch" = win64 ] && width=64 plugin_ext=sph || width=32 plugin_ext=spi
+  [ "$wine_arch" = win64 ] && width=64 plugin_ext=sph || width=32 plugin_ext=spi
   local name=velmira-$version-win$width
   mapfile -t packages < <("$top/packaging/make-packages.sh" "$build" "$work/out")
   local zip=$work/out/$name.zip
@@ -191,14 +184,14 @@ check_packages() {  # BUILD_DIR
 
   if [ ! -f "$prefix/.velmira-fresh-profile" ]; then
     rm -rf "$prefix" "$pages"
-    language=ja_JP.UTF-8
-    win wineboot -i >/dev/null 2>&1
+    wine_language=ja_JP.UTF-8
+    wine_run wineboot -i >/dev/null 2>&1
     # The user's own choice for .mid files, which the installer must leave alone, and a key the user has,
     # empty, which the uninstaller must leave too. Keys a new profile lacks stay missing: what the install
     # makes, its uninstaller takes away.
-    win reg add 'HKCU\Software\Classes\.mid' /ve /d UserChoice.mid /f >/dev/null 2>&1
-    win reg add 'HKCU\Software\Classes\.midi\OpenWithProgids' /f >/dev/null 2>&1
-    settle
+    wine_run reg add 'HKCU\Software\Classes\.mid' /ve /d UserChoice.mid /f >/dev/null 2>&1
+    wine_run reg add 'HKCU\Software\Classes\.midi\OpenWithProgids' /f >/dev/null 2>&1
+    wine_settle
     # Wine links the desktop to the Linux home folder; a shortcut made there must not reach it.
     user_folder=$(ls -d "$prefix"/drive_c/users/*/AppData | grep -v /Public/ | head -n 1)
     rm -f "$(dirname "$user_folder")/Desktop" && mkdir "$(dirname "$user_folder")/Desktop"
@@ -209,7 +202,7 @@ check_packages() {  # BUILD_DIR
   desktop=$(dirname "$user_folder")/Desktop
   install_folder=$user_folder/Local/Programs/Velmira
 
-  settle
+  wine_settle
   keys >"$work/keys-before"
   files >"$work/files-before"
   if grep -qi velmira "$prefix/user.reg"; then
@@ -217,27 +210,27 @@ check_packages() {  # BUILD_DIR
     fail "the prefix holds keys of ours before the install (an earlier run broke off; it is made anew next time)"
   fi
 
-  win "$setup" /S /DESKTOP=yes >/dev/null 2>&1
+  wine_run "$setup" /S /DESKTOP=yes >/dev/null 2>&1
   [ $? = 2 ] || fail "a bad switch did not end the install with exit code 2"
   [ ! -e "$install_folder" ] || fail "a bad switch installed all the same"
   install
   installed_as 1 0 0
   start_program "$install_folder" installed
   close_program
-  settle
+  wine_settle
   has_key 'Software\\Velmira' || fail "the program kept no settings, so keeping them proves nothing"
 
   # Over a running program.
   start_program "$install_folder" running
   local stamp
   stamp=$(stat -c %Z "$install_folder/velmira.exe")  # written or replaced: a new change time
-  win "$setup" /S >/dev/null 2>&1
+  wine_run "$setup" /S >/dev/null 2>&1
   [ $? = 3 ] || fail "the silent install over the running program did not end with exit code 3"
-  win "$install_folder/uninstall.exe" /S "_?=$(windows_path "$install_folder")" >/dev/null 2>&1
+  wine_run "$install_folder/uninstall.exe" /S "_?=$(windows_path "$install_folder")" >/dev/null 2>&1
   [ $? = 3 ] || fail "the silent uninstall of the running program did not end with exit code 3"
   [ "$(stat -c %Z "$install_folder/velmira.exe")" = "$stamp" ] || fail "the running program was overwritten"
   installed_as 1 0 0
-  win "$setup" /S >/dev/null 2>&1 &
+  wine_exec "$setup" /S >/dev/null 2>&1 &
   local waiting=$!
   sleep 3
   close_program
@@ -260,7 +253,7 @@ check_packages() {  # BUILD_DIR
   as_before "the uninstall answered No"
 
   install
-  win reg add 'HKCU\Software\Velmira\User' /f >/dev/null 2>&1
+  wine_run reg add 'HKCU\Software\Velmira\User' /f >/dev/null 2>&1
   uninstall /REMOVESETTINGS
   as_before "the silent uninstall with /REMOVESETTINGS"
 
@@ -270,18 +263,17 @@ check_packages() {  # BUILD_DIR
   unzip -q "$zip" -d "$unpacked"
   start_program "$unpacked/$name" zip
   close_program
-  settle
-  win reg delete 'HKCU\Software\Velmira' /f >/dev/null 2>&1
+  wine_settle
+  wine_run reg delete 'HKCU\Software\Velmira' /f >/dev/null 2>&1
   for file in "$unpacked/$name"/velmira{.exe,-*.$plugin_ext}; do
     strings -el "$file" | grep -qxF "$version" || fail "$(basename "$file") carries no version $version"
   done
-  settle
+  wine_settle
 }
 
 check_packages "$build64"
-# Some kernels refuse every 32-bit Linux program, Wine's 32-bit loader among them: try it, don't guess.
-if ! why=$(/usr/lib/wine/wine --version 2>&1); then
-  echo "32-bit packages skipped: this machine cannot run Wine's 32-bit loader (${why##*: })"
+if ! wine32_runs; then
+  echo "32-bit packages skipped: this machine cannot run Wine's 32-bit loader ($wine32_refusal)"
 elif [ ! -f "$build32/velmira.exe" ]; then
   echo "32-bit packages skipped: no 32-bit build in $build32"
 else

@@ -9,15 +9,14 @@
 namespace {
 using Messages = std::vector<std::vector<uint8_t>>;
 
-// Keeps every message the sequencer hands over, long ones of any length included: a real device refuses
-// one longer than its buffer, which would hide that the sequencer copied it into a buffer too small.
+// Keeps every message the sequencer hands over, as any output takes it.
 class EveryMessageOut : public MidiOut {
   public:
     DeviceError sendShortMessage(uint8_t status, uint8_t data1, uint8_t data2) override {
         messages.push_back({status, data1, data2});
         return DeviceError::none;
     }
-    void sendLongMessage(const uint8_t* bytes, size_t count) override {
+    void deliverLongMessage(const uint8_t* bytes, size_t count) override {
         messages.emplace_back(bytes, bytes + count);
     }
 

@@ -16,7 +16,7 @@
 #include "playback/SmfWriter.h"
 #include "tests/support/PlaybackRig.h"
 #include "tests/tools/RenderFixture.h"
-#include "tones/ToneMessages.h"
+#include "tones/ChannelTone.h"
 
 namespace {
 using Messages = std::vector<RecordingMidiOut::Message>;

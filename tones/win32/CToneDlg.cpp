@@ -1,25 +1,13 @@
 #include "tones/win32/CToneDlg.h"
 
-#include <string>
-
-#include "platform/win32/DialogLayout.h"
+#include "platform/win32/DialogPlumbing.h"
 #include "platform/win32/WideText.h"
-#include "tones/win32/ToneDialogIds.h"
+#include "resources/DialogIds.h"
 
 CToneDlg::CToneDlg(ToneDialogModel& model, HWND parent) : model_(model), parent_(parent) {}
 
 INT_PTR CToneDlg::doModal() {
-    return DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_TONE_DIALOG), parent_, dialogProc,
-                           reinterpret_cast<LPARAM>(this));
-}
-
-INT_PTR CALLBACK CToneDlg::dialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_INITDIALOG) {
-        SetWindowLongPtrW(dialog, DWLP_USER, lParam);
-        reinterpret_cast<CToneDlg*>(lParam)->dialog_ = dialog;
-    }
-    auto* self = reinterpret_cast<CToneDlg*>(GetWindowLongPtrW(dialog, DWLP_USER));
-    return self ? self->handleMessage(message, wParam, lParam) : FALSE;
+    return DialogPlumbing::runModal(GetModuleHandleW(nullptr), IDD_TONE_DIALOG, parent_, *this);
 }
 
 INT_PTR CToneDlg::handleMessage(UINT message, WPARAM wParam, LPARAM) {
@@ -48,7 +36,7 @@ INT_PTR CToneDlg::handleMessage(UINT message, WPARAM wParam, LPARAM) {
 }
 
 void CToneDlg::fill() {
-    SetDlgItemTextW(dialog_, IDC_TONE_LABEL, widen(model_.label()).c_str());
+    setItemText(dialog_, IDC_TONE_LABEL, model_.label());
     for (int row = 0; row < model_.rowCount(); ++row)
         SendDlgItemMessageW(dialog_, IDC_TONE_LIST, LB_ADDSTRING, 0,
                             reinterpret_cast<LPARAM>(widen(model_.rowName(row)).c_str()));

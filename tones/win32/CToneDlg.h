@@ -13,7 +13,7 @@ class CToneDlg {
     INT_PTR doModal();
 
   private:
-    static INT_PTR CALLBACK dialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+    friend struct DialogPlumbing;  // platform/win32/DialogPlumbing.h
     INT_PTR handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void fill();
     void selectionChanged();

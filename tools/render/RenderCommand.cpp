@@ -9,9 +9,8 @@
 #include <new>
 #include <optional>
 
-#include "app/FilePort.h"
-#include "app/GeneratorMessages.h"
 #include "app/MasterVolume.h"
+#include "app/Messages.h"
 #include "effects/SongRendering.h"
 #include "playback/MessageLine.h"
 #include "playback/MessagesAsSmf.h"
@@ -262,12 +261,12 @@ std::string messageLines(const std::vector<RecordingMidiOut::Message>& messages)
 int runRenderCommand(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
     const ParsedOptions parsed = parseRenderOptions(arguments);
     if (!parsed.error.empty()) {
-        err << "velmira-render: " << parsed.error << "\n" << renderUsage;
+        err << "velmira-render: " << parsed.error << "\n" << renderUsage();
         return 2;
     }
     const RenderOptions& options = parsed.options;
     if (options.help) {
-        out << renderUsage;
+        out << renderUsage();
         return 0;
     }
 

@@ -2,22 +2,27 @@
 
 #include <cerrno>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
-const char* const renderUsage =
+#include "app/MasterVolume.h"
+
+namespace {
+const char* const usageFormat =
     "usage: velmira-render [options] FILE.mid\n"
     "       velmira-render [options] --from-text FILE | --from-picture FILE.bmp | --from-seed N\n"
     "       velmira-render [options] --input FILE [SONG]\n"
-    "  --effect N             pitch effect 0-9, 12 or 13 (0 none, 1-9 scales, 12 key signature, 13 pitch "
-    "map)\n"
+    "  --effect N             pitch effect %d-%d, %d or %d (%d none, %d-%d scales, %d key "
+    "signature, %d pitch map)\n"
     "  --window START END     remap only between these seconds of playing time (inclusive)\n"
-    "  --keysig SIGN COUNT    key signature: SIGN 1 sharps, 0 none, -1 flats; COUNT 0-7\n"
+    "  --keysig SIGN COUNT    key signature: SIGN 1 sharps, 0 none, -1 flats; COUNT 0-%d\n"
     "  --pitchmap E0,...,E11  semitones per pitch class C..B; 100 or more silences it\n"
-    "  --transpose N          transpose by N semitones (-12..12)\n"
+    "  --transpose N          transpose by N semitones (-%d..%d)\n"
     "  --solo CH              only channel CH (0-15) sounds\n"
     "  --mute CH              silence channel CH (repeatable)\n"
     "  --double CH            double channel CH an octave lower\n"
-    "  --volume PERCENT       master volume 0-120\n"
+    "  --volume PERCENT       master volume %d-%d\n"
     "  --start SECONDS        jump to this second first, as the window's jump does\n"
     "  --jump AT:TO           at second AT of play time jump to second TO (repeatable, in order)\n"
     "  --out FILE             write the messages to FILE instead of standard output\n"
@@ -35,7 +40,14 @@ const char* const renderUsage =
     "Each output line is the time in ms (10 per timer tick) and the message bytes in hex; the time is the\n"
     "song's play time, which after a jump goes on from the second jumped to.\n";
 
-namespace {
+int effectNumber(EffectType type) {
+    return int(type);
+}
+
+std::string fromTo(int low, int high) {
+    return "from " + std::to_string(low) + " to " + std::to_string(high);
+}
+
 // The random generator draws bits 16-30 of its state: seeds that differ only in bit 31 make the same song.
 constexpr long maxSeed = 0x7FFFFFFF;
 
@@ -66,6 +78,18 @@ bool parsePitchMap(const std::string& text, PitchMap& map) {
 }
 }  // namespace
 
+std::string renderUsage() {
+    std::vector<char> text(std::strlen(usageFormat) + 64);
+    std::snprintf(text.data(), text.size(), usageFormat, effectNumber(EffectType::none),
+                  effectNumber(EffectType::suspense), effectNumber(EffectType::keySignature),
+                  effectNumber(EffectType::customMap), effectNumber(EffectType::none),
+                  effectNumber(EffectType::folk), effectNumber(EffectType::suspense),
+                  effectNumber(EffectType::keySignature), effectNumber(EffectType::customMap),
+                  KeySignature::maxCount, LiveControls::maxKeyShift, LiveControls::maxKeyShift,
+                  minMasterVolume, maxMasterVolume);
+    return text.data();
+}
+
 ParsedOptions parseRenderOptions(const std::vector<std::string>& arguments) {
     ParsedOptions parsed;
     RenderOptions& options = parsed.options;
@@ -90,9 +114,11 @@ ParsedOptions parseRenderOptions(const std::vector<std::string>& arguments) {
         if (option == "--help") {
             options.help = true;
         } else if (option == "--effect") {
-            // 10 and 11 name no effect.
-            if (!intValue(0, 13, number) || number == 10 || number == 11)
-                return fail("--effect takes a number from 0 to 9, 12 or 13");
+            if (!intValue(0, int(EffectType::customMap), number) || !namesEffect(number))
+                return fail("--effect takes a number " +
+                            fromTo(effectNumber(EffectType::none), effectNumber(EffectType::suspense)) +
+                            ", " + std::to_string(effectNumber(EffectType::keySignature)) + " or " +
+                            std::to_string(effectNumber(EffectType::customMap)));
             options.effect.type = EffectType(number);
         } else if (option == "--window") {
             EffectWindow& window = options.effect.window;
@@ -102,14 +128,17 @@ ParsedOptions parseRenderOptions(const std::vector<std::string>& arguments) {
         } else if (option == "--keysig") {
             if (!intValue(-1, 1, options.effect.keySignature.sign) ||
                 !intValue(0, KeySignature::maxCount, options.effect.keySignature.count))
-                return fail("--keysig takes a sign (-1, 0 or 1) and a count from 0 to 7");
+                return fail("--keysig takes a sign (-1, 0 or 1) and a count from 0 to " +
+                            std::to_string(KeySignature::maxCount));
         } else if (option == "--pitchmap") {
             const std::string* text = value(1);
             if (!text || !parsePitchMap(*text, options.effect.pitchMap))
                 return fail("--pitchmap takes twelve whole numbers separated by commas");
             ++i;
         } else if (option == "--transpose") {
-            if (!intValue(-12, 12, number)) return fail("--transpose takes a number from -12 to 12");
+            const int maxShift = LiveControls::maxKeyShift;
+            if (!intValue(-maxShift, maxShift, number))
+                return fail("--transpose takes a number " + fromTo(-maxShift, maxShift));
             options.transpose = number;
         } else if (option == "--solo" || option == "--mute" || option == "--double") {
             if (!intValue(0, 15, number)) return fail(option + " takes a channel from 0 to 15");
@@ -117,7 +146,8 @@ ParsedOptions parseRenderOptions(const std::vector<std::string>& arguments) {
             if (option == "--mute") options.mutedChannels.push_back(number);
             if (option == "--double") options.doubleChannel = number;
         } else if (option == "--volume") {
-            if (!intValue(0, 120, number)) return fail("--volume takes a percentage from 0 to 120");
+            if (!intValue(minMasterVolume, maxMasterVolume, number))
+                return fail("--volume takes a percentage " + fromTo(minMasterVolume, maxMasterVolume));
             options.masterVolume = number;
         } else if (option == "--start") {
             if (!intValue(0, 86400, options.startSeconds))

@@ -39,4 +39,4 @@ struct ParsedOptions {
 };
 
 ParsedOptions parseRenderOptions(const std::vector<std::string>& arguments);
-extern const char* const renderUsage;
+std::string renderUsage();

@@ -4,8 +4,7 @@
 #include <fstream>
 #include <new>
 
-#include "app/FilePort.h"
-#include "app/GeneratorMessages.h"
+#include "app/Messages.h"
 #include "generators/PictureSound.h"
 #include "generators/RandomSound.h"
 #include "generators/TextSound.h"

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/FilePort.h"
+#include "platform/Files.h"
 #include "tools/render/RenderOptions.h"
 
 // The song velmira-render plays: a MIDI file read whole, or the song a sound generator builds from a

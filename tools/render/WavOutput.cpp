@@ -115,7 +115,7 @@ class FluidSynthMidiOut : public MidiOut {
         return DeviceError::none;
     }
 
-    void sendLongMessage(const uint8_t* bytes, size_t count) override {
+    void deliverLongMessage(const uint8_t* bytes, size_t count) override {
         // FluidSynth takes the message without its F0 and F7 (the GS and GM resets among them).
         if (count < 3 || bytes[0] != 0xF0 || bytes[count - 1] != 0xF7) return;
         fluid_.sysex(synth_, reinterpret_cast<const char*>(bytes + 1), int(count - 2), nullptr, nullptr,

@@ -23,7 +23,7 @@ struct Engine {
     ShortMessageFailures failures;
     RgbaFace face;
     RgbaCanvasSource canvases{face};
-    MainWindowModel model{platform.ports(), out, platform, platform, canvases, failures};
+    MainWindowModel model{platform.platform(), out, platform, canvases, failures};
 
     int seenStarts = 0;
     long periods = 0;  // timer periods since playback started
@@ -34,7 +34,7 @@ struct Engine {
 
     // Messages sent while stopped (a load, a start) belong to the start of the song.
     void beforeUserAction() {
-        if (!model.engine().player().playing()) out.setTime(0);
+        if (!model.playing()) out.setTime(0);
     }
     void afterUserAction() { model.reportDeviceFailures(); }
 };
@@ -141,7 +141,7 @@ EMSCRIPTEN_KEEPALIVE int velmira_tick() {
 }
 
 EMSCRIPTEN_KEEPALIVE int velmira_playing() {
-    return engine->model.engine().player().playing();
+    return engine->model.playing();
 }
 
 // The messages sent to the device since they were last cleared.

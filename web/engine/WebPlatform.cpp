@@ -3,46 +3,14 @@
 #include <emscripten.h>
 
 #include <algorithm>
-#include <ctime>
-#include <sstream>
 
-#include "app/EffectMessages.h"
+#include "app/Messages.h"
 
 // The page's modal prompt for a second of playing time (the page's askSeconds); -1 when cancelled.
 EM_JS(int, askSecondsInPage, (const char* prompt, int initial),
       { return globalThis.velmiraPage.askSeconds(UTF8ToString(prompt), initial); });
 
 EM_JS(void, alertInPage, (const char* text), { globalThis.alert(UTF8ToString(text)); });
-
-PlatformPorts WebPlatform::ports() {
-    PlatformPorts ports{*this, *this, *this, *this, *this, *this};
-    ports.generators = this;
-    ports.playSave = this;
-    return ports;
-}
-
-FileData WebPlatform::readFile(const std::string& path, uint64_t limit) {
-    const auto found = files.find(path);
-    if (found == files.end()) return FileData{};
-    return found->second.bytes.size() > limit ? FileData{FileData::tooLarge, {}} : found->second;
-}
-
-FileStream WebPlatform::openFile(const std::string& path) {
-    const auto found = files.find(path);
-    if (found == files.end()) return {};
-    if (found->second.status != FileData::ok) return {found->second.status, nullptr};
-    const std::vector<uint8_t>& bytes = found->second.bytes;
-    return {FileData::ok, std::make_unique<std::istringstream>(std::string(bytes.begin(), bytes.end()))};
-}
-
-std::optional<std::string> WebPlatform::findSkinFile(const std::string& name) {
-    if (!files.count(name)) return std::nullopt;
-    return name;
-}
-
-uint32_t WebPlatform::clockSeconds() {
-    return uint32_t(std::time(nullptr));
-}
 
 void WebPlatform::showRefusal(EffectTimeRefusal refusal) {
     showMessage(effectTimeRefusalText(refusal));
@@ -63,7 +31,8 @@ std::optional<int32_t> WebPlatform::askEffectTime(const EffectTimeQuestion& ques
     }
 }
 
-std::optional<std::string> WebPlatform::choosePlayedSongFile(const std::string&, const std::string&) {
+std::optional<std::string> WebPlatform::chooseFileToSave(const std::string&, const std::string&,
+                                                         const std::string&) {
     const size_t dot = songName.rfind('.');
     return (dot == std::string::npos ? songName : songName.substr(0, dot)) + "-played.mid";
 }

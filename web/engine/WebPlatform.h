@@ -6,10 +6,9 @@
 #include <utility>
 #include <vector>
 
-#include "app/PlatformPorts.h"
-#include "app/PlaySaveMenu.h"
-#include "app/SettingsPort.h"
+#include "app/MainWindowModel.h"
 #include "app/SettingsStore.h"
+#include "platform/MemoryFiles.h"
 #include "playback/PlaybackTimer.h"
 #include "playback/Sequencer.h"
 
@@ -18,45 +17,39 @@
 // repaints, the song as played), and every answer the engine asks for was given beforehand (the file the
 // user picked or dropped, which the page has put into the in-memory files). The timer fires only when the
 // page steps it, from its audio clock.
-class WebPlatform : public WindowPort,
-                    public FilePort,
-                    public DialogPort,
-                    public TickPoster,
-                    public EffectDialogPort,
+class WebPlatform : public MemoryFiles,
+                    public Window,
+                    public Dialogs,
                     public SettingsStore,
-                    public SettingsPort,
-                    public GeneratorPort,
-                    public PlaySavePort,
                     public PlaybackTimer {
   public:
-    PlatformPorts ports();
+    WindowPlatform platform() { return {*this, *this, *this, clock, *this}; }
 
-    // WindowPort
+    // Window
     void showMessage(const std::string& text) override { messages.push_back(text); }
     void setTitle(const std::string& text) override { title = text; }
     void setWaitCursor(bool) override {}
     void postClose() override {}
+    void enableCloseCommand(bool) override {}
     void resizeForView(bool large) override { largeView = large; }
     void invalidateFace() override { faceInvalid = true; }
     void invalidate(const face::Rect&) override { faceInvalid = true; }
-    // FilePort: the page's files; the skin lies there under its plain names.
-    FileData readFile(const std::string& path, uint64_t limit) override;
-    FileStream openFile(const std::string& path) override;
-    std::optional<std::string> findSkinFile(const std::string& name) override;
-    // DialogPort and GeneratorPort: the file the page chose before it ran the command.
+    // Dialogs: the file the page chose before it ran the command.
     std::optional<std::string> chooseSongFile(const std::string&, const std::string&) override {
         return takeChoice();
     }
     std::optional<std::string> chooseSourceFile(const std::string&) override { return takeChoice(); }
-    uint32_t clockSeconds() override;
-    // TickPoster
+    // The page has no background change, help or tone dialog.
+    std::optional<std::string> choosePicture(const std::string&) override { return std::nullopt; }
+    bool openHelpSearch() override { return false; }
+    void runToneDialog(ToneDialogModel&) override {}
+    // Window: the timer's tick.
     void postTick() override { tickPosted = true; }
-    // EffectDialogPort: the effect time is asked in the page's own modal prompt.
+    // The effect time is asked in the page's own modal prompt.
     void showRefusal(EffectTimeRefusal refusal) override;
     std::optional<int32_t> askEffectTime(const EffectTimeQuestion& question) override;
     void openKeySignatureDialog(const KeySignature& initial) override { keySignature = initial; }
     void openPitchDialog(const PitchMap& initial) override { pitchMap = initial; }
-    void enableCloseCommand(bool) override {}
     // SettingsStore: a page keeps no settings between visits; every value reads as absent.
     Status readString(const std::string&, const std::string&, std::string&) override {
         return Status::absent;
@@ -67,22 +60,22 @@ class WebPlatform : public WindowPort,
     }
     Status writeNumber(const std::string&, const std::string&, uint32_t) override { return Status::ok; }
     Status deleteKey(const std::string&) override { return Status::absent; }
-    // SettingsPort
-    std::string currentFolder() override { return ""; }
-    bool setCurrentFolder(const std::string&) override { return true; }
     void showHistoryItems(const std::vector<HistoryMenuItem>&) override {}
-    // WindowPort: the page asks nothing.
+    // Window: the page asks nothing.
     bool askYesNo(const std::string&) override { return false; }
-    // PlaySavePort: the song as played becomes a download named after the song.
-    std::optional<std::string> choosePlayedSongFile(const std::string&, const std::string&) override;
+    // "演奏を保存": the song as played becomes a download named after the song.
+    std::optional<std::string> chooseFileToSave(const std::string&, const std::string&,
+                                                const std::string&) override;
+    // Files: the page's files (a file the browser could not read is kept as a read error), the skin among
+    // them under its plain names; the song as played is kept aside for its download.
     bool writeWholeFile(const std::string& path, const std::vector<uint8_t>& bytes) override;
     // PlaybackTimer
     bool start(int, TimerClient& client) override { return timerClient = &client, ++timerStarts, true; }
     void stop() override { timerClient = nullptr; }
 
-    std::map<std::string, FileData> files;  // a file the browser could not read is kept as a read error
-    std::optional<std::string> choice;      // the next open dialog's answer
-    std::string songName;                   // the file last chosen or dropped, for the download's name
+    SystemClock clock;
+    std::optional<std::string> choice;  // the next open dialog's answer
+    std::string songName;               // the file last chosen or dropped, for the download's name
 
     std::deque<std::string> messages;
     std::string title = "Velmira";

@@ -5,9 +5,9 @@
 
 #include <fstream>
 
-#include "app/win32/Win32Files.h"
 #include "images/FaceComposer.h"
 #include "platform/win32/WideText.h"
+#include "platform/win32/Win32Files.h"
 #include "playback/OutputFile.h"
 #include "resources/CommandIds.h"
 #include "tests/app/win32/TestFolders.h"
@@ -52,9 +52,9 @@ class BackgroundWindowTest : public WindowTest {
     // within |tolerance| of what the gradient makes there, and unlike the face the window started with.
     void expectFacePainted(int tolerance) {
         RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-        const DibImage startFace = readFace(window->findSkinFile("Main.bmp").value_or(""));
+        const DibImage startFace = readFace(window->files.findBesideProgram("Main.bmp").value_or(""));
         const std::optional<MaskGrid> mask =
-            makeMaskGrid(readFace(window->findSkinFile("Mask.bmp").value_or("")));
+            makeMaskGrid(readFace(window->files.findBesideProgram("Mask.bmp").value_or("")));
         ASSERT_TRUE(mask);
         DibImage face;
         makeFaceFromPicture(gradient(120, 90), *mask, face, [](int) {});
@@ -84,12 +84,12 @@ class BackgroundWindowTest : public WindowTest {
 
 TEST_F(BackgroundWindowTest, AChosenPhotographBecomesTheFaceIsSavedAtCloseAndIsTheFaceOfTheNextStart) {
     start("Main.bmp");
-    window->picture = narrow(testPicture(L"gradient.jpg"));  // the gradient below as a JPEG
+    window->dialogs.picture = narrow(testPicture(L"gradient.jpg"));  // the gradient below as a JPEG
     command(IDM_BACKGROUND_CHANGE);
     expectFacePainted(12);          // JPEG keeps a smooth gradient to within a few steps of each colour
     EXPECT_EQ(title(), "Velmira");  // the progress shown meanwhile is gone
 
-    window->saveAs = facePath;
+    window->dialogs.saveAs = facePath;
     const HWND first = hwnd();
     command(IDM_APP_EXIT);
     EXPECT_FALSE(IsWindow(first));
@@ -112,9 +112,9 @@ TEST_F(BackgroundWindowTest, AFaceFileThatCannotBeWrittenLeavesNoFileAndKeepsThe
     ASSERT_NE(inUse, INVALID_HANDLE_VALUE);
     EXPECT_FALSE(writeFileWhole(facePath, face));
     CloseHandle(inUse);
-    EXPECT_EQ(readWholeFile(facePath).bytes, (std::vector<uint8_t>{'o', 'l', 'd'}));
+    EXPECT_EQ(Win32Files().readFile(facePath, UINT64_MAX).bytes, (std::vector<uint8_t>{'o', 'l', 'd'}));
 
     EXPECT_TRUE(writeFileWhole(facePath, face));
-    EXPECT_EQ(readWholeFile(facePath).bytes, face);
+    EXPECT_EQ(Win32Files().readFile(facePath, UINT64_MAX).bytes, face);
     EXPECT_EQ(folder.entries(), std::vector<std::wstring>{L"my face.bmp"});  // no temporary file left behind
 }

@@ -4,9 +4,9 @@
 // are checked natively; here each kind of control is shown to reach them.
 #include <gtest/gtest.h>
 
-#include "effects/win32/EffectDialogIds.h"
 #include "playback/SmfWriter.h"
 #include "resources/CommandIds.h"
+#include "resources/DialogIds.h"
 #include "tests/app/win32/TestWindow.h"
 
 namespace {

@@ -19,7 +19,7 @@ class GeneratorMenuWindowTest : public WindowTest {
         ASSERT_TRUE(start());
     }
     void generate(int id, const std::string& path) {
-        window->nextChoice = path;
+        window->dialogs.nextChoice = path;
         command(id);
     }
     // A file of |start| grown past a gigabyte; the rest is a hole: nothing is written.

@@ -1,8 +1,10 @@
 // The real window's settings in this Wine prefix's real registry: read at start-up, written back when the
-// window is destroyed, shown as the history items of the "ファイル" menu, and deleted on command. What is
-// read and written is checked natively.
+// window is destroyed, and shown as the history items of the "ファイル" menu. What is read and written, and
+// deleting it, is checked natively (the store's own keys in RegistrySettingsStoreTest).
 #include <gtest/gtest.h>
 
+#include "app/Messages.h"
+#include "platform/win32/ProgramFolder.h"
 #include "platform/win32/WideText.h"
 #include "playback/SmfWriter.h"
 #include "resources/CommandIds.h"
@@ -11,20 +13,6 @@
 
 namespace {
 using Lines = std::vector<std::string>;
-
-std::wstring currentFolder() {
-    wchar_t folder[MAX_PATH] = {};
-    GetCurrentDirectoryW(MAX_PATH, folder);
-    return folder;
-}
-
-bool settingsKeyExists() {
-    HKEY key = nullptr;
-    if (RegOpenKeyExW(HKEY_CURRENT_USER, L"Software\\Velmira", 0, KEY_READ, &key) != ERROR_SUCCESS)
-        return false;
-    RegCloseKey(key);
-    return true;
-}
 
 class MainWindowSettingsTest : public WindowTest {
   protected:
@@ -43,8 +31,8 @@ class MainWindowSettingsTest : public WindowTest {
         ASSERT_FALSE(IsWindow(handle));
     }
     void openFile(const std::string& path) {
-        window->files[path] = SmfWriter(1, 480).track(endOfTrack()).bytes();
-        window->nextChoice = path;
+        window->files.addFile(path, SmfWriter(1, 480).track(endOfTrack()).bytes());
+        window->dialogs.nextChoice = path;
         command(IDM_FILE_OPEN);
     }
     Lines historyItems() {
@@ -99,15 +87,4 @@ TEST_F(MainWindowSettingsTest, TheSkinIsReadFromTheProgramsFolderAfterTheFolderO
                         DWORD((music.path().size() + 1) * sizeof(wchar_t)));
     ASSERT_TRUE(start());
     EXPECT_EQ(currentFolder(), music.path());
-}
-
-TEST_F(MainWindowSettingsTest, DeletingTheSettingsAsksRemovesTheProgramsKeyAndClosesWithoutWritingThem) {
-    ASSERT_TRUE(start());
-    ASSERT_TRUE(settingsKeyExists());
-    openFile("C:\\songs\\a.mid");
-    const HWND handle = window->handle();
-    command(IDM_DELETE_SETTINGS_AND_EXIT);
-    EXPECT_FALSE(IsWindow(handle));
-    EXPECT_EQ(window->questions, Lines{SettingsMenu::deleteQuestion});
-    EXPECT_FALSE(settingsKeyExists());
 }

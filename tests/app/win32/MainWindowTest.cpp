@@ -32,7 +32,8 @@ class MainWindowTest : public WindowTest {
     // A pixel of a skin picture, from the file the window reads (COLORREF and packed colours share one
     // layout).
     COLORREF skinPixel(const std::string& name, int x, int y) {
-        std::ifstream file(widen(window->findSkinFile(name).value_or("")).c_str(), std::ios::binary);
+        std::ifstream file(widen(window->files.findBesideProgram(name).value_or("")).c_str(),
+                           std::ios::binary);
         DibImage image;
         if (!(name == "Button.bmp" ? readButtonBmp : readFaceBmp)(file, image)) return CLR_INVALID;
         return image.packedAt(x, y);

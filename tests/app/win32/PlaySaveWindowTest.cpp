@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "app/win32/FileDialogs.h"
-#include "app/win32/Win32Files.h"
 #include "platform/win32/WideText.h"
+#include "platform/win32/Win32Files.h"
 #include "playback/SmfWriter.h"
 #include "resources/CommandIds.h"
 #include "tests/app/win32/TestFolders.h"
@@ -43,13 +43,14 @@ class PlaySaveWindowTest : public WindowTest {
 }  // namespace
 
 TEST_F(PlaySaveWindowTest, SavesTheSongAsPlayedWithTheEffect) {
-    window->saveAs = narrow(folder.file(L"played ♪.mid"));
+    window->dialogs.saveAs = narrow(folder.file(L"played ♪.mid"));
     openSong(twoChannelSong());
     command(IDM_EFFECT_OKINAWAN);
     const size_t sent = out.messages().size();
     command(IDM_FILE_SAVE_PLAYED);
-    ASSERT_EQ(window->songFoldersAsked.size(), 1u);
-    EXPECT_FALSE(window->songFoldersAsked[0].empty());  // the song folder, the start folder on a first run
+    ASSERT_EQ(window->dialogs.songFoldersAsked.size(), 1u);
+    EXPECT_FALSE(
+        window->dialogs.songFoldersAsked[0].empty());  // the song folder, the start folder on a first run
     EXPECT_TRUE(window->messages.empty());
     EXPECT_EQ(out.messages().size(), sent);  // nothing played on the window's device
 
@@ -57,13 +58,15 @@ TEST_F(PlaySaveWindowTest, SavesTheSongAsPlayedWithTheEffect) {
     okinawan.effect.type = EffectType::okinawan;
     const Lines original = afterLoad(renderSong(twoChannelSong(), okinawan));
     ASSERT_GT(original.size(), 48u);
-    EXPECT_EQ(afterLoad(renderSong(readWholeFile(*window->saveAs).bytes, RenderOptions{})), original);
+    EXPECT_EQ(afterLoad(renderSong(Win32Files().readFile(*window->dialogs.saveAs, UINT64_MAX).bytes,
+                                   RenderOptions{})),
+              original);
 }
 
 TEST_F(PlaySaveWindowTest, AFailedWriteIsReportedAndLeavesNoFile) {
     // A folder stands where the file is to go: the temporary file is written, but cannot take its place.
     openSong(twoChannelSong());
-    window->saveAs = narrow(folder.folder(L"taken.mid"));
+    window->dialogs.saveAs = narrow(folder.folder(L"taken.mid"));
     command(IDM_FILE_SAVE_PLAYED);
     EXPECT_EQ(window->messages, Lines{"ＭＩＤＩデータの書き込みに失敗しました"});
     EXPECT_EQ(folder.entries(), std::vector<std::wstring>{L"taken.mid"});  // no half-written file beside it

@@ -7,9 +7,9 @@
 #include <shlobj.h>
 
 #include "app/win32/HotKeyTable.h"
-#include "effects/win32/EffectDialogIds.h"
 #include "playback/SmfWriter.h"
 #include "resources/CommandIds.h"
+#include "resources/DialogIds.h"
 #include "tests/app/win32/TestWindow.h"
 
 namespace {
@@ -47,9 +47,9 @@ class PlayerControlsWindowTest : public WindowTest {
         hotKeys = createHotKeyTable();
         ASSERT_TRUE(start());
         for (const char* name : {"a.mid", "b.mid", "c.mid", "d.mid", "e.MIDI", "notes.txt"})
-            window->files[name] = halfMinuteSong();
+            window->files.addFile(name, halfMinuteSong());
         for (const char* name : {"a.mid", "b.mid", "c.mid"}) {
-            window->nextChoice = name;
+            window->dialogs.nextChoice = name;
             command(IDM_FILE_OPEN);
         }
     }

@@ -12,14 +12,19 @@
 #include "tests/images/win32/OpenDialogDriver.h"
 
 namespace {
-class ListeningWindow : public CMainWnd {
+class ListeningDialogs : public Win32Dialogs {
   public:
-    using CMainWnd::CMainWnd;
-    void showMessage(const std::string& text) override { ADD_FAILURE() << text; }
+    using Win32Dialogs::Win32Dialogs;
     VirtualTimer previewTicks;
 
   protected:
     PlaybackTimer& previewTimer() override { return previewTicks; }
+};
+
+class ListeningWindow : public CMainWnd {
+  public:
+    using CMainWnd::CMainWnd;
+    void showMessage(const std::string& text) override { ADD_FAILURE() << text; }
 };
 }  // namespace
 
@@ -40,12 +45,15 @@ TEST(SongDialog, TheSelectedSongIsHeardUntilItsEndAndTheChosenSongIsLoaded) {
     VirtualTimer timer;
     ShortMessageFailures failures;
     ASSERT_TRUE(CMainWnd::registerClass(GetModuleHandleW(nullptr)));
+    Win32Files files;
+    ListeningDialogs dialogs(GetModuleHandleW(nullptr));
     ListeningWindow window(
-        GetModuleHandleW(nullptr), out, [] { return std::optional<std::string>(); }, timer, failures);
+        GetModuleHandleW(nullptr), files, dialogs, out, [] { return std::optional<std::string>(); }, timer,
+        failures);
     ASSERT_TRUE(window.create(SW_SHOWNOACTIVATE));
     OpenDialogDriver::pump();
     SetCurrentDirectoryW(previousFolder);  // the dialog starts in the song folder, wherever the process is
-    VirtualTimer& preview = window.previewTicks;
+    VirtualTimer& preview = dialogs.previewTicks;
     const auto steps = [&](OpenDialogDriver& driver) {
         EXPECT_FALSE(IsWindowVisible(driver.control(IDC_PREVIEW_AREA)));
         driver.select(L"song.mid");  // not listening

@@ -4,10 +4,10 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include "app/win32/SongListDialogIds.h"
 #include "platform/win32/WideText.h"
 #include "playback/SmfWriter.h"
 #include "resources/CommandIds.h"
+#include "resources/DialogIds.h"
 #include "tests/app/win32/TestWindow.h"
 
 namespace {
@@ -28,10 +28,11 @@ class SongListWindowTest : public WindowTest {
 
 TEST_F(SongListWindowTest, TheMenuOpensTheListWhoseActionsReachTheSongListWhichOutlivesARestart) {
     ASSERT_TRUE(start());
-    window->files["a.mid"] = window->files["b.mid"] =
-        SmfWriter(1, 480).track(SmfTrack().shortMessage(0, 0x90, 60, 9).endOfTrack(4800)).bytes();
+    for (const char* name : {"a.mid", "b.mid"})
+        window->files.addFile(
+            name, SmfWriter(1, 480).track(SmfTrack().shortMessage(0, 0x90, 60, 9).endOfTrack(4800)).bytes());
     for (const char* name : {"a.mid", "b.mid", "c.mid"}) {  // c.mid cannot be read, but joins the list
-        window->nextChoice = name;
+        window->dialogs.nextChoice = name;
         command(IDM_FILE_OPEN);
     }
     command(IDM_SONGS_WINDOW);

@@ -1,32 +1,16 @@
 #include "tests/app/win32/TestWindow.h"
 
-#include <sstream>
-
 #include "resources/CommandIds.h"
 
 TestWindow::TestWindow(MidiOut& out, PlaybackTimer& timer, ShortMessageFailures& failures,
                        MidiOutChoice::Reopener reopenOutput)
     : CMainWnd(
-          GetModuleHandleW(nullptr), out, [] { return std::optional<std::string>(); }, timer, failures,
-          std::move(reopenOutput)) {}
+          GetModuleHandleW(nullptr), files, dialogs, out, [] { return std::optional<std::string>(); }, timer,
+          failures, std::move(reopenOutput)) {}
 
 void TestWindow::showMessage(const std::string& text) {
     if (messagesFail) ADD_FAILURE() << text;
     messages.push_back(text);
-}
-
-FileData TestWindow::readFile(const std::string& path, uint64_t limit) {
-    const auto found = files.find(path);
-    if (found == files.end()) return CMainWnd::readFile(path, limit);
-    return found->second.size() > limit ? FileData{FileData::tooLarge, {}}
-                                        : FileData{FileData::ok, found->second};
-}
-
-FileStream TestWindow::openFile(const std::string& path) {
-    const auto found = files.find(path);
-    if (found == files.end()) return CMainWnd::openFile(path);
-    const std::vector<uint8_t>& bytes = found->second;
-    return {FileData::ok, std::make_unique<std::istringstream>(std::string(bytes.begin(), bytes.end()))};
 }
 
 bool TestWindow::askYesNo(const std::string& question) {
@@ -79,8 +63,8 @@ void WindowTest::command(int id) {
 }
 
 void WindowTest::openSong(std::vector<uint8_t> song) {
-    window->files["song.mid"] = std::move(song);
-    window->nextChoice = "song.mid";
+    window->files.addFile("song.mid", std::move(song));
+    window->dialogs.nextChoice = "song.mid";
     command(IDM_FILE_OPEN);
 }
 

@@ -10,14 +10,61 @@
 #include <vector>
 
 #include "app/win32/CMainWnd.h"
+#include "platform/MemoryFiles.h"
+#include "platform/win32/Win32Files.h"
 #include "playback/RecordingMidiOut.h"
 #include "playback/VirtualTimer.h"
 #include "tests/app/win32/DialogScripts.h"
 
-// The real main window with its dialogs answered by the test: the open dialogs give nextChoice, message
-// boxes and questions are recorded (every question answered Yes), and the files the test hands it are read
-// before the disk, where the skin files lie.
-class TestWindow : public CMainWnd {
+// The disk's files, but for those the test hands the window, which are read first.
+class TestFiles : public Win32Files {
+  public:
+    FileData readFile(const std::string& path, uint64_t limit) override {
+        return handed.files.count(path) ? handed.readFile(path, limit) : Win32Files::readFile(path, limit);
+    }
+    FileStream openFile(const std::string& path) override {
+        return handed.files.count(path) ? handed.openFile(path) : Win32Files::openFile(path);
+    }
+    void addFile(const std::string& path, std::vector<uint8_t> bytes) {
+        handed.addFile(path, std::move(bytes));
+    }
+
+  private:
+    MemoryFiles handed;
+};
+
+// The real dialogs, but for the file dialogs, which give the test's answers: the open dialogs nextChoice;
+// the picture dialog picture, once (a refused choice brings the dialog back, which then is cancelled); the
+// save dialogs saveAs.
+class TestDialogs : public Win32Dialogs {
+  public:
+    TestDialogs() : Win32Dialogs(GetModuleHandleW(nullptr)) {}
+    std::optional<std::string> chooseSongFile(const std::string&, const std::string&) override {
+        return nextChoice;
+    }
+    std::optional<std::string> chooseSourceFile(const std::string&) override { return nextChoice; }
+    std::optional<std::string> choosePicture(const std::string&) override {
+        return std::exchange(picture, std::nullopt);
+    }
+    std::optional<std::string> chooseFileToSave(const std::string& folder, const std::string&,
+                                                const std::string& extension) override {
+        if (extension == "mid") songFoldersAsked.push_back(folder);
+        return saveAs;
+    }
+
+    std::optional<std::string> nextChoice, picture, saveAs;
+    std::vector<std::string> songFoldersAsked;  // where "演奏を保存" opened its dialog
+};
+
+// Built before the window, which is handed them.
+struct TestWindowServices {
+    TestFiles files;
+    TestDialogs dialogs;
+};
+
+// The real main window with the test's files and file dialogs; message boxes and questions are recorded
+// (every question answered Yes).
+class TestWindow : public TestWindowServices, public CMainWnd {
   public:
     using Lines = std::vector<std::string>;
 
@@ -26,30 +73,7 @@ class TestWindow : public CMainWnd {
                MidiOutChoice::Reopener reopenOutput = {});
 
     void showMessage(const std::string& text) override;
-    FileData readFile(const std::string& path, uint64_t limit) override;
-    FileStream openFile(const std::string& path) override;
-    std::optional<std::string> chooseSongFile(const std::string&, const std::string&) override {
-        return nextChoice;
-    }
-    std::optional<std::string> chooseSourceFile(const std::string&) override { return nextChoice; }
     bool askYesNo(const std::string& question) override;
-    // Chosen once: a refused choice brings the dialog back, which then is cancelled.
-    std::optional<std::string> chooseBackgroundPicture(const std::string&) override {
-        return std::exchange(picture, std::nullopt);
-    }
-    std::optional<std::string> chooseFaceFileToSave(const std::string&, const std::string&) override {
-        return saveAs;
-    }
-    std::optional<std::string> choosePlayedSongFile(const std::string& folder, const std::string&) override {
-        songFoldersAsked.push_back(folder);
-        return saveAs;
-    }
-
-    std::map<std::string, std::vector<uint8_t>> files;
-    std::optional<std::string> nextChoice;
-    std::optional<std::string> picture;
-    std::optional<std::string> saveAs;
-    Lines songFoldersAsked;     // where "演奏を保存" opened its dialog
     bool messagesFail = false;  // a test that expects no message box fails at the first
     Lines messages;
     Lines questions;

@@ -4,9 +4,10 @@
 // size text and the check box's memory are checked natively.
 #include <gtest/gtest.h>
 
-#include "app/FileDialogMessages.h"
+#include "app/Messages.h"
 #include "images/PreviewGeometry.h"
 #include "images/win32/CFileIconDlg.h"
+#include "images/win32/PicturePreview.h"
 #include "images/win32/SusiePlugins.h"
 #include "platform/win32/WideText.h"
 #include "tests/app/win32/TestFolders.h"
@@ -26,16 +27,10 @@ class FileIconDlgTest : public testing::Test {
             for (int x = 0; x < 100; ++x) tall.setPackedAt(x, y, packColour(0, 0, 255));
         folder.write(L"tall.bmp", encodeBmpFile(tall));
         folder.write(L"broken.bmp", {'B', 'M', 1, 2, 3});
-        setup.mode = FileDialogMode::background;
-        setup.plugins = &plugins;
         setup.filter = plugins.imageFilter();
         setup.startFolder = narrow(folder.path());
         setup.checks = &checks;
         setup.wording = &fileDialogFailureText;
-        setup.acceptPicture = [this](const DibImage& picture) {
-            accepted.push_back(std::to_string(picture.width()) + "x" + std::to_string(picture.height()));
-            return true;
-        };
     }
     // The dialog makes the folder it ends in current, which would keep the folder from being removed.
     void TearDown() override { SetCurrentDirectoryW(programFolder().c_str()); }
@@ -45,6 +40,11 @@ class FileIconDlgTest : public testing::Test {
     PreviewChecks checks;
     FileDialogSetup setup;
     std::vector<std::string> accepted;
+    PicturePreview preview{
+        plugins, [this](const DibImage& picture) {
+            accepted.push_back(std::to_string(picture.width()) + "x" + std::to_string(picture.height()));
+            return true;
+        }};
 };
 
 // JPEG shifts colours a little, so each channel is compared within a tolerance.
@@ -96,7 +96,7 @@ TEST_F(FileIconDlgTest, PreviewsPicturesScaledToFitAndConfirmsExactlyTheChosenFi
         EXPECT_TRUE(driver.open(L"wide.jpg"));  // typed, not the picture last shown
     };
     std::optional<ChosenFile> chosen;
-    OpenDialogDriver::whenOpen(steps, [&] { chosen = CFileIconDlg::run(nullptr, setup); });
+    OpenDialogDriver::whenOpen(steps, [&] { chosen = CFileIconDlg::run(nullptr, setup, preview); });
     ASSERT_TRUE(chosen);
     EXPECT_EQ(chosen->path, narrow(folder.path()) + "\\wide.jpg");
     EXPECT_EQ(accepted, std::vector<std::string>{"64x32"});

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "images/win32/FileDialogIds.h"
+#include "resources/DialogIds.h"
 #include "tests/app/win32/DialogScripts.h"
 
 class OpenDialogDriver {

@@ -5,8 +5,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include "app/PluginMessages.h"
-#include "images/win32/CodePageText.h"
+#include "app/Messages.h"
 #include "images/win32/SusiePlugins.h"
 #include "platform/win32/WideText.h"
 #include "tests/app/win32/TestFolders.h"

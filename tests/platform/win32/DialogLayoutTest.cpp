@@ -4,9 +4,8 @@
 
 #include <string>
 
-#include "effects/win32/EffectDialogIds.h"
-#include "platform/win32/DialogLayout.h"
-#include "tones/win32/ToneDialogIds.h"
+#include "platform/win32/DialogPlumbing.h"
+#include "resources/DialogIds.h"
 
 namespace {
 INT_PTR CALLBACK fittingProc(HWND dialog, UINT message, WPARAM, LPARAM owner) {
