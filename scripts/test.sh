@@ -31,6 +31,6 @@ if command -v clang++ >/dev/null; then
   "$top/scripts/fuzz.sh" 3 || status=1
 fi
 # The page in a real browser, built from the same sources.
-"$top/scripts/build-web.sh" && (cd "$top/web" && VELMIRA_BUILD_DIR="$build" node --test tests/browser.test.mjs) || status=1
+"$top/scripts/build-web.sh" && (cd "$top/web" && VELMIRA_BUILD_DIR="$build" node --test --test-concurrency=1 tests/) || status=1
 "$top/scripts/count-lines.sh"
 exit $status

@@ -1,80 +1,14 @@
 // The page in a real browser (Debian's chromium, headless, driven by playwright-core): what it sends to its
 // synthesizer is what velmira-render prints for the same song and options, the sound it makes is not
 // silence, its face is the Windows program's, and a file it cannot use gets the program's own message.
-// Usage: node --test browser.test.mjs   with VELMIRA_BUILD_DIR set (default: ../../build);
+// Usage: node --test tests/   with VELMIRA_BUILD_DIR set (default: ../../build);
 // VELMIRA_WEB_SCREENSHOT=FILE.png also keeps a picture of the page playing.
 import assert from 'node:assert/strict';
 import { execFileSync, spawnSync } from 'node:child_process';
-import { mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
-import { tmpdir } from 'node:os';
+import { readFileSync, writeFileSync } from 'node:fs';
 import { join } from 'node:path';
-import { after, before, test } from 'node:test';
-import { chromium } from 'playwright-core';
-import { serve } from '../tools/serve.mjs';
-
-const build = process.env.VELMIRA_BUILD_DIR ?? new URL('../../build', import.meta.url).pathname;
-const render = join(build, 'native/tools/velmira-render');
-const demoSong = join(build, 'native/demo.mid');
-const scratch = mkdtempSync(join(tmpdir(), 'velmira-web-'));
-let server, browser, page; // browser: a context of its own profile
-
-before(async () => {
-  server = await serve(join(build, 'web/site'));
-  browser = await chromium.launchPersistentContext(join(scratch, 'profile'), {
-    executablePath: '/usr/bin/chromium',
-    args: ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
-      '--disable-background-networking', '--disable-component-update', '--disable-sync'],
-  });
-});
-after(async () => {
-  await browser?.close();
-  server?.close();
-  rmSync(scratch, { recursive: true, force: true });
-});
-
-// A fresh page whose timer is stepped by the test (?clock=manual) or runs from the audio clock, recording
-// what it sends.
-async function openPage(query = '?clock=manual') {
-  page = await browser.newPage();
-  const errors = [];
-  page.on('pageerror', (error) => errors.push(error.message));
-  await page.goto(`http://127.0.0.1:${server.address().port}/${query}`);
-  await page.waitForFunction(() => window.velmira?.ready, null, { timeout: 60000 });
-  await page.evaluate(() => (window.velmira.stream.recording = true));
-  return errors;
-}
-
-// Drops files on the face as a user would; a file given without bytes cannot be read.
-async function drop(files) {
-  const transfer = await page.evaluateHandle((files) => {
-    const transfer = new DataTransfer();
-    for (const { name, bytes } of files) {
-      const file = new File([new Uint8Array(bytes ?? [])], name);
-      if (!bytes) file.arrayBuffer = () => Promise.reject(new DOMException('gone', 'NotReadableError'));
-      transfer.items.add(file);
-    }
-    return transfer;
-  }, files.map(({ name, bytes }) => ({ name, bytes: bytes && [...bytes] })));
-  await page.dispatchEvent('#face', 'drop', { dataTransfer: transfer });
-  await page.waitForFunction(() => document.title !== 'Velmira' || document.querySelector('#messagebox[open]'));
-}
-
-async function clickFace(x, y) {
-  const box = await page.locator('#face').boundingBox();
-  await page.mouse.move(box.x + x, box.y + y);
-  await page.mouse.down();
-  await page.mouse.up();
-}
-
-async function menu(title, item) {
-  await page.locator('#menubar > div > span', { hasText: title }).click();
-  await page.locator('#menubar li', { hasText: item }).click();
-}
-
-async function playToEnd() {
-  while (await page.evaluate(() => window.velmira.step(1000)));
-  return page.evaluate(() => window.velmira.stream.lines);
-}
+import { test } from 'node:test';
+import { clickFace, demoSong, drop, menu, openPage, page, playToEnd, render, scratch } from './support.mjs';
 
 test('the page sends its synthesizer what velmira-render prints for the same song, effect and transpose', async () => {
   const errors = await openPage();
