@@ -24,6 +24,9 @@ constexpr uint8_t sysExContinue = 0xF7;
 constexpr uint8_t metaEvent = 0xFF;
 constexpr uint8_t metaEndOfTrack = 0x2F;
 constexpr uint8_t metaTempo = 0x51;
+constexpr uint8_t metaText = 0x01;
+constexpr uint8_t metaTrackName = 0x03;
+constexpr uint8_t metaLyric = 0x05;
 constexpr uint8_t dataMask = 0x7F;
 
 namespace controller {

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Prints how many lines of product code and of tests the repository holds, and their ratio. A line counts
 # when it is neither blank nor only a comment, in .cpp and .h files. tests/, fuzz/ and benchmarks/ are
-# tests; the generated tone lists (tones/ToneLists*) are data, not code, and are left out of both.
+# tests; the generated tables, the tone lists (tones/ToneLists*) and the Shift-JIS characters
+# (playback/ShiftJisTable*), are data, not code, and are left out of both.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 cd "$top"
@@ -38,9 +39,9 @@ sources() {
     done
 }
 
-generated='^tones/ToneLists'
+generated='^(tones/ToneLists|playback/ShiftJisTable)'
 tests='^(tests|fuzz|benchmarks)/'
 product=$(sources | grep -Ev "$generated" | grep -Ev "$tests" | count)
 testLines=$(sources | grep -E "$tests" | count)
 ratio=$(awk -v t="$testLines" -v p="$product" 'BEGIN { printf "%.2f", (p ? t / p : 0) }')
-echo "Lines: product $product, tests $testLines, tests/product $ratio (tones/ToneLists* left out: generated)"
+echo "Lines: product $product, tests $testLines, tests/product $ratio (tones/ToneLists* and playback/ShiftJisTable* left out: generated)"

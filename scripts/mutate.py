@@ -50,7 +50,7 @@ def sources(paths):
             continue
         for name in sorted(os.listdir(full)):
             if name.endswith((".cpp", ".h")) and os.path.isfile(os.path.join(full, name)):
-                if not name.startswith("ToneLists"):  # generated tables: a changed entry is a data change
+                if not name.startswith(("ToneLists", "ShiftJisTable")):  # generated tables: a changed entry is a data change
                     found.append(os.path.join(path, name))
     return found
 

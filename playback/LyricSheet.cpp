@@ -1,0 +1,161 @@
+#include "playback/LyricSheet.h"
+
+#include <algorithm>
+
+#include "playback/LyricText.h"
+#include "playback/MidiVocabulary.h"
+
+namespace {
+// A text-bearing meta event of the song: its track, time in ticks, type byte's position and data.
+struct TextEvent {
+    int track = 0;
+    uint64_t tick = 0;
+    int32_t position = 0;
+    uint8_t type = 0;
+    LyricBytes bytes;
+};
+
+// The text, lyric and track-name events of every track, read as the sequencer reads them, up to each
+// chunk's end; data running past the image ends the track.
+std::vector<TextEvent> textEvents(SongBuffer& song) {
+    std::vector<TextEvent> found;
+    song.prepareTracks();
+    for (int track = 0; track < song.trackCount(); ++track) {
+        int64_t p = song.trackPosition(track);
+        if (p == 0) continue;
+        const int64_t end = song.trackEnd(track);
+        uint64_t tick = 0;
+        uint8_t runningStatus = 0;  // none
+        while (p < end) {
+            const VarLen delta = readVarLen(song, p);
+            if (!delta.ok || delta.next >= end) break;
+            p = delta.next;
+            tick += delta.value;
+            const uint8_t byte = song.byteAt(p);
+            if (byte == midi::metaEvent || midi::isSysExStatus(byte)) {
+                const bool meta = byte == midi::metaEvent;
+                const uint8_t type = song.byteAt(p + 1);
+                if (meta && type == midi::metaEndOfTrack) break;
+                const VarLen length = readVarLen(song, meta ? p + 2 : p + 1);
+                if (!length.ok || length.next + length.value > song.size()) break;
+                if (meta &&
+                    (type == midi::metaText || type == midi::metaLyric || type == midi::metaTrackName))
+                    found.push_back({track,
+                                     tick,
+                                     int32_t(p + 1),
+                                     type,
+                                     {song.image().data() + length.next, length.value}});
+                p = length.next + length.value;
+                runningStatus = 0;
+                continue;
+            }
+            if (byte >= 0x80 && byte <= 0xEF) {
+                runningStatus = byte;
+                ++p;
+            } else if (byte >= 0x80 || runningStatus == 0) {
+                continue;  // not an event: the sequencer reads the byte again as a delta-time
+            }
+            p += midi::hasOneDataByte(runningStatus) ? 1 : 2;
+        }
+    }
+    std::stable_sort(found.begin(), found.end(), [](const TextEvent& a, const TextEvent& b) {
+        return a.tick < b.tick || (a.tick == b.tick && a.track < b.track);
+    });
+    return found;
+}
+
+bool isHeader(const std::string& text) {
+    return !text.empty() && text[0] == '@';
+}
+}  // namespace
+
+LyricSheet LyricSheet::read(SongBuffer& song) {
+    LyricSheet sheet;
+    const std::vector<TextEvent> events = textEvents(song);
+    const bool hasLyricEvents = std::any_of(
+        events.begin(), events.end(), [](const TextEvent& event) { return event.type == midi::metaLyric; });
+    sheet.eventType_ = hasLyricEvents ? midi::metaLyric : midi::metaText;
+    std::vector<LyricBytes> texts;
+    for (const TextEvent& event : events)
+        if (event.type == sheet.eventType_) texts.push_back(event.bytes);
+    if (texts.empty()) {
+        sheet.eventType_ = 0;
+        return sheet;
+    }
+    const LyricEncoding encoding = chooseLyricEncoding(texts);
+
+    std::vector<Entry> entries;
+    std::string trackName;
+    for (const TextEvent& event : events) {
+        std::string text = lyricAsUtf8(event.bytes, encoding);
+        if (event.type == midi::metaTrackName && event.track == 0 && trackName.empty()) trackName = text;
+        if (event.type != sheet.eventType_) continue;
+        Entry entry;
+        entry.position = event.position;
+        entry.header = sheet.eventType_ == midi::metaText && isHeader(text);
+        if (entry.header && sheet.title_.empty() && text.compare(0, 2, "@T") == 0)
+            sheet.title_ = text.substr(2);
+        entry.text = std::move(text);
+        entries.push_back(std::move(entry));
+    }
+    if (sheet.title_.empty()) sheet.title_ = trackName;
+    sheet.addLines(entries);
+    std::sort(entries.begin(), entries.end(),
+              [](const Entry& a, const Entry& b) { return a.position < b.position; });
+    sheet.entries_ = std::move(entries);
+    return sheet;
+}
+
+// Lays the words of the entries, in the order they are sung, out in lines, and notes where each one ends.
+void LyricSheet::addLines(std::vector<Entry>& entries) {
+    lines_.assign(1, Line{});
+    auto breakLine = [this](bool verse) {
+        if (!lines_.back().text.empty()) lines_.emplace_back();
+        lines_.back().startsVerse = lines_.back().startsVerse || (verse && lines_.size() > 1);
+    };
+    for (Entry& entry : entries) {
+        if (entry.header) continue;
+        bool placed = false;  // a break after the entry's words leaves them where they were sung
+        for (const char ch : entry.text) {
+            if (ch == '/' || ch == '\r' || ch == '\n' || ch == '\\') {
+                breakLine(ch == '\\');
+                continue;
+            }
+            placed = true;
+            lines_.back().text += ch;
+            entry.line = int(lines_.size()) - 1;
+            entry.sungTo = lines_.back().text.size();
+        }
+        if (!placed) {
+            entry.line = int(lines_.size()) - 1;
+            entry.sungTo = lines_.back().text.size();
+        }
+    }
+    if (lines_.back().text.empty()) lines_.pop_back();
+    // An entry of nothing but breaks at the very end belongs to the last line, sung whole.
+    for (Entry& entry : entries) {
+        if (lines_.empty() || entry.line < int(lines_.size())) continue;
+        entry.line = int(lines_.size()) - 1;
+        entry.sungTo = lines_.back().text.size();
+    }
+}
+
+const LyricSheet::Entry* LyricSheet::entryAt(int32_t position) const {
+    const auto found = std::lower_bound(entries_.begin(), entries_.end(), position,
+                                        [](const Entry& entry, int32_t at) { return entry.position < at; });
+    return found != entries_.end() && found->position == position ? &*found : nullptr;
+}
+
+LyricMoment LyricSheet::moment(int32_t lastPosition) const {
+    LyricMoment moment;
+    moment.title = title_;
+    moment.noWords = lines_.empty();
+    if (moment.noWords) return moment;
+    const Entry* entry = entryAt(lastPosition);
+    const bool sung = entry && !entry->header;
+    const size_t line = sung ? size_t(entry->line) : 0;
+    moment.line = lines_[line].text;
+    moment.sung = sung ? entry->sungTo : 0;
+    if (line + 1 < lines_.size()) moment.next = lines_[line + 1].text;
+    return moment;
+}
