@@ -19,6 +19,8 @@ void Player::loadSong(std::vector<uint8_t> image) {
     sendLoadMessages(out_);
     song_.readHeader();
     sequencer_.setInitialTempo(findFirstTempo(song_));
+    lyrics_ = LyricSheet::read(song_);
+    sequencer_.reportLyrics(lyrics_.eventType());
     sequencer_.resetClock();
     sequencer_.clearGmSystemOnSeen();
 }

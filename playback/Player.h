@@ -1,5 +1,6 @@
 #pragma once
 #include "playback/ControllerChase.h"
+#include "playback/LyricSheet.h"
 #include "playback/MidiDevice.h"
 #include "playback/MidiOut.h"
 #include "playback/PlaybackTimer.h"
@@ -59,7 +60,7 @@ class Player {
            ShortMessageFailures& failures, SongSelection& selection);
 
     // A new song image: the device is put into a known state (reset-all-controllers on every channel, then
-    // the GS reset), then the header and the first tempo are read.
+    // the GS reset), then the header, the first tempo and the words are read.
     void loadSong(std::vector<uint8_t> image);
     static const uint8_t gsReset[11];
 
@@ -75,6 +76,8 @@ class Player {
     TickUpdate onTick();
 
     bool playing() const { return playing_; }
+    // The loaded song's words; the sequencer reports each as it is played.
+    const LyricSheet& lyrics() const { return lyrics_; }
 
     // The 17 messages that put the device into a known state at every song load.
     static void sendLoadMessages(MidiOut& out);
@@ -91,4 +94,5 @@ class Player {
     ShortMessageFailures& failures_;
     SongSelection& selection_;
     bool playing_ = false;
+    LyricSheet lyrics_;
 };

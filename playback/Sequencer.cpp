@@ -62,6 +62,7 @@ void Sequencer::rewindLocked() {
     msAccumulator_ = 0;
     secondTicked_.store(true, relaxed);
     metersLive_.store(true, relaxed);
+    lyrics_.clear();
 }
 
 void Sequencer::resetClock() {
@@ -102,6 +103,7 @@ bool Sequencer::advanceClock() {
 }
 
 void Sequencer::playSilently(int64_t periods) {
+    silent_ = true;
     for (int64_t played = 0; played < periods;) {
         const int64_t idle = idlePeriods(periods - played);
         if (idle > 0) {
@@ -113,6 +115,7 @@ void Sequencer::playSilently(int64_t periods) {
         if (!stepTracks()) break;  // ended: the next onTimer tells the window
         ++played;
     }
+    silent_ = false;
     secondTicked_.store(true, relaxed);
     // The tempo read-out follows the song's tempo at the new moment.
     tempoChanged_.store(1, relaxed);
@@ -248,7 +251,14 @@ int64_t Sequencer::playMetaEvent(int64_t typePos, bool& endOfTrack) {
     const VarLen length = readVarLen(song_, typePos + 1);
     if (!length.ok) return -1;
     const int64_t next = length.next + length.value;
-    return next <= song_.size() ? next : -1;
+    if (next > song_.size()) return -1;
+    if (type == lyricType_ && lyricType_ != 0) {
+        if (silent_)
+            lyrics_.passOver(int32_t(typePos));
+        else
+            lyrics_.push(int32_t(typePos));
+    }
+    return next;
 }
 
 int64_t Sequencer::playSysEx(int64_t statusPos) {

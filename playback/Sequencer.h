@@ -5,6 +5,7 @@
 #include <mutex>
 
 #include "playback/ChannelMessage.h"
+#include "playback/LyricRing.h"
 #include "playback/MidiOut.h"
 #include "playback/PlayClock.h"
 #include "playback/PlaybackTimer.h"
@@ -88,6 +89,10 @@ class Sequencer : public TimerClient {
     int clockMinutes() const { return clock_.minutes.load(std::memory_order_relaxed); }
     int clockSeconds() const { return clock_.seconds.load(std::memory_order_relaxed); }
     void resetClock();
+    // At load (timer stopped): the meta event type whose events are the song's words (FF 05 or FF 01; 0 for
+    // none), each reported into lyrics() as it is played.
+    void reportLyrics(uint8_t metaType) { lyricType_ = metaType; }
+    LyricRing& lyrics() { return lyrics_; }
     bool gmSystemOnSeen() const { return gmSystemOnSeen_.load(std::memory_order_relaxed); }
     void clearGmSystemOnSeen() { gmSystemOnSeen_.store(false, std::memory_order_relaxed); }
 
@@ -137,6 +142,9 @@ class Sequencer : public TimerClient {
     std::atomic<bool> callbackBusy_{false};
     std::atomic<bool> gmSystemOnSeen_{false};
     int msAccumulator_ = 0;  // timer thread only
+    uint8_t lyricType_ = 0;  // set while the timer is stopped
+    bool silent_ = false;    // playing silently to a jump's moment (window thread, timer stopped)
+    LyricRing lyrics_;
 
     std::array<uint8_t, MidiOut::longMessageCapacity> sysexStaging_{};
 };

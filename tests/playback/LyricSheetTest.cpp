@@ -1,0 +1,116 @@
+// The song's words: which events are words, how they are laid out in lines, in which encoding they are read,
+// and which line the sequencer's reports point at, at a jump too.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <thread>
+
+#include "playback/SilentMidiOut.h"
+#include "playback/SmfWriter.h"
+#include "tests/support/VirtualPlayer.h"
+
+namespace {
+// One meta event of the given type at delta ticks, its data the bytes of text.
+std::vector<uint8_t> meta(uint32_t delta, uint8_t type, const std::string& text) {
+    return join({varLen(delta), {0xFF, type}, varLen(uint32_t(text.size())), {text.begin(), text.end()}});
+}
+std::vector<uint8_t> text(const std::string& t, uint32_t delta = 0) {
+    return meta(delta, 0x01, t);
+}
+std::vector<uint8_t> lyric(const std::string& t, uint32_t delta = 0) {
+    return meta(delta, 0x05, t);
+}
+
+struct Sheet {
+    std::string title;
+    std::vector<std::string> lines;  // a verse's first line marked with "\"
+};
+
+Sheet read(std::vector<std::vector<uint8_t>> tracks) {
+    SmfWriter writer(1, 480);
+    for (auto& track : tracks) writer.track(join({track, endOfTrack()}));
+    SongBuffer song;
+    song.assign(writer.bytes());
+    song.readHeader();
+    const LyricSheet sheet = LyricSheet::read(song);
+    Sheet read{sheet.title(), {}};
+    for (const LyricSheet::Line& line : sheet.lines())
+        read.lines.push_back((line.startsVerse ? "\\" : "") + line.text);
+    return read;
+}
+}  // namespace
+
+TEST(LyricSheet, ReadsKaraokeHeadersLinesAndVersesLyricEventsFirstAndEachEncoding) {
+    struct Case {
+        std::vector<std::vector<uint8_t>> tracks;
+        Sheet expected;
+    };
+    const Case cases[] = {
+        // Karaoke: headers are no words; "/" a new line, "\" a new verse; a word in several events.
+        {{join({text("@KMIDI KARAOKE FILE"), text("@TSong"), text("@LENGL"), text("\\Hel"), text("lo", 10),
+                text(" you", 10), text("/Sec", 10), text("ond/", 10), text("\\Verse", 10)})},
+         {"Song", {"Hello you", "Second", "\\Verse"}}},
+        // Lyric events rule out text events; the title is then the first track's name. Shift-JIS by default,
+        // line ends as breaks; tracks sing together in the order of their times.
+        {{join({meta(0, 0x03, "\x89\xcc"), text("@Tno"), lyric("\x82\xa4", 0), lyric("\r\x82\xc8", 20)}),
+          join({text("ignored"), lyric("\x82\xbd", 10)})},
+         {"歌", {"うた", "な"}}},
+        // UTF-8 where it is not Shift-JIS as well, or starts with its mark; otherwise Shift-JIS.
+        {{join({lyric("\xe3\x81\x86"), lyric("\xe3\x81\x9f")})}, {"", {"うた"}}},
+        {{join({lyric("\xef\xbb\xbf\xe3\x81\x82\xe3\x81\x84")})}, {"", {"あい"}}},
+        {{join({lyric("\xe3\x81\x82\xe3\x81\x84")})}, {"", {"縺ゅ＞"}}},
+        // Bytes that are no character show as "?", a lead byte cut off by the event's end too.
+        {{join({lyric("a\x80"
+                      "b\x82"),
+                lyric("\x01\x82")})},
+         {"", {"a?b???"}}},
+        {{join({text("@Tonly headers"), meta(0, 0x02, "(c)")})}, {"only headers", {}}},
+    };
+    for (const Case& c : cases) {
+        const Sheet sheet = read(c.tracks);
+        EXPECT_EQ(sheet.title, c.expected.title);
+        EXPECT_EQ(sheet.lines, c.expected.lines) << sheet.title;
+    }
+}
+
+TEST(LyricSheet, ReportsEachWordAsItIsPlayedAndALineOfTheMomentAfterAJump) {
+    VirtualPlayer<SilentMidiOut> rig;
+    // "one" at 0 s, " two" 0.5, "/three" 0.9, " four" 1.5, "/five" 2.
+    rig.player.loadSong(SmfWriter(0, 480)
+                            .track(join({lyric("one"), lyric(" two", 480), lyric("/three", 384),
+                                         lyric(" four", 576), lyric("/five", 480), endOfTrack(480)}))
+                            .bytes());
+    const LyricSheet& sheet = rig.player.lyrics();
+    rig.player.startPlayback();
+    std::string heard;
+    for (int tick = 0; tick < 300; ++tick) {
+        rig.timer.tick();
+        for (int32_t at; (at = rig.sequencer.lyrics().take()) != LyricRing::none;)
+            heard += sheet.entryAt(at)->text;
+    }
+    EXPECT_EQ(heard, "one two/three four/five");
+    rig.player.stopPlayback(Player::userStop);
+    rig.player.startPlayback();
+    EXPECT_EQ(sheet.moment(rig.sequencer.lyrics().latest()).line, "one two");
+    rig.player.jumpTo(1);  // "/three" sung, " four" not yet
+    const LyricMoment moment = sheet.moment(rig.sequencer.lyrics().latest());
+    EXPECT_EQ(moment.line.substr(0, moment.sung) + "|" + moment.line + "|" + moment.next,
+              "three|three four|five");
+    EXPECT_EQ(rig.sequencer.lyrics().take(), LyricRing::none);  // what the jump passed over is not reported
+}
+
+TEST(CrossThreadLyricRing, HandsEveryPositionOverInOrder) {
+    LyricRing ring;
+    constexpr int32_t count = 20000;  // the ring wraps many times
+    std::thread timer([&ring] {
+        for (int32_t at = 0; at < count;)
+            if (ring.push(at)) ++at;
+    });
+    int32_t expected = 0, outOfOrder = 0;
+    while (expected < count) {
+        const int32_t at = ring.take();
+        if (at != LyricRing::none) outOfOrder += at != expected++;
+    }
+    timer.join();
+    EXPECT_EQ(outOfOrder, 0);
+}
