@@ -32,7 +32,9 @@ std::vector<uint8_t> MessagesAsSmfPieces::events(const std::vector<RecordingMidi
         const uint32_t delta = uint32_t(message.timeMs - previousMs_);
         previousMs_ = message.timeMs;
         const MessageBytes& bytes = message.bytes;
-        if (midi::isSysExStatus(bytes[0]))
+        if (bytes[0] == midi::metaEvent)
+            track.meta(delta, bytes.data(), bytes.size());
+        else if (midi::isSysExStatus(bytes[0]))
             track.sysEx(delta, bytes.data(), bytes.size());
         else
             track.shortMessage(delta, bytes[0], bytes[1], bytes.size() > 2 ? bytes[2] : 0);

@@ -53,6 +53,15 @@ SmfTrack& SmfTrack::sysEx(uint32_t delta, const uint8_t* message, size_t count) 
     return *this;
 }
 
+SmfTrack& SmfTrack::meta(uint32_t delta, const uint8_t* event, size_t count) {
+    if (count < 2) return *this;
+    appendVarLen(bytes_, delta);
+    bytes_.insert(bytes_.end(), event, event + 2);
+    appendVarLen(bytes_, uint32_t(count - 2));
+    bytes_.insert(bytes_.end(), event + 2, event + count);
+    return *this;
+}
+
 SmfTrack& SmfTrack::tempo(uint32_t delta, uint32_t microsPerQuarter) {
     return raw(delta, {midi::metaEvent, midi::metaTempo, 0x03, uint8_t(microsPerQuarter >> 16),
                        uint8_t(microsPerQuarter >> 8), uint8_t(microsPerQuarter)});

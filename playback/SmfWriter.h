@@ -19,6 +19,8 @@ class SmfTrack {
     SmfTrack& shortMessage(uint32_t delta, uint8_t status, uint8_t data1, uint8_t data2 = 0);
     // A system exclusive message as sent to a device: its F0 or F7, then the data; the length is inserted.
     SmfTrack& sysEx(uint32_t delta, const uint8_t* message, size_t count);
+    // A meta event as a recording keeps one: FF, its type, then the data; the length is inserted.
+    SmfTrack& meta(uint32_t delta, const uint8_t* event, size_t count);
     // FF 51 03 and the microseconds per quarter note.
     SmfTrack& tempo(uint32_t delta, uint32_t microsPerQuarter);
     SmfTrack& endOfTrack(uint32_t delta = 0);

@@ -1,9 +1,11 @@
 // velmira-render from the outside: files in (a song, a generator's source, a recorded keyboard), lines out.
 #include <sys/stat.h>
 
+#include "app/PlayedSong.h"
 #include "generators/RandomSound.h"
 #include "playback/SmfWriter.h"
 #include "playback/SongBuffer.h"
+#include "tests/support/VirtualPlayer.h"
 #include "tests/tools/RenderFixture.h"
 
 namespace {
@@ -190,4 +192,25 @@ TEST_F(RenderCommandTest, MixesTheInputIntoASong) {
     const Lines alone = run({"--input", input("241000\t91 3C 64\n")});
     ASSERT_EQ(alone.size(), 1u + 48u) << "without a song, the input's end silences the device as a stop";
     EXPECT_EQ(alone.back(), "241 BF 7B 00");
+}
+
+// The words as sung, headers apart; the saved song keeps them where they were, so it prints them the same.
+TEST_F(RenderCommandTest, PrintsTheWordsAsSungAndTheSavedSongKeepsThem) {
+    auto text = [](uint32_t delta, const std::string& t) {
+        return join({varLen(delta), {0xFF, 0x01, uint8_t(t.size())}, {t.begin(), t.end()}});
+    };
+    const Bytes song = SmfWriter(0, 480)
+                           .track(join({text(0, "@TSong"),
+                                        text(0, "\\Hel"),
+                                        {0x00, 0x90, 60, 100},
+                                        text(480, "lo"),
+                                        text(480, "/world"),
+                                        {0x00, 0x80, 60, 0},
+                                        endOfTrack()}))
+                           .bytes();
+    const Lines words = run({"--lyrics", write("words.kar", song)});
+    EXPECT_EQ(words, (Lines{"0 H @TSong", "0 L \\Hel", "500 L lo", "1000 L /world"}));
+    VirtualPlayer<RecordingMidiOut> window;
+    window.engine.loadSong(song);
+    EXPECT_EQ(run({"--lyrics", write("saved.mid", playedSongAsSmf(window.engine))}), words);
 }

@@ -1,5 +1,6 @@
 #include "tools/render/RenderCommand.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <filesystem>
@@ -45,6 +46,22 @@ class SmfFileOutput {
     MessagesAsSmfPieces pieces_;
     size_t written_ = 0;
 };
+
+// The words as they were sung, a line each: the time, L (H for a header) and the text, its line ends written
+// as the "/" they mean so that each stays on its line.
+std::string wordLines(SongRendering& rendering) {
+    const LyricSheet& sheet = rendering.engine().player().lyrics();
+    std::string text;
+    for (const SongRendering::SungWord& word : rendering.sungWords()) {
+        const LyricSheet::Entry* entry = sheet.entryAt(word.position);
+        if (!entry) continue;
+        std::string words = entry->text;
+        std::replace_if(
+            words.begin(), words.end(), [](char ch) { return ch == '\r' || ch == '\n'; }, '/');
+        text += std::to_string(word.timeMs) + (entry->header ? " H " : " L ") + words + "\n";
+    }
+    return text;
+}
 
 std::string clockText(long ms) {
     const long seconds = ms / 1000;
@@ -103,10 +120,12 @@ class RenderOutputs {
     }
 
     void take(const SongRendering::Messages& messages) {
-        lines() << messageLines(messages);
+        if (!options_.lyrics) lines() << messageLines(messages);
         if (wavRendering_) wavRendering_->play(messages);
         if (smfWriter_) smfWriter_->add(messages);
     }
+
+    void takeWords(SongRendering& rendering) { lines() << wordLines(rendering); }
 
     // The exit code: 0 when every output was written whole.
     int finish() {
@@ -163,6 +182,7 @@ int render(std::vector<uint8_t> image, const RenderOptions& options, std::ostrea
     SongRendering rendering;
     rendering.streamTo([&](const SongRendering::Messages& messages) { outputs.take(messages); });
     playWithOptions(rendering, std::move(image), options);
+    if (options.lyrics) outputs.takeWords(rendering);
     return outputs.finish();
 }
 

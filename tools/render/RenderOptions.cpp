@@ -36,6 +36,8 @@ const char* const usageFormat =
     "  --song-out FILE.mid    also write the song as built, before it is played\n"
     "  --input FILE           also play a recorded MIDI input, one message a line: microseconds,\n"
     "                         a tab, the bytes in hex (a line of velmira.exe /out:record=FILE too)\n"
+    "  --lyrics               print the song's words as they are sung instead, a line each: the time\n"
+    "                         in ms, L (H for a karaoke header) and the text in UTF-8\n"
     "  --help                 show this text\n"
     "Each output line is the time in ms (10 per timer tick) and the message bytes in hex; the time is the\n"
     "song's play time, which after a jump goes on from the second jumped to.\n";
@@ -113,6 +115,8 @@ ParsedOptions parseRenderOptions(const std::vector<std::string>& arguments) {
         int number = 0;
         if (option == "--help") {
             options.help = true;
+        } else if (option == "--lyrics") {
+            options.lyrics = true;
         } else if (option == "--effect") {
             if (!intValue(0, int(EffectType::customMap), number) || !namesEffect(number))
                 return fail("--effect takes a number " +
@@ -205,5 +209,6 @@ ParsedOptions parseRenderOptions(const std::vector<std::string>& arguments) {
     // The input's lines are timed from the start of playing; a jump would have to move them.
     if (options.startSeconds > 0 && !options.inputPath.empty())
         return fail("--start cannot be used with --input");
+    if (options.lyrics && !options.inputPath.empty()) return fail("--lyrics cannot be used with --input");
     return parsed;
 }

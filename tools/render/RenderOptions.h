@@ -28,6 +28,7 @@ struct RenderOptions {
     std::string smfPath;                     // also write the stream as a format 0 file
     std::string wavPath;                     // also render the stream to audio
     std::string soundFontPath;               // empty: the default General MIDI soundfont
+    bool lyrics = false;                     // print the song's words as sung instead of the messages
     bool help = false;
 
     bool hasSong() const { return source != Source::midiFile || !songPath.empty(); }
