@@ -14,7 +14,8 @@ bool endsWithIgnoringCase(const std::string& text, const std::string& lowerSuffi
 }  // namespace
 
 bool isMidiFileName(const std::string& path) {
-    return endsWithIgnoringCase(path, ".mid") || endsWithIgnoringCase(path, ".midi");
+    return endsWithIgnoringCase(path, ".mid") || endsWithIgnoringCase(path, ".midi") ||
+           endsWithIgnoringCase(path, ".kar");
 }
 
 DroppedFiles sortDroppedFiles(const std::vector<std::string>& paths, bool playing) {

@@ -12,5 +12,5 @@ struct DroppedFiles {
 
 DroppedFiles sortDroppedFiles(const std::vector<std::string>& paths, bool playing);
 
-// A name ending in ".mid" or ".midi", in any case.
+// A name ending in ".mid", ".midi" or ".kar" (a karaoke file), in any case.
 bool isMidiFileName(const std::string& path);

@@ -6,6 +6,7 @@
 #include "platform/Paths.h"
 
 const char* const midiFileFilter = "ＭＩＤＩファイル(*.mid)|*.mid|";
+const char* const songOpenFilter = "ＭＩＤＩファイル(*.mid;*.kar)|*.mid;*.kar|";
 
 SongOpener::SongOpener(PlaybackEngine& engine, FaceState& face, FaceDrawing& drawing, HistoryMenu& history,
                        SettingsSession& settings, Dialogs& dialogs, Files& files, Window& window)
@@ -26,7 +27,7 @@ void SongOpener::openFromMenu() {
     }
     const std::string loaded = loadedPath();
     currentPath_.clear();
-    const std::optional<std::string> chosen = dialogs_.chooseSongFile(midiFileFilter, settings_.songFolder());
+    const std::optional<std::string> chosen = dialogs_.chooseSongFile(songOpenFilter, settings_.songFolder());
     currentPath_ = loaded;
     if (!chosen || chosen->empty()) return;
     settings_.keepSongFolder(folderOf(*chosen));

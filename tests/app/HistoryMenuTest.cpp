@@ -82,13 +82,13 @@ TEST(HistoryMenu, ItemsOpenTheirOwnEntryWhileStoppedAndClearEmptiesTheHistory) {
     EXPECT_TRUE(menu.enabled(IDM_HISTORY_FIRST));
 }
 
-// While stopped the first dropped file opens and further MIDI files (".mid", ".midi", any case) join the
+// While stopped the first dropped file opens and further MIDI files (".mid", ".midi", ".kar", any case) join the
 // song list; while playing a drop does nothing.
 TEST(DroppedFiles, TheFirstFileOpensAndFurtherMidiFilesJoinWhileStopped) {
     const DroppedFiles drop =
-        sortDroppedFiles({"a.txt", "b.MID", "c.midi", "d.mi", "e.Midi", "mid", "f.xmid"}, false);
+        sortDroppedFiles({"a.txt", "b.MID", "c.midi", "d.mi", "e.Midi", "mid", "f.xmid", "g.Kar"}, false);
     EXPECT_EQ(drop.opened, "a.txt");
-    EXPECT_EQ(drop.joining, (Lines{"b.MID", "c.midi", "e.Midi"}));
+    EXPECT_EQ(drop.joining, (Lines{"b.MID", "c.midi", "e.Midi", "g.Kar"}));
     EXPECT_TRUE(sortDroppedFiles({"a.mid", "b.mid"}, true).opened.empty());
     EXPECT_TRUE(sortDroppedFiles({"a.mid", "b.mid"}, true).joining.empty());
     EXPECT_TRUE(sortDroppedFiles({}, false).opened.empty());

@@ -197,7 +197,7 @@ async function storeFile(file) {
 }
 
 async function openThroughPicker(id) {
-  const accept = { [command.open]: '.mid,.midi', [command.text]: '.txt,text/plain', [command.picture]: '.bmp' }[id];
+  const accept = { [command.open]: '.mid,.midi,.kar', [command.text]: '.txt,text/plain', [command.picture]: '.bmp' }[id];
   const file = await pickFile(accept);
   withString(file ? await storeFile(file) : '', (name) => velmira('choose', name));
   velmira('command', id);
