@@ -14,11 +14,6 @@
 #include "effects/PlaybackEngine.h"
 #include "platform/Files.h"
 
-// The file dialogs' filter for songs, in the "description|pattern|" form: the save dialog's, and the open
-// dialog's, which takes karaoke files (.kar, a MIDI file with its words) too.
-extern const char* const midiFileFilter;
-extern const char* const songOpenFilter;
-
 // Opening songs: a file from the open dialog, the song list's entry in a song-list mode, a file named by
 // the history, and a song the generators wrote. Each load puts the engine and the face back to a fresh
 // song's state and names the song in the window's title. A file opened from the dialog, the command line or
