@@ -49,27 +49,4 @@ void playZeroFilledTracks(benchmark::State& state) {
     }
 }
 BENCHMARK(playZeroFilledTracks)->Unit(benchmark::kMillisecond);
-
-// A word every timer period for a minute, taken by the window at each tick: the cost of the reports, and
-// none may be lost (the counter "lost" must stay 0).
-void reportAWordEveryPeriod(benchmark::State& state) {
-    const uint8_t word[] = {0xFF, 0x05, 'a'};
-    SmfTrack track;
-    track.tempo(0, 1000000);  // a tick a millisecond
-    for (int count = 0; count < 6000; ++count) track.meta(10, word, sizeof word);
-    const std::vector<uint8_t> image = SmfWriter(0, 1000).track(track.endOfTrack()).bytes();
-    uint32_t taken = 0;
-    for (auto _ : state) {
-        SilentPlayer silent;
-        silent.player.loadSong(image);
-        silent.player.startPlayback();
-        for (int tick = 0; tick < 6100; ++tick) {
-            silent.timer.tick();
-            while (silent.sequencer.lyrics().take() != LyricRing::none) ++taken;
-        }
-        state.counters["lost"] = double(silent.sequencer.lyrics().dropped());
-    }
-    benchmark::DoNotOptimize(taken);
-}
-BENCHMARK(reportAWordEveryPeriod)->Unit(benchmark::kMillisecond);
 }  // namespace
