@@ -72,7 +72,8 @@ void SongRendering::playToEnd(int startSeconds, RenderingInput* input, const std
         }
         tickPosted_ = false;
         timer_.tick();
-        for (int32_t at; (at = sequencer.lyrics().take()) != LyricRing::none;) sungWords_.push_back({now, at});
+        for (int32_t at; (at = sequencer.lyrics().take()) != LyricRing::none;)
+            sungWords_.push_back({now, at});
         // The messages of this tick are the song's; only what the window's tick handler sends may be the
         // stop.
         stopStart_ = device_.receivedCount();

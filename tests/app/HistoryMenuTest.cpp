@@ -82,8 +82,8 @@ TEST(HistoryMenu, ItemsOpenTheirOwnEntryWhileStoppedAndClearEmptiesTheHistory) {
     EXPECT_TRUE(menu.enabled(IDM_HISTORY_FIRST));
 }
 
-// While stopped the first dropped file opens and further MIDI files (".mid", ".midi", ".kar", any case) join the
-// song list; while playing a drop does nothing.
+// While stopped the first dropped file opens and further MIDI files (".mid", ".midi", ".kar", any case) join
+// the song list; while playing a drop does nothing.
 TEST(DroppedFiles, TheFirstFileOpensAndFurtherMidiFilesJoinWhileStopped) {
     const DroppedFiles drop =
         sortDroppedFiles({"a.txt", "b.MID", "c.midi", "d.mi", "e.Midi", "mid", "f.xmid", "g.Kar"}, false);
