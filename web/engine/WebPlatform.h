@@ -21,9 +21,10 @@ class WebPlatform : public MemoryFiles,
                     public Window,
                     public Dialogs,
                     public SettingsStore,
-                    public PlaybackTimer {
+                    public PlaybackTimer,
+                    public SongListWindowPort {
   public:
-    WindowPlatform platform() { return {*this, *this, *this, clock, *this}; }
+    WindowPlatform platform() { return {*this, *this, *this, clock, *this, nullptr, nullptr, nullptr, this}; }
 
     // Window
     void showMessage(const std::string& text) override { messages.push_back(text); }
@@ -39,10 +40,16 @@ class WebPlatform : public MemoryFiles,
         return takeChoice();
     }
     std::optional<std::string> chooseSourceFile(const std::string&) override { return takeChoice(); }
-    // The page has no background change, help or tone dialog.
+    // The page has no background change; the help opens in a tab of the browser when the page next looks.
     std::optional<std::string> choosePicture(const std::string&) override { return std::nullopt; }
-    bool openHelpSearch() override { return false; }
-    void runToneDialog(ToneDialogModel&) override {}
+    bool openHelpSearch() override { return helpOpening = true; }
+    // The page cannot hold the engine's call while the user chooses: the dialog's rules are kept, and the
+    // call returns as if the dialog had closed (the window then cancels its own copy, which has done
+    // nothing).
+    void runToneDialog(ToneDialogModel& dialog) override { toneDialog.emplace(dialog); }
+    // SongListWindowPort: the rows the page's list shows next, and whether the user asked to see it.
+    void openSongListWindow(const SongListView& view) override { songList = view, songListOpening = true; }
+    void showSongList(const SongListView& view) override { songList = view; }
     // Window: the timer's tick.
     void postTick() override { tickPosted = true; }
     // The effect time is asked in the page's own modal prompt.
@@ -87,6 +94,10 @@ class WebPlatform : public MemoryFiles,
     std::optional<KeySignature> keySignature;  // set when the dialog opens
     std::optional<PitchMap> pitchMap;
     std::pair<std::string, std::vector<uint8_t>> saved;  // the last song as played, not yet downloaded
+    std::optional<ToneDialogModel> toneDialog;           // while the tone dialog is open
+    SongListView songList;
+    bool songListOpening = false;
+    bool helpOpening = false;
 
   private:
     std::optional<std::string> takeChoice();

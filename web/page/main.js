@@ -2,6 +2,7 @@
 // stepped from the audio clock and its messages played by the in-page synthesizer or a MIDI port.
 import createVelmiraEngine from './velmira-engine.mjs';
 import { Sound } from './sound.js';
+import { setUpDialogs } from './dialogs.js';
 
 // The texts and the skin are fetched while the engine compiles.
 const files = Promise.all(['resources.json', 'Button.bmp', 'Mask.bmp', 'Main.bmp'].map((name) => fetch(name)));
@@ -14,9 +15,9 @@ const { menus, dialogs } = await resources.json();
 
 // Command ids of the menu (resources/CommandIds.h) the page acts on itself.
 const command = { open: 40001, text: 40026, picture: 40027 };
-// Items a page has no use for: the history (a page keeps no files), the registry, quitting, the
-// background picture and the help file.
-const leftOut = new Set([40540, 40541, 40542, 40543, 40544, 40545, 40547, 40548, 40003, 40061, 57667]);
+// Items a page has no use for: the history (a page keeps no files), the registry, quitting and the
+// background picture.
+const leftOut = new Set([40540, 40541, 40542, 40543, 40544, 40545, 40547, 40548, 40003, 40061]);
 
 function withString(value, use) {
   const size = engine.lengthBytesUTF8(value) + 1;
@@ -110,6 +111,7 @@ function afterEngine() {
   document.title = text('title');
   if (velmira('saved_size')) download();
   syncEffectDialog();
+  syncDialogs();
   drawFace();
   if (!velmira('playing')) clock = null; // the next start begins on the audio clock afresh
 }
@@ -335,6 +337,8 @@ function buildPitchDialog() {
     button(pitchTexts.IDOK, () => velmira('close_effect_dialog')));
   refresh();
 }
+
+const syncDialogs = setUpDialogs({ velmira, text, afterEngine, dialogs });
 
 // ---- The output: the synthesizer, or a MIDI port where the browser offers one.
 const output = document.getElementById('output');

@@ -1,0 +1,80 @@
+// The calls the page makes on the engine for the tone dialog, the song list's window and the help: each is
+// the Windows program's on the same portable rules, only drawn by the page.
+#include <emscripten.h>
+
+#include <utility>
+
+#include "app/SongListWindow.h"
+#include "web/engine/Engine.h"
+
+namespace {
+std::string joinedLines(const std::vector<std::string>& rows) {
+    std::string lines;
+    for (const std::string& row : rows) lines += row + "\n";
+    return lines;
+}
+}  // namespace
+
+extern "C" {
+
+// The tone dialog, opened by a click on the face's tone column: whether it is open, then its label, its
+// rows (one a line) and the row it opens on.
+EMSCRIPTEN_KEEPALIVE int velmira_tone_open() {
+    return engine->platform.toneDialog.has_value();
+}
+EMSCRIPTEN_KEEPALIVE const char* velmira_tone_label() {
+    return handOver(engine->platform.toneDialog->label());
+}
+EMSCRIPTEN_KEEPALIVE const char* velmira_tone_rows() {
+    const ToneDialogModel& dialog = *engine->platform.toneDialog;
+    std::vector<std::string> rows;
+    for (int row = 0; row < dialog.rowCount(); ++row) rows.emplace_back(dialog.rowName(row));
+    return handOver(joinedLines(rows));
+}
+EMSCRIPTEN_KEEPALIVE int velmira_tone_initial() {
+    return engine->platform.toneDialog->initialSelection();
+}
+// The list's selection moved: 0 heard, 1 refused (the list must then show no selection), 2 ignored.
+EMSCRIPTEN_KEEPALIVE int velmira_tone_select(int row) {
+    engine->beforeUserAction();
+    const ToneDialogModel::Selection selection = engine->platform.toneDialog->select(row);
+    engine->afterUserAction();
+    return int(selection);
+}
+// OK (1) or Cancel (0, also Esc); the dialog is closed afterwards.
+EMSCRIPTEN_KEEPALIVE void velmira_tone_close(int ok) {
+    engine->beforeUserAction();
+    ToneDialogModel& dialog = *engine->platform.toneDialog;
+    ok ? dialog.ok() : dialog.cancel();
+    engine->platform.toneDialog.reset();
+    engine->afterUserAction();
+}
+
+// The song list's window: whether "曲目一覧…" asked to show it since the last call; its rows (one a line)
+// and the row of the loaded song (-1 none).
+EMSCRIPTEN_KEEPALIVE int velmira_song_list_opening() {
+    return std::exchange(engine->platform.songListOpening, false);
+}
+EMSCRIPTEN_KEEPALIVE const char* velmira_song_list_rows() {
+    return handOver(joinedLines(engine->platform.songList.rows));
+}
+EMSCRIPTEN_KEEPALIVE int velmira_song_list_marked() {
+    return engine->platform.songList.marked;
+}
+// The action of a key pressed in the list (0 none, 1 play, 2 remove, 3 up, 4 down), by its Windows key code.
+EMSCRIPTEN_KEEPALIVE int velmira_song_list_key(int keyCode, int alt) {
+    return int(songListActionForKey(keyCode, alt));
+}
+// An action on a row; returns the row to select afterwards (-1 none).
+EMSCRIPTEN_KEEPALIVE int velmira_song_list_act(int action, int row) {
+    engine->beforeUserAction();
+    const int selected = engine->model.songListAction(SongListWindow::Action(action), row);
+    engine->afterUserAction();
+    return selected;
+}
+
+// Whether "トピックの検索" asked for the help since the last call.
+EMSCRIPTEN_KEEPALIVE int velmira_help_opening() {
+    return std::exchange(engine->platform.helpOpening, false);
+}
+}
