@@ -77,4 +77,35 @@ EMSCRIPTEN_KEEPALIVE int velmira_song_list_act(int action, int row) {
 EMSCRIPTEN_KEEPALIVE int velmira_help_opening() {
     return std::exchange(engine->platform.helpOpening, false);
 }
+
+// "背景画変更": a picture the browser decoded, as RGBA rows from the top, for the file of that name.
+EMSCRIPTEN_KEEPALIVE void velmira_add_picture(const char* name, const uint8_t* rgba, int width, int height) {
+    if (width <= 0 || height <= 0) return;
+    DibImage picture = DibImage::create24(width, height);
+    for (int y = 0; y < height; ++y) {
+        const uint8_t* from = rgba + size_t(y) * size_t(width) * 4;
+        uint8_t* to = picture.pixels() + size_t(height - 1 - y) * picture.rowStride();
+        for (int x = 0; x < width; ++x, from += 4, to += 3) to[0] = from[2], to[1] = from[1], to[2] = from[0];
+    }
+    engine->platform.decodedPictures[name] = std::move(picture);
+}
+// A page is never asked to close: the close request's question on a new face is asked once it is made
+// (while stopped, so the request stops nothing).
+EMSCRIPTEN_KEEPALIVE void velmira_offer_face() {
+    engine->platform.decodedPictures.clear();
+    if (engine->model.playing()) return;
+    engine->beforeUserAction();
+    engine->model.prepareToClose();
+    engine->afterUserAction();
+}
+// The face saved since the page last kept one (size 0: none), then forgotten.
+EMSCRIPTEN_KEEPALIVE const uint8_t* velmira_kept_face_bytes() {
+    return engine->platform.keptFace.data();
+}
+EMSCRIPTEN_KEEPALIVE int velmira_kept_face_size() {
+    return int(engine->platform.keptFace.size());
+}
+EMSCRIPTEN_KEEPALIVE void velmira_forget_kept_face() {
+    engine->platform.keptFace.clear();
+}
 }

@@ -65,3 +65,25 @@ test('"トピックの検索" opens the program\'s own help in a tab', async () 
   await help.close();
   assert.deepEqual(errors, []);
 });
+
+test('"背景画変更" makes a face of a PNG the browser decodes, and a kept face is there after a reload', async () => {
+  const errors = await openPage();
+  const face = () => page.locator('#face').evaluate((canvas) =>
+    canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height).data.join());
+  const ownFace = await face();
+  const picture = await page.screenshot({ clip: { x: 0, y: 0, width: 320, height: 200 } });
+  const questions = [];
+  page.on('dialog', (question) => (questions.push(question.type()), question.accept()));
+  page.once('filechooser', (chooser) => chooser.setFiles({ name: 'picture.png', mimeType: 'image/png', buffer: picture }));
+  await menu('設定', '背景画変更');
+  await page.waitForFunction(() => !document.title.startsWith('変換'));
+  await page.waitForFunction(() => indexedDB.databases().then((all) => all.some((db) => db.name === 'velmira-face')));
+  const newFace = await face();
+  assert.notEqual(newFace, ownFace);
+  assert.deepEqual(questions, ['confirm']);
+  await page.close();
+
+  await openPage();
+  assert.equal(await face(), newFace);
+  assert.deepEqual(errors, []);
+});
