@@ -30,6 +30,8 @@ export function setUpDialogs({ velmira, text, afterEngine, dialogs }) {
     toneDialog.querySelector('.actions').append(button);
   }
   toneDialog.addEventListener('cancel', (event) => (event.preventDefault(), closeTone(false)));
+  // Enter in the list is the default button's, as in Windows.
+  tones.addEventListener('keydown', (event) => event.key === 'Enter' && (event.preventDefault(), closeTone(true)));
 
   function syncTone() {
     if (!velmira('tone_open') || toneDialog.open) return;

@@ -6,7 +6,7 @@ import { browser, clickFace, demoSong, drop, menu, openPage, page } from './supp
 
 const lines = () => page.evaluate(() => window.velmira.stream.lines);
 
-test('a click on the tone column opens the tone dialog: a row is heard at once, Esc puts the tone back', async () => {
+test('a click on the tone column opens the tone dialog: a row is heard at once, Esc puts the tone back, Enter keeps it', async () => {
   const errors = await openPage();
   await drop([{ name: 'demo.mid', bytes: readFileSync(demoSong) }]);
   await clickFace(89, 467); // play
@@ -26,6 +26,15 @@ test('a click on the tone column opens the tone dialog: a row is heard at once, 
   await page.keyboard.press('Escape');
   await page.waitForSelector('#tone', { state: 'hidden' });
   assert.match((await lines()).at(-1), / C1 49 00$/);
+
+  // Enter is OK: the channel keeps the row, which the dialog then opens on.
+  await clickFace(240, 40 + 32);
+  const chosen = await list.evaluate((select) => select.options[select.selectedIndex + 2].text);
+  await list.selectOption({ label: chosen });
+  await list.press('Enter');
+  await page.waitForSelector('#tone', { state: 'hidden' });
+  await clickFace(240, 40 + 32);
+  assert.equal(await dialog.locator('.label').textContent(), `音色名：${chosen}`);
   assert.deepEqual(errors, []);
 });
 
