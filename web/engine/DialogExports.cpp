@@ -5,6 +5,8 @@
 #include <utility>
 
 #include "app/SongListWindow.h"
+#include "images/LittleEndian.h"
+#include "images/PluginPicture.h"
 #include "web/engine/Engine.h"
 
 namespace {
@@ -78,17 +80,33 @@ EMSCRIPTEN_KEEPALIVE int velmira_help_opening() {
     return std::exchange(engine->platform.helpOpening, false);
 }
 
-// "背景画変更": a picture the browser decoded, as RGBA rows from the top, for the file of that name.
+// "背景画変更": a picture the browser decoded, as RGBA rows from the top, for the file of that name (no
+// pixels: the page had no memory for them). It is handed over as a plug-in hands its picture to the program,
+// under the same rules; asked first without its pixels, which then only the size can refuse, so that a
+// picture too large is never copied.
 EMSCRIPTEN_KEEPALIVE void velmira_add_picture(const char* name, const uint8_t* rgba, int width, int height) {
-    if (width <= 0 || height <= 0) return;
-    DibImage picture = DibImage::create24(width, height);
-    for (int y = 0; y < height; ++y) {
-        const uint8_t* from = rgba + size_t(y) * size_t(width) * 4;
-        uint8_t* to = picture.pixels() + size_t(height - 1 - y) * picture.rowStride();
-        for (int x = 0; x < width; ++x, from += 4, to += 3) to[0] = from[2], to[1] = from[1], to[2] = from[0];
+    uint8_t info[DibImage::infoHeaderSize] = {};
+    writeLe32(info, DibImage::infoHeaderSize);
+    writeLe32(info + 4, uint32_t(width));
+    writeLe32(info + 8, uint32_t(height));
+    writeLe16(info + 12, 1);
+    writeLe16(info + 14, 24);
+    WebPlatform::DecodedPicture& decoded = engine->platform.decodedPictures[name];
+    ImageError error = pictureFromPluginBlocks(info, sizeof info, nullptr, 0, decoded.picture);
+    if (error == ImageError::damaged && !rgba) error = ImageError::noMemory;
+    if (error == ImageError::damaged && width > 0 && height > 0) {
+        std::vector<uint8_t> bits(DibImage::rowStride(width, 24) * size_t(height));
+        for (int y = 0; y < height; ++y) {
+            const uint8_t* from = rgba + size_t(y) * size_t(width) * 4;
+            uint8_t* to = bits.data() + size_t(height - 1 - y) * DibImage::rowStride(width, 24);
+            for (int x = 0; x < width; ++x, from += 4, to += 3)
+                to[0] = from[2], to[1] = from[1], to[2] = from[0];
+        }
+        error = pictureFromPluginBlocks(info, sizeof info, bits.data(), bits.size(), decoded.picture);
     }
-    engine->platform.decodedPictures[name] = std::move(picture);
+    decoded.result = PluginResult::fromPicture(error);
 }
+
 // A page is never asked to close: the close request's question on a new face is asked once it is made
 // (while stopped, so the request stops nothing).
 EMSCRIPTEN_KEEPALIVE void velmira_offer_face() {

@@ -46,8 +46,8 @@ std::optional<std::string> WebPlatform::choosePicture(const std::string&) {
 PluginResult WebPlatform::decodeWithPlugins(const std::string& path, const std::string&, DibImage& picture) {
     const auto decoded = decodedPictures.find(path);
     if (decoded == decodedPictures.end()) return PluginResult::failed(getPictureResult::unknownFormat);
-    picture = decoded->second;
-    return {};
+    if (decoded->second.result.succeeded()) picture = decoded->second.picture;
+    return decoded->second.result;
 }
 
 std::optional<std::string> WebPlatform::chooseFileToSave(const std::string&, const std::string&,

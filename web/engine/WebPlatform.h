@@ -104,8 +104,12 @@ class WebPlatform : public MemoryFiles,
     SongListView songList;
     bool songListOpening = false;
     bool helpOpening = false;
-    std::map<std::string, DibImage> decodedPictures;  // by file name
-    std::vector<uint8_t> keptFace;                    // a face saved since the page last kept one
+    struct DecodedPicture {
+        PluginResult result;
+        DibImage picture;
+    };
+    std::map<std::string, DecodedPicture> decodedPictures;  // by file name
+    std::vector<uint8_t> keptFace;                          // a face saved since the page last kept one
 
   private:
     std::optional<std::string> takeChoice();

@@ -39,10 +39,10 @@ export function setUpBackground({ engine, velmira, withString, pickFile, storeFi
       const context = new OffscreenCanvas(bitmap.width, bitmap.height).getContext('2d');
       context.drawImage(bitmap, 0, 0);
       const { data } = context.getImageData(0, 0, bitmap.width, bitmap.height);
-      const pointer = engine._malloc(data.length);
-      engine.HEAPU8.set(data, pointer);
+      const pointer = engine._malloc(data.length); // 0: no memory for it, which the engine says
+      if (pointer) engine.HEAPU8.set(data, pointer);
       withString(name, (namePointer) => velmira('add_picture', namePointer, pointer, bitmap.width, bitmap.height));
-      engine._free(pointer);
+      if (pointer) engine._free(pointer);
     } catch {}
   }
 

@@ -81,6 +81,19 @@ test('"背景画変更" makes a face of a PNG the browser decodes, and a kept fa
     canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height).data.join());
   const ownFace = await face();
   const picture = await page.screenshot({ clip: { x: 0, y: 0, width: 320, height: 200 } });
+  // A picture over 1600 pixels wide is refused as a plug-in's would be, and the face stays.
+  const wide = await page.evaluate(async () => {
+    const canvas = new OffscreenCanvas(1601, 2);
+    canvas.getContext('2d');
+    return [...new Uint8Array(await (await canvas.convertToBlob()).arrayBuffer())];
+  });
+  page.once('filechooser', (chooser) => chooser.setFiles({ name: 'wide.png', mimeType: 'image/png', buffer: Buffer.from(wide) }));
+  await menu('設定', '背景画変更');
+  await page.waitForSelector('#messagebox[open]');
+  assert.equal(await page.locator('#messagebox p').textContent(), '画像サイズが大きすぎます');
+  await page.locator('#messagebox button').click();
+  assert.equal(await face(), ownFace);
+
   const questions = [];
   page.on('dialog', (question) => (questions.push(question.type()), question.accept()));
   page.once('filechooser', (chooser) => chooser.setFiles({ name: 'picture.png', mimeType: 'image/png', buffer: picture }));
