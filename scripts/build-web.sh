@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the page into build/web/site: the engine in WebAssembly (Debian's emscripten, from the same sources
 # as the program), the skin the native skin generator draws, the menu and dialog texts of the resource
-# scripts, the page itself, its npm libraries and Debian's TimGM6mb SoundFont.
+# scripts, the help pages, the page itself, its npm libraries and Debian's TimGM6mb SoundFont.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 build=${VELMIRA_BUILD_DIR:-$top/build}
@@ -23,6 +23,8 @@ fi
 
 mkdir -p "$site/lib"
 cp "$top"/web/page/* "$build"/web/web/velmira-engine.{mjs,wasm} "$build"/native/skin/{Main,Mask,Button}.bmp "$site/"
+mkdir -p "$site/help"
+cp "$top"/resources/help/*.{html,css} "$site/help/"
 node "$top/web/tools/menu-from-rc.mjs" "$top/resources" "$site/resources.json"
 for package in spessasynth_lib spessasynth_core stb-vorbis; do
   mkdir -p "$site/lib/$package"

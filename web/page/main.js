@@ -2,6 +2,8 @@
 // stepped from the audio clock and its messages played by the in-page synthesizer or a MIDI port.
 import createVelmiraEngine from './velmira-engine.mjs';
 import { Sound } from './sound.js';
+import { setUpDialogs } from './dialogs.js';
+import { keptFace, setUpBackground } from './background.js';
 
 // The texts and the skin are fetched while the engine compiles.
 const files = Promise.all(['resources.json', 'Button.bmp', 'Mask.bmp', 'Main.bmp'].map((name) => fetch(name)));
@@ -13,10 +15,9 @@ const [resources, ...skin] = await files;
 const { menus, dialogs } = await resources.json();
 
 // Command ids of the menu (resources/CommandIds.h) the page acts on itself.
-const command = { open: 40001, text: 40026, picture: 40027 };
-// Items a page has no use for: the history (a page keeps no files), the registry, quitting, the
-// background picture and the help file.
-const leftOut = new Set([40540, 40541, 40542, 40543, 40544, 40545, 40547, 40548, 40003, 40061, 57667]);
+const command = { open: 40001, text: 40026, picture: 40027, background: 40061 };
+// Items a page has no use for: the history (a page keeps no files), the registry and quitting.
+const leftOut = new Set([40540, 40541, 40542, 40543, 40544, 40545, 40547, 40548, 40003]);
 
 function withString(value, use) {
   const size = engine.lengthBytesUTF8(value) + 1;
@@ -110,6 +111,7 @@ function afterEngine() {
   document.title = text('title');
   if (velmira('saved_size')) download();
   syncEffectDialog();
+  syncDialogs();
   drawFace();
   if (!velmira('playing')) clock = null; // the next start begins on the audio clock afresh
 }
@@ -218,6 +220,7 @@ const menubar = document.getElementById('menubar');
 function runCommand(id) {
   for (const open of menubar.querySelectorAll('.open')) open.classList.remove('open');
   if ([command.open, command.text, command.picture].includes(id)) return openThroughPicker(id);
+  if (id === command.background) return changeBackground(id);
   velmira('command', id);
   afterEngine();
 }
@@ -336,6 +339,9 @@ function buildPitchDialog() {
   refresh();
 }
 
+const syncDialogs = setUpDialogs({ velmira, text, afterEngine, dialogs });
+const changeBackground = setUpBackground({ engine, velmira, withString, pickFile, storeFile, afterEngine });
+
 // ---- The output: the synthesizer, or a MIDI port where the browser offers one.
 const output = document.getElementById('output');
 output.add(new Option('TimGM6mb (SoundFont)', ''));
@@ -364,7 +370,7 @@ globalThis.velmiraPage = {
 // ---- Start-up, as the window's.
 addFile('Button.bmp', new Uint8Array(await skin[0].arrayBuffer()));
 addFile('Mask.bmp', new Uint8Array(await skin[1].arrayBuffer()));
-addFile('Main.bmp', new Uint8Array(await skin[2].arrayBuffer()));
+addFile('Main.bmp', (await keptFace()) ?? new Uint8Array(await skin[2].arrayBuffer()));
 velmira('start');
 afterEngine();
 

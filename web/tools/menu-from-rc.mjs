@@ -1,4 +1,4 @@
-// Writes the main window's menu and the texts of the effect dialogs, as the resource scripts declare them,
+// Writes the main window's menu and the texts of its dialogs, as the resource scripts declare them,
 // as JSON for the page:
 //   { "menus": [{ "title": "ファイル", "items": [{ "text": "ファイルを開く", "id": 40001 }, { "separator": true }]}],
 //     "dialogs": { "IDD_KEY_SIGNATURE": { "caption": "調号の付加", "IDC_KEY_TRY": "試行", "static0": "調号：" } } }
@@ -32,12 +32,14 @@ for (const line of readFileSync(`${resources}/menu.rc`, 'utf8').split('\n')) {
 const dialogs = {};
 let dialog = null;
 let statics = 0;
-for (const line of readFileSync(`${resources}/effect-dialogs.rc`, 'utf8').split('\n')) {
-  const start = line.match(/^(\w+) DIALOGEX/);
+const dialogScripts = ['effect-dialogs.rc', 'tone-dialog.rc', 'song-list-dialog.rc'];
+for (const line of dialogScripts.flatMap((script) => readFileSync(`${resources}/${script}`, 'utf8').split('\n'))) {
+  const start = line.match(/^(\w+) DIALOG(EX)? /);
   const caption = line.match(/^CAPTION "(.*)"/);
-  const control = line.match(/^\s+\w+ "([^"]*)", ([\w-]+)/);
+  const control = line.match(/^\s+\w+\s+"([^"]*)", ([\w-]+)/);
   if (start) (dialog = dialogs[start[1]] = {}), (statics = 0);
   else if (dialog && caption) dialog.caption = caption[1].trim();
-  else if (dialog && control) dialog[control[2] === '-1' ? `static${statics++}` : control[2]] = control[1];
+  else if (dialog && control)
+    dialog[control[2] === '-1' ? `static${statics++}` : control[2]] = control[1].replaceAll('\\n', '\n');
 }
 writeFileSync(outPath, JSON.stringify({ menus, dialogs }));
