@@ -48,6 +48,12 @@ std::string missingFileText(const std::string& path);
 // The MIDI devices: a saved output that gives way to the mapper, an input that cannot be opened.
 std::string midiOutFallbackText(const std::string& name);
 std::string midiInputFailureText(const std::string& systemText);
+// The page's "MIDI入力" without a device to choose: none, or the browser lets the page use none.
+constexpr const char* midiInputUnavailableText =
+    "MIDI入力に使える機器がありません（ブラウザが許可しないか、つながっていません）";
+// The page's output: the browser lets it use no MIDI device, so its own synthesizer is all there is.
+constexpr const char* midiAccessRefusedText =
+    "MIDI機器の使用がブラウザに許可されていません（内蔵音源で演奏します）";
 
 // The skin at start-up: its pictures missing or unreadable, the chosen face given up for the program's own,
 // and that one missing too (the program ends).
