@@ -1,6 +1,8 @@
 // The page: the program's main window drawn by its own engine (WebAssembly), with the engine's 10 ms timer
 // stepped from the audio clock and its messages played by the in-page synthesizer or a MIDI port.
 import createVelmiraEngine from './velmira-engine.mjs';
+import { MidiInput } from './input.js';
+import { Keep } from './keep.js';
 import { Sound } from './sound.js';
 
 // The texts and the skin are fetched while the engine compiles.
@@ -10,13 +12,12 @@ const velmira = (name, ...args) => engine[`_velmira_${name}`](...args);
 const text = (name, ...args) => engine.UTF8ToString(velmira(name, ...args));
 const sound = new Sound();
 const [resources, ...skin] = await files;
-const { menus, dialogs } = await resources.json();
+const { menus, submenus, dialogs, ids } = await resources.json();
 
 // Command ids of the menu (resources/CommandIds.h) the page acts on itself.
 const command = { open: 40001, text: 40026, picture: 40027 };
-// Items a page has no use for: the history (a page keeps no files), the registry, quitting, the
-// background picture and the help file.
-const leftOut = new Set([40540, 40541, 40542, 40543, 40544, 40545, 40547, 40548, 40003, 40061, 57667]);
+// Items a page has no use for: quitting, the background picture and the help file.
+const leftOut = new Set([40003, 40061, 57667]);
 
 function withString(value, use) {
   const size = engine.lengthBytesUTF8(value) + 1;
@@ -35,6 +36,7 @@ function addFile(name, bytes) {
   withString(name, (namePointer) => velmira('add_file', namePointer, pointer, bytes.length));
   engine._free(pointer);
 }
+const keep = new Keep({ engine, velmira, text, withString, addFile }, ids);
 
 // ---- What the engine sends, and when.
 const periodSeconds = 0.01;
@@ -105,6 +107,7 @@ function drawFace() {
 // After anything the engine did: messages to show, the title, the face, a download, an effect dialog.
 function afterEngine() {
   deliver();
+  keep.afterEngine();
   for (let message; (message = text('take_message')); ) showMessage(message);
   caption.textContent = text('title');
   document.title = text('title');
@@ -235,7 +238,7 @@ for (const menu of menus) {
     else {
       entry.textContent = item.text;
       entry.dataset.id = item.id;
-      entry.addEventListener('click', () => runCommand(item.id));
+      entry.addEventListener('click', () => runCommand(Number(entry.dataset.id)));
     }
     element.lastChild.append(entry);
   }
@@ -244,6 +247,7 @@ for (const menu of menus) {
     for (const open of menubar.querySelectorAll('.open')) open.classList.remove('open');
     if (!opening) return;
     sound.start();
+    keep.fillHistory(element);
     for (const entry of element.querySelectorAll('li[data-id]'))
       entry.classList.toggle('checked', (velmira('menu_state', Number(entry.dataset.id)) & 1) === 1);
     element.classList.add('open');
@@ -339,15 +343,28 @@ function buildPitchDialog() {
 // ---- The output: the synthesizer, or a MIDI port where the browser offers one.
 const output = document.getElementById('output');
 output.add(new Option('TimGM6mb (SoundFont)', ''));
-output.addEventListener('focus', async () => {
-  if (output.ports) return;
-  output.ports = await sound.midiOutputs();
-  for (const port of output.ports) output.add(new Option(port.name, port.id));
-});
-output.addEventListener('change', () => {
+// A browser that refuses its MIDI ports says so in the list, in place of them.
+async function listOutputs() {
+  output.ports ??= sound.midiOutputs().then((ports) => {
+    const refused = new Option(text('midi_access_refused_text'));
+    refused.disabled = true;
+    if (!ports) output.add(refused);
+    for (const port of ports ?? []) output.add(new Option(port.name, port.id));
+    return ports ?? [];
+  });
+  return output.ports;
+}
+output.addEventListener('focus', listOutputs);
+// The port is kept by its name ("MidiOut"), as the program keeps its output device.
+output.addEventListener('change', async () => {
   sound.start();
-  sound.port = output.ports.find((port) => port.id === output.value) ?? null;
+  sound.port = (await listOutputs()).find((port) => port.id === output.value) ?? null;
+  withString(sound.port?.name ?? '', (name) => velmira('keep_midi_out', name));
 });
+async function restoreOutput(name) {
+  const port = name && (await listOutputs()).find((candidate) => candidate.name === name);
+  if (port) (output.value = port.id), (sound.port = port);
+}
 
 // "効果時間" asks its two seconds in the page's modal prompt, as "mm:ss" or seconds; -1 when cancelled.
 globalThis.velmiraPage = {
@@ -362,11 +379,17 @@ globalThis.velmiraPage = {
 };
 
 // ---- Start-up, as the window's.
+// The kept files first, so that none of them stands in for the skin.
+await keep.restore();
 addFile('Button.bmp', new Uint8Array(await skin[0].arrayBuffer()));
 addFile('Mask.bmp', new Uint8Array(await skin[1].arrayBuffer()));
 addFile('Main.bmp', new Uint8Array(await skin[2].arrayBuffer()));
 velmira('start');
 afterEngine();
+restoreOutput(text('midi_out_name'));
+const inputSubmenu = Object.entries(submenus).find(([, items]) => items[0].id === ids.IDM_MIDI_IN_NONE);
+const input = new MidiInput({ engine, velmira, text, withString, afterEngine }, ids, inputSubmenu, document.getElementById('input'));
+input.restore();
 
 // What the browser tests drive and read: the message stream as velmira-render prints it, and, with
 // ?clock=manual, the timer periods stepped one by one instead of by the audio clock.
@@ -374,6 +397,8 @@ window.velmira = {
   stream,
   timing,
   sound,
+  keep,
+  input,
   step(periods) {
     for (let i = 0; i < periods && velmira('tick'); ++i) deliver(i * periodSeconds);
     afterEngine();
