@@ -80,6 +80,14 @@ TEST(PitchDrawingTransformations, EachMovesEveryRowRestsIncluded) {
     }
 }
 
+// A button number from outside (the page's) that names no button changes nothing.
+TEST(PitchDrawingTransformations, NoButtonPressesNothing) {
+    PitchDrawing drawing = withRestOnE();
+    for (const int number : {-1, PitchDrawing::buttonCount})
+        EXPECT_EQ(drawing.press(PitchDrawing::Button(number)).rows, 0);
+    EXPECT_EQ(values(drawing), values(withRestOnE()));
+}
+
 // Rows at the ends of the range stay there under arrows and shifts alike.
 TEST(PitchDrawingScroll, ArrowsAndShiftsStopAtTheEndsOfTheRange) {
     PitchMap map;
