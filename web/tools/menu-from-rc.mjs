@@ -1,14 +1,16 @@
-// Writes the main window's menu and the texts of the effect dialogs, as the resource scripts declare them,
-// as JSON for the page:
+// Writes the main window's menu, the texts of the effect dialogs (by control id) and the command and control
+// ids, as the resource scripts and their headers declare them, as JSON for the page:
 //   { "menus": [{ "title": "ファイル", "items": [{ "text": "ファイルを開く", "id": 40001 }, { "separator": true }]}],
-//     "dialogs": { "IDD_KEY_SIGNATURE": { "caption": "調号の付加", "IDC_KEY_TRY": "試行", "static0": "調号：" } } }
+//     "dialogs": { "IDD_KEY_SIGNATURE": { "caption": "調号の付加", "1069": "試行", "static0": "調号：" } },
+//     "ids": { "IDM_FILE_OPEN": 40001, "IDC_PITCH_RESET": 1060 } }
 // Usage: node menu-from-rc.mjs RESOURCES_DIR OUT.json
 import { readFileSync, writeFileSync } from 'node:fs';
 
 const [resources, outPath] = process.argv.slice(2);
 const ids = new Map();
-for (const [, name, value] of readFileSync(`${resources}/CommandIds.h`, 'utf8').matchAll(/^#define (\w+) (\d+)/gm))
-  ids.set(name, Number(value));
+for (const header of ['CommandIds.h', 'DialogIds.h'])
+  for (const [, name, value] of readFileSync(`${resources}/${header}`, 'utf8').matchAll(/^#define (\w+) (\d+)/gm))
+    ids.set(name, Number(value));
 
 // The page has no submenus: the one of the menu bar ("MIDI入力", the system's MIDI inputs) has nothing to
 // choose in a browser, so what lies below the menu bar's own popups is passed over.
@@ -38,6 +40,6 @@ for (const line of readFileSync(`${resources}/effect-dialogs.rc`, 'utf8').split(
   const control = line.match(/^\s+\w+ "([^"]*)", ([\w-]+)/);
   if (start) (dialog = dialogs[start[1]] = {}), (statics = 0);
   else if (dialog && caption) dialog.caption = caption[1].trim();
-  else if (dialog && control) dialog[control[2] === '-1' ? `static${statics++}` : control[2]] = control[1];
+  else if (dialog && control) dialog[control[2] === '-1' ? `static${statics++}` : ids.get(control[2]) ?? control[2]] = control[1];
 }
-writeFileSync(outPath, JSON.stringify({ menus, dialogs }));
+writeFileSync(outPath, JSON.stringify({ menus, dialogs, ids: Object.fromEntries(ids) }));
