@@ -46,7 +46,7 @@ test('F10, the arrow keys and Enter run a menu item; the read-outs and the song 
 
 test('after one visit the page plays a song with no network; a bad address gets 400 and the server goes on', async () => {
   await openPage();
-  await page.evaluate(() => navigator.serviceWorker.ready);
+  await page.waitForFunction(() => navigator.serviceWorker.controller); // the worker installed, its cache filled
   assert.equal((await fetch(`${origin}/%E0%A4%A`)).status, 400);
   assert.equal((await fetch(`${origin}/`)).status, 200);
   server.close(); // no network from here on
