@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Builds the page into build/web/site: the engine in WebAssembly (Debian's emscripten, from the same sources
 # as the program), the skin the native skin generator draws, the menu and dialog texts of the resource
-# scripts, the page itself, its npm libraries, Debian's TimGM6mb SoundFont, the app's icons (the program's
-# own) and its service worker, which caches every file of the site under the program's version.
+# scripts, the help pages, the page itself, its npm libraries, Debian's TimGM6mb SoundFont, the app's icons
+# (the program's own) and its service worker, which caches every file of the site under the program's version.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 build=${VELMIRA_BUILD_DIR:-$top/build}
@@ -24,6 +24,8 @@ fi
 
 mkdir -p "$site/lib"
 cp "$top"/web/page/* "$build"/web/web/velmira-engine.{mjs,wasm} "$build"/native/skin/{Main,Mask,Button}.bmp "$site/"
+mkdir -p "$site/help"
+cp "$top"/resources/help/*.{html,css} "$site/help/"
 node "$top/web/tools/menu-from-rc.mjs" "$top/resources" "$site/resources.json"
 for package in spessasynth_lib spessasynth_core stb-vorbis; do
   mkdir -p "$site/lib/$package"

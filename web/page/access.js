@@ -25,6 +25,8 @@ export class Access {
     // Ahead of the page's hot keys: a key that walks the menus or closes a dialog goes no further.
     addEventListener('keydown', (event) => this.#keyDown(event), true);
     addEventListener('keyup', (event) => this.#keyUp(event), true);
+    // A side panel shown or hidden gives the face another width.
+    new ResizeObserver(() => this.fit()).observe(document.getElementById('side'));
     this.fit();
     navigator.serviceWorker?.register('sw.js');
   }

@@ -3,6 +3,8 @@
 import createVelmiraEngine from './velmira-engine.mjs';
 import { Sound } from './sound.js';
 import { Access } from './access.js';
+import { setUpDialogs } from './dialogs.js';
+import { keptFace, setUpBackground } from './background.js';
 
 // The texts and the skin are fetched while the engine compiles.
 const files = Promise.all(['resources.json', 'Button.bmp', 'Mask.bmp', 'Main.bmp'].map((name) => fetch(name)));
@@ -15,11 +17,12 @@ const { menus, dialogs, ids } = await resources.json();
 const facts = JSON.parse(text('facts'));
 
 // Commands of the menu the page acts on itself.
-const command = { open: ids.IDM_FILE_OPEN, text: ids.IDM_GENERATE_TEXT, picture: ids.IDM_GENERATE_PICTURE };
-// Items a page has no use for: the history (a page keeps no files), the registry, quitting, the
-// background picture and the help file.
-const leftOut = new Set(['IDM_HISTORY_CLEAR', 'IDM_DELETE_SETTINGS_AND_EXIT', 'IDM_APP_EXIT', 'IDM_BACKGROUND_CHANGE',
-  'IDM_HELP_SEARCH'].map((name) => ids[name]));
+const command = {
+  open: ids.IDM_FILE_OPEN, text: ids.IDM_GENERATE_TEXT, picture: ids.IDM_GENERATE_PICTURE,
+  background: ids.IDM_BACKGROUND_CHANGE,
+};
+// Items a page has no use for: the history (a page keeps no files), the registry and quitting.
+const leftOut = new Set(['IDM_HISTORY_CLEAR', 'IDM_DELETE_SETTINGS_AND_EXIT', 'IDM_APP_EXIT'].map((name) => ids[name]));
 for (let id = ids.IDM_HISTORY_FIRST; id <= ids.IDM_HISTORY_LAST; ++id) leftOut.add(id);
 
 function withString(value, use) {
@@ -116,6 +119,7 @@ function afterEngine() {
   document.title = text('title');
   if (velmira('saved_size')) download();
   syncEffectDialog();
+  syncDialogs();
   drawFace();
   if (!velmira('playing')) clock = null; // the next start begins on the audio clock afresh
 }
@@ -227,6 +231,7 @@ const menubar = document.getElementById('menubar');
 function runCommand(id) {
   for (const open of menubar.querySelectorAll('.open')) open.classList.remove('open');
   if ([command.open, command.text, command.picture].includes(id)) return openThroughPicker(id);
+  if (id === command.background) return changeBackground(id);
   velmira('command', id);
   afterEngine();
 }
@@ -345,6 +350,9 @@ function buildPitchDialog() {
   refresh();
 }
 
+const syncDialogs = setUpDialogs({ velmira, text, afterEngine, dialogs, ids });
+const changeBackground = setUpBackground({ engine, velmira, withString, pickFile, storeFile, afterEngine });
+
 // ---- The output: the synthesizer, or a MIDI port where the browser offers one.
 const output = document.getElementById('output');
 output.add(new Option('TimGM6mb (SoundFont)', ''));
@@ -373,7 +381,7 @@ globalThis.velmiraPage = {
 // ---- Start-up, as the window's.
 addFile('Button.bmp', new Uint8Array(await skin[0].arrayBuffer()));
 addFile('Mask.bmp', new Uint8Array(await skin[1].arrayBuffer()));
-addFile('Main.bmp', new Uint8Array(await skin[2].arrayBuffer()));
+addFile('Main.bmp', (await keptFace()) ?? new Uint8Array(await skin[2].arrayBuffer()));
 velmira('start');
 afterEngine();
 

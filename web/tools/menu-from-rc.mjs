@@ -34,12 +34,16 @@ for (const line of readFileSync(`${resources}/menu.rc`, 'utf8').split('\n')) {
 const dialogs = {};
 let dialog = null;
 let statics = 0;
-for (const line of readFileSync(`${resources}/effect-dialogs.rc`, 'utf8').split('\n')) {
-  const start = line.match(/^(\w+) DIALOGEX/);
+const dialogScripts = ['effect-dialogs.rc', 'tone-dialog.rc', 'song-list-dialog.rc'];
+for (const line of dialogScripts.flatMap((script) => readFileSync(`${resources}/${script}`, 'utf8').split('\n'))) {
+  const start = line.match(/^(\w+) DIALOG(EX)? /);
   const caption = line.match(/^CAPTION "(.*)"/);
-  const control = line.match(/^\s+\w+ "([^"]*)", ([\w-]+)/);
+  const control = line.match(/^\s+\w+\s+"([^"]*)", ([\w-]+)/);
   if (start) (dialog = dialogs[start[1]] = {}), (statics = 0);
   else if (dialog && caption) dialog.caption = caption[1].trim();
-  else if (dialog && control) dialog[control[2] === '-1' ? `static${statics++}` : ids.get(control[2]) ?? control[2]] = control[1];
+  else if (dialog && control) {
+    const key = control[2] === '-1' ? `static${statics++}` : ids.get(control[2]) ?? control[2];
+    dialog[key] = control[1].replaceAll('\\n', '\n');
+  }
 }
 writeFileSync(outPath, JSON.stringify({ menus, dialogs, ids: Object.fromEntries(ids) }));
