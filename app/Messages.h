@@ -15,6 +15,8 @@
 
 // The window's title before any song, and the window's name.
 constexpr const char* programTitle = "Velmira";
+// The page's one line for a first visit, in both the program's language and the browser's lingua franca.
+constexpr const char* dropHintText = "MIDIファイルをここにドロップ / Drop a MIDI file here";
 
 // What the window says when a song cannot be read; nothing for ok.
 std::string songReadFailureText(FileData::Status status);

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "app/Messages.h"
+#include "app/Settings.h"
 
 // The page's modal prompt for a second of playing time (the page's askSeconds); -1 when cancelled.
 EM_JS(int, askSecondsInPage, (const char* prompt, int initial),
@@ -54,14 +55,34 @@ bool WebPlatform::askYesNo(const std::string& question) {
     return confirmInPage(question.c_str());
 }
 
+std::optional<std::string> WebPlatform::choosePicture(const std::string&) {
+    std::optional<std::string> taken = std::move(choice);
+    choice.reset();
+    return taken;
+}
+
+PluginResult WebPlatform::decodeWithPlugins(const std::string& path, const std::string&, DibImage& picture) {
+    const auto decoded = decodedPictures.find(path);
+    if (decoded == decodedPictures.end()) return PluginResult::failed(getPictureResult::unknownFormat);
+    if (decoded->second.result.succeeded()) picture = decoded->second.picture;
+    return decoded->second.result;
+}
+
 std::optional<std::string> WebPlatform::chooseFileToSave(const std::string&, const std::string&,
-                                                         const std::string&) {
+                                                         const std::string& extension) {
+    if (extension == "bmp") return std::string(Settings::defaultBackground);
     const size_t dot = songName.rfind('.');
     return (dot == std::string::npos ? songName : songName.substr(0, dot)) + "-played.mid";
 }
 
 bool WebPlatform::writeWholeFile(const std::string& path, const std::vector<uint8_t>& bytes) {
-    saved = {path, bytes};
+    if (path != Settings::defaultBackground) {
+        saved = {path, bytes};
+        return true;
+    }
+    FileData& face = files[path];
+    face.status = FileData::ok;
+    face.bytes = keptFace = bytes;
     return true;
 }
 

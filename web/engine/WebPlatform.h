@@ -22,13 +22,11 @@ class WebPlatform : public MemoryFiles,
                     public Dialogs,
                     public FlatSettingsStore,
                     public PlaybackTimer,
-                    public MidiInputPort {
+                    public MidiInputPort,
+                    public SongListWindowPort,
+                    public Pictures {
   public:
-    WindowPlatform platform() {
-        WindowPlatform services{*this, *this, *this, clock, *this};
-        services.midiInput = this;
-        return services;
-    }
+    WindowPlatform platform() { return {*this, *this, *this, clock, *this, this, nullptr, this, this}; }
 
     // Window
     void showMessage(const std::string& text) override { messages.push_back(text); }
@@ -45,10 +43,19 @@ class WebPlatform : public MemoryFiles,
         return takeChoice();
     }
     std::optional<std::string> chooseSourceFile(const std::string&) override { return takeChoice(); }
-    // The page has no background change, help or tone dialog.
-    std::optional<std::string> choosePicture(const std::string&) override { return std::nullopt; }
-    bool openHelpSearch() override { return false; }
-    void runToneDialog(ToneDialogModel&) override {}
+    // "背景画変更": the picture the page chose (its file, and its pixels where the browser decoded them).
+    std::optional<std::string> choosePicture(const std::string&) override;
+    // Pictures: what the browser decoded stands in for the plug-ins.
+    PluginResult decodeWithPlugins(const std::string& path, const std::string&, DibImage& picture) override;
+    // The help opens in a tab of the browser when the page next looks.
+    bool openHelpSearch() override { return helpOpening = true; }
+    // The page cannot hold the engine's call while the user chooses: the dialog's rules are kept, and the
+    // call returns as if the dialog had closed (the window then cancels its own copy, which has done
+    // nothing).
+    void runToneDialog(ToneDialogModel& dialog) override { toneDialog.emplace(dialog); }
+    // SongListWindowPort: the rows the page's list shows next, and whether the user asked to see it.
+    void openSongListWindow(const SongListView& view) override { songList = view, songListOpening = true; }
+    void showSongList(const SongListView& view) override { songList = view; }
     // Window: the timer's tick.
     void postTick() override { tickPosted = true; }
     // The effect time is asked in the page's own modal prompt.
@@ -59,11 +66,13 @@ class WebPlatform : public MemoryFiles,
     void showHistoryItems(const std::vector<HistoryMenuItem>& items) override { historyItems = items; }
     // Window: the browser's own confirmation.
     bool askYesNo(const std::string& question) override;
-    // "演奏を保存": the song as played becomes a download named after the song.
+    // "演奏を保存": the song as played becomes a download named after the song. A saved face takes the
+    // place of the page's own face file and is kept in the browser's storage for the next visits.
     std::optional<std::string> chooseFileToSave(const std::string&, const std::string&,
                                                 const std::string&) override;
     // Files: the page's files (a file the browser could not read is kept as a read error), the skin among
-    // them under its plain names; the song as played is kept aside for its download.
+    // them under its plain names; the song as played is kept aside for its download, a saved face for the
+    // page to keep.
     bool writeWholeFile(const std::string& path, const std::vector<uint8_t>& bytes) override;
     // MidiInputPort: the browser's MIDI inputs the page listed; the page hands the open one's messages to
     // inputSink.
@@ -96,6 +105,16 @@ class WebPlatform : public MemoryFiles,
     int openedInput = -1;
     MidiInputSink* inputSink = nullptr;
     bool closeRequested = false;
+    std::optional<ToneDialogModel> toneDialog;  // while the tone dialog is open
+    SongListView songList;
+    bool songListOpening = false;
+    bool helpOpening = false;
+    struct DecodedPicture {
+        PluginResult result;
+        DibImage picture;
+    };
+    std::map<std::string, DecodedPicture> decodedPictures;  // by file name
+    std::vector<uint8_t> keptFace;                          // a face saved since the page last kept one
 
   private:
     // FlatSettingsStore: the browser's local storage, under the entries' own names.

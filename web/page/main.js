@@ -4,6 +4,9 @@ import createVelmiraEngine from './velmira-engine.mjs';
 import { MidiInput } from './input.js';
 import { Keep } from './keep.js';
 import { Sound } from './sound.js';
+import { Access } from './access.js';
+import { setUpDialogs } from './dialogs.js';
+import { keptFace, setUpBackground } from './background.js';
 
 // The texts and the skin are fetched while the engine compiles.
 const files = Promise.all(['resources.json', 'Button.bmp', 'Mask.bmp', 'Main.bmp'].map((name) => fetch(name)));
@@ -13,11 +16,15 @@ const text = (name, ...args) => engine.UTF8ToString(velmira(name, ...args));
 const sound = new Sound();
 const [resources, ...skin] = await files;
 const { menus, submenus, dialogs, ids } = await resources.json();
+const facts = JSON.parse(text('facts'));
 
-// Command ids of the menu (resources/CommandIds.h) the page acts on itself.
-const command = { open: 40001, text: 40026, picture: 40027 };
-// Items a page has no use for: quitting, the background picture and the help file.
-const leftOut = new Set([40003, 40061, 57667]);
+// Commands of the menu the page acts on itself.
+const command = {
+  open: ids.IDM_FILE_OPEN, text: ids.IDM_GENERATE_TEXT, picture: ids.IDM_GENERATE_PICTURE,
+  background: ids.IDM_BACKGROUND_CHANGE,
+};
+// A page is not quit: the browser's tab is closed.
+const leftOut = new Set([ids.IDM_APP_EXIT]);
 
 function withString(value, use) {
   const size = engine.lengthBytesUTF8(value) + 1;
@@ -84,7 +91,8 @@ setInterval(pump, 20);
 // ---- The face.
 const canvas = document.getElementById('face');
 const context = canvas.getContext('2d');
-const faceImage = context.createImageData(788, 540);
+const faceImage = context.createImageData(facts.faceWidth, facts.faceHeight);
+[canvas.width, canvas.height] = [facts.faceWidth, facts.faceHeight];
 
 function drawFace() {
   if (velmira('frame')) {
@@ -102,6 +110,7 @@ function drawFace() {
     }
   }
   canvas.classList.toggle('compact', !velmira('large_view'));
+  access.showReadouts();
 }
 
 // After anything the engine did: messages to show, the title, the face, a download, an effect dialog.
@@ -113,6 +122,7 @@ function afterEngine() {
   document.title = text('title');
   if (velmira('saved_size')) download();
   syncEffectDialog();
+  syncDialogs();
   drawFace();
   if (!velmira('playing')) clock = null; // the next start begins on the audio clock afresh
 }
@@ -140,27 +150,30 @@ function download() {
   velmira('forget_saved');
 }
 
+// The face's own pixel under the pointer, whatever the scale the face is shown at.
 function facePoint(event) {
   const box = canvas.getBoundingClientRect();
-  return [Math.floor(((event.clientX - box.left) * 788) / box.width), Math.floor(((event.clientY - box.top) * 540) / box.height)];
+  return [Math.floor(((event.clientX - box.left) * facts.faceWidth) / box.width),
+    Math.floor(((event.clientY - box.top) * facts.faceHeight) / box.height)];
 }
+const mouse = facts.mouse;
 canvas.addEventListener('pointerdown', (event) => {
   sound.start();
-  const holds = velmira('mouse', event.button === 2 ? 3 : 0, ...facePoint(event));
+  const holds = velmira('mouse', event.button === 2 ? mouse.rightDown : mouse.leftDown, ...facePoint(event));
   if (holds) canvas.setPointerCapture(event.pointerId);
   afterEngine();
 });
 canvas.addEventListener('pointerup', (event) => {
-  if (event.button === 0) velmira('mouse', 1, ...facePoint(event)), afterEngine();
+  if (event.button === 0) velmira('mouse', mouse.leftUp, ...facePoint(event)), afterEngine();
 });
 canvas.addEventListener('pointermove', (event) => {
-  if (event.buttons) velmira('mouse', 2, ...facePoint(event)), afterEngine();
+  if (event.buttons) velmira('mouse', mouse.move, ...facePoint(event)), afterEngine();
 });
 canvas.addEventListener('contextmenu', (event) => event.preventDefault());
 // The compact view has no face: a double click on the caption plays, a right click stops.
 const caption = document.getElementById('caption');
-caption.addEventListener('dblclick', () => (sound.start(), velmira('mouse', 4, 0, 0), afterEngine()));
-caption.addEventListener('contextmenu', (event) => (event.preventDefault(), velmira('mouse', 5, 0, 0), afterEngine()));
+caption.addEventListener('dblclick', () => (sound.start(), velmira('mouse', mouse.captionDoubleClick, 0, 0), afterEngine()));
+caption.addEventListener('contextmenu', (event) => (event.preventDefault(), velmira('mouse', mouse.captionRight, 0, 0), afterEngine()));
 
 document.addEventListener('keydown', (event) => {
   if (document.querySelector('dialog[open]')) return;
@@ -221,6 +234,7 @@ const menubar = document.getElementById('menubar');
 function runCommand(id) {
   for (const open of menubar.querySelectorAll('.open')) open.classList.remove('open');
   if ([command.open, command.text, command.picture].includes(id)) return openThroughPicker(id);
+  if (id === command.background) return changeBackground(id);
   velmira('command', id);
   afterEngine();
 }
@@ -254,6 +268,9 @@ for (const menu of menus) {
   });
   menubar.append(element);
 }
+const access = new Access({ text, facts, canvas, menubar,
+  closeDialog: () => (velmira('close_effect_dialog'), afterEngine()),
+  press: (x, y) => (sound.start(), velmira('mouse', mouse.leftDown, x, y), velmira('mouse', mouse.leftUp, x, y), afterEngine()) });
 document.addEventListener('click', (event) => {
   if (!menubar.contains(event.target)) for (const open of menubar.querySelectorAll('.open')) open.classList.remove('open');
 });
@@ -279,12 +296,11 @@ function syncEffectDialog() {
   shownDialog = open;
   if (keyDialog.open) keyDialog.close();
   if (pitchDialog.open) pitchDialog.close();
-  if (open === 1) buildKeyDialog(), keyDialog.show();
-  if (open === 2) buildPitchDialog(), pitchDialog.show();
+  if (open === facts.dialogs.keySignature) buildKeyDialog(), access.showDialog(keyDialog);
+  if (open === facts.dialogs.pitchMap) buildPitchDialog(), access.showDialog(pitchDialog);
 }
 
 function buildKeyDialog() {
-  const counts = ['IDC_KEY_COUNT_FIRST', '1014', '1015', '1016', '1017', '1018', '1019'];
   keyDialog.innerHTML = '<h1></h1><div class="row signs"></div><div class="row counts"></div><div class="row"><span class="label"></span></div><div class="row actions"></div>';
   keyDialog.querySelector('h1').textContent = keyTexts.caption;
   const refresh = () => {
@@ -296,15 +312,15 @@ function buildKeyDialog() {
   };
   const signs = keyDialog.querySelector('.signs');
   signs.append(keyTexts.static0);
-  for (const [action, id] of ['IDC_KEY_SHARPS', 'IDC_KEY_NONE', 'IDC_KEY_FLATS'].entries())
+  for (const [action, id] of [ids.IDC_KEY_SHARPS, ids.IDC_KEY_NONE, ids.IDC_KEY_FLATS].entries())
     signs.append(button(keyTexts[id], () => (velmira('key_choose', action, 0), refresh())));
   const countRow = keyDialog.querySelector('.counts');
   countRow.append(keyTexts.static1);
-  for (const [index, id] of counts.entries())
-    countRow.append(button(keyTexts[id], () => (velmira('key_choose', 3, index + 1), refresh())));
+  for (let id = ids.IDC_KEY_COUNT_FIRST; id <= ids.IDC_KEY_COUNT_LAST; ++id)
+    countRow.append(button(keyTexts[id], () => (velmira('key_choose', 3, id - ids.IDC_KEY_COUNT_FIRST + 1), refresh())));
   keyDialog.querySelector('.label').before(keyTexts.static2);
   keyDialog.querySelector('.actions').append(
-    button(keyTexts.IDC_KEY_TRY, () => velmira('key_try')),
+    button(keyTexts[ids.IDC_KEY_TRY], () => velmira('key_try')),
     button(keyTexts.IDOK, () => velmira('close_effect_dialog')));
   refresh();
 }
@@ -323,22 +339,23 @@ function buildPitchDialog() {
     const element = document.createElement('div');
     element.className = 'row';
     element.innerHTML = '<span class="name"></span><input type="range" min="-12" max="12"><span class="label"></span>';
-    element.querySelector('.name').textContent = pitchTexts[String(1041 + row)];
+    element.querySelector('.name').textContent = pitchTexts[ids.IDC_PITCH_SOURCE_FIRST + row];
     element.querySelector('input').addEventListener('input', (event) => {
       velmira('pitch_drag', row, Number(event.target.value));
       refresh();
     });
     rows.append(element);
   }
-  const buttons = ['IDC_PITCH_RESET', 'IDC_PITCH_REMOVE_SEMITONES', 'IDC_PITCH_REST', 'IDC_PITCH_RIGHT', 'IDC_PITCH_LEFT',
-    'IDC_PITCH_MIRROR', 'IDC_PITCH_UP', 'IDC_PITCH_DOWN', 'IDC_PITCH_REVERSE'];
-  for (const [index, id] of buttons.entries())
-    pitchDialog.querySelector('.buttons').append(button(pitchTexts[id], () => (velmira('pitch_button', index), refresh())));
+  for (const id of facts.pitchButtons)
+    pitchDialog.querySelector('.buttons').append(button(pitchTexts[id], () => (velmira('pitch_button', id), refresh())));
   pitchDialog.querySelector('.actions').append(
-    button(pitchTexts.IDC_PITCH_TRY, () => velmira('pitch_try')),
+    button(pitchTexts[ids.IDC_PITCH_TRY], () => velmira('pitch_try')),
     button(pitchTexts.IDOK, () => velmira('close_effect_dialog')));
   refresh();
 }
+
+const syncDialogs = setUpDialogs({ velmira, text, afterEngine, dialogs, ids });
+const changeBackground = setUpBackground({ engine, velmira, withString, pickFile, storeFile, afterEngine });
 
 // ---- The output: the synthesizer, or a MIDI port where the browser offers one.
 const output = document.getElementById('output');
@@ -383,7 +400,7 @@ globalThis.velmiraPage = {
 await keep.restore();
 addFile('Button.bmp', new Uint8Array(await skin[0].arrayBuffer()));
 addFile('Mask.bmp', new Uint8Array(await skin[1].arrayBuffer()));
-addFile('Main.bmp', new Uint8Array(await skin[2].arrayBuffer()));
+addFile('Main.bmp', (await keptFace()) ?? new Uint8Array(await skin[2].arrayBuffer()));
 velmira('start');
 afterEngine();
 restoreOutput(text('midi_out_name'));

@@ -1,15 +1,16 @@
-// Writes the main window's menu and the texts of the effect dialogs, as the resource scripts declare them,
-// as JSON for the page:
+// Writes the main window's menu, the texts of the effect dialogs (by control id) and the command and control
+// ids, as the resource scripts and their headers declare them, as JSON for the page:
 //   { "menus": [{ "title": "ファイル", "items": [{ "text": "ファイルを開く", "id": 40001 }, { "separator": true }]}],
-//     "dialogs": { "IDD_KEY_SIGNATURE": { "caption": "調号の付加", "IDC_KEY_TRY": "試行", "static0": "調号：" } },
-//     "ids": { "IDM_FILE_OPEN": 40001 } }
+//     "dialogs": { "IDD_KEY_SIGNATURE": { "caption": "調号の付加", "1069": "試行", "static0": "調号：" } },
+//     "ids": { "IDM_FILE_OPEN": 40001, "IDC_PITCH_RESET": 1060 } }
 // Usage: node menu-from-rc.mjs RESOURCES_DIR OUT.json
 import { readFileSync, writeFileSync } from 'node:fs';
 
 const [resources, outPath] = process.argv.slice(2);
 const ids = new Map();
-for (const [, name, value] of readFileSync(`${resources}/CommandIds.h`, 'utf8').matchAll(/^#define (\w+) (\d+)/gm))
-  ids.set(name, Number(value));
+for (const header of ['CommandIds.h', 'DialogIds.h'])
+  for (const [, name, value] of readFileSync(`${resources}/${header}`, 'utf8').matchAll(/^#define (\w+) (\d+)/gm))
+    ids.set(name, Number(value));
 
 // The page has no submenus: those of the menu bar's popups ("MIDI出力", "MIDI入力", the system's devices)
 // become lists of the page's own, their titles and fixed items under "submenus".
@@ -37,12 +38,16 @@ for (const line of readFileSync(`${resources}/menu.rc`, 'utf8').split('\n')) {
 const dialogs = {};
 let dialog = null;
 let statics = 0;
-for (const line of readFileSync(`${resources}/effect-dialogs.rc`, 'utf8').split('\n')) {
-  const start = line.match(/^(\w+) DIALOGEX/);
+const dialogScripts = ['effect-dialogs.rc', 'tone-dialog.rc', 'song-list-dialog.rc'];
+for (const line of dialogScripts.flatMap((script) => readFileSync(`${resources}/${script}`, 'utf8').split('\n'))) {
+  const start = line.match(/^(\w+) DIALOG(EX)? /);
   const caption = line.match(/^CAPTION "(.*)"/);
-  const control = line.match(/^\s+\w+ "([^"]*)", ([\w-]+)/);
+  const control = line.match(/^\s+\w+\s+"([^"]*)", ([\w-]+)/);
   if (start) (dialog = dialogs[start[1]] = {}), (statics = 0);
   else if (dialog && caption) dialog.caption = caption[1].trim();
-  else if (dialog && control) dialog[control[2] === '-1' ? `static${statics++}` : control[2]] = control[1];
+  else if (dialog && control) {
+    const key = control[2] === '-1' ? `static${statics++}` : ids.get(control[2]) ?? control[2];
+    dialog[key] = control[1].replaceAll('\\n', '\n');
+  }
 }
 writeFileSync(outPath, JSON.stringify({ menus, submenus, dialogs, ids: Object.fromEntries(ids) }));
