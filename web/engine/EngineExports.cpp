@@ -1,6 +1,5 @@
-// The calls the page makes on the engine: the program's main window without Windows (MainWindowModel) on
-// the web platform, a recording device whose messages the page sends on to its synthesizer, and a face
-// painted into a picture in memory that the page copies to its canvas.
+// The calls the page makes on the engine: the face, the menus, the keys, the timer, the messages sent and
+// the effect dialogs.
 #include <emscripten.h>
 
 #include <algorithm>
@@ -9,35 +8,8 @@
 
 #include "app/HotKeys.h"
 #include "app/MainWindowModel.h"
-#include "effects/KeySignatureChoice.h"
-#include "effects/PitchDrawing.h"
 #include "playback/MessageLine.h"
-#include "playback/RecordingMidiOut.h"
-#include "web/engine/RgbaCanvas.h"
-#include "web/engine/WebPlatform.h"
-
-namespace {
-struct Engine {
-    WebPlatform platform;
-    RecordingMidiOut out;
-    ShortMessageFailures failures;
-    RgbaFace face;
-    RgbaCanvasSource canvases{face};
-    MainWindowModel model{platform.platform(), out, platform, canvases, failures};
-
-    int seenStarts = 0;
-    long periods = 0;  // timer periods since playback started
-    int seenDrawings = 0;
-    std::string text;  // the last string handed to the page
-    std::optional<KeySignatureChoice> keyChoice;
-    std::optional<PitchDrawing> pitchDrawing;
-
-    // Messages sent while stopped (a load, a start) belong to the start of the song.
-    void beforeUserAction() {
-        if (!model.playing()) out.setTime(0);
-    }
-    void afterUserAction() { model.reportDeviceFailures(); }
-};
+#include "web/engine/Engine.h"
 
 Engine* engine = nullptr;
 
@@ -45,7 +17,6 @@ const char* handOver(std::string text) {
     engine->text = std::move(text);
     return engine->text.c_str();
 }
-}  // namespace
 
 extern "C" {
 
