@@ -6,8 +6,6 @@
 #include "platform/Paths.h"
 #include "resources/CommandIds.h"
 
-const char* const BackgroundChange::faceFileFilter = "ビットマップ(*.bmp)|*.bmp|";
-
 void BackgroundChange::change() {
     if (!skin_.mask()) return;  // nothing to compose under before the start-up has read the mask
     while (const std::optional<std::string> path = dialogs_.choosePicture(pictureFolder()))

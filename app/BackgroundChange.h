@@ -14,8 +14,6 @@
 // the close request offers to save that face so that it becomes the face of every later start.
 class BackgroundChange {
   public:
-    static const char* const faceFileFilter;
-
     BackgroundChange(Dialogs& dialogs, Pictures& pictures, Files& files, Window& window, Skin& skin,
                      const SongOpener& songs, SettingsSession& settings)
         : dialogs_(dialogs),

@@ -2,9 +2,9 @@
 
 #include <filesystem>
 
+#include "app/Messages.h"
+
 namespace {
-const char* const usage =
-    "使い方: velmira.exe [/play] [/out:null | /out:record=ファイル] [/in:replay=ファイル] [曲.mid]";
 const std::string recordPrefix = "/out:record=";
 const std::string replayPrefix = "/in:replay=";
 
@@ -22,7 +22,7 @@ bool startsWith(const std::string& text, const std::string& prefix) {
 CommandLineResult badSwitch(const std::string& why, const std::string& argument) {
     CommandLineResult result;
     result.problem = CommandLineResult::badSwitch;
-    result.message = why + ": " + argument + "\n\n" + usage;
+    result.message = why + ": " + argument + "\n\n" + commandLineUsage;
     return result;
 }
 }  // namespace
@@ -39,7 +39,7 @@ CommandLineResult parseCommandLine(const std::vector<std::string>& arguments, co
         const std::string name = lowered(argument);
         // A Unix path, the way Wine passes a Linux user's file, starts like a switch.
         if (!startsWith(argument, "/") || exists(argument)) {
-            if (!line.songPath.empty()) return badSwitch("曲のファイルは一つだけ指定できます", argument);
+            if (!line.songPath.empty()) return badSwitch(secondSongArgumentText, argument);
             line.songPath = argument;
         } else if (name == "/play") {
             line.play = true;
@@ -47,35 +47,26 @@ CommandLineResult parseCommandLine(const std::vector<std::string>& arguments, co
             line.output = MidiOutputChoice::silent;
         } else if (startsWith(name, recordPrefix)) {
             line.recordPath = argument.substr(recordPrefix.size());
-            if (line.recordPath.empty()) return badSwitch("記録するファイルの名前がありません", argument);
+            if (line.recordPath.empty()) return badSwitch(recordNameMissingText, argument);
             line.output = MidiOutputChoice::recordToFile;
         } else if (startsWith(name, replayPrefix)) {
             line.replayPath = argument.substr(replayPrefix.size());
             if (line.replayPath.empty() || !exists(line.replayPath))
-                return badSwitch("入力の記録が見つかりません", argument);
+                return badSwitch(replayMissingText, argument);
         } else if (startsWith(name, "/out:")) {
-            return badSwitch("出力の指定が正しくありません", argument);
+            return badSwitch(badOutputSwitchText, argument);
         } else {
-            return badSwitch("不明なスイッチです", argument);
+            return badSwitch(unknownSwitchText, argument);
         }
     }
 
     CommandLineResult result;
     if (!line.songPath.empty() && !exists(line.songPath)) {
         result.problem = CommandLineResult::songMissing;
-        result.message = line.songPath + " が見つかりません";
+        result.message = songArgumentMissingText(line.songPath);
         line.songPath.clear();
         line.play = false;
     }
     result.line = line;
     return result;
-}
-
-std::string recordFileFailedMessage(const std::string& path) {
-    return path + " に記録できません。終了します";
-}
-
-std::string replayRefusedMessage(const std::string& path, long line) {
-    if (line == 0) return path + " を読めません";
-    return path + " の " + std::to_string(line) + " 行目は入力の記録として読めません";
 }

@@ -40,11 +40,3 @@ bool fileExistsOnDisk(const std::string& utf8Path);
 // arguments: the command line without the program's name, split as Windows splits it.
 CommandLineResult parseCommandLine(const std::vector<std::string>& arguments,
                                    const FileExists& exists = fileExistsOnDisk);
-
-// The recording file of /out:record= could not be created: the program says so and ends with exit code 1,
-// as when the MIDI output cannot be opened.
-std::string recordFileFailedMessage(const std::string& path);
-
-// The recorded input of /in:replay= has a line that is not one of input (line 0: it cannot be read): the
-// program says which and ends as for a bad switch.
-std::string replayRefusedMessage(const std::string& path, long line);

@@ -6,11 +6,6 @@
 #include "generators/TextSound.h"
 #include "resources/CommandIds.h"
 
-namespace {
-const char* const textFilter = "テキストファイル(*.txt)|*.txt||";
-const char* const pictureFilter = "ビットマップ(*.bmp)|*.bmp||";
-}  // namespace
-
 bool GeneratorMenu::handles(int id) const {
     return id == IDM_GENERATE_TEXT || id == IDM_GENERATE_PICTURE || id == IDM_GENERATE_RANDOM;
 }
@@ -28,7 +23,7 @@ void GeneratorMenu::run(int id) {
 }
 
 void GeneratorMenu::makeTextSong() {
-    const std::string path = dialogs_.chooseSourceFile(textFilter).value_or("");  // none when cancelled
+    const std::string path = dialogs_.chooseSourceFile(textSourceFilter).value_or("");  // none when cancelled
     if (path.empty()) return;
     // A text longer than the command takes is refused by its size before it is read.
     const FileData file = files_.readFile(path, maxTextSourceSize);
@@ -42,7 +37,8 @@ void GeneratorMenu::makeTextSong() {
 }
 
 void GeneratorMenu::makePictureSong() {
-    const std::string path = dialogs_.chooseSourceFile(pictureFilter).value_or("");  // none when cancelled
+    const std::string path =
+        dialogs_.chooseSourceFile(pictureSourceFilter).value_or("");  // none when cancelled
     if (path.empty()) return;
     const FileStream file = files_.openFile(path);
     if (file.status != FileData::ok)

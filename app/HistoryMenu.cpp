@@ -1,16 +1,12 @@
 #include "app/HistoryMenu.h"
 
+#include "platform/Paths.h"
 #include "resources/CommandIds.h"
 
 namespace {
 
-// Paths are UTF-8, where a backslash byte is always a backslash (unlike code page 932, where 0x5C can be the
-// second byte of a character), so the name can be split off byte-wise.
 std::string displayName(const std::string& path, const std::string& midiFolder) {
-    const size_t lastSeparator = path.rfind('\\');
-    if (lastSeparator == midiFolder.size() && path.compare(0, lastSeparator, midiFolder) == 0)
-        return path.substr(lastSeparator + 1);
-    return path;
+    return folderOf(path) == midiFolder ? fileNameOf(path) : path;
 }
 
 size_t characterCount(const std::string& text) {

@@ -4,7 +4,6 @@
 #include "app/FaceLayout.h"
 #include "app/FileMenu.h"
 #include "app/GeneratorMenu.h"
-#include "app/HelpMenu.h"
 #include "app/HotKeys.h"
 #include "app/JumpCommands.h"
 #include "app/MenuAreaOf.h"
@@ -16,6 +15,23 @@
 #include "resources/CommandIds.h"
 #include "tones/SoundModuleMenu.h"
 #include "tones/ToneChanger.h"
+
+namespace {
+// "トピックの検索" (57667).
+class HelpMenu : public MenuArea {
+  public:
+    HelpMenu(Dialogs& dialogs, Window& window) : dialogs_(dialogs), window_(window) {}
+    bool handles(int id) const override { return id == IDM_HELP_SEARCH; }
+    void run(int) override {
+        if (!dialogs_.openHelpSearch()) window_.showMessage(helpUnavailableText);
+    }
+    MenuItemState state(int) const override { return {}; }
+
+  private:
+    Dialogs& dialogs_;
+    Window& window_;
+};
+}  // namespace
 
 MainWindowModel::MainWindowModel(WindowPlatform platform, MidiOut& out, PlaybackTimer& timer,
                                  CanvasSource& canvases, ShortMessageFailures& failures)
@@ -34,11 +50,11 @@ MainWindowModel::MainWindowModel(WindowPlatform platform, MidiOut& out, Playback
              platform.window) {
     Window& window = platform.window;
     areas_.push_back(std::make_unique<FileMenu>(songs_, player_, window));
-    areas_.push_back(std::make_unique<MenuAreaOf<SongListMenu>>(engine_.selection(),
-                                                                static_cast<SongListMenuHost&>(*this)));
+    areas_.push_back(std::make_unique<MenuAreaOf<SongListMenu>>(
+        engine_.selection(), static_cast<SongListMenuHost&>(*this), window));
     const auto loadedPath = [this] { return face_.songLoaded ? songs_.currentPath() : std::string(); };
     areas_.push_back(std::make_unique<MenuAreaOf<SongStepMenu>>(
-        engine_.selection(), static_cast<SongListMenuHost&>(*this), player_, loadedPath));
+        engine_.selection(), static_cast<SongListMenuHost&>(*this), window, player_, loadedPath));
     if (platform.songList) {
         auto songListWindow = std::make_unique<MenuAreaOf<SongListWindow>>(
             *platform.songList, engine_.selection(), static_cast<SongListMenuHost&>(*this), player_,

@@ -146,8 +146,6 @@ class MainWindowModel : private PlayerHost, private HistoryMenuHost, private Son
     bool effectDialogOpen() const override { return face_.effectDialogOpen; }
     bool openSongListEntry(int direction) override { return songs_.openSongListEntry(direction); }
     void startPlayback() override { player_.startPlayback(); }
-    void showMessage(const std::string& text) override { window_.showMessage(text); }
-    void showInformation(const std::string& text) override { window_.showInformation(text); }
 
     MenuArea* areaFor(int id) const;
     void changeChannelTone(int channel);

@@ -11,7 +11,7 @@ std::string ownFaceMissingText(const std::string& path) {
 }
 
 std::string midiOutFallbackText(const std::string& name) {
-    return "MIDI出力「" + name + "」を使えません。MIDIマッパーで演奏します";
+    return "MIDI出力「" + name + "」を使えません。" + midiMapperLabel + "で演奏します";
 }
 
 std::string midiInputFailureText(const std::string& systemText) {
@@ -198,10 +198,28 @@ std::string fileDialogFailureText(const FileDialogFailure& failure) {
             return pluginFailureText(failure.pluginResult);
         case FileDialogFailure::songNotFound:
             return "ファイルエラー";
-        case FileDialogFailure::songUnreadable:
+        case FileDialogFailure::unreadable:
             return readErrorText;
         case FileDialogFailure::timerRefused:
             return timerRefusedText;
     }
     return {};
+}
+
+std::string songDetailsText(long bytes, int format, int tracks) {
+    return "  (" + std::to_string(bytes) + " バイト:フォーマット=" + std::to_string(format) +
+           ":トラック数=" + std::to_string(tracks) + ")";
+}
+
+std::string songArgumentMissingText(const std::string& path) {
+    return path + " が見つかりません";
+}
+
+std::string recordFileFailedMessage(const std::string& path) {
+    return path + " に記録できません。終了します";
+}
+
+std::string replayRefusedMessage(const std::string& path, long line) {
+    if (line == 0) return path + " を読めません";
+    return path + " の " + std::to_string(line) + " 行目は入力の記録として読めません";
 }

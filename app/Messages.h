@@ -90,6 +90,34 @@ constexpr const char* deleteSettingsQuestion =
     "アンインストールは完了です。\n"
     "続行しますか？";
 
+// The file dialogs' filters, in the "description|pattern|" form.
+constexpr const char* midiFileFilter = "ＭＩＤＩファイル(*.mid)|*.mid|";
+constexpr const char* faceFileFilter = "ビットマップ(*.bmp)|*.bmp|";
+constexpr const char* textSourceFilter = "テキストファイル(*.txt)|*.txt||";
+constexpr const char* pictureSourceFilter = "ビットマップ(*.bmp)|*.bmp||";
+
+// The first output of "MIDI出力", the system's own choice of device.
+constexpr const char* midiMapperLabel = "MIDIマッパー";
+// The song list's rows: the mark of the entry playing, and a blank as wide, so that the numbers line up.
+constexpr const char* playingEntryMark = "♪";
+constexpr const char* otherEntryMark = "　";
+// The large view's title after the song's path.
+std::string songDetailsText(long bytes, int format, int tracks);
+
+// The command line: the usage shown after each refused switch, why it was refused, a named song that is
+// not there, a recording that cannot be written and a recorded input that cannot be read (line 0: not at
+// all).
+constexpr const char* commandLineUsage =
+    "使い方: velmira.exe [/play] [/out:null | /out:record=ファイル] [/in:replay=ファイル] [曲.mid]";
+constexpr const char* secondSongArgumentText = "曲のファイルは一つだけ指定できます";
+constexpr const char* recordNameMissingText = "記録するファイルの名前がありません";
+constexpr const char* replayMissingText = "入力の記録が見つかりません";
+constexpr const char* badOutputSwitchText = "出力の指定が正しくありません";
+constexpr const char* unknownSwitchText = "不明なスイッチです";
+std::string songArgumentMissingText(const std::string& path);
+std::string recordFileFailedMessage(const std::string& path);
+std::string replayRefusedMessage(const std::string& path, long line);
+
 // Texts more than one failure shows.
 constexpr const char* readErrorText = "File Read Error";
 constexpr const char* fileTooLargeText = "ファイルサイズが大きすぎます";

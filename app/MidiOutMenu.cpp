@@ -6,14 +6,13 @@
 #include "resources/CommandIds.h"
 
 namespace {
-const char* const mapperLabel = "MIDIマッパー";
 constexpr int deviceItems = IDM_MIDI_OUT_LAST - IDM_MIDI_OUT_MAPPER;  // the items after the mapper's
 }  // namespace
 
 void MidiOutMenu::start() {
     devices_ = port_.outputDevices();
     if (devices_.size() > size_t(deviceItems)) devices_.resize(size_t(deviceItems));
-    std::vector<std::string> labels = {mapperLabel};
+    std::vector<std::string> labels = {midiMapperLabel};
     labels.insert(labels.end(), devices_.begin(), devices_.end());
     port_.showMidiOutItems(labels);
     if (savedName_.empty()) return;

@@ -29,7 +29,7 @@ void SongListMenu::run(int id) {
             if (!maySongListPlay()) break;
             if (!selection_.playOnce) {
                 // A repeating song would never end, so the loop would never move on.
-                host_.showMessage(playOnceNeededText);
+                window_.showMessage(playOnceNeededText);
                 break;
             }
             playFrom(SongSelection::loopSongs, 0, +1);
@@ -63,15 +63,15 @@ bool SongListMenu::checked(int id) const {
 bool SongListMenu::maySongListPlay() {
     if (host_.effectDialogOpen()) return false;
     if (host_.playing()) {
-        host_.showMessage(whilePlayingText);
+        window_.showMessage(whilePlayingText);
         return false;
     }
     if (selection_.songs.count() < 2) {
-        host_.showMessage(needsTwoSongsText);
+        window_.showMessage(needsTwoSongsText);
         return false;
     }
     if (selection_.mode == SongSelection::loopSongs) {
-        host_.showMessage(whileLoopingText);
+        window_.showMessage(whileLoopingText);
         return false;
     }
     return true;
@@ -90,23 +90,23 @@ void SongListMenu::clearList() {
     // Like the other song-list commands: while an effect dialog is open, only its own controls act.
     if (host_.effectDialogOpen()) return;
     if (host_.playing()) {
-        host_.showMessage(whilePlayingText);
+        window_.showMessage(whilePlayingText);
         return;
     }
     if (selection_.mode == SongSelection::loopSongs) {
-        host_.showMessage(whileLoopingText);
+        window_.showMessage(whileLoopingText);
         return;
     }
     selection_.songs.clear();
     selection_.mode = SongSelection::noSongList;
-    host_.showInformation(songListClearedText);
+    window_.showInformation(songListClearedText);
 }
 
 void SongListMenu::togglePlayOnce() {
     // Repeating decides whether playback starts again, which is refused while an effect dialog is open.
     if (host_.effectDialogOpen()) return;
     if (selection_.mode == SongSelection::loopSongs) {
-        host_.showMessage(whileLoopingText);
+        window_.showMessage(whileLoopingText);
         return;
     }
     selection_.playOnce = !selection_.playOnce;

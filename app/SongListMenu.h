@@ -1,9 +1,10 @@
 #pragma once
 #include <string>
 
+#include "app/Window.h"
 #include "playback/SongList.h"
 
-// What the "選曲" menu and "一度だけ" need from the rest of the window.
+// What the "選曲" menu and "一度だけ" need from the rest of the window besides its messages.
 class SongListMenuHost {
   public:
     virtual ~SongListMenuHost() = default;
@@ -16,15 +17,14 @@ class SongListMenuHost {
     // before it, which then plays instead.
     virtual bool openSongListEntry(int direction) = 0;
     virtual void startPlayback() = 0;
-    virtual void showMessage(const std::string& text) = 0;
-    virtual void showInformation(const std::string& text) = 0;
 };
 
 // The commands of the "選曲" menu ("最初の曲", "最後の曲", "循環再生", "初期化") and "一度だけ" of "設定",
 // with their check marks.
 class SongListMenu {
   public:
-    SongListMenu(SongSelection& selection, SongListMenuHost& host) : selection_(selection), host_(host) {}
+    SongListMenu(SongSelection& selection, SongListMenuHost& host, Window& window)
+        : selection_(selection), host_(host), window_(window) {}
 
     bool handles(int id) const;
     void run(int id);
@@ -41,4 +41,5 @@ class SongListMenu {
 
     SongSelection& selection_;
     SongListMenuHost& host_;
+    Window& window_;
 };

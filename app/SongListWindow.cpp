@@ -1,13 +1,12 @@
 #include "app/SongListWindow.h"
 
 #include "app/HotKeys.h"
+#include "app/Messages.h"
 #include "app/SongStepMenu.h"
 #include "platform/Paths.h"
 #include "resources/CommandIds.h"
 
 namespace {
-const char* const playingMark = "♪";
-const char* const noMark = "　";  // as wide as the mark, so that the numbers line up
 
 // The file's name; the whole path where it ends in a folder separator.
 std::string shownName(const std::string& path) {
@@ -29,7 +28,7 @@ SongListView SongListWindow::view() const {
     const SongList& songs = selection_.songs;
     view.marked = loadedEntry(selection_, loadedPath_());
     for (int entry = 0; entry < songs.count(); ++entry)
-        view.rows.push_back(std::string(entry == view.marked ? playingMark : noMark) + " " +
+        view.rows.push_back(std::string(entry == view.marked ? playingEntryMark : otherEntryMark) + " " +
                             std::to_string(entry + 1) + ". " + shownName(songs.at(entry)));
     return view;
 }

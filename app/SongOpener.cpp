@@ -1,11 +1,7 @@
 #include "app/SongOpener.h"
 
-#include <cstdio>
-
 #include "app/Messages.h"
 #include "platform/Paths.h"
-
-const char* const midiFileFilter = "ＭＩＤＩファイル(*.mid)|*.mid|";
 
 SongOpener::SongOpener(PlaybackEngine& engine, FaceState& face, FaceDrawing& drawing, HistoryMenu& history,
                        SettingsSession& settings, Dialogs& dialogs, Files& files, Window& window)
@@ -119,10 +115,7 @@ bool SongOpener::openNextSongListEntry() {
 
 void SongOpener::takeDetails() {
     const SongBuffer& song = engine_.song();
-    char details[256];
-    std::snprintf(details, sizeof details, "  (%ld バイト:フォーマット=%d:トラック数=%d)", long(song.size()),
-                  song.songFormat(), song.trackCount());
-    detailsText_ = details;
+    detailsText_ = songDetailsText(long(song.size()), song.songFormat(), song.trackCount());
 }
 
 void SongOpener::finishLoad() {

@@ -14,9 +14,6 @@
 #include "effects/PlaybackEngine.h"
 #include "platform/Files.h"
 
-// The file dialogs' filter for songs, in the "description|pattern|" form.
-extern const char* const midiFileFilter;
-
 // Opening songs: a file from the open dialog, the song list's entry in a song-list mode, a file named by
 // the history, and a song the generators wrote. Each load puts the engine and the face back to a fresh
 // song's state and names the song in the window's title. A file opened from the dialog, the command line or

@@ -23,7 +23,7 @@ void SongStepMenu::step(int direction) {
     if (host_.effectDialogOpen()) return;
     SongList& songs = selection_.songs;
     if (songs.count() < 2) {
-        host_.showMessage(needsTwoSongsText);
+        window_.showMessage(needsTwoSongsText);
         return;
     }
     const bool looping = selection_.mode == SongSelection::loopSongs;

@@ -13,9 +13,13 @@
 // playing with the new entry; a stopped one stays stopped.
 class SongStepMenu {
   public:
-    SongStepMenu(SongSelection& selection, SongListMenuHost& host, Player& player,
+    SongStepMenu(SongSelection& selection, SongListMenuHost& host, Window& window, Player& player,
                  std::function<std::string()> loadedPath)
-        : selection_(selection), host_(host), player_(player), loadedPath_(std::move(loadedPath)) {}
+        : selection_(selection),
+          host_(host),
+          window_(window),
+          player_(player),
+          loadedPath_(std::move(loadedPath)) {}
 
     bool handles(int id) const;
     void run(int id);
@@ -27,6 +31,7 @@ class SongStepMenu {
 
     SongSelection& selection_;
     SongListMenuHost& host_;
+    Window& window_;
     Player& player_;
     std::function<std::string()> loadedPath_;
 };

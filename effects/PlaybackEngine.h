@@ -48,7 +48,6 @@ class PlaybackEngine : private PlayerHost {
     const EffectSettings& effect() const { return effect_; }
     ChannelTones& tones() { return tones_; }
     AutoPan& autoPan() { return autoPan_; }
-    EventFilter& filter() { return filter_; }
     LiveInput& liveInput() { return live_; }
     Sequencer& sequencer() { return sequencer_; }
     const Sequencer& sequencer() const { return sequencer_; }

@@ -12,7 +12,7 @@ struct FileDialogFailure {
         pictureRefused,  // the BMP reader refused the picture: pictureError
         pluginRefused,   // no plug-in gave a picture: pluginResult
         songNotFound,    // the song to listen to has gone
-        songUnreadable,  // the song to listen to cannot be read
+        unreadable,      // the song to listen to, or the picture to show, cannot be read
         timerRefused,    // listening needs the timer, which could not be started
     };
     FileDialogFailure(Kind kind = missingFile) : kind(kind) {}

@@ -30,7 +30,8 @@ log=$work/actions.txt
 program_folder=$work/program
 rm -rf "$songs" "$program_folder"
 mkdir -p "$songs" "$program_folder"
-rm -f "$recording" "$recording".*.part "$log"
+rm -f "$log"
+recording_clear "$recording"
 cp "$build/windows/velmira.exe" "$build/windows"/*.bmp "$build/windows"/*.sph "$build/windows/velmira.chm" \
   "$program_folder/"
 echo "monkey seed $seed, $minutes minutes (replay: VELMIRA_MONKEY_SEED=$seed scripts/monkey.sh $minutes)"
@@ -71,7 +72,7 @@ fail() {
   local saved=$work/failure-seed-$seed
   mkdir -p "$saved"
   { echo "seed $seed, after $actions actions: $*"; echo "last actions:"; tail -n 30 "$log"; } >"$saved/finding.txt"
-  cp "$(live_recording)" "$saved/recording.txt" 2>/dev/null || true
+  cp "$(recording_live "$recording")" "$saved/recording.txt" 2>/dev/null || true
   echo "FINDING: $* (seed $seed; saved in $saved)" >&2
   tail -n 10 "$log" >&2
   kill "$program" 2>/dev/null || true
@@ -96,16 +97,10 @@ wait_for_window() {
 }
 wait_for_window
 
-# While the program runs, its lines go to a temporary file beside the recording, which takes the
-# recording's name when the program ends.
-live_recording() {
-  local part
-  for part in "$recording".*.part; do [ -f "$part" ] && { echo "$part"; return; }; done
-  echo "$recording"
-}
 check_recording() {  # [final]
   local findings
-  findings=$(awk -v final="${1:-0}" -f "$top/scripts/monkey-check.awk" "$(live_recording)") || fail "$findings"
+  findings=$(awk -v final="${1:-0}" -f "$top/scripts/monkey-check.awk" "$(recording_live "$recording")") ||
+    fail "$findings"
 }
 # Keys and clicks can reach the two menu items that end the program, as a user's can: an ending with exit
 # code 0 is such a choice. Its recording must end silent like any close; then the program starts again.

@@ -26,7 +26,6 @@ recording=$work/recording.txt
 live_input=$work/live-input.txt
 
 "$build/native/tools/velmira-dense-song" "$song" "$seconds"
-rm -f "$recording" "$recording".*.part
 # From 5 s (the window is up) to 2 s before the end: a note-on or note-off every 20-60 ms, at no fixed phase
 # to the timer.
 awk -v end_us=$(((seconds - 2) * 1000000)) 'BEGIN {
@@ -40,15 +39,15 @@ awk -v end_us=$(((seconds - 2) * 1000000)) 'BEGIN {
 
 # shellcheck source=scripts/wine.sh
 . "$top/scripts/wine.sh"
+recording_clear "$recording"
 wine_private "$build/windows"
 wine_exec velmira.exe "/out:record=$(windows_path "$recording")" "/in:replay=$(windows_path "$live_input")" \
   /play "$(windows_path "$song")" >/dev/null 2>&1 &
 program=$!
 
-# The song has stopped once the last of the stop's all-notes-off lines is written (into the recording's
-# temporary file, which takes the recording's name when the program ends).
+# The song has stopped once the last of the stop's all-notes-off lines is written.
 deadline=$((SECONDS + seconds + 120))
-until grep -q $'^[0-9]* BF 7B 00\t' "$recording".*.part 2>/dev/null; do
+until grep -q $'^[0-9]* BF 7B 00\t' "$(recording_live "$recording")" 2>/dev/null; do
   if [ $SECONDS -ge $deadline ] || ! kill -0 "$program" 2>/dev/null; then
     echo "the song did not play to its end" >&2
     kill "$program" 2>/dev/null || true

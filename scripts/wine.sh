@@ -6,6 +6,7 @@
 #   wine_run PROGRAM [ARGS...]    runs it and waits (wine_exec: the shell becomes the program)
 #   wine_warm, wine_settle, wine_stop    start the prefix's Wine, wait for it to end, end it
 #   wine_private BUILD_TREE       all of it on a private X display, from the tree's folder
+#   recording_clear, recording_live FILE    the program's /out:record file before a run and while it runs
 # shellcheck source=scripts/display.sh
 . "$(dirname "${BASH_SOURCE[0]}")/display.sh"
 wine_sources=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -27,6 +28,16 @@ wine32_runs() {
 
 # How a Linux path reaches a Windows program: every prefix maps drive Z: to the root.
 windows_path() { printf 'Z:%s' "$(realpath -m "$1" | tr / '\\')"; }
+
+# velmira.exe /out:record=FILE writes into a temporary FILE.*.part beside FILE while it runs, which takes
+# FILE's name when the program ends: recording_clear takes both away before a run, recording_live names the
+# one to read now.
+recording_clear() { rm -f "$1" "$1".*.part; }
+recording_live() {
+  local part
+  for part in "$1".*.part; do [ -f "$part" ] && { echo "$part"; return; }; done
+  echo "$1"
+}
 
 wine_use() {  # BUILD_TREE [PREFIX]
   wine_arch=$(sed -n 's/^VELMIRA_WINEARCH:INTERNAL=//p' "$1/CMakeCache.txt" 2>/dev/null)

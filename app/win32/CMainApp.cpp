@@ -1,8 +1,11 @@
 #include "app/win32/CMainApp.h"
 
+#include <vector>
+
 #include "app/CommandLine.h"
+#include "app/HotKeys.h"
+#include "app/Messages.h"
 #include "app/win32/CMainWnd.h"
-#include "app/win32/HotKeyTable.h"
 #include "app/win32/ProgramOutput.h"
 #include "platform/win32/DialogPlumbing.h"
 #include "platform/win32/Win32Files.h"
@@ -59,4 +62,13 @@ int CMainApp::run(HINSTANCE instance, int showCommand, const std::vector<std::st
     DestroyAcceleratorTable(hotKeys);
     if (!output.close()) exitCode = 1;
     return exitCode;
+}
+
+HACCEL createHotKeyTable() {
+    std::vector<ACCEL> entries;
+    for (const HotKeyBinding& binding : hotKeyBindings) {
+        const BYTE flags = BYTE(FVIRTKEY | (binding.control ? FCONTROL : 0));
+        entries.push_back(ACCEL{flags, WORD(binding.virtualKey), WORD(binding.commandId)});
+    }
+    return CreateAcceleratorTableW(entries.data(), int(entries.size()));
 }

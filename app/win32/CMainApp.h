@@ -13,3 +13,7 @@ class CMainApp {
     // arguments: the command line without the program's name, in UTF-8.
     int run(HINSTANCE instance, int showCommand, const std::vector<std::string>& arguments);
 };
+
+// The accelerator table of the hot keys, built from hotKeyBindings so the keys and their commands are
+// written down once. The caller destroys it with DestroyAcceleratorTable.
+HACCEL createHotKeyTable();

@@ -19,20 +19,20 @@ std::optional<std::string> runFileDialog(FileDialogFunction run, HWND owner, con
     const std::wstring filterText = dialogFilter(filter);
     const std::wstring initialFolder = widen(folder);
     const std::wstring extension = widen(defaultExtension);
-    wchar_t path[MAX_PATH] = {};
+    std::wstring path = filePathRoom();
     OPENFILENAMEW dialog = {};
     dialog.lStructSize = sizeof dialog;
     dialog.hwndOwner = owner;
     dialog.lpstrFilter = filterText.c_str();
-    dialog.lpstrFile = path;
-    dialog.nMaxFile = MAX_PATH;
+    dialog.lpstrFile = path.data();
+    dialog.nMaxFile = DWORD(path.size());
     dialog.lpstrInitialDir = initialFolder.empty() ? nullptr : initialFolder.c_str();
     dialog.lpstrDefExt = extension.empty() ? nullptr : extension.c_str();
     // A hook makes the dialog fixed in size unless it is asked to stay resizable.
     dialog.Flags = options | OFN_EXPLORER | OFN_ENABLEHOOK | OFN_ENABLESIZING;
     dialog.lpfnHook = centreOverOwner;
     if (!run(&dialog)) return std::nullopt;
-    return narrow(path);
+    return narrow(path.c_str());
 }
 }  // namespace
 

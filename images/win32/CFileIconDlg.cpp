@@ -14,21 +14,21 @@ std::optional<ChosenFile> CFileIconDlg::run(HWND owner, const FileDialogSetup& s
     const std::wstring filter = dialogFilter(setup.filter);
     std::wstring startFolder = widen(setup.startFolder);
     if (!isExistingFolder(startFolder)) startFolder = currentFolder();
-    wchar_t path[MAX_PATH] = {};
+    std::wstring path = filePathRoom();
     OPENFILENAMEW open = {};
     open.lStructSize = sizeof open;
     open.hwndOwner = owner;
     open.hInstance = GetModuleHandleW(nullptr);
     open.lpstrFilter = filter.c_str();
-    open.lpstrFile = path;
-    open.nMaxFile = MAX_PATH;
+    open.lpstrFile = path.data();
+    open.nMaxFile = DWORD(path.size());
     open.lpstrInitialDir = startFolder.c_str();
     open.Flags = OFN_EXPLORER | OFN_ENABLETEMPLATE | OFN_ENABLEHOOK | OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT;
     open.lpTemplateName = MAKEINTRESOURCEW(IDD_FILE_PREVIEW);
     open.lpfnHook = &DialogPlumbing::hookProc<CFileIconDlg>;
     open.lCustData = LPARAM(&dialog);
     if (!GetOpenFileNameW(&open) || path[0] == L'\0') return std::nullopt;
-    return ChosenFile{narrow(path)};
+    return ChosenFile{narrow(path.c_str())};
 }
 
 INT_PTR CFileIconDlg::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -78,9 +78,10 @@ INT_PTR CFileIconDlg::onCommand(WPARAM wParam) {
 }
 
 std::string CFileIconDlg::selectedPath() const {
-    wchar_t path[MAX_PATH] = {};
-    const LRESULT length = SendMessageW(GetParent(dialog_), CDM_GETFILEPATH, MAX_PATH, LPARAM(path));
-    return length > 0 && length <= MAX_PATH ? narrow(path) : std::string();
+    std::wstring path = filePathRoom();
+    const LRESULT length =
+        SendMessageW(GetParent(dialog_), CDM_GETFILEPATH, WPARAM(path.size()), LPARAM(path.data()));
+    return length > 0 && size_t(length) <= path.size() ? narrow(path.c_str()) : std::string();
 }
 
 PathKind CFileIconDlg::pathKind(const std::string& path) {

@@ -14,7 +14,10 @@ bool PicturePreview::load(const std::string& path) {
     if (extension == L"bmp" || extension == L"BMP") {
         // The reader takes the header first and only the rows it says there are.
         const std::unique_ptr<std::istream> in = openFileStream(widePath);
-        if (!in) return false;
+        if (!in) {
+            showFailure({FileDialogFailure::unreadable});
+            return false;
+        }
         const ImageError error = readPreviewBmp(*in, picture_);
         if (error == ImageError::none) return true;
         FileDialogFailure failure{FileDialogFailure::pictureRefused};

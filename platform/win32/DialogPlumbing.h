@@ -79,6 +79,12 @@ void centreFileDialog(HWND hook);
 // dialogs take: "description\0pattern\0" pairs and a closing "\0".
 std::wstring dialogFilter(const std::string& filter);
 
+// A file dialog's room for the path chosen: the longest path Windows takes (32767 characters and the
+// closing null), so that a file deep in long folder names is never refused for want of room.
+inline std::wstring filePathRoom() {
+    return std::wstring(32768, L'\0');
+}
+
 void setItemText(HWND dialog, int id, const std::string& utf8);
 
 // The wait cursor while it lives.

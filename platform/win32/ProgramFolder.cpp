@@ -2,6 +2,9 @@
 
 #include <windows.h>
 
+#include "platform/Paths.h"
+#include "platform/win32/WideText.h"
+
 namespace {
 std::wstring programPath() {
     std::wstring path(MAX_PATH, L'\0');
@@ -14,18 +17,13 @@ std::wstring programPath() {
 }  // namespace
 
 std::wstring programFolder() {
-    const std::wstring path = programPath();
-    const size_t slash = path.find_last_of(L"\\/");
-    return slash == std::wstring::npos ? std::wstring() : path.substr(0, slash);
+    return widen(folderOf(narrow(programPath())));
 }
 
 std::wstring programBaseName() {
-    std::wstring name = programPath();
-    const size_t slash = name.find_last_of(L"\\/");
-    if (slash != std::wstring::npos) name.erase(0, slash + 1);
-    const size_t dot = name.find_last_of(L'.');
-    if (dot != std::wstring::npos) name.erase(dot);
-    return name;
+    const std::string name = fileNameOf(narrow(programPath()));
+    const std::string extension = extensionOf(name);
+    return widen(extension.empty() ? name : name.substr(0, name.size() - extension.size() - 1));
 }
 
 void restrictDllSearchPath() {

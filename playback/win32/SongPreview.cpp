@@ -17,7 +17,7 @@ bool SongPreview::load(const std::string& path) {
     if (file.status != FileData::ok) {
         player_.stop();
         showFailure({file.status == FileData::notFound ? FileDialogFailure::songNotFound
-                                                       : FileDialogFailure::songUnreadable});
+                                                       : FileDialogFailure::unreadable});
         return false;
     }
     player_.load(std::move(file.bytes));

@@ -3,6 +3,7 @@
 
 #include "app/SongListMenu.h"
 #include "resources/CommandIds.h"
+#include "tests/support/ScriptedPlatform.h"
 
 namespace {
 
@@ -15,15 +16,16 @@ struct Host : SongListMenuHost {
         return readable.count(path) > 0;
     }
     void startPlayback() override { isPlaying = true; }
-    void showMessage(const std::string& text) override { messages.push_back(text); }
-    void showInformation(const std::string& text) override { information.push_back(text); }
 
     SongSelection* selection = nullptr;
     bool isPlaying = false;
     bool dialogOpen = false;
     std::set<std::string> readable = {"a.mid", "b.mid", "c.mid"};
     std::vector<std::string> opened;
-    std::vector<std::string> messages;
+};
+
+struct RecordingWindow : ScriptedPlatform {
+    void showInformation(const std::string& text) override { information.push_back(text); }
     std::vector<std::string> information;
 };
 
@@ -35,7 +37,8 @@ struct SongListMenuTest : testing::Test {
     void TestBody() override {}
     SongSelection selection;
     Host host;
-    SongListMenu menu{selection, host};
+    RecordingWindow window;
+    SongListMenu menu{selection, host, window};
 };
 
 using Lines = std::vector<std::string>;
@@ -91,7 +94,7 @@ TEST(SongListMenu, EachCommandRefusesInOrderWithItsMessage) {
         t.selection.playOnce = c.playOnce;
         t.selection.mode = c.mode;
         t.menu.run(c.id);
-        EXPECT_EQ(t.host.messages, c.message ? Lines{c.message} : Lines{});
+        EXPECT_EQ(t.window.messages, c.message ? Lines{c.message} : Lines{});
         EXPECT_TRUE(t.host.opened.empty());
         EXPECT_EQ(t.host.isPlaying, c.playing);
         EXPECT_EQ(t.selection.songs.count(), c.songs);
@@ -110,5 +113,5 @@ TEST_F(SongListMenuTest, AnUnreadableEntryLeavesNoModeBehind) {
     menu.run(IDM_PLAY_ONCE);
     EXPECT_FALSE(selection.playOnce);
     menu.run(IDM_SONGS_CLEAR);
-    EXPECT_EQ(host.information, Lines{"曲バッファを初期化しました"});
+    EXPECT_EQ(window.information, Lines{"曲バッファを初期化しました"});
 }

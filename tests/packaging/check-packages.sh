@@ -54,12 +54,14 @@ value_of() {  # the value $2 (@ for the default) of key $1 as user.reg stores it
 # prefix can take half a minute); close_program asks it to end and waits until it has.
 start_program() {  # FOLDER LABEL
   recording=$work/recording-$2.txt
-  rm -f "$recording" "$recording".*.part
+  recording_clear "$recording"
   wine_exec "$1/velmira.exe" "/out:record=$(windows_path "$recording")" /play "$(windows_path "$work/song.mid")" \
     >/dev/null 2>&1 &
   program=$!
-  # The lines go to a temporary file beside the recording until the program ends.
-  for _ in $(seq 300); do grep -q ' 90 3C 64' "$recording".*.part 2>/dev/null && return; sleep 0.2; done
+  for _ in $(seq 300); do
+    grep -q ' 90 3C 64' "$(recording_live "$recording")" 2>/dev/null && return
+    sleep 0.2
+  done
   fail "$2: the program did not play the song from $1"
 }
 close_program() {

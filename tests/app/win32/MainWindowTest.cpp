@@ -58,13 +58,14 @@ TEST_F(MainWindowTest, OpenPlayAndExitDriveTheDeviceTheTitleAndThePlayButton) {
     EXPECT_NE(title().find("バイト:フォーマット=1:トラック数=1)"), std::string::npos);  // through wide text
     const size_t loaded = out.messages().size();
 
-    click(80, 460);  // play
+    click(face::playHot.left + 13, face::playHot.top + 11);
     ASSERT_TRUE(timer.running());
     ticks(3);
     ASSERT_GT(out.messages().size(), loaded);
     EXPECT_EQ(RecordingMidiOut::formatLine(out.messages()[loaded]), "0 90 3C 64");
     const face::SheetRect lit = face::playLitSource;
-    EXPECT_EQ(clientPixel(61 + 29, 444 + 24), skinPixel("Button.bmp", lit.x + 29, lit.y + 24));
+    EXPECT_EQ(clientPixel(face::playPicture.x + 29, face::playPicture.y + 24),
+              skinPixel("Button.bmp", lit.x + 29, lit.y + 24));
 
     const HWND handle = hwnd();  // exit while playing
     command(IDM_APP_EXIT);

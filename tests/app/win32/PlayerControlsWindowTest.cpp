@@ -6,7 +6,7 @@
 // DROPFILES, after <windows.h>
 #include <shlobj.h>
 
-#include "app/win32/HotKeyTable.h"
+#include "app/win32/CMainApp.h"
 #include "playback/SmfWriter.h"
 #include "resources/CommandIds.h"
 #include "resources/DialogIds.h"
@@ -102,7 +102,7 @@ TEST_F(PlayerControlsWindowTest, TheJumpKeysAndTheReadOutMoveThePlayingSong) {
                          LPARAM(GetDlgItem(dialog, IDC_TIME_BAR)));
             PostMessageW(dialog, WM_COMMAND, IDOK, 0);
         },
-        [&] { click(80, 378); });  // the play-time read-out
+        [&] { click(face::timeText.x + 16, face::timeText.y + 7); });
     EXPECT_EQ(prompt, "再生位置を設定して下さい");
     EXPECT_EQ(clock(), 20);
     EXPECT_TRUE(timer.running());

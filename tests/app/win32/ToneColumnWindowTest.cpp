@@ -42,14 +42,16 @@ class ToneColumnWindowTest : public WindowTest {
         messagesFail = true;
         ASSERT_TRUE(start());
         openSong(toneColumnSong());
-        click(80, 460);  // play
+        click(face::playHot.left + 13, face::playHot.top + 11);
         ticks(3);
         out.clear();
     }
 
     // A click on the tone column, with `script` run on the dialog it opens.
     void clickToneColumn(int channel, std::function<void(HWND)> script) {
-        runWithDialogScript(std::move(script), [&] { click(250, 40 + 32 * channel); });
+        runWithDialogScript(std::move(script), [&] {
+            click(face::levelBarOrigin(channel).x + 29, face::levelBarOrigin(channel).y + 4);
+        });
     }
     // What the device was sent, without the times.
     Lines sent() const {

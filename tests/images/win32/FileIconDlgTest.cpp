@@ -26,6 +26,7 @@ class FileIconDlgTest : public testing::Test {
         for (int y = 0; y < 200; ++y)
             for (int x = 0; x < 100; ++x) tall.setPackedAt(x, y, packColour(0, 0, 255));
         folder.write(L"tall.bmp", encodeBmpFile(tall));
+        folder.write(L"locked.bmp", encodeBmpFile(tall));
         folder.write(L"broken.bmp", {'B', 'M', 1, 2, 3});
         setup.filter = plugins.imageFilter();
         setup.startFolder = narrow(folder.path());
@@ -89,6 +90,12 @@ TEST_F(FileIconDlgTest, PreviewsPicturesScaledToFitAndConfirmsExactlyTheChosenFi
         EXPECT_EQ(driver.messageBoxTexts,
                   std::vector<std::string>{"Ｗｉｎｄｏｗｓ形式以外はサポートしていません"});
         EXPECT_EQ(driver.areaPixel(5, 5), lightGrey);
+        // A BMP that cannot be opened at all is told as a song that cannot be read is.
+        const HANDLE lock = CreateFileW(folder.file(L"locked.bmp").c_str(), GENERIC_READ, 0, nullptr,
+                                        OPEN_EXISTING, 0, nullptr);
+        driver.select(L"locked.bmp");
+        CloseHandle(lock);
+        EXPECT_EQ(driver.messageBoxTexts.back(), readErrorText);
 
         EXPECT_FALSE(driver.open(L"broken.bmp"));  // a picture that cannot be read is not taken
         EXPECT_TRUE(accepted.empty());
