@@ -1,6 +1,7 @@
 // The lyrics window's model as the window's ticks see a song: the words sung so far, a jump back, a stop.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 
 #include "app/LyricsView.h"
@@ -11,18 +12,13 @@
 namespace {
 // "Song" with "one" at 0 s, " two" 0.5, "/three" 0.9, " four" 1.5, "/five" 2, or without words.
 std::vector<uint8_t> song(bool words) {
-    SmfTrack track;
-    auto meta = [&](uint32_t delta, uint8_t type, const std::string& text) {
-        std::vector<uint8_t> event{0xFF, type};
-        event.insert(event.end(), text.begin(), text.end());
-        track.meta(delta, event.data(), event.size());
-    };
-    meta(0, 0x03, "Song");
-    if (words)
-        for (auto [delta, word] :
-             {std::pair{0, "one"}, {480, " two"}, {384, "/three"}, {576, " four"}, {480, "/five"}})
-            meta(uint32_t(delta), 0x05, word);
-    return SmfWriter(0, 480).track(track.endOfTrack(480)).bytes();
+    std::vector<uint8_t> track = {0x00, 0xFF, 0x03, 4, 'S', 'o', 'n', 'g'};
+    for (auto [delta, word] :
+         {std::pair{0, "one"}, {480, " two"}, {384, "/three"}, {576, " four"}, {480, "/five"}})
+        if (words)
+            track = join(
+                {track, varLen(delta), {0xFF, 0x05, uint8_t(strlen(word))}, {word, word + strlen(word)}});
+    return SmfWriter(0, 480).track(join({track, endOfTrack(480)})).bytes();
 }
 }  // namespace
 
@@ -34,7 +30,6 @@ TEST(LyricsView, ShowsTheLineOfTheMomentAsPlayedAfterAJumpAndFromTheStartAfterAS
         Then then;
         const char* shown;  // title|sung|line|next
     } cases[] = {
-        {true, 70, goOn, "Song|one two|one two|three four"},
         {true, 160, goOn, "Song|three four|three four|five"},
         {true, 160, jumpBackTo1s, "Song|three|three four|five"},
         {true, 160, stop, "Song||one two|three four"},
