@@ -94,6 +94,14 @@ constexpr SheetRect upReleasedSource{72, 94, 24, 23};
 constexpr Rect stopHot{9, 449, 53, 485};  // drawn in the face image only
 constexpr Rect playHot{67, 449, 111, 485};
 constexpr Rect fastForwardHot{125, 449, 169, 485};
+// The captions the skin draws under the transport buttons, and what a screen reader calls them in the page.
+struct Caption {
+    const char* name;
+    const char* latinName;
+};
+constexpr Caption stopCaption{"停止", "STOP"};
+constexpr Caption playCaption{"再生", "PLAY"};
+constexpr Caption fastForwardCaption{"早送り", "FAST"};
 constexpr Point playPicture{61, 444};
 constexpr Point fastForwardPicture{119, 444};
 constexpr int transportPictureWidth = 58;
@@ -109,26 +117,37 @@ struct ArrowButton {
     Sprite released;
 };
 
+// A field's names are the labels the skin draws beside it, and what a screen reader calls it in the page.
 struct NumberField {
     Point text;  // origin of the read-out text: its 16-pixel line sits in the middle of the skin's well
     ArrowButton down;
     ArrowButton up;
+    const char* name;
+    const char* latinName;
 };
 
 constexpr NumberField tempoField{{104, 160},
                                  {{78, 159, 96, 174}, {76, 156}, tempoDownPressed, tempoDownReleased},
-                                 {{148, 159, 166, 174}, {146, 156}, tempoUpPressed, tempoUpReleased}};
+                                 {{148, 159, 166, 174}, {146, 156}, tempoUpPressed, tempoUpReleased},
+                                 "テンポ",
+                                 "TEMPO"};
 constexpr NumberField volumeField{{104, 224},
                                   {{78, 223, 96, 238}, {76, 220}, volumeDownPressed, volumeDownReleased},
-                                  {{148, 223, 166, 238}, {146, 220}, volumeUpPressed, volumeUpReleased}};
+                                  {{148, 223, 166, 238}, {146, 220}, volumeUpPressed, volumeUpReleased},
+                                  "音量",
+                                  "VOLUME"};
 constexpr NumberField transposeField{
     {104, 288},
     {{78, 287, 96, 302}, {76, 284}, transposeDownPressed, transposeDownReleased},
-    {{148, 287, 166, 302}, {146, 284}, transposeUpPressed, transposeUpReleased}};
+    {{148, 287, 166, 302}, {146, 284}, transposeUpPressed, transposeUpReleased},
+    "移調",
+    "KEY"};
 
 // The elapsed-time read-out has no buttons; a click on its text ("mm:ss", a 16-pixel line) asks for a moment
 // to jump to.
 constexpr Point timeText{64, 371};
+constexpr const char* timeName = "演奏時間";
+constexpr const char* timeLatinName = "TIME";
 constexpr Rect timeReadoutHot{timeText.x, timeText.y, timeText.x + 48, timeText.y + 16};
 
 constexpr SpritePlacement spritePlacements[spriteCount] = {

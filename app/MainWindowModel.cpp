@@ -217,6 +217,10 @@ void MainWindowModel::loadSettings() {
     if (midiOutMenu_) midiOutMenu_->menu().start();
 }
 
+void MainWindowModel::midiInputsChanged() {
+    if (midiInputMenu_) midiInputMenu_->menu().devicesChanged();
+}
+
 void MainWindowModel::onDestroy() {
     if (player_.playing()) player_.stopPlayback(Player::userStop);
     if (midiInputMenu_) midiInputMenu_->menu().close();

@@ -98,6 +98,8 @@ class MainWindowModel : private PlayerHost, private HistoryMenuHost, private Son
     // An arrow button or fast forward is held down: its release must reach the face wherever it happens.
     bool holdsMouse() const;
 
+    // The MIDI inputs changed: listed afresh for "MIDI入力", which opens the saved one if it came.
+    void midiInputsChanged();
     // A song named on the command line, opened once the window shows, as if picked; play starts it.
     void openStartSong(const std::string& path, bool play);
     // Files dropped on the window (see DroppedFiles).

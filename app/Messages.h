@@ -15,6 +15,8 @@
 
 // The window's title before any song, and the window's name.
 constexpr const char* programTitle = "Velmira";
+// The page's one line for a first visit, in both the program's language and the browser's lingua franca.
+constexpr const char* dropHintText = "MIDIファイルをここにドロップ / Drop a MIDI file here";
 
 // What the window says when a song cannot be read; nothing for ok.
 std::string songReadFailureText(FileData::Status status);
@@ -48,6 +50,12 @@ std::string missingFileText(const std::string& path);
 // The MIDI devices: a saved output that gives way to the mapper, an input that cannot be opened.
 std::string midiOutFallbackText(const std::string& name);
 std::string midiInputFailureText(const std::string& systemText);
+// The page's "MIDI入力" without a device to choose: none, or the browser lets the page use none.
+constexpr const char* midiInputUnavailableText =
+    "MIDI入力に使える機器がありません（ブラウザが許可しないか、つながっていません）";
+// The page's output: the browser lets it use no MIDI device, so its own synthesizer is all there is.
+constexpr const char* midiAccessRefusedText =
+    "MIDI機器の使用がブラウザに許可されていません（内蔵音源で演奏します）";
 
 // The skin at start-up: its pictures missing or unreadable, the chosen face given up for the program's own,
 // and that one missing too (the program ends).

@@ -37,6 +37,9 @@ class MidiInputMenu {
     void restore();
     // The window is going: the device is closed before the engine.
     void close();
+    // The system's devices are known only now or changed (a browser answering late): listed afresh, the saved
+    // device opened where it is.
+    void devicesChanged() { close(), restore(); }
 
     bool handles(int id) const;
     void run(int id);

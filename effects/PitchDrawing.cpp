@@ -155,3 +155,13 @@ PitchDrawing::Change PitchDrawing::reverse() {
     std::reverse(moved.begin(), moved.end());
     return moveWholeRows(moved);
 }
+
+PitchDrawing::Change PitchDrawing::press(Button button) {
+    using Action = Change (PitchDrawing::*)();
+    static constexpr Action actions[buttonCount] = {
+        &PitchDrawing::reset,      &PitchDrawing::removeSemitones, &PitchDrawing::toggleRest,
+        &PitchDrawing::shiftRight, &PitchDrawing::shiftLeft,       &PitchDrawing::mirror,
+        &PitchDrawing::rotateUp,   &PitchDrawing::rotateDown,      &PitchDrawing::reverse};
+    const int index = int(button);
+    return index >= 0 && index < buttonCount ? (this->*actions[index])() : Change{};
+}

@@ -52,6 +52,12 @@ class PitchDrawing {
 
     Scrolled scroll(int row, ScrollCode code, int barPosition, int dragged);
 
+    // The dialog's nine buttons in the order of their control ids, which the Windows dialog and the page
+    // both count from the first ("初期化").
+    enum class Button { reset, removeSemitones, rest, right, left, mirror, up, down, reverse };
+    static constexpr int buttonCount = 9;
+    Change press(Button button);
+
     Change reset();            // "初期化"
     Change removeSemitones();  // "半音消去"
     Change toggleRest();       // "休符"

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the page into build/web/site: the engine in WebAssembly (Debian's emscripten, from the same sources
 # as the program), the skin the native skin generator draws, the menu and dialog texts of the resource
-# scripts, the help pages, the page itself, its npm libraries and Debian's TimGM6mb SoundFont.
+# scripts, the help pages, the page itself, its npm libraries, Debian's TimGM6mb SoundFont, the app's icons
+# (the program's own) and its service worker, which caches every file of the site under the program's version.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 build=${VELMIRA_BUILD_DIR:-$top/build}
@@ -31,3 +32,10 @@ for package in spessasynth_lib spessasynth_core stb-vorbis; do
   cp "$top/web/node_modules/$package"/dist/*.js "$site/lib/$package/"
 done
 ln -sf /usr/share/sounds/sf2/TimGM6mb.sf2 "$site/TimGM6mb.sf2"
+icotool -x -w 48 -o "$site/icon-48.png.part" "$build/native/skin/velmira.ico"
+convert "$site/icon-48.png.part" -filter point -resize 192x192 "png:$site/icon-192.png.part"
+mv "$site/icon-48.png.part" "$site/icon-48.png" && mv "$site/icon-192.png.part" "$site/icon-192.png"
+version=$(sed -n 's/^project(Velmira VERSION \([0-9.]*\).*/\1/p' "$top/CMakeLists.txt")
+files=$(cd "$site" && find . -type f -o -type l | sed 's|^\./||' | grep -vx 'sw.js' | sort | tr '\n' ' ')
+sed -e "s|@VERSION@|$version|" -e "s|@FILES@|${files% }|" "$top/web/page/sw.js" >"$site/sw.js.part"
+mv "$site/sw.js.part" "$site/sw.js"

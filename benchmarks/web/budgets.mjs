@@ -115,8 +115,10 @@ const transfer = await tab.evaluateHandle((bytes) => {
 }, [...readFileSync(song)]);
 await tab.dispatchEvent('#face', 'drop', { dataTransfer: transfer });
 await tab.waitForFunction(() => document.title.startsWith('dense.mid'));
+// The play button, in the face's own pixels, at the scale the page shows the face.
 const face = await tab.locator('#face').boundingBox();
-await tab.mouse.click(face.x + 89, face.y + 467);
+const scale = face.width / (await tab.locator('#face').evaluate((canvas) => canvas.width));
+await tab.mouse.click(face.x + 89.5 * scale, face.y + 467.5 * scale);
 await tab.waitForFunction(() => window.velmira.sound.now() !== null, null, { timeout: 60000 });
 await tab.waitForTimeout(20000);
 const timing = await tab.evaluate(() => ({ ...window.velmira.timing, audio: window.velmira.sound.now() }));

@@ -63,26 +63,13 @@ void CPitchDlg::scroll(WPARAM wParam, HWND scrolled) {
     colour(row);
 }
 
+static_assert(IDC_PITCH_REVERSE - IDC_PITCH_RESET + 1 == PitchDrawing::buttonCount,
+              "the nine buttons' control ids run in the drawing's order");
+
 void CPitchDlg::command(int id) {
+    if (id >= IDC_PITCH_RESET && id < IDC_PITCH_RESET + PitchDrawing::buttonCount)
+        return showChange(drawing_.press(PitchDrawing::Button(id - IDC_PITCH_RESET)));
     switch (id) {
-        case IDC_PITCH_RESET:
-            return showChange(drawing_.reset());
-        case IDC_PITCH_REMOVE_SEMITONES:
-            return showChange(drawing_.removeSemitones());
-        case IDC_PITCH_REST:
-            return showChange(drawing_.toggleRest());
-        case IDC_PITCH_RIGHT:
-            return showChange(drawing_.shiftRight());
-        case IDC_PITCH_LEFT:
-            return showChange(drawing_.shiftLeft());
-        case IDC_PITCH_MIRROR:
-            return showChange(drawing_.mirror());
-        case IDC_PITCH_UP:
-            return showChange(drawing_.rotateUp());
-        case IDC_PITCH_DOWN:
-            return showChange(drawing_.rotateDown());
-        case IDC_PITCH_REVERSE:
-            return showChange(drawing_.reverse());
         case IDC_PITCH_TRY:
             SendMessageW(parent_, pitchMapTryMessage, 0, 0);
             return;

@@ -1,4 +1,6 @@
 // The left column of the face: title, the three number fields, the time read-out and the transport row.
+#include <utility>
+
 #include "resources/skin/ButtonArt.h"
 #include "resources/skin/FaceArt.h"
 #include "resources/skin/Palette.h"
@@ -38,13 +40,13 @@ void drawTitle(Picture& face, TextRenderer& text) {
 }
 
 void drawNumberField(Picture& face, const Picture& sheet, TextRenderer& text, const face::NumberField& field,
-                     const Rect& well, const char* japanese, const char* latin) {
+                     const Rect& well) {
     drawWell(face, well);
     face.paste(sheet, face::downReleasedSource, field.down.picture);
     face.paste(sheet, face::upReleasedSource, field.up.picture);
     const int top = field.down.picture.y;
-    text.draw(face, japanese, 40, top + 12, 13, palette::labelJapanese, Align::centre);
-    text.draw(face, latin, 40, top + 23, 9, palette::labelLatin, Align::centre);
+    text.draw(face, field.name, 40, top + 12, 13, palette::labelJapanese, Align::centre);
+    text.draw(face, field.latinName, 40, top + 23, 9, palette::labelLatin, Align::centre);
 }
 
 void drawFields(Picture& face, const Picture& sheet, TextRenderer& text) {
@@ -58,15 +60,15 @@ void drawFields(Picture& face, const Picture& sheet, TextRenderer& text) {
            face::arrowPictureHeight) /
               2})
         face.fill({r.left + 12, y, r.right - 12, y + 1}, shade(palette::divider, -0.2));
-    drawNumberField(face, sheet, text, face::tempoField, skin::tempoWell, "テンポ", "TEMPO");
-    drawNumberField(face, sheet, text, face::volumeField, skin::volumeWell, "音量", "VOLUME");
-    drawNumberField(face, sheet, text, face::transposeField, skin::transposeWell, "移調", "KEY");
+    drawNumberField(face, sheet, text, face::tempoField, skin::tempoWell);
+    drawNumberField(face, sheet, text, face::volumeField, skin::volumeWell);
+    drawNumberField(face, sheet, text, face::transposeField, skin::transposeWell);
 }
 
 void drawTime(Picture& face, TextRenderer& text) {
     const Rect& r = skin::timePanel.rect;
-    text.draw(face, "演奏時間", r.left + 12, r.top + 26, 13, palette::labelJapanese);
-    text.draw(face, "TIME", r.right - 12, r.top + 26, 9, palette::labelLatin, Align::right);
+    text.draw(face, face::timeName, r.left + 12, r.top + 26, 13, palette::labelJapanese);
+    text.draw(face, face::timeLatinName, r.right - 12, r.top + 26, 9, palette::labelLatin, Align::right);
     drawWell(face, skin::timeWell);
 }
 
@@ -74,18 +76,14 @@ void drawTransport(Picture& face, const Picture& sheet, TextRenderer& text) {
     drawTransportButton(face, skin::stopPicture, TransportIcon::stop, false);
     face.paste(sheet, face::playNormalSource, face::playPicture);
     face.paste(sheet, face::fastForwardNormalSource, face::fastForwardPicture);
-    struct Caption {
-        face::Point picture;
-        const char* japanese;
-        const char* latin;
-    };
-    const Caption captions[] = {{skin::stopPicture, "停止", "STOP"},
-                                {face::playPicture, "再生", "PLAY"},
-                                {face::fastForwardPicture, "早送り", "FAST"}};
-    for (const Caption& c : captions) {
-        const int centre = c.picture.x + face::transportPictureWidth / 2;
-        text.draw(face, c.japanese, centre, 508, 12, palette::labelJapanese, Align::centre);
-        text.draw(face, c.latin, centre, 522, 9, palette::labelLatin, Align::centre);
+    const std::pair<face::Point, face::Caption> captions[] = {
+        {skin::stopPicture, face::stopCaption},
+        {face::playPicture, face::playCaption},
+        {face::fastForwardPicture, face::fastForwardCaption}};
+    for (const auto& [picture, caption] : captions) {
+        const int centre = picture.x + face::transportPictureWidth / 2;
+        text.draw(face, caption.name, centre, 508, 12, palette::labelJapanese, Align::centre);
+        text.draw(face, caption.latinName, centre, 522, 9, palette::labelLatin, Align::centre);
     }
     const Rect& r = skin::transportPanel.rect;
     text.draw(face, "TRANSPORT", (r.left + r.right) / 2, r.top + 19, 9, palette::labelDim, Align::centre);

@@ -67,3 +67,13 @@ TEST_F(MidiInputMenuTest, TheSavedNameOpensItsDeviceWhereverItIsListedAndAMissin
     EXPECT_EQ(saved, "Keys C") << "kept for the day it is back";
     EXPECT_TRUE(window.messages.empty());
 }
+
+TEST_F(MidiInputMenuTest, DevicesKnownOnlyLaterOpenTheSavedOne) {
+    saved = "Keys B";
+    inputs.names = {};
+    menu.restore();
+    inputs.names = {"Keys A", "Keys B"};
+    menu.devicesChanged();
+    EXPECT_EQ(inputs.shown, inputs.names);
+    EXPECT_EQ(inputs.opened, std::vector<int>{1});
+}

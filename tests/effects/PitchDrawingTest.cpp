@@ -61,23 +61,31 @@ TEST(PitchDrawingTransformations, SemitoneRemovalMovesBlackKeysToTheWhiteKeyBelo
 TEST(PitchDrawingTransformations, EachMovesEveryRowRestsIncluded) {
     const struct {
         const char* name;
-        PitchDrawing::Change (PitchDrawing::*apply)();
+        PitchDrawing::Button button;
         std::vector<int> values;
     } cases[] = {
-        {"right", &PitchDrawing::shiftRight, {-4, -3, -2, -1, 25, 1, 2, 3, 4, 5, 6, 7}},
-        {"left", &PitchDrawing::shiftLeft, {-6, -5, -4, -3, 23, -1, 0, 1, 2, 3, 4, 5}},
-        {"mirror", &PitchDrawing::mirror, {5, 4, 3, 2, 26, 0, -1, -2, -3, -4, -5, -6}},
-        {"up", &PitchDrawing::rotateUp, {-4, -3, -2, 24, 0, 1, 2, 3, 4, 5, 6, -5}},
-        {"down", &PitchDrawing::rotateDown, {6, -5, -4, -3, -2, 24, 0, 1, 2, 3, 4, 5}},
-        {"reverse", &PitchDrawing::reverse, {6, 5, 4, 3, 2, 1, 0, 24, -2, -3, -4, -5}},
+        {"right", PitchDrawing::Button::right, {-4, -3, -2, -1, 25, 1, 2, 3, 4, 5, 6, 7}},
+        {"left", PitchDrawing::Button::left, {-6, -5, -4, -3, 23, -1, 0, 1, 2, 3, 4, 5}},
+        {"mirror", PitchDrawing::Button::mirror, {5, 4, 3, 2, 26, 0, -1, -2, -3, -4, -5, -6}},
+        {"up", PitchDrawing::Button::up, {-4, -3, -2, 24, 0, 1, 2, 3, 4, 5, 6, -5}},
+        {"down", PitchDrawing::Button::down, {6, -5, -4, -3, -2, 24, 0, 1, 2, 3, 4, 5}},
+        {"reverse", PitchDrawing::Button::reverse, {6, 5, 4, 3, 2, 1, 0, 24, -2, -3, -4, -5}},
     };
     for (const auto& c : cases) {
         PitchDrawing drawing = withRestOnE();
-        const PitchDrawing::Change change = (drawing.*c.apply)();
+        const PitchDrawing::Change change = drawing.press(c.button);
         EXPECT_EQ(values(drawing), c.values) << c.name;
         EXPECT_EQ(change.rows, 0xFFF) << c.name;
         EXPECT_EQ(change.colouredRow, E) << c.name;
     }
+}
+
+// A button number from outside (the page's) that names no button changes nothing.
+TEST(PitchDrawingTransformations, NoButtonPressesNothing) {
+    PitchDrawing drawing = withRestOnE();
+    for (const int number : {-1, PitchDrawing::buttonCount})
+        EXPECT_EQ(drawing.press(PitchDrawing::Button(number)).rows, 0);
+    EXPECT_EQ(values(drawing), values(withRestOnE()));
 }
 
 // Rows at the ends of the range stay there under arrows and shifts alike.

@@ -36,6 +36,10 @@ struct Engine {
     void afterUserAction() { model.reportDeviceFailures(); }
 };
 
+// What velmira_mouse is told: on the face, the left button down and up, a move, the right button down; on the
+// caption (the compact view's only surface), a double click and the right button.
+enum class MouseKind { leftDown, leftUp, move, rightDown, captionDoubleClick, captionRight };
+
 // Made by the page's first call.
 extern Engine* engine;
 

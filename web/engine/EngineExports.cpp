@@ -9,6 +9,7 @@
 #include "app/HotKeys.h"
 #include "app/MainWindowModel.h"
 #include "playback/MessageLine.h"
+#include "resources/DialogIds.h"
 #include "web/engine/Engine.h"
 
 Engine* engine = nullptr;
@@ -56,18 +57,17 @@ EMSCRIPTEN_KEEPALIVE int velmira_menu_state(int id) {
     return (state.checked ? 1 : 0) | (state.enabled ? 2 : 0);
 }
 
-// On the face: 0 left button down, 1 left button up, 2 move, 3 right button down; on the caption: 4 double
-// click, 5 right button (how the compact view plays and stops). Returns whether the face holds the
-// mouse (an arrow or fast forward is held), so that the page sends the release wherever it happens.
+// A MouseKind at a point of the face. Returns whether the face holds the mouse (an arrow or fast forward is
+// held), so that the page sends the release wherever it happens.
 EMSCRIPTEN_KEEPALIVE int velmira_mouse(int kind, int x, int y) {
     engine->beforeUserAction();
     MainWindowModel& model = engine->model;
-    if (kind == 0) model.leftButtonDown(x, y);
-    if (kind == 1) model.leftButtonUp();
-    if (kind == 2) model.mouseMove(x, y);
-    if (kind == 3) model.rightButtonDown(x, y);
-    if (kind == 4) model.captionDoubleClick();
-    if (kind == 5) model.captionRightButton(true);
+    if (MouseKind(kind) == MouseKind::leftDown) model.leftButtonDown(x, y);
+    if (MouseKind(kind) == MouseKind::leftUp) model.leftButtonUp();
+    if (MouseKind(kind) == MouseKind::move) model.mouseMove(x, y);
+    if (MouseKind(kind) == MouseKind::rightDown) model.rightButtonDown(x, y);
+    if (MouseKind(kind) == MouseKind::captionDoubleClick) model.captionDoubleClick();
+    if (MouseKind(kind) == MouseKind::captionRight) model.captionRightButton(true);
     engine->afterUserAction();
     return model.holdsMouse();
 }
@@ -205,18 +205,12 @@ EMSCRIPTEN_KEEPALIVE void velmira_key_try() {
     engine->afterUserAction();
 }
 
-// The pitch dialog: a row's bar dragged to a position, or one of its nine buttons (0 "初期化" ... 8
-// "上下反転", in the order of the dialog).
+// The pitch dialog: a row's bar dragged to a position, or one of its buttons by its control id.
 EMSCRIPTEN_KEEPALIVE void velmira_pitch_drag(int row, int position) {
     engine->pitchDrawing->scroll(row, ScrollCode::thumbTrack, position, position);
 }
-EMSCRIPTEN_KEEPALIVE void velmira_pitch_button(int button) {
-    using Button = PitchDrawing::Change (PitchDrawing::*)();
-    static constexpr Button buttons[] = {
-        &PitchDrawing::reset,      &PitchDrawing::removeSemitones, &PitchDrawing::toggleRest,
-        &PitchDrawing::shiftRight, &PitchDrawing::shiftLeft,       &PitchDrawing::mirror,
-        &PitchDrawing::rotateUp,   &PitchDrawing::rotateDown,      &PitchDrawing::reverse};
-    if (button >= 0 && button < 9) (*engine->pitchDrawing.*buttons[button])();
+EMSCRIPTEN_KEEPALIVE void velmira_pitch_button(int controlId) {
+    engine->pitchDrawing->press(PitchDrawing::Button(controlId - IDC_PITCH_RESET));
 }
 EMSCRIPTEN_KEEPALIVE int velmira_pitch_position(int row) {
     return engine->pitchDrawing->pitch(row);

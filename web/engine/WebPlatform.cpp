@@ -11,8 +11,22 @@
 EM_JS(int, askSecondsInPage, (const char* prompt, int initial),
       { return globalThis.velmiraPage.askSeconds(UTF8ToString(prompt), initial); });
 
+// False when the browser refuses (storage off, full).
+EM_JS(int, keepInLocalStorage, (const char* name, const char* text), {
+    try {
+        if (text)
+            localStorage.setItem(UTF8ToString(name), UTF8ToString(text));
+        else
+            localStorage.removeItem(UTF8ToString(name));
+        return 1;
+    } catch (e) {
+        return 0;
+    }
+});
+
+EM_JS(int, confirmInPage, (const char* question), { return globalThis.confirm(UTF8ToString(question)); });
+
 EM_JS(void, alertInPage, (const char* text), { globalThis.alert(UTF8ToString(text)); });
-EM_JS(int, confirmInPage, (const char* text), { return globalThis.confirm(UTF8ToString(text)); });
 
 void WebPlatform::showRefusal(EffectTimeRefusal refusal) {
     showMessage(effectTimeRefusalText(refusal));
@@ -31,6 +45,10 @@ std::optional<int32_t> WebPlatform::askEffectTime(const EffectTimeQuestion& ques
         // As the dialog does, the refusal is shown and the question stays open.
         alertInPage(effectTimeRefusalText(EffectTimeRefusal::endNotAfterStart).c_str());
     }
+}
+
+bool WebPlatform::kept(const std::string& entryName, const std::string* text) {
+    return keepInLocalStorage(entryName.c_str(), text ? text->c_str() : nullptr);
 }
 
 bool WebPlatform::askYesNo(const std::string& question) {

@@ -6,8 +6,8 @@
 #include <utility>
 #include <vector>
 
+#include "app/FlatSettingsStore.h"
 #include "app/MainWindowModel.h"
-#include "app/SettingsStore.h"
 #include "platform/MemoryFiles.h"
 #include "playback/PlaybackTimer.h"
 #include "playback/Sequencer.h"
@@ -20,18 +20,20 @@
 class WebPlatform : public MemoryFiles,
                     public Window,
                     public Dialogs,
-                    public SettingsStore,
+                    public FlatSettingsStore,
                     public PlaybackTimer,
+                    public MidiInputPort,
                     public SongListWindowPort,
                     public Pictures {
   public:
-    WindowPlatform platform() { return {*this, *this, *this, clock, *this, this, nullptr, nullptr, this}; }
+    WindowPlatform platform() { return {*this, *this, *this, clock, *this, this, nullptr, this, this}; }
 
     // Window
     void showMessage(const std::string& text) override { messages.push_back(text); }
     void setTitle(const std::string& text) override { title = text; }
     void setWaitCursor(bool) override {}
-    void postClose() override {}
+    // The page closes by loading itself again (after "レジストリを削除して終了").
+    void postClose() override { closeRequested = true; }
     void enableCloseCommand(bool) override {}
     void resizeForView(bool large) override { largeView = large; }
     void invalidateFace() override { faceInvalid = true; }
@@ -61,18 +63,8 @@ class WebPlatform : public MemoryFiles,
     std::optional<int32_t> askEffectTime(const EffectTimeQuestion& question) override;
     void openKeySignatureDialog(const KeySignature& initial) override { keySignature = initial; }
     void openPitchDialog(const PitchMap& initial) override { pitchMap = initial; }
-    // SettingsStore: a page keeps no settings between visits; every value reads as absent.
-    Status readString(const std::string&, const std::string&, std::string&) override {
-        return Status::absent;
-    }
-    Status readNumber(const std::string&, const std::string&, uint32_t&) override { return Status::absent; }
-    Status writeString(const std::string&, const std::string&, const std::string&) override {
-        return Status::ok;
-    }
-    Status writeNumber(const std::string&, const std::string&, uint32_t) override { return Status::ok; }
-    Status deleteKey(const std::string&) override { return Status::absent; }
-    void showHistoryItems(const std::vector<HistoryMenuItem>&) override {}
-    // Window: the browser's own modal question.
+    void showHistoryItems(const std::vector<HistoryMenuItem>& items) override { historyItems = items; }
+    // Window: the browser's own confirmation.
     bool askYesNo(const std::string& question) override;
     // "演奏を保存": the song as played becomes a download named after the song. A saved face takes the
     // place of the page's own face file and is kept in the browser's storage for the next visits.
@@ -82,6 +74,14 @@ class WebPlatform : public MemoryFiles,
     // them under its plain names; the song as played is kept aside for its download, a saved face for the
     // page to keep.
     bool writeWholeFile(const std::string& path, const std::vector<uint8_t>& bytes) override;
+    // MidiInputPort: the browser's MIDI inputs the page listed; the page hands the open one's messages to
+    // inputSink.
+    std::vector<std::string> inputDeviceNames() override { return inputNames; }
+    std::optional<std::string> openInput(int device, MidiInputSink& sink) override {
+        return openedInput = device, inputSink = &sink, std::nullopt;
+    }
+    void closeInput() override { openedInput = -1, inputSink = nullptr; }
+    void showInputItems(const std::vector<std::string>&) override {}
     // PlaybackTimer
     bool start(int, TimerClient& client) override { return timerClient = &client, ++timerStarts, true; }
     void stop() override { timerClient = nullptr; }
@@ -100,7 +100,12 @@ class WebPlatform : public MemoryFiles,
     std::optional<KeySignature> keySignature;  // set when the dialog opens
     std::optional<PitchMap> pitchMap;
     std::pair<std::string, std::vector<uint8_t>> saved;  // the last song as played, not yet downloaded
-    std::optional<ToneDialogModel> toneDialog;           // while the tone dialog is open
+    std::vector<HistoryMenuItem> historyItems;
+    std::vector<std::string> inputNames;
+    int openedInput = -1;
+    MidiInputSink* inputSink = nullptr;
+    bool closeRequested = false;
+    std::optional<ToneDialogModel> toneDialog;  // while the tone dialog is open
     SongListView songList;
     bool songListOpening = false;
     bool helpOpening = false;
@@ -112,5 +117,7 @@ class WebPlatform : public MemoryFiles,
     std::vector<uint8_t> keptFace;                          // a face saved since the page last kept one
 
   private:
+    // FlatSettingsStore: the browser's local storage, under the entries' own names.
+    bool kept(const std::string& entryName, const std::string* text) override;
     std::optional<std::string> takeChoice();
 };

@@ -2,7 +2,7 @@
 // (web/engine/DialogExports.cpp), with the texts of the program's resource scripts.
 
 // Returns what the page calls after anything the engine did, to show what it asked for.
-export function setUpDialogs({ velmira, text, afterEngine, dialogs }) {
+export function setUpDialogs({ velmira, text, afterEngine, dialogs, ids }) {
   const toneDialog = document.getElementById('tone');
   const songList = document.getElementById('songlist');
   const toneTexts = dialogs.IDD_TONE_DIALOG;
@@ -45,7 +45,7 @@ export function setUpDialogs({ velmira, text, afterEngine, dialogs }) {
   // ---- The song list's window, beside the face: it keeps the keyboard while it has it, as in Windows.
   songList.innerHTML = '<h1><span></span><button type="button">×</button></h1><select size="14"></select><p></p>';
   songList.querySelector('h1 span').textContent = listTexts.caption;
-  songList.querySelector('p').textContent = listTexts.IDC_SONG_LIST_KEYS;
+  songList.querySelector('p').textContent = listTexts[ids.IDC_SONG_LIST_KEYS];
   const entries = songList.querySelector('select');
   entries.setAttribute('aria-label', listTexts.caption);
   let shownRows = '';

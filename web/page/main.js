@@ -1,7 +1,10 @@
 // The page: the program's main window drawn by its own engine (WebAssembly), with the engine's 10 ms timer
 // stepped from the audio clock and its messages played by the in-page synthesizer or a MIDI port.
 import createVelmiraEngine from './velmira-engine.mjs';
+import { MidiInput } from './input.js';
+import { Keep } from './keep.js';
 import { Sound } from './sound.js';
+import { Access } from './access.js';
 import { setUpDialogs } from './dialogs.js';
 import { keptFace, setUpBackground } from './background.js';
 
@@ -12,12 +15,16 @@ const velmira = (name, ...args) => engine[`_velmira_${name}`](...args);
 const text = (name, ...args) => engine.UTF8ToString(velmira(name, ...args));
 const sound = new Sound();
 const [resources, ...skin] = await files;
-const { menus, dialogs } = await resources.json();
+const { menus, submenus, dialogs, ids } = await resources.json();
+const facts = JSON.parse(text('facts'));
 
-// Command ids of the menu (resources/CommandIds.h) the page acts on itself.
-const command = { open: 40001, text: 40026, picture: 40027, background: 40061 };
-// Items a page has no use for: the history (a page keeps no files), the registry and quitting.
-const leftOut = new Set([40540, 40541, 40542, 40543, 40544, 40545, 40547, 40548, 40003]);
+// Commands of the menu the page acts on itself.
+const command = {
+  open: ids.IDM_FILE_OPEN, text: ids.IDM_GENERATE_TEXT, picture: ids.IDM_GENERATE_PICTURE,
+  background: ids.IDM_BACKGROUND_CHANGE,
+};
+// A page is not quit: the browser's tab is closed.
+const leftOut = new Set([ids.IDM_APP_EXIT]);
 
 function withString(value, use) {
   const size = engine.lengthBytesUTF8(value) + 1;
@@ -36,6 +43,7 @@ function addFile(name, bytes) {
   withString(name, (namePointer) => velmira('add_file', namePointer, pointer, bytes.length));
   engine._free(pointer);
 }
+const keep = new Keep({ engine, velmira, text, withString, addFile }, ids);
 
 // ---- What the engine sends, and when.
 const periodSeconds = 0.01;
@@ -83,7 +91,8 @@ setInterval(pump, 20);
 // ---- The face.
 const canvas = document.getElementById('face');
 const context = canvas.getContext('2d');
-const faceImage = context.createImageData(788, 540);
+const faceImage = context.createImageData(facts.faceWidth, facts.faceHeight);
+[canvas.width, canvas.height] = [facts.faceWidth, facts.faceHeight];
 
 function drawFace() {
   if (velmira('frame')) {
@@ -101,11 +110,13 @@ function drawFace() {
     }
   }
   canvas.classList.toggle('compact', !velmira('large_view'));
+  access.showReadouts();
 }
 
 // After anything the engine did: messages to show, the title, the face, a download, an effect dialog.
 function afterEngine() {
   deliver();
+  keep.afterEngine();
   for (let message; (message = text('take_message')); ) showMessage(message);
   caption.textContent = text('title');
   document.title = text('title');
@@ -139,27 +150,30 @@ function download() {
   velmira('forget_saved');
 }
 
+// The face's own pixel under the pointer, whatever the scale the face is shown at.
 function facePoint(event) {
   const box = canvas.getBoundingClientRect();
-  return [Math.floor(((event.clientX - box.left) * 788) / box.width), Math.floor(((event.clientY - box.top) * 540) / box.height)];
+  return [Math.floor(((event.clientX - box.left) * facts.faceWidth) / box.width),
+    Math.floor(((event.clientY - box.top) * facts.faceHeight) / box.height)];
 }
+const mouse = facts.mouse;
 canvas.addEventListener('pointerdown', (event) => {
   sound.start();
-  const holds = velmira('mouse', event.button === 2 ? 3 : 0, ...facePoint(event));
+  const holds = velmira('mouse', event.button === 2 ? mouse.rightDown : mouse.leftDown, ...facePoint(event));
   if (holds) canvas.setPointerCapture(event.pointerId);
   afterEngine();
 });
 canvas.addEventListener('pointerup', (event) => {
-  if (event.button === 0) velmira('mouse', 1, ...facePoint(event)), afterEngine();
+  if (event.button === 0) velmira('mouse', mouse.leftUp, ...facePoint(event)), afterEngine();
 });
 canvas.addEventListener('pointermove', (event) => {
-  if (event.buttons) velmira('mouse', 2, ...facePoint(event)), afterEngine();
+  if (event.buttons) velmira('mouse', mouse.move, ...facePoint(event)), afterEngine();
 });
 canvas.addEventListener('contextmenu', (event) => event.preventDefault());
 // The compact view has no face: a double click on the caption plays, a right click stops.
 const caption = document.getElementById('caption');
-caption.addEventListener('dblclick', () => (sound.start(), velmira('mouse', 4, 0, 0), afterEngine()));
-caption.addEventListener('contextmenu', (event) => (event.preventDefault(), velmira('mouse', 5, 0, 0), afterEngine()));
+caption.addEventListener('dblclick', () => (sound.start(), velmira('mouse', mouse.captionDoubleClick, 0, 0), afterEngine()));
+caption.addEventListener('contextmenu', (event) => (event.preventDefault(), velmira('mouse', mouse.captionRight, 0, 0), afterEngine()));
 
 document.addEventListener('keydown', (event) => {
   if (document.querySelector('dialog[open]')) return;
@@ -238,7 +252,7 @@ for (const menu of menus) {
     else {
       entry.textContent = item.text;
       entry.dataset.id = item.id;
-      entry.addEventListener('click', () => runCommand(item.id));
+      entry.addEventListener('click', () => runCommand(Number(entry.dataset.id)));
     }
     element.lastChild.append(entry);
   }
@@ -247,12 +261,16 @@ for (const menu of menus) {
     for (const open of menubar.querySelectorAll('.open')) open.classList.remove('open');
     if (!opening) return;
     sound.start();
+    keep.fillHistory(element);
     for (const entry of element.querySelectorAll('li[data-id]'))
       entry.classList.toggle('checked', (velmira('menu_state', Number(entry.dataset.id)) & 1) === 1);
     element.classList.add('open');
   });
   menubar.append(element);
 }
+const access = new Access({ text, facts, canvas, menubar,
+  closeDialog: () => (velmira('close_effect_dialog'), afterEngine()),
+  press: (x, y) => (sound.start(), velmira('mouse', mouse.leftDown, x, y), velmira('mouse', mouse.leftUp, x, y), afterEngine()) });
 document.addEventListener('click', (event) => {
   if (!menubar.contains(event.target)) for (const open of menubar.querySelectorAll('.open')) open.classList.remove('open');
 });
@@ -278,12 +296,11 @@ function syncEffectDialog() {
   shownDialog = open;
   if (keyDialog.open) keyDialog.close();
   if (pitchDialog.open) pitchDialog.close();
-  if (open === 1) buildKeyDialog(), keyDialog.show();
-  if (open === 2) buildPitchDialog(), pitchDialog.show();
+  if (open === facts.dialogs.keySignature) buildKeyDialog(), access.showDialog(keyDialog);
+  if (open === facts.dialogs.pitchMap) buildPitchDialog(), access.showDialog(pitchDialog);
 }
 
 function buildKeyDialog() {
-  const counts = ['IDC_KEY_COUNT_FIRST', '1014', '1015', '1016', '1017', '1018', '1019'];
   keyDialog.innerHTML = '<h1></h1><div class="row signs"></div><div class="row counts"></div><div class="row"><span class="label"></span></div><div class="row actions"></div>';
   keyDialog.querySelector('h1').textContent = keyTexts.caption;
   const refresh = () => {
@@ -295,15 +312,15 @@ function buildKeyDialog() {
   };
   const signs = keyDialog.querySelector('.signs');
   signs.append(keyTexts.static0);
-  for (const [action, id] of ['IDC_KEY_SHARPS', 'IDC_KEY_NONE', 'IDC_KEY_FLATS'].entries())
+  for (const [action, id] of [ids.IDC_KEY_SHARPS, ids.IDC_KEY_NONE, ids.IDC_KEY_FLATS].entries())
     signs.append(button(keyTexts[id], () => (velmira('key_choose', action, 0), refresh())));
   const countRow = keyDialog.querySelector('.counts');
   countRow.append(keyTexts.static1);
-  for (const [index, id] of counts.entries())
-    countRow.append(button(keyTexts[id], () => (velmira('key_choose', 3, index + 1), refresh())));
+  for (let id = ids.IDC_KEY_COUNT_FIRST; id <= ids.IDC_KEY_COUNT_LAST; ++id)
+    countRow.append(button(keyTexts[id], () => (velmira('key_choose', 3, id - ids.IDC_KEY_COUNT_FIRST + 1), refresh())));
   keyDialog.querySelector('.label').before(keyTexts.static2);
   keyDialog.querySelector('.actions').append(
-    button(keyTexts.IDC_KEY_TRY, () => velmira('key_try')),
+    button(keyTexts[ids.IDC_KEY_TRY], () => velmira('key_try')),
     button(keyTexts.IDOK, () => velmira('close_effect_dialog')));
   refresh();
 }
@@ -322,38 +339,49 @@ function buildPitchDialog() {
     const element = document.createElement('div');
     element.className = 'row';
     element.innerHTML = '<span class="name"></span><input type="range" min="-12" max="12"><span class="label"></span>';
-    element.querySelector('.name').textContent = pitchTexts[String(1041 + row)];
+    element.querySelector('.name').textContent = pitchTexts[ids.IDC_PITCH_SOURCE_FIRST + row];
     element.querySelector('input').addEventListener('input', (event) => {
       velmira('pitch_drag', row, Number(event.target.value));
       refresh();
     });
     rows.append(element);
   }
-  const buttons = ['IDC_PITCH_RESET', 'IDC_PITCH_REMOVE_SEMITONES', 'IDC_PITCH_REST', 'IDC_PITCH_RIGHT', 'IDC_PITCH_LEFT',
-    'IDC_PITCH_MIRROR', 'IDC_PITCH_UP', 'IDC_PITCH_DOWN', 'IDC_PITCH_REVERSE'];
-  for (const [index, id] of buttons.entries())
-    pitchDialog.querySelector('.buttons').append(button(pitchTexts[id], () => (velmira('pitch_button', index), refresh())));
+  for (const id of facts.pitchButtons)
+    pitchDialog.querySelector('.buttons').append(button(pitchTexts[id], () => (velmira('pitch_button', id), refresh())));
   pitchDialog.querySelector('.actions').append(
-    button(pitchTexts.IDC_PITCH_TRY, () => velmira('pitch_try')),
+    button(pitchTexts[ids.IDC_PITCH_TRY], () => velmira('pitch_try')),
     button(pitchTexts.IDOK, () => velmira('close_effect_dialog')));
   refresh();
 }
 
-const syncDialogs = setUpDialogs({ velmira, text, afterEngine, dialogs });
+const syncDialogs = setUpDialogs({ velmira, text, afterEngine, dialogs, ids });
 const changeBackground = setUpBackground({ engine, velmira, withString, pickFile, storeFile, afterEngine });
 
 // ---- The output: the synthesizer, or a MIDI port where the browser offers one.
 const output = document.getElementById('output');
 output.add(new Option('TimGM6mb (SoundFont)', ''));
-output.addEventListener('focus', async () => {
-  if (output.ports) return;
-  output.ports = await sound.midiOutputs();
-  for (const port of output.ports) output.add(new Option(port.name, port.id));
-});
-output.addEventListener('change', () => {
+// A browser that refuses its MIDI ports says so in the list, in place of them.
+async function listOutputs() {
+  output.ports ??= sound.midiOutputs().then((ports) => {
+    const refused = new Option(text('midi_access_refused_text'));
+    refused.disabled = true;
+    if (!ports) output.add(refused);
+    for (const port of ports ?? []) output.add(new Option(port.name, port.id));
+    return ports ?? [];
+  });
+  return output.ports;
+}
+output.addEventListener('focus', listOutputs);
+// The port is kept by its name ("MidiOut"), as the program keeps its output device.
+output.addEventListener('change', async () => {
   sound.start();
-  sound.port = output.ports.find((port) => port.id === output.value) ?? null;
+  sound.port = (await listOutputs()).find((port) => port.id === output.value) ?? null;
+  withString(sound.port?.name ?? '', (name) => velmira('keep_midi_out', name));
 });
+async function restoreOutput(name) {
+  const port = name && (await listOutputs()).find((candidate) => candidate.name === name);
+  if (port) (output.value = port.id), (sound.port = port);
+}
 
 // "効果時間" asks its two seconds in the page's modal prompt, as "mm:ss" or seconds; -1 when cancelled.
 globalThis.velmiraPage = {
@@ -368,11 +396,17 @@ globalThis.velmiraPage = {
 };
 
 // ---- Start-up, as the window's.
+// The kept files first, so that none of them stands in for the skin.
+await keep.restore();
 addFile('Button.bmp', new Uint8Array(await skin[0].arrayBuffer()));
 addFile('Mask.bmp', new Uint8Array(await skin[1].arrayBuffer()));
 addFile('Main.bmp', (await keptFace()) ?? new Uint8Array(await skin[2].arrayBuffer()));
 velmira('start');
 afterEngine();
+restoreOutput(text('midi_out_name'));
+const inputSubmenu = Object.entries(submenus).find(([, items]) => items[0].id === ids.IDM_MIDI_IN_NONE);
+const input = new MidiInput({ engine, velmira, text, withString, afterEngine }, ids, inputSubmenu, document.getElementById('input'));
+input.restore();
 
 // What the browser tests drive and read: the message stream as velmira-render prints it, and, with
 // ?clock=manual, the timer periods stepped one by one instead of by the audio clock.
@@ -380,6 +414,8 @@ window.velmira = {
   stream,
   timing,
   sound,
+  keep,
+  input,
   step(periods) {
     for (let i = 0; i < periods && velmira('tick'); ++i) deliver(i * periodSeconds);
     afterEngine();

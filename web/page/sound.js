@@ -51,14 +51,13 @@ export class Sound {
     }
   }
 
-  // The MIDI output ports the browser offers (none without Web MIDI or without permission).
+  // The MIDI output ports the browser offers; null without Web MIDI or without permission.
   async midiOutputs() {
-    if (!navigator.requestMIDIAccess) return [];
     try {
       const access = await navigator.requestMIDIAccess({ sysex: true });
       return [...access.outputs.values()];
     } catch {
-      return [];
+      return null;
     }
   }
 }

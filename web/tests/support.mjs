@@ -12,10 +12,11 @@ export const build = process.env.VELMIRA_BUILD_DIR ?? new URL('../../build', imp
 export const render = join(build, 'native/tools/velmira-render');
 export const demoSong = join(build, 'native/demo.mid');
 export const scratch = mkdtempSync(join(tmpdir(), 'velmira-web-'));
-export let server, browser, page; // browser: a context of its own profile; page: the one openPage made last
+export let server, origin, browser, page; // browser: a context of its own profile; page: the one openPage made last
 
 before(async () => {
   server = await serve(join(build, 'web/site'));
+  origin = `http://127.0.0.1:${server.address().port}`; // kept for a test that stops the server
   browser = await chromium.launchPersistentContext(join(scratch, 'profile'), {
     executablePath: '/usr/bin/chromium',
     args: ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
@@ -34,7 +35,7 @@ export async function openPage(query = '?clock=manual') {
   page = await browser.newPage();
   const errors = [];
   page.on('pageerror', (error) => errors.push(error.message));
-  await page.goto(`http://127.0.0.1:${server.address().port}/${query}`);
+  await page.goto(`${origin}/${query}`);
   await page.waitForFunction(() => window.velmira?.ready, null, { timeout: 60000 });
   await page.evaluate(() => (window.velmira.stream.recording = true));
   return errors;
@@ -55,10 +56,11 @@ export async function drop(files) {
   await page.waitForFunction(() => document.title !== 'Velmira' || document.querySelector('#messagebox[open]'));
 }
 
-// A click at a point of the face, in the face's own pixels.
+// A click at a point of the face, in the face's own pixels whatever the scale it is shown at.
 export async function clickFace(x, y) {
   const box = await page.locator('#face').boundingBox();
-  await page.mouse.move(box.x + x, box.y + y);
+  const scale = box.width / (await page.locator('#face').evaluate((face) => face.width));
+  await page.mouse.move(box.x + (x + 0.5) * scale, box.y + (y + 0.5) * scale);
   await page.mouse.down();
   await page.mouse.up();
 }

@@ -8,12 +8,18 @@ import { createGzip } from 'node:zlib';
 const types = {
   '.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.mjs': 'text/javascript', '.css': 'text/css',
   '.json': 'application/json', '.wasm': 'application/wasm', '.bmp': 'image/bmp', '.sf2': 'application/octet-stream',
-  '.mid': 'audio/midi', '.map': 'application/json',
+  '.mid': 'audio/midi', '.map': 'application/json', '.webmanifest': 'application/manifest+json',
+  '.png': 'image/png',
 };
 
 export function serve(site, port = 0) {
   const server = createServer((request, response) => {
-    const path = decodeURIComponent(new URL(request.url, 'http://localhost').pathname);
+    let path;
+    try {
+      path = decodeURIComponent(new URL(request.url, 'http://localhost').pathname);
+    } catch {
+      return response.writeHead(400).end('bad request'); // a malformed %-escape, and the server goes on
+    }
     const file = join(site, normalize(path.endsWith('/') ? `${path}index.html` : path));
     let found = false;
     try {

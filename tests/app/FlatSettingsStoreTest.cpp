@@ -1,0 +1,67 @@
+// The settings as text pairs: what one run writes, the next reads back from the pairs alone.
+#include <gtest/gtest.h>
+
+#include "app/FlatSettingsStore.h"
+
+namespace {
+
+using Status = SettingsStore::Status;
+
+struct PairStore : FlatSettingsStore {
+    bool kept(const std::string& name, const std::string* text) override {
+        if (refuse) return false;
+        text ? void(pairs[name] = *text) : void(pairs.erase(name));
+        return true;
+    }
+    std::map<std::string, std::string> pairs;
+    bool refuse = false;
+};
+
+TEST(FlatSettingsStoreTest, ValuesComeBackFromTheKeptPairsWithTheirKinds) {
+    PairStore first;
+    first.writeNumber("A\\User", "Ongen", 4294967295u);
+    first.writeString("A\\User", "MidiIn", "Keys\\1 n:");
+    PairStore next;
+    for (const auto& [name, text] : first.pairs) EXPECT_TRUE(next.restore(name, text));
+    uint32_t number = 0;
+    std::string text;
+    EXPECT_EQ(next.readNumber("A\\User", "Ongen", number), Status::ok);
+    EXPECT_EQ(number, 4294967295u);
+    EXPECT_EQ(next.readString("A\\User", "MidiIn", text), Status::ok);
+    EXPECT_EQ(text, "Keys\\1 n:");
+    EXPECT_EQ(next.readString("A\\User", "Ongen", text), Status::wrongType);
+    EXPECT_EQ(next.readNumber("A\\User", "Other", number), Status::absent);
+}
+
+TEST(FlatSettingsStoreTest, PairsNoWriteMakesArePassedOver) {
+    PairStore store;
+    for (const char* text : {"", "x:1", "n:", "n:-1", "n:01", "n:4294967296", "n:1a"})
+        EXPECT_FALSE(store.restore("A\\B", text)) << text;
+    EXPECT_FALSE(store.restore("NoKey", "s:x"));
+    EXPECT_FALSE(store.restore("A\\", "s:x"));
+    EXPECT_TRUE(store.entries().empty());
+}
+
+TEST(FlatSettingsStoreTest, AKeyGoesOnlyWithoutKeysUnderIt) {
+    PairStore store;
+    store.writeString("A\\B", "v", "1");
+    store.writeString("A", "w", "2");
+    EXPECT_EQ(store.deleteKey("A"), Status::failed);
+    EXPECT_EQ(store.deleteKey("A\\B"), Status::ok);
+    EXPECT_EQ(store.deleteKey("A\\B"), Status::absent);
+    EXPECT_EQ(store.deleteKey("A"), Status::ok);
+    EXPECT_TRUE(store.pairs.empty());
+}
+
+TEST(FlatSettingsStoreTest, AChangeTheStorageRefusedIsNotHeld) {
+    PairStore store;
+    store.writeString("A", "v", "old");
+    store.refuse = true;
+    std::string text;
+    EXPECT_EQ(store.writeString("A", "v", "new"), Status::failed);
+    EXPECT_EQ(store.deleteKey("A"), Status::failed);
+    EXPECT_EQ(store.readString("A", "v", text), Status::ok);
+    EXPECT_EQ(text, "old");
+}
+
+}  // namespace
