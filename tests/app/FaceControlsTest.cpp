@@ -68,17 +68,24 @@ TEST_F(FaceControlsTest, EachArrowFieldStepsToItsLimitAndStays) {
         {transpose, face::transposeField.up.hot, 11, 2, 12},
     };
     play();
+    const auto value = [&](Field field) {
+        return field == volume  ? face.masterVolume
+               : field == tempo ? rig.sequencer.displayTempo()
+                                : rig.controls.keyShift.load();
+    };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.field << " from " << c.start);
         if (c.field == volume) face.masterVolume = c.start;
         if (c.field == tempo) rig.sequencer.setDisplayTempo(c.start);
         if (c.field == transpose) rig.controls.keyShift = c.start;
         for (int i = 0; i < c.clicks; ++i) {
+            const int before = value(c.field);
             click(c.hot);
+            EXPECT_EQ(face.pressedButton != FaceState::noButton, value(c.field) != before)
+                << "held iff it stepped";
             controls.leftButtonUp();
         }
-        const int values[] = {face.masterVolume, rig.sequencer.displayTempo(), rig.controls.keyShift.load()};
-        EXPECT_EQ(values[c.field], c.expected);
+        EXPECT_EQ(value(c.field), c.expected);
         EXPECT_EQ(face.pressedButton, FaceState::noButton) << "the release lets every arrow go";
     }
 }

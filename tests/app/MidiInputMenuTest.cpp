@@ -53,7 +53,7 @@ TEST_F(MidiInputMenuTest, AChoiceOpensItsDeviceIsSavedByNameAndNoneClosesIt) {
     EXPECT_EQ(inputs.closed, 2);
 }
 
-TEST_F(MidiInputMenuTest, TheSavedNameOpensItsDeviceWhereverItIsListedAndAMissingOneMeansNone) {
+TEST_F(MidiInputMenuTest, TheSavedNameOpensItsDeviceWhereverItIsListedAndAMissingOrFailingOneMeansNone) {
     saved = "Keys B";
     inputs.names = {"Keys B", "Keys A"};
     menu.restore();
@@ -66,6 +66,9 @@ TEST_F(MidiInputMenuTest, TheSavedNameOpensItsDeviceWhereverItIsListedAndAMissin
     EXPECT_TRUE(menu.checked(MidiInputMenu::noneItem));
     EXPECT_EQ(saved, "Keys C") << "kept for the day it is back";
     EXPECT_TRUE(window.messages.empty());
+    inputs.names.push_back(saved = "broken");
+    menu.restore();
+    EXPECT_EQ(saved, "") << "a device that will not open is not tried again at the next start";
 }
 
 TEST_F(MidiInputMenuTest, DevicesKnownOnlyLaterOpenTheSavedOne) {

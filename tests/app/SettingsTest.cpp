@@ -140,6 +140,18 @@ TEST_F(SettingsTest, AStoreThatCannotBeReadIsNotWrittenAtExit) {
     store.refuseEverything = false;
     EXPECT_EQ(saveSettings(store, settings, history), SettingsStore::Status::ok);
     EXPECT_TRUE(store.values.empty());
+    // One value that cannot be read is enough: the store may hold the user's settings all the same.
+    const std::pair<const char*, const char*> values[] = {
+        {dir, "ReadDir"},  {dir, "SaveDir"},  {dir, "TexDir"},  {mru, "Mru1"},     {user, "Ongen"},
+        {user, "BackBmp"}, {user, "MidiOut"}, {user, "MidiIn"}, {user, "SongList"}};
+    for (const auto& [key, name] : values) {
+        store = {};
+        settings = {};
+        plantFullSettings();
+        store.refusedValue = {key, name};
+        load();
+        EXPECT_FALSE(settings.usable) << name;
+    }
 }
 
 namespace {

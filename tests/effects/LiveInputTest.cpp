@@ -6,6 +6,7 @@
 #include <thread>
 
 #include "effects/LiveInput.h"
+#include "playback/MidiInputStream.h"
 #include "playback/Player.h"
 #include "tests/effects/EventFilterFixture.h"
 #include "tests/support/DenseSong.h"
@@ -90,6 +91,13 @@ TEST_F(LiveInputTest, EachInputSendsWhatItsNoteOnSoundedAndTheControlsAllow) {
         live.songStopped();
         EXPECT_EQ(played(c.inputs), c.sent) << c.why;
     }
+}
+
+// The system hands a short message over packed in four bytes; its status says how many of them it is.
+TEST(ShortMessageLength, IsTheStatusWithTheDataBytesItTakes) {
+    const std::pair<uint8_t, size_t> rows[] = {{0x90, 3}, {0xC5, 2}, {0xDF, 2}, {0xE0, 3}, {0xF1, 2},
+                                               {0xF2, 3}, {0xF3, 2}, {0xF6, 1}, {0xF8, 1}, {0x40, 2}};
+    for (const auto& [status, length] : rows) EXPECT_EQ(shortMessageLength(status), length) << int(status);
 }
 
 // The keyboard's thread, the song's (the timer's) and the window's at once, the window changing the effect,

@@ -88,6 +88,9 @@ TEST(MalformedSong, ATrackEndsAtItsChunksEnd) {
     rig.player.startPlayback();
     rig.runUntilStopped();
     EXPECT_EQ(rig.linesOfKind(0x90), (std::vector<std::string>{"0 90 3C 64", "100 90 3E 64"}));
+    // Nor is the next chunk's header taken for a note where a track in running status ends on a delta-time.
+    rig.load(SmfWriter(1, 480).track({0x00, 0x90, 60, 0, 0x00}).track(endOfTrack()).bytes());
+    EXPECT_FALSE(holdsNote(rig.song));
 }
 
 // Random bytes over the song, then pure noise. A damaged delta or tempo can ask for a wait of hours, so a

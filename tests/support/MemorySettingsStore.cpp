@@ -28,12 +28,12 @@ SettingsStore::Status readAs(
 
 SettingsStore::Status MemorySettingsStore::readString(const std::string& key, const std::string& name,
                                                       std::string& value) {
-    return readAs(refuseEverything, values, key, name, value);
+    return readAs(refuseEverything || refusedValue == ValueName{key, name}, values, key, name, value);
 }
 
 SettingsStore::Status MemorySettingsStore::readNumber(const std::string& key, const std::string& name,
                                                       uint32_t& value) {
-    return readAs(refuseEverything, values, key, name, value);
+    return readAs(refuseEverything || refusedValue == ValueName{key, name}, values, key, name, value);
 }
 
 SettingsStore::Status MemorySettingsStore::writeString(const std::string& key, const std::string& name,

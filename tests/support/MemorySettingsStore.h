@@ -26,6 +26,7 @@ class MemorySettingsStore : public SettingsStore {
     std::map<ValueName, Value> values;
     int writes = 0;
     bool refuseEverything = false;  // every call fails, as a registry without access would
+    ValueName refusedValue;         // reading this one value fails
 
   private:
     void createKey(const std::string& key);

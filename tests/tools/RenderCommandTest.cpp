@@ -172,8 +172,8 @@ TEST_F(RenderCommandTest, WritesTheGeneratedSongAsBuiltAndPlaysIt) {
     EXPECT_EQ(run({path("made.mid")}), lines) << "replaying the written song sends the same";
 }
 
-// Each line goes in before the song's tick at or after its time, through the effect (two flats lower E); the
-// song's end silences the keyboard too.
+// Each line goes in before the song's tick at or after its time, through the effect (two flats lower E), with
+// or without a song; the song's end silences the keyboard too.
 TEST_F(RenderCommandTest, MixesTheInputIntoASong) {
     const std::string song =
         write("d4.mid", SmfWriter(0, 480)
@@ -189,9 +189,10 @@ TEST_F(RenderCommandTest, MixesTheInputIntoASong) {
               (Lines{"0 90 3E 64", "241 91 3C 64", "300 91 3F 64", "500 91 3E 64", "500 80 3E 00"}));
     EXPECT_EQ(lines.back(), "510 BF 7B 00");
 
-    const Lines alone = run({"--input", input("241000\t91 3C 64\n")});
+    const Lines alone =
+        run({"--effect", "12", "--keysig", "-1", "2", "--input", input("241000\t91 40 64\n")});
     ASSERT_EQ(alone.size(), 1u + 48u) << "without a song, the input's end silences the device as a stop";
-    EXPECT_EQ(alone.back(), "241 BF 7B 00");
+    EXPECT_EQ(alone.front() + ", " + alone.back(), "241 91 3F 64, 241 BF 7B 00") << "through the effect too";
 }
 
 // The words as sung, headers apart; the saved song keeps them where they were, so it prints them the same.

@@ -1,6 +1,6 @@
 // "曲目一覧…" through the real window's menu: the window opens owned by the main window, a double-click
-// plays, Delete and Alt+Down reach the rules through the message loop, Esc hides it, and the list comes back
-// after a restart (what each action does is checked natively).
+// plays, Delete and Alt+Down reach the rules through the message loop, and Esc hides it (what each action
+// does, and the list kept in the settings as it changes, are checked natively).
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -26,7 +26,7 @@ class SongListWindowTest : public WindowTest {
 };
 }  // namespace
 
-TEST_F(SongListWindowTest, TheMenuOpensTheListWhoseActionsReachTheSongListWhichOutlivesARestart) {
+TEST_F(SongListWindowTest, TheMenuOpensTheListWhoseActionsReachTheSongList) {
     ASSERT_TRUE(start());
     for (const char* name : {"a.mid", "b.mid"})
         window->files.addFile(
@@ -55,10 +55,4 @@ TEST_F(SongListWindowTest, TheMenuOpensTheListWhoseActionsReachTheSongListWhichO
     EXPECT_EQ(row(0) + row(1) + row(2), "　 1. c.mid　 2. b.mid");
     press(WM_KEYDOWN, VK_ESCAPE);
     EXPECT_FALSE(IsWindowVisible(dialog));
-
-    command(IDM_APP_EXIT);
-    EXPECT_FALSE(IsWindow(dialog));
-    ASSERT_TRUE(start());
-    command(IDM_SONGS_WINDOW);
-    EXPECT_EQ(row(0) + row(1), "　 1. c.mid　 2. b.mid");
 }
