@@ -4,7 +4,7 @@ import { execFileSync } from 'node:child_process';
 import { readFileSync, writeFileSync } from 'node:fs';
 import { join } from 'node:path';
 import { test } from 'node:test';
-import { clickFace, drop, openPage, page, render, scratch } from './support.mjs';
+import { clickFace, drop, openPage, page, playToEnd, render, scratch } from './support.mjs';
 
 // A song in format 0 named "桜" whose Shift-JIS words "さ", "く", "ら/" and "はな" come every half second
 // (480 ticks a beat at 120 beats a minute), under one long note.
@@ -21,7 +21,7 @@ function song() {
   return Uint8Array.from([...Buffer.from('MThd'), 0, 0, 0, 6, 0, 0, 0, 1, 1, 0xe0, ...Buffer.from('MTrk'), ...length, ...track]);
 }
 
-test('the panel shows the title, the line sung so far and the next, as velmira-render --lyrics sings them', async () => {
+test('the panel shows the title, the line sung so far and the next, as velmira-render --lyrics sings them, and the start after the end', async () => {
   const errors = await openPage();
   const path = join(scratch, 'sakura.mid');
   writeFileSync(path, song());
@@ -38,5 +38,7 @@ test('the panel shows the title, the line sung so far and the next, as velmira-r
   assert.equal((await shown('.sung')) + (await shown('.rest')), line);
   assert.equal(await shown('.next'), next);
   assert.equal(await page.locator('#lyrics .spoken').getAttribute('aria-live'), 'polite');
+  await playToEnd(); // the stop at the end shows the song's start again
+  assert.deepEqual([await shown('.sung'), await shown('.rest')], ['', line]);
   assert.deepEqual(errors, []);
 });
