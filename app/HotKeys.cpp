@@ -31,7 +31,7 @@ const face::Rect* arrowHot(FaceAction action) {
 }
 }  // namespace
 
-const std::array<HotKeyBinding, 13> hotKeyBindings = {{
+const std::array<HotKeyBinding, 14> hotKeyBindings = {{
     {HotKey::space, virtualKey::space, false, IDM_HOTKEY_SPACE},
     {HotKey::ctrlO, virtualKey::letterO, true, IDM_HOTKEY_CTRL_O},
     {HotKey::up, virtualKey::up, false, IDM_HOTKEY_UP},
@@ -45,6 +45,7 @@ const std::array<HotKeyBinding, 13> hotKeyBindings = {{
     {HotKey::home, virtualKey::home, false, IDM_HOTKEY_HOME},
     {HotKey::ctrlPageDown, virtualKey::pageDown, true, IDM_HOTKEY_CTRL_PAGE_DOWN},
     {HotKey::ctrlPageUp, virtualKey::pageUp, true, IDM_HOTKEY_CTRL_PAGE_UP},
+    {HotKey::ctrlL, virtualKey::letterL, true, IDM_HOTKEY_CTRL_L},
 }};
 
 std::optional<HotKey> hotKeyForCommand(int commandId) {
@@ -82,6 +83,8 @@ FaceAction faceActionForKey(HotKey key, const FaceState& face, bool playing) {
             return FaceAction::nextSong;
         case HotKey::ctrlPageUp:
             return FaceAction::previousSong;
+        case HotKey::ctrlL:
+            return FaceAction::lyricsWindow;
     }
     return FaceAction::none;
 }
@@ -100,6 +103,8 @@ int commandForAction(FaceAction action) {
             return IDM_SONGS_NEXT;
         case FaceAction::previousSong:
             return IDM_SONGS_PREVIOUS;
+        case FaceAction::lyricsWindow:
+            return IDM_LYRICS_WINDOW;
         default:
             return 0;
     }

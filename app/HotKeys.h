@@ -11,7 +11,7 @@
 // Windows' virtual-key codes of the keys the window's rules know, for the code that does not see Windows.
 namespace virtualKey {
 constexpr int enter = 0x0D, space = 0x20, pageUp = 0x21, pageDown = 0x22, home = 0x24, left = 0x25, up = 0x26,
-              right = 0x27, down = 0x28, deleteKey = 0x2E, letterO = 0x4F;
+              right = 0x27, down = 0x28, deleteKey = 0x2E, letterL = 0x4C, letterO = 0x4F;
 }  // namespace virtualKey
 
 // The keyboard: each hot key presses a control of the face, exactly as a click on it would, so it keeps
@@ -29,7 +29,8 @@ enum class HotKey {
     ctrlRight,
     home,
     ctrlPageDown,
-    ctrlPageUp
+    ctrlPageUp,
+    ctrlL
 };
 
 enum class FaceAction {
@@ -49,6 +50,7 @@ enum class FaceAction {
     tempoDown,
     volumeUp,
     volumeDown,
+    lyricsWindow,
 };
 
 // One row of the window's accelerator table. virtualKey is the Windows key code; commandId is the
@@ -59,7 +61,7 @@ struct HotKeyBinding {
     bool control;
     int commandId;
 };
-extern const std::array<HotKeyBinding, 13> hotKeyBindings;
+extern const std::array<HotKeyBinding, 14> hotKeyBindings;
 
 std::optional<HotKey> hotKeyForCommand(int commandId);
 

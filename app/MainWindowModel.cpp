@@ -62,6 +62,13 @@ MainWindowModel::MainWindowModel(WindowPlatform platform, MidiOut& out, Playback
         songListWindow_ = songListWindow.get();
         areas_.push_back(std::move(songListWindow));
     }
+    if (platform.lyrics) {
+        auto lyricsWindow = std::make_unique<MenuAreaOf<LyricsWindow>>(*platform.lyrics, player_,
+                                                                       engine_.sequencer().lyrics());
+        lyricsWindow_ = lyricsWindow.get();
+        areas_.push_back(std::move(lyricsWindow));
+        songs_.onEachLoad([this] { lyricsWindow_->menu().reset(); });
+    }
     // The opener notes opened files in the same history menu, so the area holds it by reference.
     areas_.push_back(std::make_unique<MenuAreaOf<HistoryMenu&>>(history_));
     areas_.push_back(
@@ -103,6 +110,7 @@ MainWindowModel::MainWindowModel(WindowPlatform platform, MidiOut& out, Playback
 void MainWindowModel::onTick() {
     const TickUpdate update = player_.onTick();
     painter_.displayTick(update.redraw);
+    if (lyricsWindow_) lyricsWindow_->menu().tick();
     if (update.stopped) songListMayHaveChanged();  // loop play has moved on
     reportDeviceFailures();
 }
@@ -258,6 +266,7 @@ void MainWindowModel::drawFastForwardButton(bool lit) {
 
 void MainWindowModel::blankMetersAndLamps() {
     painter_.blankMetersAndLamps();
+    if (lyricsWindow_) lyricsWindow_->menu().reset();
 }
 
 void MainWindowModel::timerFailed() {

@@ -10,6 +10,7 @@
 #include "app/FacePainter.h"
 #include "app/FaceState.h"
 #include "app/HistoryMenu.h"
+#include "app/LyricsWindow.h"
 #include "app/MenuArea.h"
 #include "app/MenuAreaOf.h"
 #include "app/Messages.h"
@@ -63,6 +64,7 @@ struct WindowPlatform {
     MidiOutPort* midiOut = nullptr;  // "MIDI出力"; without it the window plays to the output it was given
     MidiInputPort* midiInput = nullptr;      // "MIDI入力"; without it no keyboard reaches the engine
     SongListWindowPort* songList = nullptr;  // "曲目一覧…"; without it the song list is not shown
+    LyricsWindowPort* lyrics = nullptr;      // "歌詞…"; without it the words are not shown
 };
 
 // The main window without Windows: it builds the engine, the skin, the face's painter and controls, the
@@ -175,6 +177,7 @@ class MainWindowModel : private PlayerHost, private HistoryMenuHost, private Son
     MenuAreaOf<MidiOutMenu>* midiOutMenu_ = nullptr;  // one of areas_, when the platform offers the choice
     MenuAreaOf<MidiInputMenu>* midiInputMenu_ = nullptr;    // one of areas_, where the platform has it
     MenuAreaOf<SongListWindow>* songListWindow_ = nullptr;  // one of areas_, where the platform has it
+    MenuAreaOf<LyricsWindow>* lyricsWindow_ = nullptr;      // one of areas_, where the platform has it
     std::unique_ptr<BackgroundChange> background_;
     bool showingFailure_ = false;  // a failure's message box is open (its modal loop goes on ticking)
 };

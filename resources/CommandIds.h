@@ -42,6 +42,7 @@
 #define IDM_JUMP_START 40584
 #define IDM_JUMP_TO 40585
 #define IDM_SONGS_WINDOW 40586
+#define IDM_LYRICS_WINDOW 40587
 // "MIDI出力": the mapper, then the system's output devices in their order, as many as the range holds.
 #define IDM_MIDI_OUT_MAPPER 40590
 #define IDM_MIDI_OUT_LAST 40599
@@ -64,3 +65,4 @@
 #define IDM_HOTKEY_HOME 40610
 #define IDM_HOTKEY_CTRL_PAGE_DOWN 40611
 #define IDM_HOTKEY_CTRL_PAGE_UP 40612
+#define IDM_HOTKEY_CTRL_L 40613

@@ -57,3 +57,6 @@
 #define IDD_SONG_LIST 106
 #define IDC_SONG_LIST 1101
 #define IDC_SONG_LIST_KEYS 1102
+
+// The "歌詞" window.
+#define IDD_LYRICS 107

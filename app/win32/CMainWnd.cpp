@@ -55,8 +55,8 @@ MidiOutChoice::Reopener CMainWnd::underOwner(MidiOutChoice::Reopener reopen) {
 
 WindowPlatform CMainWnd::platform() {
     Pictures& pictures = dialogs_;  // the plug-ins the dialogs own decode the background's pictures
-    return {*this,        files_,    dialogs_, clock_, registry_, &pictures, midiOutChoice_.get(),
-            &midiInputs_, &songList_};
+    return {*this,        files_,     dialogs_, clock_, registry_, &pictures, midiOutChoice_.get(),
+            &midiInputs_, &songList_, &lyrics_};
 }
 
 CMainWnd::~CMainWnd() {
@@ -90,6 +90,7 @@ bool CMainWnd::create(int showCommand) {
     if (midiOutChoice_) midiOutChoice_->attach(window_);
     dialogs_.attach(window_, *this, model_.device());
     songList_.attach(window_);
+    lyrics_.attach(window_);
 
     auto outputOpened = [&] {
         const std::optional<std::string> failure = openOutput_();
@@ -347,7 +348,8 @@ void CMainWnd::enableCloseCommand(bool enabled) {
 
 bool CMainWnd::takeDialogMessage(MSG& message) {
     HWND dialog = effectDialog();
-    return (dialog && IsDialogMessageW(dialog, &message)) || songList_.takeMessage(message);
+    return (dialog && IsDialogMessageW(dialog, &message)) || songList_.takeMessage(message) ||
+           lyrics_.takeMessage(message);
 }
 
 LRESULT CMainWnd::onKeySignatureTry() {

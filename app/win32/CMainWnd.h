@@ -6,6 +6,7 @@
 
 #include "app/MainWindowModel.h"
 #include "app/Window.h"
+#include "app/win32/CLyricsDlg.h"
 #include "app/win32/CSongListDlg.h"
 #include "app/win32/GdiCanvas.h"
 #include "app/win32/MidiInputDevices.h"
@@ -55,13 +56,15 @@ class CMainWnd : public Window, private CanvasSource {
     void postTick() override;
 
     // The message loop hands every message here first: the open effect dialog takes its keyboard
-    // messages (Tab, and Esc acting as its "終了"), then the "曲目一覧" window its own, before the hot keys
-    // could. Returns whether a dialog took the message.
+    // messages (Tab, and Esc acting as its "終了"), then the "曲目一覧" and "歌詞" windows their own, before
+    // the hot keys could. Returns whether a dialog took the message.
     bool takeDialogMessage(MSG& message);
     // The open effect dialog's window, or nullptr.
     HWND effectDialog() const { return dialogs_.effectDialog(); }
     // The "曲目一覧" window once it has been opened, or nullptr.
     HWND songListWindow() const { return songList_.handle(); }
+    // The "歌詞" window, shown or not.
+    const CLyricsDlg& lyricsWindow() const { return lyrics_; }
 
   private:
     WindowPlatform platform();
@@ -103,6 +106,7 @@ class CMainWnd : public Window, private CanvasSource {
     RegistrySettingsStore registry_;
     std::unique_ptr<MidiOutChoice> midiOutChoice_;  // before the model, which is given it
     MidiInputDevices midiInputs_{window_};
-    CSongListDlg songList_;  // before the model, which is given it
+    CSongListDlg songList_;         // before the model, which is given it
+    CLyricsDlg lyrics_{instance_};  // before the model, which is given it
     MainWindowModel model_;
 };

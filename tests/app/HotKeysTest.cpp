@@ -39,6 +39,7 @@ TEST_F(HotKeysTest, EachStrokeAsksForItsOwnActionAndPressesItsFaceButton) {
         {0x24, false, FaceAction::jumpToStart, IDM_JUMP_START, 0, 0, 0, true},  // Home
         {0x22, true, FaceAction::nextSong, IDM_SONGS_NEXT, 0, 0, 0, true},
         {0x21, true, FaceAction::previousSong, IDM_SONGS_PREVIOUS, 0, 0, 0, true},
+        {0x4C, true, FaceAction::lyricsWindow, IDM_LYRICS_WINDOW, 0, 0, 0, true},
     };
     ASSERT_EQ(std::size(strokes), hotKeyBindings.size());
     for (const auto& s : strokes) {
