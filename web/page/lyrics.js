@@ -1,5 +1,5 @@
-// The lyrics panel in the side panel beside the face: the song's title, the line being sung with the words
-// already sung set apart, and the line after it, as the engine says after each tick. A screen reader hears
+// The lyrics panel in the side panel beside the face, shown by "歌詞…": the song's title, the line being sung
+// with the words already sung set apart, and the line after it, as the engine says. A screen reader hears
 // each new line once, not every word.
 export class Lyrics {
   constructor({ velmira, text }, side) {
@@ -13,7 +13,7 @@ export class Lyrics {
   }
 
   afterEngine() {
-    if (!this.velmira('lyrics_take')) return;
+    if (!this.velmira('lyrics_changed')) return;
     const [title, sung, rest, next] = [0, 1, 2, 3].map((part) => this.text('lyrics_part', part));
     this.panel.hidden = !this.velmira('lyrics_shown');
     const show = (selector, words) => (this.panel.querySelector(selector).textContent = words);

@@ -4,7 +4,7 @@ import { execFileSync } from 'node:child_process';
 import { readFileSync, writeFileSync } from 'node:fs';
 import { join } from 'node:path';
 import { test } from 'node:test';
-import { clickFace, drop, openPage, page, playToEnd, render, scratch } from './support.mjs';
+import { clickFace, drop, menu, openPage, page, playToEnd, render, scratch } from './support.mjs';
 
 // A song in format 0 named "桜" whose Shift-JIS words "さ", "く", "ら/" and "はな" come every half second
 // (480 ticks a beat at 120 beats a minute), under one long note.
@@ -26,6 +26,7 @@ test('the panel shows the title, the line sung so far and the next, as velmira-r
   const path = join(scratch, 'sakura.mid');
   writeFileSync(path, song());
   await drop([{ name: 'sakura.mid', bytes: readFileSync(path) }]);
+  await menu('設定', '歌詞');
   await clickFace(89, 467); // play
   await page.evaluate(() => window.velmira.step(70)); // to 0.69 s
   // "TIME L WORDS" a line: the words sung by then, and all of them in their lines.
@@ -33,6 +34,7 @@ test('the panel shows the title, the line sung so far and the next, as velmira-r
   const sung = words.filter(([ms]) => Number(ms) < 700).map(([, , text]) => text);
   const [line, next] = words.map(([, , text]) => text).join('').split('/');
   const shown = (selector) => page.locator(`#lyrics ${selector}`).textContent();
+  assert.ok(await page.locator('#lyrics').isVisible());
   assert.equal(await shown('h1'), '桜');
   assert.equal(await shown('.sung'), sung.join(''));
   assert.equal((await shown('.sung')) + (await shown('.rest')), line);
