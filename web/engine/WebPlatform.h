@@ -24,9 +24,10 @@ class WebPlatform : public MemoryFiles,
                     public PlaybackTimer,
                     public MidiInputPort,
                     public SongListWindowPort,
+                    public LyricsWindowPort,
                     public Pictures {
   public:
-    WindowPlatform platform() { return {*this, *this, *this, clock, *this, this, nullptr, this, this}; }
+    WindowPlatform platform() { return {*this, *this, *this, clock, *this, this, nullptr, this, this, this}; }
 
     // Window
     void showMessage(const std::string& text) override { messages.push_back(text); }
@@ -56,6 +57,10 @@ class WebPlatform : public MemoryFiles,
     // SongListWindowPort: the rows the page's list shows next, and whether the user asked to see it.
     void openSongListWindow(const SongListView& view) override { songList = view, songListOpening = true; }
     void showSongList(const SongListView& view) override { songList = view; }
+    // LyricsWindowPort: the page's lyrics panel, drawn afresh when the page next looks.
+    void showLyricsWindow(bool shown) override { lyricsShown = shown, lyricsChanged = true; }
+    bool lyricsWindowShown() const override { return lyricsShown; }
+    void showLyrics(const LyricMoment& moment) override { lyrics = moment, lyricsChanged = true; }
     // Window: the timer's tick.
     void postTick() override { tickPosted = true; }
     // The effect time is asked in the page's own modal prompt.
@@ -108,6 +113,9 @@ class WebPlatform : public MemoryFiles,
     std::optional<ToneDialogModel> toneDialog;  // while the tone dialog is open
     SongListView songList;
     bool songListOpening = false;
+    LyricMoment lyrics;
+    bool lyricsShown = false;
+    bool lyricsChanged = false;
     bool helpOpening = false;
     struct DecodedPicture {
         PluginResult result;

@@ -6,6 +6,7 @@ import { Keep } from './keep.js';
 import { Sound } from './sound.js';
 import { Access } from './access.js';
 import { setUpDialogs } from './dialogs.js';
+import { Lyrics } from './lyrics.js';
 import { keptFace, setUpBackground } from './background.js';
 
 // The texts and the skin are fetched while the engine compiles.
@@ -44,6 +45,7 @@ function addFile(name, bytes) {
   engine._free(pointer);
 }
 const keep = new Keep({ engine, velmira, text, withString, addFile }, ids);
+const lyrics = new Lyrics({ velmira, text }, document.getElementById('side'));
 
 // ---- What the engine sends, and when.
 const periodSeconds = 0.01;
@@ -117,6 +119,7 @@ function drawFace() {
 function afterEngine() {
   deliver();
   keep.afterEngine();
+  lyrics.afterEngine();
   for (let message; (message = text('take_message')); ) showMessage(message);
   caption.textContent = text('title');
   document.title = text('title');
