@@ -15,49 +15,20 @@ struct TextEvent {
     LyricBytes bytes;
 };
 
-// The text, lyric and track-name events of every track, read as the sequencer reads them, up to each
-// chunk's end; data running past the image ends the track.
+// The text, lyric and track-name events of every track, in the order they are sung.
 std::vector<TextEvent> textEvents(SongBuffer& song) {
     std::vector<TextEvent> found;
-    song.prepareTracks();
-    for (int track = 0; track < song.trackCount(); ++track) {
-        int64_t p = song.trackPosition(track);
-        if (p == 0) continue;
-        const int64_t end = song.trackEnd(track);
-        uint64_t tick = 0;
-        uint8_t runningStatus = 0;  // none
-        while (p < end) {
-            const VarLen delta = readVarLen(song, p);
-            if (!delta.ok || delta.next >= end) break;
-            p = delta.next;
-            tick += delta.value;
-            const uint8_t byte = song.byteAt(p);
-            if (byte == midi::metaEvent || midi::isSysExStatus(byte)) {
-                const bool meta = byte == midi::metaEvent;
-                const uint8_t type = song.byteAt(p + 1);
-                if (meta && type == midi::metaEndOfTrack) break;
-                const VarLen length = readVarLen(song, meta ? p + 2 : p + 1);
-                if (!length.ok || length.next + length.value > song.size()) break;
-                if (meta &&
-                    (type == midi::metaText || type == midi::metaLyric || type == midi::metaTrackName))
-                    found.push_back({track,
-                                     tick,
-                                     int32_t(p + 1),
-                                     type,
-                                     {song.image().data() + length.next, length.value}});
-                p = length.next + length.value;
-                runningStatus = 0;
-                continue;
-            }
-            if (byte >= 0x80 && byte <= 0xEF) {
-                runningStatus = byte;
-                ++p;
-            } else if (byte >= 0x80 || runningStatus == 0) {
-                continue;  // not an event: the sequencer reads the byte again as a delta-time
-            }
-            p += midi::hasOneDataByte(runningStatus) ? 1 : 2;
-        }
-    }
+    walkTracks(song, [&](const TrackEvent& event) {
+        const uint8_t type = event.metaType;
+        if (event.status == midi::metaEvent &&
+            (type == midi::metaText || type == midi::metaLyric || type == midi::metaTrackName))
+            found.push_back({event.track,
+                             event.tick,
+                             int32_t(event.position + 1),
+                             type,
+                             {song.image().data() + event.data, event.length}});
+        return true;
+    });
     std::stable_sort(found.begin(), found.end(), [](const TextEvent& a, const TextEvent& b) {
         return a.tick < b.tick || (a.tick == b.tick && a.track < b.track);
     });

@@ -59,22 +59,32 @@ FirstTempo findFirstTempo(const SongBuffer& song) {
     return {};
 }
 
-bool holdsNote(SongBuffer& song) {
+void walkTracks(SongBuffer& song, const std::function<bool(const TrackEvent&)>& visit) {
     song.prepareTracks();
-    for (int track = 0; track < song.trackCount() && song.trackPosition(track) != 0; ++track) {
+    for (int track = 0; track < song.trackCount(); ++track) {
         int64_t p = song.trackPosition(track);
+        if (p == 0) continue;
         const int64_t end = song.trackEnd(track);
+        TrackEvent event;
+        event.track = track;
         uint8_t runningStatus = 0;  // none
         while (p < end) {
             const VarLen delta = readVarLen(song, p);
             if (!delta.ok || delta.next >= end) break;
             p = delta.next;
+            event.tick += delta.value;
+            event.position = p;
             const uint8_t byte = song.byteAt(p);
             if (byte == midi::metaEvent || midi::isSysExStatus(byte)) {
                 const bool meta = byte == midi::metaEvent;
-                if (meta && song.byteAt(p + 1) == midi::metaEndOfTrack) break;
+                event.status = byte;
+                event.metaType = meta ? song.byteAt(p + 1) : 0;
+                if (meta && event.metaType == midi::metaEndOfTrack) break;
                 const VarLen length = readVarLen(song, meta ? p + 2 : p + 1);
-                if (!length.ok) break;
+                if (!length.ok || length.next + length.value > song.size()) break;
+                event.data = length.next;
+                event.length = length.value;
+                if (!visit(event)) return;
                 p = length.next + length.value;
                 runningStatus = 0;
                 continue;
@@ -87,11 +97,23 @@ bool holdsNote(SongBuffer& song) {
             }
             const int dataBytes = midi::hasOneDataByte(runningStatus) ? 1 : 2;
             if (p + dataBytes > song.size()) break;
-            if (midi::kindOf(runningStatus) == midi::noteOn && song.byteAt(p + 1) != 0) return true;
+            event.status = runningStatus;
+            event.metaType = 0;
+            event.data = p;
+            event.length = 0;
+            if (!visit(event)) return;
             p += dataBytes;
         }
     }
-    return false;
+}
+
+bool holdsNote(SongBuffer& song) {
+    bool holds = false;
+    walkTracks(song, [&](const TrackEvent& event) {
+        holds = midi::kindOf(event.status) == midi::noteOn && song.byteAt(event.data + 1) != 0;
+        return !holds;
+    });
+    return holds;
 }
 
 VarLen readVarLen(const SongBuffer& song, int64_t pos) {

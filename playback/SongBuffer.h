@@ -2,6 +2,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 // The loaded song: the whole Standard MIDI File, byte for byte, read in place while it plays. Nothing in
@@ -66,6 +67,25 @@ FirstTempo findFirstTempo(const SongBuffer& song);
 // renamed .mid, a header without tracks, tracks of nothing but controllers) has none. Finds the tracks as a
 // play start does, so it is called only while the song is not playing.
 bool holdsNote(SongBuffer& song);
+
+// One event of a track as walkTracks meets it. For a channel message: its status (running status applied)
+// and the position of its first data byte. For a meta event (status FF, with its type) or a system
+// exclusive one (F0, F7): the position and length of its data.
+struct TrackEvent {
+    int track = 0;
+    uint64_t tick = 0;     // since the track's start
+    int64_t position = 0;  // of the status byte, or of the first data byte under running status
+    uint8_t status = 0;
+    uint8_t metaType = 0;  // for status FF
+    int64_t data = 0;
+    uint32_t length = 0;  // of a meta or system exclusive event's data
+};
+
+// Walks each track's events in file order, as the sequencer reads them, up to the chunk's end, its
+// end-of-track event or the first event that runs past the image; a byte that is no event is read again as
+// a delta-time, as the sequencer does. visit returns false to end the whole walk. Finds the tracks as a play
+// start does, so it is called only while the song is not playing.
+void walkTracks(SongBuffer& song, const std::function<bool(const TrackEvent&)>& visit);
 
 // Reads a variable-length quantity starting at pos: 7 bits a byte, most significant first, bytes of 0x80 or
 // more continue it. Stops at the end of the image (ok false). A malformed run longer than four bytes keeps
