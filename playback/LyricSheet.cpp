@@ -1,6 +1,7 @@
 #include "playback/LyricSheet.h"
 
 #include <algorithm>
+#include <tuple>
 
 #include "playback/LyricText.h"
 #include "playback/MidiVocabulary.h"
@@ -29,8 +30,10 @@ std::vector<TextEvent> textEvents(SongBuffer& song) {
                              {song.image().data() + event.data, event.length}});
         return true;
     });
-    std::stable_sort(found.begin(), found.end(), [](const TextEvent& a, const TextEvent& b) {
-        return a.tick < b.tick || (a.tick == b.tick && a.track < b.track);
+    // In time, then by track; a track's events at one time keep their order in the file. (A plain sort on
+    // the whole key: the standard library's stable sort frees its buffer in a way AddressSanitizer reports.)
+    std::sort(found.begin(), found.end(), [](const TextEvent& a, const TextEvent& b) {
+        return std::tie(a.tick, a.track, a.position) < std::tie(b.tick, b.track, b.position);
     });
     return found;
 }
