@@ -12,8 +12,9 @@
 namespace {
 const char* const keys[] = {Settings::rootKey, Settings::folderKey, Settings::historyKey, Settings::userKey,
                             "Software\\Velmira\\Other"};
-const char* const names[] = {"ReadDir", "SaveDir", "TexDir", "Mru1",  "Mru2",    "Mru3", "Mru4",
-                             "Mru5",    "Mru6",    "Mru7",   "Ongen", "BackBmp", "",     "mru1"};
+const char* const names[] = {"ReadDir", "SaveDir", "TexDir",       "Mru1", "Mru2",
+                             "Mru3",    "Mru4",    "Mru5",         "Mru6", "Mru7",
+                             "Ongen",   "BackBmp", "LyricsWindow", "",     "mru1"};
 
 void fill(FuzzInput& input, MemorySettingsStore& store) {
     while (!input.empty()) {
