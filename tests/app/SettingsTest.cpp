@@ -220,8 +220,8 @@ TEST(WindowPlaceStoredForm, APlaceComesBackWhereItsCaptionIsOnAScreenAndWhatNoWr
     const std::vector<ScreenArea> screens = {{0, 0, 1024, 740}, {1024, 0, 2304, 1024}};
     // Left of the first screen, over both, 40 and 39 px on the second, above, and a caption's height.
     const std::pair<std::string, bool> places[] = {
-        {"-400,10,450,140,0", true},   {"1000,10,450,140,1", true},         {"2264,500,450,140,1", true},
-        {"2265,500,450,140,1", false}, {"100,-1,450,140,1", false},         {"100,732,450,140,1", true},
+        {"-400,19,450,140,0", true},   {"1000,0,450,140,1", true},          {"2264,500,450,140,1", true},
+        {"2265,500,450,140,1", false}, {"100,-1,450,140,1", false},         {"0,732,450,140,1", true},
         {"100,733,450,140,1", false},  {"-100000,100000,16,20000,0", false}};
     for (const auto& [stored, back] : places) {
         const std::optional<WindowPlace> place = parseStoredWindowPlace(stored);
