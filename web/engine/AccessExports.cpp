@@ -72,7 +72,8 @@ EMSCRIPTEN_KEEPALIVE const char* velmira_facts() {
         '}'));
 }
 
-// The face's buttons a keyboard reaches in the page, each with its name and the point a press clicks.
+// The face's buttons a keyboard reaches in the page, each with its name and the point a press clicks (a
+// cell is lowered as the right button lowers it).
 EMSCRIPTEN_KEEPALIVE const char* velmira_face_controls() {
     std::vector<std::string> controls;
     const auto add = [&](const std::string& name, const face::Rect& hot) {
@@ -90,6 +91,14 @@ EMSCRIPTEN_KEEPALIVE const char* velmira_face_controls() {
         add(std::string(field->name) + " ▶", field->up.hot);
     }
     add(face::timeName, face::timeReadoutHot);
+    // Each channel row's controls, named by the row's number and the heading of their column: "ch 3 消音".
+    for (int ch = 0; ch < face::channelCount; ++ch) {
+        const std::string row = std::string(face::channelCaption.name) + " " + std::to_string(ch + 1) + " ";
+        add(row + face::toneCaption.name, face::levelBarErase(ch));
+        for (int c = 0; c < face::cellCount; ++c) add(row + face::cellCaptions[c].name, face::cellHot(ch, c));
+        for (int t = 0; t < face::toggleCount; ++t)
+            add(row + face::toggleCaptions[t].name, face::toggleRect(ch, t));
+    }
     return handOver(joined('[', controls, ']'));
 }
 

@@ -273,7 +273,12 @@ for (const menu of menus) {
 }
 const access = new Access({ text, facts, canvas, menubar,
   closeDialog: () => (velmira('close_effect_dialog'), afterEngine()),
-  press: (x, y) => (sound.start(), velmira('mouse', mouse.leftDown, x, y), velmira('mouse', mouse.leftUp, x, y), afterEngine()) });
+  press: (x, y, right) => {
+    sound.start();
+    if (right) velmira('mouse', mouse.rightDown, x, y);
+    else velmira('mouse', mouse.leftDown, x, y), velmira('mouse', mouse.leftUp, x, y);
+    afterEngine();
+  } });
 document.addEventListener('click', (event) => {
   if (!menubar.contains(event.target)) for (const open of menubar.querySelectorAll('.open')) open.classList.remove('open');
 });
