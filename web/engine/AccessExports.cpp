@@ -1,6 +1,6 @@
 // What the page takes from the program's sources instead of typing it again (the face's size, the effect
-// dialogs' and the mouse's codes, the pitch dialog's buttons, the first visit's line), and the face's
-// read-outs as text a screen reader can read.
+// dialogs' and the mouse's codes, the pitch dialog's buttons and its bars' range, the first visit's line),
+// and the face's read-outs as text a screen reader can read.
 #include <emscripten.h>
 
 #include <string>
@@ -64,12 +64,14 @@ EMSCRIPTEN_KEEPALIVE const char* velmira_facts() {
                 member("captionDoubleClick", int(MouseKind::captionDoubleClick)),
                 member("captionRight", int(MouseKind::captionRight))},
                '}');
-    return handOver(joined(
-        '{',
-        {member("faceWidth", face::faceWidth), member("faceHeight", face::faceHeight),
-         member("dialogs", dialogs), member("mouse", mouse),
-         member("pitchButtons", joined('[', pitchButtons, ']')), member("dropHint", quoted(dropHintText))},
-        '}'));
+    const std::string pitchRange =
+        joined('{', {member("min", PitchDrawing::minimum), member("max", PitchDrawing::maximum)}, '}');
+    return handOver(joined('{',
+                           {member("faceWidth", face::faceWidth), member("faceHeight", face::faceHeight),
+                            member("dialogs", dialogs), member("mouse", mouse),
+                            member("pitchButtons", joined('[', pitchButtons, ']')),
+                            member("pitchRange", pitchRange), member("dropHint", quoted(dropHintText))},
+                           '}'));
 }
 
 // The face's buttons a keyboard reaches in the page, each with its name and the point a press clicks (a
