@@ -410,6 +410,7 @@ addFile('Button.bmp', new Uint8Array(await skin[0].arrayBuffer()));
 addFile('Mask.bmp', new Uint8Array(await skin[1].arrayBuffer()));
 addFile('Main.bmp', (await keptFace()) ?? new Uint8Array(await skin[2].arrayBuffer()));
 velmira('start');
+velmira('restore_playing');
 afterEngine();
 restoreOutput(text('midi_out_name'));
 const inputSubmenu = Object.entries(submenus).find(([, items]) => items[0].id === ids.IDM_MIDI_IN_NONE);

@@ -21,12 +21,21 @@ async function checked(title, item) {
   return isChecked;
 }
 
-test('the sound module and the history survive a reload, the entry plays from its kept bytes, and clearing forgets both', async () => {
+test('the sound module, the history and the loaded song as played survive a reload, the entry plays from its kept bytes, and clearing forgets them', async () => {
   const errors = await openPage();
   await menu('音源', 'ＳＣ５５');
   await drop([{ name: 'demo.mid', bytes: readFileSync(demoSong) }]);
+  await menu('効果', '民謡風');
+  // Played, transposed up two and turned down a step, stopped: the reload brings the song back so.
+  for (const key of ['Space', 'ArrowUp', 'ArrowUp', 'PageDown', 'Space']) await page.keyboard.press(key);
   await reload();
   assert.equal(await checked('音源', 'ＳＣ５５'), true);
+  await clickFace(89, 467); // play
+  const played = await playToEnd();
+  const asSet = execFileSync(render, ['--effect', '1', '--transpose', '2', '--volume', '90', demoSong], { encoding: 'utf8' });
+  assert.ok(played.length > 0);
+  assert.deepEqual(played, asSet.trimEnd().split('\n').slice(-played.length)); // what the start loaded, unrecorded
+  await page.evaluate(() => (window.velmira.stream.lines.length = 0));
   await menu('ファイル', '1. demo.mid');
   await page.waitForFunction(() => document.title.startsWith('demo.mid'));
   await clickFace(89, 467); // play
@@ -40,6 +49,7 @@ test('the sound module and the history survive a reload, the entry plays from it
   await page.waitForFunction(() => window.velmira?.ready, null, { timeout: 60000 });
   assert.equal(await checked('音源', 'ＳＣ５５'), false);
   assert.equal(await page.locator('#menubar li', { hasText: 'demo.mid' }).count(), 0);
+  assert.equal(await page.title(), 'Velmira'); // no song brought back
   assert.deepEqual(errors, []);
 });
 
