@@ -7,20 +7,6 @@
 #include "images/LittleEndian.h"
 #include "images/PreviewBmp.h"
 
-namespace {
-bool isPictureDepth(int bits) {
-    return bits == 1 || bits == 4 || bits == 8 || bits == 16 || bits == 24;
-}
-
-// Entries the header says follow it: colours used (its low 16 bits, as BMP files have it), or the full
-// palette of the depth when that is 0.
-size_t declaredPaletteEntries(const uint8_t* info, int bits) {
-    if (bits > 8) return 0;
-    const size_t given = readLe32(info + 32) & 0xFFFF;
-    return given != 0 ? given : size_t(1) << bits;
-}
-}  // namespace
-
 ImageError pictureFromPluginBlocks(const uint8_t* info, size_t infoSize, const uint8_t* bits, size_t bitsSize,
                                    DibImage& picture) {
     picture = DibImage();
@@ -37,7 +23,7 @@ ImageError pictureFromPluginBlocks(const uint8_t* info, size_t infoSize, const u
     if (width > maxPreviewSize || height > maxPreviewSize) return ImageError::tooLarge;
     if (width <= 0 || height <= 0) return broken;
 
-    const size_t givenEntries = declaredPaletteEntries(info, bitCount);
+    const size_t givenEntries = declaredPaletteEntries(bitCount, readLe32(info + 32));
     if (givenEntries > (infoSize - headerSize) / 4) return broken;
     const size_t imageSize = DibImage::rowStride(width, bitCount) * size_t(height);
     if (bits == nullptr || bitsSize < imageSize) return broken;

@@ -7,19 +7,17 @@
 
 #include "images/BmpHeaders.h"
 
+bool isPictureDepth(int bitCount) {
+    return bitCount == 1 || bitCount == 4 || bitCount == 8 || bitCount == 16 || bitCount == 24;
+}
+
+size_t declaredPaletteEntries(int bitCount, uint32_t coloursUsed) {
+    if (bitCount > 8) return 0;
+    const size_t given = coloursUsed & 0xFFFF;
+    return given != 0 ? given : size_t(1) << bitCount;
+}
+
 namespace {
-bool isPreviewDepth(int bits) {
-    return bits == 1 || bits == 4 || bits == 8 || bits == 16 || bits == 24;
-}
-
-// Writers put junk into the high half of colours used; only its low 16 bits count, and 0 there means
-// the full palette of the bit depth.
-size_t paletteEntriesOf(const BmpHeaders& headers) {
-    if (headers.bitCount() > 8) return 0;
-    const size_t given = headers.coloursUsed() & 0xFFFF;
-    return given != 0 ? given : size_t(1) << headers.bitCount();
-}
-
 void storeBottomRowFirst(DibImage& image) {
     const size_t stride = image.rowStride();
     uint8_t* top = image.pixels();
@@ -33,7 +31,7 @@ ImageError readPreviewBmp(std::istream& in, DibImage& preview) {
     if (headers.fileType() != bmpFileType) return ImageError::notBmp;
     if (headers.infoSize() != DibImage::infoHeaderSize) return ImageError::notWindowsFormat;
     if (headers.bitCount() == 32) return ImageError::thirtyTwoBit;
-    if (!isPreviewDepth(headers.bitCount())) return ImageError::unsupportedDepth;
+    if (!isPictureDepth(headers.bitCount())) return ImageError::unsupportedDepth;
     if (headers.compression() != 0) return ImageError::compressed;
     // 64 bits, because the magnitude of the most negative height does not fit 32.
     const int64_t width = headers.width();
@@ -42,7 +40,7 @@ ImageError readPreviewBmp(std::istream& in, DibImage& preview) {
     if (width <= 0 || rows == 0) return ImageError::damaged;
 
     preview = DibImage();
-    const size_t paletteEntries = paletteEntriesOf(headers);
+    const size_t paletteEntries = declaredPaletteEntries(headers.bitCount(), headers.coloursUsed());
     DibImage image;
     try {
         image = headers.makeImage(paletteEntries);

@@ -32,10 +32,6 @@ DibImage readFace(const std::string& path) {
 
 class BackgroundWindowTest : public WindowTest {
   protected:
-    void SetUp() override {
-        WindowTest::SetUp();
-        messagesFail = true;
-    }
     // A window whose start-up reads |background| as its face, as the settings have it do, started in the
     // program's folder, where its own plug-ins are found.
     void start(const std::string& background) {

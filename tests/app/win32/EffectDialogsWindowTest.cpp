@@ -14,7 +14,6 @@ class EffectDialogsWindowTest : public WindowTest {
   protected:
     void SetUp() override {
         WindowTest::SetUp();
-        messagesFail = true;
         ASSERT_TRUE(start());
         // A C held a quarter, then silence for nineteen quarters.
         openSong(SmfWriter(1, 480)

@@ -20,10 +20,6 @@ class MainWindowSettingsTest : public WindowTest {
         WindowTest::TearDown();
         SetCurrentDirectoryW(startFolder.c_str());
     }
-    void SetUp() override {
-        WindowTest::SetUp();
-        messagesFail = true;
-    }
     // The exit command, which ends with the window's destruction.
     void exitProgram() {
         const HWND handle = hwnd();

@@ -17,7 +17,6 @@ class MainWindowTest : public WindowTest {
   protected:
     void SetUp() override {
         WindowTest::SetUp();
-        messagesFail = true;
         ASSERT_TRUE(start());
     }
 

@@ -43,7 +43,6 @@ class PlayerControlsWindowTest : public WindowTest {
     }
     void SetUp() override {
         WindowTest::SetUp();
-        messagesFail = true;
         hotKeys = createHotKeyTable();
         ASSERT_TRUE(start());
         for (const char* name : {"a.mid", "b.mid", "c.mid", "d.mid", "e.MIDI", "notes.txt"})

@@ -27,6 +27,7 @@ class SongListWindowTest : public WindowTest {
 }  // namespace
 
 TEST_F(SongListWindowTest, TheMenuOpensTheListWhoseActionsReachTheSongList) {
+    messagesFail = false;  // c.mid's message
     ASSERT_TRUE(start());
     for (const char* name : {"a.mid", "b.mid"})
         window->files.addFile(

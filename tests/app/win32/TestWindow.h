@@ -113,5 +113,5 @@ class WindowTest : public testing::Test {
     VirtualTimer timer;
     ShortMessageFailures failures;
     std::unique_ptr<TestWindow> window;
-    bool messagesFail = false;  // for each new window
+    bool messagesFail = true;  // for each new window: a message box fails the test unless it expects one
 };

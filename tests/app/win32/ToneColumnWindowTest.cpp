@@ -39,7 +39,6 @@ class ToneColumnWindowTest : public WindowTest {
   protected:
     void SetUp() override {
         WindowTest::SetUp();
-        messagesFail = true;
         ASSERT_TRUE(start());
         openSong(toneColumnSong());
         click(face::playHot.left + 13, face::playHot.top + 11);
