@@ -239,7 +239,8 @@ void MainWindowModel::onDestroy() {
 PlayingSettings MainWindowModel::playingSettings() const {
     const LiveControls& controls = engine_.controls();
     return {face_.songLoaded ? songs_.currentPath() : std::string(),
-            controls.keyShift.load(std::memory_order_relaxed), engine_.effect(), face_.masterVolume};
+            controls.keyShift.load(std::memory_order_relaxed), engine_.effect(), face_.masterVolume,
+            face_.channelCells};
 }
 
 void MainWindowModel::restorePlaying(const PlayingSettings& playing) {
@@ -249,6 +250,11 @@ void MainWindowModel::restorePlaying(const PlayingSettings& playing) {
     LiveControls& controls = engine_.controls();
     controls.keyShift.store(playing.transpose, std::memory_order_relaxed);
     controls.keyShiftActive.store(playing.transpose != 0, std::memory_order_relaxed);
+    // The cells first: the master volume scales the volume cells' values.
+    for (int channel = 0; channel < FaceState::channelCount; ++channel)
+        for (int column = 0; column < FaceState::cellColumns; ++column)
+            if (face_.channelCells[channel][column] != playing.cells[channel][column])
+                controls_.setCell(channel, column, playing.cells[channel][column]);
     if (playing.masterVolume != face_.masterVolume) {
         face_.masterVolume = playing.masterVolume;
         applyMasterVolume(controls, face_.volumeBase, face_.masterVolume, engine_.out());

@@ -1,10 +1,12 @@
-// The loaded song's transpose, effect and master volume as a store keeps them: numbers (negative ones as
-// their 32-bit two's complement) and the pitch map as twelve numbers separated by commas.
+// The loaded song's transpose, effect, master volume and cells as a store keeps them: numbers (negative ones
+// as their 32-bit two's complement), and the pitch map and the cells (row after row) as lists of numbers
+// separated by commas.
 #include "app/PlayingSettings.h"
 
 #include <charconv>
 #include <sstream>
 
+#include "app/FaceLayout.h"
 #include "app/MasterVolume.h"
 #include "app/Settings.h"
 #include "effects/EffectTimeQuestion.h"
@@ -23,27 +25,38 @@ std::optional<int32_t> number(SettingsStore& store, const char* name, int32_t lo
     return value;
 }
 
-std::string pitchMapText(const PitchMap& map) {
+template <typename Numbers>
+std::string listed(const Numbers& numbers) {
     std::string text;
-    for (const int32_t entry : map.entries) text += (text.empty() ? "" : ",") + std::to_string(entry);
+    for (const int32_t number : numbers) text += (text.empty() ? "" : ",") + std::to_string(number);
     return text;
 }
 
-// Twelve whole numbers from a silenced pitch class's rest down to as far below, or nothing.
-std::optional<PitchMap> parsePitchMap(const std::string& text) {
-    PitchMap map;
-    std::istringstream entries(text);
-    for (int32_t& entry : map.entries) {
+// Exactly numbers.size() whole numbers within [low, high] separated by commas, or false.
+template <typename Numbers>
+bool parseList(const std::string& text, int32_t low, int32_t high, Numbers& numbers) {
+    std::istringstream pieces(text);
+    for (auto& number : numbers) {
         std::string piece;
-        if (!std::getline(entries, piece, ',')) return std::nullopt;
+        if (!std::getline(pieces, piece, ',')) return false;
+        int32_t value = 0;
         const char* end = piece.data() + piece.size();
-        const auto [stop, error] = std::from_chars(piece.data(), end, entry);
-        if (error != std::errc() || stop != end || entry < -PitchMap::rest || entry > PitchMap::rest)
-            return std::nullopt;
+        const auto [stop, error] = std::from_chars(piece.data(), end, value);
+        if (error != std::errc() || stop != end || value < low || value > high) return false;
+        number = value;
     }
-    std::string rest;
-    if (std::getline(entries, rest)) return std::nullopt;
-    return map;
+    std::string more;
+    return !std::getline(pieces, more);
+}
+
+// The cells row after row, as one list.
+using CellList = std::array<int, FaceState::channelCount * FaceState::cellColumns>;
+CellList cellList(const decltype(PlayingSettings::cells)& cells) {
+    CellList list{};
+    for (size_t channel = 0; channel < cells.size(); ++channel)
+        for (size_t column = 0; column < cells[channel].size(); ++column)
+            list[channel * FaceState::cellColumns + column] = cells[channel][column];
+    return list;
 }
 
 }  // namespace
@@ -68,9 +81,17 @@ std::optional<PlayingSettings> loadPlayingSettings(SettingsStore& store) {
     const auto count = number(store, "KeyCount", 0, KeySignature::maxCount);
     // A count needs a sign, as the key-signature dialog has it.
     if (sign && count && (*sign != 0 || *count == 0)) effect.keySignature = {*sign, *count};
-    std::string map;
-    if (store.readString(key, "PitchMap", map) == SettingsStore::Status::ok)
-        effect.pitchMap = parsePitchMap(map).value_or(PitchMap{});
+    std::string text;
+    PitchMap map;
+    if (store.readString(key, "PitchMap", text) == SettingsStore::Status::ok &&
+        parseList(text, -PitchMap::rest, PitchMap::rest, map.entries))
+        effect.pitchMap = map;
+    CellList cells{};
+    if (store.readString(key, "Cells", text) == SettingsStore::Status::ok &&
+        parseList(text, 0, face::cellMaxValue, cells))
+        for (size_t channel = 0; channel < playing.cells.size(); ++channel)
+            for (size_t column = 0; column < playing.cells[channel].size(); ++column)
+                playing.cells[channel][column] = cells[channel * FaceState::cellColumns + column];
     return playing;
 }
 
@@ -85,9 +106,11 @@ SettingsStore::Status savePlayingSettings(SettingsStore& store, const PlayingSet
         if (const auto status = store.writeNumber(key, name, uint32_t(value));
             status != SettingsStore::Status::ok)
             return status;
-    if (const auto status = store.writeString(key, "PitchMap", pitchMapText(effect.pitchMap));
-        status != SettingsStore::Status::ok)
-        return status;
+    const std::pair<const char*, std::string> lists[] = {{"PitchMap", listed(effect.pitchMap.entries)},
+                                                         {"Cells", listed(cellList(playing.cells))}};
+    for (const auto& [name, text] : lists)
+        if (const auto status = store.writeString(key, name, text); status != SettingsStore::Status::ok)
+            return status;
     return store.writeString(key, "PlayingSong", playing.song);
 }
 

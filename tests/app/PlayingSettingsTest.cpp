@@ -15,6 +15,7 @@ TEST(PlayingSettings, ComeBackAsWrittenUntilForgotten) {
     PlayingSettings playing{"C:\\a.mid", -3, {}, 80};
     playing.effect = {EffectType::keySignature, {5, 70}, {}, {-1, 2}};
     playing.effect.pitchMap.entries = {0, -12, 12, PitchMap::rest, 1, 2, 3, 4, 5, 6, 7, -PitchMap::rest};
+    playing.cells[15][4] = 12;
     ASSERT_EQ(savePlayingSettings(store, playing), Status::ok);
     const std::optional<PlayingSettings> read = loadPlayingSettings(store);
     ASSERT_TRUE(read);
@@ -27,6 +28,7 @@ TEST(PlayingSettings, ComeBackAsWrittenUntilForgotten) {
     EXPECT_EQ(read->effect.keySignature.sign, -1);
     EXPECT_EQ(read->effect.keySignature.count, 2);
     EXPECT_EQ(read->effect.pitchMap.entries, playing.effect.pitchMap.entries);
+    EXPECT_EQ(read->cells, playing.cells);
     forgetPlayingSettings(store);
     EXPECT_FALSE(loadPlayingSettings(store));
 }
@@ -39,6 +41,9 @@ TEST(PlayingSettings, EachValueThatCannotBeUsedTakesItsDefault) {
                                                        {"KeyCount", 3}};
     for (const auto& [name, value] : numbers) store.put(user, name, uint32_t(value));
     store.put(user, "PitchMap", "1,2,3,4,5,6,7,8,9,10,11,12x");
+    std::string cells;
+    for (int cell = 0; cell < 80; ++cell) cells += "13,";
+    store.put(user, "Cells", cells.substr(0, cells.size() - 1));
     const std::optional<PlayingSettings> read = loadPlayingSettings(store);
     ASSERT_TRUE(read);
     EXPECT_EQ(read->transpose, 0);
@@ -47,4 +52,5 @@ TEST(PlayingSettings, EachValueThatCannotBeUsedTakesItsDefault) {
     EXPECT_EQ(read->effect.window.start, EffectWindow{}.start);
     EXPECT_EQ(read->effect.keySignature.count, 0);
     EXPECT_EQ(read->effect.pitchMap.entries, PitchMap{}.entries);
+    EXPECT_EQ(read->cells, FaceState{}.channelCells);
 }

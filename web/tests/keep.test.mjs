@@ -26,9 +26,16 @@ test('the sound module, the history and the loaded song as played survive a relo
   await menu('音源', 'ＳＣ５５');
   await drop([{ name: 'demo.mid', bytes: readFileSync(demoSong) }]);
   await menu('効果', '民謡風');
-  // Played, transposed up two and turned down a step, stopped: the reload brings the song back so.
-  for (const key of ['Space', 'ArrowUp', 'ArrowUp', 'PageDown', 'Space']) await page.keyboard.press(key);
+  // Played, the modulation cell of channel 2 (sounding from the start) raised, transposed up two, turned down a
+  // step, stopped: the reload brings the song back so.
+  await page.keyboard.press('Space');
+  await page.evaluate(() => window.velmira.step(10));
+  await clickFace(409, 75);
+  for (const key of ['ArrowUp', 'ArrowUp', 'PageDown', 'Space']) await page.keyboard.press(key);
+  const cell = () => page.locator('#face').evaluate((face) => face.getContext('2d').getImageData(402, 68, 16, 15).data.join());
+  const raisedCell = await cell();
   await reload();
+  assert.equal(await cell(), raisedCell);
   assert.equal(await checked('音源', 'ＳＣ５５'), true);
   await clickFace(89, 467); // play
   const played = await playToEnd();
