@@ -68,15 +68,17 @@ std::optional<PlayingSettings> loadPlayingSettings(SettingsStore& store) {
         return std::nullopt;
     const int maxShift = LiveControls::maxKeyShift;
     playing.transpose = number(store, "Transpose", -maxShift, maxShift).value_or(0);
-    const int32_t volume = number(store, "Volume", minMasterVolume, maxMasterVolume).value_or(100);
-    playing.masterVolume = volume % masterVolumeStep == 0 ? volume : 100;
+    const auto volume = number(store, "Volume", minMasterVolume, maxMasterVolume);
+    if (volume && *volume % masterVolumeStep == 0) playing.masterVolume = *volume;
 
     EffectSettings& effect = playing.effect;
     const int32_t type = number(store, "Effect", 0, int32_t(EffectType::customMap)).value_or(0);
     effect.type = namesEffect(type) ? EffectType(type) : EffectType::none;
     const auto start = number(store, "EffectStart", EffectTimeQuestion::minimum, EffectTimeQuestion::maximum);
     const auto end = number(store, "EffectEnd", EffectTimeQuestion::minimum, EffectTimeQuestion::maximum);
-    if (start && end && *start <= *end) effect.window = {*start, *end};
+    // An end must lie after the start, as "効果時間" asks it.
+    if (start && end && EffectTimeQuestion(EffectTimeQuestion::askEnd, *end, *start).acceptable())
+        effect.window = {*start, *end};
     const auto sign = number(store, "KeySign", -1, 1);
     const auto count = number(store, "KeyCount", 0, KeySignature::maxCount);
     // A count needs a sign, as the key-signature dialog has it.

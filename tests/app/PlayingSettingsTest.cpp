@@ -37,7 +37,7 @@ TEST(PlayingSettings, EachValueThatCannotBeUsedTakesItsDefault) {
     MemorySettingsStore store;
     store.put(user, "PlayingSong", "C:\\a.mid");
     const std::pair<const char*, int32_t> numbers[] = {{"Transpose", 13},   {"Volume", 85},    {"Effect", 10},
-                                                       {"EffectStart", 80}, {"EffectEnd", 70}, {"KeySign", 0},
+                                                       {"EffectStart", 70}, {"EffectEnd", 70}, {"KeySign", 0},
                                                        {"KeyCount", 3}};
     for (const auto& [name, value] : numbers) store.put(user, name, uint32_t(value));
     store.put(user, "PitchMap", "1,2,3,4,5,6,7,8,9,10,11,12x");
