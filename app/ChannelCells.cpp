@@ -13,8 +13,6 @@ bool FaceControls::hasSounded(int channel) const {
 }
 
 void FaceControls::stepCell(int x, int y, int step) {
-    // The cells are for the GS sound modules; with the Sound Blaster 16 they stay as they are.
-    if (face_.soundModule == SoundModule::sb16) return;
     const auto cell = face::cellAt(x, y);
     if (!cell || !hasSounded(cell->channel)) return;
 
@@ -24,11 +22,17 @@ void FaceControls::stepCell(int x, int y, int step) {
         shown = value < 0 ? 0 : face::cellMaxValue;
         return;
     }
+    setCell(cell->channel, cell->column, value);
+}
+
+void FaceControls::setCell(int channel, int column, int value) {
+    // The cells are for the GS sound modules; with the Sound Blaster 16 they stay as they are.
+    if (face_.soundModule == SoundModule::sb16) return;
     // A refused auto-pan speed leaves the cell as it was, so the face never shows a speed nothing plays.
-    if (cell->column == FaceState::autoPanCell && !autoPan_.setSpeed(cell->channel, value)) return;
-    shown = value;
-    setCellValue(cell->channel, cell->column, value);
-    drawing_.drawCell(cell->channel, cell->column);
+    if (column == FaceState::autoPanCell && !autoPan_.setSpeed(channel, value)) return;
+    face_.channelCells[channel][column] = value;
+    setCellValue(channel, column, value);
+    drawing_.drawCell(channel, column);
 }
 
 void FaceControls::setCellValue(int channel, int column, int value) {

@@ -33,6 +33,9 @@ class FaceControls {
     bool captionDoubleClick();
     bool captionRightButton(bool onCaption);
 
+    // A cell set to a value, as its buttons would step it there (a restart bringing the song back).
+    void setCell(int channel, int column, int value);
+
   private:
     // While an effect dialog is open, only its tries start and stop playback.
     bool transportAllowed() const { return !face_.effectDialogOpen; }

@@ -173,6 +173,9 @@ constexpr SpritePlacement spritePlacements[spriteCount] = {
 
 constexpr int channelCount = midi::channelCount;
 constexpr int rowPitch = 32;
+// The rack's column headings the skin draws; with a row's number, what a screen reader calls a control there.
+constexpr Caption channelCaption{"ch", "MIDI"};
+constexpr Caption toneCaption{"音色", "TONE / LEVEL"};
 
 // Level bar: the left part of the strip, up to 60 pixels, over an erased (black) area one pixel larger
 // above and below. The same band is the tone column: a click there opens the channel's tone dialog.
@@ -201,6 +204,8 @@ constexpr int cellGlyphWidth = 16;
 constexpr int cellGlyphHeight = 15;
 constexpr int cellMaxValue = 12;
 constexpr Band cellBand{297, 452};
+constexpr Caption cellCaptions[cellCount] = {
+    {"音量", "VOL"}, {"残響", "REV"}, {"合唱", "CHO"}, {"変調", "MOD"}, {"パン", "PAN"}};
 constexpr Point cellGlyphAt(int ch, int c) {
     return {297 + cellPitch * c, 36 + rowPitch * ch};
 }
@@ -229,6 +234,7 @@ constexpr int togglePitch = 35;
 constexpr int toggleWidth = 26;
 constexpr int toggleHeight = 24;
 constexpr Band toggleBand{665, 762};
+constexpr Caption toggleCaptions[toggleCount] = {{"ソロ", "SOLO"}, {"消音", "MUTE"}, {"オク下", "OCT"}};
 constexpr Rect toggleRect(int ch, int t) {
     return {665 + togglePitch * t, 32 + rowPitch * ch, 691 + togglePitch * t, 56 + rowPitch * ch};
 }

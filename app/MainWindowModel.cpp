@@ -6,6 +6,7 @@
 #include "app/GeneratorMenu.h"
 #include "app/HotKeys.h"
 #include "app/JumpCommands.h"
+#include "app/MasterVolume.h"
 #include "app/MenuAreaOf.h"
 #include "app/Messages.h"
 #include "app/MidiOutMenu.h"
@@ -233,6 +234,32 @@ void MainWindowModel::onDestroy() {
     if (player_.playing()) player_.stopPlayback(Player::userStop);
     if (midiInputMenu_) midiInputMenu_->menu().close();
     settings_.save(face_, skin_);
+}
+
+PlayingSettings MainWindowModel::playingSettings() const {
+    const LiveControls& controls = engine_.controls();
+    return {face_.songLoaded ? songs_.currentPath() : std::string(),
+            controls.keyShift.load(std::memory_order_relaxed), engine_.effect(), face_.masterVolume,
+            face_.channelCells};
+}
+
+void MainWindowModel::restorePlaying(const PlayingSettings& playing) {
+    if (!face_.songLoaded || player_.playing()) return;
+    engine_.effect() = playing.effect;
+    engine_.effectChanged();
+    LiveControls& controls = engine_.controls();
+    controls.keyShift.store(playing.transpose, std::memory_order_relaxed);
+    controls.keyShiftActive.store(playing.transpose != 0, std::memory_order_relaxed);
+    // The cells first: the master volume scales the volume cells' values.
+    for (int channel = 0; channel < FaceState::channelCount; ++channel)
+        for (int column = 0; column < FaceState::cellColumns; ++column)
+            if (face_.channelCells[channel][column] != playing.cells[channel][column])
+                controls_.setCell(channel, column, playing.cells[channel][column]);
+    if (playing.masterVolume != face_.masterVolume) {
+        face_.masterVolume = playing.masterVolume;
+        applyMasterVolume(controls, face_.volumeBase, face_.masterVolume, engine_.out());
+    }
+    painter_.drawReadout(FaceDrawing::allReadouts);
 }
 
 int MainWindowModel::songListAction(SongListWindow::Action action, int row) {

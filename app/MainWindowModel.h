@@ -16,6 +16,7 @@
 #include "app/Messages.h"
 #include "app/MidiInputMenu.h"
 #include "app/MidiOutMenu.h"
+#include "app/PlayingSettings.h"
 #include "app/SettingsMenu.h"
 #include "app/SettingsSession.h"
 #include "app/Skin.h"
@@ -114,6 +115,10 @@ class MainWindowModel : private PlayerHost, private HistoryMenuHost, private Son
     void onDestroy();
     // Shows a failure of the device noted since the last look (once per playback).
     void reportDeviceFailures();
+    // What the loaded song is played with (no song: an empty path), and the same set again on the song just
+    // loaded afresh, stopped, as the face and the effect menu would set it.
+    PlayingSettings playingSettings() const;
+    void restorePlaying(const PlayingSettings& playing);
     // An action in the "曲目一覧" window on one of its rows; returns the row to select afterwards.
     int songListAction(SongListWindow::Action action, int row);
     // The "歌詞" window's place as the last run left it (none: its own default), and as it is now.

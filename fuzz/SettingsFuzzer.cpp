@@ -1,10 +1,12 @@
-// The settings loader over a store holding anything: values of either kind, of any length, under the keys
-// and names the program reads (and others). Whatever was loaded can be saved.
+// The settings loaders (the program's and the loaded song's as played) over a store holding anything: values
+// of either kind, of any length, under the keys and names they read (and others). Whatever was loaded can be
+// saved, and the song's as played read back from what was saved is the same.
 #include <cstddef>
 #include <cstdint>
 #include <iterator>
 #include <string>
 
+#include "app/PlayingSettings.h"
 #include "app/Settings.h"
 #include "fuzz/FuzzInput.h"
 #include "tests/support/MemorySettingsStore.h"
@@ -12,9 +14,11 @@
 namespace {
 const char* const keys[] = {Settings::rootKey, Settings::folderKey, Settings::historyKey, Settings::userKey,
                             "Software\\Velmira\\Other"};
-const char* const names[] = {"ReadDir", "SaveDir", "TexDir",       "Mru1", "Mru2",
-                             "Mru3",    "Mru4",    "Mru5",         "Mru6", "Mru7",
-                             "Ongen",   "BackBmp", "LyricsWindow", "",     "mru1"};
+const char* const names[] = {"ReadDir",     "SaveDir",   "TexDir",       "Mru1",     "Mru2",
+                             "Mru3",        "Mru4",      "Mru5",         "Mru6",     "Mru7",
+                             "Ongen",       "BackBmp",   "LyricsWindow", "",         "mru1",
+                             "PlayingSong", "Transpose", "Volume",       "Effect",   "EffectStart",
+                             "EffectEnd",   "KeySign",   "KeyCount",     "PitchMap", "Cells"};
 
 void fill(FuzzInput& input, MemorySettingsStore& store) {
     while (!input.empty()) {
@@ -34,6 +38,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     MemorySettingsStore store;
     store.refuseEverything = input.byte() == 0xFF;
     fill(input, store);
+
+    if (const std::optional<PlayingSettings> playing = loadPlayingSettings(store)) {
+        MemorySettingsStore kept;
+        if (savePlayingSettings(kept, *playing) != SettingsStore::Status::ok) __builtin_trap();
+        const std::optional<PlayingSettings> again = loadPlayingSettings(kept);
+        if (!again || again->transpose != playing->transpose ||
+            again->masterVolume != playing->masterVolume || again->cells != playing->cells ||
+            again->effect.pitchMap.entries != playing->effect.pitchMap.entries)
+            __builtin_trap();
+    }
 
     const std::string startFolder = "C:\\Start";
     Settings settings;

@@ -98,9 +98,7 @@ void walkTracks(SongBuffer& song, const std::function<bool(const TrackEvent&)>& 
             const int dataBytes = midi::hasOneDataByte(runningStatus) ? 1 : 2;
             if (p + dataBytes > song.size()) break;
             event.status = runningStatus;
-            event.metaType = 0;
             event.data = p;
-            event.length = 0;
             if (!visit(event)) return;
             p += dataBytes;
         }

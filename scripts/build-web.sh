@@ -35,7 +35,11 @@ ln -sf /usr/share/sounds/sf2/TimGM6mb.sf2 "$site/TimGM6mb.sf2"
 icotool -x -w 48 -o "$site/icon-48.png.part" "$build/native/skin/velmira.ico"
 convert "$site/icon-48.png.part" -filter point -resize 192x192 "png:$site/icon-192.png.part"
 mv "$site/icon-48.png.part" "$site/icon-48.png" && mv "$site/icon-192.png.part" "$site/icon-192.png"
-version=$(sed -n 's/^project(Velmira VERSION \([0-9.]*\).*/\1/p' "$top/CMakeLists.txt")
+# The program's name and version, as project() of CMakeLists.txt sets them, for the app's manifest and the cache.
+name=$(sed -n 's/^project(\([A-Za-z]*\) VERSION.*/\1/p' "$top/CMakeLists.txt")
+version=$(sed -n 's/^project([A-Za-z]* VERSION \([0-9.]*\).*/\1/p' "$top/CMakeLists.txt")
+sed "s|@NAME@|$name|" "$top/web/page/manifest.webmanifest" >"$site/manifest.webmanifest.part"
+mv "$site/manifest.webmanifest.part" "$site/manifest.webmanifest"
 files=$(cd "$site" && find . -type f -o -type l | sed 's|^\./||' | grep -vx 'sw.js' | sort | tr '\n' ' ')
 sed -e "s|@VERSION@|$version|" -e "s|@FILES@|${files% }|" "$top/web/page/sw.js" >"$site/sw.js.part"
 mv "$site/sw.js.part" "$site/sw.js"

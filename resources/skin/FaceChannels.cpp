@@ -29,15 +29,13 @@ void drawHeadings(Picture& face, TextRenderer& text) {
     const skin::Panel& strip = skin::headingStrip;
     drawPanel(face, strip.rect, strip.cornerRadius, palette::panelHeader);
     const int japaneseBaseline = strip.rect.top + 13, latinBaseline = strip.rect.top + 23;
-    auto heading = [&](int centre, const char* japanese, const char* latin) {
-        text.draw(face, japanese, centre, japaneseBaseline, 11, palette::labelJapanese, Align::centre);
-        text.draw(face, latin, centre, latinBaseline, 8, palette::labelLatin, Align::centre);
+    auto heading = [&](int centre, const face::Caption& caption) {
+        text.draw(face, caption.name, centre, japaneseBaseline, 11, palette::labelJapanese, Align::centre);
+        text.draw(face, caption.latinName, centre, latinBaseline, 8, palette::labelLatin, Align::centre);
     };
-    heading(numberColumnCentre, "ch", "MIDI");
-    heading(toneColumnCentre, "音色", "TONE / LEVEL");
-    static constexpr const char* cellJapanese[face::cellCount] = {"音量", "残響", "合唱", "変調", "パン"};
-    static constexpr const char* cellLatin[face::cellCount] = {"VOL", "REV", "CHO", "MOD", "PAN"};
-    for (int c = 0; c < face::cellCount; ++c) heading(cellCentre(c), cellJapanese[c], cellLatin[c]);
+    heading(numberColumnCentre, face::channelCaption);
+    heading(toneColumnCentre, face::toneCaption);
+    for (int c = 0; c < face::cellCount; ++c) heading(cellCentre(c), face::cellCaptions[c]);
     static constexpr const char* noteNames[face::pitchClassCount] = {"C",  "C#", "D",  "D#", "E",  "F",
                                                                      "F#", "G",  "G#", "A",  "A#", "B"};
     text.draw(face, "発音中の音名", (lampCentre(0) + lampCentre(11)) / 2, japaneseBaseline, 11,
@@ -45,9 +43,7 @@ void drawHeadings(Picture& face, TextRenderer& text) {
     for (int k = 0; k < face::pitchClassCount; ++k)
         text.draw(face, noteNames[k], lampCentre(k), latinBaseline, 8,
                   isSharp[k] ? shade(palette::labelLatin, -0.25) : palette::labelLatin, Align::centre);
-    static constexpr const char* toggleJapanese[face::toggleCount] = {"ソロ", "消音", "オク下"};
-    static constexpr const char* toggleLatin[face::toggleCount] = {"SOLO", "MUTE", "OCT"};
-    for (int t = 0; t < face::toggleCount; ++t) heading(toggleCentre(t), toggleJapanese[t], toggleLatin[t]);
+    for (int t = 0; t < face::toggleCount; ++t) heading(toggleCentre(t), face::toggleCaptions[t]);
 }
 
 void drawLevelWell(Picture& face, int ch) {

@@ -109,14 +109,19 @@ TEST_F(MainWindowModelTest, ASongListModePassesOverEntriesThatCannotPlayAndEndsW
     }
 }
 
-TEST_F(MainWindowModelTest, AStepBackPassesOverEntriesThatCannotPlayAsAStepOnDoes) {
+// "次の曲" and "前の曲" pass over entries that cannot play, go from the loaded song outside a song-list mode,
+// stop at the list's ends and wrap round only in loop play.
+TEST_F(MainWindowModelTest, StepsPassOverEntriesThatCannotPlayAndWrapRoundOnlyInLoopPlay) {
     ASSERT_TRUE(startUp());
     addSongFiles();
-    for (const char* path : {"a.mid", "empty.mid", "text.mid", "silent.mid", "b.mid"}) openSongFile(path);
-    model.onCommand(IDM_SONGS_PREVIOUS);
-    EXPECT_EQ(model.songs().currentPath(), "a.mid");
-    model.onCommand(IDM_SONGS_NEXT);
-    EXPECT_EQ(model.songs().currentPath(), "b.mid");
+    for (const char* path : {"a.mid", "b.mid", "empty.mid", "silent.mid"}) openSongFile(path);
+    Lines reached;
+    for (int id : {IDM_SONGS_PREVIOUS, IDM_SONGS_PREVIOUS, IDM_SONGS_PREVIOUS, IDM_SONGS_NEXT, IDM_SONGS_LOOP,
+                   IDM_SONGS_PREVIOUS}) {
+        model.onCommand(id);
+        reached.push_back(model.songs().currentPath());
+    }
+    EXPECT_EQ(reached, (Lines{"b.mid", "a.mid", "a.mid", "b.mid", "a.mid", "b.mid"}));
     EXPECT_TRUE(port.messages.empty());
 }
 

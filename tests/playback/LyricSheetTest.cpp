@@ -68,6 +68,8 @@ TEST(LyricSheet, ReadsKaraokeHeadersLinesAndVersesLyricEventsFirstAndEachEncodin
                 lyric("\x01\x82")})},
          {"", {"a?b???"}}},
         {{join({text("@Tonly headers"), meta(0, 0x02, "(c)")})}, {"only headers", {}}},
+        // Words after a note-off of the first channel; a later track's name is no title.
+        {{join({{0x00, 0x80, 60, 0x40}, lyric("a", 128)}), meta(0, 0x03, "Piano")}, {"", {"a"}}},
     };
     for (const Case& c : cases) {
         const Sheet sheet = read(c.tracks);

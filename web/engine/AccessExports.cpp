@@ -1,6 +1,6 @@
 // What the page takes from the program's sources instead of typing it again (the face's size, the effect
-// dialogs' and the mouse's codes, the pitch dialog's buttons, the first visit's line), and the face's
-// read-outs as text a screen reader can read.
+// dialogs' and the mouse's codes, the pitch dialog's buttons and its bars' range, the first visit's line),
+// and the face's read-outs as text a screen reader can read.
 #include <emscripten.h>
 
 #include <string>
@@ -64,15 +64,18 @@ EMSCRIPTEN_KEEPALIVE const char* velmira_facts() {
                 member("captionDoubleClick", int(MouseKind::captionDoubleClick)),
                 member("captionRight", int(MouseKind::captionRight))},
                '}');
-    return handOver(joined(
-        '{',
-        {member("faceWidth", face::faceWidth), member("faceHeight", face::faceHeight),
-         member("dialogs", dialogs), member("mouse", mouse),
-         member("pitchButtons", joined('[', pitchButtons, ']')), member("dropHint", quoted(dropHintText))},
-        '}'));
+    const std::string pitchRange =
+        joined('{', {member("min", PitchDrawing::minimum), member("max", PitchDrawing::maximum)}, '}');
+    return handOver(joined('{',
+                           {member("faceWidth", face::faceWidth), member("faceHeight", face::faceHeight),
+                            member("dialogs", dialogs), member("mouse", mouse),
+                            member("pitchButtons", joined('[', pitchButtons, ']')),
+                            member("pitchRange", pitchRange), member("dropHint", quoted(dropHintText))},
+                           '}'));
 }
 
-// The face's buttons a keyboard reaches in the page, each with its name and the point a press clicks.
+// The face's buttons a keyboard reaches in the page, each with its name and the point a press clicks (a
+// cell is lowered as the right button lowers it).
 EMSCRIPTEN_KEEPALIVE const char* velmira_face_controls() {
     std::vector<std::string> controls;
     const auto add = [&](const std::string& name, const face::Rect& hot) {
@@ -90,6 +93,14 @@ EMSCRIPTEN_KEEPALIVE const char* velmira_face_controls() {
         add(std::string(field->name) + " ▶", field->up.hot);
     }
     add(face::timeName, face::timeReadoutHot);
+    // Each channel row's controls, named by the row's number and the heading of their column: "ch 3 消音".
+    for (int ch = 0; ch < face::channelCount; ++ch) {
+        const std::string row = std::string(face::channelCaption.name) + " " + std::to_string(ch + 1) + " ";
+        add(row + face::toneCaption.name, face::levelBarErase(ch));
+        for (int c = 0; c < face::cellCount; ++c) add(row + face::cellCaptions[c].name, face::cellHot(ch, c));
+        for (int t = 0; t < face::toggleCount; ++t)
+            add(row + face::toggleCaptions[t].name, face::toggleRect(ch, t));
+    }
     return handOver(joined('[', controls, ']'));
 }
 

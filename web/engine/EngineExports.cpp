@@ -182,19 +182,25 @@ EMSCRIPTEN_KEEPALIVE int velmira_open_dialog() {
     return open;
 }
 
-// The key-signature dialog: action 0 sharps, 1 none, 2 flats, 3 the count; false when the count is refused.
-EMSCRIPTEN_KEEPALIVE int velmira_key_choose(int action, int count) {
+// The key-signature dialog's buttons by their control ids, as the program's dialog takes them: a sign, or a
+// count (refused without a sign: false).
+EMSCRIPTEN_KEEPALIVE int velmira_key_choose(int controlId) {
     KeySignatureChoice& choice = *engine->keyChoice;
-    if (action == 0) choice.chooseSharps();
-    if (action == 1) choice.chooseNone();
-    if (action == 2) choice.chooseFlats();
-    return action == 3 ? choice.chooseCount(count) : 1;
+    if (controlId >= IDC_KEY_COUNT_FIRST && controlId <= IDC_KEY_COUNT_LAST)
+        return choice.chooseCount(controlId - IDC_KEY_COUNT_FIRST + 1);
+    if (controlId == IDC_KEY_SHARPS) choice.chooseSharps();
+    if (controlId == IDC_KEY_NONE) choice.chooseNone();
+    if (controlId == IDC_KEY_FLATS) choice.chooseFlats();
+    return 1;
 }
-EMSCRIPTEN_KEEPALIVE int velmira_key_sign() {
-    return engine->keyChoice->signature().sign;
-}
-EMSCRIPTEN_KEEPALIVE int velmira_key_count() {
-    return engine->keyChoice->signature().count;
+// Whether a button stands for the choice made, as the program's dialog shows it checked.
+EMSCRIPTEN_KEEPALIVE int velmira_key_chosen(int controlId) {
+    const KeySignature& signature = engine->keyChoice->signature();
+    if (controlId >= IDC_KEY_COUNT_FIRST && controlId <= IDC_KEY_COUNT_LAST)
+        return signature.count == controlId - IDC_KEY_COUNT_FIRST + 1;
+    return controlId == (signature.sign > 0   ? IDC_KEY_SHARPS
+                         : signature.sign < 0 ? IDC_KEY_FLATS
+                                              : IDC_KEY_NONE);
 }
 EMSCRIPTEN_KEEPALIVE const char* velmira_key_label() {
     return handOver(engine->keyChoice->label());

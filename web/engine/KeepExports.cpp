@@ -1,13 +1,15 @@
 // What the page keeps between visits: the settings (as the program keeps them in the registry, here in the
 // browser's local storage through the web platform's store), the files the history and the song list name
-// (whose bytes the page keeps in IndexedDB), and the history's menu items; and the MIDI devices the settings
-// name, the browser's inputs played through the engine's live input as a keyboard is in the program.
+// (whose bytes the page keeps in IndexedDB), the history's menu items and the loaded song as it was played;
+// and the MIDI devices the settings name, the browser's inputs played through the engine's live input as a
+// keyboard is in the program.
 #include <emscripten.h>
 
 #include <set>
 #include <sstream>
 
 #include "app/Messages.h"
+#include "app/PlayingSettings.h"
 #include "web/engine/Engine.h"
 
 extern "C" {
@@ -54,9 +56,26 @@ EMSCRIPTEN_KEEPALIVE int velmira_close_requested() {
     return engine->platform.closeRequested;
 }
 
-// The page is going: as the window's destruction, the settings are written back.
+// The page is going: as the window's destruction, the settings are written back, and, the page's own,
+// what the loaded song is played with, for the reload to bring it back (unless the settings were cleared).
 EMSCRIPTEN_KEEPALIVE void velmira_destroy() {
+    const PlayingSettings playing = engine->model.playingSettings();
     engine->model.onDestroy();
+    if (!engine->model.settingsUsable()) return;
+    if (playing.song.empty())
+        forgetPlayingSettings(engine->platform);
+    else
+        savePlayingSettings(engine->platform, playing);
+}
+
+// After the start, with the kept files back: the song loaded before the reload is opened again, stopped, and
+// played as it was (a song whose bytes are not kept stays closed).
+EMSCRIPTEN_KEEPALIVE void velmira_restore_playing() {
+    const std::optional<PlayingSettings> playing = loadPlayingSettings(engine->platform);
+    if (!playing || velmira_file_size(playing->song.c_str()) < 0) return;
+    engine->beforeUserAction();
+    engine->model.openStartSong(playing->song, false);
+    engine->model.restorePlaying(*playing);
 }
 
 // The output the page plays to, by its port's name ("MidiOut"; empty for the SoundFont).

@@ -77,7 +77,8 @@ export class Access {
   }
 
   // A named button over each of the face's buttons, reached by Tab and pressed by Enter or Space as a click
-  // on the face would press it; the mouse goes through them to the face.
+  // on the face would press it, with Shift as the right button would (which lowers a cell); the mouse goes
+  // through them to the face.
   #nameControls(controls) {
     const layer = document.getElementById('controls');
     for (const { name, x, y } of controls) {
@@ -129,7 +130,7 @@ export class Access {
     if (event.key === 'F10') return this.#handled(event, this.#toggleMenubar());
     const control = document.activeElement?.dataset?.point;
     if (control && (event.key === 'Enter' || event.key === ' '))
-      return this.#handled(event, this.#press(...control.split(' ').map(Number)));
+      return this.#handled(event, this.#press(...control.split(' ').map(Number), event.shiftKey));
     if (this.#menubar.contains(document.activeElement)) this.#walkMenus(event);
   }
 

@@ -273,7 +273,12 @@ for (const menu of menus) {
 }
 const access = new Access({ text, facts, canvas, menubar,
   closeDialog: () => (velmira('close_effect_dialog'), afterEngine()),
-  press: (x, y) => (sound.start(), velmira('mouse', mouse.leftDown, x, y), velmira('mouse', mouse.leftUp, x, y), afterEngine()) });
+  press: (x, y, right) => {
+    sound.start();
+    if (right) velmira('mouse', mouse.rightDown, x, y);
+    else velmira('mouse', mouse.leftDown, x, y), velmira('mouse', mouse.leftUp, x, y);
+    afterEngine();
+  } });
 document.addEventListener('click', (event) => {
   if (!menubar.contains(event.target)) for (const open of menubar.querySelectorAll('.open')) open.classList.remove('open');
 });
@@ -307,20 +312,19 @@ function buildKeyDialog() {
   keyDialog.innerHTML = '<h1></h1><div class="row signs"></div><div class="row counts"></div><div class="row"><span class="label"></span></div><div class="row actions"></div>';
   keyDialog.querySelector('h1').textContent = keyTexts.caption;
   const refresh = () => {
-    for (const [index, element] of keyDialog.querySelectorAll('.signs button').entries())
-      element.disabled = [1, 0, -1][index] === velmira('key_sign');
-    for (const [index, element] of keyDialog.querySelectorAll('.counts button').entries())
-      element.disabled = index + 1 === velmira('key_count');
+    for (const element of keyDialog.querySelectorAll('.signs button, .counts button'))
+      element.disabled = velmira('key_chosen', Number(element.dataset.id)) === 1;
     keyDialog.querySelector('.label').textContent = text('key_label');
   };
-  const signs = keyDialog.querySelector('.signs');
-  signs.append(keyTexts.static0);
-  for (const [action, id] of [ids.IDC_KEY_SHARPS, ids.IDC_KEY_NONE, ids.IDC_KEY_FLATS].entries())
-    signs.append(button(keyTexts[id], () => (velmira('key_choose', action, 0), refresh())));
+  const choice = (id) => {
+    const element = button(keyTexts[id], () => (velmira('key_choose', id), refresh()));
+    element.dataset.id = id;
+    return element;
+  };
+  keyDialog.querySelector('.signs').append(keyTexts.static0, ...[ids.IDC_KEY_SHARPS, ids.IDC_KEY_NONE, ids.IDC_KEY_FLATS].map(choice));
   const countRow = keyDialog.querySelector('.counts');
   countRow.append(keyTexts.static1);
-  for (let id = ids.IDC_KEY_COUNT_FIRST; id <= ids.IDC_KEY_COUNT_LAST; ++id)
-    countRow.append(button(keyTexts[id], () => (velmira('key_choose', 3, id - ids.IDC_KEY_COUNT_FIRST + 1), refresh())));
+  for (let id = ids.IDC_KEY_COUNT_FIRST; id <= ids.IDC_KEY_COUNT_LAST; ++id) countRow.append(choice(id));
   keyDialog.querySelector('.label').before(keyTexts.static2);
   keyDialog.querySelector('.actions').append(
     button(keyTexts[ids.IDC_KEY_TRY], () => velmira('key_try')),
@@ -341,7 +345,8 @@ function buildPitchDialog() {
   for (let row = 0; row < 12; ++row) {
     const element = document.createElement('div');
     element.className = 'row';
-    element.innerHTML = '<span class="name"></span><input type="range" min="-12" max="12"><span class="label"></span>';
+    element.innerHTML = '<span class="name"></span><input type="range"><span class="label"></span>';
+    Object.assign(element.querySelector('input'), facts.pitchRange);
     element.querySelector('.name').textContent = pitchTexts[ids.IDC_PITCH_SOURCE_FIRST + row];
     element.querySelector('input').addEventListener('input', (event) => {
       velmira('pitch_drag', row, Number(event.target.value));
@@ -405,6 +410,7 @@ addFile('Button.bmp', new Uint8Array(await skin[0].arrayBuffer()));
 addFile('Mask.bmp', new Uint8Array(await skin[1].arrayBuffer()));
 addFile('Main.bmp', (await keptFace()) ?? new Uint8Array(await skin[2].arrayBuffer()));
 velmira('start');
+velmira('restore_playing');
 afterEngine();
 restoreOutput(text('midi_out_name'));
 const inputSubmenu = Object.entries(submenus).find(([, items]) => items[0].id === ids.IDM_MIDI_IN_NONE);

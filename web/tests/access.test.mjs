@@ -31,6 +31,8 @@ test('F10, the arrow keys and Enter run a menu item; the read-outs and the song 
   await drop(song);
   assert.equal(await page.locator('#drophint').count(), 0);
   assert.match(await readouts(), /^demo\.mid.*\n演奏時間 00:00\nテンポ \d+\n音量 \d+\n移調 \+00$/);
+  const names = await page.locator('#controls button').evaluateAll((controls) => controls.map((control) => control.ariaLabel));
+  assert.ok(names.every(Boolean) && names.includes('ch 16 オク下'), names.join());
   await page.keyboard.press('F10');
   await page.keyboard.press('ArrowRight');
   await page.keyboard.press('ArrowRight'); // "効果"

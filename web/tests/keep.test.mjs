@@ -21,12 +21,28 @@ async function checked(title, item) {
   return isChecked;
 }
 
-test('the sound module and the history survive a reload, the entry plays from its kept bytes, and clearing forgets both', async () => {
+test('the sound module, the history and the loaded song as played survive a reload, the entry plays from its kept bytes, and clearing forgets them', async () => {
   const errors = await openPage();
   await menu('音源', 'ＳＣ５５');
   await drop([{ name: 'demo.mid', bytes: readFileSync(demoSong) }]);
+  await menu('効果', '民謡風');
+  // Played, the modulation cell of channel 2 (sounding from the start) raised, transposed up two, turned down a
+  // step, stopped: the reload brings the song back so.
+  await page.keyboard.press('Space');
+  await page.evaluate(() => window.velmira.step(10));
+  await clickFace(409, 75);
+  for (const key of ['ArrowUp', 'ArrowUp', 'PageDown', 'Space']) await page.keyboard.press(key);
+  const cell = () => page.locator('#face').evaluate((face) => face.getContext('2d').getImageData(402, 68, 16, 15).data.join());
+  const raisedCell = await cell();
   await reload();
+  assert.equal(await cell(), raisedCell);
   assert.equal(await checked('音源', 'ＳＣ５５'), true);
+  await clickFace(89, 467); // play
+  const played = await playToEnd();
+  const asSet = execFileSync(render, ['--effect', '1', '--transpose', '2', '--volume', '90', demoSong], { encoding: 'utf8' });
+  assert.ok(played.length > 0);
+  assert.deepEqual(played, asSet.trimEnd().split('\n').slice(-played.length)); // what the start loaded, unrecorded
+  await page.evaluate(() => (window.velmira.stream.lines.length = 0));
   await menu('ファイル', '1. demo.mid');
   await page.waitForFunction(() => document.title.startsWith('demo.mid'));
   await clickFace(89, 467); // play
@@ -40,6 +56,7 @@ test('the sound module and the history survive a reload, the entry plays from it
   await page.waitForFunction(() => window.velmira?.ready, null, { timeout: 60000 });
   assert.equal(await checked('音源', 'ＳＣ５５'), false);
   assert.equal(await page.locator('#menubar li', { hasText: 'demo.mid' }).count(), 0);
+  assert.equal(await page.title(), 'Velmira'); // no song brought back
   assert.deepEqual(errors, []);
 });
 
