@@ -121,6 +121,9 @@ class MainWindowModel : private PlayerHost, private HistoryMenuHost, private Son
     void restorePlaying(const PlayingSettings& playing);
     // An action in the "曲目一覧" window on one of its rows; returns the row to select afterwards.
     int songListAction(SongListWindow::Action action, int row);
+    // The "歌詞" window's place as the last run left it (none: its own default), and as it is now.
+    const std::optional<WindowPlace>& keptLyricsWindow() { return settings_.settings().lyricsWindow; }
+    void lyricsWindowPlaced(const WindowPlace& place) { settings_.keepLyricsWindow(place); }
 
     bool playing() const override { return player_.playing(); }
     // The one way to the device, for whoever else sends to it (the open dialog's preview, a change of

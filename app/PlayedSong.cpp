@@ -30,22 +30,23 @@ void sendHeldSettings(const LiveControls& controls, ChannelTones& tones, MidiOut
         if (tone.fixed) sendTone(out, channel, tone.program, tone.bank);
     }
 }
-// The played messages with the song's words put back where they were sung, each as the meta event it was
-// read from (FF, its type, its data), before the messages of its timer period.
-std::vector<RecordingMidiOut::Message> withWords(const std::vector<RecordingMidiOut::Message>& played,
+// The played messages with the song's text events (its words, track names, texts) put back where they were
+// played, each as the meta event it was read from (FF, its type, its data), before the messages of its timer
+// period.
+std::vector<RecordingMidiOut::Message> withTexts(const std::vector<RecordingMidiOut::Message>& played,
                                                  const SongRendering& rendering, const SongBuffer& song) {
     std::vector<RecordingMidiOut::Message> merged;
-    merged.reserve(played.size() + rendering.sungWords().size());
+    merged.reserve(played.size() + rendering.playedTexts().size());
     auto message = played.begin();
-    for (const SongRendering::SungWord& word : rendering.sungWords()) {
-        for (; message != played.end() && message->timeMs < word.timeMs; ++message)
+    for (const SongRendering::PlayedText& text : rendering.playedTexts()) {
+        for (; message != played.end() && message->timeMs < text.timeMs; ++message)
             merged.push_back(*message);
         // The sequencer reported the event, so its length and data lie inside the image.
-        const VarLen length = readVarLen(song, word.position + 1);
-        std::vector<uint8_t> bytes = {midi::metaEvent, song.byteAt(word.position)};
+        const VarLen length = readVarLen(song, text.position + 1);
+        std::vector<uint8_t> bytes = {midi::metaEvent, song.byteAt(text.position)};
         const uint8_t* data = song.image().data() + length.next;
         bytes.insert(bytes.end(), data, data + length.value);
-        merged.push_back({word.timeMs, MessageBytes(bytes.data(), bytes.size())});
+        merged.push_back({text.timeMs, MessageBytes(bytes.data(), bytes.size())});
     }
     merged.insert(merged.end(), message, played.end());
     return merged;
@@ -65,6 +66,6 @@ std::vector<uint8_t> playedSongAsSmf(PlaybackEngine& window) {
                                                         messages.begin() + long(rendering.stopStart()));
     // The song's last track ended in the period before the one that stopped it; the file ends there too, so
     // that it stops at the same time.
-    return messagesAsSmf(withWords(played, rendering, engine.song()),
+    return messagesAsSmf(withTexts(played, rendering, engine.song()),
                          rendering.stopMs() - Sequencer::timerPeriod);
 }

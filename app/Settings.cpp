@@ -29,6 +29,7 @@ const char* const backgroundName = "BackBmp";
 const char* const midiInName = "MidiIn";
 const char* const midiOutName = "MidiOut";
 const char* const songListName = "SongList";
+const char* const lyricsWindowName = "LyricsWindow";
 
 std::string historyValueName(int slot) {
     return "Mru" + std::to_string(slot + 1);
@@ -109,6 +110,14 @@ void loadSongList(SettingsStore& store, Settings& settings) {
     if (status == Status::ok) settings.songList = parseStoredSongList(stored);
 }
 
+// Absent until the window first shows; what cannot be a place is none, the window's own default.
+void loadLyricsWindow(SettingsStore& store, Settings& settings) {
+    std::string stored;
+    const Status status = store.readString(Settings::userKey, lyricsWindowName, stored);
+    noteReadFailure(status, settings);
+    if (status == Status::ok) settings.lyricsWindow = parseStoredWindowPlace(stored);
+}
+
 }  // namespace
 
 void loadSettings(SettingsStore& store, const std::string& startFolder, Settings& settings,
@@ -122,6 +131,7 @@ void loadSettings(SettingsStore& store, const std::string& startFolder, Settings
     loadMidiOut(store, settings);
     loadMidiIn(store, settings);
     loadSongList(store, settings);
+    loadLyricsWindow(store, settings);
 }
 
 void keepStartFolder(Settings& settings) {
@@ -168,12 +178,19 @@ SettingsStore::Status saveSettings(SettingsStore& store, const Settings& setting
     if (const Status status = store.writeString(Settings::userKey, midiInName, settings.midiIn);
         status != Status::ok)
         return status;
-    return saveSongList(store, settings);
+    if (const Status status = saveSongList(store, settings); status != Status::ok) return status;
+    return saveLyricsWindow(store, settings);
 }
 
 SettingsStore::Status saveSongList(SettingsStore& store, const Settings& settings) {
     if (!settings.usable) return Status::ok;
     return store.writeString(Settings::userKey, songListName, songListStoredForm(settings.songList));
+}
+
+SettingsStore::Status saveLyricsWindow(SettingsStore& store, const Settings& settings) {
+    if (!settings.usable || !settings.lyricsWindow) return Status::ok;
+    return store.writeString(Settings::userKey, lyricsWindowName,
+                             windowPlaceStoredForm(*settings.lyricsWindow));
 }
 
 std::string songListStoredForm(const std::vector<std::string>& paths) {

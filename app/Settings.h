@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "app/SettingsStore.h"
+#include "app/WindowPlace.h"
 #include "playback/RecentFiles.h"
 
 // The settings kept between runs, as the program holds them while it runs.
@@ -23,6 +24,9 @@ struct Settings {
     std::string midiOut;                // the output device's name; empty for the MIDI mapper
     std::string midiIn;                 // the name of the MIDI input device chosen; empty: none
     std::vector<std::string> songList;  // the song list ("選曲"), oldest first
+    // The "歌詞" window as it last stood ("LyricsWindow" of the "User" key); none until it first shows, or
+    // where the value cannot be a place.
+    std::optional<WindowPlace> lyricsWindow;
     // Whether the settings are written back at exit: not after the store refused to be read, nor after the
     // settings were deleted.
     bool usable = true;
@@ -44,6 +48,7 @@ SettingsStore::Status saveSettings(SettingsStore& store, const Settings& setting
 SettingsStore::Status saveFolders(SettingsStore& store, const Settings& settings);
 SettingsStore::Status saveHistory(SettingsStore& store, const Settings& settings, const RecentFiles& history);
 SettingsStore::Status saveSongList(SettingsStore& store, const Settings& settings);
+SettingsStore::Status saveLyricsWindow(SettingsStore& store, const Settings& settings);
 
 // The song list as the settings keep it ("SongList" of the "User" key): the paths, oldest first, each
 // followed by "|", which no Windows path holds. Reading passes over what no path can be (empty pieces,

@@ -43,6 +43,12 @@ void SettingsSession::keepSongList(std::vector<std::string> paths) {
     saveSongList(store_, settings_);
 }
 
+void SettingsSession::keepLyricsWindow(const WindowPlace& place) {
+    if (settings_.lyricsWindow == place) return;
+    settings_.lyricsWindow = place;
+    saveLyricsWindow(store_, settings_);
+}
+
 void SettingsSession::showHistory() {
     window_.showHistoryItems(historyMenuItems(history_, settings_.readDir));
 }

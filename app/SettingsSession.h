@@ -6,8 +6,9 @@
 #include "playback/RecentFiles.h"
 
 // The settings over one run of the window: read from the store at start-up into the window's state, held
-// while it runs, and written back when it is destroyed. The history, the song list and the folders the user
-// chose are also written as soon as they change, so that a crash does not lose them.
+// while it runs, and written back when it is destroyed. The history, the song list, the folders the user
+// chose and the "歌詞" window's place are also written as soon as they change, so that a crash does not lose
+// them.
 class SettingsSession {
   public:
     SettingsSession(SettingsStore& store, Files& files, Window& window)
@@ -28,6 +29,8 @@ class SettingsSession {
     void keepPictureFolder(const std::string& folder);
     // The song list as it is now, kept when it differs from what was kept.
     void keepSongList(std::vector<std::string> paths);
+    // The "歌詞" window's place, kept when it differs from what was kept.
+    void keepLyricsWindow(const WindowPlace& place);
 
     Settings& settings() { return settings_; }
     bool usable() const { return settings_.usable; }

@@ -10,7 +10,9 @@ long periodsUntil(long timeMs) {
 }  // namespace
 
 SongRendering::SongRendering()
-    : engine_(device_, timer_, static_cast<TickPoster&>(*this), static_cast<PlayerHost&>(*this), failures_) {}
+    : engine_(device_, timer_, static_cast<TickPoster&>(*this), static_cast<PlayerHost&>(*this), failures_) {
+    engine_.sequencer().reportEveryText();
+}
 
 void SongRendering::streamTo(std::function<void(const Messages&)> take) {
     // Few enough to stay small, many enough to be written in large pieces.
@@ -23,7 +25,7 @@ void SongRendering::load(std::vector<uint8_t> image) {
     // A channel message in running status takes three bytes of the file with its delta-time.
     if (!streaming_) device_.reserve(image.size() / 3 + 256);
     engine_.loadSong(std::move(image));
-    sungWords_.clear();
+    playedTexts_.clear();
     loadEnd_ = device_.receivedCount();
 }
 
@@ -73,7 +75,7 @@ void SongRendering::playToEnd(int startSeconds, RenderingInput* input, const std
         tickPosted_ = false;
         timer_.tick();
         for (int32_t at; (at = sequencer.lyrics().take()) != LyricRing::none;)
-            sungWords_.push_back({now, at});
+            playedTexts_.push_back({now, at});
         // The messages of this tick are the song's; only what the window's tick handler sends may be the
         // stop.
         stopStart_ = device_.receivedCount();

@@ -64,13 +64,14 @@ class SongRendering : private TickPoster, private WindowlessPlayerHost {
     // first message, which are those of messages() when nothing is streamed), and the virtual time of the
     // stop.
     size_t loadEnd() const { return loadEnd_; }
-    // The song's words as they were sung since the load: each event's play time and the position of its
-    // type byte in the image (what a jump passed over is not among them).
-    struct SungWord {
+    // The song's text events (its words, track names, texts...) as they were played since the load: each
+    // event's play time and the position of its type byte in the image (what a jump passed over is not
+    // among them).
+    struct PlayedText {
         long timeMs = 0;
         int32_t position = 0;
     };
-    const std::vector<SungWord>& sungWords() const { return sungWords_; }
+    const std::vector<PlayedText>& playedTexts() const { return playedTexts_; }
     size_t stopStart() const { return stopStart_; }
     long stopMs() const { return stopMs_; }
 
@@ -86,5 +87,5 @@ class SongRendering : private TickPoster, private WindowlessPlayerHost {
     size_t loadEnd_ = 0;
     size_t stopStart_ = 0;
     long stopMs_ = 0;
-    std::vector<SungWord> sungWords_;
+    std::vector<PlayedText> playedTexts_;
 };

@@ -14,10 +14,11 @@
 namespace {
 const char* const keys[] = {Settings::rootKey, Settings::folderKey, Settings::historyKey, Settings::userKey,
                             "Software\\Velmira\\Other"};
-const char* const names[] = {
-    "ReadDir", "SaveDir", "TexDir",      "Mru1",      "Mru2",    "Mru3",     "Mru4",        "Mru5",
-    "Mru6",    "Mru7",    "Ongen",       "BackBmp",   "",        "mru1",     "PlayingSong", "Transpose",
-    "Volume",  "Effect",  "EffectStart", "EffectEnd", "KeySign", "KeyCount", "PitchMap",    "Cells"};
+const char* const names[] = {"ReadDir",     "SaveDir",   "TexDir",       "Mru1",     "Mru2",
+                             "Mru3",        "Mru4",      "Mru5",         "Mru6",     "Mru7",
+                             "Ongen",       "BackBmp",   "LyricsWindow", "",         "mru1",
+                             "PlayingSong", "Transpose", "Volume",       "Effect",   "EffectStart",
+                             "EffectEnd",   "KeySign",   "KeyCount",     "PitchMap", "Cells"};
 
 void fill(FuzzInput& input, MemorySettingsStore& store) {
     while (!input.empty()) {

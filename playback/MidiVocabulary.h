@@ -27,6 +27,11 @@ constexpr uint8_t metaTempo = 0x51;
 constexpr uint8_t metaText = 0x01;
 constexpr uint8_t metaTrackName = 0x03;
 constexpr uint8_t metaLyric = 0x05;
+// FF 01 to FF 0F hold text of one kind or another: text, copyright, track name, instrument, lyric, marker,
+// cue.
+constexpr bool isTextMeta(int type) {
+    return type >= metaText && type <= 0x0F;
+}
 constexpr uint8_t dataMask = 0x7F;
 
 namespace controller {

@@ -252,7 +252,7 @@ int64_t Sequencer::playMetaEvent(int64_t typePos, bool& endOfTrack) {
     if (!length.ok) return -1;
     const int64_t next = length.next + length.value;
     if (next > song_.size()) return -1;
-    if (type == lyricType_ && lyricType_ != 0) {
+    if ((type == lyricType_ && lyricType_ != 0) || (everyText_ && midi::isTextMeta(type))) {
         if (silent_)
             lyrics_.passOver(int32_t(typePos));
         else

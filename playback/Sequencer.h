@@ -92,6 +92,9 @@ class Sequencer : public TimerClient {
     // At load (timer stopped): the meta event type whose events are the song's words (FF 05 or FF 01; 0 for
     // none), each reported into lyrics() as it is played.
     void reportLyrics(uint8_t metaType) { lyricType_ = metaType; }
+    // For a song being saved (timer stopped): every text event is reported, the words' type or not, so that
+    // the saved song keeps its track names and texts where they were.
+    void reportEveryText() { everyText_ = true; }
     LyricRing& lyrics() { return lyrics_; }
     bool gmSystemOnSeen() const { return gmSystemOnSeen_.load(std::memory_order_relaxed); }
     void clearGmSystemOnSeen() { gmSystemOnSeen_.store(false, std::memory_order_relaxed); }
@@ -141,9 +144,10 @@ class Sequencer : public TimerClient {
     std::atomic<bool> metersLive_{false};
     std::atomic<bool> callbackBusy_{false};
     std::atomic<bool> gmSystemOnSeen_{false};
-    int msAccumulator_ = 0;  // timer thread only
-    uint8_t lyricType_ = 0;  // set while the timer is stopped
-    bool silent_ = false;    // playing silently to a jump's moment (window thread, timer stopped)
+    int msAccumulator_ = 0;   // timer thread only
+    uint8_t lyricType_ = 0;   // set while the timer is stopped
+    bool everyText_ = false;  // likewise
+    bool silent_ = false;     // playing silently to a jump's moment (window thread, timer stopped)
     LyricRing lyrics_;
 
     std::array<uint8_t, MidiOut::longMessageCapacity> sysexStaging_{};

@@ -1,6 +1,7 @@
 #include "app/win32/CLyricsDlg.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "platform/win32/DialogPlumbing.h"
 #include "platform/win32/WideText.h"
@@ -24,6 +25,14 @@ int drawPiece(HDC dc, int x, int y, const std::wstring& text, COLORREF colour) {
     GetTextExtentPoint32W(dc, text.c_str(), int(text.size()), &size);
     return x + size.cx;
 }
+BOOL CALLBACK addWorkArea(HMONITOR monitor, HDC, RECT*, LPARAM areas) {
+    MONITORINFO info = {};
+    info.cbSize = sizeof info;
+    if (GetMonitorInfoW(monitor, &info))
+        reinterpret_cast<std::vector<ScreenArea>*>(areas)->push_back(
+            {info.rcWork.left, info.rcWork.top, info.rcWork.right, info.rcWork.bottom});
+    return TRUE;
+}
 }  // namespace
 
 CLyricsDlg::~CLyricsDlg() {
@@ -32,19 +41,56 @@ CLyricsDlg::~CLyricsDlg() {
 
 void CLyricsDlg::showLyricsWindow(bool shown) {
     if (!shown) {
-        if (dialog_) ShowWindow(dialog_, SW_HIDE);
+        if (dialog_) hide();
         return;
     }
     if (!dialog_) {
         if (!CreateDialogParamW(instance_, MAKEINTRESOURCEW(IDD_LYRICS), owner_,
                                 &DialogPlumbing::dialogProc<CLyricsDlg>, LPARAM(this)))
             return;
-        // Below the main window, where the song list's window beside it leaves room.
+        placeOnOpening();
+    }
+    ShowWindow(dialog_, SW_SHOWNOACTIVATE);
+    place_->shown = true;
+    keepPlace();
+}
+
+void CLyricsDlg::restore(const WindowPlace& place) {
+    place_ = place;
+    if (place.shown) showLyricsWindow(true);
+}
+
+void CLyricsDlg::keepPlace() const {
+    if (place_) placed_(*place_);
+}
+
+// Where the last run left it, when that is still on a screen; else below the main window, where the song
+// list's window beside it leaves room.
+void CLyricsDlg::placeOnOpening() {
+    std::vector<ScreenArea> workAreas;
+    EnumDisplayMonitors(nullptr, nullptr, &addWorkArea, LPARAM(&workAreas));
+    if (place_ && reachableOn(*place_, workAreas)) {
+        SetWindowPos(dialog_, nullptr, place_->left, place_->top, place_->width, place_->height,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+    } else {
         RECT owner;
         GetWindowRect(owner_, &owner);
         placeOnScreen(dialog_, owner.left, owner.bottom, owner);
     }
-    ShowWindow(dialog_, SW_SHOWNOACTIVATE);
+    noteRect();
+}
+
+void CLyricsDlg::noteRect() {
+    RECT rect;
+    if (!GetWindowRect(dialog_, &rect)) return;
+    const bool shown = place_ && place_->shown;
+    place_ = WindowPlace{rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, shown};
+}
+
+void CLyricsDlg::hide() {
+    ShowWindow(dialog_, SW_HIDE);
+    place_->shown = false;
+    keepPlace();
 }
 
 bool CLyricsDlg::lyricsWindowShown() const {
@@ -72,8 +118,14 @@ INT_PTR CLyricsDlg::handleMessage(UINT message, WPARAM wParam, LPARAM) {
         case WM_SIZE:
             return InvalidateRect(dialog_, nullptr, TRUE), TRUE;
         case WM_COMMAND:
-            if (LOWORD(wParam) == IDCANCEL) ShowWindow(dialog_, SW_HIDE);
+            if (LOWORD(wParam) == IDCANCEL) hide();
             return TRUE;
+        case WM_WINDOWPOSCHANGED:
+            // A move or a size as it happens; the hiding and the destruction are not the user's place.
+            if (IsWindowVisible(dialog_) && !IsIconic(dialog_)) noteRect();
+            return FALSE;  // the dialog's own handling sends WM_SIZE
+        case WM_EXITSIZEMOVE:
+            return keepPlace(), TRUE;
         case WM_PAINT: {
             PAINTSTRUCT ps;
             HDC dc = BeginPaint(dialog_, &ps);

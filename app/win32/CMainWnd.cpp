@@ -43,6 +43,7 @@ CMainWnd::CMainWnd(HINSTANCE instance, Files& files, Win32Dialogs& dialogs, Midi
                                   : nullptr),
       songList_(instance, [this](SongListWindow::Action action,
                                  int row) { return model_.songListAction(action, row); }),
+      lyrics_(instance, [this](const WindowPlace& place) { model_.lyricsWindowPlaced(place); }),
       model_(platform(), out, timer, *this, failures) {}
 
 // The device changes under its owner, so that no sender meanwhile reaches a closed one. The model is built
@@ -112,6 +113,7 @@ bool CMainWnd::create(int showCommand) {
     SetTimer(window_, liveMetersTimer, liveMetersPeriodMs, nullptr);
     ShowWindow(window_, showCommand);
     UpdateWindow(window_);
+    if (const std::optional<WindowPlace>& place = model_.keptLyricsWindow()) lyrics_.restore(*place);
     return true;
 }
 
@@ -248,6 +250,7 @@ LRESULT CMainWnd::onClose() {
 }
 
 LRESULT CMainWnd::onDestroy() {
+    lyrics_.keepPlace();
     model_.onDestroy();
     closeHelpWindows();
     dialogs_.effectDialogClosing();

@@ -106,7 +106,7 @@ class CMainWnd : public Window, private CanvasSource {
     RegistrySettingsStore registry_;
     std::unique_ptr<MidiOutChoice> midiOutChoice_;  // before the model, which is given it
     MidiInputDevices midiInputs_{window_};
-    CSongListDlg songList_;         // before the model, which is given it
-    CLyricsDlg lyrics_{instance_};  // before the model, which is given it
+    CSongListDlg songList_;  // before the model, which is given it
+    CLyricsDlg lyrics_;      // before the model, which is given it
     MainWindowModel model_;
 };

@@ -58,6 +58,7 @@ TEST_F(SettingsTest, WhatIsWrittenAtExitIsReadAtTheNextStart) {
     settings.soundModule = 1;
     settings.midiOut = "外部 MIDI";
     settings.midiIn = "鍵盤";
+    settings.lyricsWindow = WindowPlace{-5, 600, 450, 140, true};
     MemorySettingsStore next;
     ASSERT_EQ(saveSettings(next, settings, history), SettingsStore::Status::ok);
     Settings reread;
@@ -68,10 +69,11 @@ TEST_F(SettingsTest, WhatIsWrittenAtExitIsReadAtTheNextStart) {
     EXPECT_EQ(reread.soundModule, 1);
     EXPECT_EQ(reread.midiOut, "外部 MIDI");
     EXPECT_EQ(reread.midiIn, "鍵盤");
+    EXPECT_EQ(reread.lyricsWindow, settings.lyricsWindow);
     ASSERT_EQ(rereadHistory.count(), 3);
     EXPECT_EQ(rereadHistory.at(0), "E:\\new.mid");
     EXPECT_EQ(rereadHistory.at(2), "D:\\b.mid");
-    EXPECT_EQ(next.writes, 3 + 6 + 5);  // the folders, the history slots, the user values: all at exit
+    EXPECT_EQ(next.writes, 3 + 6 + 6);  // the folders, the history slots, the user values: all at exit
 }
 
 // The history and the folders chosen in the open dialogs are written as soon as they change, so that a crash
@@ -92,9 +94,12 @@ TEST_F(SettingsTest, TheSessionWritesTheHistoryAndTheChosenFoldersAsSoonAsTheyCh
     EXPECT_EQ(stored(dir, "ReadDir"), Value("C:\\Songs"));
     EXPECT_EQ(stored(dir, "TexDir"), Value("C:\\Pictures"));
     EXPECT_EQ(platform.historyItems.at(0).label, "1. a.mid");
+    session.keepLyricsWindow({1, 2, 300, 100, true});
+    EXPECT_EQ(stored(user, "LyricsWindow"), Value("1,2,300,100,1"));
     const int writes = store.writes;
     for (const char* same : {"C:\\Songs", ""}) session.keepSongFolder(same);
     for (const char* same : {"C:\\Pictures", ""}) session.keepPictureFolder(same);
+    session.keepLyricsWindow({1, 2, 300, 100, true});
     EXPECT_EQ(store.writes, writes);
 }
 
@@ -142,8 +147,8 @@ TEST_F(SettingsTest, AStoreThatCannotBeReadIsNotWrittenAtExit) {
     EXPECT_TRUE(store.values.empty());
     // One value that cannot be read is enough: the store may hold the user's settings all the same.
     const std::pair<const char*, const char*> values[] = {
-        {dir, "ReadDir"},  {dir, "SaveDir"},  {dir, "TexDir"},  {mru, "Mru1"},     {user, "Ongen"},
-        {user, "BackBmp"}, {user, "MidiOut"}, {user, "MidiIn"}, {user, "SongList"}};
+        {dir, "ReadDir"},  {dir, "SaveDir"},  {dir, "TexDir"},  {mru, "Mru1"},      {user, "Ongen"},
+        {user, "BackBmp"}, {user, "MidiOut"}, {user, "MidiIn"}, {user, "SongList"}, {user, "LyricsWindow"}};
     for (const auto& [key, name] : values) {
         store = {};
         settings = {};
@@ -208,4 +213,25 @@ TEST(SongListStoredForm, WhatNoPathCanBeIsPassedOverAndTheLastFiftyStay) {
     const std::vector<std::string> last = parseStoredSongList(many);
     ASSERT_EQ(last.size(), 50u);
     EXPECT_EQ(last.front() + " " + last.back(), "10 59");
+}
+
+// A small window's kept place comes back only where its caption can still be taken on one of the screens.
+TEST(WindowPlaceStoredForm, APlaceComesBackWhereItsCaptionIsOnAScreenAndWhatNoWriteMakesIsRefused) {
+    const std::vector<ScreenArea> screens = {{0, 0, 1024, 740}, {1024, 0, 2304, 1024}};
+    // Left of the first screen, over both, 40 and 39 px on the second, above, and a caption's height.
+    const std::pair<std::string, bool> places[] = {
+        {"-400,19,450,140,0", true},   {"1000,0,450,140,1", true},          {"2264,500,450,140,1", true},
+        {"2265,500,450,140,1", false}, {"100,-1,450,140,1", false},         {"0,732,450,140,1", true},
+        {"100,733,450,140,1", false},  {"-100000,100000,16,20000,0", false}};
+    for (const auto& [stored, back] : places) {
+        const std::optional<WindowPlace> place = parseStoredWindowPlace(stored);
+        ASSERT_TRUE(place && windowPlaceStoredForm(*place) == stored) << stored;
+        EXPECT_EQ(reachableOn(*place, screens), back) << stored;
+    }
+    for (const char* refused :
+         {"", "100,600,450,140", "100,600,450,140,1,", "100,600,450,140,2", "100,600,15,140,1",
+          "100,600,450,20001,1", "100,600,-450,140,1", "100, 600,450,140,1", "100001,600,450,140,1",
+          "-0000001,600,450,140,1", "100,-100001,450,140,1"})
+        EXPECT_FALSE(parseStoredWindowPlace(refused)) << refused;
+    EXPECT_FALSE(parseStoredWindowPlace(std::string("100,600,450,140,1\0", 18)));
 }

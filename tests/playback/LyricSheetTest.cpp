@@ -58,6 +58,9 @@ TEST(LyricSheet, ReadsKaraokeHeadersLinesAndVersesLyricEventsFirstAndEachEncodin
         // UTF-8 where it is not Shift-JIS as well, or starts with its mark; otherwise Shift-JIS.
         {{join({lyric("\xe3\x81\x86"), lyric("\xe3\x81\x9f")})}, {"", {"うた"}}},
         {{join({lyric("\xef\xbb\xbf\xe3\x81\x82\xe3\x81\x84")})}, {"", {"あい"}}},
+        // UTF-8's edges: the first two-byte forms, four bytes up to U+10FFFF, a surrogate, beyond U+10FFFF.
+        {{lyric("\xef\xbb\xbf\xc2\x80\xc2\xa9\xf0\x9f\x8e\xb5\xf4\x8f\xbf\xbf\xed\xa0\x80\xf4\x90\x80\x80")},
+         {"", {"\u0080©🎵\U0010FFFF???????"}}},
         {{join({lyric("\xe3\x81\x82\xe3\x81\x84")})}, {"", {"縺ゅ＞"}}},
         // Bytes that are no character show as "?", a lead byte cut off by the event's end too.
         {{join({lyric("a\x80"

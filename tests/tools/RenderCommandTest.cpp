@@ -1,6 +1,8 @@
 // velmira-render from the outside: files in (a song, a generator's source, a recorded keyboard), lines out.
 #include <sys/stat.h>
 
+#include <algorithm>
+
 #include "app/PlayedSong.h"
 #include "generators/RandomSound.h"
 #include "playback/SmfWriter.h"
@@ -195,23 +197,24 @@ TEST_F(RenderCommandTest, MixesTheInputIntoASong) {
     EXPECT_EQ(alone.front() + ", " + alone.back(), "241 91 3F 64, 241 BF 7B 00") << "through the effect too";
 }
 
-// The words as sung, headers apart; the saved song keeps them where they were, so it prints them the same.
+// The words as sung, headers apart; the saved song keeps them where they were, so it prints them the same,
+// and its other text events too.
 TEST_F(RenderCommandTest, PrintsTheWordsAsSungAndTheSavedSongKeepsThem) {
-    auto text = [](uint32_t delta, const std::string& t) {
-        return join({varLen(delta), {0xFF, 0x01, uint8_t(t.size())}, {t.begin(), t.end()}});
-    };
-    const Bytes song = SmfWriter(0, 480)
-                           .track(join({text(0, "@TSong"),
-                                        text(0, "\\Hel"),
-                                        {0x00, 0x90, 60, 100},
-                                        text(480, "lo"),
-                                        text(480, "/world"),
-                                        {0x00, 0x80, 60, 0},
-                                        endOfTrack()}))
-                           .bytes();
+    SmfTrack track;
+    track.shortMessage(0, 0x90, 60, 100);
+    const std::pair<uint32_t, std::string> texts[] = {
+        {0, "\x03Name"}, {0, "\x01@TSong"}, {0, "\x01\\Hel"}, {480, "\x01lo"}, {480, "\x01/world"}};
+    for (const auto& [delta, text] : texts) {
+        const std::string meta = "\xFF" + text;
+        track.meta(delta, reinterpret_cast<const uint8_t*>(meta.data()), meta.size());
+    }
+    const Bytes song = SmfWriter(0, 480).track(track.shortMessage(0, 0x80, 60, 0).endOfTrack()).bytes();
     const Lines words = run({"--lyrics", write("words.kar", song)});
     EXPECT_EQ(words, (Lines{"0 H @TSong", "0 L \\Hel", "500 L lo", "1000 L /world"}));
     VirtualPlayer<RecordingMidiOut> window;
     window.engine.loadSong(song);
-    EXPECT_EQ(run({"--lyrics", write("saved.mid", playedSongAsSmf(window.engine))}), words);
+    const Bytes saved = playedSongAsSmf(window.engine);
+    EXPECT_EQ(run({"--lyrics", write("saved.mid", saved)}), words);
+    const Bytes name = {0xFF, 0x03, 4, 'N', 'a', 'm', 'e'};
+    EXPECT_NE(std::search(saved.begin(), saved.end(), name.begin(), name.end()), saved.end());
 }

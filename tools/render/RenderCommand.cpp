@@ -52,13 +52,13 @@ class SmfFileOutput {
 std::string wordLines(SongRendering& rendering) {
     const LyricSheet& sheet = rendering.engine().player().lyrics();
     std::string text;
-    for (const SongRendering::SungWord& word : rendering.sungWords()) {
-        const LyricSheet::Entry* entry = sheet.entryAt(word.position);
-        if (!entry) continue;
+    for (const SongRendering::PlayedText& played : rendering.playedTexts()) {
+        const LyricSheet::Entry* entry = sheet.entryAt(played.position);
+        if (!entry) continue;  // a text event that is not one of the words
         std::string words = entry->text;
         std::replace_if(
             words.begin(), words.end(), [](char ch) { return ch == '\r' || ch == '\n'; }, '/');
-        text += std::to_string(word.timeMs) + (entry->header ? " H " : " L ") + words + "\n";
+        text += std::to_string(played.timeMs) + (entry->header ? " H " : " L ") + words + "\n";
     }
     return text;
 }

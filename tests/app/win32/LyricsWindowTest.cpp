@@ -1,5 +1,6 @@
 // "歌詞…" through the real window's menu: the window opens owned by the main window, follows the song as it
-// plays and goes with Esc (which line shows when is checked natively).
+// plays, comes back where it was at the next start and goes with Esc (which line shows when, and which kept
+// places are taken, is checked natively).
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -26,7 +27,13 @@ TEST_F(WindowTest, TheLyricsWindowShowsTheLineBeingSung) {
     command(IDM_HOTKEY_SPACE);
     ticks(60);  // "/two" sung at 0.5 s
     EXPECT_EQ(window->lyricsWindow().shownText(), "\ntwo three\n");
-    PostMessageW(lyrics, WM_KEYDOWN, VK_ESCAPE, 1);
+
+    SetWindowPos(lyrics, nullptr, 50, 60, 400, 150, SWP_NOZORDER | SWP_NOACTIVATE);
+    ASSERT_TRUE(start());  // the next run shows it where it was
+    const HWND again = window->lyricsWindow().handle();
+    RECT place = {}, kept = {50, 60, 450, 210};
+    EXPECT_TRUE(again && IsWindowVisible(again) && GetWindowRect(again, &place) && EqualRect(&place, &kept));
+    PostMessageW(again, WM_KEYDOWN, VK_ESCAPE, 1);
     pump();
-    EXPECT_FALSE(IsWindowVisible(lyrics));
+    EXPECT_FALSE(IsWindowVisible(again));
 }
