@@ -66,12 +66,13 @@ EMSCRIPTEN_KEEPALIVE const char* velmira_facts() {
                '}');
     const std::string pitchRange =
         joined('{', {member("min", PitchDrawing::minimum), member("max", PitchDrawing::maximum)}, '}');
-    return handOver(joined('{',
-                           {member("faceWidth", face::faceWidth), member("faceHeight", face::faceHeight),
-                            member("dialogs", dialogs), member("mouse", mouse),
-                            member("pitchButtons", joined('[', pitchButtons, ']')),
-                            member("pitchRange", pitchRange), member("dropHint", quoted(dropHintText))},
-                           '}'));
+    return handOver(joined(
+        '{',
+        {member("faceWidth", face::faceWidth), member("faceHeight", face::faceHeight),
+         member("dialogs", dialogs), member("mouse", mouse),
+         member("pitchButtons", joined('[', pitchButtons, ']')), member("pitchRows", PitchDrawing::rowCount),
+         member("pitchRange", pitchRange), member("dropHint", quoted(dropHintText))},
+        '}'));
 }
 
 // The face's buttons a keyboard reaches in the page, each with its name and the point a press clicks (a

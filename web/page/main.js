@@ -342,7 +342,7 @@ function buildPitchDialog() {
       element.querySelector('.label').textContent = text('pitch_label', row);
     }
   };
-  for (let row = 0; row < 12; ++row) {
+  for (let row = 0; row < facts.pitchRows; ++row) {
     const element = document.createElement('div');
     element.className = 'row';
     element.innerHTML = '<span class="name"></span><input type="range"><span class="label"></span>';
@@ -413,7 +413,9 @@ velmira('start');
 velmira('restore_playing');
 afterEngine();
 restoreOutput(text('midi_out_name'));
-const inputSubmenu = Object.entries(submenus).find(([, items]) => items[0].id === ids.IDM_MIDI_IN_NONE);
+const submenuOf = (firstId) => Object.entries(submenus).find(([, items]) => items[0].id === firstId);
+document.getElementById('output').title = submenuOf(ids.IDM_MIDI_OUT_MAPPER)[0];
+const inputSubmenu = submenuOf(ids.IDM_MIDI_IN_NONE);
 const input = new MidiInput({ engine, velmira, text, withString, afterEngine }, ids, inputSubmenu, document.getElementById('input'));
 input.restore();
 
