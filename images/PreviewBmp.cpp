@@ -7,16 +7,6 @@
 
 #include "images/BmpHeaders.h"
 
-bool isPictureDepth(int bitCount) {
-    return bitCount == 1 || bitCount == 4 || bitCount == 8 || bitCount == 16 || bitCount == 24;
-}
-
-size_t declaredPaletteEntries(int bitCount, uint32_t coloursUsed) {
-    if (bitCount > 8) return 0;
-    const size_t given = coloursUsed & 0xFFFF;
-    return given != 0 ? given : size_t(1) << bitCount;
-}
-
 namespace {
 void storeBottomRowFirst(DibImage& image) {
     const size_t stride = image.rowStride();

@@ -160,6 +160,10 @@ TEST_F(FaceControlsTest, TogglesKeepTheirHoldingRules) {
         EXPECT_EQ(rig.controls.channelMuted[row.channel].load(), row.toggles[mute]);
         EXPECT_EQ(sent().size(), row.soundOffs);
         for (const std::string& line : sent()) EXPECT_EQ(line.substr(5), "78 00") << line;
+        // The clicked toggle is drawn last; a refused click (on drum doubling, a silent channel) draws none.
+        const auto [channel, toggle] = row.clicks.back();
+        const std::string last = "toggle " + RecordingFaceDrawing::pair(channel, toggle);
+        EXPECT_EQ(!drawing.requests.empty() && drawing.requests.back() == last, channel != 7 && channel != 9);
     }
 }
 

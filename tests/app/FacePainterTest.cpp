@@ -111,7 +111,6 @@ TEST(FacePainter, PaintsTheFaceInEachStateAsPinned) {
     rig.controls.channelLevel[4] = 127;
     rig.controls.channelLevel[0] = 100;
     rig.controls.channelLevel[1] = 1;
-    rig.controls.channelLevel[2] = LiveControls::notSounded;
     rig.controls.channelPitchClass[6] = 4;
     rig.meterTick();
     rig.controls.channelLevel[0] = 40;  // cuts its bar back at once; the held loud note keeps its bar

@@ -86,9 +86,9 @@ TEST(HistoryMenu, ItemsOpenTheirOwnEntryWhileStoppedAndClearEmptiesTheHistory) {
 // the song list; while playing a drop does nothing.
 TEST(DroppedFiles, TheFirstFileOpensAndFurtherMidiFilesJoinWhileStopped) {
     const DroppedFiles drop =
-        sortDroppedFiles({"a.txt", "b.MID", "c.midi", "d.mi", "e.Midi", "mid", "f.xmid", "g.Kar"}, false);
+        sortDroppedFiles({"a.txt", "b.MID", "c.midi", "d.mi", "e.Midi", "mid", "f.xmid", "g.KAR"}, false);
     EXPECT_EQ(drop.opened, "a.txt");
-    EXPECT_EQ(drop.joining, (Lines{"b.MID", "c.midi", "e.Midi", "g.Kar"}));
+    EXPECT_EQ(drop.joining, (Lines{"b.MID", "c.midi", "e.Midi", "g.KAR"}));
     EXPECT_TRUE(sortDroppedFiles({"a.mid", "b.mid"}, true).opened.empty());
     EXPECT_TRUE(sortDroppedFiles({"a.mid", "b.mid"}, true).joining.empty());
     EXPECT_TRUE(sortDroppedFiles({}, false).opened.empty());

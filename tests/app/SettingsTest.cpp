@@ -202,13 +202,18 @@ TEST_F(SettingsDeletionTest, AFailedDeletionSaysSoAndStillWritesNothing) {
 }
 
 TEST(SongListStoredForm, WhatNoPathCanBeIsPassedOverAndTheLastFiftyStay) {
+    const std::string longest(32767 * 3, 'y');
     std::string many;
     for (int i = 0; i < 60; ++i) many += std::to_string(i) + "|";
     const struct {
         std::string stored;
         std::vector<std::string> paths;
-    } cases[] = {
-        {"", {}}, {"a||b", {"a", "b"}}, {"a\nb|c\x7f|d", {"d"}}, {std::string(200000, 'x') + "|e", {"e"}}};
+    } cases[] = {{"", {}},
+                 {"a||b", {"a", "b"}},
+                 {"a\nb|c\x7f|d", {"d"}},
+                 {std::string(200000, 'x') + "|e", {"e"}},
+                 // The longest path Windows takes, each of its units three bytes, and one byte more.
+                 {longest + "|" + longest + "z|e", {longest, "e"}}};
     for (const auto& c : cases) EXPECT_EQ(parseStoredSongList(c.stored), c.paths) << c.stored.substr(0, 20);
     const std::vector<std::string> last = parseStoredSongList(many);
     ASSERT_EQ(last.size(), 50u);

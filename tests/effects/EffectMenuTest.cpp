@@ -147,5 +147,6 @@ TEST(EffectMenu, CommandsChooseAskAndTryAsTheUserChose) {
     };
     for (const auto& c : cases) EXPECT_EQ(MenuScript().run(c.actions), c.calls) << c.why;
     EXPECT_FALSE(MenuScript().menu.handles(IDM_FILE_OPEN));
+    EXPECT_TRUE(MenuScript().menu.handles(IDM_EFFECT_TIME));
 }
 }  // namespace

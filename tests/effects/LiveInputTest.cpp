@@ -86,6 +86,7 @@ TEST_F(LiveInputTest, EachInputSendsWhatItsNoteOnSoundedAndTheControlsAllow) {
     for (const auto& c : cases) {
         out.clear();
         controls.reset();
+        EXPECT_EQ(controls.channelPitchClass[0].load(), LiveControls::notSounded) << "as the program starts";
         selectEffect(EffectType::none);
         clock.playSeconds = 0;
         live.songStopped();

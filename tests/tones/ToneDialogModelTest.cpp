@@ -102,7 +102,7 @@ TEST_F(ToneDialogModelTest, SelectionsOkAndCancelSendAndLockAsTheUserChose) {
          {"B5 00 08", "B5 20 00", "C5 28 00", "locked 40/8"}},
         {"cancel with no selection", {"open 3 sc88 48/0", "cancel", "cancel", "ok"}, {"unlocked 48/0"}},
         {"cancel after selections",
-         {"open 3 sc88 48/0", "select 1", "select 2", "|", "cancel", "cancel", "ok"},
+         {"open 3 sc88 48/0", "select 1", "select 0", "|", "cancel", "cancel", "ok"},
          {"B3 00 00", "B3 20 00", "C3 30 00", "unlocked 48/0"}},
         {"cancel after row 0 stood for a tone it cannot name",
          {"open 7 sc88 5/3", "select 0", "|", "cancel", "ok"},
