@@ -34,8 +34,8 @@ struct PluginBlocks {
 TEST(PluginPicture, A24BitPictureKeepsItsRowsAndPadding) {
     PluginBlocks blocks(BmpBuilder(3, 2, 24).imageSizeField(5));
     for (size_t i = 0; i < blocks.bits.size(); ++i) blocks.bits[i] = uint8_t(i + 1);  // rows of 9 + 3 padding
-    writeLe32(&blocks.info[36], 7);  // a wrong image size, colours important and planes are not kept
-    writeLe16(&blocks.info[12], 0);
+    // A wrong image size, colours important and planes are not kept.
+    writeLe32(&blocks.info[36], 7), writeLe16(&blocks.info[12], 0);
 
     DibImage picture;
     ASSERT_EQ(blocks.convert(picture), ImageError::none);

@@ -4,10 +4,8 @@
 
 #include <atomic>
 #include <climits>
-#include <fstream>
 #include <sstream>
 #include <string>
-#include <thread>
 
 #include "playback/InputLines.h"
 #include "playback/InputReplay.h"
