@@ -35,7 +35,6 @@ void PreviewPlayer::stop() {
     const bool wasPlaying = playing_;
     if (wasPlaying) timer_.stop();
     playing_ = false;
-    sequencer_.clearTickFlags();
     song_.assign({});
     if (wasPlaying) Player::sendStopMessages(out_);
 }

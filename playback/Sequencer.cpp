@@ -327,7 +327,7 @@ void Sequencer::releaseFastForward() {
     if (!fastForward_.load(relaxed)) return;
     std::lock_guard<std::mutex> lock(tempoMutex_);
     if (pendingTempo_ == 0.0)
-        applyTempoLocked(true, 60000.0 / std::max(1, displayTempo_.load(relaxed)));
+        applyShownTempoLocked();
     else
         applyTempoLocked(false, pendingTempo_);
     fastForward_.store(false, relaxed);
@@ -335,8 +335,13 @@ void Sequencer::releaseFastForward() {
 
 void Sequencer::endFastForwardAtStop() {
     std::lock_guard<std::mutex> lock(tempoMutex_);
-    applyTempoLocked(true, 60000.0 / std::max(1, displayTempo_.load(relaxed)));
+    applyShownTempoLocked();
     fastForward_.store(false, relaxed);
+}
+
+// The read-out already shows this tempo, so it is not redrawn.
+void Sequencer::applyShownTempoLocked() {
+    applyTempoLocked(true, 60000.0 / std::max(1, displayTempo_.load(relaxed)));
 }
 
 TickReport Sequencer::takeTickReport() {

@@ -116,6 +116,7 @@ class Sequencer : public TimerClient {
     bool stepTracks();
     void stepTrack(int track);
     void applyTempoLocked(bool quiet, double ms);
+    void applyShownTempoLocked();
     // Each returns the position after the event, or -1 when the event runs past the image (the track ends).
     int64_t playMetaEvent(int64_t typePos, bool& endOfTrack);
     int64_t playSysEx(int64_t statusPos);

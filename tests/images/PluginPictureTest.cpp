@@ -34,13 +34,15 @@ struct PluginBlocks {
 TEST(PluginPicture, A24BitPictureKeepsItsRowsAndPadding) {
     PluginBlocks blocks(BmpBuilder(3, 2, 24).imageSizeField(5));
     for (size_t i = 0; i < blocks.bits.size(); ++i) blocks.bits[i] = uint8_t(i + 1);  // rows of 9 + 3 padding
-    writeLe32(&blocks.info[36], 7);  // a wrong image size and colours important are not kept
+    // A wrong image size, colours important and planes are not kept.
+    writeLe32(&blocks.info[36], 7), writeLe16(&blocks.info[12], 0);
 
     DibImage picture;
     ASSERT_EQ(blocks.convert(picture), ImageError::none);
     ASSERT_TRUE(picture.isComplete());
     EXPECT_EQ(picture.width(), 3);
     EXPECT_EQ(readLe32(picture.block().data() + 20), 24u);
+    EXPECT_EQ(readLe16(picture.block().data() + 12), 1);
     EXPECT_EQ(std::vector<uint8_t>(picture.pixels(), picture.pixels() + 24), blocks.bits);
     EXPECT_EQ(picture.block().size(), 40u + 24u);
 }

@@ -30,6 +30,7 @@ Lines chased(const Lines& sent) {
 
 const std::string gmOn = "F0 7E 7F 09 01 F7";
 const std::string gsPart = "F0 41 10 42 12 40 1A 15 02 0F F7";
+const std::string gsReset = "F0 41 10 42 12 40 00 7F 00 41 F7";
 }  // namespace
 
 TEST(ControllerChaseTest, KeepsWhatADeviceWouldHoldAndSendsTheBankBeforeTheProgram) {
@@ -58,6 +59,7 @@ TEST(ControllerChaseTest, KeepsWhatADeviceWouldHoldAndSendsTheBankBeforeTheProgr
         {"system exclusive in order; a device reset forgets everything before it",
          {"B0 07 0A", gsPart, gmOn, gsPart, "B1 07 14"},
          {gmOn, gsPart, "B1 07 14"}},
+        {"the GS reset too", {gsPart, gsReset}, {gsReset}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

@@ -55,4 +55,8 @@ TEST_F(FileRecordingMidiOutTest,
     EXPECT_FALSE(cut.finish());
     EXPECT_EQ(readLines("record.txt"), recorded);
     EXPECT_EQ(entries(), Lines{"record.txt"});
+    FileRecordingMidiOut displaced(path("gone"), clock_);
+    std::filesystem::create_directory(path("gone"));
+    EXPECT_FALSE(displaced.finish());
+    EXPECT_EQ(entries(), (Lines{"gone", "record.txt"})) << "a failed rename leaves no temporary file";
 }

@@ -2,11 +2,13 @@
 // back in both of its forms, and the recorded bytes they are made from.
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <climits>
 #include <sstream>
 #include <string>
 
 #include "playback/InputLines.h"
+#include "playback/InputReplay.h"
 #include "playback/MessageLine.h"
 #include "playback/RecordingMidiOut.h"
 #include "tests/support/PlaybackRig.h"
@@ -26,7 +28,7 @@ TEST(InputLines, ReadsTheInputFormAndTheRecordingsLines) {
     const std::pair<const char*, const char*> cases[] = {
         // the line, and what is read
         {"1500000\t90 3C 64", "1500000 90 3C 64"},
-        {"7\t 9 3c  64 ", "7 09 3C 64"},
+        {"7\t 9 3a  64 ", "7 09 3A 64"},
         {"10 90 3C 64\t1500000", "1500000 90 3C 64"},  // a recording's line: its real time counts
         {"0 F0 7E 7F 09 01 F7\t12", "12 F0 7E 7F 09 01 F7"},
         {"999999999999999999\t90 3C 64", "999999999999999999 90 3C 64"},
@@ -65,6 +67,21 @@ TEST(InputLines, TheReaderPassesBlankLinesAndStopsAtAnOverLongOneUnread) {
     EXPECT_EQ(tooLong.next(line), InputLineReader::Result::bad);
     EXPECT_EQ(tooLong.lineNumber(), 2);
     EXPECT_LT(endless.tellg(), 5000) << "the rest of an over-long line is not read";
+}
+
+TEST(InputLines, AReplayHandsEveryLineToTheSinkAndALineWhoseTimeHasPassedAtOnce) {
+    const std::string path = testing::TempDir() + "replayed-input.txt";
+    std::ofstream(path) << "0\t90 3C 64\n10\tC1 05\n";
+    struct : MidiInputSink {
+        std::atomic<size_t> bytes{0};
+        void receive(const uint8_t*, size_t count) override { bytes += count; }
+    } sink;
+    InputReplay replay(path);
+    replay.start(sink, 0);
+    for (int waited = 0; waited < 2000 && sink.bytes < 5; ++waited)
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    replay.stop();
+    EXPECT_EQ(sink.bytes, 5u);
 }
 
 TEST(MessageLine, WritesTheTimeThenTheBytesAndCutsAtAWholeByte) {

@@ -119,7 +119,7 @@ TEST(Sequencer, ShowsTheTempoAndClockItPlaysAndFastForwardEndsOnTheShownTempoAnd
     rig.sequencer.releaseFastForward();
     EXPECT_DOUBLE_EQ(rig.sequencer.msPerQuarter(), 2069.0) << "the change met while held";
     rig.tick();
-    EXPECT_EQ(rig.sequencer.displayTempo(), 28);
+    EXPECT_EQ(rig.updates.back().redraw.displayTempo, 28);
     ASSERT_TRUE(rig.sequencer.pressFastForward());
     rig.sequencer.releaseFastForward();
     EXPECT_DOUBLE_EQ(rig.sequencer.msPerQuarter(), 60000.0 / 28) << "the shown tempo, not that change again";
@@ -133,6 +133,8 @@ TEST(Sequencer, ShowsTheTempoAndClockItPlaysAndFastForwardEndsOnTheShownTempoAnd
         EXPECT_EQ(rig.updates.back().redraw.clockMinutes, minutes);
         EXPECT_EQ(rig.updates.back().redraw.clockSeconds, seconds);
     }
+    EXPECT_EQ(rig.sequencer.idlePeriods(100), 100) << "the note is held for minutes: nothing to do";
+    EXPECT_EQ(rig.sequencer.idlePeriods(0), 0);
     rig.player.stopPlayback(Player::userStop);
     EXPECT_FALSE(rig.player.onTick().redraw.metersLive) << "a tick posted before the stop lights no meter";
 }
