@@ -219,10 +219,18 @@ def mirror():
 
 def run(command, timeout=None, **kw):
     env = dict(os.environ, CCACHE_BASEDIR=MIRROR)
+    # In a session of its own, so that a timeout or a stop ends everything the command started: a mutant
+    # can make the skin generator, which the build runs, loop for ever.
+    process = subprocess.Popen(command, env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                               start_new_session=True, **kw)
     try:
-        return subprocess.run(command, env=env, timeout=timeout, capture_output=True, **kw).returncode
+        return process.wait(timeout=timeout)
     except subprocess.TimeoutExpired:
         return "timeout"
+    finally:
+        if process.poll() is None:
+            os.killpg(process.pid, signal.SIGKILL)
+            process.wait()
 
 
 def suite(path):
