@@ -255,7 +255,9 @@ for (const menu of menus) {
     else {
       entry.textContent = item.text;
       entry.dataset.id = item.id;
-      entry.addEventListener('click', () => runCommand(Number(entry.dataset.id)));
+      // The keyboard goes back to the face, as a window's does after its menu: hot keys must not walk a menu
+      // that has closed. A dialog the command opens then takes it.
+      entry.addEventListener('click', () => (canvas.focus(), runCommand(Number(entry.dataset.id))));
     }
     element.lastChild.append(entry);
   }
