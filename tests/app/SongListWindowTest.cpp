@@ -2,6 +2,7 @@
 // kept in the settings, through the window's rules (the keys are tried in the Win32 test).
 #include <gtest/gtest.h>
 
+#include "app/HotKeys.h"
 #include "app/MainWindowModel.h"
 #include "playback/RecordingMidiOut.h"
 #include "playback/SmfWriter.h"
@@ -90,6 +91,16 @@ TEST_F(SongListWindowTest, EachActionChangesTheListAndSaysWhichRowToSelect) {
         for (const std::string& row : window.shown.rows) names += row.substr(row.find(". ") + 2) + " ";
         EXPECT_EQ(names, step.names) << int(step.action) << " " << step.row;
     }
+}
+
+TEST(SongListKeys, DeleteRemovesEnterPlaysAndAltWithAnArrowMovesTheRow) {
+    using namespace virtualKey;
+    const std::tuple<int, bool, Action> keys[] = {
+        {deleteKey, false, Action::remove}, {enter, false, Action::play}, {up, true, Action::moveUp},
+        {down, true, Action::moveDown},     {up, false, Action::none},    {deleteKey, true, Action::none},
+        {enter, true, Action::none},        {space, false, Action::none}};
+    for (const auto& [key, alt, action] : keys)
+        EXPECT_EQ(songListActionForKey(key, alt), action) << key << alt;
 }
 
 TEST_F(SongListWindowTest, PlayingAnEntryKeepsTheLoopWhichGoesOnPastAnEntryTakenOut) {

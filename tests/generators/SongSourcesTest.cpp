@@ -1,12 +1,13 @@
 // The sources of two generated songs: random sound, seeded from the clock value it is given so that one
 // value always makes the same song, and text sound, its size limits (read from a file and given as bytes)
-// and a file that cannot be read.
+// and a file that cannot be read; out of memory, each says so rather than make part of a song.
 #include <gtest/gtest.h>
 
 #include <sstream>
 
 #include "generators/RandomSound.h"
 #include "generators/TextSound.h"
+#include "tests/support/AllocationCounter.h"
 #include "tests/support/Golden.h"
 
 TEST(RandomSound, TheSameClockValueMakesTheSameSongWhateverTheGeneratorDrewBefore) {
@@ -48,4 +49,21 @@ TEST(TextSound, AcceptsTextsOf256To16000BytesAndRefusesOtherSizesAndUnreadableFi
     unreadable.setstate(std::ios::failbit);
     std::vector<uint8_t> text;
     EXPECT_EQ(readTextSource(unreadable, text), GeneratorError::textUnreadable);
+}
+
+TEST(SongSources, SayWhenMemoryRunsOut) {
+    std::istringstream file(std::string(300, ' '));
+    std::vector<uint8_t> text;
+    const std::vector<uint8_t> source(300, ' ');
+    PseudoRandom random;
+    GeneratorError read, fromText, fromClock;
+    {
+        const RefusedAllocations outOfMemory;
+        read = readTextSource(file, text);
+        fromText = buildTextSong(source, random).error;
+        fromClock = buildRandomSong(0, random).error;
+    }
+    EXPECT_EQ(read, GeneratorError::noMemory);
+    EXPECT_EQ(fromText, GeneratorError::noMemory);
+    EXPECT_EQ(fromClock, GeneratorError::noMemory);
 }

@@ -8,6 +8,7 @@
 #include "images/PluginResult.h"
 #include "images/PreviewBmp.h"
 #include "tests/images/BmpBuilder.h"
+#include "tests/support/AllocationCounter.h"
 
 namespace {
 // The two blocks a plug-in hands back, cut from a BMP file built field by field so that any of them can be
@@ -117,4 +118,18 @@ TEST(PluginPicture, PaletteEntriesPastWhatEightBitsIndexAreNotCopied) {
             std::exit(intact ? 0 : 1);
         },
         testing::ExitedWithCode(0), "");
+}
+
+TEST(PictureReaders, SayWhenMemoryRunsOut) {
+    const PluginBlocks blocks(BmpBuilder(4, 4, 24));
+    std::istringstream file = BmpBuilder::streamOf(BmpBuilder(4, 4, 24).bytes());
+    DibImage fromPlugin, fromFile;
+    ImageError plugin, preview;
+    {
+        const RefusedAllocations outOfMemory;
+        plugin = blocks.convert(fromPlugin);
+        preview = readPreviewBmp(file, fromFile);
+    }
+    EXPECT_EQ(plugin, ImageError::noMemory);
+    EXPECT_EQ(preview, ImageError::noMemory);
 }

@@ -137,4 +137,9 @@ TEST(Sequencer, ShowsTheTempoAndClockItPlaysAndFastForwardEndsOnTheShownTempoAnd
     EXPECT_EQ(rig.sequencer.idlePeriods(0), 0);
     rig.player.stopPlayback(Player::userStop);
     EXPECT_FALSE(rig.player.onTick().redraw.metersLive) << "a tick posted before the stop lights no meter";
+
+    rig.player.startPlayback();
+    ASSERT_TRUE(rig.sequencer.pressFastForward());
+    rig.runUntilStopped();
+    EXPECT_FALSE(rig.sequencer.fastForwarding()) << "a song that ends while cueing ends it";
 }
