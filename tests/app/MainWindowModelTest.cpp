@@ -51,6 +51,7 @@ TEST_F(MainWindowModelTest, AMissingOrWrongSkinFileEndsTheStartWithItsMessageAnd
     }
 }
 
+// The page keeps what the song was played with across its own reload and hands it back after the load.
 TEST_F(MainWindowModelTest, AReloadResetsTheCellsTheMasterVolumeAndSilencesWhatTheCellsHadSet) {
     ASSERT_TRUE(startUp());
     port.addFile("a.mid", oneNoteSong());
@@ -61,6 +62,7 @@ TEST_F(MainWindowModelTest, AReloadResetsTheCellsTheMasterVolumeAndSilencesWhatT
     for (int column : changed) model.leftButtonDown(297 + 35 * column, 36);
     model.leftButtonDown(665, 32);  // solo
     clickCentre(face::volumeField.down.hot);
+    const PlayingSettings kept = model.playingSettings();
     model.engine().player().stopPlayback(Player::userStop);
     out.clear();
     openSongFile("a.mid");
@@ -70,6 +72,9 @@ TEST_F(MainWindowModelTest, AReloadResetsTheCellsTheMasterVolumeAndSilencesWhatT
     ASSERT_EQ(out.messages().size(), 19u);  // after the 17 of the load
     EXPECT_EQ(RecordingMidiOut::formatLine(out.messages()[17]), "0 B0 5B 28");
     EXPECT_EQ(RecordingMidiOut::formatLine(out.messages()[18]), "0 B0 0A 40");
+    model.restorePlaying(kept);
+    EXPECT_EQ(model.playingSettings().cells, kept.cells);
+    EXPECT_EQ(model.face().masterVolume, kept.masterVolume);
 }
 
 // A 0-byte file, a text file renamed .mid (format 117, no events) and a song without a note load but leave

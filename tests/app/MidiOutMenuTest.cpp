@@ -35,6 +35,7 @@ constexpr int itemOf(int device) {
 
 TEST_F(MidiOutMenuTest, AChoiceReopensWhileStoppedIsIgnoredWhilePlayingAndAFailureFallsBackToTheMapper) {
     menu.start();
+    EXPECT_FALSE(menu.handles(itemOf(3))) << "one past the last device";
     menu.run(itemOf(0));
     EXPECT_EQ(saved, "Synth A");
     playing = true;
