@@ -3,17 +3,11 @@
 #include <filesystem>
 
 #include "app/Messages.h"
+#include "platform/AsciiCase.h"
 
 namespace {
 const std::string recordPrefix = "/out:record=";
 const std::string replayPrefix = "/in:replay=";
-
-std::string lowered(const std::string& text) {
-    std::string result = text;
-    for (char& c : result)
-        if (c >= 'A' && c <= 'Z') c = char(c - 'A' + 'a');
-    return result;
-}
 
 bool startsWith(const std::string& text, const std::string& prefix) {
     return text.compare(0, prefix.size(), prefix) == 0;
@@ -36,7 +30,7 @@ CommandLineResult parseCommandLine(const std::vector<std::string>& arguments, co
     CommandLine line;
     for (const std::string& argument : arguments) {
         if (argument.empty()) continue;  // "" on a command line names nothing
-        const std::string name = lowered(argument);
+        const std::string name = lowerAscii(argument);
         // A Unix path, the way Wine passes a Linux user's file, starts like a switch.
         if (!startsWith(argument, "/") || exists(argument)) {
             if (!line.songPath.empty()) return badSwitch(secondSongArgumentText, argument);

@@ -52,32 +52,31 @@ FaceControls::FaceControls(FaceState& face, PlaybackEngine& engine, FaceDrawing&
       drawing_(drawing),
       changeChannelTone_(std::move(changeChannelTone)) {}
 
-bool FaceControls::leftButtonDown(int x, int y) {
-    if (!face_.largeView) return false;
+void FaceControls::leftButtonDown(int x, int y) {
+    if (!face_.largeView) return;
     if (transportAllowed() && face_.songLoaded && !player_.playing() && face::playHot.contains(x, y))
         player_.startPlayback();
-    if (!player_.playing()) return false;
+    if (!player_.playing()) return;
 
     if (face::cellBand.contains(x)) {
         stepCell(x, y, +1);
-        return false;
+        return;
     }
     if (face::toneBand.contains(x)) {
         if (const std::optional<int> channel = face::toneRowAt(x, y)) changeChannelTone_(*channel);
-        return false;
+        return;
     }
     if (face::toggleBand.contains(x)) {
         switchToggle(x, y);
-        return false;
+        return;
     }
-    if (pressArrow(x, y)) return false;
+    if (pressArrow(x, y)) return;
     if (transportAllowed() && face::stopHot.contains(x, y)) {
         player_.stopPlayback(Player::userStop);
-        return false;
+        return;
     }
     if (transportAllowed() && face::fastForwardHot.contains(x, y) && sequencer_.pressFastForward())
         drawing_.drawSprite(face::fastForwardLit);
-    return true;
 }
 
 bool FaceControls::pressArrow(int x, int y) {
@@ -129,24 +128,20 @@ bool FaceControls::stepArrowField(int button) {
     }
 }
 
-bool FaceControls::leftButtonUp() {
-    if (!face_.largeView) return true;
+void FaceControls::leftButtonUp() {
     if (isArrow(face_.pressedButton)) {
         releaseArrow();
-        return false;
+        return;
     }
     if (sequencer_.fastForwarding()) endFastForward();
-    return true;
 }
 
-bool FaceControls::mouseMove(int x, int y) {
-    if (!face_.largeView) return true;
+void FaceControls::mouseMove(int x, int y) {
     if (isArrow(face_.pressedButton) && !arrowButton(face_.pressedButton).hot.contains(x, y)) {
         releaseArrow();
-        return false;
+        return;
     }
     if (sequencer_.fastForwarding() && !face::fastForwardHot.contains(x, y)) endFastForward();
-    return true;
 }
 
 void FaceControls::releaseArrow() {
@@ -159,22 +154,18 @@ void FaceControls::endFastForward() {
     drawing_.drawSprite(face::fastForwardNormal);
 }
 
-bool FaceControls::rightButtonDown(int x, int y) {
+void FaceControls::rightButtonDown(int x, int y) {
     if (face_.largeView && player_.playing() && face::cellBand.contains(x)) stepCell(x, y, -1);
-    return true;
 }
 
-bool FaceControls::captionDoubleClick() {
+void FaceControls::captionDoubleClick() {
     if (!face_.largeView && transportAllowed() && face_.songLoaded && !player_.playing())
         player_.startPlayback();
-    return true;
 }
 
-bool FaceControls::captionRightButton(bool onCaption) {
+void FaceControls::captionRightButton(bool onCaption) {
     if (onCaption && !face_.largeView && transportAllowed() && player_.playing())
         player_.stopPlayback(Player::userStop);
-    // Never passed on, in either view: the caption's system menu would pop up on a right click.
-    return false;
 }
 
 void FaceControls::allSoundOff(int channel) {

@@ -9,8 +9,6 @@
 // each is hit-tested against the fixed rectangles of the face layout and turned into playback commands,
 // live-control changes, messages to the device and drawing requests. Everything runs on the window thread;
 // what the timer thread reads is written through LiveControls and the Sequencer, one value at a time.
-//
-// Every operation returns whether the window should go on to its default handling of the message.
 class FaceControls {
   public:
     // Opens the tone dialog for a channel whose row of the tone column was clicked.
@@ -20,18 +18,18 @@ class FaceControls {
                  ToneChangeHook changeChannelTone);
 
     // Play works while stopped; every other control of the face only while a song plays.
-    bool leftButtonDown(int x, int y);
+    void leftButtonDown(int x, int y);
     // Releases a held arrow button, or ends fast forward.
-    bool leftButtonUp();
+    void leftButtonUp();
     // Releases a held arrow button or fast forward once the pointer leaves it.
-    bool mouseMove(int x, int y);
+    void mouseMove(int x, int y);
     // Over the cells, steps the cell under the pointer down.
-    bool rightButtonDown(int x, int y);
+    void rightButtonDown(int x, int y);
 
     // The compact view has no face to click: playback is started by a double click on the caption and
     // stopped by a right click on it.
-    bool captionDoubleClick();
-    bool captionRightButton(bool onCaption);
+    void captionDoubleClick();
+    void captionRightButton(bool onCaption);
 
     // A cell set to a value, as its buttons would step it there (a restart bringing the song back).
     void setCell(int channel, int column, int value);

@@ -160,37 +160,37 @@ void MainWindowModel::changeChannelTone(int channel) {
         .changeChannelTone(channel, face_.soundModule, engine_.sequencer().gmSystemOnSeen(), sounded);
 }
 
-bool MainWindowModel::afterFaceControl(bool passOn) {
-    reportDeviceFailures();  // a face control may just have sent to a lost device
-    return passOn;
-}
-
-bool MainWindowModel::leftButtonDown(int x, int y) {
-    if (face_.largeView && face::timeReadoutHot.contains(x, y) && player_.playing()) {
+void MainWindowModel::leftButtonDown(int x, int y) {
+    if (face_.largeView && face::timeReadoutHot.contains(x, y) && player_.playing())
         onCommand(IDM_JUMP_TO);
-        return false;
-    }
-    return afterFaceControl(controls_.leftButtonDown(x, y));
+    else
+        controls_.leftButtonDown(x, y);
+    reportDeviceFailures();  // a face control may just have sent to a lost device
 }
 
-bool MainWindowModel::leftButtonUp() {
-    return afterFaceControl(controls_.leftButtonUp());
+void MainWindowModel::leftButtonUp() {
+    controls_.leftButtonUp();
+    reportDeviceFailures();
 }
 
-bool MainWindowModel::mouseMove(int x, int y) {
-    return afterFaceControl(controls_.mouseMove(x, y));
+void MainWindowModel::mouseMove(int x, int y) {
+    controls_.mouseMove(x, y);
+    reportDeviceFailures();
 }
 
-bool MainWindowModel::rightButtonDown(int x, int y) {
-    return afterFaceControl(controls_.rightButtonDown(x, y));
+void MainWindowModel::rightButtonDown(int x, int y) {
+    controls_.rightButtonDown(x, y);
+    reportDeviceFailures();
 }
 
-bool MainWindowModel::captionDoubleClick() {
-    return afterFaceControl(controls_.captionDoubleClick());
+void MainWindowModel::captionDoubleClick() {
+    controls_.captionDoubleClick();
+    reportDeviceFailures();
 }
 
-bool MainWindowModel::captionRightButton(bool onCaption) {
-    return afterFaceControl(controls_.captionRightButton(onCaption));
+void MainWindowModel::captionRightButton(bool onCaption) {
+    controls_.captionRightButton(onCaption);
+    reportDeviceFailures();
 }
 
 bool MainWindowModel::holdsMouse() const {

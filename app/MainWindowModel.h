@@ -90,14 +90,14 @@ class MainWindowModel : private PlayerHost, private HistoryMenuHost, private Son
     bool onCommand(int id);
     MenuItemState menuItemState(int id) const;
 
-    // The mouse on the face and on the caption; each returns whether the window goes on to its default
-    // handling, and shows a failure of the device the control may just have met.
-    bool leftButtonDown(int x, int y);
-    bool leftButtonUp();
-    bool mouseMove(int x, int y);
-    bool rightButtonDown(int x, int y);
-    bool captionDoubleClick();
-    bool captionRightButton(bool onCaption);
+    // The mouse on the face and on the caption; each shows a failure of the device the control may just
+    // have met.
+    void leftButtonDown(int x, int y);
+    void leftButtonUp();
+    void mouseMove(int x, int y);
+    void rightButtonDown(int x, int y);
+    void captionDoubleClick();
+    void captionRightButton(bool onCaption);
     // An arrow button or fast forward is held down: its release must reach the face wherever it happens.
     bool holdsMouse() const;
 
@@ -161,7 +161,6 @@ class MainWindowModel : private PlayerHost, private HistoryMenuHost, private Son
 
     MenuArea* areaFor(int id) const;
     void changeChannelTone(int channel);
-    bool afterFaceControl(bool passOn);
     // The song list or the loaded song may have changed: its window follows, and the list is kept.
     void songListMayHaveChanged();
 

@@ -3,23 +3,9 @@
 #include <algorithm>
 #include <cstring>
 
+#include "platform/AsciiCase.h"
+
 namespace {
-std::string upperAscii(std::string_view text) {
-    std::string out(text);
-    for (char& c : out) {
-        if (c >= 'a' && c <= 'z') c = char(c - 'a' + 'A');
-    }
-    return out;
-}
-
-std::string lowerAscii(std::string_view text) {
-    std::string out(text);
-    for (char& c : out) {
-        if (c >= 'A' && c <= 'Z') c = char(c - 'A' + 'a');
-    }
-    return out;
-}
-
 // The file dialog splits its filter at every "|": one inside a plug-in's text would shift every pair
 // after it, so such a character is shown as a space.
 std::string filterSafe(std::string text) {

@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "platform/AsciiCase.h"
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -28,12 +30,12 @@ fs::path temporaryBeside(const fs::path& target) {
 
 // A path as names are compared: Windows' file names are the same file whatever the case of their letters.
 std::string comparable(const fs::path& path) {
-    std::string text = path.lexically_normal().u8string();
+    const std::string text = path.lexically_normal().u8string();
 #ifdef _WIN32
-    for (char& c : text)
-        if (c >= 'A' && c <= 'Z') c = char(c - 'A' + 'a');
-#endif
+    return lowerAscii(text);
+#else
     return text;
+#endif
 }
 }  // namespace
 

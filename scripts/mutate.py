@@ -22,7 +22,7 @@ WORK = os.path.join(TOP, "build", "mutate")
 MIRROR = os.path.join(WORK, "src")
 TREE = os.path.join(WORK, "build")
 IGNORE = os.path.join(TOP, "tests", "mutation-ignore.txt")
-PORTABLE = ["app", "effects", "playback", "images", "generators", "tones", "resources/skin"]
+PORTABLE = ["app", "effects", "playback", "images", "generators", "tones", "platform", "resources/skin"]
 # Tests that take seconds run after the rest, so that most mutants are caught quickly.
 SLOW = "CrossThread*:WavRenderTest.*"
 

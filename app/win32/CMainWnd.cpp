@@ -133,10 +133,6 @@ LRESULT CMainWnd::defaultHandling(UINT message, WPARAM wParam, LPARAM lParam) {
     return DefWindowProcW(window_, message, wParam, lParam);
 }
 
-LRESULT CMainWnd::passOnIf(bool passOn, UINT message, WPARAM wParam, LPARAM lParam) {
-    return passOn ? defaultHandling(message, wParam, lParam) : 0;
-}
-
 LRESULT CMainWnd::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     const int x = GET_X_LPARAM(lParam);
     const int y = GET_Y_LPARAM(lParam);
@@ -155,15 +151,15 @@ LRESULT CMainWnd::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_INITMENUPOPUP:
             return onInitMenuPopup(message, wParam, lParam);
         case WM_LBUTTONDOWN:
-            return onLeftButtonDown(message, wParam, lParam);
+            return onLeftButtonDown(x, y);
         case WM_LBUTTONUP:
-            return onLeftButtonUp(message, wParam, lParam);
+            return onLeftButtonUp();
         case WM_CAPTURECHANGED:
             return onCaptureChanged(message, wParam, lParam);
         case WM_MOUSEMOVE:
-            return passOnIf(model_.mouseMove(x, y), message, wParam, lParam);
+            return model_.mouseMove(x, y), 0;
         case WM_RBUTTONDOWN:
-            return passOnIf(model_.rightButtonDown(x, y), message, wParam, lParam);
+            return model_.rightButtonDown(x, y), 0;
         case WM_NCLBUTTONDBLCLK:
             return onCaptionDoubleClick(message, wParam, lParam);
         // Never passed on, so the caption's system menu does not pop up on a right click.
@@ -207,17 +203,17 @@ LRESULT CMainWnd::onInitMenuPopup(UINT message, WPARAM wParam, LPARAM lParam) {
     return 0;
 }
 
-LRESULT CMainWnd::onLeftButtonDown(UINT message, WPARAM wParam, LPARAM lParam) {
-    const bool passOn = model_.leftButtonDown(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+LRESULT CMainWnd::onLeftButtonDown(int x, int y) {
+    model_.leftButtonDown(x, y);
     // A held arrow or fast forward must hear of the release even when it happens outside.
     if (model_.holdsMouse()) SetCapture(window_);
-    return passOnIf(passOn, message, wParam, lParam);
+    return 0;
 }
 
-LRESULT CMainWnd::onLeftButtonUp(UINT message, WPARAM wParam, LPARAM lParam) {
-    const bool passOn = model_.leftButtonUp();
+LRESULT CMainWnd::onLeftButtonUp() {
+    model_.leftButtonUp();
     if (GetCapture() == window_) ReleaseCapture();
-    return passOnIf(passOn, message, wParam, lParam);
+    return 0;
 }
 
 LRESULT CMainWnd::onCaptureChanged(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -226,8 +222,8 @@ LRESULT CMainWnd::onCaptureChanged(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT CMainWnd::onCaptionDoubleClick(UINT message, WPARAM wParam, LPARAM lParam) {
-    const bool passOn = wParam != HTCAPTION || model_.captionDoubleClick();
-    return passOnIf(passOn, message, wParam, lParam);
+    if (wParam == HTCAPTION) model_.captionDoubleClick();
+    return defaultHandling(message, wParam, lParam);
 }
 
 LRESULT CMainWnd::onDropFiles(WPARAM drop) {

@@ -76,15 +76,14 @@ class CMainWnd : public Window, private CanvasSource {
     LRESULT onPaint();
     LRESULT onCommand(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT onInitMenuPopup(UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT onLeftButtonDown(UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT onLeftButtonUp(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT onLeftButtonDown(int x, int y);
+    LRESULT onLeftButtonUp();
     LRESULT onCaptureChanged(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT onCaptionDoubleClick(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT onDropFiles(WPARAM drop);
     LRESULT onClose();
     LRESULT onDestroy();
     LRESULT onNcDestroy(UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT passOnIf(bool passOn, UINT message, WPARAM wParam, LPARAM lParam);
     // The effect dialogs' messages: the tries read the open dialog's choice.
     LRESULT onKeySignatureTry();
     LRESULT onPitchMapTry();

@@ -48,10 +48,10 @@ class FaceControlsTest : public ::testing::Test {
         drawing.requests.clear();
     }
 
-    bool click(const face::Rect& r) { return controls.leftButtonDown(midX(r), midY(r)); }
-    bool rightClick(const face::Rect& r) { return controls.rightButtonDown(midX(r), midY(r)); }
-    bool clickCell(int channel, int column) { return click(face::cellHot(channel, column)); }
-    bool clickToggle(int channel, int toggle) { return click(face::toggleRect(channel, toggle)); }
+    void click(const face::Rect& r) { controls.leftButtonDown(midX(r), midY(r)); }
+    void rightClick(const face::Rect& r) { controls.rightButtonDown(midX(r), midY(r)); }
+    void clickCell(int channel, int column) { click(face::cellHot(channel, column)); }
+    void clickToggle(int channel, int toggle) { click(face::toggleRect(channel, toggle)); }
     static int midX(const face::Rect& r) { return (r.left + r.right) / 2; }
     static int midY(const face::Rect& r) { return (r.top + r.bottom) / 2; }
 

@@ -62,13 +62,15 @@ TEST_F(HotKeysTest, EachStrokeAsksForItsOwnActionAndPressesItsFaceButton) {
 }
 
 // Space plays a stopped song; in the compact view, which has no face buttons, through the caption's play
-// and stop.
+// and stop, while the arrows' keys find no arrow there.
 TEST_F(HotKeysTest, SpacePlaysWhileStoppedAndWorksInTheCompactView) {
     load();
     EXPECT_EQ(faceActionForKey(HotKey::space, face, false), FaceAction::play);
     face.largeView = false;
     EXPECT_EQ(pressHotKey(HotKey::space, controls, face, false), FaceAction::play);
     EXPECT_TRUE(rig.player.playing());
+    pressHotKey(HotKey::up, controls, face, true);
+    EXPECT_EQ(rig.controls.keyShift.load(), 0);
     EXPECT_EQ(pressHotKey(HotKey::space, controls, face, true), FaceAction::stop);
     EXPECT_FALSE(rig.player.playing());
 }

@@ -34,6 +34,8 @@ TEST_F(MainWindowModelTest, AMissingOrWrongSkinFileEndsTheStartWithItsMessageAnd
         // Ending the start here would end every later start, since the settings keep naming it.
         {"C:\\p\\small.bmp", bmpOf(100, 100), "C:\\p\\small.bmp", true, {"背景画像の読み込みに失敗しました"}},
         {"Main.bmp", {}, "Main.bmp", false, {"Main.bmp " + missing, "Main.bmp が見つかりません。終了します"}},
+        {"Main.bmp", bmpOf(100, 100), "Main.bmp", false, {"背景画像の読み込みに失敗しました"}},
+        {"Mask.bmp", {}, "Main.bmp", false, {"Ｍａｓｋ．ｂｍｐが見つかりません"}},
     };
     const auto intact = port.files;
     for (const auto& c : cases) {
@@ -149,9 +151,13 @@ TEST_F(MainWindowModelTest, TheOpenDialogStartsWhereTheLastSongTheUserOpenedLies
 // read leaves the store alone, since what it would write are the defaults, not the user's settings.
 TEST_F(MainWindowModelTest, TheSettingsAreWrittenAtExitUnlessTheStartEndedBeforeReadingThem) {
     ASSERT_TRUE(startUp());
+    port.addFile("a.mid", oneNoteSong());
+    openSongFile("a.mid");
+    model.engine().player().startPlayback();
     const int written = port.store.writes;
     model.onDestroy();
     EXPECT_GT(port.store.writes, written);
+    EXPECT_FALSE(model.engine().player().playing()) << "the song ends with the window";
 
     ScriptedPlatform ended;
     MainWindowModel endedModel{ended.platform(), out, timer, ended.canvases, failures};
