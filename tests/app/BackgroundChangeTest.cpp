@@ -36,6 +36,7 @@ class BackgroundChangeTest : public WindowModelTest {
 TEST_F(BackgroundChangeTest, AChosenBmpIsComposedUnderTheMaskAndPaintedAtOnceWithItsProgressShown) {
     changeTo({"C:\\pics\\sky.bmp"});
     EXPECT_TRUE(port.messages.empty());
+    EXPECT_EQ(port.pictureFolders.size(), 1u) << "taken: the dialog does not come back";
     EXPECT_EQ(port.faceInvalidations, 1);
     EXPECT_EQ(model.skin().face().packedAt(200, 270), skyColour);
     EXPECT_EQ(model.skin().face().packedAt(600, 270), maskColour);

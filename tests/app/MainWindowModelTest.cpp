@@ -147,6 +147,31 @@ TEST_F(MainWindowModelTest, TheOpenDialogStartsWhereTheLastSongTheUserOpenedLies
     EXPECT_EQ(model.settings().songFolder(), "C:\\c");
 }
 
+// A lost device is told by whatever the window does next (a tick, a click, a start's song), once a
+// playback; help that cannot be opened says so.
+TEST_F(MainWindowModelTest, ADeviceFailureIsShownAfterATickAClickOrAStartsSongAndMissingHelpSaysSo) {
+    ASSERT_TRUE(startUp());
+    port.addFile("a.mid", oneNoteSong());
+    const std::function<void()> steps[] = {[&] { model.openStartSong("a.mid", false); },
+                                           [&] { model.onTick(); }, [&] { model.leftButtonUp(); }};
+    for (const auto& step : steps) failures.rearm(), failures.record(DeviceError::invalidHandle), step();
+    model.onCommand(IDM_HELP_SEARCH);
+    const std::string lost = playbackFailureText(DeviceError::invalidHandle);
+    EXPECT_EQ(port.messages, (Lines{lost, lost, lost, helpUnavailableText}));
+}
+
+// Which dropped files open or join the list is the drop's rule; here, that the window follows it.
+TEST_F(MainWindowModelTest, ADropOpensItsFirstFileAndListsItsSongsOnlyWhileStopped) {
+    ASSERT_TRUE(startUp());
+    port.addFile("a.mid", oneNoteSong());
+    model.dropFiles({"a.mid", "b.mid", "c.txt"});
+    model.engine().player().startPlayback();
+    model.dropFiles({"b.mid", "c.mid"});
+    EXPECT_EQ(model.windowTitle().substr(0, 5), "a.mid");
+    EXPECT_EQ(model.engine().selection().songs.count(), 2);
+    EXPECT_TRUE(port.messages.empty());
+}
+
 // What is written, and when, is the settings' own rule; here, that a start ended before the settings were
 // read leaves the store alone, since what it would write are the defaults, not the user's settings.
 TEST_F(MainWindowModelTest, TheSettingsAreWrittenAtExitUnlessTheStartEndedBeforeReadingThem) {
