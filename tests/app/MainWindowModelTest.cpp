@@ -60,7 +60,8 @@ TEST_F(MainWindowModelTest, AReloadResetsTheCellsTheMasterVolumeAndSilencesWhatT
     openSongFile("a.mid");
     model.engine().player().startPlayback();
     for (int i = 0; i < 3; ++i) timer.tick();  // let the channel sound
-    const int changed[] = {FaceState::volumeCell, FaceState::reverbCell, FaceState::autoPanCell};
+    const int changed[] = {FaceState::volumeCell, FaceState::reverbCell, FaceState::chorusCell,
+                           FaceState::autoPanCell};
     for (int column : changed) model.leftButtonDown(297 + 35 * column, 36);
     model.leftButtonDown(665, 32);  // solo
     clickCentre(face::volumeField.down.hot);
@@ -71,17 +72,20 @@ TEST_F(MainWindowModelTest, AReloadResetsTheCellsTheMasterVolumeAndSilencesWhatT
     EXPECT_EQ(model.face().channelCells[0], (std::array<int, 5>{10, 0, 0, 0, 0}));
     EXPECT_FALSE(model.face().channelToggles[0][FaceState::soloToggle]);
     EXPECT_EQ(model.face().masterVolume, 100);
-    ASSERT_EQ(out.messages().size(), 19u);  // after the 17 of the load
+    ASSERT_EQ(out.messages().size(), 20u);  // after the 17 of the load
     EXPECT_EQ(RecordingMidiOut::formatLine(out.messages()[17]), "0 B0 5B 28");
-    EXPECT_EQ(RecordingMidiOut::formatLine(out.messages()[18]), "0 B0 0A 40");
+    EXPECT_EQ(RecordingMidiOut::formatLine(out.messages()[18]), "0 B0 5D 00");
+    EXPECT_EQ(RecordingMidiOut::formatLine(out.messages()[19]), "0 B0 0A 40");
     model.restorePlaying(kept);
     EXPECT_EQ(model.playingSettings().cells, kept.cells);
     EXPECT_EQ(model.face().masterVolume, kept.masterVolume);
 }
 
 // A 0-byte file, a text file renamed .mid (format 117, no events) and a song without a note load but leave
-// nothing to hear: a song-list mode set on them would go from one to the next for ever.
+// nothing to hear, and a file gone cannot load: a song-list mode set on them would go from one to the next
+// for ever.
 TEST_F(MainWindowModelTest, ASongListModePassesOverEntriesThatCannotPlayAndEndsWhenNoneCan) {
+    const std::string gone = songReadFailureText(FileData::notFound);  // once picked, once tried
     const struct {
         int command;
         Lines list;
@@ -94,6 +98,11 @@ TEST_F(MainWindowModelTest, ASongListModePassesOverEntriesThatCannotPlayAndEndsW
         {IDM_SONGS_LAST, {"a.mid", "empty.mid"}, {"a.mid"}, {}, "1. empty.mid"},
         {IDM_SONGS_LOOP, {"empty.mid", "empty.mid"}, {}, {"演奏できる曲がありません"}, "1. empty.mid"},
         {IDM_SONGS_LOOP, {"text.mid", "silent.mid"}, {}, {"演奏できる曲がありません"}, "1. silent.mid"},
+        {IDM_SONGS_LOOP,
+         {"gone.mid", "empty.mid"},
+         {},
+         {gone, gone, "演奏できる曲がありません"},
+         "1. empty.mid"},
     };
     ASSERT_TRUE(startUp());
     addSongFiles();
@@ -110,6 +119,7 @@ TEST_F(MainWindowModelTest, ASongListModePassesOverEntriesThatCannotPlayAndEndsW
         }
         EXPECT_EQ(played, c.played) << c.command;
         EXPECT_EQ(port.messages, c.messages);
+        EXPECT_TRUE(port.waitCursorShows > 0 && !port.waitCursor) << "shown while a file is read";
         EXPECT_EQ(port.historyItems.at(0).label, c.historyTop);
         if (model.engine().player().playing()) model.leftButtonDown(20, 460);  // stop
         model.onCommand(IDM_SONGS_CLEAR);

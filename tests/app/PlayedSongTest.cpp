@@ -1,5 +1,5 @@
-// The song as the window plays it: what the face's cells and the tone dialog hold goes into the saved
-// song, and saving leaves the window's engine as it was.
+// The song as the window plays it: what the face's cells and toggles and the tone dialog hold goes into the
+// saved song, and saving leaves the window's engine as it was.
 #include <gtest/gtest.h>
 
 #include "app/PlayedSong.h"
@@ -57,6 +57,7 @@ TEST_F(PlayedSongTest, OpensWithTheHeldCellsAndTonesAndKeepsThemOverTheSongsOwn)
     controls.volumeValue[2] = 60;
     window.engine.tones().fix(0, 0x30, 0x01);
     window.engine.tones().fix(9, 0x19, 0x00);  // the drum channel: a drum set by its program alone
+    controls.channelMuted[2] = true;
 
     const Lines lines = played(playedSongAsSmf(window.engine));
     // What the face and the tone dialog sent when they were set, channel by channel, then the song.
@@ -67,6 +68,7 @@ TEST_F(PlayedSongTest, OpensWithTheHeldCellsAndTonesAndKeepsThemOverTheSongsOwn)
     // The song's own tone and reverb on channel 0 give way to the lock and the cell.
     EXPECT_EQ(only(lines, "C0"), (Lines{"0 C0 30 00", "0 C0 30 00"}));
     EXPECT_EQ(only(lines, "B0 5B"), (Lines{"0 B0 5B 28", "0 B0 5B 28"}));
+    EXPECT_EQ(only(lines, "92"), (Lines{"0 92 30 00"})) << "muted";
 }
 
 TEST_F(PlayedSongTest, SweepsTheAutoPanChannelAndEndsWhenTheOriginalEnds) {

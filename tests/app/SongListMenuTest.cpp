@@ -84,6 +84,8 @@ TEST(SongListMenu, EachCommandRefusesInOrderWithItsMessage) {
         {IDM_PLAY_ONCE, 2, false, false, true, loop, "循環再生中は使用できません"},
         {IDM_SONGS_FIRST, 2, false, true, true, none, nullptr},
         {IDM_SONGS_CLEAR, 2, false, true, true, none, nullptr},
+        {IDM_SONGS_CLEAR, 2, true, false, true, none, "演奏中は使用できません"},
+        {IDM_SONGS_CLEAR, 2, false, false, true, loop, "循環再生中は使用できません"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.id << " " << (c.message ? c.message : "silent"));

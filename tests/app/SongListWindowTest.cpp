@@ -18,7 +18,7 @@ struct ListWindow : SongListWindowPort {
     explicit ListWindow(ScriptedPlatform& port) : port(port) {
         model.loadSprites(), model.loadSettings(), model.loadFace();
     }
-    void openSongListWindow(const SongListView& view) override { shown = view; }
+    void openSongListWindow(const SongListView& view) override { shown = view, ++opens; }
     void showSongList(const SongListView& view) override { shown = view; }
     void open(std::initializer_list<const char*> paths) {
         for (const char* path : paths) port.nextChoice = path, model.onCommand(IDM_FILE_OPEN);
@@ -27,6 +27,7 @@ struct ListWindow : SongListWindowPort {
 
     ScriptedPlatform& port;
     SongListView shown;
+    int opens = 0;
     RecordingMidiOut out;
     VirtualTimer timer;
     ShortMessageFailures failures;
@@ -66,6 +67,7 @@ TEST_F(SongListWindowTest, TheSongNamedAtStartJoinsTheListThatCameBackOnlyWhenIt
     window.model.openStartSong("c.mid", false);
     window.model.openStartSong("C:\\曲\\さくら.mid", false);
     window.model.onCommand(IDM_SONGS_WINDOW);
+    EXPECT_EQ(window.opens, 1);
     EXPECT_EQ(window.shown.rows, (Lines{"　 1. b.mid", "　 2. c.mid", "♪ 3. さくら.mid"}));
 }
 

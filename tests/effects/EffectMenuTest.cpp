@@ -129,6 +129,7 @@ TEST(EffectMenu, CommandsChooseAskAndTryAsTheUserChose) {
         {"ignored while playing",
          {"folk", "playing", "japanese", "key signature", "pitch map", "time", "none", "mark?", "effect?"},
          {"marked folk", "effect 1 3-40 C 0"}},
+        {"no effect to time", {"time", "effect?"}, {"no effect", "effect 0 3-40 C 0"}},
         {"effect time",
          {"japanese", "answer 10", "answer 11", "time", "effect?"},
          {"ask start 3", "ask end 40 after 10", "effect 2 10-11 C 0"}},
@@ -148,5 +149,9 @@ TEST(EffectMenu, CommandsChooseAskAndTryAsTheUserChose) {
     for (const auto& c : cases) EXPECT_EQ(MenuScript().run(c.actions), c.calls) << c.why;
     EXPECT_FALSE(MenuScript().menu.handles(IDM_FILE_OPEN));
     EXPECT_TRUE(MenuScript().menu.handles(IDM_EFFECT_TIME));
+    EffectCheckMark mark;
+    for (const auto& [id, type] : {std::pair{IDM_EFFECT_KEY_SIGNATURE, EffectType::keySignature},
+                                   {IDM_EFFECT_PITCH_MAP, EffectType::customMap}})
+        EXPECT_TRUE((mark.show(type), mark.checked(id))) << id;
 }
 }  // namespace

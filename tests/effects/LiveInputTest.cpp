@@ -56,8 +56,8 @@ TEST_F(LiveInputTest, EachInputSendsWhatItsNoteOnSoundedAndTheControlsAllow) {
         Lines inputs, sent;
     } cases[] = {
         {"effect changed while held",
-         {"folk", "90 3C 64", "no effect", "80 3C 00"},
-         {"90 38 64", "80 38 00"}},
+         {"folk", "90 3C 01", "no effect", "80 3C 00"},
+         {"90 38 01", "80 38 00"}},
         {"transpose changed while held",
          {"shift 2", "90 3C 64", "shift 5", "90 3C 00"},
          {"90 3E 64", "90 3E 00"}},

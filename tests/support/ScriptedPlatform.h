@@ -28,7 +28,7 @@ class ScriptedPlatform : public MemoryFiles, public Window, public Dialogs, publ
     // Window
     void showMessage(const std::string& text) override { messages.push_back(text); }
     void setTitle(const std::string& text) override;
-    void setWaitCursor(bool waiting) override { waitCursor = waiting; }
+    void setWaitCursor(bool waiting) override { waitCursor = waiting, waitCursorShows += waiting; }
     void postClose() override { ++closeRequests; }
     void enableCloseCommand(bool) override {}
     void resizeForView(bool) override {}
@@ -75,6 +75,7 @@ class ScriptedPlatform : public MemoryFiles, public Window, public Dialogs, publ
     Lines messages;
     std::string title = "Velmira";
     bool waitCursor = false;
+    int waitCursorShows = 0;
     int closeRequests = 0;
     int faceInvalidations = 0;
     std::vector<HistoryMenuItem> historyItems;
