@@ -22,11 +22,14 @@ TEST_F(EventFilterFixture, KeyShiftFollowsTheEffectMovesKeyPressureSparesDrumsAn
 
 TEST_F(EventFilterFixture, SoloAndMuteSilenceNoteOnsOnlyAndTheOctaveDoubleGoesFirst) {
     controls.soloChannel = 3;
-    EXPECT_EQ(filtered({"93 3C 64", "90 3C 64", "99 24 64", "80 3C 40", "A0 3C 30", "B0 07 50", "C0 05"}),
-              (Lines{"93 3C 64", "90 3C 00", "99 24 00", "80 3C 40", "A0 3C 30", "B0 07 50", "C0 05 00"}));
+    EXPECT_EQ(filtered({"93 3C 64", "90 3C 64", "99 24 64", "80 3C 40", "B0 07 50", "C0 05"}),
+              (Lines{"93 3C 64", "90 3C 00", "99 24 00", "80 3C 40", "B0 07 50", "C0 05 00"}));
     controls.soloChannel = LiveControls::noChannel;
     controls.channelMuted[2] = true;
     EXPECT_EQ(filtered({"92 3C 64", "82 3C 40", "91 3C 64"}), (Lines{"92 3C 00", "82 3C 40", "91 3C 64"}));
+    controls.channelMuted[1] = true;  // after its note began: that note's pressure goes on
+    EXPECT_EQ(filtered({"A1 3C 30"}), Lines{"A1 3C 30"});
+    controls.channelMuted[1] = false;
 
     // The octave double sends the changed note an octave lower first, but not on the drum channel.
     controls.octaveDoubleChannel = 9;
