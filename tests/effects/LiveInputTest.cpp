@@ -18,6 +18,9 @@ class LiveInputTest : public EventFilterFixture {
     bool change(const std::string& word) override {
         if (word == "folk" || word == "no effect") {
             selectEffect(word == "folk" ? EffectType::folk : EffectType::none);
+        } else if (word == "rest on C") {
+            settings.pitchMap.entries[0] = PitchMap::rest;
+            selectEffect(EffectType::customMap);
         } else if (word == "double" || word == "single") {
             controls.octaveDoubleChannel = word == "double" ? 0 : LiveControls::noChannel;
         } else if (word == "mute" || word == "unmute") {
@@ -67,6 +70,9 @@ TEST_F(LiveInputTest, EachInputSendsWhatItsNoteOnSoundedAndTheControlsAllow) {
         {"struck twice, released once",
          {"90 3C 64", "folk", "90 3C 50", "80 3C 00", "80 3C 00"},
          {"90 3C 64", "90 38 50 + 90 3C 00", "80 38 00", "-"}},
+        {"a rest: nothing sounds, nothing to release",
+         {"rest on C", "90 3C 64", "80 3C 00"},
+         {"90 3C 00", "-"}},
         {"muted: nothing sounds, nothing to release",
          {"mute", "90 3C 64", "unmute", "80 3C 00"},
          {"90 3C 00", "-"}},

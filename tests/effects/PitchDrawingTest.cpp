@@ -37,10 +37,10 @@ TEST(PitchDrawingMap, NotesAndRestsRoundTripThroughThePitchMap) {
     EXPECT_TRUE(drawing.isRest(E) && drawing.isRest(A) && !drawing.isRest(C));
     EXPECT_EQ(drawing.toPitchMap().entries, map.entries);
 
-    map.entries = {40, -40, 0, 0, 250, 0, 0, 0, 0, 0, 0, 0};
+    map.entries = {40, -40, PitchMap::rest, 0, 250, 0, 0, 0, 0, 0, 0, 0};
     const PitchDrawing clamped(map);
-    EXPECT_EQ(values(clamped), (std::vector<int>{12, -12, -3, -2, 25 + 12, 0, 1, 2, 3, 4, 5, 6}));
-    EXPECT_TRUE(clamped.isRest(E));
+    EXPECT_EQ(values(clamped), (std::vector<int>{12, -12, 25 - 12, -2, 25 + 12, 0, 1, 2, 3, 4, 5, 6}));
+    EXPECT_TRUE(clamped.isRest(D) && clamped.isRest(E));
 }
 
 // A rest's kept note moves as well, without the rest being coloured as the selected row.
@@ -83,13 +83,16 @@ TEST(PitchDrawingTransformations, EachMovesEveryRowRestsIncluded) {
 // A button number from outside (the page's) that names no button changes nothing.
 TEST(PitchDrawingTransformations, NoButtonPressesNothing) {
     PitchDrawing drawing = withRestOnE();
-    for (const int number : {-1, PitchDrawing::buttonCount})
+    for (const int number : {-1, PitchDrawing::buttonCount}) {
         EXPECT_EQ(drawing.press(PitchDrawing::Button(number)).rows, 0);
+        EXPECT_FALSE(drawing.scroll(number * PitchDrawing::rowCount, ScrollCode::lineRight, 0, 0).handled);
+    }
     EXPECT_EQ(values(drawing), values(withRestOnE()));
 }
 
-// Rows at the ends of the range stay there under arrows and shifts alike.
-TEST(PitchDrawingScroll, ArrowsAndShiftsStopAtTheEndsOfTheRange) {
+// An arrow steps its row and selects it, handing back the row selected before to lose its colour; rows at
+// the ends of the range stay there under arrows and shifts alike.
+TEST(PitchDrawingScroll, ArrowsStepTheirRowAndStopAtTheEndsOfTheRangeAsShiftsDo) {
     PitchMap map;
     map.entries[C] = 17;   // v 12
     map.entries[B] = -18;  // v -12
@@ -99,6 +102,13 @@ TEST(PitchDrawingScroll, ArrowsAndShiftsStopAtTheEndsOfTheRange) {
     drawing.shiftRight();
     EXPECT_EQ(drawing.value(C), 12);
     EXPECT_EQ(drawing.value(B), -11);
+    const PitchDrawing::Scrolled up = click(drawing, D, ScrollCode::lineRight);
+    EXPECT_EQ(up.position, -1);
+    EXPECT_EQ(up.uncolouredRow, C);
+    const PitchDrawing::Scrolled down = click(drawing, D, ScrollCode::lineLeft);
+    EXPECT_EQ(down.position, -2);
+    EXPECT_EQ(down.uncolouredRow, -1);
+    EXPECT_EQ(drawing.toggleRest().rows, 1 << D);
 }
 
 TEST(PitchDrawingScroll, ADragBelowZeroArrivesSignExtendedAndOutOfRangeDragsAreIgnored) {

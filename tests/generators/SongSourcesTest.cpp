@@ -51,6 +51,21 @@ TEST(TextSound, AcceptsTextsOf256To16000BytesAndRefusesOtherSizesAndUnreadableFi
     EXPECT_EQ(readTextSource(unreadable, text), GeneratorError::textUnreadable);
 }
 
+// A file that shrinks while it is read: its end says 300 bytes, but none come.
+TEST(TextSound, AFileThatShrinksWhileReadIsUnreadable) {
+    struct ShrinkingFile : std::streambuf {
+        pos_type seekoff(off_type off, std::ios_base::seekdir dir, std::ios_base::openmode) override {
+            return at = (dir == std::ios_base::beg ? 0 : dir == std::ios_base::end ? 300 : at) + off;
+        }
+        pos_type seekpos(pos_type pos, std::ios_base::openmode) override { return at = pos; }
+        std::streamoff at = 0;
+    } file;
+    std::istream in(&file);
+    std::vector<uint8_t> text;
+    EXPECT_EQ(readTextSource(in, text), GeneratorError::textUnreadable);
+    EXPECT_TRUE(text.empty());
+}
+
 TEST(SongSources, SayWhenMemoryRunsOut) {
     std::istringstream file(std::string(300, ' '));
     std::vector<uint8_t> text;
