@@ -18,12 +18,13 @@ PitchDrawing::Scrolled click(PitchDrawing& drawing, int row, ScrollCode arrow) {
     return drawing.scroll(row, arrow, drawing.pitch(row), 0);
 }
 
-// The drawing with E made a rest: E selected, one step up and back, then "休符".
+// The drawing with E made a rest: E selected, one step up and back, then "休符". The buttons are pressed as
+// the dialogs press them, by their number.
 PitchDrawing withRestOnE() {
     PitchDrawing drawing{PitchMap{}};
     click(drawing, E, ScrollCode::lineRight);
     click(drawing, E, ScrollCode::lineLeft);
-    drawing.toggleRest();
+    drawing.press(PitchDrawing::Button::rest);
     return drawing;
 }
 
@@ -48,8 +49,8 @@ TEST(PitchDrawingTransformations, SemitoneRemovalMovesBlackKeysToTheWhiteKeyBelo
     PitchDrawing drawing{PitchMap{}};
     click(drawing, Fs, ScrollCode::lineRight);  // F♯ -> G
     click(drawing, Fs, ScrollCode::lineLeft);   // back to F♯, selected
-    drawing.toggleRest();
-    const PitchDrawing::Change change = drawing.removeSemitones();
+    drawing.press(PitchDrawing::Button::rest);
+    const PitchDrawing::Change change = drawing.press(PitchDrawing::Button::removeSemitones);
     EXPECT_EQ(values(drawing), (std::vector<int>{-5, -5, -3, -3, -1, 0, 25, 2, 2, 4, 4, 6}));
     EXPECT_EQ(change.rows, (1 << Cs) | (1 << Ds) | (1 << Fs) | (1 << Gs) | (1 << As));
     EXPECT_EQ(change.colouredRow, -1);
@@ -116,11 +117,11 @@ TEST(PitchDrawingScroll, ADragBelowZeroArrivesSignExtendedAndOutOfRangeDragsAreI
 TEST(PitchDrawingRest, RestWaitsForABarToBeTouchedAgainAfterEveryReset) {
     EXPECT_EQ(PitchDrawing{PitchMap{}}.toggleRest().rows, 0);
     PitchDrawing drawing = withRestOnE();
-    EXPECT_EQ(drawing.reset().colouredRow, -1);
+    EXPECT_EQ(drawing.press(PitchDrawing::Button::reset).colouredRow, -1);
     EXPECT_FALSE(drawing.rowChosen());
     EXPECT_EQ(values(drawing), identity);
     EXPECT_EQ(drawing.selectedRow(), PitchDrawing::noRow);
-    EXPECT_EQ(drawing.toggleRest().rows, 0);
+    EXPECT_EQ(drawing.press(PitchDrawing::Button::rest).rows, 0);
     EXPECT_EQ(values(drawing), identity);
 }
 }  // namespace

@@ -83,16 +83,10 @@ TEST_F(EffectDialogsWindowTest, PitchMapTriesTheDrawingItsButtonsReachTheRowsAnd
         SendMessageW(dialog, WM_HSCROLL, MAKEWPARAM(SB_LINERIGHT, 0), LPARAM(pitchBar(dialog, 0)));
     EXPECT_EQ(itemText(dialog, IDC_PITCH_NEW_FIRST), "レ");
     EXPECT_EQ(triedNoteOn(dialog, IDC_PITCH_TRY), "90 3E 64");  // C sounds as D
-    // One pass through the buttons that change the rows.
+    // The row buttons reach the drawing by their ids' order; what each does is the drawing's.
     clickButton(dialog, IDC_PITCH_RESET);
     clickButton(dialog, IDC_PITCH_UP);
     EXPECT_EQ(itemText(dialog, IDC_PITCH_NEW_FIRST), "ド♯");
-    clickButton(dialog, IDC_PITCH_RESET);
-    SendMessageW(dialog, WM_HSCROLL, MAKEWPARAM(SB_LINELEFT, 0), LPARAM(pitchBar(dialog, 0)));
-    clickButton(dialog, IDC_PITCH_REST);
-    EXPECT_EQ(itemText(dialog, IDC_PITCH_NEW_FIRST), "休符");
-    clickButton(dialog, IDC_PITCH_REMOVE_SEMITONES);
-    EXPECT_EQ(itemText(dialog, IDC_PITCH_NEW_FIRST + 1), "ド");
     // Esc on one of the dialog's buttons, through the program's message loop.
     PostMessageW(GetDlgItem(dialog, IDC_PITCH_RESET), WM_KEYDOWN, VK_ESCAPE, 0);
     pump();

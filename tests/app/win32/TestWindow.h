@@ -46,14 +46,12 @@ class TestDialogs : public Win32Dialogs {
     std::optional<std::string> choosePicture(const std::string&) override {
         return std::exchange(picture, std::nullopt);
     }
-    std::optional<std::string> chooseFileToSave(const std::string& folder, const std::string&,
-                                                const std::string& extension) override {
-        if (extension == "mid") songFoldersAsked.push_back(folder);
+    std::optional<std::string> chooseFileToSave(const std::string&, const std::string&,
+                                                const std::string&) override {
         return saveAs;
     }
 
     std::optional<std::string> nextChoice, picture, saveAs;
-    std::vector<std::string> songFoldersAsked;  // where "演奏を保存" opened its dialog
 };
 
 // Built before the window, which is handed them.
