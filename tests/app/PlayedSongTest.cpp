@@ -47,14 +47,10 @@ class PlayedSongTest : public testing::Test {
 
 TEST_F(PlayedSongTest, OpensWithTheHeldCellsAndTonesAndKeepsThemOverTheSongsOwn) {
     LiveControls& controls = window.controls;
-    controls.reverbFixed[0] = true;
-    controls.reverbValue[0] = 40;
-    controls.chorusFixed[2] = true;
-    controls.chorusValue[2] = 120;
-    controls.modulationFixed[2] = true;
-    controls.modulationValue[2] = 10;
-    controls.volumeFixed[2] = true;
-    controls.volumeValue[2] = 60;
+    controls.fixCell(LiveControls::reverbCell, 0, 40);
+    controls.fixCell(LiveControls::chorusCell, 2, 120);
+    controls.fixCell(LiveControls::modulationCell, 2, 10);
+    controls.fixCell(LiveControls::volumeCell, 2, 60);
     window.engine.tones().fix(0, 0x30, 0x01);
     window.engine.tones().fix(9, 0x19, 0x00);  // the drum channel: a drum set by its program alone
 

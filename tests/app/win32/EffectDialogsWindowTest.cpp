@@ -108,7 +108,6 @@ TEST_F(EffectDialogsWindowTest, EffectTimeAsksForTheStartAndTheEndThroughItsBar)
     runWithDialogScripts({setTo(10), setTo(11)}, [&] { command(IDM_EFFECT_TIME); });
     EXPECT_EQ(prompts, (std::vector<std::string>{"開始時間を設定して下さい", "00:10 秒まで",
                                                  "終了時間を設定して下さい", "00:11 秒から"}));
-    const EffectSettings& effect = window->model().engine().effect();
-    EXPECT_EQ(effect.window.start, 10);
-    EXPECT_EQ(effect.window.end, 11);
+    const EffectWindow& chosen = window->model().engine().effect().window;
+    EXPECT_EQ(std::pair(chosen.start, chosen.end), std::pair(10, 11));
 }

@@ -33,14 +33,14 @@ class TestFiles : public Win32Files {
     MemoryFiles handed;
 };
 
-// The real dialogs, but for the file dialogs, which give the test's answers: the open dialogs nextChoice;
-// the picture dialog picture, once (a refused choice brings the dialog back, which then is cancelled); the
-// save dialogs saveAs.
+// The real dialogs, but for the file dialogs, which give the test's answers: the open dialogs nextChoice
+// (or, with realSongDialog, the song's open dialog itself, listening by previewTicks); the picture dialog
+// picture, once (a refused choice brings the dialog back, which then is cancelled); the save dialogs saveAs.
 class TestDialogs : public Win32Dialogs {
   public:
     TestDialogs() : Win32Dialogs(GetModuleHandleW(nullptr)) {}
-    std::optional<std::string> chooseSongFile(const std::string&, const std::string&) override {
-        return nextChoice;
+    std::optional<std::string> chooseSongFile(const std::string& filter, const std::string& folder) override {
+        return realSongDialog ? Win32Dialogs::chooseSongFile(filter, folder) : nextChoice;
     }
     std::optional<std::string> chooseSourceFile(const std::string&) override { return nextChoice; }
     std::optional<std::string> choosePicture(const std::string&) override {
@@ -52,6 +52,11 @@ class TestDialogs : public Win32Dialogs {
     }
 
     std::optional<std::string> nextChoice, picture, saveAs;
+    bool realSongDialog = false;
+    VirtualTimer previewTicks;
+
+  protected:
+    PlaybackTimer& previewTimer() override { return previewTicks; }
 };
 
 // Built before the window, which is handed them.
