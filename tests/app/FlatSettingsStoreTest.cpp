@@ -25,12 +25,11 @@ TEST(FlatSettingsStoreTest, ValuesComeBackFromTheKeptPairsWithTheirKinds) {
     for (const auto& [name, text] : first.pairs) EXPECT_TRUE(next.restore(name, text));
     uint32_t number = 0;
     std::string text;
-    EXPECT_EQ(next.readNumber("A\\User", "Ongen", number), Status::ok);
-    EXPECT_EQ(number, 4294967295u);
-    EXPECT_EQ(next.readString("A\\User", "MidiIn", text), Status::ok);
-    EXPECT_EQ(text, "Keys\\1 n:");
-    EXPECT_EQ(next.readString("A\\User", "Ongen", text), Status::wrongType);
-    EXPECT_EQ(next.readNumber("A\\User", "Other", number), Status::absent);
+    EXPECT_EQ((std::vector<Status>{
+                  next.readNumber("A\\User", "Ongen", number), next.readString("A\\User", "MidiIn", text),
+                  next.readString("A\\User", "Ongen", text), next.readNumber("A\\User", "Other", number)}),
+              (std::vector<Status>{Status::ok, Status::ok, Status::wrongType, Status::absent}));
+    EXPECT_EQ(std::pair(number, text), std::pair(4294967295u, std::string("Keys\\1 n:")));
 }
 
 TEST(FlatSettingsStoreTest, PairsNoWriteMakesArePassedOver) {

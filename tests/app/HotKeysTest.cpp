@@ -52,10 +52,9 @@ TEST_F(HotKeysTest, EachStrokeAsksForItsOwnActionAndPressesItsFaceButton) {
                   volume = face.masterVolume;
         EXPECT_EQ(pressHotKey(binding->key, controls, face, true), s.action);
         EXPECT_EQ(commandForAction(s.action), s.command);
-        EXPECT_EQ(rig.controls.keyShift.load() - transpose, s.transpose);
-        EXPECT_EQ(rig.sequencer.displayTempo() - tempo, s.tempo);
-        EXPECT_EQ(face.masterVolume - volume, s.volume);
-        EXPECT_EQ(rig.player.playing(), s.playing);
+        EXPECT_EQ(std::tuple(rig.controls.keyShift.load() - transpose, rig.sequencer.displayTempo() - tempo,
+                             face.masterVolume - volume, rig.player.playing()),
+                  std::tuple(s.transpose, s.tempo, s.volume, s.playing));
         rig.player.stopPlayback(Player::userStop);
     }
     EXPECT_EQ(hotKeyForCommand(IDM_FILE_OPEN), std::nullopt);
