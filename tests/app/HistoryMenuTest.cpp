@@ -76,10 +76,8 @@ TEST(HistoryMenu, ItemsOpenTheirOwnEntryWhileStoppedAndClearEmptiesTheHistory) {
     EXPECT_FALSE(menu.handles(IDM_HISTORY_FIRST - 1) || menu.handles(IDM_HISTORY_LAST + 1));
     EXPECT_TRUE(menu.enabled(IDM_HISTORY_CLEAR));
     menu.run(IDM_HISTORY_CLEAR);
-    EXPECT_EQ(history.count(), 0);
-    EXPECT_EQ(host.changes, 1);
-    EXPECT_FALSE(menu.enabled(IDM_HISTORY_CLEAR));
-    EXPECT_TRUE(menu.enabled(IDM_HISTORY_FIRST));
+    EXPECT_EQ(std::pair(history.count(), host.changes), std::pair(0, 1));
+    EXPECT_TRUE(!menu.enabled(IDM_HISTORY_CLEAR) && menu.enabled(IDM_HISTORY_FIRST));
 }
 
 // While stopped the first dropped file opens and further MIDI files (".mid", ".midi", ".kar", any case) join
@@ -89,8 +87,7 @@ TEST(DroppedFiles, TheFirstFileOpensAndFurtherMidiFilesJoinWhileStopped) {
         sortDroppedFiles({"a.txt", "b.MID", "c.midi", "d.mi", "e.Midi", "mid", "f.xmid", "g.KAR"}, false);
     EXPECT_EQ(drop.opened, "a.txt");
     EXPECT_EQ(drop.joining, (Lines{"b.MID", "c.midi", "e.Midi", "g.KAR"}));
-    EXPECT_TRUE(sortDroppedFiles({"a.mid", "b.mid"}, true).opened.empty());
-    EXPECT_TRUE(sortDroppedFiles({"a.mid", "b.mid"}, true).joining.empty());
-    EXPECT_TRUE(sortDroppedFiles({}, false).opened.empty());
+    for (const DroppedFiles& none : {sortDroppedFiles({"a.mid", "b.mid"}, true), sortDroppedFiles({}, false)})
+        EXPECT_TRUE(none.opened.empty() && none.joining.empty());
     EXPECT_TRUE(sortDroppedFiles({"a.mid"}, false).joining.empty());
 }

@@ -38,8 +38,7 @@ TEST_F(MidiInputMenuTest, AChoiceOpensItsDeviceIsSavedByNameAndNoneClosesIt) {
     EXPECT_TRUE(menu.checked(MidiInputMenu::noneItem));
     menu.run(MidiInputMenu::firstDeviceItem + 2);
     EXPECT_EQ(saved, "Keys B");
-    EXPECT_TRUE(menu.checked(MidiInputMenu::firstDeviceItem + 2));
-    EXPECT_FALSE(menu.checked(MidiInputMenu::noneItem));
+    EXPECT_TRUE(menu.checked(MidiInputMenu::firstDeviceItem + 2) && !menu.checked(MidiInputMenu::noneItem));
     menu.run(MidiInputMenu::firstDeviceItem + 3);  // no such device
     EXPECT_EQ(saved, "Keys B");
     menu.run(MidiInputMenu::firstDeviceItem + 1);

@@ -95,8 +95,8 @@ TEST(PitchDrawingScroll, ArrowsAndShiftsStopAtTheEndsOfTheRange) {
     map.entries[C] = 17;   // v 12
     map.entries[B] = -18;  // v -12
     PitchDrawing drawing(map);
-    EXPECT_FALSE(click(drawing, C, ScrollCode::lineRight).handled);
-    EXPECT_FALSE(click(drawing, B, ScrollCode::lineLeft).handled);
+    EXPECT_FALSE(click(drawing, C, ScrollCode::lineRight).handled ||
+                 click(drawing, B, ScrollCode::lineLeft).handled);
     drawing.shiftRight();
     EXPECT_EQ(drawing.value(C), 12);
     EXPECT_EQ(drawing.value(B), -11);

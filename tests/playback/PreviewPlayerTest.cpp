@@ -70,8 +70,7 @@ TEST(PreviewPlayer, StopsAtTheEndOfTheSongOnTheDialogsThreadOnceAndDoesNotLoop) 
     // The user selects another file before the dialog sees the post: it leaves that song playing.
     rig.player.load(twoChannelSong());
     rig.player.start();
-    EXPECT_FALSE(rig.player.finishIfEnded());
-    EXPECT_TRUE(rig.timer.running());
+    EXPECT_TRUE(!rig.player.finishIfEnded() && rig.timer.running());
 
     for (int ticks = 0; rig.endsPosted == 1 && ticks < 1000; ++ticks) rig.tick();
     ASSERT_EQ(rig.endsPosted, 2);
