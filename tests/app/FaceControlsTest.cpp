@@ -135,11 +135,10 @@ TEST_F(FaceControlsTest, TogglesKeepTheirHoldingRules) {
         face.resetCells();
         rig.controls.channelPlayed[7] = false;
         for (const auto& [channel, toggle] : row.clicks) clickToggle(channel, toggle);
-        EXPECT_EQ(rig.controls.soloChannel.load(), row.soloHolder);
-        EXPECT_EQ(rig.controls.octaveDoubleChannel.load(), row.doubleHolder);
         EXPECT_EQ(face.channelToggles[row.channel], row.toggles);
-        EXPECT_EQ(rig.controls.channelMuted[row.channel].load(), row.toggles[mute]);
-        EXPECT_EQ(sent().size(), row.soundOffs);
+        EXPECT_EQ(std::tuple(rig.controls.soloChannel.load(), rig.controls.octaveDoubleChannel.load(),
+                             rig.controls.channelMuted[row.channel].load(), sent().size()),
+                  std::tuple(row.soloHolder, row.doubleHolder, row.toggles[mute], row.soundOffs));
         for (const std::string& line : sent()) EXPECT_EQ(line.substr(5), "78 00") << line;
         // The clicked toggle is drawn last; a refused click (on drum doubling, a silent channel) draws none.
         const auto [channel, toggle] = row.clicks.back();
@@ -177,9 +176,8 @@ TEST_F(FaceControlsTest, CellsStepWithinTheirLimitsForTheGsModulesOnChannelsThat
         face.channelCells[5][row.column] = row.from;
         const face::Rect hot = face::cellHot(5, row.column);
         EXPECT_EQ(row.button == left ? click(hot) : rightClick(hot), row.button == right);
-        EXPECT_EQ(face.channelCells[5][row.column], row.to);
-        EXPECT_EQ(sent(), row.sent);
-        EXPECT_EQ(rig.controls.cellFixed(row.column, 5), !row.sent.empty());
+        EXPECT_EQ(std::tuple(face.channelCells[5][row.column], sent(), rig.controls.cellFixed(row.column, 5)),
+                  std::tuple(row.to, row.sent, !row.sent.empty()));
     }
 }
 

@@ -101,9 +101,9 @@ TEST_F(MainWindowModelTest, ASongListModePassesOverEntriesThatCannotPlayAndEndsW
             timer.tick();
             model.onTick();
         }
-        EXPECT_EQ(played, c.played) << c.command;
-        EXPECT_EQ(port.messages, c.messages);
-        EXPECT_EQ(port.historyItems.at(0).label, c.historyTop);
+        EXPECT_EQ(std::tuple(played, port.messages, port.historyItems.at(0).label),
+                  std::tuple(c.played, c.messages, c.historyTop))
+            << c.command;
         if (model.engine().player().playing()) model.leftButtonDown(20, 460);  // stop
         model.onCommand(IDM_SONGS_CLEAR);
     }

@@ -131,11 +131,13 @@ TEST_F(SettingsTest, UnusableValuesTakeTheirDefaults) {
         store.put(c.key, c.name, c.value);
         load();
         const std::string name = c.name;
-        EXPECT_EQ(settings.soundModule, name == "Ongen" ? 0 : 2) << name;
-        EXPECT_EQ(settings.backgroundPath, name == "BackBmp" ? "Main.bmp" : "C:\\Pictures\\face.bmp");
-        EXPECT_EQ(settings.readDir, name == "ReadDir" ? start : "C:\\Music");
-        EXPECT_EQ(settings.texDir, name == "TexDir" ? start : "C:\\Pictures");
-        EXPECT_TRUE(settings.usable);
+        EXPECT_EQ(
+            std::tuple(settings.soundModule, settings.backgroundPath, settings.readDir, settings.texDir,
+                       settings.usable),
+            std::tuple(name == "Ongen" ? 0 : 2, name == "BackBmp" ? "Main.bmp" : "C:\\Pictures\\face.bmp",
+                       name == "ReadDir" ? start : "C:\\Music", name == "TexDir" ? start : "C:\\Pictures",
+                       true))
+            << name;
     }
 }
 

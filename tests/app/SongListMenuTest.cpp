@@ -57,9 +57,8 @@ TEST(SongListMenu, EachCommandPlaysItsEntryAtOnceAndChecksItsMode) {
         SongListMenuTest t;
         t.pick({"a.mid", "b.mid", "c.mid"});
         t.menu.run(c.id);
-        EXPECT_EQ(t.selection.mode, c.mode);
-        EXPECT_EQ(t.host.opened, Lines{c.played});
-        EXPECT_TRUE(t.host.isPlaying);
+        EXPECT_EQ(std::tuple(t.selection.mode, t.host.opened, t.host.isPlaying),
+                  std::tuple(c.mode, Lines{c.played}, true));
         for (int id : {IDM_SONGS_FIRST, IDM_SONGS_LAST, IDM_SONGS_LOOP})
             EXPECT_EQ(t.menu.checked(id), id == c.id) << id;
     }

@@ -75,9 +75,9 @@ TEST(PitchDrawingTransformations, EachMovesEveryRowRestsIncluded) {
     for (const auto& c : cases) {
         PitchDrawing drawing = withRestOnE();
         const PitchDrawing::Change change = drawing.press(c.button);
-        EXPECT_EQ(values(drawing), c.values) << c.name;
-        EXPECT_EQ(change.rows, 0xFFF) << c.name;
-        EXPECT_EQ(change.colouredRow, E) << c.name;
+        EXPECT_EQ(std::tuple(values(drawing), change.rows, change.colouredRow),
+                  std::tuple(c.values, 0xFFFu, int(E)))
+            << c.name;
     }
 }
 

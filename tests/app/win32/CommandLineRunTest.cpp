@@ -6,8 +6,8 @@
 #include <iostream>
 #include <sstream>
 
-#include "playback/MessageLine.h"
 #include "tests/app/win32/ProgramRun.h"
+#include "tests/support/PlaybackRig.h"
 #include "tools/demo/DemoSong.h"
 #include "tools/render/RenderCommand.h"
 #include "tools/render/RenderInput.h"
@@ -40,16 +40,6 @@ class CommandLineRunTest : public testing::Test {
     std::wstring songPath = folder.write(L"デモ曲.mid", demoSong());
     std::wstring recordPath = folder.file(L"記録.txt");
 };
-
-Lines linesOf(const std::vector<RecordingMidiOut::Message>& messages) {
-    Lines lines;
-    for (const RecordingMidiOut::Message& message : messages) {
-        char line[messageLineCapacity];
-        formatMessageLine(message.timeMs, message.bytes.data(), message.bytes.size(), line, sizeof line);
-        lines.push_back(line);
-    }
-    return lines;
-}
 }  // namespace
 
 // A recording that cannot be written is said, and the run fails: a script must not take it for a pass.
@@ -65,7 +55,7 @@ TEST_F(CommandLineRunTest, ARecordingOfASongPlayedFromTheCommandLineIsWhatTheRen
     EXPECT_EQ(program.exitCode, 0u);
 
     const Lines recording = recorded();
-    const Lines expected = linesOf(renderSong(demoSong(), RenderOptions{}));
+    const Lines expected = messageLines(renderSong(demoSong(), RenderOptions{}));
     size_t same = 0;
     while (same < recording.size() && same < expected.size() && recording[same] == expected[same]) ++same;
     ASSERT_LT(same, recording.size()) << "closing stops playback, which the renderer's lines do not show";
@@ -97,5 +87,5 @@ TEST_F(CommandLineRunTest, AReplayedInputIsRecordedAsTheRendererPlaysIt) {
         for (std::string& line : lines) line.erase(0, line.find(' '));
         return lines;
     };
-    EXPECT_EQ(bytesOf(recorded(500)), bytesOf(linesOf(*rendered)));
+    EXPECT_EQ(bytesOf(recorded(500)), bytesOf(messageLines(*rendered)));
 }

@@ -41,7 +41,7 @@ class EffectDialogsWindowTest : public WindowTest {
         clickButton(dialog, tryButton);
         const size_t before = out.messages().size();
         ticks(10);
-        for (const std::string& line : sentLines(out, before))
+        for (const std::string& line : messageLines(out.messages(), before))
             if (line.find(" 90 ") != std::string::npos) return line.substr(line.find("90 "));
         return "";
     }

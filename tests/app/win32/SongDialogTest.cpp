@@ -43,7 +43,7 @@ TEST_F(SongDialogTest, TheSelectedSongIsHeardUntilItsEndAndTheChosenSongIsLoaded
             OpenDialogDriver::pump();  // the posted end of the song is handled here
         }
         EXPECT_FALSE(preview.running());  // stopped at its end, not repeated
-        const std::vector<std::string> heard = sentLines(out, played);
+        const std::vector<std::string> heard = messageLines(out.messages(), played);
         ASSERT_GE(heard.size(), 3u);
         EXPECT_EQ(std::vector<std::string>(heard.begin(), heard.begin() + 3),
                   (std::vector<std::string>{"0 92 40 5A", "0 B2 0A 14", "500 82 40 00"}));

@@ -15,6 +15,7 @@
 #include "playback/RecordingMidiOut.h"
 #include "playback/VirtualTimer.h"
 #include "tests/app/win32/DialogScripts.h"
+#include "tests/support/PlaybackRig.h"
 
 // The disk's files, but for those the test hands the window, which are read first.
 class TestFiles : public Win32Files {
@@ -87,8 +88,6 @@ class TestWindow : public TestWindowServices, public CMainWnd {
 void pumpMessages(CMainWnd* window = nullptr);
 // A click of the left button at a point of |window|'s client area, and what it posted.
 void clickAt(CMainWnd& window, int x, int y);
-// What |out| was sent from message |first| on, each as "time status data" in hex.
-std::vector<std::string> sentLines(const RecordingMidiOut& out, size_t first = 0);
 
 // A test of one main window, with a recording device and a timer the test ticks.
 class WindowTest : public testing::Test {

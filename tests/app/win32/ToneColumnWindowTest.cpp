@@ -54,7 +54,7 @@ class ToneColumnWindowTest : public WindowTest {
     }
     // What the device was sent, without the times.
     Lines sent() const {
-        Lines lines = sentLines(out);
+        Lines lines = messageLines(out.messages());
         for (std::string& line : lines) line.erase(0, line.find(' ') + 1);
         return lines;
     }
