@@ -35,12 +35,12 @@ class BackgroundChangeTest : public WindowModelTest {
 // progress in the title under the wait cursor, and that the face file stays the same until saved.
 TEST_F(BackgroundChangeTest, AChosenBmpIsComposedUnderTheMaskAndPaintedAtOnceWithItsProgressShown) {
     changeTo({"C:\\pics\\sky.bmp"});
-    EXPECT_TRUE(port.messages.empty());
-    EXPECT_EQ(port.faceInvalidations, 1);
-    EXPECT_EQ(model.skin().face().packedAt(200, 270), skyColour);
-    EXPECT_EQ(model.skin().face().packedAt(600, 270), maskColour);
-    EXPECT_EQ(port.title, "Velmira");  // the progress gives the title back
-    EXPECT_EQ(model.skin().backgroundPath(), "Main.bmp");
+    EXPECT_TRUE(port.messages.empty() && port.faceInvalidations == 1);
+    const DibImage& face = model.skin().face();
+    EXPECT_EQ(std::pair(face.packedAt(200, 270), face.packedAt(600, 270)), std::pair(skyColour, maskColour));
+    // The progress gives the title back.
+    EXPECT_EQ(std::pair(port.title, model.skin().backgroundPath()),
+              std::pair(std::string("Velmira"), std::string("Main.bmp")));
 }
 
 // Rejecting a choice keeps the dialog open, as the picture dialog does: the message, then the dialog again,

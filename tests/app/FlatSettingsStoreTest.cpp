@@ -45,10 +45,9 @@ TEST(FlatSettingsStoreTest, AKeyGoesOnlyWithoutKeysUnderIt) {
     PairStore store;
     store.writeString("A\\B", "v", "1");
     store.writeString("A", "w", "2");
-    EXPECT_EQ(store.deleteKey("A"), Status::failed);
-    EXPECT_EQ(store.deleteKey("A\\B"), Status::ok);
-    EXPECT_EQ(store.deleteKey("A\\B"), Status::absent);
-    EXPECT_EQ(store.deleteKey("A"), Status::ok);
+    EXPECT_EQ((std::vector<Status>{store.deleteKey("A"), store.deleteKey("A\\B"), store.deleteKey("A\\B"),
+                                   store.deleteKey("A")}),
+              (std::vector<Status>{Status::failed, Status::ok, Status::absent, Status::ok}));
     EXPECT_TRUE(store.pairs.empty());
 }
 

@@ -64,9 +64,8 @@ TEST(HistoryMenu, ItemsOpenTheirOwnEntryWhileStoppedAndClearEmptiesTheHistory) {
     HistoryMenu menu(history, host);
     const auto items = historyMenuItems(history, "");
     ASSERT_EQ(items.size(), 3u);
-    EXPECT_EQ(items[0].id, IDM_HISTORY_FIRST + 2);
-    EXPECT_EQ(items[2].id, IDM_HISTORY_FIRST);
-    EXPECT_EQ(items[2].label, "3. a.mid");
+    EXPECT_EQ(std::tuple(items[0].id, items[2].id, items[2].label),
+              std::tuple(IDM_HISTORY_FIRST + 2, IDM_HISTORY_FIRST, std::string("3. a.mid")));
     for (int id : {IDM_HISTORY_FIRST + 2, IDM_HISTORY_FIRST, IDM_HISTORY_FIRST + 3}) menu.run(id);
     EXPECT_EQ(host.opened, (Lines{"c.mid", "a.mid"}));
     host.isPlaying = true;

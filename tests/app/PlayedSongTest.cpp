@@ -75,8 +75,7 @@ TEST_F(PlayedSongTest, SweepsTheAutoPanChannelAndEndsWhenTheOriginalEnds) {
     // The song's hard left gives way to a sweep from the centre, one step a period while channel 0 sounds.
     const Lines pans = only(lines, "B0 0A");
     ASSERT_GT(pans.size(), 90u);
-    EXPECT_EQ(pans[0], "0 B0 0A 41");
-    EXPECT_EQ(pans[1], "10 B0 0A 42");
+    EXPECT_EQ(Lines(pans.begin(), pans.begin() + 2), (Lines{"0 B0 0A 41", "10 B0 0A 42"}));
     EXPECT_TRUE(only(original, "B0 0A 00").size() == 1 && only(lines, "B0 0A 00").empty());
 }
 

@@ -110,8 +110,8 @@ TEST_F(SettingsTest, OnlyAbsentValuesGetTheirDefaultsWrittenAndTheRestIsStillRea
     store.put(user, "Ongen", uint32_t(1));
     store.put(user, "BackBmp", "C:\\face.bmp");
     load();  // no folders: decided per value, not as a first run for everything
-    EXPECT_EQ(settings.soundModule, 1);
-    EXPECT_EQ(settings.backgroundPath, "C:\\face.bmp");
+    EXPECT_EQ(std::pair(settings.soundModule, settings.backgroundPath),
+              std::pair(1, std::string("C:\\face.bmp")));
     EXPECT_EQ(stored(dir, "ReadDir"), Value(start));
     EXPECT_EQ(store.writes, 3);
 }

@@ -55,7 +55,7 @@ TEST_F(CommandLineRunTest, ARecordingOfASongPlayedFromTheCommandLineIsWhatTheRen
     EXPECT_EQ(program.exitCode, 0u);
 
     const Lines recording = recorded();
-    const Lines expected = messageLines(renderSong(demoSong(), RenderOptions{}));
+    const Lines expected = messageLines(renderSong(demoSong(), RenderOptions{}), 0);
     size_t same = 0;
     while (same < recording.size() && same < expected.size() && recording[same] == expected[same]) ++same;
     ASSERT_LT(same, recording.size()) << "closing stops playback, which the renderer's lines do not show";
@@ -87,5 +87,5 @@ TEST_F(CommandLineRunTest, AReplayedInputIsRecordedAsTheRendererPlaysIt) {
         for (std::string& line : lines) line.erase(0, line.find(' '));
         return lines;
     };
-    EXPECT_EQ(bytesOf(recorded(500)), bytesOf(messageLines(*rendered)));
+    EXPECT_EQ(bytesOf(recorded(500)), bytesOf(messageLines(*rendered, 0)));
 }
