@@ -166,8 +166,7 @@ TEST_F(MainWindowModelTest, EachViewsCaptionNamesTheSongAndTheFaceIsRepaintedOnI
     EXPECT_EQ(port.title, "a.mid") << "the compact caption has room for the name alone";
     const int painted = port.faceInvalidations;
     model.onCommand(IDM_LARGE_VIEW);
-    EXPECT_EQ(port.title, title);
-    EXPECT_EQ(port.faceInvalidations, painted + 1);
+    EXPECT_EQ(std::pair(port.title, port.faceInvalidations), std::pair(title, painted + 1));
 }
 
 // The input's meters have a timer of their own, which draws only while no song plays, once a note was heard.

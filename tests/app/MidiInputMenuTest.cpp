@@ -48,8 +48,7 @@ TEST_F(MidiInputMenuTest, AChoiceOpensItsDeviceIsSavedByNameAndNoneClosesIt) {
     menu.run(MidiInputMenu::firstDeviceItem);
     menu.run(MidiInputMenu::noneItem);
     EXPECT_EQ(saved, "");
-    EXPECT_EQ(inputs.opened, (std::vector<int>{2, 1, 0}));
-    EXPECT_EQ(inputs.closed, 2);
+    EXPECT_EQ(std::pair(inputs.opened, inputs.closed), std::pair(std::vector<int>{2, 1, 0}, 2));
 }
 
 TEST_F(MidiInputMenuTest, TheSavedNameOpensItsDeviceWhereverItIsListedAndAMissingOrFailingOneMeansNone) {

@@ -94,8 +94,8 @@ TEST_F(SettingsTest, TheSessionWritesTheHistoryAndTheChosenFoldersAsSoonAsTheyCh
     EXPECT_EQ(platform.historyItems.at(0).label, "1. C:\\Songs\\a.mid");
     session.keepSongFolder("C:\\Songs");
     session.keepPictureFolder("C:\\Pictures");
-    EXPECT_EQ(stored(dir, "ReadDir"), Value("C:\\Songs"));
-    EXPECT_EQ(stored(dir, "TexDir"), Value("C:\\Pictures"));
+    EXPECT_EQ(std::pair(stored(dir, "ReadDir"), stored(dir, "TexDir")),
+              std::pair(Value("C:\\Songs"), Value("C:\\Pictures")));
     EXPECT_EQ(platform.historyItems.at(0).label, "1. a.mid");
     session.keepLyricsWindow({1, 2, 300, 100, true});
     EXPECT_EQ(stored(user, "LyricsWindow"), Value("1,2,300,100,1"));
@@ -112,8 +112,7 @@ TEST_F(SettingsTest, OnlyAbsentValuesGetTheirDefaultsWrittenAndTheRestIsStillRea
     load();  // no folders: decided per value, not as a first run for everything
     EXPECT_EQ(std::pair(settings.soundModule, settings.backgroundPath),
               std::pair(1, std::string("C:\\face.bmp")));
-    EXPECT_EQ(stored(dir, "ReadDir"), Value(start));
-    EXPECT_EQ(store.writes, 3);
+    EXPECT_EQ(std::pair(stored(dir, "ReadDir"), store.writes), std::pair(Value(start), 3));
 }
 
 TEST_F(SettingsTest, UnusableValuesTakeTheirDefaults) {
@@ -144,9 +143,8 @@ TEST_F(SettingsTest, UnusableValuesTakeTheirDefaults) {
 TEST_F(SettingsTest, AStoreThatCannotBeReadIsNotWrittenAtExit) {
     store.refuseEverything = true;
     load();
-    EXPECT_FALSE(settings.usable);
-    EXPECT_EQ(settings.readDir, start);
-    EXPECT_EQ(settings.backgroundPath, "Main.bmp");
+    EXPECT_EQ(std::tuple(settings.usable, settings.readDir, settings.backgroundPath),
+              std::tuple(false, start, std::string("Main.bmp")));
     store.refuseEverything = false;
     EXPECT_EQ(saveSettings(store, settings, history), SettingsStore::Status::ok);
     EXPECT_TRUE(store.values.empty());
@@ -200,8 +198,7 @@ TEST_F(SettingsDeletionTest, AFailedDeletionSaysSoAndStillWritesNothing) {
     EXPECT_FALSE(store.hasKey(Settings::userKey));
     const int writes = store.writes;
     saveSettings(store, settings, history);
-    EXPECT_EQ(store.writes, writes);
-    EXPECT_EQ(host.closeRequests, 1);
+    EXPECT_EQ(std::pair(store.writes, host.closeRequests), std::pair(writes, 1));
 }
 
 TEST(SongListStoredForm, WhatNoPathCanBeIsPassedOverAndTheLastFiftyStay) {

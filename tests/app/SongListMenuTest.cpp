@@ -103,9 +103,8 @@ TEST(SongListMenu, EachCommandRefusesInOrderWithItsMessage) {
 TEST_F(SongListMenuTest, AnUnreadableEntryLeavesNoModeBehind) {
     pick({"gone1.mid", "gone2.mid"});
     menu.run(IDM_SONGS_LOOP);
-    EXPECT_EQ(host.opened, Lines{"gone1.mid"});
-    EXPECT_EQ(selection.mode, SongSelection::noSongList);
-    EXPECT_FALSE(host.isPlaying);
+    EXPECT_EQ(std::tuple(host.opened, selection.mode, host.isPlaying),
+              std::tuple(Lines{"gone1.mid"}, int(SongSelection::noSongList), false));
     // So the list can still be cleared and "一度だけ" still changed.
     menu.run(IDM_PLAY_ONCE);
     EXPECT_FALSE(selection.playOnce);

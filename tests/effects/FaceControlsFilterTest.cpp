@@ -44,8 +44,7 @@ TEST_F(EventFilterFixture, SoloAndMuteSilenceNoteOnsOnlyAndTheOctaveDoubleGoesFi
 
 TEST_F(EventFilterFixture, ToneLockAndFixedControllersOverrideTheSongsValuesAndAutoPanItsPan) {
     EXPECT_EQ(filtered({"C2 21", "B2 00 08"}), (Lines{"C2 21 00", "B2 00 08"}));
-    EXPECT_EQ(tones.at(2).program, 33);
-    EXPECT_EQ(tones.at(2).bank, 8);
+    EXPECT_EQ(std::pair(int(tones.at(2).program), int(tones.at(2).bank)), std::pair(33, 8));
     tones.fix(2, 40, 1);
     // The bank LSB (controller 32) is not locked.
     EXPECT_EQ(filtered({"C2 21", "B2 00 08", "B2 20 03", "C3 21"}),
