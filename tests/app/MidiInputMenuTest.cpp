@@ -55,15 +55,13 @@ TEST_F(MidiInputMenuTest, TheSavedNameOpensItsDeviceWhereverItIsListedAndAMissin
     saved = "Keys B";
     inputs.names = {"Keys B", "Keys A"};
     menu.restore();
-    EXPECT_EQ(inputs.opened, std::vector<int>{0});
-    EXPECT_TRUE(menu.checked(MidiInputMenu::firstDeviceItem));
+    EXPECT_TRUE(inputs.opened == std::vector<int>{0} && menu.checked(MidiInputMenu::firstDeviceItem));
     menu.close();
     saved = "Keys C";
     menu.restore();
-    EXPECT_EQ(inputs.opened.size(), 1u);
-    EXPECT_TRUE(menu.checked(MidiInputMenu::noneItem));
+    EXPECT_TRUE(inputs.opened.size() == 1 && menu.checked(MidiInputMenu::noneItem) &&
+                window.messages.empty());
     EXPECT_EQ(saved, "Keys C") << "kept for the day it is back";
-    EXPECT_TRUE(window.messages.empty());
     inputs.names.push_back(saved = "broken");
     menu.restore();
     EXPECT_EQ(saved, "") << "a device that will not open is not tried again at the next start";
