@@ -47,9 +47,7 @@ class EffectDialogsWindowTest : public WindowTest {
     }
     // After "終了": the dialog is gone, its effect marked in the menu, and the close command back.
     void expectClosedInUse(HWND dialog, int menuId) {
-        EXPECT_FALSE(IsWindow(dialog));
-        EXPECT_TRUE(menuState(2, menuId, MF_CHECKED));
-        EXPECT_FALSE(closeCommandGrey());
+        EXPECT_TRUE(!IsWindow(dialog) && menuState(2, menuId, MF_CHECKED) && !closeCommandGrey());
     }
 };
 

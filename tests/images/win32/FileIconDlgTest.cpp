@@ -90,8 +90,8 @@ TEST_F(FileIconDlgTest, PreviewsPicturesScaledToFitAndConfirmsExactlyTheChosenFi
         CloseHandle(lock);
         EXPECT_EQ(driver.messageBoxTexts.back(), readErrorText);
 
-        EXPECT_FALSE(driver.open(L"broken.bmp"));  // a picture that cannot be read is not taken
-        EXPECT_TRUE(accepted.empty());
+        // A picture that cannot be read is not taken.
+        EXPECT_TRUE(!driver.open(L"broken.bmp") && accepted.empty());
         driver.select(L"tall.bmp");
         EXPECT_TRUE(driver.open(L"wide.jpg"));  // typed, not the picture last shown
     };
