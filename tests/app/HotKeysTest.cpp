@@ -1,19 +1,13 @@
 // The hot keys: what each stroke asks for, what it does on the face, and that none works beside an effect
 // dialog. The Win32 tests prove only that the accelerator table is built from these bindings.
+#include <algorithm>
+
 #include "app/HotKeys.h"
 #include "app/JumpCommands.h"
 #include "resources/CommandIds.h"
 #include "tests/app/FaceControlsFixture.h"
 
-namespace {
-class HotKeysTest : public FaceControlsTest {};
-
-const HotKeyBinding* bindingOf(int virtualKey, bool control) {
-    for (const HotKeyBinding& binding : hotKeyBindings)
-        if (binding.virtualKey == virtualKey && binding.control == control) return &binding;
-    return nullptr;
-}
-}  // namespace
+using HotKeysTest = FaceControlsTest;
 
 // Each stroke (Windows' key code, Ctrl) through its accelerator command to its action while playing, the
 // window's command for it, how the press moved transpose, tempo and master volume, and playing.
@@ -45,8 +39,10 @@ TEST_F(HotKeysTest, EachStrokeAsksForItsOwnActionAndPressesItsFaceButton) {
     for (const auto& s : strokes) {
         SCOPED_TRACE(testing::Message() << "key " << s.virtualKey << (s.control ? " with Ctrl" : ""));
         play();
-        const HotKeyBinding* binding = bindingOf(s.virtualKey, s.control);
-        ASSERT_NE(binding, nullptr);
+        const auto binding = std::find_if(hotKeyBindings.begin(), hotKeyBindings.end(), [&](const auto& b) {
+            return b.virtualKey == s.virtualKey && b.control == s.control;
+        });
+        ASSERT_NE(binding, hotKeyBindings.end());
         ASSERT_EQ(hotKeyForCommand(binding->commandId), binding->key);
         const int transpose = rig.controls.keyShift.load(), tempo = rig.sequencer.displayTempo(),
                   volume = face.masterVolume;
