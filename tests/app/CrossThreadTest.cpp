@@ -70,12 +70,6 @@ Lines songFromStart(size_t count) {
     return lines;
 }
 
-Lines stopMessages() {
-    RecordingMidiOut out;
-    Player::sendStopMessages(out);
-    return messageLines(out.messages());
-}
-
 // The window side: the face's controls over a player whose timer is a real thread. Ticks posted by the
 // timer thread are handled when the test pumps them, as the window's message loop would.
 class CrossThread : public testing::Test, TickPoster, WindowlessPlayerHost {
@@ -115,7 +109,9 @@ class CrossThread : public testing::Test, TickPoster, WindowlessPlayerHost {
 }  // namespace
 
 TEST_F(CrossThread, TempoButtonsFastForwardAndStopDuringTicksKeepTheSongInOrderAndTheTempoWhereSet) {
-    const Lines stop = stopMessages();
+    RecordingMidiOut stopped;
+    Player::sendStopMessages(stopped);
+    const Lines stop = messageLines(stopped.messages());
     int expectedTempo = 120;
     for (int round = 0; round < 4; ++round) {
         click(face::playHot);

@@ -18,22 +18,6 @@ TEST_F(FaceControlsTest, CellsSendTenTimesTheirValueAndReplaceTheSongsController
     EXPECT_EQ(drawing.requests, (Lines{"cell 2 0", "cell 2 1", "cell 2 2", "cell 2 3", "cell 2 1"}));
 }
 
-TEST_F(FaceControlsTest, CellsReachTwelveAndRefuseBeyondTheirLimits) {
-    play();
-    face.channelCells[5][FaceState::chorusCell] = 11;
-    clickCell(5, FaceState::chorusCell);  // the last step up is sent as any other
-    EXPECT_EQ(face.channelCells[5][FaceState::chorusCell], 12);
-    EXPECT_EQ(sent(), Lines{controlChange(5, 93, 120)});
-    forget();
-    face.channelCells[4][FaceState::chorusCell] = 12;
-    clickCell(4, FaceState::chorusCell);
-    rightClick(face::cellHot(4, FaceState::reverbCell));
-    rightClick(face::cellHot(4, FaceState::volumeCell));  // the right button steps down
-    EXPECT_EQ(face.channelCells[4], (std::array<int, 5>{9, 0, 12, 0, 0}));
-    EXPECT_EQ(sent(), Lines{controlChange(4, 7, 90)});
-    EXPECT_FALSE(rig.controls.chorusFixed[4].load());
-}
-
 // A channel muted while it sounded plays its next note-ons silently after a stop and a new start; it
 // must still count as played, or its toggles could never give it back its sound.
 TEST_F(FaceControlsTest, AChannelMutedWhileItSoundedCanBeUnmutedAfterARestart) {
@@ -147,18 +131,14 @@ TEST_F(FaceControlsTest, TogglesKeepTheirHoldingRules) {
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.clicks.size() * 100 + row.clicks[0].first);
-        play();
+        play();  // a load ends solo, mute and doubling
         face.resetCells();
-        rig.controls.soloChannel = rig.controls.octaveDoubleChannel = 16;
         rig.controls.channelPlayed[7] = false;
-        for (auto& muted : rig.controls.channelMuted) muted = false;
-        forget();
         for (const auto& [channel, toggle] : row.clicks) clickToggle(channel, toggle);
-        EXPECT_EQ(rig.controls.soloChannel.load(), row.soloHolder);
-        EXPECT_EQ(rig.controls.octaveDoubleChannel.load(), row.doubleHolder);
         EXPECT_EQ(face.channelToggles[row.channel], row.toggles);
-        EXPECT_EQ(rig.controls.channelMuted[row.channel].load(), row.toggles[mute]);
-        EXPECT_EQ(sent().size(), row.soundOffs);
+        EXPECT_EQ(std::tuple(rig.controls.soloChannel.load(), rig.controls.octaveDoubleChannel.load(),
+                             rig.controls.channelMuted[row.channel].load(), sent().size()),
+                  std::tuple(row.soloHolder, row.doubleHolder, row.toggles[mute], row.soundOffs));
         for (const std::string& line : sent()) EXPECT_EQ(line.substr(5), "78 00") << line;
         // The clicked toggle is drawn last; a refused click (on drum doubling, a silent channel) draws none.
         const auto [channel, toggle] = row.clicks.back();
@@ -167,25 +147,37 @@ TEST_F(FaceControlsTest, TogglesKeepTheirHoldingRules) {
     }
 }
 
-// The cells are the GS modules' (SC-88 and SC-55); with the Sound Blaster 16, or on a channel that has not
-// sounded, a click changes and sends nothing.
-TEST_F(FaceControlsTest, CellsWorkForTheGsModulesOnChannelsThatSounded) {
+// A cell steps by one, up with the left button and down with the right, to 12 at most (sent as any other)
+// and 0 at least. The cells are the GS modules' (SC-88 and SC-55): with the Sound Blaster 16, or on a
+// channel that has not sounded, a click changes and sends nothing.
+TEST_F(FaceControlsTest, CellsStepWithinTheirLimitsForTheGsModulesOnChannelsThatSounded) {
+    enum Button { left, right };
     const struct {
         SoundModule module;
         bool sounded;
-        int value;
-    } rows[] = {{SoundModule::sc88, true, 1},
-                {SoundModule::sc55, true, 1},
-                {SoundModule::sb16, true, 0},
-                {SoundModule::sc88, false, 0}};
+        Button button;
+        int column, from, to;
+        Lines sent;
+    } rows[] = {
+        {SoundModule::sc88, true, left, FaceState::chorusCell, 11, 12, {controlChange(5, 93, 120)}},
+        {SoundModule::sc88, true, left, FaceState::chorusCell, 12, 12, {}},
+        {SoundModule::sc88, true, right, FaceState::reverbCell, 0, 0, {}},
+        {SoundModule::sc88, true, right, FaceState::volumeCell, 10, 9, {controlChange(5, 7, 90)}},
+        {SoundModule::sc55, true, left, FaceState::reverbCell, 0, 1, {controlChange(5, 91, 10)}},
+        {SoundModule::sb16, true, left, FaceState::reverbCell, 0, 0, {}},
+        {SoundModule::sc88, false, left, FaceState::reverbCell, 0, 0, {}},
+    };
     for (const auto& row : rows) {
+        SCOPED_TRACE(testing::Message() << int(row.module) << " cell " << row.column << " from " << row.from);
         play();
         face.resetCells();
         face.soundModule = row.module;
-        rig.controls.channelPlayed[4] = row.sounded;
-        clickCell(4, FaceState::reverbCell);
-        EXPECT_EQ(face.channelCells[4][FaceState::reverbCell], row.value) << int(row.module);
-        EXPECT_EQ(sent().size(), size_t(row.value)) << int(row.module);
+        rig.controls.channelPlayed[5] = row.sounded;
+        face.channelCells[5][row.column] = row.from;
+        const face::Rect hot = face::cellHot(5, row.column);
+        row.button == left ? click(hot) : rightClick(hot);
+        EXPECT_EQ(std::tuple(face.channelCells[5][row.column], sent(), rig.controls.cellFixed(row.column, 5)),
+                  std::tuple(row.to, row.sent, !row.sent.empty()));
     }
 }
 

@@ -55,10 +55,10 @@ TEST(DibCanvas, CopiesFillsAndTextAreClippedAtTheEdgesOfBothPictures) {
     std::vector<DrawnText> texts;
     DibCanvas canvas(screen, texts);
     canvas.drawImage(source, {-2, -2, 4, 4}, {0, 0}, RasterOp::copy);  // only source 0..1 x 0..1 exists
-    EXPECT_EQ(screen.packedAt(2, 2), source.packedAt(0, 0));
-    EXPECT_EQ(screen.packedAt(3, 3), source.packedAt(1, 1));
-    EXPECT_EQ(screen.packedAt(1, 1), before.packedAt(1, 1));
-    EXPECT_EQ(screen.packedAt(4, 4), before.packedAt(4, 4));
+    EXPECT_EQ(std::pair(screen.packedAt(2, 2), screen.packedAt(3, 3)),
+              std::pair(source.packedAt(0, 0), source.packedAt(1, 1)));
+    EXPECT_EQ(std::pair(screen.packedAt(1, 1), screen.packedAt(4, 4)),
+              std::pair(before.packedAt(1, 1), before.packedAt(4, 4)));
     canvas.drawImage(source, {0, 0, 4, 4}, {8, 6}, RasterOp::copy);  // runs off the right and bottom
     EXPECT_EQ(screen.packedAt(9, 7), source.packedAt(1, 1));
     canvas.drawImage(source, {0, 0, 4, 4}, {-3, -3}, RasterOp::copy);
@@ -67,8 +67,8 @@ TEST(DibCanvas, CopiesFillsAndTextAreClippedAtTheEdgesOfBothPictures) {
     EXPECT_EQ(screen.packedAt(0, 7), white);
 
     canvas.drawText({6, 2}, "12:34");  // its box runs off the right edge
-    EXPECT_EQ(screen.packedAt(9, 5), black);
-    EXPECT_EQ(screen.packedAt(5, 1), before.packedAt(5, 1));
+    EXPECT_EQ(std::pair(screen.packedAt(9, 5), screen.packedAt(5, 1)),
+              std::pair(black, before.packedAt(5, 1)));
 }
 
 // Cells and toggles are drawn masked onto the face; meters rise with the velocity at once and fall a pixel

@@ -25,20 +25,18 @@ TEST(FlatSettingsStoreTest, ValuesComeBackFromTheKeptPairsWithTheirKinds) {
     for (const auto& [name, text] : first.pairs) EXPECT_TRUE(next.restore(name, text));
     uint32_t number = 0;
     std::string text;
-    EXPECT_EQ(next.readNumber("A\\User", "Ongen", number), Status::ok);
-    EXPECT_EQ(number, 4294967295u);
-    EXPECT_EQ(next.readString("A\\User", "MidiIn", text), Status::ok);
-    EXPECT_EQ(text, "Keys\\1 n:");
-    EXPECT_EQ(next.readString("A\\User", "Ongen", text), Status::wrongType);
-    EXPECT_EQ(next.readNumber("A\\User", "Other", number), Status::absent);
+    EXPECT_EQ((std::vector<Status>{
+                  next.readNumber("A\\User", "Ongen", number), next.readString("A\\User", "MidiIn", text),
+                  next.readString("A\\User", "Ongen", text), next.readNumber("A\\User", "Other", number)}),
+              (std::vector<Status>{Status::ok, Status::ok, Status::wrongType, Status::absent}));
+    EXPECT_EQ(std::pair(number, text), std::pair(4294967295u, std::string("Keys\\1 n:")));
 }
 
 TEST(FlatSettingsStoreTest, PairsNoWriteMakesArePassedOver) {
     PairStore store;
     for (const char* text : {"", "s", "sx", "x:1", "n:", "n:-1", "n:01", "n:4294967296", "n:1a"})
         EXPECT_FALSE(store.restore("A\\B", text)) << text;
-    EXPECT_FALSE(store.restore("NoKey", "s:x"));
-    EXPECT_FALSE(store.restore("A\\", "s:x"));
+    EXPECT_FALSE(store.restore("NoKey", "s:x") || store.restore("A\\", "s:x"));
     EXPECT_TRUE(store.entries().empty());
     EXPECT_TRUE(store.restore("A\\B", "n:0"));  // a lone 0 is a number as written
 }
@@ -47,10 +45,9 @@ TEST(FlatSettingsStoreTest, AKeyGoesOnlyWithoutKeysUnderIt) {
     PairStore store;
     store.writeString("A\\B", "v", "1");
     store.writeString("A", "w", "2");
-    EXPECT_EQ(store.deleteKey("A"), Status::failed);
-    EXPECT_EQ(store.deleteKey("A\\B"), Status::ok);
-    EXPECT_EQ(store.deleteKey("A\\B"), Status::absent);
-    EXPECT_EQ(store.deleteKey("A"), Status::ok);
+    EXPECT_EQ((std::vector<Status>{store.deleteKey("A"), store.deleteKey("A\\B"), store.deleteKey("A\\B"),
+                                   store.deleteKey("A")}),
+              (std::vector<Status>{Status::failed, Status::ok, Status::absent, Status::ok}));
     EXPECT_TRUE(store.pairs.empty());
 }
 

@@ -64,9 +64,8 @@ TEST(HistoryMenu, ItemsOpenTheirOwnEntryWhileStoppedAndClearEmptiesTheHistory) {
     HistoryMenu menu(history, host);
     const auto items = historyMenuItems(history, "");
     ASSERT_EQ(items.size(), 3u);
-    EXPECT_EQ(items[0].id, IDM_HISTORY_FIRST + 2);
-    EXPECT_EQ(items[2].id, IDM_HISTORY_FIRST);
-    EXPECT_EQ(items[2].label, "3. a.mid");
+    EXPECT_EQ(std::tuple(items[0].id, items[2].id, items[2].label),
+              std::tuple(IDM_HISTORY_FIRST + 2, IDM_HISTORY_FIRST, std::string("3. a.mid")));
     for (int id : {IDM_HISTORY_FIRST + 2, IDM_HISTORY_FIRST, IDM_HISTORY_FIRST + 3}) menu.run(id);
     EXPECT_EQ(host.opened, (Lines{"c.mid", "a.mid"}));
     host.isPlaying = true;
@@ -76,10 +75,8 @@ TEST(HistoryMenu, ItemsOpenTheirOwnEntryWhileStoppedAndClearEmptiesTheHistory) {
     EXPECT_FALSE(menu.handles(IDM_HISTORY_FIRST - 1) || menu.handles(IDM_HISTORY_LAST + 1));
     EXPECT_TRUE(menu.enabled(IDM_HISTORY_CLEAR));
     menu.run(IDM_HISTORY_CLEAR);
-    EXPECT_EQ(history.count(), 0);
-    EXPECT_EQ(host.changes, 1);
-    EXPECT_FALSE(menu.enabled(IDM_HISTORY_CLEAR));
-    EXPECT_TRUE(menu.enabled(IDM_HISTORY_FIRST));
+    EXPECT_EQ(std::pair(history.count(), host.changes), std::pair(0, 1));
+    EXPECT_TRUE(!menu.enabled(IDM_HISTORY_CLEAR) && menu.enabled(IDM_HISTORY_FIRST));
 }
 
 // While stopped the first dropped file opens and further MIDI files (".mid", ".midi", ".kar", any case) join
@@ -89,8 +86,7 @@ TEST(DroppedFiles, TheFirstFileOpensAndFurtherMidiFilesJoinWhileStopped) {
         sortDroppedFiles({"a.txt", "b.MID", "c.midi", "d.mi", "e.Midi", "mid", "f.xmid", "g.KAR"}, false);
     EXPECT_EQ(drop.opened, "a.txt");
     EXPECT_EQ(drop.joining, (Lines{"b.MID", "c.midi", "e.Midi", "g.KAR"}));
-    EXPECT_TRUE(sortDroppedFiles({"a.mid", "b.mid"}, true).opened.empty());
-    EXPECT_TRUE(sortDroppedFiles({"a.mid", "b.mid"}, true).joining.empty());
-    EXPECT_TRUE(sortDroppedFiles({}, false).opened.empty());
+    for (const DroppedFiles& none : {sortDroppedFiles({"a.mid", "b.mid"}, true), sortDroppedFiles({}, false)})
+        EXPECT_TRUE(none.opened.empty() && none.joining.empty());
     EXPECT_TRUE(sortDroppedFiles({"a.mid"}, false).joining.empty());
 }

@@ -1,19 +1,13 @@
 // The hot keys: what each stroke asks for, what it does on the face, and that none works beside an effect
 // dialog. The Win32 tests prove only that the accelerator table is built from these bindings.
+#include <algorithm>
+
 #include "app/HotKeys.h"
 #include "app/JumpCommands.h"
 #include "resources/CommandIds.h"
 #include "tests/app/FaceControlsFixture.h"
 
-namespace {
-class HotKeysTest : public FaceControlsTest {};
-
-const HotKeyBinding* bindingOf(int virtualKey, bool control) {
-    for (const HotKeyBinding& binding : hotKeyBindings)
-        if (binding.virtualKey == virtualKey && binding.control == control) return &binding;
-    return nullptr;
-}
-}  // namespace
+using HotKeysTest = FaceControlsTest;
 
 // Each stroke (Windows' key code, Ctrl) through its accelerator command to its action while playing, the
 // window's command for it, how the press moved transpose, tempo and master volume, and playing.
@@ -45,17 +39,18 @@ TEST_F(HotKeysTest, EachStrokeAsksForItsOwnActionAndPressesItsFaceButton) {
     for (const auto& s : strokes) {
         SCOPED_TRACE(testing::Message() << "key " << s.virtualKey << (s.control ? " with Ctrl" : ""));
         play();
-        const HotKeyBinding* binding = bindingOf(s.virtualKey, s.control);
-        ASSERT_NE(binding, nullptr);
+        const auto binding = std::find_if(hotKeyBindings.begin(), hotKeyBindings.end(), [&](const auto& b) {
+            return b.virtualKey == s.virtualKey && b.control == s.control;
+        });
+        ASSERT_NE(binding, hotKeyBindings.end());
         ASSERT_EQ(hotKeyForCommand(binding->commandId), binding->key);
         const int transpose = rig.controls.keyShift.load(), tempo = rig.sequencer.displayTempo(),
                   volume = face.masterVolume;
         EXPECT_EQ(pressHotKey(binding->key, controls, face, true), s.action);
         EXPECT_EQ(commandForAction(s.action), s.command);
-        EXPECT_EQ(rig.controls.keyShift.load() - transpose, s.transpose);
-        EXPECT_EQ(rig.sequencer.displayTempo() - tempo, s.tempo);
-        EXPECT_EQ(face.masterVolume - volume, s.volume);
-        EXPECT_EQ(rig.player.playing(), s.playing);
+        EXPECT_EQ(std::tuple(rig.controls.keyShift.load() - transpose, rig.sequencer.displayTempo() - tempo,
+                             face.masterVolume - volume, rig.player.playing()),
+                  std::tuple(s.transpose, s.tempo, s.volume, s.playing));
         rig.player.stopPlayback(Player::userStop);
     }
     EXPECT_EQ(hotKeyForCommand(IDM_FILE_OPEN), std::nullopt);
@@ -82,8 +77,7 @@ TEST_F(HotKeysTest, NoKeyWorksWhileAnEffectDialogIsOpen) {
         EXPECT_EQ(pressHotKey(binding.key, controls, face, true), FaceAction::none);
         EXPECT_EQ(faceActionForKey(binding.key, face, false), FaceAction::none);
     }
-    EXPECT_TRUE(rig.player.playing());
-    EXPECT_TRUE(sent().empty());
+    EXPECT_TRUE(rig.player.playing() && sent().empty());
 }
 
 // The jumps, while playing: ten seconds on or back (never before the start), to the start, and to the second

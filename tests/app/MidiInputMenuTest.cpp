@@ -39,8 +39,7 @@ TEST_F(MidiInputMenuTest, AChoiceOpensItsDeviceIsSavedByNameAndNoneClosesIt) {
     menu.run(MidiInputMenu::firstDeviceItem + 2);
     EXPECT_EQ(saved, "Keys B");
     EXPECT_EQ(inputs.closed, 0) << "none was open";
-    EXPECT_TRUE(menu.checked(MidiInputMenu::firstDeviceItem + 2));
-    EXPECT_FALSE(menu.checked(MidiInputMenu::noneItem));
+    EXPECT_TRUE(menu.checked(MidiInputMenu::firstDeviceItem + 2) && !menu.checked(MidiInputMenu::noneItem));
     menu.run(MidiInputMenu::firstDeviceItem + 3);  // no such device
     EXPECT_EQ(saved, "Keys B");
     menu.run(MidiInputMenu::firstDeviceItem + 1);
@@ -50,23 +49,20 @@ TEST_F(MidiInputMenuTest, AChoiceOpensItsDeviceIsSavedByNameAndNoneClosesIt) {
     menu.run(MidiInputMenu::firstDeviceItem);
     menu.run(MidiInputMenu::noneItem);
     EXPECT_EQ(saved, "");
-    EXPECT_EQ(inputs.opened, (std::vector<int>{2, 1, 0}));
-    EXPECT_EQ(inputs.closed, 2);
+    EXPECT_EQ(std::pair(inputs.opened, inputs.closed), std::pair(std::vector<int>{2, 1, 0}, 2));
 }
 
 TEST_F(MidiInputMenuTest, TheSavedNameOpensItsDeviceWhereverItIsListedAndAMissingOrFailingOneMeansNone) {
     saved = "Keys B";
     inputs.names = {"Keys B", "Keys A"};
     menu.restore();
-    EXPECT_EQ(inputs.opened, std::vector<int>{0});
-    EXPECT_TRUE(menu.checked(MidiInputMenu::firstDeviceItem));
+    EXPECT_TRUE(inputs.opened == std::vector<int>{0} && menu.checked(MidiInputMenu::firstDeviceItem));
     menu.close();
     saved = "Keys C";
     menu.restore();
-    EXPECT_EQ(inputs.opened.size(), 1u);
-    EXPECT_TRUE(menu.checked(MidiInputMenu::noneItem));
+    EXPECT_TRUE(inputs.opened.size() == 1 && menu.checked(MidiInputMenu::noneItem) &&
+                window.messages.empty());
     EXPECT_EQ(saved, "Keys C") << "kept for the day it is back";
-    EXPECT_TRUE(window.messages.empty());
     inputs.names.push_back(saved = "broken");
     menu.restore();
     EXPECT_EQ(saved, "") << "a device that will not open is not tried again at the next start";

@@ -63,7 +63,7 @@ TEST_F(MidiOutMenuTest, StartOpensTheSavedDeviceByItsNameOrStaysOnTheMapperKeepi
         saved = name;
         window.messages.clear();
         MidiOutMenu{devices, window, saved, [] { return false; }}.start();
-        EXPECT_EQ(window.messages, std::vector<std::string>{midiOutFallbackText(name)});
-        EXPECT_EQ(saved, name);
+        EXPECT_EQ(std::pair(window.messages, saved),
+                  std::pair(std::vector<std::string>{midiOutFallbackText(name)}, name));
     }
 }

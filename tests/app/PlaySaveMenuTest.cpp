@@ -40,8 +40,7 @@ TEST_F(PlaySaveMenuTest, IsIgnoredWhilePlayingOrWithNoSongAndACancelWritesNothin
     player.player.stopPlayback(Player::userStop);
     face.songLoaded = false;
     save();
-    EXPECT_TRUE(port.saveFolders.empty());
-    EXPECT_FALSE(menu.state(IDM_FILE_SAVE_PLAYED).enabled);
+    EXPECT_TRUE(port.saveFolders.empty() && !menu.state(IDM_FILE_SAVE_PLAYED).enabled);
 
     face.songLoaded = true;
     port.saveChoice = "";

@@ -47,14 +47,10 @@ class PlayedSongTest : public testing::Test {
 
 TEST_F(PlayedSongTest, OpensWithTheHeldCellsAndTonesAndKeepsThemOverTheSongsOwn) {
     LiveControls& controls = window.controls;
-    controls.reverbFixed[0] = true;
-    controls.reverbValue[0] = 40;
-    controls.chorusFixed[2] = true;
-    controls.chorusValue[2] = 120;
-    controls.modulationFixed[2] = true;
-    controls.modulationValue[2] = 10;
-    controls.volumeFixed[2] = true;
-    controls.volumeValue[2] = 60;
+    controls.fixCell(LiveControls::reverbCell, 0, 40);
+    controls.fixCell(LiveControls::chorusCell, 2, 120);
+    controls.fixCell(LiveControls::modulationCell, 2, 10);
+    controls.fixCell(LiveControls::volumeCell, 2, 60);
     window.engine.tones().fix(0, 0x30, 0x01);
     window.engine.tones().fix(9, 0x19, 0x00);  // the drum channel: a drum set by its program alone
     controls.channelMuted[2] = true;
@@ -81,8 +77,7 @@ TEST_F(PlayedSongTest, SweepsTheAutoPanChannelAndEndsWhenTheOriginalEnds) {
     // The song's hard left gives way to a sweep from the centre, one step a period while channel 0 sounds.
     const Lines pans = only(lines, "B0 0A");
     ASSERT_GT(pans.size(), 90u);
-    EXPECT_EQ(pans[0], "0 B0 0A 41");
-    EXPECT_EQ(pans[1], "10 B0 0A 42");
+    EXPECT_EQ(Lines(pans.begin(), pans.begin() + 2), (Lines{"0 B0 0A 41", "10 B0 0A 42"}));
     EXPECT_TRUE(only(original, "B0 0A 00").size() == 1 && only(lines, "B0 0A 00").empty());
 }
 

@@ -57,9 +57,8 @@ TEST(SongListMenu, EachCommandPlaysItsEntryAtOnceAndChecksItsMode) {
         SongListMenuTest t;
         t.pick({"a.mid", "b.mid", "c.mid"});
         t.menu.run(c.id);
-        EXPECT_EQ(t.selection.mode, c.mode);
-        EXPECT_EQ(t.host.opened, Lines{c.played});
-        EXPECT_TRUE(t.host.isPlaying);
+        EXPECT_EQ(std::tuple(t.selection.mode, t.host.opened, t.host.isPlaying),
+                  std::tuple(c.mode, Lines{c.played}, true));
         for (int id : {IDM_SONGS_FIRST, IDM_SONGS_LAST, IDM_SONGS_LOOP})
             EXPECT_EQ(t.menu.checked(id), id == c.id) << id;
     }
@@ -97,20 +96,17 @@ TEST(SongListMenu, EachCommandRefusesInOrderWithItsMessage) {
         t.selection.mode = c.mode;
         t.menu.run(c.id);
         EXPECT_EQ(t.window.messages, c.message ? Lines{c.message} : Lines{});
-        EXPECT_TRUE(t.host.opened.empty());
-        EXPECT_EQ(t.host.isPlaying, c.playing);
-        EXPECT_EQ(t.selection.songs.count(), c.songs);
-        EXPECT_EQ(t.selection.mode, c.mode);
-        EXPECT_EQ(t.selection.playOnce, c.playOnce);
+        const SongSelection& s = t.selection;
+        EXPECT_EQ(std::tuple(t.host.opened.size(), t.host.isPlaying, s.songs.count(), s.mode, s.playOnce),
+                  std::tuple(size_t(0), c.playing, c.songs, c.mode, c.playOnce));
     }
 }
 
 TEST_F(SongListMenuTest, AnUnreadableEntryLeavesNoModeBehind) {
     pick({"gone1.mid", "gone2.mid"});
     menu.run(IDM_SONGS_LOOP);
-    EXPECT_EQ(host.opened, Lines{"gone1.mid"});
-    EXPECT_EQ(selection.mode, SongSelection::noSongList);
-    EXPECT_FALSE(host.isPlaying);
+    EXPECT_EQ(std::tuple(host.opened, selection.mode, host.isPlaying),
+              std::tuple(Lines{"gone1.mid"}, int(SongSelection::noSongList), false));
     // So the list can still be cleared and "一度だけ" still changed.
     menu.run(IDM_PLAY_ONCE);
     EXPECT_FALSE(selection.playOnce);

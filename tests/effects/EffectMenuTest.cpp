@@ -147,8 +147,7 @@ TEST(EffectMenu, CommandsChooseAskAndTryAsTheUserChose) {
           "arrow", "start 13", "effect 13 3-40 C 113"}},
     };
     for (const auto& c : cases) EXPECT_EQ(MenuScript().run(c.actions), c.calls) << c.why;
-    EXPECT_FALSE(MenuScript().menu.handles(IDM_FILE_OPEN));
-    EXPECT_TRUE(MenuScript().menu.handles(IDM_EFFECT_TIME));
+    EXPECT_TRUE(!MenuScript().menu.handles(IDM_FILE_OPEN) && MenuScript().menu.handles(IDM_EFFECT_TIME));
     EffectCheckMark mark;
     for (const auto& [id, type] : {std::pair{IDM_EFFECT_KEY_SIGNATURE, EffectType::keySignature},
                                    {IDM_EFFECT_PITCH_MAP, EffectType::customMap}})

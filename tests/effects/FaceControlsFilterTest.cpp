@@ -47,18 +47,15 @@ TEST_F(EventFilterFixture, SoloAndMuteSilenceNoteOnsOnlyAndTheOctaveDoubleGoesFi
 
 TEST_F(EventFilterFixture, ToneLockAndFixedControllersOverrideTheSongsValuesAndAutoPanItsPan) {
     EXPECT_EQ(filtered({"C2 21", "B2 00 08"}), (Lines{"C2 21 00", "B2 00 08"}));
-    EXPECT_EQ(tones.at(2).program, 33);
-    EXPECT_EQ(tones.at(2).bank, 8);
+    EXPECT_EQ(std::pair(int(tones.at(2).program), int(tones.at(2).bank)), std::pair(33, 8));
     tones.fix(2, 40, 1);
     // The bank LSB (controller 32) is not locked.
     EXPECT_EQ(filtered({"C2 21", "B2 00 08", "B2 20 03", "C3 21"}),
               (Lines{"C2 28 00", "B2 00 01", "B2 20 03", "C3 21 00"}));
 
     // Fixed controllers replace the song's values; pan is left to the sweep under auto-pan.
-    controls.volumeFixed[1] = controls.reverbFixed[1] = controls.chorusFixed[1] =
-        controls.modulationFixed[1] = true;
-    controls.volumeValue[1] = 90, controls.reverbValue[1] = 20;
-    controls.chorusValue[1] = 30, controls.modulationValue[1] = 40;
+    const uint8_t fixed[LiveControls::fixedCellCount] = {90, 20, 30, 40};
+    for (int cell = 0; cell < LiveControls::fixedCellCount; ++cell) controls.fixCell(cell, 1, fixed[cell]);
     autoPan.speed[1] = 3;
     EXPECT_EQ(
         filtered(

@@ -35,8 +35,7 @@ TEST(SusieRules, PluginTextIsReadOnlyUpToItsBufferLessOneByte) {
     EXPECT_EQ(boundedPluginText(unterminated, sizeof unterminated), "*.jpg;*");
     const char shortText[16] = "*.png";
     EXPECT_EQ(boundedPluginText(shortText, sizeof shortText), "*.png");
-    EXPECT_EQ(boundedPluginText(unterminated, 1), "");
-    EXPECT_EQ(boundedPluginText(unterminated, 0), "");
+    EXPECT_EQ(boundedPluginText(unterminated, 1) + boundedPluginText(unterminated, 0), "");
 }
 
 TEST(SusieRules, FilterOffersBmpAloneWithoutPluginsAndOneEntryPerPluginOtherwise) {
@@ -79,6 +78,5 @@ TEST(SusieRules, FoldersAreSearchedInOrderUntilOneHoldsPlugins) {
     for (int i = 0; i < 60; ++i) disk["C:\\app\\*.spi"].push_back("p" + std::to_string(i) + ".spi");
     const std::vector<std::string> limited = pluginCandidates(folders, ".spi", search);
     ASSERT_EQ(limited.size(), maxSusiePlugins);
-    EXPECT_EQ(limited.front(), "C:\\app\\p0.spi");
-    EXPECT_EQ(limited.back(), "C:\\app\\p50.spi");
+    EXPECT_EQ(limited.front() + " " + limited.back(), "C:\\app\\p0.spi C:\\app\\p50.spi");
 }

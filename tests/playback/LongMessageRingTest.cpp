@@ -56,7 +56,6 @@ TEST(LongMessageRing, ReusesABufferOnlyOnceTheDeviceIsDoneAndDropsAMessageWhenAl
     longest[MidiOut::longMessageCapacity - 1] = 0xF7;
     EXPECT_TRUE(ring.send(port, longest.data(), MidiOut::longMessageCapacity));
     EXPECT_EQ(port.sends.back(), (Send{0, 0xF7}));
-    EXPECT_FALSE(ring.send(port, longest.data(), longest.size()));
-    EXPECT_FALSE(ring.send(port, longest.data(), 0));
+    EXPECT_FALSE(ring.send(port, longest.data(), longest.size()) || ring.send(port, longest.data(), 0));
     EXPECT_EQ(port.sends.size(), 8u);
 }

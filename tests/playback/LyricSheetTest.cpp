@@ -73,8 +73,7 @@ TEST(LyricSheet, ReadsKaraokeHeadersLinesAndVersesLyricEventsFirstAndEachEncodin
     };
     for (const Case& c : cases) {
         const Sheet sheet = read(c.tracks);
-        EXPECT_EQ(sheet.title, c.expected.title);
-        EXPECT_EQ(sheet.lines, c.expected.lines) << sheet.title;
+        EXPECT_EQ(std::pair(sheet.title, sheet.lines), std::pair(c.expected.title, c.expected.lines));
     }
 }
 

@@ -130,11 +130,11 @@ TEST(Sequencer, ShowsTheTempoAndClockItPlaysAndFastForwardEndsOnTheShownTempoAnd
     EXPECT_FALSE(rig.sequencer.fastForwarding());
     for (const auto& [periods, minutes, seconds] : {std::tuple{5900, 0, 59}, {100, 1, 0}}) {
         rig.tick(periods);
-        EXPECT_EQ(rig.updates.back().redraw.clockMinutes, minutes);
-        EXPECT_EQ(rig.updates.back().redraw.clockSeconds, seconds);
+        const auto& shown = rig.updates.back().redraw;
+        EXPECT_EQ(std::pair(shown.clockMinutes, shown.clockSeconds), std::pair(minutes, seconds));
     }
-    EXPECT_EQ(rig.sequencer.idlePeriods(100), 100) << "the note is held for minutes: nothing to do";
-    EXPECT_EQ(rig.sequencer.idlePeriods(0), 0);
+    EXPECT_EQ(std::pair(rig.sequencer.idlePeriods(100), rig.sequencer.idlePeriods(0)), std::pair(100L, 0L))
+        << "the note is held for minutes: nothing to do";
     rig.player.stopPlayback(Player::userStop);
     EXPECT_FALSE(rig.player.onTick().redraw.metersLive) << "a tick posted before the stop lights no meter";
 

@@ -12,40 +12,6 @@ void MemorySettingsStore::put(const std::string& key, const std::string& name, V
     values[{key, name}] = std::move(value);
 }
 
-namespace {
-template <class T>
-SettingsStore::Status readAs(
-    bool refused, const std::map<MemorySettingsStore::ValueName, MemorySettingsStore::Value>& values,
-    const std::string& key, const std::string& name, T& value) {
-    if (refused) return SettingsStore::Status::failed;
-    const auto it = values.find({key, name});
-    if (it == values.end()) return SettingsStore::Status::absent;
-    if (!std::holds_alternative<T>(it->second)) return SettingsStore::Status::wrongType;
-    value = std::get<T>(it->second);
-    return SettingsStore::Status::ok;
-}
-}  // namespace
-
-SettingsStore::Status MemorySettingsStore::readString(const std::string& key, const std::string& name,
-                                                      std::string& value) {
-    return readAs(refuseEverything || refusedValue == ValueName{key, name}, values, key, name, value);
-}
-
-SettingsStore::Status MemorySettingsStore::readNumber(const std::string& key, const std::string& name,
-                                                      uint32_t& value) {
-    return readAs(refuseEverything || refusedValue == ValueName{key, name}, values, key, name, value);
-}
-
-SettingsStore::Status MemorySettingsStore::writeString(const std::string& key, const std::string& name,
-                                                       const std::string& value) {
-    return write(key, name, value);
-}
-
-SettingsStore::Status MemorySettingsStore::writeNumber(const std::string& key, const std::string& name,
-                                                       uint32_t value) {
-    return write(key, name, value);
-}
-
 SettingsStore::Status MemorySettingsStore::write(const std::string& key, const std::string& name,
                                                  Value value) {
     if (refuseEverything) return Status::failed;

@@ -12,10 +12,18 @@ class MemorySettingsStore : public SettingsStore {
     using Value = std::variant<std::string, uint32_t>;
     using ValueName = std::pair<std::string, std::string>;  // key path, value name
 
-    Status readString(const std::string& key, const std::string& name, std::string& value) override;
-    Status readNumber(const std::string& key, const std::string& name, uint32_t& value) override;
-    Status writeString(const std::string& key, const std::string& name, const std::string& value) override;
-    Status writeNumber(const std::string& key, const std::string& name, uint32_t value) override;
+    Status readString(const std::string& key, const std::string& name, std::string& value) override {
+        return read(key, name, value);
+    }
+    Status readNumber(const std::string& key, const std::string& name, uint32_t& value) override {
+        return read(key, name, value);
+    }
+    Status writeString(const std::string& key, const std::string& name, const std::string& value) override {
+        return write(key, name, value);
+    }
+    Status writeNumber(const std::string& key, const std::string& name, uint32_t value) override {
+        return write(key, name, value);
+    }
     Status deleteKey(const std::string& key) override;
 
     bool hasKey(const std::string& key) const { return keys.count(key) != 0; }
@@ -30,5 +38,14 @@ class MemorySettingsStore : public SettingsStore {
 
   private:
     void createKey(const std::string& key);
+    template <class T>
+    Status read(const std::string& key, const std::string& name, T& value) const {
+        if (refuseEverything || refusedValue == ValueName{key, name}) return Status::failed;
+        const auto it = values.find({key, name});
+        if (it == values.end()) return Status::absent;
+        if (!std::holds_alternative<T>(it->second)) return Status::wrongType;
+        value = std::get<T>(it->second);
+        return Status::ok;
+    }
     Status write(const std::string& key, const std::string& name, Value value);
 };

@@ -30,13 +30,10 @@ class ToneChangerTest : public testing::Test {
 };
 
 TEST_F(ToneChangerTest, OpensOnlyOnASoundedChannelWithAGsModule) {
-    EXPECT_FALSE(click(0, SoundModule::sb16));
-    EXPECT_FALSE(click(2, SoundModule::sc88, false));
-    EXPECT_EQ(dialog.shown, 0);
-    EXPECT_TRUE(click(3));
-    EXPECT_TRUE(click(15, SoundModule::sc55));
-    EXPECT_EQ(dialog.shown, 2);
-    EXPECT_EQ(dialog.channel, 15);
+    EXPECT_EQ((std::vector<bool>{click(0, SoundModule::sb16), click(2, SoundModule::sc88, false), click(3),
+                                 click(15, SoundModule::sc55)}),
+              (std::vector<bool>{false, false, true, true}));
+    EXPECT_EQ(std::pair(dialog.shown, dialog.channel), std::pair(2, 15));
 }
 
 TEST_F(ToneChangerTest, ADialogClosedWithoutAnAnswerCountsAsCancel) {

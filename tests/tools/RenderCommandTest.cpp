@@ -72,12 +72,11 @@ TEST_F(RenderCommandTest, RefusesBadCommandLinesAndPlaysAFileThatIsNotMidiToItsE
           // of the bits the generator draws from.
           Lines{"--from-seed", "2147483648"}, Lines{"--from-seed", " -18446744073709551615"},
           Lines{"a.mid", "--from-seed", "1"}}) {
-        EXPECT_TRUE(run(bad).empty());
-        EXPECT_EQ(exitCode, 2) << (bad.empty() ? "" : bad[0] + " " + bad.back());
-        EXPECT_NE(errors.find("usage: velmira-render"), std::string::npos);
+        EXPECT_TRUE(run(bad).empty() && exitCode == 2 &&
+                    errors.find("usage: velmira-render") != std::string::npos)
+            << (bad.empty() ? "" : bad[0] + " " + bad.back());
     }
-    EXPECT_FALSE(run({"--help"}).empty());
-    EXPECT_EQ(exitCode, 0);
+    EXPECT_TRUE(!run({"--help"}).empty() && exitCode == 0);
     // A file that is not MIDI is played as the program would, and ends.
     EXPECT_EQ(run({write("text.mid", {'h', 'e', 'l', 'l', 'o'})}).size(), 17u + 48u);
     EXPECT_EQ(exitCode, 0);
@@ -107,8 +106,7 @@ TEST_F(RenderCommandTest, RefusesInputsItCannotReadWhole) {
     };
     for (const auto& [arguments, error] : cases) {
         run(arguments);
-        EXPECT_EQ(exitCode, 1) << arguments.back();
-        EXPECT_EQ(errors, error);
+        EXPECT_EQ(std::pair(exitCode, errors), std::pair(1, error));
     }
     run({"--from-picture", pipe});
     EXPECT_EQ(exitCode, 1);
@@ -137,9 +135,8 @@ TEST_F(RenderCommandTest, AnOutputThatFailsLeavesNoFileOfAnyOutput) {
             const FullDisk full(c.room);
             run(c.arguments);
         }
-        EXPECT_EQ(exitCode, 1) << c.arguments[1];
-        EXPECT_EQ(errors, c.failed + ": cannot be written\n");
-        EXPECT_EQ(entries(), before) << c.arguments[1];
+        EXPECT_EQ(std::tuple(exitCode, errors, entries()),
+                  std::tuple(1, c.failed + ": cannot be written\n", before));
     }
 }
 
@@ -152,11 +149,10 @@ TEST_F(RenderCommandTest, RefusesAnOutputThatNamesAnInputOrAnotherOutputAndWrite
          {Lines{"--smf", song_, song_}, Lines{"--out", path("x"), "--wav", path("x"), song_},
           Lines{"--out", "x", "--smf", "./x", song_}, Lines{"--smf", path("again.mid"), song_}}) {
         run(clash);
-        EXPECT_EQ(exitCode, 2) << clash[1];
-        EXPECT_NE(errors.find("would write over"), std::string::npos) << errors;
+        EXPECT_TRUE(exitCode == 2 && errors.find("would write over") != std::string::npos)
+            << clash[1] << errors;
     }
-    EXPECT_EQ(read("song.mid"), song);
-    EXPECT_EQ(entries(), (Lines{"again.mid", "song.mid"}));
+    EXPECT_EQ(std::pair(read("song.mid"), entries()), std::pair(song, Lines{"again.mid", "song.mid"}));
 
     std::filesystem::create_symlink(write("target.txt", {'o', 'l', 'd'}), path("link.txt"));
     run({"--out", path("link.txt"), song_});

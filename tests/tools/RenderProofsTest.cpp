@@ -183,9 +183,9 @@ std::vector<UserSetting> userSettings() {
                      sendTone(engine.out(), channel, 50, 8);
                  }
                  LiveControls& controls = engine.controls();
-                 controls.volumeValue[2] = 40, controls.volumeFixed[2] = true;
-                 controls.reverbValue[1] = 100, controls.reverbFixed[1] = true;
-                 controls.modulationValue[1] = 30, controls.modulationFixed[1] = true;
+                 controls.fixCell(LiveControls::volumeCell, 2, 40);
+                 controls.fixCell(LiveControls::reverbCell, 1, 100);
+                 controls.fixCell(LiveControls::modulationCell, 1, 30);
                  const uint8_t cells[][3] = {{0xB2, 7, 40}, {0xB1, 91, 100}, {0xB1, 1, 30}};
                  for (const auto& m : cells) engine.out().sendShortMessage(m[0], m[1], m[2]);
              }},

@@ -6,8 +6,8 @@
 #include <iostream>
 #include <sstream>
 
-#include "playback/MessageLine.h"
 #include "tests/app/win32/ProgramRun.h"
+#include "tests/support/PlaybackRig.h"
 #include "tools/demo/DemoSong.h"
 #include "tools/render/RenderCommand.h"
 #include "tools/render/RenderInput.h"
@@ -40,32 +40,21 @@ class CommandLineRunTest : public testing::Test {
     std::wstring songPath = folder.write(L"デモ曲.mid", demoSong());
     std::wstring recordPath = folder.file(L"記録.txt");
 };
-
-Lines linesOf(const std::vector<RecordingMidiOut::Message>& messages) {
-    Lines lines;
-    for (const RecordingMidiOut::Message& message : messages) {
-        char line[messageLineCapacity];
-        formatMessageLine(message.timeMs, message.bytes.data(), message.bytes.size(), line, sizeof line);
-        lines.push_back(line);
-    }
-    return lines;
-}
 }  // namespace
 
 // A recording that cannot be written is said, and the run fails: a script must not take it for a pass.
 TEST_F(CommandLineRunTest, ARecordingThatCannotBeWrittenEndsTheProgramWithExitCode1) {
     const ProgramRun program = run({L"/out:record=Z:\\dev\\full", L"/play", songPath}, 1000);
-    EXPECT_EQ(joined(program.messages), "Z:\\dev\\full に記録できません。終了します\n");
-    EXPECT_EQ(program.exitCode, 1u);
+    EXPECT_EQ(std::pair(joined(program.messages), program.exitCode),
+              std::pair(std::string("Z:\\dev\\full に記録できません。終了します\n"), DWORD(1)));
 }
 
 TEST_F(CommandLineRunTest, ARecordingOfASongPlayedFromTheCommandLineIsWhatTheRendererPlaysUpToTheStop) {
     const ProgramRun program = run({L"/out:record=" + recordPath, L"/play", songPath}, 3000);
-    EXPECT_TRUE(program.messages.empty()) << joined(program.messages);
-    EXPECT_EQ(program.exitCode, 0u);
+    EXPECT_EQ(std::pair(joined(program.messages), program.exitCode), std::pair(std::string(), DWORD(0)));
 
     const Lines recording = recorded();
-    const Lines expected = linesOf(renderSong(demoSong(), RenderOptions{}));
+    const Lines expected = messageLines(renderSong(demoSong(), RenderOptions{}), 0);
     size_t same = 0;
     while (same < recording.size() && same < expected.size() && recording[same] == expected[same]) ++same;
     ASSERT_LT(same, recording.size()) << "closing stops playback, which the renderer's lines do not show";
@@ -86,8 +75,7 @@ TEST_F(CommandLineRunTest, AReplayedInputIsRecordedAsTheRendererPlaysIt) {
     const std::wstring inputPath =
         folder.write(L"入力.txt", std::vector<uint8_t>(input.begin(), input.end()));
     const ProgramRun program = run({L"/out:record=" + recordPath, L"/in:replay=" + inputPath}, 3000);
-    EXPECT_TRUE(program.messages.empty()) << joined(program.messages);
-    EXPECT_EQ(program.exitCode, 0u);
+    EXPECT_EQ(std::pair(joined(program.messages), program.exitCode), std::pair(std::string(), DWORD(0)));
 
     std::istringstream lines(input);
     auto rendered = renderWithInput(std::nullopt, RenderOptions{}, lines, std::cerr);
@@ -97,5 +85,5 @@ TEST_F(CommandLineRunTest, AReplayedInputIsRecordedAsTheRendererPlaysIt) {
         for (std::string& line : lines) line.erase(0, line.find(' '));
         return lines;
     };
-    EXPECT_EQ(bytesOf(recorded(500)), bytesOf(linesOf(*rendered)));
+    EXPECT_EQ(bytesOf(recorded(500)), bytesOf(messageLines(*rendered, 0)));
 }

@@ -102,9 +102,8 @@ TEST_F(PlayerControlsWindowTest, TheJumpKeysAndTheReadOutMoveThePlayingSong) {
             PostMessageW(dialog, WM_COMMAND, IDOK, 0);
         },
         [&] { click(face::timeText.x + 16, face::timeText.y + 7); });
-    EXPECT_EQ(prompt, "再生位置を設定して下さい");
-    EXPECT_EQ(clock(), 20);
-    EXPECT_TRUE(timer.running());
+    EXPECT_EQ(std::tuple(prompt, clock(), timer.running()),
+              std::tuple(std::string("再生位置を設定して下さい"), 20, true));
 }
 
 TEST_F(PlayerControlsWindowTest, MidiOutListsTheMapperFirstAndAChoiceReopensTheOutput) {

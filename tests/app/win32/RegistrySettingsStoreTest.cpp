@@ -41,8 +41,7 @@ TEST(RegistrySettingsStore, KeysOutlastARestartAndGoOnlyOnceEmpty) {
               ERROR_SUCCESS);
     RegCloseKey(probe);
     RegDeleteKeyW(HKEY_CURRENT_USER, L"Software\\Velmira\\Dir\\Probe");
-    EXPECT_EQ(store.deleteKey(Settings::rootKey), Status::failed);
-    EXPECT_EQ(store.deleteKey(Settings::folderKey), Status::ok);
-    EXPECT_EQ(store.deleteKey(Settings::folderKey), Status::absent);
-    EXPECT_EQ(store.deleteKey(Settings::rootKey), Status::ok);
+    EXPECT_EQ((std::vector<Status>{store.deleteKey(Settings::rootKey), store.deleteKey(Settings::folderKey),
+                                   store.deleteKey(Settings::folderKey), store.deleteKey(Settings::rootKey)}),
+              (std::vector<Status>{Status::failed, Status::ok, Status::absent, Status::ok}));
 }

@@ -11,24 +11,9 @@
 #include "tests/app/win32/TestWindow.h"
 #include "tests/images/win32/OpenDialogDriver.h"
 
-namespace {
-class ListeningDialogs : public Win32Dialogs {
-  public:
-    using Win32Dialogs::Win32Dialogs;
-    VirtualTimer previewTicks;
+using SongDialogTest = WindowTest;
 
-  protected:
-    PlaybackTimer& previewTimer() override { return previewTicks; }
-};
-
-class ListeningWindow : public CMainWnd {
-  public:
-    using CMainWnd::CMainWnd;
-    void showMessage(const std::string& text) override { ADD_FAILURE() << text; }
-};
-}  // namespace
-
-TEST(SongDialog, TheSelectedSongIsHeardUntilItsEndAndTheChosenSongIsLoaded) {
+TEST_F(SongDialogTest, TheSelectedSongIsHeardUntilItsEndAndTheChosenSongIsLoaded) {
     TempFolder folder{L"song-dialog"};
     // Two quarters: a note on channel 3 and a controller.
     folder.write(L"song.mid", SmfWriter(1, 480)
@@ -41,19 +26,10 @@ TEST(SongDialog, TheSelectedSongIsHeardUntilItsEndAndTheChosenSongIsLoaded) {
     wchar_t previousFolder[MAX_PATH] = {};
     GetCurrentDirectoryW(MAX_PATH, previousFolder);
     SetCurrentDirectoryW(folder.path().c_str());  // the song folder of a first run
-    RecordingMidiOut out;
-    VirtualTimer timer;
-    ShortMessageFailures failures;
-    ASSERT_TRUE(CMainWnd::registerClass(GetModuleHandleW(nullptr)));
-    Win32Files files;
-    ListeningDialogs dialogs(GetModuleHandleW(nullptr));
-    ListeningWindow window(
-        GetModuleHandleW(nullptr), files, dialogs, out, [] { return std::optional<std::string>(); }, timer,
-        failures);
-    ASSERT_TRUE(window.create(SW_SHOWNOACTIVATE));
-    OpenDialogDriver::pump();
+    ASSERT_TRUE(start());
     SetCurrentDirectoryW(previousFolder);  // the dialog starts in the song folder, wherever the process is
-    VirtualTimer& preview = dialogs.previewTicks;
+    window->dialogs.realSongDialog = true;
+    VirtualTimer& preview = window->dialogs.previewTicks;
     const auto steps = [&](OpenDialogDriver& driver) {
         EXPECT_FALSE(IsWindowVisible(driver.control(IDC_PREVIEW_AREA)));
         driver.select(L"song.mid");  // not listening
@@ -67,14 +43,13 @@ TEST(SongDialog, TheSelectedSongIsHeardUntilItsEndAndTheChosenSongIsLoaded) {
             OpenDialogDriver::pump();  // the posted end of the song is handled here
         }
         EXPECT_FALSE(preview.running());  // stopped at its end, not repeated
-        const std::vector<std::string> heard = sentLines(out, played);
+        const std::vector<std::string> heard = messageLines(out.messages(), played);
         ASSERT_GE(heard.size(), 3u);
         EXPECT_EQ(std::vector<std::string>(heard.begin(), heard.begin() + 3),
                   (std::vector<std::string>{"0 92 40 5A", "0 B2 0A 14", "500 82 40 00"}));
         EXPECT_TRUE(driver.open(L"song.mid"));
     };
-    OpenDialogDriver::whenOpen(steps, [&] { SendMessageW(window.handle(), WM_COMMAND, IDM_FILE_OPEN, 0); });
-    const std::string title = windowText(window.handle());
-    EXPECT_EQ(title.rfind(narrow(folder.path()) + "\\song.mid", 0), 0u) << title;
+    OpenDialogDriver::whenOpen(steps, [&] { command(IDM_FILE_OPEN); });
+    EXPECT_EQ(title().rfind(narrow(folder.path()) + "\\song.mid", 0), 0u) << title();
     SetCurrentDirectoryW(previousFolder);  // the dialog leaves the folder it ended in current
 }

@@ -12,6 +12,6 @@ TEST(Startup, WithoutTheSkinFilesTheProgramNamesTheMissingOneAndEndsWithExitCode
     const std::wstring program = folder.file(L"velmira.exe");
     ASSERT_TRUE(CopyFileW((programFolder() + L"\\velmira.exe").c_str(), program.c_str(), FALSE));
     const ProgramRun run = runProgram(program, folder.path());
-    EXPECT_EQ(run.exitCode, 1u);
-    EXPECT_EQ(run.messages, std::vector<std::wstring>{L"Ｂｕｔｔｏｎ．ｂｍｐが見つかりません"});
+    EXPECT_EQ(std::pair(run.exitCode, joined(run.messages)),
+              std::pair(DWORD(1), std::string("Ｂｕｔｔｏｎ．ｂｍｐが見つかりません\n")));
 }

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdlib>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -16,6 +17,13 @@ inline std::wstring testPicture(const std::wstring& name) {
     std::wstring path = L"" VELMIRA_GOLDEN_DIR "/../images/win32/pictures/" + name;
     std::replace(path.begin(), path.end(), L'/', L'\\');
     return path;
+}
+
+// Whether two colours (COLORREF and packed colours share one layout) are within |tolerance| in each channel.
+inline bool coloursNear(uint32_t a, uint32_t b, int tolerance) {
+    for (int shift : {0, 8, 16})
+        if (std::abs(int(a >> shift & 0xFF) - int(b >> shift & 0xFF)) > tolerance) return false;
+    return true;
 }
 
 // A temporary folder of the test's own, empty when made (a run that failed may have left one of the same
@@ -39,10 +47,6 @@ class TempFolder {
     const std::wstring& path() const { return path_; }
     // The path of |name| in the folder, whether the test or the program makes it.
     std::wstring file(const std::wstring& name) const { return path_ + L"\\" + name; }
-    std::wstring folder(const std::wstring& name) {
-        CreateDirectoryW(file(name).c_str(), nullptr);
-        return file(name);
-    }
     // A copy of one of the test plug-ins the build put in test-plugins/.
     void addPlugin(const std::wstring& built, const std::wstring& name) {
         CopyFileW((programFolder() + L"\\test-plugins\\" + built).c_str(), file(name).c_str(), FALSE);

@@ -33,13 +33,6 @@ void clickAt(CMainWnd& window, int x, int y) {
     pumpMessages(&window);
 }
 
-std::vector<std::string> sentLines(const RecordingMidiOut& out, size_t first) {
-    std::vector<std::string> lines;
-    for (size_t i = first; i < out.messages().size(); ++i)
-        lines.push_back(RecordingMidiOut::formatLine(out.messages()[i]));
-    return lines;
-}
-
 void WindowTest::SetUp() {
     ASSERT_TRUE(CMainWnd::registerClass(GetModuleHandleW(nullptr)));
 }

@@ -15,6 +15,7 @@
 #include "playback/RecordingMidiOut.h"
 #include "playback/VirtualTimer.h"
 #include "tests/app/win32/DialogScripts.h"
+#include "tests/support/PlaybackRig.h"
 
 // The disk's files, but for those the test hands the window, which are read first.
 class TestFiles : public Win32Files {
@@ -33,27 +34,30 @@ class TestFiles : public Win32Files {
     MemoryFiles handed;
 };
 
-// The real dialogs, but for the file dialogs, which give the test's answers: the open dialogs nextChoice;
-// the picture dialog picture, once (a refused choice brings the dialog back, which then is cancelled); the
-// save dialogs saveAs.
+// The real dialogs, but for the file dialogs, which give the test's answers: the open dialogs nextChoice
+// (or, with realSongDialog, the song's open dialog itself, listening by previewTicks); the picture dialog
+// picture, once (a refused choice brings the dialog back, which then is cancelled); the save dialogs saveAs.
 class TestDialogs : public Win32Dialogs {
   public:
     TestDialogs() : Win32Dialogs(GetModuleHandleW(nullptr)) {}
-    std::optional<std::string> chooseSongFile(const std::string&, const std::string&) override {
-        return nextChoice;
+    std::optional<std::string> chooseSongFile(const std::string& filter, const std::string& folder) override {
+        return realSongDialog ? Win32Dialogs::chooseSongFile(filter, folder) : nextChoice;
     }
     std::optional<std::string> chooseSourceFile(const std::string&) override { return nextChoice; }
     std::optional<std::string> choosePicture(const std::string&) override {
         return std::exchange(picture, std::nullopt);
     }
-    std::optional<std::string> chooseFileToSave(const std::string& folder, const std::string&,
-                                                const std::string& extension) override {
-        if (extension == "mid") songFoldersAsked.push_back(folder);
+    std::optional<std::string> chooseFileToSave(const std::string&, const std::string&,
+                                                const std::string&) override {
         return saveAs;
     }
 
     std::optional<std::string> nextChoice, picture, saveAs;
-    std::vector<std::string> songFoldersAsked;  // where "演奏を保存" opened its dialog
+    bool realSongDialog = false;
+    VirtualTimer previewTicks;
+
+  protected:
+    PlaybackTimer& previewTimer() override { return previewTicks; }
 };
 
 // Built before the window, which is handed them.
@@ -84,8 +88,6 @@ class TestWindow : public TestWindowServices, public CMainWnd {
 void pumpMessages(CMainWnd* window = nullptr);
 // A click of the left button at a point of |window|'s client area, and what it posted.
 void clickAt(CMainWnd& window, int x, int y);
-// What |out| was sent from message |first| on, each as "time status data" in hex.
-std::vector<std::string> sentLines(const RecordingMidiOut& out, size_t first = 0);
 
 // A test of one main window, with a recording device and a timer the test ticks.
 class WindowTest : public testing::Test {

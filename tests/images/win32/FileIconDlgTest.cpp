@@ -48,22 +48,15 @@ class FileIconDlgTest : public testing::Test {
         }};
 };
 
-// JPEG shifts colours a little, so each channel is compared within a tolerance.
-bool closeTo(COLORREF got, COLORREF wanted) {
-    for (int shift : {0, 8, 16})
-        if (std::abs(int(got >> shift & 0xFF) - int(wanted >> shift & 0xFF)) > 32) return false;
-    return true;
-}
-
-// The picture drawn into its target rectangle, the colours of its top row's ends, with the white frame and
-// margin around it.
+// The picture drawn into its target rectangle, the colours of its top row's ends (JPEG shifts colours a
+// little), with the white frame and margin around it.
 void expectDrawn(const OpenDialogDriver& driver, int width, int height, COLORREF left, COLORREF right) {
     const SIZE area = driver.areaSize();
     const PreviewRect target = previewTarget(width, height, area.cx, area.cy);
     ASSERT_GT(target.width, 20);
     const int y = target.y + target.height / 4;
-    EXPECT_TRUE(closeTo(driver.areaPixel(target.x + target.width / 8, y), left));
-    EXPECT_TRUE(closeTo(driver.areaPixel(target.x + target.width * 7 / 8, y), right));
+    EXPECT_TRUE(coloursNear(driver.areaPixel(target.x + target.width / 8, y), left, 32));
+    EXPECT_TRUE(coloursNear(driver.areaPixel(target.x + target.width * 7 / 8, y), right, 32));
     EXPECT_EQ(driver.areaPixel(0, 0), white);  // the frame
     if (width > height)
         EXPECT_EQ(driver.areaPixel(area.cx / 2, target.y - 1), white);
@@ -97,8 +90,8 @@ TEST_F(FileIconDlgTest, PreviewsPicturesScaledToFitAndConfirmsExactlyTheChosenFi
         CloseHandle(lock);
         EXPECT_EQ(driver.messageBoxTexts.back(), readErrorText);
 
-        EXPECT_FALSE(driver.open(L"broken.bmp"));  // a picture that cannot be read is not taken
-        EXPECT_TRUE(accepted.empty());
+        // A picture that cannot be read is not taken.
+        EXPECT_TRUE(!driver.open(L"broken.bmp") && accepted.empty());
         driver.select(L"tall.bmp");
         EXPECT_TRUE(driver.open(L"wide.jpg"));  // typed, not the picture last shown
     };
