@@ -145,6 +145,11 @@ TEST_F(FaceControlsTest, TogglesKeepTheirHoldingRules) {
         const std::string last = "toggle " + RecordingFaceDrawing::pair(channel, toggle);
         EXPECT_EQ(!drawing.requests.empty() && drawing.requests.back() == last, channel != 7 && channel != 9);
     }
+    play();
+    clickToggle(5, solo), clickToggle(5, mute);
+    const std::string soloLamp = "toggle " + RecordingFaceDrawing::pair(5, solo);
+    EXPECT_EQ(std::count(drawing.requests.begin(), drawing.requests.end(), soloLamp), 2)
+        << "muting ends solo";
 }
 
 // A cell steps by one, up with the left button and down with the right, to 12 at most (sent as any other)

@@ -110,7 +110,8 @@ TEST(FacePainter, PaintsTheFaceInEachStateAsPinned) {
 
     rig.controls.channelLevel[4] = 127;
     rig.controls.channelLevel[0] = 100;
-    rig.controls.channelLevel[1] = 1;
+    rig.controls.channelLevel[1] = 1;  // no bar below 2; a bar of one pixel at 2
+    rig.controls.channelLevel[2] = 2;
     rig.controls.channelPitchClass[6] = 4;
     rig.meterTick();
     rig.controls.channelLevel[0] = 40;  // cuts its bar back at once; the held loud note keeps its bar
@@ -127,6 +128,9 @@ TEST(FacePainter, PaintsTheFaceInEachStateAsPinned) {
 
     rig.painter.blankMetersAndLamps();
     rig.snapshot("stopped");
+    rig.painter.resetMeters();  // a new start: the lamp of the same note lights again
+    rig.meterTick();
+    EXPECT_NE(rig.screen.packedAt(face::noteLamp(6, 11).left, face::noteLamp(6, 11).top), 0u);
     expectGoldenPictures("face-pictures.txt", rig.pictures);
 }
 
