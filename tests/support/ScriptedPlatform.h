@@ -26,7 +26,10 @@ class ScriptedPlatform : public MemoryFiles, public Window, public Dialogs, publ
     void addSkinFiles();
 
     // Window
-    void showMessage(const std::string& text) override { messages.push_back(text); }
+    void showMessage(const std::string& text) override {
+        messages.push_back(text);
+        if (whileShowing) whileShowing();
+    }
     void setTitle(const std::string& text) override;
     void setWaitCursor(bool waiting) override { waitCursor = waiting, waitCursorShows += waiting; }
     void postClose() override { ++closeRequests; }
@@ -76,6 +79,7 @@ class ScriptedPlatform : public MemoryFiles, public Window, public Dialogs, publ
     std::string title = "Velmira";
     bool waitCursor = false;
     int waitCursorShows = 0;
+    std::function<void()> whileShowing;  // what happens behind a message box (the timer ticks on)
     int closeRequests = 0;
     int faceInvalidations = 0;
     std::vector<HistoryMenuItem> historyItems;
