@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstring>
 
 #include "playback/MidiVocabulary.h"
 
@@ -143,9 +142,10 @@ int64_t Sequencer::periodsBeforeDue(const TrackState& state, int64_t limit) {
     if (!waits(0)) return 0;
     const double gap = (state.dueTime - state.trackTime) / timerPeriod;
     if (!(gap < double(limit))) return limit;
-    // The division may round either way; the sums are exact, as the track time is a whole number of periods.
+    // The sums are exact, as the track time is a whole number of periods, and rounding keeps order: the
+    // division never rounds past a whole number of periods that reaches the due time, so the count can only
+    // be short.
     int64_t periods = int64_t(std::ceil(gap));
-    while (periods > 0 && !waits(periods - 1)) --periods;
     while (waits(periods)) ++periods;
     return std::min(periods, limit);
 }
@@ -271,7 +271,8 @@ int64_t Sequencer::playSysEx(int64_t statusPos) {
     // whole rather than sent cut off.
     if (length.value < sysexStaging_.size()) {
         sysexStaging_[0] = song_.byteAt(statusPos);
-        std::memcpy(&sysexStaging_[1], song_.image().data() + data, length.value);
+        // Byte by byte through the array's subscript, which a checked build bounds.
+        for (uint32_t i = 0; i < length.value; ++i) sysexStaging_[i + 1] = song_.byteAt(data + i);
         out_.sendLongMessage(sysexStaging_.data(), length.value + 1);
     }
     if (length.value == 5 && song_.byteAt(data) == 0x7E) gmSystemOnSeen_.store(true, relaxed);

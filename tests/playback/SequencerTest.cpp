@@ -50,6 +50,9 @@ TEST(Sequencer, PlaysEachEventAtTheFirstTickItIsDueAsTheDeviceExpectsIt) {
         {"and at a SysEx",
          song({{0x00, on, 0x3C, 0x64, 0x00, 0xF0, 0x01, 0xF7, 0x00, 0x40, 0x40, 0x00, off, 0x3C, 0x00}}),
          {"0 90 3C 64", "0 F0 F7", "140 80 3C 00"}},
+        {"a SysEx that ends the file is sent",
+         SmfWriter(1, 480).track({0x00, 0xF0, 0x01, 0xF7}).bytes(),
+         {"0 F0 F7"}},
         {"a message cut short by the end of the file is not sent",
          SmfWriter(1, 480).track({0x00, on, 0x3C}).bytes(),
          {}},
@@ -63,13 +66,21 @@ TEST(Sequencer, PlaysEachEventAtTheFirstTickItIsDueAsTheDeviceExpectsIt) {
     }
 }
 
-TEST(Sequencer, TheFirstTempoIsNotAppliedAgainWhereverItLies) {
+TEST(Sequencer, TheFirstTempoIsNotAppliedAgainWhereverItLiesNorAfterAJumpBack) {
+    // Loaded at 150 ms a quarter (600 beats a minute, clamped) from the second track. In the tick at 150 ms
+    // the tempo becomes 1000 ms; the first track has already stepped to 160 ms, so the note-off's remaining
+    // 140 ms become 933.
+    const std::vector<uint8_t> image = song(
+        {{0x00, on, 60, 100, 0x87, 0x40, off, 60, 0}, join({tempoEvent(100000), tempoEvent(1000000, 480)})});
     PlaybackRig rig;
-    // Loaded at 250 ms a quarter from the second track. In the tick at 250 ms the tempo becomes 1000 ms;
-    // the first track has already stepped to 260 ms, so the note-off's remaining 240 ms become 960.
-    EXPECT_EQ(played(rig, song({{0x00, on, 60, 100, 0x87, 0x40, off, 60, 0},
-                                join({tempoEvent(250000), tempoEvent(1000000, 480)})})),
-              (Lines{"0 90 3C 64", "1220 80 3C 00"}));
+    EXPECT_EQ(played(rig, image), (Lines{"0 90 3C 64", "1100 80 3C 00"}));
+    PlaybackRig jumping;  // back to the start at 200 ms, past the change: the note-off 1100 ms later again
+    jumping.load(image);
+    jumping.player.startPlayback();
+    jumping.tick(20);
+    ASSERT_TRUE(jumping.player.jumpTo(0));
+    jumping.runUntilStopped();
+    EXPECT_EQ(jumping.linesOfKind(off), (Lines{"1300 80 3C 00"}));
 }
 
 TEST(Sequencer, AutoPanSweepsASoundingUnmutedChannelAtItsSpeed) {

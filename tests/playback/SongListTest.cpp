@@ -28,4 +28,6 @@ TEST(SongList, MovingEntriesKeepsTheCurrentOneCurrent) {
         list.swap(first, second);
         EXPECT_EQ(list.index, index) << first << " " << second;
     }
+    EXPECT_EQ(loadedEntry(SongSelection{list}, "c"), 0)
+        << "outside song-list play, the song's place in the list";
 }
