@@ -80,20 +80,23 @@ TEST(LyricSheet, ReadsKaraokeHeadersLinesAndVersesLyricEventsFirstAndEachEncodin
 
 TEST(LyricSheet, ReportsEachWordAsItIsPlayedAndALineOfTheMomentAfterAJump) {
     VirtualPlayer<SilentMidiOut> rig;
-    // "one" at 0 s, " two" 0.5, "/three" 0.9, " four" 1.5, "/five" 2.
-    rig.player.loadSong(SmfWriter(0, 480)
-                            .track(join({lyric("one"), lyric(" two", 480), lyric("/three", 384),
-                                         lyric(" four", 576), lyric("/five", 480), endOfTrack(480)}))
-                            .bytes());
+    // "one" at 0 s, " two" 0.5, "/", "three" and "" 0.9, " four" 1.5, "/five" 2.
+    rig.player.loadSong(
+        SmfWriter(0, 480)
+            .track(join({lyric("one"), lyric(" two", 480), lyric("/", 384), lyric("three"), lyric(""),
+                         lyric(" four", 576), lyric("/five", 480), endOfTrack(480)}))
+            .bytes());
     const LyricSheet& sheet = rig.player.lyrics();
     rig.player.startPlayback();
     std::string heard;
     for (int tick = 0; tick < 300; ++tick) {
         rig.timer.tick();
-        for (int32_t at; (at = rig.sequencer.lyrics().take()) != LyricRing::none;)
-            heard += sheet.entryAt(at)->text;
+        for (int32_t at; (at = rig.sequencer.lyrics().take()) != LyricRing::none;) {
+            const LyricSheet::Entry& word = *sheet.entryAt(at);  // with its line and how much of it is sung
+            heard += word.text + "=" + std::to_string(word.line) + ":" + std::to_string(word.sungTo) + ",";
+        }
     }
-    EXPECT_EQ(heard, "one two/three four/five");
+    EXPECT_EQ(heard, "one=0:3, two=0:7,/=1:0,three=1:5,=1:5, four=1:10,/five=2:4,");
     rig.player.stopPlayback(Player::userStop);
     rig.player.startPlayback();
     ASSERT_TRUE(rig.player.jumpTo(1));  // the lyrics window's model shows where it went
