@@ -144,19 +144,22 @@ TEST_F(RenderCommandTest, AnOutputThatFailsLeavesNoFileOfAnyOutput) {
 }
 
 // Writing over what is read, or two outputs into one file, would leave neither whole; a second name of the
-// song (a hard link) is the song. A symbolic link stays a link: the file it leads to takes the output.
+// song (a hard link) is the song, and a folder reached through a link the folder. A symbolic link stays a
+// link: the file it leads to takes the output.
 TEST_F(RenderCommandTest, RefusesAnOutputThatNamesAnInputOrAnotherOutputAndWritesThroughALink) {
     const std::vector<uint8_t> song = read("song.mid");
     std::filesystem::create_hard_link(song_, path("again.mid"));
+    std::filesystem::create_directory_symlink(".", path("via"));
     for (const Lines& clash :
          {Lines{"--smf", song_, song_}, Lines{"--out", path("x"), "--wav", path("x"), song_},
-          Lines{"--out", "x", "--smf", "./x", song_}, Lines{"--smf", path("again.mid"), song_}}) {
+          Lines{"--out", "x", "--smf", "./x", song_}, Lines{"--smf", path("again.mid"), song_},
+          Lines{"--out", path("x"), "--smf", path("via/x"), song_}}) {
         run(clash);
         EXPECT_EQ(exitCode, 2) << clash[1];
         EXPECT_NE(errors.find("would write over"), std::string::npos) << errors;
     }
     EXPECT_EQ(read("song.mid"), song);
-    EXPECT_EQ(entries(), (Lines{"again.mid", "song.mid"}));
+    EXPECT_EQ(entries(), (Lines{"again.mid", "song.mid", "via"}));
 
     std::filesystem::create_symlink(write("target.txt", {'o', 'l', 'd'}), path("link.txt"));
     run({"--out", path("link.txt"), song_});
