@@ -49,13 +49,17 @@ TEST(Player, StartsWithASongAndATimerRepeatsUntilAUserStopAndEndsSongListModesBu
     EXPECT_EQ(rig.engine.selection().mode, SongSelection::noSongList);
     EXPECT_EQ(rig.nextSongListOpens, 0);
 
-    rig.engine.selection().mode = SongSelection::loopSongs;
-    rig.player.startPlayback();
-    rig.tick(8);  // the song ends at the sixth tick; the seventh finds it ended
-    EXPECT_EQ(rig.nextSongListOpens, 1);
-    EXPECT_TRUE(rig.player.playing());  // the next entry plays at once
-    rig.player.stopPlayback(Player::userStop);
-    EXPECT_EQ(rig.engine.selection().mode, SongSelection::noSongList);
+    for (const bool plays : {true, false}) {  // the next entry plays at once; one that does not ends the loop
+        rig.nextEntryPlays = plays;
+        rig.engine.selection().mode = SongSelection::loopSongs;
+        rig.player.startPlayback();
+        rig.tick(8);  // the song ends at the sixth tick; the seventh finds it ended
+        EXPECT_EQ(rig.nextSongListOpens, plays ? 1 : 2);
+        EXPECT_EQ(rig.player.playing(), plays);
+        EXPECT_EQ(rig.engine.selection().mode, plays ? SongSelection::loopSongs : SongSelection::noSongList);
+        rig.player.stopPlayback(Player::userStop);
+        EXPECT_EQ(rig.engine.selection().mode, SongSelection::noSongList);
+    }
 }
 
 TEST(SongLoad, ReadsTheLowFormatByteAndTheFirstTempoUpTo400BeatsPerMinuteAndPlaysAtMost255Tracks) {
