@@ -107,6 +107,9 @@ TEST(PreviewPlayer, ANewSelectionStopsTheSongPlayingAndStartsFromItsBeginning) {
     EXPECT_EQ(lines[before], "90 B0 42 00");             // the first song's stop: sostenuto off first
     EXPECT_EQ(lines[before + 48], "90 B0 79 00");        // the load: reset all controllers
     EXPECT_EQ(lines[before + 48 + 17], "100 92 46 01");  // the second song's first event
+    const int stops = rig.timer.stops;
+    rig.player.start();  // started again while playing: the timer stops before the song goes back
+    EXPECT_EQ(rig.timer.stops, stops + 1);
 }
 
 // The preview reads with the main player's code but plays with no event filter: it sends exactly what the
