@@ -80,9 +80,8 @@ void Sequencer::onTimer() {
             window_.postTick();
         return;
     }
+    // The window stops on this tick, which clears every flag: no tempo change of the last period is shown.
     songEnded_.store(true, relaxed);
-    int songChanged = 1;
-    tempoChanged_.compare_exchange_strong(songChanged, 2, relaxed);
     window_.postTick();
 }
 
@@ -151,9 +150,8 @@ int64_t Sequencer::periodsBeforeDue(const TrackState& state, int64_t limit) {
 }
 
 int64_t Sequencer::idlePeriods(int64_t limit) const {
-    if (limit <= 0 || callbackBusy_.load(relaxed)) return 0;
     std::lock_guard<std::mutex> lock(tempoMutex_);
-    bool anyTrackLives = false;
+    bool anyTrackLives = false;  // and with a limit of 0 or less, none is looked at
     int64_t idle = limit;
     for (int track = 0; track < song_.trackCount() && idle > 0; ++track) {
         if (song_.trackPosition(track) == 0) continue;

@@ -74,13 +74,13 @@ TEST(Sequencer, TheFirstTempoIsNotAppliedAgainWhereverItLiesNorAfterAJumpBack) {
         {{0x00, on, 60, 100, 0x87, 0x40, off, 60, 0}, join({tempoEvent(100000), tempoEvent(1000000, 480)})});
     PlaybackRig rig;
     EXPECT_EQ(played(rig, image), (Lines{"0 90 3C 64", "1100 80 3C 00"}));
-    PlaybackRig jumping;  // back to the start at 200 ms, past the change: the note-off 1100 ms later again
+    PlaybackRig jumping;  // at 200 ms, past the change, to 1 s, which is played again from the start
     jumping.load(image);
     jumping.player.startPlayback();
     jumping.tick(20);
-    ASSERT_TRUE(jumping.player.jumpTo(0));
+    ASSERT_TRUE(jumping.player.jumpTo(1));
     jumping.runUntilStopped();
-    EXPECT_EQ(jumping.linesOfKind(off), (Lines{"1300 80 3C 00"}));
+    EXPECT_EQ(jumping.linesOfKind(off), (Lines{"300 80 3C 00"}));
 }
 
 TEST(Sequencer, AutoPanSweepsASoundingUnmutedChannelAtItsSpeed) {
@@ -124,9 +124,12 @@ TEST(Sequencer, ShowsTheTempoAndClockItPlaysAndFastForwardEndsOnTheShownTempoAnd
     // 2069 ms a quarter is 28.999 beats a minute, shown as 28; it falls due in the fast 150 ms.
     rig.load(song(
         {join({tempoEvent(500000), tempoEvent(2069000, 480)}), join({{0, on, 60, 1}, endOfTrack(480000)})}));
+    rig.sequencer.setTempo(false, 400.0);  // never shown: the play start forgets it
     rig.player.startPlayback();
     ASSERT_TRUE(rig.sequencer.pressFastForward());
     rig.tick(20);
+    ASSERT_FALSE(rig.updates.empty()) << "the meters are live from the start";
+    EXPECT_FALSE(rig.updates.front().redraw.tempoRedraw);
     rig.sequencer.releaseFastForward();
     EXPECT_DOUBLE_EQ(rig.sequencer.msPerQuarter(), 2069.0) << "the change met while held";
     rig.tick();
@@ -144,6 +147,8 @@ TEST(Sequencer, ShowsTheTempoAndClockItPlaysAndFastForwardEndsOnTheShownTempoAnd
         EXPECT_EQ(rig.updates.back().redraw.clockMinutes, minutes);
         EXPECT_EQ(rig.updates.back().redraw.clockSeconds, seconds);
     }
+    ASSERT_TRUE(rig.player.jumpTo(61));
+    EXPECT_EQ(std::pair(rig.sequencer.clockMinutes(), rig.sequencer.clockSeconds()), std::pair(1, 1));
     EXPECT_EQ(rig.sequencer.idlePeriods(100), 100) << "the note is held for minutes: nothing to do";
     EXPECT_EQ(rig.sequencer.idlePeriods(0), 0);
     rig.player.stopPlayback(Player::userStop);
