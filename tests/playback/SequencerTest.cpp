@@ -53,6 +53,12 @@ TEST(Sequencer, PlaysEachEventAtTheFirstTickItIsDueAsTheDeviceExpectsIt) {
         {"a SysEx that ends the file is sent",
          SmfWriter(1, 480).track({0x00, 0xF0, 0x01, 0xF7}).bytes(),
          {"0 F0 F7"}},
+        {"a tempo cut short by the end of the file is not applied",
+         SmfWriter(1, 480)
+             .track(join({tempoEvent(500000), {0x00, on, 60, 1, 0x83, 0x60, off, 60, 0}, endOfTrack()}))
+             .track({0x00, 0xFF, 0x51, 0x03, 0x07})
+             .bytes(),
+         {"0 90 3C 01", "500 80 3C 00"}},
         {"a message cut short by the end of the file is not sent",
          SmfWriter(1, 480).track({0x00, on, 0x3C}).bytes(),
          {}},
