@@ -212,9 +212,10 @@ TEST_F(RenderCommandTest, PrintsTheWordsAsSungAndTheSavedSongKeepsThem) {
         const std::string meta = "\xFF" + text;
         track.meta(delta, reinterpret_cast<const uint8_t*>(meta.data()), meta.size());
     }
+    track.raw(480, {0xFF, 0x01, 0x00});  // an empty word
     const Bytes song = SmfWriter(0, 480).track(track.shortMessage(0, 0x80, 60, 0).endOfTrack()).bytes();
     const Lines words = run({"--lyrics", write("words.kar", song)});
-    EXPECT_EQ(words, (Lines{"0 H @TSong", "0 L \\Hel", "500 L lo", "1000 L /world"}));
+    EXPECT_EQ(words, (Lines{"0 H @TSong", "0 L \\Hel", "500 L lo", "1000 L /world", "1500 L "}));
     VirtualPlayer<RecordingMidiOut> window;
     window.engine.loadSong(song);
     const Bytes saved = playedSongAsSmf(window.engine);
