@@ -90,6 +90,7 @@ TEST(PreviewGeometry, APictureFillsTheAreaByItsLongerSideCentredInsideAFrame) {
         {100000, 99999, 300, 300, 1, 1, 298, 297},
         {0, 10, 200, 150, 0, 0, 0, 0},
         {10, 10, 0, 150, 0, 0, 0, 0},
+        {10, 10, 150, 0, 0, 0, 0, 0},
     };
     for (const auto& r : rows) {
         const PreviewRect target = previewTarget(r.width, r.height, r.areaWidth, r.areaHeight);
