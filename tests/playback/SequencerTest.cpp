@@ -166,4 +166,5 @@ TEST(Sequencer, ShowsTheTempoAndClockItPlaysAndFastForwardEndsOnTheShownTempoAnd
     ASSERT_TRUE(rig.sequencer.pressFastForward());
     rig.runUntilStopped();
     EXPECT_FALSE(rig.sequencer.fastForwarding()) << "a song that ends while cueing ends it";
+    EXPECT_EQ(rig.fastForwardDrawn, std::vector<bool>{false}) << "and shows the button released";
 }
