@@ -72,7 +72,8 @@ TEST(InputLines, TheReaderPassesBlankLinesAndStopsAtAnOverLongOneUnread) {
 
 TEST(InputLines, AReplayHandsEveryLineToTheSinkAtItsTimeAndALineWhoseTimeHasPassedAtOnce) {
     const std::string path = testing::TempDir() + "replayed-input.txt";
-    std::ofstream(path) << "0\t90 3C 64\n1050000\tC1 05\n";
+    std::ofstream(path)
+        << "0\t90 3C 64\n1050000\tC1 05\n3600000000\t80 3C 00\n";  // the stop waits for no hour
     struct : MidiInputSink {
         std::atomic<size_t> bytes{0};
         std::atomic<int64_t> lastMicroseconds{0};
