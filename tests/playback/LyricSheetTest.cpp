@@ -52,17 +52,21 @@ TEST(LyricSheet, ReadsKaraokeHeadersLinesAndVersesLyricEventsFirstAndEachEncodin
          {"Song", {"Hello you", "Second", "\\Verse"}}},
         // Lyric events rule out text events; the title is then the first track's name. Shift-JIS by default,
         // line ends as breaks; tracks sing together in the order of their times.
-        {{join({meta(0, 0x03, "\x89\xcc"), text("@Tno"), lyric("\x82\xa4", 0), lyric("\r\x82\xc8", 20)}),
+        {{join({meta(0, 0x03, "\x89\xcc"), text("@Tno"), lyric("\x82\xa4", 0),
+                lyric("\r\x82\xc8\xa1\xdf", 20)}),
           join({text("ignored"), lyric("\x82\xbd", 10)})},
-         {"歌", {"うた", "な"}}},
+         {"歌", {"うた", "な｡ﾟ"}}},
         // UTF-8 where it is not Shift-JIS as well, or starts with its mark; otherwise Shift-JIS.
         {{join({lyric("\xe3\x81\x86"), lyric("\xe3\x81\x9f")})}, {"", {"うた"}}},
         {{lyric("\xe3\x81\x86\xc3")}, {"", {"縺?ﾃ"}}},  // a character cut short is no UTF-8
         {{join({lyric("\xef\xbb\xbf\xe3\x81\x82\xe3\x81\x84")})}, {"", {"あい"}}},
-        // UTF-8's edges: the first two-byte forms, four bytes up to U+10FFFF, a surrogate, beyond U+10FFFF.
-        {{lyric("\xef\xbb\xbf\xc2\x80\xc2\xa9\xf0\x9f\x8e\xb5\xf4\x8f\xbf\xbf\xed\xa0\x80\xf4\x90\x80\x80"
+        // UTF-8's edges: the first two-byte forms, four bytes from U+10000 up to U+10FFFF, a surrogate,
+        // beyond
+        // U+10FFFF.
+        {{lyric("\xef\xbb\xbf\xc2\x80\xc2\xa9\xf0\x90\x80\x80\xf0\x9f\x8e\xb5\xf4\x8f\xbf\xbf\xed\xa0\x80\xf4"
+                "\x90\x80\x80"
                 "\xf5\x80\x80\x80")},
-         {"", {"\u0080©🎵\U0010FFFF???????????"}}},
+         {"", {"\u0080©\U00010000🎵\U0010FFFF???????????"}}},
         {{join({lyric("\xe3\x81\x82\xe3\x81\x84")})}, {"", {"縺ゅ＞"}}},
         // Bytes that are no character show as "?", a lead byte cut off by the event's end too.
         {{join({lyric("a\x80"

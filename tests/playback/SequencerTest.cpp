@@ -136,6 +136,7 @@ TEST(Sequencer, ShowsTheTempoAndClockItPlaysAndFastForwardEndsOnTheShownTempoAnd
     rig.tick(20);
     ASSERT_FALSE(rig.updates.empty()) << "the meters are live from the start";
     EXPECT_FALSE(rig.updates.front().redraw.tempoRedraw);
+    EXPECT_TRUE(rig.updates.front().redraw.clockRedraw) << "the clock shows 0:00 from the start";
     rig.sequencer.releaseFastForward();
     EXPECT_DOUBLE_EQ(rig.sequencer.msPerQuarter(), 2069.0) << "the change met while held";
     rig.tick();

@@ -219,6 +219,7 @@ TEST_F(RenderCommandTest, PrintsTheWordsAsSungAndTheSavedSongKeepsThem) {
     VirtualPlayer<RecordingMidiOut> window;
     window.engine.loadSong(song);
     const Bytes saved = playedSongAsSmf(window.engine);
+    EXPECT_EQ(saved[18] << 24 | saved[19] << 16 | saved[20] << 8 | saved[21], int(saved.size()) - 22);
     EXPECT_EQ(run({"--lyrics", write("saved.mid", saved)}), words);
     const Bytes name = {0xFF, 0x03, 4, 'N', 'a', 'm', 'e'};
     EXPECT_NE(std::search(saved.begin(), saved.end(), name.begin(), name.end()), saved.end());
