@@ -107,6 +107,8 @@ TEST(LyricSheet, ReportsEachWordAsItIsPlayedAndALineOfTheMomentAfterAJump) {
     rig.player.startPlayback();
     ASSERT_TRUE(rig.player.jumpTo(1));  // the lyrics window's model shows where it went
     EXPECT_EQ(rig.sequencer.lyrics().take(), LyricRing::none);  // what the jump passed over is not reported
+    for (int tick = 0; tick < 60; ++tick) rig.timer.tick();
+    EXPECT_NE(rig.sequencer.lyrics().take(), LyricRing::none) << "what comes after it is";
 }
 
 TEST(CrossThreadLyricRing, HandsEveryPositionOverInOrder) {

@@ -80,6 +80,7 @@ TEST(Sequencer, TheFirstTempoIsNotAppliedAgainWhereverItLiesNorAfterAJumpBack) {
         {{0x00, on, 60, 100, 0x87, 0x40, off, 60, 0}, join({tempoEvent(100000), tempoEvent(1000000, 480)})});
     PlaybackRig rig;
     EXPECT_EQ(played(rig, image), (Lines{"0 90 3C 64", "1100 80 3C 00"}));
+    EXPECT_EQ(rig.sequencer.displayTempo(), 60) << "the read-out follows the song";
     PlaybackRig jumping;  // at 200 ms, past the change, to 1 s, which is played again from the start
     jumping.load(image);
     jumping.player.startPlayback();
