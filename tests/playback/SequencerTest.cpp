@@ -141,7 +141,8 @@ TEST(Sequencer, ShowsTheTempoAndClockItPlaysAndFastForwardEndsOnTheShownTempoAnd
     rig.sequencer.releaseFastForward();
     EXPECT_DOUBLE_EQ(rig.sequencer.msPerQuarter(), 2069.0) << "the change met while held";
     rig.tick();
-    EXPECT_EQ(rig.updates.back().redraw.displayTempo, 28);
+    EXPECT_EQ(std::pair(rig.updates.back().redraw.tempoRedraw, rig.updates.back().redraw.displayTempo),
+              std::pair(true, 28));
     ASSERT_TRUE(rig.sequencer.pressFastForward());
     rig.sequencer.releaseFastForward();
     EXPECT_DOUBLE_EQ(rig.sequencer.msPerQuarter(), 60000.0 / 28) << "the shown tempo, not that change again";
