@@ -56,6 +56,7 @@ TEST(PreviewBmp, ColoursUsedCountsItsLowHalfAndNoHeaderMakesTheImageDescribeMore
     DibImage preview;
     ASSERT_EQ(readInto(bmp.bytes(), preview), ImageError::none);
     EXPECT_EQ(preview.paletteEntries(), 1u);
+    EXPECT_EQ(preview.block().size(), 40u + 4 + 4) << "the palette and one row, nothing after";
     EXPECT_TRUE(preview.isComplete());
     EXPECT_EQ(unpackPicture(preview)[0], packColour(9, 8, 7));
     // High bits alone do not make an empty palette.
