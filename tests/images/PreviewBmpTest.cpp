@@ -73,7 +73,8 @@ TEST(PreviewBmp, ColoursUsedCountsItsLowHalfAndNoHeaderMakesTheImageDescribeMore
     EXPECT_TRUE(preview.isComplete());
     // Palette entries, pixel offset, height, image size, then the first file row as the top row.
     EXPECT_EQ((std::vector<size_t>{preview.paletteEntries(), preview.pixelOffset(), size_t(preview.height()),
-                                   preview.imageSize(), preview.packedAt(0, 0), preview.packedAt(3, 2)}),
+                                   readLe32(preview.block().data() + 20), preview.packedAt(0, 0),
+                                   preview.packedAt(3, 2)}),
               (std::vector<size_t>{0, 40, 3, 3 * 12, packColour(10, 0, 0), packColour(1, 2, 3)}));
 }
 
