@@ -51,7 +51,7 @@ TEST(PreviewBmp, RefusesBadFilesWithTheMessageOfTheFirstFailedCheck) {
 }
 
 TEST(PreviewBmp, ColoursUsedCountsItsLowHalfAndNoHeaderMakesTheImageDescribeMoreThanItsPixels) {
-    BmpBuilder bmp(2, 1, 8);
+    BmpBuilder bmp(1, 1, 8);
     bmp.coloursUsed(0x00050001).paletteLength(1).paletteEntry(0, packColour(9, 8, 7));
     DibImage preview;
     ASSERT_EQ(readInto(bmp.bytes(), preview), ImageError::none);
