@@ -114,7 +114,7 @@ TEST(PluginPicture, PaletteEntriesPastWhatEightBitsIndexAreNotCopied) {
             writeLe32(&blocks.info[40 + 255 * 4], 0x00123456);
             blocks.bits[0] = 255;
             DibImage picture;
-            const bool intact = blocks.convert(picture) == ImageError::none &&
+            const bool intact = blocks.convert(picture) == ImageError::none && picture.isComplete() &&
                                 picture.paletteEntries() == 256 &&
                                 unpackPicture(picture)[0] == packColour(0x12, 0x34, 0x56);
             std::exit(intact ? 0 : 1);

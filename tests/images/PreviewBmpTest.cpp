@@ -51,11 +51,12 @@ TEST(PreviewBmp, RefusesBadFilesWithTheMessageOfTheFirstFailedCheck) {
 }
 
 TEST(PreviewBmp, ColoursUsedCountsItsLowHalfAndNoHeaderMakesTheImageDescribeMoreThanItsPixels) {
-    BmpBuilder bmp(2, 1, 8);
+    BmpBuilder bmp(1, 1, 8);
     bmp.coloursUsed(0x00050001).paletteLength(1).paletteEntry(0, packColour(9, 8, 7));
     DibImage preview;
     ASSERT_EQ(readInto(bmp.bytes(), preview), ImageError::none);
     EXPECT_EQ(preview.paletteEntries(), 1u);
+    EXPECT_EQ(preview.block().size(), 40u + 4 + 4) << "the palette and one row, nothing after";
     EXPECT_TRUE(preview.isComplete());
     EXPECT_EQ(unpackPicture(preview)[0], packColour(9, 8, 7));
     // High bits alone do not make an empty palette.
@@ -72,7 +73,8 @@ TEST(PreviewBmp, ColoursUsedCountsItsLowHalfAndNoHeaderMakesTheImageDescribeMore
     EXPECT_TRUE(preview.isComplete());
     // Palette entries, pixel offset, height, image size, then the first file row as the top row.
     EXPECT_EQ((std::vector<size_t>{preview.paletteEntries(), preview.pixelOffset(), size_t(preview.height()),
-                                   preview.imageSize(), preview.packedAt(0, 0), preview.packedAt(3, 2)}),
+                                   readLe32(preview.block().data() + 20), preview.packedAt(0, 0),
+                                   preview.packedAt(3, 2)}),
               (std::vector<size_t>{0, 40, 3, 3 * 12, packColour(10, 0, 0), packColour(1, 2, 3)}));
 }
 

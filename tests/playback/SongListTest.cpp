@@ -17,6 +17,8 @@ TEST(SongList, AFullListDropsTheOldestAndKeepsEveryEntryInPlace) {
                           loadedEntry(SongSelection{guarded.list}, "elsewhere.mid") == -1;
             for (int i = 0; i < SongList::capacity; ++i)
                 intact = intact && guarded.list.at(i) == "song" + std::to_string(70 + i) + ".mid";
+            guarded.list.remove(0);  // and taking one out of the full list moves only the entries it holds
+            intact = intact && guarded.list.at(0) == "song71.mid" && guarded.beside == "beside";
             std::exit(intact ? 0 : 1);
         },
         testing::ExitedWithCode(0), "");
@@ -31,6 +33,9 @@ TEST(SongList, MovingEntriesKeepsTheCurrentOneCurrent) {
     }
     EXPECT_EQ(loadedEntry(SongSelection{list}, "c"), 0)
         << "outside song-list play, the song's place in the list";
+    SongSelection looping{list, SongSelection::loopSongs};
+    looping.songs.index = 0;
+    EXPECT_EQ(loadedEntry(looping, "c"), 0) << "in song-list play, the entry played";
     // Taking the current entry out moves it to the one before, the first to the last.
     for (const auto& [entry, index] : {std::pair{4, 1}, {1, 0}, {0, 1}, {1, 0}, {0, 0}}) {
         list.remove(entry);

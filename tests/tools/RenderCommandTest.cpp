@@ -208,7 +208,7 @@ TEST_F(RenderCommandTest, PrintsTheWordsAsSungAndTheSavedSongKeepsThem) {
         const std::string meta = "\xFF" + text;
         track.meta(delta, reinterpret_cast<const uint8_t*>(meta.data()), meta.size());
     }
-    track.raw(480, {0xFF, 0x01, 0x00});  // an empty word
+    track.raw(480, {0xFF, 0x01, 0x00}).raw(0, {0xF0, 0x00});  // an empty word, and an empty SysEx
     const Bytes song = SmfWriter(0, 480).track(track.shortMessage(0, 0x80, 60, 0).endOfTrack()).bytes();
     const Lines words = run({"--lyrics", write("words.kar", song)});
     EXPECT_EQ(words, (Lines{"0 H @TSong", "0 L \\Hel", "500 L lo", "1000 L /world", "1500 L "}));
@@ -217,6 +217,6 @@ TEST_F(RenderCommandTest, PrintsTheWordsAsSungAndTheSavedSongKeepsThem) {
     const Bytes saved = playedSongAsSmf(window.engine);
     EXPECT_EQ(saved[18] << 24 | saved[19] << 16 | saved[20] << 8 | saved[21], int(saved.size()) - 22);
     EXPECT_EQ(run({"--lyrics", write("saved.mid", saved)}), words);
-    const Bytes name = {0xFF, 0x03, 4, 'N', 'a', 'm', 'e'};
-    EXPECT_NE(std::search(saved.begin(), saved.end(), name.begin(), name.end()), saved.end());
+    for (const Bytes& kept : {Bytes{0xFF, 0x03, 4, 'N', 'a', 'm', 'e'}, Bytes{0xF0, 0x00}})
+        EXPECT_NE(std::search(saved.begin(), saved.end(), kept.begin(), kept.end()), saved.end());
 }
