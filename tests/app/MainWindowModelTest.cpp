@@ -36,6 +36,7 @@ TEST_F(MainWindowModelTest, AMissingOrWrongSkinFileEndsTheStartWithItsMessageAnd
         {"Main.bmp", {}, "Main.bmp", false, {"Main.bmp " + missing, "Main.bmp が見つかりません。終了します"}},
         {"Main.bmp", bmpOf(100, 100), "Main.bmp", false, {"背景画像の読み込みに失敗しました"}},
         {"Mask.bmp", {}, "Main.bmp", false, {"Ｍａｓｋ．ｂｍｐが見つかりません"}},
+        {"Button.bmp", bmpOf(100, 100), "Main.bmp", false, {"Ｂｕｔｔｏｎ．ｂｍｐ読み込みエラー"}},
     };
     const auto intact = port.files;
     for (const auto& c : cases) {
@@ -51,6 +52,12 @@ TEST_F(MainWindowModelTest, AMissingOrWrongSkinFileEndsTheStartWithItsMessageAnd
         // Main.bmp stands in for this run only: the settings keep naming the chosen face.
         EXPECT_EQ(model.skin().backgroundPath(), c.background);
     }
+    port.files = intact;
+    port.addFile("C:\\p\\face.bmp",
+                 encodeBmpFile(filledPicture(face::faceWidth, face::faceHeight, 0x123456)));
+    port.store.put(Settings::userKey, "BackBmp", std::string("C:\\p\\face.bmp"));
+    ASSERT_TRUE(startUp());
+    EXPECT_EQ(model.skin().face().packedAt(0, 0), 0x123456u) << "a chosen face that reads is the face";
 }
 
 // The page keeps what the song was played with across its own reload and hands it back after the load.
@@ -71,6 +78,7 @@ TEST_F(MainWindowModelTest, AReloadResetsTheCellsTheMasterVolumeAndSilencesWhatT
     openSongFile("a.mid");
     EXPECT_EQ(model.face().channelCells[0], (std::array<int, 5>{10, 0, 0, 0, 0}));
     EXPECT_FALSE(model.face().channelToggles[0][FaceState::soloToggle]);
+    EXPECT_FALSE(model.engine().controls().volumeFixed[0].load());
     EXPECT_EQ(model.face().masterVolume, 100);
     ASSERT_EQ(out.messages().size(), 20u);  // after the 17 of the load
     EXPECT_EQ(RecordingMidiOut::formatLine(out.messages()[17]), "0 B0 5B 28");
@@ -183,6 +191,9 @@ TEST_F(MainWindowModelTest, ADropOpensItsFirstFileAndListsItsSongsOnlyWhileStopp
     model.dropFiles({"a.mid", "b.mid", "c.txt"});
     model.onCommand(IDM_HOTKEY_SPACE);  // the keys reach the face through the window's commands
     EXPECT_TRUE(model.engine().player().playing());
+    clickCentre(face::tempoField.up.hot);  // held when the song starts again
+    model.engine().player().stopPlayback(Player::userStop), model.engine().player().startPlayback();
+    EXPECT_FALSE(model.holdsMouse());
     model.dropFiles({"b.mid", "c.mid"});
     EXPECT_EQ(model.windowTitle().substr(0, 5), "a.mid");
     EXPECT_EQ(model.engine().selection().songs.count(), 2);

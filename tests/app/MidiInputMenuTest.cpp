@@ -40,6 +40,7 @@ TEST_F(MidiInputMenuTest, AChoiceOpensItsDeviceIsSavedByNameAndNoneClosesIt) {
     EXPECT_EQ(inputs.closed, 0) << "none was open";
     EXPECT_TRUE(menu.checked(MidiInputMenu::firstDeviceItem + 2) && !menu.checked(MidiInputMenu::noneItem));
     menu.run(MidiInputMenu::firstDeviceItem + 3);  // no such device
+    EXPECT_FALSE(menu.handles(MidiInputMenu::firstDeviceItem + MidiInputMenu::maxDevices));
     EXPECT_EQ(saved, "Keys B");
     menu.run(MidiInputMenu::firstDeviceItem + 1);
     EXPECT_EQ(saved, "");

@@ -59,7 +59,7 @@ TEST(SongListMenu, EachCommandPlaysItsEntryAtOnceAndChecksItsMode) {
         t.menu.run(c.id);
         EXPECT_EQ(std::tuple(t.selection.mode, t.host.opened, t.host.isPlaying),
                   std::tuple(c.mode, Lines{c.played}, true));
-        for (int id : {IDM_SONGS_FIRST, IDM_SONGS_LAST, IDM_SONGS_LOOP})
+        for (int id : {IDM_SONGS_FIRST, IDM_SONGS_LAST, IDM_SONGS_LOOP, IDM_SONGS_CLEAR})
             EXPECT_EQ(t.menu.checked(id), id == c.id) << id;
     }
 }

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "images/FaceComposer.h"
 #include "images/LittleEndian.h"
 #include "images/PackedPicture.h"
 #include "images/PluginPicture.h"
@@ -123,13 +124,16 @@ TEST(PluginPicture, PaletteEntriesPastWhatEightBitsIndexAreNotCopied) {
 TEST(PictureReaders, SayWhenMemoryRunsOut) {
     const PluginBlocks blocks(BmpBuilder(4, 4, 24));
     std::istringstream file = BmpBuilder::streamOf(BmpBuilder(4, 4, 24).bytes());
-    DibImage fromPlugin, fromFile;
-    ImageError plugin, preview;
+    const DibImage picture = DibImage::create24(4, 4);
+    const MaskGrid mask;
+    DibImage fromPlugin, fromFile, face;
+    ImageError plugin, preview, composed;
     {
         const RefusedAllocations outOfMemory;
         plugin = blocks.convert(fromPlugin);
         preview = readPreviewBmp(file, fromFile);
+        composed = makeFaceFromPicture(picture, mask, face, nullptr);
     }
-    EXPECT_EQ(plugin, ImageError::noMemory);
-    EXPECT_EQ(preview, ImageError::noMemory);
+    EXPECT_EQ(std::tuple(plugin, preview, composed),
+              std::tuple(ImageError::noMemory, ImageError::noMemory, ImageError::noMemory));
 }

@@ -179,13 +179,13 @@ TEST_F(RenderCommandTest, MixesTheInputIntoASong) {
                             .track(join({{0x00, 0x90, 62, 100, 0x83, 0x60, 0x80, 62, 0}, endOfTrack()}))
                             .bytes());
     const Lines lines = run({"--effect", "12", "--keysig", "-1", "2", "--input",
-                             input("241000\t91 3C 64\n300000\t91 40 64\n500000\t91 3E 64\n600000\t81 3E 00\n"
+                             input("241000\t91 3C 64\n300000\t91 40 64\n495000\t91 3E 64\n600000\t81 3E 00\n"
                                    "2000000\t81 3C 00\n"),
                              song});
     ASSERT_EQ(exitCode, 0) << errors;
     ASSERT_EQ(lines.size(), 17u + 5u + 48u) << "the note-offs after the stop send nothing";
     EXPECT_EQ(Lines(lines.begin() + 17, lines.begin() + 22),
-              (Lines{"0 90 3E 64", "241 91 3C 64", "300 91 3F 64", "500 91 3E 64", "500 80 3E 00"}));
+              (Lines{"0 90 3E 64", "241 91 3C 64", "300 91 3F 64", "495 91 3E 64", "500 80 3E 00"}));
     EXPECT_EQ(lines.back(), "510 BF 7B 00");
 
     const Lines alone =
