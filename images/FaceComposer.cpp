@@ -34,8 +34,9 @@ SSE_ARITHMETIC AxisSample axisSample(int i, int outputSize, int pictureSize) {
     const int cell = f > 0 ? int(f) : int(f) - 1;
     const float weight = f - float(cell);
     const int last = pictureSize - 1;
-    return {-half <= cell && cell < half, cell + half < last ? cell + half : last,
-            cell + half + 1 < last ? cell + half + 1 : last, weight, 1.0 - double(weight)};
+    // Inside, cell + half is at most the last column; only the one after it needs clamping.
+    return {-half <= cell && cell < half, cell + half, cell + half + 1 < last ? cell + half + 1 : last,
+            weight, 1.0 - double(weight)};
 }
 
 // The weighting itself runs in double: every product and sum of an 8-bit channel with the float

@@ -31,8 +31,6 @@ std::optional<long> InputReplay::firstBadLine(const std::string& path) {
 InputReplay::InputReplay(const std::string& path) : file_(std::filesystem::u8path(path), std::ios::binary) {}
 
 void InputReplay::start(MidiInputSink& sink, int64_t originMicroseconds) {
-    stop();
-    stopping_ = false;
     thread_ = std::thread([this, &sink, originMicroseconds] { run(sink, originMicroseconds); });
 }
 

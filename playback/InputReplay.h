@@ -23,7 +23,8 @@ class InputReplay {
     explicit InputReplay(const std::string& path);
     ~InputReplay() { stop(); }
 
-    // originMicroseconds is on FileRecordingMidiOut::steadyMicroseconds' clock.
+    // Called once: the file is read through a single time. originMicroseconds is on
+    // FileRecordingMidiOut::steadyMicroseconds' clock.
     void start(MidiInputSink& sink, int64_t originMicroseconds);
     // Returns once the sink is called no more.
     void stop();

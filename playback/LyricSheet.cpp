@@ -7,12 +7,13 @@
 #include "playback/MidiVocabulary.h"
 
 namespace {
-// A text-bearing meta event of the song: its track, time in ticks, type byte's position and data.
+// A text-bearing meta event of the song: its track, time in ticks, type byte's position and data, each
+// given where the event is found.
 struct TextEvent {
-    int track = 0;
-    uint64_t tick = 0;
-    int32_t position = 0;
-    uint8_t type = 0;
+    int track;
+    uint64_t tick;
+    int32_t position;
+    uint8_t type;
     LyricBytes bytes;
 };
 

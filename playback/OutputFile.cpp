@@ -86,7 +86,6 @@ bool OutputFile::commit() {
 
 void OutputFile::discard() {
     if (stream_.is_open()) stream_.close();
-    completed_ = true;
     good_ = false;
     if (temporaryPath_.empty()) return;
     std::error_code noThrow;

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstring>
 
 #include "playback/MidiVocabulary.h"
 
@@ -81,9 +80,8 @@ void Sequencer::onTimer() {
             window_.postTick();
         return;
     }
+    // The window stops on this tick, which clears every flag: no tempo change of the last period is shown.
     songEnded_.store(true, relaxed);
-    int songChanged = 1;
-    tempoChanged_.compare_exchange_strong(songChanged, 2, relaxed);
     window_.postTick();
 }
 
@@ -143,17 +141,17 @@ int64_t Sequencer::periodsBeforeDue(const TrackState& state, int64_t limit) {
     if (!waits(0)) return 0;
     const double gap = (state.dueTime - state.trackTime) / timerPeriod;
     if (!(gap < double(limit))) return limit;
-    // The division may round either way; the sums are exact, as the track time is a whole number of periods.
+    // The sums are exact, as the track time is a whole number of periods, and rounding keeps order: the
+    // division never rounds past a whole number of periods that reaches the due time, so the count can only
+    // be short.
     int64_t periods = int64_t(std::ceil(gap));
-    while (periods > 0 && !waits(periods - 1)) --periods;
     while (waits(periods)) ++periods;
     return std::min(periods, limit);
 }
 
 int64_t Sequencer::idlePeriods(int64_t limit) const {
-    if (limit <= 0 || callbackBusy_.load(relaxed)) return 0;
     std::lock_guard<std::mutex> lock(tempoMutex_);
-    bool anyTrackLives = false;
+    bool anyTrackLives = false;  // and with a limit of 0 or less, none is looked at
     int64_t idle = limit;
     for (int track = 0; track < song_.trackCount() && idle > 0; ++track) {
         if (song_.trackPosition(track) == 0) continue;
@@ -271,7 +269,8 @@ int64_t Sequencer::playSysEx(int64_t statusPos) {
     // whole rather than sent cut off.
     if (length.value < sysexStaging_.size()) {
         sysexStaging_[0] = song_.byteAt(statusPos);
-        std::memcpy(&sysexStaging_[1], song_.image().data() + data, length.value);
+        // Byte by byte through the array's subscript, which a checked build bounds.
+        for (uint32_t i = 0; i < length.value; ++i) sysexStaging_[i + 1] = song_.byteAt(data + i);
         out_.sendLongMessage(sysexStaging_.data(), length.value + 1);
     }
     if (length.value == 5 && song_.byteAt(data) == 0x7E) gmSystemOnSeen_.store(true, relaxed);

@@ -15,7 +15,10 @@ class VirtualTimer : public PlaybackTimer {
         ++starts;
         return true;
     }
-    void stop() override { client_ = nullptr; }
+    void stop() override {
+        if (client_) ++stops;
+        client_ = nullptr;
+    }
 
     bool running() const { return client_ != nullptr; }
     int periodMs() const { return periodMs_; }
@@ -28,6 +31,7 @@ class VirtualTimer : public PlaybackTimer {
 
     bool failNextStart = false;
     int starts = 0;
+    int stops = 0;  // of a running timer
 
   private:
     TimerClient* client_ = nullptr;

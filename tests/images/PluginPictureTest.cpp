@@ -62,6 +62,7 @@ TEST(PluginPicture, PaletteFollowsTheHeaderAndIndicesBeyondItGiveBlack) {
     ASSERT_EQ(blocks.convert(picture), ImageError::none);
     ASSERT_TRUE(picture.isComplete());
     EXPECT_EQ(picture.paletteEntries(), 16u);
+    EXPECT_EQ(picture.block().size(), 40u + 16 * 4 + 4) << "the palette and one row, nothing after";
     EXPECT_EQ(unpackPicture(picture), (std::vector<uint32_t>{packColour(16, 32, 48), 0, 0, 0}));
 }
 

@@ -52,11 +52,10 @@ TEST(PreviewBmp, RefusesBadFilesWithTheMessageOfTheFirstFailedCheck) {
 
 TEST(PreviewBmp, ColoursUsedCountsItsLowHalfAndNoHeaderMakesTheImageDescribeMoreThanItsPixels) {
     BmpBuilder bmp(2, 1, 8);
-    bmp.coloursUsed(0x00050010).paletteLength(16).paletteEntry(15, packColour(9, 8, 7));
-    bmp.row(0)[0] = 15;
+    bmp.coloursUsed(0x00050001).paletteLength(1).paletteEntry(0, packColour(9, 8, 7));
     DibImage preview;
     ASSERT_EQ(readInto(bmp.bytes(), preview), ImageError::none);
-    EXPECT_EQ(preview.paletteEntries(), 16u);
+    EXPECT_EQ(preview.paletteEntries(), 1u);
     EXPECT_TRUE(preview.isComplete());
     EXPECT_EQ(unpackPicture(preview)[0], packColour(9, 8, 7));
     // High bits alone do not make an empty palette.
@@ -91,6 +90,7 @@ TEST(PreviewGeometry, APictureFillsTheAreaByItsLongerSideCentredInsideAFrame) {
         {100000, 99999, 300, 300, 1, 1, 298, 297},
         {0, 10, 200, 150, 0, 0, 0, 0},
         {10, 10, 0, 150, 0, 0, 0, 0},
+        {10, 10, 150, 0, 0, 0, 0, 0},
     };
     for (const auto& r : rows) {
         const PreviewRect target = previewTarget(r.width, r.height, r.areaWidth, r.areaHeight);

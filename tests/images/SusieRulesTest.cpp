@@ -16,6 +16,7 @@ TEST(SusieRules, ExtensionMatchingFollowsTheCutPatternAndItsCaseRules) {
         {"*.jpg", "Jpg", false},       {"*.JPG", "jpeg", true},
         {"*.Png", "PNG", true},        {"*.Png", "pNg", false},
         {"*.png", "pn", false},        {"*.pi", "pi", true},
+        {"*.maz", "MAZ", true},        {"*.MAZ", "maz", true},
         {"*.mag;*.max", "mag", false},  // cut to "mag;*", which only jpg has a rule for
         {"*.jpeg", "jpg", false},      {"", "bmp", false},
     };

@@ -60,6 +60,7 @@ TEST(ControllerChaseTest, KeepsWhatADeviceWouldHoldAndSendsTheBankBeforeTheProgr
          {"B0 07 0A", gsPart, gmOn, gsPart, "B1 07 14"},
          {gmOn, gsPart, "B1 07 14"}},
         {"the GS reset too", {gsPart, gsReset}, {gsReset}},
+        {"but not a message cut short of one", {gsPart, "F0 7E 7F 09"}, {gsPart, "F0 7E 7F 09"}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

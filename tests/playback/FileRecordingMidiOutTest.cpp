@@ -59,4 +59,7 @@ TEST_F(FileRecordingMidiOutTest,
     std::filesystem::create_directory(path("gone"));
     EXPECT_FALSE(displaced.finish());
     EXPECT_EQ(entries(), (Lines{"gone", "record.txt"})) << "a failed rename leaves no temporary file";
+    OutputFile dropped(path("dropped.txt"));
+    dropped.complete(), dropped.discard();
+    EXPECT_FALSE(dropped.complete()) << "a dropped output is complete no more";
 }

@@ -52,15 +52,21 @@ TEST(LyricSheet, ReadsKaraokeHeadersLinesAndVersesLyricEventsFirstAndEachEncodin
          {"Song", {"Hello you", "Second", "\\Verse"}}},
         // Lyric events rule out text events; the title is then the first track's name. Shift-JIS by default,
         // line ends as breaks; tracks sing together in the order of their times.
-        {{join({meta(0, 0x03, "\x89\xcc"), text("@Tno"), lyric("\x82\xa4", 0), lyric("\r\x82\xc8", 20)}),
+        {{join({meta(0, 0x03, "\x89\xcc"), text("@Tno"), lyric("\x82\xa4", 0),
+                lyric("\r\x82\xc8\xa1\xdf", 20)}),
           join({text("ignored"), lyric("\x82\xbd", 10)})},
-         {"歌", {"うた", "な"}}},
+         {"歌", {"うた", "な｡ﾟ"}}},
         // UTF-8 where it is not Shift-JIS as well, or starts with its mark; otherwise Shift-JIS.
         {{join({lyric("\xe3\x81\x86"), lyric("\xe3\x81\x9f")})}, {"", {"うた"}}},
+        {{lyric("\xe3\x81\x86\xc3")}, {"", {"縺?ﾃ"}}},  // a character cut short is no UTF-8
         {{join({lyric("\xef\xbb\xbf\xe3\x81\x82\xe3\x81\x84")})}, {"", {"あい"}}},
-        // UTF-8's edges: the first two-byte forms, four bytes up to U+10FFFF, a surrogate, beyond U+10FFFF.
-        {{lyric("\xef\xbb\xbf\xc2\x80\xc2\xa9\xf0\x9f\x8e\xb5\xf4\x8f\xbf\xbf\xed\xa0\x80\xf4\x90\x80\x80")},
-         {"", {"\u0080©🎵\U0010FFFF???????"}}},
+        // UTF-8's edges: the first two-byte forms, four bytes from U+10000 up to U+10FFFF, a surrogate,
+        // beyond
+        // U+10FFFF.
+        {{lyric("\xef\xbb\xbf\xc2\x80\xc2\xa9\xf0\x90\x80\x80\xf0\x9f\x8e\xb5\xf4\x8f\xbf\xbf\xed\xa0\x80\xf4"
+                "\x90\x80\x80"
+                "\xf5\x80\x80\x80")},
+         {"", {"\u0080©\U00010000🎵\U0010FFFF???????????"}}},
         {{join({lyric("\xe3\x81\x82\xe3\x81\x84")})}, {"", {"縺ゅ＞"}}},
         // Bytes that are no character show as "?", a lead byte cut off by the event's end too.
         {{join({lyric("a\x80"
@@ -79,24 +85,29 @@ TEST(LyricSheet, ReadsKaraokeHeadersLinesAndVersesLyricEventsFirstAndEachEncodin
 
 TEST(LyricSheet, ReportsEachWordAsItIsPlayedAndALineOfTheMomentAfterAJump) {
     VirtualPlayer<SilentMidiOut> rig;
-    // "one" at 0 s, " two" 0.5, "/three" 0.9, " four" 1.5, "/five" 2.
-    rig.player.loadSong(SmfWriter(0, 480)
-                            .track(join({lyric("one"), lyric(" two", 480), lyric("/three", 384),
-                                         lyric(" four", 576), lyric("/five", 480), endOfTrack(480)}))
-                            .bytes());
+    // "one" at 0 s, " two" 0.5, "/", "three" and "" 0.9, " four" 1.5, "/five" and "/" 2.
+    rig.player.loadSong(
+        SmfWriter(0, 480)
+            .track(join({lyric("one"), lyric(" two", 480), lyric("/", 384), lyric("three"), lyric(""),
+                         lyric(" four", 576), lyric("/five", 480), lyric("/"), endOfTrack(480)}))
+            .bytes());
     const LyricSheet& sheet = rig.player.lyrics();
     rig.player.startPlayback();
     std::string heard;
     for (int tick = 0; tick < 300; ++tick) {
         rig.timer.tick();
-        for (int32_t at; (at = rig.sequencer.lyrics().take()) != LyricRing::none;)
-            heard += sheet.entryAt(at)->text;
+        for (int32_t at; (at = rig.sequencer.lyrics().take()) != LyricRing::none;) {
+            const LyricSheet::Entry& word = *sheet.entryAt(at);  // with its line and how much of it is sung
+            heard += word.text + "=" + std::to_string(word.line) + ":" + std::to_string(word.sungTo) + ",";
+        }
     }
-    EXPECT_EQ(heard, "one two/three four/five");
+    EXPECT_EQ(heard, "one=0:3, two=0:7,/=1:0,three=1:5,=1:5, four=1:10,/five=2:4,/=2:4,");
     rig.player.stopPlayback(Player::userStop);
     rig.player.startPlayback();
     ASSERT_TRUE(rig.player.jumpTo(1));  // the lyrics window's model shows where it went
     EXPECT_EQ(rig.sequencer.lyrics().take(), LyricRing::none);  // what the jump passed over is not reported
+    for (int tick = 0; tick < 60; ++tick) rig.timer.tick();
+    EXPECT_NE(rig.sequencer.lyrics().take(), LyricRing::none) << "what comes after it is";
 }
 
 TEST(CrossThreadLyricRing, HandsEveryPositionOverInOrder) {

@@ -90,6 +90,8 @@ TEST(MalformedSong, ATrackEndsAtItsChunksEnd) {
     // Nor is the next chunk's header taken for a note where a track in running status ends on a delta-time.
     rig.load(SmfWriter(1, 480).track({0x00, 0x90, 60, 0, 0x00}).track(endOfTrack()).bytes());
     EXPECT_FALSE(holdsNote(rig.song));
+    rig.load(SmfWriter(1, 480).track({0x00, 0x90, 60}).bytes());  // nor is a message cut short by the file
+    walkTracks(rig.song, [](const TrackEvent& event) { return ADD_FAILURE() << event.position, false; });
 }
 
 // Random bytes over the song, then pure noise. A damaged delta or tempo can ask for a wait of hours, so a

@@ -7,6 +7,7 @@
 #include <sstream>
 #include <string>
 
+#include "playback/FileRecordingMidiOut.h"
 #include "playback/InputLines.h"
 #include "playback/InputReplay.h"
 #include "playback/MessageLine.h"
@@ -69,19 +70,26 @@ TEST(InputLines, TheReaderPassesBlankLinesAndStopsAtAnOverLongOneUnread) {
     EXPECT_LT(endless.tellg(), 5000) << "the rest of an over-long line is not read";
 }
 
-TEST(InputLines, AReplayHandsEveryLineToTheSinkAndALineWhoseTimeHasPassedAtOnce) {
+TEST(InputLines, AReplayHandsEveryLineToTheSinkAtItsTimeAndALineWhoseTimeHasPassedAtOnce) {
     const std::string path = testing::TempDir() + "replayed-input.txt";
-    std::ofstream(path) << "0\t90 3C 64\n10\tC1 05\n";
+    std::ofstream(path)
+        << "0\t90 3C 64\n1050000\tC1 05\n3600000000\t80 3C 00\n";  // the stop waits for no hour
     struct : MidiInputSink {
         std::atomic<size_t> bytes{0};
-        void receive(const uint8_t*, size_t count) override { bytes += count; }
+        std::atomic<int64_t> lastMicroseconds{0};
+        void receive(const uint8_t*, size_t count) override {
+            lastMicroseconds = FileRecordingMidiOut::steadyMicroseconds();
+            bytes += count;
+        }
     } sink;
     InputReplay replay(path);
-    replay.start(sink, 0);
+    const int64_t origin = FileRecordingMidiOut::steadyMicroseconds() - 1000000;  // the first line is late
+    replay.start(sink, origin);
     for (int waited = 0; waited < 2000 && sink.bytes < 5; ++waited)
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
     replay.stop();
     EXPECT_EQ(sink.bytes, 5u);
+    EXPECT_GE(sink.lastMicroseconds, origin + 1050000) << "the second line waits for its time";
 }
 
 TEST(MessageLine, WritesTheTimeThenTheBytesAndCutsAtAWholeByte) {

@@ -39,7 +39,7 @@ TEST(Player, StartsWithASongAndATimerRepeatsUntilAUserStopAndEndsSongListModesBu
     EXPECT_TRUE(rig.player.playing());
     EXPECT_GT(rig.linesOfKind(0x90).size(), 3u);
     rig.player.stopPlayback(Player::userStop);
-    EXPECT_FALSE(rig.player.playing());
+    EXPECT_FALSE(rig.player.playing() || rig.playDrawn.back());
     EXPECT_TRUE(rig.engine.selection().playOnce);
 
     // Song-list modes end at the song end, except the loop.
@@ -49,13 +49,17 @@ TEST(Player, StartsWithASongAndATimerRepeatsUntilAUserStopAndEndsSongListModesBu
     EXPECT_EQ(rig.engine.selection().mode, SongSelection::noSongList);
     EXPECT_EQ(rig.nextSongListOpens, 0);
 
-    rig.engine.selection().mode = SongSelection::loopSongs;
-    rig.player.startPlayback();
-    rig.tick(8);  // the song ends at the sixth tick; the seventh finds it ended
-    EXPECT_EQ(rig.nextSongListOpens, 1);
-    EXPECT_TRUE(rig.player.playing());  // the next entry plays at once
-    rig.player.stopPlayback(Player::userStop);
-    EXPECT_EQ(rig.engine.selection().mode, SongSelection::noSongList);
+    for (const bool plays : {true, false}) {  // the next entry plays at once; one that does not ends the loop
+        rig.nextEntryPlays = plays;
+        rig.engine.selection().mode = SongSelection::loopSongs;
+        rig.player.startPlayback();
+        rig.tick(8);  // the song ends at the sixth tick; the seventh finds it ended
+        EXPECT_EQ(rig.nextSongListOpens, plays ? 1 : 2);
+        EXPECT_EQ(rig.player.playing(), plays);
+        EXPECT_EQ(rig.engine.selection().mode, plays ? SongSelection::loopSongs : SongSelection::noSongList);
+        rig.player.stopPlayback(Player::userStop);
+        EXPECT_EQ(rig.engine.selection().mode, SongSelection::noSongList);
+    }
 }
 
 TEST(SongLoad, ReadsTheLowFormatByteAndTheFirstTempoUpTo400BeatsPerMinuteAndPlaysAtMost255Tracks) {

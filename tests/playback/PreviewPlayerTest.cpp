@@ -88,6 +88,8 @@ TEST(PreviewPlayer, StopsAtTheEndOfTheSongOnTheDialogsThreadOnceAndDoesNotLoop) 
     EXPECT_FALSE(rig.player.finishIfEnded());          // a second post finds nothing to stop
     EXPECT_EQ(rig.player.start(), PreviewPlayer::StartResult::nothingLoaded);  // no repeat
     EXPECT_EQ(rig.timer.starts, 2);
+    rig.player.load({});  // an empty file loads nothing, and the device hears nothing of it
+    EXPECT_EQ(rig.out.messages().size(), atEnd + 48);
 }
 
 TEST(PreviewPlayer, ANewSelectionStopsTheSongPlayingAndStartsFromItsBeginning) {
@@ -105,6 +107,12 @@ TEST(PreviewPlayer, ANewSelectionStopsTheSongPlayingAndStartsFromItsBeginning) {
     EXPECT_EQ(lines[before], "90 B0 42 00");             // the first song's stop: sostenuto off first
     EXPECT_EQ(lines[before + 48], "90 B0 79 00");        // the load: reset all controllers
     EXPECT_EQ(lines[before + 48 + 17], "100 92 46 01");  // the second song's first event
+    const int stops = rig.timer.stops;
+    rig.player.start();  // started again while playing: the timer stops before the song goes back
+    EXPECT_EQ(rig.timer.stops, stops + 1);
+    rig.timer.failNextStart = true;
+    EXPECT_EQ(rig.player.start(), PreviewPlayer::StartResult::timerFailed);
+    EXPECT_FALSE(rig.player.playing());
 }
 
 // The preview reads with the main player's code but plays with no event filter: it sends exactly what the

@@ -50,6 +50,15 @@ TEST(Sequencer, PlaysEachEventAtTheFirstTickItIsDueAsTheDeviceExpectsIt) {
         {"and at a SysEx",
          song({{0x00, on, 0x3C, 0x64, 0x00, 0xF0, 0x01, 0xF7, 0x00, 0x40, 0x40, 0x00, off, 0x3C, 0x00}}),
          {"0 90 3C 64", "0 F0 F7", "140 80 3C 00"}},
+        {"a SysEx that ends the file is sent",
+         SmfWriter(1, 480).track({0x00, 0xF0, 0x01, 0xF7}).bytes(),
+         {"0 F0 F7"}},
+        {"a tempo cut short by the end of the file is not applied",
+         SmfWriter(1, 480)
+             .track(join({tempoEvent(500000), {0x00, on, 60, 1, 0x83, 0x60, off, 60, 0}, endOfTrack()}))
+             .track({0x00, 0xFF, 0x51, 0x03, 0x07})
+             .bytes(),
+         {"0 90 3C 01", "500 80 3C 00"}},
         {"a message cut short by the end of the file is not sent",
          SmfWriter(1, 480).track({0x00, on, 0x3C}).bytes(),
          {}},
@@ -63,13 +72,22 @@ TEST(Sequencer, PlaysEachEventAtTheFirstTickItIsDueAsTheDeviceExpectsIt) {
     }
 }
 
-TEST(Sequencer, TheFirstTempoIsNotAppliedAgainWhereverItLies) {
+TEST(Sequencer, TheFirstTempoIsNotAppliedAgainWhereverItLiesNorAfterAJumpBack) {
+    // Loaded at 150 ms a quarter (600 beats a minute, clamped) from the second track. In the tick at 150 ms
+    // the tempo becomes 1000 ms; the first track has already stepped to 160 ms, so the note-off's remaining
+    // 140 ms become 933.
+    const std::vector<uint8_t> image = song(
+        {{0x00, on, 60, 100, 0x87, 0x40, off, 60, 0}, join({tempoEvent(100000), tempoEvent(1000000, 480)})});
     PlaybackRig rig;
-    // Loaded at 250 ms a quarter from the second track. In the tick at 250 ms the tempo becomes 1000 ms;
-    // the first track has already stepped to 260 ms, so the note-off's remaining 240 ms become 960.
-    EXPECT_EQ(played(rig, song({{0x00, on, 60, 100, 0x87, 0x40, off, 60, 0},
-                                join({tempoEvent(250000), tempoEvent(1000000, 480)})})),
-              (Lines{"0 90 3C 64", "1220 80 3C 00"}));
+    EXPECT_EQ(played(rig, image), (Lines{"0 90 3C 64", "1100 80 3C 00"}));
+    EXPECT_EQ(rig.sequencer.displayTempo(), 60) << "the read-out follows the song";
+    PlaybackRig jumping;  // at 200 ms, past the change, to 1 s, which is played again from the start
+    jumping.load(image);
+    jumping.player.startPlayback();
+    jumping.tick(20);
+    ASSERT_TRUE(jumping.player.jumpTo(1));
+    jumping.runUntilStopped();
+    EXPECT_EQ(jumping.linesOfKind(off), (Lines{"300 80 3C 00"}));
 }
 
 TEST(Sequencer, AutoPanSweepsASoundingUnmutedChannelAtItsSpeed) {
@@ -113,13 +131,18 @@ TEST(Sequencer, ShowsTheTempoAndClockItPlaysAndFastForwardEndsOnTheShownTempoAnd
     // 2069 ms a quarter is 28.999 beats a minute, shown as 28; it falls due in the fast 150 ms.
     rig.load(song(
         {join({tempoEvent(500000), tempoEvent(2069000, 480)}), join({{0, on, 60, 1}, endOfTrack(480000)})}));
+    rig.sequencer.setTempo(false, 400.0);  // never shown: the play start forgets it
     rig.player.startPlayback();
     ASSERT_TRUE(rig.sequencer.pressFastForward());
     rig.tick(20);
+    ASSERT_FALSE(rig.updates.empty()) << "the meters are live from the start";
+    EXPECT_FALSE(rig.updates.front().redraw.tempoRedraw);
+    EXPECT_TRUE(rig.updates.front().redraw.clockRedraw) << "the clock shows 0:00 from the start";
     rig.sequencer.releaseFastForward();
     EXPECT_DOUBLE_EQ(rig.sequencer.msPerQuarter(), 2069.0) << "the change met while held";
     rig.tick();
-    EXPECT_EQ(rig.updates.back().redraw.displayTempo, 28);
+    EXPECT_EQ(std::pair(rig.updates.back().redraw.tempoRedraw, rig.updates.back().redraw.displayTempo),
+              std::pair(true, 28));
     ASSERT_TRUE(rig.sequencer.pressFastForward());
     rig.sequencer.releaseFastForward();
     EXPECT_DOUBLE_EQ(rig.sequencer.msPerQuarter(), 60000.0 / 28) << "the shown tempo, not that change again";
@@ -133,13 +156,18 @@ TEST(Sequencer, ShowsTheTempoAndClockItPlaysAndFastForwardEndsOnTheShownTempoAnd
         const auto& shown = rig.updates.back().redraw;
         EXPECT_EQ(std::pair(shown.clockMinutes, shown.clockSeconds), std::pair(minutes, seconds));
     }
+    ASSERT_TRUE(rig.player.jumpTo(61));
+    EXPECT_EQ(std::pair(rig.sequencer.clockMinutes(), rig.sequencer.clockSeconds()), std::pair(1, 1));
     EXPECT_EQ(std::pair(rig.sequencer.idlePeriods(100), rig.sequencer.idlePeriods(0)), std::pair(100L, 0L))
         << "the note is held for minutes: nothing to do";
+    rig.timer.tick();  // the jump's new tempo told, and the window's tick still to come when the user stops
     rig.player.stopPlayback(Player::userStop);
-    EXPECT_FALSE(rig.player.onTick().redraw.metersLive) << "a tick posted before the stop lights no meter";
+    const TickReport late = rig.player.onTick().redraw;
+    EXPECT_FALSE(late.metersLive || late.tempoRedraw) << "a tick posted before the stop redraws nothing";
 
     rig.player.startPlayback();
     ASSERT_TRUE(rig.sequencer.pressFastForward());
     rig.runUntilStopped();
     EXPECT_FALSE(rig.sequencer.fastForwarding()) << "a song that ends while cueing ends it";
+    EXPECT_EQ(rig.fastForwardDrawn, std::vector<bool>{false}) << "and shows the button released";
 }

@@ -13,7 +13,8 @@ TEST(SongList, AFullListDropsTheOldestAndKeepsEveryEntryInPlace) {
                 std::string beside = "beside";
             } guarded;
             for (int i = 0; i < 120; ++i) guarded.list.append("song" + std::to_string(i) + ".mid");
-            bool intact = guarded.list.count() == SongList::capacity && guarded.beside == "beside";
+            bool intact = guarded.list.count() == SongList::capacity && guarded.beside == "beside" &&
+                          loadedEntry(SongSelection{guarded.list}, "elsewhere.mid") == -1;
             for (int i = 0; i < SongList::capacity; ++i)
                 intact = intact && guarded.list.at(i) == "song" + std::to_string(70 + i) + ".mid";
             std::exit(intact ? 0 : 1);
@@ -23,9 +24,16 @@ TEST(SongList, AFullListDropsTheOldestAndKeepsEveryEntryInPlace) {
 
 TEST(SongList, MovingEntriesKeepsTheCurrentOneCurrent) {
     SongList list;
-    for (const char* path : {"a", "b", "c"}) list.append(path);
+    for (const char* path : {"a", "b", "c", "d", "e"}) list.append(path);
     for (const auto& [first, second, index] : {std::tuple{1, 0, 1}, {0, 2, 1}}) {
         list.swap(first, second);
         EXPECT_EQ(list.index, index) << first << " " << second;
+    }
+    EXPECT_EQ(loadedEntry(SongSelection{list}, "c"), 0)
+        << "outside song-list play, the song's place in the list";
+    // Taking the current entry out moves it to the one before, the first to the last.
+    for (const auto& [entry, index] : {std::pair{4, 1}, {1, 0}, {0, 1}, {1, 0}, {0, 0}}) {
+        list.remove(entry);
+        EXPECT_EQ(list.index, index) << entry;
     }
 }

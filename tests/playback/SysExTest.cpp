@@ -1,27 +1,11 @@
 // System exclusive messages at the edges: the staging buffer's last byte and the GM System On mark.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include "playback/SmfWriter.h"
-#include "tests/support/VirtualPlayer.h"
+#include "tests/support/PlaybackRig.h"
 
 namespace {
 using Messages = std::vector<std::vector<uint8_t>>;
-
-// Keeps every message the sequencer hands over, as any output takes it.
-class EveryMessageOut : public MidiOut {
-  public:
-    DeviceError sendShortMessage(uint8_t status, uint8_t data1, uint8_t data2) override {
-        messages.push_back({status, data1, data2});
-        return DeviceError::none;
-    }
-    void deliverLongMessage(const uint8_t* bytes, size_t count) override {
-        messages.emplace_back(bytes, bytes + count);
-    }
-
-    Messages messages;
-};
 
 // Data bytes of the given count, ending with F7 like a complete message.
 std::vector<uint8_t> sysExData(size_t count) {
@@ -39,23 +23,20 @@ struct Played {
 // Plays a song of one track: the SysEx F0 <length> <data> at time 0, then a note-on to show the track went
 // on.
 Played play(const std::vector<uint8_t>& data) {
-    VirtualPlayer<EveryMessageOut> rig;
-    rig.player.loadSong(
-        SmfWriter(0, 480)
-            .track(
-                join({{0x00, 0xF0}, varLen(uint32_t(data.size())), data, {0x00, 0x90, 60, 1}, endOfTrack()}))
-            .bytes());
-    rig.out.messages.clear();
+    PlaybackRig rig;
+    rig.load(SmfWriter(0, 480)
+                 .track(join(
+                     {{0x00, 0xF0}, varLen(uint32_t(data.size())), data, {0x00, 0x90, 60, 1}, endOfTrack()}))
+                 .bytes());
+    rig.out.clear();
     rig.player.startPlayback();
-    for (int tick = 0; tick < 10 && rig.player.playing(); ++tick) {
-        rig.timer.tick();
-        rig.player.onTick();
-    }
+    rig.runUntilStopped(10);
     EXPECT_FALSE(rig.player.playing());
-    const Messages& sent = rig.out.messages;
-    const auto noteOn = std::find(sent.begin(), sent.end(), std::vector<uint8_t>{0x90, 60, 1});
-    return {Messages(sent.begin(), noteOn == sent.end() ? noteOn : noteOn + 1),
-            rig.sequencer.gmSystemOnSeen()};
+    Messages sent;
+    for (const RecordingMidiOut::Message& message : rig.out.messages())
+        if (sent.empty() || sent.back() != std::vector<uint8_t>{0x90, 60, 1})
+            sent.emplace_back(message.bytes.begin(), message.bytes.end());
+    return {sent, rig.sequencer.gmSystemOnSeen()};
 }
 }  // namespace
 

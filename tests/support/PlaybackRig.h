@@ -28,11 +28,14 @@ class PlaybackRig : public VirtualPlayer<RecordingMidiOut> {
     int nextSongListOpens = 0;
     bool nextEntryPlays = true;  // what the window's next song-list entry leaves loaded
     int timerFailures = 0;
+    std::vector<bool> playDrawn, fastForwardDrawn;  // lit or not, each time the button is drawn
     std::vector<TickUpdate> updates;
 
   private:
     void postTick() override { ++pendingTicks_; }
     void timerFailed() override { ++timerFailures; }
+    void drawPlayButton(bool lit) override { playDrawn.push_back(lit); }
+    void drawFastForwardButton(bool lit) override { fastForwardDrawn.push_back(lit); }
     bool openNextSongListEntry() override {
         ++nextSongListOpens;
         return nextEntryPlays;

@@ -141,18 +141,21 @@ TEST_F(RenderCommandTest, AnOutputThatFailsLeavesNoFileOfAnyOutput) {
 }
 
 // Writing over what is read, or two outputs into one file, would leave neither whole; a second name of the
-// song (a hard link) is the song. A symbolic link stays a link: the file it leads to takes the output.
+// song (a hard link) is the song, and a folder reached through a link the folder. A symbolic link stays a
+// link: the file it leads to takes the output.
 TEST_F(RenderCommandTest, RefusesAnOutputThatNamesAnInputOrAnotherOutputAndWritesThroughALink) {
     const std::vector<uint8_t> song = read("song.mid");
     std::filesystem::create_hard_link(song_, path("again.mid"));
+    std::filesystem::create_directory_symlink(".", path("via"));
     for (const Lines& clash :
          {Lines{"--smf", song_, song_}, Lines{"--out", path("x"), "--wav", path("x"), song_},
-          Lines{"--out", "x", "--smf", "./x", song_}, Lines{"--smf", path("again.mid"), song_}}) {
+          Lines{"--out", "x", "--smf", "./x", song_}, Lines{"--smf", path("again.mid"), song_},
+          Lines{"--out", path("x"), "--smf", path("via/x"), song_}}) {
         run(clash);
         EXPECT_TRUE(exitCode == 2 && errors.find("would write over") != std::string::npos)
             << clash[1] << errors;
     }
-    EXPECT_EQ(std::pair(read("song.mid"), entries()), std::pair(song, Lines{"again.mid", "song.mid"}));
+    EXPECT_EQ(std::pair(read("song.mid"), entries()), std::pair(song, Lines{"again.mid", "song.mid", "via"}));
 
     std::filesystem::create_symlink(write("target.txt", {'o', 'l', 'd'}), path("link.txt"));
     run({"--out", path("link.txt"), song_});
@@ -205,12 +208,14 @@ TEST_F(RenderCommandTest, PrintsTheWordsAsSungAndTheSavedSongKeepsThem) {
         const std::string meta = "\xFF" + text;
         track.meta(delta, reinterpret_cast<const uint8_t*>(meta.data()), meta.size());
     }
+    track.raw(480, {0xFF, 0x01, 0x00});  // an empty word
     const Bytes song = SmfWriter(0, 480).track(track.shortMessage(0, 0x80, 60, 0).endOfTrack()).bytes();
     const Lines words = run({"--lyrics", write("words.kar", song)});
-    EXPECT_EQ(words, (Lines{"0 H @TSong", "0 L \\Hel", "500 L lo", "1000 L /world"}));
+    EXPECT_EQ(words, (Lines{"0 H @TSong", "0 L \\Hel", "500 L lo", "1000 L /world", "1500 L "}));
     VirtualPlayer<RecordingMidiOut> window;
     window.engine.loadSong(song);
     const Bytes saved = playedSongAsSmf(window.engine);
+    EXPECT_EQ(saved[18] << 24 | saved[19] << 16 | saved[20] << 8 | saved[21], int(saved.size()) - 22);
     EXPECT_EQ(run({"--lyrics", write("saved.mid", saved)}), words);
     const Bytes name = {0xFF, 0x03, 4, 'N', 'a', 'm', 'e'};
     EXPECT_NE(std::search(saved.begin(), saved.end(), name.begin(), name.end()), saved.end());
