@@ -38,7 +38,6 @@ TEST_F(GeneratorMenuTest, EachCommandOpensItsSongUnderItsNameAndTheSongsShareOne
     PseudoRandom expected;
     generate(IDM_GENERATE_TEXT, "spaces.txt");
     const GeneratedSong text = buildTextSong(Bytes(300, ' '), expected);
-    ASSERT_EQ(text.image.size(), 6649u);
     EXPECT_EQ(loaded(), text.image);
     EXPECT_EQ(port.title, "spaces.txt  (6649 バイト:フォーマット=1:トラック数=4)");
 

@@ -38,7 +38,6 @@ TEST_F(MidiOutMenuTest, AChoiceReopensWhileStoppedIsIgnoredWhilePlayingAndAFailu
     EXPECT_FALSE(menu.handles(itemOf(3))) << "one past the last device";
     menu.run(itemOf(0));
     menu.run(itemOf(0));  // open already
-    EXPECT_EQ(saved, "Synth A");
     playing = true;
     menu.run(itemOf(2));
     EXPECT_EQ(saved, "Synth A");

@@ -101,14 +101,11 @@ TEST(PitchDrawingScroll, ArrowsStepTheirRowAndStopAtTheEndsOfTheRangeAsShiftsDo)
     EXPECT_FALSE(click(drawing, C, ScrollCode::lineRight).handled ||
                  click(drawing, B, ScrollCode::lineLeft).handled);
     drawing.shiftRight();
-    EXPECT_EQ(drawing.value(C), 12);
-    EXPECT_EQ(drawing.value(B), -11);
+    EXPECT_EQ(std::pair(drawing.value(C), drawing.value(B)), std::pair(12, -11));
     const PitchDrawing::Scrolled up = click(drawing, D, ScrollCode::lineRight);
-    EXPECT_EQ(up.position, -1);
-    EXPECT_EQ(up.uncolouredRow, C);
+    EXPECT_EQ(std::pair(up.position, up.uncolouredRow), std::pair(-1, int(C)));
     const PitchDrawing::Scrolled down = click(drawing, D, ScrollCode::lineLeft);
-    EXPECT_EQ(down.position, -2);
-    EXPECT_EQ(down.uncolouredRow, -1);
+    EXPECT_EQ(std::pair(down.position, down.uncolouredRow), std::pair(-2, -1));
     EXPECT_EQ(drawing.toggleRest().rows, 1 << D);
 }
 
@@ -116,10 +113,9 @@ TEST(PitchDrawingScroll, ADragBelowZeroArrivesSignExtendedAndOutOfRangeDragsAreI
     PitchDrawing drawing = withRestOnE();
     const PitchDrawing::Scrolled dragged =
         drawing.scroll(E, ScrollCode::thumbTrack, drawing.pitch(E), draggedPosition(uint16_t(-10)));
-    EXPECT_TRUE(dragged.handled);
-    EXPECT_EQ(dragged.position, -10);
-    EXPECT_FALSE(drawing.isRest(E));  // dragging a rest row makes it a note again
-    EXPECT_EQ(drawing.value(E), -10);
+    EXPECT_TRUE(dragged.handled && dragged.position == -10) << dragged.position;
+    // Dragging a rest row makes it a note again.
+    EXPECT_EQ(std::pair(drawing.isRest(E), drawing.value(E)), std::pair(false, -10));
     EXPECT_EQ(drawing.scroll(E, ScrollCode::thumbTrack, -10, 13).position, -10);
 }
 

@@ -78,7 +78,6 @@ TEST(SongSources, SayWhenMemoryRunsOut) {
         fromText = buildTextSong(source, random).error;
         fromClock = buildRandomSong(0, random).error;
     }
-    EXPECT_EQ(read, GeneratorError::noMemory);
-    EXPECT_EQ(fromText, GeneratorError::noMemory);
-    EXPECT_EQ(fromClock, GeneratorError::noMemory);
+    EXPECT_EQ((std::vector<GeneratorError>{read, fromText, fromClock}),
+              std::vector<GeneratorError>(3, GeneratorError::noMemory));
 }

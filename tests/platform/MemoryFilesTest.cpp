@@ -9,14 +9,12 @@ TEST(MemoryFiles, AnswerAsTheDisksFilesWould) {
     MemoryFiles files;
     files.addFile("a.mid", {1, 2, 3});
     files.files["locked.mid"] = {FileData::readError, {}};
-    EXPECT_EQ(files.readFile("a.mid", 3).bytes.size(), 3u);
-    EXPECT_EQ(files.readFile("a.mid", 2).status, FileData::tooLarge);
-    EXPECT_EQ(files.readFile("locked.mid", 0).status, FileData::readError);
+    EXPECT_EQ(std::tuple(files.readFile("a.mid", 3).bytes.size(), files.readFile("a.mid", 2).status,
+                         files.readFile("locked.mid", 0).status),
+              std::tuple(3u, FileData::tooLarge, FileData::readError));
     EXPECT_EQ(files.findBesideProgram("a.mid"), "a.mid");
     EXPECT_EQ(files.findBesideProgram("b.mid"), std::nullopt);
     files.folders.insert("曲");
-    EXPECT_FALSE(files.setCurrentFolder("other"));
-    EXPECT_EQ(files.currentFolder(), "");
-    EXPECT_TRUE(files.setCurrentFolder("曲"));
-    EXPECT_EQ(files.currentFolder(), "曲");
+    EXPECT_TRUE(!files.setCurrentFolder("other") && files.currentFolder().empty());
+    EXPECT_TRUE(files.setCurrentFolder("曲") && files.currentFolder() == "曲");
 }

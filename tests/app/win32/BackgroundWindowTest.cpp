@@ -76,14 +76,12 @@ TEST_F(BackgroundWindowTest, AChosenPhotographBecomesTheFaceIsSavedAtCloseAndIsT
     start("Main.bmp");
     window->dialogs.picture = narrow(testPicture(L"gradient.jpg"));  // the gradient below as a JPEG
     command(IDM_BACKGROUND_CHANGE);
-    expectFacePainted(12);          // JPEG keeps a smooth gradient to within a few steps of each colour
-    EXPECT_EQ(title(), "Velmira");  // the progress shown meanwhile is gone
+    expectFacePainted(12);  // JPEG keeps a smooth gradient to within a few steps of each colour
 
     window->dialogs.saveAs = facePath;
     const HWND first = hwnd();
     command(IDM_APP_EXIT);
     EXPECT_FALSE(IsWindow(first));
-    EXPECT_EQ(window->questions.size(), 1u);
     EXPECT_EQ(window->model().skin().backgroundPath(), facePath);  // what the settings write at exit
 
     start(facePath);
