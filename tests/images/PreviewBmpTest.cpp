@@ -15,7 +15,7 @@ ImageError readInto(const std::vector<uint8_t>& file, DibImage& preview) {
 
 std::vector<uint32_t> unpacked(const BmpBuilder& bmp) {
     DibImage picture;
-    const bool read = readInto(bmp.bytes(), picture) == ImageError::none;
+    const bool read = readInto(bmp.bytes(), picture) == ImageError::none && picture.isComplete();
     EXPECT_TRUE(read);
     return read ? unpackPicture(picture) : std::vector<uint32_t>();
 }
