@@ -52,6 +52,7 @@ TEST_F(FileRecordingMidiOutTest,
         cut.sendShortMessage(0x80, 60, 0);  // past the 20 bytes
     }
     cut.sendShortMessage(0xB0, 0x7B, 0);  // written again once there is room, which does not mend the gap
+    EXPECT_EQ(liveLines().back(), "0 B0 7B 00\t0");
     EXPECT_FALSE(cut.finish());
     EXPECT_EQ(readLines("record.txt"), recorded);
     EXPECT_EQ(entries(), Lines{"record.txt"});
