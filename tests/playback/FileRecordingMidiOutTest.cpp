@@ -63,4 +63,6 @@ TEST_F(FileRecordingMidiOutTest,
     OutputFile dropped(path("dropped.txt"));
     dropped.complete(), dropped.discard();
     EXPECT_FALSE(dropped.complete()) << "a dropped output is complete no more";
+    std::filesystem::create_symlink("loop", path("loop"));  // no path through it can be made whole
+    EXPECT_TRUE(sameFile(path("loop/x"), path("loop/./x")) && !sameFile(path("loop/x"), path("loop/y")));
 }

@@ -85,6 +85,7 @@ TEST(SongLoad, ReadsTheLowFormatByteAndTheFirstTempoUpTo400BeatsPerMinuteAndPlay
     } cases[] = {{tempoEvent(100000), 400, 150.0},  // 600 beats per minute
                  {tempoEvent(0), 400, 150.0},
                  {{0xFF, 0x51}, 400, 150.0},
+                 {tempoEvent(397351), 150, 397.351},  // 150.99999 beats a minute, shown whole
                  {{}, 120, 500.0}};
     for (const auto& c : cases) {
         rig.load(SmfWriter(0, 480).track(join({{0x00, 0x90, 60, 100}, endOfTrack(), c.tempo})).bytes());
