@@ -165,7 +165,8 @@ TEST(Sequencer, ShowsTheTempoAndClockItPlaysAndFastForwardEndsOnTheShownTempoAnd
     rig.timer.tick();  // the jump's new tempo told, and the window's tick still to come when the user stops
     rig.player.stopPlayback(Player::userStop);
     const TickReport late = rig.player.onTick().redraw;
-    EXPECT_FALSE(late.metersLive || late.tempoRedraw || late.clockRedraw) << "a tick posted before the stop redraws nothing";
+    EXPECT_FALSE(late.metersLive || late.tempoRedraw || late.clockRedraw)
+        << "a tick posted before the stop redraws nothing";
 
     rig.player.startPlayback();
     ASSERT_TRUE(rig.sequencer.pressFastForward());
