@@ -93,6 +93,10 @@ TEST_F(SongListWindowTest, EachActionChangesTheListAndSaysWhichRowToSelect) {
         for (const std::string& row : window.shown.rows) names += row.substr(row.find(". ") + 2) + " ";
         EXPECT_EQ(names, step.names) << int(step.action) << " " << step.row;
     }
+    // Two songs are enough to step through, and a row played while stopped starts playing.
+    window.model.onCommand(IDM_SONGS_NEXT);
+    window.model.songListAction(Action::play, 0);
+    EXPECT_TRUE(port.messages.empty() && window.model.engine().player().playing());
 }
 
 TEST(SongListKeys, DeleteRemovesEnterPlaysAndAltWithAnArrowMovesTheRow) {
