@@ -91,7 +91,6 @@ TEST(SongLoad, ReadsTheLowFormatByteAndTheFirstTempoUpTo400BeatsPerMinuteAndPlay
         int bpm;
         double msPerQuarter;
     } cases[] = {{tempoEvent(100000), 400, 150.0},  // 600 beats per minute
-                 {tempoEvent(0), 400, 150.0},
                  {{0xFF, 0x51}, 400, 150.0},
                  {tempoEvent(397351), 150, 397.351},  // 150.99999 beats a minute, shown whole
                  {{}, 120, 500.0}};
