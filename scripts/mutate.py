@@ -221,8 +221,8 @@ def run(command, timeout=None, **kw):
     env = dict(os.environ, CCACHE_BASEDIR=MIRROR)
     # In a session of its own, so that a timeout or a stop ends everything the command started: a mutant
     # can make the skin generator, which the build runs, loop for ever.
-    process = subprocess.Popen(command, env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
-                               start_new_session=True, **kw)
+    kw.setdefault("stdout", subprocess.DEVNULL)
+    process = subprocess.Popen(command, env=env, stderr=subprocess.DEVNULL, start_new_session=True, **kw)
     try:
         return process.wait(timeout=timeout)
     except subprocess.TimeoutExpired:
@@ -246,15 +246,17 @@ def build(path, timeout):
 
 def failing_tests(path, timeout):
     """The names of the tests that fail on the mutant, the whole suite run without stopping at the first; a
-    hung or crashed run names what it reached."""
-    report = os.path.join(WORK, "kills.json")
+    run that crashed or hung names the test it was in."""
+    report, log = os.path.join(WORK, "kills.json"), os.path.join(WORK, "kills.log")
     if os.path.exists(report):
         os.remove(report)
-    outcome = run([os.path.join(TREE, suite(path)), "--gtest_output=json:" + report], timeout)
+    with open(log, "w") as out:
+        outcome = run([os.path.join(TREE, suite(path)), "--gtest_output=json:" + report], timeout, stdout=out)
     if outcome == 0:
         return []
     if not os.path.exists(report):
-        return ["(the suite did not finish: %s)" % outcome]
+        started = [line.split("]", 1)[1].strip() for line in open(log, errors="replace") if line.startswith("[ RUN")]
+        return [(started[-1] if started else "(before any test)") + " (%s)" % outcome]
     results = json.load(open(report, encoding="utf-8"))
     return ["%s.%s" % (group["name"], test["name"]) for group in results["testsuites"]
             for test in group["testsuite"] if test.get("failures")] or ["(the suite failed: %s)" % outcome]

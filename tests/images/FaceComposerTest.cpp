@@ -44,8 +44,8 @@ TEST(FaceComposer, PictureOfTheFaceSizeIsCopiedExceptTheOutsideEdgesAndAnIncompl
     std::vector<uint8_t> incomplete = picture.block();
     incomplete.resize(incomplete.size() - 1);
     DibImage kept = face;
-    EXPECT_EQ(makeFaceFromPicture(DibImage::fromBlock(incomplete), allPicture(), kept, nullptr),
-              ImageError::damaged);
+    for (const DibImage& damaged : {DibImage::fromBlock(incomplete), DibImage::create24(4, 0)})
+        EXPECT_EQ(makeFaceFromPicture(damaged, allPicture(), kept, nullptr), ImageError::damaged);
     EXPECT_EQ(kept.block(), face.block()) << "an incomplete picture leaves the face alone";
 }
 
