@@ -7,27 +7,13 @@
 #include "tests/support/ScriptedPlatform.h"
 
 namespace {
-struct Inputs : MidiInputPort, MidiInputSink {
-    std::vector<std::string> inputDeviceNames() override { return names; }
-    std::optional<std::string> openInput(int device, MidiInputSink&) override {
-        opened.push_back(device);
-        if (names[size_t(device)] == "broken") return std::string("busy");
-        return std::nullopt;
-    }
-    void closeInput() override { ++closed; }
-    void showInputItems(const std::vector<std::string>& items) override { shown = items; }
+struct MidiInputMenuTest : testing::Test, MidiInputSink {
     void receive(const uint8_t*, size_t) override {}
 
-    std::vector<std::string> names = {"Keys A", "broken", "Keys B"}, shown;
-    std::vector<int> opened;
-    int closed = 0;
-};
-
-struct MidiInputMenuTest : testing::Test {
-    Inputs inputs;
     ScriptedPlatform window;
+    ScriptedPlatform::Inputs& inputs = window.inputs;
     std::string saved;
-    MidiInputMenu menu{inputs, inputs, window, saved};
+    MidiInputMenu menu{inputs, *this, window, saved};
 };
 }  // namespace
 

@@ -21,7 +21,7 @@ class ScriptedPlatform : public MemoryFiles, public Window, public Dialogs, publ
     ScriptedPlatform(const ScriptedPlatform&) = delete;  // the canvases draw on this one's screen
     ScriptedPlatform& operator=(const ScriptedPlatform&) = delete;
 
-    WindowPlatform platform() { return {*this, *this, *this, *this, store, this}; }
+    WindowPlatform platform() { return {*this, *this, *this, *this, store, this, nullptr, &inputs}; }
     // Button.bmp, Mask.bmp and Main.bmp of the sizes the skin asks for.
     void addSkinFiles();
 
@@ -100,4 +100,20 @@ class ScriptedPlatform : public MemoryFiles, public Window, public Dialogs, publ
     PluginResult pluginResult;
     std::optional<std::string> saveChoice;  // the save dialogs, of the face and of the played song
     Lines saveFolders;
+
+    // The keyboards, of which one will not open.
+    struct Inputs : MidiInputPort {
+        std::vector<std::string> inputDeviceNames() override { return names; }
+        std::optional<std::string> openInput(int device, MidiInputSink&) override {
+            opened.push_back(device);
+            if (names[size_t(device)] == "broken") return std::string("busy");
+            return std::nullopt;
+        }
+        void closeInput() override { ++closed; }
+        void showInputItems(const std::vector<std::string>& items) override { shown = items; }
+
+        Lines names = {"Keys A", "broken", "Keys B"}, shown;
+        std::vector<int> opened;
+        int closed = 0;
+    } inputs;
 };
