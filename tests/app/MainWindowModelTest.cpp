@@ -151,7 +151,9 @@ TEST_F(MainWindowModelTest, StepsPassOverEntriesThatCannotPlayAndWrapRoundOnlyIn
 }
 
 TEST_F(MainWindowModelTest, TheOpenDialogStartsWhereTheLastSongTheUserOpenedLiesHoweverItWasOpened) {
+    port.store.put(Settings::folderKey, "ReadDir", std::string("C:\\gone"));
     ASSERT_TRUE(startUp());
+    EXPECT_EQ(model.settings().songFolder(), "C:\\start") << "a kept folder that is gone gives way";
     for (const char* path : {"C:\\a\\one.mid", "C:\\b\\two.mid"}) port.addFile(path, oneNoteSong());
     model.openStartSong("C:\\a\\one.mid", false);
     EXPECT_EQ(model.settings().songFolder(), "C:\\a");
