@@ -21,7 +21,9 @@ class ScriptedPlatform : public MemoryFiles, public Window, public Dialogs, publ
     ScriptedPlatform(const ScriptedPlatform&) = delete;  // the canvases draw on this one's screen
     ScriptedPlatform& operator=(const ScriptedPlatform&) = delete;
 
-    WindowPlatform platform() { return {*this, *this, *this, *this, store, this, nullptr, &inputs}; }
+    WindowPlatform platform() {
+        return {*this, *this, *this, *this, store, this, nullptr, &inputs, &songList};
+    }
     // Button.bmp, Mask.bmp and Main.bmp of the sizes the skin asks for.
     void addSkinFiles();
 
@@ -116,4 +118,12 @@ class ScriptedPlatform : public MemoryFiles, public Window, public Dialogs, publ
         std::vector<int> opened;
         int closed = 0;
     } inputs;
+    // The song list's window: what it shows, and how often it was opened.
+    struct SongListShown : SongListWindowPort {
+        void openSongListWindow(const SongListView& view) override { shown = view, ++opens; }
+        void showSongList(const SongListView& view) override { shown = view; }
+
+        SongListView shown;
+        int opens = 0;
+    } songList;
 };
