@@ -22,7 +22,7 @@ class ScriptedPlatform : public MemoryFiles, public Window, public Dialogs, publ
     ScriptedPlatform& operator=(const ScriptedPlatform&) = delete;
 
     WindowPlatform platform() {
-        return {*this, *this, *this, *this, store, this, nullptr, &inputs, &songList};
+        return {*this, *this, *this, *this, store, this, nullptr, &inputs, &songList, &lyrics};
     }
     // Button.bmp, Mask.bmp and Main.bmp of the sizes the skin asks for.
     void addSkinFiles();
@@ -126,4 +126,12 @@ class ScriptedPlatform : public MemoryFiles, public Window, public Dialogs, publ
         SongListView shown;
         int opens = 0;
     } songList;
+    // The lyrics window: whether it is shown, and the line it shows.
+    struct LyricsShown : LyricsWindowPort {
+        void showLyricsWindow(bool show) override { shown = show; }
+        bool lyricsWindowShown() const override { return shown; }
+        void showLyrics(const LyricMoment& moment) override { line = moment.line; }
+        bool shown = false;
+        std::string line = "-";
+    } lyrics;
 };
