@@ -72,6 +72,7 @@ TEST_F(MainWindowModelTest, AReloadResetsTheCellsTheMasterVolumeAndSilencesWhatT
     for (int column : changed) model.leftButtonDown(297 + 35 * column, 36);
     model.leftButtonDown(665, 32);  // solo
     clickCentre(face::volumeField.down.hot);
+    clickCentre(face::transposeField.up.hot);
     const PlayingSettings kept = model.playingSettings();
     model.engine().player().stopPlayback(Player::userStop);
     out.clear();
@@ -86,7 +87,8 @@ TEST_F(MainWindowModelTest, AReloadResetsTheCellsTheMasterVolumeAndSilencesWhatT
     EXPECT_EQ(RecordingMidiOut::formatLine(out.messages()[19]), "0 B0 0A 40");
     model.restorePlaying(kept);
     EXPECT_EQ(model.playingSettings().cells, kept.cells);
-    EXPECT_EQ(model.face().masterVolume, kept.masterVolume);
+    EXPECT_EQ(std::pair(model.face().masterVolume, model.playingSettings().transpose),
+              std::pair(kept.masterVolume, 1));
 }
 
 // A 0-byte file, a text file renamed .mid (format 117, no events) and a song without a note load but leave
@@ -241,14 +243,19 @@ TEST_F(MainWindowModelTest, EachViewsCaptionNamesTheSongAndTheFaceIsRepaintedOnI
     EXPECT_EQ(std::pair(port.title, port.faceInvalidations), std::pair(title, painted + 1));
 }
 
-// The input's meters have a timer of their own, which draws only while no song plays, once a note was heard.
+// The input's meters have a timer of their own, which draws only while no song plays, once a note was heard;
+// the keyboard plays through an effect from the moment it is chosen.
 TEST_F(MainWindowModelTest, TheInputsMetersAreDrawnWhileNoSongPlaysOnceANoteWasHeard) {
     ASSERT_TRUE(startUp());
+    port.addFile("a.mid", oneNoteSong());
+    openSongFile("a.mid");
+    model.onCommand(IDM_EFFECT_FOLK);
     const DibImage quiet = port.screen;
     model.liveMetersTick();
     EXPECT_EQ(port.screen.block(), quiet.block()) << "nothing heard";
     const uint8_t noteOn[] = {0x90, 60, 127};
     model.engine().liveInput().receive(noteOn, 3);
+    EXPECT_EQ(RecordingMidiOut::formatLine(out.messages().back()), "0 90 38 7F");
     model.liveMetersTick();
     EXPECT_NE(port.screen.block(), quiet.block());
 }
