@@ -150,6 +150,9 @@ TEST_F(MainWindowModelTest, StepsPassOverEntriesThatCannotPlayAndWrapRoundOnlyIn
     }
     EXPECT_EQ(reached, (Lines{"b.mid", "a.mid", "a.mid", "b.mid", "a.mid", "b.mid"}));
     EXPECT_TRUE(port.messages.empty());
+    for (const char* path : {"a.mid", "b.mid"}) port.files.erase(path);
+    model.onCommand(IDM_SONGS_NEXT);
+    EXPECT_FALSE(model.menuItemState(IDM_SONGS_LOOP).checked) << "the loop ends with nothing left to play";
 }
 
 TEST_F(MainWindowModelTest, TheOpenDialogStartsWhereTheLastSongTheUserOpenedLiesHoweverItWasOpened) {
@@ -237,7 +240,8 @@ TEST_F(MainWindowModelTest, EachViewsCaptionNamesTheSongAndTheFaceIsRepaintedOnI
     const std::string title = port.title;
     port.title.clear();
     model.onCommand(IDM_LARGE_VIEW);
-    EXPECT_EQ(port.title, "a.mid") << "the compact caption has room for the name alone";
+    EXPECT_EQ(std::pair(port.title, port.largeView), std::pair(std::string("a.mid"), false))
+        << "the compact caption has room for the name alone";
     const int painted = port.faceInvalidations;
     model.onCommand(IDM_LARGE_VIEW);
     EXPECT_EQ(std::pair(port.title, port.faceInvalidations), std::pair(title, painted + 1));

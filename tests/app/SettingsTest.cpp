@@ -103,6 +103,7 @@ TEST_F(SettingsTest, TheSessionWritesTheHistoryAndTheChosenFoldersAsSoonAsTheyCh
     for (const char* same : {"C:\\Songs", ""}) session.keepSongFolder(same);
     for (const char* same : {"C:\\Pictures", ""}) session.keepPictureFolder(same);
     session.keepLyricsWindow({1, 2, 300, 100, true});
+    session.keepSongList({});
     EXPECT_EQ(store.writes, writes);
 }
 

@@ -36,7 +36,7 @@ class ScriptedPlatform : public MemoryFiles, public Window, public Dialogs, publ
     void setWaitCursor(bool waiting) override { waitCursor = waiting, waitCursorShows += waiting; }
     void postClose() override { ++closeRequests; }
     void enableCloseCommand(bool) override {}
-    void resizeForView(bool) override {}
+    void resizeForView(bool large) override { largeView = large; }
     void invalidateFace() override { ++faceInvalidations; }
     void invalidate(const face::Rect&) override {}
     void showHistoryItems(const std::vector<HistoryMenuItem>& items) override { historyItems = items; }
@@ -84,6 +84,7 @@ class ScriptedPlatform : public MemoryFiles, public Window, public Dialogs, publ
     std::function<void()> whileShowing;  // what happens behind a message box (the timer ticks on)
     int closeRequests = 0;
     int faceInvalidations = 0;
+    bool largeView = true;
     std::vector<HistoryMenuItem> historyItems;
 
     // The open dialogs: both answer nextChoice; the source dialog's filters, in turn.
