@@ -24,6 +24,7 @@ TEST(SongRendering, ALongSongIsHandedOverInBatchesThatTogetherAreTheWholeRecordi
     streamed.playToEnd();
     ASSERT_GT(whole.messages().size(), 4 * largest) << "a song long enough to need several batches";
     EXPECT_TRUE(streamed.messages().empty()) << "the last batch is handed over at the end";
+    EXPECT_LE(streamed.messages().capacity(), 4096u) << "room for a batch, never for the whole song";
     EXPECT_EQ(messageLines(handed), messageLines(whole.messages()));
 }
 
