@@ -262,4 +262,7 @@ TEST_F(MainWindowModelTest, TheInputsMetersAreDrawnWhileNoSongPlaysOnceANoteWasH
     EXPECT_EQ(RecordingMidiOut::formatLine(out.messages().back()), "0 90 38 7F");
     model.liveMetersTick();
     EXPECT_NE(port.screen.block(), quiet.block());
+    model.openStartSong("a.mid", false);  // a new song takes the effect away from the keyboard as well
+    model.engine().liveInput().receive(noteOn, 3);
+    EXPECT_EQ(RecordingMidiOut::formatLine(out.messages().end()[-2]), "0 90 3C 7F");  // the last ends 38
 }

@@ -107,17 +107,6 @@ TEST(ShortMessageLength, IsTheStatusWithTheDataBytesItTakes) {
     for (const auto& [status, length] : rows) EXPECT_EQ(shortMessageLength(status), length) << int(status);
 }
 
-// A new song takes the effect away from the keyboard as well, before anything plays.
-TEST(LiveInputEngine, ANewSongEndsTheKeyboardsEffect) {
-    VirtualPlayer<RecordingMidiOut> window;
-    window.effect.type = EffectType::folk;
-    window.engine.effectChanged();
-    window.engine.loadSong(denseSong(1, 10));
-    const uint8_t noteOn[] = {0x90, 0x3C, 0x64};
-    window.engine.liveInput().receive(noteOn, sizeof noteOn);
-    EXPECT_EQ(window.out.messages().back().bytes[1], 0x3C) << "not moved by the folk scale";
-}
-
 // The keyboard's thread, the song's (the timer's) and the window's at once, the window changing the effect,
 // transpose and doubling and stopping now and then: once the keyboard has let go of every key, the device
 // sounds none of them. Run under ThreadSanitizer too.
