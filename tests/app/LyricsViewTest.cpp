@@ -61,20 +61,19 @@ TEST(LyricsView, ShowsTheLineOfTheMomentAsPlayedAfterAJumpAndFromTheStartAfterAS
 using LyricsWindowTest = WindowModelTest;
 
 TEST_F(LyricsWindowTest, TheMenuShowsAndHidesItAndItFollowsTheTicksAndEachLoad) {
-    const ScriptedPlatform::LyricsShown& lyrics = port.lyrics;
     port.addFile("words.mid", song(true));
     port.addFile("none.mid", song(false));
     ASSERT_TRUE(startUp());
     model.onCommand(IDM_LYRICS_WINDOW);
-    EXPECT_TRUE(lyrics.shown && model.menuItemState(IDM_LYRICS_WINDOW).checked);
+    EXPECT_TRUE(port.lyrics.shown && model.menuItemState(IDM_LYRICS_WINDOW).checked);
     port.nextChoice = "words.mid", model.onCommand(IDM_FILE_OPEN);
-    EXPECT_EQ(lyrics.line, "one two");
+    EXPECT_EQ(port.lyrics.line, "one two");
     model.engine().player().startPlayback();
     for (int tick = 0; tick < 100; ++tick) timer.tick(), model.onTick();
-    EXPECT_EQ(lyrics.line, "three four");
+    EXPECT_EQ(port.lyrics.line, "three four");
     model.engine().player().stopPlayback(Player::userStop);
     port.nextChoice = "none.mid", model.onCommand(IDM_FILE_OPEN);
-    EXPECT_EQ(lyrics.line, "");
+    EXPECT_EQ(port.lyrics.line, "");
     model.onCommand(IDM_LYRICS_WINDOW);
-    EXPECT_FALSE(lyrics.shown);
+    EXPECT_FALSE(port.lyrics.shown);
 }

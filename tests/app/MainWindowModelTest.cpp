@@ -81,10 +81,8 @@ TEST_F(MainWindowModelTest, AReloadResetsTheCellsTheMasterVolumeAndSilencesWhatT
     EXPECT_FALSE(model.face().channelToggles[0][FaceState::soloToggle]);
     EXPECT_FALSE(model.engine().controls().volumeFixed[0].load());
     EXPECT_EQ(model.face().masterVolume, 100);
-    ASSERT_EQ(out.messages().size(), 20u);  // after the 17 of the load
-    EXPECT_EQ(RecordingMidiOut::formatLine(out.messages()[17]), "0 B0 5B 28");
-    EXPECT_EQ(RecordingMidiOut::formatLine(out.messages()[18]), "0 B0 5D 00");
-    EXPECT_EQ(RecordingMidiOut::formatLine(out.messages()[19]), "0 B0 0A 40");
+    EXPECT_EQ(messageLines(out.messages(), 17), (Lines{"0 B0 5B 28", "0 B0 5D 00", "0 B0 0A 40"}))
+        << "after the 17 of the load";
     model.restorePlaying(kept);
     EXPECT_EQ(model.playingSettings().cells, kept.cells);
     EXPECT_EQ(std::pair(model.face().masterVolume, model.playingSettings().transpose),

@@ -8,13 +8,7 @@ using Action = SongListWindow::Action;
 
 struct SongListWindowTest : WindowModelTest {
     SongListWindowTest() {
-        for (const char* path : {"C:\\曲\\さくら.mid", "b.mid", "c.mid"})
-            port.addFile(
-                path,
-                SmfWriter(1, 480).track(SmfTrack().shortMessage(0, 0x90, 60, 9).endOfTrack(480)).bytes());
-    }
-    void open(std::initializer_list<const char*> paths) {
-        for (const char* path : paths) openSongFile(path);
+        for (const char* path : {"C:\\曲\\さくら.mid", "b.mid", "c.mid"}) port.addFile(path, oneNoteSong());
     }
     std::string title() const { return model.windowTitle().substr(0, 5); }
     const SongListView& shown = port.songList.shown;
@@ -23,9 +17,9 @@ struct SongListWindowTest : WindowModelTest {
 
 TEST_F(SongListWindowTest, RowsNameEachEntryMarkTheLoadedOneAndAreKeptAsTheyChange) {
     startUp();
-    open({"C:\\曲\\さくら.mid"});
+    openSongFile("C:\\曲\\さくら.mid");
     model.onCommand(IDM_SONGS_WINDOW);
-    open({"b.mid", "gone.mid"});  // gone.mid joins the list although it cannot be read
+    for (const char* path : {"b.mid", "gone.mid"}) openSongFile(path);  // gone.mid joins, though unread
     EXPECT_EQ(shown.rows, (Lines{"　 1. さくら.mid", "♪ 2. b.mid", "　 3. gone.mid"}));
     EXPECT_EQ(std::get<std::string>(port.store.values[{Settings::userKey, "SongList"}]),
               "C:\\曲\\さくら.mid|b.mid|gone.mid|");
@@ -56,7 +50,7 @@ TEST_F(SongListWindowTest, EachActionChangesTheListAndSaysWhichRowToSelect) {
         {Action::remove, 2, "b.mid c.mid ", 1},
     };
     startUp();
-    open({"C:\\曲\\さくら.mid", "b.mid", "c.mid"});
+    for (const char* path : {"C:\\曲\\さくら.mid", "b.mid", "c.mid"}) openSongFile(path);
     for (const auto& step : steps) {
         EXPECT_EQ(model.songListAction(step.action, step.row), step.selected);
         std::string names;
@@ -77,7 +71,7 @@ TEST(SongListKeys, DeleteRemovesEnterPlaysAndAltWithAnArrowMovesTheRow) {
 
 TEST_F(SongListWindowTest, PlayingAnEntryKeepsTheLoopWhichGoesOnPastAnEntryTakenOut) {
     startUp();
-    open({"C:\\曲\\さくら.mid", "b.mid", "c.mid"});
+    for (const char* path : {"C:\\曲\\さくら.mid", "b.mid", "c.mid"}) openSongFile(path);
     model.onCommand(IDM_SONGS_LOOP);
     model.songListAction(Action::play, 1);
     EXPECT_EQ(title(), "b.mid");
