@@ -70,7 +70,7 @@ void FaceControls::leftButtonDown(int x, int y) {
         switchToggle(x, y);
         return;
     }
-    if (pressArrow(x, y)) return;
+    pressArrow(x, y);
     if (transportAllowed() && face::stopHot.contains(x, y)) {
         player_.stopPlayback(Player::userStop);
         return;
@@ -79,18 +79,16 @@ void FaceControls::leftButtonDown(int x, int y) {
         drawing_.drawSprite(face::fastForwardLit);
 }
 
-bool FaceControls::pressArrow(int x, int y) {
-    // The hot rectangles do not overlap, so at most one arrow matches.
+// The hot rectangles do not overlap one another nor stop and fast forward, so at most one button matches.
+void FaceControls::pressArrow(int x, int y) {
     for (int button : {FaceState::volumeDown, FaceState::volumeUp, FaceState::transposeDown,
                        FaceState::transposeUp, FaceState::tempoDown, FaceState::tempoUp}) {
         const face::ArrowButton& arrow = arrowButton(button);
-        if (!arrow.hot.contains(x, y)) continue;
-        if (!stepArrowField(button)) return false;
-        drawing_.drawSprite(arrow.pressed);
-        face_.pressedButton = button;
-        return true;
+        if (arrow.hot.contains(x, y) && stepArrowField(button)) {
+            drawing_.drawSprite(arrow.pressed);
+            face_.pressedButton = button;
+        }
     }
-    return false;
 }
 
 bool FaceControls::stepArrowField(int button) {

@@ -38,7 +38,7 @@ class FaceControls {
     // While an effect dialog is open, only its tries start and stop playback.
     bool transportAllowed() const { return !face_.effectDialogOpen; }
     // Returns whether an arrow button took the click (a field at its limit does not).
-    bool pressArrow(int x, int y);
+    void pressArrow(int x, int y);
     bool stepArrowField(int button);
     void releaseArrow();
     void endFastForward();

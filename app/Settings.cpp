@@ -120,9 +120,8 @@ void loadLyricsWindow(SettingsStore& store, Settings& settings) {
 
 }  // namespace
 
-void loadSettings(SettingsStore& store, const std::string& startFolder, Settings& settings,
-                  RecentFiles& history) {
-    settings = Settings{};
+Settings loadSettings(SettingsStore& store, const std::string& startFolder, RecentFiles& history) {
+    Settings settings;
     settings.startFolder = startFolder;
     for (const FolderValue& value : folderValues) loadFolder(store, value, settings);
     loadHistory(store, settings, history);
@@ -132,6 +131,7 @@ void loadSettings(SettingsStore& store, const std::string& startFolder, Settings
     loadMidiIn(store, settings);
     loadSongList(store, settings);
     loadLyricsWindow(store, settings);
+    return settings;
 }
 
 void keepStartFolder(Settings& settings) {

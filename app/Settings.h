@@ -34,9 +34,8 @@ struct Settings {
 
 // Start-up. Every value that cannot be used takes its default and the rest is read all the same; a value
 // that is absent has its default written at once. The history ends at its first missing or "empty" entry.
-// Afterwards the window makes settings.readDir the current folder, and calls keepStartFolder when it cannot.
-void loadSettings(SettingsStore& store, const std::string& startFolder, Settings& settings,
-                  RecentFiles& history);
+// Afterwards the window makes readDir the current folder, and calls keepStartFolder when it cannot.
+Settings loadSettings(SettingsStore& store, const std::string& startFolder, RecentFiles& history);
 void keepStartFolder(Settings& settings);
 
 // Window destruction: everything is written back (unused history slots as "empty") unless the settings are

@@ -3,7 +3,7 @@
 #include "tones/SoundModule.h"
 
 void SettingsSession::load(FaceState& face, Skin& skin) {
-    loadSettings(store_, files_.currentFolder(), settings_, history_);
+    settings_ = loadSettings(store_, files_.currentFolder(), history_);
     if (!files_.setCurrentFolder(settings_.readDir)) keepStartFolder(settings_);
     face.soundModule = decltype(face.soundModule)(soundModuleFromSetting(settings_.soundModule));
     skin.setBackgroundPath(settings_.backgroundPath);

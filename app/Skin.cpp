@@ -7,7 +7,6 @@ Skin::Read Skin::readPicture(const std::string& name, bool (*reader)(std::istrea
     const std::optional<std::string> path = files_.findBesideProgram(name);
     if (!path) return Read::notFound;
     const FileStream file = files_.openFile(*path);
-    if (file.status == FileData::notFound) return Read::notFound;
     if (file.status != FileData::ok || !reader(*file.in, into)) return Read::unreadable;
     return Read::ok;
 }

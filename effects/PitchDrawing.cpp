@@ -138,15 +138,14 @@ PitchDrawing::Change PitchDrawing::mirror() {
 }
 
 PitchDrawing::Change PitchDrawing::rotateUp() {
-    std::array<int32_t, rowCount> moved;
-    for (int row = 0; row < rowCount; ++row) moved[size_t(row)] = values_[size_t((row + 1) % rowCount)];
+    std::array<int32_t, rowCount> moved = values_;
+    std::rotate(moved.begin(), moved.begin() + 1, moved.end());
     return moveWholeRows(moved);
 }
 
 PitchDrawing::Change PitchDrawing::rotateDown() {
-    std::array<int32_t, rowCount> moved;
-    for (int row = 0; row < rowCount; ++row)
-        moved[size_t(row)] = values_[size_t((row + rowCount - 1) % rowCount)];
+    std::array<int32_t, rowCount> moved = values_;
+    std::rotate(moved.rbegin(), moved.rbegin() + 1, moved.rend());
     return moveWholeRows(moved);
 }
 

@@ -197,8 +197,8 @@ void Sequencer::stepTrack(int track) {
             state.dueTime += delta.value * msPerQuarter_ / song_.division();
         }
         if (state.trackTime < state.dueTime) break;
-        if (!song_.contains(p)) return endTrack();
 
+        // Past the image's end the byte reads 0, which no event can start with enough bytes after it.
         const uint8_t byte = song_.byteAt(p);
         if (byte == midi::metaEvent) {
             bool endOfTrack = false;

@@ -7,7 +7,7 @@ touched; each mutant is written over its file in that copy and the file is put b
 also when the run is stopped."""
 
 import argparse
-import hashlib
+import json
 import os
 import random
 import re
@@ -244,6 +244,40 @@ def build(path, timeout):
     return run(["cmake", "--build", TREE, "--target", target], timeout * 5) == 0
 
 
+def failing_tests(path, timeout):
+    """The names of the tests that fail on the mutant, the whole suite run without stopping at the first; a
+    hung or crashed run names what it reached."""
+    report = os.path.join(WORK, "kills.json")
+    if os.path.exists(report):
+        os.remove(report)
+    outcome = run([os.path.join(TREE, suite(path)), "--gtest_output=json:" + report], timeout)
+    if outcome == 0:
+        return []
+    if not os.path.exists(report):
+        return ["(the suite did not finish: %s)" % outcome]
+    results = json.load(open(report, encoding="utf-8"))
+    return ["%s.%s" % (group["name"], test["name"]) for group in results["testsuites"]
+            for test in group["testsuite"] if test.get("failures")] or ["(the suite failed: %s)" % outcome]
+
+
+def kills_report(kills):
+    """For each test, the mutants it caught alone, over every run recorded in the file: a test that never
+    catches a mutant alone guards nothing the others do not, and is the first to look at when the suite must
+    shrink."""
+    alone, caught, tests = {}, 0, set()
+    for line in open(kills, encoding="utf-8"):
+        site, _, names = line.rstrip("\n").partition("\t")
+        names = names.split("\t") if names else []
+        tests.update(names)
+        caught += bool(names)
+        if len(names) == 1:
+            alone.setdefault(names[0], []).append(site)
+    print("\n%d mutants in %s, %d caught; caught alone by:" % (sum(1 for _ in open(kills)), kills, caught))
+    for name, found in sorted(alone.items(), key=lambda item: -len(item[1])):
+        print("%4d %s" % (len(found), name))
+    print("caught none alone: " + (" ".join(sorted(tests - set(alone))) or "-"))
+
+
 def tests_fail(path, test_filter, timeout):
     binary = [os.path.join(TREE, suite(path)), "--gtest_fail_fast", "--gtest_brief=1"]
     if suite(path) != "velmira_tests":
@@ -271,6 +305,9 @@ def main():
     parser.add_argument("--list", action="store_true", help="list the sites and plant nothing")
     parser.add_argument("--sources-only", action="store_true",
                         help="leave out the headers, whose mutants rebuild much of the tree")
+    parser.add_argument("--kills", metavar="FILE",
+                        help="run every test on each mutant and add to FILE which tests caught it; print for "
+                             "each test the mutants it alone caught, over all runs in FILE")
     parser.add_argument("--timeout", type=int, default=120, help="seconds before a test run counts as hung")
     args = parser.parse_args()
 
@@ -324,6 +361,15 @@ def main():
             if not build(path, args.timeout):
                 unbuilt += 1
                 outcome = "does not build"
+            elif args.kills:
+                names = failing_tests(path, args.timeout)
+                with open(args.kills, "a", encoding="utf-8") as table:
+                    table.write("\t".join(["%s:%d: %s" % (path, number, key(site).split(": ", 1)[1])] + names) + "\n")
+                if names:
+                    outcome = "caught"
+                else:
+                    survivors.append(site)
+                    outcome = "SURVIVED"
             elif tests_fail(path, args.filter, args.timeout):
                 outcome = "caught"
             else:
@@ -341,6 +387,8 @@ def main():
           (len(chosen), unbuilt, len(survivors), time.time() - started))
     for s in survivors:
         print("survivor %s:%d: %s" % (s[0], s[1], key(s).split(": ", 1)[1]))
+    if args.kills and os.path.exists(args.kills):
+        kills_report(args.kills)
     built = len(chosen) - unbuilt
     if built:
         print("survivors: %.1f %% of the %d mutants that built" % (100.0 * len(survivors) / built, built))

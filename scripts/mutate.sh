@@ -7,6 +7,7 @@
 #   scripts/mutate.sh --every 20 [--seed S] app   one site in 20, chosen by the seed (printed when not given)
 #   scripts/mutate.sh --filter 'HotKeys*' app/HotKeys.cpp   runs only those tests on each mutant
 #   scripts/mutate.sh --list app            lists the sites without building anything
+#   scripts/mutate.sh --every 40 --kills build/kills.tsv   records which tests catch each mutant
 # A survivor that is no fault (equivalent, unreachable, inaudible) goes into tests/mutation-ignore.txt as
 # printed, without its line number, followed by "  ## " and the reason. Exit status: 1 when any survived.
 set -euo pipefail

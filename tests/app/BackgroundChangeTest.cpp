@@ -16,10 +16,11 @@ DibImage halfRedMask() {
 
 class BackgroundChangeTest : public WindowModelTest {
   protected:
-    BackgroundChangeTest() {
+    // In SetUp, not the constructor: a failed start must end the test before the face is read.
+    void SetUp() override {
         port.addFile("Mask.bmp", encodeBmpFile(halfRedMask()));
         port.addFile("C:\\pics\\sky.bmp", encodeBmpFile(filledPicture(8, 6, skyColour)));
-        EXPECT_TRUE(startUp());
+        ASSERT_TRUE(startUp());
         originalFace = model.skin().face().block();
     }
     void changeTo(std::initializer_list<std::optional<std::string>> choices) {

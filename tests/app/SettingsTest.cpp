@@ -19,7 +19,7 @@ const std::string start = "C:\\Start";
 using Value = MemorySettingsStore::Value;
 
 struct SettingsTest : testing::Test {
-    void load() { loadSettings(store, start, settings, history); }
+    void load() { settings = loadSettings(store, start, history); }
     // A store as a whole earlier run leaves it.
     void plantFullSettings() {
         store.put(dir, "ReadDir", "C:\\Music");
@@ -67,9 +67,8 @@ TEST_F(SettingsTest, WhatIsWrittenAtExitIsReadAtTheNextStart) {
     settings.lyricsWindow = WindowPlace{-5, 600, 450, 140, true};
     MemorySettingsStore next;
     ASSERT_EQ(saveSettings(next, settings, history), SettingsStore::Status::ok);
-    Settings reread;
     RecentFiles rereadHistory;
-    loadSettings(next, "elsewhere", reread, rereadHistory);
+    Settings reread = loadSettings(next, "elsewhere", rereadHistory);
     reread.startFolder = start;
     EXPECT_EQ(fields(reread), fields(settings));
     EXPECT_EQ(settings.saveDir, std::string(300, 'x'));
@@ -87,7 +86,9 @@ TEST_F(SettingsTest, TheSessionWritesTheHistoryAndTheChosenFoldersAsSoonAsTheyCh
     SettingsSession session(store, platform, platform);
     FaceState face;
     Skin skin(platform, platform);
+    store.put(mru, "Mru1", "D:\\b.mid");
     session.load(face, skin);
+    EXPECT_EQ(platform.historyItems.at(0).label, "1. D:\\b.mid");  // the stored history, shown at start
     session.history().noteOpened("C:\\Songs\\a.mid");
     session.historyChanged();
     EXPECT_EQ(stored(mru, "Mru1"), Value("C:\\Songs\\a.mid"));

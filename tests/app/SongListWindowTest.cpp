@@ -57,6 +57,10 @@ TEST_F(SongListWindowTest, EachActionChangesTheListAndSaysWhichRowToSelect) {
         for (const std::string& row : shown.rows) names += row.substr(row.find(". ") + 2) + " ";
         EXPECT_EQ(names, step.names) << int(step.action) << " " << step.row;
     }
+    // Two songs are enough to step through, and a row played while stopped starts playing.
+    model.onCommand(IDM_SONGS_NEXT);
+    model.songListAction(Action::play, 0);
+    EXPECT_TRUE(port.messages.empty() && model.engine().player().playing());
 }
 
 TEST(SongListKeys, DeleteRemovesEnterPlaysAndAltWithAnArrowMovesTheRow) {

@@ -60,6 +60,14 @@ TEST(Player, StartsWithASongAndATimerRepeatsUntilAUserStopAndEndsSongListModesBu
         rig.player.stopPlayback(Player::userStop);
         EXPECT_EQ(rig.engine.selection().mode, SongSelection::noSongList);
     }
+
+    // The time read-out starts again with the next song loaded, before it plays.
+    rig.load(SmfWriter(1, 480).track(SmfTrack().shortMessage(0, 0x90, 60, 100).endOfTrack(3 * 960)).bytes());
+    rig.player.startPlayback();
+    rig.tick(250);
+    rig.player.stopPlayback(Player::userStop);
+    rig.load(shortSong());
+    EXPECT_EQ(rig.engine.clock().playSeconds.load(), 0);
 }
 
 TEST(SongLoad, ReadsTheLowFormatByteAndTheFirstTempoUpTo400BeatsPerMinuteAndPlaysAtMost255Tracks) {
