@@ -50,8 +50,8 @@ SSE_ARITHMETIC uint32_t blend(uint32_t lowerNear, uint32_t lowerFar, uint32_t up
         const double p01 = upperNear >> shift & 0xFF, p11 = upperFar >> shift & 0xFF;
         const double value = (p01 * x.nearWeight + p11 * x.weight) * y.weight +
                              (p00 * x.nearWeight + p10 * x.weight) * y.nearWeight;
-        const int truncated = int(value);
-        colour |= uint32_t(truncated < 0 ? 0 : truncated > 255 ? 255 : truncated) << shift;
+        // Each axis's two weights lie in 0-1 and sum to 1, so the value stays within 0-255.
+        colour |= uint32_t(value) << shift;
     }
     return colour;
 }

@@ -61,9 +61,8 @@ OutputFile::~OutputFile() {
 
 bool OutputFile::complete() {
     if (completed_) return good_;
-    if (!stream_.is_open()) return false;
     stream_.flush();
-    stream_.close();
+    stream_.close();  // a stream that never opened fails here too
     completed_ = true;
     good_ = !stream_.fail();
     return good_;

@@ -42,15 +42,12 @@ class ScriptedPane : public PreviewPane {
 // on before the first dialog; "composes no" makes the pane fail to compose the face) and returns what the
 // pane was asked to do, with the answer of each confirmation ("ok") and of each "shown?" after "=".
 Calls transcript(const Calls& actions) {
-    const std::set<std::string> verbs = {"dialog", "previewing", "composes", "show", "select",
-                                         "folder", "check",      "close",    "ok",   "shown?"};
     PreviewChecks checks;
     ScriptedPane pane;
     std::optional<FileDialogRules> dialog;
     for (const std::string& action : actions) {
         const std::string verb = action.substr(0, action.find(' '));
         const std::string path = action.size() > verb.size() ? action.substr(verb.size() + 1) : "";
-        EXPECT_TRUE(verbs.count(verb)) << "no such action: " << action;
         if (verb == "dialog")
             dialog.emplace(path == "midi" ? FileDialogMode::midi : FileDialogMode::background, checks, pane);
         if (verb == "previewing") checks.picturePreview = true;

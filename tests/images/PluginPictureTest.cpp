@@ -41,7 +41,6 @@ TEST(PluginPicture, A24BitPictureKeepsItsRowsAndPadding) {
 
     DibImage picture;
     ASSERT_EQ(blocks.convert(picture), ImageError::none);
-    ASSERT_TRUE(picture.isComplete());
     // The width, the image size, the planes and the block's size, then the pixels.
     EXPECT_EQ((std::vector<size_t>{size_t(picture.width()), readLe32(picture.block().data() + 20),
                                    readLe16(picture.block().data() + 12), picture.block().size()}),
@@ -100,7 +99,6 @@ TEST(PluginPicture, ColoursUsedCountsItsLowHalfAndTheLargestPictureIsTaken) {
     const PluginBlocks blocks(BmpBuilder(1600, 1600, 8).paletteLength(16).coloursUsed(0x00070010));
     DibImage picture;
     ASSERT_EQ(blocks.convert(picture), ImageError::none);
-    EXPECT_TRUE(picture.isComplete());
     EXPECT_EQ(picture.width(), 1600);
 }
 

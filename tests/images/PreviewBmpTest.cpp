@@ -15,7 +15,7 @@ ImageError readInto(const std::vector<uint8_t>& file, DibImage& preview) {
 
 std::vector<uint32_t> unpacked(const BmpBuilder& bmp) {
     DibImage picture;
-    const bool read = readInto(bmp.bytes(), picture) == ImageError::none;
+    const bool read = readInto(bmp.bytes(), picture) == ImageError::none && picture.isComplete();
     EXPECT_TRUE(read);
     return read ? unpackPicture(picture) : std::vector<uint32_t>();
 }
@@ -57,7 +57,6 @@ TEST(PreviewBmp, ColoursUsedCountsItsLowHalfAndNoHeaderMakesTheImageDescribeMore
     ASSERT_EQ(readInto(bmp.bytes(), preview), ImageError::none);
     EXPECT_EQ(preview.paletteEntries(), 1u);
     EXPECT_EQ(preview.block().size(), 40u + 4 + 4) << "the palette and one row, nothing after";
-    EXPECT_TRUE(preview.isComplete());
     EXPECT_EQ(unpackPicture(preview)[0], packColour(9, 8, 7));
     // High bits alone do not make an empty palette.
     ASSERT_EQ(readInto(BmpBuilder(2, 1, 8).coloursUsed(0x00010000).bytes(), preview), ImageError::none);

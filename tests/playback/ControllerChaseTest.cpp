@@ -41,8 +41,8 @@ TEST(ControllerChaseTest, KeepsWhatADeviceWouldHoldAndSendsTheBankBeforeTheProgr
         {"the last value of each, the bank first",
          {"B0 07 0A", "C0 05", "B0 20 01", "B0 00 08", "B0 07 14", "B2 0A 1E"},
          {"B0 00 08", "B0 20 01", "C0 05 00", "B0 07 14", "B2 0A 1E"}},
-        {"notes and the mode messages leave nothing",
-         {"90 3C 64", "80 3C 00", "A0 3C 05", "B0 7B 00", "B0 78 00"},
+        {"notes, data steps and the mode messages leave nothing",
+         {"90 3C 64", "80 3C 00", "A0 3C 05", "B0 60 01", "B0 61 01", "B0 7B 00", "B0 78 00"},
          {}},
         {"reset all controllers keeps volume and pan",
          {"B0 01 28", "B0 40 7F", "E0 00 50", "D0 1E", "B0 07 32", "B0 79 00"},
@@ -60,6 +60,7 @@ TEST(ControllerChaseTest, KeepsWhatADeviceWouldHoldAndSendsTheBankBeforeTheProgr
          {"B0 07 0A", gsPart, gmOn, gsPart, "B1 07 14"},
          {gmOn, gsPart, "B1 07 14"}},
         {"the GS reset too", {gsPart, gsReset}, {gsReset}},
+        {"and XG System On", {gsPart, "F0 43 10 4C 00 00 7E 00 F7"}, {"F0 43 10 4C 00 00 7E 00 F7"}},
         {"but not a message cut short of one", {gsPart, "F0 7E 7F 09"}, {gsPart, "F0 7E 7F 09"}},
     };
     for (const auto& c : cases) {

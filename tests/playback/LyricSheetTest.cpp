@@ -60,13 +60,12 @@ TEST(LyricSheet, ReadsKaraokeHeadersLinesAndVersesLyricEventsFirstAndEachEncodin
         {{join({lyric("\xe3\x81\x86"), lyric("\xe3\x81\x9f")})}, {"", {"うた"}}},
         {{lyric("\xe3\x81\x86\xc3")}, {"", {"縺?ﾃ"}}},  // a character cut short is no UTF-8
         {{join({lyric("\xef\xbb\xbf\xe3\x81\x82\xe3\x81\x84")})}, {"", {"あい"}}},
-        // UTF-8's edges: the first two-byte forms, four bytes from U+10000 up to U+10FFFF, a surrogate,
-        // beyond
-        // U+10FFFF.
+        // UTF-8's edges: the first two-byte forms, four bytes from U+10000 to U+10FFFF, a surrogate, beyond
+        // U+10FFFF, an overlong "/".
         {{lyric("\xef\xbb\xbf\xc2\x80\xc2\xa9\xf0\x90\x80\x80\xf0\x9f\x8e\xb5\xf4\x8f\xbf\xbf\xed\xa0\x80\xf4"
                 "\x90\x80\x80"
-                "\xf5\x80\x80\x80")},
-         {"", {"\u0080©\U00010000🎵\U0010FFFF???????????"}}},
+                "\xf5\x80\x80\x80\xe0\x80\xaf")},
+         {"", {"\u0080©\U00010000🎵\U0010FFFF??????????????"}}},
         {{join({lyric("\xe3\x81\x82\xe3\x81\x84")})}, {"", {"縺ゅ＞"}}},
         // Bytes that are no character show as "?", a lead byte cut off by the event's end too.
         {{join({lyric("a\x80"
@@ -85,11 +84,12 @@ TEST(LyricSheet, ReadsKaraokeHeadersLinesAndVersesLyricEventsFirstAndEachEncodin
 
 TEST(LyricSheet, ReportsEachWordAsItIsPlayedAndALineOfTheMomentAfterAJump) {
     VirtualPlayer<SilentMidiOut> rig;
-    // "one" at 0 s, " two" 0.5, "/", "three" and "" 0.9, " four" 1.5, "/five" and "/" 2.
+    // "one" at 0 s, " two" 0.5, "/", "three" and "" 0.9, " four" 1.5, "/five" and "/" 2, one cut off at 2.5.
+    const std::vector<uint8_t> cutOff = {0x83, 0x60, 0xFF, 0x05, 0x05, 'x'};  // the file ends inside it
     rig.player.loadSong(
         SmfWriter(0, 480)
             .track(join({lyric("one"), lyric(" two", 480), lyric("/", 384), lyric("three"), lyric(""),
-                         lyric(" four", 576), lyric("/five", 480), lyric("/"), endOfTrack(480)}))
+                         lyric(" four", 576), lyric("/five", 480), lyric("/"), cutOff}))
             .bytes());
     const LyricSheet& sheet = rig.player.lyrics();
     rig.player.startPlayback();

@@ -37,6 +37,7 @@ TEST(InputLines, ReadsTheInputFormAndTheRecordingsLines) {
         {"-5\t90 3C 64", "refused"},
         {"1500000 90 3C 64", "refused"},
         {"1500000\t90 3C4 64", "refused"},
+        {"1500000\t90 3g 64", "refused"},
         {"\t90 3C 64", "refused"},
         {"10 90 3C 64\t", "refused"},
         {"", "refused"},

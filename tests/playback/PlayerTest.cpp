@@ -85,16 +85,17 @@ TEST(SongLoad, ReadsTheLowFormatByteAndTheFirstTempoUpTo400BeatsPerMinuteAndPlay
     rig.runUntilStopped();
     EXPECT_EQ(rig.linesOfKind(0x90).size(), 255u);
 
-    // The first tempo, clamped to 400 beats per minute.
+    // The first tempo anywhere in the file, one cut off by its end read as 0, clamped to 400 beats a minute.
     const struct {
         std::vector<uint8_t> tempo;
         int bpm;
         double msPerQuarter;
     } cases[] = {{tempoEvent(100000), 400, 150.0},  // 600 beats per minute
-                 {tempoEvent(0), 400, 150.0},
+                 {{0xFF, 0x51}, 400, 150.0},
+                 {tempoEvent(397351), 150, 397.351},  // 150.99999 beats a minute, shown whole
                  {{}, 120, 500.0}};
     for (const auto& c : cases) {
-        rig.load(SmfWriter(0, 480).track(join({c.tempo, {0x00, 0x90, 60, 100}, endOfTrack()})).bytes());
+        rig.load(SmfWriter(0, 480).track(join({{0x00, 0x90, 60, 100}, endOfTrack(), c.tempo})).bytes());
         EXPECT_EQ(rig.sequencer.displayTempo(), c.bpm) << c.bpm;
         EXPECT_DOUBLE_EQ(rig.sequencer.msPerQuarter(), c.msPerQuarter) << c.msPerQuarter;
     }

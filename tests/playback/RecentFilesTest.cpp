@@ -11,17 +11,11 @@ Lines entries(const RecentFiles& history) {
     for (int entry = 0; entry < history.count(); ++entry) paths.push_back(history.at(entry));
     return paths;
 }
-
-// Opens the files in the dialog, oldest first.
-RecentFiles opened(const Lines& paths) {
-    RecentFiles history;
-    for (const std::string& path : paths) history.noteOpened(path);
-    return history;
-}
 }  // namespace
 
 TEST(RecentFiles, OpeningPutsAFileOnTopDroppingTheOldestOfSevenAndPathsCompareExactly) {
-    RecentFiles history = opened({"1.mid", "2.mid", "3.mid", "4.mid", "5.mid", "6.mid"});
+    RecentFiles history;  // six files opened in the dialog, oldest first
+    for (const char* path : {"1.mid", "2.mid", "3.mid", "4.mid", "5.mid", "6.mid"}) history.noteOpened(path);
     EXPECT_TRUE(history.noteOpened("7.mid"));
     EXPECT_EQ(entries(history), (Lines{"7.mid", "6.mid", "5.mid", "4.mid", "3.mid", "2.mid"}));
     EXPECT_TRUE(history.noteOpened(history.at(3)));  // as the history item hands it over

@@ -53,6 +53,9 @@ TEST(Sequencer, PlaysEachEventAtTheFirstTickItIsDueAsTheDeviceExpectsIt) {
         {"a SysEx that ends the file is sent",
          SmfWriter(1, 480).track({0x00, 0xF0, 0x01, 0xF7}).bytes(),
          {"0 F0 F7"}},
+        {"one cut short by the end of the file is not",
+         SmfWriter(1, 480).track({0x00, 0xF0, 0x02, 0x7E}).bytes(),
+         {}},
         {"a tempo cut short by the end of the file is not applied",
          SmfWriter(1, 480)
              .track(join({tempoEvent(500000), {0x00, on, 60, 1, 0x83, 0x60, off, 60, 0}, endOfTrack()}))

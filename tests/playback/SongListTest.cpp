@@ -41,4 +41,6 @@ TEST(SongList, MovingEntriesKeepsTheCurrentOneCurrent) {
         list.remove(entry);
         EXPECT_EQ(list.index, index) << entry;
     }
+    list.moveToNextEntry(+1);  // an empty list has no entry to step to
+    EXPECT_EQ(list.index, 0);
 }
