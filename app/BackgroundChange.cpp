@@ -42,13 +42,12 @@ bool BackgroundChange::makeFaceFrom(const std::string& path) {
 
 std::string BackgroundChange::loadPicture(const std::string& path, DibImage& picture) {
     const std::string extension = extensionOf(path);
+    const FileStream file = files_.openFile(path);
+    if (file.status == FileData::notFound) return missingFileText(path);
     if (extension == "bmp" || extension == "BMP") {
-        const FileStream file = files_.openFile(path);
-        if (file.status == FileData::notFound) return missingFileText(path);
         if (file.status != FileData::ok) return pictureUnreadableText;
         return previewFailureText(readPreviewBmp(*file.in, picture));
     }
-    if (files_.openFile(path).status == FileData::notFound) return missingFileText(path);
     const PluginResult decoded = pictures_.decodeWithPlugins(path, extension, picture);
     return decoded.succeeded() ? std::string() : pluginFailureText(decoded);
 }

@@ -97,9 +97,9 @@ TEST_F(BackgroundChangeTest, TheCloseQuestionSavesTheFaceOnlyOnYesAndAWholeWrite
             port.questions,
             Lines{"背景画像が変更されています。保存しますか？\n保存すると次回からその画像を使用します。"});
         EXPECT_EQ(std::tuple(port.saveFolders, model.skin().backgroundPath(), port.messages,
-                             port.files.count("C:\\pics\\face.bmp")),
+                             port.files.count("C:\\pics\\face.bmp"), port.waitCursor),
                   std::tuple(c.yes ? Lines{"C:\\pics"} : Lines{}, c.backgroundPath, c.messages,
-                             c.backgroundPath == "C:\\pics\\face.bmp" ? 1u : 0u));
+                             c.backgroundPath == "C:\\pics\\face.bmp" ? 1u : 0u, false));
     }
     // The saved file is the whole face as a 24-bit BMP, which the next start reads as its face.
     EXPECT_EQ(port.files["C:\\pics\\face.bmp"].bytes, encodeBmpFile(model.skin().face()));

@@ -27,7 +27,7 @@ std::string described(const CommandLine& line) {
 TEST(CommandLineTest, UnderstandsEveryFormOfTheCommandLine) {
     const std::vector<std::pair<Arguments, std::string>> cases = {
         {{}, "mapper"},
-        {{"/play", song}, "play mapper " + song},
+        {{"/play", song, ""}, "play mapper " + song},
         {{"/PLAY", "/Out:Null", song}, "play silent " + song},
         {{"/out:record=D:\\記録\\Log.TXT", song}, "record=D:\\記録\\Log.TXT " + song},
         {{"/out:null", "/out:record=y.txt"}, "record=y.txt"},  // last wins

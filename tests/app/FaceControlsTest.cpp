@@ -64,9 +64,12 @@ TEST_F(FaceControlsTest, EachArrowFieldStepsToItsLimitAndStays) {
         if (c.field == transpose) rig.controls.keyShift = c.start;
         for (int i = 0; i < c.clicks; ++i) {
             const int before = value(c.field);
+            const size_t drawn = drawing.requests.size();
             click(c.hot);
-            EXPECT_EQ(face.pressedButton != FaceState::noButton, value(c.field) != before)
-                << "held iff it stepped";
+            const bool stepped = value(c.field) != before;
+            EXPECT_EQ(std::pair(face.pressedButton != FaceState::noButton, drawing.requests.size() - drawn),
+                      std::pair(stepped, size_t(stepped) * 2))
+                << "held, and its read-out and pressed arrow drawn, iff it stepped";
             controls.leftButtonUp();
         }
         EXPECT_EQ(value(c.field), c.expected);

@@ -91,7 +91,7 @@ TEST(FacePainter, PaintsTheFaceInEachStateAsPinned) {
     rig.controls.volumeFixed[3] = true;
     rig.state.channelCells[3][FaceState::volumeCell] = 7;
     rig.state.channelCells[5][FaceState::autoPanCell] = 2;
-    rig.state.channelToggles[2][FaceState::muteToggle] = true;
+    rig.state.channelToggles[0][FaceState::muteToggle] = true;
     rig.state.channelToggles[4][FaceState::soloToggle] = true;
     rig.paint();
     rig.state.channelCells[9][2] = 12;

@@ -37,19 +37,16 @@ class GeneratorMenuTest : public WindowModelTest {
 TEST_F(GeneratorMenuTest, EachCommandOpensItsSongUnderItsNameAndTheSongsShareOneRandomSequence) {
     PseudoRandom expected;
     generate(IDM_GENERATE_TEXT, "spaces.txt");
-    const GeneratedSong text = buildTextSong(Bytes(300, ' '), expected);
-    EXPECT_EQ(loaded(), text.image);
+    EXPECT_EQ(loaded(), buildTextSong(Bytes(300, ' '), expected).image);
     EXPECT_EQ(port.title, "spaces.txt  (6649 バイト:フォーマット=1:トラック数=4)");
 
     generate(IDM_GENERATE_PICTURE, "grey.bmp");
     std::istringstream picture(std::string(grey.begin(), grey.end()));
-    const GeneratedSong pictureSong = buildPictureSong(picture, expected);
-    EXPECT_EQ(loaded(), pictureSong.image);
+    EXPECT_EQ(loaded(), buildPictureSong(picture, expected).image);
 
     port.clock = 1234567890;
     generate(IDM_GENERATE_RANDOM);
-    const GeneratedSong random = buildRandomSong(1234567890, expected);
-    EXPECT_EQ(loaded(), random.image);
+    EXPECT_EQ(loaded(), buildRandomSong(1234567890, expected).image);
     EXPECT_EQ(port.sourceFilters, (Lines{textFilter, pictureFilter}));  // no dialog for the random sound
 
     generate(IDM_GENERATE_TEXT, "spaces.txt");

@@ -60,7 +60,6 @@ TEST_F(HotKeysTest, EachStrokeAsksForItsOwnActionAndPressesItsFaceButton) {
 // and stop, while the arrows' keys find no arrow there.
 TEST_F(HotKeysTest, SpacePlaysWhileStoppedAndWorksInTheCompactView) {
     load();
-    EXPECT_EQ(faceActionForKey(HotKey::space, face, false), FaceAction::play);
     face.largeView = false;
     EXPECT_EQ(pressHotKey(HotKey::space, controls, face, false), FaceAction::play);
     EXPECT_TRUE(rig.player.playing());
@@ -73,10 +72,8 @@ TEST_F(HotKeysTest, SpacePlaysWhileStoppedAndWorksInTheCompactView) {
 TEST_F(HotKeysTest, NoKeyWorksWhileAnEffectDialogIsOpen) {
     play();
     face.effectDialogOpen = true;
-    for (const HotKeyBinding& binding : hotKeyBindings) {
+    for (const HotKeyBinding& binding : hotKeyBindings)
         EXPECT_EQ(pressHotKey(binding.key, controls, face, true), FaceAction::none);
-        EXPECT_EQ(faceActionForKey(binding.key, face, false), FaceAction::none);
-    }
     EXPECT_TRUE(rig.player.playing() && sent().empty());
 }
 

@@ -1,17 +1,11 @@
 // The lyrics window's model as the window's ticks see a song: the words sung so far, a jump back, a stop;
 // and "歌詞…" in the main window: shown and hidden, and told of each tick and each load.
-#include <gtest/gtest.h>
-
 #include <cstring>
 #include <string>
 
 #include "app/LyricsView.h"
-#include "app/MainWindowModel.h"
 #include "playback/SilentMidiOut.h"
-#include "playback/SmfWriter.h"
-#include "playback/VirtualTimer.h"
-#include "resources/CommandIds.h"
-#include "tests/support/ScriptedPlatform.h"
+#include "tests/app/WindowModelFixture.h"
 #include "tests/support/VirtualPlayer.h"
 
 namespace {
@@ -64,35 +58,22 @@ TEST(LyricsView, ShowsTheLineOfTheMomentAsPlayedAfterAJumpAndFromTheStartAfterAS
     }
 }
 
-TEST(LyricsWindow, TheMenuShowsAndHidesItAndItFollowsTheTicksAndEachLoad) {
-    struct Port : LyricsWindowPort {
-        void showLyricsWindow(bool show) override { shown = show; }
-        bool lyricsWindowShown() const override { return shown; }
-        void showLyrics(const LyricMoment& moment) override { line = moment.line; }
-        bool shown = false;
-        std::string line = "-";
-    } lyrics;
-    ScriptedPlatform port;
-    port.addSkinFiles();
+using LyricsWindowTest = WindowModelTest;
+
+TEST_F(LyricsWindowTest, TheMenuShowsAndHidesItAndItFollowsTheTicksAndEachLoad) {
     port.addFile("words.mid", song(true));
     port.addFile("none.mid", song(false));
-    WindowPlatform platform = port.platform();
-    platform.lyrics = &lyrics;
-    SilentMidiOut out;
-    VirtualTimer timer;
-    ShortMessageFailures failures;
-    MainWindowModel model{platform, out, timer, port.canvases, failures};
-    ASSERT_TRUE(model.loadSprites() && (model.loadSettings(), model.loadFace()));
+    ASSERT_TRUE(startUp());
     model.onCommand(IDM_LYRICS_WINDOW);
-    EXPECT_TRUE(lyrics.shown && model.menuItemState(IDM_LYRICS_WINDOW).checked);
+    EXPECT_TRUE(port.lyrics.shown && model.menuItemState(IDM_LYRICS_WINDOW).checked);
     port.nextChoice = "words.mid", model.onCommand(IDM_FILE_OPEN);
-    EXPECT_EQ(lyrics.line, "one two");
+    EXPECT_EQ(port.lyrics.line, "one two");
     model.engine().player().startPlayback();
     for (int tick = 0; tick < 100; ++tick) timer.tick(), model.onTick();
-    EXPECT_EQ(lyrics.line, "three four");
+    EXPECT_EQ(port.lyrics.line, "three four");
     model.engine().player().stopPlayback(Player::userStop);
     port.nextChoice = "none.mid", model.onCommand(IDM_FILE_OPEN);
-    EXPECT_EQ(lyrics.line, "");
+    EXPECT_EQ(port.lyrics.line, "");
     model.onCommand(IDM_LYRICS_WINDOW);
-    EXPECT_FALSE(lyrics.shown);
+    EXPECT_FALSE(port.lyrics.shown);
 }

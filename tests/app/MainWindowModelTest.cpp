@@ -72,6 +72,7 @@ TEST_F(MainWindowModelTest, AReloadResetsTheCellsTheMasterVolumeAndSilencesWhatT
     for (int column : changed) model.leftButtonDown(297 + 35 * column, 36);
     model.leftButtonDown(665, 32);  // solo
     clickCentre(face::volumeField.down.hot);
+    clickCentre(face::transposeField.up.hot);
     const PlayingSettings kept = model.playingSettings();
     model.engine().player().stopPlayback(Player::userStop);
     out.clear();
@@ -80,13 +81,12 @@ TEST_F(MainWindowModelTest, AReloadResetsTheCellsTheMasterVolumeAndSilencesWhatT
     EXPECT_FALSE(model.face().channelToggles[0][FaceState::soloToggle]);
     EXPECT_FALSE(model.engine().controls().volumeFixed[0].load());
     EXPECT_EQ(model.face().masterVolume, 100);
-    ASSERT_EQ(out.messages().size(), 20u);  // after the 17 of the load
-    EXPECT_EQ(RecordingMidiOut::formatLine(out.messages()[17]), "0 B0 5B 28");
-    EXPECT_EQ(RecordingMidiOut::formatLine(out.messages()[18]), "0 B0 5D 00");
-    EXPECT_EQ(RecordingMidiOut::formatLine(out.messages()[19]), "0 B0 0A 40");
+    EXPECT_EQ(messageLines(out.messages(), 17), (Lines{"0 B0 5B 28", "0 B0 5D 00", "0 B0 0A 40"}))
+        << "after the 17 of the load";
     model.restorePlaying(kept);
     EXPECT_EQ(model.playingSettings().cells, kept.cells);
-    EXPECT_EQ(model.face().masterVolume, kept.masterVolume);
+    EXPECT_EQ(std::pair(model.face().masterVolume, model.playingSettings().transpose),
+              std::pair(kept.masterVolume, 1));
 }
 
 // A 0-byte file, a text file renamed .mid (format 117, no events) and a song without a note load but leave
@@ -148,10 +148,15 @@ TEST_F(MainWindowModelTest, StepsPassOverEntriesThatCannotPlayAndWrapRoundOnlyIn
     }
     EXPECT_EQ(reached, (Lines{"b.mid", "a.mid", "a.mid", "b.mid", "a.mid", "b.mid"}));
     EXPECT_TRUE(port.messages.empty());
+    for (const char* path : {"a.mid", "b.mid"}) port.files.erase(path);
+    model.onCommand(IDM_SONGS_NEXT);
+    EXPECT_FALSE(model.menuItemState(IDM_SONGS_LOOP).checked) << "the loop ends with nothing left to play";
 }
 
 TEST_F(MainWindowModelTest, TheOpenDialogStartsWhereTheLastSongTheUserOpenedLiesHoweverItWasOpened) {
+    port.store.put(Settings::folderKey, "ReadDir", std::string("C:\\gone"));
     ASSERT_TRUE(startUp());
+    EXPECT_EQ(model.settings().songFolder(), "C:\\start") << "a kept folder that is gone gives way";
     for (const char* path : {"C:\\a\\one.mid", "C:\\b\\two.mid"}) port.addFile(path, oneNoteSong());
     model.openStartSong("C:\\a\\one.mid", false);
     EXPECT_EQ(model.settings().songFolder(), "C:\\a");
@@ -170,18 +175,21 @@ TEST_F(MainWindowModelTest, TheOpenDialogStartsWhereTheLastSongTheUserOpenedLies
 TEST_F(MainWindowModelTest, ADeviceFailureIsShownAfterATickAClickOrAStartsSongAndMissingHelpSaysSo) {
     ASSERT_TRUE(startUp());
     port.addFile("a.mid", oneNoteSong());
-    const std::function<void()> steps[] = {[&] { model.openStartSong("a.mid", false); },
-                                           [&] { model.onTick(); }, [&] { model.leftButtonUp(); }};
+    const std::function<void()> steps[] = {
+        [&] { model.openStartSong("a.mid", false); }, [&] { model.onTick(); },
+        [&] { model.leftButtonDown(0, 0); },          [&] { model.leftButtonUp(); },
+        [&] { model.rightButtonDown(0, 0); },         [&] { model.mouseMove(0, 0); },
+        [&] { model.dropFiles({"a.mid"}); }};
     for (const auto& step : steps) failures.rearm(), failures.record(DeviceError::invalidHandle), step();
     int behind = 0;  // a tick behind the box, with the device failing again
     port.whileShowing = [&] {
         if (!behind++) failures.rearm(), failures.record(DeviceError::invalidHandle), model.onTick();
     };
     failures.rearm(), failures.record(DeviceError::invalidHandle), model.onTick();
-    EXPECT_EQ(port.messages.size(), 4u) << "no box over a box: the failure met meanwhile waits";
     model.onCommand(IDM_HELP_SEARCH);
     const std::string lost = playbackFailureText(DeviceError::invalidHandle);
-    EXPECT_EQ(port.messages, (Lines{lost, lost, lost, lost, helpUnavailableText, lost}));
+    EXPECT_EQ(port.messages,
+              (Lines{lost, lost, lost, lost, lost, lost, lost, lost, helpUnavailableText, lost}));
 }
 
 // Which dropped files open or join the list is the drop's rule; here, that the window follows it.
@@ -201,8 +209,10 @@ TEST_F(MainWindowModelTest, ADropOpensItsFirstFileAndListsItsSongsOnlyWhileStopp
 }
 
 // What is written, and when, is the settings' own rule; here, that a start ended before the settings were
-// read leaves the store alone, since what it would write are the defaults, not the user's settings.
+// read leaves the store alone, since what it would write are the defaults, not the user's settings. The
+// saved keyboard opens with the settings and closes with the window.
 TEST_F(MainWindowModelTest, TheSettingsAreWrittenAtExitUnlessTheStartEndedBeforeReadingThem) {
+    port.store.put(Settings::userKey, "MidiIn", std::string("Keys B"));
     ASSERT_TRUE(startUp());
     port.addFile("a.mid", oneNoteSong());
     openSongFile("a.mid");
@@ -210,6 +220,7 @@ TEST_F(MainWindowModelTest, TheSettingsAreWrittenAtExitUnlessTheStartEndedBefore
     const int written = port.store.writes;
     model.onDestroy();
     EXPECT_GT(port.store.writes, written);
+    EXPECT_EQ(std::pair(port.inputs.opened, port.inputs.closed), std::pair(std::vector<int>{2}, 1));
     EXPECT_FALSE(model.engine().player().playing()) << "the song ends with the window";
 
     ScriptedPlatform ended;
@@ -227,20 +238,29 @@ TEST_F(MainWindowModelTest, EachViewsCaptionNamesTheSongAndTheFaceIsRepaintedOnI
     const std::string title = port.title;
     port.title.clear();
     model.onCommand(IDM_LARGE_VIEW);
-    EXPECT_EQ(port.title, "a.mid") << "the compact caption has room for the name alone";
+    EXPECT_EQ(std::pair(port.title, port.largeView), std::pair(std::string("a.mid"), false))
+        << "the compact caption has room for the name alone";
     const int painted = port.faceInvalidations;
     model.onCommand(IDM_LARGE_VIEW);
     EXPECT_EQ(std::pair(port.title, port.faceInvalidations), std::pair(title, painted + 1));
 }
 
-// The input's meters have a timer of their own, which draws only while no song plays, once a note was heard.
+// The input's meters have a timer of their own, which draws only while no song plays, once a note was heard;
+// the keyboard plays through an effect from the moment it is chosen.
 TEST_F(MainWindowModelTest, TheInputsMetersAreDrawnWhileNoSongPlaysOnceANoteWasHeard) {
     ASSERT_TRUE(startUp());
+    port.addFile("a.mid", oneNoteSong());
+    openSongFile("a.mid");
+    model.onCommand(IDM_EFFECT_FOLK);
     const DibImage quiet = port.screen;
     model.liveMetersTick();
     EXPECT_EQ(port.screen.block(), quiet.block()) << "nothing heard";
     const uint8_t noteOn[] = {0x90, 60, 127};
     model.engine().liveInput().receive(noteOn, 3);
+    EXPECT_EQ(RecordingMidiOut::formatLine(out.messages().back()), "0 90 38 7F");
     model.liveMetersTick();
     EXPECT_NE(port.screen.block(), quiet.block());
+    model.openStartSong("a.mid", false);  // a new song takes the effect away from the keyboard as well
+    model.engine().liveInput().receive(noteOn, 3);
+    EXPECT_EQ(RecordingMidiOut::formatLine(out.messages().end()[-2]), "0 90 3C 7F");  // the last ends 38
 }

@@ -7,37 +7,22 @@
 #include "tests/support/ScriptedPlatform.h"
 
 namespace {
-struct Inputs : MidiInputPort, MidiInputSink {
-    std::vector<std::string> inputDeviceNames() override { return names; }
-    std::optional<std::string> openInput(int device, MidiInputSink&) override {
-        opened.push_back(device);
-        if (names[size_t(device)] == "broken") return std::string("busy");
-        return std::nullopt;
-    }
-    void closeInput() override { ++closed; }
-    void showInputItems(const std::vector<std::string>& items) override { shown = items; }
+struct MidiInputMenuTest : testing::Test, MidiInputSink {
     void receive(const uint8_t*, size_t) override {}
 
-    std::vector<std::string> names = {"Keys A", "broken", "Keys B"}, shown;
-    std::vector<int> opened;
-    int closed = 0;
-};
-
-struct MidiInputMenuTest : testing::Test {
-    Inputs inputs;
     ScriptedPlatform window;
     std::string saved;
-    MidiInputMenu menu{inputs, inputs, window, saved};
+    MidiInputMenu menu{window.inputs, *this, window, saved};
 };
 }  // namespace
 
 TEST_F(MidiInputMenuTest, AChoiceOpensItsDeviceIsSavedByNameAndNoneClosesIt) {
     menu.restore();
-    EXPECT_EQ(inputs.shown, inputs.names);
-    EXPECT_TRUE(inputs.opened.empty()) << "nothing saved: なし";
+    EXPECT_EQ(window.inputs.shown, window.inputs.names);
+    EXPECT_TRUE(window.inputs.opened.empty()) << "nothing saved: なし";
     EXPECT_TRUE(menu.checked(MidiInputMenu::noneItem));
     menu.run(MidiInputMenu::firstDeviceItem + 2);
-    EXPECT_EQ(inputs.closed, 0) << "none was open";
+    EXPECT_EQ(window.inputs.closed, 0) << "none was open";
     EXPECT_TRUE(menu.checked(MidiInputMenu::firstDeviceItem + 2) && !menu.checked(MidiInputMenu::noneItem));
     menu.run(MidiInputMenu::firstDeviceItem + 3);  // no such device
     EXPECT_FALSE(menu.handles(MidiInputMenu::firstDeviceItem + MidiInputMenu::maxDevices));
@@ -49,31 +34,31 @@ TEST_F(MidiInputMenuTest, AChoiceOpensItsDeviceIsSavedByNameAndNoneClosesIt) {
     menu.run(MidiInputMenu::firstDeviceItem);
     menu.run(MidiInputMenu::noneItem);
     EXPECT_EQ(saved, "");
-    EXPECT_EQ(std::pair(inputs.opened, inputs.closed), std::pair(std::vector<int>{2, 1, 0}, 2));
+    EXPECT_EQ(std::pair(window.inputs.opened, window.inputs.closed), std::pair(std::vector<int>{2, 1, 0}, 2));
 }
 
 TEST_F(MidiInputMenuTest, TheSavedNameOpensItsDeviceWhereverItIsListedAndAMissingOrFailingOneMeansNone) {
     saved = "Keys B";
-    inputs.names = {"Keys B", "Keys A"};
+    window.inputs.names = {"Keys B", "Keys A"};
     menu.restore();
-    EXPECT_TRUE(inputs.opened == std::vector<int>{0} && menu.checked(MidiInputMenu::firstDeviceItem));
+    EXPECT_TRUE(window.inputs.opened == std::vector<int>{0} && menu.checked(MidiInputMenu::firstDeviceItem));
     menu.close();
     saved = "Keys C";
     menu.restore();
-    EXPECT_TRUE(inputs.opened.size() == 1 && menu.checked(MidiInputMenu::noneItem) &&
+    EXPECT_TRUE(window.inputs.opened.size() == 1 && menu.checked(MidiInputMenu::noneItem) &&
                 window.messages.empty());
     EXPECT_EQ(saved, "Keys C") << "kept for the day it is back";
-    inputs.names.push_back(saved = "broken");
+    window.inputs.names.push_back(saved = "broken");
     menu.restore();
     EXPECT_EQ(saved, "") << "a device that will not open is not tried again at the next start";
 }
 
 TEST_F(MidiInputMenuTest, DevicesKnownOnlyLaterOpenTheSavedOne) {
     saved = "Keys B";
-    inputs.names = {};
+    window.inputs.names = {};
     menu.restore();
-    inputs.names = {"Keys A", "Keys B"};
+    window.inputs.names = {"Keys A", "Keys B"};
     menu.devicesChanged();
-    EXPECT_EQ(inputs.shown, inputs.names);
-    EXPECT_EQ(inputs.opened, std::vector<int>{1});
+    EXPECT_EQ(window.inputs.shown, window.inputs.names);
+    EXPECT_EQ(window.inputs.opened, std::vector<int>{1});
 }

@@ -12,12 +12,13 @@ struct Devices : MidiOutPort {
     std::vector<std::string> outputDevices() override { return names; }
     bool reopenMidiOut(int device) override {
         opened.push_back(device);
-        return device == MidiOutMenu::mapperDevice || names[size_t(device)] != "broken";
+        return device == MidiOutMenu::mapperDevice ? mapperOpens : names[size_t(device)] != "broken";
     }
     void showMidiOutItems(const std::vector<std::string>&) override {}
 
     std::vector<std::string> names = {"Synth A", "broken", "Synth B"};
     std::vector<int> opened;
+    bool mapperOpens = true;
 };
 
 struct MidiOutMenuTest : testing::Test {
@@ -49,6 +50,10 @@ TEST_F(MidiOutMenuTest, AChoiceReopensWhileStoppedIsIgnoredWhilePlayingAndAFailu
     EXPECT_EQ(saved, "broken");     // the user's choice, tried again at the next start
     menu.run(IDM_MIDI_OUT_MAPPER);  // ticked already, yet a choice: the device is forgotten
     EXPECT_EQ(saved, "");
+    menu.run(itemOf(2));
+    devices.mapperOpens = false;  // the way out fails too: the device's own errors will tell
+    menu.run(IDM_MIDI_OUT_MAPPER);
+    EXPECT_TRUE(menu.checked(itemOf(2)) && window.messages.size() == 1);
 }
 
 // A saved device opens by its name wherever the system lists it now; one that is gone or cannot be opened

@@ -104,6 +104,7 @@ TEST_F(SettingsTest, TheSessionWritesTheHistoryAndTheChosenFoldersAsSoonAsTheyCh
     for (const char* same : {"C:\\Songs", ""}) session.keepSongFolder(same);
     for (const char* same : {"C:\\Pictures", ""}) session.keepPictureFolder(same);
     session.keepLyricsWindow({1, 2, 300, 100, true});
+    session.keepSongList({});
     EXPECT_EQ(store.writes, writes);
 }
 
@@ -147,6 +148,8 @@ TEST_F(SettingsTest, AStoreThatCannotBeReadIsNotWrittenAtExit) {
     EXPECT_EQ(std::tuple(settings.usable, settings.readDir, settings.backgroundPath),
               std::tuple(false, start, std::string("Main.bmp")));
     store.refuseEverything = false;
+    settings.lyricsWindow = WindowPlace{1, 2, 300, 100, true};  // nor as the values change
+    for (const auto save : {saveFolders, saveSongList, saveLyricsWindow}) save(store, settings);
     EXPECT_EQ(saveSettings(store, settings, history), SettingsStore::Status::ok);
     EXPECT_TRUE(store.values.empty());
     // One value that cannot be read is enough: the store may hold the user's settings all the same.

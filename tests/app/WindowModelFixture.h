@@ -2,10 +2,10 @@
 #include <gtest/gtest.h>
 
 #include "app/MainWindowModel.h"
-#include "playback/RecordingMidiOut.h"
 #include "playback/SmfWriter.h"
 #include "playback/VirtualTimer.h"
 #include "resources/CommandIds.h"
+#include "tests/support/PlaybackRig.h"
 #include "tests/support/ScriptedPlatform.h"
 
 inline DibImage filledPicture(int width, int height, uint32_t packed) {

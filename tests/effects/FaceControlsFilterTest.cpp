@@ -66,9 +66,11 @@ TEST_F(EventFilterFixture, ToneLockAndFixedControllersOverrideTheSongsValuesAndA
     EXPECT_EQ(filtered({"B0 07 32", "B0 5B 32"}), (Lines{"B0 07 46", "B0 5B 32"}));
 }
 
-// A data byte's stray top bit reaches neither the device nor the read-out.
-TEST_F(EventFilterFixture, AStrayTopBitOfADataByteIsDropped) {
-    EXPECT_EQ(filtered({"90 BC FF"}), Lines{"90 3C 7F"});
+// A data byte's stray top bit reaches neither the device nor the read-out. Only a sounding note makes its
+// channel's cells steppable: a note-on of velocity 0 is a note-off.
+TEST_F(EventFilterFixture, AStrayTopBitOfADataByteIsDroppedAndOnlyASoundingNoteMarksItsChannelPlayed) {
+    EXPECT_EQ(filtered({"90 BC FF", "91 3C 00"}), (Lines{"90 3C 7F", "91 3C 00"}));
     EXPECT_EQ(controls.channelLevel[0], 0x7F);
+    EXPECT_TRUE(controls.channelPlayed[0] && !controls.channelPlayed[1]);
 }
 }  // namespace

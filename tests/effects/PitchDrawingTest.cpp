@@ -106,7 +106,8 @@ TEST(PitchDrawingScroll, ArrowsStepTheirRowAndStopAtTheEndsOfTheRangeAsShiftsDo)
     EXPECT_EQ(std::pair(up.position, up.uncolouredRow), std::pair(-1, int(C)));
     const PitchDrawing::Scrolled down = click(drawing, D, ScrollCode::lineLeft);
     EXPECT_EQ(std::pair(down.position, down.uncolouredRow), std::pair(-2, -1));
-    EXPECT_EQ(drawing.toggleRest().rows, 1 << D);
+    const PitchDrawing::Change rest = drawing.toggleRest();
+    EXPECT_EQ(std::pair(int(rest.rows), rest.colouredRow), std::pair(1 << D, int(D)));
 }
 
 TEST(PitchDrawingScroll, ADragBelowZeroArrivesSignExtendedAndOutOfRangeDragsAreIgnored) {

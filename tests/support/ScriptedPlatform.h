@@ -21,7 +21,9 @@ class ScriptedPlatform : public MemoryFiles, public Window, public Dialogs, publ
     ScriptedPlatform(const ScriptedPlatform&) = delete;  // the canvases draw on this one's screen
     ScriptedPlatform& operator=(const ScriptedPlatform&) = delete;
 
-    WindowPlatform platform() { return {*this, *this, *this, *this, store, this}; }
+    WindowPlatform platform() {
+        return {*this, *this, *this, *this, store, this, nullptr, &inputs, &songList, &lyrics};
+    }
     // Button.bmp, Mask.bmp and Main.bmp of the sizes the skin asks for.
     void addSkinFiles();
 
@@ -34,7 +36,7 @@ class ScriptedPlatform : public MemoryFiles, public Window, public Dialogs, publ
     void setWaitCursor(bool waiting) override { waitCursor = waiting, waitCursorShows += waiting; }
     void postClose() override { ++closeRequests; }
     void enableCloseCommand(bool) override {}
-    void resizeForView(bool) override {}
+    void resizeForView(bool large) override { largeView = large; }
     void invalidateFace() override { ++faceInvalidations; }
     void invalidate(const face::Rect&) override {}
     void showHistoryItems(const std::vector<HistoryMenuItem>& items) override { historyItems = items; }
@@ -82,6 +84,7 @@ class ScriptedPlatform : public MemoryFiles, public Window, public Dialogs, publ
     std::function<void()> whileShowing;  // what happens behind a message box (the timer ticks on)
     int closeRequests = 0;
     int faceInvalidations = 0;
+    bool largeView = true;
     std::vector<HistoryMenuItem> historyItems;
 
     // The open dialogs: both answer nextChoice; the source dialog's filters, in turn.
@@ -100,4 +103,36 @@ class ScriptedPlatform : public MemoryFiles, public Window, public Dialogs, publ
     PluginResult pluginResult;
     std::optional<std::string> saveChoice;  // the save dialogs, of the face and of the played song
     Lines saveFolders;
+
+    // The keyboards, of which one will not open.
+    struct Inputs : MidiInputPort {
+        std::vector<std::string> inputDeviceNames() override { return names; }
+        std::optional<std::string> openInput(int device, MidiInputSink&) override {
+            opened.push_back(device);
+            if (names[size_t(device)] == "broken") return std::string("busy");
+            return std::nullopt;
+        }
+        void closeInput() override { ++closed; }
+        void showInputItems(const std::vector<std::string>& items) override { shown = items; }
+
+        Lines names = {"Keys A", "broken", "Keys B"}, shown;
+        std::vector<int> opened;
+        int closed = 0;
+    } inputs;
+    // The song list's window: what it shows, and how often it was opened.
+    struct SongListShown : SongListWindowPort {
+        void openSongListWindow(const SongListView& view) override { shown = view, ++opens; }
+        void showSongList(const SongListView& view) override { shown = view; }
+
+        SongListView shown;
+        int opens = 0;
+    } songList;
+    // The lyrics window: whether it is shown, and the line it shows.
+    struct LyricsShown : LyricsWindowPort {
+        void showLyricsWindow(bool show) override { shown = show; }
+        bool lyricsWindowShown() const override { return shown; }
+        void showLyrics(const LyricMoment& moment) override { line = moment.line; }
+        bool shown = false;
+        std::string line = "-";
+    } lyrics;
 };

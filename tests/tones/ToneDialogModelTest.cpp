@@ -100,7 +100,7 @@ TEST_F(ToneDialogModelTest, SelectionsOkAndCancelSendAndLockAsTheUserChose) {
         {"OK after the song's other tone",
          {"open 5 sc88 0/0", "tone 40 8", "song 41 0", "|", "ok"},
          {"B5 00 08", "B5 20 00", "C5 28 00", "locked 40/8"}},
-        {"cancel with no selection", {"open 3 sc88 48/0", "cancel", "cancel", "ok"}, {"unlocked 48/0"}},
+        {"cancel with no selection", {"open 3 sc88 5/3", "cancel", "cancel", "ok"}, {"unlocked 5/3"}},
         {"cancel after selections",
          {"open 3 sc88 48/0", "select 1", "select 0", "|", "cancel", "cancel", "ok"},
          {"B3 00 00", "B3 20 00", "C3 30 00", "unlocked 48/0"}},
