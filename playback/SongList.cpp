@@ -47,7 +47,6 @@ void SongList::swap(int first, int second) {
 
 int loadedEntry(const SongSelection& selection, const std::string& loadedPath) {
     const SongList& songs = selection.songs;
-    if (loadedPath.empty()) return -1;
     if (songs.index >= 0 && songs.index < songs.count() && songs.at(songs.index) == loadedPath)
         return songs.index;
     if (selection.mode != SongSelection::noSongList) return -1;

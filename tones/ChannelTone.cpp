@@ -64,8 +64,8 @@ ChannelTone ChannelTones::fix(int channel, uint8_t program, uint8_t bank) {
     return unpack(words_[channel].exchange(locked, std::memory_order_acq_rel));
 }
 
-ChannelTone ChannelTones::fixCurrent(int channel) {
-    return unpack(words_[channel].fetch_or(fixedBit, std::memory_order_acq_rel) | fixedBit);
+void ChannelTones::fixCurrent(int channel) {
+    words_[channel].fetch_or(fixedBit, std::memory_order_acq_rel);
 }
 
 void sendTone(MidiOut& out, int channel, uint8_t program, uint8_t bank) {

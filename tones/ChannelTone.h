@@ -41,8 +41,8 @@ class ChannelTones {
 
     // Locks the channel on a tone the user chose. Returns the tone it held just before.
     ChannelTone fix(int channel, uint8_t program, uint8_t bank);
-    // Locks the channel on whatever tone it holds at this moment, and returns that tone.
-    ChannelTone fixCurrent(int channel);
+    // Locks the channel on whatever tone it holds at this moment.
+    void fixCurrent(int channel);
 
     // Counts the resets, one per song loaded. The tone dialog is modal while the song plays on, and a song
     // list advance can load the next song under it; it compares this to tell. Window thread only.

@@ -263,4 +263,9 @@ TEST_F(MainWindowModelTest, TheInputsMetersAreDrawnWhileNoSongPlaysOnceANoteWasH
     model.openStartSong("a.mid", false);  // a new song takes the effect away from the keyboard as well
     model.engine().liveInput().receive(noteOn, 3);
     EXPECT_EQ(RecordingMidiOut::formatLine(out.messages().end()[-2]), "0 90 3C 7F");  // the last ends 38
+    model.engine().player().startPlayback();  // while a song plays, its own ticks draw the meters
+    model.engine().liveInput().receive(noteOn, 3);
+    const DibImage playing = port.screen;
+    model.liveMetersTick();
+    EXPECT_EQ(port.screen.block(), playing.block());
 }
