@@ -40,6 +40,7 @@ struct SongSelection {
     bool playOnce = true;  // false: a song that ends starts again
 };
 
-// The entry whose song is loaded, given the loaded song's path (empty when none: no entry is empty): the list's index where it
-// names that path, else, outside song-list play, the path's last place in the list; -1 when none.
+// The entry whose song is loaded, given the loaded song's path (empty when none, and no entry is empty): the
+// list's index where it names that path, else, outside song-list play, the path's last place in the list;
+// -1 when none.
 int loadedEntry(const SongSelection& selection, const std::string& loadedPath);
