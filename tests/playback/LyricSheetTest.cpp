@@ -97,8 +97,9 @@ TEST(LyricSheet, ReportsEachWordAsItIsPlayedAndALineOfTheMomentAfterAJump) {
     for (int tick = 0; tick < 300; ++tick) {
         rig.timer.tick();
         for (int32_t at; (at = rig.sequencer.lyrics().take()) != LyricRing::none;) {
-            const LyricSheet::Entry& word = *sheet.entryAt(at);  // with its line and how much of it is sung
-            heard += word.text + "=" + std::to_string(word.line) + ":" + std::to_string(word.sungTo) + ",";
+            const LyricSheet::Entry* word = sheet.entryAt(at);  // with its line and how much of it is sung
+            ASSERT_NE(word, nullptr) << "reported, but not on the sheet: " << at;
+            heard += word->text + "=" + std::to_string(word->line) + ":" + std::to_string(word->sungTo) + ",";
         }
     }
     EXPECT_EQ(heard, "one=0:3, two=0:7,/=1:0,three=1:5,=1:5, four=1:10,/five=2:4,/=2:4,");
