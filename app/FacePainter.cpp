@@ -97,13 +97,12 @@ void FacePainter::drawToggle(int row, int column) {
 }
 
 void FacePainter::displayTick(const TickReport& report) {
-    const bool metersShown = report.metersLive && state_.largeView;
-    if (!state_.largeView || !(report.tempoRedraw || report.clockRedraw || metersShown)) return;
+    if (!state_.largeView || !(report.tempoRedraw || report.clockRedraw || report.metersLive)) return;
     const std::unique_ptr<Canvas> canvas = canvases_.openCanvas();
     if (report.tempoRedraw) canvas->drawText(face::tempoField.text, tempoText(report.displayTempo));
     if (report.clockRedraw)
         canvas->drawText(face::timeText, timeText(report.clockMinutes, report.clockSeconds));
-    if (!metersShown) return;
+    if (!report.metersLive) return;
     for (int row = 0; row < face::channelCount; ++row) drawMeter(*canvas, row);
     const uint32_t lampColour = sequencer_.gmSystemOnSeen() ? cyan : white;
     for (int row = 0; row < face::channelCount; ++row) drawLamp(*canvas, row, lampColour);
