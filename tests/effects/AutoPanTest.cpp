@@ -63,8 +63,8 @@ TEST(AutoPan, ASongsFormatDecidesWhichChannelsSweepAndASpeedOrALoadStartsTheSwee
          {"taken", "B0 0A 7E", "B0 0A 7E", "B0 0A 7D", "B0 0A 01", "B0 0A 01", "B0 0A 02"}},
         {"a load stops every sweep, back in the centre",
          1,
-         {"speed 2 12", "step 2", "reset", "value 2", "step 2"},
-         {"taken", "B2 0A 41", "64", "-"}},
+         {"speed 0 12", "step 0", "reset", "value 0", "step 0"},
+         {"taken", "B0 0A 41", "64", "-"}},
         {"a load frees the held sweep", 0, {"speed 3 12", "reset", "speed 4 12"}, {"taken", "taken"}},
     };
     for (const auto& c : cases) EXPECT_EQ(transcript(c.format, c.actions), c.lines) << c.why;
