@@ -84,12 +84,13 @@ TEST(LyricSheet, ReadsKaraokeHeadersLinesAndVersesLyricEventsFirstAndEachEncodin
 
 TEST(LyricSheet, ReportsEachWordAsItIsPlayedAndALineOfTheMomentAfterAJump) {
     VirtualPlayer<SilentMidiOut> rig;
-    // "one" at 0 s, " two" 0.5, "/", "three" and "" 0.9, " four" 1.5, "/five" and "/" 2, one cut off at 2.5.
+    // "one" at 0 s, " two" 0.5, "/", "three" and "" 0.9, " four" 1.5, "/five/", "six" and "/" 2, one cut off at
+    // 2.5; a break after a word leaves the word where it was sung.
     const std::vector<uint8_t> cutOff = {0x83, 0x60, 0xFF, 0x05, 0x05, 'x'};  // the file ends inside it
     rig.player.loadSong(
         SmfWriter(0, 480)
             .track(join({lyric("one"), lyric(" two", 480), lyric("/", 384), lyric("three"), lyric(""),
-                         lyric(" four", 576), lyric("/five", 480), lyric("/"), cutOff}))
+                         lyric(" four", 576), lyric("/five/", 480), lyric("six"), lyric("/"), cutOff}))
             .bytes());
     const LyricSheet& sheet = rig.player.lyrics();
     rig.player.startPlayback();
@@ -102,7 +103,7 @@ TEST(LyricSheet, ReportsEachWordAsItIsPlayedAndALineOfTheMomentAfterAJump) {
             heard += word->text + "=" + std::to_string(word->line) + ":" + std::to_string(word->sungTo) + ",";
         }
     }
-    EXPECT_EQ(heard, "one=0:3, two=0:7,/=1:0,three=1:5,=1:5, four=1:10,/five=2:4,/=2:4,");
+    EXPECT_EQ(heard, "one=0:3, two=0:7,/=1:0,three=1:5,=1:5, four=1:10,/five/=2:4,six=3:3,/=3:3,");
     rig.player.stopPlayback(Player::userStop);
     rig.player.startPlayback();
     ASSERT_TRUE(rig.player.jumpTo(1));  // the lyrics window's model shows where it went
