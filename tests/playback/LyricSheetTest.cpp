@@ -84,8 +84,8 @@ TEST(LyricSheet, ReadsKaraokeHeadersLinesAndVersesLyricEventsFirstAndEachEncodin
 
 TEST(LyricSheet, ReportsEachWordAsItIsPlayedAndALineOfTheMomentAfterAJump) {
     VirtualPlayer<SilentMidiOut> rig;
-    // "one" at 0 s, " two" 0.5, "/", "three" and "" 0.9, " four" 1.5, "/five/", "six" and "/" 2, one cut off at
-    // 2.5; a break after a word leaves the word where it was sung.
+    // "one" at 0 s, " two" 0.5, "/", "three" and "" 0.9, " four" 1.5, "/five/", "six" and "/" 2, one cut off
+    // at 2.5; a break after a word leaves the word where it was sung.
     const std::vector<uint8_t> cutOff = {0x83, 0x60, 0xFF, 0x05, 0x05, 'x'};  // the file ends inside it
     rig.player.loadSong(
         SmfWriter(0, 480)
