@@ -28,7 +28,8 @@ TEST(SongRendering, ALongSongIsHandedOverInBatchesThatTogetherAreTheWholeRecordi
     EXPECT_EQ(messageLines(handed), messageLines(whole.messages()));
 }
 
-// The period of a jump's moment is not played before the jump, even where the one before it is idle.
+// The period of a jump's moment is not played before the jump, even where the one before it is idle, and each
+// jump is taken in its turn.
 TEST(SongRendering, ANoteAtAJumpsMomentSoundsOnlyAfterTheJump) {
     SongRendering rendering;
     // A millisecond a tick: a note ends at 1.98 s, the next starts at 2 s, where the song jumps back to 1 s.
@@ -36,7 +37,8 @@ TEST(SongRendering, ANoteAtAJumpsMomentSoundsOnlyAfterTheJump) {
                        .track({0,  0x90, 60, 100,  0x8F, 0x3C, 0x80, 60,   0,    20, 0x90,
                                62, 100,  10, 0x80, 62,   0,    0,    0xFF, 0x2F, 0})
                        .bytes());
-    rendering.playToEnd(0, nullptr, {{2, 1}});
+    rendering.playToEnd(0, nullptr, {{2, 1}, {2, 1}});  // twice: the second second is played three times
     const std::vector<std::string> lines = messageLines(rendering.messages());
     EXPECT_EQ(std::count(lines.begin(), lines.end(), "2000 90 3E 64"), 1);
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), "1980 80 3C 00"), 3);
 }
