@@ -50,9 +50,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
 
     const std::string startFolder = "C:\\Start";
-    Settings settings;
     RecentFiles history;
-    loadSettings(store, startFolder, settings, history);
+    const Settings settings = loadSettings(store, startFolder, history);
     if (!settings.usable) return 0;
 
     MemorySettingsStore saved;
