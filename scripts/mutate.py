@@ -228,6 +228,13 @@ def run(command, timeout=None, **kw):
     except subprocess.TimeoutExpired:
         return "timeout"
     finally:
+        # The whole session, not just the command's group: ninja starts each step in a group of its own.
+        for entry in os.listdir("/proc"):
+            try:
+                if entry.isdigit() and int(entry) != process.pid and os.getsid(int(entry)) == process.pid:
+                    os.kill(int(entry), signal.SIGKILL)
+            except OSError:
+                pass  # gone meanwhile
         if process.poll() is None:
             os.killpg(process.pid, signal.SIGKILL)
             process.wait()
