@@ -35,8 +35,7 @@ std::string shortened(const std::string& name) {
     const size_t rootEnd = name.find('\\', name.find_first_not_of('\\'));
     if (rootEnd != std::string::npos) {
         const std::string root = name.substr(0, rootEnd + 1) + dots;
-        // The root's own separator comes first; its label is longer than the name and never fits.
-        for (size_t separator = rootEnd; separator != std::string::npos;
+        for (size_t separator = name.find('\\', rootEnd + 1); separator != std::string::npos;
              separator = name.find('\\', separator + 1)) {
             const std::string label = root + name.substr(separator);
             if (characterCount(label) <= historyLabelLength) return label;
