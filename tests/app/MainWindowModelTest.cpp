@@ -36,6 +36,7 @@ TEST_F(MainWindowModelTest, AMissingOrWrongSkinFileEndsTheStartWithItsMessageAnd
         {"Main.bmp", {}, "Main.bmp", false, {"Main.bmp " + missing, "Main.bmp が見つかりません。終了します"}},
         {"Main.bmp", bmpOf(100, 100), "Main.bmp", false, {"背景画像の読み込みに失敗しました"}},
         {"Mask.bmp", {}, "Main.bmp", false, {"Ｍａｓｋ．ｂｍｐが見つかりません"}},
+        {"Mask.bmp", bmpOf(100, 100), "Main.bmp", false, {"Ｍａｓｋ．ｂｍｐ読み込みエラー"}},
         {"Button.bmp", bmpOf(100, 100), "Main.bmp", false, {"Ｂｕｔｔｏｎ．ｂｍｐ読み込みエラー"}},
     };
     const auto intact = port.files;
