@@ -52,6 +52,7 @@ TEST_F(GeneratorMenuTest, EachCommandOpensItsSongUnderItsNameAndTheSongsShareOne
     generate(IDM_GENERATE_TEXT, "spaces.txt");
     EXPECT_EQ(loaded(), buildTextSong(Bytes(300, ' '), expected).image);
     EXPECT_FALSE(timer.running());  // none starts playback
+    EXPECT_TRUE(port.waitCursorShows == 4 && !port.waitCursor) << "each is loaded under the wait cursor";
 }
 
 TEST_F(GeneratorMenuTest, ACancelledDialogReadsNothingAndARefusedSourceIsSaidAndLoadsNothing) {
