@@ -14,6 +14,7 @@
 #include "playback/PlayClock.h"
 #include "playback/RecordingMidiOut.h"
 #include "playback/SongBuffer.h"
+#include "tests/support/Steps.h"
 
 // An event filter wired to a device, with everything it reads.
 template <class Device>
@@ -75,8 +76,6 @@ struct HookedRecordingOut : RecordingMidiOut {
 // An event filter wired to a recording device, with the state a freshly loaded song leaves.
 class EventFilterFixture : public ::testing::Test, protected FilterRig<HookedRecordingOut> {
   protected:
-    using Lines = std::vector<std::string>;
-
     EventFilterFixture() { filter.resetForPlayback(); }
 
     // A message written as hex bytes ("90 3C 64"), and a sent one in the same form.
