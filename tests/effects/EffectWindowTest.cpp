@@ -5,12 +5,12 @@
 namespace {
 TEST_F(EventFilterFixture, AWindowFromZeroRemapsTheFirstNoteAndASilencedNoteOnCountsAsARelease) {
     selectEffect(EffectType::suspense, 0, 10);
-    EXPECT_EQ(filtered({"90 3C 64", "80 3C 00"}), (Lines{"90 3F 64", "80 3F 00"}));
+    EXPECT_EQ(filtered("90 3C 64; 80 3C 00"), steps("90 3F 64; 80 3F 00"));
     EXPECT_TRUE(filter.effectState(0).entered);
     clock.playSeconds = 10;
-    EXPECT_EQ(filtered({"90 3E 64"}), Lines{"90 3E 00"});
+    EXPECT_EQ(filtered("90 3E 64"), steps("90 3E 00"));
     clock.playSeconds = 11;
-    EXPECT_EQ(filtered({"90 3C 64"}), Lines{"90 3C 64"}) << "nothing remapped is held: past the end";
+    EXPECT_EQ(filtered("90 3C 64"), steps("90 3C 64")) << "nothing remapped is held: past the end";
 }
 
 // A release goes exactly where its note-on went, whatever came between: a note-off of a key that is not held
@@ -41,7 +41,7 @@ TEST_F(EventFilterFixture, EachReleaseEndsWhatItsNoteOnSentAndAStrayOneChangesNo
         controls.keyShiftActive = false;
         Lines sent;
         for (const std::string& input : steps(c.inputs))
-            if (!change(input)) sent.push_back(filtered({input}).front());
+            if (!change(input)) sent.push_back(filtered(input).front());
         EXPECT_EQ(sent, steps(c.sent)) << c.why;
     }
 }

@@ -268,6 +268,7 @@ TEST_F(RecordedJumpTest, TheRecordingsPlayTimesAfterAJumpAreTheRenderersJumpTime
         ShortMessageFailures failures;
         PlaybackEngine engine(file, timer, window, window, failures);
         engine.loadSong(song);
+        engine.selection().playOnce = true;
         engine.player().startPlayback();
         for (long period = 0; periods.running(); ++period) {
             if (period == 1200) engine.player().jumpTo(5);
