@@ -80,8 +80,7 @@ TEST(Sequencer, TheFirstTempoIsNotAppliedAgainWhereverItLiesNorAfterAJumpBack) {
     EXPECT_EQ(played(rig, image), (Lines{"0 90 3C 64", "1100 80 3C 00"}));
     EXPECT_EQ(rig.sequencer.displayTempo(), 60) << "the read-out follows the song";
     PlaybackRig jumping;  // at 200 ms, past the change, to 1 s, which is played again from the start
-    jumping.load(image);
-    jumping.player.startPlayback();
+    jumping.play(image);
     jumping.tick(20);
     ASSERT_TRUE(jumping.player.jumpTo(1));
     jumping.runUntilStopped();
