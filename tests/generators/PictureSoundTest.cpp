@@ -35,7 +35,7 @@ TEST(BlockLevels, CutsThePictureIntoBlocksOfFiveWithNarrowerBlocksAtTheEdges) {
     const struct {
         int width, height;
         size_t levels;
-    } cases[] = {{64, 64, 169}, {65, 64, 169}, {66, 64, 182}, {64, 66, 182}};
+    } cases[] = {{64, 64, 169}, {65, 64, 169}, {64, 65, 169}, {66, 64, 182}, {64, 66, 182}};
     for (const auto& c : cases)
         EXPECT_EQ(blockLevels(blackPicture(c.width, c.height)).size(), c.levels)
             << c.width << "x" << c.height;

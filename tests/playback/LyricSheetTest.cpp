@@ -53,8 +53,9 @@ TEST(LyricSheet, ReadsKaraokeHeadersLinesAndVersesLyricEventsFirstAndEachEncodin
                 lyric("\r\x82\xc8\xa1\xdf", 20)}),
           join({text("ignored"), lyric("\x82\xbd", 10)})},
          "歌: うた; な｡ﾟ"},
-        // UTF-8 where it is not Shift-JIS as well, or starts with its mark; otherwise Shift-JIS.
-        {{join({lyric("\xe3\x81\x86"), lyric("\xe3\x81\x9f")})}, ": うた"},
+        // UTF-8 where it is not Shift-JIS as well, or starts with its mark; otherwise Shift-JIS. A word ends
+        // where its event does (the delta after the first is 81 00).
+        {{join({lyric("\xe3\x81\x86"), lyric("\xe3\x81\x9f", 128)})}, ": うた"},
         {{lyric("\xe3\x81\x86\xc3")}, ": 縺?ﾃ"},  // a character cut short is no UTF-8
         {{join({lyric("\xef\xbb\xbf\xe3\x81\x82\xe3\x81\x84")})}, ": あい"},
         // UTF-8's edges: the first two-byte forms, four bytes from U+10000 to U+10FFFF, a surrogate, beyond
