@@ -41,7 +41,7 @@ TEST_F(EventFilterFixture, EachReleaseEndsWhatItsNoteOnSentAndAStrayOneChangesNo
         controls.keyShiftActive = false;
         Lines sent;
         for (const std::string& input : steps(c.inputs))
-            if (!change(input)) sent.push_back(filtered(input).front());
+            if (!change(input)) sent.push_back(filtered(input.c_str()).front());
         EXPECT_EQ(sent, steps(c.sent)) << c.why;
     }
 }

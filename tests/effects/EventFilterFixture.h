@@ -95,7 +95,7 @@ class EventFilterFixture : public ::testing::Test, protected FilterRig<HookedRec
     }
 
     // Sends each message ("90 3C 64; 80 3C 00") and returns what reached the device because of it.
-    Lines filtered(const std::string& messages) {
+    Lines filtered(const char* messages) {
         Lines result;
         for (const std::string& message : steps(messages)) {
             const size_t before = out.messages().size();

@@ -70,7 +70,7 @@ TEST_F(EventFilterFixture, AStrayTopBitOfADataByteIsDroppedAndOnlyASoundingNoteM
     EXPECT_EQ(filtered("90 BC FF; 91 3C 00"), steps("90 3C 7F; 91 3C 00"));
     EXPECT_EQ(controls.channelLevel[0], 0x7F);
     EXPECT_TRUE(controls.channelPlayed[0] && !controls.channelPlayed[1]);
-    filtered({"80 3C 40"});
+    filtered("80 3C 40");
     EXPECT_EQ(controls.channelLevel[0], 0) << "the note's release empties its meter";
 }
 }  // namespace
