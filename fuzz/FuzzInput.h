@@ -1,11 +1,13 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
+#include <sstream>
 #include <string>
 #include <vector>
 
 // The fuzzer's bytes taken in order: choices from the front, the rest as a file. Past the end every
-// choice reads 0, so any input is a whole case.
+// choice reads 0, so any input is a whole case. The fuzzers include this header for the types of their entry
+// point too.
 class FuzzInput {
   public:
     FuzzInput(const uint8_t* data, size_t size) : data_(data), size_(size) {}
@@ -26,6 +28,8 @@ class FuzzInput {
         return std::string(part.begin(), part.end());
     }
     std::vector<uint8_t> rest() { return bytes(size_ - position_); }
+    // All the bytes, from the first, as a file to read.
+    std::istringstream file() const { return std::istringstream(std::string(data_, data_ + size_)); }
     bool empty() const { return position_ >= size_; }
 
   private:

@@ -1,13 +1,9 @@
 // velmira-render --input's reader and the live input behind it: any text, played without a song.
-#include <cstddef>
-#include <cstdint>
-#include <sstream>
-#include <string>
-
+#include "fuzz/FuzzInput.h"
 #include "tools/render/RenderInput.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    std::istringstream input(std::string(reinterpret_cast<const char*>(data), size));
+    std::istringstream input = FuzzInput(data, size).file();
     std::ostringstream err;
     RenderOptions options;
     options.effect.type = EffectType(size % 10);

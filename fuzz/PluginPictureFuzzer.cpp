@@ -1,9 +1,5 @@
 // A plug-in's GetPicture result: the input's first two bytes say how much of the rest is the information
 // block; the remainder is the pixel block.
-#include <cstddef>
-#include <cstdint>
-#include <vector>
-
 #include "fuzz/FuzzInput.h"
 #include "images/PluginPicture.h"
 

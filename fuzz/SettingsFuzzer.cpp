@@ -1,10 +1,7 @@
 // The settings loaders (the program's and the loaded song's as played) over a store holding anything: values
 // of either kind, of any length, under the keys and names they read (and others). Whatever was loaded can be
 // saved, and the song's as played read back from what was saved is the same.
-#include <cstddef>
-#include <cstdint>
 #include <iterator>
-#include <string>
 
 #include "app/PlayingSettings.h"
 #include "app/Settings.h"

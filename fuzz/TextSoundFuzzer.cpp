@@ -1,13 +1,9 @@
 // The text sound: a text file read by its size, then scanned into a song.
-#include <cstddef>
-#include <cstdint>
-#include <sstream>
-#include <string>
-
+#include "fuzz/FuzzInput.h"
 #include "generators/TextSound.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    std::istringstream file(std::string(reinterpret_cast<const char*>(data), size));
+    std::istringstream file = FuzzInput(data, size).file();
     std::vector<uint8_t> text;
     if (readTextSource(file, text) != GeneratorError::none) return 0;
     PseudoRandom random;

@@ -21,8 +21,7 @@ void wordEvery10MsTakenAtTheWindowsTick(benchmark::State& state) {
     double timerSeconds = 0, taken = 0, lost = 0;
     for (auto _ : state) {
         SilentPlayer silent;
-        silent.player.loadSong(song);
-        silent.player.startPlayback();
+        silent.play(song);
         std::atomic<bool> playing{true};
         std::thread timer([&] {
             for (; !silent.sequencer.songEnded(); std::this_thread::sleep_for(std::chrono::milliseconds(1))) {

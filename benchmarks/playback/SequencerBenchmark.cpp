@@ -28,8 +28,7 @@ std::vector<uint8_t> tenMinuteSong() {
 
 void jumpToTheEndOfATenMinuteSong(benchmark::State& state) {
     SilentPlayer silent;
-    silent.player.loadSong(tenMinuteSong());
-    silent.player.startPlayback();
+    silent.play(tenMinuteSong());
     for (auto _ : state) benchmark::DoNotOptimize(silent.player.jumpTo(599));
     state.counters["messages"] = double(silent.out.sent);
 }
@@ -43,8 +42,7 @@ void playZeroFilledTracks(benchmark::State& state) {
     const std::vector<uint8_t> image = song.bytes();
     for (auto _ : state) {
         SilentPlayer silent;
-        silent.player.loadSong(image);
-        silent.player.startPlayback();
+        silent.play(image);
         benchmark::DoNotOptimize(silent.playToEnd());
     }
 }

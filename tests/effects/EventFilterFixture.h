@@ -5,7 +5,6 @@
 #include <cstdio>
 #include <functional>
 #include <mutex>
-#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -78,14 +77,6 @@ class EventFilterFixture : public ::testing::Test, protected FilterRig<HookedRec
   protected:
     EventFilterFixture() { filter.resetForPlayback(); }
 
-    // A message written as hex bytes ("90 3C 64"), the form sent ones are shown in too.
-    static std::vector<uint8_t> bytesOf(const std::string& hex) {
-        std::istringstream text(hex);
-        std::vector<uint8_t> bytes;
-        for (unsigned byte = 0; text >> std::hex >> byte;) bytes.push_back(uint8_t(byte));
-        return bytes;
-    }
-
     // What reached the device after its first |before| messages: two messages joined by " + ", "-" for none.
     std::string sentSince(size_t before) const {
         std::string sent;
@@ -94,14 +85,21 @@ class EventFilterFixture : public ::testing::Test, protected FilterRig<HookedRec
         return sent.empty() ? "-" : sent;
     }
 
-    // Sends each message ("90 3C 64; 80 3C 00") and returns what reached the device because of it.
-    Lines filtered(const char* messages) {
+    // Sends each message ("90 3C 64; 80 3C 00") as the song does, or as bytes to |receive|, and returns what
+    // reached the device because of it; a step that change() takes changes the controls instead.
+    Lines filtered(const char* messages,
+                   const std::function<void(const std::vector<uint8_t>&)>& receive = {}) {
         Lines result;
         for (const std::string& message : steps(messages)) {
+            if (change(message)) continue;
             const size_t before = out.messages().size();
             std::vector<uint8_t> bytes = bytesOf(message);
-            bytes.resize(3);
-            filter.processChannelMessage(0, {bytes[0], bytes[1], bytes[2]});
+            if (receive) {
+                receive(bytes);
+            } else {
+                bytes.resize(3);
+                filter.processChannelMessage(0, {bytes[0], bytes[1], bytes[2]});
+            }
             result.push_back(sentSince(before));
         }
         return result;

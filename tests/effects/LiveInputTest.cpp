@@ -38,17 +38,10 @@ class LiveInputTest : public EventFilterFixture {
     }
 
     // What each input of hex bytes, fed at once, sent; a word changes the controls instead.
-    Lines played(const Lines& inputs) {
+    Lines played(const char* inputs) {
         live.takeEffect(settings);
-        Lines result;
-        for (const std::string& input : inputs) {
-            if (change(input)) continue;
-            const size_t before = out.messages().size();
-            const std::vector<uint8_t> bytes = bytesOf(input);
-            live.receive(bytes.data(), bytes.size());
-            result.push_back(sentSince(before));
-        }
-        return result;
+        return filtered(
+            inputs, [this](const std::vector<uint8_t>& bytes) { live.receive(bytes.data(), bytes.size()); });
     }
 
     LiveInput live{filter, clock};
@@ -83,7 +76,7 @@ TEST_F(LiveInputTest, EachInputSendsWhatItsNoteOnSoundedAndTheControlsAllow) {
         selectEffect(EffectType::none);
         clock.playSeconds = 0;
         live.songStopped();
-        EXPECT_EQ(played(steps(c.inputs)), steps(c.sent)) << c.why;
+        EXPECT_EQ(played(c.inputs), steps(c.sent)) << c.why;
     }
 }
 
@@ -152,8 +145,7 @@ namespace {
 // things to the device until after it is done; all the keyboard's messages must reach the device.
 template <class Device>
 void keyboardThrough(VirtualPlayer<Device>& window, int steps, const std::function<void()>& windowStep) {
-    window.engine.loadSong(denseSong(2, 5000));  // 26 s
-    window.player.startPlayback();
+    window.play(denseSong(2, 5000));  // 26 s
     std::atomic<int> sent{0};
     std::atomic<bool> windowDone{false};
     std::thread keyboard([&] {

@@ -11,9 +11,7 @@ namespace {
 Lines chased(const Lines& sent) {
     ControllerChase chase;
     for (const std::string& text : sent) {
-        std::vector<uint8_t> bytes;
-        for (size_t at = 0; at < text.size(); at += 3)
-            bytes.push_back(uint8_t(std::stoi(text.substr(at, 2), nullptr, 16)));
+        const std::vector<uint8_t> bytes = bytesOf(text);
         if (bytes[0] >= 0xF0)
             chase.sendLongMessage(bytes.data(), bytes.size());
         else

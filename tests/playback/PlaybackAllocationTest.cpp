@@ -7,9 +7,8 @@
 
 TEST(PlaybackAllocation, PlayingADenseSongAllocatesNothing) {
     SilentPlayer silent;
+    silent.play(denseSong(32, 200));
     silent.autoPan.speed[3] = 12;
-    silent.player.loadSong(denseSong(32, 200));
-    silent.player.startPlayback();
     silent.controls.channelLevel[3] = 90;
 
     const long before = allocationCount();

@@ -12,12 +12,6 @@ std::vector<std::string> messageLines(const std::vector<RecordingMidiOut::Messag
 // A player over a recording device whose window handles each posted tick at once.
 class PlaybackRig : public VirtualPlayer<RecordingMidiOut> {
   public:
-    void load(std::vector<uint8_t> image) { engine.loadSong(std::move(image)); }
-    // Loads the song and starts it.
-    void play(std::vector<uint8_t> image) {
-        load(std::move(image));
-        player.startPlayback();
-    }
     // Runs timer periods while the timer runs (stamping what each sends with its start time), each followed
     // by the window's tick handler if the period posted a tick.
     void tick(int count = 1);

@@ -1,5 +1,7 @@
 #pragma once
 #include <algorithm>
+#include <cstdint>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -14,4 +16,12 @@ inline Lines steps(const std::string& line) {
         result.push_back(line.substr(at, end - at));
     }
     return result;
+}
+
+// A message written as hex bytes ("90 3C 64"), the form sent ones are shown in too.
+inline std::vector<uint8_t> bytesOf(const std::string& hex) {
+    std::istringstream text(hex);
+    std::vector<uint8_t> bytes;
+    for (unsigned byte = 0; text >> std::hex >> byte;) bytes.push_back(uint8_t(byte));
+    return bytes;
 }

@@ -19,6 +19,13 @@ class VirtualPlayer : public TickPoster, public WindowlessPlayerHost {
     Sequencer& sequencer = engine.sequencer();
     Player& player = engine.player();
 
+    void load(std::vector<uint8_t> image) { engine.loadSong(std::move(image)); }
+    // Loads the song and starts it.
+    void play(std::vector<uint8_t> image) {
+        load(std::move(image));
+        player.startPlayback();
+    }
+
   protected:
     void postTick() override {}
 };
