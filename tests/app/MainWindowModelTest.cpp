@@ -80,7 +80,8 @@ TEST_F(MainWindowModelTest, AReloadResetsTheCellsTheMasterVolumeAndSilencesWhatT
     openSongFile("a.mid");
     EXPECT_EQ(model.face().channelCells[0], (std::array<int, 5>{10, 0, 0, 0, 0}));
     EXPECT_FALSE(model.face().channelToggles[0][FaceState::soloToggle]);
-    EXPECT_FALSE(model.engine().controls().volumeFixed[0].load());
+    EXPECT_FALSE(model.engine().controls().volumeFixed[0].load() ||
+                 model.engine().controls().volumeAllFixed.load());
     EXPECT_EQ(model.face().masterVolume, 100);
     EXPECT_EQ(messageLines(out.messages(), 17), (Lines{"0 B0 5B 28", "0 B0 5D 00", "0 B0 0A 40"}))
         << "after the 17 of the load";
