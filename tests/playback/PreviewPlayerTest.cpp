@@ -47,15 +47,6 @@ std::vector<uint8_t> twoChannelSong() {
     bass.sysEx(0, gmOn, sizeof gmOn).shortMessage(0, 0x91, 41, 80).shortMessage(480, 0x81, 41, 0);
     return SmfWriter(1, 480).track(melody).track(bass.endOfTrack()).bytes();
 }
-
-// What the main player sends for a file, loaded, played to its end and stopped, with its event filter at
-// rest.
-std::vector<std::string> mainPlayerLines(const std::vector<uint8_t>& file) {
-    PlaybackRig rig;
-    rig.play(file);
-    rig.runUntilStopped();
-    return rig.lines();
-}
 }  // namespace
 
 TEST(PreviewPlayer, StopsAtTheEndOfTheSongOnTheDialogsThreadOnceAndDoesNotLoop) {
@@ -123,6 +114,9 @@ TEST(PreviewPlayer, PlaysEachFileAsTheMainPlayerWithoutAnEffectDoes) {
         rig.player.load(file);
         rig.player.start();
         EXPECT_LT(rig.runUntilStopped(5000), 5000) << name;
-        EXPECT_EQ(rig.lines(), mainPlayerLines(file)) << name;
+        PlaybackRig main;  // loaded, played to its end and stopped, with its event filter at rest
+        main.play(file);
+        main.runUntilStopped();
+        EXPECT_EQ(rig.lines(), main.lines()) << name;
     }
 }
