@@ -56,8 +56,7 @@ TEST(CommandLineTest, RefusesWhatItDoesNotUnderstandAndEndsTheProgram) {
     for (const auto& [arguments, message] : cases) {
         SCOPED_TRACE(testing::PrintToString(arguments));
         const CommandLineResult result = parseCommandLine(arguments, filesThere({song, "b.mid"}));
-        EXPECT_TRUE(result.endProgram());
-        EXPECT_EQ(result.message, message + usage);
+        EXPECT_EQ(std::pair(result.endProgram(), result.message), std::pair(true, message + usage));
     }
 }
 

@@ -196,9 +196,9 @@ TEST_F(MainWindowModelTest, ADropOpensItsFirstFileAndListsItsSongsOnlyWhileStopp
     model.engine().player().stopPlayback(Player::userStop), model.engine().player().startPlayback();
     EXPECT_FALSE(model.holdsMouse());
     model.dropFiles({"b.mid", "c.mid"});
-    EXPECT_EQ(model.windowTitle().substr(0, 5), "a.mid");
-    EXPECT_EQ(model.engine().selection().songs.count(), 2);
-    EXPECT_TRUE(port.messages.empty());
+    EXPECT_EQ(
+        std::tuple(model.windowTitle().substr(0, 5), model.engine().selection().songs.count(), port.messages),
+        std::tuple(std::string("a.mid"), 2, Lines{}));
 }
 
 // What is written, and when, is the settings' own rule; here, that a start ended before the settings were
