@@ -15,11 +15,6 @@ SongOpener::SongOpener(PlaybackEngine& engine, FaceState& face, FaceDrawing& dra
       window_(window) {}
 
 void SongOpener::openFromMenu() {
-    SongSelection& selection = engine_.selection();
-    if (selection.mode != SongSelection::noSongList) {
-        openSongListEntry(+1);
-        return;
-    }
     const std::string loaded = loadedPath();
     currentPath_.clear();
     const std::optional<std::string> chosen = dialogs_.chooseSongFile(songOpenFilter, settings_.songFolder());

@@ -24,9 +24,9 @@ class SongOpener {
                SettingsSession& settings, Dialogs& dialogs, Files& files, Window& window);
 
     // "ファイルを開く": the open dialog in the folder of MIDI files, which becomes the folder of the file
-    // confirmed there; or in a song-list mode the list's current entry. A cancelled or
-    // failed open leaves the loaded song and the title as they were. A file confirmed in the dialog joins
-    // the song list even when it cannot be read.
+    // confirmed there. A cancelled or failed open leaves the loaded song and the title as they were. A file
+    // confirmed in the dialog joins the song list even when it cannot be read. No song-list mode lasts
+    // while stopped (a stop or a failed start ends it), and the command is refused while playing.
     void openFromMenu();
     // A file picked by the user (in the open dialog, on the command line, by dropping it): it joins the
     // song list and is opened. Returns whether it was loaded; a failure keeps the loaded song's title.

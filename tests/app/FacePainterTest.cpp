@@ -114,6 +114,7 @@ TEST(FacePainter, PaintsTheFaceInEachStateAsPinned) {
     rig.controls.channelLevel[2] = 2;
     rig.controls.channelPitchClass[6] = 4;
     rig.meterTick();
+    EXPECT_EQ(rig.controls.channelLevel[4], 120);  // the clamp is stored back for the next frame
     rig.controls.channelLevel[0] = 40;  // cuts its bar back at once; the held loud note keeps its bar
     rig.controls.channelPitchClass[6] = 7;
     rig.meterTick();

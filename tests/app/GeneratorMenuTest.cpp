@@ -52,6 +52,7 @@ TEST_F(GeneratorMenuTest, EachCommandOpensItsSongUnderItsNameAndTheSongsShareOne
     generate(IDM_GENERATE_TEXT, "spaces.txt");
     EXPECT_EQ(loaded(), buildTextSong(Bytes(300, ' '), expected).image);
     EXPECT_FALSE(timer.running());  // none starts playback
+    EXPECT_TRUE(port.waitCursorShows == 4 && !port.waitCursor) << "each is loaded under the wait cursor";
 }
 
 TEST_F(GeneratorMenuTest, ACancelledDialogReadsNothingAndARefusedSourceIsSaidAndLoadsNothing) {
@@ -60,7 +61,12 @@ TEST_F(GeneratorMenuTest, ACancelledDialogReadsNothingAndARefusedSourceIsSaidAnd
     generate(IDM_GENERATE_PICTURE);
     EXPECT_TRUE(port.messages.empty());
     port.addFile("tiny.txt", Bytes(1, ' '));
-    generate(IDM_GENERATE_TEXT, "tiny.txt");
-    EXPECT_EQ(std::pair(port.messages, loaded().size()),
-              std::pair(Lines{"ファイルサイズが小さすぎます"}, size_t(0)));
+    port.addFile("long.txt", Bytes(maxTextSourceSize + 1, ' '));  // refused by its size, unread
+    port.files["huge.txt"] = {FileData::noMemory, {}};
+    for (const char* name : {"tiny.txt", "long.txt", "huge.txt"}) generate(IDM_GENERATE_TEXT, name);
+    EXPECT_EQ(
+        std::pair(port.messages, loaded().size()),
+        std::pair(Lines{"ファイルサイズが小さすぎます", generatorFailureText(GeneratorError::textTooLarge),
+                        generatorFailureText(GeneratorError::noMemory)},
+                  size_t(0)));
 }

@@ -69,9 +69,14 @@ TEST_F(LyricsWindowTest, TheMenuShowsAndHidesItAndItFollowsTheTicksAndEachLoad) 
     port.nextChoice = "words.mid", model.onCommand(IDM_FILE_OPEN);
     EXPECT_EQ(port.lyrics.line, "one two");
     model.engine().player().startPlayback();
+    const int shownAtLoad = port.lyrics.shows;
     for (int tick = 0; tick < 100; ++tick) timer.tick(), model.onTick();
-    EXPECT_EQ(port.lyrics.line, "three four");
+    // Told once a word sung: "one", " two", then the next line.
+    EXPECT_EQ(std::pair(port.lyrics.line, port.lyrics.shows - shownAtLoad),
+              std::pair(std::string("three four"), 3));
+    port.lyrics.line = "";
     model.engine().player().stopPlayback(Player::userStop);
+    EXPECT_EQ(port.lyrics.line, "one two");  // back at the start
     port.nextChoice = "none.mid", model.onCommand(IDM_FILE_OPEN);
     EXPECT_EQ(port.lyrics.line, "");
     model.onCommand(IDM_LYRICS_WINDOW);

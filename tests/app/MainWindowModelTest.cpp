@@ -33,6 +33,7 @@ TEST_F(MainWindowModelTest, AMissingOrWrongSkinFileEndsTheStartWithItsMessageAnd
         {"Main.bmp", {}, "Main.bmp", false, {"Main.bmp " + missing, "Main.bmp が見つかりません。終了します"}},
         {"Main.bmp", small, "Main.bmp", false, {"背景画像の読み込みに失敗しました"}},
         {"Mask.bmp", {}, "Main.bmp", false, {"Ｍａｓｋ．ｂｍｐが見つかりません"}},
+        {"Mask.bmp", small, "Main.bmp", false, {"Ｍａｓｋ．ｂｍｐ読み込みエラー"}},
         {"Button.bmp", small, "Main.bmp", false, {"Ｂｕｔｔｏｎ．ｂｍｐ読み込みエラー"}},
     };
     const auto intact = port.files;
@@ -78,10 +79,17 @@ TEST_F(MainWindowModelTest, AReloadResetsTheCellsTheMasterVolumeAndSilencesWhatT
               std::tuple(std::array<int, 5>{10, 0, 0, 0, 0}, false, false, 100));
     EXPECT_EQ(messageLines(out.messages(), 17), (Lines{"0 B0 5B 28", "0 B0 5D 00", "0 B0 0A 40"}))
         << "after the 17 of the load";
+    out.clear();
     model.restorePlaying(kept);
     EXPECT_EQ(model.playingSettings().cells, kept.cells);
-    EXPECT_EQ(std::pair(model.face().masterVolume, model.playingSettings().transpose),
-              std::pair(kept.masterVolume, 1));
+    EXPECT_EQ(std::tuple(model.face().masterVolume, model.playingSettings().transpose,
+                         model.engine().controls().keyShiftActive.load()),
+              std::tuple(kept.masterVolume, 1, true));
+    // The cells as kept, then every channel's volume at the kept master volume of 90 %.
+    Lines sent{"0 B0 07 6E", "0 B0 5B 0A", "0 B0 5D 0A", "0 B0 07 63"};
+    for (const char* channel : {"1", "2", "3", "4", "5", "6", "7", "8", "9", "A", "B", "C", "D", "E", "F"})
+        sent.push_back(std::string("0 B") + channel + " 07 5A");
+    EXPECT_EQ(messageLines(out.messages(), 0), sent);
 }
 
 // A 0-byte file, a text file renamed .mid (format 117, no events) and a song without a note load but leave

@@ -70,3 +70,11 @@ TEST_F(MidiOutMenuTest, StartOpensTheSavedDeviceByItsNameOrStaysOnTheMapperKeepi
                   std::pair(std::vector<std::string>{midiOutFallbackText(name)}, name));
     }
 }
+
+// The menu's ids have room for nine devices after the mapper: more are left out, the next id is not theirs.
+TEST_F(MidiOutMenuTest, TakesNoMoreDevicesThanItsIdsHaveRoomFor) {
+    devices.names.assign(12, "Synth");
+    menu.start();
+    EXPECT_TRUE(menu.handles(IDM_MIDI_OUT_LAST));
+    EXPECT_FALSE(menu.handles(IDM_MIDI_OUT_LAST + 1));
+}

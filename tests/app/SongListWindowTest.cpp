@@ -61,6 +61,8 @@ TEST_F(SongListWindowTest, EachActionChangesTheListAndSaysWhichRowToSelect) {
     model.onCommand(IDM_SONGS_NEXT);
     model.songListAction(Action::play, 0);
     EXPECT_TRUE(port.messages.empty() && model.engine().player().playing());
+    for (int left = 2; left > 0; --left) model.songListAction(Action::remove, 0);
+    EXPECT_EQ(model.songListAction(Action::remove, 0), -1);  // no row left to select
 }
 
 TEST(SongListKeys, DeleteRemovesEnterPlaysAndAltWithAnArrowMovesTheRow) {

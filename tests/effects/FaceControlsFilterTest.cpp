@@ -68,9 +68,12 @@ TEST_F(EventFilterFixture, ToneLockAndFixedControllersOverrideTheSongsValuesAndA
 
 // A data byte's stray top bit reaches neither the device nor the read-out. Only a sounding note makes its
 // channel's cells steppable: a note-on of velocity 0 is a note-off.
+// A release empties the channel's meter.
 TEST_F(EventFilterFixture, AStrayTopBitOfADataByteIsDroppedAndOnlyASoundingNoteMarksItsChannelPlayed) {
     EXPECT_EQ(filtered({"90 BC FF", "91 3C 00"}), (Lines{"90 3C 7F", "91 3C 00"}));
     EXPECT_EQ(controls.channelLevel[0], 0x7F);
     EXPECT_TRUE(controls.channelPlayed[0] && !controls.channelPlayed[1]);
+    filtered({"80 3C 40"});
+    EXPECT_EQ(controls.channelLevel[0], 0) << "the note's release empties its meter";
 }
 }  // namespace

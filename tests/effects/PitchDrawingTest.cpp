@@ -37,6 +37,11 @@ TEST(PitchDrawingMap, NotesAndRestsRoundTripThroughThePitchMap) {
     EXPECT_EQ(values(drawing), (std::vector<int>{12, -4, -3, -2, 25 - 3, 0, 1, 2, 3, 25 + 0, 5, -12}));
     EXPECT_TRUE(drawing.isRest(E) && drawing.isRest(A) && !drawing.isRest(C));
     EXPECT_EQ(drawing.toPitchMap().entries, map.entries);
+    // A label is coloured by the octave its note lies in, from the C of the played key's octave.
+    EXPECT_EQ(std::vector({drawing.colour(C), drawing.colour(Cs), drawing.colour(B),
+                           PitchDrawing{PitchMap{}}.colour(C)}),
+              std::vector({LabelColour::octaveAbove, LabelColour::sameOctave, LabelColour::octaveBelow,
+                           LabelColour::sameOctave}));
 
     map.entries = {40, -40, PitchMap::rest, 0, 250, 0, 0, 0, 0, 0, 0, 0};
     const PitchDrawing clamped(map);

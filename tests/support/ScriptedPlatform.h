@@ -127,12 +127,13 @@ class ScriptedPlatform : public MemoryFiles, public Window, public Dialogs, publ
         SongListView shown;
         int opens = 0;
     } songList;
-    // The lyrics window: whether it is shown, and the line it shows.
+    // The lyrics window: whether it is shown, the line it shows and how often it was told.
     struct LyricsShown : LyricsWindowPort {
         void showLyricsWindow(bool show) override { shown = show; }
         bool lyricsWindowShown() const override { return shown; }
-        void showLyrics(const LyricMoment& moment) override { line = moment.line; }
+        void showLyrics(const LyricMoment& moment) override { line = moment.line, ++shows; }
         bool shown = false;
         std::string line = "-";
+        int shows = 0;
     } lyrics;
 };
