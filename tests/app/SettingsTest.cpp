@@ -42,6 +42,8 @@ struct SettingsTest : testing::Test {
     MemorySettingsStore store;
     Settings settings;
     RecentFiles history;
+    ScriptedPlatform host;  // the window of "レジストリを削除して終了"
+    SettingsMenu menu{store, settings, host};
 };
 
 }  // namespace
@@ -163,16 +165,7 @@ TEST_F(SettingsTest, AStoreThatCannotBeReadIsNotWrittenAtExit) {
     }
 }
 
-namespace {
-
-struct SettingsDeletionTest : SettingsTest {
-    ScriptedPlatform host;
-    SettingsMenu menu{store, settings, host};
-};
-
-}  // namespace
-
-TEST_F(SettingsDeletionTest, NoLeavesEverythingAndYesDeletesTheKeysAndClosesWithoutWritingAnything) {
+TEST_F(SettingsTest, DeletingNoLeavesEverythingAndYesDeletesTheKeysAndClosesWithoutWritingAnything) {
     plantFullSettings();
     load();
     host.answerYes = false;
@@ -187,7 +180,7 @@ TEST_F(SettingsDeletionTest, NoLeavesEverythingAndYesDeletesTheKeysAndClosesWith
     EXPECT_EQ(std::pair(store.writes, host.closeRequests), std::pair(0, 1));
 }
 
-TEST_F(SettingsDeletionTest, AFailedDeletionSaysSoAndStillWritesNothing) {
+TEST_F(SettingsTest, AFailedDeletionSaysSoAndStillWritesNothing) {
     plantFullSettings();
     store.put(Settings::rootKey + std::string("\\Other"), "x", "y");  // a subkey we know nothing of
     load();
