@@ -152,6 +152,11 @@ TEST_F(FaceControlsTest, TogglesKeepTheirHoldingRules) {
     const std::string soloLamp = "toggle " + RecordingFaceDrawing::pair(5, solo);
     EXPECT_EQ(std::count(drawing.requests.begin(), drawing.requests.end(), soloLamp), 2)
         << "muting ends solo";
+    clickToggle(5, mute), clickToggle(6, solo), clickToggle(5, solo);
+    EXPECT_EQ(std::count(drawing.requests.begin(), drawing.requests.end(),
+                         "toggle " + RecordingFaceDrawing::pair(6, solo)),
+              2)
+        << "a new solo ends the old one";
 }
 
 // A cell steps by one, up with the left button and down with the right, to 12 at most (sent as any other)
@@ -170,6 +175,7 @@ TEST_F(FaceControlsTest, CellsStepWithinTheirLimitsForTheGsModulesOnChannelsThat
         {SoundModule::sc88, true, left, FaceState::chorusCell, 12, 12, {}},
         {SoundModule::sc88, true, right, FaceState::reverbCell, 0, 0, {}},
         {SoundModule::sc88, true, right, FaceState::volumeCell, 10, 9, {controlChange(5, 7, 90)}},
+        {SoundModule::sc88, true, right, FaceState::reverbCell, 1, 0, {controlChange(5, 91, 0)}},
         {SoundModule::sc55, true, left, FaceState::reverbCell, 0, 1, {controlChange(5, 91, 10)}},
         {SoundModule::sb16, true, left, FaceState::reverbCell, 0, 0, {}},
         {SoundModule::sc88, false, left, FaceState::reverbCell, 0, 0, {}},

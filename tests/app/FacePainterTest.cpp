@@ -133,6 +133,16 @@ TEST(FacePainter, PaintsTheFaceInEachStateAsPinned) {
     rig.meterTick();
     EXPECT_NE(rig.screen.packedAt(face::noteLamp(6, 11).left, face::noteLamp(6, 11).top), 0u);
     expectGoldenPictures("face-pictures.txt", rig.pictures);
+
+    // In a window larger still, the face's last column and row run on for 32 pixels, and no further.
+    DibImage wide = DibImage::create24(face::faceWidth + 40, face::faceHeight + 40);
+    std::vector<DrawnText> texts;
+    DibCanvas canvas(wide, texts);
+    rig.painter.paint(canvas);
+    constexpr int right = face::faceWidth - 1, bottom = face::faceHeight - 1;
+    EXPECT_EQ(
+        std::tuple(wide.packedAt(right + 32, 7), wide.packedAt(right + 33, 7), wide.packedAt(5, bottom + 32)),
+        std::tuple(rig.facePicture.packedAt(right, 7), black, rig.facePicture.packedAt(5, bottom)));
 }
 
 // Each request within the face's ranges draws, and one outside draws nothing (a stray index must not read

@@ -22,7 +22,7 @@ std::vector<uint8_t> song(bool words) {
 }  // namespace
 
 TEST(LyricsView, ShowsTheLineOfTheMomentAsPlayedAfterAJumpAndFromTheStartAfterAStop) {
-    enum Then { goOn, jumpBackTo1s, stop, stopAndReplay };
+    enum Then { goOn, jumpBackTo1s, jumpBackToStart, stop, stopAndReplay };
     const struct {
         bool words;
         int playedTicks;  // of 10 ms
@@ -31,6 +31,7 @@ TEST(LyricsView, ShowsTheLineOfTheMomentAsPlayedAfterAJumpAndFromTheStartAfterAS
     } cases[] = {
         {true, 160, goOn, "Song|three four|three four|five"},
         {true, 160, jumpBackTo1s, "Song|three|three four|five"},
+        {true, 160, jumpBackToStart, "Song||one two|three four"},
         {true, 160, stop, "Song||one two|three four"},
         {true, 10, stopAndReplay, "Song|one|one two|three four"},  // the same word again is news
         {false, 160, goOn, "|歌詞はありません"},
@@ -46,12 +47,13 @@ TEST(LyricsView, ShowsTheLineOfTheMomentAsPlayedAfterAJumpAndFromTheStartAfterAS
             rig.timer.tick();
             view.update(sheet, rig.sequencer.lyrics());
         }
-        if (c.then == jumpBackTo1s) rig.player.jumpTo(1);
+        if (c.then == jumpBackTo1s || c.then == jumpBackToStart)
+            rig.player.jumpTo(c.then == jumpBackTo1s ? 1 : 0);
         if (c.then == stop || c.then == stopAndReplay)
             rig.player.stopPlayback(Player::userStop), view.reset(sheet, rig.sequencer.lyrics());
         if (c.then == stopAndReplay) rig.player.startPlayback(), rig.timer.tick();
         EXPECT_EQ(view.update(sheet, rig.sequencer.lyrics()),
-                  c.then == jumpBackTo1s || c.then == stopAndReplay);
+                  c.then == jumpBackTo1s || c.then == jumpBackToStart || c.then == stopAndReplay);
         const LyricMoment& m = view.moment();
         const std::string words = m.line.substr(0, m.sung) + "|" + m.line + "|" + m.next;
         EXPECT_EQ(m.title + "|" + (m.noWords ? LyricsView::noWordsText : words), c.shown) << c.shown;

@@ -30,6 +30,9 @@ TEST_F(SongListWindowTest, TheSongNamedAtStartJoinsTheListThatCameBackOnlyWhenIt
     startUp();
     model.openStartSong("c.mid", false);
     model.openStartSong("C:\\曲\\さくら.mid", false);
+    EXPECT_EQ(std::get<std::string>(port.store.values[{Settings::userKey, "SongList"}]),
+              "b.mid|c.mid|C:\\曲\\さくら.mid|")
+        << "kept at once";
     model.onCommand(IDM_SONGS_WINDOW);
     EXPECT_EQ(port.songList.opens, 1);
     EXPECT_EQ(shown.rows, (Lines{"　 1. b.mid", "　 2. c.mid", "♪ 3. さくら.mid"}));

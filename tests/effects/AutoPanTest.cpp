@@ -7,9 +7,9 @@
 #include "effects/AutoPan.h"
 #include "playback/RecordingMidiOut.h"
 #include "playback/SmfWriter.h"
+#include "tests/support/Steps.h"
 
 namespace {
-using Lines = std::vector<std::string>;
 
 // Plays the actions on the auto-pan of a song of this format and returns what they gave: "speed C S" whether
 // the speed was taken, "step C" the pan a track of channel C's running status sent ("-" for none), "value C"
@@ -45,28 +45,21 @@ TEST(AutoPan, ASongsFormatDecidesWhichChannelsSweepAndASpeedOrALoadStartsTheSwee
     const struct {
         const char* why;
         int format;
-        Lines actions, lines;
+        const char *actions, *lines;
     } cases[] = {
-        {"each track its own channel", 1, {"speed 0 5", "speed 1 5"}, {"taken", "taken"}},
-        {"one channel holds a single track's sweep until its speed is 0",
-         0,
-         {"speed 3 12", "speed 4 12", "step 7", "speed 3 0", "speed 4 12"},
-         {"taken", "refused", "B3 0A 41", "taken", "taken"}},
-        {"no sweep in other formats", 2, {"speed 0 12"}, {"refused"}},
-        {"a new speed starts from the centre",
-         1,
-         {"speed 2 12", "step 2", "step 2", "speed 2 12", "step 2"},
-         {"taken", "B2 0A 41", "B2 0A 42", "taken", "B2 0A 41"}},
-        {"the turns at both ends",
-         1,
-         {"speed 0 12", "at 0 125", "step 0", "step 0", "step 0", "at 0 2", "step 0", "step 0", "step 0"},
-         {"taken", "B0 0A 7E", "B0 0A 7E", "B0 0A 7D", "B0 0A 01", "B0 0A 01", "B0 0A 02"}},
-        {"a load stops every sweep, back in the centre",
-         1,
-         {"speed 0 12", "step 0", "reset", "value 0", "step 0"},
-         {"taken", "B0 0A 41", "64", "-"}},
-        {"a load frees the held sweep", 0, {"speed 3 12", "reset", "speed 4 12"}, {"taken", "taken"}},
+        {"each track its own channel", 1, "speed 0 5; speed 1 5", "taken; taken"},
+        {"one channel holds a single track's sweep until its speed is 0", 0,
+         "speed 3 12; speed 4 12; step 7; speed 3 0; speed 4 12", "taken; refused; B3 0A 41; taken; taken"},
+        {"no sweep in other formats", 2, "speed 0 12", "refused"},
+        {"a new speed starts from the centre", 1, "speed 2 12; step 2; step 2; speed 2 12; step 2",
+         "taken; B2 0A 41; B2 0A 42; taken; B2 0A 41"},
+        {"the turns at both ends", 1,
+         "speed 0 12; at 0 125; step 0; step 0; step 0; at 0 2; step 0; step 0; step 0",
+         "taken; B0 0A 7E; B0 0A 7E; B0 0A 7D; B0 0A 01; B0 0A 01; B0 0A 02"},
+        {"a load stops every sweep, back in the centre", 1, "speed 0 12; step 0; reset; value 0; step 0",
+         "taken; B0 0A 41; 64; -"},
+        {"a load frees the held sweep", 0, "speed 3 12; reset; speed 4 12", "taken; taken"},
     };
-    for (const auto& c : cases) EXPECT_EQ(transcript(c.format, c.actions), c.lines) << c.why;
+    for (const auto& c : cases) EXPECT_EQ(transcript(c.format, steps(c.actions)), steps(c.lines)) << c.why;
 }
 }  // namespace

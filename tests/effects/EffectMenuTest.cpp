@@ -5,9 +5,9 @@
 
 #include "effects/EffectMenu.h"
 #include "resources/CommandIds.h"
+#include "tests/support/Steps.h"
 
 namespace {
-using Lines = std::vector<std::string>;
 
 const std::pair<const char*, int> items[] = {
     {"folk", IDM_EFFECT_FOLK},           {"japanese", IDM_EFFECT_JAPANESE},
@@ -117,36 +117,30 @@ struct MenuScript {
 // and plays from the beginning.
 TEST(EffectMenu, CommandsChooseAskAndTryAsTheUserChose) {
     const struct {
-        const char* why;
-        Lines actions, calls;
+        const char *why, *actions, *calls;
     } cases[] = {
         {"each style and image item",
-         {"folk",    "mask?",   "japanese", "mask?",   "okinawan", "mask?",   "suspense",
-          "mask?",   "image 1", "mask?",    "image 2", "mask?",    "image 3", "mask?",
-          "image 4", "mask?",   "image 5",  "mask?",   "none",     "mask?"},
-         {"1 0001", "2 0002", "3 0004", "9 0100", "4 0008", "5 0010", "6 0020", "7 0040", "8 0080",
-          "0 2000"}},
+         "folk; mask?; japanese; mask?; okinawan; mask?; suspense; mask?; image 1; mask?; image 2; mask?; "
+         "image 3; mask?; image 4; mask?; image 5; mask?; none; mask?",
+         "1 0001; 2 0002; 3 0004; 9 0100; 4 0008; 5 0010; 6 0020; 7 0040; 8 0080; 0 2000"},
         {"ignored while playing",
-         {"folk", "playing", "japanese", "key signature", "pitch map", "time", "none", "mark?", "effect?"},
-         {"marked folk", "effect 1 3-40 C 0"}},
-        {"no effect to time", {"time", "effect?"}, {"no effect", "effect 0 3-40 C 0"}},
-        {"effect time",
-         {"japanese", "answer 10", "answer 11", "time", "effect?"},
-         {"ask start 3", "ask end 40 after 10", "effect 2 10-11 C 0"}},
-        {"end cancelled",
-         {"japanese", "answer 20", "answer cancel", "time", "effect?"},
-         {"ask start 3", "ask end 40 after 20", "effect 2 0-3599 C 0"}},
+         "folk; playing; japanese; key signature; pitch map; time; none; mark?; effect?",
+         "marked folk; effect 1 3-40 C 0"},
+        {"no effect to time", "time; effect?", "no effect; effect 0 3-40 C 0"},
+        {"effect time", "japanese; answer 10; answer 11; time; effect?",
+         "ask start 3; ask end 40 after 10; effect 2 10-11 C 0"},
+        {"end cancelled", "japanese; answer 20; answer cancel; time; effect?",
+         "ask start 3; ask end 40 after 20; effect 2 0-3599 C 0"},
         {"one dialog at a time, opened on the effect's values",
-         {"pitch map", "try pitch", "key signature", "try -1/2", "stopped", "close", "|", "key signature",
-          "pitch map", "key signature", "transport?", "close", "transport?", "pitch map"},
-         {"close off", "dialog open", "key signature -1/2", "held", "dialog closed", "close on", "free",
-          "close off", "dialog open", "pitch 113"}},
-        {"tries",
-         {"key signature", "|", "playing", "try 1/2", "stopped", "try 0/0", "mark?", "try pitch", "effect?"},
-         {"wait", "stop", "arrow", "start 12", "wait", "arrow", "start 0", "marked none", "wait", "stop",
-          "arrow", "start 13", "effect 13 3-40 C 113"}},
+         "pitch map; try pitch; key signature; try -1/2; stopped; close; |; key signature; pitch map; "
+         "key signature; transport?; close; transport?; pitch map",
+         "close off; dialog open; key signature -1/2; held; dialog closed; close on; free; close off; "
+         "dialog open; pitch 113"},
+        {"tries", "key signature; |; playing; try 1/2; stopped; try 0/0; mark?; try pitch; effect?",
+         "wait; stop; arrow; start 12; wait; arrow; start 0; marked none; wait; stop; arrow; start 13; "
+         "effect 13 3-40 C 113"},
     };
-    for (const auto& c : cases) EXPECT_EQ(MenuScript().run(c.actions), c.calls) << c.why;
+    for (const auto& c : cases) EXPECT_EQ(MenuScript().run(steps(c.actions)), steps(c.calls)) << c.why;
     EXPECT_TRUE(!MenuScript().menu.handles(IDM_FILE_OPEN) && MenuScript().menu.handles(IDM_EFFECT_TIME));
     EffectCheckMark mark;
     for (const auto& [id, type] : {std::pair{IDM_EFFECT_KEY_SIGNATURE, EffectType::keySignature},

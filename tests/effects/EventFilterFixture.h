@@ -14,6 +14,7 @@
 #include "playback/PlayClock.h"
 #include "playback/RecordingMidiOut.h"
 #include "playback/SongBuffer.h"
+#include "tests/support/Steps.h"
 
 // An event filter wired to a device, with everything it reads.
 template <class Device>
@@ -75,40 +76,32 @@ struct HookedRecordingOut : RecordingMidiOut {
 // An event filter wired to a recording device, with the state a freshly loaded song leaves.
 class EventFilterFixture : public ::testing::Test, protected FilterRig<HookedRecordingOut> {
   protected:
-    using Lines = std::vector<std::string>;
-
     EventFilterFixture() { filter.resetForPlayback(); }
 
-    // A message written as hex bytes ("90 3C 64"), and a sent one in the same form.
+    // A message written as hex bytes ("90 3C 64"), the form sent ones are shown in too.
     static std::vector<uint8_t> bytesOf(const std::string& hex) {
         std::istringstream text(hex);
         std::vector<uint8_t> bytes;
         for (unsigned byte = 0; text >> std::hex >> byte;) bytes.push_back(uint8_t(byte));
         return bytes;
     }
-    static ChannelMessage parsed(const std::string& hex) {
-        std::vector<uint8_t> bytes = bytesOf(hex);
-        bytes.resize(3);
-        return {bytes[0], bytes[1], bytes[2]};
-    }
-    static std::string hex(const RecordingMidiOut::Message& m) {
-        return RecordingMidiOut::formatLine(m).substr(2);
-    }
 
     // What reached the device after its first |before| messages: two messages joined by " + ", "-" for none.
     std::string sentSince(size_t before) const {
         std::string sent;
         for (size_t i = before; i < out.messages().size(); ++i)
-            sent += (sent.empty() ? "" : " + ") + hex(out.messages()[i]);
+            sent += (sent.empty() ? "" : " + ") + RecordingMidiOut::formatLine(out.messages()[i]).substr(2);
         return sent.empty() ? "-" : sent;
     }
 
-    // Sends each message and returns what reached the device because of it.
-    Lines filtered(const Lines& messages) {
+    // Sends each message ("90 3C 64; 80 3C 00") and returns what reached the device because of it.
+    Lines filtered(const char* messages) {
         Lines result;
-        for (const std::string& message : messages) {
+        for (const std::string& message : steps(messages)) {
             const size_t before = out.messages().size();
-            filter.processChannelMessage(0, parsed(message));
+            std::vector<uint8_t> bytes = bytesOf(message);
+            bytes.resize(3);
+            filter.processChannelMessage(0, {bytes[0], bytes[1], bytes[2]});
             result.push_back(sentSince(before));
         }
         return result;

@@ -15,11 +15,11 @@ namespace {
 // the tone, before the device has it.
 TEST_F(EventFilterFixture, TheLockedToneFollowsTheSongsMessageOnItsWay) {
     out.duringNextSend = [this] { tones.fix(2, 40, 1); };
-    EXPECT_EQ(filtered({"C2 21"}), Lines{"C2 21 00 + C2 28 00"});
+    EXPECT_EQ(filtered("C2 21"), steps("C2 21 00 + C2 28 00"));
     out.duringNextSend = [this] { tones.fix(5, 0, 8); };
-    EXPECT_EQ(filtered({"B5 00 00"}), Lines{"B5 00 00 + B5 00 08"});
+    EXPECT_EQ(filtered("B5 00 00"), steps("B5 00 00 + B5 00 08"));
     out.duringNextSend = [this] { tones.fix(6, 4, 0); };
-    EXPECT_EQ(filtered({"C6 04"}), Lines{"C6 04 00"}) << "the song's program is the locked one";
+    EXPECT_EQ(filtered("C6 04"), steps("C6 04 00")) << "the song's program is the locked one";
 }
 
 // Not a proof, since the interleavings come from the scheduler, but each round races a preview and OK

@@ -31,7 +31,7 @@ TEST(RandomSound, NotesAreDrawnAsPinned) {
     expectGolden("random-notes.txt", text);
 }
 
-TEST(TextSound, AcceptsTextsOf256To16000BytesAndRefusesOtherSizesAndUnreadableFiles) {
+TEST(TextSound, AcceptsTextsOf256To16000BytesAndRefusesOtherSizesAndUnreadableOrShrinkingFiles) {
     const std::pair<size_t, GeneratorError> cases[] = {
         {0, GeneratorError::textTooSmall}, {255, GeneratorError::textTooSmall},   {256, GeneratorError::none},
         {16000, GeneratorError::none},     {16001, GeneratorError::textTooLarge},
@@ -45,14 +45,10 @@ TEST(TextSound, AcceptsTextsOf256To16000BytesAndRefusesOtherSizesAndUnreadableFi
         EXPECT_EQ(song.error, error) << length;
         EXPECT_EQ(song.image.empty(), !song.ok()) << length;
     }
+    // A file that cannot be read, and one that shrinks while it is read: its end says 300 bytes, but none
+    // come.
     std::istringstream unreadable("text");
     unreadable.setstate(std::ios::failbit);
-    std::vector<uint8_t> text;
-    EXPECT_EQ(readTextSource(unreadable, text), GeneratorError::textUnreadable);
-}
-
-// A file that shrinks while it is read: its end says 300 bytes, but none come.
-TEST(TextSound, AFileThatShrinksWhileReadIsUnreadable) {
     struct ShrinkingFile : std::streambuf {
         pos_type seekoff(off_type off, std::ios_base::seekdir dir, std::ios_base::openmode) override {
             return at = (dir == std::ios_base::beg ? 0 : dir == std::ios_base::end ? 300 : at) + off;
@@ -60,10 +56,12 @@ TEST(TextSound, AFileThatShrinksWhileReadIsUnreadable) {
         pos_type seekpos(pos_type pos, std::ios_base::openmode) override { return at = pos; }
         std::streamoff at = 0;
     } file;
-    std::istream in(&file);
-    std::vector<uint8_t> text;
-    EXPECT_EQ(readTextSource(in, text), GeneratorError::textUnreadable);
-    EXPECT_TRUE(text.empty());
+    std::istream shrinking(&file);
+    for (std::istream* in : {static_cast<std::istream*>(&unreadable), &shrinking}) {
+        std::vector<uint8_t> text;
+        EXPECT_EQ(readTextSource(*in, text), GeneratorError::textUnreadable);
+        EXPECT_TRUE(text.empty());
+    }
 }
 
 TEST(SongSources, SayWhenMemoryRunsOut) {

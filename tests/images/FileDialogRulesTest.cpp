@@ -6,6 +6,7 @@
 #include <set>
 
 #include "images/FileDialogRules.h"
+#include "tests/support/Steps.h"
 
 namespace {
 using Calls = std::vector<std::string>;
@@ -66,37 +67,34 @@ Calls transcript(const Calls& actions) {
 
 TEST(FileDialogRules, LoadShowAndClearThePreviewAsTheSelectionAndTheCheckBoxChange) {
     const struct {
-        const char* behaviour;
-        Calls actions, expected;
+        const char *behaviour, *actions, *expected;
     } cases[] = {
         {"only a missing file is refused with a message; a folder is opened instead",
-         {"dialog midi", "ok gone.mid", "ok pictures", "ok song.mid"},
-         {"missing gone.mid", "= no", "= no", "= yes"}},
+         "dialog midi; ok gone.mid; ok pictures; ok song.mid", "missing gone.mid; = no; = no; = yes"},
         {"a failed composition keeps the dialog open, and the same file needs no second read",
-         {"dialog background", "composes no", "ok a.bmp", "composes yes", "ok a.bmp"},
-         {"load a.bmp", "accept a.bmp", "= no", "accept a.bmp", "= yes"}},
+         "dialog background; composes no; ok a.bmp; composes yes; ok a.bmp",
+         "load a.bmp; accept a.bmp; = no; accept a.bmp; = yes"},
         {"listening starts at once, stops at the confirmation and the close, and is remembered",
-         {"dialog midi", "select song.mid", "check song.mid", "ok song.mid", "close", "dialog midi", "show",
-          "select song.mid", "close"},
-         {"check on", "load song.mid", "draw song.mid", "clear", "= yes", "check on", "load song.mid",
-          "draw song.mid", "clear"}},
+         "dialog midi; select song.mid; check song.mid; ok song.mid; close; dialog midi; show; "
+         "select song.mid; close",
+         "check on; load song.mid; draw song.mid; clear; = yes; check on; load song.mid; draw song.mid; "
+         "clear"},
         // The confirmation composes exactly the chosen file: the picture held may be another file's after a
         // failed read or a file typed but never previewed (a preview switched off is the failed
         // composition's).
-        {"typed, never selected",
-         {"previewing", "dialog background", "select a.bmp", "ok b.bmp"},
-         {"load a.bmp", "draw a.bmp", "load b.bmp", "draw b.bmp", "accept b.bmp", "= yes"}},
+        {"typed, never selected", "previewing; dialog background; select a.bmp; ok b.bmp",
+         "load a.bmp; draw a.bmp; load b.bmp; draw b.bmp; accept b.bmp; = yes"},
         {"its read failed after another",
-         {"previewing", "dialog background", "select a.bmp", "select bad.bmp", "ok bad.bmp"},
-         {"load a.bmp", "draw a.bmp", "load bad.bmp", "clear", "load bad.bmp", "= no"}},
+         "previewing; dialog background; select a.bmp; select bad.bmp; ok bad.bmp",
+         "load a.bmp; draw a.bmp; load bad.bmp; clear; load bad.bmp; = no"},
         {"back to it after a failed read",
-         {"previewing", "dialog background", "select a.bmp", "select bad.bmp", "ok a.bmp"},
-         {"load a.bmp", "draw a.bmp", "load bad.bmp", "clear", "load a.bmp", "accept a.bmp", "= yes"}},
+         "previewing; dialog background; select a.bmp; select bad.bmp; ok a.bmp",
+         "load a.bmp; draw a.bmp; load bad.bmp; clear; load a.bmp; accept a.bmp; = yes"},
         {"entering a folder leaves the name in the field, which is no pick until another name was picked",
-         {"previewing", "dialog background", "select x\\a.bmp", "folder", "select y\\a.bmp",
-          "select y\\b.bmp", "select y\\a.bmp"},
-         {"load x\\a.bmp", "draw x\\a.bmp", "clear", "load y\\b.bmp", "draw y\\b.bmp", "load y\\a.bmp",
-          "draw y\\a.bmp"}},
+         "previewing; dialog background; select x\\a.bmp; folder; select y\\a.bmp; select y\\b.bmp; "
+         "select y\\a.bmp",
+         "load x\\a.bmp; draw x\\a.bmp; clear; load y\\b.bmp; draw y\\b.bmp; load y\\a.bmp; "
+         "draw y\\a.bmp"},
     };
-    for (const auto& c : cases) EXPECT_EQ(transcript(c.actions), c.expected) << c.behaviour;
+    for (const auto& c : cases) EXPECT_EQ(transcript(steps(c.actions)), steps(c.expected)) << c.behaviour;
 }

@@ -56,11 +56,7 @@ TEST(SusieRules, FoldersAreSearchedInOrderUntilOneHoldsPlugins) {
               (std::vector<std::string>{"C:\\app", "C:\\windows", "C:\\windows\\system32"}));
 
     std::map<std::string, std::vector<std::string>> disk = {
-        {"D:\\susie\\*.spi", {}},
-        {"C:\\app\\*.spi", {}},
-        {"C:\\windows\\*.spi", {"ifjpeg.spi", "axzip.spi"}},
-        {"C:\\windows\\system32\\*.spi", {"ifpng.spi"}},
-    };
+        {"C:\\windows\\*.spi", {"ifjpeg.spi", "axzip.spi"}}, {"C:\\windows\\system32\\*.spi", {"ifpng.spi"}}};
     std::vector<std::string> searched;
     const FileSearch search = [&](const std::string& pattern) {
         searched.push_back(pattern);

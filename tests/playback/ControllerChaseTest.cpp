@@ -3,9 +3,9 @@
 
 #include "playback/ControllerChase.h"
 #include "playback/RecordingMidiOut.h"
+#include "tests/support/Steps.h"
 
 namespace {
-using Lines = std::vector<std::string>;
 
 // Messages written as the renderer prints them, without the time: "B0 07 0A".
 Lines chased(const Lines& sent) {
@@ -36,35 +36,29 @@ const std::string gsReset = "F0 41 10 42 12 40 00 7F 00 41 F7";
 TEST(ControllerChaseTest, KeepsWhatADeviceWouldHoldAndSendsTheBankBeforeTheProgram) {
     const struct {
         const char* name;
-        Lines sent, replayed;
+        std::string sent, replayed;
     } cases[] = {
-        {"the last value of each, the bank first",
-         {"B0 07 0A", "C0 05", "B0 20 01", "B0 00 08", "B0 07 14", "B2 0A 1E"},
-         {"B0 00 08", "B0 20 01", "C0 05 00", "B0 07 14", "B2 0A 1E"}},
+        {"the last value of each, the bank first", "B0 07 0A; C0 05; B0 20 01; B0 00 08; B0 07 14; B2 0A 1E",
+         "B0 00 08; B0 20 01; C0 05 00; B0 07 14; B2 0A 1E"},
         {"notes, data steps and the mode messages leave nothing",
-         {"90 3C 64", "80 3C 00", "A0 3C 05", "B0 60 01", "B0 61 01", "B0 7B 00", "B0 78 00"},
-         {}},
+         "90 3C 64; 80 3C 00; A0 3C 05; B0 60 01; B0 61 01; B0 7B 00; B0 78 00", ""},
         {"reset all controllers keeps volume and pan",
-         {"B0 01 28", "B0 40 7F", "E0 00 50", "D0 1E", "B0 07 32", "B0 79 00"},
-         {"B0 07 32"}},
-        {"bend and pressure", {"E3 12 50", "D3 1E"}, {"E3 12 50", "D3 1E 00"}},
+         "B0 01 28; B0 40 7F; E0 00 50; D0 1E; B0 07 32; B0 79 00", "B0 07 32"},
+        {"bend and pressure", "E3 12 50; D3 1E", "E3 12 50; D3 1E 00"},
         {"each parameter with its data, the last one selected again",
-         {"B0 65 00", "B0 64 00", "B0 06 0C", "B0 63 01", "B0 62 08", "B0 06 46", "B0 26 03", "B0 65 00",
-          "B0 64 00", "B0 06 02"},
-         {"B0 65 00", "B0 64 00", "B0 06 02", "B0 63 01", "B0 62 08", "B0 06 46", "B0 26 03", "B0 65 00",
-          "B0 64 00"}},
-        {"data entry with no parameter selected goes nowhere",
-         {"B0 06 0C", "B0 65 7F", "B0 64 7F", "B0 06 0C"},
-         {"B0 65 7F", "B0 64 7F"}},
+         "B0 65 00; B0 64 00; B0 06 0C; B0 63 01; B0 62 08; B0 06 46; B0 26 03; B0 65 00; B0 64 00; B0 06 02",
+         "B0 65 00; B0 64 00; B0 06 02; B0 63 01; B0 62 08; B0 06 46; B0 26 03; B0 65 00; B0 64 00"},
+        {"data entry with no parameter selected goes nowhere", "B0 06 0C; B0 65 7F; B0 64 7F; B0 06 0C",
+         "B0 65 7F; B0 64 7F"},
         {"system exclusive in order; a device reset forgets everything before it",
-         {"B0 07 0A", gsPart, gmOn, gsPart, "B1 07 14"},
-         {gmOn, gsPart, "B1 07 14"}},
-        {"the GS reset too", {gsPart, gsReset}, {gsReset}},
-        {"and XG System On", {gsPart, "F0 43 10 4C 00 00 7E 00 F7"}, {"F0 43 10 4C 00 00 7E 00 F7"}},
-        {"but not a message cut short of one", {gsPart, "F0 7E 7F 09"}, {gsPart, "F0 7E 7F 09"}},
+         "B0 07 0A; " + gsPart + "; " + gmOn + "; " + gsPart + "; B1 07 14",
+         gmOn + "; " + gsPart + "; B1 07 14"},
+        {"the GS reset too", gsPart + "; " + gsReset, gsReset},
+        {"and XG System On", gsPart + "; F0 43 10 4C 00 00 7E 00 F7", "F0 43 10 4C 00 00 7E 00 F7"},
+        {"but not a message cut short of one", gsPart + "; F0 7E 7F 09", gsPart + "; F0 7E 7F 09"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        EXPECT_EQ(chased(c.sent), c.replayed);
+        EXPECT_EQ(chased(steps(c.sent)), steps(c.replayed));
     }
 }

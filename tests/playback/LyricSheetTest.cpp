@@ -21,21 +21,18 @@ std::vector<uint8_t> lyric(const std::string& t, uint32_t delta = 0) {
     return meta(delta, 0x05, t);
 }
 
-struct Sheet {
-    std::string title;
-    std::vector<std::string> lines;  // a verse's first line marked with "\"
-};
-
-Sheet read(std::vector<std::vector<uint8_t>> tracks) {
+// The sheet's title, then its lines, a verse's first line marked with "\": "Title: line; \verse".
+std::string read(std::vector<std::vector<uint8_t>> tracks) {
     SmfWriter writer(1, 480);
     for (auto& track : tracks) writer.track(join({track, endOfTrack()}));
     SongBuffer song;
     song.assign(writer.bytes());
     song.readHeader();
     const LyricSheet sheet = LyricSheet::read(song);
-    Sheet read{sheet.title(), {}};
+    std::string read = sheet.title() + ":";
     for (const LyricSheet::Line& line : sheet.lines())
-        read.lines.push_back((line.startsVerse ? "\\" : "") + line.text);
+        read += (&line == &sheet.lines().front() ? " " : "; ") + std::string(line.startsVerse ? "\\" : "") +
+                line.text;
     return read;
 }
 }  // namespace
@@ -43,43 +40,41 @@ Sheet read(std::vector<std::vector<uint8_t>> tracks) {
 TEST(LyricSheet, ReadsKaraokeHeadersLinesAndVersesLyricEventsFirstAndEachEncoding) {
     struct Case {
         std::vector<std::vector<uint8_t>> tracks;
-        Sheet expected;
+        std::string expected;
     };
     const Case cases[] = {
         // Karaoke: headers are no words; "/" a new line, "\" a new verse; a word in several events.
         {{join({text("@KMIDI KARAOKE FILE"), text("@TSong"), text("@LENGL"), text("\\Hel"), text("lo", 10),
                 text(" you", 10), text("/Sec", 10), text("ond/", 10), text("\\Verse", 10)})},
-         {"Song", {"Hello you", "Second", "\\Verse"}}},
+         "Song: Hello you; Second; \\Verse"},
         // Lyric events rule out text events; the title is then the first track's name. Shift-JIS by default,
         // line ends as breaks; tracks sing together in the order of their times.
         {{join({meta(0, 0x03, "\x89\xcc"), text("@Tno"), lyric("\x82\xa4", 0),
                 lyric("\r\x82\xc8\xa1\xdf", 20)}),
           join({text("ignored"), lyric("\x82\xbd", 10)})},
-         {"歌", {"うた", "な｡ﾟ"}}},
-        // UTF-8 where it is not Shift-JIS as well, or starts with its mark; otherwise Shift-JIS.
-        {{join({lyric("\xe3\x81\x86"), lyric("\xe3\x81\x9f")})}, {"", {"うた"}}},
-        {{lyric("\xe3\x81\x86\xc3")}, {"", {"縺?ﾃ"}}},  // a character cut short is no UTF-8
-        {{join({lyric("\xef\xbb\xbf\xe3\x81\x82\xe3\x81\x84")})}, {"", {"あい"}}},
+         "歌: うた; な｡ﾟ"},
+        // UTF-8 where it is not Shift-JIS as well, or starts with its mark; otherwise Shift-JIS. A word ends
+        // where its event does (the delta after the first is 81 00).
+        {{join({lyric("\xe3\x81\x86"), lyric("\xe3\x81\x9f", 128)})}, ": うた"},
+        {{lyric("\xe3\x81\x86\xc3")}, ": 縺?ﾃ"},  // a character cut short is no UTF-8
+        {{join({lyric("\xef\xbb\xbf\xe3\x81\x82\xe3\x81\x84")})}, ": あい"},
         // UTF-8's edges: the first two-byte forms, four bytes from U+10000 to U+10FFFF, a surrogate, beyond
         // U+10FFFF, an overlong "/".
         {{lyric("\xef\xbb\xbf\xc2\x80\xc2\xa9\xf0\x90\x80\x80\xf0\x9f\x8e\xb5\xf4\x8f\xbf\xbf\xed\xa0\x80\xf4"
                 "\x90\x80\x80"
                 "\xf5\x80\x80\x80\xe0\x80\xaf")},
-         {"", {"\u0080©\U00010000🎵\U0010FFFF??????????????"}}},
-        {{join({lyric("\xe3\x81\x82\xe3\x81\x84")})}, {"", {"縺ゅ＞"}}},
+         ": \u0080©\U00010000🎵\U0010FFFF??????????????"},
+        {{join({lyric("\xe3\x81\x82\xe3\x81\x84")})}, ": 縺ゅ＞"},
         // Bytes that are no character show as "?", a lead byte cut off by the event's end too.
         {{join({lyric("a\x80"
                       "b\x82"),
                 lyric("\x01\x82")})},
-         {"", {"a?b???"}}},
-        {{join({text("@Tonly headers"), meta(0, 0x02, "(c)")})}, {"only headers", {}}},
+         ": a?b???"},
+        {{join({text("@Tonly headers"), meta(0, 0x02, "(c)")})}, "only headers:"},
         // Words after a note-off of the first channel; a later track's name is no title.
-        {{join({{0x00, 0x80, 60, 0x40}, lyric("a", 128)}), meta(0, 0x03, "Piano")}, {"", {"a"}}},
+        {{join({{0x00, 0x80, 60, 0x40}, lyric("a", 128)}), meta(0, 0x03, "Piano")}, ": a"},
     };
-    for (const Case& c : cases) {
-        const Sheet sheet = read(c.tracks);
-        EXPECT_EQ(std::pair(sheet.title, sheet.lines), std::pair(c.expected.title, c.expected.lines));
-    }
+    for (const Case& c : cases) EXPECT_EQ(read(c.tracks), c.expected);
 }
 
 TEST(LyricSheet, ReportsEachWordAsItIsPlayedAndALineOfTheMomentAfterAJump) {

@@ -69,8 +69,7 @@ TEST(MalformedSong, DamagedFilesStayWithinTheImageAndEndPromptly) {
             {"cut to " + std::to_string(length), {song.begin(), song.begin() + long(length)}, 200});
     for (const Case& c : cases) {
         PlaybackRig rig;
-        rig.load(c.image);
-        rig.player.startPlayback();
+        rig.play(c.image);
         EXPECT_LE(playWithinImage(rig, tickLimit), c.ticks) << c.damage;
     }
 }
@@ -80,11 +79,10 @@ TEST(MalformedSong, DamagedFilesStayWithinTheImageAndEndPromptly) {
 // chunk in one timer period.
 TEST(MalformedSong, ATrackEndsAtItsChunksEnd) {
     PlaybackRig rig;
-    rig.load(SmfWriter(1, 480)
+    rig.play(SmfWriter(1, 480)
                  .track({0x00, 0x90, 60, 100})
                  .track(join({{0x60, 0x90, 62, 100}, endOfTrack()}))
                  .bytes());
-    rig.player.startPlayback();
     rig.runUntilStopped();
     EXPECT_EQ(rig.linesOfKind(0x90), (std::vector<std::string>{"0 90 3C 64", "100 90 3E 64"}));
     // Nor is the next chunk's header taken for a note where a track in running status ends on a delta-time.
@@ -109,8 +107,7 @@ TEST(MalformedSong, RandomlyDamagedFilesStayWithinTheImageAndNoTrackStalls) {
         for (size_t i = 0; i < changes; ++i) image[noise ? i : random() % image.size()] = uint8_t(random());
 
         PlaybackRig rig;
-        rig.load(image);
-        rig.player.startPlayback();
+        rig.play(image);
         if (playWithinImage(rig, tickLimit) < tickLimit) continue;
         ++stillPlaying;
         const int waitlessLimit = int(image.size()) + 2;

@@ -88,6 +88,7 @@ TEST(InputLines, AReplayHandsEveryLineToTheSinkAtItsTimeAndALineWhoseTimeHasPass
     replay.start(sink, origin);
     for (int waited = 0; waited < 2000 && sink.bytes < 5; ++waited)
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));  // the replay is waiting for the last line
     replay.stop();
     EXPECT_EQ(sink.bytes, 5u);
     EXPECT_GE(sink.lastMicroseconds, origin + 1050000) << "the second line waits for its time";

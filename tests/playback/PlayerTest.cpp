@@ -14,8 +14,7 @@ std::vector<uint8_t> shortSong() {
 
 TEST(Player, ALoadResetsEveryChannelThenTheGsModuleAndAStopSilencesSostenutoSustainAndNotes) {
     PlaybackRig rig;
-    rig.load(SmfWriter(1, 480).track(endOfTrack()).bytes());
-    rig.player.startPlayback();
+    rig.play(SmfWriter(1, 480).track(endOfTrack()).bytes());
     rig.runUntilStopped();  // the track ends in the first tick; the second finds nothing left
     std::string sent;
     for (const std::string& line : rig.lines()) sent += line + "\n";
@@ -62,8 +61,7 @@ TEST(Player, StartsWithASongAndATimerRepeatsUntilAUserStopAndEndsSongListModesBu
     }
 
     // The time read-out starts again with the next song loaded, before it plays.
-    rig.load(SmfWriter(1, 480).track(SmfTrack().shortMessage(0, 0x90, 60, 100).endOfTrack(3 * 960)).bytes());
-    rig.player.startPlayback();
+    rig.play(SmfWriter(1, 480).track(SmfTrack().shortMessage(0, 0x90, 60, 100).endOfTrack(3 * 960)).bytes());
     rig.tick(250);
     rig.player.stopPlayback(Player::userStop);
     rig.load(shortSong());

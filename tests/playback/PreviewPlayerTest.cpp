@@ -52,8 +52,7 @@ std::vector<uint8_t> twoChannelSong() {
 // rest.
 std::vector<std::string> mainPlayerLines(const std::vector<uint8_t>& file) {
     PlaybackRig rig;
-    rig.load(file);
-    rig.player.startPlayback();
+    rig.play(file);
     rig.runUntilStopped();
     return rig.lines();
 }

@@ -36,8 +36,8 @@ TEST(SongList, MovingEntriesKeepsTheCurrentOneCurrent) {
     SongSelection looping{list, SongSelection::loopSongs};
     looping.songs.index = 0;
     EXPECT_EQ(loadedEntry(looping, "c"), 0) << "in song-list play, the entry played";
-    // Taking the current entry out moves it to the one before, the first to the last.
-    for (const auto& [entry, index] : {std::pair{4, 1}, {1, 0}, {0, 1}, {1, 0}, {0, 0}}) {
+    // Taking the current entry out moves it to the one before, the first to the last; there is no entry 5.
+    for (const auto& [entry, index] : {std::pair{5, 1}, {4, 1}, {1, 0}, {0, 1}, {1, 0}, {0, 0}}) {
         list.remove(entry);
         EXPECT_EQ(list.index, index) << entry;
     }

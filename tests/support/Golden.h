@@ -1,6 +1,7 @@
 #pragma once
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -11,6 +12,8 @@
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include "playback/MessageLine.h"
 
 // Texts and bytes the program must keep exactly are pinned in tests/golden, one file per kind, and
 // compared whole. VELMIRA_UPDATE_GOLDEN=1 writes the file instead: review its diff before committing.
@@ -34,14 +37,13 @@ inline void expectGolden(const std::string& name, const std::string& actual) {
     }
 }
 
-// Bytes as lines of 32 hexadecimal pairs.
+// Bytes as lines of 32 hexadecimal pairs, written as the message lines write bytes (without their time).
 inline std::string hexLines(const std::vector<uint8_t>& bytes) {
-    static const char digits[] = "0123456789ABCDEF";
     std::string text;
-    for (size_t i = 0; i < bytes.size(); ++i) {
-        text += digits[bytes[i] >> 4];
-        text += digits[bytes[i] & 15];
-        text += (i % 32 == 31 || i + 1 == bytes.size()) ? '\n' : ' ';
+    for (size_t at = 0; at < bytes.size(); at += 32) {
+        char line[messageLineCapacity];
+        formatMessageLine(0, &bytes[at], std::min<size_t>(32, bytes.size() - at), line, sizeof line);
+        text += std::string(line + 2) + "\n";
     }
     return text;
 }
@@ -54,13 +56,17 @@ struct GoldenPicture {
     std::string extra;         // anything else the hash covers, such as the texts drawn
 };
 
+// FNV-1a of the bytes.
+inline uint64_t fingerprint(const std::string& bytes) {
+    uint64_t hash = 14695981039346656037ull;
+    for (char c : bytes) hash = (hash ^ uint8_t(c)) * 1099511628211ull;
+    return hash;
+}
+
 inline std::string goldenHash(const GoldenPicture& picture) {
-    uint64_t hash = 14695981039346656037ull;  // FNV-1a
-    const auto add = [&](uint8_t byte) { hash = (hash ^ byte) * 1099511628211ull; };
-    for (uint8_t byte : picture.bmp) add(byte);
-    for (char c : picture.extra) add(uint8_t(c));
     char text[17];
-    std::snprintf(text, sizeof text, "%016llx", static_cast<unsigned long long>(hash));
+    const std::string bytes = std::string(picture.bmp.begin(), picture.bmp.end()) + picture.extra;
+    std::snprintf(text, sizeof text, "%016llx", static_cast<unsigned long long>(fingerprint(bytes)));
     return text;
 }
 

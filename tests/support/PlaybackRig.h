@@ -13,6 +13,11 @@ std::vector<std::string> messageLines(const std::vector<RecordingMidiOut::Messag
 class PlaybackRig : public VirtualPlayer<RecordingMidiOut> {
   public:
     void load(std::vector<uint8_t> image) { engine.loadSong(std::move(image)); }
+    // Loads the song and starts it.
+    void play(std::vector<uint8_t> image) {
+        load(std::move(image));
+        player.startPlayback();
+    }
     // Runs timer periods while the timer runs (stamping what each sends with its start time), each followed
     // by the window's tick handler if the period posted a tick.
     void tick(int count = 1);

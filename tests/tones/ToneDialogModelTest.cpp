@@ -8,11 +8,11 @@
 #include <vector>
 
 #include "playback/RecordingMidiOut.h"
+#include "tests/support/Steps.h"
 #include "tones/ToneDialogModel.h"
 #include "tones/ToneTable.h"
 
 namespace {
-using Lines = std::vector<std::string>;
 
 class ToneDialogModelTest : public testing::Test {
   protected:
@@ -82,38 +82,30 @@ class ToneDialogModelTest : public testing::Test {
 // tones are refused. A song loaded under the dialog is left alone.
 TEST_F(ToneDialogModelTest, SelectionsOkAndCancelSendAndLockAsTheUserChose) {
     const struct {
-        const char* why;
-        Lines actions, transcript;
+        const char *why, *actions, *transcript;
     } cases[] = {
-        {"tone", {"open 0 sc88 4/25", "label?"}, {"音色名：Hard Rhodes 418 at 15", "unlocked 4/25"}},
-        {"unlisted", {"open 3 sc88 5/3", "label?"}, {"音色名：*Piano 1 418 at 0", "unlocked 5/3"}},
-        {"set", {"open 9 sc88 25/0", "label?"}, {"ドラムセット：TR808/909 14 at 5 drums", "unlocked 25/0"}},
-        {"previews",
-         {"open 2 sc88 0/0", "select -1", "select 418", "tone 4 25", "tone 127 3"},
-         {"ignored", "ignored", "B2 00 19", "B2 20 00", "C2 04 00", "B2 00 03", "B2 20 00", "C2 7F 00",
-          "unlocked 0/0"}},
-        {"a drum set preview", {"open 9 sc55 0/0", "select 4"}, {"C9 19 00", "unlocked 0/0"}},
-        {"GM mode", {"open 1 sc88 0/0 gm", "tone 4 0", "|", "tone 4 8", "ok"}, {"refused", "locked 4/0"}},
-        {"OK on a tone the list lacks", {"open 6 sc55 5/3", "ok"}, {"locked 5/3"}},
-        {"OK on row 0 chosen", {"open 6 sc88 5/3", "select 2", "select 0", "|", "ok"}, {"locked 0/0"}},
-        {"OK on a selection", {"open 4 sc88 0/0", "tone 25 16", "|", "ok"}, {"locked 25/16"}},
-        {"OK after the song's other tone",
-         {"open 5 sc88 0/0", "tone 40 8", "song 41 0", "|", "ok"},
-         {"B5 00 08", "B5 20 00", "C5 28 00", "locked 40/8"}},
-        {"cancel with no selection", {"open 3 sc88 5/3", "cancel", "cancel", "ok"}, {"unlocked 5/3"}},
-        {"cancel after selections",
-         {"open 3 sc88 48/0", "select 1", "select 0", "|", "cancel", "cancel", "ok"},
-         {"B3 00 00", "B3 20 00", "C3 30 00", "unlocked 48/0"}},
-        {"cancel after another bank of the tone",
-         {"open 3 sc88 48/0", "tone 48 8", "|", "cancel", "ok"},
-         {"B3 00 00", "B3 20 00", "C3 30 00", "unlocked 48/0"}},
-        {"cancel after row 0 stood for a tone it cannot name",
-         {"open 7 sc88 5/3", "select 0", "|", "cancel", "ok"},
-         {"B7 00 03", "B7 20 00", "C7 05 00", "unlocked 5/3"}},
-        {"OK after a song load",
-         {"open 0 sc88 24/0", "tone 30 8", "load", "|", "select 3", "ok"},
-         {"ignored", "unlocked 0/0"}},
+        {"tone", "open 0 sc88 4/25; label?", "音色名：Hard Rhodes 418 at 15; unlocked 4/25"},
+        {"unlisted", "open 3 sc88 5/3; label?", "音色名：*Piano 1 418 at 0; unlocked 5/3"},
+        {"set", "open 9 sc88 25/0; label?", "ドラムセット：TR808/909 14 at 5 drums; unlocked 25/0"},
+        {"previews", "open 2 sc88 0/0; select -1; select 418; tone 4 25; tone 127 3",
+         "ignored; ignored; B2 00 19; B2 20 00; C2 04 00; B2 00 03; B2 20 00; C2 7F 00; unlocked 0/0"},
+        {"a drum set preview", "open 9 sc55 0/0; select 4", "C9 19 00; unlocked 0/0"},
+        {"GM mode", "open 1 sc88 0/0 gm; tone 4 0; |; tone 4 8; ok", "refused; locked 4/0"},
+        {"OK on a tone the list lacks", "open 6 sc55 5/3; ok", "locked 5/3"},
+        {"OK on row 0 chosen", "open 6 sc88 5/3; select 2; select 0; |; ok", "locked 0/0"},
+        {"OK on a selection", "open 4 sc88 0/0; tone 25 16; |; ok", "locked 25/16"},
+        {"OK after the song's other tone", "open 5 sc88 0/0; tone 40 8; song 41 0; |; ok",
+         "B5 00 08; B5 20 00; C5 28 00; locked 40/8"},
+        {"cancel with no selection", "open 3 sc88 5/3; cancel; cancel; ok", "unlocked 5/3"},
+        {"cancel after selections", "open 3 sc88 48/0; select 1; select 0; |; cancel; cancel; ok",
+         "B3 00 00; B3 20 00; C3 30 00; unlocked 48/0"},
+        {"cancel after another bank of the tone", "open 3 sc88 48/0; tone 48 8; |; cancel; ok",
+         "B3 00 00; B3 20 00; C3 30 00; unlocked 48/0"},
+        {"cancel after row 0 stood for a tone it cannot name", "open 7 sc88 5/3; select 0; |; cancel; ok",
+         "B7 00 03; B7 20 00; C7 05 00; unlocked 5/3"},
+        {"OK after a song load", "open 0 sc88 24/0; tone 30 8; load; |; select 3; ok",
+         "ignored; unlocked 0/0"},
     };
-    for (const auto& c : cases) EXPECT_EQ(transcript(c.actions), c.transcript) << c.why;
+    for (const auto& c : cases) EXPECT_EQ(transcript(steps(c.actions)), steps(c.transcript)) << c.why;
 }
 }  // namespace

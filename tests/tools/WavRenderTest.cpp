@@ -16,12 +16,11 @@ const std::vector<int> cMajorScale = {60, 62, 64, 65, 67, 69, 71, 72};
 // A flute (nearly a sine, so its pitch is easy to measure) plays the scale, one note every 500 ms, with
 // reverb and chorus off so that no note rings into the next one's measurement.
 std::vector<uint8_t> fluteScale() {
-    std::vector<uint8_t> events = {0x00, 0xC0, 73, 0x00, 0xB0, 91, 0, 0x00, 0xB0, 93, 0};
-    for (int key : cMajorScale) {
-        const std::vector<uint8_t> note = {0x00, 0x90, uint8_t(key), 100, 0x83, 0x60, 0x80, uint8_t(key), 0};
-        events.insert(events.end(), note.begin(), note.end());
-    }
-    return SmfWriter(0, 480).track(join({events, endOfTrack()})).bytes();
+    SmfTrack track;
+    track.shortMessage(0, 0xC0, 73).shortMessage(0, 0xB0, 91, 0).shortMessage(0, 0xB0, 93, 0);
+    for (int key : cMajorScale)
+        track.shortMessage(0, 0x90, uint8_t(key), 100).shortMessage(480, 0x80, uint8_t(key));
+    return SmfWriter(0, 480).track(track.endOfTrack()).bytes();
 }
 
 struct Audio {
