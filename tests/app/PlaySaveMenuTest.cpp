@@ -41,6 +41,7 @@ TEST_F(PlaySaveMenuTest, IsIgnoredWhilePlayingOrWithNoSongAndACancelWritesNothin
     face.songLoaded = false;
     save();
     EXPECT_TRUE(port.saveFolders.empty() && !menu.state(IDM_FILE_SAVE_PLAYED).enabled);
+    EXPECT_TRUE(menu.handles(IDM_FILE_SAVE_PLAYED) && !menu.handles(IDM_FILE_OPEN)) << "its own command only";
 
     face.songLoaded = true;
     port.saveChoice = "";

@@ -59,6 +59,9 @@ TEST(PitchDrawingTransformations, SemitoneRemovalMovesBlackKeysToTheWhiteKeyBelo
     EXPECT_EQ(values(drawing), (std::vector<int>{-5, -5, -3, -3, -1, 0, 25, 2, 2, 4, 4, 6}));
     EXPECT_EQ(change.rows, (1 << Cs) | (1 << Ds) | (1 << Fs) | (1 << Gs) | (1 << As));
     EXPECT_EQ(change.colouredRow, -1);
+    PitchDrawing white{PitchMap{}};
+    click(white, C, ScrollCode::lineRight), click(white, C, ScrollCode::lineRight);  // C sounds as D
+    EXPECT_EQ(white.press(PitchDrawing::Button::removeSemitones).colouredRow, -1) << "the selected row stays";
 }
 
 // A rest shows as 25 above its kept note. Shifts and the mirror move every note, rotations and the reversal

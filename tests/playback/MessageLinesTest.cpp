@@ -62,6 +62,8 @@ TEST(InputLines, TheReaderPassesBlankLinesAndStopsAtAnOverLongOneUnread) {
     ASSERT_EQ(reader.next(line), InputLineReader::Result::line) << "the last line needs no line end";
     EXPECT_EQ(line.count, 2u);
     EXPECT_EQ(reader.next(line), InputLineReader::Result::end);
+    std::istringstream garbled("\n10\tnot a message\n");
+    EXPECT_EQ(InputLineReader(garbled).next(line), InputLineReader::Result::bad);
 
     // As /dev/zero would be: a line that never ends.
     std::istringstream endless("\n" + std::string(100000, '1') + "\t90\n");
