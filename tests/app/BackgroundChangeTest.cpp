@@ -115,6 +115,5 @@ TEST_F(BackgroundChangeTest, TheSongStopsBeforeTheCloseQuestionIsAsked) {
     port.whileAsking = [&] { playingWhileAsked = model.engine().player().playing(); };
     port.answerYes = false;
     model.prepareToClose();
-    ASSERT_EQ(port.questions.size(), 1u);
     EXPECT_FALSE(playingWhileAsked);
 }

@@ -1,7 +1,6 @@
 #pragma once
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <string>
 #include <utility>
 #include <vector>
@@ -59,9 +58,8 @@ class FaceControlsTest : public ::testing::Test {
     Lines sent() const { return rig.lines(); }
     // A control change as the device records it: "0 B3 07 78".
     static std::string controlChange(int channel, int controller, int value) {
-        char line[16];
-        std::snprintf(line, sizeof line, "0 B%X %02X %02X", channel, controller, value);
-        return line;
+        return RecordingMidiOut::formatLine(
+            {0, {uint8_t(0xB0 + channel), uint8_t(controller), uint8_t(value)}});
     }
 
     PlaybackRig rig;

@@ -2,14 +2,10 @@
 #include "tests/app/WindowModelFixture.h"
 
 namespace {
-std::vector<uint8_t> bmpOf(int width, int height) {
-    return encodeBmpFile(DibImage::create24(width, height));
-}
-
 class MainWindowModelTest : public WindowModelTest {
   protected:
+    MainWindowModelTest() { port.addFile("a.mid", oneNoteSong()); }
     void addSongFiles() {
-        port.addFile("a.mid", oneNoteSong());
         port.addFile("b.mid", oneNoteSong());
         port.addFile("empty.mid", {});
         const std::string text = "Set list for Sunday: scales first, then the two duets.\r\n";
@@ -21,6 +17,7 @@ class MainWindowModelTest : public WindowModelTest {
 
 TEST_F(MainWindowModelTest, AMissingOrWrongSkinFileEndsTheStartWithItsMessageAndABadBackgroundFallsBack) {
     const std::string missing = "が見つかりません\n初期の画像に戻します";
+    const std::vector<uint8_t> small = encodeBmpFile(DibImage::create24(100, 100));
     const struct {
         std::string file;
         std::vector<uint8_t> bytes;  // empty: the file is missing
@@ -32,12 +29,12 @@ TEST_F(MainWindowModelTest, AMissingOrWrongSkinFileEndsTheStartWithItsMessageAnd
         {"Button.bmp", {}, "Main.bmp", false, {"Ｂｕｔｔｏｎ．ｂｍｐが見つかりません"}},
         {"", {}, "C:\\p\\gone.bmp", true, {"C:\\p\\gone.bmp " + missing}},
         // Ending the start here would end every later start, since the settings keep naming it.
-        {"C:\\p\\small.bmp", bmpOf(100, 100), "C:\\p\\small.bmp", true, {"背景画像の読み込みに失敗しました"}},
+        {"C:\\p\\small.bmp", small, "C:\\p\\small.bmp", true, {"背景画像の読み込みに失敗しました"}},
         {"Main.bmp", {}, "Main.bmp", false, {"Main.bmp " + missing, "Main.bmp が見つかりません。終了します"}},
-        {"Main.bmp", bmpOf(100, 100), "Main.bmp", false, {"背景画像の読み込みに失敗しました"}},
+        {"Main.bmp", small, "Main.bmp", false, {"背景画像の読み込みに失敗しました"}},
         {"Mask.bmp", {}, "Main.bmp", false, {"Ｍａｓｋ．ｂｍｐが見つかりません"}},
-        {"Mask.bmp", bmpOf(100, 100), "Main.bmp", false, {"Ｍａｓｋ．ｂｍｐ読み込みエラー"}},
-        {"Button.bmp", bmpOf(100, 100), "Main.bmp", false, {"Ｂｕｔｔｏｎ．ｂｍｐ読み込みエラー"}},
+        {"Mask.bmp", small, "Main.bmp", false, {"Ｍａｓｋ．ｂｍｐ読み込みエラー"}},
+        {"Button.bmp", small, "Main.bmp", false, {"Ｂｕｔｔｏｎ．ｂｍｐ読み込みエラー"}},
     };
     const auto intact = port.files;
     for (const auto& c : cases) {
@@ -64,7 +61,6 @@ TEST_F(MainWindowModelTest, AMissingOrWrongSkinFileEndsTheStartWithItsMessageAnd
 // The page keeps what the song was played with across its own reload and hands it back after the load.
 TEST_F(MainWindowModelTest, AReloadResetsTheCellsTheMasterVolumeAndSilencesWhatTheCellsHadSet) {
     ASSERT_TRUE(startUp());
-    port.addFile("a.mid", oneNoteSong());
     openSongFile("a.mid");
     model.engine().player().startPlayback();
     for (int i = 0; i < 3; ++i) timer.tick();  // let the channel sound
@@ -78,11 +74,11 @@ TEST_F(MainWindowModelTest, AReloadResetsTheCellsTheMasterVolumeAndSilencesWhatT
     model.engine().player().stopPlayback(Player::userStop);
     out.clear();
     openSongFile("a.mid");
-    EXPECT_EQ(model.face().channelCells[0], (std::array<int, 5>{10, 0, 0, 0, 0}));
-    EXPECT_FALSE(model.face().channelToggles[0][FaceState::soloToggle]);
-    EXPECT_FALSE(model.engine().controls().volumeFixed[0].load() ||
-                 model.engine().controls().volumeAllFixed.load());
-    EXPECT_EQ(model.face().masterVolume, 100);
+    EXPECT_EQ(std::tuple(model.face().channelCells[0], model.face().channelToggles[0][FaceState::soloToggle],
+                         model.engine().controls().volumeFixed[0].load() ||
+                             model.engine().controls().volumeAllFixed.load(),
+                         model.face().masterVolume),
+              std::tuple(std::array<int, 5>{10, 0, 0, 0, 0}, false, false, 100));
     EXPECT_EQ(messageLines(out.messages(), 17), (Lines{"0 B0 5B 28", "0 B0 5D 00", "0 B0 0A 40"}))
         << "after the 17 of the load";
     out.clear();
@@ -183,7 +179,6 @@ TEST_F(MainWindowModelTest, TheOpenDialogStartsWhereTheLastSongTheUserOpenedLies
 // playback and never in a second box over the first; help that cannot be opened says so.
 TEST_F(MainWindowModelTest, ADeviceFailureIsShownAfterATickAClickOrAStartsSongAndMissingHelpSaysSo) {
     ASSERT_TRUE(startUp());
-    port.addFile("a.mid", oneNoteSong());
     const std::function<void()> steps[] = {
         [&] { model.openStartSong("a.mid", false); }, [&] { model.onTick(); },
         [&] { model.leftButtonDown(0, 0); },          [&] { model.leftButtonUp(); },
@@ -204,7 +199,6 @@ TEST_F(MainWindowModelTest, ADeviceFailureIsShownAfterATickAClickOrAStartsSongAn
 // Which dropped files open or join the list is the drop's rule; here, that the window follows it.
 TEST_F(MainWindowModelTest, ADropOpensItsFirstFileAndListsItsSongsOnlyWhileStopped) {
     ASSERT_TRUE(startUp());
-    port.addFile("a.mid", oneNoteSong());
     model.dropFiles({"a.mid", "b.mid", "c.txt"});
     model.onCommand(IDM_HOTKEY_SPACE);  // the keys reach the face through the window's commands
     EXPECT_TRUE(model.engine().player().playing());
@@ -212,9 +206,9 @@ TEST_F(MainWindowModelTest, ADropOpensItsFirstFileAndListsItsSongsOnlyWhileStopp
     model.engine().player().stopPlayback(Player::userStop), model.engine().player().startPlayback();
     EXPECT_FALSE(model.holdsMouse());
     model.dropFiles({"b.mid", "c.mid"});
-    EXPECT_EQ(model.windowTitle().substr(0, 5), "a.mid");
-    EXPECT_EQ(model.engine().selection().songs.count(), 2);
-    EXPECT_TRUE(port.messages.empty());
+    EXPECT_EQ(
+        std::tuple(model.windowTitle().substr(0, 5), model.engine().selection().songs.count(), port.messages),
+        std::tuple(std::string("a.mid"), 2, Lines{}));
 }
 
 // What is written, and when, is the settings' own rule; here, that a start ended before the settings were
@@ -223,7 +217,6 @@ TEST_F(MainWindowModelTest, ADropOpensItsFirstFileAndListsItsSongsOnlyWhileStopp
 TEST_F(MainWindowModelTest, TheSettingsAreWrittenAtExitUnlessTheStartEndedBeforeReadingThem) {
     port.store.put(Settings::userKey, "MidiIn", std::string("Keys B"));
     ASSERT_TRUE(startUp());
-    port.addFile("a.mid", oneNoteSong());
     openSongFile("a.mid");
     model.engine().player().startPlayback();
     const int written = port.store.writes;
@@ -242,7 +235,6 @@ TEST_F(MainWindowModelTest, TheSettingsAreWrittenAtExitUnlessTheStartEndedBefore
 // Each view's caption names the song, and the face is painted again when the large view comes back.
 TEST_F(MainWindowModelTest, EachViewsCaptionNamesTheSongAndTheFaceIsRepaintedOnItsReturn) {
     ASSERT_TRUE(startUp());
-    port.addFile("a.mid", oneNoteSong());
     openSongFile("a.mid");
     const std::string title = port.title;
     port.title.clear();
@@ -258,7 +250,6 @@ TEST_F(MainWindowModelTest, EachViewsCaptionNamesTheSongAndTheFaceIsRepaintedOnI
 // the keyboard plays through an effect from the moment it is chosen.
 TEST_F(MainWindowModelTest, TheInputsMetersAreDrawnWhileNoSongPlaysOnceANoteWasHeard) {
     ASSERT_TRUE(startUp());
-    port.addFile("a.mid", oneNoteSong());
     openSongFile("a.mid");
     model.onCommand(IDM_EFFECT_FOLK);
     const DibImage quiet = port.screen;

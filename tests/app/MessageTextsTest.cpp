@@ -2,7 +2,6 @@
 // against tests/golden/message-texts.txt; the silent ones have none.
 #include <gtest/gtest.h>
 
-#include "app/CommandLine.h"
 #include "app/Messages.h"
 #include "tests/support/Golden.h"
 

@@ -28,9 +28,8 @@ TEST_F(MidiInputMenuTest, AChoiceOpensItsDeviceIsSavedByNameAndNoneClosesIt) {
     EXPECT_FALSE(menu.handles(MidiInputMenu::firstDeviceItem + MidiInputMenu::maxDevices));
     EXPECT_EQ(saved, "Keys B");
     menu.run(MidiInputMenu::firstDeviceItem + 1);
-    EXPECT_EQ(saved, "");
     EXPECT_EQ(window.messages, std::vector<std::string>{midiInputFailureText("busy")});
-    EXPECT_TRUE(menu.checked(MidiInputMenu::noneItem));
+    EXPECT_TRUE(saved.empty() && menu.checked(MidiInputMenu::noneItem));
     menu.run(MidiInputMenu::firstDeviceItem);
     menu.run(MidiInputMenu::noneItem);
     EXPECT_EQ(saved, "");
@@ -59,6 +58,5 @@ TEST_F(MidiInputMenuTest, DevicesKnownOnlyLaterOpenTheSavedOne) {
     menu.restore();
     window.inputs.names = {"Keys A", "Keys B"};
     menu.devicesChanged();
-    EXPECT_EQ(window.inputs.shown, window.inputs.names);
-    EXPECT_EQ(window.inputs.opened, std::vector<int>{1});
+    EXPECT_TRUE(window.inputs.shown == window.inputs.names && window.inputs.opened == std::vector<int>{1});
 }

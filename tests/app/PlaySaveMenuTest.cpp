@@ -46,8 +46,7 @@ TEST_F(PlaySaveMenuTest, IsIgnoredWhilePlayingOrWithNoSongAndACancelWritesNothin
     face.songLoaded = true;
     port.saveChoice = "";
     save();
-    EXPECT_EQ(port.saveFolders.size(), 1u);
-    EXPECT_TRUE(port.files.empty());
+    EXPECT_TRUE(port.saveFolders.size() == 1 && port.files.empty());
 }
 
 TEST_F(PlaySaveMenuTest, AFailedWriteSaysSoAndAWholeOneSaysNothing) {

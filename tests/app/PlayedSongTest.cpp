@@ -88,6 +88,5 @@ TEST_F(PlayedSongTest, SavingSendsNothingToTheWindowsDeviceAndChangesNoSetting) 
     window.engine.tones().fix(1, 5, 0);
     const size_t sent = window.out.messages().size();
     const std::vector<uint8_t> first = playedSongAsSmf(window.engine);
-    EXPECT_EQ(window.out.messages().size(), sent);
-    EXPECT_EQ(playedSongAsSmf(window.engine), first);
+    EXPECT_TRUE(window.out.messages().size() == sent && playedSongAsSmf(window.engine) == first);
 }

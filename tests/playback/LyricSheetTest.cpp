@@ -57,7 +57,7 @@ TEST(LyricSheet, ReadsKaraokeHeadersLinesAndVersesLyricEventsFirstAndEachEncodin
         // where its event does (the delta after the first is 81 00).
         {{join({lyric("\xe3\x81\x86"), lyric("\xe3\x81\x9f", 128)})}, ": うた"},
         {{lyric("\xe3\x81\x86\xc3")}, ": 縺?ﾃ"},  // a character cut short is no UTF-8
-        {{join({lyric("\xef\xbb\xbf\xe3\x81\x82\xe3\x81\x84")})}, ": あい"},
+        {{join({lyric("\xef\xbb\xbf"), lyric("\xe3\x81\x82\xe3\x81\x84")})}, ": あい"},
         // UTF-8's edges: the first two-byte forms, four bytes from U+10000 to U+10FFFF, a surrogate, beyond
         // U+10FFFF, an overlong "/".
         {{lyric("\xef\xbb\xbf\xc2\x80\xc2\xa9\xf0\x90\x80\x80\xf0\x9f\x8e\xb5\xf4\x8f\xbf\xbf\xed\xa0\x80\xf4"

@@ -63,7 +63,9 @@ TEST(Player, StartsWithASongAndATimerRepeatsUntilAUserStopAndEndsSongListModesBu
     // The time read-out starts again with the next song loaded, before it plays.
     rig.play(SmfWriter(1, 480).track(SmfTrack().shortMessage(0, 0x90, 60, 100).endOfTrack(3 * 960)).bytes());
     rig.tick(250);
-    rig.player.stopPlayback(Player::userStop);
+    rig.timer.failNextStart = true;  // a jump starts the timer again, which may refuse as well
+    EXPECT_TRUE(rig.player.jumpTo(1));
+    EXPECT_EQ(std::pair(rig.player.playing(), rig.timerFailures), std::pair(false, 2));
     rig.load(shortSong());
     EXPECT_EQ(rig.engine.clock().playSeconds.load(), 0);
 }

@@ -23,48 +23,39 @@ DibImage gradient(int width, int height) {
     return image;
 }
 
-DibImage readFace(const std::string& path) {
-    std::ifstream file(widen(path).c_str(), std::ios::binary);
-    DibImage face;
-    readFaceBmp(file, face);
-    return face;
-}
-
 class BackgroundWindowTest : public WindowTest {
   protected:
     // A window whose start-up reads |background| as its face, as the settings have it do, started in the
-    // program's folder, where its own plug-ins are found.
+    // program's folder, where its own plug-ins are found (the test's own folder is current again after it).
     void start(const std::string& background) {
-        wchar_t previousFolder[MAX_PATH] = {};
-        GetCurrentDirectoryW(MAX_PATH, previousFolder);
         SetCurrentDirectoryW(programFolder().c_str());
         window = newWindow();
         window->model().skin().setBackgroundPath(background);
         ASSERT_TRUE(window->create(SW_SHOWNOACTIVATE));
-        SetCurrentDirectoryW(previousFolder);
         pump();
     }
     // Points of the face, in a grid over all of it, where the program's own mask shows the picture: each
     // within |tolerance| of what the gradient makes there, and unlike the face the window started with.
     void expectFacePainted(int tolerance) {
         RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-        const DibImage startFace = readFace(window->files.findBesideProgram("Main.bmp").value_or(""));
-        const std::optional<MaskGrid> mask =
-            makeMaskGrid(readFace(window->files.findBesideProgram("Mask.bmp").value_or("")));
+        std::ifstream startFile(widen(window->files.findBesideProgram("Main.bmp").value_or("")).c_str(),
+                                std::ios::binary);
+        DibImage startFace;
+        readFaceBmp(startFile, startFace);
+        const std::optional<MaskGrid>& mask = window->model().skin().mask();
         ASSERT_TRUE(mask);
         DibImage face;
         makeFaceFromPicture(gradient(120, 90), *mask, face, [](int) {});
-        HDC dc = GetDC(hwnd());
         int pictureSamples = 0;
         for (int y = 4; y < 540; y += 23) {
             for (int x = 3; x < 788; x += 29) {
                 if (mask->at(x, 539 - y) != MaskGrid::showsPicture) continue;
                 ++pictureSamples;
-                EXPECT_TRUE(coloursNear(GetPixel(dc, x, y), face.packedAt(x, y), tolerance)) << x << "," << y;
+                EXPECT_TRUE(coloursNear(windowPixel(hwnd(), x, y), face.packedAt(x, y), tolerance))
+                    << x << "," << y;
                 EXPECT_NE(face.packedAt(x, y), startFace.packedAt(x, y)) << x << "," << y;
             }
         }
-        ReleaseDC(hwnd(), dc);
         EXPECT_GT(pictureSamples, 50);
     }
     TempFolder folder{L"background"};

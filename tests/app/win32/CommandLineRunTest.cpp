@@ -1,4 +1,5 @@
-// velmira.exe started with a command line, as Explorer's "Open with" or a script would start it.
+// velmira.exe started as a user would start it: without its skin, and with a command line, as Explorer's
+// "Open with" or a script would start it.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -41,6 +42,15 @@ class CommandLineRunTest : public testing::Test {
     std::wstring recordPath = folder.file(L"記録.txt");
 };
 }  // namespace
+
+TEST(Startup, WithoutTheSkinFilesTheProgramNamesTheMissingOneAndEndsWithExitCode1) {
+    TempFolder folder(L"no-skin");
+    const std::wstring program = folder.file(L"velmira.exe");
+    ASSERT_TRUE(CopyFileW((programFolder() + L"\\velmira.exe").c_str(), program.c_str(), FALSE));
+    const ProgramRun run = runProgram(program, folder.path());
+    EXPECT_EQ(std::pair(run.exitCode, joined(run.messages)),
+              std::pair(DWORD(1), std::string("Ｂｕｔｔｏｎ．ｂｍｐが見つかりません\n")));
+}
 
 // A recording that cannot be written is said, and the run fails: a script must not take it for a pass.
 TEST_F(CommandLineRunTest, ARecordingThatCannotBeWrittenEndsTheProgramWithExitCode1) {

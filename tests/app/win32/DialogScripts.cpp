@@ -7,14 +7,15 @@
 namespace {
 struct Search {
     const std::function<bool(HWND)>& accepts;
+    const std::wstring& className;
     HWND found;
 };
 
-BOOL CALLBACK matchDialog(HWND window, LPARAM data) {
+BOOL CALLBACK matchWindow(HWND window, LPARAM data) {
     auto* search = reinterpret_cast<Search*>(data);
-    wchar_t className[16] = {};
-    GetClassNameW(window, className, 16);
-    if (std::wstring(className) != L"#32770" || !IsWindowVisible(window)) return TRUE;
+    wchar_t className[64] = {};
+    GetClassNameW(window, className, 64);
+    if (className != search->className || !IsWindowVisible(window)) return TRUE;
     if (search->accepts && !search->accepts(window)) return TRUE;
     search->found = window;
     return FALSE;
@@ -26,7 +27,7 @@ HWND lastScripted = nullptr;  // still shown for a moment after its script close
 
 void CALLBACK runNextScript(HWND, UINT, UINT_PTR, DWORD) {
     if (pendingScripts.empty()) return;
-    HWND dialog = findDialog(GetCurrentThreadId(), [](HWND found) { return found != lastScripted; });
+    HWND dialog = findWindow(GetCurrentThreadId(), [](HWND found) { return found != lastScripted; });
     if (!dialog) return;
     lastScripted = dialog;
     DialogScript script = std::move(pendingScripts.front());
@@ -42,9 +43,9 @@ std::string windowText(HWND window) {
     return narrow(text);
 }
 
-HWND findDialog(DWORD thread, const std::function<bool(HWND)>& accepts) {
-    Search search{accepts, nullptr};
-    EnumThreadWindows(thread, matchDialog, LPARAM(&search));
+HWND findWindow(DWORD thread, const std::function<bool(HWND)>& accepts, const std::wstring& className) {
+    Search search{accepts, className, nullptr};
+    EnumThreadWindows(thread, matchWindow, LPARAM(&search));
     return search.found;
 }
 

@@ -13,9 +13,18 @@ std::string windowText(HWND window);
 inline std::string itemText(HWND dialog, int id) {
     return windowText(GetDlgItem(dialog, id));
 }
+// A pixel of a window's client area as the screen shows it.
+inline COLORREF windowPixel(HWND window, int x, int y) {
+    HDC dc = GetDC(window);
+    const COLORREF colour = GetPixel(dc, x, y);
+    ReleaseDC(window, dc);
+    return colour;
+}
 
-// The first visible dialog or message box ("#32770") of |thread| that |accepts| takes (any, without it).
-HWND findDialog(DWORD thread = GetCurrentThreadId(), const std::function<bool(HWND)>& accepts = nullptr);
+// The first visible top-level window of |thread| of the class |className| that |accepts| takes (any,
+// without it); by default a dialog or message box.
+HWND findWindow(DWORD thread = GetCurrentThreadId(), const std::function<bool(HWND)>& accepts = nullptr,
+                const std::wstring& className = L"#32770");
 
 using DialogScript = std::function<void(HWND)>;
 

@@ -10,11 +10,10 @@
 #include "tests/app/win32/TestWindow.h"
 
 namespace {
-class EffectDialogsWindowTest : public WindowTest {
+class EffectDialogsWindowTest : public StartedWindowTest {
   protected:
     void SetUp() override {
-        WindowTest::SetUp();
-        ASSERT_TRUE(start());
+        StartedWindowTest::SetUp();
         // A C held a quarter, then silence for nineteen quarters.
         openSong(SmfWriter(1, 480)
                      .track(join({{0x00, 0x90, 60, 100, 0x83, 0x60, 0x80, 60, 0}, endOfTrack(9600)}))
@@ -32,8 +31,7 @@ class EffectDialogsWindowTest : public WindowTest {
     HWND openDialog(int id) {
         command(id);
         HWND dialog = window->effectDialog();
-        EXPECT_TRUE(dialog && IsWindowVisible(dialog));
-        EXPECT_TRUE(closeCommandGrey());
+        EXPECT_TRUE(dialog && IsWindowVisible(dialog) && closeCommandGrey());
         return dialog;
     }
     // "試行": the first note-on the device is sent once playback runs, as "90 3C 64".

@@ -5,25 +5,22 @@
 
 namespace {
 // A grey 64 x 32 colour bitmap in a memory DC.
-class MemorySurface {
-  public:
-    MemorySurface() : previous_(SelectObject(dc_, bitmap_)) {
+struct MemorySurface {
+    MemorySurface() {
         const RECT all{0, 0, 64, 32};
-        FillRect(dc_, &all, HBRUSH(GetStockObject(GRAY_BRUSH)));
+        FillRect(dc, &all, HBRUSH(GetStockObject(GRAY_BRUSH)));
     }
     ~MemorySurface() {
-        SelectObject(dc_, previous_);
-        DeleteObject(bitmap_);
-        DeleteDC(dc_);
+        SelectObject(dc, previous);
+        DeleteObject(bitmap);
+        DeleteDC(dc);
     }
-    HDC dc() const { return dc_; }
     // COLORREF and packed colours share one layout.
-    uint32_t at(int x, int y) const { return GetPixel(dc_, x, y); }
+    uint32_t at(int x, int y) const { return GetPixel(dc, x, y); }
 
-  private:
-    HDC dc_ = CreateCompatibleDC(nullptr);
-    HBITMAP bitmap_ = CreateBitmap(64, 32, 1, 32, nullptr);
-    HGDIOBJ previous_;
+    HDC dc = CreateCompatibleDC(nullptr);
+    HBITMAP bitmap = CreateBitmap(64, 32, 1, 32, nullptr);
+    HGDIOBJ previous = SelectObject(dc, bitmap);
 };
 }  // namespace
 
@@ -32,7 +29,7 @@ TEST(GdiCanvas, MasksAreAndedAndPicturesOred) {
     DibImage picture = DibImage::create24(1, 1);
     picture.setPackedAt(0, 0, packColour(0x0F, 0xF0, 0x3C));
     MemorySurface surface;
-    GdiCanvas canvas(surface.dc(), nullptr);
+    GdiCanvas canvas(surface.dc, nullptr);
     canvas.drawImage(picture, {0, 0, 1, 1}, {0, 0}, RasterOp::andMask);
     canvas.drawImage(picture, {0, 0, 1, 1}, {1, 0}, RasterOp::orPaint);
     EXPECT_EQ(std::vector<uint32_t>({surface.at(0, 0), surface.at(1, 0)}),

@@ -9,43 +9,26 @@
 #include "tests/app/win32/TestFolders.h"
 #include "tests/app/win32/TestWindow.h"
 
-namespace {
-using Bytes = std::vector<uint8_t>;
-
-class GeneratorMenuWindowTest : public WindowTest {
-  protected:
-    void SetUp() override {
-        WindowTest::SetUp();
-        messagesFail = false;  // the refusals are the test
-        ASSERT_TRUE(start());
-    }
-    void generate(int id, const std::string& path) {
-        window->dialogs.nextChoice = path;
-        command(id);
-    }
-    // A file of |start| grown past a gigabyte; the rest is a hole: nothing is written.
-    std::string grown(const std::wstring& name, const Bytes& start) {
+// A file of a gigabyte and more is taken by its size or its header, never read whole: a text is refused by
+// its size, and a picture with a good header becomes a song however much follows it.
+TEST_F(StartedWindowTest, AGigabyteTextOrPictureIsJudgedByItsSizeOrHeaderAlone) {
+    window->messagesFail = false;  // the refusals are the test
+    TempFolder folder{L"generator"};
+    // Chooses a file of |start| grown past a gigabyte for |id|; the rest is a hole: nothing is written.
+    const auto generate = [&](int id, const std::wstring& name, const std::vector<uint8_t>& start) {
         const std::wstring path = folder.write(name, start);
         HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
         LARGE_INTEGER end;
         end.QuadPart = (LONGLONG(1) << 30) + 1;
         EXPECT_TRUE(SetFilePointerEx(file, end, nullptr, FILE_BEGIN) && SetEndOfFile(file));
         CloseHandle(file);
-        return narrow(path);
-    }
-
-    TempFolder folder{L"generator"};
-};
-}  // namespace
-
-// A file of a gigabyte and more is taken by its size or its header, never read whole: a text is refused by
-// its size, and a picture with a good header becomes a song however much follows it.
-TEST_F(GeneratorMenuWindowTest, AGigabyteTextOrPictureIsJudgedByItsSizeOrHeaderAlone) {
-    generate(IDM_GENERATE_TEXT, grown(L"huge.txt", Bytes(300, ' ')));
-    generate(IDM_GENERATE_PICTURE, grown(L"zeros.bmp", {}));
+        window->dialogs.nextChoice = narrow(path);
+        command(id);
+    };
+    generate(IDM_GENERATE_TEXT, L"huge.txt", std::vector<uint8_t>(300, ' '));
+    generate(IDM_GENERATE_PICTURE, L"zeros.bmp", {});
     EXPECT_EQ(window->messages,
               (std::vector<std::string>{"ファイルサイズが大きすぎます", "ファイル読み込みに失敗しました"}));
-    const std::string picture = grown(L"huge.bmp", encodeBmpFile(DibImage::create24(64, 64)));
-    generate(IDM_GENERATE_PICTURE, picture);
-    EXPECT_EQ(title().rfind(picture + "  (", 0), 0u) << title();
+    generate(IDM_GENERATE_PICTURE, L"huge.bmp", encodeBmpFile(DibImage::create24(64, 64)));
+    EXPECT_EQ(title().rfind(narrow(folder.file(L"huge.bmp")) + "  (", 0), 0u) << title();
 }

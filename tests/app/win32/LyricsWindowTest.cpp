@@ -8,8 +8,7 @@
 #include "resources/CommandIds.h"
 #include "tests/app/win32/TestWindow.h"
 
-TEST_F(WindowTest, TheLyricsWindowShowsTheLineBeingSung) {
-    ASSERT_TRUE(start());
+TEST_F(StartedWindowTest, TheLyricsWindowShowsTheLineBeingSung) {
     SmfTrack track;
     for (auto [delta, word] :
          {std::pair{0, "\x89\xcc"}, {480, "/two"}, {480, " three"}}) {  // 歌 in Shift-JIS
@@ -19,8 +18,7 @@ TEST_F(WindowTest, TheLyricsWindowShowsTheLineBeingSung) {
     openSong(SmfWriter(0, 480).track(track.endOfTrack(480)).bytes());
     command(IDM_LYRICS_WINDOW);
     const HWND lyrics = window->lyricsWindow().handle();
-    ASSERT_TRUE(IsWindowVisible(lyrics));
-    EXPECT_EQ(GetWindow(lyrics, GW_OWNER), hwnd());
+    ASSERT_TRUE(IsWindowVisible(lyrics) && GetWindow(lyrics, GW_OWNER) == hwnd());
     EXPECT_EQ(window->lyricsWindow().shownText(), "\n歌\ntwo three");
 
     command(IDM_HOTKEY_SPACE);

@@ -3,7 +3,6 @@
 // deleting it, is checked natively (the store's own keys in RegistrySettingsStoreTest).
 #include <gtest/gtest.h>
 
-#include "app/Messages.h"
 #include "platform/win32/ProgramFolder.h"
 #include "platform/win32/WideText.h"
 #include "playback/SmfWriter.h"
@@ -16,21 +15,6 @@ using Lines = std::vector<std::string>;
 
 class MainWindowSettingsTest : public WindowTest {
   protected:
-    void TearDown() override {
-        WindowTest::TearDown();
-        SetCurrentDirectoryW(startFolder.c_str());
-    }
-    // The exit command, which ends with the window's destruction.
-    void exitProgram() {
-        const HWND handle = hwnd();
-        command(IDM_APP_EXIT);
-        ASSERT_FALSE(IsWindow(handle));
-    }
-    void openFile(const std::string& path) {
-        window->files.addFile(path, SmfWriter(1, 480).track(endOfTrack()).bytes());
-        window->dialogs.nextChoice = path;
-        command(IDM_FILE_OPEN);
-    }
     Lines historyItems() {
         HMENU file = GetSubMenu(GetMenu(hwnd()), 0);
         Lines items;
@@ -43,7 +27,6 @@ class MainWindowSettingsTest : public WindowTest {
         return items;
     }
 
-    const std::wstring startFolder = currentFolder();
     TempFolder music{L"曲"};
 };
 }  // namespace
@@ -56,17 +39,19 @@ TEST_F(MainWindowSettingsTest, WhatTheWindowWritesAtExitIsWhatItShowsAtTheNextSt
     ASSERT_TRUE(start());
     EXPECT_EQ(GetMenuItemCount(GetSubMenu(GetMenu(hwnd()), 0)), 8);  // the placeholders are gone
     const std::string folder = narrow(music.path());
-    openFile("C:\\other\\b.mid");
-    openFile(folder + "\\a.mid");
+    const std::vector<uint8_t> empty = SmfWriter(1, 480).track(endOfTrack()).bytes();
+    openSong(empty, "C:\\other\\b.mid");
+    openSong(empty, folder + "\\a.mid");
     const Lines shown = {"1. a.mid", "2. C:\\other\\b.mid"};
     EXPECT_EQ(historyItems(), shown);
-    exitProgram();
+    const HWND first = hwnd();
+    command(IDM_APP_EXIT);  // which ends with the window's destruction
+    ASSERT_FALSE(IsWindow(first));
 
     // The next start elsewhere: the folder of MIDI files becomes current again, and the history is back.
     ASSERT_TRUE(SetCurrentDirectoryW(startFolder.c_str()));
     ASSERT_TRUE(start());
-    EXPECT_EQ(currentFolder(), music.path());
-    EXPECT_EQ(historyItems(), shown);
+    EXPECT_EQ(std::pair(currentFolder(), historyItems()), std::pair(music.path(), shown));
     EXPECT_TRUE(menuState(5, IDM_MODULE_SB16, MF_CHECKED));
     command(IDM_HISTORY_CLEAR);
     EXPECT_TRUE(historyItems().empty());

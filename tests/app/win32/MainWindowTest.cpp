@@ -3,9 +3,6 @@
 // device, the window's real size). The rules behind them are checked by the model's and the face's tests.
 #include <gtest/gtest.h>
 
-#include <fstream>
-
-#include "images/SkinBmp.h"
 #include "platform/win32/WideText.h"
 #include "playback/SmfWriter.h"
 #include "resources/CommandIds.h"
@@ -13,30 +10,15 @@
 #include "tests/support/Golden.h"
 
 namespace {
-class MainWindowTest : public WindowTest {
+class MainWindowTest : public StartedWindowTest {
   protected:
-    void SetUp() override {
-        WindowTest::SetUp();
-        ASSERT_TRUE(start());
-    }
-
     // A pixel of the client area after a full repaint.
     COLORREF clientPixel(int x, int y) {
         RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-        HDC dc = GetDC(hwnd());
-        const COLORREF colour = GetPixel(dc, x, y);
-        ReleaseDC(hwnd(), dc);
-        return colour;
+        return windowPixel(hwnd(), x, y);
     }
-    // A pixel of a skin picture, from the file the window reads (COLORREF and packed colours share one
-    // layout).
-    COLORREF skinPixel(const std::string& name, int x, int y) {
-        std::ifstream file(widen(window->files.findBesideProgram(name).value_or("")).c_str(),
-                           std::ios::binary);
-        DibImage image;
-        if (!(name == "Button.bmp" ? readButtonBmp : readFaceBmp)(file, image)) return CLR_INVALID;
-        return image.packedAt(x, y);
-    }
+    // The skin pictures the window read (COLORREF and packed colours share one layout).
+    const Skin& skin() { return window->model().skin(); }
 };
 }  // namespace
 
@@ -46,7 +28,7 @@ TEST_F(MainWindowTest, StartsAsVelmiraWithTheFacePainted) {
     GetClientRect(hwnd(), &client);
     EXPECT_TRUE(client.right >= 788 && client.bottom >= 540) << client.right << "x" << client.bottom;
     for (const POINT p : {POINT{5, 5}, POINT{400, 300}, POINT{700, 500}})
-        EXPECT_EQ(clientPixel(p.x, p.y), skinPixel("Main.bmp", p.x, p.y)) << p.x << "," << p.y;
+        EXPECT_EQ(clientPixel(p.x, p.y), skin().face().packedAt(p.x, p.y)) << p.x << "," << p.y;
 }
 
 TEST_F(MainWindowTest, OpenPlayAndExitDriveTheDeviceTheTitleAndThePlayButton) {
@@ -57,13 +39,12 @@ TEST_F(MainWindowTest, OpenPlayAndExitDriveTheDeviceTheTitleAndThePlayButton) {
     const size_t loaded = out.messages().size();
 
     click(face::playHot.left + 13, face::playHot.top + 11);
-    ASSERT_TRUE(timer.running());
     ticks(3);
     ASSERT_GT(out.messages().size(), loaded);
     EXPECT_EQ(RecordingMidiOut::formatLine(out.messages()[loaded]), "0 90 3C 64");
     const face::SheetRect lit = face::playLitSource;
     EXPECT_EQ(clientPixel(face::playPicture.x + 29, face::playPicture.y + 24),
-              skinPixel("Button.bmp", lit.x + 29, lit.y + 24));
+              skin().buttonSheet().packedAt(lit.x + 29, lit.y + 24));
 
     const HWND handle = hwnd();  // exit while playing
     command(IDM_APP_EXIT);
@@ -95,8 +76,7 @@ TEST_F(MainWindowTest, TheMenuBarShowsItsItemsAsPinned) {
 // A close that reaches the main window while a modal dialog of its own is open: found by the monkey run,
 // where a posted close destroyed the window under its open dialog and the program never ended.
 TEST_F(MainWindowTest, ACloseDuringAModalDialogWaitsForTheDialogAndThenCloses) {
-    bool aliveUnderTheDialog = false;
-    bool dialogStillOpen = false;
+    bool aliveUnderTheDialog = false, dialogStillOpen = false;
     runWithDialogScript(
         [&](HWND dialog) {
             SendMessageW(hwnd(), WM_CLOSE, 0, 0);

@@ -12,19 +12,8 @@
 #include "tests/app/win32/TestFolders.h"
 #include "tests/app/win32/TestWindow.h"
 
-namespace {
-class PlaySaveWindowTest : public WindowTest {
-  protected:
-    void SetUp() override {
-        WindowTest::SetUp();
-        ASSERT_TRUE(start());
-    }
-
+TEST_F(StartedWindowTest, PlaySaveWritesTheSongAsPlayedThroughTheRealFileWriter) {
     TempFolder folder{L"play-save"};
-};
-}  // namespace
-
-TEST_F(PlaySaveWindowTest, SavesTheSongAsPlayedThroughTheRealFileWriter) {
     window->dialogs.saveAs = narrow(folder.file(L"played ♪.mid"));
     openSong(SmfWriter(1, 480).track(SmfTrack().shortMessage(0, 0x90, 60, 100).endOfTrack(480)).bytes());
     command(IDM_FILE_SAVE_PLAYED);
@@ -33,13 +22,13 @@ TEST_F(PlaySaveWindowTest, SavesTheSongAsPlayedThroughTheRealFileWriter) {
 }
 
 // The save dialog opens over the window that asked, not at the screen's top-left corner.
-TEST_F(PlaySaveWindowTest, TheSaveDialogOpensCentredOverTheWindow) {
+TEST_F(StartedWindowTest, TheSaveDialogOpensCentredOverTheWindow) {
     SetWindowPos(hwnd(), nullptr, 120, 90, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     RECT owner = {}, shown = {};
     GetWindowRect(hwnd(), &owner);
     runWithDialogScript(
         [&](HWND dialog) { GetWindowRect(dialog, &shown); },
-        [&] { chooseFileToSave(hwnd(), "ＭＩＤＩファイル(*.mid)|*.mid|", narrow(folder.path()), "mid"); });
+        [&] { chooseFileToSave(hwnd(), "ＭＩＤＩファイル(*.mid)|*.mid|", narrow(startFolder), "mid"); });
     EXPECT_NEAR((shown.left + shown.right) / 2, (owner.left + owner.right) / 2, 2);
     EXPECT_NEAR((shown.top + shown.bottom) / 2, (owner.top + owner.bottom) / 2, 2);
 }

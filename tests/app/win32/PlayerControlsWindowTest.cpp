@@ -26,14 +26,13 @@ std::vector<uint8_t> halfMinuteSong() {
 void drop(HWND window, const std::wstring& paths) {
     HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + (paths.size() + 1) * sizeof(wchar_t));
     auto* header = static_cast<DROPFILES*>(GlobalLock(memory));
-    header->pFiles = sizeof(DROPFILES);
-    header->fWide = TRUE;
+    *header = {sizeof(DROPFILES), {}, FALSE, TRUE};  // the wide paths right after it
     paths.copy(reinterpret_cast<wchar_t*>(header + 1), paths.size());
     GlobalUnlock(memory);
     SendMessageW(window, WM_DROPFILES, WPARAM(memory), 0);
 }
 
-class PlayerControlsWindowTest : public WindowTest {
+class PlayerControlsWindowTest : public StartedWindowTest {
   protected:
     std::unique_ptr<TestWindow> newWindow() override {
         return std::make_unique<TestWindow>(out, timer, failures, [this](int device) {
@@ -42,20 +41,12 @@ class PlayerControlsWindowTest : public WindowTest {
         });
     }
     void SetUp() override {
-        WindowTest::SetUp();
-        hotKeys = createHotKeyTable();
-        ASSERT_TRUE(start());
-        for (const char* name : {"a.mid", "b.mid", "c.mid", "d.mid", "e.MIDI", "notes.txt"})
+        StartedWindowTest::SetUp();
+        for (const char* name : {"d.mid", "e.MIDI", "notes.txt"})
             window->files.addFile(name, halfMinuteSong());
-        for (const char* name : {"a.mid", "b.mid", "c.mid"}) {
-            window->dialogs.nextChoice = name;
-            command(IDM_FILE_OPEN);
-        }
+        openSong(halfMinuteSong());
     }
-    void TearDown() override {
-        DestroyAcceleratorTable(hotKeys);
-        WindowTest::TearDown();
-    }
+    ~PlayerControlsWindowTest() override { DestroyAcceleratorTable(hotKeys); }
     // A key pressed as the message loop sees it, with Ctrl held or not.
     void pressKey(int virtualKey, bool control) {
         BYTE keys[256] = {};
@@ -70,7 +61,7 @@ class PlayerControlsWindowTest : public WindowTest {
     }
     int clock() { return window->model().engine().clock().playSeconds.load(); }
 
-    HACCEL hotKeys = nullptr;
+    HACCEL hotKeys = createHotKeyTable();
     std::vector<int> reopened;
 };
 
@@ -106,7 +97,6 @@ TEST_F(PlayerControlsWindowTest, TheJumpKeysAndTheReadOutMoveThePlayingSong) {
 
 TEST_F(PlayerControlsWindowTest, MidiOutListsTheMapperFirstAndAChoiceReopensTheOutput) {
     HMENU outputs = GetSubMenu(GetSubMenu(GetMenu(hwnd()), 5), 3);  // after the three modules
-    ASSERT_NE(outputs, nullptr);
     SendMessageW(hwnd(), WM_INITMENUPOPUP, WPARAM(outputs), 0);
     EXPECT_EQ(GetMenuItemID(outputs, 0), UINT(IDM_MIDI_OUT_MAPPER));
     EXPECT_TRUE(GetMenuState(outputs, IDM_MIDI_OUT_MAPPER, MF_BYCOMMAND) & MF_CHECKED);

@@ -18,7 +18,7 @@ bool TestWindow::askYesNo(const std::string& question) {
     return true;
 }
 
-void pumpMessages(CMainWnd* window) {
+void WindowTest::pump() {
     MSG message;
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
         if (message.message == WM_QUIT || (window && window->takeDialogMessage(message))) continue;
@@ -27,10 +27,10 @@ void pumpMessages(CMainWnd* window) {
     }
 }
 
-void clickAt(CMainWnd& window, int x, int y) {
-    SendMessageW(window.handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
-    SendMessageW(window.handle(), WM_LBUTTONUP, 0, MAKELPARAM(x, y));
-    pumpMessages(&window);
+void WindowTest::click(int x, int y) {
+    SendMessageW(hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+    SendMessageW(hwnd(), WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+    pump();
 }
 
 void WindowTest::SetUp() {
@@ -55,9 +55,9 @@ void WindowTest::command(int id) {
     pump();
 }
 
-void WindowTest::openSong(std::vector<uint8_t> song) {
-    window->files.addFile("song.mid", std::move(song));
-    window->dialogs.nextChoice = "song.mid";
+void WindowTest::openSong(std::vector<uint8_t> song, const std::string& name) {
+    window->files.addFile(name, std::move(song));
+    window->dialogs.nextChoice = name;
     command(IDM_FILE_OPEN);
 }
 

@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -11,6 +10,7 @@
 
 #include "app/win32/CMainWnd.h"
 #include "platform/MemoryFiles.h"
+#include "platform/win32/ProgramFolder.h"
 #include "platform/win32/Win32Files.h"
 #include "playback/RecordingMidiOut.h"
 #include "playback/VirtualTimer.h"
@@ -83,28 +83,29 @@ class TestWindow : public TestWindowServices, public CMainWnd {
     Lines questions;
 };
 
-// Dispatches the thread's waiting messages as the program's loop does: |window|'s open effect dialog takes
-// its keyboard messages first.
-void pumpMessages(CMainWnd* window = nullptr);
-// A click of the left button at a point of |window|'s client area, and what it posted.
-void clickAt(CMainWnd& window, int x, int y);
-
 // A test of one main window, with a recording device and a timer the test ticks.
 class WindowTest : public testing::Test {
   protected:
     void SetUp() override;
-    void TearDown() override { window.reset(); }
+    // The window goes first, then the folder the test began in is current again.
+    void TearDown() override {
+        window.reset();
+        SetCurrentDirectoryW(startFolder.c_str());
+    }
 
     // A new window in place of the last; false when it could not be created.
     bool start();
     // The window start() creates.
     virtual std::unique_ptr<TestWindow> newWindow();
     HWND hwnd() const { return window->handle(); }
-    void pump() { pumpMessages(window.get()); }
+    // Dispatches the thread's waiting messages as the program's loop does: the window's open effect dialog
+    // takes its keyboard messages first.
+    void pump();
     void command(int id);
-    // Opens |song| through the open dialog, as "song.mid".
-    void openSong(std::vector<uint8_t> song);
-    void click(int x, int y) { clickAt(*window, x, y); }
+    // Opens |song| through the open dialog, as |name|.
+    void openSong(std::vector<uint8_t> song, const std::string& name = "song.mid");
+    // A click of the left button at a point of the client area, and what it posted.
+    void click(int x, int y);
     std::string title() const { return windowText(hwnd()); }
     // Whether item |id| of the menu at |menuPosition| shows |flag| when the menu opens.
     bool menuState(int menuPosition, int id, UINT flag);
@@ -116,4 +117,14 @@ class WindowTest : public testing::Test {
     ShortMessageFailures failures;
     std::unique_ptr<TestWindow> window;
     bool messagesFail = true;  // for each new window: a message box fails the test unless it expects one
+    const std::wstring startFolder = currentFolder();
+};
+
+// A test of a main window started before it begins.
+class StartedWindowTest : public WindowTest {
+  protected:
+    void SetUp() override {
+        WindowTest::SetUp();
+        ASSERT_TRUE(start());
+    }
 };

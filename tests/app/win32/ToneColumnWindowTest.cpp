@@ -5,9 +5,6 @@
 // tests.
 #include <gtest/gtest.h>
 
-#include <functional>
-
-#include "resources/CommandIds.h"
 #include "resources/DialogIds.h"
 #include "tests/app/win32/TestWindow.h"
 #include "tests/support/ToneColumnSong.h"
@@ -16,13 +13,9 @@
 namespace {
 using Lines = std::vector<std::string>;
 
-HWND toneList(HWND dialog) {
-    return GetDlgItem(dialog, IDC_TONE_LIST);
-}
-
 // A click on a list row as the user makes it: the list box selects the row and notifies the dialog.
 void clickToneRow(HWND dialog, int index) {
-    HWND list = toneList(dialog);
+    HWND list = GetDlgItem(dialog, IDC_TONE_LIST);
     SendMessageW(list, LB_SETTOPINDEX, WPARAM(index), 0);
     RECT item{};
     SendMessageW(list, LB_GETITEMRECT, WPARAM(index), reinterpret_cast<LPARAM>(&item));
@@ -30,50 +23,25 @@ void clickToneRow(HWND dialog, int index) {
     SendMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, point);
     SendMessageW(list, WM_LBUTTONUP, 0, point);
 }
-
-void pressButton(HWND dialog, int button) {
-    SendMessageW(GetDlgItem(dialog, button), BM_CLICK, 0, 0);
-}
-
-class ToneColumnWindowTest : public WindowTest {
-  protected:
-    void SetUp() override {
-        WindowTest::SetUp();
-        ASSERT_TRUE(start());
-        openSong(toneColumnSong());
-        click(face::playHot.left + 13, face::playHot.top + 11);
-        ticks(3);
-        out.clear();
-    }
-
-    // A click on the tone column, with `script` run on the dialog it opens.
-    void clickToneColumn(int channel, std::function<void(HWND)> script) {
-        runWithDialogScript(std::move(script), [&] {
-            click(face::levelBarOrigin(channel).x + 29, face::levelBarOrigin(channel).y + 4);
-        });
-    }
-    // What the device was sent, without the times.
-    Lines sent() const {
-        Lines lines = messageLines(out.messages());
-        for (std::string& line : lines) line.erase(0, line.find(' ') + 1);
-        return lines;
-    }
-};
 }  // namespace
 
-TEST_F(ToneColumnWindowTest, ARowOpensTheDialogOverThePlayingSongAndItsSelectionsReachTheDevice) {
-    bool shown = false;
-    clickToneColumn(3, [&](HWND dialog) {
-        shown = true;
-        EXPECT_EQ(GetParent(dialog), hwnd());
-        EXPECT_FALSE(IsWindowEnabled(hwnd())) << "modal over the main window";
-        EXPECT_EQ(SendMessageW(toneList(dialog), LB_GETCURSEL, 0, 0), toneIndex(SoundModule::sc88, 33, 0));
+TEST_F(StartedWindowTest, AToneColumnRowOpensTheDialogOverThePlayingSongAndItsSelectionsReachTheDevice) {
+    openSong(toneColumnSong());
+    click(face::playHot.left + 13, face::playHot.top + 11);
+    ticks(3);
+    out.clear();
+    runWithDialogScript(
+        [&](HWND dialog) {
+            EXPECT_EQ(GetParent(dialog), hwnd());
+            EXPECT_FALSE(IsWindowEnabled(hwnd())) << "modal over the main window";
+            EXPECT_EQ(SendDlgItemMessageW(dialog, IDC_TONE_LIST, LB_GETCURSEL, 0, 0),
+                      toneIndex(SoundModule::sc88, 33, 0));
 
-        ticks(5);                                                   // the song plays on under the dialog
-        clickToneRow(dialog, toneIndex(SoundModule::sc88, 40, 8));  // Slow Violin
-        EXPECT_EQ(sent(), (Lines{"B3 00 08", "B3 20 00", "C3 28 00"}));
-        pressButton(dialog, IDOK);
-    });
-    ASSERT_TRUE(shown);
+            ticks(5);                                                   // the song plays on under the dialog
+            clickToneRow(dialog, toneIndex(SoundModule::sc88, 40, 8));  // Slow Violin
+            EXPECT_EQ(messageLines(out.messages()), (Lines{"0 B3 00 08", "0 B3 20 00", "0 C3 28 00"}));
+            SendDlgItemMessageW(dialog, IDOK, BM_CLICK, 0, 0);
+        },
+        [&] { click(face::levelBarOrigin(3).x + 29, face::levelBarOrigin(3).y + 4); });  // the tone column
     EXPECT_TRUE(IsWindowEnabled(hwnd()) && out.messages().size() == 3u) << "OK sends nothing more";
 }

@@ -28,10 +28,6 @@ class FileIconDlgTest : public testing::Test {
         folder.write(L"tall.bmp", encodeBmpFile(tall));
         folder.write(L"locked.bmp", encodeBmpFile(tall));
         folder.write(L"broken.bmp", {'B', 'M', 1, 2, 3});
-        setup.filter = plugins.imageFilter();
-        setup.startFolder = narrow(folder.path());
-        setup.checks = &checks;
-        setup.wording = &fileDialogFailureText;
     }
     // The dialog makes the folder it ends in current, which would keep the folder from being removed.
     void TearDown() override { SetCurrentDirectoryW(programFolder().c_str()); }
@@ -39,7 +35,7 @@ class FileIconDlgTest : public testing::Test {
     TempFolder folder{L"file-dialog"};
     const SusiePlugins plugins = SusiePlugins::loadFrom({narrow(programFolder())});
     PreviewChecks checks;
-    FileDialogSetup setup;
+    FileDialogSetup setup{plugins.imageFilter(), narrow(folder.path()), &checks, &fileDialogFailureText};
     std::vector<std::string> accepted;
     PicturePreview preview{
         plugins, [this](const DibImage& picture) {
@@ -66,7 +62,7 @@ void expectDrawn(const OpenDialogDriver& driver, int width, int height, COLORREF
 }  // namespace
 
 TEST_F(FileIconDlgTest, PreviewsPicturesScaledToFitAndConfirmsExactlyTheChosenFile) {
-    ASSERT_TRUE(plugins.available());
+    ASSERT_TRUE(plugins.available());  // without the program's own plug-ins the dialog below is not left
     const auto steps = [&](OpenDialogDriver& driver) {
         EXPECT_TRUE(IsWindowVisible(driver.control(IDC_PREVIEW_AREA)));
         driver.select(L"tall.bmp");  // the preview is off: nothing is read or drawn

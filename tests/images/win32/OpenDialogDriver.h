@@ -23,11 +23,11 @@ class OpenDialogDriver {
         runWithDialogScript(
             [&](HWND dialog) {
                 OpenDialogDriver driver(dialog);
-                boxAnswerer() = &driver;
+                boxAnswerer = &driver;
                 const UINT_PTR timer = SetTimer(nullptr, 0, 30, &OpenDialogDriver::answerBox);
                 steps(driver);
                 KillTimer(nullptr, timer);
-                boxAnswerer() = nullptr;
+                boxAnswerer = nullptr;
             },
             modal);
     }
@@ -46,9 +46,7 @@ class OpenDialogDriver {
     // that the selection changed, as the dialog does.
     void select(const std::wstring& name) {
         typeName(name);
-        OFNOTIFYW notify = {};
-        notify.hdr.hwndFrom = dialog;
-        notify.hdr.code = CDN_SELCHANGE;
+        OFNOTIFYW notify = {{dialog, 0, UINT(CDN_SELCHANGE)}, nullptr, nullptr};
         SendMessageW(panel, WM_NOTIFY, 0, LPARAM(&notify));
         pump();
     }
@@ -61,12 +59,7 @@ class OpenDialogDriver {
     }
 
     // A pixel of the preview area as the screen shows it.
-    COLORREF areaPixel(int x, int y) const {
-        HDC dc = GetDC(control(IDC_PREVIEW_AREA));
-        const COLORREF colour = GetPixel(dc, x, y);
-        ReleaseDC(control(IDC_PREVIEW_AREA), dc);
-        return colour;
-    }
+    COLORREF areaPixel(int x, int y) const { return windowPixel(control(IDC_PREVIEW_AREA), x, y); }
     SIZE areaSize() const {
         RECT client;
         GetClientRect(control(IDC_PREVIEW_AREA), &client);
@@ -84,10 +77,7 @@ class OpenDialogDriver {
   private:
     explicit OpenDialogDriver(HWND openDialog) : dialog(openDialog), panel(findPanel(openDialog)) {}
 
-    static OpenDialogDriver*& boxAnswerer() {
-        static OpenDialogDriver* driver = nullptr;
-        return driver;
-    }
+    static inline OpenDialogDriver* boxAnswerer = nullptr;
     static HWND findPanel(HWND dialog) {
         for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
             if (GetDlgItem(child, IDC_PREVIEW_CHECK)) return child;
@@ -98,12 +88,10 @@ class OpenDialogDriver {
         SendMessageW(dialog, CDM_SETCONTROLTEXT, cmb13, LPARAM(name.c_str()));
     }
     static void CALLBACK answerBox(HWND, UINT, UINT_PTR, DWORD) {
-        OpenDialogDriver* driver = boxAnswerer();
-        HWND box = findDialog(GetCurrentThreadId(), [driver](HWND window) {
-            return GetWindow(window, GW_OWNER) == driver->dialog;
-        });
+        HWND box = findWindow(GetCurrentThreadId(),
+                              [](HWND window) { return GetWindow(window, GW_OWNER) == boxAnswerer->dialog; });
         if (!box) return;
-        driver->messageBoxTexts.push_back(itemText(box, 0xFFFF));  // the static text of a message box
+        boxAnswerer->messageBoxTexts.push_back(itemText(box, 0xFFFF));  // the static text of a message box
         PostMessageW(box, WM_COMMAND, IDOK, 0);
     }
 };

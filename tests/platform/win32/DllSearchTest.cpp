@@ -3,7 +3,7 @@
 // thread started in it at LoadLibraryW, which lies at the same address in every process of the session.
 #include <gtest/gtest.h>
 
-#include "tests/app/win32/TestFolders.h"
+#include "tests/app/win32/ProgramRun.h"
 
 namespace {
 bool loadsByName(HANDLE process, const std::wstring& name) {
@@ -24,12 +24,8 @@ bool loadsByName(HANDLE process, const std::wstring& name) {
 TEST(DllSearch, TheProgramLoadsNoLibraryFromTheCurrentFolder) {
     TempFolder folder(L"dll-search");  // the current folder of a first run
     folder.addPlugin(sizeof(void*) == 8 ? L"archive.sph" : L"archive.spi", L"planted.dll");
-    std::wstring commandLine = L"\"" + programFolder() + L"\\velmira.exe\"";
-    STARTUPINFOW startup = {};
-    startup.cb = sizeof startup;
     PROCESS_INFORMATION program = {};
-    ASSERT_TRUE(CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                               folder.path().c_str(), &startup, &program));
+    ASSERT_TRUE(startProgram(programFolder() + L"\\velmira.exe", folder.path(), {}, program));
     WaitForInputIdle(program.hProcess, 20000);
     EXPECT_TRUE(loadsByName(program.hProcess, L"comdlg32.dll"));  // the system's own still load
     EXPECT_FALSE(loadsByName(program.hProcess, L"planted.dll"));
