@@ -141,12 +141,10 @@ int64_t Sequencer::periodsBeforeDue(const TrackState& state, int64_t limit) {
     if (!waits(0)) return 0;
     const double gap = (state.dueTime - state.trackTime) / timerPeriod;
     if (!(gap < double(limit))) return limit;
-    // The sums are exact, as the track time is a whole number of periods, and rounding keeps order: the
-    // division never rounds past a whole number of periods that reaches the due time, so the count can only
-    // be short.
-    int64_t periods = int64_t(std::ceil(gap));
-    while (waits(periods)) ++periods;
-    return std::min(periods, limit);
+    // The difference is exact (the track time is a whole number of milliseconds, on the due time's grid)
+    // and the division rounds correctly: a gap past k whole periods is at least one step of its precision
+    // past them, which divides to more than k, so the ceiling is the first period that reaches the due time.
+    return std::min(int64_t(std::ceil(gap)), limit);
 }
 
 int64_t Sequencer::idlePeriods(int64_t limit) const {

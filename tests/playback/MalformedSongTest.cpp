@@ -90,6 +90,12 @@ TEST(MalformedSong, ATrackEndsAtItsChunksEnd) {
     EXPECT_FALSE(holdsNote(rig.song));
     rig.load(SmfWriter(1, 480).track({0x00, 0x90, 60}).bytes());  // nor is a message cut short by the file
     walkTracks(rig.song, [](const TrackEvent& event) { return ADD_FAILURE() << event.position, false; });
+    std::vector<uint8_t> longFirst = SmfWriter(1, 480).track(endOfTrack()).track(endOfTrack()).bytes();
+    longFirst[18] = 0x01;  // the first chunk claims 16 MB more than the file holds: it takes the rest
+    rig.load(longFirst);
+    rig.song.prepareTracks();
+    EXPECT_EQ(std::pair(rig.song.trackEnd(0), rig.song.trackPosition(1)),
+              std::pair(int64_t(longFirst.size()), 0));
 }
 
 // Random bytes over the song, then pure noise. A damaged delta or tempo can ask for a wait of hours, so a
