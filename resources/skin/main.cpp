@@ -14,12 +14,19 @@
 #include "resources/skin/SpriteSheet.h"
 
 namespace {
+// Written beside the file and renamed over it once whole, so that a failed run leaves no picture that
+// looks complete for the next build to take.
 bool writeFile(const std::string& path, const std::vector<uint8_t>& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    const std::string temporary = path + ".tmp";
+    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
     out.close();
-    if (!out) std::fprintf(stderr, "velmira-skin-gen: cannot write %s\n", path.c_str());
-    return bool(out);
+    if (!out || std::rename(temporary.c_str(), path.c_str()) != 0) {
+        std::remove(temporary.c_str());
+        std::fprintf(stderr, "velmira-skin-gen: cannot write %s\n", path.c_str());
+        return false;
+    }
+    return true;
 }
 
 int usage() {
