@@ -35,7 +35,7 @@ TEST(Player, StartsWithASongAndATimerRepeatsUntilAUserStopAndEndsSongListModesBu
     rig.engine.selection().playOnce = false;
     rig.player.startPlayback();
     rig.tick(200);
-    EXPECT_TRUE(rig.player.playing());
+    EXPECT_TRUE(rig.player.playing() && !rig.playDrawn.empty() && rig.playDrawn.back()) << "play lit";
     EXPECT_GT(rig.linesOfKind(0x90).size(), 3u);
     rig.player.stopPlayback(Player::userStop);
     EXPECT_FALSE(rig.player.playing() || rig.playDrawn.back());
