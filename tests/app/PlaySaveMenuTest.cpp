@@ -52,7 +52,7 @@ TEST_F(PlaySaveMenuTest, IsIgnoredWhilePlayingOrWithNoSongAndACancelWritesNothin
 TEST_F(PlaySaveMenuTest, AFailedWriteSaysSoAndAWholeOneSaysNothing) {
     save();
     EXPECT_EQ(port.files.at(*port.saveChoice).bytes, playedSongAsSmf(player.engine));
-    EXPECT_TRUE(port.messages.empty());
+    EXPECT_TRUE(port.messages.empty() && port.waitCursorShows == 1 && !port.waitCursor) << "written waiting";
     port.writeSucceeds = false;
     save();
     EXPECT_EQ(port.messages, Lines{playedSongWriteFailedText});
