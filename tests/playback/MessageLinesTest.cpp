@@ -85,6 +85,11 @@ TEST(InputLines, AReplayHandsEveryLineToTheSinkAtItsTimeAndALineWhoseTimeHasPass
             bytes += count;
         }
     } sink;
+    // Checked before the program starts: the number of the first bad line, 0 for a file that cannot be read.
+    std::ofstream(path + "-bad") << "0\t90 3C 64\n\nnot a line\n";
+    EXPECT_EQ(std::tuple(InputReplay::firstBadLine(path), InputReplay::firstBadLine(path + "-bad"),
+                         InputReplay::firstBadLine(path + "-gone")),
+              std::tuple(std::nullopt, std::optional<long>(3), std::optional<long>(0)));
     InputReplay replay(path);
     const int64_t origin = FileRecordingMidiOut::steadyMicroseconds() - 1000000;  // the first line is late
     replay.start(sink, origin);
