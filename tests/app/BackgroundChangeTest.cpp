@@ -91,8 +91,10 @@ TEST_F(BackgroundChangeTest, TheCloseQuestionSavesTheFaceOnlyOnYesAndAWholeWrite
         port.answerYes = c.yes;
         port.saveChoice = c.file;
         port.writeSucceeds = c.writes;
+        port.waitCursorShows = 0;
 
         EXPECT_TRUE(model.prepareToClose());
+        EXPECT_EQ(port.waitCursorShows, int(c.yes && !c.file->empty())) << "written under the wait cursor";
         EXPECT_EQ(
             port.questions,
             Lines{"背景画像が変更されています。保存しますか？\n保存すると次回からその画像を使用します。"});
