@@ -33,6 +33,9 @@ TEST_F(EventFilterFixture, EachReleaseEndsWhatItsNoteOnSentAndAStrayOneChangesNo
          "window 2 4; at 2; 90 3C 64; at 3; 90 3E 00; at 5; 90 3C 00", "90 38 64; 90 3E 00; 90 38 00"},
         {"the transpose changed while held", "window 20 30; shift 2; 90 3C 64; shift 5; 80 3C 00",
          "90 3E 64; 80 3E 00"},
+        {"struck twice alike, remapped until its second release",
+         "window 2 4; at 2; 90 3C 64; 90 3C 64; 80 3C 00; at 5; 90 40 64; 80 3C 00",
+         "90 38 64; 90 38 64; 80 38 00; 90 3D 64; 80 38 00"},
         {"a note held before a restart is forgotten", "window 5 10; at 4; 91 3C 64; restart; at 5; 91 40 64",
          "91 3C 64; 91 3D 64"},
     };
