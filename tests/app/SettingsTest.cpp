@@ -207,8 +207,8 @@ TEST(SongListStoredForm, WhatNoPathCanBeIsPassedOverAndTheLastFiftyStay) {
         std::string stored;
         std::vector<std::string> paths;
     } cases[] = {{"", {}},
-                 {"a||b", {"a", "b"}},
-                 {"a\nb|c\x7f|d", {"d"}},
+                 {"a||b c", {"a", "b c"}},
+                 {"a\nb|c\x7f|\x1f|d", {"d"}},
                  {std::string(200000, 'x') + "|e", {"e"}},
                  // The longest path Windows takes, each of its units three bytes, and one byte more.
                  {longest + "|" + longest + "z|e", {longest, "e"}}};
