@@ -6,7 +6,6 @@
 #include "images/LittleEndian.h"
 #include "images/PackedPicture.h"
 #include "images/PluginPicture.h"
-#include "images/PluginResult.h"
 #include "images/PreviewBmp.h"
 #include "tests/images/BmpBuilder.h"
 #include "tests/support/AllocationCounter.h"

@@ -38,11 +38,7 @@ std::string read(std::vector<std::vector<uint8_t>> tracks) {
 }  // namespace
 
 TEST(LyricSheet, ReadsKaraokeHeadersLinesAndVersesLyricEventsFirstAndEachEncoding) {
-    struct Case {
-        std::vector<std::vector<uint8_t>> tracks;
-        std::string expected;
-    };
-    const Case cases[] = {
+    const std::pair<std::vector<std::vector<uint8_t>>, std::string> cases[] = {
         // Karaoke: headers are no words; "/" a new line, "\" a new verse; a word in several events.
         {{join({text("@KMIDI KARAOKE FILE"), text("@TSong"), text("@LENGL"), text("\\Hel"), text("lo", 10),
                 text(" you", 10), text("\\Sec", 10), text("ond/", 10), text("\\Verse", 10)})},
@@ -74,7 +70,7 @@ TEST(LyricSheet, ReadsKaraokeHeadersLinesAndVersesLyricEventsFirstAndEachEncodin
         // Words after a note-off of the first channel; a later track's name is no title.
         {{join({{0x00, 0x80, 60, 0x40}, lyric("a", 128)}), meta(0, 0x03, "Piano")}, ": a"},
     };
-    for (const Case& c : cases) EXPECT_EQ(read(c.tracks), c.expected);
+    for (const auto& [tracks, expected] : cases) EXPECT_EQ(read(tracks), expected);
 }
 
 TEST(LyricSheet, ReportsEachWordAsItIsPlayedAndALineOfTheMomentAfterAJump) {

@@ -40,8 +40,8 @@ TEST(ToneTable, ListsHoldTheGeneralMidiProgramsAndWellKnownGsRows) {
             EXPECT_STREQ(toneName(module, row.program, row.bank), row.name) << int(module);
         for (int program = 0; program < 128; ++program) {
             const Tone capital = toneAt(module, toneIndex(module, program, 0));
-            EXPECT_EQ(capital.program, program) << int(module);
-            EXPECT_EQ(capital.name[0], '*') << int(module) << " " << program;
+            EXPECT_EQ(std::pair(int(capital.program), capital.name[0]), std::pair(program, '*'))
+                << int(module) << " " << program;
         }
         for (int index = 0; index < toneCount(module); ++index) {
             const Tone tone = toneAt(module, index);
@@ -55,9 +55,8 @@ TEST(ToneTable, ListsHoldTheGeneralMidiProgramsAndWellKnownGsRows) {
 }
 
 TEST(ToneTable, PairsProgramsAndRowsOutsideTheListsFallBackToTheFirstRow) {
-    EXPECT_EQ(toneIndex(SoundModule::sc88, 5, 3), 0) << "program 5 has banks 0, 8, 16, 24";
-    EXPECT_EQ(toneIndex(SoundModule::sc88, 128, 0), 0);
-    EXPECT_EQ(toneIndex(SoundModule::sc88, -1, 0), 0);
+    for (const int program : {5, 128, -1})  // program 5 has banks 0, 8, 16, 24
+        EXPECT_EQ(toneIndex(SoundModule::sc88, program, program == 5 ? 3 : 0), 0) << program;
 
     EXPECT_STREQ(drumSetAt(SoundModule::sc88, drumSetIndex(SoundModule::sc88, 1)).name, "STANDARD 2");
     EXPECT_EQ(drumSetIndex(SoundModule::sc55, 1), 0) << "program 1 is not an SC-55 set";
