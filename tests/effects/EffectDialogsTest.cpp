@@ -37,8 +37,9 @@ TEST(KeySignatureButtons, ACountNeedsASignAndSwitchingTheSignKeepsIt) {
     EXPECT_EQ(signature(), std::pair(1, 3));
 
     choice.chooseNone();
-    EXPECT_FALSE(choice.chooseCount(3));  // the button must be unchecked again
     EXPECT_EQ(signature(), std::pair(0, 0));
+    EXPECT_FALSE(choice.chooseCount(3));  // the button must be unchecked again
+    EXPECT_EQ(choice.signature().count, 0);
 }
 
 // The bar's own position is what moves; a bar outside the range is ignored and leaves the value alone.
