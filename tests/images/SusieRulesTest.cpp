@@ -26,12 +26,10 @@ TEST(SusieRules, ExtensionMatchingFollowsTheCutPatternAndItsCaseRules) {
     }
 }
 
-TEST(SusieRules, OnlyImageImportersAreAccepted) {
+// A plug-in's texts: each read up to its buffer less one byte, and its kind naming image importers alone.
+TEST(SusieRules, PluginTextIsReadOnlyUpToItsBufferLessOneByteAndOnlyImageImportersAreAccepted) {
     for (const char* kind : {"00IN", "00INExtra"}) EXPECT_TRUE(isImageImporter(kind)) << kind;
     for (const char* kind : {"00AM", "00in", "00I", ""}) EXPECT_FALSE(isImageImporter(kind)) << kind;
-}
-
-TEST(SusieRules, PluginTextIsReadOnlyUpToItsBufferLessOneByte) {
     const char unterminated[8] = {'*', '.', 'j', 'p', 'g', ';', '*', '.'};
     EXPECT_EQ(boundedPluginText(unterminated, sizeof unterminated), "*.jpg;*");
     const char shortText[16] = "*.png";
