@@ -30,7 +30,6 @@ class PreviewRig : public PreviewEndPoster {
         for (; ticks < limit && timer.running(); ++ticks) tick();
         return ticks;
     }
-    std::vector<std::string> lines() const { return messageLines(out.messages()); }
 
     long nowMs = 0;
 
@@ -89,7 +88,7 @@ TEST(PreviewPlayer, ANewSelectionStopsTheSongPlayingAndStartsFromItsBeginning) {
     rig.player.load(SmfWriter(1, 480).track(SmfTrack().shortMessage(0, 0x92, 70, 1).endOfTrack(480)).bytes());
     rig.player.start();
     rig.tick();
-    const std::vector<std::string> lines = rig.lines();
+    const std::vector<std::string> lines = messageLines(rig.out.messages());
     ASSERT_EQ(lines.size(), before + 48 + 17 + 1);
     EXPECT_EQ(lines[before], "90 B0 42 00");             // the first song's stop: sostenuto off first
     EXPECT_EQ(lines[before + 48], "90 B0 79 00");        // the load: reset all controllers
@@ -115,6 +114,6 @@ TEST(PreviewPlayer, PlaysEachFileAsTheMainPlayerWithoutAnEffectDoes) {
         PlaybackRig main;  // loaded, played to its end and stopped, with its event filter at rest
         main.play(file);
         main.runUntilStopped();
-        EXPECT_EQ(rig.lines(), main.lines()) << name;
+        EXPECT_EQ(messageLines(rig.out.messages()), main.lines()) << name;
     }
 }
