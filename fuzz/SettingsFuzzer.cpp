@@ -41,9 +41,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             __builtin_trap();
     }
 
-    const std::string startFolder = "C:\\Start";
     RecentFiles history;
-    const Settings settings = loadSettings(store, startFolder, history);
+    const Settings settings = loadSettings(store, "C:\\Start", history);
     if (!settings.usable) return 0;
 
     MemorySettingsStore saved;

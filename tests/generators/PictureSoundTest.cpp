@@ -24,13 +24,9 @@ void fillBlock(PictureGrid& picture, int blockColumn, int band, uint32_t packed)
 }  // namespace
 
 TEST(BlockLevels, CutsThePictureIntoBlocksOfFiveWithNarrowerBlocksAtTheEdges) {
-    const struct {
-        int width, height;
-        size_t levels;
-    } cases[] = {{64, 64, 169}, {65, 64, 169}, {64, 65, 169}, {66, 64, 182}, {64, 66, 182}};
-    for (const auto& c : cases)
-        EXPECT_EQ(blockLevels(blackPicture(c.width, c.height)).size(), c.levels)
-            << c.width << "x" << c.height;
+    for (const auto& [width, height, levels] :
+         {std::tuple{64, 64, 169u}, {65, 64, 169u}, {64, 65, 169u}, {66, 64, 182u}, {64, 66, 182u}})
+        EXPECT_EQ(blockLevels(blackPicture(width, height)).size(), levels) << width << "x" << height;
 
     // Band by band from grid row 0, left to right: a one-pixel column of 66 is a block of its own.
     PictureGrid picture = blackPicture(66, 64);

@@ -5,11 +5,7 @@
 #include "images/SusieRules.h"
 
 TEST(SusieRules, ExtensionMatchingFollowsTheCutPatternAndItsCaseRules) {
-    const struct {
-        const char* pattern;
-        const char* extension;
-        bool matches;
-    } cases[] = {
+    const std::tuple<const char*, const char*, bool> cases[] = {
         // "*.jpg;*.jpeg" is asked for in 8 bytes and becomes "jpg;*".
         {"*.jpg;*.jpeg", "JPG", true}, {"*.jpg;*.jpeg", "jpeg", false},
         {"*.jpg", "jpeg", true},       {"*.jpg", "JPEG", true},
@@ -20,10 +16,8 @@ TEST(SusieRules, ExtensionMatchingFollowsTheCutPatternAndItsCaseRules) {
         {"*.mag;*.max", "mag", false},  // cut to "mag;*", which only jpg has a rule for
         {"*.jpeg", "jpg", false},      {"", "bmp", false},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(pluginHandlesExtension(c.pattern, c.extension), c.matches)
-            << c.pattern << " / " << c.extension;
-    }
+    for (const auto& [pattern, extension, matches] : cases)
+        EXPECT_EQ(pluginHandlesExtension(pattern, extension), matches) << pattern << " / " << extension;
 }
 
 // A plug-in's texts: each read up to its buffer less one byte, and its kind naming image importers alone.

@@ -37,8 +37,7 @@ TEST(Player, StartsWithASongAndATimerRepeatsUntilAUserStopAndEndsSongListModesBu
     EXPECT_TRUE(rig.player.playing() && !rig.playDrawn.empty() && rig.playDrawn.back()) << "play lit";
     EXPECT_GT(rig.linesOfKind(0x90).size(), 3u);
     rig.player.stopPlayback(Player::userStop);
-    EXPECT_FALSE(rig.player.playing() || rig.playDrawn.back());
-    EXPECT_TRUE(rig.engine.selection().playOnce);
+    EXPECT_TRUE(!rig.player.playing() && !rig.playDrawn.back() && rig.engine.selection().playOnce);
 
     // Song-list modes end at the song end, except the loop.
     rig.engine.selection().mode = SongSelection::firstSong;
