@@ -14,10 +14,11 @@ struct Devices : MidiOutPort {
         opened.push_back(device);
         return device == MidiOutMenu::mapperDevice ? mapperOpens : names[size_t(device)] != "broken";
     }
-    void showMidiOutItems(const std::vector<std::string>&) override {}
+    void showMidiOutItems(const std::vector<std::string>& items) override { labels = items; }
 
     std::vector<std::string> names = {"Synth A", "broken", "Synth B"};
     std::vector<int> opened;
+    std::vector<std::string> labels;
     bool mapperOpens = true;
 };
 
@@ -70,10 +71,14 @@ TEST_F(MidiOutMenuTest, StartOpensTheSavedDeviceByItsNameOrStaysOnTheMapperKeepi
     }
 }
 
-// The menu's ids have room for nine devices after the mapper: more are left out, the next id is not theirs.
-TEST_F(MidiOutMenuTest, TakesNoMoreDevicesThanItsIdsHaveRoomFor) {
+// The mapper is listed first. The menu's ids have room for nine devices after it: more are left out, the
+// next id is not theirs.
+TEST_F(MidiOutMenuTest, ListsTheMapperFirstAndNoMoreDevicesThanItsIdsHaveRoomFor) {
     devices.names.assign(12, "Synth");
     menu.start();
+    devices.names.resize(9);
+    devices.names.insert(devices.names.begin(), midiMapperLabel);
+    EXPECT_EQ(devices.labels, devices.names);
     EXPECT_TRUE(menu.handles(IDM_MIDI_OUT_LAST));
     EXPECT_FALSE(menu.handles(IDM_MIDI_OUT_LAST + 1));
 }
