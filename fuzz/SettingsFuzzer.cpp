@@ -16,8 +16,12 @@ const char* const names[] = {"ReadDir",     "SaveDir",   "TexDir",       "Mru1",
                              "Ongen",       "BackBmp",   "LyricsWindow", "",         "mru1",
                              "PlayingSong", "Transpose", "Volume",       "Effect",   "EffectStart",
                              "EffectEnd",   "KeySign",   "KeyCount",     "PitchMap", "Cells"};
+}  // namespace
 
-void fill(FuzzInput& input, MemorySettingsStore& store) {
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    FuzzInput input(data, size);
+    MemorySettingsStore store;
+    store.refuseEverything = input.byte() == 0xFF;
     while (!input.empty()) {
         const std::string key = keys[input.byte() % std::size(keys)];
         const std::string name = names[input.byte() % std::size(names)];
@@ -26,15 +30,6 @@ void fill(FuzzInput& input, MemorySettingsStore& store) {
         else
             store.put(key, name, input.text(input.byte()));
     }
-}
-
-}  // namespace
-
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    FuzzInput input(data, size);
-    MemorySettingsStore store;
-    store.refuseEverything = input.byte() == 0xFF;
-    fill(input, store);
 
     if (const std::optional<PlayingSettings> playing = loadPlayingSettings(store)) {
         MemorySettingsStore kept;
@@ -46,9 +41,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             __builtin_trap();
     }
 
-    const std::string startFolder = "C:\\Start";
     RecentFiles history;
-    const Settings settings = loadSettings(store, startFolder, history);
+    const Settings settings = loadSettings(store, "C:\\Start", history);
     if (!settings.usable) return 0;
 
     MemorySettingsStore saved;

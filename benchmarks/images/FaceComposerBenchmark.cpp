@@ -6,6 +6,7 @@
 
 #include "images/FaceComposer.h"
 #include "images/PreviewBmp.h"
+#include "tests/images/FaceMasks.h"
 
 namespace {
 constexpr int pictureSize = 1600;  // the largest picture the dialog accepts
@@ -25,29 +26,17 @@ DibImage largestPicture() {
     return picture;
 }
 
-// The face's worst case: the picture shows everywhere.
-MaskGrid allPicture() {
-    MaskGrid mask;
-    for (int row = 0; row < faceHeight; ++row)
-        for (int column = 0; column < faceWidth; ++column) mask.set(column, row, MaskGrid::showsPicture);
-    return mask;
-}
-
 void ignoreProgress(int percent) {
     benchmark::DoNotOptimize(percent);
 }
 
-// tools/compare-face-speed.sh gives other programs the same picture through this file.
-void writePictureIfAsked(const DibImage& picture) {
+void makeFaceFromLargestPicture(benchmark::State& state) {
+    const DibImage picture = largestPicture();
+    // tools/compare-face-speed.sh gives other programs the same picture through this file.
     if (const char* path = std::getenv("VELMIRA_FACE_PICTURE")) {
         std::ofstream out(path, std::ios::binary);
         writeBmpFile(out, picture);
     }
-}
-
-void makeFaceFromLargestPicture(benchmark::State& state) {
-    const DibImage picture = largestPicture();
-    writePictureIfAsked(picture);
     const MaskGrid mask = allPicture();
     DibImage face;
     for (auto _ : state) {

@@ -30,9 +30,8 @@ TEST(KeySignatureButtons, ACountNeedsASignAndSwitchingTheSignKeepsIt) {
     KeySignatureChoice choice(KeySignature{});
     const auto signature = [&] { return std::pair(choice.signature().sign, choice.signature().count); };
     choice.chooseFlats();
-    EXPECT_EQ(signature(), std::pair(-1, 0));
     EXPECT_FALSE(choice.chooseCount(8) || choice.chooseCount(0));
-    EXPECT_EQ(choice.signature().count, 0);
+    EXPECT_EQ(signature(), std::pair(-1, 0));
     EXPECT_TRUE(choice.chooseCount(1) && choice.chooseCount(7) && choice.chooseCount(3));
     choice.chooseSharps();
     EXPECT_EQ(signature(), std::pair(1, 3));

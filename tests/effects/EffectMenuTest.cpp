@@ -81,11 +81,7 @@ struct MenuScript {
             if (std::sscanf(action.c_str(), "answer %d", &count) == 1) host.answers.push_back(count);
             if (std::sscanf(action.c_str(), "try %d/%d", &sign, &count) == 2)
                 menu.dialogs().tryKeySignature(KeySignature{sign, count});
-            if (action == "try pitch") {
-                PitchMap drawn;
-                drawn.entries[0] = 113;
-                menu.dialogs().tryPitchMap(drawn);
-            }
+            if (action == "try pitch") menu.dialogs().tryPitchMap(PitchMap{{{113}}});
             if (action == "close") menu.dialogs().dialogClosing();
             if (action == "|") host.calls.clear();
             if (action == "mask?") {

@@ -77,14 +77,6 @@ class EventFilterFixture : public ::testing::Test, protected FilterRig<HookedRec
   protected:
     EventFilterFixture() { filter.resetForPlayback(); }
 
-    // What reached the device after its first |before| messages: two messages joined by " + ", "-" for none.
-    std::string sentSince(size_t before) const {
-        std::string sent;
-        for (size_t i = before; i < out.messages().size(); ++i)
-            sent += (sent.empty() ? "" : " + ") + RecordingMidiOut::formatLine(out.messages()[i]).substr(2);
-        return sent.empty() ? "-" : sent;
-    }
-
     // Sends each message ("90 3C 64; 80 3C 00") as the song does, or as bytes to |receive|, and returns what
     // reached the device because of it; a step that change() takes changes the controls instead.
     Lines filtered(const char* messages,
@@ -100,7 +92,12 @@ class EventFilterFixture : public ::testing::Test, protected FilterRig<HookedRec
                 bytes.resize(3);
                 filter.processChannelMessage(0, {bytes[0], bytes[1], bytes[2]});
             }
-            result.push_back(sentSince(before));
+            // What reached the device since: two messages joined by " + ", "-" for none.
+            std::string sent;
+            for (size_t i = before; i < out.messages().size(); ++i)
+                sent +=
+                    (sent.empty() ? "" : " + ") + RecordingMidiOut::formatLine(out.messages()[i]).substr(2);
+            result.push_back(sent.empty() ? "-" : sent);
         }
         return result;
     }

@@ -6,18 +6,14 @@ TEST_F(EventFilterFixture, KeyShiftFollowsTheEffectMovesKeyPressureSparesDrumsAn
     controls.keyShift = 3;
     EXPECT_EQ(filtered("90 00 64; 80 00 00"), steps("90 00 64; 80 00 00"))
         << "the shift waits until the user has touched it";
-    controls.keyShiftActive = true;
-    controls.keyShift = 0;
-    EXPECT_EQ(filtered("90 00 64"), steps("90 01 64")) << "even a shift of 0 lifts key 0";
-    controls.keyShift = 12;
-    EXPECT_EQ(filtered("90 78 64"), steps("90 7F 64"));
+    EXPECT_EQ(filtered("shift 0; 90 00 64; shift 12; 90 78 64"), steps("90 01 64; 90 7F 64"))
+        << "even a shift of 0 lifts key 0";
     selectEffect(EffectType::folk);
-    controls.keyShift = 3;
-    EXPECT_EQ(filtered("90 3C 64; 80 3C 00; A0 3C 0A; B0 3C 0A; E0 3C 0A; 99 3C 64; A9 3C 0A"),
+    EXPECT_EQ(filtered("shift 3; 90 3C 64; 80 3C 00; A0 3C 0A; B0 3C 0A; E0 3C 0A; 99 3C 64; A9 3C 0A"),
               steps("90 3B 64; 80 3B 00; A0 3F 0A; B0 3C 0A; E0 3C 0A; 99 3C 64; A9 3C 0A"));
     EXPECT_FALSE(filter.effectState(9).entered);
-    controls.keyShift = -12;
-    EXPECT_EQ(filtered("90 02 64"), steps("90 01 64")) << "an effect result below 0 is caught by the bound";
+    EXPECT_EQ(filtered("shift -12; 90 02 64"), steps("90 01 64"))
+        << "an effect result below 0 is caught by the bound";
 }
 
 TEST_F(EventFilterFixture, SoloAndMuteSilenceNoteOnsOnlyAndTheOctaveDoubleGoesFirst) {
@@ -29,7 +25,6 @@ TEST_F(EventFilterFixture, SoloAndMuteSilenceNoteOnsOnlyAndTheOctaveDoubleGoesFi
     EXPECT_EQ(filtered("92 3C 64; 82 3C 40; 91 3C 64"), steps("92 3C 00; 82 3C 40; 91 3C 64"));
     controls.channelMuted[1] = true;  // after its note began: that note's pressure goes on
     EXPECT_EQ(filtered("A1 3C 30"), steps("A1 3C 30"));
-    controls.channelMuted[1] = false;
 
     // The octave double sends the changed note an octave lower first, but not on the drum channel.
     controls.octaveDoubleChannel = 9;
@@ -68,8 +63,7 @@ TEST_F(EventFilterFixture, ToneLockAndFixedControllersOverrideTheSongsValuesAndA
 // A release empties the channel's meter.
 TEST_F(EventFilterFixture, AStrayTopBitOfADataByteIsDroppedAndOnlyASoundingNoteMarksItsChannelPlayed) {
     EXPECT_EQ(filtered("90 BC FF; 91 3C 00"), steps("90 3C 7F; 91 3C 00"));
-    EXPECT_EQ(controls.channelLevel[0], 0x7F);
-    EXPECT_TRUE(controls.channelPlayed[0] && !controls.channelPlayed[1]);
+    EXPECT_TRUE(controls.channelLevel[0] == 0x7F && controls.channelPlayed[0] && !controls.channelPlayed[1]);
     filtered("80 3C 40");
     EXPECT_EQ(controls.channelLevel[0], 0) << "the note's release empties its meter";
 }

@@ -71,7 +71,6 @@ TEST_F(LiveInputTest, EachInputSendsWhatItsNoteOnSoundedAndTheControlsAllow) {
          "F0 7E 7F 09 01 F7; 40 00; F1 20; 3C 64; FF; F6", "-; -; -; -; -; -"},
     };
     for (const auto& c : cases) {
-        out.clear();
         controls.reset();
         EXPECT_EQ(controls.channelPitchClass[0].load(), LiveControls::notSounded) << "as the program starts";
         selectEffect(EffectType::none);

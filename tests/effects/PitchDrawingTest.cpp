@@ -18,12 +18,12 @@ PitchDrawing::Scrolled click(PitchDrawing& drawing, int row, ScrollCode arrow) {
     return drawing.scroll(row, arrow, drawing.pitch(row), 0);
 }
 
-// The drawing with E made a rest: E selected, one step up and back, then "休符". The buttons are pressed as
-// the dialogs press them, by their number.
-PitchDrawing withRestOnE() {
+// The drawing with the row made a rest: the row selected, one step up and back, then "休符". The buttons are
+// pressed as the dialogs press them, by their number.
+PitchDrawing withRestOn(int row) {
     PitchDrawing drawing{PitchMap{}};
-    click(drawing, E, ScrollCode::lineRight);
-    click(drawing, E, ScrollCode::lineLeft);
+    click(drawing, row, ScrollCode::lineRight);
+    click(drawing, row, ScrollCode::lineLeft);
     drawing.press(PitchDrawing::Button::rest);
     return drawing;
 }
@@ -51,10 +51,7 @@ TEST(PitchDrawingMap, NotesAndRestsRoundTripThroughThePitchMap) {
 
 // A rest's kept note moves as well, without the rest being coloured as the selected row.
 TEST(PitchDrawingTransformations, SemitoneRemovalMovesBlackKeysToTheWhiteKeyBelow) {
-    PitchDrawing drawing{PitchMap{}};
-    click(drawing, Fs, ScrollCode::lineRight);  // F♯ -> G
-    click(drawing, Fs, ScrollCode::lineLeft);   // back to F♯, selected
-    drawing.press(PitchDrawing::Button::rest);
+    PitchDrawing drawing = withRestOn(Fs);
     const PitchDrawing::Change change = drawing.press(PitchDrawing::Button::removeSemitones);
     EXPECT_EQ(values(drawing), (std::vector<int>{-5, -5, -3, -3, -1, 0, 25, 2, 2, 4, 4, 6}));
     EXPECT_EQ(change.rows, (1 << Cs) | (1 << Ds) | (1 << Fs) | (1 << Gs) | (1 << As));
@@ -81,7 +78,7 @@ TEST(PitchDrawingTransformations, EachMovesEveryRowRestsIncluded) {
         {"reverse", PitchDrawing::Button::reverse, {6, 5, 4, 3, 2, 1, 0, 24, -2, -3, -4, -5}},
     };
     for (const auto& c : cases) {
-        PitchDrawing drawing = withRestOnE();
+        PitchDrawing drawing = withRestOn(E);
         const PitchDrawing::Change change = drawing.press(c.button);
         EXPECT_EQ(std::tuple(values(drawing), change.rows, change.colouredRow),
                   std::tuple(c.values, 0xFFFu, int(E)))
@@ -91,12 +88,12 @@ TEST(PitchDrawingTransformations, EachMovesEveryRowRestsIncluded) {
 
 // A button number from outside (the page's) that names no button changes nothing.
 TEST(PitchDrawingTransformations, NoButtonPressesNothing) {
-    PitchDrawing drawing = withRestOnE();
+    PitchDrawing drawing = withRestOn(E);
     for (const int number : {-1, PitchDrawing::buttonCount}) {
         EXPECT_EQ(drawing.press(PitchDrawing::Button(number)).rows, 0);
         EXPECT_FALSE(drawing.scroll(number * PitchDrawing::rowCount, ScrollCode::lineRight, 0, 0).handled);
     }
-    EXPECT_EQ(values(drawing), values(withRestOnE()));
+    EXPECT_EQ(values(drawing), values(withRestOn(E)));
 }
 
 // An arrow steps its row and selects it, handing back the row selected before to lose its colour; rows at
@@ -119,7 +116,7 @@ TEST(PitchDrawingScroll, ArrowsStepTheirRowAndStopAtTheEndsOfTheRangeAsShiftsDo)
 }
 
 TEST(PitchDrawingScroll, ADragBelowZeroArrivesSignExtendedAndOutOfRangeDragsAreIgnored) {
-    PitchDrawing drawing = withRestOnE();
+    PitchDrawing drawing = withRestOn(E);
     const PitchDrawing::Scrolled dragged =
         drawing.scroll(E, ScrollCode::thumbTrack, drawing.pitch(E), draggedPosition(uint16_t(-10)));
     EXPECT_TRUE(dragged.handled && dragged.position == -10) << dragged.position;
@@ -131,7 +128,7 @@ TEST(PitchDrawingScroll, ADragBelowZeroArrivesSignExtendedAndOutOfRangeDragsAreI
 // Without a touched bar after a reset (or on the first opening) the rest button has no row to act on.
 TEST(PitchDrawingRest, RestWaitsForABarToBeTouchedAgainAfterEveryReset) {
     EXPECT_EQ(PitchDrawing{PitchMap{}}.toggleRest().rows, 0);
-    PitchDrawing drawing = withRestOnE();
+    PitchDrawing drawing = withRestOn(E);
     EXPECT_EQ(drawing.press(PitchDrawing::Button::reset).colouredRow, -1);
     EXPECT_EQ(std::tuple(drawing.rowChosen(), values(drawing), drawing.selectedRow()),
               std::tuple(false, identity, int(PitchDrawing::noRow)));

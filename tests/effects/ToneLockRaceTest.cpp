@@ -45,9 +45,9 @@ TEST(ToneLockRace, OkAgainstTheSongsToneChangesEndsOnTheChoiceInTheLockAndOnTheD
         dialog.ok();
         song.join();
         const ChannelTone locked = tones.at(3);
-        ASSERT_TRUE(locked.fixed);
-        ASSERT_EQ(std::make_pair(int(locked.program), int(locked.bank)), std::make_pair(40, 8)) << round;
-        ASSERT_EQ(rig.out.lastTone(3), std::make_pair(40, 8)) << round;
+        ASSERT_EQ(std::tuple(locked.fixed, int(locked.program), int(locked.bank), rig.out.lastTone(3)),
+                  std::tuple(true, 40, 8, std::pair(40, 8)))
+            << round;
     }
 }
 }  // namespace

@@ -68,16 +68,13 @@ TEST(PictureBmp, TakesThePaletteLengthFromColoursUsedAndThePixelsFromTheirOffset
     ASSERT_EQ(readInto(shortPalette.bytes(), picture), GeneratorError::none);
     EXPECT_EQ(std::pair(picture.at(0, 0), picture.at(1, 0)), std::pair(packColour(1, 2, 3), 0u));
 
-    BmpBuilder wide(64, 64, 8);
-    wide.coloursUsed(0x10000).paletteEntry(255, packColour(9, 9, 9));
+    BmpBuilder wide = BmpBuilder(64, 64, 8).coloursUsed(0x10000).paletteEntry(255, packColour(9, 9, 9));
     wide.row(0)[0] = 255;
     ASSERT_EQ(readInto(wide.bytes(), picture), GeneratorError::none);
     EXPECT_EQ(picture.at(0, 0), packColour(9, 9, 9));
 
     // Sixteen bytes of something else between the headers and the pixels, as the file header says.
-    BmpBuilder gap(64, 64, 24);
-    gap.pixel24(0, 0, packColour(7, 8, 9));
-    std::vector<uint8_t> file = gap.bytes();
+    std::vector<uint8_t> file = BmpBuilder(64, 64, 24).pixel24(0, 0, packColour(7, 8, 9)).bytes();
     file.insert(file.begin() + 54, 16, 0xEE);
     writeLe32(&file[10], 54 + 16);
     ASSERT_EQ(readInto(file, picture), GeneratorError::none);

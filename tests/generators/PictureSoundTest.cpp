@@ -21,24 +21,12 @@ void fillBlock(PictureGrid& picture, int blockColumn, int band, uint32_t packed)
         for (int x = blockColumn * 5; x < std::min(blockColumn * 5 + 5, picture.width); ++x)
             picture.pixels[size_t(y) * size_t(picture.width) + size_t(x)] = packed;
 }
-
-// A 64 x 64 picture whose first blocks have the given levels (grey 5 x level gives exactly that level).
-PictureGrid pictureOfLevels(const std::vector<int>& levels, int rest) {
-    PictureGrid picture = blackPicture(64, 64);
-    for (int i = 0; i < 169; ++i)
-        fillBlock(picture, i % 13, i / 13, grey(5 * (i < int(levels.size()) ? levels[size_t(i)] : rest)));
-    return picture;
-}
 }  // namespace
 
 TEST(BlockLevels, CutsThePictureIntoBlocksOfFiveWithNarrowerBlocksAtTheEdges) {
-    const struct {
-        int width, height;
-        size_t levels;
-    } cases[] = {{64, 64, 169}, {65, 64, 169}, {64, 65, 169}, {66, 64, 182}, {64, 66, 182}};
-    for (const auto& c : cases)
-        EXPECT_EQ(blockLevels(blackPicture(c.width, c.height)).size(), c.levels)
-            << c.width << "x" << c.height;
+    for (const auto& [width, height, levels] :
+         {std::tuple{64, 64, 169u}, {65, 64, 169u}, {64, 65, 169u}, {66, 64, 182u}, {64, 66, 182u}})
+        EXPECT_EQ(blockLevels(blackPicture(width, height)).size(), levels) << width << "x" << height;
 
     // Band by band from grid row 0, left to right: a one-pixel column of 66 is a block of its own.
     PictureGrid picture = blackPicture(66, 64);
@@ -92,7 +80,13 @@ TEST(BlockLevels, StretchesSpansOf2To49WithTheSinglePrecisionFactor) {
         {{1, 50, 2}, 1, {0, 50, 1}},      // span 49 tops out at 50 as well
     };
     for (const auto& c : cases) {
-        const std::vector<uint8_t> levels = blockLevels(pictureOfLevels(c.levels, c.rest));
+        // A 64 x 64 picture whose first blocks have the given levels (grey 5 x level gives exactly that
+        // level).
+        PictureGrid picture = blackPicture(64, 64);
+        for (int i = 0; i < 169; ++i)
+            fillBlock(picture, i % 13, i / 13,
+                      grey(5 * (i < int(c.levels.size()) ? c.levels[size_t(i)] : c.rest)));
+        const std::vector<uint8_t> levels = blockLevels(picture);
         EXPECT_EQ(std::vector<int>(levels.begin(), levels.begin() + 3), c.stretched) << c.levels[0];
     }
 }

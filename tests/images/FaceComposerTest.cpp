@@ -1,15 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "images/FaceComposer.h"
+#include "tests/images/FaceMasks.h"
 
 namespace {
-MaskGrid allPicture() {
-    MaskGrid mask;
-    for (int row = 0; row < faceHeight; ++row)
-        for (int column = 0; column < faceWidth; ++column) mask.set(column, row, MaskGrid::showsPicture);
-    return mask;
-}
-
 // Face colour at column i of stored row j (0 = bottom), as packed colour.
 uint32_t faceAt(const DibImage& face, int i, int j) {
     const uint8_t* p = face.pixelAt(i, j);

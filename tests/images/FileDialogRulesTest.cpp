@@ -9,8 +9,6 @@
 #include "tests/support/Steps.h"
 
 namespace {
-using Calls = std::vector<std::string>;
-
 class ScriptedPane : public PreviewPane {
   public:
     PathKind pathKind(const std::string& path) override {
@@ -36,13 +34,13 @@ class ScriptedPane : public PreviewPane {
                                       "x\\a.bmp", "y\\a.bmp", "y\\b.bmp"};
     std::string held;
     bool acceptAnswer = true;
-    Calls calls;
+    Lines calls;
 };
 
 // Plays the actions on dialogs sharing one memory of the check boxes ("previewing" turns the picture preview
 // on before the first dialog; "composes no" makes the pane fail to compose the face) and returns what the
 // pane was asked to do, with the answer of each confirmation ("ok") and of each "shown?" after "=".
-Calls transcript(const Calls& actions) {
+Lines transcript(const Lines& actions) {
     PreviewChecks checks;
     ScriptedPane pane;
     std::optional<FileDialogRules> dialog;

@@ -6,7 +6,6 @@
 #include "images/LittleEndian.h"
 #include "images/PackedPicture.h"
 #include "images/PluginPicture.h"
-#include "images/PluginResult.h"
 #include "images/PreviewBmp.h"
 #include "tests/images/BmpBuilder.h"
 #include "tests/support/AllocationCounter.h"
@@ -49,8 +48,9 @@ TEST(PluginPicture, A24BitPictureKeepsItsRowsAndPadding) {
 }
 
 // A header longer than 40 bytes puts the palette after itself; a short palette is completed with black,
-// so every index a pixel can hold names an entry.
-TEST(PluginPicture, PaletteFollowsTheHeaderAndIndicesBeyondItGiveBlack) {
+// so every index a pixel can hold names an entry. Colours used counts its low half only, in the largest
+// picture too.
+TEST(PluginPicture, PaletteFollowsTheHeaderAsLongAsColoursUsedSaysAndIndicesBeyondItGiveBlack) {
     PluginBlocks blocks(
         BmpBuilder(4, 1, 4).paletteLength(2).coloursUsed(2).paletteEntry(1, packColour(16, 32, 48)));
     blocks.info.insert(blocks.info.begin() + 40, 16, 0xEE);  // a 56-byte header
@@ -63,6 +63,9 @@ TEST(PluginPicture, PaletteFollowsTheHeaderAndIndicesBeyondItGiveBlack) {
     EXPECT_EQ(picture.paletteEntries(), 16u);
     EXPECT_EQ(picture.block().size(), 40u + 16 * 4 + 4) << "the palette and one row, nothing after";
     EXPECT_EQ(unpackPicture(picture), (std::vector<uint32_t>{packColour(16, 32, 48), 0, 0, 0}));
+    const PluginBlocks largest(BmpBuilder(1600, 1600, 8).paletteLength(16).coloursUsed(0x00070010));
+    ASSERT_EQ(largest.convert(picture), ImageError::none);
+    EXPECT_EQ(picture.width(), 1600);
 }
 
 TEST(PluginPicture, HostileResultsAreRefusedWithTheirReason) {
@@ -93,13 +96,6 @@ TEST(PluginPicture, HostileResultsAreRefusedWithTheirReason) {
     }
     DibImage picture;
     EXPECT_EQ(pictureFromPluginBlocks(nullptr, 0, nullptr, 0, picture), broken);
-}
-
-TEST(PluginPicture, ColoursUsedCountsItsLowHalfAndTheLargestPictureIsTaken) {
-    const PluginBlocks blocks(BmpBuilder(1600, 1600, 8).paletteLength(16).coloursUsed(0x00070010));
-    DibImage picture;
-    ASSERT_EQ(blocks.convert(picture), ImageError::none);
-    EXPECT_EQ(picture.width(), 1600);
 }
 
 // Palette entries past what 8 bits can index are not kept: copied whole, they would run past the end of a

@@ -67,8 +67,7 @@ TEST(PreviewBmp, ColoursUsedCountsItsLowHalfAndNoHeaderMakesTheImageDescribeMore
     // A true-colour file may name colours used, but a drawing call would then look for that many palette
     // entries in front of the pixels; an image size field may be too small, and rows may be stored
     // top-down. None of that may make the image read describe anything but its own pixels, bottom row first.
-    BmpBuilder trueColour(4, -3, 24);
-    trueColour.coloursUsed(200).imageSizeField(1);
+    BmpBuilder trueColour = BmpBuilder(4, -3, 24).coloursUsed(200).imageSizeField(1);
     trueColour.pixel24(0, 0, packColour(10, 0, 0)).pixel24(3, 2, packColour(1, 2, 3));
     ASSERT_EQ(readInto(trueColour.bytes(), preview), ImageError::none);
     EXPECT_TRUE(preview.isComplete());
@@ -108,8 +107,7 @@ TEST(PreviewGeometry, APictureFillsTheAreaByItsLongerSideCentredInsideAFrame) {
 // pixels 2 and 2.
 TEST(PackedPicture, PaletteIndicesRunFromTheHighBitsRowsArePaddedAndBeyondThePaletteGiveBlack) {
     constexpr uint32_t white = packColour(255, 255, 255);
-    BmpBuilder oneBit(9, 2, 1);
-    oneBit.paletteEntry(1, white);
+    BmpBuilder oneBit = BmpBuilder(9, 2, 1).paletteEntry(1, white);
     std::memcpy(oneBit.row(0), "\xA0\x80", 2);
     oneBit.row(1)[0] = 0x80;
     EXPECT_EQ(unpacked(oneBit),
@@ -121,8 +119,7 @@ TEST(PackedPicture, PaletteIndicesRunFromTheHighBitsRowsArePaddedAndBeyondThePal
     fourBit.row(1)[0] = 0x30;
     EXPECT_EQ(unpacked(fourBit), (std::vector<uint32_t>{1, 2, 3, 3, 0, 0}));  // row 0 is the bottom row
 
-    BmpBuilder eightBit(3, 1, 8);
-    eightBit.coloursUsed(3).paletteLength(3).paletteEntry(2, white);
+    BmpBuilder eightBit = BmpBuilder(3, 1, 8).coloursUsed(3).paletteLength(3).paletteEntry(2, white);
     std::memcpy(eightBit.row(0), "\x02\x03\xFF", 3);
     EXPECT_EQ(unpacked(eightBit), (std::vector<uint32_t>{white, 0, 0}));
 

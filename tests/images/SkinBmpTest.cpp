@@ -26,19 +26,19 @@ DibImage readFace(const std::vector<uint8_t>& file) {
 TEST(SkinBmp, FaceKeepsEveryPixelWhateverItsImageSizeIsSavedWithBothHeadersAndMakesAMask) {
     for (uint32_t imageSize : {0u, 10u}) {
         const DibImage face = readFace(validFace().imageSizeField(imageSize).bytes());
-        ASSERT_TRUE(face.isComplete());
-        EXPECT_EQ(face.packedAt(0, 539), packColour(1, 2, 3));  // stored row 0 is the bottom row
-        EXPECT_EQ(face.packedAt(787, 0), packColour(250, 251, 252));
+        ASSERT_TRUE(face.isComplete());  // stored row 0 is the bottom row
+        EXPECT_EQ(std::pair(face.packedAt(0, 539), face.packedAt(787, 0)),
+                  std::pair(packColour(1, 2, 3), packColour(250, 251, 252)));
     }
     const DibImage face = readFace(validFace().bytes());
     std::ostringstream out;
     ASSERT_TRUE(writeBmpFile(out, face));
-    const std::string saved = out.str();
-    EXPECT_EQ(saved.size(), 14u + 40u + 788u * 3u * 540u);
     const std::vector<uint8_t> encoded = encodeBmpFile(face);
-    EXPECT_EQ(saved, std::string(encoded.begin(), encoded.end()));
-    EXPECT_EQ(readLe32(&encoded[2]), encoded.size());
-    EXPECT_EQ(readLe32(&encoded[10]), 54u);  // the pixels follow both headers
+    EXPECT_EQ(out.str(), std::string(encoded.begin(), encoded.end()));
+    // The file's size, as its header says it too, and the pixels following both headers.
+    constexpr size_t fileSize = 14 + 40 + 788 * 3 * 540;
+    EXPECT_EQ(std::tuple(encoded.size(), readLe32(&encoded[2]), readLe32(&encoded[10])),
+              std::tuple(fileSize, fileSize, 54u));
     EXPECT_EQ(readFace(encoded).block(), face.block());
 
     // As a mask: row 0 is the bottom row, and only a face-sized 24-bit picture converts.

@@ -5,11 +5,7 @@
 #include "images/SusieRules.h"
 
 TEST(SusieRules, ExtensionMatchingFollowsTheCutPatternAndItsCaseRules) {
-    const struct {
-        const char* pattern;
-        const char* extension;
-        bool matches;
-    } cases[] = {
+    const std::tuple<const char*, const char*, bool> cases[] = {
         // "*.jpg;*.jpeg" is asked for in 8 bytes and becomes "jpg;*".
         {"*.jpg;*.jpeg", "JPG", true}, {"*.jpg;*.jpeg", "jpeg", false},
         {"*.jpg", "jpeg", true},       {"*.jpg", "JPEG", true},
@@ -20,18 +16,14 @@ TEST(SusieRules, ExtensionMatchingFollowsTheCutPatternAndItsCaseRules) {
         {"*.mag;*.max", "mag", false},  // cut to "mag;*", which only jpg has a rule for
         {"*.jpeg", "jpg", false},      {"", "bmp", false},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(pluginHandlesExtension(c.pattern, c.extension), c.matches)
-            << c.pattern << " / " << c.extension;
-    }
+    for (const auto& [pattern, extension, matches] : cases)
+        EXPECT_EQ(pluginHandlesExtension(pattern, extension), matches) << pattern << " / " << extension;
 }
 
-TEST(SusieRules, OnlyImageImportersAreAccepted) {
+// A plug-in's texts: each read up to its buffer less one byte, and its kind naming image importers alone.
+TEST(SusieRules, PluginTextIsReadOnlyUpToItsBufferLessOneByteAndOnlyImageImportersAreAccepted) {
     for (const char* kind : {"00IN", "00INExtra"}) EXPECT_TRUE(isImageImporter(kind)) << kind;
     for (const char* kind : {"00AM", "00in", "00I", ""}) EXPECT_FALSE(isImageImporter(kind)) << kind;
-}
-
-TEST(SusieRules, PluginTextIsReadOnlyUpToItsBufferLessOneByte) {
     const char unterminated[8] = {'*', '.', 'j', 'p', 'g', ';', '*', '.'};
     EXPECT_EQ(boundedPluginText(unterminated, sizeof unterminated), "*.jpg;*");
     const char shortText[16] = "*.png";

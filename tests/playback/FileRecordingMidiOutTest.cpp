@@ -35,8 +35,7 @@ TEST_F(FileRecordingMidiOutTest,
     EXPECT_EQ(liveLines(), recorded);
     EXPECT_EQ(readLines("record.txt"), Lines{"an older recording"});
     EXPECT_TRUE(out.finish());
-    EXPECT_EQ(readLines("record.txt"), recorded);
-    EXPECT_EQ(entries(), Lines{"record.txt"});
+    EXPECT_EQ(std::pair(readLines("record.txt"), entries()), std::pair(recorded, Lines{"record.txt"}));
 
     FileRecordingMidiOut nowhere(path("no-such-folder/record.txt"), clock_);
     EXPECT_FALSE(nowhere.isOpen());
@@ -53,8 +52,7 @@ TEST_F(FileRecordingMidiOutTest,
     cut.sendShortMessage(0xB0, 0x7B, 0);  // written again once there is room, which does not mend the gap
     EXPECT_EQ(liveLines().back(), "0 B0 7B 00\t0");
     EXPECT_FALSE(cut.finish());
-    EXPECT_EQ(readLines("record.txt"), recorded);
-    EXPECT_EQ(entries(), Lines{"record.txt"});
+    EXPECT_EQ(std::pair(readLines("record.txt"), entries()), std::pair(recorded, Lines{"record.txt"}));
     FileRecordingMidiOut displaced(path("gone"), clock_);
     std::filesystem::create_directory(path("gone"));
     EXPECT_FALSE(displaced.finish());

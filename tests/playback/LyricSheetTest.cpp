@@ -38,11 +38,7 @@ std::string read(std::vector<std::vector<uint8_t>> tracks) {
 }  // namespace
 
 TEST(LyricSheet, ReadsKaraokeHeadersLinesAndVersesLyricEventsFirstAndEachEncoding) {
-    struct Case {
-        std::vector<std::vector<uint8_t>> tracks;
-        std::string expected;
-    };
-    const Case cases[] = {
+    const std::pair<std::vector<std::vector<uint8_t>>, std::string> cases[] = {
         // Karaoke: headers are no words; "/" a new line, "\" a new verse; a word in several events.
         {{join({text("@KMIDI KARAOKE FILE"), text("@TSong"), text("@LENGL"), text("\\Hel"), text("lo", 10),
                 text(" you", 10), text("\\Sec", 10), text("ond/", 10), text("\\Verse", 10)})},
@@ -61,21 +57,17 @@ TEST(LyricSheet, ReadsKaraokeHeadersLinesAndVersesLyricEventsFirstAndEachEncodin
         // UTF-8's edges: the first two- and three-byte forms, four bytes from U+10000 to U+10FFFF, a
         // surrogate, beyond U+10FFFF, an overlong "/".
         {{lyric("\xef\xbb\xbf\xc2\x80\xc2\xa9\xe0\xa0\x80\xf0\x90\x80\x80\xf0\x9f\x8e\xb5\xf4\x8f\xbf\xbf\xed"
-                "\xa0\x80\xf4"
-                "\x90\x80\x80"
-                "\xf5\x80\x80\x80\xe0\x80\xaf")},
+                "\xa0\x80\xf4\x90\x80\x80\xf5\x80\x80\x80\xe0\x80\xaf")},
          ": \u0080©\u0800\U00010000🎵\U0010FFFF??????????????"},
         {{join({lyric("\xe3\x81\x82\xe3\x81\x84")})}, ": 縺ゅ＞"},
-        // Bytes that are no character show as "?", a lead byte cut off by the event's end too.
-        {{join({lyric("a\x80"
-                      "b\x82"),
-                lyric("\x01\x82")})},
-         ": a?b???"},
+        // Bytes that are no character show as "?", a lead byte cut off by the event's end too (octal escapes,
+        // as a hexadecimal one would take the "b").
+        {{join({lyric("a\200b\202"), lyric("\x01\x82")})}, ": a?b???"},
         {{join({text("@Tonly headers"), meta(0, 0x02, "(c)")})}, "only headers:"},
         // Words after a note-off of the first channel; a later track's name is no title.
         {{join({{0x00, 0x80, 60, 0x40}, lyric("a", 128)}), meta(0, 0x03, "Piano")}, ": a"},
     };
-    for (const Case& c : cases) EXPECT_EQ(read(c.tracks), c.expected);
+    for (const auto& [tracks, expected] : cases) EXPECT_EQ(read(tracks), expected);
 }
 
 TEST(LyricSheet, ReportsEachWordAsItIsPlayedAndALineOfTheMomentAfterAJump) {

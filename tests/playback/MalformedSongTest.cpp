@@ -46,12 +46,8 @@ TEST(MalformedSong, DamagedFilesStayWithinTheImageAndEndPromptly) {
     auto oneTrack = [](std::vector<uint8_t> events, int division = 480) {
         return SmfWriter(1, division).track(std::move(events)).bytes();
     };
-    struct Case {
-        std::string damage;
-        std::vector<uint8_t> image;
-        int ticks;
-    };
-    std::vector<Case> cases = {
+    // The damage, the song and the ticks it may take to stop.
+    std::vector<std::tuple<std::string, std::vector<uint8_t>, int>> cases = {
         {"zero tracks announced", SmfWriter(1, 480).track(endOfTrack(480)).announceTracks(0).bytes(), 2},
         {"an overshooting track length", overshooting, 200},
         {"more tracks announced than exist",
@@ -67,10 +63,10 @@ TEST(MalformedSong, DamagedFilesStayWithinTheImageAndEndPromptly) {
     for (size_t length = 0; length < song.size(); ++length)
         cases.push_back(
             {"cut to " + std::to_string(length), {song.begin(), song.begin() + long(length)}, 200});
-    for (const Case& c : cases) {
+    for (const auto& [damage, image, ticks] : cases) {
         PlaybackRig rig;
-        rig.play(c.image);
-        EXPECT_LE(playWithinImage(rig, tickLimit), c.ticks) << c.damage;
+        rig.play(image);
+        EXPECT_LE(playWithinImage(rig, tickLimit), ticks) << damage;
     }
 }
 

@@ -54,14 +54,16 @@ TEST(InputLines, TheReaderPassesBlankLinesAndStopsAtAnOverLongOneUnread) {
     std::istringstream in("10\t90 3C 64\r\n\n\r\n20\t80 3C 00\n30\tC0 05");
     InputLineReader reader(in);
     InputLine line;
-    ASSERT_EQ(reader.next(line), InputLineReader::Result::line);
-    EXPECT_EQ(line.microseconds, 10);
-    ASSERT_EQ(reader.next(line), InputLineReader::Result::line);
-    EXPECT_EQ(line.microseconds, 20);
-    EXPECT_EQ(reader.lineNumber(), 4);
-    ASSERT_EQ(reader.next(line), InputLineReader::Result::line) << "the last line needs no line end";
-    EXPECT_EQ(line.count, 2u);
-    EXPECT_EQ(reader.next(line), InputLineReader::Result::end);
+    // Each read's result, the line's number, time and byte count: the last line needs no line end.
+    using Read = std::tuple<InputLineReader::Result, long, int64_t, size_t>;
+    std::vector<Read> reads;
+    for (int i = 0; i < 4; ++i) {
+        const InputLineReader::Result result = reader.next(line);
+        reads.emplace_back(result, reader.lineNumber(), line.microseconds, line.count);
+    }
+    using R = InputLineReader::Result;
+    EXPECT_EQ(reads, (std::vector<Read>{
+                         {R::line, 1, 10, 3}, {R::line, 4, 20, 3}, {R::line, 5, 30, 2}, {R::end, 5, 30, 2}}));
     std::istringstream garbled("\n10\tnot a message\n");
     EXPECT_EQ(InputLineReader(garbled).next(line), InputLineReader::Result::bad);
 
@@ -133,6 +135,5 @@ TEST(MessageLine, RecordedMessagesKeepTheirBytesWhenTheRecordingIsCopied) {
     assigned[2] = copy[2];
     out.clear();
     const std::vector<std::string> expected = {"5 C1 05 00", "5 F0 41 10 42 12 40 00 7F 00 41 F7", "5 F6"};
-    EXPECT_EQ(messageLines(copy), expected);
-    EXPECT_EQ(messageLines(assigned), expected);
+    EXPECT_EQ(std::pair(messageLines(copy), messageLines(assigned)), std::pair(expected, expected));
 }

@@ -29,8 +29,7 @@ TEST(Player, StartsWithASongAndATimerRepeatsUntilAUserStopAndEndsSongListModesBu
     rig.load(shortSong());
     rig.timer.failNextStart = true;
     rig.player.startPlayback();
-    EXPECT_FALSE(rig.player.playing());
-    EXPECT_EQ(rig.timerFailures, 1);
+    EXPECT_EQ(std::pair(rig.player.playing(), rig.timerFailures), std::pair(false, 1));
 
     rig.engine.selection().playOnce = false;
     rig.player.startPlayback();
@@ -38,15 +37,14 @@ TEST(Player, StartsWithASongAndATimerRepeatsUntilAUserStopAndEndsSongListModesBu
     EXPECT_TRUE(rig.player.playing() && !rig.playDrawn.empty() && rig.playDrawn.back()) << "play lit";
     EXPECT_GT(rig.linesOfKind(0x90).size(), 3u);
     rig.player.stopPlayback(Player::userStop);
-    EXPECT_FALSE(rig.player.playing() || rig.playDrawn.back());
-    EXPECT_TRUE(rig.engine.selection().playOnce);
+    EXPECT_TRUE(!rig.player.playing() && !rig.playDrawn.back() && rig.engine.selection().playOnce);
 
     // Song-list modes end at the song end, except the loop.
     rig.engine.selection().mode = SongSelection::firstSong;
     rig.player.startPlayback();
     rig.runUntilStopped();
-    EXPECT_EQ(rig.engine.selection().mode, SongSelection::noSongList);
-    EXPECT_EQ(rig.nextSongListOpens, 0);
+    EXPECT_EQ(std::pair(rig.engine.selection().mode, rig.nextSongListOpens),
+              std::pair(int(SongSelection::noSongList), 0));
 
     for (const bool plays : {true, false}) {  // the next entry plays at once; one that does not ends the loop
         rig.nextEntryPlays = plays;
@@ -78,9 +76,8 @@ TEST(SongLoad, ReadsTheLowFormatByteAndTheFirstTempoUpTo400BeatsPerMinuteAndPlay
     image[8] = 0x7F, image[9] = 0;  // only the low byte of the format counts
     PlaybackRig rig;
     rig.load(image);
-    EXPECT_EQ(rig.song.songFormat(), 0);
-    EXPECT_EQ(rig.song.trackCount(), 255);
-    EXPECT_EQ(rig.song.division(), 96.0);
+    EXPECT_EQ(std::tuple(int(rig.song.songFormat()), rig.song.trackCount(), rig.song.division()),
+              std::tuple(0, 255, 96.0));
     rig.player.startPlayback();
     rig.runUntilStopped();
     EXPECT_EQ(rig.linesOfKind(0x90).size(), 255u);

@@ -14,29 +14,6 @@ std::vector<uint8_t> sysExData(size_t count) {
     data.back() = 0xF7;
     return data;
 }
-
-struct Played {
-    Messages sent;  // after the load, up to the note-on
-    bool gmSystemOn = false;
-};
-
-// Plays a song of one track: the SysEx F0 <length> <data> at time 0, then a note-on to show the track went
-// on.
-Played play(const std::vector<uint8_t>& data) {
-    PlaybackRig rig;
-    rig.load(SmfWriter(0, 480)
-                 .track(join(
-                     {{0x00, 0xF0}, varLen(uint32_t(data.size())), data, {0x00, 0x90, 60, 1}, endOfTrack()}))
-                 .bytes());
-    rig.out.clear();
-    rig.player.startPlayback();
-    rig.runUntilStopped(10);
-    Messages sent;
-    for (const RecordingMidiOut::Message& message : rig.out.messages())
-        if (sent.empty() || sent.back() != std::vector<uint8_t>{0x90, 60, 1})
-            sent.emplace_back(message.bytes.begin(), message.bytes.end());
-    return {sent, rig.sequencer.gmSystemOnSeen()};
-}
 }  // namespace
 
 // The longest message that fits goes out whole and one byte more is skipped whole; only the five data bytes
@@ -56,9 +33,24 @@ TEST(SysEx, TheLongestThatFitsGoesOutWholeAndOnlyGmSystemOnMarksIt) {
         {"one byte more", sysExData(MidiOut::longMessageCapacity), false, false},
     };
     for (const auto& c : cases) {
-        const Played played = play(c.data);
-        EXPECT_EQ(played.gmSystemOn, c.gmSystemOn) << c.message;
-        EXPECT_EQ(played.sent, (c.sent ? Messages{join({{0xF0}, c.data}), noteOn} : Messages{noteOn}))
-            << c.message;
+        // A song of one track: the SysEx F0 <length> <data> at time 0, then a note-on to show the track went
+        // on. What is sent after the load, up to the note-on.
+        PlaybackRig rig;
+        rig.load(SmfWriter(0, 480)
+                     .track(join({{0x00, 0xF0},
+                                  varLen(uint32_t(c.data.size())),
+                                  c.data,
+                                  {0x00, 0x90, 60, 1},
+                                  endOfTrack()}))
+                     .bytes());
+        rig.out.clear();
+        rig.player.startPlayback();
+        rig.runUntilStopped(10);
+        Messages sent;
+        for (const RecordingMidiOut::Message& message : rig.out.messages())
+            if (sent.empty() || sent.back() != noteOn)
+                sent.emplace_back(message.bytes.begin(), message.bytes.end());
+        EXPECT_EQ(rig.sequencer.gmSystemOnSeen(), c.gmSystemOn) << c.message;
+        EXPECT_EQ(sent, (c.sent ? Messages{join({{0xF0}, c.data}), noteOn} : Messages{noteOn})) << c.message;
     }
 }

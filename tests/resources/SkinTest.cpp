@@ -26,9 +26,12 @@ DibImage skinPicture(const std::string& name, bool (*read)(std::istream&, DibIma
 Rect pictureAt(face::Point p, int width, int height) {
     return {p.x, p.y, p.x + width, p.y + height};
 }
+}  // namespace
 
-// Every place the program draws on or reads clicks from (the arrows' hot rectangles lie in their sprites).
-std::vector<Rect> controlAreas() {
+// Red lets a new background through; everywhere else the mask carries the face itself.
+TEST(SkinFace, MaskIsRedNowhereOverAControlAndCarriesTheFaceElsewhere) {
+    // Every place the program draws on or reads clicks from (the arrows' hot rectangles lie in their
+    // sprites).
     std::vector<Rect> areas{face::stopHot, face::playHot, face::fastForwardHot};
     for (const face::SpritePlacement& s : face::spritePlacements)
         areas.push_back(pictureAt(s.destination, s.source.width, s.source.height));
@@ -40,17 +43,11 @@ std::vector<Rect> controlAreas() {
         for (int k = 0; k < face::pitchClassCount; ++k) areas.push_back(face::noteLamp(ch, k));
         for (int t = 0; t < face::toggleCount; ++t) areas.push_back(face::toggleRect(ch, t));
     }
-    return areas;
-}
-}  // namespace
-
-// Red lets a new background through; everywhere else the mask carries the face itself.
-TEST(SkinFace, MaskIsRedNowhereOverAControlAndCarriesTheFaceElsewhere) {
     const DibImage mask = skinPicture("Mask.bmp"), main = skinPicture("Main.bmp");
     // The program's own readers take the three pictures.
     ASSERT_TRUE(mask.isComplete() && main.isComplete() &&
                 skinPicture("Button.bmp", readButtonBmp).isComplete());
-    for (const Rect& r : controlAreas())
+    for (const Rect& r : areas)
         for (int y = r.top; y < r.bottom; ++y)
             for (int x = r.left; x < r.right; ++x) ASSERT_NE(mask.packedAt(x, y), pureRed) << x << "," << y;
     int red = 0;

@@ -15,9 +15,7 @@ std::vector<uint8_t> denseSong(int tracks, int notesPerTrack) {
                                          key, 0, 0x00, uint8_t(key + 4), 0});
             if (note % 64 == 0) events.insert(events.end(), {0x00, 0xF0, 0x05, 0x7E, 0x7F, 0x09, 0x01, 0xF7});
         }
-        const std::vector<uint8_t> end = endOfTrack();
-        events.insert(events.end(), end.begin(), end.end());
-        song.track(events);
+        song.track(join({events, endOfTrack()}));
     }
     return song.bytes();
 }

@@ -23,12 +23,10 @@ inline void expectGolden(const std::string& name, const std::string& actual) {
         std::ofstream(path, std::ios::binary) << actual;
         return;
     }
-    std::ifstream file(path, std::ios::binary);
-    ASSERT_TRUE(file) << path << " is missing";
-    std::ostringstream expected;
-    expected << file.rdbuf();
+    std::ifstream want(path, std::ios::binary);
+    ASSERT_TRUE(want) << path << " is missing";
     // The first differing line, since the files are long.
-    std::istringstream want(expected.str()), got(actual);
+    std::istringstream got(actual);
     for (int line = 1; want || got; ++line) {
         std::string wantLine, gotLine;
         std::getline(want, wantLine);

@@ -10,10 +10,6 @@ void PlaybackRig::tick(int count) {
     }
 }
 
-void PlaybackRig::runUntilStopped(int limit) {
-    for (int i = 0; i < limit && timer.running(); ++i) tick();
-}
-
 std::vector<std::string> messageLines(const std::vector<RecordingMidiOut::Message>& messages, size_t from) {
     std::vector<std::string> result;
     for (size_t i = from; i < messages.size(); ++i)

@@ -16,7 +16,7 @@ class PlaybackRig : public VirtualPlayer<RecordingMidiOut> {
     // by the window's tick handler if the period posted a tick.
     void tick(int count = 1);
     // Ticks until playback stops, or the limit.
-    void runUntilStopped(int limit = 100000);
+    void runUntilStopped(int limit = 100000) { tick(limit); }
 
     // The recorded messages as "time bytes" lines, from the given index on.
     std::vector<std::string> lines(size_t from = 0) const { return messageLines(out.messages(), from); }

@@ -8,10 +8,9 @@ class SilentPlayer : public VirtualPlayer<SilentMidiOut> {
     // Plays until every track has ended; returns the timer periods it took.
     int playToEnd() {
         int ticks = 0;
-        while (!sequencer.songEnded()) {
+        for (; !sequencer.songEnded(); ++ticks) {
             timer.tick();
             sequencer.takeTickReport();
-            ++ticks;
         }
         return ticks;
     }

@@ -38,7 +38,6 @@ class ToneDialogModelTest : public testing::Test {
         const SoundModule module = std::string(moduleName) == "sc55" ? SoundModule::sc55 : SoundModule::sc88;
         tones.reset();
         play(channel, program, bank);
-        out.clear();
         ToneDialogModel dialog(tones, out, channel, module, opening.find(" gm") != std::string::npos);
         Lines lines;
         for (const std::string& action : Lines(script.begin() + 1, script.end())) {

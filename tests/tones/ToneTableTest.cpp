@@ -17,10 +17,8 @@ const char* toneName(SoundModule module, int program, int bank) {
 // every program has its capital tone on bank 0 in both lists and only capital tones start with "*"; every
 // row is found again by its own pair, every drum set by its program.
 TEST(ToneTable, ListsHoldTheGeneralMidiProgramsAndWellKnownGsRows) {
-    const struct {
-        int program, bank;
-        const char* name;  // in both lists
-    } rows[] = {
+    // Program, bank and the name in both lists.
+    const std::tuple<int, int, const char*> rows[] = {
         {0, 0, "*Piano 1"},       {0, 8, "Piano 1w"},    {6, 0, "*Harpsichord"},  {19, 0, "*Church Org.1"},
         {24, 8, "Ukulele"},       {25, 16, "Mandolin"},  {32, 0, "*Acoustic Bs"}, {40, 0, "*Violin"},
         {40, 8, "Slow Violin"},   {56, 0, "*Trumpet"},   {73, 0, "*Flute"},       {77, 0, "*Shakuhachi"},
@@ -36,12 +34,12 @@ TEST(ToneTable, ListsHoldTheGeneralMidiProgramsAndWellKnownGsRows) {
         EXPECT_STREQ(drumSetAt(SoundModule::sc55, drumSetIndex(SoundModule::sc55, program)).name, name);
     EXPECT_STREQ(drumSetAt(SoundModule::sc88, drumSetIndex(SoundModule::sc88, 56)).name, "SFX");
     for (SoundModule module : gsModules) {
-        for (const auto& row : rows)
-            EXPECT_STREQ(toneName(module, row.program, row.bank), row.name) << int(module);
+        for (const auto& [program, bank, name] : rows)
+            EXPECT_STREQ(toneName(module, program, bank), name) << int(module);
         for (int program = 0; program < 128; ++program) {
             const Tone capital = toneAt(module, toneIndex(module, program, 0));
-            EXPECT_EQ(capital.program, program) << int(module);
-            EXPECT_EQ(capital.name[0], '*') << int(module) << " " << program;
+            EXPECT_EQ(std::pair(int(capital.program), capital.name[0]), std::pair(program, '*'))
+                << int(module) << " " << program;
         }
         for (int index = 0; index < toneCount(module); ++index) {
             const Tone tone = toneAt(module, index);
@@ -55,9 +53,8 @@ TEST(ToneTable, ListsHoldTheGeneralMidiProgramsAndWellKnownGsRows) {
 }
 
 TEST(ToneTable, PairsProgramsAndRowsOutsideTheListsFallBackToTheFirstRow) {
-    EXPECT_EQ(toneIndex(SoundModule::sc88, 5, 3), 0) << "program 5 has banks 0, 8, 16, 24";
-    EXPECT_EQ(toneIndex(SoundModule::sc88, 128, 0), 0);
-    EXPECT_EQ(toneIndex(SoundModule::sc88, -1, 0), 0);
+    for (const int program : {5, 128, -1})  // program 5 has banks 0, 8, 16, 24
+        EXPECT_EQ(toneIndex(SoundModule::sc88, program, program == 5 ? 3 : 0), 0) << program;
 
     EXPECT_STREQ(drumSetAt(SoundModule::sc88, drumSetIndex(SoundModule::sc88, 1)).name, "STANDARD 2");
     EXPECT_EQ(drumSetIndex(SoundModule::sc55, 1), 0) << "program 1 is not an SC-55 set";
