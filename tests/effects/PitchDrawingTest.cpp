@@ -31,16 +31,17 @@ PitchDrawing withRestOn(int row) {
 // Entries beyond the bars' reach come back inside it, a rest's kept note included.
 TEST(PitchDrawingMap, NotesAndRestsRoundTripThroughThePitchMap) {
     PitchMap map;
-    // C up to the F above (v 12), B down to the F below (v -12), E a rest kept at D, A a rest kept at F.
-    map.entries = {17, 0, 0, 0, 100 + 25 - 3, 0, 0, 0, 0, 100 + 25, 0, -18};
+    // C up to the F above (v 12), C# up to the C above (v 7), B down to the F below (v -12), E a rest kept at
+    // D, A a rest kept at F.
+    map.entries = {17, 11, 0, 0, 100 + 25 - 3, 0, 0, 0, 0, 100 + 25, 0, -18};
     const PitchDrawing drawing(map);
-    EXPECT_EQ(values(drawing), (std::vector<int>{12, -4, -3, -2, 25 - 3, 0, 1, 2, 3, 25 + 0, 5, -12}));
+    EXPECT_EQ(values(drawing), (std::vector<int>{12, 7, -3, -2, 25 - 3, 0, 1, 2, 3, 25 + 0, 5, -12}));
     EXPECT_TRUE(drawing.isRest(E) && drawing.isRest(A) && !drawing.isRest(C));
     EXPECT_EQ(drawing.toPitchMap().entries, map.entries);
     // A label is coloured by the octave its note lies in, from the C of the played key's octave.
     EXPECT_EQ(std::vector({drawing.colour(C), drawing.colour(Cs), drawing.colour(B),
                            PitchDrawing{PitchMap{}}.colour(C)}),
-              std::vector({LabelColour::octaveAbove, LabelColour::sameOctave, LabelColour::octaveBelow,
+              std::vector({LabelColour::octaveAbove, LabelColour::octaveAbove, LabelColour::octaveBelow,
                            LabelColour::sameOctave}));
 
     map.entries = {40, -40, PitchMap::rest, 0, 250, 0, 0, 0, 0, 0, 0, 0};
