@@ -41,5 +41,6 @@ TEST(MessageTexts, EachReportedFailureHasItsOwnTextAndTheSilentOnesNone) {
         line("file dialog", kind, fileDialogFailureText(failure));
     }
     line("record file", 0, recordFileFailedMessage("Z:\\x\\rec.txt"));
+    for (int at : {0, 7}) line("replay refused at line", at, replayRefusedMessage("Z:\\x\\keys.txt", at));
     expectGolden("message-texts.txt", text);
 }

@@ -79,6 +79,7 @@ TEST(SongListMenu, EachCommandRefusesInOrderWithItsMessage) {
         {IDM_SONGS_FIRST, 1, true, false, true, loop, "演奏中は使用できません"},
         {IDM_SONGS_LAST, 1, false, false, true, loop, "２曲以上で使用します"},
         {IDM_SONGS_LAST, 2, false, false, true, loop, "循環再生中は使用できません"},
+        {IDM_SONGS_LOOP, 1, false, false, false, none, "２曲以上で使用します"},
         {IDM_SONGS_LOOP, 2, false, false, false, none, "「一度だけ」をチェックしてください"},
         {IDM_PLAY_ONCE, 2, false, false, true, loop, "循環再生中は使用できません"},
         {IDM_SONGS_FIRST, 2, false, true, true, none, nullptr},
