@@ -83,10 +83,9 @@ TEST_F(MainWindowModelTest, AReloadResetsTheCellsTheMasterVolumeAndSilencesWhatT
         << "after the 17 of the load";
     out.clear();
     model.restorePlaying(kept);
-    EXPECT_EQ(model.playingSettings().cells, kept.cells);
-    EXPECT_EQ(std::tuple(model.face().masterVolume, model.playingSettings().transpose,
-                         model.engine().controls().keyShiftActive.load()),
-              std::tuple(kept.masterVolume, 1, true));
+    EXPECT_EQ(std::tuple(model.playingSettings().cells, model.face().masterVolume,
+                         model.playingSettings().transpose, model.engine().controls().keyShiftActive.load()),
+              std::tuple(kept.cells, kept.masterVolume, 1, true));
     // The cells as kept, then every channel's volume at the kept master volume of 90 %.
     Lines sent{"0 B0 07 6E", "0 B0 5B 0A", "0 B0 5D 0A", "0 B0 07 63"};
     for (const char* channel : {"1", "2", "3", "4", "5", "6", "7", "8", "9", "A", "B", "C", "D", "E", "F"})

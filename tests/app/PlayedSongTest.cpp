@@ -67,26 +67,24 @@ TEST_F(PlayedSongTest, OpensWithTheHeldCellsAndTonesAndKeepsThemOverTheSongsOwn)
     EXPECT_EQ(only(lines, "92"), (Lines{"0 92 30 00"})) << "muted";
 }
 
-TEST_F(PlayedSongTest, SweepsTheAutoPanChannelAndEndsWhenTheOriginalEnds) {
+// Saving sends nothing to the window's device and changes no setting: the next save is the same.
+TEST_F(PlayedSongTest, SweepsTheAutoPanChannelEndsWhenTheOriginalEndsAndChangesNothing) {
     window.autoPan.setSpeed(0, 12);
-    long originalStop = 0, savedStop = 0;
-    const Lines original = played(song(), &originalStop);
-    const Lines lines = played(playedSongAsSmf(window.engine), &savedStop);
-    EXPECT_EQ(savedStop, originalStop);
-    EXPECT_EQ(savedStop, 2000 + 10);  // the next period finds no track left
-    // The song's hard left gives way to a sweep from the centre, one step a period while channel 0 sounds.
-    const Lines pans = only(lines, "B0 0A");
-    ASSERT_GT(pans.size(), 90u);
-    EXPECT_EQ(Lines(pans.begin(), pans.begin() + 2), (Lines{"0 B0 0A 41", "10 B0 0A 42"}));
-    EXPECT_TRUE(only(original, "B0 0A 00").size() == 1 && only(lines, "B0 0A 00").empty());
-}
-
-TEST_F(PlayedSongTest, SavingSendsNothingToTheWindowsDeviceAndChangesNoSetting) {
     window.effect.type = EffectType::okinawan;
     window.controls.keyShift = 3;
     window.controls.keyShiftActive = true;
     window.engine.tones().fix(1, 5, 0);
     const size_t sent = window.out.messages().size();
-    const std::vector<uint8_t> first = playedSongAsSmf(window.engine);
-    EXPECT_TRUE(window.out.messages().size() == sent && playedSongAsSmf(window.engine) == first);
+    const std::vector<uint8_t> saved = playedSongAsSmf(window.engine);
+    EXPECT_TRUE(window.out.messages().size() == sent && playedSongAsSmf(window.engine) == saved);
+    long originalStop = 0, savedStop = 0;
+    const Lines original = played(song(), &originalStop);
+    const Lines lines = played(saved, &savedStop);
+    // Both stop at the first period after the end, 2 s in, when it finds no track left.
+    EXPECT_EQ(std::pair(originalStop, savedStop), std::pair(2010L, 2010L));
+    // The song's hard left gives way to a sweep from the centre, one step a period while channel 0 sounds.
+    const Lines pans = only(lines, "B0 0A");
+    ASSERT_GT(pans.size(), 90u);
+    EXPECT_EQ(Lines(pans.begin(), pans.begin() + 2), (Lines{"0 B0 0A 41", "10 B0 0A 42"}));
+    EXPECT_TRUE(only(original, "B0 0A 00").size() == 1 && only(lines, "B0 0A 00").empty());
 }
