@@ -197,21 +197,18 @@ std::vector<UserSetting> userSettings() {
 }
 
 // Makes the user's settings after the first tick: the window's controls answer only once the song plays.
-class SettingsAtStart : public RenderingInput {
-  public:
-    SettingsAtStart(PlaybackEngine& engine, const UserSetting& setting)
-        : engine_(engine), setting_(setting) {}
+struct SettingsAtStart : RenderingInput {
+    SettingsAtStart(PlaybackEngine& engine, const UserSetting& setting) : engine(engine), setting(setting) {}
     void arriveUntil(long nowMs) override {
-        if (made_ || nowMs < Sequencer::timerPeriod) return;
-        setting_.make(engine_);
-        made_ = true;
+        if (made || nowMs < Sequencer::timerPeriod) return;
+        setting.make(engine);
+        made = true;
     }
-    long nextArrivalMs() const override { return made_ ? LONG_MAX : Sequencer::timerPeriod; }
+    long nextArrivalMs() const override { return made ? LONG_MAX : Sequencer::timerPeriod; }
 
-  private:
-    PlaybackEngine& engine_;
-    const UserSetting& setting_;
-    bool made_ = false;
+    PlaybackEngine& engine;
+    const UserSetting& setting;
+    bool made = false;
 };
 
 std::vector<std::string> notesPlayed(const std::vector<uint8_t>& song, const UserSetting& setting,
