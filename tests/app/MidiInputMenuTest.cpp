@@ -19,9 +19,9 @@ struct MidiInputMenuTest : testing::Test, MidiInputSink {
 
 TEST_F(MidiInputMenuTest, AChoiceOpensItsDeviceIsSavedByNameAndNoneClosesIt) {
     menu.restore();
-    EXPECT_EQ(window.inputs.shown, window.inputs.names);
-    EXPECT_TRUE(window.inputs.opened.empty()) << "nothing saved: なし";
-    EXPECT_TRUE(menu.checked(MidiInputMenu::noneItem));
+    EXPECT_TRUE(window.inputs.shown == window.inputs.names && window.inputs.opened.empty() &&
+                menu.checked(MidiInputMenu::noneItem))
+        << "nothing saved: なし";
     menu.run(MidiInputMenu::firstDeviceItem + 2);
     EXPECT_EQ(window.inputs.closed, 0) << "none was open";
     EXPECT_TRUE(menu.checked(MidiInputMenu::firstDeviceItem + 2) && !menu.checked(MidiInputMenu::noneItem));

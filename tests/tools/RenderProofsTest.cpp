@@ -186,8 +186,7 @@ std::vector<UserSetting> userSettings() {
                  controls.fixCell(LiveControls::volumeCell, 2, 40);
                  controls.fixCell(LiveControls::reverbCell, 1, 100);
                  controls.fixCell(LiveControls::modulationCell, 1, 30);
-                 const uint8_t cells[][3] = {{0xB2, 7, 40}, {0xB1, 91, 100}, {0xB1, 1, 30}};
-                 for (const auto& m : cells) engine.out().sendShortMessage(m[0], m[1], m[2]);
+                 for (int channel : {1, 2}) controls.sendFixed(channel, engine.out());
              }},
             {"master volume", [](PlaybackEngine& engine) {
                  std::array<uint8_t, midi::channelCount> base;
