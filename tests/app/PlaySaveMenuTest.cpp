@@ -17,10 +17,8 @@ class PlaySaveMenuTest : public testing::Test {
   protected:
     PlaySaveMenuTest() {
         settings.readDir = "C:\\songs";
-        player.engine.loadSong(
-            SmfWriter(0, 480)
-                .track({0x00, 0x90, 0x3C, 0x64, 0x83, 0x60, 0x80, 0x3C, 0x00, 0x00, 0xFF, 0x2F, 0x00})
-                .bytes());
+        player.load(
+            SmfWriter(0, 480).track(SmfTrack().shortMessage(0, 0x90, 60, 100).endOfTrack(480)).bytes());
         face.songLoaded = true;
         port.saveChoice = "C:\\songs\\played.mid";
     }

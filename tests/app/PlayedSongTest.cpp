@@ -14,12 +14,12 @@ using Lines = std::vector<std::string>;
 // Channel 0 changes its tone and pans hard left, then plays two notes; channel 2 plays one for three quarters
 // and its track ends a quarter after it, 2 s in. Format 1.
 std::vector<uint8_t> song() {
-    return SmfWriter(1, 480)
-        .track({0x00, 0xB0, 0x00, 0x08, 0x00, 0xC0, 0x10, 0x00, 0xB0, 0x0A, 0x00, 0x00, 0xB0,
-                0x5B, 0x7F, 0x00, 0x90, 0x3C, 0x64, 0x83, 0x60, 0x80, 0x3C, 0x00, 0x00, 0x90,
-                0x3E, 0x64, 0x83, 0x60, 0x80, 0x3E, 0x00, 0x00, 0xFF, 0x2F, 0x00})
-        .track({0x00, 0x92, 0x30, 0x50, 0x8B, 0x20, 0x82, 0x30, 0x00, 0x83, 0x60, 0xFF, 0x2F, 0x00})
-        .bytes();
+    SmfTrack first, third;
+    first.shortMessage(0, 0xB0, 0, 8).shortMessage(0, 0xC0, 16).shortMessage(0, 0xB0, 10, 0);
+    first.shortMessage(0, 0xB0, 91, 127).shortMessage(0, 0x90, 60, 100).shortMessage(480, 0x80, 60, 0);
+    first.shortMessage(0, 0x90, 62, 100).shortMessage(480, 0x80, 62, 0).endOfTrack();
+    third.shortMessage(0, 0x92, 48, 80).shortMessage(1440, 0x82, 48, 0).endOfTrack(480);
+    return SmfWriter(1, 480).track(first).track(third).bytes();
 }
 
 // Plays a MIDI file as velmira-render does, with nothing set: the lines after its load.

@@ -19,7 +19,6 @@
 #include "tones/ChannelTone.h"
 
 namespace {
-using Messages = std::vector<RecordingMidiOut::Message>;
 constexpr size_t loadMessages = 17;  // reset all controllers on 16 channels, then the GS reset
 const uint8_t gsReset[] = {0xF0, 0x41, 0x10, 0x42, 0x12, 0x40, 0x00, 0x7F, 0x00, 0x41, 0xF7};
 const uint8_t rhythmPart[] = {0xF0, 0x41, 0x10, 0x42, 0x12, 0x40, 0x1A, 0x15, 0x02, 0x0F, 0xF7};
@@ -92,7 +91,7 @@ namespace {
 // A model of what a GS module holds on each channel, written from the messages alone, apart from the
 // program's own chase: the tone (the bank a program change took), the main controllers, the bend range and
 // the bend. Each sounding note-on is kept with the setting of its channel.
-std::vector<std::string> notesWithSettings(const Messages& messages) {
+std::vector<std::string> notesWithSettings(const SongRendering::Messages& messages) {
     enum { program, bank, bankSelect, bendRange, bend, parameterMsb, parameterLsb, fields };
     const std::array<int, fields> start = {0, 0, 0, 2, 8192, 127, 127};
     const std::map<int, int> controllerStart = {{1, 0},  {7, 100}, {10, 64}, {11, 127},
