@@ -14,10 +14,11 @@ struct Devices : MidiOutPort {
         opened.push_back(device);
         return device == MidiOutMenu::mapperDevice ? mapperOpens : names[size_t(device)] != "broken";
     }
-    void showMidiOutItems(const std::vector<std::string>&) override {}
+    void showMidiOutItems(const std::vector<std::string>& items) override { labels = items; }
 
     std::vector<std::string> names = {"Synth A", "broken", "Synth B"};
     std::vector<int> opened;
+    std::vector<std::string> labels;
     bool mapperOpens = true;
 };
 
@@ -57,7 +58,7 @@ TEST_F(MidiOutMenuTest, AChoiceReopensWhileStoppedIsIgnoredWhilePlayingAndAFailu
 
 // A saved device opens by its name wherever the system lists it now; one that is gone or cannot be opened
 // leaves this run on the mapper, once said, and stays saved for the day it is back.
-TEST_F(MidiOutMenuTest, StartOpensTheSavedDeviceByItsNameOrStaysOnTheMapperKeepingTheNameAndAtMostNine) {
+TEST_F(MidiOutMenuTest, StartOpensTheSavedDeviceByItsNameOrStaysOnTheMapperAndListsTheMapperFirst) {
     saved = "Synth B";
     menu.start();
     EXPECT_TRUE(devices.opened == std::vector<int>{2} && menu.checked(itemOf(2)));
@@ -68,8 +69,11 @@ TEST_F(MidiOutMenuTest, StartOpensTheSavedDeviceByItsNameOrStaysOnTheMapperKeepi
         EXPECT_EQ(std::pair(window.messages, saved),
                   std::pair(std::vector<std::string>{midiOutFallbackText(name)}, name));
     }
-    // The menu's ids have room for nine devices after the mapper: more are left out.
+    // The mapper is listed first, and the menu's ids have room for nine devices after it: more are left out.
     devices.names.assign(12, "Synth");
     menu.start();
+    devices.names.resize(9);
+    devices.names.insert(devices.names.begin(), midiMapperLabel);
+    EXPECT_EQ(devices.labels, devices.names);
     EXPECT_TRUE(menu.handles(IDM_MIDI_OUT_LAST) && !menu.handles(IDM_MIDI_OUT_LAST + 1));
 }

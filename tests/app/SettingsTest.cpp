@@ -56,6 +56,11 @@ TEST_F(SettingsTest, AFirstRunTakesTheStartFolderAndWritesTheDefaultsAtOnce) {
                                                                {{dir, "TexDir"}, start},
                                                                {{user, "Ongen"}, uint32_t(0)},
                                                                {{user, "BackBmp"}, "Main.bmp"}}));
+    // Defaults that cannot be written mean the settings cannot be kept either.
+    store = {};
+    store.refuseWrites = true;
+    load();
+    EXPECT_FALSE(settings.usable);
 }
 
 TEST_F(SettingsTest, WhatIsWrittenAtExitIsReadAtTheNextStart) {

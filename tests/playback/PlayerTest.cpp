@@ -92,6 +92,7 @@ TEST(SongLoad, ReadsTheLowFormatByteAndTheFirstTempoUpTo400BeatsPerMinuteAndPlay
         double msPerQuarter;
     } cases[] = {{tempoEvent(100000), 400, 150.0},  // 600 beats per minute
                  {{0xFF, 0x51}, 400, 150.0},
+                 {tempoEvent(149700), 400, 149.7},    // 400.8 beats a minute: shown 400, played as it is
                  {tempoEvent(397351), 150, 397.351},  // 150.99999 beats a minute, shown whole
                  {{}, 120, 500.0}};
     for (const auto& c : cases) {

@@ -171,4 +171,5 @@ TEST(Sequencer, ShowsTheTempoAndClockItPlaysAndFastForwardEndsOnTheShownTempoAnd
     rig.runUntilStopped();
     EXPECT_FALSE(rig.sequencer.fastForwarding()) << "a song that ends while cueing ends it";
     EXPECT_EQ(rig.fastForwardDrawn, std::vector<bool>{false}) << "and shows the button released";
+    EXPECT_DOUBLE_EQ(rig.sequencer.msPerQuarter(), 60000.0 / 28) << "the next play starts at the shown tempo";
 }

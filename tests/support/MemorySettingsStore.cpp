@@ -14,7 +14,7 @@ void MemorySettingsStore::put(const std::string& key, const std::string& name, V
 
 SettingsStore::Status MemorySettingsStore::write(const std::string& key, const std::string& name,
                                                  Value value) {
-    if (refuseEverything) return Status::failed;
+    if (refuseEverything || refuseWrites) return Status::failed;
     ++writes;
     put(key, name, std::move(value));
     return Status::ok;

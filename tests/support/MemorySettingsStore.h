@@ -34,6 +34,7 @@ class MemorySettingsStore : public SettingsStore {
     std::map<ValueName, Value> values;
     int writes = 0;
     bool refuseEverything = false;  // every call fails, as a registry without access would
+    bool refuseWrites = false;      // writing fails, as in a key opened for reading only
     ValueName refusedValue;         // reading this one value fails
 
   private:
