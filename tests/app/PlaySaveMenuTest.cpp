@@ -11,7 +11,6 @@
 #include "tests/support/VirtualPlayer.h"
 
 namespace {
-using Lines = std::vector<std::string>;
 
 class PlaySaveMenuTest : public testing::Test {
   protected:
@@ -53,5 +52,5 @@ TEST_F(PlaySaveMenuTest, AFailedWriteSaysSoAndAWholeOneSaysNothing) {
     EXPECT_TRUE(port.messages.empty() && port.waitCursorShows == 1 && !port.waitCursor) << "written waiting";
     port.writeSucceeds = false;
     save();
-    EXPECT_EQ(port.messages, Lines{playedSongWriteFailedText});
+    EXPECT_EQ(port.messages, ScriptedPlatform::Lines{playedSongWriteFailedText});
 }
