@@ -80,24 +80,23 @@ TEST_F(BackgroundChangeTest, TheCloseQuestionSavesTheFaceOnlyOnYesAndAWholeWrite
         {"failed write", true, "C:\\pics\\face.bmp", false, "C:\\old\\face.bmp", writeFailed},
         {"saved", true, "C:\\pics\\face.bmp", true, "C:\\pics\\face.bmp", {}},
     };
+    const Lines question = {
+        "背景画像が変更されています。保存しますか？\n保存すると次回からその画像を使用します。"};
     changeTo({"C:\\pics\\sky.bmp"});
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         model.skin().setBackgroundPath("C:\\old\\face.bmp");
         port.files.erase("C:\\pics\\face.bmp");
-        port.questions.clear();
-        port.saveFolders.clear();
-        port.messages.clear();
+        port.questions = port.saveFolders = port.messages = {};
         port.answerYes = c.yes;
         port.saveChoice = c.file;
         port.writeSucceeds = c.writes;
         port.waitCursorShows = 0;
 
         EXPECT_TRUE(model.prepareToClose());
-        EXPECT_EQ(port.waitCursorShows, int(c.yes && !c.file->empty())) << "written under the wait cursor";
-        EXPECT_EQ(
-            port.questions,
-            Lines{"背景画像が変更されています。保存しますか？\n保存すると次回からその画像を使用します。"});
+        EXPECT_EQ(std::pair(port.questions, port.waitCursorShows),
+                  std::pair(question, int(c.yes && !c.file->empty())))
+            << "asked once, and written under the wait cursor";
         EXPECT_EQ(std::tuple(port.saveFolders, model.skin().backgroundPath(), port.messages,
                              port.files.count("C:\\pics\\face.bmp"), port.waitCursor),
                   std::tuple(c.yes ? Lines{"C:\\pics"} : Lines{}, c.backgroundPath, c.messages,

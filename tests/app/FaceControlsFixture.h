@@ -29,15 +29,15 @@ class FaceControlsTest : public ::testing::Test {
     using Lines = std::vector<std::string>;
 
     // A song of about eight minutes: one note held on channel 1, then the end.
-    void load(int format = 1) {
-        rig.load(SmfWriter(format, 480)
+    void load() {
+        rig.load(SmfWriter(1, 480)
                      .track(join({{0x00, 0x90, 60, 100}, varLen(480 * 1000), {0x80, 60, 0}, endOfTrack()}))
                      .bytes());
         face.songLoaded = true;
     }
     // Loads, starts playback and marks every channel as having sounded; forgets what that sent and drew.
-    void play(int format = 1) {
-        load(format);
+    void play() {
+        load();
         rig.player.startPlayback();
         for (auto& played : rig.controls.channelPlayed) played.store(true);
         forget();
@@ -48,7 +48,6 @@ class FaceControlsTest : public ::testing::Test {
     }
 
     void click(const face::Rect& r) { controls.leftButtonDown(midX(r), midY(r)); }
-    void rightClick(const face::Rect& r) { controls.rightButtonDown(midX(r), midY(r)); }
     void clickCell(int channel, int column) { click(face::cellHot(channel, column)); }
     void clickToggle(int channel, int toggle) { click(face::toggleRect(channel, toggle)); }
     static int midX(const face::Rect& r) { return (r.left + r.right) / 2; }

@@ -40,7 +40,8 @@ TEST(FlatSettingsStoreTest, PairsNoWriteMakesArePassedOver) {
     EXPECT_TRUE(store.restore("A\\B", "n:0"));  // a lone 0 is a number as written
 }
 
-TEST(FlatSettingsStoreTest, AKeyGoesOnlyWithoutKeysUnderIt) {
+// A key goes only without keys under it; a change the storage refused is not held.
+TEST(FlatSettingsStoreTest, AKeyGoesOnlyWithoutKeysUnderItAndARefusedChangeIsNotHeld) {
     PairStore store;
     store.writeString("A\\B", "v", "1");
     store.writeString("A", "w", "2");
@@ -48,10 +49,6 @@ TEST(FlatSettingsStoreTest, AKeyGoesOnlyWithoutKeysUnderIt) {
                                    store.deleteKey("A")}),
               (std::vector<Status>{Status::failed, Status::ok, Status::absent, Status::ok}));
     EXPECT_TRUE(store.pairs.empty());
-}
-
-TEST(FlatSettingsStoreTest, AChangeTheStorageRefusedIsNotHeld) {
-    PairStore store;
     store.writeString("A", "v", "old");
     store.refuse = true;
     std::string text;

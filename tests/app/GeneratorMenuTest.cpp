@@ -11,9 +11,6 @@
 namespace {
 using Bytes = std::vector<uint8_t>;
 
-const std::string textFilter = "テキストファイル(*.txt)|*.txt||";
-const std::string pictureFilter = "ビットマップ(*.bmp)|*.bmp||";
-
 class GeneratorMenuTest : public WindowModelTest {
   protected:
     GeneratorMenuTest() {
@@ -47,7 +44,8 @@ TEST_F(GeneratorMenuTest, EachCommandOpensItsSongUnderItsNameAndTheSongsShareOne
     port.clock = 1234567890;
     generate(IDM_GENERATE_RANDOM);
     EXPECT_EQ(loaded(), buildRandomSong(1234567890, expected).image);
-    EXPECT_EQ(port.sourceFilters, (Lines{textFilter, pictureFilter}));  // no dialog for the random sound
+    // No dialog for the random sound.
+    EXPECT_EQ(port.sourceFilters, (Lines{"テキストファイル(*.txt)|*.txt||", "ビットマップ(*.bmp)|*.bmp||"}));
 
     generate(IDM_GENERATE_TEXT, "spaces.txt");
     EXPECT_EQ(loaded(), buildTextSong(Bytes(300, ' '), expected).image);

@@ -13,6 +13,12 @@ class MainWindowModelTest : public WindowModelTest {
         port.addFile("silent.mid", SmfWriter(1, 480).track(join({{0, 0xB0, 7, 100}, endOfTrack()})).bytes());
     }
 };
+
+// A window whose start went through before the test begins.
+class StartedWindowModelTest : public MainWindowModelTest {
+  protected:
+    void SetUp() override { ASSERT_TRUE(startUp()); }
+};
 }  // namespace
 
 TEST_F(MainWindowModelTest, AMissingOrWrongSkinFileEndsTheStartWithItsMessageAndABadBackgroundFallsBack) {
@@ -59,8 +65,7 @@ TEST_F(MainWindowModelTest, AMissingOrWrongSkinFileEndsTheStartWithItsMessageAnd
 }
 
 // The page keeps what the song was played with across its own reload and hands it back after the load.
-TEST_F(MainWindowModelTest, AReloadResetsTheCellsTheMasterVolumeAndSilencesWhatTheCellsHadSet) {
-    ASSERT_TRUE(startUp());
+TEST_F(StartedWindowModelTest, AReloadResetsTheCellsTheMasterVolumeAndSilencesWhatTheCellsHadSet) {
     openSongFile("a.mid");
     model.engine().player().startPlayback();
     for (int i = 0; i < 3; ++i) timer.tick();  // let the channel sound
@@ -83,10 +88,9 @@ TEST_F(MainWindowModelTest, AReloadResetsTheCellsTheMasterVolumeAndSilencesWhatT
         << "after the 17 of the load";
     out.clear();
     model.restorePlaying(kept);
-    EXPECT_EQ(model.playingSettings().cells, kept.cells);
-    EXPECT_EQ(std::tuple(model.face().masterVolume, model.playingSettings().transpose,
-                         model.engine().controls().keyShiftActive.load()),
-              std::tuple(kept.masterVolume, 1, true));
+    EXPECT_EQ(std::tuple(model.playingSettings().cells, model.face().masterVolume,
+                         model.playingSettings().transpose, model.engine().controls().keyShiftActive.load()),
+              std::tuple(kept.cells, kept.masterVolume, 1, true));
     // The cells as kept, then every channel's volume at the kept master volume of 90 %.
     Lines sent{"0 B0 07 6E", "0 B0 5B 0A", "0 B0 5D 0A", "0 B0 07 63"};
     for (const char* channel : {"1", "2", "3", "4", "5", "6", "7", "8", "9", "A", "B", "C", "D", "E", "F"})
@@ -97,7 +101,7 @@ TEST_F(MainWindowModelTest, AReloadResetsTheCellsTheMasterVolumeAndSilencesWhatT
 // A 0-byte file, a text file renamed .mid (format 117, no events) and a song without a note load but leave
 // nothing to hear, and a file gone cannot load: a song-list mode set on them would go from one to the next
 // for ever.
-TEST_F(MainWindowModelTest, ASongListModePassesOverEntriesThatCannotPlayAndEndsWhenNoneCan) {
+TEST_F(StartedWindowModelTest, ASongListModePassesOverEntriesThatCannotPlayAndEndsWhenNoneCan) {
     const std::string gone = songReadFailureText(FileData::notFound);  // once picked, once tried
     const struct {
         int command;
@@ -117,7 +121,6 @@ TEST_F(MainWindowModelTest, ASongListModePassesOverEntriesThatCannotPlayAndEndsW
          {gone, gone, "演奏できる曲がありません"},
          "1. empty.mid"},
     };
-    ASSERT_TRUE(startUp());
     addSongFiles();
     for (const auto& c : cases) {
         port.messages.clear();
@@ -141,8 +144,7 @@ TEST_F(MainWindowModelTest, ASongListModePassesOverEntriesThatCannotPlayAndEndsW
 
 // "次の曲" and "前の曲" pass over entries that cannot play, go from the loaded song outside a song-list mode,
 // stop at the list's ends and wrap round only in loop play.
-TEST_F(MainWindowModelTest, StepsPassOverEntriesThatCannotPlayAndWrapRoundOnlyInLoopPlay) {
-    ASSERT_TRUE(startUp());
+TEST_F(StartedWindowModelTest, StepsPassOverEntriesThatCannotPlayAndWrapRoundOnlyInLoopPlay) {
     addSongFiles();
     for (const char* path : {"a.mid", "b.mid", "empty.mid", "silent.mid"}) openSongFile(path);
     Lines reached;
@@ -177,8 +179,7 @@ TEST_F(MainWindowModelTest, TheOpenDialogStartsWhereTheLastSongTheUserOpenedLies
 
 // A lost device is told by whatever the window does next (a tick, a click, a start's song), once a
 // playback and never in a second box over the first; help that cannot be opened says so.
-TEST_F(MainWindowModelTest, ADeviceFailureIsShownAfterATickAClickOrAStartsSongAndMissingHelpSaysSo) {
-    ASSERT_TRUE(startUp());
+TEST_F(StartedWindowModelTest, ADeviceFailureIsShownAfterATickAClickOrAStartsSongAndMissingHelpSaysSo) {
     const std::function<void()> steps[] = {
         [&] { model.openStartSong("a.mid", false); }, [&] { model.onTick(); },
         [&] { model.leftButtonDown(0, 0); },          [&] { model.leftButtonUp(); },
@@ -197,8 +198,7 @@ TEST_F(MainWindowModelTest, ADeviceFailureIsShownAfterATickAClickOrAStartsSongAn
 }
 
 // Which dropped files open or join the list is the drop's rule; here, that the window follows it.
-TEST_F(MainWindowModelTest, ADropOpensItsFirstFileAndListsItsSongsOnlyWhileStopped) {
-    ASSERT_TRUE(startUp());
+TEST_F(StartedWindowModelTest, ADropOpensItsFirstFileAndListsItsSongsOnlyWhileStopped) {
     model.dropFiles({"a.mid", "b.mid", "c.txt"});
     model.onCommand(IDM_HOTKEY_SPACE);  // the keys reach the face through the window's commands
     EXPECT_TRUE(model.engine().player().playing());
@@ -233,8 +233,7 @@ TEST_F(MainWindowModelTest, TheSettingsAreWrittenAtExitUnlessTheStartEndedBefore
 }
 
 // Each view's caption names the song, and the face is painted again when the large view comes back.
-TEST_F(MainWindowModelTest, EachViewsCaptionNamesTheSongAndTheFaceIsRepaintedOnItsReturn) {
-    ASSERT_TRUE(startUp());
+TEST_F(StartedWindowModelTest, EachViewsCaptionNamesTheSongAndTheFaceIsRepaintedOnItsReturn) {
     openSongFile("a.mid");
     const std::string title = port.title;
     port.title.clear();
@@ -248,8 +247,7 @@ TEST_F(MainWindowModelTest, EachViewsCaptionNamesTheSongAndTheFaceIsRepaintedOnI
 
 // The input's meters have a timer of their own, which draws only while no song plays, once a note was heard;
 // the keyboard plays through an effect from the moment it is chosen.
-TEST_F(MainWindowModelTest, TheInputsMetersAreDrawnWhileNoSongPlaysOnceANoteWasHeard) {
-    ASSERT_TRUE(startUp());
+TEST_F(StartedWindowModelTest, TheInputsMetersAreDrawnWhileNoSongPlaysOnceANoteWasHeard) {
     openSongFile("a.mid");
     model.onCommand(IDM_EFFECT_FOLK);
     const DibImage quiet = port.screen;

@@ -58,7 +58,7 @@ TEST_F(MidiOutMenuTest, AChoiceReopensWhileStoppedIsIgnoredWhilePlayingAndAFailu
 
 // A saved device opens by its name wherever the system lists it now; one that is gone or cannot be opened
 // leaves this run on the mapper, once said, and stays saved for the day it is back.
-TEST_F(MidiOutMenuTest, StartOpensTheSavedDeviceByItsNameOrStaysOnTheMapperKeepingTheName) {
+TEST_F(MidiOutMenuTest, StartOpensTheSavedDeviceByItsNameOrStaysOnTheMapperAndListsTheMapperFirst) {
     saved = "Synth B";
     menu.start();
     EXPECT_TRUE(devices.opened == std::vector<int>{2} && menu.checked(itemOf(2)));
@@ -69,16 +69,11 @@ TEST_F(MidiOutMenuTest, StartOpensTheSavedDeviceByItsNameOrStaysOnTheMapperKeepi
         EXPECT_EQ(std::pair(window.messages, saved),
                   std::pair(std::vector<std::string>{midiOutFallbackText(name)}, name));
     }
-}
-
-// The mapper is listed first. The menu's ids have room for nine devices after it: more are left out, the
-// next id is not theirs.
-TEST_F(MidiOutMenuTest, ListsTheMapperFirstAndNoMoreDevicesThanItsIdsHaveRoomFor) {
+    // The mapper is listed first, and the menu's ids have room for nine devices after it: more are left out.
     devices.names.assign(12, "Synth");
     menu.start();
     devices.names.resize(9);
     devices.names.insert(devices.names.begin(), midiMapperLabel);
     EXPECT_EQ(devices.labels, devices.names);
-    EXPECT_TRUE(menu.handles(IDM_MIDI_OUT_LAST));
-    EXPECT_FALSE(menu.handles(IDM_MIDI_OUT_LAST + 1));
+    EXPECT_TRUE(menu.handles(IDM_MIDI_OUT_LAST) && !menu.handles(IDM_MIDI_OUT_LAST + 1));
 }

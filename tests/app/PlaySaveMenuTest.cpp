@@ -11,16 +11,13 @@
 #include "tests/support/VirtualPlayer.h"
 
 namespace {
-using Lines = std::vector<std::string>;
 
 class PlaySaveMenuTest : public testing::Test {
   protected:
     PlaySaveMenuTest() {
         settings.readDir = "C:\\songs";
-        player.engine.loadSong(
-            SmfWriter(0, 480)
-                .track({0x00, 0x90, 0x3C, 0x64, 0x83, 0x60, 0x80, 0x3C, 0x00, 0x00, 0xFF, 0x2F, 0x00})
-                .bytes());
+        player.load(
+            SmfWriter(0, 480).track(SmfTrack().shortMessage(0, 0x90, 60, 100).endOfTrack(480)).bytes());
         face.songLoaded = true;
         port.saveChoice = "C:\\songs\\played.mid";
     }
@@ -55,5 +52,5 @@ TEST_F(PlaySaveMenuTest, AFailedWriteSaysSoAndAWholeOneSaysNothing) {
     EXPECT_TRUE(port.messages.empty() && port.waitCursorShows == 1 && !port.waitCursor) << "written waiting";
     port.writeSucceeds = false;
     save();
-    EXPECT_EQ(port.messages, Lines{playedSongWriteFailedText});
+    EXPECT_EQ(port.messages, ScriptedPlatform::Lines{playedSongWriteFailedText});
 }

@@ -14,12 +14,12 @@ using Lines = std::vector<std::string>;
 // Channel 0 changes its tone and pans hard left, then plays two notes; channel 2 plays one for three quarters
 // and its track ends a quarter after it, 2 s in. Format 1.
 std::vector<uint8_t> song() {
-    return SmfWriter(1, 480)
-        .track({0x00, 0xB0, 0x00, 0x08, 0x00, 0xC0, 0x10, 0x00, 0xB0, 0x0A, 0x00, 0x00, 0xB0,
-                0x5B, 0x7F, 0x00, 0x90, 0x3C, 0x64, 0x83, 0x60, 0x80, 0x3C, 0x00, 0x00, 0x90,
-                0x3E, 0x64, 0x83, 0x60, 0x80, 0x3E, 0x00, 0x00, 0xFF, 0x2F, 0x00})
-        .track({0x00, 0x92, 0x30, 0x50, 0x8B, 0x20, 0x82, 0x30, 0x00, 0x83, 0x60, 0xFF, 0x2F, 0x00})
-        .bytes();
+    SmfTrack first, third;
+    first.shortMessage(0, 0xB0, 0, 8).shortMessage(0, 0xC0, 16).shortMessage(0, 0xB0, 10, 0);
+    first.shortMessage(0, 0xB0, 91, 127).shortMessage(0, 0x90, 60, 100).shortMessage(480, 0x80, 60, 0);
+    first.shortMessage(0, 0x90, 62, 100).shortMessage(480, 0x80, 62, 0).endOfTrack();
+    third.shortMessage(0, 0x92, 48, 80).shortMessage(1440, 0x82, 48, 0).endOfTrack(480);
+    return SmfWriter(1, 480).track(first).track(third).bytes();
 }
 
 // Plays a MIDI file as velmira-render does, with nothing set: the lines after its load.
@@ -67,26 +67,24 @@ TEST_F(PlayedSongTest, OpensWithTheHeldCellsAndTonesAndKeepsThemOverTheSongsOwn)
     EXPECT_EQ(only(lines, "92"), (Lines{"0 92 30 00"})) << "muted";
 }
 
-TEST_F(PlayedSongTest, SweepsTheAutoPanChannelAndEndsWhenTheOriginalEnds) {
+// Saving sends nothing to the window's device and changes no setting: the next save is the same.
+TEST_F(PlayedSongTest, SweepsTheAutoPanChannelEndsWhenTheOriginalEndsAndChangesNothing) {
     window.autoPan.setSpeed(0, 12);
-    long originalStop = 0, savedStop = 0;
-    const Lines original = played(song(), &originalStop);
-    const Lines lines = played(playedSongAsSmf(window.engine), &savedStop);
-    EXPECT_EQ(savedStop, originalStop);
-    EXPECT_EQ(savedStop, 2000 + 10);  // the next period finds no track left
-    // The song's hard left gives way to a sweep from the centre, one step a period while channel 0 sounds.
-    const Lines pans = only(lines, "B0 0A");
-    ASSERT_GT(pans.size(), 90u);
-    EXPECT_EQ(Lines(pans.begin(), pans.begin() + 2), (Lines{"0 B0 0A 41", "10 B0 0A 42"}));
-    EXPECT_TRUE(only(original, "B0 0A 00").size() == 1 && only(lines, "B0 0A 00").empty());
-}
-
-TEST_F(PlayedSongTest, SavingSendsNothingToTheWindowsDeviceAndChangesNoSetting) {
     window.effect.type = EffectType::okinawan;
     window.controls.keyShift = 3;
     window.controls.keyShiftActive = true;
     window.engine.tones().fix(1, 5, 0);
     const size_t sent = window.out.messages().size();
-    const std::vector<uint8_t> first = playedSongAsSmf(window.engine);
-    EXPECT_TRUE(window.out.messages().size() == sent && playedSongAsSmf(window.engine) == first);
+    const std::vector<uint8_t> saved = playedSongAsSmf(window.engine);
+    EXPECT_TRUE(window.out.messages().size() == sent && playedSongAsSmf(window.engine) == saved);
+    long originalStop = 0, savedStop = 0;
+    const Lines original = played(song(), &originalStop);
+    const Lines lines = played(saved, &savedStop);
+    // Both stop at the first period after the end, 2 s in, when it finds no track left.
+    EXPECT_EQ(std::pair(originalStop, savedStop), std::pair(2010L, 2010L));
+    // The song's hard left gives way to a sweep from the centre, one step a period while channel 0 sounds.
+    const Lines pans = only(lines, "B0 0A");
+    ASSERT_GT(pans.size(), 90u);
+    EXPECT_EQ(Lines(pans.begin(), pans.begin() + 2), (Lines{"0 B0 0A 41", "10 B0 0A 42"}));
+    EXPECT_TRUE(only(original, "B0 0A 00").size() == 1 && only(lines, "B0 0A 00").empty());
 }

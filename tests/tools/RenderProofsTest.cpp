@@ -19,7 +19,6 @@
 #include "tones/ChannelTone.h"
 
 namespace {
-using Messages = std::vector<RecordingMidiOut::Message>;
 constexpr size_t loadMessages = 17;  // reset all controllers on 16 channels, then the GS reset
 const uint8_t gsReset[] = {0xF0, 0x41, 0x10, 0x42, 0x12, 0x40, 0x00, 0x7F, 0x00, 0x41, 0xF7};
 const uint8_t rhythmPart[] = {0xF0, 0x41, 0x10, 0x42, 0x12, 0x40, 0x1A, 0x15, 0x02, 0x0F, 0xF7};
@@ -92,7 +91,7 @@ namespace {
 // A model of what a GS module holds on each channel, written from the messages alone, apart from the
 // program's own chase: the tone (the bank a program change took), the main controllers, the bend range and
 // the bend. Each sounding note-on is kept with the setting of its channel.
-std::vector<std::string> notesWithSettings(const Messages& messages) {
+std::vector<std::string> notesWithSettings(const SongRendering::Messages& messages) {
     enum { program, bank, bankSelect, bendRange, bend, parameterMsb, parameterLsb, fields };
     const std::array<int, fields> start = {0, 0, 0, 2, 8192, 127, 127};
     const std::map<int, int> controllerStart = {{1, 0},  {7, 100}, {10, 64}, {11, 127},
@@ -186,8 +185,7 @@ std::vector<UserSetting> userSettings() {
                  controls.fixCell(LiveControls::volumeCell, 2, 40);
                  controls.fixCell(LiveControls::reverbCell, 1, 100);
                  controls.fixCell(LiveControls::modulationCell, 1, 30);
-                 const uint8_t cells[][3] = {{0xB2, 7, 40}, {0xB1, 91, 100}, {0xB1, 1, 30}};
-                 for (const auto& m : cells) engine.out().sendShortMessage(m[0], m[1], m[2]);
+                 for (int channel : {1, 2}) controls.sendFixed(channel, engine.out());
              }},
             {"master volume", [](PlaybackEngine& engine) {
                  std::array<uint8_t, midi::channelCount> base;
@@ -197,21 +195,18 @@ std::vector<UserSetting> userSettings() {
 }
 
 // Makes the user's settings after the first tick: the window's controls answer only once the song plays.
-class SettingsAtStart : public RenderingInput {
-  public:
-    SettingsAtStart(PlaybackEngine& engine, const UserSetting& setting)
-        : engine_(engine), setting_(setting) {}
+struct SettingsAtStart : RenderingInput {
+    SettingsAtStart(PlaybackEngine& engine, const UserSetting& setting) : engine(engine), setting(setting) {}
     void arriveUntil(long nowMs) override {
-        if (made_ || nowMs < Sequencer::timerPeriod) return;
-        setting_.make(engine_);
-        made_ = true;
+        if (made || nowMs < Sequencer::timerPeriod) return;
+        setting.make(engine);
+        made = true;
     }
-    long nextArrivalMs() const override { return made_ ? LONG_MAX : Sequencer::timerPeriod; }
+    long nextArrivalMs() const override { return made ? LONG_MAX : Sequencer::timerPeriod; }
 
-  private:
-    PlaybackEngine& engine_;
-    const UserSetting& setting_;
-    bool made_ = false;
+    PlaybackEngine& engine;
+    const UserSetting& setting;
+    bool made = false;
 };
 
 std::vector<std::string> notesPlayed(const std::vector<uint8_t>& song, const UserSetting& setting,

@@ -14,10 +14,8 @@ class EffectDialogsWindowTest : public StartedWindowTest {
   protected:
     void SetUp() override {
         StartedWindowTest::SetUp();
-        // A C held a quarter, then silence for nineteen quarters.
-        openSong(SmfWriter(1, 480)
-                     .track(join({{0x00, 0x90, 60, 100, 0x83, 0x60, 0x80, 60, 0}, endOfTrack(9600)}))
-                     .bytes());
+        // A C held for twenty quarters.
+        openSong(SmfWriter(1, 480).track(SmfTrack().shortMessage(0, 0x90, 60, 100).endOfTrack(9600)).bytes());
     }
 
     void clickButton(HWND dialog, int id) {

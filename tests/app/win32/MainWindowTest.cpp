@@ -32,9 +32,7 @@ TEST_F(MainWindowTest, StartsAsVelmiraWithTheFacePainted) {
 }
 
 TEST_F(MainWindowTest, OpenPlayAndExitDriveTheDeviceTheTitleAndThePlayButton) {
-    openSong(SmfWriter(1, 480)
-                 .track(join({{0x00, 0x90, 60, 100, 0x83, 0x60, 0x80, 60, 0}, endOfTrack()}))
-                 .bytes());
+    openSong(SmfWriter(1, 480).track(SmfTrack().shortMessage(0, 0x90, 60, 100).endOfTrack(480)).bytes());
     EXPECT_NE(title().find("バイト:フォーマット=1:トラック数=1)"), std::string::npos);  // through wide text
     const size_t loaded = out.messages().size();
 

@@ -13,12 +13,9 @@
 #include "tests/app/win32/TestWindow.h"
 
 namespace {
-// Thirty seconds of one note a second.
+// A note held for thirty seconds.
 std::vector<uint8_t> halfMinuteSong() {
-    SmfTrack track;
-    for (int second = 0; second < 30; ++second)
-        track.shortMessage(0, 0x90, 60, 100).shortMessage(960, 0x80, 60, 0);
-    return SmfWriter(1, 480).track(track.endOfTrack()).bytes();
+    return SmfWriter(1, 480).track(SmfTrack().shortMessage(0, 0x90, 60, 100).endOfTrack(960 * 30)).bytes();
 }
 
 // A drop as Explorer makes it: a DROPFILES header followed by the wide paths, each ended by a null, and

@@ -15,13 +15,9 @@ using SongDialogTest = WindowTest;
 TEST_F(SongDialogTest, TheSelectedSongIsHeardUntilItsEndAndTheChosenSongIsLoaded) {
     TempFolder folder{L"song-dialog"};
     // Two quarters: a note on channel 3 and a controller.
-    folder.write(L"song.mid", SmfWriter(1, 480)
-                                  .track(SmfTrack()
-                                             .shortMessage(0, 0x92, 64, 90)
-                                             .shortMessage(0, 0xB2, 10, 20)
-                                             .shortMessage(480, 0x82, 64, 0)
-                                             .endOfTrack(480))
-                                  .bytes());
+    SmfTrack track;
+    track.shortMessage(0, 0x92, 64, 90).shortMessage(0, 0xB2, 10, 20).shortMessage(480, 0x82, 64, 0);
+    folder.write(L"song.mid", SmfWriter(1, 480).track(track.endOfTrack(480)).bytes());
     SetCurrentDirectoryW(folder.path().c_str());  // the song folder of a first run
     ASSERT_TRUE(start());
     // The dialog starts in the song folder, wherever the process is.

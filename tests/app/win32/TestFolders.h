@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -30,16 +31,16 @@ inline bool coloursNear(uint32_t a, uint32_t b, int tolerance) {
 // process id behind); whatever it holds goes with it.
 class TempFolder {
   public:
-    explicit TempFolder(const std::wstring& name) {
-        wchar_t temp[MAX_PATH] = {};
-        GetTempPathW(MAX_PATH, temp);
-        path_ = std::wstring(temp) + L"velmira-" + name + L"-" + std::to_wstring(GetCurrentProcessId());
-        empty();
-        CreateDirectoryW(path_.c_str(), nullptr);
+    explicit TempFolder(const std::wstring& name)
+        : path_((std::filesystem::temp_directory_path() /
+                 (L"velmira-" + name + L"-" + std::to_wstring(GetCurrentProcessId())))
+                    .wstring()) {
+        std::filesystem::remove_all(path_);
+        std::filesystem::create_directory(path_);
     }
     ~TempFolder() {
-        empty();
-        RemoveDirectoryW(path_.c_str());
+        std::error_code ignored;  // a file the test still holds open stays behind
+        std::filesystem::remove_all(path_, ignored);
     }
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;
@@ -61,24 +62,12 @@ class TempFolder {
     // The names of what the folder holds now, sorted.
     std::vector<std::wstring> entries() const {
         std::vector<std::wstring> names;
-        WIN32_FIND_DATAW found;
-        const HANDLE search = FindFirstFileW((path_ + L"\\*").c_str(), &found);
-        if (search == INVALID_HANDLE_VALUE) return names;
-        do
-            if (found.cFileName != std::wstring(L".") && found.cFileName != std::wstring(L".."))
-                names.push_back(found.cFileName);
-        while (FindNextFileW(search, &found));
-        FindClose(search);
+        for (const auto& entry : std::filesystem::directory_iterator(path_))
+            names.push_back(entry.path().filename().wstring());
         std::sort(names.begin(), names.end());
         return names;
     }
 
   private:
-    // Files and empty folders, which is all the tests make.
-    void empty() {
-        for (const std::wstring& name : entries())
-            DeleteFileW(file(name).c_str()) || RemoveDirectoryW(file(name).c_str());
-    }
-
     std::wstring path_;
 };

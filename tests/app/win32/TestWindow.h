@@ -14,6 +14,7 @@
 #include "platform/win32/Win32Files.h"
 #include "playback/RecordingMidiOut.h"
 #include "playback/VirtualTimer.h"
+#include "resources/CommandIds.h"
 #include "tests/app/win32/DialogScripts.h"
 #include "tests/support/PlaybackRig.h"
 
@@ -74,10 +75,19 @@ class TestWindow : public TestWindowServices, public CMainWnd {
 
     // reopenOutput, when given, offers "MIDI出力".
     TestWindow(MidiOut& out, PlaybackTimer& timer, ShortMessageFailures& failures,
-               MidiOutChoice::Reopener reopenOutput = {});
+               MidiOutChoice::Reopener reopenOutput = {})
+        : CMainWnd(
+              GetModuleHandleW(nullptr), files, dialogs, out, [] { return std::optional<std::string>(); },
+              timer, failures, std::move(reopenOutput)) {}
 
-    void showMessage(const std::string& text) override;
-    bool askYesNo(const std::string& question) override;
+    void showMessage(const std::string& text) override {
+        if (messagesFail) ADD_FAILURE() << text;
+        messages.push_back(text);
+    }
+    bool askYesNo(const std::string& question) override {
+        questions.push_back(question);
+        return true;
+    }
     bool messagesFail = false;  // a test that expects no message box fails at the first
     Lines messages;
     Lines questions;
@@ -86,7 +96,7 @@ class TestWindow : public TestWindowServices, public CMainWnd {
 // A test of one main window, with a recording device and a timer the test ticks.
 class WindowTest : public testing::Test {
   protected:
-    void SetUp() override;
+    void SetUp() override { ASSERT_TRUE(CMainWnd::registerClass(GetModuleHandleW(nullptr))); }
     // The window goes first, then the folder the test began in is current again.
     void TearDown() override {
         window.reset();
@@ -94,23 +104,59 @@ class WindowTest : public testing::Test {
     }
 
     // A new window in place of the last; false when it could not be created.
-    bool start();
+    bool start() {
+        window = newWindow();
+        const bool started = window->create(SW_SHOWNOACTIVATE);
+        pump();
+        return started;
+    }
     // The window start() creates.
-    virtual std::unique_ptr<TestWindow> newWindow();
+    virtual std::unique_ptr<TestWindow> newWindow() {
+        auto made = std::make_unique<TestWindow>(out, timer, failures);
+        made->messagesFail = messagesFail;
+        return made;
+    }
     HWND hwnd() const { return window->handle(); }
     // Dispatches the thread's waiting messages as the program's loop does: the window's open effect dialog
     // takes its keyboard messages first.
-    void pump();
-    void command(int id);
+    void pump() {
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            if (message.message == WM_QUIT || (window && window->takeDialogMessage(message))) continue;
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+    }
+    void command(int id) {
+        SendMessageW(hwnd(), WM_COMMAND, WPARAM(id), 0);
+        pump();
+    }
     // Opens |song| through the open dialog, as |name|.
-    void openSong(std::vector<uint8_t> song, const std::string& name = "song.mid");
+    void openSong(std::vector<uint8_t> song, const std::string& name = "song.mid") {
+        window->files.addFile(name, std::move(song));
+        window->dialogs.nextChoice = name;
+        command(IDM_FILE_OPEN);
+    }
     // A click of the left button at a point of the client area, and what it posted.
-    void click(int x, int y);
+    void click(int x, int y) {
+        SendMessageW(hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+        SendMessageW(hwnd(), WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+        pump();
+    }
     std::string title() const { return windowText(hwnd()); }
     // Whether item |id| of the menu at |menuPosition| shows |flag| when the menu opens.
-    bool menuState(int menuPosition, int id, UINT flag);
+    bool menuState(int menuPosition, int id, UINT flag) {
+        HMENU popup = GetSubMenu(GetMenu(hwnd()), menuPosition);
+        SendMessageW(hwnd(), WM_INITMENUPOPUP, WPARAM(popup), menuPosition);
+        return GetMenuState(popup, UINT(id), MF_BYCOMMAND) & flag;
+    }
     // Timer periods, each followed by what they posted.
-    void ticks(int count);
+    void ticks(int count) {
+        for (int i = 0; i < count; ++i) {
+            timer.tick();
+            pump();
+        }
+    }
 
     RecordingMidiOut out;
     VirtualTimer timer;
