@@ -1,6 +1,8 @@
 // The face's controls: the controller cells and the tone column, solo, mute and doubling, and the arrow
 // buttons of the volume, transpose and tempo fields.
+#include "app/SongOpener.h"
 #include "tests/app/FaceControlsFixture.h"
+#include "tests/support/ScriptedPlatform.h"
 
 TEST_F(FaceControlsTest, CellsSendTenTimesTheirValueAndReplaceTheSongsController) {
     play();
@@ -147,6 +149,12 @@ TEST_F(FaceControlsTest, TogglesKeepTheirHoldingRules) {
         const std::string last = "toggle " + RecordingFaceDrawing::pair(channel, toggle);
         EXPECT_EQ(!drawing.requests.empty() && drawing.requests.back() == last, channel != 7 && channel != 9);
     }
+    clickToggle(5, solo);
+    forget();
+    ScriptedPlatform window;
+    resetFaceForNewSong(face, rig.out, drawing, window);
+    EXPECT_EQ(drawing.requests, (Lines{"readout " + std::to_string(FaceDrawing::allReadouts), "toggle 5 0"}))
+        << "a new song puts the lit toggle out";
 }
 
 // A cell steps by one, up with the left button and down with the right, to 12 at most (sent as any other)

@@ -67,6 +67,7 @@ TEST_F(MainWindowModelTest, AMissingOrWrongSkinFileEndsTheStartWithItsMessageAnd
 // The page keeps what the song was played with across its own reload and hands it back after the load.
 TEST_F(StartedWindowModelTest, AReloadResetsTheCellsTheMasterVolumeAndSilencesWhatTheCellsHadSet) {
     openSongFile("a.mid");
+    model.onCommand(IDM_EFFECT_FOLK);
     model.engine().player().startPlayback();
     for (int i = 0; i < 3; ++i) timer.tick();  // let the channel sound
     const int changed[] = {FaceState::volumeCell, FaceState::reverbCell, FaceState::chorusCell,
@@ -96,6 +97,10 @@ TEST_F(StartedWindowModelTest, AReloadResetsTheCellsTheMasterVolumeAndSilencesWh
     for (const char* channel : {"1", "2", "3", "4", "5", "6", "7", "8", "9", "A", "B", "C", "D", "E", "F"})
         sent.push_back(std::string("0 B") + channel + " 07 5A");
     EXPECT_EQ(messageLines(out.messages(), 0), sent);
+    const uint8_t noteOn[] = {0x90, 60, 127};
+    model.engine().liveInput().receive(noteOn, 3);
+    EXPECT_EQ(RecordingMidiOut::formatLine(out.messages().back()), "0 90 39 7F")
+        << "the keyboard's effect too";
 }
 
 // A 0-byte file, a text file renamed .mid (format 117, no events) and a song without a note load but leave

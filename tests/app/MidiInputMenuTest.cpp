@@ -42,7 +42,8 @@ TEST_F(MidiInputMenuTest,
     saved = "Keys B";
     window.inputs.names = {"Keys B", "Keys A"};
     menu.restore();
-    EXPECT_TRUE(window.inputs.opened == std::vector<int>{0} && menu.checked(MidiInputMenu::firstDeviceItem));
+    EXPECT_TRUE(window.inputs.opened == std::vector<int>{0} && menu.checked(MidiInputMenu::firstDeviceItem) &&
+                !menu.checked(MidiInputMenu::noneItem));
     menu.close();
     saved = "Keys C";
     menu.restore();

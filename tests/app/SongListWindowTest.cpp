@@ -50,7 +50,7 @@ TEST_F(SongListWindowTest, EachActionChangesTheListAndSaysWhichRowToSelect) {
         {Action::moveDown, 0, "b.mid さくら.mid c.mid ", 1},
         {Action::moveUp, 2, "b.mid c.mid さくら.mid ", 1},
         {Action::moveDown, 2, "b.mid c.mid さくら.mid ", 2},
-        {Action::remove, 2, "b.mid c.mid ", 1},
+        {Action::remove, 1, "b.mid さくら.mid ", 1},  // the song loaded
     };
     startUp();
     for (const char* path : {"C:\\曲\\さくら.mid", "b.mid", "c.mid"}) openSongFile(path);
@@ -60,8 +60,10 @@ TEST_F(SongListWindowTest, EachActionChangesTheListAndSaysWhichRowToSelect) {
         for (const std::string& row : shown.rows) names += row.substr(row.find(". ") + 2) + " ";
         EXPECT_EQ(names, step.names) << int(step.action) << " " << step.row;
     }
-    // Two songs are enough to step through, and a row played while stopped starts playing.
-    model.onCommand(IDM_SONGS_NEXT);
+    // Two songs are enough to step through, from the last when the song loaded is no longer listed; a row
+    // played while stopped starts playing.
+    model.onCommand(IDM_SONGS_PREVIOUS);
+    EXPECT_EQ(model.songs().currentPath(), "b.mid");
     model.songListAction(Action::play, 0);
     EXPECT_TRUE(port.messages.empty() && model.engine().player().playing());
     for (int left = 2; left > 0; --left) model.songListAction(Action::remove, 0);

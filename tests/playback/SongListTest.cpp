@@ -31,6 +31,8 @@ TEST(SongList, MovingEntriesKeepsTheCurrentOneCurrent) {
         list.swap(first, second);
         EXPECT_EQ(list.index, index) << first << " " << second;
     }
+    list.swap(4, 5);
+    EXPECT_EQ(list.at(4), "e") << "there is no entry 5 to swap with";
     EXPECT_EQ(loadedEntry(SongSelection{list}, "c"), 0)
         << "outside song-list play, the song's place in the list";
     SongSelection looping{list, SongSelection::loopSongs};
