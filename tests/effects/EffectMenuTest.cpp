@@ -132,9 +132,10 @@ TEST(EffectMenu, CommandsChooseAskAndTryAsTheUserChose) {
          "key signature; transport?; close; transport?; pitch map",
          "close off; dialog open; key signature -1/2; held; dialog closed; close on; free; close off; "
          "dialog open; pitch 113"},
-        {"tries", "key signature; |; playing; try 1/2; stopped; try 0/0; mark?; try pitch; effect?",
-         "wait; stop; arrow; start 12; wait; arrow; start 0; marked none; wait; stop; arrow; start 13; "
-         "effect 13 3-40 C 113"},
+        {"tries, the mark waiting for the close",
+         "key signature; |; playing; try 1/2; stopped; try 0/0; try pitch; mark?; close; mark?; effect?",
+         "wait; stop; arrow; start 12; wait; arrow; start 0; wait; stop; arrow; start 13; marked none; "
+         "dialog closed; close on; marked pitch map; effect 13 3-40 C 113"},
     };
     for (const auto& c : cases) EXPECT_EQ(MenuScript().run(steps(c.actions)), steps(c.calls)) << c.why;
     EXPECT_TRUE(!MenuScript().menu.handles(IDM_FILE_OPEN) && MenuScript().menu.handles(IDM_EFFECT_TIME));
