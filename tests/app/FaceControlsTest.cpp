@@ -192,7 +192,8 @@ TEST_F(FaceControlsTest, CellsStepWithinTheirLimitsForTheGsModulesOnChannelsThat
     }
 }
 
-// A held arrow or fast forward stays held while the pointer is on it and is let go when it leaves.
+// A held arrow or fast forward stays held while the pointer is on it and is let go when it leaves, or when
+// the mouse button is.
 TEST_F(FaceControlsTest, AHeldButtonIsLetGoWhenThePointerLeavesIt) {
     play();
     for (const face::Rect& button : {face::tempoField.up.hot, face::fastForwardHot}) {
@@ -202,10 +203,14 @@ TEST_F(FaceControlsTest, AHeldButtonIsLetGoWhenThePointerLeavesIt) {
         controls.mouseMove(0, 0);
         EXPECT_TRUE(face.pressedButton == FaceState::noButton && !rig.sequencer.fastForwarding());
     }
+    click(face::fastForwardHot);
+    controls.leftButtonUp();
+    EXPECT_FALSE(rig.sequencer.fastForwarding());
     const auto sprite = [](int which) { return "sprite " + std::to_string(which); };
     EXPECT_EQ(drawing.requests,
               (Lines{"readout " + std::to_string(FaceDrawing::tempoReadout),
                      sprite(face::tempoField.up.pressed), sprite(face::tempoField.up.released),
+                     sprite(face::fastForwardLit), sprite(face::fastForwardNormal),
                      sprite(face::fastForwardLit), sprite(face::fastForwardNormal)}));
 }
 

@@ -189,7 +189,8 @@ TEST_F(StartedWindowModelTest, ADeviceFailureIsShownAfterATickAClickOrAStartsSon
         [&] { model.openStartSong("a.mid", false); }, [&] { model.onTick(); },
         [&] { model.leftButtonDown(0, 0); },          [&] { model.leftButtonUp(); },
         [&] { model.rightButtonDown(0, 0); },         [&] { model.mouseMove(0, 0); },
-        [&] { model.dropFiles({"a.mid"}); }};
+        [&] { model.dropFiles({"a.mid"}); },          [&] { model.captionDoubleClick(); },
+        [&] { model.captionRightButton(true); }};
     for (const auto& step : steps) failures.rearm(), failures.record(DeviceError::invalidHandle), step();
     int behind = 0;  // a tick behind the box, with the device failing again
     port.whileShowing = [&] {
@@ -199,7 +200,7 @@ TEST_F(StartedWindowModelTest, ADeviceFailureIsShownAfterATickAClickOrAStartsSon
     model.onCommand(IDM_HELP_SEARCH);
     const std::string lost = playbackFailureText(DeviceError::invalidHandle);
     EXPECT_EQ(port.messages,
-              (Lines{lost, lost, lost, lost, lost, lost, lost, lost, helpUnavailableText, lost}));
+              (Lines{lost, lost, lost, lost, lost, lost, lost, lost, lost, lost, helpUnavailableText, lost}));
 }
 
 // Which dropped files open or join the list is the drop's rule; here, that the window follows it.
