@@ -82,7 +82,8 @@ TEST_F(StartedWindowModelTest, AReloadResetsTheCellsTheMasterVolumeAndSilencesWh
     openSongFile("a.mid");
     EXPECT_EQ(std::tuple(model.face().channelCells[0], model.face().channelToggles[0][FaceState::soloToggle],
                          model.engine().controls().volumeFixed[0].load() ||
-                             model.engine().controls().volumeAllFixed.load(),
+                             model.engine().controls().volumeAllFixed.load() ||
+                             model.engine().controls().keyShiftActive.load(),
                          model.face().masterVolume),
               std::tuple(std::array<int, 5>{10, 0, 0, 0, 0}, false, false, 100));
     EXPECT_EQ(messageLines(out.messages(), 17), (Lines{"0 B0 5B 28", "0 B0 5D 00", "0 B0 0A 40"}))

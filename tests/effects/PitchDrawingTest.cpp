@@ -129,7 +129,7 @@ TEST(PitchDrawingScroll, ADragBelowZeroArrivesSignExtendedAndOutOfRangeDragsAreI
 // Without a touched bar after a reset (or on the first opening) the rest button has no row to act on.
 TEST(PitchDrawingRest, RestWaitsForABarToBeTouchedAgainAfterEveryReset) {
     EXPECT_EQ(PitchDrawing{PitchMap{}}.toggleRest().rows, 0);
-    PitchDrawing drawing = withRestOn(E);
+    PitchDrawing drawing = withRestOn(C);
     EXPECT_EQ(drawing.press(PitchDrawing::Button::reset).colouredRow, -1);
     EXPECT_EQ(std::tuple(drawing.rowChosen(), values(drawing), drawing.selectedRow()),
               std::tuple(false, identity, int(PitchDrawing::noRow)));

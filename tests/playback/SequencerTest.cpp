@@ -75,12 +75,20 @@ TEST(Sequencer, TheFirstTempoIsNotAppliedAgainWhereverItLiesNorAfterAJumpBack) {
     PlaybackRig rig;
     EXPECT_EQ(played(rig, image), (Lines{"0 90 3C 64", "1100 80 3C 00"}));
     EXPECT_EQ(rig.sequencer.displayTempo(), 60) << "the read-out follows the song";
-    PlaybackRig jumping;  // at 200 ms, past the change, to 1 s, which is played again from the start
+    // At 200 ms, past the change, back to the start, whose tempo the read-out shows again; at 200 ms again to
+    // 1 s, which is played again from the start.
+    PlaybackRig jumping;
     jumping.play(image);
     jumping.tick(20);
+    ASSERT_TRUE(jumping.player.jumpTo(0));
+    jumping.tick();
+    const TickReport& shown = jumping.updates.back().redraw;
+    EXPECT_EQ(std::pair(shown.tempoRedraw, shown.displayTempo), std::pair(true, 400))
+        << "the tempo jumped to";
+    jumping.tick(19);
     ASSERT_TRUE(jumping.player.jumpTo(1));
     jumping.runUntilStopped();
-    EXPECT_EQ(jumping.linesOfKind(off), (Lines{"300 80 3C 00"}));
+    EXPECT_EQ(jumping.linesOfKind(off), (Lines{"500 80 3C 00"}));
 }
 
 TEST(Sequencer, AutoPanSweepsASoundingUnmutedChannelAtItsSpeed) {
