@@ -89,8 +89,8 @@ TEST(FileDialogRules, LoadShowAndClearThePreviewAsTheSelectionAndTheCheckBoxChan
          "previewing; dialog background; select a.bmp; select bad.bmp; ok a.bmp",
          "load a.bmp; draw a.bmp; load bad.bmp; clear; load a.bmp; accept a.bmp; = yes"},
         {"entering a folder leaves the name in the field, which is no pick until another name was picked",
-         "previewing; dialog background; select x\\a.bmp; folder; select y\\a.bmp; select y\\b.bmp; "
-         "select y\\a.bmp",
+         "previewing; dialog background; select x\\a.bmp; folder; select y\\a.bmp; select y\\a.bmp; "
+         "select y\\b.bmp; select y\\a.bmp",
          "load x\\a.bmp; draw x\\a.bmp; clear; load y\\b.bmp; draw y\\b.bmp; load y\\a.bmp; "
          "draw y\\a.bmp"},
     };
