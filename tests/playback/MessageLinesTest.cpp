@@ -30,6 +30,8 @@ TEST(InputLines, ReadsTheInputFormAndTheRecordingsLines) {
         // the line, and what is read
         {"1500000\t90 3C 64", "1500000 90 3C 64"},
         {"7\t 9 3a  64 ", "7 09 3A 64"},
+        {"7\tF8", "7 F8"},  // one byte is a line, none is not
+        {"7\t ", "refused"},
         {"10 90 3C 64\t1500000", "1500000 90 3C 64"},  // a recording's line: its real time counts
         {"0 F0 7E 7F 09 01 F7\t12", "12 F0 7E 7F 09 01 F7"},
         {"999999999999999999\t90 3C 64", "999999999999999999 90 3C 64"},
