@@ -114,6 +114,9 @@ TEST(PitchDrawingScroll, ArrowsStepTheirRowAndStopAtTheEndsOfTheRangeAsShiftsDo)
     EXPECT_EQ(std::pair(down.position, down.uncolouredRow), std::pair(-2, -1));
     const PitchDrawing::Change rest = drawing.toggleRest();
     EXPECT_EQ(std::pair(int(rest.rows), rest.colouredRow), std::pair(1 << D, int(D)));
+    PitchDrawing low(map);
+    low.shiftLeft();
+    EXPECT_EQ(std::pair(low.value(C), low.value(B)), std::pair(11, -12));
 }
 
 TEST(PitchDrawingScroll, ADragBelowZeroArrivesSignExtendedAndOutOfRangeDragsAreIgnored) {

@@ -16,7 +16,7 @@ TEST(PictureBmp, RefusesBadFilesWithTheFirstFailedCheckAndKeepsNothingOfThem) {
     using B = BmpBuilder;
     using E = GeneratorError;
     const std::pair<std::vector<uint8_t>, GeneratorError> cases[] = {
-        {B(64, 64, 24).bytes(53), E::pictureReadFailed},  // the information header cut short
+        {B(64, 64, 24).bytes(20), E::pictureReadFailed},  // the information header cut short
         {B(64, 64, 24).fileType(0x5A4D).bytes(), E::pictureReadFailed},
         {B(64, 64, 24).infoSize(108).bytes(), E::pictureReadFailed},
         {B(64, 64, 1).bytes(), E::pictureTooFewColours},

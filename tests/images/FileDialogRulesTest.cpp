@@ -72,6 +72,9 @@ TEST(FileDialogRules, LoadShowAndClearThePreviewAsTheSelectionAndTheCheckBoxChan
         {"a failed composition keeps the dialog open, and the same file needs no second read",
          "dialog background; composes no; ok a.bmp; composes yes; ok a.bmp",
          "load a.bmp; accept a.bmp; = no; accept a.bmp; = yes"},
+        {"switching the preview off clears it",
+         "dialog midi; select song.mid; check song.mid; check song.mid",
+         "check on; load song.mid; draw song.mid; check off; clear"},
         {"listening starts at once, stops at the confirmation and the close, and is remembered",
          "dialog midi; select song.mid; check song.mid; ok song.mid; close; dialog midi; show; "
          "select song.mid; close",

@@ -63,6 +63,9 @@ TEST(PreviewBmp, ColoursUsedCountsItsLowHalfAndNoHeaderMakesTheImageDescribeMore
     // High bits alone do not make an empty palette.
     ASSERT_EQ(readInto(BmpBuilder(2, 1, 8).coloursUsed(0x00010000).bytes(), preview), ImageError::none);
     EXPECT_EQ(preview.paletteEntries(), 256u);
+    const std::vector<uint8_t> file =
+        BmpBuilder(1, 1, 4).bytes();  // a picture naming no colours has them all
+    EXPECT_EQ(DibImage::fromBlock({file.begin() + 14, file.end()}).paletteEntries(), 16u);
 
     // A true-colour file may name colours used, but a drawing call would then look for that many palette
     // entries in front of the pixels; an image size field may be too small, and rows may be stored
