@@ -194,7 +194,7 @@ TEST_F(FaceControlsTest, CellsStepWithinTheirLimitsForTheGsModulesOnChannelsThat
 
 // A held arrow or fast forward stays held while the pointer is on it and is let go when it leaves, or when
 // the mouse button is.
-TEST_F(FaceControlsTest, AHeldButtonIsLetGoWhenThePointerLeavesIt) {
+TEST_F(FaceControlsTest, AHeldButtonIsLetGoWhenThePointerLeavesItOrTheMouseButtonIs) {
     play();
     for (const face::Rect& button : {face::tempoField.up.hot, face::fastForwardHot}) {
         click(button);
