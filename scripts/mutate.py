@@ -2,9 +2,9 @@
 """Plants simple faults one at a time in the portable sources and lists those the native tests miss.
 
 Called by scripts/mutate.sh, which says how to use it. The sources are copied into a tree of their own
-(build/mutate/src) and built there (build/mutate/build), so the working tree and build/native are never
-touched; each mutant is written over its file in that copy and the file is put back before the next one,
-also when the run is stopped."""
+(build/mutate/src) and built there (build/mutate/build), one copy a worker, so the working tree and
+build/native are never touched; each mutant is written over its file in its worker's copy and the file is
+put back before the next one, also when the run is stopped."""
 
 import argparse
 import json
@@ -15,12 +15,11 @@ import shutil
 import signal
 import subprocess
 import sys
+import threading
 import time
 
 TOP = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 WORK = os.path.join(TOP, "build", "mutate")
-MIRROR = os.path.join(WORK, "src")
-TREE = os.path.join(WORK, "build")
 IGNORE = os.path.join(TOP, "tests", "mutation-ignore.txt")
 PORTABLE = ["app", "effects", "playback", "images", "generators", "tones", "platform", "resources/skin"]
 # Tests that take seconds run after the rest, so that most mutants are caught quickly.
@@ -195,49 +194,125 @@ def ignored():
     return table
 
 
-def mirror():
-    """The tracked and new files of the working tree, copied into the mutants' own source tree."""
-    listed = subprocess.run(["git", "ls-files", "--cached", "--others", "--exclude-standard", "-z"], cwd=TOP,
-                            check=True, capture_output=True).stdout.decode().split("\0")
-    kept = set()
-    for path in filter(None, listed):
-        source, target = os.path.join(TOP, path), os.path.join(MIRROR, path)
-        if not os.path.isfile(source):
-            continue
-        kept.add(os.path.normpath(target))
-        os.makedirs(os.path.dirname(target), exist_ok=True)
-        if not os.path.exists(target) or open(source, "rb").read() != open(target, "rb").read():
-            shutil.copy2(source, target)
-            os.utime(target)  # newer than any object built from an earlier copy
-    # A file deleted or renamed since the last run goes from the copy too: the build's globs would still
-    # find it, and a test moved to another file would be defined twice.
-    for folder, _, names in os.walk(MIRROR):
-        for name in names:
-            if os.path.normpath(os.path.join(folder, name)) not in kept:
-                os.remove(os.path.join(folder, name))
+class Workspace:
+    """One worker's copy of the sources and its build tree. Worker 0 uses build/mutate/src and
+    build/mutate/build; each further worker a tree of its own beside them, so that two mutants never share a
+    file. The compiler cache, told each copy's top folder, serves all of them from one set of objects."""
 
+    def __init__(self, index):
+        self.work = os.path.join(WORK, "w%d" % index) if index else WORK
+        self.mirror = os.path.join(self.work, "src")
+        self.tree = os.path.join(self.work, "build")
 
-def run(command, timeout=None, **kw):
-    env = dict(os.environ, CCACHE_BASEDIR=MIRROR)
-    # In a session of its own, so that a timeout or a stop ends everything the command started: a mutant
-    # can make the skin generator, which the build runs, loop for ever.
-    kw.setdefault("stdout", subprocess.DEVNULL)
-    process = subprocess.Popen(command, env=env, stderr=subprocess.DEVNULL, start_new_session=True, **kw)
-    try:
-        return process.wait(timeout=timeout)
-    except subprocess.TimeoutExpired:
-        return "timeout"
-    finally:
-        # The whole session, not just the command's group: ninja starts each step in a group of its own.
-        for entry in os.listdir("/proc"):
-            try:
-                if entry.isdigit() and int(entry) != process.pid and os.getsid(int(entry)) == process.pid:
-                    os.kill(int(entry), signal.SIGKILL)
-            except OSError:
-                pass  # gone meanwhile
-        if process.poll() is None:
-            os.killpg(process.pid, signal.SIGKILL)
-            process.wait()
+    def sync(self):
+        """The tracked and new files of the working tree, copied into this copy; a mutant left behind by a
+        run that was stopped is put right here too."""
+        listed = subprocess.run(["git", "ls-files", "--cached", "--others", "--exclude-standard", "-z"],
+                                cwd=TOP, check=True, capture_output=True).stdout.decode().split("\0")
+        kept = set()
+        for path in filter(None, listed):
+            source, target = os.path.join(TOP, path), os.path.join(self.mirror, path)
+            if not os.path.isfile(source):
+                continue
+            kept.add(os.path.normpath(target))
+            os.makedirs(os.path.dirname(target), exist_ok=True)
+            if not os.path.exists(target) or open(source, "rb").read() != open(target, "rb").read():
+                shutil.copy2(source, target)
+                os.utime(target)  # newer than any object built from an earlier copy
+        # A file deleted or renamed since the last run goes from the copy too: the build's globs would still
+        # find it, and a test moved to another file would be defined twice.
+        for folder, _, names in os.walk(self.mirror):
+            for name in names:
+                if os.path.normpath(os.path.join(folder, name)) not in kept:
+                    os.remove(os.path.join(folder, name))
+
+    def run(self, command, timeout=None, **kw):
+        env = dict(os.environ, CCACHE_BASEDIR=self.mirror)
+        # In a session of its own, so that a timeout or a stop ends everything the command started: a mutant
+        # can make the skin generator, which the build runs, loop for ever.
+        kw.setdefault("stdout", subprocess.DEVNULL)
+        process = subprocess.Popen(command, env=env, stderr=subprocess.DEVNULL, start_new_session=True, **kw)
+        try:
+            return process.wait(timeout=timeout)
+        except subprocess.TimeoutExpired:
+            return "timeout"
+        finally:
+            # The whole session, not just the command's group: ninja starts each step in a group of its own.
+            for entry in os.listdir("/proc"):
+                try:
+                    if entry.isdigit() and int(entry) != process.pid and os.getsid(int(entry)) == process.pid:
+                        os.kill(int(entry), signal.SIGKILL)
+                except OSError:
+                    pass  # gone meanwhile
+            if process.poll() is None:
+                os.killpg(process.pid, signal.SIGKILL)
+                process.wait()
+
+    def configure(self):
+        return self.run(["cmake", "-S", self.mirror, "-B", self.tree, "-G", "Ninja", "-DCMAKE_BUILD_TYPE=Release",
+                         # -O1: a mutant builds in half the time, and the tests need no more speed than that.
+                         # The library's checked subscripts stop a mutant whose only harm is a read past an
+                         # array's end (a guard loosened by one), which would otherwise pass unseen until the
+                         # sanitizer run.
+                         "-DCMAKE_CXX_FLAGS_RELEASE=-O1 -DNDEBUG -D_GLIBCXX_ASSERTIONS",
+                         "-DCMAKE_CXX_COMPILER_LAUNCHER=ccache"]) == 0
+
+    def build(self, path, timeout):
+        target = os.path.basename(suite(path))
+        return self.run(["cmake", "--build", self.tree, "--target", target], timeout * 5) == 0
+
+    def failing_tests(self, path, timeout):
+        """The names of the tests that fail on the mutant, the whole suite run without stopping at the first;
+        a run that crashed or hung names the test it was in."""
+        report, log = os.path.join(self.work, "kills.json"), os.path.join(self.work, "kills.log")
+        if os.path.exists(report):
+            os.remove(report)
+        with open(log, "w") as out:
+            outcome = self.run([os.path.join(self.tree, suite(path)), "--gtest_output=json:" + report], timeout,
+                               stdout=out)
+        if outcome == 0:
+            return []
+        if not os.path.exists(report):
+            started = [line.split("]", 1)[1].strip() for line in open(log, errors="replace")
+                       if line.startswith("[ RUN")]
+            return [(started[-1] if started else "(before any test)") + " (%s)" % outcome]
+        results = json.load(open(report, encoding="utf-8"))
+        return ["%s.%s" % (group["name"], test["name"]) for group in results["testsuites"]
+                for test in group["testsuite"] if test.get("failures")] or ["(the suite failed: %s)" % outcome]
+
+    def tests_fail(self, path, test_filter, timeout):
+        binary = [os.path.join(self.tree, suite(path)), "--gtest_fail_fast", "--gtest_brief=1"]
+        if suite(path) != "velmira_tests":
+            return self.run(binary, timeout) != 0
+        if test_filter:
+            return self.run(binary + ["--gtest_filter=" + test_filter], timeout) != 0
+        # The tests of the mutated file's own folder first: they catch most of its mutants, in a fraction of
+        # the whole suite's time.
+        own = ":".join(own_tests(path))
+        phases = ([own + "-" + SLOW, "-" + own + ":" + SLOW] if own else ["-" + SLOW]) + [SLOW]
+        return any(self.run(binary + ["--gtest_filter=" + phase], timeout) != 0 for phase in phases)
+
+    def plant(self, site, args):
+        """Writes the mutant into this copy, builds and tests it, and puts the file back: the outcome and, with
+        --kills, the tests that caught it."""
+        path, number, old, new, _ = site
+        target = os.path.join(self.mirror, path)
+        original = open(target, encoding="utf-8").readlines()
+        if original[number - 1] != old:
+            return "changed since the sites were listed", []
+        mutated = original[:]
+        mutated[number - 1] = new
+        open(target, "w", encoding="utf-8").writelines(mutated)
+        try:
+            if not self.build(path, args.timeout):
+                return "does not build", []
+            if args.kills:
+                names = self.failing_tests(path, args.timeout)
+                return ("caught" if names else "SURVIVED"), names
+            return ("caught" if self.tests_fail(path, args.filter, args.timeout) else "SURVIVED"), []
+        finally:
+            open(target, "w", encoding="utf-8").writelines(original)
+            os.utime(target)
 
 
 def suite(path):
@@ -246,27 +321,17 @@ def suite(path):
     return ("resources/velmira_skin_tests" if path.startswith("resources/skin/") else "velmira_tests")
 
 
-def build(path, timeout):
-    target = os.path.basename(suite(path))
-    return run(["cmake", "--build", TREE, "--target", target], timeout * 5) == 0
-
-
-def failing_tests(path, timeout):
-    """The names of the tests that fail on the mutant, the whole suite run without stopping at the first; a
-    run that crashed or hung names the test it was in."""
-    report, log = os.path.join(WORK, "kills.json"), os.path.join(WORK, "kills.log")
-    if os.path.exists(report):
-        os.remove(report)
-    with open(log, "w") as out:
-        outcome = run([os.path.join(TREE, suite(path)), "--gtest_output=json:" + report], timeout, stdout=out)
-    if outcome == 0:
-        return []
-    if not os.path.exists(report):
-        started = [line.split("]", 1)[1].strip() for line in open(log, errors="replace") if line.startswith("[ RUN")]
-        return [(started[-1] if started else "(before any test)") + " (%s)" % outcome]
-    results = json.load(open(report, encoding="utf-8"))
-    return ["%s.%s" % (group["name"], test["name"]) for group in results["testsuites"]
-            for test in group["testsuite"] if test.get("failures")] or ["(the suite failed: %s)" % outcome]
+def own_tests(path):
+    """gtest filter patterns for the tests kept in the tests folder that mirrors the file's own."""
+    folder = os.path.join(TOP, "tests", os.path.dirname(path))
+    names = set()
+    if os.path.isdir(folder):
+        for name in os.listdir(folder):
+            if name.endswith((".cpp", ".h")):
+                text = open(os.path.join(folder, name), encoding="utf-8").read()
+                names.update(re.findall(r"^TEST(?:_F|_P)?\((\w+),", text, re.M))
+    # "*" before the name: a parameterised suite's tests are named after their instantiation.
+    return sorted("*%s.*" % name for name in names)
 
 
 def kills_report(kills):
@@ -287,23 +352,13 @@ def kills_report(kills):
     print("caught none alone: " + (" ".join(sorted(tests - set(alone))) or "-"))
 
 
-def tests_fail(path, test_filter, timeout):
-    binary = [os.path.join(TREE, suite(path)), "--gtest_fail_fast", "--gtest_brief=1"]
-    if suite(path) != "velmira_tests":
-        return run(binary, timeout) != 0
-    if test_filter:
-        return run(binary + ["--gtest_filter=" + test_filter], timeout) != 0
-    return (run(binary + ["--gtest_filter=-" + SLOW], timeout) != 0
-            or run(binary + ["--gtest_filter=" + SLOW], timeout) != 0)
-
-
 def stop(signum, frame):
     raise KeyboardInterrupt
 
 
 def main():
-    # Ctrl+C, or a kill, puts the mutated file back (the finally below) before the runner ends; also when it
-    # was started in the background, where SIGINT comes ignored.
+    # Ctrl+C, or a kill, lets each worker put its mutated file back before the runner ends; also when it was
+    # started in the background, where SIGINT comes ignored.
     signal.signal(signal.SIGINT, stop)
     signal.signal(signal.SIGTERM, stop)
     parser = argparse.ArgumentParser(description=__doc__.split("\n")[0])
@@ -317,6 +372,8 @@ def main():
     parser.add_argument("--kills", metavar="FILE",
                         help="run every test on each mutant and add to FILE which tests caught it; print for "
                              "each test the mutants it alone caught, over all runs in FILE")
+    parser.add_argument("--jobs", type=int, default=os.cpu_count() or 1,
+                        help="mutants built and tested at once, each in a copy of its own (default: one a core)")
     parser.add_argument("--timeout", type=int, default=120, help="seconds before a test run counts as hung")
     args = parser.parse_args()
 
@@ -337,60 +394,64 @@ def main():
             print("%s:%d: [%s] %s" % (s[0], s[1], s[4], key(s).split(": ", 1)[1]))
         return 0
 
-    mirror()
-    config = ["cmake", "-S", MIRROR, "-B", TREE, "-G", "Ninja", "-DCMAKE_BUILD_TYPE=Release",
-              # -O1: a mutant builds in half the time, and the tests need no more speed than that. The
-              # library's checked subscripts stop a mutant whose only harm is a read past an array's end
-              # (a guard loosened by one), which would otherwise pass unseen until the sanitizer run.
-              "-DCMAKE_CXX_FLAGS_RELEASE=-O1 -DNDEBUG -D_GLIBCXX_ASSERTIONS",
-              "-DCMAKE_CXX_COMPILER_LAUNCHER=ccache"]
+    spaces = [Workspace(i) for i in range(max(1, args.jobs))]
     checked = {suite(s[0]): s[0] for s in chosen}.values()
-    if run(config) != 0 or not all(build(path, args.timeout) for path in checked):
-        print("the unchanged sources do not build in %s" % TREE, file=sys.stderr)
-        return 2
-    if any(tests_fail(path, args.filter, args.timeout) for path in checked):
+    for space in spaces:  # one after the other: the first fills the compiler cache for the rest
+        space.sync()
+        if not space.configure() or not all(space.build(path, args.timeout) for path in checked):
+            print("the unchanged sources do not build in %s" % space.tree, file=sys.stderr)
+            return 2
+    if any(spaces[0].tests_fail(path, args.filter, args.timeout) for path in checked):
         print("the tests fail on the unchanged sources", file=sys.stderr)
         return 2
 
     survivors, unbuilt, started = [], 0, time.time()
-    print("%d sites (%d in the ignore list left out)" % (len(chosen), len(listed)), flush=True)
-    for count, site in enumerate(chosen, 1):
-        path, number, old, new, kind = site
-        target = os.path.join(MIRROR, path)
-        original = open(target, encoding="utf-8").readlines()
-        if original[number - 1] != old:
-            print("%s changed since the sites were listed" % path, file=sys.stderr)
-            return 2
-        mutated = original[:]
-        mutated[number - 1] = new
-        previous = signal.signal(signal.SIGINT, signal.SIG_IGN)  # the file is whole again before any stop
-        open(target, "w", encoding="utf-8").writelines(mutated)
-        signal.signal(signal.SIGINT, previous)
-        try:
-            if not build(path, args.timeout):
-                unbuilt += 1
-                outcome = "does not build"
-            elif args.kills:
-                names = failing_tests(path, args.timeout)
-                with open(args.kills, "a", encoding="utf-8") as table:
-                    table.write("\t".join(["%s:%d: %s" % (path, number, key(site).split(": ", 1)[1])] + names) + "\n")
-                if names:
-                    outcome = "caught"
-                else:
+    print("%d sites (%d in the ignore list left out), %d at a time" % (len(chosen), len(listed), len(spaces)),
+          flush=True)
+    pending, lock, stopping = iter(enumerate(chosen, 1)), threading.Lock(), threading.Event()
+
+    def work(space):
+        nonlocal unbuilt
+        while not stopping.is_set():
+            with lock:
+                count, site = next(pending, (None, None))
+            if site is None:
+                return
+            outcome, names = space.plant(site, args)
+            path, number = site[0], site[1]
+            with lock:
+                if outcome.startswith("changed"):
+                    print("%s %s" % (path, outcome), file=sys.stderr)
+                    stopping.set()
+                    return
+                if args.kills and outcome != "does not build":
+                    with open(args.kills, "a", encoding="utf-8") as table:
+                        line = ["%s:%d: %s" % (path, number, key(site).split(": ", 1)[1])] + names
+                        table.write("\t".join(line) + "\n")
+                unbuilt += outcome == "does not build"
+                if outcome == "SURVIVED":
                     survivors.append(site)
-                    outcome = "SURVIVED"
-            elif tests_fail(path, args.filter, args.timeout):
-                outcome = "caught"
-            else:
-                survivors.append(site)
-                outcome = "SURVIVED"
-        finally:
-            signal.signal(signal.SIGINT, signal.SIG_IGN)
-            open(target, "w", encoding="utf-8").writelines(original)
-            os.utime(target)
-            signal.signal(signal.SIGINT, previous)
-        change = ": " + key(site).split(": ", 1)[1] if outcome == "SURVIVED" else ""
-        print("[%d/%d] %s:%d: %s (%s)%s" % (count, len(chosen), path, number, outcome, kind, change), flush=True)
+                change = ": " + key(site).split(": ", 1)[1] if outcome == "SURVIVED" else ""
+                print("[%d/%d] %s:%d: %s (%s)%s" % (count, len(chosen), path, number, outcome, site[4], change),
+                      flush=True)
+
+    workers = [threading.Thread(target=work, args=(space,)) for space in spaces]
+    for worker in workers:
+        worker.start()
+    try:
+        for worker in workers:
+            while worker.is_alive():
+                worker.join(0.5)
+    except KeyboardInterrupt:
+        # Each worker finishes the mutant it holds and puts its file back; the next run's copy would also
+        # set right a file left mutated.
+        stopping.set()
+        for worker in workers:
+            worker.join()
+        raise
+    if stopping.is_set():
+        return 2
+    survivors.sort(key=lambda s: (s[0], s[1]))
 
     print("\n%d sites, %d did not build, %d survived, in %d s" %
           (len(chosen), unbuilt, len(survivors), time.time() - started))

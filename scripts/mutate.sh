@@ -8,6 +8,7 @@
 #   scripts/mutate.sh --filter 'HotKeys*' app/HotKeys.cpp   runs only those tests on each mutant
 #   scripts/mutate.sh --list app            lists the sites without building anything
 #   scripts/mutate.sh --every 40 --kills build/kills.tsv   records which tests catch each mutant
+#   scripts/mutate.sh --jobs 1 app          one mutant at a time (default: one a core, each in its own copy)
 # A survivor that is no fault (equivalent, unreachable, inaudible) goes into tests/mutation-ignore.txt as
 # printed, without its line number, followed by "  ## " and the reason. Exit status: 1 when any survived.
 set -euo pipefail
