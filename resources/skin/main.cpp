@@ -1,6 +1,6 @@
 // velmira-skin-gen: draws the default skin of the player.
 //
-//   velmira-skin-gen [--font FILE] OUTPUT_DIR [ICON_DIR]
+//   velmira-skin-gen OUTPUT_DIR [ICON_DIR]
 //
 // writes Main.bmp, Mask.bmp and Button.bmp into OUTPUT_DIR and velmira.ico into ICON_DIR (default
 // OUTPUT_DIR). The same font gives the same bytes on every run.
@@ -30,28 +30,17 @@ bool writeFile(const std::string& path, const std::vector<uint8_t>& bytes) {
 }
 
 int usage() {
-    std::fprintf(stderr, "usage: velmira-skin-gen [--font FILE] OUTPUT_DIR [ICON_DIR]\n");
+    std::fprintf(stderr, "usage: velmira-skin-gen OUTPUT_DIR [ICON_DIR]\n");
     return 2;
 }
 }  // namespace
 
 int main(int argc, char** argv) {
-    std::string fontPath = VELMIRA_SKIN_FONT;
-    std::vector<std::string> dirs;
-    for (int i = 1; i < argc; ++i) {
-        const std::string arg = argv[i];
-        if (arg == "--font" && i + 1 < argc)
-            fontPath = argv[++i];
-        else if (!arg.empty() && arg[0] != '-')
-            dirs.push_back(arg);
-        else
-            return usage();
-    }
-    if (dirs.empty() || dirs.size() > 2) return usage();
-    const std::string outputDir = dirs[0], iconDir = dirs.size() > 1 ? dirs[1] : dirs[0];
+    if (argc < 2 || argc > 3 || argv[1][0] == '-') return usage();
+    const std::string outputDir = argv[1], iconDir = argc > 2 ? argv[2] : argv[1];
 
     std::string error;
-    const auto text = TextRenderer::open(fontPath, error);
+    const auto text = TextRenderer::open(VELMIRA_SKIN_FONT, error);
     if (!text) {
         std::fprintf(stderr, "velmira-skin-gen: %s\n", error.c_str());
         return 1;
