@@ -6,6 +6,7 @@
 // Face coordinates are client pixels, x to the right and y downwards from the top-left corner.
 // Rectangles are left, top, right, bottom with right and bottom exclusive.
 
+#include <array>
 #include <optional>
 
 #include "images/SkinSizes.h"
@@ -150,7 +151,8 @@ constexpr const char* timeName = "演奏時間";
 constexpr const char* timeLatinName = "TIME";
 constexpr Rect timeReadoutHot{timeText.x, timeText.y, timeText.x + 48, timeText.y + 16};
 
-constexpr SpritePlacement spritePlacements[spriteCount] = {
+// A std::array: a sprite number past the end stops a checked build rather than reading a neighbour.
+constexpr std::array<SpritePlacement, spriteCount> spritePlacements{{
     {playNormalSource, playPicture},
     {playLitSource, playPicture},
     {downPressedSource, tempoField.down.picture},
@@ -167,7 +169,7 @@ constexpr SpritePlacement spritePlacements[spriteCount] = {
     {upReleasedSource, volumeField.up.picture},
     {fastForwardLitSource, fastForwardPicture},
     {fastForwardNormalSource, fastForwardPicture},
-};
+}};
 
 // ---- Channel rows: ch = 0..15 for MIDI channels 1..16, one row every 32 pixels ----------------------------
 
