@@ -49,6 +49,7 @@ TEST_F(FaceControlsTest, EachArrowFieldStepsToItsLimitAndStays) {
         {tempo, face::tempoField.down.hot, 25, 2, 15},
         {tempo, face::tempoField.down.hot, 20, 1, 20},
         {tempo, face::tempoField.up.hot, 395, 2, 405},
+        {tempo, face::tempoField.up.hot, 400, 1, 400},
         {transpose, face::transposeField.down.hot, 0, 13, -12},
         {transpose, face::transposeField.up.hot, 11, 2, 12},
     };

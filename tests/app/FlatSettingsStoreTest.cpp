@@ -37,7 +37,7 @@ TEST(FlatSettingsStoreTest, PairsNoWriteMakesArePassedOver) {
     for (const char* text : {"", "s", "sx", "x:1", "n:", "n:-1", "n:01", "n:4294967296", "n:1a"})
         EXPECT_FALSE(store.restore("A\\B", text)) << text;
     EXPECT_TRUE(!store.restore("NoKey", "s:x") && !store.restore("A\\", "s:x") && store.entries().empty());
-    EXPECT_TRUE(store.restore("A\\B", "n:0"));  // a lone 0 is a number as written
+    EXPECT_TRUE(store.restore("A\\B", "n:0") && store.restore("A\\C", "s:"));  // a lone 0, an empty text
 }
 
 // A key goes only without keys under it; a change the storage refused is not held.

@@ -179,21 +179,27 @@ TEST_F(MainWindowModelTest, TheOpenDialogStartsWhereTheLastSongTheUserOpenedLies
     model.onCommand(port.historyItems.at(1).id);  // one.mid
     EXPECT_EQ(model.settings().songFolder(), "C:\\a");
     EXPECT_EQ(std::get<std::string>(port.store.values[{Settings::folderKey, "ReadDir"}]), "C:\\a");
-    openSongFile("C:\\c\\gone.mid");  // picked, though it cannot be read
-    EXPECT_EQ(std::pair(model.settings().songFolder(), port.waitCursor),
-              std::pair(std::string("C:\\c"), false));
+    openSongFile("C:\\c\\gone.mid");  // picked, though it cannot be read: neither loaded nor in the history
+    EXPECT_EQ(std::tuple(model.settings().songFolder(), port.waitCursor, model.songs().currentPath(),
+                         port.historyItems.at(0).label.substr(3)),
+              std::tuple(std::string("C:\\c"), false, std::string("C:\\a\\one.mid"),
+                         std::string("C:\\a\\one.mid")));
 }
 
-// A lost device is told by whatever the window does next (a tick, a click, a start's song), once a
-// playback and never in a second box over the first; help that cannot be opened says so.
+// A lost device is told by whatever the window does next (a tick, a click, a start's song, the song list),
+// once a playback and never in a second box over the first; help that cannot be opened says so.
 TEST_F(StartedWindowModelTest, ADeviceFailureIsShownAfterATickAClickOrAStartsSongAndMissingHelpSaysSo) {
     const std::function<void()> steps[] = {
         [&] { model.openStartSong("a.mid", false); }, [&] { model.onTick(); },
         [&] { model.leftButtonDown(0, 0); },          [&] { model.leftButtonUp(); },
         [&] { model.rightButtonDown(0, 0); },         [&] { model.mouseMove(0, 0); },
         [&] { model.dropFiles({"a.mid"}); },          [&] { model.captionDoubleClick(); },
-        [&] { model.captionRightButton(true); }};
-    for (const auto& step : steps) failures.rearm(), failures.record(DeviceError::invalidHandle), step();
+        [&] { model.captionRightButton(true); },      [&] { model.songListAction({}, 0); }};
+    size_t told = 0;
+    for (const auto& step : steps) {
+        failures.rearm(), failures.record(DeviceError::invalidHandle), step();
+        EXPECT_EQ(port.messages.size(), ++told) << "told by the step itself";
+    }
     int behind = 0;  // a tick behind the box, with the device failing again
     port.whileShowing = [&] {
         if (!behind++) failures.rearm(), failures.record(DeviceError::invalidHandle), model.onTick();
@@ -201,8 +207,8 @@ TEST_F(StartedWindowModelTest, ADeviceFailureIsShownAfterATickAClickOrAStartsSon
     failures.rearm(), failures.record(DeviceError::invalidHandle), model.onTick();
     model.onCommand(IDM_HELP_SEARCH);
     const std::string lost = playbackFailureText(DeviceError::invalidHandle);
-    EXPECT_EQ(port.messages,
-              (Lines{lost, lost, lost, lost, lost, lost, lost, lost, lost, lost, helpUnavailableText, lost}));
+    EXPECT_EQ(port.messages, (Lines{lost, lost, lost, lost, lost, lost, lost, lost, lost, lost, lost,
+                                    helpUnavailableText, lost}));
 }
 
 // Which dropped files open or join the list is the drop's rule; here, that the window follows it.
@@ -221,16 +227,18 @@ TEST_F(StartedWindowModelTest, ADropOpensItsFirstFileAndListsItsSongsOnlyWhileSt
 
 // What is written, and when, is the settings' own rule; here, that a start ended before the settings were
 // read leaves the store alone, since what it would write are the defaults, not the user's settings. The
-// saved keyboard opens with the settings and closes with the window.
+// saved keyboard opens once plugged in and closes with the window.
 TEST_F(MainWindowModelTest, TheSettingsAreWrittenAtExitUnlessTheStartEndedBeforeReadingThem) {
-    port.store.put(Settings::userKey, "MidiIn", std::string("Keys B"));
+    port.store.put(Settings::userKey, "MidiIn", std::string("Keys C"));
     ASSERT_TRUE(startUp());
+    port.inputs.names.push_back("Keys C");
+    model.midiInputsChanged();
     openSongFile("a.mid");
     model.engine().player().startPlayback();
     const int written = port.store.writes;
     model.onDestroy();
     EXPECT_GT(port.store.writes, written);
-    EXPECT_EQ(std::pair(port.inputs.opened, port.inputs.closed), std::pair(std::vector<int>{2}, 1));
+    EXPECT_EQ(std::pair(port.inputs.opened, port.inputs.closed), std::pair(std::vector<int>{3}, 1));
     EXPECT_FALSE(model.engine().player().playing()) << "the song ends with the window";
 
     ScriptedPlatform ended;

@@ -181,7 +181,8 @@ TEST_F(SettingsTest, DeletingNoLeavesEverythingAndYesDeletesTheKeysAndClosesWith
 
     host.answerYes = true;
     menu.run(IDM_DELETE_SETTINGS_AND_EXIT);
-    EXPECT_TRUE(!store.hasKey(Settings::rootKey) && store.hasKey("Software") && store.values.empty());
+    EXPECT_TRUE(!store.hasKey(Settings::rootKey) && store.hasKey("Software") && store.values.empty() &&
+                host.messages.empty());
     saveSettings(store, settings, history);  // the window's destruction follows
     EXPECT_EQ(std::pair(store.writes, host.closeRequests), std::pair(0, 1));
 }

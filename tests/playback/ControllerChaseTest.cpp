@@ -10,6 +10,7 @@ namespace {
 const std::string gmOn = "F0 7E 7F 09 01 F7";
 const std::string gsPart = "F0 41 10 42 12 40 1A 15 02 0F F7";
 const std::string gsReset = "F0 41 10 42 12 40 00 7F 00 41 F7";
+const std::string gsOther = "F0 41 10 42 12 40 01 7F 00 40 F7";
 }  // namespace
 
 // Messages written as the renderer prints them, without the time: "B0 07 0A".
@@ -23,8 +24,9 @@ TEST(ControllerChaseTest, KeepsWhatADeviceWouldHoldAndSendsTheBankBeforeTheProgr
         {"notes, data steps and the mode messages leave nothing",
          "90 3C 64; 80 3C 00; A0 3C 05; B0 60 01; B0 61 01; B0 7B 00; B0 78 00", ""},
         {"reset all controllers keeps volume and pan",
-         "B0 01 28; B0 0B 40; B0 40 7F; B0 41 7F; B0 42 7F; B0 43 7F; E0 00 50; D0 1E; B0 07 32; B0 79 00",
-         "B0 07 32"},
+         "B0 01 28; B0 0B 40; B0 40 7F; B0 41 7F; B0 42 7F; B0 43 7F; E0 00 50; D0 1E; B0 07 32; B0 65 00; "
+         "B0 64 00; B0 06 0C; B0 79 00",
+         "B0 07 32; B0 65 00; B0 64 00; B0 06 0C"},  // the parameter's data stays, its selection goes
         {"bend and pressure", "E3 12 50; D3 1E", "E3 12 50; D3 1E 00"},
         {"each parameter with its data, the last one selected again",
          "B0 65 00; B0 64 00; B0 06 0C; B0 63 01; B0 62 08; B0 06 46; B0 26 03; B0 65 00; B0 64 00; B0 06 02",
@@ -36,7 +38,8 @@ TEST(ControllerChaseTest, KeepsWhatADeviceWouldHoldAndSendsTheBankBeforeTheProgr
          gmOn + "; " + gsPart + "; B1 07 14"},
         {"the GS reset too", gsPart + "; " + gsReset, gsReset},
         {"and XG System On", gsPart + "; F0 43 10 4C 00 00 7E 00 F7", "F0 43 10 4C 00 00 7E 00 F7"},
-        {"but not a message cut short of one", gsPart + "; F0 7E 7F 09", gsPart + "; F0 7E 7F 09"},
+        {"but not a message cut short of one, nor another GS address", gsPart + "; F0 7E 7F 09; " + gsOther,
+         gsPart + "; F0 7E 7F 09; " + gsOther},
     };
     for (const auto& c : cases) {
         ControllerChase chase;

@@ -86,6 +86,9 @@ TEST(MalformedSong, ATrackEndsAtItsChunksEnd) {
     EXPECT_FALSE(holdsNote(rig.song));
     rig.load(SmfWriter(1, 480).track({0x00, 0x90, 60}).bytes());  // nor is a message cut short by the file
     walkTracks(rig.song, [](const TrackEvent& event) { return ADD_FAILURE() << event.position, false; });
+    rig.play(SmfWriter(1, 480).track({0x00, 0x90, 60, 100}).bytes());  // a whole one at the file's end is one
+    rig.runUntilStopped();
+    EXPECT_TRUE(holdsNote(rig.song) && rig.linesOfKind(0x90).size() == 3) << "the two above, and this one";
     std::vector<uint8_t> longFirst = SmfWriter(1, 480).track(endOfTrack()).track(endOfTrack()).bytes();
     longFirst[18] = 0x01;  // the first chunk claims 16 MB more than the file holds: it takes the rest
     rig.load(longFirst);

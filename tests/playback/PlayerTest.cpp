@@ -58,11 +58,17 @@ TEST(Player, StartsWithASongAndATimerRepeatsUntilAUserStopAndEndsSongListModesBu
         EXPECT_EQ(rig.engine.selection().mode, SongSelection::noSongList);
     }
 
-    // The time read-out starts again with the next song loaded, before it plays.
-    rig.play(SmfWriter(1, 480).track(SmfTrack().shortMessage(0, 0x90, 60, 100).endOfTrack(3 * 960)).bytes());
+    // A jump sends the song's system exclusive again after the module's reset; the time read-out starts again
+    // with the next song loaded, before it plays.
+    const uint8_t part[] = {0xF0, 0x41, 0x10, 0x42, 0x12, 0x40, 0x1A, 0x15, 0x02, 0x0F, 0xF7};
+    rig.play(SmfWriter(1, 480).track(SmfTrack().sysEx(0, part, sizeof part).endOfTrack(3 * 960)).bytes());
     rig.tick(250);
     rig.timer.failNextStart = true;  // a jump starts the timer again, which may refuse as well
     EXPECT_TRUE(rig.player.jumpTo(1));
+    int partsSent = 0;
+    for (const std::string& line : rig.lines())
+        partsSent += line.substr(line.find(' ') + 1) == "F0 41 10 42 12 40 1A 15 02 0F F7";
+    EXPECT_EQ(partsSent, 2) << "as played, then again after the jump";
     EXPECT_EQ(std::pair(rig.player.playing(), rig.timerFailures), std::pair(false, 2));
     rig.load(shortSong());
     EXPECT_EQ(rig.engine.clock().playSeconds.load(), 0);

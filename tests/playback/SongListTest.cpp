@@ -12,9 +12,13 @@ TEST(SongList, AFullListDropsTheOldestAndKeepsEveryEntryInPlace) {
                 SongList list;
                 std::string beside = "beside";
             } guarded;
-            for (int i = 0; i < 120; ++i) guarded.list.append("song" + std::to_string(i) + ".mid");
-            bool intact = guarded.list.count() == SongList::capacity && guarded.beside == "beside" &&
-                          loadedEntry(SongSelection{guarded.list}, "elsewhere.mid") == -1;
+            bool intact = true;
+            for (int i = 0; i < 120; ++i) {
+                guarded.list.append("song" + std::to_string(i) + ".mid");
+                if (i == SongList::capacity - 1) intact = guarded.list.at(0) == "song0.mid";  // just full
+            }
+            intact = intact && guarded.list.count() == SongList::capacity && guarded.beside == "beside" &&
+                     loadedEntry(SongSelection{guarded.list}, "elsewhere.mid") == -1;
             for (int i = 0; i < SongList::capacity; ++i)
                 intact = intact && guarded.list.at(i) == "song" + std::to_string(70 + i) + ".mid";
             guarded.list.remove(0);  // and taking one out of the full list moves only the entries it holds
@@ -31,13 +35,14 @@ TEST(SongList, MovingEntriesKeepsTheCurrentOneCurrent) {
         list.swap(first, second);
         EXPECT_EQ(list.index, index) << first << " " << second;
     }
-    list.swap(4, 5);
+    list.swap(4, 5), list.swap(5, 4);
     EXPECT_EQ(list.at(4), "e") << "there is no entry 5 to swap with";
     EXPECT_EQ(loadedEntry(SongSelection{list}, "c"), 0)
         << "outside song-list play, the song's place in the list";
     SongSelection looping{list, SongSelection::loopSongs};
     looping.songs.index = 0;
-    EXPECT_EQ(loadedEntry(looping, "c"), 0) << "in song-list play, the entry played";
+    EXPECT_EQ(std::pair(loadedEntry(looping, "c"), loadedEntry(looping, "a")), std::pair(0, -1))
+        << "in song-list play, only the entry played";
     // Taking the current entry out moves it to the one before, the first to the last; there is no entry 5.
     for (const auto& [entry, index] : {std::pair{5, 1}, {4, 1}, {1, 0}, {0, 1}, {1, 0}, {0, 0}}) {
         list.remove(entry);
@@ -45,4 +50,6 @@ TEST(SongList, MovingEntriesKeepsTheCurrentOneCurrent) {
     }
     list.moveToNextEntry(+1);  // an empty list has no entry to step to
     EXPECT_EQ(list.index, 0);
+    list.append("a"), list.append("b"), list.index = 1, list.clear();
+    EXPECT_EQ(list.index, 0) << "cleared, the list starts again at its first entry";
 }

@@ -223,7 +223,7 @@ std::vector<std::string> notesPlayed(const std::vector<uint8_t>& song, const Use
 // that note when played through: what the song set later is gone, and the user's settings stay.
 TEST(JumpRenderTest, EveryNoteAfterAJumpMeetsTheDeviceAsPlayedThrough) {
     const std::vector<std::vector<SongRendering::Jump>> jumpRows = {
-        {{12, 5}}, {{15, 0}}, {{3, 9}}, {{18, 7}}, {{10, 4}, {8, 14}}};
+        {{12, 5}}, {{15, 0}}, {{3, 9}}, {{18, 7}}, {{10, 4}, {8, 14}}, {{12, 9}, {11, 3}}};
     for (bool reset : {false, true}) {
         const std::vector<uint8_t> song = changingSong(reset);
         for (const UserSetting& setting : userSettings()) {
