@@ -63,6 +63,5 @@ void DibCanvas::drawText(face::Point origin, const std::string& text) {
 }
 
 std::unique_ptr<Canvas> DibCanvasSource::openCanvas() {
-    ++opened;
     return std::make_unique<DibCanvas>(screen_, texts);
 }

@@ -35,14 +35,13 @@ class DibCanvas : public Canvas {
     bool usable_;
 };
 
-// Opens canvases on one picture in memory, all writing to one text log, and counts them.
+// Opens canvases on one picture in memory, all writing to one text log.
 class DibCanvasSource : public CanvasSource {
   public:
     explicit DibCanvasSource(DibImage& screen) : screen_(screen) {}
     std::unique_ptr<Canvas> openCanvas() override;
 
     std::vector<DrawnText> texts;
-    int opened = 0;
 
   private:
     DibImage& screen_;

@@ -96,6 +96,8 @@ TEST(FacePainter, PaintsTheFaceInEachStateAsPinned) {
     rig.paint();
     rig.state.channelCells[9][2] = 12;
     rig.painter.drawCell(9, 2);
+    rig.state.channelCells[5][FaceState::autoPanCell] = 0;  // stepped back: an empty cell
+    rig.painter.drawCell(5, FaceState::autoPanCell);
     rig.state.channelToggles[4][FaceState::soloToggle] = false;
     rig.painter.drawToggle(4, 0);
     rig.snapshot("cells");

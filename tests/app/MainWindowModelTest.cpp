@@ -187,7 +187,8 @@ TEST_F(MainWindowModelTest, TheOpenDialogStartsWhereTheLastSongTheUserOpenedLies
 }
 
 // A lost device is told by whatever the window does next (a tick, a click, a start's song, the song list),
-// once a playback and never in a second box over the first; help that cannot be opened says so.
+// once a playback and never in a second box over the first; help that cannot be opened says so, and a
+// refused timer ends the program.
 TEST_F(StartedWindowModelTest, ADeviceFailureIsShownAfterATickAClickOrAStartsSongAndMissingHelpSaysSo) {
     const std::function<void()> steps[] = {
         [&] { model.openStartSong("a.mid", false); }, [&] { model.onTick(); },
@@ -206,9 +207,12 @@ TEST_F(StartedWindowModelTest, ADeviceFailureIsShownAfterATickAClickOrAStartsSon
     };
     failures.rearm(), failures.record(DeviceError::invalidHandle), model.onTick();
     model.onCommand(IDM_HELP_SEARCH);
+    timer.failNextStart = true;  // and a timer refused ends the program
+    model.onCommand(IDM_HOTKEY_SPACE);
     const std::string lost = playbackFailureText(DeviceError::invalidHandle);
     EXPECT_EQ(port.messages, (Lines{lost, lost, lost, lost, lost, lost, lost, lost, lost, lost, lost,
-                                    helpUnavailableText, lost}));
+                                    helpUnavailableText, lost, timerRefusedText}));
+    EXPECT_EQ(port.closeRequests, 1);
 }
 
 // Which dropped files open or join the list is the drop's rule; here, that the window follows it.

@@ -26,7 +26,8 @@ TEST_F(MidiInputMenuTest, AChoiceOpensItsDeviceIsSavedByNameAndNoneClosesIt) {
     EXPECT_EQ(window.inputs.closed, 0) << "none was open";
     EXPECT_TRUE(menu.checked(MidiInputMenu::firstDeviceItem + 2) && !menu.checked(MidiInputMenu::noneItem));
     menu.run(MidiInputMenu::firstDeviceItem + 3);  // no such device
-    EXPECT_TRUE(menu.handles(MidiInputMenu::firstDeviceItem + MidiInputMenu::maxDevices - 1) &&
+    EXPECT_TRUE(menu.handles(MidiInputMenu::firstDeviceItem) &&
+                menu.handles(MidiInputMenu::firstDeviceItem + MidiInputMenu::maxDevices - 1) &&
                 !menu.handles(MidiInputMenu::firstDeviceItem + MidiInputMenu::maxDevices));
     EXPECT_EQ(saved, "Keys B");
     menu.run(MidiInputMenu::firstDeviceItem + 1);
