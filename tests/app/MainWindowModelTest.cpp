@@ -179,6 +179,7 @@ TEST_F(MainWindowModelTest, TheOpenDialogStartsWhereTheLastSongTheUserOpenedLies
     model.onCommand(port.historyItems.at(1).id);  // one.mid
     EXPECT_EQ(model.settings().songFolder(), "C:\\a");
     EXPECT_EQ(std::get<std::string>(port.store.values[{Settings::folderKey, "ReadDir"}]), "C:\\a");
+    port.nextChoice = std::nullopt, model.onCommand(IDM_FILE_OPEN);  // cancelled
     openSongFile("C:\\c\\gone.mid");  // picked, though it cannot be read: neither loaded nor in the history
     EXPECT_EQ(std::tuple(model.settings().songFolder(), port.waitCursor, model.songs().currentPath(),
                          port.historyItems.at(0).label.substr(3)),

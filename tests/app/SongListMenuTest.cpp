@@ -83,6 +83,7 @@ TEST(SongListMenu, EachCommandRefusesInOrderWithItsMessage) {
         {IDM_SONGS_LOOP, 2, false, false, false, none, "「一度だけ」をチェックしてください"},
         {IDM_PLAY_ONCE, 2, false, false, true, loop, "循環再生中は使用できません"},
         {IDM_SONGS_FIRST, 2, false, true, true, none, nullptr},
+        {IDM_PLAY_ONCE, 2, false, true, true, none, nullptr},
         {IDM_SONGS_CLEAR, 2, false, true, true, none, nullptr},
         {IDM_SONGS_CLEAR, 2, true, false, true, none, "演奏中は使用できません"},
         {IDM_SONGS_CLEAR, 2, false, false, true, loop, "循環再生中は使用できません"},

@@ -16,6 +16,8 @@ TEST(EffectDialogTexts, AreShownAsPinned) {
         for (int count = -1; count <= 9; ++count)
             text += "key signature " + std::to_string(sign) + "/" + std::to_string(count) + " " +
                     KeySignatureChoice(KeySignature{sign, count}).label() + "\n";
+    for (const std::string& label : KeySignatureChoice::allLabels())
+        text += "key signature button " + label + "\n";
     for (int note = PitchDrawing::minimum; note <= PitchDrawing::maximum; ++note)
         text += "pitch " + std::to_string(note) + " " + PitchDrawing::pitchName(note) + "\n";
     for (const auto mode : {EffectTimeQuestion::askStart, EffectTimeQuestion::askEnd})

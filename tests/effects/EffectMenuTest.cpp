@@ -125,8 +125,9 @@ TEST(EffectMenu, CommandsChooseAskAndTryAsTheUserChose) {
         {"no effect to time", "time; effect?", "no effect; effect 0 3-40 C 0"},
         {"effect time", "japanese; answer 10; answer 11; time; effect?",
          "ask start 3; ask end 40 after 10; effect 2 10-11 C 0"},
-        {"end cancelled", "japanese; answer 20; answer cancel; time; effect?",
-         "ask start 3; ask end 40 after 20; effect 2 0-3599 C 0"},
+        {"start cancelled, then the end",
+         "japanese; answer cancel; time; answer 20; answer cancel; time; effect?",
+         "ask start 3; ask start 0; ask end 3599 after 20; effect 2 0-3599 C 0"},
         {"one dialog at a time, opened on the effect's values",
          "pitch map; try pitch; key signature; try -1/2; stopped; close; |; key signature; pitch map; "
          "key signature; transport?; close; transport?; pitch map",
