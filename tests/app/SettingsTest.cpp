@@ -67,7 +67,7 @@ TEST_F(SettingsTest, WhatIsWrittenAtExitIsReadAtTheNextStart) {
     plantFullSettings();
     store.put(dir, "SaveDir", std::string(300, 'x'));  // longer than any fixed buffer a reader might use
     load();
-    EXPECT_EQ(std::pair(store.writes, history.count()), std::pair(0, 2)) << "the slots marked empty are no songs";
+    EXPECT_EQ(std::pair(store.writes, history.count()), std::pair(0, 2)) << "slots marked empty hold no song";
 
     history.noteOpened("E:\\new.mid");
     settings.soundModule = 1;
