@@ -144,6 +144,8 @@ TEST_F(StartedWindowModelTest, ASongListModePassesOverEntriesThatCannotPlayAndEn
             << c.command;
         EXPECT_TRUE(port.waitCursorShows > 0 && !port.waitCursor) << "shown while a file is read";
         if (model.engine().player().playing()) model.leftButtonDown(20, 460);  // stop
+        EXPECT_EQ(port.screen.packedAt(face::noteLamp(0, 0).left, face::noteLamp(0, 0).top), 0u)
+            << "lamps out";
         model.onCommand(IDM_SONGS_CLEAR);
     }
 }
@@ -219,6 +221,7 @@ TEST_F(StartedWindowModelTest, ADeviceFailureIsShownAfterATickAClickOrAStartsSon
 // Which dropped files open or join the list is the drop's rule; here, that the window follows it.
 TEST_F(StartedWindowModelTest, ADropOpensItsFirstFileAndListsItsSongsOnlyWhileStopped) {
     model.dropFiles({"a.mid", "b.mid", "c.txt"});
+    EXPECT_EQ(std::get<std::string>(port.store.values[{Settings::userKey, "SongList"}]), "a.mid|b.mid|");
     model.onCommand(IDM_HOTKEY_SPACE);  // the keys reach the face through the window's commands
     EXPECT_TRUE(model.engine().player().playing());
     clickCentre(face::tempoField.up.hot);  // held when the song starts again

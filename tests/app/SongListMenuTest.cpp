@@ -103,15 +103,3 @@ TEST(SongListMenu, EachCommandRefusesInOrderWithItsMessage) {
                   std::tuple(size_t(0), c.playing, c.songs, c.mode, c.playOnce));
     }
 }
-
-TEST_F(SongListMenuTest, AnUnreadableEntryLeavesNoModeBehind) {
-    pick({"gone1.mid", "gone2.mid"});
-    menu.run(IDM_SONGS_LOOP);
-    EXPECT_EQ(std::tuple(host.opened, selection.mode, host.isPlaying),
-              std::tuple(Lines{"gone1.mid"}, int(SongSelection::noSongList), false));
-    // So the list can still be cleared and "一度だけ" still changed.
-    menu.run(IDM_PLAY_ONCE);
-    EXPECT_FALSE(selection.playOnce);
-    menu.run(IDM_SONGS_CLEAR);
-    EXPECT_EQ(window.information, Lines{"曲バッファを初期化しました"});
-}

@@ -21,6 +21,9 @@ TEST_F(SongListWindowTest, RowsNameEachEntryMarkTheLoadedOneAndAreKeptAsTheyChan
     model.onCommand(IDM_SONGS_WINDOW);
     for (const char* path : {"b.mid", "gone.mid"}) openSongFile(path);  // gone.mid joins, though unread
     EXPECT_EQ(shown.rows, (Lines{"　 1. さくら.mid", "♪ 2. b.mid", "　 3. gone.mid"}));
+    port.addFile("gone.mid", {});  // there now, but silent: playing it plays the entry after it
+    model.songListAction(Action::play, 2);
+    EXPECT_EQ(model.songs().currentPath(), "C:\\曲\\さくら.mid");
     EXPECT_EQ(std::get<std::string>(port.store.values[{Settings::userKey, "SongList"}]),
               "C:\\曲\\さくら.mid|b.mid|gone.mid|");
 }
@@ -85,7 +88,11 @@ TEST_F(SongListWindowTest, PlayingAnEntryKeepsTheLoopWhichGoesOnPastAnEntryTaken
     startUp();
     for (const char* path : {"C:\\曲\\さくら.mid", "b.mid", "c.mid"}) openSongFile(path);
     model.onCommand(IDM_SONGS_LOOP);
+    out.clear();
     model.songListAction(Action::play, 1);
+    const Lines sent = messageLines(out.messages(), 0);
+    EXPECT_NE(std::find(sent.begin(), sent.end(), "0 BF 7B 00"), sent.end())
+        << "the song playing stopped first";
     model.songListAction(Action::remove, 1);  // the song playing plays on, unmarked
     EXPECT_EQ(std::pair(title(), shown.marked), std::pair(std::string("b.mid"), -1));
     for (int tick = 0; tick < 200 && title() == "b.mid"; ++tick)  // b.mid ends; the loop goes on

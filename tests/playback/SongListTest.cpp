@@ -12,17 +12,14 @@ TEST(SongList, AFullListDropsTheOldestAndKeepsEveryEntryInPlace) {
                 SongList list;
                 std::string beside = "beside";
             } guarded;
-            bool intact = true;
-            for (int i = 0; i < 120; ++i) {
-                guarded.list.append("song" + std::to_string(i) + ".mid");
-                if (i == SongList::capacity - 1) intact = guarded.list.at(0) == "song0.mid";  // just full
-            }
-            intact = intact && guarded.list.count() == SongList::capacity && guarded.beside == "beside" &&
-                     loadedEntry(SongSelection{guarded.list}, "elsewhere.mid") == -1;
+            // Ten past full: an entry dropped too early would leave a gap still in the list.
+            for (int i = 0; i < 60; ++i) guarded.list.append("song" + std::to_string(i) + ".mid");
+            bool intact = guarded.list.count() == SongList::capacity && guarded.beside == "beside" &&
+                          loadedEntry(SongSelection{guarded.list}, "elsewhere.mid") == -1;
             for (int i = 0; i < SongList::capacity; ++i)
-                intact = intact && guarded.list.at(i) == "song" + std::to_string(70 + i) + ".mid";
+                intact = intact && guarded.list.at(i) == "song" + std::to_string(10 + i) + ".mid";
             guarded.list.remove(0);  // and taking one out of the full list moves only the entries it holds
-            intact = intact && guarded.list.at(0) == "song71.mid" && guarded.beside == "beside";
+            intact = intact && guarded.list.at(0) == "song11.mid" && guarded.beside == "beside";
             std::exit(intact ? 0 : 1);
         },
         testing::ExitedWithCode(0), "");
