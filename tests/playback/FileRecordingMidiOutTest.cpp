@@ -57,6 +57,7 @@ TEST_F(FileRecordingMidiOutTest,
     std::filesystem::create_directory(path("gone"));
     EXPECT_FALSE(displaced.finish());
     EXPECT_EQ(entries(), (Lines{"gone", "record.txt"})) << "a failed rename leaves no temporary file";
+    EXPECT_FALSE(OutputFile("").isOpen()) << "no name, no file";
     OutputFile dropped(path("dropped.txt")), open(path("open.txt"));
     dropped.complete(), dropped.discard(), open.discard();
     EXPECT_FALSE(dropped.complete() || open.stream().is_open())

@@ -5,6 +5,7 @@
 #include <string>
 #include <thread>
 
+#include "playback/LyricText.h"
 #include "playback/SilentMidiOut.h"
 #include "playback/SmfWriter.h"
 #include "tests/support/VirtualPlayer.h"
@@ -54,12 +55,13 @@ TEST(LyricSheet, ReadsKaraokeHeadersLinesAndVersesLyricEventsFirstAndEachEncodin
         {{join({lyric("\xe3\x81\x86"), lyric("\xe3\x81\x9f", 128)})}, ": うた"},
         {{lyric("\xe3\x81\x86\xc3")}, ": 縺?ﾃ"},  // a character cut short is no UTF-8
         {{join({lyric("\xef\xbb\xbf"), lyric("\xe3\x81\x82\xe3\x81\x84")})}, ": あい"},
-        // UTF-8's edges: the first two- and three-byte forms, the last lead of three, four bytes from U+10000
-        // to U+10FFFF, a surrogate, beyond U+10FFFF, an overlong "/", a third byte that does not continue.
-        {{lyric("\xef\xbb\xbf\xc2\x80\xc2\xa9\xe0\xa0\x80\xef\xbc\xa1\xf0\x90\x80\x80\xf0\x9f\x8e\xb5\xf4\x8f"
+        // UTF-8's edges: the first and last two-byte forms, the first three-byte form and the last lead of
+        // three, four bytes from U+10000 to U+10FFFF, a surrogate, beyond U+10FFFF, an overlong "/", a third
+        // byte that does not continue.
+        {{lyric("\xef\xbb\xbf\xc2\x80\xdf\xbf\xe0\xa0\x80\xef\xbc\xa1\xf0\x90\x80\x80\xf0\x9f\x8e\xb5\xf4\x8f"
                 "\xbf\xbf\xed\xa0\x80\xf4\x90\x80\x80\xf5\x80\x80\x80\xe0\x80\xaf\xe3\x81"
                 "A")},
-         ": \u0080©\u0800Ａ\U00010000🎵\U0010FFFF????????????????A"},
+         ": \u0080\u07FF\u0800Ａ\U00010000🎵\U0010FFFF????????????????A"},
         {{join({lyric("\xe3\x81\x82\xe3\x81\x84")})}, ": 縺ゅ＞"},
         // Bytes that are no character show as "?", a lead byte cut off by the event's end too (octal escapes,
         // as a hexadecimal one would take the "b").
@@ -69,6 +71,8 @@ TEST(LyricSheet, ReadsKaraokeHeadersLinesAndVersesLyricEventsFirstAndEachEncodin
         {{join({{0x00, 0x80, 60, 0x40}, lyric("a", 128)}), meta(0, 0x03, "Piano")}, ": a"},
     };
     for (const auto& [tracks, expected] : cases) EXPECT_EQ(read(tracks), expected);
+    const uint8_t cut[] = {'A', 0xE3, 0x81, 0x82};  // a text of two bytes, a character cut at its end
+    EXPECT_EQ(lyricAsUtf8({cut, 2}, LyricEncoding::utf8), "A?");
 }
 
 TEST(LyricSheet, ReportsEachWordAsItIsPlayedAndALineOfTheMomentAfterAJump) {

@@ -112,6 +112,7 @@ TEST(MessageLine, WritesTheTimeThenTheBytesAndCutsAtAWholeByte) {
     EXPECT_STREQ(longest, (std::to_string(LONG_MIN) + " 90 3C 7F").c_str());
     const std::pair<size_t, const char*> cut[] = {
         {1, ""}, {3, "12"}, {4, "123"}, {6, "123"}, {7, "123 90"}, {12, "123 90 3C"}, {13, "123 90 3C 7F"}};
+    EXPECT_EQ(formatMessageLine(123, noteOn, 3, nullptr, 0), 0u) << "no room, nothing written";
     for (const auto& [capacity, expected] : cut) {
         char line[16];
         std::fill(std::begin(line), std::end(line), 'x');
