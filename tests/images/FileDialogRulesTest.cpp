@@ -83,8 +83,9 @@ TEST(FileDialogRules, LoadShowAndClearThePreviewAsTheSelectionAndTheCheckBoxChan
         // The confirmation composes exactly the chosen file: the picture held may be another file's after a
         // failed read or a file typed but never previewed (a preview switched off is the failed
         // composition's).
-        {"selected again, not read again", "previewing; dialog background; select a.bmp; select a.bmp",
-         "load a.bmp; draw a.bmp"},
+        {"selected again, not read again, unless a folder came between",
+         "previewing; dialog background; select a.bmp; select a.bmp; select pictures; select a.bmp",
+         "load a.bmp; draw a.bmp; clear; load a.bmp; draw a.bmp"},
         {"typed, never selected", "previewing; dialog background; select a.bmp; ok b.bmp",
          "load a.bmp; draw a.bmp; load b.bmp; draw b.bmp; accept b.bmp; = yes"},
         {"its read failed after another",

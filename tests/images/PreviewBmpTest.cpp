@@ -66,6 +66,7 @@ TEST(PreviewBmp, ColoursUsedCountsItsLowHalfAndNoHeaderMakesTheImageDescribeMore
     const std::vector<uint8_t> file =
         BmpBuilder(1, 1, 4).bytes();  // a picture naming no colours has them all
     EXPECT_EQ(DibImage::fromBlock({file.begin() + 14, file.end()}).paletteEntries(), 16u);
+    EXPECT_FALSE(DibImage::fromBlock({file.begin() + 14, file.end() - 1}).isComplete()) << "a byte short";
 
     // A true-colour file may name colours used, but a drawing call would then look for that many palette
     // entries in front of the pixels; an image size field may be too small, and rows may be stored
@@ -94,6 +95,7 @@ TEST(PreviewGeometry, APictureFillsTheAreaByItsLongerSideCentredInsideAFrame) {
         {1000, 1, 200, 150, 1, 76, 198, 1},
         {100000, 99999, 300, 300, 1, 1, 298, 297},
         {0, 10, 200, 150, 0, 0, 0, 0},
+        {10, 0, 200, 150, 0, 0, 0, 0},
         {10, 10, 0, 150, 0, 0, 0, 0},
         {10, 10, 150, 0, 0, 0, 0, 0},
     };

@@ -130,6 +130,7 @@ TEST(MalformedSong, ASongHoldsANoteExactlyWhenPlayingItSoundsOne) {
         {{0, 0xF0, 3, 0x90, 60, 9, 0, 0xFF, 1, 3, 0x90, 60, 9}, false},  // inside a SysEx and a text
         {join({endOfTrack(), {0, 0x90, 60, 100}}), false},               // after the end of the track
         {{0, 0x90, 60, 0, 0, 0xFF, 1, 0, 0, 61, 90}, false},             // running status ended by a meta
+        {{0, 0x90, 60, 0, 0, 0xF6, 61, 90}, false},                      // or stepped over by a stray status
     };
     for (const auto& [events, holds] : cases) {
         PlaybackRig rig;

@@ -83,8 +83,9 @@ TEST(Sequencer, TheFirstTempoIsNotAppliedAgainWhereverItLiesNorAfterAJumpBack) {
     ASSERT_TRUE(jumping.player.jumpTo(0));
     jumping.tick();
     const TickReport& shown = jumping.updates.back().redraw;
-    EXPECT_EQ(std::pair(shown.tempoRedraw, shown.displayTempo), std::pair(true, 400))
-        << "the tempo jumped to";
+    EXPECT_EQ(std::tuple(shown.tempoRedraw, shown.displayTempo, shown.clockRedraw),
+              std::tuple(true, 400, true))
+        << "the tempo and the time jumped to";
     jumping.tick(19);
     ASSERT_TRUE(jumping.player.jumpTo(1));
     jumping.runUntilStopped();
