@@ -46,7 +46,7 @@ TEST_F(FaceControlsTest, EachArrowFieldStepsToItsLimitAndStays) {
     } cases[] = {
         {volume, face::volumeField.down.hot, 100, 11, 0},
         {volume, face::volumeField.up.hot, 0, 13, 120},
-        {tempo, face::tempoField.down.hot, 25, 2, 15},
+        {tempo, face::tempoField.down.hot, 21, 2, 11},
         {tempo, face::tempoField.down.hot, 20, 1, 20},
         {tempo, face::tempoField.up.hot, 395, 2, 405},
         {tempo, face::tempoField.up.hot, 400, 1, 400},
