@@ -26,9 +26,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         const std::string key = keys[input.byte() % std::size(keys)];
         const std::string name = names[input.byte() % std::size(names)];
         if (input.flag())
-            store.put(key, name, input.u32());
+            store.put(key, name, "n:" + std::to_string(input.u32()));
         else
-            store.put(key, name, input.text(input.byte()));
+            store.put(key, name, "s:" + input.text(input.byte()));
     }
 
     if (const std::optional<PlayingSettings> playing = loadPlayingSettings(store)) {

@@ -1,28 +1,18 @@
 // The settings as text pairs: what one run writes, the next reads back from the pairs alone.
 #include <gtest/gtest.h>
 
-#include "app/FlatSettingsStore.h"
+#include "tests/support/MemorySettingsStore.h"
 
 namespace {
 
 using Status = SettingsStore::Status;
 
-struct PairStore : FlatSettingsStore {
-    bool kept(const std::string& name, const std::string* text) override {
-        if (refuse) return false;
-        text ? void(pairs[name] = *text) : void(pairs.erase(name));
-        return true;
-    }
-    std::map<std::string, std::string> pairs;
-    bool refuse = false;
-};
-
 TEST(FlatSettingsStoreTest, ValuesComeBackFromTheKeptPairsWithTheirKinds) {
-    PairStore first;
+    MemorySettingsStore first;
     first.writeNumber("A\\User", "Ongen", 4294967295u);
     first.writeString("A\\User", "MidiIn", "Keys\\1 n:");
-    PairStore next;
-    for (const auto& [name, text] : first.pairs) EXPECT_TRUE(next.restore(name, text));
+    MemorySettingsStore next;
+    for (const auto& [name, text] : first.storage) EXPECT_TRUE(next.restore(name, text));
     uint32_t number = 0;
     std::string text;
     EXPECT_EQ((std::vector<Status>{
@@ -33,7 +23,7 @@ TEST(FlatSettingsStoreTest, ValuesComeBackFromTheKeptPairsWithTheirKinds) {
 }
 
 TEST(FlatSettingsStoreTest, PairsNoWriteMakesArePassedOver) {
-    PairStore store;
+    MemorySettingsStore store;
     for (const char* text : {"", "s", "sx", "x:1", "n:", "n:-1", "n:01", "n:4294967296", "n:1a"})
         EXPECT_FALSE(store.restore("A\\B", text)) << text;
     EXPECT_TRUE(!store.restore("NoKey", "s:x") && !store.restore("A\\", "s:x") && store.entries().empty());
@@ -42,15 +32,15 @@ TEST(FlatSettingsStoreTest, PairsNoWriteMakesArePassedOver) {
 
 // A key goes only without keys under it; a change the storage refused is not held.
 TEST(FlatSettingsStoreTest, AKeyGoesOnlyWithoutKeysUnderItAndARefusedChangeIsNotHeld) {
-    PairStore store;
+    MemorySettingsStore store;
     store.writeString("A\\B", "v", "1");
     store.writeString("A", "w", "2");
     EXPECT_EQ((std::vector<Status>{store.deleteKey("A"), store.deleteKey("A\\B"), store.deleteKey("A\\B"),
                                    store.deleteKey("A")}),
               (std::vector<Status>{Status::failed, Status::ok, Status::absent, Status::ok}));
-    EXPECT_TRUE(store.pairs.empty());
+    EXPECT_TRUE(store.storage.empty());
     store.writeString("A", "v", "old");
-    store.refuse = true;
+    store.refuseWrites = true;
     std::string text;
     EXPECT_EQ(store.writeString("A", "v", "new"), Status::failed);
     EXPECT_EQ(store.deleteKey("A"), Status::failed);

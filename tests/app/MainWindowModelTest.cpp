@@ -50,7 +50,7 @@ TEST_F(MainWindowModelTest, AMissingOrWrongSkinFileEndsTheStartWithItsMessageAnd
             port.files.erase(c.file);
         else
             port.addFile(c.file, c.bytes);
-        port.store.put(Settings::userKey, "BackBmp", c.background);
+        port.store.put(Settings::userKey, "BackBmp", "s:" + c.background);
         EXPECT_EQ(startUp(), c.starts) << c.file << " " << c.background;
         EXPECT_EQ(port.messages, c.messages);
         // Main.bmp stands in for this run only: the settings keep naming the chosen face.
@@ -59,7 +59,7 @@ TEST_F(MainWindowModelTest, AMissingOrWrongSkinFileEndsTheStartWithItsMessageAnd
     port.files = intact;
     port.addFile("C:\\p\\face.bmp",
                  encodeBmpFile(filledPicture(face::faceWidth, face::faceHeight, 0x123456)));
-    port.store.put(Settings::userKey, "BackBmp", std::string("C:\\p\\face.bmp"));
+    port.store.put(Settings::userKey, "BackBmp", "s:C:\\p\\face.bmp");
     ASSERT_TRUE(startUp());
     EXPECT_EQ(model.skin().face().packedAt(0, 0), 0x123456u) << "a chosen face that reads is the face";
 }
@@ -169,7 +169,7 @@ TEST_F(StartedWindowModelTest, StepsPassOverEntriesThatCannotPlayAndWrapRoundOnl
 }
 
 TEST_F(MainWindowModelTest, TheOpenDialogStartsWhereTheLastSongTheUserOpenedLiesHoweverItWasOpened) {
-    port.store.put(Settings::folderKey, "ReadDir", std::string("C:\\gone"));
+    port.store.put(Settings::folderKey, "ReadDir", "s:C:\\gone");
     ASSERT_TRUE(startUp());
     EXPECT_EQ(model.settings().songFolder(), "C:\\start") << "a kept folder that is gone gives way";
     for (const char* path : {"C:\\a\\one.mid", "C:\\b\\two.mid"}) port.addFile(path, oneNoteSong());
@@ -177,10 +177,10 @@ TEST_F(MainWindowModelTest, TheOpenDialogStartsWhereTheLastSongTheUserOpenedLies
     EXPECT_EQ(model.settings().songFolder(), "C:\\a");
     openSongFile("C:\\b\\two.mid");
     // Kept at once, for the dialog's next start.
-    EXPECT_EQ(std::get<std::string>(port.store.values[{Settings::folderKey, "ReadDir"}]), "C:\\b");
+    EXPECT_EQ(port.store.stored(Settings::folderKey, "ReadDir"), "s:C:\\b");
     model.onCommand(port.historyItems.at(1).id);  // one.mid
     EXPECT_EQ(model.settings().songFolder(), "C:\\a");
-    EXPECT_EQ(std::get<std::string>(port.store.values[{Settings::folderKey, "ReadDir"}]), "C:\\a");
+    EXPECT_EQ(port.store.stored(Settings::folderKey, "ReadDir"), "s:C:\\a");
     port.nextChoice = std::nullopt, model.onCommand(IDM_FILE_OPEN);  // cancelled
     openSongFile("C:\\c\\gone.mid");  // picked, though it cannot be read: neither loaded nor in the history
     EXPECT_EQ(std::tuple(model.settings().songFolder(), port.waitCursor, model.songs().currentPath(),
@@ -221,7 +221,7 @@ TEST_F(StartedWindowModelTest, ADeviceFailureIsShownAfterATickAClickOrAStartsSon
 // Which dropped files open or join the list is the drop's rule; here, that the window follows it.
 TEST_F(StartedWindowModelTest, ADropOpensItsFirstFileAndListsItsSongsOnlyWhileStopped) {
     model.dropFiles({"a.mid", "b.mid", "c.txt"});
-    EXPECT_EQ(std::get<std::string>(port.store.values[{Settings::userKey, "SongList"}]), "a.mid|b.mid|");
+    EXPECT_EQ(port.store.stored(Settings::userKey, "SongList"), "s:a.mid|b.mid|");
     model.onCommand(IDM_HOTKEY_SPACE);  // the keys reach the face through the window's commands
     EXPECT_TRUE(model.engine().player().playing());
     clickCentre(face::tempoField.up.hot);  // held when the song starts again
@@ -237,7 +237,7 @@ TEST_F(StartedWindowModelTest, ADropOpensItsFirstFileAndListsItsSongsOnlyWhileSt
 // read leaves the store alone, since what it would write are the defaults, not the user's settings. The
 // saved keyboard opens once plugged in and closes with the window.
 TEST_F(MainWindowModelTest, TheSettingsAreWrittenAtExitUnlessTheStartEndedBeforeReadingThem) {
-    port.store.put(Settings::userKey, "MidiIn", std::string("Keys C"));
+    port.store.put(Settings::userKey, "MidiIn", "s:Keys C");
     ASSERT_TRUE(startUp());
     port.inputs.names.push_back("Keys C");
     model.midiInputsChanged();
@@ -253,7 +253,7 @@ TEST_F(MainWindowModelTest, TheSettingsAreWrittenAtExitUnlessTheStartEndedBefore
     MainWindowModel endedModel{ended.platform(), out, timer, ended.canvases, failures};
     EXPECT_FALSE(endedModel.loadSprites());  // no skin files
     endedModel.onDestroy();
-    EXPECT_TRUE(ended.store.values.empty());
+    EXPECT_TRUE(ended.store.storage.empty());
 }
 
 // Each view's caption names the song, and the face is painted again when the large view comes back.

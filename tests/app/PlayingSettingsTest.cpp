@@ -35,15 +35,15 @@ TEST(PlayingSettings, ComeBackAsWrittenUntilForgotten) {
 TEST(PlayingSettings, EachValueThatCannotBeUsedTakesItsDefault) {
     for (const int32_t sign : {0, 2}) {  // a key count without a sign, and a sign out of range
         MemorySettingsStore store;
-        store.put(user, "PlayingSong", "C:\\a.mid");
+        store.put(user, "PlayingSong", "s:C:\\a.mid");
         const std::pair<const char*, int32_t> numbers[] = {
             {"Transpose", 13}, {"Volume", 85},    {"Effect", 10}, {"EffectStart", 70},
             {"EffectEnd", 70}, {"KeySign", sign}, {"KeyCount", 3}};
-        for (const auto& [name, value] : numbers) store.put(user, name, uint32_t(value));
-        store.put(user, "PitchMap", "1,2,3,4,5,6,7,8,9,10,11,12x");
+        for (const auto& [name, value] : numbers) store.put(user, name, "n:" + std::to_string(value));
+        store.put(user, "PitchMap", "s:1,2,3,4,5,6,7,8,9,10,11,12x");
         std::string cells;
         for (int cell = 0; cell < 80; ++cell) cells += "13,";
-        store.put(user, "Cells", cells.substr(0, cells.size() - 1));
+        store.put(user, "Cells", "s:" + cells.substr(0, cells.size() - 1));
         const std::optional<PlayingSettings> read = loadPlayingSettings(store);
         ASSERT_TRUE(read);
         PlayingSettings defaults;

@@ -16,7 +16,6 @@ const char* const dir = Settings::folderKey;
 const char* const mru = Settings::historyKey;
 const char* const user = Settings::userKey;
 const std::string start = "C:\\Start";
-using Value = MemorySettingsStore::Value;
 
 struct SettingsTest : testing::Test {
     void load() { settings = loadSettings(store, start, history); }
@@ -24,16 +23,15 @@ struct SettingsTest : testing::Test {
     void plantFullSettings() {
         store = {};
         settings = {};
-        store.put(dir, "ReadDir", "C:\\Music");
-        store.put(dir, "SaveDir", "C:\\Save");
-        store.put(dir, "TexDir", "C:\\Pictures");
-        store.put(mru, "Mru1", "C:\\Music\\a.mid");
-        store.put(mru, "Mru2", "D:\\b.mid");
-        for (const char* slot : {"Mru3", "Mru4", "Mru5", "Mru6"}) store.put(mru, slot, "empty");
-        store.put(user, "Ongen", uint32_t(2));
-        store.put(user, "BackBmp", "C:\\Pictures\\face.bmp");
+        store.put(dir, "ReadDir", "s:C:\\Music");
+        store.put(dir, "SaveDir", "s:C:\\Save");
+        store.put(dir, "TexDir", "s:C:\\Pictures");
+        store.put(mru, "Mru1", "s:C:\\Music\\a.mid");
+        store.put(mru, "Mru2", "s:D:\\b.mid");
+        for (const char* slot : {"Mru3", "Mru4", "Mru5", "Mru6"}) store.put(mru, slot, "s:empty");
+        store.put(user, "Ongen", "n:2");
+        store.put(user, "BackBmp", "s:C:\\Pictures\\face.bmp");
     }
-    Value stored(const char* key, const char* name) { return store.values.at({key, name}); }
     static auto fields(const Settings& s) {
         return std::tuple(s.startFolder, s.readDir, s.saveDir, s.texDir, s.soundModule, s.backgroundPath,
                           s.midiOut, s.midiIn, s.songList, s.lyricsWindow, s.usable);
@@ -50,12 +48,13 @@ struct SettingsTest : testing::Test {
 
 TEST_F(SettingsTest, AFirstRunTakesTheStartFolderAndWritesTheDefaultsAtOnce) {
     load();
-    EXPECT_EQ(store.values,
-              (std::map<MemorySettingsStore::ValueName, Value>{{{dir, "ReadDir"}, start},
-                                                               {{dir, "SaveDir"}, start},
-                                                               {{dir, "TexDir"}, start},
-                                                               {{user, "Ongen"}, uint32_t(0)},
-                                                               {{user, "BackBmp"}, "Main.bmp"}}));
+    const std::string folder = "s:" + start;
+    EXPECT_EQ(store.storage,
+              (std::map<std::string, std::string>{{dir + std::string("\\ReadDir"), folder},
+                                                  {dir + std::string("\\SaveDir"), folder},
+                                                  {dir + std::string("\\TexDir"), folder},
+                                                  {user + std::string("\\Ongen"), "n:0"},
+                                                  {user + std::string("\\BackBmp"), "s:Main.bmp"}}));
     // Defaults that cannot be written mean the settings cannot be kept either.
     store = {};
     store.refuseWrites = true;
@@ -65,7 +64,8 @@ TEST_F(SettingsTest, AFirstRunTakesTheStartFolderAndWritesTheDefaultsAtOnce) {
 
 TEST_F(SettingsTest, WhatIsWrittenAtExitIsReadAtTheNextStart) {
     plantFullSettings();
-    store.put(dir, "SaveDir", std::string(300, 'x'));  // longer than any fixed buffer a reader might use
+    store.put(dir, "SaveDir",
+              "s:" + std::string(300, 'x'));  // longer than any fixed buffer a reader might use
     load();
     EXPECT_EQ(std::pair(store.writes, history.count()), std::pair(0, 2)) << "slots marked empty hold no song";
 
@@ -95,20 +95,19 @@ TEST_F(SettingsTest, TheSessionWritesTheHistoryAndTheChosenFoldersAsSoonAsTheyCh
     SettingsSession session(store, platform, platform);
     FaceState face;
     Skin skin(platform, platform);
-    store.put(mru, "Mru1", "D:\\b.mid");
+    store.put(mru, "Mru1", "s:D:\\b.mid");
     session.load(face, skin);
     EXPECT_EQ(platform.historyItems.at(0).label, "1. D:\\b.mid");  // the stored history, shown at start
     session.history().noteOpened("C:\\Songs\\a.mid");
     session.historyChanged();
-    EXPECT_EQ(stored(mru, "Mru1"), Value("C:\\Songs\\a.mid"));
+    EXPECT_EQ(store.stored(mru, "Mru1"), "s:C:\\Songs\\a.mid");
     EXPECT_EQ(platform.historyItems.at(0).label, "1. C:\\Songs\\a.mid");
     session.keepSongFolder("C:\\Songs");
     session.keepPictureFolder("C:\\Pictures");
-    EXPECT_EQ(std::pair(stored(dir, "ReadDir"), stored(dir, "TexDir")),
-              std::pair(Value("C:\\Songs"), Value("C:\\Pictures")));
+    EXPECT_EQ(store.stored(dir, "ReadDir") + store.stored(dir, "TexDir"), "s:C:\\Songss:C:\\Pictures");
     EXPECT_EQ(platform.historyItems.at(0).label, "1. a.mid");
     session.keepLyricsWindow({1, 2, 300, 100, true});
-    EXPECT_EQ(stored(user, "LyricsWindow"), Value("1,2,300,100,1"));
+    EXPECT_EQ(store.stored(user, "LyricsWindow"), "s:1,2,300,100,1");
     const int writes = store.writes;
     for (const char* same : {"C:\\Songs", ""}) session.keepSongFolder(same);
     for (const char* same : {"C:\\Pictures", ""}) session.keepPictureFolder(same);
@@ -118,23 +117,23 @@ TEST_F(SettingsTest, TheSessionWritesTheHistoryAndTheChosenFoldersAsSoonAsTheyCh
 }
 
 TEST_F(SettingsTest, OnlyAbsentValuesGetTheirDefaultsWrittenAndTheRestIsStillRead) {
-    store.put(user, "Ongen", uint32_t(1));
-    store.put(user, "BackBmp", "C:\\face.bmp");
+    store.put(user, "Ongen", "n:1");
+    store.put(user, "BackBmp", "s:C:\\face.bmp");
     load();  // no folders: decided per value, not as a first run for everything
     EXPECT_EQ(std::pair(settings.soundModule, settings.backgroundPath),
               std::pair(1, std::string("C:\\face.bmp")));
-    EXPECT_EQ(std::pair(stored(dir, "ReadDir"), store.writes), std::pair(Value(start), 3));
+    EXPECT_EQ(std::pair(store.stored(dir, "ReadDir"), store.writes), std::pair("s:" + start, 3));
 }
 
 TEST_F(SettingsTest, UnusableValuesTakeTheirDefaults) {
     struct Case {
         const char* key;
         const char* name;
-        Value value;
+        const char* value;
     };
     for (const Case& c :
-         {Case{user, "Ongen", uint32_t(3)}, Case{user, "Ongen", "1"}, Case{user, "BackBmp", ""},
-          Case{user, "BackBmp", uint32_t(7)}, Case{dir, "ReadDir", ""}, Case{dir, "TexDir", uint32_t(1)}}) {
+         {Case{user, "Ongen", "n:3"}, Case{user, "Ongen", "s:1"}, Case{user, "BackBmp", "s:"},
+          Case{user, "BackBmp", "n:7"}, Case{dir, "ReadDir", "s:"}, Case{dir, "TexDir", "n:1"}}) {
         plantFullSettings();
         store.put(c.key, c.name, c.value);
         load();
@@ -158,7 +157,7 @@ TEST_F(SettingsTest, AStoreThatCannotBeReadIsNotWrittenAtExit) {
     settings.lyricsWindow = WindowPlace{1, 2, 300, 100, true};  // nor as the values change
     for (const auto save : {saveFolders, saveSongList, saveLyricsWindow}) save(store, settings);
     EXPECT_EQ(saveSettings(store, settings, history), SettingsStore::Status::ok);
-    EXPECT_TRUE(store.values.empty());
+    EXPECT_TRUE(store.storage.empty());
     // One value that cannot be read is enough: the store may hold the user's settings all the same.
     const std::pair<const char*, const char*> values[] = {
         {dir, "ReadDir"},  {dir, "SaveDir"},  {dir, "TexDir"},  {mru, "Mru1"},      {user, "Ongen"},
@@ -173,6 +172,8 @@ TEST_F(SettingsTest, AStoreThatCannotBeReadIsNotWrittenAtExit) {
 
 TEST_F(SettingsTest, DeletingNoLeavesEverythingAndYesDeletesTheKeysAndClosesWithoutWritingAnything) {
     plantFullSettings();
+    store.put(Settings::rootKey, "Version", "n:1");  // a value of the program's key itself
+    store.put("Software\\Other", "v", "s:kept");     // another program's
     load();
     host.answerYes = false;
     menu.run(IDM_DELETE_SETTINGS_AND_EXIT);
@@ -181,7 +182,7 @@ TEST_F(SettingsTest, DeletingNoLeavesEverythingAndYesDeletesTheKeysAndClosesWith
 
     host.answerYes = true;
     menu.run(IDM_DELETE_SETTINGS_AND_EXIT);
-    EXPECT_TRUE(!store.hasKey(Settings::rootKey) && store.hasKey("Software") && store.values.empty() &&
+    EXPECT_TRUE(!store.hasKey(Settings::rootKey) && store.stored("Software\\Other", "v") == "s:kept" &&
                 host.messages.empty());
     saveSettings(store, settings, history);  // the window's destruction follows
     EXPECT_EQ(std::pair(store.writes, host.closeRequests), std::pair(0, 1));
@@ -189,7 +190,7 @@ TEST_F(SettingsTest, DeletingNoLeavesEverythingAndYesDeletesTheKeysAndClosesWith
 
 TEST_F(SettingsTest, AFailedDeletionSaysSoAndStillWritesNothing) {
     plantFullSettings();
-    store.put(Settings::rootKey + std::string("\\Other"), "x", "y");  // a subkey we know nothing of
+    store.put(Settings::rootKey + std::string("\\Other"), "x", "s:y");  // a subkey we know nothing of
     load();
     menu.run(IDM_DELETE_SETTINGS_AND_EXIT);
     EXPECT_EQ(host.messages, std::vector<std::string>{"レジストリの削除に失敗しました。手動で行って下さい"});

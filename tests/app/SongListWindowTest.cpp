@@ -24,17 +24,15 @@ TEST_F(SongListWindowTest, RowsNameEachEntryMarkTheLoadedOneAndAreKeptAsTheyChan
     port.addFile("gone.mid", {});  // there now, but silent: playing it plays the entry after it
     model.songListAction(Action::play, 2);
     EXPECT_EQ(model.songs().currentPath(), "C:\\曲\\さくら.mid");
-    EXPECT_EQ(std::get<std::string>(port.store.values[{Settings::userKey, "SongList"}]),
-              "C:\\曲\\さくら.mid|b.mid|gone.mid|");
+    EXPECT_EQ(port.store.stored(Settings::userKey, "SongList"), "s:C:\\曲\\さくら.mid|b.mid|gone.mid|");
 }
 
 TEST_F(SongListWindowTest, TheSongNamedAtStartJoinsTheListThatCameBackOnlyWhenItIsNotOnItYet) {
-    port.store.values[{Settings::userKey, "SongList"}] = std::string("b.mid|c.mid|");
+    port.store.put(Settings::userKey, "SongList", "s:b.mid|c.mid|");
     startUp();
     model.openStartSong("c.mid", false);
     model.openStartSong("C:\\曲\\さくら.mid", false);
-    EXPECT_EQ(std::get<std::string>(port.store.values[{Settings::userKey, "SongList"}]),
-              "b.mid|c.mid|C:\\曲\\さくら.mid|")
+    EXPECT_EQ(port.store.stored(Settings::userKey, "SongList"), "s:b.mid|c.mid|C:\\曲\\さくら.mid|")
         << "kept at once";
     model.onCommand(IDM_SONGS_WINDOW);
     EXPECT_EQ(std::pair(port.songList.opens, shown.rows),

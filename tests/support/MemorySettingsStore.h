@@ -1,52 +1,55 @@
 #pragma once
 #include <map>
-#include <set>
-#include <variant>
+#include <string>
+#include <utility>
 
-#include "app/SettingsStore.h"
+#include "app/FlatSettingsStore.h"
 
-// The settings store in memory, keyed like the registry (key paths compare case-sensitively here). Tests
-// read and plant values through `values` and count the writes.
-class MemorySettingsStore : public SettingsStore {
+// The settings store in memory: the flat store with its storage in a map that tests read, plant into and
+// refuse, as a registry without access or a key opened for reading only would. A key exists while it or a
+// key under it holds a value.
+class MemorySettingsStore : public FlatSettingsStore {
   public:
-    using Value = std::variant<std::string, uint32_t>;
     using ValueName = std::pair<std::string, std::string>;  // key path, value name
 
     Status readString(const std::string& key, const std::string& name, std::string& value) override {
-        return read(key, name, value);
+        return refusesReading(key, name) ? Status::failed : FlatSettingsStore::readString(key, name, value);
     }
     Status readNumber(const std::string& key, const std::string& name, uint32_t& value) override {
-        return read(key, name, value);
+        return refusesReading(key, name) ? Status::failed : FlatSettingsStore::readNumber(key, name, value);
     }
-    Status writeString(const std::string& key, const std::string& name, const std::string& value) override {
-        return write(key, name, value);
-    }
-    Status writeNumber(const std::string& key, const std::string& name, uint32_t value) override {
-        return write(key, name, value);
-    }
-    Status deleteKey(const std::string& key) override;
 
-    bool hasKey(const std::string& key) const { return keys.count(key) != 0; }
-    // Plants a value, creating its key and the keys above it.
-    void put(const std::string& key, const std::string& name, Value value);
+    // Plants a value as an earlier run left it, in its stored form: "s:" and a text or "n:" and a number.
+    void put(const std::string& key, const std::string& name, const std::string& storedForm) {
+        if (restore(key + '\\' + name, storedForm)) storage[key + '\\' + name] = storedForm;
+    }
+    // The value's stored form, empty when there is none.
+    std::string stored(const std::string& key, const std::string& name) const {
+        const auto found = storage.find(key + '\\' + name);
+        return found == storage.end() ? std::string() : found->second;
+    }
+    bool hasKey(const std::string& key) const {
+        const auto next = storage.lower_bound(key + '\\');
+        return next != storage.end() && next->first.compare(0, key.size() + 1, key + '\\') == 0;
+    }
 
-    std::set<std::string> keys;
-    std::map<ValueName, Value> values;
+    std::map<std::string, std::string> storage;  // what was kept, by entry name
     int writes = 0;
-    bool refuseEverything = false;  // every call fails, as a registry without access would
-    bool refuseWrites = false;      // writing fails, as in a key opened for reading only
+    bool refuseEverything = false;  // every call fails
+    bool refuseWrites = false;      // every change fails
     ValueName refusedValue;         // reading this one value fails
 
-  private:
-    void createKey(const std::string& key);
-    template <class T>
-    Status read(const std::string& key, const std::string& name, T& value) const {
-        if (refuseEverything || refusedValue == ValueName{key, name}) return Status::failed;
-        const auto it = values.find({key, name});
-        if (it == values.end()) return Status::absent;
-        if (!std::holds_alternative<T>(it->second)) return Status::wrongType;
-        value = std::get<T>(it->second);
-        return Status::ok;
+  protected:
+    bool kept(const std::string& entryName, const std::string* text) override {
+        if (refuseEverything || refuseWrites) return false;
+        if (!text) return storage.erase(entryName), true;
+        ++writes;
+        storage[entryName] = *text;
+        return true;
     }
-    Status write(const std::string& key, const std::string& name, Value value);
+
+  private:
+    bool refusesReading(const std::string& key, const std::string& name) const {
+        return refuseEverything || refusedValue == ValueName{key, name};
+    }
 };
