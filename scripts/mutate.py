@@ -7,6 +7,7 @@ build/native are never touched; each mutant is written over its file in its work
 put back before the next one, also when the run is stopped."""
 
 import argparse
+import functools
 import json
 import os
 import random
@@ -258,17 +259,20 @@ class Workspace:
                          "-DCMAKE_CXX_COMPILER_LAUNCHER=ccache"]) == 0
 
     def build(self, path, timeout):
-        target = os.path.basename(suite(path))
-        return self.run(["cmake", "--build", self.tree, "--target", target], timeout * 5) == 0
+        targets = [os.path.basename(binary) for binary in suites(path)]
+        return self.run(["cmake", "--build", self.tree, "--target"] + targets, timeout * 5) == 0
 
     def failing_tests(self, path, timeout):
         """The names of the tests that fail on the mutant, the whole suite run without stopping at the first;
         a run that crashed or hung names the test it was in."""
+        return [name for binary in suites(path) for name in self.failing_tests_of(binary, timeout)]
+
+    def failing_tests_of(self, binary, timeout):
         report, log = os.path.join(self.work, "kills.json"), os.path.join(self.work, "kills.log")
         if os.path.exists(report):
             os.remove(report)
         with open(log, "w") as out:
-            outcome = self.run([os.path.join(self.tree, suite(path)), "--gtest_output=json:" + report], timeout,
+            outcome = self.run([os.path.join(self.tree, binary), "--gtest_output=json:" + report], timeout,
                                stdout=out)
         if outcome == 0:
             return []
@@ -281,16 +285,19 @@ class Workspace:
                 for test in group["testsuite"] if test.get("failures")] or ["(the suite failed: %s)" % outcome]
 
     def tests_fail(self, path, test_filter, timeout):
-        binary = [os.path.join(self.tree, suite(path)), "--gtest_fail_fast", "--gtest_brief=1"]
-        if suite(path) != "velmira_tests":
-            return self.run(binary, timeout) != 0
+        return any(self.suite_fails(binary, path, test_filter, timeout) for binary in suites(path))
+
+    def suite_fails(self, binary, path, test_filter, timeout):
+        command = [os.path.join(self.tree, binary), "--gtest_fail_fast", "--gtest_brief=1"]
+        if binary != "velmira_tests":
+            return self.run(command, timeout) != 0
         if test_filter:
-            return self.run(binary + ["--gtest_filter=" + test_filter], timeout) != 0
+            return self.run(command + ["--gtest_filter=" + test_filter], timeout) != 0
         # The tests of the mutated file's own folder first: they catch most of its mutants, in a fraction of
         # the whole suite's time.
         own = ":".join(own_tests(path))
         phases = ([own + "-" + SLOW, "-" + own + ":" + SLOW] if own else ["-" + SLOW]) + [SLOW]
-        return any(self.run(binary + ["--gtest_filter=" + phase], timeout) != 0 for phase in phases)
+        return any(self.run(command + ["--gtest_filter=" + phase], timeout) != 0 for phase in phases)
 
     def plant(self, site, args):
         """Writes the mutant into this copy, builds and tests it, and puts the file back: the outcome and, with
@@ -315,10 +322,34 @@ class Workspace:
             os.utime(target)
 
 
-def suite(path):
-    """The test program that sees a file: the skin generator's art is checked by the skin's own tests, which
-    draw the skin as the build does."""
-    return ("resources/velmira_skin_tests" if path.startswith("resources/skin/") else "velmira_tests")
+SKIN = "resources/skin/"
+
+
+def suites(path):
+    """The test programs that see a file: the skin generator's art is checked by the skin's own tests, which
+    draw the skin as the build does, and so are the program's files the generator is built from."""
+    return ([] if path.startswith(SKIN) else ["velmira_tests"]) + \
+        (["resources/velmira_skin_tests"] if path in skin_generator_files() else [])
+
+
+@functools.lru_cache(maxsize=None)
+def skin_generator_files():
+    """The generator's own files, the headers they include (and those include in turn), and each such
+    header's source file where the generator's build names it."""
+    build = open(os.path.join(TOP, SKIN, "CMakeLists.txt"), encoding="utf-8").read()
+    pending = [SKIN + name for name in os.listdir(os.path.join(TOP, SKIN)) if name.endswith((".cpp", ".h"))]
+    files = set()
+    while pending:
+        path = pending.pop()
+        if path in files or not os.path.exists(os.path.join(TOP, path)):
+            continue
+        files.add(path)
+        text = open(os.path.join(TOP, path), encoding="utf-8").read()
+        pending += re.findall(r'^#include "([^"]+)"', text, re.M)
+        source = path[:-2] + ".cpp"
+        if path.endswith(".h") and not path.startswith(SKIN) and "/" + source in build:
+            pending.append(source)
+    return files
 
 
 def own_tests(path):
@@ -395,7 +426,7 @@ def main():
         return 0
 
     spaces = [Workspace(i) for i in range(max(1, args.jobs))]
-    checked = {suite(s[0]): s[0] for s in chosen}.values()
+    checked = {tuple(suites(s[0])): s[0] for s in chosen}.values()
     for space in spaces:  # one after the other: the first fills the compiler cache for the rest
         space.sync()
         if not space.configure() or not all(space.build(path, args.timeout) for path in checked):

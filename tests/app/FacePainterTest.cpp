@@ -75,6 +75,15 @@ TEST(DibCanvas, CopiesFillsAndTextAreClippedAtTheEdgesOfBothPictures) {
 // per tick; lamps follow the pitch class, cyan once the song has sent GM System On.
 TEST(FacePainter, PaintsTheFaceInEachStateAsPinned) {
     PainterRig rig;
+    // Every sprite by its name: the pressed ones with the read-outs, the released ones with the cells.
+    const auto drawSprites = [&](bool pressed) {
+        for (const face::NumberField* f : {&face::tempoField, &face::volumeField, &face::transposeField})
+            for (const face::ArrowButton* b : {&f->down, &f->up})
+                rig.painter.drawSprite(pressed ? b->pressed : b->released);
+        for (int sprite : pressed ? std::vector{face::fastForwardLit}
+                                  : std::vector{face::fastForwardNormal, face::playNormal})
+            rig.painter.drawSprite(sprite);
+    };
     rig.paint();
     rig.snapshot("bare");  // the client area beyond the face continues its edge
 
@@ -85,6 +94,7 @@ TEST(FacePainter, PaintsTheFaceInEachStateAsPinned) {
     rig.controls.keyShift = 12;
     rig.painter.drawReadout(FaceDrawing::transposeReadout);
     rig.painter.displayTick({true, 101, true, 1, 2, false});
+    drawSprites(true);
     rig.snapshot("readouts");
 
     rig.state.songLoaded = true;
@@ -100,6 +110,7 @@ TEST(FacePainter, PaintsTheFaceInEachStateAsPinned) {
     rig.painter.drawCell(5, FaceState::autoPanCell);
     rig.state.channelToggles[4][FaceState::soloToggle] = false;
     rig.painter.drawToggle(4, 0);
+    drawSprites(false);
     rig.snapshot("cells");
 
     rig.state.songLoaded = false;  // without a song nothing is marked; while playing, play is lit
