@@ -24,7 +24,6 @@ class EffectMenu {
     void setEffectTime();
 
     EffectDialogSession& dialogs() { return dialogs_; }
-    uint32_t checkMask() const { return mark_.mask(); }
 
   private:
     bool refused() const { return host_.playing() || !host_.songLoaded(); }

@@ -25,7 +25,6 @@ class EffectCheckMark {
 
     void show(EffectType inUse) { mask_ = checkBitOf(inUse); }
     bool checked(int id) const;
-    uint32_t mask() const { return mask_; }
 
   private:
     uint32_t mask_ = noneBit;

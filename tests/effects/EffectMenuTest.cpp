@@ -67,9 +67,9 @@ struct MenuScript {
     // Runs the menu items named and these actions: "playing", "stopped", "answer N" or "answer
     // cancel" (for the effect-time dialog), "try SIGN/COUNT" (the key signature dialog's try) and "try pitch"
     // (the pitch dialog's, with C moved to 113), "close" (the open dialog closes), and "|",
-    // which forgets what was recorded so far. Returns what the host was asked, with the checked items after
-    // "mark?", the effect, its window and C's entry after "effect?", the effect and the mark's bit after
-    // "mask?", and whether the transport is allowed after "transport?".
+    // which forgets what was recorded so far. Returns what the host was asked, with the checked items and the
+    // effect after "mark?", the effect, its window and C's entry after "effect?", and whether the transport
+    // is allowed after "transport?".
     Lines run(const Lines& actions) {
         host.settings.window = {3, 40};
         int sign = 0, count = 0;
@@ -84,11 +84,6 @@ struct MenuScript {
             if (action == "try pitch") menu.dialogs().tryPitchMap(PitchMap{{{113}}});
             if (action == "close") menu.dialogs().dialogClosing();
             if (action == "|") host.calls.clear();
-            if (action == "mask?") {
-                char mask[8];
-                std::snprintf(mask, sizeof mask, "%04X", unsigned(menu.checkMask()));
-                host.calls.push_back(std::to_string(int(host.settings.type)) + " " + mask);
-            }
             if (action == "transport?")
                 host.calls.push_back(menu.dialogs().transportAllowed() ? "free" : "held");
             if (action == "effect?")
@@ -98,7 +93,9 @@ struct MenuScript {
                                      std::to_string(host.settings.pitchMap.entries[0]));
             if (action == "mark?")
                 for (const auto& [name, id] : items)
-                    if (menu.checked(id)) host.calls.push_back(std::string("marked ") + name);
+                    if (menu.checked(id))
+                        host.calls.push_back("marked " + std::string(name) + " " +
+                                             std::to_string(int(host.settings.type)));
         }
         return host.calls;
     }
@@ -116,12 +113,13 @@ TEST(EffectMenu, CommandsChooseAskAndTryAsTheUserChose) {
         const char *why, *actions, *calls;
     } cases[] = {
         {"each style and image item",
-         "folk; mask?; japanese; mask?; okinawan; mask?; suspense; mask?; image 1; mask?; image 2; mask?; "
-         "image 3; mask?; image 4; mask?; image 5; mask?; none; mask?",
-         "1 0001; 2 0002; 3 0004; 9 0100; 4 0008; 5 0010; 6 0020; 7 0040; 8 0080; 0 2000"},
+         "folk; mark?; japanese; mark?; okinawan; mark?; suspense; mark?; image 1; mark?; image 2; mark?; "
+         "image 3; mark?; image 4; mark?; image 5; mark?; none; mark?",
+         "marked folk 1; marked japanese 2; marked okinawan 3; marked suspense 9; marked image 1 4; "
+         "marked image 2 5; marked image 3 6; marked image 4 7; marked image 5 8; marked none 0"},
         {"ignored while playing",
          "folk; playing; japanese; key signature; pitch map; time; none; mark?; effect?",
-         "marked folk; effect 1 3-40 C 0"},
+         "marked folk 1; effect 1 3-40 C 0"},
         {"no effect to time", "time; effect?", "no effect; effect 0 3-40 C 0"},
         {"effect time", "japanese; answer 10; answer 11; time; effect?",
          "ask start 3; ask end 40 after 10; effect 2 10-11 C 0"},
@@ -135,8 +133,8 @@ TEST(EffectMenu, CommandsChooseAskAndTryAsTheUserChose) {
          "dialog open; pitch 113"},
         {"tries, the mark waiting for the close",
          "key signature; |; playing; try 1/2; stopped; try 0/0; try pitch; mark?; close; mark?; effect?",
-         "wait; stop; arrow; start 12; wait; arrow; start 0; wait; stop; arrow; start 13; marked none; "
-         "dialog closed; close on; marked pitch map; effect 13 3-40 C 113"},
+         "wait; stop; arrow; start 12; wait; arrow; start 0; wait; stop; arrow; start 13; marked none 13; "
+         "dialog closed; close on; marked pitch map 13; effect 13 3-40 C 113"},
     };
     for (const auto& c : cases) EXPECT_EQ(MenuScript().run(steps(c.actions)), steps(c.calls)) << c.why;
     EXPECT_TRUE(!MenuScript().menu.handles(IDM_FILE_OPEN) && MenuScript().menu.handles(IDM_EFFECT_TIME));
