@@ -178,12 +178,13 @@ TEST_F(SettingsTest, DeletingNoLeavesEverythingAndYesDeletesTheKeysAndClosesWith
     host.answerYes = false;
     menu.run(IDM_DELETE_SETTINGS_AND_EXIT);
     EXPECT_EQ(host.questions, std::vector<std::string>{deleteSettingsQuestion});
-    EXPECT_TRUE(store.hasKey(Settings::rootKey) && host.closeRequests == 0);
+    EXPECT_TRUE(store.stored(Settings::rootKey, "Version") == "n:1" && host.closeRequests == 0);
 
     host.answerYes = true;
     menu.run(IDM_DELETE_SETTINGS_AND_EXIT);
-    EXPECT_TRUE(!store.hasKey(Settings::rootKey) && store.stored("Software\\Other", "v") == "s:kept" &&
-                host.messages.empty());
+    EXPECT_EQ(
+        std::pair(store.storage, host.messages),
+        std::pair(decltype(store.storage){{"Software\\Other\\v", "s:kept"}}, ScriptedPlatform::Lines{}));
     saveSettings(store, settings, history);  // the window's destruction follows
     EXPECT_EQ(std::pair(store.writes, host.closeRequests), std::pair(0, 1));
 }
@@ -195,7 +196,7 @@ TEST_F(SettingsTest, AFailedDeletionSaysSoAndStillWritesNothing) {
     menu.run(IDM_DELETE_SETTINGS_AND_EXIT);
     EXPECT_EQ(host.messages, std::vector<std::string>{"レジストリの削除に失敗しました。手動で行って下さい"});
     // It tried all the same: the keys it knows are gone.
-    EXPECT_FALSE(store.hasKey(Settings::userKey));
+    EXPECT_EQ(store.stored(Settings::userKey, "Ongen"), "");
     const int writes = store.writes;
     saveSettings(store, settings, history);
     EXPECT_EQ(std::pair(store.writes, host.closeRequests), std::pair(writes, 1));

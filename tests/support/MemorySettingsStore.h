@@ -6,8 +6,7 @@
 #include "app/FlatSettingsStore.h"
 
 // The settings store in memory: the flat store with its storage in a map that tests read, plant into and
-// refuse, as a registry without access or a key opened for reading only would. A key exists while it or a
-// key under it holds a value.
+// refuse, as a registry without access or a key opened for reading only would.
 class MemorySettingsStore : public FlatSettingsStore {
   public:
     using ValueName = std::pair<std::string, std::string>;  // key path, value name
@@ -27,10 +26,6 @@ class MemorySettingsStore : public FlatSettingsStore {
     std::string stored(const std::string& key, const std::string& name) const {
         const auto found = storage.find(key + '\\' + name);
         return found == storage.end() ? std::string() : found->second;
-    }
-    bool hasKey(const std::string& key) const {
-        const auto next = storage.lower_bound(key + '\\');
-        return next != storage.end() && next->first.compare(0, key.size() + 1, key + '\\') == 0;
     }
 
     std::map<std::string, std::string> storage;  // what was kept, by entry name
