@@ -51,9 +51,9 @@ TEST(Player, StartsWithASongAndATimerRepeatsUntilAUserStopAndEndsSongListModesBu
         rig.engine.selection().mode = SongSelection::loopSongs;
         rig.player.startPlayback();
         rig.tick(8);  // the song ends at the sixth tick; the seventh finds it ended
-        EXPECT_EQ(rig.nextSongListOpens, plays ? 1 : 2);
-        EXPECT_EQ(rig.player.playing(), plays);
-        EXPECT_EQ(rig.engine.selection().mode, plays ? SongSelection::loopSongs : SongSelection::noSongList);
+        EXPECT_EQ(
+            std::tuple(rig.nextSongListOpens, rig.player.playing(), rig.engine.selection().mode),
+            std::tuple(plays ? 1 : 2, plays, plays ? SongSelection::loopSongs : SongSelection::noSongList));
         rig.player.stopPlayback(Player::userStop);
         EXPECT_EQ(rig.engine.selection().mode, SongSelection::noSongList);
     }

@@ -5,7 +5,6 @@
 #include <cstdio>
 #include <optional>
 #include <string>
-#include <vector>
 
 #include "playback/RecordingMidiOut.h"
 #include "tests/support/Steps.h"

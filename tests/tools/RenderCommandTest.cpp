@@ -36,8 +36,7 @@ TEST_F(RenderCommandTest, WritesLoadVolumeNoteAndStopLinesToAFileAndTheMessagesA
     ASSERT_EQ(exitCode, 0) << errors;
     const Lines lines = readLines("out.txt");
     ASSERT_EQ(lines.size(), 17u + 16u + 5u + 48u);
-    EXPECT_EQ(lines[17], "0 B0 07 78");
-    EXPECT_EQ(lines[32], "0 BF 07 78");
+    EXPECT_EQ(lines[17] + ", " + lines[32], "0 B0 07 78, 0 BF 07 78");
     EXPECT_EQ(Lines(lines.begin() + 33, lines.begin() + 38),
               (Lines{"0 C0 05 00", "0 90 3E 64", "500 80 3E 00", "500 90 40 5A", "1000 80 40 00"}));
     // Playing the written MIDI file sends the same messages at the same times, between its own load and stop.

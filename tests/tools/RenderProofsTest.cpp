@@ -1,7 +1,6 @@
 // Two proofs that other ways to the same music sound as playing the song through: a song saved with
 // "演奏を保存" and played back without any setting, and a song that jumps back and forth as the window's
 // jump does. Each is checked on songs under the window's settings.
-#include <algorithm>
 #include <array>
 #include <climits>
 #include <map>
