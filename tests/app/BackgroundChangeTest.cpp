@@ -6,19 +6,15 @@ namespace {
 constexpr uint32_t maskColour = packColour(1, 2, 3);
 constexpr uint32_t skyColour = packColour(10, 200, 30);
 
-// The picture shows through the left half of the face; the right half is the mask's own colour.
-DibImage halfRedMask() {
-    DibImage mask = filledPicture(788, 540, maskColour);
-    for (int y = 0; y < 540; ++y)
-        for (int x = 0; x < 394; ++x) mask.setPackedAt(x, y, MaskGrid::showsPicture);
-    return mask;
-}
-
 class BackgroundChangeTest : public WindowModelTest {
   protected:
     // In SetUp, not the constructor: a failed start must end the test before the face is read.
     void SetUp() override {
-        port.addFile("Mask.bmp", encodeBmpFile(halfRedMask()));
+        // The picture shows through the left half of the face; the right half is the mask's own colour.
+        DibImage mask = filledPicture(788, 540, maskColour);
+        for (int y = 0; y < 540; ++y)
+            for (int x = 0; x < 394; ++x) mask.setPackedAt(x, y, MaskGrid::showsPicture);
+        port.addFile("Mask.bmp", encodeBmpFile(mask));
         port.addFile("C:\\pics\\sky.bmp", encodeBmpFile(filledPicture(8, 6, skyColour)));
         ASSERT_TRUE(startUp());
         originalFace = model.skin().face().block();

@@ -8,11 +8,6 @@
 using Arguments = std::vector<std::string>;
 
 namespace {
-// Only the files named here exist.
-FileExists filesThere(std::set<std::string> paths) {
-    return [paths](const std::string& path) { return paths.count(path) > 0; };
-}
-
 const std::string song = "C:\\曲\\夏の歌.mid";
 
 // What a command line asks for, in a word or two each: "play silent song.mid", "record=x.txt".
@@ -45,10 +40,11 @@ TEST(CommandLineTest, UnderstandsEveryFormOfTheCommandLineAndRefusesAnyOther) {
         {{song, "b.mid"}, "曲のファイルは一つだけ指定できます: b.mid" + usage},
         {{"gone.mid", "/x"}, "不明なスイッチです: /x" + usage},  // a bad switch wins over a missing song
     };
+    const std::set<std::string> existing = {song, "/home/me/song.mid", "b.mid"};  // only these files exist
     for (const auto& [arguments, expected] : cases) {
         SCOPED_TRACE(testing::PrintToString(arguments));
         const CommandLineResult result =
-            parseCommandLine(arguments, filesThere({song, "/home/me/song.mid", "b.mid"}));
+            parseCommandLine(arguments, [&](const std::string& path) { return existing.count(path) > 0; });
         const std::string said = result.problem == CommandLineResult::none ? "" : "; " + result.message;
         EXPECT_EQ(result.endProgram() ? result.message : described(result.line) + said, expected);
     }

@@ -8,10 +8,9 @@ namespace {
 using Status = SettingsStore::Status;
 
 TEST(FlatSettingsStoreTest, ValuesComeBackFromTheKeptPairsWithTheirKinds) {
-    MemorySettingsStore first;
+    MemorySettingsStore first, next;
     first.writeNumber("A\\User", "Ongen", 4294967295u);
     first.writeString("A\\User", "MidiIn", "Keys\\1 n:");
-    MemorySettingsStore next;
     for (const auto& [name, text] : first.storage) EXPECT_TRUE(next.restore(name, text));
     uint32_t number = 0;
     std::string text;

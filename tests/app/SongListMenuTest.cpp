@@ -29,12 +29,12 @@ struct RecordingWindow : ScriptedPlatform {
     std::vector<std::string> information;
 };
 
-struct SongListMenuTest : testing::Test {
-    SongListMenuTest() { host.selection = &selection; }
+// A menu over a song selection, its host and its window.
+struct MenuRig {
+    MenuRig() { host.selection = &selection; }
     void pick(std::initializer_list<const char*> paths) {
         for (const char* path : paths) selection.songs.append(path);
     }
-    void TestBody() override {}
     SongSelection selection;
     Host host;
     RecordingWindow window;
@@ -54,7 +54,7 @@ TEST(SongListMenu, EachCommandPlaysItsEntryAtOnceAndChecksItsMode) {
                  {IDM_SONGS_LAST, SongSelection::lastSong, "c.mid"},
                  {IDM_SONGS_LOOP, SongSelection::loopSongs, "a.mid"}};
     for (const auto& c : cases) {
-        SongListMenuTest t;
+        MenuRig t;
         t.pick({"a.mid", "b.mid", "c.mid"});
         t.menu.run(c.id);
         EXPECT_EQ(std::tuple(t.selection.mode, t.host.opened, t.host.isPlaying),
@@ -90,7 +90,7 @@ TEST(SongListMenu, EachCommandRefusesInOrderWithItsMessage) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.id << " " << (c.message ? c.message : "silent"));
-        SongListMenuTest t;
+        MenuRig t;
         for (int i = 0; i < c.songs; ++i) t.pick({"a.mid"});
         t.host.isPlaying = c.playing;
         t.host.dialogOpen = c.dialogOpen;
