@@ -9,7 +9,6 @@
 #include "tests/app/FaceControlsFixture.h"
 
 namespace {
-using Lines = std::vector<std::string>;
 
 // Calls its client on a thread of its own, with a short pause between calls, until stopped. Like the
 // kill-synchronous multimedia timer, stop() returns only once no call is running or will run.

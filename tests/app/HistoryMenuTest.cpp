@@ -4,9 +4,9 @@
 #include "app/DroppedFiles.h"
 #include "app/HistoryMenu.h"
 #include "resources/CommandIds.h"
+#include "tests/support/Steps.h"
 
 namespace {
-using Lines = std::vector<std::string>;
 
 struct Host : HistoryMenuHost {
     bool playing() const override { return isPlaying; }

@@ -52,5 +52,5 @@ TEST_F(PlaySaveMenuTest, AFailedWriteSaysSoAndAWholeOneSaysNothing) {
     EXPECT_TRUE(port.messages.empty() && port.waitCursorShows == 1 && !port.waitCursor) << "written waiting";
     port.writeSucceeds = false;
     save();
-    EXPECT_EQ(port.messages, ScriptedPlatform::Lines{playedSongWriteFailedText});
+    EXPECT_EQ(port.messages, Lines{playedSongWriteFailedText});
 }

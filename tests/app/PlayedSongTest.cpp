@@ -9,7 +9,6 @@
 #include "tests/support/PlaybackRig.h"
 
 namespace {
-using Lines = std::vector<std::string>;
 
 // Channel 0 changes its tone and pans hard left, then plays two notes; channel 2 plays one for three quarters
 // and its track ends a quarter after it, 2 s in. Format 1.

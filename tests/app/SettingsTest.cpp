@@ -182,9 +182,8 @@ TEST_F(SettingsTest, DeletingNoLeavesEverythingAndYesDeletesTheKeysAndClosesWith
 
     host.answerYes = true;
     menu.run(IDM_DELETE_SETTINGS_AND_EXIT);
-    EXPECT_EQ(
-        std::pair(store.storage, host.messages),
-        std::pair(decltype(store.storage){{"Software\\Other\\v", "s:kept"}}, ScriptedPlatform::Lines{}));
+    EXPECT_EQ(std::pair(store.storage, host.messages),
+              std::pair(decltype(store.storage){{"Software\\Other\\v", "s:kept"}}, Lines{}));
     saveSettings(store, settings, history);  // the window's destruction follows
     EXPECT_EQ(std::pair(store.writes, host.closeRequests), std::pair(0, 1));
 }

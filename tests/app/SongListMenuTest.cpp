@@ -41,7 +41,6 @@ struct MenuRig {
     SongListMenu menu{selection, host, window};
 };
 
-using Lines = std::vector<std::string>;
 
 }  // namespace
 

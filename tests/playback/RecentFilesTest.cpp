@@ -2,9 +2,9 @@
 #include <gtest/gtest.h>
 
 #include "playback/RecentFiles.h"
+#include "tests/support/Steps.h"
 
 namespace {
-using Lines = std::vector<std::string>;
 
 Lines entries(const RecentFiles& history) {
     Lines paths;

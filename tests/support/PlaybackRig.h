@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "playback/RecordingMidiOut.h"
+#include "tests/support/Steps.h"
 #include "tests/support/VirtualPlayer.h"
 
 // Recorded messages as "time bytes" lines, from the given index on.

@@ -9,14 +9,13 @@
 #include "app/MainWindowModel.h"
 #include "platform/MemoryFiles.h"
 #include "tests/support/MemorySettingsStore.h"
+#include "tests/support/Steps.h"
 
 // The main window's platform as the tests script it: what the window is told (messages, titles, questions,
 // the cursor, repaints) is recorded, files lie in memory, every dialog gives the answer the test set, and
 // the face is painted into a picture in memory.
 class ScriptedPlatform : public MemoryFiles, public Window, public Dialogs, public Clock, public Pictures {
   public:
-    using Lines = std::vector<std::string>;
-
     ScriptedPlatform() { folders = {folder = "C:\\start"}; }
     ScriptedPlatform(const ScriptedPlatform&) = delete;  // the canvases draw on this one's screen
     ScriptedPlatform& operator=(const ScriptedPlatform&) = delete;

@@ -10,9 +10,8 @@
 #include <iterator>
 #include <sstream>
 
+#include "tests/support/Steps.h"
 #include "tools/render/RenderCommand.h"
-
-using Lines = std::vector<std::string>;
 
 inline Lines linesOf(const std::string& text) {
     Lines lines;

@@ -14,7 +14,6 @@
 #include "tools/render/RenderInput.h"
 
 namespace {
-using Lines = std::vector<std::string>;
 
 // A folder whose name Windows must hand over as UTF-16, so the song and the recording cross the program's
 // command line in both directions.

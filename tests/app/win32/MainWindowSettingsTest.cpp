@@ -11,7 +11,6 @@
 #include "tests/app/win32/TestWindow.h"
 
 namespace {
-using Lines = std::vector<std::string>;
 
 class MainWindowSettingsTest : public WindowTest {
   protected:

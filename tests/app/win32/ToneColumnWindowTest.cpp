@@ -11,7 +11,6 @@
 #include "tones/ToneTable.h"
 
 namespace {
-using Lines = std::vector<std::string>;
 
 // A click on a list row as the user makes it: the list box selects the row and notifies the dialog.
 void clickToneRow(HWND dialog, int index) {
