@@ -45,7 +45,6 @@ class PitchDrawing {
     std::string label(int row) const;
     LabelColour colour(int row) const;
     static std::string pitchName(int note);  // any note, by its pitch class
-    static std::string sourceName(int row) { return pitchName(row - 5); }
 
     int selectedRow() const { return selectedRow_; }
     bool rowChosen() const { return rowChosen_; }
