@@ -44,12 +44,13 @@ TEST(LyricSheet, ReadsKaraokeHeadersLinesAndVersesLyricEventsFirstAndEachEncodin
         {{join({text("@KMIDI KARAOKE FILE"), text("@TSong"), text("@LENGL"), text("\\Hel"), text("lo", 10),
                 text(" you", 10), text("\\Sec", 10), text("ond/", 10), text("\\Verse", 10)})},
          "Song: Hello you; \\Second; \\Verse"},
-        // Lyric events rule out text events; the title is then the first track's name. Shift-JIS by default,
-        // line ends as breaks; tracks sing together in the order of their times.
+        // Lyric events rule out text events; the title is then the first track's name. Shift-JIS by default
+        // (its lead bytes at the edges of their ranges), line ends as breaks; tracks sing together in the
+        // order of their times.
         {{join({meta(0, 0x03, "\x89\xcc"), text("@Tno"), lyric("\x82\xa4", 0),
                 lyric("\r\x82\xc8\xa1\xdf", 20)}),
-          join({text("ignored"), lyric("\x82\xbd", 10)})},
-         "歌: うた; な｡ﾟ"},
+          join({text("ignored"), lyric("\x82\xbd\x81\x9a\x9f\xfc\xe0\x40\xfc\x4b", 10)})},
+         "歌: うた★滌漾黑; な｡ﾟ"},
         // UTF-8 where it is not Shift-JIS as well, or starts with its mark; otherwise Shift-JIS. A word ends
         // where its event does (the delta after the first is 81 00).
         {{join({lyric("\xe3\x81\x86"), lyric("\xe3\x81\x9f", 128)})}, ": うた"},
