@@ -57,4 +57,9 @@ TEST(LongMessageRing, ReusesABufferOnlyOnceTheDeviceIsDoneAndDropsAMessageWhenAl
     EXPECT_EQ(port.sends.back(), (Send{0, 0xF7}));
     EXPECT_FALSE(ring.send(port, longest.data(), longest.size()) || ring.send(port, longest.data(), 0));
     EXPECT_EQ(port.sends.size(), 8u);
+
+    // After a close every buffer is free again, though the device opened next has said it is done with none.
+    port.done.fill(false);
+    ring.forgetSent();
+    EXPECT_TRUE(send(10));
 }
