@@ -64,8 +64,8 @@ TEST_F(SettingsTest, AFirstRunTakesTheStartFolderAndWritesTheDefaultsAtOnce) {
 
 TEST_F(SettingsTest, WhatIsWrittenAtExitIsReadAtTheNextStart) {
     plantFullSettings();
-    store.put(dir, "SaveDir",
-              "s:" + std::string(300, 'x'));  // longer than any fixed buffer a reader might use
+    // Longer than any fixed buffer a reader might use.
+    store.put(dir, "SaveDir", "s:" + std::string(300, 'x'));
     load();
     EXPECT_EQ(std::pair(store.writes, history.count()), std::pair(0, 2)) << "slots marked empty hold no song";
 
@@ -104,7 +104,8 @@ TEST_F(SettingsTest, TheSessionWritesTheHistoryAndTheChosenFoldersAsSoonAsTheyCh
     EXPECT_EQ(platform.historyItems.at(0).label, "1. C:\\Songs\\a.mid");
     session.keepSongFolder("C:\\Songs");
     session.keepPictureFolder("C:\\Pictures");
-    EXPECT_EQ(store.stored(dir, "ReadDir") + store.stored(dir, "TexDir"), "s:C:\\Songss:C:\\Pictures");
+    EXPECT_EQ(std::pair(store.stored(dir, "ReadDir"), store.stored(dir, "TexDir")),
+              std::pair(std::string("s:C:\\Songs"), std::string("s:C:\\Pictures")));
     EXPECT_EQ(platform.historyItems.at(0).label, "1. a.mid");
     session.keepLyricsWindow({1, 2, 300, 100, true});
     EXPECT_EQ(store.stored(user, "LyricsWindow"), "s:1,2,300,100,1");
