@@ -74,7 +74,7 @@ TEST_F(StartedWindowModelTest, AReloadResetsTheCellsTheMasterVolumeAndSilencesWh
                            FaceState::autoPanCell};
     for (int column : changed) model.leftButtonDown(297 + 35 * column, 36);
     model.leftButtonDown(665, 32);  // solo
-    clickCentre(face::volumeField.down.hot);
+    clickCentre(face::volumeField.up.hot);
     clickCentre(face::transposeField.up.hot);
     const PlayingSettings kept = model.playingSettings();
     model.engine().player().stopPlayback(Player::userStop);
@@ -93,10 +93,11 @@ TEST_F(StartedWindowModelTest, AReloadResetsTheCellsTheMasterVolumeAndSilencesWh
     EXPECT_EQ(std::tuple(model.playingSettings().cells, model.face().masterVolume,
                          model.playingSettings().transpose, model.engine().controls().keyShiftActive.load()),
               std::tuple(kept.cells, kept.masterVolume, 1, true));
-    // The cells as kept, then every channel's volume at the kept master volume of 90 %.
-    Lines sent{"0 B0 07 6E", "0 B0 5B 0A", "0 B0 5D 0A", "0 B0 07 63"};
+    // The cells as kept, then every channel's volume at the kept master volume of 110 %, from the base of 100
+    // a load gives each channel.
+    Lines sent{"0 B0 07 6E", "0 B0 5B 0A", "0 B0 5D 0A", "0 B0 07 79"};
     for (const char* channel : {"1", "2", "3", "4", "5", "6", "7", "8", "9", "A", "B", "C", "D", "E", "F"})
-        sent.push_back(std::string("0 B") + channel + " 07 5A");
+        sent.push_back(std::string("0 B") + channel + " 07 6E");
     EXPECT_EQ(messageLines(out.messages(), 0), sent);
     const uint8_t noteOn[] = {0x90, 60, 127};
     model.engine().liveInput().receive(noteOn, 3);
@@ -251,9 +252,10 @@ TEST_F(MainWindowModelTest, TheSettingsAreWrittenAtExitUnlessTheStartEndedBefore
 
     ScriptedPlatform ended;
     MainWindowModel endedModel{ended.platform(), out, timer, ended.canvases, failures};
-    EXPECT_FALSE(endedModel.loadSprites());  // no skin files
+    EXPECT_FALSE(endedModel.loadSprites());       // no skin files
+    endedModel.onCommand(IDM_BACKGROUND_CHANGE);  // and no mask to compose a face under: no picture asked for
     endedModel.onDestroy();
-    EXPECT_TRUE(ended.store.storage.empty());
+    EXPECT_TRUE(ended.store.storage.empty() && ended.pictureFolders.empty());
 }
 
 // Each view's caption names the song, and the face is painted again when the large view comes back.
