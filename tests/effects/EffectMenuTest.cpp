@@ -69,7 +69,7 @@ struct MenuScript {
     // (the pitch dialog's, with C moved to 113), "close" (the open dialog closes), and "|",
     // which forgets what was recorded so far. Returns what the host was asked, with the checked items and the
     // effect after "mark?", the effect, its window and C's entry after "effect?", and whether the transport
-    // is allowed after "transport?".
+    // is allowed and which dialog is open after "transport?".
     Lines run(const Lines& actions) {
         host.settings.window = {3, 40};
         int sign = 0, count = 0;
@@ -85,7 +85,8 @@ struct MenuScript {
             if (action == "close") menu.dialogs().dialogClosing();
             if (action == "|") host.calls.clear();
             if (action == "transport?")
-                host.calls.push_back(menu.dialogs().transportAllowed() ? "free" : "held");
+                host.calls.push_back((menu.dialogs().transportAllowed() ? "free " : "held ") +
+                                     std::to_string(int(menu.dialogs().openDialog())));
             if (action == "effect?")
                 host.calls.push_back("effect " + std::to_string(int(host.settings.type)) + " " +
                                      std::to_string(host.settings.window.start) + "-" +
@@ -128,9 +129,9 @@ TEST(EffectMenu, CommandsChooseAskAndTryAsTheUserChose) {
          "ask start 3; ask start 0; ask end 3599 after 20; effect 2 0-3599 C 0"},
         {"one dialog at a time, opened on the effect's values",
          "pitch map; try pitch; key signature; try -1/2; stopped; close; |; key signature; pitch map; "
-         "key signature; transport?; close; transport?; pitch map",
-         "close off; dialog open; key signature -1/2; held; dialog closed; close on; free; close off; "
-         "dialog open; pitch 113"},
+         "key signature; transport?; close; transport?; pitch map; transport?",
+         "close off; dialog open; key signature -1/2; held 1; dialog closed; close on; free 0; close off; "
+         "dialog open; pitch 113; held 2"},
         {"tries, the mark waiting for the close",
          "key signature; |; playing; try 1/2; stopped; try 0/0; try pitch; mark?; close; mark?; effect?",
          "wait; stop; arrow; start 12; wait; arrow; start 0; wait; stop; arrow; start 13; marked none 13; "

@@ -121,12 +121,12 @@ TEST(PitchDrawingScroll, ArrowsStepTheirRowAndStopAtTheEndsOfTheRangeAsShiftsDo)
 
 TEST(PitchDrawingScroll, ADragBelowZeroArrivesSignExtendedAndOutOfRangeDragsAreIgnored) {
     PitchDrawing drawing = withRestOn(E);
-    const PitchDrawing::Scrolled dragged =
-        drawing.scroll(E, ScrollCode::thumbTrack, drawing.pitch(E), draggedPosition(uint16_t(-10)));
-    EXPECT_TRUE(dragged.handled && dragged.position == -10) << dragged.position;
+    const PitchDrawing::Scrolled dragged =  // to the lowest a bar goes
+        drawing.scroll(E, ScrollCode::thumbTrack, drawing.pitch(E), draggedPosition(uint16_t(-12)));
+    EXPECT_TRUE(dragged.handled && dragged.position == -12) << dragged.position;
     // Dragging a rest row makes it a note again.
-    EXPECT_EQ(std::pair(drawing.isRest(E), drawing.value(E)), std::pair(false, -10));
-    EXPECT_EQ(drawing.scroll(E, ScrollCode::thumbTrack, -10, 13).position, -10);
+    EXPECT_EQ(std::pair(drawing.isRest(E), drawing.value(E)), std::pair(false, -12));
+    EXPECT_EQ(drawing.scroll(E, ScrollCode::thumbTrack, -12, 13).position, -12);
 }
 
 // Without a touched bar after a reset (or on the first opening) the rest button has no row to act on.

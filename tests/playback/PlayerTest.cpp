@@ -38,6 +38,8 @@ TEST(Player, StartsWithASongAndATimerRepeatsUntilAUserStopAndEndsSongListModesBu
     EXPECT_GT(rig.linesOfKind(0x90).size(), 3u);
     rig.player.stopPlayback(Player::userStop);
     EXPECT_TRUE(!rig.player.playing() && !rig.playDrawn.back() && rig.engine.selection().playOnce);
+    const auto& levels = rig.controls.channelLevel;  // the sounded channel's falls, the silent one's stays
+    EXPECT_EQ(std::pair(int(levels[0]), int(levels[1])), std::pair(0, int(LiveControls::notSounded)));
 
     // Song-list modes end at the song end, except the loop.
     rig.engine.selection().mode = SongSelection::firstSong;
