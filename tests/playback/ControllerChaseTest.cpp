@@ -38,8 +38,9 @@ TEST(ControllerChaseTest, KeepsWhatADeviceWouldHoldAndSendsTheBankBeforeTheProgr
          gmOn + "; " + gsPart + "; B1 07 14"},
         {"the GS reset too", gsPart + "; " + gsReset, gsReset},
         {"and XG System On", gsPart + "; F0 43 10 4C 00 00 7E 00 F7", "F0 43 10 4C 00 00 7E 00 F7"},
-        {"but not a message cut short of one, nor another GS address", gsPart + "; F0 7E 7F 09; " + gsOther,
-         gsPart + "; F0 7E 7F 09; " + gsOther},
+        {"but not a message cut short of one, nor another GS address",
+         gsPart + "; F0 7E 7F 09; F0 41 10 42 12 F7; " + gsOther,
+         gsPart + "; F0 7E 7F 09; F0 41 10 42 12 F7; " + gsOther},
     };
     for (const auto& c : cases) {
         ControllerChase chase;
