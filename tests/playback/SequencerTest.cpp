@@ -30,8 +30,8 @@ Lines played(PlaybackRig& rig, std::vector<uint8_t> image) {
 
 TEST(Sequencer, PlaysEachEventAtTheFirstTickItIsDueAsTheDeviceExpectsIt) {
     const std::tuple<const char*, std::vector<uint8_t>, const char*> cases[] = {
-        {"a quarter at 500 ms and 480 ticks falls due after 500 ms",
-         song({join({tempoEvent(500000), {0x00, on, 60, 100, 0x83, 0x60, off, 60, 0}})}),
+        {"a quarter at 500 ms and 480 ticks (written with a needless leading byte) falls due after 500 ms",
+         song({join({tempoEvent(500000), {0x00, on, 60, 100, 0x80, 0x83, 0x60, off, 60, 0}})}),
          "0 90 3C 64; 500 80 3C 00"},
         {"halfway through a 500 ms wait the tempo doubles: the other 250 ms become 125",
          song({join({tempoEvent(500000), tempoEvent(250000, 240)}),
