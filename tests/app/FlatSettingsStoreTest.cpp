@@ -3,8 +3,6 @@
 
 #include "tests/support/MemorySettingsStore.h"
 
-namespace {
-
 using Status = SettingsStore::Status;
 
 TEST(FlatSettingsStoreTest, ValuesComeBackFromTheKeptPairsWithTheirKinds) {
@@ -45,5 +43,3 @@ TEST(FlatSettingsStoreTest, AKeyGoesOnlyWithoutKeysUnderItAndARefusedChangeIsNot
     EXPECT_EQ(store.deleteKey("A"), Status::failed);
     EXPECT_TRUE(store.readString("A", "v", text) == Status::ok && text == "old");
 }
-
-}  // namespace

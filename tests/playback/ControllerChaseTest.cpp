@@ -11,6 +11,8 @@ const std::string gmOn = "F0 7E 7F 09 01 F7";
 const std::string gsPart = "F0 41 10 42 12 40 1A 15 02 0F F7";
 const std::string gsReset = "F0 41 10 42 12 40 00 7F 00 41 F7";
 const std::string gsOther = "F0 41 10 42 12 40 01 7F 00 40 F7";
+// Messages cut short of a reset, and another GS address.
+const std::string noReset = gsPart + "; F0 7E 7F 09; F0 41 10 42 12 F7; " + gsOther;
 }  // namespace
 
 // Messages written as the renderer prints them, without the time: "B0 07 0A".
@@ -38,9 +40,7 @@ TEST(ControllerChaseTest, KeepsWhatADeviceWouldHoldAndSendsTheBankBeforeTheProgr
          gmOn + "; " + gsPart + "; B1 07 14"},
         {"the GS reset too", gsPart + "; " + gsReset, gsReset},
         {"and XG System On", gsPart + "; F0 43 10 4C 00 00 7E 00 F7", "F0 43 10 4C 00 00 7E 00 F7"},
-        {"but not a message cut short of one, nor another GS address",
-         gsPart + "; F0 7E 7F 09; F0 41 10 42 12 F7; " + gsOther,
-         gsPart + "; F0 7E 7F 09; F0 41 10 42 12 F7; " + gsOther},
+        {"but not a message cut short of one, nor another GS address", noReset, noReset},
     };
     for (const auto& c : cases) {
         ControllerChase chase;

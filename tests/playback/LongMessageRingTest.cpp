@@ -59,7 +59,6 @@ TEST(LongMessageRing, ReusesABufferOnlyOnceTheDeviceIsDoneAndDropsAMessageWhenAl
     EXPECT_EQ(port.sends.size(), 8u);
 
     // After a close every buffer is free again, though the device opened next has said it is done with none.
-    port.done.fill(false);
-    ring.forgetSent();
+    port.done.fill(false), ring.forgetSent();
     EXPECT_TRUE(send(10));
 }

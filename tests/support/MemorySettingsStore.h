@@ -9,13 +9,11 @@
 // refuse, as a registry without access or a key opened for reading only would.
 class MemorySettingsStore : public FlatSettingsStore {
   public:
-    using ValueName = std::pair<std::string, std::string>;  // key path, value name
-
     Status readString(const std::string& key, const std::string& name, std::string& value) override {
-        return refusesReading(key, name) ? Status::failed : FlatSettingsStore::readString(key, name, value);
+        return refuses(key, name) ? Status::failed : FlatSettingsStore::readString(key, name, value);
     }
     Status readNumber(const std::string& key, const std::string& name, uint32_t& value) override {
-        return refusesReading(key, name) ? Status::failed : FlatSettingsStore::readNumber(key, name, value);
+        return refuses(key, name) ? Status::failed : FlatSettingsStore::readNumber(key, name, value);
     }
 
     // Plants a value as an earlier run left it, in its stored form: "s:" and a text or "n:" and a number.
@@ -30,9 +28,9 @@ class MemorySettingsStore : public FlatSettingsStore {
 
     std::map<std::string, std::string> storage;  // what was kept, by entry name
     int writes = 0;
-    bool refuseEverything = false;  // every call fails
-    bool refuseWrites = false;      // every change fails
-    ValueName refusedValue;         // reading this one value fails
+    bool refuseEverything = false;                     // every call fails
+    bool refuseWrites = false;                         // every change fails
+    std::pair<std::string, std::string> refusedValue;  // reading this one value (key path, name) fails
 
   protected:
     bool kept(const std::string& entryName, const std::string* text) override {
@@ -44,7 +42,7 @@ class MemorySettingsStore : public FlatSettingsStore {
     }
 
   private:
-    bool refusesReading(const std::string& key, const std::string& name) const {
-        return refuseEverything || refusedValue == ValueName{key, name};
+    bool refuses(const std::string& key, const std::string& name) const {
+        return refuseEverything || refusedValue == std::pair(key, name);
     }
 };
