@@ -25,7 +25,6 @@ class RecordingFaceDrawing : public FaceDrawing {
 // test asks, so everything the controls send is stamped at time 0.
 class FaceControlsTest : public ::testing::Test {
   public:
-
     // A song of about eight minutes: one note held on channel 1, then the end.
     void load() {
         rig.load(SmfWriter(1, 480)
