@@ -41,7 +41,6 @@ struct MenuRig {
     SongListMenu menu{selection, host, window};
 };
 
-
 }  // namespace
 
 TEST(SongListMenu, EachCommandPlaysItsEntryAtOnceAndChecksItsMode) {

@@ -19,7 +19,6 @@ inline DibImage filledPicture(int width, int height, uint32_t packed) {
 // a timer the test ticks.
 class WindowModelTest : public testing::Test {
   protected:
-
     WindowModelTest() : model(port.platform(), out, timer, port.canvases, failures) { port.addSkinFiles(); }
     // What the window does as it is created; false where the start ends.
     bool startUp() {

@@ -71,7 +71,6 @@ struct TestWindowServices {
 // (every question answered Yes).
 class TestWindow : public TestWindowServices, public CMainWnd {
   public:
-
     // reopenOutput, when given, offers "MIDI出力".
     TestWindow(MidiOut& out, PlaybackTimer& timer, ShortMessageFailures& failures,
                MidiOutChoice::Reopener reopenOutput = {})
