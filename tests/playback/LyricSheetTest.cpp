@@ -56,9 +56,7 @@ TEST(LyricSheet, ReadsKaraokeHeadersLinesAndVersesLyricEventsFirstAndEachEncodin
         {{join({lyric("\xe3\x81\x86"), lyric("\xe3\x81\x9f", 128)})}, ": うた"},
         {{lyric("\xe3\x81\x86\xc3")}, ": 縺?ﾃ"},  // a character cut short is no UTF-8
         {{lyric("\xe3\x81\x86\xff")}, ": 縺??"},  // nor a byte that starts none
-        {{lyric("\xc3\x84"
-                "a")},
-         ": Äa"},  // UTF-8 whose bytes pair into no Shift-JIS character
+        {{lyric("\xc3\x84\x61")}, ": Äa"},        // UTF-8 whose bytes pair into no Shift-JIS character
         {{join({lyric("\xef\xbb\xbf"), lyric("\xe3\x81\x82\xe3\x81\x84")})}, ": あい"},
         // UTF-8's edges: the first and last two-byte forms, the first three-byte form and the last lead of
         // three, four bytes from U+10000 to U+10FFFF, a surrogate, beyond U+10FFFF, an overlong "/", a third
