@@ -220,7 +220,7 @@ TEST_F(FaceControlsTest, AHeldButtonIsLetGoWhenThePointerLeavesItOrTheMouseButto
 // A click on a row of the tone column opens that channel's tone dialog, one between the rows none.
 TEST_F(FaceControlsTest, TheToneColumnOpensTheClickedChannelsDialog) {
     play();
-    click(face::levelBarErase(3));
+    for (int row : {0, 3}) click(face::levelBarErase(row));
     controls.leftButtonDown(250, face::levelBarErase(3).bottom + 5);
-    EXPECT_EQ(toneDialogs, std::vector<int>{3});
+    EXPECT_EQ(toneDialogs, (std::vector<int>{0, 3}));
 }

@@ -92,7 +92,8 @@ TEST(FacePainter, PaintsTheFaceInEachStateAsPinned) {
     rig.playback.sequencer.setDisplayTempo(1001);
     rig.paint();
     rig.controls.keyShift = 12;
-    rig.painter.drawReadout(FaceDrawing::transposeReadout);
+    for (auto readout : {FaceDrawing::transposeReadout, FaceDrawing::tempoReadout})
+        rig.painter.drawReadout(readout);
     rig.painter.displayTick({true, 101, true, 1, 2, false});
     drawSprites(true);
     rig.snapshot("readouts");
