@@ -20,7 +20,7 @@ auto fields(const PlayingSettings& p) {
 
 TEST(PlayingSettings, ComeBackAsWrittenUntilForgotten) {
     MemorySettingsStore store;
-    PlayingSettings playing{"C:\\a.mid", -3, {}, 80};
+    PlayingSettings playing{"C:\\a.mid", -3, {}, 0};  // silenced: the lowest master volume
     playing.effect = {EffectType::customMap, {5, 70}, {}, {-1, KeySignature::maxCount}};  // the tops kept
     playing.effect.pitchMap.entries = {0, -12, 12, PitchMap::rest, 1, 2, 3, 4, 5, 6, 7, -PitchMap::rest};
     playing.cells[0][0] = 3, playing.cells[15][4] = 12;
