@@ -34,7 +34,8 @@ TEST(Player, StartsWithASongAndATimerRepeatsUntilAUserStopAndEndsSongListModesBu
     rig.engine.selection().playOnce = false;
     rig.player.startPlayback();
     rig.tick(200);
-    EXPECT_TRUE(rig.player.playing() && !rig.playDrawn.empty() && rig.playDrawn.back()) << "play lit";
+    ASSERT_FALSE(rig.updates.empty() || rig.playDrawn.empty());
+    EXPECT_TRUE(rig.player.playing() && !rig.updates.back().stopped && rig.playDrawn.back()) << "play lit";
     EXPECT_GT(rig.linesOfKind(0x90).size(), 3u);
     rig.player.stopPlayback(Player::userStop);
     EXPECT_TRUE(!rig.player.playing() && !rig.playDrawn.back() && rig.engine.selection().playOnce);
